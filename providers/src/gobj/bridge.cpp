@@ -3,6 +3,8 @@
 #include <gobject/gvaluecollector.h>
 
 #include <cstring>
+#include <map>
+#include <mutex>
 #include <typeinfo>
 
 namespace tarvelin::gobj {
@@ -382,6 +384,13 @@ guint install_property(GObjectClass* klass, std::vector<PropertySlot>& table, GP
     auto id = static_cast<guint>(table.size());
     g_object_class_install_property(klass, id, p);
     return id;
+}
+
+std::deque<IfaceProperty>& interface_properties(GType iface) {
+    static std::mutex lock;
+    static std::map<GType, std::deque<IfaceProperty>> lists;
+    std::lock_guard<std::mutex> guard(lock);
+    return lists[iface];  // std::map keeps references stable
 }
 
 void mark_bridged(GType type) { g_type_set_qdata(type, bridged_quark(), GINT_TO_POINTER(1)); }

@@ -662,6 +662,12 @@ struct IfaceProperty {
 };
 }  // namespace detail
 
+namespace detail {
+// The properties an interface declared, kept by the library (one list for every
+// binary, so implementers outside the defining library see them too).
+TARVELIN_EXPORT std::deque<IfaceProperty>& interface_properties(GType iface);
+}  // namespace detail
+
 using Getter = void (*)(Object*, GValue*);
 using Setter = void (*)(Object*, const GValue*);
 struct PropertySlot {
@@ -747,7 +753,7 @@ public:
         g_object_interface_install_property(iface_, p);
         detail::IfaceProperty ip{g_param_spec_get_name(p), &get<Get>, nullptr};
         if constexpr (!std::is_same_v<decltype(Set), std::nullptr_t>) ip.set = &set<Set>;
-        properties().push_back(ip);
+        detail::interface_properties(G_TYPE_FROM_INTERFACE(iface_)).push_back(ip);
         return p;
     }
     guint signal(const char* name, GSignalFlags flags, GType ret = G_TYPE_NONE,
@@ -755,10 +761,6 @@ public:
         std::vector<GType> ps(params);
         return g_signal_newv(name, G_TYPE_FROM_INTERFACE(iface_), flags, nullptr, nullptr, nullptr, nullptr, ret,
                              static_cast<guint>(ps.size()), ps.empty() ? nullptr : ps.data());
-    }
-    static std::deque<detail::IfaceProperty>& properties() {
-        static std::deque<detail::IfaceProperty> list;
-        return list;
     }
 
 private:
@@ -799,7 +801,7 @@ template <class T, class I>
 void override_iface_properties(GObjectClass* klass) {
     static_assert(std::is_base_of_v<I, T>);
     gpointer vt = g_type_default_interface_ref(I::gtype());
-    for (const IfaceProperty& ip : InterfaceSpec<I>::properties()) {
+    for (const IfaceProperty& ip : interface_properties(I::gtype())) {
         if (class_has_own_property(klass, ip.name)) continue;
         auto& table = property_table<T>();
         table.push_back(PropertySlot{nullptr, nullptr, &ip, &to_iface<T, I>});
