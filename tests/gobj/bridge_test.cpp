@@ -458,3 +458,14 @@ TEST(Bridge, EightThreadsShareObjectsSafely) {
     EXPECT_EQ(shared.gobj()->ref_count, 1u);
     EXPECT_EQ(gadgets_alive, before);
 }
+
+TEST(Bridge, BarriersTakeVoidOperations) {
+    GError* error = nullptr;
+    gobj::capi(&error, [] { throw gobj::Error("Crypto", 2, "no key"); });
+    ASSERT_NE(error, nullptr);
+    EXPECT_EQ(error->code, 2);
+    g_clear_error(&error);
+    bool ran = false;
+    gobj::guarded("test", [&] { ran = true; });
+    EXPECT_TRUE(ran);
+}

@@ -344,43 +344,52 @@ TARVELIN_EXPORT void report_exception(const char* where) noexcept;
 
 // Runs f; any exception is logged as critical and `fallback` returned.
 template <class F, class R = std::invoke_result_t<F>>
+    requires(!std::is_void_v<R>)
 R guarded(const char* where, F&& f, R fallback = R()) noexcept {
     try {
-        if constexpr (std::is_void_v<R>) {
-            f();
-        } else {
-            return f();
-        }
+        return f();
     } catch (...) {
         report_exception(where);
     }
-    if constexpr (!std::is_void_v<R>) return fallback;
+    return fallback;
 }
 template <class F>
-void guarded_void(const char* where, F&& f) noexcept {
+    requires std::is_void_v<std::invoke_result_t<F>>
+void guarded(const char* where, F&& f) noexcept {
     try {
         f();
     } catch (...) {
         report_exception(where);
     }
 }
+template <class F>
+void guarded_void(const char* where, F&& f) noexcept {
+    guarded(where, [&] { f(); });
+}
 
 // The C skin of an operation that reports errors: an Error goes to `error`.
 template <class F, class R = std::invoke_result_t<F>>
+    requires(!std::is_void_v<R>)
 R capi(GError** error, F&& f, R fallback = R()) noexcept {
     try {
-        if constexpr (std::is_void_v<R>) {
-            f();
-            return;
-        } else {
-            return f();
-        }
+        return f();
     } catch (const Error& e) {
         e.propagate(error);
     } catch (...) {
         report_exception("C API");
     }
-    if constexpr (!std::is_void_v<R>) return fallback;
+    return fallback;
+}
+template <class F>
+    requires std::is_void_v<std::invoke_result_t<F>>
+void capi(GError** error, F&& f) noexcept {
+    try {
+        f();
+    } catch (const Error& e) {
+        e.propagate(error);
+    } catch (...) {
+        report_exception("C API");
+    }
 }
 
 // ---------------------------------------------------------------- GValue conversions
