@@ -1,4 +1,5 @@
 // C face of the logging facade.
+#include "foundation/fundamental_capi.hpp"
 #include "foundation/logging_service.hpp"
 
 using namespace tarvelin;
@@ -9,26 +10,8 @@ static_assert(sizeof(TarvelinRezezadovuFoundationLoggingServiceClass) == sizeof(
 
 extern "C" {
 
-TARVELIN_API GType tarvelin_rezezadovu_foundation_logging_service_get_type(void) { return LoggingService::gtype(); }
+TARVELIN_FUNDAMENTAL_CAPI(LoggingService, tarvelin_rezezadovu_foundation_, logging_service)
 
-gpointer tarvelin_rezezadovu_foundation_logging_service_ref(gpointer instance) {
-    return gobj::fundamental_ref(instance);
-}
-void tarvelin_rezezadovu_foundation_logging_service_unref(gpointer instance) { gobj::fundamental_unref(instance); }
-GParamSpec* tarvelin_rezezadovu_foundation_param_spec_logging_service(const gchar* name, const gchar* nick,
-                                                                      const gchar* blurb, GType object_type,
-                                                                      GParamFlags flags) {
-    return gobj::fundamental_param_spec(LoggingService::gtype(), name, nick, blurb, object_type, flags);
-}
-void tarvelin_rezezadovu_foundation_value_set_logging_service(GValue* value, gpointer v_object) {
-    gobj::fundamental_value_set(value, LoggingService::gtype(), v_object);
-}
-void tarvelin_rezezadovu_foundation_value_take_logging_service(GValue* value, gpointer v_object) {
-    gobj::fundamental_value_take(value, LoggingService::gtype(), v_object);
-}
-gpointer tarvelin_rezezadovu_foundation_value_get_logging_service(const GValue* value) {
-    return gobj::fundamental_value_get(value, LoggingService::gtype());
-}
 TarvelinRezezadovuFoundationLoggingService* tarvelin_rezezadovu_foundation_logging_service_construct(GType object_type) {
     return static_cast<TarvelinRezezadovuFoundationLoggingService*>(LoggingService::create(object_type).release());
 }

@@ -16,8 +16,8 @@ public:
 
     virtual void initialize(const char* t_server, const char* t_name) = 0;
     virtual void close() = 0;
-    virtual void append_handler(gobj::Ref<ILogHandler> handler) = 0;
-    virtual void delete_handler(gobj::Ref<ILogHandler> handler) = 0;
+    virtual void append_handler(TarvelinRezezadovuContractsLogILogHandler* handler) = 0;
+    virtual void delete_handler(TarvelinRezezadovuContractsLogILogHandler* handler) = 0;
     virtual void remove_handler_all() = 0;
     // The live set, as a new reference.
     virtual GeeHashSet* get_handlers() = 0;
