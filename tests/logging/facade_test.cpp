@@ -182,9 +182,10 @@ TEST_F(Facade, EightThreadsTwoIdentifiersNoLineLostNorInterleaved) {
 
     auto check = [&](const std::vector<std::string>& lines, const std::string& pattern, int parity) {
         std::map<int, int> next;  // per thread, records arrive in order
+        std::regex re(pattern);
         for (const auto& line : lines) {
             std::smatch m;
-            ASSERT_TRUE(std::regex_match(line, m, std::regex(pattern))) << line;
+            ASSERT_TRUE(std::regex_match(line, m, re)) << line;
             int t = std::stoi(m[1]), i = std::stoi(m[2]);
             if (parity >= 0) {
                 EXPECT_EQ(t % 2, parity);
