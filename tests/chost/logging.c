@@ -47,17 +47,18 @@ static gchar *recent_of(const gchar *uuid)
     return text;
 }
 
-static void remove_dir(const gchar *dir)
+/* Removes the files of dir whose names start with prefix. */
+static void remove_entries(const gchar *dir, const gchar *prefix)
 {
     GDir *d = g_dir_open(dir, 0, NULL);
     const gchar *name;
     while (d && (name = g_dir_read_name(d))) {
+        if (!g_str_has_prefix(name, prefix)) continue;
         gchar *path = g_build_filename(dir, name, NULL);
         g_unlink(path);
         g_free(path);
     }
     if (d) g_dir_close(d);
-    g_rmdir(dir);
 }
 
 int chost_logging(void)
@@ -65,6 +66,7 @@ int chost_logging(void)
     int failures = 0;
     gchar *dir = g_dir_make_tmp("chost-log-XXXXXX", NULL);
     gchar *id = g_strdup_printf("chost-%u", g_random_int());
+    gchar *conn = g_strdup_printf("chost-conn-%u", g_random_int());
 
     tarvelin_rezezadovu_foundation_services_initialize();
     tarvelin_rezezadovu_foundation_services_initialize(); /* a second call keeps the first container */
@@ -87,9 +89,9 @@ int chost_logging(void)
     g_free(text);
 
     /* A connection's record: its temporary log first, then the main log. */
-    tarvelin_rezezadovu_foundation_logging_service_info("conn-c", "affected rows: %d", 3);
-    tarvelin_rezezadovu_foundation_logging_service_debug("conn-c", "hidden %d", 2);
-    text = recent_of("conn-c");
+    tarvelin_rezezadovu_foundation_logging_service_info(conn, "affected rows: %d", 3);
+    tarvelin_rezezadovu_foundation_logging_service_debug(conn, "hidden %d", 2);
+    text = recent_of(conn);
     CHOST_CHECK(failures, g_regex_match_simple("^\\d\\d:\\d\\d:\\d\\d\\.\\d{3} affected rows: 3\\n$", text, 0, 0));
     g_free(text);
     text = read_text(path0);
@@ -127,8 +129,8 @@ int chost_logging(void)
     /* Shutdown closes everything; a record for a connection then opens a new temporary log. */
     tarvelin_rezezadovu_foundation_logging_service_shutdown();
     tarvelin_rezezadovu_foundation_logging_service_info(NULL, "dropped");
-    tarvelin_rezezadovu_foundation_logging_service_info("conn-c", "after %s", "shutdown");
-    text = recent_of("conn-c");
+    tarvelin_rezezadovu_foundation_logging_service_info(conn, "after %s", "shutdown");
+    text = recent_of(conn);
     CHOST_CHECK(failures, g_regex_match_simple("^\\d\\d:\\d\\d:\\d\\d\\.\\d{3} after shutdown\\n$", text, 0, 0));
     g_free(text);
     text = read_text(path2);
@@ -139,8 +141,11 @@ int chost_logging(void)
     g_free(path1);
     g_free(path2);
     g_free(path3);
-    remove_dir(dir);
+    remove_entries(dir, "");
+    g_rmdir(dir);
+    remove_entries(g_get_tmp_dir(), conn); /* the connection's temporary logs */
     g_free(dir);
     g_free(id);
+    g_free(conn);
     return failures;
 }
