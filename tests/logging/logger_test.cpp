@@ -148,8 +148,9 @@ TEST_F(Manager, DebugReachesTheMainLogOnlyWhenAskedFor) {
     auto conn = open("conn");
     logger_debug(conn.get(), "", "", "to temp");
     logger_debug(m->get_main(), "", "", "to main");
-    EXPECT_EQ(tarvelin_rezezadovu_contracts_log_ilogger_recent(reinterpret_cast<CLogger*>(conn.get()), nullptr),
-              std::string(""));
+    EXPECT_EQ(gobj::take_string(
+                  tarvelin_rezezadovu_contracts_log_ilogger_recent(reinterpret_cast<CLogger*>(conn.get()), nullptr)),
+              "");
     EXPECT_TRUE(matches(read_file(dir.file("A-000.log")), std::string(kDefaultLine) + "to main\n"));
 }
 

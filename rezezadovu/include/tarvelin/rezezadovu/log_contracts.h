@@ -14,7 +14,10 @@ G_BEGIN_DECLS
 typedef enum {
     TARVELIN_REZEZADOVU_CONTRACTS_LOG_LOG_LEVEL_RISKY = 0,
     TARVELIN_REZEZADOVU_CONTRACTS_LOG_LOG_LEVEL_PLAIN = 1,
-    TARVELIN_REZEZADOVU_CONTRACTS_LOG_LOG_LEVEL_DEBUG = 2
+    TARVELIN_REZEZADOVU_CONTRACTS_LOG_LOG_LEVEL_DEBUG = 2,
+    /* Not a level: keeps every number up to it a valid value of the type, since levels
+     * are compared as numbers and other numbers have text forms too. */
+    TARVELIN_REZEZADOVU_CONTRACTS_LOG_LOG_LEVEL_RANGE_ = 0x7fffffff
 } TarvelinRezezadovuContractsLogLogLevel;
 
 #define TARVELIN_REZEZADOVU_CONTRACTS_LOG_TYPE_LOG_LEVEL (tarvelin_rezezadovu_contracts_log_log_level_get_type())

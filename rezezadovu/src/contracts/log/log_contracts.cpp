@@ -34,8 +34,8 @@ std::string log_level_to_color(LogLevel level) {
         case kRisky: return "red";
         case kPlain: return "blue";
         case kDebug: return "green";
+        default: return "black";
     }
-    return "black";
 }
 
 TARVELIN_INTERFACE_GTYPE(IFormatter, "TarvelinRezezadovuContractsLogIFormatter", G_TYPE_OBJECT)

@@ -45,8 +45,8 @@ std::string DefaultFormatter::get_level_name(LogLevel level, const char*, const 
         case contracts::log::kRisky: return "RISKY";
         case contracts::log::kPlain: return "PLAIN";
         case contracts::log::kDebug: return "DEBUG";
+        default: return contracts::log::log_level_to_number(level);
     }
-    return contracts::log::log_level_to_number(level);
 }
 
 std::optional<std::string> DefaultFormatter::format(LogLevel level, const char* server, const char* name,

@@ -26,6 +26,7 @@ void GLibLogHandler::publish(LogLevel level, const char* server, const char* nam
         case contracts::log::kDebug:
             g_log(nullptr, G_LOG_LEVEL_DEBUG, "handler_console:29: %s", expand(format, args).c_str());
             break;
+        default: break;  // no GLib level for other numbers
     }
 }
 
