@@ -1,36 +1,31 @@
 /* The host's start-up order from C: registry, log manager registration, facade
  * initialisation, then records with and without a connection identifier. */
-#include <tarvelin/rezezadovu/rezezadovu.h>
-
 #include <glib/gstdio.h>
+#include <tarvelin/rezezadovu/rezezadovu.h>
 
 #include "chost.h"
 
-static gchar *main_log_name(const gchar *dir, const gchar *id, int n)
-{
+static gchar *main_log_name(const gchar *dir, const gchar *id, int n) {
     gchar *base = g_strdup_printf("%s-%03d.log", id, n);
     gchar *path = g_build_filename(dir, base, NULL);
     g_free(base);
     return path;
 }
 
-static gchar *read_text(const gchar *path)
-{
+static gchar *read_text(const gchar *path) {
     gchar *text = NULL;
     if (!g_file_get_contents(path, &text, NULL, NULL)) return g_strdup("");
     return text;
 }
 
-static int count_lines(const gchar *text)
-{
+static int count_lines(const gchar *text) {
     int n = 0;
     for (; *text; text++) n += *text == '\n';
     return n;
 }
 
 /* The last line of text (without its line break), newly allocated. */
-static gchar *last_line(const gchar *text)
-{
+static gchar *last_line(const gchar *text) {
     gchar **lines = g_strsplit(text, "\n", -1);
     guint n = g_strv_length(lines);
     gchar *last = g_strdup(n >= 2 ? lines[n - 2] : "");
@@ -38,8 +33,7 @@ static gchar *last_line(const gchar *text)
     return last;
 }
 
-static gchar *recent_of(const gchar *uuid)
-{
+static gchar *recent_of(const gchar *uuid) {
     TarvelinRezezadovuContractsLogILogManager *manager = tarvelin_rezezadovu_foundation_logging_service_get_manager();
     TarvelinRezezadovuContractsLogILogger *logger = tarvelin_rezezadovu_contracts_log_ilog_manager_open(manager, uuid);
     gchar *text = tarvelin_rezezadovu_contracts_log_ilogger_recent(logger, NULL);
@@ -48,8 +42,7 @@ static gchar *recent_of(const gchar *uuid)
 }
 
 /* Removes the files of dir whose names start with prefix. */
-static void remove_entries(const gchar *dir, const gchar *prefix)
-{
+static void remove_entries(const gchar *dir, const gchar *prefix) {
     GDir *d = g_dir_open(dir, 0, NULL);
     const gchar *name;
     while (d && (name = g_dir_read_name(d))) {
@@ -61,8 +54,7 @@ static void remove_entries(const gchar *dir, const gchar *prefix)
     if (d) g_dir_close(d);
 }
 
-int chost_logging(void)
-{
+int chost_logging(void) {
     int failures = 0;
     gchar *dir = g_dir_make_tmp("chost-log-XXXXXX", NULL);
     gchar *id = g_strdup_printf("chost-%u", g_random_int());

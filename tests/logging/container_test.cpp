@@ -45,8 +45,8 @@ class Consumer : public gobj::Object {
 public:
     static GType gtype();
     static void describe(gobj::ClassSpec<Consumer>& c) {
-        c.property<&Consumer::widget, &Consumer::set_widget>(gobj::pspec::object(
-            "widget", IWidget::gtype(), GParamFlags(gobj::kReadWrite | G_PARAM_CONSTRUCT_ONLY)));
+        c.property<&Consumer::widget, &Consumer::set_widget>(
+            gobj::pspec::object("widget", IWidget::gtype(), GParamFlags(gobj::kReadWrite | G_PARAM_CONSTRUCT_ONLY)));
         c.property<&Consumer::count, &Consumer::set_count>(
             gobj::pspec::int32("count", 0, 100, 7, GParamFlags(gobj::kReadWrite | G_PARAM_CONSTRUCT)));
         c.property<&Consumer::spare, &Consumer::set_spare>(
@@ -85,8 +85,8 @@ class Beta : public gobj::Object {
 public:
     static GType gtype();
     static void describe(gobj::ClassSpec<Beta>& c) {
-        c.property<&Beta::other, &Beta::set_other>(gobj::pspec::object(
-            "other", Alpha::gtype(), GParamFlags(gobj::kReadWrite | G_PARAM_CONSTRUCT_ONLY)));
+        c.property<&Beta::other, &Beta::set_other>(
+            gobj::pspec::object("other", Alpha::gtype(), GParamFlags(gobj::kReadWrite | G_PARAM_CONSTRUCT_ONLY)));
     }
     gpointer other() const { return other_.get(); }
     void set_other(gobj::Ref<gobj::Object> o) { other_ = gobj::GPtr<GObject>::retain(o.gobj()); }
@@ -157,7 +157,7 @@ TEST_F(ContainerTest, EachKeyHasItsOwnSingleton) {
 TEST_F(ContainerTest, ConstructPropertiesOfKnownTypesAreInjected) {
     auto w = gobj::create<Widget>();
     c->register_instance(IWidget::gtype(), w.gobj());
-    c->register_type(IWidget::gtype(), OtherWidget::gtype());  // the instance wins; set once
+    c->register_type(IWidget::gtype(), OtherWidget::gtype());              // the instance wins; set once
     c->register_instance(Widget::gtype(), gobj::create<Widget>().gobj());  // "spare" is not construct-time
     auto made = gobj::Ref<Consumer>::adopt(resolve(Consumer::gtype()).release());
     ASSERT_TRUE(made);
@@ -206,20 +206,33 @@ TEST_F(ContainerTest, BadArgumentsAreRefusedWithTheirCondition) {
     } cases[] = {
         {[&] { has(G_TYPE_INT); }, "type.is_interface () || type.is_object ()"},
         {[&] { resolve(G_TYPE_STRING); }, "type.is_interface () || type.is_object ()"},
-        {[&] { tarvelin_rezezadovu_contracts_container_icontainer_register_type(c_api(), G_TYPE_INT, Widget::gtype()); },
+        {[&] {
+             tarvelin_rezezadovu_contracts_container_icontainer_register_type(c_api(), G_TYPE_INT, Widget::gtype());
+         },
          "key_type.is_interface () || key_type.is_object ()"},
-        {[&] { tarvelin_rezezadovu_contracts_container_icontainer_register_instance(c_api(), IWidget::gtype(), nullptr); },
+        {[&] {
+             tarvelin_rezezadovu_contracts_container_icontainer_register_instance(c_api(), IWidget::gtype(), nullptr);
+         },
          "instance != NULL"},
         {[&] {
              auto other = gobj::GPtr<GObject>::adopt(G_OBJECT(g_object_new(G_TYPE_OBJECT, nullptr)));
-             tarvelin_rezezadovu_contracts_container_icontainer_register_instance(c_api(), IWidget::gtype(), other.get());
+             tarvelin_rezezadovu_contracts_container_icontainer_register_instance(c_api(), IWidget::gtype(),
+                                                                                  other.get());
          },
          "instance.get_type ().is_a (key_type)"},
-        {[&] { tarvelin_rezezadovu_contracts_container_icontainer_register_type(c_api(), IWidget::gtype(), IWidget::gtype()); },
+        {[&] {
+             tarvelin_rezezadovu_contracts_container_icontainer_register_type(c_api(), IWidget::gtype(),
+                                                                              IWidget::gtype());
+         },
          "value_type.is_object ()"},
-        {[&] { tarvelin_rezezadovu_contracts_container_icontainer_register_type(c_api(), Widget::gtype(), Consumer::gtype()); },
+        {[&] {
+             tarvelin_rezezadovu_contracts_container_icontainer_register_type(c_api(), Widget::gtype(),
+                                                                              Consumer::gtype());
+         },
          "value_type.is_a (key_type)"},
-        {[&] { tarvelin_rezezadovu_contracts_container_icontainer_register_factory(c_api(), IWidget::gtype(), nullptr); },
+        {[&] {
+             tarvelin_rezezadovu_contracts_container_icontainer_register_factory(c_api(), IWidget::gtype(), nullptr);
+         },
          "factory != NULL"},
         {[&] { tarvelin_rezezadovu_contracts_container_icontainer_has(nullptr, IWidget::gtype()); }, "self != NULL"},
     };

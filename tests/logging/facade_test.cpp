@@ -1,8 +1,10 @@
 // The host's start-up order through the facade: registry, manager registration,
 // initialise, then records by identifier into the temporary and the main logs.
+#include <glib/gstdio.h>
 #include <gtest/gtest.h>
 
 #include <barrier>
+#include <deque>
 #include <map>
 #include <thread>
 
@@ -28,7 +30,19 @@ protected:
         LoggingService::initialize(id_.c_str(), log::kPlain, dir_.path().c_str(), 0x100000);
         ASSERT_NE(LoggingService::get_manager(), nullptr);
     }
-    void TearDown() override { LoggingService::shutdown(); }
+    void TearDown() override {
+        LoggingService::shutdown();
+        // The temporary logs of this test's identifiers.
+        GDir* tmp = g_dir_open(g_get_tmp_dir(), 0, nullptr);
+        while (const char* name = tmp ? g_dir_read_name(tmp) : nullptr) {
+            if (g_str_has_prefix(name, id_.c_str()))
+                g_unlink(gobj::take_string(g_build_filename(g_get_tmp_dir(), name, nullptr)).c_str());
+        }
+        if (tmp) g_dir_close(tmp);
+    }
+
+    // A connection identifier of this test.
+    const char* cid(const char* name) { return ids_.emplace_back(id_ + "." + name).c_str(); }
 
     TarvelinRezezadovuContractsLogILogManager* manager() { return LoggingService::get_manager(); }
     std::string main_log(int n = 0) {
@@ -46,6 +60,7 @@ protected:
     }
 
     std::string id_ = "host-" + gobj::take_string(g_uuid_string_random());
+    std::deque<std::string> ids_;
     TempDir dir_;
 };
 
@@ -61,9 +76,9 @@ TEST_F(Facade, MainLogLineWithoutIdentifier) {
 }
 
 TEST_F(Facade, IdentifierGoesToItsTemporaryLogThenToTheMainLog) {
-    LoggingService::info("conn-1", "affected rows: %d", 3);
-    LoggingService::warning("conn-1", "%s and %s", "first", "second");
-    auto temp = lines_of(recent("conn-1"));
+    LoggingService::info(cid("conn-1"), "affected rows: %d", 3);
+    LoggingService::warning(cid("conn-1"), "%s and %s", "first", "second");
+    auto temp = lines_of(recent(cid("conn-1")));
     ASSERT_EQ(temp.size(), 2u);
     EXPECT_TRUE(matches(temp[0], std::string(kSimpleLine) + "affected rows: 3")) << temp[0];
     EXPECT_TRUE(matches(temp[1], std::string(kSimpleLine) + "first and second")) << temp[1];
@@ -76,7 +91,7 @@ TEST_F(Facade, IdentifierGoesToItsTemporaryLogThenToTheMainLog) {
 
 TEST_F(Facade, LevelsAtPlain) {
     LoggingService::debug(nullptr, "hidden %d", 1);
-    LoggingService::debug("conn-d", "hidden %d", 2);
+    LoggingService::debug(cid("conn-d"), "hidden %d", 2);
     LoggingService::error(nullptr, "e");
     LoggingService::critical(nullptr, "c");
     LoggingService::warning(nullptr, "w");
@@ -87,7 +102,7 @@ TEST_F(Facade, LevelsAtPlain) {
     for (size_t i = 0; i < 4; ++i) {
         EXPECT_TRUE(matches(main[i], std::string(R"(.*\[)") + expected[i][0] + R"(\] )" + expected[i][1])) << main[i];
     }
-    EXPECT_EQ(recent("conn-d"), "");
+    EXPECT_EQ(recent(cid("conn-d")), "");
 }
 
 TEST_F(Facade, NullFormatWritesNothing) {
@@ -98,8 +113,8 @@ TEST_F(Facade, NullFormatWritesNothing) {
 }
 
 TEST_F(Facade, PercentInIdentifiersIsText) {
-    LoggingService::info("50%s-%n", "x=%d", 5);
-    EXPECT_TRUE(matches(recent("50%s-%n"), std::string(kSimpleLine) + "x=5\n"));
+    LoggingService::info(cid("50%s-%n"), "x=%d", 5);
+    EXPECT_TRUE(matches(recent(cid("50%s-%n")), std::string(kSimpleLine) + "x=5\n"));
 }
 
 TEST_F(Facade, RotationAcrossNumberedFilesAndResumeAfterRestart) {
@@ -134,14 +149,14 @@ TEST_F(Facade, RotationAcrossNumberedFilesAndResumeAfterRestart) {
 }
 
 TEST_F(Facade, ShutdownThenOpenAgain) {
-    LoggingService::info("conn-s", "before");
-    auto first = logger("conn-s");
+    LoggingService::info(cid("conn-s"), "before");
+    auto first = logger(cid("conn-s"));
     LoggingService::shutdown();
     LoggingService::info(nullptr, "dropped");
-    LoggingService::info("conn-s", "after");
-    auto second = logger("conn-s");
+    LoggingService::info(cid("conn-s"), "after");
+    auto second = logger(cid("conn-s"));
     EXPECT_NE(first.get(), second.get());
-    EXPECT_TRUE(matches(recent("conn-s"), std::string(kSimpleLine) + "after\n"));
+    EXPECT_TRUE(matches(recent(cid("conn-s")), std::string(kSimpleLine) + "after\n"));
     EXPECT_EQ(lines_of(main_log()).size(), 1u);  // "before" only: the main logger is closed
 
     // Initialising again opens the main log anew.
@@ -153,12 +168,12 @@ TEST_F(Facade, ShutdownThenOpenAgain) {
 }
 
 TEST_F(Facade, SecondInitializeMovesTheMainLogAndKeepsOtherLoggers) {
-    LoggingService::info("conn-k", "one");
+    LoggingService::info(cid("conn-k"), "one");
     TempDir other;
     LoggingService::initialize(id_.c_str(), log::kDebug, other.path().c_str(), 0x100000);
-    LoggingService::debug("conn-k", "two");
-    LoggingService::info("conn-k", "three");
-    EXPECT_EQ(lines_of(recent("conn-k")).size(), 2u);  // temp logs stay at PLAIN
+    LoggingService::debug(cid("conn-k"), "two");
+    LoggingService::info(cid("conn-k"), "three");
+    EXPECT_EQ(lines_of(recent(cid("conn-k"))).size(), 2u);  // temp logs stay at PLAIN
     auto moved = lines_of(read_file(other.file(id_ + "-000.log")));
     ASSERT_EQ(moved.size(), 2u);
     EXPECT_TRUE(matches(moved[0], R"(.*\[DEBUG\] two)"));
@@ -167,11 +182,13 @@ TEST_F(Facade, SecondInitializeMovesTheMainLogAndKeepsOtherLoggers) {
 
 TEST_F(Facade, EightThreadsTwoIdentifiersNoLineLostNorInterleaved) {
     constexpr int kThreads = 8, kRecords = 250;
+    const char* odd = cid("conn-odd");
+    const char* even = cid("conn-even");
     std::barrier start(kThreads);
     std::vector<std::thread> threads;
     for (int t = 0; t < kThreads; ++t) {
         threads.emplace_back([&, t] {
-            const char* uuid = t % 2 ? "conn-odd" : "conn-even";
+            const char* uuid = t % 2 ? odd : even;
             start.arrive_and_wait();
             for (int i = 0; i < kRecords; ++i) {
                 LoggingService::info(uuid, "thread %d record %d %s", t, i, "payload-payload-payload");
@@ -197,7 +214,7 @@ TEST_F(Facade, EightThreadsTwoIdentifiersNoLineLostNorInterleaved) {
     EXPECT_EQ(main.size(), size_t(kThreads * kRecords));
     check(main, std::string(kDefaultLine) + R"(thread (\d+) record (\d+) payload-payload-payload)", -1);
     for (int parity : {0, 1}) {
-        auto temp = lines_of(recent(parity ? "conn-odd" : "conn-even"));
+        auto temp = lines_of(recent(parity ? odd : even));
         EXPECT_EQ(temp.size(), size_t(kThreads / 2 * kRecords));
         check(temp, std::string(kSimpleLine) + R"(thread (\d+) record (\d+) payload-payload-payload)", parity);
     }

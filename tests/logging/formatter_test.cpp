@@ -1,7 +1,6 @@
 // Levels and the three line forms.
-#include <gtest/gtest.h>
-
 #include <glib/gstdio.h>
+#include <gtest/gtest.h>
 
 #include "log_fixture.hpp"
 #include "supports/log/formatter_default.hpp"
@@ -55,7 +54,8 @@ TEST(Formatters, LineTemplates) {
         {s.get(), log::kRisky, "SYS", "SYS", R"(\d\d:\d\d:\d\d\.\d{3} SQL: %s\n)"},
         {c.get(), log::kPlain, "SYS", "SYS",
          "\\d\\d:\\d\\d:\\d\\d\\.\\d{3} \\[SYS {9}\\]\\[SYS {9}\\]\\[\x1b\\[1;34mPLAIN\x1b\\[00m {3}\\] SQL: %s\n"},
-        {c.get(), log::kRisky, "a-very-long-server", "n", ".*\\[a-very-long-server\\]\\[n {11}\\]\\[\x1b\\[1;31mRISKY\x1b\\[00m {3}\\] SQL: %s\n"},
+        {c.get(), log::kRisky, "a-very-long-server", "n",
+         ".*\\[a-very-long-server\\]\\[n {11}\\]\\[\x1b\\[1;31mRISKY\x1b\\[00m {3}\\] SQL: %s\n"},
     };
     for (const auto& k : cases) {
         std::string line = format(*k.formatter, k.level, k.server, k.name, "SQL: %s");

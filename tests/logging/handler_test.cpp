@@ -1,7 +1,6 @@
 // The file, console and delegate handlers.
-#include <gtest/gtest.h>
-
 #include <glib/gstdio.h>
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include "log_fixture.hpp"
@@ -44,6 +43,9 @@ TEST_F(Slice, EmptyFolderStartsAtZero) {
     auto h = open(100);
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"A-000.log"});
     EXPECT_EQ(file("A", 0), "");
+    GStatBuf st;
+    ASSERT_EQ(g_stat(dir.file("A-000.log").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);  // the owner's only
     EXPECT_EQ(h->recent(nullptr), "");
     // initialize installs the full-line formatter.
     auto fresh = SliceFileLogHandler::create();
@@ -69,7 +71,8 @@ TEST_F(Slice, ResumesTheNewestFileOrStartsTheNext) {
     } cases[] = {{100, 100, 4}, {100, 101, 5}, {0, 5000, 4}, {-1, 5000, 4}};
     for (const auto& c : cases) {
         TempDir folder;
-        for (int i = 0; i < 5; ++i) write_file(folder.file(numbered("A", i)), std::string(i == 4 ? c.newest_size : 10, '.'));
+        for (int i = 0; i < 5; ++i)
+            write_file(folder.file(numbered("A", i)), std::string(i == 4 ? c.newest_size : 10, '.'));
         write_file(folder.file("xA-009.log"), "someone else's");  // another identifier
         write_file(folder.file("A-007.log.bak"), "not a log");
         auto h = SliceFileLogHandler::create();
@@ -253,8 +256,9 @@ TEST(DelegateHandler, MarkupLinesReachTheHostsWatch) {
     ASSERT_EQ(lines.size(), 2u) << seen.text;
     EXPECT_TRUE(matches(lines[0], R"(\d\d:\d\d:\d\d\.\d{3}   <span foreground="blue">affected rows: 3</span>)"))
         << lines[0];
-    EXPECT_TRUE(matches(lines[1], "\\d\\d:\\d\\d:\\d\\d\\.\\d{3}   <span foreground=\"red\">a &lt; b &amp;&amp; "
-                                  "bad\xef\xbf\xbd</span>"))
+    EXPECT_TRUE(matches(lines[1],
+                        "\\d\\d:\\d\\d:\\d\\d\\.\\d{3}   <span foreground=\"red\">a &lt; b &amp;&amp; "
+                        "bad\xef\xbf\xbd</span>"))
         << lines[1];
 
     h->close();

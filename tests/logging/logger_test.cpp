@@ -1,7 +1,6 @@
 // The logger and the log manager.
-#include <gtest/gtest.h>
-
 #include <glib/gstdio.h>
+#include <gtest/gtest.h>
 
 #include "log_fixture.hpp"
 #include "supports/log/handler_file_slice.hpp"
@@ -90,7 +89,8 @@ TEST(Logger, IdentityAndArguments) {
     logger_info(logger.gobj(), "s", nullptr, "x");
     logger_info(logger.gobj(), "s", "n", nullptr);
     tarvelin_rezezadovu_contracts_log_ilogger_append_handler(reinterpret_cast<CLogger*>(logger.gobj()), nullptr);
-    for (const char* c : {"t_uuid != NULL", "t_server != NULL", "t_name != NULL", "format != NULL", "handler != NULL"}) {
+    for (const char* c :
+         {"t_uuid != NULL", "t_server != NULL", "t_name != NULL", "format != NULL", "handler != NULL"}) {
         EXPECT_EQ(recorder.count(G_LOG_LEVEL_CRITICAL, std::string("'") + c + "'"), 1) << c;
     }
 }
@@ -98,8 +98,9 @@ TEST(Logger, IdentityAndArguments) {
 class Manager : public testing::Test {
 protected:
     gobj::GPtr<GObject> open(const char* uuid) {
-        auto l = gobj::GPtr<GObject>::adopt(reinterpret_cast<GObject*>(tarvelin_rezezadovu_contracts_log_ilog_manager_open(
-            reinterpret_cast<TarvelinRezezadovuContractsLogILogManager*>(m->gobj()), uuid)));
+        auto l =
+            gobj::GPtr<GObject>::adopt(reinterpret_cast<GObject*>(tarvelin_rezezadovu_contracts_log_ilog_manager_open(
+                reinterpret_cast<TarvelinRezezadovuContractsLogILogManager*>(m->gobj()), uuid)));
         if (l && l.get() != static_cast<gpointer>(m->get_main())) made_.push_back(temp_path(l.get()));
         return l;
     }

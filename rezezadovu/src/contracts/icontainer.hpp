@@ -35,19 +35,25 @@ template <class T>
 void IContainer::fill(Vtable* vt) {
     using Self = TarvelinRezezadovuContractsContainerIContainer;
     vt->has = [](Self* s, GType type) -> gboolean {
-        return gobj::guarded("has", [&] { return gboolean(static_cast<IContainer&>(*gobj::cast<T>(s)).has(type)); }, FALSE);
+        return gobj::guarded(
+            "has", [&] { return gboolean(static_cast<IContainer&>(*gobj::cast<T>(s)).has(type)); }, FALSE);
     };
     vt->register_instance = [](Self* s, GType key_type, GObject* instance) {
-        gobj::guarded_void("register_instance", [&] { static_cast<IContainer&>(*gobj::cast<T>(s)).register_instance(key_type, instance); });
+        gobj::guarded_void("register_instance",
+                           [&] { static_cast<IContainer&>(*gobj::cast<T>(s)).register_instance(key_type, instance); });
     };
     vt->register_type = [](Self* s, GType key_type, GType value_type) {
-        gobj::guarded_void("register_type", [&] { static_cast<IContainer&>(*gobj::cast<T>(s)).register_type(key_type, value_type); });
+        gobj::guarded_void("register_type",
+                           [&] { static_cast<IContainer&>(*gobj::cast<T>(s)).register_type(key_type, value_type); });
     };
     vt->register_factory = [](Self* s, GType key_type, FactoryFunc factory) {
-        gobj::guarded_void("register_factory", [&] { static_cast<IContainer&>(*gobj::cast<T>(s)).register_factory(key_type, factory); });
+        gobj::guarded_void("register_factory",
+                           [&] { static_cast<IContainer&>(*gobj::cast<T>(s)).register_factory(key_type, factory); });
     };
     vt->resolve = [](Self* s, GType type) -> GObject* {
-        return gobj::guarded("resolve", [&] { return static_cast<IContainer&>(*gobj::cast<T>(s)).resolve(type).release(); }, (GObject*)nullptr);
+        return gobj::guarded(
+            "resolve", [&] { return static_cast<IContainer&>(*gobj::cast<T>(s)).resolve(type).release(); },
+            (GObject*)nullptr);
     };
 }
 

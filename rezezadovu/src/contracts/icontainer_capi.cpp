@@ -35,8 +35,7 @@ void tarvelin_rezezadovu_contracts_container_icontainer_register_type(
     g_return_if_fail(self != NULL);
     if (!IContainer::check_key(key_type, kKeyRule) || !IContainer::check_value_type(key_type, value_type)) return;
     gobj::dispatch_void(IContainer::gtype(), self,
-                        &TarvelinRezezadovuContractsContainerIContainerInterface::register_type, key_type,
-                        value_type);
+                        &TarvelinRezezadovuContractsContainerIContainerInterface::register_type, key_type, value_type);
 }
 
 void tarvelin_rezezadovu_contracts_container_icontainer_register_factory(
@@ -46,8 +45,7 @@ void tarvelin_rezezadovu_contracts_container_icontainer_register_factory(
     if (!IContainer::check_key(key_type, kKeyRule)) return;
     g_return_if_fail(factory != NULL);
     gobj::dispatch_void(IContainer::gtype(), self,
-                        &TarvelinRezezadovuContractsContainerIContainerInterface::register_factory, key_type,
-                        factory);
+                        &TarvelinRezezadovuContractsContainerIContainerInterface::register_factory, key_type, factory);
 }
 
 GObject* tarvelin_rezezadovu_contracts_container_icontainer_resolve(

@@ -69,8 +69,7 @@ gobj::GPtr<GObject> Container::resolve(GType type) {
     gobj::GPtr<GObject> made;
     try {
         if (factory != factories_.end()) {
-            made = owned(factory->second(
-                reinterpret_cast<TarvelinRezezadovuContractsContainerIContainer*>(gobj())));
+            made = owned(factory->second(reinterpret_cast<TarvelinRezezadovuContractsContainerIContainer*>(gobj())));
             if (made && !g_type_is_a(G_OBJECT_TYPE(made.get()), type)) {
                 g_critical("the factory for %s returned a %s", g_type_name(type), G_OBJECT_TYPE_NAME(made.get()));
                 made = {};
@@ -109,8 +108,8 @@ gobj::GPtr<GObject> Container::build(GType klass) {
         names.push_back(spec->name);
     }
     g_free(specs);
-    GObject* object = g_object_new_with_properties(klass, static_cast<guint>(names.size()), names.data(),
-                                                   values.data());
+    GObject* object =
+        g_object_new_with_properties(klass, static_cast<guint>(names.size()), names.data(), values.data());
     for (GValue& v : values) g_value_unset(&v);
     g_type_class_unref(object_class);
     return owned(object);

@@ -37,7 +37,8 @@ void tarvelin_rezezadovu_foundation_services_register_type(GType key_type, GType
     gobj::guarded_void(__func__, [&] { Services::register_type(key_type, value_type); });
 }
 gpointer tarvelin_rezezadovu_foundation_services_get(GType t_type, GBoxedCopyFunc, GDestroyNotify) {
-    return gobj::guarded(__func__, [&] { return gpointer(Services::get(t_type).release()); }, gpointer(nullptr));
+    return gobj::guarded(
+        __func__, [&] { return gpointer(Services::get(t_type).release()); }, gpointer(nullptr));
 }
 
 }  // extern "C"

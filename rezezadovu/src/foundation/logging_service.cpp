@@ -40,8 +40,7 @@ void send(LevelFn op, Logger* logger, const std::string& server, const std::stri
 
 gobj::Ref<LoggingService> LoggingService::create(GType type) { return gobj::create<LoggingService>(type); }
 
-void LoggingService::initialize(const char* uuid_default, LogLevel level, const char* log_file_dir,
-                                gint64 size_max) {
+void LoggingService::initialize(const char* uuid_default, LogLevel level, const char* log_file_dir, gint64 size_max) {
     g_return_if_fail(uuid_default != NULL);
     g_return_if_fail(log_file_dir != NULL);
     std::lock_guard guard(s_lock);
@@ -72,8 +71,8 @@ void LoggingService::log(Op op, const char* uuid, const char* format, va_list ar
         const char* main_uuid = tarvelin_rezezadovu_contracts_log_ilogger_get_uuid(main);
         const char* id = uuid ? uuid : main_uuid;
         if (id && g_strcmp0(id, main_uuid) != 0) {
-            auto own = gobj::GPtr<GObject>::adopt(
-                reinterpret_cast<GObject*>(tarvelin_rezezadovu_contracts_log_ilog_manager_open(s_log_manager.load(), id)));
+            auto own = gobj::GPtr<GObject>::adopt(reinterpret_cast<GObject*>(
+                tarvelin_rezezadovu_contracts_log_ilog_manager_open(s_log_manager.load(), id)));
             if (own) {
                 auto* logger = reinterpret_cast<Logger*>(own.get());
                 server = text_or_empty(tarvelin_rezezadovu_contracts_log_ilogger_get_server(logger));
@@ -85,13 +84,13 @@ void LoggingService::log(Op op, const char* uuid, const char* format, va_list ar
     });
 }
 
-#define LOGGING_SERVICE_LEVEL(fn, OP)                                          \
-    void LoggingService::fn(const char* uuid, const char* format, ...) {      \
-        g_return_if_fail(format != NULL);                                      \
-        va_list args;                                                          \
-        va_start(args, format);                                                \
-        log(Op::OP, uuid, format, args);                                       \
-        va_end(args);                                                          \
+#define LOGGING_SERVICE_LEVEL(fn, OP)                                    \
+    void LoggingService::fn(const char* uuid, const char* format, ...) { \
+        g_return_if_fail(format != NULL);                                \
+        va_list args;                                                    \
+        va_start(args, format);                                          \
+        log(Op::OP, uuid, format, args);                                 \
+        va_end(args);                                                    \
     }
 LOGGING_SERVICE_LEVEL(error, Error)
 LOGGING_SERVICE_LEVEL(critical, Critical)

@@ -12,7 +12,8 @@ extern "C" {
 
 TARVELIN_FUNDAMENTAL_CAPI(LoggingService, tarvelin_rezezadovu_foundation_, logging_service)
 
-TarvelinRezezadovuFoundationLoggingService* tarvelin_rezezadovu_foundation_logging_service_construct(GType object_type) {
+TarvelinRezezadovuFoundationLoggingService* tarvelin_rezezadovu_foundation_logging_service_construct(
+    GType object_type) {
     return static_cast<TarvelinRezezadovuFoundationLoggingService*>(LoggingService::create(object_type).release());
 }
 TarvelinRezezadovuFoundationLoggingService* tarvelin_rezezadovu_foundation_logging_service_new(void) {
@@ -28,13 +29,13 @@ void tarvelin_rezezadovu_foundation_logging_service_shutdown(void) {
     gobj::guarded_void(__func__, [] { LoggingService::shutdown(); });
 }
 
-#define LOGGING_SERVICE_C_LEVEL(fn, OP)                                                                   \
+#define LOGGING_SERVICE_C_LEVEL(fn, OP)                                                                     \
     void tarvelin_rezezadovu_foundation_logging_service_##fn(const gchar* uuid, const gchar* format, ...) { \
-        g_return_if_fail(format != NULL);                                                                 \
-        va_list args;                                                                                     \
-        va_start(args, format);                                                                           \
-        LoggingService::log(LoggingService::Op::OP, uuid, format, args);                                  \
-        va_end(args);                                                                                     \
+        g_return_if_fail(format != NULL);                                                                   \
+        va_list args;                                                                                       \
+        va_start(args, format);                                                                             \
+        LoggingService::log(LoggingService::Op::OP, uuid, format, args);                                    \
+        va_end(args);                                                                                       \
     }
 LOGGING_SERVICE_C_LEVEL(error, Error)
 LOGGING_SERVICE_C_LEVEL(critical, Critical)

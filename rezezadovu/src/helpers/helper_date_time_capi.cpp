@@ -8,12 +8,12 @@ using tarvelin::rezezadovu::helpers::DateTimeHelper;
 static_assert(sizeof(TarvelinRezezadovuHelpersDateTimeHelper) == sizeof(gobj::FundamentalInstance));
 static_assert(sizeof(TarvelinRezezadovuHelpersDateTimeHelperClass) == sizeof(gobj::FundamentalClass));
 
-#define DATE_TIME_TEXT(fn) \
-    gchar* tarvelin_rezezadovu_helpers_date_time_helper_##fn(void) { \
+#define DATE_TIME_TEXT(fn)                                                                     \
+    gchar* tarvelin_rezezadovu_helpers_date_time_helper_##fn(void) {                           \
         return gobj::guarded(__func__, [] { return gobj::dup_string(DateTimeHelper::fn()); }); \
     }
-#define DATE_TIME_SPAN(fn) \
-    gchar* tarvelin_rezezadovu_helpers_date_time_helper_##fn(GTimeSpan span) { \
+#define DATE_TIME_SPAN(fn)                                                                          \
+    gchar* tarvelin_rezezadovu_helpers_date_time_helper_##fn(GTimeSpan span) {                      \
         return gobj::guarded(__func__, [&] { return gobj::dup_string(DateTimeHelper::fn(span)); }); \
     }
 
@@ -35,8 +35,8 @@ gchar* tarvelin_rezezadovu_helpers_date_time_helper_datetime_as_string(const gch
 gchar* tarvelin_rezezadovu_helpers_date_time_helper_datetime_as_string_ms(const gchar* format, const gchar* ms_format) {
     g_return_val_if_fail(format != NULL, NULL);
     g_return_val_if_fail(ms_format != NULL, NULL);
-    return gobj::guarded(
-        __func__, [&] { return gobj::dup_string(DateTimeHelper::datetime_as_string_ms(format, ms_format)); });
+    return gobj::guarded(__func__,
+                         [&] { return gobj::dup_string(DateTimeHelper::datetime_as_string_ms(format, ms_format)); });
 }
 DATE_TIME_TEXT(datetime_as_normal)
 DATE_TIME_TEXT(datetime_as_compact)

@@ -12,8 +12,8 @@ G_BEGIN_DECLS
 #define TARVELIN_REZEZADOVU_FOUNDATION_TYPE_SERVICES (tarvelin_rezezadovu_foundation_services_get_type())
 
 TARVELIN_DECLARE_INTERFACE(TarvelinRezezadovuContractsContainerIContainer,
-                           tarvelin_rezezadovu_contracts_container_icontainer,
-                           TARVELIN_REZEZADOVU_CONTRACTS_CONTAINER, ICONTAINER)
+                           tarvelin_rezezadovu_contracts_container_icontainer, TARVELIN_REZEZADOVU_CONTRACTS_CONTAINER,
+                           ICONTAINER)
 TARVELIN_DECLARE_ROOT_TYPE(TarvelinRezezadovuFoundationContainer, tarvelin_rezezadovu_foundation_container,
                            TARVELIN_REZEZADOVU_FOUNDATION, CONTAINER)
 TARVELIN_DECLARE_ROOT_TYPE(TarvelinRezezadovuFoundationServices, tarvelin_rezezadovu_foundation_services,
@@ -26,8 +26,7 @@ typedef GObject *(*TarvelinRezezadovuContractsContainerFactoryFunc)(
 struct _TarvelinRezezadovuContractsContainerIContainerInterface {
     GTypeInterface parent_iface;
     gboolean (*has)(TarvelinRezezadovuContractsContainerIContainer *self, GType type);
-    void (*register_instance)(TarvelinRezezadovuContractsContainerIContainer *self, GType key_type,
-                              GObject *instance);
+    void (*register_instance)(TarvelinRezezadovuContractsContainerIContainer *self, GType key_type, GObject *instance);
     void (*register_type)(TarvelinRezezadovuContractsContainerIContainer *self, GType key_type, GType value_type);
     void (*register_factory)(TarvelinRezezadovuContractsContainerIContainer *self, GType key_type,
                              TarvelinRezezadovuContractsContainerFactoryFunc factory);
@@ -53,8 +52,7 @@ TARVELIN_API TarvelinRezezadovuFoundationContainer *tarvelin_rezezadovu_foundati
 
 /* The registry: one container for the whole process, created by initialize. */
 TARVELIN_API TarvelinRezezadovuFoundationServices *tarvelin_rezezadovu_foundation_services_new(void);
-TARVELIN_API TarvelinRezezadovuFoundationServices *tarvelin_rezezadovu_foundation_services_construct(
-    GType object_type);
+TARVELIN_API TarvelinRezezadovuFoundationServices *tarvelin_rezezadovu_foundation_services_construct(GType object_type);
 TARVELIN_API void tarvelin_rezezadovu_foundation_services_initialize(void);
 TARVELIN_API void tarvelin_rezezadovu_foundation_services_register_instance(GType key_type, GObject *instance);
 TARVELIN_API void tarvelin_rezezadovu_foundation_services_register_type(GType key_type, GType value_type);

@@ -13,8 +13,8 @@ TARVELIN_DECLARE_FUNDAMENTAL_TYPE(TarvelinRezezadovuHelpersDateTimeHelper, tarve
 TARVELIN_API gpointer tarvelin_rezezadovu_helpers_date_time_helper_ref(gpointer instance);
 TARVELIN_API void tarvelin_rezezadovu_helpers_date_time_helper_unref(gpointer instance);
 TARVELIN_API GParamSpec *tarvelin_rezezadovu_helpers_param_spec_date_time_helper(const gchar *name, const gchar *nick,
-                                                                                const gchar *blurb, GType object_type,
-                                                                                GParamFlags flags);
+                                                                                 const gchar *blurb, GType object_type,
+                                                                                 GParamFlags flags);
 TARVELIN_API void tarvelin_rezezadovu_helpers_value_set_date_time_helper(GValue *value, gpointer v_object);
 TARVELIN_API void tarvelin_rezezadovu_helpers_value_take_date_time_helper(GValue *value, gpointer v_object);
 TARVELIN_API gpointer tarvelin_rezezadovu_helpers_value_get_date_time_helper(const GValue *value);
@@ -26,7 +26,7 @@ TARVELIN_API TarvelinRezezadovuHelpersDateTimeHelper *tarvelin_rezezadovu_helper
 TARVELIN_API gchar *tarvelin_rezezadovu_helpers_date_time_helper_datetime_as_string(const gchar *format);
 /* Now formatted, ".", then the milliseconds printed with ms_format (one 64-bit integer, e.g. "%03lli"). */
 TARVELIN_API gchar *tarvelin_rezezadovu_helpers_date_time_helper_datetime_as_string_ms(const gchar *format,
-                                                                                      const gchar *ms_format);
+                                                                                       const gchar *ms_format);
 TARVELIN_API gchar *tarvelin_rezezadovu_helpers_date_time_helper_datetime_as_normal(void);
 TARVELIN_API gchar *tarvelin_rezezadovu_helpers_date_time_helper_datetime_as_compact(void);
 TARVELIN_API gchar *tarvelin_rezezadovu_helpers_date_time_helper_datetime_as_iso8601(void);

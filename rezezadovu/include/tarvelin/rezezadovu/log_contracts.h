@@ -5,7 +5,6 @@
 #pragma once
 
 #include <stdarg.h>
-
 #include <tarvelin/providers/base.h>
 
 G_BEGIN_DECLS
@@ -68,21 +67,22 @@ struct _TarvelinRezezadovuContractsLogILogHandlerInterface {
     void (*set_formatter)(TarvelinRezezadovuContractsLogILogHandler *self,
                           TarvelinRezezadovuContractsLogIFormatter *value);
     TarvelinRezezadovuContractsLogLogLevel (*get_threshold)(TarvelinRezezadovuContractsLogILogHandler *self);
-    void (*set_threshold)(TarvelinRezezadovuContractsLogILogHandler *self, TarvelinRezezadovuContractsLogLogLevel value);
+    void (*set_threshold)(TarvelinRezezadovuContractsLogILogHandler *self,
+                          TarvelinRezezadovuContractsLogLogLevel value);
 };
 
 TARVELIN_API void tarvelin_rezezadovu_contracts_log_ilog_handler_publish(
     TarvelinRezezadovuContractsLogILogHandler *self, TarvelinRezezadovuContractsLogLogLevel level, const gchar *server,
     const gchar *name, const gchar *format, va_list args);
-TARVELIN_API gchar *tarvelin_rezezadovu_contracts_log_ilog_handler_recent(TarvelinRezezadovuContractsLogILogHandler *self,
-                                                                          gpointer reserved);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_log_ilog_handler_recent(
+    TarvelinRezezadovuContractsLogILogHandler *self, gpointer reserved);
 TARVELIN_API void tarvelin_rezezadovu_contracts_log_ilog_handler_close(TarvelinRezezadovuContractsLogILogHandler *self);
 TARVELIN_API TarvelinRezezadovuContractsLogIFormatter *tarvelin_rezezadovu_contracts_log_ilog_handler_get_formatter(
     TarvelinRezezadovuContractsLogILogHandler *self);
 TARVELIN_API void tarvelin_rezezadovu_contracts_log_ilog_handler_set_formatter(
     TarvelinRezezadovuContractsLogILogHandler *self, TarvelinRezezadovuContractsLogIFormatter *value);
-TARVELIN_API TarvelinRezezadovuContractsLogLogLevel tarvelin_rezezadovu_contracts_log_ilog_handler_get_threshold(
-    TarvelinRezezadovuContractsLogILogHandler *self);
+TARVELIN_API TarvelinRezezadovuContractsLogLogLevel
+tarvelin_rezezadovu_contracts_log_ilog_handler_get_threshold(TarvelinRezezadovuContractsLogILogHandler *self);
 TARVELIN_API void tarvelin_rezezadovu_contracts_log_ilog_handler_set_threshold(
     TarvelinRezezadovuContractsLogILogHandler *self, TarvelinRezezadovuContractsLogLogLevel value);
 
@@ -122,8 +122,10 @@ TARVELIN_API void tarvelin_rezezadovu_contracts_log_ilogger_append_handler(
     TarvelinRezezadovuContractsLogILogger *self, TarvelinRezezadovuContractsLogILogHandler *handler);
 TARVELIN_API void tarvelin_rezezadovu_contracts_log_ilogger_delete_handler(
     TarvelinRezezadovuContractsLogILogger *self, TarvelinRezezadovuContractsLogILogHandler *handler);
-TARVELIN_API void tarvelin_rezezadovu_contracts_log_ilogger_remove_handler_all(TarvelinRezezadovuContractsLogILogger *self);
-TARVELIN_API GeeHashSet *tarvelin_rezezadovu_contracts_log_ilogger_get_handlers(TarvelinRezezadovuContractsLogILogger *self);
+TARVELIN_API void tarvelin_rezezadovu_contracts_log_ilogger_remove_handler_all(
+    TarvelinRezezadovuContractsLogILogger *self);
+TARVELIN_API GeeHashSet *tarvelin_rezezadovu_contracts_log_ilogger_get_handlers(
+    TarvelinRezezadovuContractsLogILogger *self);
 TARVELIN_API gchar *tarvelin_rezezadovu_contracts_log_ilogger_recent(TarvelinRezezadovuContractsLogILogger *self,
                                                                      gpointer reserved);
 TARVELIN_API void tarvelin_rezezadovu_contracts_log_ilogger_error(TarvelinRezezadovuContractsLogILogger *self,
@@ -144,9 +146,12 @@ TARVELIN_API void tarvelin_rezezadovu_contracts_log_ilogger_info(TarvelinRezezad
 TARVELIN_API void tarvelin_rezezadovu_contracts_log_ilogger_debug(TarvelinRezezadovuContractsLogILogger *self,
                                                                   const gchar *t_server, const gchar *t_name,
                                                                   const gchar *format, va_list args);
-TARVELIN_API const gchar *tarvelin_rezezadovu_contracts_log_ilogger_get_uuid(TarvelinRezezadovuContractsLogILogger *self);
-TARVELIN_API const gchar *tarvelin_rezezadovu_contracts_log_ilogger_get_name(TarvelinRezezadovuContractsLogILogger *self);
-TARVELIN_API const gchar *tarvelin_rezezadovu_contracts_log_ilogger_get_server(TarvelinRezezadovuContractsLogILogger *self);
+TARVELIN_API const gchar *tarvelin_rezezadovu_contracts_log_ilogger_get_uuid(
+    TarvelinRezezadovuContractsLogILogger *self);
+TARVELIN_API const gchar *tarvelin_rezezadovu_contracts_log_ilogger_get_name(
+    TarvelinRezezadovuContractsLogILogger *self);
+TARVELIN_API const gchar *tarvelin_rezezadovu_contracts_log_ilogger_get_server(
+    TarvelinRezezadovuContractsLogILogger *self);
 
 struct _TarvelinRezezadovuContractsLogILogManagerInterface {
     GTypeInterface parent_iface;
@@ -167,7 +172,8 @@ TARVELIN_API TarvelinRezezadovuContractsLogILogger *tarvelin_rezezadovu_contract
     TarvelinRezezadovuContractsLogILogManager *self, const gchar *uuid);
 TARVELIN_API void tarvelin_rezezadovu_contracts_log_ilog_manager_close(TarvelinRezezadovuContractsLogILogManager *self,
                                                                        const gchar *uuid);
-TARVELIN_API void tarvelin_rezezadovu_contracts_log_ilog_manager_shutdown(TarvelinRezezadovuContractsLogILogManager *self);
+TARVELIN_API void tarvelin_rezezadovu_contracts_log_ilog_manager_shutdown(
+    TarvelinRezezadovuContractsLogILogManager *self);
 TARVELIN_API TarvelinRezezadovuContractsLogILogger *tarvelin_rezezadovu_contracts_log_ilog_manager_get_main(
     TarvelinRezezadovuContractsLogILogManager *self);
 

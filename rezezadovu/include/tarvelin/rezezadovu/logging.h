@@ -6,15 +6,20 @@
 
 G_BEGIN_DECLS
 
-#define TARVELIN_REZEZADOVU_SUPPORTS_LOG_TYPE_DEFAULT_FORMATTER (tarvelin_rezezadovu_supports_log_default_formatter_get_type())
-#define TARVELIN_REZEZADOVU_SUPPORTS_LOG_TYPE_SIMPLE_FORMATTER (tarvelin_rezezadovu_supports_log_simple_formatter_get_type())
-#define TARVELIN_REZEZADOVU_SUPPORTS_LOG_TYPE_COLOR_FORMATTER (tarvelin_rezezadovu_supports_log_color_formatter_get_type())
+#define TARVELIN_REZEZADOVU_SUPPORTS_LOG_TYPE_DEFAULT_FORMATTER \
+    (tarvelin_rezezadovu_supports_log_default_formatter_get_type())
+#define TARVELIN_REZEZADOVU_SUPPORTS_LOG_TYPE_SIMPLE_FORMATTER \
+    (tarvelin_rezezadovu_supports_log_simple_formatter_get_type())
+#define TARVELIN_REZEZADOVU_SUPPORTS_LOG_TYPE_COLOR_FORMATTER \
+    (tarvelin_rezezadovu_supports_log_color_formatter_get_type())
 #define TARVELIN_REZEZADOVU_SUPPORTS_LOG_TYPE_SLICE_FILE_LOG_HANDLER \
     (tarvelin_rezezadovu_supports_log_slice_file_log_handler_get_type())
 #define TARVELIN_REZEZADOVU_SUPPORTS_LOG_TYPE_TEMP_FILE_LOG_HANDLER \
     (tarvelin_rezezadovu_supports_log_temp_file_log_handler_get_type())
-#define TARVELIN_REZEZADOVU_SUPPORTS_LOG_TYPE_GLIB_LOG_HANDLER (tarvelin_rezezadovu_supports_log_glib_log_handler_get_type())
-#define TARVELIN_REZEZADOVU_SUPPORTS_LOG_TYPE_DELEGATE_HANDLER (tarvelin_rezezadovu_supports_log_delegate_handler_get_type())
+#define TARVELIN_REZEZADOVU_SUPPORTS_LOG_TYPE_GLIB_LOG_HANDLER \
+    (tarvelin_rezezadovu_supports_log_glib_log_handler_get_type())
+#define TARVELIN_REZEZADOVU_SUPPORTS_LOG_TYPE_DELEGATE_HANDLER \
+    (tarvelin_rezezadovu_supports_log_delegate_handler_get_type())
 #define TARVELIN_REZEZADOVU_SUPPORTS_LOG_TYPE_LOGGER (tarvelin_rezezadovu_supports_log_logger_get_type())
 #define TARVELIN_REZEZADOVU_SUPPORTS_LOG_TYPE_LOG_MANAGER (tarvelin_rezezadovu_supports_log_log_manager_get_type())
 #define TARVELIN_REZEZADOVU_FOUNDATION_TYPE_LOGGING_SERVICE (tarvelin_rezezadovu_foundation_logging_service_get_type())
@@ -50,9 +55,10 @@ TARVELIN_DECLARE_FUNDAMENTAL_TYPE(TarvelinRezezadovuFoundationLoggingService,
 
 /* ---- formatters: a record becomes a line template */
 
-TARVELIN_API TarvelinRezezadovuSupportsLogDefaultFormatter *tarvelin_rezezadovu_supports_log_default_formatter_new(void);
-TARVELIN_API TarvelinRezezadovuSupportsLogDefaultFormatter *tarvelin_rezezadovu_supports_log_default_formatter_construct(
-    GType object_type);
+TARVELIN_API TarvelinRezezadovuSupportsLogDefaultFormatter *tarvelin_rezezadovu_supports_log_default_formatter_new(
+    void);
+TARVELIN_API TarvelinRezezadovuSupportsLogDefaultFormatter *
+tarvelin_rezezadovu_supports_log_default_formatter_construct(GType object_type);
 TARVELIN_API gchar *tarvelin_rezezadovu_supports_log_default_formatter_get_level_name(
     TarvelinRezezadovuSupportsLogDefaultFormatter *self, TarvelinRezezadovuContractsLogLogLevel level,
     const gchar *server, const gchar *name);
@@ -68,14 +74,14 @@ TARVELIN_API TarvelinRezezadovuSupportsLogColorFormatter *tarvelin_rezezadovu_su
 
 /* ---- handlers; each also answers the ILogHandler operations */
 
-#define TARVELIN_REZEZADOVU_DECLARE_LOG_HANDLER_PROPERTIES(Type, prefix)                                           \
-    TARVELIN_API TarvelinRezezadovuContractsLogIFormatter *prefix##_get_formatter(Type *self);                     \
-    TARVELIN_API void prefix##_set_formatter(Type *self, TarvelinRezezadovuContractsLogIFormatter *value);         \
-    TARVELIN_API TarvelinRezezadovuContractsLogLogLevel prefix##_get_threshold(Type *self);                        \
+#define TARVELIN_REZEZADOVU_DECLARE_LOG_HANDLER_PROPERTIES(Type, prefix)                                   \
+    TARVELIN_API TarvelinRezezadovuContractsLogIFormatter *prefix##_get_formatter(Type *self);             \
+    TARVELIN_API void prefix##_set_formatter(Type *self, TarvelinRezezadovuContractsLogIFormatter *value); \
+    TARVELIN_API TarvelinRezezadovuContractsLogLogLevel prefix##_get_threshold(Type *self);                \
     TARVELIN_API void prefix##_set_threshold(Type *self, TarvelinRezezadovuContractsLogLogLevel value);
 
-TARVELIN_API TarvelinRezezadovuSupportsLogSliceFileLogHandler *tarvelin_rezezadovu_supports_log_slice_file_log_handler_new(
-    void);
+TARVELIN_API TarvelinRezezadovuSupportsLogSliceFileLogHandler *
+tarvelin_rezezadovu_supports_log_slice_file_log_handler_new(void);
 TARVELIN_API TarvelinRezezadovuSupportsLogSliceFileLogHandler *
 tarvelin_rezezadovu_supports_log_slice_file_log_handler_construct(GType object_type);
 /* Opens (or resumes) the newest "<name>-NNN.log" in folder; size_max <= 0 never rotates. */
@@ -87,8 +93,8 @@ TARVELIN_API void tarvelin_rezezadovu_supports_log_slice_file_log_handler_close(
 TARVELIN_REZEZADOVU_DECLARE_LOG_HANDLER_PROPERTIES(TarvelinRezezadovuSupportsLogSliceFileLogHandler,
                                                    tarvelin_rezezadovu_supports_log_slice_file_log_handler)
 
-TARVELIN_API TarvelinRezezadovuSupportsLogTempFileLogHandler *tarvelin_rezezadovu_supports_log_temp_file_log_handler_new(
-    void);
+TARVELIN_API TarvelinRezezadovuSupportsLogTempFileLogHandler *
+tarvelin_rezezadovu_supports_log_temp_file_log_handler_new(void);
 TARVELIN_API TarvelinRezezadovuSupportsLogTempFileLogHandler *
 tarvelin_rezezadovu_supports_log_temp_file_log_handler_construct(GType object_type);
 /* Creates "<name>-XXXXXX.log" in the temporary directory. */
@@ -123,8 +129,8 @@ TARVELIN_REZEZADOVU_DECLARE_LOG_HANDLER_PROPERTIES(TarvelinRezezadovuSupportsLog
 /* ---- logger and manager */
 
 TARVELIN_API TarvelinRezezadovuSupportsLogLogger *tarvelin_rezezadovu_supports_log_logger_new(const gchar *t_uuid);
-TARVELIN_API TarvelinRezezadovuSupportsLogLogger *tarvelin_rezezadovu_supports_log_logger_construct(GType object_type,
-                                                                                                   const gchar *t_uuid);
+TARVELIN_API TarvelinRezezadovuSupportsLogLogger *tarvelin_rezezadovu_supports_log_logger_construct(
+    GType object_type, const gchar *t_uuid);
 TARVELIN_API TarvelinRezezadovuSupportsLogLogManager *tarvelin_rezezadovu_supports_log_log_manager_new(void);
 TARVELIN_API TarvelinRezezadovuSupportsLogLogManager *tarvelin_rezezadovu_supports_log_log_manager_construct(
     GType object_type);
@@ -134,8 +140,9 @@ TARVELIN_API TarvelinRezezadovuSupportsLogLogManager *tarvelin_rezezadovu_suppor
 TARVELIN_API gpointer tarvelin_rezezadovu_foundation_logging_service_ref(gpointer instance);
 TARVELIN_API void tarvelin_rezezadovu_foundation_logging_service_unref(gpointer instance);
 TARVELIN_API GParamSpec *tarvelin_rezezadovu_foundation_param_spec_logging_service(const gchar *name, const gchar *nick,
-                                                                                  const gchar *blurb, GType object_type,
-                                                                                  GParamFlags flags);
+                                                                                   const gchar *blurb,
+                                                                                   GType object_type,
+                                                                                   GParamFlags flags);
 TARVELIN_API void tarvelin_rezezadovu_foundation_value_set_logging_service(GValue *value, gpointer v_object);
 TARVELIN_API void tarvelin_rezezadovu_foundation_value_take_logging_service(GValue *value, gpointer v_object);
 TARVELIN_API gpointer tarvelin_rezezadovu_foundation_value_get_logging_service(const GValue *value);
@@ -144,9 +151,9 @@ TARVELIN_API TarvelinRezezadovuFoundationLoggingService *tarvelin_rezezadovu_fou
     GType object_type);
 
 /* Resolves ILogManager from Services (register it first) and opens the main log. */
-TARVELIN_API void tarvelin_rezezadovu_foundation_logging_service_initialize(const gchar *uuid_default,
-                                                                           TarvelinRezezadovuContractsLogLogLevel level,
-                                                                           const gchar *log_file_dir, gint64 size_max);
+TARVELIN_API void tarvelin_rezezadovu_foundation_logging_service_initialize(
+    const gchar *uuid_default, TarvelinRezezadovuContractsLogLogLevel level, const gchar *log_file_dir,
+    gint64 size_max);
 TARVELIN_API void tarvelin_rezezadovu_foundation_logging_service_shutdown(void);
 /* A record for uuid (NULL: the main log only) goes to uuid's own log, then to the main log. */
 TARVELIN_API void tarvelin_rezezadovu_foundation_logging_service_error(const gchar *uuid, const gchar *format, ...)
@@ -162,6 +169,7 @@ TARVELIN_API void tarvelin_rezezadovu_foundation_logging_service_info(const gcha
 TARVELIN_API void tarvelin_rezezadovu_foundation_logging_service_debug(const gchar *uuid, const gchar *format, ...)
     G_GNUC_PRINTF(2, 3);
 /* Borrowed; NULL before initialize. */
-TARVELIN_API TarvelinRezezadovuContractsLogILogManager *tarvelin_rezezadovu_foundation_logging_service_get_manager(void);
+TARVELIN_API TarvelinRezezadovuContractsLogILogManager *tarvelin_rezezadovu_foundation_logging_service_get_manager(
+    void);
 
 G_END_DECLS

@@ -15,8 +15,7 @@ public:
     static void describe(gobj::InterfaceSpec<ILogHandler>& spec);
 
     // Expands a copy of `args`: the same list may go on to other handlers.
-    virtual void publish(LogLevel level, const char* server, const char* name, const char* format,
-                         va_list args) = 0;
+    virtual void publish(LogLevel level, const char* server, const char* name, const char* format, va_list args) = 0;
     virtual std::string recent(gpointer reserved) = 0;
     virtual void close() = 0;
     // Borrowed.

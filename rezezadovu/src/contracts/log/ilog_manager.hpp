@@ -11,8 +11,7 @@ public:
     static GType gtype();
     static void describe(gobj::InterfaceSpec<ILogManager>& spec);
 
-    virtual void initialize(const char* uuid_default, LogLevel level, const char* log_file_dir,
-                            gint64 size_max) = 0;
+    virtual void initialize(const char* uuid_default, LogLevel level, const char* log_file_dir, gint64 size_max) = 0;
     virtual gobj::Ref<ILogger> open(const char* uuid) = 0;
     virtual void close(const char* uuid) = 0;
     virtual void shutdown() = 0;

@@ -4,25 +4,27 @@
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu::contracts::log;
 
-#define FORMATTER_DISPATCH(slot, empty, ...) \
-    gobj::dispatch(IFormatter::gtype(), self, &TarvelinRezezadovuContractsLogIFormatterInterface::slot, empty, __VA_ARGS__)
-#define HANDLER_DISPATCH(slot, empty, ...)                                                                 \
+#define FORMATTER_DISPATCH(slot, empty, ...)                                                                   \
+    gobj::dispatch(IFormatter::gtype(), self, &TarvelinRezezadovuContractsLogIFormatterInterface::slot, empty, \
+                   __VA_ARGS__)
+#define HANDLER_DISPATCH(slot, empty, ...)                                                                \
     gobj::dispatch(ILogHandler::gtype(), self, &TarvelinRezezadovuContractsLogILogHandlerInterface::slot, \
                    empty __VA_OPT__(, ) __VA_ARGS__)
-#define HANDLER_CALL(slot, ...)                                                                                 \
-    gobj::dispatch_void(ILogHandler::gtype(), self, &TarvelinRezezadovuContractsLogILogHandlerInterface::slot \
-                        __VA_OPT__(, ) __VA_ARGS__)
-#define LOGGER_DISPATCH(slot, empty, ...)                                                           \
+#define HANDLER_CALL(slot, ...)                     \
+    gobj::dispatch_void(ILogHandler::gtype(), self, \
+                        &TarvelinRezezadovuContractsLogILogHandlerInterface::slot __VA_OPT__(, ) __VA_ARGS__)
+#define LOGGER_DISPATCH(slot, empty, ...)                                                         \
     gobj::dispatch(ILogger::gtype(), self, &TarvelinRezezadovuContractsLogILoggerInterface::slot, \
                    empty __VA_OPT__(, ) __VA_ARGS__)
-#define LOGGER_CALL(slot, ...) \
-    gobj::dispatch_void(ILogger::gtype(), self, &TarvelinRezezadovuContractsLogILoggerInterface::slot __VA_OPT__(, ) __VA_ARGS__)
-#define MANAGER_DISPATCH(slot, empty, ...)                                                                 \
+#define LOGGER_CALL(slot, ...)                  \
+    gobj::dispatch_void(ILogger::gtype(), self, \
+                        &TarvelinRezezadovuContractsLogILoggerInterface::slot __VA_OPT__(, ) __VA_ARGS__)
+#define MANAGER_DISPATCH(slot, empty, ...)                                                                \
     gobj::dispatch(ILogManager::gtype(), self, &TarvelinRezezadovuContractsLogILogManagerInterface::slot, \
                    empty __VA_OPT__(, ) __VA_ARGS__)
-#define MANAGER_CALL(slot, ...)                                                                                 \
-    gobj::dispatch_void(ILogManager::gtype(), self, &TarvelinRezezadovuContractsLogILogManagerInterface::slot \
-                        __VA_OPT__(, ) __VA_ARGS__)
+#define MANAGER_CALL(slot, ...)                     \
+    gobj::dispatch_void(ILogManager::gtype(), self, \
+                        &TarvelinRezezadovuContractsLogILogManagerInterface::slot __VA_OPT__(, ) __VA_ARGS__)
 
 extern "C" {
 
@@ -56,8 +58,8 @@ gchar* tarvelin_rezezadovu_contracts_log_iformatter_format(TarvelinRezezadovuCon
 
 void tarvelin_rezezadovu_contracts_log_ilog_handler_publish(TarvelinRezezadovuContractsLogILogHandler* self,
                                                             TarvelinRezezadovuContractsLogLogLevel level,
-                                                            const gchar* server, const gchar* name,
-                                                            const gchar* format, va_list args) {
+                                                            const gchar* server, const gchar* name, const gchar* format,
+                                                            va_list args) {
     g_return_if_fail(self != NULL);
     HANDLER_CALL(publish, level, server, name, format, args);
 }
@@ -126,12 +128,12 @@ gchar* tarvelin_rezezadovu_contracts_log_ilogger_recent(TarvelinRezezadovuContra
     return LOGGER_DISPATCH(recent, (gchar*)nullptr, reserved);
 }
 
-#define LOGGER_LEVEL_OPERATION(op)                                                                               \
-    void tarvelin_rezezadovu_contracts_log_ilogger_##op(TarvelinRezezadovuContractsLogILogger* self,            \
-                                                        const gchar* t_server, const gchar* t_name,              \
-                                                        const gchar* format, va_list args) {                     \
-        g_return_if_fail(self != NULL);                                                                          \
-        LOGGER_CALL(op, t_server, t_name, format, args);                                                         \
+#define LOGGER_LEVEL_OPERATION(op)                                                                   \
+    void tarvelin_rezezadovu_contracts_log_ilogger_##op(TarvelinRezezadovuContractsLogILogger* self, \
+                                                        const gchar* t_server, const gchar* t_name,  \
+                                                        const gchar* format, va_list args) {         \
+        g_return_if_fail(self != NULL);                                                              \
+        LOGGER_CALL(op, t_server, t_name, format, args);                                             \
     }
 LOGGER_LEVEL_OPERATION(error)
 LOGGER_LEVEL_OPERATION(critical)

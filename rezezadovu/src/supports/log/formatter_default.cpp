@@ -61,8 +61,7 @@ std::optional<std::string> DefaultFormatter::format(LogLevel level, const char* 
 
 gobj::Ref<SimpleFormatter> SimpleFormatter::create(GType type) { return gobj::create<SimpleFormatter>(type); }
 
-std::optional<std::string> SimpleFormatter::format(LogLevel, const char* server, const char* name,
-                                                   const char* format) {
+std::optional<std::string> SimpleFormatter::format(LogLevel, const char* server, const char* name, const char* format) {
     if (!record_ok(server, name, format)) return std::nullopt;
     std::string time = now_as("%H:%M:%S");
     return line_template(gobj::take_string(g_strdup_printf("%s.%03lli ", time.c_str(), now_ms())), format);
@@ -87,8 +86,8 @@ std::optional<std::string> ColorFormatter::format(LogLevel level, const char* se
     if (!record_ok(server, name, format)) return std::nullopt;
     std::string time = now_as("%H:%M:%S");
     std::string level_name = get_level_name(level, server, name);
-    std::string head = gobj::take_string(g_strdup_printf("%s.%03lli [%-12s][%-12s][%-20s] ", time.c_str(), now_ms(),
-                                                         server, name, level_name.c_str()));
+    std::string head = gobj::take_string(
+        g_strdup_printf("%s.%03lli [%-12s][%-12s][%-20s] ", time.c_str(), now_ms(), server, name, level_name.c_str()));
     return line_template(head, format);
 }
 

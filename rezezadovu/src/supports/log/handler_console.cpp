@@ -4,8 +4,7 @@
 
 namespace tarvelin::rezezadovu::supports::log {
 
-TARVELIN_GTYPE(GLibLogHandler, "TarvelinRezezadovuSupportsLogGLibLogHandler", gobj::Object,
-               contracts::log::ILogHandler)
+TARVELIN_GTYPE(GLibLogHandler, "TarvelinRezezadovuSupportsLogGLibLogHandler", gobj::Object, contracts::log::ILogHandler)
 
 void GLibLogHandler::describe(gobj::ClassSpec<GLibLogHandler>& c) { install_properties(c); }
 
@@ -13,8 +12,7 @@ gobj::Ref<GLibLogHandler> GLibLogHandler::create(GType type) { return gobj::crea
 
 void GLibLogHandler::constructed() { default_formatter(DefaultFormatter::create()); }
 
-void GLibLogHandler::publish(LogLevel level, const char* server, const char* name, const char* format,
-                             va_list args) {
+void GLibLogHandler::publish(LogLevel level, const char* server, const char* name, const char* format, va_list args) {
     if (!record_ok(server, name, format)) return;
     switch (level) {
         case contracts::log::kRisky:

@@ -20,6 +20,7 @@ void DelegateHandler::constructed() { default_formatter(DefaultFormatter::create
 void DelegateHandler::dispose() { close(); }
 
 void DelegateHandler::initialize(GIOFunc func, gpointer user_data) {
+    g_return_if_fail(func != NULL);
     // A unique name in the temporary directory: two handlers, or two processes, never
     // share (or truncate) each other's file.
     GError* error = nullptr;
@@ -53,8 +54,7 @@ void DelegateHandler::initialize(GIOFunc func, gpointer user_data) {
     watch_ = g_io_add_watch_full(reader_, G_PRIORITY_DEFAULT_IDLE, G_IO_IN, func, user_data, nullptr);
 }
 
-void DelegateHandler::publish(LogLevel level, const char* server, const char* name, const char* format,
-                              va_list args) {
+void DelegateHandler::publish(LogLevel level, const char* server, const char* name, const char* format, va_list args) {
     if (!record_ok(server, name, format)) return;
     if (!contracts::log::level_passes(level, get_threshold()) || !writer_) return;
     gchar* valid = g_utf8_make_valid(expand(format, args).c_str(), -1);

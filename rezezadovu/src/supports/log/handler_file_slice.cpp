@@ -120,8 +120,7 @@ void SliceFileLogHandler::publish(LogLevel level, const char* server, const char
         }
         if (!stream_) rotate();  // an earlier rotation failed: try again
         GError* error = nullptr;
-        g_output_stream_write_all(G_OUTPUT_STREAM(stream_.get()), line->data(), line->size(), nullptr, nullptr,
-                                  &error);
+        g_output_stream_write_all(G_OUTPUT_STREAM(stream_.get()), line->data(), line->size(), nullptr, nullptr, &error);
         gobj::check(error);
     } catch (const gobj::Error& e) {
         g_warning("handler_file_slice:76: Error in FileHandler.publish: %s\n", e.message().c_str());

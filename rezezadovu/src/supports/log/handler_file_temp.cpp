@@ -63,8 +63,8 @@ std::string TempFileLogHandler::recent(gpointer) {
     }
     std::vector<char> buffer(static_cast<size_t>(end) + 1);
     gsize got = 0;
-    if (!g_input_stream_read_all(g_io_stream_get_input_stream(G_IO_STREAM(stream_.get())), buffer.data(),
-                                 buffer.size(), &got, nullptr, &error)) {
+    if (!g_input_stream_read_all(g_io_stream_get_input_stream(G_IO_STREAM(stream_.get())), buffer.data(), buffer.size(),
+                                 &got, nullptr, &error)) {
         failed();
         got = 0;
     }

@@ -15,33 +15,33 @@ static_assert(sizeof(TarvelinRezezadovuSupportsLogDefaultFormatterClass) == size
 static_assert(sizeof(TarvelinRezezadovuSupportsLogLogger) == sizeof(gobj::Instance));
 
 // get_type, new and construct of a class whose factory takes no argument.
-#define LOG_CLASS_BASICS(Class, CType, prefix)                                                            \
-    TARVELIN_API GType prefix##_get_type(void) { return Class::gtype(); }                                 \
-    CType* prefix##_construct(GType object_type) {                                                        \
-        return gobj::guarded(__func__, [&] { return static_cast<CType*>(Class::create(object_type).release()); }, \
-                             (CType*)nullptr);                                                            \
-    }                                                                                                     \
+#define LOG_CLASS_BASICS(Class, CType, prefix)                                                                     \
+    TARVELIN_API GType prefix##_get_type(void) { return Class::gtype(); }                                          \
+    CType* prefix##_construct(GType object_type) {                                                                 \
+        return gobj::guarded(                                                                                      \
+            __func__, [&] { return static_cast<CType*>(Class::create(object_type).release()); }, (CType*)nullptr); \
+    }                                                                                                              \
     CType* prefix##_new(void) { return prefix##_construct(Class::gtype()); }
 
 // The "formatter" and "threshold" accessors every handler class declares.
-#define LOG_HANDLER_PROPERTIES(Class, CType, prefix)                                                      \
-    TarvelinRezezadovuContractsLogIFormatter* prefix##_get_formatter(CType* self) {                      \
-        g_return_val_if_fail(self != NULL, NULL);                                                         \
-        return cast<Class>(self)->get_formatter();                                                        \
-    }                                                                                                     \
-    void prefix##_set_formatter(CType* self, TarvelinRezezadovuContractsLogIFormatter* value) {          \
-        g_return_if_fail(self != NULL);                                                                   \
-        gobj::guarded_void(__func__, [&] {                                                                \
+#define LOG_HANDLER_PROPERTIES(Class, CType, prefix)                                                            \
+    TarvelinRezezadovuContractsLogIFormatter* prefix##_get_formatter(CType* self) {                             \
+        g_return_val_if_fail(self != NULL, NULL);                                                               \
+        return cast<Class>(self)->get_formatter();                                                              \
+    }                                                                                                           \
+    void prefix##_set_formatter(CType* self, TarvelinRezezadovuContractsLogIFormatter* value) {                 \
+        g_return_if_fail(self != NULL);                                                                         \
+        gobj::guarded_void(__func__, [&] {                                                                      \
             cast<Class>(self)->set_formatter(gobj::Ref<rezezadovu::contracts::log::IFormatter>::retain(value)); \
-        });                                                                                               \
-    }                                                                                                     \
-    TarvelinRezezadovuContractsLogLogLevel prefix##_get_threshold(CType* self) {                         \
-        g_return_val_if_fail(self != NULL, TarvelinRezezadovuContractsLogLogLevel(0));                    \
-        return cast<Class>(self)->get_threshold();                                                        \
-    }                                                                                                     \
-    void prefix##_set_threshold(CType* self, TarvelinRezezadovuContractsLogLogLevel value) {             \
-        g_return_if_fail(self != NULL);                                                                   \
-        gobj::guarded_void(__func__, [&] { cast<Class>(self)->set_threshold(value); });                   \
+        });                                                                                                     \
+    }                                                                                                           \
+    TarvelinRezezadovuContractsLogLogLevel prefix##_get_threshold(CType* self) {                                \
+        g_return_val_if_fail(self != NULL, TarvelinRezezadovuContractsLogLogLevel(0));                          \
+        return cast<Class>(self)->get_threshold();                                                              \
+    }                                                                                                           \
+    void prefix##_set_threshold(CType* self, TarvelinRezezadovuContractsLogLogLevel value) {                    \
+        g_return_if_fail(self != NULL);                                                                         \
+        gobj::guarded_void(__func__, [&] { cast<Class>(self)->set_threshold(value); });                         \
     }
 
 extern "C" {
@@ -59,8 +59,8 @@ gchar* tarvelin_rezezadovu_supports_log_default_formatter_get_level_name(
     TarvelinRezezadovuSupportsLogDefaultFormatter* self, TarvelinRezezadovuContractsLogLogLevel level,
     const gchar* server, const gchar* name) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::guarded(__func__,
-                         [&] { return gobj::dup_string(cast<DefaultFormatter>(self)->get_level_name(level, server, name)); });
+    return gobj::guarded(
+        __func__, [&] { return gobj::dup_string(cast<DefaultFormatter>(self)->get_level_name(level, server, name)); });
 }
 gchar* tarvelin_rezezadovu_supports_log_default_formatter_format(TarvelinRezezadovuSupportsLogDefaultFormatter* self,
                                                                  TarvelinRezezadovuContractsLogLogLevel level,
@@ -120,7 +120,8 @@ gchar* tarvelin_rezezadovu_supports_log_temp_file_log_handler_recent(
     g_return_val_if_fail(self != NULL, NULL);
     return gobj::guarded(__func__, [&] { return gobj::dup_string(cast<TempFileLogHandler>(self)->recent(reserved)); });
 }
-void tarvelin_rezezadovu_supports_log_temp_file_log_handler_close(TarvelinRezezadovuSupportsLogTempFileLogHandler* self) {
+void tarvelin_rezezadovu_supports_log_temp_file_log_handler_close(
+    TarvelinRezezadovuSupportsLogTempFileLogHandler* self) {
     g_return_if_fail(self != NULL);
     gobj::guarded_void(__func__, [&] { cast<TempFileLogHandler>(self)->close(); });
 }
@@ -149,7 +150,9 @@ TarvelinRezezadovuSupportsLogLogger* tarvelin_rezezadovu_supports_log_logger_con
                                                                                        const gchar* t_uuid) {
     return gobj::guarded(
         __func__,
-        [&] { return static_cast<TarvelinRezezadovuSupportsLogLogger*>(Logger::create(t_uuid, object_type).release()); },
+        [&] {
+            return static_cast<TarvelinRezezadovuSupportsLogLogger*>(Logger::create(t_uuid, object_type).release());
+        },
         (TarvelinRezezadovuSupportsLogLogger*)nullptr);
 }
 TarvelinRezezadovuSupportsLogLogger* tarvelin_rezezadovu_supports_log_logger_new(const gchar* t_uuid) {

@@ -33,7 +33,8 @@ void Logger::initialize(const char* t_server, const char* t_name) {
 
 std::vector<gobj::GPtr<GObject>> Logger::snapshot() const {
     std::vector<gobj::GPtr<GObject>> out;
-    auto it = gobj::GPtr<GeeIterator>::adopt(gee_abstract_collection_iterator(GEE_ABSTRACT_COLLECTION(handlers_.get())));
+    auto it =
+        gobj::GPtr<GeeIterator>::adopt(gee_abstract_collection_iterator(GEE_ABSTRACT_COLLECTION(handlers_.get())));
     while (gee_iterator_next(it.get())) out.push_back(gobj::GPtr<GObject>::adopt(G_OBJECT(gee_iterator_get(it.get()))));
     return out;
 }
@@ -53,12 +54,24 @@ void Logger::publish(LogLevel level, const char* t_server, const char* t_name, c
     }
 }
 
-void Logger::error(const char* s, const char* n, const char* f, va_list a) { publish(contracts::log::kRisky, s, n, f, a); }
-void Logger::critical(const char* s, const char* n, const char* f, va_list a) { publish(contracts::log::kRisky, s, n, f, a); }
-void Logger::warning(const char* s, const char* n, const char* f, va_list a) { publish(contracts::log::kRisky, s, n, f, a); }
-void Logger::message(const char* s, const char* n, const char* f, va_list a) { publish(contracts::log::kPlain, s, n, f, a); }
-void Logger::info(const char* s, const char* n, const char* f, va_list a) { publish(contracts::log::kPlain, s, n, f, a); }
-void Logger::debug(const char* s, const char* n, const char* f, va_list a) { publish(contracts::log::kDebug, s, n, f, a); }
+void Logger::error(const char* s, const char* n, const char* f, va_list a) {
+    publish(contracts::log::kRisky, s, n, f, a);
+}
+void Logger::critical(const char* s, const char* n, const char* f, va_list a) {
+    publish(contracts::log::kRisky, s, n, f, a);
+}
+void Logger::warning(const char* s, const char* n, const char* f, va_list a) {
+    publish(contracts::log::kRisky, s, n, f, a);
+}
+void Logger::message(const char* s, const char* n, const char* f, va_list a) {
+    publish(contracts::log::kPlain, s, n, f, a);
+}
+void Logger::info(const char* s, const char* n, const char* f, va_list a) {
+    publish(contracts::log::kPlain, s, n, f, a);
+}
+void Logger::debug(const char* s, const char* n, const char* f, va_list a) {
+    publish(contracts::log::kDebug, s, n, f, a);
+}
 
 void Logger::append_handler(Handler* handler) {
     g_return_if_fail(handler != NULL);

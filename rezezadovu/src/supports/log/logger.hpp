@@ -1,9 +1,8 @@
 // A named source of records: hands each record to every handler under its own lock.
 #pragma once
 
-#include <tarvelin/rezezadovu/logging.h>
-
 #include <gee.h>
+#include <tarvelin/rezezadovu/logging.h>
 
 #include <mutex>
 #include <vector>
