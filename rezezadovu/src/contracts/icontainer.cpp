@@ -1,0 +1,23 @@
+#include "contracts/icontainer.hpp"
+
+#include "foundation/preconditions.hpp"
+
+namespace tarvelin::rezezadovu::contracts {
+
+TARVELIN_INTERFACE_GTYPE(IContainer, "TarvelinRezezadovuContractsContainerIContainer", G_TYPE_OBJECT)
+
+bool IContainer::check_key(GType type, const char* condition) {
+    return TARVELIN_REQUIRE(G_TYPE_IS_INTERFACE(type) || G_TYPE_IS_OBJECT(type), condition);
+}
+
+bool IContainer::check_instance(GType key_type, GObject* instance) {
+    return TARVELIN_REQUIRE(instance != nullptr, "instance != NULL") &&
+           TARVELIN_REQUIRE(g_type_is_a(G_OBJECT_TYPE(instance), key_type), "instance.get_type ().is_a (key_type)");
+}
+
+bool IContainer::check_value_type(GType key_type, GType value_type) {
+    return TARVELIN_REQUIRE(G_TYPE_IS_OBJECT(value_type), "value_type.is_object ()") &&
+           TARVELIN_REQUIRE(g_type_is_a(value_type, key_type), "value_type.is_a (key_type)");
+}
+
+}  // namespace tarvelin::rezezadovu::contracts

@@ -1,0 +1,40 @@
+// A sink that writes log records.
+#pragma once
+
+#include <cstdarg>
+#include <string>
+
+#include "contracts/log/iformatter.hpp"
+
+namespace tarvelin::rezezadovu::contracts::log {
+
+class TARVELIN_EXPORT ILogHandler : public gobj::Interface {
+public:
+    using Vtable = TarvelinRezezadovuContractsLogILogHandlerInterface;
+    static GType gtype();
+    static void describe(gobj::InterfaceSpec<ILogHandler>& spec);
+
+    // Expands a copy of `args`: the same list may go on to other handlers.
+    virtual void publish(LogLevel level, const char* server, const char* name, const char* format,
+                         va_list args) = 0;
+    virtual std::string recent(gpointer reserved) = 0;
+    virtual void close() = 0;
+    // Borrowed.
+    virtual TarvelinRezezadovuContractsLogIFormatter* get_formatter() const = 0;
+    virtual void set_formatter(gobj::Ref<IFormatter> value) = 0;
+    virtual LogLevel get_threshold() const = 0;
+    virtual void set_threshold(LogLevel value) = 0;
+
+    template <class T>
+    static void fill(Vtable* vt) {
+        vt->publish = gobj::slot<T, &ILogHandler::publish>(vt->publish);
+        vt->recent = gobj::slot<T, &ILogHandler::recent>(vt->recent);
+        vt->close = gobj::slot<T, &ILogHandler::close>(vt->close);
+        vt->get_formatter = gobj::slot<T, &ILogHandler::get_formatter>(vt->get_formatter);
+        vt->set_formatter = gobj::slot<T, &ILogHandler::set_formatter>(vt->set_formatter);
+        vt->get_threshold = gobj::slot<T, &ILogHandler::get_threshold>(vt->get_threshold);
+        vt->set_threshold = gobj::slot<T, &ILogHandler::set_threshold>(vt->set_threshold);
+    }
+};
+
+}  // namespace tarvelin::rezezadovu::contracts::log

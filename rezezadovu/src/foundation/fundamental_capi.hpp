@@ -1,0 +1,24 @@
+// The type, reference and GValue functions every fundamental class exports:
+// <ns><name>_get_type/_ref/_unref and <ns>param_spec_<name>, <ns>value_set_<name>,
+// <ns>value_take_<name>, <ns>value_get_<name>. Use inside extern "C".
+#pragma once
+
+#include "gobj/bridge.hpp"
+
+#define TARVELIN_FUNDAMENTAL_CAPI(Class, ns, name)                                                               \
+    TARVELIN_API GType ns##name##_get_type(void) { return Class::gtype(); }                                     \
+    TARVELIN_API gpointer ns##name##_ref(gpointer instance) { return ::tarvelin::gobj::fundamental_ref(instance); } \
+    TARVELIN_API void ns##name##_unref(gpointer instance) { ::tarvelin::gobj::fundamental_unref(instance); }      \
+    TARVELIN_API GParamSpec* ns##param_spec_##name(const gchar* name_, const gchar* nick, const gchar* blurb,     \
+                                                   GType object_type, GParamFlags flags) {                       \
+        return ::tarvelin::gobj::fundamental_param_spec(Class::gtype(), name_, nick, blurb, object_type, flags); \
+    }                                                                                                            \
+    TARVELIN_API void ns##value_set_##name(GValue* value, gpointer v_object) {                                   \
+        ::tarvelin::gobj::fundamental_value_set(value, Class::gtype(), v_object);                                \
+    }                                                                                                            \
+    TARVELIN_API void ns##value_take_##name(GValue* value, gpointer v_object) {                                  \
+        ::tarvelin::gobj::fundamental_value_take(value, Class::gtype(), v_object);                               \
+    }                                                                                                            \
+    TARVELIN_API gpointer ns##value_get_##name(const GValue* value) {                                            \
+        return ::tarvelin::gobj::fundamental_value_get(value, Class::gtype());                                   \
+    }

@@ -1,0 +1,39 @@
+// The logging facade: the single entry point through which the system logs.
+#pragma once
+
+#include <tarvelin/rezezadovu/logging.h>
+
+#include <cstdarg>
+
+#include "contracts/log/ilog_manager.hpp"
+
+namespace tarvelin::rezezadovu::foundation {
+
+class TARVELIN_EXPORT LoggingService : public gobj::Fundamental {
+public:
+    using LogLevel = contracts::log::LogLevel;
+    // The six level operations, by the name they call on the loggers.
+    enum class Op { Error, Critical, Warning, Message, Info, Debug };
+
+    static GType gtype();
+    static gobj::Ref<LoggingService> create(GType type = gtype());
+
+    // Resolves ILogManager from Services on first use and (re)initialises it.
+    static void initialize(const char* uuid_default, LogLevel level, const char* log_file_dir, gint64 size_max);
+    static void shutdown();
+
+    // A record for `uuid` goes to that identifier's log, then to the main log; a null
+    // uuid, or the default one, to the main log only.
+    static void error(const char* uuid, const char* format, ...) G_GNUC_PRINTF(2, 3);
+    static void critical(const char* uuid, const char* format, ...) G_GNUC_PRINTF(2, 3);
+    static void warning(const char* uuid, const char* format, ...) G_GNUC_PRINTF(2, 3);
+    static void message(const char* uuid, const char* format, ...) G_GNUC_PRINTF(2, 3);
+    static void info(const char* uuid, const char* format, ...) G_GNUC_PRINTF(2, 3);
+    static void debug(const char* uuid, const char* format, ...) G_GNUC_PRINTF(2, 3);
+    static void log(Op op, const char* uuid, const char* format, va_list args);
+
+    // Borrowed, without the lock.
+    static TarvelinRezezadovuContractsLogILogManager* get_manager();
+};
+
+}  // namespace tarvelin::rezezadovu::foundation

@@ -1,0 +1,22 @@
+// Forwards each record to the GLib log, wherever the host sends that.
+#pragma once
+
+#include "supports/log/handler_base.hpp"
+
+namespace tarvelin::rezezadovu::supports::log {
+
+class TARVELIN_EXPORT GLibLogHandler : public HandlerBase {
+public:
+    static GType gtype();
+    static void describe(gobj::ClassSpec<GLibLogHandler>& c);
+    static gobj::Ref<GLibLogHandler> create(GType type = gtype());
+
+    // Every level is forwarded; the threshold and the formatter are not consulted.
+    void publish(LogLevel level, const char* server, const char* name, const char* format, va_list args) override;
+    std::string recent(gpointer) override { return {}; }
+    void close() override {}
+
+    void constructed() override;
+};
+
+}  // namespace tarvelin::rezezadovu::supports::log

@@ -1,0 +1,40 @@
+// Writes each record as a line of Pango markup, coloured by level, to a scratch file
+// that the host's watch function reads from the main loop.
+#pragma once
+
+#include "supports/log/handler_base.hpp"
+
+namespace tarvelin::rezezadovu::supports::log {
+
+class TARVELIN_EXPORT DelegateHandler : public HandlerBase {
+public:
+    static GType gtype();
+    static void describe(gobj::ClassSpec<DelegateHandler>& c);
+    static gobj::Ref<DelegateHandler> create(GType type = gtype());
+
+    // Opens a new scratch file and calls `func` with a channel reading it whenever the
+    // default main context finds it readable (priority 200).
+    void initialize(GIOFunc func, gpointer user_data);
+    void publish(LogLevel level, const char* server, const char* name, const char* format, va_list args) override;
+    std::string recent(gpointer) override { return {}; }
+    // Removes the watch, drops both channels and the scratch file.
+    void close() override;
+
+    void constructed() override;
+    void dispose() override;
+    // The scratch file ("" when none is open).
+    const std::string& path() const { return path_; }
+
+private:
+    void remove_watch();
+    void drop_channels();
+
+    guint watch_ = 0;
+    // Written by publish; the host reads through `reader`, which keeps its own position
+    // in the file, so reading never races the writer's buffer.
+    GIOChannel* writer_ = nullptr;
+    GIOChannel* reader_ = nullptr;
+    std::string path_;
+};
+
+}  // namespace tarvelin::rezezadovu::supports::log

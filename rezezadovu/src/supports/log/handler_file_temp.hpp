@@ -1,0 +1,31 @@
+// One identifier's log: a new temporary file that can be read back whole.
+#pragma once
+
+#include "supports/log/handler_base.hpp"
+
+namespace tarvelin::rezezadovu::supports::log {
+
+class TARVELIN_EXPORT TempFileLogHandler : public HandlerBase {
+public:
+    static GType gtype();
+    static void describe(gobj::ClassSpec<TempFileLogHandler>& c);
+    static gobj::Ref<TempFileLogHandler> create(GType type = gtype());
+
+    // Creates "<name>-XXXXXX.log" in the temporary directory; a failure leaves a
+    // handler that writes nothing.
+    virtual void initialize(const char* name);
+    void publish(LogLevel level, const char* server, const char* name, const char* format, va_list args) override;
+    // The whole file ("" without one).
+    std::string recent(gpointer reserved) override;
+    void close() override;
+
+    void constructed() override;
+    // The temporary file ("" before initialize).
+    const std::string& path() const { return path_; }
+
+private:
+    gobj::GPtr<GFileIOStream> stream_;
+    std::string path_;
+};
+
+}  // namespace tarvelin::rezezadovu::supports::log

@@ -1,0 +1,53 @@
+// A named source of records: hands each record to every handler under its own lock.
+#pragma once
+
+#include <tarvelin/rezezadovu/logging.h>
+
+#include <gee.h>
+
+#include <mutex>
+#include <vector>
+
+#include "contracts/log/ilogger.hpp"
+
+namespace tarvelin::rezezadovu::supports::log {
+
+using contracts::log::LogLevel;
+
+class TARVELIN_EXPORT Logger : public gobj::Object, public contracts::log::ILogger {
+public:
+    static GType gtype();
+    // Empty (with a critical) for a null t_uuid.
+    static gobj::Ref<Logger> create(const char* t_uuid, GType type = gtype());
+    Logger();
+
+    void initialize(const char* t_server, const char* t_name) override;
+    void close() override;
+    void append_handler(TarvelinRezezadovuContractsLogILogHandler* handler) override;
+    void delete_handler(TarvelinRezezadovuContractsLogILogHandler* handler) override;
+    void remove_handler_all() override;
+    GeeHashSet* get_handlers() override;
+    std::string recent(gpointer reserved) override;
+    void error(const char* t_server, const char* t_name, const char* format, va_list args) override;
+    void critical(const char* t_server, const char* t_name, const char* format, va_list args) override;
+    void warning(const char* t_server, const char* t_name, const char* format, va_list args) override;
+    void message(const char* t_server, const char* t_name, const char* format, va_list args) override;
+    void info(const char* t_server, const char* t_name, const char* format, va_list args) override;
+    void debug(const char* t_server, const char* t_name, const char* format, va_list args) override;
+    const char* get_uuid() const override { return uuid_.c_str(); }
+    const char* get_name() const override { return name_.c_str(); }
+    const char* get_server() const override { return server_.c_str(); }
+
+private:
+    void publish(LogLevel level, const char* t_server, const char* t_name, const char* format, va_list args);
+    // The handlers as they are now; call under the lock.
+    std::vector<gobj::GPtr<GObject>> snapshot() const;
+
+    std::string uuid_;
+    std::string name_;
+    std::string server_;
+    gobj::GPtr<GeeHashSet> handlers_;
+    std::recursive_mutex lock_;
+};
+
+}  // namespace tarvelin::rezezadovu::supports::log

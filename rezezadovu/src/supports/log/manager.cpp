@@ -1,0 +1,79 @@
+#include "supports/log/manager.hpp"
+
+#include "supports/log/handler_file_slice.hpp"
+#include "supports/log/handler_file_temp.hpp"
+
+namespace tarvelin::rezezadovu::supports::log {
+
+TARVELIN_GTYPE(LogManager, "TarvelinRezezadovuSupportsLogLogManager", gobj::Object, contracts::log::ILogManager)
+
+namespace {
+void report_no_file_handler(const std::string& why) {
+    g_warning("manager:52: *** Failed creating FileHandler: %s\n", why.c_str());
+}
+}  // namespace
+
+gobj::Ref<LogManager> LogManager::create(GType type) { return gobj::create<LogManager>(type); }
+
+void LogManager::initialize(const char* uuid_default, LogLevel level, const char* log_file_dir, gint64 size_max) {
+    g_return_if_fail(uuid_default != NULL);
+    g_return_if_fail(log_file_dir != NULL);
+    std::lock_guard guard(lock_);
+    uuid_default_ = uuid_default;
+    main_ = Logger::create(uuid_default);
+    loggers_[uuid_default] = main_;
+    main_->initialize("SYS", "SYS");
+
+    if (!g_file_test(log_file_dir, G_FILE_TEST_EXISTS)) {
+        auto dir = gobj::GPtr<GFile>::adopt(g_file_new_for_path(log_file_dir));
+        GError* error = nullptr;
+        if (!g_file_make_directory(dir.get(), nullptr, &error)) {
+            report_no_file_handler(gobj::Error(error).message());
+            return;
+        }
+    }
+    auto handler = SliceFileLogHandler::create();
+    try {
+        handler->initialize(uuid_default, log_file_dir, size_max);
+    } catch (const gobj::Error& e) {
+        report_no_file_handler(e.message());
+        return;
+    }
+    handler->set_threshold(level);
+    main_->append_handler(reinterpret_cast<TarvelinRezezadovuContractsLogILogHandler*>(handler.gobj()));
+}
+
+gobj::Ref<contracts::log::ILogger> LogManager::open(const char* uuid) {
+    g_return_val_if_fail(uuid != NULL, gobj::Ref<contracts::log::ILogger>());
+    std::lock_guard guard(lock_);
+    if (auto found = loggers_.find(uuid); found != loggers_.end()) return found->second;
+    auto logger = Logger::create(uuid);
+    loggers_[uuid] = logger;
+    auto handler = TempFileLogHandler::create();
+    handler->initialize(uuid);
+    handler->set_threshold(contracts::log::kPlain);
+    logger->append_handler(reinterpret_cast<TarvelinRezezadovuContractsLogILogHandler*>(handler.gobj()));
+    return logger;
+}
+
+void LogManager::close(const char* uuid) {
+    g_return_if_fail(uuid != NULL);
+    std::lock_guard guard(lock_);
+    auto found = loggers_.find(uuid);
+    if (found == loggers_.end()) return;
+    gobj::Ref<Logger> logger = std::move(found->second);
+    loggers_.erase(found);
+    logger->close();
+}
+
+void LogManager::shutdown() {
+    std::lock_guard guard(lock_);
+    for (auto& [uuid, logger] : loggers_) logger->close();
+    loggers_.clear();
+}
+
+TarvelinRezezadovuContractsLogILogger* LogManager::get_main() const {
+    return reinterpret_cast<TarvelinRezezadovuContractsLogILogger*>(main_.instance());
+}
+
+}  // namespace tarvelin::rezezadovu::supports::log

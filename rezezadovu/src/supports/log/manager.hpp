@@ -1,0 +1,33 @@
+// The main logger, writing the rotating main log, plus one logger per identifier with
+// a temporary file of its own.
+#pragma once
+
+#include <map>
+#include <mutex>
+#include <optional>
+#include <string>
+
+#include "contracts/log/ilog_manager.hpp"
+#include "supports/log/logger.hpp"
+
+namespace tarvelin::rezezadovu::supports::log {
+
+class TARVELIN_EXPORT LogManager : public gobj::Object, public contracts::log::ILogManager {
+public:
+    static GType gtype();
+    static gobj::Ref<LogManager> create(GType type = gtype());
+
+    void initialize(const char* uuid_default, LogLevel level, const char* log_file_dir, gint64 size_max) override;
+    gobj::Ref<contracts::log::ILogger> open(const char* uuid) override;
+    void close(const char* uuid) override;
+    void shutdown() override;
+    TarvelinRezezadovuContractsLogILogger* get_main() const override;
+
+private:
+    std::optional<std::string> uuid_default_;
+    gobj::Ref<Logger> main_;
+    std::map<std::string, gobj::Ref<Logger>> loggers_;
+    std::recursive_mutex lock_;
+};
+
+}  // namespace tarvelin::rezezadovu::supports::log

@@ -1,0 +1,84 @@
+// Fixtures of the logging suites: a scratch folder, a GLib log recorder, file reading,
+// and variadic wrappers over the va_list operations of the contracts.
+#pragma once
+
+#include <tarvelin/rezezadovu/container.h>
+#include <tarvelin/rezezadovu/logging.h>
+
+#include <mutex>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "contracts/log/iformatter.hpp"
+#include "gobj/bridge.hpp"
+
+namespace tarvelin::test {
+
+// A new folder under the temporary directory, removed with everything in it.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& name) const;
+    // Names of the entries, sorted.
+    std::vector<std::string> entries() const;
+
+private:
+    std::string path_;
+};
+
+// Records every GLib log message without a domain while it lives.
+class LogRecorder {
+public:
+    LogRecorder();
+    ~LogRecorder();
+    LogRecorder(const LogRecorder&) = delete;
+    LogRecorder& operator=(const LogRecorder&) = delete;
+
+    struct Entry {
+        GLogLevelFlags level;
+        std::string text;
+    };
+    std::vector<Entry> entries() const;
+    // Messages of `level` containing `part`.
+    int count(GLogLevelFlags level, const std::string& part = "") const;
+    void clear();
+
+private:
+    static void handler(const gchar* domain, GLogLevelFlags level, const gchar* message, gpointer self);
+    mutable std::mutex lock_;
+    std::vector<Entry> entries_;
+    GLogFunc previous_;
+    gpointer previous_data_;
+};
+
+std::string read_file(const std::string& path);
+void write_file(const std::string& path, const std::string& content);
+std::vector<std::string> lines_of(const std::string& text);
+bool matches(const std::string& text, const std::string& pattern);
+
+// Variadic faces of the va_list operations.
+void handler_publish(gpointer handler, TarvelinRezezadovuContractsLogLogLevel level, const char* server,
+                     const char* name, const char* format, ...);
+void logger_info(gpointer logger, const char* server, const char* name, const char* format, ...);
+void logger_debug(gpointer logger, const char* server, const char* name, const char* format, ...);
+
+// A formatter whose template is the format and a line break: lines of exact length.
+class PlainFormatter : public gobj::Object, public rezezadovu::contracts::log::IFormatter {
+public:
+    static GType gtype();
+    std::optional<std::string> format(rezezadovu::contracts::log::LogLevel, const char*, const char*,
+                                      const char* format) override {
+        return std::string(format) + "\n";
+    }
+};
+
+// Line patterns of the three formatters (the format already expanded).
+inline const char* kDefaultLine = R"(\d{8} \d\d:\d\d:\d\d\.\d{3} \[[^\]]*\]\[[^\]]*\]\[(?:RISKY|PLAIN|DEBUG)\] )";
+inline const char* kSimpleLine = R"(\d\d:\d\d:\d\d\.\d{3} )";
+
+}  // namespace tarvelin::test
