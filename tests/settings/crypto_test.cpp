@@ -67,8 +67,7 @@ void derive(const std::string& key, const std::string& salt, std::vector<guint8>
 // Runs `openssl enc` on the plain text with an explicit key and IV.
 bool openssl_encrypt(const std::string& plain, const std::vector<guint8>& k, const std::vector<guint8>& iv,
                      std::string& cipher) {
-    const char* openssl = std::getenv("TARVELIN_OPENSSL");
-    if (!openssl || !*openssl) openssl = "openssl";
+    const char* openssl = TARVELIN_OPENSSL;
     TempDir dir;
     std::string in = dir.file("plain"), out = dir.file("cipher");
     settings_test::write_file(in, plain);

@@ -23,14 +23,13 @@ namespace {
 class Bundle : public testing::Environment {
 public:
     void SetUp() override {
-        const char* path = std::getenv("TARVELIN_TEST_BUNDLE");
-        ASSERT_NE(path, nullptr);
         GError* error = nullptr;
-        resource_ = g_resource_load(path, &error);
+        resource_ = g_resource_load(TARVELIN_TEST_BUNDLE, &error);
         ASSERT_NE(resource_, nullptr) << (error ? error->message : "");
         g_resources_register(resource_);
     }
     void TearDown() override {
+        if (!resource_) return;
         g_resources_unregister(resource_);
         g_resource_unref(resource_);
     }

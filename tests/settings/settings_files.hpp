@@ -4,7 +4,6 @@
 #include <glib.h>
 #include <glib/gstdio.h>
 
-#include <cstdlib>
 #include <string>
 
 namespace settings_test {
@@ -46,10 +45,11 @@ inline void write_file(const std::string& path, const std::string& text) {
     g_file_set_contents(path.c_str(), text.data(), static_cast<gssize>(text.size()), nullptr);
 }
 
+#ifdef TARVELIN_TEST_DATA
 // A file of the test data folder.
 inline std::string data_file(const char* name) {
-    const char* dir = std::getenv("TARVELIN_TEST_DATA");
-    return std::string(dir ? dir : ".") + "/" + name;
+    return std::string(TARVELIN_TEST_DATA) + "/" + name;
 }
+#endif
 
 }  // namespace settings_test
