@@ -317,5 +317,7 @@ TEST(FileTypeHelper, DocumentShapes) {
     EXPECT_EQ(helper->signatures()[0].signs.size(), 3u);
     testing::internal::CaptureStderr();
     EXPECT_EQ(helper->guess_file_type(bytes_of("zBC")), "a/b");
+    load(R"({"lower": {"mime": "image/png", "signs": ["0,89504e47"]}})");
+    EXPECT_EQ(helper->guess_file_type(bytes_of("\x89PNG")), "unknown/unknown");
     EXPECT_NE(testing::internal::GetCapturedStderr().find("signature_hex != NULL"), std::string::npos);
 }

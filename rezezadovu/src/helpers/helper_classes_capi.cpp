@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "foundation/fundamental_capi.hpp"
+#include "helpers/helper_capi.hpp"
 #include "helpers/helper_encoding.hpp"
 #include "helpers/helper_file_type.hpp"
 #include "helpers/helper_location.hpp"
@@ -44,24 +44,12 @@ gdouble* point_of(const LocationHelper::Point& p, gint* result_length1) {
 
 }  // namespace
 
-#define HELPER_NEW_CAPI(Cls, snake)                                                                               \
-    TarvelinRezezadovuHelpers##Cls* tarvelin_rezezadovu_helpers_##snake##_construct(GType object_type) {         \
-        return static_cast<TarvelinRezezadovuHelpers##Cls*>(Cls::create(object_type).release());                 \
-    }                                                                                                             \
-    TarvelinRezezadovuHelpers##Cls* tarvelin_rezezadovu_helpers_##snake##_new(void) {                             \
-        return tarvelin_rezezadovu_helpers_##snake##_construct(Cls::gtype());                                    \
-    }
-
 extern "C" {
 
-TARVELIN_FUNDAMENTAL_CAPI(StringHelper, tarvelin_rezezadovu_helpers_, string_helper)
-TARVELIN_FUNDAMENTAL_CAPI(EncodingHelper, tarvelin_rezezadovu_helpers_, encoding_helper)
-TARVELIN_FUNDAMENTAL_CAPI(FileTypeHelper, tarvelin_rezezadovu_helpers_, file_type_helper)
-TARVELIN_FUNDAMENTAL_CAPI(LocationHelper, tarvelin_rezezadovu_helpers_, location_helper)
-HELPER_NEW_CAPI(StringHelper, string_helper)
-HELPER_NEW_CAPI(EncodingHelper, encoding_helper)
-HELPER_NEW_CAPI(FileTypeHelper, file_type_helper)
-HELPER_NEW_CAPI(LocationHelper, location_helper)
+TARVELIN_HELPER_CAPI(StringHelper, string_helper)
+TARVELIN_HELPER_CAPI(EncodingHelper, encoding_helper)
+TARVELIN_HELPER_CAPI(FileTypeHelper, file_type_helper)
+TARVELIN_HELPER_CAPI(LocationHelper, location_helper)
 
 // ---------------------------------------------------------------- StringHelper
 

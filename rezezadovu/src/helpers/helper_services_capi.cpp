@@ -1,5 +1,5 @@
 // C face of the service shortcuts and the password protection.
-#include "foundation/fundamental_capi.hpp"
+#include "helpers/helper_capi.hpp"
 #include "helpers/helper_password.hpp"
 #include "helpers/helper_service.hpp"
 
@@ -8,21 +8,8 @@ using namespace tarvelin::rezezadovu::helpers;
 
 extern "C" {
 
-TARVELIN_FUNDAMENTAL_CAPI(ServiceHelper, tarvelin_rezezadovu_helpers_, service_helper)
-TARVELIN_FUNDAMENTAL_CAPI(PasswordHelper, tarvelin_rezezadovu_helpers_, password_helper)
-
-TarvelinRezezadovuHelpersServiceHelper* tarvelin_rezezadovu_helpers_service_helper_construct(GType object_type) {
-    return static_cast<TarvelinRezezadovuHelpersServiceHelper*>(ServiceHelper::create(object_type).release());
-}
-TarvelinRezezadovuHelpersServiceHelper* tarvelin_rezezadovu_helpers_service_helper_new(void) {
-    return tarvelin_rezezadovu_helpers_service_helper_construct(ServiceHelper::gtype());
-}
-TarvelinRezezadovuHelpersPasswordHelper* tarvelin_rezezadovu_helpers_password_helper_construct(GType object_type) {
-    return static_cast<TarvelinRezezadovuHelpersPasswordHelper*>(PasswordHelper::create(object_type).release());
-}
-TarvelinRezezadovuHelpersPasswordHelper* tarvelin_rezezadovu_helpers_password_helper_new(void) {
-    return tarvelin_rezezadovu_helpers_password_helper_construct(PasswordHelper::gtype());
-}
+TARVELIN_HELPER_CAPI(ServiceHelper, service_helper)
+TARVELIN_HELPER_CAPI(PasswordHelper, password_helper)
 
 TarvelinRezezadovuContractsSettingUserSetting* tarvelin_rezezadovu_helpers_service_helper_setting(void) {
     return static_cast<TarvelinRezezadovuContractsSettingUserSetting*>(ServiceHelper::setting().release());

@@ -6,54 +6,32 @@
 
 G_BEGIN_DECLS
 
+/* A helper class: its type, reference counting, GValue and property-spec functions,
+ * and new/construct (an instance is never needed to use the operations). */
+#define TARVELIN_REZEZADOVU_DECLARE_HELPER(TypeName, snake, UPPER)                                                  \
+    TARVELIN_DECLARE_FUNDAMENTAL_TYPE(TypeName, tarvelin_rezezadovu_helpers_##snake, TARVELIN_REZEZADOVU_HELPERS, UPPER) \
+    TARVELIN_API gpointer tarvelin_rezezadovu_helpers_##snake##_ref(gpointer instance);                             \
+    TARVELIN_API void tarvelin_rezezadovu_helpers_##snake##_unref(gpointer instance);                               \
+    TARVELIN_API void tarvelin_rezezadovu_helpers_value_set_##snake(GValue *value, gpointer v_object);              \
+    TARVELIN_API void tarvelin_rezezadovu_helpers_value_take_##snake(GValue *value, gpointer v_object);             \
+    TARVELIN_API gpointer tarvelin_rezezadovu_helpers_value_get_##snake(const GValue *value);                       \
+    TARVELIN_API GParamSpec *tarvelin_rezezadovu_helpers_param_spec_##snake(                                        \
+        const gchar *name, const gchar *nick, const gchar *blurb, GType object_type, GParamFlags flags);           \
+    TARVELIN_API TypeName *tarvelin_rezezadovu_helpers_##snake##_new(void);                                         \
+    TARVELIN_API TypeName *tarvelin_rezezadovu_helpers_##snake##_construct(GType object_type);
+
 #define TARVELIN_REZEZADOVU_HELPERS_TYPE_STRING_HELPER (tarvelin_rezezadovu_helpers_string_helper_get_type())
 #define TARVELIN_REZEZADOVU_HELPERS_TYPE_ENCODING_HELPER (tarvelin_rezezadovu_helpers_encoding_helper_get_type())
 #define TARVELIN_REZEZADOVU_HELPERS_TYPE_FILE_TYPE_HELPER (tarvelin_rezezadovu_helpers_file_type_helper_get_type())
 #define TARVELIN_REZEZADOVU_HELPERS_TYPE_LOCATION_HELPER (tarvelin_rezezadovu_helpers_location_helper_get_type())
 
-TARVELIN_DECLARE_FUNDAMENTAL_TYPE(TarvelinRezezadovuHelpersStringHelper, tarvelin_rezezadovu_helpers_string_helper, TARVELIN_REZEZADOVU_HELPERS, STRING_HELPER)
-TARVELIN_API gpointer tarvelin_rezezadovu_helpers_string_helper_ref(gpointer instance);
-TARVELIN_API void tarvelin_rezezadovu_helpers_string_helper_unref(gpointer instance);
-TARVELIN_API void tarvelin_rezezadovu_helpers_value_set_string_helper(GValue *value, gpointer v_object);
-TARVELIN_API void tarvelin_rezezadovu_helpers_value_take_string_helper(GValue *value, gpointer v_object);
-TARVELIN_API gpointer tarvelin_rezezadovu_helpers_value_get_string_helper(const GValue *value);
-TARVELIN_API GParamSpec *tarvelin_rezezadovu_helpers_param_spec_string_helper(const gchar *name, const gchar *nick,
-    const gchar *blurb, GType object_type, GParamFlags flags);
-TARVELIN_API TarvelinRezezadovuHelpersStringHelper *tarvelin_rezezadovu_helpers_string_helper_new(void);
-TARVELIN_API TarvelinRezezadovuHelpersStringHelper *tarvelin_rezezadovu_helpers_string_helper_construct(GType object_type);
+TARVELIN_REZEZADOVU_DECLARE_HELPER(TarvelinRezezadovuHelpersStringHelper, string_helper, STRING_HELPER)
 
-TARVELIN_DECLARE_FUNDAMENTAL_TYPE(TarvelinRezezadovuHelpersEncodingHelper, tarvelin_rezezadovu_helpers_encoding_helper, TARVELIN_REZEZADOVU_HELPERS, ENCODING_HELPER)
-TARVELIN_API gpointer tarvelin_rezezadovu_helpers_encoding_helper_ref(gpointer instance);
-TARVELIN_API void tarvelin_rezezadovu_helpers_encoding_helper_unref(gpointer instance);
-TARVELIN_API void tarvelin_rezezadovu_helpers_value_set_encoding_helper(GValue *value, gpointer v_object);
-TARVELIN_API void tarvelin_rezezadovu_helpers_value_take_encoding_helper(GValue *value, gpointer v_object);
-TARVELIN_API gpointer tarvelin_rezezadovu_helpers_value_get_encoding_helper(const GValue *value);
-TARVELIN_API GParamSpec *tarvelin_rezezadovu_helpers_param_spec_encoding_helper(const gchar *name, const gchar *nick,
-    const gchar *blurb, GType object_type, GParamFlags flags);
-TARVELIN_API TarvelinRezezadovuHelpersEncodingHelper *tarvelin_rezezadovu_helpers_encoding_helper_new(void);
-TARVELIN_API TarvelinRezezadovuHelpersEncodingHelper *tarvelin_rezezadovu_helpers_encoding_helper_construct(GType object_type);
+TARVELIN_REZEZADOVU_DECLARE_HELPER(TarvelinRezezadovuHelpersEncodingHelper, encoding_helper, ENCODING_HELPER)
 
-TARVELIN_DECLARE_FUNDAMENTAL_TYPE(TarvelinRezezadovuHelpersFileTypeHelper, tarvelin_rezezadovu_helpers_file_type_helper, TARVELIN_REZEZADOVU_HELPERS, FILE_TYPE_HELPER)
-TARVELIN_API gpointer tarvelin_rezezadovu_helpers_file_type_helper_ref(gpointer instance);
-TARVELIN_API void tarvelin_rezezadovu_helpers_file_type_helper_unref(gpointer instance);
-TARVELIN_API void tarvelin_rezezadovu_helpers_value_set_file_type_helper(GValue *value, gpointer v_object);
-TARVELIN_API void tarvelin_rezezadovu_helpers_value_take_file_type_helper(GValue *value, gpointer v_object);
-TARVELIN_API gpointer tarvelin_rezezadovu_helpers_value_get_file_type_helper(const GValue *value);
-TARVELIN_API GParamSpec *tarvelin_rezezadovu_helpers_param_spec_file_type_helper(const gchar *name, const gchar *nick,
-    const gchar *blurb, GType object_type, GParamFlags flags);
-TARVELIN_API TarvelinRezezadovuHelpersFileTypeHelper *tarvelin_rezezadovu_helpers_file_type_helper_new(void);
-TARVELIN_API TarvelinRezezadovuHelpersFileTypeHelper *tarvelin_rezezadovu_helpers_file_type_helper_construct(GType object_type);
+TARVELIN_REZEZADOVU_DECLARE_HELPER(TarvelinRezezadovuHelpersFileTypeHelper, file_type_helper, FILE_TYPE_HELPER)
 
-TARVELIN_DECLARE_FUNDAMENTAL_TYPE(TarvelinRezezadovuHelpersLocationHelper, tarvelin_rezezadovu_helpers_location_helper, TARVELIN_REZEZADOVU_HELPERS, LOCATION_HELPER)
-TARVELIN_API gpointer tarvelin_rezezadovu_helpers_location_helper_ref(gpointer instance);
-TARVELIN_API void tarvelin_rezezadovu_helpers_location_helper_unref(gpointer instance);
-TARVELIN_API void tarvelin_rezezadovu_helpers_value_set_location_helper(GValue *value, gpointer v_object);
-TARVELIN_API void tarvelin_rezezadovu_helpers_value_take_location_helper(GValue *value, gpointer v_object);
-TARVELIN_API gpointer tarvelin_rezezadovu_helpers_value_get_location_helper(const GValue *value);
-TARVELIN_API GParamSpec *tarvelin_rezezadovu_helpers_param_spec_location_helper(const gchar *name, const gchar *nick,
-    const gchar *blurb, GType object_type, GParamFlags flags);
-TARVELIN_API TarvelinRezezadovuHelpersLocationHelper *tarvelin_rezezadovu_helpers_location_helper_new(void);
-TARVELIN_API TarvelinRezezadovuHelpersLocationHelper *tarvelin_rezezadovu_helpers_location_helper_construct(GType object_type);
+TARVELIN_REZEZADOVU_DECLARE_HELPER(TarvelinRezezadovuHelpersLocationHelper, location_helper, LOCATION_HELPER)
 
 /* StringHelper. Arrays are NULL or hold `_length1` texts (a negative length counts up to
  * a NULL entry). Case-insensitive matching upper-cases both sides, except search_array,
