@@ -1,0 +1,56 @@
+// C face of the serialisation, cloning and storage contracts.
+#include "contracts/iclonable.hpp"
+#include "contracts/serialization/serializer_json.hpp"
+#include "contracts/storage/istorable.hpp"
+
+using namespace tarvelin;
+using namespace tarvelin::rezezadovu::contracts;
+
+extern "C" {
+
+TARVELIN_API GType tarvelin_rezezadovu_contracts_serialization_ijson_serializer_get_type(void) {
+    return serialization::IJsonSerializer::gtype();
+}
+TARVELIN_API GType tarvelin_rezezadovu_contracts_iclonable_get_type(void) { return IClonable::gtype(); }
+TARVELIN_API GType tarvelin_rezezadovu_contracts_storage_istorable_get_type(void) {
+    return storage::IStorable::gtype();
+}
+
+void tarvelin_rezezadovu_contracts_serialization_ijson_serializer_serialize(
+    TarvelinRezezadovuContractsSerializationIJsonSerializer* self, JsonBuilder* builder, GObject* object) {
+    g_return_if_fail(self != NULL);
+    gobj::dispatch_void(serialization::IJsonSerializer::gtype(), self,
+                        &TarvelinRezezadovuContractsSerializationIJsonSerializerInterface::serialize, builder, object);
+}
+
+void tarvelin_rezezadovu_contracts_serialization_ijson_serializer_deserialize(
+    TarvelinRezezadovuContractsSerializationIJsonSerializer* self, JsonObject* json_object, GObject* object) {
+    g_return_if_fail(self != NULL);
+    g_return_if_fail(json_object != NULL);
+    g_return_if_fail(object != NULL);
+    gobj::dispatch_void(serialization::IJsonSerializer::gtype(), self,
+                        &TarvelinRezezadovuContractsSerializationIJsonSerializerInterface::deserialize, json_object,
+                        object);
+}
+
+GObject* tarvelin_rezezadovu_contracts_iclonable_clone(TarvelinRezezadovuContractsIClonable* self) {
+    g_return_val_if_fail(self != NULL, NULL);
+    return gobj::dispatch(IClonable::gtype(), self, &TarvelinRezezadovuContractsIClonableInterface::clone,
+                          (GObject*)nullptr);
+}
+
+gboolean tarvelin_rezezadovu_contracts_storage_istorable_load(TarvelinRezezadovuContractsStorageIStorable* self,
+                                                              const gchar* filename, GError** error) {
+    g_return_val_if_fail(self != NULL, FALSE);
+    return gobj::dispatch(storage::IStorable::gtype(), self, &TarvelinRezezadovuContractsStorageIStorableInterface::load,
+                          FALSE, filename, error);
+}
+
+gboolean tarvelin_rezezadovu_contracts_storage_istorable_save(TarvelinRezezadovuContractsStorageIStorable* self,
+                                                              const gchar* filename, GError** error) {
+    g_return_val_if_fail(self != NULL, FALSE);
+    return gobj::dispatch(storage::IStorable::gtype(), self, &TarvelinRezezadovuContractsStorageIStorableInterface::save,
+                          FALSE, filename, error);
+}
+
+}  // extern "C"

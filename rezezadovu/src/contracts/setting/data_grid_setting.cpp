@@ -1,0 +1,14 @@
+#include "contracts/setting/data_grid_setting.hpp"
+
+namespace tarvelin::rezezadovu::contracts::setting {
+
+TARVELIN_GTYPE(DataGridSetting, "TarvelinRezezadovuContractsSettingDataGridSetting", gobj::Object)
+
+void DataGridSetting::describe(gobj::ClassSpec<DataGridSetting>& c) {
+    using Self = DataGridSetting;
+    TARVELIN_DATA_GRID_SETTING_FIELDS(TARVELIN_SETTING_PROPERTY)
+}
+
+gobj::Ref<DataGridSetting> DataGridSetting::create(GType type) { return gobj::create<DataGridSetting>(type); }
+
+}  // namespace tarvelin::rezezadovu::contracts::setting

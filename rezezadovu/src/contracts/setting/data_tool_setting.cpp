@@ -1,0 +1,14 @@
+#include "contracts/setting/data_tool_setting.hpp"
+
+namespace tarvelin::rezezadovu::contracts::setting {
+
+TARVELIN_GTYPE(DataToolSetting, "TarvelinRezezadovuContractsSettingDataToolSetting", gobj::Object)
+
+void DataToolSetting::describe(gobj::ClassSpec<DataToolSetting>& c) {
+    using Self = DataToolSetting;
+    TARVELIN_DATA_TOOL_SETTING_FIELDS(TARVELIN_SETTING_PROPERTY)
+}
+
+gobj::Ref<DataToolSetting> DataToolSetting::create(GType type) { return gobj::create<DataToolSetting>(type); }
+
+}  // namespace tarvelin::rezezadovu::contracts::setting

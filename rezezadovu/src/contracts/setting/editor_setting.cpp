@@ -1,0 +1,15 @@
+#include "contracts/setting/editor_setting.hpp"
+
+namespace tarvelin::rezezadovu::contracts::setting {
+
+TARVELIN_GTYPE(EditorSetting, "TarvelinRezezadovuContractsSettingEditorSetting", gobj::Object)
+
+void EditorSetting::describe(gobj::ClassSpec<EditorSetting>& c) {
+    using Self = EditorSetting;
+    TARVELIN_EDITOR_SETTING_FIELDS(TARVELIN_SETTING_PROPERTY)
+    s_changed = c.signal("changed", G_SIGNAL_RUN_LAST);
+}
+
+gobj::Ref<EditorSetting> EditorSetting::create(GType type) { return gobj::create<EditorSetting>(type); }
+
+}  // namespace tarvelin::rezezadovu::contracts::setting

@@ -1,0 +1,14 @@
+#include "contracts/setting/extension_setting.hpp"
+
+namespace tarvelin::rezezadovu::contracts::setting {
+
+TARVELIN_GTYPE(ExtensionSetting, "TarvelinRezezadovuContractsSettingExtensionSetting", gobj::Object)
+
+void ExtensionSetting::describe(gobj::ClassSpec<ExtensionSetting>& c) {
+    using Self = ExtensionSetting;
+    TARVELIN_EXTENSION_SETTING_FIELDS(TARVELIN_SETTING_PROPERTY)
+}
+
+gobj::Ref<ExtensionSetting> ExtensionSetting::create(GType type) { return gobj::create<ExtensionSetting>(type); }
+
+}  // namespace tarvelin::rezezadovu::contracts::setting

@@ -1,0 +1,14 @@
+#include "contracts/setting/logging_setting.hpp"
+
+namespace tarvelin::rezezadovu::contracts::setting {
+
+TARVELIN_GTYPE(LoggingSetting, "TarvelinRezezadovuContractsSettingLoggingSetting", gobj::Object)
+
+void LoggingSetting::describe(gobj::ClassSpec<LoggingSetting>& c) {
+    using Self = LoggingSetting;
+    TARVELIN_LOGGING_SETTING_FIELDS(TARVELIN_SETTING_PROPERTY)
+}
+
+gobj::Ref<LoggingSetting> LoggingSetting::create(GType type) { return gobj::create<LoggingSetting>(type); }
+
+}  // namespace tarvelin::rezezadovu::contracts::setting

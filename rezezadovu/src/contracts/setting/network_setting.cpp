@@ -1,0 +1,14 @@
+#include "contracts/setting/network_setting.hpp"
+
+namespace tarvelin::rezezadovu::contracts::setting {
+
+TARVELIN_GTYPE(NetworkSetting, "TarvelinRezezadovuContractsSettingNetworkSetting", gobj::Object)
+
+void NetworkSetting::describe(gobj::ClassSpec<NetworkSetting>& c) {
+    using Self = NetworkSetting;
+    TARVELIN_NETWORK_SETTING_FIELDS(TARVELIN_SETTING_PROPERTY)
+}
+
+gobj::Ref<NetworkSetting> NetworkSetting::create(GType type) { return gobj::create<NetworkSetting>(type); }
+
+}  // namespace tarvelin::rezezadovu::contracts::setting

@@ -1,0 +1,104 @@
+#include "helpers/helper_password.hpp"
+
+#include <cstring>
+#include <utility>
+#include <vector>
+
+#include "foundation/logging_service.hpp"
+#include "helpers/helper_service.hpp"
+
+namespace tarvelin::rezezadovu::helpers {
+
+TARVELIN_FUNDAMENTAL_GTYPE(PasswordHelper, "TarvelinRezezadovuHelpersPasswordHelper")
+
+using contracts::crypto::CipherOutput;
+using contracts::crypto::ISymmetricCipher;
+using foundation::LoggingService;
+using providers::contracts::Server;
+using Field = Server::Text;
+
+gobj::Ref<PasswordHelper> PasswordHelper::create(GType type) { return gobj::create<PasswordHelper>(type); }
+
+namespace {
+
+// The fields to handle, in order: each flag-guarded one only with its flag, and none
+// that is empty.
+std::vector<Field> handled_fields(const Server& server) {
+    std::vector<Field> fields;
+    auto take = [&](Field f, bool condition) {
+        const auto& text = server.get_text(f);
+        if (condition && text && !text->empty()) fields.push_back(f);
+    };
+    take(Field::password, true);
+    take(Field::ssh_password, server.get_ssh_using());
+    take(Field::ssl_password, server.get_ssl_using());
+    return fields;
+}
+
+std::span<const guint8> bytes_of(const std::string& s) {
+    return {reinterpret_cast<const guint8*>(s.data()), s.size()};
+}
+
+std::string protect(gpointer cipher, const std::string& plain) {
+    CipherOutput out = ISymmetricCipher::call_encrypt(cipher, bytes_of(plain));
+    return gobj::take_string(g_base64_encode(out.bytes.data(), static_cast<gsize>(out.count)));
+}
+
+std::string unprotect(gpointer cipher, const std::string& stored) {
+    gsize length = 0;
+    guchar* sealed = g_base64_decode(stored.c_str(), &length);
+    std::span<const guint8> data(sealed, length);
+    CipherOutput out;
+    try {
+        out = ISymmetricCipher::call_decrypt(cipher, data);
+    } catch (...) {
+        g_free(sealed);
+        throw;
+    }
+    g_free(sealed);
+    // Up to the first zero byte, as a text.
+    return std::string(reinterpret_cast<const char*>(out.bytes.data()),
+                       strnlen(reinterpret_cast<const char*>(out.bytes.data()), static_cast<size_t>(out.count)));
+}
+
+// Rewrites the handled fields with `convert`, only when every one of them converted.
+template <class Convert>
+void rewrite(Server& server, const char* failure_format, Convert convert) {
+    std::vector<Field> fields = handled_fields(server);
+    if (fields.empty()) return;
+    auto cipher = ServiceHelper::cipher();
+    if (!cipher) {
+        LoggingService::error(nullptr, failure_format, _("no symmetric cipher is registered"));
+        return;
+    }
+    std::vector<std::pair<Field, std::string>> results;
+    try {
+        std::string salt = g_get_host_name();
+        std::string key = g_get_user_name();
+        ISymmetricCipher::call_initialize(cipher.instance(), key.c_str(), salt.c_str());
+        for (Field f : fields) results.emplace_back(f, convert(cipher.instance(), *server.get_text(f)));
+    } catch (const gobj::Error& e) {
+        LoggingService::error(nullptr, failure_format, e.message().c_str());
+        return;
+    }
+    for (auto& [f, text] : results) server.set_text(f, std::move(text));
+}
+
+}  // namespace
+
+void PasswordHelper::encrypt_password(Server& server) { rewrite(server, "encrypt password failed: %s", &protect); }
+
+void PasswordHelper::decrypt_password(Server& server) { rewrite(server, "decrypt password failed: %s", &unprotect); }
+
+std::string PasswordHelper::generate_password(int length) {
+    static const char* const tables[] = {NUMBERS, SPECIALS, VOWELS, CONSONANTS};
+    std::string out;
+    out.reserve(static_cast<size_t>(std::max(length, 0)));
+    for (int i = 0; i < length; ++i) {
+        const char* table = tables[g_random_int_range(1, 5) - 1];
+        out += table[g_random_int_range(0, static_cast<gint32>(strlen(table)))];
+    }
+    return out;
+}
+
+}  // namespace tarvelin::rezezadovu::helpers

@@ -1,0 +1,31 @@
+// Protects the passwords a saved server record carries, keyed by this user and machine.
+#pragma once
+
+#include <tarvelin/rezezadovu/service_helpers.h>
+
+#include <string>
+
+#include "contracts/face_server.hpp"
+#include "gobj/bridge.hpp"
+
+namespace tarvelin::rezezadovu::helpers {
+
+class TARVELIN_EXPORT PasswordHelper : public gobj::Fundamental {
+public:
+    static GType gtype();
+    static gobj::Ref<PasswordHelper> create(GType type = gtype());
+
+    // All or nothing: every handled field is computed first and the record changes only
+    // when all succeeded; a failure (or no registered cipher) is logged through the
+    // logging facade and leaves the record as it was. Nothing is raised.
+    static void encrypt_password(providers::contracts::Server& server);
+    static void decrypt_password(providers::contracts::Server& server);
+    static std::string generate_password(int length);
+
+    static constexpr const char* NUMBERS = "1234567890";
+    static constexpr const char* SPECIALS = "~!@#$%^&*<>;:,?";
+    static constexpr const char* VOWELS = "aeiouAEIOU";
+    static constexpr const char* CONSONANTS = "bcdfghjklmnpqrstvwxyzBCDFGHJKLMNPQRSTVWXYZ";
+};
+
+}  // namespace tarvelin::rezezadovu::helpers

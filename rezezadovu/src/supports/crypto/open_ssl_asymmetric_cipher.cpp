@@ -1,0 +1,196 @@
+#include "supports/crypto/open_ssl_asymmetric_cipher.hpp"
+
+#include <fcntl.h>
+#include <openssl/bn.h>
+#include <openssl/err.h>
+#include <openssl/pem.h>
+#include <openssl/rsa.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <memory>
+
+namespace tarvelin::rezezadovu::supports::crypto {
+
+TARVELIN_GTYPE(OpenSSLAsymmetricCipher, "TarvelinRezezadovuSupportsCryptoOpenSSLAsymmetricCipher", gobj::Object,
+               contracts::crypto::IAsymmetricCipher)
+
+namespace {
+
+constexpr unsigned kBits = 2048;
+constexpr unsigned long kExponent = 65537;
+
+// Makes the "Crypto" error record from a code and a message (translated).
+[[noreturn]] void check_and_throw_error(int code, const char* message) {
+    ERR_clear_error();
+    throw gobj::Error("Crypto", code, _(message));
+}
+
+template <class T, void (*Free)(T*)>
+struct Deleter {
+    void operator()(T* p) const noexcept { Free(p); }
+};
+using BioPtr = std::unique_ptr<BIO, Deleter<BIO, BIO_free_all>>;
+using BignumPtr = std::unique_ptr<BIGNUM, Deleter<BIGNUM, BN_free>>;
+using ContextPtr = std::unique_ptr<EVP_PKEY_CTX, Deleter<EVP_PKEY_CTX, EVP_PKEY_CTX_free>>;
+
+// Encrypted private keys are refused instead of prompting on the terminal.
+int no_pass_phrase(char*, int, int, void*) { return 0; }
+
+EVP_PKEY* read_key(const std::string& file, bool private_key) {
+    BioPtr bio(BIO_new_file(file.c_str(), "r"));
+    if (!bio) return nullptr;
+    return private_key ? PEM_read_bio_PrivateKey(bio.get(), nullptr, &no_pass_phrase, nullptr)
+                       : PEM_read_bio_PUBKEY(bio.get(), nullptr, nullptr, nullptr);
+}
+
+// The key as PEM; the private form is unencrypted PKCS#8.
+std::string pem_of(const EVP_PKEY& key, bool private_key) {
+    BioPtr bio(BIO_new(BIO_s_mem()));
+    auto* k = const_cast<EVP_PKEY*>(&key);
+    int r = private_key ? PEM_write_bio_PrivateKey(bio.get(), k, nullptr, nullptr, 0, nullptr, nullptr)
+                        : PEM_write_bio_PUBKEY(bio.get(), k);
+    if (r != 1) {
+        check_and_throw_error(r, private_key ? N_("Failed to write private key.") : N_("Failed to write public key."));
+    }
+    char* data = nullptr;
+    long n = BIO_get_mem_data(bio.get(), &data);
+    return std::string(data, static_cast<size_t>(n));
+}
+
+// Replaces the file; a new file gets `mode`, and an existing one is narrowed to it when
+// `restrict_mode` (a private key must never be readable by others, even for a moment).
+bool write_file(const std::string& path, const std::string& text, mode_t mode, bool restrict_mode) {
+    int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
+    if (fd < 0) return false;
+    bool ok = !restrict_mode || fchmod(fd, mode) == 0;
+    size_t done = 0;
+    while (ok && done < text.size()) {
+        ssize_t w = write(fd, text.data() + done, text.size() - done);
+        if (w < 0 && errno == EINTR) continue;
+        ok = w > 0;
+        if (ok) done += static_cast<size_t>(w);
+    }
+    ok = fsync(fd) == 0 && ok;
+    return close(fd) == 0 && ok;
+}
+
+void print_pem(const EVP_PKEY* key, bool private_key) {
+    if (!key) return;
+    std::string pem = pem_of(*key, private_key);
+    fwrite(pem.data(), 1, pem.size(), stdout);
+    fflush(stdout);
+}
+
+std::vector<guint8> with_zero(const std::string& text) {
+    std::vector<guint8> v(text.begin(), text.end());
+    v.push_back(0);
+    return v;
+}
+
+}  // namespace
+
+gobj::Ref<OpenSSLAsymmetricCipher> OpenSSLAsymmetricCipher::create(GType type) {
+    return gobj::create<OpenSSLAsymmetricCipher>(type);
+}
+
+OpenSSLAsymmetricCipher::~OpenSSLAsymmetricCipher() { EVP_PKEY_free(key_); }
+
+void OpenSSLAsymmetricCipher::replace_key(EVP_PKEY* key) noexcept {
+    EVP_PKEY_free(key_);
+    key_ = key;
+}
+
+const EVP_PKEY& OpenSSLAsymmetricCipher::key_or_throw() const {
+    if (!key_) check_and_throw_error(-1, N_("No key: initialize or load one first."));
+    return *key_;
+}
+
+void OpenSSLAsymmetricCipher::initialize() {
+    BignumPtr exponent(BN_new());
+    if (!exponent || BN_set_word(exponent.get(), kExponent) != 1) {
+        check_and_throw_error(-1, N_("Failed to set bignum word."));
+    }
+    ContextPtr context(EVP_PKEY_CTX_new_from_name(nullptr, "RSA", nullptr));
+    EVP_PKEY* key = nullptr;
+    int r = context ? EVP_PKEY_keygen_init(context.get()) : 0;
+    if (r == 1) r = EVP_PKEY_CTX_set_rsa_keygen_bits(context.get(), kBits);
+    if (r == 1) r = EVP_PKEY_CTX_set1_rsa_keygen_pubexp(context.get(), exponent.get());
+    if (r == 1) r = EVP_PKEY_generate(context.get(), &key);
+    if (r != 1 || !key) check_and_throw_error(r <= 0 ? r : -1, N_("Failed to generate RSA key."));
+    replace_key(key);
+}
+
+void OpenSSLAsymmetricCipher::load_public_key(const std::string& public_key_file) {
+    replace_key(read_key(public_key_file, false));
+    if (!key_) check_and_throw_error(-1, N_("Failed to load public key."));
+}
+
+void OpenSSLAsymmetricCipher::load_private_key(const std::string& private_key_file) {
+    replace_key(read_key(private_key_file, true));
+    if (!key_) check_and_throw_error(-1, N_("Failed to load private key."));
+}
+
+KeyTexts OpenSSLAsymmetricCipher::save_key() {
+    const EVP_PKEY& key = key_or_throw();
+    return KeyTexts{with_zero(pem_of(key, false)), with_zero(pem_of(key, true))};
+}
+
+void OpenSSLAsymmetricCipher::save_key_file(const std::string& public_key_file, const std::string& private_key_file) {
+    const EVP_PKEY& key = key_or_throw();
+    if (!write_file(private_key_file, pem_of(key, true), 0600, true)) {
+        check_and_throw_error(0, N_("Failed to write private key."));
+    }
+    if (!write_file(public_key_file, pem_of(key, false), 0644, false)) {
+        check_and_throw_error(0, N_("Failed to write public key."));
+    }
+}
+
+CipherOutput OpenSSLAsymmetricCipher::encrypt(std::span<const guint8> data) { return run(data, true); }
+
+CipherOutput OpenSSLAsymmetricCipher::decrypt(std::span<const guint8> data) { return run(data, false); }
+
+CipherOutput OpenSSLAsymmetricCipher::run(std::span<const guint8> data, bool encrypting) {
+    ContextPtr context(key_ ? EVP_PKEY_CTX_new(key_, nullptr) : nullptr);
+    if (!context) check_and_throw_error(-1, N_("Failed to create public key context."));
+    int r = encrypting ? EVP_PKEY_encrypt_init(context.get()) : EVP_PKEY_decrypt_init(context.get());
+    if (r != 1) {
+        check_and_throw_error(r, encrypting ? N_("Failed to call encrypt_init method.")
+                                            : N_("Failed to call decrypt_init method."));
+    }
+    r = EVP_PKEY_CTX_set_rsa_padding(context.get(), RSA_PKCS1_OAEP_PADDING);
+    if (r < 1) {
+        check_and_throw_error(r, encrypting ? N_("Failed to set encrypt parameter: PKCS1_OAEP_PADDING.")
+                                            : N_("Failed to set decrypt parameter: PKCS1_OAEP_PADDING."));
+    }
+    auto step = [&](unsigned char* out, size_t* length) {
+        static const unsigned char nothing = 0;
+        const unsigned char* in = data.empty() ? &nothing : data.data();
+        return encrypting ? EVP_PKEY_encrypt(context.get(), out, length, in, data.size())
+                          : EVP_PKEY_decrypt(context.get(), out, length, in, data.size());
+    };
+    size_t length = 0;
+    r = step(nullptr, &length);
+    if (r != 1 || length > static_cast<size_t>(G_MAXINT - 1)) {
+        check_and_throw_error(r, encrypting ? N_("Failed to get cipher data length.")
+                                            : N_("Failed to get plain data length."));
+    }
+    CipherOutput out;
+    out.declared = static_cast<gint>(length);
+    out.bytes.assign(length + 1, 0);
+    r = step(out.bytes.data(), &length);
+    if (r != 1) check_and_throw_error(r, encrypting ? N_("Failed to encrypt data.") : N_("Failed to decrypt data."));
+    out.count = static_cast<gint>(length);
+    out.bytes[length] = 0;
+    return out;
+}
+
+void OpenSSLAsymmetricCipher::print_public() const { print_pem(key_, false); }
+
+void OpenSSLAsymmetricCipher::print_private() const { print_pem(key_, true); }
+
+std::vector<guint8> OpenSSLAsymmetricCipher::sign(std::span<const guint8>) const { return {}; }
+
+}  // namespace tarvelin::rezezadovu::supports::crypto

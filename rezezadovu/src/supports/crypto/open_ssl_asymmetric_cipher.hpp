@@ -1,0 +1,49 @@
+// 2048-bit RSA with OAEP padding over OpenSSL, keys stored as PEM.
+#pragma once
+
+#include <openssl/evp.h>
+
+#include <string>
+
+#include "contracts/crypto/iasymmetric_cipher.hpp"
+
+namespace tarvelin::rezezadovu::supports::crypto {
+
+using contracts::crypto::CipherOutput;
+using contracts::crypto::KeyTexts;
+
+// Holds at most one key; calls on one object must not overlap.
+class TARVELIN_EXPORT OpenSSLAsymmetricCipher : public gobj::Object, public contracts::crypto::IAsymmetricCipher {
+public:
+    static GType gtype();
+    static gobj::Ref<OpenSSLAsymmetricCipher> create(GType type = gtype());
+
+    ~OpenSSLAsymmetricCipher() override;
+
+    void initialize() override;
+    // A failed load leaves no key; loading prints nothing.
+    void load_public_key(const std::string& public_key_file) override;
+    void load_private_key(const std::string& private_key_file) override;
+    KeyTexts save_key() override;
+    // The private key file is written first, with mode 0600.
+    void save_key_file(const std::string& public_key_file, const std::string& private_key_file) override;
+    CipherOutput encrypt(std::span<const guint8> data) override;
+    CipherOutput decrypt(std::span<const guint8> data) override;
+
+    // PEM of the current key to standard output; nothing without a key.
+    void print_public() const;
+    void print_private() const;
+    // Makes no signature.
+    std::vector<guint8> sign(std::span<const guint8> data) const;
+
+    bool has_key() const noexcept { return key_ != nullptr; }
+
+private:
+    void replace_key(EVP_PKEY* key) noexcept;
+    const EVP_PKEY& key_or_throw() const;
+    CipherOutput run(std::span<const guint8> data, bool encrypting);
+
+    EVP_PKEY* key_ = nullptr;
+};
+
+}  // namespace tarvelin::rezezadovu::supports::crypto

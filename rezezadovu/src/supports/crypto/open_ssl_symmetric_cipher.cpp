@@ -1,0 +1,69 @@
+#include "supports/crypto/open_ssl_symmetric_cipher.hpp"
+
+#include <openssl/err.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace tarvelin::rezezadovu::supports::crypto {
+
+TARVELIN_GTYPE(OpenSSLSymmetricCipher, "TarvelinRezezadovuSupportsCryptoOpenSSLSymmetricCipher", gobj::Object,
+               contracts::crypto::ISymmetricCipher)
+
+namespace {
+constexpr int kBlock = 16;
+
+[[noreturn]] void fail(const char* message) {
+    ERR_clear_error();  // leave nothing behind for the next OpenSSL user of this thread
+    throw gobj::Error("Crypto", -1, _(message));
+}
+}  // namespace
+
+gobj::Ref<OpenSSLSymmetricCipher> OpenSSLSymmetricCipher::create(GType type) {
+    return gobj::create<OpenSSLSymmetricCipher>(type);
+}
+
+OpenSSLSymmetricCipher::OpenSSLSymmetricCipher() : cipher_(EVP_aes_256_cbc()), context_(EVP_CIPHER_CTX_new()) {}
+
+OpenSSLSymmetricCipher::~OpenSSLSymmetricCipher() { EVP_CIPHER_CTX_free(context_); }
+
+void OpenSSLSymmetricCipher::initialize(const char* key, const char* salt) {
+    key_ = gobj::opt(key);
+    salt_ = gobj::opt(salt);
+    // A shorter salt is padded with zeros rather than read past its end.
+    std::array<unsigned char, 8> salt8{};
+    std::memcpy(salt8.data(), salt_->data(), std::min<size_t>(salt_->size(), salt8.size()));
+    int n = EVP_BytesToKey(cipher_, EVP_sha1(), salt8.data(), reinterpret_cast<const unsigned char*>(key_->data()),
+                           static_cast<int>(key_->size()), 2, key_bytes_.data(), iv_.data());
+    if (n <= 0) fail(N_("Failed to generate Cipher key and iv"));
+}
+
+CipherOutput OpenSSLSymmetricCipher::encrypt(std::span<const guint8> data) { return run(data, true); }
+
+CipherOutput OpenSSLSymmetricCipher::decrypt(std::span<const guint8> data) { return run(data, false); }
+
+CipherOutput OpenSSLSymmetricCipher::run(std::span<const guint8> data, bool encrypting) {
+    const int n = static_cast<int>(data.size());
+    if (!context_ || EVP_CIPHER_CTX_reset(context_) != 1 ||
+        EVP_CipherInit_ex(context_, cipher_, nullptr, key_bytes_.data(), iv_.data(), encrypting ? 1 : 0) != 1) {
+        fail(encrypting ? N_("Failed to initialize encrypt function") : N_("Failed to initialize decrypt function"));
+    }
+    if (n > G_MAXINT - 2 * kBlock - 1) fail(encrypting ? N_("Failed to encrypt data") : N_("Failed to decrypt data"));
+    CipherOutput out;
+    out.declared = encrypting ? n + kBlock : n + 1;
+    // Room for what OpenSSL may write (input plus a block) and the zero behind it.
+    out.bytes.assign(static_cast<size_t>(n) + kBlock + 1, 0);
+    static const unsigned char nothing = 0;
+    int updated = 0, finished = 0;
+    if (EVP_CipherUpdate(context_, out.bytes.data(), &updated, n ? data.data() : &nothing, n) != 1) {
+        fail(encrypting ? N_("Failed to encrypt data") : N_("Failed to decrypt data"));
+    }
+    if (EVP_CipherFinal_ex(context_, out.bytes.data() + updated, &finished) != 1) {
+        fail(encrypting ? N_("Failed to encrypt data finally") : N_("Failed to decrypt data finally"));
+    }
+    out.count = updated + finished;
+    out.bytes[static_cast<size_t>(out.count)] = 0;
+    return out;
+}
+
+}  // namespace tarvelin::rezezadovu::supports::crypto

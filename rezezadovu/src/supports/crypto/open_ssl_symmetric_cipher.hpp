@@ -1,0 +1,42 @@
+// AES-256-CBC over OpenSSL, keyed from a key text and a salt text.
+#pragma once
+
+#include <openssl/evp.h>
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "contracts/crypto/isymmetric_cipher.hpp"
+
+namespace tarvelin::rezezadovu::supports::crypto {
+
+using contracts::crypto::CipherOutput;
+
+// One cipher context, reset by every call: calls on one object must not overlap.
+class TARVELIN_EXPORT OpenSSLSymmetricCipher : public gobj::Object, public contracts::crypto::ISymmetricCipher {
+public:
+    static GType gtype();
+    static gobj::Ref<OpenSSLSymmetricCipher> create(GType type = gtype());
+
+    OpenSSLSymmetricCipher();
+    ~OpenSSLSymmetricCipher() override;
+
+    // Derives the key and IV (EVP_BytesToKey, SHA-1, 2 rounds) from the key text and
+    // the first 8 bytes of the salt text, zero-padded when it is shorter.
+    void initialize(const char* key, const char* salt) override;
+    CipherOutput encrypt(std::span<const guint8> data) override;
+    CipherOutput decrypt(std::span<const guint8> data) override;
+
+private:
+    CipherOutput run(std::span<const guint8> data, bool encrypting);
+
+    std::optional<std::string> key_;
+    std::optional<std::string> salt_;
+    std::array<unsigned char, 32> key_bytes_{};
+    std::array<unsigned char, 32> iv_{};  // the cipher reads the first 16
+    const EVP_CIPHER* cipher_;
+    EVP_CIPHER_CTX* context_;
+};
+
+}  // namespace tarvelin::rezezadovu::supports::crypto
