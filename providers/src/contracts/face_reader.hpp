@@ -230,3 +230,7 @@ inline bool get_is_closed(gpointer r) { return tarvelin_providers_contracts_idat
 }  // namespace idata_reader
 
 }  // namespace tarvelin::providers::contracts
+
+// One list of interface properties for every binary: implementers in other binaries
+// (tests, a host's C++ code) read the list the library filled.
+extern template class TARVELIN_EXPORT tarvelin::gobj::InterfaceSpec<tarvelin::providers::contracts::IDataReader>;
