@@ -14,7 +14,7 @@
 #include "support/scripted_reader.hpp"
 
 extern "C" {
-#include "host_reader.h"
+#include "host_contracts.h"
 }
 
 using namespace tarvelin;

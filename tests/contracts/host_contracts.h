@@ -1,6 +1,7 @@
-/* Readers a C host would write: one filling a few slots, one filling almost none. */
+/* Contract implementations a C host would write: readers filling a few slots or almost
+ * none, and a provider filling none. */
 #pragma once
-#include <tarvelin/providers/face_reader.h>
+#include <tarvelin/providers/face_provider.h>
 
 G_BEGIN_DECLS
 
@@ -11,5 +12,9 @@ G_DECLARE_FINAL_TYPE(HostReader, host_reader, HOST, READER, GObject)
 /* One column, with only get_field_count and get_string filled ("bare"). */
 #define HOST_TYPE_BARE_READER (host_bare_reader_get_type())
 G_DECLARE_FINAL_TYPE(HostBareReader, host_bare_reader, HOST, BARE_READER, GObject)
+
+/* A provider that fills no slot of IProvider. */
+#define HOST_TYPE_EMPTY_PROVIDER (host_empty_provider_get_type())
+G_DECLARE_FINAL_TYPE(HostEmptyProvider, host_empty_provider, HOST, EMPTY_PROVIDER, GObject)
 
 G_END_DECLS

@@ -1,4 +1,4 @@
-#include "host_reader.h"
+#include "host_contracts.h"
 
 struct _HostReader {
     GObject parent_instance;
@@ -60,3 +60,21 @@ G_DEFINE_TYPE_WITH_CODE(HostBareReader, host_bare_reader, G_TYPE_OBJECT,
     G_IMPLEMENT_INTERFACE(TARVELIN_PROVIDERS_CONTRACTS_TYPE_IDATA_READER, host_bare_reader_iface_init))
 static void host_bare_reader_class_init(HostBareReaderClass *k) { override_properties(G_OBJECT_CLASS(k)); }
 static void host_bare_reader_init(HostBareReader *self) {}
+
+struct _HostEmptyProvider {
+    GObject parent_instance;
+};
+static void provider_get_property(GObject *o, guint id, GValue *v, GParamSpec *p)
+{
+    if (id == 1) g_value_set_boolean(v, FALSE);
+}
+static void host_empty_provider_iface_init(TarvelinProvidersContractsIProviderInterface *iface) {}
+G_DEFINE_TYPE_WITH_CODE(HostEmptyProvider, host_empty_provider, G_TYPE_OBJECT,
+    G_IMPLEMENT_INTERFACE(TARVELIN_PROVIDERS_CONTRACTS_TYPE_IPROVIDER, host_empty_provider_iface_init))
+static void host_empty_provider_class_init(HostEmptyProviderClass *k)
+{
+    GObjectClass *oc = G_OBJECT_CLASS(k);
+    oc->get_property = provider_get_property;
+    g_object_class_override_property(oc, 1, "is-opened");
+}
+static void host_empty_provider_init(HostEmptyProvider *self) {}
