@@ -96,7 +96,7 @@ TEST(ReaderGetValue, EveryDataTypePicksItsGetterAndClass) {
         {34, "v", ValueNull::gtype(), nullptr, ""},
         {35, "a", ValueString::gtype(), "get_string", "a"},
         {36, "e", ValueString::gtype(), "get_string", "e"},
-        {99, "x", ValueString::gtype(), "get_string", "x"},
+        {40, "x", ValueString::gtype(), "get_string", "x"},  // outside the vocabulary
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "DataType " << c.type);
@@ -229,7 +229,7 @@ TEST(ReaderGetValues, ServesMoreThan32767Columns) {
     }
     auto r = ScriptedReader::create(std::move(columns), {std::move(row)});
     ASSERT_TRUE(r->read());
-    auto values = r->get_values();
+    auto values = idata_reader::get_values(r.gobj());
     ASSERT_EQ(values.size(), static_cast<size_t>(n));
     EXPECT_EQ(values.back()->to_string(), std::to_string(n - 1));
 }
