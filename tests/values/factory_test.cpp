@@ -139,7 +139,7 @@ TEST(Factory, ValueOfEachTypeFromText) {
          "POINT(1 2)"},
         {TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN, nullptr, "TarvelinProvidersContractsValueXml", ""},
         {TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_ERROR, "e", "TarvelinProvidersContractsValueXml", "e"},
-        {1000, "far", "TarvelinProvidersContractsValueXml", "far"},
+        {40, "far", "TarvelinProvidersContractsValueXml", "far"},
     };
     for (const auto& c : cases) {
         auto* v = tarvelin_providers_contracts_ivalue_factory(TarvelinProvidersContractsDataType(c.type), c.text);
