@@ -12,6 +12,8 @@ void ISQLServerError::describe(gobj::InterfaceSpec<ISQLServerError>& spec) {
     spec.property<&ISQLServerError::get_userdata>(gobj::pspec::pointer("userdata", gobj::kRead));
 }
 
+void raise_no_connection() { throw gobj::Error("TDSDB", 20109, "NULL DBPROCESS pointer passed to DB-Library."); }
+
 void ISQLServerError::raise_error_for(const TdsUserData* data, int code) {
     if (code != kDbFail && code != kDbBufFull) return;
     const char* fallback = code == kDbFail ? "Fail occured" : "the buffer exceeded";

@@ -13,6 +13,11 @@ namespace tarvelin::providers::supports::sqlserver {
 inline constexpr int kDbFail = 0;
 inline constexpr int kDbBufFull = -3;
 
+// The error db-lib itself reports for a missing connection (SYBENULL). Raised before
+// calling db-lib without one: handed NULL, db-lib calls the error handler with NULL,
+// which can reach no queue.
+[[noreturn]] TARVELIN_EXPORT void raise_no_connection();
+
 class TARVELIN_EXPORT ISQLServerError : public gobj::Interface {
 public:
     using Vtable = TarvelinProvidersSupportsISQLServerErrorInterface;

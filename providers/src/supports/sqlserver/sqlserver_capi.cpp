@@ -1,4 +1,6 @@
 // C face of the SQL Server driver.
+#include "supports/sqlserver/provider.hpp"
+#include "supports/sqlserver/reader.hpp"
 #include "supports/sqlserver/sql_server_error.hpp"
 #include "supports/sqlserver/sql_server_type.hpp"
 #include "supports/sqlserver/tds_message.hpp"
@@ -8,6 +10,10 @@ using namespace tarvelin;
 using namespace tarvelin::providers::supports::sqlserver;
 using gobj::cast;
 
+static_assert(sizeof(TarvelinProvidersSupportsSQLServerProvider) == sizeof(gobj::Instance));
+static_assert(sizeof(TarvelinProvidersSupportsSQLServerProviderClass) == sizeof(gobj::Class));
+static_assert(sizeof(TarvelinProvidersSupportsSQLServerReader) == sizeof(gobj::Instance));
+static_assert(sizeof(TarvelinProvidersSupportsSQLServerReaderClass) == sizeof(gobj::Class));
 static_assert(sizeof(TarvelinProvidersSupportsTdsMessage) == sizeof(gobj::FundamentalInstance));
 static_assert(sizeof(TarvelinProvidersSupportsTdsMessageClass) == sizeof(gobj::FundamentalClass));
 
@@ -123,14 +129,9 @@ TarvelinProvidersSupportsTdsUserData* tarvelin_providers_supports_isql_server_er
 void tarvelin_providers_supports_isql_server_error_raise_error(TarvelinProvidersSupportsISQLServerError* self,
                                                                gint code, GError** error) {
     g_return_if_fail(self != NULL);
-    // gobj::capi needs a result; the operation has none.
-    gobj::capi(
-        error,
-        [&] {
-            ISQLServerError::raise_error_for(tarvelin_providers_supports_isql_server_error_get_userdata(self), code);
-            return true;
-        },
-        false);
+    providers::contracts::capi_void(error, [&] {
+        ISQLServerError::raise_error_for(tarvelin_providers_supports_isql_server_error_get_userdata(self), code);
+    });
 }
 
 // ---------------------------------------------------------------- ISQLServerType
@@ -151,6 +152,36 @@ gint tarvelin_providers_supports_isql_server_type_map_bind_type(TarvelinProvider
                                                                 gint type) {
     g_return_val_if_fail(self != NULL, 0);
     return ISQLServerType::map_bind_type(type);
+}
+
+// ---------------------------------------------------------------- provider and reader
+
+GType tarvelin_providers_supports_sql_server_provider_get_type(void) { return SQLServerProvider::gtype(); }
+
+TarvelinProvidersSupportsSQLServerProvider* tarvelin_providers_supports_sql_server_provider_construct(
+    GType object_type) {
+    return gobj::guarded(__func__, [&] {
+        return static_cast<TarvelinProvidersSupportsSQLServerProvider*>(
+            SQLServerProvider::create(object_type).release());
+    });
+}
+TarvelinProvidersSupportsSQLServerProvider* tarvelin_providers_supports_sql_server_provider_new(void) {
+    return tarvelin_providers_supports_sql_server_provider_construct(SQLServerProvider::gtype());
+}
+
+GType tarvelin_providers_supports_sql_server_reader_get_type(void) { return SQLServerReader::gtype(); }
+
+TarvelinProvidersSupportsSQLServerReader* tarvelin_providers_supports_sql_server_reader_construct(
+    GType object_type, struct tds_dblib_dbprocess* connection) {
+    g_return_val_if_fail(connection != NULL, NULL);
+    return gobj::guarded(__func__, [&] {
+        return static_cast<TarvelinProvidersSupportsSQLServerReader*>(
+            SQLServerReader::create(connection, {}, object_type).release());
+    });
+}
+TarvelinProvidersSupportsSQLServerReader* tarvelin_providers_supports_sql_server_reader_new(
+    struct tds_dblib_dbprocess* connection) {
+    return tarvelin_providers_supports_sql_server_reader_construct(SQLServerReader::gtype(), connection);
 }
 
 }  // extern "C"
