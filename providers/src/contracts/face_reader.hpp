@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "contracts/c_skin.hpp"
 #include "contracts/value_object.hpp"
 #include "contracts/vocabulary.hpp"
 #include "gobj/bridge.hpp"
@@ -113,15 +114,6 @@ private:
     template <class T, std::vector<guint8> (IDataReader::*M)(guint16)>
     static guint8* bytes_slot(CSelf* s, guint16 ordinal, gint* length, GError** error);
 };
-
-// The C skin of a void operation that reports errors.
-template <class F>
-void capi_void(GError** error, F&& f) noexcept {
-    gobj::capi(error, [&] {
-        f();
-        return 0;
-    });
-}
 
 // A buffer the caller frees with g_free; never NULL, even for 0 bytes.
 TARVELIN_EXPORT guint8* dup_bytes(const std::vector<guint8>& bytes, gint* length);
@@ -238,3 +230,7 @@ inline bool get_is_closed(gpointer r) { return tarvelin_providers_contracts_idat
 }  // namespace idata_reader
 
 }  // namespace tarvelin::providers::contracts
+
+// One list of interface properties for every binary: implementers in other binaries
+// (tests, a host's C++ code) read the list the library filled.
+extern template class TARVELIN_EXPORT tarvelin::gobj::InterfaceSpec<tarvelin::providers::contracts::IDataReader>;
