@@ -143,6 +143,7 @@ public:
 };
 
 std::string from_ucs2(const char* p, std::size_t units) {
+    if (units == 0) return {};
     std::vector<gunichar2> w(units);
     for (std::size_t i = 0; i < units; ++i) {
         w[i] = static_cast<gunichar2>(static_cast<unsigned char>(p[2 * i]) |
