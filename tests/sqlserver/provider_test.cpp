@@ -428,6 +428,13 @@ TEST_F(SqlServerProviderTest, ReaderReadsTheLiveResultAndOutlivesItsProvider) {
     g_object_get(reader.gobj(), "userdata", &userdata, nullptr);
     EXPECT_EQ(userdata, provider->get_userdata());
 
+    // A reader made from C on the same connection sees the same result.
+    auto* c_reader = tarvelin_providers_supports_sql_server_reader_new(provider->connection());
+    EXPECT_EQ(tarvelin_providers_contracts_idata_reader_get_field_count(
+                  reinterpret_cast<TarvelinProvidersContractsIDataReader*>(c_reader)),
+              2);
+    g_object_unref(c_reader);
+
     provider.reset();  // the reader keeps the connection alive
     EXPECT_EQ(idata_reader::get_field_count(r), 2);
     EXPECT_EQ(idata_reader::get_name(r, 1), "b");

@@ -61,8 +61,8 @@ std::vector<gobj::Ref<gobj::Object>> RedisProvider::execute_statements(const std
         out.emplace_back(v->value);
     } else {
         // A GeeArrayList is a plain GObject: the reference is only handed on.
-        GeeArrayList* list = element_values(*reply).values.list();
-        out.push_back(gobj::Ref<gobj::Object>::adopt(g_object_ref(list)));
+        ElementValues elements = element_values(*reply);
+        out.push_back(gobj::Ref<gobj::Object>::adopt(g_object_ref(elements.values.list())));
     }
     return out;
 }
