@@ -9,26 +9,17 @@
 #include "contracts/value_integer.hpp"
 #include "contracts/value_string.hpp"
 #include "gobj/gee.hpp"
-#include "sqlserver/log_capture.hpp"
+#include "sqlserver/driver_test_support.hpp"
 #include "support/servers.hpp"
 #include "supports/redis/provider.hpp"
 #include "supports/redis/reader.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;
+using test::error_of;
 using namespace tarvelin::providers::supports::redis;
 
 namespace {
-
-gobj::Error error_of(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const gobj::Error& e) {
-        return e;
-    }
-    ADD_FAILURE() << "no error was raised";
-    return gobj::Error("none", 0, "");
-}
 
 gobj::Ref<Server> record(const std::string& host, int port) {
     auto s = Server::create();

@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "contracts/face_reader.hpp"
-#include "sqlserver/log_capture.hpp"
+#include "sqlserver/driver_test_support.hpp"
 #include "supports/redis/command.hpp"
 #include "supports/redis/provider.hpp"
 #include "supports/redis/reader.hpp"
@@ -135,13 +135,10 @@ TEST(IRedisError, RaisesForFailedContextsAndErrorReplies) {
     context.err = REDIS_ERR_IO;
     std::strcpy(context.errstr, "Connection refused");
 
-    auto response = [&](redisContext* c, int code) -> std::string {
+    auto response = [&](redisContext* c, int code) {
         GError* e = nullptr;
         tarvelin_providers_supports_iredis_error_raise_error_response(self, c, code, &e);
-        if (!e) return "(none)";
-        std::string r = std::string(g_quark_to_string(e->domain)) + " " + std::to_string(e->code) + " " + e->message;
-        g_error_free(e);
-        return r;
+        return test::describe(e);
     };
     EXPECT_EQ(response(&context, -1), "Redis -1 1 : Connection refused");
     EXPECT_EQ(response(&context, 0), "(none)");
@@ -149,13 +146,10 @@ TEST(IRedisError, RaisesForFailedContextsAndErrorReplies) {
     EXPECT_EQ(response(nullptr, -1), "(none)");
     EXPECT_TRUE(log.contains(G_LOG_LEVEL_CRITICAL, "context != NULL"));
 
-    auto reply_error = [&](redisContext* c, redisReply* r) -> std::string {
+    auto reply_error = [&](redisContext* c, redisReply* r) {
         GError* e = nullptr;
         tarvelin_providers_supports_iredis_error_raise_error_reply(self, c, r, &e);
-        if (!e) return "(none)";
-        std::string out = std::string(g_quark_to_string(e->domain)) + " " + std::to_string(e->code) + " " + e->message;
-        g_error_free(e);
-        return out;
+        return test::describe(e);
     };
     redisReply error = make(kReplyError, "ERR bad"), ok = make(kReplyStatus, "OK");
     EXPECT_EQ(reply_error(&context, &error), "Redis -2 6 : ERR bad");

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "contracts/face_server.hpp"
-#include "sqlserver/log_capture.hpp"
+#include "sqlserver/driver_test_support.hpp"
 #include "support/tds_peer.hpp"
 #include "supports/sqlserver/provider.hpp"
 #include "supports/sqlserver/tds_message.hpp"

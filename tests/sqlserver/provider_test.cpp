@@ -10,7 +10,7 @@
 #include "contracts/value_datetime.hpp"
 #include "contracts/value_integer.hpp"
 #include "gobj/gee.hpp"
-#include "sqlserver/log_capture.hpp"
+#include "sqlserver/driver_test_support.hpp"
 #include "support/servers.hpp"
 #include "support/tds_peer.hpp"
 #include "supports/sqlserver/provider.hpp"
@@ -19,22 +19,13 @@
 
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;
+using test::error_of;
 using namespace tarvelin::providers::supports::sqlserver;
 using test::TdsColumn;
 using test::TdsResponse;
 using test::TdsType;
 
 namespace {
-
-gobj::Error error_of(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const gobj::Error& e) {
-        return e;
-    }
-    ADD_FAILURE() << "no error was raised";
-    return gobj::Error("none", 0, "");
-}
 
 gobj::Ref<Server> record(int port, const char* user, const char* password) {
     auto s = Server::create();

@@ -1,15 +1,39 @@
-// Records the GLib log lines of the default domain (the drivers log without one) while
-// it lives, instead of printing them, so tests can check what was logged.
+// Helpers of the driver tests (SQL Server and Redis).
 #pragma once
 
 #include <glib.h>
+#include <gtest/gtest.h>
 
+#include <functional>
 #include <mutex>
 #include <string>
 #include <vector>
 
+#include "gobj/error.hpp"
+
 namespace tarvelin::test {
 
+// The error `f` raises; a test failure when it raises none.
+inline gobj::Error error_of(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const gobj::Error& e) {
+        return e;
+    }
+    ADD_FAILURE() << "no error was raised";
+    return gobj::Error("none", 0, "");
+}
+
+// "<domain> <code> <message>" of a C error, which it frees; "(none)" without one.
+inline std::string describe(GError* e) {
+    if (!e) return "(none)";
+    std::string r = std::string(g_quark_to_string(e->domain)) + " " + std::to_string(e->code) + " " + e->message;
+    g_error_free(e);
+    return r;
+}
+
+// Records the GLib log lines of the default domain (the drivers log without one) while
+// it lives, instead of printing them, so tests can check what was logged.
 class LogCapture {
 public:
     struct Record {
