@@ -305,6 +305,20 @@ TEST(TableModel, CellsAndFind) {
     EXPECT_EQ(g_list_model_get_item(model, 2), nullptr);
 }
 
+TEST(TableModel, NewRowHoldsEachColumnsDefault) {
+    const DataType types[] = {kInt32, kString, TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DBNULL};
+    auto table = TableModel::create_with_types(types);
+    auto row = table->new_row();
+    EXPECT_EQ(row->get_version(), kInsert);
+    ASSERT_EQ(row->get_values().size(), 3);
+    EXPECT_EQ(int_at(row->get_value_at(0)), 0);
+    EXPECT_EQ(row->get_value_at(1)->type(), ValueString::gtype());
+    EXPECT_EQ(row->get_value_at(1)->to_string(), "");
+    EXPECT_EQ(row->get_value_at(2)->type(), ValueNull::gtype());
+    EXPECT_EQ(table->get_rows().size(), 0);
+    EXPECT_EQ(table->append(row), 0);
+}
+
 TEST(TableModel, ClearWithColumns) {
     const DataType types[] = {kInt32, kString};
     auto* c_table = tarvelin_providers_contracts_table_model_new_with_types(types, 2);
