@@ -17,9 +17,8 @@ void raise_no_connection() { throw gobj::Error("TDSDB", 20109, "NULL DBPROCESS p
 void ISQLServerError::raise_error_for(const TdsUserData* data, int code) {
     if (code != kDbFail && code != kDbBufFull) return;
     const char* fallback = code == kDbFail ? "Fail occured" : "the buffer exceeded";
-    int count = data && data->messages ? gee_collection_get_size(GEE_COLLECTION(data->messages)) : 0;
     // Without reports the failure still says what happened.
-    if (count == 0) throw gobj::Error("TDSDB", -1, fallback);
+    if (!data || message_count(*data) == 0) throw gobj::Error("TDSDB", -1, fallback);
 
     std::string text;
     gint32 first = 0;
