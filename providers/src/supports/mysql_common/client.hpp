@@ -7,12 +7,13 @@
 #include <memory>
 #include <string>
 
+#include "gobj/export.hpp"
 #include "supports/mysql_common/product.hpp"
 
 namespace tarvelin::providers::supports::mysql_common {
 
 // Initialises the library for the process, once; later calls do nothing.
-void init_library();
+TARVELIN_EXPORT void init_library();
 
 struct ResultFree {
     void operator()(MYSQL_RES* r) const noexcept { mysql_free_result(r); }
@@ -20,7 +21,7 @@ struct ResultFree {
 using ResultPtr = std::unique_ptr<MYSQL_RES, ResultFree>;
 
 // What a server record says about reaching the server.
-struct ConnectParams {
+struct TARVELIN_EXPORT ConnectParams {
     std::string host;
     int port = 0;
     std::string username;
@@ -39,13 +40,13 @@ struct ConnectParams {
 };
 
 // The client flags of a connect.
-unsigned long client_flags(const Product& product, const ConnectParams& params);
+TARVELIN_EXPORT unsigned long client_flags(const Product& product, const ConnectParams& params);
 
 // Sets the options and the TLS files on a fresh handle; throws the first failure.
-void configure(const Product& product, MYSQL* handle, const ConnectParams& params);
+TARVELIN_EXPORT void configure(const Product& product, MYSQL* handle, const ConnectParams& params);
 
 // Connects a configured handle; returns the character set in use ("utf8mb4", or
 // "utf8" after the product's fall-back connect). Throws on failure.
-const char* connect(const Product& product, MYSQL* handle, const ConnectParams& params);
+TARVELIN_EXPORT const char* connect(const Product& product, MYSQL* handle, const ConnectParams& params);
 
 }  // namespace tarvelin::providers::supports::mysql_common

@@ -18,8 +18,8 @@ struct Product {
     // whether CLIENT_SSL joins them when TLS is asked for.
     unsigned long extra_client_flags;
     bool ssl_client_flag;
-    // A second connect with "utf8" when the server cannot load "utf8mb4", and a
-    // "SET NAMES" statement once connected.
+    // A second connect with "utf8" when the server cannot load "utf8mb4", a
+    // "SET NAMES" statement once connected, and no servers older than 4.1.
     bool charset_fallback;
 };
 
