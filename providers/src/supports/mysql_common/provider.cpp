@@ -120,7 +120,13 @@ gobj::Ref<TableModel> Provider::execute_model(const std::string& statement, bool
 }
 
 gint64 Provider::execute_affect(const std::string& statement, bool) {
-    return run(statement, [&](MYSQL* h) { return static_cast<gint64>(mysql_affected_rows(h)); });
+    return run(statement, [&](MYSQL* h) {
+        auto count = static_cast<gint64>(mysql_affected_rows(h));
+        // Rows the statement returns are read and dropped: a result left unread would
+        // put the connection out of step for every later call.
+        store_result(true);
+        return count;
+    });
 }
 
 gobj::Ref<ValueObject> Provider::execute_scalar(const std::string& statement, bool) {
