@@ -1,0 +1,126 @@
+#include "contracts/model_table.hpp"
+
+namespace tarvelin::providers::contracts {
+
+TARVELIN_GTYPE(TableModel, "TarvelinProvidersContractsTableModel", gobj::Object, IResult, gobj::ListModel)
+
+void TableModel::describe(gobj::ClassSpec<TableModel>& c) {
+    c.property<&TableModel::rows_list>(gobj::pspec::object("rows", GEE_TYPE_ARRAY_LIST, gobj::kRead));
+    c.property<&TableModel::columns_list>(gobj::pspec::object("columns", GEE_TYPE_ARRAY_LIST, gobj::kRead));
+}
+
+TableModel::TableModel()
+    : rows_(gobj::GeeArray<RowModel>::create()), columns_(gobj::GeeArray<ColumnModel>::create()) {}
+
+gobj::Ref<TableModel> TableModel::create(GType type) { return gobj::create<TableModel>(type); }
+
+gobj::Ref<TableModel> TableModel::create_with_types(std::span<const DataType> types, GType type) {
+    auto t = create(type);
+    if (!t) return t;
+    for (DataType dt : types) t->columns_.append(ColumnModel::create_with_type(dt));
+    return t;
+}
+
+gobj::Ref<ValueObject> TableModel::get_value_at(gint col, gint row) const {
+    if (row < 0 || row >= rows_.size()) return {};
+    return rows_.at(row)->get_value_at(col);
+}
+
+void TableModel::set_value_at(gint col, gint row, const gobj::Ref<ValueObject>& value) {
+    if (row < 0 || row >= rows_.size()) {
+        g_return_if_fail_warning(nullptr, G_STRFUNC, "0 <= row && row < m_rows.size");
+        return;
+    }
+    if (!rows_.at(row)->set_value_at(col, value))
+        g_return_if_fail_warning(nullptr, G_STRFUNC, "0 <= col && col < m_rows[row].values.size");
+}
+
+gobj::Ref<RowModel> TableModel::new_row() const {
+    auto row = RowModel::create();
+    row->set_version(TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_INSERT);
+    // Placeholder cells until the value factory is merged in.
+    for (int i = 0; i < columns_.size(); ++i) row->get_values().append(ValueNull::create());
+    return row;
+}
+
+gint TableModel::announce_added(const gobj::Ref<RowModel>& row) {
+    // The first position holding that object, as announced to list-model observers.
+    gint index = rows_.index_of(row);
+    gobj::items_changed(*this, static_cast<guint>(index), 0, 1);
+    return index;
+}
+
+gint TableModel::append(const gobj::Ref<RowModel>& row) {
+    rows_.append(row);
+    return announce_added(row);
+}
+
+gint TableModel::insert(gint position, const gobj::Ref<RowModel>& row) {
+    if (position < 0 || position >= rows_.size()) {
+        rows_.append(row);
+    } else {
+        rows_.insert(position, row);
+    }
+    return announce_added(row);
+}
+
+void TableModel::remove(const gobj::Ref<RowModel>& row) {
+    gint index = rows_.index_of(row);
+    if (index < 0) return;
+    rows_.remove_at(index);
+    gobj::items_changed(*this, static_cast<guint>(index), 1, 0);
+}
+
+gobj::Ref<RowModel> TableModel::delete_at(gint position) {
+    if (position < 0 || position >= rows_.size()) return {};
+    auto row = rows_.remove_at(position);
+    gobj::items_changed(*this, static_cast<guint>(position), 1, 0);
+    return row;
+}
+
+std::optional<gint> TableModel::find(const gobj::Ref<RowModel>& row) const {
+    gint index = rows_.index_of(row);
+    if (index < 0) return std::nullopt;
+    return index;
+}
+
+void TableModel::clear(bool columns) {
+    auto removed = static_cast<guint>(rows_.size());
+    rows_.clear();
+    if (columns) columns_.clear();
+    gobj::items_changed(*this, 0, removed, 0);
+}
+
+void TableModel::update_row_version(gint position, DataVersion version) {
+    if (position < 0 || position >= rows_.size()) {
+        g_return_if_fail_warning(nullptr, G_STRFUNC, "0 <= position && position < m_rows.size");
+        return;
+    }
+    auto row = rows_.at(position);
+    switch (version) {
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_DELETE:
+            // A row the user added and deletes again never reached the server: drop it.
+            if (row->get_version() == TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_INSERT) {
+                rows_.remove_at(position);
+                gobj::items_changed(*this, static_cast<guint>(position), 1, 0);
+            } else {
+                row->set_version(TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_DELETE);
+            }
+            break;
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_UPDATE:
+            if (row->get_version() == TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_INITIAL)
+                row->set_version(TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_UPDATE);
+            break;
+        default:
+            break;
+    }
+}
+
+GType TableModel::list_item_type() const { return RowModel::gtype(); }
+guint TableModel::list_n_items() const { return static_cast<guint>(rows_.size()); }
+gpointer TableModel::list_item(guint position) const {
+    if (position >= list_n_items()) return nullptr;
+    return rows_.at(static_cast<int>(position)).release();
+}
+
+}  // namespace tarvelin::providers::contracts

@@ -1,0 +1,63 @@
+// The tabular result of a query and the editable data table of the system.
+#pragma once
+
+#include <tarvelin/providers/model_table.h>
+
+#include <optional>
+#include <span>
+
+#include "contracts/model_column.hpp"
+#include "contracts/model_result.hpp"
+#include "contracts/model_row.hpp"
+#include "gobj/gee.hpp"
+
+namespace tarvelin::providers::contracts {
+
+// Columns and rows, with cell access and row editing; a GListModel of its rows whose
+// items-changed follows the editing operations (drivers filling "rows" directly
+// announce nothing). Every row is expected to hold one value per column.
+class TARVELIN_EXPORT TableModel : public gobj::Object, public IResult, public gobj::ListModel {
+public:
+    static GType gtype();
+    static void describe(gobj::ClassSpec<TableModel>& c);
+    static gobj::Ref<TableModel> create(GType type = gtype());
+    // One column per type, each with the empty name and size 0.
+    static gobj::Ref<TableModel> create_with_types(std::span<const DataType> types, GType type = gtype());
+
+    TableModel();
+
+    const gobj::GeeArray<RowModel>& get_rows() const { return rows_; }
+    const gobj::GeeArray<ColumnModel>& get_columns() const { return columns_; }
+    GeeArrayList* rows_list() const { return rows_.list(); }
+    GeeArrayList* columns_list() const { return columns_.list(); }
+
+    // Empty outside the table.
+    gobj::Ref<ValueObject> get_value_at(gint col, gint row) const;
+    // Replaces a cell without notification; outside the table: a critical, nothing changed.
+    void set_value_at(gint col, gint row, const gobj::Ref<ValueObject>& value);
+    // A row in state INSERT holding each column's default value, not yet in the table.
+    gobj::Ref<RowModel> new_row() const;
+    // Adds at the end; returns the row's index.
+    gint append(const gobj::Ref<RowModel>& row);
+    // A negative position (or one past the end) adds at the end.
+    gint insert(gint position, const gobj::Ref<RowModel>& row);
+    // Removes that row object if the table holds it.
+    void remove(const gobj::Ref<RowModel>& row);
+    gobj::Ref<RowModel> delete_at(gint position);
+    // The index of that very row object, or nothing.
+    std::optional<gint> find(const gobj::Ref<RowModel>& row) const;
+    void clear(bool columns);
+    void update_row_version(gint position, DataVersion version);
+
+    GType list_item_type() const override;
+    guint list_n_items() const override;
+    gpointer list_item(guint position) const override;
+
+private:
+    gint announce_added(const gobj::Ref<RowModel>& row);
+
+    gobj::GeeArray<RowModel> rows_;
+    gobj::GeeArray<ColumnModel> columns_;
+};
+
+}  // namespace tarvelin::providers::contracts
