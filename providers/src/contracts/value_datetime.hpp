@@ -1,0 +1,130 @@
+// Date and time cells: a GDateTime shown as date and time, as date only or as time of
+// day, and a 64-bit time span.
+#pragma once
+
+#include <tarvelin/providers/value_datetime.h>
+
+#include <optional>
+#include <string>
+
+#include "contracts/value_object.hpp"
+
+namespace tarvelin::providers::contracts {
+
+// A point in time with its zone, or none (rejected fields, or "itsvalue" set to none).
+class TARVELIN_EXPORT ValueDateTime : public ValueObject {
+public:
+    static GType gtype();
+    static void describe(gobj::ClassSpec<ValueDateTime>& c);
+    // The current moment in the local zone.
+    static gobj::Ref<ValueDateTime> create(GType type = gtype());
+    // The same instant in the local zone; nullptr holds none.
+    static gobj::Ref<ValueDateTime> create_datetime(GDateTime* datetime, GType type = gtype());
+    // ISO 8601, UTC when the text names no zone, kept in the zone it was parsed in; a
+    // text that does not parse gives the Unix epoch in the local zone.
+    static gobj::Ref<ValueDateTime> create_iso8601(const std::string& text, GType type = gtype());
+    // That moment in UTC; rejected fields hold none.
+    static gobj::Ref<ValueDateTime> create_utc(gint32 year, gint32 month, gint32 day, gint32 hour, gint32 minute,
+                                               gint32 seconds, GType type = gtype());
+
+    ~ValueDateTime() override;
+
+    // Borrowed; nullptr when the value holds none.
+    GDateTime* get_itsvalue() const noexcept { return datetime_; }
+    // Shares `datetime` and announces "itsvalue" on every call.
+    void set_itsvalue(GDateTime* datetime);
+    // g_date_time_format codes; none when the value holds none.
+    std::optional<std::string> format(const char* format) const;
+
+    // "%Y-%m-%d %H:%M:%S", or "(NULL)".
+    std::string to_string() const override;
+    // The instant cut to whole seconds, in the local zone.
+    void to_value(GValue* result) const override;
+    gobj::Ref<ValueObject> clone() const override;
+    const char* get_name() const override;
+    DataType get_data_type() const override;
+
+    static inline GParamSpec* itsvalue_pspec = nullptr;
+
+protected:
+    template <class T>
+    static gobj::Ref<T> make(GDateTime* adopted, GType type) {
+        auto v = gobj::create<T>(type);
+        if (v) {
+            v->datetime_ = adopted;
+        } else if (adopted) {
+            g_date_time_unref(adopted);
+        }
+        return v;
+    }
+    // The text form in `fmt`, or "(NULL)".
+    std::string show(const char* fmt) const;
+
+    GDateTime* datetime_ = nullptr;
+};
+
+// A date-time shown as its date.
+class TARVELIN_EXPORT ValueDate : public ValueDateTime {
+public:
+    static GType gtype();
+    static void describe(gobj::ClassSpec<ValueDate>& c);
+    static gobj::Ref<ValueDate> create(GType type = gtype());
+    // Midnight of that date in the local zone; rejected fields hold none.
+    static gobj::Ref<ValueDate> create_dmy(gint32 year, gint32 month, gint32 day, GType type = gtype());
+    // Midnight, local zone, of a calendar date.
+    static gobj::Ref<ValueDate> create_date(const GDate* date, GType type = gtype());
+    // ISO 8601 date and time, local zone when the text names none; otherwise the epoch.
+    static gobj::Ref<ValueDate> create_iso8601(const std::string& text, GType type = gtype());
+
+    // "%Y-%m-%d", or "(NULL)".
+    std::string to_string() const override;
+    // A GDate of the shown day (none when the value holds none).
+    void to_value(GValue* result) const override;
+    gobj::Ref<ValueObject> clone() const override;
+    const char* get_name() const override;
+    DataType get_data_type() const override;
+};
+
+// A date-time shown as its time of day.
+class TARVELIN_EXPORT ValueTime : public ValueDateTime {
+public:
+    static GType gtype();
+    static void describe(gobj::ClassSpec<ValueTime>& c);
+    static gobj::Ref<ValueTime> create(GType type = gtype());
+    // That time of day (on 1970-01-01) in the local zone; rejected fields hold none.
+    static gobj::Ref<ValueTime> create_hms(gint32 hour, gint32 minute, double seconds, GType type = gtype());
+    // The same instant in UTC.
+    static gobj::Ref<ValueTime> create_time(GDateTime* datetime, GType type = gtype());
+
+    // "%H:%M:%S", or "(NULL)".
+    std::string to_string() const override;
+    // Keeps the zone, so the time of day shown does not move.
+    gobj::Ref<ValueObject> clone() const override;
+    const char* get_name() const override;
+    DataType get_data_type() const override;
+};
+
+// A signed 64-bit span (its unit is the caller's) and a count only new_interval sets.
+class TARVELIN_EXPORT ValueTimeSpan : public ValueObject {
+public:
+    static GType gtype();
+    static void describe(gobj::ClassSpec<ValueTimeSpan>& c);
+    static gobj::Ref<ValueTimeSpan> create(gint64 span, GType type = gtype());
+    static gobj::Ref<ValueTimeSpan> create_interval(gint32 count, gint64 span, GType type = gtype());
+
+    gint64 get_itsvalue() const noexcept { return span_; }
+    void set_itsvalue(gint64 span);
+    gint32 count() const noexcept { return count_; }
+
+    gobj::Ref<ValueObject> clone() const override;
+    const char* get_name() const override;
+    DataType get_data_type() const override;
+
+    static inline GParamSpec* itsvalue_pspec = nullptr;
+
+private:
+    gint32 count_ = 0;
+    gint64 span_ = 0;
+};
+
+}  // namespace tarvelin::providers::contracts

@@ -1,0 +1,82 @@
+#include "contracts/value_enum.hpp"
+
+#include "contracts/value_capi.hpp"
+
+namespace tarvelin::providers::contracts {
+
+TARVELIN_GTYPE(ValueEnum, "TarvelinProvidersContractsValueEnum", ValueObject)
+TARVELIN_GTYPE(ValueFlags, "TarvelinProvidersContractsValueFlags", ValueEnum)
+TARVELIN_GTYPE(ValueSet, "TarvelinProvidersContractsValueSet", ValueEnum)
+
+void ValueEnum::describe(gobj::ClassSpec<ValueEnum>& c) {
+    install_name(c);
+    itsvalue_pspec = c.property<&ValueEnum::get_itsvalue, &ValueEnum::set_itsvalue>(
+        gobj::pspec::text("itsvalue", gobj::kReadWrite));
+    install_data_type(c);
+}
+gobj::Ref<ValueEnum> ValueEnum::create(std::string enum_value, GType type) {
+    return make<ValueEnum>(std::move(enum_value), type);
+}
+
+void ValueEnum::set_itsvalue(std::optional<std::string> name) {
+    name_ = std::move(name);
+    notify(itsvalue_pspec);
+}
+void ValueEnum::initialize(const std::vector<std::string>& names) {
+    members_.insert(members_.end(), names.begin(), names.end());
+}
+
+std::string ValueEnum::to_string() const {
+    if (!name_) {
+        precondition_failed(G_STRFUNC, "self != NULL");
+        return {};
+    }
+    return *name_;
+}
+void ValueEnum::to_value(GValue* result) const {
+    g_value_init(result, G_TYPE_STRING);
+    g_value_set_string(result, get_itsvalue());
+}
+
+// The copy starts with an empty member list.
+template <class T>
+gobj::Ref<ValueObject> ValueEnum::clone_as(const char* constructor, const char* condition) const {
+    if (!name_) {
+        precondition_failed(constructor, condition);
+        return {};
+    }
+    return T::create(*name_);
+}
+gobj::Ref<ValueObject> ValueEnum::clone() const {
+    return clone_as<ValueEnum>("tarvelin_providers_contracts_value_enum_construct", "enum_value != NULL");
+}
+const char* ValueEnum::get_name() const { return "enum"; }
+DataType ValueEnum::get_data_type() const { return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_ENUM; }
+
+void ValueFlags::describe(gobj::ClassSpec<ValueFlags>& c) {
+    install_name(c);
+    install_data_type(c);
+}
+gobj::Ref<ValueFlags> ValueFlags::create(std::string flag_value, GType type) {
+    return make<ValueFlags>(std::move(flag_value), type);
+}
+gobj::Ref<ValueObject> ValueFlags::clone() const {
+    return clone_as<ValueFlags>("tarvelin_providers_contracts_value_flags_construct", "flag_value != NULL");
+}
+const char* ValueFlags::get_name() const { return "flags"; }
+DataType ValueFlags::get_data_type() const { return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_FLAGS; }
+
+void ValueSet::describe(gobj::ClassSpec<ValueSet>& c) {
+    install_name(c);
+    install_data_type(c);
+}
+gobj::Ref<ValueSet> ValueSet::create(std::string set_value, GType type) {
+    return make<ValueSet>(std::move(set_value), type);
+}
+gobj::Ref<ValueObject> ValueSet::clone() const {
+    return clone_as<ValueSet>("tarvelin_providers_contracts_value_set_construct", "set_value != NULL");
+}
+const char* ValueSet::get_name() const { return "set"; }
+DataType ValueSet::get_data_type() const { return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_SET; }
+
+}  // namespace tarvelin::providers::contracts

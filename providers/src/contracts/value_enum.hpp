@@ -1,0 +1,74 @@
+// Enumerated cells: the chosen member of an enumeration, flags or set column.
+#pragma once
+
+#include <tarvelin/providers/value_enum.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "contracts/value_object.hpp"
+
+namespace tarvelin::providers::contracts {
+
+// The member name (a flags or set value keeps its whole text) and a list of allowed
+// member names that only initialize fills.
+class TARVELIN_EXPORT ValueEnum : public ValueObject {
+public:
+    static GType gtype();
+    static void describe(gobj::ClassSpec<ValueEnum>& c);
+    static gobj::Ref<ValueEnum> create(std::string enum_value, GType type = gtype());
+
+    const char* get_itsvalue() const noexcept { return name_ ? name_->c_str() : nullptr; }
+    // Stores a copy and announces "itsvalue" on every call.
+    void set_itsvalue(std::optional<std::string> name);
+    // Appends the names to the member list.
+    virtual void initialize(const std::vector<std::string>& names);
+    const std::vector<std::string>& members() const noexcept { return members_; }
+
+    // The member name; the empty text (after a precondition message) when none.
+    std::string to_string() const override;
+    void to_value(GValue* result) const override;
+    gobj::Ref<ValueObject> clone() const override;
+    const char* get_name() const override;
+    DataType get_data_type() const override;
+
+    static inline GParamSpec* itsvalue_pspec = nullptr;
+
+protected:
+    template <class T>
+    static gobj::Ref<T> make(std::string name, GType type) {
+        auto v = gobj::create<T>(type);
+        if (v) v->name_ = std::move(name);
+        return v;
+    }
+    template <class T>
+    gobj::Ref<ValueObject> clone_as(const char* constructor, const char* condition) const;
+
+    std::optional<std::string> name_;
+    std::vector<std::string> members_;
+};
+
+class TARVELIN_EXPORT ValueFlags : public ValueEnum {
+public:
+    static GType gtype();
+    static void describe(gobj::ClassSpec<ValueFlags>& c);
+    static gobj::Ref<ValueFlags> create(std::string flag_value, GType type = gtype());
+
+    gobj::Ref<ValueObject> clone() const override;
+    const char* get_name() const override;
+    DataType get_data_type() const override;
+};
+
+class TARVELIN_EXPORT ValueSet : public ValueEnum {
+public:
+    static GType gtype();
+    static void describe(gobj::ClassSpec<ValueSet>& c);
+    static gobj::Ref<ValueSet> create(std::string set_value, GType type = gtype());
+
+    gobj::Ref<ValueObject> clone() const override;
+    const char* get_name() const override;
+    DataType get_data_type() const override;
+};
+
+}  // namespace tarvelin::providers::contracts

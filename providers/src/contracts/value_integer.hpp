@@ -1,0 +1,198 @@
+// Whole-number and truth-value cells, and the two interfaces that read any of them
+// as a wide integer.
+#pragma once
+
+#include <tarvelin/providers/value_integer.h>
+
+#include "contracts/value_object.hpp"
+
+namespace tarvelin::providers::contracts {
+
+// Any integer or boolean cell read as a signed 64-bit number.
+class TARVELIN_EXPORT IInteger : public gobj::Interface {
+public:
+    using Vtable = TarvelinProvidersContractsIIntegerInterface;
+    static GType gtype();
+
+    virtual gint64 to_integer() const = 0;
+
+    // Calls the operation through the instance's interface structure, so a host's
+    // implementation is reached the same way as ours (-1 for an empty slot).
+    static gint64 to_integer_of(gpointer instance);
+    static bool implemented_by(gpointer instance) noexcept {
+        return instance && G_TYPE_CHECK_INSTANCE_TYPE(instance, gtype());
+    }
+
+    template <class T>
+    static void fill(Vtable* vt) {
+        vt->to_integer = gobj::slot<T, &IInteger::to_integer>(vt->to_integer);
+    }
+};
+
+// Any unsigned integer or boolean cell read as an unsigned 64-bit number.
+class TARVELIN_EXPORT IUnsigned : public gobj::Interface {
+public:
+    using Vtable = TarvelinProvidersContractsIUnsignedInterface;
+    static GType gtype();
+
+    virtual guint64 to_unsigned() const = 0;
+
+    static guint64 to_unsigned_of(gpointer instance);
+    static bool implemented_by(gpointer instance) noexcept {
+        return instance && G_TYPE_CHECK_INSTANCE_TYPE(instance, gtype());
+    }
+
+    template <class T>
+    static void fill(Vtable* vt) {
+        vt->to_unsigned = gobj::slot<T, &IUnsigned::to_unsigned>(vt->to_unsigned);
+    }
+};
+
+// What the nine classes share: one held number (or truth value), its text and GValue
+// forms, "itsvalue" notifying on every store, and clone. `Self` supplies gtype(),
+// kName, kDataType and the static itsvalue pspec.
+template <class Self, class Held>
+class TARVELIN_EXPORT IntegerValue : public ValueObject, public IInteger {
+public:
+    using held_type = Held;
+
+    static gobj::Ref<Self> create(Held value, GType type = Self::gtype()) {
+        auto v = gobj::create<Self>(type);
+        if (v) v->value_ = value;
+        return v;
+    }
+
+    Held get_itsvalue() const noexcept { return value_; }
+    void set_itsvalue(Held value) {
+        value_ = value;
+        notify(Self::itsvalue_pspec);
+    }
+
+    void to_value(GValue* result) const override;
+    std::string to_string() const override;
+    gobj::Ref<ValueObject> clone() const override { return create(value_); }
+    const char* get_name() const override { return Self::kName; }
+    DataType get_data_type() const override { return Self::kDataType; }
+    gint64 to_integer() const override { return static_cast<gint64>(value_); }
+
+protected:
+    // "name", "itsvalue" (declared by `spec`), "data-type".
+    static void install(gobj::ClassSpec<Self>& c, GParamSpec* spec) {
+        install_name(c);
+        Self::itsvalue_pspec = c.template property<&Self::get_itsvalue, &Self::set_itsvalue>(spec);
+        install_data_type(c);
+    }
+
+    Held value_{};
+};
+
+template <class Self, class Held>
+class TARVELIN_EXPORT UnsignedValue : public IntegerValue<Self, Held>, public IUnsigned {
+public:
+    guint64 to_unsigned() const override { return static_cast<guint64>(this->value_); }
+};
+
+class TARVELIN_EXPORT ValueInt8 : public IntegerValue<ValueInt8, gint8> {
+public:
+    static constexpr const char* kName = "byte";
+    static constexpr DataType kDataType = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT8;
+    static inline GParamSpec* itsvalue_pspec = nullptr;
+    static GType gtype();
+    static void describe(gobj::ClassSpec<ValueInt8>& c);
+    gint8 get_int8() const noexcept { return value_; }
+};
+
+class TARVELIN_EXPORT ValueInt16 : public IntegerValue<ValueInt16, gint16> {
+public:
+    static constexpr const char* kName = "int16";
+    static constexpr DataType kDataType = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT16;
+    static inline GParamSpec* itsvalue_pspec = nullptr;
+    static GType gtype();
+    static void describe(gobj::ClassSpec<ValueInt16>& c);
+    gint16 get_int16() const noexcept { return value_; }
+};
+
+class TARVELIN_EXPORT ValueInt32 : public IntegerValue<ValueInt32, gint32> {
+public:
+    static constexpr const char* kName = "int32";
+    static constexpr DataType kDataType = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32;
+    static inline GParamSpec* itsvalue_pspec = nullptr;
+    static GType gtype();
+    static void describe(gobj::ClassSpec<ValueInt32>& c);
+    gint32 get_int32() const noexcept { return value_; }
+};
+
+class TARVELIN_EXPORT ValueInt64 : public IntegerValue<ValueInt64, gint64> {
+public:
+    static constexpr const char* kName = "int64";
+    static constexpr DataType kDataType = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT64;
+    static inline GParamSpec* itsvalue_pspec = nullptr;
+    static GType gtype();
+    static void describe(gobj::ClassSpec<ValueInt64>& c);
+    gint64 get_int64() const noexcept { return value_; }
+};
+
+class TARVELIN_EXPORT ValueUInt8 : public UnsignedValue<ValueUInt8, guint8> {
+public:
+    static constexpr const char* kName = "uint8";
+    static constexpr DataType kDataType = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT8;
+    static inline GParamSpec* itsvalue_pspec = nullptr;
+    static GType gtype();
+    static void describe(gobj::ClassSpec<ValueUInt8>& c);
+    guint8 get_uint8() const noexcept { return value_; }
+};
+
+class TARVELIN_EXPORT ValueUInt16 : public UnsignedValue<ValueUInt16, guint16> {
+public:
+    static constexpr const char* kName = "uint16";
+    static constexpr DataType kDataType = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT16;
+    static inline GParamSpec* itsvalue_pspec = nullptr;
+    static GType gtype();
+    static void describe(gobj::ClassSpec<ValueUInt16>& c);
+    guint16 get_uint16() const noexcept { return value_; }
+};
+
+class TARVELIN_EXPORT ValueUInt32 : public UnsignedValue<ValueUInt32, guint32> {
+public:
+    static constexpr const char* kName = "uint32";
+    static constexpr DataType kDataType = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT32;
+    static inline GParamSpec* itsvalue_pspec = nullptr;
+    static GType gtype();
+    static void describe(gobj::ClassSpec<ValueUInt32>& c);
+    guint32 get_uint32() const noexcept { return value_; }
+};
+
+class TARVELIN_EXPORT ValueUInt64 : public UnsignedValue<ValueUInt64, guint64> {
+public:
+    static constexpr const char* kName = "uint64";
+    static constexpr DataType kDataType = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT64;
+    static inline GParamSpec* itsvalue_pspec = nullptr;
+    static GType gtype();
+    static void describe(gobj::ClassSpec<ValueUInt64>& c);
+    guint64 get_uint64() const noexcept { return value_; }
+    // Numbers above the signed range read as its largest member.
+    gint64 to_integer() const override;
+};
+
+class TARVELIN_EXPORT ValueBoolean : public UnsignedValue<ValueBoolean, bool> {
+public:
+    static constexpr const char* kName = "bool";
+    static constexpr DataType kDataType = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN;
+    static inline GParamSpec* itsvalue_pspec = nullptr;
+    static GType gtype();
+    static void describe(gobj::ClassSpec<ValueBoolean>& c);
+    bool get_boolean() const noexcept { return value_; }
+};
+
+// Bodies live in the library.
+extern template class IntegerValue<ValueInt8, gint8>;
+extern template class IntegerValue<ValueInt16, gint16>;
+extern template class IntegerValue<ValueInt32, gint32>;
+extern template class IntegerValue<ValueInt64, gint64>;
+extern template class IntegerValue<ValueUInt8, guint8>;
+extern template class IntegerValue<ValueUInt16, guint16>;
+extern template class IntegerValue<ValueUInt32, guint32>;
+extern template class IntegerValue<ValueUInt64, guint64>;
+extern template class IntegerValue<ValueBoolean, bool>;
+
+}  // namespace tarvelin::providers::contracts

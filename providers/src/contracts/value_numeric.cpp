@@ -1,0 +1,59 @@
+#include "contracts/value_numeric.hpp"
+
+#include <cfloat>
+
+namespace tarvelin::providers::contracts {
+
+TARVELIN_INTERFACE_GTYPE(INumeric, "TarvelinProvidersContractsINumeric", G_TYPE_OBJECT)
+TARVELIN_GTYPE(ValueFloat, "TarvelinProvidersContractsValueFloat", ValueObject, INumeric)
+TARVELIN_GTYPE(ValueDouble, "TarvelinProvidersContractsValueDouble", ValueObject, INumeric)
+TARVELIN_GTYPE(ValueMoney, "TarvelinProvidersContractsValueMoney", ValueObject, INumeric)
+TARVELIN_GTYPE(ValueDecimal, "TarvelinProvidersContractsValueDecimal", ValueObject, INumeric)
+
+double INumeric::to_double_of(gpointer instance) {
+    return gobj::dispatch(gtype(), instance, &Vtable::to_double, -1.0);
+}
+
+std::string format_fixed(double d) {
+    // "%f" writes every integer digit: up to 309 of them for the largest double.
+    char buf[DBL_MAX_10_EXP + 32];
+    g_ascii_formatd(buf, sizeof buf, "%f", d);
+    return buf;
+}
+
+template <class Self, class Held>
+void NumericValue<Self, Held>::to_value(GValue* result) const {
+    if constexpr (std::is_same_v<Held, float>) {
+        g_value_init(result, G_TYPE_FLOAT);
+        g_value_set_float(result, value_);
+    } else {
+        g_value_init(result, G_TYPE_DOUBLE);
+        g_value_set_double(result, value_);
+    }
+}
+
+template <class Self, class Held>
+std::string NumericValue<Self, Held>::to_string() const {
+    return format_fixed(static_cast<double>(value_));
+}
+
+// "name", "itsvalue" over the type's whole finite range, "data-type".
+template <class Self, class Held>
+void NumericValue<Self, Held>::install(gobj::ClassSpec<Self>& c) {
+    install_name(c);
+    GParamSpec* spec;
+    if constexpr (std::is_same_v<Held, float>) {
+        spec = gobj::pspec::flt("itsvalue", -FLT_MAX, FLT_MAX, 0.0f, gobj::kReadWrite);
+    } else {
+        spec = gobj::pspec::dbl("itsvalue", -DBL_MAX, DBL_MAX, 0.0, gobj::kReadWrite);
+    }
+    Self::itsvalue_pspec = c.template property<&Self::get_itsvalue, &Self::set_itsvalue>(spec);
+    install_data_type(c);
+}
+
+template class NumericValue<ValueFloat, float>;
+template class NumericValue<ValueDouble, double>;
+template class NumericValue<ValueMoney, double>;
+template class NumericValue<ValueDecimal, double>;
+
+}  // namespace tarvelin::providers::contracts
