@@ -1,11 +1,16 @@
 // C face of the PostgreSQL driver.
 #include <libpq-fe.h>
 
-#include "supports/postgresql/error.hpp"
-#include "supports/postgresql/type.hpp"
+#include "supports/postgresql/provider.hpp"
+#include "supports/postgresql/reader.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::supports::postgresql;
+
+static_assert(sizeof(TarvelinProvidersSupportsPostgreSQLProvider) == sizeof(gobj::Instance));
+static_assert(sizeof(TarvelinProvidersSupportsPostgreSQLProviderClass) == sizeof(gobj::Class));
+static_assert(sizeof(TarvelinProvidersSupportsPostgreSQLReader) == sizeof(gobj::Instance));
+static_assert(sizeof(TarvelinProvidersSupportsPostgreSQLReaderClass) == sizeof(gobj::Class));
 
 extern "C" {
 
@@ -33,6 +38,34 @@ gchar* tarvelin_providers_supports_ipostgre_sql_type_map_dbms_type(TarvelinProvi
                                                                    guint oid) {
     g_return_val_if_fail(self != NULL, NULL);
     return gobj::guarded(__func__, [&] { return gobj::dup_string(IPostgreSQLType::map_dbms_type(oid)); });
+}
+
+TARVELIN_API GType tarvelin_providers_supports_postgre_sql_provider_get_type(void) {
+    return PostgreSQLProvider::gtype();
+}
+TARVELIN_API GType tarvelin_providers_supports_postgre_sql_reader_get_type(void) { return PostgreSQLReader::gtype(); }
+
+TarvelinProvidersSupportsPostgreSQLProvider* tarvelin_providers_supports_postgre_sql_provider_new(void) {
+    return tarvelin_providers_supports_postgre_sql_provider_construct(PostgreSQLProvider::gtype());
+}
+TarvelinProvidersSupportsPostgreSQLProvider* tarvelin_providers_supports_postgre_sql_provider_construct(
+    GType object_type) {
+    return gobj::guarded(__func__, [&] {
+        return static_cast<TarvelinProvidersSupportsPostgreSQLProvider*>(
+            PostgreSQLProvider::create(object_type).release());
+    });
+}
+
+TarvelinProvidersSupportsPostgreSQLReader* tarvelin_providers_supports_postgre_sql_reader_construct(GType object_type,
+                                                                                                  PGresult* _result_) {
+    g_return_val_if_fail(_result_ != NULL, NULL);
+    return gobj::guarded(__func__, [&] {
+        return static_cast<TarvelinProvidersSupportsPostgreSQLReader*>(
+            PostgreSQLReader::create(_result_, false, object_type).release());
+    });
+}
+TarvelinProvidersSupportsPostgreSQLReader* tarvelin_providers_supports_postgre_sql_reader_new(PGresult* _result_) {
+    return tarvelin_providers_supports_postgre_sql_reader_construct(PostgreSQLReader::gtype(), _result_);
 }
 
 }  // extern "C"
