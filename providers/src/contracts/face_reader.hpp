@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "contracts/c_skin.hpp"
 #include "contracts/value_object.hpp"
 #include "contracts/vocabulary.hpp"
 #include "gobj/bridge.hpp"
@@ -113,15 +114,6 @@ private:
     template <class T, std::vector<guint8> (IDataReader::*M)(guint16)>
     static guint8* bytes_slot(CSelf* s, guint16 ordinal, gint* length, GError** error);
 };
-
-// The C skin of a void operation that reports errors.
-template <class F>
-void capi_void(GError** error, F&& f) noexcept {
-    gobj::capi(error, [&] {
-        f();
-        return 0;
-    });
-}
 
 // A buffer the caller frees with g_free; never NULL, even for 0 bytes.
 TARVELIN_EXPORT guint8* dup_bytes(const std::vector<guint8>& bytes, gint* length);

@@ -1,0 +1,276 @@
+#include "contracts/face_server_setting.hpp"
+
+#include <glib/gstdio.h>
+
+#include <cerrno>
+
+namespace tarvelin::providers::contracts {
+
+TARVELIN_GTYPE(ServerGroup, "TarvelinProvidersContractsServerGroup", gobj::Object, Serializable)
+TARVELIN_GTYPE(Organization, "TarvelinProvidersContractsOrganization", gobj::Object, Serializable)
+TARVELIN_GTYPE(ServerSetting, "TarvelinProvidersContractsServerSetting", gobj::Object, Serializable)
+TARVELIN_GTYPE(ServerVendors, "TarvelinProvidersContractsServerVendors", gobj::Object)
+
+namespace {
+
+guint s_changed;
+
+// A list property's setter: shares the list, notifies when it is another list.
+template <class E>
+bool share_list(gobj::GeeArray<E>& field, GeeArrayList* value, const char* condition) {
+    if (!value) {
+        // Every list of the store is walked without checks; an empty one is what a host means.
+        g_return_if_fail_warning(nullptr, G_STRFUNC, condition);
+        return false;
+    }
+    if (value == field.list()) return false;
+    field = gobj::GeeArray<E>::wrap(value);
+    return true;
+}
+
+// A JSON array with json-glib's object serialisation of each element, in list order.
+JsonNode* list_to_json(const GValue* value) {
+    JsonArray* array = json_array_new();
+    auto* list = static_cast<GeeList*>(g_value_get_object(value));
+    gint n = list ? gee_collection_get_size(GEE_COLLECTION(list)) : 0;
+    for (gint i = 0; i < n; ++i) {
+        gpointer element = gee_list_get(list, i);
+        if (!element) continue;
+        json_array_add_element(array, json_gobject_serialize(G_OBJECT(element)));
+        g_object_unref(element);
+    }
+    JsonNode* node = json_node_new(JSON_NODE_ARRAY);
+    json_node_take_array(node, array);
+    return node;
+}
+
+// A new list of E from a JSON array; members that are no array give an empty list and
+// elements that are no object are skipped (they would make no record).
+template <class E>
+void list_from_json(GValue* value, JsonNode* node) {
+    auto list = gobj::GeeArray<E>::create();
+    if (node && JSON_NODE_HOLDS_ARRAY(node)) {
+        JsonArray* array = json_node_get_array(node);
+        for (guint i = 0, n = json_array_get_length(array); i < n; ++i) {
+            JsonNode* element = json_array_get_element(array, i);
+            if (!JSON_NODE_HOLDS_OBJECT(element)) continue;
+            auto object = gobj::Ref<E>::adopt(json_gobject_deserialize(E::gtype(), element));
+            if (object) list.append(object);
+        }
+    }
+    g_value_set_object(value, list.list());
+}
+
+bool is(const char* a, const char* b) { return g_strcmp0(a, b) == 0; }
+
+}  // namespace
+
+// ---------------------------------------------------------------- ServerGroup
+
+void ServerGroup::describe(gobj::ClassSpec<ServerGroup>& c) {
+    c.property<&ServerGroup::get_name, &ServerGroup::set_name>(gobj::pspec::text("name", gobj::kReadWrite));
+    c.property<&ServerGroup::servers_list, &ServerGroup::set_servers>(
+        gobj::pspec::object("servers", GEE_TYPE_ARRAY_LIST, gobj::kReadWrite));
+}
+ServerGroup::ServerGroup() : servers_(gobj::GeeArray<Server>::create()) {}
+gobj::Ref<ServerGroup> ServerGroup::create(GType type) { return gobj::create<ServerGroup>(type); }
+gobj::Ref<ServerGroup> ServerGroup::create_with_name(std::string name, GType type) {
+    auto g = create(type);
+    if (g) g->set_name(std::move(name));
+    return g;
+}
+void ServerGroup::set_name(std::optional<std::string> value) {
+    if (gobj::assign(name_, std::move(value))) notify("name");
+}
+void ServerGroup::set_servers(GeeArrayList* value) {
+    if (share_list(servers_, value, "value != NULL")) notify("servers");
+}
+JsonNode* ServerGroup::serialize_property(const char* name, const GValue* value, GParamSpec* pspec) {
+    if (is(name, "servers")) return list_to_json(value);
+    return Serializable::serialize_property(name, value, pspec);
+}
+bool ServerGroup::deserialize_property(const char* name, GValue* value, GParamSpec* pspec, JsonNode* node) {
+    if (!is(name, "servers")) return Serializable::deserialize_property(name, value, pspec, node);
+    list_from_json<Server>(value, node);
+    return true;
+}
+
+// ---------------------------------------------------------------- Organization
+
+void Organization::describe(gobj::ClassSpec<Organization>& c) {
+    c.property<&Organization::get_name, &Organization::set_name>(gobj::pspec::text("name", gobj::kReadWrite));
+    c.property<&Organization::groups_list, &Organization::set_groups>(
+        gobj::pspec::object("groups", GEE_TYPE_ARRAY_LIST, gobj::kReadWrite));
+}
+Organization::Organization() : groups_(gobj::GeeArray<ServerGroup>::create()) {}
+gobj::Ref<Organization> Organization::create(GType type) { return gobj::create<Organization>(type); }
+gobj::Ref<Organization> Organization::create_with_name(std::string name, GType type) {
+    auto o = create(type);
+    if (o) o->set_name(std::move(name));
+    return o;
+}
+void Organization::set_name(std::optional<std::string> value) {
+    if (gobj::assign(name_, std::move(value))) notify("name");
+}
+void Organization::set_groups(GeeArrayList* value) {
+    if (share_list(groups_, value, "value != NULL")) notify("groups");
+}
+JsonNode* Organization::serialize_property(const char* name, const GValue* value, GParamSpec* pspec) {
+    if (is(name, "groups")) return list_to_json(value);
+    return Serializable::serialize_property(name, value, pspec);
+}
+bool Organization::deserialize_property(const char* name, GValue* value, GParamSpec* pspec, JsonNode* node) {
+    if (!is(name, "groups")) return Serializable::deserialize_property(name, value, pspec, node);
+    list_from_json<ServerGroup>(value, node);
+    return true;
+}
+
+// ---------------------------------------------------------------- ServerSetting
+
+void ServerSetting::describe(gobj::ClassSpec<ServerSetting>& c) {
+    c.property<&ServerSetting::organizations_list, &ServerSetting::set_organizations>(
+        gobj::pspec::object("organizations", GEE_TYPE_ARRAY_LIST, gobj::kReadWrite));
+    c.property<&ServerSetting::groups_list, &ServerSetting::set_groups>(
+        gobj::pspec::object("groups", GEE_TYPE_ARRAY_LIST, gobj::kReadWrite));
+    c.property<&ServerSetting::servers_list, &ServerSetting::set_servers>(
+        gobj::pspec::object("servers", GEE_TYPE_ARRAY_LIST, gobj::kReadWrite));
+    s_changed = c.signal("changed", G_SIGNAL_RUN_LAST);
+}
+guint ServerSetting::changed_signal() { return s_changed; }
+
+ServerSetting::ServerSetting()
+    : organizations_(gobj::GeeArray<Organization>::create()),
+      groups_(gobj::GeeArray<ServerGroup>::create()),
+      servers_(gobj::GeeArray<Server>::create()) {}
+
+gobj::Ref<ServerSetting> ServerSetting::create(GType type) { return gobj::create<ServerSetting>(type); }
+
+void ServerSetting::set_organizations(GeeArrayList* value) {
+    if (share_list(organizations_, value, "value != NULL")) notify("organizations");
+}
+void ServerSetting::set_groups(GeeArrayList* value) {
+    if (share_list(groups_, value, "value != NULL")) notify("groups");
+}
+void ServerSetting::set_servers(GeeArrayList* value) {
+    if (share_list(servers_, value, "value != NULL")) notify("servers");
+}
+
+const gobj::GeeArray<Server>& ServerSetting::target(const std::string& group_name, const std::string& org_name) const {
+    const Organization* org = nullptr;
+    if (!org_name.empty()) {
+        for (int i = 0, n = organizations_.size(); i < n && !org; ++i) {
+            Organization* o = organizations_.peek(i);
+            if (o && o->get_name() == org_name) org = o;
+        }
+    }
+    if (group_name.empty()) return servers_;
+    // An organization without that group sends the record to the top level, not to a
+    // top-level group of the same name.
+    const gobj::GeeArray<ServerGroup>& groups = org ? org->get_groups() : groups_;
+    for (int i = 0, n = groups.size(); i < n; ++i) {
+        ServerGroup* g = groups.peek(i);
+        if (g && g->get_name() == group_name) return g->get_servers();
+    }
+    return servers_;
+}
+
+void ServerSetting::append(const gobj::Ref<Server>& server, const std::string& group_name,
+                           const std::string& org_name) {
+    target(group_name, org_name).append(server);
+    emit(s_changed);
+}
+
+void ServerSetting::remove(const gobj::Ref<Server>& server, const std::string& group_name,
+                           const std::string& org_name) {
+    const auto& list = target(group_name, org_name);
+    gint index = list.index_of(server);
+    if (index >= 0) list.remove_at(index);
+    emit(s_changed);
+}
+
+std::vector<gobj::Ref<Server>> ServerSetting::unite_servers() const {
+    std::vector<gobj::Ref<Server>> all;
+    auto add_list = [&](const gobj::GeeArray<Server>& list) {
+        for (auto s : list)
+            if (s) all.push_back(std::move(s));
+    };
+    for (const auto& org : organizations_)
+        if (org)
+            for (const auto& group : org->get_groups())
+                if (group) add_list(group->get_servers());
+    for (const auto& group : groups_)
+        if (group) add_list(group->get_servers());
+    add_list(servers_);
+    return all;
+}
+
+void ServerSetting::load(const std::string& filename) {
+    file_name_ = filename;
+    auto parser = gobj::GPtr<JsonParser>::adopt(json_parser_new());
+    GError* error = nullptr;
+    if (!json_parser_load_from_file(parser.get(), filename.c_str(), &error)) {
+        // A file that exists but cannot be read as JSON is the user's: save must not lose it.
+        keep_unreadable_file_ = g_file_test(filename.c_str(), G_FILE_TEST_EXISTS);
+        gobj::check(error);
+    }
+    JsonNode* root = json_parser_get_root(parser.get());
+    gobj::Ref<ServerSetting> loaded;
+    if (root && JSON_NODE_HOLDS_OBJECT(root))
+        loaded = gobj::Ref<ServerSetting>::adopt(json_gobject_deserialize(gtype(), root));
+    if (!loaded || !G_TYPE_CHECK_INSTANCE_TYPE(loaded.gobj(), gtype())) {
+        keep_unreadable_file_ = true;
+        throw gobj::Error("ServerSetting", -2, _("Failed to load database setting file."));
+    }
+    keep_unreadable_file_ = false;
+    set_groups(loaded->groups_list());
+    set_servers(loaded->servers_list());
+    set_organizations(loaded->organizations_list());
+}
+
+void ServerSetting::save() {
+    if (keep_unreadable_file_ && g_file_test(file_name_.c_str(), G_FILE_TEST_EXISTS)) {
+        std::string backup = file_name_ + ".bak";
+        if (g_rename(file_name_.c_str(), backup.c_str()) != 0) {
+            int code = errno;
+            throw gobj::Error(G_FILE_ERROR, g_file_error_from_errno(code),
+                              gobj::take_string(g_strdup_printf(_("Cannot keep %s as %s: %s"), file_name_.c_str(),
+                                                                backup.c_str(), g_strerror(code))));
+        }
+    }
+    keep_unreadable_file_ = false;
+    auto generator = gobj::GPtr<JsonGenerator>::adopt(json_generator_new());
+    json_generator_set_pretty(generator.get(), TRUE);
+    json_generator_set_indent(generator.get(), 2);
+    json_generator_set_indent_char(generator.get(), ' ');
+    JsonNode* root = json_gobject_serialize(gobj());
+    json_generator_set_root(generator.get(), root);
+    json_node_unref(root);
+    GError* error = nullptr;
+    if (!json_generator_to_file(generator.get(), file_name_.c_str(), &error)) {
+        gobj::check(error);
+        throw gobj::Error(G_IO_ERROR, G_IO_ERROR_FAILED, file_name_);
+    }
+}
+
+JsonNode* ServerSetting::serialize_property(const char* name, const GValue* value, GParamSpec* pspec) {
+    if (is(name, "organizations") || is(name, "groups") || is(name, "servers")) return list_to_json(value);
+    return Serializable::serialize_property(name, value, pspec);
+}
+bool ServerSetting::deserialize_property(const char* name, GValue* value, GParamSpec* pspec, JsonNode* node) {
+    if (is(name, "organizations")) {
+        list_from_json<Organization>(value, node);
+    } else if (is(name, "groups")) {
+        list_from_json<ServerGroup>(value, node);
+    } else if (is(name, "servers")) {
+        list_from_json<Server>(value, node);
+    } else {
+        return Serializable::deserialize_property(name, value, pspec, node);
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------- ServerVendors
+
+gobj::Ref<ServerVendors> ServerVendors::create(GType type) { return gobj::create<ServerVendors>(type); }
+
+}  // namespace tarvelin::providers::contracts

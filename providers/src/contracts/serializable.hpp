@@ -1,0 +1,48 @@
+// json-glib's JsonSerializable for bridged classes: a class lists Serializable among
+// its interfaces and overrides the two property hooks; whatever it does not handle goes
+// to json-glib's default handling.
+#pragma once
+
+#include <json-glib/json-glib.h>
+
+#include "gobj/bridge.hpp"
+
+namespace tarvelin::providers::contracts {
+
+class TARVELIN_EXPORT Serializable : public gobj::Interface {
+public:
+    using Vtable = JsonSerializableIface;
+    static GType gtype() noexcept { return JSON_TYPE_SERIALIZABLE; }
+
+    // A new node for the property, or nullptr to leave the member out.
+    virtual JsonNode* serialize_property(const char* name, const GValue* value, GParamSpec* pspec);
+    // Fills `value` (initialised to the property's type) from the member's node.
+    virtual bool deserialize_property(const char* name, GValue* value, GParamSpec* pspec, JsonNode* node);
+
+    template <class T>
+    static void fill(Vtable* vt) {
+        vt->serialize_property = [](::JsonSerializable* s, const gchar* name, const GValue* value,
+                                    GParamSpec* pspec) -> JsonNode* {
+            return gobj::guarded(
+                "serialize_property", [&] { return self<T>(s)->serialize_property(name, value, pspec); },
+                (JsonNode*)nullptr);
+        };
+        vt->deserialize_property = [](::JsonSerializable* s, const gchar* name, GValue* value, GParamSpec* pspec,
+                                      JsonNode* node) -> gboolean {
+            return gobj::guarded(
+                "deserialize_property",
+                [&] { return gboolean(self<T>(s)->deserialize_property(name, value, pspec, node)); }, gboolean(FALSE));
+        };
+    }
+
+protected:
+    ::JsonSerializable* serializable_instance() const;
+
+private:
+    template <class T>
+    static Serializable* self(::JsonSerializable* s) {
+        return static_cast<Serializable*>(gobj::cast<T>(s));
+    }
+};
+
+}  // namespace tarvelin::providers::contracts
