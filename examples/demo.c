@@ -27,7 +27,8 @@ static gboolean run(IProvider *provider, const char *sql, GError **error)
     return TRUE;
 }
 
-/* Prints the columns ("name type") and the rows of a result table, one cell per column. */
+/* Prints the columns ("name type", the type of the first row's cell, as SQLite types
+ * each cell) and the rows of a result table, one cell per column. */
 static void print_table(TarvelinProvidersContractsTableModel *table)
 {
     GeeList *columns = GEE_LIST(tarvelin_providers_contracts_table_model_get_columns(table));
@@ -40,21 +41,21 @@ static void print_table(TarvelinProvidersContractsTableModel *table)
         gchar *type = tarvelin_providers_contracts_data_type_to_string(
             tarvelin_providers_contracts_column_model_get_data_type(column));
         gchar *head = g_strdup_printf("%s %s", tarvelin_providers_contracts_column_model_get_name(column), type);
-        printf("| %-18s ", head);
+        printf("| %-20s ", head);
         g_free(head);
         g_free(type);
         g_object_unref(column);
     }
     printf("|\n");
     for (gint c = 0; c < ncolumns; c++)
-        printf("|%s", "--------------------");
+        printf("|%s", "----------------------");
     printf("|\n");
     for (gint r = 0; r < nrows; r++) {
         TarvelinProvidersContractsRowModel *row = gee_list_get(rows, r);
         for (gint c = 0; c < ncolumns; c++) {
             TarvelinProvidersContractsValueObject *value = tarvelin_providers_contracts_row_model_get_value_at(row, c);
             gchar *text = value ? tarvelin_providers_contracts_value_object_to_string(value) : g_strdup("");
-            printf("| %-18s ", value && tarvelin_providers_contracts_value_object_get_is_null(value) ? "NULL" : text);
+            printf("| %-20s ", value && tarvelin_providers_contracts_value_object_get_is_null(value) ? "NULL" : text);
             g_free(text);
             g_clear_object(&value);
         }
@@ -92,8 +93,8 @@ int main(void)
         !tarvelin_providers_contracts_iprovider_transaction(provider, &error) ||
         !run(provider, "INSERT INTO fruit (name, price, picked) VALUES ('apple', 1.25, '2024-09-14 08:30:00')",
              &error) ||
-        !run(provider, "INSERT INTO fruit (name, price, picked) VALUES ('pear', 2.5, '2024-09-20 17:05:00')", &error) ||
-        !run(provider, "INSERT INTO fruit (name, price, picked, photo) VALUES ('plum', 0.4, NULL, x'89504e47')",
+        !run(provider, "INSERT INTO fruit (name, price, picked) VALUES ('pear', 2.5, NULL)", &error) ||
+        !run(provider, "INSERT INTO fruit (name, price, picked, photo) VALUES ('plum', 0.4, '2024-08-02 11:15:00', x'89504e47')",
              &error) ||
         !run(provider, "UPDATE fruit SET price = price * 2 WHERE name = 'plum'", &error)) {
         status = fail("fill", error);
@@ -105,7 +106,7 @@ int main(void)
         goto done;
     }
 
-    const char *query = "SELECT id, name, price, picked, length(photo) AS photo_bytes FROM fruit ORDER BY price DESC";
+    const char *query = "SELECT id, name, price, picked, length(photo) AS photo_bytes FROM fruit ORDER BY price";
     printf("\n%s\n\n", query);
     TarvelinProvidersContractsTableModel *table =
         tarvelin_providers_contracts_iprovider_execute_model(provider, query, TRUE, &error);
