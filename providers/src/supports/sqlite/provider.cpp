@@ -199,8 +199,9 @@ std::vector<gobj::Ref<gobj::Object>> SQLiteProvider::execute_statements(const st
         } else {
             sqlite3_int64 before = sqlite3_total_changes64(db);
             int step = sqlite3_step(raw);
-            if (step == SQLITE_ROW) {
-                results.emplace_back(fill_model(db, raw, true));
+            // A query that matched no rows is still a table (its columns, no rows).
+            if (step == SQLITE_ROW || (step == SQLITE_DONE && sqlite3_column_count(raw) > 0)) {
+                results.emplace_back(fill_model(db, raw, step == SQLITE_ROW));
             } else if (step == SQLITE_DONE) {
                 gint64 changes = sqlite3_total_changes64(db) != before ? sqlite3_changes64(db) : 0;
                 results.emplace_back(ValueUInt64::create(guint64(changes)));
