@@ -21,8 +21,6 @@ void IPostgreSQLError::raise_error_result(const PGresult* result, const PGconn* 
         reason = PQresultErrorMessage(result);
     } else if (connection) {
         reason = PQerrorMessage(connection);
-    } else {
-        reason = _("The connection is not open.");
     }
     throw gobj::Error(kDomain, -2, gobj::take_string(g_strdup_printf("%s : %s", PQresStatus(status), reason)));
 }

@@ -90,7 +90,11 @@ bool PostgreSQLProvider::get_is_opened() {
 }
 
 PostgreSQLProvider::ResultPtr PostgreSQLProvider::exec(const std::string& sql) {
-    ResultPtr r(conn_ ? PQexec(conn_, sql.c_str()) : nullptr);
+    if (!conn_) {
+        throw gobj::Error(kDomain, -2,
+                          std::string(PQresStatus(PGRES_FATAL_ERROR)) + " : " + _("The connection is not open."));
+    }
+    ResultPtr r(PQexec(conn_, sql.c_str()));
     raise_error_result(r.get(), conn_);
     return r;
 }
