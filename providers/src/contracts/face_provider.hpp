@@ -190,3 +190,7 @@ inline bool get_is_opened(gpointer p) { return tarvelin_providers_contracts_ipro
 }  // namespace iprovider
 
 }  // namespace tarvelin::providers::contracts
+
+// One list of interface properties for every binary: implementers in other binaries
+// (tests, a host's C++ code) read the list the library filled.
+extern template class TARVELIN_EXPORT tarvelin::gobj::InterfaceSpec<tarvelin::providers::contracts::IProvider>;

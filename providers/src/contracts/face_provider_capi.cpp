@@ -43,6 +43,7 @@ TarvelinProvidersContractsValueObject* tarvelin_providers_contracts_iprovider_ex
 GObject** tarvelin_providers_contracts_iprovider_execute_statements(TarvelinProvidersContractsIProvider* self,
                                                                     const gchar* statements, gboolean flag,
                                                                     gint* result_length1, GError** error) {
+    if (result_length1) *result_length1 = 0;
     g_return_val_if_fail(self != NULL, NULL);
     return IPROVIDER_DISPATCH(execute_statements, nullptr, statements, flag, result_length1, error);
 }

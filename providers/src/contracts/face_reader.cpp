@@ -82,3 +82,5 @@ void IDataReader::defaults(Vtable* vt) {
 }
 
 }  // namespace tarvelin::providers::contracts
+
+template class tarvelin::gobj::InterfaceSpec<tarvelin::providers::contracts::IDataReader>;

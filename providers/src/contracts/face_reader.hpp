@@ -224,9 +224,25 @@ inline bool is_null(gpointer r, guint16 ordinal) {
 inline gobj::Ref<ValueObject> get_value(gpointer r, guint16 ordinal) {
     return gobj::Ref<ValueObject>::adopt(detail::call(&tarvelin_providers_contracts_idata_reader_get_value, r, ordinal));
 }
+inline std::string get_dbms_type(gpointer r, guint16 ordinal) {
+    return gobj::take_string(detail::call(&tarvelin_providers_contracts_idata_reader_get_dbms_type, r, ordinal));
+}
+inline std::vector<gobj::Ref<ValueObject>> get_values(gpointer r) {
+    gint length = 0;
+    TarvelinProvidersContractsValueObject** array =
+        detail::call(&tarvelin_providers_contracts_idata_reader_get_values, r, &length);
+    std::vector<gobj::Ref<ValueObject>> out;
+    for (gint i = 0; array && i < length; ++i) out.push_back(gobj::Ref<ValueObject>::adopt(array[i]));
+    g_free(array);
+    return out;
+}
 inline gint get_field_count(gpointer r) { return tarvelin_providers_contracts_idata_reader_get_field_count(detail::c(r)); }
 inline bool get_is_closed(gpointer r) { return tarvelin_providers_contracts_idata_reader_get_is_closed(detail::c(r)); }
 
 }  // namespace idata_reader
 
 }  // namespace tarvelin::providers::contracts
+
+// One list of interface properties for every binary: implementers in other binaries
+// (tests, a host's C++ code) read the list the library filled.
+extern template class TARVELIN_EXPORT tarvelin::gobj::InterfaceSpec<tarvelin::providers::contracts::IDataReader>;

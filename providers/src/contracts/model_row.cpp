@@ -10,7 +10,7 @@ GParamSpec* s_version;
 
 void RowModel::describe(gobj::ClassSpec<RowModel>& c) {
     c.property<&RowModel::values_list>(gobj::pspec::object("values", GEE_TYPE_ARRAY_LIST, gobj::kRead));
-    s_version = c.property<&RowModel::get_version, &RowModel::set_version>(gobj::pspec::enumeration(
+    s_version = c.property<&RowModel::get_version, &RowModel::set_version>(gobj::pspec::flags(
         "version", data_version_gtype(), TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_INITIAL, gobj::kReadWrite));
 }
 

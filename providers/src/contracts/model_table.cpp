@@ -38,8 +38,8 @@ void TableModel::set_value_at(gint col, gint row, const gobj::Ref<ValueObject>& 
 gobj::Ref<RowModel> TableModel::new_row() const {
     auto row = RowModel::create();
     row->set_version(TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_INSERT);
-    // Placeholder cells until the value factory is merged in.
-    for (int i = 0; i < columns_.size(); ++i) row->get_values().append(ValueNull::create());
+    for (const auto& column : columns_)
+        row->get_values().append(IValue::factory(column ? column->get_data_type() : TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN, nullptr));
     return row;
 }
 
