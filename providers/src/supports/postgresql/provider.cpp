@@ -71,6 +71,9 @@ void PostgreSQLProvider::open(Server& server, const std::string&) {
         if (conn_) PQfinish(conn_);
         conn_ = conn;
         raise_error_connection(conn_);
+        // Server notices ("there is no transaction in progress") go to the GLib log,
+        // not to the host's standard error.
+        PQsetNoticeProcessor(conn_, [](void*, const char* message) { tlog_debug("%s", message); }, nullptr);
     }
     tlog_debug("Connected to server: %s:%d", host.c_str(), port);
 }
