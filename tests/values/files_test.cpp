@@ -20,42 +20,31 @@ using value_test::write_file;
 
 namespace {
 
-// Loads `path` into a text cell through the C face; returns the error, if any.
-GError* load_text(TarvelinProvidersContractsValueString* v, const std::string& path) {
-    GAsyncResult* res = run_async([&](GAsyncReadyCallback cb, gpointer data) {
-        tarvelin_providers_contracts_value_string_load(v, path.c_str(), cb, data);
-    });
+// Runs one load or save of `v` through the C face on a main loop; returns its error.
+template <class V>
+GError* file_operation(V* v, const std::string& path, void (*start)(V*, const gchar*, GAsyncReadyCallback, gpointer),
+                       void (*finish)(V*, GAsyncResult*, GError**)) {
+    GAsyncResult* res = run_async([&](GAsyncReadyCallback cb, gpointer data) { start(v, path.c_str(), cb, data); });
     GError* error = nullptr;
-    tarvelin_providers_contracts_value_string_load_finish(v, res, &error);
+    finish(v, res, &error);
     g_object_unref(res);
     return error;
+}
+GError* load_text(TarvelinProvidersContractsValueString* v, const std::string& path) {
+    return file_operation(v, path, tarvelin_providers_contracts_value_string_load,
+                          tarvelin_providers_contracts_value_string_load_finish);
 }
 GError* save_text(TarvelinProvidersContractsValueString* v, const std::string& path) {
-    GAsyncResult* res = run_async([&](GAsyncReadyCallback cb, gpointer data) {
-        tarvelin_providers_contracts_value_string_save(v, path.c_str(), cb, data);
-    });
-    GError* error = nullptr;
-    tarvelin_providers_contracts_value_string_save_finish(v, res, &error);
-    g_object_unref(res);
-    return error;
+    return file_operation(v, path, tarvelin_providers_contracts_value_string_save,
+                          tarvelin_providers_contracts_value_string_save_finish);
 }
 GError* load_binary(TarvelinProvidersContractsValueBinary* v, const std::string& path) {
-    GAsyncResult* res = run_async([&](GAsyncReadyCallback cb, gpointer data) {
-        tarvelin_providers_contracts_value_binary_load(v, path.c_str(), cb, data);
-    });
-    GError* error = nullptr;
-    tarvelin_providers_contracts_value_binary_load_finish(v, res, &error);
-    g_object_unref(res);
-    return error;
+    return file_operation(v, path, tarvelin_providers_contracts_value_binary_load,
+                          tarvelin_providers_contracts_value_binary_load_finish);
 }
 GError* save_binary(TarvelinProvidersContractsValueBinary* v, const std::string& path) {
-    GAsyncResult* res = run_async([&](GAsyncReadyCallback cb, gpointer data) {
-        tarvelin_providers_contracts_value_binary_save(v, path.c_str(), cb, data);
-    });
-    GError* error = nullptr;
-    tarvelin_providers_contracts_value_binary_save_finish(v, res, &error);
-    g_object_unref(res);
-    return error;
+    return file_operation(v, path, tarvelin_providers_contracts_value_binary_save,
+                          tarvelin_providers_contracts_value_binary_save_finish);
 }
 
 std::string held_bytes(TarvelinProvidersContractsValueBinary* v) {

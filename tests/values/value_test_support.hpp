@@ -17,17 +17,22 @@ inline std::string text_of(gchar* s) {
     return tarvelin::gobj::take_string(s);
 }
 
-// Counts "notify::<property>" emissions on one object.
+// Counts "notify::<property>" emissions on one object (kept alive meanwhile).
 class NotifyCounter {
 public:
-    NotifyCounter(gpointer object, const char* property) : object_(G_OBJECT(object)) {
+    NotifyCounter(gpointer object, const char* property) : object_(G_OBJECT(g_object_ref(object))) {
         std::string signal = std::string("notify::") + property;
         id_ = g_signal_connect(object_, signal.c_str(), G_CALLBACK(+[](GObject*, GParamSpec*, gpointer self) {
                                    ++static_cast<NotifyCounter*>(self)->count;
                                }),
                                this);
     }
-    ~NotifyCounter() { g_signal_handler_disconnect(object_, id_); }
+    ~NotifyCounter() {
+        g_signal_handler_disconnect(object_, id_);
+        g_object_unref(object_);
+    }
+    NotifyCounter(const NotifyCounter&) = delete;
+    NotifyCounter& operator=(const NotifyCounter&) = delete;
     int count = 0;
 
 private:
@@ -40,6 +45,14 @@ inline std::string stderr_of(const std::function<void()>& f) {
     testing::internal::CaptureStderr();
     f();
     return testing::internal::GetCapturedStderr();
+}
+
+// Runs `call`, which must fail a precondition: it logs `condition` and gives NULL.
+inline void expect_precondition(const std::function<gpointer()>& call, const char* condition) {
+    gpointer made = reinterpret_cast<gpointer>(1);
+    std::string err = stderr_of([&] { made = call(); });
+    EXPECT_NE(err.find(condition), std::string::npos) << condition;
+    EXPECT_EQ(made, nullptr) << condition;
 }
 
 // Runs a main loop until an asynchronous operation started by `start` has called back;

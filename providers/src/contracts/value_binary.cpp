@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "contracts/value_capi.hpp"
+#include "contracts/value_support.hpp"
 #include "contracts/value_file.hpp"
 
 namespace tarvelin::providers::contracts {

@@ -1,6 +1,6 @@
 #include "contracts/value_datetime.hpp"
 
-#include "contracts/value_capi.hpp"
+#include "contracts/value_support.hpp"
 
 namespace tarvelin::providers::contracts {
 
@@ -69,13 +69,15 @@ void ValueDateTime::to_value(GValue* result) const {
     g_value_init(result, G_TYPE_DATE_TIME);
     g_value_take_boxed(result, g_date_time_new_from_unix_local(seconds));
 }
-gobj::Ref<ValueObject> ValueDateTime::clone() const {
+template <class T>
+gobj::Ref<ValueObject> ValueDateTime::local_copy() const {
     if (!datetime_) {
         precondition_failed("g_date_time_to_local", "datetime != NULL");
         return {};
     }
-    return create_datetime(datetime_);
+    return make<T>(g_date_time_to_local(datetime_), T::gtype());
 }
+gobj::Ref<ValueObject> ValueDateTime::clone() const { return local_copy<ValueDateTime>(); }
 const char* ValueDateTime::get_name() const { return "datetime"; }
 DataType ValueDateTime::get_data_type() const { return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATETIME; }
 
@@ -109,13 +111,7 @@ void ValueDate::to_value(GValue* result) const {
     g_value_take_boxed(result, g_date_new_dmy(static_cast<GDateDay>(day), static_cast<GDateMonth>(month),
                                               static_cast<GDateYear>(year)));
 }
-gobj::Ref<ValueObject> ValueDate::clone() const {
-    if (!datetime_) {
-        precondition_failed("g_date_time_to_local", "datetime != NULL");
-        return {};
-    }
-    return make<ValueDate>(g_date_time_to_local(datetime_), gtype());
-}
+gobj::Ref<ValueObject> ValueDate::clone() const { return local_copy<ValueDate>(); }
 const char* ValueDate::get_name() const { return "date"; }
 DataType ValueDate::get_data_type() const { return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATE; }
 

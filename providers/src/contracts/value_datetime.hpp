@@ -59,6 +59,10 @@ protected:
     }
     // The text form in `fmt`, or "(NULL)".
     std::string show(const char* fmt) const;
+    // The held instant in the local zone as a new T, or nothing (after the date
+    // library's precondition message) when the value holds none.
+    template <class T>
+    gobj::Ref<ValueObject> local_copy() const;
 
     GDateTime* datetime_ = nullptr;
 };

@@ -1,5 +1,5 @@
 // C face of the date and time cells.
-#include "contracts/value_capi.hpp"
+#include "contracts/value_support.hpp"
 #include "contracts/value_datetime.hpp"
 
 using namespace tarvelin;

@@ -1,6 +1,6 @@
 #include "contracts/value_enum.hpp"
 
-#include "contracts/value_capi.hpp"
+#include "contracts/value_support.hpp"
 
 namespace tarvelin::providers::contracts {
 
@@ -38,17 +38,10 @@ void ValueEnum::to_value(GValue* result) const {
     g_value_set_string(result, get_itsvalue());
 }
 
-// The copy starts with an empty member list.
-template <class T>
-gobj::Ref<ValueObject> ValueEnum::clone_as(const char* constructor, const char* condition) const {
-    if (!name_) {
-        precondition_failed(constructor, condition);
-        return {};
-    }
-    return T::create(*name_);
-}
+// Copies start with an empty member list.
 gobj::Ref<ValueObject> ValueEnum::clone() const {
-    return clone_as<ValueEnum>("tarvelin_providers_contracts_value_enum_construct", "enum_value != NULL");
+    return copy_text(name_, "tarvelin_providers_contracts_value_enum_construct", "enum_value != NULL",
+                     [](const std::string& t) { return create(t); });
 }
 const char* ValueEnum::get_name() const { return "enum"; }
 DataType ValueEnum::get_data_type() const { return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_ENUM; }
@@ -61,7 +54,8 @@ gobj::Ref<ValueFlags> ValueFlags::create(std::string flag_value, GType type) {
     return make<ValueFlags>(std::move(flag_value), type);
 }
 gobj::Ref<ValueObject> ValueFlags::clone() const {
-    return clone_as<ValueFlags>("tarvelin_providers_contracts_value_flags_construct", "flag_value != NULL");
+    return copy_text(name_, "tarvelin_providers_contracts_value_flags_construct", "flag_value != NULL",
+                     [](const std::string& t) { return create(t); });
 }
 const char* ValueFlags::get_name() const { return "flags"; }
 DataType ValueFlags::get_data_type() const { return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_FLAGS; }
@@ -74,7 +68,8 @@ gobj::Ref<ValueSet> ValueSet::create(std::string set_value, GType type) {
     return make<ValueSet>(std::move(set_value), type);
 }
 gobj::Ref<ValueObject> ValueSet::clone() const {
-    return clone_as<ValueSet>("tarvelin_providers_contracts_value_set_construct", "set_value != NULL");
+    return copy_text(name_, "tarvelin_providers_contracts_value_set_construct", "set_value != NULL",
+                     [](const std::string& t) { return create(t); });
 }
 const char* ValueSet::get_name() const { return "set"; }
 DataType ValueSet::get_data_type() const { return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_SET; }

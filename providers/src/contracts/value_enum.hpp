@@ -42,8 +42,6 @@ protected:
         if (v) v->name_ = std::move(name);
         return v;
     }
-    template <class T>
-    gobj::Ref<ValueObject> clone_as(const char* constructor, const char* condition) const;
 
     std::optional<std::string> name_;
     std::vector<std::string> members_;

@@ -1,5 +1,5 @@
 // C face of the enumerated cells.
-#include "contracts/value_capi.hpp"
+#include "contracts/value_support.hpp"
 #include "contracts/value_enum.hpp"
 
 using namespace tarvelin;

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "contracts/value_binary.hpp"
+#include "contracts/value_support.hpp"
 #include "contracts/value_datetime.hpp"
 #include "contracts/value_factory.hpp"
 #include "contracts/value_integer.hpp"
@@ -106,9 +107,7 @@ gobj::Ref<ValueObject> time_of(const char* text) {
 
 gint32 text_length(const char* text) { return text ? static_cast<gint32>(strlen(text)) : 0; }
 
-}  // namespace
-
-gobj::Ref<ValueObject> IValue::factory(DataType type, const char* text) {
+gobj::Ref<ValueObject> make_value(int type, const char* text) {
     using namespace text_number;
     const std::string copy = text ? text : "";
     switch (type) {
@@ -153,17 +152,19 @@ gobj::Ref<ValueObject> IValue::factory(DataType type, const char* text) {
     }
 }
 
+}  // namespace
+
+gobj::Ref<ValueObject> IValue::factory(DataType type, const char* text) { return make_value(number_of(type), text); }
+
 }  // namespace tarvelin::providers::contracts
 
 extern "C" {
 
 TarvelinProvidersContractsValueObject* tarvelin_providers_contracts_ivalue_factory(
     TarvelinProvidersContractsDataType data_type, const gchar* text) {
-    using namespace tarvelin;
-    return gobj::guarded(G_STRFUNC, [&] {
-        return static_cast<TarvelinProvidersContractsValueObject*>(
-            providers::contracts::IValue::factory(data_type, text).release());
-    });
+    using namespace tarvelin::providers::contracts;
+    int type = number_of(data_type);
+    return hand_over<TarvelinProvidersContractsValueObject>(G_STRFUNC, [&] { return make_value(type, text); });
 }
 
 }  // extern "C"

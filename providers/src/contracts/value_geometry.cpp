@@ -1,6 +1,6 @@
 #include "contracts/value_geometry.hpp"
 
-#include "contracts/value_capi.hpp"
+#include "contracts/value_support.hpp"
 
 namespace tarvelin::providers::contracts {
 
@@ -26,11 +26,8 @@ void ValueGeometry::to_value(GValue* result) const {
     g_value_set_string(result, get_itsvalue());
 }
 gobj::Ref<ValueObject> ValueGeometry::clone() const {
-    if (!text_) {
-        precondition_failed("tarvelin_providers_contracts_value_geometry_construct", "value != NULL");
-        return {};
-    }
-    return create(*text_);
+    return copy_text(text_, "tarvelin_providers_contracts_value_geometry_construct", "value != NULL",
+                     [](const std::string& t) { return create(t); });
 }
 const char* ValueGeometry::get_name() const { return "geometry"; }
 DataType ValueGeometry::get_data_type() const { return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_GEOMETRY; }
@@ -63,11 +60,8 @@ double ValueGeography::latitude() const { return coordinate("left"); }
 double ValueGeography::longitude() const { return coordinate("right"); }
 
 gobj::Ref<ValueObject> ValueGeography::clone() const {
-    if (!text_) {
-        precondition_failed("tarvelin_providers_contracts_value_geography_construct", "value != NULL");
-        return {};
-    }
-    return create(*text_);
+    return copy_text(text_, "tarvelin_providers_contracts_value_geography_construct", "value != NULL",
+                     [](const std::string& t) { return create(t); });
 }
 const char* ValueGeography::get_name() const { return "geography"; }
 DataType ValueGeography::get_data_type() const { return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_GEOGRAPHY; }

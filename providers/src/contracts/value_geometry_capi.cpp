@@ -1,5 +1,5 @@
 // C face of the spatial cells.
-#include "contracts/value_capi.hpp"
+#include "contracts/value_support.hpp"
 #include "contracts/value_geometry.hpp"
 
 using namespace tarvelin;

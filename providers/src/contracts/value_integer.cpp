@@ -29,44 +29,44 @@ template <class Self, class Held>
 void IntegerValue<Self, Held>::to_value(GValue* result) const {
     if constexpr (std::is_same_v<Held, bool>) {
         g_value_init(result, G_TYPE_BOOLEAN);
-        g_value_set_boolean(result, value_);
+        g_value_set_boolean(result, this->value_);
     } else if constexpr (std::is_same_v<Held, gint8>) {
         g_value_init(result, G_TYPE_CHAR);
-        g_value_set_schar(result, value_);
+        g_value_set_schar(result, this->value_);
     } else if constexpr (std::is_same_v<Held, guint8>) {
         g_value_init(result, G_TYPE_UCHAR);
-        g_value_set_uchar(result, value_);
+        g_value_set_uchar(result, this->value_);
     } else if constexpr (std::is_same_v<Held, gint16> || std::is_same_v<Held, gint32>) {
         g_value_init(result, G_TYPE_INT);
-        g_value_set_int(result, value_);
+        g_value_set_int(result, this->value_);
     } else if constexpr (std::is_same_v<Held, guint16> || std::is_same_v<Held, guint32>) {
         g_value_init(result, G_TYPE_UINT);
-        g_value_set_uint(result, value_);
+        g_value_set_uint(result, this->value_);
     } else if constexpr (std::is_same_v<Held, gint64>) {
         g_value_init(result, G_TYPE_INT64);
-        g_value_set_int64(result, value_);
+        g_value_set_int64(result, this->value_);
     } else {
         static_assert(std::is_same_v<Held, guint64>);
         g_value_init(result, G_TYPE_UINT64);
-        g_value_set_uint64(result, value_);
+        g_value_set_uint64(result, this->value_);
     }
 }
 
 template <class Self, class Held>
 std::string IntegerValue<Self, Held>::to_string() const {
     if constexpr (std::is_same_v<Held, bool>) {
-        return value_ ? "true" : "false";
+        return this->value_ ? "true" : "false";
     } else {
         char buf[32];
         int n;
         if constexpr (std::is_same_v<Held, gint64>) {
-            n = g_snprintf(buf, sizeof buf, "%lld", static_cast<long long>(value_));
+            n = g_snprintf(buf, sizeof buf, "%lld", static_cast<long long>(this->value_));
         } else if constexpr (std::is_same_v<Held, guint64>) {
-            n = g_snprintf(buf, sizeof buf, "%llu", static_cast<unsigned long long>(value_));
+            n = g_snprintf(buf, sizeof buf, "%llu", static_cast<unsigned long long>(this->value_));
         } else if constexpr (std::is_signed_v<Held>) {
-            n = g_snprintf(buf, sizeof buf, "%d", static_cast<int>(value_));
+            n = g_snprintf(buf, sizeof buf, "%d", static_cast<int>(this->value_));
         } else {
-            n = g_snprintf(buf, sizeof buf, "%u", static_cast<unsigned>(value_));
+            n = g_snprintf(buf, sizeof buf, "%u", static_cast<unsigned>(this->value_));
         }
         return std::string(buf, static_cast<size_t>(n));
     }
@@ -114,7 +114,7 @@ void ValueBoolean::describe(gobj::ClassSpec<ValueBoolean>& c) {
 
 gint64 ValueUInt64::to_integer() const {
     constexpr auto top = static_cast<guint64>(std::numeric_limits<gint64>::max());
-    return value_ > top ? std::numeric_limits<gint64>::max() : static_cast<gint64>(value_);
+    return this->value_ > top ? std::numeric_limits<gint64>::max() : static_cast<gint64>(this->value_);
 }
 
 }  // namespace tarvelin::providers::contracts

@@ -4,7 +4,7 @@
 
 #include <tarvelin/providers/value_integer.h>
 
-#include "contracts/value_object.hpp"
+#include "contracts/value_scalar.hpp"
 
 namespace tarvelin::providers::contracts {
 
@@ -48,42 +48,14 @@ public:
     }
 };
 
-// What the nine classes share: one held number (or truth value), its text and GValue
-// forms, "itsvalue" notifying on every store, and clone. `Self` supplies gtype(),
-// kName, kDataType and the static itsvalue pspec.
+// What the nine classes share: the held number (or truth value) as text and as a
+// GValue, and its signed reading.
 template <class Self, class Held>
-class TARVELIN_EXPORT IntegerValue : public ValueObject, public IInteger {
+class TARVELIN_EXPORT IntegerValue : public ScalarValue<Self, Held>, public IInteger {
 public:
-    using held_type = Held;
-
-    static gobj::Ref<Self> create(Held value, GType type = Self::gtype()) {
-        auto v = gobj::create<Self>(type);
-        if (v) v->value_ = value;
-        return v;
-    }
-
-    Held get_itsvalue() const noexcept { return value_; }
-    void set_itsvalue(Held value) {
-        value_ = value;
-        notify(Self::itsvalue_pspec);
-    }
-
     void to_value(GValue* result) const override;
     std::string to_string() const override;
-    gobj::Ref<ValueObject> clone() const override { return create(value_); }
-    const char* get_name() const override { return Self::kName; }
-    DataType get_data_type() const override { return Self::kDataType; }
-    gint64 to_integer() const override { return static_cast<gint64>(value_); }
-
-protected:
-    // "name", "itsvalue" (declared by `spec`), "data-type".
-    static void install(gobj::ClassSpec<Self>& c, GParamSpec* spec) {
-        install_name(c);
-        Self::itsvalue_pspec = c.template property<&Self::get_itsvalue, &Self::set_itsvalue>(spec);
-        install_data_type(c);
-    }
-
-    Held value_{};
+    gint64 to_integer() const override { return static_cast<gint64>(this->value_); }
 };
 
 template <class Self, class Held>

@@ -1,5 +1,5 @@
 // C face of the integer and boolean cells.
-#include "contracts/value_capi.hpp"
+#include "contracts/value_support.hpp"
 #include "contracts/value_integer.hpp"
 
 using namespace tarvelin;

@@ -25,30 +25,25 @@ template <class Self, class Held>
 void NumericValue<Self, Held>::to_value(GValue* result) const {
     if constexpr (std::is_same_v<Held, float>) {
         g_value_init(result, G_TYPE_FLOAT);
-        g_value_set_float(result, value_);
+        g_value_set_float(result, this->value_);
     } else {
         g_value_init(result, G_TYPE_DOUBLE);
-        g_value_set_double(result, value_);
+        g_value_set_double(result, this->value_);
     }
 }
 
 template <class Self, class Held>
 std::string NumericValue<Self, Held>::to_string() const {
-    return format_fixed(static_cast<double>(value_));
+    return format_fixed(static_cast<double>(this->value_));
 }
 
-// "name", "itsvalue" over the type's whole finite range, "data-type".
 template <class Self, class Held>
 void NumericValue<Self, Held>::install(gobj::ClassSpec<Self>& c) {
-    install_name(c);
-    GParamSpec* spec;
     if constexpr (std::is_same_v<Held, float>) {
-        spec = gobj::pspec::flt("itsvalue", -FLT_MAX, FLT_MAX, 0.0f, gobj::kReadWrite);
+        ScalarValue<Self, Held>::install(c, gobj::pspec::flt("itsvalue", -FLT_MAX, FLT_MAX, 0.0f, gobj::kReadWrite));
     } else {
-        spec = gobj::pspec::dbl("itsvalue", -DBL_MAX, DBL_MAX, 0.0, gobj::kReadWrite);
+        ScalarValue<Self, Held>::install(c, gobj::pspec::dbl("itsvalue", -DBL_MAX, DBL_MAX, 0.0, gobj::kReadWrite));
     }
-    Self::itsvalue_pspec = c.template property<&Self::get_itsvalue, &Self::set_itsvalue>(spec);
-    install_data_type(c);
 }
 
 template class NumericValue<ValueFloat, float>;

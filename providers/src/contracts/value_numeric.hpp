@@ -3,7 +3,7 @@
 
 #include <tarvelin/providers/value_numeric.h>
 
-#include "contracts/value_object.hpp"
+#include "contracts/value_scalar.hpp"
 
 namespace tarvelin::providers::contracts {
 
@@ -27,37 +27,18 @@ public:
     }
 };
 
-// What the four classes share. `Self` supplies gtype(), kName, kDataType and the
-// static itsvalue pspec.
+// What the four classes share: the held number as text and as a GValue, and as a double.
 template <class Self, class Held>
-class TARVELIN_EXPORT NumericValue : public ValueObject, public INumeric {
+class TARVELIN_EXPORT NumericValue : public ScalarValue<Self, Held>, public INumeric {
 public:
-    using held_type = Held;
-
-    static gobj::Ref<Self> create(Held value, GType type = Self::gtype()) {
-        auto v = gobj::create<Self>(type);
-        if (v) v->value_ = value;
-        return v;
-    }
-
-    Held get_itsvalue() const noexcept { return value_; }
-    void set_itsvalue(Held value) {
-        value_ = value;
-        notify(Self::itsvalue_pspec);
-    }
-
     void to_value(GValue* result) const override;
     // "%f" whatever the process locale: "." and six fractional digits.
     std::string to_string() const override;
-    gobj::Ref<ValueObject> clone() const override { return create(value_); }
-    const char* get_name() const override { return Self::kName; }
-    DataType get_data_type() const override { return Self::kDataType; }
-    double to_double() const override { return static_cast<double>(value_); }
+    double to_double() const override { return static_cast<double>(this->value_); }
 
 protected:
+    // "itsvalue" over the type's whole finite range.
     static void install(gobj::ClassSpec<Self>& c);
-
-    Held value_{};
 };
 
 class TARVELIN_EXPORT ValueFloat : public NumericValue<ValueFloat, float> {

@@ -1,5 +1,5 @@
 // C face of the floating-point cells.
-#include "contracts/value_capi.hpp"
+#include "contracts/value_support.hpp"
 #include "contracts/value_numeric.hpp"
 
 using namespace tarvelin;

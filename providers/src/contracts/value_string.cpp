@@ -1,6 +1,6 @@
 #include "contracts/value_string.hpp"
 
-#include "contracts/value_capi.hpp"
+#include "contracts/value_support.hpp"
 #include "contracts/value_file.hpp"
 
 namespace tarvelin::providers::contracts {
@@ -50,16 +50,9 @@ void ValueString::to_value(GValue* result) const {
 }
 std::string ValueString::to_string() const { return text_.value_or(std::string()); }
 
-template <class T>
-gobj::Ref<ValueObject> ValueString::clone_as(const char* constructor, const char* condition) const {
-    if (!text_) {
-        precondition_failed(constructor, condition);
-        return {};
-    }
-    return T::create(*text_);
-}
 gobj::Ref<ValueObject> ValueString::clone() const {
-    return clone_as<ValueString>("tarvelin_providers_contracts_value_string_construct", "text != NULL");
+    return copy_text(text_, "tarvelin_providers_contracts_value_string_construct", "text != NULL",
+                     [](const std::string& t) { return create(t); });
 }
 const char* ValueString::get_name() const { return "string"; }
 DataType ValueString::get_data_type() const { return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING; }
@@ -72,7 +65,8 @@ void ValueXml::describe(gobj::ClassSpec<ValueXml>& c) {
 }
 gobj::Ref<ValueXml> ValueXml::create(std::string text, GType type) { return make<ValueXml>(std::move(text), type); }
 gobj::Ref<ValueObject> ValueXml::clone() const {
-    return clone_as<ValueXml>("tarvelin_providers_contracts_value_xml_construct", "text != NULL");
+    return copy_text(text_, "tarvelin_providers_contracts_value_xml_construct", "text != NULL",
+                     [](const std::string& t) { return create(t); });
 }
 const char* ValueXml::get_name() const { return "xml"; }
 DataType ValueXml::get_data_type() const { return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_XML; }
@@ -83,7 +77,8 @@ void ValueJson::describe(gobj::ClassSpec<ValueJson>& c) {
 }
 gobj::Ref<ValueJson> ValueJson::create(std::string text, GType type) { return make<ValueJson>(std::move(text), type); }
 gobj::Ref<ValueObject> ValueJson::clone() const {
-    return clone_as<ValueJson>("tarvelin_providers_contracts_value_json_construct", "text != NULL");
+    return copy_text(text_, "tarvelin_providers_contracts_value_json_construct", "text != NULL",
+                     [](const std::string& t) { return create(t); });
 }
 const char* ValueJson::get_name() const { return "json"; }
 DataType ValueJson::get_data_type() const { return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_JSON; }
@@ -99,11 +94,8 @@ gobj::Ref<ValueUuid> ValueUuid::create_uuid(std::string uuid, GType type) {
     return make<ValueUuid>(std::move(uuid), type);
 }
 gobj::Ref<ValueObject> ValueUuid::clone() const {
-    if (!text_) {
-        precondition_failed("tarvelin_providers_contracts_value_uuid_construct_uuid", "uuid != NULL");
-        return {};
-    }
-    return create_uuid(*text_);
+    return copy_text(text_, "tarvelin_providers_contracts_value_uuid_construct_uuid", "uuid != NULL",
+                     [](const std::string& t) { return create_uuid(t); });
 }
 const char* ValueUuid::get_name() const { return "uuid"; }
 DataType ValueUuid::get_data_type() const { return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UUID; }
@@ -152,12 +144,8 @@ std::string ValueUtf16::to_string() const {
     return to_utf8().value_or(std::string());
 }
 gobj::Ref<ValueObject> ValueUtf16::clone() const {
-    auto text = to_utf8();
-    if (!text) {
-        precondition_failed("tarvelin_providers_contracts_value_utf16_construct_string", "text != NULL");
-        return {};
-    }
-    return create_string(*text);
+    return copy_text(to_utf8(), "tarvelin_providers_contracts_value_utf16_construct_string", "text != NULL",
+                     [](const std::string& t) { return create_string(t); });
 }
 const char* ValueUtf16::get_name() const { return "wstring"; }
 DataType ValueUtf16::get_data_type() const { return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_WSTRING; }

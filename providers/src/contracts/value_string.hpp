@@ -48,11 +48,6 @@ protected:
         if (v) v->text_ = std::move(text);
         return v;
     }
-    // A copy through T::create, or nothing (after `constructor`'s precondition
-    // message) when the value holds none.
-    template <class T>
-    gobj::Ref<ValueObject> clone_as(const char* constructor, const char* condition) const;
-
     std::optional<std::string> text_ = std::string();
 };
 

@@ -1,5 +1,5 @@
 // C face of the text cells.
-#include "contracts/value_capi.hpp"
+#include "contracts/value_support.hpp"
 #include "contracts/value_string.hpp"
 
 using namespace tarvelin;

@@ -1,4 +1,5 @@
 // C face of the vocabularies: type accessors and conversions.
+#include "contracts/value_support.hpp"
 #include "contracts/value_object.hpp"
 #include "contracts/vocabulary.hpp"
 
@@ -49,11 +50,11 @@ TARVELIN_API GType tarvelin_providers_contracts_data_version_get_type(void) { re
 TARVELIN_API GType tarvelin_providers_contracts_db_object_get_type(void) { return db_object_gtype(); }
 
 gchar* tarvelin_providers_contracts_data_type_to_string(TarvelinProvidersContractsDataType self) {
-    return nick_of(data_type_gtype(), self);
+    return nick_of(data_type_gtype(), number_of(self));
 }
 
 gchar* tarvelin_providers_contracts_db_object_to_string(TarvelinProvidersContractsDBObject self) {
-    return nick_of(db_object_gtype(), self);
+    return nick_of(db_object_gtype(), number_of(self));
 }
 
 TarvelinProvidersContractsDataVersion tarvelin_providers_contracts_data_version_all(void) {
@@ -68,11 +69,12 @@ TarvelinProvidersContractsDataVersion tarvelin_providers_contracts_data_version_
 gchar* tarvelin_providers_contracts_data_version_to_string(TarvelinProvidersContractsDataVersion self) {
     auto* klass = static_cast<GFlagsClass*>(g_type_class_ref(data_version_gtype()));
     const GFlagsValue* chosen = nullptr;
-    if (self == 0) {
+    auto bits = static_cast<guint>(number_of(self));
+    if (bits == 0) {
         chosen = g_flags_get_first_value(klass, 0);
     } else {
         for (guint bit = 1; bit <= TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_UPDATE && !chosen; bit <<= 1) {
-            if (self & bit) chosen = g_flags_get_first_value(klass, bit);
+            if (bits & bit) chosen = g_flags_get_first_value(klass, bit);
         }
     }
     gchar* text = chosen ? g_utf8_strup(chosen->value_nick, -1) : nullptr;
@@ -82,7 +84,7 @@ gchar* tarvelin_providers_contracts_data_version_to_string(TarvelinProvidersCont
 
 GType tarvelin_providers_contracts_data_type_get_glib_type(TarvelinProvidersContractsDataType self) {
     data_type_gtype();
-    switch (self) {
+    switch (number_of(self)) {
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DBNULL: return ValueNull::gtype();
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN: return G_TYPE_BOOLEAN;
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT8: return G_TYPE_CHAR;

@@ -1,5 +1,10 @@
-// Shared pieces of the value families' C faces.
+// Shared pieces of the value families: precondition messages, copies of held texts,
+// and the C faces' common shapes.
 #pragma once
+
+#include <cstring>
+#include <optional>
+#include <string>
 
 #include "contracts/value_object.hpp"
 
@@ -8,6 +13,29 @@ namespace tarvelin::providers::contracts {
 // Logs a failed precondition the way g_return_if_fail does, naming `condition`.
 inline void precondition_failed(const char* function, const char* condition) {
     g_return_if_fail_warning(nullptr, function, condition);
+}
+
+// A copy made by `make` from the held text, or nothing (after the precondition message
+// of `constructor`) when the value holds none.
+template <class F>
+gobj::Ref<ValueObject> copy_text(const std::optional<std::string>& text, const char* constructor,
+                                 const char* condition, F&& make) {
+    if (!text) {
+        precondition_failed(constructor, condition);
+        return {};
+    }
+    return make(*text);
+}
+
+// The number a C caller passed for an enumeration, read without an enum load: C may
+// pass any number, and reading one outside the enumeration as the enum type is not
+// defined in C++.
+template <class E>
+int number_of(const E& value) noexcept {
+    static_assert(sizeof(E) == sizeof(int));
+    int n;
+    std::memcpy(&n, &value, sizeof n);
+    return n;
 }
 
 // gobj::capi for an operation without a result.
