@@ -18,6 +18,9 @@ void Reader::attach(const Product& product, MYSQL_RES* result, bool owns) {
     owns_ = owns;
     fields_ = mysql_fetch_fields(result);
     field_count_ = mysql_num_fields(result);
+    // get_value asks for every cell; the answer is the column's.
+    data_types_.clear();
+    for (unsigned int i = 0; i < field_count_; ++i) data_types_.push_back(column_data_type(fields_[i]));
     row_ = nullptr;
     lengths_ = nullptr;
     fetched_ = 0;
@@ -71,7 +74,10 @@ std::string Reader::get_name(guint16 ordinal) {
     return f.name ? std::string(f.name, f.name_length) : std::string();
 }
 std::string Reader::get_dbms_type(guint16 ordinal) { return map_dbms_type(field(ordinal).type); }
-contracts::DataType Reader::get_data_type(guint16 ordinal) { return column_data_type(field(ordinal)); }
+contracts::DataType Reader::get_data_type(guint16 ordinal) {
+    field(ordinal);
+    return data_types_[ordinal];
+}
 guint64 Reader::get_size(guint16 ordinal) { return field(ordinal).max_length; }
 guint Reader::get_decimals_size(guint16 ordinal) { return field(ordinal).decimals; }
 

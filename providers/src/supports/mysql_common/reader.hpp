@@ -81,6 +81,7 @@ private:
     bool owns_ = false;
     MYSQL_FIELD* fields_ = nullptr;
     unsigned int field_count_ = 0;
+    std::vector<contracts::DataType> data_types_;
     MYSQL_ROW row_ = nullptr;
     unsigned long* lengths_ = nullptr;
     my_ulonglong fetched_ = 0;
