@@ -27,7 +27,7 @@ void Reader::attach(const Product& product, MYSQL_RES* result, bool owns) {
 }
 
 const Product& Reader::product() const {
-    if (product_ == nullptr) throw gobj::Error("default", -1, "reader without a result");
+    if (product_ == nullptr) throw gobj::Error("default", -1, _("The reader has no result to read."));
     return *product_;
 }
 
