@@ -1,0 +1,89 @@
+// PostgreSQL: 200,000 rows in a table of the test server (TARVELIN_PG_* as
+// scripts/test-servers exports them).
+#include <libpq-fe.h>
+#include <tarvelin/providers/providers.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <string>
+
+#include "fetch.hpp"
+
+namespace {
+
+const std::string table = "bench_fetch_" + std::to_string(getpid());
+
+PGconn* connect() {
+    std::string port = fetch::env("TARVELIN_PG_PORT"), host = fetch::env("TARVELIN_PG_HOST");
+    std::string user = fetch::env("TARVELIN_PG_USER"), password = fetch::env("TARVELIN_PG_PASSWORD");
+    std::string database = fetch::env("TARVELIN_PG_DATABASE");
+    const char* keywords[] = {"host", "port", "user", "password", "dbname", nullptr};
+    const char* values[] = {host.c_str(), port.c_str(), user.c_str(), password.c_str(), database.c_str(), nullptr};
+    return PQconnectdbParams(keywords, values, 0);
+}
+
+bool run(PGconn* conn, const std::string& sql, std::string* failure = nullptr) {
+    PGresult* r = PQexec(conn, sql.c_str());
+    bool ok = PQresultStatus(r) == PGRES_COMMAND_OK || PQresultStatus(r) == PGRES_TUPLES_OK;
+    if (!ok && failure) *failure = PQresultErrorMessage(r);
+    PQclear(r);
+    return ok;
+}
+
+std::optional<std::string> setup(std::size_t rows) {
+    if (fetch::env("TARVELIN_PG_HOST").empty()) return std::string("TARVELIN_PG_HOST is not set (scripts/test-servers)");
+    PGconn* conn = connect();
+    std::string failure;
+    if (PQstatus(conn) != CONNECTION_OK) {
+        failure = PQerrorMessage(conn);
+        PQfinish(conn);
+        return failure;
+    }
+    bool ok = run(conn, "DROP TABLE IF EXISTS " + table) &&
+              run(conn, "CREATE TABLE " + table +
+                            " (id integer, big bigint, ratio double precision, label text, stamp timestamp)",
+                  &failure) &&
+              run(conn,
+                  "INSERT INTO " + table + " SELECT g, g::bigint * 1000003, g * 0.5, 'row number ' || g, " +
+                      "timestamp '2024-01-01' + g * interval '1 second' FROM generate_series(1, " +
+                      std::to_string(rows) + ") g",
+                  &failure) &&
+              run(conn, "ANALYZE " + table, &failure);
+    PQfinish(conn);
+    if (!ok) return failure;
+    return std::nullopt;
+}
+
+std::size_t raw() {
+    PGconn* conn = connect();
+    PGresult* r = PQexec(conn, fetch::select_all(table).c_str());
+    int rows = PQntuples(r), columns = PQnfields(r);
+    std::size_t bytes = 0;
+    for (int i = 0; i < rows; ++i) {
+        for (int c = 0; c < columns; ++c) bytes += std::strlen(PQgetvalue(r, i, c));
+    }
+    PQclear(r);
+    PQfinish(conn);
+    return bytes ? std::size_t(rows) : 0;
+}
+
+std::size_t model() {
+    auto* provider = TARVELIN_PROVIDERS_CONTRACTS_IPROVIDER(tarvelin_providers_supports_postgre_sql_provider_new());
+    TarvelinProvidersContractsServer* server = tarvelin_providers_contracts_server_new();
+    tarvelin_providers_contracts_server_set_host(server, fetch::env("TARVELIN_PG_HOST").c_str());
+    tarvelin_providers_contracts_server_set_port(server, atoi(fetch::env("TARVELIN_PG_PORT").c_str()));
+    tarvelin_providers_contracts_server_set_username(server, fetch::env("TARVELIN_PG_USER").c_str());
+    tarvelin_providers_contracts_server_set_password(server, fetch::env("TARVELIN_PG_PASSWORD").c_str());
+    tarvelin_providers_contracts_server_set_initial(server, fetch::env("TARVELIN_PG_DATABASE").c_str());
+    return fetch::model_rows(provider, server, fetch::select_all(table));
+}
+
+void teardown() {
+    PGconn* conn = connect();
+    run(conn, "DROP TABLE IF EXISTS " + table);
+    PQfinish(conn);
+}
+
+const bool registered = fetch::add({"PostgreSQL", 200'000, setup, raw, model, teardown});
+
+}  // namespace

@@ -1,0 +1,65 @@
+/* The MySQL driver over MariaDB Connector/C: a provider (IProvider) and its reader
+ * (IDataReader), the field-type map (IMySQLType) and the error helpers (IMySQLError).
+ * Errors are raised in the domain "MySQL". The native handle and result types are
+ * declared by <mysql.h>; these declarations name only their structure tags. */
+#pragma once
+
+#include <tarvelin/providers/vocabulary.h>
+
+G_BEGIN_DECLS
+
+struct st_mysql;
+struct st_mysql_res;
+
+#define TARVELIN_PROVIDERS_SUPPORTS_TYPE_MY_SQL_PROVIDER (tarvelin_providers_supports_my_sql_provider_get_type())
+#define TARVELIN_PROVIDERS_SUPPORTS_TYPE_MY_SQL_READER (tarvelin_providers_supports_my_sql_reader_get_type())
+#define TARVELIN_PROVIDERS_SUPPORTS_TYPE_IMY_SQL_ERROR (tarvelin_providers_supports_imy_sql_error_get_type())
+#define TARVELIN_PROVIDERS_SUPPORTS_TYPE_IMY_SQL_TYPE (tarvelin_providers_supports_imy_sql_type_get_type())
+
+TARVELIN_DECLARE_INTERFACE(TarvelinProvidersSupportsIMySQLError, tarvelin_providers_supports_imy_sql_error,
+                           TARVELIN_PROVIDERS_SUPPORTS, IMY_SQL_ERROR)
+TARVELIN_DECLARE_INTERFACE(TarvelinProvidersSupportsIMySQLType, tarvelin_providers_supports_imy_sql_type,
+                           TARVELIN_PROVIDERS_SUPPORTS, IMY_SQL_TYPE)
+TARVELIN_DECLARE_ROOT_TYPE(TarvelinProvidersSupportsMySQLProvider, tarvelin_providers_supports_my_sql_provider,
+                           TARVELIN_PROVIDERS_SUPPORTS, MY_SQL_PROVIDER)
+TARVELIN_DECLARE_ROOT_TYPE(TarvelinProvidersSupportsMySQLReader, tarvelin_providers_supports_my_sql_reader,
+                           TARVELIN_PROVIDERS_SUPPORTS, MY_SQL_READER)
+
+/* Neither interface has virtual operations: their operations are plain functions. */
+struct _TarvelinProvidersSupportsIMySQLErrorInterface {
+    GTypeInterface parent_iface;
+};
+struct _TarvelinProvidersSupportsIMySQLTypeInterface {
+    GTypeInterface parent_iface;
+};
+
+/* A result of 0 passes; any other result raises the handle's error number and text
+ * (code -1 when the handle holds no number) after logging the option dump. */
+TARVELIN_API void tarvelin_providers_supports_imy_sql_error_raise_error(TarvelinProvidersSupportsIMySQLError *self,
+                                                                        struct st_mysql *connection, gint result,
+                                                                        GError **error);
+/* Logs the handle's options as a warning. */
+TARVELIN_API void tarvelin_providers_supports_imy_sql_error_dump(TarvelinProvidersSupportsIMySQLError *self,
+                                                                 struct st_mysql *connection);
+
+TARVELIN_API TarvelinProvidersContractsDataType tarvelin_providers_supports_imy_sql_type_map_data_type(
+    TarvelinProvidersSupportsIMySQLType *self, guint field_type, guint flags);
+TARVELIN_API gchar *tarvelin_providers_supports_imy_sql_type_map_dbms_type(TarvelinProvidersSupportsIMySQLType *self,
+                                                                           guint field_type, guint flags);
+
+/* A closed provider. */
+TARVELIN_API TarvelinProvidersSupportsMySQLProvider *tarvelin_providers_supports_my_sql_provider_new(void);
+TARVELIN_API TarvelinProvidersSupportsMySQLProvider *tarvelin_providers_supports_my_sql_provider_construct(
+    GType object_type);
+
+/* A reader over a stored result (mysql_store_result), before its first row. The
+ * result is borrowed: the caller frees it after the reader is released. */
+TARVELIN_API TarvelinProvidersSupportsMySQLReader *tarvelin_providers_supports_my_sql_reader_new(
+    struct st_mysql_res *_result_);
+TARVELIN_API TarvelinProvidersSupportsMySQLReader *tarvelin_providers_supports_my_sql_reader_construct(
+    GType object_type, struct st_mysql_res *_result_);
+/* The number of decimals of a column. */
+TARVELIN_API guint tarvelin_providers_supports_my_sql_reader_get_decimals_size(TarvelinProvidersSupportsMySQLReader *self,
+                                                                               guint16 ordinal);
+
+G_END_DECLS

@@ -1,0 +1,22 @@
+#include "supports/mariadb/provider.hpp"
+
+namespace tarvelin::providers::supports::mariadb {
+
+TARVELIN_INTERFACE_GTYPE(IMariaDBError, "TarvelinProvidersSupportsIMariaDBError", G_TYPE_OBJECT)
+TARVELIN_INTERFACE_GTYPE(IMariaDBType, "TarvelinProvidersSupportsIMariaDBType", G_TYPE_OBJECT)
+TARVELIN_GTYPE(MariaDBProvider, "TarvelinProvidersSupportsMariaDBProvider", gobj::Object, IMariaDBError,
+               contracts::IProvider)
+TARVELIN_GTYPE(MariaDBReader, "TarvelinProvidersSupportsMariaDBReader", gobj::Object, contracts::IDataReader,
+               IMariaDBType, IMariaDBError)
+
+void MariaDBProvider::describe(gobj::ClassSpec<MariaDBProvider>&) { mysql_common::init_library(); }
+
+gobj::Ref<MariaDBProvider> MariaDBProvider::create(GType type) { return gobj::create<MariaDBProvider>(type); }
+
+gobj::Ref<MariaDBReader> MariaDBReader::create(MYSQL_RES* result, GType type) {
+    auto reader = gobj::create<MariaDBReader>(type);
+    reader->attach(kProduct, result, false);
+    return reader;
+}
+
+}  // namespace tarvelin::providers::supports::mariadb

@@ -1,0 +1,17 @@
+// The reader of the MariaDB driver.
+#pragma once
+
+#include "supports/mariadb/error.hpp"
+#include "supports/mariadb/type.hpp"
+#include "supports/mysql_common/reader.hpp"
+
+namespace tarvelin::providers::supports::mariadb {
+
+class TARVELIN_EXPORT MariaDBReader final : public mysql_common::Reader, public IMariaDBType, public IMariaDBError {
+public:
+    static GType gtype();
+    // A reader over a stored result it borrows.
+    static gobj::Ref<MariaDBReader> create(MYSQL_RES* result, GType type = gtype());
+};
+
+}  // namespace tarvelin::providers::supports::mariadb

@@ -1,0 +1,16 @@
+// The field-type map of the MySQL driver, an interface without virtual operations.
+#pragma once
+
+#include <tarvelin/providers/mysql.h>
+
+#include "gobj/bridge.hpp"
+
+namespace tarvelin::providers::supports::mysql {
+
+class TARVELIN_EXPORT IMySQLType : public gobj::Interface {
+public:
+    using Vtable = TarvelinProvidersSupportsIMySQLTypeInterface;
+    static GType gtype();
+};
+
+}  // namespace tarvelin::providers::supports::mysql

@@ -1,0 +1,166 @@
+#include "supports/postgresql/provider.hpp"
+
+#include <libpq-fe.h>
+
+#include "contracts/value_integer.hpp"
+#include "supports/postgresql/connection_parameters.hpp"
+#include "supports/postgresql/reader.hpp"
+
+namespace tarvelin::providers::supports::postgresql {
+
+using namespace contracts;
+
+TARVELIN_GTYPE(PostgreSQLProvider, "TarvelinProvidersSupportsPostgreSQLProvider", gobj::Object, IProvider,
+               IPostgreSQLError)
+
+namespace {
+
+using Lock = std::lock_guard<std::recursive_mutex>;
+
+bool has_rows(const PGresult* r) {
+    ExecStatusType status = PQresultStatus(r);
+    return status == PGRES_TUPLES_OK || status == PGRES_SINGLE_TUPLE;
+}
+
+// The count of a command tag ("UPDATE 2", "INSERT 0 1"); 0 when it has none.
+gint64 affected_rows(PGresult* r) { return g_ascii_strtoll(PQcmdTuples(r), nullptr, 10); }
+
+gobj::Ref<TableModel> fill_model(PGresult* result) {
+    auto model = TableModel::create();
+    auto reader = PostgreSQLReader::create(result);
+    gint count = reader->get_field_count();
+    for (gint i = 0; i < count; ++i) {
+        auto ordinal = guint16(i);
+        model->get_columns().append(ColumnModel::create_full_size(
+            reader->get_name(ordinal), reader->get_data_type(ordinal), reader->get_size(ordinal)));
+    }
+    while (reader->read()) {
+        auto row = RowModel::create();
+        for (gint i = 0; i < count; ++i) row->get_values().append(reader->get_value(guint16(i)));
+        model->get_rows().append(row);
+    }
+    reader->close();
+    return model;
+}
+
+}  // namespace
+
+void PostgreSQLProvider::ClearResult::operator()(PGresult* r) const noexcept { PQclear(r); }
+
+gobj::Ref<PostgreSQLProvider> PostgreSQLProvider::create(GType type) { return gobj::create<PostgreSQLProvider>(type); }
+
+PostgreSQLProvider::~PostgreSQLProvider() {
+    if (conn_) PQfinish(conn_);
+}
+
+void PostgreSQLProvider::open(Server& server, const std::string&) {
+    std::string host = server.text_or_empty(Server::Text::host);
+    gint port = server.get_port();
+    {
+        Lock lock(mutex_);
+        ConnectionParameters params = connection_parameters(server);
+        std::vector<const char*> keywords, values;
+        for (const auto& [keyword, value] : params) {
+            keywords.push_back(keyword.c_str());
+            values.push_back(value.c_str());
+        }
+        keywords.push_back(nullptr);
+        values.push_back(nullptr);
+        // expand_dbname 0: a database name is never read as a connection string.
+        PGconn* conn = PQconnectdbParams(keywords.data(), values.data(), 0);
+        if (conn_) PQfinish(conn_);
+        conn_ = conn;
+        raise_error_connection(conn_);
+        // Server notices ("there is no transaction in progress") go to the GLib log,
+        // not to the host's standard error.
+        PQsetNoticeProcessor(conn_, [](void*, const char* message) { tlog_debug("%s", message); }, nullptr);
+    }
+    tlog_debug("Connected to server: %s:%d", host.c_str(), port);
+}
+
+void PostgreSQLProvider::close() {
+    {
+        Lock lock(mutex_);
+        if (conn_) PQfinish(conn_);
+        conn_ = nullptr;
+    }
+    tlog_debug("Connection closed.");
+}
+
+bool PostgreSQLProvider::get_is_opened() {
+    Lock lock(mutex_);
+    return conn_ && PQstatus(conn_) == CONNECTION_OK;
+}
+
+PostgreSQLProvider::ResultPtr PostgreSQLProvider::exec(const std::string& sql) {
+    if (!conn_) {
+        throw gobj::Error(kDomain, -2,
+                          std::string(PQresStatus(PGRES_FATAL_ERROR)) + " : " + _("The connection is not open."));
+    }
+    ResultPtr r(PQexec(conn_, sql.c_str()));
+    raise_error_result(r.get(), conn_);
+    return r;
+}
+
+gobj::Ref<TableModel> PostgreSQLProvider::execute_model(const std::string& statement, bool) {
+    Lock lock(mutex_);
+    ResultPtr r = exec(statement);
+    if (PQnfields(r.get()) < 1) throw gobj::Error(kDomain, -1, _("No data returned."));
+    return fill_model(r.get());
+}
+
+gint64 PostgreSQLProvider::execute_affect(const std::string& statement, bool) {
+    Lock lock(mutex_);
+    return affected_rows(exec(statement).get());
+}
+
+gobj::Ref<ValueObject> PostgreSQLProvider::execute_scalar(const std::string& statement, bool) {
+    Lock lock(mutex_);
+    ResultPtr r = exec(statement);
+    if (!has_rows(r.get())) return ValueUInt64::create(guint64(affected_rows(r.get())));
+    if (PQntuples(r.get()) < 1) return ValueNull::create();
+    auto reader = PostgreSQLReader::create(r.get());
+    reader->read();
+    auto value = reader->get_value(0);
+    reader->close();
+    return value;
+}
+
+std::vector<gobj::Ref<gobj::Object>> PostgreSQLProvider::execute_statements(const std::string& statements, bool) {
+    Lock lock(mutex_);
+    // One PQexec runs the whole text and reports its last result only.
+    ResultPtr r = exec(statements);
+    std::vector<gobj::Ref<gobj::Object>> results;
+    if (PQnfields(r.get()) > 0) {
+        results.emplace_back(fill_model(r.get()));
+    } else {
+        results.emplace_back(ValueUInt64::create(guint64(affected_rows(r.get()))));
+    }
+    return results;
+}
+
+gobj::Ref<IDataReader> PostgreSQLProvider::execute_reader(const std::string& statement) {
+    Lock lock(mutex_);
+    ResultPtr r = exec(statement);
+    if (!has_rows(r.get())) {
+        ExecStatusType status = PQresultStatus(r.get());
+        throw gobj::Error(kDomain, int(status), PQresStatus(status));
+    }
+    return PostgreSQLReader::create(r.release(), true);
+}
+
+bool PostgreSQLProvider::transaction() {
+    Lock lock(mutex_);
+    exec("BEGIN;");
+    return true;
+}
+void PostgreSQLProvider::commit() {
+    Lock lock(mutex_);
+    exec("COMMIT;");
+}
+void PostgreSQLProvider::rollback() {
+    Lock lock(mutex_);
+    exec("ROLLBACK;");
+}
+
+}  // namespace tarvelin::providers::supports::postgresql

@@ -1,0 +1,47 @@
+// The PostgreSQL provider over libpq.
+#pragma once
+
+#include <tarvelin/providers/postgresql.h>
+
+#include <memory>
+#include <mutex>
+
+#include "contracts/face_provider.hpp"
+#include "supports/postgresql/error.hpp"
+
+namespace tarvelin::providers::supports::postgresql {
+
+class TARVELIN_EXPORT PostgreSQLProvider : public gobj::Object,
+                                           public contracts::IProvider,
+                                           public IPostgreSQLError {
+public:
+    static GType gtype();
+    static gobj::Ref<PostgreSQLProvider> create(GType type = gtype());
+    ~PostgreSQLProvider() override;
+
+    void open(contracts::Server& server, const std::string& connection_string) override;
+    void close() override;
+    gobj::Ref<contracts::TableModel> execute_model(const std::string& statement, bool flag) override;
+    gint64 execute_affect(const std::string& statement, bool flag) override;
+    gobj::Ref<contracts::ValueObject> execute_scalar(const std::string& statement, bool flag) override;
+    std::vector<gobj::Ref<gobj::Object>> execute_statements(const std::string& statements, bool flag) override;
+    gobj::Ref<contracts::IDataReader> execute_reader(const std::string& statement) override;
+    bool transaction() override;
+    void commit() override;
+    void rollback() override;
+    bool get_is_opened() override;
+
+private:
+    struct ClearResult {
+        void operator()(PGresult* r) const noexcept;
+    };
+    using ResultPtr = std::unique_ptr<PGresult, ClearResult>;
+    // PQexec of the text, its failure raised; the caller holds the mutex.
+    ResultPtr exec(const std::string& sql);
+
+    // Serialises every libpq call on the connection, get_is_opened's included.
+    std::recursive_mutex mutex_;
+    PGconn* conn_ = nullptr;
+};
+
+}  // namespace tarvelin::providers::supports::postgresql

@@ -1,0 +1,154 @@
+#include "supports/postgresql/reader.hpp"
+
+#include <libpq-fe.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+#include "supports/postgresql/cell_text.hpp"
+#include "supports/postgresql/error.hpp"
+
+namespace tarvelin::providers::supports::postgresql {
+
+using namespace contracts;
+
+TARVELIN_GTYPE(PostgreSQLReader, "TarvelinProvidersSupportsPostgreSQLReader", gobj::Object, IDataReader,
+               IPostgreSQLType)
+
+namespace {
+constexpr Oid kByteaOid = 17;
+constexpr Oid kTimeOid = 1083;
+constexpr Oid kTimeTzOid = 1266;
+
+DateTimePtr iso8601_utc(const char* text) {
+    GTimeZone* utc = g_time_zone_new_utc();
+    DateTimePtr d(g_date_time_new_from_iso8601(text, utc));
+    g_time_zone_unref(utc);
+    return d;
+}
+}  // namespace
+
+gobj::Ref<PostgreSQLReader> PostgreSQLReader::create(PGresult* result, bool owns, GType type) {
+    auto r = gobj::create<PostgreSQLReader>(type);
+    r->result_ = result;
+    r->owns_ = owns;
+    r->rows_ = PQntuples(result);
+    int fields = PQnfields(result);
+    r->types_.reserve(fields);
+    for (int i = 0; i < fields; ++i) r->types_.push_back(map_data_type(PQftype(result, i)));
+    return r;
+}
+
+PostgreSQLReader::~PostgreSQLReader() {
+    if (owns_ && result_) PQclear(result_);
+}
+
+bool PostgreSQLReader::read() {
+    if (row_ < rows_) ++row_;
+    return row_ < rows_;
+}
+
+gint PostgreSQLReader::get_field_count() { return PQnfields(result_); }
+
+void PostgreSQLReader::check_column(guint16 ordinal) const {
+    if (ordinal >= types_.size()) {
+        throw gobj::Error(kDomain, -1,
+                          gobj::take_string(g_strdup_printf(_("Column %u is out of range."), unsigned(ordinal))));
+    }
+}
+
+const char* PostgreSQLReader::cell(guint16 ordinal) const {
+    check_column(ordinal);
+    if (row_ < 0 || row_ >= rows_) throw gobj::Error(kDomain, -1, _("There is no current row."));
+    return PQgetvalue(result_, row_, ordinal);
+}
+
+std::string PostgreSQLReader::cell_string(guint16 ordinal) const {
+    const char* text = cell(ordinal);
+    int length = PQgetlength(result_, row_, ordinal);
+    if (length < 1) return {};
+    return std::string(text, strnlen(text, std::size_t(length)));
+}
+
+std::string PostgreSQLReader::get_name(guint16 ordinal) {
+    check_column(ordinal);
+    return PQfname(result_, ordinal);
+}
+std::string PostgreSQLReader::get_dbms_type(guint16 ordinal) {
+    check_column(ordinal);
+    return map_dbms_type(PQftype(result_, ordinal));
+}
+DataType PostgreSQLReader::get_data_type(guint16 ordinal) {
+    check_column(ordinal);
+    return types_[ordinal];
+}
+guint64 PostgreSQLReader::get_size(guint16 ordinal) {
+    check_column(ordinal);
+    // -1 (variable length) widens with its sign.
+    return guint64(gint64(PQfsize(result_, ordinal)));
+}
+bool PostgreSQLReader::is_null(guint16 ordinal) {
+    check_column(ordinal);
+    return PQgetisnull(result_, row_, ordinal) != 0;
+}
+
+bool PostgreSQLReader::get_boolean(guint16 ordinal) { return parse_truth(cell(ordinal)); }
+gint8 PostgreSQLReader::get_int8(guint16 ordinal) { return gint8(strtol(cell(ordinal), nullptr, 0)); }
+guint8 PostgreSQLReader::get_uint8(guint16 ordinal) { return guint8(strtoul(cell(ordinal), nullptr, 0)); }
+gint16 PostgreSQLReader::get_int16(guint16 ordinal) { return gint16(strtol(cell(ordinal), nullptr, 0)); }
+guint16 PostgreSQLReader::get_uint16(guint16 ordinal) { return guint16(strtoul(cell(ordinal), nullptr, 0)); }
+gint32 PostgreSQLReader::get_int32(guint16 ordinal) { return gint32(strtol(cell(ordinal), nullptr, 0)); }
+guint32 PostgreSQLReader::get_uint32(guint16 ordinal) { return guint32(strtol(cell(ordinal), nullptr, 0)); }
+gint64 PostgreSQLReader::get_int64(guint16 ordinal) { return g_ascii_strtoll(cell(ordinal), nullptr, 0); }
+guint64 PostgreSQLReader::get_uint64(guint16 ordinal) { return g_ascii_strtoull(cell(ordinal), nullptr, 0); }
+gint64 PostgreSQLReader::get_timespan(guint16 ordinal) { return g_ascii_strtoll(cell(ordinal), nullptr, 0); }
+// Floats go through GLib's parser too: strtof would read "1.5" as 1 under a locale
+// whose decimal separator is a comma.
+float PostgreSQLReader::get_float(guint16 ordinal) { return float(g_ascii_strtod(cell(ordinal), nullptr)); }
+double PostgreSQLReader::get_double(guint16 ordinal) { return g_ascii_strtod(cell(ordinal), nullptr); }
+double PostgreSQLReader::get_decimal(guint16 ordinal) { return get_double(ordinal); }
+double PostgreSQLReader::get_money(guint16 ordinal) { return parse_money(cell_string(ordinal)); }
+
+GDate PostgreSQLReader::get_date(guint16 ordinal) {
+    GDate date;
+    g_date_clear(&date, 1);
+    g_date_set_parse(&date, cell(ordinal));
+    return date;
+}
+
+DateTimePtr PostgreSQLReader::get_time(guint16 ordinal) {
+    const char* text = cell(ordinal);
+    Oid type = PQftype(result_, ordinal);
+    if (type == kTimeOid || type == kTimeTzOid) return DateTimePtr(parse_time_of_day(text));
+    return iso8601_utc(text);
+}
+DateTimePtr PostgreSQLReader::get_datetime(guint16 ordinal) { return iso8601_utc(cell(ordinal)); }
+DateTimePtr PostgreSQLReader::get_timestamp(guint16 ordinal) { return iso8601_utc(cell(ordinal)); }
+
+std::optional<std::string> PostgreSQLReader::get_string(guint16 ordinal) { return cell_string(ordinal); }
+std::optional<std::string> PostgreSQLReader::get_string16(guint16 ordinal) { return cell_string(ordinal); }
+std::optional<std::string> PostgreSQLReader::get_guid(guint16 ordinal) { return cell_string(ordinal); }
+std::optional<std::string> PostgreSQLReader::get_xml(guint16 ordinal) { return cell_string(ordinal); }
+std::optional<std::string> PostgreSQLReader::get_json(guint16 ordinal) { return cell_string(ordinal); }
+std::optional<std::string> PostgreSQLReader::get_geometry(guint16 ordinal) { return cell_string(ordinal); }
+std::optional<std::string> PostgreSQLReader::get_geography(guint16 ordinal) { return cell_string(ordinal); }
+
+// bytea arrives escaped (hex or the older escape format) and is decoded by libpq; the
+// other types read as bytes (inet, interval, box ...) keep their text.
+std::vector<guint8> PostgreSQLReader::get_binary(guint16 ordinal) {
+    const char* text = cell(ordinal);
+    int length = PQgetlength(result_, row_, ordinal);
+    if (PQftype(result_, ordinal) != kByteaOid) {
+        auto* bytes = reinterpret_cast<const guint8*>(text);
+        return std::vector<guint8>(bytes, bytes + std::max(length, 0));
+    }
+    std::size_t size = 0;
+    unsigned char* decoded = PQunescapeBytea(reinterpret_cast<const unsigned char*>(text), &size);
+    if (!decoded) throw gobj::Error(kDomain, -1, _("Out of memory decoding a bytea cell."));
+    std::vector<guint8> out(decoded, decoded + size);
+    PQfreemem(decoded);
+    return out;
+}
+
+}  // namespace tarvelin::providers::supports::postgresql

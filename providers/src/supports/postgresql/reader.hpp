@@ -1,0 +1,75 @@
+// The forward-only reader over one libpq result in text format.
+#pragma once
+
+#include <tarvelin/providers/postgresql.h>
+
+#include <vector>
+
+#include "contracts/face_reader.hpp"
+#include "supports/postgresql/type.hpp"
+
+namespace tarvelin::providers::supports::postgresql {
+
+// Starts before the first row; every getter reads the current row's cell text straight
+// from the result, so the result must outlive the reader.
+class TARVELIN_EXPORT PostgreSQLReader : public gobj::Object, public contracts::IDataReader, public IPostgreSQLType {
+public:
+    static GType gtype();
+    // `owns`: the reader clears the result when it is finalised (the reader
+    // execute_reader hands out); otherwise the result stays the caller's.
+    static gobj::Ref<PostgreSQLReader> create(PGresult* result, bool owns = false, GType type = gtype());
+    ~PostgreSQLReader() override;
+
+    bool bulk() override { return false; }
+    bool read() override;
+    void close() override {}
+    std::string get_name(guint16 ordinal) override;
+    std::string get_dbms_type(guint16 ordinal) override;
+    contracts::DataType get_data_type(guint16 ordinal) override;
+    guint64 get_size(guint16 ordinal) override;
+    bool is_null(guint16 ordinal) override;
+    bool get_boolean(guint16 ordinal) override;
+    gint8 get_int8(guint16 ordinal) override;
+    guint8 get_uint8(guint16 ordinal) override;
+    gint16 get_int16(guint16 ordinal) override;
+    guint16 get_uint16(guint16 ordinal) override;
+    gint32 get_int32(guint16 ordinal) override;
+    guint32 get_uint32(guint16 ordinal) override;
+    gint64 get_int64(guint16 ordinal) override;
+    guint64 get_uint64(guint16 ordinal) override;
+    double get_decimal(guint16 ordinal) override;
+    double get_money(guint16 ordinal) override;
+    float get_float(guint16 ordinal) override;
+    double get_double(guint16 ordinal) override;
+    GDate get_date(guint16 ordinal) override;
+    contracts::DateTimePtr get_time(guint16 ordinal) override;
+    contracts::DateTimePtr get_datetime(guint16 ordinal) override;
+    contracts::DateTimePtr get_timestamp(guint16 ordinal) override;
+    gint64 get_timespan(guint16 ordinal) override;
+    std::optional<std::string> get_string(guint16 ordinal) override;
+    std::optional<std::string> get_string16(guint16 ordinal) override;
+    std::optional<std::string> get_guid(guint16 ordinal) override;
+    std::vector<guint8> get_binary(guint16 ordinal) override;
+    // XML, JSON and geometric cells read as their text.
+    std::optional<std::string> get_xml(guint16 ordinal) override;
+    std::optional<std::string> get_json(guint16 ordinal) override;
+    std::optional<std::string> get_geometry(guint16 ordinal) override;
+    std::optional<std::string> get_geography(guint16 ordinal) override;
+    gint get_field_count() override;
+    bool get_is_closed() override { return false; }
+
+private:
+    void check_column(guint16 ordinal) const;
+    // The current row's cell text; throws before the first row and after the last.
+    const char* cell(guint16 ordinal) const;
+    std::string cell_string(guint16 ordinal) const;
+
+    PGresult* result_ = nullptr;
+    bool owns_ = false;
+    int row_ = -1;
+    int rows_ = 0;
+    // Looked up once: get_value asks for a column's type at every cell.
+    std::vector<contracts::DataType> types_;
+};
+
+}  // namespace tarvelin::providers::supports::postgresql

@@ -1,0 +1,46 @@
+// The SQLite provider over SQLite3 Multiple Ciphers.
+#pragma once
+
+#include <tarvelin/providers/sqlite.h>
+
+#include <mutex>
+
+#include "contracts/face_provider.hpp"
+#include "supports/sqlite/error.hpp"
+
+namespace tarvelin::providers::supports::sqlite {
+
+class TARVELIN_EXPORT SQLiteProvider : public gobj::Object, public ISQLiteError, public contracts::IProvider {
+public:
+    static GType gtype();
+    static void describe(gobj::ClassSpec<SQLiteProvider>& c);
+    static gobj::Ref<SQLiteProvider> create(GType type = gtype());
+    SQLiteProvider();
+    ~SQLiteProvider() override;
+
+    void open(contracts::Server& server, const std::string& connection_string) override;
+    void close() override;
+    gobj::Ref<contracts::TableModel> execute_model(const std::string& statement, bool flag) override;
+    gint64 execute_affect(const std::string& statement, bool flag) override;
+    gobj::Ref<contracts::ValueObject> execute_scalar(const std::string& statement, bool flag) override;
+    std::vector<gobj::Ref<gobj::Object>> execute_statements(const std::string& statements, bool flag) override;
+    gobj::Ref<contracts::IDataReader> execute_reader(const std::string& statement) override;
+    bool transaction() override;
+    void commit() override;
+    void rollback() override;
+    bool get_is_opened() override;
+
+    // The database handle (borrowed), or none.
+    sqlite3* get_engine();
+
+private:
+    sqlite3* handle() const;
+    void run_transaction_statement(const char* sql, bool only_inside);
+
+    // Every operation holds it: the connection layer may call from two worker threads.
+    std::recursive_mutex mutex_;
+    sqlite3* db_ = nullptr;
+    bool opened_ = false;
+};
+
+}  // namespace tarvelin::providers::supports::sqlite

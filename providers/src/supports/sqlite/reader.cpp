@@ -1,0 +1,115 @@
+#include "supports/sqlite/reader.hpp"
+
+#include <sqlite3.h>
+
+namespace tarvelin::providers::supports::sqlite {
+
+using namespace contracts;
+
+TARVELIN_GTYPE(SQLiteReader, "TarvelinProvidersSupportsSQLiteReader", gobj::Object, IDataReader, ISQLiteType,
+               ISQLiteError)
+
+gobj::Ref<SQLiteReader> SQLiteReader::create(sqlite3* connection, sqlite3_stmt* stmt, bool owns, bool has_row,
+                                             GType type) {
+    auto r = gobj::create<SQLiteReader>(type);
+    r->db_ = connection;
+    r->stmt_ = stmt;
+    r->owns_ = owns;
+    r->closed_ = !has_row;
+    return r;
+}
+
+SQLiteReader::~SQLiteReader() { release(); }
+
+void SQLiteReader::release() {
+    if (owns_ && stmt_) sqlite3_finalize(stmt_);
+    stmt_ = nullptr;
+}
+
+bool SQLiteReader::read() {
+    // Stepping a finished statement again would run it from the start.
+    if (closed_ || !stmt_) return false;
+    int rc = sqlite3_step(stmt_);
+    raise_error(db_, rc);
+    if (rc == SQLITE_ROW) return true;
+    closed_ = true;
+    return false;
+}
+
+void SQLiteReader::close() {
+    closed_ = true;
+    release();
+}
+
+gint SQLiteReader::get_field_count() { return stmt_ ? sqlite3_column_count(stmt_) : 0; }
+
+sqlite3_stmt* SQLiteReader::at(guint16 ordinal) const {
+    if (!stmt_) throw gobj::Error(kDomain, -1, _("The reader is closed."));
+    if (ordinal >= sqlite3_column_count(stmt_)) throw gobj::Error(kDomain, SQLITE_RANGE, sqlite3_errstr(SQLITE_RANGE));
+    return stmt_;
+}
+
+const char* SQLiteReader::text(guint16 ordinal) const {
+    return reinterpret_cast<const char*>(sqlite3_column_text(at(ordinal), ordinal));
+}
+
+std::string SQLiteReader::get_name(guint16 ordinal) {
+    const char* name = sqlite3_column_name(at(ordinal), ordinal);
+    return name ? name : "";
+}
+std::string SQLiteReader::get_dbms_type(guint16 ordinal) { return map_dbms_type(sqlite3_column_type(at(ordinal), ordinal)); }
+DataType SQLiteReader::get_data_type(guint16 ordinal) { return map_data_type(sqlite3_column_type(at(ordinal), ordinal)); }
+guint64 SQLiteReader::get_size(guint16 ordinal) { return guint64(sqlite3_column_bytes(at(ordinal), ordinal)); }
+bool SQLiteReader::is_null(guint16 ordinal) { return sqlite3_column_type(at(ordinal), ordinal) == SQLITE_NULL; }
+
+bool SQLiteReader::get_boolean(guint16 ordinal) { return sqlite3_column_int64(at(ordinal), ordinal) != 0; }
+gint8 SQLiteReader::get_int8(guint16 ordinal) { return gint8(sqlite3_column_int(at(ordinal), ordinal)); }
+guint8 SQLiteReader::get_uint8(guint16 ordinal) { return guint8(sqlite3_column_int(at(ordinal), ordinal)); }
+gint16 SQLiteReader::get_int16(guint16 ordinal) { return gint16(sqlite3_column_int(at(ordinal), ordinal)); }
+guint16 SQLiteReader::get_uint16(guint16 ordinal) { return guint16(sqlite3_column_int(at(ordinal), ordinal)); }
+gint32 SQLiteReader::get_int32(guint16 ordinal) { return gint32(sqlite3_column_int64(at(ordinal), ordinal)); }
+guint32 SQLiteReader::get_uint32(guint16 ordinal) { return guint32(sqlite3_column_int64(at(ordinal), ordinal)); }
+gint64 SQLiteReader::get_int64(guint16 ordinal) { return sqlite3_column_int64(at(ordinal), ordinal); }
+guint64 SQLiteReader::get_uint64(guint16 ordinal) { return guint64(sqlite3_column_int64(at(ordinal), ordinal)); }
+float SQLiteReader::get_float(guint16 ordinal) { return float(sqlite3_column_double(at(ordinal), ordinal)); }
+double SQLiteReader::get_double(guint16 ordinal) { return sqlite3_column_double(at(ordinal), ordinal); }
+double SQLiteReader::get_decimal(guint16 ordinal) { return get_double(ordinal); }
+double SQLiteReader::get_money(guint16 ordinal) { return get_double(ordinal); }
+
+GDate SQLiteReader::get_date(guint16 ordinal) {
+    GDate date;
+    g_date_clear(&date, 1);
+    if (const char* t = text(ordinal)) g_date_set_parse(&date, t);
+    return date;
+}
+
+DateTimePtr SQLiteReader::date_time(guint16 ordinal) const {
+    const char* t = text(ordinal);
+    if (!t) return nullptr;
+    GTimeZone* utc = g_time_zone_new_utc();
+    DateTimePtr d(g_date_time_new_from_iso8601(t, utc));
+    g_time_zone_unref(utc);
+    return d;
+}
+DateTimePtr SQLiteReader::get_time(guint16 ordinal) { return date_time(ordinal); }
+DateTimePtr SQLiteReader::get_datetime(guint16 ordinal) { return date_time(ordinal); }
+DateTimePtr SQLiteReader::get_timestamp(guint16 ordinal) { return date_time(ordinal); }
+
+gint64 SQLiteReader::get_timespan(guint16 ordinal) {
+    const char* t = text(ordinal);
+    return t ? g_ascii_strtoll(t, nullptr, 0) : 0;
+}
+
+std::optional<std::string> SQLiteReader::get_string(guint16 ordinal) { return gobj::opt(text(ordinal)); }
+std::optional<std::string> SQLiteReader::get_string16(guint16 ordinal) { return get_string(ordinal); }
+std::optional<std::string> SQLiteReader::get_guid(guint16 ordinal) { return get_string(ordinal); }
+
+std::vector<guint8> SQLiteReader::get_binary(guint16 ordinal) {
+    sqlite3_stmt* stmt = at(ordinal);
+    auto* data = static_cast<const guint8*>(sqlite3_column_blob(stmt, ordinal));
+    int length = sqlite3_column_bytes(stmt, ordinal);
+    if (!data || length <= 0) return {};
+    return std::vector<guint8>(data, data + length);
+}
+
+}  // namespace tarvelin::providers::supports::sqlite

@@ -1,0 +1,73 @@
+// The forward-only reader over one SQLite statement.
+#pragma once
+
+#include <tarvelin/providers/sqlite.h>
+
+#include "contracts/face_reader.hpp"
+#include "supports/sqlite/error.hpp"
+#include "supports/sqlite/type.hpp"
+
+namespace tarvelin::providers::supports::sqlite {
+
+// Made over a statement that has been stepped once, so it stands on the first row as
+// soon as it exists. Every getter reads the current row straight from the statement.
+class TARVELIN_EXPORT SQLiteReader : public gobj::Object,
+                                     public contracts::IDataReader,
+                                     public ISQLiteType,
+                                     public ISQLiteError {
+public:
+    static GType gtype();
+    // `owns`: the reader finalizes the statement when it is closed or finalised (the
+    // reader execute_reader hands out); otherwise the statement stays the caller's.
+    // `has_row`: the first step gave a row (false for a query that matched nothing).
+    static gobj::Ref<SQLiteReader> create(sqlite3* connection, sqlite3_stmt* stmt, bool owns = false,
+                                          bool has_row = true, GType type = gtype());
+    ~SQLiteReader() override;
+
+    bool bulk() override { return false; }
+    bool read() override;
+    void close() override;
+    std::string get_name(guint16 ordinal) override;
+    std::string get_dbms_type(guint16 ordinal) override;
+    contracts::DataType get_data_type(guint16 ordinal) override;
+    guint64 get_size(guint16 ordinal) override;
+    bool is_null(guint16 ordinal) override;
+    bool get_boolean(guint16 ordinal) override;
+    gint8 get_int8(guint16 ordinal) override;
+    guint8 get_uint8(guint16 ordinal) override;
+    gint16 get_int16(guint16 ordinal) override;
+    guint16 get_uint16(guint16 ordinal) override;
+    gint32 get_int32(guint16 ordinal) override;
+    guint32 get_uint32(guint16 ordinal) override;
+    gint64 get_int64(guint16 ordinal) override;
+    guint64 get_uint64(guint16 ordinal) override;
+    double get_decimal(guint16 ordinal) override;
+    double get_money(guint16 ordinal) override;
+    float get_float(guint16 ordinal) override;
+    double get_double(guint16 ordinal) override;
+    GDate get_date(guint16 ordinal) override;
+    contracts::DateTimePtr get_time(guint16 ordinal) override;
+    contracts::DateTimePtr get_datetime(guint16 ordinal) override;
+    contracts::DateTimePtr get_timestamp(guint16 ordinal) override;
+    gint64 get_timespan(guint16 ordinal) override;
+    std::optional<std::string> get_string(guint16 ordinal) override;
+    std::optional<std::string> get_string16(guint16 ordinal) override;
+    std::optional<std::string> get_guid(guint16 ordinal) override;
+    std::vector<guint8> get_binary(guint16 ordinal) override;
+    gint get_field_count() override;
+    bool get_is_closed() override { return closed_; }
+
+private:
+    // The statement, after checking that the reader is open and the ordinal names a column.
+    sqlite3_stmt* at(guint16 ordinal) const;
+    const char* text(guint16 ordinal) const;
+    contracts::DateTimePtr date_time(guint16 ordinal) const;
+    void release();
+
+    sqlite3* db_ = nullptr;
+    sqlite3_stmt* stmt_ = nullptr;
+    bool owns_ = false;
+    bool closed_ = false;
+};
+
+}  // namespace tarvelin::providers::supports::sqlite

@@ -1,0 +1,140 @@
+// The type map over a table holding one column of every common type, and the cell
+// readings that need more than a number parser.
+#include <clocale>
+
+#include "contracts/value_binary.hpp"
+#include "contracts/value_datetime.hpp"
+#include "postgresql/fixture.hpp"
+
+using namespace tarvelin;
+using namespace tarvelin::test;
+using providers::contracts::ValueBinary;
+using providers::contracts::ValueDateTime;
+
+namespace {
+
+struct Column {
+    const char* name;
+    const char* sql_type;
+    const char* literal;
+    const char* data_type;  // nick of the column's DataType
+    const char* dbms_type;
+    const char* value;      // kind=text of the cell holding `literal`
+};
+
+const Column kColumns[] = {
+    {"c_bool", "boolean", "true", "boolean", "BOOLEAN", "ValueBoolean=true"},
+    {"c_int2", "smallint", "-12", "int16", "INT2", "ValueInt16=-12"},
+    {"c_int4", "integer", "2147483647", "int32", "INT4", "ValueInt32=2147483647"},
+    {"c_int8", "bigint", "-9007199254740993", "int64", "INT8", "ValueInt64=-9007199254740993"},
+    {"c_float4", "real", "1.5", "float", "FLOAT4", "ValueFloat=1.500000"},
+    {"c_float8", "double precision", "-2.25", "double", "FLOAT8", "ValueDouble=-2.250000"},
+    {"c_numeric", "numeric(10,3)", "1234.125", "double", "NUMERIC", "ValueDouble=1234.125000"},
+    {"c_money", "money", "1234.5", "money", "MONEY", "ValueMoney=1234.500000"},
+    {"c_text", "text", "'héllo'", "string", "TEXT", "ValueString=héllo"},
+    {"c_varchar", "varchar(10)", "'v'", "string", "VARCHAR", "ValueString=v"},
+    {"c_bpchar", "char(3)", "'ab'", "string", "BPCHAR", "ValueString=ab "},
+    {"c_char", "\"char\"", "'r'", "string", "CHAR", "ValueString=r"},
+    {"c_name", "name", "'pg_class'", "string", "NAME", "ValueString=pg_class"},
+    {"c_bytea", "bytea", "'\\x0a0b00ff'", "binary", "BYTEA", "ValueBinary=\n\x0b"},
+    {"c_date", "date", "'2024-03-05'", "date", "DATE", "ValueDate=2024-03-05"},
+    {"c_time", "time", "'13:45:07.25'", "time", "TIME", "ValueTime=13:45:07"},
+    {"c_timetz", "timetz", "'13:45:07+05:30'", "time", "TIMETZ", "ValueTime=13:45:07"},
+    {"c_ts", "timestamp", "'2024-03-05 07:08:09.5'", "timestamp", "TIMESTAMP", "ValueDateTime=2024-03-05 07:08:09"},
+    {"c_tstz", "timestamptz", "'2024-03-05 09:08:09+02'", "timestamp", "TIMESTAMPTZ",
+     "ValueDateTime=2024-03-05 07:08:09"},
+    {"c_interval", "interval", "'1 day 02:00:00'", "object", "INTERVAL", "ValueBinary=1 day 02:00:00"},
+    {"c_uuid", "uuid", "'a0eebc99-9c0b-4ef8-bb6d-6bb9bd380a11'", "uuid", "UUID",
+     "ValueUuid=a0eebc99-9c0b-4ef8-bb6d-6bb9bd380a11"},
+    {"c_json", "json", "'{\"a\": 1}'", "json", "JSON", "ValueJson={\"a\": 1}"},
+    {"c_jsonb", "jsonb", "'{\"b\": [1, 2]}'", "json", "JSONB", "ValueJson={\"b\": [1, 2]}"},
+    {"c_xml", "xml", "'<a>x</a>'", "xml", "XML", "ValueXml=<a>x</a>"},
+    {"c_inet", "inet", "'192.168.0.1/24'", "object", "INET", "ValueBinary=192.168.0.1/24"},
+    {"c_point", "point", "'(1.5,2)'", "geometry", "POINT", "ValueGeometry=(1.5,2)"},
+    {"c_polygon", "polygon", "'((0,0),(1,1),(1,0))'", "geometry", "POLYGON", "ValueGeometry=((0,0),(1,1),(1,0))"},
+    {"c_bit", "bit(1)", "B'1'", "boolean", "BIT", "ValueBoolean=true"},
+    {"c_varbit", "varbit", "B'101'", "object", "VARBIT", "ValueBinary=101"},
+    {"c_array", "integer[]", "'{1,2,3}'", "array", "ARRAY", "ValueString={1,2,3}"},
+    {"c_oid", "oid", "4000000000", "uint64", "OID", "ValueUInt64=4000000000"},
+};
+
+class PostgresqlTypes : public PostgresqlTest {
+protected:
+    void SetUp() override {
+        PostgresqlTest::SetUp();
+        if (HasFatalFailure() || IsSkipped()) return;
+        std::string create = "CREATE TEMP TABLE every_type (", values = "INSERT INTO every_type VALUES (";
+        for (const Column& c : kColumns) {
+            create += std::string(c.name) + " " + c.sql_type + ",";
+            values += std::string(c.literal) + ",";
+        }
+        create.back() = ')';
+        values.back() = ')';
+        affect(create);
+        affect(values);
+        affect("INSERT INTO every_type DEFAULT VALUES");  // a row of NULLs
+    }
+};
+
+}  // namespace
+
+TEST_F(PostgresqlTypes, EveryCommonTypeMapsToItsDataTypeAndValue) {
+    auto table = model("SELECT * FROM every_type ORDER BY c_int4 NULLS LAST");
+    auto heads = column_heads(*table);
+    auto rows = cells(*table);
+    ASSERT_EQ(heads.size(), std::size(kColumns));
+    ASSERT_EQ(rows.size(), 2u);
+    auto r = gobj::ref_cast<PostgreSQLReader>(
+        iprovider::execute_reader(p(), "SELECT * FROM every_type ORDER BY c_int4 NULLS LAST"));
+    for (std::size_t i = 0; i < std::size(kColumns); ++i) {
+        const Column& c = kColumns[i];
+        EXPECT_EQ(heads[i], std::string(c.name) + ":" + c.data_type);
+        EXPECT_EQ(r->get_dbms_type(guint16(i)), c.dbms_type) << c.name;
+        EXPECT_EQ(rows[0][i], c.value) << c.name;
+        EXPECT_EQ(rows[1][i], "ValueNull=") << c.name;
+    }
+}
+
+TEST_F(PostgresqlTypes, CellReadingsOfTheTextFormat) {
+    auto r = gobj::ref_cast<PostgreSQLReader>(iprovider::execute_reader(
+        p(), "SELECT '\\x0a0b'::bytea, '\\x'::bytea, 'a\\000b'::bytea, B'0'::bit(1), '-$1,234.50'::money, "
+             "'13:45:07'::time, '2024-03-05 07:08:09+00'::timestamptz, 'infinity'::timestamp, '24:00'::time"));
+    ASSERT_TRUE(r->read());
+    EXPECT_EQ(r->get_binary(0), (std::vector<guint8>{0x0a, 0x0b}));
+    EXPECT_TRUE(r->get_binary(1).empty());
+    EXPECT_EQ(r->get_binary(2), (std::vector<guint8>{'a', 0, 'b'}));
+    EXPECT_FALSE(r->get_boolean(3));
+    EXPECT_DOUBLE_EQ(r->get_money(4), -1234.5);
+    auto time = r->get_time(5);
+    ASSERT_TRUE(time);
+    EXPECT_EQ(gobj::take_string(g_date_time_format(time.get(), "%H:%M:%S")), "13:45:07");
+    auto ts = r->get_timestamp(6);
+    ASSERT_TRUE(ts);
+    EXPECT_EQ(g_date_time_to_unix(ts.get()), 1709622489);
+    EXPECT_FALSE(r->get_datetime(7));  // no date-time for infinity
+    EXPECT_TRUE(r->get_time(8));
+
+    // The older escape output of bytea decodes to the same bytes.
+    affect("SET bytea_output = 'escape'");
+    auto escaped = gobj::ref_cast<PostgreSQLReader>(iprovider::execute_reader(p(), "SELECT '\\x0a0bff'::bytea"));
+    ASSERT_TRUE(escaped->read());
+    EXPECT_EQ(escaped->get_binary(0), (std::vector<guint8>{0x0a, 0x0b, 0xff}));
+}
+
+TEST_F(PostgresqlTypes, NumbersReadTheSameUnderAnyNumericLocale) {
+    // A locale whose decimal separator is a comma, where one is installed.
+    const char* found = nullptr;
+    for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8", "de_DE.utf8", "fr_FR.utf8"}) {
+        if (setlocale(LC_NUMERIC, name)) {
+            found = name;
+            break;
+        }
+    }
+    auto r = gobj::ref_cast<PostgreSQLReader>(
+        iprovider::execute_reader(p(), "SELECT 1.5::real, 2.25::float8, 3.125::numeric"));
+    ASSERT_TRUE(r->read());
+    EXPECT_EQ(r->get_float(0), 1.5f) << (found ? found : "C");
+    EXPECT_EQ(r->get_double(1), 2.25);
+    EXPECT_EQ(r->get_decimal(2), 3.125);
+    setlocale(LC_NUMERIC, "C");
+}
