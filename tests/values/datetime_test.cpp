@@ -208,10 +208,7 @@ TEST(DateTimeValues, TimeSpans) {
 }
 
 TEST(DateTimeValues, NullArgumentsFailTheirPreconditions) {
-    struct Case {
-        std::function<gpointer()> call;
-        const char* condition;
-    } cases[] = {
+    value_test::PreconditionCase cases[] = {
         {[] { return gpointer(tarvelin_providers_contracts_value_date_time_new_datetime(nullptr)); }, "datetime != NULL"},
         {[] { return gpointer(tarvelin_providers_contracts_value_date_time_new_iso8601(nullptr)); }, "datetime != NULL"},
         {[] { return gpointer(tarvelin_providers_contracts_value_date_new_date(nullptr)); }, "date != NULL"},

@@ -70,17 +70,14 @@ TEST(EnumValues, NoMemberName) {
               nullptr);
     EXPECT_NE(stderr_of([&] { EXPECT_EQ(f->to_string(), ""); }).find("self != NULL"), std::string::npos);
     EXPECT_NE(stderr_of([&] { EXPECT_FALSE(f->clone()); }).find("flag_value != NULL"), std::string::npos);
-    struct Case {
-        std::function<gpointer()> make;
-        const char* condition;
-    } cases[] = {
+    value_test::PreconditionCase cases[] = {
         {[] { return gpointer(tarvelin_providers_contracts_value_enum_new(nullptr)); }, "enum_value != NULL"},
         {[] { return gpointer(tarvelin_providers_contracts_value_flags_new(nullptr)); }, "flag_value != NULL"},
         {[] { return gpointer(tarvelin_providers_contracts_value_set_new(nullptr)); }, "set_value != NULL"},
         {[] { return gpointer(tarvelin_providers_contracts_value_geometry_new(nullptr)); }, "value != NULL"},
         {[] { return gpointer(tarvelin_providers_contracts_value_geography_new(nullptr)); }, "value != NULL"},
     };
-    for (const auto& c : cases) value_test::expect_precondition(c.make, c.condition);
+    for (const auto& c : cases) value_test::expect_precondition(c.call, c.condition);
 }
 
 TEST(SpatialValues, CoordinatesFromTheFirstPairOfNumbers) {

@@ -129,10 +129,7 @@ TEST(TextValues, RandomUuids) {
 }
 
 TEST(TextValues, NullArgumentsFailTheirPreconditions) {
-    struct Case {
-        std::function<gpointer()> call;
-        const char* condition;
-    } cases[] = {
+    value_test::PreconditionCase cases[] = {
         {[] { return gpointer(tarvelin_providers_contracts_value_string_new(nullptr)); }, "text != NULL"},
         {[] { return gpointer(tarvelin_providers_contracts_value_xml_new(nullptr)); }, "text != NULL"},
         {[] { return gpointer(tarvelin_providers_contracts_value_json_construct(ValueJson::gtype(), nullptr)); },

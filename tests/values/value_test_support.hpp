@@ -47,7 +47,11 @@ inline std::string stderr_of(const std::function<void()>& f) {
     return testing::internal::GetCapturedStderr();
 }
 
-// Runs `call`, which must fail a precondition: it logs `condition` and gives NULL.
+// A call that must fail a precondition: it logs `condition` and gives NULL.
+struct PreconditionCase {
+    std::function<gpointer()> call;
+    const char* condition;
+};
 inline void expect_precondition(const std::function<gpointer()>& call, const char* condition) {
     gpointer made = reinterpret_cast<gpointer>(1);
     std::string err = stderr_of([&] { made = call(); });

@@ -11,34 +11,53 @@ G_BEGIN_DECLS
 
 #define TARVELIN_PROVIDERS_CONTRACTS_TYPE_IPROVIDER (tarvelin_providers_contracts_iprovider_get_type())
 
-TARVELIN_DECLARE_INTERFACE(TarvelinProvidersContractsIProvider, tarvelin_providers_contracts_iprovider, TARVELIN_PROVIDERS_CONTRACTS,
-                           IPROVIDER)
+TARVELIN_DECLARE_INTERFACE(TarvelinProvidersContractsIProvider, tarvelin_providers_contracts_iprovider,
+                           TARVELIN_PROVIDERS_CONTRACTS, IPROVIDER)
 
 struct _TarvelinProvidersContractsIProviderInterface {
     GTypeInterface parent_iface;
-    void (*open)(TarvelinProvidersContractsIProvider *self, TarvelinProvidersContractsServer *server, const gchar *connection_string, GError **error);
+    void (*open)(TarvelinProvidersContractsIProvider *self, TarvelinProvidersContractsServer *server,
+                 const gchar *connection_string, GError **error);
     void (*close)(TarvelinProvidersContractsIProvider *self, GError **error);
-    TarvelinProvidersContractsTableModel *(*execute_model)(TarvelinProvidersContractsIProvider *self, const gchar *statement, gboolean flag, GError **error);
-    gint64 (*execute_affect)(TarvelinProvidersContractsIProvider *self, const gchar *statement, gboolean flag, GError **error);
-    TarvelinProvidersContractsValueObject *(*execute_scalar)(TarvelinProvidersContractsIProvider *self, const gchar *statement, gboolean flag, GError **error);
-    GObject **(*execute_statements)(TarvelinProvidersContractsIProvider *self, const gchar *statements, gboolean flag, gint *result_length1, GError **error);
-    TarvelinProvidersContractsIDataReader *(*execute_reader)(TarvelinProvidersContractsIProvider *self, const gchar *statement, GError **error);
+    TarvelinProvidersContractsTableModel *(*execute_model)(TarvelinProvidersContractsIProvider *self,
+                                                           const gchar *statement, gboolean flag, GError **error);
+    gint64 (*execute_affect)(TarvelinProvidersContractsIProvider *self, const gchar *statement, gboolean flag,
+                             GError **error);
+    TarvelinProvidersContractsValueObject *(*execute_scalar)(TarvelinProvidersContractsIProvider *self,
+                                                             const gchar *statement, gboolean flag, GError **error);
+    GObject **(*execute_statements)(TarvelinProvidersContractsIProvider *self, const gchar *statements, gboolean flag,
+                                    gint *result_length1, GError **error);
+    TarvelinProvidersContractsIDataReader *(*execute_reader)(TarvelinProvidersContractsIProvider *self,
+                                                             const gchar *statement, GError **error);
     gboolean (*transaction)(TarvelinProvidersContractsIProvider *self, GError **error);
     void (*commit)(TarvelinProvidersContractsIProvider *self, GError **error);
     void (*rollback)(TarvelinProvidersContractsIProvider *self, GError **error);
     gboolean (*get_is_opened)(TarvelinProvidersContractsIProvider *self);
 };
 
-TARVELIN_API void tarvelin_providers_contracts_iprovider_open(TarvelinProvidersContractsIProvider *self, TarvelinProvidersContractsServer *server, const gchar *connection_string, GError **error);
-TARVELIN_API void tarvelin_providers_contracts_iprovider_close(TarvelinProvidersContractsIProvider *self, GError **error);
-TARVELIN_API TarvelinProvidersContractsTableModel *tarvelin_providers_contracts_iprovider_execute_model(TarvelinProvidersContractsIProvider *self, const gchar *statement, gboolean flag, GError **error);
-TARVELIN_API gint64 tarvelin_providers_contracts_iprovider_execute_affect(TarvelinProvidersContractsIProvider *self, const gchar *statement, gboolean flag, GError **error);
-TARVELIN_API TarvelinProvidersContractsValueObject *tarvelin_providers_contracts_iprovider_execute_scalar(TarvelinProvidersContractsIProvider *self, const gchar *statement, gboolean flag, GError **error);
-TARVELIN_API GObject **tarvelin_providers_contracts_iprovider_execute_statements(TarvelinProvidersContractsIProvider *self, const gchar *statements, gboolean flag, gint *result_length1, GError **error);
-TARVELIN_API TarvelinProvidersContractsIDataReader *tarvelin_providers_contracts_iprovider_execute_reader(TarvelinProvidersContractsIProvider *self, const gchar *statement, GError **error);
-TARVELIN_API gboolean tarvelin_providers_contracts_iprovider_transaction(TarvelinProvidersContractsIProvider *self, GError **error);
-TARVELIN_API void tarvelin_providers_contracts_iprovider_commit(TarvelinProvidersContractsIProvider *self, GError **error);
-TARVELIN_API void tarvelin_providers_contracts_iprovider_rollback(TarvelinProvidersContractsIProvider *self, GError **error);
+TARVELIN_API void tarvelin_providers_contracts_iprovider_open(TarvelinProvidersContractsIProvider *self,
+                                                              TarvelinProvidersContractsServer *server,
+                                                              const gchar *connection_string, GError **error);
+TARVELIN_API void tarvelin_providers_contracts_iprovider_close(TarvelinProvidersContractsIProvider *self,
+                                                               GError **error);
+TARVELIN_API TarvelinProvidersContractsTableModel *tarvelin_providers_contracts_iprovider_execute_model(
+    TarvelinProvidersContractsIProvider *self, const gchar *statement, gboolean flag, GError **error);
+TARVELIN_API gint64 tarvelin_providers_contracts_iprovider_execute_affect(TarvelinProvidersContractsIProvider *self,
+                                                                          const gchar *statement, gboolean flag,
+                                                                          GError **error);
+TARVELIN_API TarvelinProvidersContractsValueObject *tarvelin_providers_contracts_iprovider_execute_scalar(
+    TarvelinProvidersContractsIProvider *self, const gchar *statement, gboolean flag, GError **error);
+TARVELIN_API GObject **tarvelin_providers_contracts_iprovider_execute_statements(
+    TarvelinProvidersContractsIProvider *self, const gchar *statements, gboolean flag, gint *result_length1,
+    GError **error);
+TARVELIN_API TarvelinProvidersContractsIDataReader *tarvelin_providers_contracts_iprovider_execute_reader(
+    TarvelinProvidersContractsIProvider *self, const gchar *statement, GError **error);
+TARVELIN_API gboolean tarvelin_providers_contracts_iprovider_transaction(TarvelinProvidersContractsIProvider *self,
+                                                                         GError **error);
+TARVELIN_API void tarvelin_providers_contracts_iprovider_commit(TarvelinProvidersContractsIProvider *self,
+                                                                GError **error);
+TARVELIN_API void tarvelin_providers_contracts_iprovider_rollback(TarvelinProvidersContractsIProvider *self,
+                                                                  GError **error);
 TARVELIN_API gboolean tarvelin_providers_contracts_iprovider_get_is_opened(TarvelinProvidersContractsIProvider *self);
 
 G_END_DECLS

@@ -20,7 +20,8 @@ struct _TarvelinProvidersContractsIDataReaderInterface {
     void (*close)(TarvelinProvidersContractsIDataReader *self, GError **error);
     gchar *(*get_name)(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
     gchar *(*get_dbms_type)(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-    TarvelinProvidersContractsDataType (*get_data_type)(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
+    TarvelinProvidersContractsDataType (*get_data_type)(TarvelinProvidersContractsIDataReader *self, guint16 ordinal,
+                                                        GError **error);
     guint64 (*get_size)(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
     gboolean (*is_null)(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
     gboolean (*get_boolean)(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
@@ -43,7 +44,8 @@ struct _TarvelinProvidersContractsIDataReaderInterface {
     gchar *(*get_string)(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
     gchar *(*get_string16)(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
     gchar *(*get_guid)(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-    guint8 *(*get_binary)(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, gint *result_length1, GError **error);
+    guint8 *(*get_binary)(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, gint *result_length1,
+                          GError **error);
     GDateTime *(*get_timestamp)(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
     gchar *(*get_enum)(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
     gchar *(*get_flag)(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
@@ -52,56 +54,105 @@ struct _TarvelinProvidersContractsIDataReaderInterface {
     gchar *(*get_json)(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
     gchar *(*get_geometry)(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
     gchar *(*get_geography)(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-    TarvelinProvidersContractsValueObject *(*get_variant)(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-    guint8 *(*get_object)(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, gint *result_length1, GError **error);
-    TarvelinProvidersContractsValueObject *(*get_value)(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-    TarvelinProvidersContractsValueObject **(*get_values)(TarvelinProvidersContractsIDataReader *self, gint *result_length1, GError **error);
+    TarvelinProvidersContractsValueObject *(*get_variant)(TarvelinProvidersContractsIDataReader *self, guint16 ordinal,
+                                                          GError **error);
+    guint8 *(*get_object)(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, gint *result_length1,
+                          GError **error);
+    TarvelinProvidersContractsValueObject *(*get_value)(TarvelinProvidersContractsIDataReader *self, guint16 ordinal,
+                                                        GError **error);
+    TarvelinProvidersContractsValueObject **(*get_values)(TarvelinProvidersContractsIDataReader *self,
+                                                          gint *result_length1, GError **error);
     gint (*get_field_count)(TarvelinProvidersContractsIDataReader *self);
     gboolean (*get_is_closed)(TarvelinProvidersContractsIDataReader *self);
 };
 
-TARVELIN_API gboolean tarvelin_providers_contracts_idata_reader_bulk(TarvelinProvidersContractsIDataReader *self, GError **error);
-TARVELIN_API gboolean tarvelin_providers_contracts_idata_reader_read(TarvelinProvidersContractsIDataReader *self, GError **error);
-TARVELIN_API void tarvelin_providers_contracts_idata_reader_close(TarvelinProvidersContractsIDataReader *self, GError **error);
-TARVELIN_API gchar *tarvelin_providers_contracts_idata_reader_get_name(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-TARVELIN_API gchar *tarvelin_providers_contracts_idata_reader_get_dbms_type(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-TARVELIN_API TarvelinProvidersContractsDataType tarvelin_providers_contracts_idata_reader_get_data_type(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-TARVELIN_API guint64 tarvelin_providers_contracts_idata_reader_get_size(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-TARVELIN_API gboolean tarvelin_providers_contracts_idata_reader_is_null(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-TARVELIN_API gboolean tarvelin_providers_contracts_idata_reader_get_boolean(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-TARVELIN_API gint8 tarvelin_providers_contracts_idata_reader_get_int8(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-TARVELIN_API guint8 tarvelin_providers_contracts_idata_reader_get_uint8(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-TARVELIN_API gint16 tarvelin_providers_contracts_idata_reader_get_int16(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-TARVELIN_API guint16 tarvelin_providers_contracts_idata_reader_get_uint16(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-TARVELIN_API gint32 tarvelin_providers_contracts_idata_reader_get_int32(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-TARVELIN_API guint32 tarvelin_providers_contracts_idata_reader_get_uint32(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-TARVELIN_API gint64 tarvelin_providers_contracts_idata_reader_get_int64(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-TARVELIN_API guint64 tarvelin_providers_contracts_idata_reader_get_uint64(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-TARVELIN_API gdouble tarvelin_providers_contracts_idata_reader_get_decimal(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-TARVELIN_API gdouble tarvelin_providers_contracts_idata_reader_get_money(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-TARVELIN_API gfloat tarvelin_providers_contracts_idata_reader_get_float(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-TARVELIN_API gdouble tarvelin_providers_contracts_idata_reader_get_double(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-TARVELIN_API void tarvelin_providers_contracts_idata_reader_get_date(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GDate *result, GError **error);
-TARVELIN_API GDateTime *tarvelin_providers_contracts_idata_reader_get_time(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-TARVELIN_API GDateTime *tarvelin_providers_contracts_idata_reader_get_datetime(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-TARVELIN_API gint64 tarvelin_providers_contracts_idata_reader_get_timespan(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-TARVELIN_API gchar *tarvelin_providers_contracts_idata_reader_get_string(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-TARVELIN_API gchar *tarvelin_providers_contracts_idata_reader_get_string16(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-TARVELIN_API gchar *tarvelin_providers_contracts_idata_reader_get_guid(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-TARVELIN_API guint8 *tarvelin_providers_contracts_idata_reader_get_binary(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, gint *result_length1, GError **error);
-TARVELIN_API GDateTime *tarvelin_providers_contracts_idata_reader_get_timestamp(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-TARVELIN_API gchar *tarvelin_providers_contracts_idata_reader_get_enum(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-TARVELIN_API gchar *tarvelin_providers_contracts_idata_reader_get_flag(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-TARVELIN_API gchar *tarvelin_providers_contracts_idata_reader_get_set(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-TARVELIN_API gchar *tarvelin_providers_contracts_idata_reader_get_xml(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-TARVELIN_API gchar *tarvelin_providers_contracts_idata_reader_get_json(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-TARVELIN_API gchar *tarvelin_providers_contracts_idata_reader_get_geometry(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-TARVELIN_API gchar *tarvelin_providers_contracts_idata_reader_get_geography(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-TARVELIN_API TarvelinProvidersContractsValueObject *tarvelin_providers_contracts_idata_reader_get_variant(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-TARVELIN_API guint8 *tarvelin_providers_contracts_idata_reader_get_object(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, gint *result_length1, GError **error);
-TARVELIN_API TarvelinProvidersContractsValueObject *tarvelin_providers_contracts_idata_reader_get_value(TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
-TARVELIN_API TarvelinProvidersContractsValueObject **tarvelin_providers_contracts_idata_reader_get_values(TarvelinProvidersContractsIDataReader *self, gint *result_length1, GError **error);
-TARVELIN_API gint tarvelin_providers_contracts_idata_reader_get_field_count(TarvelinProvidersContractsIDataReader *self);
-TARVELIN_API gboolean tarvelin_providers_contracts_idata_reader_get_is_closed(TarvelinProvidersContractsIDataReader *self);
+TARVELIN_API gboolean tarvelin_providers_contracts_idata_reader_bulk(TarvelinProvidersContractsIDataReader *self,
+                                                                     GError **error);
+TARVELIN_API gboolean tarvelin_providers_contracts_idata_reader_read(TarvelinProvidersContractsIDataReader *self,
+                                                                     GError **error);
+TARVELIN_API void tarvelin_providers_contracts_idata_reader_close(TarvelinProvidersContractsIDataReader *self,
+                                                                  GError **error);
+TARVELIN_API gchar *tarvelin_providers_contracts_idata_reader_get_name(TarvelinProvidersContractsIDataReader *self,
+                                                                       guint16 ordinal, GError **error);
+TARVELIN_API gchar *tarvelin_providers_contracts_idata_reader_get_dbms_type(TarvelinProvidersContractsIDataReader *self,
+                                                                            guint16 ordinal, GError **error);
+TARVELIN_API TarvelinProvidersContractsDataType tarvelin_providers_contracts_idata_reader_get_data_type(
+    TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
+TARVELIN_API guint64 tarvelin_providers_contracts_idata_reader_get_size(TarvelinProvidersContractsIDataReader *self,
+                                                                        guint16 ordinal, GError **error);
+TARVELIN_API gboolean tarvelin_providers_contracts_idata_reader_is_null(TarvelinProvidersContractsIDataReader *self,
+                                                                        guint16 ordinal, GError **error);
+TARVELIN_API gboolean tarvelin_providers_contracts_idata_reader_get_boolean(TarvelinProvidersContractsIDataReader *self,
+                                                                            guint16 ordinal, GError **error);
+TARVELIN_API gint8 tarvelin_providers_contracts_idata_reader_get_int8(TarvelinProvidersContractsIDataReader *self,
+                                                                      guint16 ordinal, GError **error);
+TARVELIN_API guint8 tarvelin_providers_contracts_idata_reader_get_uint8(TarvelinProvidersContractsIDataReader *self,
+                                                                        guint16 ordinal, GError **error);
+TARVELIN_API gint16 tarvelin_providers_contracts_idata_reader_get_int16(TarvelinProvidersContractsIDataReader *self,
+                                                                        guint16 ordinal, GError **error);
+TARVELIN_API guint16 tarvelin_providers_contracts_idata_reader_get_uint16(TarvelinProvidersContractsIDataReader *self,
+                                                                          guint16 ordinal, GError **error);
+TARVELIN_API gint32 tarvelin_providers_contracts_idata_reader_get_int32(TarvelinProvidersContractsIDataReader *self,
+                                                                        guint16 ordinal, GError **error);
+TARVELIN_API guint32 tarvelin_providers_contracts_idata_reader_get_uint32(TarvelinProvidersContractsIDataReader *self,
+                                                                          guint16 ordinal, GError **error);
+TARVELIN_API gint64 tarvelin_providers_contracts_idata_reader_get_int64(TarvelinProvidersContractsIDataReader *self,
+                                                                        guint16 ordinal, GError **error);
+TARVELIN_API guint64 tarvelin_providers_contracts_idata_reader_get_uint64(TarvelinProvidersContractsIDataReader *self,
+                                                                          guint16 ordinal, GError **error);
+TARVELIN_API gdouble tarvelin_providers_contracts_idata_reader_get_decimal(TarvelinProvidersContractsIDataReader *self,
+                                                                           guint16 ordinal, GError **error);
+TARVELIN_API gdouble tarvelin_providers_contracts_idata_reader_get_money(TarvelinProvidersContractsIDataReader *self,
+                                                                         guint16 ordinal, GError **error);
+TARVELIN_API gfloat tarvelin_providers_contracts_idata_reader_get_float(TarvelinProvidersContractsIDataReader *self,
+                                                                        guint16 ordinal, GError **error);
+TARVELIN_API gdouble tarvelin_providers_contracts_idata_reader_get_double(TarvelinProvidersContractsIDataReader *self,
+                                                                          guint16 ordinal, GError **error);
+TARVELIN_API void tarvelin_providers_contracts_idata_reader_get_date(TarvelinProvidersContractsIDataReader *self,
+                                                                     guint16 ordinal, GDate *result, GError **error);
+TARVELIN_API GDateTime *tarvelin_providers_contracts_idata_reader_get_time(TarvelinProvidersContractsIDataReader *self,
+                                                                           guint16 ordinal, GError **error);
+TARVELIN_API GDateTime *tarvelin_providers_contracts_idata_reader_get_datetime(
+    TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
+TARVELIN_API gint64 tarvelin_providers_contracts_idata_reader_get_timespan(TarvelinProvidersContractsIDataReader *self,
+                                                                           guint16 ordinal, GError **error);
+TARVELIN_API gchar *tarvelin_providers_contracts_idata_reader_get_string(TarvelinProvidersContractsIDataReader *self,
+                                                                         guint16 ordinal, GError **error);
+TARVELIN_API gchar *tarvelin_providers_contracts_idata_reader_get_string16(TarvelinProvidersContractsIDataReader *self,
+                                                                           guint16 ordinal, GError **error);
+TARVELIN_API gchar *tarvelin_providers_contracts_idata_reader_get_guid(TarvelinProvidersContractsIDataReader *self,
+                                                                       guint16 ordinal, GError **error);
+TARVELIN_API guint8 *tarvelin_providers_contracts_idata_reader_get_binary(TarvelinProvidersContractsIDataReader *self,
+                                                                          guint16 ordinal, gint *result_length1,
+                                                                          GError **error);
+TARVELIN_API GDateTime *tarvelin_providers_contracts_idata_reader_get_timestamp(
+    TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
+TARVELIN_API gchar *tarvelin_providers_contracts_idata_reader_get_enum(TarvelinProvidersContractsIDataReader *self,
+                                                                       guint16 ordinal, GError **error);
+TARVELIN_API gchar *tarvelin_providers_contracts_idata_reader_get_flag(TarvelinProvidersContractsIDataReader *self,
+                                                                       guint16 ordinal, GError **error);
+TARVELIN_API gchar *tarvelin_providers_contracts_idata_reader_get_set(TarvelinProvidersContractsIDataReader *self,
+                                                                      guint16 ordinal, GError **error);
+TARVELIN_API gchar *tarvelin_providers_contracts_idata_reader_get_xml(TarvelinProvidersContractsIDataReader *self,
+                                                                      guint16 ordinal, GError **error);
+TARVELIN_API gchar *tarvelin_providers_contracts_idata_reader_get_json(TarvelinProvidersContractsIDataReader *self,
+                                                                       guint16 ordinal, GError **error);
+TARVELIN_API gchar *tarvelin_providers_contracts_idata_reader_get_geometry(TarvelinProvidersContractsIDataReader *self,
+                                                                           guint16 ordinal, GError **error);
+TARVELIN_API gchar *tarvelin_providers_contracts_idata_reader_get_geography(TarvelinProvidersContractsIDataReader *self,
+                                                                            guint16 ordinal, GError **error);
+TARVELIN_API TarvelinProvidersContractsValueObject *tarvelin_providers_contracts_idata_reader_get_variant(
+    TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
+TARVELIN_API guint8 *tarvelin_providers_contracts_idata_reader_get_object(TarvelinProvidersContractsIDataReader *self,
+                                                                          guint16 ordinal, gint *result_length1,
+                                                                          GError **error);
+TARVELIN_API TarvelinProvidersContractsValueObject *tarvelin_providers_contracts_idata_reader_get_value(
+    TarvelinProvidersContractsIDataReader *self, guint16 ordinal, GError **error);
+TARVELIN_API TarvelinProvidersContractsValueObject **tarvelin_providers_contracts_idata_reader_get_values(
+    TarvelinProvidersContractsIDataReader *self, gint *result_length1, GError **error);
+TARVELIN_API gint
+tarvelin_providers_contracts_idata_reader_get_field_count(TarvelinProvidersContractsIDataReader *self);
+TARVELIN_API gboolean
+tarvelin_providers_contracts_idata_reader_get_is_closed(TarvelinProvidersContractsIDataReader *self);
 
 G_END_DECLS
