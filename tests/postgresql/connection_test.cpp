@@ -101,22 +101,7 @@ TEST(PostgresqlConnection, RefusedConnectionsRaiseAndLeaveTheProviderClosed) {
 TEST(PostgresqlConnection, OperationsOnANeverOpenedProviderRaise) {
     auto provider = PostgreSQLProvider::create();
     gpointer p = provider.instance();
-    std::vector<std::function<void()>> operations = {
-        [&] { iprovider::execute_model(p, "SELECT 1", true); },
-        [&] { iprovider::execute_affect(p, "SELECT 1", true); },
-        [&] { iprovider::execute_scalar(p, "SELECT 1", true); },
-        [&] { iprovider::execute_statements(p, "SELECT 1", true); },
-        [&] { iprovider::execute_reader(p, "SELECT 1"); },
-        [&] { iprovider::transaction(p); },
-        [&] { iprovider::commit(p); },
-        [&] { iprovider::rollback(p); },
-    };
-    for (std::size_t i = 0; i < operations.size(); ++i) {
-        gobj::Error e = error_of(operations[i]);
-        EXPECT_TRUE(e.matches("PostgreSQL")) << i;
-        EXPECT_EQ(e.code(), -2) << i;
-        EXPECT_EQ(e.message(), "PGRES_FATAL_ERROR : The connection is not open.") << i;
-    }
+    expect_every_operation_fails(p, "PostgreSQL", -2, "PGRES_FATAL_ERROR : The connection is not open.");
     GError* error = nullptr;
     EXPECT_FALSE(tarvelin_providers_contracts_iprovider_transaction(TARVELIN_PROVIDERS_CONTRACTS_IPROVIDER(p), &error));
     ASSERT_NE(error, nullptr);

@@ -73,22 +73,7 @@ TEST(SqliteProviderLifecycle, FailedOpenLeavesTheProviderClosed) {
 TEST(SqliteProviderLifecycle, EveryOperationWithoutAHandleFailsInTheSqliteDomain) {
     auto provider = SQLiteProvider::create();
     gpointer p = provider.instance();
-    std::vector<std::function<void()>> operations = {
-        [&] { iprovider::execute_model(p, "SELECT 1", true); },
-        [&] { iprovider::execute_affect(p, "SELECT 1", true); },
-        [&] { iprovider::execute_scalar(p, "SELECT 1", true); },
-        [&] { iprovider::execute_statements(p, "SELECT 1", true); },
-        [&] { iprovider::execute_reader(p, "SELECT 1"); },
-        [&] { iprovider::transaction(p); },
-        [&] { iprovider::commit(p); },
-        [&] { iprovider::rollback(p); },
-    };
-    for (std::size_t i = 0; i < operations.size(); ++i) {
-        gobj::Error e = error_of(operations[i]);
-        EXPECT_TRUE(e.matches("SQLite")) << i;
-        EXPECT_EQ(e.code(), -1) << i;
-        EXPECT_EQ(e.message(), "The database is not open.") << i;
-    }
+    expect_every_operation_fails(p, "SQLite", -1, "The database is not open.");
     // Through the C entry the error arrives with the empty result.
     GError* error = nullptr;
     EXPECT_EQ(tarvelin_providers_contracts_iprovider_execute_affect(
