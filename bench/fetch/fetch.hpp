@@ -35,6 +35,10 @@ const std::vector<Scenario>& scenarios();
 // The text of an environment variable, or `fallback`.
 std::string env(const char* name, const std::string& fallback = "");
 
+// A server record from <prefix>_HOST, _PORT, _USER, _PASSWORD and _DATABASE as
+// scripts/test-servers exports them (prefix "TARVELIN_PG", "TARVELIN_MYSQL").
+TarvelinProvidersContractsServer* server_from_env(const std::string& prefix);
+
 // Opens `provider` with `server`, runs `sql` through execute_model and returns the
 // number of rows of the table (0 after printing the error). Releases both arguments.
 std::size_t model_rows(TarvelinProvidersContractsIProvider* provider, TarvelinProvidersContractsServer* server,

@@ -67,6 +67,17 @@ std::string env(const char* name, const std::string& fallback) {
     return v && *v ? v : fallback;
 }
 
+TarvelinProvidersContractsServer* server_from_env(const std::string& prefix) {
+    auto var = [&](const char* suffix) { return env((prefix + suffix).c_str()); };
+    TarvelinProvidersContractsServer* server = tarvelin_providers_contracts_server_new();
+    tarvelin_providers_contracts_server_set_host(server, var("_HOST").c_str());
+    tarvelin_providers_contracts_server_set_port(server, atoi(var("_PORT").c_str()));
+    tarvelin_providers_contracts_server_set_username(server, var("_USER").c_str());
+    tarvelin_providers_contracts_server_set_password(server, var("_PASSWORD").c_str());
+    tarvelin_providers_contracts_server_set_initial(server, var("_DATABASE").c_str());
+    return server;
+}
+
 std::size_t model_rows(TarvelinProvidersContractsIProvider* provider, TarvelinProvidersContractsServer* server,
                        const std::string& sql) {
     GError* error = nullptr;

@@ -69,12 +69,7 @@ std::size_t raw() {
 
 std::size_t model() {
     auto* provider = TARVELIN_PROVIDERS_CONTRACTS_IPROVIDER(tarvelin_providers_supports_postgre_sql_provider_new());
-    TarvelinProvidersContractsServer* server = tarvelin_providers_contracts_server_new();
-    tarvelin_providers_contracts_server_set_host(server, fetch::env("TARVELIN_PG_HOST").c_str());
-    tarvelin_providers_contracts_server_set_port(server, atoi(fetch::env("TARVELIN_PG_PORT").c_str()));
-    tarvelin_providers_contracts_server_set_username(server, fetch::env("TARVELIN_PG_USER").c_str());
-    tarvelin_providers_contracts_server_set_password(server, fetch::env("TARVELIN_PG_PASSWORD").c_str());
-    tarvelin_providers_contracts_server_set_initial(server, fetch::env("TARVELIN_PG_DATABASE").c_str());
+    TarvelinProvidersContractsServer* server = fetch::server_from_env("TARVELIN_PG");
     return fetch::model_rows(provider, server, fetch::select_all(table));
 }
 

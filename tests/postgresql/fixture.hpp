@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "sqlite/driver_checks.hpp"
+#include "support/driver_checks.hpp"
 #include "support/servers.hpp"
 #include "supports/postgresql/provider.hpp"
 #include "supports/postgresql/reader.hpp"

@@ -9,7 +9,7 @@
 #include "contracts/value_integer.hpp"
 #include "contracts/value_string.hpp"
 #include "gobj/gee.hpp"
-#include "sqlserver/driver_test_support.hpp"
+#include "support/driver_checks.hpp"
 #include "support/servers.hpp"
 #include "supports/redis/provider.hpp"
 #include "supports/redis/reader.hpp"

@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "contracts/face_reader.hpp"
-#include "sqlserver/driver_test_support.hpp"
+#include "support/driver_checks.hpp"
 #include "supports/redis/command.hpp"
 #include "supports/redis/provider.hpp"
 #include "supports/redis/reader.hpp"

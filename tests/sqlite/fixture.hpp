@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "sqlite/driver_checks.hpp"
+#include "support/driver_checks.hpp"
 #include "supports/sqlite/provider.hpp"
 #include "supports/sqlite/reader.hpp"
 

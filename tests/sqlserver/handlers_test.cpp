@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "contracts/face_server.hpp"
-#include "sqlserver/driver_test_support.hpp"
+#include "support/driver_checks.hpp"
 #include "support/tds_peer.hpp"
 #include "supports/sqlserver/provider.hpp"
 #include "supports/sqlserver/tds_message.hpp"

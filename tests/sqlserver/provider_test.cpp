@@ -10,7 +10,7 @@
 #include "contracts/value_datetime.hpp"
 #include "contracts/value_integer.hpp"
 #include "gobj/gee.hpp"
-#include "sqlserver/driver_test_support.hpp"
+#include "support/driver_checks.hpp"
 #include "support/servers.hpp"
 #include "support/tds_peer.hpp"
 #include "supports/sqlserver/provider.hpp"

@@ -119,22 +119,7 @@ gobj::Ref<ScriptedReader> ScriptedProvider::reader_for(const Answer& answer) con
     return ScriptedReader::create(answer.columns, answer.rows);
 }
 
-gobj::Ref<TableModel> ScriptedProvider::fill_model(IDataReader& reader) {
-    auto table = TableModel::create();
-    gint count = reader.get_field_count();
-    for (gint i = 0; i < count; ++i) {
-        auto o = static_cast<guint16>(i);
-        table->get_columns().append(
-            ColumnModel::create_full_size(reader.get_name(o), reader.get_data_type(o), reader.get_size(o)));
-    }
-    while (reader.read()) {
-        auto row = RowModel::create();
-        for (gint i = 0; i < count; ++i) row->get_values().append(reader.get_value(static_cast<guint16>(i)));
-        table->get_rows().append(row);
-    }
-    reader.close();
-    return table;
-}
+gobj::Ref<TableModel> ScriptedProvider::fill_model(IDataReader& reader) { return fill_table(reader); }
 
 void ScriptedProvider::open(Server& server, const std::string& connection_string) {
     std::lock_guard lock(mutex_);

@@ -16,5 +16,3 @@ GObject** dup_objects(std::vector<gobj::Ref<gobj::Object>> objects, gint* length
 }
 
 }  // namespace tarvelin::providers::contracts
-
-template class tarvelin::gobj::InterfaceSpec<tarvelin::providers::contracts::IProvider>;

@@ -66,9 +66,9 @@ void IProvider::fill(Vtable* vt) {
                   GError** error) {
         g_return_if_fail(server != NULL);
         g_return_if_fail(connection_string != NULL);
-        capi_void(error, [&] { self<T>(s)->open(*gobj::cast<Server>(server), connection_string); });
+        gobj::capi(error, [&] { self<T>(s)->open(*gobj::cast<Server>(server), connection_string); });
     };
-    vt->close = [](CSelf* s, GError** error) { capi_void(error, [&] { self<T>(s)->close(); }); };
+    vt->close = [](CSelf* s, GError** error) { gobj::capi(error, [&] { self<T>(s)->close(); }); };
     vt->execute_model = [](CSelf* s, const gchar* statement, gboolean flag, GError** error) -> TM* {
         g_return_val_if_fail(statement != NULL, NULL);
         return gobj::capi(
@@ -102,8 +102,8 @@ void IProvider::fill(Vtable* vt) {
     vt->transaction = [](CSelf* s, GError** error) -> gboolean {
         return gobj::capi(error, [&] { return gboolean(self<T>(s)->transaction()); }, gboolean(FALSE));
     };
-    vt->commit = [](CSelf* s, GError** error) { capi_void(error, [&] { self<T>(s)->commit(); }); };
-    vt->rollback = [](CSelf* s, GError** error) { capi_void(error, [&] { self<T>(s)->rollback(); }); };
+    vt->commit = [](CSelf* s, GError** error) { gobj::capi(error, [&] { self<T>(s)->commit(); }); };
+    vt->rollback = [](CSelf* s, GError** error) { gobj::capi(error, [&] { self<T>(s)->rollback(); }); };
     vt->get_is_opened = [](CSelf* s) -> gboolean {
         return gobj::guarded("get_is_opened", [&] { return gboolean(self<T>(s)->get_is_opened()); }, gboolean(FALSE));
     };
@@ -191,6 +191,3 @@ inline bool get_is_opened(gpointer p) { return tarvelin_providers_contracts_ipro
 
 }  // namespace tarvelin::providers::contracts
 
-// One list of interface properties for every binary: implementers in other binaries
-// (tests, a host's C++ code) read the list the library filled.
-extern template class TARVELIN_EXPORT tarvelin::gobj::InterfaceSpec<tarvelin::providers::contracts::IProvider>;

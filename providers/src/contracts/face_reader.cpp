@@ -1,5 +1,7 @@
 #include "contracts/face_reader.hpp"
 
+#include "contracts/model_table.hpp"
+
 #include <cstring>
 
 namespace tarvelin::providers::contracts {
@@ -81,6 +83,27 @@ void IDataReader::defaults(Vtable* vt) {
     };
 }
 
-}  // namespace tarvelin::providers::contracts
+gobj::Ref<TableModel> fill_table(IDataReader& reader, bool on_first_row) {
+    auto model = TableModel::create();
+    const gint count = reader.get_field_count();
+    for (gint i = 0; i < count; ++i) {
+        auto ordinal = static_cast<guint16>(i);
+        model->get_columns().append(
+            ColumnModel::create_full_size(reader.get_name(ordinal), reader.get_data_type(ordinal), reader.get_size(ordinal)));
+    }
+    auto append_row = [&] {
+        auto row = RowModel::create();
+        for (gint i = 0; i < count; ++i) row->get_values().append(reader.get_value(static_cast<guint16>(i)));
+        model->get_rows().append(row);
+    };
+    if (on_first_row) {
+        do append_row();
+        while (reader.read());
+    } else {
+        while (reader.read()) append_row();
+    }
+    reader.close();
+    return model;
+}
 
-template class tarvelin::gobj::InterfaceSpec<tarvelin::providers::contracts::IDataReader>;
+}  // namespace tarvelin::providers::contracts

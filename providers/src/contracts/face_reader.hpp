@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "contracts/c_skin.hpp"
+#include "gobj/bridge.hpp"
 #include "contracts/value_object.hpp"
 #include "contracts/vocabulary.hpp"
 #include "gobj/bridge.hpp"
@@ -152,7 +152,7 @@ void IDataReader::fill(Vtable* vt) {
     vt->get_float = gobj::slot<T, &I::get_float>(vt->get_float);
     vt->get_double = gobj::slot<T, &I::get_double>(vt->get_double);
     vt->get_date = [](CSelf* s, guint16 ordinal, GDate* result, GError** error) {
-        capi_void(error, [&] {
+        gobj::capi(error, [&] {
             GDate d = self<T>(s)->get_date(ordinal);
             if (result) *result = d;
         });
@@ -186,6 +186,13 @@ void IDataReader::fill(Vtable* vt) {
 }
 
 // Calls through the interface structure of any reader instance; errors are thrown.
+class TableModel;
+
+// The table of one result, built the way every driver builds it: one column per field
+// (name, DataType, size), then one row of get_value cells per row; the reader is closed
+// afterwards. `on_first_row` says the reader already stands on its first row.
+TARVELIN_EXPORT gobj::Ref<TableModel> fill_table(IDataReader& reader, bool on_first_row = false);
+
 namespace idata_reader {
 
 namespace detail {
@@ -243,6 +250,3 @@ inline bool get_is_closed(gpointer r) { return tarvelin_providers_contracts_idat
 
 }  // namespace tarvelin::providers::contracts
 
-// One list of interface properties for every binary: implementers in other binaries
-// (tests, a host's C++ code) read the list the library filled.
-extern template class TARVELIN_EXPORT tarvelin::gobj::InterfaceSpec<tarvelin::providers::contracts::IDataReader>;

@@ -1,5 +1,5 @@
 // C face of the saved-connections store.
-#include "contracts/c_skin.hpp"
+#include "gobj/bridge.hpp"
 #include "contracts/face_server_setting.hpp"
 
 using namespace tarvelin;
@@ -135,11 +135,11 @@ void tarvelin_providers_contracts_server_setting_load(TarvelinProvidersContracts
                                                       const gchar* filename, GError** error) {
     g_return_if_fail(self != NULL);
     g_return_if_fail(filename != NULL);
-    capi_void(error, [&] { cast<ServerSetting>(self)->load(filename); });
+    gobj::capi(error, [&] { cast<ServerSetting>(self)->load(filename); });
 }
 void tarvelin_providers_contracts_server_setting_save(TarvelinProvidersContractsServerSetting* self, GError** error) {
     g_return_if_fail(self != NULL);
-    capi_void(error, [&] { cast<ServerSetting>(self)->save(); });
+    gobj::capi(error, [&] { cast<ServerSetting>(self)->save(); });
 }
 
 }  // extern "C"

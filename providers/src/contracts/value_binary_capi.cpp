@@ -51,7 +51,7 @@ void tarvelin_providers_contracts_value_binary_write(TarvelinProvidersContractsV
                                                      GError** error) {
     g_return_if_fail(self != NULL);
     g_return_if_fail(stream != NULL);
-    capi_void(error, [&] { cast<ValueBinary>(self)->write(stream); });
+    gobj::capi(error, [&] { cast<ValueBinary>(self)->write(stream); });
 }
 void tarvelin_providers_contracts_value_binary_load(TarvelinProvidersContractsValueBinary* self,
                                                     const gchar* filename, GAsyncReadyCallback _callback_,
@@ -63,7 +63,7 @@ void tarvelin_providers_contracts_value_binary_load(TarvelinProvidersContractsVa
 void tarvelin_providers_contracts_value_binary_load_finish(TarvelinProvidersContractsValueBinary* self,
                                                            GAsyncResult* _res_, GError** error) {
     g_return_if_fail(self != NULL);
-    capi_void(error, [&] { cast<ValueBinary>(self)->load_finish(_res_); });
+    gobj::capi(error, [&] { cast<ValueBinary>(self)->load_finish(_res_); });
 }
 void tarvelin_providers_contracts_value_binary_save(TarvelinProvidersContractsValueBinary* self,
                                                     const gchar* filename, GAsyncReadyCallback _callback_,
@@ -75,7 +75,7 @@ void tarvelin_providers_contracts_value_binary_save(TarvelinProvidersContractsVa
 void tarvelin_providers_contracts_value_binary_save_finish(TarvelinProvidersContractsValueBinary* self,
                                                            GAsyncResult* _res_, GError** error) {
     g_return_if_fail(self != NULL);
-    capi_void(error, [&] { cast<ValueBinary>(self)->save_finish(_res_); });
+    gobj::capi(error, [&] { cast<ValueBinary>(self)->save_finish(_res_); });
 }
 
 }  // extern "C"

@@ -25,7 +25,7 @@ void tarvelin_providers_contracts_value_string_load(TarvelinProvidersContractsVa
 void tarvelin_providers_contracts_value_string_load_finish(TarvelinProvidersContractsValueString* self,
                                                            GAsyncResult* _res_, GError** error) {
     g_return_if_fail(self != NULL);
-    capi_void(error, [&] { cast<ValueString>(self)->load_finish(_res_); });
+    gobj::capi(error, [&] { cast<ValueString>(self)->load_finish(_res_); });
 }
 void tarvelin_providers_contracts_value_string_save(TarvelinProvidersContractsValueString* self,
                                                     const gchar* filename, GAsyncReadyCallback _callback_,
@@ -37,7 +37,7 @@ void tarvelin_providers_contracts_value_string_save(TarvelinProvidersContractsVa
 void tarvelin_providers_contracts_value_string_save_finish(TarvelinProvidersContractsValueString* self,
                                                            GAsyncResult* _res_, GError** error) {
     g_return_if_fail(self != NULL);
-    capi_void(error, [&] { cast<ValueString>(self)->save_finish(_res_); });
+    gobj::capi(error, [&] { cast<ValueString>(self)->save_finish(_res_); });
 }
 
 TarvelinProvidersContractsValueUuid* tarvelin_providers_contracts_value_uuid_construct(GType object_type) {

@@ -38,18 +38,6 @@ int number_of(const E& value) noexcept {
     return n;
 }
 
-// gobj::capi for an operation without a result.
-template <class F>
-void capi_void(GError** error, F&& f) noexcept {
-    tarvelin::gobj::capi(
-        error,
-        [&] {
-            f();
-            return true;
-        },
-        false);
-}
-
 // Runs `make` behind the exception barrier and hands the new reference to C.
 template <class CType, class F>
 CType* hand_over(const char* where, F&& make) noexcept {

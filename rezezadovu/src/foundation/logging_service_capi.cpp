@@ -1,5 +1,5 @@
 // C face of the logging facade.
-#include "foundation/fundamental_capi.hpp"
+#include "gobj/fundamental_capi.hpp"
 #include "foundation/logging_service.hpp"
 
 using namespace tarvelin;

@@ -1,5 +1,5 @@
 // C face of the date-time helper.
-#include "foundation/fundamental_capi.hpp"
+#include "gobj/fundamental_capi.hpp"
 #include "helpers/helper_date_time.hpp"
 
 using namespace tarvelin;

@@ -93,22 +93,9 @@ gobj::Ref<Reader> Provider::make_reader(MYSQL_RES* result, bool owns) const {
 }
 
 gobj::Ref<TableModel> Provider::fill_model(MYSQL_RES* result) const {
-    auto model = TableModel::create();
-    if (mysql_num_fields(result) == 0) return model;
+    if (mysql_num_fields(result) == 0) return TableModel::create();
     auto reader = make_reader(result, false);
-    const gint count = reader->get_field_count();
-    for (gint i = 0; i < count; ++i) {
-        auto ordinal = static_cast<guint16>(i);
-        model->get_columns().append(contracts::ColumnModel::create_full_size(
-            reader->get_name(ordinal), reader->get_data_type(ordinal), reader->get_size(ordinal)));
-    }
-    while (reader->read()) {
-        auto row = contracts::RowModel::create();
-        for (gint i = 0; i < count; ++i) row->get_values().append(reader->get_value(static_cast<guint16>(i)));
-        model->get_rows().append(row);
-    }
-    reader->close();
-    return model;
+    return contracts::fill_table(*reader);
 }
 
 gobj::Ref<TableModel> Provider::execute_model(const std::string& statement, bool) {

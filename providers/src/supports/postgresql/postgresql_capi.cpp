@@ -21,12 +21,12 @@ TARVELIN_API GType tarvelin_providers_supports_ipostgre_sql_type_get_type(void) 
 void tarvelin_providers_supports_ipostgre_sql_error_raise_error_connection(
     TarvelinProvidersSupportsIPostgreSQLError* self, PGconn* connection, GError** error) {
     g_return_if_fail(self != NULL);
-    providers::contracts::capi_void(error, [&] { IPostgreSQLError::raise_error_connection(connection); });
+    gobj::capi(error, [&] { IPostgreSQLError::raise_error_connection(connection); });
 }
 void tarvelin_providers_supports_ipostgre_sql_error_raise_error_result(TarvelinProvidersSupportsIPostgreSQLError* self,
                                                                        PGresult* _result_, GError** error) {
     g_return_if_fail(self != NULL);
-    providers::contracts::capi_void(error, [&] { IPostgreSQLError::raise_error_result(_result_); });
+    gobj::capi(error, [&] { IPostgreSQLError::raise_error_result(_result_); });
 }
 
 TarvelinProvidersContractsDataType tarvelin_providers_supports_ipostgre_sql_type_map_data_type(

@@ -26,21 +26,8 @@ bool has_rows(const PGresult* r) {
 gint64 affected_rows(PGresult* r) { return g_ascii_strtoll(PQcmdTuples(r), nullptr, 10); }
 
 gobj::Ref<TableModel> fill_model(PGresult* result) {
-    auto model = TableModel::create();
     auto reader = PostgreSQLReader::create(result);
-    gint count = reader->get_field_count();
-    for (gint i = 0; i < count; ++i) {
-        auto ordinal = guint16(i);
-        model->get_columns().append(ColumnModel::create_full_size(
-            reader->get_name(ordinal), reader->get_data_type(ordinal), reader->get_size(ordinal)));
-    }
-    while (reader->read()) {
-        auto row = RowModel::create();
-        for (gint i = 0; i < count; ++i) row->get_values().append(reader->get_value(guint16(i)));
-        model->get_rows().append(row);
-    }
-    reader->close();
-    return model;
+    return contracts::fill_table(*reader);
 }
 
 }  // namespace

@@ -19,13 +19,13 @@ void tarvelin_providers_supports_iredis_error_raise_error_response(TarvelinProvi
                                                                    struct redisContext* context, gint code,
                                                                    GError** error) {
     g_return_if_fail(self != NULL);
-    providers::contracts::capi_void(error, [&] { IRedisError::raise_error_response(context, code); });
+    gobj::capi(error, [&] { IRedisError::raise_error_response(context, code); });
 }
 void tarvelin_providers_supports_iredis_error_raise_error_reply(TarvelinProvidersSupportsIRedisError* self,
                                                                 struct redisContext* context,
                                                                 struct redisReply* reply, GError** error) {
     g_return_if_fail(self != NULL);
-    providers::contracts::capi_void(error, [&] { IRedisError::raise_error_reply(context, reply); });
+    gobj::capi(error, [&] { IRedisError::raise_error_reply(context, reply); });
 }
 
 GType tarvelin_providers_supports_redis_provider_get_type(void) { return RedisProvider::gtype(); }

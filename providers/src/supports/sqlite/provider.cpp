@@ -65,23 +65,8 @@ Stepped prepare_and_step(sqlite3* db, const std::string& sql) {
 // The table of a statement stepped once: its columns (types and sizes of the first
 // row's cells) and every row, converted cell by cell.
 gobj::Ref<TableModel> fill_model(sqlite3* db, sqlite3_stmt* stmt, bool has_row) {
-    auto model = TableModel::create();
     auto reader = SQLiteReader::create(db, stmt, false, has_row);
-    gint count = reader->get_field_count();
-    for (gint i = 0; i < count; ++i) {
-        auto ordinal = guint16(i);
-        model->get_columns().append(ColumnModel::create_full_size(
-            reader->get_name(ordinal), reader->get_data_type(ordinal), reader->get_size(ordinal)));
-    }
-    if (has_row) {
-        do {
-            auto row = RowModel::create();
-            for (gint i = 0; i < count; ++i) row->get_values().append(reader->get_value(guint16(i)));
-            model->get_rows().append(row);
-        } while (reader->read());
-    }
-    reader->close();
-    return model;
+    return contracts::fill_table(*reader, has_row);
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ void tarvelin_providers_supports_isq_lite_error_raise_error(TarvelinProvidersSup
                                                             sqlite3* database, gint result, GError** error) {
     g_return_if_fail(self != NULL);
     g_return_if_fail(database != NULL);
-    providers::contracts::capi_void(error, [&] { ISQLiteError::raise_error(database, result); });
+    gobj::capi(error, [&] { ISQLiteError::raise_error(database, result); });
 }
 
 TarvelinProvidersContractsDataType tarvelin_providers_supports_isq_lite_type_map_data_type(

@@ -206,21 +206,8 @@ int SQLServerProvider::next_result(DBPROCESS* p) {
 }
 
 gobj::Ref<TableModel> SQLServerProvider::fill_model(DBPROCESS* p) {
-    auto model = TableModel::create();
     auto reader = SQLServerReader::create(p);
-    const gint count = reader->get_field_count();
-    for (gint i = 0; i < count; ++i) {
-        auto ordinal = static_cast<guint16>(i);
-        model->get_columns().append(contracts::ColumnModel::create_full_size(
-            reader->get_name(ordinal), reader->get_data_type(ordinal), reader->get_size(ordinal)));
-    }
-    while (reader->read()) {
-        auto row = contracts::RowModel::create();
-        for (gint i = 0; i < count; ++i) row->get_values().append(reader->get_value(static_cast<guint16>(i)));
-        model->get_rows().append(row);
-    }
-    reader->close();
-    return model;
+    return contracts::fill_table(*reader);
 }
 
 gobj::Ref<TableModel> SQLServerProvider::execute_model(const std::string& statement, bool) {

@@ -1,4 +1,5 @@
 // C face of the SQL Server driver.
+#include "gobj/fundamental_capi.hpp"
 #include "supports/sqlserver/provider.hpp"
 #include "supports/sqlserver/reader.hpp"
 #include "supports/sqlserver/sql_server_error.hpp"
@@ -21,7 +22,7 @@ extern "C" {
 
 // ---------------------------------------------------------------- TdsMessage
 
-TARVELIN_API GType tarvelin_providers_supports_tds_message_get_type(void) { return TdsMessage::gtype(); }
+TARVELIN_FUNDAMENTAL_CAPI(TdsMessage, tarvelin_providers_supports_, tds_message)
 
 TarvelinProvidersSupportsTdsMessage* tarvelin_providers_supports_tds_message_construct(GType object_type) {
     return gobj::guarded(__func__, [&] {
@@ -31,9 +32,6 @@ TarvelinProvidersSupportsTdsMessage* tarvelin_providers_supports_tds_message_con
 TarvelinProvidersSupportsTdsMessage* tarvelin_providers_supports_tds_message_new(void) {
     return tarvelin_providers_supports_tds_message_construct(TdsMessage::gtype());
 }
-gpointer tarvelin_providers_supports_tds_message_ref(gpointer instance) { return gobj::fundamental_ref(instance); }
-void tarvelin_providers_supports_tds_message_unref(gpointer instance) { gobj::fundamental_unref(instance); }
-
 gint32 tarvelin_providers_supports_tds_message_get_error(TarvelinProvidersSupportsTdsMessage* self) {
     g_return_val_if_fail(self != NULL, 0);
     return cast<TdsMessage>(self)->get_error();
@@ -67,21 +65,6 @@ void tarvelin_providers_supports_tds_message_set_message(TarvelinProvidersSuppor
                                                          const gchar* value) {
     g_return_if_fail(self != NULL);
     gobj::guarded_void(__func__, [&] { cast<TdsMessage>(self)->set_message(value); });
-}
-
-void tarvelin_providers_supports_value_set_tds_message(GValue* value, gpointer v_object) {
-    gobj::fundamental_value_set(value, TdsMessage::gtype(), v_object);
-}
-void tarvelin_providers_supports_value_take_tds_message(GValue* value, gpointer v_object) {
-    gobj::fundamental_value_take(value, TdsMessage::gtype(), v_object);
-}
-gpointer tarvelin_providers_supports_value_get_tds_message(const GValue* value) {
-    return gobj::fundamental_value_get(value, TdsMessage::gtype());
-}
-GParamSpec* tarvelin_providers_supports_param_spec_tds_message(const gchar* name, const gchar* nick,
-                                                               const gchar* blurb, GType object_type,
-                                                               GParamFlags flags) {
-    return gobj::fundamental_param_spec(TdsMessage::gtype(), name, nick, blurb, object_type, flags);
 }
 
 // ---------------------------------------------------------------- TdsUserData
@@ -129,7 +112,7 @@ TarvelinProvidersSupportsTdsUserData* tarvelin_providers_supports_isql_server_er
 void tarvelin_providers_supports_isql_server_error_raise_error(TarvelinProvidersSupportsISQLServerError* self,
                                                                gint code, GError** error) {
     g_return_if_fail(self != NULL);
-    providers::contracts::capi_void(error, [&] {
+    gobj::capi(error, [&] {
         ISQLServerError::raise_error_for(tarvelin_providers_supports_isql_server_error_get_userdata(self), code);
     });
 }

@@ -27,19 +27,13 @@ void tarvelin_rezezadovu_contracts_setting_user_setting_load(TarvelinRezezadovuC
                                                              const gchar* filename, GError** error) {
     g_return_if_fail(self != NULL);
     g_return_if_fail(filename != NULL);
-    gobj::capi(error, [&] {
-        cast<UserSetting>(self)->load(filename);
-        return true;
-    });
+    gobj::capi(error, [&] { cast<UserSetting>(self)->load(filename); });
 }
 
 void tarvelin_rezezadovu_contracts_setting_user_setting_save(TarvelinRezezadovuContractsSettingUserSetting* self,
                                                              GError** error) {
     g_return_if_fail(self != NULL);
-    gobj::capi(error, [&] {
-        cast<UserSetting>(self)->save();
-        return true;
-    });
+    gobj::capi(error, [&] { cast<UserSetting>(self)->save(); });
 }
 
 #define USER_SETTING_GROUP_CAPI(G, name)                                                                         \

@@ -103,7 +103,7 @@ struct DateTime {
 
 }  // namespace tarvelin::rezezadovu::contracts::setting::field
 
-// Inside a group class: a getter, a setter that notifies on change, and the spec.
+// Inside a group class: a getter, a setter that notifies on change, and the param spec.
 #define TARVELIN_SETTING_ACCESSORS(K, name, prop, init, dflt)                                     \
     field::K::value_type get_##name() const { return field::K::get(name##_); }                   \
     void set_##name(field::K::value_type v) {                                                      \

@@ -82,14 +82,7 @@ void tarvelin_rezezadovu_supports_log_slice_file_log_handler_initialize(
     TarvelinRezezadovuSupportsLogSliceFileLogHandler* self, const gchar* name, const gchar* folder, gint64 size_max,
     GError** error) {
     g_return_if_fail(self != NULL);
-    // capi needs a result type: the bool only says that no error came.
-    gobj::capi(
-        error,
-        [&] {
-            cast<SliceFileLogHandler>(self)->initialize(name, folder, size_max);
-            return true;
-        },
-        false);
+    gobj::capi(error, [&] { cast<SliceFileLogHandler>(self)->initialize(name, folder, size_max); });
 }
 void tarvelin_rezezadovu_supports_log_slice_file_log_handler_close(
     TarvelinRezezadovuSupportsLogSliceFileLogHandler* self) {
