@@ -8,9 +8,9 @@
 #include <thread>
 #include <vector>
 
-#include "foundation/logging_service.hpp"
-#include "foundation/services.hpp"
-#include "supports/log/manager.hpp"
+#include "rezezadovu/foundation/logging_service.hpp"
+#include "rezezadovu/foundation/services.hpp"
+#include "rezezadovu/supports/log/manager.hpp"
 
 using namespace tarvelin::rezezadovu;
 using foundation::LoggingService;

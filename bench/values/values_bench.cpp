@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "contracts/value_datetime.hpp"
-#include "contracts/value_integer.hpp"
-#include "contracts/value_numeric.hpp"
-#include "contracts/value_object.hpp"
-#include "contracts/value_string.hpp"
+#include "providers/contracts/value_datetime.hpp"
+#include "providers/contracts/value_integer.hpp"
+#include "providers/contracts/value_numeric.hpp"
+#include "providers/contracts/value_object.hpp"
+#include "providers/contracts/value_string.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;

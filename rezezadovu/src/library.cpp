@@ -1,7 +1,7 @@
 // Anchors the core library's link against libproviders before its services exist.
 #include <glib-object.h>
 
-#include "contracts/value_object.hpp"
+#include "providers/contracts/value_object.hpp"
 
 extern "C" __attribute__((visibility("default"))) GType tarvelin_rezezadovu_providers_anchor(void) {
     return tarvelin::providers::contracts::ValueObject::gtype();

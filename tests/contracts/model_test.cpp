@@ -4,9 +4,9 @@
 #include <functional>
 #include <tuple>
 
-#include "contracts/model_data_set.hpp"
-#include "contracts/value_integer.hpp"
-#include "contracts/value_string.hpp"
+#include "providers/contracts/model_data_set.hpp"
+#include "providers/contracts/value_integer.hpp"
+#include "providers/contracts/value_string.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "contracts/value_integer.hpp"
+#include "providers/contracts/value_integer.hpp"
 #include "support/scripted_provider.hpp"
 
 extern "C" {

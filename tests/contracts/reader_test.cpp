@@ -4,13 +4,13 @@
 
 #include <functional>
 
-#include "contracts/value_binary.hpp"
-#include "contracts/value_datetime.hpp"
-#include "contracts/value_enum.hpp"
-#include "contracts/value_geometry.hpp"
-#include "contracts/value_integer.hpp"
-#include "contracts/value_numeric.hpp"
-#include "contracts/value_string.hpp"
+#include "providers/contracts/value_binary.hpp"
+#include "providers/contracts/value_datetime.hpp"
+#include "providers/contracts/value_enum.hpp"
+#include "providers/contracts/value_geometry.hpp"
+#include "providers/contracts/value_integer.hpp"
+#include "providers/contracts/value_numeric.hpp"
+#include "providers/contracts/value_string.hpp"
 #include "support/scripted_reader.hpp"
 
 extern "C" {

@@ -5,7 +5,7 @@
 
 #include <cctype>
 
-#include "contracts/face_server.hpp"
+#include "providers/contracts/face_server.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "contracts/face_server_setting.hpp"
+#include "providers/contracts/face_server_setting.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;

@@ -8,8 +8,8 @@
 #include <thread>
 #include <vector>
 
-#include "gobj/bridge.hpp"
-#include "gobj/gee.hpp"
+#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/gee.hpp"
 
 extern "C" {
 #include "host_types.h"

@@ -1,7 +1,7 @@
 // The general value classes through both faces.
 #include <gtest/gtest.h>
 
-#include "contracts/value_object.hpp"
+#include "providers/contracts/value_object.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;

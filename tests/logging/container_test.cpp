@@ -5,7 +5,7 @@
 #include <barrier>
 #include <thread>
 
-#include "foundation/services.hpp"
+#include "rezezadovu/foundation/services.hpp"
 #include "log_fixture.hpp"
 
 using namespace tarvelin;

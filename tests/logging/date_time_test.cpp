@@ -1,7 +1,7 @@
 // The date-time helper's forms of now and of time spans.
 #include <gtest/gtest.h>
 
-#include "helpers/helper_date_time.hpp"
+#include "rezezadovu/helpers/helper_date_time.hpp"
 #include "log_fixture.hpp"
 
 using namespace tarvelin;

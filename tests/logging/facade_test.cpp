@@ -8,10 +8,10 @@
 #include <map>
 #include <thread>
 
-#include "foundation/logging_service.hpp"
-#include "foundation/services.hpp"
+#include "rezezadovu/foundation/logging_service.hpp"
+#include "rezezadovu/foundation/services.hpp"
 #include "log_fixture.hpp"
-#include "supports/log/manager.hpp"
+#include "rezezadovu/supports/log/manager.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::test;

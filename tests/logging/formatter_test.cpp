@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "log_fixture.hpp"
-#include "supports/log/formatter_default.hpp"
-#include "supports/log/handler_file_temp.hpp"
+#include "rezezadovu/supports/log/formatter_default.hpp"
+#include "rezezadovu/supports/log/handler_file_temp.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::test;

@@ -4,11 +4,11 @@
 #include <unistd.h>
 
 #include "log_fixture.hpp"
-#include "supports/log/formatter_default.hpp"
-#include "supports/log/handler_console.hpp"
-#include "supports/log/handler_delegate.hpp"
-#include "supports/log/handler_file_slice.hpp"
-#include "supports/log/handler_file_temp.hpp"
+#include "rezezadovu/supports/log/formatter_default.hpp"
+#include "rezezadovu/supports/log/handler_console.hpp"
+#include "rezezadovu/supports/log/handler_delegate.hpp"
+#include "rezezadovu/supports/log/handler_file_slice.hpp"
+#include "rezezadovu/supports/log/handler_file_temp.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::test;

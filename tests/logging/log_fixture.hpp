@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "contracts/log/iformatter.hpp"
-#include "gobj/bridge.hpp"
+#include "rezezadovu/contracts/log/iformatter.hpp"
+#include "providers/gobj/bridge.hpp"
 
 namespace tarvelin::test {
 

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "log_fixture.hpp"
-#include "supports/log/handler_file_slice.hpp"
-#include "supports/log/handler_file_temp.hpp"
-#include "supports/log/manager.hpp"
+#include "rezezadovu/supports/log/handler_file_slice.hpp"
+#include "rezezadovu/supports/log/handler_file_temp.hpp"
+#include "rezezadovu/supports/log/manager.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::test;

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "contracts/face_provider.hpp"
-#include "gobj/error.hpp"
+#include "providers/contracts/face_provider.hpp"
+#include "providers/gobj/error.hpp"
 #include "support/servers.hpp"
 
 namespace tarvelin::test::mysql {

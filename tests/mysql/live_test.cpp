@@ -4,8 +4,8 @@
 #include <cstring>
 #include <thread>
 
-#include "contracts/value_binary.hpp"
-#include "contracts/value_integer.hpp"
+#include "providers/contracts/value_binary.hpp"
+#include "providers/contracts/value_integer.hpp"
 #include "mysql/live.hpp"
 
 using namespace tarvelin;

@@ -5,12 +5,12 @@
 
 #include <cstring>
 
-#include "supports/mariadb/provider.hpp"
-#include "supports/mysql/provider.hpp"
-#include "supports/mysql_common/cells.hpp"
-#include "supports/mysql_common/client.hpp"
-#include "supports/mysql_common/error.hpp"
-#include "supports/mysql_common/types.hpp"
+#include "providers/supports/mariadb/provider.hpp"
+#include "providers/supports/mysql/provider.hpp"
+#include "providers/supports/mysql_common/cells.hpp"
+#include "providers/supports/mysql_common/client.hpp"
+#include "providers/supports/mysql_common/error.hpp"
+#include "providers/supports/mysql_common/types.hpp"
 #include "support/servers.hpp"
 
 using namespace tarvelin;

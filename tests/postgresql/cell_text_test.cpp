@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "supports/postgresql/cell_text.hpp"
-#include "supports/postgresql/type.hpp"
+#include "providers/supports/postgresql/cell_text.hpp"
+#include "providers/supports/postgresql/type.hpp"
 
 using namespace tarvelin::providers::supports::postgresql;
 

@@ -1,5 +1,5 @@
 #include "postgresql/fixture.hpp"
-#include "supports/postgresql/connection_parameters.hpp"
+#include "providers/supports/postgresql/connection_parameters.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::test;

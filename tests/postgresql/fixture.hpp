@@ -6,8 +6,8 @@
 
 #include "support/driver_checks.hpp"
 #include "support/servers.hpp"
-#include "supports/postgresql/provider.hpp"
-#include "supports/postgresql/reader.hpp"
+#include "providers/supports/postgresql/provider.hpp"
+#include "providers/supports/postgresql/reader.hpp"
 
 namespace tarvelin::test {
 

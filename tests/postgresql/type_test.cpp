@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "supports/postgresql/type.hpp"
+#include "providers/supports/postgresql/type.hpp"
 
 using namespace tarvelin::providers::supports::postgresql;
 

@@ -2,8 +2,8 @@
 // readings that need more than a number parser.
 #include <clocale>
 
-#include "contracts/value_binary.hpp"
-#include "contracts/value_datetime.hpp"
+#include "providers/contracts/value_binary.hpp"
+#include "providers/contracts/value_datetime.hpp"
 #include "postgresql/fixture.hpp"
 
 using namespace tarvelin;

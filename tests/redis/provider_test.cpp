@@ -5,14 +5,14 @@
 
 #include <functional>
 
-#include "contracts/face_provider.hpp"
-#include "contracts/value_integer.hpp"
-#include "contracts/value_string.hpp"
-#include "gobj/gee.hpp"
+#include "providers/contracts/face_provider.hpp"
+#include "providers/contracts/value_integer.hpp"
+#include "providers/contracts/value_string.hpp"
+#include "providers/gobj/gee.hpp"
 #include "support/driver_checks.hpp"
 #include "support/servers.hpp"
-#include "supports/redis/provider.hpp"
-#include "supports/redis/reader.hpp"
+#include "providers/supports/redis/provider.hpp"
+#include "providers/supports/redis/reader.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;

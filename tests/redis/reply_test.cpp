@@ -6,12 +6,12 @@
 
 #include <cstring>
 
-#include "contracts/face_reader.hpp"
+#include "providers/contracts/face_reader.hpp"
 #include "support/driver_checks.hpp"
-#include "supports/redis/command.hpp"
-#include "supports/redis/provider.hpp"
-#include "supports/redis/reader.hpp"
-#include "supports/redis/reply.hpp"
+#include "providers/supports/redis/command.hpp"
+#include "providers/supports/redis/provider.hpp"
+#include "providers/supports/redis/reader.hpp"
+#include "providers/supports/redis/reply.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "settings_files.hpp"
-#include "supports/crypto/open_ssl_asymmetric_cipher.hpp"
-#include "supports/crypto/open_ssl_symmetric_cipher.hpp"
+#include "rezezadovu/supports/crypto/open_ssl_asymmetric_cipher.hpp"
+#include "rezezadovu/supports/crypto/open_ssl_symmetric_cipher.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu::supports::crypto;

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "helpers/helper_encoding.hpp"
-#include "helpers/helper_file_type.hpp"
-#include "helpers/helper_location.hpp"
-#include "helpers/helper_string.hpp"
+#include "rezezadovu/helpers/helper_encoding.hpp"
+#include "rezezadovu/helpers/helper_file_type.hpp"
+#include "rezezadovu/helpers/helper_location.hpp"
+#include "rezezadovu/helpers/helper_string.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu::helpers;

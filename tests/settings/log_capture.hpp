@@ -4,11 +4,11 @@
 
 #include <string>
 
-#include "contracts/log/ilog_manager.hpp"
-#include "foundation/logging_service.hpp"
-#include "foundation/services.hpp"
+#include "rezezadovu/contracts/log/ilog_manager.hpp"
+#include "rezezadovu/foundation/logging_service.hpp"
+#include "rezezadovu/foundation/services.hpp"
 #include "settings_files.hpp"
-#include "supports/log/manager.hpp"
+#include "rezezadovu/supports/log/manager.hpp"
 
 namespace settings_test {
 

@@ -1,8 +1,8 @@
 // A process whose host registered no resource bundle and no cipher.
 #include <gtest/gtest.h>
 
-#include "helpers/helper_file_type.hpp"
-#include "helpers/helper_password.hpp"
+#include "rezezadovu/helpers/helper_file_type.hpp"
+#include "rezezadovu/helpers/helper_password.hpp"
 #include "log_capture.hpp"
 
 using namespace tarvelin;

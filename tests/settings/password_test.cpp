@@ -6,10 +6,10 @@
 #include <set>
 #include <string>
 
-#include "helpers/helper_password.hpp"
-#include "helpers/helper_service.hpp"
+#include "rezezadovu/helpers/helper_password.hpp"
+#include "rezezadovu/helpers/helper_service.hpp"
 #include "log_capture.hpp"
-#include "supports/crypto/open_ssl_symmetric_cipher.hpp"
+#include "rezezadovu/supports/crypto/open_ssl_symmetric_cipher.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu;

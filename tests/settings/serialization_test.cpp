@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "contracts/iclonable.hpp"
-#include "contracts/serialization/serializer_json.hpp"
-#include "contracts/storage/istorable.hpp"
-#include "gobj/bridge.hpp"
+#include "rezezadovu/contracts/iclonable.hpp"
+#include "rezezadovu/contracts/serialization/serializer_json.hpp"
+#include "rezezadovu/contracts/storage/istorable.hpp"
+#include "providers/gobj/bridge.hpp"
 #include "sample_types.h"
 
 using namespace tarvelin;

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "contracts/setting/user_setting.hpp"
+#include "rezezadovu/contracts/setting/user_setting.hpp"
 #include "settings_files.hpp"
 
 using namespace tarvelin;

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "support/driver_checks.hpp"
-#include "supports/sqlite/provider.hpp"
-#include "supports/sqlite/reader.hpp"
+#include "providers/supports/sqlite/provider.hpp"
+#include "providers/supports/sqlite/reader.hpp"
 
 namespace tarvelin::test {
 

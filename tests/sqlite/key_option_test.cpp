@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "supports/sqlite/key_option.hpp"
+#include "providers/supports/sqlite/key_option.hpp"
 
 using tarvelin::providers::supports::sqlite::key_from_options;
 

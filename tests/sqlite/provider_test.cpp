@@ -1,6 +1,6 @@
 #include <thread>
 
-#include "contracts/value_integer.hpp"
+#include "providers/contracts/value_integer.hpp"
 #include "sqlite/fixture.hpp"
 
 using namespace tarvelin;

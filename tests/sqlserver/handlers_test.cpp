@@ -2,11 +2,11 @@
 // connection to the scripted peer (so dbgetuserdata reaches the provider's record).
 #include <gtest/gtest.h>
 
-#include "contracts/face_server.hpp"
+#include "providers/contracts/face_server.hpp"
 #include "support/driver_checks.hpp"
 #include "support/tds_peer.hpp"
-#include "supports/sqlserver/provider.hpp"
-#include "supports/sqlserver/tds_message.hpp"
+#include "providers/supports/sqlserver/provider.hpp"
+#include "providers/supports/sqlserver/tds_message.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::supports::sqlserver;

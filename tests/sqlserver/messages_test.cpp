@@ -4,8 +4,8 @@
 
 #include <tarvelin/providers/sqlserver.h>
 
-#include "supports/sqlserver/provider.hpp"
-#include "supports/sqlserver/tds_message.hpp"
+#include "providers/supports/sqlserver/provider.hpp"
+#include "providers/supports/sqlserver/tds_message.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::supports::sqlserver;

@@ -5,17 +5,17 @@
 #include <functional>
 #include <thread>
 
-#include "contracts/face_provider.hpp"
-#include "contracts/value_binary.hpp"
-#include "contracts/value_datetime.hpp"
-#include "contracts/value_integer.hpp"
-#include "gobj/gee.hpp"
+#include "providers/contracts/face_provider.hpp"
+#include "providers/contracts/value_binary.hpp"
+#include "providers/contracts/value_datetime.hpp"
+#include "providers/contracts/value_integer.hpp"
+#include "providers/gobj/gee.hpp"
 #include "support/driver_checks.hpp"
 #include "support/servers.hpp"
 #include "support/tds_peer.hpp"
-#include "supports/sqlserver/provider.hpp"
-#include "supports/sqlserver/reader.hpp"
-#include "supports/sqlserver/tds_message.hpp"
+#include "providers/supports/sqlserver/provider.hpp"
+#include "providers/supports/sqlserver/reader.hpp"
+#include "providers/supports/sqlserver/tds_message.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;

@@ -3,10 +3,10 @@
 
 #include <tarvelin/providers/sqlserver.h>
 
-#include "contracts/value_integer.hpp"
-#include "supports/sqlserver/cell.hpp"
-#include "supports/sqlserver/reader.hpp"
-#include "supports/sqlserver/sql_server_type.hpp"
+#include "providers/contracts/value_integer.hpp"
+#include "providers/supports/sqlserver/cell.hpp"
+#include "providers/supports/sqlserver/reader.hpp"
+#include "providers/supports/sqlserver/sql_server_type.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::supports::sqlserver;

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "contracts/face_provider.hpp"
-#include "gobj/error.hpp"
+#include "providers/contracts/face_provider.hpp"
+#include "providers/gobj/error.hpp"
 
 namespace tarvelin::test {
 

@@ -1,6 +1,6 @@
 #include "support/scripted_provider.hpp"
 
-#include "contracts/value_integer.hpp"
+#include "providers/contracts/value_integer.hpp"
 
 namespace tarvelin::test {
 

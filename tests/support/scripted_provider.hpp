@@ -43,7 +43,7 @@
 #include <string>
 #include <vector>
 
-#include "contracts/face_provider.hpp"
+#include "providers/contracts/face_provider.hpp"
 #include "support/scripted_reader.hpp"
 
 namespace tarvelin::test {

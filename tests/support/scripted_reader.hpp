@@ -23,7 +23,7 @@
 #include <string>
 #include <vector>
 
-#include "contracts/face_reader.hpp"
+#include "providers/contracts/face_reader.hpp"
 
 namespace tarvelin::test {
 

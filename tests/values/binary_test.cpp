@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "contracts/value_binary.hpp"
+#include "providers/contracts/value_binary.hpp"
 #include "value_test_support.hpp"
 
 using namespace tarvelin;

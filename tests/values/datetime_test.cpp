@@ -1,7 +1,7 @@
 // Date and time cells with the local zone pinned to UTC.
 #include <tarvelin/providers/providers.h>
 
-#include "contracts/value_datetime.hpp"
+#include "providers/contracts/value_datetime.hpp"
 #include "value_test_support.hpp"
 
 using namespace tarvelin;

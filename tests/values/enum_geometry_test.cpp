@@ -1,8 +1,8 @@
 // Enumerated and spatial cells.
 #include <tarvelin/providers/providers.h>
 
-#include "contracts/value_enum.hpp"
-#include "contracts/value_geometry.hpp"
+#include "providers/contracts/value_enum.hpp"
+#include "providers/contracts/value_geometry.hpp"
 #include "value_test_support.hpp"
 
 using namespace tarvelin;

@@ -3,9 +3,9 @@
 
 #include <cmath>
 
-#include "contracts/value_datetime.hpp"
-#include "contracts/value_factory.hpp"
-#include "contracts/value_object.hpp"
+#include "providers/contracts/value_datetime.hpp"
+#include "providers/contracts/value_factory.hpp"
+#include "providers/contracts/value_object.hpp"
 #include "value_test_support.hpp"
 
 using namespace tarvelin;

@@ -5,9 +5,9 @@
 
 #include <vector>
 
-#include "contracts/value_binary.hpp"
-#include "contracts/value_file.hpp"
-#include "contracts/value_string.hpp"
+#include "providers/contracts/value_binary.hpp"
+#include "providers/contracts/value_file.hpp"
+#include "providers/contracts/value_string.hpp"
 #include "value_test_support.hpp"
 
 using namespace tarvelin;

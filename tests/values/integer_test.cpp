@@ -4,7 +4,7 @@
 #include <climits>
 #include <functional>
 
-#include "contracts/value_integer.hpp"
+#include "providers/contracts/value_integer.hpp"
 #include "value_test_support.hpp"
 
 using namespace tarvelin;

@@ -3,7 +3,7 @@
 
 #include <cfloat>
 
-#include "contracts/value_numeric.hpp"
+#include "providers/contracts/value_numeric.hpp"
 #include "value_test_support.hpp"
 
 using namespace tarvelin;

@@ -1,7 +1,7 @@
 // Text cells: string, XML, JSON, UUID and wide text.
 #include <tarvelin/providers/providers.h>
 
-#include "contracts/value_string.hpp"
+#include "providers/contracts/value_string.hpp"
 #include "value_test_support.hpp"
 
 using namespace tarvelin;

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "gobj/bridge.hpp"
+#include "providers/gobj/bridge.hpp"
 
 namespace value_test {
 

@@ -4,8 +4,8 @@
 
 #include <cstdlib>
 
-#include "contracts/value_datetime.hpp"
-#include "contracts/value_object.hpp"
+#include "providers/contracts/value_datetime.hpp"
+#include "providers/contracts/value_object.hpp"
 #include "value_test_support.hpp"
 
 using namespace tarvelin;

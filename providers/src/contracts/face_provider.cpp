@@ -1,4 +1,4 @@
-#include "contracts/face_provider.hpp"
+#include "providers/contracts/face_provider.hpp"
 
 namespace tarvelin::providers::contracts {
 

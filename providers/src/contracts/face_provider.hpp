@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "contracts/face_reader.hpp"
-#include "contracts/face_server.hpp"
-#include "contracts/model_table.hpp"
+#include "providers/contracts/face_reader.hpp"
+#include "providers/contracts/face_server.hpp"
+#include "providers/contracts/model_table.hpp"
 
 namespace tarvelin::providers::contracts {
 

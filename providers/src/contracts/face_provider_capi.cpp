@@ -1,5 +1,5 @@
 // C face of the provider contract: dispatchers through the interface structure.
-#include "contracts/face_provider.hpp"
+#include "providers/contracts/face_provider.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;

@@ -1,6 +1,6 @@
-#include "contracts/face_reader.hpp"
+#include "providers/contracts/face_reader.hpp"
 
-#include "contracts/model_table.hpp"
+#include "providers/contracts/model_table.hpp"
 
 #include <cstring>
 

@@ -18,10 +18,10 @@
 #include <string>
 #include <vector>
 
-#include "gobj/bridge.hpp"
-#include "contracts/value_object.hpp"
-#include "contracts/vocabulary.hpp"
-#include "gobj/bridge.hpp"
+#include "providers/gobj/bridge.hpp"
+#include "providers/contracts/value_object.hpp"
+#include "providers/contracts/vocabulary.hpp"
+#include "providers/gobj/bridge.hpp"
 
 namespace tarvelin::providers::contracts {
 

@@ -1,5 +1,5 @@
 // C face of the reader contract: dispatchers through the interface structure.
-#include "contracts/face_reader.hpp"
+#include "providers/contracts/face_reader.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;

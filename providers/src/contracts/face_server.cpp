@@ -1,4 +1,4 @@
-#include "contracts/face_server.hpp"
+#include "providers/contracts/face_server.hpp"
 
 namespace tarvelin::providers::contracts {
 

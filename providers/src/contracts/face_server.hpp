@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "gobj/bridge.hpp"
+#include "providers/gobj/bridge.hpp"
 
 // The text properties: C++ field, property name, value of a new record. Every text
 // property declares NULL as its default, so the JSON file writes texts (even empty ones)

@@ -1,5 +1,5 @@
 // C face of the server record.
-#include "contracts/face_server.hpp"
+#include "providers/contracts/face_server.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;

@@ -1,4 +1,4 @@
-#include "contracts/face_server_setting.hpp"
+#include "providers/contracts/face_server_setting.hpp"
 
 #include <glib/gstdio.h>
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "contracts/face_server.hpp"
-#include "contracts/serializable.hpp"
-#include "gobj/gee.hpp"
+#include "providers/contracts/face_server.hpp"
+#include "providers/contracts/serializable.hpp"
+#include "providers/gobj/gee.hpp"
 
 namespace tarvelin::providers::contracts {
 

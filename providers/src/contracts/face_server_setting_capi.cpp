@@ -1,6 +1,6 @@
 // C face of the saved-connections store.
-#include "gobj/bridge.hpp"
-#include "contracts/face_server_setting.hpp"
+#include "providers/gobj/bridge.hpp"
+#include "providers/contracts/face_server_setting.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;

@@ -1,4 +1,4 @@
-#include "contracts/model_column.hpp"
+#include "providers/contracts/model_column.hpp"
 
 namespace tarvelin::providers::contracts {
 

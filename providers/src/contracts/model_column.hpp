@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "contracts/vocabulary.hpp"
-#include "gobj/bridge.hpp"
+#include "providers/contracts/vocabulary.hpp"
+#include "providers/gobj/bridge.hpp"
 
 namespace tarvelin::providers::contracts {
 

@@ -1,4 +1,4 @@
-#include "contracts/model_data_set.hpp"
+#include "providers/contracts/model_data_set.hpp"
 
 namespace tarvelin::providers::contracts {
 

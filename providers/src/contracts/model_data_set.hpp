@@ -1,7 +1,7 @@
 // A list of result tables.
 #pragma once
 
-#include "contracts/model_table.hpp"
+#include "providers/contracts/model_table.hpp"
 
 namespace tarvelin::providers::contracts {
 

@@ -1,4 +1,4 @@
-#include "contracts/model_result.hpp"
+#include "providers/contracts/model_result.hpp"
 
 namespace tarvelin::providers::contracts {
 

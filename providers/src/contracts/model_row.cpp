@@ -1,4 +1,4 @@
-#include "contracts/model_row.hpp"
+#include "providers/contracts/model_row.hpp"
 
 namespace tarvelin::providers::contracts {
 

@@ -3,10 +3,10 @@
 
 #include <tarvelin/providers/model_table.h>
 
-#include "contracts/value_object.hpp"
-#include "contracts/vocabulary.hpp"
-#include "gobj/bridge.hpp"
-#include "gobj/gee.hpp"
+#include "providers/contracts/value_object.hpp"
+#include "providers/contracts/vocabulary.hpp"
+#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/gee.hpp"
 
 namespace tarvelin::providers::contracts {
 

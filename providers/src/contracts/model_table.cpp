@@ -1,4 +1,4 @@
-#include "contracts/model_table.hpp"
+#include "providers/contracts/model_table.hpp"
 
 namespace tarvelin::providers::contracts {
 

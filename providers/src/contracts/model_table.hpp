@@ -6,10 +6,10 @@
 #include <optional>
 #include <span>
 
-#include "contracts/model_column.hpp"
-#include "contracts/model_result.hpp"
-#include "contracts/model_row.hpp"
-#include "gobj/gee.hpp"
+#include "providers/contracts/model_column.hpp"
+#include "providers/contracts/model_result.hpp"
+#include "providers/contracts/model_row.hpp"
+#include "providers/gobj/gee.hpp"
 
 namespace tarvelin::providers::contracts {
 

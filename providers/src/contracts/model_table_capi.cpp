@@ -1,5 +1,5 @@
 // C face of the result models.
-#include "contracts/model_data_set.hpp"
+#include "providers/contracts/model_data_set.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;

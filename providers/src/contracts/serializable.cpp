@@ -1,4 +1,4 @@
-#include "contracts/serializable.hpp"
+#include "providers/contracts/serializable.hpp"
 
 namespace tarvelin::providers::contracts {
 

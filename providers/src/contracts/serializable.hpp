@@ -5,7 +5,7 @@
 
 #include <json-glib/json-glib.h>
 
-#include "gobj/bridge.hpp"
+#include "providers/gobj/bridge.hpp"
 
 namespace tarvelin::providers::contracts {
 

@@ -1,9 +1,9 @@
-#include "contracts/value_binary.hpp"
+#include "providers/contracts/value_binary.hpp"
 
 #include <cstring>
 
-#include "contracts/value_support.hpp"
-#include "contracts/value_file.hpp"
+#include "providers/contracts/value_support.hpp"
+#include "providers/contracts/value_file.hpp"
 
 namespace tarvelin::providers::contracts {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "contracts/value_object.hpp"
+#include "providers/contracts/value_object.hpp"
 
 namespace tarvelin::providers::contracts {
 

@@ -1,6 +1,6 @@
 // C face of the byte cells.
-#include "contracts/value_binary.hpp"
-#include "contracts/value_support.hpp"
+#include "providers/contracts/value_binary.hpp"
+#include "providers/contracts/value_support.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;

@@ -1,6 +1,6 @@
-#include "contracts/value_datetime.hpp"
+#include "providers/contracts/value_datetime.hpp"
 
-#include "contracts/value_support.hpp"
+#include "providers/contracts/value_support.hpp"
 
 namespace tarvelin::providers::contracts {
 

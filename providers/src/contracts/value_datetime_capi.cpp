@@ -1,6 +1,6 @@
 // C face of the date and time cells.
-#include "contracts/value_support.hpp"
-#include "contracts/value_datetime.hpp"
+#include "providers/contracts/value_support.hpp"
+#include "providers/contracts/value_datetime.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;

@@ -1,6 +1,6 @@
 // C face of the enumerated cells.
-#include "contracts/value_support.hpp"
-#include "contracts/value_enum.hpp"
+#include "providers/contracts/value_support.hpp"
+#include "providers/contracts/value_enum.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;

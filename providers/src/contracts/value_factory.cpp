@@ -3,13 +3,13 @@
 #include <cfloat>
 #include <limits>
 
-#include "contracts/value_binary.hpp"
-#include "contracts/value_support.hpp"
-#include "contracts/value_datetime.hpp"
-#include "contracts/value_factory.hpp"
-#include "contracts/value_integer.hpp"
-#include "contracts/value_numeric.hpp"
-#include "contracts/value_string.hpp"
+#include "providers/contracts/value_binary.hpp"
+#include "providers/contracts/value_support.hpp"
+#include "providers/contracts/value_datetime.hpp"
+#include "providers/contracts/value_factory.hpp"
+#include "providers/contracts/value_integer.hpp"
+#include "providers/contracts/value_numeric.hpp"
+#include "providers/contracts/value_string.hpp"
 
 namespace tarvelin::providers::contracts {
 

@@ -4,7 +4,7 @@
 
 #include <glib.h>
 
-#include "gobj/export.hpp"
+#include "providers/gobj/export.hpp"
 
 namespace tarvelin::providers::contracts::text_number {
 

@@ -1,9 +1,9 @@
-#include "contracts/value_file.hpp"
+#include "providers/contracts/value_file.hpp"
 
 #include <algorithm>
 #include <utility>
 
-#include "gobj/bridge.hpp"
+#include "providers/gobj/bridge.hpp"
 
 namespace tarvelin::providers::contracts::value_file {
 

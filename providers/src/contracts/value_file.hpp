@@ -9,7 +9,7 @@
 #include <functional>
 #include <string>
 
-#include "gobj/export.hpp"
+#include "providers/gobj/export.hpp"
 
 namespace tarvelin::providers::contracts::value_file {
 

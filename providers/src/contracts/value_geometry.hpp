@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "contracts/value_object.hpp"
+#include "providers/contracts/value_object.hpp"
 
 namespace tarvelin::providers::contracts {
 

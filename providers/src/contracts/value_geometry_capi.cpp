@@ -1,6 +1,6 @@
 // C face of the spatial cells.
-#include "contracts/value_support.hpp"
-#include "contracts/value_geometry.hpp"
+#include "providers/contracts/value_support.hpp"
+#include "providers/contracts/value_geometry.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;

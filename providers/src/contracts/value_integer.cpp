@@ -1,4 +1,4 @@
-#include "contracts/value_integer.hpp"
+#include "providers/contracts/value_integer.hpp"
 
 #include <glib/gprintf.h>
 

@@ -4,7 +4,7 @@
 
 #include <tarvelin/providers/value_integer.h>
 
-#include "contracts/value_scalar.hpp"
+#include "providers/contracts/value_scalar.hpp"
 
 namespace tarvelin::providers::contracts {
 

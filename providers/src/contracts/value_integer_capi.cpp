@@ -1,6 +1,6 @@
 // C face of the integer and boolean cells.
-#include "contracts/value_support.hpp"
-#include "contracts/value_integer.hpp"
+#include "providers/contracts/value_support.hpp"
+#include "providers/contracts/value_integer.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;

@@ -1,4 +1,4 @@
-#include "contracts/value_numeric.hpp"
+#include "providers/contracts/value_numeric.hpp"
 
 #include <cfloat>
 

@@ -3,7 +3,7 @@
 
 #include <tarvelin/providers/value_numeric.h>
 
-#include "contracts/value_scalar.hpp"
+#include "providers/contracts/value_scalar.hpp"
 
 namespace tarvelin::providers::contracts {
 

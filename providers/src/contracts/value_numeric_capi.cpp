@@ -1,6 +1,6 @@
 // C face of the floating-point cells.
-#include "contracts/value_support.hpp"
-#include "contracts/value_numeric.hpp"
+#include "providers/contracts/value_support.hpp"
+#include "providers/contracts/value_numeric.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;

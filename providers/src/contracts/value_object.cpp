@@ -1,4 +1,4 @@
-#include "contracts/value_object.hpp"
+#include "providers/contracts/value_object.hpp"
 
 #include <glib/gprintf.h>
 

@@ -1,5 +1,5 @@
 // C face of the value contract and its general members.
-#include "contracts/value_object.hpp"
+#include "providers/contracts/value_object.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;

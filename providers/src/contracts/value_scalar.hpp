@@ -1,7 +1,7 @@
 // The shared body of the cells that hold one plain number or truth value.
 #pragma once
 
-#include "contracts/value_object.hpp"
+#include "providers/contracts/value_object.hpp"
 
 namespace tarvelin::providers::contracts {
 

@@ -1,7 +1,7 @@
-#include "contracts/value_string.hpp"
+#include "providers/contracts/value_string.hpp"
 
-#include "contracts/value_support.hpp"
-#include "contracts/value_file.hpp"
+#include "providers/contracts/value_support.hpp"
+#include "providers/contracts/value_file.hpp"
 
 namespace tarvelin::providers::contracts {
 

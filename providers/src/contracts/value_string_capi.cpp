@@ -1,6 +1,6 @@
 // C face of the text cells.
-#include "contracts/value_support.hpp"
-#include "contracts/value_string.hpp"
+#include "providers/contracts/value_support.hpp"
+#include "providers/contracts/value_string.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;

@@ -1,5 +1,5 @@
 // The three vocabularies registered with GLib's type system.
-#include "contracts/vocabulary.hpp"
+#include "providers/contracts/vocabulary.hpp"
 
 namespace tarvelin::providers::contracts {
 

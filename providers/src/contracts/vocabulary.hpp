@@ -3,7 +3,7 @@
 
 #include <tarvelin/providers/vocabulary.h>
 
-#include "gobj/bridge.hpp"
+#include "providers/gobj/bridge.hpp"
 
 namespace tarvelin::providers::contracts {
 

@@ -1,7 +1,7 @@
 // C face of the vocabularies: type accessors and conversions.
-#include "contracts/value_support.hpp"
-#include "contracts/value_object.hpp"
-#include "contracts/vocabulary.hpp"
+#include "providers/contracts/value_support.hpp"
+#include "providers/contracts/value_object.hpp"
+#include "providers/contracts/vocabulary.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;

@@ -1,4 +1,4 @@
-#include "gobj/bridge.hpp"
+#include "providers/gobj/bridge.hpp"
 
 #include <gobject/gvaluecollector.h>
 

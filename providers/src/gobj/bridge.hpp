@@ -47,8 +47,8 @@
 #include <utility>
 #include <vector>
 
-#include "gobj/error.hpp"
-#include "gobj/export.hpp"
+#include "providers/gobj/error.hpp"
+#include "providers/gobj/export.hpp"
 
 namespace tarvelin::gobj {
 

@@ -14,7 +14,7 @@
 #include <exception>
 #include <string>
 
-#include "gobj/export.hpp"
+#include "providers/gobj/export.hpp"
 
 namespace tarvelin::gobj {
 

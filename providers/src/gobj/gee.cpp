@@ -1,4 +1,4 @@
-#include "gobj/gee.hpp"
+#include "providers/gobj/gee.hpp"
 
 namespace tarvelin::gobj {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "gobj/bridge.hpp"
+#include "providers/gobj/bridge.hpp"
 
 namespace tarvelin::gobj {
 

@@ -1,4 +1,4 @@
-#include "contracts/iclonable.hpp"
+#include "rezezadovu/contracts/iclonable.hpp"
 
 #include <gee.h>
 

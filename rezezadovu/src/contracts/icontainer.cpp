@@ -1,6 +1,6 @@
-#include "contracts/icontainer.hpp"
+#include "rezezadovu/contracts/icontainer.hpp"
 
-#include "foundation/preconditions.hpp"
+#include "rezezadovu/foundation/preconditions.hpp"
 
 namespace tarvelin::rezezadovu::contracts {
 

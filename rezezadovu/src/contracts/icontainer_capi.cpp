@@ -1,5 +1,5 @@
 // C face of the container contract: argument checks, then the implementer's slot.
-#include "contracts/icontainer.hpp"
+#include "rezezadovu/contracts/icontainer.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu::contracts;

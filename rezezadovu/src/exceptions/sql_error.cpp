@@ -1,7 +1,7 @@
 // The SQL error domain and its codes.
 #include <tarvelin/rezezadovu/exceptions.h>
 
-#include "gobj/bridge.hpp"
+#include "providers/gobj/bridge.hpp"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "foundation/container.hpp"
+#include "rezezadovu/foundation/container.hpp"
 
 #include <string>
 #include <vector>
 
-#include "foundation/preconditions.hpp"
+#include "rezezadovu/foundation/preconditions.hpp"
 
 namespace tarvelin::rezezadovu::foundation {
 

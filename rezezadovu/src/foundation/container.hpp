@@ -5,7 +5,7 @@
 #include <set>
 #include <unordered_map>
 
-#include "contracts/icontainer.hpp"
+#include "rezezadovu/contracts/icontainer.hpp"
 
 namespace tarvelin::rezezadovu::foundation {
 

@@ -1,5 +1,5 @@
 // C face of the container and of the process-wide registry.
-#include "foundation/services.hpp"
+#include "rezezadovu/foundation/services.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu::foundation;

@@ -1,11 +1,11 @@
-#include "foundation/logging_service.hpp"
+#include "rezezadovu/foundation/logging_service.hpp"
 
 #include <atomic>
 #include <mutex>
 #include <string>
 
-#include "foundation/preconditions.hpp"
-#include "foundation/services.hpp"
+#include "rezezadovu/foundation/preconditions.hpp"
+#include "rezezadovu/foundation/services.hpp"
 
 namespace tarvelin::rezezadovu::foundation {
 

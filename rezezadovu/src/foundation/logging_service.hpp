@@ -5,7 +5,7 @@
 
 #include <cstdarg>
 
-#include "contracts/log/ilog_manager.hpp"
+#include "rezezadovu/contracts/log/ilog_manager.hpp"
 
 namespace tarvelin::rezezadovu::foundation {
 

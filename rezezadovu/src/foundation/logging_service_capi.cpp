@@ -1,6 +1,6 @@
 // C face of the logging facade.
-#include "gobj/fundamental_capi.hpp"
-#include "foundation/logging_service.hpp"
+#include "providers/gobj/fundamental_capi.hpp"
+#include "rezezadovu/foundation/logging_service.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu::foundation;

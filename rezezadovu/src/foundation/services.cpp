@@ -1,4 +1,4 @@
-#include "foundation/services.hpp"
+#include "rezezadovu/foundation/services.hpp"
 
 #include <atomic>
 #include <mutex>

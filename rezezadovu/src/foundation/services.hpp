@@ -1,7 +1,7 @@
 // The process-wide registry: one Container behind static operations.
 #pragma once
 
-#include "foundation/container.hpp"
+#include "rezezadovu/foundation/container.hpp"
 
 namespace tarvelin::rezezadovu::foundation {
 

@@ -2,7 +2,7 @@
 // functions, and new/construct. Use inside extern "C".
 #pragma once
 
-#include "gobj/fundamental_capi.hpp"
+#include "providers/gobj/fundamental_capi.hpp"
 
 #define TARVELIN_HELPER_CAPI(Cls, snake)                                                                          \
     TARVELIN_FUNDAMENTAL_CAPI(Cls, tarvelin_rezezadovu_helpers_, snake)                                         \

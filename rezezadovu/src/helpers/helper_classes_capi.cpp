@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <vector>
 
-#include "helpers/helper_capi.hpp"
-#include "helpers/helper_encoding.hpp"
-#include "helpers/helper_file_type.hpp"
-#include "helpers/helper_location.hpp"
-#include "helpers/helper_string.hpp"
+#include "rezezadovu/helpers/helper_capi.hpp"
+#include "rezezadovu/helpers/helper_encoding.hpp"
+#include "rezezadovu/helpers/helper_file_type.hpp"
+#include "rezezadovu/helpers/helper_location.hpp"
+#include "rezezadovu/helpers/helper_string.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu::helpers;

@@ -1,4 +1,4 @@
-#include "helpers/helper_date_time.hpp"
+#include "rezezadovu/helpers/helper_date_time.hpp"
 
 namespace tarvelin::rezezadovu::helpers {
 

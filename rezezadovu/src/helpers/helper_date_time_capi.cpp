@@ -1,6 +1,6 @@
 // C face of the date-time helper.
-#include "gobj/fundamental_capi.hpp"
-#include "helpers/helper_date_time.hpp"
+#include "providers/gobj/fundamental_capi.hpp"
+#include "rezezadovu/helpers/helper_date_time.hpp"
 
 using namespace tarvelin;
 using tarvelin::rezezadovu::helpers::DateTimeHelper;

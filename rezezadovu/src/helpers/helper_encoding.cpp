@@ -1,4 +1,4 @@
-#include "helpers/helper_encoding.hpp"
+#include "rezezadovu/helpers/helper_encoding.hpp"
 
 #include <uchardet.h>
 

@@ -7,7 +7,7 @@
 #include <span>
 #include <string>
 
-#include "gobj/bridge.hpp"
+#include "providers/gobj/bridge.hpp"
 
 typedef struct uchardet* uchardet_t;
 

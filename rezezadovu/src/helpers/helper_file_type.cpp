@@ -1,11 +1,11 @@
-#include "helpers/helper_file_type.hpp"
+#include "rezezadovu/helpers/helper_file_type.hpp"
 
 #include <json-glib/json-glib.h>
 
 #include <algorithm>
 #include <cstring>
 
-#include "foundation/logging_service.hpp"
+#include "rezezadovu/foundation/logging_service.hpp"
 
 namespace tarvelin::rezezadovu::helpers {
 

@@ -1,4 +1,4 @@
-#include "helpers/helper_location.hpp"
+#include "rezezadovu/helpers/helper_location.hpp"
 
 #include <algorithm>
 #include <cmath>

@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "gobj/bridge.hpp"
+#include "providers/gobj/bridge.hpp"
 
 namespace tarvelin::rezezadovu::helpers {
 

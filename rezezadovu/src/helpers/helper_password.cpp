@@ -1,11 +1,11 @@
-#include "helpers/helper_password.hpp"
+#include "rezezadovu/helpers/helper_password.hpp"
 
 #include <cstring>
 #include <utility>
 #include <vector>
 
-#include "foundation/logging_service.hpp"
-#include "helpers/helper_service.hpp"
+#include "rezezadovu/foundation/logging_service.hpp"
+#include "rezezadovu/helpers/helper_service.hpp"
 
 namespace tarvelin::rezezadovu::helpers {
 

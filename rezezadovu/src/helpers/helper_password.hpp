@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "contracts/face_server.hpp"
-#include "gobj/bridge.hpp"
+#include "providers/contracts/face_server.hpp"
+#include "providers/gobj/bridge.hpp"
 
 namespace tarvelin::rezezadovu::helpers {
 

@@ -1,6 +1,6 @@
-#include "helpers/helper_service.hpp"
+#include "rezezadovu/helpers/helper_service.hpp"
 
-#include "foundation/services.hpp"
+#include "rezezadovu/foundation/services.hpp"
 
 namespace tarvelin::rezezadovu::helpers {
 

@@ -3,10 +3,10 @@
 
 #include <tarvelin/rezezadovu/service_helpers.h>
 
-#include "contracts/crypto/iasymmetric_cipher.hpp"
-#include "contracts/crypto/isymmetric_cipher.hpp"
-#include "contracts/face_server_setting.hpp"
-#include "contracts/setting/user_setting.hpp"
+#include "rezezadovu/contracts/crypto/iasymmetric_cipher.hpp"
+#include "rezezadovu/contracts/crypto/isymmetric_cipher.hpp"
+#include "providers/contracts/face_server_setting.hpp"
+#include "rezezadovu/contracts/setting/user_setting.hpp"
 
 namespace tarvelin::rezezadovu::helpers {
 

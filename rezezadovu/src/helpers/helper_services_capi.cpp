@@ -1,7 +1,7 @@
 // C face of the service shortcuts and the password protection.
-#include "helpers/helper_capi.hpp"
-#include "helpers/helper_password.hpp"
-#include "helpers/helper_service.hpp"
+#include "rezezadovu/helpers/helper_capi.hpp"
+#include "rezezadovu/helpers/helper_password.hpp"
+#include "rezezadovu/helpers/helper_service.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu::helpers;

@@ -1,4 +1,4 @@
-#include "helpers/helper_string.hpp"
+#include "rezezadovu/helpers/helper_string.hpp"
 
 #include <gee.h>
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "gobj/bridge.hpp"
+#include "providers/gobj/bridge.hpp"
 
 namespace tarvelin::rezezadovu::helpers {
 

@@ -1,6 +1,6 @@
 // C face of the MariaDB driver.
-#include "supports/mariadb/provider.hpp"
-#include "supports/mysql_common/capi.hpp"
+#include "providers/supports/mariadb/provider.hpp"
+#include "providers/supports/mysql_common/capi.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::supports;

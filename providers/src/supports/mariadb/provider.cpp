@@ -1,4 +1,4 @@
-#include "supports/mariadb/provider.hpp"
+#include "providers/supports/mariadb/provider.hpp"
 
 namespace tarvelin::providers::supports::mariadb {
 

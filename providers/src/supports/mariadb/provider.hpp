@@ -1,9 +1,9 @@
 // The provider of the MariaDB driver.
 #pragma once
 
-#include "supports/mariadb/error.hpp"
-#include "supports/mariadb/reader.hpp"
-#include "supports/mysql_common/provider.hpp"
+#include "providers/supports/mariadb/error.hpp"
+#include "providers/supports/mariadb/reader.hpp"
+#include "providers/supports/mysql_common/provider.hpp"
 
 namespace tarvelin::providers::supports::mariadb {
 

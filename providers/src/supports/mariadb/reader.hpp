@@ -1,9 +1,9 @@
 // The reader of the MariaDB driver.
 #pragma once
 
-#include "supports/mariadb/error.hpp"
-#include "supports/mariadb/type.hpp"
-#include "supports/mysql_common/reader.hpp"
+#include "providers/supports/mariadb/error.hpp"
+#include "providers/supports/mariadb/type.hpp"
+#include "providers/supports/mysql_common/reader.hpp"
 
 namespace tarvelin::providers::supports::mariadb {
 

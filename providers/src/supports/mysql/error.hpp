@@ -3,7 +3,7 @@
 
 #include <tarvelin/providers/mysql.h>
 
-#include "gobj/bridge.hpp"
+#include "providers/gobj/bridge.hpp"
 
 namespace tarvelin::providers::supports::mysql {
 

@@ -1,4 +1,4 @@
-#include "supports/mysql/provider.hpp"
+#include "providers/supports/mysql/provider.hpp"
 
 namespace tarvelin::providers::supports::mysql {
 

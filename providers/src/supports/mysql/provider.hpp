@@ -1,9 +1,9 @@
 // The provider of the MySQL driver.
 #pragma once
 
-#include "supports/mysql/error.hpp"
-#include "supports/mysql/reader.hpp"
-#include "supports/mysql_common/provider.hpp"
+#include "providers/supports/mysql/error.hpp"
+#include "providers/supports/mysql/reader.hpp"
+#include "providers/supports/mysql_common/provider.hpp"
 
 namespace tarvelin::providers::supports::mysql {
 

@@ -1,9 +1,9 @@
 // The reader of the MySQL driver.
 #pragma once
 
-#include "supports/mysql/error.hpp"
-#include "supports/mysql/type.hpp"
-#include "supports/mysql_common/reader.hpp"
+#include "providers/supports/mysql/error.hpp"
+#include "providers/supports/mysql/type.hpp"
+#include "providers/supports/mysql_common/reader.hpp"
 
 namespace tarvelin::providers::supports::mysql {
 

@@ -4,9 +4,9 @@
 
 #include <mysql.h>
 
-#include "gobj/bridge.hpp"
-#include "supports/mysql_common/error.hpp"
-#include "supports/mysql_common/types.hpp"
+#include "providers/gobj/bridge.hpp"
+#include "providers/supports/mysql_common/error.hpp"
+#include "providers/supports/mysql_common/types.hpp"
 
 namespace tarvelin::providers::supports::mysql_common::capi {
 

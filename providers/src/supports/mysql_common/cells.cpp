@@ -1,4 +1,4 @@
-#include "supports/mysql_common/cells.hpp"
+#include "providers/supports/mysql_common/cells.hpp"
 
 #include <cerrno>
 #include <cstdio>

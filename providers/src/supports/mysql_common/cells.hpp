@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "gobj/export.hpp"
+#include "providers/gobj/export.hpp"
 
 namespace tarvelin::providers::supports::mysql_common::cells {
 

@@ -1,9 +1,9 @@
-#include "supports/mysql_common/client.hpp"
+#include "providers/supports/mysql_common/client.hpp"
 
 #include <errmsg.h>
 
-#include "gobj/bridge.hpp"
-#include "supports/mysql_common/error.hpp"
+#include "providers/gobj/bridge.hpp"
+#include "providers/supports/mysql_common/error.hpp"
 
 namespace tarvelin::providers::supports::mysql_common {
 

@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "gobj/export.hpp"
-#include "supports/mysql_common/product.hpp"
+#include "providers/gobj/export.hpp"
+#include "providers/supports/mysql_common/product.hpp"
 
 namespace tarvelin::providers::supports::mysql_common {
 

@@ -1,8 +1,8 @@
-#include "supports/mysql_common/error.hpp"
+#include "providers/supports/mysql_common/error.hpp"
 
 #include <glib/gprintf.h>
 
-#include "gobj/bridge.hpp"
+#include "providers/gobj/bridge.hpp"
 
 namespace tarvelin::providers::supports::mysql_common {
 

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "gobj/error.hpp"
-#include "supports/mysql_common/product.hpp"
+#include "providers/gobj/error.hpp"
+#include "providers/supports/mysql_common/product.hpp"
 
 namespace tarvelin::providers::supports::mysql_common {
 

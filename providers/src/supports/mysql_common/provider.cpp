@@ -1,7 +1,7 @@
-#include "supports/mysql_common/provider.hpp"
+#include "providers/supports/mysql_common/provider.hpp"
 
-#include "contracts/value_integer.hpp"
-#include "supports/mysql_common/error.hpp"
+#include "providers/contracts/value_integer.hpp"
+#include "providers/supports/mysql_common/error.hpp"
 
 namespace tarvelin::providers::supports::mysql_common {
 

@@ -7,10 +7,10 @@
 
 #include <mutex>
 
-#include "contracts/face_provider.hpp"
-#include "supports/mysql_common/client.hpp"
-#include "supports/mysql_common/product.hpp"
-#include "supports/mysql_common/reader.hpp"
+#include "providers/contracts/face_provider.hpp"
+#include "providers/supports/mysql_common/client.hpp"
+#include "providers/supports/mysql_common/product.hpp"
+#include "providers/supports/mysql_common/reader.hpp"
 
 namespace tarvelin::providers::supports::mysql_common {
 

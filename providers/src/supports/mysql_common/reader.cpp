@@ -1,10 +1,10 @@
-#include "supports/mysql_common/reader.hpp"
+#include "providers/supports/mysql_common/reader.hpp"
 
 #include <cstring>
 
-#include "supports/mysql_common/cells.hpp"
-#include "supports/mysql_common/error.hpp"
-#include "supports/mysql_common/types.hpp"
+#include "providers/supports/mysql_common/cells.hpp"
+#include "providers/supports/mysql_common/error.hpp"
+#include "providers/supports/mysql_common/types.hpp"
 
 namespace tarvelin::providers::supports::mysql_common {
 

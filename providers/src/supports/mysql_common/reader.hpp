@@ -4,8 +4,8 @@
 
 #include <mysql.h>
 
-#include "contracts/face_reader.hpp"
-#include "supports/mysql_common/product.hpp"
+#include "providers/contracts/face_reader.hpp"
+#include "providers/supports/mysql_common/product.hpp"
 
 namespace tarvelin::providers::supports::mysql_common {
 

@@ -1,4 +1,4 @@
-#include "supports/mysql_common/types.hpp"
+#include "providers/supports/mysql_common/types.hpp"
 
 #include <string_view>
 

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "contracts/vocabulary.hpp"
-#include "gobj/export.hpp"
+#include "providers/contracts/vocabulary.hpp"
+#include "providers/gobj/export.hpp"
 
 namespace tarvelin::providers::supports::mysql_common {
 

@@ -1,4 +1,4 @@
-#include "supports/postgresql/cell_text.hpp"
+#include "providers/supports/postgresql/cell_text.hpp"
 
 #include <cstdio>
 #include <string>

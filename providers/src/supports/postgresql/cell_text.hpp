@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "gobj/export.hpp"
+#include "providers/gobj/export.hpp"
 
 namespace tarvelin::providers::supports::postgresql {
 

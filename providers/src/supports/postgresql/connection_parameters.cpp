@@ -1,4 +1,4 @@
-#include "supports/postgresql/connection_parameters.hpp"
+#include "providers/supports/postgresql/connection_parameters.hpp"
 
 namespace tarvelin::providers::supports::postgresql {
 

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "contracts/face_server.hpp"
+#include "providers/contracts/face_server.hpp"
 
 namespace tarvelin::providers::supports::postgresql {
 

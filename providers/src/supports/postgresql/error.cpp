@@ -1,4 +1,4 @@
-#include "supports/postgresql/error.hpp"
+#include "providers/supports/postgresql/error.hpp"
 
 #include <libpq-fe.h>
 

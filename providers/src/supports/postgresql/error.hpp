@@ -4,7 +4,7 @@
 
 #include <tarvelin/providers/postgresql.h>
 
-#include "gobj/bridge.hpp"
+#include "providers/gobj/bridge.hpp"
 
 namespace tarvelin::providers::supports::postgresql {
 

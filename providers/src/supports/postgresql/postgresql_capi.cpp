@@ -1,8 +1,8 @@
 // C face of the PostgreSQL driver.
 #include <libpq-fe.h>
 
-#include "supports/postgresql/provider.hpp"
-#include "supports/postgresql/reader.hpp"
+#include "providers/supports/postgresql/provider.hpp"
+#include "providers/supports/postgresql/reader.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::supports::postgresql;

@@ -1,10 +1,10 @@
-#include "supports/postgresql/provider.hpp"
+#include "providers/supports/postgresql/provider.hpp"
 
 #include <libpq-fe.h>
 
-#include "contracts/value_integer.hpp"
-#include "supports/postgresql/connection_parameters.hpp"
-#include "supports/postgresql/reader.hpp"
+#include "providers/contracts/value_integer.hpp"
+#include "providers/supports/postgresql/connection_parameters.hpp"
+#include "providers/supports/postgresql/reader.hpp"
 
 namespace tarvelin::providers::supports::postgresql {
 

@@ -6,8 +6,8 @@
 #include <memory>
 #include <mutex>
 
-#include "contracts/face_provider.hpp"
-#include "supports/postgresql/error.hpp"
+#include "providers/contracts/face_provider.hpp"
+#include "providers/supports/postgresql/error.hpp"
 
 namespace tarvelin::providers::supports::postgresql {
 

@@ -1,4 +1,4 @@
-#include "supports/postgresql/reader.hpp"
+#include "providers/supports/postgresql/reader.hpp"
 
 #include <libpq-fe.h>
 
@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "supports/postgresql/cell_text.hpp"
-#include "supports/postgresql/error.hpp"
+#include "providers/supports/postgresql/cell_text.hpp"
+#include "providers/supports/postgresql/error.hpp"
 
 namespace tarvelin::providers::supports::postgresql {
 

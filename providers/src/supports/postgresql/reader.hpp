@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "contracts/face_reader.hpp"
-#include "supports/postgresql/type.hpp"
+#include "providers/contracts/face_reader.hpp"
+#include "providers/supports/postgresql/type.hpp"
 
 namespace tarvelin::providers::supports::postgresql {
 

@@ -1,4 +1,4 @@
-#include "supports/postgresql/type.hpp"
+#include "providers/supports/postgresql/type.hpp"
 
 #include <array>
 

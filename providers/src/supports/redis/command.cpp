@@ -1,8 +1,8 @@
-#include "supports/redis/command.hpp"
+#include "providers/supports/redis/command.hpp"
 
 #include <glib.h>
 
-#include "gobj/error.hpp"
+#include "providers/gobj/error.hpp"
 
 namespace tarvelin::providers::supports::redis {
 

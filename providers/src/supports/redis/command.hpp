@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "gobj/export.hpp"
+#include "providers/gobj/export.hpp"
 
 namespace tarvelin::providers::supports::redis {
 

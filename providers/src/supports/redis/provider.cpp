@@ -1,9 +1,9 @@
-#include "supports/redis/provider.hpp"
+#include "providers/supports/redis/provider.hpp"
 
-#include "contracts/value_integer.hpp"
-#include "supports/redis/command.hpp"
-#include "supports/redis/reader.hpp"
-#include "supports/redis/reply.hpp"
+#include "providers/contracts/value_integer.hpp"
+#include "providers/supports/redis/command.hpp"
+#include "providers/supports/redis/reader.hpp"
+#include "providers/supports/redis/reply.hpp"
 
 namespace tarvelin::providers::supports::redis {
 

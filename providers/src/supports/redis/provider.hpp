@@ -5,8 +5,8 @@
 
 #include <memory>
 
-#include "contracts/face_provider.hpp"
-#include "supports/redis/redis_error.hpp"
+#include "providers/contracts/face_provider.hpp"
+#include "providers/supports/redis/redis_error.hpp"
 
 namespace tarvelin::providers::supports::redis {
 

@@ -1,4 +1,4 @@
-#include "supports/redis/reader.hpp"
+#include "providers/supports/redis/reader.hpp"
 
 namespace tarvelin::providers::supports::redis {
 

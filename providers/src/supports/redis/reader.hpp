@@ -1,7 +1,7 @@
 // The Redis reader: fixed answers, no rows.
 #pragma once
 
-#include "contracts/face_reader.hpp"
+#include "providers/contracts/face_reader.hpp"
 
 namespace tarvelin::providers::supports::redis {
 

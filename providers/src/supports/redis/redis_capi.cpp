@@ -1,7 +1,7 @@
 // C face of the Redis driver.
-#include "supports/redis/provider.hpp"
-#include "supports/redis/reader.hpp"
-#include "supports/redis/redis_error.hpp"
+#include "providers/supports/redis/provider.hpp"
+#include "providers/supports/redis/reader.hpp"
+#include "providers/supports/redis/redis_error.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::supports::redis;

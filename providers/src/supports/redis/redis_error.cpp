@@ -1,6 +1,6 @@
-#include "supports/redis/redis_error.hpp"
+#include "providers/supports/redis/redis_error.hpp"
 
-#include "supports/redis/reply.hpp"
+#include "providers/supports/redis/reply.hpp"
 
 namespace tarvelin::providers::supports::redis {
 

@@ -5,7 +5,7 @@
 
 #include <hiredis/hiredis.h>
 
-#include "gobj/bridge.hpp"
+#include "providers/gobj/bridge.hpp"
 
 namespace tarvelin::providers::supports::redis {
 

@@ -1,8 +1,8 @@
-#include "supports/redis/reply.hpp"
+#include "providers/supports/redis/reply.hpp"
 
-#include "contracts/value_integer.hpp"
-#include "contracts/value_numeric.hpp"
-#include "contracts/value_string.hpp"
+#include "providers/contracts/value_integer.hpp"
+#include "providers/contracts/value_numeric.hpp"
+#include "providers/contracts/value_string.hpp"
 
 namespace tarvelin::providers::supports::redis {
 

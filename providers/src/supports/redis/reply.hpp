@@ -6,9 +6,9 @@
 
 #include <optional>
 
-#include "contracts/model_table.hpp"
-#include "contracts/value_object.hpp"
-#include "gobj/gee.hpp"
+#include "providers/contracts/model_table.hpp"
+#include "providers/contracts/value_object.hpp"
+#include "providers/gobj/gee.hpp"
 
 namespace tarvelin::providers::supports::redis {
 

@@ -1,4 +1,4 @@
-#include "supports/sqlite/error.hpp"
+#include "providers/supports/sqlite/error.hpp"
 
 #include <sqlite3.h>
 

@@ -1,4 +1,4 @@
-#include "supports/sqlite/key_option.hpp"
+#include "providers/supports/sqlite/key_option.hpp"
 
 namespace tarvelin::providers::supports::sqlite {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "gobj/export.hpp"
+#include "providers/gobj/export.hpp"
 
 namespace tarvelin::providers::supports::sqlite {
 

@@ -1,13 +1,13 @@
-#include "supports/sqlite/provider.hpp"
+#include "providers/supports/sqlite/provider.hpp"
 
 #include <sqlite3.h>
 
 #include <memory>
 #include <string_view>
 
-#include "contracts/value_integer.hpp"
-#include "supports/sqlite/key_option.hpp"
-#include "supports/sqlite/reader.hpp"
+#include "providers/contracts/value_integer.hpp"
+#include "providers/supports/sqlite/key_option.hpp"
+#include "providers/supports/sqlite/reader.hpp"
 
 namespace tarvelin::providers::supports::sqlite {
 

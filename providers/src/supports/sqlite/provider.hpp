@@ -5,8 +5,8 @@
 
 #include <mutex>
 
-#include "contracts/face_provider.hpp"
-#include "supports/sqlite/error.hpp"
+#include "providers/contracts/face_provider.hpp"
+#include "providers/supports/sqlite/error.hpp"
 
 namespace tarvelin::providers::supports::sqlite {
 

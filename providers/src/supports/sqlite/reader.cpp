@@ -1,4 +1,4 @@
-#include "supports/sqlite/reader.hpp"
+#include "providers/supports/sqlite/reader.hpp"
 
 #include <sqlite3.h>
 

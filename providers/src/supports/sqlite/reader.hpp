@@ -3,9 +3,9 @@
 
 #include <tarvelin/providers/sqlite.h>
 
-#include "contracts/face_reader.hpp"
-#include "supports/sqlite/error.hpp"
-#include "supports/sqlite/type.hpp"
+#include "providers/contracts/face_reader.hpp"
+#include "providers/supports/sqlite/error.hpp"
+#include "providers/supports/sqlite/type.hpp"
 
 namespace tarvelin::providers::supports::sqlite {
 

@@ -1,8 +1,8 @@
 // C face of the SQLite driver.
 #include <sqlite3.h>
 
-#include "supports/sqlite/provider.hpp"
-#include "supports/sqlite/reader.hpp"
+#include "providers/supports/sqlite/provider.hpp"
+#include "providers/supports/sqlite/reader.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::supports::sqlite;

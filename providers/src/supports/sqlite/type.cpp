@@ -1,4 +1,4 @@
-#include "supports/sqlite/type.hpp"
+#include "providers/supports/sqlite/type.hpp"
 
 #include <sqlite3.h>
 

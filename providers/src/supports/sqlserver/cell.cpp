@@ -1,4 +1,4 @@
-#include "supports/sqlserver/cell.hpp"
+#include "providers/supports/sqlserver/cell.hpp"
 
 #include <algorithm>
 #include <cstring>

@@ -12,7 +12,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "gobj/export.hpp"
+#include "providers/gobj/export.hpp"
 
 namespace tarvelin::providers::supports::sqlserver::cell {
 

@@ -1,7 +1,7 @@
-#include "supports/sqlserver/provider.hpp"
+#include "providers/supports/sqlserver/provider.hpp"
 
-#include "contracts/value_integer.hpp"
-#include "supports/sqlserver/reader.hpp"
+#include "providers/contracts/value_integer.hpp"
+#include "providers/supports/sqlserver/reader.hpp"
 
 namespace tarvelin::providers::supports::sqlserver {
 

@@ -3,9 +3,9 @@
 
 #include <mutex>
 
-#include "contracts/face_provider.hpp"
-#include "supports/sqlserver/dblib.hpp"
-#include "supports/sqlserver/sql_server_error.hpp"
+#include "providers/contracts/face_provider.hpp"
+#include "providers/supports/sqlserver/dblib.hpp"
+#include "providers/supports/sqlserver/sql_server_error.hpp"
 
 namespace tarvelin::providers::supports::sqlserver {
 

@@ -1,7 +1,7 @@
-#include "supports/sqlserver/reader.hpp"
+#include "providers/supports/sqlserver/reader.hpp"
 
-#include "contracts/value_integer.hpp"
-#include "contracts/value_string.hpp"
+#include "providers/contracts/value_integer.hpp"
+#include "providers/contracts/value_string.hpp"
 
 namespace tarvelin::providers::supports::sqlserver {
 

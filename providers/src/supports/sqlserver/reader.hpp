@@ -3,11 +3,11 @@
 
 #include <optional>
 
-#include "contracts/face_reader.hpp"
-#include "supports/sqlserver/cell.hpp"
-#include "supports/sqlserver/dblib.hpp"
-#include "supports/sqlserver/sql_server_error.hpp"
-#include "supports/sqlserver/sql_server_type.hpp"
+#include "providers/contracts/face_reader.hpp"
+#include "providers/supports/sqlserver/cell.hpp"
+#include "providers/supports/sqlserver/dblib.hpp"
+#include "providers/supports/sqlserver/sql_server_error.hpp"
+#include "providers/supports/sqlserver/sql_server_type.hpp"
 
 namespace tarvelin::providers::supports::sqlserver {
 

@@ -1,8 +1,8 @@
-#include "supports/sqlserver/sql_server_error.hpp"
+#include "providers/supports/sqlserver/sql_server_error.hpp"
 
 #include <gee.h>
 
-#include "supports/sqlserver/tds_message.hpp"
+#include "providers/supports/sqlserver/tds_message.hpp"
 
 namespace tarvelin::providers::supports::sqlserver {
 

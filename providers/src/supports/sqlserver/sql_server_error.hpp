@@ -4,8 +4,8 @@
 
 #include <tarvelin/providers/sqlserver.h>
 
-#include "gobj/bridge.hpp"
-#include "supports/sqlserver/tds_user_data.hpp"
+#include "providers/gobj/bridge.hpp"
+#include "providers/supports/sqlserver/tds_user_data.hpp"
 
 namespace tarvelin::providers::supports::sqlserver {
 

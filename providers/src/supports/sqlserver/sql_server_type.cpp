@@ -1,4 +1,4 @@
-#include "supports/sqlserver/sql_server_type.hpp"
+#include "providers/supports/sqlserver/sql_server_type.hpp"
 
 #include <optional>
 

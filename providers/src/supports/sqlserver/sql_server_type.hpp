@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "contracts/vocabulary.hpp"
-#include "gobj/bridge.hpp"
+#include "providers/contracts/vocabulary.hpp"
+#include "providers/gobj/bridge.hpp"
 
 namespace tarvelin::providers::supports::sqlserver {
 

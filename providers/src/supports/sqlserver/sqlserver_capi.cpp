@@ -1,11 +1,11 @@
 // C face of the SQL Server driver.
-#include "gobj/fundamental_capi.hpp"
-#include "supports/sqlserver/provider.hpp"
-#include "supports/sqlserver/reader.hpp"
-#include "supports/sqlserver/sql_server_error.hpp"
-#include "supports/sqlserver/sql_server_type.hpp"
-#include "supports/sqlserver/tds_message.hpp"
-#include "supports/sqlserver/tds_user_data.hpp"
+#include "providers/gobj/fundamental_capi.hpp"
+#include "providers/supports/sqlserver/provider.hpp"
+#include "providers/supports/sqlserver/reader.hpp"
+#include "providers/supports/sqlserver/sql_server_error.hpp"
+#include "providers/supports/sqlserver/sql_server_type.hpp"
+#include "providers/supports/sqlserver/tds_message.hpp"
+#include "providers/supports/sqlserver/tds_user_data.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::supports::sqlserver;

@@ -1,4 +1,4 @@
-#include "supports/sqlserver/tds_message.hpp"
+#include "providers/supports/sqlserver/tds_message.hpp"
 
 namespace tarvelin::providers::supports::sqlserver {
 

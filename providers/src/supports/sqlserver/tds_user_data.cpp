@@ -1,7 +1,7 @@
-#include "supports/sqlserver/tds_user_data.hpp"
+#include "providers/supports/sqlserver/tds_user_data.hpp"
 
-#include "gobj/gee.hpp"
-#include "supports/sqlserver/tds_message.hpp"
+#include "providers/gobj/gee.hpp"
+#include "providers/supports/sqlserver/tds_message.hpp"
 
 namespace tarvelin::providers::supports::sqlserver {
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "gobj/bridge.hpp"
+#include "providers/gobj/bridge.hpp"
 
 namespace tarvelin::providers::supports::sqlserver {
 

@@ -1,4 +1,4 @@
-#include "contracts/codegen/code_buildable.hpp"
+#include "rezezadovu/contracts/codegen/code_buildable.hpp"
 
 namespace tarvelin::rezezadovu::contracts::codegen {
 

@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "gobj/bridge.hpp"
+#include "providers/gobj/bridge.hpp"
 
 namespace tarvelin::rezezadovu::contracts::crypto {
 

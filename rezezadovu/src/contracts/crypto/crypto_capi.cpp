@@ -1,8 +1,8 @@
 // C face of the cipher contracts: dispatchers to whichever implementation, ours or a host's.
 #include <cstring>
 
-#include "contracts/crypto/iasymmetric_cipher.hpp"
-#include "contracts/crypto/isymmetric_cipher.hpp"
+#include "rezezadovu/contracts/crypto/iasymmetric_cipher.hpp"
+#include "rezezadovu/contracts/crypto/isymmetric_cipher.hpp"
 
 namespace tarvelin::rezezadovu::contracts::crypto {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "contracts/crypto/cipher_output.hpp"
+#include "rezezadovu/contracts/crypto/cipher_output.hpp"
 
 namespace tarvelin::rezezadovu::contracts::crypto {
 

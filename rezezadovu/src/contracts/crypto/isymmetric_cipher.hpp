@@ -3,7 +3,7 @@
 
 #include <tarvelin/rezezadovu/crypto.h>
 
-#include "contracts/crypto/cipher_output.hpp"
+#include "rezezadovu/contracts/crypto/cipher_output.hpp"
 
 namespace tarvelin::rezezadovu::contracts::crypto {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "contracts/log/log_level.hpp"
+#include "rezezadovu/contracts/log/log_level.hpp"
 
 namespace tarvelin::rezezadovu::contracts::log {
 

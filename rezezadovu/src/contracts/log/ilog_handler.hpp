@@ -4,7 +4,7 @@
 #include <cstdarg>
 #include <string>
 
-#include "contracts/log/iformatter.hpp"
+#include "rezezadovu/contracts/log/iformatter.hpp"
 
 namespace tarvelin::rezezadovu::contracts::log {
 

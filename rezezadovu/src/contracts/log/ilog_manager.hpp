@@ -1,7 +1,7 @@
 // The main logger plus one logger per identifier.
 #pragma once
 
-#include "contracts/log/ilogger.hpp"
+#include "rezezadovu/contracts/log/ilogger.hpp"
 
 namespace tarvelin::rezezadovu::contracts::log {
 

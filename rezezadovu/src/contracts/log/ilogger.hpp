@@ -4,7 +4,7 @@
 #include <cstdarg>
 #include <string>
 
-#include "contracts/log/ilog_handler.hpp"
+#include "rezezadovu/contracts/log/ilog_handler.hpp"
 
 namespace tarvelin::rezezadovu::contracts::log {
 

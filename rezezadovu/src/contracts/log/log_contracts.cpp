@@ -1,5 +1,5 @@
 // The level vocabulary and the four logging contracts registered with GLib's type system.
-#include "contracts/log/ilog_manager.hpp"
+#include "rezezadovu/contracts/log/ilog_manager.hpp"
 
 namespace tarvelin::rezezadovu::contracts::log {
 

@@ -1,5 +1,5 @@
 // C face of the logging contracts: each dispatcher checks its object and calls the slot.
-#include "contracts/log/ilog_manager.hpp"
+#include "rezezadovu/contracts/log/ilog_manager.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu::contracts::log;

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "gobj/bridge.hpp"
+#include "providers/gobj/bridge.hpp"
 
 namespace tarvelin::rezezadovu::contracts::log {
 

@@ -1,6 +1,6 @@
-#include "contracts/serialization/iso8601.hpp"
+#include "rezezadovu/contracts/serialization/iso8601.hpp"
 
-#include "gobj/bridge.hpp"
+#include "providers/gobj/bridge.hpp"
 
 namespace tarvelin::rezezadovu::contracts::serialization {
 

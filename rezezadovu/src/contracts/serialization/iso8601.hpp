@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "gobj/export.hpp"
+#include "providers/gobj/export.hpp"
 
 namespace tarvelin::rezezadovu::contracts::serialization {
 

@@ -1,7 +1,7 @@
 // C face of the serialisation, cloning and storage contracts.
-#include "contracts/iclonable.hpp"
-#include "contracts/serialization/serializer_json.hpp"
-#include "contracts/storage/istorable.hpp"
+#include "rezezadovu/contracts/iclonable.hpp"
+#include "rezezadovu/contracts/serialization/serializer_json.hpp"
+#include "rezezadovu/contracts/storage/istorable.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu::contracts;

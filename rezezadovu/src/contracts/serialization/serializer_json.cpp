@@ -1,6 +1,6 @@
-#include "contracts/serialization/serializer_json.hpp"
+#include "rezezadovu/contracts/serialization/serializer_json.hpp"
 
-#include "contracts/serialization/iso8601.hpp"
+#include "rezezadovu/contracts/serialization/iso8601.hpp"
 
 namespace tarvelin::rezezadovu::contracts::serialization {
 

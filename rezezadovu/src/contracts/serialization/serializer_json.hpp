@@ -3,7 +3,7 @@
 
 #include <tarvelin/rezezadovu/serialization.h>
 
-#include "gobj/bridge.hpp"
+#include "providers/gobj/bridge.hpp"
 
 namespace tarvelin::rezezadovu::contracts::serialization {
 

@@ -1,4 +1,4 @@
-#include "contracts/setting/data_grid_setting.hpp"
+#include "rezezadovu/contracts/setting/data_grid_setting.hpp"
 
 namespace tarvelin::rezezadovu::contracts::setting {
 

@@ -1,4 +1,4 @@
-#include "contracts/setting/data_tool_setting.hpp"
+#include "rezezadovu/contracts/setting/data_tool_setting.hpp"
 
 namespace tarvelin::rezezadovu::contracts::setting {
 

@@ -1,4 +1,4 @@
-#include "contracts/setting/editor_setting.hpp"
+#include "rezezadovu/contracts/setting/editor_setting.hpp"
 
 namespace tarvelin::rezezadovu::contracts::setting {
 

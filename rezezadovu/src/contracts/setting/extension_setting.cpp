@@ -1,4 +1,4 @@
-#include "contracts/setting/extension_setting.hpp"
+#include "rezezadovu/contracts/setting/extension_setting.hpp"
 
 namespace tarvelin::rezezadovu::contracts::setting {
 

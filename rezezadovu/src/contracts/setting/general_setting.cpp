@@ -1,6 +1,6 @@
-#include "contracts/setting/general_setting.hpp"
+#include "rezezadovu/contracts/setting/general_setting.hpp"
 
-#include "contracts/serialization/iso8601.hpp"
+#include "rezezadovu/contracts/serialization/iso8601.hpp"
 
 namespace tarvelin::rezezadovu::contracts::setting {
 

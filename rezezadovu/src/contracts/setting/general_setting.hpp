@@ -3,7 +3,7 @@
 
 #include <tarvelin/rezezadovu/settings.h>
 
-#include "contracts/setting/setting_field.hpp"
+#include "rezezadovu/contracts/setting/setting_field.hpp"
 
 // clang-format off
 #define TARVELIN_GENERAL_SETTING_FIELDS(X) \

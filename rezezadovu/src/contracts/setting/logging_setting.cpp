@@ -1,4 +1,4 @@
-#include "contracts/setting/logging_setting.hpp"
+#include "rezezadovu/contracts/setting/logging_setting.hpp"
 
 namespace tarvelin::rezezadovu::contracts::setting {
 

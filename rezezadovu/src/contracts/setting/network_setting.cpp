@@ -1,4 +1,4 @@
-#include "contracts/setting/network_setting.hpp"
+#include "rezezadovu/contracts/setting/network_setting.hpp"
 
 namespace tarvelin::rezezadovu::contracts::setting {
 

@@ -1,5 +1,5 @@
 // C face of the user settings and their groups.
-#include "contracts/setting/user_setting.hpp"
+#include "rezezadovu/contracts/setting/user_setting.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu::contracts::setting;

@@ -8,7 +8,7 @@
 #include <string>
 #include <utility>
 
-#include "gobj/bridge.hpp"
+#include "providers/gobj/bridge.hpp"
 
 namespace tarvelin::rezezadovu::contracts::setting::field {
 

@@ -1,4 +1,4 @@
-#include "contracts/setting/user_setting.hpp"
+#include "rezezadovu/contracts/setting/user_setting.hpp"
 
 namespace tarvelin::rezezadovu::contracts::setting {
 

@@ -6,13 +6,13 @@
 #include <optional>
 #include <string>
 
-#include "contracts/setting/data_grid_setting.hpp"
-#include "contracts/setting/data_tool_setting.hpp"
-#include "contracts/setting/editor_setting.hpp"
-#include "contracts/setting/extension_setting.hpp"
-#include "contracts/setting/general_setting.hpp"
-#include "contracts/setting/logging_setting.hpp"
-#include "contracts/setting/network_setting.hpp"
+#include "rezezadovu/contracts/setting/data_grid_setting.hpp"
+#include "rezezadovu/contracts/setting/data_tool_setting.hpp"
+#include "rezezadovu/contracts/setting/editor_setting.hpp"
+#include "rezezadovu/contracts/setting/extension_setting.hpp"
+#include "rezezadovu/contracts/setting/general_setting.hpp"
+#include "rezezadovu/contracts/setting/logging_setting.hpp"
+#include "rezezadovu/contracts/setting/network_setting.hpp"
 
 // The groups in registration order, which is also their order in the file.
 #define TARVELIN_USER_SETTING_GROUPS(X) \

@@ -1,4 +1,4 @@
-#include "contracts/storage/istorable.hpp"
+#include "rezezadovu/contracts/storage/istorable.hpp"
 
 namespace tarvelin::rezezadovu::contracts::storage {
 

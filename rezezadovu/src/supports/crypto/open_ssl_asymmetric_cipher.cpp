@@ -1,4 +1,4 @@
-#include "supports/crypto/open_ssl_asymmetric_cipher.hpp"
+#include "rezezadovu/supports/crypto/open_ssl_asymmetric_cipher.hpp"
 
 #include <fcntl.h>
 #include <openssl/bn.h>

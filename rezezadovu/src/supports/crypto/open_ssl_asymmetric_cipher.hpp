@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "contracts/crypto/iasymmetric_cipher.hpp"
+#include "rezezadovu/contracts/crypto/iasymmetric_cipher.hpp"
 
 namespace tarvelin::rezezadovu::supports::crypto {
 

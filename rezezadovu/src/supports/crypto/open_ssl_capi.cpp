@@ -1,6 +1,6 @@
 // C face of the OpenSSL ciphers.
-#include "supports/crypto/open_ssl_asymmetric_cipher.hpp"
-#include "supports/crypto/open_ssl_symmetric_cipher.hpp"
+#include "rezezadovu/supports/crypto/open_ssl_asymmetric_cipher.hpp"
+#include "rezezadovu/supports/crypto/open_ssl_symmetric_cipher.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu::supports::crypto;

@@ -1,4 +1,4 @@
-#include "supports/crypto/open_ssl_symmetric_cipher.hpp"
+#include "rezezadovu/supports/crypto/open_ssl_symmetric_cipher.hpp"
 
 #include <openssl/err.h>
 

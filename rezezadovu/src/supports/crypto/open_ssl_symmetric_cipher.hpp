@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "contracts/crypto/isymmetric_cipher.hpp"
+#include "rezezadovu/contracts/crypto/isymmetric_cipher.hpp"
 
 namespace tarvelin::rezezadovu::supports::crypto {
 

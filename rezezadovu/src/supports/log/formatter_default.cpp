@@ -1,6 +1,6 @@
-#include "supports/log/formatter_default.hpp"
+#include "rezezadovu/supports/log/formatter_default.hpp"
 
-#include "helpers/helper_date_time.hpp"
+#include "rezezadovu/helpers/helper_date_time.hpp"
 
 namespace tarvelin::rezezadovu::supports::log {
 

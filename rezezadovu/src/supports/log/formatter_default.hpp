@@ -3,7 +3,7 @@
 
 #include <tarvelin/rezezadovu/logging.h>
 
-#include "contracts/log/iformatter.hpp"
+#include "rezezadovu/contracts/log/iformatter.hpp"
 
 namespace tarvelin::rezezadovu::supports::log {
 

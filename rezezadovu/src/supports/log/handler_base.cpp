@@ -1,4 +1,4 @@
-#include "supports/log/handler_base.hpp"
+#include "rezezadovu/supports/log/handler_base.hpp"
 
 namespace tarvelin::rezezadovu::supports::log {
 

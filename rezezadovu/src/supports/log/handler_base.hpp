@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "contracts/log/ilog_handler.hpp"
+#include "rezezadovu/contracts/log/ilog_handler.hpp"
 
 namespace tarvelin::rezezadovu::supports::log {
 

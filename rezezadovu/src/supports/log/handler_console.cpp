@@ -1,6 +1,6 @@
-#include "supports/log/handler_console.hpp"
+#include "rezezadovu/supports/log/handler_console.hpp"
 
-#include "supports/log/formatter_default.hpp"
+#include "rezezadovu/supports/log/formatter_default.hpp"
 
 namespace tarvelin::rezezadovu::supports::log {
 

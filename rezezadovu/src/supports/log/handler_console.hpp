@@ -1,7 +1,7 @@
 // Forwards each record to the GLib log, wherever the host sends that.
 #pragma once
 
-#include "supports/log/handler_base.hpp"
+#include "rezezadovu/supports/log/handler_base.hpp"
 
 namespace tarvelin::rezezadovu::supports::log {
 

@@ -1,10 +1,10 @@
-#include "supports/log/handler_delegate.hpp"
+#include "rezezadovu/supports/log/handler_delegate.hpp"
 
 #include <glib/gstdio.h>
 #include <unistd.h>
 
-#include "helpers/helper_date_time.hpp"
-#include "supports/log/formatter_default.hpp"
+#include "rezezadovu/helpers/helper_date_time.hpp"
+#include "rezezadovu/supports/log/formatter_default.hpp"
 
 namespace tarvelin::rezezadovu::supports::log {
 

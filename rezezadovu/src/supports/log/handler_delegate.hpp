@@ -2,7 +2,7 @@
 // that the host's watch function reads from the main loop.
 #pragma once
 
-#include "supports/log/handler_base.hpp"
+#include "rezezadovu/supports/log/handler_base.hpp"
 
 namespace tarvelin::rezezadovu::supports::log {
 

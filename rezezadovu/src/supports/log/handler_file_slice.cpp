@@ -1,6 +1,6 @@
-#include "supports/log/handler_file_slice.hpp"
+#include "rezezadovu/supports/log/handler_file_slice.hpp"
 
-#include "supports/log/formatter_default.hpp"
+#include "rezezadovu/supports/log/formatter_default.hpp"
 
 namespace tarvelin::rezezadovu::supports::log {
 

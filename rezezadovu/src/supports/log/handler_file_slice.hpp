@@ -2,7 +2,7 @@
 // resuming the newest at start-up and moving on when a file grows past a limit.
 #pragma once
 
-#include "supports/log/handler_base.hpp"
+#include "rezezadovu/supports/log/handler_base.hpp"
 
 namespace tarvelin::rezezadovu::supports::log {
 

@@ -1,8 +1,8 @@
-#include "supports/log/handler_file_temp.hpp"
+#include "rezezadovu/supports/log/handler_file_temp.hpp"
 
 #include <vector>
 
-#include "supports/log/formatter_default.hpp"
+#include "rezezadovu/supports/log/formatter_default.hpp"
 
 namespace tarvelin::rezezadovu::supports::log {
 

@@ -1,7 +1,7 @@
 // One identifier's log: a new temporary file that can be read back whole.
 #pragma once
 
-#include "supports/log/handler_base.hpp"
+#include "rezezadovu/supports/log/handler_base.hpp"
 
 namespace tarvelin::rezezadovu::supports::log {
 

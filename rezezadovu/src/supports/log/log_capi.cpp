@@ -1,10 +1,10 @@
 // C face of the formatters, handlers, logger and log manager.
-#include "supports/log/formatter_default.hpp"
-#include "supports/log/handler_console.hpp"
-#include "supports/log/handler_delegate.hpp"
-#include "supports/log/handler_file_slice.hpp"
-#include "supports/log/handler_file_temp.hpp"
-#include "supports/log/manager.hpp"
+#include "rezezadovu/supports/log/formatter_default.hpp"
+#include "rezezadovu/supports/log/handler_console.hpp"
+#include "rezezadovu/supports/log/handler_delegate.hpp"
+#include "rezezadovu/supports/log/handler_file_slice.hpp"
+#include "rezezadovu/supports/log/handler_file_temp.hpp"
+#include "rezezadovu/supports/log/manager.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu::supports::log;

@@ -1,6 +1,6 @@
-#include "supports/log/logger.hpp"
+#include "rezezadovu/supports/log/logger.hpp"
 
-#include "supports/log/handler_file_temp.hpp"
+#include "rezezadovu/supports/log/handler_file_temp.hpp"
 
 namespace tarvelin::rezezadovu::supports::log {
 

@@ -7,7 +7,7 @@
 #include <mutex>
 #include <vector>
 
-#include "contracts/log/ilogger.hpp"
+#include "rezezadovu/contracts/log/ilogger.hpp"
 
 namespace tarvelin::rezezadovu::supports::log {
 

@@ -1,7 +1,7 @@
-#include "supports/log/manager.hpp"
+#include "rezezadovu/supports/log/manager.hpp"
 
-#include "supports/log/handler_file_slice.hpp"
-#include "supports/log/handler_file_temp.hpp"
+#include "rezezadovu/supports/log/handler_file_slice.hpp"
+#include "rezezadovu/supports/log/handler_file_temp.hpp"
 
 namespace tarvelin::rezezadovu::supports::log {
 

@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "contracts/log/ilog_manager.hpp"
-#include "supports/log/logger.hpp"
+#include "rezezadovu/contracts/log/ilog_manager.hpp"
+#include "rezezadovu/supports/log/logger.hpp"
 
 namespace tarvelin::rezezadovu::supports::log {
 
