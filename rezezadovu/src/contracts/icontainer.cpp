@@ -1,6 +1,6 @@
 #include "rezezadovu/contracts/icontainer.hpp"
 
-#include "rezezadovu/foundation/preconditions.hpp"
+#include "rezezadovu/contracts/preconditions.hpp"
 
 namespace tarvelin::rezezadovu::contracts {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "rezezadovu/foundation/preconditions.hpp"
+#include "rezezadovu/contracts/preconditions.hpp"
 
 namespace tarvelin::rezezadovu::foundation {
 

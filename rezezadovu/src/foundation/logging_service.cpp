@@ -4,7 +4,7 @@
 #include <mutex>
 #include <string>
 
-#include "rezezadovu/foundation/preconditions.hpp"
+#include "rezezadovu/contracts/preconditions.hpp"
 #include "rezezadovu/foundation/services.hpp"
 
 namespace tarvelin::rezezadovu::foundation {
