@@ -1,0 +1,26 @@
+# `cmake --install`: both libraries, their public headers (with the generated umbrella
+# headers) and one pkg-config file per library. The .pc files locate the prefix from their
+# own folder (${pcfiledir}), so a tree installed with --prefix or DESTDIR anywhere, or moved
+# later, still compiles against itself.
+include(GNUInstallDirs)
+
+# libzevavadarudod finds libproviders next to itself wherever the tree lands.
+set_target_properties(providers zevavadarudod PROPERTIES INSTALL_RPATH "$ORIGIN")
+install(TARGETS providers zevavadarudod LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
+
+foreach(lib providers rezezadovu)
+  install(DIRECTORY ${PROJECT_SOURCE_DIR}/${lib}/include/tarvelin/${lib}
+    DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tarvelin FILES_MATCHING PATTERN "*.h")
+  install(FILES ${PROJECT_BINARY_DIR}/include/tarvelin/${lib}/${lib}.h
+    DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/tarvelin/${lib})
+endforeach()
+
+set(pcdir ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+file(RELATIVE_PATH TARVELIN_PC_TO_PREFIX /prefix/${pcdir} /prefix)
+string(REGEX REPLACE "/$" "" TARVELIN_PC_TO_PREFIX "${TARVELIN_PC_TO_PREFIX}")
+get_filename_component(TARVELIN_SYBDB_NAME ${SYBDB_LIBRARY} NAME_WE)
+string(REGEX REPLACE "^lib" "" TARVELIN_SYBDB_NAME ${TARVELIN_SYBDB_NAME})
+foreach(pc tarvelin-providers tarvelin-rezezadovu)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/${pc}.pc.in ${PROJECT_BINARY_DIR}/pkgconfig/${pc}.pc @ONLY)
+  install(FILES ${PROJECT_BINARY_DIR}/pkgconfig/${pc}.pc DESTINATION ${pcdir})
+endforeach()
