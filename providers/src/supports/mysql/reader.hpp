@@ -1,4 +1,5 @@
 // The reader of the MySQL driver.
+// Holds no Ref to its provider: it reads a result stored on the client (mysql_common/reader.hpp).
 #pragma once
 
 #include "providers/supports/mysql/error.hpp"

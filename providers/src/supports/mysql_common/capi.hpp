@@ -6,7 +6,7 @@
 
 #include "providers/gobj/bridge.hpp"
 #include "providers/supports/mysql_common/error.hpp"
-#include "providers/supports/mysql_common/types.hpp"
+#include "providers/supports/mysql_common/type.hpp"
 
 namespace tarvelin::providers::supports::mysql_common::capi {
 

@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "providers/supports/mysql_common/cells.hpp"
+#include "providers/supports/mysql_common/cell.hpp"
 #include "providers/supports/mysql_common/error.hpp"
-#include "providers/supports/mysql_common/types.hpp"
+#include "providers/supports/mysql_common/type.hpp"
 
 namespace tarvelin::providers::supports::mysql_common {
 

@@ -1,5 +1,6 @@
 // The reader both MySQL-family drivers share: a forward-only walk over a result
 // stored on the client, whose cells all arrive as text.
+// Holds no Ref to its provider: a stored result is read without the connection.
 #pragma once
 
 #include <mysql.h>

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "providers/supports/postgresql/cell_text.hpp"
+#include "providers/supports/postgresql/cell.hpp"
 #include "providers/supports/postgresql/error.hpp"
 
 namespace tarvelin::providers::supports::postgresql {

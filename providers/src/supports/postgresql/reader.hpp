@@ -1,4 +1,5 @@
 // The forward-only reader over one libpq result in text format.
+// Holds no Ref to its provider: a PGresult lives apart from the connection that made it.
 #pragma once
 
 #include <tarvelin/providers/postgresql.h>

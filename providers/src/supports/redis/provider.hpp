@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "providers/contracts/face_provider.hpp"
-#include "providers/supports/redis/redis_error.hpp"
+#include "providers/supports/redis/error.hpp"
 
 namespace tarvelin::providers::supports::redis {
 

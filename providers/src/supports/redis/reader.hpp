@@ -1,4 +1,5 @@
 // The Redis reader: fixed answers, no rows.
+// Holds no Ref to its provider: it reads nothing through the connection.
 #pragma once
 
 #include "providers/contracts/face_reader.hpp"

@@ -1,7 +1,7 @@
 // C face of the Redis driver.
 #include "providers/supports/redis/provider.hpp"
 #include "providers/supports/redis/reader.hpp"
-#include "providers/supports/redis/redis_error.hpp"
+#include "providers/supports/redis/error.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::supports::redis;

@@ -210,7 +210,8 @@ gobj::Ref<IDataReader> SQLiteProvider::execute_reader(const std::string& stateme
         throw gobj::Error(kDomain, -1, "No data return by non-select statement");
     }
     bool has_row = s.step == SQLITE_ROW;
-    return SQLiteReader::create(db, s.stmt.release(), true, has_row);
+    return SQLiteReader::create(db, s.stmt.release(), true, has_row, SQLiteReader::gtype(),
+                                gobj::Ref<gobj::Object>(*this));
 }
 
 void SQLiteProvider::run_transaction_statement(const char* sql, bool only_inside) {

@@ -10,12 +10,13 @@ TARVELIN_GTYPE(SQLiteReader, "TarvelinProvidersSupportsSQLiteReader", gobj::Obje
                ISQLiteError)
 
 gobj::Ref<SQLiteReader> SQLiteReader::create(sqlite3* connection, sqlite3_stmt* stmt, bool owns, bool has_row,
-                                             GType type) {
+                                             GType type, gobj::Ref<gobj::Object> owner) {
     auto r = gobj::create<SQLiteReader>(type);
     r->db_ = connection;
     r->stmt_ = stmt;
     r->owns_ = owns;
     r->closed_ = !has_row;
+    r->owner_ = std::move(owner);
     return r;
 }
 

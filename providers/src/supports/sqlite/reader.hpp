@@ -1,4 +1,5 @@
 // The forward-only reader over one SQLite statement.
+// The reader the provider hands out holds a Ref to it: the connection outlives the statement.
 #pragma once
 
 #include <tarvelin/providers/sqlite.h>
@@ -20,8 +21,10 @@ public:
     // `owns`: the reader finalizes the statement when it is closed or finalised (the
     // reader execute_reader hands out); otherwise the statement stays the caller's.
     // `has_row`: the first step gave a row (false for a query that matched nothing).
+    // `owner`, when given, is kept alive with the reader (the provider of `connection`).
     static gobj::Ref<SQLiteReader> create(sqlite3* connection, sqlite3_stmt* stmt, bool owns = false,
-                                          bool has_row = true, GType type = gtype());
+                                          bool has_row = true, GType type = gtype(),
+                                          gobj::Ref<gobj::Object> owner = {});
     ~SQLiteReader() override;
 
     bool bulk() override { return false; }
@@ -68,6 +71,8 @@ private:
     sqlite3_stmt* stmt_ = nullptr;
     bool owns_ = false;
     bool closed_ = false;
+    // Released after the statement is finalised (members go after the destructor's body).
+    gobj::Ref<gobj::Object> owner_;
 };
 
 }  // namespace tarvelin::providers::supports::sqlite

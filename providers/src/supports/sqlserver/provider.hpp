@@ -5,7 +5,7 @@
 
 #include "providers/contracts/face_provider.hpp"
 #include "providers/supports/sqlserver/dblib.hpp"
-#include "providers/supports/sqlserver/sql_server_error.hpp"
+#include "providers/supports/sqlserver/error.hpp"
 
 namespace tarvelin::providers::supports::sqlserver {
 

@@ -1,4 +1,5 @@
 // The reader of the result current on a db-lib connection.
+// The reader the provider hands out holds a Ref to it: the connection outlives the reader.
 #pragma once
 
 #include <optional>
@@ -6,8 +7,8 @@
 #include "providers/contracts/face_reader.hpp"
 #include "providers/supports/sqlserver/cell.hpp"
 #include "providers/supports/sqlserver/dblib.hpp"
-#include "providers/supports/sqlserver/sql_server_error.hpp"
-#include "providers/supports/sqlserver/sql_server_type.hpp"
+#include "providers/supports/sqlserver/error.hpp"
+#include "providers/supports/sqlserver/type.hpp"
 
 namespace tarvelin::providers::supports::sqlserver {
 

@@ -2,8 +2,8 @@
 #include "providers/gobj/fundamental_capi.hpp"
 #include "providers/supports/sqlserver/provider.hpp"
 #include "providers/supports/sqlserver/reader.hpp"
-#include "providers/supports/sqlserver/sql_server_error.hpp"
-#include "providers/supports/sqlserver/sql_server_type.hpp"
+#include "providers/supports/sqlserver/error.hpp"
+#include "providers/supports/sqlserver/type.hpp"
 #include "providers/supports/sqlserver/tds_message.hpp"
 #include "providers/supports/sqlserver/tds_user_data.hpp"
 

@@ -7,10 +7,10 @@
 
 #include "providers/supports/mariadb/provider.hpp"
 #include "providers/supports/mysql/provider.hpp"
-#include "providers/supports/mysql_common/cells.hpp"
+#include "providers/supports/mysql_common/cell.hpp"
 #include "providers/supports/mysql_common/client.hpp"
 #include "providers/supports/mysql_common/error.hpp"
-#include "providers/supports/mysql_common/types.hpp"
+#include "providers/supports/mysql_common/type.hpp"
 #include "support/servers.hpp"
 
 using namespace tarvelin;

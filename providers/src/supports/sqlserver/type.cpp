@@ -1,4 +1,4 @@
-#include "providers/supports/sqlserver/sql_server_type.hpp"
+#include "providers/supports/sqlserver/type.hpp"
 
 #include <optional>
 

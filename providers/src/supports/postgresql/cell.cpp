@@ -1,4 +1,4 @@
-#include "providers/supports/postgresql/cell_text.hpp"
+#include "providers/supports/postgresql/cell.hpp"
 
 #include <cstdio>
 #include <string>

@@ -1,4 +1,4 @@
-#include "providers/supports/redis/redis_error.hpp"
+#include "providers/supports/redis/error.hpp"
 
 #include "providers/supports/redis/reply.hpp"
 

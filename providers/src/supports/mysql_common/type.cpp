@@ -1,4 +1,4 @@
-#include "providers/supports/mysql_common/types.hpp"
+#include "providers/supports/mysql_common/type.hpp"
 
 #include <string_view>
 

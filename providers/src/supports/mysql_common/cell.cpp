@@ -1,4 +1,4 @@
-#include "providers/supports/mysql_common/cells.hpp"
+#include "providers/supports/mysql_common/cell.hpp"
 
 #include <cerrno>
 #include <cstdio>

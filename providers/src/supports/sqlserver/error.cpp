@@ -1,4 +1,4 @@
-#include "providers/supports/sqlserver/sql_server_error.hpp"
+#include "providers/supports/sqlserver/error.hpp"
 
 #include <gee.h>
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "providers/supports/postgresql/cell_text.hpp"
+#include "providers/supports/postgresql/cell.hpp"
 #include "providers/supports/postgresql/type.hpp"
 
 using namespace tarvelin::providers::supports::postgresql;

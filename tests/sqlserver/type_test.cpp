@@ -6,7 +6,7 @@
 #include "providers/contracts/value_integer.hpp"
 #include "providers/supports/sqlserver/cell.hpp"
 #include "providers/supports/sqlserver/reader.hpp"
-#include "providers/supports/sqlserver/sql_server_type.hpp"
+#include "providers/supports/sqlserver/type.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::supports::sqlserver;
