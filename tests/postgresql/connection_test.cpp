@@ -98,12 +98,3 @@ TEST(PostgresqlConnection, RefusedConnectionsRaiseAndLeaveTheProviderClosed) {
     }
 }
 
-TEST(PostgresqlConnection, OperationsOnANeverOpenedProviderRaise) {
-    auto provider = PostgreSQLProvider::create();
-    gpointer p = provider.instance();
-    expect_every_operation_fails(p, "PostgreSQL", -2, "PGRES_FATAL_ERROR : The connection is not open.");
-    GError* error = nullptr;
-    EXPECT_FALSE(tarvelin_providers_contracts_iprovider_transaction(TARVELIN_PROVIDERS_CONTRACTS_IPROVIDER(p), &error));
-    ASSERT_NE(error, nullptr);
-    g_error_free(error);
-}

@@ -1,7 +1,4 @@
-#include <unistd.h>
-
-#include <atomic>
-#include <thread>
+#include <functional>
 
 #include "postgresql/fixture.hpp"
 
@@ -71,7 +68,6 @@ TEST_F(PostgresqlData, FailuresRaiseTheirRecords) {
         int code;
         const char* message_start;
     } cases[] = {
-        {"syntax error", [&] { model("SELEC 1"); }, -2, "PGRES_FATAL_ERROR : ERROR:  syntax error"},
         {"empty statement", [&] { affect(""); }, -2, "PGRES_EMPTY_QUERY : "},
         {"missing table", [&] { scalar("SELECT * FROM nowhere"); }, -2, "PGRES_FATAL_ERROR : ERROR:  relation"},
         {"non-query as a model", [&] { model("UPDATE t SET id = id"); }, -1, "No data returned."},
@@ -87,30 +83,6 @@ TEST_F(PostgresqlData, FailuresRaiseTheirRecords) {
     // A failed statement leaves the provider usable.
     EXPECT_TRUE(iprovider::get_is_opened(p()));
     EXPECT_EQ(scalar("SELECT count(*) FROM t")->to_string(), "3");
-}
-
-TEST_F(PostgresqlData, TransactionsCommitAndRollBack) {
-    // A real table, seen from a second connection; its name is this process's own.
-    std::string table = "tx_probe_" + std::to_string(getpid());
-    affect("DROP TABLE IF EXISTS " + table);
-    affect("CREATE TABLE " + table + " (n int)");
-    EXPECT_TRUE(iprovider::transaction(p()));
-    affect("INSERT INTO " + table + " VALUES (1)");
-    iprovider::rollback(p());
-    EXPECT_EQ(scalar("SELECT count(*) FROM " + table)->to_string(), "0");
-
-    EXPECT_TRUE(iprovider::transaction(p()));
-    affect("INSERT INTO " + table + " VALUES (2)");
-    auto other = PostgreSQLProvider::create();
-    iprovider::open(other.instance(), *record, "");
-    std::string probe = "SELECT count(*) FROM " + table;
-    EXPECT_EQ(iprovider::execute_scalar(other.instance(), probe, true)->to_string(), "0");
-    iprovider::commit(p());
-    EXPECT_EQ(iprovider::execute_scalar(other.instance(), probe, true)->to_string(), "1");
-    // Outside a transaction the server only warns.
-    iprovider::commit(p());
-    iprovider::rollback(p());
-    affect("DROP TABLE " + table);
 }
 
 TEST_F(PostgresqlData, ReaderStartsBeforeTheFirstRow) {
@@ -152,24 +124,3 @@ TEST_F(PostgresqlData, AHandedOutReaderOwnsItsResult) {
     EXPECT_EQ(idata_reader::get_value(r.instance(), 0)->to_string(), "two");
 }
 
-TEST_F(PostgresqlData, ConcurrentCallsOnOneProviderRunOneAtATime) {
-    constexpr int kThreads = 4, kRounds = 50;
-    std::atomic<int> failures{0};
-    std::vector<std::thread> threads;
-    for (int t = 0; t < kThreads; ++t) {
-        threads.emplace_back([&, t] {
-            for (int i = 0; i < kRounds; ++i) {
-                try {
-                    affect("INSERT INTO t VALUES (" + std::to_string(100 + t * kRounds + i) + ", 'x')");
-                    if (model("SELECT id FROM t")->get_rows().size() < 3) ++failures;
-                    if (!iprovider::get_is_opened(p())) ++failures;
-                } catch (const gobj::Error&) {
-                    ++failures;
-                }
-            }
-        });
-    }
-    for (auto& t : threads) t.join();
-    EXPECT_EQ(failures.load(), 0);
-    EXPECT_EQ(scalar("SELECT count(*) FROM t")->to_string(), std::to_string(3 + kThreads * kRounds));
-}

@@ -141,17 +141,3 @@ TEST_F(SqliteReaderTest, AHandedOutReaderOutlivesItsProvider) {
     r->close();
 }
 
-// The reader steps a statement of the provider's connection: dropping the provider while
-// the reader is alive must leave the connection open until the reader goes.
-TEST_F(SqliteReaderTest, KeepsItsProviderAliveWhileItReads) {
-    auto r = reader("SELECT id FROM t ORDER BY id");
-    ASSERT_TRUE(r);
-    gpointer watched = provider.instance();
-    g_object_add_weak_pointer(G_OBJECT(watched), &watched);
-    provider = {};
-    EXPECT_NE(watched, nullptr);
-    EXPECT_TRUE(r->read());
-    EXPECT_EQ(r->get_int64(0), 2);
-    r = {};
-    EXPECT_EQ(watched, nullptr);
-}

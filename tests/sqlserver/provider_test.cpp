@@ -139,34 +139,6 @@ TEST_F(SqlServerProviderTest, OpenAgainReplacesTheConnection) {
     EXPECT_EQ(dump(iprovider::execute_scalar(p(), "SELECT 1", true)), "TarvelinProvidersContractsValueInt32 => 1");
 }
 
-TEST_F(SqlServerProviderTest, NeverOpenedProviderRefusesWithoutCallingDbLib) {
-    // db-lib handed no connection reports through the handler with NULL, which can reach
-    // no queue: the provider answers itself.
-    for (const auto& run : std::vector<std::function<void()>>{
-             [&] { iprovider::execute_model(p(), "SELECT 1", true); },
-             [&] { iprovider::execute_affect(p(), "UPDATE t SET a = 1", true); },
-             [&] { iprovider::execute_scalar(p(), "SELECT 1", true); },
-             [&] { iprovider::execute_statements(p(), "SELECT 1", true); },
-             [&] { iprovider::execute_reader(p(), "SELECT 1"); },
-             [&] { iprovider::transaction(p()); },
-             [&] { iprovider::commit(p()); },
-             [&] { iprovider::rollback(p()); },
-         }) {
-        gobj::Error e = error_of(run);
-        EXPECT_STREQ(e.domain_name(), "TDSDB");
-        EXPECT_EQ(e.code(), 20109);
-        EXPECT_FALSE(e.message().empty());
-    }
-    EXPECT_FALSE(iprovider::get_is_opened(p()));
-    GError* error = nullptr;
-    EXPECT_EQ(tarvelin_providers_contracts_iprovider_execute_affect(
-                  static_cast<TarvelinProvidersContractsIProvider*>(p()), "UPDATE t SET a = 1", TRUE, &error),
-              -1);
-    ASSERT_NE(error, nullptr);
-    EXPECT_STREQ(g_quark_to_string(error->domain), "TDSDB");
-    g_clear_error(&error);
-}
-
 // ---------------------------------------------------------------- results
 
 TEST_F(SqlServerProviderTest, QueryReturnsRowsOfTheCommonTypes) {

@@ -47,33 +47,6 @@ inline std::vector<std::vector<std::string>> cells(const TableModel& table) {
     return out;
 }
 
-// Checks that every operation other than open and close fails with the given error on
-// `provider` (one that holds no connection).
-inline void expect_every_operation_fails(gpointer provider, const char* domain, int code,
-                                         const std::string& message) {
-    namespace iprovider = providers::contracts::iprovider;
-    std::vector<std::pair<const char*, std::function<void()>>> operations = {
-        {"execute_model", [&] { iprovider::execute_model(provider, "SELECT 1", true); }},
-        {"execute_affect", [&] { iprovider::execute_affect(provider, "SELECT 1", true); }},
-        {"execute_scalar", [&] { iprovider::execute_scalar(provider, "SELECT 1", true); }},
-        {"execute_statements", [&] { iprovider::execute_statements(provider, "SELECT 1", true); }},
-        {"execute_reader", [&] { iprovider::execute_reader(provider, "SELECT 1"); }},
-        {"transaction", [&] { iprovider::transaction(provider); }},
-        {"commit", [&] { iprovider::commit(provider); }},
-        {"rollback", [&] { iprovider::rollback(provider); }},
-    };
-    for (const auto& [name, run] : operations) {
-        try {
-            run();
-            ADD_FAILURE() << name << " raised no error";
-        } catch (const gobj::Error& e) {
-            EXPECT_TRUE(e.matches(domain)) << name << ": " << e.domain_name();
-            EXPECT_EQ(e.code(), code) << name;
-            EXPECT_EQ(e.message(), message) << name;
-        }
-    }
-}
-
 // The error `f` throws; fails the test when it throws none.
 inline gobj::Error error_of(const std::function<void()>& f) {
     try {

@@ -1,0 +1,313 @@
+// The cases every driver shares, run over each product through its test context
+// (drivers/contexts.cpp). Only what one product alone does stays in its own suite.
+#include <atomic>
+#include <thread>
+
+#include <tarvelin/providers/providers.h>
+
+#include "drivers/context.hpp"
+#include "providers/contracts/model_table.hpp"
+#include "providers/contracts/value_object.hpp"
+#include "providers/gobj/error.hpp"
+#include "support/servers.hpp"
+
+using namespace tarvelin;
+using namespace tarvelin::test::drivers;
+using providers::contracts::TableModel;
+using providers::contracts::ValueObject;
+
+namespace {
+
+TarvelinProvidersContractsIProvider* c(GObject* provider) { return TARVELIN_PROVIDERS_CONTRACTS_IPROVIDER(provider); }
+
+// Checks `error` against `want`; `what` names the operation in the failure text.
+void expect_failure(const GError* error, const Failure& want, const std::string& what) {
+    ASSERT_NE(error, nullptr) << what << " raised no error";
+    EXPECT_STREQ(g_quark_to_string(error->domain), want.domain.c_str()) << what;
+    EXPECT_EQ(error->code, want.code) << what;
+    std::string message = error->message ? error->message : "";
+    switch (want.match) {
+    case Failure::Match::Whole:
+        EXPECT_EQ(message, want.message) << what;
+        break;
+    case Failure::Match::Start:
+        EXPECT_EQ(message.rfind(want.message, 0), 0u) << what << ": " << message;
+        break;
+    case Failure::Match::Part:
+        EXPECT_NE(message.find(want.message), std::string::npos) << what << ": " << message;
+        break;
+    }
+    EXPECT_FALSE(message.empty()) << what;
+}
+
+class Conformance : public ::testing::TestWithParam<Product> {
+protected:
+    void SetUp() override {
+        ctx = GetParam().make();
+        if (!ctx->missing_server.empty()) {
+            if (test::ci()) GTEST_FAIL() << test::server_missing_message(ctx->missing_server);
+            GTEST_SKIP() << test::server_missing_message(ctx->missing_server);
+        }
+    }
+    void TearDown() override {
+        if (made_table_ && !providers_.empty()) {
+            GError* error = nullptr;
+            tarvelin_providers_contracts_iprovider_execute_affect(c(providers_.front()),
+                                                                  ctx->spell(ctx->sql.drop_table).c_str(), TRUE, &error);
+            g_clear_error(&error);
+        }
+        for (GObject* p : providers_) g_object_unref(p);
+    }
+
+    // A provider the fixture releases: never opened, or opened on the product's server.
+    GObject* fresh() {
+        providers_.push_back(ctx->make());
+        return providers_.back();
+    }
+    GObject* opened() {
+        GObject* p = fresh();
+        GError* error = nullptr;
+        ctx->open(p, &error);
+        gobj::check(error);
+        return p;
+    }
+    // The case's table, made on `p` and dropped after the case.
+    void make_table(GObject* p) {
+        affect(p, ctx->spell(ctx->sql.create_table));
+        made_table_ = true;
+    }
+
+    gint64 affect(GObject* p, const std::string& sql) {
+        GError* error = nullptr;
+        gint64 n = tarvelin_providers_contracts_iprovider_execute_affect(c(p), sql.c_str(), TRUE, &error);
+        gobj::check(error);
+        return n;
+    }
+    // The text of the value execute_scalar gives.
+    std::string scalar(GObject* p, const std::string& sql) {
+        GError* error = nullptr;
+        auto value = gobj::Ref<ValueObject>::adopt(
+            tarvelin_providers_contracts_iprovider_execute_scalar(c(p), sql.c_str(), TRUE, &error));
+        gobj::check(error);
+        return value ? value->to_string() : "(none)";
+    }
+    gobj::Ref<TableModel> model(GObject* p, const std::string& sql) {
+        GError* error = nullptr;
+        auto table = gobj::Ref<TableModel>::adopt(
+            tarvelin_providers_contracts_iprovider_execute_model(c(p), sql.c_str(), TRUE, &error));
+        gobj::check(error);
+        return table;
+    }
+    // Drops the fixture's reference to `p` now.
+    void forget(GObject* p) {
+        std::erase(providers_, p);
+        g_object_unref(p);
+    }
+    bool is_opened(GObject* p) { return tarvelin_providers_contracts_iprovider_get_is_opened(c(p)); }
+
+    std::unique_ptr<Context> ctx;
+
+private:
+    std::vector<GObject*> providers_;
+    bool made_table_ = false;
+};
+
+// ---------------------------------------------------------------- without a connection
+
+TEST_P(Conformance, NeverOpenedProviderRefusesEveryOperation) {
+    GObject* p = fresh();
+    EXPECT_FALSE(is_opened(p));
+    const Failure& want = ctx->not_opened;
+    GError* error = nullptr;
+
+    EXPECT_EQ(tarvelin_providers_contracts_iprovider_execute_model(c(p), "SELECT 1", TRUE, &error), nullptr);
+    expect_failure(error, want, "execute_model");
+    g_clear_error(&error);
+    EXPECT_EQ(tarvelin_providers_contracts_iprovider_execute_affect(c(p), "SELECT 1", TRUE, &error), -1);
+    expect_failure(error, want, "execute_affect");
+    g_clear_error(&error);
+    EXPECT_EQ(tarvelin_providers_contracts_iprovider_execute_scalar(c(p), "SELECT 1", TRUE, &error), nullptr);
+    expect_failure(error, want, "execute_scalar");
+    g_clear_error(&error);
+    gint length = 7;
+    EXPECT_EQ(tarvelin_providers_contracts_iprovider_execute_statements(c(p), "SELECT 1", TRUE, &length, &error),
+              nullptr);
+    EXPECT_EQ(length, 0);
+    expect_failure(error, want, "execute_statements");
+    g_clear_error(&error);
+    auto* reader = tarvelin_providers_contracts_iprovider_execute_reader(c(p), "SELECT 1", &error);
+    if (ctx->can.reader_from_server) {
+        EXPECT_EQ(reader, nullptr);
+        expect_failure(error, want, "execute_reader");
+    } else {
+        EXPECT_NE(reader, nullptr);
+        EXPECT_EQ(error, nullptr);
+    }
+    g_clear_object(&reader);
+    g_clear_error(&error);
+
+    gboolean began = tarvelin_providers_contracts_iprovider_transaction(c(p), &error);
+    EXPECT_FALSE(began);
+    if (ctx->can.transactions) expect_failure(error, want, "transaction");
+    else EXPECT_EQ(error, nullptr);
+    g_clear_error(&error);
+    tarvelin_providers_contracts_iprovider_commit(c(p), &error);
+    if (ctx->can.transactions) expect_failure(error, want, "commit");
+    else EXPECT_EQ(error, nullptr);
+    g_clear_error(&error);
+    tarvelin_providers_contracts_iprovider_rollback(c(p), &error);
+    if (ctx->can.transactions) expect_failure(error, want, "rollback");
+    else EXPECT_EQ(error, nullptr);
+    g_clear_error(&error);
+    EXPECT_FALSE(is_opened(p));
+}
+
+// ---------------------------------------------------------------- statements
+
+// Products with tables.
+class Tables : public Conformance {};
+// Products whose data is their own: a real server or file.
+class Data : public Conformance {};
+// Products whose providers several threads share.
+class Threads : public Conformance {};
+// Products whose reader reads through its provider's connection.
+class Readers : public Conformance {};
+
+TEST_P(Tables, ATableTakesRowsAndCountsThem) {
+    GObject* p = opened();
+    EXPECT_TRUE(is_opened(p));
+    make_table(p);
+    for (int n = 1; n <= 3; ++n) EXPECT_EQ(affect(p, ctx->spell(ctx->sql.insert, n)), 1) << n;
+    EXPECT_EQ(scalar(p, ctx->spell(ctx->sql.count)), "3");
+
+    auto table = model(p, ctx->spell(ctx->sql.select));
+    ASSERT_TRUE(table);
+    ASSERT_EQ(table->get_columns().size(), 1);
+    EXPECT_EQ(table->get_columns().at(0)->get_name().value_or(""), "n");
+    std::vector<std::string> seen;
+    for (auto row : table->get_rows()) seen.push_back(row->get_values().at(0)->to_string());
+    EXPECT_EQ(seen, (std::vector<std::string>{"1", "2", "3"}));
+}
+
+TEST_P(Conformance, ASyntaxErrorRaisesTheProductsRecordAndTheConnectionStaysUsable) {
+    GObject* p = opened();
+    GError* error = nullptr;
+    auto table = gobj::Ref<TableModel>::adopt(
+        tarvelin_providers_contracts_iprovider_execute_model(c(p), ctx->sql.syntax_error.c_str(), TRUE, &error));
+    EXPECT_FALSE(table);
+    expect_failure(error, ctx->syntax_error, ctx->sql.syntax_error);
+    g_clear_error(&error);
+    EXPECT_TRUE(is_opened(p));
+    EXPECT_EQ(scalar(p, ctx->sql.probe), ctx->sql.probe_answer);
+}
+
+// ---------------------------------------------------------------- transactions
+
+TEST_P(Data, TransactionsCommitOrRollBackAsOthersSeeThem) {
+    GObject* p = opened();
+    make_table(p);
+    std::string count = ctx->spell(ctx->sql.count);
+
+    GError* error = nullptr;
+    EXPECT_TRUE(tarvelin_providers_contracts_iprovider_transaction(c(p), &error));
+    gobj::check(error);
+    affect(p, ctx->spell(ctx->sql.insert, 1));
+    tarvelin_providers_contracts_iprovider_rollback(c(p), &error);
+    gobj::check(error);
+    EXPECT_EQ(scalar(p, count), "0");
+
+    EXPECT_TRUE(tarvelin_providers_contracts_iprovider_transaction(c(p), &error));
+    gobj::check(error);
+    affect(p, ctx->spell(ctx->sql.insert, 2));
+    GObject* other = opened();
+    EXPECT_EQ(scalar(other, count), "0");
+    tarvelin_providers_contracts_iprovider_commit(c(p), &error);
+    gobj::check(error);
+    EXPECT_EQ(scalar(other, count), "1");
+    EXPECT_EQ(scalar(other, ctx->spell(ctx->sql.select)), "2");
+
+    // Outside a transaction both raise nothing.
+    tarvelin_providers_contracts_iprovider_commit(c(p), &error);
+    EXPECT_EQ(error, nullptr);
+    g_clear_error(&error);
+    tarvelin_providers_contracts_iprovider_rollback(c(p), &error);
+    EXPECT_EQ(error, nullptr);
+    g_clear_error(&error);
+}
+
+// ---------------------------------------------------------------- threads
+
+TEST_P(Threads, ConcurrentCallsOnOneProviderTakeTurns) {
+    GObject* p = opened();
+    make_table(p);
+    constexpr int kThreads = 4;
+    const int rounds = ctx->rounds;
+    std::atomic<int> failures{0};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t) {
+        threads.emplace_back([&, t] {
+            for (int i = 0; i < rounds; ++i) {
+                try {
+                    affect(p, ctx->spell(ctx->sql.insert, t * rounds + i));
+                    if (!model(p, ctx->spell(ctx->sql.count))) ++failures;
+                    if (!is_opened(p)) ++failures;
+                } catch (const gobj::Error&) {
+                    ++failures;
+                }
+            }
+        });
+    }
+    for (auto& thread : threads) thread.join();
+    EXPECT_EQ(failures.load(), 0);
+    EXPECT_EQ(scalar(p, ctx->spell("SELECT count(DISTINCT n) FROM {t}")), std::to_string(kThreads * rounds));
+}
+
+// ---------------------------------------------------------------- readers
+
+// The reader steps a result of the provider's connection: dropping the provider while
+// the reader is alive must leave the connection open until the reader goes.
+TEST_P(Readers, AHandedOutReaderKeepsItsProviderAlive) {
+    GObject* p = opened();
+    make_table(p);
+    for (int n = 1; n <= 3; ++n) affect(p, ctx->spell(ctx->sql.insert, n));
+    GError* error = nullptr;
+    auto* reader = tarvelin_providers_contracts_iprovider_execute_reader(c(p), ctx->spell(ctx->sql.select).c_str(), &error);
+    gobj::check(error);
+    ASSERT_NE(reader, nullptr);
+
+    // A second connection drops the table after the case; the first goes now.
+    opened();
+    gpointer watched = p;
+    g_object_add_weak_pointer(G_OBJECT(watched), &watched);
+    forget(p);
+    EXPECT_NE(watched, nullptr);
+    EXPECT_TRUE(tarvelin_providers_contracts_idata_reader_read(reader, &error));
+    gobj::check(error);
+    EXPECT_EQ(tarvelin_providers_contracts_idata_reader_get_int64(reader, 0, &error),
+              ctx->can.reader_starts_on_first_row ? 2 : 1);
+    gobj::check(error);
+    g_object_unref(reader);
+    EXPECT_EQ(watched, nullptr);
+}
+
+std::string name_of(const ::testing::TestParamInfo<Product>& info) { return info.param.name; }
+
+INSTANTIATE_TEST_SUITE_P(Drivers, Conformance, ::testing::ValuesIn(products()), name_of);
+INSTANTIATE_TEST_SUITE_P(Drivers, Tables, ::testing::ValuesIn(products_that([](const Capabilities& can) {
+                             return can.tables;
+                         })),
+                         name_of);
+INSTANTIATE_TEST_SUITE_P(Drivers, Data, ::testing::ValuesIn(products_that([](const Capabilities& can) {
+                             return can.tables && can.real_data;
+                         })),
+                         name_of);
+INSTANTIATE_TEST_SUITE_P(Drivers, Threads, ::testing::ValuesIn(products_that([](const Capabilities& can) {
+                             return can.tables && can.real_data && can.thread_safe;
+                         })),
+                         name_of);
+INSTANTIATE_TEST_SUITE_P(Drivers, Readers, ::testing::ValuesIn(products_that([](const Capabilities& can) {
+                             return can.tables && can.reader_holds_provider;
+                         })),
+                         name_of);
+
+}  // namespace
