@@ -162,6 +162,37 @@ TEST_P(Conformance, NeverOpenedProviderRefusesEveryOperation) {
     EXPECT_FALSE(is_opened(p));
 }
 
+TEST_P(Conformance, OpensReopensAndClosesAndThenRefusesAsBefore) {
+    GObject* p = fresh();
+    auto property = [&] {
+        gboolean opened = FALSE;
+        g_object_get(p, "is-opened", &opened, nullptr);
+        return bool(opened);
+    };
+    EXPECT_FALSE(is_opened(p));
+    EXPECT_FALSE(property());
+    GError* error = nullptr;
+    ASSERT_TRUE(ctx->open(p, &error)) << error->message;
+    EXPECT_TRUE(is_opened(p));
+    EXPECT_TRUE(property());
+    // Opening again replaces the connection.
+    ASSERT_TRUE(ctx->open(p, &error)) << error->message;
+    EXPECT_TRUE(is_opened(p));
+    EXPECT_EQ(scalar(p, ctx->sql.probe), ctx->sql.probe_answer);
+
+    tarvelin_providers_contracts_iprovider_close(c(p), &error);
+    EXPECT_EQ(error, nullptr);
+    EXPECT_FALSE(is_opened(p));
+    EXPECT_FALSE(property());
+    tarvelin_providers_contracts_iprovider_close(c(p), &error);  // closing a closed provider is harmless
+    EXPECT_EQ(error, nullptr);
+    g_clear_error(&error);
+    EXPECT_EQ(tarvelin_providers_contracts_iprovider_execute_scalar(c(p), ctx->sql.probe.c_str(), TRUE, &error),
+              nullptr);
+    expect_failure(error, ctx->not_opened, "execute_scalar after close");
+    g_clear_error(&error);
+}
+
 // ---------------------------------------------------------------- statements
 
 // Products with tables.
