@@ -1,6 +1,7 @@
 #include "rezezadovu/helpers/helper_password.hpp"
 
 #include <cstring>
+#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -61,6 +62,10 @@ std::string unprotect(gpointer cipher, const std::string& stored) {
                        strnlen(reinterpret_cast<const char*>(out.bytes.data()), static_cast<size_t>(out.count)));
 }
 
+// The registered cipher is one object for the whole process, and its key is set by
+// initialize before each conversion: both run as one step under this lock.
+std::mutex s_cipher_lock;
+
 // Rewrites the handled fields with `convert`, only when every one of them converted.
 template <class Convert>
 void rewrite(Server& server, const char* failure_format, Convert convert) {
@@ -75,6 +80,7 @@ void rewrite(Server& server, const char* failure_format, Convert convert) {
     try {
         std::string salt = g_get_host_name();
         std::string key = g_get_user_name();
+        std::lock_guard guard(s_cipher_lock);
         ISymmetricCipher::call_initialize(cipher.instance(), key.c_str(), salt.c_str());
         for (Field f : fields) results.emplace_back(f, convert(cipher.instance(), *server.get_text(f)));
     } catch (const gobj::Error& e) {
