@@ -29,6 +29,8 @@ public:
     CipherOutput decrypt(std::span<const guint8> data) override;
 
 private:
+    // Zeroes the key and salt texts and the derived key and IV.
+    void forget_key() noexcept;
     CipherOutput run(std::span<const guint8> data, bool encrypting);
 
     std::optional<std::string> key_;
