@@ -3,8 +3,11 @@
 
 #include <tarvelin/rezezadovu/service_helpers.h>
 
+#include <atomic>
 #include <set>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "rezezadovu/helpers/helper_password.hpp"
 #include "rezezadovu/helpers/helper_service.hpp"
@@ -115,6 +118,32 @@ TEST_F(Protection, ARecordFromAnotherMachineIsNotReadable) {
     PasswordHelper::decrypt_password(*s);
     EXPECT_EQ(s->get_password(), foreign);
     EXPECT_EQ(log_.count("decrypt password failed"), 1);
+}
+
+// One cipher serves the whole process: a worker decrypting while another thread encrypts
+// must neither garble a password nor fail.
+TEST_F(Protection, ConcurrentRoundTripsKeepEveryRecordIntact) {
+    constexpr int kThreads = 8;
+    constexpr int kRounds = 300;
+    std::atomic<int> wrong{0};
+    std::vector<std::thread> workers;
+    for (int t = 0; t < kThreads; ++t) {
+        workers.emplace_back([&, t] {
+            for (int i = 0; i < kRounds; ++i) {
+                // Lengths vary so the threads' inputs span one, two and three blocks.
+                std::string main = "main-" + std::to_string(t) + "-" + std::to_string(i) + std::string(i % 40, 'x');
+                std::string tunnel = "tunnel-" + std::to_string(t * kRounds + i);
+                auto s = record(main.c_str(), true, tunnel.c_str(), false, nullptr);
+                PasswordHelper::encrypt_password(*s);
+                if (s->get_password() == main || s->get_ssh_password() == tunnel) ++wrong;
+                PasswordHelper::decrypt_password(*s);
+                if (s->get_password() != main || s->get_ssh_password() != tunnel) ++wrong;
+            }
+        });
+    }
+    for (auto& w : workers) w.join();
+    EXPECT_EQ(wrong.load(), 0);
+    EXPECT_EQ(log_.count("password failed"), 0) << log_.main_log().substr(0, 2000);
 }
 
 TEST_F(Protection, GeneratedPasswords) {

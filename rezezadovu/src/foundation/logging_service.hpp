@@ -1,4 +1,7 @@
 // The logging facade: the single entry point through which the system logs.
+//
+// Lock order when logging: facade, then manager, then logger, then handler; a lock is
+// only taken while holding those before it.
 #pragma once
 
 #include <tarvelin/rezezadovu/logging.h>
@@ -9,6 +12,7 @@
 
 namespace tarvelin::rezezadovu::foundation {
 
+// Thread-safe.
 class TARVELIN_EXPORT LoggingService : public gobj::Fundamental {
 public:
     using LogLevel = contracts::log::LogLevel;
@@ -32,7 +36,8 @@ public:
     static void debug(const char* uuid, const char* format, ...) G_GNUC_PRINTF(2, 3);
     static void log(Op op, const char* uuid, const char* format, va_list args);
 
-    // Borrowed, without the lock.
+    // Borrowed, read without the lock: the manager is resolved once and kept for the
+    // process.
     static TarvelinRezezadovuContractsLogILogManager* get_manager();
 };
 

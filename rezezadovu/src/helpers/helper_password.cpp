@@ -1,6 +1,9 @@
 #include "rezezadovu/helpers/helper_password.hpp"
 
+#include <string.h>  // explicit_bzero
+
 #include <cstring>
+#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -39,12 +42,24 @@ std::span<const guint8> bytes_of(const std::string& s) {
     return {reinterpret_cast<const guint8*>(s.data()), s.size()};
 }
 
-std::string protect(gpointer cipher, const std::string& plain) {
-    CipherOutput out = ISymmetricCipher::call_encrypt(cipher, bytes_of(plain));
-    return gobj::take_string(g_base64_encode(out.bytes.data(), static_cast<gsize>(out.count)));
+// Zeroes a text's whole buffer, spare room included (a moved-from short text keeps its
+// characters there), and empties it.
+void wipe(std::string& text) {
+    text.resize(text.capacity());
+    explicit_bzero(text.data(), text.size());
+    text.clear();
 }
 
-std::string unprotect(gpointer cipher, const std::string& stored) {
+// The converters write into `out`, a text the caller wipes, rather than return one:
+// a returned text would leave its own copy behind.
+void protect(gpointer cipher, const std::string& plain, std::string& out) {
+    CipherOutput sealed = ISymmetricCipher::call_encrypt(cipher, bytes_of(plain));
+    gchar* text = g_base64_encode(sealed.bytes.data(), static_cast<gsize>(sealed.count));
+    out.assign(text);
+    g_free(text);
+}
+
+void unprotect(gpointer cipher, const std::string& stored, std::string& plain) {
     gsize length = 0;
     guchar* sealed = g_base64_decode(stored.c_str(), &length);
     std::span<const guint8> data(sealed, length);
@@ -57,9 +72,14 @@ std::string unprotect(gpointer cipher, const std::string& stored) {
     }
     g_free(sealed);
     // Up to the first zero byte, as a text.
-    return std::string(reinterpret_cast<const char*>(out.bytes.data()),
-                       strnlen(reinterpret_cast<const char*>(out.bytes.data()), static_cast<size_t>(out.count)));
+    auto* chars = reinterpret_cast<const char*>(out.bytes.data());
+    plain.assign(chars, strnlen(chars, static_cast<size_t>(out.count)));
+    explicit_bzero(out.bytes.data(), out.bytes.size());
 }
+
+// The registered cipher is one object for the whole process, and its key is set by
+// initialize before each conversion: both run as one step under this lock.
+std::mutex s_cipher_lock;
 
 // Rewrites the handled fields with `convert`, only when every one of them converted.
 template <class Convert>
@@ -71,17 +91,30 @@ void rewrite(Server& server, const char* failure_format, Convert convert) {
         LoggingService::error(nullptr, failure_format, _("no symmetric cipher is registered"));
         return;
     }
+    // Sized once: growing would move short texts and leave copies behind. Wiped on
+    // every way out, after the record took what it needs.
     std::vector<std::pair<Field, std::string>> results;
+    results.reserve(fields.size());
+    struct Wipe {
+        std::vector<std::pair<Field, std::string>>& texts;
+        ~Wipe() {
+            for (auto& [f, text] : texts) wipe(text);
+        }
+    } wipe_results{results};
     try {
         std::string salt = g_get_host_name();
         std::string key = g_get_user_name();
+        std::lock_guard guard(s_cipher_lock);
         ISymmetricCipher::call_initialize(cipher.instance(), key.c_str(), salt.c_str());
-        for (Field f : fields) results.emplace_back(f, convert(cipher.instance(), *server.get_text(f)));
+        for (Field f : fields) {
+            results.emplace_back(f, std::string());
+            convert(cipher.instance(), *server.get_text(f), results.back().second);
+        }
     } catch (const gobj::Error& e) {
         LoggingService::error(nullptr, failure_format, e.message().c_str());
         return;
     }
-    for (auto& [f, text] : results) server.set_text(f, std::move(text));
+    for (auto& [f, text] : results) server.set_text(f, text);
 }
 
 }  // namespace

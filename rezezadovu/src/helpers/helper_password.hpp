@@ -10,6 +10,7 @@
 
 namespace tarvelin::rezezadovu::helpers {
 
+// Thread-safe: conversions take turns on the process-wide cipher.
 class TARVELIN_EXPORT PasswordHelper : public gobj::Fundamental {
 public:
     static GType gtype();

@@ -7,6 +7,7 @@
 
 namespace tarvelin::rezezadovu::contracts::log {
 
+// Thread-safe: handlers format records from any thread.
 class TARVELIN_EXPORT IFormatter : public gobj::Interface {
 public:
     using Vtable = TarvelinRezezadovuContractsLogIFormatterInterface;

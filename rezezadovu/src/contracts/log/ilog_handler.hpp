@@ -8,6 +8,7 @@
 
 namespace tarvelin::rezezadovu::contracts::log {
 
+// Thread-safe: loggers publish from any thread.
 class TARVELIN_EXPORT ILogHandler : public gobj::Interface {
 public:
     using Vtable = TarvelinRezezadovuContractsLogILogHandlerInterface;
@@ -18,7 +19,7 @@ public:
     virtual void publish(LogLevel level, const char* server, const char* name, const char* format, va_list args) = 0;
     virtual std::string recent(gpointer reserved) = 0;
     virtual void close() = 0;
-    // Borrowed.
+    // Borrowed: valid until the formatter is replaced.
     virtual TarvelinRezezadovuContractsLogIFormatter* get_formatter() const = 0;
     virtual void set_formatter(gobj::Ref<IFormatter> value) = 0;
     virtual LogLevel get_threshold() const = 0;

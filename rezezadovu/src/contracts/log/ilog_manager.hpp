@@ -5,6 +5,7 @@
 
 namespace tarvelin::rezezadovu::contracts::log {
 
+// Thread-safe, but for the borrowed main logger.
 class TARVELIN_EXPORT ILogManager : public gobj::Interface {
 public:
     using Vtable = TarvelinRezezadovuContractsLogILogManagerInterface;
@@ -15,7 +16,7 @@ public:
     virtual gobj::Ref<ILogger> open(const char* uuid) = 0;
     virtual void close(const char* uuid) = 0;
     virtual void shutdown() = 0;
-    // Borrowed; null before initialize.
+    // Borrowed; null before initialize, and valid until the next initialize.
     virtual TarvelinRezezadovuContractsLogILogger* get_main() const = 0;
 
     template <class T>

@@ -8,6 +8,7 @@
 
 namespace tarvelin::rezezadovu::contracts::log {
 
+// Thread-safe, but for what it lends: the live handler set and the texts.
 class TARVELIN_EXPORT ILogger : public gobj::Interface {
 public:
     using Vtable = TarvelinRezezadovuContractsLogILoggerInterface;
@@ -19,7 +20,8 @@ public:
     virtual void append_handler(TarvelinRezezadovuContractsLogILogHandler* handler) = 0;
     virtual void delete_handler(TarvelinRezezadovuContractsLogILogHandler* handler) = 0;
     virtual void remove_handler_all() = 0;
-    // The live set, as a new reference.
+    // The live set, as a new reference; a caller reads or changes it only while no other
+    // thread uses the logger.
     virtual GeeHashSet* get_handlers() = 0;
     virtual std::string recent(gpointer reserved) = 0;
     // Server and name come from the caller, not from the logger.

@@ -5,6 +5,7 @@
 #include <openssl/err.h>
 #include <openssl/pem.h>
 #include <openssl/rsa.h>
+#include <string.h>  // explicit_bzero
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -36,6 +37,13 @@ using BioPtr = std::unique_ptr<BIO, Deleter<BIO, BIO_free_all>>;
 using BignumPtr = std::unique_ptr<BIGNUM, Deleter<BIGNUM, BN_free>>;
 using ContextPtr = std::unique_ptr<EVP_PKEY_CTX, Deleter<EVP_PKEY_CTX, EVP_PKEY_CTX_free>>;
 
+// Zeroes a text's whole buffer, spare room included: it held a private key.
+void wipe(std::string& text) {
+    text.resize(text.capacity());
+    explicit_bzero(text.data(), text.size());
+    text.clear();
+}
+
 // Encrypted private keys are refused instead of prompting on the terminal.
 int no_pass_phrase(char*, int, int, void*) { return 0; }
 
@@ -46,9 +54,10 @@ EVP_PKEY* read_key(const std::string& file, bool private_key) {
                        : PEM_read_bio_PUBKEY(bio.get(), nullptr, nullptr, nullptr);
 }
 
-// The key as PEM; the private form is unencrypted PKCS#8.
+// The key as PEM; the private form is unencrypted PKCS#8, made in a buffer that OpenSSL
+// cleanses when it frees it. The caller wipes the private text after use.
 std::string pem_of(const EVP_PKEY& key, bool private_key) {
-    BioPtr bio(BIO_new(BIO_s_mem()));
+    BioPtr bio(BIO_new(private_key ? BIO_s_secmem() : BIO_s_mem()));
     auto* k = const_cast<EVP_PKEY*>(&key);
     int r = private_key ? PEM_write_bio_PrivateKey(bio.get(), k, nullptr, nullptr, 0, nullptr, nullptr)
                         : PEM_write_bio_PUBKEY(bio.get(), k);
@@ -82,11 +91,16 @@ void print_pem(const EVP_PKEY* key, bool private_key) {
     std::string pem = pem_of(*key, private_key);
     fwrite(pem.data(), 1, pem.size(), stdout);
     fflush(stdout);
+    wipe(pem);
 }
 
-std::vector<guint8> with_zero(const std::string& text) {
-    std::vector<guint8> v(text.begin(), text.end());
+// Sized once, so no growth leaves a copy behind; `text` is wiped.
+std::vector<guint8> with_zero(std::string&& text) {
+    std::vector<guint8> v;
+    v.reserve(text.size() + 1);
+    v.assign(text.begin(), text.end());
     v.push_back(0);
+    wipe(text);
     return v;
 }
 
@@ -140,9 +154,10 @@ KeyTexts OpenSSLAsymmetricCipher::save_key() {
 
 void OpenSSLAsymmetricCipher::save_key_file(const std::string& public_key_file, const std::string& private_key_file) {
     const EVP_PKEY& key = key_or_throw();
-    if (!write_file(private_key_file, pem_of(key, true), 0600, true)) {
-        check_and_throw_error(0, N_("Failed to write private key."));
-    }
+    std::string private_pem = pem_of(key, true);
+    bool written = write_file(private_key_file, private_pem, 0600, true);
+    wipe(private_pem);
+    if (!written) check_and_throw_error(0, N_("Failed to write private key."));
     if (!write_file(public_key_file, pem_of(key, false), 0644, false)) {
         check_and_throw_error(0, N_("Failed to write public key."));
     }
@@ -181,7 +196,10 @@ CipherOutput OpenSSLAsymmetricCipher::run(std::span<const guint8> data, bool enc
     out.declared = static_cast<gint>(length);
     out.bytes.assign(length + 1, 0);
     r = step(out.bytes.data(), &length);
-    if (r != 1) check_and_throw_error(r, encrypting ? N_("Failed to encrypt data.") : N_("Failed to decrypt data."));
+    if (r != 1) {
+        explicit_bzero(out.bytes.data(), out.bytes.size());  // whatever a failed step left
+        check_and_throw_error(r, encrypting ? N_("Failed to encrypt data.") : N_("Failed to decrypt data."));
+    }
     out.count = static_cast<gint>(length);
     out.bytes[length] = 0;
     return out;

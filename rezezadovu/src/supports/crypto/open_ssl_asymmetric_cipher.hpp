@@ -12,7 +12,7 @@ namespace tarvelin::rezezadovu::supports::crypto {
 using contracts::crypto::CipherOutput;
 using contracts::crypto::KeyTexts;
 
-// Holds at most one key; calls on one object must not overlap.
+// Holds at most one key. Callers serialise: calls on one object must not overlap.
 class TARVELIN_EXPORT OpenSSLAsymmetricCipher : public gobj::Object, public contracts::crypto::IAsymmetricCipher {
 public:
     static GType gtype();

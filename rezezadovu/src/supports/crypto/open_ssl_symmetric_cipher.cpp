@@ -1,6 +1,7 @@
 #include "rezezadovu/supports/crypto/open_ssl_symmetric_cipher.hpp"
 
 #include <openssl/err.h>
+#include <string.h>  // explicit_bzero
 
 #include <algorithm>
 #include <cstring>
@@ -17,6 +18,14 @@ constexpr int kBlock = 16;
     ERR_clear_error();  // leave nothing behind for the next OpenSSL user of this thread
     throw gobj::Error("Crypto", -1, _(message));
 }
+
+// Zeroes a text's whole buffer, spare room included, and empties it.
+void wipe(std::optional<std::string>& text) {
+    if (!text) return;
+    text->resize(text->capacity());
+    explicit_bzero(text->data(), text->size());
+    text.reset();
+}
 }  // namespace
 
 gobj::Ref<OpenSSLSymmetricCipher> OpenSSLSymmetricCipher::create(GType type) {
@@ -25,9 +34,20 @@ gobj::Ref<OpenSSLSymmetricCipher> OpenSSLSymmetricCipher::create(GType type) {
 
 OpenSSLSymmetricCipher::OpenSSLSymmetricCipher() : cipher_(EVP_aes_256_cbc()), context_(EVP_CIPHER_CTX_new()) {}
 
-OpenSSLSymmetricCipher::~OpenSSLSymmetricCipher() { EVP_CIPHER_CTX_free(context_); }
+OpenSSLSymmetricCipher::~OpenSSLSymmetricCipher() {
+    EVP_CIPHER_CTX_free(context_);  // cleanses the context
+    forget_key();
+}
+
+void OpenSSLSymmetricCipher::forget_key() noexcept {
+    wipe(key_);
+    wipe(salt_);
+    explicit_bzero(key_bytes_.data(), key_bytes_.size());
+    explicit_bzero(iv_.data(), iv_.size());
+}
 
 void OpenSSLSymmetricCipher::initialize(const char* key, const char* salt) {
+    forget_key();
     key_ = gobj::opt(key);
     salt_ = gobj::opt(salt);
     // A shorter salt is padded with zeros rather than read past its end.
@@ -35,7 +55,11 @@ void OpenSSLSymmetricCipher::initialize(const char* key, const char* salt) {
     std::memcpy(salt8.data(), salt_->data(), std::min<size_t>(salt_->size(), salt8.size()));
     int n = EVP_BytesToKey(cipher_, EVP_sha1(), salt8.data(), reinterpret_cast<const unsigned char*>(key_->data()),
                            static_cast<int>(key_->size()), 2, key_bytes_.data(), iv_.data());
-    if (n <= 0) fail(N_("Failed to generate Cipher key and iv"));
+    explicit_bzero(salt8.data(), salt8.size());
+    if (n <= 0) {
+        forget_key();
+        fail(N_("Failed to generate Cipher key and iv"));
+    }
 }
 
 CipherOutput OpenSSLSymmetricCipher::encrypt(std::span<const guint8> data) { return run(data, true); }
@@ -53,13 +77,19 @@ CipherOutput OpenSSLSymmetricCipher::run(std::span<const guint8> data, bool encr
     out.declared = encrypting ? n + kBlock : n + 1;
     // Room for what OpenSSL may write (input plus a block) and the zero behind it.
     out.bytes.assign(static_cast<size_t>(n) + kBlock + 1, 0);
+    // A failed decryption may already have written plain blocks: they go before the
+    // buffer is freed.
+    auto fail_wiped = [&out](const char* message) {
+        explicit_bzero(out.bytes.data(), out.bytes.size());
+        fail(message);
+    };
     static const unsigned char nothing = 0;
     int updated = 0, finished = 0;
     if (EVP_CipherUpdate(context_, out.bytes.data(), &updated, n ? data.data() : &nothing, n) != 1) {
-        fail(encrypting ? N_("Failed to encrypt data") : N_("Failed to decrypt data"));
+        fail_wiped(encrypting ? N_("Failed to encrypt data") : N_("Failed to decrypt data"));
     }
     if (EVP_CipherFinal_ex(context_, out.bytes.data() + updated, &finished) != 1) {
-        fail(encrypting ? N_("Failed to encrypt data finally") : N_("Failed to decrypt data finally"));
+        fail_wiped(encrypting ? N_("Failed to encrypt data finally") : N_("Failed to decrypt data finally"));
     }
     out.count = updated + finished;
     out.bytes[static_cast<size_t>(out.count)] = 0;

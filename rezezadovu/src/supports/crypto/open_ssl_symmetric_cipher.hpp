@@ -13,7 +13,8 @@ namespace tarvelin::rezezadovu::supports::crypto {
 
 using contracts::crypto::CipherOutput;
 
-// One cipher context, reset by every call: calls on one object must not overlap.
+// One cipher context, reset by every call, keyed by the last initialize.
+// Callers serialise: calls on one object must not overlap (the password helper's lock).
 class TARVELIN_EXPORT OpenSSLSymmetricCipher : public gobj::Object, public contracts::crypto::ISymmetricCipher {
 public:
     static GType gtype();
@@ -29,6 +30,8 @@ public:
     CipherOutput decrypt(std::span<const guint8> data) override;
 
 private:
+    // Zeroes the key and salt texts and the derived key and IV.
+    void forget_key() noexcept;
     CipherOutput run(std::span<const guint8> data, bool encrypting);
 
     std::optional<std::string> key_;

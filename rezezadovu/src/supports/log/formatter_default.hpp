@@ -9,7 +9,7 @@ namespace tarvelin::rezezadovu::supports::log {
 
 using contracts::log::LogLevel;
 
-// Full line with date, server, name and level: the main log files.
+// Full line with date, server, name and level: the main log files. Thread-safe (no state).
 class TARVELIN_EXPORT DefaultFormatter : public gobj::Object, public contracts::log::IFormatter {
 public:
     static GType gtype();
@@ -24,7 +24,7 @@ protected:
     static std::string line_template(const std::string& head, const char* format);
 };
 
-// Time and text only: the per-identifier temporary logs.
+// Time and text only: the per-identifier temporary logs. Thread-safe.
 class TARVELIN_EXPORT SimpleFormatter : public DefaultFormatter {
 public:
     static GType gtype();
@@ -33,7 +33,7 @@ public:
                                       const char* format) override;
 };
 
-// Fixed-width columns and a coloured level name, for a console.
+// Fixed-width columns and a coloured level name, for a console. Thread-safe.
 class TARVELIN_EXPORT ColorFormatter : public DefaultFormatter {
 public:
     static GType gtype();

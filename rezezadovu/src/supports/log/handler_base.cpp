@@ -3,20 +3,36 @@
 namespace tarvelin::rezezadovu::supports::log {
 
 TarvelinRezezadovuContractsLogIFormatter* HandlerBase::get_formatter() const {
+    std::lock_guard guard(lock_);
     return static_cast<TarvelinRezezadovuContractsLogIFormatter*>(formatter_.instance());
 }
 
 void HandlerBase::set_formatter(gobj::Ref<contracts::log::IFormatter> value) {
-    if (value.instance() == formatter_.instance()) return;
-    formatter_ = std::move(value);
+    {
+        std::lock_guard guard(lock_);
+        if (value.instance() == formatter_.instance()) return;
+        // `value` leaves with the previous formatter, released after the lock.
+        std::swap(formatter_, value);
+    }
     notify("formatter");
 }
 
+LogLevel HandlerBase::get_threshold() const {
+    std::lock_guard guard(lock_);
+    return threshold_;
+}
+
 void HandlerBase::set_threshold(LogLevel value) {
-    if (gobj::assign(threshold_, value)) notify("threshold");
+    bool changed;
+    {
+        std::lock_guard guard(lock_);
+        changed = gobj::assign(threshold_, value);
+    }
+    if (changed) notify("threshold");
 }
 
 void HandlerBase::default_formatter(gobj::Ref<contracts::log::IFormatter> made) {
+    std::lock_guard guard(lock_);
     if (!formatter_) formatter_ = std::move(made);
 }
 
@@ -46,13 +62,18 @@ std::string HandlerBase::expand(const char* format, va_list args) {
 
 std::optional<std::string> HandlerBase::make_line(LogLevel level, const char* server, const char* name,
                                                   const char* format, va_list args) const {
-    if (!contracts::log::level_passes(level, threshold_)) return std::nullopt;
-    if (!formatter_) {
+    gobj::Ref<contracts::log::IFormatter> formatter;
+    {
+        std::lock_guard guard(lock_);
+        if (!contracts::log::level_passes(level, threshold_)) return std::nullopt;
+        formatter = formatter_;
+    }
+    if (!formatter) {
         // No template to expand: keep the record's own text rather than lose it.
         return expand(format, args) + "\n";
     }
-    gchar* line_template =
-        tarvelin_rezezadovu_contracts_log_iformatter_format(get_formatter(), level, server, name, format);
+    gchar* line_template = tarvelin_rezezadovu_contracts_log_iformatter_format(
+        static_cast<TarvelinRezezadovuContractsLogIFormatter*>(formatter.instance()), level, server, name, format);
     if (!line_template) return std::nullopt;
     std::string line = expand(line_template, args);
     g_free(line_template);

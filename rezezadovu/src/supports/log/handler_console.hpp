@@ -5,6 +5,7 @@
 
 namespace tarvelin::rezezadovu::supports::log {
 
+// Thread-safe.
 class TARVELIN_EXPORT GLibLogHandler : public HandlerBase {
 public:
     static GType gtype();

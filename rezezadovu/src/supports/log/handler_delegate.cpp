@@ -21,6 +21,7 @@ void DelegateHandler::dispose() { close(); }
 
 void DelegateHandler::initialize(GIOFunc func, gpointer user_data) {
     g_return_if_fail(func != NULL);
+    std::lock_guard guard(lock());
     // A unique name in the temporary directory: two handlers, or two processes, never
     // share (or truncate) each other's file.
     GError* error = nullptr;
@@ -56,6 +57,7 @@ void DelegateHandler::initialize(GIOFunc func, gpointer user_data) {
 
 void DelegateHandler::publish(LogLevel level, const char* server, const char* name, const char* format, va_list args) {
     if (!record_ok(server, name, format)) return;
+    std::lock_guard guard(lock());
     if (!contracts::log::level_passes(level, get_threshold()) || !writer_) return;
     gchar* valid = g_utf8_make_valid(expand(format, args).c_str(), -1);
     // The line is markup: the record's own "<" and "&" must stay text.
@@ -97,7 +99,13 @@ void DelegateHandler::drop_channels() {
     path_.clear();
 }
 
+std::string DelegateHandler::path() const {
+    std::lock_guard guard(lock());
+    return path_;
+}
+
 void DelegateHandler::close() {
+    std::lock_guard guard(lock());
     remove_watch();
     drop_channels();
 }

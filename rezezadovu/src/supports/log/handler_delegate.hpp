@@ -6,6 +6,7 @@
 
 namespace tarvelin::rezezadovu::supports::log {
 
+// Thread-safe; the host's watch function runs on the thread of the default main context.
 class TARVELIN_EXPORT DelegateHandler : public HandlerBase {
 public:
     static GType gtype();
@@ -23,9 +24,10 @@ public:
     void constructed() override;
     void dispose() override;
     // The scratch file ("" when none is open).
-    const std::string& path() const { return path_; }
+    std::string path() const;
 
 private:
+    // These two run under the handler's lock.
     void remove_watch();
     void drop_channels();
 

@@ -41,6 +41,7 @@ std::string SliceFileLogHandler::file_name(gint64 index) const {
 void SliceFileLogHandler::initialize(const char* name, const char* folder, gint64 size_max) {
     g_return_if_fail(name != NULL);
     g_return_if_fail(folder != NULL);
+    std::lock_guard guard(lock());
     set_formatter(DefaultFormatter::create());
     size_max_ = size_max;
     name_ = name;
@@ -109,7 +110,11 @@ void SliceFileLogHandler::rotate() {
 
 void SliceFileLogHandler::publish(LogLevel level, const char* server, const char* name, const char* format,
                                   va_list args) {
-    if (!record_ok(server, name, format) || !open_) return;
+    if (!record_ok(server, name, format)) return;
+    // One lock for the size count, the rotation and the write: a record is never split
+    // across files nor interleaved with another.
+    std::lock_guard guard(lock());
+    if (!open_) return;
     std::optional<std::string> line = make_line(level, server, name, format, args);
     if (!line) return;
     // A full disk or a vanished folder costs this record, never the host process.
@@ -136,7 +141,13 @@ void SliceFileLogHandler::close_stream() {
     report_close_error(error, "handler_file_slice:85");
 }
 
+std::string SliceFileLogHandler::current_path() const {
+    std::lock_guard guard(lock());
+    return current_path_;
+}
+
 void SliceFileLogHandler::close() {
+    std::lock_guard guard(lock());
     open_ = false;
     close_stream();
 }

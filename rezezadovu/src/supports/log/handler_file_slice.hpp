@@ -6,6 +6,7 @@
 
 namespace tarvelin::rezezadovu::supports::log {
 
+// Thread-safe.
 class TARVELIN_EXPORT SliceFileLogHandler : public HandlerBase {
 public:
     static GType gtype();
@@ -20,9 +21,10 @@ public:
 
     void constructed() override;
     // The file written now ("" when none is open).
-    std::string current_path() const { return current_path_; }
+    std::string current_path() const;
 
 private:
+    // These two run under the handler's lock.
     std::string file_name(gint64 index) const;
     void rotate();
     void close_stream();

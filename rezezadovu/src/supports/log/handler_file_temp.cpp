@@ -17,6 +17,7 @@ void TempFileLogHandler::constructed() { default_formatter(SimpleFormatter::crea
 
 void TempFileLogHandler::initialize(const char* name) {
     g_return_if_fail(name != NULL);
+    std::lock_guard guard(lock());
     std::string file_template = std::string(name) + "-XXXXXX.log";
     GFileIOStream* stream = nullptr;
     GError* error = nullptr;
@@ -32,7 +33,9 @@ void TempFileLogHandler::initialize(const char* name) {
 
 void TempFileLogHandler::publish(LogLevel level, const char* server, const char* name, const char* format,
                                  va_list args) {
-    if (!record_ok(server, name, format) || !stream_) return;
+    if (!record_ok(server, name, format)) return;
+    std::lock_guard guard(lock());
+    if (!stream_) return;
     std::optional<std::string> line = make_line(level, server, name, format, args);
     if (!line) return;
     GError* error = nullptr;
@@ -44,6 +47,8 @@ void TempFileLogHandler::publish(LogLevel level, const char* server, const char*
 }
 
 std::string TempFileLogHandler::recent(gpointer) {
+    // Reading moves the stream's position: no record may be written meanwhile.
+    std::lock_guard guard(lock());
     if (!stream_) return {};
     GSeekable* seekable = G_SEEKABLE(stream_.get());
     GError* error = nullptr;
@@ -73,7 +78,13 @@ std::string TempFileLogHandler::recent(gpointer) {
     return std::string(buffer.data(), got);
 }
 
+std::string TempFileLogHandler::path() const {
+    std::lock_guard guard(lock());
+    return path_;
+}
+
 void TempFileLogHandler::close() {
+    std::lock_guard guard(lock());
     auto stream = std::move(stream_);
     if (!stream) return;
     GError* error = nullptr;

@@ -5,6 +5,7 @@
 
 namespace tarvelin::rezezadovu::supports::log {
 
+// Thread-safe.
 class TARVELIN_EXPORT TempFileLogHandler : public HandlerBase {
 public:
     static GType gtype();
@@ -21,7 +22,7 @@ public:
 
     void constructed() override;
     // The temporary file ("" before initialize).
-    const std::string& path() const { return path_; }
+    std::string path() const;
 
 private:
     gobj::GPtr<GFileIOStream> stream_;

@@ -27,6 +27,7 @@ gobj::Ref<Logger> Logger::create(const char* t_uuid, GType type) {
 void Logger::initialize(const char* t_server, const char* t_name) {
     g_return_if_fail(t_server != NULL);
     g_return_if_fail(t_name != NULL);
+    std::lock_guard guard(lock_);
     server_ = t_server;
     name_ = t_name;
 }

@@ -1,4 +1,7 @@
 // A named source of records: hands each record to every handler under its own lock.
+//
+// Lock order when logging: facade, then manager, then logger, then handler; a lock is
+// only taken while holding those before it.
 #pragma once
 
 #include <gee.h>
@@ -13,6 +16,7 @@ namespace tarvelin::rezezadovu::supports::log {
 
 using contracts::log::LogLevel;
 
+// Thread-safe, but for what it lends (see get_handlers and the texts).
 class TARVELIN_EXPORT Logger : public gobj::Object, public contracts::log::ILogger {
 public:
     static GType gtype();
@@ -25,6 +29,9 @@ public:
     void append_handler(TarvelinRezezadovuContractsLogILogHandler* handler) override;
     void delete_handler(TarvelinRezezadovuContractsLogILogHandler* handler) override;
     void remove_handler_all() override;
+    // The live set (a new reference to it, as the contract gives): the logger changes
+    // and reads it under its lock, which a caller holding the set does not take, so a
+    // caller reads or changes it only while no other thread uses this logger.
     GeeHashSet* get_handlers() override;
     std::string recent(gpointer reserved) override;
     void error(const char* t_server, const char* t_name, const char* format, va_list args) override;
@@ -33,6 +40,8 @@ public:
     void message(const char* t_server, const char* t_name, const char* format, va_list args) override;
     void info(const char* t_server, const char* t_name, const char* format, va_list args) override;
     void debug(const char* t_server, const char* t_name, const char* format, va_list args) override;
+    // Borrowed texts: server and name change only by initialize, which runs before the
+    // logger is shared (the manager does so).
     const char* get_uuid() const override { return uuid_.c_str(); }
     const char* get_name() const override { return name_.c_str(); }
     const char* get_server() const override { return server_.c_str(); }

@@ -73,6 +73,7 @@ void LogManager::shutdown() {
 }
 
 TarvelinRezezadovuContractsLogILogger* LogManager::get_main() const {
+    std::lock_guard guard(lock_);
     return reinterpret_cast<TarvelinRezezadovuContractsLogILogger*>(main_.instance());
 }
 

@@ -1,5 +1,8 @@
 // The main logger, writing the rotating main log, plus one logger per identifier with
 // a temporary file of its own.
+//
+// Lock order when logging: facade, then manager, then logger, then handler; a lock is
+// only taken while holding those before it.
 #pragma once
 
 #include <map>
@@ -12,6 +15,7 @@
 
 namespace tarvelin::rezezadovu::supports::log {
 
+// Thread-safe, but for the borrowed main logger (see get_main).
 class TARVELIN_EXPORT LogManager : public gobj::Object, public contracts::log::ILogManager {
 public:
     static GType gtype();
@@ -21,13 +25,15 @@ public:
     gobj::Ref<contracts::log::ILogger> open(const char* uuid) override;
     void close(const char* uuid) override;
     void shutdown() override;
+    // Borrowed: valid until the next initialize replaces it, so initialize is not called
+    // while another thread uses the main logger (the facade holds its lock over both).
     TarvelinRezezadovuContractsLogILogger* get_main() const override;
 
 private:
     std::optional<std::string> uuid_default_;
     gobj::Ref<Logger> main_;
     std::map<std::string, gobj::Ref<Logger>> loggers_;
-    std::recursive_mutex lock_;
+    mutable std::recursive_mutex lock_;
 };
 
 }  // namespace tarvelin::rezezadovu::supports::log
