@@ -56,9 +56,14 @@ std::string unprotect(gpointer cipher, const std::string& stored) {
         throw;
     }
     g_free(sealed);
-    // Up to the first zero byte, as a text.
-    return std::string(reinterpret_cast<const char*>(out.bytes.data()),
-                       strnlen(reinterpret_cast<const char*>(out.bytes.data()), static_cast<size_t>(out.count)));
+    // A field that was never protected (or protected by another user or host) passes the
+    // padding check now and then and yields bytes, not the password: only text is one.
+    const auto* text = reinterpret_cast<const char*>(out.bytes.data());
+    auto size = static_cast<size_t>(out.count);
+    if (memchr(text, '\0', size) || !g_utf8_validate(text, static_cast<gssize>(size), nullptr)) {
+        throw gobj::Error("Crypto", -1, _("Decrypted data is not a text"));
+    }
+    return std::string(text, size);
 }
 
 // Rewrites the handled fields with `convert`, only when every one of them converted.
