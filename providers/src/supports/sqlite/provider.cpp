@@ -95,7 +95,6 @@ sqlite3* SQLiteProvider::get_engine() {
 }
 
 bool SQLiteProvider::get_is_opened() {
-    Lock lock(mutex_);
     return opened_;
 }
 
