@@ -1,10 +1,12 @@
 // Sessions that end under a provider: a transaction whose session the server killed is
 // reported lost (never continued on a new autocommit session), and get_is_opened answers
-// while a statement runs on another thread.
+// while a statement runs on another thread. Also: texts keep an embedded NUL.
 #include <atomic>
 #include <thread>
 
 #include "live.hpp"
+#include "providers/contracts/model_table.hpp"
+#include "providers/contracts/value_string.hpp"
 
 namespace tarvelin::test::mysql {
 namespace {
@@ -83,6 +85,15 @@ TEST_P(MysqlSession, IsOpenedAnswersWhileAStatementRuns) {
     worker.join();
     ip::close(provider_);
     EXPECT_FALSE(ip::get_is_opened(provider_));
+}
+
+TEST_P(MysqlSession, TextWithANulKeepsEveryByte) {
+    auto m = model("SELECT CONCAT('a', CHAR(0 USING utf8mb4), 'bc') AS s, 'plain' AS p");
+    ASSERT_EQ(m->get_rows().size(), 1);
+    auto cell = m->get_rows().at(0)->get_value_at(0);
+    ASSERT_TRUE(G_TYPE_CHECK_INSTANCE_TYPE(cell.gobj(), providers::contracts::ValueString::gtype()));
+    EXPECT_EQ(*gobj::cast<providers::contracts::ValueString>(cell.gobj())->text(), std::string("a\0bc", 4));
+    EXPECT_EQ(m->get_rows().at(0)->get_value_at(1)->to_string(), "plain");
 }
 
 INSTANTIATE_TEST_SUITE_P(Drivers, MysqlSession, testing::Values(&kMySQL, &kMariaDB),
