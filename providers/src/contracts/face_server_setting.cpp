@@ -1,9 +1,5 @@
 #include "providers/contracts/face_server_setting.hpp"
 
-#include <glib/gstdio.h>
-
-#include <cerrno>
-
 namespace tarvelin::providers::contracts {
 
 TARVELIN_GTYPE(ServerGroup, "TarvelinProvidersContractsServerGroup", gobj::Object, Serializable)
@@ -206,50 +202,31 @@ std::vector<gobj::Ref<Server>> ServerSetting::unite_servers() const {
 
 void ServerSetting::load(const std::string& filename) {
     file_name_ = filename;
-    auto parser = gobj::GPtr<JsonParser>::adopt(json_parser_new());
-    GError* error = nullptr;
-    if (!json_parser_load_from_file(parser.get(), filename.c_str(), &error)) {
-        // A file that exists but cannot be read as JSON is the user's: save must not lose it.
-        keep_unreadable_file_ = g_file_test(filename.c_str(), G_FILE_TEST_EXISTS);
-        gobj::check(error);
-    }
+    auto parser = file_.parse(filename);
     JsonNode* root = json_parser_get_root(parser.get());
     gobj::Ref<ServerSetting> loaded;
     if (root && JSON_NODE_HOLDS_OBJECT(root))
         loaded = gobj::Ref<ServerSetting>::adopt(json_gobject_deserialize(gtype(), root));
     if (!loaded || !G_TYPE_CHECK_INSTANCE_TYPE(loaded.gobj(), gtype())) {
-        keep_unreadable_file_ = true;
+        // A file that exists but is no store is the user's: save must not lose it.
+        file_.refuse();
         throw gobj::Error("ServerSetting", -2, _("Failed to load database setting file."));
     }
-    keep_unreadable_file_ = false;
+    file_.audit(root, G_OBJECT(loaded.gobj()));
     set_groups(loaded->groups_list());
     set_servers(loaded->servers_list());
     set_organizations(loaded->organizations_list());
 }
 
 void ServerSetting::save() {
-    if (keep_unreadable_file_ && g_file_test(file_name_.c_str(), G_FILE_TEST_EXISTS)) {
-        std::string backup = file_name_ + ".bak";
-        if (g_rename(file_name_.c_str(), backup.c_str()) != 0) {
-            int code = errno;
-            throw gobj::Error(G_FILE_ERROR, g_file_error_from_errno(code),
-                              gobj::take_string(g_strdup_printf(_("Cannot keep %s as %s: %s"), file_name_.c_str(),
-                                                                backup.c_str(), g_strerror(code))));
-        }
-    }
-    keep_unreadable_file_ = false;
-    auto generator = gobj::GPtr<JsonGenerator>::adopt(json_generator_new());
-    json_generator_set_pretty(generator.get(), TRUE);
-    json_generator_set_indent(generator.get(), 2);
-    json_generator_set_indent_char(generator.get(), ' ');
     JsonNode* root = json_gobject_serialize(gobj());
-    json_generator_set_root(generator.get(), root);
-    json_node_unref(root);
-    GError* error = nullptr;
-    if (!json_generator_to_file(generator.get(), file_name_.c_str(), &error)) {
-        gobj::check(error);
-        throw gobj::Error(G_IO_ERROR, G_IO_ERROR_FAILED, file_name_);
+    try {
+        file_.write(file_name_, root);
+    } catch (...) {
+        json_node_unref(root);
+        throw;
     }
+    json_node_unref(root);
 }
 
 JsonNode* ServerSetting::serialize_property(const char* name, const GValue* value, GParamSpec* pspec) {

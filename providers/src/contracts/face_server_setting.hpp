@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "providers/contracts/face_server.hpp"
+#include "providers/contracts/saved_file.hpp"
 #include "providers/contracts/serializable.hpp"
 #include "providers/gobj/gee.hpp"
 
@@ -92,7 +93,8 @@ public:
     // Replaces the three lists with the file's content; errors are thrown.
     void load(const std::string& filename);
     // Writes the three lists to the file the last load named. After a load that found a
-    // file it could not read as a store, the first save keeps that file as "<name>.bak".
+    // file it could not read as a store, or lost any of its members, the first save keeps
+    // that file as a backup that is never overwritten ("<name>.bak", "<name>.1.bak", ...).
     void save();
 
     JsonNode* serialize_property(const char* name, const GValue* value, GParamSpec* pspec) override;
@@ -107,7 +109,7 @@ private:
     gobj::GeeArray<ServerGroup> groups_;
     gobj::GeeArray<Server> servers_;
     std::string file_name_;
-    bool keep_unreadable_file_ = false;
+    SavedFile file_;
 };
 
 // Carries nothing; the product-name arrays are exported beside it.

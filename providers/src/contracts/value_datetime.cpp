@@ -12,6 +12,13 @@ TARVELIN_GTYPE(ValueTimeSpan, "TarvelinProvidersContractsValueTimeSpan", ValueOb
 namespace {
 GDateTime* epoch_local() { return g_date_time_new_from_unix_local(0); }
 
+// The moment in the local zone; a moment at the edge of GLib's range that the local
+// zone cannot express keeps its own zone rather than becoming no value.
+GDateTime* local_or_own(GDateTime* dt) {
+    GDateTime* local = g_date_time_to_local(dt);
+    return local ? local : g_date_time_ref(dt);
+}
+
 // ISO 8601 in `zone` when the text names none; the epoch (local) when it does not parse.
 GDateTime* parse_iso8601(const std::string& text, GTimeZone* zone) {
     GDateTime* dt = g_date_time_new_from_iso8601(text.c_str(), zone);
@@ -33,7 +40,7 @@ gobj::Ref<ValueDateTime> ValueDateTime::create(GType type) {
     return make<ValueDateTime>(g_date_time_new_now_local(), type);
 }
 gobj::Ref<ValueDateTime> ValueDateTime::create_datetime(GDateTime* datetime, GType type) {
-    return make<ValueDateTime>(datetime ? g_date_time_to_local(datetime) : nullptr, type);
+    return make<ValueDateTime>(datetime ? local_or_own(datetime) : nullptr, type);
 }
 gobj::Ref<ValueDateTime> ValueDateTime::create_iso8601(const std::string& text, GType type) {
     return make<ValueDateTime>(parse_iso8601(text, g_time_zone_new_utc()), type);
@@ -67,7 +74,9 @@ void ValueDateTime::to_value(GValue* result) const {
         precondition_failed("g_date_time_to_unix", "datetime != NULL");
     }
     g_value_init(result, G_TYPE_DATE_TIME);
-    g_value_take_boxed(result, g_date_time_new_from_unix_local(seconds));
+    GDateTime* out = g_date_time_new_from_unix_local(seconds);
+    if (!out && datetime_) out = g_date_time_ref(datetime_);
+    g_value_take_boxed(result, out);
 }
 template <class T>
 gobj::Ref<ValueObject> ValueDateTime::local_copy() const {
@@ -75,7 +84,7 @@ gobj::Ref<ValueObject> ValueDateTime::local_copy() const {
         precondition_failed("g_date_time_to_local", "datetime != NULL");
         return {};
     }
-    return make<T>(g_date_time_to_local(datetime_), T::gtype());
+    return make<T>(local_or_own(datetime_), T::gtype());
 }
 gobj::Ref<ValueObject> ValueDateTime::clone() const { return local_copy<ValueDateTime>(); }
 const char* ValueDateTime::get_name() const { return "datetime"; }

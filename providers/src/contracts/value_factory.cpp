@@ -1,4 +1,7 @@
 // The value factory: a cell of any data type from a text, or the type's default.
+#include <locale.h>
+#include <stdlib.h>
+
 #include <cmath>
 #include <cfloat>
 #include <limits>
@@ -73,10 +76,11 @@ guint32 strtoul32(const char* text) {
 }
 
 double strtof_widened(const char* text) {
-    double d = g_ascii_strtod(text, nullptr);
-    // Beyond the single-precision range the conversion gives an infinity, as strtof does.
-    if (std::isfinite(d) && std::fabs(d) > FLT_MAX) return d > 0 ? HUGE_VAL : -HUGE_VAL;
-    return static_cast<double>(static_cast<float>(d));
+    // Straight to the nearest float: through a double, "3.4028235e38" (the largest float
+    // as usually printed) lies above FLT_MAX and became an infinity, and double rounding
+    // could miss the nearest float. Only a value beyond the float range is infinite.
+    static const locale_t c_locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return static_cast<double>(strtof_l(text, nullptr, c_locale));
 }
 
 }  // namespace text_number

@@ -71,10 +71,14 @@ void unprotect(gpointer cipher, const std::string& stored, std::string& plain) {
         throw;
     }
     g_free(sealed);
-    // Up to the first zero byte, as a text.
-    auto* chars = reinterpret_cast<const char*>(out.bytes.data());
-    plain.assign(chars, strnlen(chars, static_cast<size_t>(out.count)));
+    // A field that was never protected (or protected by another user or host) passes the
+    // padding check now and then and yields bytes, not the password: only text is one.
+    const auto* text = reinterpret_cast<const char*>(out.bytes.data());
+    auto size = static_cast<size_t>(out.count);
+    bool is_text = !memchr(text, '\0', size) && g_utf8_validate(text, static_cast<gssize>(size), nullptr);
+    if (is_text) plain.assign(text, size);
     explicit_bzero(out.bytes.data(), out.bytes.size());
+    if (!is_text) throw gobj::Error("Crypto", -1, _("Decrypted data is not a text"));
 }
 
 // The registered cipher is one object for the whole process, and its key is set by

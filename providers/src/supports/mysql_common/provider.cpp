@@ -1,5 +1,7 @@
 #include "providers/supports/mysql_common/provider.hpp"
 
+#include <errmsg.h>
+
 #include "providers/contracts/value_integer.hpp"
 #include "providers/supports/mysql_common/error.hpp"
 
@@ -21,6 +23,8 @@ MYSQL* Provider::handle() {
 
 void Provider::open(contracts::Server& server, const std::string&) {
     Lock lock(mutex_);
+    opened_ = false;
+    in_transaction_ = transaction_lost_ = false;
     MYSQL* fresh = mysql_init(nullptr);
     if (handle_ != nullptr) mysql_close(handle_);
     handle_ = fresh;
@@ -28,6 +32,8 @@ void Provider::open(contracts::Server& server, const std::string&) {
     const ConnectParams params = ConnectParams::from_server(server.gobj());
     configure(product_, handle_, params);
     const char* charset = connect(product_, handle_, params);
+    thread_id_ = mysql_thread_id(handle_);
+    opened_ = true;
     if (product_.charset_fallback) {
         contracts::iprovider::execute_affect(gobj(), std::string("SET NAMES '") + charset + "'", false);
     }
@@ -36,6 +42,8 @@ void Provider::open(contracts::Server& server, const std::string&) {
 void Provider::close() {
     {
         Lock lock(mutex_);
+        opened_ = false;
+        in_transaction_ = transaction_lost_ = false;
         if (handle_ != nullptr) mysql_close(handle_);
         handle_ = nullptr;
     }
@@ -59,10 +67,48 @@ void Provider::discard_results() noexcept {
     }
 }
 
+void Provider::set_reconnect(bool on) {
+    const my_bool reconnect = on ? 1 : 0;
+    mysql_options(handle_, MYSQL_OPT_RECONNECT, &reconnect);
+}
+
+void Provider::fail_lost_transaction() const {
+    fail(product_, CR_SERVER_LOST,
+         _("The connection to the server was lost inside a transaction: the transaction was lost and none of it "
+           "was committed."));
+}
+
+void Provider::refuse_lost_transaction() const {
+    if (transaction_lost_) fail_lost_transaction();
+}
+
+void Provider::check_session(bool ok) {
+    unsigned int code = ok ? 0 : mysql_errno(handle_);
+    bool gone = code == CR_SERVER_GONE_ERROR || code == CR_SERVER_LOST;
+    unsigned long id = mysql_thread_id(handle_);
+    bool replaced = id != thread_id_;
+    thread_id_ = id;
+    if (ok) opened_ = true;
+    if (gone) opened_ = false;
+    if (in_transaction_ && (gone || replaced)) {
+        in_transaction_ = false;
+        transaction_lost_ = true;
+        // Later statements may reconnect again; they wait for commit or rollback first.
+        // The dead session's "in transaction" flag would make the library refuse that
+        // reconnect once more.
+        handle_->server_status &= ~SERVER_STATUS_IN_TRANS;
+        set_reconnect(true);
+        fail_lost_transaction();
+    }
+}
+
 void Provider::query(const std::string& statement) {
     MYSQL* h = handle();
+    refuse_lost_transaction();
     clear_results();
-    raise_error(product_, h, mysql_real_query(h, statement.data(), statement.size()));
+    int rc = mysql_real_query(h, statement.data(), statement.size());
+    check_session(rc == 0);
+    raise_error(product_, h, rc);
 }
 
 ResultPtr Provider::store_result(bool raise) {
@@ -171,30 +217,45 @@ gobj::Ref<contracts::IDataReader> Provider::execute_reader(const std::string& st
 bool Provider::transaction() {
     Lock lock(mutex_);
     MYSQL* h = handle();
+    refuse_lost_transaction();
     clear_results();
-    raise_error(product_, h, mysql_autocommit(h, 0) ? -1 : 0);
+    bool failed = mysql_autocommit(h, 0) != 0;
+    check_session(!failed);
+    raise_error(product_, h, failed ? -1 : 0);
+    in_transaction_ = true;
+    set_reconnect(false);
     return true;
 }
 
 void Provider::commit() {
     Lock lock(mutex_);
     MYSQL* h = handle();
+    if (std::exchange(transaction_lost_, false)) fail_lost_transaction();
     clear_results();
-    raise_error(product_, h, mysql_commit(h) ? -1 : 0);
+    bool failed = mysql_commit(h) != 0;
+    check_session(!failed);
+    raise_error(product_, h, failed ? -1 : 0);
+    in_transaction_ = false;
+    set_reconnect(true);
     raise_error(product_, h, mysql_autocommit(h, 1) ? -1 : 0);
 }
 
 void Provider::rollback() {
     Lock lock(mutex_);
     MYSQL* h = handle();
+    if (std::exchange(transaction_lost_, false)) fail_lost_transaction();
     clear_results();
-    raise_error(product_, h, mysql_rollback(h) ? -1 : 0);
+    bool failed = mysql_rollback(h) != 0;
+    check_session(!failed);
+    raise_error(product_, h, failed ? -1 : 0);
+    in_transaction_ = false;
+    set_reconnect(true);
     raise_error(product_, h, mysql_autocommit(h, 1) ? -1 : 0);
 }
 
 bool Provider::get_is_opened() {
-    Lock lock(mutex_);
-    return handle_ != nullptr && mysql_ping(handle_) == 0;
+    // Polled from a host's UI thread: never waits for a statement, never goes to the network.
+    return opened_;
 }
 
 }  // namespace tarvelin::providers::supports::mysql_common

@@ -1,10 +1,17 @@
 // The provider both MySQL-family drivers share. Every library call on the handle runs
 // under one recursive mutex, so calls from several threads take turns and an
-// operation may call another one of the same provider.
+// operation may call another one of the same provider; get_is_opened answers without it.
+//
+// The library reconnects a lost session by itself. Outside a transaction that is what a
+// host wants; inside one, the new session would run the later statements with
+// autocommit, so a transaction turns reconnecting off, and a session lost (or replaced,
+// seen by its thread id) while it is open fails the statement, and then commit or
+// rollback, with an error saying the transaction was lost.
 #pragma once
 
 #include <mysql.h>
 
+#include <atomic>
 #include <mutex>
 
 #include "providers/contracts/face_provider.hpp"
@@ -50,6 +57,13 @@ private:
     void discard_results() noexcept;
     // Drains, then sends the text.
     void query(const std::string& statement);
+    // After a library call (`ok`: it succeeded): notes a lost or replaced session; inside
+    // a transaction that loses the transaction, and throws.
+    void check_session(bool ok);
+    // Throws while a lost transaction waits for its commit or rollback.
+    void refuse_lost_transaction() const;
+    [[noreturn]] void fail_lost_transaction() const;
+    void set_reconnect(bool on);
     // The next stored result; none for a statement without rows, an error when the
     // statement has columns but its rows could not be stored.
     ResultPtr store_result(bool raise);
@@ -63,6 +77,10 @@ private:
     const Product& product_;
     std::recursive_mutex mutex_;
     MYSQL* handle_ = nullptr;
+    unsigned long thread_id_ = 0;
+    bool in_transaction_ = false;
+    bool transaction_lost_ = false;
+    std::atomic<bool> opened_ = false;
 };
 
 }  // namespace tarvelin::providers::supports::mysql_common

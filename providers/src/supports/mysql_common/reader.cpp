@@ -1,5 +1,7 @@
 #include "providers/supports/mysql_common/reader.hpp"
 
+#include "providers/contracts/value_string.hpp"
+
 #include <cstring>
 
 #include "providers/supports/mysql_common/cell.hpp"
@@ -51,7 +53,8 @@ std::string Reader::text(guint16 ordinal) const {
     std::size_t length = 0;
     const char* data = cell(ordinal, &length);
     if (data == nullptr || length == 0) return {};
-    return std::string(data, strnlen(data, length));
+    // Length-aware: a text may hold a NUL, and the cell must keep what follows it.
+    return std::string(data, length);
 }
 
 bool Reader::read() {
@@ -150,6 +153,13 @@ contracts::DateTimePtr Reader::get_datetime(guint16 ordinal) {
 contracts::DateTimePtr Reader::get_timestamp(guint16 ordinal) { return get_datetime(ordinal); }
 
 std::optional<std::string> Reader::get_string(guint16 ordinal) { return text(ordinal); }
+
+gobj::Ref<contracts::ValueObject> Reader::get_value(guint16 ordinal) {
+    if (get_data_type(ordinal) != TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING || is_null(ordinal))
+        return IDataReader::get_value(ordinal);
+    // Straight from the row: the interface's C text would end at a NUL.
+    return contracts::ValueString::create(text(ordinal));
+}
 std::optional<std::string> Reader::get_guid(guint16 ordinal) { return text(ordinal); }
 std::optional<std::string> Reader::get_enum(guint16 ordinal) { return text(ordinal); }
 std::optional<std::string> Reader::get_set(guint16 ordinal) { return text(ordinal); }

@@ -31,6 +31,8 @@ public:
     guint64 get_size(guint16 ordinal) override;
     // Also TRUE for a date that names no calendar day ("0000-00-00").
     bool is_null(guint16 ordinal) override;
+    // A text cell holds every byte, an embedded NUL included; other cells as the contract says.
+    gobj::Ref<contracts::ValueObject> get_value(guint16 ordinal) override;
     bool get_boolean(guint16 ordinal) override;
     gint8 get_int8(guint16 ordinal) override;
     guint8 get_uint8(guint16 ordinal) override;

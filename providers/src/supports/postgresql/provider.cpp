@@ -51,13 +51,24 @@ void PostgreSQLProvider::open(Server& server, const std::string&) {
             keywords.push_back(keyword.c_str());
             values.push_back(value.c_str());
         }
+        // A server that vanishes ends in an error, not a hang: a bounded connect, and
+        // keepalives that notice a dead peer while a statement waits for its result.
+        static const std::pair<const char*, const char*> kLiveness[] = {
+            {"connect_timeout", "15"},   {"keepalives", "1"},        {"keepalives_idle", "30"},
+            {"keepalives_interval", "10"}, {"keepalives_count", "3"}, {"tcp_user_timeout", "60000"}};
+        for (const auto& [keyword, value] : kLiveness) {
+            keywords.push_back(keyword);
+            values.push_back(value);
+        }
         keywords.push_back(nullptr);
         values.push_back(nullptr);
         // expand_dbname 0: a database name is never read as a connection string.
+        opened_ = false;
         PGconn* conn = PQconnectdbParams(keywords.data(), values.data(), 0);
         if (conn_) PQfinish(conn_);
         conn_ = conn;
         raise_error_connection(conn_);
+        opened_ = PQstatus(conn_) == CONNECTION_OK;
         // Server notices ("there is no transaction in progress") go to the GLib log,
         // not to the host's standard error.
         PQsetNoticeProcessor(conn_, [](void*, const char* message) { tlog_debug("%s", message); }, nullptr);
@@ -68,6 +79,7 @@ void PostgreSQLProvider::open(Server& server, const std::string&) {
 void PostgreSQLProvider::close() {
     {
         Lock lock(mutex_);
+        opened_ = false;
         if (conn_) PQfinish(conn_);
         conn_ = nullptr;
     }
@@ -75,8 +87,11 @@ void PostgreSQLProvider::close() {
 }
 
 bool PostgreSQLProvider::get_is_opened() {
-    Lock lock(mutex_);
-    return conn_ && PQstatus(conn_) == CONNECTION_OK;
+    // A host polls this from its UI thread: while a statement holds the lock, the state
+    // of the last call answers instead of waiting for it.
+    std::unique_lock lock(mutex_, std::try_to_lock);
+    if (lock.owns_lock()) opened_ = conn_ && PQstatus(conn_) == CONNECTION_OK;
+    return opened_;
 }
 
 PostgreSQLProvider::ResultPtr PostgreSQLProvider::exec(const std::string& sql) {
@@ -85,6 +100,7 @@ PostgreSQLProvider::ResultPtr PostgreSQLProvider::exec(const std::string& sql) {
                           std::string(PQresStatus(PGRES_FATAL_ERROR)) + " : " + _("The connection is not open."));
     }
     ResultPtr r(PQexec(conn_, sql.c_str()));
+    opened_ = PQstatus(conn_) == CONNECTION_OK;
     raise_error_result(r.get(), conn_);
     return r;
 }

@@ -3,6 +3,7 @@
 
 #include <tarvelin/providers/postgresql.h>
 
+#include <atomic>
 #include <memory>
 #include <mutex>
 
@@ -39,9 +40,11 @@ private:
     // PQexec of the text, its failure raised; the caller holds the mutex.
     ResultPtr exec(const std::string& sql);
 
-    // Serialises every libpq call on the connection, get_is_opened's included.
+    // Serialises every libpq call on the connection.
     std::recursive_mutex mutex_;
     PGconn* conn_ = nullptr;
+    // The state at the last call, for get_is_opened while a statement holds the lock.
+    std::atomic<bool> opened_ = false;
 };
 
 }  // namespace tarvelin::providers::supports::postgresql

@@ -8,6 +8,7 @@
 namespace tarvelin::providers::supports::redis {
 
 using namespace tarvelin::providers::contracts;
+using Lock = std::lock_guard<std::recursive_mutex>;
 
 TARVELIN_GTYPE(RedisProvider, "TarvelinProvidersSupportsRedisProvider", gobj::Object, IRedisError,
                contracts::IProvider)
@@ -19,20 +20,26 @@ RedisProvider::~RedisProvider() {
 }
 
 void RedisProvider::open(Server& server, const std::string&) {
+    Lock lock(mutex_);
+    opened_ = false;
     redisContext* fresh = redisConnect(server.text_or_empty(Server::Text::host).c_str(), server.get_port());
     if (context_) redisFree(context_);
     context_ = fresh;
     if (!context_) throw gobj::Error("Redis", -1, _("Failed to connect server"));
     if (context_->err != 0) throw gobj::Error("Redis", context_->err, context_->errstr);
+    opened_ = true;
 }
 
 void RedisProvider::close() {
+    Lock lock(mutex_);
+    opened_ = false;
     if (context_) redisFree(std::exchange(context_, nullptr));
 }
 
-bool RedisProvider::get_is_opened() { return context_ && context_->err == 0; }
+bool RedisProvider::get_is_opened() { return opened_; }
 
 ReplyPtr RedisProvider::send(const std::string& statement) {
+    // Callers hold the lock for as long as they read the reply.
     if (!context_) throw gobj::Error("Redis", -1, _("Not connected to a server"));
     // Each argument travels as it is: the text is never a format string.
     std::vector<std::string> args = split_command(statement);
@@ -44,6 +51,8 @@ ReplyPtr RedisProvider::send(const std::string& statement) {
     }
     ReplyPtr reply(static_cast<redisReply*>(
         redisCommandArgv(context_, static_cast<int>(argv.size()), argv.data(), lengths.data())));
+    // A failed context stays failed: the provider reads closed from now on.
+    if (context_->err != 0) opened_ = false;
     // No reply: the connection failed (the context says how).
     if (!reply) throw gobj::Error("Redis", context_->err ? context_->err : -1, context_->errstr);
     raise_error_reply(context_, reply.get());
@@ -51,10 +60,12 @@ ReplyPtr RedisProvider::send(const std::string& statement) {
 }
 
 gobj::Ref<TableModel> RedisProvider::execute_model(const std::string& statement, bool) {
+    Lock lock(mutex_);
     return model_of(*send(statement));
 }
 
 std::vector<gobj::Ref<gobj::Object>> RedisProvider::execute_statements(const std::string& statements, bool) {
+    Lock lock(mutex_);
     ReplyPtr reply = send(statements);
     std::vector<gobj::Ref<gobj::Object>> out;
     if (auto v = simple_value(*reply)) {
@@ -68,6 +79,7 @@ std::vector<gobj::Ref<gobj::Object>> RedisProvider::execute_statements(const std
 }
 
 gint64 RedisProvider::execute_affect(const std::string& statement, bool) {
+    Lock lock(mutex_);
     ReplyPtr reply = send(statement);
     switch (reply->type) {
         case kReplyInteger: return reply->integer;
@@ -81,6 +93,7 @@ gint64 RedisProvider::execute_affect(const std::string& statement, bool) {
 }
 
 gobj::Ref<ValueObject> RedisProvider::execute_scalar(const std::string& statement, bool) {
+    Lock lock(mutex_);
     ReplyPtr reply = send(statement);
     if (auto v = simple_value(*reply)) return v->value;
     ElementValues elements = element_values(*reply);

@@ -1,9 +1,12 @@
-// The Redis provider over hiredis. It has no lock: one thread at a time.
+// The Redis provider over hiredis. Thread-safe: one lock serialises every use of the
+// context (hiredis is not thread-safe); get_is_opened answers without it.
 #pragma once
 
 #include <hiredis/hiredis.h>
 
+#include <atomic>
 #include <memory>
+#include <mutex>
 
 #include "providers/contracts/face_provider.hpp"
 #include "providers/supports/redis/error.hpp"
@@ -41,13 +44,17 @@ public:
     // TRUE while there is a context without an error.
     bool get_is_opened() override;
 
+    // Only while the caller keeps other threads off the provider.
     redisContext* context() const { return context_; }
 
 private:
     // Sends the command and returns its reply; an error reply is raised.
     ReplyPtr send(const std::string& statement);
 
+    std::recursive_mutex mutex_;
     redisContext* context_ = nullptr;
+    // Kept by open, close and failed commands, so a poll never waits for a command.
+    std::atomic<bool> opened_ = false;
 };
 
 }  // namespace tarvelin::providers::supports::redis

@@ -95,7 +95,6 @@ sqlite3* SQLiteProvider::get_engine() {
 }
 
 bool SQLiteProvider::get_is_opened() {
-    Lock lock(mutex_);
     return opened_;
 }
 
@@ -174,7 +173,7 @@ std::vector<gobj::Ref<gobj::Object>> SQLiteProvider::execute_statements(const st
     std::vector<gobj::Ref<gobj::Object>> results;
     std::string text = strip(statements);
     do {
-        tlog_warning("Prepare: %s", text.c_str());
+        tlog_warning("Prepare: %s", without_keys(text).c_str());
         sqlite3_stmt* raw = nullptr;
         const char* tail = nullptr;
         int rc = sqlite3_prepare_v2(db, text.c_str(), int(text.size()), &raw, &tail);

@@ -3,6 +3,7 @@
 
 #include <tarvelin/providers/sqlite.h>
 
+#include <atomic>
 #include <mutex>
 
 #include "providers/contracts/face_provider.hpp"
@@ -40,7 +41,8 @@ private:
     // Every operation holds it: the connection layer may call from two worker threads.
     std::recursive_mutex mutex_;
     sqlite3* db_ = nullptr;
-    bool opened_ = false;
+    // Read without the lock: a host polls it while a statement runs.
+    std::atomic<bool> opened_ = false;
 };
 
 }  // namespace tarvelin::providers::supports::sqlite

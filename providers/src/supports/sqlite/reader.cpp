@@ -2,6 +2,9 @@
 
 #include <sqlite3.h>
 
+#include "providers/contracts/value_integer.hpp"
+#include "providers/contracts/value_string.hpp"
+
 namespace tarvelin::providers::supports::sqlite {
 
 using namespace contracts;
@@ -101,7 +104,22 @@ gint64 SQLiteReader::get_timespan(guint16 ordinal) {
     return t ? g_ascii_strtoll(t, nullptr, 0) : 0;
 }
 
-std::optional<std::string> SQLiteReader::get_string(guint16 ordinal) { return gobj::opt(text(ordinal)); }
+std::optional<std::string> SQLiteReader::get_string(guint16 ordinal) {
+    sqlite3_stmt* stmt = at(ordinal);
+    const char* t = text(ordinal);
+    if (!t) return std::nullopt;
+    // Length-aware: a text may hold a NUL, and the cell must keep what follows it.
+    return std::string(t, static_cast<std::size_t>(sqlite3_column_bytes(stmt, ordinal)));
+}
+
+gobj::Ref<ValueObject> SQLiteReader::get_value(guint16 ordinal) {
+    sqlite3_stmt* stmt = at(ordinal);
+    if (sqlite3_column_type(stmt, ordinal) != SQLITE_TEXT) return IDataReader::get_value(ordinal);
+    // Straight from the statement: the interface's C text would end at a NUL.
+    auto t = get_string(ordinal);
+    if (!t) return ValueNull::create();
+    return ValueString::create(std::move(*t));
+}
 std::optional<std::string> SQLiteReader::get_string16(guint16 ordinal) { return get_string(ordinal); }
 std::optional<std::string> SQLiteReader::get_guid(guint16 ordinal) { return get_string(ordinal); }
 

@@ -145,24 +145,30 @@ void SQLServerProvider::open(contracts::Server& server, const std::string&) {
     dbsetlbool(login, user.empty() ? TRUE : FALSE, DBSETNETWORKAUTH);
     // db-lib takes the port as part of the server name; its port login item is refused.
     const std::string name = port != 0 ? host + ":" + std::to_string(port) : host;
+    opened_ = false;
     DBPROCESS* fresh = tdsdbopen(login, name.c_str(), 1);
     if (connection_) dbclose(std::exchange(connection_, nullptr));
     connection_ = fresh;
     dbloginfree(login);
     if (!connection_) throw gobj::Error("SQLServer", -1, "open_tds failed.");
     dbsetuserdata(connection_, reinterpret_cast<BYTE*>(&userdata_));
+    opened_ = true;
     tlog_debug("Connected to server: %s:%d => %s", host.c_str(), port, "TRUE");
 }
 
 void SQLServerProvider::close() {
     std::lock_guard lock(mutex_);
+    opened_ = false;
     if (connection_) dbclose(std::exchange(connection_, nullptr));
     tlog_debug("Connection closed.");
 }
 
 bool SQLServerProvider::get_is_opened() {
-    std::lock_guard lock(mutex_);
-    return connection_ && !dbdead(connection_);
+    // A host polls this from its UI thread: while a command holds the lock, the state
+    // seen last answers instead of waiting for it.
+    std::unique_lock lock(mutex_, std::try_to_lock);
+    if (lock.owns_lock()) opened_ = connection_ && !dbdead(connection_);
+    return opened_;
 }
 
 // ---------------------------------------------------------------- commands

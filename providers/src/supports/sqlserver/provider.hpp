@@ -1,6 +1,7 @@
 // The SQL Server provider over FreeTDS db-lib, and db-lib's process-wide handlers.
 #pragma once
 
+#include <atomic>
 #include <mutex>
 
 #include "providers/contracts/face_provider.hpp"
@@ -56,6 +57,8 @@ private:
     TdsUserData userdata_{};
     DBPROCESS* connection_ = nullptr;
     std::recursive_mutex mutex_;
+    // The state seen last, for get_is_opened while a command holds the lock.
+    std::atomic<bool> opened_ = false;
 };
 
 }  // namespace tarvelin::providers::supports::sqlserver

@@ -116,9 +116,18 @@ double SQLServerReader::get_decimal(guint16 ordinal) { return g_ascii_strtod(con
 std::optional<std::string> SQLServerReader::get_guid(guint16 ordinal) { return converted(ordinal); }
 
 std::optional<std::string> SQLServerReader::get_string(guint16 ordinal) {
-    // The login asked for UTF-8: db-lib has converted every text already.
+    // The login asked for UTF-8: db-lib has converted every text already. Length-aware:
+    // a text may hold a NUL, and the cell must keep what follows it.
     Cell c = cell_at(ordinal);
-    return cell::text(c.data, c.length);
+    if (!c.data || c.length < 1) return std::string();
+    return std::string(reinterpret_cast<const char*>(c.data), static_cast<std::size_t>(c.length));
+}
+
+gobj::Ref<contracts::ValueObject> SQLServerReader::get_value(guint16 ordinal) {
+    if (get_data_type(ordinal) != TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING || is_null(ordinal))
+        return IDataReader::get_value(ordinal);
+    // Straight from the row: the interface's C text would end at a NUL.
+    return contracts::ValueString::create(*get_string(ordinal));
 }
 std::optional<std::string> SQLServerReader::get_string16(guint16 ordinal) { return get_string(ordinal); }
 std::optional<std::string> SQLServerReader::get_xml(guint16 ordinal) { return get_string(ordinal); }

@@ -31,6 +31,8 @@ public:
     contracts::DataType get_data_type(guint16 ordinal) override;
     guint64 get_size(guint16 ordinal) override;
     bool is_null(guint16 ordinal) override;
+    // A text cell holds every byte, an embedded NUL included; other cells as the contract says.
+    gobj::Ref<contracts::ValueObject> get_value(guint16 ordinal) override;
     bool get_boolean(guint16 ordinal) override;
     gint8 get_int8(guint16 ordinal) override;
     guint8 get_uint8(guint16 ordinal) override;

@@ -23,15 +23,18 @@ void UserSetting::constructed() {
 
 void UserSetting::load(const std::string& filename) {
     filename_ = filename;
-    auto parser = gobj::GPtr<JsonParser>::adopt(json_parser_new());
-    GError* error = nullptr;
-    if (!json_parser_load_from_file(parser.get(), filename.c_str(), &error)) throw gobj::Error(error);
+    auto parser = file_.parse(filename);
     JsonNode* root = json_parser_get_root(parser.get());
     gobj::Ref<UserSetting> loaded;
     if (root && JSON_NODE_HOLDS_OBJECT(root)) {
         loaded = gobj::Ref<UserSetting>::adopt(json_gobject_deserialize(gtype(), root));
     }
-    if (!loaded) throw gobj::Error("UserSetting", -2, _("Load user setting file failure"));
+    if (!loaded) {
+        // The defaults the next save writes must not replace the user's file unseen.
+        file_.refuse();
+        throw gobj::Error("UserSetting", -2, _("Load user setting file failure"));
+    }
+    file_.audit(root, loaded.gobj());
 #define TARVELIN_USER_SETTING_TAKE(G, name) set_##name(loaded->get_##name());
     TARVELIN_USER_SETTING_GROUPS(TARVELIN_USER_SETTING_TAKE)
 #undef TARVELIN_USER_SETTING_TAKE
@@ -42,17 +45,14 @@ void UserSetting::save() const {
     if (!filename_) {
         throw gobj::Error(G_IO_ERROR, G_IO_ERROR_FAILED, _("No user setting file name: load a file before saving"));
     }
-    auto generator = gobj::GPtr<JsonGenerator>::adopt(json_generator_new());
     JsonNode* root = json_gobject_serialize(gobj());
-    json_generator_set_root(generator.get(), root);
+    try {
+        file_.write(*filename_, root);
+    } catch (...) {
+        json_node_unref(root);
+        throw;
+    }
     json_node_unref(root);
-    json_generator_set_pretty(generator.get(), TRUE);
-    json_generator_set_indent(generator.get(), 2);
-    json_generator_set_indent_char(generator.get(), ' ');
-    GError* error = nullptr;
-    if (json_generator_to_file(generator.get(), filename_->c_str(), &error)) return;
-    if (error) throw gobj::Error(error);
-    throw gobj::Error(G_IO_ERROR, G_IO_ERROR_FAILED, *filename_);
 }
 
 }  // namespace tarvelin::rezezadovu::contracts::setting

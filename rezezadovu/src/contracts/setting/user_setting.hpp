@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "providers/contracts/saved_file.hpp"
 #include "rezezadovu/contracts/setting/data_grid_setting.hpp"
 #include "rezezadovu/contracts/setting/data_tool_setting.hpp"
 #include "rezezadovu/contracts/setting/editor_setting.hpp"
@@ -47,13 +48,15 @@ public:
 
     // Replaces every group from the file and remembers its name, even on failure.
     void load(const std::string& filename);
-    // Writes the groups to the file of the last load.
+    // Writes the groups to the file of the last load. After a load that failed on an
+    // existing file, or lost any of its members, that file is first kept as a backup.
     void save() const;
 
     static inline guint s_changed = 0;
 
 private:
     std::optional<std::string> filename_;
+    mutable providers::contracts::SavedFile file_;
 #define TARVELIN_USER_SETTING_STORAGE(G, name) gobj::Ref<G> name##_;
     TARVELIN_USER_SETTING_GROUPS(TARVELIN_USER_SETTING_STORAGE)
 #undef TARVELIN_USER_SETTING_STORAGE
