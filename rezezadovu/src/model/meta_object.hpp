@@ -84,7 +84,6 @@ public:
 
     MetaObject();
 
-protected:
     // Sets "name", then "schema", then "database": the named constructors' order.
     void set_names(const char* database, const char* schema, const char* name);
 
