@@ -1,0 +1,17 @@
+// Log tag: meta_rule
+#include "rezezadovu/model/meta_rule.hpp"
+
+namespace tarvelin::rezezadovu::meta_model {
+
+TARVELIN_GTYPE(MetaRule, "TarvelinRezezadovuMetaModelMetaRule", MetaObject)
+
+void MetaRule::describe(gobj::ClassSpec<MetaRule>& c) { TARVELIN_META_RULE_PROPERTIES(TARVELIN_META_PROPERTY) }
+gobj::Ref<MetaRule> MetaRule::create(GType type) { return gobj::create<MetaRule>(type); }
+gobj::Ref<MetaRule> MetaRule::create_with_name(GType type, const char* name) {
+    auto r = create(type);
+    r->set_name(name);
+    return r;
+}
+DBObject MetaRule::character() { return TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_RULE; }
+
+}  // namespace tarvelin::rezezadovu::meta_model

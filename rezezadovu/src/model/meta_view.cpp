@@ -1,0 +1,49 @@
+// Log tag: meta_view
+#include "rezezadovu/model/meta_view.hpp"
+
+#include "rezezadovu/model/view_columns.hpp"
+
+namespace tarvelin::rezezadovu::meta_model {
+
+TARVELIN_GTYPE(MetaView, "TarvelinRezezadovuMetaModelMetaView", MetaObject)
+TARVELIN_GTYPE(Materialized, "TarvelinRezezadovuMetaModelMaterialized", MetaView)
+
+void MetaView::describe(gobj::ClassSpec<MetaView>& c) {
+    s_definition = c.property<&MetaView::get_definition, &MetaView::set_definition>(field::Text::spec("definition"));
+    c.property<&MetaView::get_columns>(field::ReadOnlyList::spec("columns"));
+}
+gobj::Ref<MetaView> MetaView::create(GType type) { return gobj::create<MetaView>(type); }
+gobj::Ref<MetaView> MetaView::create_with_names(GType type, const char* database, const char* schema,
+                                                const char* name) {
+    auto v = create(type);
+    v->set_names(database, schema, name);
+    return v;
+}
+
+void MetaView::set_definition(const char* definition) {
+    definition_ = gobj::opt(definition);
+    if (auto derived = derive_view_columns(definition ? definition : "")) {
+        auto* list = GEE_ABSTRACT_COLLECTION(columns_.get());
+        gee_abstract_collection_clear(list);
+        for (const auto& d : *derived) {
+            auto column = MetaColumn::create();
+            column->set_name(d.name.c_str());
+            column->set_raw_type(d.raw_type.c_str());
+            gee_abstract_collection_add(list, column->gobj());
+        }
+    }
+    notify(s_definition);
+}
+
+DBObject MetaView::character() { return TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_VIEW; }
+
+void Materialized::describe(gobj::ClassSpec<Materialized>& c) { TARVELIN_MATERIALIZED_PROPERTIES(TARVELIN_META_PROPERTY) }
+gobj::Ref<Materialized> Materialized::create(GType type) { return gobj::create<Materialized>(type); }
+gobj::Ref<Materialized> Materialized::create_with_names(GType type, const char* database, const char* schema,
+                                                        const char* name) {
+    auto v = create(type);
+    v->set_names(database, schema, name);
+    return v;
+}
+
+}  // namespace tarvelin::rezezadovu::meta_model
