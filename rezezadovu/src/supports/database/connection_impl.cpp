@@ -72,6 +72,19 @@ void ConnectionImpl::describe(gobj::ClassSpec<ConnectionImpl>& c) {
 
 gobj::Ref<ConnectionImpl> ConnectionImpl::create(GType type) { return gobj::create<ConnectionImpl>(type); }
 
+ConnectionImpl::~ConnectionImpl() {
+    m_server.reset();
+    m_version.clear();
+    m_connection.reset();
+    m_builder.reset();
+    m_explorer.reset();
+    m_statement.reset();
+    m_adapter.reset();
+    m_inspector.reset();
+    m_formatter.reset();
+    m_cache.reset();
+}
+
 // ---------------------------------------------------------------- dialect objects
 
 gobj::Ref<db::IAdaptable> ConnectionImpl::adapter() {

@@ -39,6 +39,9 @@ public:
     static gobj::Ref<ConnectionImpl> create(GType type = gtype());
 
     ConnectionImpl() = default;
+    // Releases the record, the version text, the provider and the dialect objects, in
+    // that order; the caller object is not touched.
+    ~ConnectionImpl() override;
 
     // ---- dialect objects: a new reference to the stored object, or none
     gobj::Ref<IAdaptable> adapter() override;
