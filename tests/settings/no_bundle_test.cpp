@@ -3,13 +3,13 @@
 
 #include "rezezadovu/helpers/helper_file_type.hpp"
 #include "rezezadovu/helpers/helper_password.hpp"
-#include "log_capture.hpp"
+#include "support/facade_log.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu;
 
 TEST(NoBundle, EveryGuessIsUnknownAndTheFailureIsLogged) {
-    settings_test::LogCapture log;
+    tarvelin::test::FacadeLog log;
     helpers::FileTypeHelper& helper = helpers::FileTypeHelper::get_singleton();
     EXPECT_TRUE(helper.signatures().empty());
     const guint8 png[] = {0x89, 'P', 'N', 'G'};
@@ -21,7 +21,7 @@ TEST(NoBundle, EveryGuessIsUnknownAndTheFailureIsLogged) {
 }
 
 TEST(NoCipher, PasswordProtectionLogsAndChangesNothing) {
-    settings_test::LogCapture log;
+    tarvelin::test::FacadeLog log;
     auto s = providers::contracts::Server::create();
     s->set_password(std::string("plain"));
     helpers::PasswordHelper::encrypt_password(*s);

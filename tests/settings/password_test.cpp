@@ -10,8 +10,9 @@
 #include <vector>
 
 #include "rezezadovu/helpers/helper_password.hpp"
+#include "rezezadovu/foundation/services.hpp"
 #include "rezezadovu/helpers/helper_service.hpp"
-#include "log_capture.hpp"
+#include "support/facade_log.hpp"
 #include "rezezadovu/supports/crypto/open_ssl_symmetric_cipher.hpp"
 
 using namespace tarvelin;
@@ -48,7 +49,7 @@ protected:
         return gobj::take_string(g_base64_encode(out.bytes.data(), static_cast<gsize>(out.count)));
     }
 
-    settings_test::LogCapture log_;
+    tarvelin::test::FacadeLog log_;
     gobj::Ref<OpenSSLSymmetricCipher> cipher_ = OpenSSLSymmetricCipher::create();
 };
 

@@ -59,6 +59,19 @@ std::optional<PgAddress> pg_server() {
     return a;
 }
 
+std::optional<SshAddress> ssh_server() {
+    auto at = endpoint("TARVELIN_SSH_HOST", "TARVELIN_SSH_PORT");
+    if (!at)
+        return std::nullopt;
+    SshAddress a;
+    a.host = at->first;
+    a.port = at->second;
+    a.user = env_or_empty("TARVELIN_SSH_USER");
+    a.password = env_or_empty("TARVELIN_SSH_PASSWORD");
+    a.known_hosts = env_or_empty("TARVELIN_SSH_KNOWN_HOSTS");
+    return a;
+}
+
 std::optional<MysqlAddress> mysql_server() {
     auto at = endpoint("TARVELIN_MYSQL_HOST", "TARVELIN_MYSQL_PORT");
     if (!at)

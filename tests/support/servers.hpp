@@ -1,5 +1,6 @@
 // Addresses of the servers the tests talk to, taken from the environment that
-// `scripts/test-servers start` exports (TARVELIN_PG_*, TARVELIN_MYSQL_*, TARVELIN_REDIS_*).
+// `scripts/test-servers start` exports (TARVELIN_PG_*, TARVELIN_MYSQL_*, TARVELIN_REDIS_*,
+// TARVELIN_SSH_*).
 //
 //   TEST(PostgresqlProvider, Opens) {
 //       auto pg = tarvelin::test::pg_server();
@@ -40,11 +41,20 @@ struct RedisAddress {
     int port = 0;
 };
 
+// An SSH server that takes password logins and forwards to the MySQL-family server only.
+struct SshAddress {
+    std::string host;
+    int port = 0;
+    std::string user, password;
+    std::string known_hosts;  // the server's host key, for the client's check
+};
+
 // Each is empty unless the server's host and port variables are set. A port that is
 // not a number in 1..65535 throws std::invalid_argument (a broken setup must not skip).
 std::optional<PgAddress> pg_server();
 std::optional<MysqlAddress> mysql_server();
 std::optional<RedisAddress> redis_server();
+std::optional<SshAddress> ssh_server();
 
 // A loopback port with nothing listening, for connection-refused cases:
 // TARVELIN_CLOSED_PORT, or else a port the system just handed out and took back.

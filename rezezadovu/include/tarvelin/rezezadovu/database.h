@@ -1,0 +1,913 @@
+/* The database framework: the connection contract and its base ConnectionImpl, the data
+ * cache, and the contracts of the dialect objects a connection hands out (statement texts,
+ * catalogue adapter, DDL builder, explorer, inspector, formatter).
+ *
+ * Results marked new belong to the caller; get_server, get_provider and get_version are
+ * borrowed. The asynchronous operations complete on the default main context, which the
+ * host must run; their errors carry the domain "default" with the provider's code and
+ * message. A missing required argument logs a critical and gives the empty result. */
+#pragma once
+
+#include <tarvelin/providers/face_provider.h>
+#include <tarvelin/providers/model_table.h>
+#include <tarvelin/providers/vocabulary.h>
+
+G_BEGIN_DECLS
+
+/* Catalogue objects taken by the adapter and builder contracts (declared with the
+ * metadata model). */
+typedef struct _TarvelinRezezadovuMetaModelMetaObject TarvelinRezezadovuMetaModelMetaObject;
+typedef struct _TarvelinRezezadovuMetaModelMetaDatabase TarvelinRezezadovuMetaModelMetaDatabase;
+typedef struct _TarvelinRezezadovuMetaModelMetaSchema TarvelinRezezadovuMetaModelMetaSchema;
+typedef struct _TarvelinRezezadovuMetaModelMetaTable TarvelinRezezadovuMetaModelMetaTable;
+typedef struct _TarvelinRezezadovuMetaModelMetaView TarvelinRezezadovuMetaModelMetaView;
+typedef struct _TarvelinRezezadovuMetaModelMetaIndex TarvelinRezezadovuMetaModelMetaIndex;
+typedef struct _TarvelinRezezadovuMetaModelMetaTrigger TarvelinRezezadovuMetaModelMetaTrigger;
+typedef struct _TarvelinRezezadovuMetaModelMetaFunction TarvelinRezezadovuMetaModelMetaFunction;
+typedef struct _TarvelinRezezadovuMetaModelMetaUser TarvelinRezezadovuMetaModelMetaUser;
+typedef struct _TarvelinRezezadovuMetaModelMetaRole TarvelinRezezadovuMetaModelMetaRole;
+typedef struct _TarvelinRezezadovuMetaModelMetaEvent TarvelinRezezadovuMetaModelMetaEvent;
+
+typedef enum {
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_STATUS_Unknown = 0,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_STATUS_Closed = 1,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_STATUS_Opened = 2,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_STATUS_Failed = 3
+} TarvelinRezezadovuContractsDatabaseDBStatus;
+
+#define TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_TYPE_DB_STATUS \
+    (tarvelin_rezezadovu_contracts_database_db_status_get_type())
+TARVELIN_API GType tarvelin_rezezadovu_contracts_database_db_status_get_type(void);
+
+/* The kinds of choice list an inspector supplies. */
+typedef enum {
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_NONE = 0,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_AUTHENTICATION = 1,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_AUTHENTICATION_LOGIN = 2,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_CHARSET = 3,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_COLLATION = 4,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_COLUMN_DEFAULT = 5,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_COLUMN_NAME = 6,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_COLUMN_TYPE = 7,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_COMPRESSION = 8,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_COMPRESSION_DATA = 9,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_COMPRESSION_XML = 10,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_CREDENTIAL = 11,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_DATA_TYPE = 12,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_DATASET_STATEMENT = 13,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_DEFERRED_ACTION = 14,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_ENDPOINT = 15,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_EXPLORABLE = 16,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_FOREIGNKEY_ACTION = 17,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_FOREIGNKEY_MATCH = 18,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_IDENTITY_ACTION = 19,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_INDEX_ALGORITHM = 20,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_INDEX_BUFFERING = 21,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_INDEX_FAST_UPDATE = 22,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_INDEX_KEY_BLOCK_SIZE = 23,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_INDEX_LOCK = 24,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_INDEX_METHOD = 25,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_INDEX_PARSER = 26,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_INDEX_TYPE = 27,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_INSERT_METHOD = 28,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_USER_LANGUAGE = 29,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_LOCK_ESCALATION = 30,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_LOGIN_ASYMMETRIC_KEY = 31,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_LOGIN_CERTIFICATE = 32,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_LOGIN_NAME = 33,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_ONCONFLICT = 34,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_OPERATOR_CLASS = 35,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_ORDER_NORMAL = 36,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_ORDER_NULLS = 37,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_PERMISSION = 38,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_PLUGIN_AUTH = 39,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_ROLE_APPLICATION = 40,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_ROLE_DATABASE = 41,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_ROLE_OWNER = 42,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_ROLE_SERVER = 43,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_ROUTINE_ALL = 44,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_ROUTINE_DIRECTION = 45,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_ROUTINE_FUNCTION = 46,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_ROUTINE_LANGUAGE = 47,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_ROUTINE_DATA_ACCESS = 48,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_ROUTINE_PROCEDURE = 49,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_ROUTINE_SECURITY = 50,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_ROUTINE_TYPE = 51,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_ROW_FORMAT = 52,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_RULE_ACTION = 53,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_RULE_APPLY = 54,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_RULE_EVENT = 55,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_SYNC_TRANSFER = 56,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_SYNC_STRUCTURE = 57,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_SYNC_DATA = 58,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_SERVERS = 59,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_TABLE_COMMIT = 60,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_TABLE_ENGINE = 61,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_TABLE_INHERITS = 62,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_TABLE_FLAG = 63,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_TABLE_NAME = 64,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_TABLE_NAMESPACE = 65,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_TABLE_OWNER = 66,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_TABLE_PARTITION = 67,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_TABLE_SCHEMA = 68,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_TABLE_STORAGE = 69,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_TABLE_TABLESPACE = 70,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_TABLE_TEMPLATE = 71,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_TEMPLATE_FUNCTION = 72,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_TEMPLATE_PROCEDURE = 73,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_TRIGGER_DEFERRABLE = 74,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_TRIGGER_DEFERRED = 75,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_TRIGGER_DEFINITION_TYPE = 76,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_TRIGGER_EXECUTOR = 77,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_TRIGGER_FIRE_EVENT = 78,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_TRIGGER_FIRE_TIME = 79,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_TRIGGER_FIRE_TIME_TABLE = 80,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_TRIGGER_FIRE_TIME_VIEW = 81,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_TRIGGER_FOR_EACH = 82,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_TRIGGER_ORDER = 83,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_TRIGGER_TEMPLATE = 84,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_TRIGGER_TYPE = 85,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_TYPE_STANDARD = 86,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_TYPE_USER_DEFINED = 87,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_VERSION_METHOD = 88,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_VERSION_POSITION = 89,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_VIRTUAL_TYPE = 90,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_VIEW_ALGORITHM = 91,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_VIEW_SECURITY = 92,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_VIEW_CHECK_OPTION = 93
+} TarvelinRezezadovuContractsDatabaseDbMetaType;
+
+#define TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_TYPE_ICONNECTION \
+    (tarvelin_rezezadovu_contracts_database_iconnection_get_type())
+#define TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_TYPE_ISTATEMENT \
+    (tarvelin_rezezadovu_contracts_database_istatement_get_type())
+#define TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_TYPE_IADAPTABLE \
+    (tarvelin_rezezadovu_contracts_database_iadaptable_get_type())
+#define TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_TYPE_IBUILDABLE \
+    (tarvelin_rezezadovu_contracts_database_ibuildable_get_type())
+#define TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_TYPE_IEXPLORABLE \
+    (tarvelin_rezezadovu_contracts_database_iexplorable_get_type())
+#define TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_TYPE_IINSPECTABLE \
+    (tarvelin_rezezadovu_contracts_database_iinspectable_get_type())
+#define TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_TYPE_IFORMATTABLE \
+    (tarvelin_rezezadovu_contracts_database_iformattable_get_type())
+#define TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_TYPE_ICACHABLE \
+    (tarvelin_rezezadovu_contracts_database_icachable_get_type())
+#define TARVELIN_REZEZADOVU_SUPPORTS_DATABASE_TYPE_CONNECTION_IMPL \
+    (tarvelin_rezezadovu_supports_database_connection_impl_get_type())
+#define TARVELIN_REZEZADOVU_SUPPORTS_DATABASE_TYPE_DATA_CACHE \
+    (tarvelin_rezezadovu_supports_database_data_cache_get_type())
+
+TARVELIN_DECLARE_INTERFACE(TarvelinRezezadovuContractsDatabaseIConnection,
+                           tarvelin_rezezadovu_contracts_database_iconnection, TARVELIN_REZEZADOVU_CONTRACTS_DATABASE,
+                           ICONNECTION)
+TARVELIN_DECLARE_INTERFACE(TarvelinRezezadovuContractsDatabaseIStatement,
+                           tarvelin_rezezadovu_contracts_database_istatement, TARVELIN_REZEZADOVU_CONTRACTS_DATABASE,
+                           ISTATEMENT)
+TARVELIN_DECLARE_INTERFACE(TarvelinRezezadovuContractsDatabaseIAdaptable,
+                           tarvelin_rezezadovu_contracts_database_iadaptable, TARVELIN_REZEZADOVU_CONTRACTS_DATABASE,
+                           IADAPTABLE)
+TARVELIN_DECLARE_INTERFACE(TarvelinRezezadovuContractsDatabaseIBuildable,
+                           tarvelin_rezezadovu_contracts_database_ibuildable, TARVELIN_REZEZADOVU_CONTRACTS_DATABASE,
+                           IBUILDABLE)
+TARVELIN_DECLARE_INTERFACE(TarvelinRezezadovuContractsDatabaseIExplorable,
+                           tarvelin_rezezadovu_contracts_database_iexplorable, TARVELIN_REZEZADOVU_CONTRACTS_DATABASE,
+                           IEXPLORABLE)
+TARVELIN_DECLARE_INTERFACE(TarvelinRezezadovuContractsDatabaseIInspectable,
+                           tarvelin_rezezadovu_contracts_database_iinspectable, TARVELIN_REZEZADOVU_CONTRACTS_DATABASE,
+                           IINSPECTABLE)
+TARVELIN_DECLARE_INTERFACE(TarvelinRezezadovuContractsDatabaseIFormattable,
+                           tarvelin_rezezadovu_contracts_database_iformattable, TARVELIN_REZEZADOVU_CONTRACTS_DATABASE,
+                           IFORMATTABLE)
+TARVELIN_DECLARE_INTERFACE(TarvelinRezezadovuContractsDatabaseICachable,
+                           tarvelin_rezezadovu_contracts_database_icachable, TARVELIN_REZEZADOVU_CONTRACTS_DATABASE,
+                           ICACHABLE)
+
+/* Slots in this order; the synchronous dispatchers test the connection first. */
+struct _TarvelinRezezadovuContractsDatabaseIConnectionInterface {
+    GTypeInterface parent_iface;
+    TarvelinRezezadovuContractsDatabaseIAdaptable *(*adapter)(TarvelinRezezadovuContractsDatabaseIConnection *self);
+    TarvelinRezezadovuContractsDatabaseIBuildable *(*builder)(TarvelinRezezadovuContractsDatabaseIConnection *self);
+    TarvelinRezezadovuContractsDatabaseIExplorable *(*explorer)(TarvelinRezezadovuContractsDatabaseIConnection *self);
+    TarvelinRezezadovuContractsDatabaseIInspectable *(*inspector)(TarvelinRezezadovuContractsDatabaseIConnection *self);
+    TarvelinRezezadovuContractsDatabaseIStatement *(*statement)(TarvelinRezezadovuContractsDatabaseIConnection *self);
+    TarvelinRezezadovuContractsDatabaseIFormattable *(*formatter)(TarvelinRezezadovuContractsDatabaseIConnection *self);
+    TarvelinRezezadovuContractsDatabaseICachable *(*cache)(TarvelinRezezadovuContractsDatabaseIConnection *self);
+    void (*open)(TarvelinRezezadovuContractsDatabaseIConnection *self, TarvelinProvidersContractsServer *server,
+                 GObject *user_object, GError **error);
+    void (*reopen)(TarvelinRezezadovuContractsDatabaseIConnection *self, GError **error);
+    void (*open_async)(TarvelinRezezadovuContractsDatabaseIConnection *self, TarvelinProvidersContractsServer *server,
+                       GObject *user_object, GAsyncReadyCallback _callback_, gpointer _user_data_);
+    void (*open_finish)(TarvelinRezezadovuContractsDatabaseIConnection *self, GAsyncResult *_res_, GError **error);
+    void (*reopen_async)(TarvelinRezezadovuContractsDatabaseIConnection *self, GAsyncReadyCallback _callback_,
+                         gpointer _user_data_);
+    void (*reopen_finish)(TarvelinRezezadovuContractsDatabaseIConnection *self, GAsyncResult *_res_, GError **error);
+    void (*close)(TarvelinRezezadovuContractsDatabaseIConnection *self);
+    void (*execute_no_query_async)(TarvelinRezezadovuContractsDatabaseIConnection *self, const gchar *sql,
+                                   GAsyncReadyCallback _callback_, gpointer _user_data_);
+    gint64 (*execute_no_query_finish)(TarvelinRezezadovuContractsDatabaseIConnection *self, GAsyncResult *_res_,
+                                      GError **error);
+    gint64 (*execute_no_query)(TarvelinRezezadovuContractsDatabaseIConnection *self, const gchar *sql, gboolean flag,
+                               GError **error);
+    void (*execute_as_model_async)(TarvelinRezezadovuContractsDatabaseIConnection *self, const gchar *sql,
+                                   GAsyncReadyCallback _callback_, gpointer _user_data_);
+    TarvelinProvidersContractsTableModel *(*execute_as_model_finish)(
+        TarvelinRezezadovuContractsDatabaseIConnection *self, GAsyncResult *_res_, GError **error);
+    TarvelinProvidersContractsTableModel *(*execute_as_model)(TarvelinRezezadovuContractsDatabaseIConnection *self,
+                                                              const gchar *sql, gboolean flag, GError **error);
+    void (*execute_as_scalar_async)(TarvelinRezezadovuContractsDatabaseIConnection *self, const gchar *sql,
+                                    GAsyncReadyCallback _callback_, gpointer _user_data_);
+    TarvelinProvidersContractsValueObject *(*execute_as_scalar_finish)(
+        TarvelinRezezadovuContractsDatabaseIConnection *self, GAsyncResult *_res_, GError **error);
+    TarvelinProvidersContractsValueObject *(*execute_as_scalar)(TarvelinRezezadovuContractsDatabaseIConnection *self,
+                                                                const gchar *sql, gboolean flag, GError **error);
+    void (*execute_async)(TarvelinRezezadovuContractsDatabaseIConnection *self, const gchar *statements,
+                          GAsyncReadyCallback _callback_, gpointer _user_data_);
+    GObject **(*execute_finish)(TarvelinRezezadovuContractsDatabaseIConnection *self, GAsyncResult *_res_,
+                                gint *result_length1, GError **error);
+    GObject **(*execute)(TarvelinRezezadovuContractsDatabaseIConnection *self, const gchar *statements, gboolean flag,
+                         gint *result_length1, GError **error);
+    TarvelinProvidersContractsIDataReader *(*execute_reader)(TarvelinRezezadovuContractsDatabaseIConnection *self,
+                                                             const gchar *sql, GError **error);
+    gboolean (*transaction)(TarvelinRezezadovuContractsDatabaseIConnection *self, GError **error);
+    void (*rollback)(TarvelinRezezadovuContractsDatabaseIConnection *self, GError **error);
+    void (*commit)(TarvelinRezezadovuContractsDatabaseIConnection *self, GError **error);
+    TarvelinProvidersContractsServer *(*get_server)(TarvelinRezezadovuContractsDatabaseIConnection *self);
+    TarvelinProvidersContractsIProvider *(*get_provider)(TarvelinRezezadovuContractsDatabaseIConnection *self);
+    TarvelinRezezadovuContractsDatabaseDBStatus (*get_status)(TarvelinRezezadovuContractsDatabaseIConnection *self);
+    void (*set_status)(TarvelinRezezadovuContractsDatabaseIConnection *self,
+                       TarvelinRezezadovuContractsDatabaseDBStatus value);
+    const gchar *(*get_version)(TarvelinRezezadovuContractsDatabaseIConnection *self);
+};
+TARVELIN_API TarvelinRezezadovuContractsDatabaseIAdaptable *tarvelin_rezezadovu_contracts_database_iconnection_adapter(
+    TarvelinRezezadovuContractsDatabaseIConnection *self);
+TARVELIN_API TarvelinRezezadovuContractsDatabaseIBuildable *tarvelin_rezezadovu_contracts_database_iconnection_builder(
+    TarvelinRezezadovuContractsDatabaseIConnection *self);
+TARVELIN_API TarvelinRezezadovuContractsDatabaseIExplorable *
+tarvelin_rezezadovu_contracts_database_iconnection_explorer(TarvelinRezezadovuContractsDatabaseIConnection *self);
+TARVELIN_API TarvelinRezezadovuContractsDatabaseIInspectable *
+tarvelin_rezezadovu_contracts_database_iconnection_inspector(TarvelinRezezadovuContractsDatabaseIConnection *self);
+TARVELIN_API TarvelinRezezadovuContractsDatabaseIStatement *
+tarvelin_rezezadovu_contracts_database_iconnection_statement(TarvelinRezezadovuContractsDatabaseIConnection *self);
+TARVELIN_API TarvelinRezezadovuContractsDatabaseIFormattable *
+tarvelin_rezezadovu_contracts_database_iconnection_formatter(TarvelinRezezadovuContractsDatabaseIConnection *self);
+TARVELIN_API TarvelinRezezadovuContractsDatabaseICachable *tarvelin_rezezadovu_contracts_database_iconnection_cache(
+    TarvelinRezezadovuContractsDatabaseIConnection *self);
+TARVELIN_API void tarvelin_rezezadovu_contracts_database_iconnection_open(
+    TarvelinRezezadovuContractsDatabaseIConnection *self, TarvelinProvidersContractsServer *server,
+    GObject *user_object, GError **error);
+TARVELIN_API void tarvelin_rezezadovu_contracts_database_iconnection_reopen(
+    TarvelinRezezadovuContractsDatabaseIConnection *self, GError **error);
+TARVELIN_API void tarvelin_rezezadovu_contracts_database_iconnection_open_async(
+    TarvelinRezezadovuContractsDatabaseIConnection *self, TarvelinProvidersContractsServer *server,
+    GObject *user_object, GAsyncReadyCallback _callback_, gpointer _user_data_);
+TARVELIN_API void tarvelin_rezezadovu_contracts_database_iconnection_open_finish(
+    TarvelinRezezadovuContractsDatabaseIConnection *self, GAsyncResult *_res_, GError **error);
+TARVELIN_API void tarvelin_rezezadovu_contracts_database_iconnection_reopen_async(
+    TarvelinRezezadovuContractsDatabaseIConnection *self, GAsyncReadyCallback _callback_, gpointer _user_data_);
+TARVELIN_API void tarvelin_rezezadovu_contracts_database_iconnection_reopen_finish(
+    TarvelinRezezadovuContractsDatabaseIConnection *self, GAsyncResult *_res_, GError **error);
+TARVELIN_API void tarvelin_rezezadovu_contracts_database_iconnection_close(
+    TarvelinRezezadovuContractsDatabaseIConnection *self);
+TARVELIN_API void tarvelin_rezezadovu_contracts_database_iconnection_execute_no_query_async(
+    TarvelinRezezadovuContractsDatabaseIConnection *self, const gchar *sql, GAsyncReadyCallback _callback_,
+    gpointer _user_data_);
+TARVELIN_API gint64 tarvelin_rezezadovu_contracts_database_iconnection_execute_no_query_finish(
+    TarvelinRezezadovuContractsDatabaseIConnection *self, GAsyncResult *_res_, GError **error);
+TARVELIN_API gint64 tarvelin_rezezadovu_contracts_database_iconnection_execute_no_query(
+    TarvelinRezezadovuContractsDatabaseIConnection *self, const gchar *sql, gboolean flag, GError **error);
+TARVELIN_API void tarvelin_rezezadovu_contracts_database_iconnection_execute_as_model_async(
+    TarvelinRezezadovuContractsDatabaseIConnection *self, const gchar *sql, GAsyncReadyCallback _callback_,
+    gpointer _user_data_);
+TARVELIN_API TarvelinProvidersContractsTableModel *
+tarvelin_rezezadovu_contracts_database_iconnection_execute_as_model_finish(
+    TarvelinRezezadovuContractsDatabaseIConnection *self, GAsyncResult *_res_, GError **error);
+TARVELIN_API TarvelinProvidersContractsTableModel *tarvelin_rezezadovu_contracts_database_iconnection_execute_as_model(
+    TarvelinRezezadovuContractsDatabaseIConnection *self, const gchar *sql, gboolean flag, GError **error);
+TARVELIN_API void tarvelin_rezezadovu_contracts_database_iconnection_execute_as_scalar_async(
+    TarvelinRezezadovuContractsDatabaseIConnection *self, const gchar *sql, GAsyncReadyCallback _callback_,
+    gpointer _user_data_);
+TARVELIN_API TarvelinProvidersContractsValueObject *
+tarvelin_rezezadovu_contracts_database_iconnection_execute_as_scalar_finish(
+    TarvelinRezezadovuContractsDatabaseIConnection *self, GAsyncResult *_res_, GError **error);
+TARVELIN_API TarvelinProvidersContractsValueObject *
+tarvelin_rezezadovu_contracts_database_iconnection_execute_as_scalar(
+    TarvelinRezezadovuContractsDatabaseIConnection *self, const gchar *sql, gboolean flag, GError **error);
+TARVELIN_API void tarvelin_rezezadovu_contracts_database_iconnection_execute_async(
+    TarvelinRezezadovuContractsDatabaseIConnection *self, const gchar *statements, GAsyncReadyCallback _callback_,
+    gpointer _user_data_);
+TARVELIN_API GObject **tarvelin_rezezadovu_contracts_database_iconnection_execute_finish(
+    TarvelinRezezadovuContractsDatabaseIConnection *self, GAsyncResult *_res_, gint *result_length1, GError **error);
+TARVELIN_API GObject **tarvelin_rezezadovu_contracts_database_iconnection_execute(
+    TarvelinRezezadovuContractsDatabaseIConnection *self, const gchar *statements, gboolean flag, gint *result_length1,
+    GError **error);
+TARVELIN_API TarvelinProvidersContractsIDataReader *tarvelin_rezezadovu_contracts_database_iconnection_execute_reader(
+    TarvelinRezezadovuContractsDatabaseIConnection *self, const gchar *sql, GError **error);
+TARVELIN_API gboolean tarvelin_rezezadovu_contracts_database_iconnection_transaction(
+    TarvelinRezezadovuContractsDatabaseIConnection *self, GError **error);
+TARVELIN_API void tarvelin_rezezadovu_contracts_database_iconnection_rollback(
+    TarvelinRezezadovuContractsDatabaseIConnection *self, GError **error);
+TARVELIN_API void tarvelin_rezezadovu_contracts_database_iconnection_commit(
+    TarvelinRezezadovuContractsDatabaseIConnection *self, GError **error);
+TARVELIN_API TarvelinProvidersContractsServer *tarvelin_rezezadovu_contracts_database_iconnection_get_server(
+    TarvelinRezezadovuContractsDatabaseIConnection *self);
+TARVELIN_API TarvelinProvidersContractsIProvider *tarvelin_rezezadovu_contracts_database_iconnection_get_provider(
+    TarvelinRezezadovuContractsDatabaseIConnection *self);
+TARVELIN_API TarvelinRezezadovuContractsDatabaseDBStatus
+tarvelin_rezezadovu_contracts_database_iconnection_get_status(TarvelinRezezadovuContractsDatabaseIConnection *self);
+TARVELIN_API void tarvelin_rezezadovu_contracts_database_iconnection_set_status(
+    TarvelinRezezadovuContractsDatabaseIConnection *self, TarvelinRezezadovuContractsDatabaseDBStatus value);
+TARVELIN_API const gchar *tarvelin_rezezadovu_contracts_database_iconnection_get_version(
+    TarvelinRezezadovuContractsDatabaseIConnection *self);
+
+/* SQL texts of a dialect; every result is a new text. An out column index may be NULL. */
+struct _TarvelinRezezadovuContractsDatabaseIStatementInterface {
+    GTypeInterface parent_iface;
+    gchar *(*build_connection_string)(TarvelinRezezadovuContractsDatabaseIStatement *self,
+                                      TarvelinProvidersContractsServer *server);
+    gchar *(*show_databases)(TarvelinRezezadovuContractsDatabaseIStatement *self, gint *name_column);
+    gchar *(*show_tables)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database,
+                          const gchar *user_schema, gint *name_column);
+    gchar *(*show_views)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database,
+                         const gchar *user_schema, gint *name_column);
+    gchar *(*change_database)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database);
+    gchar *(*build_explain)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *statement,
+                            const gchar *format);
+    gchar *(*build_analyze)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *statement,
+                            const gchar *format);
+    gchar *(*show_table_spaces)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database,
+                                gint *name_column);
+    gchar *(*show_table_schemas)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database,
+                                 gint *name_column);
+    gchar *(*show_checks)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database,
+                          const gchar *user_schema, gint *name_column);
+    gchar *(*show_excludes)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database,
+                            const gchar *user_schema, gint *name_column);
+    gchar *(*show_foreigns)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database,
+                            const gchar *user_schema, gint *name_column);
+    gchar *(*show_rules)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database,
+                         const gchar *user_schema, gint *name_column);
+    gchar *(*show_uniques)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database,
+                           const gchar *user_schema, gint *name_column);
+    gchar *(*show_indexes)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database,
+                           const gchar *user_schema, gint *name_column);
+    gchar *(*show_triggers)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database,
+                            const gchar *user_schema, gint *name_column);
+    gchar *(*show_functions)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database,
+                             const gchar *user_schema, gint *name_column);
+    gchar *(*show_procedures)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database,
+                              const gchar *user_schema, gint *name_column);
+    gchar *(*call_function)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database,
+                            const gchar *user_schema, const gchar *function, const gchar *parameters);
+    gchar *(*call_procedure)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database,
+                             const gchar *user_schema, const gchar *procedure, const gchar *parameters);
+    gchar *(*show_source)(TarvelinRezezadovuContractsDatabaseIStatement *self, TarvelinProvidersContractsDBObject type,
+                          const gchar *database, const gchar *user_schema, const gchar *name, gint *source_column);
+    gchar *(*show_structure)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database,
+                             const gchar *user_schema, const gchar *table, gint *name_column);
+    gchar *(*show_content)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database,
+                           const gchar *user_schema, const gchar *table, const gchar *columns, const gchar *where,
+                           const gchar *order, gint64 offset, gint limit);
+    gchar *(*show_users)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database,
+                         const gchar *user_schema, gint *name_column);
+    gchar *(*show_roles)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database,
+                         const gchar *user_schema, gint *name_column);
+    gchar *(*show_user_detail)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database,
+                               const gchar *user_schema, const gchar *username);
+    gchar *(*show_role_detail)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database,
+                               const gchar *user_schema, const gchar *rolename);
+    gchar *(*show_user_rights)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database,
+                               const gchar *user_schema, const gchar *username);
+    gchar *(*show_role_rights)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database,
+                               const gchar *user_schema, const gchar *rolename);
+    gchar *(*grant_user_rights)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database,
+                                const gchar *user_schema, const gchar *username, const gchar *object,
+                                const gchar *rights);
+    gchar *(*revoke_user_rights)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database,
+                                 const gchar *user_schema, const gchar *username, const gchar *object,
+                                 const gchar *rights);
+    gchar *(*grant_role_rights)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database,
+                                const gchar *user_schema, const gchar *rolename, const gchar *object,
+                                const gchar *rights);
+    gchar *(*revoke_role_rights)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database,
+                                 const gchar *user_schema, const gchar *rolename, const gchar *object,
+                                 const gchar *rights);
+    gchar *(*show_privileges)(TarvelinRezezadovuContractsDatabaseIStatement *self, gint *name_column,
+                              gint *context_column);
+    gchar *(*flush_privileges)(TarvelinRezezadovuContractsDatabaseIStatement *self);
+    gchar *(*show_effected)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database,
+                            const gchar *user_schema, const gchar *table, const gchar *where);
+    gchar *(*show_relations)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database,
+                             const gchar *user_schema, const gchar *table);
+    gchar *(*rename_object)(TarvelinRezezadovuContractsDatabaseIStatement *self,
+                            TarvelinProvidersContractsDBObject type, const gchar *database, const gchar *user_schema,
+                            const gchar *old_name, const gchar *new_name);
+    gchar *(*drop_object)(TarvelinRezezadovuContractsDatabaseIStatement *self, TarvelinProvidersContractsDBObject type,
+                          const gchar *database, const gchar *user_schema, const gchar *object_name,
+                          const gchar *object_target);
+    gchar *(*empty_table)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database,
+                          const gchar *user_schema, const gchar *object_name);
+    gchar *(*transaction)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *name);
+    gchar *(*rollback)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *name);
+    gchar *(*commit)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *name);
+    gchar *(*pack_value)(TarvelinRezezadovuContractsDatabaseIStatement *self, TarvelinProvidersContractsDataType type,
+                         const gchar *value);
+    gchar *(*quote_identifier)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *identifier,
+                               const gchar *schema);
+    gchar *(*build_sql_update)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *schema,
+                               const gchar *table, gchar **columns, gint columns_length1, gchar **values,
+                               gint values_length1, gchar **where_columns, gint where_columns_length1,
+                               gchar **where_values, gint where_values_length1);
+    gchar *(*build_sql_insert)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *schema,
+                               const gchar *table, gchar **columns, gint columns_length1, gchar **values,
+                               gint values_length1);
+    gchar *(*build_sql_delete)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *schema,
+                               const gchar *table, gchar **where_columns, gint where_columns_length1,
+                               gchar **where_values, gint where_values_length1);
+    gchar *(*build_sql_view)(TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *user_schema,
+                             const gchar *view_name, const gchar *statements);
+};
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_build_connection_string(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, TarvelinProvidersContractsServer *server);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_databases(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, gint *name_column);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_tables(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database, const gchar *user_schema,
+    gint *name_column);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_views(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database, const gchar *user_schema,
+    gint *name_column);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_change_database(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_build_explain(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *statement, const gchar *format);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_build_analyze(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *statement, const gchar *format);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_table_spaces(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database, gint *name_column);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_table_schemas(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database, gint *name_column);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_checks(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database, const gchar *user_schema,
+    gint *name_column);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_excludes(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database, const gchar *user_schema,
+    gint *name_column);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_foreigns(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database, const gchar *user_schema,
+    gint *name_column);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_rules(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database, const gchar *user_schema,
+    gint *name_column);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_uniques(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database, const gchar *user_schema,
+    gint *name_column);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_indexes(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database, const gchar *user_schema,
+    gint *name_column);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_triggers(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database, const gchar *user_schema,
+    gint *name_column);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_functions(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database, const gchar *user_schema,
+    gint *name_column);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_procedures(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database, const gchar *user_schema,
+    gint *name_column);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_call_function(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database, const gchar *user_schema,
+    const gchar *function, const gchar *parameters);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_call_procedure(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database, const gchar *user_schema,
+    const gchar *procedure, const gchar *parameters);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_source(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, TarvelinProvidersContractsDBObject type, const gchar *database,
+    const gchar *user_schema, const gchar *name, gint *source_column);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_structure(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database, const gchar *user_schema,
+    const gchar *table, gint *name_column);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_content(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database, const gchar *user_schema,
+    const gchar *table, const gchar *columns, const gchar *where, const gchar *order, gint64 offset, gint limit);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_users(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database, const gchar *user_schema,
+    gint *name_column);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_roles(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database, const gchar *user_schema,
+    gint *name_column);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_user_detail(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database, const gchar *user_schema,
+    const gchar *username);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_role_detail(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database, const gchar *user_schema,
+    const gchar *rolename);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_user_rights(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database, const gchar *user_schema,
+    const gchar *username);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_role_rights(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database, const gchar *user_schema,
+    const gchar *rolename);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_grant_user_rights(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database, const gchar *user_schema,
+    const gchar *username, const gchar *object, const gchar *rights);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_revoke_user_rights(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database, const gchar *user_schema,
+    const gchar *username, const gchar *object, const gchar *rights);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_grant_role_rights(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database, const gchar *user_schema,
+    const gchar *rolename, const gchar *object, const gchar *rights);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_revoke_role_rights(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database, const gchar *user_schema,
+    const gchar *rolename, const gchar *object, const gchar *rights);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_privileges(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, gint *name_column, gint *context_column);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_flush_privileges(
+    TarvelinRezezadovuContractsDatabaseIStatement *self);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_effected(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database, const gchar *user_schema,
+    const gchar *table, const gchar *where);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_relations(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database, const gchar *user_schema,
+    const gchar *table);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_rename_object(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, TarvelinProvidersContractsDBObject type, const gchar *database,
+    const gchar *user_schema, const gchar *old_name, const gchar *new_name);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_drop_object(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, TarvelinProvidersContractsDBObject type, const gchar *database,
+    const gchar *user_schema, const gchar *object_name, const gchar *object_target);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_empty_table(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *database, const gchar *user_schema,
+    const gchar *object_name);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_transaction(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *name);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_rollback(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *name);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_commit(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *name);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_pack_value(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, TarvelinProvidersContractsDataType type, const gchar *value);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_quote_identifier(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *identifier, const gchar *schema);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_build_sql_update(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *schema, const gchar *table, gchar **columns,
+    gint columns_length1, gchar **values, gint values_length1, gchar **where_columns, gint where_columns_length1,
+    gchar **where_values, gint where_values_length1);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_build_sql_insert(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *schema, const gchar *table, gchar **columns,
+    gint columns_length1, gchar **values, gint values_length1);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_build_sql_delete(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *schema, const gchar *table, gchar **where_columns,
+    gint where_columns_length1, gchar **where_values, gint where_values_length1);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_build_sql_view(
+    TarvelinRezezadovuContractsDatabaseIStatement *self, const gchar *user_schema, const gchar *view_name,
+    const gchar *statements);
+
+/* Fills catalogue objects in place from the server. */
+struct _TarvelinRezezadovuContractsDatabaseIAdaptableInterface {
+    GTypeInterface parent_iface;
+    void (*fill_meta_database)(TarvelinRezezadovuContractsDatabaseIAdaptable *self,
+                               TarvelinRezezadovuMetaModelMetaDatabase *database, gboolean deep, GError **error);
+    void (*fill_meta_schema)(TarvelinRezezadovuContractsDatabaseIAdaptable *self,
+                             TarvelinRezezadovuMetaModelMetaSchema *schema, gboolean deep, GError **error);
+    void (*fill_meta_table)(TarvelinRezezadovuContractsDatabaseIAdaptable *self,
+                            TarvelinRezezadovuMetaModelMetaTable *table, gboolean deep, GError **error);
+    void (*fill_meta_view)(TarvelinRezezadovuContractsDatabaseIAdaptable *self,
+                           TarvelinRezezadovuMetaModelMetaView *view, GError **error);
+    void (*fill_meta_index)(TarvelinRezezadovuContractsDatabaseIAdaptable *self,
+                            TarvelinRezezadovuMetaModelMetaIndex *index, GError **error);
+    void (*fill_meta_trigger)(TarvelinRezezadovuContractsDatabaseIAdaptable *self,
+                              TarvelinRezezadovuMetaModelMetaTrigger *trigger, GError **error);
+    void (*fill_meta_function)(TarvelinRezezadovuContractsDatabaseIAdaptable *self,
+                               TarvelinRezezadovuMetaModelMetaFunction *function, GError **error);
+    void (*fill_meta_user)(TarvelinRezezadovuContractsDatabaseIAdaptable *self,
+                           TarvelinRezezadovuMetaModelMetaUser *user, GError **error);
+    void (*fill_meta_role)(TarvelinRezezadovuContractsDatabaseIAdaptable *self,
+                           TarvelinRezezadovuMetaModelMetaRole *role, GError **error);
+    void (*fill_meta_event)(TarvelinRezezadovuContractsDatabaseIAdaptable *self,
+                            TarvelinRezezadovuMetaModelMetaEvent *event, GError **error);
+    void (*fill_meta_object)(TarvelinRezezadovuContractsDatabaseIAdaptable *self,
+                             TarvelinRezezadovuMetaModelMetaObject *meta_object, gboolean deep, GError **error);
+    void (*fill_data_table)(TarvelinRezezadovuContractsDatabaseIAdaptable *self,
+                            TarvelinProvidersContractsTableModel *table, GError **error);
+    void (*fill_data_set)(TarvelinRezezadovuContractsDatabaseIAdaptable *self,
+                          TarvelinProvidersContractsDataSetModel *dataset, GError **error);
+};
+TARVELIN_API void tarvelin_rezezadovu_contracts_database_iadaptable_fill_meta_database(
+    TarvelinRezezadovuContractsDatabaseIAdaptable *self, TarvelinRezezadovuMetaModelMetaDatabase *database,
+    gboolean deep, GError **error);
+TARVELIN_API void tarvelin_rezezadovu_contracts_database_iadaptable_fill_meta_schema(
+    TarvelinRezezadovuContractsDatabaseIAdaptable *self, TarvelinRezezadovuMetaModelMetaSchema *schema, gboolean deep,
+    GError **error);
+TARVELIN_API void tarvelin_rezezadovu_contracts_database_iadaptable_fill_meta_table(
+    TarvelinRezezadovuContractsDatabaseIAdaptable *self, TarvelinRezezadovuMetaModelMetaTable *table, gboolean deep,
+    GError **error);
+TARVELIN_API void tarvelin_rezezadovu_contracts_database_iadaptable_fill_meta_view(
+    TarvelinRezezadovuContractsDatabaseIAdaptable *self, TarvelinRezezadovuMetaModelMetaView *view, GError **error);
+TARVELIN_API void tarvelin_rezezadovu_contracts_database_iadaptable_fill_meta_index(
+    TarvelinRezezadovuContractsDatabaseIAdaptable *self, TarvelinRezezadovuMetaModelMetaIndex *index, GError **error);
+TARVELIN_API void tarvelin_rezezadovu_contracts_database_iadaptable_fill_meta_trigger(
+    TarvelinRezezadovuContractsDatabaseIAdaptable *self, TarvelinRezezadovuMetaModelMetaTrigger *trigger,
+    GError **error);
+TARVELIN_API void tarvelin_rezezadovu_contracts_database_iadaptable_fill_meta_function(
+    TarvelinRezezadovuContractsDatabaseIAdaptable *self, TarvelinRezezadovuMetaModelMetaFunction *function,
+    GError **error);
+TARVELIN_API void tarvelin_rezezadovu_contracts_database_iadaptable_fill_meta_user(
+    TarvelinRezezadovuContractsDatabaseIAdaptable *self, TarvelinRezezadovuMetaModelMetaUser *user, GError **error);
+TARVELIN_API void tarvelin_rezezadovu_contracts_database_iadaptable_fill_meta_role(
+    TarvelinRezezadovuContractsDatabaseIAdaptable *self, TarvelinRezezadovuMetaModelMetaRole *role, GError **error);
+TARVELIN_API void tarvelin_rezezadovu_contracts_database_iadaptable_fill_meta_event(
+    TarvelinRezezadovuContractsDatabaseIAdaptable *self, TarvelinRezezadovuMetaModelMetaEvent *event, GError **error);
+TARVELIN_API void tarvelin_rezezadovu_contracts_database_iadaptable_fill_meta_object(
+    TarvelinRezezadovuContractsDatabaseIAdaptable *self, TarvelinRezezadovuMetaModelMetaObject *meta_object,
+    gboolean deep, GError **error);
+TARVELIN_API void tarvelin_rezezadovu_contracts_database_iadaptable_fill_data_table(
+    TarvelinRezezadovuContractsDatabaseIAdaptable *self, TarvelinProvidersContractsTableModel *table, GError **error);
+TARVELIN_API void tarvelin_rezezadovu_contracts_database_iadaptable_fill_data_set(
+    TarvelinRezezadovuContractsDatabaseIAdaptable *self, TarvelinProvidersContractsDataSetModel *dataset,
+    GError **error);
+
+/* DDL texts from catalogue objects; every result is a new text. */
+struct _TarvelinRezezadovuContractsDatabaseIBuildableInterface {
+    GTypeInterface parent_iface;
+    gchar *(*build_create)(TarvelinRezezadovuContractsDatabaseIBuildable *self,
+                           TarvelinRezezadovuMetaModelMetaObject *meta_object, gboolean raw_types);
+    gchar *(*build_delete)(TarvelinRezezadovuContractsDatabaseIBuildable *self,
+                           TarvelinRezezadovuMetaModelMetaObject *meta_object);
+    gchar *(*build_patch)(TarvelinRezezadovuContractsDatabaseIBuildable *self,
+                          TarvelinRezezadovuMetaModelMetaObject *meta_object, gboolean raw_types);
+    gchar *(*build_normal)(TarvelinRezezadovuContractsDatabaseIBuildable *self,
+                           TarvelinProvidersContractsTableModel *table, const gchar *action);
+    gchar *(*alter_database)(TarvelinRezezadovuContractsDatabaseIBuildable *self,
+                             TarvelinRezezadovuMetaModelMetaDatabase *database_old,
+                             TarvelinRezezadovuMetaModelMetaDatabase *database_new);
+    gchar *(*create_database)(TarvelinRezezadovuContractsDatabaseIBuildable *self,
+                              TarvelinRezezadovuMetaModelMetaDatabase *database, gboolean raw_types);
+    gchar *(*alter_schema)(TarvelinRezezadovuContractsDatabaseIBuildable *self,
+                           TarvelinRezezadovuMetaModelMetaSchema *schema_old,
+                           TarvelinRezezadovuMetaModelMetaSchema *schema_new);
+    gchar *(*build_schema)(TarvelinRezezadovuContractsDatabaseIBuildable *self,
+                           TarvelinRezezadovuMetaModelMetaSchema *schema, gboolean raw_types);
+    gchar *(*build_table)(TarvelinRezezadovuContractsDatabaseIBuildable *self,
+                          TarvelinRezezadovuMetaModelMetaTable *table, gboolean raw_types);
+    gchar *(*build_view)(TarvelinRezezadovuContractsDatabaseIBuildable *self,
+                         TarvelinRezezadovuMetaModelMetaView *view);
+    gchar *(*build_index)(TarvelinRezezadovuContractsDatabaseIBuildable *self,
+                          TarvelinRezezadovuMetaModelMetaIndex *index);
+    gchar *(*build_trigger)(TarvelinRezezadovuContractsDatabaseIBuildable *self,
+                            TarvelinRezezadovuMetaModelMetaTrigger *trigger);
+    gchar *(*build_function)(TarvelinRezezadovuContractsDatabaseIBuildable *self,
+                             TarvelinRezezadovuMetaModelMetaFunction *function);
+    gchar *(*build_user)(TarvelinRezezadovuContractsDatabaseIBuildable *self,
+                         TarvelinRezezadovuMetaModelMetaUser *user);
+    gchar *(*build_role)(TarvelinRezezadovuContractsDatabaseIBuildable *self,
+                         TarvelinRezezadovuMetaModelMetaRole *role);
+    gchar *(*build_script)(TarvelinRezezadovuContractsDatabaseIBuildable *self,
+                           TarvelinProvidersContractsDataSetModel *dataset);
+    gchar *(*build_caller)(TarvelinRezezadovuContractsDatabaseIBuildable *self,
+                           TarvelinRezezadovuMetaModelMetaFunction *function);
+    gchar *(*build_event)(TarvelinRezezadovuContractsDatabaseIBuildable *self,
+                          TarvelinRezezadovuMetaModelMetaEvent *event);
+    gchar *(*patch_event)(TarvelinRezezadovuContractsDatabaseIBuildable *self,
+                          TarvelinRezezadovuMetaModelMetaEvent *event);
+    gchar *(*patch_function)(TarvelinRezezadovuContractsDatabaseIBuildable *self,
+                             TarvelinRezezadovuMetaModelMetaFunction *func);
+    gchar *(*patch_script)(TarvelinRezezadovuContractsDatabaseIBuildable *self,
+                           TarvelinRezezadovuMetaModelMetaDatabase *database);
+    gchar *(*patch_table)(TarvelinRezezadovuContractsDatabaseIBuildable *self,
+                          TarvelinRezezadovuMetaModelMetaTable *table);
+    gchar *(*patch_view)(TarvelinRezezadovuContractsDatabaseIBuildable *self,
+                         TarvelinRezezadovuMetaModelMetaView *view);
+    gchar *(*patch_data_table)(TarvelinRezezadovuContractsDatabaseIBuildable *self,
+                               TarvelinProvidersContractsTableModel *model);
+};
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_ibuildable_build_create(
+    TarvelinRezezadovuContractsDatabaseIBuildable *self, TarvelinRezezadovuMetaModelMetaObject *meta_object,
+    gboolean raw_types);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_ibuildable_build_delete(
+    TarvelinRezezadovuContractsDatabaseIBuildable *self, TarvelinRezezadovuMetaModelMetaObject *meta_object);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_ibuildable_build_patch(
+    TarvelinRezezadovuContractsDatabaseIBuildable *self, TarvelinRezezadovuMetaModelMetaObject *meta_object,
+    gboolean raw_types);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_ibuildable_build_normal(
+    TarvelinRezezadovuContractsDatabaseIBuildable *self, TarvelinProvidersContractsTableModel *table,
+    const gchar *action);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_ibuildable_alter_database(
+    TarvelinRezezadovuContractsDatabaseIBuildable *self, TarvelinRezezadovuMetaModelMetaDatabase *database_old,
+    TarvelinRezezadovuMetaModelMetaDatabase *database_new);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_ibuildable_create_database(
+    TarvelinRezezadovuContractsDatabaseIBuildable *self, TarvelinRezezadovuMetaModelMetaDatabase *database,
+    gboolean raw_types);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_ibuildable_alter_schema(
+    TarvelinRezezadovuContractsDatabaseIBuildable *self, TarvelinRezezadovuMetaModelMetaSchema *schema_old,
+    TarvelinRezezadovuMetaModelMetaSchema *schema_new);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_ibuildable_build_schema(
+    TarvelinRezezadovuContractsDatabaseIBuildable *self, TarvelinRezezadovuMetaModelMetaSchema *schema,
+    gboolean raw_types);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_ibuildable_build_table(
+    TarvelinRezezadovuContractsDatabaseIBuildable *self, TarvelinRezezadovuMetaModelMetaTable *table,
+    gboolean raw_types);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_ibuildable_build_view(
+    TarvelinRezezadovuContractsDatabaseIBuildable *self, TarvelinRezezadovuMetaModelMetaView *view);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_ibuildable_build_index(
+    TarvelinRezezadovuContractsDatabaseIBuildable *self, TarvelinRezezadovuMetaModelMetaIndex *index);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_ibuildable_build_trigger(
+    TarvelinRezezadovuContractsDatabaseIBuildable *self, TarvelinRezezadovuMetaModelMetaTrigger *trigger);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_ibuildable_build_function(
+    TarvelinRezezadovuContractsDatabaseIBuildable *self, TarvelinRezezadovuMetaModelMetaFunction *function);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_ibuildable_build_user(
+    TarvelinRezezadovuContractsDatabaseIBuildable *self, TarvelinRezezadovuMetaModelMetaUser *user);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_ibuildable_build_role(
+    TarvelinRezezadovuContractsDatabaseIBuildable *self, TarvelinRezezadovuMetaModelMetaRole *role);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_ibuildable_build_script(
+    TarvelinRezezadovuContractsDatabaseIBuildable *self, TarvelinProvidersContractsDataSetModel *dataset);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_ibuildable_build_caller(
+    TarvelinRezezadovuContractsDatabaseIBuildable *self, TarvelinRezezadovuMetaModelMetaFunction *function);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_ibuildable_build_event(
+    TarvelinRezezadovuContractsDatabaseIBuildable *self, TarvelinRezezadovuMetaModelMetaEvent *event);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_ibuildable_patch_event(
+    TarvelinRezezadovuContractsDatabaseIBuildable *self, TarvelinRezezadovuMetaModelMetaEvent *event);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_ibuildable_patch_function(
+    TarvelinRezezadovuContractsDatabaseIBuildable *self, TarvelinRezezadovuMetaModelMetaFunction *func);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_ibuildable_patch_script(
+    TarvelinRezezadovuContractsDatabaseIBuildable *self, TarvelinRezezadovuMetaModelMetaDatabase *database);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_ibuildable_patch_table(
+    TarvelinRezezadovuContractsDatabaseIBuildable *self, TarvelinRezezadovuMetaModelMetaTable *table);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_ibuildable_patch_view(
+    TarvelinRezezadovuContractsDatabaseIBuildable *self, TarvelinRezezadovuMetaModelMetaView *view);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_ibuildable_patch_data_table(
+    TarvelinRezezadovuContractsDatabaseIBuildable *self, TarvelinProvidersContractsTableModel *model);
+
+/* Browse lists of catalogue objects and object commands. */
+struct _TarvelinRezezadovuContractsDatabaseIExplorableInterface {
+    GTypeInterface parent_iface;
+    TarvelinProvidersContractsTableModel *(*load_objects)(TarvelinRezezadovuContractsDatabaseIExplorable *self,
+                                                          TarvelinProvidersContractsDBObject kind,
+                                                          const gchar *database, const gchar *schema,
+                                                          const gchar *extra_data, GError **error);
+    void (*exec_command)(TarvelinRezezadovuContractsDatabaseIExplorable *self, TarvelinProvidersContractsDBObject kind,
+                         const gchar *database, const gchar *schema, const gchar *object, const gchar *extra_data,
+                         const gchar *command, GError **error);
+};
+TARVELIN_API TarvelinProvidersContractsTableModel *tarvelin_rezezadovu_contracts_database_iexplorable_load_objects(
+    TarvelinRezezadovuContractsDatabaseIExplorable *self, TarvelinProvidersContractsDBObject kind,
+    const gchar *database, const gchar *schema, const gchar *extra_data, GError **error);
+TARVELIN_API void tarvelin_rezezadovu_contracts_database_iexplorable_exec_command(
+    TarvelinRezezadovuContractsDatabaseIExplorable *self, TarvelinProvidersContractsDBObject kind,
+    const gchar *database, const gchar *schema, const gchar *object, const gchar *extra_data, const gchar *command,
+    GError **error);
+
+/* Type knowledge and choice lists of a dialect. support gives a NULL-terminated array. */
+struct _TarvelinRezezadovuContractsDatabaseIInspectableInterface {
+    GTypeInterface parent_iface;
+    gchar **(*support)(TarvelinRezezadovuContractsDatabaseIInspectable *self,
+                       TarvelinRezezadovuContractsDatabaseDbMetaType kind, gint *result_length1);
+    gchar *(*get_type_default)(TarvelinRezezadovuContractsDatabaseIInspectable *self, const gchar *native_type);
+    TarvelinProvidersContractsDataType (*get_data_type)(TarvelinRezezadovuContractsDatabaseIInspectable *self,
+                                                        const gchar *native_type);
+    gchar *(*get_sql_type)(TarvelinRezezadovuContractsDatabaseIInspectable *self,
+                           TarvelinProvidersContractsDataType type);
+    GType (*get_glib_type)(TarvelinRezezadovuContractsDatabaseIInspectable *self, const gchar *native_type);
+};
+TARVELIN_API gchar **tarvelin_rezezadovu_contracts_database_iinspectable_support(
+    TarvelinRezezadovuContractsDatabaseIInspectable *self, TarvelinRezezadovuContractsDatabaseDbMetaType kind,
+    gint *result_length1);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_iinspectable_get_type_default(
+    TarvelinRezezadovuContractsDatabaseIInspectable *self, const gchar *native_type);
+TARVELIN_API TarvelinProvidersContractsDataType tarvelin_rezezadovu_contracts_database_iinspectable_get_data_type(
+    TarvelinRezezadovuContractsDatabaseIInspectable *self, const gchar *native_type);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_iinspectable_get_sql_type(
+    TarvelinRezezadovuContractsDatabaseIInspectable *self, TarvelinProvidersContractsDataType type);
+TARVELIN_API GType tarvelin_rezezadovu_contracts_database_iinspectable_get_glib_type(
+    TarvelinRezezadovuContractsDatabaseIInspectable *self, const gchar *native_type);
+
+/* SQL layout for display. */
+struct _TarvelinRezezadovuContractsDatabaseIFormattableInterface {
+    GTypeInterface parent_iface;
+    void (*option)(TarvelinRezezadovuContractsDatabaseIFormattable *self, const gchar *name, const gchar *value);
+    gchar *(*beautify)(TarvelinRezezadovuContractsDatabaseIFormattable *self, const gchar *statements);
+    gchar *(*minify)(TarvelinRezezadovuContractsDatabaseIFormattable *self, const gchar *statements);
+};
+TARVELIN_API void tarvelin_rezezadovu_contracts_database_iformattable_option(
+    TarvelinRezezadovuContractsDatabaseIFormattable *self, const gchar *name, const gchar *value);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_iformattable_beautify(
+    TarvelinRezezadovuContractsDatabaseIFormattable *self, const gchar *statements);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_iformattable_minify(
+    TarvelinRezezadovuContractsDatabaseIFormattable *self, const gchar *statements);
+
+/* A thread-safe text cache; lookup gives a new copy or NULL. */
+struct _TarvelinRezezadovuContractsDatabaseICachableInterface {
+    GTypeInterface parent_iface;
+    void (*append)(TarvelinRezezadovuContractsDatabaseICachable *self, const gchar *key, const gchar *value);
+    gchar *(*lookup)(TarvelinRezezadovuContractsDatabaseICachable *self, const gchar *key);
+    void (*clear)(TarvelinRezezadovuContractsDatabaseICachable *self);
+};
+TARVELIN_API void tarvelin_rezezadovu_contracts_database_icachable_append(
+    TarvelinRezezadovuContractsDatabaseICachable *self, const gchar *key, const gchar *value);
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_icachable_lookup(
+    TarvelinRezezadovuContractsDatabaseICachable *self, const gchar *key);
+TARVELIN_API void tarvelin_rezezadovu_contracts_database_icachable_clear(
+    TarvelinRezezadovuContractsDatabaseICachable *self);
+
+/* The product-neutral connection; dialects derive from it. */
+TARVELIN_DECLARE_ROOT_TYPE(TarvelinRezezadovuSupportsDatabaseConnectionImpl,
+                           tarvelin_rezezadovu_supports_database_connection_impl, TARVELIN_REZEZADOVU_SUPPORTS_DATABASE,
+                           CONNECTION_IMPL)
+TARVELIN_API TarvelinRezezadovuSupportsDatabaseConnectionImpl *
+tarvelin_rezezadovu_supports_database_connection_impl_new(void);
+TARVELIN_API TarvelinRezezadovuSupportsDatabaseConnectionImpl *
+tarvelin_rezezadovu_supports_database_connection_impl_construct(GType object_type);
+TARVELIN_API TarvelinRezezadovuContractsDatabaseIAdaptable *
+tarvelin_rezezadovu_supports_database_connection_impl_adapter(TarvelinRezezadovuSupportsDatabaseConnectionImpl *self);
+TARVELIN_API TarvelinRezezadovuContractsDatabaseIBuildable *
+tarvelin_rezezadovu_supports_database_connection_impl_builder(TarvelinRezezadovuSupportsDatabaseConnectionImpl *self);
+TARVELIN_API TarvelinRezezadovuContractsDatabaseIExplorable *
+tarvelin_rezezadovu_supports_database_connection_impl_explorer(TarvelinRezezadovuSupportsDatabaseConnectionImpl *self);
+TARVELIN_API TarvelinRezezadovuContractsDatabaseICachable *tarvelin_rezezadovu_supports_database_connection_impl_cache(
+    TarvelinRezezadovuSupportsDatabaseConnectionImpl *self);
+TARVELIN_API TarvelinRezezadovuContractsDatabaseIInspectable *
+tarvelin_rezezadovu_supports_database_connection_impl_inspector(TarvelinRezezadovuSupportsDatabaseConnectionImpl *self);
+TARVELIN_API TarvelinRezezadovuContractsDatabaseIStatement *
+tarvelin_rezezadovu_supports_database_connection_impl_statement(TarvelinRezezadovuSupportsDatabaseConnectionImpl *self);
+TARVELIN_API TarvelinRezezadovuContractsDatabaseIFormattable *
+tarvelin_rezezadovu_supports_database_connection_impl_formatter(TarvelinRezezadovuSupportsDatabaseConnectionImpl *self);
+TARVELIN_API void tarvelin_rezezadovu_supports_database_connection_impl_open(
+    TarvelinRezezadovuSupportsDatabaseConnectionImpl *self, TarvelinProvidersContractsServer *server,
+    GObject *user_object, GError **error);
+TARVELIN_API void tarvelin_rezezadovu_supports_database_connection_impl_open_async(
+    TarvelinRezezadovuSupportsDatabaseConnectionImpl *self, TarvelinProvidersContractsServer *server,
+    GObject *user_object, GAsyncReadyCallback _callback_, gpointer _user_data_);
+TARVELIN_API void tarvelin_rezezadovu_supports_database_connection_impl_open_finish(
+    TarvelinRezezadovuSupportsDatabaseConnectionImpl *self, GAsyncResult *_res_, GError **error);
+TARVELIN_API void tarvelin_rezezadovu_supports_database_connection_impl_reopen(
+    TarvelinRezezadovuSupportsDatabaseConnectionImpl *self, GError **error);
+TARVELIN_API void tarvelin_rezezadovu_supports_database_connection_impl_reopen_async(
+    TarvelinRezezadovuSupportsDatabaseConnectionImpl *self, GAsyncReadyCallback _callback_, gpointer _user_data_);
+TARVELIN_API void tarvelin_rezezadovu_supports_database_connection_impl_reopen_finish(
+    TarvelinRezezadovuSupportsDatabaseConnectionImpl *self, GAsyncResult *_res_, GError **error);
+TARVELIN_API void tarvelin_rezezadovu_supports_database_connection_impl_close(
+    TarvelinRezezadovuSupportsDatabaseConnectionImpl *self);
+TARVELIN_API void tarvelin_rezezadovu_supports_database_connection_impl_execute_async(
+    TarvelinRezezadovuSupportsDatabaseConnectionImpl *self, const gchar *statements, GAsyncReadyCallback _callback_,
+    gpointer _user_data_);
+TARVELIN_API GObject **tarvelin_rezezadovu_supports_database_connection_impl_execute_finish(
+    TarvelinRezezadovuSupportsDatabaseConnectionImpl *self, GAsyncResult *_res_, gint *result_length1, GError **error);
+TARVELIN_API GObject **tarvelin_rezezadovu_supports_database_connection_impl_execute(
+    TarvelinRezezadovuSupportsDatabaseConnectionImpl *self, const gchar *statements, gboolean flag,
+    gint *result_length1, GError **error);
+TARVELIN_API void tarvelin_rezezadovu_supports_database_connection_impl_execute_no_query_async(
+    TarvelinRezezadovuSupportsDatabaseConnectionImpl *self, const gchar *sql, GAsyncReadyCallback _callback_,
+    gpointer _user_data_);
+TARVELIN_API gint64 tarvelin_rezezadovu_supports_database_connection_impl_execute_no_query_finish(
+    TarvelinRezezadovuSupportsDatabaseConnectionImpl *self, GAsyncResult *_res_, GError **error);
+TARVELIN_API gint64 tarvelin_rezezadovu_supports_database_connection_impl_execute_no_query(
+    TarvelinRezezadovuSupportsDatabaseConnectionImpl *self, const gchar *sql, gboolean flag, GError **error);
+TARVELIN_API void tarvelin_rezezadovu_supports_database_connection_impl_execute_as_model_async(
+    TarvelinRezezadovuSupportsDatabaseConnectionImpl *self, const gchar *sql, GAsyncReadyCallback _callback_,
+    gpointer _user_data_);
+TARVELIN_API TarvelinProvidersContractsTableModel *
+tarvelin_rezezadovu_supports_database_connection_impl_execute_as_model_finish(
+    TarvelinRezezadovuSupportsDatabaseConnectionImpl *self, GAsyncResult *_res_, GError **error);
+TARVELIN_API TarvelinProvidersContractsTableModel *
+tarvelin_rezezadovu_supports_database_connection_impl_execute_as_model(
+    TarvelinRezezadovuSupportsDatabaseConnectionImpl *self, const gchar *sql, gboolean flag, GError **error);
+TARVELIN_API void tarvelin_rezezadovu_supports_database_connection_impl_execute_as_scalar_async(
+    TarvelinRezezadovuSupportsDatabaseConnectionImpl *self, const gchar *sql, GAsyncReadyCallback _callback_,
+    gpointer _user_data_);
+TARVELIN_API TarvelinProvidersContractsValueObject *
+tarvelin_rezezadovu_supports_database_connection_impl_execute_as_scalar_finish(
+    TarvelinRezezadovuSupportsDatabaseConnectionImpl *self, GAsyncResult *_res_, GError **error);
+TARVELIN_API TarvelinProvidersContractsValueObject *
+tarvelin_rezezadovu_supports_database_connection_impl_execute_as_scalar(
+    TarvelinRezezadovuSupportsDatabaseConnectionImpl *self, const gchar *sql, gboolean flag, GError **error);
+TARVELIN_API TarvelinProvidersContractsIDataReader *
+tarvelin_rezezadovu_supports_database_connection_impl_execute_reader(
+    TarvelinRezezadovuSupportsDatabaseConnectionImpl *self, const gchar *sql, GError **error);
+TARVELIN_API gboolean tarvelin_rezezadovu_supports_database_connection_impl_transaction(
+    TarvelinRezezadovuSupportsDatabaseConnectionImpl *self, GError **error);
+TARVELIN_API void tarvelin_rezezadovu_supports_database_connection_impl_rollback(
+    TarvelinRezezadovuSupportsDatabaseConnectionImpl *self, GError **error);
+TARVELIN_API void tarvelin_rezezadovu_supports_database_connection_impl_commit(
+    TarvelinRezezadovuSupportsDatabaseConnectionImpl *self, GError **error);
+TARVELIN_API void tarvelin_rezezadovu_supports_database_connection_impl_update_version(
+    TarvelinRezezadovuSupportsDatabaseConnectionImpl *self, GError **error);
+TARVELIN_API TarvelinProvidersContractsServer *tarvelin_rezezadovu_supports_database_connection_impl_get_server(
+    TarvelinRezezadovuSupportsDatabaseConnectionImpl *self);
+TARVELIN_API const gchar *tarvelin_rezezadovu_supports_database_connection_impl_get_version(
+    TarvelinRezezadovuSupportsDatabaseConnectionImpl *self);
+TARVELIN_API TarvelinProvidersContractsIProvider *tarvelin_rezezadovu_supports_database_connection_impl_get_provider(
+    TarvelinRezezadovuSupportsDatabaseConnectionImpl *self);
+TARVELIN_API TarvelinRezezadovuContractsDatabaseDBStatus
+tarvelin_rezezadovu_supports_database_connection_impl_get_status(
+    TarvelinRezezadovuSupportsDatabaseConnectionImpl *self);
+TARVELIN_API void tarvelin_rezezadovu_supports_database_connection_impl_set_status(
+    TarvelinRezezadovuSupportsDatabaseConnectionImpl *self, TarvelinRezezadovuContractsDatabaseDBStatus value);
+
+/* The connection's text cache. */
+TARVELIN_DECLARE_ROOT_TYPE(TarvelinRezezadovuSupportsDatabaseDataCache,
+                           tarvelin_rezezadovu_supports_database_data_cache, TARVELIN_REZEZADOVU_SUPPORTS_DATABASE,
+                           DATA_CACHE)
+TARVELIN_API TarvelinRezezadovuSupportsDatabaseDataCache *tarvelin_rezezadovu_supports_database_data_cache_new(void);
+TARVELIN_API TarvelinRezezadovuSupportsDatabaseDataCache *tarvelin_rezezadovu_supports_database_data_cache_construct(
+    GType object_type);
+
+G_END_DECLS
