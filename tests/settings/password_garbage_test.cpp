@@ -4,7 +4,8 @@
 
 #include <string>
 
-#include "log_capture.hpp"
+#include "support/facade_log.hpp"
+#include "rezezadovu/foundation/services.hpp"
 #include "rezezadovu/helpers/helper_password.hpp"
 #include "rezezadovu/supports/crypto/open_ssl_symmetric_cipher.hpp"
 
@@ -15,7 +16,7 @@ using providers::contracts::Server;
 using supports::crypto::OpenSSLSymmetricCipher;
 
 TEST(PasswordGarbage, RandomBase64TextsAreNeverReplaced) {
-    settings_test::LogCapture log;
+    test::FacadeLog log;
     auto cipher = OpenSSLSymmetricCipher::create();
     foundation::Services::register_instance(contracts::crypto::ISymmetricCipher::gtype(), cipher.gobj());
     auto s = Server::create();

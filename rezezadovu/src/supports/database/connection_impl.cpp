@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "rezezadovu/foundation/logging_service.hpp"
-#include "rezezadovu/foundation/preconditions.hpp"
+#include "rezezadovu/contracts/preconditions.hpp"
 #include "rezezadovu/supports/database/data_cache.hpp"
 #include "rezezadovu/supports/database/ssh_tunnel.hpp"
 

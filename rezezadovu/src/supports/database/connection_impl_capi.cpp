@@ -1,6 +1,6 @@
 // C face of ConnectionImpl: each public operation checks the connection and calls the
 // class operation of the same name, so a dialect's override serves C callers too.
-#include "rezezadovu/foundation/preconditions.hpp"
+#include "rezezadovu/contracts/preconditions.hpp"
 #include "rezezadovu/supports/database/connection_impl.hpp"
 
 using namespace tarvelin;
