@@ -4,6 +4,8 @@
 
 #include <cerrno>
 
+TARVELIN_LOG_TAG("face_server_setting")
+
 namespace tarvelin::providers::contracts {
 
 TARVELIN_GTYPE(ServerGroup, "TarvelinProvidersContractsServerGroup", gobj::Object, Serializable)

@@ -6,6 +6,8 @@
 #include "providers/supports/mysql_common/error.hpp"
 #include "providers/supports/mysql_common/types.hpp"
 
+TARVELIN_LOG_TAG("reader")
+
 namespace tarvelin::providers::supports::mysql_common {
 
 Reader::~Reader() {

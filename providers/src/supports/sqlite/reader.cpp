@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+TARVELIN_LOG_TAG("reader")
+
 namespace tarvelin::providers::supports::sqlite {
 
 using namespace contracts;
