@@ -129,7 +129,7 @@ public:
     ~Counter() override { --counters_alive; }
     int n = 3;
 };
-TARVELIN_FUNDAMENTAL_GTYPE(Counter, "TestCounter")
+TARVELIN_FUNDAMENTAL_GTYPE(Counter, "TestCounter", "ParamSpecTestCounter")
 
 int notifications(GObject* o, const char* prop, const std::function<void()>& action) {
     int n = 0;
@@ -399,7 +399,7 @@ TEST(Bridge, CHostInterfaceWithEmptySlotsGivesEmptyResults) {
 
 TEST(Bridge, ErrorsBecomeGErrorsAtTheCBoundary) {
     GError* error = nullptr;
-    int r = gobj::capi(&error, [] () -> int { throw gobj::Error("SQLite", 21, "bad 50% done"); }, -1);
+    int r = gobj::capi(G_STRFUNC, &error, [] () -> int { throw gobj::Error("SQLite", 21, "bad 50% done"); }, -1);
     EXPECT_EQ(r, -1);
     ASSERT_NE(error, nullptr);
     EXPECT_STREQ(g_quark_to_string(error->domain), "SQLite");
@@ -461,7 +461,7 @@ TEST(Bridge, EightThreadsShareObjectsSafely) {
 
 TEST(Bridge, BarriersTakeVoidOperations) {
     GError* error = nullptr;
-    gobj::capi(&error, [] { throw gobj::Error("Crypto", 2, "no key"); });
+    gobj::capi(G_STRFUNC, &error, [] { throw gobj::Error("Crypto", 2, "no key"); });
     ASSERT_NE(error, nullptr);
     EXPECT_EQ(error->code, 2);
     g_clear_error(&error);

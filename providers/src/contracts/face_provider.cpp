@@ -1,5 +1,7 @@
 #include "providers/contracts/face_provider.hpp"
 
+TARVELIN_LOG_TAG("face_provider")
+
 namespace tarvelin::providers::contracts {
 
 TARVELIN_INTERFACE_GTYPE(IProvider, "TarvelinProvidersContractsIProvider", G_TYPE_OBJECT)

@@ -66,24 +66,24 @@ void IProvider::fill(Vtable* vt) {
                   GError** error) {
         g_return_if_fail(server != NULL);
         g_return_if_fail(connection_string != NULL);
-        gobj::capi(error, [&] { self<T>(s)->open(*gobj::cast<Server>(server), connection_string); });
+        gobj::capi(G_STRFUNC, error, [&] { self<T>(s)->open(*gobj::cast<Server>(server), connection_string); });
     };
-    vt->close = [](CSelf* s, GError** error) { gobj::capi(error, [&] { self<T>(s)->close(); }); };
+    vt->close = [](CSelf* s, GError** error) { gobj::capi(G_STRFUNC, error, [&] { self<T>(s)->close(); }); };
     vt->execute_model = [](CSelf* s, const gchar* statement, gboolean flag, GError** error) -> TM* {
         g_return_val_if_fail(statement != NULL, NULL);
         return gobj::capi(
-            error, [&] { return static_cast<TM*>(self<T>(s)->execute_model(statement, flag != FALSE).release()); },
+            G_STRFUNC, error, [&] { return static_cast<TM*>(self<T>(s)->execute_model(statement, flag != FALSE).release()); },
             (TM*)nullptr);
     };
     vt->execute_affect = [](CSelf* s, const gchar* statement, gboolean flag, GError** error) -> gint64 {
         g_return_val_if_fail(statement != NULL, 0);
         return gobj::capi(
-            error, [&] { return self<T>(s)->execute_affect(statement, flag != FALSE); }, gint64(-1));
+            G_STRFUNC, error, [&] { return self<T>(s)->execute_affect(statement, flag != FALSE); }, gint64(-1));
     };
     vt->execute_scalar = [](CSelf* s, const gchar* statement, gboolean flag, GError** error) -> VO* {
         g_return_val_if_fail(statement != NULL, NULL);
         return gobj::capi(
-            error, [&] { return static_cast<VO*>(self<T>(s)->execute_scalar(statement, flag != FALSE).release()); },
+            G_STRFUNC, error, [&] { return static_cast<VO*>(self<T>(s)->execute_scalar(statement, flag != FALSE).release()); },
             (VO*)nullptr);
     };
     vt->execute_statements = [](CSelf* s, const gchar* statements, gboolean flag, gint* length,
@@ -91,19 +91,19 @@ void IProvider::fill(Vtable* vt) {
         if (length) *length = 0;
         g_return_val_if_fail(statements != NULL, NULL);
         return gobj::capi(
-            error, [&] { return dup_objects(self<T>(s)->execute_statements(statements, flag != FALSE), length); },
+            G_STRFUNC, error, [&] { return dup_objects(self<T>(s)->execute_statements(statements, flag != FALSE), length); },
             (GObject**)nullptr);
     };
     vt->execute_reader = [](CSelf* s, const gchar* statement, GError** error) -> DR* {
         g_return_val_if_fail(statement != NULL, NULL);
         return gobj::capi(
-            error, [&] { return static_cast<DR*>(self<T>(s)->execute_reader(statement).release()); }, (DR*)nullptr);
+            G_STRFUNC, error, [&] { return static_cast<DR*>(self<T>(s)->execute_reader(statement).release()); }, (DR*)nullptr);
     };
     vt->transaction = [](CSelf* s, GError** error) -> gboolean {
-        return gobj::capi(error, [&] { return gboolean(self<T>(s)->transaction()); }, gboolean(FALSE));
+        return gobj::capi(G_STRFUNC, error, [&] { return gboolean(self<T>(s)->transaction()); }, gboolean(FALSE));
     };
-    vt->commit = [](CSelf* s, GError** error) { gobj::capi(error, [&] { self<T>(s)->commit(); }); };
-    vt->rollback = [](CSelf* s, GError** error) { gobj::capi(error, [&] { self<T>(s)->rollback(); }); };
+    vt->commit = [](CSelf* s, GError** error) { gobj::capi(G_STRFUNC, error, [&] { self<T>(s)->commit(); }); };
+    vt->rollback = [](CSelf* s, GError** error) { gobj::capi(G_STRFUNC, error, [&] { self<T>(s)->rollback(); }); };
     vt->get_is_opened = [](CSelf* s) -> gboolean {
         return gobj::guarded("get_is_opened", [&] { return gboolean(self<T>(s)->get_is_opened()); }, gboolean(FALSE));
     };

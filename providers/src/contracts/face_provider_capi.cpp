@@ -1,6 +1,8 @@
 // C face of the provider contract: dispatchers through the interface structure.
 #include "providers/contracts/face_provider.hpp"
 
+TARVELIN_LOG_TAG("face_provider_capi")
+
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;
 

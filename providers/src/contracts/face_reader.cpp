@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+TARVELIN_LOG_TAG("face_reader")
+
 namespace tarvelin::providers::contracts {
 
 TARVELIN_INTERFACE_GTYPE(IDataReader, "TarvelinProvidersContractsIDataReader", G_TYPE_OBJECT)
@@ -72,14 +74,14 @@ void IDataReader::defaults(Vtable* vt) {
     vt->get_object = [](S*, guint16, gint* length, GError**) { return dup_bytes({}, length); };
     vt->get_value = [](S* s, guint16 ordinal, GError** error) {
         return gobj::capi(
-            error,
+            G_STRFUNC, error,
             [&] { return static_cast<TarvelinProvidersContractsValueObject*>(value_of(s, ordinal).release()); },
             (TarvelinProvidersContractsValueObject*)nullptr);
     };
     vt->get_values = [](S* s, gint* length, GError** error) {
         if (length) *length = 0;
         return gobj::capi(
-            error, [&] { return dup_values(values_of(s), length); }, (TarvelinProvidersContractsValueObject**)nullptr);
+            G_STRFUNC, error, [&] { return dup_values(values_of(s), length); }, (TarvelinProvidersContractsValueObject**)nullptr);
     };
 }
 

@@ -109,7 +109,7 @@ private:
     }
     template <class T, DateTimePtr (IDataReader::*M)(guint16)>
     static GDateTime* date_time_slot(CSelf* s, guint16 ordinal, GError** error) {
-        return gobj::capi(error, [&] { return (self<T>(s)->*M)(ordinal).release(); }, (GDateTime*)nullptr);
+        return gobj::capi(G_STRFUNC, error, [&] { return (self<T>(s)->*M)(ordinal).release(); }, (GDateTime*)nullptr);
     }
     template <class T, std::vector<guint8> (IDataReader::*M)(guint16)>
     static guint8* bytes_slot(CSelf* s, guint16 ordinal, gint* length, GError** error);
@@ -124,7 +124,7 @@ TARVELIN_EXPORT TarvelinProvidersContractsValueObject** dup_values(std::vector<g
 template <class T, std::vector<guint8> (IDataReader::*M)(guint16)>
 guint8* IDataReader::bytes_slot(CSelf* s, guint16 ordinal, gint* length, GError** error) {
     if (length) *length = 0;
-    return gobj::capi(error, [&] { return dup_bytes((self<T>(s)->*M)(ordinal), length); }, (guint8*)nullptr);
+    return gobj::capi(G_STRFUNC, error, [&] { return dup_bytes((self<T>(s)->*M)(ordinal), length); }, (guint8*)nullptr);
 }
 
 template <class T>
@@ -152,7 +152,7 @@ void IDataReader::fill(Vtable* vt) {
     vt->get_float = gobj::slot<T, &I::get_float>(vt->get_float);
     vt->get_double = gobj::slot<T, &I::get_double>(vt->get_double);
     vt->get_date = [](CSelf* s, guint16 ordinal, GDate* result, GError** error) {
-        gobj::capi(error, [&] {
+        gobj::capi(G_STRFUNC, error, [&] {
             GDate d = self<T>(s)->get_date(ordinal);
             if (result) *result = d;
         });
@@ -178,7 +178,7 @@ void IDataReader::fill(Vtable* vt) {
     vt->get_values = [](CSelf* s, gint* length, GError** error) {
         if (length) *length = 0;
         return gobj::capi(
-            error, [&] { return dup_values(self<T>(s)->get_values(), length); },
+            G_STRFUNC, error, [&] { return dup_values(self<T>(s)->get_values(), length); },
             (TarvelinProvidersContractsValueObject**)nullptr);
     };
     vt->get_field_count = gobj::slot<T, &I::get_field_count>(vt->get_field_count);

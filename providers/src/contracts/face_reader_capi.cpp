@@ -1,6 +1,8 @@
 // C face of the reader contract: dispatchers through the interface structure.
 #include "providers/contracts/face_reader.hpp"
 
+TARVELIN_LOG_TAG("face_reader_capi")
+
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;
 

@@ -8,6 +8,8 @@
 #include "providers/contracts/value_numeric.hpp"
 #include "providers/contracts/value_string.hpp"
 
+TARVELIN_LOG_TAG("face_reader_value")
+
 namespace tarvelin::providers::contracts {
 
 namespace {

@@ -1,5 +1,7 @@
 #include "providers/contracts/face_server.hpp"
 
+TARVELIN_LOG_TAG("face_server")
+
 namespace tarvelin::providers::contracts {
 
 TARVELIN_GTYPE(Server, "TarvelinProvidersContractsServer", gobj::Object)

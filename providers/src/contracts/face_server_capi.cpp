@@ -1,6 +1,8 @@
 // C face of the server record.
 #include "providers/contracts/face_server.hpp"
 
+TARVELIN_LOG_TAG("face_server_capi")
+
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;
 using gobj::cast;
@@ -47,7 +49,7 @@ TarvelinProvidersContractsServer* tarvelin_providers_contracts_server_clone(Tarv
     void tarvelin_providers_contracts_server_set_##field(TarvelinProvidersContractsServer* self,               \
                                                          const gchar* value) {                                 \
         g_return_if_fail(self != NULL);                                                                        \
-        gobj::guarded_void(__func__, [&] { cast<Server>(self)->set_##field(gobj::opt(value)); });              \
+        gobj::guarded(__func__, [&] { cast<Server>(self)->set_##field(gobj::opt(value)); });              \
     }
 TARVELIN_SERVER_TEXTS(SERVER_TEXT_CAPI)
 #undef SERVER_TEXT_CAPI
@@ -92,7 +94,7 @@ gchar** tarvelin_providers_contracts_server_get_databases(TarvelinProvidersContr
 void tarvelin_providers_contracts_server_set_databases(TarvelinProvidersContractsServer* self, gchar** value,
                                                        gint value_length1) {
     g_return_if_fail(self != NULL);
-    gobj::guarded_void(__func__, [&] { cast<Server>(self)->set_databases(value, value_length1); });
+    gobj::guarded(__func__, [&] { cast<Server>(self)->set_databases(value, value_length1); });
 }
 
 }  // extern "C"

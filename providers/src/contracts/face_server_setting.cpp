@@ -1,5 +1,11 @@
 #include "providers/contracts/face_server_setting.hpp"
 
+#include <glib/gstdio.h>
+
+#include <cerrno>
+
+TARVELIN_LOG_TAG("face_server_setting")
+
 namespace tarvelin::providers::contracts {
 
 TARVELIN_GTYPE(ServerGroup, "TarvelinProvidersContractsServerGroup", gobj::Object, Serializable)

@@ -2,6 +2,8 @@
 #include "providers/gobj/bridge.hpp"
 #include "providers/contracts/face_server_setting.hpp"
 
+TARVELIN_LOG_TAG("face_server_setting_capi")
+
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;
 using gobj::cast;
@@ -55,7 +57,7 @@ TarvelinProvidersContractsServerVendors* tarvelin_providers_contracts_server_ven
     }                                                                                                             \
     void prefix##_set_name(C* self, const gchar* value) {                                                         \
         g_return_if_fail(self != NULL);                                                                           \
-        gobj::guarded_void(__func__, [&] { cast<Cpp>(self)->set_name(gobj::opt(value)); });                       \
+        gobj::guarded(__func__, [&] { cast<Cpp>(self)->set_name(gobj::opt(value)); });                       \
     }                                                                                                             \
     GeeArrayList* prefix##_get_##list(C* self) {                                                                  \
         g_return_val_if_fail(self != NULL, NULL);                                                                 \
@@ -63,7 +65,7 @@ TarvelinProvidersContractsServerVendors* tarvelin_providers_contracts_server_ven
     }                                                                                                             \
     void prefix##_set_##list(C* self, GeeArrayList* value) {                                                      \
         g_return_if_fail(self != NULL);                                                                           \
-        gobj::guarded_void(__func__, [&] { cast<Cpp>(self)->set_##list(value); });                                \
+        gobj::guarded(__func__, [&] { cast<Cpp>(self)->set_##list(value); });                                \
     }
 
 NAMED_LIST_CAPI(TarvelinProvidersContractsServerGroup, ServerGroup, tarvelin_providers_contracts_server_group, servers)
@@ -90,7 +92,7 @@ TarvelinProvidersContractsServerSetting* tarvelin_providers_contracts_server_set
     void tarvelin_providers_contracts_server_setting_set_##list(TarvelinProvidersContractsServerSetting* self,    \
                                                                 GeeArrayList* value) {                           \
         g_return_if_fail(self != NULL);                                                                          \
-        gobj::guarded_void(__func__, [&] { cast<ServerSetting>(self)->set_##list(value); });                     \
+        gobj::guarded(__func__, [&] { cast<ServerSetting>(self)->set_##list(value); });                     \
     }
 SETTING_LIST_CAPI(organizations)
 SETTING_LIST_CAPI(groups)
@@ -104,7 +106,7 @@ void tarvelin_providers_contracts_server_setting_append(TarvelinProvidersContrac
     g_return_if_fail(server != NULL);
     g_return_if_fail(group_name != NULL);
     g_return_if_fail(org_name != NULL);
-    gobj::guarded_void(__func__, [&] {
+    gobj::guarded(__func__, [&] {
         cast<ServerSetting>(self)->append(gobj::Ref<Server>::retain(server), group_name, org_name);
     });
 }
@@ -115,7 +117,7 @@ void tarvelin_providers_contracts_server_setting_remove(TarvelinProvidersContrac
     g_return_if_fail(server != NULL);
     g_return_if_fail(group_name != NULL);
     g_return_if_fail(org_name != NULL);
-    gobj::guarded_void(__func__, [&] {
+    gobj::guarded(__func__, [&] {
         cast<ServerSetting>(self)->remove(gobj::Ref<Server>::retain(server), group_name, org_name);
     });
 }
@@ -135,11 +137,11 @@ void tarvelin_providers_contracts_server_setting_load(TarvelinProvidersContracts
                                                       const gchar* filename, GError** error) {
     g_return_if_fail(self != NULL);
     g_return_if_fail(filename != NULL);
-    gobj::capi(error, [&] { cast<ServerSetting>(self)->load(filename); });
+    gobj::capi(G_STRFUNC, error, [&] { cast<ServerSetting>(self)->load(filename); });
 }
 void tarvelin_providers_contracts_server_setting_save(TarvelinProvidersContractsServerSetting* self, GError** error) {
     g_return_if_fail(self != NULL);
-    gobj::capi(error, [&] { cast<ServerSetting>(self)->save(); });
+    gobj::capi(G_STRFUNC, error, [&] { cast<ServerSetting>(self)->save(); });
 }
 
 }  // extern "C"

@@ -1,5 +1,7 @@
 #include "providers/contracts/model_column.hpp"
 
+TARVELIN_LOG_TAG("model_column")
+
 namespace tarvelin::providers::contracts {
 
 TARVELIN_GTYPE(ColumnModel, "TarvelinProvidersContractsColumnModel", gobj::Object)

@@ -1,5 +1,7 @@
 #include "providers/contracts/model_data_set.hpp"
 
+TARVELIN_LOG_TAG("model_data_set")
+
 namespace tarvelin::providers::contracts {
 
 TARVELIN_GTYPE(DataSetModel, "TarvelinProvidersContractsDataSetModel", gobj::Object, gobj::ListModel)

@@ -1,5 +1,7 @@
 #include "providers/contracts/model_result.hpp"
 
+TARVELIN_LOG_TAG("model_result")
+
 namespace tarvelin::providers::contracts {
 
 TARVELIN_INTERFACE_GTYPE(IResult, "TarvelinProvidersContractsIResult", G_TYPE_OBJECT)

@@ -1,5 +1,7 @@
 #include "providers/contracts/model_row.hpp"
 
+TARVELIN_LOG_TAG("model_row")
+
 namespace tarvelin::providers::contracts {
 
 TARVELIN_GTYPE(RowModel, "TarvelinProvidersContractsRowModel", gobj::Object, gobj::ListModel)

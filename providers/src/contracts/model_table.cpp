@@ -1,5 +1,7 @@
 #include "providers/contracts/model_table.hpp"
 
+TARVELIN_LOG_TAG("model_table")
+
 namespace tarvelin::providers::contracts {
 
 TARVELIN_GTYPE(TableModel, "TarvelinProvidersContractsTableModel", gobj::Object, IResult, gobj::ListModel)

@@ -1,6 +1,8 @@
 // C face of the result models.
 #include "providers/contracts/model_data_set.hpp"
 
+TARVELIN_LOG_TAG("model_table_capi")
+
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;
 using gobj::cast;
@@ -82,7 +84,7 @@ const gchar* tarvelin_providers_contracts_column_model_get_name(TarvelinProvider
 void tarvelin_providers_contracts_column_model_set_name(TarvelinProvidersContractsColumnModel* self,
                                                         const gchar* value) {
     g_return_if_fail(self != NULL);
-    gobj::guarded_void(__func__, [&] { cast<ColumnModel>(self)->set_name(gobj::opt(value)); });
+    gobj::guarded(__func__, [&] { cast<ColumnModel>(self)->set_name(gobj::opt(value)); });
 }
 const gchar* tarvelin_providers_contracts_column_model_get_title(TarvelinProvidersContractsColumnModel* self) {
     g_return_val_if_fail(self != NULL, NULL);
@@ -91,7 +93,7 @@ const gchar* tarvelin_providers_contracts_column_model_get_title(TarvelinProvide
 void tarvelin_providers_contracts_column_model_set_title(TarvelinProvidersContractsColumnModel* self,
                                                          const gchar* value) {
     g_return_if_fail(self != NULL);
-    gobj::guarded_void(__func__, [&] { cast<ColumnModel>(self)->set_title(gobj::opt(value)); });
+    gobj::guarded(__func__, [&] { cast<ColumnModel>(self)->set_title(gobj::opt(value)); });
 }
 TarvelinProvidersContractsDataType tarvelin_providers_contracts_column_model_get_data_type(
     TarvelinProvidersContractsColumnModel* self) {
@@ -137,7 +139,7 @@ void tarvelin_providers_contracts_row_model_set_value_at(TarvelinProvidersContra
                                                          TarvelinProvidersContractsValueObject* value) {
     g_return_if_fail(self != NULL);
     g_return_if_fail(value != NULL);
-    gobj::guarded_void(__func__, [&] {
+    gobj::guarded(__func__, [&] {
         if (!cast<RowModel>(self)->set_value_at(position, gobj::Ref<ValueObject>::retain(value)))
             g_return_if_fail_warning(nullptr, __func__, "0 <= position && position < m_values.size");
     });
@@ -199,7 +201,7 @@ void tarvelin_providers_contracts_table_model_set_value_at(TarvelinProvidersCont
                                                            gint row, TarvelinProvidersContractsValueObject* value) {
     g_return_if_fail(self != NULL);
     g_return_if_fail(value != NULL);
-    gobj::guarded_void(__func__,
+    gobj::guarded(__func__,
                        [&] { cast<TableModel>(self)->set_value_at(col, row, gobj::Ref<ValueObject>::retain(value)); });
 }
 TarvelinProvidersContractsRowModel* tarvelin_providers_contracts_table_model_new_row(
@@ -226,7 +228,7 @@ void tarvelin_providers_contracts_table_model_delete(TarvelinProvidersContractsT
                                                      TarvelinProvidersContractsRowModel* row) {
     g_return_if_fail(self != NULL);
     g_return_if_fail(row != NULL);
-    gobj::guarded_void(__func__, [&] { cast<TableModel>(self)->remove(gobj::Ref<RowModel>::retain(row)); });
+    gobj::guarded(__func__, [&] { cast<TableModel>(self)->remove(gobj::Ref<RowModel>::retain(row)); });
 }
 TarvelinProvidersContractsRowModel* tarvelin_providers_contracts_table_model_delete_at(
     TarvelinProvidersContractsTableModel* self, gint position) {
@@ -247,13 +249,13 @@ gboolean tarvelin_providers_contracts_table_model_find(TarvelinProvidersContract
 }
 void tarvelin_providers_contracts_table_model_clear(TarvelinProvidersContractsTableModel* self, gboolean columns) {
     g_return_if_fail(self != NULL);
-    gobj::guarded_void(__func__, [&] { cast<TableModel>(self)->clear(columns != FALSE); });
+    gobj::guarded(__func__, [&] { cast<TableModel>(self)->clear(columns != FALSE); });
 }
 void tarvelin_providers_contracts_table_model_update_row_version(TarvelinProvidersContractsTableModel* self,
                                                                  gint position,
                                                                  TarvelinProvidersContractsDataVersion version) {
     g_return_if_fail(self != NULL);
-    gobj::guarded_void(__func__, [&] { cast<TableModel>(self)->update_row_version(position, version); });
+    gobj::guarded(__func__, [&] { cast<TableModel>(self)->update_row_version(position, version); });
 }
 
 // ---------------------------------------------------------------- DataSetModel
@@ -293,7 +295,7 @@ const gchar* tarvelin_providers_contracts_invalid_result_get_code(TarvelinProvid
 void tarvelin_providers_contracts_invalid_result_set_code(TarvelinProvidersContractsInvalidResult* self,
                                                           const gchar* value) {
     g_return_if_fail(self != NULL);
-    gobj::guarded_void(__func__, [&] { cast<InvalidResult>(self)->set_code(gobj::opt(value)); });
+    gobj::guarded(__func__, [&] { cast<InvalidResult>(self)->set_code(gobj::opt(value)); });
 }
 const gchar* tarvelin_providers_contracts_invalid_result_get_message(TarvelinProvidersContractsInvalidResult* self) {
     g_return_val_if_fail(self != NULL, NULL);
@@ -302,7 +304,7 @@ const gchar* tarvelin_providers_contracts_invalid_result_get_message(TarvelinPro
 void tarvelin_providers_contracts_invalid_result_set_message(TarvelinProvidersContractsInvalidResult* self,
                                                              const gchar* value) {
     g_return_if_fail(self != NULL);
-    gobj::guarded_void(__func__, [&] { cast<InvalidResult>(self)->set_message(gobj::opt(value)); });
+    gobj::guarded(__func__, [&] { cast<InvalidResult>(self)->set_message(gobj::opt(value)); });
 }
 TarvelinProvidersContractsScalarResult* tarvelin_providers_contracts_scalar_result_construct(GType object_type,
                                                                                            gint rows) {

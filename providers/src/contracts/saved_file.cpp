@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+TARVELIN_LOG_TAG("saved_file")
+
 namespace tarvelin::providers::contracts {
 
 namespace {

@@ -1,5 +1,7 @@
 #include "providers/contracts/serializable.hpp"
 
+TARVELIN_LOG_TAG("serializable")
+
 namespace tarvelin::providers::contracts {
 
 ::JsonSerializable* Serializable::serializable_instance() const {

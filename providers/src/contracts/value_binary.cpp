@@ -5,6 +5,8 @@
 #include "providers/contracts/value_support.hpp"
 #include "providers/contracts/value_file.hpp"
 
+TARVELIN_LOG_TAG("value_binary")
+
 namespace tarvelin::providers::contracts {
 
 TARVELIN_GTYPE(ValueBinary, "TarvelinProvidersContractsValueBinary", ValueObject)

@@ -2,6 +2,8 @@
 #include "providers/contracts/value_binary.hpp"
 #include "providers/contracts/value_support.hpp"
 
+TARVELIN_LOG_TAG("value_binary_capi")
+
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;
 using gobj::cast;
@@ -30,7 +32,7 @@ GBytes* tarvelin_providers_contracts_value_binary_get_itsvalue(TarvelinProviders
 void tarvelin_providers_contracts_value_binary_set_itsvalue(TarvelinProvidersContractsValueBinary* self,
                                                             GBytes* value) {
     g_return_if_fail(self != NULL);
-    gobj::guarded_void(G_STRFUNC, [&] { cast<ValueBinary>(self)->set_itsvalue(value); });
+    gobj::guarded(G_STRFUNC, [&] { cast<ValueBinary>(self)->set_itsvalue(value); });
 }
 guint8* tarvelin_providers_contracts_value_binary_to_bytes(TarvelinProvidersContractsValueBinary* self,
                                                            gint* result_length1) {
@@ -51,31 +53,31 @@ void tarvelin_providers_contracts_value_binary_write(TarvelinProvidersContractsV
                                                      GError** error) {
     g_return_if_fail(self != NULL);
     g_return_if_fail(stream != NULL);
-    gobj::capi(error, [&] { cast<ValueBinary>(self)->write(stream); });
+    gobj::capi(G_STRFUNC, error, [&] { cast<ValueBinary>(self)->write(stream); });
 }
 void tarvelin_providers_contracts_value_binary_load(TarvelinProvidersContractsValueBinary* self,
                                                     const gchar* filename, GAsyncReadyCallback _callback_,
                                                     gpointer _user_data_) {
     g_return_if_fail(self != NULL);
     g_return_if_fail(filename != NULL);
-    gobj::guarded_void(G_STRFUNC, [&] { cast<ValueBinary>(self)->load(filename, _callback_, _user_data_); });
+    gobj::guarded(G_STRFUNC, [&] { cast<ValueBinary>(self)->load(filename, _callback_, _user_data_); });
 }
 void tarvelin_providers_contracts_value_binary_load_finish(TarvelinProvidersContractsValueBinary* self,
                                                            GAsyncResult* _res_, GError** error) {
     g_return_if_fail(self != NULL);
-    gobj::capi(error, [&] { cast<ValueBinary>(self)->load_finish(_res_); });
+    gobj::capi(G_STRFUNC, error, [&] { cast<ValueBinary>(self)->load_finish(_res_); });
 }
 void tarvelin_providers_contracts_value_binary_save(TarvelinProvidersContractsValueBinary* self,
                                                     const gchar* filename, GAsyncReadyCallback _callback_,
                                                     gpointer _user_data_) {
     g_return_if_fail(self != NULL);
     g_return_if_fail(filename != NULL);
-    gobj::guarded_void(G_STRFUNC, [&] { cast<ValueBinary>(self)->save(filename, _callback_, _user_data_); });
+    gobj::guarded(G_STRFUNC, [&] { cast<ValueBinary>(self)->save(filename, _callback_, _user_data_); });
 }
 void tarvelin_providers_contracts_value_binary_save_finish(TarvelinProvidersContractsValueBinary* self,
                                                            GAsyncResult* _res_, GError** error) {
     g_return_if_fail(self != NULL);
-    gobj::capi(error, [&] { cast<ValueBinary>(self)->save_finish(_res_); });
+    gobj::capi(G_STRFUNC, error, [&] { cast<ValueBinary>(self)->save_finish(_res_); });
 }
 
 }  // extern "C"

@@ -2,6 +2,8 @@
 
 #include "providers/contracts/value_support.hpp"
 
+TARVELIN_LOG_TAG("value_datetime")
+
 namespace tarvelin::providers::contracts {
 
 TARVELIN_GTYPE(ValueDateTime, "TarvelinProvidersContractsValueDateTime", ValueObject)

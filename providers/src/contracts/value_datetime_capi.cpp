@@ -2,6 +2,8 @@
 #include "providers/contracts/value_support.hpp"
 #include "providers/contracts/value_datetime.hpp"
 
+TARVELIN_LOG_TAG("value_datetime_capi")
+
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;
 using gobj::cast;
@@ -62,7 +64,7 @@ GDateTime* tarvelin_providers_contracts_value_date_time_get_itsvalue(CDateTime* 
 }
 void tarvelin_providers_contracts_value_date_time_set_itsvalue(CDateTime* self, GDateTime* value) {
     g_return_if_fail(self != NULL);
-    gobj::guarded_void(G_STRFUNC, [&] { cast<ValueDateTime>(self)->set_itsvalue(value); });
+    gobj::guarded(G_STRFUNC, [&] { cast<ValueDateTime>(self)->set_itsvalue(value); });
 }
 
 // ---------------------------------------------------------------- ValueDate
@@ -138,7 +140,7 @@ GTimeSpan tarvelin_providers_contracts_value_time_span_get_itsvalue(CTimeSpan* s
 }
 void tarvelin_providers_contracts_value_time_span_set_itsvalue(CTimeSpan* self, GTimeSpan value) {
     g_return_if_fail(self != NULL);
-    gobj::guarded_void(G_STRFUNC, [&] { cast<ValueTimeSpan>(self)->set_itsvalue(value); });
+    gobj::guarded(G_STRFUNC, [&] { cast<ValueTimeSpan>(self)->set_itsvalue(value); });
 }
 
 }  // extern "C"

@@ -2,6 +2,8 @@
 #include "providers/contracts/value_support.hpp"
 #include "providers/contracts/value_enum.hpp"
 
+TARVELIN_LOG_TAG("value_enum_capi")
+
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;
 using gobj::cast;
@@ -20,7 +22,7 @@ void tarvelin_providers_contracts_value_enum_initialize(TarvelinProvidersContrac
                                                         gint values_length1) {
     g_return_if_fail(self != NULL);
     if (values_length1 < 1 || !values) return;
-    gobj::guarded_void(G_STRFUNC, [&] {
+    gobj::guarded(G_STRFUNC, [&] {
         std::vector<std::string> names;
         names.reserve(static_cast<size_t>(values_length1));
         for (gint i = 0; i < values_length1; ++i) names.emplace_back(values[i] ? values[i] : "");

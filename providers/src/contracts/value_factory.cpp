@@ -14,6 +14,8 @@
 #include "providers/contracts/value_numeric.hpp"
 #include "providers/contracts/value_string.hpp"
 
+TARVELIN_LOG_TAG("value_factory")
+
 namespace tarvelin::providers::contracts {
 
 namespace text_number {

@@ -5,6 +5,8 @@
 
 #include "providers/gobj/bridge.hpp"
 
+TARVELIN_LOG_TAG("value_file")
+
 namespace tarvelin::providers::contracts::value_file {
 
 namespace {
@@ -60,7 +62,7 @@ void line_closed(GObject*, GAsyncResult* res, gpointer data) {
     GError* error = nullptr;
     g_input_stream_close_finish(G_INPUT_STREAM(st->reader), res, &error);
     if (failed(task, error)) return;
-    gobj::guarded_void("load", [&] { st->store(std::move(st->text)); });
+    gobj::guarded("load", [&] { st->store(std::move(st->text)); });
     succeed(task);
 }
 
@@ -115,7 +117,7 @@ void bytes_closed(GObject*, GAsyncResult* res, gpointer data) {
     g_input_stream_close_finish(G_INPUT_STREAM(st->in), res, &error);
     if (failed(task, error)) return;
     GBytes* bytes = g_byte_array_free_to_bytes(std::exchange(st->array, nullptr));
-    gobj::guarded_void("load", [&] { st->store(bytes); });
+    gobj::guarded("load", [&] { st->store(bytes); });
     g_bytes_unref(bytes);
     succeed(task);
 }

@@ -4,6 +4,8 @@
 
 #include <limits>
 
+TARVELIN_LOG_TAG("value_integer")
+
 namespace tarvelin::providers::contracts {
 
 TARVELIN_INTERFACE_GTYPE(IInteger, "TarvelinProvidersContractsIInteger", G_TYPE_OBJECT)

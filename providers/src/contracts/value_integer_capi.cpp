@@ -2,6 +2,8 @@
 #include "providers/contracts/value_support.hpp"
 #include "providers/contracts/value_integer.hpp"
 
+TARVELIN_LOG_TAG("value_integer_capi")
+
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;
 using gobj::cast;

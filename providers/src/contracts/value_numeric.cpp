@@ -2,6 +2,8 @@
 
 #include <cfloat>
 
+TARVELIN_LOG_TAG("value_numeric")
+
 namespace tarvelin::providers::contracts {
 
 TARVELIN_INTERFACE_GTYPE(INumeric, "TarvelinProvidersContractsINumeric", G_TYPE_OBJECT)

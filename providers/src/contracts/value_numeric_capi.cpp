@@ -2,6 +2,8 @@
 #include "providers/contracts/value_support.hpp"
 #include "providers/contracts/value_numeric.hpp"
 
+TARVELIN_LOG_TAG("value_numeric_capi")
+
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;
 using gobj::cast;

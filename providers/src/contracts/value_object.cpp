@@ -2,6 +2,8 @@
 
 #include <glib/gprintf.h>
 
+TARVELIN_LOG_TAG("value_object")
+
 namespace tarvelin::providers::contracts {
 
 TARVELIN_INTERFACE_GTYPE(IValue, "TarvelinProvidersContractsIValue", G_TYPE_OBJECT)

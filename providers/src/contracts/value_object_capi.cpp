@@ -1,6 +1,8 @@
 // C face of the value contract and its general members.
 #include "providers/contracts/value_object.hpp"
 
+TARVELIN_LOG_TAG("value_object_capi")
+
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;
 using gobj::cast;
@@ -58,7 +60,7 @@ TarvelinProvidersContractsValueObject* tarvelin_providers_contracts_value_object
 }
 void tarvelin_providers_contracts_value_object_to_value(TarvelinProvidersContractsValueObject* self, GValue* result) {
     g_return_if_fail(self != NULL);
-    gobj::guarded_void(__func__, [&] { cast<ValueObject>(self)->to_value(result); });
+    gobj::guarded(__func__, [&] { cast<ValueObject>(self)->to_value(result); });
 }
 gchar* tarvelin_providers_contracts_value_object_to_string(TarvelinProvidersContractsValueObject* self) {
     g_return_val_if_fail(self != NULL, NULL);

@@ -3,6 +3,8 @@
 #include "providers/contracts/value_support.hpp"
 #include "providers/contracts/value_file.hpp"
 
+TARVELIN_LOG_TAG("value_string")
+
 namespace tarvelin::providers::contracts {
 
 TARVELIN_GTYPE(ValueString, "TarvelinProvidersContractsValueString", ValueObject)

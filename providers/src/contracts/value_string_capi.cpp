@@ -2,6 +2,8 @@
 #include "providers/contracts/value_support.hpp"
 #include "providers/contracts/value_string.hpp"
 
+TARVELIN_LOG_TAG("value_string_capi")
+
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;
 using gobj::cast;
@@ -20,24 +22,24 @@ void tarvelin_providers_contracts_value_string_load(TarvelinProvidersContractsVa
                                                     gpointer _user_data_) {
     g_return_if_fail(self != NULL);
     g_return_if_fail(filename != NULL);
-    gobj::guarded_void(G_STRFUNC, [&] { cast<ValueString>(self)->load(filename, _callback_, _user_data_); });
+    gobj::guarded(G_STRFUNC, [&] { cast<ValueString>(self)->load(filename, _callback_, _user_data_); });
 }
 void tarvelin_providers_contracts_value_string_load_finish(TarvelinProvidersContractsValueString* self,
                                                            GAsyncResult* _res_, GError** error) {
     g_return_if_fail(self != NULL);
-    gobj::capi(error, [&] { cast<ValueString>(self)->load_finish(_res_); });
+    gobj::capi(G_STRFUNC, error, [&] { cast<ValueString>(self)->load_finish(_res_); });
 }
 void tarvelin_providers_contracts_value_string_save(TarvelinProvidersContractsValueString* self,
                                                     const gchar* filename, GAsyncReadyCallback _callback_,
                                                     gpointer _user_data_) {
     g_return_if_fail(self != NULL);
     g_return_if_fail(filename != NULL);
-    gobj::guarded_void(G_STRFUNC, [&] { cast<ValueString>(self)->save(filename, _callback_, _user_data_); });
+    gobj::guarded(G_STRFUNC, [&] { cast<ValueString>(self)->save(filename, _callback_, _user_data_); });
 }
 void tarvelin_providers_contracts_value_string_save_finish(TarvelinProvidersContractsValueString* self,
                                                            GAsyncResult* _res_, GError** error) {
     g_return_if_fail(self != NULL);
-    gobj::capi(error, [&] { cast<ValueString>(self)->save_finish(_res_); });
+    gobj::capi(G_STRFUNC, error, [&] { cast<ValueString>(self)->save_finish(_res_); });
 }
 
 TarvelinProvidersContractsValueUuid* tarvelin_providers_contracts_value_uuid_construct(GType object_type) {
@@ -79,7 +81,7 @@ gunichar2* tarvelin_providers_contracts_value_utf16_get_itsvalue(TarvelinProvide
 void tarvelin_providers_contracts_value_utf16_set_itsvalue(TarvelinProvidersContractsValueUtf16* self,
                                                            gunichar2* value) {
     g_return_if_fail(self != NULL);
-    gobj::guarded_void(G_STRFUNC, [&] { cast<ValueUtf16>(self)->set_itsvalue(value); });
+    gobj::guarded(G_STRFUNC, [&] { cast<ValueUtf16>(self)->set_itsvalue(value); });
 }
 GType tarvelin_providers_contracts_value_utf16_get_type(void) { return ValueUtf16::gtype(); }
 

@@ -7,13 +7,11 @@
 #include <string>
 
 #include "providers/contracts/value_object.hpp"
+#include "providers/gobj/precondition.hpp"
 
 namespace tarvelin::providers::contracts {
 
-// Logs a failed precondition the way g_return_if_fail does, naming `condition`.
-inline void precondition_failed(const char* function, const char* condition) {
-    g_return_if_fail_warning(nullptr, function, condition);
-}
+using gobj::precondition_failed;
 
 // A copy made by `make` from the held text, or nothing (after the precondition message
 // of `constructor`) when the value holds none.
@@ -61,7 +59,7 @@ CType* hand_over(const char* where, F&& make) noexcept {
     }                                                                                                        \
     void prefix##_set_itsvalue(CType* self, held value) {                                                    \
         g_return_if_fail(self != NULL);                                                                      \
-        gobj::guarded_void(G_STRFUNC,                                                                        \
+        gobj::guarded(G_STRFUNC,                                                                        \
                            [&] { gobj::cast<Class>(self)->set_itsvalue(static_cast<Class::held_type>(value)); }); \
     }                                                                                                        \
     GType prefix##_get_type(void) { return Class::gtype(); }
@@ -84,5 +82,5 @@ CType* hand_over(const char* where, F&& make) noexcept {
     }                                                                                                       \
     void prefix##_set_itsvalue(CType* self, const gchar* value) {                                           \
         g_return_if_fail(self != NULL);                                                                     \
-        gobj::guarded_void(G_STRFUNC, [&] { gobj::cast<Class>(self)->set_itsvalue(gobj::opt(value)); });   \
+        gobj::guarded(G_STRFUNC, [&] { gobj::cast<Class>(self)->set_itsvalue(gobj::opt(value)); });   \
     }

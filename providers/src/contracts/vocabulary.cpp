@@ -1,6 +1,8 @@
 // The three vocabularies registered with GLib's type system.
 #include "providers/contracts/vocabulary.hpp"
 
+TARVELIN_LOG_TAG("vocabulary")
+
 namespace tarvelin::providers::contracts {
 
 namespace {

@@ -3,6 +3,8 @@
 #include "providers/contracts/value_object.hpp"
 #include "providers/contracts/vocabulary.hpp"
 
+TARVELIN_LOG_TAG("vocabulary_capi")
+
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;
 

@@ -1,20 +1,17 @@
-// Error records, logging and translation shared by both libraries.
+// Error records shared by both libraries.
 //
 // An operation that reports failure throws `Error` (domain, code, message). The C skin
-// turns it into a GError; nothing else crosses the C boundary.
+// turns it into a GError; nothing else crosses the C boundary. Thread-safe (immutable).
 #pragma once
 
 #include <glib.h>
-
-#ifndef GETTEXT_PACKAGE
-#define GETTEXT_PACKAGE "tarvelin"
-#endif
-#include <glib/gi18n-lib.h>
 
 #include <exception>
 #include <string>
 
 #include "providers/gobj/export.hpp"
+#include "providers/gobj/i18n.hpp"
+#include "providers/gobj/log.hpp"
 
 namespace tarvelin::gobj {
 
@@ -51,20 +48,7 @@ TARVELIN_EXPORT void log_uncaught(const char* file, int line, const Error& e);
 // "file %s: line %d: unexpected error: ..." for an error of a domain the operation does not declare.
 TARVELIN_EXPORT void log_unexpected(const char* file, int line, const Error& e);
 
-// "provider:67" from "/path/provider.cpp" and 67.
-TARVELIN_EXPORT std::string source_tag(const char* file, int line);
-
 }  // namespace tarvelin::gobj
 
 #define TARVELIN_UNCAUGHT(e) ::tarvelin::gobj::log_uncaught(__FILE__, __LINE__, (e))
 #define TARVELIN_UNEXPECTED(e) ::tarvelin::gobj::log_unexpected(__FILE__, __LINE__, (e))
-
-// GLib log lines without a domain, prefixed "file:line: " (file name without extension).
-#define TARVELIN_LOG(level, fmt, ...)                                                          \
-    g_log(nullptr, (level), "%s: " fmt, ::tarvelin::gobj::source_tag(__FILE__, __LINE__).c_str() \
-          __VA_OPT__(, ) __VA_ARGS__)
-#define tlog_debug(fmt, ...) TARVELIN_LOG(G_LOG_LEVEL_DEBUG, fmt __VA_OPT__(, ) __VA_ARGS__)
-#define tlog_info(fmt, ...) TARVELIN_LOG(G_LOG_LEVEL_INFO, fmt __VA_OPT__(, ) __VA_ARGS__)
-#define tlog_message(fmt, ...) TARVELIN_LOG(G_LOG_LEVEL_MESSAGE, fmt __VA_OPT__(, ) __VA_ARGS__)
-#define tlog_warning(fmt, ...) TARVELIN_LOG(G_LOG_LEVEL_WARNING, fmt __VA_OPT__(, ) __VA_ARGS__)
-#define tlog_critical(fmt, ...) TARVELIN_LOG(G_LOG_LEVEL_CRITICAL, fmt __VA_OPT__(, ) __VA_ARGS__)

@@ -1,5 +1,7 @@
 #include "providers/gobj/gee.hpp"
 
+TARVELIN_LOG_TAG("gee")
+
 namespace tarvelin::gobj {
 
 namespace detail {

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+TARVELIN_LOG_TAG("iclonable")
+
 namespace tarvelin::rezezadovu::contracts {
 
 TARVELIN_INTERFACE_GTYPE(IClonable, "TarvelinRezezadovuContractsIClonable", G_TYPE_OBJECT)

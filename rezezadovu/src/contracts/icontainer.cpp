@@ -1,6 +1,8 @@
 #include "rezezadovu/contracts/icontainer.hpp"
 
-#include "rezezadovu/contracts/preconditions.hpp"
+#include "providers/gobj/precondition.hpp"
+
+TARVELIN_LOG_TAG("icontainer")
 
 namespace tarvelin::rezezadovu::contracts {
 

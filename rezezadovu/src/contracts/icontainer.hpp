@@ -39,15 +39,15 @@ void IContainer::fill(Vtable* vt) {
             "has", [&] { return gboolean(static_cast<IContainer&>(*gobj::cast<T>(s)).has(type)); }, FALSE);
     };
     vt->register_instance = [](Self* s, GType key_type, GObject* instance) {
-        gobj::guarded_void("register_instance",
+        gobj::guarded("register_instance",
                            [&] { static_cast<IContainer&>(*gobj::cast<T>(s)).register_instance(key_type, instance); });
     };
     vt->register_type = [](Self* s, GType key_type, GType value_type) {
-        gobj::guarded_void("register_type",
+        gobj::guarded("register_type",
                            [&] { static_cast<IContainer&>(*gobj::cast<T>(s)).register_type(key_type, value_type); });
     };
     vt->register_factory = [](Self* s, GType key_type, FactoryFunc factory) {
-        gobj::guarded_void("register_factory",
+        gobj::guarded("register_factory",
                            [&] { static_cast<IContainer&>(*gobj::cast<T>(s)).register_factory(key_type, factory); });
     };
     vt->resolve = [](Self* s, GType type) -> GObject* {

@@ -1,6 +1,8 @@
 // C face of the container contract: argument checks, then the implementer's slot.
 #include "rezezadovu/contracts/icontainer.hpp"
 
+TARVELIN_LOG_TAG("icontainer_capi")
+
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu::contracts;
 

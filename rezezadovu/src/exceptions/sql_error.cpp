@@ -3,6 +3,8 @@
 
 #include "providers/gobj/bridge.hpp"
 
+TARVELIN_LOG_TAG("sql_error")
+
 namespace {
 
 #define SQL_ERROR_VALUE(name, nick) {TARVELIN_REZEZADOVU_EXCEPTIONS_SQL_ERROR_##name, "TARVELIN_REZEZADOVU_EXCEPTIONS_SQL_ERROR_" #name, nick}

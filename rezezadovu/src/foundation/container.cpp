@@ -3,7 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "rezezadovu/contracts/preconditions.hpp"
+#include "providers/gobj/precondition.hpp"
+
+TARVELIN_LOG_TAG("container")
 
 namespace tarvelin::rezezadovu::foundation {
 

@@ -1,6 +1,8 @@
 // C face of the container and of the process-wide registry.
 #include "rezezadovu/foundation/services.hpp"
 
+TARVELIN_LOG_TAG("container_capi")
+
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu::foundation;
 
@@ -28,13 +30,13 @@ TarvelinRezezadovuFoundationServices* tarvelin_rezezadovu_foundation_services_co
 }
 
 void tarvelin_rezezadovu_foundation_services_initialize(void) {
-    gobj::guarded_void(__func__, [] { Services::initialize(); });
+    gobj::guarded(__func__, [] { Services::initialize(); });
 }
 void tarvelin_rezezadovu_foundation_services_register_instance(GType key_type, GObject* instance) {
-    gobj::guarded_void(__func__, [&] { Services::register_instance(key_type, instance); });
+    gobj::guarded(__func__, [&] { Services::register_instance(key_type, instance); });
 }
 void tarvelin_rezezadovu_foundation_services_register_type(GType key_type, GType value_type) {
-    gobj::guarded_void(__func__, [&] { Services::register_type(key_type, value_type); });
+    gobj::guarded(__func__, [&] { Services::register_type(key_type, value_type); });
 }
 gpointer tarvelin_rezezadovu_foundation_services_get(GType t_type, GBoxedCopyFunc, GDestroyNotify) {
     return gobj::guarded(

@@ -4,12 +4,14 @@
 #include <mutex>
 #include <string>
 
-#include "rezezadovu/contracts/preconditions.hpp"
+#include "providers/gobj/precondition.hpp"
 #include "rezezadovu/foundation/services.hpp"
+
+TARVELIN_LOG_TAG("logging_service")
 
 namespace tarvelin::rezezadovu::foundation {
 
-TARVELIN_FUNDAMENTAL_GTYPE(LoggingService, "TarvelinRezezadovuFoundationLoggingService")
+TARVELIN_FUNDAMENTAL_GTYPE(LoggingService, "TarvelinRezezadovuFoundationLoggingService", "TarvelinRezezadovuFoundationParamSpecLoggingService")
 
 namespace {
 using Manager = TarvelinRezezadovuContractsLogILogManager;
@@ -60,7 +62,7 @@ void LoggingService::shutdown() {
 
 void LoggingService::log(Op op, const char* uuid, const char* format, va_list args) {
     g_return_if_fail(format != NULL);
-    gobj::guarded_void("LoggingService", [&] {
+    gobj::guarded("LoggingService", [&] {
         std::lock_guard guard(s_lock);
         // Without a manager the contract reports the missing object ("self != NULL").
         Logger* main = tarvelin_rezezadovu_contracts_log_ilog_manager_get_main(s_log_manager.load());

@@ -2,6 +2,8 @@
 #include "providers/gobj/fundamental_capi.hpp"
 #include "rezezadovu/foundation/logging_service.hpp"
 
+TARVELIN_LOG_TAG("logging_service_capi")
+
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu::foundation;
 
@@ -23,10 +25,10 @@ TarvelinRezezadovuFoundationLoggingService* tarvelin_rezezadovu_foundation_loggi
 void tarvelin_rezezadovu_foundation_logging_service_initialize(const gchar* uuid_default,
                                                                TarvelinRezezadovuContractsLogLogLevel level,
                                                                const gchar* log_file_dir, gint64 size_max) {
-    gobj::guarded_void(__func__, [&] { LoggingService::initialize(uuid_default, level, log_file_dir, size_max); });
+    gobj::guarded(__func__, [&] { LoggingService::initialize(uuid_default, level, log_file_dir, size_max); });
 }
 void tarvelin_rezezadovu_foundation_logging_service_shutdown(void) {
-    gobj::guarded_void(__func__, [] { LoggingService::shutdown(); });
+    gobj::guarded(__func__, [] { LoggingService::shutdown(); });
 }
 
 #define LOGGING_SERVICE_C_LEVEL(fn, OP)                                                                     \

@@ -3,6 +3,8 @@
 #include <atomic>
 #include <mutex>
 
+TARVELIN_LOG_TAG("services")
+
 namespace tarvelin::rezezadovu::foundation {
 
 TARVELIN_GTYPE(Services, "TarvelinRezezadovuFoundationServices", gobj::Object)

@@ -10,6 +10,8 @@
 #include "rezezadovu/helpers/helper_location.hpp"
 #include "rezezadovu/helpers/helper_string.hpp"
 
+TARVELIN_LOG_TAG("helper_classes_capi")
+
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu::helpers;
 using gobj::cast;

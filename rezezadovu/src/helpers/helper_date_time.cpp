@@ -1,8 +1,10 @@
 #include "rezezadovu/helpers/helper_date_time.hpp"
 
+TARVELIN_LOG_TAG("helper_date_time")
+
 namespace tarvelin::rezezadovu::helpers {
 
-TARVELIN_FUNDAMENTAL_GTYPE(DateTimeHelper, "TarvelinRezezadovuHelpersDateTimeHelper")
+TARVELIN_FUNDAMENTAL_GTYPE(DateTimeHelper, "TarvelinRezezadovuHelpersDateTimeHelper", "TarvelinRezezadovuHelpersParamSpecDateTimeHelper")
 
 namespace {
 constexpr GTimeSpan kHour = G_TIME_SPAN_HOUR, kMinute = G_TIME_SPAN_MINUTE, kSecond = G_TIME_SPAN_SECOND;

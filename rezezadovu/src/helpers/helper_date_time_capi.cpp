@@ -2,6 +2,8 @@
 #include "providers/gobj/fundamental_capi.hpp"
 #include "rezezadovu/helpers/helper_date_time.hpp"
 
+TARVELIN_LOG_TAG("helper_date_time_capi")
+
 using namespace tarvelin;
 using tarvelin::rezezadovu::helpers::DateTimeHelper;
 

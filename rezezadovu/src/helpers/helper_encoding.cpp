@@ -2,9 +2,11 @@
 
 #include <uchardet.h>
 
+TARVELIN_LOG_TAG("helper_encoding")
+
 namespace tarvelin::rezezadovu::helpers {
 
-TARVELIN_FUNDAMENTAL_GTYPE(EncodingHelper, "TarvelinRezezadovuHelpersEncodingHelper")
+TARVELIN_FUNDAMENTAL_GTYPE(EncodingHelper, "TarvelinRezezadovuHelpersEncodingHelper", "TarvelinRezezadovuHelpersParamSpecEncodingHelper")
 
 gobj::Ref<EncodingHelper> EncodingHelper::create(GType type) { return gobj::create<EncodingHelper>(type); }
 

@@ -7,9 +7,11 @@
 
 #include "rezezadovu/foundation/logging_service.hpp"
 
+TARVELIN_LOG_TAG("helper_file_type")
+
 namespace tarvelin::rezezadovu::helpers {
 
-TARVELIN_FUNDAMENTAL_GTYPE(FileTypeHelper, "TarvelinRezezadovuHelpersFileTypeHelper")
+TARVELIN_FUNDAMENTAL_GTYPE(FileTypeHelper, "TarvelinRezezadovuHelpersFileTypeHelper", "TarvelinRezezadovuHelpersParamSpecFileTypeHelper")
 
 using foundation::LoggingService;
 

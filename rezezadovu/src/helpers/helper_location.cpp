@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+TARVELIN_LOG_TAG("helper_location")
+
 namespace tarvelin::rezezadovu::helpers {
 
-TARVELIN_FUNDAMENTAL_GTYPE(LocationHelper, "TarvelinRezezadovuHelpersLocationHelper")
+TARVELIN_FUNDAMENTAL_GTYPE(LocationHelper, "TarvelinRezezadovuHelpersLocationHelper", "TarvelinRezezadovuHelpersParamSpecLocationHelper")
 
 namespace {
 constexpr double kPi = 3.141592653589793;

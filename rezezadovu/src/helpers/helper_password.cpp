@@ -10,9 +10,11 @@
 #include "rezezadovu/foundation/logging_service.hpp"
 #include "rezezadovu/helpers/helper_service.hpp"
 
+TARVELIN_LOG_TAG("helper_password")
+
 namespace tarvelin::rezezadovu::helpers {
 
-TARVELIN_FUNDAMENTAL_GTYPE(PasswordHelper, "TarvelinRezezadovuHelpersPasswordHelper")
+TARVELIN_FUNDAMENTAL_GTYPE(PasswordHelper, "TarvelinRezezadovuHelpersPasswordHelper", "TarvelinRezezadovuHelpersParamSpecPasswordHelper")
 
 using contracts::crypto::CipherOutput;
 using contracts::crypto::ISymmetricCipher;

@@ -2,9 +2,11 @@
 
 #include "rezezadovu/foundation/services.hpp"
 
+TARVELIN_LOG_TAG("helper_service")
+
 namespace tarvelin::rezezadovu::helpers {
 
-TARVELIN_FUNDAMENTAL_GTYPE(ServiceHelper, "TarvelinRezezadovuHelpersServiceHelper")
+TARVELIN_FUNDAMENTAL_GTYPE(ServiceHelper, "TarvelinRezezadovuHelpersServiceHelper", "TarvelinRezezadovuHelpersParamSpecServiceHelper")
 
 using foundation::Services;
 

@@ -3,6 +3,8 @@
 #include "rezezadovu/helpers/helper_password.hpp"
 #include "rezezadovu/helpers/helper_service.hpp"
 
+TARVELIN_LOG_TAG("helper_services_capi")
+
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu::helpers;
 
@@ -26,11 +28,11 @@ TarvelinRezezadovuContractsCryptoIAsymmetricCipher* tarvelin_rezezadovu_helpers_
 
 void tarvelin_rezezadovu_helpers_password_helper_encrypt_password(TarvelinProvidersContractsServer* server) {
     g_return_if_fail(server != NULL);
-    gobj::guarded_void(__func__, [&] { PasswordHelper::encrypt_password(*gobj::cast<tarvelin::providers::contracts::Server>(server)); });
+    gobj::guarded(__func__, [&] { PasswordHelper::encrypt_password(*gobj::cast<tarvelin::providers::contracts::Server>(server)); });
 }
 void tarvelin_rezezadovu_helpers_password_helper_decrypt_password(TarvelinProvidersContractsServer* server) {
     g_return_if_fail(server != NULL);
-    gobj::guarded_void(__func__, [&] { PasswordHelper::decrypt_password(*gobj::cast<tarvelin::providers::contracts::Server>(server)); });
+    gobj::guarded(__func__, [&] { PasswordHelper::decrypt_password(*gobj::cast<tarvelin::providers::contracts::Server>(server)); });
 }
 gchar* tarvelin_rezezadovu_helpers_password_helper_generate_password(gint length) {
     g_return_val_if_fail(length >= 0, NULL);

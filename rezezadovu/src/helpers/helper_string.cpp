@@ -4,9 +4,11 @@
 
 #include <algorithm>
 
+TARVELIN_LOG_TAG("helper_string")
+
 namespace tarvelin::rezezadovu::helpers {
 
-TARVELIN_FUNDAMENTAL_GTYPE(StringHelper, "TarvelinRezezadovuHelpersStringHelper")
+TARVELIN_FUNDAMENTAL_GTYPE(StringHelper, "TarvelinRezezadovuHelpersStringHelper", "TarvelinRezezadovuHelpersParamSpecStringHelper")
 
 gobj::Ref<StringHelper> StringHelper::create(GType type) { return gobj::create<StringHelper>(type); }
 

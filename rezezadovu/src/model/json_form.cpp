@@ -8,6 +8,8 @@
 #include "providers/gobj/error.hpp"
 #include "providers/gobj/gee.hpp"
 
+TARVELIN_LOG_TAG("json_form")
+
 namespace tarvelin::rezezadovu::meta_model::json_form {
 
 using gobj::detail::object_dup;

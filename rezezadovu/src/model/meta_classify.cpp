@@ -1,6 +1,8 @@
 // Log tag: meta_classify
 #include "rezezadovu/model/meta_classify.hpp"
 
+TARVELIN_LOG_TAG("meta_classify")
+
 namespace tarvelin::rezezadovu::meta_model {
 
 TARVELIN_GTYPE(MetaClassify, "TarvelinRezezadovuMetaModelMetaClassify", MetaObject)

@@ -1,6 +1,8 @@
 // Log tag: meta_column
 #include "rezezadovu/model/meta_column.hpp"
 
+TARVELIN_LOG_TAG("meta_column")
+
 namespace tarvelin::rezezadovu::meta_model {
 
 TARVELIN_GTYPE(MetaColumn, "TarvelinRezezadovuMetaModelMetaColumn", MetaObject)

@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+TARVELIN_LOG_TAG("meta_database")
+
 namespace tarvelin::rezezadovu::meta_model {
 
 TARVELIN_GTYPE(MetaSchema, "TarvelinRezezadovuMetaModelMetaSchema", MetaObject)

@@ -1,6 +1,8 @@
 // Log tag: meta_function
 #include "rezezadovu/model/meta_function.hpp"
 
+TARVELIN_LOG_TAG("meta_function")
+
 namespace tarvelin::rezezadovu::meta_model {
 
 TARVELIN_GTYPE(MetaFunction, "TarvelinRezezadovuMetaModelMetaFunction", MetaObject)

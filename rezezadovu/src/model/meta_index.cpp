@@ -1,6 +1,8 @@
 // Log tag: meta_index
 #include "rezezadovu/model/meta_index.hpp"
 
+TARVELIN_LOG_TAG("meta_index")
+
 namespace tarvelin::rezezadovu::meta_model {
 
 // Declares the serialisable interface again: its hooks are this class's overrides.

@@ -3,6 +3,8 @@
 
 #include "rezezadovu/model/constraints/meta_constraint.hpp"
 
+TARVELIN_LOG_TAG("meta_object")
+
 namespace tarvelin::rezezadovu::meta_model {
 
 TARVELIN_INTERFACE_GTYPE(IMetaData, "TarvelinRezezadovuMetaModelIMetaData", G_TYPE_OBJECT)

@@ -6,6 +6,8 @@
 
 #include "rezezadovu/model/meta_object.hpp"
 
+TARVELIN_LOG_TAG("meta_object_capi")
+
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu::meta_model;
 

@@ -1,6 +1,8 @@
 // Log tag: meta_role
 #include "rezezadovu/model/meta_role.hpp"
 
+TARVELIN_LOG_TAG("meta_role")
+
 namespace tarvelin::rezezadovu::meta_model {
 
 TARVELIN_GTYPE(MetaRole, "TarvelinRezezadovuMetaModelMetaRole", MetaObject)

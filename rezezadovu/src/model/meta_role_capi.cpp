@@ -6,6 +6,8 @@
 
 #include "rezezadovu/model/meta_role.hpp"
 
+TARVELIN_LOG_TAG("meta_role_capi")
+
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu::meta_model;
 

@@ -1,6 +1,8 @@
 // Log tag: meta_rule
 #include "rezezadovu/model/meta_rule.hpp"
 
+TARVELIN_LOG_TAG("meta_rule")
+
 namespace tarvelin::rezezadovu::meta_model {
 
 TARVELIN_GTYPE(MetaRule, "TarvelinRezezadovuMetaModelMetaRule", MetaObject)

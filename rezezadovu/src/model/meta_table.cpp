@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+TARVELIN_LOG_TAG("meta_table")
+
 namespace tarvelin::rezezadovu::meta_model {
 
 // Declares the serialisable interface again: its hooks are this class's overrides.

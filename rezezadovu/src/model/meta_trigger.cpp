@@ -1,6 +1,8 @@
 // Log tag: meta_trigger
 #include "rezezadovu/model/meta_trigger.hpp"
 
+TARVELIN_LOG_TAG("meta_trigger")
+
 namespace tarvelin::rezezadovu::meta_model {
 
 TARVELIN_GTYPE(MetaTrigger, "TarvelinRezezadovuMetaModelMetaTrigger", MetaObject)

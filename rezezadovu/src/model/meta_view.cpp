@@ -3,6 +3,8 @@
 
 #include "rezezadovu/model/view_columns.hpp"
 
+TARVELIN_LOG_TAG("meta_view")
+
 namespace tarvelin::rezezadovu::meta_model {
 
 TARVELIN_GTYPE(MetaView, "TarvelinRezezadovuMetaModelMetaView", MetaObject)

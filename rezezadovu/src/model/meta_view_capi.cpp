@@ -6,6 +6,8 @@
 
 #include "rezezadovu/model/meta_view.hpp"
 
+TARVELIN_LOG_TAG("meta_view_capi")
+
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu::meta_model;
 

@@ -8,6 +8,8 @@
 #include "providers/gobj/error.hpp"
 #include "rezezadovu/helpers/helper_string.hpp"
 
+TARVELIN_LOG_TAG("view_columns")
+
 namespace tarvelin::rezezadovu::meta_model {
 
 namespace {

@@ -2,6 +2,8 @@
 #include "providers/supports/mariadb/provider.hpp"
 #include "providers/supports/mysql_common/capi.hpp"
 
+TARVELIN_LOG_TAG("mariadb_capi")
+
 using namespace tarvelin;
 using namespace tarvelin::providers::supports;
 using namespace tarvelin::providers::supports::mariadb;

@@ -1,5 +1,7 @@
 #include "providers/supports/mariadb/provider.hpp"
 
+TARVELIN_LOG_TAG("provider")
+
 namespace tarvelin::providers::supports::mariadb {
 
 TARVELIN_INTERFACE_GTYPE(IMariaDBError, "TarvelinProvidersSupportsIMariaDBError", G_TYPE_OBJECT)

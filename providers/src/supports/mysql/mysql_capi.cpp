@@ -2,6 +2,8 @@
 #include "providers/supports/mysql/provider.hpp"
 #include "providers/supports/mysql_common/capi.hpp"
 
+TARVELIN_LOG_TAG("mysql_capi")
+
 using namespace tarvelin;
 using namespace tarvelin::providers::supports;
 using namespace tarvelin::providers::supports::mysql;

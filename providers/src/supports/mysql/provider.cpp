@@ -1,5 +1,7 @@
 #include "providers/supports/mysql/provider.hpp"
 
+TARVELIN_LOG_TAG("provider")
+
 namespace tarvelin::providers::supports::mysql {
 
 TARVELIN_INTERFACE_GTYPE(IMySQLError, "TarvelinProvidersSupportsIMySQLError", G_TYPE_OBJECT)

@@ -29,7 +29,7 @@ guint decimals_size(gpointer reader, guint16 ordinal) {
 }
 
 inline void raise_error(const Product& product, MYSQL* connection, gint result, GError** error) {
-    gobj::capi(error, [&] {
+    gobj::capi(G_STRFUNC, error, [&] {
         mysql_common::raise_error(product, connection, result);
         return 0;
     });

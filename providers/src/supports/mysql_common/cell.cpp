@@ -4,6 +4,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "providers/gobj/log.hpp"
+
+TARVELIN_LOG_TAG("cells")
+
 namespace tarvelin::providers::supports::mysql_common::cells {
 
 namespace {

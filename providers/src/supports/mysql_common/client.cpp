@@ -5,6 +5,8 @@
 #include "providers/gobj/bridge.hpp"
 #include "providers/supports/mysql_common/error.hpp"
 
+TARVELIN_LOG_TAG("client")
+
 namespace tarvelin::providers::supports::mysql_common {
 
 namespace {

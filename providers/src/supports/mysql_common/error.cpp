@@ -4,6 +4,8 @@
 
 #include "providers/gobj/bridge.hpp"
 
+TARVELIN_LOG_TAG("error")
+
 namespace tarvelin::providers::supports::mysql_common {
 
 namespace {

@@ -5,6 +5,8 @@
 #include "providers/contracts/value_integer.hpp"
 #include "providers/supports/mysql_common/error.hpp"
 
+TARVELIN_LOG_TAG("provider")
+
 namespace tarvelin::providers::supports::mysql_common {
 
 using contracts::TableModel;

@@ -8,6 +8,8 @@
 #include "providers/supports/mysql_common/error.hpp"
 #include "providers/supports/mysql_common/type.hpp"
 
+TARVELIN_LOG_TAG("reader")
+
 namespace tarvelin::providers::supports::mysql_common {
 
 Reader::~Reader() {

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+TARVELIN_LOG_TAG("types")
+
 namespace tarvelin::providers::supports::mysql_common {
 
 namespace {

@@ -3,6 +3,10 @@
 #include <cstdio>
 #include <string>
 
+#include "providers/gobj/log.hpp"
+
+TARVELIN_LOG_TAG("cell_text")
+
 namespace tarvelin::providers::supports::postgresql {
 
 double parse_money(std::string_view text) {

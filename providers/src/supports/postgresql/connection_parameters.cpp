@@ -1,5 +1,7 @@
 #include "providers/supports/postgresql/connection_parameters.hpp"
 
+TARVELIN_LOG_TAG("connection_parameters")
+
 namespace tarvelin::providers::supports::postgresql {
 
 using contracts::Server;

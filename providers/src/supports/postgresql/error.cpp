@@ -2,6 +2,8 @@
 
 #include <libpq-fe.h>
 
+TARVELIN_LOG_TAG("error")
+
 namespace tarvelin::providers::supports::postgresql {
 
 TARVELIN_INTERFACE_GTYPE(IPostgreSQLError, "TarvelinProvidersSupportsIPostgreSQLError", G_TYPE_OBJECT)

@@ -4,6 +4,8 @@
 #include "providers/supports/postgresql/provider.hpp"
 #include "providers/supports/postgresql/reader.hpp"
 
+TARVELIN_LOG_TAG("postgresql_capi")
+
 using namespace tarvelin;
 using namespace tarvelin::providers::supports::postgresql;
 
@@ -21,12 +23,12 @@ TARVELIN_API GType tarvelin_providers_supports_ipostgre_sql_type_get_type(void) 
 void tarvelin_providers_supports_ipostgre_sql_error_raise_error_connection(
     TarvelinProvidersSupportsIPostgreSQLError* self, PGconn* connection, GError** error) {
     g_return_if_fail(self != NULL);
-    gobj::capi(error, [&] { IPostgreSQLError::raise_error_connection(connection); });
+    gobj::capi(G_STRFUNC, error, [&] { IPostgreSQLError::raise_error_connection(connection); });
 }
 void tarvelin_providers_supports_ipostgre_sql_error_raise_error_result(TarvelinProvidersSupportsIPostgreSQLError* self,
                                                                        PGresult* _result_, GError** error) {
     g_return_if_fail(self != NULL);
-    gobj::capi(error, [&] { IPostgreSQLError::raise_error_result(_result_); });
+    gobj::capi(G_STRFUNC, error, [&] { IPostgreSQLError::raise_error_result(_result_); });
 }
 
 TarvelinProvidersContractsDataType tarvelin_providers_supports_ipostgre_sql_type_map_data_type(

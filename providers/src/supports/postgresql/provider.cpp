@@ -6,6 +6,8 @@
 #include "providers/supports/postgresql/connection_parameters.hpp"
 #include "providers/supports/postgresql/reader.hpp"
 
+TARVELIN_LOG_TAG("provider")
+
 namespace tarvelin::providers::supports::postgresql {
 
 using namespace contracts;

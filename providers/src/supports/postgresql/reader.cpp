@@ -9,6 +9,8 @@
 #include "providers/supports/postgresql/cell.hpp"
 #include "providers/supports/postgresql/error.hpp"
 
+TARVELIN_LOG_TAG("reader")
+
 namespace tarvelin::providers::supports::postgresql {
 
 using namespace contracts;

@@ -2,6 +2,8 @@
 
 #include <array>
 
+TARVELIN_LOG_TAG("type")
+
 namespace tarvelin::providers::supports::postgresql {
 
 namespace {

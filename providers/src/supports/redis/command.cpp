@@ -4,6 +4,8 @@
 
 #include "providers/gobj/error.hpp"
 
+TARVELIN_LOG_TAG("command")
+
 namespace tarvelin::providers::supports::redis {
 
 namespace {

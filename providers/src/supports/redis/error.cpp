@@ -2,6 +2,8 @@
 
 #include "providers/supports/redis/reply.hpp"
 
+TARVELIN_LOG_TAG("redis_error")
+
 namespace tarvelin::providers::supports::redis {
 
 TARVELIN_INTERFACE_GTYPE(IRedisError, "TarvelinProvidersSupportsIRedisError", G_TYPE_OBJECT)

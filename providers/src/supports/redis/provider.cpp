@@ -5,6 +5,8 @@
 #include "providers/supports/redis/reader.hpp"
 #include "providers/supports/redis/reply.hpp"
 
+TARVELIN_LOG_TAG("provider")
+
 namespace tarvelin::providers::supports::redis {
 
 using namespace tarvelin::providers::contracts;

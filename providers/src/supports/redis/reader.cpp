@@ -1,5 +1,7 @@
 #include "providers/supports/redis/reader.hpp"
 
+TARVELIN_LOG_TAG("reader")
+
 namespace tarvelin::providers::supports::redis {
 
 TARVELIN_GTYPE(RedisReader, "TarvelinProvidersSupportsRedisReader", gobj::Object, contracts::IDataReader)

@@ -3,6 +3,8 @@
 #include "providers/supports/redis/reader.hpp"
 #include "providers/supports/redis/error.hpp"
 
+TARVELIN_LOG_TAG("redis_capi")
+
 using namespace tarvelin;
 using namespace tarvelin::providers::supports::redis;
 
@@ -19,13 +21,13 @@ void tarvelin_providers_supports_iredis_error_raise_error_response(TarvelinProvi
                                                                    struct redisContext* context, gint code,
                                                                    GError** error) {
     g_return_if_fail(self != NULL);
-    gobj::capi(error, [&] { IRedisError::raise_error_response(context, code); });
+    gobj::capi(G_STRFUNC, error, [&] { IRedisError::raise_error_response(context, code); });
 }
 void tarvelin_providers_supports_iredis_error_raise_error_reply(TarvelinProvidersSupportsIRedisError* self,
                                                                 struct redisContext* context,
                                                                 struct redisReply* reply, GError** error) {
     g_return_if_fail(self != NULL);
-    gobj::capi(error, [&] { IRedisError::raise_error_reply(context, reply); });
+    gobj::capi(G_STRFUNC, error, [&] { IRedisError::raise_error_reply(context, reply); });
 }
 
 GType tarvelin_providers_supports_redis_provider_get_type(void) { return RedisProvider::gtype(); }

@@ -4,6 +4,8 @@
 #include "providers/contracts/value_numeric.hpp"
 #include "providers/contracts/value_string.hpp"
 
+TARVELIN_LOG_TAG("reply")
+
 namespace tarvelin::providers::supports::redis {
 
 using namespace tarvelin::providers::contracts;

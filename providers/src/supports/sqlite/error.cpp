@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+TARVELIN_LOG_TAG("error")
+
 namespace tarvelin::providers::supports::sqlite {
 
 TARVELIN_INTERFACE_GTYPE(ISQLiteError, "TarvelinProvidersSupportsISQLiteError", G_TYPE_OBJECT)

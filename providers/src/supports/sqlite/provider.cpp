@@ -9,6 +9,8 @@
 #include "providers/supports/sqlite/key_option.hpp"
 #include "providers/supports/sqlite/reader.hpp"
 
+TARVELIN_LOG_TAG("provider")
+
 namespace tarvelin::providers::supports::sqlite {
 
 using namespace contracts;

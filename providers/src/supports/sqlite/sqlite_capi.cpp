@@ -4,6 +4,8 @@
 #include "providers/supports/sqlite/provider.hpp"
 #include "providers/supports/sqlite/reader.hpp"
 
+TARVELIN_LOG_TAG("sqlite_capi")
+
 using namespace tarvelin;
 using namespace tarvelin::providers::supports::sqlite;
 
@@ -21,7 +23,7 @@ void tarvelin_providers_supports_isq_lite_error_raise_error(TarvelinProvidersSup
                                                             sqlite3* database, gint result, GError** error) {
     g_return_if_fail(self != NULL);
     g_return_if_fail(database != NULL);
-    gobj::capi(error, [&] { ISQLiteError::raise_error(database, result); });
+    gobj::capi(G_STRFUNC, error, [&] { ISQLiteError::raise_error(database, result); });
 }
 
 TarvelinProvidersContractsDataType tarvelin_providers_supports_isq_lite_type_map_data_type(

@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+TARVELIN_LOG_TAG("type")
+
 namespace tarvelin::providers::supports::sqlite {
 
 TARVELIN_INTERFACE_GTYPE(ISQLiteType, "TarvelinProvidersSupportsISQLiteType", G_TYPE_OBJECT)

@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+#include "providers/gobj/log.hpp"
+
+TARVELIN_LOG_TAG("cell")
+
 namespace tarvelin::providers::supports::sqlserver::cell {
 
 namespace {

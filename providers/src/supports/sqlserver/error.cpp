@@ -4,6 +4,8 @@
 
 #include "providers/supports/sqlserver/tds_message.hpp"
 
+TARVELIN_LOG_TAG("sql_server_error")
+
 namespace tarvelin::providers::supports::sqlserver {
 
 TARVELIN_INTERFACE_GTYPE(ISQLServerError, "TarvelinProvidersSupportsISQLServerError", G_TYPE_OBJECT)

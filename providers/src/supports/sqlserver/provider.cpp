@@ -3,6 +3,8 @@
 #include "providers/contracts/value_integer.hpp"
 #include "providers/supports/sqlserver/reader.hpp"
 
+TARVELIN_LOG_TAG("provider")
+
 namespace tarvelin::providers::supports::sqlserver {
 
 using contracts::TableModel;

@@ -3,6 +3,8 @@
 #include "providers/contracts/value_integer.hpp"
 #include "providers/contracts/value_string.hpp"
 
+TARVELIN_LOG_TAG("reader")
+
 namespace tarvelin::providers::supports::sqlserver {
 
 using contracts::DateTimePtr;

@@ -7,6 +7,8 @@
 #include "providers/supports/sqlserver/tds_message.hpp"
 #include "providers/supports/sqlserver/tds_user_data.hpp"
 
+TARVELIN_LOG_TAG("sqlserver_capi")
+
 using namespace tarvelin;
 using namespace tarvelin::providers::supports::sqlserver;
 using gobj::cast;
@@ -55,7 +57,7 @@ const gchar* tarvelin_providers_supports_tds_message_get_source(TarvelinProvider
 void tarvelin_providers_supports_tds_message_set_source(TarvelinProvidersSupportsTdsMessage* self,
                                                         const gchar* value) {
     g_return_if_fail(self != NULL);
-    gobj::guarded_void(__func__, [&] { cast<TdsMessage>(self)->set_source(value); });
+    gobj::guarded(__func__, [&] { cast<TdsMessage>(self)->set_source(value); });
 }
 const gchar* tarvelin_providers_supports_tds_message_get_message(TarvelinProvidersSupportsTdsMessage* self) {
     g_return_val_if_fail(self != NULL, NULL);
@@ -64,7 +66,7 @@ const gchar* tarvelin_providers_supports_tds_message_get_message(TarvelinProvide
 void tarvelin_providers_supports_tds_message_set_message(TarvelinProvidersSupportsTdsMessage* self,
                                                          const gchar* value) {
     g_return_if_fail(self != NULL);
-    gobj::guarded_void(__func__, [&] { cast<TdsMessage>(self)->set_message(value); });
+    gobj::guarded(__func__, [&] { cast<TdsMessage>(self)->set_message(value); });
 }
 
 // ---------------------------------------------------------------- TdsUserData
@@ -112,7 +114,7 @@ TarvelinProvidersSupportsTdsUserData* tarvelin_providers_supports_isql_server_er
 void tarvelin_providers_supports_isql_server_error_raise_error(TarvelinProvidersSupportsISQLServerError* self,
                                                                gint code, GError** error) {
     g_return_if_fail(self != NULL);
-    gobj::capi(error, [&] {
+    gobj::capi(G_STRFUNC, error, [&] {
         ISQLServerError::raise_error_for(tarvelin_providers_supports_isql_server_error_get_userdata(self), code);
     });
 }

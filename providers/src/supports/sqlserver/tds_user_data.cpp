@@ -3,6 +3,8 @@
 #include "providers/gobj/gee.hpp"
 #include "providers/supports/sqlserver/tds_message.hpp"
 
+TARVELIN_LOG_TAG("tds_user_data")
+
 namespace tarvelin::providers::supports::sqlserver {
 
 GType tds_user_data_gtype() {

@@ -2,6 +2,8 @@
 
 #include <optional>
 
+TARVELIN_LOG_TAG("sql_server_type")
+
 namespace tarvelin::providers::supports::sqlserver {
 
 TARVELIN_INTERFACE_GTYPE(ISQLServerType, "TarvelinProvidersSupportsISQLServerType", G_TYPE_OBJECT)

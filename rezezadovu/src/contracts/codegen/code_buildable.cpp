@@ -1,5 +1,7 @@
 #include "rezezadovu/contracts/codegen/code_buildable.hpp"
 
+TARVELIN_LOG_TAG("code_buildable")
+
 namespace tarvelin::rezezadovu::contracts::codegen {
 
 // Registered without a prerequisite: any instantiable type may implement them.

@@ -38,7 +38,7 @@ void crypt_slot(CSelf* self, const guint8* data, gint data_length1, guint8** res
     } catch (const gobj::Error& e) {
         e.propagate(error);
     } catch (...) {
-        gobj::report_exception(g_type_name(T::gtype()));
+        gobj::detail::report_exception(g_type_name(T::gtype()));
     }
 }
 

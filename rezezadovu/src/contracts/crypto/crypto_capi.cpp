@@ -4,6 +4,8 @@
 #include "rezezadovu/contracts/crypto/iasymmetric_cipher.hpp"
 #include "rezezadovu/contracts/crypto/isymmetric_cipher.hpp"
 
+TARVELIN_LOG_TAG("crypto_capi")
+
 namespace tarvelin::rezezadovu::contracts::crypto {
 
 TARVELIN_INTERFACE_GTYPE(ISymmetricCipher, "TarvelinRezezadovuContractsCryptoISymmetricCipher", G_TYPE_OBJECT)

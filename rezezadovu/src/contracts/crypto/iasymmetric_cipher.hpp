@@ -53,7 +53,7 @@ private:
         } catch (const gobj::Error& e) {
             e.propagate(error);
         } catch (...) {
-            gobj::report_exception(g_type_name(T::gtype()));
+            gobj::detail::report_exception(g_type_name(T::gtype()));
         }
     }
 };

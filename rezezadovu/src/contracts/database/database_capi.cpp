@@ -4,6 +4,8 @@
 #include "rezezadovu/contracts/database/dialect_contracts.hpp"
 #include "rezezadovu/contracts/database/iconnection.hpp"
 
+TARVELIN_LOG_TAG("database_capi")
+
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu::contracts::database;
 

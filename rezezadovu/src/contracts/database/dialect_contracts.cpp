@@ -1,5 +1,7 @@
 #include "rezezadovu/contracts/database/dialect_contracts.hpp"
 
+TARVELIN_LOG_TAG("dialect_contracts")
+
 namespace tarvelin::rezezadovu::contracts::database {
 
 TARVELIN_INTERFACE_GTYPE(IStatement, "TarvelinRezezadovuContractsDatabaseIStatement", G_TYPE_OBJECT)

@@ -1,5 +1,7 @@
 #include "rezezadovu/contracts/database/icachable.hpp"
 
+TARVELIN_LOG_TAG("icachable")
+
 namespace tarvelin::rezezadovu::contracts::database {
 
 TARVELIN_INTERFACE_GTYPE(ICachable, "TarvelinRezezadovuContractsDatabaseICachable", G_TYPE_OBJECT)

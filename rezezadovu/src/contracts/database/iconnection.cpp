@@ -1,5 +1,7 @@
 #include "rezezadovu/contracts/database/iconnection.hpp"
 
+TARVELIN_LOG_TAG("iconnection")
+
 namespace tarvelin::rezezadovu::contracts::database {
 
 TARVELIN_INTERFACE_GTYPE(IConnection, "TarvelinRezezadovuContractsDatabaseIConnection", G_TYPE_OBJECT)

@@ -1,6 +1,8 @@
 // The level vocabulary and the four logging contracts registered with GLib's type system.
 #include "rezezadovu/contracts/log/ilog_manager.hpp"
 
+TARVELIN_LOG_TAG("log_contracts")
+
 namespace tarvelin::rezezadovu::contracts::log {
 
 namespace {

@@ -1,6 +1,8 @@
 // C face of the logging contracts: each dispatcher checks its object and calls the slot.
 #include "rezezadovu/contracts/log/ilog_manager.hpp"
 
+TARVELIN_LOG_TAG("log_contracts_capi")
+
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu::contracts::log;
 

@@ -2,6 +2,8 @@
 
 #include "providers/gobj/bridge.hpp"
 
+TARVELIN_LOG_TAG("iso8601")
+
 namespace tarvelin::rezezadovu::contracts::serialization {
 
 std::string format_iso8601(GDateTime* value) {

@@ -3,6 +3,8 @@
 #include "rezezadovu/contracts/serialization/serializer_json.hpp"
 #include "rezezadovu/contracts/storage/istorable.hpp"
 
+TARVELIN_LOG_TAG("serialization_capi")
+
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu::contracts;
 

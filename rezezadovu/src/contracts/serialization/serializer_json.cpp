@@ -2,6 +2,8 @@
 
 #include "rezezadovu/contracts/serialization/iso8601.hpp"
 
+TARVELIN_LOG_TAG("serializer_json")
+
 namespace tarvelin::rezezadovu::contracts::serialization {
 
 TARVELIN_INTERFACE_GTYPE(IJsonSerializer, "TarvelinRezezadovuContractsSerializationIJsonSerializer", G_TYPE_OBJECT)
@@ -225,11 +227,11 @@ void IJsonSerializer::deserialize_object(JsonObject* json_object, GObject* objec
 void IJsonSerializer::defaults(Vtable* vt) {
     vt->serialize = [](TarvelinRezezadovuContractsSerializationIJsonSerializer*, JsonBuilder* builder,
                        GObject* object) {
-        gobj::guarded_void("serialize", [&] { serialize_object(builder, object); });
+        gobj::guarded("serialize", [&] { serialize_object(builder, object); });
     };
     vt->deserialize = [](TarvelinRezezadovuContractsSerializationIJsonSerializer*, JsonObject* json_object,
                          GObject* object) {
-        gobj::guarded_void("deserialize", [&] { deserialize_object(json_object, object); });
+        gobj::guarded("deserialize", [&] { deserialize_object(json_object, object); });
     };
 }
 

@@ -1,5 +1,7 @@
 #include "rezezadovu/contracts/setting/data_grid_setting.hpp"
 
+TARVELIN_LOG_TAG("data_grid_setting")
+
 namespace tarvelin::rezezadovu::contracts::setting {
 
 TARVELIN_GTYPE(DataGridSetting, "TarvelinRezezadovuContractsSettingDataGridSetting", gobj::Object)

@@ -1,5 +1,7 @@
 #include "rezezadovu/contracts/setting/data_tool_setting.hpp"
 
+TARVELIN_LOG_TAG("data_tool_setting")
+
 namespace tarvelin::rezezadovu::contracts::setting {
 
 TARVELIN_GTYPE(DataToolSetting, "TarvelinRezezadovuContractsSettingDataToolSetting", gobj::Object)

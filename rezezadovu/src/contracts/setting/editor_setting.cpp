@@ -1,5 +1,7 @@
 #include "rezezadovu/contracts/setting/editor_setting.hpp"
 
+TARVELIN_LOG_TAG("editor_setting")
+
 namespace tarvelin::rezezadovu::contracts::setting {
 
 TARVELIN_GTYPE(EditorSetting, "TarvelinRezezadovuContractsSettingEditorSetting", gobj::Object)

@@ -1,5 +1,7 @@
 #include "rezezadovu/contracts/setting/extension_setting.hpp"
 
+TARVELIN_LOG_TAG("extension_setting")
+
 namespace tarvelin::rezezadovu::contracts::setting {
 
 TARVELIN_GTYPE(ExtensionSetting, "TarvelinRezezadovuContractsSettingExtensionSetting", gobj::Object)

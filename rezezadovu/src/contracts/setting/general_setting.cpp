@@ -2,6 +2,8 @@
 
 #include "rezezadovu/contracts/serialization/iso8601.hpp"
 
+TARVELIN_LOG_TAG("general_setting")
+
 namespace tarvelin::rezezadovu::contracts::setting {
 
 TARVELIN_GTYPE(GeneralSetting, "TarvelinRezezadovuContractsSettingGeneralSetting", gobj::Object, JsonPropertyHooks)

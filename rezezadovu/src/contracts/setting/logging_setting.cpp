@@ -1,5 +1,7 @@
 #include "rezezadovu/contracts/setting/logging_setting.hpp"
 
+TARVELIN_LOG_TAG("logging_setting")
+
 namespace tarvelin::rezezadovu::contracts::setting {
 
 TARVELIN_GTYPE(LoggingSetting, "TarvelinRezezadovuContractsSettingLoggingSetting", gobj::Object)

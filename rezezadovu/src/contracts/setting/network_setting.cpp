@@ -1,5 +1,7 @@
 #include "rezezadovu/contracts/setting/network_setting.hpp"
 
+TARVELIN_LOG_TAG("network_setting")
+
 namespace tarvelin::rezezadovu::contracts::setting {
 
 TARVELIN_GTYPE(NetworkSetting, "TarvelinRezezadovuContractsSettingNetworkSetting", gobj::Object)

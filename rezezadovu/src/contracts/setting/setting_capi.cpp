@@ -1,6 +1,8 @@
 // C face of the user settings and their groups.
 #include "rezezadovu/contracts/setting/user_setting.hpp"
 
+TARVELIN_LOG_TAG("setting_capi")
+
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu::contracts::setting;
 using gobj::cast;
@@ -27,13 +29,13 @@ void tarvelin_rezezadovu_contracts_setting_user_setting_load(TarvelinRezezadovuC
                                                              const gchar* filename, GError** error) {
     g_return_if_fail(self != NULL);
     g_return_if_fail(filename != NULL);
-    gobj::capi(error, [&] { cast<UserSetting>(self)->load(filename); });
+    gobj::capi(G_STRFUNC, error, [&] { cast<UserSetting>(self)->load(filename); });
 }
 
 void tarvelin_rezezadovu_contracts_setting_user_setting_save(TarvelinRezezadovuContractsSettingUserSetting* self,
                                                              GError** error) {
     g_return_if_fail(self != NULL);
-    gobj::capi(error, [&] { cast<UserSetting>(self)->save(); });
+    gobj::capi(G_STRFUNC, error, [&] { cast<UserSetting>(self)->save(); });
 }
 
 #define USER_SETTING_GROUP_CAPI(G, name)                                                                         \
@@ -45,7 +47,7 @@ void tarvelin_rezezadovu_contracts_setting_user_setting_save(TarvelinRezezadovuC
     void tarvelin_rezezadovu_contracts_setting_user_setting_set_##name(                                          \
         TarvelinRezezadovuContractsSettingUserSetting* self, TarvelinRezezadovuContractsSetting##G* value) {     \
         g_return_if_fail(self != NULL);                                                                          \
-        gobj::guarded_void(__func__, [&] { cast<UserSetting>(self)->set_##name(gobj::Ref<G>::retain(value)); }); \
+        gobj::guarded(__func__, [&] { cast<UserSetting>(self)->set_##name(gobj::Ref<G>::retain(value)); }); \
     }
 TARVELIN_USER_SETTING_GROUPS(USER_SETTING_GROUP_CAPI)
 

@@ -126,6 +126,6 @@ struct DateTime {
     }                                                                                                            \
     void prefix##_set_##name(CType* self, ::tarvelin::rezezadovu::contracts::setting::field::K::c_type value) { \
         g_return_if_fail(self != NULL);                                                                          \
-        ::tarvelin::gobj::guarded_void(#prefix "_set_" #name,                                                    \
+        ::tarvelin::gobj::guarded(#prefix "_set_" #name,                                                    \
                                        [&] { ::tarvelin::gobj::cast<Cls>(self)->set_##name(value); });          \
     }

@@ -1,5 +1,7 @@
 #include "rezezadovu/contracts/setting/user_setting.hpp"
 
+TARVELIN_LOG_TAG("user_setting")
+
 namespace tarvelin::rezezadovu::contracts::setting {
 
 TARVELIN_GTYPE(UserSetting, "TarvelinRezezadovuContractsSettingUserSetting", gobj::Object)

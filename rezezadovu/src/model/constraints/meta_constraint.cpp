@@ -1,6 +1,8 @@
 // Log tag: meta_constraint
 #include "rezezadovu/model/constraints/meta_constraint.hpp"
 
+TARVELIN_LOG_TAG("meta_constraint")
+
 namespace tarvelin::rezezadovu::meta_model {
 
 // Registered when the library loads, so a table's JSON can name any of them before one

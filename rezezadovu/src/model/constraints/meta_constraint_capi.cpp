@@ -6,6 +6,8 @@
 
 #include "rezezadovu/model/constraints/meta_constraint.hpp"
 
+TARVELIN_LOG_TAG("meta_constraint_capi")
+
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu::meta_model;
 

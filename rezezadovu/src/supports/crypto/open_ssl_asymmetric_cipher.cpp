@@ -13,6 +13,8 @@
 #include <cstdio>
 #include <memory>
 
+TARVELIN_LOG_TAG("open_ssl_asymmetric_cipher")
+
 namespace tarvelin::rezezadovu::supports::crypto {
 
 TARVELIN_GTYPE(OpenSSLAsymmetricCipher, "TarvelinRezezadovuSupportsCryptoOpenSSLAsymmetricCipher", gobj::Object,

@@ -2,6 +2,8 @@
 #include "rezezadovu/supports/crypto/open_ssl_asymmetric_cipher.hpp"
 #include "rezezadovu/supports/crypto/open_ssl_symmetric_cipher.hpp"
 
+TARVELIN_LOG_TAG("open_ssl_capi")
+
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu::supports::crypto;
 using gobj::cast;
@@ -41,13 +43,13 @@ TarvelinRezezadovuSupportsCryptoOpenSSLAsymmetricCipher* tarvelin_rezezadovu_sup
 void tarvelin_rezezadovu_supports_crypto_open_ssl_asymmetric_cipher_print_public(
     TarvelinRezezadovuSupportsCryptoOpenSSLAsymmetricCipher* self) {
     g_return_if_fail(self != NULL);
-    gobj::guarded_void(__func__, [&] { cast<OpenSSLAsymmetricCipher>(self)->print_public(); });
+    gobj::guarded(__func__, [&] { cast<OpenSSLAsymmetricCipher>(self)->print_public(); });
 }
 
 void tarvelin_rezezadovu_supports_crypto_open_ssl_asymmetric_cipher_print_private(
     TarvelinRezezadovuSupportsCryptoOpenSSLAsymmetricCipher* self) {
     g_return_if_fail(self != NULL);
-    gobj::guarded_void(__func__, [&] { cast<OpenSSLAsymmetricCipher>(self)->print_private(); });
+    gobj::guarded(__func__, [&] { cast<OpenSSLAsymmetricCipher>(self)->print_private(); });
 }
 
 guint8* tarvelin_rezezadovu_supports_crypto_open_ssl_asymmetric_cipher_sign(

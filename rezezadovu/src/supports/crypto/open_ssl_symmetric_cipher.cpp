@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstring>
 
+TARVELIN_LOG_TAG("open_ssl_symmetric_cipher")
+
 namespace tarvelin::rezezadovu::supports::crypto {
 
 TARVELIN_GTYPE(OpenSSLSymmetricCipher, "TarvelinRezezadovuSupportsCryptoOpenSSLSymmetricCipher", gobj::Object,

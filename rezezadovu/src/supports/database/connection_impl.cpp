@@ -3,9 +3,11 @@
 #include <memory>
 
 #include "rezezadovu/foundation/logging_service.hpp"
-#include "rezezadovu/contracts/preconditions.hpp"
+#include "providers/gobj/precondition.hpp"
 #include "rezezadovu/supports/database/data_cache.hpp"
 #include "rezezadovu/supports/database/ssh_tunnel.hpp"
+
+TARVELIN_LOG_TAG("connection_impl")
 
 namespace tarvelin::rezezadovu::supports::database {
 

@@ -1,7 +1,9 @@
 // C face of ConnectionImpl: each public operation checks the connection and calls the
 // class operation of the same name, so a dialect's override serves C callers too.
-#include "rezezadovu/contracts/preconditions.hpp"
+#include "providers/gobj/precondition.hpp"
 #include "rezezadovu/supports/database/connection_impl.hpp"
+
+TARVELIN_LOG_TAG("connection_impl_capi")
 
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu::supports::database;
@@ -103,7 +105,7 @@ void tarvelin_rezezadovu_supports_database_connection_impl_open(TarvelinRezezado
                                                                 TarvelinProvidersContractsServer* server,
                                                                 GObject* user_object, GError** error) {
     g_return_if_fail(self != NULL);
-    gobj::capi(error, [&] { self_of(self)->open(gobj::cast<Server>(server), user_object); });
+    gobj::capi(G_STRFUNC, error, [&] { self_of(self)->open(gobj::cast<Server>(server), user_object); });
 }
 void tarvelin_rezezadovu_supports_database_connection_impl_open_async(
     TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, TarvelinProvidersContractsServer* server,
@@ -115,12 +117,12 @@ void tarvelin_rezezadovu_supports_database_connection_impl_open_async(
 void tarvelin_rezezadovu_supports_database_connection_impl_open_finish(
     TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, GAsyncResult* _res_, GError** error) {
     g_return_if_fail(self != NULL);
-    gobj::capi(error, [&] { self_of(self)->open_finish(_res_); });
+    gobj::capi(G_STRFUNC, error, [&] { self_of(self)->open_finish(_res_); });
 }
 void tarvelin_rezezadovu_supports_database_connection_impl_reopen(
     TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, GError** error) {
     g_return_if_fail(self != NULL);
-    gobj::capi(error, [&] { self_of(self)->reopen(); });
+    gobj::capi(G_STRFUNC, error, [&] { self_of(self)->reopen(); });
 }
 void tarvelin_rezezadovu_supports_database_connection_impl_reopen_async(
     TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, GAsyncReadyCallback _callback_, gpointer _user_data_) {
@@ -130,7 +132,7 @@ void tarvelin_rezezadovu_supports_database_connection_impl_reopen_async(
 void tarvelin_rezezadovu_supports_database_connection_impl_reopen_finish(
     TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, GAsyncResult* _res_, GError** error) {
     g_return_if_fail(self != NULL);
-    gobj::capi(error, [&] { self_of(self)->reopen_finish(_res_); });
+    gobj::capi(G_STRFUNC, error, [&] { self_of(self)->reopen_finish(_res_); });
 }
 void tarvelin_rezezadovu_supports_database_connection_impl_close(
     TarvelinRezezadovuSupportsDatabaseConnectionImpl* self) {
@@ -147,14 +149,14 @@ GObject** tarvelin_rezezadovu_supports_database_connection_impl_execute_finish(
     TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, GAsyncResult* _res_, gint* result_length1, GError** error) {
     g_return_val_if_fail(self != NULL, NULL);
     return gobj::capi(
-        error, [&] { return self_of(self)->execute_finish(_res_, result_length1); }, (GObject**)nullptr);
+        G_STRFUNC, error, [&] { return self_of(self)->execute_finish(_res_, result_length1); }, (GObject**)nullptr);
 }
 GObject** tarvelin_rezezadovu_supports_database_connection_impl_execute(
     TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, const gchar* statements, gboolean flag,
     gint* result_length1, GError** error) {
     g_return_val_if_fail(self != NULL, NULL);
     return gobj::capi(
-        error, [&] { return self_of(self)->execute(statements, flag != FALSE, result_length1); }, (GObject**)nullptr);
+        G_STRFUNC, error, [&] { return self_of(self)->execute(statements, flag != FALSE, result_length1); }, (GObject**)nullptr);
 }
 void tarvelin_rezezadovu_supports_database_connection_impl_execute_no_query_async(
     TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, const gchar* sql, GAsyncReadyCallback _callback_,
@@ -166,13 +168,13 @@ gint64 tarvelin_rezezadovu_supports_database_connection_impl_execute_no_query_fi
     TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, GAsyncResult* _res_, GError** error) {
     g_return_val_if_fail(self != NULL, -1);
     return gobj::capi(
-        error, [&] { return self_of(self)->execute_no_query_finish(_res_); }, gint64(0));
+        G_STRFUNC, error, [&] { return self_of(self)->execute_no_query_finish(_res_); }, gint64(0));
 }
 gint64 tarvelin_rezezadovu_supports_database_connection_impl_execute_no_query(
     TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, const gchar* sql, gboolean flag, GError** error) {
     g_return_val_if_fail(self != NULL, -1);
     return gobj::capi(
-        error, [&] { return self_of(self)->execute_no_query(sql, flag != FALSE); }, gint64(-1));
+        G_STRFUNC, error, [&] { return self_of(self)->execute_no_query(sql, flag != FALSE); }, gint64(-1));
 }
 void tarvelin_rezezadovu_supports_database_connection_impl_execute_as_model_async(
     TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, const gchar* sql, GAsyncReadyCallback _callback_,
@@ -184,7 +186,7 @@ TarvelinProvidersContractsTableModel* tarvelin_rezezadovu_supports_database_conn
     TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, GAsyncResult* _res_, GError** error) {
     g_return_val_if_fail(self != NULL, NULL);
     return gobj::capi(
-        error,
+        G_STRFUNC, error,
         [&] {
             return static_cast<TarvelinProvidersContractsTableModel*>(
                 self_of(self)->execute_as_model_finish(_res_).release());
@@ -195,7 +197,7 @@ TarvelinProvidersContractsTableModel* tarvelin_rezezadovu_supports_database_conn
     TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, const gchar* sql, gboolean flag, GError** error) {
     g_return_val_if_fail(self != NULL, NULL);
     return gobj::capi(
-        error,
+        G_STRFUNC, error,
         [&] {
             return static_cast<TarvelinProvidersContractsTableModel*>(
                 self_of(self)->execute_as_model(sql, flag != FALSE).release());
@@ -212,7 +214,7 @@ TarvelinProvidersContractsValueObject* tarvelin_rezezadovu_supports_database_con
     TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, GAsyncResult* _res_, GError** error) {
     g_return_val_if_fail(self != NULL, NULL);
     return gobj::capi(
-        error,
+        G_STRFUNC, error,
         [&] {
             return static_cast<TarvelinProvidersContractsValueObject*>(
                 self_of(self)->execute_as_scalar_finish(_res_).release());
@@ -223,7 +225,7 @@ TarvelinProvidersContractsValueObject* tarvelin_rezezadovu_supports_database_con
     TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, const gchar* sql, gboolean flag, GError** error) {
     g_return_val_if_fail(self != NULL, NULL);
     return gobj::capi(
-        error,
+        G_STRFUNC, error,
         [&] {
             return static_cast<TarvelinProvidersContractsValueObject*>(
                 self_of(self)->execute_as_scalar(sql, flag != FALSE).release());
@@ -234,7 +236,7 @@ TarvelinProvidersContractsIDataReader* tarvelin_rezezadovu_supports_database_con
     TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, const gchar* sql, GError** error) {
     g_return_val_if_fail(self != NULL, NULL);
     return gobj::capi(
-        error,
+        G_STRFUNC, error,
         [&] {
             return static_cast<TarvelinProvidersContractsIDataReader*>(self_of(self)->execute_reader(sql).release());
         },
@@ -245,24 +247,24 @@ gboolean tarvelin_rezezadovu_supports_database_connection_impl_transaction(
     g_return_val_if_fail(self != NULL, FALSE);
     if (!provider_opened(self)) return FALSE;
     return gobj::capi(
-        error, [&] { return gboolean(self_of(self)->transaction()); }, FALSE);
+        G_STRFUNC, error, [&] { return gboolean(self_of(self)->transaction()); }, FALSE);
 }
 void tarvelin_rezezadovu_supports_database_connection_impl_rollback(
     TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, GError** error) {
     g_return_if_fail(self != NULL);
     if (!provider_opened(self)) return;
-    gobj::capi(error, [&] { self_of(self)->rollback(); });
+    gobj::capi(G_STRFUNC, error, [&] { self_of(self)->rollback(); });
 }
 void tarvelin_rezezadovu_supports_database_connection_impl_commit(
     TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, GError** error) {
     g_return_if_fail(self != NULL);
     if (!provider_opened(self)) return;
-    gobj::capi(error, [&] { self_of(self)->commit(); });
+    gobj::capi(G_STRFUNC, error, [&] { self_of(self)->commit(); });
 }
 void tarvelin_rezezadovu_supports_database_connection_impl_update_version(
     TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, GError** error) {
     g_return_if_fail(self != NULL);
-    gobj::capi(error, [&] { self_of(self)->update_version(); });
+    gobj::capi(G_STRFUNC, error, [&] { self_of(self)->update_version(); });
 }
 TarvelinProvidersContractsServer* tarvelin_rezezadovu_supports_database_connection_impl_get_server(
     TarvelinRezezadovuSupportsDatabaseConnectionImpl* self) {

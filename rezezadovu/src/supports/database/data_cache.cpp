@@ -1,5 +1,7 @@
 #include "rezezadovu/supports/database/data_cache.hpp"
 
+TARVELIN_LOG_TAG("data_cache")
+
 namespace tarvelin::rezezadovu::supports::database {
 
 TARVELIN_GTYPE(DataCache, "TarvelinRezezadovuSupportsDatabaseDataCache", gobj::Object, contracts::database::ICachable)

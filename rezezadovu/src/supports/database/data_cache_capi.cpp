@@ -1,6 +1,8 @@
 // C face of DataCache; its operations are reached through the ICachable dispatchers.
 #include "rezezadovu/supports/database/data_cache.hpp"
 
+TARVELIN_LOG_TAG("data_cache_capi")
+
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu::supports::database;
 

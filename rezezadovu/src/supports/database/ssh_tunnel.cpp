@@ -6,6 +6,8 @@
 
 #include "rezezadovu/foundation/logging_service.hpp"
 
+TARVELIN_LOG_TAG("ssh_tunnel")
+
 namespace tarvelin::rezezadovu::supports::database {
 
 using foundation::LoggingService;

@@ -2,6 +2,8 @@
 
 #include "rezezadovu/helpers/helper_date_time.hpp"
 
+TARVELIN_LOG_TAG("formatter_default")
+
 namespace tarvelin::rezezadovu::supports::log {
 
 TARVELIN_GTYPE(DefaultFormatter, "TarvelinRezezadovuSupportsLogDefaultFormatter", gobj::Object,

@@ -1,5 +1,7 @@
 #include "rezezadovu/supports/log/handler_base.hpp"
 
+TARVELIN_LOG_TAG("handler_base")
+
 namespace tarvelin::rezezadovu::supports::log {
 
 TarvelinRezezadovuContractsLogIFormatter* HandlerBase::get_formatter() const {

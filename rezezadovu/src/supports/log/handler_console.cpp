@@ -2,6 +2,8 @@
 
 #include "rezezadovu/supports/log/formatter_default.hpp"
 
+TARVELIN_LOG_TAG("handler_console")
+
 namespace tarvelin::rezezadovu::supports::log {
 
 TARVELIN_GTYPE(GLibLogHandler, "TarvelinRezezadovuSupportsLogGLibLogHandler", gobj::Object, contracts::log::ILogHandler)

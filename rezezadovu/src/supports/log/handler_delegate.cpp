@@ -6,6 +6,8 @@
 #include "rezezadovu/helpers/helper_date_time.hpp"
 #include "rezezadovu/supports/log/formatter_default.hpp"
 
+TARVELIN_LOG_TAG("handler_delegate")
+
 namespace tarvelin::rezezadovu::supports::log {
 
 TARVELIN_GTYPE(DelegateHandler, "TarvelinRezezadovuSupportsLogDelegateHandler", gobj::Object,

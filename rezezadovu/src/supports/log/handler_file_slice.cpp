@@ -2,6 +2,8 @@
 
 #include "rezezadovu/supports/log/formatter_default.hpp"
 
+TARVELIN_LOG_TAG("handler_file_slice")
+
 namespace tarvelin::rezezadovu::supports::log {
 
 TARVELIN_GTYPE(SliceFileLogHandler, "TarvelinRezezadovuSupportsLogSliceFileLogHandler", gobj::Object,

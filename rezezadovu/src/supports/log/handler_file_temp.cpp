@@ -4,6 +4,8 @@
 
 #include "rezezadovu/supports/log/formatter_default.hpp"
 
+TARVELIN_LOG_TAG("handler_file_temp")
+
 namespace tarvelin::rezezadovu::supports::log {
 
 TARVELIN_GTYPE(TempFileLogHandler, "TarvelinRezezadovuSupportsLogTempFileLogHandler", gobj::Object,

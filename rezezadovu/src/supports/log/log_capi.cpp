@@ -6,6 +6,8 @@
 #include "rezezadovu/supports/log/handler_file_temp.hpp"
 #include "rezezadovu/supports/log/manager.hpp"
 
+TARVELIN_LOG_TAG("log_capi")
+
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu::supports::log;
 using gobj::cast;
@@ -31,7 +33,7 @@ static_assert(sizeof(TarvelinRezezadovuSupportsLogLogger) == sizeof(gobj::Instan
     }                                                                                                           \
     void prefix##_set_formatter(CType* self, TarvelinRezezadovuContractsLogIFormatter* value) {                 \
         g_return_if_fail(self != NULL);                                                                         \
-        gobj::guarded_void(__func__, [&] {                                                                      \
+        gobj::guarded(__func__, [&] {                                                                      \
             cast<Class>(self)->set_formatter(gobj::Ref<rezezadovu::contracts::log::IFormatter>::retain(value)); \
         });                                                                                                     \
     }                                                                                                           \
@@ -41,7 +43,7 @@ static_assert(sizeof(TarvelinRezezadovuSupportsLogLogger) == sizeof(gobj::Instan
     }                                                                                                           \
     void prefix##_set_threshold(CType* self, TarvelinRezezadovuContractsLogLogLevel value) {                    \
         g_return_if_fail(self != NULL);                                                                         \
-        gobj::guarded_void(__func__, [&] { cast<Class>(self)->set_threshold(value); });                         \
+        gobj::guarded(__func__, [&] { cast<Class>(self)->set_threshold(value); });                         \
     }
 
 extern "C" {
@@ -82,12 +84,12 @@ void tarvelin_rezezadovu_supports_log_slice_file_log_handler_initialize(
     TarvelinRezezadovuSupportsLogSliceFileLogHandler* self, const gchar* name, const gchar* folder, gint64 size_max,
     GError** error) {
     g_return_if_fail(self != NULL);
-    gobj::capi(error, [&] { cast<SliceFileLogHandler>(self)->initialize(name, folder, size_max); });
+    gobj::capi(G_STRFUNC, error, [&] { cast<SliceFileLogHandler>(self)->initialize(name, folder, size_max); });
 }
 void tarvelin_rezezadovu_supports_log_slice_file_log_handler_close(
     TarvelinRezezadovuSupportsLogSliceFileLogHandler* self) {
     g_return_if_fail(self != NULL);
-    gobj::guarded_void(__func__, [&] { cast<SliceFileLogHandler>(self)->close(); });
+    gobj::guarded(__func__, [&] { cast<SliceFileLogHandler>(self)->close(); });
 }
 
 // ---- temporary file handler
@@ -100,13 +102,13 @@ LOG_HANDLER_PROPERTIES(TempFileLogHandler, TarvelinRezezadovuSupportsLogTempFile
 void tarvelin_rezezadovu_supports_log_temp_file_log_handler_initialize(
     TarvelinRezezadovuSupportsLogTempFileLogHandler* self, const gchar* name) {
     g_return_if_fail(self != NULL);
-    gobj::guarded_void(__func__, [&] { cast<TempFileLogHandler>(self)->initialize(name); });
+    gobj::guarded(__func__, [&] { cast<TempFileLogHandler>(self)->initialize(name); });
 }
 void tarvelin_rezezadovu_supports_log_temp_file_log_handler_publish(
     TarvelinRezezadovuSupportsLogTempFileLogHandler* self, TarvelinRezezadovuContractsLogLogLevel level,
     const gchar* server, const gchar* name, const gchar* format, va_list args) {
     g_return_if_fail(self != NULL);
-    gobj::guarded_void(__func__, [&] { cast<TempFileLogHandler>(self)->publish(level, server, name, format, args); });
+    gobj::guarded(__func__, [&] { cast<TempFileLogHandler>(self)->publish(level, server, name, format, args); });
 }
 gchar* tarvelin_rezezadovu_supports_log_temp_file_log_handler_recent(
     TarvelinRezezadovuSupportsLogTempFileLogHandler* self, gpointer reserved) {
@@ -116,7 +118,7 @@ gchar* tarvelin_rezezadovu_supports_log_temp_file_log_handler_recent(
 void tarvelin_rezezadovu_supports_log_temp_file_log_handler_close(
     TarvelinRezezadovuSupportsLogTempFileLogHandler* self) {
     g_return_if_fail(self != NULL);
-    gobj::guarded_void(__func__, [&] { cast<TempFileLogHandler>(self)->close(); });
+    gobj::guarded(__func__, [&] { cast<TempFileLogHandler>(self)->close(); });
 }
 
 // ---- console and delegate handlers
@@ -133,7 +135,7 @@ LOG_HANDLER_PROPERTIES(DelegateHandler, TarvelinRezezadovuSupportsLogDelegateHan
 void tarvelin_rezezadovu_supports_log_delegate_handler_initialize(TarvelinRezezadovuSupportsLogDelegateHandler* self,
                                                                   GIOFunc func, gpointer func_target) {
     g_return_if_fail(self != NULL);
-    gobj::guarded_void(__func__, [&] { cast<DelegateHandler>(self)->initialize(func, func_target); });
+    gobj::guarded(__func__, [&] { cast<DelegateHandler>(self)->initialize(func, func_target); });
 }
 
 // ---- logger and manager

@@ -2,6 +2,8 @@
 
 #include "rezezadovu/supports/log/handler_file_temp.hpp"
 
+TARVELIN_LOG_TAG("logger")
+
 namespace tarvelin::rezezadovu::supports::log {
 
 TARVELIN_GTYPE(Logger, "TarvelinRezezadovuSupportsLogLogger", gobj::Object, contracts::log::ILogger)

@@ -3,6 +3,8 @@
 #include "rezezadovu/supports/log/handler_file_slice.hpp"
 #include "rezezadovu/supports/log/handler_file_temp.hpp"
 
+TARVELIN_LOG_TAG("manager")
+
 namespace tarvelin::rezezadovu::supports::log {
 
 TARVELIN_GTYPE(LogManager, "TarvelinRezezadovuSupportsLogLogManager", gobj::Object, contracts::log::ILogManager)

@@ -1,0 +1,52 @@
+// Reference-counted classes without a GObject parent (fundamental types).
+#pragma once
+
+#include "providers/gobj/register.hpp"
+
+namespace tarvelin::gobj {
+
+// ---------------------------------------------------------------- fundamental classes
+
+namespace detail {
+TARVELIN_EXPORT GType register_fundamental_type(const char* name, GType parent, GClassInitFunc class_init,
+                                                const char* param_spec_name);
+template <class T>
+Fundamental* make_fundamental() {
+    return new T();
+}
+template <class T>
+void fundamental_class_init(gpointer g_class, gpointer) {
+    reinterpret_cast<FundamentalClass*>(g_class)->make = &make_fundamental<T>;
+}
+}  // namespace detail
+
+// Parent = Fundamental for a new fundamental root, which also registers the parameter
+// spec type `param_spec_name` for properties holding its instances.
+template <class T, class Parent = Fundamental>
+GType register_fundamental(const char* name, const char* param_spec_name) {
+    static_assert(std::is_base_of_v<Fundamental, T>);
+    GType parent = std::is_same_v<Parent, Fundamental> ? G_TYPE_INVALID : Parent::gtype();
+    return detail::register_fundamental_type(name, parent, &detail::fundamental_class_init<T>, param_spec_name);
+}
+
+// GValue support of fundamental classes (value_set_x, value_take_x, value_get_x, param_spec_x).
+TARVELIN_EXPORT void fundamental_value_set(GValue* value, GType type, gpointer instance);
+TARVELIN_EXPORT void fundamental_value_take(GValue* value, GType type, gpointer instance);
+TARVELIN_EXPORT gpointer fundamental_value_get(const GValue* value, GType type);
+TARVELIN_EXPORT GParamSpec* fundamental_param_spec(GType type, const char* name, const char* nick, const char* blurb,
+                                                   GType object_type, GParamFlags flags);
+
+
+}  // namespace tarvelin::gobj
+
+
+// Defines T::gtype() of a fundamental class and registers it at load. PSPEC_NAME names
+// the parameter-spec type of a root ("TarvelinRezezadovuHelpersParamSpecStringHelper");
+// a derived class passes its parent after it.
+#define TARVELIN_FUNDAMENTAL_GTYPE(T, NAME, PSPEC_NAME, ...)                                               \
+    GType T::gtype() {                                                                                    \
+        static const GType t =                                                                            \
+            ::tarvelin::gobj::register_fundamental<T __VA_OPT__(, ) __VA_ARGS__>(NAME, PSPEC_NAME);       \
+        return t;                                                                                         \
+    }                                                                                                     \
+    [[maybe_unused]] static const GType tarvelin_registered_##T = T::gtype();
