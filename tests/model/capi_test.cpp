@@ -160,7 +160,7 @@ TEST(CFace, OperationsCheckTheirArguments) {
         {"name != NULL", [&] { return (gpointer)tarvelin_rezezadovu_meta_model_meta_table_get_column(table, nullptr); }},
         {"name != NULL", [&] { return (gpointer)tarvelin_rezezadovu_meta_model_meta_table_new_column(table, nullptr, TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32); }},
         {"self != NULL", [&] { tarvelin_rezezadovu_meta_model_meta_table_reset_partial(nullptr, TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_CHECK); return gpointer(nullptr); }},
-        {"schema_name != NULL", [&] { return (gpointer)tarvelin_rezezadovu_meta_model_meta_database_append(tarvelin_rezezadovu_meta_model_meta_database_new(), nullptr); }},
+        {"schema_name != NULL", [&] { auto* db = tarvelin_rezezadovu_meta_model_meta_database_new(); gpointer r = tarvelin_rezezadovu_meta_model_meta_database_append(db, nullptr); g_object_unref(db); return r; }},
         {"column != NULL", [&] { auto* ix = tarvelin_rezezadovu_meta_model_meta_index_new(); tarvelin_rezezadovu_meta_model_meta_index_append(ix, nullptr); g_object_unref(ix); return gpointer(nullptr); }},
     };
     for (const auto& [expected, call] : cases) {
