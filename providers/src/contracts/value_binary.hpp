@@ -1,4 +1,5 @@
 // Byte cells: binary and blob, over an immutable GBytes.
+// Callers serialise: a value's bytes change without a lock.
 #pragma once
 
 #include <tarvelin/providers/value_binary.h>

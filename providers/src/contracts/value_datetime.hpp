@@ -1,5 +1,6 @@
 // Date and time cells: a GDateTime shown as date and time, as date only or as time of
 // day, and a 64-bit time span.
+// Callers serialise: a value's instant changes without a lock.
 #pragma once
 
 #include <tarvelin/providers/value_datetime.h>

@@ -1,4 +1,5 @@
 // Enumerated cells: the chosen member of an enumeration, flags or set column.
+// Callers serialise: a value's name and member list change without a lock.
 #pragma once
 
 #include <tarvelin/providers/value_enum.h>

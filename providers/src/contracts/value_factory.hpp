@@ -1,5 +1,6 @@
 // Text-to-number conversions of the value factory. They emulate the C library of a
 // platform whose `long` is 32 bits, whatever this one's is, and ignore the locale.
+// Thread-safe: the conversions hold no state.
 #pragma once
 
 #include <glib.h>

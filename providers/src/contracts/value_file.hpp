@@ -2,6 +2,7 @@
 // asynchronous call whose completion arrives on the caller's thread-default main
 // context; nothing here starts a thread. The task keeps `source` alive until the
 // completion has run.
+// Callers serialise: a completion writes into its source value on the caller's context.
 #pragma once
 
 #include <gio/gio.h>

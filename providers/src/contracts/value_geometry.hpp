@@ -1,5 +1,6 @@
 // Spatial cells: the text the server delivered, unparsed; a geography can read the
 // first two numbers of it as latitude and longitude.
+// Callers serialise: a value's text changes without a lock.
 #pragma once
 
 #include <tarvelin/providers/value_geometry.h>

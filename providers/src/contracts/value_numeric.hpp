@@ -1,4 +1,5 @@
 // Floating-point cells: single and double precision, money and decimal amounts.
+// Callers serialise: a value's number changes without a lock.
 #pragma once
 
 #include <tarvelin/providers/value_numeric.h>

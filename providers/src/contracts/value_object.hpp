@@ -1,4 +1,5 @@
 // The cell value contract and its general members.
+// Thread-safe: the general, null and error values never change after construction.
 #pragma once
 
 #include <tarvelin/providers/value_object.h>

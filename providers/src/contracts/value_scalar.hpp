@@ -1,4 +1,5 @@
 // The shared body of the cells that hold one plain number or truth value.
+// Callers serialise: the held number changes without a lock.
 #pragma once
 
 #include "providers/contracts/value_object.hpp"

@@ -1,4 +1,5 @@
 // Text cells: UTF-8 text (with its XML, JSON and UUID flavours) and wide text.
+// Callers serialise: a value's text changes without a lock.
 #pragma once
 
 #include <tarvelin/providers/value_string.h>

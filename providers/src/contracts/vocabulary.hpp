@@ -1,4 +1,5 @@
 // Value types, change states and catalogue object kinds.
+// Thread-safe: each type registers once, on first use.
 #pragma once
 
 #include <tarvelin/providers/vocabulary.h>
