@@ -14,6 +14,7 @@
 namespace tarvelin::providers::contracts {
 
 // A named list of records.
+// Callers serialise.
 class TARVELIN_EXPORT ServerGroup : public gobj::Object, public Serializable {
 public:
     static GType gtype();
@@ -39,6 +40,7 @@ private:
 };
 
 // A named list of groups.
+// Callers serialise.
 class TARVELIN_EXPORT Organization : public gobj::Object, public Serializable {
 public:
     static GType gtype();
@@ -63,6 +65,7 @@ private:
 };
 
 // The store: organizations, top-level groups and top-level records, kept in one JSON file.
+// Callers serialise.
 class TARVELIN_EXPORT ServerSetting : public gobj::Object, public Serializable {
 public:
     static GType gtype();
@@ -111,6 +114,7 @@ private:
 };
 
 // Carries nothing; the product-name arrays are exported beside it.
+// Thread-safe (no state).
 class TARVELIN_EXPORT ServerVendors : public gobj::Object {
 public:
     static GType gtype();
