@@ -21,6 +21,7 @@
 
 namespace tarvelin::providers::contracts {
 
+// Callers serialise, unless the driver says it takes its own lock (most do).
 class TARVELIN_EXPORT IProvider : public gobj::Interface {
 public:
     using Vtable = TarvelinProvidersContractsIProviderInterface;

@@ -33,6 +33,7 @@ struct DateTimeUnref {
 };
 using DateTimePtr = std::unique_ptr<GDateTime, DateTimeUnref>;
 
+// Callers serialise.
 class TARVELIN_EXPORT IDataReader : public gobj::Interface {
 public:
     using Vtable = TarvelinProvidersContractsIDataReaderInterface;

@@ -40,6 +40,7 @@
 
 namespace tarvelin::providers::contracts {
 
+// Callers serialise.
 class TARVELIN_EXPORT Server : public gobj::Object {
 public:
     static GType gtype();

@@ -15,6 +15,7 @@
 namespace tarvelin::providers::contracts {
 
 // A named list of records.
+// Callers serialise.
 class TARVELIN_EXPORT ServerGroup : public gobj::Object, public Serializable {
 public:
     static GType gtype();
@@ -40,6 +41,7 @@ private:
 };
 
 // A named list of groups.
+// Callers serialise.
 class TARVELIN_EXPORT Organization : public gobj::Object, public Serializable {
 public:
     static GType gtype();
@@ -64,6 +66,7 @@ private:
 };
 
 // The store: organizations, top-level groups and top-level records, kept in one JSON file.
+// Callers serialise.
 class TARVELIN_EXPORT ServerSetting : public gobj::Object, public Serializable {
 public:
     static GType gtype();
@@ -113,6 +116,7 @@ private:
 };
 
 // Carries nothing; the product-name arrays are exported beside it.
+// Thread-safe (no state).
 class TARVELIN_EXPORT ServerVendors : public gobj::Object {
 public:
     static GType gtype();

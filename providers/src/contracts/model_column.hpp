@@ -11,6 +11,7 @@
 
 namespace tarvelin::providers::contracts {
 
+// Callers serialise.
 class TARVELIN_EXPORT ColumnModel : public gobj::Object {
 public:
     static GType gtype();

@@ -6,6 +6,7 @@
 namespace tarvelin::providers::contracts {
 
 // A GListModel of its tables; callers edit "tables" directly and nothing is announced.
+// Callers serialise.
 class TARVELIN_EXPORT DataSetModel : public gobj::Object, public gobj::ListModel {
 public:
     static GType gtype();

@@ -11,6 +11,7 @@
 namespace tarvelin::providers::contracts {
 
 // Marks objects that are statement results; no operations, no properties.
+// Thread-safe (no state).
 class TARVELIN_EXPORT IResult : public gobj::Interface {
 public:
     using Vtable = TarvelinProvidersContractsIResultInterface;
@@ -18,6 +19,7 @@ public:
 };
 
 // An error as two texts; nothing inside the system makes one.
+// Callers serialise.
 class TARVELIN_EXPORT InvalidResult : public gobj::Object, public IResult {
 public:
     static GType gtype();
@@ -35,6 +37,7 @@ private:
 };
 
 // A row count; nothing inside the system makes one.
+// Callers serialise.
 class TARVELIN_EXPORT ScalarResult : public gobj::Object, public IResult {
 public:
     static GType gtype();

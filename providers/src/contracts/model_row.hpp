@@ -12,6 +12,7 @@ namespace tarvelin::providers::contracts {
 
 // Also a GListModel of its values. It never announces changes: the list is edited
 // directly by drivers and importers.
+// Callers serialise.
 class TARVELIN_EXPORT RowModel : public gobj::Object, public gobj::ListModel {
 public:
     static GType gtype();

@@ -16,6 +16,7 @@ namespace tarvelin::providers::contracts {
 // Columns and rows, with cell access and row editing; a GListModel of its rows whose
 // items-changed follows the editing operations (drivers filling "rows" directly
 // announce nothing). Every row is expected to hold one value per column.
+// Callers serialise; items-changed is emitted on the editing thread.
 class TARVELIN_EXPORT TableModel : public gobj::Object, public IResult, public gobj::ListModel {
 public:
     static GType gtype();

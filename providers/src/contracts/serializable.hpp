@@ -9,6 +9,7 @@
 
 namespace tarvelin::providers::contracts {
 
+// Callers serialise (the hooks run inside json-glib on the caller's thread).
 class TARVELIN_EXPORT Serializable : public gobj::Interface {
 public:
     using Vtable = JsonSerializableIface;
