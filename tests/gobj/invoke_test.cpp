@@ -99,6 +99,7 @@ public:
     static void describe(gobj::ClassSpec<Widget>& c) { TEST_WIDGET_PROPERTIES(TARVELIN_PROPERTY_INSTALL) }
     TEST_WIDGET_PROPERTIES(TARVELIN_PROPERTY_ACCESSORS)
 
+    static Ref<Widget> create(GType type = gtype()) { return gobj::create<Widget>(type); }
     static Ref<Widget> create_titled(GType type, const char* title) {
         if (std::string_view(title) == "boom") throw std::runtime_error("cannot make boom");
         auto w = gobj::create<Widget>(type);
@@ -544,4 +545,19 @@ TEST(Interfaces, DispatchChecksTheInstance) {
     EXPECT_EQ(gobj::call<&TestIFormsInterface::name>(plain), nullptr);
     EXPECT_TRUE(log.contains(kCritical, "GObject does not implement TestIForms"));
     g_object_unref(plain);
+}
+
+extern "C" {
+TARVELIN_CLASS_CAPI(Widget, TestWidget, test_widget_plain)
+}
+
+TEST(Invoke, ClassMacroMakesTypeConstructAndNew) {
+    EXPECT_EQ(test_widget_plain_get_type(), Widget::gtype());
+    TestWidget* w = test_widget_plain_new();
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(G_TYPE_CHECK_INSTANCE_TYPE(w, Widget::gtype()));
+    g_object_unref(w);
+    LogCapture log;
+    EXPECT_EQ(test_widget_plain_construct(G_TYPE_OBJECT), nullptr) << "not a type of the class";
+    EXPECT_TRUE(log.contains(kCritical, "g_type_is_a"));
 }

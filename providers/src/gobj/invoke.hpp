@@ -249,3 +249,14 @@ auto dispatch(const char* where, CSelf* self, CA... args) {
 }
 
 }  // namespace tarvelin::gobj
+
+// get_type, construct and new of a class made by `Cls::create(GType)`; a capi file that
+// uses it names the three functions in its header comment.
+#define TARVELIN_CLASS_CAPI(Cls, CType, prefix)                                                   \
+    GType prefix##_get_type(void) { return Cls::gtype(); }                                       \
+    CType* prefix##_construct(GType object_type) {                                                \
+        return ::tarvelin::gobj::invoke<static_cast<::tarvelin::gobj::Ref<Cls> (*)(GType)>(&Cls::create)>( \
+            G_STRFUNC, object_type);                                                              \
+    }                                                                                             \
+    CType* prefix##_new(void) { return prefix##_construct(Cls::gtype()); }
+
