@@ -254,10 +254,14 @@ TEST(Bridge, SlotThunksConvertTextsAndErrors) {
     EXPECT_EQ(error->code, 7);
     EXPECT_STREQ(error->message, "bad reason");
     g_clear_error(&error);
-    // Anything but an Error stops at the barrier as a critical, and the empty result.
+    // Anything but an Error stops at the barrier as a critical, and the empty result comes
+    // with an error all the same.
     testing::internal::CaptureStderr();
     EXPECT_FALSE(vt->check(g.gobj(), "odd", &error));
-    EXPECT_EQ(error, nullptr);
+    ASSERT_NE(error, nullptr);
+    EXPECT_TRUE(g_error_matches(error, G_IO_ERROR, G_IO_ERROR_FAILED));
+    EXPECT_STREQ(error->message, "odd");
+    g_clear_error(&error);
     EXPECT_NE(testing::internal::GetCapturedStderr().find("uncaught C++ exception: odd"), std::string::npos);
 }
 

@@ -1,6 +1,8 @@
 // Helpers of the catalogue model suites.
 #pragma once
 
+#include "support/log_capture.hpp"
+
 #include <gtest/gtest.h>
 #include <json-glib/json-glib.h>
 
@@ -79,15 +81,14 @@ inline int size_of(gpointer collection_or_map) {
 }
 
 // Captures GLib log messages of one level while alive.
-class LogCapture {
+class LogCapture : public tarvelin::test::LogSink {
 public:
     explicit LogCapture(GLogLevelFlags level = G_LOG_LEVEL_CRITICAL);
-    ~LogCapture();
     const std::vector<std::string>& messages() const { return messages_; }
     void clear() { messages_.clear(); }
+    bool take(GLogLevelFlags level, const char* message) override;
 
 private:
-    static GLogWriterOutput writer(GLogLevelFlags, const GLogField*, gsize, gpointer);
     GLogLevelFlags level_;
     std::vector<std::string> messages_;
 };

@@ -1,6 +1,8 @@
 // Helpers of the driver suites: readers of results, errors and captured log lines.
 #pragma once
 
+#include "support/log_capture.hpp"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -66,22 +68,16 @@ inline std::string describe(GError* e) {
     return r;
 }
 
-// Records the GLib log lines of the default domain (the drivers log without one) while
-// it lives, instead of printing them, so tests can check what was logged.
-class LogCapture {
+// Records the GLib log lines (g_log and structured alike) while it lives, instead of
+// printing them, so tests can check what was logged.
+class LogCapture : public LogSink {
 public:
     struct Record {
         GLogLevelFlags level;
         std::string message;
     };
 
-    LogCapture() {
-        id_ = g_log_set_handler(nullptr, GLogLevelFlags(G_LOG_LEVEL_MASK | G_LOG_FLAG_FATAL | G_LOG_FLAG_RECURSION),
-                                &LogCapture::handler, this);
-    }
-    ~LogCapture() { g_log_remove_handler(nullptr, id_); }
-    LogCapture(const LogCapture&) = delete;
-    LogCapture& operator=(const LogCapture&) = delete;
+    LogCapture() = default;
 
     // Lines of that level holding `fragment`.
     int count(GLogLevelFlags level, const std::string& fragment) const {
@@ -96,15 +92,13 @@ public:
         std::lock_guard lock(mutex_);
         records_.clear();
     }
-
-private:
-    static void handler(const gchar*, GLogLevelFlags level, const gchar* message, gpointer self) {
-        auto* c = static_cast<LogCapture*>(self);
-        std::lock_guard lock(c->mutex_);
-        c->records_.push_back({GLogLevelFlags(level & G_LOG_LEVEL_MASK), message ? message : ""});
+    bool take(GLogLevelFlags level, const char* message) override {
+        std::lock_guard lock(mutex_);
+        records_.push_back({level, message});
+        return true;
     }
 
-    guint id_ = 0;
+private:
     mutable std::mutex mutex_;
     std::vector<Record> records_;
 };

@@ -19,6 +19,8 @@ TARVELIN_EXPORT std::optional<std::string> take_optional(gchar* s);
 inline gchar* dup_string(const std::string& s) { return g_strndup(s.data(), s.size()); }
 inline gchar* dup_string(const std::optional<std::string>& s) { return s ? dup_string(*s) : nullptr; }
 inline const char* c_str(const std::optional<std::string>& s) { return s ? s->c_str() : nullptr; }
+inline const char* c_str_of(const std::string& s) { return s.c_str(); }
+inline const char* c_str_of(const std::optional<std::string>& s) { return c_str(s); }
 inline std::optional<std::string> opt(const char* s) {
     return s ? std::optional<std::string>(s) : std::nullopt;
 }

@@ -1,38 +1,27 @@
-// Interface slots: the C thunk that fills a slot from a C++ override.
+// Interface slots: the C function that fills a slot from a C++ override.
+//
+//   vt->execute_model = gobj::slot<T, &IProvider::execute_model>(vt->execute_model);
+//   vt->get_server = gobj::slot<T, &IConnection::get_server, gobj::borrow>(vt->get_server);
+//
+// The thunk converts the C arguments (args.hpp), calls the member on T's C++ object and
+// converts the result (transfer full unless the policy is `borrow`). When the slot's last
+// parameter is GError**, an Error thrown by the member goes there and any other
+// exception sets G_IO_ERROR_FAILED; otherwise exceptions are logged. On failure the slot
+// gives the empty result (0, NULL, FALSE). Argument checks belong to the exported
+// dispatcher of the operation, so a slot trusts its arguments.
 #pragma once
 
 #include <tuple>
 #include <utility>
 
-#include "providers/gobj/barrier.hpp"
-#include "providers/gobj/convert.hpp"
+#include "providers/gobj/invoke.hpp"
 
 namespace tarvelin::gobj {
 
-// ---------------------------------------------------------------- interface slots
-
 namespace detail {
+// Kept for the property thunks and older callers: the class, result and arguments of a member.
 template <class M>
-struct member_traits;
-template <class C, class R, class... A>
-struct member_traits<R (C::*)(A...)> {
-    using klass = C;
-    using result = R;
-    using args = std::tuple<A...>;
-};
-template <class C, class R, class... A>
-struct member_traits<R (C::*)(A...) const> : member_traits<R (C::*)(A...)> {};
-template <class C, class R, class... A>
-struct member_traits<R (C::*)(A...) noexcept> : member_traits<R (C::*)(A...)> {};
-template <class C, class R, class... A>
-struct member_traits<R (C::*)(A...) const noexcept> : member_traits<R (C::*)(A...)> {};
-
-template <class... A>
-struct last_is_gerror : std::false_type {};
-template <class A>
-struct last_is_gerror<A> : std::is_same<A, GError**> {};
-template <class A, class B, class... R>
-struct last_is_gerror<A, B, R...> : last_is_gerror<B, R...> {};
+using member_traits = callable<M>;
 
 template <class Fn>
 struct fn_traits;
@@ -43,60 +32,64 @@ struct fn_traits<R (*)(A...)> {
 };
 }  // namespace detail
 
-// The C function that fills one interface slot of type `Slot` for the C++ class T:
-// it converts the C arguments, calls the member `M` (a virtual of T's C++ interface
-// base) and converts the result. When the slot's last parameter is GError**, an Error
-// thrown by the member goes there; any other exception is logged and the empty
-// result (0, NULL, FALSE) returned.
-template <class T, auto M, class Slot>
+template <class T, auto M, class Policy, class Slot>
 struct SlotThunk;
-template <class T, auto M, class CR, class CSelf, class... CA>
-struct SlotThunk<T, M, CR (*)(CSelf*, CA...)> {
-    using Traits = detail::member_traits<decltype(M)>;
-    using Owner = typename Traits::klass;
-    using Args = typename Traits::args;
-    static constexpr bool kError = detail::last_is_gerror<CA...>::value;
-
-    template <std::size_t... I>
-    static CR invoke(CSelf* self, std::tuple<CA...>& cargs, std::index_sequence<I...>) {
-        Owner* owner = static_cast<Owner*>(cast<T>(self));
-        if constexpr (std::is_void_v<CR>) {
-            (owner->*M)(from_c<std::tuple_element_t<I, Args>>(std::get<I>(cargs))...);
-        } else if constexpr (std::is_void_v<typename Traits::result>) {
-            (owner->*M)(from_c<std::tuple_element_t<I, Args>>(std::get<I>(cargs))...);
-            return CR();
-        } else {
-            return to_c<CR>((owner->*M)(from_c<std::tuple_element_t<I, Args>>(std::get<I>(cargs))...));
-        }
-    }
+template <class T, auto M, class Policy, class CR, class CSelf, class... CA>
+struct SlotThunk<T, M, Policy, CR (*)(CSelf*, CA...)> {
+    using F = detail::callable<decltype(M)>;
+    using Owner = typename F::klass;
+    using R = typename F::result;
+    static constexpr bool kError = detail::ends_with_gerror<CA...>();
+    static constexpr bool kLength = detail::has_length<R>;
+    using CT = std::tuple<CA...>;
+    using Pack = detail::ArgPackOf<typename F::args, CT>;
+    static_assert(Pack::kWidth + (kLength ? 1 : 0) + (kError ? 1 : 0) == sizeof...(CA),
+                  "slot and member take different arguments");
 
     static CR call(CSelf* self, CA... a) {
-        std::tuple<CA...> cargs(a...);
-        constexpr std::size_t n = std::tuple_size_v<Args>;
-        static_assert(n == sizeof...(CA) - (kError ? 1 : 0), "slot and member take different arguments");
+        CT cargs(a...);
+        [[maybe_unused]] GError** error = nullptr;
+        if constexpr (kError) error = std::get<sizeof...(CA) - 1>(cargs);
+        [[maybe_unused]] gint* length = nullptr;
+        if constexpr (kLength) {
+            length = std::get<Pack::kWidth>(cargs);
+            if (length) *length = 0;
+        }
         try {
-            return invoke(self, cargs, std::make_index_sequence<n>());
+            auto args = Pack::make(cargs);
+            auto* owner = static_cast<Owner*>(cast<T>(self));
+            auto member = [&](auto&&... x) -> R { return (owner->*M)(std::forward<decltype(x)>(x)...); };
+            if constexpr (std::is_void_v<R>) {
+                Pack::apply(args, member);
+                Pack::finish(args);
+                if constexpr (!std::is_void_v<CR>) return CR();
+            } else if constexpr (std::is_void_v<CR>) {
+                Pack::apply(args, member);
+                Pack::finish(args);
+            } else {
+                decltype(auto) r = Pack::apply(args, member);
+                Pack::finish(args);
+                return detail::result_to_c<CR, Policy, R>(static_cast<R&&>(r), length);
+            }
         } catch (const Error& e) {
             if constexpr (kError) {
-                e.propagate(std::get<sizeof...(CA) - 1>(cargs));
+                e.propagate(error);
             } else {
-                TARVELIN_UNCAUGHT(e);
+                detail::report_exception(g_type_name(T::gtype()));
             }
         } catch (...) {
-            detail::report_exception(g_type_name(T::gtype()));
+            detail::report_exception(g_type_name(T::gtype()), error);
         }
         if constexpr (!std::is_void_v<CR>) return CR();
     }
 };
 
-// vtable->op = gobj::slot<T, &IFoo::op>(vtable->op);
-template <class T, auto M, class Slot>
+template <class T, auto M, class Policy = full, class Slot>
 constexpr Slot slot(Slot) noexcept {
-    return &SlotThunk<T, M, Slot>::call;
+    return &SlotThunk<T, M, Policy, Slot>::call;
 }
 
-// The exported dispatcher of an interface operation: finds the instance's interface
-// structure and calls the slot; an empty slot gives `empty`.
+// Older form of the exported dispatcher, while families move to dispatch<&Slot>.
 template <class Iface, class Slot, class... A>
 auto dispatch(GType iface_type, gpointer self, Slot Iface::*member,
               typename detail::fn_traits<Slot>::result empty, A&&... args) ->
@@ -115,6 +108,5 @@ void dispatch_void(GType iface_type, gpointer self, Slot Iface::*member, A&&... 
     using First = std::tuple_element_t<0, typename detail::fn_traits<Slot>::args>;
     (vt->*member)(static_cast<First>(self), std::forward<A>(args)...);
 }
-
 
 }  // namespace tarvelin::gobj
