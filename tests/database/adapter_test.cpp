@@ -1,26 +1,21 @@
 // The base catalogue adapter: its fills leave objects as they were; fill_data_set runs the
 // object's own fill_data_table over each table and stops at the first failure.
-#include <gtest/gtest.h>
-
 #include <json-glib/json-glib.h>
-#include <tarvelin/rezezadovu/database.h>
 
 #include <vector>
 
+#include "dialect_fixture.hpp"
 #include "rezezadovu/model/meta_database.hpp"
 #include "rezezadovu/model/meta_function.hpp"
 #include "rezezadovu/model/meta_role.hpp"
 #include "rezezadovu/model/meta_view.hpp"
 #include "rezezadovu/supports/database/adapter.hpp"
-#include "rezezadovu/supports/database/connection_impl.hpp"
-#include "support/driver_checks.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu::meta_model;
 using providers::contracts::DataSetModel;
 using providers::contracts::TableModel;
 using rezezadovu::supports::database::Adapter;
-using rezezadovu::supports::database::ConnectionImpl;
 using Ad = TarvelinRezezadovuSupportsDatabaseAdapter;
 
 namespace {
@@ -39,13 +34,7 @@ public:
 };
 TARVELIN_GTYPE(CountingAdapter, "TarvelinTestCountingAdapter", Adapter)
 
-class AdapterTest : public testing::Test {
-protected:
-    gobj::Ref<ConnectionImpl> connection = ConnectionImpl::create();
-    TarvelinRezezadovuContractsDatabaseIConnection* conn() const {
-        return static_cast<TarvelinRezezadovuContractsDatabaseIConnection*>(connection.instance());
-    }
-};
+using AdapterTest = test::DialectFixture;
 
 std::string json_of(const gobj::Ref<MetaObject>& o) {
     gsize length = 0;

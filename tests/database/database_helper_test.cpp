@@ -17,6 +17,7 @@
 #include "rezezadovu/helpers/database_helper.hpp"
 #include "rezezadovu/model/meta_table.hpp"
 #include "support/driver_checks.hpp"
+#include "support/resource_bundle.hpp"
 
 using namespace tarvelin;
 using rezezadovu::helpers::DatabaseHelper;
@@ -25,25 +26,9 @@ using rezezadovu::meta_model::MetaTable;
 
 namespace {
 
-// Registers the test bundle (the file-type table) before anything asks for it.
-class Bundle : public testing::Environment {
-public:
-    void SetUp() override {
-        GError* error = nullptr;
-        resource_ = g_resource_load(TARVELIN_TEST_BUNDLE, &error);
-        ASSERT_NE(resource_, nullptr) << (error ? error->message : "");
-        g_resources_register(resource_);
-    }
-    void TearDown() override {
-        if (!resource_) return;
-        g_resources_unregister(resource_);
-        g_resource_unref(resource_);
-    }
-
-private:
-    GResource* resource_ = nullptr;
-};
-[[maybe_unused]] testing::Environment* const bundle = testing::AddGlobalTestEnvironment(new Bundle);
+// The file-type table comes from the test bundle, registered before anything asks for it.
+[[maybe_unused]] testing::Environment* const bundle =
+    testing::AddGlobalTestEnvironment(new test::ResourceBundle(TARVELIN_TEST_BUNDLE));
 
 std::string take(gchar* text) { return text ? gobj::take_string(text) : std::string("(null)"); }
 

@@ -1,24 +1,18 @@
 // The SQL formatter: layouts byte for byte, the keyword table, deep nesting, text that is
 // not UTF-8, options, and the connection's formatter.
-#include <gtest/gtest.h>
-
-#include <tarvelin/rezezadovu/database.h>
-
 #include <string>
 #include <vector>
 
-#include "rezezadovu/supports/database/connection_impl.hpp"
+#include "dialect_fixture.hpp"
 #include "rezezadovu/supports/database/formatter.hpp"
-#include "support/driver_checks.hpp"
 
 using namespace tarvelin;
 using rezezadovu::supports::database::ConnectionImpl;
 using rezezadovu::supports::database::Formatter;
 using F = TarvelinRezezadovuContractsDatabaseIFormattable;
+using test::take;
 
 namespace {
-
-std::string take(gchar* text) { return text ? gobj::take_string(text) : std::string("(null)"); }
 
 class FormatterTest : public testing::Test {
 protected:

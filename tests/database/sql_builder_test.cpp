@@ -1,43 +1,35 @@
 // The base DDL builder: every text is empty whatever the object; order_with_dependence
 // puts referenced tables first, ends on cycles and keeps every table exactly once.
-#include <gtest/gtest.h>
-
-#include <tarvelin/rezezadovu/database.h>
-
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "dialect_fixture.hpp"
 #include "rezezadovu/model/meta_database.hpp"
 #include "rezezadovu/model/meta_function.hpp"
 #include "rezezadovu/model/meta_role.hpp"
 #include "rezezadovu/model/meta_view.hpp"
-#include "rezezadovu/supports/database/connection_impl.hpp"
 #include "rezezadovu/supports/database/sql_builder.hpp"
-#include "support/driver_checks.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu::meta_model;
 using providers::contracts::DataSetModel;
 using providers::contracts::TableModel;
-using rezezadovu::supports::database::ConnectionImpl;
+using test::take;
 using rezezadovu::supports::database::SqlBuilder;
 using B = TarvelinRezezadovuSupportsDatabaseSqlBuilder;
 
 namespace {
-
-std::string take(gchar* text) { return text ? gobj::take_string(text) : std::string("(null)"); }
 
 template <class C, class T>
 C* c_of(const gobj::Ref<T>& r) {
     return static_cast<C*>(r.instance());
 }
 
-class SqlBuilderTest : public testing::Test {
+class SqlBuilderTest : public test::DialectFixture {
 protected:
-    gobj::Ref<ConnectionImpl> connection = ConnectionImpl::create();
-    gobj::Ref<SqlBuilder> builder = gobj::Ref<SqlBuilder>::adopt(tarvelin_rezezadovu_supports_database_sql_builder_new(
-        static_cast<TarvelinRezezadovuContractsDatabaseIConnection*>(connection.instance())));
+    gobj::Ref<SqlBuilder> builder =
+        gobj::Ref<SqlBuilder>::adopt(tarvelin_rezezadovu_supports_database_sql_builder_new(conn()));
     B* b() const { return static_cast<B*>(builder.instance()); }
 };
 

@@ -1,18 +1,12 @@
 // The base statement: the default of each of its 49 operations with the critical of each
 // missing argument, quoting and literals, the row texts through a dialect's own quoting,
 // and the way one override serves the interface and the exported class operations.
-#include <gtest/gtest.h>
-
-#include <tarvelin/providers/value_integer.h>
-#include <tarvelin/rezezadovu/database.h>
-
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "rezezadovu/supports/database/connection_impl.hpp"
+#include "dialect_fixture.hpp"
 #include "rezezadovu/supports/database/statement.hpp"
-#include "support/driver_checks.hpp"
 
 using namespace tarvelin;
 using rezezadovu::supports::database::ConnectionImpl;
@@ -20,10 +14,9 @@ using rezezadovu::supports::database::Statement;
 using providers::contracts::Server;
 using St = TarvelinRezezadovuSupportsDatabaseStatement;
 using Texts = std::vector<std::string>;
+using test::take;
 
 namespace {
-
-std::string take(gchar* text) { return text ? gobj::take_string(text) : std::string("(null)"); }
 
 // A dialect that quotes names with backquotes and overrides one listing.
 class BacktickStatement : public Statement {
@@ -42,12 +35,8 @@ public:
 };
 TARVELIN_GTYPE(BacktickStatement, "TarvelinTestBacktickStatement", Statement)
 
-class StatementTest : public testing::Test {
+class StatementTest : public test::DialectFixture {
 protected:
-    gobj::Ref<ConnectionImpl> connection = ConnectionImpl::create();
-    TarvelinRezezadovuContractsDatabaseIConnection* conn() const {
-        return static_cast<TarvelinRezezadovuContractsDatabaseIConnection*>(connection.instance());
-    }
     St* base() {
         made_.push_back(gobj::Ref<Statement>::adopt(tarvelin_rezezadovu_supports_database_statement_new(conn())));
         return static_cast<St*>(made_.back().instance());
