@@ -48,18 +48,9 @@ std::string json_of(const gobj::Ref<MetaObject>& o) {
 TEST_F(AdapterTest, BaseFillsChangeNothing) {
     gobj::Ref<Adapter> adapter = gobj::Ref<Adapter>::adopt(tarvelin_rezezadovu_supports_database_adapter_new(conn()));
     auto* a = static_cast<Ad*>(adapter.instance());
-    auto database = MetaDatabase::create_with_name(MetaDatabase::gtype(), "db");
-    auto schema = database->append("main");
-    auto table = MetaTable::create_with_names(MetaTable::gtype(), "db", "main", "t");
-    auto view = gobj::create<MetaView>();
-    auto index = gobj::create<MetaIndex>();
-    auto trigger = gobj::create<MetaTrigger>();
-    auto function = gobj::create<MetaFunction>();
-    auto user = gobj::create<MetaUser>();
-    auto role = gobj::create<MetaRole>();
-    auto event = gobj::create<MetaEvent>();
-    std::vector<gobj::Ref<MetaObject>> objects = {database, schema, table, view,  index,
-                                                  trigger,  function, user, role, event};
+    test::OneOfEach one;
+    auto& [database, schema, table, view, index, trigger, function, user, role, event] = one;
+    std::vector<gobj::Ref<MetaObject>> objects = one.all();
     std::vector<std::string> before;
     for (auto& o : objects) before.push_back(json_of(o));
 

@@ -66,18 +66,10 @@ std::string order_of(const MetaSchema& schema) {
 // Every operation of the base gives the empty text for objects of any kind and state,
 // through the class operation and the interface alike.
 TEST_F(SqlBuilderTest, EveryDefaultIsEmpty) {
-    auto database = MetaDatabase::create_with_name(MetaDatabase::gtype(), "db");
-    auto schema = database->append("main");
-    auto table = MetaTable::create_with_names(MetaTable::gtype(), "db", "main", "t");
+    test::OneOfEach one;
+    auto& [database, schema, table, view, index, trigger, function, user, role, event] = one;
     table->set_version(TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_INSERT);
-    auto view = gobj::create<MetaView>();
     view->set_version(TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_UPDATE);
-    auto index = gobj::create<MetaIndex>();
-    auto trigger = gobj::create<MetaTrigger>();
-    auto function = gobj::create<MetaFunction>();
-    auto user = gobj::create<MetaUser>();
-    auto role = gobj::create<MetaRole>();
-    auto event = gobj::create<MetaEvent>();
     auto model = TableModel::create();
     auto data = DataSetModel::create();
     using MO = TarvelinRezezadovuMetaModelMetaObject;
