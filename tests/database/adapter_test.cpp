@@ -34,6 +34,21 @@ public:
 };
 TARVELIN_GTYPE(CountingAdapter, "TarvelinTestCountingAdapter", Adapter)
 
+// Reads a table the way a dialect does: a query through its connection, whose failure
+// reaches the caller unchanged.
+class QueryingAdapter : public Adapter {
+public:
+    static GType gtype();
+    void fill_meta_table(MetaTable* table, bool) override {
+        if (!TARVELIN_GIVEN(table)) return;
+        auto* model = gobj::call<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::execute_as_model>(
+            connection(), "SELECT name FROM columns", true);
+        if (model) g_object_unref(model);
+        table->set_comment("read");
+    }
+};
+TARVELIN_GTYPE(QueryingAdapter, "TarvelinTestQueryingAdapter", Adapter)
+
 using AdapterTest = test::DialectFixture;
 
 std::string json_of(const gobj::Ref<MetaObject>& o) {
@@ -136,4 +151,20 @@ TEST_F(AdapterTest, FillDataSetStopsAtTheFirstFailure) {
     adapter->visited.clear();
     adapter->fill_data_set(DataSetModel::create().get());
     EXPECT_TRUE(adapter->visited.empty());
+}
+
+// A dialect's fill runs its query through the connection it was made by; the connection's
+// error (here: it has no provider) comes back through the interface as a GError, and the
+// object keeps what it had.
+TEST_F(AdapterTest, FillsQueryThroughTheirConnection) {
+    auto adapter = Adapter::create(QueryingAdapter::gtype(), conn());
+    auto table = MetaTable::create_with_names(MetaTable::gtype(), "db", "main", "t");
+    GError* error = nullptr;
+    tarvelin_rezezadovu_contracts_database_iadaptable_fill_meta_table(
+        static_cast<TarvelinRezezadovuContractsDatabaseIAdaptable*>(adapter.instance()),
+        static_cast<TarvelinRezezadovuMetaModelMetaTable*>(table.instance()), TRUE, &error);
+    ASSERT_NE(error, nullptr);
+    EXPECT_TRUE(g_error_matches(error, G_IO_ERROR, G_IO_ERROR_NOT_INITIALIZED)) << error->message;
+    g_error_free(error);
+    EXPECT_STREQ(table->get_comment(), "");
 }
