@@ -7,8 +7,9 @@
 
 #include "providers/contracts/serializable.hpp"
 #include "providers/contracts/vocabulary.hpp"
-#include "providers/gobj/bridge.hpp"
 #include "providers/gobj/gee.hpp"
+#include "providers/gobj/property_row.hpp"
+#include "providers/gobj/slot.hpp"
 #include "rezezadovu/model/json_form.hpp"
 
 // The vocabulary's kinds of the catalogue's property rows.
