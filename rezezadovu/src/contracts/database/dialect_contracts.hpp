@@ -366,3 +366,14 @@ void IBuildable::fill(Vtable* vt) {
 }
 
 }  // namespace tarvelin::rezezadovu::contracts::database
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsDatabaseIStatementInterface,
+                     tarvelin::rezezadovu::contracts::database::IStatement)
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsDatabaseIAdaptableInterface,
+                     tarvelin::rezezadovu::contracts::database::IAdaptable)
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsDatabaseIBuildableInterface,
+                     tarvelin::rezezadovu::contracts::database::IBuildable)
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsDatabaseIExplorableInterface,
+                     tarvelin::rezezadovu::contracts::database::IExplorable)
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsDatabaseIInspectableInterface,
+                     tarvelin::rezezadovu::contracts::database::IInspectable)
