@@ -104,6 +104,63 @@ std::vector<std::string> Dialect::rows(const std::string& sql) {
     return out;
 }
 
+namespace {
+const char* const kCatalogue = R"sql(
+CREATE TABLE parent (a INTEGER, b TEXT, name VARCHAR(40) NOT NULL DEFAULT 'x', PRIMARY KEY (a, b));
+CREATE TABLE kind (id INTEGER PRIMARY KEY, label TEXT COLLATE NOCASE);
+CREATE TABLE IF NOT EXISTS "child" (
+    "id" INTEGER PRIMARY KEY,
+    "pa" INTEGER,
+    "pb" TEXT,
+    "kind_id" INTEGER,
+    "qty" NUMERIC,
+    "price" DECIMAL(10,2),
+    CONSTRAINT "fk_parent" FOREIGN KEY("pa", "pb") REFERENCES "parent"("a", "b") ON DELETE CASCADE,
+    CONSTRAINT "fk_kind" FOREIGN KEY("kind_id") REFERENCES "kind"("id"),
+    CONSTRAINT "u_pair" UNIQUE (pa, kind_id) ON CONFLICT ABORT,
+    CONSTRAINT "c_qty" CHECK (qty > 0)
+);
+CREATE TABLE tags (tag TEXT PRIMARY KEY, weight REAL) WITHOUT ROWID;
+CREATE TABLE counter (id INTEGER PRIMARY KEY AUTOINCREMENT, note TEXT);
+INSERT INTO counter (id, note) VALUES (42, 'start');
+CREATE UNIQUE INDEX child_kind ON child (kind_id, id);
+CREATE INDEX "child_multi"
+ON "child" (
+    "pa",
+    "pb"
+);
+CREATE INDEX child_partial ON child (qty) WHERE qty > 10;
+CREATE TRIGGER child_price AFTER UPDATE OF qty, price ON child FOR EACH ROW WHEN NEW.qty > 0
+BEGIN UPDATE counter SET note = 'changed' WHERE id = 42; END;
+CREATE TRIGGER child_case BEFORE INSERT ON child
+BEGIN SELECT CASE WHEN NEW.qty IS NULL THEN RAISE(ABORT, 'no qty') END; END;
+CREATE VIEW child_view AS SELECT id, qty FROM child;
+CREATE TRIGGER child_view_insert INSTEAD OF INSERT ON child_view
+BEGIN INSERT INTO child (id, qty) VALUES (NEW.id, NEW.qty); END;
+)sql";
+}  // namespace
+
+void Catalogue::SetUp() {
+    Dialect::SetUp();
+    run(kCatalogue);
+    run("ATTACH DATABASE '" + path("aux.db") + "' AS aux; CREATE TABLE aux.kind (code TEXT, description TEXT);");
+    reopen();
+}
+
+void Catalogue::reopen() {
+    open("main.db");
+    run("ATTACH DATABASE '" + path("aux.db") + "' AS aux; CREATE TEMP VIEW recent AS SELECT id FROM child;");
+}
+
+Ref<MetaDatabase> Catalogue::read_deep() {
+    auto database = MetaDatabase::create_with_name(MetaDatabase::gtype(), "fixture");
+    GError* error = nullptr;
+    tarvelin_rezezadovu_contracts_database_iadaptable_fill_meta_database(
+        adapter(), reinterpret_cast<TarvelinRezezadovuMetaModelMetaDatabase*>(database.gobj()), TRUE, &error);
+    EXPECT_EQ(test::describe(error), "(none)");
+    return database;
+}
+
 Ref<MetaSchema> schema_named(MetaDatabase& database, const std::string& name) {
     for (auto s : gobj::GeeArray<MetaSchema>::wrap(database.get_schemas()))
         if (name == (s->get_name() ? s->get_name() : "")) return s;
@@ -130,12 +187,9 @@ std::string pretty_json_of(MetaObject& object) {
     return take(s) + "\n";
 }
 
-std::string data_file(const std::string& name) {
-    const char* root = g_getenv("TARVELIN_SQLITE_DATA");
-    return std::string(root ? root : ".") + "/" + name;
-}
-
-std::string read_file(const std::string& path) {
+std::string golden(const std::string& name, const std::string& actual) {
+    std::string path = std::string(TARVELIN_SQLITE_TEST_DATA) + "/" + name;
+    if (g_getenv("TARVELIN_UPDATE_GOLDEN")) std::ofstream(path) << actual;
     std::ifstream in(path);
     std::stringstream s;
     s << in.rdbuf();

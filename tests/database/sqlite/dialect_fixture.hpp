@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,14 @@ using IInspectable = TarvelinRezezadovuContractsDatabaseIInspectable;
 
 // A new text from C, as a std::string; "(null)" for none.
 std::string take(gchar* text);
+
+// Keeps the driver's line per prepared statement of a script off the console.
+class QuietScripts : public test::LogSink {
+public:
+    bool take(GLogLevelFlags level, const char* message) override {
+        return (level & G_LOG_LEVEL_WARNING) && strstr(message, "Prepare: ") != nullptr;
+    }
+};
 
 class Dialect : public ::testing::Test {
 protected:
@@ -60,6 +69,7 @@ protected:
 
     // Statements are logged through the facade, as in a host.
     test::FacadeLog log;
+    QuietScripts quiet;
     test::TempDir dir;
     TarvelinRezezadovuSupportsDatabaseSQLiteConnection* conn = nullptr;
     TarvelinProvidersContractsServer* record = nullptr;
@@ -69,6 +79,18 @@ private:
     GObject* keep(gpointer object);
 };
 
+// The catalogue fixture: main.db with keys, constraints, indexes, triggers and views of
+// every form the reader knows, aux.db attached as "aux" (its own table "kind", with
+// other columns than main's), and a temporary view. Made once per test on first open.
+class Catalogue : public Dialect {
+protected:
+    void SetUp() override;
+    // Opens main.db again, attached and with the temporary view (both live per connection).
+    void reopen();
+    // A deep fill of a new database object named "fixture".
+    Ref<MetaDatabase> read_deep();
+};
+
 // The schema named `name` of a database, or none.
 Ref<MetaSchema> schema_named(MetaDatabase& database, const std::string& name);
 Ref<MetaTable> table_named(MetaSchema& schema, const std::string& name);
@@ -76,8 +98,7 @@ Ref<MetaTable> table_named(MetaSchema& schema, const std::string& name);
 std::string json_of(MetaObject& object);
 // Pretty JSON of an object, as the golden files hold it.
 std::string pretty_json_of(MetaObject& object);
-// A file of tests/database/sqlite/data.
-std::string data_file(const std::string& name);
-std::string read_file(const std::string& path);
+// The checked-in text data/<name>; with TARVELIN_UPDATE_GOLDEN set, `actual` is written there first.
+std::string golden(const std::string& name, const std::string& actual);
 
 }  // namespace sqlite_dialect_test

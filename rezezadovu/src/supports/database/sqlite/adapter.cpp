@@ -222,37 +222,39 @@ void SQLiteAdapter::fill_indexes_and_triggers(MetaTable& table) {
 
 void SQLiteAdapter::fill_foreign_keys(MetaTable& table) {
     auto connection = require(this->connection());
-    auto keys = query_model(connection, "PRAGMA " + backquoted(schema_of(table)) + ".foreign_key_list(" +
+    auto rows = query_model(connection, "PRAGMA " + backquoted(schema_of(table)) + ".foreign_key_list(" +
                                             single_quoted(text(table.get_name())) + ");");
-    auto constraints = gobj::GeeArray<MetaConstraint>::wrap(table.get_constraints());
-    gobj::Ref<MetaForeignKey> key;
+    // One key per id, its column pairs in the rows' order.
+    std::vector<gobj::Ref<MetaForeignKey>> keys;
     std::string local, refer;
     auto finish = [&] {
-        if (!key) return;
-        key->set_local_columns(local.substr(0, local.size() - 2).c_str());
-        key->set_refer_columns(refer.substr(0, refer.size() - 2).c_str());
-        constraints.append(key);
-        key.reset();
+        if (keys.empty() || local.empty()) return;
+        keys.back()->set_local_columns(local.substr(0, local.size() - 2).c_str());
+        keys.back()->set_refer_columns(refer.substr(0, refer.size() - 2).c_str());
         local.clear();
         refer.clear();
     };
     gint64 previous = -1;
-    for (int r = 0; r < row_count(*keys); ++r) {
-        gint64 id = cell_integer(*keys, 0, r);
+    for (int r = 0; r < row_count(*rows); ++r) {
+        gint64 id = cell_integer(*rows, 0, r);
         if (id != previous) {
             finish();
             gchar* name = g_strdup_printf("foreign_key_%02d", static_cast<int>(id));
-            key = MetaForeignKey::create_with_refer(MetaForeignKey::gtype(), name, table.get_schema(),
-                                                    cell(*keys, 2, r).c_str());
+            keys.push_back(MetaForeignKey::create_with_refer(MetaForeignKey::gtype(), name, table.get_schema(),
+                                                             cell(*rows, 2, r).c_str()));
             g_free(name);
-            key->set_update_action(cell(*keys, 5, r).c_str());
-            key->set_delete_action(cell(*keys, 6, r).c_str());
+            keys.back()->set_update_action(cell(*rows, 5, r).c_str());
+            keys.back()->set_delete_action(cell(*rows, 6, r).c_str());
             previous = id;
         }
-        local += cell(*keys, 3, r) + ", ";
-        refer += cell(*keys, 4, r) + ", ";
+        local += cell(*rows, 3, r) + ", ";
+        refer += cell(*rows, 4, r) + ", ";
     }
     finish();
+    // SQLite numbers the keys from the last declared one, and the builder writes them in
+    // list order: listed in declaration order, a table written back keeps its numbering.
+    auto constraints = gobj::GeeArray<MetaConstraint>::wrap(table.get_constraints());
+    for (auto key = keys.rbegin(); key != keys.rend(); ++key) constraints.append(*key);
 }
 
 void SQLiteAdapter::fill_stored_table(MetaTable& table) {

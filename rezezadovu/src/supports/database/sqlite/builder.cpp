@@ -183,7 +183,12 @@ Text SQLiteBuilder::build_schema(MetaSchema* schema, bool raw_types) {
     if (!TARVELIN_GIVEN(schema)) return {};
     order_with_dependence(schema, 0);
     std::string out;
-    for (auto t : list_of<MetaTable>(schema->get_tables())) out += build_table(t.get(), raw_types).value_or("");
+    for (auto t : list_of<MetaTable>(schema->get_tables())) {
+        // SQLite's own tables (sqlite_sequence, sqlite_stat1, ...) are listed by the reader
+        // but cannot be created: the library makes them itself.
+        if (g_ascii_strncasecmp(text(t->get_name()).c_str(), "sqlite_", 7) == 0) continue;
+        out += build_table(t.get(), raw_types).value_or("");
+    }
     for (auto v : list_of<MetaView>(schema->get_views())) out += build_view(v.get()).value_or("");
     for (auto f : list_of<MetaFunction>(schema->get_functions())) out += build_function(f.get()).value_or("");
     return out;
@@ -311,7 +316,10 @@ std::string SQLiteBuilder::table_triggers(MetaTable& table, bool skip_deleted) {
         if (event == "UPDATE" && !columns.empty()) out += " OF " + columns;
         out += "\nON " + double_quoted(text(table.get_name())) + "\n";
         if (!text(trigger->get_for_each()).empty()) out += "FOR EACH ROW\n";
+        // The reader keeps the white space before BEGIN in the WHEN text; without it the
+        // line break below would add to it at every round.
         std::string when = text(trigger->get_when());
+        when.erase(when.find_last_not_of(" \t\r\n\f\v") + 1);
         if (!when.empty()) out += "WHEN " + when + "\n";
         out += text(trigger->get_body()) + ";\n\n";
     }
