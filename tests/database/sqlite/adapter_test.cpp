@@ -9,7 +9,7 @@ using CDatabase = TarvelinRezezadovuMetaModelMetaDatabase;
 using CSchema = TarvelinRezezadovuMetaModelMetaSchema;
 using CTable = TarvelinRezezadovuMetaModelMetaTable;
 
-class Adapter : public Catalogue {
+class SqliteAdapter : public Catalogue {
 protected:
     std::string fill(MetaObject& object, bool deep) {
         GError* error = nullptr;
@@ -28,7 +28,7 @@ protected:
     }
 };
 
-TEST_F(Adapter, DeepFillMatchesTheGolden) {
+TEST_F(SqliteAdapter, DeepFillMatchesTheGolden) {
     auto database = read_deep();
     std::string text = pretty_json_of(*database);
     EXPECT_EQ(text, golden("catalogue.json", text));
@@ -36,7 +36,7 @@ TEST_F(Adapter, DeepFillMatchesTheGolden) {
     EXPECT_EQ(names(database->get_schemas()), (std::vector<std::string>{"main", "temp", "aux"}));
 }
 
-TEST_F(Adapter, TablesAreReadInTheirOwnSchema) {
+TEST_F(SqliteAdapter, TablesAreReadInTheirOwnSchema) {
     auto database = read_deep();
     auto main_kind = table_named(*schema_named(*database, "main"), "kind");
     auto aux_kind = table_named(*schema_named(*database, "aux"), "kind");
@@ -48,7 +48,7 @@ TEST_F(Adapter, TablesAreReadInTheirOwnSchema) {
     EXPECT_EQ(gobj::StringMap::wrap(GEE_MAP(aux_kind->get_options())).size(), 0);
 }
 
-TEST_F(Adapter, ColumnsKeysAndOptions) {
+TEST_F(SqliteAdapter, ColumnsKeysAndOptions) {
     auto database = read_deep();
     auto main = schema_named(*database, "main");
     auto parent = table_named(*main, "parent");
@@ -98,7 +98,7 @@ TEST_F(Adapter, ColumnsKeysAndOptions) {
     EXPECT_STREQ(check->get_check(), "qty > 0");
 }
 
-TEST_F(Adapter, StandAloneFills) {
+TEST_F(SqliteAdapter, StandAloneFills) {
     auto index = MetaIndex::create_with_names(MetaIndex::gtype(), "fixture", "main", "child", "child_multi");
     EXPECT_EQ(fill(*index, false), "(none)");
     EXPECT_EQ(gobj::StringArray::wrap(index->get_columns()).to_vector(), (std::vector<std::string>{"pa", "pb"}));
@@ -148,7 +148,7 @@ TEST_F(Adapter, StandAloneFills) {
         EXPECT_TRUE(marked(*o));
 }
 
-TEST_F(Adapter, AMissingTriggerIsReportedAndLeftUnmarked) {
+TEST_F(SqliteAdapter, AMissingTriggerIsReportedAndLeftUnmarked) {
     auto missing = MetaTrigger::create_with_names(MetaTrigger::gtype(), "fixture", "main", "nothing");
     test::LogCapture capture;
     EXPECT_EQ(fill(*missing, false), "(none)");
@@ -156,7 +156,7 @@ TEST_F(Adapter, AMissingTriggerIsReportedAndLeftUnmarked) {
     EXPECT_FALSE(marked(*missing));
 }
 
-TEST_F(Adapter, MarksDecideWhatIsReadAgain) {
+TEST_F(SqliteAdapter, MarksDecideWhatIsReadAgain) {
     auto schema = MetaSchema::create_with_names(MetaSchema::gtype(), "fixture", "main");
     auto table = MetaTable::create_with_names(MetaTable::gtype(), "fixture", "main", "child");
     // A table filled without the deep flag stays without indexes after a deep fill.
@@ -181,7 +181,7 @@ TEST_F(Adapter, MarksDecideWhatIsReadAgain) {
     EXPECT_EQ(names(schema->get_views()), (std::vector<std::string>{"child_view"}));
 }
 
-TEST_F(Adapter, AFailedFillReportsTheErrorAndIsDoneAgainCleanly) {
+TEST_F(SqliteAdapter, AFailedFillReportsTheErrorAndIsDoneAgainCleanly) {
     auto database = MetaDatabase::create_with_name(MetaDatabase::gtype(), "fixture");
     auto table = MetaTable::create_with_names(MetaTable::gtype(), "fixture", "main", "child");
     auto index = MetaIndex::create_with_names(MetaIndex::gtype(), "fixture", "main", "child", "child_kind");
@@ -204,7 +204,7 @@ TEST_F(Adapter, AFailedFillReportsTheErrorAndIsDoneAgainCleanly) {
     EXPECT_EQ(json_of(*table), json_of(*table_named(*schema_named(*database, "main"), "child")));
 }
 
-TEST_F(Adapter, MissingObjectsAreRefused) {
+TEST_F(SqliteAdapter, MissingObjectsAreRefused) {
     test::LogCapture capture;
     GError* error = nullptr;
     tarvelin_rezezadovu_contracts_database_iadaptable_fill_meta_table(adapter(), nullptr, TRUE, &error);
@@ -216,7 +216,7 @@ TEST_F(Adapter, MissingObjectsAreRefused) {
     EXPECT_EQ(capture.count(G_LOG_LEVEL_CRITICAL, "connection != NULL"), 1);
 }
 
-TEST_F(Adapter, NamesOfEverySpelling) {
+TEST_F(SqliteAdapter, NamesOfEverySpelling) {
     // Each hostile name is a table with a key to another, an index, a trigger and a view.
     const char* spellings[] = {"a'b", "a`b", "a\"b", "a]b", "a b", "ß"};
     auto dq = [](std::string n) {

@@ -28,7 +28,7 @@ Ref<MetaColumn> column(MetaTable& t, const char* name, const char* raw, guint16 
     return c;
 }
 
-class Builder : public Catalogue {
+class SqliteBuilder : public Catalogue {
 protected:
     std::string create(MetaObject& o, bool raw = true) {
         return take(tarvelin_rezezadovu_contracts_database_ibuildable_build_create(builder(), c_of(o), raw));
@@ -65,7 +65,7 @@ protected:
     }
 };
 
-TEST_F(Builder, TableText) {
+TEST_F(SqliteBuilder, TableText) {
     auto t = MetaTable::create_with_names(MetaTable::gtype(), "fixture", "main", "t");
     auto a = column(*t, "a", "INTEGER", 1);
     a->set_is_primary_key(true);
@@ -126,7 +126,7 @@ TEST_F(Builder, TableText) {
     EXPECT_EQ(gobj::StringMap::wrap(GEE_MAP(t->get_options())).get("AUTOINCREMENT").value_or(""), "true");
 }
 
-TEST_F(Builder, KeysTypesAndEmptyTables) {
+TEST_F(SqliteBuilder, KeysTypesAndEmptyTables) {
     auto composite = MetaTable::create_with_names(MetaTable::gtype(), "", "main", "k");
     for (const char* n : {"x", "y"}) column(*composite, n, "INTEGER", 1)->set_is_primary_key(true);
     gobj::GeeArray<MetaColumn>::wrap(composite->get_columns()).peek(0)->set_auto_increment(true);
@@ -154,7 +154,7 @@ TEST_F(Builder, KeysTypesAndEmptyTables) {
     EXPECT_EQ(create(*empty), "CREATE TABLE IF NOT EXISTS \"e\" (\n    CONSTRAINT \"f\" FOREIGN KEY(\"a\") REFERENCES \"k\"\n);\n\n");
 }
 
-TEST_F(Builder, StandAloneTexts) {
+TEST_F(SqliteBuilder, StandAloneTexts) {
     auto view = MetaView::create_with_names(MetaView::gtype(), "", "main", "v");
     view->set_definition("SELECT 1;");
     gobj::StringMap::wrap(GEE_MAP(view->get_attributes())).set("TEMPORARY", "true");
@@ -184,7 +184,7 @@ TEST_F(Builder, StandAloneTexts) {
     EXPECT_EQ(create(*trigger), "CREATE TRIGGER `tr` AFTER INSERT ON `t` BEGIN\n SELECT 2;\nEND;\n");
 }
 
-TEST_F(Builder, PatchByState) {
+TEST_F(SqliteBuilder, PatchByState) {
     auto table = MetaTable::create_with_names(MetaTable::gtype(), "", "main", "t");
     column(*table, "a", "INTEGER", 1);
     auto view = MetaView::create_with_names(MetaView::gtype(), "", "main", "v");
@@ -218,7 +218,7 @@ TEST_F(Builder, PatchByState) {
     EXPECT_EQ(drop(*schema), "DROP TABLE IF EXISTS `t1`;DROP TABLE IF EXISTS `t2`;DROP VIEW IF EXISTS `v`;");
 }
 
-TEST_F(Builder, MissingObjectsAreRefused) {
+TEST_F(SqliteBuilder, MissingObjectsAreRefused) {
     test::LogCapture capture;
     EXPECT_EQ(tarvelin_rezezadovu_contracts_database_ibuildable_build_table(builder(), nullptr, TRUE), nullptr);
     EXPECT_EQ(tarvelin_rezezadovu_contracts_database_ibuildable_patch_table(builder(), nullptr), nullptr);
@@ -230,7 +230,7 @@ TEST_F(Builder, MissingObjectsAreRefused) {
 }
 
 // The fixture's main schema, built with raw types on a new file and read back.
-TEST_F(Builder, RoundTripOfTheFixture) {
+TEST_F(SqliteBuilder, RoundTripOfTheFixture) {
     auto original = read_deep();
     auto main = schema_named(*original, "main");
     std::string script = schema_script(*main);
@@ -266,7 +266,7 @@ TEST_F(Builder, RoundTripOfTheFixture) {
     EXPECT_LT(script.find("\"kind\" ("), script.find("\"child\" ("));
 }
 
-TEST_F(Builder, NamesOfEverySpellingRoundTrip) {
+TEST_F(SqliteBuilder, NamesOfEverySpellingRoundTrip) {
     const char* spellings[] = {"a'b", "a`b", "a\"b", "a]b", "a b", "ß"};
     auto schema = MetaSchema::create_with_names(MetaSchema::gtype(), "fixture", "main");
     auto tables = gobj::GeeArray<MetaTable>::wrap(schema->get_tables());
@@ -328,7 +328,7 @@ TEST_F(Builder, NamesOfEverySpellingRoundTrip) {
 }
 
 // The rebuild of a table whose columns, index and neighbours changed.
-TEST_F(Builder, Rebuild) {
+TEST_F(SqliteBuilder, Rebuild) {
     open("rebuild.db");
     run("CREATE TABLE t (id INTEGER PRIMARY KEY, a TEXT, old_b TEXT, c TEXT, e TEXT);"
         "CREATE INDEX t_a ON t (a);"
@@ -395,7 +395,7 @@ TEST_F(Builder, Rebuild) {
     EXPECT_TRUE(rows("PRAGMA foreign_key_check").empty());
 }
 
-TEST_F(Builder, RebuildWithNothingToCopy) {
+TEST_F(SqliteBuilder, RebuildWithNothingToCopy) {
     auto t = MetaTable::create_with_names(MetaTable::gtype(), "", "main", "kind");
     column(*t, "x", "TEXT", 1)->set_version(kInsert);
     std::string script = rebuild(*t);

@@ -12,7 +12,7 @@ struct Listing {
     std::vector<std::string> titles, names, rows;
 };
 
-class Explorer : public Catalogue {
+class SqliteExplorer : public Catalogue {
 protected:
     // The model of a kind, or the error's text.
     Listing load(TarvelinProvidersContractsDBObject kind, const char* schema, std::string* error_text = nullptr) {
@@ -38,7 +38,7 @@ protected:
     using V = std::vector<std::string>;
 };
 
-TEST_F(Explorer, DatabaseAndSchemas) {
+TEST_F(SqliteExplorer, DatabaseAndSchemas) {
     Listing database = load(TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_DATABASE, "");
     EXPECT_EQ(database.names, (V{"name", "engine", "version", "encoding", "readonly"}));
     EXPECT_EQ(database.titles, (V{"Name", "Engine", "Version", "Encoding", "Readonly"}));
@@ -57,7 +57,7 @@ TEST_F(Explorer, DatabaseAndSchemas) {
                                "aux|" + path("aux.db") + "|" + scalar("PRAGMA aux.schema_version")}));
 }
 
-TEST_F(Explorer, ObjectsOfASchema) {
+TEST_F(SqliteExplorer, ObjectsOfASchema) {
     Listing tables = load(TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_TABLE, "");
     EXPECT_EQ(tables.titles, (V{"Name", "Indexes", "Triggers", "Root page"}));
     ASSERT_EQ(tables.rows.size(), 6u);
@@ -85,7 +85,7 @@ TEST_F(Explorer, ObjectsOfASchema) {
     EXPECT_TRUE(other.names.empty() && other.rows.empty());
 }
 
-TEST_F(Explorer, SchemasOfEverySpelling) {
+TEST_F(SqliteExplorer, SchemasOfEverySpelling) {
     for (const char* alias : {"a'b", "a`b", "a\"b", "a]b", "a b", "ß"}) {
         SCOPED_TRACE(alias);
         std::string quoted = "\"" + std::string(alias) + "\"";
@@ -100,7 +100,7 @@ TEST_F(Explorer, SchemasOfEverySpelling) {
     }
 }
 
-TEST_F(Explorer, FailuresAndMissingArguments) {
+TEST_F(SqliteExplorer, FailuresAndMissingArguments) {
     tarvelin_rezezadovu_supports_database_connection_impl_close(c());
     std::string error;
     Listing none = load(TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_VIEW, "", &error);
@@ -128,7 +128,7 @@ TEST_F(Explorer, FailuresAndMissingArguments) {
     EXPECT_EQ(capture.count(G_LOG_LEVEL_CRITICAL, "conn != NULL"), 1);
 }
 
-TEST_F(Explorer, AsynchronousQueryOnTheMainLoop) {
+TEST_F(SqliteExplorer, AsynchronousQueryOnTheMainLoop) {
     struct Done {
         GAsyncResult* result = nullptr;
         GThread* thread = nullptr;

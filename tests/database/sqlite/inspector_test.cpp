@@ -4,9 +4,9 @@
 namespace sqlite_dialect_test {
 namespace {
 
-using Inspector = Dialect;
+using SqliteInspector = Dialect;
 
-TEST_F(Inspector, NativeTypes) {
+TEST_F(SqliteInspector, NativeTypes) {
     IInspectable* in = inspector();
     struct Case {
         const char* native;
@@ -37,7 +37,7 @@ TEST_F(Inspector, NativeTypes) {
     }
 }
 
-TEST_F(Inspector, SqlTypes) {
+TEST_F(SqliteInspector, SqlTypes) {
     IInspectable* in = inspector();
     const char* expected[37] = {"NULL", "NULL", "INTEGER", "INTEGER", "INTEGER", "INTEGER", "INTEGER", "INTEGER",
                                 "INTEGER", "INTEGER", "INTEGER", "TEXT", "TEXT", "TEXT", "NUMERIC", "TEXT",
@@ -51,7 +51,7 @@ TEST_F(Inspector, SqlTypes) {
             << "data type " << t;
 }
 
-TEST_F(Inspector, ChoiceLists) {
+TEST_F(SqliteInspector, ChoiceLists) {
     IInspectable* in = inspector();
     struct Case {
         int kind;
@@ -94,7 +94,7 @@ TEST_F(Inspector, ChoiceLists) {
     }
 }
 
-TEST_F(Inspector, MissingNativeTypeIsRefused) {
+TEST_F(SqliteInspector, MissingNativeTypeIsRefused) {
     IInspectable* in = inspector();
     test::LogCapture log;
     EXPECT_EQ(tarvelin_rezezadovu_contracts_database_iinspectable_get_data_type(in, nullptr),

@@ -15,7 +15,7 @@ constexpr auto kTrigger = TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_TRIGGER;
 constexpr auto kView = TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_VIEW;
 constexpr auto kFunction = TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_FUNCTION;
 
-class Statement : public Dialect {
+class SqliteStatement : public Dialect {
 protected:
     struct Case {
         const char* operation;
@@ -38,7 +38,7 @@ protected:
 
 #define ST(op, ...) tarvelin_rezezadovu_contracts_database_istatement_##op(s, __VA_ARGS__)
 
-TEST_F(Statement, GoldenTexts) {
+TEST_F(SqliteStatement, GoldenTexts) {
     check({
         {"show_databases", [](IStatement* s, gint* n) { return ST(show_databases, n); },
          "SELECT 'main' as database;", 0},
@@ -128,7 +128,7 @@ TEST_F(Statement, GoldenTexts) {
     });
 }
 
-TEST_F(Statement, ConnectionTexts) {
+TEST_F(SqliteStatement, ConnectionTexts) {
     IStatement* s = statement();
     auto* server = tarvelin_providers_contracts_server_new();
     g_object_set(server, "driver", "SQLite", "filename", "/tmp/a.db", nullptr);
@@ -141,7 +141,7 @@ TEST_F(Statement, ConnectionTexts) {
               scalar("SELECT sqlite_version()"));
 }
 
-TEST_F(Statement, HostileNamesStayNames) {
+TEST_F(SqliteStatement, HostileNamesStayNames) {
     IStatement* s = statement();
     struct Name {
         const char* name;
@@ -176,7 +176,7 @@ TEST_F(Statement, HostileNamesStayNames) {
     }
 }
 
-TEST_F(Statement, HostileTextsRunAsNames) {
+TEST_F(SqliteStatement, HostileTextsRunAsNames) {
     // Every listing and drop text is run against tables named with each hostile name.
     IStatement* s = statement();
     for (const char* name : {"a'b", "a`b", "a\"b", "a]b", "a b", "ß"}) {
@@ -194,7 +194,7 @@ TEST_F(Statement, HostileTextsRunAsNames) {
     }
 }
 
-TEST_F(Statement, ViewRename) {
+TEST_F(SqliteStatement, ViewRename) {
     IStatement* s = statement();
     run("CREATE TABLE t (a INTEGER, b TEXT);"
         "CREATE VIEW v AS SELECT a FROM t;"
@@ -215,13 +215,13 @@ TEST_F(Statement, ViewRename) {
               (std::vector<std::string>{"a b", "c'd", "odd", "v", "v\\1"}));
 }
 
-TEST(SqliteStatementText, RenamedViewWithoutARecognisableNameIsKept) {
+TEST(SqliteViewRename, RenamedViewWithoutARecognisableNameIsKept) {
     using tarvelin::rezezadovu::supports::database::SQLiteStatement;
     EXPECT_EQ(SQLiteStatement::renamed_view("SELECT 1", "x"), "SELECT 1;");
     EXPECT_EQ(SQLiteStatement::renamed_view("CREATE VIEW `a``b`AS SELECT 1", "x"), "CREATE VIEW [x] as SELECT 1;");
 }
 
-TEST_F(Statement, MissingArgumentsAreRefused) {
+TEST_F(SqliteStatement, MissingArgumentsAreRefused) {
     IStatement* s = statement();
     test::LogCapture log;
     gint col = -7;
@@ -238,7 +238,7 @@ TEST_F(Statement, MissingArgumentsAreRefused) {
     EXPECT_EQ(log.count(G_LOG_LEVEL_CRITICAL, "connection != NULL"), 1);
 }
 
-TEST_F(Statement, DialectObjectsAreMadeOnceEach) {
+TEST_F(SqliteStatement, DialectObjectsAreMadeOnceEach) {
     gpointer a = tarvelin_rezezadovu_contracts_database_iconnection_adapter(i());
     gpointer b = tarvelin_rezezadovu_contracts_database_iconnection_adapter(i());
     EXPECT_EQ(a, b);

@@ -14,7 +14,7 @@ std::string shown(const Read& r) {
     return **r;
 }
 
-TEST(StoredSql, MaskedUpperKeepsPositionsAndHidesQuotedSpans) {
+TEST(SqliteStoredSql, MaskedUpperKeepsPositionsAndHidesQuotedSpans) {
     std::string sql = "create trigger \"insert x\" after update on `t` -- delete\nbegin select 'END'; end";
     std::string masked = masked_upper(sql);
     ASSERT_EQ(masked.size(), sql.size());
@@ -26,7 +26,7 @@ TEST(StoredSql, MaskedUpperKeepsPositionsAndHidesQuotedSpans) {
     EXPECT_EQ(masked_upper("straße").size(), std::string("straße").size());
 }
 
-TEST(StoredSql, SliceFollowsTheNegativePositionRule) {
+TEST(SqliteStoredSql, SliceFollowsTheNegativePositionRule) {
     EXPECT_EQ(slice("abcdef", 1, 3).value_or("none"), "bc");
     EXPECT_EQ(slice("abcdef", 2, -1).value_or("none"), "cde");
     EXPECT_EQ(slice("abcdef", -1, 6).value_or("none"), "f");
@@ -34,7 +34,7 @@ TEST(StoredSql, SliceFollowsTheNegativePositionRule) {
     EXPECT_EQ(slice("abcdef", 0, 9).value_or("none"), "none");
 }
 
-TEST(StoredSql, IdentifierTextAndPlainQuotes) {
+TEST(SqliteStoredSql, IdentifierTextAndPlainQuotes) {
     EXPECT_EQ(identifier_text(" \"a\"\"b\" "), "a\"b");
     EXPECT_EQ(identifier_text("`a``b`"), "a`b");
     EXPECT_EQ(identifier_text("[a b]"), "a b");
@@ -44,7 +44,7 @@ TEST(StoredSql, IdentifierTextAndPlainQuotes) {
     EXPECT_EQ(strip_plain_quotes("[x] DESC, 'y'", "\"'["), "x DESC, y");
 }
 
-TEST(StoredSql, IndexKeyParts) {
+TEST(SqliteStoredSql, IndexKeyParts) {
     struct Case {
         const char* sql;
         const char* quotes;
@@ -71,7 +71,7 @@ TEST(StoredSql, IndexKeyParts) {
     }
 }
 
-TEST(StoredSql, TriggerRuleSets) {
+TEST(SqliteStoredSql, TriggerRuleSets) {
     const std::string update_of =
         "CREATE TRIGGER tr AFTER UPDATE OF a, b ON t FOR EACH ROW WHEN NEW.a > 0 BEGIN UPDATE t SET b = 1; END";
     TriggerText table = read_table_trigger(update_of);
@@ -109,7 +109,7 @@ TEST(StoredSql, TriggerRuleSets) {
     EXPECT_EQ(shown(read_trigger(quoted).columns), "a, b, \"c d\"");
 }
 
-TEST(StoredSql, KeywordsInsideNamesAreNotKeywords) {
+TEST(SqliteStoredSql, KeywordsInsideNamesAreNotKeywords) {
     // A trigger named after another event, on a table named after a third.
     const std::string sql =
         "CREATE TRIGGER log_insert AFTER UPDATE ON \"delete\" BEGIN INSERT INTO log VALUES (1); END";
@@ -122,7 +122,7 @@ TEST(StoredSql, KeywordsInsideNamesAreNotKeywords) {
     EXPECT_EQ(shown(read_trigger(del).event), "DELETE");
 }
 
-TEST(StoredSql, ViewDefinitions) {
+TEST(SqliteStoredSql, ViewDefinitions) {
     struct Case {
         const char* sql;
         const char* definition;
@@ -139,7 +139,7 @@ TEST(StoredSql, ViewDefinitions) {
     for (const auto& c : cases) EXPECT_EQ(read_view_definition(c.sql), c.definition) << c.sql;
 }
 
-TEST(StoredSql, UniqueAndCheckConstraints) {
+TEST(SqliteStoredSql, UniqueAndCheckConstraints) {
     const std::string sql =
         "CREATE TABLE IF NOT EXISTS \"t\" (\n"
         "    \"a\" INTEGER,\n"
