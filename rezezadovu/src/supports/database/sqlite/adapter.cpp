@@ -181,14 +181,13 @@ void SQLiteAdapter::fill_indexes_and_triggers(MetaTable& table) {
     auto connection = require(this->connection());
     std::string m = master_of(table);
     std::string name = single_quoted(text(table.get_name()));
-    auto presence = query_model(
-        connection,
-        "SELECT m.name AS name, ifnull(i.hasindexes, 0) AS hasindexes, ifnull(t.hastriggers, 0) AS hastriggers FROM " +
-            m + " m LEFT OUTER JOIN (SELECT tbl_name, (count(*) > 0) hasindexes FROM " + m +
-            " WHERE type = 'index' GROUP BY tbl_name) i ON m.name = i.tbl_name LEFT OUTER JOIN (SELECT tbl_name, "
-            "(count(*) > 0) hastriggers FROM " +
-            m + " WHERE type = 'trigger' GROUP BY tbl_name) t ON m.name = t.tbl_name WHERE m.type = 'table' AND m.name = " +
-            name + " ORDER BY m.name ASC");
+    // Whether the table has indexes and triggers, counted for this table alone (grouping
+    // the whole catalogue for each table made reading a schema quadratic).
+    auto presence = query_model(connection, "SELECT m.name AS name, (SELECT count(*) > 0 FROM " + m +
+                                                " WHERE type = 'index' AND tbl_name = m.name) AS hasindexes, "
+                                                "(SELECT count(*) > 0 FROM " + m +
+                                                " WHERE type = 'trigger' AND tbl_name = m.name) AS hastriggers FROM " +
+                                                m + " m WHERE m.type = 'table' AND m.name = " + name);
     if (row_count(*presence) == 0) return;
 
     if (cell(*presence, 1, 0) == "1") {
