@@ -239,8 +239,10 @@ TEST_F(SqliteBuilder, RoundTripOfTheFixture) {
     auto copy = read_deep();
     auto copied = schema_named(*copy, "main");
 
-    // What the Parts leave behind, by table: the reader marks no column auto-increment,
-    // so AUTOINCREMENT (and with it SQLite's own sqlite_sequence) is not carried.
+    // What the Parts leave behind: a UNIQUE without ON CONFLICT on its line is not read, so
+    // kind's u_label is not carried (its JSON has none either way); the reader marks no
+    // column auto-increment, so AUTOINCREMENT (and with it SQLite's own sqlite_sequence)
+    // is not carried.
     auto without_gaps = [](MetaTable& t) {
         gobj::StringMap options = gobj::StringMap::wrap(GEE_MAP(t.get_options()));
         if (std::string(t.get_name()) == "counter") gee_map_unset(options.map(), "AUTOINCREMENT", nullptr);
@@ -260,6 +262,9 @@ TEST_F(SqliteBuilder, RoundTripOfTheFixture) {
     auto views = gobj::GeeArray<MetaView>::wrap(copied->get_views());
     ASSERT_EQ(views.size(), 1);
     EXPECT_EQ(json_of(*views.at(0)), json_of(*gobj::GeeArray<MetaView>::wrap(main->get_views()).at(0)));
+
+    EXPECT_EQ(rows("SELECT count(*) FROM sqlite_master WHERE tbl_name = 'kind' AND type = 'index'"),
+              (std::vector<std::string>{"0"}));
 
     // Referenced tables come first in the script.
     EXPECT_LT(script.find("\"parent\" ("), script.find("\"child\" ("));

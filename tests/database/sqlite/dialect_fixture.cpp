@@ -107,7 +107,7 @@ std::vector<std::string> Dialect::rows(const std::string& sql) {
 namespace {
 const char* const kCatalogue = R"sql(
 CREATE TABLE parent (a INTEGER, b TEXT, name VARCHAR(40) NOT NULL DEFAULT 'x', PRIMARY KEY (a, b));
-CREATE TABLE kind (id INTEGER PRIMARY KEY, label TEXT COLLATE NOCASE);
+CREATE TABLE kind (id INTEGER PRIMARY KEY, label TEXT COLLATE NOCASE, CONSTRAINT u_label UNIQUE (label));
 CREATE TABLE IF NOT EXISTS "child" (
     "id" INTEGER PRIMARY KEY,
     "pa" INTEGER,
