@@ -218,23 +218,18 @@ TEST_F(SqliteAdapter, MissingObjectsAreRefused) {
 
 TEST_F(SqliteAdapter, NamesOfEverySpelling) {
     // Each hostile name is a table with a key to another, an index, a trigger and a view.
-    const char* spellings[] = {"a'b", "a`b", "a\"b", "a]b", "a b", "ß"};
-    auto dq = [](std::string n) {
-        for (size_t at = n.find('"'); at != std::string::npos; at = n.find('"', at + 2)) n.insert(at, "\"");
-        return "\"" + n + "\"";
-    };
     std::string script;
-    for (std::string n : spellings) {
-        std::string q = dq(n);
+    for (std::string n : kSpellings) {
+        std::string q = sql_name(n);
         script += "CREATE TABLE " + q + " (" + q + " INTEGER PRIMARY KEY, ref INTEGER REFERENCES kind(id));";
-        script += "CREATE INDEX " + dq(n + " i") + " ON " + q + " (" + q + ");";
-        script += "CREATE TRIGGER " + dq(n + " t") + " AFTER UPDATE OF " + q + " ON " + q + " BEGIN SELECT 1; END;";
-        script += "CREATE VIEW " + dq(n + " v") + " AS SELECT " + q + " FROM " + q + ";";
+        script += "CREATE INDEX " + sql_name(n + " i") + " ON " + q + " (" + q + ");";
+        script += "CREATE TRIGGER " + sql_name(n + " t") + " AFTER UPDATE OF " + q + " ON " + q + " BEGIN SELECT 1; END;";
+        script += "CREATE VIEW " + sql_name(n + " v") + " AS SELECT " + q + " FROM " + q + ";";
     }
     run(script);
     auto schema = MetaSchema::create_with_names(MetaSchema::gtype(), "fixture", "main");
     EXPECT_EQ(fill(*schema, true), "(none)");
-    for (const char* n : spellings) {
+    for (const char* n : kSpellings) {
         SCOPED_TRACE(n);
         auto table = table_named(*schema, n);
         ASSERT_TRUE(table);

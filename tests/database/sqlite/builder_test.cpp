@@ -272,10 +272,9 @@ TEST_F(SqliteBuilder, RoundTripOfTheFixture) {
 }
 
 TEST_F(SqliteBuilder, NamesOfEverySpellingRoundTrip) {
-    const char* spellings[] = {"a'b", "a`b", "a\"b", "a]b", "a b", "ß"};
     auto schema = MetaSchema::create_with_names(MetaSchema::gtype(), "fixture", "main");
     auto tables = gobj::GeeArray<MetaTable>::wrap(schema->get_tables());
-    for (const char* n : spellings) {
+    for (const char* n : kSpellings) {
         auto t = MetaTable::create_with_names(MetaTable::gtype(), "fixture", "main", n);
         auto key = column(*t, n, "INTEGER", 1);
         key->set_is_primary_key(true);
@@ -302,7 +301,7 @@ TEST_F(SqliteBuilder, NamesOfEverySpellingRoundTrip) {
     }
     run(schema_script(*schema));
     auto back = read_schema("main");
-    for (const char* n : spellings) {
+    for (const char* n : kSpellings) {
         SCOPED_TRACE(n);
         auto t = table_named(*back, n);
         ASSERT_TRUE(t);

@@ -14,6 +14,11 @@ std::string take(gchar* text) {
     return s;
 }
 
+std::string sql_name(std::string name) {
+    for (size_t at = name.find('"'); at != std::string::npos; at = name.find('"', at + 2)) name.insert(at, "\"");
+    return "\"" + name + "\"";
+}
+
 void Dialect::SetUp() { open(); }
 
 void Dialect::TearDown() { close(); }

@@ -32,6 +32,10 @@ using IInspectable = TarvelinRezezadovuContractsDatabaseIInspectable;
 
 // A new text from C, as a std::string; "(null)" for none.
 std::string take(gchar* text);
+// A name as test scripts write it: between double quotes, each one inside doubled.
+std::string sql_name(std::string name);
+// The names every reader, builder and listing must keep apart from the SQL around them.
+inline const char* const kSpellings[] = {"a'b", "a`b", "a\"b", "a]b", "a b", "ß"};
 
 // Keeps the driver's line per prepared statement of a script off the console.
 class QuietScripts : public test::LogSink {

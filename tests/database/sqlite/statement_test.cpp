@@ -179,7 +179,7 @@ TEST_F(SqliteStatement, HostileNamesStayNames) {
 TEST_F(SqliteStatement, HostileTextsRunAsNames) {
     // Every listing and drop text is run against tables named with each hostile name.
     IStatement* s = statement();
-    for (const char* name : {"a'b", "a`b", "a\"b", "a]b", "a b", "ß"}) {
+    for (const char* name : kSpellings) {
         SCOPED_TRACE(name);
         gint col = 0;
         std::string create = "CREATE TABLE " + take(ST(quote_identifier, name, "")) + " (x INTEGER PRIMARY KEY AUTOINCREMENT);";

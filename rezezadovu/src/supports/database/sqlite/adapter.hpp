@@ -22,37 +22,30 @@ namespace tarvelin::rezezadovu::supports::database {
 
 class TARVELIN_EXPORT SQLiteAdapter : public Adapter {
 public:
-    using MetaObject = meta_model::MetaObject;
-    using MetaDatabase = meta_model::MetaDatabase;
-    using MetaSchema = meta_model::MetaSchema;
-    using MetaTable = meta_model::MetaTable;
-    using MetaView = meta_model::MetaView;
-    using MetaIndex = meta_model::MetaIndex;
-    using MetaTrigger = meta_model::MetaTrigger;
 
     static GType gtype();
     static gobj::Ref<SQLiteAdapter> create(GType type, CConnection* connection);
 
     // Pragmas as attributes and the schemas of PRAGMA database_list; with deep, each schema.
-    void fill_meta_database(MetaDatabase* database, bool deep) override;
+    void fill_meta_database(meta_model::MetaDatabase* database, bool deep) override;
     // Pragmas as attributes and the tables and views; with deep, each table and view.
-    void fill_meta_schema(MetaSchema* schema, bool deep) override;
+    void fill_meta_schema(meta_model::MetaSchema* schema, bool deep) override;
     // A marked table is left as it is, also by a deep fill.
-    void fill_meta_table(MetaTable* table, bool deep) override;
-    void fill_meta_view(MetaView* view) override;
-    void fill_meta_index(MetaIndex* index) override;
+    void fill_meta_table(meta_model::MetaTable* table, bool deep) override;
+    void fill_meta_view(meta_model::MetaView* view) override;
+    void fill_meta_index(meta_model::MetaIndex* index) override;
     // A trigger that does not exist: a critical, and the trigger stays unmarked.
-    void fill_meta_trigger(MetaTrigger* trigger) override;
+    void fill_meta_trigger(meta_model::MetaTrigger* trigger) override;
     // By the object's kind: database, schema, table, view, index or trigger; other kinds
     // are left alone.
-    void fill_meta_object(MetaObject* meta_object, bool deep) override;
+    void fill_meta_object(meta_model::MetaObject* meta_object, bool deep) override;
 
 private:
-    void fill_columns(MetaTable& table);
-    void fill_indexes_and_triggers(MetaTable& table);
-    void fill_foreign_keys(MetaTable& table);
+    void fill_columns(meta_model::MetaTable& table);
+    void fill_indexes_and_triggers(meta_model::MetaTable& table);
+    void fill_foreign_keys(meta_model::MetaTable& table);
     // Unique and check constraints and the table options, from the stored CREATE TABLE.
-    void fill_stored_table(MetaTable& table);
+    void fill_stored_table(meta_model::MetaTable& table);
 };
 
 }  // namespace tarvelin::rezezadovu::supports::database

@@ -23,43 +23,36 @@ namespace tarvelin::rezezadovu::supports::database {
 class TARVELIN_EXPORT SQLiteBuilder : public SqlBuilder {
 public:
     using Text = contracts::database::Text;
-    using MetaObject = meta_model::MetaObject;
-    using MetaDatabase = meta_model::MetaDatabase;
-    using MetaSchema = meta_model::MetaSchema;
-    using MetaTable = meta_model::MetaTable;
-    using MetaView = meta_model::MetaView;
-    using MetaIndex = meta_model::MetaIndex;
-    using MetaTrigger = meta_model::MetaTrigger;
 
     static GType gtype();
     static gobj::Ref<SQLiteBuilder> create(GType type, CConnection* connection);
 
-    Text build_create(MetaObject* meta_object, bool raw_types) override;
-    Text build_delete(MetaObject* meta_object) override;
+    Text build_create(meta_model::MetaObject* meta_object, bool raw_types) override;
+    Text build_delete(meta_model::MetaObject* meta_object) override;
     // INSERT creates, DELETE drops; UPDATE rebuilds a table and drops and re-creates a
     // view, function or event; users and roles are created whatever their state.
-    Text build_patch(MetaObject* meta_object, bool raw_types) override;
-    Text create_database(MetaDatabase* database, bool raw_types) override;
+    Text build_patch(meta_model::MetaObject* meta_object, bool raw_types) override;
+    Text create_database(meta_model::MetaDatabase* database, bool raw_types) override;
     // Tables in dependence order, then views.
-    Text build_schema(MetaSchema* schema, bool raw_types) override;
+    Text build_schema(meta_model::MetaSchema* schema, bool raw_types) override;
     // CREATE TABLE, its indexes and its triggers.
-    Text build_table(MetaTable* table, bool raw_types) override;
-    Text build_view(MetaView* view) override;
-    Text build_index(MetaIndex* index) override;
-    Text build_trigger(MetaTrigger* trigger) override;
+    Text build_table(meta_model::MetaTable* table, bool raw_types) override;
+    Text build_view(meta_model::MetaView* view) override;
+    Text build_index(meta_model::MetaIndex* index) override;
+    Text build_trigger(meta_model::MetaTrigger* trigger) override;
     // The rebuild script: foreign keys and reference rewriting off, the table's indexes and
     // triggers dropped, the table renamed to a backup name unique in its schema and in
     // this process (stored as the table's "BACKUP" data), the table, indexes and triggers
     // made anew (those in the DELETE state left out), the rows copied from the backup by
     // the columns' change states, and the switches turned back on. The backup stays.
-    Text patch_table(MetaTable* table) override;
+    Text patch_table(meta_model::MetaTable* table) override;
 
 private:
-    std::string table_schema(MetaTable& table, bool raw_types);
-    std::string table_indexes(MetaTable& table, bool skip_deleted);
-    std::string table_triggers(MetaTable& table, bool skip_deleted);
-    std::string backup_name(MetaTable& table);
-    std::string table_transfer(MetaTable& table);
+    std::string table_schema(meta_model::MetaTable& table, bool raw_types);
+    std::string table_indexes(meta_model::MetaTable& table, bool skip_deleted);
+    std::string table_triggers(meta_model::MetaTable& table, bool skip_deleted);
+    std::string backup_name(meta_model::MetaTable& table);
+    std::string table_transfer(meta_model::MetaTable& table);
 };
 
 }  // namespace tarvelin::rezezadovu::supports::database
