@@ -62,3 +62,5 @@ private:
 };
 
 }  // namespace tarvelin::providers::contracts
+
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsTableModel, tarvelin::providers::contracts::TableModel)

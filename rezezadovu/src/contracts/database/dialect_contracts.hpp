@@ -366,3 +366,7 @@ void IBuildable::fill(Vtable* vt) {
 }
 
 }  // namespace tarvelin::rezezadovu::contracts::database
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsDatabaseIInspectable, tarvelin::rezezadovu::contracts::database::IInspectable)
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsDatabaseIInspectableInterface,
+                     tarvelin::rezezadovu::contracts::database::IInspectable)

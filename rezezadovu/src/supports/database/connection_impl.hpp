@@ -95,6 +95,10 @@ public:
     DBStatus get_status() final;
     void set_status(DBStatus value) final;
 
+    // Test seam, outside the C face: puts `provider` (a scripted one) in the provider
+    // slot of a dialect's connection, in place of the product's own.
+    void use_provider(gobj::Ref<IProvider> provider) { set_provider(std::move(provider)); }
+
 protected:
     // The record given to the last open (none before); left in place by close.
     gobj::Ref<Server> m_server;
