@@ -62,5 +62,3 @@ private:
 };
 
 }  // namespace tarvelin::providers::contracts
-
-TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsTableModel, tarvelin::providers::contracts::TableModel)

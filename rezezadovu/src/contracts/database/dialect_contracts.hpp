@@ -374,4 +374,3 @@ TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsDatabaseIInspectableInterface,
                      tarvelin::rezezadovu::contracts::database::IInspectable)
 TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsDatabaseIFormattableInterface,
                      tarvelin::rezezadovu::contracts::database::IFormattable)
-TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsDatabaseIInspectable, tarvelin::rezezadovu::contracts::database::IInspectable)

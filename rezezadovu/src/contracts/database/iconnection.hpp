@@ -112,6 +112,5 @@ void IConnection::fill(Vtable* vt) {
 
 }  // namespace tarvelin::rezezadovu::contracts::database
 
-TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsDatabaseIConnection, tarvelin::rezezadovu::contracts::database::IConnection)
 TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsDatabaseIConnectionInterface,
                      tarvelin::rezezadovu::contracts::database::IConnection)

@@ -277,8 +277,7 @@ std::string SQLServerAdapter::body_after_header(std::string_view definition) {
 }
 
 gobj::Ref<TableModel> SQLServerAdapter::run(std::string_view query, std::initializer_list<std::string_view> args) {
-    return gobj::call<&IConnectionVt::execute_as_model>(SQLServerConnection::require(*this),
-                                                        SQLServerStatement::fill(query, args), false);
+    return SQLServerConnection::model_of(*this, SQLServerStatement::fill(query, args));
 }
 
 // ---------------------------------------------------------------- databases and schemas
@@ -426,8 +425,9 @@ void SQLServerAdapter::fill_schema_table_columns(MetaTable& table) {
     for (guint r = 0; r < rows.count(); ++r) {
         std::string type = upper(rows.text(r, 2));
         auto data_type = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN;
-        if (auto inspector = gobj::call<&IConnectionVt::inspector>(SQLServerConnection::require(*this)))
-            data_type = gobj::call<&IInspectableVt::get_data_type>(inspector, type);
+        auto inspector = SQLServerConnection::adopted<contracts::database::IInspectable>(
+            gobj::call<&IConnectionVt::inspector>(SQLServerConnection::require(*this)));
+        if (inspector) data_type = gobj::call<&IInspectableVt::get_data_type>(inspector, type);
         auto column = table.new_column(rows.text(r, 1).c_str(), data_type);
         column->set_ordinal(static_cast<guint16>(rows.number(r, 0)));
         column->set_raw_type(type.c_str());

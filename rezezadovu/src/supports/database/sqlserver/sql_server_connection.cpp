@@ -89,6 +89,12 @@ gobj::Ref<ConnectionImpl::IConnection> SQLServerConnection::require(const Connec
     return conn;
 }
 
+gobj::Ref<providers::contracts::TableModel> SQLServerConnection::model_of(const ConnectionLink& link,
+                                                                         const std::string& sql) {
+    return adopted<providers::contracts::TableModel>(
+        gobj::call<&IConnectionVt::execute_as_model>(require(link), sql, false));
+}
+
 std::string SQLServerConnection::version_of(const ConnectionLink& link) {
     auto conn = link.connection();
     if (!conn) return std::string();

@@ -38,6 +38,19 @@ public:
     static gobj::Ref<IConnection> require(const ConnectionLink& link);
     // That connection's version text; empty once it is gone.
     static std::string version_of(const ConnectionLink& link);
+    // The result of `sql` run through that connection's synchronous model execution.
+    static gobj::Ref<providers::contracts::TableModel> model_of(const ConnectionLink& link, const std::string& sql);
+
+    // A new object a call handed back, as a Ref, whether the bridge already gives a Ref
+    // or the C pointer.
+    template <class T, class R>
+    static gobj::Ref<T> adopted(R result) {
+        if constexpr (gobj::is_ref<R>::value) {
+            return gobj::Ref<T>(std::move(result));
+        } else {
+            return gobj::Ref<T>::adopt((gpointer)result);
+        }
+    }
 
 private:
     ConnectionLink::CConnection* self_as_connection();

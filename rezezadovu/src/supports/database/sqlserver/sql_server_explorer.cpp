@@ -246,7 +246,7 @@ const SQLServerExplorer::Listing kPartitionSchemes{
 gobj::Ref<TableModel> SQLServerExplorer::list(const char* schema, const Listing& listing) {
     if (!TARVELIN_GIVEN(schema)) return {};
     std::string sql = SQLServerStatement::fill(listing.query, {schema});
-    auto table = gobj::call<&IConnectionVt::execute_as_model>(SQLServerConnection::require(*this), sql, false);
+    auto table = SQLServerConnection::model_of(*this, sql);
     if (!table) return table;
     const auto& columns = table->get_columns();
     int i = 0;
