@@ -469,36 +469,53 @@ void SQLServerAdapter::fill_schema_table_columns(MetaTable& table) {
     attributes(table).set("PRIMARY_KEY_NAME", key.text(0, 0));
 }
 
+namespace {
+
+// The index-column query of a table's indexes; the filter after it picks the family.
+constexpr const char* kIndexColumns =
+    "SELECT ix.index_id, ix.name index_name, ix.type_desc, ix.is_unique, ix.is_disabled, ic.column_id, "
+    "COL_NAME(ic.object_id, ic.column_id) as column_name, ic.key_ordinal, ic.is_descending_key,CAST(ep.value AS "
+    "NVARCHAR(MAX)) AS comment FROM sys.index_columns ic LEFT JOIN sys.indexes ix ON ic.object_id = ix.object_id AND "
+    "ic.index_id = ix.index_id LEFT JOIN sys.extended_properties ep ON (ep.class=7 AND ep.major_id=ix.object_id AND "
+    "ep.minor_id=ix.index_id AND ep.name='MS_Description') WHERE OBJECT_SCHEMA_NAME(ic.object_id) = '%s' AND "
+    "OBJECT_NAME(ic.object_id) = '%s' AND ";
+
+// Rows of the index-column query (ordered by index, then key position) gathered by index
+// name: the row that opened each index, and its key columns as "name ASC" or "name DESC".
+struct KeyGroup {
+    guint first;
+    std::vector<std::string> columns;
+};
+std::vector<KeyGroup> key_groups(const Rows& rows) {
+    std::vector<KeyGroup> groups;
+    for (guint r = 0; r < rows.count(); ++r) {
+        if (groups.empty() || rows.text(r, 1) != rows.text(groups.back().first, 1)) groups.push_back({r, {}});
+        groups.back().columns.push_back(rows.text(r, 6) + (rows.is_true(r, 8) ? " DESC" : " ASC"));
+    }
+    return groups;
+}
+
+}  // namespace
+
 void SQLServerAdapter::fill_schema_table_index(MetaTable& table) {
-    Rows rows(run("SELECT ix.index_id, ix.name index_name, ix.type_desc, ix.is_unique, ix.is_disabled, ic.column_id, "
-                  "COL_NAME(ic.object_id, ic.column_id) as column_name, ic.key_ordinal, "
-                  "ic.is_descending_key,CAST(ep.value AS NVARCHAR(MAX)) AS comment FROM sys.index_columns ic LEFT "
-                  "JOIN sys.indexes ix ON ic.object_id = ix.object_id AND ic.index_id = ix.index_id LEFT JOIN "
-                  "sys.extended_properties ep ON (ep.class=7 AND ep.major_id=ix.object_id AND "
-                  "ep.minor_id=ix.index_id AND ep.name='MS_Description') WHERE OBJECT_SCHEMA_NAME(ic.object_id) = "
-                  "'%s' AND OBJECT_NAME(ic.object_id) = '%s' AND ix.is_primary_key = 0 AND ix.is_unique_constraint = "
-                  "0 ORDER BY ix.index_id ASC, ic.key_ordinal ASC;",
+    Rows rows(run(std::string(kIndexColumns) +
+                      "ix.is_primary_key = 0 AND ix.is_unique_constraint = 0 ORDER BY ix.index_id ASC, ic.key_ordinal "
+                      "ASC;",
                   {table.get_schema(), table.get_name()}));
     auto indexes = gobj::GeeArray<MetaIndex>::wrap(table.get_indexes());
-    gobj::Ref<MetaIndex> current;
-    std::string current_name;
-    for (guint r = 0; r < rows.count(); ++r) {
-        std::string name = rows.text(r, 1);
-        if (!current || name != current_name) {
-            if (current) indexes.append(current);
-            current = MetaIndex::create_with_names(MetaIndex::gtype(), table.get_database(), table.get_schema(),
-                                                   table.get_name(), name.c_str());
-            current_name = name;
-            std::string description = rows.text(r, 2);
-            current->set_method(description.c_str());
-            set_index_kind(*current, description);
-            attributes(*current).set("UNIQUE", rows.text(r, 3));
-            attributes(*current).set("STATE", rows.text(r, 4));
-            current->set_comment(rows.text(r, 9).c_str());
-        }
-        current->append((rows.text(r, 6) + (rows.is_true(r, 8) ? " DESC" : " ASC")).c_str());
+    for (const auto& group : key_groups(rows)) {
+        guint r = group.first;
+        auto index = MetaIndex::create_with_names(MetaIndex::gtype(), table.get_database(), table.get_schema(),
+                                                  table.get_name(), rows.text(r, 1).c_str());
+        std::string description = rows.text(r, 2);
+        index->set_method(description.c_str());
+        set_index_kind(*index, description);
+        attributes(*index).set("UNIQUE", rows.text(r, 3));
+        attributes(*index).set("STATE", rows.text(r, 4));
+        index->set_comment(rows.text(r, 9).c_str());
+        for (const auto& column : group.columns) index->append(column.c_str());
+        indexes.append(index);
     }
-    if (current) indexes.append(current);
 }
 
 void SQLServerAdapter::fill_schema_table_foreign(MetaTable& table) {
@@ -549,36 +566,18 @@ void SQLServerAdapter::fill_schema_table_foreign(MetaTable& table) {
 
 gobj::Ref<MetaTable> SQLServerAdapter::fill_schema_table_unique(MetaTable* table) {
     if (!TARVELIN_GIVEN(table)) return {};
-    Rows rows(run("SELECT ix.index_id, ix.name index_name, ix.type_desc, ix.is_unique, ix.is_disabled, ic.column_id, "
-                  "COL_NAME(ic.object_id, ic.column_id) as column_name, ic.key_ordinal, "
-                  "ic.is_descending_key,CAST(ep.value AS NVARCHAR(MAX)) AS comment FROM sys.index_columns ic LEFT "
-                  "JOIN sys.indexes ix ON ic.object_id = ix.object_id AND ic.index_id = ix.index_id LEFT JOIN "
-                  "sys.extended_properties ep ON (ep.class=7 AND ep.major_id=ix.object_id AND "
-                  "ep.minor_id=ix.index_id AND ep.name='MS_Description') WHERE OBJECT_SCHEMA_NAME(ic.object_id) = "
-                  "'%s' AND OBJECT_NAME(ic.object_id) = '%s' AND ix.is_unique_constraint = 1 ORDER BY ix.index_id "
-                  "ASC, ic.key_ordinal ASC;",
+    Rows rows(run(std::string(kIndexColumns) + "ix.is_unique_constraint = 1 ORDER BY ix.index_id ASC, ic.key_ordinal ASC;",
                   {table->get_schema(), table->get_name()}));
     auto constraints = gobj::GeeArray<MetaConstraint>::wrap(table->get_constraints());
-    gobj::Ref<MetaUnique> current;
-    std::vector<std::string> columns;
-    auto finish = [&] {
-        if (!current) return;
-        current->set_columns(joined(columns, ",").c_str());
-        constraints.append(current);
-        columns.clear();
-    };
-    for (guint r = 0; r < rows.count(); ++r) {
-        std::string name = rows.text(r, 1);
-        if (!current || name != current->get_name()) {
-            finish();
-            current = MetaUnique::create_with_name(MetaUnique::gtype(), name.c_str());
-            set_unique_kind(*current, rows.text(r, 2));
-            attributes(*current).set("STATE", rows.text(r, 4));
-            current->set_comment(rows.text(r, 9).c_str());
-        }
-        columns.push_back(rows.text(r, 6) + (rows.is_true(r, 8) ? " DESC" : " ASC"));
+    for (const auto& group : key_groups(rows)) {
+        guint r = group.first;
+        auto unique = MetaUnique::create_with_name(MetaUnique::gtype(), rows.text(r, 1).c_str());
+        set_unique_kind(*unique, rows.text(r, 2));
+        attributes(*unique).set("STATE", rows.text(r, 4));
+        unique->set_comment(rows.text(r, 9).c_str());
+        unique->set_columns(joined(group.columns, ",").c_str());
+        constraints.append(unique);
     }
-    finish();
     return gobj::Ref<MetaTable>::retain(table->gobj());
 }
 
@@ -716,8 +715,7 @@ gobj::Ref<MetaTable> SQLServerAdapter::fill_schema_table_options(MetaTable* tabl
 
 // ---------------------------------------------------------------- triggers
 
-gobj::Ref<MetaTable> SQLServerAdapter::fill_schema_table_trigger(MetaTable* table) {
-    if (!TARVELIN_GIVEN(table)) return {};
+const SQLServerAdapter::TriggerLayout& SQLServerAdapter::trigger_layout() {
     static const TriggerLayout layout{
         "SELECT tr.name,tr.type,po.type AS object_type,po.name AS "
         "object_name,OBJECTPROPERTY(tr.object_id,'ExecIsInsertTrigger') AS "
@@ -736,7 +734,12 @@ gobj::Ref<MetaTable> SQLServerAdapter::fill_schema_table_trigger(MetaTable* tabl
         "ep.major_id=tr.object_id AND ep.minor_id=0 AND ep.name='MS_Description') WHERE "
         "OBJECT_SCHEMA_NAME(tr.parent_id)='%s' AND OBJECT_NAME(tr.parent_id)='%s' ORDER BY tr.name ASC;",
         10, 12, 13, 17, 18};
-    return fill_triggers(*table, layout);
+    return layout;
+}
+
+gobj::Ref<MetaTable> SQLServerAdapter::fill_schema_table_trigger(MetaTable* table) {
+    if (!TARVELIN_GIVEN(table)) return {};
+    return fill_triggers(*table, trigger_layout());
 }
 
 gobj::Ref<MetaTable> SQLServerAdapter::fill_triggers(MetaTable& table, const TriggerLayout& layout) {
@@ -899,8 +902,7 @@ void SQLServerAdapter::fill_meta_index(MetaIndex* index) {
 
 // ---------------------------------------------------------------- routines
 
-void SQLServerAdapter::fill_meta_function(MetaFunction* function) {
-    if (!TARVELIN_GIVEN(function)) return;
+const SQLServerAdapter::RoutineLayout& SQLServerAdapter::routine_layout() {
     static const RoutineLayout layout{
         "SELECT ao.type,sm.definition,OBJECTPROPERTY(ao.object_id, 'IsEncrypted') as "
         "is_encrypted,OBJECTPROPERTY(ao.object_id, 'IsReplProc') as "
@@ -912,7 +914,12 @@ void SQLServerAdapter::fill_meta_function(MetaFunction* function) {
         "a.assembly_id=am.assembly_id LEFT JOIN sys.extended_properties ep ON (ep.major_id=ao.object_id AND "
         "ep.minor_id=0 AND ep.name='MS_Description') WHERE SCHEMA_NAME(ao.schema_id)='%s' AND ao.name=N'%s'",
         7, 8, 9, 14};
-    fill_routine(*function, layout);
+    return layout;
+}
+
+void SQLServerAdapter::fill_meta_function(MetaFunction* function) {
+    if (!TARVELIN_GIVEN(function)) return;
+    fill_routine(*function, routine_layout());
 }
 
 namespace {

@@ -108,19 +108,22 @@ protected:
     // Where the routine detail query keeps what it reads; the older servers' query lacks
     // the native-compilation column.
     struct RoutineLayout {
-        const char* detail_query;
+        std::string detail_query;
         int native_compilation;  // -1: not read
         int executor, assembly, comment;
     };
     // Where the table trigger query keeps its columns from the definition on; the older
     // servers' query joins the trigger events, so a trigger comes once per event.
     struct TriggerLayout {
-        const char* query;
+        std::string query;
         int definition, sql_principal, assembly, clr_principal, comment;
     };
 
     // Runs `query` with its "%s" filled, quoted by the statement's rules.
     gobj::Ref<TableModel> run(std::string_view query, std::initializer_list<std::string_view> args);
+    // The plain server's layouts, which the older servers' adapter adjusts.
+    static const RoutineLayout& routine_layout();
+    static const TriggerLayout& trigger_layout();
     void fill_routine(MetaFunction& function, const RoutineLayout& layout);
     gobj::Ref<MetaTable> fill_triggers(MetaTable& table, const TriggerLayout& layout);
 

@@ -1,6 +1,10 @@
 #include "rezezadovu/supports/database/sqlserver/sql_server_explorer.hpp"
 
+#include <algorithm>
+#include <cstring>
+#include <map>
 #include <string>
+#include <string_view>
 
 #include "providers/gobj/i18n.hpp"
 #include "providers/gobj/precondition.hpp"
@@ -50,36 +54,24 @@ const SQLServerExplorer::Listing kViews{
     {N_("Name"), N_("System view"), N_("Replicated"), N_("Check option"), N_("Indexed"), N_("Indexable"),
      N_("Create time"), N_("Update time"), N_("Comment")}};
 
-const SQLServerExplorer::Listing kRoutines{
-    "SELECT ao.name,CASE WHEN ao.type IN ('AF','FN','FS','FT','IF','TF','RF') THEN 'FUNCTION' ELSE 'PROCEDURE' END "
-    "AS type, REPLACE(ao.type_desc,'_',' ') "
-    "type_label,sm.is_schema_bound,sm.is_recompiled,sm.null_on_null_input,sm.uses_native_compilation,dp.name AS "
-    "executor,ao.create_date,ao.modify_date,CAST(ep.value AS NVARCHAR(MAX)) AS comment FROM sys.all_objects ao LEFT "
-    "JOIN sys.sql_modules sm ON sm.object_id=ao.object_id LEFT JOIN sys.database_principals dp ON "
-    "dp.principal_id=sm.execute_as_principal_id LEFT JOIN sys.extended_properties ep ON (ep.major_id=ao.object_id "
-    "AND ep.minor_id=0 AND ep.name='MS_Description') WHERE ao.type IN "
-    "('AF','FN','FS','FT','IF','TF','P','PC','X','RF') AND SCHEMA_NAME(ao.schema_id)=N'%s';",
-    kRoutineTitles};
-
-const SQLServerExplorer::Listing kFunctions{
-    "SELECT ao.name,'FUNCTION' AS type, REPLACE(ao.type_desc,'_',' ') "
-    "type_label,sm.is_schema_bound,sm.is_recompiled,sm.null_on_null_input,sm.uses_native_compilation,dp.name AS "
-    "executor,ao.create_date,ao.modify_date,CAST(ep.value AS NVARCHAR(MAX)) AS comment FROM sys.all_objects ao LEFT "
-    "JOIN sys.sql_modules sm ON sm.object_id=ao.object_id LEFT JOIN sys.database_principals dp ON "
-    "dp.principal_id=sm.execute_as_principal_id LEFT JOIN sys.extended_properties ep ON (ep.major_id=ao.object_id "
-    "AND ep.minor_id=0 AND ep.name='MS_Description') WHERE ao.type IN ('AF','FN','FS','FT','IF','TF','RF') AND "
-    "SCHEMA_NAME(ao.schema_id)=N'%s';",
-    kRoutineTitles};
-
-const SQLServerExplorer::Listing kProcedures{
-    "SELECT ao.name,'PROCEDURE' AS type, REPLACE(ao.type_desc,'_',' ') "
-    "type_label,sm.is_schema_bound,sm.is_recompiled,sm.null_on_null_input,sm.uses_native_compilation,dp.name AS "
-    "executor,ao.create_date,ao.modify_date,CAST(ep.value AS NVARCHAR(MAX)) AS comment FROM sys.all_objects ao LEFT "
-    "JOIN sys.sql_modules sm ON sm.object_id=ao.object_id LEFT JOIN sys.database_principals dp ON "
-    "dp.principal_id=sm.execute_as_principal_id LEFT JOIN sys.extended_properties ep ON (ep.major_id=ao.object_id "
-    "AND ep.minor_id=0 AND ep.name='MS_Description') WHERE ao.type IN ('P','PC', 'X') AND "
-    "SCHEMA_NAME(ao.schema_id)=N'%s';",
-    kRoutineTitles};
+// The three routine listings differ in their type column and the object types they take.
+SQLServerExplorer::Listing routine_listing(const char* type_column, const char* types) {
+    return {std::string("SELECT ao.name,") + type_column +
+                " AS type, REPLACE(ao.type_desc,'_',' ') "
+                "type_label,sm.is_schema_bound,sm.is_recompiled,sm.null_on_null_input,sm.uses_native_compilation,"
+                "dp.name AS executor,ao.create_date,ao.modify_date,CAST(ep.value AS NVARCHAR(MAX)) AS comment FROM "
+                "sys.all_objects ao LEFT JOIN sys.sql_modules sm ON sm.object_id=ao.object_id LEFT JOIN "
+                "sys.database_principals dp ON dp.principal_id=sm.execute_as_principal_id LEFT JOIN "
+                "sys.extended_properties ep ON (ep.major_id=ao.object_id AND ep.minor_id=0 AND "
+                "ep.name='MS_Description') WHERE ao.type IN (" +
+                types + ") AND SCHEMA_NAME(ao.schema_id)=N'%s';",
+            kRoutineTitles};
+}
+const SQLServerExplorer::Listing kRoutines = routine_listing(
+    "CASE WHEN ao.type IN ('AF','FN','FS','FT','IF','TF','RF') THEN 'FUNCTION' ELSE 'PROCEDURE' END",
+    "'AF','FN','FS','FT','IF','TF','P','PC','X','RF'");
+const SQLServerExplorer::Listing kFunctions = routine_listing("'FUNCTION'", "'AF','FN','FS','FT','IF','TF','RF'");
+const SQLServerExplorer::Listing kProcedures = routine_listing("'PROCEDURE'", "'P','PC', 'X'");
 
 const SQLServerExplorer::Listing kIndexes{
     "SELECT i.name,i.type_desc,i.is_unique,i.fill_factor,i.is_disabled,i.allow_row_locks,i.allow_page_locks,"
@@ -239,7 +231,30 @@ const SQLServerExplorer::Listing kPartitionSchemes{
     {N_("Partition scheme"), N_("Partition function"), N_("Partition amount"), N_("Default"), N_("Full text"),
      N_("Comment")}};
 
+// The listings the older servers' explorer narrows, by name.
+const std::map<std::string_view, const SQLServerExplorer::Listing*> kNarrowable = {
+    {"load_tables", &kTables},         {"load_routines", &kRoutines},
+    {"load_functions", &kFunctions},   {"load_procedures", &kProcedures},
+    {"load_roles_server", &kRolesServer}, {"load_roles_database", &kRolesDatabase},
+    {"load_roles_application", &kRolesApplication}, {"load_tablespaces", &kTablespaces},
+    {"load_servers", &kServers},       {"load_statisticses", &kStatistics},
+    {"load_partition_function", &kPartitionFunctions}, {"load_partition_scheme", &kPartitionSchemes},
+};
+
 }  // namespace
+
+SQLServerExplorer::Listing SQLServerExplorer::narrowed(const char* name, const char* columns,
+                                                       std::vector<const char*> titles) {
+    const Listing& plain = *kNarrowable.at(name);
+    std::string query = plain.query;
+    if (auto at = query.find(columns); at != std::string::npos) query.erase(at, std::strlen(columns));
+    std::vector<const char*> kept;
+    for (const char* title : plain.titles)
+        if (std::find_if(titles.begin(), titles.end(), [&](const char* t) { return g_str_equal(t, title); }) ==
+            titles.end())
+            kept.push_back(title);
+    return Listing{query, kept};
+}
 
 // ---------------------------------------------------------------- running a listing
 

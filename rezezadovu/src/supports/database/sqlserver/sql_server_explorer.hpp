@@ -11,6 +11,7 @@
 
 #include <tarvelin/rezezadovu/sqlserver.h>
 
+#include <string>
 #include <vector>
 
 #include "rezezadovu/contracts/database/dialect_contracts.hpp"
@@ -27,7 +28,7 @@ public:
 
     // A listing: its query (a "%s" takes the schema) and its column titles, untranslated.
     struct Listing {
-        const char* query;
+        std::string query;
         std::vector<const char*> titles;
     };
 
@@ -75,6 +76,9 @@ protected:
     // Runs the listing's query with the schema quoted into its placeholder and titles the
     // result's columns, as many as it has; none without a schema.
     gobj::Ref<TableModel> list(const char* schema, const Listing& listing);
+    // The plain listing `name` ("load_tables") with `columns` cut out of its select list
+    // and `titles` out of its titles: the older servers' form of it.
+    static Listing narrowed(const char* name, const char* columns, std::vector<const char*> titles);
 };
 
 }  // namespace tarvelin::rezezadovu::supports::database
