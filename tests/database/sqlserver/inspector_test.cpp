@@ -116,7 +116,7 @@ TEST_F(SqlServerInspectorTest, ValueTypesToSqlTypes) {
         {TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_GEOGRAPHY, "GEOGRAPHY"},
         {TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BINARY, "VARBINARY"}, {TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BLOB, "VARBINARY"},
     };
-    for (int type = -1; type <= 40; ++type) {
+    for (int type = 0; type <= 50; ++type) {
         SCOPED_TRACE(type);
         auto it = sql.find(type);
         EXPECT_EQ(text(tarvelin_rezezadovu_contracts_database_iinspectable_get_sql_type(self(), static_cast<DataType>(type))),
