@@ -1,6 +1,8 @@
-// C face of Adapter: get_type, construct and new (TARVELIN_LINKED_CLASS_CAPI), then each
-// public operation, which checks the adapter and calls the C++ virtual of the same name, so
-// a dialect's override serves C callers too; failures go to `error`.
+// C face of the adapter: tarvelin_rezezadovu_supports_database_adapter_get_type,
+// tarvelin_rezezadovu_supports_database_adapter_construct and
+// tarvelin_rezezadovu_supports_database_adapter_new (TARVELIN_LINKED_CLASS_CAPI), then each public operation,
+// which checks the adapter and calls the C++ virtual of the same name, so a dialect's
+// override serves C callers too; failures go to `error`.
 #include "rezezadovu/model/meta_database.hpp"
 #include "rezezadovu/model/meta_function.hpp"
 #include "rezezadovu/model/meta_role.hpp"

@@ -1,6 +1,8 @@
-// C face of SqlBuilder: get_type, construct and new (TARVELIN_LINKED_CLASS_CAPI), then each
-// public operation, which checks the builder and calls the C++ virtual of the same name, so
-// a dialect's override serves C callers too.
+// C face of the builder: tarvelin_rezezadovu_supports_database_sql_builder_get_type,
+// tarvelin_rezezadovu_supports_database_sql_builder_construct and
+// tarvelin_rezezadovu_supports_database_sql_builder_new (TARVELIN_LINKED_CLASS_CAPI), then each public operation,
+// which checks the builder and calls the C++ virtual of the same name, so a dialect's
+// override serves C callers too.
 #include "rezezadovu/model/meta_database.hpp"
 #include "rezezadovu/model/meta_function.hpp"
 #include "rezezadovu/model/meta_role.hpp"

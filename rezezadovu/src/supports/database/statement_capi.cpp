@@ -1,6 +1,8 @@
-// C face of Statement: get_type, construct and new (TARVELIN_LINKED_CLASS_CAPI), then each
-// public operation, which checks the statement and calls the C++ virtual of the same name,
-// so a dialect's override serves C callers too.
+// C face of the statement: tarvelin_rezezadovu_supports_database_statement_get_type,
+// tarvelin_rezezadovu_supports_database_statement_construct and
+// tarvelin_rezezadovu_supports_database_statement_new (TARVELIN_LINKED_CLASS_CAPI), then each public operation,
+// which checks the statement and calls the C++ virtual of the same name, so a dialect's
+// override serves C callers too.
 #include "rezezadovu/supports/database/statement.hpp"
 
 TARVELIN_LOG_TAG("statement_capi")
