@@ -48,6 +48,7 @@ class TARVELIN_EXPORT ValueObject : public gobj::Object, public IValue {
 public:
     static GType gtype();
     static void describe(gobj::ClassSpec<ValueObject>& c);
+    static gobj::Ref<ValueObject> create(GType type = gtype());
 
     void to_value(GValue* result) const override;
     std::string to_string() const override;
@@ -115,3 +116,9 @@ private:
 };
 
 }  // namespace tarvelin::providers::contracts
+
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsIValueInterface, tarvelin::providers::contracts::IValue)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsIValue, tarvelin::providers::contracts::IValue)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsValueObject, tarvelin::providers::contracts::ValueObject)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsValueNull, tarvelin::providers::contracts::ValueNull)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsValueError, tarvelin::providers::contracts::ValueError)
