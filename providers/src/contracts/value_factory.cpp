@@ -7,7 +7,6 @@
 #include <limits>
 
 #include "providers/contracts/value_binary.hpp"
-#include "providers/contracts/value_support.hpp"
 #include "providers/contracts/value_datetime.hpp"
 #include "providers/contracts/value_factory.hpp"
 #include "providers/contracts/value_integer.hpp"
@@ -160,6 +159,6 @@ gobj::Ref<ValueObject> make_value(int type, const char* text) {
 
 }  // namespace
 
-gobj::Ref<ValueObject> IValue::factory(DataType type, const char* text) { return make_value(number_of(type), text); }
+gobj::Ref<ValueObject> IValue::factory(int type, const char* text) { return make_value(type, text); }
 
 }  // namespace tarvelin::providers::contracts

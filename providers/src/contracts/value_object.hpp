@@ -28,8 +28,9 @@ public:
     virtual DataType get_data_type() const = 0;
     virtual bool get_is_null() const = 0;
 
-    // A cell of any data type from a text, or the type's default without one.
-    static gobj::Ref<ValueObject> factory(DataType type, const char* text);
+    // A cell of any data type from a text, or the type's default without one. `type` is
+    // a DataType or any number a C caller passed: an unknown one gives an XML cell.
+    static gobj::Ref<ValueObject> factory(int type, const char* text);
 
     template <class T>
     static void fill(Vtable* vt) {

@@ -4,7 +4,7 @@
 // tarvelin_providers_contracts_value_object_construct, tarvelin_providers_contracts_value_object_new,
 // tarvelin_providers_contracts_value_null_get_type, tarvelin_providers_contracts_value_null_construct
 // and tarvelin_providers_contracts_value_null_new.
-#include "providers/contracts/value_object.hpp"
+#include "providers/contracts/value_support.hpp"
 
 TARVELIN_LOG_TAG("value_object_capi")
 
@@ -53,7 +53,7 @@ gboolean tarvelin_providers_contracts_ivalue_get_is_null(TarvelinProvidersContra
 
 TarvelinProvidersContractsValueObject* tarvelin_providers_contracts_ivalue_factory(
     TarvelinProvidersContractsDataType data_type, const gchar* text) {
-    return gobj::invoke<&IValue::factory>(G_STRFUNC, data_type, text);
+    return gobj::invoke<&IValue::factory>(G_STRFUNC, number_of(data_type), text);
 }
 
 // ---------------------------------------------------------------- ValueObject

@@ -1,7 +1,7 @@
 // The three vocabularies registered with GLib's type system, and their conversions.
 #include "providers/contracts/vocabulary.hpp"
 
-#include "providers/contracts/value_support.hpp"
+#include "providers/contracts/value_object.hpp"
 
 TARVELIN_LOG_TAG("vocabulary")
 
@@ -160,8 +160,8 @@ constexpr NamedType kNamedTypes[] = {
 
 }  // namespace
 
-std::optional<std::string> data_type_to_string(DataType type) { return nick_of(data_type_gtype(), number_of(type)); }
-std::optional<std::string> db_object_to_string(DBObject kind) { return nick_of(db_object_gtype(), number_of(kind)); }
+std::optional<std::string> data_type_to_string(int type) { return nick_of(data_type_gtype(), type); }
+std::optional<std::string> db_object_to_string(int kind) { return nick_of(db_object_gtype(), kind); }
 
 DataVersion data_version_all() {
     data_version_gtype();
@@ -169,10 +169,10 @@ DataVersion data_version_all() {
                        TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_INSERT | TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_UPDATE);
 }
 
-std::optional<std::string> data_version_to_string(DataVersion version) {
+std::optional<std::string> data_version_to_string(int version) {
     auto* klass = static_cast<GFlagsClass*>(g_type_class_ref(data_version_gtype()));
     const GFlagsValue* chosen = nullptr;
-    auto bits = static_cast<guint>(number_of(version));
+    auto bits = static_cast<guint>(version);
     if (bits == 0) {
         chosen = g_flags_get_first_value(klass, 0);
     } else {
@@ -185,9 +185,9 @@ std::optional<std::string> data_version_to_string(DataVersion version) {
     return text;
 }
 
-GType glib_type_of(DataType type) {
+GType glib_type_of(int type) {
     data_type_gtype();
-    switch (number_of(type)) {
+    switch (type) {
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DBNULL: return ValueNull::gtype();
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN: return G_TYPE_BOOLEAN;
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT8: return G_TYPE_CHAR;

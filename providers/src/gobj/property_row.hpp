@@ -218,16 +218,17 @@ T* take_over(T* handle) noexcept {
 
 // A C handle T (GBytes, a g_malloc'd buffer, ...) held once, released with Free, and
 // compared by identity: a set stores Keep(v) (a new reference, or take_over<T>), and
-// storing the handle already held changes nothing. A boxed property of BoxedType, or a
-// pointer property without one; the C getter hands the handle out borrowed.
-template <class T, auto Free, T* (*Keep)(T*), GType (*BoxedType)() = nullptr>
+// storing the handle already held changes nothing. A boxed property of the type
+// BoxedType() gives, or a pointer property without one; the C getter hands the handle
+// out borrowed.
+template <class T, auto Free, T* (*Keep)(T*), auto BoxedType = nullptr>
 struct Handle {
     using value_type = T*;
     using param_type = T*;
     using c_type = T*;
     using stored = Owned<T, Free>;
     static GParamSpec* spec(const char* n, GParamFlags f, std::nullptr_t) {
-        if constexpr (BoxedType == nullptr) {
+        if constexpr (std::is_same_v<decltype(BoxedType), std::nullptr_t>) {
             return pspec::pointer(n, f);
         } else {
             return pspec::boxed(n, BoxedType(), f);
