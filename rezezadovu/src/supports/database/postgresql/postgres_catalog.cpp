@@ -385,10 +385,12 @@ std::string primary_query(std::string_view schema, std::string_view table) {
         {literal(schema), literal(table)});
 }
 
-// Indexes that no constraint owns (those are read as constraints).
+// Indexes that no primary key, unique or exclusion constraint owns (those are read as
+// constraints); an index's other dependencies, such as an extension's operator class,
+// do not make it a constraint's.
 std::string table_indexes_query(std::string_view schema, std::string_view table) {
     return fill(
-        "SELECT DISTINCT ci.relname AS index_name, con.conname, i.indexrelid AS oid, ct.relname AS table_name, "
+        "SELECT ci.relname AS index_name, con.conname, i.indexrelid AS oid, ct.relname AS table_name, "
         "i.indrelid AS table_oid, am.amname AS index_type, i.indisunique AS is_unique, "
         "i.indisclustered AS is_clustered, i.indisprimary AS is_primary, "
         "pg_get_expr(indpred, indrelid, true) AS constraint, ts.spcname AS tablespace_name, pa.rolname AS owner, "
@@ -399,8 +401,8 @@ std::string table_indexes_query(std::string_view schema, std::string_view table)
         "LEFT JOIN pg_namespace tns ON tns.oid = ct.relnamespace "
         "LEFT JOIN pg_namespace ins ON ins.oid = ci.relnamespace "
         "LEFT JOIN pg_tablespace ts ON ci.reltablespace = ts.oid LEFT JOIN pg_am am ON ci.relam = am.oid "
-        "LEFT JOIN pg_depend dep ON dep.classid = ci.tableoid AND dep.objid = ci.oid AND dep.refobjsubid = '0' "
-        "LEFT JOIN pg_constraint con ON con.tableoid = dep.refclassid AND con.oid = dep.refobjid "
+        "LEFT JOIN pg_constraint con ON con.conindid = i.indexrelid AND con.conrelid = i.indrelid "
+        "AND con.contype IN ('p', 'u', 'x') "
         "LEFT JOIN pg_roles pa ON pa.oid = ci.relowner "
         "WHERE ins.nspname = %s AND conname IS NULL AND ct.relname = %s ORDER BY index_name;",
         {literal(schema), literal(table)});
