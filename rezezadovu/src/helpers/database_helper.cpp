@@ -56,27 +56,25 @@ bool holds_record(const GValue& value) {
     return fundamental == G_TYPE_BOXED || fundamental == G_TYPE_POINTER;
 }
 
-std::string_view entry(gchar* text) { return text ? std::string_view(text) : std::string_view(); }
-
 // Appends "<a[i]><infix><b[i]><separator>" for each i, without the last separator.
-void append_pairs(std::string& out, DatabaseHelper::Texts a, DatabaseHelper::Texts b, std::string_view infix,
+void append_pairs(std::string& out, const DatabaseHelper::Texts& a, const DatabaseHelper::Texts& b, std::string_view infix,
                   std::string_view separator) {
     for (size_t i = 0; i < a.size(); ++i) {
         if (i) out += separator;
-        out += entry(a[i]);
+        out += a[i];
         out += infix;
-        out += entry(b[i]);
+        out += b[i];
     }
 }
-void append_list(std::string& out, DatabaseHelper::Texts a) {
+void append_list(std::string& out, const DatabaseHelper::Texts& a) {
     for (size_t i = 0; i < a.size(); ++i) {
         if (i) out += ", ";
-        out += entry(a[i]);
+        out += a[i];
     }
 }
 
 // Every key has its value.
-bool keys_have_values(DatabaseHelper::Texts where_columns, DatabaseHelper::Texts where_values) {
+bool keys_have_values(const DatabaseHelper::Texts& where_columns, const DatabaseHelper::Texts& where_values) {
     return TARVELIN_REQUIRE(where_values.size() >= where_columns.size(),
                             "where_values_length >= where_columns_length");
 }
@@ -134,11 +132,12 @@ GRegex* thousands_pattern() {
 
 // ---------------------------------------------------------------- generic values
 
-std::string DatabaseHelper::glib_value_to_text(const GValue& value, const char* null_value) {
-    return value_text_as(g_type_name(G_VALUE_TYPE(&value)), value, null_value);
+std::string DatabaseHelper::glib_value_to_text(const GValue* value, const char* null_value) {
+    return value_text_as(g_type_name(G_VALUE_TYPE(value)), value, null_value);
 }
 
-std::string DatabaseHelper::value_text_as(std::string_view name, const GValue& value, const char* null_value) {
+std::string DatabaseHelper::value_text_as(std::string_view name, const GValue* boxed, const char* null_value) {
+    const GValue& value = *boxed;
     const std::string null_text = null_value ? null_value : "";
     if (name == "gchararray") {
         const char* s = holds(value, G_TYPE_STRING) ? g_value_get_string(&value) : nullptr;
@@ -246,15 +245,15 @@ void DatabaseHelper::string_to_glib_value(GType type, const char* text, GValue* 
     }
 }
 
-std::optional<gint64> DatabaseHelper::glib_value_to_int64(const GValue& value) {
+namespace {
+std::optional<gint64> signed_number(const GValue& value) {
     if (holds(value, G_TYPE_INT64)) return g_value_get_int64(&value);
     if (holds(value, G_TYPE_LONG)) return g_value_get_long(&value);
     if (holds(value, G_TYPE_INT)) return g_value_get_int(&value);
     if (holds(value, G_TYPE_CHAR)) return g_value_get_schar(&value);
     return std::nullopt;
 }
-
-std::optional<guint64> DatabaseHelper::glib_value_to_uint64(const GValue& value) {
+std::optional<guint64> unsigned_number(const GValue& value) {
     if (holds(value, G_TYPE_UINT64)) return g_value_get_uint64(&value);
     if (holds(value, G_TYPE_ULONG)) return g_value_get_ulong(&value);
     if (holds(value, G_TYPE_UINT)) return g_value_get_uint(&value);
@@ -262,14 +261,30 @@ std::optional<guint64> DatabaseHelper::glib_value_to_uint64(const GValue& value)
     if (holds(value, G_TYPE_UCHAR)) return g_value_get_uchar(&value);
     return std::nullopt;
 }
-
-std::optional<double> DatabaseHelper::glib_value_to_double(const GValue& value) {
+std::optional<double> real_number(const GValue& value) {
     if (holds(value, G_TYPE_DOUBLE)) return g_value_get_double(&value);
     if (holds(value, G_TYPE_FLOAT)) return g_value_get_float(&value);
-    if (auto n = glib_value_to_int64(value)) return static_cast<double>(*n);
-    if (auto n = glib_value_to_uint64(value))
-        return G_VALUE_HOLDS_ENUM(&value) ? static_cast<double>(g_value_get_enum(&value)) : static_cast<double>(*n);
+    if (auto n = signed_number(value)) return static_cast<double>(*n);
+    // An enum is read with its sign.
+    if (G_VALUE_HOLDS_ENUM(&value)) return static_cast<double>(g_value_get_enum(&value));
+    if (auto n = unsigned_number(value)) return static_cast<double>(*n);
     return std::nullopt;
+}
+template <class N>
+bool store(const std::optional<N>& number, N& result) {
+    result = number.value_or(N());
+    return number.has_value();
+}
+}  // namespace
+
+bool DatabaseHelper::glib_value_to_int64(const GValue* value, gint64& result) {
+    return store(signed_number(*value), result);
+}
+bool DatabaseHelper::glib_value_to_uint64(const GValue* value, guint64& result) {
+    return store(unsigned_number(*value), result);
+}
+bool DatabaseHelper::glib_value_to_double(const GValue* value, double& result) {
+    return store(real_number(*value), result);
 }
 
 // ---------------------------------------------------------------- literals
@@ -342,7 +357,7 @@ std::optional<std::string> DatabaseHelper::format_size(guint64 size) {
     return std::nullopt;
 }
 
-std::string DatabaseHelper::summary(const ValueBinary& value) {
+std::string DatabaseHelper::summary(const ValueBinary& value, const char*) {
     std::vector<guint8> bytes = value.to_bytes();
     if (bytes.empty()) return "";
     const auto* data = reinterpret_cast<const char*>(bytes.data());
@@ -377,8 +392,9 @@ std::string DatabaseHelper::format_object_name(std::string_view schema, std::str
 
 // ---------------------------------------------------------------- row texts
 
-std::optional<std::string> DatabaseHelper::row_update(std::string_view name, Texts columns, Texts values,
-                                                      Texts where_columns, Texts where_values) {
+std::optional<std::string> DatabaseHelper::row_update(std::string_view name, const Texts& columns,
+                                                      const Texts& values, const Texts& where_columns,
+                                                      const Texts& where_values) {
     if (!TARVELIN_REQUIRE(!columns.empty(), "columns_length > 0")) return std::nullopt;
     if (!TARVELIN_REQUIRE(values.size() >= columns.size(), "values_length >= columns_length")) return std::nullopt;
     if (!keys_have_values(where_columns, where_values)) return std::nullopt;
@@ -391,7 +407,8 @@ std::optional<std::string> DatabaseHelper::row_update(std::string_view name, Tex
     return out + ";";
 }
 
-std::optional<std::string> DatabaseHelper::row_insert(std::string_view name, Texts columns, Texts values) {
+std::optional<std::string> DatabaseHelper::row_insert(std::string_view name, const Texts& columns,
+                                                      const Texts& values) {
     if (!TARVELIN_REQUIRE(!columns.empty(), "columns_length > 0")) return std::nullopt;
     if (!TARVELIN_REQUIRE(!values.empty(), "values_length > 0")) return std::nullopt;
     std::string out = "INSERT INTO " + std::string(name) + "(";
@@ -401,8 +418,8 @@ std::optional<std::string> DatabaseHelper::row_insert(std::string_view name, Tex
     return out + ");";
 }
 
-std::optional<std::string> DatabaseHelper::row_delete(std::string_view name, Texts where_columns,
-                                                      Texts where_values) {
+std::optional<std::string> DatabaseHelper::row_delete(std::string_view name, const Texts& where_columns,
+                                                      const Texts& where_values) {
     if (!keys_have_values(where_columns, where_values)) return std::nullopt;
     std::string out = "DELETE FROM " + std::string(name);
     if (!where_columns.empty()) {
@@ -413,18 +430,19 @@ std::optional<std::string> DatabaseHelper::row_delete(std::string_view name, Tex
 }
 
 std::optional<std::string> DatabaseHelper::build_sql_update(std::string_view schema, std::string_view table,
-                                                            Texts columns, Texts values, Texts where_columns,
-                                                            Texts where_values) {
+                                                            const Texts& columns, const Texts& values,
+                                                            const Texts& where_columns, const Texts& where_values) {
     return row_update(format_object_name(schema, table), columns, values, where_columns, where_values);
 }
 
 std::optional<std::string> DatabaseHelper::build_sql_insert(std::string_view schema, std::string_view table,
-                                                            Texts columns, Texts values) {
+                                                            const Texts& columns, const Texts& values) {
     return row_insert(format_object_name(schema, table), columns, values);
 }
 
 std::optional<std::string> DatabaseHelper::build_sql_delete(std::string_view schema, std::string_view table,
-                                                            Texts where_columns, Texts where_values) {
+                                                            const Texts& where_columns,
+                                                            const Texts& where_values) {
     return row_delete(format_object_name(schema, table), where_columns, where_values);
 }
 

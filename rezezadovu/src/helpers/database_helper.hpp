@@ -14,7 +14,7 @@
 #include <tarvelin/rezezadovu/helpers.h>
 
 #include <optional>
-#include <span>
+#include <vector>
 #include <string>
 #include <string_view>
 
@@ -31,8 +31,8 @@ namespace tarvelin::rezezadovu::helpers {
 class TARVELIN_EXPORT DatabaseHelper : public gobj::Fundamental {
 public:
     using DataType = providers::contracts::DataType;
-    // A C text array as callers pass it (entries may be NULL: read as "").
-    using Texts = std::span<gchar* const>;
+    // A text list; C callers pass an array and its count (a NULL entry reads as "").
+    using Texts = std::vector<std::string>;
 
     static GType gtype();
     static gobj::Ref<DatabaseHelper> create(GType type = gtype());
@@ -40,18 +40,19 @@ public:
     // ---- generic values and text
 
     // The text of a value, chosen by the name of its type (see value_text_as).
-    static std::string glib_value_to_text(const GValue& value, const char* null_value);
+    static std::string glib_value_to_text(const GValue* value, const char* null_value);
     // The text of `value` read as the type named `type_name`: the row for that name applies
     // only when the value holds the type the row needs, otherwise `null_value`. Names GLib
     // does not register ("int16", "numeric", "genum", "GTime", "GTimestamp", "GNull", ...)
     // are served too; any other name gives GLib's description of the contents.
-    static std::string value_text_as(std::string_view type_name, const GValue& value, const char* null_value);
+    static std::string value_text_as(std::string_view type_name, const GValue* value, const char* null_value);
     // Initialises `result` (zero-filled) to `type` and stores `text` read as that type;
     // a type whose row needs another holder stays at its default.
     static void string_to_glib_value(GType type, const char* text, GValue* result);
-    static std::optional<gint64> glib_value_to_int64(const GValue& value);
-    static std::optional<guint64> glib_value_to_uint64(const GValue& value);
-    static std::optional<double> glib_value_to_double(const GValue& value);
+    // The number a value holds (true), or 0 (false) for a value of another type.
+    static bool glib_value_to_int64(const GValue* value, gint64& result);
+    static bool glib_value_to_uint64(const GValue* value, guint64& result);
+    static bool glib_value_to_double(const GValue* value, double& result);
 
     // ---- SQL literals
 
@@ -73,7 +74,7 @@ public:
     static std::optional<std::string> format_size(guint64 size);
     // The text of the bytes when they are UTF-8 (up to the first zero byte), else the file
     // type and size, "image/png(2 KB)"; "" for no bytes.
-    static std::string summary(const providers::contracts::ValueBinary& value);
+    static std::string summary(const providers::contracts::ValueBinary& value, const char* null_value);
 
     // ---- names
 
@@ -89,22 +90,19 @@ public:
     // The row texts for an already formatted table name. Columns and values are pasted as
     // given (values are literals). Refused with a critical and no text: no columns (or,
     // for INSERT, no values), or fewer values than columns (fewer key values than keys).
-    static std::optional<std::string> row_update(std::string_view name, Texts columns, Texts values,
-                                                 Texts where_columns, Texts where_values);
-    static std::optional<std::string> row_insert(std::string_view name, Texts columns, Texts values);
-    static std::optional<std::string> row_delete(std::string_view name, Texts where_columns, Texts where_values);
+    static std::optional<std::string> row_update(std::string_view name, const Texts& columns, const Texts& values,
+                                                 const Texts& where_columns, const Texts& where_values);
+    static std::optional<std::string> row_insert(std::string_view name, const Texts& columns, const Texts& values);
+    static std::optional<std::string> row_delete(std::string_view name, const Texts& where_columns,
+                                                 const Texts& where_values);
     // The same with format_object_name.
-    static std::optional<std::string> build_sql_update(std::string_view schema, std::string_view table, Texts columns,
-                                                       Texts values, Texts where_columns, Texts where_values);
-    static std::optional<std::string> build_sql_insert(std::string_view schema, std::string_view table, Texts columns,
-                                                       Texts values);
+    static std::optional<std::string> build_sql_update(std::string_view schema, std::string_view table,
+                                                       const Texts& columns, const Texts& values,
+                                                       const Texts& where_columns, const Texts& where_values);
+    static std::optional<std::string> build_sql_insert(std::string_view schema, std::string_view table,
+                                                       const Texts& columns, const Texts& values);
     static std::optional<std::string> build_sql_delete(std::string_view schema, std::string_view table,
-                                                       Texts where_columns, Texts where_values);
-
-    // A C array with its count as Texts (a NULL array or a negative count: empty).
-    static Texts texts(gchar** array, gint length) {
-        return array && length > 0 ? Texts(array, static_cast<size_t>(length)) : Texts();
-    }
+                                                       const Texts& where_columns, const Texts& where_values);
 };
 
 }  // namespace tarvelin::rezezadovu::helpers

@@ -13,13 +13,3 @@ TARVELIN_INTERFACE_GTYPE(IFormattable, "TarvelinRezezadovuContractsDatabaseIForm
 
 }  // namespace tarvelin::rezezadovu::contracts::database
 
-namespace tarvelin::rezezadovu::contracts::database {
-
-gchar** IInspectable::hand_out(const std::vector<std::string>& texts, gint* length) {
-    auto** array = g_new0(gchar*, texts.size() + 1);
-    for (size_t i = 0; i < texts.size(); ++i) array[i] = gobj::dup_string(texts[i]);
-    if (length) *length = static_cast<gint>(texts.size());
-    return array;
-}
-
-}  // namespace tarvelin::rezezadovu::contracts::database

@@ -114,14 +114,14 @@ public:
     virtual Text commit(const char* name) = 0;
     virtual Text pack_value(DataType type, const char* value) = 0;
     virtual Text quote_identifier(const char* identifier, const char* schema) = 0;
-    // Text arrays come as the C caller passes them: the array and its count.
-    virtual Text build_sql_update(const char* schema, const char* table, gchar** columns, gint columns_length,
-                                  gchar** values, gint values_length, gchar** where_columns,
-                                  gint where_columns_length, gchar** where_values, gint where_values_length) = 0;
-    virtual Text build_sql_insert(const char* schema, const char* table, gchar** columns, gint columns_length,
-                                  gchar** values, gint values_length) = 0;
-    virtual Text build_sql_delete(const char* schema, const char* table, gchar** where_columns,
-                                  gint where_columns_length, gchar** where_values, gint where_values_length) = 0;
+    // Text lists: C callers pass each as an array and its count (a NULL entry reads as "").
+    using Texts = std::vector<std::string>;
+    virtual Text build_sql_update(const char* schema, const char* table, const Texts& columns, const Texts& values,
+                                  const Texts& where_columns, const Texts& where_values) = 0;
+    virtual Text build_sql_insert(const char* schema, const char* table, const Texts& columns,
+                                  const Texts& values) = 0;
+    virtual Text build_sql_delete(const char* schema, const char* table, const Texts& where_columns,
+                                  const Texts& where_values) = 0;
     virtual Text build_sql_view(const char* user_schema, const char* view_name, const char* statements) = 0;
 
     template <class T>
@@ -216,7 +216,6 @@ public:
 class TARVELIN_EXPORT IInspectable : public gobj::Interface {
 public:
     using Vtable = TarvelinRezezadovuContractsDatabaseIInspectableInterface;
-    using CSelf = TarvelinRezezadovuContractsDatabaseIInspectable;
     using DataType = providers::contracts::DataType;
     static GType gtype();
 
@@ -232,19 +231,12 @@ public:
 
     template <class T>
     static void fill(Vtable* vt) {
-        vt->support = [](CSelf* self, DbMetaType kind, gint* length) -> gchar** {
-            return gobj::guarded(G_STRFUNC, [&] { return hand_out(gobj::cast<T>(self)->support(kind), length); },
-                                 static_cast<gchar**>(nullptr));
-        };
+        vt->support = gobj::slot<T, &IInspectable::support>(vt->support);
         vt->get_type_default = gobj::slot<T, &IInspectable::get_type_default>(vt->get_type_default);
         vt->get_data_type = gobj::slot<T, &IInspectable::get_data_type>(vt->get_data_type);
         vt->get_sql_type = gobj::slot<T, &IInspectable::get_sql_type>(vt->get_sql_type);
         vt->get_glib_type = gobj::slot<T, &IInspectable::get_glib_type>(vt->get_glib_type);
     }
-
-private:
-    // A new NULL-terminated array of new texts; the count through `length` when given.
-    static gchar** hand_out(const std::vector<std::string>& texts, gint* length);
 };
 
 // SQL layout for display: beautify and minify, with an option map.
@@ -366,3 +358,16 @@ void IBuildable::fill(Vtable* vt) {
 }
 
 }  // namespace tarvelin::rezezadovu::contracts::database
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsDatabaseIStatementInterface,
+                     tarvelin::rezezadovu::contracts::database::IStatement)
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsDatabaseIAdaptableInterface,
+                     tarvelin::rezezadovu::contracts::database::IAdaptable)
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsDatabaseIBuildableInterface,
+                     tarvelin::rezezadovu::contracts::database::IBuildable)
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsDatabaseIExplorableInterface,
+                     tarvelin::rezezadovu::contracts::database::IExplorable)
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsDatabaseIInspectableInterface,
+                     tarvelin::rezezadovu::contracts::database::IInspectable)
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsDatabaseIFormattableInterface,
+                     tarvelin::rezezadovu::contracts::database::IFormattable)

@@ -10,8 +10,7 @@ namespace tarvelin::rezezadovu::supports::database {
 using helpers::DatabaseHelper;
 using Text = Statement::Text;
 
-TARVELIN_GTYPE(Statement, "TarvelinRezezadovuSupportsDatabaseStatement", gobj::Object,
-               contracts::database::IStatement)
+TARVELIN_GTYPE(Statement, "TarvelinRezezadovuSupportsDatabaseStatement", gobj::Object, contracts::database::IStatement)
 
 gobj::Ref<Statement> Statement::create(GType type, CConnection* connection) {
     return create_linked<Statement>(type, connection);
@@ -22,18 +21,20 @@ Text Statement::empty_listing(gint* name_column) {
     return std::string();
 }
 
-std::string Statement::row_name(const char* schema, const char* table) { return quote_identifier(table, schema).value_or(""); }
+std::string Statement::row_name(const char* schema, const char* table) {
+    return quote_identifier(table, schema).value_or("");
+}
 
 // ---------------------------------------------------------------- connection text
 
 Text Statement::build_connection_string(Server* server) {
     if (!TARVELIN_GIVEN(server)) return {};
     using T = Server::Text;
-    return gobj::take_string(g_strdup_printf(
-        "DRIVER={%s};SERVER=%s;DATABASE=%s;PORT=%u;UID=%s;PWD=%s;", server->text_or_empty(T::driver).c_str(),
-        server->text_or_empty(T::host).c_str(), server->text_or_empty(T::initial).c_str(),
-        static_cast<guint>(server->get_port()), server->text_or_empty(T::username).c_str(),
-        server->text_or_empty(T::password).c_str()));
+    return gobj::take_string(
+        g_strdup_printf("DRIVER={%s};SERVER=%s;DATABASE=%s;PORT=%u;UID=%s;PWD=%s;",
+                        server->text_or_empty(T::driver).c_str(), server->text_or_empty(T::host).c_str(),
+                        server->text_or_empty(T::initial).c_str(), static_cast<guint>(server->get_port()),
+                        server->text_or_empty(T::username).c_str(), server->text_or_empty(T::password).c_str()));
 }
 
 // ---------------------------------------------------------------- listings
@@ -96,8 +97,7 @@ Text Statement::show_source(DBObject, const char* database, const char* user_sch
     if (!TARVELIN_GIVEN(database, user_schema, name)) return {};
     return empty_listing(source_column);
 }
-Text Statement::show_structure(const char* database, const char* user_schema, const char* table,
-                               gint* name_column) {
+Text Statement::show_structure(const char* database, const char* user_schema, const char* table, gint* name_column) {
     if (!TARVELIN_GIVEN(database, user_schema, table)) return {};
     return empty_listing(name_column);
 }
@@ -231,29 +231,21 @@ Text Statement::quote_identifier(const char* identifier, const char* schema) {
     return *schema ? DatabaseHelper::quote(schema, '"') + "." + name : name;
 }
 
-Text Statement::build_sql_update(const char* schema, const char* table, gchar** columns, gint columns_length,
-                                 gchar** values, gint values_length, gchar** where_columns, gint where_columns_length,
-                                 gchar** where_values, gint where_values_length) {
+Text Statement::build_sql_update(const char* schema, const char* table, const Texts& columns, const Texts& values,
+                                 const Texts& where_columns, const Texts& where_values) {
     if (!TARVELIN_GIVEN(schema, table)) return {};
-    return DatabaseHelper::row_update(row_name(schema, table), DatabaseHelper::texts(columns, columns_length),
-                                      DatabaseHelper::texts(values, values_length),
-                                      DatabaseHelper::texts(where_columns, where_columns_length),
-                                      DatabaseHelper::texts(where_values, where_values_length));
+    return DatabaseHelper::row_update(row_name(schema, table), columns, values, where_columns, where_values);
 }
 
-Text Statement::build_sql_insert(const char* schema, const char* table, gchar** columns, gint columns_length,
-                                 gchar** values, gint values_length) {
+Text Statement::build_sql_insert(const char* schema, const char* table, const Texts& columns, const Texts& values) {
     if (!TARVELIN_GIVEN(schema, table)) return {};
-    return DatabaseHelper::row_insert(row_name(schema, table), DatabaseHelper::texts(columns, columns_length),
-                                      DatabaseHelper::texts(values, values_length));
+    return DatabaseHelper::row_insert(row_name(schema, table), columns, values);
 }
 
-Text Statement::build_sql_delete(const char* schema, const char* table, gchar** where_columns,
-                                 gint where_columns_length, gchar** where_values, gint where_values_length) {
+Text Statement::build_sql_delete(const char* schema, const char* table, const Texts& where_columns,
+                                 const Texts& where_values) {
     if (!TARVELIN_GIVEN(schema, table)) return {};
-    return DatabaseHelper::row_delete(row_name(schema, table),
-                                      DatabaseHelper::texts(where_columns, where_columns_length),
-                                      DatabaseHelper::texts(where_values, where_values_length));
+    return DatabaseHelper::row_delete(row_name(schema, table), where_columns, where_values);
 }
 
 Text Statement::build_sql_view(const char* user_schema, const char* view_name, const char* statements) {

@@ -106,13 +106,11 @@ public:
     // Row texts naming the table through this object's quote_identifier; columns and values
     // pasted as given. An empty column list (for INSERT, also an empty value list) or fewer
     // values than columns is refused with a critical and no text.
-    Text build_sql_update(const char* schema, const char* table, gchar** columns, gint columns_length,
-                          gchar** values, gint values_length, gchar** where_columns, gint where_columns_length,
-                          gchar** where_values, gint where_values_length) override;
-    Text build_sql_insert(const char* schema, const char* table, gchar** columns, gint columns_length,
-                          gchar** values, gint values_length) override;
-    Text build_sql_delete(const char* schema, const char* table, gchar** where_columns, gint where_columns_length,
-                          gchar** where_values, gint where_values_length) override;
+    Text build_sql_update(const char* schema, const char* table, const Texts& columns, const Texts& values,
+                          const Texts& where_columns, const Texts& where_values) override;
+    Text build_sql_insert(const char* schema, const char* table, const Texts& columns, const Texts& values) override;
+    Text build_sql_delete(const char* schema, const char* table, const Texts& where_columns,
+                          const Texts& where_values) override;
     // "CREATE VIEW `view` AS statements" or "CREATE VIEW `schema`.`view` AS statements",
     // backquotes inside the names doubled, whatever the dialect.
     Text build_sql_view(const char* user_schema, const char* view_name, const char* statements) override;
@@ -125,3 +123,5 @@ protected:
 };
 
 }  // namespace tarvelin::rezezadovu::supports::database
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuSupportsDatabaseStatement, tarvelin::rezezadovu::supports::database::Statement)
