@@ -21,11 +21,17 @@ gobj::Ref<ScriptedPostgres> scripted(const std::vector<ScriptedRow>& version_row
     return ScriptedPostgres::create(provider);
 }
 
+// The facade logs every statement; the tests read its main log.
+class PostgresqlConnection : public ::testing::Test {
+protected:
+    FacadeLog log;
+};
+
 const std::string kV11 = "TarvelinRezezadovuSupportsDatabasePostgreSQLAdapterV11x";
 const std::string kV9 = "TarvelinRezezadovuSupportsDatabasePostgreSQLAdapterV9x";
 const std::string kV12 = "TarvelinRezezadovuSupportsDatabasePostgreSQLAdapterV12x";
 
-TEST(PostgresqlConnection, TheVersionChoosesTheReader) {
+TEST_F(PostgresqlConnection, TheVersionChoosesTheReader) {
     struct Case {
         std::vector<ScriptedRow> rows;
         const char* version;
@@ -47,7 +53,7 @@ TEST(PostgresqlConnection, TheVersionChoosesTheReader) {
     }
 }
 
-TEST(PostgresqlConnection, ObjectsAreKeptAndTheReaderReplacedAtEveryOpen) {
+TEST_F(PostgresqlConnection, ObjectsAreKeptAndTheReaderReplacedAtEveryOpen) {
     auto connection = scripted({{"12.4"}});
     auto* c = connection->c();
     auto* first = tarvelin_rezezadovu_contracts_database_iconnection_adapter(c);
@@ -80,7 +86,7 @@ TEST(PostgresqlConnection, ObjectsAreKeptAndTheReaderReplacedAtEveryOpen) {
         g_object_unref(o);
 }
 
-TEST(PostgresqlConnection, AFailingVersionQueryLeavesVersionAndReader) {
+TEST_F(PostgresqlConnection, AFailingVersionQueryLeavesVersionAndReader) {
     auto connection = scripted({{"12.4"}});
     connection->open_scripted();
     auto* reader = tarvelin_rezezadovu_contracts_database_iconnection_adapter(connection->c());
@@ -90,11 +96,12 @@ TEST(PostgresqlConnection, AFailingVersionQueryLeavesVersionAndReader) {
     GError* error = nullptr;
     connection->open_scripted(&error);
     EXPECT_EQ(describe(error), "PostgreSQL -2 PGRES_FATAL_ERROR : server went away");
+    error = nullptr;
     EXPECT_STREQ(tarvelin_rezezadovu_contracts_database_iconnection_get_version(connection->c()), "12.4");
     auto* after = tarvelin_rezezadovu_contracts_database_iconnection_adapter(connection->c());
     EXPECT_EQ(after, reader);
     EXPECT_EQ(tarvelin_rezezadovu_contracts_database_iconnection_get_status(connection->c()),
-              TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_STATUS_FAILED);
+              TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_STATUS_Failed);
     g_object_unref(reader);
     g_object_unref(after);
 
@@ -107,8 +114,7 @@ TEST(PostgresqlConnection, AFailingVersionQueryLeavesVersionAndReader) {
     EXPECT_EQ(reader_type(fresh->c()), kV11);
 }
 
-TEST(PostgresqlConnection, TwoLinesOfItsOwnPerVersionRead) {
-    FacadeLog log;
+TEST_F(PostgresqlConnection, TwoLinesOfItsOwnPerVersionRead) {
     auto connection = scripted({{"9.6.24"}});
     connection->open_scripted();
     std::vector<std::string> own;
@@ -119,10 +125,9 @@ TEST(PostgresqlConnection, TwoLinesOfItsOwnPerVersionRead) {
     EXPECT_EQ(log.count("SQL: SHOW SERVER_VERSION;"), 1);
 }
 
-TEST(PostgresqlConnection, OpensOnTheTestServer) {
+TEST_F(PostgresqlConnection, OpensOnTheTestServer) {
     auto pg = pg_server();
     TARVELIN_REQUIRE_SERVER(pg, "PostgreSQL");
-    FacadeLog log;
     auto* connection = tarvelin_rezezadovu_supports_database_postgre_sql_connection_new();
     auto* record = new_record(pg->host, pg->port, pg->user, pg->password, pg->database);
     GError* error = nullptr;

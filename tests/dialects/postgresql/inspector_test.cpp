@@ -84,7 +84,9 @@ TEST_F(PostgresqlInspector, NativeNamesMapToTypesValuesAndDefaults) {
     for (const auto& c : cases) {
         EXPECT_EQ(tarvelin_rezezadovu_contracts_database_iinspectable_get_data_type(insp, c.name), c.type) << c.name;
         EXPECT_EQ(tarvelin_rezezadovu_contracts_database_iinspectable_get_glib_type(insp, c.name), c.glib) << c.name;
-        if (c.fallback) EXPECT_EQ(default_of(c.name), c.fallback) << c.name;
+        if (c.fallback) {
+            EXPECT_EQ(default_of(c.name), c.fallback) << c.name;
+        }
     }
 }
 
@@ -204,8 +206,12 @@ TEST_F(PostgresqlInspector, ChoiceListsHaveTheirLengths) {
         auto texts = support(c.kind, &length);
         EXPECT_EQ(length, c.length) << c.kind;
         ASSERT_EQ(texts.size(), static_cast<size_t>(c.length)) << c.kind;
-        if (c.first) EXPECT_EQ(texts.front(), c.first) << c.kind;
-        if (c.last) EXPECT_EQ(texts.back(), c.last) << c.kind;
+        if (c.first) {
+            EXPECT_EQ(texts.front(), c.first) << c.kind;
+        }
+        if (c.last) {
+            EXPECT_EQ(texts.back(), c.last) << c.kind;
+        }
     }
 }
 

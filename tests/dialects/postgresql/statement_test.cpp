@@ -214,7 +214,9 @@ void run(Stmt* stmt, const std::vector<TextCase>& cases) {
         gchar* text = c.make(stmt, &column);
         ASSERT_NE(text, nullptr) << c.what;
         EXPECT_STREQ(text, c.expected) << c.what;
-        if (c.column >= 0) EXPECT_EQ(column, c.column) << c.what;
+        if (c.column >= 0) {
+            EXPECT_EQ(column, c.column) << c.what;
+        }
         g_free(text);
     }
 }

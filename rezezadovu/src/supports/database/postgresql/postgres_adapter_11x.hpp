@@ -62,6 +62,7 @@ public:
     using MetaIndex = meta_model::MetaIndex;
     using MetaTrigger = meta_model::MetaTrigger;
     using MetaFunction = meta_model::MetaFunction;
+    using Text = contracts::database::Text;
 
     static GType gtype();
     static gobj::Ref<PostgreSQLAdapterV11x> create(GType type, CConnection* connection);

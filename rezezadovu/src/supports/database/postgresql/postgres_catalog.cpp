@@ -38,8 +38,8 @@ bool is_plain_identifier(std::string_view name) {
 bool identifier_char(char c) { return g_ascii_isalnum(c) || c == '_' || (static_cast<unsigned char>(c) >= 0x80); }
 
 // Walks an SQL text the way the server reads it: quoted identifiers ("a""b"), string
-// literals ('it''s', E'a\'b') and parentheses. Positions inside quotes are never
-// reported; depth() is the parenthesis depth before the current position.
+// literals ('it''s', E'a\'b'), parentheses and brackets. Positions inside quotes are
+// never reported, and only positions outside every parenthesis and bracket match.
 class Scanner {
 public:
     explicit Scanner(std::string_view text) : text_(text) {}
@@ -68,11 +68,11 @@ private:
     // The position after the token at i, counting parentheses.
     size_t step(size_t i, int& depth) const {
         char c = text_[i];
-        if (c == '(') {
+        if (c == '(' || c == '[') {
             ++depth;
             return i + 1;
         }
-        if (c == ')') {
+        if (c == ')' || c == ']') {
             --depth;
             return i + 1;
         }
