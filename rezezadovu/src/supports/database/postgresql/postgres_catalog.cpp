@@ -375,35 +375,34 @@ std::string columns_query(std::string_view schema, std::string_view table) {
         {literal(schema), literal(table)});
 }
 
+// The key's columns in key order, read from the catalogue itself: the information
+// schema's constraint views cost tens of milliseconds a table.
 std::string primary_query(std::string_view schema, std::string_view table) {
     return fill(
-        "SELECT cons.table_catalog, cons.table_schema, cons.table_name, keys.ordinal_position, keys.column_name "
-        "FROM information_schema.table_constraints AS cons LEFT JOIN information_schema.key_column_usage keys "
-        "ON cons.constraint_catalog = keys.constraint_catalog AND cons.constraint_schema = keys.constraint_schema "
-        "AND cons.constraint_name = keys.constraint_name "
-        "WHERE cons.constraint_type = 'PRIMARY KEY' AND cons.table_schema = %s AND cons.table_name = %s;",
+        "SELECT current_database() AS table_catalog, n.nspname AS table_schema, c.relname AS table_name, "
+        "k.n AS ordinal_position, a.attname AS column_name "
+        "FROM pg_constraint con JOIN pg_class c ON c.oid = con.conrelid JOIN pg_namespace n ON n.oid = c.relnamespace "
+        "CROSS JOIN LATERAL unnest(con.conkey) WITH ORDINALITY AS k(attnum, n) "
+        "JOIN pg_attribute a ON a.attrelid = con.conrelid AND a.attnum = k.attnum "
+        "WHERE con.contype = 'p' AND n.nspname = %s AND c.relname = %s ORDER BY k.n;",
         {literal(schema), literal(table)});
 }
 
 // Indexes that no primary key, unique or exclusion constraint owns (those are read as
 // constraints); an index's other dependencies, such as an extension's operator class,
-// do not make it a constraint's.
+// do not make it a constraint's. Columns no reader reads are NULLs in their places.
 std::string table_indexes_query(std::string_view schema, std::string_view table) {
     return fill(
         "SELECT ci.relname AS index_name, con.conname, i.indexrelid AS oid, ct.relname AS table_name, "
         "i.indrelid AS table_oid, am.amname AS index_type, i.indisunique AS is_unique, "
-        "i.indisclustered AS is_clustered, i.indisprimary AS is_primary, "
-        "pg_get_expr(indpred, indrelid, true) AS constraint, ts.spcname AS tablespace_name, pa.rolname AS owner, "
-        "ci.reloptions, i.indkey, i.indclass, i.indnatts, i.indoption, i.indcollation AS collation, "
-        "ci.relpages AS index_pages, obj_description(indexrelid, 'pg_class') AS comment, "
-        "pg_catalog.pg_get_indexdef(i.indexrelid, 0, true) as ddl "
-        "FROM pg_index i LEFT JOIN pg_class ct ON ct.oid = i.indrelid LEFT JOIN pg_class ci ON ci.oid = i.indexrelid "
-        "LEFT JOIN pg_namespace tns ON tns.oid = ct.relnamespace "
-        "LEFT JOIN pg_namespace ins ON ins.oid = ci.relnamespace "
-        "LEFT JOIN pg_tablespace ts ON ci.reltablespace = ts.oid LEFT JOIN pg_am am ON ci.relam = am.oid "
+        "i.indisclustered AS is_clustered, i.indisprimary AS is_primary, NULL::text AS constraint, "
+        "NULL::name AS tablespace_name, NULL::name AS owner, ci.reloptions, i.indkey, i.indclass, i.indnatts, "
+        "i.indoption, i.indcollation AS collation, ci.relpages AS index_pages, "
+        "obj_description(indexrelid, 'pg_class') AS comment, NULL::text as ddl "
+        "FROM pg_index i JOIN pg_class ct ON ct.oid = i.indrelid JOIN pg_class ci ON ci.oid = i.indexrelid "
+        "JOIN pg_namespace ins ON ins.oid = ci.relnamespace LEFT JOIN pg_am am ON ci.relam = am.oid "
         "LEFT JOIN pg_constraint con ON con.conindid = i.indexrelid AND con.conrelid = i.indrelid "
         "AND con.contype IN ('p', 'u', 'x') "
-        "LEFT JOIN pg_roles pa ON pa.oid = ci.relowner "
         "WHERE ins.nspname = %s AND conname IS NULL AND ct.relname = %s ORDER BY index_name;",
         {literal(schema), literal(table)});
 }
@@ -487,6 +486,9 @@ std::string key_names(const char* keys, const char* relation, const char* alias)
 }
 }  // namespace
 
+// The columns no reader reads (tablespace, storage options, access method and predicate
+// of a constraint's index) stay in their places as NULLs: their joins cost more than
+// the rest of the query.
 std::string constraints_query(std::string_view schema, std::string_view table, char type, bool with_check_source) {
     std::string q =
         "SELECT C.oid, C.conname, C.contype, C.condeferrable, C.condeferred, C.conkey, C.confupdtype, "
@@ -494,36 +496,28 @@ std::string constraints_query(std::string_view schema, std::string_view table, c
     // The check's expression alone (pg_get_constraintdef wraps it in CHECK (...)).
     if (with_check_source) q += "pg_get_expr(C.conbin, C.conrelid) as consrc, ";
     q += "T.relname AS tablename, fns.nspname AS foreign_schema, f.relname AS foreign_table, "
-         "obj_description (C.oid, 'pg_constraint') AS COMMENT, ts.spcname, i.reloptions AS param, C.conindid, "
-         "am.amname, pg_get_expr (ci.indpred, ci.indexrelid, TRUE) where_predicate, T.relkind, connoinherit, " +
+         "obj_description (C.oid, 'pg_constraint') AS COMMENT, NULL::name AS spcname, NULL::text[] AS param, "
+         "C.conindid, NULL::name AS amname, NULL::text AS where_predicate, T.relkind, connoinherit, " +
          key_names("C.conkey", "C.conrelid", "local_columns") + ", " +
          key_names("C.confkey", "C.confrelid", "refer_columns") +
-         " FROM pg_constraint C LEFT JOIN pg_namespace ns ON (C.connamespace=ns.oid) "
-         "LEFT JOIN pg_class T ON (C.conrelid=T.oid) "
-         "LEFT JOIN pg_class i ON (C.conname=i.relname) AND (C.connamespace=i.relnamespace) "
+         " FROM pg_constraint C JOIN pg_class T ON (C.conrelid=T.oid) JOIN pg_namespace ns ON (T.relnamespace=ns.oid) "
          "LEFT JOIN pg_class f ON (C.confrelid=f.oid) LEFT JOIN pg_namespace fns ON (f.relnamespace=fns.oid) "
-         "LEFT JOIN pg_tablespace ts ON (i.reltablespace=ts.oid) LEFT JOIN pg_am am ON (i.relam=am.oid) "
-         "LEFT JOIN pg_index ci ON (C.conindid=ci.indexrelid) "
          "WHERE ns.nspname=%s AND T.relname=%s AND c.contype = '" +
-         std::string(1, type) + "' ORDER BY T.relname, i.oid, C.conname;";
+         std::string(1, type) + "' ORDER BY T.relname, C.conname;";
     return fill(q, {literal(schema), literal(table)});
 }
 
 std::string uniques_query(std::string_view schema, std::string_view table) {
     return fill(
         "SELECT c.oid, c.conname, c.contype, c.condeferrable, c.condeferred, c.conkey, c.confupdtype, "
-        "c.confdeltype, c.confmatchtype, pg_get_constraintdef(c.oid) AS consrc, t.relname AS tablename, "
-        "fns.nspname AS foreign_schema, f.relname AS foreign_table, obj_description(c.oid, 'pg_constraint') AS comment, "
-        "ts.spcname, i.reloptions AS param, c.conindid, am.amname, "
-        "pg_get_expr(ci.indpred, ci.indexrelid, true) AS where_predicate, t.relkind, c.connoinherit, f.reloptions, " +
+        "c.confdeltype, c.confmatchtype, NULL::text AS consrc, t.relname AS tablename, "
+        "NULL::name AS foreign_schema, NULL::name AS foreign_table, obj_description(c.oid, 'pg_constraint') AS comment, "
+        "NULL::name AS spcname, NULL::text[] AS param, c.conindid, NULL::name AS amname, "
+        "NULL::text AS where_predicate, t.relkind, c.connoinherit, NULL::text[] AS reloptions, " +
             key_names("c.conkey", "c.conrelid", "key_columns") +
-            " FROM pg_constraint c LEFT JOIN pg_namespace ns ON (c.connamespace = ns.oid) "
-            "LEFT JOIN pg_class t ON (c.conrelid = t.oid) "
-            "LEFT JOIN pg_class i ON (c.conname = i.relname) AND (c.connamespace = i.relnamespace) "
-            "LEFT JOIN pg_class f ON (c.confrelid = f.oid) LEFT JOIN pg_namespace fns ON (f.relnamespace = fns.oid) "
-            "LEFT JOIN pg_tablespace ts ON (i.reltablespace = ts.oid) LEFT JOIN pg_am am ON (i.relam = am.oid) "
-            "LEFT JOIN pg_index ci ON (c.conindid = ci.indexrelid) "
-            "WHERE contype = 'u' AND ns.nspname = %s AND t.relname = %s ORDER BY t.relname, i.oid, c.conname;",
+            " FROM pg_constraint c JOIN pg_class t ON (c.conrelid = t.oid) "
+            "JOIN pg_namespace ns ON (t.relnamespace = ns.oid) "
+            "WHERE contype = 'u' AND ns.nspname = %s AND t.relname = %s ORDER BY t.relname, c.conname;",
         {literal(schema), literal(table)});
 }
 
@@ -538,14 +532,16 @@ std::string exclusions_query(std::string_view schema, std::string_view table) {
         {literal(schema), literal(table)});
 }
 
+// The clustered index and the foreign-table columns are not read: NULLs in their places.
 std::string options_query(std::string_view schema, std::string_view table, bool with_oids) {
     std::string q =
         "SELECT c.oid, n.nspname AS schemaname, c.relname AS tablename, c.relacl, "
         "pg_get_userbyid(c.relowner) AS tableowner, obj_description(c.oid, 'pg_class') AS description, c.relkind, "
-        "ci.relname As cluster, ";
+        "NULL::name As cluster, ";
     if (with_oids) q += "c.relhasoids AS hasoids, ";
     q += "c.relhasindex AS hasindexes, c.relhasrules AS hasrules, t.spcname AS tablespace, c.reloptions AS param, "
-         "c.relhastriggers AS hastriggers, c.relpersistence AS unlogged, ft.ftoptions, fs.srvname, ";
+         "c.relhastriggers AS hastriggers, c.relpersistence AS unlogged, NULL::text[] AS ftoptions, "
+         "NULL::name AS srvname, ";
     if (!with_oids) q += "c.relispartition, pg_get_expr(c.relpartbound, c.oid) AS relpartbound, ";
     q += "c.reltuples, ((SELECT count(*) FROM pg_inherits WHERE inhparent = c.oid) > 0) AS inhtable, "
          "i2.nspname AS inhschemaname, i2.relname AS inhtablename "
@@ -553,9 +549,6 @@ std::string options_query(std::string_view schema, std::string_view table, bool 
          "LEFT JOIN pg_tablespace t ON t.oid = c.reltablespace "
          "LEFT JOIN (pg_inherits i INNER JOIN pg_class c2 ON i.inhparent = c2.oid "
          "LEFT JOIN pg_namespace n2 ON n2.oid = c2.relnamespace) i2 ON i2.inhrelid = c.oid AND i2.inhseqno = 1 "
-         "LEFT JOIN pg_index ind ON(ind.indrelid = c.oid) and (ind.indisclustered = 't') "
-         "LEFT JOIN pg_class ci ON ci.oid = ind.indexrelid LEFT JOIN pg_foreign_table ft ON ft.ftrelid = c.oid "
-         "LEFT JOIN pg_foreign_server fs ON ft.ftserver = fs.oid "
          "WHERE (c.relkind = 'r'::\"char\" OR c.relkind = 'f'::\"char\" OR c.relkind = 'p'::\"char\") "
          "AND n.nspname = %s AND c.relname = %s ORDER BY schemaname, tablename";
     return fill(q, {literal(schema), literal(table)});
