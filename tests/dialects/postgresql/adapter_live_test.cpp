@@ -436,6 +436,24 @@ TEST_F(PostgresqlReader, DatabaseAttributesAndSchemas) {
     EXPECT_EQ(names<MetaFunction>(publics->get_functions()), Texts{});
 }
 
+// The table builder runs the first COLLATION choice: its first column lists the names.
+TEST_F(PostgresqlReader, TheFirstCollationChoiceListsCollationNames) {
+    auto* inspector = tarvelin_rezezadovu_contracts_database_iconnection_inspector(iconnection(connection));
+    gchar** choices = tarvelin_rezezadovu_contracts_database_iinspectable_support(
+        inspector, TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_COLLATION, nullptr);
+    GError* error = nullptr;
+    auto* model = tarvelin_rezezadovu_contracts_database_iconnection_execute_as_model(iconnection(connection),
+                                                                                     choices[0], FALSE, &error);
+    ASSERT_EQ(error, nullptr) << error->message;
+    Texts collations;
+    for (const auto& row : cells(*gobj::cast<providers::contracts::TableModel>(model))) collations.push_back(row[0]);
+    EXPECT_NE(std::find(collations.begin(), collations.end(), "ValueString=C"), collations.end());
+    EXPECT_NE(std::find(collations.begin(), collations.end(), "ValueString=default"), collations.end());
+    g_object_unref(model);
+    g_strfreev(choices);
+    g_object_unref(inspector);
+}
+
 // Names holding a double quote, a single quote and a blank.
 TEST_F(PostgresqlReader, HostileNamesAreReadCorrectly) {
     db->run_as_user(

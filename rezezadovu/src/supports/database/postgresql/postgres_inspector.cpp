@@ -1,6 +1,6 @@
 #include "rezezadovu/supports/database/postgresql/postgres_inspector.hpp"
 
-#include <array>
+#include <vector>
 
 #include "providers/gobj/i18n.hpp"
 #include "providers/gobj/precondition.hpp"
