@@ -91,7 +91,10 @@ void run_once(const PgAddress& pg, const std::string& user, const std::string& p
 
 ScratchDatabase::ScratchDatabase(const PgAddress& pg) : pg_(pg) {
     static std::atomic<int> counter{0};
-    name_ = "pgread_" + std::to_string(getpid()) + "_" + std::to_string(++counter);
+    // The random part keeps a database that a crashed run left behind from meeting a
+    // later process of the same id.
+    name_ = "pgread_" + std::to_string(getpid()) + "_" + std::to_string(++counter) + "_" +
+            std::to_string(g_random_int_range(0, 1 << 30));
     run_once(pg_, pg_.user, pg_.password, pg_.database, "CREATE DATABASE " + name_);
 }
 
