@@ -1,4 +1,10 @@
-// C face of DatabaseHelper.
+// C face of DatabaseHelper. TARVELIN_HELPER_CAPI makes the type, reference and GValue
+// functions: tarvelin_rezezadovu_helpers_database_helper_get_type, _ref, _unref, _new and
+// _construct (tarvelin_rezezadovu_helpers_database_helper_ref,
+// tarvelin_rezezadovu_helpers_database_helper_unref, tarvelin_rezezadovu_helpers_database_helper_new,
+// tarvelin_rezezadovu_helpers_database_helper_construct), tarvelin_rezezadovu_helpers_param_spec_database_helper,
+// tarvelin_rezezadovu_helpers_value_get_database_helper, tarvelin_rezezadovu_helpers_value_set_database_helper
+// and tarvelin_rezezadovu_helpers_value_take_database_helper.
 #include "providers/gobj/precondition.hpp"
 #include "rezezadovu/helpers/database_helper.hpp"
 #include "rezezadovu/helpers/helper_capi.hpp"

@@ -46,6 +46,9 @@ namespace tarvelin::rezezadovu::contracts::database {
 
 // A new text, or none after a failed argument test.
 using Text = std::optional<std::string>;
+// The empty text after a passed argument test, none otherwise: the default body of most
+// operations of the bases (`return empty_text_if(TARVELIN_GIVEN(table));`).
+inline Text empty_text_if(bool given) { return given ? Text(std::string()) : Text(); }
 using DbMetaType = TarvelinRezezadovuContractsDatabaseDbMetaType;
 
 // SQL texts of a dialect; builds text only, never runs it.

@@ -43,3 +43,18 @@ gobj::Ref<T> create_linked(GType type, ConnectionLink::CConnection* connection) 
 }
 
 }  // namespace tarvelin::rezezadovu::supports::database
+
+// get_type, construct (type, connection) and new (connection) of a dialect base made by
+// `Cls::create(GType, connection)`; `conn` is the connection parameter's name, which the
+// critical of a missing connection names ("connection != NULL"). A capi file that uses it
+// names the three functions in its header comment.
+#define TARVELIN_LINKED_CLASS_CAPI(Cls, CType, prefix, conn)                                                     \
+    GType prefix##_get_type(void) { return Cls::gtype(); }                                                       \
+    CType* prefix##_construct(GType object_type, TarvelinRezezadovuContractsDatabaseIConnection* conn) {         \
+        g_return_val_if_fail(conn != NULL, NULL);                                                                 \
+        return ::tarvelin::gobj::invoke<&Cls::create>(G_STRFUNC, object_type, conn);                              \
+    }                                                                                                             \
+    CType* prefix##_new(TarvelinRezezadovuContractsDatabaseIConnection* conn) {                                  \
+        g_return_val_if_fail(conn != NULL, NULL);                                                                 \
+        return prefix##_construct(Cls::gtype(), conn);                                                            \
+    }

@@ -100,6 +100,15 @@ const Patterns& patterns() {
     return *shared;
 }
 
+// GLib's engine reads its subject as UTF-8 without checking it; text that is not UTF-8
+// is refused up front as the engine's own match failure would be.
+void require_utf8(const std::string& text) {
+    const char* end = nullptr;
+    if (g_utf8_validate(text.data(), static_cast<gssize>(text.size()), &end)) return;
+    throw gobj::Error(G_REGEX_ERROR, G_REGEX_ERROR_MATCH,
+                      "invalid UTF-8 at byte " + std::to_string(end - text.data()) + " of the statements");
+}
+
 // Every match of `regex` in `text` replaced by the literal `replacement`; a failed match
 // (text that is not UTF-8) is thrown.
 std::string replace(const GRegex* regex, const std::string& text, const std::string& replacement) {
@@ -149,6 +158,7 @@ std::optional<std::string> Formatter::option_value(const std::string& name) cons
 }
 
 std::vector<std::string> Formatter::split_sql(const std::string& text, const std::string& tab) {
+    require_utf8(text);
     const Patterns& p = patterns();
     std::string out = text;
     for (size_t i = 0; i < kRowCount; ++i) {
@@ -165,6 +175,7 @@ std::vector<std::string> Formatter::split_sql(const std::string& text, const std
 }
 
 std::string Formatter::layout(const std::string& statements) const {
+    require_utf8(statements);
     const Patterns& p = patterns();
     const std::string tab = indent_;
     std::string text = replace(p.whitespace, statements, " ");
@@ -223,6 +234,7 @@ Text Formatter::minify(const char* statements) {
     const Patterns& p = patterns();
     std::string text = statements;
     try {
+        require_utf8(text);
         text = replace(p.whitespace, text, " ");
         text = replace(p.space_before_open, text, "(");
         text = replace(p.space_before_close, text, ")");

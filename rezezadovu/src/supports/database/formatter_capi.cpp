@@ -1,5 +1,7 @@
-// C face of Formatter: get_type, construct and new; its operations are reached through
-// the IFormattable dispatchers.
+// C face of Formatter: tarvelin_rezezadovu_supports_database_formatter_get_type,
+// tarvelin_rezezadovu_supports_database_formatter_construct and
+// tarvelin_rezezadovu_supports_database_formatter_new (TARVELIN_CLASS_CAPI); its
+// operations are reached through the IFormattable dispatchers.
 #include "rezezadovu/supports/database/formatter.hpp"
 
 TARVELIN_LOG_TAG("formatter_capi")

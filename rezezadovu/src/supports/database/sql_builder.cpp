@@ -14,6 +14,7 @@ TARVELIN_LOG_TAG("sql_builder")
 namespace tarvelin::rezezadovu::supports::database {
 
 using namespace meta_model;
+using contracts::database::empty_text_if;
 using Text = SqlBuilder::Text;
 
 TARVELIN_GTYPE(SqlBuilder, "TarvelinRezezadovuSupportsDatabaseSqlBuilder", gobj::Object,
@@ -23,39 +24,36 @@ gobj::Ref<SqlBuilder> SqlBuilder::create(GType type, CConnection* conn) {
     return create_linked<SqlBuilder>(type, conn);
 }
 
-namespace {
-// The empty text of every default, or none when an argument test failed.
-Text empty_if(bool given) { return given ? Text(std::string()) : Text(); }
-}  // namespace
-
-Text SqlBuilder::build_create(MetaObject* meta_object, bool) { return empty_if(TARVELIN_GIVEN(meta_object)); }
-Text SqlBuilder::build_delete(MetaObject* meta_object) { return empty_if(TARVELIN_GIVEN(meta_object)); }
-Text SqlBuilder::build_patch(MetaObject* meta_object, bool) { return empty_if(TARVELIN_GIVEN(meta_object)); }
-Text SqlBuilder::build_normal(TableModel* table, const char* action) { return empty_if(TARVELIN_GIVEN(table, action)); }
+Text SqlBuilder::build_create(MetaObject* meta_object, bool) { return empty_text_if(TARVELIN_GIVEN(meta_object)); }
+Text SqlBuilder::build_delete(MetaObject* meta_object) { return empty_text_if(TARVELIN_GIVEN(meta_object)); }
+Text SqlBuilder::build_patch(MetaObject* meta_object, bool) { return empty_text_if(TARVELIN_GIVEN(meta_object)); }
+Text SqlBuilder::build_normal(TableModel* table, const char* action) {
+    return empty_text_if(TARVELIN_GIVEN(table, action));
+}
 Text SqlBuilder::alter_database(MetaDatabase* database_old, MetaDatabase* database_new) {
-    return empty_if(TARVELIN_GIVEN(database_old, database_new));
+    return empty_text_if(TARVELIN_GIVEN(database_old, database_new));
 }
-Text SqlBuilder::create_database(MetaDatabase* database, bool) { return empty_if(TARVELIN_GIVEN(database)); }
+Text SqlBuilder::create_database(MetaDatabase* database, bool) { return empty_text_if(TARVELIN_GIVEN(database)); }
 Text SqlBuilder::alter_schema(MetaSchema* schema_old, MetaSchema* schema_new) {
-    return empty_if(TARVELIN_GIVEN(schema_old, schema_new));
+    return empty_text_if(TARVELIN_GIVEN(schema_old, schema_new));
 }
-Text SqlBuilder::build_schema(MetaSchema* schema, bool) { return empty_if(TARVELIN_GIVEN(schema)); }
-Text SqlBuilder::build_table(MetaTable* table, bool) { return empty_if(TARVELIN_GIVEN(table)); }
-Text SqlBuilder::build_view(MetaView* view) { return empty_if(TARVELIN_GIVEN(view)); }
-Text SqlBuilder::build_index(MetaIndex* index) { return empty_if(TARVELIN_GIVEN(index)); }
-Text SqlBuilder::build_trigger(MetaTrigger* trigger) { return empty_if(TARVELIN_GIVEN(trigger)); }
-Text SqlBuilder::build_function(MetaFunction* function) { return empty_if(TARVELIN_GIVEN(function)); }
-Text SqlBuilder::build_user(MetaUser* user) { return empty_if(TARVELIN_GIVEN(user)); }
-Text SqlBuilder::build_role(MetaRole* role) { return empty_if(TARVELIN_GIVEN(role)); }
-Text SqlBuilder::build_script(DataSetModel* dataset) { return empty_if(TARVELIN_GIVEN(dataset)); }
-Text SqlBuilder::build_caller(MetaFunction* function) { return empty_if(TARVELIN_GIVEN(function)); }
-Text SqlBuilder::build_event(MetaEvent* event) { return empty_if(TARVELIN_GIVEN(event)); }
-Text SqlBuilder::patch_event(MetaEvent* event) { return empty_if(TARVELIN_GIVEN(event)); }
-Text SqlBuilder::patch_function(MetaFunction* func) { return empty_if(TARVELIN_GIVEN(func)); }
-Text SqlBuilder::patch_script(MetaDatabase* database) { return empty_if(TARVELIN_GIVEN(database)); }
-Text SqlBuilder::patch_table(MetaTable* table) { return empty_if(TARVELIN_GIVEN(table)); }
-Text SqlBuilder::patch_view(MetaView* view) { return empty_if(TARVELIN_GIVEN(view)); }
-Text SqlBuilder::patch_data_table(TableModel* model) { return empty_if(TARVELIN_GIVEN(model)); }
+Text SqlBuilder::build_schema(MetaSchema* schema, bool) { return empty_text_if(TARVELIN_GIVEN(schema)); }
+Text SqlBuilder::build_table(MetaTable* table, bool) { return empty_text_if(TARVELIN_GIVEN(table)); }
+Text SqlBuilder::build_view(MetaView* view) { return empty_text_if(TARVELIN_GIVEN(view)); }
+Text SqlBuilder::build_index(MetaIndex* index) { return empty_text_if(TARVELIN_GIVEN(index)); }
+Text SqlBuilder::build_trigger(MetaTrigger* trigger) { return empty_text_if(TARVELIN_GIVEN(trigger)); }
+Text SqlBuilder::build_function(MetaFunction* function) { return empty_text_if(TARVELIN_GIVEN(function)); }
+Text SqlBuilder::build_user(MetaUser* user) { return empty_text_if(TARVELIN_GIVEN(user)); }
+Text SqlBuilder::build_role(MetaRole* role) { return empty_text_if(TARVELIN_GIVEN(role)); }
+Text SqlBuilder::build_script(DataSetModel* dataset) { return empty_text_if(TARVELIN_GIVEN(dataset)); }
+Text SqlBuilder::build_caller(MetaFunction* function) { return empty_text_if(TARVELIN_GIVEN(function)); }
+Text SqlBuilder::build_event(MetaEvent* event) { return empty_text_if(TARVELIN_GIVEN(event)); }
+Text SqlBuilder::patch_event(MetaEvent* event) { return empty_text_if(TARVELIN_GIVEN(event)); }
+Text SqlBuilder::patch_function(MetaFunction* func) { return empty_text_if(TARVELIN_GIVEN(func)); }
+Text SqlBuilder::patch_script(MetaDatabase* database) { return empty_text_if(TARVELIN_GIVEN(database)); }
+Text SqlBuilder::patch_table(MetaTable* table) { return empty_text_if(TARVELIN_GIVEN(table)); }
+Text SqlBuilder::patch_view(MetaView* view) { return empty_text_if(TARVELIN_GIVEN(view)); }
+Text SqlBuilder::patch_data_table(TableModel* model) { return empty_text_if(TARVELIN_GIVEN(model)); }
 
 // ---------------------------------------------------------------- dependency order
 

@@ -1,5 +1,8 @@
-// C face of SqlBuilder: each public operation checks the builder and calls the C++ virtual
-// of the same name, so a dialect's override serves C callers too.
+// C face of the builder: tarvelin_rezezadovu_supports_database_sql_builder_get_type,
+// tarvelin_rezezadovu_supports_database_sql_builder_construct and
+// tarvelin_rezezadovu_supports_database_sql_builder_new (TARVELIN_LINKED_CLASS_CAPI), then each public operation,
+// which checks the builder and calls the C++ virtual of the same name, so a dialect's
+// override serves C callers too.
 #include "rezezadovu/model/meta_database.hpp"
 #include "rezezadovu/model/meta_function.hpp"
 #include "rezezadovu/model/meta_role.hpp"
@@ -13,18 +16,8 @@ using namespace tarvelin::rezezadovu::supports::database;
 
 extern "C" {
 
-TARVELIN_API GType tarvelin_rezezadovu_supports_database_sql_builder_get_type(void) { return SqlBuilder::gtype(); }
-
-TarvelinRezezadovuSupportsDatabaseSqlBuilder* tarvelin_rezezadovu_supports_database_sql_builder_construct(
-    GType object_type, TarvelinRezezadovuContractsDatabaseIConnection* conn) {
-    g_return_val_if_fail(conn != NULL, NULL);
-    return gobj::invoke<&SqlBuilder::create>(G_STRFUNC, object_type, conn);
-}
-TarvelinRezezadovuSupportsDatabaseSqlBuilder* tarvelin_rezezadovu_supports_database_sql_builder_new(
-    TarvelinRezezadovuContractsDatabaseIConnection* conn) {
-    g_return_val_if_fail(conn != NULL, NULL);
-    return tarvelin_rezezadovu_supports_database_sql_builder_construct(SqlBuilder::gtype(), conn);
-}
+TARVELIN_LINKED_CLASS_CAPI(SqlBuilder, TarvelinRezezadovuSupportsDatabaseSqlBuilder,
+                           tarvelin_rezezadovu_supports_database_sql_builder, conn)
 
 gchar* tarvelin_rezezadovu_supports_database_sql_builder_build_create(
     TarvelinRezezadovuSupportsDatabaseSqlBuilder* self, TarvelinRezezadovuMetaModelMetaObject* meta_object,

@@ -7,6 +7,7 @@ TARVELIN_LOG_TAG("statement")
 
 namespace tarvelin::rezezadovu::supports::database {
 
+using contracts::database::empty_text_if;
 using helpers::DatabaseHelper;
 using Text = Statement::Text;
 
@@ -16,7 +17,8 @@ gobj::Ref<Statement> Statement::create(GType type, CConnection* connection) {
     return create_linked<Statement>(type, connection);
 }
 
-Text Statement::empty_listing(gint* name_column) {
+Text Statement::listing_if(bool given, gint* name_column) {
+    if (!given) return {};
     if (name_column) *name_column = 0;
     return std::string();
 }
@@ -39,160 +41,124 @@ Text Statement::build_connection_string(Server* server) {
 
 // ---------------------------------------------------------------- listings
 
-Text Statement::show_databases(gint* name_column) { return empty_listing(name_column); }
+Text Statement::show_databases(gint* name_column) { return listing_if(true, name_column); }
 Text Statement::show_tables(const char* database, const char* user_schema, gint* name_column) {
-    if (!TARVELIN_GIVEN(database, user_schema)) return {};
-    return empty_listing(name_column);
+    return listing_if(TARVELIN_GIVEN(database, user_schema), name_column);
 }
 Text Statement::show_views(const char* database, const char* user_schema, gint* name_column) {
-    if (!TARVELIN_GIVEN(database, user_schema)) return {};
-    return empty_listing(name_column);
+    return listing_if(TARVELIN_GIVEN(database, user_schema), name_column);
 }
 Text Statement::show_table_spaces(const char* database, gint* name_column) {
-    if (!TARVELIN_GIVEN(database)) return {};
-    return empty_listing(name_column);
+    return listing_if(TARVELIN_GIVEN(database), name_column);
 }
 Text Statement::show_table_schemas(const char* database, gint* name_column) {
-    if (!TARVELIN_GIVEN(database)) return {};
-    return empty_listing(name_column);
+    return listing_if(TARVELIN_GIVEN(database), name_column);
 }
 Text Statement::show_checks(const char* database, const char* user_schema, gint* name_column) {
-    if (!TARVELIN_GIVEN(database, user_schema)) return {};
-    return empty_listing(name_column);
+    return listing_if(TARVELIN_GIVEN(database, user_schema), name_column);
 }
 Text Statement::show_excludes(const char* database, const char* user_schema, gint* name_column) {
-    if (!TARVELIN_GIVEN(database, user_schema)) return {};
-    return empty_listing(name_column);
+    return listing_if(TARVELIN_GIVEN(database, user_schema), name_column);
 }
 Text Statement::show_foreigns(const char* database, const char* user_schema, gint* name_column) {
-    if (!TARVELIN_GIVEN(database, user_schema)) return {};
-    return empty_listing(name_column);
+    return listing_if(TARVELIN_GIVEN(database, user_schema), name_column);
 }
 Text Statement::show_rules(const char* database, const char* user_schema, gint* name_column) {
-    if (!TARVELIN_GIVEN(database, user_schema)) return {};
-    return empty_listing(name_column);
+    return listing_if(TARVELIN_GIVEN(database, user_schema), name_column);
 }
 Text Statement::show_uniques(const char* database, const char* user_schema, gint* name_column) {
-    if (!TARVELIN_GIVEN(database, user_schema)) return {};
-    return empty_listing(name_column);
+    return listing_if(TARVELIN_GIVEN(database, user_schema), name_column);
 }
 Text Statement::show_indexes(const char* database, const char* user_schema, gint* name_column) {
-    if (!TARVELIN_GIVEN(database, user_schema)) return {};
-    return empty_listing(name_column);
+    return listing_if(TARVELIN_GIVEN(database, user_schema), name_column);
 }
 Text Statement::show_triggers(const char* database, const char* user_schema, gint* name_column) {
-    if (!TARVELIN_GIVEN(database, user_schema)) return {};
-    return empty_listing(name_column);
+    return listing_if(TARVELIN_GIVEN(database, user_schema), name_column);
 }
 Text Statement::show_functions(const char* database, const char* user_schema, gint* name_column) {
-    if (!TARVELIN_GIVEN(database, user_schema)) return {};
-    return empty_listing(name_column);
+    return listing_if(TARVELIN_GIVEN(database, user_schema), name_column);
 }
 Text Statement::show_procedures(const char* database, const char* user_schema, gint* name_column) {
-    if (!TARVELIN_GIVEN(database, user_schema)) return {};
-    return empty_listing(name_column);
+    return listing_if(TARVELIN_GIVEN(database, user_schema), name_column);
 }
 Text Statement::show_source(DBObject, const char* database, const char* user_schema, const char* name,
                             gint* source_column) {
-    if (!TARVELIN_GIVEN(database, user_schema, name)) return {};
-    return empty_listing(source_column);
+    return listing_if(TARVELIN_GIVEN(database, user_schema, name), source_column);
 }
 Text Statement::show_structure(const char* database, const char* user_schema, const char* table, gint* name_column) {
-    if (!TARVELIN_GIVEN(database, user_schema, table)) return {};
-    return empty_listing(name_column);
+    return listing_if(TARVELIN_GIVEN(database, user_schema, table), name_column);
 }
 Text Statement::show_users(const char* database, const char* user_schema, gint* name_column) {
-    if (!TARVELIN_GIVEN(database, user_schema)) return {};
-    return empty_listing(name_column);
+    return listing_if(TARVELIN_GIVEN(database, user_schema), name_column);
 }
 Text Statement::show_roles(const char* database, const char* user_schema, gint* name_column) {
-    if (!TARVELIN_GIVEN(database, user_schema)) return {};
-    return empty_listing(name_column);
+    return listing_if(TARVELIN_GIVEN(database, user_schema), name_column);
 }
 Text Statement::show_privileges(gint* name_column, gint* context_column) {
     if (context_column) *context_column = 0;
-    return empty_listing(name_column);
+    return listing_if(true, name_column);
 }
 
 // ---------------------------------------------------------------- object texts (empty)
 
-Text Statement::change_database(const char* database) {
-    if (!TARVELIN_GIVEN(database)) return {};
-    return std::string();
-}
+Text Statement::change_database(const char* database) { return empty_text_if(TARVELIN_GIVEN(database)); }
 Text Statement::call_function(const char* database, const char* user_schema, const char* function,
                               const char* parameters) {
-    if (!TARVELIN_GIVEN(database, user_schema, function, parameters)) return {};
-    return std::string();
+    return empty_text_if(TARVELIN_GIVEN(database, user_schema, function, parameters));
 }
 Text Statement::call_procedure(const char* database, const char* user_schema, const char* procedure,
                                const char* parameters) {
-    if (!TARVELIN_GIVEN(database, user_schema, procedure, parameters)) return {};
-    return std::string();
+    return empty_text_if(TARVELIN_GIVEN(database, user_schema, procedure, parameters));
 }
 Text Statement::show_content(const char* database, const char* user_schema, const char* table, const char* columns,
                              const char* where, const char* order, gint64, gint) {
-    if (!TARVELIN_GIVEN(database, user_schema, table, columns, where, order)) return {};
-    return std::string();
+    return empty_text_if(TARVELIN_GIVEN(database, user_schema, table, columns, where, order));
 }
 Text Statement::show_user_detail(const char* database, const char* user_schema, const char* username) {
-    if (!TARVELIN_GIVEN(database, user_schema, username)) return {};
-    return std::string();
+    return empty_text_if(TARVELIN_GIVEN(database, user_schema, username));
 }
 Text Statement::show_role_detail(const char* database, const char* user_schema, const char* rolename) {
-    if (!TARVELIN_GIVEN(database, user_schema, rolename)) return {};
-    return std::string();
+    return empty_text_if(TARVELIN_GIVEN(database, user_schema, rolename));
 }
 Text Statement::show_user_rights(const char* database, const char* user_schema, const char* username) {
-    if (!TARVELIN_GIVEN(database, user_schema, username)) return {};
-    return std::string();
+    return empty_text_if(TARVELIN_GIVEN(database, user_schema, username));
 }
 Text Statement::show_role_rights(const char* database, const char* user_schema, const char* rolename) {
-    if (!TARVELIN_GIVEN(database, user_schema, rolename)) return {};
-    return std::string();
+    return empty_text_if(TARVELIN_GIVEN(database, user_schema, rolename));
 }
 Text Statement::grant_user_rights(const char* database, const char* user_schema, const char* username,
                                   const char* object, const char* rights) {
-    if (!TARVELIN_GIVEN(database, user_schema, username, object, rights)) return {};
-    return std::string();
+    return empty_text_if(TARVELIN_GIVEN(database, user_schema, username, object, rights));
 }
 Text Statement::revoke_user_rights(const char* database, const char* user_schema, const char* username,
                                    const char* object, const char* rights) {
-    if (!TARVELIN_GIVEN(database, user_schema, username, object, rights)) return {};
-    return std::string();
+    return empty_text_if(TARVELIN_GIVEN(database, user_schema, username, object, rights));
 }
 Text Statement::grant_role_rights(const char* database, const char* user_schema, const char* username,
                                   const char* object, const char* rights) {
-    if (!TARVELIN_GIVEN(database, user_schema, username, object, rights)) return {};
-    return std::string();
+    return empty_text_if(TARVELIN_GIVEN(database, user_schema, username, object, rights));
 }
 Text Statement::revoke_role_rights(const char* database, const char* user_schema, const char* username,
                                    const char* object, const char* rights) {
-    if (!TARVELIN_GIVEN(database, user_schema, username, object, rights)) return {};
-    return std::string();
+    return empty_text_if(TARVELIN_GIVEN(database, user_schema, username, object, rights));
 }
-Text Statement::flush_privileges() { return std::string(); }
+Text Statement::flush_privileges() { return empty_text_if(true); }
 Text Statement::show_effected(const char* database, const char* user_schema, const char* table, const char* where) {
-    if (!TARVELIN_GIVEN(database, user_schema, table, where)) return {};
-    return std::string();
+    return empty_text_if(TARVELIN_GIVEN(database, user_schema, table, where));
 }
 Text Statement::show_relations(const char* database, const char* user_schema, const char* table) {
-    if (!TARVELIN_GIVEN(database, user_schema, table)) return {};
-    return std::string();
+    return empty_text_if(TARVELIN_GIVEN(database, user_schema, table));
 }
 Text Statement::rename_object(DBObject, const char* database, const char* user_schema, const char* old_name,
                               const char* new_name) {
-    if (!TARVELIN_GIVEN(database, user_schema, old_name, new_name)) return {};
-    return std::string();
+    return empty_text_if(TARVELIN_GIVEN(database, user_schema, old_name, new_name));
 }
 Text Statement::drop_object(DBObject, const char* database, const char* user_schema, const char* object_name,
                             const char* object_target) {
-    if (!TARVELIN_GIVEN(database, user_schema, object_name, object_target)) return {};
-    return std::string();
+    return empty_text_if(TARVELIN_GIVEN(database, user_schema, object_name, object_target));
 }
 Text Statement::empty_table(const char* database, const char* user_schema, const char* object_name) {
-    if (!TARVELIN_GIVEN(database, user_schema, object_name)) return {};
-    return std::string();
+    return empty_text_if(TARVELIN_GIVEN(database, user_schema, object_name));
 }
 
 // ---------------------------------------------------------------- fixed texts

@@ -116,8 +116,9 @@ public:
     Text build_sql_view(const char* user_schema, const char* view_name, const char* statements) override;
 
 protected:
-    // The empty text of a listing, its column set to 0 (when asked for).
-    static Text empty_listing(gint* name_column);
+    // After a passed argument test, the empty text of a listing with its column set to 0
+    // (when asked for); no text otherwise.
+    static Text listing_if(bool given, gint* name_column);
     // The quoted table name of the row texts: this object's quoting of table and schema.
     std::string row_name(const char* schema, const char* table);
 };
