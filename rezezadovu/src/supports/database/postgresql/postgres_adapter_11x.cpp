@@ -151,21 +151,31 @@ gobj::Ref<PostgreSQLAdapterV11x> PostgreSQLAdapterV11x::create(GType type, CConn
     return create_linked<PostgreSQLAdapterV11x>(type, connection);
 }
 
+namespace {
+using IConnectionSlots = TarvelinRezezadovuContractsDatabaseIConnectionInterface;
+using IInspectableSlots = TarvelinRezezadovuContractsDatabaseIInspectableInterface;
+
+// A result as a Ref, whether the bridge hands the C table out as a Ref already or as a
+// new C pointer.
+template <class R>
+gobj::Ref<TableModel> owned_table(R result) {
+    if constexpr (std::is_pointer_v<R>) {
+        return gobj::Ref<TableModel>::adopt(result);
+    } else {
+        return result;
+    }
+}
+}  // namespace
+
 CatalogResult PostgreSQLAdapterV11x::query(const std::string& sql) {
     auto link = connection();
     if (!link) throw gobj::Error(G_IO_ERROR, G_IO_ERROR_NOT_CONNECTED, _("the reader's connection is gone"));
-    GError* error = nullptr;
-    auto* model = tarvelin_rezezadovu_contracts_database_iconnection_execute_as_model(
-        static_cast<TarvelinRezezadovuContractsDatabaseIConnection*>(link.instance()), sql.c_str(), FALSE, &error);
-    gobj::check(error);
-    return CatalogResult(gobj::Ref<TableModel>::adopt(model));
+    return CatalogResult(owned_table(gobj::call<&IConnectionSlots::execute_as_model>(link, sql, false)));
 }
 
 std::string PostgreSQLAdapterV11x::server_version() {
     auto link = connection();
-    if (!link) return {};
-    const char* version = tarvelin_rezezadovu_contracts_database_iconnection_get_version(
-        static_cast<TarvelinRezezadovuContractsDatabaseIConnection*>(link.instance()));
+    const char* version = link ? gobj::call<&IConnectionSlots::get_version>(link) : nullptr;
     return version ? version : "";
 }
 
@@ -340,14 +350,12 @@ void PostgreSQLAdapterV11x::fill_schema_table_columns(MetaTable& table) {
     if (rows.size() == 0) return;
     auto link = connection();
     auto inspector = gobj::GPtr<TarvelinRezezadovuContractsDatabaseIInspectable>::adopt(
-        tarvelin_rezezadovu_contracts_database_iconnection_inspector(
-            static_cast<TarvelinRezezadovuContractsDatabaseIConnection*>(link.instance())));
+        link ? gobj::call<&IConnectionSlots::inspector>(link) : nullptr);
     std::string previous;
     for (int k = 0; k < rows.size(); ++k) {
         const std::string type = rows.text(k, 11), name = rows.text(k, 2);
-        DataType data_type =
-            inspector ? tarvelin_rezezadovu_contracts_database_iinspectable_get_data_type(inspector.get(), type.c_str())
-                      : TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN;
+        DataType data_type = inspector ? gobj::call<&IInspectableSlots::get_data_type>((gpointer)inspector.get(), type)
+                                       : TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN;
         auto column = table.new_column(name.c_str(), data_type);
         // "ARRAY" and "USER-DEFINED" name no type: the element or the user type does.
         std::string raw = type;
