@@ -472,8 +472,10 @@ TEST_F(PostgresqlReader, HostileNamesAreReadCorrectly) {
     auto index = find<MetaIndex>(table->get_indexes(), "in\"d e'x");
     EXPECT_EQ(texts(index->get_columns()), (Texts{"\"co\"\"l u'mn\" DESC"}));
     auto trigger = find<MetaTrigger>(table->get_triggers(), "tr\"i g'ger");
-    EXPECT_STREQ(trigger->get_columns(), "co\"l u'mn");
+    // Written as SQL names, so a name holding a comma or a quote stays one.
+    EXPECT_STREQ(trigger->get_columns(), "\"co\"\"l u'mn\"");
     EXPECT_STREQ(trigger->get_body(), "EXECUTE FUNCTION \"we\"\"ird s'ch\".t()");
+    EXPECT_STREQ(trigger->get_function(), "\"we\"\"ird s'ch\".t");
     EXPECT_EQ(option(*table, "OWNER"), pg->user);
 
     auto one = MetaIndex::create_with_names(MetaIndex::gtype(), db->name().c_str(), schema, "ta\"b l'e", "in\"d e'x");
