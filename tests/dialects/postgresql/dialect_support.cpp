@@ -66,14 +66,18 @@ namespace {
 
 TarvelinRezezadovuSupportsDatabasePostgreSQLConnection* open_connection(const PgAddress& pg, const std::string& user,
                                                                        const std::string& password,
-                                                                       const std::string& database) {
+                                                                       const std::string& database,
+                                                                       std::string* failure = nullptr) {
     auto* connection = tarvelin_rezezadovu_supports_database_postgre_sql_connection_new();
     auto* record = new_record(pg.host, pg.port, user, password, database);
     GError* error = nullptr;
     tarvelin_rezezadovu_contracts_database_iconnection_open(iconnection(connection), record, nullptr, &error);
     g_object_unref(record);
     if (error) {
-        ADD_FAILURE() << "cannot open " << database << " as " << user << ": " << error->message;
+        if (failure)
+            *failure = error->message;
+        else
+            ADD_FAILURE() << "cannot open " << database << " as " << user << ": " << error->message;
         g_error_free(error);
     }
     return connection;
@@ -111,5 +115,17 @@ void ScratchDatabase::run_as_user(const std::string& sql) const { run_once(pg_, 
 void ScratchDatabase::run_as_superuser(const std::string& sql) const {
     run_once(pg_, pg_.superuser, "", name_, sql);
 }
+
+TarvelinRezezadovuSupportsDatabasePostgreSQLConnection* ScratchDatabase::open_as_superuser() const {
+    return open_connection(pg_, pg_.superuser, "", name_);
+}
+
+TarvelinRezezadovuSupportsDatabasePostgreSQLConnection* ScratchDatabase::open_as(const std::string& user,
+                                                                                const std::string& password,
+                                                                                std::string* failure) const {
+    return open_connection(pg_, user, password, name_, failure);
+}
+
+void run_on_server(const PgAddress& pg, const std::string& sql) { run_once(pg, pg.superuser, "", pg.database, sql); }
 
 }  // namespace tarvelin::test

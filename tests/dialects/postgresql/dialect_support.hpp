@@ -60,6 +60,11 @@ public:
     TarvelinRezezadovuSupportsDatabasePostgreSQLConnection* open_as_user() const;
     void run_as_user(const std::string& sql) const;
     void run_as_superuser(const std::string& sql) const;
+    // A new connection opened on the scratch database as the superuser, or as any account.
+    TarvelinRezezadovuSupportsDatabasePostgreSQLConnection* open_as_superuser() const;
+    TarvelinRezezadovuSupportsDatabasePostgreSQLConnection* open_as(const std::string& user,
+                                                                   const std::string& password,
+                                                                   std::string* failure = nullptr) const;
 
 private:
     PgAddress pg_;
@@ -68,5 +73,8 @@ private:
 
 // Runs `sql` (one or several statements) on an opened connection; fails the test on error.
 void run_sql(CIConnection* connection, const std::string& sql);
+
+// Runs `sql` as the superuser on the server's own database (roles live there).
+void run_on_server(const PgAddress& pg, const std::string& sql);
 
 }  // namespace tarvelin::test
