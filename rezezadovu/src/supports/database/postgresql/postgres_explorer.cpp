@@ -296,9 +296,12 @@ const Listing kProcedures = routine_listing("'PROCEDURE' AS prokind", "WHERE P.p
 const Listing kRoutinesV10V9 =
     routine_listing("'FUNCTION' AS prokind", "WHERE P.proisagg is false AND n.nspname='%s'");
 
+// PostgreSQL has no packages, and its routines view no definer or comment columns: the
+// list keeps its six columns and finds nothing.
 const Listing kPackages{
-    "SELECT ROUTINE_NAME, SECURITY_TYPE, DEFINER, CREATED, LAST_ALTERED, ROUTINE_COMMENT FROM "
-    "information_schema.ROUTINES WHERE ROUTINE_SCHEMA = '%s' AND ROUTINE_TYPE = 'PACKAGE' ORDER BY ROUTINE_NAME ASC;",
+    "SELECT ROUTINE_NAME, SECURITY_TYPE, NULL::text AS DEFINER, CREATED, LAST_ALTERED, NULL::text AS ROUTINE_COMMENT "
+    "FROM information_schema.ROUTINES WHERE ROUTINE_SCHEMA = '%s' AND ROUTINE_TYPE = 'PACKAGE' "
+    "ORDER BY ROUTINE_NAME ASC;",
     {N_("Name"), N_("Security type"), N_("Definer"), N_("Create time"), N_("Modified time"), N_("Comment")},
     {}};
 
