@@ -102,7 +102,11 @@ ScratchDatabase::ScratchDatabase(const PgAddress& pg) : pg_(pg) {
     run_once(pg_, pg_.user, pg_.password, pg_.database, "CREATE DATABASE " + name_);
 }
 
+ScratchDatabase::ScratchDatabase(const PgAddress& pg, std::string existing)
+    : pg_(pg), name_(std::move(existing)), owned_(false) {}
+
 ScratchDatabase::~ScratchDatabase() {
+    if (!owned_) return;
     run_once(pg_, pg_.user, pg_.password, pg_.database, "DROP DATABASE IF EXISTS " + name_ + " WITH (FORCE)");
 }
 

@@ -51,6 +51,8 @@ ScriptedColumn oid_col(const std::string& name);
 class ScratchDatabase {
 public:
     explicit ScratchDatabase(const PgAddress& pg);
+    // An existing database, reached the same way; it is left as it is.
+    ScratchDatabase(const PgAddress& pg, std::string existing);
     ~ScratchDatabase();
     ScratchDatabase(const ScratchDatabase&) = delete;
     ScratchDatabase& operator=(const ScratchDatabase&) = delete;
@@ -69,6 +71,7 @@ public:
 private:
     PgAddress pg_;
     std::string name_;
+    bool owned_ = true;
 };
 
 // Runs `sql` (one or several statements) on an opened connection; fails the test on error.
