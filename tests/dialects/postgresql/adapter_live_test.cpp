@@ -19,18 +19,6 @@ namespace {
 using namespace rezezadovu::meta_model;
 using Texts = std::vector<std::string>;
 
-std::string data_file(const std::string& name) {
-    const char* dir = g_getenv("TARVELIN_PG_DIALECT_DATA");
-    return std::string(dir ? dir : ".") + "/" + name;
-}
-
-std::string read_file(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 template <class T>
 gobj::Ref<T> find(GeeArrayList* list, const std::string& name) {
     for (auto item : gobj::GeeArray<T>::wrap(list))

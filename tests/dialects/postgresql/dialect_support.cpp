@@ -3,6 +3,8 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <fstream>
+#include <sstream>
 
 namespace tarvelin::test {
 
@@ -42,6 +44,18 @@ ScriptedColumn int_col(const std::string& name) {
 }
 ScriptedColumn oid_col(const std::string& name) {
     return ScriptedColumn(name, TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT64, "oid");
+}
+
+std::string data_file(const std::string& name) {
+    const char* dir = g_getenv("TARVELIN_PG_DIALECT_DATA");
+    return std::string(dir ? dir : ".") + "/" + name;
+}
+
+std::string read_file(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
 }
 
 void run_sql(CIConnection* connection, const std::string& sql) {

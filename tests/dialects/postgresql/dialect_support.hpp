@@ -77,6 +77,10 @@ private:
 // Runs `sql` (one or several statements) on an opened connection; fails the test on error.
 void run_sql(CIConnection* connection, const std::string& sql);
 
+// A file of the suite's data folder, and a file's text.
+std::string data_file(const std::string& name);
+std::string read_file(const std::string& path);
+
 // Runs `sql` as the superuser on the server's own database (roles live there).
 void run_on_server(const PgAddress& pg, const std::string& sql);
 

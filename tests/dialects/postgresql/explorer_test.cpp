@@ -310,18 +310,6 @@ TEST_F(PostgresqlExplorer, CaptionsAndCodeTextsAreTranslated) {
 
 // ---------------------------------------------------------------- on the test server
 
-std::string data_file(const std::string& name) {
-    const char* dir = g_getenv("TARVELIN_PG_DIALECT_DATA");
-    return std::string(dir ? dir : ".") + "/" + name;
-}
-
-std::string read_file(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 TEST(PostgresqlLiveExplorer, EveryListRunsOn15WithACaptionPerColumn) {
     FacadeLog facade;
     auto pg = pg_server();

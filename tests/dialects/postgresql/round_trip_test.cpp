@@ -27,18 +27,6 @@ constexpr auto kUpdate = TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_UPDATE;
 
 const char* kHostileSchema = "we\"ird s'ch\\x";
 
-std::string data_file(const std::string& name) {
-    const char* dir = g_getenv("TARVELIN_PG_DIALECT_DATA");
-    return std::string(dir ? dir : ".") + "/" + name;
-}
-
-std::string read_file(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 void replace_all(std::string& text, const std::string& from, const std::string& to) {
     for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
         text.replace(at, from.size(), to);
