@@ -11,6 +11,8 @@
 //
 // and expands the table four times:
 //   public:   TARVELIN_META_COLUMN_PROPERTIES(TARVELIN_PROPERTY_ACCESSORS)  get_x, set_x, x_pspec
+//             (or TARVELIN_PROPERTY_PSPEC, only x_pspec, where the class writes get_x and
+//             set_x itself, e.g. under a lock; its setter notifies with x_pspec)
 //   private:  TARVELIN_META_COLUMN_PROPERTIES(TARVELIN_PROPERTY_STORAGE)    the member x_
 //   describe: TARVELIN_META_COLUMN_PROPERTIES(TARVELIN_PROPERTY_INSTALL)    the ParamSpec (needs `Self`)
 //   capi:     TARVELIN_META_COLUMN_PROPERTIES(TARVELIN_PROPERTY_CAPI)       the C getter (and setter)
@@ -232,6 +234,8 @@ GParamSpec* install(ClassSpec<Self>& c, const char* name, D dflt) {
             notify(M##_pspec);                                                              \
     }                                                                                       \
     static inline GParamSpec* M##_pspec = nullptr;
+
+#define TARVELIN_PROPERTY_PSPEC(K, M, N, D, F, S, P) static inline GParamSpec* M##_pspec = nullptr;
 
 #define TARVELIN_PROPERTY_STORAGE(K, M, N, D, F, S, P) \
     ::tarvelin::gobj::prop::K::stored M##_{::tarvelin::gobj::prop::K::initial(S)};
