@@ -23,6 +23,12 @@ namespace tarvelin::gobj {
 
 namespace detail {
 
+// A pointer to a C++ object of ours; false for the opaque (incomplete) C instance types.
+template <class P, class = void>
+struct is_object_ptr : std::false_type {};
+template <class T>
+struct is_object_ptr<T*, std::void_t<decltype(sizeof(T))>> : std::is_base_of<Object, std::remove_cv_t<T>> {};
+
 template <class A>
 gpointer instance_arg(const A& a) {
     using D = bare<A>;
@@ -32,7 +38,7 @@ gpointer instance_arg(const A& a) {
         return a.gobj();
     } else if constexpr (std::is_base_of_v<Fundamental, D>) {
         return a.instance();
-    } else if constexpr (std::is_pointer_v<D> && std::is_base_of_v<Object, std::remove_pointer_t<D>>) {
+    } else if constexpr (is_object_ptr<D>::value) {
         return a ? a->gobj() : nullptr;
     } else {
         return (gpointer)a;
@@ -56,7 +62,7 @@ struct CallArg {
         } else if constexpr (std::is_same_v<D, bool>) {
             return a ? TRUE : FALSE;
         } else if constexpr (is_ref<D>::value || std::is_base_of_v<Object, D> || std::is_base_of_v<Fundamental, D> ||
-                             (std::is_pointer_v<D> && std::is_base_of_v<Object, std::remove_pointer_t<D>>)) {
+                             is_object_ptr<D>::value) {
             return static_cast<C>(instance_arg(a));
         } else if constexpr (std::is_pointer_v<C> && std::is_pointer_v<D>) {
             return (C)a;
