@@ -3,6 +3,7 @@
 // trailing zero, a VaText passed on to a (format, va_list) slot, interface default
 // bodies, and rows whose accessors the class writes itself.
 #include <gtest/gtest.h>
+#include <tarvelin/providers/base.h>
 
 #include <cstdarg>
 #include <mutex>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "providers/gobj/bridge.hpp"
+#include "providers/gobj/fundamental_capi.hpp"
 
 using namespace tarvelin;
 using gobj::Ref;
@@ -273,4 +275,38 @@ TEST(ServicesForms, ARowWithTheClassesOwnAccessors) {
     for (gint v : {5, 6, 6, 7}) g_object_set(g.gobj(), "level", v, nullptr);
     EXPECT_EQ(notified, 2);
     EXPECT_EQ(g->get_level(), 7);
+}
+
+// ---------------------------------------------------------------- a fundamental class's C face
+
+namespace {
+
+class Tally : public gobj::Fundamental {
+public:
+    static GType gtype();
+    static Ref<Tally> create(GType type = gtype()) { return gobj::create<Tally>(type); }
+};
+TARVELIN_FUNDAMENTAL_GTYPE(Tally, "TestTally", "TestParamSpecTally")
+
+}  // namespace
+
+extern "C" {
+typedef struct _TestTally TestTally;
+TARVELIN_FUNDAMENTAL_CLASS_CAPI(Tally, TestTally, test_, tally)
+}
+
+TEST(ServicesForms, AFundamentalClassMadeFromC) {
+    EXPECT_EQ(test_tally_get_type(), Tally::gtype());
+    TestTally* made[] = {test_tally_new(), test_tally_construct(Tally::gtype())};
+    for (TestTally* c : made) {
+        ASSERT_NE(c, nullptr);
+        EXPECT_TRUE(G_TYPE_CHECK_INSTANCE_TYPE(c, Tally::gtype()));
+        EXPECT_EQ(reinterpret_cast<gobj::FundamentalInstance*>(c)->ref_count, 1) << "handed over with its one reference";
+        GValue v = G_VALUE_INIT;
+        g_value_init(&v, Tally::gtype());
+        test_value_set_tally(&v, c);
+        EXPECT_EQ(test_value_get_tally(&v), c);
+        g_value_unset(&v);
+        test_tally_unref(c);
+    }
 }

@@ -1,4 +1,4 @@
-// C face of the logging facade. TARVELIN_FUNDAMENTAL_CAPI makes
+// C face of the logging facade. TARVELIN_FUNDAMENTAL_CLASS_CAPI makes
 //   tarvelin_rezezadovu_foundation_logging_service_get_type
 //   tarvelin_rezezadovu_foundation_logging_service_ref
 //   tarvelin_rezezadovu_foundation_logging_service_unref
@@ -6,6 +6,8 @@
 //   tarvelin_rezezadovu_foundation_value_set_logging_service
 //   tarvelin_rezezadovu_foundation_value_take_logging_service
 //   tarvelin_rezezadovu_foundation_value_get_logging_service
+//   tarvelin_rezezadovu_foundation_logging_service_construct
+//   tarvelin_rezezadovu_foundation_logging_service_new
 #include <cstdarg>
 
 #include "providers/gobj/fundamental_capi.hpp"
@@ -22,15 +24,8 @@ static_assert(sizeof(TarvelinRezezadovuFoundationLoggingServiceClass) == sizeof(
 
 extern "C" {
 
-TARVELIN_FUNDAMENTAL_CAPI(LoggingService, tarvelin_rezezadovu_foundation_, logging_service)
-
-TarvelinRezezadovuFoundationLoggingService* tarvelin_rezezadovu_foundation_logging_service_construct(
-    GType object_type) {
-    return gobj::invoke<&LoggingService::create>(G_STRFUNC, object_type);
-}
-TarvelinRezezadovuFoundationLoggingService* tarvelin_rezezadovu_foundation_logging_service_new(void) {
-    return tarvelin_rezezadovu_foundation_logging_service_construct(LoggingService::gtype());
-}
+TARVELIN_FUNDAMENTAL_CLASS_CAPI(LoggingService, TarvelinRezezadovuFoundationLoggingService,
+                                tarvelin_rezezadovu_foundation_, logging_service)
 
 void tarvelin_rezezadovu_foundation_logging_service_initialize(const gchar* uuid_default,
                                                                TarvelinRezezadovuContractsLogLogLevel level,
