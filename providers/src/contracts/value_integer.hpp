@@ -168,3 +168,5 @@ extern template class IntegerValue<ValueUInt64, guint64>;
 extern template class IntegerValue<ValueBoolean, bool>;
 
 }  // namespace tarvelin::providers::contracts
+
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsIIntegerInterface, tarvelin::providers::contracts::IInteger)

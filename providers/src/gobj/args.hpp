@@ -21,7 +21,8 @@
 //
 // Ownership of results: transfer full by default (Ref released, texts duplicated); with
 // the policy `borrow` an object or text result is handed out without a new reference or
-// copy, for getters whose owner keeps the value alive.
+// copy, for getters whose owner keeps the value alive; with `add_ref` a plain object
+// pointer the owner keeps is handed out with a new reference.
 #pragma once
 
 #include <glib-object.h>
@@ -47,6 +48,8 @@ namespace tarvelin::gobj {
 // Result ownership policies (template arguments of invoke, slot and call).
 struct full {};
 struct borrow {};
+// An object result its owner keeps, handed out with a new reference of the caller's own.
+struct add_ref {};
 
 // The C++ class behind a C instance type or interface structure, declared once next to
 // the class with TARVELIN_BIND_C_TYPE. invoke uses it to check and cast `self`; call
@@ -445,6 +448,8 @@ CR result_to_c(R&& r, [[maybe_unused]] gint* length) {
         }
     } else if constexpr (std::is_same_v<D, bool>) {
         return static_cast<CR>(r ? TRUE : FALSE);
+    } else if constexpr (std::is_same_v<Policy, add_ref> && std::is_pointer_v<D>) {
+        return (CR)(r ? g_object_ref((gpointer)r) : nullptr);
     } else if constexpr (std::is_pointer_v<CR> && std::is_pointer_v<D>) {
         return (CR)r;
     } else {

@@ -16,6 +16,9 @@
 //   private:  TARVELIN_META_COLUMN_PROPERTIES(TARVELIN_PROPERTY_STORAGE)    the member x_
 //   describe: TARVELIN_META_COLUMN_PROPERTIES(TARVELIN_PROPERTY_INSTALL)    the ParamSpec (needs `Self`)
 //   capi:     TARVELIN_META_COLUMN_PROPERTIES(TARVELIN_PROPERTY_CAPI)       the C getter (and setter)
+// A computed property (a setter with more to do than store) keeps its rows in a table of
+// their own, expanded with TARVELIN_PROPERTY_PSPEC (x_pspec alone) instead of _ACCESSORS:
+// the class writes get_x and set_x itself, and notifies x_pspec as the row's policy says.
 // The C expansion reads three macros the capi file defines first: TARVELIN_CAPI_CLASS (the
 // C++ class), TARVELIN_CAPI_CTYPE (its C instance type) and TARVELIN_CAPI_PREFIX (the
 // function-name prefix); it makes `<prefix>_get_<member>` and, for RW rows,
