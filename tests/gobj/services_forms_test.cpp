@@ -1,12 +1,11 @@
 // The argument forms the core services need: text arrays in (also as spans, a negative
 // length reading up to the NULL entry) and out, arrays of numbers, bytes with their
 // trailing zero, a VaText passed on to a (format, va_list) slot, interface default
-// bodies, and rows whose accessors the class writes itself.
+// bodies, and the C face of a fundamental class.
 #include <gtest/gtest.h>
 #include <tarvelin/providers/base.h>
 
 #include <cstdarg>
-#include <mutex>
 #include <string>
 #include <vector>
 
@@ -226,55 +225,6 @@ TEST(ServicesForms, DefaultBodiesServeAHostsImplementation) {
     } catch (const gobj::Error& e) {
         EXPECT_EQ(e.message(), "no label below zero");
     }
-}
-
-// ---------------------------------------------------------------- rows with the class's own accessors
-
-namespace {
-
-// clang-format off
-#define TEST_GAUGE_PROPERTIES(P) \
-    P(Int, level, "level", 5, RW, 5, OnChange)
-// clang-format on
-
-class Gauge : public gobj::Object {
-public:
-    using Self = Gauge;
-    static GType gtype();
-    static void describe(gobj::ClassSpec<Gauge>& c) { TEST_GAUGE_PROPERTIES(TARVELIN_PROPERTY_INSTALL) }
-    TEST_GAUGE_PROPERTIES(TARVELIN_PROPERTY_PSPEC)
-
-    gint32 get_level() const {
-        std::lock_guard guard(lock_);
-        return level_;
-    }
-    void set_level(gint32 v) {
-        {
-            std::lock_guard guard(lock_);
-            if (v == level_) return;
-            level_ = v;
-        }
-        notify(level_pspec);
-    }
-
-private:
-    mutable std::mutex lock_;
-    gint32 level_ = 5;
-};
-TARVELIN_GTYPE(Gauge, "TestGauge", gobj::Object)
-
-}  // namespace
-
-TEST(ServicesForms, ARowWithTheClassesOwnAccessors) {
-    auto g = gobj::create<Gauge>();
-    GParamSpec* p = g_object_class_find_property(G_OBJECT_GET_CLASS(g.gobj()), "level");
-    ASSERT_EQ(p, Gauge::level_pspec);
-    EXPECT_EQ(G_PARAM_SPEC_INT(p)->default_value, 5);
-    int notified = 0;
-    g_signal_connect_swapped(g.gobj(), "notify::level", G_CALLBACK(+[](int* n) { ++*n; }), &notified);
-    for (gint v : {5, 6, 6, 7}) g_object_set(g.gobj(), "level", v, nullptr);
-    EXPECT_EQ(notified, 2);
-    EXPECT_EQ(g->get_level(), 7);
 }
 
 // ---------------------------------------------------------------- a fundamental class's C face

@@ -11,8 +11,6 @@
 //
 // and expands the table four times:
 //   public:   TARVELIN_META_COLUMN_PROPERTIES(TARVELIN_PROPERTY_ACCESSORS)  get_x, set_x, x_pspec
-//             (or TARVELIN_PROPERTY_PSPEC, only x_pspec, where the class writes get_x and
-//             set_x itself, e.g. under a lock; its setter notifies with x_pspec)
 //   private:  TARVELIN_META_COLUMN_PROPERTIES(TARVELIN_PROPERTY_STORAGE)    the member x_
 //   describe: TARVELIN_META_COLUMN_PROPERTIES(TARVELIN_PROPERTY_INSTALL)    the ParamSpec (needs `Self`)
 //   capi:     TARVELIN_META_COLUMN_PROPERTIES(TARVELIN_PROPERTY_CAPI)       the C getter (and setter)

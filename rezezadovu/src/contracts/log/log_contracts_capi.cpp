@@ -11,19 +11,6 @@ using HandlerVtable = TarvelinRezezadovuContractsLogILogHandlerInterface;
 using LoggerVtable = TarvelinRezezadovuContractsLogILoggerInterface;
 using ManagerVtable = TarvelinRezezadovuContractsLogILogManagerInterface;
 
-namespace {
-// The three parts of a record every formatter and handler needs.
-bool record_ok(const char* server, const char* name, const char* format) {
-    return TARVELIN_REQUIRE(server != nullptr, "server != NULL") && TARVELIN_REQUIRE(name != nullptr, "name != NULL") &&
-           TARVELIN_REQUIRE(format != nullptr, "format != NULL");
-}
-// The same for a logger, which names them after its own parameters.
-bool logger_record_ok(const char* t_server, const char* t_name, const char* format) {
-    return TARVELIN_REQUIRE(t_server != nullptr, "t_server != NULL") &&
-           TARVELIN_REQUIRE(t_name != nullptr, "t_name != NULL") && TARVELIN_REQUIRE(format != nullptr, "format != NULL");
-}
-}  // namespace
-
 extern "C" {
 
 TARVELIN_API GType tarvelin_rezezadovu_contracts_log_log_level_get_type(void) { return log_level_gtype(); }
@@ -49,7 +36,7 @@ gchar* tarvelin_rezezadovu_contracts_log_iformatter_format(TarvelinRezezadovuCon
                                                            const gchar* server, const gchar* name,
                                                            const gchar* format) {
     g_return_val_if_fail(self != NULL, NULL);
-    if (!record_ok(server, name, format)) return nullptr;
+    if (!TARVELIN_GIVEN(server, name, format)) return nullptr;
     return gobj::dispatch<&FormatterVtable::format>(G_STRFUNC, self, level, server, name, format);
 }
 
@@ -60,7 +47,7 @@ void tarvelin_rezezadovu_contracts_log_ilog_handler_publish(TarvelinRezezadovuCo
                                                             const gchar* server, const gchar* name, const gchar* format,
                                                             va_list args) {
     g_return_if_fail(self != NULL);
-    if (!record_ok(server, name, format)) return;
+    if (!TARVELIN_GIVEN(server, name, format)) return;
     gobj::dispatch<&HandlerVtable::publish>(G_STRFUNC, self, level, server, name, format, args);
 }
 gchar* tarvelin_rezezadovu_contracts_log_ilog_handler_recent(TarvelinRezezadovuContractsLogILogHandler* self,
@@ -136,42 +123,42 @@ void tarvelin_rezezadovu_contracts_log_ilogger_error(TarvelinRezezadovuContracts
                                                      const gchar* t_server, const gchar* t_name, const gchar* format,
                                                      va_list args) {
     g_return_if_fail(self != NULL);
-    if (!logger_record_ok(t_server, t_name, format)) return;
+    if (!TARVELIN_GIVEN(t_server, t_name, format)) return;
     gobj::dispatch<&LoggerVtable::error>(G_STRFUNC, self, t_server, t_name, format, args);
 }
 void tarvelin_rezezadovu_contracts_log_ilogger_critical(TarvelinRezezadovuContractsLogILogger* self,
                                                         const gchar* t_server, const gchar* t_name,
                                                         const gchar* format, va_list args) {
     g_return_if_fail(self != NULL);
-    if (!logger_record_ok(t_server, t_name, format)) return;
+    if (!TARVELIN_GIVEN(t_server, t_name, format)) return;
     gobj::dispatch<&LoggerVtable::critical>(G_STRFUNC, self, t_server, t_name, format, args);
 }
 void tarvelin_rezezadovu_contracts_log_ilogger_warning(TarvelinRezezadovuContractsLogILogger* self,
                                                        const gchar* t_server, const gchar* t_name, const gchar* format,
                                                        va_list args) {
     g_return_if_fail(self != NULL);
-    if (!logger_record_ok(t_server, t_name, format)) return;
+    if (!TARVELIN_GIVEN(t_server, t_name, format)) return;
     gobj::dispatch<&LoggerVtable::warning>(G_STRFUNC, self, t_server, t_name, format, args);
 }
 void tarvelin_rezezadovu_contracts_log_ilogger_message(TarvelinRezezadovuContractsLogILogger* self,
                                                        const gchar* t_server, const gchar* t_name, const gchar* format,
                                                        va_list args) {
     g_return_if_fail(self != NULL);
-    if (!logger_record_ok(t_server, t_name, format)) return;
+    if (!TARVELIN_GIVEN(t_server, t_name, format)) return;
     gobj::dispatch<&LoggerVtable::message>(G_STRFUNC, self, t_server, t_name, format, args);
 }
 void tarvelin_rezezadovu_contracts_log_ilogger_info(TarvelinRezezadovuContractsLogILogger* self,
                                                     const gchar* t_server, const gchar* t_name, const gchar* format,
                                                     va_list args) {
     g_return_if_fail(self != NULL);
-    if (!logger_record_ok(t_server, t_name, format)) return;
+    if (!TARVELIN_GIVEN(t_server, t_name, format)) return;
     gobj::dispatch<&LoggerVtable::info>(G_STRFUNC, self, t_server, t_name, format, args);
 }
 void tarvelin_rezezadovu_contracts_log_ilogger_debug(TarvelinRezezadovuContractsLogILogger* self,
                                                      const gchar* t_server, const gchar* t_name, const gchar* format,
                                                      va_list args) {
     g_return_if_fail(self != NULL);
-    if (!logger_record_ok(t_server, t_name, format)) return;
+    if (!TARVELIN_GIVEN(t_server, t_name, format)) return;
     gobj::dispatch<&LoggerVtable::debug>(G_STRFUNC, self, t_server, t_name, format, args);
 }
 
