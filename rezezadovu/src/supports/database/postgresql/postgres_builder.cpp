@@ -1047,14 +1047,15 @@ Text PostgreSQLBuilder::alter_database(MetaDatabase* database_old, MetaDatabase*
                                                           : literal(text(database_new->get_comment()))) +
                ";\n";
     if (auto extensions = changed("EXTENSION")) {
-        auto diff = StringHelper::diff_array(catalog::split_top_level(before.get_or("EXTENSION", "")),
-                                             catalog::split_top_level(*extensions));
+        std::vector<std::string> same, removed, added;
+        StringHelper::diff_array(catalog::split_top_level(before.get_or("EXTENSION", "")),
+                                 catalog::split_top_level(*extensions), same, removed, added);
         auto name_of = [](const std::string& entry) { return trimmed(entry.substr(0, entry.find('='))); };
-        for (const auto& entry : diff.added) {
+        for (const auto& entry : added) {
             size_t equals = entry.find('=');
             std::string extension = name_of(entry);
             std::string version = equals == std::string::npos ? std::string() : trimmed(entry.substr(equals + 1));
-            bool installed = std::any_of(diff.removed.begin(), diff.removed.end(),
+            bool installed = std::any_of(removed.begin(), removed.end(),
                                          [&](const std::string& old) { return name_of(old) == extension; });
             if (installed)
                 out += "ALTER EXTENSION " + name(extension) + " UPDATE" +
