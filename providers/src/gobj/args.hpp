@@ -9,6 +9,7 @@
 //   std::vector<guint8>& (an out parameter)           (guint8** result, gint* length)
 //   std::string& / std::optional<std::string>&        (gchar** result)
 //   X& for a number, truth value or enum (out)        (X* result)
+//   X& for a plain C structure such as GDate (out)    (X* result)
 //   VaText                                            (const gchar* format, va_list args)
 // A C++ result that is a vector leaves a trailing `gint* length` C argument (the array
 // comes back NULL-terminated where its elements are pointers), and a trailing GError**
@@ -16,13 +17,16 @@
 //
 // Ownership of results: transfer full by default (Ref released, texts duplicated); with
 // the policy `borrow` an object or text result is handed out without a new reference or
-// copy, for getters whose owner keeps the value alive.
+// copy, for getters whose owner keeps the value alive; with `never_null` an empty byte
+// buffer is a zero-length allocation rather than NULL. A GeeArray (a typed list view) is
+// handed out as the list itself.
 #pragma once
 
 #include <glib-object.h>
 
 #include <array>
 #include <cstdarg>
+#include <cstring>
 #include <functional>
 #include <optional>
 #include <span>
@@ -41,6 +45,9 @@ namespace tarvelin::gobj {
 // Result ownership policies (template arguments of invoke, slot and call).
 struct full {};
 struct borrow {};
+// Transfer full, and a byte buffer is never NULL: an empty one is a real zero-length
+// allocation (for results a contract gives as "an empty buffer").
+struct never_null {};
 
 // The C++ class behind a C instance type or interface structure, declared once next to
 // the class with TARVELIN_BIND_C_TYPE. invoke uses it to check and cast `self`; call
@@ -138,6 +145,11 @@ inline constexpr bool is_strings_in = std::is_same_v<bare<P>, std::vector<std::s
 template <class P>
 inline constexpr bool is_text_out =
     std::is_same_v<P, std::string&> || std::is_same_v<P, std::optional<std::string>&>;
+// A plain C structure the member fills (a GDate): (X* result).
+template <class P>
+inline constexpr bool is_struct_out =
+    std::is_lvalue_reference_v<P> && !std::is_const_v<std::remove_reference_t<P>> && std::is_class_v<bare<P>> &&
+    std::is_trivial_v<bare<P>> && std::is_standard_layout_v<bare<P>>;
 template <class P>
 inline constexpr bool is_scalar_out =
     std::is_lvalue_reference_v<P> && !std::is_const_v<std::remove_reference_t<P>> &&
@@ -266,6 +278,20 @@ struct Arg<P, CT, Off> {
 };
 
 template <class P, class CT, std::size_t Off>
+    requires is_struct_out<P>
+struct Arg<P, CT, Off> {
+    bare<P> held{};
+    bare<P>* result;
+    explicit Arg(CT& c) : result(std::get<Off>(c)) {
+        if (result) held = *result;
+    }
+    bare<P>& get() { return held; }
+    void finish() {
+        if (result) *result = held;
+    }
+};
+
+template <class P, class CT, std::size_t Off>
     requires std::is_same_v<bare<P>, VaText>
 struct Arg<P, CT, Off> {
     VaText held;
@@ -355,7 +381,11 @@ CR result_to_c(R&& r, [[maybe_unused]] gint* length) {
     if constexpr (is_vector<D>::value) {
         using E = typename D::value_type;
         if (length) *length = static_cast<gint>(r.size());
-        if constexpr (std::is_same_v<E, guint8>) {
+        if constexpr (std::is_same_v<E, guint8> && std::is_same_v<Policy, never_null>) {
+            auto* out = static_cast<guint8*>(g_malloc0(r.empty() ? 1 : r.size()));
+            if (!r.empty()) memcpy(out, r.data(), r.size());
+            return static_cast<CR>(out);
+        } else if constexpr (std::is_same_v<E, guint8>) {
             return static_cast<CR>(g_memdup2(r.data(), r.size()));
         } else if constexpr (std::is_same_v<E, std::string>) {
             auto** out = g_new0(gchar*, r.size() + 1);
@@ -407,6 +437,9 @@ CR result_to_c(R&& r, [[maybe_unused]] gint* length) {
         return static_cast<CR>(r ? TRUE : FALSE);
     } else if constexpr (std::is_pointer_v<CR> && std::is_pointer_v<D>) {
         return (CR)r;
+    } else if constexpr (is_gee_array<D>::value) {
+        // The list itself, whatever the policy: a list property is handed out by identity.
+        return (CR)r.list();
     } else {
         return static_cast<CR>(r);
     }

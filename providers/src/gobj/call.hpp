@@ -13,7 +13,9 @@
 // pointer, an object of a bound C type becomes a Ref (adopted, or retained with the
 // policy `borrow`), a GDateTime* becomes gobj::DateTime, arrays with their length become
 // vectors. An instance that does not implement the interface gives a critical and the
-// empty result; an empty slot gives the empty result without one.
+// empty result; an empty slot gives the empty result without one (or the policy
+// when_empty's value). A plain C structure passed by reference is filled through its
+// address (a GDate).
 #pragma once
 
 #include "providers/gobj/invoke.hpp"
@@ -101,6 +103,18 @@ struct CallArg<A, CP, J> {
         items.push_back(nullptr);
     }
     std::tuple<C0, C1> c() const { return {(C0)items.data(), static_cast<C1>(items.size() - 1)}; }
+    void finish() {}
+};
+
+// A plain C structure the slot fills, as (X* result).
+template <class A, class CP, std::size_t J>
+    requires(is_struct_out<A> && std::is_pointer_v<std::tuple_element_t<J, CP>>)
+struct CallArg<A, CP, J> {
+    using C = std::tuple_element_t<J, CP>;
+    static constexpr std::size_t width = 1;
+    C value;
+    explicit CallArg(std::remove_reference_t<A>& a) : value(reinterpret_cast<C>(&a)) {}
+    std::tuple<C> c() const { return {value}; }
     void finish() {}
 };
 
@@ -206,6 +220,9 @@ auto array_from(CR r, gint length) {
 
 TARVELIN_EXPORT void call_without_interface(GType iface, gpointer instance) noexcept;
 
+template <class P>
+struct is_when_empty : std::false_type {};
+
 // The C++ result type of a slot returning CR.
 template <class CR, class Policy, bool kLength>
 auto result_probe() {
@@ -230,6 +247,17 @@ constexpr bool is_length_at() {
 
 }  // namespace detail
 
+// A policy of call: the result when the instance left the slot empty, where the
+// operation's exported dispatcher gives another value than the usual empty one
+// (gobj::call<&V::get_int32, gobj::when_empty<-1>>(reader, ordinal)). Results otherwise
+// transfer full.
+template <auto V>
+struct when_empty {
+    static constexpr auto value = V;
+};
+template <auto V>
+struct detail::is_when_empty<when_empty<V>> : std::true_type {};
+
 template <auto Slot, class Policy = full, class Instance, class... A>
 auto call(const Instance& instance, A&&... args) {
     using S = detail::slot_type<decltype(Slot)>;
@@ -252,6 +280,8 @@ auto call(const Instance& instance, A&&... args) {
         if constexpr (!std::is_void_v<Result>) {
             if constexpr (kLength) {
                 return Result();
+            } else if constexpr (detail::is_when_empty<Policy>::value) {
+                return detail::CallResult<CR, Policy>::from(CR(Policy::value));
             } else {
                 return detail::CallResult<CR, Policy>::from(detail::empty_result<CR>());
             }

@@ -89,6 +89,70 @@ constexpr Slot slot(Slot) noexcept {
     return &SlotThunk<T, M, Policy, Slot>::call;
 }
 
+// Default bodies of interface operations, for implementers written in C (filled by the
+// interface's `defaults`, which runs before an implementer's own slots): a free function
+// whose first parameter is the instance, ours or a host's.
+//
+//   vt->get_value = gobj::default_slot<&default_value>(vt->get_value);
+//
+// Arguments, results, policies and errors as for slot.
+template <auto Fn, class Policy, class Slot>
+struct DefaultThunk;
+template <auto Fn, class Policy, class CR, class CSelf, class... CA>
+struct DefaultThunk<Fn, Policy, CR (*)(CSelf*, CA...)> {
+    template <class T>
+    struct drop_instance;
+    template <class I, class... P>
+    struct drop_instance<std::tuple<I, P...>> {
+        using type = std::tuple<P...>;
+    };
+    using F = detail::callable<decltype(Fn)>;
+    using R = typename F::result;
+    using Pack = detail::ArgPackOf<typename drop_instance<typename F::args>::type, std::tuple<CA...>>;
+    static constexpr bool kError = detail::ends_with_gerror<CA...>();
+    static constexpr bool kLength = detail::has_length<R>;
+    static_assert(Pack::kWidth + (kLength ? 1 : 0) + (kError ? 1 : 0) == sizeof...(CA),
+                  "slot and default body take different arguments");
+
+    static CR call(CSelf* self, CA... a) {
+        std::tuple<CA...> cargs(a...);
+        [[maybe_unused]] GError** error = nullptr;
+        if constexpr (kError) error = std::get<sizeof...(CA) - 1>(cargs);
+        [[maybe_unused]] gint* length = nullptr;
+        if constexpr (kLength) {
+            length = std::get<Pack::kWidth>(cargs);
+            if (length) *length = 0;
+        }
+        try {
+            auto args = Pack::make(cargs);
+            auto body = [&](auto&&... x) -> R { return Fn((gpointer)self, std::forward<decltype(x)>(x)...); };
+            if constexpr (std::is_void_v<R>) {
+                Pack::apply(args, body);
+                Pack::finish(args);
+                if constexpr (!std::is_void_v<CR>) return CR();
+            } else {
+                R r = Pack::apply(args, body);
+                Pack::finish(args);
+                return detail::result_to_c<CR, Policy, R>(std::move(r), length);
+            }
+        } catch (const Error& e) {
+            if constexpr (kError) {
+                e.propagate(error);
+            } else {
+                detail::report_exception(g_type_name(G_TYPE_FROM_INSTANCE(self)));
+            }
+        } catch (...) {
+            detail::report_exception(g_type_name(G_TYPE_FROM_INSTANCE(self)), error);
+        }
+        if constexpr (!std::is_void_v<CR>) return CR();
+    }
+};
+
+template <auto Fn, class Policy = full, class Slot>
+constexpr Slot default_slot(Slot) noexcept {
+    return &DefaultThunk<Fn, Policy, Slot>::call;
+}
+
 // Older form of the exported dispatcher, while families move to dispatch<&Slot>.
 template <class Iface, class Slot, class... A>
 auto dispatch(GType iface_type, gpointer self, Slot Iface::*member,
