@@ -265,7 +265,8 @@ struct Arg<P, CT, Off> {
 template <class P, class CT, std::size_t Off>
     requires is_scalar_out<P>
 struct Arg<P, CT, Off> {
-    using CP = std::tuple_element_t<Off, CT>;
+    // invoke hands its C arguments over as references.
+    using CP = std::remove_reference_t<std::tuple_element_t<Off, CT>>;
     bare<P> held{};
     CP result;
     explicit Arg(CT& c) : result(std::get<Off>(c)) {
