@@ -329,9 +329,9 @@ TEST(ContractsForms, StructuresBytesAndDefaultsOursAndAHosts) {
 TEST(ContractsForms, EmptySlotsGiveTheEmptyResultOrTheOneAsked) {
     GObject* bare = static_cast<GObject*>(g_object_new(bare_shelf_get_type(), nullptr));
     EXPECT_EQ(gobj::call<&TestIShelfInterface::count>(bare), 0);
-    EXPECT_EQ((gobj::call<&TestIShelfInterface::count, gobj::when_empty<-1>>(bare)), -1);
+    EXPECT_EQ((gobj::call<&TestIShelfInterface::count, gobj::empty_value<-1>>(bare)), -1);
     auto ours = gobj::create<Shelf>();
-    EXPECT_EQ((gobj::call<&TestIShelfInterface::count, gobj::when_empty<-1>>(ours)), 3) << "only for an empty slot";
+    EXPECT_EQ((gobj::call<&TestIShelfInterface::count, gobj::empty_value<-1>>(ours)), 3) << "only for an empty slot";
     EXPECT_EQ(gobj::call<&TestIShelfInterface::label>(bare, guint16(1)), "");
     g_object_unref(bare);
 }

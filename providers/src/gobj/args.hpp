@@ -9,7 +9,7 @@
 //   std::vector<guint8>& (an out parameter)           (guint8** result, gint* length)
 //   std::string& / std::optional<std::string>&        (gchar** result)
 //   X& for a number, truth value or enum (out)        (X* result)
-//   X& for a plain C structure such as GDate (out)    (X* result)
+//   X& for a plain C structure such as GDate (out)    (X* result), filled from zero
 //   VaText                                            (const gchar* format, va_list args)
 // A C++ result that is a vector leaves a trailing `gint* length` C argument (the array
 // comes back NULL-terminated where its elements are pointers), and a trailing GError**
@@ -48,6 +48,28 @@ struct borrow {};
 // Transfer full, and a byte buffer is never NULL: an empty one is a real zero-length
 // allocation (for results a contract gives as "an empty buffer").
 struct never_null {};
+// Transfer full, and the operation's empty result is V rather than 0: what a slot gives
+// when its member fails, and what call gives for a slot the instance left empty
+// (gobj::slot<T, &IProvider::execute_affect, gobj::empty_value<-1>>).
+template <auto V>
+struct empty_value {
+    static constexpr auto value = V;
+};
+namespace detail {
+template <class P>
+struct is_empty_value : std::false_type {};
+template <auto V>
+struct is_empty_value<empty_value<V>> : std::true_type {};
+// The empty result of type CR under Policy.
+template <class CR, class Policy>
+constexpr CR failed_result() {
+    if constexpr (is_empty_value<Policy>::value) {
+        return CR(Policy::value);
+    } else {
+        return CR();
+    }
+}
+}  // namespace detail
 
 // The C++ class behind a C instance type or interface structure, declared once next to
 // the class with TARVELIN_BIND_C_TYPE. invoke uses it to check and cast `self`; call
@@ -281,11 +303,10 @@ struct Arg<P, CT, Off> {
 template <class P, class CT, std::size_t Off>
     requires is_struct_out<P>
 struct Arg<P, CT, Off> {
+    // The member fills a zeroed structure (a cleared GDate), written back when it returns.
     bare<P> held{};
     bare<P>* result;
-    explicit Arg(CT& c) : result(std::get<Off>(c)) {
-        if (result) held = *result;
-    }
+    explicit Arg(CT& c) : result(std::get<Off>(c)) {}
     bare<P>& get() { return held; }
     void finish() {
         if (result) *result = held;

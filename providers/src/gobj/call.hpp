@@ -9,12 +9,13 @@
 // vectors of Refs, out byte vectors and numbers; see args.hpp for the C forms); a
 // trailing GError** is supplied and an error it receives is thrown as gobj::Error; a
 // trailing `gint* length` after an array result is supplied too. Results convert back:
-// a new text (gchar*) becomes std::string, a borrowed one (const gchar*) stays a
-// pointer, an object of a bound C type becomes a Ref (adopted, or retained with the
-// policy `borrow`), a GDateTime* becomes gobj::DateTime, arrays with their length become
-// vectors. An instance that does not implement the interface gives a critical and the
+// a new text (gchar*) becomes std::string (std::optional<std::string> with the policy
+// `nullable`), a borrowed one (const gchar*) stays a pointer, an object of a bound C type
+// becomes a Ref (adopted, or retained with the policy `borrow`), a GDateTime* becomes
+// gobj::DateTime, arrays with their length become vectors.
+// An instance that does not implement the interface gives a critical and the
 // empty result; an empty slot gives the empty result without one (or the policy
-// when_empty's value). A plain C structure passed by reference is filled through its
+// empty_value's value). A plain C structure passed by reference is filled through its
 // address (a GDate).
 #pragma once
 
@@ -161,12 +162,17 @@ struct CallPack<CP, J, A0, A...> {
     }
 };
 
+template <class P>
+struct is_nullable : std::false_type {};
+
 // The C++ form of a slot's C result.
 template <class CR, class Policy>
 struct CallResult {
     static auto from(CR r) {
         using P = std::remove_pointer_t<CR>;
-        if constexpr (std::is_same_v<CR, gchar*>) {
+        if constexpr (std::is_same_v<CR, gchar*> && is_nullable<Policy>::value) {
+            return take_optional(r);
+        } else if constexpr (std::is_same_v<CR, gchar*>) {
             return take_string(r);
         } else if constexpr (std::is_same_v<CR, GDateTime*>) {
             if constexpr (std::is_same_v<Policy, borrow>) {
@@ -220,9 +226,6 @@ auto array_from(CR r, gint length) {
 
 TARVELIN_EXPORT void call_without_interface(GType iface, gpointer instance) noexcept;
 
-template <class P>
-struct is_when_empty : std::false_type {};
-
 // The C++ result type of a slot returning CR.
 template <class CR, class Policy, bool kLength>
 auto result_probe() {
@@ -247,16 +250,11 @@ constexpr bool is_length_at() {
 
 }  // namespace detail
 
-// A policy of call: the result when the instance left the slot empty, where the
-// operation's exported dispatcher gives another value than the usual empty one
-// (gobj::call<&V::get_int32, gobj::when_empty<-1>>(reader, ordinal)). Results otherwise
-// transfer full.
-template <auto V>
-struct when_empty {
-    static constexpr auto value = V;
-};
-template <auto V>
-struct detail::is_when_empty<when_empty<V>> : std::true_type {};
+// A policy of call: a new text result comes back as std::optional<std::string>, so a
+// NULL text (or an empty slot) is told from "".
+struct nullable {};
+template <>
+struct detail::is_nullable<nullable> : std::true_type {};
 
 template <auto Slot, class Policy = full, class Instance, class... A>
 auto call(const Instance& instance, A&&... args) {
@@ -280,8 +278,8 @@ auto call(const Instance& instance, A&&... args) {
         if constexpr (!std::is_void_v<Result>) {
             if constexpr (kLength) {
                 return Result();
-            } else if constexpr (detail::is_when_empty<Policy>::value) {
-                return detail::CallResult<CR, Policy>::from(CR(Policy::value));
+            } else if constexpr (detail::is_empty_value<Policy>::value) {
+                return detail::CallResult<CR, Policy>::from(detail::failed_result<CR, Policy>());
             } else {
                 return detail::CallResult<CR, Policy>::from(detail::empty_result<CR>());
             }

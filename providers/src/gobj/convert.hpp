@@ -131,6 +131,9 @@ decltype(auto) from_c(CA a) {
     using D = std::remove_cvref_t<P>;
     if constexpr (std::is_same_v<D, std::remove_cv_t<CA>>) {
         return a;
+    } else if constexpr (std::is_pointer_v<D> && std::is_pointer_v<CA> && std::is_convertible_v<CA, D>) {
+        // A native handle handed on as const (PGconn* to const PGconn*); its type may be incomplete.
+        return static_cast<D>(a);
     } else if constexpr (std::is_same_v<D, bool>) {
         return a != 0;
     } else if constexpr (std::is_same_v<D, std::string> || std::is_same_v<D, std::string_view>) {
