@@ -194,5 +194,9 @@ TEST(ProviderEntries, EmptySlotsGiveTheEmptyResults) {
     EXPECT_FALSE(tarvelin_providers_contracts_iprovider_get_is_opened(host));
     tarvelin_providers_contracts_iprovider_commit(host, &error);
     EXPECT_EQ(error, nullptr);
+    // The argument checks stand before any implementation, a host's too.
+    EXPECT_NE(critical_of([&] { tarvelin_providers_contracts_iprovider_execute_model(host, nullptr, TRUE, &error); })
+                  .find("statement != NULL"),
+              std::string::npos);
     g_object_unref(host);
 }

@@ -26,6 +26,7 @@ struct TestIShelfInterface {
     guint8* (*bytes)(GObject* self, guint16 n, gint* result_length1, GError** error);
     gint32 (*count)(GObject* self, GError** error);
     gchar* (*label)(GObject* self, guint16 n, GError** error);
+    gint64 (*weigh)(GObject* self, guint16 n, GError** error);
 };
 
 std::string default_label(gpointer self, guint16 n) {
@@ -41,6 +42,7 @@ public:
     virtual void fill_date(guint16 day, GDate& result) = 0;
     virtual std::vector<guint8> bytes(guint16 n) = 0;
     virtual gint32 count() = 0;
+    virtual gint64 weigh(guint16 n) = 0;
     virtual std::string label(guint16 n) { return default_label(nullptr, n); }
     static void defaults(Vtable* vt) {
         vt->label = gobj::default_slot<&default_label>(vt->label);
@@ -51,6 +53,7 @@ public:
         vt->fill_date = gobj::slot<T, &IShelf::fill_date>(vt->fill_date);
         vt->bytes = gobj::slot<T, &IShelf::bytes, gobj::never_null>(vt->bytes);
         vt->count = gobj::slot<T, &IShelf::count>(vt->count);
+        vt->weigh = gobj::slot<T, &IShelf::weigh, gobj::empty_value<-1>>(vt->weigh);
     }
 };
 TARVELIN_INTERFACE_GTYPE(IShelf, "TestContractsIShelf", G_TYPE_OBJECT)
@@ -99,6 +102,16 @@ public:
     }
     std::vector<guint8> bytes(guint16 n) override { return std::vector<guint8>(n, 1); }
     gint32 count() override { return 3; }
+    gint64 weigh(guint16 n) override {
+        if (n == 0) throw gobj::Error("Shelf", 2, "nothing to weigh");
+        return 10 * n;
+    }
+    bool find(gint key, gint& position) const {
+        position = key > 0 ? key - 1 : 0;
+        return key > 0;
+    }
+    // A native handle of an incomplete type, handed on as const.
+    static gint probe(const struct TestOpaque* handle) { return handle ? 1 : 0; }
 
 private:
     TEST_SHELF_PROPERTIES(TARVELIN_PROPERTY_STORAGE, TEST_SHELF_SKIP)
@@ -119,6 +132,14 @@ TEST_SHELF_PROPERTIES(TARVELIN_PROPERTY_CAPI, TEST_SHELF_SKIP)
 #undef TARVELIN_CAPI_CLASS
 #undef TARVELIN_CAPI_CTYPE
 #undef TARVELIN_CAPI_PREFIX
+
+static gboolean test_contracts_shelf_find(TestContractsShelf* self, gint key, gint* position) {
+    g_return_val_if_fail(self != NULL, FALSE);
+    return gobj::invoke<&Shelf::find>(G_STRFUNC, self, key, position);
+}
+static gint test_contracts_shelf_probe(struct TestOpaque* handle) {
+    return gobj::invoke<&Shelf::probe>(G_STRFUNC, handle);
+}
 }
 
 namespace {
@@ -334,4 +355,31 @@ TEST(ContractsForms, EmptySlotsGiveTheEmptyResultOrTheOneAsked) {
     EXPECT_EQ((gobj::call<&TestIShelfInterface::count, gobj::empty_value<-1>>(ours)), 3) << "only for an empty slot";
     EXPECT_EQ(gobj::call<&TestIShelfInterface::label>(bare, guint16(1)), "");
     g_object_unref(bare);
+}
+
+TEST(ContractsForms, FailedSlotsOutNumbersAndConstHandles) {
+    auto s = gobj::create<Shelf>();
+    auto* vt = static_cast<TestIShelfInterface*>(g_type_interface_peek(G_OBJECT_GET_CLASS(s.gobj()), IShelf::gtype()));
+    struct Case {
+        guint16 n;
+        gint64 result;
+        bool error;
+    } cases[] = {{2, 20, false}, {0, -1, true}};
+    for (const auto& k : cases) {
+        GError* error = nullptr;
+        EXPECT_EQ(vt->weigh(s.gobj(), k.n, &error), k.result) << "a failure gives the declared empty value";
+        EXPECT_EQ(error != nullptr, k.error);
+        g_clear_error(&error);
+    }
+
+    auto* c = reinterpret_cast<TestContractsShelf*>(s.gobj());
+    gint position = 42;
+    EXPECT_TRUE(test_contracts_shelf_find(c, 3, &position));
+    EXPECT_EQ(position, 2) << "an out number through invoke";
+    EXPECT_FALSE(test_contracts_shelf_find(c, 0, &position));
+    EXPECT_EQ(position, 0);
+    EXPECT_FALSE(test_contracts_shelf_find(c, 5, nullptr) == FALSE) << "no place for the number: the result alone";
+
+    EXPECT_EQ(test_contracts_shelf_probe(reinterpret_cast<struct TestOpaque*>(s.gobj())), 1);
+    EXPECT_EQ(test_contracts_shelf_probe(nullptr), 0);
 }
