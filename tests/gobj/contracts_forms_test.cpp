@@ -155,34 +155,27 @@ void host_shelf_init_iface(gpointer g_iface, gpointer) {
     vt->fill_date = host_fill_date;
     vt->count = host_count;
 }
+// A plain GObject type implementing IShelf with `init`'s slots.
+GType register_shelf(const char* name, GInterfaceInitFunc init) {
+    GTypeInfo info{};
+    info.class_size = sizeof(GObjectClass);
+    info.instance_size = sizeof(GObject);
+    GType type = g_type_register_static(G_TYPE_OBJECT, name, &info, GTypeFlags(0));
+    GInterfaceInfo iface{init, nullptr, nullptr};
+    g_type_add_interface_static(type, IShelf::gtype(), &iface);
+    return type;
+}
 GType host_shelf_get_type() {
-    static const GType t = [] {
-        GTypeInfo info{};
-        info.class_size = sizeof(GObjectClass);
-        info.instance_size = sizeof(GObject);
-        GType type = g_type_register_static(G_TYPE_OBJECT, "TestContractsHostShelf", &info, GTypeFlags(0));
-        GInterfaceInfo iface{host_shelf_init_iface, nullptr, nullptr};
-        g_type_add_interface_static(type, IShelf::gtype(), &iface);
-        return type;
-    }();
+    static const GType t = register_shelf("TestContractsHostShelf", host_shelf_init_iface);
     return t;
 }
 // A host's shelf that fills nothing.
 GType bare_shelf_get_type() {
-    static const GType t = [] {
-        GTypeInfo info{};
-        info.class_size = sizeof(GObjectClass);
-        info.instance_size = sizeof(GObject);
-        GType type = g_type_register_static(G_TYPE_OBJECT, "TestContractsBareShelf", &info, GTypeFlags(0));
-        GInterfaceInfo iface{[](gpointer g_iface, gpointer) {
-                                 auto* vt = static_cast<TestIShelfInterface*>(g_iface);
-                                 vt->count = nullptr;
-                                 vt->label = nullptr;
-                             },
-                             nullptr, nullptr};
-        g_type_add_interface_static(type, IShelf::gtype(), &iface);
-        return type;
-    }();
+    static const GType t = register_shelf("TestContractsBareShelf", [](gpointer g_iface, gpointer) {
+        auto* vt = static_cast<TestIShelfInterface*>(g_iface);
+        vt->count = nullptr;
+        vt->label = nullptr;
+    });
     return t;
 }
 

@@ -56,7 +56,9 @@ bool is(const char* a, const char* b) { return g_strcmp0(a, b) == 0; }
 
 // ---------------------------------------------------------------- ServerGroup
 
-void ServerGroup::describe(gobj::ClassSpec<ServerGroup>& c) { TARVELIN_SERVER_GROUP_PROPERTIES(TARVELIN_PROPERTY_INSTALL) }
+void ServerGroup::describe(gobj::ClassSpec<ServerGroup>& c) {
+    TARVELIN_SERVER_GROUP_PROPERTIES(TARVELIN_PROPERTY_INSTALL)
+}
 gobj::Ref<ServerGroup> ServerGroup::create(GType type) { return gobj::create<ServerGroup>(type); }
 gobj::Ref<ServerGroup> ServerGroup::create_with_name(std::string name) {
     return construct_with_name(gtype(), std::move(name));

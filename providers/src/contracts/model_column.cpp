@@ -6,7 +6,9 @@ namespace tarvelin::providers::contracts {
 
 TARVELIN_GTYPE(ColumnModel, "TarvelinProvidersContractsColumnModel", gobj::Object)
 
-void ColumnModel::describe(gobj::ClassSpec<ColumnModel>& c) { TARVELIN_COLUMN_MODEL_PROPERTIES(TARVELIN_PROPERTY_INSTALL) }
+void ColumnModel::describe(gobj::ClassSpec<ColumnModel>& c) {
+    TARVELIN_COLUMN_MODEL_PROPERTIES(TARVELIN_PROPERTY_INSTALL)
+}
 
 gobj::Ref<ColumnModel> ColumnModel::create(GType type) {
     return construct_full_size(type, "", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN, 0);

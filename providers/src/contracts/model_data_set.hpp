@@ -7,7 +7,8 @@ namespace tarvelin::gobj::prop {
 using TableList = Array<providers::contracts::TableModel>;
 }
 
-#define TARVELIN_DATA_SET_MODEL_PROPERTIES(P) P(TableList, tables, "tables", nullptr, RO, gobj::prop::empty_list, OnChange)
+#define TARVELIN_DATA_SET_MODEL_PROPERTIES(P) \
+    P(TableList, tables, "tables", nullptr, RO, gobj::prop::empty_list, OnChange)
 
 namespace tarvelin::providers::contracts {
 

@@ -19,7 +19,9 @@ gobj::Ref<InvalidResult> InvalidResult::create(GType type, std::string error_cod
     return r;
 }
 
-void ScalarResult::describe(gobj::ClassSpec<ScalarResult>& c) { TARVELIN_SCALAR_RESULT_PROPERTIES(TARVELIN_PROPERTY_INSTALL) }
+void ScalarResult::describe(gobj::ClassSpec<ScalarResult>& c) {
+    TARVELIN_SCALAR_RESULT_PROPERTIES(TARVELIN_PROPERTY_INSTALL)
+}
 gobj::Ref<ScalarResult> ScalarResult::create(GType type, gint rows) {
     auto r = gobj::create<ScalarResult>(type);
     if (r) r->set_rows(rows);

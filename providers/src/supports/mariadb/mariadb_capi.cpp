@@ -18,7 +18,8 @@ static_assert(sizeof(TarvelinProvidersSupportsMariaDBProviderClass) == sizeof(go
 
 extern "C" {
 
-TARVELIN_CLASS_CAPI(MariaDBProvider, TarvelinProvidersSupportsMariaDBProvider, tarvelin_providers_supports_maria_db_provider)
+TARVELIN_CLASS_CAPI(MariaDBProvider, TarvelinProvidersSupportsMariaDBProvider,
+                    tarvelin_providers_supports_maria_db_provider)
 
 GType tarvelin_providers_supports_maria_db_reader_get_type(void) { return MariaDBReader::gtype(); }
 TarvelinProvidersSupportsMariaDBReader* tarvelin_providers_supports_maria_db_reader_construct(GType object_type,

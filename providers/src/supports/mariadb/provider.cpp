@@ -23,6 +23,8 @@ gobj::Ref<MariaDBReader> MariaDBReader::construct(GType type, MYSQL_RES* result)
     return reader;
 }
 
-void IMariaDBError::raise_error(MYSQL* connection, gint result) { mysql_common::raise_error(kProduct, connection, result); }
+void IMariaDBError::raise_error(MYSQL* connection, gint result) {
+    mysql_common::raise_error(kProduct, connection, result);
+}
 
 }  // namespace tarvelin::providers::supports::mariadb

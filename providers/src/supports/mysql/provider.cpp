@@ -23,6 +23,8 @@ gobj::Ref<MySQLReader> MySQLReader::construct(GType type, MYSQL_RES* result) {
     return reader;
 }
 
-void IMySQLError::raise_error(MYSQL* connection, gint result) { mysql_common::raise_error(kProduct, connection, result); }
+void IMySQLError::raise_error(MYSQL* connection, gint result) {
+    mysql_common::raise_error(kProduct, connection, result);
+}
 
 }  // namespace tarvelin::providers::supports::mysql
