@@ -197,6 +197,8 @@ TEST(CFace, HooksDiffAndInterfaceDispatch) {
     json_node_unref(node);
 
     GeeHashMap* diff = tarvelin_rezezadovu_meta_model_meta_object_diff(o);
+    EXPECT_EQ(G_OBJECT(diff)->ref_count, 2u) << "the object's own map, with a reference of the caller's";
+    EXPECT_EQ(diff, tarvelin::gobj::cast<MetaObject>(o)->diff());
     tarvelin_rezezadovu_meta_model_meta_object_append_diff(o, "privileges.db.*", TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_INSERT);
     EXPECT_EQ(size_of(diff), 1);
     g_object_unref(diff);
@@ -211,6 +213,78 @@ TEST(CFace, HooksDiffAndInterfaceDispatch) {
     tarvelin_rezezadovu_meta_model_imeta_data_reset(data);
     EXPECT_STREQ(tarvelin_rezezadovu_meta_model_meta_object_get_comment(o), "");
     g_object_unref(role);
+}
+
+// A host's implementation of the copy contract, written in C: only "reset" is filled.
+struct HostData {
+    GObject parent;
+    int resets;
+};
+struct HostDataClass {
+    GObjectClass parent;
+};
+GType host_data_get_type() {
+    static const GType t = [] {
+        GTypeInfo info{};
+        info.class_size = sizeof(HostDataClass);
+        info.instance_size = sizeof(HostData);
+        GType type = g_type_register_static(G_TYPE_OBJECT, "TestModelHostData", &info, GTypeFlags(0));
+        GInterfaceInfo iface{+[](gpointer vt, gpointer) {
+                                 static_cast<TarvelinRezezadovuMetaModelIMetaDataInterface*>(vt)->reset =
+                                     +[](TarvelinRezezadovuMetaModelIMetaData* self) {
+                                         reinterpret_cast<HostData*>(self)->resets++;
+                                     };
+                             },
+                             nullptr, nullptr};
+        g_type_add_interface_static(type, tarvelin_rezezadovu_meta_model_imeta_data_get_type(), &iface);
+        return type;
+    }();
+    return t;
+}
+
+TEST(CFace, TheCopyContractReachesAHostsImplementationThroughItsInterfaceStructure) {
+    auto* host = static_cast<HostData*>(g_object_new(host_data_get_type(), nullptr));
+    auto* data = reinterpret_cast<TarvelinRezezadovuMetaModelIMetaData*>(host);
+    LogCapture criticals;
+    tarvelin_rezezadovu_meta_model_imeta_data_reset(data);
+    tarvelin::gobj::call<&TarvelinRezezadovuMetaModelIMetaDataInterface::reset>(static_cast<gpointer>(host));
+    EXPECT_EQ(host->resets, 2);
+    EXPECT_EQ(tarvelin_rezezadovu_meta_model_imeta_data_clone(data), nullptr) << "an empty slot gives NULL";
+    EXPECT_TRUE(criticals.messages().empty());
+    g_object_unref(host);
+}
+
+TEST(CFace, AnInstanceOfAnotherClassGivesTheTypeCriticalAndTheEmptyResult) {
+    auto* table = tarvelin_rezezadovu_meta_model_meta_table_new();
+    auto* view = tarvelin_rezezadovu_meta_model_meta_view_new();
+    GObject* plain = G_OBJECT(g_object_new(G_TYPE_OBJECT, nullptr));
+    auto* as_column = (TarvelinRezezadovuMetaModelMetaColumn*)table;
+    const std::pair<const char*, std::function<gpointer()>> cases[] = {
+        {"TarvelinRezezadovuMetaModelMetaColumn",
+         [&] { return (gpointer)tarvelin_rezezadovu_meta_model_meta_column_get_raw_type(as_column); }},
+        {"TarvelinRezezadovuMetaModelMetaColumn",
+         [&] { tarvelin_rezezadovu_meta_model_meta_column_set_not_null(as_column, TRUE); return gpointer(nullptr); }},
+        {"TarvelinRezezadovuMetaModelMetaTable",
+         [&] { return (gpointer)tarvelin_rezezadovu_meta_model_meta_table_get_column((TarvelinRezezadovuMetaModelMetaTable*)view, "a"); }},
+        {"TarvelinRezezadovuMetaModelMaterialized",
+         [&] { return GINT_TO_POINTER(tarvelin_rezezadovu_meta_model_materialized_get_with_data((TarvelinRezezadovuMetaModelMaterialized*)view)); }},
+        {"TarvelinRezezadovuMetaModelMetaObject",
+         [&] { return (gpointer)tarvelin_rezezadovu_meta_model_meta_object_clone((TarvelinRezezadovuMetaModelMetaObject*)plain); }},
+        {"TarvelinRezezadovuMetaModelIMetaData",
+         [&] { tarvelin_rezezadovu_meta_model_imeta_data_reset((TarvelinRezezadovuMetaModelIMetaData*)plain); return gpointer(nullptr); }},
+    };
+    for (const auto& [type_name, call] : cases) {
+        LogCapture criticals;
+        EXPECT_EQ(call(), nullptr) << type_name;
+        ASSERT_EQ(criticals.messages().size(), 1u) << type_name;
+        EXPECT_NE(criticals.messages()[0].find(std::string("G_TYPE_CHECK_INSTANCE_TYPE (self, ") + type_name + ")"),
+                  std::string::npos)
+            << criticals.messages()[0];
+    }
+    LogCapture none;
+    EXPECT_STREQ(tarvelin_rezezadovu_meta_model_meta_object_get_name((TarvelinRezezadovuMetaModelMetaObject*)table), "");
+    EXPECT_TRUE(none.messages().empty()) << "an instance of a derived class is one of its base";
+    for (gpointer o : {(gpointer)table, (gpointer)view, (gpointer)plain}) g_object_unref(o);
 }
 
 }  // namespace

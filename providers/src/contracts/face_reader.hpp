@@ -162,5 +162,3 @@ TARVELIN_EXPORT gobj::Ref<TableModel> fill_table(const gobj::Ref<IDataReader>& r
 
 TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsIDataReaderInterface, tarvelin::providers::contracts::IDataReader)
 TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsIDataReader, tarvelin::providers::contracts::IDataReader)
-// Value results of the reader and provider operations come back to C++ callers as Refs.
-TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsValueObject, tarvelin::providers::contracts::ValueObject)

@@ -17,9 +17,10 @@
 //
 // Ownership of results: transfer full by default (Ref released, texts duplicated); with
 // the policy `borrow` an object or text result is handed out without a new reference or
-// copy, for getters whose owner keeps the value alive; with `never_null` an empty byte
-// buffer is a zero-length allocation rather than NULL. A GeeArray (a typed list view) is
-// handed out as the list itself.
+// copy, for getters whose owner keeps the value alive; with `add_ref` a plain object
+// pointer the owner keeps is handed out with a new reference; with `never_null` an empty
+// byte buffer is a zero-length allocation rather than NULL. A GeeArray (a typed list
+// view) is handed out as the list itself.
 #pragma once
 
 #include <glib-object.h>
@@ -45,6 +46,8 @@ namespace tarvelin::gobj {
 // Result ownership policies (template arguments of invoke, slot and call).
 struct full {};
 struct borrow {};
+// An object result its owner keeps, handed out with a new reference of the caller's own.
+struct add_ref {};
 // Transfer full, and a byte buffer is never NULL: an empty one is a real zero-length
 // allocation (for results a contract gives as "an empty buffer").
 struct never_null {};
@@ -457,6 +460,8 @@ CR result_to_c(R&& r, [[maybe_unused]] gint* length) {
         }
     } else if constexpr (std::is_same_v<D, bool>) {
         return static_cast<CR>(r ? TRUE : FALSE);
+    } else if constexpr (std::is_same_v<Policy, add_ref> && std::is_pointer_v<D>) {
+        return (CR)(r ? g_object_ref((gpointer)r) : nullptr);
     } else if constexpr (std::is_pointer_v<CR> && std::is_pointer_v<D>) {
         return (CR)r;
     } else if constexpr (is_gee_array<D>::value) {

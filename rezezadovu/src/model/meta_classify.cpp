@@ -8,7 +8,7 @@ namespace tarvelin::rezezadovu::meta_model {
 TARVELIN_GTYPE(MetaClassify, "TarvelinRezezadovuMetaModelMetaClassify", MetaObject)
 TARVELIN_GTYPE(MetaSynonym, "TarvelinRezezadovuMetaModelMetaSynonym", MetaObject)
 
-void MetaClassify::describe(gobj::ClassSpec<MetaClassify>& c) { TARVELIN_META_CLASSIFY_PROPERTIES(TARVELIN_META_PROPERTY) }
+void MetaClassify::describe(gobj::ClassSpec<MetaClassify>& c) { TARVELIN_META_CLASSIFY_PROPERTIES(TARVELIN_PROPERTY_INSTALL) }
 
 gobj::Ref<MetaClassify> MetaClassify::labelled(GType type, const char* database, const char* schema,
                                                const char* label) {
@@ -37,11 +37,11 @@ gobj::Ref<MetaClassify> MetaClassify::create_with_model(GType type, DBObject kin
 
 gobj::Ref<MetaClassify> MetaClassify::create_with_array(GType type, DBObject kind, const char* database,
                                                         const char* schema, const char* label,
-                                                        const std::vector<MetaObject*>& items) {
+                                                        const std::vector<gobj::Ref<MetaObject>>& items) {
     auto node = labelled(type, database, schema, label);
     GListStore* store = g_list_store_new(MetaObject::gtype());
-    for (MetaObject* item : items) {
-        if (item) g_list_store_append(store, item->gobj());
+    for (const auto& item : items) {
+        if (item) g_list_store_append(store, item.gobj());
     }
     node->set_children(G_LIST_MODEL(store));
     g_object_unref(store);
@@ -55,7 +55,7 @@ gobj::Ref<MetaObject> MetaClassify::clone() {
     return copy;
 }
 
-void MetaSynonym::describe(gobj::ClassSpec<MetaSynonym>& c) { TARVELIN_META_SYNONYM_PROPERTIES(TARVELIN_META_PROPERTY) }
+void MetaSynonym::describe(gobj::ClassSpec<MetaSynonym>& c) { TARVELIN_META_SYNONYM_PROPERTIES(TARVELIN_PROPERTY_INSTALL) }
 gobj::Ref<MetaSynonym> MetaSynonym::create(GType type) { return gobj::create<MetaSynonym>(type); }
 gobj::Ref<MetaSynonym> MetaSynonym::create_with_names(GType type, const char* schema, const char* name) {
     auto s = create(type);

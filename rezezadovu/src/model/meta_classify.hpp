@@ -9,9 +9,9 @@ namespace tarvelin::rezezadovu::meta_model {
 
 // clang-format off
 #define TARVELIN_META_CLASSIFY_PROPERTIES(P) \
-    P(Model, children, "children", nullptr)
+    P(Model, children, "children", nullptr, RW, nullptr, OnChange)
 #define TARVELIN_META_SYNONYM_PROPERTIES(P) \
-    P(Text, target, "target", "")
+    P(Text, target, "target", nullptr, RW, "", OnChange)
 // clang-format on
 
 class TARVELIN_EXPORT MetaClassify : public MetaObject {
@@ -24,11 +24,11 @@ public:
                                           const char* label);
     static gobj::Ref<MetaClassify> create_with_model(GType type, DBObject kind, const char* database,
                                                      const char* schema, const char* label, GListModel* model);
-    // Children in a new list store of MetaObject, in array order.
+    // Children in a new list store of MetaObject, in array order; empty items are left out.
     static gobj::Ref<MetaClassify> create_with_array(GType type, DBObject kind, const char* database,
                                                      const char* schema, const char* label,
-                                                     const std::vector<MetaObject*>& items);
-    TARVELIN_META_CLASSIFY_PROPERTIES(TARVELIN_META_ACCESSORS)
+                                                     const std::vector<gobj::Ref<MetaObject>>& items);
+    TARVELIN_META_CLASSIFY_PROPERTIES(TARVELIN_PROPERTY_ACCESSORS)
 
     // The copy keeps the kind, which is not a property.
     gobj::Ref<MetaObject> clone() override;
@@ -36,7 +36,7 @@ public:
 
 private:
     static gobj::Ref<MetaClassify> labelled(GType type, const char* database, const char* schema, const char* label);
-    TARVELIN_META_CLASSIFY_PROPERTIES(TARVELIN_META_STORAGE)
+    TARVELIN_META_CLASSIFY_PROPERTIES(TARVELIN_PROPERTY_STORAGE)
     DBObject kind_ = TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_UNKNOWN;
 };
 
@@ -48,11 +48,14 @@ public:
     static gobj::Ref<MetaSynonym> create(GType type = gtype());
     // Sets "schema", then "name"; "database" stays "".
     static gobj::Ref<MetaSynonym> create_with_names(GType type, const char* schema, const char* name);
-    TARVELIN_META_SYNONYM_PROPERTIES(TARVELIN_META_ACCESSORS)
+    TARVELIN_META_SYNONYM_PROPERTIES(TARVELIN_PROPERTY_ACCESSORS)
     DBObject character() override;
 
 private:
-    TARVELIN_META_SYNONYM_PROPERTIES(TARVELIN_META_STORAGE)
+    TARVELIN_META_SYNONYM_PROPERTIES(TARVELIN_PROPERTY_STORAGE)
 };
 
 }  // namespace tarvelin::rezezadovu::meta_model
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuMetaModelMetaClassify, tarvelin::rezezadovu::meta_model::MetaClassify)
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuMetaModelMetaSynonym, tarvelin::rezezadovu::meta_model::MetaSynonym)

@@ -1,8 +1,12 @@
 // Log tag: meta_classify_capi
-// The C face of meta classify classes: preconditions, then the C++ member.
+// The C face of grouping nodes and synonyms: preconditions, then the C++ member.
+// TARVELIN_CLASS_CAPI makes
+//   tarvelin_rezezadovu_meta_model_meta_synonym_get_type tarvelin_rezezadovu_meta_model_meta_synonym_construct
+//   tarvelin_rezezadovu_meta_model_meta_synonym_new
+// The property tables make (getters, and setters of writable rows)
+//   tarvelin_rezezadovu_meta_model_meta_classify_get_children tarvelin_rezezadovu_meta_model_meta_classify_set_children
+//   tarvelin_rezezadovu_meta_model_meta_synonym_get_target tarvelin_rezezadovu_meta_model_meta_synonym_set_target
 #include <tarvelin/rezezadovu/meta_model.h>
-
-#include <vector>
 
 #include "rezezadovu/model/meta_classify.hpp"
 
@@ -15,75 +19,78 @@ extern "C" {
 
 GType tarvelin_rezezadovu_meta_model_meta_classify_get_type(void) { return MetaClassify::gtype(); }
 
-TarvelinRezezadovuMetaModelMetaClassify* tarvelin_rezezadovu_meta_model_meta_classify_construct(GType object_type, TarvelinProvidersContractsDBObject kind, const gchar* database, const gchar* schema, const gchar* label) {
+TarvelinRezezadovuMetaModelMetaClassify* tarvelin_rezezadovu_meta_model_meta_classify_construct(GType object_type,
+    TarvelinProvidersContractsDBObject kind, const gchar* database, const gchar* schema, const gchar* label) {
     g_return_val_if_fail(database != NULL, NULL);
     g_return_val_if_fail(schema != NULL, NULL);
     g_return_val_if_fail(label != NULL, NULL);
-    return static_cast<TarvelinRezezadovuMetaModelMetaClassify*>(gobj::guarded(G_STRFUNC, [&] {
-        return static_cast<gpointer>(MetaClassify::create(object_type, kind, database, schema, label).release());
-    }, gpointer(nullptr)));
+    return gobj::invoke<&MetaClassify::create>(G_STRFUNC, object_type, kind, database, schema, label);
 }
-TarvelinRezezadovuMetaModelMetaClassify* tarvelin_rezezadovu_meta_model_meta_classify_new(TarvelinProvidersContractsDBObject kind, const gchar* database, const gchar* schema, const gchar* label) { return tarvelin_rezezadovu_meta_model_meta_classify_construct(MetaClassify::gtype(), kind, database, schema, label); }
-TarvelinRezezadovuMetaModelMetaClassify* tarvelin_rezezadovu_meta_model_meta_classify_construct_with_model(GType object_type, TarvelinProvidersContractsDBObject kind, const gchar* database, const gchar* schema, const gchar* label, GListModel* list_model) {
+TarvelinRezezadovuMetaModelMetaClassify* tarvelin_rezezadovu_meta_model_meta_classify_new(
+    TarvelinProvidersContractsDBObject kind, const gchar* database, const gchar* schema, const gchar* label) {
+    return tarvelin_rezezadovu_meta_model_meta_classify_construct(MetaClassify::gtype(), kind, database, schema, label);
+}
+
+TarvelinRezezadovuMetaModelMetaClassify* tarvelin_rezezadovu_meta_model_meta_classify_construct_with_model(
+    GType object_type, TarvelinProvidersContractsDBObject kind, const gchar* database, const gchar* schema,
+    const gchar* label, GListModel* list_model) {
     g_return_val_if_fail(database != NULL, NULL);
     g_return_val_if_fail(schema != NULL, NULL);
     g_return_val_if_fail(label != NULL, NULL);
     g_return_val_if_fail(list_model != NULL, NULL);
-    return static_cast<TarvelinRezezadovuMetaModelMetaClassify*>(gobj::guarded(G_STRFUNC, [&] {
-        return static_cast<gpointer>(MetaClassify::create_with_model(object_type, kind, database, schema, label, list_model).release());
-    }, gpointer(nullptr)));
+    return gobj::invoke<&MetaClassify::create_with_model>(G_STRFUNC, object_type, kind, database, schema, label,
+            list_model);
 }
-TarvelinRezezadovuMetaModelMetaClassify* tarvelin_rezezadovu_meta_model_meta_classify_new_with_model(TarvelinProvidersContractsDBObject kind, const gchar* database, const gchar* schema, const gchar* label, GListModel* list_model) {
-    return tarvelin_rezezadovu_meta_model_meta_classify_construct_with_model(MetaClassify::gtype(), kind, database, schema, label, list_model);
+TarvelinRezezadovuMetaModelMetaClassify* tarvelin_rezezadovu_meta_model_meta_classify_new_with_model(
+    TarvelinProvidersContractsDBObject kind, const gchar* database, const gchar* schema, const gchar* label,
+    GListModel* list_model) {
+    return tarvelin_rezezadovu_meta_model_meta_classify_construct_with_model(MetaClassify::gtype(), kind, database,
+            schema, label, list_model);
 }
-TarvelinRezezadovuMetaModelMetaClassify* tarvelin_rezezadovu_meta_model_meta_classify_construct_with_array(GType object_type, TarvelinProvidersContractsDBObject kind, const gchar* database, const gchar* schema, const gchar* label, TarvelinRezezadovuMetaModelMetaObject** array, gint array_length1) {
+
+TarvelinRezezadovuMetaModelMetaClassify* tarvelin_rezezadovu_meta_model_meta_classify_construct_with_array(
+    GType object_type, TarvelinProvidersContractsDBObject kind, const gchar* database, const gchar* schema,
+    const gchar* label, TarvelinRezezadovuMetaModelMetaObject** array, gint array_length1) {
     g_return_val_if_fail(database != NULL, NULL);
     g_return_val_if_fail(schema != NULL, NULL);
     g_return_val_if_fail(label != NULL, NULL);
-    return static_cast<TarvelinRezezadovuMetaModelMetaClassify*>(gobj::guarded(G_STRFUNC, [&] {
-        std::vector<MetaObject*> items;
-        for (gint i = 0; array && i < array_length1; ++i) items.push_back(array[i] ? gobj::cast<MetaObject>(array[i]) : nullptr);
-        return static_cast<gpointer>(MetaClassify::create_with_array(object_type, kind, database, schema, label, items).release());
-    }, gpointer(nullptr)));
+    return gobj::invoke<&MetaClassify::create_with_array>(G_STRFUNC, object_type, kind, database, schema, label, array,
+            array_length1);
 }
-TarvelinRezezadovuMetaModelMetaClassify* tarvelin_rezezadovu_meta_model_meta_classify_new_with_array(TarvelinProvidersContractsDBObject kind, const gchar* database, const gchar* schema, const gchar* label, TarvelinRezezadovuMetaModelMetaObject** array, gint array_length1) {
-    return tarvelin_rezezadovu_meta_model_meta_classify_construct_with_array(MetaClassify::gtype(), kind, database, schema, label, array, array_length1);
-}
-
-GListModel* tarvelin_rezezadovu_meta_model_meta_classify_get_children(TarvelinRezezadovuMetaModelMetaClassify* self) {
-    g_return_val_if_fail(self != NULL, NULL);
-    return gobj::cast<MetaClassify>(self)->get_children();
-}
-void tarvelin_rezezadovu_meta_model_meta_classify_set_children(TarvelinRezezadovuMetaModelMetaClassify* self, GListModel* value) {
-    g_return_if_fail(self != NULL);
-    gobj::guarded(G_STRFUNC, [&] { gobj::cast<MetaClassify>(self)->set_children(value); });
+TarvelinRezezadovuMetaModelMetaClassify* tarvelin_rezezadovu_meta_model_meta_classify_new_with_array(
+    TarvelinProvidersContractsDBObject kind, const gchar* database, const gchar* schema, const gchar* label,
+    TarvelinRezezadovuMetaModelMetaObject** array, gint array_length1) {
+    return tarvelin_rezezadovu_meta_model_meta_classify_construct_with_array(MetaClassify::gtype(), kind, database,
+            schema, label, array, array_length1);
 }
 
-GType tarvelin_rezezadovu_meta_model_meta_synonym_get_type(void) { return MetaSynonym::gtype(); }
+#define TARVELIN_CAPI_CLASS MetaClassify
+#define TARVELIN_CAPI_CTYPE TarvelinRezezadovuMetaModelMetaClassify
+#define TARVELIN_CAPI_PREFIX tarvelin_rezezadovu_meta_model_meta_classify
+TARVELIN_META_CLASSIFY_PROPERTIES(TARVELIN_PROPERTY_CAPI)
+#undef TARVELIN_CAPI_CLASS
+#undef TARVELIN_CAPI_CTYPE
+#undef TARVELIN_CAPI_PREFIX
 
-TarvelinRezezadovuMetaModelMetaSynonym* tarvelin_rezezadovu_meta_model_meta_synonym_construct(GType object_type) {
-    return static_cast<TarvelinRezezadovuMetaModelMetaSynonym*>(
-        gobj::guarded(G_STRFUNC, [&] { return static_cast<gpointer>(MetaSynonym::create(object_type).release()); }, gpointer(nullptr)));
-}
-TarvelinRezezadovuMetaModelMetaSynonym* tarvelin_rezezadovu_meta_model_meta_synonym_new(void) { return tarvelin_rezezadovu_meta_model_meta_synonym_construct(MetaSynonym::gtype()); }
+TARVELIN_CLASS_CAPI(MetaSynonym, TarvelinRezezadovuMetaModelMetaSynonym, tarvelin_rezezadovu_meta_model_meta_synonym)
 
-TarvelinRezezadovuMetaModelMetaSynonym* tarvelin_rezezadovu_meta_model_meta_synonym_construct_with_names(GType object_type, const gchar* _schema, const gchar* _name) {
+TarvelinRezezadovuMetaModelMetaSynonym* tarvelin_rezezadovu_meta_model_meta_synonym_construct_with_names(
+    GType object_type, const gchar* _schema, const gchar* _name) {
     g_return_val_if_fail(_schema != NULL, NULL);
     g_return_val_if_fail(_name != NULL, NULL);
-    return static_cast<TarvelinRezezadovuMetaModelMetaSynonym*>(gobj::guarded(G_STRFUNC, [&] {
-        return static_cast<gpointer>(MetaSynonym::create_with_names(object_type, _schema, _name).release());
-    }, gpointer(nullptr)));
+    return gobj::invoke<&MetaSynonym::create_with_names>(G_STRFUNC, object_type, _schema, _name);
 }
-TarvelinRezezadovuMetaModelMetaSynonym* tarvelin_rezezadovu_meta_model_meta_synonym_new_with_names(const gchar* _schema, const gchar* _name) { return tarvelin_rezezadovu_meta_model_meta_synonym_construct_with_names(MetaSynonym::gtype(), _schema, _name); }
-
-const gchar* tarvelin_rezezadovu_meta_model_meta_synonym_get_target(TarvelinRezezadovuMetaModelMetaSynonym* self) {
-    g_return_val_if_fail(self != NULL, NULL);
-    return gobj::cast<MetaSynonym>(self)->get_target();
-}
-void tarvelin_rezezadovu_meta_model_meta_synonym_set_target(TarvelinRezezadovuMetaModelMetaSynonym* self, const gchar* value) {
-    g_return_if_fail(self != NULL);
-    gobj::guarded(G_STRFUNC, [&] { gobj::cast<MetaSynonym>(self)->set_target(value); });
+TarvelinRezezadovuMetaModelMetaSynonym* tarvelin_rezezadovu_meta_model_meta_synonym_new_with_names(const gchar* _schema,
+    const gchar* _name) {
+    return tarvelin_rezezadovu_meta_model_meta_synonym_construct_with_names(MetaSynonym::gtype(), _schema, _name);
 }
 
+#define TARVELIN_CAPI_CLASS MetaSynonym
+#define TARVELIN_CAPI_CTYPE TarvelinRezezadovuMetaModelMetaSynonym
+#define TARVELIN_CAPI_PREFIX tarvelin_rezezadovu_meta_model_meta_synonym
+TARVELIN_META_SYNONYM_PROPERTIES(TARVELIN_PROPERTY_CAPI)
+#undef TARVELIN_CAPI_CLASS
+#undef TARVELIN_CAPI_CTYPE
+#undef TARVELIN_CAPI_PREFIX
 
 }  // extern "C"

@@ -7,7 +7,7 @@ namespace tarvelin::rezezadovu::meta_model {
 
 TARVELIN_GTYPE(MetaColumn, "TarvelinRezezadovuMetaModelMetaColumn", MetaObject)
 
-void MetaColumn::describe(gobj::ClassSpec<MetaColumn>& c) { TARVELIN_META_COLUMN_PROPERTIES(TARVELIN_META_PROPERTY) }
+void MetaColumn::describe(gobj::ClassSpec<MetaColumn>& c) { TARVELIN_META_COLUMN_PROPERTIES(TARVELIN_PROPERTY_INSTALL) }
 gobj::Ref<MetaColumn> MetaColumn::create(GType type) { return gobj::create<MetaColumn>(type); }
 gobj::Ref<MetaColumn> MetaColumn::create_with_type(GType type, const char* name, DataType data_type,
                                                    const char* native_type) {

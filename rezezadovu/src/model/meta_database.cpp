@@ -25,7 +25,7 @@ void clear(GeeArrayList* list) {
 
 }  // namespace
 
-void MetaSchema::describe(gobj::ClassSpec<MetaSchema>& c) { TARVELIN_META_SCHEMA_PROPERTIES(TARVELIN_META_PROPERTY) }
+void MetaSchema::describe(gobj::ClassSpec<MetaSchema>& c) { TARVELIN_META_SCHEMA_PROPERTIES(TARVELIN_PROPERTY_INSTALL) }
 gobj::Ref<MetaSchema> MetaSchema::create(GType type) { return gobj::create<MetaSchema>(type); }
 gobj::Ref<MetaSchema> MetaSchema::create_with_names(GType type, const char* database, const char* schema) {
     auto s = create(type);
@@ -56,7 +56,7 @@ void MetaSchema::reset() {
 
 DBObject MetaSchema::character() { return TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_SCHEMA; }
 
-void MetaDatabase::describe(gobj::ClassSpec<MetaDatabase>& c) { TARVELIN_META_DATABASE_PROPERTIES(TARVELIN_META_PROPERTY) }
+void MetaDatabase::describe(gobj::ClassSpec<MetaDatabase>& c) { TARVELIN_META_DATABASE_PROPERTIES(TARVELIN_PROPERTY_INSTALL) }
 gobj::Ref<MetaDatabase> MetaDatabase::create(GType type) { return gobj::create<MetaDatabase>(type); }
 gobj::Ref<MetaDatabase> MetaDatabase::create_with_name(GType type, const char* database) {
     auto d = create(type);

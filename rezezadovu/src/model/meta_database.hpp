@@ -9,12 +9,12 @@ namespace tarvelin::rezezadovu::meta_model {
 
 // clang-format off
 #define TARVELIN_META_SCHEMA_PROPERTIES(P) \
-    P(List, events, "events", json_form::new_object_list(MetaEvent::gtype())) \
-    P(List, functions, "functions", json_form::new_object_list(MetaFunction::gtype())) \
-    P(List, procedures, "procedures", json_form::new_object_list(MetaFunction::gtype())) \
-    P(List, tables, "tables", json_form::new_object_list(MetaTable::gtype())) \
-    P(List, miews, "miews", json_form::new_object_list(Materialized::gtype())) \
-    P(List, views, "views", json_form::new_object_list(MetaView::gtype()))
+    P(List, events, "events", nullptr, RW, json_form::new_object_list(MetaEvent::gtype()), Always) \
+    P(List, functions, "functions", nullptr, RW, json_form::new_object_list(MetaFunction::gtype()), Always) \
+    P(List, procedures, "procedures", nullptr, RW, json_form::new_object_list(MetaFunction::gtype()), Always) \
+    P(List, tables, "tables", nullptr, RW, json_form::new_object_list(MetaTable::gtype()), Always) \
+    P(List, miews, "miews", nullptr, RW, json_form::new_object_list(Materialized::gtype()), Always) \
+    P(List, views, "views", nullptr, RW, json_form::new_object_list(MetaView::gtype()), Always)
 // clang-format on
 
 class TARVELIN_EXPORT MetaSchema : public MetaObject {
@@ -25,7 +25,7 @@ public:
     static gobj::Ref<MetaSchema> create(GType type = gtype());
     // "name" and "schema" are the schema's name.
     static gobj::Ref<MetaSchema> create_with_names(GType type, const char* database, const char* schema);
-    TARVELIN_META_SCHEMA_PROPERTIES(TARVELIN_META_ACCESSORS)
+    TARVELIN_META_SCHEMA_PROPERTIES(TARVELIN_PROPERTY_ACCESSORS)
 
     // All six lists are copied and emptied: adapters append to every one of them.
     gobj::Ref<MetaObject> clone() override;
@@ -33,12 +33,12 @@ public:
     DBObject character() override;
 
 private:
-    TARVELIN_META_SCHEMA_PROPERTIES(TARVELIN_META_STORAGE)
+    TARVELIN_META_SCHEMA_PROPERTIES(TARVELIN_PROPERTY_STORAGE)
 };
 
 // clang-format off
 #define TARVELIN_META_DATABASE_PROPERTIES(P) \
-    P(List, schemas, "schemas", json_form::new_object_list(MetaSchema::gtype()))
+    P(List, schemas, "schemas", nullptr, RW, json_form::new_object_list(MetaSchema::gtype()), Always)
 // clang-format on
 
 class TARVELIN_EXPORT MetaDatabase : public MetaObject {
@@ -49,7 +49,7 @@ public:
     static gobj::Ref<MetaDatabase> create(GType type = gtype());
     // "name", "schema" and "database" are all the given name.
     static gobj::Ref<MetaDatabase> create_with_name(GType type, const char* database);
-    TARVELIN_META_DATABASE_PROPERTIES(TARVELIN_META_ACCESSORS)
+    TARVELIN_META_DATABASE_PROPERTIES(TARVELIN_PROPERTY_ACCESSORS)
 
     // The schema of exactly that name, or a new one appended.
     gobj::Ref<MetaSchema> append(const char* schema_name);
@@ -59,7 +59,10 @@ public:
     DBObject character() override;
 
 private:
-    TARVELIN_META_DATABASE_PROPERTIES(TARVELIN_META_STORAGE)
+    TARVELIN_META_DATABASE_PROPERTIES(TARVELIN_PROPERTY_STORAGE)
 };
 
 }  // namespace tarvelin::rezezadovu::meta_model
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuMetaModelMetaSchema, tarvelin::rezezadovu::meta_model::MetaSchema)
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuMetaModelMetaDatabase, tarvelin::rezezadovu::meta_model::MetaDatabase)

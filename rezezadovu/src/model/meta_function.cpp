@@ -8,7 +8,7 @@ namespace tarvelin::rezezadovu::meta_model {
 TARVELIN_GTYPE(MetaFunction, "TarvelinRezezadovuMetaModelMetaFunction", MetaObject)
 TARVELIN_GTYPE(MetaEvent, "TarvelinRezezadovuMetaModelMetaEvent", MetaObject)
 
-void MetaFunction::describe(gobj::ClassSpec<MetaFunction>& c) { TARVELIN_META_FUNCTION_PROPERTIES(TARVELIN_META_PROPERTY) }
+void MetaFunction::describe(gobj::ClassSpec<MetaFunction>& c) { TARVELIN_META_FUNCTION_PROPERTIES(TARVELIN_PROPERTY_INSTALL) }
 gobj::Ref<MetaFunction> MetaFunction::create(GType type) { return gobj::create<MetaFunction>(type); }
 gobj::Ref<MetaFunction> MetaFunction::create_with_names(GType type, const char* database, const char* schema,
                                                         const char* name) {
@@ -33,7 +33,7 @@ DBObject MetaFunction::character() {
                              : TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_PROCEDURE;
 }
 
-void MetaEvent::describe(gobj::ClassSpec<MetaEvent>& c) { TARVELIN_META_EVENT_PROPERTIES(TARVELIN_META_PROPERTY) }
+void MetaEvent::describe(gobj::ClassSpec<MetaEvent>& c) { TARVELIN_META_EVENT_PROPERTIES(TARVELIN_PROPERTY_INSTALL) }
 gobj::Ref<MetaEvent> MetaEvent::create(GType type) { return gobj::create<MetaEvent>(type); }
 gobj::Ref<MetaEvent> MetaEvent::create_with_names(GType type, const char* database, const char* schema,
                                                   const char* name) {

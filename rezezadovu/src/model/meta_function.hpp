@@ -8,17 +8,17 @@ namespace tarvelin::rezezadovu::meta_model {
 
 // clang-format off
 #define TARVELIN_META_FUNCTION_PROPERTIES(P) \
-    P(Bool, is_function, "is-function", false) \
-    P(Text, return_type, "return-type", "") \
-    P(Text, body, "body", "") \
-    P(List, parameters, "parameters", json_form::new_text_list())
+    P(Bool, is_function, "is-function", false, RW, false, OnChange) \
+    P(Text, return_type, "return-type", nullptr, RW, "", OnChange) \
+    P(Text, body, "body", nullptr, RW, "", OnChange) \
+    P(List, parameters, "parameters", nullptr, RW, json_form::new_text_list(), Always)
 #define TARVELIN_META_EVENT_PROPERTIES(P) \
-    P(Text, kind, "kind", "") \
-    P(Text, body, "body", "") \
-    P(Text, definer, "definer", "") \
-    P(Text, state, "state", "") \
-    P(Text, schedule, "schedule", "") \
-    P(Text, completion, "completion", "")
+    P(Text, kind, "kind", nullptr, RW, "", OnChange) \
+    P(Text, body, "body", nullptr, RW, "", OnChange) \
+    P(Text, definer, "definer", nullptr, RW, "", OnChange) \
+    P(Text, state, "state", nullptr, RW, "", OnChange) \
+    P(Text, schedule, "schedule", nullptr, RW, "", OnChange) \
+    P(Text, completion, "completion", nullptr, RW, "", OnChange)
 // clang-format on
 
 class TARVELIN_EXPORT MetaFunction : public MetaObject {
@@ -29,7 +29,7 @@ public:
     static gobj::Ref<MetaFunction> create(GType type = gtype());
     static gobj::Ref<MetaFunction> create_with_names(GType type, const char* database, const char* schema,
                                                      const char* name);
-    TARVELIN_META_FUNCTION_PROPERTIES(TARVELIN_META_ACCESSORS)
+    TARVELIN_META_FUNCTION_PROPERTIES(TARVELIN_PROPERTY_ACCESSORS)
 
     gobj::Ref<MetaObject> clone() override;
     // Also empties "parameters": adapters append them, so a re-read would duplicate them.
@@ -38,7 +38,7 @@ public:
     DBObject character() override;
 
 private:
-    TARVELIN_META_FUNCTION_PROPERTIES(TARVELIN_META_STORAGE)
+    TARVELIN_META_FUNCTION_PROPERTIES(TARVELIN_PROPERTY_STORAGE)
 };
 
 class TARVELIN_EXPORT MetaEvent : public MetaObject {
@@ -49,11 +49,14 @@ public:
     static gobj::Ref<MetaEvent> create(GType type = gtype());
     static gobj::Ref<MetaEvent> create_with_names(GType type, const char* database, const char* schema,
                                                   const char* name);
-    TARVELIN_META_EVENT_PROPERTIES(TARVELIN_META_ACCESSORS)
+    TARVELIN_META_EVENT_PROPERTIES(TARVELIN_PROPERTY_ACCESSORS)
     DBObject character() override;
 
 private:
-    TARVELIN_META_EVENT_PROPERTIES(TARVELIN_META_STORAGE)
+    TARVELIN_META_EVENT_PROPERTIES(TARVELIN_PROPERTY_STORAGE)
 };
 
 }  // namespace tarvelin::rezezadovu::meta_model
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuMetaModelMetaFunction, tarvelin::rezezadovu::meta_model::MetaFunction)
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuMetaModelMetaEvent, tarvelin::rezezadovu::meta_model::MetaEvent)

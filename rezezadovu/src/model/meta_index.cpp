@@ -8,7 +8,7 @@ namespace tarvelin::rezezadovu::meta_model {
 // Declares the serialisable interface again: its hooks are this class's overrides.
 TARVELIN_GTYPE(MetaIndex, "TarvelinRezezadovuMetaModelMetaIndex", MetaObject, providers::contracts::Serializable)
 
-void MetaIndex::describe(gobj::ClassSpec<MetaIndex>& c) { TARVELIN_META_INDEX_PROPERTIES(TARVELIN_META_PROPERTY) }
+void MetaIndex::describe(gobj::ClassSpec<MetaIndex>& c) { TARVELIN_META_INDEX_PROPERTIES(TARVELIN_PROPERTY_INSTALL) }
 gobj::Ref<MetaIndex> MetaIndex::create(GType type) { return gobj::create<MetaIndex>(type); }
 gobj::Ref<MetaIndex> MetaIndex::create_with_names(GType type, const char* database, const char* schema,
                                                   const char* entity, const char* name) {

@@ -5,25 +5,27 @@
 
 namespace tarvelin::rezezadovu::meta_model {
 
+// The member `class` only ever appears pasted (get_class, set_class, class_), so the
+// keyword makes valid names and the C accessors keep the property's name.
 // clang-format off
 #define TARVELIN_META_INDEX_PROPERTIES(P) \
-    P(Text, entity, "entity", "") \
-    P(Text, klass, "class", "") \
-    P(Text, method, "method", "") \
-    P(Text, parser, "parser", "") \
-    P(Text, algorithm, "algorithm", "") \
-    P(Text, lock, "lock", "") \
-    P(Text, where, "where", "") \
-    P(Text, table_space, "table-space", "") \
-    P(Text, with, "with", "") \
-    P(Text, include, "include", "") \
-    P(Text, kind, "kind", "") \
-    P(Bool, is_concurrent, "is-concurrent", false) \
-    P(Bool, is_only, "is-only", false) \
-    P(Bool, is_visible, "is-visible", false) \
-    P(Bool, is_clustered, "is-clustered", false) \
-    P(UInt64, key_block_size, "key-block-size", 0) \
-    P(List, columns, "columns", json_form::new_text_list())
+    P(Text, entity, "entity", nullptr, RW, "", OnChange) \
+    P(Text, class, "class", nullptr, RW, "", OnChange) \
+    P(Text, method, "method", nullptr, RW, "", OnChange) \
+    P(Text, parser, "parser", nullptr, RW, "", OnChange) \
+    P(Text, algorithm, "algorithm", nullptr, RW, "", OnChange) \
+    P(Text, lock, "lock", nullptr, RW, "", OnChange) \
+    P(Text, where, "where", nullptr, RW, "", OnChange) \
+    P(Text, table_space, "table-space", nullptr, RW, "", OnChange) \
+    P(Text, with, "with", nullptr, RW, "", OnChange) \
+    P(Text, include, "include", nullptr, RW, "", OnChange) \
+    P(Text, kind, "kind", nullptr, RW, "", OnChange) \
+    P(Bool, is_concurrent, "is-concurrent", false, RW, false, OnChange) \
+    P(Bool, is_only, "is-only", false, RW, false, OnChange) \
+    P(Bool, is_visible, "is-visible", false, RW, false, OnChange) \
+    P(Bool, is_clustered, "is-clustered", false, RW, false, OnChange) \
+    P(UInt64, key_block_size, "key-block-size", 0, RW, 0, OnChange) \
+    P(List, columns, "columns", nullptr, RW, json_form::new_text_list(), Always)
 // clang-format on
 
 class TARVELIN_EXPORT MetaIndex : public MetaObject {
@@ -35,7 +37,7 @@ public:
     // Sets "name", then "entity", then "schema", then "database".
     static gobj::Ref<MetaIndex> create_with_names(GType type, const char* database, const char* schema,
                                                   const char* entity, const char* name);
-    TARVELIN_META_INDEX_PROPERTIES(TARVELIN_META_ACCESSORS)
+    TARVELIN_META_INDEX_PROPERTIES(TARVELIN_PROPERTY_ACCESSORS)
 
     // Adds a key part; no duplicate test, no notification.
     void append(const char* column);
@@ -43,7 +45,9 @@ public:
     DBObject character() override;
 
 private:
-    TARVELIN_META_INDEX_PROPERTIES(TARVELIN_META_STORAGE)
+    TARVELIN_META_INDEX_PROPERTIES(TARVELIN_PROPERTY_STORAGE)
 };
 
 }  // namespace tarvelin::rezezadovu::meta_model
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuMetaModelMetaIndex, tarvelin::rezezadovu::meta_model::MetaIndex)

@@ -35,7 +35,7 @@ GType element_type_of(GObject* owner, const char* property) {
 MetaObject::MetaObject() : diff_(gobj::GPtr<GeeHashMap>::adopt(new_diff_map())),
                            slice_(gobj::GPtr<GeeHashMap>::adopt(json_form::new_text_map())) {}
 
-void MetaObject::describe(gobj::ClassSpec<MetaObject>& c) { TARVELIN_META_OBJECT_PROPERTIES(TARVELIN_META_PROPERTY) }
+void MetaObject::describe(gobj::ClassSpec<MetaObject>& c) { TARVELIN_META_OBJECT_PROPERTIES(TARVELIN_PROPERTY_INSTALL) }
 
 gobj::Ref<MetaObject> MetaObject::create(GType type) { return gobj::create<MetaObject>(type); }
 

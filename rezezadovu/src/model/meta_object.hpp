@@ -8,7 +8,15 @@
 #include "providers/contracts/serializable.hpp"
 #include "providers/contracts/vocabulary.hpp"
 #include "providers/gobj/gee.hpp"
-#include "rezezadovu/model/meta_field.hpp"
+#include "providers/gobj/property_row.hpp"
+#include "providers/gobj/slot.hpp"
+#include "rezezadovu/model/json_form.hpp"
+
+// The vocabulary's kinds of the catalogue's property rows.
+namespace tarvelin::gobj::prop {
+using DataType = Enum<providers::contracts::DataType, &providers::contracts::data_type_gtype>;
+using DataVersion = Flags<providers::contracts::DataVersion, &providers::contracts::data_version_gtype>;
+}  // namespace tarvelin::gobj::prop
 
 namespace tarvelin::rezezadovu::meta_model {
 
@@ -39,15 +47,19 @@ inline constexpr const char* kFilled = "FILLED";
 // Object data of the SQLite rebuild: the owned name of a table's backup copy.
 inline constexpr const char* kBackup = "BACKUP";
 
+// Texts are registered NULL and start "". The catalogue's lists and maps are the
+// object's own from the start; setting a list or map notifies every time, except the
+// attribute map already held.
 // clang-format off
 #define TARVELIN_META_OBJECT_PROPERTIES(P) \
-    P(Text, database, "database", "") \
-    P(Text, schema, "schema", "") \
-    P(Text, name, "name", "") \
-    P(Text, comment, "comment", "") \
-    P(SameMap, attributes, "attributes", json_form::new_text_map()) \
-    P(Text, original, "original", "") \
-    P(Version, version, "version", TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_INITIAL)
+    P(Text, database, "database", nullptr, RW, "", OnChange) \
+    P(Text, schema, "schema", nullptr, RW, "", OnChange) \
+    P(Text, name, "name", nullptr, RW, "", OnChange) \
+    P(Text, comment, "comment", nullptr, RW, "", OnChange) \
+    P(Map, attributes, "attributes", nullptr, RW, json_form::new_text_map(), OnChange) \
+    P(Text, original, "original", nullptr, RW, "", OnChange) \
+    P(DataVersion, version, "version", TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_INITIAL, RW, \
+      TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_INITIAL, OnChange)
 // clang-format on
 
 class TARVELIN_EXPORT MetaObject : public gobj::Object, public IMetaData, public providers::contracts::Serializable {
@@ -57,7 +69,7 @@ public:
     static void describe(gobj::ClassSpec<MetaObject>& c);
     static gobj::Ref<MetaObject> create(GType type = gtype());
 
-    TARVELIN_META_OBJECT_PROPERTIES(TARVELIN_META_ACCESSORS)
+    TARVELIN_META_OBJECT_PROPERTIES(TARVELIN_PROPERTY_ACCESSORS)
 
     // A new object of this object's own class: every writable property through its
     // setter (libgee containers excepted), then the attribute entries. Classes with
@@ -88,7 +100,7 @@ public:
     void set_names(const char* database, const char* schema, const char* name);
 
 private:
-    TARVELIN_META_OBJECT_PROPERTIES(TARVELIN_META_STORAGE)
+    TARVELIN_META_OBJECT_PROPERTIES(TARVELIN_PROPERTY_STORAGE)
     gobj::GPtr<GeeHashMap> diff_;
     gobj::GPtr<GeeHashMap> slice_;
 };
@@ -100,3 +112,7 @@ gobj::Ref<T> clone_as(T& source) {
 }
 
 }  // namespace tarvelin::rezezadovu::meta_model
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuMetaModelIMetaData, tarvelin::rezezadovu::meta_model::IMetaData)
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuMetaModelIMetaDataInterface, tarvelin::rezezadovu::meta_model::IMetaData)
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuMetaModelMetaObject, tarvelin::rezezadovu::meta_model::MetaObject)

@@ -8,7 +8,7 @@ namespace tarvelin::rezezadovu::meta_model {
 TARVELIN_GTYPE(MetaRole, "TarvelinRezezadovuMetaModelMetaRole", MetaObject)
 TARVELIN_GTYPE(MetaUser, "TarvelinRezezadovuMetaModelMetaUser", MetaObject)
 
-void MetaRole::describe(gobj::ClassSpec<MetaRole>& c) { TARVELIN_META_ROLE_PROPERTIES(TARVELIN_META_PROPERTY) }
+void MetaRole::describe(gobj::ClassSpec<MetaRole>& c) { TARVELIN_META_ROLE_PROPERTIES(TARVELIN_PROPERTY_INSTALL) }
 gobj::Ref<MetaRole> MetaRole::create(GType type) { return gobj::create<MetaRole>(type); }
 gobj::Ref<MetaRole> MetaRole::create_with_names(GType type, const char* database, const char* schema, const char* name,
                                                 const char* scope) {
@@ -25,7 +25,7 @@ gobj::Ref<MetaObject> MetaRole::clone() {
 }
 DBObject MetaRole::character() { return TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_ROLE; }
 
-void MetaUser::describe(gobj::ClassSpec<MetaUser>& c) { TARVELIN_META_USER_PROPERTIES(TARVELIN_META_PROPERTY) }
+void MetaUser::describe(gobj::ClassSpec<MetaUser>& c) { TARVELIN_META_USER_PROPERTIES(TARVELIN_PROPERTY_INSTALL) }
 gobj::Ref<MetaUser> MetaUser::create(GType type) { return gobj::create<MetaUser>(type); }
 gobj::Ref<MetaUser> MetaUser::create_with_names(GType type, const char* database, const char* schema, const char* name,
                                                 const char* scope) {

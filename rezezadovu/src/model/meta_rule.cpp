@@ -7,7 +7,7 @@ namespace tarvelin::rezezadovu::meta_model {
 
 TARVELIN_GTYPE(MetaRule, "TarvelinRezezadovuMetaModelMetaRule", MetaObject)
 
-void MetaRule::describe(gobj::ClassSpec<MetaRule>& c) { TARVELIN_META_RULE_PROPERTIES(TARVELIN_META_PROPERTY) }
+void MetaRule::describe(gobj::ClassSpec<MetaRule>& c) { TARVELIN_META_RULE_PROPERTIES(TARVELIN_PROPERTY_INSTALL) }
 gobj::Ref<MetaRule> MetaRule::create(GType type) { return gobj::create<MetaRule>(type); }
 gobj::Ref<MetaRule> MetaRule::create_with_name(GType type, const char* name) {
     auto r = create(type);

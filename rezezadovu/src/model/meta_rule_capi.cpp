@@ -1,8 +1,16 @@
 // Log tag: meta_rule_capi
-// The C face of meta rule classes: preconditions, then the C++ member.
+// The C face of the rule: preconditions, then the C++ member.
+// TARVELIN_CLASS_CAPI makes
+//   tarvelin_rezezadovu_meta_model_meta_rule_get_type tarvelin_rezezadovu_meta_model_meta_rule_construct
+//   tarvelin_rezezadovu_meta_model_meta_rule_new
+// The property tables make (getters, and setters of writable rows)
+//   tarvelin_rezezadovu_meta_model_meta_rule_get_commands tarvelin_rezezadovu_meta_model_meta_rule_set_commands
+//   tarvelin_rezezadovu_meta_model_meta_rule_get_action tarvelin_rezezadovu_meta_model_meta_rule_set_action
+//   tarvelin_rezezadovu_meta_model_meta_rule_get_event tarvelin_rezezadovu_meta_model_meta_rule_set_event
+//   tarvelin_rezezadovu_meta_model_meta_rule_get_where tarvelin_rezezadovu_meta_model_meta_rule_set_where
+//   tarvelin_rezezadovu_meta_model_meta_rule_get_apply tarvelin_rezezadovu_meta_model_meta_rule_set_apply
+//   tarvelin_rezezadovu_meta_model_meta_rule_get_enable tarvelin_rezezadovu_meta_model_meta_rule_set_enable
 #include <tarvelin/rezezadovu/meta_model.h>
-
-#include <vector>
 
 #include "rezezadovu/model/meta_rule.hpp"
 
@@ -13,70 +21,23 @@ using namespace tarvelin::rezezadovu::meta_model;
 
 extern "C" {
 
-GType tarvelin_rezezadovu_meta_model_meta_rule_get_type(void) { return MetaRule::gtype(); }
+TARVELIN_CLASS_CAPI(MetaRule, TarvelinRezezadovuMetaModelMetaRule, tarvelin_rezezadovu_meta_model_meta_rule)
 
-TarvelinRezezadovuMetaModelMetaRule* tarvelin_rezezadovu_meta_model_meta_rule_construct(GType object_type) {
-    return static_cast<TarvelinRezezadovuMetaModelMetaRule*>(
-        gobj::guarded(G_STRFUNC, [&] { return static_cast<gpointer>(MetaRule::create(object_type).release()); }, gpointer(nullptr)));
-}
-TarvelinRezezadovuMetaModelMetaRule* tarvelin_rezezadovu_meta_model_meta_rule_new(void) { return tarvelin_rezezadovu_meta_model_meta_rule_construct(MetaRule::gtype()); }
-
-TarvelinRezezadovuMetaModelMetaRule* tarvelin_rezezadovu_meta_model_meta_rule_construct_with_name(GType object_type, const gchar* name) {
+TarvelinRezezadovuMetaModelMetaRule* tarvelin_rezezadovu_meta_model_meta_rule_construct_with_name(GType object_type,
+    const gchar* name) {
     g_return_val_if_fail(name != NULL, NULL);
-    return static_cast<TarvelinRezezadovuMetaModelMetaRule*>(gobj::guarded(G_STRFUNC, [&] {
-        return static_cast<gpointer>(MetaRule::create_with_name(object_type, name).release());
-    }, gpointer(nullptr)));
+    return gobj::invoke<&MetaRule::create_with_name>(G_STRFUNC, object_type, name);
 }
-TarvelinRezezadovuMetaModelMetaRule* tarvelin_rezezadovu_meta_model_meta_rule_new_with_name(const gchar* name) { return tarvelin_rezezadovu_meta_model_meta_rule_construct_with_name(MetaRule::gtype(), name); }
-
-const gchar* tarvelin_rezezadovu_meta_model_meta_rule_get_commands(TarvelinRezezadovuMetaModelMetaRule* self) {
-    g_return_val_if_fail(self != NULL, NULL);
-    return gobj::cast<MetaRule>(self)->get_commands();
-}
-void tarvelin_rezezadovu_meta_model_meta_rule_set_commands(TarvelinRezezadovuMetaModelMetaRule* self, const gchar* value) {
-    g_return_if_fail(self != NULL);
-    gobj::guarded(G_STRFUNC, [&] { gobj::cast<MetaRule>(self)->set_commands(value); });
-}
-const gchar* tarvelin_rezezadovu_meta_model_meta_rule_get_action(TarvelinRezezadovuMetaModelMetaRule* self) {
-    g_return_val_if_fail(self != NULL, NULL);
-    return gobj::cast<MetaRule>(self)->get_action();
-}
-void tarvelin_rezezadovu_meta_model_meta_rule_set_action(TarvelinRezezadovuMetaModelMetaRule* self, const gchar* value) {
-    g_return_if_fail(self != NULL);
-    gobj::guarded(G_STRFUNC, [&] { gobj::cast<MetaRule>(self)->set_action(value); });
-}
-const gchar* tarvelin_rezezadovu_meta_model_meta_rule_get_event(TarvelinRezezadovuMetaModelMetaRule* self) {
-    g_return_val_if_fail(self != NULL, NULL);
-    return gobj::cast<MetaRule>(self)->get_event();
-}
-void tarvelin_rezezadovu_meta_model_meta_rule_set_event(TarvelinRezezadovuMetaModelMetaRule* self, const gchar* value) {
-    g_return_if_fail(self != NULL);
-    gobj::guarded(G_STRFUNC, [&] { gobj::cast<MetaRule>(self)->set_event(value); });
-}
-const gchar* tarvelin_rezezadovu_meta_model_meta_rule_get_where(TarvelinRezezadovuMetaModelMetaRule* self) {
-    g_return_val_if_fail(self != NULL, NULL);
-    return gobj::cast<MetaRule>(self)->get_where();
-}
-void tarvelin_rezezadovu_meta_model_meta_rule_set_where(TarvelinRezezadovuMetaModelMetaRule* self, const gchar* value) {
-    g_return_if_fail(self != NULL);
-    gobj::guarded(G_STRFUNC, [&] { gobj::cast<MetaRule>(self)->set_where(value); });
-}
-const gchar* tarvelin_rezezadovu_meta_model_meta_rule_get_apply(TarvelinRezezadovuMetaModelMetaRule* self) {
-    g_return_val_if_fail(self != NULL, NULL);
-    return gobj::cast<MetaRule>(self)->get_apply();
-}
-void tarvelin_rezezadovu_meta_model_meta_rule_set_apply(TarvelinRezezadovuMetaModelMetaRule* self, const gchar* value) {
-    g_return_if_fail(self != NULL);
-    gobj::guarded(G_STRFUNC, [&] { gobj::cast<MetaRule>(self)->set_apply(value); });
-}
-gboolean tarvelin_rezezadovu_meta_model_meta_rule_get_enable(TarvelinRezezadovuMetaModelMetaRule* self) {
-    g_return_val_if_fail(self != NULL, FALSE);
-    return gobj::cast<MetaRule>(self)->get_enable();
-}
-void tarvelin_rezezadovu_meta_model_meta_rule_set_enable(TarvelinRezezadovuMetaModelMetaRule* self, gboolean value) {
-    g_return_if_fail(self != NULL);
-    gobj::guarded(G_STRFUNC, [&] { gobj::cast<MetaRule>(self)->set_enable(value); });
+TarvelinRezezadovuMetaModelMetaRule* tarvelin_rezezadovu_meta_model_meta_rule_new_with_name(const gchar* name) {
+    return tarvelin_rezezadovu_meta_model_meta_rule_construct_with_name(MetaRule::gtype(), name);
 }
 
+#define TARVELIN_CAPI_CLASS MetaRule
+#define TARVELIN_CAPI_CTYPE TarvelinRezezadovuMetaModelMetaRule
+#define TARVELIN_CAPI_PREFIX tarvelin_rezezadovu_meta_model_meta_rule
+TARVELIN_META_RULE_PROPERTIES(TARVELIN_PROPERTY_CAPI)
+#undef TARVELIN_CAPI_CLASS
+#undef TARVELIN_CAPI_CTYPE
+#undef TARVELIN_CAPI_PREFIX
 
 }  // extern "C"

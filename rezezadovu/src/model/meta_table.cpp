@@ -26,7 +26,7 @@ void clear(GeeArrayList* list) {
 
 }  // namespace
 
-void MetaTable::describe(gobj::ClassSpec<MetaTable>& c) { TARVELIN_META_TABLE_PROPERTIES(TARVELIN_META_PROPERTY) }
+void MetaTable::describe(gobj::ClassSpec<MetaTable>& c) { TARVELIN_META_TABLE_PROPERTIES(TARVELIN_PROPERTY_INSTALL) }
 gobj::Ref<MetaTable> MetaTable::create(GType type) { return gobj::create<MetaTable>(type); }
 gobj::Ref<MetaTable> MetaTable::create_with_names(GType type, const char* database, const char* schema,
                                                   const char* name) {

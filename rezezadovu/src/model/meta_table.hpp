@@ -12,12 +12,12 @@ namespace tarvelin::rezezadovu::meta_model {
 
 // clang-format off
 #define TARVELIN_META_TABLE_PROPERTIES(P) \
-    P(List, constraints, "constraints", json_form::new_object_list(MetaConstraint::gtype())) \
-    P(List, columns, "columns", json_form::new_object_list(MetaColumn::gtype())) \
-    P(List, indexes, "indexes", json_form::new_object_list(MetaIndex::gtype())) \
-    P(List, rules, "rules", json_form::new_object_list(MetaRule::gtype())) \
-    P(List, triggers, "triggers", json_form::new_object_list(MetaTrigger::gtype())) \
-    P(Map, options, "options", json_form::new_text_map())
+    P(List, constraints, "constraints", nullptr, RW, json_form::new_object_list(MetaConstraint::gtype()), Always) \
+    P(List, columns, "columns", nullptr, RW, json_form::new_object_list(MetaColumn::gtype()), Always) \
+    P(List, indexes, "indexes", nullptr, RW, json_form::new_object_list(MetaIndex::gtype()), Always) \
+    P(List, rules, "rules", nullptr, RW, json_form::new_object_list(MetaRule::gtype()), Always) \
+    P(List, triggers, "triggers", nullptr, RW, json_form::new_object_list(MetaTrigger::gtype()), Always) \
+    P(Map, options, "options", nullptr, RW, json_form::new_text_map(), Always)
 // clang-format on
 
 class TARVELIN_EXPORT MetaTable : public MetaObject {
@@ -28,7 +28,7 @@ public:
     static gobj::Ref<MetaTable> create(GType type = gtype());
     static gobj::Ref<MetaTable> create_with_names(GType type, const char* database, const char* schema,
                                                   const char* name);
-    TARVELIN_META_TABLE_PROPERTIES(TARVELIN_META_ACCESSORS)
+    TARVELIN_META_TABLE_PROPERTIES(TARVELIN_PROPERTY_ACCESSORS)
 
     // The first column of exactly that name.
     gobj::Ref<MetaColumn> get_column(const char* name) const;
@@ -43,7 +43,9 @@ public:
     DBObject character() override;
 
 private:
-    TARVELIN_META_TABLE_PROPERTIES(TARVELIN_META_STORAGE)
+    TARVELIN_META_TABLE_PROPERTIES(TARVELIN_PROPERTY_STORAGE)
 };
 
 }  // namespace tarvelin::rezezadovu::meta_model
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuMetaModelMetaTable, tarvelin::rezezadovu::meta_model::MetaTable)

@@ -7,7 +7,7 @@ namespace tarvelin::rezezadovu::meta_model {
 
 TARVELIN_GTYPE(MetaTrigger, "TarvelinRezezadovuMetaModelMetaTrigger", MetaObject)
 
-void MetaTrigger::describe(gobj::ClassSpec<MetaTrigger>& c) { TARVELIN_META_TRIGGER_PROPERTIES(TARVELIN_META_PROPERTY) }
+void MetaTrigger::describe(gobj::ClassSpec<MetaTrigger>& c) { TARVELIN_META_TRIGGER_PROPERTIES(TARVELIN_PROPERTY_INSTALL) }
 gobj::Ref<MetaTrigger> MetaTrigger::create(GType type) { return gobj::create<MetaTrigger>(type); }
 gobj::Ref<MetaTrigger> MetaTrigger::create_with_body(GType type, const char* name, const char* body) {
     auto t = create(type);

@@ -11,8 +11,8 @@ TARVELIN_GTYPE(MetaView, "TarvelinRezezadovuMetaModelMetaView", MetaObject)
 TARVELIN_GTYPE(Materialized, "TarvelinRezezadovuMetaModelMaterialized", MetaView)
 
 void MetaView::describe(gobj::ClassSpec<MetaView>& c) {
-    s_definition = c.property<&MetaView::get_definition, &MetaView::set_definition>(field::Text::spec("definition"));
-    c.property<&MetaView::get_columns>(field::ReadOnlyList::spec("columns"));
+    TARVELIN_META_VIEW_DEFINITION(TARVELIN_PROPERTY_INSTALL)
+    TARVELIN_META_VIEW_PROPERTIES(TARVELIN_PROPERTY_INSTALL)
 }
 gobj::Ref<MetaView> MetaView::create(GType type) { return gobj::create<MetaView>(type); }
 gobj::Ref<MetaView> MetaView::create_with_names(GType type, const char* database, const char* schema,
@@ -23,7 +23,7 @@ gobj::Ref<MetaView> MetaView::create_with_names(GType type, const char* database
 }
 
 void MetaView::set_definition(const char* definition) {
-    definition_ = gobj::opt(definition);
+    gobj::prop::Text::put(definition_, definition);
     if (auto derived = derive_view_columns(definition ? definition : "")) {
         auto* list = GEE_ABSTRACT_COLLECTION(columns_.get());
         gee_abstract_collection_clear(list);
@@ -34,12 +34,12 @@ void MetaView::set_definition(const char* definition) {
             gee_abstract_collection_add(list, column->gobj());
         }
     }
-    notify(s_definition);
+    notify(definition_pspec);
 }
 
 DBObject MetaView::character() { return TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_VIEW; }
 
-void Materialized::describe(gobj::ClassSpec<Materialized>& c) { TARVELIN_MATERIALIZED_PROPERTIES(TARVELIN_META_PROPERTY) }
+void Materialized::describe(gobj::ClassSpec<Materialized>& c) { TARVELIN_MATERIALIZED_PROPERTIES(TARVELIN_PROPERTY_INSTALL) }
 gobj::Ref<Materialized> Materialized::create(GType type) { return gobj::create<Materialized>(type); }
 gobj::Ref<Materialized> Materialized::create_with_names(GType type, const char* database, const char* schema,
                                                         const char* name) {

@@ -6,15 +6,18 @@
 
 namespace tarvelin::rezezadovu::meta_model {
 
+// The definition is computed: its setter also derives the columns, and notifies on
+// every set.
 // clang-format off
+#define TARVELIN_META_VIEW_DEFINITION(P) \
+    P(Text, definition, "definition", nullptr, RW, "", Always)
 #define TARVELIN_META_VIEW_PROPERTIES(P) \
-    P(Text, definition, "definition", "") \
-    P(ReadOnlyList, columns, "columns", json_form::new_object_list(MetaColumn::gtype()))
+    P(List, columns, "columns", nullptr, RO, json_form::new_object_list(MetaColumn::gtype()), OnChange)
 #define TARVELIN_MATERIALIZED_PROPERTIES(P) \
-    P(Text, table_space, "table-space", "") \
-    P(Text, definer, "definer", "") \
-    P(Text, fill_factor, "fill-factor", "") \
-    P(BoolTrue, with_data, "with-data", true)
+    P(Text, table_space, "table-space", nullptr, RW, "", OnChange) \
+    P(Text, definer, "definer", nullptr, RW, "", OnChange) \
+    P(Text, fill_factor, "fill-factor", nullptr, RW, "", OnChange) \
+    P(Bool, with_data, "with-data", true, RW, true, OnChange)
 // clang-format on
 
 class TARVELIN_EXPORT MetaView : public MetaObject {
@@ -26,18 +29,18 @@ public:
     static gobj::Ref<MetaView> create_with_names(GType type, const char* database, const char* schema,
                                                  const char* name);
 
-    const char* get_definition() const { return gobj::c_str(definition_); }
+    TARVELIN_META_VIEW_DEFINITION(TARVELIN_PROPERTY_PSPEC)
+    const char* get_definition() const { return gobj::prop::Text::get(definition_); }
     // Stores the text, derives the columns from its select list (a text without one
     // keeps the previous columns) and always notifies.
     void set_definition(const char* definition);
-    GeeArrayList* get_columns() const { return columns_.get(); }
-    static inline GParamSpec* s_definition = nullptr;
+    TARVELIN_META_VIEW_PROPERTIES(TARVELIN_PROPERTY_ACCESSORS)
 
     DBObject character() override;
 
 private:
-    std::optional<std::string> definition_{""};
-    gobj::GPtr<GeeArrayList> columns_{gobj::GPtr<GeeArrayList>::adopt(json_form::new_object_list(MetaColumn::gtype()))};
+    TARVELIN_META_VIEW_DEFINITION(TARVELIN_PROPERTY_STORAGE)
+    TARVELIN_META_VIEW_PROPERTIES(TARVELIN_PROPERTY_STORAGE)
 };
 
 class TARVELIN_EXPORT Materialized : public MetaView {
@@ -48,10 +51,13 @@ public:
     static gobj::Ref<Materialized> create(GType type = gtype());
     static gobj::Ref<Materialized> create_with_names(GType type, const char* database, const char* schema,
                                                      const char* name);
-    TARVELIN_MATERIALIZED_PROPERTIES(TARVELIN_META_ACCESSORS)
+    TARVELIN_MATERIALIZED_PROPERTIES(TARVELIN_PROPERTY_ACCESSORS)
 
 private:
-    TARVELIN_MATERIALIZED_PROPERTIES(TARVELIN_META_STORAGE)
+    TARVELIN_MATERIALIZED_PROPERTIES(TARVELIN_PROPERTY_STORAGE)
 };
 
 }  // namespace tarvelin::rezezadovu::meta_model
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuMetaModelMetaView, tarvelin::rezezadovu::meta_model::MetaView)
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuMetaModelMaterialized, tarvelin::rezezadovu::meta_model::Materialized)

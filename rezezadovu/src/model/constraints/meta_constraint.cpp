@@ -30,7 +30,7 @@ gobj::Ref<PrimaryKey> PrimaryKey::create_with_name(GType type, const char* name)
 }
 DBObject PrimaryKey::character() { return TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_PRIMARY; }
 
-void MetaCheck::describe(gobj::ClassSpec<MetaCheck>& c) { TARVELIN_META_CHECK_PROPERTIES(TARVELIN_META_PROPERTY) }
+void MetaCheck::describe(gobj::ClassSpec<MetaCheck>& c) { TARVELIN_META_CHECK_PROPERTIES(TARVELIN_PROPERTY_INSTALL) }
 gobj::Ref<MetaCheck> MetaCheck::create(GType type) { return gobj::create<MetaCheck>(type); }
 gobj::Ref<MetaCheck> MetaCheck::create_with_name(GType type, const char* name, const char* expr) {
     auto c = create(type);
@@ -40,7 +40,7 @@ gobj::Ref<MetaCheck> MetaCheck::create_with_name(GType type, const char* name, c
 }
 DBObject MetaCheck::character() { return TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_CHECK; }
 
-void MetaUnique::describe(gobj::ClassSpec<MetaUnique>& c) { TARVELIN_META_UNIQUE_PROPERTIES(TARVELIN_META_PROPERTY) }
+void MetaUnique::describe(gobj::ClassSpec<MetaUnique>& c) { TARVELIN_META_UNIQUE_PROPERTIES(TARVELIN_PROPERTY_INSTALL) }
 gobj::Ref<MetaUnique> MetaUnique::create(GType type) { return gobj::create<MetaUnique>(type); }
 gobj::Ref<MetaUnique> MetaUnique::create_with_name(GType type, const char* name) {
     auto c = create(type);
@@ -50,7 +50,7 @@ gobj::Ref<MetaUnique> MetaUnique::create_with_name(GType type, const char* name)
 DBObject MetaUnique::character() { return TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_UNIQUE; }
 
 void MetaForeignKey::describe(gobj::ClassSpec<MetaForeignKey>& c) {
-    TARVELIN_META_FOREIGN_KEY_PROPERTIES(TARVELIN_META_PROPERTY)
+    TARVELIN_META_FOREIGN_KEY_PROPERTIES(TARVELIN_PROPERTY_INSTALL)
 }
 gobj::Ref<MetaForeignKey> MetaForeignKey::create(GType type) { return gobj::create<MetaForeignKey>(type); }
 gobj::Ref<MetaForeignKey> MetaForeignKey::create_with_name(GType type, const char* name) {
@@ -68,7 +68,7 @@ gobj::Ref<MetaForeignKey> MetaForeignKey::create_with_refer(GType type, const ch
 }
 DBObject MetaForeignKey::character() { return TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_FOREIGN; }
 
-void MetaExclude::describe(gobj::ClassSpec<MetaExclude>& c) { TARVELIN_META_EXCLUDE_PROPERTIES(TARVELIN_META_PROPERTY) }
+void MetaExclude::describe(gobj::ClassSpec<MetaExclude>& c) { TARVELIN_META_EXCLUDE_PROPERTIES(TARVELIN_PROPERTY_INSTALL) }
 gobj::Ref<MetaExclude> MetaExclude::create(GType type) { return gobj::create<MetaExclude>(type); }
 gobj::Ref<MetaExclude> MetaExclude::create_with_name(GType type, const char* name) {
     auto c = create(type);
