@@ -45,8 +45,8 @@ public:
     virtual gint64 weigh(guint16 n) = 0;
     virtual std::string label(guint16 n) { return default_label(nullptr, n); }
     static void defaults(Vtable* vt) {
-        vt->label = gobj::default_slot<&default_label>(vt->label);
-        vt->bytes = gobj::default_slot<&default_bytes, gobj::never_null>(vt->bytes);
+        vt->label = gobj::slot<&default_label>(vt->label);
+        vt->bytes = gobj::slot<&default_bytes, gobj::never_null>(vt->bytes);
     }
     template <class T>
     static void fill(Vtable* vt) {

@@ -56,18 +56,18 @@ gobj::Ref<ValueObject> IDataReader::get_value(guint16 ordinal) { return default_
 std::vector<gobj::Ref<ValueObject>> IDataReader::get_values() { return default_values(reader_instance()); }
 
 void IDataReader::defaults(Vtable* vt) {
-    vt->get_timestamp = gobj::default_slot<&default_timestamp>(vt->get_timestamp);
-    vt->get_enum = gobj::default_slot<&default_text>(vt->get_enum);
-    vt->get_flag = gobj::default_slot<&default_text>(vt->get_flag);
-    vt->get_set = gobj::default_slot<&default_text>(vt->get_set);
-    vt->get_xml = gobj::default_slot<&default_text>(vt->get_xml);
-    vt->get_json = gobj::default_slot<&default_text>(vt->get_json);
-    vt->get_geometry = gobj::default_slot<&default_text>(vt->get_geometry);
-    vt->get_geography = gobj::default_slot<&default_text>(vt->get_geography);
-    vt->get_variant = gobj::default_slot<&default_variant>(vt->get_variant);
-    vt->get_object = gobj::default_slot<&default_object, gobj::never_null>(vt->get_object);
-    vt->get_value = gobj::default_slot<&default_value>(vt->get_value);
-    vt->get_values = gobj::default_slot<&default_values>(vt->get_values);
+    vt->get_timestamp = gobj::slot<&default_timestamp>(vt->get_timestamp);
+    vt->get_enum = gobj::slot<&default_text>(vt->get_enum);
+    vt->get_flag = gobj::slot<&default_text>(vt->get_flag);
+    vt->get_set = gobj::slot<&default_text>(vt->get_set);
+    vt->get_xml = gobj::slot<&default_text>(vt->get_xml);
+    vt->get_json = gobj::slot<&default_text>(vt->get_json);
+    vt->get_geometry = gobj::slot<&default_text>(vt->get_geometry);
+    vt->get_geography = gobj::slot<&default_text>(vt->get_geography);
+    vt->get_variant = gobj::slot<&default_variant>(vt->get_variant);
+    vt->get_object = gobj::slot<&default_object, gobj::never_null>(vt->get_object);
+    vt->get_value = gobj::slot<&default_value>(vt->get_value);
+    vt->get_values = gobj::slot<&default_values>(vt->get_values);
 }
 
 // ---------------------------------------------------------------- tables

@@ -10,11 +10,16 @@
 // gives the empty result (0, NULL, FALSE, or the policy empty_value's value). Argument
 // checks belong to the exported dispatcher of the operation, so a slot trusts its
 // arguments.
+//
+// An interface's default body (I::defaults), which serves any implementer, ours or a
+// host's, is a static function taking the instance first:
+//   vt->clone = gobj::slot<&IClonable::clone_object>(vt->clone);
 #pragma once
 
 #include <tuple>
 #include <utility>
 
+#include "providers/gobj/barrier.hpp"
 #include "providers/gobj/invoke.hpp"
 
 namespace tarvelin::gobj {
@@ -105,36 +110,26 @@ constexpr Slot slot(Slot) noexcept {
     return &SlotThunk<T, M, Policy, Slot>::call;
 }
 
-// Default bodies of interface operations, for implementers written in C (filled by the
-// interface's `defaults`, which runs before an implementer's own slots): a free function
-// whose first parameter is the instance, ours or a host's.
-//
-//   vt->get_value = gobj::default_slot<&default_value>(vt->get_value);
-//
-// Arguments, results, policies and errors as for slot.
-template <auto Fn, class Policy, class Slot>
+// The slot filled by a static function F(instance, args...): every C argument, the
+// instance included, converts to F's parameters.
+template <auto F, class Policy, class Slot>
 struct DefaultThunk;
-template <auto Fn, class Policy, class CR, class CSelf, class... CA>
-struct DefaultThunk<Fn, Policy, CR (*)(CSelf*, CA...)> {
-    template <class T>
-    struct drop_instance;
-    template <class I, class... P>
-    struct drop_instance<std::tuple<I, P...>> {
-        using type = std::tuple<P...>;
-    };
-    using F = detail::callable<decltype(Fn)>;
-    using R = typename F::result;
+template <auto F, class Policy, class CR, class CSelf, class... CA>
+struct DefaultThunk<F, Policy, CR (*)(CSelf*, CA...)> {
+    using Fn = detail::callable<decltype(F)>;
+    using R = typename Fn::result;
+    static_assert(std::is_void_v<typename Fn::klass>);
 
     static CR call(CSelf* self, CA... a) {
-        auto body = [&](auto&&... x) -> R { return Fn((gpointer)self, std::forward<decltype(x)>(x)...); };
-        return detail::ThunkRun<R, typename drop_instance<typename F::args>::type, Policy, CR, CA...>::run(
-            [self] { return g_type_name(G_TYPE_FROM_INSTANCE(self)); }, body, a...);
+        return detail::ThunkRun<R, typename Fn::args, Policy, CR, CSelf*, CA...>::run(
+            [self] { return g_type_name(G_TYPE_FROM_INSTANCE(self)); }, F, self, a...);
     }
 };
 
-template <auto Fn, class Policy = full, class Slot>
-constexpr Slot default_slot(Slot) noexcept {
-    return &DefaultThunk<Fn, Policy, Slot>::call;
+template <auto F, class Policy = full, class Slot>
+    requires std::is_void_v<typename detail::callable<decltype(F)>::klass>
+constexpr Slot slot(Slot) noexcept {
+    return &DefaultThunk<F, Policy, Slot>::call;
 }
 
 // Older form of the exported dispatcher, while families move to dispatch<&Slot>.
