@@ -12,6 +12,7 @@
 #include "rezezadovu/helpers/helper_file_type.hpp"
 #include "rezezadovu/helpers/helper_location.hpp"
 #include "rezezadovu/helpers/helper_string.hpp"
+#include "support/resource_bundle.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu::helpers;
@@ -19,25 +20,9 @@ using Texts = std::vector<std::string>;
 
 namespace {
 
-// Registers the test bundle before anything asks for the file-type table.
-class Bundle : public testing::Environment {
-public:
-    void SetUp() override {
-        GError* error = nullptr;
-        resource_ = g_resource_load(TARVELIN_TEST_BUNDLE, &error);
-        ASSERT_NE(resource_, nullptr) << (error ? error->message : "");
-        g_resources_register(resource_);
-    }
-    void TearDown() override {
-        if (!resource_) return;
-        g_resources_unregister(resource_);
-        g_resource_unref(resource_);
-    }
-
-private:
-    GResource* resource_ = nullptr;
-};
-[[maybe_unused]] testing::Environment* const bundle = testing::AddGlobalTestEnvironment(new Bundle);
+// The file-type table comes from the test bundle, registered before anything asks for it.
+[[maybe_unused]] testing::Environment* const bundle =
+    testing::AddGlobalTestEnvironment(new test::ResourceBundle(TARVELIN_TEST_BUNDLE));
 
 std::span<const guint8> bytes_of(const std::string& s) {
     return {reinterpret_cast<const guint8*>(s.data()), s.size()};

@@ -39,6 +39,23 @@ typedef enum {
     (tarvelin_rezezadovu_contracts_database_db_status_get_type())
 TARVELIN_API GType tarvelin_rezezadovu_contracts_database_db_status_get_type(void);
 
+/* The kinds of statement; to_string gives the member's nick ("delete"). */
+typedef enum {
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_SQL_ACTION_NOTHING = 0,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_SQL_ACTION_INSERT = 1,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_SQL_ACTION_UPDATE = 2,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_SQL_ACTION_DELETE = 3,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_SQL_ACTION_SCHEMA = 4,
+    TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_SQL_ACTION_FEATURE = 5
+} TarvelinRezezadovuContractsDatabaseSqlAction;
+
+#define TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_TYPE_SQL_ACTION \
+    (tarvelin_rezezadovu_contracts_database_sql_action_get_type())
+TARVELIN_API GType tarvelin_rezezadovu_contracts_database_sql_action_get_type(void);
+/* A new copy of the nick; NULL for a value outside the enumeration. */
+TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_sql_action_to_string(
+    TarvelinRezezadovuContractsDatabaseSqlAction self);
+
 /* The kinds of choice list an inspector supplies. */
 typedef enum {
     TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_NONE = 0,
@@ -136,6 +153,10 @@ typedef enum {
     TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_VIEW_SECURITY = 92,
     TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_VIEW_CHECK_OPTION = 93
 } TarvelinRezezadovuContractsDatabaseDbMetaType;
+
+#define TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_TYPE_DB_META_TYPE \
+    (tarvelin_rezezadovu_contracts_database_db_meta_type_get_type())
+TARVELIN_API GType tarvelin_rezezadovu_contracts_database_db_meta_type_get_type(void);
 
 #define TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_TYPE_ICONNECTION \
     (tarvelin_rezezadovu_contracts_database_iconnection_get_type())
@@ -908,6 +929,273 @@ TARVELIN_DECLARE_ROOT_TYPE(TarvelinRezezadovuSupportsDatabaseDataCache,
                            DATA_CACHE)
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseDataCache *tarvelin_rezezadovu_supports_database_data_cache_new(void);
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseDataCache *tarvelin_rezezadovu_supports_database_data_cache_construct(
+    GType object_type);
+
+/* The base statement of the dialects: every operation has a default text (mostly empty,
+ * see the C++ header) and each exported function below calls the object's own operation,
+ * so a dialect's override serves C callers too. The statement holds its connection
+ * without a reference. */
+#define TARVELIN_REZEZADOVU_SUPPORTS_DATABASE_TYPE_STATEMENT (tarvelin_rezezadovu_supports_database_statement_get_type())
+TARVELIN_DECLARE_ROOT_TYPE(TarvelinRezezadovuSupportsDatabaseStatement, tarvelin_rezezadovu_supports_database_statement,
+                           TARVELIN_REZEZADOVU_SUPPORTS_DATABASE, STATEMENT)
+TARVELIN_API TarvelinRezezadovuSupportsDatabaseStatement *tarvelin_rezezadovu_supports_database_statement_new(
+    TarvelinRezezadovuContractsDatabaseIConnection *connection);
+TARVELIN_API TarvelinRezezadovuSupportsDatabaseStatement *tarvelin_rezezadovu_supports_database_statement_construct(
+    GType object_type, TarvelinRezezadovuContractsDatabaseIConnection *connection);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_build_connection_string(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, TarvelinProvidersContractsServer *server);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_databases(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, gint *name_column);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_tables(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *database, const gchar *user_schema,
+    gint *name_column);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_views(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *database, const gchar *user_schema,
+    gint *name_column);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_change_database(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *database);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_build_explain(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *statement, const gchar *format);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_build_analyze(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *statement, const gchar *format);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_table_spaces(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *database, gint *name_column);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_table_schemas(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *database, gint *name_column);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_checks(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *database, const gchar *user_schema,
+    gint *name_column);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_excludes(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *database, const gchar *user_schema,
+    gint *name_column);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_foreigns(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *database, const gchar *user_schema,
+    gint *name_column);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_rules(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *database, const gchar *user_schema,
+    gint *name_column);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_uniques(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *database, const gchar *user_schema,
+    gint *name_column);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_indexes(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *database, const gchar *user_schema,
+    gint *name_column);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_triggers(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *database, const gchar *user_schema,
+    gint *name_column);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_functions(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *database, const gchar *user_schema,
+    gint *name_column);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_procedures(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *database, const gchar *user_schema,
+    gint *name_column);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_call_function(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *database, const gchar *user_schema,
+    const gchar *function, const gchar *parameters);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_call_procedure(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *database, const gchar *user_schema,
+    const gchar *procedure, const gchar *parameters);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_source(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, TarvelinProvidersContractsDBObject type, const gchar *database,
+    const gchar *user_schema, const gchar *name, gint *source_column);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_structure(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *database, const gchar *user_schema,
+    const gchar *table, gint *name_column);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_content(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *database, const gchar *user_schema,
+    const gchar *table, const gchar *columns, const gchar *where, const gchar *order, gint64 offset, gint limit);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_users(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *database, const gchar *user_schema,
+    gint *name_column);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_roles(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *database, const gchar *user_schema,
+    gint *name_column);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_user_detail(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *database, const gchar *user_schema,
+    const gchar *username);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_role_detail(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *database, const gchar *user_schema,
+    const gchar *rolename);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_user_rights(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *database, const gchar *user_schema,
+    const gchar *username);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_role_rights(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *database, const gchar *user_schema,
+    const gchar *rolename);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_grant_user_rights(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *database, const gchar *user_schema,
+    const gchar *username, const gchar *object, const gchar *rights);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_revoke_user_rights(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *database, const gchar *user_schema,
+    const gchar *username, const gchar *object, const gchar *rights);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_grant_role_rights(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *database, const gchar *user_schema,
+    const gchar *rolename, const gchar *object, const gchar *rights);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_revoke_role_rights(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *database, const gchar *user_schema,
+    const gchar *rolename, const gchar *object, const gchar *rights);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_privileges(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, gint *name_column, gint *context_column);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_flush_privileges(
+    TarvelinRezezadovuSupportsDatabaseStatement *self);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_effected(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *database, const gchar *user_schema,
+    const gchar *table, const gchar *where);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_relations(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *database, const gchar *user_schema,
+    const gchar *table);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_rename_object(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, TarvelinProvidersContractsDBObject type, const gchar *database,
+    const gchar *user_schema, const gchar *old_name, const gchar *new_name);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_drop_object(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, TarvelinProvidersContractsDBObject type, const gchar *database,
+    const gchar *user_schema, const gchar *object_name, const gchar *object_target);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_empty_table(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *database, const gchar *user_schema,
+    const gchar *object_name);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_transaction(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *name);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_rollback(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *name);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_commit(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *name);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_pack_value(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, TarvelinProvidersContractsDataType type, const gchar *value);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_quote_identifier(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *identifier, const gchar *schema);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_build_sql_update(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *schema, const gchar *table, gchar **columns,
+    gint columns_length1, gchar **values, gint values_length1, gchar **where_columns, gint where_columns_length1,
+    gchar **where_values, gint where_values_length1);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_build_sql_insert(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *schema, const gchar *table, gchar **columns,
+    gint columns_length1, gchar **values, gint values_length1);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_build_sql_delete(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *schema, const gchar *table, gchar **where_columns,
+    gint where_columns_length1, gchar **where_values, gint where_values_length1);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_build_sql_view(
+    TarvelinRezezadovuSupportsDatabaseStatement *self, const gchar *user_schema, const gchar *view_name,
+    const gchar *statements);
+
+/* The base catalogue adapter: its fills read nothing; fill_data_set runs the object's own
+ * fill_data_table over each table of the data set, stopping at the first error. */
+#define TARVELIN_REZEZADOVU_SUPPORTS_DATABASE_TYPE_ADAPTER (tarvelin_rezezadovu_supports_database_adapter_get_type())
+TARVELIN_DECLARE_ROOT_TYPE(TarvelinRezezadovuSupportsDatabaseAdapter, tarvelin_rezezadovu_supports_database_adapter,
+                           TARVELIN_REZEZADOVU_SUPPORTS_DATABASE, ADAPTER)
+TARVELIN_API TarvelinRezezadovuSupportsDatabaseAdapter *tarvelin_rezezadovu_supports_database_adapter_new(
+    TarvelinRezezadovuContractsDatabaseIConnection *connection);
+TARVELIN_API TarvelinRezezadovuSupportsDatabaseAdapter *tarvelin_rezezadovu_supports_database_adapter_construct(
+    GType object_type, TarvelinRezezadovuContractsDatabaseIConnection *connection);
+TARVELIN_API void tarvelin_rezezadovu_supports_database_adapter_fill_meta_database(
+    TarvelinRezezadovuSupportsDatabaseAdapter *self, TarvelinRezezadovuMetaModelMetaDatabase *database,
+    gboolean deep, GError **error);
+TARVELIN_API void tarvelin_rezezadovu_supports_database_adapter_fill_meta_schema(
+    TarvelinRezezadovuSupportsDatabaseAdapter *self, TarvelinRezezadovuMetaModelMetaSchema *schema, gboolean deep,
+    GError **error);
+TARVELIN_API void tarvelin_rezezadovu_supports_database_adapter_fill_meta_table(
+    TarvelinRezezadovuSupportsDatabaseAdapter *self, TarvelinRezezadovuMetaModelMetaTable *table, gboolean deep,
+    GError **error);
+TARVELIN_API void tarvelin_rezezadovu_supports_database_adapter_fill_meta_view(
+    TarvelinRezezadovuSupportsDatabaseAdapter *self, TarvelinRezezadovuMetaModelMetaView *view, GError **error);
+TARVELIN_API void tarvelin_rezezadovu_supports_database_adapter_fill_meta_index(
+    TarvelinRezezadovuSupportsDatabaseAdapter *self, TarvelinRezezadovuMetaModelMetaIndex *index, GError **error);
+TARVELIN_API void tarvelin_rezezadovu_supports_database_adapter_fill_meta_trigger(
+    TarvelinRezezadovuSupportsDatabaseAdapter *self, TarvelinRezezadovuMetaModelMetaTrigger *trigger,
+    GError **error);
+TARVELIN_API void tarvelin_rezezadovu_supports_database_adapter_fill_meta_function(
+    TarvelinRezezadovuSupportsDatabaseAdapter *self, TarvelinRezezadovuMetaModelMetaFunction *function,
+    GError **error);
+TARVELIN_API void tarvelin_rezezadovu_supports_database_adapter_fill_meta_user(
+    TarvelinRezezadovuSupportsDatabaseAdapter *self, TarvelinRezezadovuMetaModelMetaUser *user, GError **error);
+TARVELIN_API void tarvelin_rezezadovu_supports_database_adapter_fill_meta_role(
+    TarvelinRezezadovuSupportsDatabaseAdapter *self, TarvelinRezezadovuMetaModelMetaRole *role, GError **error);
+TARVELIN_API void tarvelin_rezezadovu_supports_database_adapter_fill_meta_event(
+    TarvelinRezezadovuSupportsDatabaseAdapter *self, TarvelinRezezadovuMetaModelMetaEvent *event, GError **error);
+TARVELIN_API void tarvelin_rezezadovu_supports_database_adapter_fill_meta_object(
+    TarvelinRezezadovuSupportsDatabaseAdapter *self, TarvelinRezezadovuMetaModelMetaObject *meta_object,
+    gboolean deep, GError **error);
+TARVELIN_API void tarvelin_rezezadovu_supports_database_adapter_fill_data_table(
+    TarvelinRezezadovuSupportsDatabaseAdapter *self, TarvelinProvidersContractsTableModel *table, GError **error);
+TARVELIN_API void tarvelin_rezezadovu_supports_database_adapter_fill_data_set(
+    TarvelinRezezadovuSupportsDatabaseAdapter *self, TarvelinProvidersContractsDataSetModel *dataset,
+    GError **error);
+
+/* The base DDL builder: every text is empty. order_with_dependence reorders a schema's
+ * tables from `index` on so that each follows the tables its foreign keys reference. */
+#define TARVELIN_REZEZADOVU_SUPPORTS_DATABASE_TYPE_SQL_BUILDER \
+    (tarvelin_rezezadovu_supports_database_sql_builder_get_type())
+TARVELIN_DECLARE_ROOT_TYPE(TarvelinRezezadovuSupportsDatabaseSqlBuilder, tarvelin_rezezadovu_supports_database_sql_builder,
+                           TARVELIN_REZEZADOVU_SUPPORTS_DATABASE, SQL_BUILDER)
+TARVELIN_API TarvelinRezezadovuSupportsDatabaseSqlBuilder *tarvelin_rezezadovu_supports_database_sql_builder_new(
+    TarvelinRezezadovuContractsDatabaseIConnection *conn);
+TARVELIN_API TarvelinRezezadovuSupportsDatabaseSqlBuilder *tarvelin_rezezadovu_supports_database_sql_builder_construct(
+    GType object_type, TarvelinRezezadovuContractsDatabaseIConnection *conn);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_sql_builder_build_create(
+    TarvelinRezezadovuSupportsDatabaseSqlBuilder *self, TarvelinRezezadovuMetaModelMetaObject *meta_object,
+    gboolean raw_types);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_sql_builder_build_delete(
+    TarvelinRezezadovuSupportsDatabaseSqlBuilder *self, TarvelinRezezadovuMetaModelMetaObject *meta_object);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_sql_builder_build_patch(
+    TarvelinRezezadovuSupportsDatabaseSqlBuilder *self, TarvelinRezezadovuMetaModelMetaObject *meta_object,
+    gboolean raw_types);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_sql_builder_build_normal(
+    TarvelinRezezadovuSupportsDatabaseSqlBuilder *self, TarvelinProvidersContractsTableModel *table,
+    const gchar *action);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_sql_builder_alter_database(
+    TarvelinRezezadovuSupportsDatabaseSqlBuilder *self, TarvelinRezezadovuMetaModelMetaDatabase *database_old,
+    TarvelinRezezadovuMetaModelMetaDatabase *database_new);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_sql_builder_create_database(
+    TarvelinRezezadovuSupportsDatabaseSqlBuilder *self, TarvelinRezezadovuMetaModelMetaDatabase *database,
+    gboolean raw_types);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_sql_builder_alter_schema(
+    TarvelinRezezadovuSupportsDatabaseSqlBuilder *self, TarvelinRezezadovuMetaModelMetaSchema *schema_old,
+    TarvelinRezezadovuMetaModelMetaSchema *schema_new);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_sql_builder_build_schema(
+    TarvelinRezezadovuSupportsDatabaseSqlBuilder *self, TarvelinRezezadovuMetaModelMetaSchema *schema,
+    gboolean raw_types);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_sql_builder_build_table(
+    TarvelinRezezadovuSupportsDatabaseSqlBuilder *self, TarvelinRezezadovuMetaModelMetaTable *table,
+    gboolean raw_types);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_sql_builder_build_view(
+    TarvelinRezezadovuSupportsDatabaseSqlBuilder *self, TarvelinRezezadovuMetaModelMetaView *view);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_sql_builder_build_index(
+    TarvelinRezezadovuSupportsDatabaseSqlBuilder *self, TarvelinRezezadovuMetaModelMetaIndex *index);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_sql_builder_build_trigger(
+    TarvelinRezezadovuSupportsDatabaseSqlBuilder *self, TarvelinRezezadovuMetaModelMetaTrigger *trigger);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_sql_builder_build_function(
+    TarvelinRezezadovuSupportsDatabaseSqlBuilder *self, TarvelinRezezadovuMetaModelMetaFunction *function);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_sql_builder_build_user(
+    TarvelinRezezadovuSupportsDatabaseSqlBuilder *self, TarvelinRezezadovuMetaModelMetaUser *user);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_sql_builder_build_role(
+    TarvelinRezezadovuSupportsDatabaseSqlBuilder *self, TarvelinRezezadovuMetaModelMetaRole *role);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_sql_builder_build_script(
+    TarvelinRezezadovuSupportsDatabaseSqlBuilder *self, TarvelinProvidersContractsDataSetModel *dataset);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_sql_builder_build_caller(
+    TarvelinRezezadovuSupportsDatabaseSqlBuilder *self, TarvelinRezezadovuMetaModelMetaFunction *function);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_sql_builder_build_event(
+    TarvelinRezezadovuSupportsDatabaseSqlBuilder *self, TarvelinRezezadovuMetaModelMetaEvent *event);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_sql_builder_patch_event(
+    TarvelinRezezadovuSupportsDatabaseSqlBuilder *self, TarvelinRezezadovuMetaModelMetaEvent *event);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_sql_builder_patch_function(
+    TarvelinRezezadovuSupportsDatabaseSqlBuilder *self, TarvelinRezezadovuMetaModelMetaFunction *func);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_sql_builder_patch_script(
+    TarvelinRezezadovuSupportsDatabaseSqlBuilder *self, TarvelinRezezadovuMetaModelMetaDatabase *database);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_sql_builder_patch_table(
+    TarvelinRezezadovuSupportsDatabaseSqlBuilder *self, TarvelinRezezadovuMetaModelMetaTable *table);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_sql_builder_patch_view(
+    TarvelinRezezadovuSupportsDatabaseSqlBuilder *self, TarvelinRezezadovuMetaModelMetaView *view);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_sql_builder_patch_data_table(
+    TarvelinRezezadovuSupportsDatabaseSqlBuilder *self, TarvelinProvidersContractsTableModel *model);
+TARVELIN_API void tarvelin_rezezadovu_supports_database_sql_builder_order_with_dependence(
+    TarvelinRezezadovuSupportsDatabaseSqlBuilder *self, TarvelinRezezadovuMetaModelMetaSchema *schema, gint index);
+
+/* The SQL formatter (IFormattable): beautify lays SQL out on lines, minify puts it on one;
+ * the option map is kept but read by neither. */
+#define TARVELIN_REZEZADOVU_SUPPORTS_DATABASE_TYPE_FORMATTER (tarvelin_rezezadovu_supports_database_formatter_get_type())
+TARVELIN_DECLARE_ROOT_TYPE(TarvelinRezezadovuSupportsDatabaseFormatter, tarvelin_rezezadovu_supports_database_formatter,
+                           TARVELIN_REZEZADOVU_SUPPORTS_DATABASE, FORMATTER)
+TARVELIN_API TarvelinRezezadovuSupportsDatabaseFormatter *tarvelin_rezezadovu_supports_database_formatter_new(void);
+TARVELIN_API TarvelinRezezadovuSupportsDatabaseFormatter *tarvelin_rezezadovu_supports_database_formatter_construct(
     GType object_type);
 
 G_END_DECLS

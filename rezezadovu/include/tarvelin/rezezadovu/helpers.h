@@ -3,6 +3,9 @@
 #pragma once
 
 #include <tarvelin/providers/base.h>
+#include <tarvelin/providers/model_table.h>
+#include <tarvelin/providers/value_binary.h>
+#include <tarvelin/rezezadovu/meta_model.h>
 
 G_BEGIN_DECLS
 
@@ -123,5 +126,51 @@ TARVELIN_API gdouble *tarvelin_rezezadovu_helpers_location_helper_espg3857_to_wg
 /* Great-circle distance in metres. */
 TARVELIN_API gdouble tarvelin_rezezadovu_helpers_location_helper_distance(gdouble longitude1, gdouble latitude1,
                                                                          gdouble longitude2, gdouble latitude2);
+
+/* DatabaseHelper: static conversions and SQL texts; every returned text is new.
+ * Literals never let a value out of its quotes (single quotes doubled; bare kinds bare
+ * only for number literals). Row texts refuse an empty column list (and, for INSERT, an
+ * empty value list) and fewer values than columns with a critical and NULL. */
+#define TARVELIN_REZEZADOVU_HELPERS_TYPE_DATABASE_HELPER (tarvelin_rezezadovu_helpers_database_helper_get_type())
+TARVELIN_REZEZADOVU_DECLARE_HELPER(TarvelinRezezadovuHelpersDatabaseHelper, database_helper, DATABASE_HELPER)
+
+/* The text of a value by the name of its type; null_value where the value does not hold
+ * what that name promises. */
+TARVELIN_API gchar *tarvelin_rezezadovu_helpers_database_helper_glib_value_to_text(GValue *value,
+                                                                                  const gchar *null_value);
+/* Initialises `result` (zero-filled) to `type` and stores the text read as that type. */
+TARVELIN_API void tarvelin_rezezadovu_helpers_database_helper_string_to_glib_value(GType type, const gchar *text,
+                                                                                  GValue *result);
+/* FALSE (and 0) when the value holds no type the conversion reads. */
+TARVELIN_API gboolean tarvelin_rezezadovu_helpers_database_helper_glib_value_to_int64(GValue *value, gint64 *result);
+TARVELIN_API gboolean tarvelin_rezezadovu_helpers_database_helper_glib_value_to_uint64(GValue *value,
+                                                                                      guint64 *result);
+TARVELIN_API gboolean tarvelin_rezezadovu_helpers_database_helper_glib_value_to_double(GValue *value,
+                                                                                      gdouble *result);
+TARVELIN_API gchar *tarvelin_rezezadovu_helpers_database_helper_format_sql_value(
+    TarvelinProvidersContractsDataType kind, TarvelinProvidersContractsValueObject *data_value);
+TARVELIN_API gboolean tarvelin_rezezadovu_helpers_database_helper_update_schema_with_model(
+    TarvelinRezezadovuMetaModelMetaTable *table, TarvelinProvidersContractsTableModel *model);
+TARVELIN_API gchar *tarvelin_rezezadovu_helpers_database_helper_format_size(guint64 size);
+/* null_value is required and never part of the result. */
+TARVELIN_API gchar *tarvelin_rezezadovu_helpers_database_helper_summary(TarvelinProvidersContractsValueBinary *value,
+                                                                       const gchar *null_value);
+TARVELIN_API gchar *tarvelin_rezezadovu_helpers_database_helper_make_fullname_mysql(const gchar *username);
+TARVELIN_API gchar *tarvelin_rezezadovu_helpers_database_helper_format_object_name(const gchar *schema,
+                                                                                  const gchar *table);
+TARVELIN_API gchar *tarvelin_rezezadovu_helpers_database_helper_build_sql_update(
+    const gchar *schema, const gchar *table, gchar **columns, gint columns_length1, gchar **values,
+    gint values_length1, gchar **where_columns, gint where_columns_length1, gchar **where_values,
+    gint where_values_length1);
+TARVELIN_API gchar *tarvelin_rezezadovu_helpers_database_helper_build_sql_insert(const gchar *schema,
+                                                                                const gchar *table, gchar **columns,
+                                                                                gint columns_length1, gchar **values,
+                                                                                gint values_length1);
+TARVELIN_API gchar *tarvelin_rezezadovu_helpers_database_helper_build_sql_delete(const gchar *schema,
+                                                                                const gchar *table,
+                                                                                gchar **where_columns,
+                                                                                gint where_columns_length1,
+                                                                                gchar **where_values,
+                                                                                gint where_values_length1);
 
 G_END_DECLS

@@ -12,3 +12,4 @@ TARVELIN_INTERFACE_GTYPE(IInspectable, "TarvelinRezezadovuContractsDatabaseIInsp
 TARVELIN_INTERFACE_GTYPE(IFormattable, "TarvelinRezezadovuContractsDatabaseIFormattable", G_TYPE_OBJECT)
 
 }  // namespace tarvelin::rezezadovu::contracts::database
+

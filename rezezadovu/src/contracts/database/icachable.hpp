@@ -29,3 +29,6 @@ public:
 };
 
 }  // namespace tarvelin::rezezadovu::contracts::database
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsDatabaseICachableInterface,
+                     tarvelin::rezezadovu::contracts::database::ICachable)

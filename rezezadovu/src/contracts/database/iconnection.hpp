@@ -111,3 +111,6 @@ void IConnection::fill(Vtable* vt) {
 }
 
 }  // namespace tarvelin::rezezadovu::contracts::database
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsDatabaseIConnectionInterface,
+                     tarvelin::rezezadovu::contracts::database::IConnection)

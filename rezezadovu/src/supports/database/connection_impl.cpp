@@ -4,7 +4,9 @@
 
 #include "rezezadovu/foundation/logging_service.hpp"
 #include "providers/gobj/precondition.hpp"
+#include "providers/gobj/call.hpp"
 #include "rezezadovu/supports/database/data_cache.hpp"
+#include "rezezadovu/supports/database/formatter.hpp"
 #include "rezezadovu/supports/database/ssh_tunnel.hpp"
 
 TARVELIN_LOG_TAG("connection_impl")
@@ -110,8 +112,17 @@ gobj::Ref<db::IStatement> ConnectionImpl::statement() {
     return m_statement;
 }
 gobj::Ref<db::IFormattable> ConnectionImpl::formatter() {
-    std::lock_guard guard(lock_);
-    return m_formatter;
+    return lazy(m_formatter, [] {
+        gobj::Ref<db::IFormattable> made(Formatter::create());
+        using Vtable = TarvelinRezezadovuContractsDatabaseIFormattableInterface;
+        gobj::call<&Vtable::option>(made, "LINE_START",
+                                    "SELECT,FROM,WHERE,SET,ORDER BY,GROUP BY,LIMIT,DROP,VALUES,UPDATE,HAVING,ADD,AFTER,"
+                                    "ALTER TABLE,DELETE FROM,UNION ALL,UNION,EXCEPT,INTERSECT");
+        gobj::call<&Vtable::option>(made, "LINE_BREAK",
+                                    "LEFT OUTER JOIN,RIGHT OUTER JOIN,LEFT JOIN,RIGHT JOIN,OUTER JOIN,INNER JOIN,JOIN,"
+                                    "XOR,OR,AND");
+        return made;
+    });
 }
 gobj::Ref<db::ICachable> ConnectionImpl::cache() {
     return lazy(m_cache, [] { return gobj::Ref<db::ICachable>(DataCache::create()); });

@@ -49,7 +49,8 @@ public:
     gobj::Ref<IExplorable> explorer() override;
     gobj::Ref<IInspectable> inspector() override;
     gobj::Ref<IStatement> statement() override;
-    // The stored formatter; the base creates none.
+    // Made on first request with the options "LINE_START" and "LINE_BREAK"; the same
+    // formatter afterwards.
     gobj::Ref<IFormattable> formatter() override;
     // Created on first request; emptied at every close that reaches the provider.
     gobj::Ref<ICachable> cache() override;

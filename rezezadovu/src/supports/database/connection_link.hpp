@@ -1,0 +1,60 @@
+// The connection a dialect object (statement, adapter, builder) was made by. The
+// connection owns the object, so the object holds the connection weakly: it never keeps
+// its connection alive, and once the connection is gone it finds none instead of a
+// dangling pointer.
+//
+// Thread-safe: the link is set once, before the object is handed out, and read through
+// GLib's weak references.
+#pragma once
+
+#include "rezezadovu/contracts/database/iconnection.hpp"
+
+namespace tarvelin::rezezadovu::supports::database {
+
+class TARVELIN_EXPORT ConnectionLink {
+public:
+    using IConnection = contracts::database::IConnection;
+    using CConnection = TarvelinRezezadovuContractsDatabaseIConnection;
+
+    ConnectionLink();
+    ~ConnectionLink();
+    ConnectionLink(const ConnectionLink&) = delete;
+    ConnectionLink& operator=(const ConnectionLink&) = delete;
+
+    // A new reference to the connection, or none once it is gone. Its operations are
+    // reached through the IConnection dispatchers with connection().instance(), so a
+    // host's connection serves as well as ours.
+    gobj::Ref<IConnection> connection() const;
+    // Stores the connection (the constructors do this once).
+    void link(CConnection* connection);
+
+private:
+    mutable GWeakRef connection_;
+};
+
+// A new object of `type` (a T or a type derived from it) linked to `connection`: what the
+// construct functions of the dialect bases do. A missing connection has been refused by
+// the caller.
+template <class T>
+gobj::Ref<T> create_linked(GType type, ConnectionLink::CConnection* connection) {
+    gobj::Ref<T> made = gobj::create<T>(type);
+    if (made) made->link(connection);
+    return made;
+}
+
+}  // namespace tarvelin::rezezadovu::supports::database
+
+// get_type, construct (type, connection) and new (connection) of a dialect base made by
+// `Cls::create(GType, connection)`; `conn` is the connection parameter's name, which the
+// critical of a missing connection names ("connection != NULL"). A capi file that uses it
+// names the three functions in its header comment.
+#define TARVELIN_LINKED_CLASS_CAPI(Cls, CType, prefix, conn)                                                     \
+    GType prefix##_get_type(void) { return Cls::gtype(); }                                                       \
+    CType* prefix##_construct(GType object_type, TarvelinRezezadovuContractsDatabaseIConnection* conn) {         \
+        g_return_val_if_fail(conn != NULL, NULL);                                                                 \
+        return ::tarvelin::gobj::invoke<&Cls::create>(G_STRFUNC, object_type, conn);                              \
+    }                                                                                                             \
+    CType* prefix##_new(TarvelinRezezadovuContractsDatabaseIConnection* conn) {                                  \
+        g_return_val_if_fail(conn != NULL, NULL);                                                                 \
+        return prefix##_construct(Cls::gtype(), conn);                                                            \
+    }

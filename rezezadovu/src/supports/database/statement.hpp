@@ -1,0 +1,128 @@
+// The base statement of every dialect: IStatement with a default for each of its 49
+// operations. A dialect statement derives from it, overrides the operations its product
+// answers differently, and is made by its connection with create_linked:
+//
+//   class SQLiteStatement : public Statement {
+//   public:
+//       static GType gtype();   // TARVELIN_GTYPE(SQLiteStatement, "...", Statement)
+//       Text show_tables(const char* database, const char* user_schema, gint* name_column) override {
+//           if (!TARVELIN_GIVEN(database, user_schema)) return {};
+//           if (name_column) *name_column = 0;
+//           return "SELECT ...";
+//       }
+//   };
+//
+// Every interface slot calls the C++ virtual of the same name, and so does every exported
+// tarvelin_rezezadovu_supports_database_statement_* function: one override serves both.
+// An override tests its own required arguments first (TARVELIN_GIVEN names them, so the
+// critical says "rolename != NULL" for a parameter called rolename) and writes its out
+// integers only after that.
+//
+// The defaults: the listing and object texts are empty (listings set their column to 0);
+// transaction texts are fixed; explain and analyze wrap the statement; the connection text
+// is the generic ODBC-like one; names are quoted with ANSI double quotes (quote_identifier,
+// which the three row texts call through the object, so a dialect's quoting applies);
+// literals come from DatabaseHelper::pack_value. A dialect whose string literals treat the
+// backslash as an escape must override pack_value to double it.
+//
+// Thread-safe: a statement holds nothing but its (weak) connection link.
+#pragma once
+
+#include "rezezadovu/contracts/database/dialect_contracts.hpp"
+#include "rezezadovu/supports/database/connection_link.hpp"
+
+namespace tarvelin::rezezadovu::supports::database {
+
+class TARVELIN_EXPORT Statement : public gobj::Object, public contracts::database::IStatement, public ConnectionLink {
+public:
+    using Text = contracts::database::Text;
+
+    static GType gtype();
+    // A new statement of `type` (Statement or a dialect's) linked to `connection`.
+    static gobj::Ref<Statement> create(GType type, CConnection* connection);
+
+    // "DRIVER={driver};SERVER=host;DATABASE=initial;PORT=port;UID=username;PWD=password;"
+    Text build_connection_string(Server* server) override;
+    Text show_databases(gint* name_column) override;
+    Text show_tables(const char* database, const char* user_schema, gint* name_column) override;
+    Text show_views(const char* database, const char* user_schema, gint* name_column) override;
+    Text change_database(const char* database) override;
+    // "EXPLAIN <statement>;" and "ANALYZE <statement>;"; the format is required, not used.
+    Text build_explain(const char* statement, const char* format) override;
+    Text build_analyze(const char* statement, const char* format) override;
+    Text show_table_spaces(const char* database, gint* name_column) override;
+    Text show_table_schemas(const char* database, gint* name_column) override;
+    Text show_checks(const char* database, const char* user_schema, gint* name_column) override;
+    Text show_excludes(const char* database, const char* user_schema, gint* name_column) override;
+    Text show_foreigns(const char* database, const char* user_schema, gint* name_column) override;
+    Text show_rules(const char* database, const char* user_schema, gint* name_column) override;
+    Text show_uniques(const char* database, const char* user_schema, gint* name_column) override;
+    Text show_indexes(const char* database, const char* user_schema, gint* name_column) override;
+    Text show_triggers(const char* database, const char* user_schema, gint* name_column) override;
+    Text show_functions(const char* database, const char* user_schema, gint* name_column) override;
+    Text show_procedures(const char* database, const char* user_schema, gint* name_column) override;
+    Text call_function(const char* database, const char* user_schema, const char* function,
+                       const char* parameters) override;
+    Text call_procedure(const char* database, const char* user_schema, const char* procedure,
+                        const char* parameters) override;
+    Text show_source(DBObject type, const char* database, const char* user_schema, const char* name,
+                     gint* source_column) override;
+    Text show_structure(const char* database, const char* user_schema, const char* table, gint* name_column) override;
+    Text show_content(const char* database, const char* user_schema, const char* table, const char* columns,
+                      const char* where, const char* order, gint64 offset, gint limit) override;
+    Text show_users(const char* database, const char* user_schema, gint* name_column) override;
+    Text show_roles(const char* database, const char* user_schema, gint* name_column) override;
+    Text show_user_detail(const char* database, const char* user_schema, const char* username) override;
+    Text show_role_detail(const char* database, const char* user_schema, const char* rolename) override;
+    Text show_user_rights(const char* database, const char* user_schema, const char* username) override;
+    Text show_role_rights(const char* database, const char* user_schema, const char* rolename) override;
+    Text grant_user_rights(const char* database, const char* user_schema, const char* username, const char* object,
+                           const char* rights) override;
+    Text revoke_user_rights(const char* database, const char* user_schema, const char* username, const char* object,
+                            const char* rights) override;
+    // The base names its role parameter `username`, so a missing role is reported as
+    // "username != NULL"; a dialect's override names its own.
+    Text grant_role_rights(const char* database, const char* user_schema, const char* username, const char* object,
+                           const char* rights) override;
+    Text revoke_role_rights(const char* database, const char* user_schema, const char* username, const char* object,
+                            const char* rights) override;
+    Text show_privileges(gint* name_column, gint* context_column) override;
+    Text flush_privileges() override;
+    Text show_effected(const char* database, const char* user_schema, const char* table, const char* where) override;
+    Text show_relations(const char* database, const char* user_schema, const char* table) override;
+    Text rename_object(DBObject type, const char* database, const char* user_schema, const char* old_name,
+                       const char* new_name) override;
+    Text drop_object(DBObject type, const char* database, const char* user_schema, const char* object_name,
+                     const char* object_target) override;
+    Text empty_table(const char* database, const char* user_schema, const char* object_name) override;
+    // "START TRANSACTION;", "ROLLBACK;", "COMMIT;"; the name is required, not used.
+    Text transaction(const char* name) override;
+    Text rollback(const char* name) override;
+    Text commit(const char* name) override;
+    Text pack_value(DataType type, const char* value) override;
+    // "\"schema\".\"identifier\"", "\"identifier\"", "\"schema\".\"\"" or "\"\"", with
+    // double quotes inside doubled.
+    Text quote_identifier(const char* identifier, const char* schema) override;
+    // Row texts naming the table through this object's quote_identifier; columns and values
+    // pasted as given. An empty column list (for INSERT, also an empty value list) or fewer
+    // values than columns is refused with a critical and no text.
+    Text build_sql_update(const char* schema, const char* table, const Texts& columns, const Texts& values,
+                          const Texts& where_columns, const Texts& where_values) override;
+    Text build_sql_insert(const char* schema, const char* table, const Texts& columns, const Texts& values) override;
+    Text build_sql_delete(const char* schema, const char* table, const Texts& where_columns,
+                          const Texts& where_values) override;
+    // "CREATE VIEW `view` AS statements" or "CREATE VIEW `schema`.`view` AS statements",
+    // backquotes inside the names doubled, whatever the dialect.
+    Text build_sql_view(const char* user_schema, const char* view_name, const char* statements) override;
+
+protected:
+    // After a passed argument test, the empty text of a listing with its column set to 0
+    // (when asked for); no text otherwise.
+    static Text listing_if(bool given, gint* name_column);
+    // The quoted table name of the row texts: this object's quoting of table and schema.
+    std::string row_name(const char* schema, const char* table);
+};
+
+}  // namespace tarvelin::rezezadovu::supports::database
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuSupportsDatabaseStatement, tarvelin::rezezadovu::supports::database::Statement)
