@@ -3,6 +3,7 @@
 #include <json-glib/json-glib.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <fstream>
 #include <sstream>
@@ -136,6 +137,31 @@ CREATE EVENT nightly ON SCHEDULE EVERY 1 DAY STARTS '2030-01-01 03:00:00' ON COM
   COMMENT 'cleanup' DO DELETE FROM child WHERE qty = 0;
 CREATE EVENT once ON SCHEDULE AT '2031-06-01 12:00:00' ON COMPLETION NOT PRESERVE DISABLE DO UPDATE child SET qty = 2;
 )sql";
+
+std::string fill(const Ref<gobj::Object>& adapter, MetaObject& object, bool deep) {
+    GError* error = nullptr;
+    tarvelin_rezezadovu_contracts_database_iadaptable_fill_meta_object(
+        reinterpret_cast<CAdaptable*>(adapter.gobj()), reinterpret_cast<TarvelinRezezadovuMetaModelMetaObject*>(object.gobj()),
+        deep, &error);
+    return test::describe(error);
+}
+
+bool filled(MetaObject& object) { return g_object_get_data(object.gobj(), kFilled) != nullptr; }
+
+std::vector<std::string> entries(GeeHashMap* map) {
+    std::vector<std::string> out;
+    GeeMapIterator* it = gee_abstract_map_map_iterator(GEE_ABSTRACT_MAP(map));
+    while (gee_map_iterator_next(it)) {
+        auto* key = static_cast<gchar*>(gee_map_iterator_get_key(it));
+        auto* value = static_cast<gchar*>(gee_map_iterator_get_value(it));
+        out.push_back(std::string(key) + "=" + (value ? value : "(null)"));
+        g_free(key);
+        g_free(value);
+    }
+    g_object_unref(it);
+    std::sort(out.begin(), out.end());
+    return out;
+}
 
 // ---------------------------------------------------------------- JSON and goldens
 

@@ -94,6 +94,14 @@ protected:
 // and SET columns, a trigger, a checked view, routines and events.
 extern const char* const kLiveCatalogue;
 
+// Fills the object through the IAdaptable dispatcher fill_meta_object (as a host does);
+// "(none)" or "<domain> <code> <message>" of its error.
+std::string fill(const Ref<gobj::Object>& adapter, MetaObject& object, bool deep = true);
+bool filled(MetaObject& object);
+// A text map ("attributes", "options", "privileges", "relations") as "key=value" lines in
+// key order, "key=(null)" for an entry without a value.
+std::vector<std::string> entries(GeeHashMap* map);
+
 // The compact and the pretty JSON of a catalogue object.
 std::string json_of(MetaObject& object);
 std::string pretty_json_of(MetaObject& object);
