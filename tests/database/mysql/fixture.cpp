@@ -165,6 +165,12 @@ std::vector<std::string> entries(GeeHashMap* map) {
 
 // ---------------------------------------------------------------- JSON and goldens
 
+std::string sql_name(const std::string& name) {
+    std::string out = "`";
+    for (char ch : name) out += ch == '`' ? std::string("``") : std::string(1, ch);
+    return out + "`";
+}
+
 std::string take(gchar* text) { return text ? gobj::take_string(text) : std::string("(null)"); }
 
 std::string type_name(const Ref<gobj::Object>& object) { return object ? G_OBJECT_TYPE_NAME(object.gobj()) : "(none)"; }

@@ -42,7 +42,7 @@ inline constexpr auto kUInt64 = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT64;
 inline constexpr auto kDateTime = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATETIME;
 
 // The names every text must keep apart from the SQL around it.
-inline const char* const kHostile[] = {"a`b", "a'b", "a\\b", "x'); DROP TABLE t; -- ", "a@b`c"};
+inline const char* const kHostile[] = {"a`b", "a'b", "a\\b", "x'); DROP TABLE t; --", "a@b`c"};
 
 // A MySQLConnection whose provider is a scripted one (tests only).
 class ScriptedMySQLConnection : public MySQLConnection {
@@ -107,6 +107,8 @@ std::string json_of(MetaObject& object);
 std::string pretty_json_of(MetaObject& object);
 // The checked-in file data/<name>; with TARVELIN_UPDATE_GOLDEN set, `actual` is written there first.
 std::string golden(const std::string& name, const std::string& actual);
+// A name as the test scripts write it: backquoted, backquotes doubled.
+std::string sql_name(const std::string& name);
 // A new C text as a string; "(null)" for none.
 std::string take(gchar* text);
 std::string type_name(const Ref<gobj::Object>& object);

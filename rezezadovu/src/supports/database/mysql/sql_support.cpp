@@ -41,12 +41,14 @@ std::string escaped(std::string_view text) {
 std::string quoted(std::string_view text) { return "'" + escaped(text) + "'"; }
 
 std::string like_containing(std::string_view text) {
+    // "!" escapes the wildcards: the backslash would mean another thing under
+    // NO_BACKSLASH_ESCAPES.
     std::string pattern;
     for (char c : text) {
-        if (c == '%' || c == '_' || c == '\\') pattern += '\\';
+        if (c == '%' || c == '_' || c == '!') pattern += '!';
         pattern += c;
     }
-    return quoted("%" + pattern + "%");
+    return quoted("%" + pattern + "%") + " ESCAPE '!'";
 }
 
 Account split_account(std::string_view name) {

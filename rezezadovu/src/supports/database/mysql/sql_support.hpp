@@ -4,8 +4,9 @@
 //
 // Every name goes into SQL between backquotes with the backquote doubled, every value
 // between single quotes with the quote doubled and the backslash escaped (MySQL reads a
-// backslash in a string as an escape unless NO_BACKSLASH_ESCAPES is set, and a doubled
-// one means the same in both modes). So no name or value can end its quotes early.
+// backslash in a string as an escape unless NO_BACKSLASH_ESCAPES is set). So no name or
+// value can end its quotes early in either mode; under NO_BACKSLASH_ESCAPES a value's
+// backslashes would read doubled.
 //
 // Thread-safe: stateless.
 #pragma once
@@ -33,7 +34,7 @@ std::string qualified(std::string_view schema, std::string_view name);
 std::string quoted(std::string_view text);
 // The inside of quoted(): the text escaped, without the quotes.
 std::string escaped(std::string_view text);
-// '%text%' for LIKE: the text's own % and _ match only themselves.
+// '%text%' ESCAPE '!' for LIKE: the text's own % and _ match only themselves.
 std::string like_containing(std::string_view text);
 
 // ---- accounts
