@@ -66,7 +66,7 @@ void Live::SetUp() {
 void Live::TearDown() {
     if (!connection) return;
     for (const auto& name : extra_databases) run("DROP DATABASE IF EXISTS `" + name + "`;");
-    for (const auto& account : accounts) run("DROP USER IF EXISTS " + account + ";");
+    for (const auto& sql : cleanup) run(sql);
     if (!database.empty()) run("DROP DATABASE IF EXISTS `" + database + "`;");
     connection->close();
 }

@@ -85,7 +85,7 @@ protected:
     test::FacadeLog log{rezezadovu::contracts::log::kDebug};
     std::string database;
     std::vector<std::string> extra_databases;
-    std::vector<std::string> accounts;  // dropped afterwards ("DROP USER IF EXISTS ...")
+    std::vector<std::string> cleanup;  // statements run afterwards (dropping accounts)
     Ref<MySQLConnection> connection;
     std::string user;  // the test account, "user@host" as definers read
 };

@@ -166,7 +166,9 @@ struct MySQLBuilder::Context {
                 line += "NOT NULL ";
             else if (!generated)
                 line += "NULL ";
-            if (std::string value = text(column->get_default_value()); !value.empty()) line += "DEFAULT " + value + " ";
+            // A generated column has no default (MariaDB reads its default as NULL).
+            if (std::string value = text(column->get_default_value()); !value.empty() && !generated)
+                line += "DEFAULT " + value + " ";
             if (column->get_auto_increment()) line += "AUTO_INCREMENT ";
             if (std::string comment = text(column->get_comment()); !comment.empty())
                 line += "COMMENT " + quoted(comment) + " ";
