@@ -95,8 +95,9 @@ std::string show_index_query(const std::string& schema, const std::string& table
 }
 std::string triggers_query(const std::string& schema, const std::string& table) {
     return "SELECT TRIGGER_NAME, DEFINER, ACTION_TIMING, EVENT_MANIPULATION, ACTION_ORIENTATION, ACTION_STATEMENT "
-           "FROM information_schema.triggers WHERE BINARY event_object_schema = " + q(schema) +
-           " AND BINARY event_object_table = " + q(table) + ";";
+           "FROM information_schema.triggers WHERE event_object_schema = " + q(schema) + " AND event_object_table = " +
+           q(table) + " AND BINARY event_object_schema = " + q(schema) + " AND BINARY event_object_table = " +
+           q(table) + ";";
 }
 std::string foreign_keys_query(const std::string& schema, const std::string& table) {
     return "SELECT fk.CONSTRAINT_SCHEMA, fk.CONSTRAINT_NAME, fk.MATCH_OPTION, fk.UPDATE_RULE, fk.DELETE_RULE, "
@@ -104,8 +105,8 @@ std::string foreign_keys_query(const std::string& schema, const std::string& tab
            "refer.REFERENCED_COLUMN_NAME FROM information_schema.REFERENTIAL_CONSTRAINTS AS fk INNER JOIN "
            "information_schema.KEY_COLUMN_USAGE AS refer ON fk.CONSTRAINT_NAME = refer.CONSTRAINT_NAME AND "
            "fk.CONSTRAINT_SCHEMA=refer.CONSTRAINT_SCHEMA AND fk.TABLE_NAME=refer.TABLE_NAME WHERE "
-           "fk.CONSTRAINT_SCHEMA=" + q(schema) + " AND fk.TABLE_NAME=" + q(table) +
-           " ORDER BY refer.ORDINAL_POSITION ASC";
+           "fk.CONSTRAINT_SCHEMA=" + q(schema) + " AND fk.TABLE_NAME=" + q(table) + " AND refer.TABLE_SCHEMA=" +
+           q(schema) + " AND refer.TABLE_NAME=" + q(table) + " ORDER BY refer.ORDINAL_POSITION ASC";
 }
 std::string checks_query(const std::string& schema, const std::string& table) {
     return "SELECT cons.CONSTRAINT_NAME, cons.ENFORCED, chks.CHECK_CLAUSE FROM information_schema.CHECK_CONSTRAINTS "

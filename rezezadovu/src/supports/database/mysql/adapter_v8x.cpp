@@ -254,11 +254,13 @@ void MySQLAdapterV8x::fill_indexes(MetaTable& table) {
 
 void MySQLAdapterV8x::fill_triggers(MetaTable& table) {
     auto connection = require(this->connection());
+    // The plain comparisons let the server look the table up; BINARY keeps them exact.
+    std::string schema = quoted(text(table.get_schema())), name = quoted(text(table.get_name()));
     auto result = query_model(connection, "SELECT TRIGGER_NAME, DEFINER, ACTION_TIMING, EVENT_MANIPULATION, "
                                           "ACTION_ORIENTATION, ACTION_STATEMENT FROM information_schema.triggers "
-                                          "WHERE BINARY event_object_schema = " + quoted(text(table.get_schema())) +
-                                              " AND BINARY event_object_table = " + quoted(text(table.get_name())) +
-                                              ";");
+                                          "WHERE event_object_schema = " + schema + " AND event_object_table = " +
+                                              name + " AND BINARY event_object_schema = " + schema +
+                                              " AND BINARY event_object_table = " + name + ";");
     auto triggers = gobj::GeeArray<MetaTrigger>::wrap(table.get_triggers());
     for (int r = 0; r < row_count(*result); ++r) {
         auto trigger = MetaTrigger::create_with_body(MetaTrigger::gtype(), cell(*result, 0, r).c_str(),
@@ -273,7 +275,9 @@ void MySQLAdapterV8x::fill_triggers(MetaTable& table) {
 void MySQLAdapterV8x::fill_foreign_keys(MetaTable& table) {
     auto connection = require(this->connection());
     // The key's columns belong to the key's own table: another table may have a unique
-    // key of the same name.
+    // key of the same name. Naming that table also spares the server opening every table
+    // of the schema for KEY_COLUMN_USAGE (a third of the time on 200 tables).
+    std::string schema = quoted(text(table.get_schema())), name = quoted(text(table.get_name()));
     auto result = query_model(
         connection,
         "SELECT fk.CONSTRAINT_SCHEMA, fk.CONSTRAINT_NAME, fk.MATCH_OPTION, fk.UPDATE_RULE, fk.DELETE_RULE, "
@@ -281,8 +285,8 @@ void MySQLAdapterV8x::fill_foreign_keys(MetaTable& table) {
         "refer.REFERENCED_COLUMN_NAME FROM information_schema.REFERENTIAL_CONSTRAINTS AS fk INNER JOIN "
         "information_schema.KEY_COLUMN_USAGE AS refer ON fk.CONSTRAINT_NAME = refer.CONSTRAINT_NAME AND "
         "fk.CONSTRAINT_SCHEMA=refer.CONSTRAINT_SCHEMA AND fk.TABLE_NAME=refer.TABLE_NAME WHERE "
-        "fk.CONSTRAINT_SCHEMA=" + quoted(text(table.get_schema())) + " AND fk.TABLE_NAME=" +
-            quoted(text(table.get_name())) + " ORDER BY refer.ORDINAL_POSITION ASC");
+        "fk.CONSTRAINT_SCHEMA=" + schema + " AND fk.TABLE_NAME=" + name + " AND refer.TABLE_SCHEMA=" + schema +
+            " AND refer.TABLE_NAME=" + name + " ORDER BY refer.ORDINAL_POSITION ASC");
     // One constraint per key, in order of first appearance; the rows come in key order,
     // so each key's columns are joined in that order.
     struct Key {
