@@ -5,30 +5,16 @@
 // of its table, view, routine and event queries there. What only MySQL answers is in
 // adapter_scripted_test.cpp.
 #include "fixture.hpp"
-#include "rezezadovu/supports/database/mysql/adapter_v5x.hpp"
 
 namespace mysql_dialect_test {
 namespace {
 
-using rezezadovu::supports::database::MySQLAdapterV5x;
-
-class LiveReader : public Live {
+class LiveReader : public LiveCatalogue {
 protected:
-    void SetUp() override {
-        Live::SetUp();
-        if (!connection) return;
-        run(kLiveCatalogue);
-        reader = MySQLAdapterV5x::create(MySQLAdapterV5x::gtype(), c());
-    }
     // The fixture's JSON with the run's own names replaced.
     std::string normalised(MetaObject& object) {
-        std::string json = pretty_json_of(object);
-        for (auto [from, to] : {std::pair{database, std::string("fixture")}, {user, std::string("USER@HOST")}})
-            for (size_t at = json.find(from); at != std::string::npos; at = json.find(from, at + to.size()))
-                json.replace(at, from.size(), to);
-        return json;
+        return renamed_json(object, {{database, "fixture"}, {user, "USER@HOST"}});
     }
-    Ref<MySQLAdapterV5x> reader;
 };
 
 TEST_F(LiveReader, TheConnectionChoosesThe8xReaderForMariaDB) {

@@ -163,6 +163,23 @@ std::vector<std::string> entries(GeeHashMap* map) {
     return out;
 }
 
+void LiveCatalogue::SetUp() {
+    Live::SetUp();
+    if (!connection) return;
+    run(kLiveCatalogue);
+    using rezezadovu::supports::database::MySQLAdapterV5x;
+    reader = MySQLAdapterV5x::create(MySQLAdapterV5x::gtype(), c());
+}
+
+std::string LiveCatalogue::renamed_json(MetaObject& object,
+                                        const std::vector<std::pair<std::string, std::string>>& names) {
+    std::string json = pretty_json_of(object);
+    for (const auto& [from, to] : names)
+        for (size_t at = json.find(from); at != std::string::npos; at = json.find(from, at + to.size()))
+            json.replace(at, from.size(), to);
+    return json;
+}
+
 // ---------------------------------------------------------------- JSON and goldens
 
 std::string sql_name(const std::string& name) {

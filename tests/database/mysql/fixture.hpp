@@ -13,6 +13,7 @@
 
 #include "rezezadovu/model/meta_database.hpp"
 #include "rezezadovu/model/meta_role.hpp"
+#include "rezezadovu/supports/database/mysql/adapter_v5x.hpp"
 #include "rezezadovu/supports/database/mysql/connection.hpp"
 #include "support/driver_checks.hpp"
 #include "support/facade_log.hpp"
@@ -93,6 +94,17 @@ protected:
 // The catalogue fixture on the live database: keys, indexes, a generated column, ENUM
 // and SET columns, a trigger, a checked view, routines and events.
 extern const char* const kLiveCatalogue;
+
+// The live database holding kLiveCatalogue, and the reader MariaDB answers: a
+// MySQLAdapterV5x on the MariaDB-connected MySQLConnection (the 8.x reader, which the
+// connection chooses for "10.11.x-MariaDB", asks for columns MariaDB does not have).
+class LiveCatalogue : public Live {
+protected:
+    void SetUp() override;
+    // The pretty JSON of an object with each text `from` replaced by `to`.
+    static std::string renamed_json(MetaObject& object, const std::vector<std::pair<std::string, std::string>>& names);
+    Ref<rezezadovu::supports::database::MySQLAdapterV5x> reader;
+};
 
 // Fills the object through the IAdaptable dispatcher fill_meta_object (as a host does);
 // "(none)" or "<domain> <code> <message>" of its error.
