@@ -157,14 +157,25 @@ std::string earlier_name(const MetaUser& user) {
     return earlier(user, "name").value_or(name);
 }
 
-}  // namespace
+// What both patches begin with: the new name, then the new password followed by
+// `after_password` (a user's OLD_PASSWORD, a login's MUST_CHANGE).
+std::string name_and_password(const MetaUser& user, const Changes& changes, const std::string& after_password) {
+    std::string options;
+    if (changes.has("name")) options += "NAME = " + bracket(text_or_empty(user.get_name())) + ", ";
+    std::string password = text_or_empty(user.get_password());
+    if (changes.has("password") && !password.empty())
+        options += compose("PASSWORD = '%s'", {password}) + after_password + ", ";
+    return options;
+}
 
-// ---------------------------------------------------------------- permissions
+// "ALTER USER|LOGIN [earlier name] WITH options;\n", or nothing without options.
+std::string alter_principal(const char* what, const MetaUser& user, const std::string& options) {
+    if (options.empty()) return std::string();
+    return std::string("ALTER ") + what + " " + bracket(earlier_name(user)) + " WITH " + options_text(options) + ";\n";
+}
 
-Text SQLServerBuilder::build_standard_permission_sql(MetaUser* user, const char* securable_class) {
-    if (!TARVELIN_GIVEN(user, securable_class)) return {};
-    Forms forms{"", bracket(text_or_empty(user->get_name()))};
-    auto s = split(permissions_in(privileges_of(*user).get_or(securable_class, "")));
+// A new principal's statements: grants with option, grants, denials.
+std::string creation_statements(const Forms& forms, const Statements& s) {
     std::string sql;
     if (!s.grant_option.empty()) sql += forms.grant(s.grant_option, true);
     if (!s.grant.empty()) sql += forms.grant(s.grant, false);
@@ -172,15 +183,20 @@ Text SQLServerBuilder::build_standard_permission_sql(MetaUser* user, const char*
     return sql;
 }
 
+}  // namespace
+
+// ---------------------------------------------------------------- permissions
+
+Text SQLServerBuilder::build_standard_permission_sql(MetaUser* user, const char* securable_class) {
+    if (!TARVELIN_GIVEN(user, securable_class)) return {};
+    Forms forms{"", bracket(text_or_empty(user->get_name()))};
+    return creation_statements(forms, split(permissions_in(privileges_of(*user).get_or(securable_class, ""))));
+}
+
 Text SQLServerBuilder::build_permission_sql(MetaUser* user, const char* securable_class, const char* fullname) {
     if (!TARVELIN_GIVEN(user, securable_class, fullname)) return {};
     Forms forms{on_securable(securable_class, fullname), bracket(text_or_empty(user->get_name()))};
-    auto s = split(permissions_in(privileges_of(*user).get_or(fullname, "")));
-    std::string sql;
-    if (!s.grant_option.empty()) sql += forms.grant(s.grant_option, true);
-    if (!s.grant.empty()) sql += forms.grant(s.grant, false);
-    if (!s.deny.empty()) sql += forms.deny(s.deny);
-    return sql;
+    return creation_statements(forms, split(permissions_in(privileges_of(*user).get_or(fullname, ""))));
 }
 
 Text SQLServerBuilder::build_dynamic_permission_sql(MetaUser* user, const char* securable_class) {
@@ -375,24 +391,19 @@ Text SQLServerBuilder::patch_meta_user(MetaUser* user) {
     Changes changes(*user);
     tlog_message("Login diffs: %s", changes.listed().c_str());
     std::string name = text_or_empty(user->get_name());
-    std::string options;
-    if (changes.has("name")) options += "NAME = " + bracket(name) + ", ";
-    std::string password = text_or_empty(user->get_password());
-    if (changes.has("password") && !password.empty()) {
-        options += compose("PASSWORD = '%s'", {password});
-        std::string old_password = attribute_or_empty(*user, "OLD_PASSWORD");
-        if (changes.has("attributes.OLD_PASSWORD") && !old_password.empty())
-            options += compose(" OLD_PASSWORD = '%s'", {old_password});
-        options += ", ";
-    }
+    std::string old_password = attribute_or_empty(*user, "OLD_PASSWORD");
+    std::string options = name_and_password(
+        *user, changes,
+        changes.has("attributes.OLD_PASSWORD") && !old_password.empty()
+            ? compose(" OLD_PASSWORD = '%s'", {old_password})
+            : std::string());
     if (changes.has("attributes.LOGIN")) add_named(*user, "LOGIN", options);
     if (changes.has("attributes.DEFAULT_SCHEMA")) add_named(*user, "DEFAULT_SCHEMA", options);
     if (changes.has("attributes.DEFAULT_LANGUAGE")) add_named(*user, "DEFAULT_LANGUAGE", options);
     if (changes.has("attributes.ALLOW_ENCRYPTED_VALUE_MODIFICATIONS"))
         options += std::string("ALLOW_ENCRYPTED_VALUE_MODIFICATIONS = ") +
                    on_off(*user, "ALLOW_ENCRYPTED_VALUE_MODIFICATIONS") + ", ";
-    std::string sql;
-    if (!options.empty()) sql += "ALTER USER " + bracket(earlier_name(*user)) + " WITH " + options_text(options) + ";\n";
+    std::string sql = alter_principal("USER", *user, options);
 
     if (changes.has("comment")) sql += Description::user(name).patch(text_or_empty(user->get_comment()));
     if (changes.has("attributes.ROLES")) {
@@ -419,14 +430,9 @@ Text SQLServerBuilder::patch_meta_login(MetaUser* user) {
     Changes changes(*user);
     tlog_message("Login diffs: %s", changes.listed().c_str());
     std::string name = text_or_empty(user->get_name());
-    std::string options;
-    if (changes.has("name")) options += "NAME = " + bracket(name) + ", ";
-    std::string password = text_or_empty(user->get_password());
-    if (changes.has("password") && !password.empty()) {
-        options += compose("PASSWORD = '%s'", {password});
-        if (changes.has("attributes.MUST_CHANGE") && flag(*user, "MUST_CHANGE")) options += " MUST_CHANGE";
-        options += ", ";
-    }
+    std::string options = name_and_password(
+        *user, changes,
+        changes.has("attributes.MUST_CHANGE") && flag(*user, "MUST_CHANGE") ? " MUST_CHANGE" : "");
     if (changes.has("attributes.DEFAULT_DATABASE")) add_named(*user, "DEFAULT_DATABASE", options);
     if (changes.has("attributes.DEFAULT_LANGUAGE")) add_named(*user, "DEFAULT_LANGUAGE", options);
     for (const char* key : {"CHECK_POLICY", "CHECK_EXPIRATION"})
@@ -441,8 +447,7 @@ Text SQLServerBuilder::patch_meta_login(MetaUser* user) {
             options += "CREDENTIAL = " + bracket(credentials.front()) + ", ";
         }
     }
-    std::string sql;
-    if (!options.empty()) sql += "ALTER LOGIN " + bracket(earlier_name(*user)) + " WITH " + options_text(options) + ";\n";
+    std::string sql = alter_principal("LOGIN", *user, options);
     if (credential_list) {
         auto credentials = membership(*user, "CREDENTIAL");
         for (const auto& credential : credentials.removed)

@@ -77,7 +77,12 @@ std::optional<Parameter> parse_parameter(const std::string& text) {
         gint end = 0;
         g_match_info_fetch_named_pos(info, "name", nullptr, &end);
         std::string rest = trimmed(std::string_view(text).substr(static_cast<std::size_t>(std::max(end, 0))));
-        if (auto arrow = rest.find("=>"); arrow != std::string::npos) rest = trimmed(rest.substr(0, arrow));
+        if (auto arrow = rest.find("=>"); arrow != std::string::npos) {
+            // A type with a blank ("decimal(10, 2)") ends the expression's match early.
+            std::string value = trimmed(rest.substr(arrow + 2));
+            if (!value.empty()) p.value = value;
+            rest = trimmed(rest.substr(0, arrow));
+        }
         for (const char* mark : {"OUTPUT", "OUT"}) {
             std::string word = std::string(" ") + mark;
             if (ends_with(upper(rest), word) || upper(rest) == mark) {

@@ -612,6 +612,8 @@ std::string SQLServerBuilder::build_state_statements(MetaTable& table, bool patc
             std::string text = gobj::take_string(tarvelin_providers_contracts_data_version_to_string(change));
             tlog_message("%s => %s", key.c_str(), text.c_str());
         }
+        // A new index is disabled by its creation text already.
+        if (patch && changes.get(key) == kInsert) continue;
         int state = decide(*index, key, false);
         if (state >= 0)
             indexes += "ALTER INDEX " + bracket(name) + " ON " + t.qualified_name + (state ? " DISABLE;\n" : " REBUILD;\n");
