@@ -1,0 +1,120 @@
+#include "rezezadovu/supports/database/sqlite/inspector.hpp"
+
+#include "providers/gobj/precondition.hpp"
+
+TARVELIN_LOG_TAG("sqlite_inspector")
+
+namespace tarvelin::rezezadovu::supports::database {
+
+using Text = SQLiteInspector::Text;
+
+TARVELIN_GTYPE(SQLiteInspector, "TarvelinRezezadovuSupportsDatabaseSQLiteInspector", gobj::Object,
+               contracts::database::IInspectable)
+
+gobj::Ref<SQLiteInspector> SQLiteInspector::create(GType type, CConnection* conn) {
+    return create_linked<SQLiteInspector>(type, conn);
+}
+
+namespace {
+
+struct NativeType {
+    const char* name;
+    providers::contracts::DataType data_type;
+    GType (*glib_type)();
+    const char* default_value;
+};
+
+GType string_type() { return G_TYPE_STRING; }
+GType int64_type() { return G_TYPE_INT64; }
+GType float_type() { return G_TYPE_FLOAT; }
+GType double_type() { return G_TYPE_DOUBLE; }
+GType bytes_type() { return G_TYPE_BYTES; }
+
+const NativeType kNativeTypes[] = {
+    {"TEXT", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING, string_type, "''"},
+    {"VARCHAR", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING, string_type, "''"},
+    {"INTEGER", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT64, int64_type, "0"},
+    {"NUMERIC", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_MONEY, float_type, "0.0"},
+    {"REAL", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE, double_type, "0.0"},
+    {"BLOB", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BLOB, bytes_type, "0x0"},
+};
+
+const NativeType* find_native(const char* native_type) {
+    gchar* upper = g_utf8_strup(native_type, -1);
+    const NativeType* found = nullptr;
+    for (const auto& t : kNativeTypes)
+        if (g_strcmp0(upper, t.name) == 0) found = &t;
+    g_free(upper);
+    return found;
+}
+
+}  // namespace
+
+std::vector<std::string> SQLiteInspector::support(DbMetaType kind) {
+    switch (kind) {
+        case TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_COLLATION: return {"BINARY", "NOCASE", "RTRIM"};
+        case TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_COLUMN_DEFAULT: return {"EMPYT STRING", "NULL"};
+        case TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_COLUMN_TYPE: return {"INTEGER", "REAL", "TEXT", "BLOB"};
+        case TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_DATASET_STATEMENT: return {"SELECT", "PRAGMA"};
+        case TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_DEFERRED_ACTION:
+            return {"NOT", "NOTHING", "INITIALLY IMMEDIATE", "INITIALLY DEFERRED"};
+        case TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_EXPLORABLE:
+            return {"database", "schema", "table", "view", "index", "trigger"};
+        case TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_FOREIGNKEY_ACTION:
+            return {"CASCADE", "SET NULL", "NO ACTION", "RESTRICT", "SET DEFAULT"};
+        case TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_INDEX_TYPE: return {"UNIQUE"};
+        case TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_ONCONFLICT:
+            return {"FAIL", "ABORT", "IGNORE", "REPLACE", "ROLLBACK"};
+        case TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_ORDER_NORMAL: return {"ASC", "DESC"};
+        case TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_SYNC_TRANSFER:
+            return {"AUTOINC", "CHECK", "FOREIGN", "INDEX", "TRIGGER", "UNIQUE",
+                    "BLOB", "INSERT", "TRANSACTION", "CONTINUE", "DROP_OBJECT", "IDENTIFIER"};
+        case TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_SYNC_DATA: return {"DELETE", "INSERT", "UPDATE"};
+        case TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_TRIGGER_FIRE_EVENT:
+            return {"INSERT", "UPDATE", "DELETE"};
+        case TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_TRIGGER_FIRE_TIME:
+        case TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_TRIGGER_FIRE_TIME_TABLE: return {"AFTER", "BEFORE"};
+        case TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_TRIGGER_FIRE_TIME_VIEW: return {"INSTEAD OF"};
+        case TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_TRIGGER_TEMPLATE:
+            return {"BEGIN\n  -- Type the SQL Here.\nEND"};
+        case TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_TRIGGER_TYPE: return {"TABLE", "VIEW"};
+        case TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_VIEW_ALGORITHM: return {"TEMPORARY"};
+        default: return {};
+    }
+}
+
+Text SQLiteInspector::get_type_default(const char* native_type) {
+    if (!TARVELIN_GIVEN(native_type)) return {};
+    const NativeType* t = find_native(native_type);
+    return std::string(t ? t->default_value : "''");
+}
+
+SQLiteInspector::DataType SQLiteInspector::get_data_type(const char* native_type) {
+    if (!TARVELIN_GIVEN(native_type)) return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN;
+    const NativeType* t = find_native(native_type);
+    return t ? t->data_type : TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN;
+}
+
+GType SQLiteInspector::get_glib_type(const char* native_type) {
+    if (!TARVELIN_GIVEN(native_type)) return G_TYPE_INVALID;
+    const NativeType* t = find_native(native_type);
+    return t ? t->glib_type() : G_TYPE_NONE;
+}
+
+Text SQLiteInspector::get_sql_type(DataType type) {
+    if (type >= TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN && type <= TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT64)
+        return std::string("INTEGER");
+    switch (type) {
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DBNULL: return std::string("NULL");
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_MONEY: return std::string("NUMERIC");
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_FLOAT:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE: return std::string("REAL");
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BINARY:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BLOB:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_OBJECT: return std::string("BLOB");
+        default: return std::string("TEXT");
+    }
+}
+
+}  // namespace tarvelin::rezezadovu::supports::database

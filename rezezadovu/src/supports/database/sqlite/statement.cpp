@@ -1,0 +1,266 @@
+#include "rezezadovu/supports/database/sqlite/statement.hpp"
+
+#include "providers/contracts/face_server.hpp"
+#include "providers/gobj/precondition.hpp"
+#include "rezezadovu/supports/database/sqlite/sql_support.hpp"
+
+TARVELIN_LOG_TAG("sqlite_statement")
+
+namespace tarvelin::rezezadovu::supports::database {
+
+using namespace sqlite;
+using Text = SQLiteStatement::Text;
+
+TARVELIN_GTYPE(SQLiteStatement, "TarvelinRezezadovuSupportsDatabaseSQLiteStatement", Statement)
+
+gobj::Ref<SQLiteStatement> SQLiteStatement::create(GType type, CConnection* connection) {
+    return create_linked<SQLiteStatement>(type, connection);
+}
+
+namespace {
+
+Text listing(gint* name_column, gint column, std::string text) {
+    if (name_column) *name_column = column;
+    return text;
+}
+
+// "`schema`.sqlite_master".
+std::string master(const char* schema) { return backquoted(schema) + ".sqlite_master"; }
+
+// A view's stored name: one quoted form (its quote doubled inside) or a bare word, then
+// an optional column list, then AS. SQLite stores every view as "CREATE VIEW <name> ...",
+// without TEMP, IF NOT EXISTS or schema.
+constexpr const char* kRenamePattern =
+    R"re(\A(?<lead>\s*)CREATE\s+VIEW\s+)re"
+    R"re((?<name>"(?:[^"]|"")*"|`(?:[^`]|``)*`|\[[^\]]*\]|'(?:[^']|'')*'|[^\s("`'\[\];]+(?=[\s(])))re"
+    R"re((?<columns>\s*\((?:"(?:[^"]|"")*"|`(?:[^`]|``)*`|\[[^\]]*\]|'(?:[^']|'')*'|[^()"`'\[])*\))?)re"
+    R"re(\s*AS\b)re";
+
+GRegex* rename_pattern() {
+    static GRegex* pattern = [] {
+        GError* error = nullptr;
+        GRegex* r = g_regex_new(kRenamePattern, GRegexCompileFlags(G_REGEX_CASELESS | G_REGEX_MULTILINE),
+                                GRegexMatchFlags(0), &error);
+        if (error) g_error_free(error);
+        return r;
+    }();
+    return pattern;
+}
+
+std::string group(GMatchInfo* match, const char* name) {
+    return gobj::take_string(g_match_info_fetch_named(match, name));
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- connection text
+
+Text SQLiteStatement::build_connection_string(Server* server) {
+    if (!TARVELIN_GIVEN(server)) return {};
+    using T = Server::Text;
+    std::string text = "DRIVER={" + server->text_or_empty(T::driver) + "};";
+    text += "DATABASE=" + server->text_or_empty(T::filename) + ";";
+    std::string password = server->text_or_empty(T::password);
+    if (!password.empty()) text += "PWD=" + password + ";";
+    std::string extensions = server->text_or_empty(T::extensions);
+    if (!extensions.empty()) text += "LoadExt=" + extensions;
+    return text;
+}
+
+// ---------------------------------------------------------------- listings
+
+Text SQLiteStatement::show_databases(gint* name_column) {
+    auto record = server_of(connection());
+    std::string initial = record ? record->text_or_empty(Server::Text::initial) : std::string();
+    return listing(name_column, 0, "SELECT " + single_quoted(initial) + " as database;");
+}
+
+Text SQLiteStatement::show_tables(const char* database, const char* object_schema, gint* name_column) {
+    if (!TARVELIN_GIVEN(database, object_schema)) return {};
+    return listing(name_column, 0, "SELECT name, type FROM " + master(object_schema) +
+                                       " WHERE type='table' ORDER BY name;");
+}
+
+Text SQLiteStatement::show_views(const char* database, const char* object_schema, gint* name_column) {
+    if (!TARVELIN_GIVEN(database, object_schema)) return {};
+    return listing(name_column, 0, "SELECT name, type FROM " + master(object_schema) +
+                                       " WHERE type='view' ORDER BY name;");
+}
+
+Text SQLiteStatement::show_table_spaces(const char* database, gint* name_column) {
+    if (!TARVELIN_GIVEN(database)) return {};
+    return listing(name_column, 0, "SELECT 'main' as name;");
+}
+
+Text SQLiteStatement::show_table_schemas(const char* database, gint* name_column) {
+    if (!TARVELIN_GIVEN(database)) return {};
+    return listing(name_column, 1, "PRAGMA database_list;");
+}
+
+Text SQLiteStatement::show_indexes(const char* database, const char* user_schema, gint* name_column) {
+    if (!TARVELIN_GIVEN(database, user_schema)) return {};
+    return listing(name_column, 0, "SELECT name FROM " + master(user_schema) + " WHERE type = 'index';");
+}
+
+Text SQLiteStatement::show_triggers(const char* database, const char* user_schema, gint* name_column) {
+    if (!TARVELIN_GIVEN(database, user_schema)) return {};
+    return listing(name_column, 0, "SELECT name FROM " + master(user_schema) + " WHERE type = 'trigger';");
+}
+
+Text SQLiteStatement::show_functions(const char* database, const char* object_schema, gint* name_column) {
+    if (!TARVELIN_GIVEN(database, object_schema)) return {};
+    return listing(name_column, 0, "PRAGMA function_list;");
+}
+
+Text SQLiteStatement::show_procedures(const char* database, const char* object_schema, gint* name_column) {
+    if (!TARVELIN_GIVEN(database, object_schema)) return {};
+    return listing(name_column, 0, "PRAGMA function_list;");
+}
+
+Text SQLiteStatement::call_function(const char* database, const char* user_schema, const char* function,
+                                    const char* parameters) {
+    if (!TARVELIN_GIVEN(database, user_schema, function, parameters)) return {};
+    return "SELECT " + backquoted(user_schema) + "." + backquoted(function) + parameters + ";";
+}
+
+Text SQLiteStatement::call_procedure(const char* database, const char* user_schema, const char* procedure,
+                                     const char* parameters) {
+    if (!TARVELIN_GIVEN(database, user_schema, procedure, parameters)) return {};
+    return "CALL " + backquoted(user_schema) + "." + backquoted(procedure) + parameters + ";";
+}
+
+Text SQLiteStatement::show_source(DBObject type, const char* database, const char* user_schema, const char* name,
+                                  gint* source_column) {
+    if (!TARVELIN_GIVEN(database, user_schema, name)) return {};
+    const char* kind = nullptr;
+    switch (type) {
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_INDEX: kind = "index"; break;
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_TABLE: kind = "table"; break;
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_TRIGGER: kind = "trigger"; break;
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_VIEW: kind = "view"; break;
+        default: return listing(source_column, 0, "");
+    }
+    return listing(source_column, 0, "SELECT sql FROM " + master(user_schema) + " WHERE type = '" + kind +
+                                         "' and name = " + single_quoted(name) + ";");
+}
+
+Text SQLiteStatement::show_structure(const char* database, const char* object_schema, const char* table,
+                                     gint* name_column) {
+    if (!TARVELIN_GIVEN(database, object_schema, table)) return {};
+    return listing(name_column, 1, "PRAGMA table_info(" + backquoted(table) + ");");
+}
+
+Text SQLiteStatement::show_content(const char* database, const char* object_schema, const char* table,
+                                   const char* columns, const char* where, const char* order, gint64 offset,
+                                   gint limit) {
+    if (!TARVELIN_GIVEN(database, object_schema, table, columns, where, order)) return {};
+    std::string text = std::string("SELECT ") + columns + " FROM " + backquoted(object_schema) + "." +
+                       backquoted(table) + " ";
+    if (*where) text += std::string("WHERE ") + where + " ";
+    if (*order) text += std::string("ORDER BY ") + order + " ";
+    if (limit > 0)
+        text += "LIMIT " + std::to_string(limit) + " OFFSET " + std::to_string(offset) + ";";
+    return text;
+}
+
+Text SQLiteStatement::show_privileges(gint* name_column, gint* context_column) {
+    if (context_column) *context_column = 0;
+    return listing(name_column, 0, "");
+}
+
+Text SQLiteStatement::show_effected(const char* database, const char* object_schema, const char* table,
+                                    const char* where) {
+    if (!TARVELIN_GIVEN(database, object_schema, table, where)) return {};
+    std::string text = "SELECT count(*) FROM " + backquoted(object_schema) + "." + backquoted(table);
+    return *where ? text + " WHERE " + where + ";" : text + ";";
+}
+
+Text SQLiteStatement::show_relations(const char* database, const char* object_schema, const char* table) {
+    if (!TARVELIN_GIVEN(database, object_schema, table)) return {};
+    return "PRAGMA foreign_key_list(" + backquoted(table) + ");";
+}
+
+// ---------------------------------------------------------------- object texts
+
+Text SQLiteStatement::rename_object(DBObject type, const char* database, const char* object_schema,
+                                    const char* old_name, const char* new_name) {
+    if (!TARVELIN_GIVEN(database, object_schema, old_name, new_name)) return {};
+    switch (type) {
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_TABLE:
+            return "ALTER TABLE " + backquoted(old_name) + " RENAME TO " + backquoted(new_name) + ";";
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_VIEW:
+            return build_sql_for_view(object_schema, old_name, new_name);
+        default:
+            return std::string();
+    }
+}
+
+std::string SQLiteStatement::build_sql_for_view(const char* schema, const char* old_name, const char* new_name) {
+    gobj::Ref<TableModel> table;
+    try {
+        table = query_model(connection(), "SELECT sql FROM " + single_quoted(schema) +
+                                              ".sqlite_master WHERE type = 'view' and name = " +
+                                              single_quoted(old_name));
+    } catch (const gobj::Error&) {
+        // A view that cannot be read has no statement to run.
+        return {};
+    }
+    if (row_count(*table) == 0) return {};
+    return renamed_view(cell(*table, 0, 0), new_name);
+}
+
+std::string SQLiteStatement::renamed_view(const std::string& stored, const std::string& new_name) {
+    std::string name = new_name.find(']') == std::string::npos ? "[" + new_name + "]" : double_quoted(new_name);
+    GMatchInfo* info = nullptr;
+    GRegex* pattern = rename_pattern();
+    std::string result = stored;
+    if (pattern && g_regex_match(pattern, stored.c_str(), GRegexMatchFlags(0), &info)) {
+        gint start = 0, end = 0;
+        g_match_info_fetch_pos(info, 0, &start, &end);
+        result = stored.substr(0, start) + group(info, "lead") + "CREATE VIEW " + name + group(info, "columns") +
+                 " as" + stored.substr(end);
+    }
+    g_match_info_free(info);
+    return result + ";";
+}
+
+Text SQLiteStatement::drop_object(DBObject type, const char* database, const char* object_schema,
+                                  const char* object_name, const char* object_target) {
+    if (!TARVELIN_GIVEN(database, object_schema, object_name, object_target)) return {};
+    const char* prefix = nullptr;
+    switch (type) {
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_INDEX: prefix = "DROP INDEX IF EXISTS "; break;
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_SCHEMA: prefix = "DETACH DATABASE "; break;
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_TABLE: prefix = "DROP TABLE IF EXISTS "; break;
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_TRIGGER: prefix = "DROP TRIGGER IF EXISTS "; break;
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_VIEW: prefix = "DROP VIEW IF EXISTS "; break;
+        default: return std::string();
+    }
+    return prefix + backquoted(object_name) + ";";
+}
+
+Text SQLiteStatement::empty_table(const char* database, const char* object_schema, const char* table) {
+    if (!TARVELIN_GIVEN(database, object_schema, table)) return {};
+    return "DELETE FROM " + backquoted(table) + ";\nUPDATE sqlite_sequence SET seq=0 WHERE name=" +
+           single_quoted(table) + ";";
+}
+
+Text SQLiteStatement::transaction(const char* name) {
+    if (!TARVELIN_GIVEN(name)) return {};
+    return std::string("BEGIN TRANSACTION;");
+}
+Text SQLiteStatement::rollback(const char* name) {
+    if (!TARVELIN_GIVEN(name)) return {};
+    return std::string("ROLLBACK;");
+}
+Text SQLiteStatement::commit(const char* name) {
+    if (!TARVELIN_GIVEN(name)) return {};
+    return std::string("COMMIT;");
+}
+
+Text SQLiteStatement::quote_identifier(const char* identifier, const char* schema) {
+    if (!TARVELIN_GIVEN(identifier, schema)) return {};
+    return double_quoted(identifier);
+}
+
+}  // namespace tarvelin::rezezadovu::supports::database

@@ -1,0 +1,78 @@
+// The SQLite statement texts: the connection text for the driver, listings over
+// sqlite_master and pragmas, paging, counting, rename, drop and empty texts, the
+// transaction words and identifier quoting. Names go into the texts quoted (backquotes,
+// or single quotes where a text compares with a name), their quote characters doubled;
+// column lists, filters and orderings are SQL and are written as given.
+//
+// Runs nothing except the lookup of a view's stored text when a view is renamed.
+// Thread-safe: holds only its (weak) connection link.
+#pragma once
+
+#include <tarvelin/rezezadovu/sqlite.h>
+
+#include "rezezadovu/supports/database/statement.hpp"
+
+namespace tarvelin::rezezadovu::supports::database {
+
+class TARVELIN_EXPORT SQLiteStatement : public Statement {
+public:
+    static GType gtype();
+    static gobj::Ref<SQLiteStatement> create(GType type, CConnection* connection);
+
+    // "DRIVER={driver};DATABASE=filename;" then "PWD=password;" and "LoadExt=extensions"
+    // when those are not empty.
+    Text build_connection_string(Server* server) override;
+    // The initial database of the connection's record, as a one-row query.
+    Text show_databases(gint* name_column) override;
+    Text show_tables(const char* database, const char* object_schema, gint* name_column) override;
+    Text show_views(const char* database, const char* object_schema, gint* name_column) override;
+    Text show_table_spaces(const char* database, gint* name_column) override;
+    Text show_table_schemas(const char* database, gint* name_column) override;
+    Text show_indexes(const char* database, const char* user_schema, gint* name_column) override;
+    Text show_triggers(const char* database, const char* user_schema, gint* name_column) override;
+    Text show_functions(const char* database, const char* object_schema, gint* name_column) override;
+    Text show_procedures(const char* database, const char* object_schema, gint* name_column) override;
+    // The parameters text comes with its parentheses.
+    Text call_function(const char* database, const char* user_schema, const char* function,
+                       const char* parameters) override;
+    Text call_procedure(const char* database, const char* user_schema, const char* procedure,
+                        const char* parameters) override;
+    // The stored CREATE text of an index, table, trigger or view; "" for other kinds.
+    Text show_source(DBObject type, const char* database, const char* user_schema, const char* name,
+                     gint* source_column) override;
+    Text show_structure(const char* database, const char* object_schema, const char* table,
+                        gint* name_column) override;
+    // Without a positive limit the text has no LIMIT, no OFFSET and no closing semicolon.
+    Text show_content(const char* database, const char* object_schema, const char* table, const char* columns,
+                      const char* where, const char* order, gint64 offset, gint limit) override;
+    Text show_privileges(gint* name_column, gint* context_column) override;
+    Text show_effected(const char* database, const char* object_schema, const char* table,
+                       const char* where) override;
+    Text show_relations(const char* database, const char* object_schema, const char* table) override;
+    // A table: ALTER TABLE ... RENAME TO. A view: its stored text with the new name put in
+    // (queried through the connection; "" when it cannot be read). Other kinds: "".
+    Text rename_object(DBObject type, const char* database, const char* object_schema, const char* old_name,
+                       const char* new_name) override;
+    Text drop_object(DBObject type, const char* database, const char* object_schema, const char* object_name,
+                     const char* object_target) override;
+    // The DELETE and the reset of the table's sequence, in one text.
+    Text empty_table(const char* database, const char* object_schema, const char* table) override;
+    Text transaction(const char* name) override;
+    Text rollback(const char* name) override;
+    Text commit(const char* name) override;
+    // The identifier alone in double quotes; the schema is required but not written.
+    Text quote_identifier(const char* identifier, const char* schema) override;
+
+    // The stored CREATE VIEW text with its view name replaced by `new_name` (put in
+    // literally, between brackets, or between double quotes when it holds "]"), followed
+    // by ";". A text without a recognisable name comes back unchanged with the ";".
+    static std::string renamed_view(const std::string& stored, const std::string& new_name);
+
+private:
+    std::string build_sql_for_view(const char* schema, const char* old_name, const char* new_name);
+};
+
+}  // namespace tarvelin::rezezadovu::supports::database
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuSupportsDatabaseSQLiteStatement,
+                     tarvelin::rezezadovu::supports::database::SQLiteStatement)
