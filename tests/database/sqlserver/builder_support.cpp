@@ -1,10 +1,13 @@
 #include "builder_support.hpp"
 
 #include <algorithm>
-#include <regex>
 #include <sstream>
 
 namespace tarvelin::test::sqlserver {
+
+namespace {
+std::string upper(const std::string& text) { return take(g_ascii_strup(text.c_str(), -1)); }
+}  // namespace
 
 BuilderFixture::BuilderFixture()
     : builder(gobj::Ref<gobj::Object>::adopt(tarvelin_rezezadovu_contracts_database_iconnection_builder(server.c()))) {}
@@ -89,16 +92,22 @@ void changed(MetaTable& table, const std::string& key, DataVersion version, Meta
 }
 
 std::string mask_keys(const std::string& script) {
-    static const std::regex key("PK__(.+?)__([0-9A-Fa-f]{20})");
+    static GRegex* const key = g_regex_new("PK__(.+?)__([0-9A-Fa-f]{20})", G_REGEX_OPTIMIZE, GRegexMatchFlags(0), nullptr);
     std::string out;
-    auto begin = std::sregex_iterator(script.begin(), script.end(), key);
     std::size_t last = 0;
-    for (auto it = begin; it != std::sregex_iterator(); ++it) {
-        const auto& m = *it;
-        EXPECT_TRUE(std::regex_match(m[2].str(), std::regex("[0-9A-F]{20}"))) << m.str();
-        out += script.substr(last, m.position() - last) + "PK__" + m[1].str() + "__<HMAC>";
-        last = m.position() + m.length();
+    GMatchInfo* info = nullptr;
+    g_regex_match(key, script.c_str(), GRegexMatchFlags(0), &info);
+    while (g_match_info_matches(info)) {
+        gint start = 0, end = 0;
+        g_match_info_fetch_pos(info, 0, &start, &end);
+        std::string table = take(g_match_info_fetch(info, 1));
+        std::string hmac = take(g_match_info_fetch(info, 2));
+        EXPECT_EQ(hmac, upper(hmac)) << "the key's characters are upper case";
+        out += script.substr(last, start - last) + "PK__" + table + "__<HMAC>";
+        last = end;
+        g_match_info_next(info, nullptr);
     }
+    g_match_info_free(info);
     return out + script.substr(last);
 }
 
