@@ -1,6 +1,14 @@
 #include "providers/contracts/face_reader.hpp"
 
+#include <algorithm>
+#include <functional>
+#include <mutex>
+#include <utility>
+#include <vector>
+
+#include "providers/contracts/cell_store.hpp"
 #include "providers/contracts/model_table.hpp"
+#include "providers/gobj/local_zone.hpp"
 
 TARVELIN_LOG_TAG("face_reader")
 
@@ -24,7 +32,7 @@ gpointer IDataReader::reader_instance() {
 
 // ---------------------------------------------------------------- default bodies
 
-gobj::DateTime IDataReader::default_timestamp(gpointer, guint16) { return gobj::DateTime(g_date_time_new_now_local()); }
+gobj::DateTime IDataReader::default_timestamp(gpointer, guint16) { return gobj::DateTime(gobj::date_time_now_local()); }
 std::optional<std::string> IDataReader::default_text(gpointer, guint16) { return std::string(); }
 gobj::Ref<ValueObject> IDataReader::default_variant(gpointer, guint16) { return ValueNull::create(); }
 std::vector<guint8> IDataReader::default_object(gpointer, guint16) { return {}; }
@@ -72,6 +80,35 @@ void IDataReader::defaults(Vtable* vt) {
 
 // ---------------------------------------------------------------- tables
 
+namespace {
+std::mutex& noted_mutex() {
+    static std::mutex m;
+    return m;
+}
+// Interface structures with the get_value slot they had when noted.
+std::vector<std::pair<const V*, decltype(V::get_value)>>& noted() {
+    static auto* list = new std::vector<std::pair<const V*, decltype(V::get_value)>>();
+    return *list;
+}
+}  // namespace
+
+void IDataReader::note_value_from_getters(const Vtable* vt) {
+    std::lock_guard lock(noted_mutex());
+    noted().emplace_back(vt, vt->get_value);
+}
+
+IDataReader* IDataReader::cells_from_getters(const gobj::Ref<IDataReader>& reader) {
+    if (!reader || !reader.get()) return nullptr;
+    // The instance's own class structure: a type a host derives gets a copy of it, which
+    // is not among the noted ones, and a host that replaced the slot is not either.
+    const auto* vt = static_cast<const V*>(g_type_interface_peek(G_OBJECT_GET_CLASS(reader.gobj()), gtype()));
+    std::lock_guard lock(noted_mutex());
+    for (const auto& [noted_vt, get_value] : noted()) {
+        if (noted_vt == vt && vt->get_value == get_value) return reader.get();
+    }
+    return nullptr;
+}
+
 gobj::Ref<TableModel> fill_table(const gobj::Ref<IDataReader>& reader, bool on_first_row) {
     auto model = TableModel::create();
     const gint count = gobj::call<&V::get_field_count>(reader);
@@ -84,13 +121,32 @@ gobj::Ref<TableModel> fill_table(const gobj::Ref<IDataReader>& reader, bool on_f
         guint64 size = gobj::call<&V::get_size>(reader, ordinal);
         columns.append(ColumnModel::create_full_size(std::move(name), type, size));
     }
-    const auto& rows = model->get_rows();
-    auto append_row = [&] {
-        auto row = RowModel::create();
-        const auto& values = row->get_values();
-        for (gint i = 0; i < count; ++i) values.append(gobj::call<&V::get_value>(reader, static_cast<guint16>(i)));
-        rows.append(row);
-    };
+    std::function<void()> append_row;
+    std::unique_ptr<CellStore> cells;
+    if (IDataReader* direct = IDataReader::cells_from_getters(reader)) {
+        // Each cell is kept as its getter gave it; value objects are made on first access.
+        cells = std::make_unique<CellStore>(static_cast<guint>(std::max(count, 0)));
+        append_row = [&cells, direct, type = G_OBJECT_TYPE(reader.gobj())] {
+            try {
+                cells->add_row(*direct);
+            } catch (const gobj::Error&) {
+                throw;
+            } catch (...) {
+                // As the getter's slot would have reported it.
+                GError* error = nullptr;
+                gobj::detail::report_exception(g_type_name(type), &error);
+                throw gobj::Error(error);
+            }
+        };
+    } else {
+        const auto& rows = model->get_rows();
+        append_row = [&rows, &reader, count] {
+            auto row = RowModel::create();
+            const auto& values = row->get_values();
+            for (gint i = 0; i < count; ++i) values.append(gobj::call<&V::get_value>(reader, static_cast<guint16>(i)));
+            rows.append(row);
+        };
+    }
     if (on_first_row) {
         do append_row();
         while (gobj::call<&V::read>(reader));
@@ -98,6 +154,7 @@ gobj::Ref<TableModel> fill_table(const gobj::Ref<IDataReader>& reader, bool on_f
         while (gobj::call<&V::read>(reader)) append_row();
     }
     gobj::call<&V::close>(reader);
+    if (cells) model->adopt_cells(std::move(cells));
     return model;
 }
 

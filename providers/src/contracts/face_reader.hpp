@@ -11,12 +11,17 @@
 // Code that holds a reader calls it with gobj::call, never through a C++ pointer (a
 // host's reader has no C++ side):
 //   if (gobj::call<&IDataReader::Vtable::read>(reader)) ...
+// The one exception is fill_table, which reads the cells of a reader class of ours
+// straight through its C++ getters when that class's get_value is the contract's own
+// (it keeps its default, or declares kValueFromGetters, see below) and no host changed
+// its interface structure.
 #pragma once
 
 #include <tarvelin/providers/face_reader.h>
 
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "providers/contracts/value_object.hpp"
@@ -142,7 +147,25 @@ public:
         vt->get_values = gobj::slot<T, &I::get_values>(vt->get_values);
         vt->get_field_count = gobj::slot<T, &I::get_field_count>(vt->get_field_count);
         vt->get_is_closed = gobj::slot<T, &I::get_is_closed>(vt->get_is_closed);
+        if constexpr (value_from_getters<T>()) note_value_from_getters(vt);
     }
+
+    // Whether T's get_value gives what the default gives when it calls T's getters in
+    // C++: it keeps the default, or it declares `static constexpr bool
+    // kValueFromGetters = true` (an override that only keeps texts whole past a NUL,
+    // which the C++ getters do anyway).
+    template <class T>
+    static constexpr bool value_from_getters() {
+        if constexpr (requires { T::kValueFromGetters; }) {
+            return T::kValueFromGetters;
+        } else {
+            return std::is_same_v<decltype(&T::get_value), decltype(&IDataReader::get_value)>;
+        }
+    }
+    // Records an interface structure whose get_value is such a one.
+    static void note_value_from_getters(const Vtable* vt);
+    // The C++ object of `reader` when its cells may be read through its getters directly.
+    static IDataReader* cells_from_getters(const gobj::Ref<IDataReader>& reader);
 
 protected:
     // The instance this interface belongs to.

@@ -1,5 +1,5 @@
-// The default get_value: the column's DataType picks the getter and the value class.
-#include "providers/contracts/face_reader.hpp"
+// The default get_value and the value classes of each DataType.
+#include "providers/contracts/reader_cells.hpp"
 #include "providers/contracts/value_binary.hpp"
 #include "providers/contracts/value_datetime.hpp"
 #include "providers/contracts/value_enum.hpp"
@@ -12,122 +12,110 @@ TARVELIN_LOG_TAG("face_reader_value")
 
 namespace tarvelin::providers::contracts {
 
+namespace cells {
+
+gobj::Ref<ValueObject> from_integer(DataType type, gint64 v) {
+    switch (type) {
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN:
+            return ValueBoolean::create(v != 0);
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT8:
+            return ValueInt8::create(static_cast<gint8>(v));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT16:
+            return ValueInt16::create(static_cast<gint16>(v));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32:
+            return ValueInt32::create(static_cast<gint32>(v));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT8:
+            return ValueUInt8::create(static_cast<guint8>(v));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT16:
+            return ValueUInt16::create(static_cast<guint16>(v));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT32:
+            return ValueUInt32::create(static_cast<guint32>(v));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT64:
+            return ValueUInt64::create(static_cast<guint64>(v));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIMESPAN:
+            return ValueTimeSpan::create(v);
+        default:
+            return ValueInt64::create(v);
+    }
+}
+
+gobj::Ref<ValueObject> from_real(DataType type, double v) {
+    switch (type) {
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_MONEY:
+            return ValueMoney::create(v);
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DECIMAL:
+            return ValueDecimal::create(v);
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_FLOAT:
+            return ValueFloat::create(static_cast<float>(v));
+        default:
+            return ValueDouble::create(v);
+    }
+}
+
+gobj::Ref<ValueObject> from_text(DataType type, std::string t) {
+    switch (type) {
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_ENUM:
+            return ValueEnum::create(std::move(t));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_FLAGS:
+            return ValueFlags::create(std::move(t));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_SET:
+            return ValueSet::create(std::move(t));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_WSTRING:
+            return ValueUtf16::create_string(t);
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_XML:
+            return ValueXml::create(std::move(t));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UUID:
+            return ValueUuid::create_uuid(std::move(t));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_JSON:
+            return ValueJson::create(std::move(t));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_GEOMETRY:
+            return ValueGeometry::create(std::move(t));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_GEOGRAPHY:
+            return ValueGeography::create(std::move(t));
+        default:
+            return ValueString::create(std::move(t));
+    }
+}
+
+gobj::Ref<ValueObject> from_bytes(DataType type, const guint8* data, gint32 length) {
+    if (type == TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BLOB) return ValueBlob::create(data, length);
+    return ValueBinary::create(data, length);
+}
+
+gobj::Ref<ValueObject> from_date(const GDate& date) { return ValueDate::create_date(&date); }
+
+gobj::Ref<ValueObject> from_date_time(DataType type, GDateTime* dt) {
+    // A row slot must never be empty: a getter that yields no date-time gives SQL NULL.
+    if (!dt) return ValueNull::create();
+    if (type == TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIME) return ValueTime::create_time(dt);
+    return ValueDateTime::create_datetime(dt);
+}
+
+}  // namespace cells
+
 namespace {
 
-using V = IDataReader::Vtable;
-
-// Texts are new; a getter that gives no text makes no cell of its class.
-template <auto Getter>
-std::optional<std::string> text(gpointer reader, guint16 ordinal) {
-    return gobj::call<Getter, gobj::nullable>(reader, ordinal);
-}
-
-template <class Value, auto Getter>
-gobj::Ref<ValueObject> text_value(gpointer reader, guint16 ordinal) {
-    auto t = text<Getter>(reader, ordinal);
-    if (!t) return ValueNull::create();
-    return Value::create(std::move(*t));
-}
-
-template <class Value>
-gobj::Ref<ValueObject> bytes_value(gpointer reader, guint16 ordinal) {
-    std::vector<guint8> bytes = gobj::call<&V::get_binary>(reader, ordinal);
-    return Value::create(bytes.data(), static_cast<gint>(bytes.size()));
-}
-
-// A row slot must never be empty: a getter that yields no date-time gives SQL NULL.
-template <auto Getter, class Make>
-gobj::Ref<ValueObject> date_time_value(gpointer reader, guint16 ordinal, Make make) {
-    gobj::DateTime dt = gobj::call<Getter>(reader, ordinal);
-    if (!dt) return ValueNull::create();
-    return make(dt.get());
-}
-
-gobj::Ref<ValueObject> date_time(GDateTime* dt) { return ValueDateTime::create_datetime(dt); }
+// Makes the value object at once.
+struct ObjectSink {
+    using R = gobj::Ref<ValueObject>;
+    R null() { return ValueNull::create(); }
+    R integer(DataType t, gint64 v) { return cells::from_integer(t, v); }
+    R real(DataType t, double v) { return cells::from_real(t, v); }
+    // A getter that gives no text makes no cell of its class.
+    R text(DataType t, std::optional<std::string> v) { return v ? cells::from_text(t, std::move(*v)) : null(); }
+    R bytes(DataType t, const std::vector<guint8>& v) {
+        return cells::from_bytes(t, v.data(), static_cast<gint32>(v.size()));
+    }
+    R date(const GDate& d) { return cells::from_date(d); }
+    R date_time(DataType t, const gobj::DateTime& dt) { return cells::from_date_time(t, dt.get()); }
+    R variant(R v) { return v ? v : null(); }
+};
 
 }  // namespace
 
 gobj::Ref<ValueObject> IDataReader::default_value(gpointer reader, guint16 ordinal) {
-    if (gobj::call<&V::is_null>(reader, ordinal)) return ValueNull::create();
-    switch (gobj::call<&V::get_data_type>(reader, ordinal)) {
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN:
-            return ValueBoolean::create(gobj::call<&V::get_boolean>(reader, ordinal));
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT8:
-            return ValueInt8::create(gobj::call<&V::get_int8>(reader, ordinal));
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT16:
-            return ValueInt16::create(gobj::call<&V::get_int16>(reader, ordinal));
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32:
-            return ValueInt32::create(gobj::call<&V::get_int32, gobj::empty_value<-1>>(reader, ordinal));
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT64:
-            return ValueInt64::create(gobj::call<&V::get_int64>(reader, ordinal));
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT8:
-            return ValueUInt8::create(gobj::call<&V::get_uint8>(reader, ordinal));
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT16:
-            return ValueUInt16::create(gobj::call<&V::get_uint16>(reader, ordinal));
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT32:
-            return ValueUInt32::create(gobj::call<&V::get_uint32>(reader, ordinal));
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT64:
-            return ValueUInt64::create(gobj::call<&V::get_uint64>(reader, ordinal));
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_ENUM:
-            return text_value<ValueEnum, &V::get_enum>(reader, ordinal);
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_FLAGS:
-            return text_value<ValueFlags, &V::get_flag>(reader, ordinal);
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_SET:
-            return text_value<ValueSet, &V::get_set>(reader, ordinal);
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_MONEY:
-            return ValueMoney::create(gobj::call<&V::get_money>(reader, ordinal));
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DECIMAL:
-            return ValueDecimal::create(gobj::call<&V::get_decimal>(reader, ordinal));
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_FLOAT:
-            return ValueFloat::create(gobj::call<&V::get_float>(reader, ordinal));
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE:
-            return ValueDouble::create(gobj::call<&V::get_double>(reader, ordinal));
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATE: {
-            GDate date;
-            g_date_clear(&date, 1);
-            gobj::call<&V::get_date>(reader, ordinal, date);
-            return ValueDate::create_date(&date);
-        }
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIME:
-            return date_time_value<&V::get_time>(
-                reader, ordinal, [](GDateTime* dt) -> gobj::Ref<ValueObject> { return ValueTime::create_time(dt); });
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATETIME:
-            return date_time_value<&V::get_datetime>(reader, ordinal, date_time);
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIMESPAN:
-            return ValueTimeSpan::create(gobj::call<&V::get_timespan, gobj::empty_value<0>>(reader, ordinal));
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIMESTAMP:
-            return date_time_value<&V::get_timestamp>(reader, ordinal, date_time);
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_WSTRING: {
-            auto t = text<&V::get_string16>(reader, ordinal);
-            if (!t) return ValueNull::create();
-            return ValueUtf16::create_string(*t);
-        }
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_XML:
-            return text_value<ValueXml, &V::get_xml>(reader, ordinal);
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UUID: {
-            auto t = text<&V::get_guid>(reader, ordinal);
-            if (!t) return ValueNull::create();
-            return ValueUuid::create_uuid(std::move(*t));
-        }
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_JSON:
-            return text_value<ValueJson, &V::get_json>(reader, ordinal);
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_GEOMETRY:
-            return text_value<ValueGeometry, &V::get_geometry>(reader, ordinal);
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_GEOGRAPHY:
-            return text_value<ValueGeography, &V::get_geography>(reader, ordinal);
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BINARY:
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_OBJECT:
-            return bytes_value<ValueBinary>(reader, ordinal);
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BLOB:
-            return bytes_value<ValueBlob>(reader, ordinal);
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_VARIANT: {
-            auto v = gobj::call<&V::get_variant>(reader, ordinal);
-            return v ? v : gobj::Ref<ValueObject>(ValueNull::create());
-        }
-        default:
-            // UNKNOWN, DBNULL, STRING, POINTER, ARRAY, ERROR and numbers outside the vocabulary.
-            return text_value<ValueString, &V::get_string>(reader, ordinal);
-    }
+    ObjectSink sink;
+    return cells::read_cell(cells::ThroughInterface{reader}, ordinal, sink);
 }
 
 }  // namespace tarvelin::providers::contracts

@@ -1,23 +1,78 @@
 #include "providers/contracts/model_row.hpp"
 
+#include <array>
+#include <functional>
+
 TARVELIN_LOG_TAG("model_row")
 
 namespace tarvelin::providers::contracts {
 
 TARVELIN_GTYPE(RowModel, "TarvelinProvidersContractsRowModel", gobj::Object, gobj::ListModel)
 
-void RowModel::describe(gobj::ClassSpec<RowModel>& c) { TARVELIN_ROW_MODEL_PROPERTIES(TARVELIN_PROPERTY_INSTALL) }
+namespace {
+// The one-time switch from vector to list is rare and short: rows share a few locks,
+// chosen by address, instead of carrying one each.
+std::mutex& stripe(const void* row) {
+    static std::array<std::mutex, 64> locks;
+    return locks[(std::hash<const void*>{}(row) >> 4) % locks.size()];
+}
+}  // namespace
+
+void RowModel::describe(gobj::ClassSpec<RowModel>& c) {
+    TARVELIN_ROW_MODEL_LIST_PROPERTIES(TARVELIN_PROPERTY_INSTALL)
+    TARVELIN_ROW_MODEL_PROPERTIES(TARVELIN_PROPERTY_INSTALL)
+}
 
 gobj::Ref<RowModel> RowModel::create(GType type) { return gobj::create<RowModel>(type); }
 
+gobj::Ref<RowModel> RowModel::create_with_values(std::vector<gobj::Ref<ValueObject>> values) {
+    auto row = create();
+    row->pending_ = std::move(values);
+    return row;
+}
+
+bool RowModel::listed(std::unique_lock<std::mutex>& pending) const {
+    if (listed_.load(std::memory_order_acquire)) return true;
+    pending = std::unique_lock(stripe(this));
+    if (!listed_.load(std::memory_order_relaxed)) return false;
+    pending.unlock();
+    return true;
+}
+
+void RowModel::ensure_list() const {
+    std::unique_lock<std::mutex> pending;
+    if (listed(pending)) return;
+    auto list = gobj::GeeArray<ValueObject>::create();
+    for (const auto& v : pending_) list.append(v);
+    values_ = std::move(list);
+    pending_ = {};
+    listed_.store(true, std::memory_order_release);
+}
+
+const gobj::GeeArray<ValueObject>& RowModel::get_values() const {
+    ensure_list();
+    return values_;
+}
+
+void RowModel::set_values(GeeArrayList* values) {
+    ensure_list();
+    if (gobj::prop::ValueList::put(values_, values)) notify(values_pspec);
+}
+
 gobj::Ref<ValueObject> RowModel::get_value_at(gint position) const {
+    std::unique_lock<std::mutex> pending;
+    if (!listed(pending)) {
+        if (position < 0 || static_cast<std::size_t>(position) >= pending_.size()) return {};
+        return pending_[static_cast<std::size_t>(position)];
+    }
     if (position < 0 || position >= values_.size()) return {};
     return values_.at(position);
 }
 
 bool RowModel::replace_value(gint position, const gobj::Ref<ValueObject>& value) {
-    if (position < 0 || position >= values_.size()) return false;
-    values_.set(position, value);
+    const auto& values = get_values();
+    if (position < 0 || position >= values.size()) return false;
+    values.set(position, value);
     return true;
 }
 
@@ -29,15 +84,30 @@ void RowModel::set_value_at(gint position, const gobj::Ref<ValueObject>& value) 
 gobj::Ref<RowModel> RowModel::clone() const {
     auto copy = create();
     copy->set_version(version_);
-    for (const auto& v : values_) copy->values_.append(v ? v->clone() : gobj::Ref<ValueObject>());
+    std::vector<gobj::Ref<ValueObject>> values;
+    {
+        std::unique_lock<std::mutex> pending;
+        if (!listed(pending)) {
+            values = pending_;
+        } else {
+            for (const auto& v : values_) values.push_back(v);
+        }
+    }
+    const auto& list = copy->get_values();
+    for (const auto& v : values) list.append(v ? v->clone() : gobj::Ref<ValueObject>());
     return copy;
 }
 
 GType RowModel::list_item_type() const { return ValueObject::gtype(); }
-guint RowModel::list_n_items() const { return static_cast<guint>(values_.size()); }
+
+guint RowModel::list_n_items() const {
+    std::unique_lock<std::mutex> pending;
+    if (!listed(pending)) return static_cast<guint>(pending_.size());
+    return static_cast<guint>(values_.size());
+}
+
 gpointer RowModel::list_item(guint position) const {
-    if (position >= list_n_items()) return nullptr;
-    return values_.at(static_cast<int>(position)).release();
+    return get_value_at(position > static_cast<guint>(G_MAXINT) ? -1 : static_cast<gint>(position)).release();
 }
 
 }  // namespace tarvelin::providers::contracts

@@ -3,6 +3,10 @@
 
 #include <tarvelin/providers/model_table.h>
 
+#include <atomic>
+#include <mutex>
+#include <vector>
+
 #include "providers/contracts/model_column.hpp"
 #include "providers/contracts/value_object.hpp"
 #include "providers/gobj/bridge.hpp"
@@ -12,9 +16,10 @@ namespace tarvelin::gobj::prop {
 using ValueList = Array<providers::contracts::ValueObject>;
 }
 
+// "values" is computed: the list is made on its first read (see RowModel).
+#define TARVELIN_ROW_MODEL_LIST_PROPERTIES(P) P(ValueList, values, "values", nullptr, RO, nullptr, OnChange)
 // clang-format off
 #define TARVELIN_ROW_MODEL_PROPERTIES(P) \
-    P(ValueList, values, "values", nullptr, RO, gobj::prop::empty_list, OnChange) \
     P(DataVersionKind, version, "version", TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_INITIAL, RW, \
       TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_INITIAL, OnChange)
 // clang-format on
@@ -23,7 +28,9 @@ namespace tarvelin::providers::contracts {
 
 // Also a GListModel of its values. It never announces changes: the list ("values", the
 // row's own) is edited directly by drivers and importers.
-// Callers serialise.
+// A row made from a result keeps its values in a vector until "values" is first read;
+// that one-time switch to the list is guarded, so readers on several threads may share a
+// row. Callers serialise edits.
 class TARVELIN_EXPORT RowModel : public gobj::Object, public gobj::ListModel {
 public:
     using Self = RowModel;
@@ -31,6 +38,12 @@ public:
     static void describe(gobj::ClassSpec<RowModel>& c);
     static gobj::Ref<RowModel> create(GType type = gtype());
 
+    // A row in state INITIAL holding `values` (none empty), the list not made yet.
+    static gobj::Ref<RowModel> create_with_values(std::vector<gobj::Ref<ValueObject>> values);
+
+    TARVELIN_ROW_MODEL_LIST_PROPERTIES(TARVELIN_PROPERTY_PSPEC)
+    const gobj::GeeArray<ValueObject>& get_values() const;
+    void set_values(GeeArrayList* values);
     TARVELIN_ROW_MODEL_PROPERTIES(TARVELIN_PROPERTY_ACCESSORS)
 
     // Empty when the position is outside the row.
@@ -49,6 +62,14 @@ public:
     gpointer list_item(guint position) const override;
 
 private:
+    // The list, made from `pending_` on first need.
+    void ensure_list() const;
+    // Whether the list is made; while it is not, `pending` holds the stripe's lock.
+    bool listed(std::unique_lock<std::mutex>& pending) const;
+
+    mutable gobj::GeeArray<ValueObject> values_;
+    mutable std::vector<gobj::Ref<ValueObject>> pending_;
+    mutable std::atomic<bool> listed_{false};
     TARVELIN_ROW_MODEL_PROPERTIES(TARVELIN_PROPERTY_STORAGE)
 };
 

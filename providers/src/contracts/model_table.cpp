@@ -1,12 +1,19 @@
 #include "providers/contracts/model_table.hpp"
 
+#include "providers/contracts/cell_store.hpp"
+
 TARVELIN_LOG_TAG("model_table")
 
 namespace tarvelin::providers::contracts {
 
 TARVELIN_GTYPE(TableModel, "TarvelinProvidersContractsTableModel", gobj::Object, IResult, gobj::ListModel)
 
-void TableModel::describe(gobj::ClassSpec<TableModel>& c) { TARVELIN_TABLE_MODEL_PROPERTIES(TARVELIN_PROPERTY_INSTALL) }
+void TableModel::describe(gobj::ClassSpec<TableModel>& c) {
+    TARVELIN_TABLE_MODEL_ROW_PROPERTIES(TARVELIN_PROPERTY_INSTALL)
+    TARVELIN_TABLE_MODEL_PROPERTIES(TARVELIN_PROPERTY_INSTALL)
+}
+
+TableModel::~TableModel() = default;
 
 gobj::Ref<TableModel> TableModel::create(GType type) { return gobj::create<TableModel>(type); }
 
@@ -21,12 +28,64 @@ gobj::Ref<TableModel> TableModel::construct_with_types(GType type, const DataTyp
     return t;
 }
 
+// ---------------------------------------------------------------- rows made on first access
+
+void TableModel::adopt_cells(std::unique_ptr<CellStore> cells) {
+    std::lock_guard lock(mutex_);
+    cells_ = std::move(cells);
+    made_.clear();
+    has_cells_.store(cells_ != nullptr, std::memory_order_release);
+}
+
+gobj::Ref<RowModel> TableModel::cached_row(guint index) const {
+    if (made_.empty()) made_.resize(cells_->rows());
+    auto& row = made_[index];
+    if (!row) row = cells_->make_row(index);
+    return row;
+}
+
+void TableModel::settle() const {
+    if (!has_cells()) return;
+    std::lock_guard lock(mutex_);
+    if (!cells_) return;
+    // Rows already handed out keep their identity; the rest are made now.
+    for (guint i = 0, n = cells_->rows(); i < n; ++i) rows_.append(cached_row(i));
+    made_ = {};
+    cells_.reset();
+    has_cells_.store(false, std::memory_order_release);
+}
+
+gobj::Ref<RowModel> TableModel::row_at(gint index) const {
+    if (has_cells()) {
+        std::lock_guard lock(mutex_);
+        if (cells_) {
+            if (index < 0 || static_cast<guint>(index) >= cells_->rows()) return {};
+            return cached_row(static_cast<guint>(index));
+        }
+    }
+    if (index < 0 || index >= rows_.size()) return {};
+    return rows_.at(index);
+}
+
+const gobj::GeeArray<RowModel>& TableModel::get_rows() const {
+    settle();
+    return rows_;
+}
+
+void TableModel::set_rows(GeeArrayList* rows) {
+    settle();
+    if (gobj::prop::RowList::put(rows_, rows)) notify(rows_pspec);
+}
+
+// ---------------------------------------------------------------- cells and editing
+
 gobj::Ref<ValueObject> TableModel::get_value_at(gint col, gint row) const {
-    if (row < 0 || row >= rows_.size()) return {};
-    return rows_.at(row)->get_value_at(col);
+    auto r = row_at(row);
+    return r ? r->get_value_at(col) : gobj::Ref<ValueObject>();
 }
 
 void TableModel::set_value_at(gint col, gint row, const gobj::Ref<ValueObject>& value) {
+    settle();
     if (row < 0 || row >= rows_.size()) {
         g_return_if_fail_warning(nullptr, G_STRFUNC, "0 <= row && row < m_rows.size");
         return;
@@ -51,11 +110,13 @@ gint TableModel::announce_added(const gobj::Ref<RowModel>& row) {
 }
 
 gint TableModel::append(const gobj::Ref<RowModel>& row) {
+    settle();
     rows_.append(row);
     return announce_added(row);
 }
 
 gint TableModel::insert(gint position, const gobj::Ref<RowModel>& row) {
+    settle();
     if (position < 0 || position >= rows_.size()) {
         rows_.append(row);
     } else {
@@ -65,6 +126,7 @@ gint TableModel::insert(gint position, const gobj::Ref<RowModel>& row) {
 }
 
 void TableModel::remove(const gobj::Ref<RowModel>& row) {
+    settle();
     gint index = rows_.index_of(row);
     if (index < 0) return;
     rows_.remove_at(index);
@@ -72,6 +134,7 @@ void TableModel::remove(const gobj::Ref<RowModel>& row) {
 }
 
 gobj::Ref<RowModel> TableModel::delete_at(gint position) {
+    settle();
     if (position < 0 || position >= rows_.size()) return {};
     auto row = rows_.remove_at(position);
     gobj::items_changed(*this, static_cast<guint>(position), 1, 0);
@@ -79,12 +142,14 @@ gobj::Ref<RowModel> TableModel::delete_at(gint position) {
 }
 
 bool TableModel::find(const gobj::Ref<RowModel>& row, gint& position) const {
+    settle();
     gint index = rows_.index_of(row);
     position = index < 0 ? 0 : index;
     return index >= 0;
 }
 
 void TableModel::clear(bool columns) {
+    settle();
     auto removed = static_cast<guint>(rows_.size());
     rows_.clear();
     if (columns) columns_.clear();
@@ -92,6 +157,7 @@ void TableModel::clear(bool columns) {
 }
 
 void TableModel::update_row_version(gint position, DataVersion version) {
+    settle();
     if (position < 0 || position >= rows_.size()) {
         g_return_if_fail_warning(nullptr, G_STRFUNC, "0 <= position && position < m_rows.size");
         return;
@@ -117,10 +183,15 @@ void TableModel::update_row_version(gint position, DataVersion version) {
 }
 
 GType TableModel::list_item_type() const { return RowModel::gtype(); }
-guint TableModel::list_n_items() const { return static_cast<guint>(rows_.size()); }
+guint TableModel::list_n_items() const {
+    if (has_cells()) {
+        std::lock_guard lock(mutex_);
+        if (cells_) return cells_->rows();
+    }
+    return static_cast<guint>(rows_.size());
+}
 gpointer TableModel::list_item(guint position) const {
-    if (position >= list_n_items()) return nullptr;
-    return rows_.at(static_cast<int>(position)).release();
+    return row_at(position > static_cast<guint>(G_MAXINT) ? -1 : static_cast<gint>(position)).release();
 }
 
 }  // namespace tarvelin::providers::contracts

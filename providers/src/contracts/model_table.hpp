@@ -3,7 +3,11 @@
 
 #include <tarvelin/providers/model_table.h>
 
+#include <atomic>
+#include <memory>
+#include <mutex>
 #include <span>
+#include <vector>
 
 #include "providers/contracts/model_column.hpp"
 #include "providers/contracts/model_result.hpp"
@@ -15,20 +19,27 @@ using RowList = Array<providers::contracts::RowModel>;
 using ColumnList = Array<providers::contracts::ColumnModel>;
 }  // namespace tarvelin::gobj::prop
 
-// clang-format off
+// "rows" is computed: a filled table makes its rows on first access (see TableModel).
+#define TARVELIN_TABLE_MODEL_ROW_PROPERTIES(P) P(RowList, rows, "rows", nullptr, RO, gobj::prop::empty_list, OnChange)
 #define TARVELIN_TABLE_MODEL_PROPERTIES(P) \
-    P(RowList, rows, "rows", nullptr, RO, gobj::prop::empty_list, OnChange) \
     P(ColumnList, columns, "columns", nullptr, RO, gobj::prop::empty_list, OnChange)
-// clang-format on
 
 namespace tarvelin::providers::contracts {
+
+class CellStore;
 
 // Columns and rows, with cell access and row editing; a GListModel of its rows whose
 // items-changed follows the editing operations (drivers filling "rows" directly
 // announce nothing). Every row is expected to hold one value per column.
-// Callers serialise; items-changed is emitted on the editing thread.
+// A table filled from a reader keeps its cells compact and makes each row object on
+// first access (get_item, get_value_at), the same object every time; "rows" and every
+// editing operation first move all rows into the list, and the table then works on the
+// list alone. Reads (the list model, get_value_at, "rows") may run on several threads
+// at once; callers serialise edits; items-changed is emitted on the editing thread.
 class TARVELIN_EXPORT TableModel : public gobj::Object, public IResult, public gobj::ListModel {
 public:
+    ~TableModel() override;
+
     using Self = TableModel;
     static GType gtype();
     static void describe(gobj::ClassSpec<TableModel>& c);
@@ -38,7 +49,13 @@ public:
     // The same for any type derived from TableModel (the C constructor).
     static gobj::Ref<TableModel> construct_with_types(GType type, const DataType* types, gint length);
 
+    TARVELIN_TABLE_MODEL_ROW_PROPERTIES(TARVELIN_PROPERTY_PSPEC)
+    const gobj::GeeArray<RowModel>& get_rows() const;
+    void set_rows(GeeArrayList* rows);
     TARVELIN_TABLE_MODEL_PROPERTIES(TARVELIN_PROPERTY_ACCESSORS)
+
+    // Takes the cells a reader filled; the table must hold no rows yet.
+    void adopt_cells(std::unique_ptr<CellStore> cells);
 
     // Empty outside the table.
     gobj::Ref<ValueObject> get_value_at(gint col, gint row) const;
@@ -65,7 +82,19 @@ public:
 
 private:
     gint announce_added(const gobj::Ref<RowModel>& row);
+    // Moves every row into the list and drops the cells.
+    void settle() const;
+    // Row `index` of the cells, made on first use; needs `mutex_` and the cells.
+    gobj::Ref<RowModel> cached_row(guint index) const;
+    // The row at `index` whichever way the table holds it; empty outside the table.
+    gobj::Ref<RowModel> row_at(gint index) const;
+    bool has_cells() const noexcept { return has_cells_.load(std::memory_order_acquire); }
 
+    mutable std::mutex mutex_;
+    mutable std::unique_ptr<CellStore> cells_;
+    mutable std::vector<gobj::Ref<RowModel>> made_;
+    mutable std::atomic<bool> has_cells_{false};
+    TARVELIN_TABLE_MODEL_ROW_PROPERTIES(TARVELIN_PROPERTY_STORAGE)
     TARVELIN_TABLE_MODEL_PROPERTIES(TARVELIN_PROPERTY_STORAGE)
 };
 

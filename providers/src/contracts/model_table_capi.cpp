@@ -85,6 +85,7 @@ TARVELIN_CLASS_CAPI(RowModel, TarvelinProvidersContractsRowModel, tarvelin_provi
 #define TARVELIN_CAPI_CLASS RowModel
 #define TARVELIN_CAPI_CTYPE TarvelinProvidersContractsRowModel
 #define TARVELIN_CAPI_PREFIX tarvelin_providers_contracts_row_model
+TARVELIN_ROW_MODEL_LIST_PROPERTIES(TARVELIN_PROPERTY_CAPI)
 TARVELIN_ROW_MODEL_PROPERTIES(TARVELIN_PROPERTY_CAPI)
 #undef TARVELIN_CAPI_CLASS
 #undef TARVELIN_CAPI_CTYPE
@@ -123,6 +124,7 @@ TarvelinProvidersContractsTableModel* tarvelin_providers_contracts_table_model_n
 #define TARVELIN_CAPI_CLASS TableModel
 #define TARVELIN_CAPI_CTYPE TarvelinProvidersContractsTableModel
 #define TARVELIN_CAPI_PREFIX tarvelin_providers_contracts_table_model
+TARVELIN_TABLE_MODEL_ROW_PROPERTIES(TARVELIN_PROPERTY_CAPI)
 TARVELIN_TABLE_MODEL_PROPERTIES(TARVELIN_PROPERTY_CAPI)
 #undef TARVELIN_CAPI_CLASS
 #undef TARVELIN_CAPI_CTYPE

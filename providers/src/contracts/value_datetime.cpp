@@ -1,6 +1,7 @@
 #include "providers/contracts/value_datetime.hpp"
 
 #include "providers/contracts/value_support.hpp"
+#include "providers/gobj/local_zone.hpp"
 
 TARVELIN_LOG_TAG("value_datetime")
 
@@ -12,12 +13,12 @@ TARVELIN_GTYPE(ValueTime, "TarvelinProvidersContractsValueTime", ValueDateTime)
 TARVELIN_GTYPE(ValueTimeSpan, "TarvelinProvidersContractsValueTimeSpan", ValueObject)
 
 namespace {
-GDateTime* epoch_local() { return g_date_time_new_from_unix_local(0); }
+GDateTime* epoch_local() { return gobj::date_time_from_unix_local(0); }
 
 // The moment in the local zone; a moment at the edge of GLib's range that the local
 // zone cannot express keeps its own zone rather than becoming no value.
 GDateTime* local_or_own(GDateTime* dt) {
-    GDateTime* local = g_date_time_to_local(dt);
+    GDateTime* local = gobj::date_time_to_local(dt);
     return local ? local : g_date_time_ref(dt);
 }
 
@@ -39,7 +40,7 @@ void ValueDateTime::describe(gobj::ClassSpec<ValueDateTime>& c) {
     TARVELIN_VALUE_DATE_TIME_PROPERTIES(TARVELIN_PROPERTY_INSTALL)
 }
 gobj::Ref<ValueDateTime> ValueDateTime::create(GType type) {
-    return make<ValueDateTime>(g_date_time_new_now_local(), type);
+    return make<ValueDateTime>(gobj::date_time_now_local(), type);
 }
 gobj::Ref<ValueDateTime> ValueDateTime::create_datetime(GDateTime* datetime, GType type) {
     return make<ValueDateTime>(datetime ? local_or_own(datetime) : nullptr, type);
@@ -66,7 +67,7 @@ void ValueDateTime::to_value(GValue* result) const {
         precondition_failed("g_date_time_to_unix", "datetime != NULL");
     }
     g_value_init(result, G_TYPE_DATE_TIME);
-    GDateTime* out = g_date_time_new_from_unix_local(seconds);
+    GDateTime* out = gobj::date_time_from_unix_local(seconds);
     if (!out && itsvalue_) out = g_date_time_ref(itsvalue_.get());
     g_value_take_boxed(result, out);
 }
@@ -88,19 +89,19 @@ void ValueDate::describe(gobj::ClassSpec<ValueDate>& c) {
     install_name(c);
     install_data_type(c);
 }
-gobj::Ref<ValueDate> ValueDate::create(GType type) { return make<ValueDate>(g_date_time_new_now_local(), type); }
+gobj::Ref<ValueDate> ValueDate::create(GType type) { return make<ValueDate>(gobj::date_time_now_local(), type); }
 gobj::Ref<ValueDate> ValueDate::create_dmy(gint32 year, gint32 month, gint32 day, GType type) {
-    return make<ValueDate>(g_date_time_new_local(year, month, day, 0, 0, 0), type);
+    return make<ValueDate>(gobj::date_time_new_local(year, month, day, 0, 0, 0), type);
 }
 gobj::Ref<ValueDate> ValueDate::create_date(const GDate* date, GType type) {
     GDateTime* dt = nullptr;
     if (date && g_date_valid(date)) {
-        dt = g_date_time_new_local(g_date_get_year(date), g_date_get_month(date), g_date_get_day(date), 0, 0, 0);
+        dt = gobj::date_time_new_local(g_date_get_year(date), g_date_get_month(date), g_date_get_day(date), 0, 0, 0);
     }
     return make<ValueDate>(dt, type);
 }
 gobj::Ref<ValueDate> ValueDate::create_iso8601(const std::string& text, GType type) {
-    return make<ValueDate>(parse_iso8601(text, g_time_zone_new_local()), type);
+    return make<ValueDate>(parse_iso8601(text, g_time_zone_ref(gobj::local_zone())), type);
 }
 
 std::string ValueDate::to_string() const { return show("%Y-%m-%d"); }
@@ -122,10 +123,10 @@ void ValueTime::describe(gobj::ClassSpec<ValueTime>& c) {
     install_name(c);
     install_data_type(c);
 }
-gobj::Ref<ValueTime> ValueTime::create(GType type) { return make<ValueTime>(g_date_time_new_now_local(), type); }
+gobj::Ref<ValueTime> ValueTime::create(GType type) { return make<ValueTime>(gobj::date_time_now_local(), type); }
 gobj::Ref<ValueTime> ValueTime::create_hms(gint32 hour, gint32 minute, double seconds, GType type) {
     // The date is never shown; a fixed one keeps to_value reproducible.
-    return make<ValueTime>(g_date_time_new_local(1970, 1, 1, hour, minute, seconds), type);
+    return make<ValueTime>(gobj::date_time_new_local(1970, 1, 1, hour, minute, seconds), type);
 }
 gobj::Ref<ValueTime> ValueTime::create_time(GDateTime* datetime, GType type) {
     return make<ValueTime>(datetime ? g_date_time_to_utc(datetime) : nullptr, type);

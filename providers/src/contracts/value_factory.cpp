@@ -10,6 +10,7 @@
 #include "providers/contracts/value_datetime.hpp"
 #include "providers/contracts/value_factory.hpp"
 #include "providers/contracts/value_integer.hpp"
+#include "providers/gobj/local_zone.hpp"
 #include "providers/contracts/value_numeric.hpp"
 #include "providers/contracts/value_string.hpp"
 
@@ -97,7 +98,7 @@ gobj::Ref<ValueObject> time_of(const char* text) {
         moment = g_date_time_new_from_iso8601(text, utc);
         g_time_zone_unref(utc);
     } else {
-        moment = g_date_time_new_now_local();
+        moment = gobj::date_time_now_local();
     }
     gint hour = 0, minute = 0;
     double seconds = 0;

@@ -1,5 +1,7 @@
 #include "rezezadovu/helpers/helper_date_time.hpp"
 
+#include "providers/gobj/local_zone.hpp"
+
 TARVELIN_LOG_TAG("helper_date_time")
 
 namespace tarvelin::rezezadovu::helpers {
@@ -25,11 +27,9 @@ gint64 DateTimeHelper::milliseconds() { return (g_get_real_time() / 1000) % 1000
 
 std::optional<std::string> DateTimeHelper::datetime_as_string(const char* format) {
     g_return_val_if_fail(format != NULL, std::nullopt);
-    GTimeZone* zone = g_time_zone_new_local();
-    GDateTime* now = g_date_time_new_now(zone);
+    GDateTime* now = gobj::date_time_now_local();
     gchar* text = now ? g_date_time_format(now, format) : nullptr;
     if (now) g_date_time_unref(now);
-    g_time_zone_unref(zone);
     return gobj::take_optional(text);
 }
 

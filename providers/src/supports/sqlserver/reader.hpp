@@ -35,6 +35,8 @@ public:
     bool is_null(guint16 ordinal) override;
     // A text cell holds every byte, an embedded NUL included; other cells as the contract says.
     gobj::Ref<contracts::ValueObject> get_value(guint16 ordinal) override;
+    // That is what the default gives through the C++ getters, so tables read those directly.
+    static constexpr bool kValueFromGetters = true;
     bool get_boolean(guint16 ordinal) override;
     gint8 get_int8(guint16 ordinal) override;
     guint8 get_uint8(guint16 ordinal) override;

@@ -1,0 +1,199 @@
+#include "providers/contracts/cell_store.hpp"
+
+#include <algorithm>
+#include <cstring>
+
+#include "providers/contracts/reader_cells.hpp"
+
+TARVELIN_LOG_TAG("cell_store")
+
+namespace tarvelin::providers::contracts {
+
+namespace {
+
+constexpr guint kCellsPerChunk = 4096;
+constexpr std::size_t kBlock = 64 * 1024;
+constexpr gint64 kMicro = G_USEC_PER_SEC;
+
+// The seconds between which every instant has a date-time in every zone: a year's margin
+// inside GLib's range (years 1 to 9999), wider than any zone's offset.
+gint64 unix_of(gint year) {
+    GDateTime* dt = g_date_time_new_utc(year, 1, 1, 0, 0, 0);
+    gint64 s = g_date_time_to_unix(dt);
+    g_date_time_unref(dt);
+    return s;
+}
+const gint64 kSafeFirst = unix_of(2);
+const gint64 kSafeLast = unix_of(9999);
+
+bool in_utc(GDateTime* dt) {
+    const char* id = g_time_zone_get_identifier(g_date_time_get_timezone(dt));
+    return g_date_time_get_utc_offset(dt) == 0 && id && std::strcmp(id, "UTC") == 0;
+}
+
+// The instant in UTC, microseconds included; none outside GLib's range.
+gobj::DateTime from_microseconds(gint64 us) {
+    gint64 seconds = us / kMicro, rest = us % kMicro;
+    if (rest < 0) {
+        rest += kMicro;
+        --seconds;
+    }
+    GDateTime* dt = g_date_time_new_from_unix_utc(seconds);
+    if (dt && rest) {
+        GDateTime* exact = g_date_time_add(dt, rest);
+        g_date_time_unref(dt);
+        dt = exact;
+    }
+    return gobj::DateTime(dt);
+}
+
+// Writes what a getter gave into one cell.
+struct StoreSink {
+    using Cell = CellStore::Cell;
+    CellStore& store;
+    Cell* cell = nullptr;
+
+    void set(CellStore::Kind kind, DataType type) {
+        cell->kind = kind;
+        cell->type = static_cast<guint16>(type);
+        cell->length = 0;
+    }
+    void object(gobj::Ref<ValueObject> v, DataType type) {
+        set(CellStore::kObject, type);
+        cell->object = v.release();
+    }
+    void null() { set(CellStore::kNull, TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DBNULL); }
+    void integer(DataType t, gint64 v) {
+        set(CellStore::kInteger, t);
+        cell->integer = v;
+    }
+    void real(DataType t, double v) {
+        set(CellStore::kReal, t);
+        cell->real = v;
+    }
+    // A text or bytes too long for the cell's length is made into its object now.
+    void text(DataType t, std::optional<std::string> v) {
+        if (!v) return null();
+        if (v->size() > G_MAXUINT32) return object(cells::from_text(t, std::move(*v)), t);
+        set(CellStore::kText, t);
+        cell->data = store.keep(v->data(), v->size());
+        cell->length = static_cast<guint32>(v->size());
+    }
+    void bytes(DataType t, const std::vector<guint8>& v) {
+        if (v.size() > G_MAXINT32) return object(cells::from_bytes(t, v.data(), static_cast<gint32>(v.size())), t);
+        set(CellStore::kBytes, t);
+        cell->data = store.keep(reinterpret_cast<const char*>(v.data()), v.size());
+        cell->length = static_cast<guint32>(v.size());
+    }
+    void date(const GDate& d) {
+        // The day number; 0 for a cleared date.
+        integer(TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATE, g_date_valid(&d) ? g_date_get_julian(&d) : 0);
+    }
+    void date_time(DataType t, const gobj::DateTime& dt) {
+        if (!dt) return null();
+        gint64 seconds = g_date_time_to_unix(dt.get());
+        // Near the ends of the range a zone other than UTC may be all that holds the
+        // moment: that cell keeps the object made from it.
+        if ((seconds < kSafeFirst || seconds >= kSafeLast) && !in_utc(dt.get()))
+            return object(cells::from_date_time(t, dt.get()), t);
+        set(CellStore::kMicroseconds, t);
+        cell->integer = seconds * kMicro + g_date_time_get_microsecond(dt.get());
+    }
+    void variant(gobj::Ref<ValueObject> v) {
+        if (!v) return null();
+        object(std::move(v), TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_VARIANT);
+    }
+};
+
+gobj::Ref<ValueObject> make_value(CellStore::Cell& c) {
+    const auto type = static_cast<DataType>(c.type);
+    switch (c.kind) {
+        case CellStore::kInteger:
+            if (type == TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATE) {
+                GDate d;
+                g_date_clear(&d, 1);
+                if (c.integer) g_date_set_julian(&d, static_cast<guint32>(c.integer));
+                return cells::from_date(d);
+            }
+            return cells::from_integer(type, c.integer);
+        case CellStore::kReal:
+            return cells::from_real(type, c.real);
+        case CellStore::kText:
+            return cells::from_text(type, std::string(c.data ? c.data : "", c.length));
+        case CellStore::kBytes:
+            return cells::from_bytes(type, c.length ? reinterpret_cast<const guint8*>(c.data) : nullptr,
+                                     static_cast<gint32>(c.length));
+        case CellStore::kMicroseconds:
+            return cells::from_date_time(type, from_microseconds(c.integer).get());
+        case CellStore::kObject:
+            return gobj::Ref<ValueObject>::adopt(std::exchange(c.object, nullptr));
+        default:
+            return ValueNull::create();
+    }
+}
+
+}  // namespace
+
+CellStore::CellStore(guint columns) : columns_(columns), rows_per_chunk_(columns ? std::max(1u, kCellsPerChunk / columns) : 1) {}
+
+CellStore::~CellStore() {
+    for (guint r = 0; r < rows_; ++r) release(row_cells(r), columns_);
+}
+
+void CellStore::release(Cell* cells, guint count) {
+    for (guint i = 0; i < count; ++i) {
+        if (cells[i].kind == kObject && cells[i].object) g_object_unref(cells[i].object);
+    }
+}
+
+CellStore::Cell* CellStore::row_cells(guint index) const {
+    return chunks_[index / rows_per_chunk_].get() + std::size_t(index % rows_per_chunk_) * columns_;
+}
+
+const char* CellStore::keep(const char* data, std::size_t length) {
+    if (length == 0) return nullptr;
+    if (length > kBlock / 4) {
+        // A large one gets a block of its own; the current block stays open.
+        blocks_.push_back(std::make_unique_for_overwrite<char[]>(length));
+        std::memcpy(blocks_.back().get(), data, length);
+        return blocks_.back().get();
+    }
+    if (length > left_) {
+        blocks_.push_back(std::make_unique_for_overwrite<char[]>(kBlock));
+        free_ = blocks_.back().get();
+        left_ = kBlock;
+    }
+    char* out = free_;
+    std::memcpy(out, data, length);
+    free_ += length;
+    left_ -= length;
+    return out;
+}
+
+void CellStore::add_row(IDataReader& reader) {
+    if (columns_ && rows_ % rows_per_chunk_ == 0 && rows_ / rows_per_chunk_ == chunks_.size())
+        chunks_.push_back(std::make_unique_for_overwrite<Cell[]>(std::size_t(rows_per_chunk_) * columns_));
+    Cell* cells = columns_ ? row_cells(rows_) : nullptr;
+    StoreSink sink{*this};
+    guint done = 0;
+    try {
+        for (; done < columns_; ++done) {
+            sink.cell = &cells[done];
+            cells::read_cell(cells::ThroughObject{reader}, static_cast<guint16>(done), sink);
+        }
+    } catch (...) {
+        release(cells, done);
+        throw;
+    }
+    ++rows_;
+}
+
+gobj::Ref<RowModel> CellStore::make_row(guint index) {
+    std::vector<gobj::Ref<ValueObject>> values;
+    values.reserve(columns_);
+    Cell* cells = columns_ ? row_cells(index) : nullptr;
+    for (guint i = 0; i < columns_; ++i) values.push_back(make_value(cells[i]));
+    return RowModel::create_with_values(std::move(values));
+}
+
+}  // namespace tarvelin::providers::contracts

@@ -1,0 +1,65 @@
+// The cells of a result table as the reader gave them, before any value object is made.
+// Internal to the table: cells are 16 bytes in row-major chunks, texts and bytes are
+// copied into blocks that never move, and a row's value objects are made from its cells
+// with the classes and constructors get_value uses (reader_cells.hpp).
+// Single thread: the table serialises access.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "providers/contracts/model_row.hpp"
+
+namespace tarvelin::providers::contracts {
+
+class IDataReader;
+
+class CellStore {
+public:
+    explicit CellStore(guint columns);
+    ~CellStore();
+    CellStore(const CellStore&) = delete;
+    CellStore& operator=(const CellStore&) = delete;
+
+    guint columns() const noexcept { return columns_; }
+    guint rows() const noexcept { return rows_; }
+
+    // Reads the reader's current row, cell by cell, through the getters get_value
+    // would pick, called on the reader's C++ object. A getter's error leaves the store
+    // as it was.
+    void add_row(IDataReader& reader);
+    // Row `index`, made now with new value objects. The objects made at fill time move
+    // into the row, so each row is made once.
+    gobj::Ref<RowModel> make_row(guint index);
+
+    enum Kind : guint8 { kNull, kInteger, kReal, kText, kBytes, kMicroseconds, kObject };
+    struct Cell {
+        union {
+            gint64 integer;
+            double real;
+            const char* data;
+            gpointer object;  // one reference
+        };
+        guint32 length;
+        guint16 type;
+        guint8 kind;
+    };
+    static_assert(sizeof(Cell) == 16);
+
+    // For the filling sink: a copy of `length` bytes that lives as long as the store.
+    const char* keep(const char* data, std::size_t length);
+
+private:
+    Cell* row_cells(guint index) const;
+    void release(Cell* cells, guint count);
+
+    guint columns_;
+    guint rows_ = 0;
+    guint rows_per_chunk_;
+    std::vector<std::unique_ptr<Cell[]>> chunks_;
+    std::vector<std::unique_ptr<char[]>> blocks_;
+    char* free_ = nullptr;
+    std::size_t left_ = 0;
+};
+
+}  // namespace tarvelin::providers::contracts

@@ -1,0 +1,133 @@
+// Reading one cell of a reader: the column's DataType picks the getter, and the getter's
+// result picks the value class. Both the reader contract's get_value and the cell store
+// of result tables go through this one table, so a cell made now or later is the same.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "providers/contracts/face_reader.hpp"
+
+namespace tarvelin::providers::contracts::cells {
+
+// The value classes, by the kind of the getter's result.
+// BOOLEAN, INT8 ... UINT64 (the bits of the number) and TIMESPAN.
+gobj::Ref<ValueObject> from_integer(DataType type, gint64 value);
+// MONEY, DECIMAL, FLOAT, DOUBLE.
+gobj::Ref<ValueObject> from_real(DataType type, double value);
+// Every text type, STRING for the types no other getter serves.
+gobj::Ref<ValueObject> from_text(DataType type, std::string text);
+// BINARY, OBJECT, BLOB.
+gobj::Ref<ValueObject> from_bytes(DataType type, const guint8* data, gint32 length);
+// DATE: midnight of that day in the local zone (none for a cleared date).
+gobj::Ref<ValueObject> from_date(const GDate& date);
+// TIME, DATETIME, TIMESTAMP; no date-time gives SQL NULL.
+gobj::Ref<ValueObject> from_date_time(DataType type, GDateTime* dt);
+
+// Calls a reader through its interface structure: any reader, a host's too.
+struct ThroughInterface {
+    using V = IDataReader::Vtable;
+    gpointer reader;
+    bool is_null(guint16 o) const { return gobj::call<&V::is_null>(reader, o); }
+    DataType data_type(guint16 o) const { return gobj::call<&V::get_data_type>(reader, o); }
+    template <auto Slot, auto Member, class Policy = gobj::full>
+    auto get(guint16 o) const {
+        return gobj::call<Slot, Policy>(reader, o);
+    }
+    void date(guint16 o, GDate& d) const { gobj::call<&V::get_date>(reader, o, d); }
+};
+
+// Calls a reader of ours straight on its C++ object.
+struct ThroughObject {
+    IDataReader& reader;
+    bool is_null(guint16 o) const { return reader.is_null(o); }
+    DataType data_type(guint16 o) const { return reader.get_data_type(o); }
+    template <auto Slot, auto Member, class Policy = gobj::full>
+    auto get(guint16 o) const {
+        return (reader.*Member)(o);
+    }
+    void date(guint16 o, GDate& d) const { reader.get_date(o, d); }
+};
+
+// Reads cell `o` of the current row through `a` and hands the result to `sink`, which
+// has null(), integer(type, gint64), real(type, double), text(type, optional text),
+// bytes(type, vector), date(GDate), date_time(type, gobj::DateTime) and variant(Ref).
+template <class Access, class Sink>
+decltype(auto) read_cell(const Access& a, guint16 o, Sink& sink) {
+    using V = IDataReader::Vtable;
+    using I = IDataReader;
+    if (a.is_null(o)) return sink.null();
+    const DataType t = a.data_type(o);
+    switch (t) {
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN:
+            return sink.integer(t, a.template get<&V::get_boolean, &I::get_boolean>(o) ? 1 : 0);
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT8:
+            return sink.integer(t, a.template get<&V::get_int8, &I::get_int8>(o));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT16:
+            return sink.integer(t, a.template get<&V::get_int16, &I::get_int16>(o));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32:
+            return sink.integer(t, a.template get<&V::get_int32, &I::get_int32, gobj::empty_value<-1>>(o));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT64:
+            return sink.integer(t, a.template get<&V::get_int64, &I::get_int64>(o));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT8:
+            return sink.integer(t, a.template get<&V::get_uint8, &I::get_uint8>(o));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT16:
+            return sink.integer(t, a.template get<&V::get_uint16, &I::get_uint16>(o));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT32:
+            return sink.integer(t, a.template get<&V::get_uint32, &I::get_uint32>(o));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT64:
+            return sink.integer(t, static_cast<gint64>(a.template get<&V::get_uint64, &I::get_uint64>(o)));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_ENUM:
+            return sink.text(t, a.template get<&V::get_enum, &I::get_enum, gobj::nullable>(o));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_FLAGS:
+            return sink.text(t, a.template get<&V::get_flag, &I::get_flag, gobj::nullable>(o));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_SET:
+            return sink.text(t, a.template get<&V::get_set, &I::get_set, gobj::nullable>(o));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_MONEY:
+            return sink.real(t, a.template get<&V::get_money, &I::get_money>(o));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DECIMAL:
+            return sink.real(t, a.template get<&V::get_decimal, &I::get_decimal>(o));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_FLOAT:
+            return sink.real(t, a.template get<&V::get_float, &I::get_float>(o));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE:
+            return sink.real(t, a.template get<&V::get_double, &I::get_double>(o));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATE: {
+            GDate date;
+            g_date_clear(&date, 1);
+            a.date(o, date);
+            return sink.date(date);
+        }
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIME:
+            return sink.date_time(t, a.template get<&V::get_time, &I::get_time>(o));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATETIME:
+            return sink.date_time(t, a.template get<&V::get_datetime, &I::get_datetime>(o));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIMESPAN:
+            return sink.integer(t, a.template get<&V::get_timespan, &I::get_timespan, gobj::empty_value<0>>(o));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIMESTAMP:
+            return sink.date_time(t, a.template get<&V::get_timestamp, &I::get_timestamp>(o));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_WSTRING:
+            return sink.text(t, a.template get<&V::get_string16, &I::get_string16, gobj::nullable>(o));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_XML:
+            return sink.text(t, a.template get<&V::get_xml, &I::get_xml, gobj::nullable>(o));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UUID:
+            return sink.text(t, a.template get<&V::get_guid, &I::get_guid, gobj::nullable>(o));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_JSON:
+            return sink.text(t, a.template get<&V::get_json, &I::get_json, gobj::nullable>(o));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_GEOMETRY:
+            return sink.text(t, a.template get<&V::get_geometry, &I::get_geometry, gobj::nullable>(o));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_GEOGRAPHY:
+            return sink.text(t, a.template get<&V::get_geography, &I::get_geography, gobj::nullable>(o));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BINARY:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_OBJECT:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BLOB:
+            return sink.bytes(t, a.template get<&V::get_binary, &I::get_binary>(o));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_VARIANT:
+            return sink.variant(a.template get<&V::get_variant, &I::get_variant>(o));
+        default:
+            // UNKNOWN, DBNULL, STRING, POINTER, ARRAY, ERROR and numbers outside the vocabulary.
+            return sink.text(t, a.template get<&V::get_string, &I::get_string, gobj::nullable>(o));
+    }
+}
+
+}  // namespace tarvelin::providers::contracts::cells
