@@ -5,7 +5,8 @@
 //
 // A scenario fills a table of N rows of five columns (int, bigint, double, text,
 // timestamp), then fetch_main times `raw` (a loop over the client library that reads
-// every cell as text) and `model` (the provider's execute_model) over the same rows.
+// every cell as text) and `model` (the provider's execute_model) over the same rows, both
+// in one process of their own, then walks every cell of the table.
 #pragma once
 
 #include <tarvelin/providers/providers.h>
@@ -25,7 +26,8 @@ struct Scenario {
     std::function<std::optional<std::string>(std::size_t rows)> setup;
     // Each returns the number of rows it read.
     std::function<std::size_t()> raw;
-    std::function<std::size_t()> model;
+    // The table execute_model gave (a new reference), or NULL after printing the error.
+    std::function<TarvelinProvidersContractsTableModel*()> model;
     std::function<void()> teardown;
 };
 
@@ -40,11 +42,12 @@ std::string env(const char* name, const std::string& fallback = "");
 TarvelinProvidersContractsServer* server_from_env(const std::string& prefix);
 
 // Opens `provider` with `server`, runs `sql` through execute_model and returns the
-// number of rows of the table (0 after printing the error). Releases both arguments.
-std::size_t model_rows(TarvelinProvidersContractsIProvider* provider, TarvelinProvidersContractsServer* server,
-                       const std::string& sql);
+// table (NULL after printing the error). Releases both arguments.
+TarvelinProvidersContractsTableModel* model_table(TarvelinProvidersContractsIProvider* provider,
+                                                  TarvelinProvidersContractsServer* server, const std::string& sql);
 
 // The five-column query every scenario reads, over table `table`.
+inline constexpr int kColumns = 5;
 std::string select_all(const std::string& table);
 
 }  // namespace fetch

@@ -1,13 +1,19 @@
-// Runs every registered fetch scenario (or those named on the command line) and prints
-// rows/s of the raw loop and of execute_model, their ratio, and peak memory per row.
+// Runs every registered fetch scenario (or those named on the command line), each run in
+// a process of its own (a process that ran one scenario already reads the next one's
+// memory low), FETCH_RUNS times (default 5), and prints medians: rows/s of the raw loop
+// and of execute_model in the same process, their ratio, memory per cell over the raw
+// loop, and the speed of walking every cell of the table through the list models and
+// through "rows"/"values".
 #include <glib.h>
 #include <malloc.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "fetch.hpp"
 
@@ -19,7 +25,7 @@ std::vector<Scenario>& registry() {
     return list;
 }
 
-// Resident and peak resident set size in bytes, from /proc/self/status.
+// Resident and peak resident set size in kB, from /proc/self/status.
 long status_kb(const char* key) {
     std::ifstream in("/proc/self/status");
     std::string line;
@@ -37,23 +43,100 @@ bool reset_peak() {
     return bool(out);
 }
 
-struct Run {
-    double seconds = 0;
-    std::size_t rows = 0;
-    double peak_bytes = 0;  // above the resident size before the run
+double seconds_since(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// What one process measured.
+struct Figures {
+    double rows = 0;
+    double raw_rate = 0, model_rate = 0;
+    double raw_peak = 0, model_peak = 0, walk_peak = 0;  // bytes above the start of each run
+    double list_walk_rate = 0, rows_walk_rate = 0;       // rows/s
 };
 
-Run measure(const std::function<std::size_t()>& f) {
+// Every cell through the list models, as a host's views read them.
+std::size_t walk_list_models(GListModel* table) {
+    std::size_t cells = 0;
+    for (guint i = 0, n = g_list_model_get_n_items(table); i < n; ++i) {
+        auto* row = G_LIST_MODEL(g_list_model_get_item(table, i));
+        for (guint j = 0, m = g_list_model_get_n_items(row); j < m; ++j) {
+            g_object_unref(g_list_model_get_item(row, j));
+            ++cells;
+        }
+        g_object_unref(row);
+    }
+    return cells;
+}
+
+// Every cell through "rows" and "values", as exports and transfers read them.
+std::size_t walk_rows(TarvelinProvidersContractsTableModel* table) {
+    std::size_t cells = 0;
+    auto* rows = GEE_LIST(tarvelin_providers_contracts_table_model_get_rows(table));
+    for (gint i = 0, n = gee_collection_get_size(GEE_COLLECTION(rows)); i < n; ++i) {
+        auto* row = static_cast<TarvelinProvidersContractsRowModel*>(gee_list_get(rows, i));
+        auto* values = GEE_LIST(tarvelin_providers_contracts_row_model_get_values(row));
+        for (gint j = 0, m = gee_collection_get_size(GEE_COLLECTION(values)); j < m; ++j) {
+            g_object_unref(gee_list_get(values, j));
+            ++cells;
+        }
+        g_object_unref(row);
+    }
+    return cells;
+}
+
+// One run of one scenario in this process; false after printing why not.
+bool run_one(const Scenario& s, std::size_t rows, Figures& f) {
+    if (auto skip = s.setup(rows)) {
+        std::printf("skipped: %s\n", skip->c_str());
+        return false;
+    }
     malloc_trim(0);
     long before = status_kb("VmRSS:");
     bool peak_ok = reset_peak();
     auto start = std::chrono::steady_clock::now();
-    Run run;
-    run.rows = f();
-    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    run.peak_bytes = peak_ok ? double(status_kb("VmHWM:") - before) * 1024.0 : -1;
-    return run;
+    std::size_t raw_rows = s.raw();
+    double raw_seconds = seconds_since(start);
+    f.raw_peak = peak_ok ? double(status_kb("VmHWM:") - before) * 1024.0 : -1;
+
+    malloc_trim(0);
+    before = status_kb("VmRSS:");
+    peak_ok = reset_peak();
+    start = std::chrono::steady_clock::now();
+    TarvelinProvidersContractsTableModel* table = s.model();
+    // Counted as hosts and the connection layer count: through the list model.
+    std::size_t model_rows = table ? g_list_model_get_n_items(G_LIST_MODEL(table)) : 0;
+    double model_seconds = seconds_since(start);
+    f.model_peak = peak_ok ? double(status_kb("VmHWM:") - before) * 1024.0 : -1;
+
+    bool ok = raw_rows == rows && model_rows == rows;
+    if (ok) {
+        start = std::chrono::steady_clock::now();
+        ok = walk_list_models(G_LIST_MODEL(table)) == rows * kColumns;
+        f.list_walk_rate = double(rows) / seconds_since(start);
+        start = std::chrono::steady_clock::now();
+        ok = ok && walk_rows(table) == rows * kColumns;
+        f.rows_walk_rate = double(rows) / seconds_since(start);
+        f.walk_peak = peak_ok ? double(status_kb("VmHWM:") - before) * 1024.0 : -1;
+    }
+    if (table) g_object_unref(table);
+    s.teardown();
+    if (!ok) {
+        std::printf("read %zu (raw) and %zu (model) rows of %zu, or walked another number of cells\n", raw_rows,
+                    model_rows, rows);
+        return false;
+    }
+    f.rows = double(rows);
+    f.raw_rate = double(rows) / raw_seconds;
+    f.model_rate = double(rows) / model_seconds;
+    return true;
 }
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+}
+
 }  // namespace
 
 bool add(Scenario scenario) {
@@ -78,27 +161,19 @@ TarvelinProvidersContractsServer* server_from_env(const std::string& prefix) {
     return server;
 }
 
-std::size_t model_rows(TarvelinProvidersContractsIProvider* provider, TarvelinProvidersContractsServer* server,
-                       const std::string& sql) {
+TarvelinProvidersContractsTableModel* model_table(TarvelinProvidersContractsIProvider* provider,
+                                                  TarvelinProvidersContractsServer* server, const std::string& sql) {
     GError* error = nullptr;
     tarvelin_providers_contracts_iprovider_open(provider, server, "", &error);
-    std::size_t rows = 0;
-    if (!error) {
-        TarvelinProvidersContractsTableModel* table =
-            tarvelin_providers_contracts_iprovider_execute_model(provider, sql.c_str(), TRUE, &error);
-        if (table) {
-            rows = std::size_t(
-                gee_collection_get_size(GEE_COLLECTION(tarvelin_providers_contracts_table_model_get_rows(table))));
-            g_object_unref(table);
-        }
-    }
+    TarvelinProvidersContractsTableModel* table = nullptr;
+    if (!error) table = tarvelin_providers_contracts_iprovider_execute_model(provider, sql.c_str(), TRUE, &error);
     if (error) {
         g_printerr("%s: %s\n", G_OBJECT_TYPE_NAME(provider), error->message);
         g_error_free(error);
     }
     g_object_unref(provider);
     g_object_unref(server);
-    return rows;
+    return table;
 }
 
 std::string select_all(const std::string& table) {
@@ -108,33 +183,79 @@ std::string select_all(const std::string& table) {
 }  // namespace fetch
 
 int main(int argc, char** argv) {
-    std::printf("%-12s %9s %14s %14s %7s %14s %14s\n", "scenario", "rows", "raw rows/s", "model rows/s",
-                "ratio", "raw B/row", "model B/row");
+    // A child: one run of one scenario, its figures on one line.
+    if (argc == 3 && std::string(argv[1]) == "--one") {
+        for (const fetch::Scenario& s : fetch::scenarios()) {
+            if (g_ascii_strcasecmp(argv[2], s.name.c_str()) != 0) continue;
+            std::size_t rows =
+                std::size_t(g_ascii_strtoull(fetch::env("FETCH_ROWS", std::to_string(s.rows)).c_str(), nullptr, 10));
+            fetch::Figures f;
+            if (!fetch::run_one(s, rows, f)) return 1;
+            std::printf("figures %.0f %.1f %.1f %.1f %.1f %.1f %.1f %.1f\n", f.rows, f.raw_rate, f.model_rate,
+                        f.raw_peak, f.model_peak, f.walk_peak, f.list_walk_rate, f.rows_walk_rate);
+            return 0;
+        }
+        return 2;
+    }
+
+    const int runs = std::max(1, std::atoi(fetch::env("FETCH_RUNS", "5").c_str()));
+    gchar* self = g_file_read_link("/proc/self/exe", nullptr);
+    std::printf("%-11s %8s %11s %11s %16s %9s %10s %11s %11s %10s\n", "scenario", "rows", "raw rows/s",
+                "model rows/s", "model/raw", "raw B/row", "B/cell+", "walk list/s", "walk rows/s", "walk B/c+");
     int status = 0;
     for (const fetch::Scenario& s : fetch::scenarios()) {
         bool wanted = argc < 2;
         for (int i = 1; i < argc; ++i) wanted = wanted || g_ascii_strcasecmp(argv[i], s.name.c_str()) == 0;
         if (!wanted) continue;
-        std::size_t rows = std::size_t(g_ascii_strtoull(fetch::env("FETCH_ROWS", std::to_string(s.rows)).c_str(),
-                                                        nullptr, 10));
-        if (auto skip = s.setup(rows)) {
-            std::printf("%-12s skipped: %s\n", s.name.c_str(), skip->c_str());
-            continue;
+        std::vector<double> raw_rate, model_rate, ratio, raw_b, cell_b, list_walk, rows_walk, walk_b;
+        double rows = 0;
+        for (int r = 0; r < runs; ++r) {
+            gchar* out = nullptr;
+            gint wait = 0;
+            const gchar* child[] = {self, "--one", s.name.c_str(), nullptr};
+            GError* error = nullptr;
+            if (!g_spawn_sync(nullptr, const_cast<gchar**>(child), nullptr, G_SPAWN_DEFAULT, nullptr, nullptr, &out,
+                              nullptr, &wait, &error)) {
+                std::printf("%-11s %s\n", s.name.c_str(), error->message);
+                g_error_free(error);
+                status = 1;
+                break;
+            }
+            fetch::Figures f;
+            bool read = out && std::sscanf(out, "figures %lf %lf %lf %lf %lf %lf %lf %lf", &f.rows, &f.raw_rate,
+                                           &f.model_rate, &f.raw_peak, &f.model_peak, &f.walk_peak,
+                                           &f.list_walk_rate, &f.rows_walk_rate) == 8;
+            if (!read) {
+                std::printf("%-11s %s", s.name.c_str(), out && *out ? out : "(no output)\n");
+                if (!(out && g_str_has_prefix(out, "skipped"))) status = 1;
+                g_free(out);
+                break;
+            }
+            g_free(out);
+            const double cells = f.rows * fetch::kColumns;
+            rows = f.rows;
+            raw_rate.push_back(f.raw_rate);
+            model_rate.push_back(f.model_rate);
+            ratio.push_back(f.model_rate / f.raw_rate);
+            raw_b.push_back(f.raw_peak / f.rows);
+            cell_b.push_back((f.model_peak - f.raw_peak) / cells);
+            list_walk.push_back(f.list_walk_rate);
+            rows_walk.push_back(f.rows_walk_rate);
+            walk_b.push_back((f.walk_peak - f.raw_peak) / cells);
         }
-        fetch::Run raw = fetch::measure(s.raw);
-        fetch::Run model = fetch::measure(s.model);
-        s.teardown();
-        if (raw.rows != rows || model.rows != rows) {
-            std::printf("%-12s read %zu (raw) and %zu (model) rows of %zu\n", s.name.c_str(), raw.rows, model.rows,
-                        rows);
-            status = 1;
-            continue;
-        }
-        double raw_rate = double(rows) / raw.seconds, model_rate = double(rows) / model.seconds;
-        std::printf("%-12s %9zu %14.0f %14.0f %7.2f %14.1f %14.1f\n", s.name.c_str(), rows, raw_rate, model_rate,
-                    raw_rate / model_rate, raw.peak_bytes / double(rows), model.peak_bytes / double(rows));
+        if (ratio.empty()) continue;
+        gchar* span = g_strdup_printf("%.2f/%.2f/%.2f", *std::min_element(ratio.begin(), ratio.end()),
+                                      fetch::median(ratio), *std::max_element(ratio.begin(), ratio.end()));
+        std::printf("%-11s %8.0f %11.0f %11.0f %16s %9.1f %10.1f %11.0f %11.0f %10.1f\n", s.name.c_str(), rows,
+                    fetch::median(raw_rate), fetch::median(model_rate), span, fetch::median(raw_b),
+                    fetch::median(cell_b), fetch::median(list_walk), fetch::median(rows_walk), fetch::median(walk_b));
+        g_free(span);
     }
-    std::printf("\nratio: raw rows/s over model rows/s. B/row: peak resident bytes above the start of the run,\n"
-                "per row (the model holds every row; the raw loop holds what its client library fetched).\n");
+    g_free(self);
+    std::printf("\nMedians of %d runs, each in a process of its own. model/raw: execute_model rows/s over the raw\n"
+                "loop's in the same process (min/median/max). B/cell+: peak resident bytes per cell above the raw\n"
+                "loop's peak; walk B/c+ the same after walking every cell both ways. walk list/s: rows/s reading\n"
+                "every value through the list models; walk rows/s: through \"rows\" and \"values\" afterwards.\n",
+                runs);
     return status;
 }

@@ -76,10 +76,10 @@ std::size_t raw() {
     return bytes ? rows : 0;
 }
 
-std::size_t model() {
+TarvelinProvidersContractsTableModel* model() {
     auto* provider = TARVELIN_PROVIDERS_CONTRACTS_IPROVIDER(tarvelin_providers_supports_maria_db_provider_new());
     TarvelinProvidersContractsServer* server = fetch::server_from_env("TARVELIN_MYSQL");
-    return fetch::model_rows(provider, server, fetch::select_all(table));
+    return fetch::model_table(provider, server, fetch::select_all(table));
 }
 
 void teardown() {

@@ -39,7 +39,7 @@ std::optional<std::string> setup(std::size_t rows) {
         PQfinish(conn);
         return failure;
     }
-    bool ok = run(conn, "DROP TABLE IF EXISTS " + table) &&
+    bool ok = run(conn, "SET client_min_messages = warning") && run(conn, "DROP TABLE IF EXISTS " + table) &&
               run(conn, "CREATE TABLE " + table +
                             " (id integer, big bigint, ratio double precision, label text, stamp timestamp)",
                   &failure) &&
@@ -67,10 +67,10 @@ std::size_t raw() {
     return bytes ? std::size_t(rows) : 0;
 }
 
-std::size_t model() {
+TarvelinProvidersContractsTableModel* model() {
     auto* provider = TARVELIN_PROVIDERS_CONTRACTS_IPROVIDER(tarvelin_providers_supports_postgre_sql_provider_new());
     TarvelinProvidersContractsServer* server = fetch::server_from_env("TARVELIN_PG");
-    return fetch::model_rows(provider, server, fetch::select_all(table));
+    return fetch::model_table(provider, server, fetch::select_all(table));
 }
 
 void teardown() {

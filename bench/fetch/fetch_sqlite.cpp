@@ -54,11 +54,11 @@ std::size_t raw() {
     return bytes ? rows : 0;
 }
 
-std::size_t model() {
+TarvelinProvidersContractsTableModel* model() {
     auto* provider = TARVELIN_PROVIDERS_CONTRACTS_IPROVIDER(tarvelin_providers_supports_sq_lite_provider_new());
     TarvelinProvidersContractsServer* server = tarvelin_providers_contracts_server_new();
     tarvelin_providers_contracts_server_set_filename(server, file.c_str());
-    return fetch::model_rows(provider, server, fetch::select_all("fetch"));
+    return fetch::model_table(provider, server, fetch::select_all("fetch"));
 }
 
 void teardown() {

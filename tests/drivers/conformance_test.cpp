@@ -1,5 +1,7 @@
 // The cases every driver shares, run over each product through its test context
 // (drivers/contexts.cpp). Only what one product alone does stays in its own suite.
+#include <time.h>
+
 #include <atomic>
 #include <thread>
 
@@ -10,6 +12,7 @@
 #include "providers/contracts/value_object.hpp"
 #include "providers/gobj/error.hpp"
 #include "support/servers.hpp"
+#include "support/value_dump.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::test::drivers;
@@ -97,6 +100,11 @@ protected:
             tarvelin_providers_contracts_iprovider_execute_model(c(p), sql.c_str(), TRUE, &error));
         gobj::check(error);
         return table;
+    }
+    // The case's table made by `statements` on `p`, and dropped after the case.
+    void make_table_with(GObject* p, const std::vector<std::string>& statements) {
+        for (const auto& sql : statements) affect(p, ctx->spell(sql));
+        made_table_ = true;
     }
     // Drops the fixture's reference to `p` now.
     void forget(GObject* p) {
@@ -230,6 +238,56 @@ TEST_P(Conformance, ASyntaxErrorRaisesTheProductsRecordAndTheConnectionStaysUsab
     g_clear_error(&error);
     EXPECT_TRUE(is_opened(p));
     EXPECT_EQ(scalar(p, ctx->sql.probe), ctx->sql.probe_answer);
+}
+
+// ---------------------------------------------------------------- cells
+
+// execute_model makes its cells when they are first read: they must be the cells the
+// reader's get_value gives while it stands on the row, in every local zone.
+TEST_P(Data, ModelCellsAreTheReadersCellsInEveryZone) {
+    if (ctx->sql.typed_table.empty()) GTEST_SKIP() << "no typed table for " << ctx->product;
+    GObject* p = opened();
+    make_table_with(p, ctx->sql.typed_table);
+    const std::string select = ctx->spell(ctx->sql.typed_select);
+    const char* zones[] = {"America/New_York", "Asia/Tokyo", "Pacific/Kiritimati", "Australia/Lord_Howe", nullptr};
+    for (const char* zone : zones) {
+        SCOPED_TRACE(zone ? zone : "TZ unset");
+        if (zone) {
+            g_setenv("TZ", zone, TRUE);
+        } else {
+            g_unsetenv("TZ");
+        }
+        tzset();
+        std::vector<std::string> want;
+        GError* error = nullptr;
+        auto* reader = tarvelin_providers_contracts_iprovider_execute_reader(c(p), select.c_str(), &error);
+        gobj::check(error);
+        ASSERT_NE(reader, nullptr);
+        bool on_row = ctx->can.reader_starts_on_first_row ||
+                      tarvelin_providers_contracts_idata_reader_read(reader, &error);
+        for (int row = 0; on_row; ++row) {
+            gint n = tarvelin_providers_contracts_idata_reader_get_field_count(reader);
+            for (gint i = 0; i < n; ++i) {
+                gpointer v = tarvelin_providers_contracts_idata_reader_get_value(reader, static_cast<guint16>(i), &error);
+                gobj::check(error);
+                want.push_back(std::to_string(row) + "." + std::to_string(i) + " " + test::value_dump(v));
+                if (v) g_object_unref(v);
+            }
+            on_row = tarvelin_providers_contracts_idata_reader_read(reader, &error);
+            gobj::check(error);
+        }
+        tarvelin_providers_contracts_idata_reader_close(reader, &error);
+        g_clear_error(&error);
+        g_object_unref(reader);
+
+        auto table = model(p, select);
+        auto got = test::table_dump(G_LIST_MODEL(table.gobj()));
+        ASSERT_EQ(got.size(), want.size());
+        ASSERT_FALSE(got.empty());
+        for (std::size_t i = 0; i < got.size(); ++i) EXPECT_EQ(got[i], want[i]);
+    }
+    g_setenv("TZ", "UTC", TRUE);
+    tzset();
 }
 
 // ---------------------------------------------------------------- transactions

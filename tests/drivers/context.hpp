@@ -38,6 +38,12 @@ struct Spellings {
     std::string probe = "SELECT 1";
     std::string probe_answer = "1";
     std::string syntax_error = "SELEC 1";
+    // Statements that make the case's table "{t}" of the product's own types and fill it
+    // with values at their edges (NULLs, zero dates, before 1970, the year 1000, the last
+    // microsecond of 9999, leap days, fractions of seconds), and the query reading it.
+    // Empty: the product takes no part.
+    std::vector<std::string> typed_table;
+    std::string typed_select;
 };
 
 struct Capabilities {

@@ -51,6 +51,12 @@ public:
         not_opened = {"SQLite", -1, "The database is not open."};
         syntax_error = {"SQLite", 1, "syntax error", Match::Part};  // SQLITE_ERROR
         rounds = 100;
+        // Types vary per cell: one column holds every storage class.
+        sql.typed_table = {"CREATE TABLE {t} (k INTEGER, v)",
+                           "INSERT INTO {t} VALUES (1, 42), (2, 2.5), (3, 'text'), (4, X'00FF'), (5, NULL),"
+                           " (6, '2024-02-29 12:00:00'), (7, 'a' || char(0) || 'b'), (8, 9223372036854775807),"
+                           " (9, -1e308), (10, X'')"};
+        sql.typed_select = "SELECT k, v FROM {t} ORDER BY k";
     }
     ~SQLiteContext() override {
         if (GDir* dir = g_dir_open(folder_.c_str(), 0, nullptr)) {
@@ -82,6 +88,28 @@ public:
         if (!address_) missing_server = "PostgreSQL";
         not_opened = {"PostgreSQL", -2, "PGRES_FATAL_ERROR : The connection is not open."};
         syntax_error = {"PostgreSQL", -2, "PGRES_FATAL_ERROR : ERROR:  syntax error", Match::Start};
+        const std::string insert = "INSERT INTO {t} VALUES ";
+        sql.typed_table = {
+            "CREATE TABLE {t} (k int, b boolean, i2 int2, i4 int4, i8 int8, f4 float4, f8 float8, n numeric(20,6),"
+            " m money, t text, v varchar(20), by bytea, d date, tm time(6), ts timestamp(6), tz timestamptz(6),"
+            " u uuid, j json, x xml, iv interval)",
+            insert + "(1, true, -32768, 2147483647, -9223372036854775808, 1.5, -2.25e300, 12345.678901, 12.34,"
+                     " 'text', 'varchar', '\\x00ff', '2024-02-29', '23:59:59.999999', '2024-02-29 12:34:56.123456',"
+                     " '2024-02-29 12:34:56.5+05', '0a0b0c0d-0000-4000-8000-000000000001', '{\"a\":1}', '<a/>',"
+                     " '1 day 02:03:04')",
+            insert + "(2, false, 32767, 0, 0, 0, 0, 0, 0, '', '', '', '1000-01-01', '00:00:00', '1000-01-01 00:00:00',"
+                     " '1000-01-01 00:00:00+00', NULL, NULL, NULL, NULL)",
+            insert + "(3, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL,"
+                     " NULL, NULL, NULL, NULL)",
+            insert + "(4, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, '1969-12-31', '12:00:00.5',"
+                     " '1969-12-31 23:59:59.5', '1969-12-31 23:59:59.5+00', NULL, NULL, NULL, NULL)",
+            insert + "(5, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, '9999-12-31', '24:00:00',"
+                     " '9999-12-31 23:59:59.999999', '9999-12-31 23:59:59.999999+00', NULL, NULL, NULL, NULL)",
+            insert + "(6, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, '0001-01-01',"
+                     " '00:00:00.000001', '0001-01-01 00:00:00', '0001-01-01 00:00:00+00', NULL, NULL, NULL, NULL)",
+            insert + "(7, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, '2000-02-29', NULL,"
+                     " '2000-02-29 00:00:00.000001', '2000-02-28 23:59:59.999999-12', NULL, NULL, NULL, NULL)"};
+        sql.typed_select = "SELECT * FROM {t} ORDER BY k";
     }
     GObject* make() override { return G_OBJECT(tarvelin_providers_supports_postgre_sql_provider_new()); }
     bool open(GObject* provider, GError** error) override {
@@ -106,6 +134,33 @@ public:
         sql.create_table = "CREATE TABLE {t} (n INT) ENGINE=InnoDB";
         not_opened = {name, -1, "The connection is not open."};
         syntax_error = {name, 1064, "SQL syntax", Match::Part};  // ER_PARSE_ERROR
+        // Zero dates need a session that accepts them.
+        const std::string insert = "INSERT INTO {t} VALUES ";
+        sql.typed_table = {
+            "SET SESSION sql_mode = ''",
+            "CREATE TABLE {t} (k INT, b BOOLEAN, ti TINYINT, si SMALLINT UNSIGNED, mi MEDIUMINT, i INT, bi BIGINT,"
+            " ub BIGINT UNSIGNED, f FLOAT, d DOUBLE, de DECIMAL(20,6), c CHAR(3), vc VARCHAR(20), tx TEXT, bl BLOB,"
+            " vb VARBINARY(8), dt DATE, tm TIME(6), dtt DATETIME(6), ts TIMESTAMP(6) NULL DEFAULT NULL, y YEAR,"
+            " e ENUM('a','b'), st SET('x','y'), j JSON, bt BIT(8)) ENGINE=InnoDB",
+            insert + "(1, TRUE, -128, 65535, 8388607, 2147483647, -9223372036854775808, 18446744073709551615, 1.5,"
+                     " -2.25e300, 12345.678901, 'abc', 'varchar', 'text', X'00FF', X'0102', '2024-02-29',"
+                     " '23:59:59.999999', '2024-02-29 12:34:56.123456', '2024-02-29 12:34:56.5', 2024, 'b', 'x,y',"
+                     " '{\"a\":1}', b'10101010')",
+            insert + "(2, FALSE, 0, 0, 0, 0, 0, 0, 0, 0, 0, '', '', '', '', '', '0000-00-00', '-838:59:59',"
+                     " '0000-00-00 00:00:00', '0000-00-00 00:00:00', 0, 'a', '', '[]', b'0')",
+            insert + "(3, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL,"
+                     " NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL)",
+            insert + "(4, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL,"
+                     " '1000-01-01', '00:00:00', '1000-01-01 00:00:00.000001', '1970-01-02 00:00:01', 1901, NULL,"
+                     " NULL, NULL, NULL)",
+            insert + "(5, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL,"
+                     " '9999-12-31', '838:59:59', '9999-12-31 23:59:59.999999', '2038-01-19 03:14:07.999999', 2155,"
+                     " NULL, NULL, NULL, NULL)",
+            insert + "(6, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL,"
+                     " '1969-12-31', '12:00:00.5', '1969-12-31 23:59:59.5', NULL, NULL, NULL, NULL, NULL, NULL)",
+            insert + "(7, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL,"
+                     " '2000-02-29', NULL, '2000-02-29 00:00:00', NULL, NULL, NULL, NULL, NULL, NULL)"};
+        sql.typed_select = "SELECT * FROM {t} ORDER BY k";
     }
     GObject* make() override { return create_(); }
     bool open(GObject* provider, GError** error) override {

@@ -89,8 +89,9 @@ GDate Cell::as_date() const {
 
 // ---------------------------------------------------------------- ScriptedReader
 
-gobj::Ref<ScriptedReader> ScriptedReader::create(std::vector<ScriptedColumn> columns, std::vector<ScriptedRow> rows) {
-    auto r = gobj::create<ScriptedReader>();
+gobj::Ref<ScriptedReader> ScriptedReader::create(std::vector<ScriptedColumn> columns, std::vector<ScriptedRow> rows,
+                                                 GType type) {
+    auto r = gobj::create<ScriptedReader>(type);
     r->columns_ = std::move(columns);
     r->rows_ = std::move(rows);
     return r;

@@ -86,7 +86,9 @@ using ScriptedRow = std::vector<Cell>;
 class ScriptedReader : public gobj::Object, public providers::contracts::IDataReader {
 public:
     static GType gtype();
-    static gobj::Ref<ScriptedReader> create(std::vector<ScriptedColumn> columns, std::vector<ScriptedRow> rows);
+    // `type`: ScriptedReader's or a type a test derives from it.
+    static gobj::Ref<ScriptedReader> create(std::vector<ScriptedColumn> columns, std::vector<ScriptedRow> rows,
+                                            GType type = gtype());
 
     // Operations that ran, in order; with fail(), operations that raise.
     const std::vector<std::string>& calls() const { return calls_; }
