@@ -3,10 +3,12 @@
 // while filling; concurrent readers must agree; a failing reader must leave no table.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 #include <thread>
 
 #include "providers/contracts/model_table.hpp"
+#include "providers/contracts/reader_cells.hpp"
 #include "providers/contracts/value_datetime.hpp"
 #include "providers/contracts/value_string.hpp"
 #include "support/scripted_reader.hpp"
@@ -319,4 +321,35 @@ TEST(TableCells, AReaderWithItsOwnGetValueFillsThroughIt) {
     ASSERT_EQ(g_list_model_get_n_items(lm(t)), 1u);
     EXPECT_EQ(t->get_value_at(0, 0)->to_string(), "own 0");
     EXPECT_EQ(t->get_value_at(1, 0)->to_string(), "own 1");
+}
+
+// The plain date-time texts drivers hand to tables as microseconds must be the instant
+// GLib's parser gives; every other text is left to GLib.
+TEST(TableCells, PlainDateTimeTextsReadAsGLibReadsThem) {
+    const char* plain[] = {
+        "2024-02-29 12:34:56",        "2024-02-29T12:34:56.5",      "1970-01-01 00:00:00",
+        "1969-12-31 23:59:59.999999", "0001-01-01 00:00:00",        "9999-12-31 23:59:59.999999",
+        "1000-01-01 00:00:00.000001", "2000-02-29 00:00:00.1",      "2024-01-01 00:00:59.99999",
+        "1900-03-01 11:11:11.123",    "2038-01-19 03:14:07.999999", "1582-10-10 10:10:10.7",
+    };
+    GTimeZone* utc = g_time_zone_new_utc();
+    for (const char* text : plain) {
+        SCOPED_TRACE(text);
+        gint64 us = 0;
+        ASSERT_TRUE(cells::plain_utc_microseconds(text, strlen(text), us));
+        GDateTime* dt = g_date_time_new_from_iso8601(text, utc);
+        ASSERT_NE(dt, nullptr);
+        EXPECT_EQ(us, g_date_time_to_unix(dt) * G_USEC_PER_SEC + g_date_time_get_microsecond(dt));
+        g_date_time_unref(dt);
+    }
+    g_time_zone_unref(utc);
+    const char* other[] = {
+        "2024-02-29 12:34:56+05",     "2024-02-29 12:34:56Z", "2023-02-29 00:00:00", "0000-00-00 00:00:00",
+        "2024-02-29 24:00:00",        "2024-02-29 12:34",     "2024-02-29",          "2024-02-29 12:34:56.",
+        "2024-02-29 12:34:56.1234567", "20240229 123456",     "2024-13-01 00:00:00", "0001-01-01 00:00:00 BC",
+    };
+    for (const char* text : other) {
+        gint64 us = 0;
+        EXPECT_FALSE(cells::plain_utc_microseconds(text, strlen(text), us)) << text;
+    }
 }

@@ -75,9 +75,17 @@ struct StoreSink {
     void text(DataType t, std::optional<std::string> v) {
         if (!v) return null();
         if (v->size() > G_MAXUINT32) return object(cells::from_text(t, std::move(*v)), t);
+        text_view(t, v->data(), v->size());
+    }
+    void text_view(DataType t, const char* data, std::size_t length) {
+        if (length > G_MAXUINT32) return object(cells::from_text(t, std::string(data, length)), t);
         set(CellStore::kText, t);
-        cell->data = store.keep(v->data(), v->size());
-        cell->length = static_cast<guint32>(v->size());
+        cell->data = store.keep(data, length);
+        cell->length = static_cast<guint32>(length);
+    }
+    void microseconds(DataType t, gint64 us) {
+        set(CellStore::kMicroseconds, t);
+        cell->integer = us;
     }
     void bytes(DataType t, const std::vector<guint8>& v) {
         if (v.size() > G_MAXINT32) return object(cells::from_bytes(t, v.data(), static_cast<gint32>(v.size())), t);

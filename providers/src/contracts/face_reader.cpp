@@ -62,6 +62,8 @@ gobj::Ref<ValueObject> IDataReader::get_variant(guint16 ordinal) { return defaul
 std::vector<guint8> IDataReader::get_object(guint16 ordinal) { return default_object(reader_instance(), ordinal); }
 gobj::Ref<ValueObject> IDataReader::get_value(guint16 ordinal) { return default_value(reader_instance(), ordinal); }
 std::vector<gobj::Ref<ValueObject>> IDataReader::get_values() { return default_values(reader_instance()); }
+bool IDataReader::peek_string(guint16, const char*&, std::size_t&) { return false; }
+bool IDataReader::peek_date_time(guint16, DataType, gint64&) { return false; }
 
 void IDataReader::defaults(Vtable* vt) {
     vt->get_timestamp = gobj::slot<&default_timestamp>(vt->get_timestamp);

@@ -91,6 +91,15 @@ public:
     virtual gint get_field_count() = 0;
     virtual bool get_is_closed() = 0;
 
+    // Fast paths of fill_table, which asks them of C++ readers of ours only (never through
+    // the interface structure). Each gives what the getter named would give, without
+    // making it, or false, and then the getter runs. The defaults give false.
+    // get_string of the current row: its bytes, borrowed until the reader moves on.
+    virtual bool peek_string(guint16 ordinal, const char*& data, std::size_t& length);
+    // The getter `type` picks (get_datetime, get_timestamp): the instant of the UTC
+    // date-time it would make, in microseconds since the epoch.
+    virtual bool peek_date_time(guint16 ordinal, DataType type, gint64& microseconds);
+
     // The interface's own bodies, on any reader instance, ours or a host's. Ours reach
     // them through the virtuals above, a host's through its interface structure.
     static gobj::DateTime default_timestamp(gpointer reader, guint16 ordinal);

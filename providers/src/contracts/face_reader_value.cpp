@@ -91,6 +91,55 @@ gobj::Ref<ValueObject> from_date_time(DataType type, GDateTime* dt) {
     return ValueDateTime::create_datetime(dt);
 }
 
+namespace {
+// Days from 1970-01-01 to a date of the proleptic Gregorian calendar.
+constexpr gint64 days_from_civil(gint64 y, int m, int d) {
+    y -= m <= 2;
+    const gint64 era = (y >= 0 ? y : y - 399) / 400;
+    const gint64 yoe = y - era * 400;
+    const gint64 doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;
+    const gint64 doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468;
+}
+static_assert(days_from_civil(1970, 1, 1) == 0 && days_from_civil(2000, 3, 1) == 11017);
+
+bool digits(const char* p, int count, int& value) {
+    value = 0;
+    for (int i = 0; i < count; ++i) {
+        if (p[i] < '0' || p[i] > '9') return false;
+        value = value * 10 + (p[i] - '0');
+    }
+    return true;
+}
+}  // namespace
+
+bool plain_utc_microseconds(const char* s, std::size_t n, gint64& out) {
+    int year, month, day, hour, minute, second;
+    if (!s || n < 19 || n > 26 || !digits(s, 4, year) || s[4] != '-' || !digits(s + 5, 2, month) || s[7] != '-' ||
+        !digits(s + 8, 2, day) || (s[10] != ' ' && s[10] != 'T') || !digits(s + 11, 2, hour) || s[13] != ':' ||
+        !digits(s + 14, 2, minute) || s[16] != ':' || !digits(s + 17, 2, second))
+        return false;
+    guint64 v = static_cast<guint64>(second), divisor = 1;
+    if (n > 19) {
+        if (s[19] != '.' || n == 20) return false;
+        for (std::size_t i = 20; i < n; ++i) {
+            if (s[i] < '0' || s[i] > '9') return false;
+            v = v * 10 + static_cast<guint64>(s[i] - '0');
+            divisor *= 10;
+        }
+    }
+    if (year < 1 || month < 1 || month > 12 || day < 1 ||
+        day > g_date_get_days_in_month(static_cast<GDateMonth>(month), static_cast<GDateYear>(year)) || hour > 23 ||
+        minute > 59 || second > 59)
+        return false;
+    // The seconds as GLib's parser reads them and as g_date_time_new rounds them.
+    const double seconds = static_cast<double>(v) / static_cast<double>(divisor);
+    gint64 usec = static_cast<gint64>(seconds * G_USEC_PER_SEC);
+    if ((usec + 1) * 1e-6 <= seconds) ++usec;
+    out = (days_from_civil(year, month, day) * 86400 + hour * 3600 + minute * 60) * G_USEC_PER_SEC + usec;
+    return true;
+}
+
 }  // namespace cells
 
 namespace {

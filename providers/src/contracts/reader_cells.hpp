@@ -25,6 +25,11 @@ gobj::Ref<ValueObject> from_date(const GDate& date);
 // TIME, DATETIME, TIMESTAMP; no date-time gives SQL NULL.
 gobj::Ref<ValueObject> from_date_time(DataType type, GDateTime* dt);
 
+// The instant g_date_time_new_from_iso8601(text, UTC) gives, in microseconds since the
+// epoch, for the plain form "YYYY-MM-DD HH:MM:SS" (or with "T"), with up to six digits of
+// a fraction; false for any other text, which the caller leaves to GLib.
+TARVELIN_EXPORT bool plain_utc_microseconds(const char* text, std::size_t length, gint64& microseconds);
+
 // Calls a reader through its interface structure: any reader, a host's too.
 struct ThroughInterface {
     using V = IDataReader::Vtable;
@@ -36,6 +41,14 @@ struct ThroughInterface {
         return gobj::call<Slot, Policy>(reader, o);
     }
     void date(guint16 o, GDate& d) const { gobj::call<&V::get_date>(reader, o, d); }
+    template <class Sink>
+    decltype(auto) string_cell(DataType t, guint16 o, Sink& sink) const {
+        return sink.text(t, gobj::call<&V::get_string, gobj::nullable>(reader, o));
+    }
+    template <auto Slot, auto Member, class Sink>
+    decltype(auto) date_time_cell(DataType t, guint16 o, Sink& sink) const {
+        return sink.date_time(t, gobj::call<Slot>(reader, o));
+    }
 };
 
 // Calls a reader of ours straight on its C++ object.
@@ -48,11 +61,26 @@ struct ThroughObject {
         return (reader.*Member)(o);
     }
     void date(guint16 o, GDate& d) const { reader.get_date(o, d); }
+    // The reader's fast paths first; its getter when it has none for the cell.
+    template <class Sink>
+    decltype(auto) string_cell(DataType t, guint16 o, Sink& sink) const {
+        const char* data = nullptr;
+        std::size_t length = 0;
+        if (reader.peek_string(o, data, length)) return sink.text_view(t, data, length);
+        return sink.text(t, reader.get_string(o));
+    }
+    template <auto Slot, auto Member, class Sink>
+    decltype(auto) date_time_cell(DataType t, guint16 o, Sink& sink) const {
+        gint64 microseconds = 0;
+        if (reader.peek_date_time(o, t, microseconds)) return sink.microseconds(t, microseconds);
+        return sink.date_time(t, (reader.*Member)(o));
+    }
 };
 
 // Reads cell `o` of the current row through `a` and hands the result to `sink`, which
 // has null(), integer(type, gint64), real(type, double), text(type, optional text),
-// bytes(type, vector), date(GDate), date_time(type, gobj::DateTime) and variant(Ref).
+// bytes(type, vector), date(GDate), date_time(type, gobj::DateTime) and variant(Ref);
+// with ThroughObject also text_view(type, data, length) and microseconds(type, gint64).
 template <class Access, class Sink>
 decltype(auto) read_cell(const Access& a, guint16 o, Sink& sink) {
     using V = IDataReader::Vtable;
@@ -101,11 +129,11 @@ decltype(auto) read_cell(const Access& a, guint16 o, Sink& sink) {
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIME:
             return sink.date_time(t, a.template get<&V::get_time, &I::get_time>(o));
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATETIME:
-            return sink.date_time(t, a.template get<&V::get_datetime, &I::get_datetime>(o));
+            return a.template date_time_cell<&V::get_datetime, &I::get_datetime>(t, o, sink);
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIMESPAN:
             return sink.integer(t, a.template get<&V::get_timespan, &I::get_timespan, gobj::empty_value<0>>(o));
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIMESTAMP:
-            return sink.date_time(t, a.template get<&V::get_timestamp, &I::get_timestamp>(o));
+            return a.template date_time_cell<&V::get_timestamp, &I::get_timestamp>(t, o, sink);
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_WSTRING:
             return sink.text(t, a.template get<&V::get_string16, &I::get_string16, gobj::nullable>(o));
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_XML:
@@ -126,7 +154,7 @@ decltype(auto) read_cell(const Access& a, guint16 o, Sink& sink) {
             return sink.variant(a.template get<&V::get_variant, &I::get_variant>(o));
         default:
             // UNKNOWN, DBNULL, STRING, POINTER, ARRAY, ERROR and numbers outside the vocabulary.
-            return sink.text(t, a.template get<&V::get_string, &I::get_string, gobj::nullable>(o));
+            return a.string_cell(t, o, sink);
     }
 }
 

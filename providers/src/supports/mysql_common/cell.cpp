@@ -39,6 +39,20 @@ double double_parse(const char* str) { return present(str, "double_parse") ? g_a
 std::optional<Ymd> date_parts(const char* str) {
     if (str == nullptr) return std::nullopt;
     Ymd d{};
+    // The common form "YYYY-MM-DD..." read by hand, as sscanf reads it.
+    auto digit = [&](int i) { return str[i] >= '0' && str[i] <= '9'; };
+    if (digit(0) && digit(1) && digit(2) && digit(3) && str[4] == '-' && digit(5) && digit(6) && str[7] == '-' &&
+        digit(8) && digit(9)) {
+        auto number = [&](int i, int n) {
+            int v = 0;
+            for (int k = 0; k < n; ++k) v = v * 10 + (str[i + k] - '0');
+            return v;
+        };
+        d.year = number(0, 4);
+        d.month = number(5, 2);
+        d.day = number(8, 2);
+        return d;
+    }
     int used = 0;
     if (std::sscanf(str, "%4d-%2d-%2d%n", &d.year, &d.month, &d.day, &used) != 3 || used != 10) return std::nullopt;
     return d;

@@ -1,5 +1,7 @@
 #include "providers/supports/mysql_common/reader.hpp"
 
+#include "providers/contracts/reader_cells.hpp"
+
 #include "providers/contracts/value_string.hpp"
 
 #include <cstring>
@@ -152,6 +154,17 @@ gobj::DateTime Reader::get_datetime(guint16 ordinal) {
 gobj::DateTime Reader::get_timestamp(guint16 ordinal) { return get_datetime(ordinal); }
 
 std::optional<std::string> Reader::get_string(guint16 ordinal) { return text(ordinal); }
+bool Reader::peek_string(guint16 ordinal, const char*& data, std::size_t& length) {
+    data = cell(ordinal, &length);
+    if (data == nullptr) length = 0;
+    return true;
+}
+bool Reader::peek_date_time(guint16 ordinal, contracts::DataType, gint64& microseconds) {
+    // get_datetime and get_timestamp read the same text as UTC.
+    std::size_t length = 0;
+    const char* data = cell(ordinal, &length);
+    return contracts::cells::plain_utc_microseconds(data, length, microseconds);
+}
 
 gobj::Ref<contracts::ValueObject> Reader::get_value(guint16 ordinal) {
     if (get_data_type(ordinal) != TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING || is_null(ordinal))

@@ -1,5 +1,7 @@
 #include "providers/supports/postgresql/reader.hpp"
 
+#include "providers/contracts/reader_cells.hpp"
+
 #include <libpq-fe.h>
 
 #include <algorithm>
@@ -130,6 +132,19 @@ gobj::DateTime PostgreSQLReader::get_datetime(guint16 ordinal) { return iso8601_
 gobj::DateTime PostgreSQLReader::get_timestamp(guint16 ordinal) { return iso8601_utc(cell(ordinal)); }
 
 std::optional<std::string> PostgreSQLReader::get_string(guint16 ordinal) { return cell_string(ordinal); }
+bool PostgreSQLReader::peek_string(guint16 ordinal, const char*& data, std::size_t& length) {
+    // What cell_string copies.
+    data = cell(ordinal);
+    int n = PQgetlength(result_, row_, ordinal);
+    length = n < 1 ? 0 : strnlen(data, std::size_t(n));
+    return true;
+}
+bool PostgreSQLReader::peek_date_time(guint16 ordinal, contracts::DataType, gint64& microseconds) {
+    // get_datetime and get_timestamp read the same text as UTC.
+    const char* data = cell(ordinal);
+    int n = PQgetlength(result_, row_, ordinal);
+    return n > 0 && contracts::cells::plain_utc_microseconds(data, std::size_t(n), microseconds);
+}
 std::optional<std::string> PostgreSQLReader::get_string16(guint16 ordinal) { return cell_string(ordinal); }
 std::optional<std::string> PostgreSQLReader::get_guid(guint16 ordinal) { return cell_string(ordinal); }
 std::optional<std::string> PostgreSQLReader::get_xml(guint16 ordinal) { return cell_string(ordinal); }

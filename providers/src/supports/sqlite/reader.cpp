@@ -124,6 +124,13 @@ gobj::Ref<ValueObject> SQLiteReader::get_value(guint16 ordinal) {
     if (!t) return ValueNull::create();
     return ValueString::create(std::move(*t));
 }
+bool SQLiteReader::peek_string(guint16 ordinal, const char*& data, std::size_t& length) {
+    sqlite3_stmt* stmt = at(ordinal);
+    data = text(ordinal);
+    if (!data) return false;
+    length = static_cast<std::size_t>(sqlite3_column_bytes(stmt, ordinal));
+    return true;
+}
 std::optional<std::string> SQLiteReader::get_string16(guint16 ordinal) { return get_string(ordinal); }
 std::optional<std::string> SQLiteReader::get_guid(guint16 ordinal) { return get_string(ordinal); }
 

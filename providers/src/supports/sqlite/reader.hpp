@@ -42,6 +42,7 @@ public:
     gobj::Ref<contracts::ValueObject> get_value(guint16 ordinal) override;
     // That is what the default gives through the C++ getters, so tables read those directly.
     static constexpr bool kValueFromGetters = true;
+    bool peek_string(guint16 ordinal, const char*& data, std::size_t& length) override;
     bool get_boolean(guint16 ordinal) override;
     gint8 get_int8(guint16 ordinal) override;
     guint8 get_uint8(guint16 ordinal) override;
