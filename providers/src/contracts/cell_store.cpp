@@ -145,7 +145,9 @@ gobj::Ref<ValueObject> make_value(CellStore::Cell& c) {
 CellStore::CellStore(guint columns) : columns_(columns), rows_per_chunk_(columns ? std::max(1u, kCellsPerChunk / columns) : 1) {}
 
 CellStore::~CellStore() {
-    for (guint r = 0; r < rows_; ++r) release(row_cells(r), columns_);
+    for (guint r = 0; r < rows_; ++r) {
+        if (!chunk_dropped(r)) release(row_cells(r), columns_);
+    }
 }
 
 void CellStore::release(Cell* cells, guint count) {
@@ -155,21 +157,28 @@ void CellStore::release(Cell* cells, guint count) {
 }
 
 CellStore::Cell* CellStore::row_cells(guint index) const {
-    return chunks_[index / rows_per_chunk_].get() + std::size_t(index % rows_per_chunk_) * columns_;
+    return chunks_[index / rows_per_chunk_].cells.get() + std::size_t(index % rows_per_chunk_) * columns_;
+}
+
+char* CellStore::new_block(std::size_t size) {
+    blocks_.push_back({std::make_unique_for_overwrite<char[]>(size), rows_, rows_});
+    return blocks_.back().bytes.get();
 }
 
 const char* CellStore::keep(const char* data, std::size_t length) {
     if (length == 0) return nullptr;
     if (length > kBlock / 4) {
         // A large one gets a block of its own; the current block stays open.
-        blocks_.push_back(std::make_unique_for_overwrite<char[]>(length));
-        std::memcpy(blocks_.back().get(), data, length);
-        return blocks_.back().get();
+        char* own = new_block(length);
+        std::memcpy(own, data, length);
+        return own;
     }
     if (length > left_) {
-        blocks_.push_back(std::make_unique_for_overwrite<char[]>(kBlock));
-        free_ = blocks_.back().get();
+        free_ = new_block(kBlock);
         left_ = kBlock;
+        open_block_ = blocks_.size() - 1;
+    } else {
+        blocks_[open_block_].last_row = rows_;
     }
     char* out = free_;
     std::memcpy(out, data, length);
@@ -180,7 +189,7 @@ const char* CellStore::keep(const char* data, std::size_t length) {
 
 void CellStore::add_row(IDataReader& reader) {
     if (columns_ && rows_ % rows_per_chunk_ == 0 && rows_ / rows_per_chunk_ == chunks_.size())
-        chunks_.push_back(std::make_unique_for_overwrite<Cell[]>(std::size_t(rows_per_chunk_) * columns_));
+        chunks_.push_back({std::make_unique_for_overwrite<Cell[]>(std::size_t(rows_per_chunk_) * columns_)});
     Cell* cells = columns_ ? row_cells(rows_) : nullptr;
     StoreSink sink{*this};
     guint done = 0;
@@ -201,7 +210,28 @@ gobj::Ref<RowModel> CellStore::make_row(guint index) {
     values.reserve(columns_);
     Cell* cells = columns_ ? row_cells(index) : nullptr;
     for (guint i = 0; i < columns_; ++i) values.push_back(make_value(cells[i]));
+    if (columns_) {
+        Chunk& chunk = chunks_[index / rows_per_chunk_];
+        guint first = index / rows_per_chunk_ * rows_per_chunk_;
+        if (++chunk.made == std::min(rows_per_chunk_, rows_ - first)) {
+            // Every object of these rows has moved into its row.
+            chunk.cells.reset();
+            drop_made_blocks();
+        }
+    }
     return RowModel::create_with_values(std::move(values));
+}
+
+void CellStore::drop_made_blocks() {
+    while (dropped_blocks_ < blocks_.size()) {
+        Block& b = blocks_[dropped_blocks_];
+        for (guint r = b.first_row; r <= b.last_row; r += rows_per_chunk_) {
+            if (!chunk_dropped(r)) return;
+        }
+        if (!chunk_dropped(b.last_row)) return;
+        b.bytes.reset();
+        ++dropped_blocks_;
+    }
 }
 
 }  // namespace tarvelin::providers::contracts

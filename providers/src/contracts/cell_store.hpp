@@ -29,7 +29,7 @@ public:
     // as it was.
     void add_row(IDataReader& reader);
     // Row `index`, made now with new value objects. The objects made at fill time move
-    // into the row, so each row is made once.
+    // into the row, so each row is made once; the memory of rows all made is given back.
     gobj::Ref<RowModel> make_row(guint index);
 
     enum Kind : guint8 { kNull, kInteger, kReal, kText, kBytes, kMicroseconds, kObject };
@@ -50,14 +50,31 @@ public:
     const char* keep(const char* data, std::size_t length);
 
 private:
+    // Cells of consecutive rows; dropped once each of its rows is made.
+    struct Chunk {
+        std::unique_ptr<Cell[]> cells;
+        guint made = 0;
+    };
+    // Copied texts and bytes of the rows first_row to last_row.
+    struct Block {
+        std::unique_ptr<char[]> bytes;
+        guint first_row, last_row;
+    };
+
     Cell* row_cells(guint index) const;
     void release(Cell* cells, guint count);
+    char* new_block(std::size_t size);
+    // Drops the blocks, in order, whose rows are all made.
+    void drop_made_blocks();
+    bool chunk_dropped(guint row) const { return !chunks_[row / rows_per_chunk_].cells; }
 
     guint columns_;
     guint rows_ = 0;
     guint rows_per_chunk_;
-    std::vector<std::unique_ptr<Cell[]>> chunks_;
-    std::vector<std::unique_ptr<char[]>> blocks_;
+    std::vector<Chunk> chunks_;
+    std::vector<Block> blocks_;
+    std::size_t dropped_blocks_ = 0;
+    std::size_t open_block_ = 0;  // the block `free_` points into
     char* free_ = nullptr;
     std::size_t left_ = 0;
 };
