@@ -27,8 +27,15 @@ gobj::Ref<RowModel> RowModel::create(GType type) { return gobj::create<RowModel>
 
 gobj::Ref<RowModel> RowModel::create_with_values(std::vector<gobj::Ref<ValueObject>> values) {
     auto row = create();
-    row->pending_ = std::move(values);
+    row->pending_ = std::make_unique<gpointer[]>(values.size());
+    for (auto& v : values) row->pending_[row->pending_count_++] = v.release();
     return row;
+}
+
+RowModel::~RowModel() {
+    for (guint i = 0; i < pending_count_; ++i) {
+        if (pending_[i]) g_object_unref(pending_[i]);
+    }
 }
 
 bool RowModel::listed(std::unique_lock<std::mutex>& pending) const {
@@ -43,9 +50,10 @@ void RowModel::ensure_list() const {
     std::unique_lock<std::mutex> pending;
     if (listed(pending)) return;
     auto list = gobj::GeeArray<ValueObject>::create();
-    for (const auto& v : pending_) list.append(v);
+    for (guint i = 0; i < pending_count_; ++i) list.append(gobj::Ref<ValueObject>::adopt(pending_[i]));
     values_ = std::move(list);
-    pending_ = {};
+    pending_.reset();
+    pending_count_ = 0;
     listed_.store(true, std::memory_order_release);
 }
 
@@ -62,8 +70,8 @@ void RowModel::set_values(GeeArrayList* values) {
 gobj::Ref<ValueObject> RowModel::get_value_at(gint position) const {
     std::unique_lock<std::mutex> pending;
     if (!listed(pending)) {
-        if (position < 0 || static_cast<std::size_t>(position) >= pending_.size()) return {};
-        return pending_[static_cast<std::size_t>(position)];
+        if (position < 0 || static_cast<guint>(position) >= pending_count_) return {};
+        return gobj::Ref<ValueObject>::retain(pending_[position]);
     }
     if (position < 0 || position >= values_.size()) return {};
     return values_.at(position);
@@ -88,7 +96,7 @@ gobj::Ref<RowModel> RowModel::clone() const {
     {
         std::unique_lock<std::mutex> pending;
         if (!listed(pending)) {
-            values = pending_;
+            for (guint i = 0; i < pending_count_; ++i) values.push_back(gobj::Ref<ValueObject>::retain(pending_[i]));
         } else {
             for (const auto& v : values_) values.push_back(v);
         }
@@ -102,7 +110,7 @@ GType RowModel::list_item_type() const { return ValueObject::gtype(); }
 
 guint RowModel::list_n_items() const {
     std::unique_lock<std::mutex> pending;
-    if (!listed(pending)) return static_cast<guint>(pending_.size());
+    if (!listed(pending)) return pending_count_;
     return static_cast<guint>(values_.size());
 }
 

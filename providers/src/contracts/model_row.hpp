@@ -4,6 +4,7 @@
 #include <tarvelin/providers/model_table.h>
 
 #include <atomic>
+#include <memory>
 #include <mutex>
 #include <vector>
 
@@ -37,6 +38,7 @@ public:
     static GType gtype();
     static void describe(gobj::ClassSpec<RowModel>& c);
     static gobj::Ref<RowModel> create(GType type = gtype());
+    ~RowModel() override;
 
     // A row in state INITIAL holding `values` (none empty), the list not made yet.
     static gobj::Ref<RowModel> create_with_values(std::vector<gobj::Ref<ValueObject>> values);
@@ -68,7 +70,10 @@ private:
     bool listed(std::unique_lock<std::mutex>& pending) const;
 
     mutable gobj::GeeArray<ValueObject> values_;
-    mutable std::vector<gobj::Ref<ValueObject>> pending_;
+    // The values before the list is made, one reference each: an array, not a vector of
+    // Refs, as a table may hold millions of rows.
+    mutable std::unique_ptr<gpointer[]> pending_;
+    mutable guint pending_count_ = 0;
     mutable std::atomic<bool> listed_{false};
     TARVELIN_ROW_MODEL_PROPERTIES(TARVELIN_PROPERTY_STORAGE)
 };
