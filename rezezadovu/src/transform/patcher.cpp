@@ -134,7 +134,7 @@ JsonNode* table_node(const Patcher::TableModel& table) {
     JsonArray* columns = json_array_new();
     for (auto column : table.get_columns()) {
         JsonObject* c = json_object_new();
-        json_object_set_string_member(c, "name", text(column->get_name()).c_str());
+        json_object_set_string_member(c, "name", column->get_name().value_or("").c_str());
         json_object_set_int_member(c, "data-type", column->get_data_type());
         json_array_add_object_element(columns, c);
     }

@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "providers/gobj/log.hpp"
+
 TARVELIN_LOG_TAG("statement_splitter")
 
 namespace tarvelin::rezezadovu::transform {

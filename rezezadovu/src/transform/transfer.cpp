@@ -97,9 +97,6 @@ void follow_fields(MetaTable& table, const std::vector<std::pair<std::string, st
         } else if (auto* unique = dynamic_cast<MetaUnique*>(constraint.get())) {
             columns = renamed_list(text(unique->get_columns()), pairs);
             if (columns) unique->set_columns(columns->c_str());
-        } else if (auto* primary = dynamic_cast<PrimaryKey*>(constraint.get())) {
-            columns = renamed_list(text(primary->get_columns()), pairs);
-            if (columns) primary->set_columns(columns->c_str());
         } else {
             continue;
         }
@@ -363,7 +360,8 @@ void Transfer::drop_objects(const Run& run, MetaDatabase& database, bool go_on) 
         // Tables that others reference are dropped after them.
         SqlBuilder::order_by_dependence(*schema, 0);
         auto tables = gobj::GeeArray<MetaTable>::wrap(schema->get_tables());
-        std::vector<gobj::Ref<MetaTable>> order(tables.begin(), tables.end());
+        std::vector<gobj::Ref<MetaTable>> order;
+        for (auto table : tables) order.push_back(table);
         for (size_t i = 0; i < order.size(); ++i) tables.set(static_cast<int>(i), order[order.size() - 1 - i]);
         std::string script = gobj::call<&CBuildableVt::build_delete>(builder, schema);
         run_script(run, go_on, script, "drop object");

@@ -96,7 +96,7 @@ gint64 TransformJob::elapsed() const {
 }
 
 std::optional<std::string> TransformJob::option(const std::string& key) const {
-    if (!options_) return std::nullopt;
+    if (!options_.map()) return std::nullopt;
     return options_.get(key);
 }
 std::string TransformJob::option_or(const std::string& key, const std::string& fallback) const {
