@@ -104,8 +104,9 @@ void follow_fields(MetaTable& table, const std::vector<std::pair<std::string, st
     }
 }
 
-// Sets the schema of a schema's objects and of their members.
-void move_to_schema(MetaSchema& schema, const std::string& name) {
+// Sets the schema of a schema's objects and of their members; foreign keys that
+// referenced the old schema reference the new one.
+void move_to_schema(MetaSchema& schema, const std::string& old_name, const std::string& name) {
     auto set = [&](GeeArrayList* list) {
         for (auto object : gobj::GeeArray<MetaObject>::wrap(list)) object->set_schema(name.c_str());
     };
@@ -114,6 +115,9 @@ void move_to_schema(MetaSchema& schema, const std::string& name) {
         for (GeeArrayList* members :
              {table->get_columns(), table->get_indexes(), table->get_constraints(), table->get_triggers(), table->get_rules()})
             set(members);
+        for (auto constraint : gobj::GeeArray<MetaConstraint>::wrap(table->get_constraints()))
+            if (auto* key = dynamic_cast<MetaForeignKey*>(constraint.get()); key && text(key->get_refer_schema()) == old_name)
+                key->set_refer_schema(name.c_str());
     }
     for (auto view : gobj::GeeArray<MetaView>::wrap(schema.get_views())) {
         view->set_schema(name.c_str());
@@ -144,6 +148,33 @@ void follow_column_names(MetaSchema& schema, MetaTable& table, const std::vector
             if (auto* key = dynamic_cast<MetaForeignKey*>(constraint.get()); key && text(key->get_refer_table()) == name)
                 if (auto columns = renamed_list(text(key->get_refer_columns()), pairs))
                     key->set_refer_columns(columns->c_str());
+}
+
+// A default as another product reads it: PostgreSQL's catalogue writes a cast after the
+// value ('a'::character varying), which no other product parses.
+std::string without_cast(const std::string& value) {
+    static GRegex* cast = g_regex_new(R"((?<=['")0-9])::[A-Za-z_][A-Za-z0-9_ ]*(\[\])?$)", G_REGEX_OPTIMIZE,
+                                      GRegexMatchFlags(0), nullptr);
+    return gobj::take_string(g_regex_replace_literal(cast, value.c_str(), -1, 0, "", GRegexMatchFlags(0), nullptr));
+}
+
+// For a target of another product: what only the source product understands (collations,
+// storage options, casts in defaults, foreign-key match and deferral clauses) stays behind; types come from the target's
+// inspector anyway.
+void neutralise(MetaDatabase& database) {
+    for (auto schema : gobj::GeeArray<MetaSchema>::wrap(database.get_schemas()))
+        for (auto table : gobj::GeeArray<MetaTable>::wrap(schema->get_tables())) {
+            gee_map_clear(GEE_MAP(table->get_options()));
+            for (auto column : gobj::GeeArray<MetaColumn>::wrap(table->get_columns())) {
+                column->set_collation("");
+                column->set_default_value(without_cast(text(column->get_default_value())).c_str());
+            }
+            for (auto constraint : gobj::GeeArray<MetaConstraint>::wrap(table->get_constraints()))
+                if (auto* key = dynamic_cast<MetaForeignKey*>(constraint.get())) {
+                    key->set_match_method("");
+                    key->set_deferrable("");
+                }
+        }
 }
 
 }  // namespace
@@ -194,6 +225,9 @@ void Transfer::handle() {
     try {
         auto tree = load_meta_data(*run, go_on);
         do_restructure(*run, *tree);
+        auto source_kind = statement_of(run->source), target_kind = statement_of(run->target);
+        if (source_kind && target_kind && G_OBJECT_TYPE(source_kind.gobj()) != G_OBJECT_TYPE(target_kind.gobj()))
+            neutralise(*tree);
         if (option_true(option_key("OPTION", "RESULT", "DROP_OBJECT"))) drop_objects(*run, *tree, go_on);
         create_objects(*run, *tree, go_on);
         tree.reset();
@@ -249,7 +283,7 @@ void Transfer::do_restructure(const Run& run, MetaDatabase& database) {
         trim_tables(run, *schema);
         trim_views(run, *schema);
         // The objects move with their schema: builders name them through their own schema field.
-        if (name != source_name) move_to_schema(*schema, name);
+        if (name != source_name) move_to_schema(*schema, source_name, name);
         tlog_warning("Handle schema: %s.%s......[done]", text(schema->get_database()).c_str(),
                      text(schema->get_name()).c_str());
     }
