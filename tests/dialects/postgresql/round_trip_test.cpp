@@ -152,6 +152,32 @@ protected:
         return failures;
     }
 
+    // The schemas of the source database read deep, and the scripts build_schema makes of them.
+    std::pair<gobj::Ref<MetaDatabase>, std::string> read_and_script(const Texts& schemas) {
+        auto* reading = source->open_as_user();
+        auto database = read_database(reading, source->name(), schemas);
+        BuilderCalls calls{tarvelin_rezezadovu_contracts_database_iconnection_builder(iconnection(reading))};
+        std::string script;
+        for (auto schema : gobj::GeeArray<MetaSchema>::wrap(database->get_schemas())) script += calls.schema(*schema);
+        g_object_unref(calls.builder);
+        tarvelin_rezezadovu_contracts_database_iconnection_close(iconnection(reading));
+        g_object_unref(reading);
+        return {database, script};
+    }
+
+    // Runs `script` on `copy` as its user, then reads those schemas of it back.
+    gobj::Ref<MetaDatabase> script_into(ScratchDatabase& copy, const std::string& script, const Texts& schemas) {
+        auto* writing = copy.open_as_user();
+        EXPECT_EQ(run_script(writing, script), "") << script;
+        tarvelin_rezezadovu_contracts_database_iconnection_close(iconnection(writing));
+        g_object_unref(writing);
+        auto* rereading = copy.open_as_user();
+        auto copied = read_database(rereading, copy.name(), schemas);
+        tarvelin_rezezadovu_contracts_database_iconnection_close(iconnection(rereading));
+        g_object_unref(rereading);
+        return copied;
+    }
+
     FacadeLog facade;
     std::optional<PgAddress> pg;
     std::unique_ptr<ScratchDatabase> source;
@@ -338,14 +364,7 @@ gobj::Ref<MetaTable> table_in(MetaDatabase& database, const std::string& schema,
 TEST_F(PostgresqlRoundTrip, CountingKeysSurviveTheSchemaScript) {
     source->run_as_user(read_file(data_file("serial_fixture.sql")));
     const Texts schemas = {"counters", "counters \"x\""};
-    auto* reading = source->open_as_user();
-    auto original = read_database(reading, source->name(), schemas);
-    BuilderCalls calls{tarvelin_rezezadovu_contracts_database_iconnection_builder(iconnection(reading))};
-    std::string script;
-    for (auto schema : gobj::GeeArray<MetaSchema>::wrap(original->get_schemas())) script += calls.schema(*schema);
-    g_object_unref(calls.builder);
-    tarvelin_rezezadovu_contracts_database_iconnection_close(iconnection(reading));
-    g_object_unref(reading);
+    const auto [original, script] = read_and_script(schemas);
 
     const std::string odd_schema = "counters \"x\"", odd_table = "Odd \"T\" l'x";
     struct Case {
@@ -385,14 +404,9 @@ TEST_F(PostgresqlRoundTrip, CountingKeysSurviveTheSchemaScript) {
     }
 
     ScratchDatabase copy(*pg);
-    auto* writing = copy.open_as_user();
-    EXPECT_EQ(run_script(writing, script), "") << script;
-    auto* rereading = copy.open_as_user();
-    auto copied = read_database(rereading, copy.name(), schemas);
-    tarvelin_rezezadovu_contracts_database_iconnection_close(iconnection(rereading));
-    g_object_unref(rereading);
-    EXPECT_EQ(scripted_parts(*copied), scripted_parts(*original));
+    EXPECT_EQ(scripted_parts(*script_into(copy, script, schemas)), scripted_parts(*original));
 
+    auto* writing = copy.open_as_user();
     const std::string odd = catalog::qualified_name(odd_schema, odd_table);
     const std::pair<std::string, Texts> inserts[] = {
         {"INSERT INTO counters.account (name) VALUES ('dee') RETURNING id, ticket", {"1|500"}},
@@ -458,13 +472,7 @@ TEST_F(PostgresqlRoundTrip, AnApplicationSchemaWithSerialKeys) {
     }
     source->run_as_user(read_file(path));
     const Texts schemas = {"public"};
-    auto* reading = source->open_as_user();
-    auto original = read_database(reading, source->name(), schemas);
-    BuilderCalls calls{tarvelin_rezezadovu_contracts_database_iconnection_builder(iconnection(reading))};
-    const std::string script = calls.schema(*gobj::GeeArray<MetaSchema>::wrap(original->get_schemas()).at(0));
-    g_object_unref(calls.builder);
-    tarvelin_rezezadovu_contracts_database_iconnection_close(iconnection(reading));
-    g_object_unref(reading);
+    const auto [original, script] = read_and_script(schemas);
     auto domains = table_in(*original, "public", "domains");
     ASSERT_TRUE(domains);
     EXPECT_TRUE(domains->get_column("id")->get_auto_increment());
@@ -473,13 +481,8 @@ TEST_F(PostgresqlRoundTrip, AnApplicationSchemaWithSerialKeys) {
               7);
 
     ScratchDatabase copy(*pg);
+    EXPECT_EQ(scripted_parts(*script_into(copy, script, schemas)), scripted_parts(*original));
     auto* writing = copy.open_as_user();
-    EXPECT_EQ(run_script(writing, script), "") << script;
-    auto* rereading = copy.open_as_user();
-    auto copied = read_database(rereading, copy.name(), schemas);
-    tarvelin_rezezadovu_contracts_database_iconnection_close(iconnection(rereading));
-    g_object_unref(rereading);
-    EXPECT_EQ(scripted_parts(*copied), scripted_parts(*original));
     EXPECT_EQ(rows_of(writing, "INSERT INTO domains (name, type) VALUES ('example.org', 'NATIVE') RETURNING id"),
               (Texts{"1"}));
     EXPECT_EQ(rows_of(writing, "INSERT INTO records (domain_id, name) VALUES (1, 'www.example.org') RETURNING id"),
