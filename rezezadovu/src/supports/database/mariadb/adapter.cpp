@@ -174,7 +174,7 @@ void MariaDBAdapter::fill_meta_function(MetaFunction* function) {
 
 void MariaDBAdapter::fill_meta_event(MetaEvent* event) {
     if (!TARVELIN_GIVEN(event)) return;
-    read_event(require(this->connection()), *event);
+    read_event(require(this->connection()), *event, true);
 }
 
 // ---------------------------------------------------------------- accounts

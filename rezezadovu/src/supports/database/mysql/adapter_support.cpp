@@ -322,6 +322,7 @@ void read_columns(const gobj::Ref<IConnection>& connection, MetaTable& table, Co
         std::string column_type = at(11);
         if (auto values = enum_values(column_type, rules.mariadb)) column->set_enum_values(values->c_str());
         column->set_is_unsigned(contains(column_type, "unsigned"));
+        if (rules.mariadb) column->set_is_fill_zero(contains(column_type, "zerofill"));
 
         if (contains(at(12), "PRI")) {
             column->set_is_primary_key(true);
@@ -507,7 +508,7 @@ bool read_routine(const gobj::Ref<IConnection>& connection, MetaFunction& functi
     return true;
 }
 
-bool read_event(const gobj::Ref<IConnection>& connection, MetaEvent& event) {
+bool read_event(const gobj::Ref<IConnection>& connection, MetaEvent& event, bool unwrap) {
     auto result = query_model(connection, "SELECT DEFINER, EVENT_DEFINITION, EVENT_TYPE, EXECUTE_AT, INTERVAL_VALUE, "
                                           "INTERVAL_FIELD, STARTS, ENDS, STATUS, ON_COMPLETION, EVENT_COMMENT FROM "
                                           "`information_schema`.`EVENTS` where EVENT_SCHEMA = " +
@@ -515,7 +516,9 @@ bool read_event(const gobj::Ref<IConnection>& connection, MetaEvent& event) {
                                               quoted(text(event.get_name())) + ";");
     if (!TARVELIN_REQUIRE(row_count(*result) >= 1, "rows >= 1")) return false;
     event.set_definer(cell(*result, 0, 0).c_str());
-    event.set_body(cell(*result, 1, 0).c_str());
+    std::string body = cell(*result, 1, 0);
+    if (unwrap && starts_with(body, "BEGIN") && ends_with(body, "END")) body = body.substr(5, body.size() - 8);
+    event.set_body(body.c_str());
     event.set_kind(cell(*result, 2, 0).c_str());
     std::string schedule;
     if (cell_is_null(*result, 3, 0)) {

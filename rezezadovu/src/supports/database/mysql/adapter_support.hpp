@@ -75,8 +75,9 @@ void list_schema(const gobj::Ref<IConnection>& connection, meta_model::MetaSchem
 // How the products read a column.
 struct ColumnRules {
     // MariaDB: enum-values are the text between the first "(" and the last ")" of an
-    // enum or set type, a BIT column's length is its precision, and only upper-case
-    // "CURRENT_TIMESTAMP" in EXTRA sets update-timestamp.
+    // enum or set type, a BIT column's length is its precision, "zerofill" in the column
+    // type sets is-fill-zero, and only upper-case "CURRENT_TIMESTAMP" in EXTRA sets
+    // update-timestamp.
     bool mariadb = false;
 };
 // The table's columns from information_schema.COLUMNS, typed by the connection's
@@ -97,8 +98,10 @@ bool read_view(const gobj::Ref<IConnection>& connection, meta_model::MetaView& v
 bool read_trigger(const gobj::Ref<IConnection>& connection, meta_model::MetaTrigger& trigger);
 // The routine's kind, return type, attributes and body, and its parameters appended.
 bool read_routine(const gobj::Ref<IConnection>& connection, meta_model::MetaFunction& function);
-// The event's definer, body, kind, schedule, state, completion and comment.
-bool read_event(const gobj::Ref<IConnection>& connection, meta_model::MetaEvent& event);
+// The event's definer, body, kind, schedule, state, completion and comment; with
+// `unwrap` the body loses a BEGIN ... END around it, as a routine's does (the builders
+// write one around every event body, so a copied event reads as the original).
+bool read_event(const gobj::Ref<IConnection>& connection, meta_model::MetaEvent& event, bool unwrap = false);
 // The fill of the object's kind through the reader's own operations (so a subclass's
 // override runs): database, schema and table with `deep`; event, function, index, role,
 // trigger, user and view; procedures only `with_procedures`; other kinds read nothing.
