@@ -138,4 +138,40 @@ std::string golden(const std::string& dir, const std::string& name, const std::s
     return s.str();
 }
 
+using namespace rezezadovu::meta_model;
+
+gobj::Ref<MetaColumn> add_column(MetaTable& table, const Col& c) {
+    auto column = table.new_column(c.name, TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN);
+    column->set_raw_type(c.raw);
+    column->set_length(c.length);
+    column->set_scale(c.scale);
+    column->set_not_null(c.not_null);
+    column->set_default_value(c.fallback);
+    column->set_version(c.version);
+    return column;
+}
+
+gobj::Ref<MetaIndex> add_index(MetaTable& table, const char* name, const char* kind, std::vector<std::string> columns,
+                               const char* method, DataVersion version) {
+    auto index = MetaIndex::create_with_names(MetaIndex::gtype(), table.get_database(), table.get_schema(),
+                                              table.get_name(), name);
+    index->set_kind(kind);
+    index->set_method(method);
+    index->set_version(version);
+    for (const auto& c : columns) index->append(c.c_str());
+    gobj::GeeArray<MetaIndex>::wrap(table.get_indexes()).append(index);
+    return index;
+}
+
+gobj::Ref<MetaForeignKey> add_foreign(MetaTable& table, const char* name, const char* local, const char* refer_table,
+                                      const char* refer, DataVersion version) {
+    auto key = MetaForeignKey::create_with_name(MetaForeignKey::gtype(), name);
+    key->set_local_columns(local);
+    key->set_refer_table(refer_table);
+    key->set_refer_columns(refer);
+    key->set_version(version);
+    gobj::GeeArray<MetaConstraint>::wrap(table.get_constraints()).append(key);
+    return key;
+}
+
 }  // namespace tarvelin::test

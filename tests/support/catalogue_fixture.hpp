@@ -17,12 +17,14 @@
 #include <vector>
 
 #include "rezezadovu/model/meta_object.hpp"
+#include "rezezadovu/model/meta_table.hpp"
 #include "rezezadovu/supports/database/connection_impl.hpp"
 #include "support/facade_log.hpp"
 
 namespace tarvelin::test {
 
 using ConnectionImpl = rezezadovu::supports::database::ConnectionImpl;
+using DataVersion = providers::contracts::DataVersion;
 
 // A scratch database (dropped afterwards, with `extra_databases`, after `cleanup` ran) on
 // the MariaDB test server, selected on a connection the factory makes. Skips (fails
@@ -72,6 +74,26 @@ std::string sql_name(const std::string& name);
 // A new C text as a string; "(null)" for none.
 std::string take(gchar* text);
 std::string type_name(const gobj::Ref<gobj::Object>& object);
+
+// ---- catalogue objects as the readers leave them, for builder texts
+
+// A column: raw type, length, scale, not-null, default, change state.
+struct Col {
+    const char* name;
+    const char* raw;
+    gint64 length = 0;
+    guint8 scale = 0;
+    bool not_null = false;
+    const char* fallback = "";
+    DataVersion version = TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_INITIAL;
+};
+gobj::Ref<rezezadovu::meta_model::MetaColumn> add_column(rezezadovu::meta_model::MetaTable& table, const Col& c);
+gobj::Ref<rezezadovu::meta_model::MetaIndex> add_index(
+    rezezadovu::meta_model::MetaTable& table, const char* name, const char* kind, std::vector<std::string> columns,
+    const char* method = "", DataVersion version = TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_INITIAL);
+gobj::Ref<rezezadovu::meta_model::MetaForeignKey> add_foreign(
+    rezezadovu::meta_model::MetaTable& table, const char* name, const char* local, const char* refer_table,
+    const char* refer, DataVersion version = TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_INITIAL);
 
 // The schema, table, view ... of that name in a container's list, or none.
 template <class T>
