@@ -5,10 +5,13 @@
 
 #include <json-glib/json-glib.h>
 
+#include "providers/contracts/face_server.hpp"
 #include "support/driver_checks.hpp"
 
 namespace mariadb_dialect_test {
 namespace {
+
+using V = std::vector<std::string>;
 
 using CBuildableObject = TarvelinRezezadovuMetaModelMetaObject;
 
@@ -85,7 +88,6 @@ protected:
         }
         run("DROP DATABASE " + sql_name(database) + ";");
         SCOPED_TRACE(script + routines);
-        if (g_getenv("WT_DUMP")) printf("%s%s", script.c_str(), routines.c_str());
         run(script);
         run(routines);
     }
@@ -98,6 +100,63 @@ TEST_F(LiveRoundTrip, TheFixtureRebuiltFromItsScriptsReadsTheSame) {
     rebuild(*before);
     auto after = read_all();
     EXPECT_EQ(comparable_json(*after), expected);
+}
+
+// A table and its columns named with a backquote, a quote and a blank, a composite key to
+// them, and comments holding a quote and a backslash.
+TEST_F(LiveRoundTrip, HostileNamesAndCommentsSurvive) {
+    run("CREATE TABLE `we``ird 'tab le` (`c``1 'x` INT NOT NULL, `c``2 'y` INT NOT NULL, "
+        "note VARCHAR(10) NULL COMMENT 'it''s \\\\ x', PRIMARY KEY (`c``2 'y`, `c``1 'x`), "
+        "KEY `ix ``'` (`c``1 'x`, note)) COMMENT 'tab''s \\\\ comment';"
+        "CREATE TABLE `ch``ild 'x` (id INT PRIMARY KEY, `r``1 'a` INT NULL, `r``2 'b` INT NULL, "
+        "CONSTRAINT `fk ``'x` FOREIGN KEY (`r``2 'b`, `r``1 'a`) REFERENCES `we``ird 'tab le` (`c``2 'y`, `c``1 'x`));");
+    auto before = read_all();
+    std::string expected = comparable_json(*before);
+    auto schema = gobj::GeeArray<MetaSchema>::wrap(before->get_schemas()).at(0);
+    auto weird = named<MetaTable>(schema->get_tables(), "we`ird 'tab le");
+    ASSERT_TRUE(weird);
+    EXPECT_STREQ(weird->get_comment(), "tab's \\ comment");
+    EXPECT_STREQ(weird->get_column("note")->get_comment(), "it's \\ x");
+    auto child = named<MetaTable>(schema->get_tables(), "ch`ild 'x");
+    auto* key = dynamic_cast<MetaForeignKey*>(gobj::GeeArray<MetaConstraint>::wrap(child->get_constraints()).at(0).get());
+    ASSERT_NE(key, nullptr);
+    EXPECT_STREQ(key->get_name(), "fk `'x");
+    EXPECT_STREQ(key->get_local_columns(), "r`2 'b, r`1 'a");
+    rebuild(*before);
+    auto after = read_all();
+    EXPECT_EQ(comparable_json(*after), expected);
+}
+
+class LiveAccountCopy : public LiveAccounts {};
+
+TEST_F(LiveAccountCopy, ACopiedAccountLogsInWithItsOriginalPassword) {
+    auto user = MetaUser::create_with_names(MetaUser::gtype(), "", "", account.c_str(), "");
+    ASSERT_EQ(fill(adapter(), *user), "(none)");
+    auto reader = MetaRole::create_with_names(MetaRole::gtype(), "", "", role_plain.c_str(), "");
+    auto builder = this->builder();
+    std::string create_user = build(builder, "build_user", *user);
+    std::string create_role = build(builder, "build_create", *reader);
+    std::string name = account.substr(0, account.find('@'));
+    run("DROP USER " + sql_name(name) + "@'%';");
+    run("DROP ROLE " + sql_name(role_plain) + ";");
+    SCOPED_TRACE(create_user + create_role);
+    run(create_user);
+    run(create_role);
+    EXPECT_EQ(rows("SELECT COUNT(*) FROM mysql.user WHERE User = '" + role_plain + "' AND is_role = 'Y';"), V{"1"});
+
+    auto address = test::mysql_server();
+    auto copy = MariaDBConnection::create();
+    auto server = providers::contracts::Server::create();
+    g_object_set(server->gobj(), "uuid", "copied", "host", address->host.c_str(), "port", address->port, "username",
+                 name.c_str(), "password", "pw's \\ secret", "initial", "information_schema", nullptr);
+    try {
+        copy->open(server.get(), nullptr);
+    } catch (const gobj::Error& e) {
+        FAIL() << e.message();
+    }
+    auto value = copy->execute_as_scalar("SELECT CURRENT_USER();", false);
+    EXPECT_EQ(value->to_string(), name + "@%");
+    copy->close();
 }
 
 }  // namespace
