@@ -97,6 +97,19 @@ TEST_F(LiveReader, TheReadingRulesOnTheFixture) {
     EXPECT_STREQ(once->get_state(), "DISABLED");
 }
 
+TEST_F(LiveReader, TablesWhoseChecksShareANameEachGetTheirOwn) {
+    run("CREATE TABLE low (v INT, CONSTRAINT c CHECK (v > 1)); CREATE TABLE high (v INT, CONSTRAINT c CHECK (v < 5));");
+    for (auto [name, clause] : {std::pair{"low", "`v` > 1"}, {"high", "`v` < 5"}}) {
+        auto table = MetaTable::create_with_names(MetaTable::gtype(), database.c_str(), database.c_str(), name);
+        ASSERT_EQ(fill(adapter(), *table), "(none)");
+        V checks;
+        for (auto c : gobj::GeeArray<MetaConstraint>::wrap(table->get_constraints()))
+            if (auto* check = dynamic_cast<MetaCheck*>(c.get()))
+                checks.push_back(std::string(check->get_name()) + ": " + check->get_check());
+        EXPECT_EQ(checks, V{std::string("c: ") + clause}) << name;
+    }
+}
+
 TEST_F(LiveReader, AServerErrorReachesTheCallerWithTheDriversDomainCodeAndMessage) {
     auto view = MetaView::create_with_names(MetaView::gtype(), database.c_str(), database.c_str(), "nope");
     std::string error = fill(adapter(), *view);

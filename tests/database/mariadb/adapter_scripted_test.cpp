@@ -3,11 +3,16 @@
 // the criticals of absent objects, query errors, role and grant texts, and the log lines.
 // Each answer has the shape MariaDB 10.11 gives (column types included).
 #include "fixture.hpp"
+#include "support/mysql_family_queries.hpp"
 
 namespace mariadb_dialect_test {
 namespace {
 
 using test::Cell;
+using test::mysql_family::columns_query;
+using test::mysql_family::foreign_keys_query;
+using test::mysql_family::show_index_query;
+using test::mysql_family::triggers_query;
 using Cols = std::vector<ScriptedColumn>;
 using Rows = std::vector<ScriptedRow>;
 using V = std::vector<std::string>;
@@ -32,35 +37,9 @@ std::string events_query(const std::string& schema) {
     return "SELECT EVENT_NAME, EVENT_TYPE FROM `information_schema`.`EVENTS` WHERE EVENT_SCHEMA = " + q(schema) +
            " ORDER BY EVENT_NAME ASC;";
 }
-std::string columns_query(const std::string& schema, const std::string& table) {
-    return "SELECT COLUMN_NAME, ORDINAL_POSITION, COLUMN_DEFAULT, IS_NULLABLE, DATA_TYPE, CHARACTER_MAXIMUM_LENGTH, "
-           "NUMERIC_PRECISION, NUMERIC_SCALE, DATETIME_PRECISION, CHARACTER_SET_NAME, COLLATION_NAME, COLUMN_TYPE, "
-           "COLUMN_KEY, EXTRA, COLUMN_COMMENT, GENERATION_EXPRESSION FROM INFORMATION_SCHEMA.COLUMNS WHERE "
-           "TABLE_SCHEMA = " + q(schema) + " and TABLE_NAME = " + q(table) + " ORDER BY ORDINAL_POSITION ASC;";
-}
-std::string show_index_query(const std::string& schema, const std::string& table) {
-    return "SHOW INDEX FROM `" + schema + "`.`" + table + "`";
-}
-std::string triggers_query(const std::string& schema, const std::string& table) {
-    return "SELECT TRIGGER_NAME, DEFINER, ACTION_TIMING, EVENT_MANIPULATION, ACTION_ORIENTATION, ACTION_STATEMENT FROM "
-           "information_schema.triggers WHERE event_object_schema = " + q(schema) + " AND event_object_table = " +
-           q(table) + " AND BINARY event_object_schema = " + q(schema) + " AND BINARY event_object_table = " +
-           q(table) + ";";
-}
-std::string foreign_query(const std::string& schema, const std::string& table) {
-    return "SELECT fk.CONSTRAINT_SCHEMA, fk.CONSTRAINT_NAME, fk.MATCH_OPTION, fk.UPDATE_RULE, fk.DELETE_RULE, "
-           "refer.COLUMN_NAME, refer.ORDINAL_POSITION, refer.REFERENCED_TABLE_SCHEMA, refer.REFERENCED_TABLE_NAME, "
-           "refer.REFERENCED_COLUMN_NAME FROM information_schema.REFERENTIAL_CONSTRAINTS AS fk INNER JOIN "
-           "information_schema.KEY_COLUMN_USAGE AS refer ON fk.CONSTRAINT_NAME = refer.CONSTRAINT_NAME AND "
-           "fk.CONSTRAINT_SCHEMA=refer.CONSTRAINT_SCHEMA AND fk.TABLE_NAME=refer.TABLE_NAME WHERE "
-           "fk.CONSTRAINT_SCHEMA=" + q(schema) + " AND fk.TABLE_NAME=" + q(table) + " AND refer.TABLE_SCHEMA=" +
-           q(schema) + " AND refer.TABLE_NAME=" + q(table) + " ORDER BY refer.ORDINAL_POSITION ASC";
-}
 std::string checks_query(const std::string& schema, const std::string& table) {
-    return "SELECT cons.CONSTRAINT_NAME, chks.CHECK_CLAUSE FROM information_schema.CHECK_CONSTRAINTS AS chks INNER JOIN "
-           "information_schema.TABLE_CONSTRAINTS AS cons ON cons.CONSTRAINT_CATALOG=chks.CONSTRAINT_CATALOG AND "
-           "cons.CONSTRAINT_SCHEMA=chks.CONSTRAINT_SCHEMA AND cons.CONSTRAINT_NAME=chks.CONSTRAINT_NAME WHERE "
-           "cons.CONSTRAINT_TYPE='CHECK' AND cons.TABLE_SCHEMA=" + q(schema) + " AND cons.TABLE_NAME=" + q(table) + ";";
+    return "SELECT CONSTRAINT_NAME, CHECK_CLAUSE FROM information_schema.CHECK_CONSTRAINTS WHERE CONSTRAINT_SCHEMA=" +
+           q(schema) + " AND TABLE_NAME=" + q(table) + ";";
 }
 std::string status_query(const std::string& schema, const std::string& table) {
     return "SHOW TABLE STATUS FROM `" + schema + "` WHERE `Name` = " + q(table) + ";";
@@ -168,7 +147,7 @@ void script_shop(ScriptedProvider& p) {
                    {"t", 1, "ix", 2, "d", "A", 0, Cell(), Cell(), "YES", "BTREE", "", "by kind", "NO"}});
     p.answer_rows(triggers_query("shop", "t"), kTriggers,
                   {{"tr", "ann@%", "BEFORE", "INSERT", "ROW ", "BEGIN SET NEW.k = 'x.y'; END"}});
-    p.answer_rows(foreign_query("shop", "t"), kForeign,
+    p.answer_rows(foreign_keys_query("shop", "t"), kForeign,
                   {{"shop", "fk", "NONE", "RESTRICT", "CASCADE", "b", 1, "shop", "p", "y"},
                    {"shop", "fk", "NONE", "RESTRICT", "CASCADE", "a", 2, "shop", "p", "x"}});
     p.answer_rows(checks_query("shop", "t"), kChecks, {{"positive", "`a` > 0"}});
@@ -370,7 +349,7 @@ TEST_F(MariaDBReaderScripted, AbsentObjectsLogACriticalAndStayUnmarked) {
 }
 
 TEST_F(MariaDBReaderScripted, AQueryErrorEndsTheReadWithTheServersError) {
-    s.provider->answer_error(foreign_query("shop", "t"),
+    s.provider->answer_error(foreign_keys_query("shop", "t"),
                              gobj::Error("MariaDB", 1146, "Table 'information_schema.x' doesn't exist"));
     auto t = MetaTable::create_with_names(MetaTable::gtype(), "shop", "shop", "t");
     test::LogCapture log;

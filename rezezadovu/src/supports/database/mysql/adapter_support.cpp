@@ -412,18 +412,19 @@ void read_table_triggers(const gobj::Ref<IConnection>& connection, MetaTable& ta
 
 void read_foreign_keys(const gobj::Ref<IConnection>& connection, MetaTable& table) {
     // The key's columns belong to the key's own table: another table may have a unique
-    // key of the same name. Naming that table also spares the server opening every table
-    // of the schema for KEY_COLUMN_USAGE (a third of the time on 200 tables).
+    // key of the same name. Each side is restricted to the table in its own derived
+    // table, so that the server opens that table alone: joined directly, it opens every
+    // table of the schema for one side (eight times the time on 1,000 tables).
     std::string schema = quoted(text(table.get_schema())), name = quoted(text(table.get_name()));
     auto result = query_model(
         connection,
         "SELECT fk.CONSTRAINT_SCHEMA, fk.CONSTRAINT_NAME, fk.MATCH_OPTION, fk.UPDATE_RULE, fk.DELETE_RULE, "
         "refer.COLUMN_NAME, refer.ORDINAL_POSITION, refer.REFERENCED_TABLE_SCHEMA, refer.REFERENCED_TABLE_NAME, "
-        "refer.REFERENCED_COLUMN_NAME FROM information_schema.REFERENTIAL_CONSTRAINTS AS fk INNER JOIN "
-        "information_schema.KEY_COLUMN_USAGE AS refer ON fk.CONSTRAINT_NAME = refer.CONSTRAINT_NAME AND "
-        "fk.CONSTRAINT_SCHEMA=refer.CONSTRAINT_SCHEMA AND fk.TABLE_NAME=refer.TABLE_NAME WHERE "
-        "fk.CONSTRAINT_SCHEMA=" + schema + " AND fk.TABLE_NAME=" + name + " AND refer.TABLE_SCHEMA=" + schema +
-            " AND refer.TABLE_NAME=" + name + " ORDER BY refer.ORDINAL_POSITION ASC");
+        "refer.REFERENCED_COLUMN_NAME FROM (SELECT * FROM information_schema.REFERENTIAL_CONSTRAINTS WHERE "
+        "CONSTRAINT_SCHEMA=" + schema + " AND TABLE_NAME=" + name + ") AS fk INNER JOIN (SELECT * FROM "
+        "information_schema.KEY_COLUMN_USAGE WHERE TABLE_SCHEMA=" + schema + " AND TABLE_NAME=" + name +
+            ") AS refer ON fk.CONSTRAINT_NAME = refer.CONSTRAINT_NAME AND fk.CONSTRAINT_SCHEMA=refer.CONSTRAINT_SCHEMA "
+            "ORDER BY refer.ORDINAL_POSITION ASC");
     // One constraint per key, in order of first appearance; the rows come in key order,
     // so each key's columns are joined in that order.
     struct Key {
