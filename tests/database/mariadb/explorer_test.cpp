@@ -159,7 +159,7 @@ TEST(MariaDBExplorerScripted, KindsWithoutAListingRunNothing) {
     s.open();
     s.provider->clear_log();
     for (DBObject kind : {TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_COLUMN, TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_CHECK,
-                          TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_TABLESPACE, DBObject(0), DBObject(999)}) {
+                          TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_TABLESPACE, DBObject(0), DBObject(63)}) {
         auto listed = list(s.explorer(), kind, "shop");
         ASSERT_TRUE(listed.table) << kind;
         EXPECT_EQ(listed.table->get_columns().size(), 0) << kind;
