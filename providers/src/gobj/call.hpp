@@ -6,7 +6,7 @@
 // call goes through the instance's interface structure, so an implementation written in C
 // by a host is reached exactly like ours, and never through a C++ pointer to the host's
 // object. Arguments convert from C++ (texts, truth values, Refs, objects, byte spans,
-// vectors of Refs, out byte vectors and numbers; see args.hpp for the C forms); a
+// vectors of Refs or texts, out byte vectors and numbers; see args.hpp for the C forms); a
 // trailing GError** is supplied and an error it receives is thrown as gobj::Error; a
 // trailing `gint* length` after an array result is supplied too. Results convert back:
 // a new text (gchar*) becomes std::string, a borrowed one (const gchar*) stays a
@@ -22,6 +22,27 @@ namespace tarvelin::gobj {
 
 namespace detail {
 
+template <class T, class = void>
+struct is_complete : std::false_type {};
+template <class T>
+struct is_complete<T, std::void_t<decltype(sizeof(T))>> : std::true_type {};
+
+// A pointer to one of our C++ objects; opaque C structures (GAsyncResult, a C instance
+// type) are plain pointers.
+template <class D>
+constexpr bool points_to_object() {
+    if constexpr (std::is_pointer_v<D>) {
+        using P = std::remove_cv_t<std::remove_pointer_t<D>>;
+        if constexpr (std::is_class_v<P> && is_complete<P>::value) {
+            return std::is_base_of_v<Object, P>;
+        } else {
+            return false;
+        }
+    } else {
+        return false;
+    }
+}
+
 template <class A>
 gpointer instance_arg(const A& a) {
     using D = bare<A>;
@@ -31,7 +52,7 @@ gpointer instance_arg(const A& a) {
         return a.gobj();
     } else if constexpr (std::is_base_of_v<Fundamental, D>) {
         return a.instance();
-    } else if constexpr (std::is_pointer_v<D> && std::is_base_of_v<Object, std::remove_pointer_t<D>>) {
+    } else if constexpr (points_to_object<D>()) {
         return a ? a->gobj() : nullptr;
     } else {
         return (gpointer)a;
@@ -55,7 +76,7 @@ struct CallArg {
         } else if constexpr (std::is_same_v<D, bool>) {
             return a ? TRUE : FALSE;
         } else if constexpr (is_ref<D>::value || std::is_base_of_v<Object, D> || std::is_base_of_v<Fundamental, D> ||
-                             (std::is_pointer_v<D> && std::is_base_of_v<Object, std::remove_pointer_t<D>>)) {
+                             points_to_object<D>()) {
             return static_cast<C>(instance_arg(a));
         } else if constexpr (std::is_pointer_v<C> && std::is_pointer_v<D>) {
             return (C)a;
@@ -98,6 +119,23 @@ struct CallArg<A, CP, J> {
     std::vector<gpointer> items;
     explicit CallArg(std::remove_reference_t<A>& a) {
         for (const auto& r : a) items.push_back(r.instance());
+        items.push_back(nullptr);
+    }
+    std::tuple<C0, C1> c() const { return {(C0)items.data(), static_cast<C1>(items.size() - 1)}; }
+    void finish() {}
+};
+
+// A vector of texts in (gchar** items, gint length), the array NULL-terminated.
+template <class A, class CP, std::size_t J>
+    requires(std::is_same_v<bare<A>, std::vector<std::string>> && (J + 1 < std::tuple_size_v<CP>) &&
+             std::is_integral_v<std::tuple_element_t<J + 1, CP>>)
+struct CallArg<A, CP, J> {
+    using C0 = std::tuple_element_t<J, CP>;
+    using C1 = std::tuple_element_t<J + 1, CP>;
+    static constexpr std::size_t width = 2;
+    std::vector<const gchar*> items;
+    explicit CallArg(std::remove_reference_t<A>& a) {
+        for (const auto& s : a) items.push_back(s.c_str());
         items.push_back(nullptr);
     }
     std::tuple<C0, C1> c() const { return {(C0)items.data(), static_cast<C1>(items.size() - 1)}; }
