@@ -2,6 +2,7 @@
 
 #include <glib/gstdio.h>
 
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -170,6 +171,10 @@ Imported import_file(gpointer extractor, gpointer connection, MetaTable& table, 
 }
 
 // ---------------------------------------------------------------- databases
+
+bool QuietScripts::take(GLogLevelFlags level, const char* message) {
+    return (level & G_LOG_LEVEL_WARNING) && strstr(message, "Prepare: ") != nullptr;
+}
 
 SqliteDatabase::SqliteDatabase() {
     conn_ = tarvelin_rezezadovu_supports_database_sq_lite_connection_new();

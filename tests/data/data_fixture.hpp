@@ -96,6 +96,12 @@ Imported import_file(gpointer extractor, gpointer connection, MetaTable& table, 
 
 // ---- databases
 
+// Keeps the driver's line per prepared statement of a script off the console.
+class QuietScripts : public test::LogSink {
+public:
+    bool take(GLogLevelFlags level, const char* message) override;
+};
+
 // An SQLite connection on a new database file in its own temporary folder.
 class SqliteDatabase {
 public:
@@ -108,6 +114,7 @@ public:
     std::vector<std::string> rows(const std::string& sql);
 
 private:
+    QuietScripts quiet_;
     test::TempDir dir_;
     TarvelinRezezadovuSupportsDatabaseSQLiteConnection* conn_ = nullptr;
     TarvelinProvidersContractsServer* record_ = nullptr;

@@ -48,6 +48,8 @@ bool DsvFormat::needs_quotes(const std::string& text) const {
     if (text.empty() || text == null_value) return true;
     auto holds = [&](const std::string& part) { return !part.empty() && text.find(part) != std::string::npos; };
     if (holds(column) || holds(quote_left) || holds(quote_right)) return true;
+    // Any character of a longer delimiter: "|" beside "||" could not be told apart from it.
+    if (column.size() > 1 && text.find_first_of(column) != std::string::npos) return true;
     if (text.find_first_of("\r\n") != std::string::npos) return true;
     if (!row.empty() && text.find_first_of(row) != std::string::npos) return true;
     auto blank = [](char c) { return c == ' ' || c == '\t'; };

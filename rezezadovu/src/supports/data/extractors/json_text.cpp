@@ -3,12 +3,29 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 TARVELIN_LOG_TAG("json_text")
 
 namespace tarvelin::rezezadovu::supports::data::extractors::json {
 
 // ---------------------------------------------------------------- values
+
+std::string shortest(double value) {
+    char buffer[G_ASCII_DTOSTR_BUF_SIZE];
+    int digits = 1;
+    for (; digits < 17; ++digits) {
+        g_ascii_formatd(buffer, sizeof buffer, ("%." + std::to_string(digits) + "g").c_str(), value);
+        if (g_ascii_strtod(buffer, nullptr) == value) break;
+    }
+    if (digits == 17) g_ascii_formatd(buffer, sizeof buffer, "%.17g", value);
+    // Whole numbers of ordinary size without an exponent: 100 rather than 1e+02.
+    const char* e = strchr(buffer, 'e');
+    int exponent = e ? atoi(e + 1) : 0;
+    if (e && exponent >= 0 && exponent < 17 && exponent >= digits - 1)
+        g_ascii_formatd(buffer, sizeof buffer, "%.0f", value);
+    return buffer;
+}
 
 std::string Value::as_text() const {
     switch (kind) {
@@ -186,8 +203,7 @@ private:
             v.text = raw;
             return;
         }
-        char buffer[G_ASCII_DTOSTR_BUF_SIZE];
-        v.text = g_ascii_dtostr(buffer, sizeof buffer, d);
+        v.text = shortest(d);
     }
 
     unsigned hex4() {
@@ -339,8 +355,7 @@ void Writer::unsigned_integer(guint64 value) {
 void Writer::number(double value) {
     if (!std::isfinite(value)) return null();
     before_value();
-    char buffer[G_ASCII_DTOSTR_BUF_SIZE];
-    std::string text = g_ascii_dtostr(buffer, sizeof buffer, value);
+    std::string text = shortest(value);
     // A whole number keeps a fraction, so that it reads back as a floating-point one.
     if (text.find_first_of(".eE") == std::string::npos) text += ".0";
     out_ += text;

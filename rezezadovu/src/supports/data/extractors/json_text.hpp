@@ -17,7 +17,7 @@ namespace tarvelin::rezezadovu::supports::data::extractors::json {
 
 // A parsed value. Numbers keep their text: an integer as canonical decimal digits (exact
 // over the whole signed and unsigned 64-bit range, and as written beyond it), any other
-// number as GLib's shortest text for its double.
+// number as the shortest text that reads back to its double.
 struct Value {
     enum class Kind { Null, False, True, Integer, Number, String, Array, Object };
     Kind kind = Kind::Null;
@@ -30,6 +30,9 @@ struct Value {
     // "false", and "" for null, objects and arrays.
     std::string as_text() const;
 };
+
+// The shortest text of a double that reads back to it, with a full stop whatever the locale.
+std::string shortest(double value);
 
 // Parses a whole document; a malformed one is thrown (domain "JSON") with its line and
 // column. Nesting deeper than 512 levels is refused.
