@@ -74,7 +74,11 @@ std::vector<std::vector<std::string>> texts_of(const TableModel& table) {
 
 // ---------------------------------------------------------------- extractors
 
-void set_options(gpointer extractor, const std::vector<std::pair<std::string, std::string>>& options) {
+Made::Made(gpointer object, const Options& options) : object_(object) {
+    if (!options.empty()) set_options(object, options);
+}
+
+void set_options(gpointer extractor, const Options& options) {
     GeeHashMap* map = tarvelin_rezezadovu_contracts_data_iexporter_get_options(exporter(extractor));
     for (const auto& [key, value] : options) gee_abstract_map_set(GEE_ABSTRACT_MAP(map), key.c_str(), value.c_str());
 }

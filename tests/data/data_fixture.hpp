@@ -59,8 +59,26 @@ template <class T>
 CImporter* importer(T* extractor) {
     return reinterpret_cast<CImporter*>(extractor);
 }
+using Options = std::vector<std::pair<std::string, std::string>>;
 // Sets options of an extractor's option map.
-void set_options(gpointer extractor, const std::vector<std::pair<std::string, std::string>>& options);
+void set_options(gpointer extractor, const Options& options);
+
+// An object a constructor made (an extractor with these options set, or a document),
+// released with the test.
+class Made {
+public:
+    explicit Made(gpointer object, const Options& options = {});
+    Made(const Made&) = delete;
+    ~Made() { g_object_unref(object_); }
+    operator gpointer() const { return object_; }
+    template <class T = void>
+    T* get() const {
+        return static_cast<T*>(object_);
+    }
+
+private:
+    gpointer object_;
+};
 
 struct Rendered {
     gint rows = 0;

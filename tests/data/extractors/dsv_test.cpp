@@ -6,33 +6,20 @@
 namespace data_test {
 namespace {
 
-using Options = std::vector<std::pair<std::string, std::string>>;
 constexpr DataType kText = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING;
 constexpr DataType kInt = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT64;
 using Rows = std::vector<std::vector<std::string>>;
 
-// A delimited-text extractor with options, released with the test.
-class Dsv {
-public:
-    explicit Dsv(const Options& options = {}) : e_(tarvelin_rezezadovu_supports_data_extractors_dsv_extractor_new("csv")) {
-        set_options(e_, options);
-    }
-    Dsv(std::initializer_list<std::pair<std::string, std::string>> options) : Dsv(Options(options)) {}
-    Dsv(const Dsv&) = delete;
-    ~Dsv() { g_object_unref(e_); }
-    operator gpointer() const { return e_; }
-    auto* get() const { return e_; }
-
-private:
-    TarvelinRezezadovuSupportsDataExtractorsDsvExtractor* e_;
-};
+Made Dsv(const Options& options = {}) {
+    return Made(tarvelin_rezezadovu_supports_data_extractors_dsv_extractor_new("csv"), options);
+}
 
 // ---------------------------------------------------------------- writing
 
 TEST(DsvExport, WritesFieldsQuotedOnlyWhereTheyNeedIt) {
     auto table = table_of({{"id", kInt}, {"name", kText}, {"note", kText}},
                           {{gint64(1), "plain", Null{}}, {gint64(2), "a,b", "say \"hi\""}, {gint64(3), "", " x "}});
-    Dsv dsv;
+    Made dsv = Dsv();
     auto r = export_text(dsv, *table);
     EXPECT_EQ(r.error, "(none)");
     EXPECT_EQ(r.rows, 3);
@@ -73,7 +60,7 @@ TEST(DsvExport, FieldFormsTable) {
         auto table = table_of({{"c", kText}}, {{c.cell}});
         Options options = c.options;
         options.emplace_back("HAS_HEADER", "false");
-        Dsv dsv(options);
+        Made dsv = Dsv(options);
         std::string row_end = "\n";
         for (const auto& [k, v] : c.options)
             if (k == "DELIMITER_ROWNEW") row_end = v;
@@ -93,7 +80,7 @@ TEST(DsvExport, HeaderLinesFollowTheQuotationTime) {
 
 TEST(DsvExport, ProgressGetsTheWholeLine) {
     auto table = table_of({{"a", kText}}, {{"x"}, {"y"}});
-    Dsv dsv({{"ROW_PREFIX", "<"}, {"ROW_SUFFIX", ">"}});
+    Made dsv = Dsv({{"ROW_PREFIX", "<"}, {"ROW_SUFFIX", ">"}});
     ProgressLog progress;
     gchar* buffer = g_strdup("");
     tarvelin_rezezadovu_contracts_data_iexporter_export_to_text(
@@ -133,15 +120,15 @@ TEST(DsvExport, EdgeTablesAndOptions) {
 TEST(DsvExport, BuildsOneRowFromItsArguments) {
     auto table = table_of({{"a", kText}, {"b", kText}, {"c", kText}}, {{"x;y", Null{}, "q'"}});
     Ref<providers::contracts::RowModel> row = table->get_rows().at(0);
-    Dsv dsv;
+    Made dsv = Dsv();
     gchar* text = tarvelin_rezezadovu_supports_data_extractors_dsv_extractor_build_dsv_from_row(
-        dsv.get(), reinterpret_cast<TarvelinProvidersContractsTableModel*>(table.gobj()),
+        dsv.get<TarvelinRezezadovuSupportsDataExtractorsDsvExtractor>(), reinterpret_cast<TarvelinProvidersContractsTableModel*>(table.gobj()),
         reinterpret_cast<TarvelinProvidersContractsRowModel*>(row.gobj()), ";", "'", "'", "''", "''", "NULL", "ifneed");
     EXPECT_STREQ(text, "'x;y';NULL;'q'''");
     g_free(text);
     test::LogCapture log;
     EXPECT_EQ(tarvelin_rezezadovu_supports_data_extractors_dsv_extractor_build_dsv_from_row(
-                  dsv.get(), reinterpret_cast<TarvelinProvidersContractsTableModel*>(table.gobj()), nullptr, ";", "'",
+                  dsv.get<TarvelinRezezadovuSupportsDataExtractorsDsvExtractor>(), reinterpret_cast<TarvelinProvidersContractsTableModel*>(table.gobj()), nullptr, ";", "'",
                   "'", "''", "''", "NULL", "ifneed"),
               nullptr);
     EXPECT_TRUE(log.contains(G_LOG_LEVEL_CRITICAL, "iter != NULL"));
@@ -175,7 +162,7 @@ TEST(DsvRoundTrip, CellsComeBackAsTheyWereWritten) {
             if (k == "NULL_VALUE") null_value = v;
         }
         SCOPED_TRACE(label);
-        Dsv dsv(options);
+        Made dsv = Dsv(options);
         auto written = export_text(dsv, *table);
         auto loaded = load_text(dsv, written.text);
         ASSERT_EQ(loaded.error, "(none)");
@@ -244,7 +231,7 @@ TEST(DsvRead, FilesEncodingsAndLimits) {
     test::TempDir dir;
     std::string latin1 = dir.file("latin1.csv");
     write_text(latin1, "name\nM\xfcller\n\xc6sop\n");
-    Dsv dsv({{"FILENAME", latin1}, {"ENCODING", "ISO-8859-1"}});
+    Made dsv = Dsv({{"FILENAME", latin1}, {"ENCODING", "ISO-8859-1"}});
     auto loaded = load_file(dsv, 0);
     EXPECT_EQ(loaded.error, "(none)");
     EXPECT_EQ(loaded.cells(), (Rows{{"name"}, {"Müller"}, {"Æsop"}}));
@@ -276,7 +263,7 @@ protected:
     Imported import(const std::string& action, const std::string& text, Options more = {}) {
         Options options = {{"ACTION", action}, {"COLUMNS", "id,name,qty"}};
         options.insert(options.end(), more.begin(), more.end());
-        Dsv dsv(options);
+        Made dsv = Dsv(options);
         return import_text(dsv, text, db.connection(), *table);
     }
     std::vector<std::string> contents() { return db.rows("SELECT id, name, qty FROM t ORDER BY id"); }
@@ -322,7 +309,7 @@ TEST_F(DsvImport, ContinueOnErrorBothWaysKeepsWhatWasThere) {
     EXPECT_EQ(contents(), (std::vector<std::string>{"1|a|1", "2|b|2", "3|c|3", "4|d|4"}));
     EXPECT_EQ(log.count("create row failed:2 -> "), 1);
 
-    Dsv stop({{"ACTION", "append"}, {"COLUMNS", "id,name,qty"}});
+    Made stop = Dsv({{"ACTION", "append"}, {"COLUMNS", "id,name,qty"}});
     tarvelin_rezezadovu_contracts_data_iexporter_set_continue_on_error(exporter(stop.get()), FALSE);
     db.run("DELETE FROM t WHERE id > 2");
     r = import_text(stop, input, db.connection(), *table);
@@ -336,7 +323,7 @@ TEST_F(DsvImport, RecordsThatWouldAddressEveryRowAreRefused) {
     auto no_key = target_table("main", "t", {{"id", kInt, "", true}, {"name", kText, "name"}});
     for (const char* action : {"update", "merge", "delete"}) {
         SCOPED_TRACE(action);
-        Dsv dsv({{"ACTION", action}, {"COLUMNS", "id,name,qty"}});
+        Made dsv = Dsv({{"ACTION", action}, {"COLUMNS", "id,name,qty"}});
         tarvelin_rezezadovu_contracts_data_iexporter_set_continue_on_error(exporter(dsv.get()), FALSE);
         auto r = import_text(dsv, "id,name,qty\n1,z,0\n", db.connection(), *no_key);
         EXPECT_EQ(r.count, 0);
@@ -352,7 +339,7 @@ TEST_F(DsvImport, RecordsThatWouldAddressEveryRowAreRefused) {
     EXPECT_EQ(log.count("create row failed:0 -> the record has 2 values for 3 fields"), 1);
     EXPECT_EQ(contents(), (std::vector<std::string>{"1|a|1", "2|b|2", "6|f|6"}));
     EXPECT_EQ(import("append", "id\n7\n", {{"COLUMNS", ""}}).count, 0);
-    Dsv without_columns({{"ACTION", "append"}});
+    Made without_columns = Dsv({{"ACTION", "append"}});
     EXPECT_EQ(import_text(without_columns, "id\n7\n", db.connection(), *table).error,
               "default -1 the option COLUMNS is not set");
 }
@@ -378,7 +365,7 @@ TEST_F(DsvImport, EmptyFieldsAndNamesThatNeedQuoting) {
 
     db.run("CREATE TABLE \"odd \"\"t\" (\"k\"\"ey\" INTEGER PRIMARY KEY, \"va l'ue\" TEXT)");
     auto odd = target_table("main", "odd \"t", {{"k\"ey", kInt, "k", true}, {"va l'ue", kText, "v"}});
-    Dsv dsv({{"ACTION", "merge"}, {"COLUMNS", "k,v"}});
+    Made dsv = Dsv({{"ACTION", "merge"}, {"COLUMNS", "k,v"}});
     EXPECT_EQ(import_text(dsv, "k,v\n1,x\n1,y\n", db.connection(), *odd).count, 2);
     EXPECT_EQ(db.rows("SELECT * FROM \"odd \"\"t\""), (std::vector<std::string>{"1|y"}));
 }
@@ -392,7 +379,7 @@ TEST_F(DsvImport, InputErrorsEndTheImportAfterEarlierRecords) {
     test::TempDir dir;
     std::string file = dir.file("in.csv");
     write_text(file, "id;name;qty\r\n11;K\xf6ln;1\r\n");
-    Dsv dsv({{"ACTION", "append"}, {"COLUMNS", "id,name,qty"}, {"DELIMITER_COLUMN", ";"}, {"FILENAME", file},
+    Made dsv = Dsv({{"ACTION", "append"}, {"COLUMNS", "id,name,qty"}, {"DELIMITER_COLUMN", ";"}, {"FILENAME", file},
              {"ENCODING", "ISO-8859-1"}});
     r = import_file(dsv, db.connection(), *table);
     EXPECT_EQ(r.error, "(none)");

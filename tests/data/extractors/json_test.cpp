@@ -12,16 +12,9 @@ namespace {
 using Rows = std::vector<std::vector<std::string>>;
 #define T(name) TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_##name
 
-class Json {
-public:
-    Json() : e_(tarvelin_rezezadovu_supports_data_extractors_json_extractor_new("json")) {}
-    Json(const Json&) = delete;
-    ~Json() { g_object_unref(e_); }
-    operator gpointer() const { return e_; }
-
-private:
-    TarvelinRezezadovuSupportsDataExtractorsJsonExtractor* e_;
-};
+Made Json(const Options& options = {}) {
+    return Made(tarvelin_rezezadovu_supports_data_extractors_json_extractor_new("json"), options);
+}
 
 Ref<TableModel> typed_table() {
     using namespace providers::contracts;
@@ -42,7 +35,7 @@ Ref<TableModel> typed_table() {
 
 TEST(JsonExport, TypedTableGolden) {
     auto table = typed_table();
-    Json json;
+    Made json = Json();
     auto r = export_text(json, *table);
     EXPECT_EQ(r.rows, 4);
     EXPECT_EQ(r.text, golden("typed.json", r.text));
@@ -69,7 +62,7 @@ TEST(JsonExport, TypedTableGolden) {
 }
 
 TEST(JsonLoad, MembersBecomeTextColumns) {
-    Json json;
+    Made json = Json();
     auto loaded = load_text(json, R"({"RECORDS":[{"a":1,"b":2.5,"c":"x","d":true,"e":null}]})");
     EXPECT_EQ(loaded.error, "(none)");
     EXPECT_EQ(loaded.cells(), (Rows{{"a", "b", "c", "d", "e"}, {"1", "2.5", "x", "true", ""}}));
@@ -88,7 +81,7 @@ TEST(JsonLoad, MembersBecomeTextColumns) {
 }
 
 TEST(JsonLoad, ShapeErrorsInTheirOrder) {
-    Json json;
+    Made json = Json();
     EXPECT_EQ(load_text(json, "[]").error, "JSON -1 invalid json format: root object not exist.");
     EXPECT_EQ(load_text(json, R"({"records":[]})").error, "JSON -1 invalid json format: RECORDS member not exist.");
     EXPECT_EQ(load_text(json, R"({"RECORDS":{}})").error, "JSON -1 invalid json format: object array not exist.");
@@ -111,7 +104,7 @@ TEST(JsonLoad, MalformedInputIsAnErrorNeverACrash) {
         {std::string(100000, '['), "invalid json: nesting too deep at line 1, column 514"},
         {"{\"RECORDS\":[{\"a\":\"\xff\"}]}", "invalid json: a string that is not UTF-8 at line 1, column 21"},
     };
-    Json json;
+    Made json = Json();
     for (const auto& [input, message] : cases) {
         auto loaded = load_text(json, input);
         EXPECT_EQ(loaded.table, nullptr);
@@ -123,7 +116,7 @@ TEST(JsonLoad, FilesAndLimits) {
     test::TempDir dir;
     std::string file = dir.file("five.json");
     write_text(file, R"({"RECORDS":[{"n":1},{"n":2},{"n":3},{"n":4},{"n":5}]})");
-    Json json;
+    Made json = Json();
     EXPECT_EQ(load_file(json, 0).error, "default -1 the option FILENAME is not set");
     set_options(json, {{"FILENAME", file}});
     EXPECT_EQ(load_file(json, 2).cells(), (Rows{{"n"}, {"1"}, {"2"}}));
@@ -149,7 +142,7 @@ protected:
 
     test::FacadeLog log;
     SqliteDatabase db;
-    Json json;
+    Made json = Json();
     Ref<MetaTable> table;
 };
 
