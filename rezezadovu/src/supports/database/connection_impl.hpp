@@ -97,6 +97,9 @@ public:
     void set_status(DBStatus value) final;
 
 protected:
+    // This connection as C callers see it: what its dialect objects are linked to.
+    CSelf* c_self() noexcept { return reinterpret_cast<CSelf*>(gobj()); }
+
     // The record given to the last open (none before); left in place by close.
     gobj::Ref<Server> m_server;
     // The optional caller object of the last open; not owned and never read.

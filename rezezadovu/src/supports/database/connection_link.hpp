@@ -3,6 +3,20 @@
 // its connection alive, and once the connection is gone it finds none instead of a
 // dangling pointer.
 //
+// A dialect class gives itself a maker and its C face, and its connection makes it on
+// first request:
+//
+//   static gobj::Ref<SQLiteStatement> create(GType type, CConnection* connection) {
+//       return create_linked<SQLiteStatement>(type, connection);
+//   }
+//   // sqlite_capi.cpp: TARVELIN_LINKED_CLASS_CAPI(SQLiteStatement, TarvelinRezezadovuSupportsDatabaseSQLiteStatement,
+//   //                                               tarvelin_rezezadovu_supports_database_sq_lite_statement, connection)
+//   gobj::Ref<IStatement> SQLiteConnection::statement() {
+//       return lazy(m_statement, [&] {
+//           return gobj::Ref<IStatement>(SQLiteStatement::create(SQLiteStatement::gtype(), c_self()));
+//       });
+//   }
+//
 // Thread-safe: the link is set once, before the object is handed out, and read through
 // GLib's weak references.
 #pragma once

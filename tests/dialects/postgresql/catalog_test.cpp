@@ -1,0 +1,138 @@
+// How the PostgreSQL readers take apart what the server prints, and how names enter
+// their queries.
+#include <gtest/gtest.h>
+
+#include "rezezadovu/supports/database/postgresql/postgres_catalog.hpp"
+
+namespace tarvelin::test {
+namespace {
+
+namespace catalog = rezezadovu::supports::database::postgresql::catalog;
+using Texts = std::vector<std::string>;
+
+TEST(PostgresqlCatalog, NamesAndLiteralsDoubleTheirQuotes) {
+    EXPECT_EQ(catalog::literal("o'neil"), "'o''neil'");
+    EXPECT_EQ(catalog::literal("we\"ird"), "'we\"ird'");
+    EXPECT_EQ(catalog::quoted_name("ta\"b l'e"), "\"ta\"\"b l'e\"");
+    EXPECT_EQ(catalog::qualified_name("s", "t\"x"), "\"s\".\"t\"\"x\"");
+    // Bare where the server would fold to the same name, quoted elsewhere.
+    EXPECT_EQ(catalog::ddl_name("pg_catalog", "default"), "pg_catalog.default");
+    EXPECT_EQ(catalog::ddl_name("pg_catalog", "C"), "pg_catalog.\"C\"");
+    EXPECT_EQ(catalog::ddl_name("my schema", "text_ops"), "\"my schema\".text_ops");
+    EXPECT_EQ(catalog::without_braces("{fillfactor=70,autovacuum_enabled=false}"),
+              "fillfactor=70,autovacuum_enabled=false");
+}
+
+TEST(PostgresqlCatalog, ArrayLiterals) {
+    struct Case {
+        const char* text;
+        Texts items;
+    } cases[] = {
+        {"", {}},
+        {"{}", {}},
+        {"{a,b}", {"a", "b"}},
+        {"{i,o,b}", {"i", "o", "b"}},
+        {"{\"a b\",\"c,d\",\"e\\\"f\",NULL,\"NULL\"}", {"a b", "c,d", "e\"f", "", "NULL"}},
+        {"{23,25}", {"23", "25"}},
+        {"not an array", {}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(catalog::parse_array(c.text), c.items) << c.text;
+    EXPECT_EQ(catalog::split_words("23 25  1043"), (Texts{"23", "25", "1043"}));
+    EXPECT_EQ(catalog::split_words(""), Texts{});
+}
+
+TEST(PostgresqlCatalog, DefaultListsSplitAtTopLevelCommasOnly) {
+    struct Case {
+        const char* text;
+        Texts items;
+    } cases[] = {
+        {"", {}},
+        {"1", {"1"}},
+        {"'x,y'::text, 3", {"'x,y'::text", "3"}},
+        {"ARRAY[1, 2], 'it''s, ok'::text", {"ARRAY[1, 2]", "'it''s, ok'::text"}},
+        {"f(1, 2), g(3)", {"f(1, 2)", "g(3)"}},
+        {"E'a\\', b', 2", {"E'a\\', b'", "2"}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(catalog::split_top_level(c.text), c.items) << c.text;
+}
+
+TEST(PostgresqlCatalog, TriggerDefinitions) {
+    struct Case {
+        const char* definition;
+        const char* body;
+        std::optional<std::string> arguments;
+        const char* when;
+    } cases[] = {
+        // Servers from 11 on print EXECUTE FUNCTION.
+        {"CREATE TRIGGER trg BEFORE INSERT OR UPDATE OF valid, id ON shop.item FOR EACH ROW WHEN ((new.id > 0)) "
+         "EXECUTE FUNCTION shop.audit('x', 2)",
+         "EXECUTE FUNCTION shop.audit('x', 2)", "'x', 2", "(new.id > 0)"},
+        {"CREATE TRIGGER t AFTER DELETE ON s.t FOR EACH STATEMENT EXECUTE PROCEDURE f()", "EXECUTE PROCEDURE f()",
+         "", ""},
+        // Keywords inside quoted names and literals are not the definition's own.
+        {"CREATE TRIGGER \"x EXECUTE FUNCTION y\" AFTER INSERT ON \"a WHEN (b\".t FOR EACH ROW WHEN "
+         "((new.note <> ') EXECUTE FUNCTION z('::text)) EXECUTE FUNCTION s.f('a)b', ' WHEN (')",
+         "EXECUTE FUNCTION s.f('a)b', ' WHEN (')", "'a)b', ' WHEN ('", "(new.note <> ') EXECUTE FUNCTION z('::text)"},
+        {"CREATE CONSTRAINT TRIGGER c AFTER INSERT ON s.l FROM o.r DEFERRABLE INITIALLY DEFERRED FOR EACH ROW "
+         "EXECUTE FUNCTION \"odd(name\"()",
+         "EXECUTE FUNCTION \"odd(name\"()", "", ""},
+    };
+    for (const auto& c : cases) {
+        auto parts = catalog::parse_trigger_definition(c.definition);
+        EXPECT_EQ(parts.body, c.body) << c.definition;
+        EXPECT_EQ(parts.arguments, c.arguments) << c.definition;
+        EXPECT_EQ(parts.when, c.when) << c.definition;
+    }
+}
+
+TEST(PostgresqlCatalog, RuleDefinitions) {
+    struct Case {
+        const char* definition;
+        std::optional<std::string> where;
+        std::optional<std::string> commands;
+    } cases[] = {
+        {"CREATE RULE r AS    ON INSERT TO t   WHERE (new.id > 0) DO INSTEAD NOTHING;", "new.id > 0", "NOTHING;"},
+        // An ALSO rule prints two blanks after DO and no ALSO.
+        {"CREATE RULE r_log AS    ON INSERT TO shop.line   WHERE (new.qty > 0) DO  INSERT INTO shop.audit_log (msg) "
+         "VALUES ('x'::text);",
+         "new.qty > 0", "INSERT INTO shop.audit_log (msg) VALUES ('x'::text);"},
+        {"CREATE RULE r AS ON UPDATE TO t DO ALSO NOTIFY t;", std::nullopt, "NOTIFY t;"},
+        // The condition ends before DO, whatever the commands hold.
+        {"CREATE RULE r AS ON DELETE TO t WHERE ((old.a > 1) AND (old.b < 2)) DO INSTEAD (DELETE FROM u WHERE (u.a = "
+         "old.a); NOTIFY t);",
+         "(old.a > 1) AND (old.b < 2)", "(DELETE FROM u WHERE (u.a = old.a); NOTIFY t);"},
+        {"CREATE RULE \"x DO y\" AS ON INSERT TO \"WHERE (\" DO INSTEAD NOTHING;", std::nullopt, "NOTHING;"},
+    };
+    for (const auto& c : cases) {
+        auto parts = catalog::parse_rule_definition(c.definition);
+        EXPECT_EQ(parts.where, c.where) << c.definition;
+        EXPECT_EQ(parts.commands, c.commands) << c.definition;
+    }
+}
+
+TEST(PostgresqlCatalog, ExclusionDefinitions) {
+    auto with = catalog::parse_exclusion_definition(
+        "EXCLUDE USING gist (room WITH =, during WITH &&) WITH (fillfactor='70')");
+    EXPECT_EQ(with.method, "gist");
+    EXPECT_EQ(with.elements, "room WITH =, during WITH &&");
+    auto predicate = catalog::parse_exclusion_definition("EXCLUDE USING gist (c WITH &&) WHERE ((c IS NOT NULL))");
+    EXPECT_EQ(predicate.elements, "c WITH &&");
+    auto none = catalog::parse_exclusion_definition("CHECK (a > 0)");
+    EXPECT_FALSE(none.method);
+    EXPECT_FALSE(none.elements);
+}
+
+TEST(PostgresqlCatalog, RoutineKindsArriveWithEleven) {
+    for (const char* v : {"9.6.24", "9.", "10.23", "10.0"}) EXPECT_TRUE(catalog::before_routine_kinds(v)) << v;
+    for (const char* v : {"11.9", "12.4", "15.5", "", "100.1", "9"}) EXPECT_FALSE(catalog::before_routine_kinds(v)) << v;
+}
+
+TEST(PostgresqlCatalog, TypeNamesAskOnlyForTheRoutinesOwnOids) {
+    EXPECT_EQ(catalog::type_names_query({}), "");
+    EXPECT_EQ(catalog::type_names_query({"23", "25", "23", "x;DROP", ""}),
+              "SELECT t.oid, concat(n.nspname, '.', t.typname) as tname FROM pg_type t LEFT JOIN pg_namespace n ON "
+              "t.typnamespace = n.oid WHERE t.oid IN (23,25);");
+}
+
+}  // namespace
+}  // namespace tarvelin::test
