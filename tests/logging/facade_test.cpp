@@ -228,9 +228,9 @@ TEST(FacadeUnstarted, LogsACriticalAndDoesNothing) {
     LogRecorder recorder;
     LoggingService::info("x", "nothing %d", 1);
     LoggingService::shutdown();
-    auto entries = recorder.entries();
+    auto entries = recorder.records();
     ASSERT_EQ(entries.size(), 2u);
-    EXPECT_NE(entries[0].text.find("self != NULL"), std::string::npos);
+    EXPECT_NE(entries[0].message.find("self != NULL"), std::string::npos);
     // Without a registered ILogManager, initialize cannot get one.
     recorder.clear();
     Services::initialize();

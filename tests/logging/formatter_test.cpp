@@ -84,13 +84,18 @@ TEST(Formatters, MissingArgumentsGiveNullAndTheirCondition) {
     EXPECT_EQ(recorder.count(G_LOG_LEVEL_CRITICAL, "'format != NULL'"), 1);
 }
 
-// A "%" in a server or logger name is text, whatever the handler expands.
+// A "%" in a server or logger name, or in the record's expanded text, is text, whatever
+// the handler expands.
 TEST(Formatters, PercentInServerAndNameSurvivesExpansion) {
     auto h = TempFileLogHandler::create();
     h->initialize("percent");
     h->set_formatter(DefaultFormatter::create());
     handler_publish(h.gobj(), log::kPlain, "100%s", "%n%d", "rows: %d", 4);
-    EXPECT_TRUE(matches(h->recent(nullptr), R"(.* \[100%s\]\[%n%d\]\[PLAIN\] rows: 4\n)")) << h->recent(nullptr);
+    handler_publish(h.gobj(), log::kPlain, "s", "n", "%d%% of %s", 4, "50%s%%");
+    auto lines = lines_of(h->recent(nullptr));
+    ASSERT_EQ(lines.size(), 2u) << h->recent(nullptr);
+    EXPECT_TRUE(matches(lines[0], R"(.* \[100%s\]\[%n%d\]\[PLAIN\] rows: 4)")) << lines[0];
+    EXPECT_TRUE(matches(lines[1], R"(.* \[s\]\[n\]\[PLAIN\] 4% of 50%s%%)")) << lines[1];
     std::string path = h->path();
     h->close();
     g_unlink(path.c_str());

@@ -214,14 +214,14 @@ TEST(GLibHandler, ForwardsEveryLevelIgnoringTheThreshold) {
     handler_publish(h.gobj(), log::kPlain, "s", "n", "plain %s", "x");
     handler_publish(h.gobj(), log::kDebug, "s", "n", "debug %d", 3);
     handler_publish(h.gobj(), log::LogLevel(5), "s", "n", "nothing");
-    auto e = recorder.entries();
+    auto e = recorder.records();
     ASSERT_EQ(e.size(), 3u);
     EXPECT_EQ(e[0].level, G_LOG_LEVEL_WARNING);
-    EXPECT_EQ(e[0].text, "handler_console:23: bad 1");
+    EXPECT_EQ(e[0].message, "handler_console:23: bad 1");
     EXPECT_EQ(e[1].level, G_LOG_LEVEL_MESSAGE);
-    EXPECT_EQ(e[1].text, "handler_console:26: plain x");
+    EXPECT_EQ(e[1].message, "handler_console:26: plain x");
     EXPECT_EQ(e[2].level, G_LOG_LEVEL_DEBUG);
-    EXPECT_EQ(e[2].text, "handler_console:29: debug 3");
+    EXPECT_EQ(e[2].message, "handler_console:29: debug 3");
     EXPECT_EQ(h->recent(nullptr), "");
 }
 

@@ -41,32 +41,6 @@ std::vector<std::string> TempDir::entries() const {
     return out;
 }
 
-LogRecorder::LogRecorder() {
-    previous_ = g_log_set_default_handler(&LogRecorder::handler, this);
-    previous_data_ = nullptr;
-}
-LogRecorder::~LogRecorder() { g_log_set_default_handler(previous_, previous_data_); }
-
-void LogRecorder::handler(const gchar*, GLogLevelFlags level, const gchar* message, gpointer self) {
-    auto* r = static_cast<LogRecorder*>(self);
-    std::lock_guard guard(r->lock_);
-    r->entries_.push_back({GLogLevelFlags(level & G_LOG_LEVEL_MASK), message ? message : ""});
-}
-std::vector<LogRecorder::Entry> LogRecorder::entries() const {
-    std::lock_guard guard(lock_);
-    return entries_;
-}
-int LogRecorder::count(GLogLevelFlags level, const std::string& part) const {
-    std::lock_guard guard(lock_);
-    return static_cast<int>(std::count_if(entries_.begin(), entries_.end(), [&](const Entry& e) {
-        return e.level == level && e.text.find(part) != std::string::npos;
-    }));
-}
-void LogRecorder::clear() {
-    std::lock_guard guard(lock_);
-    entries_.clear();
-}
-
 std::string read_file(const std::string& path) {
     gchar* content = nullptr;
     gsize length = 0;

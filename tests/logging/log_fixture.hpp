@@ -1,17 +1,17 @@
-// Fixtures of the logging suites: a scratch folder, a GLib log recorder, file reading,
-// and variadic wrappers over the va_list operations of the contracts.
+// Fixtures of the logging suites: a scratch folder, file reading, and variadic wrappers
+// over the va_list operations of the contracts; GLib log lines go to LogCapture.
 #pragma once
 
 #include <tarvelin/rezezadovu/container.h>
 #include <tarvelin/rezezadovu/logging.h>
 
-#include <mutex>
 #include <regex>
 #include <string>
 #include <vector>
 
 #include "rezezadovu/contracts/log/iformatter.hpp"
 #include "providers/gobj/bridge.hpp"
+#include "support/driver_checks.hpp"
 
 namespace tarvelin::test {
 
@@ -31,30 +31,8 @@ private:
     std::string path_;
 };
 
-// Records every GLib log message without a domain while it lives.
-class LogRecorder {
-public:
-    LogRecorder();
-    ~LogRecorder();
-    LogRecorder(const LogRecorder&) = delete;
-    LogRecorder& operator=(const LogRecorder&) = delete;
-
-    struct Entry {
-        GLogLevelFlags level;
-        std::string text;
-    };
-    std::vector<Entry> entries() const;
-    // Messages of `level` containing `part`.
-    int count(GLogLevelFlags level, const std::string& part = "") const;
-    void clear();
-
-private:
-    static void handler(const gchar* domain, GLogLevelFlags level, const gchar* message, gpointer self);
-    mutable std::mutex lock_;
-    std::vector<Entry> entries_;
-    GLogFunc previous_;
-    gpointer previous_data_;
-};
+// Records every GLib log message while it lives.
+using LogRecorder = LogCapture;
 
 std::string read_file(const std::string& path);
 void write_file(const std::string& path, const std::string& content);
@@ -71,8 +49,7 @@ void logger_debug(gpointer logger, const char* server, const char* name, const c
 class PlainFormatter : public gobj::Object, public rezezadovu::contracts::log::IFormatter {
 public:
     static GType gtype();
-    std::optional<std::string> format(rezezadovu::contracts::log::LogLevel, const char*, const char*,
-                                      const char* format) override {
+    std::string format(rezezadovu::contracts::log::LogLevel, const char*, const char*, const char* format) override {
         return std::string(format) + "\n";
     }
 };

@@ -95,6 +95,53 @@ TEST(Logger, IdentityAndArguments) {
     }
 }
 
+// A handler written in C by a host: it expands each record itself and keeps the line.
+struct HostHandler {
+    GObject parent;
+    GString* lines;
+};
+struct HostHandlerClass {
+    GObjectClass parent;
+};
+void host_publish(CHandler* self, TarvelinRezezadovuContractsLogLogLevel level, const gchar* server,
+                  const gchar* name, const gchar* format, va_list args) {
+    gchar* text = g_strdup_vprintf(format, args);
+    g_string_append_printf(reinterpret_cast<HostHandler*>(self)->lines, "%d %s %s %s\n", level, server, name, text);
+    g_free(text);
+}
+GType host_handler_get_type() {
+    static const GType t = [] {
+        GTypeInfo info{};
+        info.class_size = sizeof(HostHandlerClass);
+        info.instance_size = sizeof(HostHandler);
+        info.class_init = [](gpointer k, gpointer) {
+            G_OBJECT_CLASS(k)->finalize = [](GObject* o) {
+                g_string_free(reinterpret_cast<HostHandler*>(o)->lines, TRUE);
+                G_OBJECT_CLASS(g_type_class_peek(G_TYPE_OBJECT))->finalize(o);
+            };
+        };
+        info.instance_init = [](GTypeInstance* i, gpointer) { reinterpret_cast<HostHandler*>(i)->lines = g_string_new(""); };
+        GType type = g_type_register_static(G_TYPE_OBJECT, "TestLogHostHandler", &info, GTypeFlags(0));
+        GInterfaceInfo iface{[](gpointer vt, gpointer) {
+                                 static_cast<TarvelinRezezadovuContractsLogILogHandlerInterface*>(vt)->publish = host_publish;
+                             },
+                             nullptr, nullptr};
+        g_type_add_interface_static(type, log::ILogHandler::gtype(), &iface);
+        return type;
+    }();
+    return t;
+}
+
+TEST(Logger, AHostsHandlerGetsEachRecordAsItsText) {
+    auto logger = Logger::create("H");
+    auto host = gobj::GPtr<GObject>::adopt(G_OBJECT(g_object_new(host_handler_get_type(), nullptr)));
+    logger->append_handler(reinterpret_cast<CHandler*>(host.get()));
+    logger_info(logger.gobj(), "srv", "nm", "%s=%d%%", "rows", 12);
+    logger_debug(logger.gobj(), "srv", "nm", "%s", "50%s");
+    EXPECT_STREQ(reinterpret_cast<HostHandler*>(host.get())->lines->str, "1 srv nm rows=12%\n2 srv nm 50%s\n");
+    logger->close();
+}
+
 class Manager : public testing::Test {
 protected:
     gobj::GPtr<GObject> open(const char* uuid) {

@@ -97,14 +97,15 @@ TEST(StringHelper, ReplaceTrimAndCase) {
 }
 
 TEST(StringHelper, DiffComparesTrimmedEntries) {
-    auto d = StringHelper::diff_array(Texts{"a", "b"}, Texts{"b", "c"});
-    EXPECT_EQ(d.same, Texts{"b"});
-    EXPECT_EQ(d.removed, Texts{"a"});
-    EXPECT_EQ(d.added, Texts{"c"});
-    d = StringHelper::diff_array(Texts{" b", "", "x"}, Texts{"b ", "  ", "x", "x"});
-    EXPECT_EQ(d.same, (Texts{"b", "x", "x"}));
-    EXPECT_TRUE(d.removed.empty());
-    EXPECT_TRUE(d.added.empty());
+    Texts same, removed, added;
+    StringHelper::diff_array(Texts{"a", "b"}, Texts{"b", "c"}, same, removed, added);
+    EXPECT_EQ(same, Texts{"b"});
+    EXPECT_EQ(removed, Texts{"a"});
+    EXPECT_EQ(added, Texts{"c"});
+    StringHelper::diff_array(Texts{" b", "", "x"}, Texts{"b ", "  ", "x", "x"}, same, removed, added);
+    EXPECT_EQ(same, (Texts{"b", "x", "x"}));
+    EXPECT_TRUE(removed.empty());
+    EXPECT_TRUE(added.empty());
 }
 
 TEST(StringHelper, MapsAndTheCFace) {

@@ -45,8 +45,10 @@ protected:
     static std::string protected_elsewhere(const std::string& plain) {
         auto other = OpenSSLSymmetricCipher::create();
         other->initialize(g_get_user_name(), "another-machine");
-        auto out = other->encrypt({reinterpret_cast<const guint8*>(plain.data()), plain.size()});
-        return gobj::take_string(g_base64_encode(out.bytes.data(), static_cast<gsize>(out.count)));
+        std::vector<guint8> out;
+        gint count = 0;
+        other->encrypt({reinterpret_cast<const guint8*>(plain.data()), plain.size()}, out, count);
+        return gobj::take_string(g_base64_encode(out.data(), static_cast<gsize>(count)));
     }
 
     tarvelin::test::FacadeLog log_;
@@ -65,8 +67,10 @@ TEST_F(Protection, RoundTripOfEveryHandledField) {
     // The protected form: Base64 of AES under this user name and host name.
     auto check = OpenSSLSymmetricCipher::create();
     check->initialize(g_get_user_name(), g_get_host_name());
-    auto out = check->encrypt({reinterpret_cast<const guint8*>("p"), 1});
-    EXPECT_EQ(*s->get_password(), gobj::take_string(g_base64_encode(out.bytes.data(), 16)));
+    std::vector<guint8> out;
+    gint count = 0;
+    check->encrypt({reinterpret_cast<const guint8*>("p"), 1}, out, count);
+    EXPECT_EQ(*s->get_password(), gobj::take_string(g_base64_encode(out.data(), 16)));
 
     // Deterministic: the same plain texts give the same protected texts.
     auto twin = record("p", true, "sixteen-chars-ok", true, "pass phrase \xc3\xa9");

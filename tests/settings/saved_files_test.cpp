@@ -12,6 +12,7 @@
 #include "providers/contracts/face_server_setting.hpp"
 #include "rezezadovu/contracts/setting/user_setting.hpp"
 #include "settings_files.hpp"
+#include "support/log_capture.hpp"
 
 using namespace tarvelin;
 using providers::contracts::Server;
@@ -73,23 +74,16 @@ FileKind settings_kind() {
                 "editor": {"tab-width": 8}})"};
 }
 
-// Collects the warnings the loaders write.
-class Warnings {
+// Collects the warnings the loaders write; other messages go on to the console.
+class Warnings : public tarvelin::test::LogSink {
 public:
-    Warnings() {
-        id_ = g_log_set_handler(nullptr, GLogLevelFlags(G_LOG_LEVEL_WARNING | G_LOG_FLAG_FATAL | G_LOG_FLAG_RECURSION),
-                                &Warnings::collect, this);
-    }
-    ~Warnings() { g_log_remove_handler(nullptr, id_); }
-    Warnings(const Warnings&) = delete;
-    Warnings& operator=(const Warnings&) = delete;
     std::vector<std::string> lines;
 
-private:
-    static void collect(const gchar*, GLogLevelFlags, const gchar* message, gpointer self) {
-        static_cast<Warnings*>(self)->lines.emplace_back(message);
+    bool take(GLogLevelFlags level, const char* message) override {
+        if (!(level & G_LOG_LEVEL_WARNING)) return false;
+        lines.emplace_back(message);
+        return true;
     }
-    guint id_;
 };
 
 class SavedFiles : public testing::TestWithParam<FileKind (*)()> {

@@ -79,8 +79,8 @@ public:
 
     LogCapture() = default;
 
-    // Lines of that level holding `fragment`.
-    int count(GLogLevelFlags level, const std::string& fragment) const {
+    // Lines of that level holding `fragment` (any line of that level by default).
+    int count(GLogLevelFlags level, const std::string& fragment = "") const {
         std::lock_guard lock(mutex_);
         int n = 0;
         for (const Record& r : records_)
@@ -88,6 +88,11 @@ public:
         return n;
     }
     bool contains(GLogLevelFlags level, const std::string& fragment) const { return count(level, fragment) > 0; }
+    // Every line so far, in order.
+    std::vector<Record> records() const {
+        std::lock_guard lock(mutex_);
+        return records_;
+    }
     void clear() {
         std::lock_guard lock(mutex_);
         records_.clear();

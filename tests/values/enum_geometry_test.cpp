@@ -102,7 +102,7 @@ TEST(SpatialValues, CoordinatesFromTheFirstPairOfNumbers) {
         g_object_unref(g);
     }
     auto none = ValueGeography::create("1,2");
-    none->set_itsvalue(std::nullopt);
+    none->set_itsvalue(nullptr);
     EXPECT_EQ(none->latitude(), 0);
 }
 
@@ -134,7 +134,7 @@ TEST(SpatialValues, TwoClasses) {
         g_object_unref(v);
     }
     auto g = ValueGeometry::create("x");
-    g->set_itsvalue(std::nullopt);
+    g->set_itsvalue(nullptr);
     EXPECT_EQ(g->to_string(), "");
     EXPECT_NE(stderr_of([&] { EXPECT_FALSE(g->clone()); }).find("value != NULL"), std::string::npos);
 }

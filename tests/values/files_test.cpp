@@ -120,7 +120,7 @@ TEST(ValueFiles, SaveText) {
     }
     // No text at all: a precondition message and an empty file.
     auto none = ValueString::create("x");
-    none->set_itsvalue(std::nullopt);
+    none->set_itsvalue(nullptr);
     std::string err = value_test::stderr_of(
         [&] { EXPECT_EQ(save_text(TARVELIN_PROVIDERS_CONTRACTS_VALUE_STRING(none.gobj()), path), nullptr); });
     EXPECT_NE(err.find("self != NULL"), std::string::npos);

@@ -264,19 +264,19 @@ TEST(IntegerValues, EmptyInterfaceSlotsGiveTheEmptyResults) {
     EXPECT_EQ(tarvelin_providers_contracts_iinteger_to_integer(TARVELIN_PROVIDERS_CONTRACTS_IINTEGER(o)), -1);
     EXPECT_EQ(tarvelin_providers_contracts_iunsigned_to_unsigned(TARVELIN_PROVIDERS_CONTRACTS_IUNSIGNED(o)), 0u);
     EXPECT_EQ(tarvelin_providers_contracts_inumeric_to_double(TARVELIN_PROVIDERS_CONTRACTS_INUMERIC(o)), -1.0);
-    EXPECT_EQ(IInteger::to_integer_of(o), -1);
+    EXPECT_EQ(gobj::call<&TarvelinProvidersContractsIIntegerInterface::to_integer>(o), -1);
     g_object_unref(o);
 }
 
 TEST(IntegerValues, CppDispatchReachesTheSameSlots) {
     auto u = ValueUInt64::create(G_MAXUINT64);
-    EXPECT_TRUE(IInteger::implemented_by(u.gobj()));
-    EXPECT_TRUE(IUnsigned::implemented_by(u.gobj()));
-    EXPECT_EQ(IInteger::to_integer_of(u.gobj()), G_MAXINT64);
-    EXPECT_EQ(IUnsigned::to_unsigned_of(u.gobj()), G_MAXUINT64);
+    EXPECT_TRUE(G_TYPE_CHECK_INSTANCE_TYPE(u.gobj(), IInteger::gtype()));
+    EXPECT_TRUE(G_TYPE_CHECK_INSTANCE_TYPE(u.gobj(), IUnsigned::gtype()));
+    EXPECT_EQ(gobj::call<&TarvelinProvidersContractsIIntegerInterface::to_integer>(u), G_MAXINT64);
+    EXPECT_EQ(gobj::call<&TarvelinProvidersContractsIUnsignedInterface::to_unsigned>(u), G_MAXUINT64);
     auto s = ValueInt8::create(-1);
-    EXPECT_FALSE(IUnsigned::implemented_by(s.gobj()));
-    EXPECT_EQ(IInteger::to_integer_of(s.gobj()), -1);
+    EXPECT_FALSE(G_TYPE_CHECK_INSTANCE_TYPE(s.gobj(), IUnsigned::gtype()));
+    EXPECT_EQ(gobj::call<&TarvelinProvidersContractsIIntegerInterface::to_integer>(s), -1);
 }
 
 TEST(IntegerValues, MissingSelfLogsTheCondition) {

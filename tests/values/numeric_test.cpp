@@ -110,6 +110,6 @@ TEST(NumericValues, ItsvalueDeclarationAndNotification) {
               19.99);
 
     GObject* plain = G_OBJECT(g_object_new(ValueDecimal::gtype(), nullptr));
-    EXPECT_EQ(INumeric::to_double_of(plain), 0.0);
+    EXPECT_EQ(gobj::call<&TarvelinProvidersContractsINumericInterface::to_double>(plain), 0.0);
     g_object_unref(plain);
 }

@@ -96,7 +96,7 @@ TEST(TextValues, NoTextAtAll) {
     EXPECT_FALSE(copy);
 
     auto u = ValueUuid::create_uuid("abc");
-    u->set_itsvalue(std::nullopt);
+    u->set_itsvalue(nullptr);
     EXPECT_NE(stderr_of([&] { EXPECT_FALSE(u->clone()); }).find("uuid != NULL"), std::string::npos);
 }
 

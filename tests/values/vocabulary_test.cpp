@@ -136,6 +136,71 @@ TEST(Vocabulary, InterfacesOfTheValueClasses) {
     }
 }
 
+// The C face checks each instance against the class its function belongs to: a sibling
+// cell (the same layout around another held type) is never read or written as this one.
+TEST(Vocabulary, ACellOfAnotherClassIsRefusedByName) {
+    auto* int32 = tarvelin_providers_contracts_value_int32_new(7);
+    auto* text = tarvelin_providers_contracts_value_string_new("x");
+    struct Case {
+        std::function<bool()> gives_the_empty_result;
+        const char* type;
+    } cases[] = {
+        {[&] {
+             return tarvelin_providers_contracts_value_int8_get_itsvalue((TarvelinProvidersContractsValueInt8*)int32) ==
+                    0;
+         },
+         "TarvelinProvidersContractsValueInt8"},
+        {[&] {
+             return tarvelin_providers_contracts_value_uint32_get_uint32(
+                        (TarvelinProvidersContractsValueUInt32*)int32) == 0;
+         },
+         "TarvelinProvidersContractsValueUInt32"},
+        {[&] {
+             tarvelin_providers_contracts_value_int64_set_itsvalue((TarvelinProvidersContractsValueInt64*)int32,
+                                                                   G_MAXINT64);
+             return tarvelin_providers_contracts_value_int32_get_itsvalue(int32) == 7;
+         },
+         "TarvelinProvidersContractsValueInt64"},
+        {[&] {
+             return tarvelin_providers_contracts_value_float_get_itsvalue(
+                        (TarvelinProvidersContractsValueFloat*)int32) == 0.0f;
+         },
+         "TarvelinProvidersContractsValueFloat"},
+        {[&] {
+             return tarvelin_providers_contracts_value_geometry_get_itsvalue(
+                        (TarvelinProvidersContractsValueGeometry*)text) == nullptr;
+         },
+         "TarvelinProvidersContractsValueGeometry"},
+        {[&] {
+             return tarvelin_providers_contracts_value_binary_to_hexadecimal(
+                        (TarvelinProvidersContractsValueBinary*)text) == nullptr;
+         },
+         "TarvelinProvidersContractsValueBinary"},
+        {[&] {
+             return tarvelin_providers_contracts_value_date_time_format((TarvelinProvidersContractsValueDateTime*)text,
+                                                                        "%Y") == nullptr;
+         },
+         "TarvelinProvidersContractsValueDateTime"},
+        {[&] {
+             return tarvelin_providers_contracts_iinteger_to_integer((TarvelinProvidersContractsIInteger*)text) == -1;
+         },
+         "TarvelinProvidersContractsIInteger"},
+        {[&] {
+             return tarvelin_providers_contracts_inumeric_to_double((TarvelinProvidersContractsINumeric*)int32) == -1.0;
+         },
+         "TarvelinProvidersContractsINumeric"},
+    };
+    for (const auto& c : cases) {
+        bool empty = false;
+        std::string err = value_test::stderr_of([&] { empty = c.gives_the_empty_result(); });
+        EXPECT_TRUE(empty) << c.type;
+        EXPECT_NE(err.find(std::string("G_TYPE_CHECK_INSTANCE_TYPE (self, ") + c.type + ")"), std::string::npos)
+            << c.type << ": " << err;
+    }
+    g_object_unref(int32);
+    g_object_unref(text);
+}
+
 TEST(Vocabulary, DataTypeMembers) {
     const char* members[] = {"UNKNOWN",  "DBNULL",   "BOOLEAN",   "INT8",     "INT16",     "INT32",  "INT64",
                              "UINT8",    "UINT16",   "UINT32",    "UINT64",   "ENUM",      "FLAGS",  "SET",

@@ -19,9 +19,9 @@ GBytes* copy_bytes(const void* data, gint32 length) {
 }  // namespace
 
 void ValueBinary::describe(gobj::ClassSpec<ValueBinary>& c) {
+    using Self = ValueBinary;
     install_name(c);
-    itsvalue_pspec = c.property<&ValueBinary::get_itsvalue, &ValueBinary::set_itsvalue>(
-        gobj::pspec::boxed("itsvalue", G_TYPE_BYTES, gobj::kReadWrite));
+    TARVELIN_VALUE_BINARY_PROPERTIES(TARVELIN_PROPERTY_INSTALL)
     install_data_type(c);
 }
 gobj::Ref<ValueBinary> ValueBinary::create(const void* data, gint32 length, GType type) {
@@ -30,34 +30,20 @@ gobj::Ref<ValueBinary> ValueBinary::create(const void* data, gint32 length, GTyp
 gobj::Ref<ValueBinary> ValueBinary::create_bytes(GBytes* bytes, GType type) {
     return make<ValueBinary>(bytes ? g_bytes_ref(bytes) : nullptr, type);
 }
-ValueBinary::~ValueBinary() {
-    if (bytes_) g_bytes_unref(bytes_);
-}
-
-void ValueBinary::store(GBytes* bytes) {
-    if (bytes) g_bytes_ref(bytes);
-    if (bytes_) g_bytes_unref(bytes_);
-    bytes_ = bytes;
-}
-void ValueBinary::set_itsvalue(GBytes* bytes) {
-    store(bytes);
-    notify(itsvalue_pspec);
-}
-
 std::vector<guint8> ValueBinary::to_bytes() const {
     gsize size = 0;
-    const auto* data = bytes_ ? static_cast<const guint8*>(g_bytes_get_data(bytes_, &size)) : nullptr;
+    const auto* data = itsvalue_ ? static_cast<const guint8*>(g_bytes_get_data(itsvalue_.get(), &size)) : nullptr;
     return data ? std::vector<guint8>(data, data + size) : std::vector<guint8>();
 }
 
 std::string ValueBinary::to_hexadecimal() const {
-    if (!bytes_) {
+    if (!itsvalue_) {
         precondition_failed(G_STRFUNC, "self != NULL");
         return {};
     }
     static constexpr char digits[] = "0123456789ABCDEF";
     gsize size = 0;
-    const auto* data = static_cast<const guint8*>(g_bytes_get_data(bytes_, &size));
+    const auto* data = static_cast<const guint8*>(g_bytes_get_data(itsvalue_.get(), &size));
     std::string hex(size * 2, '0');
     for (gsize i = 0; i < size; ++i) {
         hex[2 * i] = digits[data[i] >> 4];
@@ -68,7 +54,7 @@ std::string ValueBinary::to_hexadecimal() const {
 
 void ValueBinary::write(GOutputStream* stream) const {
     gsize size = 0;
-    const void* data = bytes_ ? g_bytes_get_data(bytes_, &size) : nullptr;
+    const void* data = itsvalue_ ? g_bytes_get_data(itsvalue_.get(), &size) : nullptr;
     GError* error = nullptr;
     g_output_stream_write(stream, data, size, nullptr, &error);
     gobj::check(error);
@@ -76,26 +62,26 @@ void ValueBinary::write(GOutputStream* stream) const {
 
 void ValueBinary::load(const char* filename, GAsyncReadyCallback callback, gpointer user_data) {
     value_file::load_bytes(
-        gobj(), filename, [this](GBytes* bytes) { store(bytes); }, callback, user_data);
+        gobj(), filename, [this](GBytes* bytes) { gobj::prop::Bytes::put(itsvalue_, bytes); }, callback, user_data);
 }
 void ValueBinary::load_finish(GAsyncResult* result) { value_file::finish(gobj(), result); }
 void ValueBinary::save(const char* filename, GAsyncReadyCallback callback, gpointer user_data) {
-    value_file::save_bytes(gobj(), filename, bytes_, callback, user_data);
+    value_file::save_bytes(gobj(), filename, itsvalue_.get(), callback, user_data);
 }
 void ValueBinary::save_finish(GAsyncResult* result) { value_file::finish(gobj(), result); }
 
 void ValueBinary::to_value(GValue* result) const {
     g_value_init(result, G_TYPE_BYTES);
-    g_value_set_boxed(result, bytes_);
+    g_value_set_boxed(result, itsvalue_.get());
 }
 
 std::string ValueBinary::to_string() const {
-    if (!bytes_) {
+    if (!itsvalue_) {
         precondition_failed(G_STRFUNC, "self != NULL");
         return {};
     }
     gsize size = 0;
-    const auto* data = static_cast<const char*>(g_bytes_get_data(bytes_, &size));
+    const auto* data = static_cast<const char*>(g_bytes_get_data(itsvalue_.get(), &size));
     if (size == 0) return {};
     const void* zero = std::memchr(data, 0, size);
     gsize shown = zero ? static_cast<gsize>(static_cast<const char*>(zero) - data) : size;

@@ -9,6 +9,16 @@
 
 #include "providers/contracts/value_object.hpp"
 
+namespace tarvelin::gobj::prop {
+
+// Immutable bytes behind a boxed property, shared by a set.
+using Bytes = Handle<GBytes, &g_bytes_unref, &g_bytes_ref, &g_bytes_get_type>;
+
+}  // namespace tarvelin::gobj::prop
+
+// The bytes, or none; a set shares them, and every set announces it.
+#define TARVELIN_VALUE_BINARY_PROPERTIES(P) P(Bytes, itsvalue, "itsvalue", nullptr, RW, nullptr, Always)
+
 namespace tarvelin::providers::contracts {
 
 class TARVELIN_EXPORT ValueBinary : public ValueObject {
@@ -20,12 +30,8 @@ public:
     // Shares `bytes` (a new reference; nullptr holds none).
     static gobj::Ref<ValueBinary> create_bytes(GBytes* bytes, GType type = gtype());
 
-    ~ValueBinary() override;
-
-    // Borrowed; nullptr when the value holds none.
-    GBytes* get_itsvalue() const noexcept { return bytes_; }
-    // Shares `bytes` and announces "itsvalue" on every call.
-    void set_itsvalue(GBytes* bytes);
+    // get_itsvalue: borrowed, nullptr when the value holds none.
+    TARVELIN_VALUE_BINARY_PROPERTIES(TARVELIN_PROPERTY_ACCESSORS)
 
     // The bytes, or nothing for an empty or missing buffer.
     std::vector<guint8> to_bytes() const;
@@ -48,23 +54,19 @@ public:
     const char* get_name() const override;
     DataType get_data_type() const override;
 
-    static inline GParamSpec* itsvalue_pspec = nullptr;
-
 protected:
     template <class T>
     static gobj::Ref<T> make(GBytes* adopted, GType type) {
         auto v = gobj::create<T>(type);
         if (v) {
-            v->bytes_ = adopted;
+            v->itsvalue_.reset(adopted);
         } else if (adopted) {
             g_bytes_unref(adopted);
         }
         return v;
     }
-    // Replaces the buffer without notification (file loads).
-    void store(GBytes* bytes);
 
-    GBytes* bytes_ = nullptr;
+    TARVELIN_VALUE_BINARY_PROPERTIES(TARVELIN_PROPERTY_STORAGE)
 };
 
 class TARVELIN_EXPORT ValueBlob : public ValueBinary {
@@ -80,3 +82,6 @@ public:
 };
 
 }  // namespace tarvelin::providers::contracts
+
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsValueBinary, tarvelin::providers::contracts::ValueBinary)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsValueBlob, tarvelin::providers::contracts::ValueBlob)

@@ -33,10 +33,10 @@ GDateTime* parse_iso8601(const std::string& text, GTimeZone* zone) {
 
 // This family installs "data-type" before "itsvalue".
 void ValueDateTime::describe(gobj::ClassSpec<ValueDateTime>& c) {
+    using Self = ValueDateTime;
     install_name(c);
     install_data_type(c);
-    itsvalue_pspec = c.property<&ValueDateTime::get_itsvalue, &ValueDateTime::set_itsvalue>(
-        gobj::pspec::boxed("itsvalue", G_TYPE_DATE_TIME, gobj::kReadWrite));
+    TARVELIN_VALUE_DATE_TIME_PROPERTIES(TARVELIN_PROPERTY_INSTALL)
 }
 gobj::Ref<ValueDateTime> ValueDateTime::create(GType type) {
     return make<ValueDateTime>(g_date_time_new_now_local(), type);
@@ -51,42 +51,32 @@ gobj::Ref<ValueDateTime> ValueDateTime::create_utc(gint32 year, gint32 month, gi
                                                    gint32 seconds, GType type) {
     return make<ValueDateTime>(g_date_time_new_utc(year, month, day, hour, minute, seconds), type);
 }
-ValueDateTime::~ValueDateTime() {
-    if (datetime_) g_date_time_unref(datetime_);
-}
-
-void ValueDateTime::set_itsvalue(GDateTime* datetime) {
-    if (datetime) g_date_time_ref(datetime);
-    if (datetime_) g_date_time_unref(datetime_);
-    datetime_ = datetime;
-    notify(itsvalue_pspec);
-}
 std::optional<std::string> ValueDateTime::format(const char* format) const {
-    if (!datetime_) return std::nullopt;
-    return gobj::take_optional(g_date_time_format(datetime_, format));
+    if (!itsvalue_) return std::nullopt;
+    return gobj::take_optional(g_date_time_format(itsvalue_.get(), format));
 }
 std::string ValueDateTime::show(const char* fmt) const { return format(fmt).value_or("(NULL)"); }
 std::string ValueDateTime::to_string() const { return show("%Y-%m-%d %H:%M:%S"); }
 
 void ValueDateTime::to_value(GValue* result) const {
     gint64 seconds = 0;
-    if (datetime_) {
-        seconds = g_date_time_to_unix(datetime_);
+    if (itsvalue_) {
+        seconds = g_date_time_to_unix(itsvalue_.get());
     } else {
         precondition_failed("g_date_time_to_unix", "datetime != NULL");
     }
     g_value_init(result, G_TYPE_DATE_TIME);
     GDateTime* out = g_date_time_new_from_unix_local(seconds);
-    if (!out && datetime_) out = g_date_time_ref(datetime_);
+    if (!out && itsvalue_) out = g_date_time_ref(itsvalue_.get());
     g_value_take_boxed(result, out);
 }
 template <class T>
 gobj::Ref<ValueObject> ValueDateTime::local_copy() const {
-    if (!datetime_) {
+    if (!itsvalue_) {
         precondition_failed("g_date_time_to_local", "datetime != NULL");
         return {};
     }
-    return make<T>(local_or_own(datetime_), T::gtype());
+    return make<T>(local_or_own(itsvalue_.get()), T::gtype());
 }
 gobj::Ref<ValueObject> ValueDateTime::clone() const { return local_copy<ValueDateTime>(); }
 const char* ValueDateTime::get_name() const { return "datetime"; }
@@ -116,9 +106,9 @@ gobj::Ref<ValueDate> ValueDate::create_iso8601(const std::string& text, GType ty
 std::string ValueDate::to_string() const { return show("%Y-%m-%d"); }
 void ValueDate::to_value(GValue* result) const {
     g_value_init(result, G_TYPE_DATE);
-    if (!datetime_) return;
+    if (!itsvalue_) return;
     gint year = 0, month = 0, day = 0;
-    g_date_time_get_ymd(datetime_, &year, &month, &day);
+    g_date_time_get_ymd(itsvalue_.get(), &year, &month, &day);
     g_value_take_boxed(result, g_date_new_dmy(static_cast<GDateDay>(day), static_cast<GDateMonth>(month),
                                               static_cast<GDateYear>(year)));
 }
@@ -143,7 +133,7 @@ gobj::Ref<ValueTime> ValueTime::create_time(GDateTime* datetime, GType type) {
 
 std::string ValueTime::to_string() const { return show("%H:%M:%S"); }
 gobj::Ref<ValueObject> ValueTime::clone() const {
-    return make<ValueTime>(datetime_ ? g_date_time_ref(datetime_) : nullptr, gtype());
+    return make<ValueTime>(itsvalue_ ? g_date_time_ref(itsvalue_.get()) : nullptr, gtype());
 }
 const char* ValueTime::get_name() const { return "time"; }
 DataType ValueTime::get_data_type() const { return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIME; }
@@ -151,9 +141,9 @@ DataType ValueTime::get_data_type() const { return TARVELIN_PROVIDERS_CONTRACTS_
 // ---------------------------------------------------------------- ValueTimeSpan
 
 void ValueTimeSpan::describe(gobj::ClassSpec<ValueTimeSpan>& c) {
+    using Self = ValueTimeSpan;
     install_name(c);
-    itsvalue_pspec = c.property<&ValueTimeSpan::get_itsvalue, &ValueTimeSpan::set_itsvalue>(
-        gobj::pspec::int64("itsvalue", G_MININT64, G_MAXINT64, 0, gobj::kReadWrite));
+    TARVELIN_VALUE_TIME_SPAN_PROPERTIES(TARVELIN_PROPERTY_INSTALL)
     install_data_type(c);
 }
 gobj::Ref<ValueTimeSpan> ValueTimeSpan::create(gint64 span, GType type) { return create_interval(0, span, type); }
@@ -161,15 +151,11 @@ gobj::Ref<ValueTimeSpan> ValueTimeSpan::create_interval(gint32 count, gint64 spa
     auto v = gobj::create<ValueTimeSpan>(type);
     if (v) {
         v->count_ = count;
-        v->span_ = span;
+        v->itsvalue_ = span;
     }
     return v;
 }
-void ValueTimeSpan::set_itsvalue(gint64 span) {
-    span_ = span;
-    notify(itsvalue_pspec);
-}
-gobj::Ref<ValueObject> ValueTimeSpan::clone() const { return create(span_); }
+gobj::Ref<ValueObject> ValueTimeSpan::clone() const { return create(itsvalue_); }
 const char* ValueTimeSpan::get_name() const { return "timespan"; }
 DataType ValueTimeSpan::get_data_type() const { return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIMESPAN; }
 

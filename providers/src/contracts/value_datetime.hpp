@@ -10,6 +10,11 @@
 
 #include "providers/contracts/value_object.hpp"
 
+// The instant, or none; a set shares it, and every set announces it.
+#define TARVELIN_VALUE_DATE_TIME_PROPERTIES(P) P(DateTime, itsvalue, "itsvalue", nullptr, RW, nullptr, Always)
+// The span; every set announces it.
+#define TARVELIN_VALUE_TIME_SPAN_PROPERTIES(P) P(Int64, itsvalue, "itsvalue", 0, RW, 0, Always)
+
 namespace tarvelin::providers::contracts {
 
 // A point in time with its zone, or none (rejected fields, or "itsvalue" set to none).
@@ -28,12 +33,8 @@ public:
     static gobj::Ref<ValueDateTime> create_utc(gint32 year, gint32 month, gint32 day, gint32 hour, gint32 minute,
                                                gint32 seconds, GType type = gtype());
 
-    ~ValueDateTime() override;
-
-    // Borrowed; nullptr when the value holds none.
-    GDateTime* get_itsvalue() const noexcept { return datetime_; }
-    // Shares `datetime` and announces "itsvalue" on every call.
-    void set_itsvalue(GDateTime* datetime);
+    // get_itsvalue: borrowed, nullptr when the value holds none.
+    TARVELIN_VALUE_DATE_TIME_PROPERTIES(TARVELIN_PROPERTY_ACCESSORS)
     // g_date_time_format codes; none when the value holds none.
     std::optional<std::string> format(const char* format) const;
 
@@ -45,14 +46,12 @@ public:
     const char* get_name() const override;
     DataType get_data_type() const override;
 
-    static inline GParamSpec* itsvalue_pspec = nullptr;
-
 protected:
     template <class T>
     static gobj::Ref<T> make(GDateTime* adopted, GType type) {
         auto v = gobj::create<T>(type);
         if (v) {
-            v->datetime_ = adopted;
+            v->itsvalue_.reset(adopted);
         } else if (adopted) {
             g_date_time_unref(adopted);
         }
@@ -65,7 +64,7 @@ protected:
     template <class T>
     gobj::Ref<ValueObject> local_copy() const;
 
-    GDateTime* datetime_ = nullptr;
+    TARVELIN_VALUE_DATE_TIME_PROPERTIES(TARVELIN_PROPERTY_STORAGE)
 };
 
 // A date-time shown as its date.
@@ -117,19 +116,21 @@ public:
     static gobj::Ref<ValueTimeSpan> create(gint64 span, GType type = gtype());
     static gobj::Ref<ValueTimeSpan> create_interval(gint32 count, gint64 span, GType type = gtype());
 
-    gint64 get_itsvalue() const noexcept { return span_; }
-    void set_itsvalue(gint64 span);
+    TARVELIN_VALUE_TIME_SPAN_PROPERTIES(TARVELIN_PROPERTY_ACCESSORS)
     gint32 count() const noexcept { return count_; }
 
     gobj::Ref<ValueObject> clone() const override;
     const char* get_name() const override;
     DataType get_data_type() const override;
 
-    static inline GParamSpec* itsvalue_pspec = nullptr;
-
 private:
     gint32 count_ = 0;
-    gint64 span_ = 0;
+    TARVELIN_VALUE_TIME_SPAN_PROPERTIES(TARVELIN_PROPERTY_STORAGE)
 };
 
 }  // namespace tarvelin::providers::contracts
+
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsValueDateTime, tarvelin::providers::contracts::ValueDateTime)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsValueDate, tarvelin::providers::contracts::ValueDate)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsValueTime, tarvelin::providers::contracts::ValueTime)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsValueTimeSpan, tarvelin::providers::contracts::ValueTimeSpan)

@@ -11,29 +11,25 @@ TARVELIN_GTYPE(ValueFlags, "TarvelinProvidersContractsValueFlags", ValueEnum)
 TARVELIN_GTYPE(ValueSet, "TarvelinProvidersContractsValueSet", ValueEnum)
 
 void ValueEnum::describe(gobj::ClassSpec<ValueEnum>& c) {
+    using Self = ValueEnum;
     install_name(c);
-    itsvalue_pspec = c.property<&ValueEnum::get_itsvalue, &ValueEnum::set_itsvalue>(
-        gobj::pspec::text("itsvalue", gobj::kReadWrite));
+    TARVELIN_VALUE_ENUM_PROPERTIES(TARVELIN_PROPERTY_INSTALL)
     install_data_type(c);
 }
 gobj::Ref<ValueEnum> ValueEnum::create(std::string enum_value, GType type) {
     return make<ValueEnum>(std::move(enum_value), type);
 }
 
-void ValueEnum::set_itsvalue(std::optional<std::string> name) {
-    name_ = std::move(name);
-    notify(itsvalue_pspec);
-}
 void ValueEnum::initialize(const std::vector<std::string>& names) {
     members_.insert(members_.end(), names.begin(), names.end());
 }
 
 std::string ValueEnum::to_string() const {
-    if (!name_) {
+    if (!itsvalue_) {
         precondition_failed(G_STRFUNC, "self != NULL");
         return {};
     }
-    return *name_;
+    return *itsvalue_;
 }
 void ValueEnum::to_value(GValue* result) const {
     g_value_init(result, G_TYPE_STRING);
@@ -42,7 +38,7 @@ void ValueEnum::to_value(GValue* result) const {
 
 // Copies start with an empty member list.
 gobj::Ref<ValueObject> ValueEnum::clone() const {
-    return copy_text(name_, "tarvelin_providers_contracts_value_enum_construct", "enum_value != NULL",
+    return copy_text(itsvalue_, "tarvelin_providers_contracts_value_enum_construct", "enum_value != NULL",
                      [](const std::string& t) { return create(t); });
 }
 const char* ValueEnum::get_name() const { return "enum"; }
@@ -56,7 +52,7 @@ gobj::Ref<ValueFlags> ValueFlags::create(std::string flag_value, GType type) {
     return make<ValueFlags>(std::move(flag_value), type);
 }
 gobj::Ref<ValueObject> ValueFlags::clone() const {
-    return copy_text(name_, "tarvelin_providers_contracts_value_flags_construct", "flag_value != NULL",
+    return copy_text(itsvalue_, "tarvelin_providers_contracts_value_flags_construct", "flag_value != NULL",
                      [](const std::string& t) { return create(t); });
 }
 const char* ValueFlags::get_name() const { return "flags"; }
@@ -70,7 +66,7 @@ gobj::Ref<ValueSet> ValueSet::create(std::string set_value, GType type) {
     return make<ValueSet>(std::move(set_value), type);
 }
 gobj::Ref<ValueObject> ValueSet::clone() const {
-    return copy_text(name_, "tarvelin_providers_contracts_value_set_construct", "set_value != NULL",
+    return copy_text(itsvalue_, "tarvelin_providers_contracts_value_set_construct", "set_value != NULL",
                      [](const std::string& t) { return create(t); });
 }
 const char* ValueSet::get_name() const { return "set"; }

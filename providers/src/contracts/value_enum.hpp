@@ -10,6 +10,9 @@
 
 #include "providers/contracts/value_object.hpp"
 
+// The member name, or none; every set announces it.
+#define TARVELIN_VALUE_ENUM_PROPERTIES(P) P(Text, itsvalue, "itsvalue", nullptr, RW, nullptr, Always)
+
 namespace tarvelin::providers::contracts {
 
 // The member name (a flags or set value keeps its whole text) and a list of allowed
@@ -20,9 +23,7 @@ public:
     static void describe(gobj::ClassSpec<ValueEnum>& c);
     static gobj::Ref<ValueEnum> create(std::string enum_value, GType type = gtype());
 
-    const char* get_itsvalue() const noexcept { return name_ ? name_->c_str() : nullptr; }
-    // Stores a copy and announces "itsvalue" on every call.
-    void set_itsvalue(std::optional<std::string> name);
+    TARVELIN_VALUE_ENUM_PROPERTIES(TARVELIN_PROPERTY_ACCESSORS)
     // Appends the names to the member list.
     virtual void initialize(const std::vector<std::string>& names);
     const std::vector<std::string>& members() const noexcept { return members_; }
@@ -34,17 +35,15 @@ public:
     const char* get_name() const override;
     DataType get_data_type() const override;
 
-    static inline GParamSpec* itsvalue_pspec = nullptr;
-
 protected:
     template <class T>
     static gobj::Ref<T> make(std::string name, GType type) {
         auto v = gobj::create<T>(type);
-        if (v) v->name_ = std::move(name);
+        if (v) v->itsvalue_ = std::move(name);
         return v;
     }
 
-    std::optional<std::string> name_;
+    TARVELIN_VALUE_ENUM_PROPERTIES(TARVELIN_PROPERTY_STORAGE)
     std::vector<std::string> members_;
 };
 
@@ -71,3 +70,7 @@ public:
 };
 
 }  // namespace tarvelin::providers::contracts
+
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsValueEnum, tarvelin::providers::contracts::ValueEnum)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsValueFlags, tarvelin::providers::contracts::ValueFlags)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsValueSet, tarvelin::providers::contracts::ValueSet)

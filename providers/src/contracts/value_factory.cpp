@@ -7,7 +7,6 @@
 #include <limits>
 
 #include "providers/contracts/value_binary.hpp"
-#include "providers/contracts/value_support.hpp"
 #include "providers/contracts/value_datetime.hpp"
 #include "providers/contracts/value_factory.hpp"
 #include "providers/contracts/value_integer.hpp"
@@ -153,24 +152,13 @@ gobj::Ref<ValueObject> make_value(int type, const char* text) {
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_JSON: return ValueJson::create(copy);
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BINARY: return ValueBinary::create(text, text_length(text));
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BLOB: return ValueBlob::create(text, text_length(text));
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_OBJECT: return gobj::create<ValueObject>();
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_OBJECT: return ValueObject::create();
         default: return ValueXml::create(copy);
     }
 }
 
 }  // namespace
 
-gobj::Ref<ValueObject> IValue::factory(DataType type, const char* text) { return make_value(number_of(type), text); }
+gobj::Ref<ValueObject> IValue::factory(int type, const char* text) { return make_value(type, text); }
 
 }  // namespace tarvelin::providers::contracts
-
-extern "C" {
-
-TarvelinProvidersContractsValueObject* tarvelin_providers_contracts_ivalue_factory(
-    TarvelinProvidersContractsDataType data_type, const gchar* text) {
-    using namespace tarvelin::providers::contracts;
-    int type = number_of(data_type);
-    return hand_over<TarvelinProvidersContractsValueObject>(G_STRFUNC, [&] { return make_value(type, text); });
-}
-
-}  // extern "C"

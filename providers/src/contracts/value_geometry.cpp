@@ -10,25 +10,21 @@ TARVELIN_GTYPE(ValueGeometry, "TarvelinProvidersContractsValueGeometry", ValueOb
 TARVELIN_GTYPE(ValueGeography, "TarvelinProvidersContractsValueGeography", ValueGeometry)
 
 void ValueGeometry::describe(gobj::ClassSpec<ValueGeometry>& c) {
+    using Self = ValueGeometry;
     install_name(c);
-    itsvalue_pspec = c.property<&ValueGeometry::get_itsvalue, &ValueGeometry::set_itsvalue>(
-        gobj::pspec::text("itsvalue", gobj::kReadWrite));
+    TARVELIN_VALUE_GEOMETRY_PROPERTIES(TARVELIN_PROPERTY_INSTALL)
     install_data_type(c);
 }
 gobj::Ref<ValueGeometry> ValueGeometry::create(std::string value, GType type) {
     return make<ValueGeometry>(std::move(value), type);
 }
-void ValueGeometry::set_itsvalue(std::optional<std::string> text) {
-    text_ = std::move(text);
-    notify(itsvalue_pspec);
-}
-std::string ValueGeometry::to_string() const { return text_.value_or(std::string()); }
+std::string ValueGeometry::to_string() const { return itsvalue_.value_or(std::string()); }
 void ValueGeometry::to_value(GValue* result) const {
     g_value_init(result, G_TYPE_STRING);
     g_value_set_string(result, get_itsvalue());
 }
 gobj::Ref<ValueObject> ValueGeometry::clone() const {
-    return copy_text(text_, "tarvelin_providers_contracts_value_geometry_construct", "value != NULL",
+    return copy_text(itsvalue_, "tarvelin_providers_contracts_value_geometry_construct", "value != NULL",
                      [](const std::string& t) { return create(t); });
 }
 const char* ValueGeometry::get_name() const { return "geometry"; }
@@ -43,14 +39,14 @@ gobj::Ref<ValueGeography> ValueGeography::create(std::string value, GType type) 
 }
 
 double ValueGeography::coordinate(const char* group) const {
-    if (!text_ || text_->empty()) return 0;
+    if (!itsvalue_ || itsvalue_->empty()) return 0;
     // Compiled once: the pattern is constant and GRegex matching is thread-safe.
     static GRegex* const pattern = g_regex_new("(?<left>[\\d\\.]+),\\s*(?<right>[\\d\\.]+)", G_REGEX_MULTILINE,
                                                GRegexMatchFlags(0), nullptr);
     if (!pattern) return 0;
     GMatchInfo* match = nullptr;
     double result = 0;
-    if (g_regex_match(pattern, text_->c_str(), GRegexMatchFlags(0), &match)) {
+    if (g_regex_match(pattern, itsvalue_->c_str(), GRegexMatchFlags(0), &match)) {
         gchar* number = g_match_info_fetch_named(match, group);
         if (number) result = g_ascii_strtod(number, nullptr);
         g_free(number);
@@ -62,7 +58,7 @@ double ValueGeography::latitude() const { return coordinate("left"); }
 double ValueGeography::longitude() const { return coordinate("right"); }
 
 gobj::Ref<ValueObject> ValueGeography::clone() const {
-    return copy_text(text_, "tarvelin_providers_contracts_value_geography_construct", "value != NULL",
+    return copy_text(itsvalue_, "tarvelin_providers_contracts_value_geography_construct", "value != NULL",
                      [](const std::string& t) { return create(t); });
 }
 const char* ValueGeography::get_name() const { return "geography"; }

@@ -10,6 +10,9 @@
 
 #include "providers/contracts/value_object.hpp"
 
+// The delivered text, or none; every set announces it.
+#define TARVELIN_VALUE_GEOMETRY_PROPERTIES(P) P(Text, itsvalue, "itsvalue", nullptr, RW, "", Always)
+
 namespace tarvelin::providers::contracts {
 
 class TARVELIN_EXPORT ValueGeometry : public ValueObject {
@@ -18,9 +21,7 @@ public:
     static void describe(gobj::ClassSpec<ValueGeometry>& c);
     static gobj::Ref<ValueGeometry> create(std::string value, GType type = gtype());
 
-    const char* get_itsvalue() const noexcept { return text_ ? text_->c_str() : nullptr; }
-    // Stores a copy and announces "itsvalue" on every call.
-    void set_itsvalue(std::optional<std::string> text);
+    TARVELIN_VALUE_GEOMETRY_PROPERTIES(TARVELIN_PROPERTY_ACCESSORS)
 
     // The text; the empty text when the value holds none.
     std::string to_string() const override;
@@ -29,17 +30,15 @@ public:
     const char* get_name() const override;
     DataType get_data_type() const override;
 
-    static inline GParamSpec* itsvalue_pspec = nullptr;
-
 protected:
     template <class T>
     static gobj::Ref<T> make(std::string text, GType type) {
         auto v = gobj::create<T>(type);
-        if (v) v->text_ = std::move(text);
+        if (v) v->itsvalue_ = std::move(text);
         return v;
     }
 
-    std::optional<std::string> text_ = std::string();
+    TARVELIN_VALUE_GEOMETRY_PROPERTIES(TARVELIN_PROPERTY_STORAGE)
 };
 
 class TARVELIN_EXPORT ValueGeography : public ValueGeometry {
@@ -62,3 +61,6 @@ private:
 };
 
 }  // namespace tarvelin::providers::contracts
+
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsValueGeometry, tarvelin::providers::contracts::ValueGeometry)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsValueGeography, tarvelin::providers::contracts::ValueGeography)

@@ -20,55 +20,48 @@ TARVELIN_GTYPE(ValueUInt32, "TarvelinProvidersContractsValueUInt32", ValueObject
 TARVELIN_GTYPE(ValueUInt64, "TarvelinProvidersContractsValueUInt64", ValueObject, IInteger, IUnsigned)
 TARVELIN_GTYPE(ValueBoolean, "TarvelinProvidersContractsValueBoolean", ValueObject, IInteger, IUnsigned)
 
-gint64 IInteger::to_integer_of(gpointer instance) {
-    return gobj::dispatch(gtype(), instance, &Vtable::to_integer, gint64(-1));
-}
-guint64 IUnsigned::to_unsigned_of(gpointer instance) {
-    return gobj::dispatch(gtype(), instance, &Vtable::to_unsigned, guint64(0));
-}
-
 template <class Self, class Held>
 void IntegerValue<Self, Held>::to_value(GValue* result) const {
     if constexpr (std::is_same_v<Held, bool>) {
         g_value_init(result, G_TYPE_BOOLEAN);
-        g_value_set_boolean(result, this->value_);
+        g_value_set_boolean(result, this->itsvalue_);
     } else if constexpr (std::is_same_v<Held, gint8>) {
         g_value_init(result, G_TYPE_CHAR);
-        g_value_set_schar(result, this->value_);
+        g_value_set_schar(result, this->itsvalue_);
     } else if constexpr (std::is_same_v<Held, guint8>) {
         g_value_init(result, G_TYPE_UCHAR);
-        g_value_set_uchar(result, this->value_);
+        g_value_set_uchar(result, this->itsvalue_);
     } else if constexpr (std::is_same_v<Held, gint16> || std::is_same_v<Held, gint32>) {
         g_value_init(result, G_TYPE_INT);
-        g_value_set_int(result, this->value_);
+        g_value_set_int(result, this->itsvalue_);
     } else if constexpr (std::is_same_v<Held, guint16> || std::is_same_v<Held, guint32>) {
         g_value_init(result, G_TYPE_UINT);
-        g_value_set_uint(result, this->value_);
+        g_value_set_uint(result, this->itsvalue_);
     } else if constexpr (std::is_same_v<Held, gint64>) {
         g_value_init(result, G_TYPE_INT64);
-        g_value_set_int64(result, this->value_);
+        g_value_set_int64(result, this->itsvalue_);
     } else {
         static_assert(std::is_same_v<Held, guint64>);
         g_value_init(result, G_TYPE_UINT64);
-        g_value_set_uint64(result, this->value_);
+        g_value_set_uint64(result, this->itsvalue_);
     }
 }
 
 template <class Self, class Held>
 std::string IntegerValue<Self, Held>::to_string() const {
     if constexpr (std::is_same_v<Held, bool>) {
-        return this->value_ ? "true" : "false";
+        return this->itsvalue_ ? "true" : "false";
     } else {
         char buf[32];
         int n;
         if constexpr (std::is_same_v<Held, gint64>) {
-            n = g_snprintf(buf, sizeof buf, "%lld", static_cast<long long>(this->value_));
+            n = g_snprintf(buf, sizeof buf, "%lld", static_cast<long long>(this->itsvalue_));
         } else if constexpr (std::is_same_v<Held, guint64>) {
-            n = g_snprintf(buf, sizeof buf, "%llu", static_cast<unsigned long long>(this->value_));
+            n = g_snprintf(buf, sizeof buf, "%llu", static_cast<unsigned long long>(this->itsvalue_));
         } else if constexpr (std::is_signed_v<Held>) {
-            n = g_snprintf(buf, sizeof buf, "%d", static_cast<int>(this->value_));
+            n = g_snprintf(buf, sizeof buf, "%d", static_cast<int>(this->itsvalue_));
         } else {
-            n = g_snprintf(buf, sizeof buf, "%u", static_cast<unsigned>(this->value_));
+            n = g_snprintf(buf, sizeof buf, "%u", static_cast<unsigned>(this->itsvalue_));
         }
         return std::string(buf, static_cast<size_t>(n));
     }
@@ -84,39 +77,9 @@ template class IntegerValue<ValueUInt32, guint32>;
 template class IntegerValue<ValueUInt64, guint64>;
 template class IntegerValue<ValueBoolean, bool>;
 
-// The 16-bit classes declare "itsvalue" over the whole 32-bit range (a wider number
-// keeps its low 16 bits); the 8-bit ones declare exactly their own range.
-void ValueInt8::describe(gobj::ClassSpec<ValueInt8>& c) {
-    install(c, gobj::pspec::int8("itsvalue", G_MININT8, G_MAXINT8, 0, gobj::kReadWrite));
-}
-void ValueInt16::describe(gobj::ClassSpec<ValueInt16>& c) {
-    install(c, gobj::pspec::int32("itsvalue", G_MININT32, G_MAXINT32, 0, gobj::kReadWrite));
-}
-void ValueInt32::describe(gobj::ClassSpec<ValueInt32>& c) {
-    install(c, gobj::pspec::int32("itsvalue", G_MININT32, G_MAXINT32, 0, gobj::kReadWrite));
-}
-void ValueInt64::describe(gobj::ClassSpec<ValueInt64>& c) {
-    install(c, gobj::pspec::int64("itsvalue", G_MININT64, G_MAXINT64, 0, gobj::kReadWrite));
-}
-void ValueUInt8::describe(gobj::ClassSpec<ValueUInt8>& c) {
-    install(c, gobj::pspec::uint8("itsvalue", 0, G_MAXUINT8, 0, gobj::kReadWrite));
-}
-void ValueUInt16::describe(gobj::ClassSpec<ValueUInt16>& c) {
-    install(c, gobj::pspec::uint32("itsvalue", 0, G_MAXUINT32, 0, gobj::kReadWrite));
-}
-void ValueUInt32::describe(gobj::ClassSpec<ValueUInt32>& c) {
-    install(c, gobj::pspec::uint32("itsvalue", 0, G_MAXUINT32, 0, gobj::kReadWrite));
-}
-void ValueUInt64::describe(gobj::ClassSpec<ValueUInt64>& c) {
-    install(c, gobj::pspec::uint64("itsvalue", 0, G_MAXUINT64, 0, gobj::kReadWrite));
-}
-void ValueBoolean::describe(gobj::ClassSpec<ValueBoolean>& c) {
-    install(c, gobj::pspec::boolean("itsvalue", gobj::kReadWrite, false));
-}
-
 gint64 ValueUInt64::to_integer() const {
     constexpr auto top = static_cast<guint64>(std::numeric_limits<gint64>::max());
-    return this->value_ > top ? std::numeric_limits<gint64>::max() : static_cast<gint64>(this->value_);
+    return this->itsvalue_ > top ? std::numeric_limits<gint64>::max() : static_cast<gint64>(this->itsvalue_);
 }
 
 }  // namespace tarvelin::providers::contracts

@@ -16,13 +16,6 @@ public:
 
     virtual gint64 to_integer() const = 0;
 
-    // Calls the operation through the instance's interface structure, so a host's
-    // implementation is reached the same way as ours (-1 for an empty slot).
-    static gint64 to_integer_of(gpointer instance);
-    static bool implemented_by(gpointer instance) noexcept {
-        return instance && G_TYPE_CHECK_INSTANCE_TYPE(instance, gtype());
-    }
-
     template <class T>
     static void fill(Vtable* vt) {
         vt->to_integer = gobj::slot<T, &IInteger::to_integer>(vt->to_integer);
@@ -37,11 +30,6 @@ public:
 
     virtual guint64 to_unsigned() const = 0;
 
-    static guint64 to_unsigned_of(gpointer instance);
-    static bool implemented_by(gpointer instance) noexcept {
-        return instance && G_TYPE_CHECK_INSTANCE_TYPE(instance, gtype());
-    }
-
     template <class T>
     static void fill(Vtable* vt) {
         vt->to_unsigned = gobj::slot<T, &IUnsigned::to_unsigned>(vt->to_unsigned);
@@ -55,93 +43,77 @@ class TARVELIN_EXPORT IntegerValue : public ScalarValue<Self, Held>, public IInt
 public:
     void to_value(GValue* result) const override;
     std::string to_string() const override;
-    gint64 to_integer() const override { return static_cast<gint64>(this->value_); }
+    gint64 to_integer() const override { return static_cast<gint64>(this->itsvalue_); }
 };
 
 template <class Self, class Held>
 class TARVELIN_EXPORT UnsignedValue : public IntegerValue<Self, Held>, public IUnsigned {
 public:
-    guint64 to_unsigned() const override { return static_cast<guint64>(this->value_); }
+    guint64 to_unsigned() const override { return static_cast<guint64>(this->itsvalue_); }
 };
 
 class TARVELIN_EXPORT ValueInt8 : public IntegerValue<ValueInt8, gint8> {
 public:
     static constexpr const char* kName = "byte";
     static constexpr DataType kDataType = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT8;
-    static inline GParamSpec* itsvalue_pspec = nullptr;
     static GType gtype();
-    static void describe(gobj::ClassSpec<ValueInt8>& c);
-    gint8 get_int8() const noexcept { return value_; }
+    gint8 get_int8() const noexcept { return itsvalue_; }
 };
 
 class TARVELIN_EXPORT ValueInt16 : public IntegerValue<ValueInt16, gint16> {
 public:
     static constexpr const char* kName = "int16";
     static constexpr DataType kDataType = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT16;
-    static inline GParamSpec* itsvalue_pspec = nullptr;
     static GType gtype();
-    static void describe(gobj::ClassSpec<ValueInt16>& c);
-    gint16 get_int16() const noexcept { return value_; }
+    gint16 get_int16() const noexcept { return itsvalue_; }
 };
 
 class TARVELIN_EXPORT ValueInt32 : public IntegerValue<ValueInt32, gint32> {
 public:
     static constexpr const char* kName = "int32";
     static constexpr DataType kDataType = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32;
-    static inline GParamSpec* itsvalue_pspec = nullptr;
     static GType gtype();
-    static void describe(gobj::ClassSpec<ValueInt32>& c);
-    gint32 get_int32() const noexcept { return value_; }
+    gint32 get_int32() const noexcept { return itsvalue_; }
 };
 
 class TARVELIN_EXPORT ValueInt64 : public IntegerValue<ValueInt64, gint64> {
 public:
     static constexpr const char* kName = "int64";
     static constexpr DataType kDataType = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT64;
-    static inline GParamSpec* itsvalue_pspec = nullptr;
     static GType gtype();
-    static void describe(gobj::ClassSpec<ValueInt64>& c);
-    gint64 get_int64() const noexcept { return value_; }
+    gint64 get_int64() const noexcept { return itsvalue_; }
 };
 
 class TARVELIN_EXPORT ValueUInt8 : public UnsignedValue<ValueUInt8, guint8> {
 public:
     static constexpr const char* kName = "uint8";
     static constexpr DataType kDataType = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT8;
-    static inline GParamSpec* itsvalue_pspec = nullptr;
     static GType gtype();
-    static void describe(gobj::ClassSpec<ValueUInt8>& c);
-    guint8 get_uint8() const noexcept { return value_; }
+    guint8 get_uint8() const noexcept { return itsvalue_; }
 };
 
 class TARVELIN_EXPORT ValueUInt16 : public UnsignedValue<ValueUInt16, guint16> {
 public:
     static constexpr const char* kName = "uint16";
     static constexpr DataType kDataType = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT16;
-    static inline GParamSpec* itsvalue_pspec = nullptr;
     static GType gtype();
-    static void describe(gobj::ClassSpec<ValueUInt16>& c);
-    guint16 get_uint16() const noexcept { return value_; }
+    guint16 get_uint16() const noexcept { return itsvalue_; }
 };
 
 class TARVELIN_EXPORT ValueUInt32 : public UnsignedValue<ValueUInt32, guint32> {
 public:
     static constexpr const char* kName = "uint32";
     static constexpr DataType kDataType = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT32;
-    static inline GParamSpec* itsvalue_pspec = nullptr;
     static GType gtype();
-    static void describe(gobj::ClassSpec<ValueUInt32>& c);
-    guint32 get_uint32() const noexcept { return value_; }
+    guint32 get_uint32() const noexcept { return itsvalue_; }
 };
 
 class TARVELIN_EXPORT ValueUInt64 : public UnsignedValue<ValueUInt64, guint64> {
 public:
     static constexpr const char* kName = "uint64";
     static constexpr DataType kDataType = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT64;
-    static inline GParamSpec* itsvalue_pspec = nullptr;
     static GType gtype();
-    static void describe(gobj::ClassSpec<ValueUInt64>& c);
-    guint64 get_uint64() const noexcept { return value_; }
+    guint64 get_uint64() const noexcept { return itsvalue_; }
     // Numbers above the signed range read as its largest member.
     gint64 to_integer() const override;
 };
@@ -150,10 +122,8 @@ class TARVELIN_EXPORT ValueBoolean : public UnsignedValue<ValueBoolean, bool> {
 public:
     static constexpr const char* kName = "bool";
     static constexpr DataType kDataType = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN;
-    static inline GParamSpec* itsvalue_pspec = nullptr;
     static GType gtype();
-    static void describe(gobj::ClassSpec<ValueBoolean>& c);
-    bool get_boolean() const noexcept { return value_; }
+    bool get_boolean() const noexcept { return itsvalue_; }
 };
 
 // Bodies live in the library.
@@ -168,3 +138,17 @@ extern template class IntegerValue<ValueUInt64, guint64>;
 extern template class IntegerValue<ValueBoolean, bool>;
 
 }  // namespace tarvelin::providers::contracts
+
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsIIntegerInterface, tarvelin::providers::contracts::IInteger)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsIInteger, tarvelin::providers::contracts::IInteger)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsIUnsignedInterface, tarvelin::providers::contracts::IUnsigned)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsIUnsigned, tarvelin::providers::contracts::IUnsigned)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsValueInt8, tarvelin::providers::contracts::ValueInt8)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsValueInt16, tarvelin::providers::contracts::ValueInt16)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsValueInt32, tarvelin::providers::contracts::ValueInt32)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsValueInt64, tarvelin::providers::contracts::ValueInt64)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsValueUInt8, tarvelin::providers::contracts::ValueUInt8)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsValueUInt16, tarvelin::providers::contracts::ValueUInt16)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsValueUInt32, tarvelin::providers::contracts::ValueUInt32)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsValueUInt64, tarvelin::providers::contracts::ValueUInt64)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsValueBoolean, tarvelin::providers::contracts::ValueBoolean)

@@ -12,10 +12,6 @@ TARVELIN_GTYPE(ValueDouble, "TarvelinProvidersContractsValueDouble", ValueObject
 TARVELIN_GTYPE(ValueMoney, "TarvelinProvidersContractsValueMoney", ValueObject, INumeric)
 TARVELIN_GTYPE(ValueDecimal, "TarvelinProvidersContractsValueDecimal", ValueObject, INumeric)
 
-double INumeric::to_double_of(gpointer instance) {
-    return gobj::dispatch(gtype(), instance, &Vtable::to_double, -1.0);
-}
-
 std::string format_fixed(double d) {
     // "%f" writes every integer digit: up to 309 of them for the largest double.
     char buf[DBL_MAX_10_EXP + 32];
@@ -27,25 +23,16 @@ template <class Self, class Held>
 void NumericValue<Self, Held>::to_value(GValue* result) const {
     if constexpr (std::is_same_v<Held, float>) {
         g_value_init(result, G_TYPE_FLOAT);
-        g_value_set_float(result, this->value_);
+        g_value_set_float(result, this->itsvalue_);
     } else {
         g_value_init(result, G_TYPE_DOUBLE);
-        g_value_set_double(result, this->value_);
+        g_value_set_double(result, this->itsvalue_);
     }
 }
 
 template <class Self, class Held>
 std::string NumericValue<Self, Held>::to_string() const {
-    return format_fixed(static_cast<double>(this->value_));
-}
-
-template <class Self, class Held>
-void NumericValue<Self, Held>::install(gobj::ClassSpec<Self>& c) {
-    if constexpr (std::is_same_v<Held, float>) {
-        ScalarValue<Self, Held>::install(c, gobj::pspec::flt("itsvalue", -FLT_MAX, FLT_MAX, 0.0f, gobj::kReadWrite));
-    } else {
-        ScalarValue<Self, Held>::install(c, gobj::pspec::dbl("itsvalue", -DBL_MAX, DBL_MAX, 0.0, gobj::kReadWrite));
-    }
+    return format_fixed(static_cast<double>(this->itsvalue_));
 }
 
 template class NumericValue<ValueFloat, float>;

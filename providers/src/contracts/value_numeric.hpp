@@ -16,12 +16,6 @@ public:
 
     virtual double to_double() const = 0;
 
-    // Calls the operation through the instance's interface structure (-1 for an empty slot).
-    static double to_double_of(gpointer instance);
-    static bool implemented_by(gpointer instance) noexcept {
-        return instance && G_TYPE_CHECK_INSTANCE_TYPE(instance, gtype());
-    }
-
     template <class T>
     static void fill(Vtable* vt) {
         vt->to_double = gobj::slot<T, &INumeric::to_double>(vt->to_double);
@@ -35,47 +29,35 @@ public:
     void to_value(GValue* result) const override;
     // "%f" whatever the process locale: "." and six fractional digits.
     std::string to_string() const override;
-    double to_double() const override { return static_cast<double>(this->value_); }
-
-protected:
-    // "itsvalue" over the type's whole finite range.
-    static void install(gobj::ClassSpec<Self>& c);
+    double to_double() const override { return static_cast<double>(this->itsvalue_); }
 };
 
 class TARVELIN_EXPORT ValueFloat : public NumericValue<ValueFloat, float> {
 public:
     static constexpr const char* kName = "float";
     static constexpr DataType kDataType = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_FLOAT;
-    static inline GParamSpec* itsvalue_pspec = nullptr;
     static GType gtype();
-    static void describe(gobj::ClassSpec<ValueFloat>& c) { install(c); }
 };
 
 class TARVELIN_EXPORT ValueDouble : public NumericValue<ValueDouble, double> {
 public:
     static constexpr const char* kName = "double";
     static constexpr DataType kDataType = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE;
-    static inline GParamSpec* itsvalue_pspec = nullptr;
     static GType gtype();
-    static void describe(gobj::ClassSpec<ValueDouble>& c) { install(c); }
 };
 
 class TARVELIN_EXPORT ValueMoney : public NumericValue<ValueMoney, double> {
 public:
     static constexpr const char* kName = "money";
     static constexpr DataType kDataType = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_MONEY;
-    static inline GParamSpec* itsvalue_pspec = nullptr;
     static GType gtype();
-    static void describe(gobj::ClassSpec<ValueMoney>& c) { install(c); }
 };
 
 class TARVELIN_EXPORT ValueDecimal : public NumericValue<ValueDecimal, double> {
 public:
     static constexpr const char* kName = "decimal";
     static constexpr DataType kDataType = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DECIMAL;
-    static inline GParamSpec* itsvalue_pspec = nullptr;
     static GType gtype();
-    static void describe(gobj::ClassSpec<ValueDecimal>& c) { install(c); }
 };
 
 // Bodies live in the library.
@@ -88,3 +70,10 @@ extern template class NumericValue<ValueDecimal, double>;
 TARVELIN_EXPORT std::string format_fixed(double d);
 
 }  // namespace tarvelin::providers::contracts
+
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsINumericInterface, tarvelin::providers::contracts::INumeric)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsINumeric, tarvelin::providers::contracts::INumeric)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsValueFloat, tarvelin::providers::contracts::ValueFloat)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsValueDouble, tarvelin::providers::contracts::ValueDouble)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsValueMoney, tarvelin::providers::contracts::ValueMoney)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsValueDecimal, tarvelin::providers::contracts::ValueDecimal)

@@ -31,7 +31,8 @@ void ValueObject::to_value(GValue* result) const {
     g_value_set_string(result, "");
 }
 std::string ValueObject::to_string() const { return {}; }
-gobj::Ref<ValueObject> ValueObject::clone() const { return gobj::create<ValueObject>(); }
+gobj::Ref<ValueObject> ValueObject::create(GType type) { return gobj::create<ValueObject>(type); }
+gobj::Ref<ValueObject> ValueObject::clone() const { return create(); }
 std::string ValueObject::dump() const {
     std::string text = to_string();
     return gobj::take_string(g_strdup_printf("%s => %s", type_name(), text.c_str()));

@@ -28,8 +28,9 @@ public:
     virtual DataType get_data_type() const = 0;
     virtual bool get_is_null() const = 0;
 
-    // A cell of any data type from a text, or the type's default without one.
-    static gobj::Ref<ValueObject> factory(DataType type, const char* text);
+    // A cell of any data type from a text, or the type's default without one. `type` is
+    // a DataType or any number a C caller passed: an unknown one gives an XML cell.
+    static gobj::Ref<ValueObject> factory(int type, const char* text);
 
     template <class T>
     static void fill(Vtable* vt) {
@@ -48,6 +49,7 @@ class TARVELIN_EXPORT ValueObject : public gobj::Object, public IValue {
 public:
     static GType gtype();
     static void describe(gobj::ClassSpec<ValueObject>& c);
+    static gobj::Ref<ValueObject> create(GType type = gtype());
 
     void to_value(GValue* result) const override;
     std::string to_string() const override;
@@ -115,3 +117,9 @@ private:
 };
 
 }  // namespace tarvelin::providers::contracts
+
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsIValueInterface, tarvelin::providers::contracts::IValue)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsIValue, tarvelin::providers::contracts::IValue)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsValueObject, tarvelin::providers::contracts::ValueObject)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsValueNull, tarvelin::providers::contracts::ValueNull)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsValueError, tarvelin::providers::contracts::ValueError)

@@ -16,28 +16,23 @@ TARVELIN_GTYPE(ValueUtf16, "TarvelinProvidersContractsValueUtf16", ValueObject)
 // ---------------------------------------------------------------- ValueString
 
 void ValueString::describe(gobj::ClassSpec<ValueString>& c) {
+    using Self = ValueString;
     install_name(c);
-    itsvalue_pspec = c.property<&ValueString::get_itsvalue, &ValueString::set_itsvalue>(
-        gobj::pspec::text("itsvalue", gobj::kReadWrite));
+    TARVELIN_VALUE_STRING_PROPERTIES(TARVELIN_PROPERTY_INSTALL)
     install_data_type(c);
 }
 gobj::Ref<ValueString> ValueString::create(std::string text, GType type) { return make<ValueString>(std::move(text), type); }
 
-void ValueString::set_itsvalue(std::optional<std::string> text) {
-    text_ = std::move(text);
-    notify(itsvalue_pspec);
-}
-
 void ValueString::load(const char* filename, GAsyncReadyCallback callback, gpointer user_data) {
     value_file::load_lines(
-        gobj(), filename, [this](std::string text) { text_ = std::move(text); }, callback, user_data);
+        gobj(), filename, [this](std::string text) { itsvalue_ = std::move(text); }, callback, user_data);
 }
 void ValueString::load_finish(GAsyncResult* result) { value_file::finish(gobj(), result); }
 
 void ValueString::save(const char* filename, GAsyncReadyCallback callback, gpointer user_data) {
     GBytes* data = nullptr;
-    if (text_) {
-        data = g_bytes_new(text_->data(), text_->size());
+    if (itsvalue_) {
+        data = g_bytes_new(itsvalue_->data(), itsvalue_->size());
     } else {
         precondition_failed(G_STRFUNC, "self != NULL");  // no text: zero bytes
     }
@@ -50,10 +45,10 @@ void ValueString::to_value(GValue* result) const {
     g_value_init(result, G_TYPE_STRING);
     g_value_set_string(result, get_itsvalue());
 }
-std::string ValueString::to_string() const { return text_.value_or(std::string()); }
+std::string ValueString::to_string() const { return itsvalue_.value_or(std::string()); }
 
 gobj::Ref<ValueObject> ValueString::clone() const {
-    return copy_text(text_, "tarvelin_providers_contracts_value_string_construct", "text != NULL",
+    return copy_text(itsvalue_, "tarvelin_providers_contracts_value_string_construct", "text != NULL",
                      [](const std::string& t) { return create(t); });
 }
 const char* ValueString::get_name() const { return "string"; }
@@ -67,7 +62,7 @@ void ValueXml::describe(gobj::ClassSpec<ValueXml>& c) {
 }
 gobj::Ref<ValueXml> ValueXml::create(std::string text, GType type) { return make<ValueXml>(std::move(text), type); }
 gobj::Ref<ValueObject> ValueXml::clone() const {
-    return copy_text(text_, "tarvelin_providers_contracts_value_xml_construct", "text != NULL",
+    return copy_text(itsvalue_, "tarvelin_providers_contracts_value_xml_construct", "text != NULL",
                      [](const std::string& t) { return create(t); });
 }
 const char* ValueXml::get_name() const { return "xml"; }
@@ -79,7 +74,7 @@ void ValueJson::describe(gobj::ClassSpec<ValueJson>& c) {
 }
 gobj::Ref<ValueJson> ValueJson::create(std::string text, GType type) { return make<ValueJson>(std::move(text), type); }
 gobj::Ref<ValueObject> ValueJson::clone() const {
-    return copy_text(text_, "tarvelin_providers_contracts_value_json_construct", "text != NULL",
+    return copy_text(itsvalue_, "tarvelin_providers_contracts_value_json_construct", "text != NULL",
                      [](const std::string& t) { return create(t); });
 }
 const char* ValueJson::get_name() const { return "json"; }
@@ -96,7 +91,7 @@ gobj::Ref<ValueUuid> ValueUuid::create_uuid(std::string uuid, GType type) {
     return make<ValueUuid>(std::move(uuid), type);
 }
 gobj::Ref<ValueObject> ValueUuid::clone() const {
-    return copy_text(text_, "tarvelin_providers_contracts_value_uuid_construct_uuid", "uuid != NULL",
+    return copy_text(itsvalue_, "tarvelin_providers_contracts_value_uuid_construct_uuid", "uuid != NULL",
                      [](const std::string& t) { return create_uuid(t); });
 }
 const char* ValueUuid::get_name() const { return "uuid"; }
@@ -105,15 +100,15 @@ DataType ValueUuid::get_data_type() const { return TARVELIN_PROVIDERS_CONTRACTS_
 // ---------------------------------------------------------------- ValueUtf16
 
 void ValueUtf16::describe(gobj::ClassSpec<ValueUtf16>& c) {
+    using Self = ValueUtf16;
     install_name(c);
-    itsvalue_pspec = c.property<&ValueUtf16::get_itsvalue, &ValueUtf16::set_itsvalue>(
-        gobj::pspec::pointer("itsvalue", gobj::kReadWrite));
+    TARVELIN_VALUE_UTF16_PROPERTIES(TARVELIN_PROPERTY_INSTALL)
     install_data_type(c);
 }
 gobj::Ref<ValueUtf16> ValueUtf16::create(gunichar2* buffer, GType type) {
     auto v = gobj::create<ValueUtf16>(type);
     if (v) {
-        v->buffer_ = buffer;
+        v->itsvalue_.reset(buffer);
     } else {
         g_free(buffer);
     }
@@ -123,23 +118,16 @@ gobj::Ref<ValueUtf16> ValueUtf16::create_string(const std::string& text, GType t
     // Invalid UTF-8 leaves the value without a buffer; the conversion error is dropped.
     return create(g_utf8_to_utf16(text.c_str(), static_cast<glong>(text.size()), nullptr, nullptr, nullptr), type);
 }
-ValueUtf16::~ValueUtf16() { g_free(buffer_); }
-
-void ValueUtf16::set_itsvalue(gunichar2* buffer) {
-    // Storing the buffer already held must not free it.
-    if (buffer != buffer_) g_free(std::exchange(buffer_, buffer));
-    notify(itsvalue_pspec);
-}
 std::optional<std::string> ValueUtf16::to_utf8() const {
-    if (!buffer_) return std::nullopt;
-    return gobj::take_optional(g_utf16_to_utf8(buffer_, -1, nullptr, nullptr, nullptr));
+    if (!itsvalue_) return std::nullopt;
+    return gobj::take_optional(g_utf16_to_utf8(itsvalue_.get(), -1, nullptr, nullptr, nullptr));
 }
 void ValueUtf16::to_value(GValue* result) const {
     g_value_init(result, G_TYPE_STRING);
     if (auto text = to_utf8()) g_value_set_string(result, text->c_str());
 }
 std::string ValueUtf16::to_string() const {
-    if (!buffer_) {
+    if (!itsvalue_) {
         precondition_failed(G_STRFUNC, "self != NULL");
         return {};
     }

@@ -9,6 +9,18 @@
 
 #include "providers/contracts/value_object.hpp"
 
+namespace tarvelin::gobj::prop {
+
+// An owned, zero-terminated UTF-16 buffer behind a pointer property, taken over by a set.
+using Utf16Buffer = Handle<gunichar2, &g_free, &take_over<gunichar2>>;
+
+}  // namespace tarvelin::gobj::prop
+
+// A UTF-8 text or none (NULL and "" differ); every set announces it.
+#define TARVELIN_VALUE_STRING_PROPERTIES(P) P(Text, itsvalue, "itsvalue", nullptr, RW, "", Always)
+// The wide text's buffer; every set announces it.
+#define TARVELIN_VALUE_UTF16_PROPERTIES(P) P(Utf16Buffer, itsvalue, "itsvalue", nullptr, RW, nullptr, Always)
+
 namespace tarvelin::providers::contracts {
 
 // A UTF-8 text, or none after "itsvalue" was set to none. Nothing validates it.
@@ -18,11 +30,10 @@ public:
     static void describe(gobj::ClassSpec<ValueString>& c);
     static gobj::Ref<ValueString> create(std::string text, GType type = gtype());
 
-    // Borrowed; nullptr when the value holds none.
-    const char* get_itsvalue() const noexcept { return text_ ? text_->c_str() : nullptr; }
-    const std::optional<std::string>& text() const noexcept { return text_; }
-    // Stores a copy and announces "itsvalue" on every call.
-    void set_itsvalue(std::optional<std::string> text);
+    // get_itsvalue: borrowed, nullptr when the value holds none; set_itsvalue stores a copy.
+    TARVELIN_VALUE_STRING_PROPERTIES(TARVELIN_PROPERTY_ACCESSORS)
+    // The text with any zero bytes it holds.
+    const std::optional<std::string>& text() const noexcept { return itsvalue_; }
 
     // Replaces the text with a file's content, one "line\n" per line; a missing file
     // changes nothing. Runs on the caller's main context; no notification.
@@ -40,16 +51,14 @@ public:
     const char* get_name() const override;
     DataType get_data_type() const override;
 
-    static inline GParamSpec* itsvalue_pspec = nullptr;
-
 protected:
     template <class T>
     static gobj::Ref<T> make(std::string text, GType type) {
         auto v = gobj::create<T>(type);
-        if (v) v->text_ = std::move(text);
+        if (v) v->itsvalue_ = std::move(text);
         return v;
     }
-    std::optional<std::string> text_ = std::string();
+    TARVELIN_VALUE_STRING_PROPERTIES(TARVELIN_PROPERTY_STORAGE)
 };
 
 class TARVELIN_EXPORT ValueXml : public ValueString {
@@ -98,11 +107,7 @@ public:
     // The UTF-8 text converted; invalid UTF-8 gives a value without a buffer.
     static gobj::Ref<ValueUtf16> create_string(const std::string& text, GType type = gtype());
 
-    ~ValueUtf16() override;
-
-    gunichar2* get_itsvalue() const noexcept { return buffer_; }
-    // Takes over `buffer` and announces "itsvalue" on every call.
-    void set_itsvalue(gunichar2* buffer);
+    TARVELIN_VALUE_UTF16_PROPERTIES(TARVELIN_PROPERTY_ACCESSORS)
     // The buffer as UTF-8; none when there is no buffer or it is not valid UTF-16.
     std::optional<std::string> to_utf8() const;
 
@@ -112,10 +117,14 @@ public:
     const char* get_name() const override;
     DataType get_data_type() const override;
 
-    static inline GParamSpec* itsvalue_pspec = nullptr;
-
 private:
-    gunichar2* buffer_ = nullptr;
+    TARVELIN_VALUE_UTF16_PROPERTIES(TARVELIN_PROPERTY_STORAGE)
 };
 
 }  // namespace tarvelin::providers::contracts
+
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsValueString, tarvelin::providers::contracts::ValueString)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsValueXml, tarvelin::providers::contracts::ValueXml)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsValueJson, tarvelin::providers::contracts::ValueJson)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsValueUuid, tarvelin::providers::contracts::ValueUuid)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsValueUtf16, tarvelin::providers::contracts::ValueUtf16)

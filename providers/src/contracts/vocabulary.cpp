@@ -1,5 +1,7 @@
-// The three vocabularies registered with GLib's type system.
+// The three vocabularies registered with GLib's type system, and their conversions.
 #include "providers/contracts/vocabulary.hpp"
+
+#include "providers/contracts/value_object.hpp"
 
 TARVELIN_LOG_TAG("vocabulary")
 
@@ -120,5 +122,130 @@ GType db_object_gtype() {
 
 [[maybe_unused]] static const GType registered_vocabularies[] = {data_type_gtype(), data_version_gtype(),
                                                                   db_object_gtype()};
+
+namespace {
+
+// The nick of `value`, or none when it is not a member.
+std::optional<std::string> nick_of(GType type, gint value) {
+    auto* klass = static_cast<GEnumClass*>(g_type_class_ref(type));
+    GEnumValue* v = g_enum_get_value(klass, value);
+    std::optional<std::string> nick = v ? gobj::opt(v->value_nick) : std::nullopt;
+    g_type_class_unref(klass);
+    return nick;
+}
+
+struct NamedType {
+    const char* name;
+    DataType type;
+};
+// Looked up by lower-cased registered name, in this order.
+constexpr NamedType kNamedTypes[] = {
+    {"gint16", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT16},
+    {"guint16", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT16},
+    {"gdate", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATE},
+    {"gtime", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIME},
+    {"gdatetime", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATETIME},
+    {"gtimespan", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIMESPAN},
+    {"gtimestamp", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATETIME},
+    {"gnumeric", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DECIMAL},
+    {"guid", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UUID},
+    {"uuid", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UUID},
+    {"xml", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_XML},
+    {"json", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_JSON},
+    {"gobject", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_OBJECT},
+    {"gbinary", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BINARY},
+    {"gblob", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BLOB},
+    {"gnull", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DBNULL},
+};
+
+}  // namespace
+
+std::optional<std::string> data_type_to_string(int type) { return nick_of(data_type_gtype(), type); }
+std::optional<std::string> db_object_to_string(int kind) { return nick_of(db_object_gtype(), kind); }
+
+DataVersion data_version_all() {
+    data_version_gtype();
+    return DataVersion(TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_IDENTICAL | TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_DELETE |
+                       TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_INSERT | TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_UPDATE);
+}
+
+std::optional<std::string> data_version_to_string(int version) {
+    auto* klass = static_cast<GFlagsClass*>(g_type_class_ref(data_version_gtype()));
+    const GFlagsValue* chosen = nullptr;
+    auto bits = static_cast<guint>(version);
+    if (bits == 0) {
+        chosen = g_flags_get_first_value(klass, 0);
+    } else {
+        for (guint bit = 1; bit <= TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_UPDATE && !chosen; bit <<= 1) {
+            if (bits & bit) chosen = g_flags_get_first_value(klass, bit);
+        }
+    }
+    std::optional<std::string> text = chosen ? gobj::take_optional(g_utf8_strup(chosen->value_nick, -1)) : std::nullopt;
+    g_type_class_unref(klass);
+    return text;
+}
+
+GType glib_type_of(int type) {
+    data_type_gtype();
+    switch (type) {
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DBNULL: return ValueNull::gtype();
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN: return G_TYPE_BOOLEAN;
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT8: return G_TYPE_CHAR;
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT16:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT32: return G_TYPE_INT;
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT64:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIMESPAN:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT64: return G_TYPE_INT64;
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT8: return G_TYPE_UCHAR;
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT16: return G_TYPE_UINT;
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_ENUM:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_SET: return G_TYPE_ENUM;
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_FLAGS: return G_TYPE_FLAGS;
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_MONEY:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DECIMAL:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE: return G_TYPE_DOUBLE;
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_FLOAT: return G_TYPE_FLOAT;
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATE: return G_TYPE_DATE;
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIME: return G_TYPE_POINTER;
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATETIME: return G_TYPE_DATE_TIME;
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BINARY:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BLOB: return G_TYPE_BYTES;
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_OBJECT: return G_TYPE_OBJECT;
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_VARIANT: return G_TYPE_VARIANT;
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_ARRAY: return G_TYPE_ARRAY;
+        default: return G_TYPE_STRING;
+    }
+}
+
+DataType data_type_of(GType type) {
+    data_type_gtype();
+    // Only GLib's own fundamental types match here; a registered enumeration or flags
+    // type of its own falls through to its name.
+    switch (type) {
+        case G_TYPE_CHAR: return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT8;
+        case G_TYPE_UCHAR: return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT8;
+        case G_TYPE_BOOLEAN: return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN;
+        case G_TYPE_INT:
+        case G_TYPE_LONG: return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32;
+        case G_TYPE_UINT:
+        case G_TYPE_ULONG: return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT32;
+        case G_TYPE_INT64: return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT64;
+        case G_TYPE_UINT64: return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT64;
+        case G_TYPE_ENUM: return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_ENUM;
+        case G_TYPE_FLAGS: return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_FLAGS;
+        case G_TYPE_FLOAT: return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_FLOAT;
+        case G_TYPE_DOUBLE: return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE;
+        case G_TYPE_STRING: return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING;
+        default: break;
+    }
+    const char* name = g_type_name(type);
+    if (!name) return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN;
+    std::string lower = gobj::take_string(g_utf8_strdown(name, -1));
+    for (const NamedType& n : kNamedTypes) {
+        if (lower == n.name) return n.type;
+    }
+    return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN;
+}
 
 }  // namespace tarvelin::providers::contracts

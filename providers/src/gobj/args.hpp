@@ -5,14 +5,19 @@
 // One C++ parameter takes one C argument, except:
 //   std::span<const guint8>, std::vector<guint8>     (const guint8* data, gint length)
 //   std::vector<Ref<T>> (by value or const&)          (T** items, gint length)
-//   std::vector<std::string> (by value or const&)     (gchar** items, gint length)
+//   std::vector<std::string> (by value or const&),
+//   std::span<const std::string>                      (gchar** items, gint length; a negative
+//                                                      length counts up to the NULL entry)
 //   std::vector<guint8>& (an out parameter)           (guint8** result, gint* length)
+//   std::vector<std::string>& (an out parameter)      (gchar*** result, gint* length)
 //   std::string& / std::optional<std::string>&        (gchar** result)
 //   X& for a number, truth value or enum (out)        (X* result)
 //   VaText                                            (const gchar* format, va_list args)
 // A C++ result that is a vector leaves a trailing `gint* length` C argument (the array
-// comes back NULL-terminated where its elements are pointers), and a trailing GError**
-// takes the error.
+// comes back NULL-terminated where its elements are pointers; a vector of numbers comes
+// back as a plain C array), and a trailing GError** takes the error. Bytes handed to C
+// (results and out vectors) carry one zero byte after their length, so bytes that hold
+// a text read as a C string; no bytes are handed out as NULL.
 //
 // Ownership of results: transfer full by default (Ref released, texts duplicated); with
 // the policy `borrow` an object or text result is handed out without a new reference or
@@ -22,6 +27,7 @@
 
 #include <glib-object.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdarg>
 #include <functional>
@@ -158,8 +164,11 @@ template <class P>
 inline constexpr bool is_objects_in = is_ref_vector<bare<P>>::value &&
                                       !(std::is_lvalue_reference_v<P> && !std::is_const_v<std::remove_reference_t<P>>);
 template <class P>
-inline constexpr bool is_strings_in = std::is_same_v<bare<P>, std::vector<std::string>> &&
-                                      !(std::is_lvalue_reference_v<P> && !std::is_const_v<std::remove_reference_t<P>>);
+inline constexpr bool is_strings_in =
+    (std::is_same_v<bare<P>, std::vector<std::string>> || std::is_same_v<bare<P>, std::span<const std::string>>) &&
+    !(std::is_lvalue_reference_v<P> && !std::is_const_v<std::remove_reference_t<P>>);
+template <class P>
+inline constexpr bool is_texts_out = std::is_same_v<P, std::vector<std::string>&>;
 template <class P>
 inline constexpr bool is_text_out =
     std::is_same_v<P, std::string&> || std::is_same_v<P, std::optional<std::string>&>;
@@ -168,11 +177,26 @@ inline constexpr bool is_scalar_out =
     std::is_lvalue_reference_v<P> && !std::is_const_v<std::remove_reference_t<P>> &&
     (std::is_arithmetic_v<bare<P>> || std::is_enum_v<bare<P>>);
 
+// A new buffer of the bytes and one zero byte after them; NULL for no bytes.
+inline guint8* dup_bytes(const std::vector<guint8>& bytes) {
+    if (bytes.empty()) return nullptr;
+    auto* out = static_cast<guint8*>(g_malloc(bytes.size() + 1));
+    std::copy(bytes.begin(), bytes.end(), out);
+    out[bytes.size()] = 0;
+    return out;
+}
+// A new NULL-terminated array of new texts.
+inline gchar** dup_strv(const std::vector<std::string>& texts) {
+    auto** out = g_new0(gchar*, texts.size() + 1);
+    for (std::size_t i = 0; i < texts.size(); ++i) out[i] = dup_string(texts[i]);
+    return out;
+}
+
 // How many C arguments the C++ parameter P takes.
 template <class P>
 constexpr std::size_t width_of() {
     if constexpr (std::is_same_v<bare<P>, VaText> || is_bytes_in<P> || is_bytes_out<P> || is_objects_in<P> ||
-                  is_strings_in<P>) {
+                  is_strings_in<P> || is_texts_out<P>) {
         return 2;
     } else {
         return 1;
@@ -243,7 +267,9 @@ struct Arg<P, CT, Off> {
     explicit Arg(CT& c) {
         auto items = std::get<Off>(c);
         auto length = std::get<Off + 1>(c);
-        for (decltype(length) i = 0; items && i < length; ++i) held.emplace_back(items[i] ? items[i] : "");
+        for (decltype(length) i = 0; items && (length < 0 ? items[i] != nullptr : i < length); ++i) {
+            held.emplace_back(items[i] ? items[i] : "");
+        }
     }
     std::vector<std::string>& get() { return held; }
     void finish() {}
@@ -258,7 +284,21 @@ struct Arg<P, CT, Off> {
     explicit Arg(CT& c) : result(std::get<Off>(c)), length(std::get<Off + 1>(c)) {}
     std::vector<guint8>& get() { return held; }
     void finish() {
-        if (result) *result = static_cast<guint8*>(g_memdup2(held.data(), held.size()));
+        if (result) *result = dup_bytes(held);
+        if (length) *length = static_cast<gint>(held.size());
+    }
+};
+
+template <class P, class CT, std::size_t Off>
+    requires is_texts_out<P>
+struct Arg<P, CT, Off> {
+    std::vector<std::string> held;
+    gchar*** result;
+    gint* length;
+    explicit Arg(CT& c) : result(std::get<Off>(c)), length(std::get<Off + 1>(c)) {}
+    std::vector<std::string>& get() { return held; }
+    void finish() {
+        if (result) *result = dup_strv(held);
         if (length) *length = static_cast<gint>(held.size());
     }
 };
@@ -381,11 +421,11 @@ CR result_to_c(R&& r, [[maybe_unused]] gint* length) {
         using E = typename D::value_type;
         if (length) *length = static_cast<gint>(r.size());
         if constexpr (std::is_same_v<E, guint8>) {
-            return static_cast<CR>(g_memdup2(r.data(), r.size()));
+            return static_cast<CR>(dup_bytes(r));
         } else if constexpr (std::is_same_v<E, std::string>) {
-            auto** out = g_new0(gchar*, r.size() + 1);
-            for (std::size_t i = 0; i < r.size(); ++i) out[i] = dup_string(r[i]);
-            return reinterpret_cast<CR>(out);
+            return reinterpret_cast<CR>(dup_strv(r));
+        } else if constexpr (std::is_arithmetic_v<E>) {
+            return static_cast<CR>(g_memdup2(r.data(), r.size() * sizeof(E)));
         } else if constexpr (is_ref<E>::value || is_gptr<E>::value) {
             auto** out = g_new0(gpointer, r.size() + 1);
             for (std::size_t i = 0; i < r.size(); ++i) {

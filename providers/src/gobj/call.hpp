@@ -6,7 +6,8 @@
 // call goes through the instance's interface structure, so an implementation written in C
 // by a host is reached exactly like ours, and never through a C++ pointer to the host's
 // object. Arguments convert from C++ (texts, truth values, Refs, objects, byte spans,
-// vectors of Refs or texts, out byte vectors and numbers; see args.hpp for the C forms); a
+// vectors of Refs or texts, out byte vectors and numbers, a VaText for a (format, va_list) pair;
+// see args.hpp for the C forms); a
 // trailing GError** is supplied and an error it receives is thrown as gobj::Error; a
 // trailing `gint* length` after an array result is supplied too. Results convert back:
 // a new text (gchar*) becomes std::string, a borrowed one (const gchar*) stays a
@@ -22,26 +23,11 @@ namespace tarvelin::gobj {
 
 namespace detail {
 
-template <class T, class = void>
-struct is_complete : std::false_type {};
+// A pointer to a C++ object of ours; false for the opaque (incomplete) C instance types.
+template <class P, class = void>
+struct is_object_ptr : std::false_type {};
 template <class T>
-struct is_complete<T, std::void_t<decltype(sizeof(T))>> : std::true_type {};
-
-// A pointer to one of our C++ objects; opaque C structures (GAsyncResult, a C instance
-// type) are plain pointers.
-template <class D>
-constexpr bool points_to_object() {
-    if constexpr (std::is_pointer_v<D>) {
-        using P = std::remove_cv_t<std::remove_pointer_t<D>>;
-        if constexpr (std::is_class_v<P> && is_complete<P>::value) {
-            return std::is_base_of_v<Object, P>;
-        } else {
-            return false;
-        }
-    } else {
-        return false;
-    }
-}
+struct is_object_ptr<T*, std::void_t<decltype(sizeof(T))>> : std::is_base_of<Object, std::remove_cv_t<T>> {};
 
 template <class A>
 gpointer instance_arg(const A& a) {
@@ -52,7 +38,7 @@ gpointer instance_arg(const A& a) {
         return a.gobj();
     } else if constexpr (std::is_base_of_v<Fundamental, D>) {
         return a.instance();
-    } else if constexpr (points_to_object<D>()) {
+    } else if constexpr (is_object_ptr<D>::value) {
         return a ? a->gobj() : nullptr;
     } else {
         return (gpointer)a;
@@ -76,7 +62,7 @@ struct CallArg {
         } else if constexpr (std::is_same_v<D, bool>) {
             return a ? TRUE : FALSE;
         } else if constexpr (is_ref<D>::value || std::is_base_of_v<Object, D> || std::is_base_of_v<Fundamental, D> ||
-                             points_to_object<D>()) {
+                             is_object_ptr<D>::value) {
             return static_cast<C>(instance_arg(a));
         } else if constexpr (std::is_pointer_v<C> && std::is_pointer_v<D>) {
             return (C)a;
@@ -159,6 +145,68 @@ struct CallArg<A, CP, J> {
         buffer = nullptr;
     }
 };
+
+// A formatted text as (const gchar* format, va_list args): the slot gets "%s" and a
+// va_list holding the text, made by a variadic frame around the call (apply_slot).
+struct VaHole {
+    const char* text;
+};
+template <class A, class CP, std::size_t J>
+    requires std::is_same_v<bare<A>, VaText>
+struct CallArg<A, CP, J> {
+    static constexpr std::size_t width = 2;
+    const char* text;
+    explicit CallArg(std::remove_reference_t<A>& a) : text(a.text.c_str()) {}
+    std::tuple<const gchar*, VaHole> c() const { return {"%s", VaHole{text}}; }
+    void finish() {}
+};
+
+// Runs body(context, args) with a va_list of the arguments after `context`.
+TARVELIN_EXPORT void with_va_list(void (*body)(void* context, va_list args), void* context, ...);
+
+template <class Tuple, std::size_t... I>
+constexpr std::size_t hole_index(std::index_sequence<I...>) {
+    std::size_t k = sizeof...(I);
+    ((std::is_same_v<std::tuple_element_t<I, Tuple>, VaHole> ? (k = I, 0) : 0), ...);
+    return k;
+}
+template <std::size_t I, std::size_t K, class Tuple, class VA>
+decltype(auto) arg_or_va(Tuple& t, VA args) {
+    if constexpr (I == K) {
+        return args;
+    } else {
+        return std::get<I>(t);
+    }
+}
+
+// Calls the slot with the C arguments; a VaHole among them becomes a real va_list.
+template <class CR, class Fn, class Tuple>
+CR apply_slot(Fn fn, Tuple& cargs) {
+    constexpr std::size_t n = std::tuple_size_v<Tuple>;
+    constexpr std::size_t k = hole_index<Tuple>(std::make_index_sequence<n>());
+    if constexpr (k == n) {
+        return std::apply(fn, cargs);
+    } else {
+        struct Frame {
+            Fn fn;
+            Tuple* cargs;
+            std::conditional_t<std::is_void_v<CR>, int, CR> result{};
+        } frame{fn, &cargs};
+        void (*body)(void*, va_list) = [](void* f, va_list args) {
+            auto& fr = *static_cast<Frame*>(f);
+            auto run = [&]<std::size_t... I>(std::index_sequence<I...>) {
+                return fr.fn(arg_or_va<I, k>(*fr.cargs, args)...);
+            };
+            if constexpr (std::is_void_v<CR>) {
+                run(std::make_index_sequence<n>());
+            } else {
+                fr.result = run(std::make_index_sequence<n>());
+            }
+        };
+        with_va_list(body, &frame, std::get<k>(cargs).text);
+        if constexpr (!std::is_void_v<CR>) return frame.result;
+    }
+}
 
 template <class CP, std::size_t J, class... A>
 struct CallPack;
@@ -314,11 +362,11 @@ auto call(const Instance& instance, A&&... args) {
     }();
     auto cargs = std::tuple_cat(std::tuple<First>((First)self), pack.c(), tail);
     if constexpr (std::is_void_v<CR>) {
-        std::apply(vt->*Slot, cargs);
+        detail::apply_slot<CR>(vt->*Slot, cargs);
         pack.finish();
         if constexpr (kError) check(error);
     } else {
-        CR r = std::apply(vt->*Slot, cargs);
+        CR r = detail::apply_slot<CR>(vt->*Slot, cargs);
         pack.finish();
         if constexpr (kLength) {
             auto out = detail::array_from<CR, Policy>(r, length);

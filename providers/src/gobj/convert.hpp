@@ -115,6 +115,16 @@ X value_get(const GValue* v) {
 
 // ---------------------------------------------------------------- C <-> C++ argument conversion
 
+// A pointer to one of our C++ classes (an object, interface or fundamental class); false
+// for the opaque C types, which stay incomplete.
+template <class P, class = void>
+struct is_cpp_pointer : std::false_type {};
+template <class T>
+struct is_cpp_pointer<T*, std::void_t<decltype(sizeof(T))>>
+    : std::bool_constant<std::is_base_of_v<Object, std::remove_cv_t<T>> ||
+                         std::is_base_of_v<Interface, std::remove_cv_t<T>> ||
+                         std::is_base_of_v<Fundamental, std::remove_cv_t<T>>> {};
+
 // Converts a C argument of a slot or a C function to the C++ parameter type.
 template <class P, class CA>
 decltype(auto) from_c(CA a) {
@@ -131,10 +141,7 @@ decltype(auto) from_c(CA a) {
         return D::retain((gpointer)a);
     } else if constexpr (std::is_lvalue_reference_v<P> && std::is_class_v<D>) {
         return static_cast<P>(*cast<D>((gpointer)a));
-    } else if constexpr (std::is_pointer_v<D> && std::is_class_v<std::remove_pointer_t<D>> &&
-                         (std::is_base_of_v<Object, std::remove_cv_t<std::remove_pointer_t<D>>> ||
-                          std::is_base_of_v<Interface, std::remove_cv_t<std::remove_pointer_t<D>>> ||
-                          std::is_base_of_v<Fundamental, std::remove_cv_t<std::remove_pointer_t<D>>>)) {
+    } else if constexpr (is_cpp_pointer<D>::value) {
         return cast<std::remove_cv_t<std::remove_pointer_t<D>>>((gpointer)a);
     } else if constexpr (std::is_pointer_v<D>) {
         return (D)a;

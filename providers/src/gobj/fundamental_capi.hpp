@@ -22,3 +22,12 @@
     TARVELIN_API gpointer ns##value_get_##name(const GValue* value) {                                               \
         return ::tarvelin::gobj::fundamental_value_get(value, Class::gtype());                                      \
     }
+
+// The functions above, and construct and new of a class made by `Class::create(GType)`.
+#define TARVELIN_FUNDAMENTAL_CLASS_CAPI(Class, CType, ns, name)                                                   \
+    TARVELIN_FUNDAMENTAL_CAPI(Class, ns, name)                                                                      \
+    CType* ns##name##_construct(GType object_type) {                                                                \
+        return ::tarvelin::gobj::invoke<static_cast<::tarvelin::gobj::Ref<Class> (*)(GType)>(&Class::create)>(    \
+            G_STRFUNC, object_type);                                                                                \
+    }                                                                                                               \
+    CType* ns##name##_new(void) { return ns##name##_construct(Class::gtype()); }

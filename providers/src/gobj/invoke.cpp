@@ -1,5 +1,6 @@
 #include "providers/gobj/call.hpp"
 
+#include <cstdarg>
 #include <string>
 
 TARVELIN_LOG_TAG("invoke")
@@ -19,6 +20,13 @@ void call_without_interface(GType iface, gpointer instance) noexcept {
     } else {
         g_critical("call: %s does not implement %s", G_OBJECT_TYPE_NAME(instance), g_type_name(iface));
     }
+}
+
+void with_va_list(void (*body)(void* context, va_list args), void* context, ...) {
+    va_list args;
+    va_start(args, context);
+    body(context, args);
+    va_end(args);
 }
 
 }  // namespace tarvelin::gobj::detail

@@ -213,6 +213,39 @@ using List = Container<GeeArrayList, &gee_array_list_get_type>;
 using Map = Container<GeeHashMap, &gee_hash_map_get_type>;
 using Model = Container<GListModel, &g_list_model_get_type>;
 
+// The `Keep` of a Handle whose setter takes over the handle passed.
+template <class T>
+T* take_over(T* handle) noexcept {
+    return handle;
+}
+
+// A C handle T (GBytes, a g_malloc'd buffer, ...) held once, released with Free, and
+// compared by identity: a set stores Keep(v) (a new reference, or take_over<T>), and
+// storing the handle already held changes nothing. A boxed property of the type
+// BoxedType() gives, or a pointer property without one; the C getter hands the handle
+// out borrowed.
+template <class T, auto Free, T* (*Keep)(T*), auto BoxedType = nullptr>
+struct Handle {
+    using value_type = T*;
+    using param_type = T*;
+    using c_type = T*;
+    using stored = Owned<T, Free>;
+    static GParamSpec* spec(const char* n, GParamFlags f, std::nullptr_t) {
+        if constexpr (std::is_same_v<decltype(BoxedType), std::nullptr_t>) {
+            return pspec::pointer(n, f);
+        } else {
+            return pspec::boxed(n, BoxedType(), f);
+        }
+    }
+    static stored initial(std::nullptr_t) { return stored(); }
+    static T* get(const stored& s) { return s.get(); }
+    static bool put(stored& s, T* v) {
+        if (s.get() == v) return false;
+        s.reset(v ? Keep(v) : nullptr);
+        return true;
+    }
+};
+
 // Installs one row's ParamSpec with the class's accessors.
 template <class Self, class K, class F, auto Get, auto Set, class D>
 GParamSpec* install(ClassSpec<Self>& c, const char* name, D dflt) {

@@ -10,11 +10,16 @@
 // gives the empty result (0, NULL, FALSE, or the policy empty_value's value). Argument
 // checks belong to the exported dispatcher of the operation, so a slot trusts its
 // arguments.
+//
+// An interface's default body (I::defaults), which serves any implementer, ours or a
+// host's, is a static function taking the instance first:
+//   vt->clone = gobj::slot<&IClonable::clone_object>(vt->clone);
 #pragma once
 
 #include <tuple>
 #include <utility>
 
+#include "providers/gobj/barrier.hpp"
 #include "providers/gobj/invoke.hpp"
 
 namespace tarvelin::gobj {
@@ -88,6 +93,49 @@ struct SlotThunk<T, M, Policy, CR (*)(CSelf*, CA...)> {
 template <class T, auto M, class Policy = full, class Slot>
 constexpr Slot slot(Slot) noexcept {
     return &SlotThunk<T, M, Policy, Slot>::call;
+}
+
+// The slot filled by a static function F(instance, args...): every C argument, the
+// instance included, converts to F's parameters.
+template <auto F, class Policy, class Slot>
+struct DefaultThunk;
+template <auto F, class Policy, class CR, class CSelf, class... CA>
+struct DefaultThunk<F, Policy, CR (*)(CSelf*, CA...)> {
+    using Fn = detail::callable<decltype(F)>;
+    using R = typename Fn::result;
+    static constexpr bool kError = detail::ends_with_gerror<CA...>();
+    using CT = std::tuple<CSelf*, CA...>;
+    using Pack = detail::ArgPackOf<typename Fn::args, CT>;
+    static_assert(std::is_void_v<typename Fn::klass> && !detail::has_length<R>);
+    static_assert(Pack::kWidth + (kError ? 1 : 0) == sizeof...(CA) + 1, "slot and function take different arguments");
+
+    static CR call(CSelf* self, CA... a) {
+        CT cargs(self, a...);
+        auto body = [&]() -> CR {
+            auto args = Pack::make(cargs);
+            if constexpr (std::is_void_v<R>) {
+                Pack::apply(args, F);
+                Pack::finish(args);
+                if constexpr (!std::is_void_v<CR>) return CR();
+            } else {
+                decltype(auto) r = Pack::apply(args, F);
+                Pack::finish(args);
+                return detail::result_to_c<CR, Policy, R>(static_cast<R&&>(r), nullptr);
+            }
+        };
+        const char* where = g_type_name(G_TYPE_FROM_INSTANCE(self));
+        if constexpr (kError) {
+            return capi(where, std::get<sizeof...(CA)>(cargs), body);
+        } else {
+            return guarded(where, body);
+        }
+    }
+};
+
+template <auto F, class Policy = full, class Slot>
+    requires std::is_void_v<typename detail::callable<decltype(F)>::klass>
+constexpr Slot slot(Slot) noexcept {
+    return &DefaultThunk<F, Policy, Slot>::call;
 }
 
 // Older form of the exported dispatcher, while families move to dispatch<&Slot>.

@@ -44,14 +44,9 @@ void copy_into_own_collection(GObject* source, GObject* copy, GParamSpec* p) {
 
 }  // namespace
 
-GObject* IClonable::clone() {
-    auto* self = dynamic_cast<gobj::Object*>(this);
-    g_return_val_if_fail(self != NULL, NULL);
-    return clone_object(self->gobj());
-}
+GObject* IClonable::clone() { return clone_object(dynamic_cast<gobj::Object&>(*this).gobj()); }
 
 GObject* IClonable::clone_object(GObject* source) {
-    g_return_val_if_fail(source != NULL, NULL);
     guint n = 0;
     GParamSpec** specs = g_object_class_list_properties(G_OBJECT_GET_CLASS(source), &n);
     Values construct;
@@ -83,12 +78,6 @@ GObject* IClonable::clone_object(GObject* source) {
     }
     g_free(specs);
     return copy;
-}
-
-void IClonable::defaults(Vtable* vt) {
-    vt->clone = [](TarvelinRezezadovuContractsIClonable* self) -> GObject* {
-        return gobj::guarded("clone", [&] { return clone_object(G_OBJECT(self)); }, (GObject*)nullptr);
-    };
 }
 
 }  // namespace tarvelin::rezezadovu::contracts

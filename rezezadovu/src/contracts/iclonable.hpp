@@ -3,7 +3,8 @@
 
 #include <tarvelin/rezezadovu/serialization.h>
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/call.hpp"
+#include "providers/gobj/register.hpp"
 
 namespace tarvelin::rezezadovu::contracts {
 
@@ -18,7 +19,7 @@ public:
     // The default body, for any source object.
     static GObject* clone_object(GObject* source);
 
-    static void defaults(Vtable* vt);
+    static void defaults(Vtable* vt) { vt->clone = gobj::slot<&IClonable::clone_object>(vt->clone); }
     template <class T>
     static void fill(Vtable* vt) {
         vt->clone = gobj::slot<T, &IClonable::clone>(vt->clone);
@@ -26,3 +27,6 @@ public:
 };
 
 }  // namespace tarvelin::rezezadovu::contracts
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsIClonableInterface, tarvelin::rezezadovu::contracts::IClonable)
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsIClonable, tarvelin::rezezadovu::contracts::IClonable)

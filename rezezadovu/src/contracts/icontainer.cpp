@@ -8,8 +8,14 @@ namespace tarvelin::rezezadovu::contracts {
 
 TARVELIN_INTERFACE_GTYPE(IContainer, "TarvelinRezezadovuContractsContainerIContainer", G_TYPE_OBJECT)
 
-bool IContainer::check_key(GType type, const char* condition) {
-    return TARVELIN_REQUIRE(G_TYPE_IS_INTERFACE(type) || G_TYPE_IS_OBJECT(type), condition);
+bool IContainer::check_type(GType type) {
+    return TARVELIN_REQUIRE(G_TYPE_IS_INTERFACE(type) || G_TYPE_IS_OBJECT(type),
+                            "type.is_interface () || type.is_object ()");
+}
+
+bool IContainer::check_key(GType key_type) {
+    return TARVELIN_REQUIRE(G_TYPE_IS_INTERFACE(key_type) || G_TYPE_IS_OBJECT(key_type),
+                            "key_type.is_interface () || key_type.is_object ()");
 }
 
 bool IContainer::check_instance(GType key_type, GObject* instance) {

@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "providers/gobj/precondition.hpp"
 
 TARVELIN_LOG_TAG("container")
 
@@ -12,9 +11,6 @@ namespace tarvelin::rezezadovu::foundation {
 TARVELIN_GTYPE(Container, "TarvelinRezezadovuFoundationContainer", gobj::Object, contracts::IContainer)
 
 namespace {
-constexpr const char* kTypeRule = "type.is_interface () || type.is_object ()";
-constexpr const char* kKeyRule = "key_type.is_interface () || key_type.is_object ()";
-
 gobj::GPtr<GObject> owned(GObject* object) {
     // Initially unowned objects come floating: the container keeps them as its own.
     if (object && g_object_is_floating(object)) g_object_ref_sink(object);
@@ -29,32 +25,26 @@ bool Container::is_key(GType type) const {
 }
 
 bool Container::has(GType type) {
-    if (!check_key(type, kTypeRule)) return false;
     std::lock_guard guard(lock_);
     return is_key(type);
 }
 
 void Container::register_instance(GType key_type, GObject* instance) {
-    if (!check_key(key_type, kKeyRule) || !check_instance(key_type, instance)) return;
     std::lock_guard guard(lock_);
     instances_[key_type] = gobj::GPtr<GObject>::retain(instance);
 }
 
 void Container::register_type(GType key_type, GType value_type) {
-    if (!check_key(key_type, kKeyRule) || !check_value_type(key_type, value_type)) return;
     std::lock_guard guard(lock_);
     types_[key_type] = value_type;
 }
 
 void Container::register_factory(GType key_type, contracts::FactoryFunc factory) {
-    if (!check_key(key_type, kKeyRule)) return;
-    g_return_if_fail(factory != NULL);
     std::lock_guard guard(lock_);
     factories_[key_type] = factory;
 }
 
 gobj::GPtr<GObject> Container::resolve(GType type) {
-    if (!check_key(type, kTypeRule)) return {};
     std::lock_guard guard(lock_);
     if (auto found = instances_.find(type); found != instances_.end()) return found->second;
 

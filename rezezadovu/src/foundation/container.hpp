@@ -1,6 +1,8 @@
 // The service container: singletons per key type, with constructor injection.
 #pragma once
 
+#include <tarvelin/rezezadovu/container.h>
+
 #include <mutex>
 #include <set>
 #include <unordered_map>
@@ -9,6 +11,7 @@
 
 namespace tarvelin::rezezadovu::foundation {
 
+// Thread-safe. Its operations trust their arguments (see IContainer).
 class TARVELIN_EXPORT Container : public gobj::Object, public contracts::IContainer {
 public:
     static GType gtype();
@@ -39,3 +42,5 @@ private:
 };
 
 }  // namespace tarvelin::rezezadovu::foundation
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuFoundationContainer, tarvelin::rezezadovu::foundation::Container)

@@ -1,4 +1,10 @@
-// C face of the container and of the process-wide registry.
+// C face of the container and of the process-wide registry. TARVELIN_CLASS_CAPI makes
+//   tarvelin_rezezadovu_foundation_container_get_type
+//   tarvelin_rezezadovu_foundation_container_construct
+//   tarvelin_rezezadovu_foundation_container_new
+//   tarvelin_rezezadovu_foundation_services_get_type
+//   tarvelin_rezezadovu_foundation_services_construct
+//   tarvelin_rezezadovu_foundation_services_new
 #include "rezezadovu/foundation/services.hpp"
 
 TARVELIN_LOG_TAG("container_capi")
@@ -12,35 +18,21 @@ static_assert(sizeof(TarvelinRezezadovuFoundationServices) == sizeof(gobj::Insta
 
 extern "C" {
 
-TARVELIN_API GType tarvelin_rezezadovu_foundation_container_get_type(void) { return Container::gtype(); }
-TARVELIN_API GType tarvelin_rezezadovu_foundation_services_get_type(void) { return Services::gtype(); }
-
-TarvelinRezezadovuFoundationContainer* tarvelin_rezezadovu_foundation_container_new(void) {
-    return tarvelin_rezezadovu_foundation_container_construct(Container::gtype());
-}
-TarvelinRezezadovuFoundationContainer* tarvelin_rezezadovu_foundation_container_construct(GType object_type) {
-    return static_cast<TarvelinRezezadovuFoundationContainer*>(Container::create(object_type).release());
-}
-
-TarvelinRezezadovuFoundationServices* tarvelin_rezezadovu_foundation_services_new(void) {
-    return tarvelin_rezezadovu_foundation_services_construct(Services::gtype());
-}
-TarvelinRezezadovuFoundationServices* tarvelin_rezezadovu_foundation_services_construct(GType object_type) {
-    return static_cast<TarvelinRezezadovuFoundationServices*>(Services::create(object_type).release());
-}
+TARVELIN_CLASS_CAPI(Container, TarvelinRezezadovuFoundationContainer, tarvelin_rezezadovu_foundation_container)
+TARVELIN_CLASS_CAPI(Services, TarvelinRezezadovuFoundationServices, tarvelin_rezezadovu_foundation_services)
 
 void tarvelin_rezezadovu_foundation_services_initialize(void) {
-    gobj::guarded(__func__, [] { Services::initialize(); });
+    gobj::invoke<&Services::initialize>(G_STRFUNC);
 }
 void tarvelin_rezezadovu_foundation_services_register_instance(GType key_type, GObject* instance) {
-    gobj::guarded(__func__, [&] { Services::register_instance(key_type, instance); });
+    gobj::invoke<&Services::register_instance>(G_STRFUNC, key_type, instance);
 }
 void tarvelin_rezezadovu_foundation_services_register_type(GType key_type, GType value_type) {
-    gobj::guarded(__func__, [&] { Services::register_type(key_type, value_type); });
+    gobj::invoke<&Services::register_type>(G_STRFUNC, key_type, value_type);
 }
+// The registry hands out GObjects only: the two functions are not needed.
 gpointer tarvelin_rezezadovu_foundation_services_get(GType t_type, GBoxedCopyFunc, GDestroyNotify) {
-    return gobj::guarded(
-        __func__, [&] { return gpointer(Services::get(t_type).release()); }, gpointer(nullptr));
+    return gobj::invoke<static_cast<gobj::GPtr<GObject> (*)(GType)>(&Services::get)>(G_STRFUNC, t_type);
 }
 
 }  // extern "C"

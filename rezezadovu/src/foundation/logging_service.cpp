@@ -1,6 +1,7 @@
 #include "rezezadovu/foundation/logging_service.hpp"
 
 #include <atomic>
+#include <cstdarg>
 #include <mutex>
 #include <string>
 
@@ -15,29 +16,21 @@ TARVELIN_FUNDAMENTAL_GTYPE(LoggingService, "TarvelinRezezadovuFoundationLoggingS
 
 namespace {
 using Manager = TarvelinRezezadovuContractsLogILogManager;
-using Logger = TarvelinRezezadovuContractsLogILogger;
-using LevelFn = void (*)(Logger*, const gchar*, const gchar*, const gchar*, va_list);
+using ManagerVtable = TarvelinRezezadovuContractsLogILogManagerInterface;
+using LoggerVtable = LoggingService::LoggerVtable;
 
 // The facade is never torn down: the manager it resolved stays for the process.
 std::atomic<Manager*> s_log_manager{nullptr};
 std::recursive_mutex s_lock;
 
-constexpr LevelFn kLevelOps[] = {
-    tarvelin_rezezadovu_contracts_log_ilogger_error,   tarvelin_rezezadovu_contracts_log_ilogger_critical,
-    tarvelin_rezezadovu_contracts_log_ilogger_warning, tarvelin_rezezadovu_contracts_log_ilogger_message,
-    tarvelin_rezezadovu_contracts_log_ilogger_info,    tarvelin_rezezadovu_contracts_log_ilogger_debug,
-};
+// The manager, or nullptr with the critical of a call on no object.
+Manager* manager_to_call() {
+    Manager* manager = s_log_manager.load();
+    TARVELIN_REQUIRE(manager != nullptr, "self != NULL");
+    return manager;
+}
 
 std::string text_or_empty(const char* s) { return s ? s : ""; }
-
-// Each logger expands the arguments on its own, so each gets a fresh copy.
-void send(LevelFn op, Logger* logger, const std::string& server, const std::string& name, const char* format,
-          va_list args) {
-    va_list copy;
-    va_copy(copy, args);
-    op(logger, server.c_str(), name.c_str(), format, copy);
-    va_end(copy);
-}
 }  // namespace
 
 gobj::Ref<LoggingService> LoggingService::create(GType type) { return gobj::create<LoggingService>(type); }
@@ -52,54 +45,59 @@ void LoggingService::initialize(const char* uuid_default, LogLevel level, const 
     }
     Manager* manager = s_log_manager.load();
     if (!TARVELIN_REQUIRE(manager != nullptr, "null != s_Log_manager")) return;
-    tarvelin_rezezadovu_contracts_log_ilog_manager_initialize(manager, uuid_default, level, log_file_dir, size_max);
+    gobj::call<&ManagerVtable::initialize>(manager, uuid_default, level, log_file_dir, size_max);
 }
 
 void LoggingService::shutdown() {
     std::lock_guard guard(s_lock);
-    tarvelin_rezezadovu_contracts_log_ilog_manager_shutdown(s_log_manager.load());
+    if (Manager* manager = manager_to_call()) gobj::call<&ManagerVtable::shutdown>(manager);
 }
 
-void LoggingService::log(Op op, const char* uuid, const char* format, va_list args) {
-    g_return_if_fail(format != NULL);
+template <auto Op>
+void LoggingService::log(const char* uuid, gobj::VaText text) {
     gobj::guarded("LoggingService", [&] {
         std::lock_guard guard(s_lock);
-        // Without a manager the contract reports the missing object ("self != NULL").
-        Logger* main = tarvelin_rezezadovu_contracts_log_ilog_manager_get_main(s_log_manager.load());
+        Manager* manager = manager_to_call();
+        if (!manager) return;
+        auto main = gobj::call<&ManagerVtable::get_main, gobj::borrow>(manager);
         if (!main) return;
-        LevelFn fn = kLevelOps[static_cast<int>(op)];
-        std::string server = text_or_empty(tarvelin_rezezadovu_contracts_log_ilogger_get_server(main));
-        std::string name = text_or_empty(tarvelin_rezezadovu_contracts_log_ilogger_get_name(main));
-        const char* main_uuid = tarvelin_rezezadovu_contracts_log_ilogger_get_uuid(main);
+        std::string server = text_or_empty(gobj::call<&LoggerVtable::get_server>(main));
+        std::string name = text_or_empty(gobj::call<&LoggerVtable::get_name>(main));
+        const char* main_uuid = gobj::call<&LoggerVtable::get_uuid>(main);
         const char* id = uuid ? uuid : main_uuid;
         if (id && g_strcmp0(id, main_uuid) != 0) {
-            auto own = gobj::GPtr<GObject>::adopt(reinterpret_cast<GObject*>(
-                tarvelin_rezezadovu_contracts_log_ilog_manager_open(s_log_manager.load(), id)));
-            if (own) {
-                auto* logger = reinterpret_cast<Logger*>(own.get());
-                server = text_or_empty(tarvelin_rezezadovu_contracts_log_ilogger_get_server(logger));
-                name = text_or_empty(tarvelin_rezezadovu_contracts_log_ilogger_get_name(logger));
-                send(fn, logger, server, name, format, args);
+            if (auto own = gobj::call<&ManagerVtable::open>(manager, id)) {
+                server = text_or_empty(gobj::call<&LoggerVtable::get_server>(own));
+                name = text_or_empty(gobj::call<&LoggerVtable::get_name>(own));
+                gobj::call<Op>(own, server, name, text);
             }
         }
-        send(fn, main, server, name, format, args);
+        gobj::call<Op>(main, server, name, text);
     });
 }
+template void LoggingService::log<&LoggerVtable::error>(const char*, gobj::VaText);
+template void LoggingService::log<&LoggerVtable::critical>(const char*, gobj::VaText);
+template void LoggingService::log<&LoggerVtable::warning>(const char*, gobj::VaText);
+template void LoggingService::log<&LoggerVtable::message>(const char*, gobj::VaText);
+template void LoggingService::log<&LoggerVtable::info>(const char*, gobj::VaText);
+template void LoggingService::log<&LoggerVtable::debug>(const char*, gobj::VaText);
 
-#define LOGGING_SERVICE_LEVEL(fn, OP)                                    \
-    void LoggingService::fn(const char* uuid, const char* format, ...) { \
-        g_return_if_fail(format != NULL);                                \
-        va_list args;                                                    \
-        va_start(args, format);                                          \
-        log(Op::OP, uuid, format, args);                                 \
-        va_end(args);                                                    \
+// The record's text is expanded once, here; every logger and handler gets that text.
+#define LOGGING_SERVICE_LEVEL(fn)                                                     \
+    void LoggingService::fn(const char* uuid, const char* format, ...) {              \
+        g_return_if_fail(format != NULL);                                             \
+        va_list args;                                                                 \
+        va_start(args, format);                                                       \
+        gobj::VaText text{gobj::take_string(g_strdup_vprintf(format, args))};         \
+        va_end(args);                                                                 \
+        log<&LoggerVtable::fn>(uuid, std::move(text));                                \
     }
-LOGGING_SERVICE_LEVEL(error, Error)
-LOGGING_SERVICE_LEVEL(critical, Critical)
-LOGGING_SERVICE_LEVEL(warning, Warning)
-LOGGING_SERVICE_LEVEL(message, Message)
-LOGGING_SERVICE_LEVEL(info, Info)
-LOGGING_SERVICE_LEVEL(debug, Debug)
+LOGGING_SERVICE_LEVEL(error)
+LOGGING_SERVICE_LEVEL(critical)
+LOGGING_SERVICE_LEVEL(warning)
+LOGGING_SERVICE_LEVEL(message)
+LOGGING_SERVICE_LEVEL(info)
+LOGGING_SERVICE_LEVEL(debug)
 #undef LOGGING_SERVICE_LEVEL
 
 TarvelinRezezadovuContractsLogILogManager* LoggingService::get_manager() { return s_log_manager.load(); }

@@ -6,8 +6,7 @@
 
 #include <tarvelin/rezezadovu/logging.h>
 
-#include <cstdarg>
-
+#include "providers/gobj/fundamental.hpp"
 #include "rezezadovu/contracts/log/ilog_manager.hpp"
 
 namespace tarvelin::rezezadovu::foundation {
@@ -16,8 +15,7 @@ namespace tarvelin::rezezadovu::foundation {
 class TARVELIN_EXPORT LoggingService : public gobj::Fundamental {
 public:
     using LogLevel = contracts::log::LogLevel;
-    // The six level operations, by the name they call on the loggers.
-    enum class Op { Error, Critical, Warning, Message, Info, Debug };
+    using LoggerVtable = TarvelinRezezadovuContractsLogILoggerInterface;
 
     static GType gtype();
     static gobj::Ref<LoggingService> create(GType type = gtype());
@@ -34,7 +32,10 @@ public:
     static void message(const char* uuid, const char* format, ...) G_GNUC_PRINTF(2, 3);
     static void info(const char* uuid, const char* format, ...) G_GNUC_PRINTF(2, 3);
     static void debug(const char* uuid, const char* format, ...) G_GNUC_PRINTF(2, 3);
-    static void log(Op op, const char* uuid, const char* format, va_list args);
+    // The same with the record's text, through the logger operation Op (one of
+    // LoggerVtable's error, critical, warning, message, info and debug).
+    template <auto Op>
+    static void log(const char* uuid, gobj::VaText text);
 
     // Borrowed, read without the lock: the manager is resolved once and kept for the
     // process.
@@ -42,3 +43,5 @@ public:
 };
 
 }  // namespace tarvelin::rezezadovu::foundation
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuFoundationLoggingService, tarvelin::rezezadovu::foundation::LoggingService)

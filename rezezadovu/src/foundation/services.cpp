@@ -3,6 +3,8 @@
 #include <atomic>
 #include <mutex>
 
+#include "providers/gobj/precondition.hpp"
+
 TARVELIN_LOG_TAG("services")
 
 namespace tarvelin::rezezadovu::foundation {
@@ -27,15 +29,34 @@ void Services::initialize() {
                       std::memory_order_release);
 }
 
+namespace {
+using Vtable = TarvelinRezezadovuContractsContainerIContainerInterface;
+using contracts::IContainer;
+
+// The container, or nullptr with the critical of a call on no object.
+TarvelinRezezadovuContractsContainerIContainer* container_to_call() {
+    auto* c = container();
+    TARVELIN_REQUIRE(c != nullptr, "self != NULL");
+    return c;
+}
+}  // namespace
+
 void Services::register_instance(GType key_type, GObject* instance) {
-    g_return_if_fail(instance != NULL);
-    tarvelin_rezezadovu_contracts_container_icontainer_register_instance(container(), key_type, instance);
+    auto* c = container_to_call();
+    if (!c || !IContainer::check_key(key_type) || !IContainer::check_instance(key_type, instance)) return;
+    gobj::call<&Vtable::register_instance>(c, key_type, instance);
 }
 
 void Services::register_type(GType key_type, GType value_type) {
-    tarvelin_rezezadovu_contracts_container_icontainer_register_type(container(), key_type, value_type);
+    auto* c = container_to_call();
+    if (!c || !IContainer::check_key(key_type) || !IContainer::check_value_type(key_type, value_type)) return;
+    gobj::call<&Vtable::register_type>(c, key_type, value_type);
 }
 
-gobj::GPtr<GObject> Services::get(GType type) { return contracts::icontainer::resolve(container(), type); }
+gobj::GPtr<GObject> Services::get(GType type) {
+    auto* c = container_to_call();
+    if (!c || !IContainer::check_type(type)) return {};
+    return gobj::GPtr<GObject>::adopt(gobj::call<&Vtable::resolve>(c, type));
+}
 
 }  // namespace tarvelin::rezezadovu::foundation

@@ -5,6 +5,9 @@
 
 namespace tarvelin::rezezadovu::foundation {
 
+// Thread-safe. Its operations check their arguments by the container contract's rules,
+// and report a missing container (before initialize) as the contract reports a
+// missing object.
 class TARVELIN_EXPORT Services : public gobj::Object {
 public:
     static GType gtype();
@@ -25,3 +28,5 @@ public:
 };
 
 }  // namespace tarvelin::rezezadovu::foundation
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuFoundationServices, tarvelin::rezezadovu::foundation::Services)

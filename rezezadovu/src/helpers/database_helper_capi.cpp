@@ -1,13 +1,13 @@
-// C face of DatabaseHelper. TARVELIN_HELPER_CAPI makes the type, reference and GValue
+// C face of DatabaseHelper. TARVELIN_FUNDAMENTAL_CLASS_CAPI makes the type, reference and GValue
 // functions: tarvelin_rezezadovu_helpers_database_helper_get_type, _ref, _unref, _new and
 // _construct (tarvelin_rezezadovu_helpers_database_helper_ref,
 // tarvelin_rezezadovu_helpers_database_helper_unref, tarvelin_rezezadovu_helpers_database_helper_new,
 // tarvelin_rezezadovu_helpers_database_helper_construct), tarvelin_rezezadovu_helpers_param_spec_database_helper,
 // tarvelin_rezezadovu_helpers_value_get_database_helper, tarvelin_rezezadovu_helpers_value_set_database_helper
 // and tarvelin_rezezadovu_helpers_value_take_database_helper.
+#include "providers/gobj/fundamental_capi.hpp"
 #include "providers/gobj/precondition.hpp"
 #include "rezezadovu/helpers/database_helper.hpp"
-#include "rezezadovu/helpers/helper_capi.hpp"
 #include "rezezadovu/model/meta_table.hpp"
 
 TARVELIN_LOG_TAG("database_helper_capi")
@@ -21,7 +21,8 @@ using rezezadovu::meta_model::MetaTable;
 
 extern "C" {
 
-TARVELIN_HELPER_CAPI(DatabaseHelper, database_helper)
+TARVELIN_FUNDAMENTAL_CLASS_CAPI(DatabaseHelper, TarvelinRezezadovuHelpersDatabaseHelper,
+                                tarvelin_rezezadovu_helpers_, database_helper)
 
 gchar* tarvelin_rezezadovu_helpers_database_helper_glib_value_to_text(GValue* value, const gchar* null_value) {
     if (!TARVELIN_REQUIRE(value != NULL, "boxed != NULL")) return NULL;

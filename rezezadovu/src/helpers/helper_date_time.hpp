@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/fundamental.hpp"
 
 namespace tarvelin::rezezadovu::helpers {
 
@@ -33,3 +33,5 @@ public:
 };
 
 }  // namespace tarvelin::rezezadovu::helpers
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuHelpersDateTimeHelper, tarvelin::rezezadovu::helpers::DateTimeHelper)

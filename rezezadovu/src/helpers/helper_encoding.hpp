@@ -7,7 +7,7 @@
 #include <span>
 #include <string>
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/fundamental.hpp"
 
 typedef struct uchardet* uchardet_t;
 
@@ -37,3 +37,5 @@ private:
 };
 
 }  // namespace tarvelin::rezezadovu::helpers
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuHelpersEncodingHelper, tarvelin::rezezadovu::helpers::EncodingHelper)

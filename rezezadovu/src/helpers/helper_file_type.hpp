@@ -9,7 +9,7 @@
 
 #include <json-glib/json-glib.h>
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/fundamental.hpp"
 
 namespace tarvelin::rezezadovu::helpers {
 
@@ -46,3 +46,5 @@ private:
 };
 
 }  // namespace tarvelin::rezezadovu::helpers
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuHelpersFileTypeHelper, tarvelin::rezezadovu::helpers::FileTypeHelper)

@@ -44,25 +44,26 @@ double LocationHelper::transform_longitude(double x, double y) {
     return r;
 }
 
-LocationHelper::Point LocationHelper::delta(double longitude, double latitude) {
+void LocationHelper::delta(double longitude, double latitude, double& d_longitude, double& d_latitude) {
     double r = latitude * kDeg;
     double m = 1.0 - kEE * std::sin(r) * std::sin(r);
     double s = std::sqrt(m);
-    double d_lon = transform_longitude(longitude - 105.0, latitude - 35.0) * 180.0 / (kA / s * std::cos(r) * kPi);
-    double d_lat = transform_latitude(longitude - 105.0, latitude - 35.0) * 180.0 / (kAOneMinusEE / (m * s) * kPi);
-    return {d_lon, d_lat};
+    d_longitude = transform_longitude(longitude - 105.0, latitude - 35.0) * 180.0 / (kA / s * std::cos(r) * kPi);
+    d_latitude = transform_latitude(longitude - 105.0, latitude - 35.0) * 180.0 / (kAOneMinusEE / (m * s) * kPi);
 }
 
 LocationHelper::Point LocationHelper::wgs84_to_gcj02(double longitude, double latitude) {
     if (out_of_china(longitude, latitude)) return {longitude, latitude};
-    Point d = delta(longitude, latitude);
-    return {longitude + d[0], latitude + d[1]};
+    double d_longitude = 0, d_latitude = 0;
+    delta(longitude, latitude, d_longitude, d_latitude);
+    return {longitude + d_longitude, latitude + d_latitude};
 }
 
 LocationHelper::Point LocationHelper::gcj02_to_wgs84(double longitude, double latitude) {
     if (out_of_china(longitude, latitude)) return {longitude, latitude};
-    Point d = delta(longitude, latitude);
-    return {longitude - d[0], latitude - d[1]};
+    double d_longitude = 0, d_latitude = 0;
+    delta(longitude, latitude, d_longitude, d_latitude);
+    return {longitude - d_longitude, latitude - d_latitude};
 }
 
 LocationHelper::Point LocationHelper::gcj02_to_bd09(double longitude, double latitude) {

@@ -3,16 +3,17 @@
 
 #include <tarvelin/rezezadovu/helpers.h>
 
-#include <array>
+#include <vector>
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/fundamental.hpp"
 
 namespace tarvelin::rezezadovu::helpers {
 
 // Degrees, longitude (or x) first; every operation is a pure function.
 class TARVELIN_EXPORT LocationHelper : public gobj::Fundamental {
 public:
-    using Point = std::array<double, 2>;
+    // Two coordinates, longitude (or x) first.
+    using Point = std::vector<double>;
 
     static GType gtype();
     static gobj::Ref<LocationHelper> create(GType type = gtype());
@@ -22,7 +23,7 @@ public:
     static double transform_latitude(double x, double y);
     static double transform_longitude(double x, double y);
     // The GCJ-02 shift at a point, in degrees.
-    static Point delta(double longitude, double latitude);
+    static void delta(double longitude, double latitude, double& d_longitude, double& d_latitude);
     static Point wgs84_to_gcj02(double longitude, double latitude);
     static Point gcj02_to_wgs84(double longitude, double latitude);
     static Point gcj02_to_bd09(double longitude, double latitude);
@@ -37,3 +38,5 @@ public:
 };
 
 }  // namespace tarvelin::rezezadovu::helpers
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuHelpersLocationHelper, tarvelin::rezezadovu::helpers::LocationHelper)

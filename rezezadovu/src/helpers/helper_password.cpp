@@ -2,6 +2,7 @@
 
 #include <string.h>  // explicit_bzero
 
+#include <algorithm>
 #include <cstring>
 #include <mutex>
 #include <utility>
@@ -16,8 +17,7 @@ namespace tarvelin::rezezadovu::helpers {
 
 TARVELIN_FUNDAMENTAL_GTYPE(PasswordHelper, "TarvelinRezezadovuHelpersPasswordHelper", "TarvelinRezezadovuHelpersParamSpecPasswordHelper")
 
-using contracts::crypto::CipherOutput;
-using contracts::crypto::ISymmetricCipher;
+using CipherVtable = TarvelinRezezadovuContractsCryptoISymmetricCipherInterface;
 using foundation::LoggingService;
 using providers::contracts::Server;
 using Field = Server::Text;
@@ -52,34 +52,35 @@ void wipe(std::string& text) {
     text.clear();
 }
 
+// The meaningful bytes of a cipher's result: no more than it holds, whatever count an
+// implementation gives.
+size_t meaningful(const std::vector<guint8>& result, gint count) {
+    return std::min(static_cast<size_t>(std::max(count, 0)), result.size());
+}
+
 // The converters write into `out`, a text the caller wipes, rather than return one:
 // a returned text would leave its own copy behind.
 void protect(gpointer cipher, const std::string& plain, std::string& out) {
-    CipherOutput sealed = ISymmetricCipher::call_encrypt(cipher, bytes_of(plain));
-    gchar* text = g_base64_encode(sealed.bytes.data(), static_cast<gsize>(sealed.count));
-    out.assign(text);
-    g_free(text);
+    std::vector<guint8> sealed;
+    gint count = 0;
+    gobj::call<&CipherVtable::encrypt>(cipher, bytes_of(plain), sealed, count);
+    gobj::Owned<gchar, &g_free> text(g_base64_encode(sealed.data(), meaningful(sealed, count)));
+    out.assign(text.get());
 }
 
 void unprotect(gpointer cipher, const std::string& stored, std::string& plain) {
     gsize length = 0;
-    guchar* sealed = g_base64_decode(stored.c_str(), &length);
-    std::span<const guint8> data(sealed, length);
-    CipherOutput out;
-    try {
-        out = ISymmetricCipher::call_decrypt(cipher, data);
-    } catch (...) {
-        g_free(sealed);
-        throw;
-    }
-    g_free(sealed);
+    gobj::Owned<guchar, &g_free> sealed(g_base64_decode(stored.c_str(), &length));
+    std::vector<guint8> out;
+    gint count = 0;
+    gobj::call<&CipherVtable::decrypt>(cipher, std::span<const guint8>(sealed.get(), length), out, count);
     // A field that was never protected (or protected by another user or host) passes the
     // padding check now and then and yields bytes, not the password: only text is one.
-    const auto* text = reinterpret_cast<const char*>(out.bytes.data());
-    auto size = static_cast<size_t>(out.count);
+    const auto* text = reinterpret_cast<const char*>(out.data());
+    size_t size = meaningful(out, count);
     bool is_text = !memchr(text, '\0', size) && g_utf8_validate(text, static_cast<gssize>(size), nullptr);
     if (is_text) plain.assign(text, size);
-    explicit_bzero(out.bytes.data(), out.bytes.size());
+    explicit_bzero(out.data(), out.size());
     if (!is_text) throw gobj::Error("Crypto", -1, _("Decrypted data is not a text"));
 }
 
@@ -111,7 +112,7 @@ void rewrite(Server& server, const char* failure_format, Convert convert) {
         std::string salt = g_get_host_name();
         std::string key = g_get_user_name();
         std::lock_guard guard(s_cipher_lock);
-        ISymmetricCipher::call_initialize(cipher.instance(), key.c_str(), salt.c_str());
+        gobj::call<&CipherVtable::initialize>(cipher, key.c_str(), salt.c_str());
         for (Field f : fields) {
             results.emplace_back(f, std::string());
             convert(cipher.instance(), *server.get_text(f), results.back().second);

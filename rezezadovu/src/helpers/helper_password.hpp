@@ -6,7 +6,7 @@
 #include <string>
 
 #include "providers/contracts/face_server.hpp"
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/fundamental.hpp"
 
 namespace tarvelin::rezezadovu::helpers {
 
@@ -30,3 +30,5 @@ public:
 };
 
 }  // namespace tarvelin::rezezadovu::helpers
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuHelpersPasswordHelper, tarvelin::rezezadovu::helpers::PasswordHelper)

@@ -23,3 +23,5 @@ public:
 };
 
 }  // namespace tarvelin::rezezadovu::helpers
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuHelpersServiceHelper, tarvelin::rezezadovu::helpers::ServiceHelper)

@@ -1,5 +1,23 @@
-// C face of the service shortcuts and the password protection.
-#include "rezezadovu/helpers/helper_capi.hpp"
+// C face of the service shortcuts and the password protection. TARVELIN_FUNDAMENTAL_CLASS_CAPI makes
+//   tarvelin_rezezadovu_helpers_service_helper_get_type
+//   tarvelin_rezezadovu_helpers_service_helper_ref
+//   tarvelin_rezezadovu_helpers_service_helper_unref
+//   tarvelin_rezezadovu_helpers_param_spec_service_helper
+//   tarvelin_rezezadovu_helpers_value_set_service_helper
+//   tarvelin_rezezadovu_helpers_value_take_service_helper
+//   tarvelin_rezezadovu_helpers_value_get_service_helper
+//   tarvelin_rezezadovu_helpers_service_helper_construct
+//   tarvelin_rezezadovu_helpers_service_helper_new
+//   tarvelin_rezezadovu_helpers_password_helper_get_type
+//   tarvelin_rezezadovu_helpers_password_helper_ref
+//   tarvelin_rezezadovu_helpers_password_helper_unref
+//   tarvelin_rezezadovu_helpers_param_spec_password_helper
+//   tarvelin_rezezadovu_helpers_value_set_password_helper
+//   tarvelin_rezezadovu_helpers_value_take_password_helper
+//   tarvelin_rezezadovu_helpers_value_get_password_helper
+//   tarvelin_rezezadovu_helpers_password_helper_construct
+//   tarvelin_rezezadovu_helpers_password_helper_new
+#include "providers/gobj/fundamental_capi.hpp"
 #include "rezezadovu/helpers/helper_password.hpp"
 #include "rezezadovu/helpers/helper_service.hpp"
 
@@ -10,33 +28,35 @@ using namespace tarvelin::rezezadovu::helpers;
 
 extern "C" {
 
-TARVELIN_HELPER_CAPI(ServiceHelper, service_helper)
-TARVELIN_HELPER_CAPI(PasswordHelper, password_helper)
+TARVELIN_FUNDAMENTAL_CLASS_CAPI(ServiceHelper, TarvelinRezezadovuHelpersServiceHelper,
+                                tarvelin_rezezadovu_helpers_, service_helper)
+TARVELIN_FUNDAMENTAL_CLASS_CAPI(PasswordHelper, TarvelinRezezadovuHelpersPasswordHelper,
+                                tarvelin_rezezadovu_helpers_, password_helper)
 
 TarvelinRezezadovuContractsSettingUserSetting* tarvelin_rezezadovu_helpers_service_helper_setting(void) {
-    return static_cast<TarvelinRezezadovuContractsSettingUserSetting*>(ServiceHelper::setting().release());
+    return gobj::invoke<&ServiceHelper::setting>(G_STRFUNC);
 }
 TarvelinProvidersContractsServerSetting* tarvelin_rezezadovu_helpers_service_helper_servers(void) {
-    return static_cast<TarvelinProvidersContractsServerSetting*>(ServiceHelper::servers().release());
+    return gobj::invoke<&ServiceHelper::servers>(G_STRFUNC);
 }
 TarvelinRezezadovuContractsCryptoISymmetricCipher* tarvelin_rezezadovu_helpers_service_helper_cipher(void) {
-    return static_cast<TarvelinRezezadovuContractsCryptoISymmetricCipher*>(ServiceHelper::cipher().release());
+    return gobj::invoke<&ServiceHelper::cipher>(G_STRFUNC);
 }
 TarvelinRezezadovuContractsCryptoIAsymmetricCipher* tarvelin_rezezadovu_helpers_service_helper_pubkey(void) {
-    return static_cast<TarvelinRezezadovuContractsCryptoIAsymmetricCipher*>(ServiceHelper::pubkey().release());
+    return gobj::invoke<&ServiceHelper::pubkey>(G_STRFUNC);
 }
 
 void tarvelin_rezezadovu_helpers_password_helper_encrypt_password(TarvelinProvidersContractsServer* server) {
     g_return_if_fail(server != NULL);
-    gobj::guarded(__func__, [&] { PasswordHelper::encrypt_password(*gobj::cast<tarvelin::providers::contracts::Server>(server)); });
+    gobj::invoke<&PasswordHelper::encrypt_password>(G_STRFUNC, server);
 }
 void tarvelin_rezezadovu_helpers_password_helper_decrypt_password(TarvelinProvidersContractsServer* server) {
     g_return_if_fail(server != NULL);
-    gobj::guarded(__func__, [&] { PasswordHelper::decrypt_password(*gobj::cast<tarvelin::providers::contracts::Server>(server)); });
+    gobj::invoke<&PasswordHelper::decrypt_password>(G_STRFUNC, server);
 }
 gchar* tarvelin_rezezadovu_helpers_password_helper_generate_password(gint length) {
     g_return_val_if_fail(length >= 0, NULL);
-    return gobj::dup_string(PasswordHelper::generate_password(length));
+    return gobj::invoke<&PasswordHelper::generate_password>(G_STRFUNC, length);
 }
 
 }  // extern "C"

@@ -176,22 +176,24 @@ std::optional<std::string> StringHelper::replace_array(std::string_view plain, T
     return text;
 }
 
-StringHelper::Diff StringHelper::diff_array(Texts old_array, Texts new_array) {
+void StringHelper::diff_array(Texts old_array, Texts new_array, std::vector<std::string>& same,
+                              std::vector<std::string>& removed, std::vector<std::string>& added) {
     std::vector<std::string> olds, news;
     for (const std::string& e : old_array) olds.push_back(stripped(e));
     for (const std::string& e : new_array) news.push_back(stripped(e));
     auto contains = [](const std::vector<std::string>& list, const std::string& e) {
         return std::find(list.begin(), list.end(), e) != list.end();
     };
-    Diff d;
+    same.clear();
+    removed.clear();
+    added.clear();
     for (const std::string& e : news) {
         if (e.empty()) continue;
-        (contains(olds, e) ? d.same : d.added).push_back(e);
+        (contains(olds, e) ? same : added).push_back(e);
     }
     for (const std::string& e : olds) {
-        if (!e.empty() && !contains(news, e)) d.removed.push_back(e);
+        if (!e.empty() && !contains(news, e)) removed.push_back(e);
     }
-    return d;
 }
 
 std::string StringHelper::trim_chars(const std::string& text, const std::string& chars) {

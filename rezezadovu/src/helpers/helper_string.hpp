@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/fundamental.hpp"
 
 namespace tarvelin::rezezadovu::helpers {
 
@@ -40,11 +40,9 @@ public:
     // different lengths.
     static std::optional<std::string> replace_array(std::string_view plain, Texts old_texts, Texts new_texts);
 
-    struct Diff {
-        std::vector<std::string> same, removed, added;
-    };
     // Trimmed entries compared with trimmed entries; blank entries are ignored.
-    static Diff diff_array(Texts old_array, Texts new_array);
+    static void diff_array(Texts old_array, Texts new_array, std::vector<std::string>& same,
+                           std::vector<std::string>& removed, std::vector<std::string>& added);
     // Strips leading and trailing runs of the character class `chars`.
     static std::string trim_chars(const std::string& text, const std::string& chars);
     // Capitalises every word ("o'neil" -> "O'neil").
@@ -55,3 +53,5 @@ public:
 };
 
 }  // namespace tarvelin::rezezadovu::helpers
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuHelpersStringHelper, tarvelin::rezezadovu::helpers::StringHelper)

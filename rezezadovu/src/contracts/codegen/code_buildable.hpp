@@ -3,7 +3,7 @@
 
 #include <tarvelin/rezezadovu/codegen.h>
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/register.hpp"
 
 namespace tarvelin::rezezadovu::contracts::codegen {
 
@@ -20,3 +20,12 @@ public:
 };
 
 }  // namespace tarvelin::rezezadovu::contracts::codegen
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsCodeGenIAppCodeBuildableInterface,
+                     tarvelin::rezezadovu::contracts::codegen::IAppCodeBuildable)
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsCodeGenIAppCodeBuildable,
+                     tarvelin::rezezadovu::contracts::codegen::IAppCodeBuildable)
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsCodeGenISqlCodeBuildableInterface,
+                     tarvelin::rezezadovu::contracts::codegen::ISqlCodeBuildable)
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsCodeGenISqlCodeBuildable,
+                     tarvelin::rezezadovu::contracts::codegen::ISqlCodeBuildable)

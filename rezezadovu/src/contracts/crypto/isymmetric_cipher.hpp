@@ -3,32 +3,37 @@
 
 #include <tarvelin/rezezadovu/crypto.h>
 
-#include "rezezadovu/contracts/crypto/cipher_output.hpp"
+#include <span>
+#include <vector>
+
+#include "providers/gobj/call.hpp"
+#include "providers/gobj/register.hpp"
 
 namespace tarvelin::rezezadovu::contracts::crypto {
 
+// encrypt and decrypt fill `result` with the room the output may take (its length is
+// the declared length the C face hands out), the first `count` bytes being the output
+// and the rest zeros; the C face adds one more zero after them.
 class TARVELIN_EXPORT ISymmetricCipher : public gobj::Interface {
 public:
     using Vtable = TarvelinRezezadovuContractsCryptoISymmetricCipherInterface;
     static GType gtype();
 
     virtual void initialize(const char* key, const char* salt) = 0;
-    virtual CipherOutput encrypt(std::span<const guint8> data) = 0;
-    virtual CipherOutput decrypt(std::span<const guint8> data) = 0;
+    virtual void encrypt(std::span<const guint8> data, std::vector<guint8>& result, gint& count) = 0;
+    virtual void decrypt(std::span<const guint8> data, std::vector<guint8>& result, gint& count) = 0;
 
     template <class T>
     static void fill(Vtable* vt) {
-        using C = TarvelinRezezadovuContractsCryptoISymmetricCipher;
         vt->initialize = gobj::slot<T, &ISymmetricCipher::initialize>(vt->initialize);
-        vt->encrypt = &crypt_slot<T, &ISymmetricCipher::encrypt, C>;
-        vt->decrypt = &crypt_slot<T, &ISymmetricCipher::decrypt, C>;
+        vt->encrypt = gobj::slot<T, &ISymmetricCipher::encrypt>(vt->encrypt);
+        vt->decrypt = gobj::slot<T, &ISymmetricCipher::decrypt>(vt->decrypt);
     }
-
-    // Calls through the contract's dispatchers, so host implementations are reached
-    // the same way; errors are thrown.
-    static void call_initialize(gpointer cipher, const char* key, const char* salt);
-    static CipherOutput call_encrypt(gpointer cipher, std::span<const guint8> data);
-    static CipherOutput call_decrypt(gpointer cipher, std::span<const guint8> data);
 };
 
 }  // namespace tarvelin::rezezadovu::contracts::crypto
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsCryptoISymmetricCipherInterface,
+                     tarvelin::rezezadovu::contracts::crypto::ISymmetricCipher)
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsCryptoISymmetricCipher,
+                     tarvelin::rezezadovu::contracts::crypto::ISymmetricCipher)

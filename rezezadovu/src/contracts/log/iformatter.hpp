@@ -13,9 +13,9 @@ public:
     using Vtable = TarvelinRezezadovuContractsLogIFormatterInterface;
     static GType gtype();
 
-    // The template keeps `format` unexpanded; null when an argument is missing.
-    virtual std::optional<std::string> format(LogLevel level, const char* server, const char* name,
-                                              const char* format) = 0;
+    // The line template: the record's head (its own "%" made literal), then `format`
+    // unexpanded. The dispatcher refuses a missing argument.
+    virtual std::string format(LogLevel level, const char* server, const char* name, const char* format) = 0;
 
     template <class T>
     static void fill(Vtable* vt) {
@@ -24,3 +24,6 @@ public:
 };
 
 }  // namespace tarvelin::rezezadovu::contracts::log
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsLogIFormatterInterface, tarvelin::rezezadovu::contracts::log::IFormatter)
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsLogIFormatter, tarvelin::rezezadovu::contracts::log::IFormatter)

@@ -1,7 +1,6 @@
 // A sink that writes log records.
 #pragma once
 
-#include <cstdarg>
 #include <string>
 
 #include "rezezadovu/contracts/log/iformatter.hpp"
@@ -15,8 +14,9 @@ public:
     static GType gtype();
     static void describe(gobj::InterfaceSpec<ILogHandler>& spec);
 
-    // Expands a copy of `args`: the same list may go on to other handlers.
-    virtual void publish(LogLevel level, const char* server, const char* name, const char* format, va_list args) = 0;
+    // The record's text, already expanded from its format; the dispatcher refuses a
+    // missing server, name or format.
+    virtual void publish(LogLevel level, const char* server, const char* name, gobj::VaText text) = 0;
     virtual std::string recent(gpointer reserved) = 0;
     virtual void close() = 0;
     // Borrowed: valid until the formatter is replaced.
@@ -38,3 +38,6 @@ public:
 };
 
 }  // namespace tarvelin::rezezadovu::contracts::log
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsLogILogHandlerInterface, tarvelin::rezezadovu::contracts::log::ILogHandler)
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsLogILogHandler, tarvelin::rezezadovu::contracts::log::ILogHandler)

@@ -30,3 +30,6 @@ public:
 };
 
 }  // namespace tarvelin::rezezadovu::contracts::log
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsLogILogManagerInterface, tarvelin::rezezadovu::contracts::log::ILogManager)
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsLogILogManager, tarvelin::rezezadovu::contracts::log::ILogManager)

@@ -1,7 +1,6 @@
 // A named source of records with a set of handlers.
 #pragma once
 
-#include <cstdarg>
 #include <string>
 
 #include "rezezadovu/contracts/log/ilog_handler.hpp"
@@ -24,13 +23,14 @@ public:
     // thread uses the logger.
     virtual GeeHashSet* get_handlers() = 0;
     virtual std::string recent(gpointer reserved) = 0;
-    // Server and name come from the caller, not from the logger.
-    virtual void error(const char* t_server, const char* t_name, const char* format, va_list args) = 0;
-    virtual void critical(const char* t_server, const char* t_name, const char* format, va_list args) = 0;
-    virtual void warning(const char* t_server, const char* t_name, const char* format, va_list args) = 0;
-    virtual void message(const char* t_server, const char* t_name, const char* format, va_list args) = 0;
-    virtual void info(const char* t_server, const char* t_name, const char* format, va_list args) = 0;
-    virtual void debug(const char* t_server, const char* t_name, const char* format, va_list args) = 0;
+    // Server and name come from the caller, not from the logger; the text is the record's,
+    // already expanded. The dispatchers refuse a missing server, name or format.
+    virtual void error(const char* t_server, const char* t_name, gobj::VaText text) = 0;
+    virtual void critical(const char* t_server, const char* t_name, gobj::VaText text) = 0;
+    virtual void warning(const char* t_server, const char* t_name, gobj::VaText text) = 0;
+    virtual void message(const char* t_server, const char* t_name, gobj::VaText text) = 0;
+    virtual void info(const char* t_server, const char* t_name, gobj::VaText text) = 0;
+    virtual void debug(const char* t_server, const char* t_name, gobj::VaText text) = 0;
     virtual const char* get_uuid() const = 0;
     virtual const char* get_name() const = 0;
     virtual const char* get_server() const = 0;
@@ -57,3 +57,6 @@ public:
 };
 
 }  // namespace tarvelin::rezezadovu::contracts::log
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsLogILoggerInterface, tarvelin::rezezadovu::contracts::log::ILogger)
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsLogILogger, tarvelin::rezezadovu::contracts::log::ILogger)

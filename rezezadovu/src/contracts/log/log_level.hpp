@@ -5,7 +5,9 @@
 
 #include <string>
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/call.hpp"
+#include "providers/gobj/property_row.hpp"
+#include "providers/gobj/register.hpp"
 
 namespace tarvelin::rezezadovu::contracts::log {
 
@@ -27,3 +29,7 @@ inline bool level_passes(LogLevel level, LogLevel threshold) {
 }
 
 }  // namespace tarvelin::rezezadovu::contracts::log
+
+namespace tarvelin::gobj::prop {
+using LogLevelKind = Enum<TarvelinRezezadovuContractsLogLogLevel, &rezezadovu::contracts::log::log_level_gtype>;
+}  // namespace tarvelin::gobj::prop

@@ -7,6 +7,9 @@ TARVELIN_LOG_TAG("serialization_capi")
 
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu::contracts;
+using SerializerVtable = TarvelinRezezadovuContractsSerializationIJsonSerializerInterface;
+using ClonableVtable = TarvelinRezezadovuContractsIClonableInterface;
+using StorableVtable = TarvelinRezezadovuContractsStorageIStorableInterface;
 
 extern "C" {
 
@@ -21,8 +24,9 @@ TARVELIN_API GType tarvelin_rezezadovu_contracts_storage_istorable_get_type(void
 void tarvelin_rezezadovu_contracts_serialization_ijson_serializer_serialize(
     TarvelinRezezadovuContractsSerializationIJsonSerializer* self, JsonBuilder* builder, GObject* object) {
     g_return_if_fail(self != NULL);
-    gobj::dispatch_void(serialization::IJsonSerializer::gtype(), self,
-                        &TarvelinRezezadovuContractsSerializationIJsonSerializerInterface::serialize, builder, object);
+    g_return_if_fail(builder != NULL);
+    g_return_if_fail(object != NULL);
+    gobj::dispatch<&SerializerVtable::serialize>(G_STRFUNC, self, builder, object);
 }
 
 void tarvelin_rezezadovu_contracts_serialization_ijson_serializer_deserialize(
@@ -30,29 +34,24 @@ void tarvelin_rezezadovu_contracts_serialization_ijson_serializer_deserialize(
     g_return_if_fail(self != NULL);
     g_return_if_fail(json_object != NULL);
     g_return_if_fail(object != NULL);
-    gobj::dispatch_void(serialization::IJsonSerializer::gtype(), self,
-                        &TarvelinRezezadovuContractsSerializationIJsonSerializerInterface::deserialize, json_object,
-                        object);
+    gobj::dispatch<&SerializerVtable::deserialize>(G_STRFUNC, self, json_object, object);
 }
 
 GObject* tarvelin_rezezadovu_contracts_iclonable_clone(TarvelinRezezadovuContractsIClonable* self) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::dispatch(IClonable::gtype(), self, &TarvelinRezezadovuContractsIClonableInterface::clone,
-                          (GObject*)nullptr);
+    return gobj::dispatch<&ClonableVtable::clone>(G_STRFUNC, self);
 }
 
 gboolean tarvelin_rezezadovu_contracts_storage_istorable_load(TarvelinRezezadovuContractsStorageIStorable* self,
                                                               const gchar* filename, GError** error) {
     g_return_val_if_fail(self != NULL, FALSE);
-    return gobj::dispatch(storage::IStorable::gtype(), self, &TarvelinRezezadovuContractsStorageIStorableInterface::load,
-                          FALSE, filename, error);
+    return gobj::dispatch<&StorableVtable::load>(G_STRFUNC, self, filename, error);
 }
 
 gboolean tarvelin_rezezadovu_contracts_storage_istorable_save(TarvelinRezezadovuContractsStorageIStorable* self,
                                                               const gchar* filename, GError** error) {
     g_return_val_if_fail(self != NULL, FALSE);
-    return gobj::dispatch(storage::IStorable::gtype(), self, &TarvelinRezezadovuContractsStorageIStorableInterface::save,
-                          FALSE, filename, error);
+    return gobj::dispatch<&StorableVtable::save>(G_STRFUNC, self, filename, error);
 }
 
 }  // extern "C"

@@ -184,9 +184,7 @@ bool read_value(GValue* v, JsonNode* n) {
 
 }  // namespace
 
-void IJsonSerializer::serialize_object(JsonBuilder* builder, GObject* object) {
-    g_return_if_fail(builder != NULL);
-    g_return_if_fail(object != NULL);
+void IJsonSerializer::serialize_object(gpointer, JsonBuilder* builder, GObject* object) {
     PspecList props(object);
     for (guint i = 0; i < props.n; ++i) {
         GParamSpec* p = props.specs[i];
@@ -199,9 +197,7 @@ void IJsonSerializer::serialize_object(JsonBuilder* builder, GObject* object) {
     }
 }
 
-void IJsonSerializer::deserialize_object(JsonObject* json_object, GObject* object) {
-    g_return_if_fail(json_object != NULL);
-    g_return_if_fail(object != NULL);
+void IJsonSerializer::deserialize_object(gpointer, JsonObject* json_object, GObject* object) {
     GObjectClass* klass = G_OBJECT_GET_CLASS(object);
     GList* members = json_object_get_members(json_object);
     for (GList* m = members; m; m = m->next) {
@@ -222,17 +218,6 @@ void IJsonSerializer::deserialize_object(JsonObject* json_object, GObject* objec
         g_object_set_property(object, p->name, &v.v);
     }
     g_list_free(members);
-}
-
-void IJsonSerializer::defaults(Vtable* vt) {
-    vt->serialize = [](TarvelinRezezadovuContractsSerializationIJsonSerializer*, JsonBuilder* builder,
-                       GObject* object) {
-        gobj::guarded("serialize", [&] { serialize_object(builder, object); });
-    };
-    vt->deserialize = [](TarvelinRezezadovuContractsSerializationIJsonSerializer*, JsonObject* json_object,
-                         GObject* object) {
-        gobj::guarded("deserialize", [&] { deserialize_object(json_object, object); });
-    };
 }
 
 }  // namespace tarvelin::rezezadovu::contracts::serialization

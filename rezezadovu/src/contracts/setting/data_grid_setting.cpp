@@ -8,7 +8,7 @@ TARVELIN_GTYPE(DataGridSetting, "TarvelinRezezadovuContractsSettingDataGridSetti
 
 void DataGridSetting::describe(gobj::ClassSpec<DataGridSetting>& c) {
     using Self = DataGridSetting;
-    TARVELIN_DATA_GRID_SETTING_FIELDS(TARVELIN_SETTING_PROPERTY)
+    TARVELIN_DATA_GRID_SETTING_PROPERTIES(TARVELIN_PROPERTY_INSTALL)
 }
 
 gobj::Ref<DataGridSetting> DataGridSetting::create(GType type) { return gobj::create<DataGridSetting>(type); }

@@ -8,7 +8,7 @@ TARVELIN_GTYPE(DataToolSetting, "TarvelinRezezadovuContractsSettingDataToolSetti
 
 void DataToolSetting::describe(gobj::ClassSpec<DataToolSetting>& c) {
     using Self = DataToolSetting;
-    TARVELIN_DATA_TOOL_SETTING_FIELDS(TARVELIN_SETTING_PROPERTY)
+    TARVELIN_DATA_TOOL_SETTING_PROPERTIES(TARVELIN_PROPERTY_INSTALL)
 }
 
 gobj::Ref<DataToolSetting> DataToolSetting::create(GType type) { return gobj::create<DataToolSetting>(type); }

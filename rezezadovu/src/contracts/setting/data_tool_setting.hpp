@@ -3,11 +3,12 @@
 
 #include <tarvelin/rezezadovu/settings.h>
 
-#include "rezezadovu/contracts/setting/setting_field.hpp"
+#include "providers/gobj/property_row.hpp"
+#include "providers/gobj/register.hpp"
 
 // clang-format off
-#define TARVELIN_DATA_TOOL_SETTING_FIELDS(X) \
-    X(Text, external_editor, "external-editor", "", nullptr)
+#define TARVELIN_DATA_TOOL_SETTING_PROPERTIES(P) \
+    P(Text, external_editor, "external-editor", nullptr, RW, "", OnChange)
 // clang-format on
 
 namespace tarvelin::rezezadovu::contracts::setting {
@@ -18,10 +19,12 @@ public:
     static void describe(gobj::ClassSpec<DataToolSetting>& c);
     static gobj::Ref<DataToolSetting> create(GType type = gtype());
 
-    TARVELIN_DATA_TOOL_SETTING_FIELDS(TARVELIN_SETTING_ACCESSORS)
+    TARVELIN_DATA_TOOL_SETTING_PROPERTIES(TARVELIN_PROPERTY_ACCESSORS)
 
 private:
-    TARVELIN_DATA_TOOL_SETTING_FIELDS(TARVELIN_SETTING_STORAGE)
+    TARVELIN_DATA_TOOL_SETTING_PROPERTIES(TARVELIN_PROPERTY_STORAGE)
 };
 
 }  // namespace tarvelin::rezezadovu::contracts::setting
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsSettingDataToolSetting, tarvelin::rezezadovu::contracts::setting::DataToolSetting)

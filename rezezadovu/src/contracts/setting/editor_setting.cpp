@@ -8,7 +8,7 @@ TARVELIN_GTYPE(EditorSetting, "TarvelinRezezadovuContractsSettingEditorSetting",
 
 void EditorSetting::describe(gobj::ClassSpec<EditorSetting>& c) {
     using Self = EditorSetting;
-    TARVELIN_EDITOR_SETTING_FIELDS(TARVELIN_SETTING_PROPERTY)
+    TARVELIN_EDITOR_SETTING_PROPERTIES(TARVELIN_PROPERTY_INSTALL)
     s_changed = c.signal("changed", G_SIGNAL_RUN_LAST);
 }
 

@@ -8,7 +8,7 @@ TARVELIN_GTYPE(ExtensionSetting, "TarvelinRezezadovuContractsSettingExtensionSet
 
 void ExtensionSetting::describe(gobj::ClassSpec<ExtensionSetting>& c) {
     using Self = ExtensionSetting;
-    TARVELIN_EXTENSION_SETTING_FIELDS(TARVELIN_SETTING_PROPERTY)
+    TARVELIN_EXTENSION_SETTING_PROPERTIES(TARVELIN_PROPERTY_INSTALL)
 }
 
 gobj::Ref<ExtensionSetting> ExtensionSetting::create(GType type) { return gobj::create<ExtensionSetting>(type); }

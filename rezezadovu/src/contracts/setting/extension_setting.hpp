@@ -3,11 +3,12 @@
 
 #include <tarvelin/rezezadovu/settings.h>
 
-#include "rezezadovu/contracts/setting/setting_field.hpp"
+#include "providers/gobj/property_row.hpp"
+#include "providers/gobj/register.hpp"
 
 // clang-format off
-#define TARVELIN_EXTENSION_SETTING_FIELDS(X) \
-    X(Text, loaded_plugins, "loaded-plugins", "", nullptr)
+#define TARVELIN_EXTENSION_SETTING_PROPERTIES(P) \
+    P(Text, loaded_plugins, "loaded-plugins", nullptr, RW, "", OnChange)
 // clang-format on
 
 namespace tarvelin::rezezadovu::contracts::setting {
@@ -18,10 +19,12 @@ public:
     static void describe(gobj::ClassSpec<ExtensionSetting>& c);
     static gobj::Ref<ExtensionSetting> create(GType type = gtype());
 
-    TARVELIN_EXTENSION_SETTING_FIELDS(TARVELIN_SETTING_ACCESSORS)
+    TARVELIN_EXTENSION_SETTING_PROPERTIES(TARVELIN_PROPERTY_ACCESSORS)
 
 private:
-    TARVELIN_EXTENSION_SETTING_FIELDS(TARVELIN_SETTING_STORAGE)
+    TARVELIN_EXTENSION_SETTING_PROPERTIES(TARVELIN_PROPERTY_STORAGE)
 };
 
 }  // namespace tarvelin::rezezadovu::contracts::setting
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsSettingExtensionSetting, tarvelin::rezezadovu::contracts::setting::ExtensionSetting)

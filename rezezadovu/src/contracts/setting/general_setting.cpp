@@ -10,7 +10,7 @@ TARVELIN_GTYPE(GeneralSetting, "TarvelinRezezadovuContractsSettingGeneralSetting
 
 void GeneralSetting::describe(gobj::ClassSpec<GeneralSetting>& c) {
     using Self = GeneralSetting;
-    TARVELIN_GENERAL_SETTING_FIELDS(TARVELIN_SETTING_PROPERTY)
+    TARVELIN_GENERAL_SETTING_PROPERTIES(TARVELIN_PROPERTY_INSTALL)
 }
 
 gobj::Ref<GeneralSetting> GeneralSetting::create(GType type) { return gobj::create<GeneralSetting>(type); }

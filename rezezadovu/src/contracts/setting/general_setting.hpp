@@ -3,26 +3,27 @@
 
 #include <tarvelin/rezezadovu/settings.h>
 
-#include "rezezadovu/contracts/setting/setting_field.hpp"
+#include "providers/gobj/property_row.hpp"
+#include "providers/gobj/register.hpp"
 
 // clang-format off
-#define TARVELIN_GENERAL_SETTING_FIELDS(X) \
-    X(Int, window_left, "window-left", 0, 0) \
-    X(Int, window_top, "window-top", 0, 0) \
-    X(Int, window_width, "window-width", 0, 0) \
-    X(Int, window_height, "window-height", 0, 0) \
-    X(Int, window_state, "window-state", 0, 0) \
-    X(UInt, user_locale, "user-locale", 0, 0) \
-    X(UInt, color_scheme, "color-scheme", 0, 0) \
-    X(DateTime, broadcasting, "broadcasting", field::now, nullptr) \
-    X(Text, titlebar_background, "titlebar-background", "none", nullptr) \
-    X(Bool, toolbar_main_icon, "toolbar-main-icon", false, false) \
-    X(Bool, toolbar_main_text, "toolbar-main-text", true, true) \
-    X(Bool, toolbar_minor_text, "toolbar-minor-text", true, true) \
-    X(UInt, starter_page, "starter-page", 0, 0) \
-    X(Double, connecton_icon_size, "connecton-icon-size", 96.0, 96.0) \
-    X(UInt, snippet_mode, "snippet-mode", 1, 1) \
-    X(Bool, check_updates_on_startup, "check-updates-on-startup", false, false)
+#define TARVELIN_GENERAL_SETTING_PROPERTIES(P) \
+    P(Int, window_left, "window-left", 0, RW, 0, OnChange) \
+    P(Int, window_top, "window-top", 0, RW, 0, OnChange) \
+    P(Int, window_width, "window-width", 0, RW, 0, OnChange) \
+    P(Int, window_height, "window-height", 0, RW, 0, OnChange) \
+    P(Int, window_state, "window-state", 0, RW, 0, OnChange) \
+    P(UInt, user_locale, "user-locale", 0, RW, 0, OnChange) \
+    P(UInt, color_scheme, "color-scheme", 0, RW, 0, OnChange) \
+    P(DateTime, broadcasting, "broadcasting", nullptr, RW, gobj::prop::now, OnChange) \
+    P(Text, titlebar_background, "titlebar-background", nullptr, RW, "none", OnChange) \
+    P(Bool, toolbar_main_icon, "toolbar-main-icon", false, RW, false, OnChange) \
+    P(Bool, toolbar_main_text, "toolbar-main-text", true, RW, true, OnChange) \
+    P(Bool, toolbar_minor_text, "toolbar-minor-text", true, RW, true, OnChange) \
+    P(UInt, starter_page, "starter-page", 0, RW, 0, OnChange) \
+    P(Double, connecton_icon_size, "connecton-icon-size", 96.0, RW, 96.0, OnChange) \
+    P(UInt, snippet_mode, "snippet-mode", 1, RW, 1, OnChange) \
+    P(Bool, check_updates_on_startup, "check-updates-on-startup", false, RW, false, OnChange)
 // clang-format on
 
 namespace tarvelin::rezezadovu::contracts::setting {
@@ -50,7 +51,7 @@ public:
     static void describe(gobj::ClassSpec<GeneralSetting>& c);
     static gobj::Ref<GeneralSetting> create(GType type = gtype());
 
-    TARVELIN_GENERAL_SETTING_FIELDS(TARVELIN_SETTING_ACCESSORS)
+    TARVELIN_GENERAL_SETTING_PROPERTIES(TARVELIN_PROPERTY_ACCESSORS)
 
     // The date-time is always written (ISO 8601, "" for none); text that does not
     // parse reads back as none.
@@ -58,7 +59,9 @@ public:
     gboolean deserialize_property(const gchar* name, GValue* value, GParamSpec* pspec, JsonNode* node) override;
 
 private:
-    TARVELIN_GENERAL_SETTING_FIELDS(TARVELIN_SETTING_STORAGE)
+    TARVELIN_GENERAL_SETTING_PROPERTIES(TARVELIN_PROPERTY_STORAGE)
 };
 
 }  // namespace tarvelin::rezezadovu::contracts::setting
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsSettingGeneralSetting, tarvelin::rezezadovu::contracts::setting::GeneralSetting)

@@ -8,7 +8,7 @@ TARVELIN_GTYPE(LoggingSetting, "TarvelinRezezadovuContractsSettingLoggingSetting
 
 void LoggingSetting::describe(gobj::ClassSpec<LoggingSetting>& c) {
     using Self = LoggingSetting;
-    TARVELIN_LOGGING_SETTING_FIELDS(TARVELIN_SETTING_PROPERTY)
+    TARVELIN_LOGGING_SETTING_PROPERTIES(TARVELIN_PROPERTY_INSTALL)
 }
 
 gobj::Ref<LoggingSetting> LoggingSetting::create(GType type) { return gobj::create<LoggingSetting>(type); }

@@ -3,12 +3,13 @@
 
 #include <tarvelin/rezezadovu/settings.h>
 
-#include "rezezadovu/contracts/setting/setting_field.hpp"
+#include "providers/gobj/property_row.hpp"
+#include "providers/gobj/register.hpp"
 
 // clang-format off
-#define TARVELIN_LOGGING_SETTING_FIELDS(X) \
-    X(UInt, file_size_max, "file-size-max", 0, 0) \
-    X(UInt, logger_level, "logger-level", 0, 0)
+#define TARVELIN_LOGGING_SETTING_PROPERTIES(P) \
+    P(UInt, file_size_max, "file-size-max", 0, RW, 0, OnChange) \
+    P(UInt, logger_level, "logger-level", 0, RW, 0, OnChange)
 // clang-format on
 
 namespace tarvelin::rezezadovu::contracts::setting {
@@ -19,10 +20,12 @@ public:
     static void describe(gobj::ClassSpec<LoggingSetting>& c);
     static gobj::Ref<LoggingSetting> create(GType type = gtype());
 
-    TARVELIN_LOGGING_SETTING_FIELDS(TARVELIN_SETTING_ACCESSORS)
+    TARVELIN_LOGGING_SETTING_PROPERTIES(TARVELIN_PROPERTY_ACCESSORS)
 
 private:
-    TARVELIN_LOGGING_SETTING_FIELDS(TARVELIN_SETTING_STORAGE)
+    TARVELIN_LOGGING_SETTING_PROPERTIES(TARVELIN_PROPERTY_STORAGE)
 };
 
 }  // namespace tarvelin::rezezadovu::contracts::setting
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsSettingLoggingSetting, tarvelin::rezezadovu::contracts::setting::LoggingSetting)

@@ -8,7 +8,7 @@ TARVELIN_GTYPE(NetworkSetting, "TarvelinRezezadovuContractsSettingNetworkSetting
 
 void NetworkSetting::describe(gobj::ClassSpec<NetworkSetting>& c) {
     using Self = NetworkSetting;
-    TARVELIN_NETWORK_SETTING_FIELDS(TARVELIN_SETTING_PROPERTY)
+    TARVELIN_NETWORK_SETTING_PROPERTIES(TARVELIN_PROPERTY_INSTALL)
 }
 
 gobj::Ref<NetworkSetting> NetworkSetting::create(GType type) { return gobj::create<NetworkSetting>(type); }

@@ -3,16 +3,17 @@
 
 #include <tarvelin/rezezadovu/settings.h>
 
-#include "rezezadovu/contracts/setting/setting_field.hpp"
+#include "providers/gobj/property_row.hpp"
+#include "providers/gobj/register.hpp"
 
 // clang-format off
-#define TARVELIN_NETWORK_SETTING_FIELDS(X) \
-    X(Bool, proxy_using, "proxy-using", false, false) \
-    X(UInt, proxy_type, "proxy-type", 0, 0) \
-    X(Text, proxy_host, "proxy-host", "", nullptr) \
-    X(Port, proxy_port, "proxy-port", 8080, 8080) \
-    X(Text, proxy_username, "proxy-username", "", nullptr) \
-    X(Text, proxy_password, "proxy-password", "", nullptr)
+#define TARVELIN_NETWORK_SETTING_PROPERTIES(P) \
+    P(Bool, proxy_using, "proxy-using", false, RW, false, OnChange) \
+    P(UInt, proxy_type, "proxy-type", 0, RW, 0, OnChange) \
+    P(Text, proxy_host, "proxy-host", nullptr, RW, "", OnChange) \
+    P(UInt16, proxy_port, "proxy-port", 8080, RW, 8080, OnChange) \
+    P(Text, proxy_username, "proxy-username", nullptr, RW, "", OnChange) \
+    P(Text, proxy_password, "proxy-password", nullptr, RW, "", OnChange)
 // clang-format on
 
 namespace tarvelin::rezezadovu::contracts::setting {
@@ -23,10 +24,12 @@ public:
     static void describe(gobj::ClassSpec<NetworkSetting>& c);
     static gobj::Ref<NetworkSetting> create(GType type = gtype());
 
-    TARVELIN_NETWORK_SETTING_FIELDS(TARVELIN_SETTING_ACCESSORS)
+    TARVELIN_NETWORK_SETTING_PROPERTIES(TARVELIN_PROPERTY_ACCESSORS)
 
 private:
-    TARVELIN_NETWORK_SETTING_FIELDS(TARVELIN_SETTING_STORAGE)
+    TARVELIN_NETWORK_SETTING_PROPERTIES(TARVELIN_PROPERTY_STORAGE)
 };
 
 }  // namespace tarvelin::rezezadovu::contracts::setting
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsSettingNetworkSetting, tarvelin::rezezadovu::contracts::setting::NetworkSetting)

@@ -1,103 +1,251 @@
-// C face of the user settings and their groups.
+// C face of the user settings and their groups. TARVELIN_CLASS_CAPI makes each class's
+// get_type, construct and new; each table row makes a getter and a setter:
+//   tarvelin_rezezadovu_contracts_setting_user_setting_get_type
+//   tarvelin_rezezadovu_contracts_setting_user_setting_construct
+//   tarvelin_rezezadovu_contracts_setting_user_setting_new
+//   tarvelin_rezezadovu_contracts_setting_user_setting_get_general
+//   tarvelin_rezezadovu_contracts_setting_user_setting_set_general
+//   tarvelin_rezezadovu_contracts_setting_user_setting_get_editor
+//   tarvelin_rezezadovu_contracts_setting_user_setting_set_editor
+//   tarvelin_rezezadovu_contracts_setting_user_setting_get_datagrid
+//   tarvelin_rezezadovu_contracts_setting_user_setting_set_datagrid
+//   tarvelin_rezezadovu_contracts_setting_user_setting_get_network
+//   tarvelin_rezezadovu_contracts_setting_user_setting_set_network
+//   tarvelin_rezezadovu_contracts_setting_user_setting_get_logging
+//   tarvelin_rezezadovu_contracts_setting_user_setting_set_logging
+//   tarvelin_rezezadovu_contracts_setting_user_setting_get_datatool
+//   tarvelin_rezezadovu_contracts_setting_user_setting_set_datatool
+//   tarvelin_rezezadovu_contracts_setting_user_setting_get_extension
+//   tarvelin_rezezadovu_contracts_setting_user_setting_set_extension
+//   tarvelin_rezezadovu_contracts_setting_general_setting_get_type
+//   tarvelin_rezezadovu_contracts_setting_general_setting_construct
+//   tarvelin_rezezadovu_contracts_setting_general_setting_new
+//   tarvelin_rezezadovu_contracts_setting_general_setting_get_window_left
+//   tarvelin_rezezadovu_contracts_setting_general_setting_set_window_left
+//   tarvelin_rezezadovu_contracts_setting_general_setting_get_window_top
+//   tarvelin_rezezadovu_contracts_setting_general_setting_set_window_top
+//   tarvelin_rezezadovu_contracts_setting_general_setting_get_window_width
+//   tarvelin_rezezadovu_contracts_setting_general_setting_set_window_width
+//   tarvelin_rezezadovu_contracts_setting_general_setting_get_window_height
+//   tarvelin_rezezadovu_contracts_setting_general_setting_set_window_height
+//   tarvelin_rezezadovu_contracts_setting_general_setting_get_window_state
+//   tarvelin_rezezadovu_contracts_setting_general_setting_set_window_state
+//   tarvelin_rezezadovu_contracts_setting_general_setting_get_user_locale
+//   tarvelin_rezezadovu_contracts_setting_general_setting_set_user_locale
+//   tarvelin_rezezadovu_contracts_setting_general_setting_get_color_scheme
+//   tarvelin_rezezadovu_contracts_setting_general_setting_set_color_scheme
+//   tarvelin_rezezadovu_contracts_setting_general_setting_get_broadcasting
+//   tarvelin_rezezadovu_contracts_setting_general_setting_set_broadcasting
+//   tarvelin_rezezadovu_contracts_setting_general_setting_get_titlebar_background
+//   tarvelin_rezezadovu_contracts_setting_general_setting_set_titlebar_background
+//   tarvelin_rezezadovu_contracts_setting_general_setting_get_toolbar_main_icon
+//   tarvelin_rezezadovu_contracts_setting_general_setting_set_toolbar_main_icon
+//   tarvelin_rezezadovu_contracts_setting_general_setting_get_toolbar_main_text
+//   tarvelin_rezezadovu_contracts_setting_general_setting_set_toolbar_main_text
+//   tarvelin_rezezadovu_contracts_setting_general_setting_get_toolbar_minor_text
+//   tarvelin_rezezadovu_contracts_setting_general_setting_set_toolbar_minor_text
+//   tarvelin_rezezadovu_contracts_setting_general_setting_get_starter_page
+//   tarvelin_rezezadovu_contracts_setting_general_setting_set_starter_page
+//   tarvelin_rezezadovu_contracts_setting_general_setting_get_connecton_icon_size
+//   tarvelin_rezezadovu_contracts_setting_general_setting_set_connecton_icon_size
+//   tarvelin_rezezadovu_contracts_setting_general_setting_get_snippet_mode
+//   tarvelin_rezezadovu_contracts_setting_general_setting_set_snippet_mode
+//   tarvelin_rezezadovu_contracts_setting_general_setting_get_check_updates_on_startup
+//   tarvelin_rezezadovu_contracts_setting_general_setting_set_check_updates_on_startup
+//   tarvelin_rezezadovu_contracts_setting_editor_setting_get_type
+//   tarvelin_rezezadovu_contracts_setting_editor_setting_construct
+//   tarvelin_rezezadovu_contracts_setting_editor_setting_new
+//   tarvelin_rezezadovu_contracts_setting_editor_setting_get_highlight_syntax
+//   tarvelin_rezezadovu_contracts_setting_editor_setting_set_highlight_syntax
+//   tarvelin_rezezadovu_contracts_setting_editor_setting_get_highlight_matching_brackets
+//   tarvelin_rezezadovu_contracts_setting_editor_setting_set_highlight_matching_brackets
+//   tarvelin_rezezadovu_contracts_setting_editor_setting_get_highlight_current_line
+//   tarvelin_rezezadovu_contracts_setting_editor_setting_set_highlight_current_line
+//   tarvelin_rezezadovu_contracts_setting_editor_setting_get_autocompletion
+//   tarvelin_rezezadovu_contracts_setting_editor_setting_set_autocompletion
+//   tarvelin_rezezadovu_contracts_setting_editor_setting_get_code_fold
+//   tarvelin_rezezadovu_contracts_setting_editor_setting_set_code_fold
+//   tarvelin_rezezadovu_contracts_setting_editor_setting_get_text_wrap
+//   tarvelin_rezezadovu_contracts_setting_editor_setting_set_text_wrap
+//   tarvelin_rezezadovu_contracts_setting_editor_setting_get_display_line_numbers
+//   tarvelin_rezezadovu_contracts_setting_editor_setting_set_display_line_numbers
+//   tarvelin_rezezadovu_contracts_setting_editor_setting_get_insert_tab_as_spaces
+//   tarvelin_rezezadovu_contracts_setting_editor_setting_set_insert_tab_as_spaces
+//   tarvelin_rezezadovu_contracts_setting_editor_setting_get_auto_indent
+//   tarvelin_rezezadovu_contracts_setting_editor_setting_set_auto_indent
+//   tarvelin_rezezadovu_contracts_setting_editor_setting_get_indent_width
+//   tarvelin_rezezadovu_contracts_setting_editor_setting_set_indent_width
+//   tarvelin_rezezadovu_contracts_setting_editor_setting_get_tab_width
+//   tarvelin_rezezadovu_contracts_setting_editor_setting_set_tab_width
+//   tarvelin_rezezadovu_contracts_setting_editor_setting_get_font_with_size
+//   tarvelin_rezezadovu_contracts_setting_editor_setting_set_font_with_size
+//   tarvelin_rezezadovu_contracts_setting_editor_setting_get_overview_map
+//   tarvelin_rezezadovu_contracts_setting_editor_setting_set_overview_map
+//   tarvelin_rezezadovu_contracts_setting_editor_setting_get_style_scheme
+//   tarvelin_rezezadovu_contracts_setting_editor_setting_set_style_scheme
+//   tarvelin_rezezadovu_contracts_setting_data_grid_setting_get_type
+//   tarvelin_rezezadovu_contracts_setting_data_grid_setting_construct
+//   tarvelin_rezezadovu_contracts_setting_data_grid_setting_new
+//   tarvelin_rezezadovu_contracts_setting_data_grid_setting_get_submit_mode
+//   tarvelin_rezezadovu_contracts_setting_data_grid_setting_set_submit_mode
+//   tarvelin_rezezadovu_contracts_setting_data_grid_setting_get_records_limit
+//   tarvelin_rezezadovu_contracts_setting_data_grid_setting_set_records_limit
+//   tarvelin_rezezadovu_contracts_setting_data_grid_setting_get_font_with_size
+//   tarvelin_rezezadovu_contracts_setting_data_grid_setting_set_font_with_size
+//   tarvelin_rezezadovu_contracts_setting_data_grid_setting_get_color_bg_dark
+//   tarvelin_rezezadovu_contracts_setting_data_grid_setting_set_color_bg_dark
+//   tarvelin_rezezadovu_contracts_setting_data_grid_setting_get_color_bg_light
+//   tarvelin_rezezadovu_contracts_setting_data_grid_setting_set_color_bg_light
+//   tarvelin_rezezadovu_contracts_setting_data_grid_setting_get_color_bg_dirty
+//   tarvelin_rezezadovu_contracts_setting_data_grid_setting_set_color_bg_dirty
+//   tarvelin_rezezadovu_contracts_setting_data_grid_setting_get_color_text
+//   tarvelin_rezezadovu_contracts_setting_data_grid_setting_set_color_text
+//   tarvelin_rezezadovu_contracts_setting_data_grid_setting_get_color_integer
+//   tarvelin_rezezadovu_contracts_setting_data_grid_setting_set_color_integer
+//   tarvelin_rezezadovu_contracts_setting_data_grid_setting_get_color_float
+//   tarvelin_rezezadovu_contracts_setting_data_grid_setting_set_color_float
+//   tarvelin_rezezadovu_contracts_setting_data_grid_setting_get_color_datetime
+//   tarvelin_rezezadovu_contracts_setting_data_grid_setting_set_color_datetime
+//   tarvelin_rezezadovu_contracts_setting_data_grid_setting_get_color_binary
+//   tarvelin_rezezadovu_contracts_setting_data_grid_setting_set_color_binary
+//   tarvelin_rezezadovu_contracts_setting_data_grid_setting_get_color_spatial
+//   tarvelin_rezezadovu_contracts_setting_data_grid_setting_set_color_spatial
+//   tarvelin_rezezadovu_contracts_setting_data_grid_setting_get_color_compute
+//   tarvelin_rezezadovu_contracts_setting_data_grid_setting_set_color_compute
+//   tarvelin_rezezadovu_contracts_setting_data_grid_setting_get_color_others
+//   tarvelin_rezezadovu_contracts_setting_data_grid_setting_set_color_others
+//   tarvelin_rezezadovu_contracts_setting_data_grid_setting_get_color_dbnull
+//   tarvelin_rezezadovu_contracts_setting_data_grid_setting_set_color_dbnull
+//   tarvelin_rezezadovu_contracts_setting_data_grid_setting_get_color_current
+//   tarvelin_rezezadovu_contracts_setting_data_grid_setting_set_color_current
+//   tarvelin_rezezadovu_contracts_setting_network_setting_get_type
+//   tarvelin_rezezadovu_contracts_setting_network_setting_construct
+//   tarvelin_rezezadovu_contracts_setting_network_setting_new
+//   tarvelin_rezezadovu_contracts_setting_network_setting_get_proxy_using
+//   tarvelin_rezezadovu_contracts_setting_network_setting_set_proxy_using
+//   tarvelin_rezezadovu_contracts_setting_network_setting_get_proxy_type
+//   tarvelin_rezezadovu_contracts_setting_network_setting_set_proxy_type
+//   tarvelin_rezezadovu_contracts_setting_network_setting_get_proxy_host
+//   tarvelin_rezezadovu_contracts_setting_network_setting_set_proxy_host
+//   tarvelin_rezezadovu_contracts_setting_network_setting_get_proxy_port
+//   tarvelin_rezezadovu_contracts_setting_network_setting_set_proxy_port
+//   tarvelin_rezezadovu_contracts_setting_network_setting_get_proxy_username
+//   tarvelin_rezezadovu_contracts_setting_network_setting_set_proxy_username
+//   tarvelin_rezezadovu_contracts_setting_network_setting_get_proxy_password
+//   tarvelin_rezezadovu_contracts_setting_network_setting_set_proxy_password
+//   tarvelin_rezezadovu_contracts_setting_logging_setting_get_type
+//   tarvelin_rezezadovu_contracts_setting_logging_setting_construct
+//   tarvelin_rezezadovu_contracts_setting_logging_setting_new
+//   tarvelin_rezezadovu_contracts_setting_logging_setting_get_file_size_max
+//   tarvelin_rezezadovu_contracts_setting_logging_setting_set_file_size_max
+//   tarvelin_rezezadovu_contracts_setting_logging_setting_get_logger_level
+//   tarvelin_rezezadovu_contracts_setting_logging_setting_set_logger_level
+//   tarvelin_rezezadovu_contracts_setting_data_tool_setting_get_type
+//   tarvelin_rezezadovu_contracts_setting_data_tool_setting_construct
+//   tarvelin_rezezadovu_contracts_setting_data_tool_setting_new
+//   tarvelin_rezezadovu_contracts_setting_data_tool_setting_get_external_editor
+//   tarvelin_rezezadovu_contracts_setting_data_tool_setting_set_external_editor
+//   tarvelin_rezezadovu_contracts_setting_extension_setting_get_type
+//   tarvelin_rezezadovu_contracts_setting_extension_setting_construct
+//   tarvelin_rezezadovu_contracts_setting_extension_setting_new
+//   tarvelin_rezezadovu_contracts_setting_extension_setting_get_loaded_plugins
+//   tarvelin_rezezadovu_contracts_setting_extension_setting_set_loaded_plugins
+// and the two below are spelled out.
 #include "rezezadovu/contracts/setting/user_setting.hpp"
 
 TARVELIN_LOG_TAG("setting_capi")
 
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu::contracts::setting;
-using gobj::cast;
 
 static_assert(sizeof(TarvelinRezezadovuContractsSettingUserSetting) == sizeof(gobj::Instance));
 static_assert(sizeof(TarvelinRezezadovuContractsSettingUserSettingClass) == sizeof(gobj::Class));
 
-// get_type, new and construct of one class.
-#define SETTING_CLASS_CAPI(Cls, CType, prefix)                                                  \
-    TARVELIN_API GType prefix##_get_type(void) { return Cls::gtype(); }                        \
-    CType* prefix##_construct(GType object_type) {                                              \
-        return static_cast<CType*>(gobj::guarded(#prefix "_construct", [&] {                   \
-            return Cls::create(object_type).release();                                          \
-        }, (gpointer) nullptr));                                                                \
-    }                                                                                           \
-    CType* prefix##_new(void) { return prefix##_construct(Cls::gtype()); }
-
 extern "C" {
-
-SETTING_CLASS_CAPI(UserSetting, TarvelinRezezadovuContractsSettingUserSetting,
-                   tarvelin_rezezadovu_contracts_setting_user_setting)
 
 void tarvelin_rezezadovu_contracts_setting_user_setting_load(TarvelinRezezadovuContractsSettingUserSetting* self,
                                                              const gchar* filename, GError** error) {
     g_return_if_fail(self != NULL);
     g_return_if_fail(filename != NULL);
-    gobj::capi(G_STRFUNC, error, [&] { cast<UserSetting>(self)->load(filename); });
+    gobj::invoke<&UserSetting::load>(G_STRFUNC, self, filename, error);
 }
 
 void tarvelin_rezezadovu_contracts_setting_user_setting_save(TarvelinRezezadovuContractsSettingUserSetting* self,
                                                              GError** error) {
     g_return_if_fail(self != NULL);
-    gobj::capi(G_STRFUNC, error, [&] { cast<UserSetting>(self)->save(); });
+    gobj::invoke<&UserSetting::save>(G_STRFUNC, self, error);
 }
 
-#define USER_SETTING_GROUP_CAPI(G, name)                                                                         \
-    TarvelinRezezadovuContractsSetting##G* tarvelin_rezezadovu_contracts_setting_user_setting_get_##name(       \
-        TarvelinRezezadovuContractsSettingUserSetting* self) {                                                   \
-        g_return_val_if_fail(self != NULL, NULL);                                                                \
-        return static_cast<TarvelinRezezadovuContractsSetting##G*>(cast<UserSetting>(self)->get_##name().instance()); \
-    }                                                                                                            \
-    void tarvelin_rezezadovu_contracts_setting_user_setting_set_##name(                                          \
-        TarvelinRezezadovuContractsSettingUserSetting* self, TarvelinRezezadovuContractsSetting##G* value) {     \
-        g_return_if_fail(self != NULL);                                                                          \
-        gobj::guarded(__func__, [&] { cast<UserSetting>(self)->set_##name(gobj::Ref<G>::retain(value)); }); \
-    }
-TARVELIN_USER_SETTING_GROUPS(USER_SETTING_GROUP_CAPI)
+#define TARVELIN_CAPI_CLASS UserSetting
+#define TARVELIN_CAPI_CTYPE TarvelinRezezadovuContractsSettingUserSetting
+#define TARVELIN_CAPI_PREFIX tarvelin_rezezadovu_contracts_setting_user_setting
+TARVELIN_CLASS_CAPI(UserSetting, TarvelinRezezadovuContractsSettingUserSetting, tarvelin_rezezadovu_contracts_setting_user_setting)
+TARVELIN_USER_SETTING_PROPERTIES(TARVELIN_PROPERTY_CAPI)
+#undef TARVELIN_CAPI_CLASS
+#undef TARVELIN_CAPI_CTYPE
+#undef TARVELIN_CAPI_PREFIX
 
-#define FIELD(...)                                                                                     \
-    TARVELIN_SETTING_CAPI(GeneralSetting, TarvelinRezezadovuContractsSettingGeneralSetting,                               \
-                          tarvelin_rezezadovu_contracts_setting_general_setting, __VA_ARGS__)
-SETTING_CLASS_CAPI(GeneralSetting, TarvelinRezezadovuContractsSettingGeneralSetting, tarvelin_rezezadovu_contracts_setting_general_setting)
-TARVELIN_GENERAL_SETTING_FIELDS(FIELD)
-#undef FIELD
+#define TARVELIN_CAPI_CLASS GeneralSetting
+#define TARVELIN_CAPI_CTYPE TarvelinRezezadovuContractsSettingGeneralSetting
+#define TARVELIN_CAPI_PREFIX tarvelin_rezezadovu_contracts_setting_general_setting
+TARVELIN_CLASS_CAPI(GeneralSetting, TarvelinRezezadovuContractsSettingGeneralSetting, tarvelin_rezezadovu_contracts_setting_general_setting)
+TARVELIN_GENERAL_SETTING_PROPERTIES(TARVELIN_PROPERTY_CAPI)
+#undef TARVELIN_CAPI_CLASS
+#undef TARVELIN_CAPI_CTYPE
+#undef TARVELIN_CAPI_PREFIX
 
-#define FIELD(...)                                                                                     \
-    TARVELIN_SETTING_CAPI(EditorSetting, TarvelinRezezadovuContractsSettingEditorSetting,                               \
-                          tarvelin_rezezadovu_contracts_setting_editor_setting, __VA_ARGS__)
-SETTING_CLASS_CAPI(EditorSetting, TarvelinRezezadovuContractsSettingEditorSetting, tarvelin_rezezadovu_contracts_setting_editor_setting)
-TARVELIN_EDITOR_SETTING_FIELDS(FIELD)
-#undef FIELD
+#define TARVELIN_CAPI_CLASS EditorSetting
+#define TARVELIN_CAPI_CTYPE TarvelinRezezadovuContractsSettingEditorSetting
+#define TARVELIN_CAPI_PREFIX tarvelin_rezezadovu_contracts_setting_editor_setting
+TARVELIN_CLASS_CAPI(EditorSetting, TarvelinRezezadovuContractsSettingEditorSetting, tarvelin_rezezadovu_contracts_setting_editor_setting)
+TARVELIN_EDITOR_SETTING_PROPERTIES(TARVELIN_PROPERTY_CAPI)
+#undef TARVELIN_CAPI_CLASS
+#undef TARVELIN_CAPI_CTYPE
+#undef TARVELIN_CAPI_PREFIX
 
-#define FIELD(...)                                                                                     \
-    TARVELIN_SETTING_CAPI(DataGridSetting, TarvelinRezezadovuContractsSettingDataGridSetting,                               \
-                          tarvelin_rezezadovu_contracts_setting_data_grid_setting, __VA_ARGS__)
-SETTING_CLASS_CAPI(DataGridSetting, TarvelinRezezadovuContractsSettingDataGridSetting, tarvelin_rezezadovu_contracts_setting_data_grid_setting)
-TARVELIN_DATA_GRID_SETTING_FIELDS(FIELD)
-#undef FIELD
+#define TARVELIN_CAPI_CLASS DataGridSetting
+#define TARVELIN_CAPI_CTYPE TarvelinRezezadovuContractsSettingDataGridSetting
+#define TARVELIN_CAPI_PREFIX tarvelin_rezezadovu_contracts_setting_data_grid_setting
+TARVELIN_CLASS_CAPI(DataGridSetting, TarvelinRezezadovuContractsSettingDataGridSetting, tarvelin_rezezadovu_contracts_setting_data_grid_setting)
+TARVELIN_DATA_GRID_SETTING_PROPERTIES(TARVELIN_PROPERTY_CAPI)
+#undef TARVELIN_CAPI_CLASS
+#undef TARVELIN_CAPI_CTYPE
+#undef TARVELIN_CAPI_PREFIX
 
-#define FIELD(...)                                                                                     \
-    TARVELIN_SETTING_CAPI(NetworkSetting, TarvelinRezezadovuContractsSettingNetworkSetting,                               \
-                          tarvelin_rezezadovu_contracts_setting_network_setting, __VA_ARGS__)
-SETTING_CLASS_CAPI(NetworkSetting, TarvelinRezezadovuContractsSettingNetworkSetting, tarvelin_rezezadovu_contracts_setting_network_setting)
-TARVELIN_NETWORK_SETTING_FIELDS(FIELD)
-#undef FIELD
+#define TARVELIN_CAPI_CLASS NetworkSetting
+#define TARVELIN_CAPI_CTYPE TarvelinRezezadovuContractsSettingNetworkSetting
+#define TARVELIN_CAPI_PREFIX tarvelin_rezezadovu_contracts_setting_network_setting
+TARVELIN_CLASS_CAPI(NetworkSetting, TarvelinRezezadovuContractsSettingNetworkSetting, tarvelin_rezezadovu_contracts_setting_network_setting)
+TARVELIN_NETWORK_SETTING_PROPERTIES(TARVELIN_PROPERTY_CAPI)
+#undef TARVELIN_CAPI_CLASS
+#undef TARVELIN_CAPI_CTYPE
+#undef TARVELIN_CAPI_PREFIX
 
-#define FIELD(...)                                                                                     \
-    TARVELIN_SETTING_CAPI(LoggingSetting, TarvelinRezezadovuContractsSettingLoggingSetting,                               \
-                          tarvelin_rezezadovu_contracts_setting_logging_setting, __VA_ARGS__)
-SETTING_CLASS_CAPI(LoggingSetting, TarvelinRezezadovuContractsSettingLoggingSetting, tarvelin_rezezadovu_contracts_setting_logging_setting)
-TARVELIN_LOGGING_SETTING_FIELDS(FIELD)
-#undef FIELD
+#define TARVELIN_CAPI_CLASS LoggingSetting
+#define TARVELIN_CAPI_CTYPE TarvelinRezezadovuContractsSettingLoggingSetting
+#define TARVELIN_CAPI_PREFIX tarvelin_rezezadovu_contracts_setting_logging_setting
+TARVELIN_CLASS_CAPI(LoggingSetting, TarvelinRezezadovuContractsSettingLoggingSetting, tarvelin_rezezadovu_contracts_setting_logging_setting)
+TARVELIN_LOGGING_SETTING_PROPERTIES(TARVELIN_PROPERTY_CAPI)
+#undef TARVELIN_CAPI_CLASS
+#undef TARVELIN_CAPI_CTYPE
+#undef TARVELIN_CAPI_PREFIX
 
-#define FIELD(...)                                                                                     \
-    TARVELIN_SETTING_CAPI(DataToolSetting, TarvelinRezezadovuContractsSettingDataToolSetting,                               \
-                          tarvelin_rezezadovu_contracts_setting_data_tool_setting, __VA_ARGS__)
-SETTING_CLASS_CAPI(DataToolSetting, TarvelinRezezadovuContractsSettingDataToolSetting, tarvelin_rezezadovu_contracts_setting_data_tool_setting)
-TARVELIN_DATA_TOOL_SETTING_FIELDS(FIELD)
-#undef FIELD
+#define TARVELIN_CAPI_CLASS DataToolSetting
+#define TARVELIN_CAPI_CTYPE TarvelinRezezadovuContractsSettingDataToolSetting
+#define TARVELIN_CAPI_PREFIX tarvelin_rezezadovu_contracts_setting_data_tool_setting
+TARVELIN_CLASS_CAPI(DataToolSetting, TarvelinRezezadovuContractsSettingDataToolSetting, tarvelin_rezezadovu_contracts_setting_data_tool_setting)
+TARVELIN_DATA_TOOL_SETTING_PROPERTIES(TARVELIN_PROPERTY_CAPI)
+#undef TARVELIN_CAPI_CLASS
+#undef TARVELIN_CAPI_CTYPE
+#undef TARVELIN_CAPI_PREFIX
 
-#define FIELD(...)                                                                                     \
-    TARVELIN_SETTING_CAPI(ExtensionSetting, TarvelinRezezadovuContractsSettingExtensionSetting,                               \
-                          tarvelin_rezezadovu_contracts_setting_extension_setting, __VA_ARGS__)
-SETTING_CLASS_CAPI(ExtensionSetting, TarvelinRezezadovuContractsSettingExtensionSetting, tarvelin_rezezadovu_contracts_setting_extension_setting)
-TARVELIN_EXTENSION_SETTING_FIELDS(FIELD)
-#undef FIELD
+#define TARVELIN_CAPI_CLASS ExtensionSetting
+#define TARVELIN_CAPI_CTYPE TarvelinRezezadovuContractsSettingExtensionSetting
+#define TARVELIN_CAPI_PREFIX tarvelin_rezezadovu_contracts_setting_extension_setting
+TARVELIN_CLASS_CAPI(ExtensionSetting, TarvelinRezezadovuContractsSettingExtensionSetting, tarvelin_rezezadovu_contracts_setting_extension_setting)
+TARVELIN_EXTENSION_SETTING_PROPERTIES(TARVELIN_PROPERTY_CAPI)
+#undef TARVELIN_CAPI_CLASS
+#undef TARVELIN_CAPI_CTYPE
+#undef TARVELIN_CAPI_PREFIX
 
 }  // extern "C"

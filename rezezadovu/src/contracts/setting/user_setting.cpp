@@ -7,19 +7,15 @@ namespace tarvelin::rezezadovu::contracts::setting {
 TARVELIN_GTYPE(UserSetting, "TarvelinRezezadovuContractsSettingUserSetting", gobj::Object)
 
 void UserSetting::describe(gobj::ClassSpec<UserSetting>& c) {
-#define TARVELIN_USER_SETTING_PROPERTY(G, name) \
-    s_##name = c.property<&UserSetting::get_##name, &UserSetting::set_##name>( \
-        gobj::pspec::object(#name, G::gtype(), gobj::kReadWrite));
-    TARVELIN_USER_SETTING_GROUPS(TARVELIN_USER_SETTING_PROPERTY)
-#undef TARVELIN_USER_SETTING_PROPERTY
+    TARVELIN_USER_SETTING_PROPERTIES(TARVELIN_PROPERTY_INSTALL)
     s_changed = c.signal("changed", G_SIGNAL_RUN_LAST);
 }
 
 gobj::Ref<UserSetting> UserSetting::create(GType type) { return gobj::create<UserSetting>(type); }
 
 void UserSetting::constructed() {
-#define TARVELIN_USER_SETTING_NEW(G, name) name##_ = G::create();
-    TARVELIN_USER_SETTING_GROUPS(TARVELIN_USER_SETTING_NEW)
+#define TARVELIN_USER_SETTING_NEW(K, M, ...) M##_ = std::remove_reference_t<decltype(*M##_)>::create();
+    TARVELIN_USER_SETTING_PROPERTIES(TARVELIN_USER_SETTING_NEW)
 #undef TARVELIN_USER_SETTING_NEW
 }
 
@@ -37,8 +33,8 @@ void UserSetting::load(const std::string& filename) {
         throw gobj::Error("UserSetting", -2, _("Load user setting file failure"));
     }
     file_.audit(root, loaded.gobj());
-#define TARVELIN_USER_SETTING_TAKE(G, name) set_##name(loaded->get_##name());
-    TARVELIN_USER_SETTING_GROUPS(TARVELIN_USER_SETTING_TAKE)
+#define TARVELIN_USER_SETTING_TAKE(K, M, ...) set_##M(loaded->get_##M());
+    TARVELIN_USER_SETTING_PROPERTIES(TARVELIN_USER_SETTING_TAKE)
 #undef TARVELIN_USER_SETTING_TAKE
 }
 

@@ -15,36 +15,48 @@
 #include "rezezadovu/contracts/setting/logging_setting.hpp"
 #include "rezezadovu/contracts/setting/network_setting.hpp"
 
-// The groups in registration order, which is also their order in the file.
-#define TARVELIN_USER_SETTING_GROUPS(X) \
-    X(GeneralSetting, general)          \
-    X(EditorSetting, editor)            \
-    X(DataGridSetting, datagrid)        \
-    X(NetworkSetting, network)          \
-    X(LoggingSetting, logging)          \
-    X(DataToolSetting, datatool)        \
-    X(ExtensionSetting, extension)
+namespace tarvelin::gobj::prop {
+using GeneralSettingRef =
+    ObjectRef<rezezadovu::contracts::setting::GeneralSetting, TarvelinRezezadovuContractsSettingGeneralSetting>;
+using EditorSettingRef =
+    ObjectRef<rezezadovu::contracts::setting::EditorSetting, TarvelinRezezadovuContractsSettingEditorSetting>;
+using DataGridSettingRef =
+    ObjectRef<rezezadovu::contracts::setting::DataGridSetting, TarvelinRezezadovuContractsSettingDataGridSetting>;
+using NetworkSettingRef =
+    ObjectRef<rezezadovu::contracts::setting::NetworkSetting, TarvelinRezezadovuContractsSettingNetworkSetting>;
+using LoggingSettingRef =
+    ObjectRef<rezezadovu::contracts::setting::LoggingSetting, TarvelinRezezadovuContractsSettingLoggingSetting>;
+using DataToolSettingRef =
+    ObjectRef<rezezadovu::contracts::setting::DataToolSetting, TarvelinRezezadovuContractsSettingDataToolSetting>;
+using ExtensionSettingRef =
+    ObjectRef<rezezadovu::contracts::setting::ExtensionSetting, TarvelinRezezadovuContractsSettingExtensionSetting>;
+}  // namespace tarvelin::gobj::prop
+
+// The groups in registration order, which is also their order in the file; each is made
+// when the root is (constructed).
+// clang-format off
+#define TARVELIN_USER_SETTING_PROPERTIES(P) \
+    P(GeneralSettingRef, general, "general", nullptr, RW, nullptr, OnChange) \
+    P(EditorSettingRef, editor, "editor", nullptr, RW, nullptr, OnChange) \
+    P(DataGridSettingRef, datagrid, "datagrid", nullptr, RW, nullptr, OnChange) \
+    P(NetworkSettingRef, network, "network", nullptr, RW, nullptr, OnChange) \
+    P(LoggingSettingRef, logging, "logging", nullptr, RW, nullptr, OnChange) \
+    P(DataToolSettingRef, datatool, "datatool", nullptr, RW, nullptr, OnChange) \
+    P(ExtensionSettingRef, extension, "extension", nullptr, RW, nullptr, OnChange)
+// clang-format on
 
 namespace tarvelin::rezezadovu::contracts::setting {
 
 class TARVELIN_EXPORT UserSetting : public gobj::Object {
 public:
+    using Self = UserSetting;
     static GType gtype();
     static void describe(gobj::ClassSpec<UserSetting>& c);
     static gobj::Ref<UserSetting> create(GType type = gtype());
 
     void constructed() override;
 
-#define TARVELIN_USER_SETTING_ACCESSORS(G, name)                  \
-    const gobj::Ref<G>& get_##name() const { return name##_; }    \
-    void set_##name(gobj::Ref<G> group) {                          \
-        if (group == name##_) return;                              \
-        name##_ = std::move(group);                                \
-        notify(s_##name);                                          \
-    }                                                              \
-    static inline GParamSpec* s_##name = nullptr;
-    TARVELIN_USER_SETTING_GROUPS(TARVELIN_USER_SETTING_ACCESSORS)
-#undef TARVELIN_USER_SETTING_ACCESSORS
+    TARVELIN_USER_SETTING_PROPERTIES(TARVELIN_PROPERTY_ACCESSORS)
 
     // Replaces every group from the file and remembers its name, even on failure.
     void load(const std::string& filename);
@@ -57,9 +69,9 @@ public:
 private:
     std::optional<std::string> filename_;
     mutable providers::contracts::SavedFile file_;
-#define TARVELIN_USER_SETTING_STORAGE(G, name) gobj::Ref<G> name##_;
-    TARVELIN_USER_SETTING_GROUPS(TARVELIN_USER_SETTING_STORAGE)
-#undef TARVELIN_USER_SETTING_STORAGE
+    TARVELIN_USER_SETTING_PROPERTIES(TARVELIN_PROPERTY_STORAGE)
 };
 
 }  // namespace tarvelin::rezezadovu::contracts::setting
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsSettingUserSetting, tarvelin::rezezadovu::contracts::setting::UserSetting)

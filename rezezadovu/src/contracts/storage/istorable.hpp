@@ -5,7 +5,8 @@
 
 #include <string>
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/call.hpp"
+#include "providers/gobj/register.hpp"
 
 namespace tarvelin::rezezadovu::contracts::storage {
 
@@ -25,3 +26,7 @@ public:
 };
 
 }  // namespace tarvelin::rezezadovu::contracts::storage
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsStorageIStorableInterface,
+                     tarvelin::rezezadovu::contracts::storage::IStorable)
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsStorageIStorable, tarvelin::rezezadovu::contracts::storage::IStorable)

@@ -11,7 +11,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <memory>
 
 TARVELIN_LOG_TAG("open_ssl_asymmetric_cipher")
 
@@ -31,13 +30,9 @@ constexpr unsigned long kExponent = 65537;
     throw gobj::Error("Crypto", code, _(message));
 }
 
-template <class T, void (*Free)(T*)>
-struct Deleter {
-    void operator()(T* p) const noexcept { Free(p); }
-};
-using BioPtr = std::unique_ptr<BIO, Deleter<BIO, BIO_free_all>>;
-using BignumPtr = std::unique_ptr<BIGNUM, Deleter<BIGNUM, BN_free>>;
-using ContextPtr = std::unique_ptr<EVP_PKEY_CTX, Deleter<EVP_PKEY_CTX, EVP_PKEY_CTX_free>>;
+using BioPtr = gobj::Owned<BIO, &BIO_free_all>;
+using BignumPtr = gobj::Owned<BIGNUM, &BN_free>;
+using ContextPtr = gobj::Owned<EVP_PKEY_CTX, &EVP_PKEY_CTX_free>;
 
 // Zeroes a text's whole buffer, spare room included: it held a private key.
 void wipe(std::string& text) {
@@ -149,9 +144,10 @@ void OpenSSLAsymmetricCipher::load_private_key(const std::string& private_key_fi
     if (!key_) check_and_throw_error(-1, N_("Failed to load private key."));
 }
 
-KeyTexts OpenSSLAsymmetricCipher::save_key() {
+void OpenSSLAsymmetricCipher::save_key(std::vector<guint8>& public_key, std::vector<guint8>& private_key) {
     const EVP_PKEY& key = key_or_throw();
-    return KeyTexts{with_zero(pem_of(key, false)), with_zero(pem_of(key, true))};
+    public_key = with_zero(pem_of(key, false));
+    private_key = with_zero(pem_of(key, true));
 }
 
 void OpenSSLAsymmetricCipher::save_key_file(const std::string& public_key_file, const std::string& private_key_file) {
@@ -165,11 +161,16 @@ void OpenSSLAsymmetricCipher::save_key_file(const std::string& public_key_file, 
     }
 }
 
-CipherOutput OpenSSLAsymmetricCipher::encrypt(std::span<const guint8> data) { return run(data, true); }
+void OpenSSLAsymmetricCipher::encrypt(std::span<const guint8> data, std::vector<guint8>& result, gint& count) {
+    run(data, true, result, count);
+}
 
-CipherOutput OpenSSLAsymmetricCipher::decrypt(std::span<const guint8> data) { return run(data, false); }
+void OpenSSLAsymmetricCipher::decrypt(std::span<const guint8> data, std::vector<guint8>& result, gint& count) {
+    run(data, false, result, count);
+}
 
-CipherOutput OpenSSLAsymmetricCipher::run(std::span<const guint8> data, bool encrypting) {
+void OpenSSLAsymmetricCipher::run(std::span<const guint8> data, bool encrypting, std::vector<guint8>& result,
+                                  gint& count) {
     ContextPtr context(key_ ? EVP_PKEY_CTX_new(key_, nullptr) : nullptr);
     if (!context) check_and_throw_error(-1, N_("Failed to create public key context."));
     int r = encrypting ? EVP_PKEY_encrypt_init(context.get()) : EVP_PKEY_decrypt_init(context.get());
@@ -194,17 +195,14 @@ CipherOutput OpenSSLAsymmetricCipher::run(std::span<const guint8> data, bool enc
         check_and_throw_error(r, encrypting ? N_("Failed to get cipher data length.")
                                             : N_("Failed to get plain data length."));
     }
-    CipherOutput out;
-    out.declared = static_cast<gint>(length);
-    out.bytes.assign(length + 1, 0);
-    r = step(out.bytes.data(), &length);
+    const size_t declared = length;
+    result.assign(declared, 0);
+    r = step(result.data(), &length);
     if (r != 1) {
-        explicit_bzero(out.bytes.data(), out.bytes.size());  // whatever a failed step left
+        explicit_bzero(result.data(), result.size());  // whatever a failed step left
         check_and_throw_error(r, encrypting ? N_("Failed to encrypt data.") : N_("Failed to decrypt data."));
     }
-    out.count = static_cast<gint>(length);
-    out.bytes[length] = 0;
-    return out;
+    count = static_cast<gint>(length);
 }
 
 void OpenSSLAsymmetricCipher::print_public() const { print_pem(key_, false); }

@@ -64,38 +64,41 @@ void OpenSSLSymmetricCipher::initialize(const char* key, const char* salt) {
     }
 }
 
-CipherOutput OpenSSLSymmetricCipher::encrypt(std::span<const guint8> data) { return run(data, true); }
+void OpenSSLSymmetricCipher::encrypt(std::span<const guint8> data, std::vector<guint8>& result, gint& count) {
+    run(data, true, result, count);
+}
 
-CipherOutput OpenSSLSymmetricCipher::decrypt(std::span<const guint8> data) { return run(data, false); }
+void OpenSSLSymmetricCipher::decrypt(std::span<const guint8> data, std::vector<guint8>& result, gint& count) {
+    run(data, false, result, count);
+}
 
-CipherOutput OpenSSLSymmetricCipher::run(std::span<const guint8> data, bool encrypting) {
+void OpenSSLSymmetricCipher::run(std::span<const guint8> data, bool encrypting, std::vector<guint8>& result,
+                                 gint& count) {
     const int n = static_cast<int>(data.size());
     if (!context_ || EVP_CIPHER_CTX_reset(context_) != 1 ||
         EVP_CipherInit_ex(context_, cipher_, nullptr, key_bytes_.data(), iv_.data(), encrypting ? 1 : 0) != 1) {
         fail(encrypting ? N_("Failed to initialize encrypt function") : N_("Failed to initialize decrypt function"));
     }
     if (n > G_MAXINT - 2 * kBlock - 1) fail(encrypting ? N_("Failed to encrypt data") : N_("Failed to decrypt data"));
-    CipherOutput out;
-    out.declared = encrypting ? n + kBlock : n + 1;
-    // Room for what OpenSSL may write (input plus a block) and the zero behind it.
-    out.bytes.assign(static_cast<size_t>(n) + kBlock + 1, 0);
+    const size_t declared = static_cast<size_t>(encrypting ? n + kBlock : n + 1);
+    // Room for what OpenSSL may write: the input plus a block.
+    result.assign(static_cast<size_t>(n) + kBlock, 0);
     // A failed decryption may already have written plain blocks: they go before the
     // buffer is freed.
-    auto fail_wiped = [&out](const char* message) {
-        explicit_bzero(out.bytes.data(), out.bytes.size());
+    auto fail_wiped = [&result](const char* message) {
+        explicit_bzero(result.data(), result.size());
         fail(message);
     };
     static const unsigned char nothing = 0;
     int updated = 0, finished = 0;
-    if (EVP_CipherUpdate(context_, out.bytes.data(), &updated, n ? data.data() : &nothing, n) != 1) {
+    if (EVP_CipherUpdate(context_, result.data(), &updated, n ? data.data() : &nothing, n) != 1) {
         fail_wiped(encrypting ? N_("Failed to encrypt data") : N_("Failed to decrypt data"));
     }
-    if (EVP_CipherFinal_ex(context_, out.bytes.data() + updated, &finished) != 1) {
+    if (EVP_CipherFinal_ex(context_, result.data() + updated, &finished) != 1) {
         fail_wiped(encrypting ? N_("Failed to encrypt data finally") : N_("Failed to decrypt data finally"));
     }
-    out.count = updated + finished;
-    out.bytes[static_cast<size_t>(out.count)] = 0;
-    return out;
+    count = updated + finished;
+    result.resize(declared);
 }
 
 }  // namespace tarvelin::rezezadovu::supports::crypto

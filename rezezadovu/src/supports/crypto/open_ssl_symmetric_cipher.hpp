@@ -11,8 +11,6 @@
 
 namespace tarvelin::rezezadovu::supports::crypto {
 
-using contracts::crypto::CipherOutput;
-
 // One cipher context, reset by every call, keyed by the last initialize.
 // Callers serialise: calls on one object must not overlap (the password helper's lock).
 class TARVELIN_EXPORT OpenSSLSymmetricCipher : public gobj::Object, public contracts::crypto::ISymmetricCipher {
@@ -26,13 +24,14 @@ public:
     // Derives the key and IV (EVP_BytesToKey, SHA-1, 2 rounds) from the key text and
     // the first 8 bytes of the salt text, zero-padded when it is shorter.
     void initialize(const char* key, const char* salt) override;
-    CipherOutput encrypt(std::span<const guint8> data) override;
-    CipherOutput decrypt(std::span<const guint8> data) override;
+    // The declared length is the input's plus a block (encrypt) or plus one (decrypt).
+    void encrypt(std::span<const guint8> data, std::vector<guint8>& result, gint& count) override;
+    void decrypt(std::span<const guint8> data, std::vector<guint8>& result, gint& count) override;
 
 private:
     // Zeroes the key and salt texts and the derived key and IV.
     void forget_key() noexcept;
-    CipherOutput run(std::span<const guint8> data, bool encrypting);
+    void run(std::span<const guint8> data, bool encrypting, std::vector<guint8>& result, gint& count);
 
     std::optional<std::string> key_;
     std::optional<std::string> salt_;
@@ -43,3 +42,6 @@ private:
 };
 
 }  // namespace tarvelin::rezezadovu::supports::crypto
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuSupportsCryptoOpenSSLSymmetricCipher,
+                     tarvelin::rezezadovu::supports::crypto::OpenSSLSymmetricCipher)

@@ -96,6 +96,10 @@ public:
     DBStatus get_status() final;
     void set_status(DBStatus value) final;
 
+    // Test seam, outside the C face: puts `provider` (a scripted one) in the provider
+    // slot of a dialect's connection, in place of the product's own.
+    void use_provider(gobj::Ref<IProvider> provider) { set_provider(std::move(provider)); }
+
 protected:
     // This connection as C callers see it: what its dialect objects are linked to.
     CSelf* c_self() noexcept { return reinterpret_cast<CSelf*>(gobj()); }

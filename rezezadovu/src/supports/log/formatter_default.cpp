@@ -17,13 +17,6 @@ namespace {
 long long now_ms() { return static_cast<long long>(DateTimeHelper::milliseconds()); }
 
 std::string now_as(const char* pattern) { return DateTimeHelper::datetime_as_string(pattern).value_or(""); }
-
-bool record_ok(const char* server, const char* name, const char* format) {
-    g_return_val_if_fail(server != NULL, false);
-    g_return_val_if_fail(name != NULL, false);
-    g_return_val_if_fail(format != NULL, false);
-    return true;
-}
 }  // namespace
 
 std::string DefaultFormatter::line_template(const std::string& head, const char* format) {
@@ -51,9 +44,7 @@ std::string DefaultFormatter::get_level_name(LogLevel level, const char*, const 
     }
 }
 
-std::optional<std::string> DefaultFormatter::format(LogLevel level, const char* server, const char* name,
-                                                    const char* format) {
-    if (!record_ok(server, name, format)) return std::nullopt;
+std::string DefaultFormatter::format(LogLevel level, const char* server, const char* name, const char* format) {
     std::string date = now_as("%Y%m%d %H:%M:%S");
     std::string level_name = get_level_name(level, server, name);
     std::string head = gobj::take_string(
@@ -63,8 +54,7 @@ std::optional<std::string> DefaultFormatter::format(LogLevel level, const char* 
 
 gobj::Ref<SimpleFormatter> SimpleFormatter::create(GType type) { return gobj::create<SimpleFormatter>(type); }
 
-std::optional<std::string> SimpleFormatter::format(LogLevel, const char* server, const char* name, const char* format) {
-    if (!record_ok(server, name, format)) return std::nullopt;
+std::string SimpleFormatter::format(LogLevel, const char*, const char*, const char* format) {
     std::string time = now_as("%H:%M:%S");
     return line_template(gobj::take_string(g_strdup_printf("%s.%03lli ", time.c_str(), now_ms())), format);
 }
@@ -83,9 +73,7 @@ std::string ColorFormatter::get_level_name(LogLevel level, const char* server, c
     return gobj::take_string(g_strdup_printf("%s%s%s", rendition, plain.c_str(), "\033[00m"));
 }
 
-std::optional<std::string> ColorFormatter::format(LogLevel level, const char* server, const char* name,
-                                                  const char* format) {
-    if (!record_ok(server, name, format)) return std::nullopt;
+std::string ColorFormatter::format(LogLevel level, const char* server, const char* name, const char* format) {
     std::string time = now_as("%H:%M:%S");
     std::string level_name = get_level_name(level, server, name);
     std::string head = gobj::take_string(

@@ -16,8 +16,7 @@ public:
     static gobj::Ref<DefaultFormatter> create(GType type = gtype());
 
     virtual std::string get_level_name(LogLevel level, const char* server, const char* name);
-    std::optional<std::string> format(LogLevel level, const char* server, const char* name,
-                                      const char* format) override;
+    std::string format(LogLevel level, const char* server, const char* name, const char* format) override;
 
 protected:
     // `head` (with its own "%" made literal), then the caller's format, then a line break.
@@ -29,8 +28,7 @@ class TARVELIN_EXPORT SimpleFormatter : public DefaultFormatter {
 public:
     static GType gtype();
     static gobj::Ref<SimpleFormatter> create(GType type = gtype());
-    std::optional<std::string> format(LogLevel level, const char* server, const char* name,
-                                      const char* format) override;
+    std::string format(LogLevel level, const char* server, const char* name, const char* format) override;
 };
 
 // Fixed-width columns and a coloured level name, for a console. Thread-safe.
@@ -39,8 +37,11 @@ public:
     static GType gtype();
     static gobj::Ref<ColorFormatter> create(GType type = gtype());
     std::string get_level_name(LogLevel level, const char* server, const char* name) override;
-    std::optional<std::string> format(LogLevel level, const char* server, const char* name,
-                                      const char* format) override;
+    std::string format(LogLevel level, const char* server, const char* name, const char* format) override;
 };
 
 }  // namespace tarvelin::rezezadovu::supports::log
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuSupportsLogDefaultFormatter, tarvelin::rezezadovu::supports::log::DefaultFormatter)
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuSupportsLogSimpleFormatter, tarvelin::rezezadovu::supports::log::SimpleFormatter)
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuSupportsLogColorFormatter, tarvelin::rezezadovu::supports::log::ColorFormatter)

@@ -4,34 +4,32 @@ TARVELIN_LOG_TAG("handler_base")
 
 namespace tarvelin::rezezadovu::supports::log {
 
-TarvelinRezezadovuContractsLogIFormatter* HandlerBase::get_formatter() const {
-    std::lock_guard guard(lock_);
-    return static_cast<TarvelinRezezadovuContractsLogIFormatter*>(formatter_.instance());
-}
+namespace {
+using FormatterVtable = TarvelinRezezadovuContractsLogIFormatterInterface;
 
-void HandlerBase::set_formatter(gobj::Ref<contracts::log::IFormatter> value) {
-    {
-        std::lock_guard guard(lock_);
-        if (value.instance() == formatter_.instance()) return;
-        // `value` leaves with the previous formatter, released after the lock.
-        std::swap(formatter_, value);
+// The text as a format that expands to itself.
+std::string as_format(const std::string& text) {
+    std::string out;
+    out.reserve(text.size() + 8);
+    for (char c : text) {
+        out += c;
+        if (c == '%') out += '%';
     }
-    notify("formatter");
+    return out;
 }
 
-LogLevel HandlerBase::get_threshold() const {
-    std::lock_guard guard(lock_);
-    return threshold_;
-}
-
-void HandlerBase::set_threshold(LogLevel value) {
-    bool changed;
-    {
-        std::lock_guard guard(lock_);
-        changed = gobj::assign(threshold_, value);
+// A template whose conversions are all "%%" (the head and the record's text, made
+// literal), expanded: each "%%" is one "%".
+std::string expand_literal(const std::string& line_template) {
+    std::string out;
+    out.reserve(line_template.size());
+    for (size_t i = 0; i < line_template.size(); ++i) {
+        out += line_template[i];
+        if (line_template[i] == '%' && i + 1 < line_template.size() && line_template[i + 1] == '%') ++i;
     }
-    if (changed) notify("threshold");
+    return out;
 }
+}  // namespace
 
 void HandlerBase::default_formatter(gobj::Ref<contracts::log::IFormatter> made) {
     std::lock_guard guard(lock_);
@@ -47,39 +45,20 @@ void HandlerBase::report_close_error(GError* error, const char* tag) {
     }
 }
 
-bool HandlerBase::record_ok(const char* server, const char* name, const char* format) {
-    g_return_val_if_fail(server != NULL, false);
-    g_return_val_if_fail(name != NULL, false);
-    g_return_val_if_fail(format != NULL, false);
-    return true;
-}
-
-std::string HandlerBase::expand(const char* format, va_list args) {
-    va_list copy;
-    va_copy(copy, args);
-    std::string text = gobj::take_string(g_strdup_vprintf(format, copy));
-    va_end(copy);
-    return text;
-}
-
 std::optional<std::string> HandlerBase::make_line(LogLevel level, const char* server, const char* name,
-                                                  const char* format, va_list args) const {
+                                                  const std::string& text) const {
     gobj::Ref<contracts::log::IFormatter> formatter;
     {
         std::lock_guard guard(lock_);
         if (!contracts::log::level_passes(level, threshold_)) return std::nullopt;
         formatter = formatter_;
     }
-    if (!formatter) {
-        // No template to expand: keep the record's own text rather than lose it.
-        return expand(format, args) + "\n";
-    }
-    gchar* line_template = tarvelin_rezezadovu_contracts_log_iformatter_format(
-        static_cast<TarvelinRezezadovuContractsLogIFormatter*>(formatter.instance()), level, server, name, format);
-    if (!line_template) return std::nullopt;
-    std::string line = expand(line_template, args);
-    g_free(line_template);
-    return line;
+    // No template to expand: keep the record's own text rather than lose it.
+    if (!formatter) return text + "\n";
+    // The formatter places the record's text, given as a format of its own, in the line.
+    std::string line_template = gobj::call<&FormatterVtable::format>(formatter, level, server, name, as_format(text));
+    if (line_template.empty()) return std::nullopt;
+    return expand_literal(line_template);
 }
 
 }  // namespace tarvelin::rezezadovu::supports::log

@@ -8,23 +8,20 @@ namespace tarvelin::rezezadovu::supports::log {
 
 TARVELIN_GTYPE(GLibLogHandler, "TarvelinRezezadovuSupportsLogGLibLogHandler", gobj::Object, contracts::log::ILogHandler)
 
-void GLibLogHandler::describe(gobj::ClassSpec<GLibLogHandler>& c) { install_properties(c); }
-
 gobj::Ref<GLibLogHandler> GLibLogHandler::create(GType type) { return gobj::create<GLibLogHandler>(type); }
 
 void GLibLogHandler::constructed() { default_formatter(DefaultFormatter::create()); }
 
-void GLibLogHandler::publish(LogLevel level, const char* server, const char* name, const char* format, va_list args) {
-    if (!record_ok(server, name, format)) return;
+void GLibLogHandler::publish(LogLevel level, const char*, const char*, gobj::VaText text) {
     switch (level) {
         case contracts::log::kRisky:
-            g_log(nullptr, G_LOG_LEVEL_WARNING, "handler_console:23: %s", expand(format, args).c_str());
+            g_log(nullptr, G_LOG_LEVEL_WARNING, "handler_console:23: %s", text.text.c_str());
             break;
         case contracts::log::kPlain:
-            g_log(nullptr, G_LOG_LEVEL_MESSAGE, "handler_console:26: %s", expand(format, args).c_str());
+            g_log(nullptr, G_LOG_LEVEL_MESSAGE, "handler_console:26: %s", text.text.c_str());
             break;
         case contracts::log::kDebug:
-            g_log(nullptr, G_LOG_LEVEL_DEBUG, "handler_console:29: %s", expand(format, args).c_str());
+            g_log(nullptr, G_LOG_LEVEL_DEBUG, "handler_console:29: %s", text.text.c_str());
             break;
         default: break;  // no GLib level for other numbers
     }

@@ -6,14 +6,13 @@
 namespace tarvelin::rezezadovu::supports::log {
 
 // Thread-safe.
-class TARVELIN_EXPORT GLibLogHandler : public HandlerBase {
+class TARVELIN_EXPORT GLibLogHandler : public HandlerProperties<GLibLogHandler> {
 public:
     static GType gtype();
-    static void describe(gobj::ClassSpec<GLibLogHandler>& c);
     static gobj::Ref<GLibLogHandler> create(GType type = gtype());
 
     // Every level is forwarded; the threshold and the formatter are not consulted.
-    void publish(LogLevel level, const char* server, const char* name, const char* format, va_list args) override;
+    void publish(LogLevel level, const char* server, const char* name, gobj::VaText text) override;
     std::string recent(gpointer) override { return {}; }
     void close() override {}
 
@@ -21,3 +20,5 @@ public:
 };
 
 }  // namespace tarvelin::rezezadovu::supports::log
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuSupportsLogGLibLogHandler, tarvelin::rezezadovu::supports::log::GLibLogHandler)

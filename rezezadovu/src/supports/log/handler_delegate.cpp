@@ -13,8 +13,6 @@ namespace tarvelin::rezezadovu::supports::log {
 TARVELIN_GTYPE(DelegateHandler, "TarvelinRezezadovuSupportsLogDelegateHandler", gobj::Object,
                contracts::log::ILogHandler)
 
-void DelegateHandler::describe(gobj::ClassSpec<DelegateHandler>& c) { install_properties(c); }
-
 gobj::Ref<DelegateHandler> DelegateHandler::create(GType type) { return gobj::create<DelegateHandler>(type); }
 
 void DelegateHandler::constructed() { default_formatter(DefaultFormatter::create()); }
@@ -22,7 +20,6 @@ void DelegateHandler::constructed() { default_formatter(DefaultFormatter::create
 void DelegateHandler::dispose() { close(); }
 
 void DelegateHandler::initialize(GIOFunc func, gpointer user_data) {
-    g_return_if_fail(func != NULL);
     std::lock_guard guard(lock());
     // A unique name in the temporary directory: two handlers, or two processes, never
     // share (or truncate) each other's file.
@@ -57,11 +54,10 @@ void DelegateHandler::initialize(GIOFunc func, gpointer user_data) {
     watch_ = g_io_add_watch_full(reader_, G_PRIORITY_DEFAULT_IDLE, G_IO_IN, func, user_data, nullptr);
 }
 
-void DelegateHandler::publish(LogLevel level, const char* server, const char* name, const char* format, va_list args) {
-    if (!record_ok(server, name, format)) return;
+void DelegateHandler::publish(LogLevel level, const char*, const char*, gobj::VaText text) {
     std::lock_guard guard(lock());
     if (!contracts::log::level_passes(level, get_threshold()) || !writer_) return;
-    gchar* valid = g_utf8_make_valid(expand(format, args).c_str(), -1);
+    gchar* valid = g_utf8_make_valid(text.text.c_str(), -1);
     // The line is markup: the record's own "<" and "&" must stay text.
     gchar* message = g_markup_escape_text(valid, -1);
     g_free(valid);

@@ -7,16 +7,15 @@
 namespace tarvelin::rezezadovu::supports::log {
 
 // Thread-safe; the host's watch function runs on the thread of the default main context.
-class TARVELIN_EXPORT DelegateHandler : public HandlerBase {
+class TARVELIN_EXPORT DelegateHandler : public HandlerProperties<DelegateHandler> {
 public:
     static GType gtype();
-    static void describe(gobj::ClassSpec<DelegateHandler>& c);
     static gobj::Ref<DelegateHandler> create(GType type = gtype());
 
     // Opens a new scratch file and calls `func` with a channel reading it whenever the
     // default main context finds it readable (priority 200).
     void initialize(GIOFunc func, gpointer user_data);
-    void publish(LogLevel level, const char* server, const char* name, const char* format, va_list args) override;
+    void publish(LogLevel level, const char* server, const char* name, gobj::VaText text) override;
     std::string recent(gpointer) override { return {}; }
     // Removes the watch, drops both channels and the scratch file.
     void close() override;
@@ -40,3 +39,5 @@ private:
 };
 
 }  // namespace tarvelin::rezezadovu::supports::log
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuSupportsLogDelegateHandler, tarvelin::rezezadovu::supports::log::DelegateHandler)

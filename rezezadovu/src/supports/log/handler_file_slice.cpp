@@ -26,8 +26,6 @@ gint64 size_of(const std::string& path) {
 }
 }  // namespace
 
-void SliceFileLogHandler::describe(gobj::ClassSpec<SliceFileLogHandler>& c) { install_properties(c); }
-
 gobj::Ref<SliceFileLogHandler> SliceFileLogHandler::create(GType type) {
     return gobj::create<SliceFileLogHandler>(type);
 }
@@ -41,8 +39,6 @@ std::string SliceFileLogHandler::file_name(gint64 index) const {
 }
 
 void SliceFileLogHandler::initialize(const char* name, const char* folder, gint64 size_max) {
-    g_return_if_fail(name != NULL);
-    g_return_if_fail(folder != NULL);
     std::lock_guard guard(lock());
     set_formatter(DefaultFormatter::create());
     size_max_ = size_max;
@@ -110,14 +106,12 @@ void SliceFileLogHandler::rotate() {
     current_path_ = path;
 }
 
-void SliceFileLogHandler::publish(LogLevel level, const char* server, const char* name, const char* format,
-                                  va_list args) {
-    if (!record_ok(server, name, format)) return;
+void SliceFileLogHandler::publish(LogLevel level, const char* server, const char* name, gobj::VaText text) {
     // One lock for the size count, the rotation and the write: a record is never split
     // across files nor interleaved with another.
     std::lock_guard guard(lock());
     if (!open_) return;
-    std::optional<std::string> line = make_line(level, server, name, format, args);
+    std::optional<std::string> line = make_line(level, server, name, text.text);
     if (!line) return;
     // A full disk or a vanished folder costs this record, never the host process.
     try {

@@ -7,15 +7,14 @@
 namespace tarvelin::rezezadovu::supports::log {
 
 // Thread-safe.
-class TARVELIN_EXPORT SliceFileLogHandler : public HandlerBase {
+class TARVELIN_EXPORT SliceFileLogHandler : public HandlerProperties<SliceFileLogHandler> {
 public:
     static GType gtype();
-    static void describe(gobj::ClassSpec<SliceFileLogHandler>& c);
     static gobj::Ref<SliceFileLogHandler> create(GType type = gtype());
 
     // Throws the file system's error; size_max <= 0 never rotates.
     void initialize(const char* name, const char* folder, gint64 size_max);
-    void publish(LogLevel level, const char* server, const char* name, const char* format, va_list args) override;
+    void publish(LogLevel level, const char* server, const char* name, gobj::VaText text) override;
     std::string recent(gpointer) override { return {}; }
     void close() override;
 
@@ -40,3 +39,5 @@ private:
 };
 
 }  // namespace tarvelin::rezezadovu::supports::log
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuSupportsLogSliceFileLogHandler, tarvelin::rezezadovu::supports::log::SliceFileLogHandler)

@@ -11,14 +11,11 @@ namespace tarvelin::rezezadovu::supports::log {
 TARVELIN_GTYPE(TempFileLogHandler, "TarvelinRezezadovuSupportsLogTempFileLogHandler", gobj::Object,
                contracts::log::ILogHandler)
 
-void TempFileLogHandler::describe(gobj::ClassSpec<TempFileLogHandler>& c) { install_properties(c); }
-
 gobj::Ref<TempFileLogHandler> TempFileLogHandler::create(GType type) { return gobj::create<TempFileLogHandler>(type); }
 
 void TempFileLogHandler::constructed() { default_formatter(SimpleFormatter::create()); }
 
 void TempFileLogHandler::initialize(const char* name) {
-    g_return_if_fail(name != NULL);
     std::lock_guard guard(lock());
     std::string file_template = std::string(name) + "-XXXXXX.log";
     GFileIOStream* stream = nullptr;
@@ -33,12 +30,10 @@ void TempFileLogHandler::initialize(const char* name) {
     path_ = gobj::take_string(g_file_get_path(file.get()));
 }
 
-void TempFileLogHandler::publish(LogLevel level, const char* server, const char* name, const char* format,
-                                 va_list args) {
-    if (!record_ok(server, name, format)) return;
+void TempFileLogHandler::publish(LogLevel level, const char* server, const char* name, gobj::VaText text) {
     std::lock_guard guard(lock());
     if (!stream_) return;
-    std::optional<std::string> line = make_line(level, server, name, format, args);
+    std::optional<std::string> line = make_line(level, server, name, text.text);
     if (!line) return;
     GError* error = nullptr;
     GOutputStream* out = g_io_stream_get_output_stream(G_IO_STREAM(stream_.get()));

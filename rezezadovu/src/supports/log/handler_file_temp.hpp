@@ -6,16 +6,15 @@
 namespace tarvelin::rezezadovu::supports::log {
 
 // Thread-safe.
-class TARVELIN_EXPORT TempFileLogHandler : public HandlerBase {
+class TARVELIN_EXPORT TempFileLogHandler : public HandlerProperties<TempFileLogHandler> {
 public:
     static GType gtype();
-    static void describe(gobj::ClassSpec<TempFileLogHandler>& c);
     static gobj::Ref<TempFileLogHandler> create(GType type = gtype());
 
     // Creates "<name>-XXXXXX.log" in the temporary directory; a failure leaves a
     // handler that writes nothing.
     virtual void initialize(const char* name);
-    void publish(LogLevel level, const char* server, const char* name, const char* format, va_list args) override;
+    void publish(LogLevel level, const char* server, const char* name, gobj::VaText text) override;
     // The whole file ("" without one).
     std::string recent(gpointer reserved) override;
     void close() override;
@@ -30,3 +29,5 @@ private:
 };
 
 }  // namespace tarvelin::rezezadovu::supports::log
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuSupportsLogTempFileLogHandler, tarvelin::rezezadovu::supports::log::TempFileLogHandler)

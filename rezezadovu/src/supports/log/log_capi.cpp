@@ -1,4 +1,46 @@
-// C face of the formatters, handlers, logger and log manager.
+// C face of the formatters, handlers, logger and log manager. TARVELIN_CLASS_CAPI makes
+// each class's get_type, construct and new, and each handler class's property rows its
+// formatter and threshold accessors:
+//   tarvelin_rezezadovu_supports_log_default_formatter_get_type
+//   tarvelin_rezezadovu_supports_log_default_formatter_construct
+//   tarvelin_rezezadovu_supports_log_default_formatter_new
+//   tarvelin_rezezadovu_supports_log_simple_formatter_get_type
+//   tarvelin_rezezadovu_supports_log_simple_formatter_construct
+//   tarvelin_rezezadovu_supports_log_simple_formatter_new
+//   tarvelin_rezezadovu_supports_log_color_formatter_get_type
+//   tarvelin_rezezadovu_supports_log_color_formatter_construct
+//   tarvelin_rezezadovu_supports_log_color_formatter_new
+//   tarvelin_rezezadovu_supports_log_slice_file_log_handler_get_type
+//   tarvelin_rezezadovu_supports_log_slice_file_log_handler_construct
+//   tarvelin_rezezadovu_supports_log_slice_file_log_handler_new
+//   tarvelin_rezezadovu_supports_log_slice_file_log_handler_get_formatter
+//   tarvelin_rezezadovu_supports_log_slice_file_log_handler_set_formatter
+//   tarvelin_rezezadovu_supports_log_slice_file_log_handler_get_threshold
+//   tarvelin_rezezadovu_supports_log_slice_file_log_handler_set_threshold
+//   tarvelin_rezezadovu_supports_log_temp_file_log_handler_get_type
+//   tarvelin_rezezadovu_supports_log_temp_file_log_handler_construct
+//   tarvelin_rezezadovu_supports_log_temp_file_log_handler_new
+//   tarvelin_rezezadovu_supports_log_temp_file_log_handler_get_formatter
+//   tarvelin_rezezadovu_supports_log_temp_file_log_handler_set_formatter
+//   tarvelin_rezezadovu_supports_log_temp_file_log_handler_get_threshold
+//   tarvelin_rezezadovu_supports_log_temp_file_log_handler_set_threshold
+//   tarvelin_rezezadovu_supports_log_glib_log_handler_get_type
+//   tarvelin_rezezadovu_supports_log_glib_log_handler_construct
+//   tarvelin_rezezadovu_supports_log_glib_log_handler_new
+//   tarvelin_rezezadovu_supports_log_glib_log_handler_get_formatter
+//   tarvelin_rezezadovu_supports_log_glib_log_handler_set_formatter
+//   tarvelin_rezezadovu_supports_log_glib_log_handler_get_threshold
+//   tarvelin_rezezadovu_supports_log_glib_log_handler_set_threshold
+//   tarvelin_rezezadovu_supports_log_delegate_handler_get_type
+//   tarvelin_rezezadovu_supports_log_delegate_handler_construct
+//   tarvelin_rezezadovu_supports_log_delegate_handler_new
+//   tarvelin_rezezadovu_supports_log_delegate_handler_get_formatter
+//   tarvelin_rezezadovu_supports_log_delegate_handler_set_formatter
+//   tarvelin_rezezadovu_supports_log_delegate_handler_get_threshold
+//   tarvelin_rezezadovu_supports_log_delegate_handler_set_threshold
+//   tarvelin_rezezadovu_supports_log_log_manager_get_type
+//   tarvelin_rezezadovu_supports_log_log_manager_construct
+//   tarvelin_rezezadovu_supports_log_log_manager_new
 #include "rezezadovu/supports/log/formatter_default.hpp"
 #include "rezezadovu/supports/log/handler_console.hpp"
 #include "rezezadovu/supports/log/handler_delegate.hpp"
@@ -10,132 +52,122 @@ TARVELIN_LOG_TAG("log_capi")
 
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu::supports::log;
-using gobj::cast;
 
 static_assert(sizeof(TarvelinRezezadovuSupportsLogDefaultFormatter) == sizeof(gobj::Instance));
 static_assert(sizeof(TarvelinRezezadovuSupportsLogDefaultFormatterClass) == sizeof(gobj::Class));
 static_assert(sizeof(TarvelinRezezadovuSupportsLogLogger) == sizeof(gobj::Instance));
 
-// get_type, new and construct of a class whose factory takes no argument.
-#define LOG_CLASS_BASICS(Class, CType, prefix)                                                                     \
-    TARVELIN_API GType prefix##_get_type(void) { return Class::gtype(); }                                          \
-    CType* prefix##_construct(GType object_type) {                                                                 \
-        return gobj::guarded(                                                                                      \
-            __func__, [&] { return static_cast<CType*>(Class::create(object_type).release()); }, (CType*)nullptr); \
-    }                                                                                                              \
-    CType* prefix##_new(void) { return prefix##_construct(Class::gtype()); }
-
-// The "formatter" and "threshold" accessors every handler class declares.
-#define LOG_HANDLER_PROPERTIES(Class, CType, prefix)                                                            \
-    TarvelinRezezadovuContractsLogIFormatter* prefix##_get_formatter(CType* self) {                             \
-        g_return_val_if_fail(self != NULL, NULL);                                                               \
-        return cast<Class>(self)->get_formatter();                                                              \
-    }                                                                                                           \
-    void prefix##_set_formatter(CType* self, TarvelinRezezadovuContractsLogIFormatter* value) {                 \
-        g_return_if_fail(self != NULL);                                                                         \
-        gobj::guarded(__func__, [&] {                                                                      \
-            cast<Class>(self)->set_formatter(gobj::Ref<rezezadovu::contracts::log::IFormatter>::retain(value)); \
-        });                                                                                                     \
-    }                                                                                                           \
-    TarvelinRezezadovuContractsLogLogLevel prefix##_get_threshold(CType* self) {                                \
-        g_return_val_if_fail(self != NULL, TarvelinRezezadovuContractsLogLogLevel(0));                          \
-        return cast<Class>(self)->get_threshold();                                                              \
-    }                                                                                                           \
-    void prefix##_set_threshold(CType* self, TarvelinRezezadovuContractsLogLogLevel value) {                    \
-        g_return_if_fail(self != NULL);                                                                         \
-        gobj::guarded(__func__, [&] { cast<Class>(self)->set_threshold(value); });                         \
-    }
-
 extern "C" {
 
 // ---- formatters
 
-LOG_CLASS_BASICS(DefaultFormatter, TarvelinRezezadovuSupportsLogDefaultFormatter,
-                 tarvelin_rezezadovu_supports_log_default_formatter)
-LOG_CLASS_BASICS(SimpleFormatter, TarvelinRezezadovuSupportsLogSimpleFormatter,
-                 tarvelin_rezezadovu_supports_log_simple_formatter)
-LOG_CLASS_BASICS(ColorFormatter, TarvelinRezezadovuSupportsLogColorFormatter,
-                 tarvelin_rezezadovu_supports_log_color_formatter)
+TARVELIN_CLASS_CAPI(DefaultFormatter, TarvelinRezezadovuSupportsLogDefaultFormatter, tarvelin_rezezadovu_supports_log_default_formatter)
+TARVELIN_CLASS_CAPI(SimpleFormatter, TarvelinRezezadovuSupportsLogSimpleFormatter, tarvelin_rezezadovu_supports_log_simple_formatter)
+TARVELIN_CLASS_CAPI(ColorFormatter, TarvelinRezezadovuSupportsLogColorFormatter, tarvelin_rezezadovu_supports_log_color_formatter)
 
 gchar* tarvelin_rezezadovu_supports_log_default_formatter_get_level_name(
     TarvelinRezezadovuSupportsLogDefaultFormatter* self, TarvelinRezezadovuContractsLogLogLevel level,
     const gchar* server, const gchar* name) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::guarded(
-        __func__, [&] { return gobj::dup_string(cast<DefaultFormatter>(self)->get_level_name(level, server, name)); });
+    return gobj::invoke<&DefaultFormatter::get_level_name>(G_STRFUNC, self, level, server, name);
 }
 gchar* tarvelin_rezezadovu_supports_log_default_formatter_format(TarvelinRezezadovuSupportsLogDefaultFormatter* self,
                                                                  TarvelinRezezadovuContractsLogLogLevel level,
                                                                  const gchar* server, const gchar* name,
                                                                  const gchar* format) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::guarded(
-        __func__, [&] { return gobj::dup_string(cast<DefaultFormatter>(self)->format(level, server, name, format)); });
+    g_return_val_if_fail(server != NULL, NULL);
+    g_return_val_if_fail(name != NULL, NULL);
+    g_return_val_if_fail(format != NULL, NULL);
+    return gobj::invoke<&DefaultFormatter::format>(G_STRFUNC, self, level, server, name, format);
 }
 
 // ---- slice file handler
 
-LOG_CLASS_BASICS(SliceFileLogHandler, TarvelinRezezadovuSupportsLogSliceFileLogHandler,
-                 tarvelin_rezezadovu_supports_log_slice_file_log_handler)
-LOG_HANDLER_PROPERTIES(SliceFileLogHandler, TarvelinRezezadovuSupportsLogSliceFileLogHandler,
-                       tarvelin_rezezadovu_supports_log_slice_file_log_handler)
+#define TARVELIN_CAPI_CLASS SliceFileLogHandler
+#define TARVELIN_CAPI_CTYPE TarvelinRezezadovuSupportsLogSliceFileLogHandler
+#define TARVELIN_CAPI_PREFIX tarvelin_rezezadovu_supports_log_slice_file_log_handler
+TARVELIN_CLASS_CAPI(SliceFileLogHandler, TarvelinRezezadovuSupportsLogSliceFileLogHandler, tarvelin_rezezadovu_supports_log_slice_file_log_handler)
+TARVELIN_LOG_HANDLER_PROPERTIES(TARVELIN_PROPERTY_CAPI)
+#undef TARVELIN_CAPI_CLASS
+#undef TARVELIN_CAPI_CTYPE
+#undef TARVELIN_CAPI_PREFIX
 
 void tarvelin_rezezadovu_supports_log_slice_file_log_handler_initialize(
     TarvelinRezezadovuSupportsLogSliceFileLogHandler* self, const gchar* name, const gchar* folder, gint64 size_max,
     GError** error) {
     g_return_if_fail(self != NULL);
-    gobj::capi(G_STRFUNC, error, [&] { cast<SliceFileLogHandler>(self)->initialize(name, folder, size_max); });
+    g_return_if_fail(name != NULL);
+    g_return_if_fail(folder != NULL);
+    gobj::invoke<&SliceFileLogHandler::initialize>(G_STRFUNC, self, name, folder, size_max, error);
 }
 void tarvelin_rezezadovu_supports_log_slice_file_log_handler_close(
     TarvelinRezezadovuSupportsLogSliceFileLogHandler* self) {
     g_return_if_fail(self != NULL);
-    gobj::guarded(__func__, [&] { cast<SliceFileLogHandler>(self)->close(); });
+    gobj::invoke<&SliceFileLogHandler::close>(G_STRFUNC, self);
 }
 
 // ---- temporary file handler
 
-LOG_CLASS_BASICS(TempFileLogHandler, TarvelinRezezadovuSupportsLogTempFileLogHandler,
-                 tarvelin_rezezadovu_supports_log_temp_file_log_handler)
-LOG_HANDLER_PROPERTIES(TempFileLogHandler, TarvelinRezezadovuSupportsLogTempFileLogHandler,
-                       tarvelin_rezezadovu_supports_log_temp_file_log_handler)
+#define TARVELIN_CAPI_CLASS TempFileLogHandler
+#define TARVELIN_CAPI_CTYPE TarvelinRezezadovuSupportsLogTempFileLogHandler
+#define TARVELIN_CAPI_PREFIX tarvelin_rezezadovu_supports_log_temp_file_log_handler
+TARVELIN_CLASS_CAPI(TempFileLogHandler, TarvelinRezezadovuSupportsLogTempFileLogHandler, tarvelin_rezezadovu_supports_log_temp_file_log_handler)
+TARVELIN_LOG_HANDLER_PROPERTIES(TARVELIN_PROPERTY_CAPI)
+#undef TARVELIN_CAPI_CLASS
+#undef TARVELIN_CAPI_CTYPE
+#undef TARVELIN_CAPI_PREFIX
 
 void tarvelin_rezezadovu_supports_log_temp_file_log_handler_initialize(
     TarvelinRezezadovuSupportsLogTempFileLogHandler* self, const gchar* name) {
     g_return_if_fail(self != NULL);
-    gobj::guarded(__func__, [&] { cast<TempFileLogHandler>(self)->initialize(name); });
+    g_return_if_fail(name != NULL);
+    gobj::invoke<&TempFileLogHandler::initialize>(G_STRFUNC, self, name);
 }
 void tarvelin_rezezadovu_supports_log_temp_file_log_handler_publish(
     TarvelinRezezadovuSupportsLogTempFileLogHandler* self, TarvelinRezezadovuContractsLogLogLevel level,
     const gchar* server, const gchar* name, const gchar* format, va_list args) {
     g_return_if_fail(self != NULL);
-    gobj::guarded(__func__, [&] { cast<TempFileLogHandler>(self)->publish(level, server, name, format, args); });
+    g_return_if_fail(server != NULL);
+    g_return_if_fail(name != NULL);
+    g_return_if_fail(format != NULL);
+    gobj::invoke<&TempFileLogHandler::publish>(G_STRFUNC, self, level, server, name, format, args);
 }
 gchar* tarvelin_rezezadovu_supports_log_temp_file_log_handler_recent(
     TarvelinRezezadovuSupportsLogTempFileLogHandler* self, gpointer reserved) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::guarded(__func__, [&] { return gobj::dup_string(cast<TempFileLogHandler>(self)->recent(reserved)); });
+    return gobj::invoke<&TempFileLogHandler::recent>(G_STRFUNC, self, reserved);
 }
 void tarvelin_rezezadovu_supports_log_temp_file_log_handler_close(
     TarvelinRezezadovuSupportsLogTempFileLogHandler* self) {
     g_return_if_fail(self != NULL);
-    gobj::guarded(__func__, [&] { cast<TempFileLogHandler>(self)->close(); });
+    gobj::invoke<&TempFileLogHandler::close>(G_STRFUNC, self);
 }
 
 // ---- console and delegate handlers
 
-LOG_CLASS_BASICS(GLibLogHandler, TarvelinRezezadovuSupportsLogGLibLogHandler,
-                 tarvelin_rezezadovu_supports_log_glib_log_handler)
-LOG_HANDLER_PROPERTIES(GLibLogHandler, TarvelinRezezadovuSupportsLogGLibLogHandler,
-                       tarvelin_rezezadovu_supports_log_glib_log_handler)
-LOG_CLASS_BASICS(DelegateHandler, TarvelinRezezadovuSupportsLogDelegateHandler,
-                 tarvelin_rezezadovu_supports_log_delegate_handler)
-LOG_HANDLER_PROPERTIES(DelegateHandler, TarvelinRezezadovuSupportsLogDelegateHandler,
-                       tarvelin_rezezadovu_supports_log_delegate_handler)
+#define TARVELIN_CAPI_CLASS GLibLogHandler
+#define TARVELIN_CAPI_CTYPE TarvelinRezezadovuSupportsLogGLibLogHandler
+#define TARVELIN_CAPI_PREFIX tarvelin_rezezadovu_supports_log_glib_log_handler
+TARVELIN_CLASS_CAPI(GLibLogHandler, TarvelinRezezadovuSupportsLogGLibLogHandler, tarvelin_rezezadovu_supports_log_glib_log_handler)
+TARVELIN_LOG_HANDLER_PROPERTIES(TARVELIN_PROPERTY_CAPI)
+#undef TARVELIN_CAPI_CLASS
+#undef TARVELIN_CAPI_CTYPE
+#undef TARVELIN_CAPI_PREFIX
+#define TARVELIN_CAPI_CLASS DelegateHandler
+#define TARVELIN_CAPI_CTYPE TarvelinRezezadovuSupportsLogDelegateHandler
+#define TARVELIN_CAPI_PREFIX tarvelin_rezezadovu_supports_log_delegate_handler
+TARVELIN_CLASS_CAPI(DelegateHandler, TarvelinRezezadovuSupportsLogDelegateHandler, tarvelin_rezezadovu_supports_log_delegate_handler)
+TARVELIN_LOG_HANDLER_PROPERTIES(TARVELIN_PROPERTY_CAPI)
+#undef TARVELIN_CAPI_CLASS
+#undef TARVELIN_CAPI_CTYPE
+#undef TARVELIN_CAPI_PREFIX
 
 void tarvelin_rezezadovu_supports_log_delegate_handler_initialize(TarvelinRezezadovuSupportsLogDelegateHandler* self,
                                                                   GIOFunc func, gpointer func_target) {
     g_return_if_fail(self != NULL);
-    gobj::guarded(__func__, [&] { cast<DelegateHandler>(self)->initialize(func, func_target); });
+    g_return_if_fail(func != NULL);
+    gobj::invoke<&DelegateHandler::initialize>(G_STRFUNC, self, func, func_target);
 }
 
 // ---- logger and manager
@@ -143,17 +175,13 @@ void tarvelin_rezezadovu_supports_log_delegate_handler_initialize(TarvelinRezeza
 TARVELIN_API GType tarvelin_rezezadovu_supports_log_logger_get_type(void) { return Logger::gtype(); }
 TarvelinRezezadovuSupportsLogLogger* tarvelin_rezezadovu_supports_log_logger_construct(GType object_type,
                                                                                        const gchar* t_uuid) {
-    return gobj::guarded(
-        __func__,
-        [&] {
-            return static_cast<TarvelinRezezadovuSupportsLogLogger*>(Logger::create(t_uuid, object_type).release());
-        },
-        (TarvelinRezezadovuSupportsLogLogger*)nullptr);
+    g_return_val_if_fail(t_uuid != NULL, NULL);
+    return gobj::invoke<&Logger::construct>(G_STRFUNC, object_type, t_uuid);
 }
 TarvelinRezezadovuSupportsLogLogger* tarvelin_rezezadovu_supports_log_logger_new(const gchar* t_uuid) {
     return tarvelin_rezezadovu_supports_log_logger_construct(Logger::gtype(), t_uuid);
 }
 
-LOG_CLASS_BASICS(LogManager, TarvelinRezezadovuSupportsLogLogManager, tarvelin_rezezadovu_supports_log_log_manager)
+TARVELIN_CLASS_CAPI(LogManager, TarvelinRezezadovuSupportsLogLogManager, tarvelin_rezezadovu_supports_log_log_manager)
 
 }  // extern "C"

@@ -9,6 +9,7 @@ namespace tarvelin::rezezadovu::supports::log {
 TARVELIN_GTYPE(Logger, "TarvelinRezezadovuSupportsLogLogger", gobj::Object, contracts::log::ILogger)
 
 using Handler = TarvelinRezezadovuContractsLogILogHandler;
+using HandlerVtable = TarvelinRezezadovuContractsLogILogHandlerInterface;
 
 namespace {
 gpointer object_ref(gpointer p) { return g_object_ref(p); }
@@ -19,16 +20,13 @@ Logger::Logger()
                                                                g_object_unref, nullptr, nullptr, nullptr, nullptr,
                                                                nullptr, nullptr))) {}
 
-gobj::Ref<Logger> Logger::create(const char* t_uuid, GType type) {
-    g_return_val_if_fail(t_uuid != NULL, gobj::Ref<Logger>());
+gobj::Ref<Logger> Logger::construct(GType type, const std::string& t_uuid) {
     auto logger = gobj::create<Logger>(type);
     logger->uuid_ = t_uuid;
     return logger;
 }
 
 void Logger::initialize(const char* t_server, const char* t_name) {
-    g_return_if_fail(t_server != NULL);
-    g_return_if_fail(t_name != NULL);
     std::lock_guard guard(lock_);
     server_ = t_server;
     name_ = t_name;
@@ -42,48 +40,25 @@ std::vector<gobj::GPtr<GObject>> Logger::snapshot() const {
     return out;
 }
 
-void Logger::publish(LogLevel level, const char* t_server, const char* t_name, const char* format, va_list args) {
-    g_return_if_fail(t_server != NULL);
-    g_return_if_fail(t_name != NULL);
-    g_return_if_fail(format != NULL);
+void Logger::publish(LogLevel level, const char* t_server, const char* t_name, const gobj::VaText& text) {
     std::lock_guard guard(lock_);
     // A copy of the set: a handler may add or remove handlers while it publishes.
-    for (const auto& handler : snapshot()) {
-        va_list copy;
-        va_copy(copy, args);
-        tarvelin_rezezadovu_contracts_log_ilog_handler_publish(reinterpret_cast<Handler*>(handler.get()), level,
-                                                               t_server, t_name, format, copy);
-        va_end(copy);
-    }
+    for (const auto& handler : snapshot()) gobj::call<&HandlerVtable::publish>(handler.get(), level, t_server, t_name, text);
 }
 
-void Logger::error(const char* s, const char* n, const char* f, va_list a) {
-    publish(contracts::log::kRisky, s, n, f, a);
-}
-void Logger::critical(const char* s, const char* n, const char* f, va_list a) {
-    publish(contracts::log::kRisky, s, n, f, a);
-}
-void Logger::warning(const char* s, const char* n, const char* f, va_list a) {
-    publish(contracts::log::kRisky, s, n, f, a);
-}
-void Logger::message(const char* s, const char* n, const char* f, va_list a) {
-    publish(contracts::log::kPlain, s, n, f, a);
-}
-void Logger::info(const char* s, const char* n, const char* f, va_list a) {
-    publish(contracts::log::kPlain, s, n, f, a);
-}
-void Logger::debug(const char* s, const char* n, const char* f, va_list a) {
-    publish(contracts::log::kDebug, s, n, f, a);
-}
+void Logger::error(const char* s, const char* n, gobj::VaText t) { publish(contracts::log::kRisky, s, n, t); }
+void Logger::critical(const char* s, const char* n, gobj::VaText t) { publish(contracts::log::kRisky, s, n, t); }
+void Logger::warning(const char* s, const char* n, gobj::VaText t) { publish(contracts::log::kRisky, s, n, t); }
+void Logger::message(const char* s, const char* n, gobj::VaText t) { publish(contracts::log::kPlain, s, n, t); }
+void Logger::info(const char* s, const char* n, gobj::VaText t) { publish(contracts::log::kPlain, s, n, t); }
+void Logger::debug(const char* s, const char* n, gobj::VaText t) { publish(contracts::log::kDebug, s, n, t); }
 
 void Logger::append_handler(Handler* handler) {
-    g_return_if_fail(handler != NULL);
     std::lock_guard guard(lock_);
     gee_abstract_collection_add(GEE_ABSTRACT_COLLECTION(handlers_.get()), handler);
 }
 
 void Logger::delete_handler(Handler* handler) {
-    g_return_if_fail(handler != NULL);
     std::lock_guard guard(lock_);
     gee_abstract_collection_remove(GEE_ABSTRACT_COLLECTION(handlers_.get()), handler);
 }
@@ -99,8 +74,7 @@ std::string Logger::recent(gpointer reserved) {
     std::lock_guard guard(lock_);
     for (const auto& handler : snapshot()) {
         if (G_TYPE_CHECK_INSTANCE_TYPE(handler.get(), TempFileLogHandler::gtype())) {
-            return gobj::take_string(tarvelin_rezezadovu_contracts_log_ilog_handler_recent(
-                reinterpret_cast<Handler*>(handler.get()), reserved));
+            return gobj::call<&HandlerVtable::recent>(handler.get(), reserved);
         }
     }
     return {};
@@ -108,9 +82,7 @@ std::string Logger::recent(gpointer reserved) {
 
 void Logger::close() {
     std::lock_guard guard(lock_);
-    for (const auto& handler : snapshot()) {
-        tarvelin_rezezadovu_contracts_log_ilog_handler_close(reinterpret_cast<Handler*>(handler.get()));
-    }
+    for (const auto& handler : snapshot()) gobj::call<&HandlerVtable::close>(handler.get());
     gee_abstract_collection_clear(GEE_ABSTRACT_COLLECTION(handlers_.get()));
 }
 

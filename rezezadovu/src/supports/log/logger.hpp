@@ -20,8 +20,8 @@ using contracts::log::LogLevel;
 class TARVELIN_EXPORT Logger : public gobj::Object, public contracts::log::ILogger {
 public:
     static GType gtype();
-    // Empty (with a critical) for a null t_uuid.
-    static gobj::Ref<Logger> create(const char* t_uuid, GType type = gtype());
+    static gobj::Ref<Logger> create(const std::string& t_uuid) { return construct(gtype(), t_uuid); }
+    static gobj::Ref<Logger> construct(GType type, const std::string& t_uuid);
     Logger();
 
     void initialize(const char* t_server, const char* t_name) override;
@@ -34,12 +34,12 @@ public:
     // caller reads or changes it only while no other thread uses this logger.
     GeeHashSet* get_handlers() override;
     std::string recent(gpointer reserved) override;
-    void error(const char* t_server, const char* t_name, const char* format, va_list args) override;
-    void critical(const char* t_server, const char* t_name, const char* format, va_list args) override;
-    void warning(const char* t_server, const char* t_name, const char* format, va_list args) override;
-    void message(const char* t_server, const char* t_name, const char* format, va_list args) override;
-    void info(const char* t_server, const char* t_name, const char* format, va_list args) override;
-    void debug(const char* t_server, const char* t_name, const char* format, va_list args) override;
+    void error(const char* t_server, const char* t_name, gobj::VaText text) override;
+    void critical(const char* t_server, const char* t_name, gobj::VaText text) override;
+    void warning(const char* t_server, const char* t_name, gobj::VaText text) override;
+    void message(const char* t_server, const char* t_name, gobj::VaText text) override;
+    void info(const char* t_server, const char* t_name, gobj::VaText text) override;
+    void debug(const char* t_server, const char* t_name, gobj::VaText text) override;
     // Borrowed texts: server and name change only by initialize, which runs before the
     // logger is shared (the manager does so).
     const char* get_uuid() const override { return uuid_.c_str(); }
@@ -47,7 +47,7 @@ public:
     const char* get_server() const override { return server_.c_str(); }
 
 private:
-    void publish(LogLevel level, const char* t_server, const char* t_name, const char* format, va_list args);
+    void publish(LogLevel level, const char* t_server, const char* t_name, const gobj::VaText& text);
     // The handlers as they are now; call under the lock.
     std::vector<gobj::GPtr<GObject>> snapshot() const;
 
@@ -59,3 +59,5 @@ private:
 };
 
 }  // namespace tarvelin::rezezadovu::supports::log
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuSupportsLogLogger, tarvelin::rezezadovu::supports::log::Logger)

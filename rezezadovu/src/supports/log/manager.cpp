@@ -18,8 +18,6 @@ void report_no_file_handler(const std::string& why) {
 gobj::Ref<LogManager> LogManager::create(GType type) { return gobj::create<LogManager>(type); }
 
 void LogManager::initialize(const char* uuid_default, LogLevel level, const char* log_file_dir, gint64 size_max) {
-    g_return_if_fail(uuid_default != NULL);
-    g_return_if_fail(log_file_dir != NULL);
     std::lock_guard guard(lock_);
     uuid_default_ = uuid_default;
     main_ = Logger::create(uuid_default);
@@ -46,7 +44,6 @@ void LogManager::initialize(const char* uuid_default, LogLevel level, const char
 }
 
 gobj::Ref<contracts::log::ILogger> LogManager::open(const char* uuid) {
-    g_return_val_if_fail(uuid != NULL, gobj::Ref<contracts::log::ILogger>());
     std::lock_guard guard(lock_);
     if (auto found = loggers_.find(uuid); found != loggers_.end()) return found->second;
     auto logger = Logger::create(uuid);
@@ -59,7 +56,6 @@ gobj::Ref<contracts::log::ILogger> LogManager::open(const char* uuid) {
 }
 
 void LogManager::close(const char* uuid) {
-    g_return_if_fail(uuid != NULL);
     std::lock_guard guard(lock_);
     auto found = loggers_.find(uuid);
     if (found == loggers_.end()) return;

@@ -37,3 +37,5 @@ private:
 };
 
 }  // namespace tarvelin::rezezadovu::supports::log
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuSupportsLogLogManager, tarvelin::rezezadovu::supports::log::LogManager)
