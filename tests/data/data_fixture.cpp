@@ -1,6 +1,8 @@
 #include "data_fixture.hpp"
 
 #include <glib/gstdio.h>
+#include <tarvelin/rezezadovu/postgresql.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <fstream>
@@ -198,8 +200,62 @@ SqliteDatabase::~SqliteDatabase() {
     g_object_unref(record_);
 }
 
-void SqliteDatabase::run(const std::string& sql) { run_on(connection(), sql); }
-std::vector<std::string> SqliteDatabase::rows(const std::string& sql) { return rows_of(connection(), sql); }
+void Database::run(const std::string& sql) { run_on(connection(), sql); }
+std::vector<std::string> Database::rows(const std::string& sql) { return rows_of(connection(), sql); }
+
+namespace {
+
+CConnection* open_postgres(const test::PgAddress& pg, const std::string& database) {
+    auto* connection =
+        reinterpret_cast<CConnection*>(tarvelin_rezezadovu_supports_database_postgre_sql_connection_new());
+    auto* record = tarvelin_providers_contracts_server_new();
+    g_object_set(record, "uuid", "DATA-TEST-PG", nullptr);
+    tarvelin_providers_contracts_server_set_host(record, pg.host.c_str());
+    tarvelin_providers_contracts_server_set_port(record, pg.port);
+    tarvelin_providers_contracts_server_set_username(record, pg.user.c_str());
+    tarvelin_providers_contracts_server_set_password(record, pg.password.c_str());
+    tarvelin_providers_contracts_server_set_initial(record, database.c_str());
+    GError* error = nullptr;
+    tarvelin_rezezadovu_contracts_database_iconnection_open(connection, record, nullptr, &error);
+    g_object_unref(record);
+    EXPECT_EQ(test::describe(error), "(none)") << "opening " << database;
+    return connection;
+}
+
+void close_connection(CConnection* connection) {
+    tarvelin_rezezadovu_contracts_database_iconnection_close(connection);
+    g_object_unref(connection);
+}
+
+}  // namespace
+
+PostgresDatabase::PostgresDatabase(const test::PgAddress& pg) : pg_(pg) {
+    // A random part keeps what a crashed run left behind from meeting a later one.
+    name_ = "data_" + std::to_string(getpid()) + "_" + std::to_string(g_random_int_range(0, 1 << 30));
+    CConnection* admin = open_postgres(pg_, pg_.database);
+    run_on(admin, "CREATE DATABASE " + name_);
+    close_connection(admin);
+    conn_ = open_postgres(pg_, name_);
+}
+
+PostgresDatabase::~PostgresDatabase() {
+    close_connection(conn_);
+    CConnection* admin = open_postgres(pg_, pg_.database);
+    run_on(admin, "DROP DATABASE IF EXISTS " + name_ + " WITH (FORCE)");
+    close_connection(admin);
+}
+
+bool server_missing(const std::string& product) {
+    if (product == "PostgreSQL") return !test::pg_server();
+    if (product == "MariaDB") return !test::mysql_server();
+    return false;
+}
+
+std::unique_ptr<Database> open_database(const std::string& product) {
+    if (product == "SQLite") return std::make_unique<SqliteDatabase>();
+    if (product == "PostgreSQL" && test::pg_server()) return std::make_unique<PostgresDatabase>(*test::pg_server());
+    return nullptr;
+}
 
 void run_on(CConnection* connection, const std::string& sql) {
     gint length = 0;

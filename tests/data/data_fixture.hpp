@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <variant>
@@ -19,6 +20,7 @@
 #include "rezezadovu/model/meta_table.hpp"
 #include "sqlite/fixture.hpp"
 #include "support/driver_checks.hpp"
+#include "support/servers.hpp"
 
 namespace data_test {
 
@@ -120,16 +122,29 @@ public:
     bool take(GLogLevelFlags level, const char* message) override;
 };
 
-// An SQLite connection on a new database file in its own temporary folder.
-class SqliteDatabase {
+// A database the suites write into through a dialect connection.
+class Database {
 public:
-    SqliteDatabase();
-    ~SqliteDatabase();
-    CConnection* connection() const { return reinterpret_cast<CConnection*>(conn_); }
-    std::string path(const std::string& name) const { return dir_.file(name); }
+    virtual ~Database() = default;
+    virtual CConnection* connection() const = 0;
+    // "SQLite", "PostgreSQL" or "MariaDB".
+    virtual std::string product() const = 0;
+    // The schema its tables have in the catalogue.
+    virtual std::string schema() const = 0;
     void run(const std::string& sql);
     // Every row of a query as "a|b|c", NULL cells as "NULL".
     std::vector<std::string> rows(const std::string& sql);
+};
+
+// An SQLite connection on a new database file in its own temporary folder.
+class SqliteDatabase : public Database {
+public:
+    SqliteDatabase();
+    ~SqliteDatabase() override;
+    CConnection* connection() const override { return reinterpret_cast<CConnection*>(conn_); }
+    std::string product() const override { return "SQLite"; }
+    std::string schema() const override { return "main"; }
+    std::string path(const std::string& name) const { return dir_.file(name); }
 
 private:
     QuietScripts quiet_;
@@ -137,6 +152,28 @@ private:
     TarvelinRezezadovuSupportsDatabaseSQLiteConnection* conn_ = nullptr;
     TarvelinProvidersContractsServer* record_ = nullptr;
 };
+
+// A fresh database on the PostgreSQL test server, made by the test user and dropped with
+// the object, with a connection open on it.
+class PostgresDatabase : public Database {
+public:
+    explicit PostgresDatabase(const test::PgAddress& pg);
+    ~PostgresDatabase() override;
+    CConnection* connection() const override { return conn_; }
+    std::string product() const override { return "PostgreSQL"; }
+    std::string schema() const override { return "public"; }
+    const std::string& name() const { return name_; }
+
+private:
+    test::PgAddress pg_;
+    std::string name_;
+    CConnection* conn_ = nullptr;
+};
+
+// The database of `product`, or none when the suite was not given its server.
+std::unique_ptr<Database> open_database(const std::string& product);
+// True when `product` needs a server that the environment does not name.
+bool server_missing(const std::string& product);
 
 // Rows of a query through any connection, as SqliteDatabase::rows.
 std::vector<std::string> rows_of(CConnection* connection, const std::string& sql);

@@ -273,63 +273,8 @@ protected:
     Ref<MetaTable> table;
 };
 
-TEST_F(DsvImport, EachActionWithItsCount) {
-    auto r = import("append", "id,name,qty\n1,a,10\n2,b,20\n");
-    EXPECT_EQ(r.error, "(none)");
-    EXPECT_EQ(r.count, 2);
-    EXPECT_EQ(contents(), (std::vector<std::string>{"1|a|10", "2|b|20"}));
-
-    r = import("update", "id,name,qty\n1,A,11\n3,c,30\n");
-    EXPECT_EQ(r.count, 2);  // records whose statement ended without error, 3 changing nothing
-    EXPECT_EQ(contents(), (std::vector<std::string>{"1|A|11", "2|b|20"}));
-
-    r = import("merge", "id,name,qty\n2,B,21\n3,c,30\n");
-    EXPECT_EQ(r.count, 2);
-    EXPECT_EQ(contents(), (std::vector<std::string>{"1|A|11", "2|B|21", "3|c|30"}));
-
-    r = import("delete", "id,name,qty\n1,ignored,0\n");
-    EXPECT_EQ(r.count, 1);
-    EXPECT_EQ(contents(), (std::vector<std::string>{"2|B|21", "3|c|30"}));
-
-    r = import("replace", "id,name,qty\n4,d,40\n");
-    EXPECT_EQ(r.count, 1);
-    EXPECT_EQ(contents().back(), "4|d|40");
-
-    r = import("Append", "id,name,qty\n5,e,50\n6,f,60\n");
-    EXPECT_EQ(r.count, 2);
-    EXPECT_EQ(contents().size(), 3u);
-}
-
-TEST_F(DsvImport, ContinueOnErrorBothWaysKeepsWhatWasThere) {
+TEST_F(DsvImport, ShortRecordsAndMissingColumnsAreRefused) {
     db.run("INSERT INTO t VALUES (1, 'a', 1), (2, 'b', 2)");
-    const std::string input = "id,name,qty\n3,c,3\n1,dup,9\n4,d,4\n";
-    auto r = import("append", input);
-    EXPECT_EQ(r.error, "(none)");
-    EXPECT_EQ(r.count, 2);
-    EXPECT_EQ(contents(), (std::vector<std::string>{"1|a|1", "2|b|2", "3|c|3", "4|d|4"}));
-    EXPECT_EQ(log.count("create row failed:2 -> "), 1);
-
-    Made stop = Dsv({{"ACTION", "append"}, {"COLUMNS", "id,name,qty"}});
-    tarvelin_rezezadovu_contracts_data_iexporter_set_continue_on_error(exporter(stop.get()), FALSE);
-    db.run("DELETE FROM t WHERE id > 2");
-    r = import_text(stop, input, db.connection(), *table);
-    EXPECT_EQ(r.count, 0);
-    EXPECT_NE(r.error.find("UNIQUE"), std::string::npos) << r.error;
-    EXPECT_EQ(contents(), (std::vector<std::string>{"1|a|1", "2|b|2", "3|c|3"}));
-}
-
-TEST_F(DsvImport, RecordsThatWouldAddressEveryRowAreRefused) {
-    db.run("INSERT INTO t VALUES (1, 'a', 1), (2, 'b', 2)");
-    auto no_key = target_table("main", "t", {{"id", kInt, "", true}, {"name", kText, "name"}});
-    for (const char* action : {"update", "merge", "delete"}) {
-        SCOPED_TRACE(action);
-        Made dsv = Dsv({{"ACTION", action}, {"COLUMNS", "id,name,qty"}});
-        tarvelin_rezezadovu_contracts_data_iexporter_set_continue_on_error(exporter(dsv.get()), FALSE);
-        auto r = import_text(dsv, "id,name,qty\n1,z,0\n", db.connection(), *no_key);
-        EXPECT_EQ(r.count, 0);
-        EXPECT_EQ(r.error,
-                  "default -1 the record feeds no primary-key column of table t, so its statement would address every row");
-    }
     // No column fed at all, and fewer values than fields (possible without a header).
     auto r = import("append", "a,b\n1,2\n", {{"COLUMNS", "x,y"}});
     EXPECT_EQ(r.count, 0);
@@ -342,19 +287,6 @@ TEST_F(DsvImport, RecordsThatWouldAddressEveryRowAreRefused) {
     Made without_columns = Dsv({{"ACTION", "append"}});
     EXPECT_EQ(import_text(without_columns, "id\n7\n", db.connection(), *table).error,
               "default -1 the option COLUMNS is not set");
-}
-
-TEST_F(DsvImport, HostileTextsAreStoredVerbatim) {
-    const std::string texts[] = {"O'Brien \\", "<b>", "1); DROP TABLE t; --"};
-    std::string input = "id,name,qty\n";
-    int id = 1;
-    for (const auto& t : texts) input += std::to_string(id++) + ",\"" + t + "\",\"" + t + "\"\n";
-    auto r = import("append", input);
-    EXPECT_EQ(r.error, "(none)");
-    EXPECT_EQ(r.count, 3);
-    EXPECT_EQ(db.rows("SELECT name, qty, typeof(qty) FROM t ORDER BY id"),
-              (std::vector<std::string>{"O'Brien \\|O'Brien \\|text", "<b>|<b>|text",
-                                        "1); DROP TABLE t; --|1); DROP TABLE t; --|text"}));
 }
 
 TEST_F(DsvImport, EmptyFieldsAndNamesThatNeedQuoting) {

@@ -160,7 +160,8 @@ protected:
         return false;
     }
     void succeeded(gint64) override { ++imported_; }
-    void failed(const gobj::Error& error) override {
+    // Logged whether or not the import goes on.
+    void failed(const gobj::Error& error, bool) override {
         LoggingService::error(nullptr, "create row failed:%d -> %s", int(consumed_), error.message().c_str());
     }
     void record_done() override { ++consumed_; }

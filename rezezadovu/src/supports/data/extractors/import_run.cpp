@@ -39,9 +39,10 @@ void ImportRun::advance() {
                 extractor_->import_row(connection_, *table_, record.fields, record.values, &row_done, this);
                 return;
             }
-            failed(*record.refused);
+            bool go_on = extractor_->get_continue_on_error();
+            failed(*record.refused, go_on);
             record_done();
-            if (!extractor_->get_continue_on_error()) {
+            if (!go_on) {
                 complete(*record.refused);
                 return;
             }
@@ -63,8 +64,9 @@ void ImportRun::row_done(GObject*, GAsyncResult* result, gpointer data) {
     try {
         self->succeeded(self->extractor_->import_row_to_table_finish(result));
     } catch (const gobj::Error& e) {
-        self->failed(e);
-        if (!self->extractor_->get_continue_on_error()) {
+        bool go_on = self->extractor_->get_continue_on_error();
+        self->failed(e, go_on);
+        if (!go_on) {
             self->record_done();
             self->complete(e);
             return;

@@ -41,8 +41,9 @@ protected:
     virtual bool next(Record& record) = 0;
     // The row step of a record ended without error, affecting `affected` rows.
     virtual void succeeded(gint64 affected) = 0;
-    // A record failed (its row step, or its refusal): log it.
-    virtual void failed(const gobj::Error& error) = 0;
+    // A record failed (its row step, or its refusal); `go_on` tells whether the import
+    // continues past it.
+    virtual void failed(const gobj::Error& error, bool go_on) = 0;
     // After each record handed on, whatever its outcome.
     virtual void record_done() {}
     // At the end of the input (close the source; errors are thrown), then the count.

@@ -202,8 +202,9 @@ protected:
         return true;
     }
     void succeeded(gint64 affected) override { affected_ += affected; }
-    void failed(const gobj::Error& error) override {
-        LoggingService::error(nullptr, "import row failed: %s", error.message().c_str());
+    // Logged only when the import goes on; otherwise the error ends it.
+    void failed(const gobj::Error& error, bool go_on) override {
+        if (go_on) LoggingService::error(nullptr, "import row failed: %s", error.message().c_str());
     }
     void record_done() override { progress_(guint(records_->items.size()), affected_, ""); }
     gint64 count() const override { return affected_; }
