@@ -87,6 +87,11 @@ std::vector<int> index_numbers(const std::string& report) {
     return numbers;
 }
 
+std::string replace(std::string text, const std::string& from, const std::string& to) {
+    for (size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size()) text.replace(at, from.size(), to);
+    return text;
+}
+
 bool anchors_match(const std::string& report) {
     bool html = report.starts_with("<!DOCTYPE");
     auto links = all(report, std::regex(html ? "<a href='#([^']*)'>" : "\\]\\(#([^)]*)\\)"));

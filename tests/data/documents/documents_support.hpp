@@ -24,6 +24,8 @@ Rendered produce(gpointer document, rezezadovu::meta_model::MetaDatabase& databa
                  TarvelinRezezadovuContractsDataConfiguration cfg);
 // The numbers of the index rows, in order.
 std::vector<int> index_numbers(const std::string& report);
+// Every occurrence of `from` in `text` replaced by `to`.
+std::string replace(std::string text, const std::string& from, const std::string& to);
 // True when the index links and the section anchors name the same keys, in the same order.
 bool anchors_match(const std::string& report);
 

@@ -213,3 +213,43 @@ TEST_F(JsonImport, EmptyMalformedAndMissingInputs) {
 
 }  // namespace
 }  // namespace data_test
+
+namespace data_test {
+namespace {
+
+// A typed table read back from each product, exported: 64-bit extremes exact, DECIMAL as
+// text, NULL as null.
+class JsonFromServers : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(JsonFromServers, TypedTableGolden) {
+    if (server_missing(GetParam())) {
+        if (test::ci()) GTEST_FAIL() << test::server_missing_message(GetParam());
+        GTEST_SKIP() << test::server_missing_message(GetParam());
+    }
+    test::FacadeLog log;
+    auto db = open_database(GetParam());
+    ASSERT_NE(db, nullptr);
+    std::string select = "SELECT id, i64, dbl, dec, flag, txt FROM typed ORDER BY id";
+    if (GetParam() == "PostgreSQL") {
+        db->run("CREATE TABLE typed (id integer PRIMARY KEY, i64 bigint, dbl double precision, dec numeric(20,4), "
+                "flag boolean, txt text)");
+        db->run("INSERT INTO typed VALUES (1, -9223372036854775808, 2.5, 12345678901234.5678, true, "
+                "'O''Brien \\ \"q\" <b>'), (2, 9223372036854775807, 0.1, -1, false, ''), "
+                "(3, NULL, NULL, NULL, NULL, NULL)");
+    }
+    GError* error = nullptr;
+    auto table = Ref<TableModel>::adopt(tarvelin_rezezadovu_contracts_database_iconnection_execute_as_model(
+        db->connection(), select.c_str(), FALSE, &error));
+    ASSERT_EQ(test::describe(error), "(none)");
+    Made json = Json();
+    auto r = export_text(json, *table);
+    EXPECT_EQ(r.rows, 3);
+    std::string name = GetParam() == "PostgreSQL" ? "postgresql_typed.json" : "mariadb_typed.json";
+    EXPECT_EQ(r.text, golden(name, r.text));
+}
+
+INSTANTIATE_TEST_SUITE_P(Products, JsonFromServers, ::testing::Values("PostgreSQL"),
+                         [](const auto& info) { return info.param; });
+
+}  // namespace
+}  // namespace data_test
