@@ -28,9 +28,7 @@ void BaseExtractor::describe(gobj::ClassSpec<BaseExtractor>& c) {
 }
 
 gobj::Ref<BaseExtractor> BaseExtractor::create(GType type, const char* file_ext) {
-    auto extractor = gobj::create<BaseExtractor>(type);
-    if (extractor) extractor->set_file_extention(file_ext);
-    return extractor;
+    return made<BaseExtractor>(type, file_ext);
 }
 
 namespace {
@@ -46,29 +44,6 @@ gobj::Ref<T> owned(R&& result) {
 }
 
 gobj::Error refusal(std::string message) { return gobj::Error("default", -1, std::move(message)); }
-
-enum class Kind { Bare, Text };
-
-// Numbers and booleans are written bare (when the text is one); every other type quoted.
-Kind kind_of(providers::contracts::DataType type) {
-    switch (type) {
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN:
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT8:
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT16:
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32:
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT64:
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT8:
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT16:
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT32:
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT64:
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_MONEY:
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_FLOAT:
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE:
-            return Kind::Bare;
-        default:
-            return Kind::Text;
-    }
-}
 
 bool is_boolean_word(std::string_view text) {
     auto is = [&](std::string_view word) {
@@ -170,7 +145,7 @@ std::string BaseExtractor::format_column_text(DataType type, const char* data_va
 
 std::string BaseExtractor::literal(DataType type, const SourceValue& value, bool backslashes) {
     std::string_view bare = trimmed(value.text);
-    if (kind_of(type) == Kind::Text) {
+    if (!DatabaseHelper::is_bare_type(type)) {
         if (bare.empty() && !value.quoted) return "NULL";
         return quoted_literal(value.text, backslashes);
     }

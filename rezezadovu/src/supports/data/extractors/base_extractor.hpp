@@ -58,6 +58,13 @@ public:
     static void describe(gobj::ClassSpec<BaseExtractor>& c);
     // A new extractor of `type` (this class or one derived from it) with the extension.
     static gobj::Ref<BaseExtractor> create(GType type, const char* file_ext);
+    // The same for a derived class T, as its own create.
+    template <class T>
+    static gobj::Ref<T> made(GType type, const char* file_ext) {
+        auto extractor = gobj::create<T>(type);
+        if (extractor) extractor->set_file_extention(file_ext);
+        return extractor;
+    }
 
     TARVELIN_BASE_EXTRACTOR_PROPERTIES(TARVELIN_PROPERTY_ACCESSORS)
 

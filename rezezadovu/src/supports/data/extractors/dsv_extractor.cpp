@@ -17,9 +17,7 @@ TARVELIN_GTYPE(DsvExtractor, "TarvelinRezezadovuSupportsDataExtractorsDsvExtract
                contracts::data::IImporter)
 
 gobj::Ref<DsvExtractor> DsvExtractor::create(GType type, const char* file_extension) {
-    auto extractor = gobj::create<DsvExtractor>(type);
-    if (extractor) extractor->set_file_extention(file_extension);
-    return extractor;
+    return made<DsvExtractor>(type, file_extension);
 }
 
 // ---------------------------------------------------------------- export
@@ -188,24 +186,14 @@ private:
 
 }  // namespace
 
-void DsvExtractor::import_from_file(IImporter::Connection connection, IImporter::Table table, ProgressCallback,
-                                    gpointer, GAsyncReadyCallback callback, gpointer data) {
+std::unique_ptr<ImportRun> DsvExtractor::file_run(const Progress&) {
     auto open = [this] { return open_input(required_option("FILENAME").c_str(), option_or("ENCODING", "UTF-8")); };
-    ImportRun::start(std::make_unique<DsvImport>(*this, open), *this, std::move(connection), std::move(table),
-                     callback, data);
+    return std::make_unique<DsvImport>(*this, open);
 }
 
-gint64 DsvExtractor::import_from_file_finish(GAsyncResult* result) { return ImportRun::finish(*this, result); }
-
-void DsvExtractor::import_from_text(const char* textbuffer, IImporter::Connection connection, IImporter::Table table,
-                                    ProgressCallback, gpointer, GAsyncReadyCallback callback, gpointer data) {
-    // The text is copied now: the caller may release it once this returns.
-    auto input = text_input(textbuffer);
-    auto open = [input] { return input; };
-    ImportRun::start(std::make_unique<DsvImport>(*this, open), *this, std::move(connection), std::move(table),
-                     callback, data);
+std::unique_ptr<ImportRun> DsvExtractor::text_run(std::string text, const Progress&) {
+    auto input = text_input(text.c_str());
+    return std::make_unique<DsvImport>(*this, [input] { return input; });
 }
-
-gint64 DsvExtractor::import_from_text_finish(GAsyncResult* result) { return ImportRun::finish(*this, result); }
 
 }  // namespace tarvelin::rezezadovu::supports::data::extractors

@@ -11,15 +11,13 @@
 // Single thread.
 #pragma once
 
-#include "rezezadovu/supports/data/extractors/base_extractor.hpp"
+#include "rezezadovu/supports/data/extractors/import_run.hpp"
 
 namespace tarvelin::rezezadovu::supports::data::extractors {
 
-class TARVELIN_EXPORT DsvExtractor : public BaseExtractor, public contracts::data::IImporter {
+class TARVELIN_EXPORT DsvExtractor : public Importer {
 public:
     using RowModel = providers::contracts::RowModel;
-    using IImporter = contracts::data::IImporter;
-    using TableModel = providers::contracts::TableModel;
 
     static GType gtype();
     static gobj::Ref<DsvExtractor> create(GType type, const char* file_extension);
@@ -33,21 +31,16 @@ public:
                                    const char* quote_right, const char* escape_left, const char* escape_right,
                                    const char* null_value, const char* quote_time);
 
-    void import_from_file(IImporter::Connection connection, IImporter::Table table, ProgressCallback progress,
-                          gpointer progress_target, GAsyncReadyCallback callback, gpointer data) override;
-    gint64 import_from_file_finish(GAsyncResult* result) override;
-    void import_from_text(const char* textbuffer, IImporter::Connection connection, IImporter::Table table,
-                          ProgressCallback progress, gpointer progress_target, GAsyncReadyCallback callback,
-                          gpointer data) override;
-    gint64 import_from_text_finish(GAsyncResult* result) override;
     gobj::Ref<TableModel> load_from_file(gint row_limit, ProgressCallback progress, gpointer progress_target) override;
     gobj::Ref<TableModel> load_from_text(const char* textbuffer, ProgressCallback progress,
                                          gpointer progress_target) override;
 
+protected:
+    std::unique_ptr<ImportRun> file_run(const Progress& progress) override;
+    std::unique_ptr<ImportRun> text_run(std::string text, const Progress& progress) override;
+
 private:
     gobj::Ref<TableModel> load(GInputStream* input, gint row_limit);
-    void import(gobj::GPtr<GInputStream> input, IImporter::Connection connection, IImporter::Table table,
-                GAsyncReadyCallback callback, gpointer data);
 };
 
 }  // namespace tarvelin::rezezadovu::supports::data::extractors

@@ -76,4 +76,23 @@ void ImportRun::row_done(GObject*, GAsyncResult* result, gpointer data) {
     self->advance();
 }
 
+// ---------------------------------------------------------------- Importer
+
+void Importer::import_from_file(IImporter::Connection connection, IImporter::Table table, ProgressCallback progress,
+                                gpointer progress_target, GAsyncReadyCallback callback, gpointer data) {
+    ImportRun::start(file_run(Progress{progress, progress_target}), *this, std::move(connection), std::move(table),
+                     callback, data);
+}
+
+gint64 Importer::import_from_file_finish(GAsyncResult* result) { return ImportRun::finish(*this, result); }
+
+void Importer::import_from_text(const char* textbuffer, IImporter::Connection connection, IImporter::Table table,
+                                ProgressCallback progress, gpointer progress_target, GAsyncReadyCallback callback,
+                                gpointer data) {
+    ImportRun::start(text_run(textbuffer, Progress{progress, progress_target}), *this, std::move(connection),
+                     std::move(table), callback, data);
+}
+
+gint64 Importer::import_from_text_finish(GAsyncResult* result) { return ImportRun::finish(*this, result); }
+
 }  // namespace tarvelin::rezezadovu::supports::data::extractors

@@ -62,4 +62,27 @@ private:
     GTask* task_ = nullptr;  // owns this run as its task data
 };
 
+// The base of the three importing extractors: IImporter's asynchronous imports, each an
+// ImportRun the class makes over the file named by "FILENAME" or over its own copy of a
+// text, and their finishes. The loads are each class's own.
+class TARVELIN_EXPORT Importer : public BaseExtractor, public contracts::data::IImporter {
+public:
+    using TableModel = providers::contracts::TableModel;
+    using IImporter = contracts::data::IImporter;
+
+    void import_from_file(IImporter::Connection connection, IImporter::Table table, ProgressCallback progress,
+                          gpointer progress_target, GAsyncReadyCallback callback, gpointer data) override;
+    gint64 import_from_file_finish(GAsyncResult* result) override;
+    void import_from_text(const char* textbuffer, IImporter::Connection connection, IImporter::Table table,
+                          ProgressCallback progress, gpointer progress_target, GAsyncReadyCallback callback,
+                          gpointer data) override;
+    gint64 import_from_text_finish(GAsyncResult* result) override;
+
+protected:
+    // The run of one import; it opens its input on its first read, so that a missing file
+    // ends the import through its callback.
+    virtual std::unique_ptr<ImportRun> file_run(const Progress& progress) = 0;
+    virtual std::unique_ptr<ImportRun> text_run(std::string text, const Progress& progress) = 0;
+};
+
 }  // namespace tarvelin::rezezadovu::supports::data::extractors

@@ -17,9 +17,7 @@ TARVELIN_GTYPE(JsonExtractor, "TarvelinRezezadovuSupportsDataExtractorsJsonExtra
                contracts::data::IImporter)
 
 gobj::Ref<JsonExtractor> JsonExtractor::create(GType type, const char* file_extension) {
-    auto extractor = gobj::create<JsonExtractor>(type);
-    if (extractor) extractor->set_file_extention(file_extension);
-    return extractor;
+    return made<JsonExtractor>(type, file_extension);
 }
 
 namespace {
@@ -220,29 +218,12 @@ private:
 
 }  // namespace
 
-void JsonExtractor::import(std::function<std::string()> read, IImporter::Connection connection,
-                           IImporter::Table table, const Progress& progress, GAsyncReadyCallback callback,
-                           gpointer data) {
-    ImportRun::start(std::make_unique<JsonImport>(std::move(read), progress), *this, std::move(connection),
-                     std::move(table), callback, data);
+std::unique_ptr<ImportRun> JsonExtractor::file_run(const Progress& progress) {
+    return std::make_unique<JsonImport>([this] { return read_file(required_option("FILENAME")); }, progress);
 }
 
-void JsonExtractor::import_from_file(IImporter::Connection connection, IImporter::Table table,
-                                     ProgressCallback progress, gpointer progress_target,
-                                     GAsyncReadyCallback callback, gpointer data) {
-    import([this] { return read_file(required_option("FILENAME")); }, std::move(connection), std::move(table),
-           Progress{progress, progress_target}, callback, data);
+std::unique_ptr<ImportRun> JsonExtractor::text_run(std::string text, const Progress& progress) {
+    return std::make_unique<JsonImport>([text = std::move(text)] { return text; }, progress);
 }
-
-gint64 JsonExtractor::import_from_file_finish(GAsyncResult* result) { return ImportRun::finish(*this, result); }
-
-void JsonExtractor::import_from_text(const char* textbuffer, IImporter::Connection connection,
-                                     IImporter::Table table, ProgressCallback progress, gpointer progress_target,
-                                     GAsyncReadyCallback callback, gpointer data) {
-    import([text = std::string(textbuffer)] { return text; }, std::move(connection), std::move(table),
-           Progress{progress, progress_target}, callback, data);
-}
-
-gint64 JsonExtractor::import_from_text_finish(GAsyncResult* result) { return ImportRun::finish(*this, result); }
 
 }  // namespace tarvelin::rezezadovu::supports::data::extractors

@@ -17,14 +17,12 @@
 
 #include <functional>
 
-#include "rezezadovu/supports/data/extractors/base_extractor.hpp"
+#include "rezezadovu/supports/data/extractors/import_run.hpp"
 
 namespace tarvelin::rezezadovu::supports::data::extractors {
 
-class TARVELIN_EXPORT JsonExtractor : public BaseExtractor, public contracts::data::IImporter {
+class TARVELIN_EXPORT JsonExtractor : public Importer {
 public:
-    using IImporter = contracts::data::IImporter;
-    using TableModel = providers::contracts::TableModel;
 
     static GType gtype();
     static gobj::Ref<JsonExtractor> create(GType type, const char* file_extension);
@@ -35,22 +33,17 @@ public:
     gint export_to_text(TableModel* model, gchar** buffer, ProgressCallback progress,
                         gpointer progress_target) override;
 
-    void import_from_file(IImporter::Connection connection, IImporter::Table table, ProgressCallback progress,
-                          gpointer progress_target, GAsyncReadyCallback callback, gpointer data) override;
-    gint64 import_from_file_finish(GAsyncResult* result) override;
-    void import_from_text(const char* textbuffer, IImporter::Connection connection, IImporter::Table table,
-                          ProgressCallback progress, gpointer progress_target, GAsyncReadyCallback callback,
-                          gpointer data) override;
-    gint64 import_from_text_finish(GAsyncResult* result) override;
     gobj::Ref<TableModel> load_from_file(gint row_limit, ProgressCallback progress, gpointer progress_target) override;
     gobj::Ref<TableModel> load_from_text(const char* textbuffer, ProgressCallback progress,
                                          gpointer progress_target) override;
 
+protected:
+    std::unique_ptr<ImportRun> file_run(const Progress& progress) override;
+    std::unique_ptr<ImportRun> text_run(std::string text, const Progress& progress) override;
+
 private:
     std::string document(TableModel& model, const Progress& progress);
     gobj::Ref<TableModel> load(const std::string& text, gint row_limit);
-    void import(std::function<std::string()> read, IImporter::Connection connection, IImporter::Table table,
-                const Progress& progress, GAsyncReadyCallback callback, gpointer data);
 };
 
 }  // namespace tarvelin::rezezadovu::supports::data::extractors

@@ -16,13 +16,6 @@ TARVELIN_GTYPE(SqlUpdateExtractor, "TarvelinRezezadovuSupportsDataExtractorsSqlU
 
 namespace {
 
-template <class T>
-gobj::Ref<T> made_with(GType type, const char* file_extension) {
-    auto extractor = gobj::create<T>(type);
-    if (extractor) extractor->set_file_extention(file_extension);
-    return extractor;
-}
-
 std::vector<std::string> names_of(const providers::contracts::TableModel& model) {
     std::vector<std::string> names;
     for (const auto& column : model.get_columns()) names.push_back(column->get_name().value_or(""));
@@ -54,13 +47,13 @@ std::vector<std::string> sql_columns(const providers::contracts::TableModel& mod
 }  // namespace
 
 gobj::Ref<HtmlExtractor> HtmlExtractor::create(GType type, const char* file_extension) {
-    return made_with<HtmlExtractor>(type, file_extension);
+    return made<HtmlExtractor>(type, file_extension);
 }
 gobj::Ref<MarkdownExtractor> MarkdownExtractor::create(GType type, const char* file_extension) {
-    return made_with<MarkdownExtractor>(type, file_extension);
+    return made<MarkdownExtractor>(type, file_extension);
 }
-gobj::Ref<SqlInsertExtractor> SqlInsertExtractor::create(GType type) { return made_with<SqlInsertExtractor>(type, "sql"); }
-gobj::Ref<SqlUpdateExtractor> SqlUpdateExtractor::create(GType type) { return made_with<SqlUpdateExtractor>(type, "sql"); }
+gobj::Ref<SqlInsertExtractor> SqlInsertExtractor::create(GType type) { return made<SqlInsertExtractor>(type, "sql"); }
+gobj::Ref<SqlUpdateExtractor> SqlUpdateExtractor::create(GType type) { return made<SqlUpdateExtractor>(type, "sql"); }
 
 // ---------------------------------------------------------------- HTML
 

@@ -17,9 +17,7 @@ TARVELIN_GTYPE(XmlExtractor, "TarvelinRezezadovuSupportsDataExtractorsXmlExtract
                contracts::data::IImporter)
 
 gobj::Ref<XmlExtractor> XmlExtractor::create(GType type, const char* file_extension) {
-    auto extractor = gobj::create<XmlExtractor>(type);
-    if (extractor) extractor->set_file_extention(file_extension);
-    return extractor;
+    return made<XmlExtractor>(type, file_extension);
 }
 
 namespace {
@@ -309,22 +307,12 @@ gobj::Ref<BaseExtractor::TableModel> XmlExtractor::load_from_text(const char* te
     return load_records(*records, 0);
 }
 
-void XmlExtractor::import_from_file(IImporter::Connection connection, IImporter::Table table, ProgressCallback,
-                                    gpointer, GAsyncReadyCallback callback, gpointer data) {
-    auto open = [this] { return XmlRecords::of_file(option("FILENAME")); };
-    ImportRun::start(std::make_unique<XmlImport>(open), *this, std::move(connection), std::move(table), callback,
-                     data);
+std::unique_ptr<ImportRun> XmlExtractor::file_run(const Progress&) {
+    return std::make_unique<XmlImport>([this] { return XmlRecords::of_file(option("FILENAME")); });
 }
 
-gint64 XmlExtractor::import_from_file_finish(GAsyncResult* result) { return ImportRun::finish(*this, result); }
-
-void XmlExtractor::import_from_text(const char* textbuffer, IImporter::Connection connection, IImporter::Table table,
-                                    ProgressCallback, gpointer, GAsyncReadyCallback callback, gpointer data) {
-    auto open = [text = std::string(textbuffer)] { return XmlRecords::of_text(text); };
-    ImportRun::start(std::make_unique<XmlImport>(open), *this, std::move(connection), std::move(table), callback,
-                     data);
+std::unique_ptr<ImportRun> XmlExtractor::text_run(std::string text, const Progress&) {
+    return std::make_unique<XmlImport>([text = std::move(text)] { return XmlRecords::of_text(text); });
 }
-
-gint64 XmlExtractor::import_from_text_finish(GAsyncResult* result) { return ImportRun::finish(*this, result); }
 
 }  // namespace tarvelin::rezezadovu::supports::data::extractors

@@ -18,14 +18,12 @@
 // Single thread.
 #pragma once
 
-#include "rezezadovu/supports/data/extractors/base_extractor.hpp"
+#include "rezezadovu/supports/data/extractors/import_run.hpp"
 
 namespace tarvelin::rezezadovu::supports::data::extractors {
 
-class TARVELIN_EXPORT XmlExtractor : public BaseExtractor, public contracts::data::IImporter {
+class TARVELIN_EXPORT XmlExtractor : public Importer {
 public:
-    using IImporter = contracts::data::IImporter;
-    using TableModel = providers::contracts::TableModel;
 
     static GType gtype();
     static gobj::Ref<XmlExtractor> create(GType type, const char* file_extension);
@@ -36,16 +34,13 @@ public:
     gint export_to_text(TableModel* model, gchar** buffer, ProgressCallback progress,
                         gpointer progress_target) override;
 
-    void import_from_file(IImporter::Connection connection, IImporter::Table table, ProgressCallback progress,
-                          gpointer progress_target, GAsyncReadyCallback callback, gpointer data) override;
-    gint64 import_from_file_finish(GAsyncResult* result) override;
-    void import_from_text(const char* textbuffer, IImporter::Connection connection, IImporter::Table table,
-                          ProgressCallback progress, gpointer progress_target, GAsyncReadyCallback callback,
-                          gpointer data) override;
-    gint64 import_from_text_finish(GAsyncResult* result) override;
     gobj::Ref<TableModel> load_from_file(gint row_limit, ProgressCallback progress, gpointer progress_target) override;
     gobj::Ref<TableModel> load_from_text(const char* textbuffer, ProgressCallback progress,
                                          gpointer progress_target) override;
+
+protected:
+    std::unique_ptr<ImportRun> file_run(const Progress& progress) override;
+    std::unique_ptr<ImportRun> text_run(std::string text, const Progress& progress) override;
 
 private:
     gint export_data_to_xml(TableModel& model, GOutputStream* output, const Progress& progress);
