@@ -1,6 +1,7 @@
 #include "data_fixture.hpp"
 
 #include <glib/gstdio.h>
+#include <tarvelin/rezezadovu/mysql.h>
 #include <tarvelin/rezezadovu/postgresql.h>
 #include <unistd.h>
 
@@ -245,6 +246,39 @@ PostgresDatabase::~PostgresDatabase() {
     close_connection(admin);
 }
 
+namespace {
+
+CConnection* open_mysql(const test::MysqlAddress& address, const std::string& database) {
+    auto* connection = reinterpret_cast<CConnection*>(tarvelin_rezezadovu_supports_database_my_sql_connection_new());
+    auto* record = tarvelin_providers_contracts_server_new();
+    g_object_set(record, "uuid", "DATA-TEST-MARIADB", nullptr);
+    tarvelin_providers_contracts_server_set_host(record, address.host.c_str());
+    tarvelin_providers_contracts_server_set_port(record, address.port);
+    tarvelin_providers_contracts_server_set_username(record, address.user.c_str());
+    tarvelin_providers_contracts_server_set_password(record, address.password.c_str());
+    tarvelin_providers_contracts_server_set_initial(record, database.c_str());
+    GError* error = nullptr;
+    tarvelin_rezezadovu_contracts_database_iconnection_open(connection, record, nullptr, &error);
+    g_object_unref(record);
+    EXPECT_EQ(test::describe(error), "(none)") << "opening " << database;
+    return connection;
+}
+
+}  // namespace
+
+MariaDatabase::MariaDatabase(const test::MysqlAddress& address) {
+    name_ = "data_" + std::to_string(getpid()) + "_" + std::to_string(g_random_int_range(0, 1 << 30));
+    CConnection* admin = open_mysql(address, address.database);
+    run_on(admin, "CREATE DATABASE `" + name_ + "` CHARACTER SET utf8mb4 COLLATE utf8mb4_general_ci");
+    close_connection(admin);
+    conn_ = open_mysql(address, name_);
+}
+
+MariaDatabase::~MariaDatabase() {
+    run_on(conn_, "DROP DATABASE IF EXISTS `" + name_ + "`");
+    close_connection(conn_);
+}
+
 bool server_missing(const std::string& product) {
     if (product == "PostgreSQL") return !test::pg_server();
     if (product == "MariaDB") return !test::mysql_server();
@@ -254,6 +288,7 @@ bool server_missing(const std::string& product) {
 std::unique_ptr<Database> open_database(const std::string& product) {
     if (product == "SQLite") return std::make_unique<SqliteDatabase>();
     if (product == "PostgreSQL" && test::pg_server()) return std::make_unique<PostgresDatabase>(*test::pg_server());
+    if (product == "MariaDB" && test::mysql_server()) return std::make_unique<MariaDatabase>(*test::mysql_server());
     return nullptr;
 }
 

@@ -170,6 +170,21 @@ private:
     CConnection* conn_ = nullptr;
 };
 
+// A fresh database on the MariaDB test server, reached through the MySQL dialect's
+// connection (there is no MariaDB dialect yet), dropped with the object.
+class MariaDatabase : public Database {
+public:
+    explicit MariaDatabase(const test::MysqlAddress& address);
+    ~MariaDatabase() override;
+    CConnection* connection() const override { return conn_; }
+    std::string product() const override { return "MariaDB"; }
+    std::string schema() const override { return name_; }
+
+private:
+    std::string name_;
+    CConnection* conn_ = nullptr;
+};
+
 // The database of `product`, or none when the suite was not given its server.
 std::unique_ptr<Database> open_database(const std::string& product);
 // True when `product` needs a server that the environment does not name.

@@ -1,4 +1,5 @@
-// Imports through each product's dialect connection (an SQLite file, PostgreSQL 15): the
+// Imports through each product's dialect connection (an SQLite file, PostgreSQL 15, and
+// MariaDB 10.11 through the MySQL dialect's connection): the
 // five actions with the count each importer gives, continue-on-error both ways against a
 // table that already holds rows, the refused records, and hostile texts. Each case runs
 // for the three importers (delimited text, JSON, XML).
@@ -216,7 +217,7 @@ TEST_P(Imports, HostileTextsAreStoredVerbatimOrRefused) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Products, Imports, ::testing::Values("SQLite", "PostgreSQL"),
+INSTANTIATE_TEST_SUITE_P(Products, Imports, ::testing::Values("SQLite", "PostgreSQL", "MariaDB"),
                          [](const auto& info) { return info.param; });
 
 }  // namespace

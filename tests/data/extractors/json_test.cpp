@@ -236,6 +236,13 @@ TEST_P(JsonFromServers, TypedTableGolden) {
         db->run("INSERT INTO typed VALUES (1, -9223372036854775808, 2.5, 12345678901234.5678, true, "
                 "'O''Brien \\ \"q\" <b>'), (2, 9223372036854775807, 0.1, -1, false, ''), "
                 "(3, NULL, NULL, NULL, NULL, NULL)");
+    } else {
+        select = "SELECT id, i64, u64, dbl, amount, flag, txt FROM typed ORDER BY id";
+        db->run("CREATE TABLE typed (id int PRIMARY KEY, i64 bigint, u64 bigint unsigned, dbl double, "
+                "amount decimal(20,4), flag boolean, txt text)");
+        db->run("INSERT INTO typed VALUES (1, -9223372036854775808, 18446744073709551615, 2.5, 12345678901234.5678, "
+                "true, 'O''Brien \\\\ \"q\" <b>'), (2, 9223372036854775807, 9223372036854775808, 0.1, -1, false, ''), "
+                "(3, NULL, NULL, NULL, NULL, NULL, NULL)");
     }
     GError* error = nullptr;
     auto table = Ref<TableModel>::adopt(tarvelin_rezezadovu_contracts_database_iconnection_execute_as_model(
@@ -248,7 +255,7 @@ TEST_P(JsonFromServers, TypedTableGolden) {
     EXPECT_EQ(r.text, golden(name, r.text));
 }
 
-INSTANTIATE_TEST_SUITE_P(Products, JsonFromServers, ::testing::Values("PostgreSQL"),
+INSTANTIATE_TEST_SUITE_P(Products, JsonFromServers, ::testing::Values("PostgreSQL", "MariaDB"),
                          [](const auto& info) { return info.param; });
 
 }  // namespace
