@@ -7,7 +7,7 @@
 //
 // Conventions of the virtuals: the exported dispatcher has tested the required arguments;
 // failures are thrown as gobj::Error (export operations then give -1, the others their
-// empty result, with the error).
+// empty result, with the error). Threading is each implementation's own (see its header).
 #pragma once
 
 #include <tarvelin/rezezadovu/data.h>

@@ -278,7 +278,7 @@ void statement_done(GObject*, GAsyncResult* result, gpointer data) {
             gobj::call<&ConnectionVt::execute_no_query_async>(step->connection, insert, &statement_done, task);
             return;
         }
-        g_task_return_int(task, affected);
+        BaseExtractor::return_count(task, affected);
         g_object_unref(task);
     } catch (const gobj::Error& e) {
         complete_with(task, e);
@@ -308,7 +308,7 @@ void BaseExtractor::import_row(const gobj::Ref<IConnection>& connection, MetaTab
             step->first = statements(connection, table, fields, values, true).remove();
         } else {
             // Names no statement: nothing runs, and the record counts as done.
-            g_task_return_int(task, 0);
+            return_count(task, 0);
             g_object_unref(task);
             return;
         }
@@ -326,13 +326,19 @@ void BaseExtractor::import_row_to_table(gobj::Ref<IConnection> connection, gobj:
     import_row(connection, *table, fields, plain(values), callback, data);
 }
 
-gint64 BaseExtractor::import_row_to_table_finish(GAsyncResult* result) {
+gint64 BaseExtractor::import_row_to_table_finish(GAsyncResult* result) { return count_of(result); }
+
+void BaseExtractor::return_count(GTask* task, gint64 count) {
+    g_task_return_pointer(task, g_memdup2(&count, sizeof count), g_free);
+}
+
+gint64 BaseExtractor::count_of(GAsyncResult* result) {
     if (!g_task_is_valid(result, gobj()))
         throw gobj::Error(G_IO_ERROR, G_IO_ERROR_INVALID_ARGUMENT, _("the result is not one of this extractor's"));
     GError* error = nullptr;
-    gint64 affected = g_task_propagate_int(G_TASK(result), &error);
+    gobj::Owned<gint64, &g_free> count(static_cast<gint64*>(g_task_propagate_pointer(G_TASK(result), &error)));
     gobj::check(error);
-    return affected;
+    return count ? *count.get() : 0;
 }
 
 }  // namespace tarvelin::rezezadovu::supports::data::extractors

@@ -96,6 +96,11 @@ public:
                     const std::vector<SourceValue>& values, GAsyncReadyCallback callback, gpointer data);
     gint64 import_row_to_table_finish(GAsyncResult* result);
 
+    // ---- the counts the asynchronous operations complete with (signed 64-bit on every platform)
+    static void return_count(GTask* task, gint64 count);
+    // The count of a task this extractor made; its error, or a result of another's, is thrown.
+    gint64 count_of(GAsyncResult* result);
+
     // ---- options, read when an operation starts
     std::optional<std::string> option(const char* key) const;
     std::string option_or(const char* key, const char* fallback) const;

@@ -16,14 +16,7 @@ void ImportRun::start(std::unique_ptr<ImportRun> run, BaseExtractor& extractor,
     self->advance();
 }
 
-gint64 ImportRun::finish(BaseExtractor& extractor, GAsyncResult* result) {
-    if (!g_task_is_valid(result, extractor.gobj()))
-        throw gobj::Error(G_IO_ERROR, G_IO_ERROR_INVALID_ARGUMENT, _("the result is not one of this extractor's"));
-    GError* error = nullptr;
-    gint64 count = g_task_propagate_int(G_TASK(result), &error);
-    gobj::check(error);
-    return count;
-}
+gint64 ImportRun::finish(BaseExtractor& extractor, GAsyncResult* result) { return extractor.count_of(result); }
 
 void ImportRun::complete(const gobj::Error& error) {
     GTask* task = std::exchange(task_, nullptr);
@@ -50,7 +43,7 @@ void ImportRun::advance() {
         }
         close();
         GTask* task = std::exchange(task_, nullptr);
-        g_task_return_int(task, count());
+        BaseExtractor::return_count(task, count());
         g_object_unref(task);
     } catch (const gobj::Error& e) {
         complete(e);
