@@ -268,6 +268,46 @@ int chost_data(void)
     CHOST_CHECK(failures, tarvelin_rezezadovu_supports_data_extractors_html_extractor_get_type() != 0 &&
                               tarvelin_rezezadovu_supports_data_extractors_sql_insert_extractor_get_type() != 0);
 
+    /* The other constructor of each class makes an object of that class. */
+    struct made {
+        gpointer object;
+        GType type;
+    } others[] = {
+        { tarvelin_rezezadovu_supports_data_extractors_base_extractor_new("txt"),
+          tarvelin_rezezadovu_supports_data_extractors_base_extractor_get_type() },
+        { tarvelin_rezezadovu_supports_data_extractors_dsv_extractor_construct(
+              tarvelin_rezezadovu_supports_data_extractors_dsv_extractor_get_type(), "tsv"),
+          tarvelin_rezezadovu_supports_data_extractors_dsv_extractor_get_type() },
+        { tarvelin_rezezadovu_supports_data_extractors_json_extractor_construct(
+              tarvelin_rezezadovu_supports_data_extractors_json_extractor_get_type(), "json"),
+          tarvelin_rezezadovu_supports_data_extractors_json_extractor_get_type() },
+        { tarvelin_rezezadovu_supports_data_extractors_xml_extractor_new("xml"),
+          tarvelin_rezezadovu_supports_data_extractors_xml_extractor_get_type() },
+        { tarvelin_rezezadovu_supports_data_extractors_html_extractor_construct(
+              tarvelin_rezezadovu_supports_data_extractors_html_extractor_get_type(), "htm"),
+          tarvelin_rezezadovu_supports_data_extractors_html_extractor_get_type() },
+        { tarvelin_rezezadovu_supports_data_extractors_markdown_extractor_new("md"),
+          tarvelin_rezezadovu_supports_data_extractors_markdown_extractor_get_type() },
+        { tarvelin_rezezadovu_supports_data_extractors_sql_insert_extractor_construct(
+              tarvelin_rezezadovu_supports_data_extractors_sql_insert_extractor_get_type()),
+          tarvelin_rezezadovu_supports_data_extractors_sql_insert_extractor_get_type() },
+        { tarvelin_rezezadovu_supports_data_extractors_sql_update_extractor_new(),
+          tarvelin_rezezadovu_supports_data_extractors_sql_update_extractor_get_type() },
+        { tarvelin_rezezadovu_supports_data_documents_html_document_construct(
+              tarvelin_rezezadovu_supports_data_documents_html_document_get_type()),
+          tarvelin_rezezadovu_supports_data_documents_html_document_get_type() },
+        { tarvelin_rezezadovu_supports_data_documents_markdown_document_new(),
+          tarvelin_rezezadovu_supports_data_documents_markdown_document_get_type() },
+    };
+    CHOST_CHECK_STR(failures,
+                    tarvelin_rezezadovu_supports_data_extractors_base_extractor_get_file_extention(others[7].object),
+                    "sql");
+    for (size_t k = 0; k < G_N_ELEMENTS(others); k++) {
+        CHOST_CHECK(failures, others[k].object && G_TYPE_CHECK_INSTANCE_TYPE(others[k].object, others[k].type));
+        if (others[k].object)
+            g_object_unref(others[k].object);
+    }
+
     g_object_unref(database);
     g_object_unref(target);
     tarvelin_rezezadovu_supports_database_connection_impl_close(c);
