@@ -182,9 +182,12 @@ TEST_F(JsonImport, CountsAffectedRowsAndReportsTheRunningTotal) {
 
     db.run("DELETE FROM dst WHERE id > 2");
     tarvelin_rezezadovu_contracts_data_iexporter_set_continue_on_error(exporter(static_cast<gpointer>(json)), FALSE);
-    r = import_text(json, input, db.connection(), *table);
+    // The failure that ends the import reports no progress of its own.
+    ProgressLog stopped;
+    r = import_text(json, input, db.connection(), *table, &stopped);
     EXPECT_EQ(r.count, 0);
     EXPECT_NE(r.error.find("UNIQUE"), std::string::npos) << r.error;
+    EXPECT_EQ(stopped.calls, (std::vector<Call>{{4, 1, ""}}));
     EXPECT_EQ(db.rows("SELECT id, t FROM dst ORDER BY id"), (std::vector<std::string>{"1|kept", "2|kept", "3|a"}));
 
     set_options(json, {{"ACTION", "merge"}});

@@ -34,11 +34,11 @@ void ImportRun::advance() {
             }
             bool go_on = extractor_->get_continue_on_error();
             failed(*record.refused, go_on);
-            record_done();
             if (!go_on) {
                 complete(*record.refused);
                 return;
             }
+            record_done();
             record = Record();
         }
         close();
@@ -60,7 +60,6 @@ void ImportRun::row_done(GObject*, GAsyncResult* result, gpointer data) {
         bool go_on = self->extractor_->get_continue_on_error();
         self->failed(e, go_on);
         if (!go_on) {
-            self->record_done();
             self->complete(e);
             return;
         }

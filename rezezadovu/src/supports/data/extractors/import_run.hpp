@@ -44,7 +44,7 @@ protected:
     // A record failed (its row step, or its refusal); `go_on` tells whether the import
     // continues past it.
     virtual void failed(const gobj::Error& error, bool go_on) = 0;
-    // After each record handed on, whatever its outcome.
+    // After each record the import goes on from, whether it succeeded or failed.
     virtual void record_done() {}
     // At the end of the input (close the source; errors are thrown), then the count.
     virtual void close() {}
