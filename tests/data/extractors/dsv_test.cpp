@@ -172,6 +172,22 @@ TEST(DsvRoundTrip, CellsComeBackAsTheyWereWritten) {
                 if (cell == "NULL") cell = null_value;
         EXPECT_EQ(loaded.cells(), expected) << written.text;
     }
+
+    // Texts that begin with a byte order mark, first in the output with or without a header.
+    const std::string bom = "\xEF\xBB\xBF";
+    auto marked = table_of({{bom + "id", kText}}, {{bom}, {bom + "x"}});
+    for (const char* header : {"true", "false"}) {
+        SCOPED_TRACE(std::string("HAS_HEADER=") + header);
+        Made dsv = Dsv({{"HAS_HEADER", header}});
+        auto loaded = load_text(dsv, export_text(dsv, *marked).text);
+        auto cells = loaded.cells();
+        ASSERT_FALSE(cells.empty());
+        if (std::string(header) == "true") {
+            EXPECT_EQ(cells[0], std::vector<std::string>{bom + "id"});
+        }
+        EXPECT_EQ(std::vector<std::vector<std::string>>(cells.begin() + 1, cells.end()),
+                  (std::vector<std::vector<std::string>>{{bom}, {bom + "x"}}));
+    }
 }
 
 // ---------------------------------------------------------------- reading

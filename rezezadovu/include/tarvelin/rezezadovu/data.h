@@ -278,8 +278,9 @@ TARVELIN_API gint64 tarvelin_rezezadovu_supports_data_extractors_base_extractor_
     TarvelinRezezadovuSupportsDataExtractorsBaseExtractor *self, GAsyncResult *_res_, GError **error);
 
 /* DsvExtractor: delimited text (CSV by default). A field is quoted when it holds the
- * delimiter, a quote, CR, LF or a row-delimiter character, leading or trailing blanks, or
- * is empty or equal to NULL_VALUE; a null cell is NULL_VALUE, unquoted. */
+ * delimiter, a quote, CR, LF or a row-delimiter character, leading or trailing blanks or a
+ * leading byte order mark, or is empty or equal to NULL_VALUE; a null cell is NULL_VALUE,
+ * unquoted. */
 TARVELIN_API TarvelinRezezadovuSupportsDataExtractorsDsvExtractor *
 tarvelin_rezezadovu_supports_data_extractors_dsv_extractor_new(const gchar *file_extension);
 TARVELIN_API TarvelinRezezadovuSupportsDataExtractorsDsvExtractor *

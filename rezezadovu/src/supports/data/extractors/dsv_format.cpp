@@ -52,6 +52,8 @@ bool DsvFormat::needs_quotes(const std::string& text) const {
     if (column.size() > 1 && text.find_first_of(column) != std::string::npos) return true;
     if (text.find_first_of("\r\n") != std::string::npos) return true;
     if (!row.empty() && text.find_first_of(row) != std::string::npos) return true;
+    // A reader skips a byte order mark at the start of its input: quoted, it stays text.
+    if (text.rfind("\xEF\xBB\xBF", 0) == 0) return true;
     auto blank = [](char c) { return c == ' ' || c == '\t'; };
     return blank(text.front()) || blank(text.back());
 }

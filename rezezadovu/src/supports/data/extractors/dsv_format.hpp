@@ -3,11 +3,11 @@
 //
 // Writing: a field is quoted when the quotation time is "always", or when its text holds
 // the column delimiter (any of its characters, when it has more than one), a quote, CR,
-// LF or a row-delimiter character, begins or ends with
-// a blank, is empty, or equals NULL_VALUE; a null cell is NULL_VALUE, never quoted, so
-// the two stay apart. Quoting doubles the quotes inside (quote left by escape left, then
-// quote right by escape right). Header names follow the same rule, and under any other
-// quotation time than "ifneed" they are always quoted.
+// LF or a row-delimiter character, begins or ends with a blank, begins with a byte order
+// mark, is empty, or equals NULL_VALUE; a null cell is NULL_VALUE, never quoted, so the two
+// stay apart. Quoting doubles the quotes inside (quote left by escape left, then quote
+// right by escape right). Header names follow the same rule, and under any other quotation
+// time than "ifneed" they are always quoted.
 //
 // Reading: the column delimiter is the whole DELIMITER_COLUMN text (as written); each
 // character of DELIMITER_ROWNEW ends a record, a CR directly before an LF that ends it is

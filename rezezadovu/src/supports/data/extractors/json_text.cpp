@@ -11,6 +11,13 @@ namespace tarvelin::rezezadovu::supports::data::extractors::json {
 
 // ---------------------------------------------------------------- values
 
+Value::Value() = default;
+Value::Value(const Value&) = default;
+Value::Value(Value&&) noexcept = default;
+Value& Value::operator=(const Value&) = default;
+Value& Value::operator=(Value&&) noexcept = default;
+Value::~Value() = default;
+
 std::string shortest(double value) {
     char buffer[G_ASCII_DTOSTR_BUF_SIZE];
     int digits = 1;

@@ -25,6 +25,15 @@ struct Value {
     std::vector<Value> items;
     std::vector<std::pair<std::string, Value>> members;
 
+    // Defined where Value is complete: the member list holds Values by value, which some
+    // compilers cannot lay out inside Value's own definition.
+    Value();
+    Value(const Value&);
+    Value(Value&&) noexcept;
+    Value& operator=(const Value&);
+    Value& operator=(Value&&) noexcept;
+    ~Value();
+
     bool is_object() const { return kind == Kind::Object; }
     // The text of a member value: the number's text, the string itself, "true" or
     // "false", and "" for null, objects and arrays.
