@@ -211,5 +211,42 @@ TEST(BaseExtractorExport, RendersNothingAndWritesNoFile) {
     EXPECT_EQ(text.text, "");
 }
 
+// An export that fails once its file is open (refused options, a name or text the format
+// cannot carry, found halfway) leaves a file that was there as it was, and no new one.
+TEST(BaseExtractorExport, AFailedExportLeavesTheFileAsItWas) {
+    struct Case {
+        const char* label;
+        gpointer extractor;
+        Ref<TableModel> table;
+    };
+    auto rows = table_of({{"a", T(STRING)}}, {{"x"}, {"y"}, {"bell \x07"}});
+    const Case cases[] = {
+        {"delimited text, short quotation list",
+         tarvelin_rezezadovu_supports_data_extractors_dsv_extractor_new("csv"), rows},
+        {"XML, a name that is not an XML name", tarvelin_rezezadovu_supports_data_extractors_xml_extractor_new("xml"),
+         table_of({{"1st", T(STRING)}}, {{"x"}})},
+        {"XML, a control character in the last row",
+         tarvelin_rezezadovu_supports_data_extractors_xml_extractor_new("xml"), rows},
+    };
+    test::TempDir dir;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        Made extractor(c.extractor, {{"QUOTATION_LIST", "'-'"}});
+        std::string kept = dir.file("kept"), fresh = dir.file("fresh");
+        write_text(kept, "before");
+        auto r = export_file(extractor, *c.table, kept);
+        EXPECT_EQ(r.rows, -1);
+        EXPECT_NE(r.error, "(none)");
+        EXPECT_EQ(read_text(kept), "before");
+        EXPECT_EQ(export_file(extractor, *c.table, fresh).rows, -1);
+        EXPECT_FALSE(exists(fresh));
+        std::vector<std::string> left;
+        GDir* d = g_dir_open(dir.file("").c_str(), 0, nullptr);
+        while (const char* name = d ? g_dir_read_name(d) : nullptr) left.emplace_back(name);
+        if (d) g_dir_close(d);
+        EXPECT_EQ(left, std::vector<std::string>{"kept"});  // no replacement left beside it
+    }
+}
+
 }  // namespace
 }  // namespace data_test

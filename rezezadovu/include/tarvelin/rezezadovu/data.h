@@ -16,6 +16,10 @@
  * would feed no primary-key column, that feeds no column at all, or that has fewer values
  * than fields is refused with an error (counted as failed; "continue-on-error" decides).
  *
+ * An export or a document that fails after opening its file leaves a file that was there
+ * as it was, and creates none (delimited text keeps the lines written before a failed
+ * write).
+ *
  * Results marked new belong to the caller; get_options and get_file_extention are
  * borrowed. A missing required argument logs a critical and gives the empty result (0,
  * NULL, FALSE; the asynchronous operations then never call their ready callback). */

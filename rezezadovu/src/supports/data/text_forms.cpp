@@ -4,16 +4,22 @@ TARVELIN_LOG_TAG("text_forms")
 
 namespace tarvelin::rezezadovu::supports::data {
 
-OutputFile::OutputFile(const char* filename) {
-    gobj::GPtr<GFile> file = gobj::GPtr<GFile>::adopt(g_file_new_for_path(filename));
+OutputFile::OutputFile(const char* filename) : file_(gobj::GPtr<GFile>::adopt(g_file_new_for_path(filename))) {
+    existed_ = g_file_query_exists(file_.get(), nullptr);
     GError* error = nullptr;
     stream_ = gobj::GPtr<GFileOutputStream>::adopt(
-        g_file_replace(file.get(), nullptr, FALSE, G_FILE_CREATE_NONE, nullptr, &error));
+        g_file_replace(file_.get(), nullptr, FALSE, G_FILE_CREATE_NONE, nullptr, &error));
     gobj::check(error);
 }
 
 OutputFile::~OutputFile() {
-    if (!closed_ && stream_) g_output_stream_close(stream(), nullptr, nullptr);
+    if (closed_ || !stream_) return;
+    // A replacement is written beside the file and moved over it on close; a cancelled
+    // close drops it, so the file keeps what it held.
+    gobj::GPtr<GCancellable> cancelled = gobj::GPtr<GCancellable>::adopt(g_cancellable_new());
+    g_cancellable_cancel(cancelled.get());
+    g_output_stream_close(stream(), cancelled.get(), nullptr);
+    if (!existed_) g_file_delete(file_.get(), nullptr, nullptr);
 }
 
 void OutputFile::write(std::string_view bytes) {

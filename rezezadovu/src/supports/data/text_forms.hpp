@@ -15,7 +15,8 @@
 namespace tarvelin::rezezadovu::supports::data {
 
 // A file created or replaced (no backup) and written through; failures are thrown as the
-// file system's errors. A file not closed is closed without a report when destroyed.
+// file system's errors. A file destroyed without close() (its writer failed or refused) is
+// discarded: a file that existed keeps its former contents, a new one is removed.
 class TARVELIN_EXPORT OutputFile {
 public:
     explicit OutputFile(const char* filename);
@@ -29,7 +30,9 @@ public:
     GOutputStream* stream() const { return G_OUTPUT_STREAM(stream_.get()); }
 
 private:
+    gobj::GPtr<GFile> file_;
     gobj::GPtr<GFileOutputStream> stream_;
+    bool existed_ = false;
     bool closed_ = false;
 };
 

@@ -25,9 +25,10 @@ gobj::Ref<DsvExtractor> DsvExtractor::create(GType type, const char* file_extens
 gint DsvExtractor::export_to_file(TableModel* model, const char* filename, ProgressCallback progress,
                                   gpointer progress_target) {
     OutputFile file(filename);
+    // Refused options leave the file as it was.
+    DsvFormat f = DsvFormat::of(*this);
     gint written = 0;
     try {
-        DsvFormat f = DsvFormat::of(*this);
         if (f.has_header) file.write(f.header(*model));
         guint total = row_count(*model);
         Progress report{progress, progress_target};
