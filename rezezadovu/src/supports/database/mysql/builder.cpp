@@ -67,6 +67,63 @@ std::string column_list(const std::string& columns) {
     return out;
 }
 
+// The primary key in the key's own order ("primary-ordinal"); columns without an ordinal
+// after those with one, each group in column order.
+std::vector<gobj::Ref<MetaColumn>> primary_columns(MetaTable& table) {
+    std::vector<gobj::Ref<MetaColumn>> keys;
+    for (auto column : gobj::GeeArray<MetaColumn>::wrap(table.get_columns()))
+        if (column->get_is_primary_key() && state(*column) != kDelete) keys.push_back(column);
+    std::stable_sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) {
+        auto rank = [](const gobj::Ref<MetaColumn>& c) { return c->get_primary_ordinal() ? c->get_primary_ordinal() : 256; };
+        return rank(a) < rank(b);
+    });
+    return keys;
+}
+
+// The column an index entry starts with: index entries are written as read, so one may be
+// quoted (`a`, "a") or carry a length or order ("a(10) DESC").
+std::string entry_column(const std::string& entry) {
+    std::string item = trimmed(entry);
+    if (!item.empty() && (item[0] == '`' || item[0] == '"')) {
+        const char quote = item[0];
+        std::string out;
+        for (size_t i = 1; i < item.size(); ++i) {
+            if (item[i] != quote) {
+                out += item[i];
+            } else if (i + 1 < item.size() && item[i + 1] == quote) {
+                out += quote;
+                ++i;
+            } else {
+                break;
+            }
+        }
+        return out;
+    }
+    return item.substr(0, item.find_first_of(" (\t"));
+}
+
+// The column written AUTO_INCREMENT: the server takes one per table, and only one that
+// leads a key (the primary key, an index or a unique constraint). A counting column of
+// another product that is no such key (a second identity, an identity outside the key)
+// is written as a plain column.
+std::string counting_column(MetaTable& table) {
+    std::vector<std::string> leaders;
+    if (auto keys = primary_columns(table); !keys.empty()) leaders.push_back(text(keys.front()->get_name()));
+    for (auto index : gobj::GeeArray<MetaIndex>::wrap(table.get_indexes()))
+        if (state(*index) != kDelete)
+            if (auto columns = gobj::StringArray::wrap(index->get_columns()).to_vector(); !columns.empty())
+                leaders.push_back(entry_column(columns.front()));
+    for (auto constraint : gobj::GeeArray<MetaConstraint>::wrap(table.get_constraints()))
+        if (auto* unique = dynamic_cast<MetaUnique*>(constraint.get()); unique && state(*unique) != kDelete)
+            leaders.push_back(entry_column(split(text(unique->get_columns()), ',').front()));
+    for (auto column : gobj::GeeArray<MetaColumn>::wrap(table.get_columns()))
+        if (column->get_auto_increment() && state(*column) != kDelete) {
+            const std::string name = text(column->get_name());
+            return std::find(leaders.begin(), leaders.end(), name) != leaders.end() ? name : std::string();
+        }
+    return {};
+}
+
 // A routine, trigger or event body ends its last statement with ";".
 std::string terminated(const std::string& body) {
     std::string t = trimmed(body);
@@ -124,6 +181,7 @@ struct MySQLBuilder::Context {
     std::string columns(MetaTable& table, bool raw_types, bool alter) {
         std::string out;
         auto list = gobj::GeeArray<MetaColumn>::wrap(table.get_columns());
+        const std::string counting = counting_column(table);
         if (alter)
             for (auto column : list)
                 if (dropped(*column, false)) out += "    DROP COLUMN " + backquoted(text(column->get_name())) + ",\n";
@@ -169,7 +227,7 @@ struct MySQLBuilder::Context {
             // A generated column has no default (MariaDB reads its default as NULL).
             if (std::string value = text(column->get_default_value()); !value.empty() && !generated)
                 line += "DEFAULT " + value + " ";
-            if (column->get_auto_increment()) line += "AUTO_INCREMENT ";
+            if (column->get_auto_increment() && text(column->get_name()) == counting) line += "AUTO_INCREMENT ";
             if (std::string comment = text(column->get_comment()); !comment.empty())
                 line += "COMMENT " + quoted(comment) + " ";
             if (std::string collation = text(column->get_collation()); !collation.empty())
@@ -187,17 +245,9 @@ struct MySQLBuilder::Context {
 
 namespace {
 
-// The primary key in the key's own order ("primary-ordinal"); columns without an ordinal
-// after those with one, each group in column order.
 std::string primary_line(MetaTable& table) {
-    std::vector<gobj::Ref<MetaColumn>> keys;
-    for (auto column : gobj::GeeArray<MetaColumn>::wrap(table.get_columns()))
-        if (column->get_is_primary_key() && state(*column) != kDelete) keys.push_back(column);
+    auto keys = primary_columns(table);
     if (keys.empty()) return {};
-    std::stable_sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) {
-        auto rank = [](const gobj::Ref<MetaColumn>& c) { return c->get_primary_ordinal() ? c->get_primary_ordinal() : 256; };
-        return rank(a) < rank(b);
-    });
     std::string out = "    PRIMARY KEY (";
     for (size_t i = 0; i < keys.size(); ++i) out += (i ? ", " : "") + backquoted(text(keys[i]->get_name()));
     return out + "),\n";
