@@ -163,6 +163,17 @@ bool calls_sequence(const std::string& value) {
     return gobj::take_string(g_ascii_strdown(value.c_str(), -1)).find("nextval(") != std::string::npos;
 }
 
+// Other products count one column a table: the flag stays on the key's counting column,
+// else on the first one.
+void keep_one_counting_column(MetaTable& table) {
+    gobj::Ref<MetaColumn> kept;
+    for (auto column : gobj::GeeArray<MetaColumn>::wrap(table.get_columns()))
+        if (column->get_auto_increment() && (!kept || (column->get_is_primary_key() && !kept->get_is_primary_key())))
+            kept = column;
+    for (auto column : gobj::GeeArray<MetaColumn>::wrap(table.get_columns()))
+        if (column.get() != kept.get()) column->set_auto_increment(false);
+}
+
 // For a target of another product: what only the source product understands (collations,
 // storage options and the sequences named there, casts in defaults, defaults calling a
 // sequence, identity texts, now() as a default, foreign-key match and deferral clauses) stays behind; types
@@ -172,6 +183,7 @@ void neutralise(MetaDatabase& database) {
     for (auto schema : gobj::GeeArray<MetaSchema>::wrap(database.get_schemas()))
         for (auto table : gobj::GeeArray<MetaTable>::wrap(schema->get_tables())) {
             gee_map_clear(GEE_MAP(table->get_options()));
+            keep_one_counting_column(*table);
             for (auto column : gobj::GeeArray<MetaColumn>::wrap(table->get_columns())) {
                 column->set_collation("");
                 column->set_identity("");

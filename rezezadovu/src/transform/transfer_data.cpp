@@ -6,6 +6,7 @@
 #include "providers/contracts/value_binary.hpp"
 #include "providers/contracts/value_integer.hpp"
 #include "rezezadovu/model/constraints/meta_constraint.hpp"
+#include "rezezadovu/supports/database/mysql/statement.hpp"
 #include "rezezadovu/supports/database/postgresql/postgres_catalog.hpp"
 #include "rezezadovu/supports/database/postgresql/postgres_statement.hpp"
 #include "rezezadovu/supports/database/sql_builder.hpp"
@@ -21,6 +22,7 @@ using providers::contracts::IInteger;
 using providers::contracts::TableModel;
 using providers::contracts::ValueBinary;
 using providers::contracts::ValueObject;
+using supports::database::MySQLStatement;
 using supports::database::postgresql::PostgreSQLStatement;
 using supports::database::SQLServerStatement;
 using supports::database::SqlBuilder;
@@ -136,6 +138,8 @@ struct Transfer::TablePlan {
     bool override_identity = false;
     // SQL Server refuses values for an identity column unless the session allows them.
     std::string identity_insert;  // the quoted table name, when needed
+    // MySQL and MariaDB count anew where a copied key is 0, unless the session says not to.
+    bool keep_zero = false;
 };
 
 Transfer::TablePlan Transfer::plan_of(const Run& run, MetaSchema& schema, MetaTable& table) {
@@ -167,13 +171,15 @@ Transfer::TablePlan Transfer::plan_of(const Run& run, MetaSchema& schema, MetaTa
     plan.source_columns = joined(quoted_sources, ", ");
     for (const auto& name : plan.target_names) plan.target_columns.push_back(quoted(target, name));
 
-    const bool to_postgresql = is_a(target, PostgreSQLStatement::gtype()), to_sqlserver = is_a(target, SQLServerStatement::gtype());
+    const bool to_postgresql = is_a(target, PostgreSQLStatement::gtype()), to_sqlserver = is_a(target, SQLServerStatement::gtype()),
+               to_mysql = is_a(target, MySQLStatement::gtype());
     for (const auto& name : source_names) {
         auto column = table.get_column(name.c_str());
         if (!column) continue;
         if (to_postgresql && starts_with_ci(text(column->get_identity()), "GENERATED ALWAYS")) plan.override_identity = true;
         if (to_sqlserver && counts_by_itself(*column))
             plan.identity_insert = quoted(target, plan.target_schema) + "." + quoted(target, plan.target_table);
+        if (to_mysql && column->get_auto_increment()) plan.keep_zero = true;
     }
 
     // Pages in one fixed order, so that together they give each row once.
@@ -277,20 +283,31 @@ void Transfer::transfer_userdata_table(const Run& run, MetaSchema& schema, MetaT
     tlog_warning("Transfer table: %s", plan.label.c_str());
     try {
         auto source = statement_of(run.source);
-        if (!plan.identity_insert.empty()) run_statement(run.target, "SET IDENTITY_INSERT " + plan.identity_insert + " ON");
-        // The session allows one such table at a time: it is closed again whatever happens.
-        struct IdentityInsert {
+        // Session settings the copied keys need, set back whatever happens.
+        std::string restore;
+        if (!plan.identity_insert.empty()) {
+            run_statement(run.target, "SET IDENTITY_INSERT " + plan.identity_insert + " ON");
+            restore = "SET IDENTITY_INSERT " + plan.identity_insert + " OFF";
+        } else if (plan.keep_zero) {
+            auto mode = gobj::call<&CConnectionVt::execute_as_scalar>(run.target, "SELECT @@SESSION.sql_mode", false);
+            const std::string saved = mode && !mode->get_is_null() ? mode->to_string() : "";
+            run_statement(run.target,
+                          "SET SESSION sql_mode = CONCAT_WS(',', NULLIF(@@SESSION.sql_mode, ''), 'NO_AUTO_VALUE_ON_ZERO')");
+            restore = "SET SESSION sql_mode = " + gobj::call<&CStatementVt::pack_value>(
+                                                     statement_of(run.target), TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING, saved);
+        }
+        struct Restore {
             const Run& run;
-            const std::string& table;
-            ~IdentityInsert() {
-                if (table.empty()) return;
+            const std::string& sql;
+            ~Restore() {
+                if (sql.empty()) return;
                 try {
-                    run_statement(run.target, "SET IDENTITY_INSERT " + table + " OFF");
+                    run_statement(run.target, sql);
                 } catch (const gobj::Error& e) {
-                    tlog_warning("SET IDENTITY_INSERT %s OFF: %s", table.c_str(), e.message().c_str());
+                    tlog_warning("%s: %s", sql.c_str(), e.message().c_str());
                 }
             }
-        } identity_insert{run, plan.identity_insert};
+        } restore_session{run, restore};
         tlog_warning("Recordsets: %d -> %s", static_cast<int>(plan.filters.size()), joined(plan.filters, ";").c_str());
         for (const auto& filter : plan.filters) {
             const std::string where = trimmed(filter);
