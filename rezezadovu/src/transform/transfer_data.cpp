@@ -394,12 +394,18 @@ void Transfer::advance_sequences(const Run& run, const TablePlan& plan) {
         const std::string name = gobj::call<&CStatementVt::pack_value>(target, TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING,
                                                                        sequence) + "::regclass";
         const std::string c = quoted(target, column);
+        // The catalogue query gives the increment of the sequences a default calls; an
+        // identity's (servers from 10 on) is in pg_sequence.
+        const std::string increment = cell(8);
+        const std::string step =
+            !increment.empty() && g_ascii_strtoll(increment.c_str(), nullptr, 10) != 0
+                ? std::to_string(g_ascii_strtoll(increment.c_str(), nullptr, 10))
+                : "(SELECT seqincrement FROM pg_catalog.pg_sequence WHERE seqrelid = " + name + ")";
         // Only forwards: a sequence that other tables share may already be further on.
         const std::string sql =
-            "SELECT setval(" + name + ", q.v) FROM (SELECT CASE WHEN s.seqincrement > 0 THEN m.hi ELSE m.lo END AS v, "
-            "s.seqincrement AS step, l.last_value AS last FROM pg_catalog.pg_sequence s, " + sequence + " l, "
-            "(SELECT max(" + c + ")::bigint AS hi, min(" + c + ")::bigint AS lo FROM " + table + ") m "
-            "WHERE s.seqrelid = " + name + ") q "
+            "SELECT setval(" + name + ", q.v) FROM (SELECT CASE WHEN " + step + " > 0 THEN m.hi ELSE m.lo END AS v, " +
+            step + " AS step, l.last_value AS last FROM " + sequence + " l, "
+            "(SELECT max(" + c + ")::bigint AS hi, min(" + c + ")::bigint AS lo FROM " + table + ") m) q "
             "WHERE q.v IS NOT NULL AND CASE WHEN q.step > 0 THEN q.v >= q.last ELSE q.v <= q.last END";
         tlog_warning("Advance sequence: %s", sql.c_str());
         run_statement(run.target, sql);
