@@ -7,16 +7,12 @@
 
 #include "database/sqlserver/sqlserver_support.hpp"
 #include "endpoints.hpp"
-#include "rezezadovu/contracts/thread_progress.hpp"
-#include "rezezadovu/transform/transfer.hpp"
 #include "support/driver_checks.hpp"
 #include "support/facade_log.hpp"
 
 namespace transform_test {
 namespace {
 
-using rezezadovu::contracts::ThreadProgress;
-using rezezadovu::transform::Transfer;
 using Options = std::vector<std::pair<std::string, std::string>>;
 
 std::string fixture_script() {
@@ -39,18 +35,13 @@ Options copy_all(const Endpoint& source, const Endpoint& target, const std::vect
 
 // The progress lines of the failed steps; none when the copy went through.
 std::vector<std::string> copy(const Endpoint& source, const Endpoint& target, const Options& pairs) {
-    auto job = Transfer::create(Transfer::gtype(), options(pairs).get());
-    auto progress = ThreadProgress::create();
-    job->set_server_source(gobj::Ref<rezezadovu::contracts::database::IConnection>::retain(source.connection.instance()));
-    job->set_server_target(gobj::Ref<rezezadovu::contracts::database::IConnection>::retain(target.connection.instance()));
-    job->set_progress(progress);
-    job->handle();
+    Outcome out = run_transfer(source, target, pairs);
     std::vector<std::string> failed;
-    if (progress->snapshot().failed == 0) return failed;
-    while (auto line = progress->pop_message())
-        if (line->find("[done]") == std::string::npos && line->find(" INSERT INTO ") == std::string::npos)
-            failed.push_back(*line);
-    failed.push_back(std::to_string(progress->snapshot().failed) + " steps failed");
+    if (out.counts.failed == 0) return failed;
+    for (const auto& line : out.lines)
+        if (line.find("[done]") == std::string::npos && line.find(" INSERT INTO ") == std::string::npos)
+            failed.push_back(line);
+    failed.push_back(std::to_string(out.counts.failed) + " steps failed");
     return failed;
 }
 
@@ -266,18 +257,13 @@ TEST(CountingKeyIntoSqlServer, IdentityInsertAroundTheCopiedRows) {
     for (const auto& sql : copy_statements) target.provider->answer_affected(sql, 1);
     target.provider->answer_affected("CREATE SCHEMA [dbo]", 0);
 
-    auto job = Transfer::create(Transfer::gtype(), options({{key("OPTION", "SOURCE", "DATABASE"), "main"},
-                                                            {key("OPTION", "RESULT", "CONTINUE"), "true"},
-                                                            {key("schema", "main", "MODE"), "true"},
-                                                            {key("schema", "main", "NAME"), "dbo"},
-                                                            {key("table", "items", "MODE"), "true"},
-                                                            {key("table", "plain", "MODE"), "true"}})
-                                                       .get());
-    auto progress = ThreadProgress::create();
-    job->set_server_source(gobj::Ref<rezezadovu::contracts::database::IConnection>::retain(source->connection.instance()));
-    job->set_server_target(gobj::Ref<rezezadovu::contracts::database::IConnection>::retain(target.connection.instance()));
-    job->set_progress(progress);
-    job->handle();
+    run_transfer(source->connection, target.connection,
+                 {{key("OPTION", "SOURCE", "DATABASE"), "main"},
+                  {key("OPTION", "RESULT", "CONTINUE"), "true"},
+                  {key("schema", "main", "MODE"), "true"},
+                  {key("schema", "main", "NAME"), "dbo"},
+                  {key("table", "items", "MODE"), "true"},
+                  {key("table", "plain", "MODE"), "true"}});
 
     // The CREATE statements are not scripted (they fail, the copy goes on): only their text matters.
     auto sent = target.provider->statements();

@@ -10,6 +10,7 @@
 #include "providers/gobj/gee.hpp"
 #include "rezezadovu/supports/database/mysql/adapter_v5x.hpp"
 #include "rezezadovu/supports/database/mysql/connection.hpp"
+#include "rezezadovu/transform/transfer.hpp"
 #include "support/driver_checks.hpp"
 
 namespace transform_test {
@@ -216,6 +217,20 @@ TempDir::~TempDir() {
         g_dir_close(dir);
     }
     g_rmdir(path_.c_str());
+}
+
+Outcome run_transfer(const gobj::Ref<gobj::Object>& source, const gobj::Ref<gobj::Object>& target,
+                     const std::vector<std::pair<std::string, std::string>>& pairs) {
+    using rezezadovu::contracts::database::IConnection;
+    auto job = rezezadovu::transform::Transfer::create(rezezadovu::transform::Transfer::gtype(), options(pairs).get());
+    auto progress = rezezadovu::contracts::ThreadProgress::create();
+    job->set_server_source(gobj::Ref<IConnection>::retain(source.instance()));
+    job->set_server_target(gobj::Ref<IConnection>::retain(target.instance()));
+    job->set_progress(progress);
+    job->handle();
+    Outcome out{progress->snapshot(), {}};
+    while (auto line = progress->pop_message()) out.lines.push_back(*line);
+    return out;
 }
 
 std::string key(const std::string& a, const std::string& b, const std::string& c) { return a + "|" + b + "|" + c; }
