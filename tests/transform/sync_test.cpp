@@ -32,6 +32,9 @@ struct Side {
     const char* server;
 };
 
+// Test names and failure lines show the case by its name, not its bytes.
+void PrintTo(const Side& c, std::ostream* os) { *os << c.name; }
+
 class StructureSync : public ::testing::TestWithParam<Side> {
 protected:
     void SetUp() override {

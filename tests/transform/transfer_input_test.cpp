@@ -24,6 +24,9 @@ struct InputCase {
     const char* line;  // a regular expression one line must match
 };
 
+// Test names and failure lines show the case by its name, not its bytes.
+void PrintTo(const InputCase& c, std::ostream* os) { *os << c.name; }
+
 class TransferInput : public ::testing::TestWithParam<InputCase> {};
 
 TEST_P(TransferInput, GivesTheDecidedResult) {

@@ -86,6 +86,9 @@ struct Pair {
     bool second_run_with_drop;
 };
 
+// Test names and failure lines show the case by its name, not its bytes.
+void PrintTo(const Pair& c, std::ostream* os) { *os << c.name; }
+
 class TransferBetween : public ::testing::TestWithParam<Pair> {};
 
 TEST_P(TransferBetween, CopiesTheSelectedStructureAndRows) {
