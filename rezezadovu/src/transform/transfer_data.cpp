@@ -6,6 +6,7 @@
 #include "providers/contracts/value_binary.hpp"
 #include "providers/contracts/value_integer.hpp"
 #include "rezezadovu/model/constraints/meta_constraint.hpp"
+#include "rezezadovu/supports/database/mariadb/statement.hpp"
 #include "rezezadovu/supports/database/mysql/statement.hpp"
 #include "rezezadovu/supports/database/postgresql/postgres_catalog.hpp"
 #include "rezezadovu/supports/database/postgresql/postgres_statement.hpp"
@@ -22,6 +23,7 @@ using providers::contracts::IInteger;
 using providers::contracts::TableModel;
 using providers::contracts::ValueBinary;
 using providers::contracts::ValueObject;
+using supports::database::MariaDBStatement;
 using supports::database::MySQLStatement;
 using supports::database::postgresql::PostgreSQLStatement;
 using supports::database::SQLServerStatement;
@@ -172,7 +174,7 @@ Transfer::TablePlan Transfer::plan_of(const Run& run, MetaSchema& schema, MetaTa
     for (const auto& name : plan.target_names) plan.target_columns.push_back(quoted(target, name));
 
     const bool to_postgresql = is_a(target, PostgreSQLStatement::gtype()), to_sqlserver = is_a(target, SQLServerStatement::gtype()),
-               to_mysql = is_a(target, MySQLStatement::gtype());
+               to_mysql = is_a(target, MySQLStatement::gtype()) || is_a(target, MariaDBStatement::gtype());
     for (const auto& name : source_names) {
         auto column = table.get_column(name.c_str());
         if (!column) continue;
