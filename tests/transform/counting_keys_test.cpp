@@ -135,6 +135,7 @@ TEST_P(SerialFixtureInto, CopiesTakeNewRowsWithoutKeys) {
 INSTANTIATE_TEST_SUITE_P(
     Products, SerialFixtureInto,
     ::testing::Values(ToOther{"MariaDB", [](TempDir&) { return mariadb_endpoint(); }, "MariaDB"},
+                      ToOther{"MariaDBDialect", [](TempDir&) { return mariadb_dialect_endpoint(); }, "MariaDB"},
                       ToOther{"SQLite", [](TempDir& dir) { return sqlite_endpoint(dir.file("serial.db")); }, "SQLite"}),
     [](const auto& info) { return std::string(info.param.name); });
 

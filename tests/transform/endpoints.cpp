@@ -193,20 +193,29 @@ std::unique_ptr<Endpoint> pg_endpoint() {
     return e;
 }
 
-std::unique_ptr<Endpoint> mariadb_endpoint() {
+namespace {
+std::unique_ptr<Endpoint> mariadb_over(gpointer connection, const char* driver) {
     auto address = test::mysql_server();
-    if (!address) return nullptr;
+    if (!address) {
+        g_object_unref(connection);
+        return nullptr;
+    }
     auto e = std::make_unique<MariaDbEndpoint>();
     e->product = "MariaDB";
     e->database = scratch_name();
     e->schema = e->database;
-    auto connection = gobj::create<MariaDbConnection>();
-    e->connection = open(connection.release(),
-                         record("MySQL", address->host, address->port, address->user, address->password,
-                                address->database));
+    e->connection = open(connection, record(driver, address->host, address->port, address->user, address->password,
+                                            address->database));
     e->run("CREATE DATABASE `" + e->database + "` CHARACTER SET utf8mb4 COLLATE utf8mb4_general_ci");
     e->run("USE `" + e->database + "`");
     return e;
+}
+}  // namespace
+
+std::unique_ptr<Endpoint> mariadb_endpoint() { return mariadb_over(gobj::create<MariaDbConnection>().release(), "MySQL"); }
+
+std::unique_ptr<Endpoint> mariadb_dialect_endpoint() {
+    return mariadb_over(tarvelin_rezezadovu_supports_database_maria_db_connection_new(), "MariaDB");
 }
 
 TempDir::TempDir() : path_(gobj::take_string(g_dir_make_tmp("transfer-work-XXXXXX", nullptr))) {}

@@ -50,6 +50,8 @@ std::unique_ptr<Endpoint> pg_endpoint();
 // A scratch database on the MariaDB test server; its schema is the database. Its
 // catalogue reader is the one MariaDB answers (the MySQL 5.x reader).
 std::unique_ptr<Endpoint> mariadb_endpoint();
+// The same over the MariaDB dialect's own connection.
+std::unique_ptr<Endpoint> mariadb_dialect_endpoint();
 
 // A folder removed with its files.
 class TempDir {
