@@ -32,3 +32,4 @@ public:
 
 TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsDatabaseICachableInterface,
                      tarvelin::rezezadovu::contracts::database::ICachable)
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsDatabaseICachable, tarvelin::rezezadovu::contracts::database::ICachable)

@@ -103,14 +103,15 @@ void IConnection::fill(Vtable* vt) {
     vt->transaction = gobj::slot<T, &IConnection::transaction>(vt->transaction);
     vt->rollback = gobj::slot<T, &IConnection::rollback>(vt->rollback);
     vt->commit = gobj::slot<T, &IConnection::commit>(vt->commit);
-    vt->get_server = gobj::slot<T, &IConnection::get_server>(vt->get_server);
-    vt->get_provider = gobj::slot<T, &IConnection::get_provider>(vt->get_provider);
+    vt->get_server = gobj::slot<T, &IConnection::get_server, gobj::borrow>(vt->get_server);
+    vt->get_provider = gobj::slot<T, &IConnection::get_provider, gobj::borrow>(vt->get_provider);
     vt->get_status = gobj::slot<T, &IConnection::get_status>(vt->get_status);
     vt->set_status = gobj::slot<T, &IConnection::set_status>(vt->set_status);
-    vt->get_version = gobj::slot<T, &IConnection::get_version>(vt->get_version);
+    vt->get_version = gobj::slot<T, &IConnection::get_version, gobj::borrow>(vt->get_version);
 }
 
 }  // namespace tarvelin::rezezadovu::contracts::database
 
 TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsDatabaseIConnectionInterface,
                      tarvelin::rezezadovu::contracts::database::IConnection)
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsDatabaseIConnection, tarvelin::rezezadovu::contracts::database::IConnection)

@@ -157,3 +157,6 @@ private:
 };
 
 }  // namespace tarvelin::rezezadovu::supports::database
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuSupportsDatabaseConnectionImpl,
+                     tarvelin::rezezadovu::supports::database::ConnectionImpl)
