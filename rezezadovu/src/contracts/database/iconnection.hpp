@@ -114,4 +114,5 @@ void IConnection::fill(Vtable* vt) {
 
 TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsDatabaseIConnectionInterface,
                      tarvelin::rezezadovu::contracts::database::IConnection)
-TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsDatabaseIConnection, tarvelin::rezezadovu::contracts::database::IConnection)
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsDatabaseIConnection,
+                     tarvelin::rezezadovu::contracts::database::IConnection)

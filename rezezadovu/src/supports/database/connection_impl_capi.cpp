@@ -217,8 +217,8 @@ TarvelinRezezadovuContractsDatabaseDBStatus tarvelin_rezezadovu_supports_databas
     g_return_val_if_fail(self != NULL, TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_STATUS_Unknown);
     return gobj::invoke<&ConnectionImpl::get_status>(G_STRFUNC, self);
 }
-void tarvelin_rezezadovu_supports_database_connection_impl_set_status(CConnectionImpl* self,
-                                                                      TarvelinRezezadovuContractsDatabaseDBStatus value) {
+void tarvelin_rezezadovu_supports_database_connection_impl_set_status(
+    CConnectionImpl* self, TarvelinRezezadovuContractsDatabaseDBStatus value) {
     g_return_if_fail(self != NULL);
     gobj::invoke<&ConnectionImpl::set_status>(G_STRFUNC, self, value);
 }
