@@ -25,8 +25,6 @@ TARVELIN_GTYPE(ConnectionImpl, "TarvelinRezezadovuSupportsDatabaseConnectionImpl
 
 namespace {
 
-GParamSpec* s_status = nullptr;
-
 guint row_count(const gobj::Ref<TableModel>& table) {
     return table ? g_list_model_get_n_items(G_LIST_MODEL(table.gobj())) : 0;
 }
@@ -67,11 +65,8 @@ TunnelSettings tunnel_settings(const Server& record) {
 }  // namespace
 
 void ConnectionImpl::describe(gobj::ClassSpec<ConnectionImpl>& c) {
-    s_status = c.property<&ConnectionImpl::get_status, &ConnectionImpl::set_status>(
-        gobj::pspec::enumeration("status", db::db_status_gtype(), db::kUnknown, gobj::kReadWrite));
-    c.property<&ConnectionImpl::get_server>(gobj::pspec::object("server", Server::gtype(), gobj::kRead));
-    c.property<&ConnectionImpl::get_provider>(gobj::pspec::object("provider", IProvider::gtype(), gobj::kRead));
-    c.property<&ConnectionImpl::get_version>(gobj::pspec::text("version", gobj::kRead));
+    using Self = ConnectionImpl;
+    TARVELIN_CONNECTION_IMPL_PROPERTIES(TARVELIN_PROPERTY_INSTALL)
 }
 
 gobj::Ref<ConnectionImpl> ConnectionImpl::create(GType type) { return gobj::create<ConnectionImpl>(type); }
@@ -143,7 +138,12 @@ TarvelinProvidersContractsIProvider* ConnectionImpl::get_provider() {
 }
 db::DBStatus ConnectionImpl::get_status() { return m_status.load(); }
 void ConnectionImpl::set_status(DBStatus value) {
-    if (m_status.exchange(value) != value) notify(s_status);
+    if (m_status.exchange(value) != value) notify(status_pspec);
+}
+void ConnectionImpl::set_server(gobj::Ref<Server> record, GObject* user_object) {
+    std::lock_guard guard(lock_);
+    m_server = std::move(record);
+    m_user_object = user_object;
 }
 void ConnectionImpl::set_version(std::string version) {
     std::lock_guard guard(lock_);
@@ -212,11 +212,7 @@ void ConnectionImpl::connect(const gobj::Ref<Server>& record) {
 void ConnectionImpl::open(Server* server, GObject* user_object) {
     g_return_if_fail(server != NULL);
     gobj::Ref<Server> record(*server);
-    {
-        std::lock_guard guard(lock_);
-        m_server = record;
-        m_user_object = user_object;
-    }
+    set_server(record, user_object);
     connect(record);
     emit_opened();
 }
@@ -527,11 +523,7 @@ void ConnectionImpl::open_on_worker(gobj::Ref<Server> record, GAsyncReadyCallbac
 void ConnectionImpl::open_async(Server* server, GObject* user_object, GAsyncReadyCallback callback, gpointer data) {
     g_return_if_fail(server != NULL);
     gobj::Ref<Server> record(*server);
-    {
-        std::lock_guard guard(lock_);
-        m_server = record;
-        m_user_object = user_object;
-    }
+    set_server(record, user_object);
     open_on_worker(record, callback, data, &tag_open);
 }
 

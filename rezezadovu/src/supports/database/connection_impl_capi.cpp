@@ -1,8 +1,15 @@
-// C face of ConnectionImpl: tarvelin_rezezadovu_supports_database_connection_impl_get_type,
-// tarvelin_rezezadovu_supports_database_connection_impl_construct and
-// tarvelin_rezezadovu_supports_database_connection_impl_new (TARVELIN_CLASS_CAPI), then each
-// public operation, which checks the connection and calls the class operation of the same
-// name, so a dialect's override serves C callers too.
+// C face of ConnectionImpl. TARVELIN_CLASS_CAPI makes
+//   tarvelin_rezezadovu_supports_database_connection_impl_get_type
+//   tarvelin_rezezadovu_supports_database_connection_impl_construct
+//   tarvelin_rezezadovu_supports_database_connection_impl_new
+// and the property rows the accessors (record, provider and version borrowed)
+//   tarvelin_rezezadovu_supports_database_connection_impl_get_status
+//   tarvelin_rezezadovu_supports_database_connection_impl_set_status
+//   tarvelin_rezezadovu_supports_database_connection_impl_get_server
+//   tarvelin_rezezadovu_supports_database_connection_impl_get_provider
+//   tarvelin_rezezadovu_supports_database_connection_impl_get_version
+// then each public operation checks the connection and calls the class operation of the
+// same name, so a dialect's override serves C callers too.
 #include "providers/gobj/precondition.hpp"
 #include "rezezadovu/supports/database/connection_impl.hpp"
 
@@ -27,7 +34,14 @@ bool provider_opened(const char* where, CConnectionImpl* self) {
 
 extern "C" {
 
+#define TARVELIN_CAPI_CLASS ConnectionImpl
+#define TARVELIN_CAPI_CTYPE CConnectionImpl
+#define TARVELIN_CAPI_PREFIX tarvelin_rezezadovu_supports_database_connection_impl
 TARVELIN_CLASS_CAPI(ConnectionImpl, CConnectionImpl, tarvelin_rezezadovu_supports_database_connection_impl)
+TARVELIN_CONNECTION_IMPL_PROPERTIES(TARVELIN_PROPERTY_CAPI)
+#undef TARVELIN_CAPI_CLASS
+#undef TARVELIN_CAPI_CTYPE
+#undef TARVELIN_CAPI_PREFIX
 
 TarvelinRezezadovuContractsDatabaseIAdaptable* tarvelin_rezezadovu_supports_database_connection_impl_adapter(
     CConnectionImpl* self) {
@@ -197,30 +211,6 @@ void tarvelin_rezezadovu_supports_database_connection_impl_commit(CConnectionImp
 void tarvelin_rezezadovu_supports_database_connection_impl_update_version(CConnectionImpl* self, GError** error) {
     g_return_if_fail(self != NULL);
     gobj::invoke<&ConnectionImpl::update_version>(G_STRFUNC, self, error);
-}
-TarvelinProvidersContractsServer* tarvelin_rezezadovu_supports_database_connection_impl_get_server(
-    CConnectionImpl* self) {
-    g_return_val_if_fail(self != NULL, NULL);
-    return gobj::invoke<&ConnectionImpl::get_server, gobj::borrow>(G_STRFUNC, self);
-}
-const gchar* tarvelin_rezezadovu_supports_database_connection_impl_get_version(CConnectionImpl* self) {
-    g_return_val_if_fail(self != NULL, NULL);
-    return gobj::invoke<&ConnectionImpl::get_version, gobj::borrow>(G_STRFUNC, self);
-}
-TarvelinProvidersContractsIProvider* tarvelin_rezezadovu_supports_database_connection_impl_get_provider(
-    CConnectionImpl* self) {
-    g_return_val_if_fail(self != NULL, NULL);
-    return gobj::invoke<&ConnectionImpl::get_provider, gobj::borrow>(G_STRFUNC, self);
-}
-TarvelinRezezadovuContractsDatabaseDBStatus tarvelin_rezezadovu_supports_database_connection_impl_get_status(
-    CConnectionImpl* self) {
-    g_return_val_if_fail(self != NULL, TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_STATUS_Unknown);
-    return gobj::invoke<&ConnectionImpl::get_status>(G_STRFUNC, self);
-}
-void tarvelin_rezezadovu_supports_database_connection_impl_set_status(
-    CConnectionImpl* self, TarvelinRezezadovuContractsDatabaseDBStatus value) {
-    g_return_if_fail(self != NULL);
-    gobj::invoke<&ConnectionImpl::set_status>(G_STRFUNC, self, value);
 }
 
 }  // extern "C"
