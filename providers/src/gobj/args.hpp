@@ -50,6 +50,28 @@ struct full {};
 struct borrow {};
 // An object result its owner keeps, handed out with a new reference of the caller's own.
 struct add_ref {};
+// Transfer full, and the operation's empty result is V rather than 0: what a slot gives
+// when its member fails, and what call gives for a slot the instance left empty
+// (gobj::slot<T, &IProvider::execute_affect, gobj::empty_value<-1>>).
+template <auto V>
+struct empty_value {
+    static constexpr auto value = V;
+};
+namespace detail {
+template <class P>
+struct is_empty_value : std::false_type {};
+template <auto V>
+struct is_empty_value<empty_value<V>> : std::true_type {};
+// The empty result of type CR under Policy.
+template <class CR, class Policy>
+constexpr CR failed_result() {
+    if constexpr (is_empty_value<Policy>::value) {
+        return CR(Policy::value);
+    } else {
+        return CR();
+    }
+}
+}  // namespace detail
 
 // The C++ class behind a C instance type or interface structure, declared once next to
 // the class with TARVELIN_BIND_C_TYPE. invoke uses it to check and cast `self`; call

@@ -14,7 +14,8 @@
 // pointer, an object of a bound C type becomes a Ref (adopted, or retained with the
 // policy `borrow`), a GDateTime* becomes gobj::DateTime, arrays with their length become
 // vectors. An instance that does not implement the interface gives a critical and the
-// empty result; an empty slot gives the empty result without one.
+// empty result; an empty slot gives the empty result without one (or the policy
+// empty_value's value).
 #pragma once
 
 #include "providers/gobj/invoke.hpp"
@@ -321,6 +322,8 @@ auto call(const Instance& instance, A&&... args) {
         if constexpr (!std::is_void_v<Result>) {
             if constexpr (kLength) {
                 return Result();
+            } else if constexpr (detail::is_empty_value<Policy>::value) {
+                return detail::CallResult<CR, Policy>::from(detail::failed_result<CR, Policy>());
             } else {
                 return detail::CallResult<CR, Policy>::from(detail::empty_result<CR>());
             }

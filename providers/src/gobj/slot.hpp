@@ -7,8 +7,9 @@
 // converts the result (transfer full unless the policy is `borrow`). When the slot's last
 // parameter is GError**, an Error thrown by the member goes there and any other
 // exception sets G_IO_ERROR_FAILED; otherwise exceptions are logged. On failure the slot
-// gives the empty result (0, NULL, FALSE). Argument checks belong to the exported
-// dispatcher of the operation, so a slot trusts its arguments.
+// gives the empty result (0, NULL, FALSE, or the policy empty_value's value). Argument
+// checks belong to the exported dispatcher of the operation, so a slot trusts its
+// arguments.
 //
 // An interface's default body (I::defaults), which serves any implementer, ours or a
 // host's, is a static function taking the instance first:
@@ -85,7 +86,7 @@ struct SlotThunk<T, M, Policy, CR (*)(CSelf*, CA...)> {
         } catch (...) {
             detail::report_exception(g_type_name(T::gtype()), error);
         }
-        if constexpr (!std::is_void_v<CR>) return CR();
+        if constexpr (!std::is_void_v<CR>) return detail::failed_result<CR, Policy>();
     }
 };
 

@@ -86,10 +86,8 @@ void IConnection::fill(Vtable* vt) {
     vt->execute_no_query_async = gobj::slot<T, &IConnection::execute_no_query_async>(vt->execute_no_query_async);
     vt->execute_no_query_finish = gobj::slot<T, &IConnection::execute_no_query_finish>(vt->execute_no_query_finish);
     // A failed statement gives -1, not the empty 0 of other slots.
-    vt->execute_no_query = [](CSelf* self, const gchar* sql, gboolean flag, GError** error) -> gint64 {
-        return gobj::capi(G_STRFUNC, error, [&] { return static_cast<IConnection*>(gobj::cast<T>(self))->execute_no_query(sql, flag); },
-                          gint64(-1));
-    };
+    vt->execute_no_query =
+        gobj::slot<T, &IConnection::execute_no_query, gobj::empty_value<-1>>(vt->execute_no_query);
     vt->execute_as_model_async = gobj::slot<T, &IConnection::execute_as_model_async>(vt->execute_as_model_async);
     vt->execute_as_model_finish = gobj::slot<T, &IConnection::execute_as_model_finish>(vt->execute_as_model_finish);
     vt->execute_as_model = gobj::slot<T, &IConnection::execute_as_model>(vt->execute_as_model);
