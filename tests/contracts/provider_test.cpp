@@ -13,6 +13,8 @@ extern "C" {
 
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;
+using PV = providers::contracts::IProvider::Vtable;
+using RV = providers::contracts::IDataReader::Vtable;
 using gobj::Ref;
 using tarvelin::test::ScriptedProvider;
 
@@ -110,10 +112,10 @@ TEST_F(ProviderTest, ExecuteOperationsAndTheirResults) {
     for (gint i = 0; i < length; ++i) g_object_unref(results[i]);
     g_free(results);
 
-    auto reader = iprovider::execute_reader(provider.gobj(), "SELECT id, name FROM t");
-    EXPECT_TRUE(idata_reader::read(reader.instance()));
-    EXPECT_EQ(idata_reader::get_name(reader.instance(), 0), "id");
-    EXPECT_EQ(idata_reader::get_value(reader.instance(), 1)->to_string(), "one");
+    auto reader = gobj::call<&PV::execute_reader>(provider.gobj(), "SELECT id, name FROM t");
+    EXPECT_TRUE(gobj::call<&RV::read>(reader.instance()));
+    EXPECT_EQ(gobj::call<&RV::get_name>(reader.instance(), 0), "id");
+    EXPECT_EQ(gobj::call<&RV::get_value>(reader.instance(), 1)->to_string(), "one");
 
     EXPECT_EQ(provider->statements().front(), "SELECT id, name FROM t");
     EXPECT_EQ(provider->calls("execute_statements"), 1);
@@ -136,14 +138,14 @@ TEST_F(ProviderTest, RaisedErrorsComeWithTheEmptyResult) {
     provider->fail("transaction", gobj::Error("Scripted", 6, "busy"), 2);
     EXPECT_FALSE(tarvelin_providers_contracts_iprovider_transaction(c, &error));
     expect_error(6, "busy");
-    EXPECT_THROW(iprovider::transaction(provider.gobj()), gobj::Error);
-    EXPECT_TRUE(iprovider::transaction(provider.gobj()));
+    EXPECT_THROW(gobj::call<&PV::transaction>(provider.gobj()), gobj::Error);
+    EXPECT_TRUE(gobj::call<&PV::transaction>(provider.gobj()));
     EXPECT_TRUE(provider->in_transaction());
-    iprovider::rollback(provider.gobj());
+    gobj::call<&PV::rollback>(provider.gobj());
     EXPECT_FALSE(provider->in_transaction());
 
     try {
-        iprovider::execute_model(provider.gobj(), "SELECT broken", false);
+        gobj::call<&PV::execute_model>(provider.gobj(), "SELECT broken", false);
         ADD_FAILURE() << "no error";
     } catch (const gobj::Error& e) {
         EXPECT_EQ(e.code(), 1064);
@@ -192,5 +194,9 @@ TEST(ProviderEntries, EmptySlotsGiveTheEmptyResults) {
     EXPECT_FALSE(tarvelin_providers_contracts_iprovider_get_is_opened(host));
     tarvelin_providers_contracts_iprovider_commit(host, &error);
     EXPECT_EQ(error, nullptr);
+    // The argument checks stand before any implementation, a host's too.
+    EXPECT_NE(critical_of([&] { tarvelin_providers_contracts_iprovider_execute_model(host, nullptr, TRUE, &error); })
+                  .find("statement != NULL"),
+              std::string::npos);
     g_object_unref(host);
 }

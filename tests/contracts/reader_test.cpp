@@ -19,6 +19,7 @@ extern "C" {
 
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;
+using RV = providers::contracts::IDataReader::Vtable;
 using gobj::Ref;
 using tarvelin::test::Cell;
 using tarvelin::test::ScriptedReader;
@@ -229,7 +230,7 @@ TEST(ReaderGetValues, ServesMoreThan32767Columns) {
     }
     auto r = ScriptedReader::create(std::move(columns), {std::move(row)});
     ASSERT_TRUE(r->read());
-    auto values = idata_reader::get_values(r.gobj());
+    auto values = gobj::call<&RV::get_values>(r.gobj());
     ASSERT_EQ(values.size(), static_cast<size_t>(n));
     EXPECT_EQ(values.back()->to_string(), std::to_string(n - 1));
 }

@@ -146,7 +146,7 @@ TEST(Server, CloneCopiesEveryValueAndOptionallyTheIdentifier) {
     s->set_port(5432);
     s->set_password(std::nullopt);
     s->set_ssh_using(true);
-    s->set_databases({"one", "two"});
+    s->set_database_names({"one", "two"});
     for (bool new_uuid : {false, true}) {
         auto* copy = tarvelin_providers_contracts_server_clone(c_of(s), new_uuid);
         ASSERT_NE(copy, nullptr);

@@ -155,7 +155,7 @@ TEST_F(StoreTest, DuplicatesRemovalAndUniteOrder) {
 TEST_F(StoreTest, LoadReplacesTheListsAndNotifies) {
     write_file(path("only-servers.json"),
                "{\"servers\":[1,{\"host\":\"h\"},\"x\",null],\"groups\":5,\"unknown\":{}}");
-    GeeArrayList* before = store->servers_list();
+    GeeArrayList* before = store->get_servers().list();
     std::vector<std::string> notified;
     g_signal_connect(store.gobj(), "notify", G_CALLBACK(+[](GObject*, GParamSpec* p, std::vector<std::string>* n) {
                          n->emplace_back(p->name);
@@ -163,7 +163,7 @@ TEST_F(StoreTest, LoadReplacesTheListsAndNotifies) {
                      &notified);
     store->load(path("only-servers.json"));
     EXPECT_EQ(notified, (std::vector<std::string>{"groups", "servers", "organizations"}));
-    EXPECT_NE(store->servers_list(), before);
+    EXPECT_NE(store->get_servers().list(), before);
     ASSERT_EQ(store->get_servers().size(), 1);  // elements that are no object make no record
     EXPECT_EQ(store->get_servers().at(0)->get_host(), "h");
     EXPECT_EQ(store->get_groups().size(), 0);
@@ -172,7 +172,7 @@ TEST_F(StoreTest, LoadReplacesTheListsAndNotifies) {
 
     // Setting a list shares it; the list it holds already, or none, changes nothing.
     notified.clear();
-    g_object_set(store.gobj(), "servers", store->servers_list(), nullptr);
+    g_object_set(store.gobj(), "servers", store->get_servers().list(), nullptr);
     testing::internal::CaptureStderr();
     tarvelin_providers_contracts_server_setting_set_servers(
         reinterpret_cast<TarvelinProvidersContractsServerSetting*>(store.gobj()), nullptr);
@@ -198,7 +198,7 @@ TEST_F(StoreTest, FilesThatDoNotLoadAreNeverLost) {
         SCOPED_TRACE(c.name);
         auto s = ServerSetting::create();
         s->get_servers().append(Server::create_with_provider("kept in memory"));
-        GeeArrayList* before = s->servers_list();
+        GeeArrayList* before = s->get_servers().list();
         std::string file = path(c.name);
         if (c.content) write_file(file, c.content);
         GError* error = nullptr;
@@ -213,7 +213,7 @@ TEST_F(StoreTest, FilesThatDoNotLoadAreNeverLost) {
             EXPECT_STREQ(error->message, "Failed to load database setting file.");
         }
         g_error_free(error);
-        EXPECT_EQ(s->servers_list(), before);
+        EXPECT_EQ(s->get_servers().list(), before);
         EXPECT_EQ(s->file_name(), file);
 
         s->save();  // to the name the failed load gave

@@ -41,9 +41,8 @@ public:
     static GType gtype();
     void fill_meta_table(MetaTable* table, bool) override {
         if (!TARVELIN_GIVEN(table)) return;
-        auto* model = gobj::call<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::execute_as_model>(
+        gobj::call<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::execute_as_model>(
             connection(), "SELECT name FROM columns", true);
-        if (model) g_object_unref(model);
         table->set_comment("read");
     }
 };

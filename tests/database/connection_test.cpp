@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "connection_support.hpp"
+#include "support/host_reader.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::test;
@@ -394,6 +395,49 @@ TEST_F(Connection, EachSynchronousOperationLogsItsStatementAndOutcome) {
     EXPECT_EQ(length, 42);  // untouched
     EXPECT_EQ(error_text(e), "Scripted 2006 server has gone away");
     EXPECT_EQ(tail(1), (std::vector<std::string>{"SQL: SELECT a FROM t"}));
+}
+
+// A reader a host wrote in C has no C++ object behind it: the connection hands it out and
+// tables are built from it through its interface structure, as from a driver's own.
+TEST_F(Connection, AHostsReaderIsReadThroughTheSystem) {
+    provider->answer_reader("SELECT n, label FROM host", &new_host_reader);
+    open();
+    auto* c = c_of(conn);
+    GError* e = nullptr;
+
+    auto* reader =
+        tarvelin_rezezadovu_supports_database_connection_impl_execute_reader(c, "SELECT n, label FROM host", &e);
+    ASSERT_NE(reader, nullptr) << error_text(e);
+    EXPECT_STREQ(G_OBJECT_TYPE_NAME(reader), "TarvelinTestHostRowsReader");
+    std::vector<std::string> read;
+    while (tarvelin_providers_contracts_idata_reader_read(reader, &e)) {
+        gint n = 0;
+        auto** values = tarvelin_providers_contracts_idata_reader_get_values(reader, &n, &e);
+        ASSERT_EQ(n, 2) << error_text(e);
+        read.push_back(gobj::cast<ValueObject>(values[0])->to_string() + "|" +
+                       kind(gobj::Ref<ValueObject>::adopt(values[1])));
+        g_object_unref(values[0]);
+        g_free(values);
+    }
+    EXPECT_EQ(read, (std::vector<std::string>{"1|TarvelinProvidersContractsValueString",
+                                              "2|TarvelinProvidersContractsValueString",
+                                              "3|TarvelinProvidersContractsValueNull"}));
+    g_object_unref(reader);
+
+    auto* table = tarvelin_rezezadovu_supports_database_connection_impl_execute_as_model(c, "SELECT n, label FROM host",
+                                                                                        TRUE, &e);
+    ASSERT_NE(table, nullptr) << error_text(e);
+    const auto& model = *gobj::cast<providers::contracts::TableModel>(table);
+    EXPECT_EQ(column_heads(model), (std::vector<std::string>{"n:int32", "label:string"}));
+    EXPECT_EQ(model.get_columns().at(1)->get_data_size(), 16u);
+    EXPECT_EQ(cells(model), (std::vector<std::vector<std::string>>{
+                                {"ValueInt32=1", "ValueString=one"}, {"ValueInt32=2", "ValueString=two"},
+                                {"ValueInt32=3", "ValueNull="}}));
+    g_object_unref(table);
+    EXPECT_EQ(tarvelin_rezezadovu_supports_database_connection_impl_execute_no_query(c, "SELECT n, label FROM host",
+                                                                                     TRUE, &e),
+              3);
+    EXPECT_EQ(error_text(e), "(none)");
 }
 
 TEST_F(Connection, AMissingTextIsRefusedBeforeAnythingRuns) {

@@ -69,7 +69,7 @@ std::optional<gobj::Error> error_of(F&& f) {
     return std::nullopt;
 }
 
-namespace ip = providers::contracts::iprovider;
+using PV = providers::contracts::IProvider::Vtable;
 
 class Live : public testing::TestWithParam<const Driver*> {
 protected:
@@ -87,7 +87,7 @@ protected:
         exec("DROP TABLE IF EXISTS " + table_);
     }
     void TearDown() override {
-        if (provider_ && ip::get_is_opened(provider_)) {
+        if (provider_ && gobj::call<&PV::get_is_opened>(provider_)) {
             error_of([&] { exec("DROP TABLE IF EXISTS " + table_); });
         }
         for (GObject* p : providers_) g_object_unref(p);
@@ -121,12 +121,12 @@ protected:
         return p;
     }
 
-    gint64 exec(const std::string& sql, GObject* p = nullptr) { return ip::execute_affect(p ? p : provider_, sql, true); }
+    gint64 exec(const std::string& sql, GObject* p = nullptr) { return gobj::call<&PV::execute_affect>(p ? p : provider_, sql, true); }
     gobj::Ref<providers::contracts::TableModel> model(const std::string& sql, GObject* p = nullptr) {
-        return ip::execute_model(p ? p : provider_, sql, true);
+        return gobj::call<&PV::execute_model>(p ? p : provider_, sql, true);
     }
     gobj::Ref<providers::contracts::ValueObject> scalar(const std::string& sql, GObject* p = nullptr) {
-        return ip::execute_scalar(p ? p : provider_, sql, true);
+        return gobj::call<&PV::execute_scalar>(p ? p : provider_, sql, true);
     }
     // The text form of a scalar.
     std::string text(const std::string& sql, GObject* p = nullptr) { return scalar(sql, p)->to_string(); }

@@ -12,7 +12,7 @@ using namespace tarvelin;
 using namespace tarvelin::test::mysql;
 using providers::contracts::TableModel;
 using providers::contracts::ValueObject;
-namespace ir = providers::contracts::idata_reader;
+using RV = providers::contracts::IDataReader::Vtable;
 
 namespace {
 
@@ -63,9 +63,9 @@ TEST_P(MysqlLive, OpensClosesAndReopens) {
     EXPECT_NE(std::stoll(text("SELECT CONNECTION_ID()", p)), first);
     EXPECT_EQ(text("SELECT DATABASE()", p), address_->database);
 
-    ip::close(p);
-    EXPECT_FALSE(ip::get_is_opened(p));
-    ip::close(p);  // closing a closed provider does nothing
+    gobj::call<&PV::close>(p);
+    EXPECT_FALSE(gobj::call<&PV::get_is_opened>(p));
+    gobj::call<&PV::close>(p);  // closing a closed provider does nothing
     // Without an initial database the connection opens "mysql".
     Login no_database = login();
     no_database.database.clear();
@@ -97,7 +97,7 @@ TEST_P(MysqlLive, LoginFailures) {
         SCOPED_TRACE(c.what);
         GObject* p = make();
         expect_error([&] { open(p, c.login); }, c.code);
-        EXPECT_FALSE(ip::get_is_opened(p));
+        EXPECT_FALSE(gobj::call<&PV::get_is_opened>(p));
         expect_error([&] { exec("SELECT 1", p); }, 2006);  // the handle is kept, unconnected
     }
 }
@@ -246,7 +246,7 @@ TEST_P(MysqlLive, ExecuteModel) {
                  "No data return by non-select statement");
     EXPECT_EQ(text("SELECT name FROM " + table_ + " WHERE id = 1"), "uno");
     // The flag changes nothing.
-    EXPECT_EQ(ip::execute_model(provider_, "SELECT 1", false)->get_rows().size(), 1);
+    EXPECT_EQ(gobj::call<&PV::execute_model>(provider_, "SELECT 1", false)->get_rows().size(), 1);
 }
 
 TEST_P(MysqlLive, ExecuteScalarAndAffect) {
@@ -262,12 +262,12 @@ TEST_P(MysqlLive, ExecuteScalarAndAffect) {
     EXPECT_EQ(class_of(scalar("SELECT NULL")), "TarvelinProvidersContractsValueNull");
     // A row-returning statement without rows has no first cell.
     EXPECT_EQ(class_of(scalar("SELECT id FROM " + table_ + " WHERE id > 100")), "TarvelinProvidersContractsValueNull");
-    EXPECT_EQ(ip::execute_scalar(provider_, "SELECT 3", false)->to_string(), "3");
+    EXPECT_EQ(gobj::call<&PV::execute_scalar>(provider_, "SELECT 3", false)->to_string(), "3");
 }
 
 TEST_P(MysqlLive, ExecuteStatements) {
     exec("CREATE TABLE " + table_ + " (id INT)");
-    auto list = ip::execute_statements(provider_, "INSERT INTO " + table_ + " VALUES (1); SELECT id FROM " + table_,
+    auto list = gobj::call<&PV::execute_statements>(provider_, "INSERT INTO " + table_ + " VALUES (1); SELECT id FROM " + table_,
                                        true);
     ASSERT_EQ(list.size(), 2u);
     EXPECT_STREQ(G_OBJECT_TYPE_NAME(list[0].get()), "TarvelinProvidersContractsValueUInt64");
@@ -276,7 +276,7 @@ TEST_P(MysqlLive, ExecuteStatements) {
     EXPECT_EQ(gobj::cast<TableModel>(list[1].get())->get_rows().size(), 1);
 
     // A later statement that fails closes the list with its error; nothing after it runs.
-    list = ip::execute_statements(provider_,
+    list = gobj::call<&PV::execute_statements>(provider_,
                                   "INSERT INTO " + table_ + " VALUES (2); INSERT INTO nowhere VALUES (1); "
                                   "INSERT INTO " + table_ + " VALUES (3)",
                                   false);
@@ -287,8 +287,8 @@ TEST_P(MysqlLive, ExecuteStatements) {
     EXPECT_EQ(text("SELECT GROUP_CONCAT(id ORDER BY id) FROM " + table_), "1,2");
 
     // A first statement that fails fails the call.
-    expect_error([&] { ip::execute_statements(provider_, "SELEC 1; SELECT 2", true); }, 1064);
-    EXPECT_EQ(ip::execute_statements(provider_, "SELECT 1", true).size(), 1u);
+    expect_error([&] { gobj::call<&PV::execute_statements>(provider_, "SELEC 1; SELECT 2", true); }, 1064);
+    EXPECT_EQ(gobj::call<&PV::execute_statements>(provider_, "SELECT 1", true).size(), 1u);
 }
 
 TEST_P(MysqlLive, LaterStatementFailuresBelongToTheirCall) {
@@ -296,7 +296,7 @@ TEST_P(MysqlLive, LaterStatementFailuresBelongToTheirCall) {
     expect_error([&] { exec("INSERT INTO " + table_ + " VALUES (1); SELECT no_such_column"); }, 1054);
     EXPECT_EQ(text("SELECT COUNT(*) FROM " + table_), "1");
     expect_error([&] { model("SELECT 1; INSERT INTO nowhere VALUES (1)"); }, 1146);
-    expect_error([&] { ip::execute_reader(provider_, "SELECT 1; SELEC 2"); }, 1064);
+    expect_error([&] { gobj::call<&PV::execute_reader>(provider_, "SELECT 1; SELEC 2"); }, 1064);
     // Results of later statements that succeed are dropped with the call.
     EXPECT_EQ(model("SELECT 1; SELECT 2, 3")->get_columns().size(), 1);
     EXPECT_EQ(exec("SELECT 1; INSERT INTO " + table_ + " VALUES (2)"), -1);  // a SELECT changes no rows
@@ -306,10 +306,10 @@ TEST_P(MysqlLive, LaterStatementFailuresBelongToTheirCall) {
 TEST_P(MysqlLive, Reader) {
     exec("CREATE TABLE " + table_ + " (id INT, name VARCHAR(20), price DECIMAL(10,2))");
     exec("INSERT INTO " + table_ + " VALUES (1, 'one', 1.25), (2, NULL, 2.50)");
-    auto reader = ip::execute_reader(provider_, "SELECT id, name, price FROM " + table_ + " ORDER BY id");
+    auto reader = gobj::call<&PV::execute_reader>(provider_, "SELECT id, name, price FROM " + table_ + " ORDER BY id");
     gpointer r = reader.instance();
-    ASSERT_EQ(ir::get_field_count(r), 3);
-    EXPECT_EQ(ir::get_name(r, 1), "name");
+    ASSERT_EQ(gobj::call<&RV::get_field_count>(r), 3);
+    EXPECT_EQ(gobj::call<&RV::get_name>(r, 1), "name");
     EXPECT_EQ(gobj::take_string(tarvelin_providers_contracts_idata_reader_get_dbms_type(
                   TARVELIN_PROVIDERS_CONTRACTS_IDATA_READER(r), 0, nullptr)),
               "LONG");
@@ -320,25 +320,25 @@ TEST_P(MysqlLive, Reader) {
 
     // The reader owns its rows: the provider may run other statements meanwhile.
     exec("DELETE FROM " + table_);
-    EXPECT_FALSE(ir::get_is_closed(r));
-    ASSERT_TRUE(ir::read(r));
-    EXPECT_EQ(ir::get_value(r, 1)->to_string(), "one");
+    EXPECT_FALSE(gobj::call<&RV::get_is_closed>(r));
+    ASSERT_TRUE(gobj::call<&RV::read>(r));
+    EXPECT_EQ(gobj::call<&RV::get_value>(r, 1)->to_string(), "one");
     EXPECT_EQ(tarvelin_providers_contracts_idata_reader_get_int32(TARVELIN_PROVIDERS_CONTRACTS_IDATA_READER(r), 0,
                                                                   nullptr),
               1);
-    ASSERT_TRUE(ir::read(r));
-    EXPECT_TRUE(ir::is_null(r, 1));
-    EXPECT_TRUE(ir::get_is_closed(r));
-    EXPECT_FALSE(ir::read(r));
+    ASSERT_TRUE(gobj::call<&RV::read>(r));
+    EXPECT_TRUE(gobj::call<&RV::is_null>(r, 1));
+    EXPECT_TRUE(gobj::call<&RV::get_is_closed>(r));
+    EXPECT_FALSE(gobj::call<&RV::read>(r));
     // Out of range and past the end: an error, never a crash.
-    EXPECT_TRUE(error_of([&] { ir::get_value(r, 3); }).has_value());
-    EXPECT_TRUE(error_of([&] { ir::get_value(r, 0); }).has_value());
-    ir::close(r);
+    EXPECT_TRUE(error_of([&] { gobj::call<&RV::get_value>(r, 3); }).has_value());
+    EXPECT_TRUE(error_of([&] { gobj::call<&RV::get_value>(r, 0); }).has_value());
+    gobj::call<&RV::close>(r);
 
-    expect_error([&] { ip::execute_reader(provider_, "DELETE FROM " + table_); }, -1,
+    expect_error([&] { gobj::call<&PV::execute_reader>(provider_, "DELETE FROM " + table_); }, -1,
                  "No data return by non-select statement");
-    auto none = ip::execute_reader(provider_, "SELECT id FROM " + table_);
-    EXPECT_FALSE(ir::read(none.instance()));
+    auto none = gobj::call<&PV::execute_reader>(provider_, "SELECT id FROM " + table_);
+    EXPECT_FALSE(gobj::call<&RV::read>(none.instance()));
 }
 
 TEST_P(MysqlLive, TransactionsEndInAutocommit) {
@@ -346,17 +346,17 @@ TEST_P(MysqlLive, TransactionsEndInAutocommit) {
     GObject* observer = other();
     auto seen = [&] { return text("SELECT COUNT(*) FROM " + table_, observer); };
 
-    EXPECT_TRUE(ip::transaction(provider_));
+    EXPECT_TRUE(gobj::call<&PV::transaction>(provider_));
     exec("INSERT INTO " + table_ + " VALUES (1)");
     EXPECT_EQ(seen(), "0");
-    ip::rollback(provider_);
+    gobj::call<&PV::rollback>(provider_);
     EXPECT_EQ(text("SELECT COUNT(*) FROM " + table_), "0");
     exec("INSERT INTO " + table_ + " VALUES (2)");  // after a rollback: durable at once
     EXPECT_EQ(seen(), "1");
 
-    EXPECT_TRUE(ip::transaction(provider_));
+    EXPECT_TRUE(gobj::call<&PV::transaction>(provider_));
     exec("INSERT INTO " + table_ + " VALUES (3)");
-    ip::commit(provider_);
+    gobj::call<&PV::commit>(provider_);
     EXPECT_EQ(seen(), "2");
     exec("INSERT INTO " + table_ + " VALUES (4)");  // after a commit: durable at once
     EXPECT_EQ(seen(), "3");

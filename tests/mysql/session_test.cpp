@@ -36,16 +36,16 @@ TEST_P(MysqlSession, ATransactionWhoseSessionWasKilledIsLost) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        ASSERT_TRUE(ip::transaction(provider_));
+        ASSERT_TRUE(gobj::call<&PV::transaction>(provider_));
         if (c.insert_before_kill) exec("INSERT INTO " + table_ + " VALUES (1)");
         kill_session();
         expect_error([&] { exec("INSERT INTO " + table_ + " VALUES (2)"); }, 2013, "transaction was lost");
         // Nothing more runs as part of it on some new session either.
         expect_error([&] { exec("INSERT INTO " + table_ + " VALUES (3)"); }, 2013, "transaction was lost");
         if (c.end == kRollback) {
-            expect_error([&] { ip::rollback(provider_); }, 2013, "transaction was lost");
+            expect_error([&] { gobj::call<&PV::rollback>(provider_); }, 2013, "transaction was lost");
         } else {
-            expect_error([&] { ip::commit(provider_); }, 2013, "transaction was lost");
+            expect_error([&] { gobj::call<&PV::commit>(provider_); }, 2013, "transaction was lost");
         }
         EXPECT_EQ(count(), "0");
         // Once the loss is acknowledged, the provider reconnects as before.
@@ -68,7 +68,7 @@ TEST_P(MysqlSession, OutsideATransactionALostSessionReconnects) {
     }
     ASSERT_TRUE(after.has_value());
     EXPECT_NE(*after, before);
-    EXPECT_TRUE(ip::get_is_opened(provider_));
+    EXPECT_TRUE(gobj::call<&PV::get_is_opened>(provider_));
 }
 
 TEST_P(MysqlSession, IsOpenedAnswersWhileAStatementRuns) {
@@ -80,11 +80,11 @@ TEST_P(MysqlSession, IsOpenedAnswersWhileAStatementRuns) {
     });
     while (!started) g_usleep(1000);
     g_usleep(300 * 1000);  // the statement holds the provider by now
-    EXPECT_TRUE(ip::get_is_opened(provider_));
+    EXPECT_TRUE(gobj::call<&PV::get_is_opened>(provider_));
     EXPECT_FALSE(finished) << "get_is_opened waited for the statement";
     worker.join();
-    ip::close(provider_);
-    EXPECT_FALSE(ip::get_is_opened(provider_));
+    gobj::call<&PV::close>(provider_);
+    EXPECT_FALSE(gobj::call<&PV::get_is_opened>(provider_));
 }
 
 TEST_P(MysqlSession, TextWithANulKeepsEveryByte) {

@@ -50,20 +50,20 @@ TEST(PostgresqlConnection, OpensWithAPasswordOfUriReservedCharactersAndCloses) {
     ASSERT_NE(pg->password.find_first_of("@/?& "), std::string::npos);
     auto provider = PostgreSQLProvider::create();
     gpointer p = provider.instance();
-    EXPECT_FALSE(iprovider::get_is_opened(p));
+    EXPECT_FALSE(gobj::call<&PV::get_is_opened>(p));
     EXPECT_FALSE(is_opened_property(p));
 
     auto record = pg_record(*pg);
-    iprovider::open(p, *record, "ignored");
-    EXPECT_TRUE(iprovider::get_is_opened(p));
+    gobj::call<&PV::open>(p, *record, "ignored");
+    EXPECT_TRUE(gobj::call<&PV::get_is_opened>(p));
     EXPECT_TRUE(is_opened_property(p));
-    EXPECT_EQ(iprovider::execute_scalar(p, "SELECT current_user", true)->to_string(), pg->user);
+    EXPECT_EQ(gobj::call<&PV::execute_scalar>(p, "SELECT current_user", true)->to_string(), pg->user);
 
-    iprovider::open(p, *record, "");  // a second open replaces the connection
-    EXPECT_TRUE(iprovider::get_is_opened(p));
-    iprovider::close(p);
-    EXPECT_FALSE(iprovider::get_is_opened(p));
-    iprovider::close(p);
+    gobj::call<&PV::open>(p, *record, "");  // a second open replaces the connection
+    EXPECT_TRUE(gobj::call<&PV::get_is_opened>(p));
+    gobj::call<&PV::close>(p);
+    EXPECT_FALSE(gobj::call<&PV::get_is_opened>(p));
+    gobj::call<&PV::close>(p);
 }
 
 TEST(PostgresqlConnection, RefusedConnectionsRaiseAndLeaveTheProviderClosed) {
@@ -84,17 +84,17 @@ TEST(PostgresqlConnection, RefusedConnectionsRaiseAndLeaveTheProviderClosed) {
         auto provider = PostgreSQLProvider::create();
         auto record = pg_record(*pg);
         c.change(*record);
-        gobj::Error e = error_of([&] { iprovider::open(provider.instance(), *record, ""); });
+        gobj::Error e = error_of([&] { gobj::call<&PV::open>(provider.instance(), *record, ""); });
         EXPECT_TRUE(e.matches("PostgreSQL")) << c.what;
         EXPECT_EQ(e.code(), -1) << c.what;
         EXPECT_EQ(e.message().rfind("1 : ", 0), 0u) << c.what << ": " << e.message();  // CONNECTION_BAD
         EXPECT_NE(e.message().find(c.message), std::string::npos) << c.what << ": " << e.message();
-        EXPECT_FALSE(iprovider::get_is_opened(provider.instance())) << c.what;
+        EXPECT_FALSE(gobj::call<&PV::get_is_opened>(provider.instance())) << c.what;
 
         // The next open frees the failed connection and succeeds.
         auto good = pg_record(*pg);
-        iprovider::open(provider.instance(), *good, "");
-        EXPECT_TRUE(iprovider::get_is_opened(provider.instance())) << c.what;
+        gobj::call<&PV::open>(provider.instance(), *good, "");
+        EXPECT_TRUE(gobj::call<&PV::get_is_opened>(provider.instance())) << c.what;
     }
 }
 

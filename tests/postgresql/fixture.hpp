@@ -11,7 +11,7 @@
 
 namespace tarvelin::test {
 
-namespace iprovider = providers::contracts::iprovider;
+using PV = providers::contracts::IProvider::Vtable;
 using providers::contracts::Server;
 using providers::supports::postgresql::PostgreSQLProvider;
 using providers::supports::postgresql::PostgreSQLReader;
@@ -33,14 +33,14 @@ protected:
         TARVELIN_REQUIRE_SERVER(pg, "PostgreSQL");
         provider = PostgreSQLProvider::create();
         record = pg_record(*pg);
-        iprovider::open(p(), *record, "");
+        gobj::call<&PV::open>(p(), *record, "");
         // Tables of each test are temporary: the cases run in parallel on one database.
         affect("SET TIME ZONE 'UTC'");
     }
     gpointer p() const { return provider.instance(); }
-    gint64 affect(const std::string& sql) { return iprovider::execute_affect(p(), sql, true); }
-    gobj::Ref<TableModel> model(const std::string& sql) { return iprovider::execute_model(p(), sql, true); }
-    gobj::Ref<ValueObject> scalar(const std::string& sql) { return iprovider::execute_scalar(p(), sql, true); }
+    gint64 affect(const std::string& sql) { return gobj::call<&PV::execute_affect>(p(), sql, true); }
+    gobj::Ref<TableModel> model(const std::string& sql) { return gobj::call<&PV::execute_model>(p(), sql, true); }
+    gobj::Ref<ValueObject> scalar(const std::string& sql) { return gobj::call<&PV::execute_scalar>(p(), sql, true); }
 
     std::optional<PgAddress> pg;
     gobj::Ref<Server> record;

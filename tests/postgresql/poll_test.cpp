@@ -5,6 +5,7 @@
 
 #include "fixture.hpp"
 
+using namespace tarvelin;
 using namespace tarvelin::test;
 
 TEST_F(PostgresqlTest, IsOpenedAnswersWhileAStatementRuns) {
@@ -16,19 +17,19 @@ TEST_F(PostgresqlTest, IsOpenedAnswersWhileAStatementRuns) {
     });
     while (!started) g_usleep(1000);
     g_usleep(300 * 1000);  // the statement holds the provider by now
-    EXPECT_TRUE(iprovider::get_is_opened(p()));
+    EXPECT_TRUE(gobj::call<&PV::get_is_opened>(p()));
     EXPECT_FALSE(finished) << "get_is_opened waited for the statement";
     worker.join();
-    EXPECT_TRUE(iprovider::get_is_opened(p()));
-    iprovider::close(p());
-    EXPECT_FALSE(iprovider::get_is_opened(p()));
+    EXPECT_TRUE(gobj::call<&PV::get_is_opened>(p()));
+    gobj::call<&PV::close>(p());
+    EXPECT_FALSE(gobj::call<&PV::get_is_opened>(p()));
 }
 
 TEST_F(PostgresqlTest, ASessionEndedByTheServerReadsClosed) {
     auto killer = PostgreSQLProvider::create();
-    iprovider::open(killer.instance(), *record, "");
+    gobj::call<&PV::open>(killer.instance(), *record, "");
     std::string pid = scalar("SELECT pg_backend_pid()")->to_string();
-    iprovider::execute_scalar(killer.instance(), "SELECT pg_terminate_backend(" + pid + ")", true);
+    gobj::call<&PV::execute_scalar>(killer.instance(), "SELECT pg_terminate_backend(" + pid + ")", true);
     EXPECT_THROW(affect("SELECT 1"), tarvelin::gobj::Error);
-    EXPECT_FALSE(iprovider::get_is_opened(p()));
+    EXPECT_FALSE(gobj::call<&PV::get_is_opened>(p()));
 }

@@ -6,7 +6,7 @@ using namespace tarvelin;
 using namespace tarvelin::test;
 using Rows = std::vector<std::vector<std::string>>;
 using Heads = std::vector<std::string>;
-namespace idata_reader = providers::contracts::idata_reader;
+using RV = providers::contracts::IDataReader::Vtable;
 
 namespace {
 
@@ -35,7 +35,7 @@ TEST_F(PostgresqlData, ModelHoldsColumnsAndRowsInResultOrder) {
     EXPECT_EQ(empty->get_columns().size(), 2);
     EXPECT_EQ(empty->get_rows().size(), 0);
     // The flag changes nothing.
-    EXPECT_EQ(cells(*iprovider::execute_model(p(), "SELECT id FROM t ORDER BY id", false)).size(), 3u);
+    EXPECT_EQ(cells(*gobj::call<&PV::execute_model>(p(), "SELECT id FROM t ORDER BY id", false)).size(), 3u);
 }
 
 TEST_F(PostgresqlData, AffectScalarAndStatementsReportCountsAndFirstCells) {
@@ -53,10 +53,10 @@ TEST_F(PostgresqlData, AffectScalarAndStatementsReportCountsAndFirstCells) {
     EXPECT_EQ(count->to_string(), "2");
 
     // One PQexec for the whole text: only the last result is reported.
-    auto results = iprovider::execute_statements(p(), "SELECT 1; UPDATE t SET id = id", true);
+    auto results = gobj::call<&PV::execute_statements>(p(), "SELECT 1; UPDATE t SET id = id", true);
     ASSERT_EQ(results.size(), 1u);
     EXPECT_STREQ(G_OBJECT_TYPE_NAME(results[0].get()), "TarvelinProvidersContractsValueUInt64");
-    results = iprovider::execute_statements(p(), "UPDATE t SET id = id; SELECT id, name FROM t", true);
+    results = gobj::call<&PV::execute_statements>(p(), "UPDATE t SET id = id; SELECT id, name FROM t", true);
     ASSERT_EQ(results.size(), 1u);
     EXPECT_STREQ(G_OBJECT_TYPE_NAME(results[0].get()), "TarvelinProvidersContractsTableModel");
 }
@@ -71,7 +71,7 @@ TEST_F(PostgresqlData, FailuresRaiseTheirRecords) {
         {"empty statement", [&] { affect(""); }, -2, "PGRES_EMPTY_QUERY : "},
         {"missing table", [&] { scalar("SELECT * FROM nowhere"); }, -2, "PGRES_FATAL_ERROR : ERROR:  relation"},
         {"non-query as a model", [&] { model("UPDATE t SET id = id"); }, -1, "No data returned."},
-        {"non-query as a reader", [&] { iprovider::execute_reader(p(), "UPDATE t SET id = id"); }, 1,
+        {"non-query as a reader", [&] { gobj::call<&PV::execute_reader>(p(), "UPDATE t SET id = id"); }, 1,
          "PGRES_COMMAND_OK"},
     };
     for (const Case& c : cases) {
@@ -81,12 +81,12 @@ TEST_F(PostgresqlData, FailuresRaiseTheirRecords) {
         EXPECT_EQ(e.message().rfind(c.message_start, 0), 0u) << c.what << ": " << e.message();
     }
     // A failed statement leaves the provider usable.
-    EXPECT_TRUE(iprovider::get_is_opened(p()));
+    EXPECT_TRUE(gobj::call<&PV::get_is_opened>(p()));
     EXPECT_EQ(scalar("SELECT count(*) FROM t")->to_string(), "3");
 }
 
 TEST_F(PostgresqlData, ReaderStartsBeforeTheFirstRow) {
-    auto r = gobj::ref_cast<PostgreSQLReader>(iprovider::execute_reader(p(), "SELECT id, name FROM t ORDER BY id"));
+    auto r = gobj::ref_cast<PostgreSQLReader>(gobj::call<&PV::execute_reader>(p(), "SELECT id, name FROM t ORDER BY id"));
     ASSERT_TRUE(r);
     EXPECT_EQ(r->get_field_count(), 2);
     EXPECT_EQ(r->get_name(1), "name");
@@ -98,7 +98,7 @@ TEST_F(PostgresqlData, ReaderStartsBeforeTheFirstRow) {
 
     std::vector<std::string> seen;
     while (r->read()) {
-        auto v = idata_reader::get_value(r.instance(), 1);
+        auto v = gobj::call<&RV::get_value>(r.instance(), 1);
         seen.push_back(std::to_string(r->get_int32(0)) + "=" + kind(v));
     }
     EXPECT_EQ(seen, (std::vector<std::string>{"1=TarvelinProvidersContractsValueString",
@@ -112,15 +112,15 @@ TEST_F(PostgresqlData, ReaderStartsBeforeTheFirstRow) {
     r->close();
 
     // A query that matches nothing is still a reader.
-    auto none = iprovider::execute_reader(p(), "SELECT id FROM t WHERE false");
-    EXPECT_FALSE(idata_reader::read(none.instance()));
+    auto none = gobj::call<&PV::execute_reader>(p(), "SELECT id FROM t WHERE false");
+    EXPECT_FALSE(gobj::call<&RV::read>(none.instance()));
 }
 
 TEST_F(PostgresqlData, AHandedOutReaderOwnsItsResult) {
-    auto r = iprovider::execute_reader(p(), "SELECT name FROM t WHERE id = 2");
-    iprovider::close(p());
+    auto r = gobj::call<&PV::execute_reader>(p(), "SELECT name FROM t WHERE id = 2");
+    gobj::call<&PV::close>(p());
     provider.reset();
-    ASSERT_TRUE(idata_reader::read(r.instance()));
-    EXPECT_EQ(idata_reader::get_value(r.instance(), 0)->to_string(), "two");
+    ASSERT_TRUE(gobj::call<&RV::read>(r.instance()));
+    EXPECT_EQ(gobj::call<&RV::get_value>(r.instance(), 0)->to_string(), "two");
 }
 

@@ -85,7 +85,7 @@ TEST_F(PostgresqlTypes, EveryCommonTypeMapsToItsDataTypeAndValue) {
     ASSERT_EQ(heads.size(), std::size(kColumns));
     ASSERT_EQ(rows.size(), 2u);
     auto r = gobj::ref_cast<PostgreSQLReader>(
-        iprovider::execute_reader(p(), "SELECT * FROM every_type ORDER BY c_int4 NULLS LAST"));
+        gobj::call<&PV::execute_reader>(p(), "SELECT * FROM every_type ORDER BY c_int4 NULLS LAST"));
     for (std::size_t i = 0; i < std::size(kColumns); ++i) {
         const Column& c = kColumns[i];
         EXPECT_EQ(heads[i], std::string(c.name) + ":" + c.data_type);
@@ -96,7 +96,7 @@ TEST_F(PostgresqlTypes, EveryCommonTypeMapsToItsDataTypeAndValue) {
 }
 
 TEST_F(PostgresqlTypes, CellReadingsOfTheTextFormat) {
-    auto r = gobj::ref_cast<PostgreSQLReader>(iprovider::execute_reader(
+    auto r = gobj::ref_cast<PostgreSQLReader>(gobj::call<&PV::execute_reader>(
         p(), "SELECT '\\x0a0b'::bytea, '\\x'::bytea, 'a\\000b'::bytea, B'0'::bit(1), '-$1,234.50'::money, "
              "'13:45:07'::time, '2024-03-05 07:08:09+00'::timestamptz, 'infinity'::timestamp, '24:00'::time"));
     ASSERT_TRUE(r->read());
@@ -116,7 +116,7 @@ TEST_F(PostgresqlTypes, CellReadingsOfTheTextFormat) {
 
     // The older escape output of bytea decodes to the same bytes.
     affect("SET bytea_output = 'escape'");
-    auto escaped = gobj::ref_cast<PostgreSQLReader>(iprovider::execute_reader(p(), "SELECT '\\x0a0bff'::bytea"));
+    auto escaped = gobj::ref_cast<PostgreSQLReader>(gobj::call<&PV::execute_reader>(p(), "SELECT '\\x0a0bff'::bytea"));
     ASSERT_TRUE(escaped->read());
     EXPECT_EQ(escaped->get_binary(0), (std::vector<guint8>{0x0a, 0x0b, 0xff}));
 }
@@ -131,7 +131,7 @@ TEST_F(PostgresqlTypes, NumbersReadTheSameUnderAnyNumericLocale) {
         }
     }
     auto r = gobj::ref_cast<PostgreSQLReader>(
-        iprovider::execute_reader(p(), "SELECT 1.5::real, 2.25::float8, 3.125::numeric"));
+        gobj::call<&PV::execute_reader>(p(), "SELECT 1.5::real, 2.25::float8, 3.125::numeric"));
     ASSERT_TRUE(r->read());
     EXPECT_EQ(r->get_float(0), 1.5f) << (found ? found : "C");
     EXPECT_EQ(r->get_double(1), 2.25);

@@ -16,6 +16,8 @@
 
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;
+using PV = providers::contracts::IProvider::Vtable;
+using RV = providers::contracts::IDataReader::Vtable;
 using test::error_of;
 using namespace tarvelin::providers::supports::redis;
 
@@ -60,7 +62,7 @@ protected:
     void SetUp() override {
         address = test::redis_server();
         TARVELIN_REQUIRE_SERVER(address, "Redis");
-        iprovider::open(p(), *record(address->host, address->port), "redis");
+        gobj::call<&PV::open>(p(), *record(address->host, address->port), "redis");
         // Keys of this run only: the server may be shared.
         prefix = "tarvelin-test:" + std::to_string(getpid()) + ":" +
                  ::testing::UnitTest::GetInstance()->current_test_info()->name() + ":";
@@ -77,7 +79,7 @@ protected:
     }
     gpointer p() const { return provider.instance(); }
     std::string key(const char* k) const { return prefix + k; }
-    gobj::Ref<TableModel> model(const std::string& command) { return iprovider::execute_model(p(), command, true); }
+    gobj::Ref<TableModel> model(const std::string& command) { return gobj::call<&PV::execute_model>(p(), command, true); }
 
     test::LogCapture log;
     std::optional<test::RedisAddress> address;
@@ -90,19 +92,19 @@ protected:
 TEST_F(RedisProviderTest, PingAndTheOpenedState) {
     EXPECT_EQ(table(model("PING")), (Table{STRING, {S + "PONG"}}));
     // The opened state reports the live connection.
-    EXPECT_TRUE(iprovider::get_is_opened(p()));
+    EXPECT_TRUE(gobj::call<&PV::get_is_opened>(p()));
     gboolean opened = FALSE;
     g_object_get(provider.gobj(), "is-opened", &opened, nullptr);
     EXPECT_TRUE(opened);
-    iprovider::close(p());
-    EXPECT_FALSE(iprovider::get_is_opened(p()));
-    iprovider::close(p());
+    gobj::call<&PV::close>(p());
+    EXPECT_FALSE(gobj::call<&PV::get_is_opened>(p()));
+    gobj::call<&PV::close>(p());
 
     // Sending without a connection is an error, not a silent nothing.
     gobj::Error e = error_of([&] { model("PING"); });
     EXPECT_STREQ(e.domain_name(), "Redis");
     EXPECT_EQ(e.code(), -1);
-    EXPECT_ANY_THROW(iprovider::execute_statements(p(), "PING", true));
+    EXPECT_ANY_THROW(gobj::call<&PV::execute_statements>(p(), "PING", true));
 }
 
 TEST_F(RedisProviderTest, StringsIntegersAndNil) {
@@ -144,7 +146,7 @@ TEST_F(RedisProviderTest, ErrorRepliesRaiseRedisErrors) {
         EXPECT_STREQ(e.domain_name(), "Redis");
         EXPECT_EQ(e.code(), -2);
         EXPECT_EQ(e.message().rfind(c.start, 0), 0u) << e.message();
-        EXPECT_ANY_THROW(iprovider::execute_statements(p(), c.command, true));
+        EXPECT_ANY_THROW(gobj::call<&PV::execute_statements>(p(), c.command, true));
     }
     // A text that is no command at all.
     for (const char* bad : {"", "   ", "GET \"open"}) {
@@ -155,42 +157,42 @@ TEST_F(RedisProviderTest, ErrorRepliesRaiseRedisErrors) {
 }
 
 TEST_F(RedisProviderTest, StatementsScalarsAndCounts) {
-    auto one = iprovider::execute_statements(p(), "SET " + key("s") + " v", true);
+    auto one = gobj::call<&PV::execute_statements>(p(), "SET " + key("s") + " v", true);
     ASSERT_EQ(one.size(), 1u);
     EXPECT_TRUE(G_TYPE_CHECK_INSTANCE_TYPE(one[0].get(), ValueString::gtype()));
 
     model("RPUSH " + key("list") + " 1 2");
-    auto list = iprovider::execute_statements(p(), "LRANGE " + key("list") + " 0 -1", true);
+    auto list = gobj::call<&PV::execute_statements>(p(), "LRANGE " + key("list") + " 0 -1", true);
     ASSERT_EQ(list.size(), 1u);
     ASSERT_TRUE(GEE_IS_ARRAY_LIST(list[0].get()));
     auto values = gobj::GeeArray<ValueObject>::wrap(GEE_ARRAY_LIST(list[0].get()));
     ASSERT_EQ(values.size(), 2);
     EXPECT_EQ(values.at(1)->dump(), S + "2");
 
-    EXPECT_EQ(iprovider::execute_scalar(p(), "GET " + key("s"), true)->dump(), S + "v");
-    EXPECT_EQ(iprovider::execute_scalar(p(), "LRANGE " + key("list") + " 0 -1", true)->dump(), S + "1");
-    EXPECT_TRUE(gobj::ref_cast<ValueNull>(iprovider::execute_scalar(p(), "GET " + key("missing"), true)));
-    EXPECT_EQ(iprovider::execute_affect(p(), "DEL " + key("s") + " " + key("list") + " " + key("missing"), true), 2);
+    EXPECT_EQ(gobj::call<&PV::execute_scalar>(p(), "GET " + key("s"), true)->dump(), S + "v");
+    EXPECT_EQ(gobj::call<&PV::execute_scalar>(p(), "LRANGE " + key("list") + " 0 -1", true)->dump(), S + "1");
+    EXPECT_TRUE(gobj::ref_cast<ValueNull>(gobj::call<&PV::execute_scalar>(p(), "GET " + key("missing"), true)));
+    EXPECT_EQ(gobj::call<&PV::execute_affect>(p(), "DEL " + key("s") + " " + key("list") + " " + key("missing"), true), 2);
 
     // Transactions and the reader reach nothing.
-    EXPECT_FALSE(iprovider::transaction(p()));
-    iprovider::commit(p());
-    iprovider::rollback(p());
-    auto reader = iprovider::execute_reader(p(), "GET anything");
+    EXPECT_FALSE(gobj::call<&PV::transaction>(p()));
+    gobj::call<&PV::commit>(p());
+    gobj::call<&PV::rollback>(p());
+    auto reader = gobj::call<&PV::execute_reader>(p(), "GET anything");
     EXPECT_TRUE(G_TYPE_CHECK_INSTANCE_TYPE(reader.instance(), RedisReader::gtype()));
-    EXPECT_FALSE(idata_reader::read(reader.instance()));
+    EXPECT_FALSE(gobj::call<&RV::read>(reader.instance()));
 }
 
 TEST(RedisProvider, RefusedConnectionGivesTheContextsError) {
     auto provider = RedisProvider::create();
-    gobj::Error e = error_of([&] { iprovider::open(provider.instance(), *record("127.0.0.1", test::closed_port()), "x"); });
+    gobj::Error e = error_of([&] { gobj::call<&PV::open>(provider.instance(), *record("127.0.0.1", test::closed_port()), "x"); });
     EXPECT_STREQ(e.domain_name(), "Redis");
     EXPECT_EQ(e.code(), REDIS_ERR_IO);
     EXPECT_EQ(e.message(), "Connection refused");
-    EXPECT_FALSE(iprovider::get_is_opened(provider.instance()));
+    EXPECT_FALSE(gobj::call<&PV::get_is_opened>(provider.instance()));
     // The failed context is kept until the next open or close, and refuses to send.
     ASSERT_NE(provider->context(), nullptr);
-    EXPECT_ANY_THROW(iprovider::execute_model(provider.instance(), "PING", true));
-    iprovider::close(provider.instance());
+    EXPECT_ANY_THROW(gobj::call<&PV::execute_model>(provider.instance(), "PING", true));
+    gobj::call<&PV::close>(provider.instance());
     EXPECT_EQ(provider->context(), nullptr);
 }

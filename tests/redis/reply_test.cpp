@@ -15,6 +15,7 @@
 
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;
+using RV = providers::contracts::IDataReader::Vtable;
 using namespace tarvelin::providers::supports::redis;
 
 namespace {
@@ -167,13 +168,13 @@ TEST(RedisReader, GivesItsFixedAnswers) {
     gpointer r = reader;
     auto* c = static_cast<TarvelinProvidersContractsIDataReader*>(r);
     GError* e = nullptr;
-    EXPECT_FALSE(idata_reader::read(r));
-    EXPECT_FALSE(idata_reader::is_null(r, 0));
-    EXPECT_FALSE(idata_reader::get_is_closed(r));
-    EXPECT_EQ(idata_reader::get_field_count(r), 0);
-    EXPECT_EQ(idata_reader::get_size(r, 3), 0u);
-    EXPECT_EQ(idata_reader::get_data_type(r, 0), TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN);
-    EXPECT_EQ(idata_reader::get_name(r, 0), "");
+    EXPECT_FALSE(gobj::call<&RV::read>(r));
+    EXPECT_FALSE(gobj::call<&RV::is_null>(r, 0));
+    EXPECT_FALSE(gobj::call<&RV::get_is_closed>(r));
+    EXPECT_EQ(gobj::call<&RV::get_field_count>(r), 0);
+    EXPECT_EQ(gobj::call<&RV::get_size>(r, 3), 0u);
+    EXPECT_EQ(gobj::call<&RV::get_data_type>(r, 0), TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN);
+    EXPECT_EQ(gobj::call<&RV::get_name>(r, 0), "");
     EXPECT_EQ(tarvelin_providers_contracts_idata_reader_get_int32(c, 0, &e), 0);
     EXPECT_DOUBLE_EQ(tarvelin_providers_contracts_idata_reader_get_double(c, 0, &e), 0.0);
     gchar* text = tarvelin_providers_contracts_idata_reader_get_guid(c, 0, &e);
@@ -194,7 +195,7 @@ TEST(RedisReader, GivesItsFixedAnswers) {
     g_date_time_unref(now);
     g_date_time_unref(before);
     // A STRING column of the default get_value reads get_string: the empty text.
-    EXPECT_EQ(idata_reader::get_value(r, 0)->dump(), "TarvelinProvidersContractsValueString => ");
+    EXPECT_EQ(gobj::call<&RV::get_value>(r, 0)->dump(), "TarvelinProvidersContractsValueString => ");
     EXPECT_EQ(e, nullptr);
     g_object_unref(reader);
 }

@@ -14,6 +14,7 @@
 
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;
+using PV = providers::contracts::IProvider::Vtable;
 using tarvelin::providers::supports::redis::RedisProvider;
 
 TEST(RedisThreads, EightThreadsShareOneProvider) {
@@ -23,7 +24,7 @@ TEST(RedisThreads, EightThreadsShareOneProvider) {
     server->set_host(address->host);
     server->set_port(address->port);
     auto provider = RedisProvider::create();
-    iprovider::open(provider.instance(), *server, "redis");
+    gobj::call<&PV::open>(provider.instance(), *server, "redis");
     std::string key = "tarvelin-test:" + std::to_string(getpid()) + ":threads";
     provider->execute_affect("DEL " + key, true);
 

@@ -23,8 +23,8 @@ std::string file_head(const std::string& path, std::size_t n) {
 std::string read_secret(const std::string& path, const std::string& options) {
     auto provider = SQLiteProvider::create();
     auto server = sqlite_server(path, options);
-    iprovider::open(provider.instance(), *server, "");
-    return iprovider::execute_scalar(provider.instance(), "SELECT v FROM t", true)->to_string();
+    gobj::call<&PV::open>(provider.instance(), *server, "");
+    return gobj::call<&PV::execute_scalar>(provider.instance(), "SELECT v FROM t", true)->to_string();
 }
 
 }  // namespace
@@ -35,10 +35,10 @@ TEST(SqliteCipher, AKeyedFileIsReadableOnlyWithItsKey) {
     {
         auto provider = SQLiteProvider::create();
         auto server = sqlite_server(path, "Cache=Shared;PASSWORD=s3cret;Mode=ReadWrite");
-        iprovider::open(provider.instance(), *server, "");
-        iprovider::execute_affect(provider.instance(), "CREATE TABLE t (v TEXT)", true);
-        iprovider::execute_affect(provider.instance(), "INSERT INTO t VALUES ('hidden words')", true);
-        iprovider::close(provider.instance());
+        gobj::call<&PV::open>(provider.instance(), *server, "");
+        gobj::call<&PV::execute_affect>(provider.instance(), "CREATE TABLE t (v TEXT)", true);
+        gobj::call<&PV::execute_affect>(provider.instance(), "INSERT INTO t VALUES ('hidden words')", true);
+        gobj::call<&PV::close>(provider.instance());
     }
     EXPECT_NE(file_head(path, 16), std::string("SQLite format 3\0", 16));
     std::ifstream in(path, std::ios::binary);
@@ -60,9 +60,9 @@ TEST(SqliteCipher, AFileWrittenWithoutAKeyStaysPlain) {
     {
         auto provider = SQLiteProvider::create();
         auto server = sqlite_server(path, "PASSWORD=");
-        iprovider::open(provider.instance(), *server, "");
-        iprovider::execute_affect(provider.instance(), "CREATE TABLE t (v TEXT)", true);
-        iprovider::execute_affect(provider.instance(), "INSERT INTO t VALUES ('open words')", true);
+        gobj::call<&PV::open>(provider.instance(), *server, "");
+        gobj::call<&PV::execute_affect>(provider.instance(), "CREATE TABLE t (v TEXT)", true);
+        gobj::call<&PV::execute_affect>(provider.instance(), "INSERT INTO t VALUES ('open words')", true);
     }
     EXPECT_EQ(file_head(path, 16), std::string("SQLite format 3\0", 16));
     EXPECT_EQ(read_secret(path, ""), "open words");
@@ -83,7 +83,7 @@ protected:
     gobj::Ref<SQLiteProvider> open_as(const std::string& user, const std::string& password) {
         auto provider = SQLiteProvider::create();
         auto server = sqlite_server(path, "", user, password);
-        iprovider::open(provider.instance(), *server, "");
+        gobj::call<&PV::open>(provider.instance(), *server, "");
         return provider;
     }
 
@@ -93,19 +93,19 @@ protected:
 
 TEST_F(SqliteUsers, RightCredentialsOpen) {
     auto provider = open_as("admin", "pw-admin");
-    EXPECT_TRUE(iprovider::get_is_opened(provider.instance()));
-    EXPECT_EQ(iprovider::execute_scalar(provider.instance(), "SELECT v FROM t", true)->to_string(), "for users");
+    EXPECT_TRUE(gobj::call<&PV::get_is_opened>(provider.instance()));
+    EXPECT_EQ(gobj::call<&PV::execute_scalar>(provider.instance(), "SELECT v FROM t", true)->to_string(), "for users");
 }
 
 TEST_F(SqliteUsers, WrongCredentialsAreRefusedWithAnAuthorisationError) {
     for (auto [user, password] : {std::pair{"admin", "nope"}, std::pair{"nobody", "pw-admin"}}) {
         auto provider = SQLiteProvider::create();
         auto server = sqlite_server(path, "", user, password);
-        gobj::Error e = error_of([&] { iprovider::open(provider.instance(), *server, ""); });
+        gobj::Error e = error_of([&] { gobj::call<&PV::open>(provider.instance(), *server, ""); });
         EXPECT_TRUE(e.matches("SQLite")) << user;
         EXPECT_EQ(e.code(), 23) << user;  // SQLITE_AUTH, never "not an error"
         EXPECT_FALSE(e.message().empty());
-        EXPECT_FALSE(iprovider::get_is_opened(provider.instance()));
+        EXPECT_FALSE(gobj::call<&PV::get_is_opened>(provider.instance()));
     }
 }
 
@@ -113,5 +113,5 @@ TEST_F(SqliteUsers, AnEmptyPasswordDoesNotAuthenticate) {
     // No authentication is attempted; the library enforces its user table on
     // shared-cache connections only, so this ordinary connection opens.
     auto provider = open_as("admin", "");
-    EXPECT_TRUE(iprovider::get_is_opened(provider.instance()));
+    EXPECT_TRUE(gobj::call<&PV::get_is_opened>(provider.instance()));
 }

@@ -12,7 +12,7 @@
 
 namespace tarvelin::test {
 
-namespace iprovider = providers::contracts::iprovider;
+using PV = providers::contracts::IProvider::Vtable;
 using providers::contracts::Server;
 using providers::supports::sqlite::SQLiteProvider;
 using providers::supports::sqlite::SQLiteReader;
@@ -52,12 +52,12 @@ protected:
     }
     void open(SQLiteProvider& p, const std::string& options = "") {
         auto server = sqlite_server(path, options);
-        iprovider::open(p.gobj(), *server, path);
+        gobj::call<&PV::open>(p.gobj(), *server, path);
     }
     gpointer p() const { return provider.instance(); }
-    gint64 affect(const std::string& sql) { return iprovider::execute_affect(p(), sql, true); }
-    gobj::Ref<TableModel> model(const std::string& sql) { return iprovider::execute_model(p(), sql, true); }
-    gobj::Ref<ValueObject> scalar(const std::string& sql) { return iprovider::execute_scalar(p(), sql, true); }
+    gint64 affect(const std::string& sql) { return gobj::call<&PV::execute_affect>(p(), sql, true); }
+    gobj::Ref<TableModel> model(const std::string& sql) { return gobj::call<&PV::execute_model>(p(), sql, true); }
+    gobj::Ref<ValueObject> scalar(const std::string& sql) { return gobj::call<&PV::execute_scalar>(p(), sql, true); }
 
     TempDir dir;
     std::string path = dir.file("test.db");

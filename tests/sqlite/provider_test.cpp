@@ -24,31 +24,31 @@ TEST(SqliteProviderLifecycle, OpensClosesAndReopens) {
     std::string path = dir.file("life.db");
     auto provider = SQLiteProvider::create();
     gpointer p = provider.instance();
-    EXPECT_FALSE(iprovider::get_is_opened(p));
+    EXPECT_FALSE(gobj::call<&PV::get_is_opened>(p));
     EXPECT_FALSE(is_opened_property(p));
     EXPECT_EQ(tarvelin_providers_supports_sq_lite_provider_get_engine(
                   TARVELIN_PROVIDERS_SUPPORTS_SQ_LITE_PROVIDER(p)),
               nullptr);
 
     auto server = sqlite_server(path);
-    iprovider::open(p, *server, "Data Source=ignored");
-    EXPECT_TRUE(iprovider::get_is_opened(p));
+    gobj::call<&PV::open>(p, *server, "Data Source=ignored");
+    EXPECT_TRUE(gobj::call<&PV::get_is_opened>(p));
     EXPECT_TRUE(is_opened_property(p));
     gpointer engine = nullptr;
     g_object_get(p, "engine", &engine, nullptr);
     EXPECT_NE(engine, nullptr);
     EXPECT_EQ(engine, provider->get_engine());
-    iprovider::execute_affect(p, "CREATE TABLE t (a)", true);
+    gobj::call<&PV::execute_affect>(p, "CREATE TABLE t (a)", true);
 
     // Opening again replaces the connection; the data is in the file.
-    iprovider::open(p, *server, "");
-    EXPECT_TRUE(iprovider::get_is_opened(p));
-    EXPECT_EQ(iprovider::execute_scalar(p, "SELECT count(*) FROM t", true)->to_string(), "0");
+    gobj::call<&PV::open>(p, *server, "");
+    EXPECT_TRUE(gobj::call<&PV::get_is_opened>(p));
+    EXPECT_EQ(gobj::call<&PV::execute_scalar>(p, "SELECT count(*) FROM t", true)->to_string(), "0");
 
-    iprovider::close(p);
-    EXPECT_FALSE(iprovider::get_is_opened(p));
+    gobj::call<&PV::close>(p);
+    EXPECT_FALSE(gobj::call<&PV::get_is_opened>(p));
     EXPECT_EQ(provider->get_engine(), nullptr);
-    iprovider::close(p);  // closing a closed provider is harmless
+    gobj::call<&PV::close>(p);  // closing a closed provider is harmless
 }
 
 TEST(SqliteProviderLifecycle, FailedOpenLeavesTheProviderClosed) {
@@ -56,15 +56,15 @@ TEST(SqliteProviderLifecycle, FailedOpenLeavesTheProviderClosed) {
     auto provider = SQLiteProvider::create();
     gpointer p = provider.instance();
     auto good = sqlite_server(dir.file("good.db"));
-    iprovider::open(p, *good, "");
-    ASSERT_TRUE(iprovider::get_is_opened(p));
+    gobj::call<&PV::open>(p, *good, "");
+    ASSERT_TRUE(gobj::call<&PV::get_is_opened>(p));
 
     auto bad = sqlite_server(dir.file("missing/dir/x.db"));
-    gobj::Error e = error_of([&] { iprovider::open(p, *bad, ""); });
+    gobj::Error e = error_of([&] { gobj::call<&PV::open>(p, *bad, ""); });
     EXPECT_TRUE(e.matches("SQLite"));
     EXPECT_EQ(e.code(), 14);  // SQLITE_CANTOPEN
     EXPECT_FALSE(e.message().empty());
-    EXPECT_FALSE(iprovider::get_is_opened(p));
+    EXPECT_FALSE(gobj::call<&PV::get_is_opened>(p));
     EXPECT_EQ(provider->get_engine(), nullptr);
 }
 
@@ -123,7 +123,7 @@ TEST_F(SqliteTest, AffectCountsRowsOfQueriesAndChangesOfStatements) {
     EXPECT_EQ(affect("CREATE TABLE u (b)"), 0);
     EXPECT_EQ(affect("SELECT * FROM t WHERE 0"), 0);
     // The flag changes nothing.
-    EXPECT_EQ(iprovider::execute_affect(p(), "SELECT * FROM t", false), 3);
+    EXPECT_EQ(gobj::call<&PV::execute_affect>(p(), "SELECT * FROM t", false), 3);
 }
 
 TEST_F(SqliteTest, ScalarIsTheFirstCellOrTheChangeCount) {
@@ -144,10 +144,10 @@ TEST_F(SqliteTest, ScalarIsTheFirstCellOrTheChangeCount) {
 
 TEST_F(SqliteTest, ATransactionInsideATransactionBeginsNothing) {
     affect("CREATE TABLE t (a)");
-    EXPECT_TRUE(iprovider::transaction(p()));
-    EXPECT_TRUE(iprovider::transaction(p()));  // already inside: no second BEGIN
+    EXPECT_TRUE(gobj::call<&PV::transaction>(p()));
+    EXPECT_TRUE(gobj::call<&PV::transaction>(p()));  // already inside: no second BEGIN
     affect("INSERT INTO t VALUES (1)");
-    iprovider::rollback(p());
+    gobj::call<&PV::rollback>(p());
     EXPECT_EQ(scalar("SELECT count(*) FROM t")->to_string(), "0");
 }
 

@@ -3,7 +3,7 @@
 using namespace tarvelin;
 using namespace tarvelin::test;
 using providers::contracts::IDataReader;
-namespace idata_reader = providers::contracts::idata_reader;
+using RV = providers::contracts::IDataReader::Vtable;
 
 namespace {
 
@@ -18,7 +18,7 @@ protected:
     }
     // The reader execute_reader hands out, as its own C++ class.
     gobj::Ref<SQLiteReader> reader(const std::string& sql) {
-        return gobj::ref_cast<SQLiteReader>(iprovider::execute_reader(p(), sql));
+        return gobj::ref_cast<SQLiteReader>(gobj::call<&PV::execute_reader>(p(), sql));
     }
 };
 
@@ -56,7 +56,7 @@ TEST_F(SqliteReaderTest, QueryWithoutRowsGivesAClosedReaderAndAStatementWithoutC
     EXPECT_EQ(empty->get_name(0), "id");
     EXPECT_FALSE(empty->read());
 
-    gobj::Error e = error_of([&] { iprovider::execute_reader(p(), "UPDATE t SET id = id"); });
+    gobj::Error e = error_of([&] { gobj::call<&PV::execute_reader>(p(), "UPDATE t SET id = id"); });
     EXPECT_TRUE(e.matches("SQLite"));
     EXPECT_EQ(e.code(), -1);
     EXPECT_EQ(e.message(), "No data return by non-select statement");
@@ -65,7 +65,7 @@ TEST_F(SqliteReaderTest, QueryWithoutRowsGivesAClosedReaderAndAStatementWithoutC
 TEST_F(SqliteReaderTest, TypedGettersConvertTheCurrentCell) {
     auto r = reader("SELECT id, txt, num, bin, 300, -1, 'yes', 0 FROM t ORDER BY id");
     // Row 1: an ISO 8601 date and time without an offset is that instant in UTC.
-    providers::contracts::DateTimePtr when = r->get_datetime(1);
+    gobj::DateTime when = r->get_datetime(1);
     ASSERT_TRUE(when);
     EXPECT_EQ(g_date_time_to_unix(when.get()), 1709622489);
     EXPECT_EQ(gobj::take_string(g_date_time_format(when.get(), "%H:%M:%S %z")), "07:08:09 +0000");
@@ -85,7 +85,9 @@ TEST_F(SqliteReaderTest, TypedGettersConvertTheCurrentCell) {
     // Row 2: a date alone is no date-time, but a date.
     ASSERT_TRUE(r->read());
     EXPECT_FALSE(r->get_datetime(1));
-    GDate date = r->get_date(1);
+    GDate date;
+    g_date_clear(&date, 1);
+    r->get_date(1, date);
     ASSERT_TRUE(g_date_valid(&date));
     EXPECT_EQ(g_date_get_year(&date), 2024);
     EXPECT_EQ(g_date_get_day(&date), 5);
@@ -100,7 +102,9 @@ TEST_F(SqliteReaderTest, TypedGettersConvertTheCurrentCell) {
     EXPECT_EQ(r->get_data_type(3), TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DBNULL);
     EXPECT_EQ(r->get_string(3), std::nullopt);
     EXPECT_EQ(r->get_timespan(3), 0);
-    GDate none = r->get_date(3);
+    GDate none;
+    g_date_clear(&none, 1);
+    r->get_date(3, none);
     EXPECT_FALSE(g_date_valid(&none));
 }
 
@@ -110,7 +114,7 @@ TEST_F(SqliteReaderTest, ValuesFollowTheStorageClassOfEachCell) {
     auto r = reader("SELECT v FROM mixed ORDER BY rowid");
     std::vector<std::string> kinds;
     do {
-        kinds.push_back(kind(idata_reader::get_value(r.instance(), 0)));
+        kinds.push_back(kind(gobj::call<&RV::get_value>(r.instance(), 0)));
     } while (r->read());
     EXPECT_EQ(kinds, (std::vector<std::string>{
                          "TarvelinProvidersContractsValueInt64", "TarvelinProvidersContractsValueString",
@@ -133,7 +137,7 @@ TEST_F(SqliteReaderTest, AnOrdinalPastTheLastColumnRaises) {
 
 TEST_F(SqliteReaderTest, AHandedOutReaderOutlivesItsProvider) {
     auto r = reader("SELECT id FROM t ORDER BY id");
-    iprovider::close(p());
+    gobj::call<&PV::close>(p());
     provider.reset();
     EXPECT_EQ(r->get_int64(0), 1);
     EXPECT_TRUE(r->read());

@@ -8,7 +8,7 @@ namespace {
 // Each result as "kind:text" ("TableModel:<rows>" for a table).
 std::vector<std::string> run(gpointer provider, const std::string& text) {
     std::vector<std::string> out;
-    for (const auto& object : iprovider::execute_statements(provider, text, true)) {
+    for (const auto& object : gobj::call<&PV::execute_statements>(provider, text, true)) {
         std::string name = G_OBJECT_TYPE_NAME(object.get());
         name.erase(0, std::string("TarvelinProvidersContracts").size());
         auto* self = gobj::self_of(object.get());

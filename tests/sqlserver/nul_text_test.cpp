@@ -9,6 +9,7 @@
 
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;
+using PV = providers::contracts::IProvider::Vtable;
 using tarvelin::providers::supports::sqlserver::SQLServerProvider;
 using test::TdsResponse;
 using test::TdsType;
@@ -26,8 +27,8 @@ TEST(SqlServerText, TextWithANulKeepsEveryByte) {
     server->set_username(std::string("sa"));
     server->set_password(std::string("secret"));
     auto provider = SQLServerProvider::create();
-    iprovider::open(provider.instance(), *server, "Data Source=peer");
-    auto model = iprovider::execute_model(provider.instance(), "SELECT s", true);
+    gobj::call<&PV::open>(provider.instance(), *server, "Data Source=peer");
+    auto model = gobj::call<&PV::execute_model>(provider.instance(), "SELECT s", true);
     ASSERT_EQ(model->get_rows().size(), 1);
     const std::pair<int, std::string> expected[] = {{0, std::string("a\0bc", 4)}, {1, "plain"}};
     for (const auto& [column, text] : expected) {

@@ -19,6 +19,8 @@
 
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;
+using PV = providers::contracts::IProvider::Vtable;
+using RV = providers::contracts::IDataReader::Vtable;
 using test::error_of;
 using namespace tarvelin::providers::supports::sqlserver;
 using test::TdsColumn;
@@ -60,7 +62,7 @@ std::vector<Report> reports(const TdsUserData& data) {
 class SqlServerProviderTest : public ::testing::Test {
 protected:
     void SetUp() override { peer.set_credentials("sa", "secret"); }
-    void open() { iprovider::open(p(), *record(peer.port(), "sa", "secret"), "Data Source=peer"); }
+    void open() { gobj::call<&PV::open>(p(), *record(peer.port(), "sa", "secret"), "Data Source=peer"); }
     gpointer p() const { return provider.instance(); }
 
     test::LogCapture log;
@@ -75,9 +77,9 @@ const std::vector<TdsColumn> kTwoInts = {{"a", TdsType::Int}, {"b", TdsType::Int
 // ---------------------------------------------------------------- login
 
 TEST_F(SqlServerProviderTest, LogsInWithTheRecordsItemsAndReportsOpened) {
-    EXPECT_FALSE(iprovider::get_is_opened(p()));
+    EXPECT_FALSE(gobj::call<&PV::get_is_opened>(p()));
     open();
-    EXPECT_TRUE(iprovider::get_is_opened(p()));
+    EXPECT_TRUE(gobj::call<&PV::get_is_opened>(p()));
     gboolean opened = FALSE;
     g_object_get(provider.gobj(), "is-opened", &opened, nullptr);
     EXPECT_TRUE(opened);
@@ -95,10 +97,10 @@ TEST_F(SqlServerProviderTest, LogsInWithTheRecordsItemsAndReportsOpened) {
     EXPECT_TRUE(log.contains(G_LOG_LEVEL_WARNING, "msgno=5701"));
     EXPECT_EQ(message_count(*provider->get_userdata()), 0);
 
-    iprovider::close(p());
-    EXPECT_FALSE(iprovider::get_is_opened(p()));
+    gobj::call<&PV::close>(p());
+    EXPECT_FALSE(gobj::call<&PV::get_is_opened>(p()));
     EXPECT_TRUE(log.contains(G_LOG_LEVEL_DEBUG, "Connection closed."));
-    iprovider::close(p());  // nothing to close: no failure
+    gobj::call<&PV::close>(p());  // nothing to close: no failure
 }
 
 TEST_F(SqlServerProviderTest, RefusedLoginAndClosedPortFailAndLeaveNoConnection) {
@@ -113,21 +115,21 @@ TEST_F(SqlServerProviderTest, RefusedLoginAndClosedPortFailAndLeaveNoConnection)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         auto fresh = SQLServerProvider::create();
-        gobj::Error e = error_of([&] { iprovider::open(fresh.instance(), *record(c.port, "sa", c.password), "x"); });
+        gobj::Error e = error_of([&] { gobj::call<&PV::open>(fresh.instance(), *record(c.port, "sa", c.password), "x"); });
         EXPECT_STREQ(e.domain_name(), "SQLServer");
         EXPECT_EQ(e.code(), -1);
         EXPECT_EQ(e.message(), "open_tds failed.");
-        EXPECT_FALSE(iprovider::get_is_opened(fresh.instance()));
+        EXPECT_FALSE(gobj::call<&PV::get_is_opened>(fresh.instance()));
         EXPECT_EQ(fresh->connection(), nullptr);
     }
     EXPECT_TRUE(log.contains(G_LOG_LEVEL_WARNING, "msgno=18456"));
 
     // A failed open drops the connection held before; a later open starts afresh.
     open();
-    EXPECT_ANY_THROW(iprovider::open(p(), *record(peer.port(), "sa", "wrong"), "x"));
-    EXPECT_FALSE(iprovider::get_is_opened(p()));
+    EXPECT_ANY_THROW(gobj::call<&PV::open>(p(), *record(peer.port(), "sa", "wrong"), "x"));
+    EXPECT_FALSE(gobj::call<&PV::get_is_opened>(p()));
     open();
-    EXPECT_TRUE(iprovider::get_is_opened(p()));
+    EXPECT_TRUE(gobj::call<&PV::get_is_opened>(p()));
 }
 
 TEST_F(SqlServerProviderTest, OpenAgainReplacesTheConnection) {
@@ -136,7 +138,7 @@ TEST_F(SqlServerProviderTest, OpenAgainReplacesTheConnection) {
     EXPECT_NE(provider->connection(), nullptr);
     EXPECT_EQ(peer.logins().size(), 2u);
     peer.script("SELECT 1", TdsResponse().result({{"", TdsType::Int}}, {{"1"}}));
-    EXPECT_EQ(dump(iprovider::execute_scalar(p(), "SELECT 1", true)), "TarvelinProvidersContractsValueInt32 => 1");
+    EXPECT_EQ(dump(gobj::call<&PV::execute_scalar>(p(), "SELECT 1", true)), "TarvelinProvidersContractsValueInt32 => 1");
 }
 
 // ---------------------------------------------------------------- results
@@ -178,7 +180,7 @@ TEST_F(SqlServerProviderTest, QueryReturnsRowsOfTheCommonTypes) {
     peer.script("SELECT * FROM everything", TdsResponse().result(cols, {values, nulls}));
     open();
 
-    auto model = iprovider::execute_model(p(), "SELECT * FROM everything", true);
+    auto model = gobj::call<&PV::execute_model>(p(), "SELECT * FROM everything", true);
     ASSERT_TRUE(model);
     ASSERT_EQ(model->get_columns().size(), static_cast<int>(cols.size()));
     ASSERT_EQ(model->get_rows().size(), 2);
@@ -253,23 +255,23 @@ TEST_F(SqlServerProviderTest, StatementWithoutRowsAndEmptySelect) {
 
     for (bool flag : {true, false}) {
         SCOPED_TRACE(flag);
-        EXPECT_EQ(iprovider::execute_affect(p(), "UPDATE t SET a = 1", flag), 3);
-        gobj::Error e = error_of([&] { iprovider::execute_model(p(), "UPDATE t SET a = 1", flag); });
+        EXPECT_EQ(gobj::call<&PV::execute_affect>(p(), "UPDATE t SET a = 1", flag), 3);
+        gobj::Error e = error_of([&] { gobj::call<&PV::execute_model>(p(), "UPDATE t SET a = 1", flag); });
         EXPECT_STREQ(e.domain_name(), "SQLServer");
         EXPECT_EQ(e.code(), -1);
         EXPECT_EQ(e.message(), "No data returned.");
-        EXPECT_EQ(dump(iprovider::execute_scalar(p(), "UPDATE t SET a = 1", flag)),
+        EXPECT_EQ(dump(gobj::call<&PV::execute_scalar>(p(), "UPDATE t SET a = 1", flag)),
                   "TarvelinProvidersContractsValueInt32 => 3");
-        auto list = iprovider::execute_statements(p(), "UPDATE t SET a = 1", flag);
+        auto list = gobj::call<&PV::execute_statements>(p(), "UPDATE t SET a = 1", flag);
         ASSERT_EQ(list.size(), 1u);
         auto count = gobj::Ref<ValueUInt64>::retain(list[0].get());
         ASSERT_TRUE(G_TYPE_CHECK_INSTANCE_TYPE(list[0].get(), ValueUInt64::gtype()));
         EXPECT_EQ(count->get_itsvalue(), 3u);
 
-        auto empty = iprovider::execute_model(p(), "SELECT a, b FROM t WHERE 0 = 1", flag);
+        auto empty = gobj::call<&PV::execute_model>(p(), "SELECT a, b FROM t WHERE 0 = 1", flag);
         EXPECT_EQ(empty->get_columns().size(), 2);
         EXPECT_EQ(empty->get_rows().size(), 0);
-        EXPECT_TRUE(gobj::ref_cast<ValueNull>(iprovider::execute_scalar(p(), "SELECT a, b FROM t WHERE 0 = 1", flag)));
+        EXPECT_TRUE(gobj::ref_cast<ValueNull>(gobj::call<&PV::execute_scalar>(p(), "SELECT a, b FROM t WHERE 0 = 1", flag)));
     }
 }
 
@@ -281,7 +283,7 @@ TEST_F(SqlServerProviderTest, MultiStatementBatchReportsEveryResultInOrder) {
                            .result(kTwoInts, {{"9", std::nullopt}}));
     open();
 
-    auto list = iprovider::execute_statements(p(), batch, true);
+    auto list = gobj::call<&PV::execute_statements>(p(), batch, true);
     ASSERT_EQ(list.size(), 3u);
     auto first = gobj::Ref<TableModel>::retain(list[0].get());
     ASSERT_TRUE(G_TYPE_CHECK_INSTANCE_TYPE(list[0].get(), TableModel::gtype()));
@@ -293,10 +295,10 @@ TEST_F(SqlServerProviderTest, MultiStatementBatchReportsEveryResultInOrder) {
     EXPECT_EQ(dump(third->get_value_at(0, 0)), "TarvelinProvidersContractsValueInt32 => 9");
 
     // execute_model gives the first result only; what is left is drained by the next command.
-    auto model = iprovider::execute_model(p(), batch, true);
+    auto model = gobj::call<&PV::execute_model>(p(), batch, true);
     EXPECT_EQ(model->get_rows().size(), 2);
     EXPECT_EQ(dump(model->get_value_at(1, 1)), "TarvelinProvidersContractsValueInt32 => 4");
-    EXPECT_EQ(iprovider::execute_statements(p(), batch, true).size(), 3u);
+    EXPECT_EQ(gobj::call<&PV::execute_statements>(p(), batch, true).size(), 3u);
 }
 
 // ---------------------------------------------------------------- messages and errors
@@ -306,7 +308,7 @@ TEST_F(SqlServerProviderTest, ServerErrorCarriesNumberSeverityAndText) {
                 TdsResponse().error(208, 16, "Invalid object name 'missing'.").fail());
     open();
 
-    gobj::Error e = error_of([&] { iprovider::execute_model(p(), "SELECT * FROM missing", true); });
+    gobj::Error e = error_of([&] { gobj::call<&PV::execute_model>(p(), "SELECT * FROM missing", true); });
     EXPECT_STREQ(e.domain_name(), "TDSDB");
     EXPECT_EQ(e.code(), 208);
     EXPECT_EQ(e.message().rfind("Invalid object name 'missing'.\n", 0), 0u) << e.message();
@@ -319,7 +321,7 @@ TEST_F(SqlServerProviderTest, ServerErrorCarriesNumberSeverityAndText) {
 
     // The connection stays usable and the next command starts with an empty queue.
     peer.script("SELECT 1", TdsResponse().result({{"", TdsType::Int}}, {{"1"}}));
-    EXPECT_EQ(dump(iprovider::execute_scalar(p(), "SELECT 1", true)), "TarvelinProvidersContractsValueInt32 => 1");
+    EXPECT_EQ(dump(gobj::call<&PV::execute_scalar>(p(), "SELECT 1", true)), "TarvelinProvidersContractsValueInt32 => 1");
     EXPECT_EQ(message_count(*provider->get_userdata()), 0);
 }
 
@@ -332,7 +334,7 @@ TEST_F(SqlServerProviderTest, TwoServerErrorsJoinAndInformationalMessagesStayOut
                                        .fail());
     open();
 
-    gobj::Error e = error_of([&] { iprovider::execute_affect(p(), "EXEC two_errors", true); });
+    gobj::Error e = error_of([&] { gobj::call<&PV::execute_affect>(p(), "EXEC two_errors", true); });
     EXPECT_STREQ(e.domain_name(), "TDSDB");
     EXPECT_EQ(e.code(), 547);
     // db-lib follows each server error with its own general one.
@@ -351,7 +353,7 @@ TEST_F(SqlServerProviderTest, FailureInsideABatchRaisesAndDropsTheList) {
                            .error(208, 16, "Invalid object name 'missing'.")
                            .fail());
     open();
-    gobj::Error e = error_of([&] { iprovider::execute_statements(p(), batch, true); });
+    gobj::Error e = error_of([&] { gobj::call<&PV::execute_statements>(p(), batch, true); });
     EXPECT_STREQ(e.domain_name(), "TDSDB");
     EXPECT_EQ(e.code(), 208);
 }
@@ -364,9 +366,9 @@ TEST_F(SqlServerProviderTest, TransactionsSendTheirTexts) {
     open();
     peer.clear_history();
 
-    EXPECT_TRUE(iprovider::transaction(p()));
-    iprovider::commit(p());
-    gobj::Error e = error_of([&] { iprovider::rollback(p()); });
+    EXPECT_TRUE(gobj::call<&PV::transaction>(p()));
+    gobj::call<&PV::commit>(p());
+    gobj::Error e = error_of([&] { gobj::call<&PV::rollback>(p()); });
     EXPECT_EQ(e.code(), 3903);
     EXPECT_EQ(peer.batches(),
               (std::vector<std::string>{"BEGIN TRANSACTION", "COMMIT TRANSACTION", "ROLLBACK TRANSACTION"}));
@@ -379,11 +381,11 @@ TEST_F(SqlServerProviderTest, ReaderReadsTheLiveResultAndOutlivesItsProvider) {
     peer.script("UPDATE t SET a = 1", TdsResponse().count(1));
     open();
 
-    gobj::Error e = error_of([&] { iprovider::execute_reader(p(), "UPDATE t SET a = 1"); });
+    gobj::Error e = error_of([&] { gobj::call<&PV::execute_reader>(p(), "UPDATE t SET a = 1"); });
     EXPECT_STREQ(e.domain_name(), "SQLServer");
     EXPECT_EQ(e.message(), "No data return");
 
-    auto reader = iprovider::execute_reader(p(), "SELECT a, b FROM t");
+    auto reader = gobj::call<&PV::execute_reader>(p(), "SELECT a, b FROM t");
     ASSERT_TRUE(G_TYPE_CHECK_INSTANCE_TYPE(reader.instance(), SQLServerReader::gtype()));
     gpointer r = reader.instance();
     // The reader reads the provider's own user data.
@@ -399,29 +401,29 @@ TEST_F(SqlServerProviderTest, ReaderReadsTheLiveResultAndOutlivesItsProvider) {
     g_object_unref(c_reader);
 
     provider.reset();  // the reader keeps the connection alive
-    EXPECT_EQ(idata_reader::get_field_count(r), 2);
-    EXPECT_EQ(idata_reader::get_name(r, 1), "b");
-    EXPECT_FALSE(idata_reader::get_is_closed(r));
+    EXPECT_EQ(gobj::call<&RV::get_field_count>(r), 2);
+    EXPECT_EQ(gobj::call<&RV::get_name>(r, 1), "b");
+    EXPECT_FALSE(gobj::call<&RV::get_is_closed>(r));
     std::vector<std::string> cells;
-    while (idata_reader::read(r))
-        for (guint16 i = 0; i < 2; ++i) cells.push_back(dump(idata_reader::get_value(r, i)));
+    while (gobj::call<&RV::read>(r))
+        for (guint16 i = 0; i < 2; ++i) cells.push_back(dump(gobj::call<&RV::get_value>(r, i)));
     EXPECT_EQ(cells, (std::vector<std::string>{"TarvelinProvidersContractsValueInt32 => 1",
                                                "TarvelinProvidersContractsValueInt32 => 2",
                                                "TarvelinProvidersContractsValueInt32 => 3",
                                                "TarvelinProvidersContractsValueNull => "}));
     // An ordinal past the last column is an error, not a read of nothing.
-    gobj::Error bad = error_of([&] { idata_reader::get_value(r, 2); });
+    gobj::Error bad = error_of([&] { gobj::call<&RV::get_value>(r, 2); });
     EXPECT_STREQ(bad.domain_name(), "TDSDB");
-    idata_reader::close(r);
+    gobj::call<&RV::close>(r);
 }
 
 TEST_F(SqlServerProviderTest, NextOperationDrainsWhatAReaderLeft) {
     peer.script("SELECT a, b FROM t", TdsResponse().result(kTwoInts, {{"1", "2"}, {"3", "4"}}));
     peer.script("SELECT 1", TdsResponse().result({{"", TdsType::Int}}, {{"1"}}));
     open();
-    auto reader = iprovider::execute_reader(p(), "SELECT a, b FROM t");
-    ASSERT_TRUE(idata_reader::read(reader.instance()));
-    EXPECT_EQ(dump(iprovider::execute_scalar(p(), "SELECT 1", true)), "TarvelinProvidersContractsValueInt32 => 1");
+    auto reader = gobj::call<&PV::execute_reader>(p(), "SELECT a, b FROM t");
+    ASSERT_TRUE(gobj::call<&RV::read>(reader.instance()));
+    EXPECT_EQ(dump(gobj::call<&PV::execute_scalar>(p(), "SELECT 1", true)), "TarvelinProvidersContractsValueInt32 => 1");
 }
 
 // ---------------------------------------------------------------- a server that goes away
@@ -431,12 +433,12 @@ TEST_F(SqlServerProviderTest, ServerGoneFailsCleanlyAndIsMarkedDeadOnce) {
     peer.script("SELECT slow", TdsResponse().disconnect());
     open();
     // A server error marks the connection as having failed; flags persist.
-    EXPECT_ANY_THROW(iprovider::execute_model(p(), "SELECT * FROM missing", true));
+    EXPECT_ANY_THROW(gobj::call<&PV::execute_model>(p(), "SELECT * FROM missing", true));
     const TdsUserData& data = *provider->get_userdata();
     EXPECT_TRUE(data.failed);
     EXPECT_FALSE(data.dead);
 
-    gobj::Error e = error_of([&] { iprovider::execute_model(p(), "SELECT slow", true); });
+    gobj::Error e = error_of([&] { gobj::call<&PV::execute_model>(p(), "SELECT slow", true); });
     EXPECT_STREQ(e.domain_name(), "TDSDB");
     EXPECT_EQ(e.code(), SYBESEOF);
     EXPECT_EQ(e.message().rfind("Unexpected EOF from the server\n", 0), 0u) << e.message();
@@ -444,14 +446,14 @@ TEST_F(SqlServerProviderTest, ServerGoneFailsCleanlyAndIsMarkedDeadOnce) {
     // that report must not start the cancelling over (it would never end).
     EXPECT_TRUE(data.dead);
     EXPECT_TRUE(data.cancelled);
-    EXPECT_FALSE(iprovider::get_is_opened(p()));
+    EXPECT_FALSE(gobj::call<&PV::get_is_opened>(p()));
 
     // Later commands fail cleanly on the dead connection; a new open brings it back.
-    gobj::Error again = error_of([&] { iprovider::execute_model(p(), "SELECT 1", true); });
+    gobj::Error again = error_of([&] { gobj::call<&PV::execute_model>(p(), "SELECT 1", true); });
     EXPECT_STREQ(again.domain_name(), "TDSDB");
     EXPECT_NE(again.message().find("DBPROCESS is dead or not enabled"), std::string::npos) << again.message();
     open();
-    EXPECT_TRUE(iprovider::get_is_opened(p()));
+    EXPECT_TRUE(gobj::call<&PV::get_is_opened>(p()));
 }
 
 // ---------------------------------------------------------------- threads
@@ -469,7 +471,7 @@ TEST_F(SqlServerProviderTest, ConcurrentOperationsAreSerialised) {
             std::string sql = "SELECT " + std::to_string(t);
             for (int n = 0; n < 25; ++n) {
                 try {
-                    auto m = iprovider::execute_model(p(), sql, true);
+                    auto m = gobj::call<&PV::execute_model>(p(), sql, true);
                     if (m->get_rows().size() != 2 ||
                         dump(m->get_value_at(0, 1)) != "TarvelinProvidersContractsValueInt32 => " + std::to_string(t))
                         ++wrong;

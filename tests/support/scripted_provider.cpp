@@ -5,6 +5,7 @@
 namespace tarvelin::test {
 
 using namespace providers::contracts;
+using RV = IDataReader::Vtable;
 
 TARVELIN_GTYPE(ScriptedProvider, "TarvelinTestScriptedProvider", gobj::Object, IProvider)
 
@@ -65,6 +66,12 @@ void ScriptedProvider::answer_error(const std::string& sql, gobj::Error error) {
     a.error = std::move(error);
     set_answer(sql, std::move(a));
 }
+void ScriptedProvider::answer_reader(const std::string& sql, std::function<GObject*()> make) {
+    Answer a;
+    a.kind = Answer::Kind::reader;
+    a.make = std::move(make);
+    set_answer(sql, std::move(a));
+}
 void ScriptedProvider::fail(const std::string& op, gobj::Error error, int times) {
     std::lock_guard lock(mutex_);
     failures_.insert_or_assign(op, Failure{std::move(error), times});
@@ -115,11 +122,12 @@ const ScriptedProvider::Answer& ScriptedProvider::lookup(const std::string& stat
     return it->second;
 }
 
-gobj::Ref<ScriptedReader> ScriptedProvider::reader_for(const Answer& answer) const {
+gobj::Ref<IDataReader> ScriptedProvider::reader_for(const Answer& answer) const {
+    if (answer.kind == Answer::Kind::reader) return gobj::Ref<IDataReader>::adopt(answer.make());
     return ScriptedReader::create(answer.columns, answer.rows);
 }
 
-gobj::Ref<TableModel> ScriptedProvider::fill_model(IDataReader& reader) { return fill_table(reader); }
+gobj::Ref<TableModel> ScriptedProvider::fill_model(const gobj::Ref<IDataReader>& reader) { return fill_table(reader); }
 
 void ScriptedProvider::open(Server& server, const std::string& connection_string) {
     std::lock_guard lock(mutex_);
@@ -140,14 +148,18 @@ gobj::Ref<TableModel> ScriptedProvider::execute_model(const std::string& stateme
     enter("execute_model");
     const Answer& a = lookup(statement);
     if (a.kind == Answer::Kind::affected) throw gobj::Error("Scripted", -1, "No data returned.");
-    return fill_model(*reader_for(a));
+    return fill_model(reader_for(a));
 }
 
 gint64 ScriptedProvider::execute_affect(const std::string& statement, bool) {
     std::lock_guard lock(mutex_);
     enter("execute_affect");
     const Answer& a = lookup(statement);
-    return a.kind == Answer::Kind::affected ? a.affected : static_cast<gint64>(a.rows.size());
+    if (a.kind == Answer::Kind::affected) return a.affected;
+    if (a.kind == Answer::Kind::rows) return static_cast<gint64>(a.rows.size());
+    gint64 rows = 0;
+    for (auto reader = reader_for(a); gobj::call<&RV::read>(reader);) ++rows;
+    return rows;
 }
 
 gobj::Ref<ValueObject> ScriptedProvider::execute_scalar(const std::string& statement, bool) {
@@ -156,8 +168,9 @@ gobj::Ref<ValueObject> ScriptedProvider::execute_scalar(const std::string& state
     const Answer& a = lookup(statement);
     if (a.kind == Answer::Kind::affected) return ValueUInt64::create(static_cast<guint64>(a.affected));
     auto reader = reader_for(a);
-    if (a.columns.empty() || !reader->read()) return ValueNull::create();
-    return reader->get_value(0);
+    if ((a.kind == Answer::Kind::rows && a.columns.empty()) || !gobj::call<&RV::read>(reader))
+        return ValueNull::create();
+    return gobj::call<&RV::get_value>(reader, guint16(0));
 }
 
 std::vector<gobj::Ref<gobj::Object>> ScriptedProvider::execute_statements(const std::string& statements, bool) {
@@ -170,7 +183,7 @@ std::vector<gobj::Ref<gobj::Object>> ScriptedProvider::execute_statements(const 
             if (a.kind == Answer::Kind::affected) {
                 results.emplace_back(ValueUInt64::create(static_cast<guint64>(a.affected)));
             } else {
-                results.emplace_back(fill_model(*reader_for(a)));
+                results.emplace_back(fill_model(reader_for(a)));
             }
         } catch (const gobj::Error& e) {
             results.emplace_back(ValueError::create(e.code(), e.message()));

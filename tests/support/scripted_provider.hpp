@@ -10,6 +10,7 @@
 //                  {{1, "one"}, {2, nullptr}});
 //   p->answer_affected("DELETE FROM t", 2);
 //   p->answer_error("SELECT broken", gobj::Error("Scripted", 1064, "syntax error"));
+//   p->answer_reader("SELECT n FROM host", &new_host_reader);    // any reader instance, a host's too
 //   p->fail("open", gobj::Error("Scripted", 2003, "cannot connect"));   // next open only
 //   ... code under test drives p through the IProvider contract ...
 //   EXPECT_EQ(p->statements(), (std::vector<std::string>{"SELECT id, name FROM t"}));
@@ -19,7 +20,8 @@
 // A statement without an answer raises ("Scripted", -1, "no answer scripted for: <text>"),
 // so an unexpected statement fails the test visibly.
 //
-// How each operation answers:
+// How each operation answers (a reader answer stands for its rows, read through the
+// reader interface):
 //  - open: keeps the server and the text, reads opened; close: reads closed.
 //  - execute_model: rows -> a new TableModel built like a driver builds it (one column per
 //    scripted column from the reader's name, type and size, one row per scripted row from
@@ -38,6 +40,7 @@
 //  received is listed by statements(). All of it is safe to call from worker threads.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <mutex>
 #include <string>
@@ -57,6 +60,8 @@ public:
     void answer_rows(const std::string& sql, std::vector<ScriptedColumn> columns, std::vector<ScriptedRow> rows = {});
     void answer_affected(const std::string& sql, gint64 affected);
     void answer_error(const std::string& sql, gobj::Error error);
+    // Answers with the reader `make` returns (a new reference) at each statement.
+    void answer_reader(const std::string& sql, std::function<GObject*()> make);
     // The operation ("open", "execute_model", "commit", ...) raises `error` on its next `times` calls.
     void fail(const std::string& op, gobj::Error error, int times = 1);
 
@@ -83,12 +88,14 @@ public:
     bool get_is_opened() override;
 
     // Builds a table from a reader the way every driver does; exposed for reader tests.
-    static gobj::Ref<providers::contracts::TableModel> fill_model(providers::contracts::IDataReader& reader);
+    static gobj::Ref<providers::contracts::TableModel> fill_model(
+        const gobj::Ref<providers::contracts::IDataReader>& reader);
 
 private:
     struct Answer {
-        enum class Kind { rows, affected, error } kind = Kind::rows;
+        enum class Kind { rows, affected, error, reader } kind = Kind::rows;
         std::vector<ScriptedColumn> columns;
+        std::function<GObject*()> make;
         std::vector<ScriptedRow> rows;
         gint64 affected = 0;
         std::optional<gobj::Error> error;
@@ -103,7 +110,7 @@ private:
     // Logs the statement and finds its answer; raises a scripted error answer.
     const Answer& lookup(const std::string& statement);
     void set_answer(const std::string& sql, Answer answer);
-    gobj::Ref<ScriptedReader> reader_for(const Answer& answer) const;
+    gobj::Ref<providers::contracts::IDataReader> reader_for(const Answer& answer) const;
 
     mutable std::recursive_mutex mutex_;
     std::map<std::string, Answer> answers_;

@@ -72,10 +72,10 @@ std::vector<guint8> Cell::as_bytes() const {
     std::string t = as_text();
     return std::vector<guint8>(t.begin(), t.end());
 }
-DateTimePtr Cell::as_date_time() const {
-    if (kind_ == Kind::date_time) return DateTimePtr(date_time_ ? g_date_time_ref(date_time_.get()) : nullptr);
+gobj::DateTime Cell::as_date_time() const {
+    if (kind_ == Kind::date_time) return gobj::DateTime(date_time_ ? g_date_time_ref(date_time_.get()) : nullptr);
     GTimeZone* utc = g_time_zone_new_utc();
-    DateTimePtr dt(g_date_time_new_from_iso8601(text_.c_str(), utc));
+    gobj::DateTime dt(g_date_time_new_from_iso8601(text_.c_str(), utc));
     g_time_zone_unref(utc);
     return dt;
 }
@@ -152,9 +152,9 @@ double ScriptedReader::get_decimal(guint16 o) { return cell("get_decimal", o).as
 double ScriptedReader::get_money(guint16 o) { return cell("get_money", o).as_double(); }
 float ScriptedReader::get_float(guint16 o) { return static_cast<float>(cell("get_float", o).as_double()); }
 double ScriptedReader::get_double(guint16 o) { return cell("get_double", o).as_double(); }
-GDate ScriptedReader::get_date(guint16 o) { return cell("get_date", o).as_date(); }
-DateTimePtr ScriptedReader::get_time(guint16 o) { return cell("get_time", o).as_date_time(); }
-DateTimePtr ScriptedReader::get_datetime(guint16 o) { return cell("get_datetime", o).as_date_time(); }
+void ScriptedReader::get_date(guint16 o, GDate& result) { result = cell("get_date", o).as_date(); }
+gobj::DateTime ScriptedReader::get_time(guint16 o) { return cell("get_time", o).as_date_time(); }
+gobj::DateTime ScriptedReader::get_datetime(guint16 o) { return cell("get_datetime", o).as_date_time(); }
 gint64 ScriptedReader::get_timespan(guint16 o) { return cell("get_timespan", o).as_int(); }
 std::optional<std::string> ScriptedReader::get_string(guint16 o) { return cell("get_string", o).as_text(); }
 std::optional<std::string> ScriptedReader::get_string16(guint16 o) { return cell("get_string16", o).as_text(); }

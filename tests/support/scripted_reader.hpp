@@ -56,7 +56,7 @@ public:
     double as_double() const;
     std::string as_text() const;
     std::vector<guint8> as_bytes() const;
-    providers::contracts::DateTimePtr as_date_time() const;
+    gobj::DateTime as_date_time() const;
     GDate as_date() const;
 
 private:
@@ -116,9 +116,9 @@ public:
     double get_money(guint16 ordinal) override;
     float get_float(guint16 ordinal) override;
     double get_double(guint16 ordinal) override;
-    GDate get_date(guint16 ordinal) override;
-    providers::contracts::DateTimePtr get_time(guint16 ordinal) override;
-    providers::contracts::DateTimePtr get_datetime(guint16 ordinal) override;
+    void get_date(guint16 ordinal, GDate& result) override;
+    gobj::DateTime get_time(guint16 ordinal) override;
+    gobj::DateTime get_datetime(guint16 ordinal) override;
     gint64 get_timespan(guint16 ordinal) override;
     std::optional<std::string> get_string(guint16 ordinal) override;
     std::optional<std::string> get_string16(guint16 ordinal) override;

@@ -17,19 +17,6 @@ namespace {
 
 guint s_changed;
 
-// A list property's setter: shares the list, notifies when it is another list.
-template <class E>
-bool share_list(gobj::GeeArray<E>& field, GeeArrayList* value, const char* condition) {
-    if (!value) {
-        // Every list of the store is walked without checks; an empty one is what a host means.
-        g_return_if_fail_warning(nullptr, G_STRFUNC, condition);
-        return false;
-    }
-    if (value == field.list()) return false;
-    field = gobj::GeeArray<E>::wrap(value);
-    return true;
-}
-
 // A JSON array with json-glib's object serialisation of each element, in list order.
 JsonNode* list_to_json(const GValue* value) {
     JsonArray* array = json_array_new();
@@ -70,22 +57,16 @@ bool is(const char* a, const char* b) { return g_strcmp0(a, b) == 0; }
 // ---------------------------------------------------------------- ServerGroup
 
 void ServerGroup::describe(gobj::ClassSpec<ServerGroup>& c) {
-    c.property<&ServerGroup::get_name, &ServerGroup::set_name>(gobj::pspec::text("name", gobj::kReadWrite));
-    c.property<&ServerGroup::servers_list, &ServerGroup::set_servers>(
-        gobj::pspec::object("servers", GEE_TYPE_ARRAY_LIST, gobj::kReadWrite));
+    TARVELIN_SERVER_GROUP_PROPERTIES(TARVELIN_PROPERTY_INSTALL)
 }
-ServerGroup::ServerGroup() : servers_(gobj::GeeArray<Server>::create()) {}
 gobj::Ref<ServerGroup> ServerGroup::create(GType type) { return gobj::create<ServerGroup>(type); }
-gobj::Ref<ServerGroup> ServerGroup::create_with_name(std::string name, GType type) {
+gobj::Ref<ServerGroup> ServerGroup::create_with_name(std::string name) {
+    return construct_with_name(gtype(), std::move(name));
+}
+gobj::Ref<ServerGroup> ServerGroup::construct_with_name(GType type, std::string name) {
     auto g = create(type);
     if (g) g->set_name(std::move(name));
     return g;
-}
-void ServerGroup::set_name(std::optional<std::string> value) {
-    if (gobj::assign(name_, std::move(value))) notify("name");
-}
-void ServerGroup::set_servers(GeeArrayList* value) {
-    if (share_list(servers_, value, "value != NULL")) notify("servers");
 }
 JsonNode* ServerGroup::serialize_property(const char* name, const GValue* value, GParamSpec* pspec) {
     if (is(name, "servers")) return list_to_json(value);
@@ -100,22 +81,16 @@ bool ServerGroup::deserialize_property(const char* name, GValue* value, GParamSp
 // ---------------------------------------------------------------- Organization
 
 void Organization::describe(gobj::ClassSpec<Organization>& c) {
-    c.property<&Organization::get_name, &Organization::set_name>(gobj::pspec::text("name", gobj::kReadWrite));
-    c.property<&Organization::groups_list, &Organization::set_groups>(
-        gobj::pspec::object("groups", GEE_TYPE_ARRAY_LIST, gobj::kReadWrite));
+    TARVELIN_ORGANIZATION_PROPERTIES(TARVELIN_PROPERTY_INSTALL)
 }
-Organization::Organization() : groups_(gobj::GeeArray<ServerGroup>::create()) {}
 gobj::Ref<Organization> Organization::create(GType type) { return gobj::create<Organization>(type); }
-gobj::Ref<Organization> Organization::create_with_name(std::string name, GType type) {
+gobj::Ref<Organization> Organization::create_with_name(std::string name) {
+    return construct_with_name(gtype(), std::move(name));
+}
+gobj::Ref<Organization> Organization::construct_with_name(GType type, std::string name) {
     auto o = create(type);
     if (o) o->set_name(std::move(name));
     return o;
-}
-void Organization::set_name(std::optional<std::string> value) {
-    if (gobj::assign(name_, std::move(value))) notify("name");
-}
-void Organization::set_groups(GeeArrayList* value) {
-    if (share_list(groups_, value, "value != NULL")) notify("groups");
 }
 JsonNode* Organization::serialize_property(const char* name, const GValue* value, GParamSpec* pspec) {
     if (is(name, "groups")) return list_to_json(value);
@@ -130,32 +105,12 @@ bool Organization::deserialize_property(const char* name, GValue* value, GParamS
 // ---------------------------------------------------------------- ServerSetting
 
 void ServerSetting::describe(gobj::ClassSpec<ServerSetting>& c) {
-    c.property<&ServerSetting::organizations_list, &ServerSetting::set_organizations>(
-        gobj::pspec::object("organizations", GEE_TYPE_ARRAY_LIST, gobj::kReadWrite));
-    c.property<&ServerSetting::groups_list, &ServerSetting::set_groups>(
-        gobj::pspec::object("groups", GEE_TYPE_ARRAY_LIST, gobj::kReadWrite));
-    c.property<&ServerSetting::servers_list, &ServerSetting::set_servers>(
-        gobj::pspec::object("servers", GEE_TYPE_ARRAY_LIST, gobj::kReadWrite));
+    TARVELIN_SERVER_SETTING_PROPERTIES(TARVELIN_PROPERTY_INSTALL)
     s_changed = c.signal("changed", G_SIGNAL_RUN_LAST);
 }
 guint ServerSetting::changed_signal() { return s_changed; }
 
-ServerSetting::ServerSetting()
-    : organizations_(gobj::GeeArray<Organization>::create()),
-      groups_(gobj::GeeArray<ServerGroup>::create()),
-      servers_(gobj::GeeArray<Server>::create()) {}
-
 gobj::Ref<ServerSetting> ServerSetting::create(GType type) { return gobj::create<ServerSetting>(type); }
-
-void ServerSetting::set_organizations(GeeArrayList* value) {
-    if (share_list(organizations_, value, "value != NULL")) notify("organizations");
-}
-void ServerSetting::set_groups(GeeArrayList* value) {
-    if (share_list(groups_, value, "value != NULL")) notify("groups");
-}
-void ServerSetting::set_servers(GeeArrayList* value) {
-    if (share_list(servers_, value, "value != NULL")) notify("servers");
-}
 
 const gobj::GeeArray<Server>& ServerSetting::target(const std::string& group_name, const std::string& org_name) const {
     const Organization* org = nullptr;
@@ -219,9 +174,9 @@ void ServerSetting::load(const std::string& filename) {
         throw gobj::Error("ServerSetting", -2, _("Failed to load database setting file."));
     }
     file_.audit(root, G_OBJECT(loaded.gobj()));
-    set_groups(loaded->groups_list());
-    set_servers(loaded->servers_list());
-    set_organizations(loaded->organizations_list());
+    set_groups(loaded->get_groups().list());
+    set_servers(loaded->get_servers().list());
+    set_organizations(loaded->get_organizations().list());
 }
 
 void ServerSetting::save() {

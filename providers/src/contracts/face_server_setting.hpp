@@ -13,77 +13,85 @@
 #include "providers/gobj/gee.hpp"
 
 namespace tarvelin::providers::contracts {
+class ServerGroup;
+class Organization;
+}  // namespace tarvelin::providers::contracts
+
+namespace tarvelin::gobj::prop {
+using ServerList = Array<providers::contracts::Server>;
+using ServerGroupList = Array<providers::contracts::ServerGroup>;
+using OrganizationList = Array<providers::contracts::Organization>;
+}  // namespace tarvelin::gobj::prop
+
+// The lists of the store are shared, not copied, and never NULL (a critical refuses it):
+// every list is walked without checks.
+// clang-format off
+#define TARVELIN_SERVER_GROUP_PROPERTIES(P) \
+    P(OptionalText, name, "name", nullptr, RW, "", OnChange) \
+    P(ServerList, servers, "servers", nullptr, RW, gobj::prop::empty_list, OnChange)
+#define TARVELIN_ORGANIZATION_PROPERTIES(P) \
+    P(OptionalText, name, "name", nullptr, RW, "", OnChange) \
+    P(ServerGroupList, groups, "groups", nullptr, RW, gobj::prop::empty_list, OnChange)
+#define TARVELIN_SERVER_SETTING_PROPERTIES(P) \
+    P(OrganizationList, organizations, "organizations", nullptr, RW, gobj::prop::empty_list, OnChange) \
+    P(ServerGroupList, groups, "groups", nullptr, RW, gobj::prop::empty_list, OnChange) \
+    P(ServerList, servers, "servers", nullptr, RW, gobj::prop::empty_list, OnChange)
+// clang-format on
+
+namespace tarvelin::providers::contracts {
 
 // A named list of records.
 // Callers serialise.
 class TARVELIN_EXPORT ServerGroup : public gobj::Object, public Serializable {
 public:
+    using Self = ServerGroup;
     static GType gtype();
     static void describe(gobj::ClassSpec<ServerGroup>& c);
     static gobj::Ref<ServerGroup> create(GType type = gtype());
-    static gobj::Ref<ServerGroup> create_with_name(std::string name, GType type = gtype());
+    static gobj::Ref<ServerGroup> create_with_name(std::string name);
+    // The same for any type derived from ServerGroup (the C constructor).
+    static gobj::Ref<ServerGroup> construct_with_name(GType type, std::string name);
 
-    ServerGroup();
-
-    const std::optional<std::string>& get_name() const { return name_; }
-    void set_name(std::optional<std::string> value);
-    const gobj::GeeArray<Server>& get_servers() const { return servers_; }
-    GeeArrayList* servers_list() const { return servers_.list(); }
-    // Shares the list; NULL is refused (a critical) so the group always has one.
-    void set_servers(GeeArrayList* value);
+    TARVELIN_SERVER_GROUP_PROPERTIES(TARVELIN_PROPERTY_ACCESSORS)
 
     JsonNode* serialize_property(const char* name, const GValue* value, GParamSpec* pspec) override;
     bool deserialize_property(const char* name, GValue* value, GParamSpec* pspec, JsonNode* node) override;
 
 private:
-    std::optional<std::string> name_ = std::string();
-    gobj::GeeArray<Server> servers_;
+    TARVELIN_SERVER_GROUP_PROPERTIES(TARVELIN_PROPERTY_STORAGE)
 };
 
 // A named list of groups.
 // Callers serialise.
 class TARVELIN_EXPORT Organization : public gobj::Object, public Serializable {
 public:
+    using Self = Organization;
     static GType gtype();
     static void describe(gobj::ClassSpec<Organization>& c);
     static gobj::Ref<Organization> create(GType type = gtype());
-    static gobj::Ref<Organization> create_with_name(std::string name, GType type = gtype());
+    static gobj::Ref<Organization> create_with_name(std::string name);
+    // The same for any type derived from Organization (the C constructor).
+    static gobj::Ref<Organization> construct_with_name(GType type, std::string name);
 
-    Organization();
-
-    const std::optional<std::string>& get_name() const { return name_; }
-    void set_name(std::optional<std::string> value);
-    const gobj::GeeArray<ServerGroup>& get_groups() const { return groups_; }
-    GeeArrayList* groups_list() const { return groups_.list(); }
-    void set_groups(GeeArrayList* value);
+    TARVELIN_ORGANIZATION_PROPERTIES(TARVELIN_PROPERTY_ACCESSORS)
 
     JsonNode* serialize_property(const char* name, const GValue* value, GParamSpec* pspec) override;
     bool deserialize_property(const char* name, GValue* value, GParamSpec* pspec, JsonNode* node) override;
 
 private:
-    std::optional<std::string> name_ = std::string();
-    gobj::GeeArray<ServerGroup> groups_;
+    TARVELIN_ORGANIZATION_PROPERTIES(TARVELIN_PROPERTY_STORAGE)
 };
 
 // The store: organizations, top-level groups and top-level records, kept in one JSON file.
 // Callers serialise.
 class TARVELIN_EXPORT ServerSetting : public gobj::Object, public Serializable {
 public:
+    using Self = ServerSetting;
     static GType gtype();
     static void describe(gobj::ClassSpec<ServerSetting>& c);
     static gobj::Ref<ServerSetting> create(GType type = gtype());
 
-    ServerSetting();
-
-    const gobj::GeeArray<Organization>& get_organizations() const { return organizations_; }
-    const gobj::GeeArray<ServerGroup>& get_groups() const { return groups_; }
-    const gobj::GeeArray<Server>& get_servers() const { return servers_; }
-    GeeArrayList* organizations_list() const { return organizations_.list(); }
-    GeeArrayList* groups_list() const { return groups_.list(); }
-    GeeArrayList* servers_list() const { return servers_.list(); }
-    void set_organizations(GeeArrayList* value);
-    void set_groups(GeeArrayList* value);
-    void set_servers(GeeArrayList* value);
+    TARVELIN_SERVER_SETTING_PROPERTIES(TARVELIN_PROPERTY_ACCESSORS)
     // The file the last load named ("" before any load).
     const std::string& file_name() const { return file_name_; }
 
@@ -108,9 +116,7 @@ public:
 private:
     const gobj::GeeArray<Server>& target(const std::string& group_name, const std::string& org_name) const;
 
-    gobj::GeeArray<Organization> organizations_;
-    gobj::GeeArray<ServerGroup> groups_;
-    gobj::GeeArray<Server> servers_;
+    TARVELIN_SERVER_SETTING_PROPERTIES(TARVELIN_PROPERTY_STORAGE)
     std::string file_name_;
     SavedFile file_;
 };
@@ -124,3 +130,8 @@ public:
 };
 
 }  // namespace tarvelin::providers::contracts
+
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsServerGroup, tarvelin::providers::contracts::ServerGroup)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsOrganization, tarvelin::providers::contracts::Organization)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsServerSetting, tarvelin::providers::contracts::ServerSetting)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsServerVendors, tarvelin::providers::contracts::ServerVendors)

@@ -1,12 +1,28 @@
 // C face of the saved-connections store.
-#include "providers/gobj/bridge.hpp"
+//
+// Made by TARVELIN_CLASS_CAPI: tarvelin_providers_contracts_server_group_get_type,
+// tarvelin_providers_contracts_server_group_construct, tarvelin_providers_contracts_server_group_new,
+// tarvelin_providers_contracts_organization_get_type, tarvelin_providers_contracts_organization_construct,
+// tarvelin_providers_contracts_organization_new, tarvelin_providers_contracts_server_setting_get_type,
+// tarvelin_providers_contracts_server_setting_construct, tarvelin_providers_contracts_server_setting_new,
+// tarvelin_providers_contracts_server_vendors_get_type, tarvelin_providers_contracts_server_vendors_construct,
+// tarvelin_providers_contracts_server_vendors_new.
+//
+// Made by the property rows: tarvelin_providers_contracts_server_group_get_name,
+// tarvelin_providers_contracts_server_group_set_name, tarvelin_providers_contracts_server_group_get_servers,
+// tarvelin_providers_contracts_server_group_set_servers, tarvelin_providers_contracts_organization_get_name,
+// tarvelin_providers_contracts_organization_set_name, tarvelin_providers_contracts_organization_get_groups,
+// tarvelin_providers_contracts_organization_set_groups,
+// tarvelin_providers_contracts_server_setting_get_organizations,
+// tarvelin_providers_contracts_server_setting_set_organizations,
+// tarvelin_providers_contracts_server_setting_get_groups, tarvelin_providers_contracts_server_setting_set_groups,
+// tarvelin_providers_contracts_server_setting_get_servers, tarvelin_providers_contracts_server_setting_set_servers.
 #include "providers/contracts/face_server_setting.hpp"
 
 TARVELIN_LOG_TAG("face_server_setting_capi")
 
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;
-using gobj::cast;
 
 static_assert(sizeof(TarvelinProvidersContractsServerGroup) == sizeof(gobj::Instance));
 static_assert(sizeof(TarvelinProvidersContractsOrganization) == sizeof(gobj::Instance));
@@ -24,80 +40,61 @@ TARVELIN_API extern const gchar* const TARVELIN_PROVIDERS_CONTRACTS_SERVER_VENDO
 TARVELIN_API extern const gchar* const TARVELIN_PROVIDERS_CONTRACTS_SERVER_VENDORS_ARRAY_LOCAL[3] = {
     "Access", "Excel", "SQLite"};
 
-TARVELIN_API GType tarvelin_providers_contracts_server_group_get_type(void) { return ServerGroup::gtype(); }
-TARVELIN_API GType tarvelin_providers_contracts_organization_get_type(void) { return Organization::gtype(); }
-TARVELIN_API GType tarvelin_providers_contracts_server_setting_get_type(void) { return ServerSetting::gtype(); }
-TARVELIN_API GType tarvelin_providers_contracts_server_vendors_get_type(void) { return ServerVendors::gtype(); }
+TARVELIN_CLASS_CAPI(ServerVendors, TarvelinProvidersContractsServerVendors, tarvelin_providers_contracts_server_vendors)
 
-TarvelinProvidersContractsServerVendors* tarvelin_providers_contracts_server_vendors_construct(GType object_type) {
-    return gobj::guarded(__func__, [&] {
-        return static_cast<TarvelinProvidersContractsServerVendors*>(ServerVendors::create(object_type).release());
-    });
+// ---------------------------------------------------------------- ServerGroup
+
+TARVELIN_CLASS_CAPI(ServerGroup, TarvelinProvidersContractsServerGroup, tarvelin_providers_contracts_server_group)
+
+TarvelinProvidersContractsServerGroup* tarvelin_providers_contracts_server_group_construct_with_name(
+    GType object_type, const gchar* _name) {
+    g_return_val_if_fail(_name != NULL, NULL);
+    return gobj::invoke<&ServerGroup::construct_with_name>(G_STRFUNC, object_type, _name);
 }
-TarvelinProvidersContractsServerVendors* tarvelin_providers_contracts_server_vendors_new(void) {
-    return tarvelin_providers_contracts_server_vendors_construct(ServerVendors::gtype());
+TarvelinProvidersContractsServerGroup* tarvelin_providers_contracts_server_group_new_with_name(const gchar* _name) {
+    return tarvelin_providers_contracts_server_group_construct_with_name(ServerGroup::gtype(), _name);
 }
 
-// ---------------------------------------------------------------- ServerGroup and Organization
+#define TARVELIN_CAPI_CLASS ServerGroup
+#define TARVELIN_CAPI_CTYPE TarvelinProvidersContractsServerGroup
+#define TARVELIN_CAPI_PREFIX tarvelin_providers_contracts_server_group
+TARVELIN_SERVER_GROUP_PROPERTIES(TARVELIN_PROPERTY_CAPI)
+#undef TARVELIN_CAPI_CLASS
+#undef TARVELIN_CAPI_CTYPE
+#undef TARVELIN_CAPI_PREFIX
 
-#define NAMED_LIST_CAPI(C, Cpp, prefix, list)                                                                     \
-    C* prefix##_construct(GType object_type) {                                                                    \
-        return gobj::guarded(__func__, [&] { return static_cast<C*>(Cpp::create(object_type).release()); });      \
-    }                                                                                                             \
-    C* prefix##_new(void) { return prefix##_construct(Cpp::gtype()); }                                            \
-    C* prefix##_construct_with_name(GType object_type, const gchar* _name) {                                      \
-        g_return_val_if_fail(_name != NULL, NULL);                                                                \
-        return gobj::guarded(__func__,                                                                            \
-                             [&] { return static_cast<C*>(Cpp::create_with_name(_name, object_type).release()); }); \
-    }                                                                                                             \
-    C* prefix##_new_with_name(const gchar* _name) { return prefix##_construct_with_name(Cpp::gtype(), _name); }   \
-    const gchar* prefix##_get_name(C* self) {                                                                     \
-        g_return_val_if_fail(self != NULL, NULL);                                                                 \
-        return gobj::c_str(cast<Cpp>(self)->get_name());                                                          \
-    }                                                                                                             \
-    void prefix##_set_name(C* self, const gchar* value) {                                                         \
-        g_return_if_fail(self != NULL);                                                                           \
-        gobj::guarded(__func__, [&] { cast<Cpp>(self)->set_name(gobj::opt(value)); });                       \
-    }                                                                                                             \
-    GeeArrayList* prefix##_get_##list(C* self) {                                                                  \
-        g_return_val_if_fail(self != NULL, NULL);                                                                 \
-        return cast<Cpp>(self)->list##_list();                                                                    \
-    }                                                                                                             \
-    void prefix##_set_##list(C* self, GeeArrayList* value) {                                                      \
-        g_return_if_fail(self != NULL);                                                                           \
-        gobj::guarded(__func__, [&] { cast<Cpp>(self)->set_##list(value); });                                \
-    }
+// ---------------------------------------------------------------- Organization
 
-NAMED_LIST_CAPI(TarvelinProvidersContractsServerGroup, ServerGroup, tarvelin_providers_contracts_server_group, servers)
-NAMED_LIST_CAPI(TarvelinProvidersContractsOrganization, Organization, tarvelin_providers_contracts_organization,
-                groups)
-#undef NAMED_LIST_CAPI
+TARVELIN_CLASS_CAPI(Organization, TarvelinProvidersContractsOrganization, tarvelin_providers_contracts_organization)
+
+TarvelinProvidersContractsOrganization* tarvelin_providers_contracts_organization_construct_with_name(
+    GType object_type, const gchar* _name) {
+    g_return_val_if_fail(_name != NULL, NULL);
+    return gobj::invoke<&Organization::construct_with_name>(G_STRFUNC, object_type, _name);
+}
+TarvelinProvidersContractsOrganization* tarvelin_providers_contracts_organization_new_with_name(const gchar* _name) {
+    return tarvelin_providers_contracts_organization_construct_with_name(Organization::gtype(), _name);
+}
+
+#define TARVELIN_CAPI_CLASS Organization
+#define TARVELIN_CAPI_CTYPE TarvelinProvidersContractsOrganization
+#define TARVELIN_CAPI_PREFIX tarvelin_providers_contracts_organization
+TARVELIN_ORGANIZATION_PROPERTIES(TARVELIN_PROPERTY_CAPI)
+#undef TARVELIN_CAPI_CLASS
+#undef TARVELIN_CAPI_CTYPE
+#undef TARVELIN_CAPI_PREFIX
 
 // ---------------------------------------------------------------- ServerSetting
 
-TarvelinProvidersContractsServerSetting* tarvelin_providers_contracts_server_setting_construct(GType object_type) {
-    return gobj::guarded(__func__, [&] {
-        return static_cast<TarvelinProvidersContractsServerSetting*>(ServerSetting::create(object_type).release());
-    });
-}
-TarvelinProvidersContractsServerSetting* tarvelin_providers_contracts_server_setting_new(void) {
-    return tarvelin_providers_contracts_server_setting_construct(ServerSetting::gtype());
-}
+TARVELIN_CLASS_CAPI(ServerSetting, TarvelinProvidersContractsServerSetting, tarvelin_providers_contracts_server_setting)
 
-#define SETTING_LIST_CAPI(list)                                                                                  \
-    GeeArrayList* tarvelin_providers_contracts_server_setting_get_##list(TarvelinProvidersContractsServerSetting* self) { \
-        g_return_val_if_fail(self != NULL, NULL);                                                                \
-        return cast<ServerSetting>(self)->list##_list();                                                         \
-    }                                                                                                            \
-    void tarvelin_providers_contracts_server_setting_set_##list(TarvelinProvidersContractsServerSetting* self,    \
-                                                                GeeArrayList* value) {                           \
-        g_return_if_fail(self != NULL);                                                                          \
-        gobj::guarded(__func__, [&] { cast<ServerSetting>(self)->set_##list(value); });                     \
-    }
-SETTING_LIST_CAPI(organizations)
-SETTING_LIST_CAPI(groups)
-SETTING_LIST_CAPI(servers)
-#undef SETTING_LIST_CAPI
+#define TARVELIN_CAPI_CLASS ServerSetting
+#define TARVELIN_CAPI_CTYPE TarvelinProvidersContractsServerSetting
+#define TARVELIN_CAPI_PREFIX tarvelin_providers_contracts_server_setting
+TARVELIN_SERVER_SETTING_PROPERTIES(TARVELIN_PROPERTY_CAPI)
+#undef TARVELIN_CAPI_CLASS
+#undef TARVELIN_CAPI_CTYPE
+#undef TARVELIN_CAPI_PREFIX
 
 void tarvelin_providers_contracts_server_setting_append(TarvelinProvidersContractsServerSetting* self,
                                                         TarvelinProvidersContractsServer* server,
@@ -106,9 +103,7 @@ void tarvelin_providers_contracts_server_setting_append(TarvelinProvidersContrac
     g_return_if_fail(server != NULL);
     g_return_if_fail(group_name != NULL);
     g_return_if_fail(org_name != NULL);
-    gobj::guarded(__func__, [&] {
-        cast<ServerSetting>(self)->append(gobj::Ref<Server>::retain(server), group_name, org_name);
-    });
+    gobj::invoke<&ServerSetting::append>(G_STRFUNC, self, server, group_name, org_name);
 }
 void tarvelin_providers_contracts_server_setting_remove(TarvelinProvidersContractsServerSetting* self,
                                                         TarvelinProvidersContractsServer* server,
@@ -117,31 +112,23 @@ void tarvelin_providers_contracts_server_setting_remove(TarvelinProvidersContrac
     g_return_if_fail(server != NULL);
     g_return_if_fail(group_name != NULL);
     g_return_if_fail(org_name != NULL);
-    gobj::guarded(__func__, [&] {
-        cast<ServerSetting>(self)->remove(gobj::Ref<Server>::retain(server), group_name, org_name);
-    });
+    gobj::invoke<&ServerSetting::remove>(G_STRFUNC, self, server, group_name, org_name);
 }
 TarvelinProvidersContractsServer** tarvelin_providers_contracts_server_setting_unite_servers(
     TarvelinProvidersContractsServerSetting* self, gint* result_length1) {
     if (result_length1) *result_length1 = 0;
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::guarded(__func__, [&] {
-        auto all = cast<ServerSetting>(self)->unite_servers();
-        auto** out = g_new0(TarvelinProvidersContractsServer*, all.size() + 1);
-        for (size_t i = 0; i < all.size(); ++i) out[i] = static_cast<TarvelinProvidersContractsServer*>(all[i].release());
-        if (result_length1) *result_length1 = static_cast<gint>(all.size());
-        return out;
-    });
+    return gobj::invoke<&ServerSetting::unite_servers>(G_STRFUNC, self, result_length1);
 }
 void tarvelin_providers_contracts_server_setting_load(TarvelinProvidersContractsServerSetting* self,
                                                       const gchar* filename, GError** error) {
     g_return_if_fail(self != NULL);
     g_return_if_fail(filename != NULL);
-    gobj::capi(G_STRFUNC, error, [&] { cast<ServerSetting>(self)->load(filename); });
+    gobj::invoke<&ServerSetting::load>(G_STRFUNC, self, filename, error);
 }
 void tarvelin_providers_contracts_server_setting_save(TarvelinProvidersContractsServerSetting* self, GError** error) {
     g_return_if_fail(self != NULL);
-    gobj::capi(G_STRFUNC, error, [&] { cast<ServerSetting>(self)->save(); });
+    gobj::invoke<&ServerSetting::save>(G_STRFUNC, self, error);
 }
 
 }  // extern "C"

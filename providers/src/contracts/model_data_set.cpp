@@ -7,10 +7,8 @@ namespace tarvelin::providers::contracts {
 TARVELIN_GTYPE(DataSetModel, "TarvelinProvidersContractsDataSetModel", gobj::Object, gobj::ListModel)
 
 void DataSetModel::describe(gobj::ClassSpec<DataSetModel>& c) {
-    c.property<&DataSetModel::tables_list>(gobj::pspec::object("tables", GEE_TYPE_ARRAY_LIST, gobj::kRead));
+    TARVELIN_DATA_SET_MODEL_PROPERTIES(TARVELIN_PROPERTY_INSTALL)
 }
-
-DataSetModel::DataSetModel() : tables_(gobj::GeeArray<TableModel>::create()) {}
 
 gobj::Ref<DataSetModel> DataSetModel::create(GType type) { return gobj::create<DataSetModel>(type); }
 

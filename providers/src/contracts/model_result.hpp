@@ -6,7 +6,17 @@
 #include <optional>
 #include <string>
 
+#include "providers/contracts/model_column.hpp"
 #include "providers/gobj/bridge.hpp"
+
+// Construct properties, as the result forms were declared.
+// clang-format off
+#define TARVELIN_INVALID_RESULT_PROPERTIES(P) \
+    P(OptionalText, code, "code", nullptr, RWConstruct, nullptr, OnChange) \
+    P(OptionalText, message, "message", nullptr, RWConstruct, nullptr, OnChange)
+#define TARVELIN_SCALAR_RESULT_PROPERTIES(P) \
+    P(Int, rows, "rows", 0, RWConstruct, 0, OnChange)
+// clang-format on
 
 namespace tarvelin::providers::contracts {
 
@@ -22,33 +32,34 @@ public:
 // Callers serialise.
 class TARVELIN_EXPORT InvalidResult : public gobj::Object, public IResult {
 public:
+    using Self = InvalidResult;
     static GType gtype();
     static void describe(gobj::ClassSpec<InvalidResult>& c);
-    static gobj::Ref<InvalidResult> create(std::string error_code, std::string error_message, GType type = gtype());
+    static gobj::Ref<InvalidResult> create(GType type, std::string error_code, std::string error_message);
 
-    const std::optional<std::string>& get_code() const { return code_; }
-    void set_code(std::optional<std::string> value);
-    const std::optional<std::string>& get_message() const { return message_; }
-    void set_message(std::optional<std::string> value);
+    TARVELIN_INVALID_RESULT_PROPERTIES(TARVELIN_PROPERTY_ACCESSORS)
 
 private:
-    std::optional<std::string> code_;
-    std::optional<std::string> message_;
+    TARVELIN_INVALID_RESULT_PROPERTIES(TARVELIN_PROPERTY_STORAGE)
 };
 
 // A row count; nothing inside the system makes one.
 // Callers serialise.
 class TARVELIN_EXPORT ScalarResult : public gobj::Object, public IResult {
 public:
+    using Self = ScalarResult;
     static GType gtype();
     static void describe(gobj::ClassSpec<ScalarResult>& c);
-    static gobj::Ref<ScalarResult> create(gint rows, GType type = gtype());
+    static gobj::Ref<ScalarResult> create(GType type, gint rows);
 
-    gint get_rows() const { return rows_; }
-    void set_rows(gint value);
+    TARVELIN_SCALAR_RESULT_PROPERTIES(TARVELIN_PROPERTY_ACCESSORS)
 
 private:
-    gint rows_ = 0;
+    TARVELIN_SCALAR_RESULT_PROPERTIES(TARVELIN_PROPERTY_STORAGE)
 };
 
 }  // namespace tarvelin::providers::contracts
+
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsIResultInterface, tarvelin::providers::contracts::IResult)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsInvalidResult, tarvelin::providers::contracts::InvalidResult)
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsScalarResult, tarvelin::providers::contracts::ScalarResult)

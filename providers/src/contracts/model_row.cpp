@@ -6,17 +6,7 @@ namespace tarvelin::providers::contracts {
 
 TARVELIN_GTYPE(RowModel, "TarvelinProvidersContractsRowModel", gobj::Object, gobj::ListModel)
 
-namespace {
-GParamSpec* s_version;
-}
-
-void RowModel::describe(gobj::ClassSpec<RowModel>& c) {
-    c.property<&RowModel::values_list>(gobj::pspec::object("values", GEE_TYPE_ARRAY_LIST, gobj::kRead));
-    s_version = c.property<&RowModel::get_version, &RowModel::set_version>(gobj::pspec::flags(
-        "version", data_version_gtype(), TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_INITIAL, gobj::kReadWrite));
-}
-
-RowModel::RowModel() : values_(gobj::GeeArray<ValueObject>::create()) {}
+void RowModel::describe(gobj::ClassSpec<RowModel>& c) { TARVELIN_ROW_MODEL_PROPERTIES(TARVELIN_PROPERTY_INSTALL) }
 
 gobj::Ref<RowModel> RowModel::create(GType type) { return gobj::create<RowModel>(type); }
 
@@ -25,14 +15,15 @@ gobj::Ref<ValueObject> RowModel::get_value_at(gint position) const {
     return values_.at(position);
 }
 
-bool RowModel::set_value_at(gint position, const gobj::Ref<ValueObject>& value) {
+bool RowModel::replace_value(gint position, const gobj::Ref<ValueObject>& value) {
     if (position < 0 || position >= values_.size()) return false;
     values_.set(position, value);
     return true;
 }
 
-void RowModel::set_version(DataVersion value) {
-    if (gobj::assign(version_, value)) notify(s_version);
+void RowModel::set_value_at(gint position, const gobj::Ref<ValueObject>& value) {
+    if (!replace_value(position, value))
+        g_return_if_fail_warning(nullptr, G_STRFUNC, "0 <= position && position < m_values.size");
 }
 
 gobj::Ref<RowModel> RowModel::clone() const {

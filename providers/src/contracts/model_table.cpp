@@ -6,20 +6,18 @@ namespace tarvelin::providers::contracts {
 
 TARVELIN_GTYPE(TableModel, "TarvelinProvidersContractsTableModel", gobj::Object, IResult, gobj::ListModel)
 
-void TableModel::describe(gobj::ClassSpec<TableModel>& c) {
-    c.property<&TableModel::rows_list>(gobj::pspec::object("rows", GEE_TYPE_ARRAY_LIST, gobj::kRead));
-    c.property<&TableModel::columns_list>(gobj::pspec::object("columns", GEE_TYPE_ARRAY_LIST, gobj::kRead));
-}
-
-TableModel::TableModel()
-    : rows_(gobj::GeeArray<RowModel>::create()), columns_(gobj::GeeArray<ColumnModel>::create()) {}
+void TableModel::describe(gobj::ClassSpec<TableModel>& c) { TARVELIN_TABLE_MODEL_PROPERTIES(TARVELIN_PROPERTY_INSTALL) }
 
 gobj::Ref<TableModel> TableModel::create(GType type) { return gobj::create<TableModel>(type); }
 
-gobj::Ref<TableModel> TableModel::create_with_types(std::span<const DataType> types, GType type) {
+gobj::Ref<TableModel> TableModel::create_with_types(std::span<const DataType> types) {
+    return construct_with_types(gtype(), types.data(), static_cast<gint>(types.size()));
+}
+
+gobj::Ref<TableModel> TableModel::construct_with_types(GType type, const DataType* types, gint length) {
     auto t = create(type);
     if (!t) return t;
-    for (DataType dt : types) t->columns_.append(ColumnModel::create_with_type(dt));
+    for (gint i = 0; types && i < length; ++i) t->columns_.append(ColumnModel::create_with_type(types[i]));
     return t;
 }
 
@@ -33,7 +31,7 @@ void TableModel::set_value_at(gint col, gint row, const gobj::Ref<ValueObject>& 
         g_return_if_fail_warning(nullptr, G_STRFUNC, "0 <= row && row < m_rows.size");
         return;
     }
-    if (!rows_.at(row)->set_value_at(col, value))
+    if (!rows_.at(row)->replace_value(col, value))
         g_return_if_fail_warning(nullptr, G_STRFUNC, "0 <= col && col < m_rows[row].values.size");
 }
 
@@ -80,10 +78,10 @@ gobj::Ref<RowModel> TableModel::delete_at(gint position) {
     return row;
 }
 
-std::optional<gint> TableModel::find(const gobj::Ref<RowModel>& row) const {
+bool TableModel::find(const gobj::Ref<RowModel>& row, gint& position) const {
     gint index = rows_.index_of(row);
-    if (index < 0) return std::nullopt;
-    return index;
+    position = index < 0 ? 0 : index;
+    return index >= 0;
 }
 
 void TableModel::clear(bool columns) {

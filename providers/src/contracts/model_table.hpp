@@ -3,13 +3,23 @@
 
 #include <tarvelin/providers/model_table.h>
 
-#include <optional>
 #include <span>
 
 #include "providers/contracts/model_column.hpp"
 #include "providers/contracts/model_result.hpp"
 #include "providers/contracts/model_row.hpp"
 #include "providers/gobj/gee.hpp"
+
+namespace tarvelin::gobj::prop {
+using RowList = Array<providers::contracts::RowModel>;
+using ColumnList = Array<providers::contracts::ColumnModel>;
+}  // namespace tarvelin::gobj::prop
+
+// clang-format off
+#define TARVELIN_TABLE_MODEL_PROPERTIES(P) \
+    P(RowList, rows, "rows", nullptr, RO, gobj::prop::empty_list, OnChange) \
+    P(ColumnList, columns, "columns", nullptr, RO, gobj::prop::empty_list, OnChange)
+// clang-format on
 
 namespace tarvelin::providers::contracts {
 
@@ -19,18 +29,16 @@ namespace tarvelin::providers::contracts {
 // Callers serialise; items-changed is emitted on the editing thread.
 class TARVELIN_EXPORT TableModel : public gobj::Object, public IResult, public gobj::ListModel {
 public:
+    using Self = TableModel;
     static GType gtype();
     static void describe(gobj::ClassSpec<TableModel>& c);
     static gobj::Ref<TableModel> create(GType type = gtype());
     // One column per type, each with the empty name and size 0.
-    static gobj::Ref<TableModel> create_with_types(std::span<const DataType> types, GType type = gtype());
+    static gobj::Ref<TableModel> create_with_types(std::span<const DataType> types);
+    // The same for any type derived from TableModel (the C constructor).
+    static gobj::Ref<TableModel> construct_with_types(GType type, const DataType* types, gint length);
 
-    TableModel();
-
-    const gobj::GeeArray<RowModel>& get_rows() const { return rows_; }
-    const gobj::GeeArray<ColumnModel>& get_columns() const { return columns_; }
-    GeeArrayList* rows_list() const { return rows_.list(); }
-    GeeArrayList* columns_list() const { return columns_.list(); }
+    TARVELIN_TABLE_MODEL_PROPERTIES(TARVELIN_PROPERTY_ACCESSORS)
 
     // Empty outside the table.
     gobj::Ref<ValueObject> get_value_at(gint col, gint row) const;
@@ -45,8 +53,9 @@ public:
     // Removes that row object if the table holds it.
     void remove(const gobj::Ref<RowModel>& row);
     gobj::Ref<RowModel> delete_at(gint position);
-    // The index of that very row object, or nothing.
-    std::optional<gint> find(const gobj::Ref<RowModel>& row) const;
+    // Whether the table holds that very row object; `position` receives its index (0
+    // when it holds none).
+    bool find(const gobj::Ref<RowModel>& row, gint& position) const;
     void clear(bool columns);
     void update_row_version(gint position, DataVersion version);
 
@@ -57,8 +66,9 @@ public:
 private:
     gint announce_added(const gobj::Ref<RowModel>& row);
 
-    gobj::GeeArray<RowModel> rows_;
-    gobj::GeeArray<ColumnModel> columns_;
+    TARVELIN_TABLE_MODEL_PROPERTIES(TARVELIN_PROPERTY_STORAGE)
 };
 
 }  // namespace tarvelin::providers::contracts
+
+TARVELIN_BIND_C_TYPE(TarvelinProvidersContractsTableModel, tarvelin::providers::contracts::TableModel)

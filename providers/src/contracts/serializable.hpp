@@ -22,28 +22,12 @@ public:
 
     template <class T>
     static void fill(Vtable* vt) {
-        vt->serialize_property = [](::JsonSerializable* s, const gchar* name, const GValue* value,
-                                    GParamSpec* pspec) -> JsonNode* {
-            return gobj::guarded(
-                "serialize_property", [&] { return self<T>(s)->serialize_property(name, value, pspec); },
-                (JsonNode*)nullptr);
-        };
-        vt->deserialize_property = [](::JsonSerializable* s, const gchar* name, GValue* value, GParamSpec* pspec,
-                                      JsonNode* node) -> gboolean {
-            return gobj::guarded(
-                "deserialize_property",
-                [&] { return gboolean(self<T>(s)->deserialize_property(name, value, pspec, node)); }, gboolean(FALSE));
-        };
+        vt->serialize_property = gobj::slot<T, &Serializable::serialize_property>(vt->serialize_property);
+        vt->deserialize_property = gobj::slot<T, &Serializable::deserialize_property>(vt->deserialize_property);
     }
 
 protected:
     ::JsonSerializable* serializable_instance() const;
-
-private:
-    template <class T>
-    static Serializable* self(::JsonSerializable* s) {
-        return static_cast<Serializable*>(gobj::cast<T>(s));
-    }
 };
 
 }  // namespace tarvelin::providers::contracts

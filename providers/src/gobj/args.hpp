@@ -12,6 +12,7 @@
 //   std::vector<std::string>& (an out parameter)      (gchar*** result, gint* length)
 //   std::string& / std::optional<std::string>&        (gchar** result)
 //   X& for a number, truth value or enum (out)        (X* result)
+//   X& for a plain C structure such as GDate (out)    (X* result), filled from zero
 //   VaText                                            (const gchar* format, va_list args)
 // A C++ result that is a vector leaves a trailing `gint* length` C argument (the array
 // comes back NULL-terminated where its elements are pointers; a vector of numbers comes
@@ -22,7 +23,9 @@
 // Ownership of results: transfer full by default (Ref released, texts duplicated); with
 // the policy `borrow` an object or text result is handed out without a new reference or
 // copy, for getters whose owner keeps the value alive; with `add_ref` a plain object
-// pointer the owner keeps is handed out with a new reference.
+// pointer the owner keeps is handed out with a new reference; with `never_null` an empty
+// byte buffer is a zero-length allocation rather than NULL. A GeeArray (a typed list
+// view) is handed out as the list itself.
 #pragma once
 
 #include <glib-object.h>
@@ -30,6 +33,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdarg>
+#include <cstring>
 #include <functional>
 #include <optional>
 #include <span>
@@ -50,6 +54,9 @@ struct full {};
 struct borrow {};
 // An object result its owner keeps, handed out with a new reference of the caller's own.
 struct add_ref {};
+// Transfer full, and a byte buffer is never NULL: an empty one is a real zero-length
+// allocation (for results a contract gives as "an empty buffer").
+struct never_null {};
 // Transfer full, and the operation's empty result is V rather than 0: what a slot gives
 // when its member fails, and what call gives for a slot the instance left empty
 // (gobj::slot<T, &IProvider::execute_affect, gobj::empty_value<-1>>).
@@ -172,6 +179,11 @@ inline constexpr bool is_texts_out = std::is_same_v<P, std::vector<std::string>&
 template <class P>
 inline constexpr bool is_text_out =
     std::is_same_v<P, std::string&> || std::is_same_v<P, std::optional<std::string>&>;
+// A plain C structure the member fills (a GDate): (X* result).
+template <class P>
+inline constexpr bool is_struct_out =
+    std::is_lvalue_reference_v<P> && !std::is_const_v<std::remove_reference_t<P>> && std::is_class_v<bare<P>> &&
+    std::is_trivial_v<bare<P>> && std::is_standard_layout_v<bare<P>>;
 template <class P>
 inline constexpr bool is_scalar_out =
     std::is_lvalue_reference_v<P> && !std::is_const_v<std::remove_reference_t<P>> &&
@@ -318,7 +330,8 @@ struct Arg<P, CT, Off> {
 template <class P, class CT, std::size_t Off>
     requires is_scalar_out<P>
 struct Arg<P, CT, Off> {
-    using CP = std::tuple_element_t<Off, CT>;
+    // invoke hands its C arguments over as references.
+    using CP = std::remove_reference_t<std::tuple_element_t<Off, CT>>;
     bare<P> held{};
     CP result;
     explicit Arg(CT& c) : result(std::get<Off>(c)) {
@@ -327,6 +340,19 @@ struct Arg<P, CT, Off> {
     bare<P>& get() { return held; }
     void finish() {
         if (result) *result = static_cast<std::remove_pointer_t<CP>>(held);
+    }
+};
+
+template <class P, class CT, std::size_t Off>
+    requires is_struct_out<P>
+struct Arg<P, CT, Off> {
+    // The member fills a zeroed structure (a cleared GDate), written back when it returns.
+    bare<P> held{};
+    bare<P>* result;
+    explicit Arg(CT& c) : result(std::get<Off>(c)) {}
+    bare<P>& get() { return held; }
+    void finish() {
+        if (result) *result = held;
     }
 };
 
@@ -420,7 +446,11 @@ CR result_to_c(R&& r, [[maybe_unused]] gint* length) {
     if constexpr (is_vector<D>::value) {
         using E = typename D::value_type;
         if (length) *length = static_cast<gint>(r.size());
-        if constexpr (std::is_same_v<E, guint8>) {
+        if constexpr (std::is_same_v<E, guint8> && std::is_same_v<Policy, never_null>) {
+            auto* out = static_cast<guint8*>(g_malloc0(r.empty() ? 1 : r.size()));
+            if (!r.empty()) memcpy(out, r.data(), r.size());
+            return static_cast<CR>(out);
+        } else if constexpr (std::is_same_v<E, guint8>) {
             return static_cast<CR>(dup_bytes(r));
         } else if constexpr (std::is_same_v<E, std::string>) {
             return reinterpret_cast<CR>(dup_strv(r));
@@ -474,6 +504,9 @@ CR result_to_c(R&& r, [[maybe_unused]] gint* length) {
         return (CR)(r ? g_object_ref((gpointer)r) : nullptr);
     } else if constexpr (std::is_pointer_v<CR> && std::is_pointer_v<D>) {
         return (CR)r;
+    } else if constexpr (is_gee_array<D>::value) {
+        // The list itself, whatever the policy: a list property is handed out by identity.
+        return (CR)r.list();
     } else {
         return static_cast<CR>(r);
     }

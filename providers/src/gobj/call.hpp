@@ -10,12 +10,14 @@
 // see args.hpp for the C forms); a
 // trailing GError** is supplied and an error it receives is thrown as gobj::Error; a
 // trailing `gint* length` after an array result is supplied too. Results convert back:
-// a new text (gchar*) becomes std::string, a borrowed one (const gchar*) stays a
-// pointer, an object of a bound C type becomes a Ref (adopted, or retained with the
-// policy `borrow`), a GDateTime* becomes gobj::DateTime, arrays with their length become
-// vectors. An instance that does not implement the interface gives a critical and the
+// a new text (gchar*) becomes std::string (std::optional<std::string> with the policy
+// `nullable`), a borrowed one (const gchar*) stays a pointer, an object of a bound C type
+// becomes a Ref (adopted, or retained with the policy `borrow`), a GDateTime* becomes
+// gobj::DateTime, arrays with their length become vectors.
+// An instance that does not implement the interface gives a critical and the
 // empty result; an empty slot gives the empty result without one (or the policy
-// empty_value's value).
+// empty_value's value). A plain C structure passed by reference is filled through its
+// address (a GDate).
 #pragma once
 
 #include "providers/gobj/invoke.hpp"
@@ -109,6 +111,18 @@ struct CallArg<A, CP, J> {
         items.push_back(nullptr);
     }
     std::tuple<C0, C1> c() const { return {(C0)items.data(), static_cast<C1>(items.size() - 1)}; }
+    void finish() {}
+};
+
+// A plain C structure the slot fills, as (X* result).
+template <class A, class CP, std::size_t J>
+    requires(is_struct_out<A> && std::is_pointer_v<std::tuple_element_t<J, CP>>)
+struct CallArg<A, CP, J> {
+    using C = std::tuple_element_t<J, CP>;
+    static constexpr std::size_t width = 1;
+    C value;
+    explicit CallArg(std::remove_reference_t<A>& a) : value(reinterpret_cast<C>(&a)) {}
+    std::tuple<C> c() const { return {value}; }
     void finish() {}
 };
 
@@ -217,12 +231,17 @@ struct CallPack<CP, J, A0, A...> {
     }
 };
 
+template <class P>
+struct is_nullable : std::false_type {};
+
 // The C++ form of a slot's C result.
 template <class CR, class Policy>
 struct CallResult {
     static auto from(CR r) {
         using P = std::remove_pointer_t<CR>;
-        if constexpr (std::is_same_v<CR, gchar*>) {
+        if constexpr (std::is_same_v<CR, gchar*> && is_nullable<Policy>::value) {
+            return take_optional(r);
+        } else if constexpr (std::is_same_v<CR, gchar*>) {
             return take_string(r);
         } else if constexpr (std::is_same_v<CR, GDateTime*>) {
             if constexpr (std::is_same_v<Policy, borrow>) {
@@ -299,6 +318,12 @@ constexpr bool is_length_at() {
 }
 
 }  // namespace detail
+
+// A policy of call: a new text result comes back as std::optional<std::string>, so a
+// NULL text (or an empty slot) is told from "".
+struct nullable {};
+template <>
+struct detail::is_nullable<nullable> : std::true_type {};
 
 template <auto Slot, class Policy = full, class Instance, class... A>
 auto call(const Instance& instance, A&&... args) {

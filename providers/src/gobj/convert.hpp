@@ -45,6 +45,14 @@ struct is_optional : std::false_type {};
 template <class T>
 struct is_optional<std::optional<T>> : std::true_type {};
 
+// A typed view over a GeeArrayList (gee.hpp): to C and to GValues it is the list itself.
+template <class T>
+class GeeArray;
+template <class T>
+struct is_gee_array : std::false_type {};
+template <class T>
+struct is_gee_array<GeeArray<T>> : std::true_type {};
+
 TARVELIN_EXPORT void value_set_int(GValue* v, gint64 n);
 TARVELIN_EXPORT void value_set_uint(GValue* v, guint64 n);
 TARVELIN_EXPORT void value_set_double(GValue* v, double d);
@@ -78,6 +86,8 @@ void value_set(GValue* v, const X& x) {
         value_set_instance(v, x.instance());
     } else if constexpr (std::is_pointer_v<D>) {
         value_set_instance(v, (gpointer)x);
+    } else if constexpr (is_gee_array<D>::value) {
+        value_set_instance(v, x.list());
     } else {
         static_assert(sizeof(D) == 0, "no GValue conversion for this type");
     }
@@ -131,6 +141,9 @@ decltype(auto) from_c(CA a) {
     using D = std::remove_cvref_t<P>;
     if constexpr (std::is_same_v<D, std::remove_cv_t<CA>>) {
         return a;
+    } else if constexpr (std::is_pointer_v<D> && std::is_pointer_v<CA> && std::is_convertible_v<CA, D>) {
+        // A native handle handed on as const (PGconn* to const PGconn*); its type may be incomplete.
+        return static_cast<D>(a);
     } else if constexpr (std::is_same_v<D, bool>) {
         return a != 0;
     } else if constexpr (std::is_same_v<D, std::string> || std::is_same_v<D, std::string_view>) {

@@ -118,3 +118,37 @@ private:
 };
 
 }  // namespace tarvelin::gobj
+
+namespace tarvelin::gobj::prop {
+
+// The starting value of an Array row: a new empty list.
+inline constexpr struct EmptyList {
+} empty_list{};
+
+// A property holding a list of T through its typed view: C++ reads the view, C and the
+// property system get the list itself (borrowed). A setter shares the list it is given
+// and notifies when it is another list; NULL is refused with a critical, so the
+// property always holds a list.
+template <class T>
+struct Array {
+    using value_type = const GeeArray<T>&;
+    using param_type = GeeArrayList*;
+    using c_type = GeeArrayList*;
+    using stored = GeeArray<T>;
+    static GParamSpec* spec(const char* n, GParamFlags f, std::nullptr_t) {
+        return pspec::object(n, GEE_TYPE_ARRAY_LIST, f);
+    }
+    static stored initial(EmptyList) { return GeeArray<T>::create(); }
+    static const GeeArray<T>& get(const stored& s) { return s; }
+    static bool put(stored& s, GeeArrayList* v) {
+        if (!v) {
+            g_return_if_fail_warning(nullptr, G_STRFUNC, "value != NULL");
+            return false;
+        }
+        if (v == s.list()) return false;
+        s = GeeArray<T>::wrap(v);
+        return true;
+    }
+};
+
+}  // namespace tarvelin::gobj::prop

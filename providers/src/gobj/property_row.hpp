@@ -294,3 +294,60 @@ GParamSpec* install(ClassSpec<Self>& c, const char* name, D dflt) {
         g_return_if_fail(self != NULL);                                                                     \
         ::tarvelin::gobj::invoke<&TARVELIN_CAPI_CLASS::set_##M>(G_STRFUNC, self, value);                   \
     }
+
+// ---------------------------------------------------------------- texts as C++ values, longs, vectors of texts
+
+namespace tarvelin::gobj::prop {
+
+// A text that C++ code reads and writes as std::optional<std::string> (NULL and ""
+// differ); the C getter hands it out borrowed, as Text does.
+struct OptionalText {
+    using value_type = const std::optional<std::string>&;
+    using param_type = std::optional<std::string>;
+    using c_type = const gchar*;
+    using stored = std::optional<std::string>;
+    static GParamSpec* spec(const char* n, GParamFlags f, const char* d) { return pspec::text(n, f, d); }
+    static stored initial(const char* v) { return opt(v); }
+    static const stored& get(const stored& s) { return s; }
+    static bool put(stored& s, std::optional<std::string> v) { return assign(s, std::move(v)); }
+};
+
+// An unsigned long to the property system.
+struct ULong : Scalar<gulong> {
+    static GParamSpec* spec(const char* n, GParamFlags f, gulong d) {
+        return g_param_spec_ulong(n, n, n, 0, G_MAXULONG, d, f);
+    }
+};
+
+// A NULL-terminated vector of texts (G_TYPE_STRV), held as its own copy and compared by
+// identity.
+struct Strv {
+    using value_type = gchar**;
+    using param_type = gchar**;
+    using c_type = gchar**;
+    using stored = Owned<gchar*, &g_strfreev>;
+    static GParamSpec* spec(const char* n, GParamFlags f, std::nullptr_t) { return pspec::boxed(n, G_TYPE_STRV, f); }
+    static stored initial(std::nullptr_t) { return stored(); }
+    static gchar** get(const stored& s) { return s.get(); }
+    static bool put(stored& s, gchar** v) {
+        if (s.get() == v) return false;
+        s.reset(g_strdupv(v));
+        return true;
+    }
+};
+
+// Read-write and set by g_object_new with the declared default, for the few properties
+// declared that way: their starting value must be the declared default.
+struct RWConstruct {
+    static constexpr bool writable = true;
+    static constexpr GParamFlags flags = GParamFlags(kReadWrite | G_PARAM_CONSTRUCT);
+};
+
+}  // namespace tarvelin::gobj::prop
+
+#define TARVELIN_PROPERTY_CAPI_RWConstruct(K, M) TARVELIN_PROPERTY_CAPI_RW(K, M)
+
+// A row whose accessors, storage and C functions the class writes itself (a value its C
+// face hands out in a form of its own, such as a vector with its length): expands to the
+// ParamSpec pointer that TARVELIN_PROPERTY_INSTALL fills.
+#define TARVELIN_PROPERTY_PSPEC(K, M, N, D, F, S, P) static inline GParamSpec* M##_pspec = nullptr;

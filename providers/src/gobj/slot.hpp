@@ -38,21 +38,21 @@ struct fn_traits<R (*)(A...)> {
 };
 }  // namespace detail
 
-template <class T, auto M, class Policy, class Slot>
-struct SlotThunk;
-template <class T, auto M, class Policy, class CR, class CSelf, class... CA>
-struct SlotThunk<T, M, Policy, CR (*)(CSelf*, CA...)> {
-    using F = detail::callable<decltype(M)>;
-    using Owner = typename F::klass;
-    using R = typename F::result;
-    static constexpr bool kError = detail::ends_with_gerror<CA...>();
-    static constexpr bool kLength = detail::has_length<R>;
+namespace detail {
+// The body of every slot thunk: converts the C arguments to the parameters Params, runs
+// `body` with them behind the exception barrier and converts its result R; `where`
+// names the type in the log when there is no GError** to take a failure.
+template <class R, class Params, class Policy, class CR, class... CA>
+struct ThunkRun {
+    static constexpr bool kError = ends_with_gerror<CA...>();
+    static constexpr bool kLength = has_length<R>;
     using CT = std::tuple<CA...>;
-    using Pack = detail::ArgPackOf<typename F::args, CT>;
+    using Pack = ArgPackOf<Params, CT>;
     static_assert(Pack::kWidth + (kLength ? 1 : 0) + (kError ? 1 : 0) == sizeof...(CA),
                   "slot and member take different arguments");
 
-    static CR call(CSelf* self, CA... a) {
+    template <class Where, class Body>
+    static CR run(Where where, Body body, CA... a) {
         CT cargs(a...);
         [[maybe_unused]] GError** error = nullptr;
         if constexpr (kError) error = std::get<sizeof...(CA) - 1>(cargs);
@@ -63,30 +63,45 @@ struct SlotThunk<T, M, Policy, CR (*)(CSelf*, CA...)> {
         }
         try {
             auto args = Pack::make(cargs);
-            auto* owner = static_cast<Owner*>(cast<T>(self));
-            auto member = [&](auto&&... x) -> R { return (owner->*M)(std::forward<decltype(x)>(x)...); };
             if constexpr (std::is_void_v<R>) {
-                Pack::apply(args, member);
+                Pack::apply(args, body);
                 Pack::finish(args);
                 if constexpr (!std::is_void_v<CR>) return CR();
             } else if constexpr (std::is_void_v<CR>) {
-                Pack::apply(args, member);
+                Pack::apply(args, body);
                 Pack::finish(args);
             } else {
-                decltype(auto) r = Pack::apply(args, member);
+                decltype(auto) r = Pack::apply(args, body);
                 Pack::finish(args);
-                return detail::result_to_c<CR, Policy, R>(static_cast<R&&>(r), length);
+                return result_to_c<CR, Policy, R>(static_cast<R&&>(r), length);
             }
         } catch (const Error& e) {
             if constexpr (kError) {
                 e.propagate(error);
             } else {
-                detail::report_exception(g_type_name(T::gtype()));
+                report_exception(where());
             }
         } catch (...) {
-            detail::report_exception(g_type_name(T::gtype()), error);
+            report_exception(where(), error);
         }
-        if constexpr (!std::is_void_v<CR>) return detail::failed_result<CR, Policy>();
+        if constexpr (!std::is_void_v<CR>) return failed_result<CR, Policy>();
+    }
+};
+}  // namespace detail
+
+template <class T, auto M, class Policy, class Slot>
+struct SlotThunk;
+template <class T, auto M, class Policy, class CR, class CSelf, class... CA>
+struct SlotThunk<T, M, Policy, CR (*)(CSelf*, CA...)> {
+    using F = detail::callable<decltype(M)>;
+    using Owner = typename F::klass;
+    using R = typename F::result;
+
+    static CR call(CSelf* self, CA... a) {
+        auto* owner = static_cast<Owner*>(cast<T>(self));
+        auto member = [&](auto&&... x) -> R { return (owner->*M)(std::forward<decltype(x)>(x)...); };
+        return detail::ThunkRun<R, typename F::args, Policy, CR, CA...>::run(
+            [] { return g_type_name(T::gtype()); }, member, a...);
     }
 };
 
@@ -103,32 +118,11 @@ template <auto F, class Policy, class CR, class CSelf, class... CA>
 struct DefaultThunk<F, Policy, CR (*)(CSelf*, CA...)> {
     using Fn = detail::callable<decltype(F)>;
     using R = typename Fn::result;
-    static constexpr bool kError = detail::ends_with_gerror<CA...>();
-    using CT = std::tuple<CSelf*, CA...>;
-    using Pack = detail::ArgPackOf<typename Fn::args, CT>;
-    static_assert(std::is_void_v<typename Fn::klass> && !detail::has_length<R>);
-    static_assert(Pack::kWidth + (kError ? 1 : 0) == sizeof...(CA) + 1, "slot and function take different arguments");
+    static_assert(std::is_void_v<typename Fn::klass>);
 
     static CR call(CSelf* self, CA... a) {
-        CT cargs(self, a...);
-        auto body = [&]() -> CR {
-            auto args = Pack::make(cargs);
-            if constexpr (std::is_void_v<R>) {
-                Pack::apply(args, F);
-                Pack::finish(args);
-                if constexpr (!std::is_void_v<CR>) return CR();
-            } else {
-                decltype(auto) r = Pack::apply(args, F);
-                Pack::finish(args);
-                return detail::result_to_c<CR, Policy, R>(static_cast<R&&>(r), nullptr);
-            }
-        };
-        const char* where = g_type_name(G_TYPE_FROM_INSTANCE(self));
-        if constexpr (kError) {
-            return capi(where, std::get<sizeof...(CA)>(cargs), body);
-        } else {
-            return guarded(where, body);
-        }
+        return detail::ThunkRun<R, typename Fn::args, Policy, CR, CSelf*, CA...>::run(
+            [self] { return g_type_name(G_TYPE_FROM_INSTANCE(self)); }, F, self, a...);
     }
 };
 

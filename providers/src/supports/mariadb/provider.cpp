@@ -1,5 +1,7 @@
 #include "providers/supports/mariadb/provider.hpp"
 
+#include "providers/supports/mysql_common/error.hpp"
+
 TARVELIN_LOG_TAG("provider")
 
 namespace tarvelin::providers::supports::mariadb {
@@ -15,10 +17,14 @@ void MariaDBProvider::describe(gobj::ClassSpec<MariaDBProvider>&) { mysql_common
 
 gobj::Ref<MariaDBProvider> MariaDBProvider::create(GType type) { return gobj::create<MariaDBProvider>(type); }
 
-gobj::Ref<MariaDBReader> MariaDBReader::create(MYSQL_RES* result, GType type) {
+gobj::Ref<MariaDBReader> MariaDBReader::construct(GType type, MYSQL_RES* result) {
     auto reader = gobj::create<MariaDBReader>(type);
-    reader->attach(kProduct, result, false);
+    if (reader) reader->attach(kProduct, result, false);
     return reader;
+}
+
+void IMariaDBError::raise_error(MYSQL* connection, gint result) {
+    mysql_common::raise_error(kProduct, connection, result);
 }
 
 }  // namespace tarvelin::providers::supports::mariadb

@@ -30,3 +30,5 @@ public:
 };
 
 }  // namespace tarvelin::providers::supports::mariadb
+
+TARVELIN_BIND_C_TYPE(TarvelinProvidersSupportsMariaDBProvider, tarvelin::providers::supports::mariadb::MariaDBProvider)

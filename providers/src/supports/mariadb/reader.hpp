@@ -11,8 +11,10 @@ namespace tarvelin::providers::supports::mariadb {
 class TARVELIN_EXPORT MariaDBReader final : public mysql_common::Reader, public IMariaDBType, public IMariaDBError {
 public:
     static GType gtype();
-    // A reader over a stored result it borrows.
-    static gobj::Ref<MariaDBReader> create(MYSQL_RES* result, GType type = gtype());
+    // A reader of any type derived from MariaDBReader over a stored result it borrows.
+    static gobj::Ref<MariaDBReader> construct(GType type, MYSQL_RES* result);
 };
 
 }  // namespace tarvelin::providers::supports::mariadb
+
+TARVELIN_BIND_C_TYPE(TarvelinProvidersSupportsMariaDBReader, tarvelin::providers::supports::mariadb::MariaDBReader)

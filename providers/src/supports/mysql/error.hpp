@@ -3,6 +3,8 @@
 
 #include <tarvelin/providers/mysql.h>
 
+#include <mysql.h>
+
 #include "providers/gobj/bridge.hpp"
 
 namespace tarvelin::providers::supports::mysql {
@@ -11,6 +13,9 @@ class TARVELIN_EXPORT IMySQLError : public gobj::Interface {
 public:
     using Vtable = TarvelinProvidersSupportsIMySQLErrorInterface;
     static GType gtype();
+
+    // The driver's error of a library result (mysql_common::raise_error in its domain).
+    static void raise_error(MYSQL* connection, gint result);
 };
 
 }  // namespace tarvelin::providers::supports::mysql

@@ -1,5 +1,7 @@
 #include "providers/supports/mysql/provider.hpp"
 
+#include "providers/supports/mysql_common/error.hpp"
+
 TARVELIN_LOG_TAG("provider")
 
 namespace tarvelin::providers::supports::mysql {
@@ -15,10 +17,14 @@ void MySQLProvider::describe(gobj::ClassSpec<MySQLProvider>&) { mysql_common::in
 
 gobj::Ref<MySQLProvider> MySQLProvider::create(GType type) { return gobj::create<MySQLProvider>(type); }
 
-gobj::Ref<MySQLReader> MySQLReader::create(MYSQL_RES* result, GType type) {
+gobj::Ref<MySQLReader> MySQLReader::construct(GType type, MYSQL_RES* result) {
     auto reader = gobj::create<MySQLReader>(type);
-    reader->attach(kProduct, result, false);
+    if (reader) reader->attach(kProduct, result, false);
     return reader;
+}
+
+void IMySQLError::raise_error(MYSQL* connection, gint result) {
+    mysql_common::raise_error(kProduct, connection, result);
 }
 
 }  // namespace tarvelin::providers::supports::mysql

@@ -28,3 +28,5 @@ public:
 };
 
 }  // namespace tarvelin::providers::supports::mysql
+
+TARVELIN_BIND_C_TYPE(TarvelinProvidersSupportsMySQLProvider, tarvelin::providers::supports::mysql::MySQLProvider)

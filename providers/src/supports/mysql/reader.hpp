@@ -11,8 +11,10 @@ namespace tarvelin::providers::supports::mysql {
 class TARVELIN_EXPORT MySQLReader final : public mysql_common::Reader, public IMySQLType, public IMySQLError {
 public:
     static GType gtype();
-    // A reader over a stored result it borrows.
-    static gobj::Ref<MySQLReader> create(MYSQL_RES* result, GType type = gtype());
+    // A reader of any type derived from MySQLReader over a stored result it borrows.
+    static gobj::Ref<MySQLReader> construct(GType type, MYSQL_RES* result);
 };
 
 }  // namespace tarvelin::providers::supports::mysql
+
+TARVELIN_BIND_C_TYPE(TarvelinProvidersSupportsMySQLReader, tarvelin::providers::supports::mysql::MySQLReader)

@@ -4,10 +4,9 @@
 
 #include <mysql.h>
 
-#include <memory>
 #include <string>
 
-#include "providers/gobj/export.hpp"
+#include "providers/gobj/args.hpp"
 #include "providers/supports/mysql_common/product.hpp"
 
 namespace tarvelin::providers::supports::mysql_common {
@@ -15,10 +14,7 @@ namespace tarvelin::providers::supports::mysql_common {
 // Initialises the library for the process, once; later calls do nothing.
 TARVELIN_EXPORT void init_library();
 
-struct ResultFree {
-    void operator()(MYSQL_RES* r) const noexcept { mysql_free_result(r); }
-};
-using ResultPtr = std::unique_ptr<MYSQL_RES, ResultFree>;
+using ResultPtr = gobj::Owned<MYSQL_RES, &mysql_free_result>;
 
 // What a server record says about reaching the server.
 struct TARVELIN_EXPORT ConnectParams {

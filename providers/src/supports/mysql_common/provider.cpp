@@ -37,7 +37,7 @@ void Provider::open(contracts::Server& server, const std::string&) {
     thread_id_ = mysql_thread_id(handle_);
     opened_ = true;
     if (product_.charset_fallback) {
-        contracts::iprovider::execute_affect(gobj(), std::string("SET NAMES '") + charset + "'", false);
+        gobj::call<&contracts::IProvider::Vtable::execute_affect>(*this, std::string("SET NAMES '") + charset + "'", false);
     }
 }
 
@@ -142,8 +142,7 @@ gobj::Ref<Reader> Provider::make_reader(MYSQL_RES* result, bool owns) const {
 
 gobj::Ref<TableModel> Provider::fill_model(MYSQL_RES* result) const {
     if (mysql_num_fields(result) == 0) return TableModel::create();
-    auto reader = make_reader(result, false);
-    return contracts::fill_table(*reader);
+    return contracts::fill_table(make_reader(result, false));
 }
 
 gobj::Ref<TableModel> Provider::execute_model(const std::string& statement, bool) {

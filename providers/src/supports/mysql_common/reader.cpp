@@ -121,9 +121,7 @@ gint64 Reader::get_timespan(guint16 ordinal) {
     return cells::int64_parse(data);
 }
 
-GDate Reader::get_date(guint16 ordinal) {
-    GDate date;
-    g_date_clear(&date, 1);
+void Reader::get_date(guint16 ordinal, GDate& date) {
     auto parts = cells::date_parts(cell(ordinal));
     if (parts && parts->month >= 1 && parts->month <= 12 && parts->year >= 1 && parts->year <= G_MAXUINT16 &&
         g_date_valid_dmy(static_cast<GDateDay>(parts->day), static_cast<GDateMonth>(parts->month),
@@ -131,28 +129,27 @@ GDate Reader::get_date(guint16 ordinal) {
         g_date_set_dmy(&date, static_cast<GDateDay>(parts->day), static_cast<GDateMonth>(parts->month),
                        static_cast<GDateYear>(parts->year));
     }
-    return date;
 }
 
-contracts::DateTimePtr Reader::date_time(guint16 ordinal, GDateTime* parsed) const {
+gobj::DateTime Reader::date_time(guint16 ordinal, GDateTime* parsed) const {
     if (parsed == nullptr) {
         const char* data = cell(ordinal);
         fail(product(), -1,
              gobj::take_string(g_strdup_printf(_("Cannot read \"%s\" of column %u as a date and time."),
                                                data ? data : "", unsigned(ordinal))));
     }
-    return contracts::DateTimePtr(parsed);
+    return gobj::DateTime(parsed);
 }
 
-contracts::DateTimePtr Reader::get_time(guint16 ordinal) {
+gobj::DateTime Reader::get_time(guint16 ordinal) {
     const char* data = cell(ordinal);
     GDateTime* parsed = cells::time_parse(data);
     return date_time(ordinal, parsed ? parsed : cells::datetime_parse(data));
 }
-contracts::DateTimePtr Reader::get_datetime(guint16 ordinal) {
+gobj::DateTime Reader::get_datetime(guint16 ordinal) {
     return date_time(ordinal, cells::datetime_parse(cell(ordinal)));
 }
-contracts::DateTimePtr Reader::get_timestamp(guint16 ordinal) { return get_datetime(ordinal); }
+gobj::DateTime Reader::get_timestamp(guint16 ordinal) { return get_datetime(ordinal); }
 
 std::optional<std::string> Reader::get_string(guint16 ordinal) { return text(ordinal); }
 

@@ -46,15 +46,15 @@ public:
     double get_money(guint16 ordinal) override;
     float get_float(guint16 ordinal) override;
     double get_double(guint16 ordinal) override;
-    GDate get_date(guint16 ordinal) override;
-    contracts::DateTimePtr get_time(guint16 ordinal) override;
-    contracts::DateTimePtr get_datetime(guint16 ordinal) override;
+    void get_date(guint16 ordinal, GDate& result) override;
+    gobj::DateTime get_time(guint16 ordinal) override;
+    gobj::DateTime get_datetime(guint16 ordinal) override;
     gint64 get_timespan(guint16 ordinal) override;
     std::optional<std::string> get_string(guint16 ordinal) override;
     std::optional<std::string> get_string16(guint16 ordinal) override;
     std::optional<std::string> get_guid(guint16 ordinal) override;
     std::vector<guint8> get_binary(guint16 ordinal) override;
-    contracts::DateTimePtr get_timestamp(guint16 ordinal) override;
+    gobj::DateTime get_timestamp(guint16 ordinal) override;
     std::optional<std::string> get_enum(guint16 ordinal) override;
     std::optional<std::string> get_set(guint16 ordinal) override;
     // The document's text.
@@ -77,7 +77,7 @@ private:
     const char* cell(guint16 ordinal, std::size_t* length = nullptr) const;
     // The cell's bytes up to the first NUL.
     std::string text(guint16 ordinal) const;
-    contracts::DateTimePtr date_time(guint16 ordinal, GDateTime* parsed) const;
+    gobj::DateTime date_time(guint16 ordinal, GDateTime* parsed) const;
 
     const Product* product_ = nullptr;
     MYSQL_RES* result_ = nullptr;

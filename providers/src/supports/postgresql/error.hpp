@@ -20,7 +20,9 @@ public:
     // -2 "<status name> : <message>" unless the status is COMMAND_OK, TUPLES_OK or
     // SINGLE_TUPLE. A missing result counts as FATAL_ERROR; its reason is then the
     // connection's message, when a connection is given.
-    static void raise_error_result(const PGresult* result, const PGconn* connection = nullptr);
+    static void raise_error_result(const PGresult* result, const PGconn* connection);
+    // The same without a connection to ask.
+    static void raise_result_error(const PGresult* result) { raise_error_result(result, nullptr); }
 };
 
 }  // namespace tarvelin::providers::supports::postgresql

@@ -27,14 +27,11 @@ bool has_rows(const PGresult* r) {
 // The count of a command tag ("UPDATE 2", "INSERT 0 1"); 0 when it has none.
 gint64 affected_rows(PGresult* r) { return g_ascii_strtoll(PQcmdTuples(r), nullptr, 10); }
 
-gobj::Ref<TableModel> fill_model(PGresult* result) {
-    auto reader = PostgreSQLReader::create(result);
-    return contracts::fill_table(*reader);
-}
+gobj::Ref<TableModel> fill_model(PGresult* result) { return contracts::fill_table(PostgreSQLReader::create(result)); }
 
 }  // namespace
 
-void PostgreSQLProvider::ClearResult::operator()(PGresult* r) const noexcept { PQclear(r); }
+void PostgreSQLProvider::clear(PGresult* result) noexcept { PQclear(result); }
 
 gobj::Ref<PostgreSQLProvider> PostgreSQLProvider::create(GType type) { return gobj::create<PostgreSQLProvider>(type); }
 

@@ -4,7 +4,6 @@
 #include <tarvelin/providers/postgresql.h>
 
 #include <atomic>
-#include <memory>
 #include <mutex>
 
 #include "providers/contracts/face_provider.hpp"
@@ -33,10 +32,9 @@ public:
     bool get_is_opened() override;
 
 private:
-    struct ClearResult {
-        void operator()(PGresult* r) const noexcept;
-    };
-    using ResultPtr = std::unique_ptr<PGresult, ClearResult>;
+    // PQclear, kept out of this header with the rest of libpq.
+    static void clear(PGresult* result) noexcept;
+    using ResultPtr = gobj::Owned<PGresult, &clear>;
     // PQexec of the text, its failure raised; the caller holds the mutex.
     ResultPtr exec(const std::string& sql);
 
@@ -48,3 +46,6 @@ private:
 };
 
 }  // namespace tarvelin::providers::supports::postgresql
+
+TARVELIN_BIND_C_TYPE(TarvelinProvidersSupportsPostgreSQLProvider,
+                     tarvelin::providers::supports::postgresql::PostgreSQLProvider)

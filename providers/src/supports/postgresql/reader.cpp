@@ -23,18 +23,24 @@ constexpr Oid kByteaOid = 17;
 constexpr Oid kTimeOid = 1083;
 constexpr Oid kTimeTzOid = 1266;
 
-DateTimePtr iso8601_utc(const char* text) {
+gobj::DateTime iso8601_utc(const char* text) {
     GTimeZone* utc = g_time_zone_new_utc();
-    DateTimePtr d(g_date_time_new_from_iso8601(text, utc));
+    gobj::DateTime d(g_date_time_new_from_iso8601(text, utc));
     g_time_zone_unref(utc);
     return d;
 }
 }  // namespace
 
-gobj::Ref<PostgreSQLReader> PostgreSQLReader::create(PGresult* result, bool owns, GType type) {
-    auto r = gobj::create<PostgreSQLReader>(type);
-    r->result_ = result;
+gobj::Ref<PostgreSQLReader> PostgreSQLReader::create(PGresult* result, bool owns) {
+    auto r = construct(gtype(), result);
     r->owns_ = owns;
+    return r;
+}
+
+gobj::Ref<PostgreSQLReader> PostgreSQLReader::construct(GType type, PGresult* result) {
+    auto r = gobj::create<PostgreSQLReader>(type);
+    if (!r) return r;
+    r->result_ = result;
     r->rows_ = PQntuples(result);
     int fields = PQnfields(result);
     r->types_.reserve(fields);
@@ -112,21 +118,16 @@ double PostgreSQLReader::get_double(guint16 ordinal) { return g_ascii_strtod(cel
 double PostgreSQLReader::get_decimal(guint16 ordinal) { return get_double(ordinal); }
 double PostgreSQLReader::get_money(guint16 ordinal) { return parse_money(cell_string(ordinal)); }
 
-GDate PostgreSQLReader::get_date(guint16 ordinal) {
-    GDate date;
-    g_date_clear(&date, 1);
-    g_date_set_parse(&date, cell(ordinal));
-    return date;
-}
+void PostgreSQLReader::get_date(guint16 ordinal, GDate& result) { g_date_set_parse(&result, cell(ordinal)); }
 
-DateTimePtr PostgreSQLReader::get_time(guint16 ordinal) {
+gobj::DateTime PostgreSQLReader::get_time(guint16 ordinal) {
     const char* text = cell(ordinal);
     Oid type = PQftype(result_, ordinal);
-    if (type == kTimeOid || type == kTimeTzOid) return DateTimePtr(parse_time_of_day(text));
+    if (type == kTimeOid || type == kTimeTzOid) return gobj::DateTime(parse_time_of_day(text));
     return iso8601_utc(text);
 }
-DateTimePtr PostgreSQLReader::get_datetime(guint16 ordinal) { return iso8601_utc(cell(ordinal)); }
-DateTimePtr PostgreSQLReader::get_timestamp(guint16 ordinal) { return iso8601_utc(cell(ordinal)); }
+gobj::DateTime PostgreSQLReader::get_datetime(guint16 ordinal) { return iso8601_utc(cell(ordinal)); }
+gobj::DateTime PostgreSQLReader::get_timestamp(guint16 ordinal) { return iso8601_utc(cell(ordinal)); }
 
 std::optional<std::string> PostgreSQLReader::get_string(guint16 ordinal) { return cell_string(ordinal); }
 std::optional<std::string> PostgreSQLReader::get_string16(guint16 ordinal) { return cell_string(ordinal); }

@@ -18,7 +18,10 @@ public:
     static GType gtype();
     // `owns`: the reader clears the result when it is finalised (the reader
     // execute_reader hands out); otherwise the result stays the caller's.
-    static gobj::Ref<PostgreSQLReader> create(PGresult* result, bool owns = false, GType type = gtype());
+    static gobj::Ref<PostgreSQLReader> create(PGresult* result, bool owns = false);
+    // The C constructor: a reader of any type derived from PostgreSQLReader over a
+    // borrowed result.
+    static gobj::Ref<PostgreSQLReader> construct(GType type, PGresult* result);
     ~PostgreSQLReader() override;
 
     bool bulk() override { return false; }
@@ -42,10 +45,10 @@ public:
     double get_money(guint16 ordinal) override;
     float get_float(guint16 ordinal) override;
     double get_double(guint16 ordinal) override;
-    GDate get_date(guint16 ordinal) override;
-    contracts::DateTimePtr get_time(guint16 ordinal) override;
-    contracts::DateTimePtr get_datetime(guint16 ordinal) override;
-    contracts::DateTimePtr get_timestamp(guint16 ordinal) override;
+    void get_date(guint16 ordinal, GDate& result) override;
+    gobj::DateTime get_time(guint16 ordinal) override;
+    gobj::DateTime get_datetime(guint16 ordinal) override;
+    gobj::DateTime get_timestamp(guint16 ordinal) override;
     gint64 get_timespan(guint16 ordinal) override;
     std::optional<std::string> get_string(guint16 ordinal) override;
     std::optional<std::string> get_string16(guint16 ordinal) override;
@@ -74,3 +77,6 @@ private:
 };
 
 }  // namespace tarvelin::providers::supports::postgresql
+
+TARVELIN_BIND_C_TYPE(TarvelinProvidersSupportsPostgreSQLReader,
+                     tarvelin::providers::supports::postgresql::PostgreSQLReader)

@@ -63,18 +63,18 @@ ReplyPtr RedisProvider::send(const std::string& statement) {
 
 gobj::Ref<TableModel> RedisProvider::execute_model(const std::string& statement, bool) {
     Lock lock(mutex_);
-    return model_of(*send(statement));
+    return model_of(*send(statement).get());
 }
 
 std::vector<gobj::Ref<gobj::Object>> RedisProvider::execute_statements(const std::string& statements, bool) {
     Lock lock(mutex_);
     ReplyPtr reply = send(statements);
     std::vector<gobj::Ref<gobj::Object>> out;
-    if (auto v = simple_value(*reply)) {
+    if (auto v = simple_value(*reply.get())) {
         out.emplace_back(v->value);
     } else {
         // A GeeArrayList is a plain GObject: the reference is only handed on.
-        ElementValues elements = element_values(*reply);
+        ElementValues elements = element_values(*reply.get());
         out.push_back(gobj::Ref<gobj::Object>::adopt(g_object_ref(elements.values.list())));
     }
     return out;
@@ -97,8 +97,8 @@ gint64 RedisProvider::execute_affect(const std::string& statement, bool) {
 gobj::Ref<ValueObject> RedisProvider::execute_scalar(const std::string& statement, bool) {
     Lock lock(mutex_);
     ReplyPtr reply = send(statement);
-    if (auto v = simple_value(*reply)) return v->value;
-    ElementValues elements = element_values(*reply);
+    if (auto v = simple_value(*reply.get())) return v->value;
+    ElementValues elements = element_values(*reply.get());
     if (elements.values.empty()) return ValueNull::create();
     return elements.values.at(0);
 }

@@ -5,7 +5,6 @@
 #include <hiredis/hiredis.h>
 
 #include <atomic>
-#include <memory>
 #include <mutex>
 
 #include "providers/contracts/face_provider.hpp"
@@ -13,12 +12,7 @@
 
 namespace tarvelin::providers::supports::redis {
 
-struct ReplyFree {
-    void operator()(redisReply* r) const noexcept {
-        if (r) freeReplyObject(r);
-    }
-};
-using ReplyPtr = std::unique_ptr<redisReply, ReplyFree>;
+using ReplyPtr = gobj::Owned<redisReply, &freeReplyObject>;
 
 class TARVELIN_EXPORT RedisProvider : public gobj::Object, public IRedisError, public contracts::IProvider {
 public:
@@ -58,3 +52,5 @@ private:
 };
 
 }  // namespace tarvelin::providers::supports::redis
+
+TARVELIN_BIND_C_TYPE(TarvelinProvidersSupportsRedisProvider, tarvelin::providers::supports::redis::RedisProvider)

@@ -8,14 +8,10 @@ TARVELIN_GTYPE(RedisReader, "TarvelinProvidersSupportsRedisReader", gobj::Object
 
 gobj::Ref<RedisReader> RedisReader::create(GType type) { return gobj::create<RedisReader>(type); }
 
-GDate RedisReader::get_date(guint16) {
-    GDate d;
-    g_date_clear(&d, 1);
-    return d;
-}
-contracts::DateTimePtr RedisReader::get_time(guint16) { return contracts::DateTimePtr(g_date_time_new_now_local()); }
-contracts::DateTimePtr RedisReader::get_datetime(guint16) {
-    return contracts::DateTimePtr(g_date_time_new_now_local());
+void RedisReader::get_date(guint16, GDate&) {}
+gobj::DateTime RedisReader::get_time(guint16) { return gobj::DateTime(g_date_time_new_now_local()); }
+gobj::DateTime RedisReader::get_datetime(guint16) {
+    return gobj::DateTime(g_date_time_new_now_local());
 }
 
 }  // namespace tarvelin::providers::supports::redis

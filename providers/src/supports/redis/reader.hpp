@@ -2,6 +2,8 @@
 // Holds no Ref to its provider: it reads nothing through the connection.
 #pragma once
 
+#include <tarvelin/providers/redis.h>
+
 #include "providers/contracts/face_reader.hpp"
 
 namespace tarvelin::providers::supports::redis {
@@ -32,9 +34,9 @@ public:
     double get_money(guint16) override { return 0.0; }
     float get_float(guint16) override { return 0.0f; }
     double get_double(guint16) override { return 0.0; }
-    GDate get_date(guint16) override;
-    contracts::DateTimePtr get_time(guint16) override;
-    contracts::DateTimePtr get_datetime(guint16) override;
+    void get_date(guint16, GDate& result) override;
+    gobj::DateTime get_time(guint16) override;
+    gobj::DateTime get_datetime(guint16) override;
     gint64 get_timespan(guint16) override { return 0; }
     std::optional<std::string> get_string(guint16) override { return std::string(); }
     std::optional<std::string> get_string16(guint16) override { return std::string(); }
@@ -45,3 +47,5 @@ public:
 };
 
 }  // namespace tarvelin::providers::supports::redis
+
+TARVELIN_BIND_C_TYPE(TarvelinProvidersSupportsRedisReader, tarvelin::providers::supports::redis::RedisReader)

@@ -1,4 +1,9 @@
 // C face of the Redis driver.
+//
+// Made by TARVELIN_CLASS_CAPI: tarvelin_providers_supports_redis_provider_get_type,
+// tarvelin_providers_supports_redis_provider_construct, tarvelin_providers_supports_redis_provider_new,
+// tarvelin_providers_supports_redis_reader_get_type, tarvelin_providers_supports_redis_reader_construct,
+// tarvelin_providers_supports_redis_reader_new.
 #include "providers/supports/redis/provider.hpp"
 #include "providers/supports/redis/reader.hpp"
 #include "providers/supports/redis/error.hpp"
@@ -17,39 +22,21 @@ extern "C" {
 
 GType tarvelin_providers_supports_iredis_error_get_type(void) { return IRedisError::gtype(); }
 
+// The helpers of the interface use nothing of the instance they are called on.
 void tarvelin_providers_supports_iredis_error_raise_error_response(TarvelinProvidersSupportsIRedisError* self,
                                                                    struct redisContext* context, gint code,
                                                                    GError** error) {
     g_return_if_fail(self != NULL);
-    gobj::capi(G_STRFUNC, error, [&] { IRedisError::raise_error_response(context, code); });
+    gobj::invoke<&IRedisError::raise_error_response>(G_STRFUNC, context, code, error);
 }
 void tarvelin_providers_supports_iredis_error_raise_error_reply(TarvelinProvidersSupportsIRedisError* self,
                                                                 struct redisContext* context,
                                                                 struct redisReply* reply, GError** error) {
     g_return_if_fail(self != NULL);
-    gobj::capi(G_STRFUNC, error, [&] { IRedisError::raise_error_reply(context, reply); });
+    gobj::invoke<&IRedisError::raise_error_reply>(G_STRFUNC, context, reply, error);
 }
 
-GType tarvelin_providers_supports_redis_provider_get_type(void) { return RedisProvider::gtype(); }
-
-TarvelinProvidersSupportsRedisProvider* tarvelin_providers_supports_redis_provider_construct(GType object_type) {
-    return gobj::guarded(__func__, [&] {
-        return static_cast<TarvelinProvidersSupportsRedisProvider*>(RedisProvider::create(object_type).release());
-    });
-}
-TarvelinProvidersSupportsRedisProvider* tarvelin_providers_supports_redis_provider_new(void) {
-    return tarvelin_providers_supports_redis_provider_construct(RedisProvider::gtype());
-}
-
-GType tarvelin_providers_supports_redis_reader_get_type(void) { return RedisReader::gtype(); }
-
-TarvelinProvidersSupportsRedisReader* tarvelin_providers_supports_redis_reader_construct(GType object_type) {
-    return gobj::guarded(__func__, [&] {
-        return static_cast<TarvelinProvidersSupportsRedisReader*>(RedisReader::create(object_type).release());
-    });
-}
-TarvelinProvidersSupportsRedisReader* tarvelin_providers_supports_redis_reader_new(void) {
-    return tarvelin_providers_supports_redis_reader_construct(RedisReader::gtype());
-}
+TARVELIN_CLASS_CAPI(RedisProvider, TarvelinProvidersSupportsRedisProvider, tarvelin_providers_supports_redis_provider)
+TARVELIN_CLASS_CAPI(RedisReader, TarvelinProvidersSupportsRedisReader, tarvelin_providers_supports_redis_reader)
 
 }  // extern "C"

@@ -2,7 +2,6 @@
 
 #include <sqlite3.h>
 
-#include <memory>
 #include <string_view>
 
 #include "providers/contracts/value_integer.hpp"
@@ -19,10 +18,7 @@ TARVELIN_GTYPE(SQLiteProvider, "TarvelinProvidersSupportsSQLiteProvider", gobj::
 
 namespace {
 
-struct Finalize {
-    void operator()(sqlite3_stmt* s) const noexcept { sqlite3_finalize(s); }
-};
-using StmtPtr = std::unique_ptr<sqlite3_stmt, Finalize>;
+using StmtPtr = gobj::Owned<sqlite3_stmt, &sqlite3_finalize>;
 
 using Lock = std::lock_guard<std::recursive_mutex>;
 
@@ -67,8 +63,7 @@ Stepped prepare_and_step(sqlite3* db, const std::string& sql) {
 // The table of a statement stepped once: its columns (types and sizes of the first
 // row's cells) and every row, converted cell by cell.
 gobj::Ref<TableModel> fill_model(sqlite3* db, sqlite3_stmt* stmt, bool has_row) {
-    auto reader = SQLiteReader::create(db, stmt, false, has_row);
-    return contracts::fill_table(*reader, has_row);
+    return contracts::fill_table(SQLiteReader::create(db, stmt, false, has_row), has_row);
 }
 
 }  // namespace
@@ -211,8 +206,7 @@ gobj::Ref<IDataReader> SQLiteProvider::execute_reader(const std::string& stateme
         throw gobj::Error(kDomain, -1, "No data return by non-select statement");
     }
     bool has_row = s.step == SQLITE_ROW;
-    return SQLiteReader::create(db, s.stmt.release(), true, has_row, SQLiteReader::gtype(),
-                                gobj::Ref<gobj::Object>(*this));
+    return SQLiteReader::create(db, s.stmt.release(), true, has_row, gobj::Ref<gobj::Object>(*this));
 }
 
 void SQLiteProvider::run_transaction_statement(const char* sql, bool only_inside) {

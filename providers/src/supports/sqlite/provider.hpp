@@ -46,3 +46,5 @@ private:
 };
 
 }  // namespace tarvelin::providers::supports::sqlite
+
+TARVELIN_BIND_C_TYPE(TarvelinProvidersSupportsSQLiteProvider, tarvelin::providers::supports::sqlite::SQLiteProvider)

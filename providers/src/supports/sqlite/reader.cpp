@@ -14,13 +14,19 @@ TARVELIN_GTYPE(SQLiteReader, "TarvelinProvidersSupportsSQLiteReader", gobj::Obje
                ISQLiteError)
 
 gobj::Ref<SQLiteReader> SQLiteReader::create(sqlite3* connection, sqlite3_stmt* stmt, bool owns, bool has_row,
-                                             GType type, gobj::Ref<gobj::Object> owner) {
-    auto r = gobj::create<SQLiteReader>(type);
-    r->db_ = connection;
-    r->stmt_ = stmt;
+                                             gobj::Ref<gobj::Object> owner) {
+    auto r = construct(gtype(), connection, stmt);
     r->owns_ = owns;
     r->closed_ = !has_row;
     r->owner_ = std::move(owner);
+    return r;
+}
+
+gobj::Ref<SQLiteReader> SQLiteReader::construct(GType type, sqlite3* connection, sqlite3_stmt* stmt) {
+    auto r = gobj::create<SQLiteReader>(type);
+    if (!r) return r;
+    r->db_ = connection;
+    r->stmt_ = stmt;
     return r;
 }
 
@@ -81,24 +87,21 @@ double SQLiteReader::get_double(guint16 ordinal) { return sqlite3_column_double(
 double SQLiteReader::get_decimal(guint16 ordinal) { return get_double(ordinal); }
 double SQLiteReader::get_money(guint16 ordinal) { return get_double(ordinal); }
 
-GDate SQLiteReader::get_date(guint16 ordinal) {
-    GDate date;
-    g_date_clear(&date, 1);
-    if (const char* t = text(ordinal)) g_date_set_parse(&date, t);
-    return date;
+void SQLiteReader::get_date(guint16 ordinal, GDate& result) {
+    if (const char* t = text(ordinal)) g_date_set_parse(&result, t);
 }
 
-DateTimePtr SQLiteReader::date_time(guint16 ordinal) const {
+gobj::DateTime SQLiteReader::date_time(guint16 ordinal) const {
     const char* t = text(ordinal);
-    if (!t) return nullptr;
+    if (!t) return {};
     GTimeZone* utc = g_time_zone_new_utc();
-    DateTimePtr d(g_date_time_new_from_iso8601(t, utc));
+    gobj::DateTime d(g_date_time_new_from_iso8601(t, utc));
     g_time_zone_unref(utc);
     return d;
 }
-DateTimePtr SQLiteReader::get_time(guint16 ordinal) { return date_time(ordinal); }
-DateTimePtr SQLiteReader::get_datetime(guint16 ordinal) { return date_time(ordinal); }
-DateTimePtr SQLiteReader::get_timestamp(guint16 ordinal) { return date_time(ordinal); }
+gobj::DateTime SQLiteReader::get_time(guint16 ordinal) { return date_time(ordinal); }
+gobj::DateTime SQLiteReader::get_datetime(guint16 ordinal) { return date_time(ordinal); }
+gobj::DateTime SQLiteReader::get_timestamp(guint16 ordinal) { return date_time(ordinal); }
 
 gint64 SQLiteReader::get_timespan(guint16 ordinal) {
     const char* t = text(ordinal);

@@ -1,5 +1,6 @@
-// The forward-only reader over one SQLite statement.
-// The reader the provider hands out holds a Ref to it: the connection outlives the statement.
+// The forward-only reader over one SQLite statement, read through its connection's handle.
+// The reader the provider hands out holds a Ref to the provider: the connection outlives
+// the statement.
 #pragma once
 
 #include <tarvelin/providers/sqlite.h>
@@ -23,8 +24,10 @@ public:
     // `has_row`: the first step gave a row (false for a query that matched nothing).
     // `owner`, when given, is kept alive with the reader (the provider of `connection`).
     static gobj::Ref<SQLiteReader> create(sqlite3* connection, sqlite3_stmt* stmt, bool owns = false,
-                                          bool has_row = true, GType type = gtype(),
-                                          gobj::Ref<gobj::Object> owner = {});
+                                          bool has_row = true, gobj::Ref<gobj::Object> owner = {});
+    // The C constructor: a reader of any type derived from SQLiteReader over a borrowed
+    // statement standing on its first row.
+    static gobj::Ref<SQLiteReader> construct(GType type, sqlite3* connection, sqlite3_stmt* stmt);
     ~SQLiteReader() override;
 
     bool bulk() override { return false; }
@@ -50,10 +53,10 @@ public:
     double get_money(guint16 ordinal) override;
     float get_float(guint16 ordinal) override;
     double get_double(guint16 ordinal) override;
-    GDate get_date(guint16 ordinal) override;
-    contracts::DateTimePtr get_time(guint16 ordinal) override;
-    contracts::DateTimePtr get_datetime(guint16 ordinal) override;
-    contracts::DateTimePtr get_timestamp(guint16 ordinal) override;
+    void get_date(guint16 ordinal, GDate& result) override;
+    gobj::DateTime get_time(guint16 ordinal) override;
+    gobj::DateTime get_datetime(guint16 ordinal) override;
+    gobj::DateTime get_timestamp(guint16 ordinal) override;
     gint64 get_timespan(guint16 ordinal) override;
     std::optional<std::string> get_string(guint16 ordinal) override;
     std::optional<std::string> get_string16(guint16 ordinal) override;
@@ -66,7 +69,7 @@ private:
     // The statement, after checking that the reader is open and the ordinal names a column.
     sqlite3_stmt* at(guint16 ordinal) const;
     const char* text(guint16 ordinal) const;
-    contracts::DateTimePtr date_time(guint16 ordinal) const;
+    gobj::DateTime date_time(guint16 ordinal) const;
     void release();
 
     sqlite3* db_ = nullptr;
@@ -78,3 +81,5 @@ private:
 };
 
 }  // namespace tarvelin::providers::supports::sqlite
+
+TARVELIN_BIND_C_TYPE(TarvelinProvidersSupportsSQLiteReader, tarvelin::providers::supports::sqlite::SQLiteReader)

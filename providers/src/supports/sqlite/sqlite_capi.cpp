@@ -1,4 +1,7 @@
 // C face of the SQLite driver.
+//
+// Made by TARVELIN_CLASS_CAPI: tarvelin_providers_supports_sq_lite_provider_get_type,
+// tarvelin_providers_supports_sq_lite_provider_construct, tarvelin_providers_supports_sq_lite_provider_new.
 #include <sqlite3.h>
 
 #include "providers/supports/sqlite/provider.hpp"
@@ -16,51 +19,40 @@ static_assert(sizeof(TarvelinProvidersSupportsSQLiteReaderClass) == sizeof(gobj:
 
 extern "C" {
 
-TARVELIN_API GType tarvelin_providers_supports_isq_lite_error_get_type(void) { return ISQLiteError::gtype(); }
-TARVELIN_API GType tarvelin_providers_supports_isq_lite_type_get_type(void) { return ISQLiteType::gtype(); }
+GType tarvelin_providers_supports_isq_lite_error_get_type(void) { return ISQLiteError::gtype(); }
+GType tarvelin_providers_supports_isq_lite_type_get_type(void) { return ISQLiteType::gtype(); }
 
+// The helpers of these interfaces use nothing of the instance they are called on.
 void tarvelin_providers_supports_isq_lite_error_raise_error(TarvelinProvidersSupportsISQLiteError* self,
                                                             sqlite3* database, gint result, GError** error) {
     g_return_if_fail(self != NULL);
     g_return_if_fail(database != NULL);
-    gobj::capi(G_STRFUNC, error, [&] { ISQLiteError::raise_error(database, result); });
+    gobj::invoke<&ISQLiteError::raise_error>(G_STRFUNC, database, result, error);
 }
-
 TarvelinProvidersContractsDataType tarvelin_providers_supports_isq_lite_type_map_data_type(
     TarvelinProvidersSupportsISQLiteType* self, gint type) {
     g_return_val_if_fail(self != NULL, TarvelinProvidersContractsDataType(0));
-    return ISQLiteType::map_data_type(type);
+    return gobj::invoke<&ISQLiteType::map_data_type>(G_STRFUNC, type);
 }
 gchar* tarvelin_providers_supports_isq_lite_type_map_dbms_type(TarvelinProvidersSupportsISQLiteType* self, gint type) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::guarded(__func__, [&] { return gobj::dup_string(ISQLiteType::map_dbms_type(type)); });
+    return gobj::invoke<&ISQLiteType::map_dbms_type>(G_STRFUNC, type);
 }
 
-TARVELIN_API GType tarvelin_providers_supports_sq_lite_provider_get_type(void) { return SQLiteProvider::gtype(); }
-TARVELIN_API GType tarvelin_providers_supports_sq_lite_reader_get_type(void) { return SQLiteReader::gtype(); }
+TARVELIN_CLASS_CAPI(SQLiteProvider, TarvelinProvidersSupportsSQLiteProvider, tarvelin_providers_supports_sq_lite_provider)
 
-TarvelinProvidersSupportsSQLiteProvider* tarvelin_providers_supports_sq_lite_provider_new(void) {
-    return tarvelin_providers_supports_sq_lite_provider_construct(SQLiteProvider::gtype());
-}
-TarvelinProvidersSupportsSQLiteProvider* tarvelin_providers_supports_sq_lite_provider_construct(GType object_type) {
-    return gobj::guarded(__func__, [&] {
-        return static_cast<TarvelinProvidersSupportsSQLiteProvider*>(SQLiteProvider::create(object_type).release());
-    });
-}
 sqlite3* tarvelin_providers_supports_sq_lite_provider_get_engine(TarvelinProvidersSupportsSQLiteProvider* self) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::guarded(__func__, [&] { return gobj::cast<SQLiteProvider>(self)->get_engine(); });
+    return gobj::invoke<&SQLiteProvider::get_engine>(G_STRFUNC, self);
 }
 
+GType tarvelin_providers_supports_sq_lite_reader_get_type(void) { return SQLiteReader::gtype(); }
 TarvelinProvidersSupportsSQLiteReader* tarvelin_providers_supports_sq_lite_reader_construct(GType object_type,
                                                                                           sqlite3* connection,
                                                                                           sqlite3_stmt* stmt) {
     g_return_val_if_fail(connection != NULL, NULL);
     g_return_val_if_fail(stmt != NULL, NULL);
-    return gobj::guarded(__func__, [&] {
-        return static_cast<TarvelinProvidersSupportsSQLiteReader*>(
-            SQLiteReader::create(connection, stmt, false, true, object_type).release());
-    });
+    return gobj::invoke<&SQLiteReader::construct>(G_STRFUNC, object_type, connection, stmt);
 }
 TarvelinProvidersSupportsSQLiteReader* tarvelin_providers_supports_sq_lite_reader_new(sqlite3* connection,
                                                                                     sqlite3_stmt* stmt) {

@@ -16,6 +16,10 @@ void ISQLServerError::describe(gobj::InterfaceSpec<ISQLServerError>& spec) {
 
 void raise_no_connection() { throw gobj::Error("TDSDB", 20109, "NULL DBPROCESS pointer passed to DB-Library."); }
 
+void ISQLServerError::raise_error_of(gpointer instance, int code) {
+    raise_error_for(gobj::call<&Vtable::get_userdata>(instance), code);
+}
+
 void ISQLServerError::raise_error_for(const TdsUserData* data, int code) {
     if (code != kDbFail && code != kDbBufFull) return;
     const char* fallback = code == kDbFail ? "Fail occured" : "the buffer exceeded";

@@ -31,6 +31,8 @@ public:
     void raise_error(int code) { raise_error_for(get_userdata(), code); }
     // The same for a given state (null when there is none).
     static void raise_error_for(const TdsUserData* data, int code);
+    // The same for the state of any instance of the interface, ours or a host's.
+    static void raise_error_of(gpointer instance, int code);
 
     template <class T>
     static void fill(Vtable* vt) {
@@ -39,3 +41,6 @@ public:
 };
 
 }  // namespace tarvelin::providers::supports::sqlserver
+
+TARVELIN_BIND_C_TYPE(TarvelinProvidersSupportsISQLServerErrorInterface,
+                     tarvelin::providers::supports::sqlserver::ISQLServerError)

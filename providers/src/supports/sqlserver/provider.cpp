@@ -214,8 +214,7 @@ int SQLServerProvider::next_result(DBPROCESS* p) {
 }
 
 gobj::Ref<TableModel> SQLServerProvider::fill_model(DBPROCESS* p) {
-    auto reader = SQLServerReader::create(p);
-    return contracts::fill_table(*reader);
+    return contracts::fill_table(SQLServerReader::create(p));
 }
 
 gobj::Ref<TableModel> SQLServerProvider::execute_model(const std::string& statement, bool) {

@@ -62,3 +62,6 @@ private:
 };
 
 }  // namespace tarvelin::providers::supports::sqlserver
+
+TARVELIN_BIND_C_TYPE(TarvelinProvidersSupportsSQLServerProvider,
+                     tarvelin::providers::supports::sqlserver::SQLServerProvider)

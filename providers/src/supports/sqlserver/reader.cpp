@@ -7,15 +7,20 @@ TARVELIN_LOG_TAG("reader")
 
 namespace tarvelin::providers::supports::sqlserver {
 
-using contracts::DateTimePtr;
+using gobj::DateTime;
 
 TARVELIN_GTYPE(SQLServerReader, "TarvelinProvidersSupportsSQLServerReader", gobj::Object, contracts::IDataReader,
                ISQLServerType, ISQLServerError)
 
-gobj::Ref<SQLServerReader> SQLServerReader::create(DBPROCESS* connection, gobj::Ref<gobj::Object> owner, GType type) {
-    auto r = gobj::create<SQLServerReader>(type);
-    r->connection_ = connection;
+gobj::Ref<SQLServerReader> SQLServerReader::create(DBPROCESS* connection, gobj::Ref<gobj::Object> owner) {
+    auto r = construct(gtype(), connection);
     r->owner_ = std::move(owner);
+    return r;
+}
+
+gobj::Ref<SQLServerReader> SQLServerReader::construct(GType type, DBPROCESS* connection) {
+    auto r = gobj::create<SQLServerReader>(type);
+    if (r) r->connection_ = connection;
     return r;
 }
 
@@ -164,23 +169,21 @@ std::optional<cell::DateParts> SQLServerReader::crack(guint16 ordinal) {
                            parts.nanosecond};
 }
 
-GDate SQLServerReader::get_date(guint16 ordinal) {
+void SQLServerReader::get_date(guint16 ordinal, GDate& result) {
     // db-lib splits the date of every protocol; old ones only send fewer date types.
-    GDate d;
-    cell::date(crack(ordinal), &d);
-    return d;
+    cell::date(crack(ordinal), &result);
 }
 
-DateTimePtr SQLServerReader::get_time(guint16 ordinal) {
+gobj::DateTime SQLServerReader::get_time(guint16 ordinal) {
     tlog_warning("get_time: %d", ordinal);
     if (old_protocol()) {
         Cell c = cell_at(ordinal);
-        return DateTimePtr(cell::time(std::nullopt, true, cell::text(c.data, c.length)));
+        return gobj::DateTime(cell::time(std::nullopt, true, cell::text(c.data, c.length)));
     }
-    return DateTimePtr(cell::time(crack(ordinal), false, {}));
+    return gobj::DateTime(cell::time(crack(ordinal), false, {}));
 }
 
-DateTimePtr SQLServerReader::get_datetime(guint16 ordinal) { return DateTimePtr(cell::datetime(crack(ordinal))); }
+gobj::DateTime SQLServerReader::get_datetime(guint16 ordinal) { return gobj::DateTime(cell::datetime(crack(ordinal))); }
 
 gint64 SQLServerReader::get_timespan(guint16 ordinal) {
     tlog_warning("get_timespan: %d", ordinal);

@@ -1,5 +1,6 @@
-// The reader of the result current on a db-lib connection.
-// The reader the provider hands out holds a Ref to it: the connection outlives the reader.
+// The reader of the result current on a db-lib connection, read through the connection.
+// The reader the provider hands out holds a Ref to the provider: the connection outlives
+// the reader.
 #pragma once
 
 #include <optional>
@@ -20,8 +21,9 @@ public:
     static GType gtype();
     // `connection` is borrowed; `owner`, when given, is kept alive with the reader so the
     // connection outlives it.
-    static gobj::Ref<SQLServerReader> create(DBPROCESS* connection, gobj::Ref<gobj::Object> owner = {},
-                                             GType type = gtype());
+    static gobj::Ref<SQLServerReader> create(DBPROCESS* connection, gobj::Ref<gobj::Object> owner = {});
+    // The C constructor: a reader of any type derived from SQLServerReader.
+    static gobj::Ref<SQLServerReader> construct(GType type, DBPROCESS* connection);
 
     bool bulk() override { return false; }
     bool read() override;
@@ -46,9 +48,9 @@ public:
     double get_money(guint16 ordinal) override;
     float get_float(guint16 ordinal) override;
     double get_double(guint16 ordinal) override;
-    GDate get_date(guint16 ordinal) override;
-    contracts::DateTimePtr get_time(guint16 ordinal) override;
-    contracts::DateTimePtr get_datetime(guint16 ordinal) override;
+    void get_date(guint16 ordinal, GDate& result) override;
+    gobj::DateTime get_time(guint16 ordinal) override;
+    gobj::DateTime get_datetime(guint16 ordinal) override;
     gint64 get_timespan(guint16 ordinal) override;
     std::optional<std::string> get_string(guint16 ordinal) override;
     std::optional<std::string> get_string16(guint16 ordinal) override;
@@ -84,3 +86,6 @@ private:
 };
 
 }  // namespace tarvelin::providers::supports::sqlserver
+
+TARVELIN_BIND_C_TYPE(TarvelinProvidersSupportsSQLServerReader,
+                     tarvelin::providers::supports::sqlserver::SQLServerReader)

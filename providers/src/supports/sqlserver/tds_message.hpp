@@ -33,3 +33,5 @@ private:
 };
 
 }  // namespace tarvelin::providers::supports::sqlserver
+
+TARVELIN_BIND_C_TYPE(TarvelinProvidersSupportsTdsMessage, tarvelin::providers::supports::sqlserver::TdsMessage)

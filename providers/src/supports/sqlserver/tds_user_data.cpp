@@ -1,5 +1,7 @@
 #include "providers/supports/sqlserver/tds_user_data.hpp"
 
+#include <utility>
+
 #include "providers/gobj/gee.hpp"
 #include "providers/supports/sqlserver/tds_message.hpp"
 
@@ -10,9 +12,32 @@ namespace tarvelin::providers::supports::sqlserver {
 GType tds_user_data_gtype() {
     static const GType t = gobj::register_boxed(
         "TarvelinProvidersSupportsTdsUserData",
-        reinterpret_cast<GBoxedCopyFunc>(&tarvelin_providers_supports_tds_user_data_dup),
-        reinterpret_cast<GBoxedFreeFunc>(&tarvelin_providers_supports_tds_user_data_free));
+        reinterpret_cast<GBoxedCopyFunc>(&dup_user_data), reinterpret_cast<GBoxedFreeFunc>(&free_user_data));
     return t;
+}
+
+void copy_user_data(const TdsUserData* self, TdsUserData* dest) {
+    // Take the new reference before dropping the old one: self and dest may share the queue.
+    GeeArrayQueue* shared = self->messages ? static_cast<GeeArrayQueue*>(g_object_ref(self->messages)) : nullptr;
+    GeeArrayQueue* old = dest->messages;
+    *dest = *self;
+    dest->messages = shared;
+    if (old) g_object_unref(old);
+}
+
+TdsUserData* dup_user_data(const TdsUserData* self) {
+    auto* dup = static_cast<TdsUserData*>(g_malloc0(sizeof(TdsUserData)));
+    copy_user_data(self, dup);
+    return dup;
+}
+
+void destroy_user_data(TdsUserData* self) {
+    if (self->messages) g_object_unref(std::exchange(self->messages, nullptr));
+}
+
+void free_user_data(TdsUserData* self) {
+    destroy_user_data(self);
+    g_free(self);
 }
 [[maybe_unused]] static const GType tarvelin_registered_TdsUserData = tds_user_data_gtype();
 

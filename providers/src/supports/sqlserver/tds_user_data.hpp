@@ -14,6 +14,13 @@ using TdsUserData = TarvelinProvidersSupportsTdsUserData;
 
 TARVELIN_EXPORT GType tds_user_data_gtype();
 
+// The boxed type's functions: a copy shares the report queue (one more reference).
+TARVELIN_EXPORT void copy_user_data(const TdsUserData* self, TdsUserData* dest);
+TARVELIN_EXPORT TdsUserData* dup_user_data(const TdsUserData* self);
+// Drops the queue; the structure itself stays the caller's.
+TARVELIN_EXPORT void destroy_user_data(TdsUserData* self);
+TARVELIN_EXPORT void free_user_data(TdsUserData* self);
+
 // All flags FALSE and a new empty queue (the old queue reference, if any, is dropped).
 TARVELIN_EXPORT void reset_user_data(TdsUserData& data);
 // Appends a report to the queue.

@@ -17,7 +17,7 @@ using foundation::LoggingService;
 using providers::contracts::Server;
 using providers::contracts::TableModel;
 using providers::contracts::ValueObject;
-namespace iprovider = providers::contracts::iprovider;
+using Provider = providers::contracts::IProvider::Vtable;
 namespace db = contracts::database;
 
 TARVELIN_GTYPE(ConnectionImpl, "TarvelinRezezadovuSupportsDatabaseConnectionImpl", gobj::Object,
@@ -179,7 +179,7 @@ void ConnectionImpl::establish(Server& record) {
         gpointer provider = provider_or_throw();
         if (!text)
             throw gobj::Error(G_IO_ERROR, G_IO_ERROR_NOT_INITIALIZED, _("the dialect gave no connection text"));
-        iprovider::open(provider, record, *text);
+        gobj::call<&Provider::open>(provider, record, *text);
         set_status(db::kOpened);
         update_version();
     } catch (const gobj::Error& e) {
@@ -223,9 +223,9 @@ void ConnectionImpl::reopen() {
 }
 
 void ConnectionImpl::close() {
-    if (!m_connection || !iprovider::get_is_opened(m_connection.instance())) return;
+    if (!m_connection || !gobj::call<&Provider::get_is_opened>(m_connection.instance())) return;
     try {
-        iprovider::close(m_connection.instance());
+        gobj::call<&Provider::close>(m_connection.instance());
     } catch (const gobj::Error& e) {
         LoggingService::error(log_key().c_str(), "%s", e.message().c_str());
     }
@@ -247,7 +247,7 @@ gint64 ConnectionImpl::execute_no_query(const char* sql, bool flag) {
     g_return_val_if_fail(sql != NULL, 0);
     std::string key = log_key();
     LoggingService::info(key.c_str(), "SQL: %s", sql);
-    gint64 count = iprovider::execute_affect(provider_or_throw(), sql, flag);
+    gint64 count = gobj::call<&Provider::execute_affect>(provider_or_throw(), sql, flag);
     LoggingService::info(key.c_str(), "affected rows: %" G_GINT64_FORMAT, count);
     return count;
 }
@@ -256,7 +256,7 @@ gobj::Ref<TableModel> ConnectionImpl::execute_as_model(const char* sql, bool fla
     g_return_val_if_fail(sql != NULL, nullptr);
     std::string key = log_key();
     LoggingService::info(key.c_str(), "SQL: %s", sql);
-    gobj::Ref<TableModel> table = iprovider::execute_model(provider_or_throw(), sql, flag);
+    gobj::Ref<TableModel> table = gobj::call<&Provider::execute_model>(provider_or_throw(), sql, flag);
     LoggingService::info(key.c_str(), "affected rows: %u", row_count(table));
     return table;
 }
@@ -265,7 +265,7 @@ gobj::Ref<ValueObject> ConnectionImpl::execute_as_scalar(const char* sql, bool f
     g_return_val_if_fail(sql != NULL, nullptr);
     std::string key = log_key();
     LoggingService::info(key.c_str(), "SQL: %s", sql);
-    gobj::Ref<ValueObject> value = iprovider::execute_scalar(provider_or_throw(), sql, flag);
+    gobj::Ref<ValueObject> value = gobj::call<&Provider::execute_scalar>(provider_or_throw(), sql, flag);
     LoggingService::info(key.c_str(), "%s", "affected rows: 1");
     return value;
 }
@@ -274,7 +274,7 @@ GObject** ConnectionImpl::execute(const char* statements, bool flag, gint* lengt
     g_return_val_if_fail(statements != NULL, nullptr);
     std::string key = log_key();
     LoggingService::info(key.c_str(), "SQL: %s", statements);
-    auto objects = iprovider::execute_statements(provider_or_throw(), statements, flag);
+    auto objects = gobj::call<&Provider::execute_statements>(provider_or_throw(), statements, flag);
     log_results(key, objects);
     return hand_out(objects, length);
 }
@@ -283,28 +283,28 @@ gobj::Ref<providers::contracts::IDataReader> ConnectionImpl::execute_reader(cons
     g_return_val_if_fail(sql != NULL, nullptr);
     std::string key = log_key();
     LoggingService::info(key.c_str(), "SQL: %s", sql);
-    auto reader = iprovider::execute_reader(provider_or_throw(), sql);
+    auto reader = gobj::call<&Provider::execute_reader>(provider_or_throw(), sql);
     LoggingService::info(key.c_str(), "affected rows: %d", 0);
     return reader;
 }
 
 bool ConnectionImpl::transaction() {
-    if (!TARVELIN_REQUIRE(m_connection && iprovider::get_is_opened(m_connection.instance()),
+    if (!TARVELIN_REQUIRE(m_connection && gobj::call<&Provider::get_is_opened>(m_connection.instance()),
                           "m_connection.is_opened"))
         return false;
-    return iprovider::transaction(m_connection.instance());
+    return gobj::call<&Provider::transaction>(m_connection.instance()) != FALSE;
 }
 void ConnectionImpl::rollback() {
-    if (!TARVELIN_REQUIRE(m_connection && iprovider::get_is_opened(m_connection.instance()),
+    if (!TARVELIN_REQUIRE(m_connection && gobj::call<&Provider::get_is_opened>(m_connection.instance()),
                           "m_connection.is_opened"))
         return;
-    iprovider::rollback(m_connection.instance());
+    gobj::call<&Provider::rollback>(m_connection.instance());
 }
 void ConnectionImpl::commit() {
-    if (!TARVELIN_REQUIRE(m_connection && iprovider::get_is_opened(m_connection.instance()),
+    if (!TARVELIN_REQUIRE(m_connection && gobj::call<&Provider::get_is_opened>(m_connection.instance()),
                           "m_connection.is_opened"))
         return;
-    iprovider::commit(m_connection.instance());
+    gobj::call<&Provider::commit>(m_connection.instance());
 }
 
 // ---------------------------------------------------------------- asynchronous road
@@ -394,7 +394,7 @@ void ConnectionImpl::execute_no_query_async(const char* sql, GAsyncReadyCallback
     job->text = sql;
     LoggingService::info(log_key().c_str(), "SQL: %s", sql);
     job->work = [](Job& j) {
-        j.count = iprovider::execute_affect(j.connection->provider_or_throw(), j.text, true);
+        j.count = gobj::call<&Provider::execute_affect>(j.connection->provider_or_throw(), j.text, true);
     };
     job->finish = [](Job& j) {
         std::string key = j.connection->log_key();
@@ -421,7 +421,9 @@ void ConnectionImpl::execute_as_model_async(const char* sql, GAsyncReadyCallback
     auto* job = new Job(*this, callback, data, &tag_model);
     job->text = sql;
     LoggingService::info(log_key().c_str(), "SQL: %s", sql);
-    job->work = [](Job& j) { j.table = iprovider::execute_model(j.connection->provider_or_throw(), j.text, true); };
+    job->work = [](Job& j) {
+        j.table = gobj::call<&Provider::execute_model>(j.connection->provider_or_throw(), j.text, true);
+    };
     job->finish = [](Job& j) {
         std::string key = j.connection->log_key();
         if (j.failed) {
@@ -447,7 +449,9 @@ void ConnectionImpl::execute_as_scalar_async(const char* sql, GAsyncReadyCallbac
     auto* job = new Job(*this, callback, data, &tag_scalar);
     job->text = sql;
     LoggingService::info(log_key().c_str(), "SQL: %s", sql);
-    job->work = [](Job& j) { j.value = iprovider::execute_scalar(j.connection->provider_or_throw(), j.text, true); };
+    job->work = [](Job& j) {
+        j.value = gobj::call<&Provider::execute_scalar>(j.connection->provider_or_throw(), j.text, true);
+    };
     job->finish = [](Job& j) {
         std::string key = j.connection->log_key();
         if (j.failed) {
@@ -474,7 +478,7 @@ void ConnectionImpl::execute_async(const char* statements, GAsyncReadyCallback c
     job->text = statements;
     LoggingService::info(log_key().c_str(), "SQL: %s", statements);
     job->work = [](Job& j) {
-        j.objects = iprovider::execute_statements(j.connection->provider_or_throw(), j.text, true);
+        j.objects = gobj::call<&Provider::execute_statements>(j.connection->provider_or_throw(), j.text, true);
     };
     job->finish = [](Job& j) {
         std::string key = j.connection->log_key();
