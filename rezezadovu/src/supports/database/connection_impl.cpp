@@ -170,12 +170,12 @@ void ConnectionImpl::emit_opened() { g_signal_emit_by_name(gobj(), "opened", gob
 void ConnectionImpl::establish(Server& record) {
     std::string key = record.text_or_empty(Server::Text::uuid);
     try {
-        // A connection whose dialect supplies no statement meets the dispatcher's
+        // A connection whose dialect supplies no statement meets the statement's
         // "self != NULL" here and has no text to open with.
         gobj::Ref<db::IStatement> stmt = statement();
-        auto text = gobj::take_optional(tarvelin_rezezadovu_contracts_database_istatement_build_connection_string(
-            static_cast<TarvelinRezezadovuContractsDatabaseIStatement*>(stmt.instance()),
-            reinterpret_cast<TarvelinProvidersContractsServer*>(record.gobj())));
+        std::optional<std::string> text;
+        if (TARVELIN_REQUIRE(stmt, "self != NULL"))
+            text = gobj::call<&db::IStatement::Vtable::build_connection_string, gobj::nullable>(stmt, record);
         gpointer provider = provider_or_throw();
         if (!text)
             throw gobj::Error(G_IO_ERROR, G_IO_ERROR_NOT_INITIALIZED, _("the dialect gave no connection text"));
@@ -234,9 +234,7 @@ void ConnectionImpl::close() {
         std::lock_guard guard(lock_);
         cache = m_cache;
     }
-    if (cache)
-        tarvelin_rezezadovu_contracts_database_icachable_clear(
-            static_cast<TarvelinRezezadovuContractsDatabaseICachable*>(cache.instance()));
+    if (cache) gobj::call<&db::ICachable::Vtable::clear>(cache);
     set_status(db::kClosed);
     g_signal_emit_by_name(gobj(), "closed", gobj());
 }

@@ -10,6 +10,7 @@
 //   tarvelin_rezezadovu_supports_database_connection_impl_get_version
 // then each public operation checks the connection and calls the class operation of the
 // same name, so a dialect's override serves C callers too.
+#include "providers/gobj/call.hpp"
 #include "providers/gobj/precondition.hpp"
 #include "rezezadovu/supports/database/connection_impl.hpp"
 
@@ -19,14 +20,15 @@ using namespace tarvelin;
 using namespace tarvelin::rezezadovu::supports::database;
 
 using CConnectionImpl = TarvelinRezezadovuSupportsDatabaseConnectionImpl;
+using tarvelin::rezezadovu::contracts::database::IConnection;
 
 namespace {
 // Transactions need an open provider: the critical "m_connection.is_opened" otherwise, in
 // the name of `where`. A connection of another type is left to invoke's own check.
 bool provider_opened(const char* where, CConnectionImpl* self) {
     if (!G_TYPE_CHECK_INSTANCE_TYPE(self, ConnectionImpl::gtype())) return true;
-    auto* provider = tarvelin_rezezadovu_supports_database_connection_impl_get_provider(self);
-    if (provider && tarvelin_providers_contracts_iprovider_get_is_opened(provider)) return true;
+    auto provider = gobj::call<&IConnection::Vtable::get_provider, gobj::borrow>((gpointer)self);
+    if (provider && gobj::call<&ConnectionImpl::IProvider::Vtable::get_is_opened>(provider)) return true;
     gobj::precondition_failed(where, "m_connection.is_opened");
     return false;
 }
