@@ -40,8 +40,7 @@ public:
     ConnectionLink& operator=(const ConnectionLink&) = delete;
 
     // A new reference to the connection, or none once it is gone. Its operations are
-    // reached through the IConnection dispatchers with connection().instance(), so a
-    // host's connection serves as well as ours.
+    // reached with gobj::call, so a host's connection serves as well as ours.
     gobj::Ref<IConnection> connection() const;
     // Stores the connection (the constructors do this once).
     void link(CConnection* connection);
