@@ -3,7 +3,9 @@
 // fill_meta_schema over a connection of the dialect, beside pg_dump --schema-only of the
 // same database in the same run. Prints the seconds of both, their ratio, the statements
 // the reader sent per table, and the time of each of its query kinds (run once more for
-// every table, outside the fill) with the slowest one.
+// every table, outside the fill) with the slowest one. Then the builder: the seconds of
+// build_schema over the filled schema (one collation query per table) and of running its
+// script into a fresh database in one call.
 //
 // Needs the test server (TARVELIN_PG_*, scripts/test-servers) and pg_dump on PATH; every
 // statement is logged to the main log, as in a host.
@@ -14,6 +16,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstring>
 #include <cstdio>
 #include <fstream>
 #include <functional>
@@ -231,6 +234,44 @@ int main() {
                 std::printf("pg_dump --schema-only: %.2f s; reader / pg_dump: %.1f\n", dump, fill / dump);
             else
                 status = 1;
+
+            // The builder on the schema just read.
+            auto* builder = tarvelin_rezezadovu_contracts_database_iconnection_builder(c);
+            before = logged_statements(dir);
+            auto scripting = Clock::now();
+            gchar* script = tarvelin_rezezadovu_contracts_database_ibuildable_build_schema(
+                builder, reinterpret_cast<TarvelinRezezadovuMetaModelMetaSchema*>(schema->gobj()), TRUE);
+            double built_script = seconds_since(scripting);
+            int collation_queries = logged_statements(dir) - before;
+            g_object_unref(builder);
+            const std::string copy = database + "_copy";
+            if (script && run(admin, "CREATE DATABASE " + copy)) {
+                if (CConnection* target = open(s, copy)) {
+                    auto running = Clock::now();
+                    bool ran = run(target, script);
+                    double ran_script = seconds_since(running);
+                    std::printf("build_schema: %.2f s (%.2f ms per table, %d statements, %zu bytes of script)\n",
+                                built_script, built_script * 1000 / kTables, collation_queries, std::strlen(script));
+                    auto* made = tarvelin_rezezadovu_contracts_database_iconnection_execute_as_scalar(
+                        target, "SELECT count(*) FROM pg_tables WHERE schemaname = 'bench'", FALSE, nullptr);
+                    gchar* count = made ? tarvelin_providers_contracts_ivalue_to_string(
+                                              reinterpret_cast<TarvelinProvidersContractsIValue*>(made))
+                                        : g_strdup("?");
+                    if (ran)
+                        std::printf("running the script into a fresh database: %.2f s (%s tables made)\n", ran_script,
+                                    count);
+                    else
+                        status = 1;
+                    g_free(count);
+                    if (made) g_object_unref(made);
+                    tarvelin_rezezadovu_contracts_database_iconnection_close(target);
+                    g_object_unref(target);
+                }
+                run(admin, "DROP DATABASE IF EXISTS " + copy + " WITH (FORCE)");
+            } else {
+                status = 1;
+            }
+            g_free(script);
             g_object_unref(adapter);
         } else {
             status = 1;

@@ -1,5 +1,6 @@
 /* The PostgreSQL dialect seen from C, without a server: the connection and the objects it
- * hands out, each reader class, the reader's own functions, and the inspector. */
+ * hands out, each reader class, the reader's own functions, the inspector, the builder and
+ * the explorer. */
 #include <tarvelin/rezezadovu/rezezadovu.h>
 
 #include "chost.h"
@@ -82,6 +83,33 @@ int chost_postgresql_dialect(void)
     g_free(sql_type);
     g_object_unref(own);
 
+    /* The builder and the explorer: texts and lists that need no server. */
+    TarvelinRezezadovuContractsDatabaseIBuildable *builder =
+        tarvelin_rezezadovu_contracts_database_iconnection_builder(iconnection);
+    CHOST_CHECK(failures, TARVELIN_REZEZADOVU_SUPPORTS_DATABASE_IS_POSTGRE_SQL_BUILDER(builder));
+    TarvelinRezezadovuMetaModelMetaView *view = tarvelin_rezezadovu_meta_model_meta_view_new_with_names("db", "app", "v");
+    tarvelin_rezezadovu_meta_model_meta_view_set_definition(view, "SELECT 1");
+    text = tarvelin_rezezadovu_contracts_database_ibuildable_build_view(builder, view);
+    CHOST_CHECK_STR(failures, text, "CREATE VIEW \"app\".\"v\" AS \nSELECT 1;\nCOMMENT ON VIEW \"app\".\"v\" IS NULL;\n\n");
+    g_free(text);
+    g_object_unref(view);
+    g_object_unref(builder);
+    TarvelinRezezadovuContractsDatabaseIExplorable *explorer =
+        tarvelin_rezezadovu_contracts_database_iconnection_explorer(iconnection);
+    CHOST_CHECK(failures, TARVELIN_REZEZADOVU_SUPPORTS_DATABASE_IS_POSTGRE_SQL_EXPLORER(explorer));
+    TarvelinProvidersContractsTableModel *listed = tarvelin_rezezadovu_contracts_database_iexplorable_load_objects(
+        explorer, TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_COLUMN, "db", "", "", &error);
+    CHOST_CHECK(failures, listed != NULL && error == NULL);
+    g_clear_object(&listed);
+    g_object_unref(explorer);
+    TarvelinRezezadovuSupportsDatabasePostgreSQLBuilder *own_builder =
+        tarvelin_rezezadovu_supports_database_postgre_sql_builder_new(iconnection);
+    TarvelinRezezadovuSupportsDatabasePostgreSQLExplorer *own_explorer =
+        tarvelin_rezezadovu_supports_database_postgre_sql_explorer_new(iconnection);
+    CHOST_CHECK(failures, own_builder != NULL && own_explorer != NULL);
+    g_object_unref(own_builder);
+    g_object_unref(own_explorer);
+
     TarvelinRezezadovuSupportsDatabasePostgreSQLStatement *texts =
         tarvelin_rezezadovu_supports_database_postgre_sql_statement_new(iconnection);
     CHOST_CHECK(failures, texts != NULL);
@@ -101,6 +129,10 @@ int chost_postgresql_dialect(void)
             TARVELIN_REZEZADOVU_SUPPORTS_DATABASE_TYPE_POSTGRE_SQL_ADAPTER_V12X, iconnection)),
         G_OBJECT(tarvelin_rezezadovu_supports_database_postgre_sql_inspector_construct(
             TARVELIN_REZEZADOVU_SUPPORTS_DATABASE_TYPE_POSTGRE_SQL_INSPECTOR, iconnection)),
+        G_OBJECT(tarvelin_rezezadovu_supports_database_postgre_sql_builder_construct(
+            TARVELIN_REZEZADOVU_SUPPORTS_DATABASE_TYPE_POSTGRE_SQL_BUILDER, iconnection)),
+        G_OBJECT(tarvelin_rezezadovu_supports_database_postgre_sql_explorer_construct(
+            TARVELIN_REZEZADOVU_SUPPORTS_DATABASE_TYPE_POSTGRE_SQL_EXPLORER, iconnection)),
     };
     for (size_t i = 0; i < G_N_ELEMENTS(made); i++) {
         CHOST_CHECK(failures, made[i] != NULL);

@@ -212,15 +212,16 @@ std::string json_of(rezezadovu::meta_model::MetaObject& object) {
     return out + "\n";
 }
 
-void expect_golden(const std::string& json, const std::string& name) {
-    std::string file = "golden/" + name + ".json";
+void expect_data_file(const std::string& text, const std::string& file) {
     if (g_strcmp0(g_getenv("TARVELIN_UPDATE_GOLDEN"), "1") == 0) {
         std::string path = std::string(TARVELIN_SQLSERVER_TEST_DATA) + "/" + file;
-        ASSERT_TRUE(g_file_set_contents(path.c_str(), json.c_str(), -1, nullptr)) << path;
+        ASSERT_TRUE(g_file_set_contents(path.c_str(), text.c_str(), -1, nullptr)) << path;
         return;
     }
-    EXPECT_EQ(json, read_data(file)) << "golden file " << file;
+    EXPECT_EQ(text, read_data(file)) << "golden file " << file;
 }
+
+void expect_golden(const std::string& json, const std::string& name) { expect_data_file(json, "golden/" + name + ".json"); }
 
 bool is_filled(const rezezadovu::meta_model::MetaObject& object) {
     return g_object_get_data(object.gobj(), rezezadovu::meta_model::kFilled) != nullptr;

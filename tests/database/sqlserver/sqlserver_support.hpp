@@ -64,8 +64,10 @@ struct Scripted {
 
 // Pretty JSON of a catalogue object.
 std::string json_of(rezezadovu::meta_model::MetaObject& object);
-// Compares `json` with data/golden/<name>.json; with TARVELIN_UPDATE_GOLDEN=1 in the
-// environment, writes the file instead.
+// Compares `text` with the data file `file` (a path below data/); with
+// TARVELIN_UPDATE_GOLDEN=1 in the environment, writes the file instead.
+void expect_data_file(const std::string& text, const std::string& file);
+// expect_data_file of data/golden/<name>.json.
 void expect_golden(const std::string& json, const std::string& name);
 
 bool is_filled(const rezezadovu::meta_model::MetaObject& object);

@@ -19,18 +19,6 @@ namespace {
 using namespace rezezadovu::meta_model;
 using Texts = std::vector<std::string>;
 
-std::string data_file(const std::string& name) {
-    const char* dir = g_getenv("TARVELIN_PG_DIALECT_DATA");
-    return std::string(dir ? dir : ".") + "/" + name;
-}
-
-std::string read_file(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 template <class T>
 gobj::Ref<T> find(GeeArrayList* list, const std::string& name) {
     for (auto item : gobj::GeeArray<T>::wrap(list))
@@ -472,8 +460,10 @@ TEST_F(PostgresqlReader, HostileNamesAreReadCorrectly) {
     auto index = find<MetaIndex>(table->get_indexes(), "in\"d e'x");
     EXPECT_EQ(texts(index->get_columns()), (Texts{"\"co\"\"l u'mn\" DESC"}));
     auto trigger = find<MetaTrigger>(table->get_triggers(), "tr\"i g'ger");
-    EXPECT_STREQ(trigger->get_columns(), "co\"l u'mn");
+    // Written as SQL names, so a name holding a comma or a quote stays one.
+    EXPECT_STREQ(trigger->get_columns(), "\"co\"\"l u'mn\"");
     EXPECT_STREQ(trigger->get_body(), "EXECUTE FUNCTION \"we\"\"ird s'ch\".t()");
+    EXPECT_STREQ(trigger->get_function(), "\"we\"\"ird s'ch\".t");
     EXPECT_EQ(option(*table, "OWNER"), pg->user);
 
     auto one = MetaIndex::create_with_names(MetaIndex::gtype(), db->name().c_str(), schema, "ta\"b l'e", "in\"d e'x");

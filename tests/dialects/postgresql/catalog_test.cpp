@@ -130,7 +130,8 @@ TEST(PostgresqlCatalog, RoutineKindsArriveWithEleven) {
 TEST(PostgresqlCatalog, TypeNamesAskOnlyForTheRoutinesOwnOids) {
     EXPECT_EQ(catalog::type_names_query({}), "");
     EXPECT_EQ(catalog::type_names_query({"23", "25", "23", "x;DROP", ""}),
-              "SELECT t.oid, concat(n.nspname, '.', t.typname) as tname FROM pg_type t LEFT JOIN pg_namespace n ON "
+              "SELECT t.oid, concat(quote_ident(n.nspname), '.', quote_ident(t.typname)) as tname FROM pg_type t "
+              "LEFT JOIN pg_namespace n ON "
               "t.typnamespace = n.oid WHERE t.oid IN (23,25);");
 }
 

@@ -78,11 +78,19 @@ TEST_F(PostgresqlConnection, ObjectsAreKeptAndTheReaderReplacedAtEveryOpen) {
     auto* inspector2 = tarvelin_rezezadovu_contracts_database_iconnection_inspector(c);
     EXPECT_EQ(statement, statement2);
     EXPECT_EQ(inspector, inspector2);
-    // No builder or explorer yet.
-    EXPECT_EQ(tarvelin_rezezadovu_contracts_database_iconnection_builder(c), nullptr);
-    EXPECT_EQ(tarvelin_rezezadovu_contracts_database_iconnection_explorer(c), nullptr);
+    // The builder and the explorer are made on first request and kept through opens.
+    auto* builder = tarvelin_rezezadovu_contracts_database_iconnection_builder(c);
+    auto* explorer = tarvelin_rezezadovu_contracts_database_iconnection_explorer(c);
+    EXPECT_STREQ(G_OBJECT_TYPE_NAME(builder), "TarvelinRezezadovuSupportsDatabasePostgreSQLBuilder");
+    EXPECT_STREQ(G_OBJECT_TYPE_NAME(explorer), "TarvelinRezezadovuSupportsDatabasePostgreSQLExplorer");
+    connection->open_scripted();
+    auto* builder2 = tarvelin_rezezadovu_contracts_database_iconnection_builder(c);
+    auto* explorer2 = tarvelin_rezezadovu_contracts_database_iconnection_explorer(c);
+    EXPECT_EQ(builder, builder2);
+    EXPECT_EQ(explorer, explorer2);
     for (gpointer o : {(gpointer)first, (gpointer)again, (gpointer)v12, (gpointer)second, (gpointer)statement,
-                       (gpointer)statement2, (gpointer)inspector, (gpointer)inspector2})
+                       (gpointer)statement2, (gpointer)inspector, (gpointer)inspector2, (gpointer)builder,
+                       (gpointer)builder2, (gpointer)explorer, (gpointer)explorer2})
         g_object_unref(o);
 }
 

@@ -3,6 +3,8 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <fstream>
+#include <sstream>
 
 namespace tarvelin::test {
 
@@ -44,6 +46,18 @@ ScriptedColumn oid_col(const std::string& name) {
     return ScriptedColumn(name, TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT64, "oid");
 }
 
+std::string data_file(const std::string& name) {
+    const char* dir = g_getenv("TARVELIN_PG_DIALECT_DATA");
+    return std::string(dir ? dir : ".") + "/" + name;
+}
+
+std::string read_file(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
 void run_sql(CIConnection* connection, const std::string& sql) {
     GError* error = nullptr;
     gint length = 0;
@@ -66,14 +80,18 @@ namespace {
 
 TarvelinRezezadovuSupportsDatabasePostgreSQLConnection* open_connection(const PgAddress& pg, const std::string& user,
                                                                        const std::string& password,
-                                                                       const std::string& database) {
+                                                                       const std::string& database,
+                                                                       std::string* failure = nullptr) {
     auto* connection = tarvelin_rezezadovu_supports_database_postgre_sql_connection_new();
     auto* record = new_record(pg.host, pg.port, user, password, database);
     GError* error = nullptr;
     tarvelin_rezezadovu_contracts_database_iconnection_open(iconnection(connection), record, nullptr, &error);
     g_object_unref(record);
     if (error) {
-        ADD_FAILURE() << "cannot open " << database << " as " << user << ": " << error->message;
+        if (failure)
+            *failure = error->message;
+        else
+            ADD_FAILURE() << "cannot open " << database << " as " << user << ": " << error->message;
         g_error_free(error);
     }
     return connection;
@@ -98,7 +116,11 @@ ScratchDatabase::ScratchDatabase(const PgAddress& pg) : pg_(pg) {
     run_once(pg_, pg_.user, pg_.password, pg_.database, "CREATE DATABASE " + name_);
 }
 
+ScratchDatabase::ScratchDatabase(const PgAddress& pg, std::string existing)
+    : pg_(pg), name_(std::move(existing)), owned_(false) {}
+
 ScratchDatabase::~ScratchDatabase() {
+    if (!owned_) return;
     run_once(pg_, pg_.user, pg_.password, pg_.database, "DROP DATABASE IF EXISTS " + name_ + " WITH (FORCE)");
 }
 
@@ -111,5 +133,17 @@ void ScratchDatabase::run_as_user(const std::string& sql) const { run_once(pg_, 
 void ScratchDatabase::run_as_superuser(const std::string& sql) const {
     run_once(pg_, pg_.superuser, "", name_, sql);
 }
+
+TarvelinRezezadovuSupportsDatabasePostgreSQLConnection* ScratchDatabase::open_as_superuser() const {
+    return open_connection(pg_, pg_.superuser, "", name_);
+}
+
+TarvelinRezezadovuSupportsDatabasePostgreSQLConnection* ScratchDatabase::open_as(const std::string& user,
+                                                                                const std::string& password,
+                                                                                std::string* failure) const {
+    return open_connection(pg_, user, password, name_, failure);
+}
+
+void run_on_server(const PgAddress& pg, const std::string& sql) { run_once(pg, pg.superuser, "", pg.database, sql); }
 
 }  // namespace tarvelin::test

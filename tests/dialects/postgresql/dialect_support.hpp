@@ -51,6 +51,8 @@ ScriptedColumn oid_col(const std::string& name);
 class ScratchDatabase {
 public:
     explicit ScratchDatabase(const PgAddress& pg);
+    // An existing database, reached the same way; it is left as it is.
+    ScratchDatabase(const PgAddress& pg, std::string existing);
     ~ScratchDatabase();
     ScratchDatabase(const ScratchDatabase&) = delete;
     ScratchDatabase& operator=(const ScratchDatabase&) = delete;
@@ -60,13 +62,26 @@ public:
     TarvelinRezezadovuSupportsDatabasePostgreSQLConnection* open_as_user() const;
     void run_as_user(const std::string& sql) const;
     void run_as_superuser(const std::string& sql) const;
+    // A new connection opened on the scratch database as the superuser, or as any account.
+    TarvelinRezezadovuSupportsDatabasePostgreSQLConnection* open_as_superuser() const;
+    TarvelinRezezadovuSupportsDatabasePostgreSQLConnection* open_as(const std::string& user,
+                                                                   const std::string& password,
+                                                                   std::string* failure = nullptr) const;
 
 private:
     PgAddress pg_;
     std::string name_;
+    bool owned_ = true;
 };
 
 // Runs `sql` (one or several statements) on an opened connection; fails the test on error.
 void run_sql(CIConnection* connection, const std::string& sql);
+
+// A file of the suite's data folder, and a file's text.
+std::string data_file(const std::string& name);
+std::string read_file(const std::string& path);
+
+// Runs `sql` as the superuser on the server's own database (roles live there).
+void run_on_server(const PgAddress& pg, const std::string& sql);
 
 }  // namespace tarvelin::test

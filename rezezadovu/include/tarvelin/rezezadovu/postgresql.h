@@ -1,6 +1,6 @@
 /* The PostgreSQL dialect: its connection (over the PostgreSQL provider), its statement
- * texts, its catalogue readers for 9.x, 12.x and every other server version, and its
- * inspector (type mapping and choice lists).
+ * texts, its catalogue readers for 9.x, 12.x and every other server version, its DDL
+ * builder, its explorer (browse lists) and its inspector (type mapping and choice lists).
  *
  * The connection reads the server version after every open and keeps the reader that
  * suits it: "12." gives the V12x reader, "9." the V9x reader, any other text the V11x
@@ -113,6 +113,33 @@ TARVELIN_API TarvelinRezezadovuSupportsDatabasePostgreSQLInspector *
 tarvelin_rezezadovu_supports_database_postgre_sql_inspector_new(TarvelinRezezadovuContractsDatabaseIConnection *conn);
 TARVELIN_API TarvelinRezezadovuSupportsDatabasePostgreSQLInspector *
 tarvelin_rezezadovu_supports_database_postgre_sql_inspector_construct(
+    GType object_type, TarvelinRezezadovuContractsDatabaseIConnection *conn);
+
+/* DDL builder: an SqlBuilder (reach it through the IBuildable dispatchers). Table
+ * scripts ask the server for its collation names once each. */
+#define TARVELIN_REZEZADOVU_SUPPORTS_DATABASE_TYPE_POSTGRE_SQL_BUILDER \
+    (tarvelin_rezezadovu_supports_database_postgre_sql_builder_get_type())
+TARVELIN_DECLARE_DERIVED_TYPE(TarvelinRezezadovuSupportsDatabasePostgreSQLBuilder,
+                              tarvelin_rezezadovu_supports_database_postgre_sql_builder,
+                              TARVELIN_REZEZADOVU_SUPPORTS_DATABASE, POSTGRE_SQL_BUILDER,
+                              TarvelinRezezadovuSupportsDatabaseSqlBuilder)
+TARVELIN_API TarvelinRezezadovuSupportsDatabasePostgreSQLBuilder *
+tarvelin_rezezadovu_supports_database_postgre_sql_builder_new(TarvelinRezezadovuContractsDatabaseIConnection *connection);
+TARVELIN_API TarvelinRezezadovuSupportsDatabasePostgreSQLBuilder *
+tarvelin_rezezadovu_supports_database_postgre_sql_builder_construct(
+    GType object_type, TarvelinRezezadovuContractsDatabaseIConnection *connection);
+
+/* Explorer: implements IExplorable (reach it through its dispatchers). Lists follow the
+ * connection's version text at every call. */
+#define TARVELIN_REZEZADOVU_SUPPORTS_DATABASE_TYPE_POSTGRE_SQL_EXPLORER \
+    (tarvelin_rezezadovu_supports_database_postgre_sql_explorer_get_type())
+TARVELIN_DECLARE_ROOT_TYPE(TarvelinRezezadovuSupportsDatabasePostgreSQLExplorer,
+                           tarvelin_rezezadovu_supports_database_postgre_sql_explorer,
+                           TARVELIN_REZEZADOVU_SUPPORTS_DATABASE, POSTGRE_SQL_EXPLORER)
+TARVELIN_API TarvelinRezezadovuSupportsDatabasePostgreSQLExplorer *
+tarvelin_rezezadovu_supports_database_postgre_sql_explorer_new(TarvelinRezezadovuContractsDatabaseIConnection *conn);
+TARVELIN_API TarvelinRezezadovuSupportsDatabasePostgreSQLExplorer *
+tarvelin_rezezadovu_supports_database_postgre_sql_explorer_construct(
     GType object_type, TarvelinRezezadovuContractsDatabaseIConnection *conn);
 
 G_END_DECLS

@@ -1,5 +1,5 @@
 /* The SQL Server dialect: its connection, statement texts, browse-list explorers,
- * catalogue adapters and type inspector.
+ * catalogue adapters, type inspector and DDL builder.
  *
  * The connection owns a SQL Server provider and creates each dialect object on first
  * request; after every successful open it reads the product version and stores a fresh
@@ -196,5 +196,51 @@ tarvelin_rezezadovu_supports_database_sql_server_inspector_new(TarvelinRezezadov
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseSQLServerInspector *
 tarvelin_rezezadovu_supports_database_sql_server_inspector_construct(
     GType object_type, TarvelinRezezadovuContractsDatabaseIConnection *conn);
+
+/* ---- SQLServerBuilder: Transact-SQL from catalogue objects; builds text only (its one
+ * query is the server's collation list). The IBuildable and SqlBuilder operations of
+ * database.h reach its overrides. A statement that must begin a batch (CREATE or ALTER
+ * of a view, routine or trigger) is set apart by a line "GO" where the builder joins it
+ * with other statements. */
+#define TARVELIN_REZEZADOVU_SUPPORTS_DATABASE_TYPE_SQL_SERVER_BUILDER \
+    (tarvelin_rezezadovu_supports_database_sql_server_builder_get_type())
+TARVELIN_DECLARE_DERIVED_TYPE(TarvelinRezezadovuSupportsDatabaseSQLServerBuilder,
+                              tarvelin_rezezadovu_supports_database_sql_server_builder,
+                              TARVELIN_REZEZADOVU_SUPPORTS_DATABASE, SQL_SERVER_BUILDER,
+                              TarvelinRezezadovuSupportsDatabaseSqlBuilder)
+TARVELIN_API TarvelinRezezadovuSupportsDatabaseSQLServerBuilder *
+tarvelin_rezezadovu_supports_database_sql_server_builder_new(TarvelinRezezadovuContractsDatabaseIConnection *connection);
+TARVELIN_API TarvelinRezezadovuSupportsDatabaseSQLServerBuilder *
+tarvelin_rezezadovu_supports_database_sql_server_builder_construct(
+    GType object_type, TarvelinRezezadovuContractsDatabaseIConnection *connection);
+/* The ALTER script of a principal from its change and earlier-value maps: the login patch
+ * for scope "server", the database-user patch otherwise (new text; empty when nothing
+ * changed). */
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_sql_server_builder_patch_user(
+    TarvelinRezezadovuSupportsDatabaseSQLServerBuilder *self, TarvelinRezezadovuMetaModelMetaUser *user);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_sql_server_builder_patch_meta_user(
+    TarvelinRezezadovuSupportsDatabaseSQLServerBuilder *self, TarvelinRezezadovuMetaModelMetaUser *user);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_sql_server_builder_patch_meta_login(
+    TarvelinRezezadovuSupportsDatabaseSQLServerBuilder *self, TarvelinRezezadovuMetaModelMetaUser *user);
+/* GRANT, DENY and REVOKE statements of a principal's privileges (new text). Standard
+ * classes ("DATABASE", "SERVER") keep one list "NAME=S,..." (S: G granted, W with grant
+ * option, D denied) under the class; securable classes ("OBJECT", "ENDPOINT", "LOGIN")
+ * list securables under the class and keep each one's list under its name. The patch
+ * forms compare with the earlier lists of the user's slice map. */
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_sql_server_builder_build_standard_permission_sql(
+    TarvelinRezezadovuSupportsDatabaseSQLServerBuilder *self, TarvelinRezezadovuMetaModelMetaUser *user,
+    const gchar *securable_class);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_sql_server_builder_build_permission_sql(
+    TarvelinRezezadovuSupportsDatabaseSQLServerBuilder *self, TarvelinRezezadovuMetaModelMetaUser *user,
+    const gchar *securable_class, const gchar *fullname);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_sql_server_builder_build_dynamic_permission_sql(
+    TarvelinRezezadovuSupportsDatabaseSQLServerBuilder *self, TarvelinRezezadovuMetaModelMetaUser *user,
+    const gchar *securable_class);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_sql_server_builder_patch_standard_permission_sql(
+    TarvelinRezezadovuSupportsDatabaseSQLServerBuilder *self, TarvelinRezezadovuMetaModelMetaUser *user,
+    const gchar *securable_class);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_sql_server_builder_patch_dynamic_permission_sql(
+    TarvelinRezezadovuSupportsDatabaseSQLServerBuilder *self, TarvelinRezezadovuMetaModelMetaUser *user,
+    const gchar *securable_class);
 
 G_END_DECLS

@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <map>
 
+#include "providers/contracts/value_datetime.hpp"
 #include "providers/contracts/value_integer.hpp"
 #include "providers/contracts/value_string.hpp"
 #include "providers/gobj/precondition.hpp"
 #include "rezezadovu/model/constraints/meta_constraint.hpp"
 #include "rezezadovu/model/meta_role.hpp"
 #include "rezezadovu/supports/database/postgresql/postgres_catalog.hpp"
+#include "rezezadovu/supports/database/postgresql/postgres_connection.hpp"
 
 TARVELIN_LOG_TAG("postgres_adapter")
 
@@ -119,9 +121,10 @@ void read_trigger(const CatalogResult& rows, int r, MetaTrigger& trigger) {
     trigger.set_body(parts.body.c_str());
     trigger.set_for_each(stripped(rows.text(r, 13)).c_str());
     trigger.set_timing(rows.text(r, 14).c_str());
-    if (rows.is_text(r, 7)) trigger.set_refer_table((rows.text(r, 6) + "." + rows.text(r, 7)).c_str());
+    // Names as DDL takes them: the builders write them as they are.
+    if (rows.is_text(r, 7)) trigger.set_refer_table(catalog::ddl_name(rows.text(r, 6), rows.text(r, 7)).c_str());
     if (rows.boolean(r, 8)) trigger.set_deferrable(deferral(rows.boolean(r, 9)));
-    trigger.set_function((rows.text(r, 10) + "." + rows.text(r, 11)).c_str());
+    trigger.set_function(catalog::ddl_name(rows.text(r, 10), rows.text(r, 11)).c_str());
     if (parts.arguments) trigger.set_arguments(parts.arguments->c_str());
     trigger.set_constraint(rows.integer_or_zero(r, 17) > 0);
     trigger.set_when(parts.when.c_str());
@@ -152,32 +155,14 @@ gobj::Ref<PostgreSQLAdapterV11x> PostgreSQLAdapterV11x::create(GType type, CConn
 }
 
 namespace {
-using IConnectionSlots = TarvelinRezezadovuContractsDatabaseIConnectionInterface;
 using IInspectableSlots = TarvelinRezezadovuContractsDatabaseIInspectableInterface;
-
-// A result as a Ref, whether the bridge hands the C table out as a Ref already or as a
-// new C pointer.
-template <class R>
-gobj::Ref<TableModel> owned_table(R result) {
-    if constexpr (std::is_pointer_v<R>) {
-        return gobj::Ref<TableModel>::adopt(result);
-    } else {
-        return result;
-    }
-}
 }  // namespace
 
 CatalogResult PostgreSQLAdapterV11x::query(const std::string& sql) {
-    auto link = connection();
-    if (!link) throw gobj::Error(G_IO_ERROR, G_IO_ERROR_NOT_CONNECTED, _("the reader's connection is gone"));
-    return CatalogResult(owned_table(gobj::call<&IConnectionSlots::execute_as_model>(link, sql, false)));
+    return CatalogResult(PostgreSQLConnection::model_of(*this, sql));
 }
 
-std::string PostgreSQLAdapterV11x::server_version() {
-    auto link = connection();
-    const char* version = link ? gobj::call<&IConnectionSlots::get_version>(link) : nullptr;
-    return version ? version : "";
-}
+std::string PostgreSQLAdapterV11x::server_version() { return PostgreSQLConnection::version_of(*this); }
 
 Text PostgreSQLAdapterV11x::get_full_action_name(const char* action) {
     if (!TARVELIN_GIVEN(action)) return {};
@@ -348,13 +333,11 @@ void PostgreSQLAdapterV11x::fill_meta_table(MetaTable* table, bool deep) {
 void PostgreSQLAdapterV11x::fill_schema_table_columns(MetaTable& table) {
     auto rows = query(catalog::columns_query(text_of(table.get_schema()), text_of(table.get_name())));
     if (rows.size() == 0) return;
-    auto link = connection();
-    auto inspector = gobj::GPtr<TarvelinRezezadovuContractsDatabaseIInspectable>::adopt(
-        link ? gobj::call<&IConnectionSlots::inspector>(link) : nullptr);
+    auto inspector = PostgreSQLConnection::inspector_of(*this);
     std::string previous;
     for (int k = 0; k < rows.size(); ++k) {
         const std::string type = rows.text(k, 11), name = rows.text(k, 2);
-        DataType data_type = inspector ? gobj::call<&IInspectableSlots::get_data_type>((gpointer)inspector.get(), type)
+        DataType data_type = inspector ? gobj::call<&IInspectableSlots::get_data_type>(inspector, type)
                                        : TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN;
         auto column = table.new_column(name.c_str(), data_type);
         // "ARRAY" and "USER-DEFINED" name no type: the element or the user type does.
@@ -592,7 +575,7 @@ void PostgreSQLAdapterV11x::fill_meta_function(MetaFunction* function) {
     auto attrs = attributes(*function);
     function->set_is_function(rows.text(0, 0) != "p");
     attrs.set("OWNER", rows.text(0, 1));
-    function->set_return_type((rows.text(0, 2) + "." + rows.text(0, 3)).c_str());
+    function->set_return_type(catalog::ddl_name(rows.text(0, 2), rows.text(0, 3)).c_str());
     attrs.set("LANGUAGE", rows.text(0, 4));
     attrs.set("EXTERNAL SECURITY", rows.boolean(0, 5) ? "DEFINER" : "INVOKER");
     attrs.set("RESULT SET", rows.text(0, 7));
@@ -629,7 +612,7 @@ void PostgreSQLAdapterV11x::fill_meta_function(MetaFunction* function) {
     for (size_t k = 0; k < count; ++k) {
         std::string text;
         if (k < modes.size()) text += std::string(mode_word(modes[k])) + " ";
-        if (k < names.size() && !names[k].empty()) text += names[k] + " ";
+        if (k < names.size() && !names[k].empty()) text += catalog::ddl_identifier(names[k]) + " ";
         if (k < types.size()) {
             auto name = type_names.find(types[k]);
             text += (name == type_names.end() ? std::string() : name->second) + " ";
@@ -639,6 +622,129 @@ void PostgreSQLAdapterV11x::fill_meta_function(MetaFunction* function) {
         parameters.append(text);
     }
     mark_filled(*function);
+}
+
+// ---------------------------------------------------------------- roles and users
+
+const std::array<std::pair<const char*, const char*>, 12> PostgreSQLAdapterV11x::PRIVILEGE_SIMPLE = {{
+    {"r", "SELECT"},
+    {"a", "INSERT"},
+    {"w", "UPDATE"},
+    {"d", "DELETE"},
+    {"D", "TRUNCATE"},
+    {"x", "REFERENCES"},
+    {"t", "TRIGGER"},
+    {"C", "CREATE"},
+    {"c", "CONNECT"},
+    {"T", "TEMPORARY"},
+    {"X", "EXECUTE"},
+    {"U", "USAGE"},
+}};
+
+void PostgreSQLAdapterV11x::fill_meta_user(MetaUser* user) {
+    if (!TARVELIN_GIVEN(user)) return;
+    fill_account(*user, GEE_MAP(user->get_relations()), GEE_MAP(user->get_privileges()),
+                 [&](const std::string& password) { user->set_password(password.c_str()); });
+}
+
+void PostgreSQLAdapterV11x::fill_meta_role(MetaRole* role) {
+    if (!TARVELIN_GIVEN(role)) return;
+    fill_account(*role, GEE_MAP(role->get_relations()), GEE_MAP(role->get_privileges()),
+                 [&](const std::string& password) { role->set_password(password.c_str()); });
+}
+
+void PostgreSQLAdapterV11x::fill_account(MetaObject& account, GeeMap* relations, GeeMap* privileges,
+                                         const std::function<void(const std::string&)>& set_password) {
+    if (filled(account)) return;
+    const std::string name = text_of(account.get_name());
+    auto statement = PostgreSQLConnection::statement_of(*this);
+    std::string detail = statement ? gobj::call<&TarvelinRezezadovuContractsDatabaseIStatementInterface::show_user_detail>(
+                                         statement, text_of(account.get_database()), text_of(account.get_schema()), name)
+                                   : std::string();
+    auto rows = query(detail);
+    if (rows.size() > 0) {
+        auto attrs = attributes(account);
+        static constexpr std::pair<int, const char*> kFlags[] = {
+            {0, "OID"},         {2, "SUPER_USER"},  {3, "INHERIT"}, {4, "CREATE_ROLE"},      {5, "CREATE_DATABASE"},
+            {6, "BYPASS"},      {7, "REPLICATION"}, {8, "LOGIN"},   {9, "CONNECTION_LIMIT"},
+        };
+        for (const auto& [column, key] : kFlags) attrs.set(key, rows.text(0, column));
+        set_password(rows.text(0, 10));
+        std::string until;
+        if (auto cell = rows.cell(0, 11);
+            cell && G_TYPE_CHECK_INSTANCE_TYPE(cell.gobj(), providers::contracts::ValueDateTime::gtype()))
+            until = static_cast<providers::contracts::ValueDateTime*>(cell.get())->format("%Y-%m-%d").value_or("");
+        attrs.set("VALID_UNTIL", until);
+        attrs.set("COMMENT", rows.text(0, 12));
+    }
+
+    auto memberships = query(catalog::memberships_query(name));
+    auto relation_map = gobj::StringMap::wrap(relations);
+    for (int r = 0; r < memberships.size(); ++r)
+        relation_map.set(memberships.text(r, 0) + "=" + memberships.text(r, 1), memberships.text(r, 2));
+
+    // Key of a row of each privilege query (in their order), and the access-list column.
+    using KeyOf = std::function<std::string(const CatalogResult&, int)>;
+    auto first = [](const char* kind) {
+        return KeyOf([kind](const CatalogResult& rows, int r) { return std::string(kind) + rows.text(r, 0); });
+    };
+    const std::pair<KeyOf, int> readers[] = {
+        {first("DATABASE="), 1},
+        {first("TABLESPACE="), 1},
+        {first("SCHEMA="), 1},
+        {[](const CatalogResult& rows, int r) {
+             return std::string(rows.text(r, 2) == "S" ? "SEQUENCE=" : "TABLE=") + rows.text(r, 1) + "." + rows.text(r, 0);
+         },
+         3},
+        {[](const CatalogResult& rows, int r) {
+             return "COLUMN=" + rows.text(r, 0) + "." + rows.text(r, 1) + "." + rows.text(r, 2);
+         },
+         3},
+        {[](const CatalogResult& rows, int r) {
+             std::string kind = rows.text(r, 5);
+             return std::string(kind == "a" ? "AGGREGATE=" : kind == "p" ? "PROCEDURE=" : "FUNCTION=") +
+                    rows.text(r, 6) + "." + rows.text(r, 0);
+         },
+         8},
+        {first("LANGUAGE="), 1},
+        {first("FOREIGN SERVER="), 1},
+        {first("FOREIGN DATA WRAPPER="), 1},
+    };
+    auto queries = catalog::privilege_queries(name, !catalog::before_routine_kinds(server_version()));
+    auto privilege_map = gobj::StringMap::wrap(privileges);
+    for (size_t q = 0; q < queries.size(); ++q) {
+        auto found = query(queries[q]);
+        const auto& [key_of, acl] = readers[q];
+        for (int r = 0; r < found.size(); ++r) {
+            std::string rights = extract_and_translate_privilege(found.text(r, acl).c_str(), name.c_str()).value_or("");
+            if (!rights.empty()) privilege_map.set(key_of(found, r), rights);
+        }
+    }
+    mark_filled(account);
+}
+
+Text PostgreSQLAdapterV11x::extract_and_translate_privilege(const char* privileges, const char* username) {
+    if (!TARVELIN_GIVEN(privileges, username)) return {};
+    std::string list = privileges;
+    if (list.empty() || list.front() != '{') list = "{" + list + "}";
+    const std::string prefix = catalog::acl_name(username) + "=";
+    std::string letters;
+    bool found = false;
+    for (const auto& item : catalog::parse_array(list)) {
+        if (!item.starts_with(prefix)) continue;
+        letters = item.substr(prefix.size(), item.find('/', prefix.size()) - prefix.size());
+        found = true;
+        break;
+    }
+    if (!found || letters.empty()) return std::string();
+    std::string out;
+    for (const auto& [letter, privilege] : PRIVILEGE_SIMPLE) {
+        size_t at = letters.find(letter);
+        if (at == std::string::npos) continue;
+        out += std::string(privilege) + (at + 1 < letters.size() && letters[at + 1] == '*' ? "=true," : "=false,");
+    }
+    if (!out.empty()) out.pop_back();
+    return out;
 }
 
 }  // namespace tarvelin::rezezadovu::supports::database::postgresql

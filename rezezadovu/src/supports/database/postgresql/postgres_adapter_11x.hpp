@@ -1,6 +1,7 @@
 // The PostgreSQL catalogue reader: fills databases, schemas, tables (columns, primary
 // key, indexes, triggers, constraints, rules, options), views, indexes, triggers and
-// routines in place from the server's catalogue, and marks each object it filled
+// routines, roles and users in place from the server's catalogue, and marks each object
+// it filled
 // completely with the object data "FILLED" (a marked object is not read again until it
 // is reset; a table filled without the deep flag is marked all the same).
 //
@@ -16,6 +17,10 @@
 #pragma once
 
 #include <tarvelin/rezezadovu/postgresql.h>
+
+#include <array>
+#include <functional>
+#include <utility>
 
 #include "providers/contracts/model_table.hpp"
 #include "providers/gobj/precondition.hpp"
@@ -74,6 +79,12 @@ public:
     void fill_meta_index(MetaIndex* index) override;
     void fill_meta_trigger(MetaTrigger* trigger) override;
     void fill_meta_function(MetaFunction* function) override;
+    // An account's flags, limits, password and comment (attributes), its memberships in
+    // both directions (relations "role=member" -> admin option) and its rights on
+    // databases, tablespaces, schemas, relations, columns, routines, languages and
+    // foreign servers and wrappers (privileges "KIND=object" -> decoded rights).
+    void fill_meta_user(meta_model::MetaUser* user) override;
+    void fill_meta_role(meta_model::MetaRole* role) override;
     // Dispatches by the object's kind to the fills above (the deep flag goes to
     // databases, schemas and tables); other kinds do nothing.
     void fill_meta_object(MetaObject* meta_object, bool deep) override;
@@ -86,6 +97,14 @@ public:
 
     // "NO ACTION", "CASCADE", "SET DEFAULT", "SET NULL", "RESTRICT" for a, c, d, n, r.
     Text get_full_action_name(const char* action);
+
+    // The access-list letters and the privileges they stand for, in the order decoded
+    // rights are written.
+    static const std::array<std::pair<const char*, const char*>, 12> PRIVILEGE_SIMPLE;
+    // The rights `username` holds in an access list ({alice=arwdDxt/alice,...}, array
+    // quoting and quoted names understood): "SELECT=true,UPDATE=false" (true with grant
+    // option), "" when the list has no item of that account.
+    Text extract_and_translate_privilege(const char* privileges, const char* username);
 
 protected:
     // The rows of one catalogue query; errors are thrown as the driver gave them.
@@ -117,6 +136,9 @@ private:
     void read_schema_lists(MetaSchema& schema);
     // Walks into the schema's tables (deep), views and functions.
     void descend(MetaSchema& schema);
+    // The account fill both account classes share.
+    void fill_account(MetaObject& account, GeeMap* relations, GeeMap* privileges,
+                      const std::function<void(const std::string&)>& set_password);
 };
 
 }  // namespace tarvelin::rezezadovu::supports::database::postgresql

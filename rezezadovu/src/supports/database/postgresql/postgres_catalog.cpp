@@ -145,6 +145,9 @@ std::string ddl_name(std::string_view schema, std::string_view name) {
     auto part = [](std::string_view p) { return is_plain_identifier(p) ? std::string(p) : quoted_name(p); };
     return part(schema) + "." + part(name);
 }
+std::string ddl_identifier(std::string_view name) {
+    return is_plain_identifier(name) ? std::string(name) : quoted_name(name);
+}
 std::string without_braces(std::string_view text) {
     std::string out;
     for (char c : text)
@@ -442,7 +445,7 @@ std::string trigger_select(std::string_view filter) {
                "CASE WHEN (t.tgtype::integer & 2) = 2 THEN 'BEFORE' "
                "WHEN (t.tgtype::integer & 64) = 64 THEN 'INSTEAD OF' ELSE 'AFTER' END AS fire_time, "
                "t.tgenabled AS enabled, "
-               "(SELECT string_agg(a.attname, ',' ORDER BY k.n) FROM unnest(t.tgattr::int2[]) WITH ORDINALITY "
+               "(SELECT string_agg(quote_ident(a.attname), ',' ORDER BY k.n) FROM unnest(t.tgattr::int2[]) WITH ORDINALITY "
                "AS k(attnum, n) JOIN pg_attribute a ON a.attrelid = t.tgrelid AND a.attnum = k.attnum) "
                "AS update_columns, "
                "t.tgconstraint AS tgconstraint, obj_description(t.oid, 'pg_trigger') AS comment "
@@ -478,9 +481,10 @@ std::string rules_query(std::string_view schema, std::string_view table) {
 }
 
 namespace {
-// The names of a constraint's columns in key order, joined by ", ".
+// The names of a constraint's columns in key order, as SQL writes them (quoted where a
+// name needs it, so a name holding a comma stays one), joined by ", ".
 std::string key_names(const char* keys, const char* relation, const char* alias) {
-    return std::string("(SELECT string_agg(a.attname, ', ' ORDER BY k.n) FROM unnest(") + keys +
+    return std::string("(SELECT string_agg(quote_ident(a.attname), ', ' ORDER BY k.n) FROM unnest(") + keys +
            ") WITH ORDINALITY AS k(attnum, n) JOIN pg_attribute a ON a.attrelid = " + relation +
            " AND a.attnum = k.attnum) AS " + alias;
 }
@@ -592,6 +596,67 @@ std::string index_keys_query(guint64 index_oid) {
     return out;
 }
 
+// ---------------------------------------------------------------- accounts
+
+std::string acl_name(std::string_view name) {
+    bool plain = !name.empty();
+    for (char c : name)
+        if (!(g_ascii_isalnum(c) || c == '_')) plain = false;
+    return plain ? std::string(name) : quoted_name(name);
+}
+
+std::string acl_pattern(std::string_view name) {
+    std::string item = acl_name(name), in_array;
+    // An array element holding a double quote is quoted, its quotes and backslashes
+    // escaped.
+    for (char c : item) {
+        if (item.front() == '"' && (c == '"' || c == '\\')) in_array += '\\';
+        in_array += c;
+    }
+    std::string out = "E'%";
+    for (char c : in_array) {
+        if (c == '%' || c == '_' || c == '\\') out += "\\\\";  // LIKE's escape, as the E-string writes it
+        if (c == '\\') out += "\\";
+        if (c == '\'') out += '\'';
+        out += c;
+    }
+    return out + "%'";
+}
+
+std::string memberships_query(std::string_view name) {
+    return fill(
+        "SELECT r1.rolname AS role, r2.rolname AS member_name, m.admin_option AS admin_option FROM pg_roles r1, "
+        "pg_auth_members m, pg_roles r2 WHERE r1.oid = m.roleid AND m.member = r2.oid AND "
+        "(r1.rolname = %s OR r2.rolname = %s) ORDER BY role",
+        {literal(name), literal(name)});
+}
+
+std::vector<std::string> privilege_queries(std::string_view name, bool kinds) {
+    const std::string p = acl_pattern(name);
+    return {
+        "SELECT datname AS name, datacl AS acl FROM pg_database WHERE datacl::varchar like " + p + ";",
+        "SELECT spcname, spcacl FROM pg_tablespace WHERE spcacl::varchar like " + p + ";",
+        "SELECT nspname AS name, nspacl AS acl FROM pg_namespace WHERE nspacl::varchar like " + p + ";",
+        "SELECT rel.relname, nsp.nspname, rel.relkind, rel.relacl FROM pg_class rel INNER JOIN pg_namespace nsp "
+        "ON rel.relnamespace = nsp.oid WHERE rel.relkind IN ('r','v','S','m', 'f') AND rel.relacl::varchar LIKE " +
+            p + ";",
+        "SELECT nsp.nspname, rel.relname, att.attname, att.attacl FROM pg_attribute att LEFT JOIN pg_class rel "
+        "ON att.attrelid = rel.oid LEFT JOIN pg_namespace nsp ON nsp.oid = rel.relnamespace "
+        "WHERE NOT pg_is_other_temp_schema(nsp.oid) AND att.attnum > 0 AND NOT att.attisdropped "
+        "AND rel.relkind = ANY(ARRAY['r', 'v']) AND attacl::varchar LIKE " +
+            p + ";",
+        std::string("SELECT pro.proname, pro.proargtypes,pro.proargnames, pro.proargmodes, pro.proallargtypes, ") +
+            (kinds ? "pro.prokind" : "CASE WHEN pro.proisagg THEN 'a' ELSE 'f' END AS prokind") +
+            ", nsp.nspname, CASE WHEN pro.prorettype = 'trigger'::regtype THEN 1 ELSE 0 END AS istrigger, "
+            "pro.proacl FROM pg_proc pro INNER JOIN pg_namespace nsp ON pro.pronamespace = nsp.oid "
+            "WHERE pro.proacl::varchar LIKE " +
+            p + ";",
+        "SELECT lanname, lanacl FROM pg_language WHERE lanacl::varchar LIKE " + p + ";",
+        "SELECT srvname AS name, srvacl AS acl FROM pg_foreign_server WHERE srvacl::varchar like " + p + ";",
+        "SELECT fdwname AS name, fdwacl AS acl FROM pg_foreign_data_wrapper WHERE fdwacl::varchar like " + p + ";",
+    };
+}
+
 std::string routine_query(std::string_view schema, std::string_view routine, bool kinds) {
     return fill(std::string("SELECT ") +
                     (kinds ? "p.prokind AS prokind"
@@ -622,7 +687,7 @@ std::string type_names_query(const std::vector<std::string>& oids) {
         list += (list.empty() ? "" : ",") + oid;
     }
     if (list.empty()) return {};
-    return "SELECT t.oid, concat(n.nspname, '.', t.typname) as tname FROM pg_type t "
+    return "SELECT t.oid, concat(quote_ident(n.nspname), '.', quote_ident(t.typname)) as tname FROM pg_type t "
            "LEFT JOIN pg_namespace n ON t.typnamespace = n.oid WHERE t.oid IN (" +
            list + ");";
 }

@@ -29,6 +29,8 @@ TARVELIN_EXPORT std::string qualified_name(std::string_view schema, std::string_
 // schema.name for DDL: a part stays bare when it is a plain lower-case identifier (as the
 // server folds it) and is quoted otherwise, so pg_catalog.default but pg_catalog."C".
 TARVELIN_EXPORT std::string ddl_name(std::string_view schema, std::string_view name);
+// The name as DDL takes it: bare when it is a plain lower-case identifier, else quoted.
+TARVELIN_EXPORT std::string ddl_identifier(std::string_view name);
 // The text without its "{" and "}" characters (storage-option arrays).
 TARVELIN_EXPORT std::string without_braces(std::string_view text);
 
@@ -104,6 +106,23 @@ TARVELIN_EXPORT std::string options_query(std::string_view schema, std::string_v
 
 TARVELIN_EXPORT std::string index_query(std::string_view schema, std::string_view index);
 TARVELIN_EXPORT std::string index_keys_query(guint64 index_oid);
+
+// ---------------------------------------------------------------- accounts
+
+// An account name as an access-list item writes it: bare when it is ASCII letters,
+// digits and "_", otherwise between double quotes with its double quotes doubled.
+TARVELIN_EXPORT std::string acl_name(std::string_view name);
+// E'%...%' matching the account's name wherever it stands in the text form of an
+// access-list array (the array's own quoting included), escaped for LIKE and for the
+// E-string: its %, _ and backslashes match only themselves.
+TARVELIN_EXPORT std::string acl_pattern(std::string_view name);
+// Memberships of the account in both directions: role, member, admin option.
+TARVELIN_EXPORT std::string memberships_query(std::string_view name);
+// The privilege queries of an account, in reading order: databases, tablespaces,
+// schemas, relations, columns, routines, languages, foreign servers, foreign-data
+// wrappers. Without routine kinds (`kinds` false) the routine query takes its kind
+// from proisagg.
+TARVELIN_EXPORT std::vector<std::string> privilege_queries(std::string_view name, bool kinds);
 
 TARVELIN_EXPORT std::string routine_query(std::string_view schema, std::string_view routine, bool kinds);
 // Qualified names of the given type oids (decimal texts); empty without oids.

@@ -2,9 +2,12 @@
 
 #include <tarvelin/providers/postgresql.h>
 
+#include "providers/gobj/i18n.hpp"
 #include "rezezadovu/foundation/logging_service.hpp"
 #include "rezezadovu/supports/database/postgresql/postgres_adapter_12x.hpp"
 #include "rezezadovu/supports/database/postgresql/postgres_adapter_9x.hpp"
+#include "rezezadovu/supports/database/postgresql/postgres_builder.hpp"
+#include "rezezadovu/supports/database/postgresql/postgres_explorer.hpp"
 #include "rezezadovu/supports/database/postgresql/postgres_inspector.hpp"
 #include "rezezadovu/supports/database/postgresql/postgres_statement.hpp"
 
@@ -35,6 +38,18 @@ gobj::Ref<ConnectionImpl::IAdaptable> PostgreSQLConnection::adapter() {
     });
 }
 
+gobj::Ref<ConnectionImpl::IBuildable> PostgreSQLConnection::builder() {
+    return lazy(m_builder, [&] {
+        return gobj::Ref<IBuildable>(PostgreSQLBuilder::create(PostgreSQLBuilder::gtype(), self_link()));
+    });
+}
+
+gobj::Ref<ConnectionImpl::IExplorable> PostgreSQLConnection::explorer() {
+    return lazy(m_explorer, [&] {
+        return gobj::Ref<IExplorable>(PostgreSQLExplorer::create(PostgreSQLExplorer::gtype(), self_link()));
+    });
+}
+
 gobj::Ref<ConnectionImpl::IInspectable> PostgreSQLConnection::inspector() {
     return lazy(m_inspector, [&] {
         return gobj::Ref<IInspectable>(PostgreSQLInspector::create(PostgreSQLInspector::gtype(), self_link()));
@@ -59,6 +74,49 @@ void PostgreSQLConnection::update_version() {
     const char* chosen = G_OBJECT_TYPE_NAME(reader.instance());
     replace(m_adapter, std::move(reader));
     LoggingService::info(key, "Postgre connection final: %s", chosen);
+}
+
+// ---------------------------------------------------------------- for the dialect's objects
+
+namespace {
+using IConnectionSlots = TarvelinRezezadovuContractsDatabaseIConnectionInterface;
+
+// A new object a call handed back, as a Ref, whether the bridge gives a Ref or the C
+// pointer.
+template <class T, class R>
+gobj::Ref<T> adopted(R result) {
+    if constexpr (gobj::is_ref<R>::value) {
+        return gobj::Ref<T>(std::move(result));
+    } else {
+        return gobj::Ref<T>::adopt((gpointer)result);
+    }
+}
+}  // namespace
+
+gobj::Ref<ConnectionImpl::IConnection> PostgreSQLConnection::require(const ConnectionLink& link) {
+    auto conn = link.connection();
+    if (!conn) throw gobj::Error(G_IO_ERROR, G_IO_ERROR_NOT_CONNECTED, _("the connection is gone"));
+    return conn;
+}
+
+gobj::Ref<providers::contracts::TableModel> PostgreSQLConnection::model_of(const ConnectionLink& link,
+                                                                          const std::string& sql) {
+    return adopted<providers::contracts::TableModel>(
+        gobj::call<&IConnectionSlots::execute_as_model>(require(link), sql, false));
+}
+
+std::string PostgreSQLConnection::version_of(const ConnectionLink& link) {
+    auto conn = link.connection();
+    const char* version = conn ? gobj::call<&IConnectionSlots::get_version>(conn) : nullptr;
+    return version ? version : "";
+}
+
+gobj::Ref<ConnectionImpl::IInspectable> PostgreSQLConnection::inspector_of(const ConnectionLink& link) {
+    return adopted<IInspectable>(gobj::call<&IConnectionSlots::inspector>(require(link)));
+}
+
+gobj::Ref<ConnectionImpl::IStatement> PostgreSQLConnection::statement_of(const ConnectionLink& link) {
+    return adopted<IStatement>(gobj::call<&IConnectionSlots::statement>(require(link)));
 }
 
 }  // namespace tarvelin::rezezadovu::supports::database::postgresql

@@ -1,12 +1,20 @@
 // C face of the PostgreSQL dialect. TARVELIN_CLASS_CAPI below makes
 // tarvelin_rezezadovu_supports_database_postgre_sql_connection_get_type,
 // tarvelin_rezezadovu_supports_database_postgre_sql_connection_construct and
-// tarvelin_rezezadovu_supports_database_postgre_sql_connection_new; every other function
+// tarvelin_rezezadovu_supports_database_postgre_sql_connection_new; TARVELIN_LINKED_CLASS_CAPI
+// makes tarvelin_rezezadovu_supports_database_postgre_sql_builder_get_type,
+// tarvelin_rezezadovu_supports_database_postgre_sql_builder_construct,
+// tarvelin_rezezadovu_supports_database_postgre_sql_builder_new,
+// tarvelin_rezezadovu_supports_database_postgre_sql_explorer_get_type,
+// tarvelin_rezezadovu_supports_database_postgre_sql_explorer_construct and
+// tarvelin_rezezadovu_supports_database_postgre_sql_explorer_new; every other function
 // is spelled out. The readers' table functions call the C++ virtuals, so the override of
 // the reader's own class (V9x, V12x) serves C callers too.
 #include "rezezadovu/supports/database/postgresql/postgres_adapter_12x.hpp"
 #include "rezezadovu/supports/database/postgresql/postgres_adapter_9x.hpp"
+#include "rezezadovu/supports/database/postgresql/postgres_builder.hpp"
 #include "rezezadovu/supports/database/postgresql/postgres_connection.hpp"
+#include "rezezadovu/supports/database/postgresql/postgres_explorer.hpp"
 #include "rezezadovu/supports/database/postgresql/postgres_inspector.hpp"
 #include "rezezadovu/supports/database/postgresql/postgres_statement.hpp"
 
@@ -139,5 +147,12 @@ TarvelinRezezadovuSupportsDatabasePostgreSQLInspector* tarvelin_rezezadovu_suppo
     g_return_val_if_fail(conn != NULL, NULL);
     return tarvelin_rezezadovu_supports_database_postgre_sql_inspector_construct(PostgreSQLInspector::gtype(), conn);
 }
+
+// ---------------------------------------------------------------- builder and explorer
+
+TARVELIN_LINKED_CLASS_CAPI(PostgreSQLBuilder, TarvelinRezezadovuSupportsDatabasePostgreSQLBuilder,
+                           tarvelin_rezezadovu_supports_database_postgre_sql_builder, connection)
+TARVELIN_LINKED_CLASS_CAPI(PostgreSQLExplorer, TarvelinRezezadovuSupportsDatabasePostgreSQLExplorer,
+                           tarvelin_rezezadovu_supports_database_postgre_sql_explorer, conn)
 
 }  // extern "C"

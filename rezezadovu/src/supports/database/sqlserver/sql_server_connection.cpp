@@ -6,6 +6,7 @@
 
 #include "providers/gobj/i18n.hpp"
 #include "rezezadovu/supports/database/sqlserver/sql_server_adapter_v10x.hpp"
+#include "rezezadovu/supports/database/sqlserver/sql_server_builder.hpp"
 #include "rezezadovu/supports/database/sqlserver/sql_server_explorer_v10x.hpp"
 #include "rezezadovu/supports/database/sqlserver/sql_server_inspector.hpp"
 #include "rezezadovu/supports/database/sqlserver/sql_server_statement.hpp"
@@ -34,6 +35,12 @@ ConnectionLink::CConnection* SQLServerConnection::self_as_connection() {
 gobj::Ref<ConnectionImpl::IAdaptable> SQLServerConnection::adapter() {
     return lazy(m_adapter, [&] {
         return gobj::Ref<IAdaptable>(SQLServerAdapter::create(SQLServerAdapter::gtype(), self_as_connection()));
+    });
+}
+
+gobj::Ref<ConnectionImpl::IBuildable> SQLServerConnection::builder() {
+    return lazy(m_builder, [&] {
+        return gobj::Ref<IBuildable>(SQLServerBuilder::create(SQLServerBuilder::gtype(), self_as_connection()));
     });
 }
 

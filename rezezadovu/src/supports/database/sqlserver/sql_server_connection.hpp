@@ -2,8 +2,7 @@
 // dialect object on first request and keeps it, and after every successful open reads
 // the server's product version and stores a fresh explorer and adapter of the variant
 // for that version (the V10x ones for major version 10 and below). Everything else is
-// ConnectionImpl's. The builder role is not filled by this dialect yet: builder() gives
-// the inherited none.
+// ConnectionImpl's.
 //
 // Thread-safe as ConnectionImpl: the roles are created and replaced under its mutex.
 #pragma once
@@ -24,6 +23,7 @@ public:
     static gobj::Ref<SQLServerConnection> create(GType type = gtype());
 
     gobj::Ref<IAdaptable> adapter() override;
+    gobj::Ref<IBuildable> builder() override;
     gobj::Ref<IExplorable> explorer() override;
     gobj::Ref<IInspectable> inspector() override;
     gobj::Ref<IStatement> statement() override;

@@ -2,12 +2,16 @@
 //
 // TARVELIN_CLASS_CAPI makes tarvelin_rezezadovu_supports_database_sql_server_connection_get_type,
 // tarvelin_rezezadovu_supports_database_sql_server_connection_construct and
-// tarvelin_rezezadovu_supports_database_sql_server_connection_new; every other function
-// is spelled out below.
+// tarvelin_rezezadovu_supports_database_sql_server_connection_new; TARVELIN_LINKED_CLASS_CAPI
+// makes tarvelin_rezezadovu_supports_database_sql_server_builder_get_type,
+// tarvelin_rezezadovu_supports_database_sql_server_builder_construct and
+// tarvelin_rezezadovu_supports_database_sql_server_builder_new; every other function is
+// spelled out below.
 #include <tarvelin/rezezadovu/sqlserver.h>
 
 #include "providers/gobj/invoke.hpp"
 #include "rezezadovu/supports/database/sqlserver/sql_server_adapter_v10x.hpp"
+#include "rezezadovu/supports/database/sqlserver/sql_server_builder.hpp"
 #include "rezezadovu/supports/database/sqlserver/sql_server_connection.hpp"
 #include "rezezadovu/supports/database/sqlserver/sql_server_explorer_v10x.hpp"
 #include "rezezadovu/supports/database/sqlserver/sql_server_inspector.hpp"
@@ -306,6 +310,73 @@ tarvelin_rezezadovu_supports_database_sql_server_inspector_construct(GType objec
 TarvelinRezezadovuSupportsDatabaseSQLServerInspector* tarvelin_rezezadovu_supports_database_sql_server_inspector_new(
     CConnection* conn) {
     return tarvelin_rezezadovu_supports_database_sql_server_inspector_construct(SQLServerInspector::gtype(), conn);
+}
+
+// ---------------------------------------------------------------- builder
+
+TARVELIN_LINKED_CLASS_CAPI(SQLServerBuilder, TarvelinRezezadovuSupportsDatabaseSQLServerBuilder,
+                           tarvelin_rezezadovu_supports_database_sql_server_builder, connection)
+
+gchar* tarvelin_rezezadovu_supports_database_sql_server_builder_patch_user(
+    TarvelinRezezadovuSupportsDatabaseSQLServerBuilder* self, TarvelinRezezadovuMetaModelMetaUser* user) {
+    g_return_val_if_fail(self != NULL, NULL);
+    g_return_val_if_fail(user != NULL, NULL);
+    return gobj::invoke<&SQLServerBuilder::patch_user>(G_STRFUNC, self, user);
+}
+
+gchar* tarvelin_rezezadovu_supports_database_sql_server_builder_patch_meta_user(
+    TarvelinRezezadovuSupportsDatabaseSQLServerBuilder* self, TarvelinRezezadovuMetaModelMetaUser* user) {
+    g_return_val_if_fail(self != NULL, NULL);
+    g_return_val_if_fail(user != NULL, NULL);
+    return gobj::invoke<&SQLServerBuilder::patch_meta_user>(G_STRFUNC, self, user);
+}
+
+gchar* tarvelin_rezezadovu_supports_database_sql_server_builder_patch_meta_login(
+    TarvelinRezezadovuSupportsDatabaseSQLServerBuilder* self, TarvelinRezezadovuMetaModelMetaUser* user) {
+    g_return_val_if_fail(self != NULL, NULL);
+    g_return_val_if_fail(user != NULL, NULL);
+    return gobj::invoke<&SQLServerBuilder::patch_meta_login>(G_STRFUNC, self, user);
+}
+
+gchar* tarvelin_rezezadovu_supports_database_sql_server_builder_build_standard_permission_sql(
+    TarvelinRezezadovuSupportsDatabaseSQLServerBuilder* self, TarvelinRezezadovuMetaModelMetaUser* user,
+    const gchar* securable_class) {
+    g_return_val_if_fail(self != NULL, NULL);
+    g_return_val_if_fail(user != NULL, NULL);
+    return gobj::invoke<&SQLServerBuilder::build_standard_permission_sql>(G_STRFUNC, self, user, securable_class);
+}
+
+gchar* tarvelin_rezezadovu_supports_database_sql_server_builder_build_permission_sql(
+    TarvelinRezezadovuSupportsDatabaseSQLServerBuilder* self, TarvelinRezezadovuMetaModelMetaUser* user,
+    const gchar* securable_class, const gchar* fullname) {
+    g_return_val_if_fail(self != NULL, NULL);
+    g_return_val_if_fail(user != NULL, NULL);
+    g_return_val_if_fail(fullname != NULL, NULL);
+    return gobj::invoke<&SQLServerBuilder::build_permission_sql>(G_STRFUNC, self, user, securable_class, fullname);
+}
+
+gchar* tarvelin_rezezadovu_supports_database_sql_server_builder_build_dynamic_permission_sql(
+    TarvelinRezezadovuSupportsDatabaseSQLServerBuilder* self, TarvelinRezezadovuMetaModelMetaUser* user,
+    const gchar* securable_class) {
+    g_return_val_if_fail(self != NULL, NULL);
+    g_return_val_if_fail(user != NULL, NULL);
+    return gobj::invoke<&SQLServerBuilder::build_dynamic_permission_sql>(G_STRFUNC, self, user, securable_class);
+}
+
+gchar* tarvelin_rezezadovu_supports_database_sql_server_builder_patch_standard_permission_sql(
+    TarvelinRezezadovuSupportsDatabaseSQLServerBuilder* self, TarvelinRezezadovuMetaModelMetaUser* user,
+    const gchar* securable_class) {
+    g_return_val_if_fail(self != NULL, NULL);
+    g_return_val_if_fail(user != NULL, NULL);
+    return gobj::invoke<&SQLServerBuilder::patch_standard_permission_sql>(G_STRFUNC, self, user, securable_class);
+}
+
+gchar* tarvelin_rezezadovu_supports_database_sql_server_builder_patch_dynamic_permission_sql(
+    TarvelinRezezadovuSupportsDatabaseSQLServerBuilder* self, TarvelinRezezadovuMetaModelMetaUser* user,
+    const gchar* securable_class) {
+    g_return_val_if_fail(self != NULL, NULL);
+    g_return_val_if_fail(user != NULL, NULL);
+    return gobj::invoke<&SQLServerBuilder::patch_dynamic_permission_sql>(G_STRFUNC, self, user, securable_class);
 }
 
 }  // extern "C"
