@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/slot.hpp"
 
 namespace tarvelin::rezezadovu::contracts::database {
 
