@@ -121,7 +121,9 @@ ScratchDatabase::ScratchDatabase(const PgAddress& pg, std::string existing)
 
 ScratchDatabase::~ScratchDatabase() {
     if (!owned_) return;
-    run_once(pg_, pg_.user, pg_.password, pg_.database, "DROP DATABASE IF EXISTS " + name_ + " WITH (FORCE)");
+    // As the superuser: a superuser's session that was just closed may still be ending on
+    // the server, and only a superuser may end it (FORCE terminates remaining sessions).
+    run_once(pg_, pg_.superuser, "", pg_.database, "DROP DATABASE IF EXISTS " + name_ + " WITH (FORCE)");
 }
 
 TarvelinRezezadovuSupportsDatabasePostgreSQLConnection* ScratchDatabase::open_as_user() const {
