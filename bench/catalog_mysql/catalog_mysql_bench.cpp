@@ -21,6 +21,7 @@
 #include "rezezadovu/foundation/logging_service.hpp"
 #include "rezezadovu/foundation/services.hpp"
 #include "rezezadovu/model/meta_database.hpp"
+#include "support/statements.hpp"
 #include "rezezadovu/supports/log/manager.hpp"
 
 using namespace tarvelin;
@@ -40,27 +41,7 @@ std::string env(const char* name) {
 double seconds_since(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
 
 bool run(CConnection* connection, const std::string& sql) {
-    GError* error = nullptr;
-    gint length = 0;
-    GObject** results = tarvelin_rezezadovu_contracts_database_iconnection_execute(connection, sql.c_str(), FALSE,
-                                                                                   &length, &error);
-    bool ok = !error;
-    for (gint i = 0; i < length; ++i) {
-        if (g_str_has_suffix(G_OBJECT_TYPE_NAME(results[i]), "ValueError")) {
-            gchar* text = tarvelin_providers_contracts_value_object_to_string(
-                reinterpret_cast<TarvelinProvidersContractsValueObject*>(results[i]));
-            std::fprintf(stderr, "statement %d failed: %s\n", i, text);
-            g_free(text);
-            ok = false;
-        }
-        g_object_unref(results[i]);
-    }
-    g_free(results);
-    if (error) {
-        std::fprintf(stderr, "statements failed: %s\n", error->message);
-        g_error_free(error);
-    }
-    return ok;
+    return bench_support::run_statements(connection, sql, "mysql");
 }
 
 // The server's count of statements received on this session.

@@ -13,6 +13,8 @@
 //   std::string& / std::optional<std::string>&        (gchar** result)
 //   X& for a number, truth value or enum (out)        (X* result)
 //   X& for a plain C structure such as GDate (out)    (X* result), filled from zero
+//   Ref<T>& (an out object)                           (T** result): transfer full, NULL
+//                                                      when the member leaves it empty or fails
 //   VaText                                            (const gchar* format, va_list args)
 // A C++ result that is a vector leaves a trailing `gint* length` C argument (the array
 // comes back NULL-terminated where its elements are pointers; a vector of numbers comes
@@ -185,6 +187,9 @@ inline constexpr bool is_struct_out =
     std::is_lvalue_reference_v<P> && !std::is_const_v<std::remove_reference_t<P>> && std::is_class_v<bare<P>> &&
     std::is_trivial_v<bare<P>> && std::is_standard_layout_v<bare<P>>;
 template <class P>
+inline constexpr bool is_ref_out = std::is_lvalue_reference_v<P> && !std::is_const_v<std::remove_reference_t<P>> &&
+                                   is_ref<bare<P>>::value;
+template <class P>
 inline constexpr bool is_scalar_out =
     std::is_lvalue_reference_v<P> && !std::is_const_v<std::remove_reference_t<P>> &&
     (std::is_arithmetic_v<bare<P>> || std::is_enum_v<bare<P>>);
@@ -340,6 +345,23 @@ struct Arg<P, CT, Off> {
     bare<P>& get() { return held; }
     void finish() {
         if (result) *result = static_cast<std::remove_pointer_t<CP>>(held);
+    }
+};
+
+template <class P, class CT, std::size_t Off>
+    requires is_ref_out<P>
+struct Arg<P, CT, Off> {
+    // invoke hands its C arguments over as references.
+    using CP = std::remove_reference_t<std::tuple_element_t<Off, CT>>;
+    bare<P> held;
+    CP result;
+    // Cleared first, so a member that throws leaves NULL behind.
+    explicit Arg(CT& c) : result(std::get<Off>(c)) {
+        if (result) *result = nullptr;
+    }
+    bare<P>& get() { return held; }
+    void finish() {
+        if (result) *result = static_cast<std::remove_pointer_t<CP>>(held.release());
     }
 };
 

@@ -126,9 +126,14 @@ GType register_param_spec_type(const char* ps, GType value_type) {
 namespace detail {
 GType register_fundamental_type(const char* name, GType parent, GClassInitFunc class_init,
                                 const char* param_spec_name) {
+    return register_fundamental_type_sized(name, parent, class_init, param_spec_name, sizeof(FundamentalInstance));
+}
+
+GType register_fundamental_type_sized(const char* name, GType parent, GClassInitFunc class_init,
+                                      const char* param_spec_name, gsize instance_size) {
     GTypeInfo info{};
     info.class_size = sizeof(FundamentalClass);
-    info.instance_size = sizeof(FundamentalInstance);
+    info.instance_size = static_cast<guint16>(instance_size);
     GType t;
     if (!parent) {
         static const GTypeFundamentalInfo finfo = {GTypeFundamentalFlags(

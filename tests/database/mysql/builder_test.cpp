@@ -15,50 +15,10 @@ constexpr auto kDelete = TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_DELETE;
 constexpr auto kInsert = TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_INSERT;
 constexpr auto kUpdate = TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_UPDATE;
 
-// A column as the reader leaves it: raw type, length, scale, flags.
-struct Col {
-    const char* name;
-    const char* raw;
-    gint64 length = 0;
-    guint8 scale = 0;
-    bool not_null = false;
-    const char* fallback = "";
-    DataVersion version = TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_INITIAL;
-};
-
-Ref<MetaColumn> add_column(MetaTable& table, const Col& c) {
-    auto column = table.new_column(c.name, TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN);
-    column->set_raw_type(c.raw);
-    column->set_length(c.length);
-    column->set_scale(c.scale);
-    column->set_not_null(c.not_null);
-    column->set_default_value(c.fallback);
-    column->set_version(c.version);
-    return column;
-}
-
-Ref<MetaIndex> add_index(MetaTable& table, const char* name, const char* kind, std::vector<std::string> columns,
-                         const char* method = "", DataVersion version = TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_INITIAL) {
-    auto index = MetaIndex::create_with_names(MetaIndex::gtype(), table.get_database(), table.get_schema(),
-                                              table.get_name(), name);
-    index->set_kind(kind);
-    index->set_method(method);
-    index->set_version(version);
-    for (const auto& c : columns) index->append(c.c_str());
-    gobj::GeeArray<MetaIndex>::wrap(table.get_indexes()).append(index);
-    return index;
-}
-
-Ref<MetaForeignKey> add_foreign(MetaTable& table, const char* name, const char* local, const char* refer_table,
-                                const char* refer, DataVersion version = TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_INITIAL) {
-    auto key = MetaForeignKey::create_with_name(MetaForeignKey::gtype(), name);
-    key->set_local_columns(local);
-    key->set_refer_table(refer_table);
-    key->set_refer_columns(refer);
-    key->set_version(version);
-    gobj::GeeArray<MetaConstraint>::wrap(table.get_constraints()).append(key);
-    return key;
-}
+using test::add_column;
+using test::add_foreign;
+using test::add_index;
+using test::Col;
 
 void set_option(MetaObject&, GeeHashMap* map, const char* key, const char* value) {
     gee_map_set(GEE_MAP(map), key, value);

@@ -15,6 +15,7 @@
 #include "rezezadovu/model/meta_role.hpp"
 #include "rezezadovu/supports/database/mysql/adapter_v5x.hpp"
 #include "rezezadovu/supports/database/mysql/connection.hpp"
+#include "support/catalogue_fixture.hpp"
 #include "support/driver_checks.hpp"
 #include "support/facade_log.hpp"
 #include "support/scripted_provider.hpp"
@@ -70,25 +71,9 @@ struct Scripted {
 
 // A scratch database on the MariaDB test server (dropped afterwards) and a
 // MySQLConnection opened on it.
-class Live : public ::testing::Test {
+class Live : public test::ScratchDatabase {
 protected:
-    void SetUp() override;
-    void TearDown() override;
-
-    // Runs statements (several allowed) through the connection; each must succeed.
-    void run(const std::string& sql);
-    // Every row of a query as "a|b|c".
-    std::vector<std::string> rows(const std::string& sql);
-    CConnection* c() const { return reinterpret_cast<CConnection*>(connection.instance()); }
-    // A new database name, unique to this run.
-    static std::string scratch_name(const std::string& stem);
-
-    test::FacadeLog log{rezezadovu::contracts::log::kDebug};
-    std::string database;
-    std::vector<std::string> extra_databases;
-    std::vector<std::string> cleanup;  // statements run afterwards (dropping accounts)
-    Ref<MySQLConnection> connection;
-    std::string user;  // the test account, "user@host" as definers read
+    Live();
 };
 
 // The catalogue fixture on the live database: keys, indexes, a generated column, ENUM
@@ -106,31 +91,16 @@ protected:
     Ref<rezezadovu::supports::database::MySQLAdapterV5x> reader;
 };
 
-// Fills the object through the IAdaptable dispatcher fill_meta_object (as a host does);
-// "(none)" or "<domain> <code> <message>" of its error.
-std::string fill(const Ref<gobj::Object>& adapter, MetaObject& object, bool deep = true);
-bool filled(MetaObject& object);
-// A text map ("attributes", "options", "privileges", "relations") as "key=value" lines in
-// key order, "key=(null)" for an entry without a value.
-std::vector<std::string> entries(GeeHashMap* map);
-
-// The compact and the pretty JSON of a catalogue object.
-std::string json_of(MetaObject& object);
-std::string pretty_json_of(MetaObject& object);
+using test::entries;
+using test::fill;
+using test::filled;
+using test::json_of;
+using test::named;
+using test::pretty_json_of;
+using test::sql_name;
+using test::take;
+using test::type_name;
 // The checked-in file data/<name>; with TARVELIN_UPDATE_GOLDEN set, `actual` is written there first.
 std::string golden(const std::string& name, const std::string& actual);
-// A name as the test scripts write it: backquoted, backquotes doubled.
-std::string sql_name(const std::string& name);
-// A new C text as a string; "(null)" for none.
-std::string take(gchar* text);
-std::string type_name(const Ref<gobj::Object>& object);
-
-// The schema, table, view ... of that name in a container's list, or none.
-template <class T>
-Ref<T> named(GeeArrayList* list, const std::string& name) {
-    for (auto item : gobj::GeeArray<T>::wrap(list))
-        if (name == (item->get_name() ? item->get_name() : "")) return item;
-    return {};
-}
 
 }  // namespace mysql_dialect_test

@@ -84,30 +84,6 @@ void script_table(ScriptedProvider& p, Server server, const std::string& table, 
 
 }  // namespace
 
-std::string columns_query(const std::string& schema, const std::string& table) {
-    return "SELECT COLUMN_NAME, ORDINAL_POSITION, COLUMN_DEFAULT, IS_NULLABLE, DATA_TYPE, CHARACTER_MAXIMUM_LENGTH, "
-           "NUMERIC_PRECISION, NUMERIC_SCALE, DATETIME_PRECISION, CHARACTER_SET_NAME, COLLATION_NAME, COLUMN_TYPE, "
-           "COLUMN_KEY, EXTRA, COLUMN_COMMENT, GENERATION_EXPRESSION FROM INFORMATION_SCHEMA.COLUMNS WHERE "
-           "TABLE_SCHEMA = " + q(schema) + " and TABLE_NAME = " + q(table) + " ORDER BY ORDINAL_POSITION ASC;";
-}
-std::string show_index_query(const std::string& schema, const std::string& table) {
-    return "SHOW INDEX FROM `" + schema + "`.`" + table + "`";
-}
-std::string triggers_query(const std::string& schema, const std::string& table) {
-    return "SELECT TRIGGER_NAME, DEFINER, ACTION_TIMING, EVENT_MANIPULATION, ACTION_ORIENTATION, ACTION_STATEMENT "
-           "FROM information_schema.triggers WHERE event_object_schema = " + q(schema) + " AND event_object_table = " +
-           q(table) + " AND BINARY event_object_schema = " + q(schema) + " AND BINARY event_object_table = " +
-           q(table) + ";";
-}
-std::string foreign_keys_query(const std::string& schema, const std::string& table) {
-    return "SELECT fk.CONSTRAINT_SCHEMA, fk.CONSTRAINT_NAME, fk.MATCH_OPTION, fk.UPDATE_RULE, fk.DELETE_RULE, "
-           "refer.COLUMN_NAME, refer.ORDINAL_POSITION, refer.REFERENCED_TABLE_SCHEMA, refer.REFERENCED_TABLE_NAME, "
-           "refer.REFERENCED_COLUMN_NAME FROM information_schema.REFERENTIAL_CONSTRAINTS AS fk INNER JOIN "
-           "information_schema.KEY_COLUMN_USAGE AS refer ON fk.CONSTRAINT_NAME = refer.CONSTRAINT_NAME AND "
-           "fk.CONSTRAINT_SCHEMA=refer.CONSTRAINT_SCHEMA AND fk.TABLE_NAME=refer.TABLE_NAME WHERE "
-           "fk.CONSTRAINT_SCHEMA=" + q(schema) + " AND fk.TABLE_NAME=" + q(table) + " AND refer.TABLE_SCHEMA=" +
-           q(schema) + " AND refer.TABLE_NAME=" + q(table) + " ORDER BY refer.ORDINAL_POSITION ASC";
-}
 std::string checks_query(const std::string& schema, const std::string& table) {
     return "SELECT cons.CONSTRAINT_NAME, cons.ENFORCED, chks.CHECK_CLAUSE FROM information_schema.CHECK_CONSTRAINTS "
            "AS chks INNER JOIN information_schema.TABLE_CONSTRAINTS AS cons ON "

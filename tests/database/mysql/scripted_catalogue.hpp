@@ -14,6 +14,7 @@
 #include <string>
 
 #include "fixture.hpp"
+#include "support/mysql_family_queries.hpp"
 
 namespace mysql_dialect_test {
 
@@ -23,10 +24,10 @@ enum class Server { mysql80, mysql57 };
 void script_shop(ScriptedProvider& provider, Server server);
 
 // The reader's query texts for a table of "shop", for tests that replace one answer.
-std::string columns_query(const std::string& schema, const std::string& table);
-std::string show_index_query(const std::string& schema, const std::string& table);
-std::string triggers_query(const std::string& schema, const std::string& table);
-std::string foreign_keys_query(const std::string& schema, const std::string& table);
+using tarvelin::test::mysql_family::columns_query;
+using tarvelin::test::mysql_family::show_index_query;
+using tarvelin::test::mysql_family::triggers_query;
+using tarvelin::test::mysql_family::foreign_keys_query;
 std::string checks_query(const std::string& schema, const std::string& table);
 std::string table_status_query(const std::string& schema, const std::string& table);
 std::string role_edges_query(const std::string& user, const std::string& host);

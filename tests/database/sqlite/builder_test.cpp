@@ -128,9 +128,14 @@ TEST_F(SqliteBuilder, KeysTypesAndEmptyTables) {
     auto composite = MetaTable::create_with_names(MetaTable::gtype(), "", "main", "k");
     for (const char* n : {"x", "y"}) column(*composite, n, "INTEGER", 1)->set_is_primary_key(true);
     gobj::GeeArray<MetaColumn>::wrap(composite->get_columns()).peek(0)->set_auto_increment(true);
-    EXPECT_EQ(create(*composite),
-              "CREATE TABLE IF NOT EXISTS \"k\" (\n    \"x\" INTEGER AUTOINCREMENT,\n    \"y\" INTEGER,\n"
+    // SQLite refuses AUTOINCREMENT outside a lone INTEGER PRIMARY KEY: a composite key
+    // counts nothing, and its table is still made.
+    const std::string composite_text = create(*composite);
+    EXPECT_EQ(composite_text,
+              "CREATE TABLE IF NOT EXISTS \"k\" (\n    \"x\" INTEGER,\n    \"y\" INTEGER,\n"
               "    PRIMARY KEY (\"x\", \"y\")\n);\n\n");
+    run(composite_text);
+    EXPECT_EQ(gobj::StringMap::wrap(GEE_MAP(composite->get_options())).get("AUTOINCREMENT"), std::nullopt);
 
     auto typed = MetaTable::create_with_names(MetaTable::gtype(), "", "main", "w");
     auto n = column(*typed, "n", "int(11)", 1);
@@ -150,6 +155,39 @@ TEST_F(SqliteBuilder, KeysTypesAndEmptyTables) {
     implicit->set_refer_columns("");
     gobj::GeeArray<MetaConstraint>::wrap(empty->get_constraints()).append(implicit);
     EXPECT_EQ(create(*empty), "CREATE TABLE IF NOT EXISTS \"e\" (\n    CONSTRAINT \"f\" FOREIGN KEY(\"a\") REFERENCES \"k\"\n);\n\n");
+}
+
+// Counting key columns as other products' readers leave them: each is written as SQLite's
+// INTEGER PRIMARY KEY AUTOINCREMENT, whatever its own type name, and counts from 1.
+TEST_F(SqliteBuilder, ACountingKeyOfAnyIntegerTypeBecomesTheRowid) {
+    struct Case {
+        const char* raw;
+        TarvelinProvidersContractsDataType type;
+        bool raw_types;
+    } cases[] = {
+        {"int4", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32, true},    // PostgreSQL serial
+        {"bigint", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT64, true},  // bigserial
+        {"int(11)", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN, true},
+        {"serial", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32, true},
+        {"integer", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT32, false},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.raw);
+        const std::string name = "counted" + std::to_string(n++);
+        auto t = MetaTable::create_with_names(MetaTable::gtype(), "", "main", name.c_str());
+        auto id = column(*t, "id", c.raw, 1);
+        id->set_data_type(c.type);
+        id->set_is_primary_key(true);
+        id->set_auto_increment(true);
+        id->set_not_null(true);
+        column(*t, "v", "TEXT", 2);
+        const std::string text = create(*t, c.raw_types);
+        EXPECT_NE(text.find("    \"id\" INTEGER NOT NULL PRIMARY KEY AUTOINCREMENT,\n"), std::string::npos) << text;
+        run(text);
+        run("INSERT INTO \"" + name + "\" (v) VALUES ('a'), ('b');");
+        EXPECT_EQ(rows("SELECT id, v FROM \"" + name + "\" ORDER BY id"), (std::vector<std::string>{"1|a", "2|b"}));
+    }
 }
 
 TEST_F(SqliteBuilder, StandAloneTexts) {
@@ -237,10 +275,9 @@ TEST_F(SqliteBuilder, RoundTripOfTheFixture) {
     auto copy = read_deep();
     auto copied = schema_named(*copy, "main");
 
-    // What the Parts leave behind: a UNIQUE without ON CONFLICT on its line is not read, so
-    // kind's u_label is not carried (its JSON has none either way); the reader marks no
-    // column auto-increment, so AUTOINCREMENT (and with it SQLite's own sqlite_sequence)
-    // is not carried.
+    // A UNIQUE without ON CONFLICT on its line is not read, so kind's u_label is not
+    // carried (its JSON has none either way). The counter's current value is data: the
+    // copy's sqlite_sequence has no row for it until a row goes in.
     auto without_gaps = [](MetaTable& t) {
         gobj::StringMap options = gobj::StringMap::wrap(GEE_MAP(t.get_options()));
         if (std::string(t.get_name()) == "counter") gee_map_unset(options.map(), "AUTOINCREMENT", nullptr);
@@ -256,7 +293,9 @@ TEST_F(SqliteBuilder, RoundTripOfTheFixture) {
         names.emplace_back(t->get_name());
     }
     EXPECT_EQ(names.size(), 5u);
-    EXPECT_FALSE(table_named(*copied, "sqlite_sequence"));
+    // The AUTOINCREMENT table came back as one: SQLite made its own sqlite_sequence.
+    EXPECT_TRUE(table_named(*copied, "counter")->get_column("id")->get_auto_increment());
+    EXPECT_TRUE(table_named(*copied, "sqlite_sequence"));
     auto views = gobj::GeeArray<MetaView>::wrap(copied->get_views());
     ASSERT_EQ(views.size(), 1);
     EXPECT_EQ(json_of(*views.at(0)), json_of(*gobj::GeeArray<MetaView>::wrap(main->get_views()).at(0)));

@@ -285,6 +285,32 @@ TEST_F(SqlServerBuildTable, FailingCollationQueryWritesNoCollateAndLogs) {
     EXPECT_TRUE(log.contains(G_LOG_LEVEL_CRITICAL, "uncaught error: The SELECT permission was denied. (TDSDB, 229)"));
 }
 
+// A counting column read by another product carries the flag, not SQL Server's identity
+// text: it becomes IDENTITY(1,1); a column with its own identity text keeps that, and one
+// with a default (which SQL Server takes on no identity column) gets none.
+TEST_F(SqlServerBuildTable, CountingColumnsOfOtherProductsBecomeIdentities) {
+    struct Case {
+        const char* identity;
+        const char* fallback;
+        bool counting;
+        const char* line;
+    } cases[] = {
+        {"", "", true, "    [id] INT IDENTITY(1,1) NOT NULL\n"},
+        {"(100,5)", "", true, "    [id] INT IDENTITY (100,5) NOT NULL\n"},
+        {"", "((7))", true, "    [id] INT DEFAULT ((7)) NOT NULL\n"},
+        {"", "", false, "    [id] INT NOT NULL\n"},
+    };
+    for (const auto& c : cases) {
+        auto t = table("dbo", "t");
+        auto id = column(*t, "id", "INT");
+        id->set_identity(c.identity);
+        id->set_default_value(c.fallback);
+        id->set_auto_increment(c.counting);
+        id->set_not_null(true);
+        EXPECT_EQ(build(t), std::string("CREATE TABLE [dbo].[t] (\n") + c.line + "  );\n") << c.line;
+    }
+}
+
 TEST_F(SqlServerBuildTable, TableWithoutAnythingIsTheStatementAlone) {
     auto t = table("dbo", "t");
     column(*t, "id", "INT");

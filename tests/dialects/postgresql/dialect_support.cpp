@@ -121,8 +121,8 @@ ScratchDatabase::ScratchDatabase(const PgAddress& pg, std::string existing)
 
 ScratchDatabase::~ScratchDatabase() {
     if (!owned_) return;
-    // As the superuser: a superuser's session that was just closed may still be ending on
-    // the server, and only a superuser may end it (FORCE terminates remaining sessions).
+    // As the superuser: a superuser session the test closed may still be ending on the server,
+    // and only a superuser may end it.
     run_once(pg_, pg_.superuser, "", pg_.database, "DROP DATABASE IF EXISTS " + name_ + " WITH (FORCE)");
 }
 

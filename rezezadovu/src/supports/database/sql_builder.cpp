@@ -59,7 +59,11 @@ Text SqlBuilder::patch_data_table(TableModel* model) { return empty_text_if(TARV
 
 void SqlBuilder::order_with_dependence(MetaSchema* schema, gint index) {
     if (!TARVELIN_GIVEN(schema)) return;
-    auto list = gobj::GeeArray<MetaTable>::wrap(schema->get_tables());
+    order_by_dependence(*schema, index);
+}
+
+void SqlBuilder::order_by_dependence(MetaSchema& schema, gint index) {
+    auto list = gobj::GeeArray<MetaTable>::wrap(schema.get_tables());
     const int n = list.size();
     if (index < 0 || index + 1 >= n) return;
 

@@ -63,6 +63,9 @@ public:
     // A list without references, and a list where `index` + 1 reaches its size (or a
     // negative `index`), is left as it is.
     virtual void order_with_dependence(meta_model::MetaSchema* schema, gint index);
+    // The reordering itself, for callers without a builder (the transfer job orders the
+    // tables it empties and fills the way the builders order the tables they create).
+    static void order_by_dependence(meta_model::MetaSchema& schema, gint index);
 };
 
 }  // namespace tarvelin::rezezadovu::supports::database

@@ -57,12 +57,6 @@ protected:
     // The database fill of both readers: 8.x reads DEFAULT_ENCRYPTION and goes on without
     // a SCHEMATA row; 5.x reads no encryption and needs exactly one row.
     void read_database(meta_model::MetaDatabase& database, bool deep, bool v5x);
-
-private:
-    void fill_columns(MetaTable& table);
-    void fill_indexes(MetaTable& table);
-    void fill_triggers(MetaTable& table);
-    void fill_foreign_keys(MetaTable& table);
 };
 
 }  // namespace tarvelin::rezezadovu::supports::database

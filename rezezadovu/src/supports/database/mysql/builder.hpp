@@ -54,10 +54,7 @@ public:
     Text option_format(const char* key, const char* value);
 
 private:
-    struct Context;
     std::string table_text(meta_model::MetaTable& table, bool raw_types, bool alter);
-    std::string view_text(meta_model::MetaView& view, bool alter);
-    std::string event_text(meta_model::MetaEvent& event, bool alter);
 };
 
 }  // namespace tarvelin::rezezadovu::supports::database

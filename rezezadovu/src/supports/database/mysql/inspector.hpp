@@ -1,36 +1,18 @@
-// The MySQL type knowledge: native type names to DataType, GLib types and default
-// literals; DataType to MySQL column types; and the choice lists (and the catalogue
-// queries for the lists the server must give) a user interface offers per DbMetaType.
-// Native names match after UTF-8 upper-casing, as whole words (VARCHAR(20) and
-// INT UNSIGNED match nothing). Runs nothing.
+// The MySQL type knowledge: the family's (family_inspector.hpp), with BIT read as BINARY.
 //
 // Thread-safe: stateless apart from its (weak) connection link, which nothing reads.
 #pragma once
 
 #include <tarvelin/rezezadovu/mysql.h>
 
-#include "rezezadovu/contracts/database/dialect_contracts.hpp"
-#include "rezezadovu/supports/database/connection_link.hpp"
+#include "rezezadovu/supports/database/mysql/family_inspector.hpp"
 
 namespace tarvelin::rezezadovu::supports::database {
 
-class TARVELIN_EXPORT MySQLInspector : public gobj::Object,
-                                       public contracts::database::IInspectable,
-                                       public ConnectionLink {
+class TARVELIN_EXPORT MySQLInspector : public MySQLFamilyInspector {
 public:
-    using Text = contracts::database::Text;
-    using DbMetaType = contracts::database::DbMetaType;
     static GType gtype();
     static gobj::Ref<MySQLInspector> create(GType type, CConnection* conn);
-
-    std::vector<std::string> support(DbMetaType kind) override;
-    // The date and time types' defaults are the current local date or time as quoted
-    // literals; "0", "0.0", "0x0000" or "''" otherwise.
-    Text get_type_default(const char* native_type) override;
-    // DECIMAL and NUMERIC read as MONEY, which get_sql_type writes back as DECIMAL.
-    DataType get_data_type(const char* native_type) override;
-    Text get_sql_type(DataType type) override;
-    GType get_glib_type(const char* native_type) override;
 };
 
 }  // namespace tarvelin::rezezadovu::supports::database

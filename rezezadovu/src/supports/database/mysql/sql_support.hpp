@@ -1,6 +1,6 @@
-// What every MySQL dialect object shares: quoting names and values into MySQL texts,
-// account names, small text helpers, and running catalogue queries through the
-// connection that made the object.
+// What every MySQL-family dialect object (MySQL, MariaDB) shares: quoting names and
+// values into MySQL texts, account names and small text helpers; the query and result
+// helpers of every dialect (dialect_support.hpp) are named here too.
 //
 // Every name goes into SQL between backquotes with the backquote doubled, every value
 // between single quotes with the quote doubled and the backslash escaped (MySQL reads a
@@ -15,8 +15,7 @@
 #include <string_view>
 #include <vector>
 
-#include "providers/contracts/model_table.hpp"
-#include "rezezadovu/contracts/database/iconnection.hpp"
+#include "rezezadovu/supports/database/dialect_support.hpp"
 
 namespace tarvelin::rezezadovu::supports::database::mysql {
 
@@ -51,7 +50,7 @@ std::string account(std::string_view name);
 
 // ---- texts
 
-std::string ascii_upper(std::string_view text);
+using dialect::ascii_upper;
 bool contains(std::string_view text, std::string_view part);
 bool starts_with(std::string_view text, std::string_view prefix);
 bool ends_with(std::string_view text, std::string_view suffix);
@@ -84,32 +83,20 @@ private:
     bool matched_ = false;
 };
 
-// ---- connection
+// ---- connection and results: the dialects' shared helpers
 
-// The connection, or the error that it is gone.
-gobj::Ref<IConnection> require(gobj::Ref<IConnection> connection);
-// A synchronous query through the connection's own execution (so it is logged), with the
-// flag FALSE. The connection's error is thrown unchanged.
-gobj::Ref<TableModel> query_model(const gobj::Ref<IConnection>& connection, const std::string& sql);
-gobj::Ref<ValueObject> query_scalar(const gobj::Ref<IConnection>& connection, const std::string& sql);
-// The connection's version text ("" before any, or without a connection).
-std::string version_of(const gobj::Ref<IConnection>& connection);
-// The connection's statement and inspector (new references), or none.
-gobj::Ref<contracts::database::IStatement> statement_of(const gobj::Ref<IConnection>& connection);
-gobj::Ref<contracts::database::IInspectable> inspector_of(const gobj::Ref<IConnection>& connection);
-
-// ---- results
-
-int row_count(const TableModel& table);
-int column_count(const TableModel& table);
-// The text form of a cell; "" for an SQL NULL and outside the table.
-std::string cell(const TableModel& table, int column, int row);
-bool cell_is_null(const TableModel& table, int column, int row);
-// A cell's text read as a number ("" and text that is not one read as 0).
-guint64 cell_unsigned(const TableModel& table, int column, int row);
-// The position of the result column named `name`, or -1.
-int column_named(const TableModel& table, std::string_view name);
-// The text form of a value; "" for none and for an SQL NULL.
-std::string text_of(const gobj::Ref<ValueObject>& value);
+using dialect::cell;
+using dialect::cell_is_null;
+using dialect::cell_unsigned;
+using dialect::column_count;
+using dialect::column_named;
+using dialect::inspector_of;
+using dialect::query_model;
+using dialect::query_scalar;
+using dialect::require;
+using dialect::row_count;
+using dialect::statement_of;
+using dialect::text_of;
+using dialect::version_of;
 
 }  // namespace tarvelin::rezezadovu::supports::database::mysql

@@ -25,13 +25,12 @@ constexpr DBObject kUser = TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_USER;
 constexpr DBObject kView = TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_VIEW;
 
 S printf_text(const char* format, auto... args) { return gobj::take_string(g_strdup_printf(format, args...)); }
+}  // namespace
 
-// "EXPLAIN %s;" or "EXPLAIN FORMAT=%s %s;" with the head given.
-S explained(const char* head, sv statement, sv format) {
+S explained(sv head, sv statement, sv format) {
     if (format.empty()) return S(head) + " " + S(statement) + ";";
     return S(head) + " FORMAT=" + S(format) + " " + S(statement) + ";";
 }
-}  // namespace
 
 S connection_string(const Server& server) {
     using T = Server::Text;
@@ -94,10 +93,12 @@ S call_procedure(sv user_schema, sv procedure, sv parameters) {
     return "CALL " + qualified(user_schema, procedure) + S(parameters) + ";";
 }
 
+S show_create(sv what, sv user_schema, sv name) {
+    return "SHOW CREATE " + S(what) + " " + qualified(user_schema, name) + ";";
+}
+
 Source show_source(DBObject kind, sv user_schema, sv name) {
-    auto create = [&](const char* what, int column) {
-        return Source{S("SHOW CREATE ") + what + " " + qualified(user_schema, name) + ";", column};
-    };
+    auto create = [&](const char* what, int column) { return Source{show_create(what, user_schema, name), column}; };
     switch (kind) {
         case kEvent: return create("EVENT", 3);
         case kFunction: return create("FUNCTION", 2);
@@ -180,15 +181,17 @@ S show_role_detail(sv rolename) {
 }
 S show_user_rights(sv username) { return "SHOW GRANTS FOR " + account(username) + ";"; }
 
-S grant_user_rights(sv username, sv object, sv rights) {
+S grant_rights(sv grantee, sv object, sv rights) {
     S granted(rights);
     bool with_grant = contains(granted, "GRANT OPTION");
     for (size_t at = granted.find("GRANT OPTION"); at != S::npos; at = granted.find("GRANT OPTION", at + 5))
         granted.replace(at, 12, "USAGE");
-    return "GRANT " + granted + " ON " + S(object) + " TO " + account(username) + (with_grant ? " WITH GRANT OPTION;" : ";");
+    return "GRANT " + granted + " ON " + S(object) + " TO " + S(grantee) + (with_grant ? " WITH GRANT OPTION;" : ";");
 }
-S revoke_user_rights(sv username, sv object, sv rights) {
-    return "REVOKE " + S(rights) + " ON " + S(object) + " FROM " + account(username) + ";";
+S revoke_rights(sv grantee, sv object, sv rights) {
+    return "REVOKE " + S(rights) + " ON " + S(object) + " FROM " + S(grantee) + ";";
 }
+S grant_user_rights(sv username, sv object, sv rights) { return grant_rights(account(username), object, rights); }
+S revoke_user_rights(sv username, sv object, sv rights) { return revoke_rights(account(username), object, rights); }
 
 }  // namespace tarvelin::rezezadovu::supports::database::mysql::texts

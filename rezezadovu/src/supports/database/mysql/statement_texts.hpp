@@ -49,6 +49,8 @@ struct Source {
     int column;
 };
 Source show_source(DBObject kind, sv user_schema, sv name);
+// "SHOW CREATE <what> `user_schema`.`name`;"
+std::string show_create(sv what, sv user_schema, sv name);
 
 std::string show_content(sv user_schema, sv table, sv columns, sv where, sv order, gint64 offset, gint limit);
 std::string show_effected(sv user_schema, sv table, sv where);
@@ -58,6 +60,8 @@ std::string rename_object(DBObject kind, sv old_name, sv new_name);
 std::string drop_object(DBObject kind, sv user_schema, sv object_name, sv object_target);
 std::string build_explain(sv statement, sv format);
 std::string build_analyze(sv statement, sv format);
+// "<head> <statement>;" or "<head> FORMAT=<format> <statement>;" (format empty or not).
+std::string explained(sv head, sv statement, sv format);
 std::string quote_identifier(sv identifier, sv schema);
 
 // Accounts: "user@host", the host "%" when the name has none.
@@ -66,5 +70,8 @@ std::string show_role_detail(sv rolename);
 std::string show_user_rights(sv username);
 std::string grant_user_rights(sv username, sv object, sv rights);
 std::string revoke_user_rights(sv username, sv object, sv rights);
+// The same to or from a grantee already written as SQL (an account, a role).
+std::string grant_rights(sv grantee, sv object, sv rights);
+std::string revoke_rights(sv grantee, sv object, sv rights);
 
 }  // namespace tarvelin::rezezadovu::supports::database::mysql::texts

@@ -335,6 +335,8 @@ void PostgreSQLAdapterV11x::fill_schema_table_columns(MetaTable& table) {
     if (rows.size() == 0) return;
     auto inspector = PostgreSQLConnection::inspector_of(*this);
     std::string previous;
+    std::vector<Identity> identities;
+    bool calls_sequence = false;
     for (int k = 0; k < rows.size(); ++k) {
         const std::string type = rows.text(k, 11), name = rows.text(k, 2);
         DataType data_type = inspector ? gobj::call<&IInspectableSlots::get_data_type>(inspector, type)
@@ -358,8 +360,51 @@ void PostgreSQLAdapterV11x::fill_schema_table_columns(MetaTable& table) {
         std::string collation = rows.text(k, 34);
         if (!collation.empty() && !rows.text(k, 33).empty()) collation = rows.text(k, 33) + "." + collation;
         column->set_collation(collation.c_str());
-        if (rows.text(k, 25) == "YES") column->set_identity(("GENERATED " + rows.text(k, 26)).c_str());
+        if (rows.text(k, 25) == "YES") {
+            column->set_identity(("GENERATED " + rows.text(k, 26)).c_str());
+            column->set_auto_increment(true);
+            identities.push_back({column, rows.text(k, 26),
+                                  {type, rows.text(k, 27), rows.text(k, 30), rows.text(k, 29), rows.text(k, 28),
+                                   rows.text(k, 31)}});
+        }
+        calls_sequence = calls_sequence || rows.text(k, 24).find("nextval(") != std::string::npos;
         previous = name;
+    }
+    // Most tables call no sequence: they cost no further query.
+    if (calls_sequence || !identities.empty()) read_sequences(table, identities);
+}
+
+void PostgreSQLAdapterV11x::read_sequences(MetaTable& table, const std::vector<Identity>& identities) {
+    const std::string schema = text_of(table.get_schema()), table_name = text_of(table.get_name());
+    auto rows = query(catalog::sequences_query(schema, table_name));
+    auto options = gobj::StringMap::wrap(GEE_MAP(table.get_options()));
+    std::map<std::string, std::string> identity_sequences;
+    for (int r = 0; r < rows.size(); ++r) {
+        const std::string name = rows.text(r, 0), link = rows.text(r, 3);
+        auto column = table.get_column(name.c_str());
+        if (!column) continue;
+        if (link == "i") {
+            identity_sequences[name] = rows.text(r, 2);
+            continue;
+        }
+        // A default calling two sequences keeps the first; the owned one comes first.
+        const std::string key = catalog::sequence_option_key(name);
+        if (options.get(key)) continue;
+        if (link == "a") column->set_auto_increment(true);
+        std::string parameters;
+        if (rows.is_text(r, 4))
+            parameters = catalog::sequence_parameters(
+                {rows.text(r, 4), rows.text(r, 5), rows.text(r, 6), rows.text(r, 7), rows.text(r, 8), rows.text(r, 9)});
+        options.set(key, catalog::sequence_option(schema, rows.text(r, 1), rows.text(r, 2), parameters));
+    }
+    for (const auto& identity : identities) {
+        const std::string name = text_of(identity.column->get_name());
+        auto sequence = identity_sequences.find(name);
+        identity.column->set_identity(
+            catalog::identity_text(identity.generation, table_name, name,
+                                   sequence == identity_sequences.end() ? std::string() : sequence->second,
+                                   identity.parameters)
+                .c_str());
     }
 }
 

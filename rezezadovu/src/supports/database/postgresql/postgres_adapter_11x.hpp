@@ -26,6 +26,7 @@
 #include "providers/gobj/precondition.hpp"
 #include "rezezadovu/model/meta_database.hpp"
 #include "rezezadovu/supports/database/adapter.hpp"
+#include "rezezadovu/supports/database/postgresql/postgres_catalog.hpp"
 
 namespace tarvelin::rezezadovu::supports::database::postgresql {
 
@@ -126,7 +127,18 @@ protected:
     }
 
 private:
+    // An identity column as the columns query gives it, before its sequence is known.
+    struct Identity {
+        gobj::Ref<meta_model::MetaColumn> column;
+        std::string generation;
+        catalog::SequenceParameters parameters;
+    };
+    // Columns whose default calls a sequence owned by them, and identity columns, are
+    // auto-increment; a column whose default calls any sequence keeps it in the option
+    // "SEQUENCE.<column>" (so a script can make it), an identity column its sequence's
+    // options in its identity text.
     void fill_schema_table_columns(MetaTable& table);
+    void read_sequences(MetaTable& table, const std::vector<Identity>& identities);
     void fill_schema_table_primary(MetaTable& table);
     void fill_schema_table_index(MetaTable& table);
     void fill_schema_table_trigger(MetaTable& table);

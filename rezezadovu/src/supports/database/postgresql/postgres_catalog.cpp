@@ -378,6 +378,30 @@ std::string columns_query(std::string_view schema, std::string_view table) {
         {literal(schema), literal(table)});
 }
 
+// Defaults depend on the sequences they call (pg_attrdef rows in pg_depend), owned
+// sequences on their column ("a"), identity sequences on theirs ("i"). The information
+// schema lists no identity sequence: the columns query gives those parameters.
+std::string sequences_query(std::string_view schema, std::string_view table) {
+    return fill(
+        "WITH t AS (SELECT c.oid FROM pg_class c JOIN pg_namespace n ON n.oid = c.relnamespace "
+        "WHERE n.nspname = %s AND c.relname = %s), "
+        "l AS (SELECT d.refobjid AS seq, ad.adnum AS attnum, "
+        "CASE WHEN EXISTS (SELECT 1 FROM pg_depend o WHERE o.classid = 'pg_class'::regclass AND o.objid = d.refobjid "
+        "AND o.refclassid = 'pg_class'::regclass AND o.refobjid = ad.adrelid AND o.refobjsubid = ad.adnum "
+        "AND o.deptype = 'a') THEN 'a' ELSE 'n' END AS link "
+        "FROM pg_attrdef ad JOIN t ON ad.adrelid = t.oid JOIN pg_depend d ON d.classid = 'pg_attrdef'::regclass "
+        "AND d.objid = ad.oid AND d.refclassid = 'pg_class'::regclass "
+        "UNION ALL SELECT d.objid, d.refobjsubid, 'i' FROM pg_depend d JOIN t ON d.refobjid = t.oid "
+        "WHERE d.classid = 'pg_class'::regclass AND d.refclassid = 'pg_class'::regclass AND d.deptype = 'i') "
+        "SELECT a.attname, sn.nspname, s.relname, l.link, q.data_type, q.start_value, q.minimum_value, "
+        "q.maximum_value, q.increment, q.cycle_option "
+        "FROM l CROSS JOIN t JOIN pg_class s ON s.oid = l.seq AND s.relkind = 'S' "
+        "JOIN pg_namespace sn ON sn.oid = s.relnamespace JOIN pg_attribute a ON a.attrelid = t.oid AND a.attnum = l.attnum "
+        "LEFT JOIN information_schema.sequences q ON q.sequence_schema = sn.nspname AND q.sequence_name = s.relname "
+        "ORDER BY a.attnum, l.link",
+        {literal(schema), literal(table)});
+}
+
 // The key's columns in key order, read from the catalogue itself: the information
 // schema's constraint views cost tens of milliseconds a table.
 std::string primary_query(std::string_view schema, std::string_view table) {
@@ -594,6 +618,86 @@ std::string index_keys_query(guint64 index_oid) {
     std::string out(text);
     g_free(text);
     return out;
+}
+
+// ---------------------------------------------------------------- sequences
+
+std::string sequence_parameters(const SequenceParameters& p) {
+    std::string out;
+    if (!p.type.empty() && p.type != "bigint") out += "AS " + p.type + " ";
+    out += "START WITH " + p.start + " INCREMENT BY " + p.increment + " MINVALUE " + p.minimum + " MAXVALUE " +
+           p.maximum + (p.cycle == "YES" ? " CYCLE" : " NO CYCLE");
+    return out;
+}
+
+std::string sequence_option_key(std::string_view column) { return "SEQUENCE." + std::string(column); }
+
+std::string sequence_option(std::string_view table_schema, std::string_view sequence_schema,
+                            std::string_view sequence, std::string_view parameters) {
+    std::string out = sequence_schema == table_schema ? quoted_name(sequence) : qualified_name(sequence_schema, sequence);
+    if (!parameters.empty()) out += " " + std::string(parameters);
+    return out;
+}
+
+namespace {
+// The quoted identifier at `at` ("a""b" gives a"b) and the position after it.
+std::optional<std::pair<std::string, size_t>> quoted_at(std::string_view text, size_t at) {
+    if (at >= text.size() || text[at] != '"') return std::nullopt;
+    std::string out;
+    for (size_t i = at + 1; i < text.size(); ++i) {
+        if (text[i] != '"') {
+            out += text[i];
+        } else if (i + 1 < text.size() && text[i + 1] == '"') {
+            out += '"';
+            ++i;
+        } else {
+            return std::make_pair(out, i + 1);
+        }
+    }
+    return std::nullopt;
+}
+}  // namespace
+
+std::optional<SequenceOption> parse_sequence_option(std::string_view option) {
+    auto first = quoted_at(option, 0);
+    if (!first) return std::nullopt;
+    SequenceOption out;
+    size_t rest = first->second;
+    if (rest < option.size() && option[rest] == '.') {
+        auto second = quoted_at(option, rest + 1);
+        if (!second) return std::nullopt;
+        out.schema = first->first;
+        out.name = second->first;
+        rest = second->second;
+    } else {
+        out.name = first->first;
+    }
+    if (rest < option.size() && !g_ascii_isspace(option[rest])) return std::nullopt;
+    out.parameters = stripped(option.substr(rest));
+    return out;
+}
+
+std::string identity_text(std::string_view generation, std::string_view table, std::string_view column,
+                          std::string_view sequence, const SequenceParameters& p) {
+    const std::string head = "GENERATED " + std::string(generation);
+    auto number = [](const std::string& t) { return g_ascii_strtoll(t.c_str(), nullptr, 10); };
+    gint64 low = G_MININT64, high = G_MAXINT64;
+    if (p.type == "smallint") low = G_MININT16, high = G_MAXINT16;
+    if (p.type == "integer") low = G_MININT32, high = G_MAXINT32;
+    const gint64 step = p.increment.empty() ? 1 : number(p.increment);
+    const gint64 minimum = step > 0 ? 1 : low, maximum = step > 0 ? high : -1;
+    const gint64 start = step > 0 ? minimum : maximum;
+    std::string options;
+    auto differs = [&](const std::string& value, gint64 usual) { return !value.empty() && number(value) != usual; };
+    if (!sequence.empty() && sequence != std::string(table) + "_" + std::string(column) + "_seq")
+        options += " SEQUENCE NAME " + quoted_name(sequence);
+    if (differs(p.start, start)) options += " START WITH " + p.start;
+    if (step != 1) options += " INCREMENT BY " + p.increment;
+    if (differs(p.minimum, minimum)) options += " MINVALUE " + p.minimum;
+    if (differs(p.maximum, maximum)) options += " MAXVALUE " + p.maximum;
+    if (p.cycle == "YES") options += " CYCLE";
+    if (options.empty()) return head;
+    return head + " AS IDENTITY (" + options.substr(1) + ")";
 }
 
 // ---------------------------------------------------------------- accounts

@@ -338,4 +338,13 @@ Text PostgreSQLStatement::empty_table(const char* database, const char* user_sch
     return "TRUNCATE TABLE " + qualified(user_schema, table) + ";";
 }
 
+Text PostgreSQLStatement::pack_value(DataType type, const char* value) {
+    if (!TARVELIN_GIVEN(value)) return {};
+    std::string literal = DatabaseHelper::pack_value(type, value);
+    // The base writes X'..' only for an even count of hexadecimal digits.
+    if (literal.size() >= 3 && literal.compare(0, 2, "X'") == 0)
+        return "'\\x" + literal.substr(2, literal.size() - 3) + "'::bytea";
+    return literal;
+}
+
 }  // namespace tarvelin::rezezadovu::supports::database::postgresql

@@ -62,6 +62,8 @@ public:
     Text drop_object(DBObject type, const char* database, const char* object_schema, const char* object_name,
                      const char* object_target) override;
     Text empty_table(const char* database, const char* user_schema, const char* table) override;
+    // Bytes as a bytea literal '\x..'::bytea: X'..' is a bit string here.
+    Text pack_value(DataType type, const char* value) override;
     Text build_explain(const char* statement, const char* format) override;
     Text build_analyze(const char* statement, const char* format) override;
 };

@@ -256,6 +256,17 @@ void SQLiteAdapter::fill_foreign_keys(MetaTable& table) {
     for (auto key = keys.rbegin(); key != keys.rend(); ++key) constraints.append(*key);
 }
 
+namespace {
+bool has_word(const std::string& text, std::string_view word) {
+    auto part_of_name = [](char c) { return g_ascii_isalnum(c) || c == '_'; };
+    for (size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) {
+        const size_t end = at + word.size();
+        if ((at == 0 || !part_of_name(text[at - 1])) && (end == text.size() || !part_of_name(text[end]))) return true;
+    }
+    return false;
+}
+}  // namespace
+
 void SQLiteAdapter::fill_stored_table(MetaTable& table) {
     auto connection = require(this->connection());
     std::string name = single_quoted(text(table.get_name()));
@@ -272,7 +283,15 @@ void SQLiteAdapter::fill_stored_table(MetaTable& table) {
         constraints.append(MetaCheck::create_with_name(MetaCheck::gtype(), c.name.c_str(), c.expression.c_str()));
 
     auto options = gobj::StringMap::wrap(GEE_MAP(table.get_options()));
-    if (masked_upper(sql).find("WITHOUT ROWID") != std::string::npos) options.set("WITHOUTROWID", "true");
+    const std::string masked = masked_upper(sql);
+    if (masked.find("WITHOUT ROWID") != std::string::npos) options.set("WITHOUTROWID", "true");
+    // AUTOINCREMENT stands only on a lone INTEGER PRIMARY KEY: that column counts.
+    if (has_word(masked, "AUTOINCREMENT")) {
+        std::vector<gobj::Ref<MetaColumn>> keys;
+        for (auto column : gobj::GeeArray<MetaColumn>::wrap(table.get_columns()))
+            if (column->get_is_primary_key()) keys.push_back(column);
+        if (keys.size() == 1) keys[0]->set_auto_increment(true);
+    }
     std::string schema = backquoted(schema_of(table));
     auto sequences = query_scalar(connection, "SELECT count(name) FROM " + schema +
                                                   ".sqlite_master WHERE type = 'table' AND name = 'sqlite_sequence';");

@@ -1,6 +1,7 @@
 #include "rezezadovu/supports/database/sqlite/builder.hpp"
 
 #include <algorithm>
+#include <cstring>
 #include <mutex>
 #include <set>
 
@@ -54,6 +55,18 @@ std::string quoted_columns(const char* list) {
     if (!any) return {};
     cut(out, 2);
     return out;
+}
+
+// An integer column by its value type or, for a type the value types do not place, by
+// SQLite's own rule: a declared type holding INT has integer affinity.
+bool integer_like(MetaColumn& column, const std::string& type) {
+    const auto kind = column.get_data_type();
+    if (kind >= TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT8 && kind <= TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT64)
+        return true;
+    gchar* upper = g_ascii_strup(type.c_str(), -1);
+    const bool found = std::strstr(upper, "INT") != nullptr;
+    g_free(upper);
+    return found;
 }
 
 std::string option(MetaTable& table, const char* key) {
@@ -220,6 +233,10 @@ std::string SQLiteBuilder::table_schema(MetaTable& table, bool raw_types) {
                                    inspector, c->get_data_type())
                              : std::string();
         }
+        // SQLite counts only in a lone key column declared INTEGER (the rowid itself):
+        // AUTOINCREMENT anywhere else makes the whole statement fail.
+        const bool counting = keys == 1 && c->get_is_primary_key() && c->get_auto_increment() && integer_like(*c, type);
+        if (counting) type = "INTEGER";
         out += "    " + double_quoted(text(c->get_name())) + " " + type;
         if ((type == "VARCHAR" || type == "TEXT") && c->get_length() > 0)
             out += "(" + std::to_string(static_cast<unsigned long long>(c->get_length())) + ") ";
@@ -239,7 +256,7 @@ std::string SQLiteBuilder::table_schema(MetaTable& table, bool raw_types) {
                 out += "PRIMARY KEY ";
                 inline_key = true;
             }
-            if (c->get_auto_increment()) {
+            if (counting) {
                 out += "AUTOINCREMENT ";
                 gobj::StringMap::wrap(GEE_MAP(table.get_options())).set("AUTOINCREMENT", "true");
             }

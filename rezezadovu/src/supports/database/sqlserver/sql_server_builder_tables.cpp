@@ -232,7 +232,10 @@ std::string SQLServerBuilder::build_column_body(MetaColumn& column, std::string_
         if (with_values) sql += "WITH VALUES ";
     }
     std::string identity = text_or_empty(column.get_identity());
-    if (!identity.empty()) sql += "IDENTITY " + identity + " ";
+    if (!identity.empty())
+        sql += "IDENTITY " + identity + " ";
+    else if (column.get_auto_increment() && fallback.empty())
+        sql += "IDENTITY(1,1) ";  // another product's counting column
     if (flag(column, "REPLICATION")) sql += "NOT FOR REPLICATION ";
     if (auto method = attribute(column, "VERSION_METHOD")) {
         sql += "GENERATED ALWAYS AS " + *method + " ";

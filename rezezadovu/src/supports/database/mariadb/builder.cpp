@@ -1,0 +1,247 @@
+#include "rezezadovu/supports/database/mariadb/builder.hpp"
+
+#include <algorithm>
+
+#include "providers/gobj/precondition.hpp"
+#include "rezezadovu/helpers/database_helper.hpp"
+#include "rezezadovu/supports/database/mysql/ddl_support.hpp"
+
+TARVELIN_LOG_TAG("mariadb_builder")
+
+namespace tarvelin::rezezadovu::supports::database {
+
+using namespace mysql;
+using namespace meta_model;
+using helpers::DatabaseHelper;
+using Text = MariaDBBuilder::Text;
+
+TARVELIN_GTYPE(MariaDBBuilder, "TarvelinRezezadovuSupportsDatabaseMariaDBBuilder", SqlBuilder)
+
+gobj::Ref<MariaDBBuilder> MariaDBBuilder::create(GType type, CConnection* connection) {
+    return create_linked<MariaDBBuilder>(type, connection);
+}
+
+namespace {
+
+using List = std::vector<std::string>;
+const List kTypeListNumeric = {"DECIMAL", "DOUBLE", "FLOAT", "NUMERIC", "REAL"};
+const List kTypeListEnumset = {"ENUM", "SET"};
+const List kTypeListVarchar = {"CHAR", "VARCHAR", "BINARY", "VARBINARY"};
+// Types that take no size (BLOB(255) would become TINYBLOB, the others reject one), and
+// the time types whose size is their fractional seconds.
+const List kTypeListUnsized = {"TINYTEXT", "TEXT", "MEDIUMTEXT", "LONGTEXT", "TINYBLOB", "BLOB", "MEDIUMBLOB",
+                               "LONGBLOB", "JSON"};
+const List kTypeListTemporal = {"DATETIME", "TIME", "TIMESTAMP"};
+const List kTypeListApproximate = {"DOUBLE", "FLOAT", "REAL"};
+
+bool listed(const List& list, const std::string& text) { return std::find(list.begin(), list.end(), text) != list.end(); }
+
+// What follows a column's type: its size and a blank.
+std::string size_of(MetaColumn& column, const std::string& upper) {
+    auto length = static_cast<unsigned long long>(column.get_length());
+    unsigned scale = column.get_scale();
+    if (listed(kTypeListEnumset, upper)) return "(" + text(column.get_enum_values()) + ") ";
+    // A FLOAT or DOUBLE read without a scale is the plain type: (22, 0) would round it.
+    if (listed(kTypeListApproximate, upper) && scale == 0) return " ";
+    if (listed(kTypeListNumeric, upper)) return printf_text("(%llu, %u) ", length, scale);
+    if (listed(kTypeListUnsized, upper)) return " ";
+    if (listed(kTypeListTemporal, upper)) return scale > 0 ? printf_text("(%u) ", scale) : " ";
+    if (column.get_length() <= 0) return listed(kTypeListVarchar, upper) ? "(32) " : " ";
+    if (length == 65535 || length == 16777215 || length == 4294967295ULL) return "(255) ";
+    return printf_text("(%llu) ", length);
+}
+
+// "`user`@`host` " of an account name as CREATE USER and CREATE ROLE write it: the first
+// two parts split at "@", the host empty when there is none.
+std::string account_parts(const std::string& name) {
+    auto parts = split(name, '@');
+    return backquoted(parts[0]) + "@" + backquoted(parts.size() > 1 ? parts[1] : "");
+}
+
+// A limit's value as a number; none for an empty or unreadable text.
+std::optional<std::string> limit_of(const gobj::StringMap& attributes, const char* key) {
+    std::string value = trimmed(attributes.get_or(key, ""));
+    if (value.empty()) return std::nullopt;
+    bool dot = false;
+    for (char c : value) {
+        if (c == '.' && !dot) {
+            dot = true;
+            continue;
+        }
+        if (!g_ascii_isdigit(c)) return std::nullopt;
+    }
+    return value;
+}
+
+}  // namespace
+
+Text MariaDBBuilder::option_format(const char* key, const char* value) {
+    if (!TARVELIN_GIVEN(key, value)) return {};
+    return option_value(key, value);
+}
+
+// ---------------------------------------------------------------- tables
+
+std::string MariaDBBuilder::table_text(MetaTable& table, bool raw_types, bool alter) {
+    return mysql::table_text(table, connection(), raw_types, alter, {.size = size_of, .mariadb = true});
+}
+
+Text MariaDBBuilder::build_table(MetaTable* table, bool raw_types) {
+    if (!TARVELIN_GIVEN(table)) return {};
+    return table_text(*table, raw_types, false);
+}
+
+Text MariaDBBuilder::patch_table(MetaTable* table) {
+    if (!TARVELIN_GIVEN(table)) return {};
+    return table_text(*table, true, true);
+}
+
+// ---------------------------------------------------------------- other objects
+
+Text MariaDBBuilder::build_index(MetaIndex* index) {
+    if (!TARVELIN_GIVEN(index)) return {};
+    std::string kind = text(index->get_kind());
+    std::string out = "CREATE " + (kind.empty() ? "" : kind + " ") + "INDEX " + backquoted(text(index->get_name())) +
+                      " ON " + backquoted(text(index->get_entity())) + "( \n";
+    for (const auto& column : gobj::StringArray::wrap(index->get_columns()).to_vector()) out += "    " + column + ",\n";
+    if (out.size() > 2) cut(out, 2);
+    out += "\n)\n";
+    if (std::string with = text(index->get_with()); !with.empty()) out += with + "\n";
+    if (std::string algorithm = text(index->get_algorithm()); !algorithm.empty())
+        out += "ALGORITHM = " + algorithm + " ";
+    else if (std::string lock = text(index->get_lock()); !lock.empty())
+        out += "LOCK = " + lock + " ";
+    if (out.size() > 1) cut(out, 1);
+    return out + ";";
+}
+
+Text MariaDBBuilder::build_view(MetaView* view) {
+    if (!TARVELIN_GIVEN(view)) return {};
+    return view_text(*view, false);
+}
+
+Text MariaDBBuilder::patch_view(MetaView* view) {
+    if (!TARVELIN_GIVEN(view)) return {};
+    return view_text(*view, true);
+}
+
+Text MariaDBBuilder::build_trigger(MetaTrigger* trigger) {
+    if (!TARVELIN_GIVEN(trigger)) return {};
+    return trigger_text(*trigger);
+}
+
+Text MariaDBBuilder::build_function(MetaFunction* function) {
+    if (!TARVELIN_GIVEN(function)) return {};
+    return routine_text(*function);
+}
+
+Text MariaDBBuilder::build_caller(MetaFunction* function) {
+    if (!TARVELIN_GIVEN(function)) return {};
+    auto caller = caller_text(*function);
+    for (const auto& parameter : caller.unmatched) tlog_warning("Failed to match: %s", parameter.c_str());
+    return caller.text;
+}
+
+Text MariaDBBuilder::build_event(MetaEvent* event) {
+    if (!TARVELIN_GIVEN(event)) return {};
+    return event_text(*event, false);
+}
+
+Text MariaDBBuilder::patch_event(MetaEvent* event) {
+    if (!TARVELIN_GIVEN(event)) return {};
+    return event_text(*event, true);
+}
+
+// ---------------------------------------------------------------- schemas and databases
+
+Text MariaDBBuilder::build_schema(MetaSchema* schema, bool raw_types) {
+    if (!TARVELIN_GIVEN(schema)) return {};
+    order_with_dependence(schema, 0);
+    std::string out;
+    for (auto table : gobj::GeeArray<MetaTable>::wrap(schema->get_tables()))
+        out += build_table(table.get(), raw_types).value_or("") + "\n";
+    for (auto view : gobj::GeeArray<MetaView>::wrap(schema->get_views())) out += build_view(view.get()).value_or("") + "\n";
+    for (auto function : gobj::GeeArray<MetaFunction>::wrap(schema->get_functions()))
+        out += build_function(function.get()).value_or("") + "\n";
+    return out + "\n";
+}
+
+Text MariaDBBuilder::create_database(MetaDatabase* database, bool raw_types) {
+    if (!TARVELIN_GIVEN(database)) return {};
+    auto attributes = gobj::StringMap::wrap(GEE_MAP(database->get_attributes()));
+    std::string out = "CREATE DATABASE IF NOT EXISTS " + backquoted(text(database->get_name())) + "\n";
+    if (auto charset = attributes.get("CHARACTER SET")) out += "  CHARACTER SET = " + quoted(*charset) + "\n";
+    if (auto collation = attributes.get("COLLATE")) out += "  COLLATE = " + quoted(*collation) + "\n";
+    if (std::string comment = text(database->get_comment()); !comment.empty())
+        out += "  COMMENT = " + quoted(comment) + "\n";
+    cut(out, 1);
+    out += ";\n";
+    for (auto schema : gobj::GeeArray<MetaSchema>::wrap(database->get_schemas()))
+        out += build_schema(schema.get(), raw_types).value_or("");
+    return out;
+}
+
+Text MariaDBBuilder::alter_database(MetaDatabase* database_old, MetaDatabase* database_new) {
+    if (!TARVELIN_GIVEN(database_old, database_new)) return {};
+    return alter_database_text(*database_old, *database_new);
+}
+
+// ---------------------------------------------------------------- accounts
+
+Text MariaDBBuilder::build_user(MetaUser* user) {
+    if (!TARVELIN_GIVEN(user)) return {};
+    auto attributes = gobj::StringMap::wrap(GEE_MAP(user->get_attributes()));
+    std::string password = text(user->get_password());
+    std::string out = "CREATE USER " + account_parts(text(user->get_name())) + " ";
+
+    // The password as read is the plugin's authentication string: written AS it, the
+    // account keeps its password (PASSWORD('hash') would hash the hash).
+    std::string plugin = attributes.get_or("PLUGIN", "");
+    if (plugin.empty() || plugin == "default")
+        out += "IDENTIFIED BY " + quoted(password) + " ";
+    else if (plugin == "unix_socket")
+        out += "IDENTIFIED WITH unix_socket ";
+    else
+        out += "IDENTIFIED WITH " + plugin_name(plugin) + " AS " + quoted(password) + " ";
+    out += "\n  " + tls_clause(attributes);
+
+    std::string limits;
+    for (auto [key, word] : {std::pair{"MAX_QUERIES", "MAX_QUERIES_PER_HOUR"}, {"MAX_UPDATES", "MAX_UPDATES_PER_HOUR"},
+                             {"MAX_CONNECTIONS", "MAX_CONNECTIONS_PER_HOUR"}, {"USER_CONNECTIONS", "MAX_USER_CONNECTIONS"},
+                             {"MAX_STATEMENT_TIME", "MAX_STATEMENT_TIME"}})
+        if (auto value = limit_of(attributes, key)) limits += std::string(limits.empty() ? "" : " ") + word + " " + *value;
+    if (!limits.empty()) out += "\n  WITH " + limits;
+    out += "\n  " + expiry_clause(attributes);
+    cut(out, 1);
+    return out + ";\n";
+}
+
+Text MariaDBBuilder::build_role(MetaRole* role) {
+    if (!TARVELIN_GIVEN(role)) return {};
+    auto attributes = gobj::StringMap::wrap(GEE_MAP(role->get_attributes()));
+    std::string name = text(role->get_name());
+    std::string out = "CREATE ROLE " + (contains(name, "@") ? account_parts(name) : backquoted(name)) + " ";
+    if (auto admin = attributes.get("WITH ADMIN"))
+        out += "WITH ADMIN " + (contains(*admin, "@") ? account_parts(*admin) : backquoted(*admin)) + " ";
+    cut(out, 1);
+    return out + ";";
+}
+
+// ---------------------------------------------------------------- dispatch and drops
+
+Text MariaDBBuilder::build_create(MetaObject* meta_object, bool raw_types) {
+    if (!TARVELIN_GIVEN(meta_object)) return {};
+    return create_by_kind(*this, *meta_object, raw_types, true);
+}
+
+Text MariaDBBuilder::build_patch(MetaObject* meta_object, bool raw_types) {
+    if (!TARVELIN_GIVEN(meta_object)) return {};
+    return patch_by_kind(*this, *meta_object, raw_types, true);
+}
+
+Text MariaDBBuilder::build_delete(MetaObject* meta_object) {
+    if (!TARVELIN_GIVEN(meta_object)) return {};
+    return drop_text(*meta_object, true);
+}
+
+}  // namespace tarvelin::rezezadovu::supports::database

@@ -1,0 +1,418 @@
+#include "rezezadovu/transform/transfer.hpp"
+
+#include <algorithm>
+
+#include "rezezadovu/model/constraints/meta_constraint.hpp"
+#include "rezezadovu/supports/database/sql_builder.hpp"
+#include "rezezadovu/transform/statement_splitter.hpp"
+
+TARVELIN_LOG_TAG("transfer")
+
+namespace tarvelin::rezezadovu::transform {
+
+using namespace meta_model;
+using supports::database::SqlBuilder;
+
+TARVELIN_GTYPE(Transfer, "TarvelinRezezadovuTransformTransfer", gobj::Object, ITransform)
+
+gobj::Ref<Transfer> Transfer::create(GType type, GeeHashMap* options) {
+    auto job = gobj::create<Transfer>(type);
+    if (job) job->set_options(options);
+    return job;
+}
+
+namespace {
+
+std::string text(const char* s) { return s ? s : ""; }
+
+std::string trim(std::string s) {
+    auto blank = [](char c) { return g_ascii_isspace(c); };
+    s.erase(s.begin(), std::find_if_not(s.begin(), s.end(), blank));
+    s.erase(std::find_if_not(s.rbegin(), s.rend(), blank).base(), s.end());
+    return s;
+}
+
+std::vector<std::string> split(const std::string& s, char at) {
+    std::vector<std::string> out;
+    size_t begin = 0;
+    for (size_t end; (end = s.find(at, begin)) != std::string::npos; begin = end + 1) out.push_back(s.substr(begin, end - begin));
+    out.push_back(s.substr(begin));
+    return out;
+}
+
+std::string lookup(const std::vector<std::pair<std::string, std::string>>& pairs, const std::string& name, bool& found) {
+    for (const auto& [from, to] : pairs)
+        if (from == name) {
+            found = true;
+            return to;
+        }
+    found = false;
+    return name;
+}
+
+// A comma-separated column list with each name renamed by `pairs`; empty when one of
+// them is no longer copied.
+std::optional<std::string> renamed_list(const std::string& columns, const std::vector<std::pair<std::string, std::string>>& pairs) {
+    if (trim(columns).empty()) return columns;
+    std::string out;
+    for (const auto& piece : split(columns, ',')) {
+        bool found = false;
+        std::string name = lookup(pairs, trim(piece), found);
+        if (!found) return std::nullopt;
+        out += (out.empty() ? "" : ",") + name;
+    }
+    return out;
+}
+
+// After FIELDS renamed or left out columns of `table`: indexes and keys follow the new
+// names, and those naming a column no longer copied are left out, so that the CREATE
+// script names only columns the table has.
+void follow_fields(MetaTable& table, const std::vector<std::pair<std::string, std::string>>& pairs) {
+    auto indexes = gobj::GeeArray<MetaIndex>::wrap(table.get_indexes());
+    for (int i = indexes.size() - 1; i >= 0; --i) {
+        auto index = indexes.at(i);
+        auto columns = gobj::StringArray::wrap(index->get_columns());
+        auto names = columns.to_vector();
+        std::vector<std::string> renamed;
+        bool kept = true;
+        for (const auto& name : names) {
+            bool found = false;
+            renamed.push_back(lookup(pairs, name, found));
+            kept = kept && found;
+        }
+        if (!kept) {
+            indexes.remove_at(i);
+            continue;
+        }
+        columns.clear();
+        for (const auto& name : renamed) columns.append(name);
+    }
+    auto constraints = gobj::GeeArray<MetaConstraint>::wrap(table.get_constraints());
+    for (int i = constraints.size() - 1; i >= 0; --i) {
+        auto constraint = constraints.at(i);
+        std::optional<std::string> columns;
+        if (auto* key = dynamic_cast<MetaForeignKey*>(constraint.get())) {
+            columns = renamed_list(text(key->get_local_columns()), pairs);
+            if (columns) key->set_local_columns(columns->c_str());
+        } else if (auto* unique = dynamic_cast<MetaUnique*>(constraint.get())) {
+            columns = renamed_list(text(unique->get_columns()), pairs);
+            if (columns) unique->set_columns(columns->c_str());
+        } else {
+            continue;
+        }
+        if (!columns) constraints.remove_at(i);
+    }
+}
+
+// Sets the schema of a schema's objects and of their members; foreign keys that
+// referenced the old schema reference the new one.
+void move_to_schema(MetaSchema& schema, const std::string& old_name, const std::string& name) {
+    auto set = [&](GeeArrayList* list) {
+        for (auto object : gobj::GeeArray<MetaObject>::wrap(list)) object->set_schema(name.c_str());
+    };
+    for (auto table : gobj::GeeArray<MetaTable>::wrap(schema.get_tables())) {
+        table->set_schema(name.c_str());
+        for (GeeArrayList* members :
+             {table->get_columns(), table->get_indexes(), table->get_constraints(), table->get_triggers(), table->get_rules()})
+            set(members);
+        for (auto constraint : gobj::GeeArray<MetaConstraint>::wrap(table->get_constraints()))
+            if (auto* key = dynamic_cast<MetaForeignKey*>(constraint.get()); key && text(key->get_refer_schema()) == old_name)
+                key->set_refer_schema(name.c_str());
+    }
+    for (auto view : gobj::GeeArray<MetaView>::wrap(schema.get_views())) {
+        view->set_schema(name.c_str());
+        set(view->get_columns());
+    }
+    for (GeeArrayList* routines : {schema.get_functions(), schema.get_procedures(), schema.get_events()}) set(routines);
+}
+
+// A table renamed on the target: its indexes and triggers name it, and so do the
+// foreign keys of the schema's tables that reference it.
+void follow_table_name(MetaSchema& schema, MetaTable& table, const std::string& old_name) {
+    std::string name = text(table.get_name());
+    for (auto index : gobj::GeeArray<MetaIndex>::wrap(table.get_indexes()))
+        if (text(index->get_entity()) == old_name) index->set_entity(name.c_str());
+    for (auto trigger : gobj::GeeArray<MetaTrigger>::wrap(table.get_triggers()))
+        if (text(trigger->get_target()) == old_name) trigger->set_target(name.c_str());
+    for (auto other : gobj::GeeArray<MetaTable>::wrap(schema.get_tables()))
+        for (auto constraint : gobj::GeeArray<MetaConstraint>::wrap(other->get_constraints()))
+            if (auto* key = dynamic_cast<MetaForeignKey*>(constraint.get()); key && text(key->get_refer_table()) == old_name)
+                key->set_refer_table(name.c_str());
+}
+
+// Foreign keys of the schema's tables that reference `table` follow its renamed columns.
+void follow_column_names(MetaSchema& schema, MetaTable& table, const std::vector<std::pair<std::string, std::string>>& pairs) {
+    std::string name = text(table.get_name());
+    for (auto other : gobj::GeeArray<MetaTable>::wrap(schema.get_tables()))
+        for (auto constraint : gobj::GeeArray<MetaConstraint>::wrap(other->get_constraints()))
+            if (auto* key = dynamic_cast<MetaForeignKey*>(constraint.get()); key && text(key->get_refer_table()) == name)
+                if (auto columns = renamed_list(text(key->get_refer_columns()), pairs))
+                    key->set_refer_columns(columns->c_str());
+}
+
+// A default as another product reads it: PostgreSQL's catalogue writes a cast after the
+// value ('a'::character varying), which no other product parses.
+std::string without_cast(const std::string& value) {
+    static GRegex* cast = g_regex_new(R"((?<=['")0-9])::[A-Za-z_][A-Za-z0-9_ ]*(\[\])?$)", G_REGEX_OPTIMIZE,
+                                      GRegexMatchFlags(0), nullptr);
+    return gobj::take_string(g_regex_replace_literal(cast, value.c_str(), -1, 0, "", GRegexMatchFlags(0), nullptr));
+}
+
+// For a target of another product: what only the source product understands (collations,
+// storage options, casts in defaults, foreign-key match and deferral clauses) stays behind; types come from the target's
+// inspector anyway.
+void neutralise(MetaDatabase& database) {
+    for (auto schema : gobj::GeeArray<MetaSchema>::wrap(database.get_schemas()))
+        for (auto table : gobj::GeeArray<MetaTable>::wrap(schema->get_tables())) {
+            gee_map_clear(GEE_MAP(table->get_options()));
+            for (auto column : gobj::GeeArray<MetaColumn>::wrap(table->get_columns())) {
+                column->set_collation("");
+                column->set_default_value(without_cast(text(column->get_default_value())).c_str());
+            }
+            for (auto constraint : gobj::GeeArray<MetaConstraint>::wrap(table->get_constraints()))
+                if (auto* key = dynamic_cast<MetaForeignKey*>(constraint.get())) {
+                    key->set_match_method("");
+                    key->set_deferrable("");
+                }
+        }
+}
+
+}  // namespace
+
+std::vector<std::pair<std::string, std::string>> Transfer::field_pairs(const std::string& fields,
+                                                                       std::vector<std::string>* ignored) {
+    std::vector<std::pair<std::string, std::string>> pairs;
+    for (const auto& entry : split(fields, ';')) {
+        size_t at = entry.find('=');
+        if (at == std::string::npos) {
+            if (ignored && !trim(entry).empty()) ignored->push_back(entry);
+            continue;
+        }
+        pairs.emplace_back(trim(entry.substr(0, at)), trim(entry.substr(at + 1)));
+    }
+    return pairs;
+}
+
+std::vector<std::pair<std::string, std::string>> Transfer::fields_of(const Run& run, const std::string& key,
+                                                                     const std::string& object) {
+    std::string fields = option_or(key, "ALL");
+    if (fields == "ALL") return {};
+    std::vector<std::string> ignored;
+    auto pairs = field_pairs(fields, &ignored);
+    for (const auto& entry : ignored) {
+        tlog_warning("FIELDS entry without '=' ignored: %s -> %s", object.c_str(), entry.c_str());
+        note(run, time_stamp() + " FIELDS entry without '=' ignored: " + object + " -> " + entry);
+    }
+    if (pairs.empty()) {
+        tlog_warning("FIELDS of %s name no column: all columns copied", object.c_str());
+        note(run, time_stamp() + " FIELDS of " + object + " name no column: all columns copied");
+    }
+    return pairs;
+}
+
+// ---------------------------------------------------------------- handle
+
+void Transfer::handle() {
+    auto run = begin(G_STRFUNC);
+    if (!run) return;
+    start_clock();
+    {
+        std::lock_guard guard(mutex_);
+        if (run->progress) run->progress->reset_counters();
+    }
+    const bool go_on = option_true(option_key("OPTION", "RESULT", "CONTINUE"));
+    tlog_warning("Process continue: %s", go_on ? "true" : "false");
+    try {
+        auto tree = load_meta_data(*run, go_on);
+        do_restructure(*run, *tree);
+        auto source_kind = statement_of(run->source), target_kind = statement_of(run->target);
+        if (source_kind && target_kind && G_OBJECT_TYPE(source_kind.gobj()) != G_OBJECT_TYPE(target_kind.gobj()))
+            neutralise(*tree);
+        if (option_true(option_key("OPTION", "RESULT", "DROP_OBJECT"))) drop_objects(*run, *tree, go_on);
+        create_objects(*run, *tree, go_on);
+        tree.reset();
+        tree = load_meta_data(*run, go_on);
+        transfer_user_data(*run, *tree, go_on);
+    } catch (const gobj::Error& e) {
+        tlog_warning("Process is broken: %s", e.message().c_str());
+    } catch (const std::exception& e) {
+        tlog_warning("Process is broken: %s", e.what());
+    }
+    tlog_warning("Handle finished.");
+    finish(*run);
+}
+
+gobj::Ref<MetaDatabase> Transfer::load_meta_data(const Run& run, bool go_on) {
+    auto database = MetaDatabase::create_with_name(MetaDatabase::gtype(),
+                                                   option_or(option_key("OPTION", "SOURCE", "DATABASE"), "").c_str());
+    try {
+        auto adapter = adapter_of(run.source);
+        if (!adapter) throw gobj::Error("default", -1, _("The source connection gives no catalogue adapter."));
+        gobj::call<&CAdaptableVt::fill_meta_database>(adapter, database, true);
+        count(run, true, time_stamp() + " Load meta data......[done]");
+    } catch (const gobj::Error& e) {
+        count(run, false, time_stamp() + " Load meta data......\n" + e.message());
+        if (!go_on) throw;
+    }
+    return database;
+}
+
+// ---------------------------------------------------------------- trimming
+
+void Transfer::do_restructure(const Run& run, MetaDatabase& database) {
+    auto schemas = gobj::GeeArray<MetaSchema>::wrap(database.get_schemas());
+    for (int i = schemas.size() - 1; i >= 0; --i) {
+        auto schema = schemas.at(i);
+        const std::string source_name = text(schema->get_name());
+        const std::string key = option_key("schema", source_name, "MODE");
+        auto mode = option(key);
+        tlog_warning("Handle schema: %s ==> %s", key.c_str(), mode ? mode->c_str() : "NULL");
+        if (!mode) {
+            schemas.remove_at(i);
+            continue;
+        }
+        tlog_warning("Handle schema: %s.%s......", text(schema->get_database()).c_str(), source_name.c_str());
+        std::string name = source_name;
+        if (*mode == "true") {
+            name = option_or(option_key("schema", source_name, "NAME"), source_name);
+            if (name != source_name) {
+                schema->set_name(name.c_str());
+                schema->set_schema(name.c_str());
+            }
+        }
+        trim_tables(run, *schema);
+        trim_views(run, *schema);
+        // The objects move with their schema: builders name them through their own schema field.
+        if (name != source_name) move_to_schema(*schema, source_name, name);
+        tlog_warning("Handle schema: %s.%s......[done]", text(schema->get_database()).c_str(),
+                     text(schema->get_name()).c_str());
+    }
+}
+
+void Transfer::trim_tables(const Run& run, MetaSchema& schema) {
+    auto tables = gobj::GeeArray<MetaTable>::wrap(schema.get_tables());
+    for (int i = tables.size() - 1; i >= 0; --i) {
+        auto table = tables.at(i);
+        const std::string source_name = text(table->get_name());
+        auto mode = option(option_key("table", source_name, "MODE"));
+        if (!mode) {
+            tables.remove_at(i);
+            continue;
+        }
+        tlog_warning("Handle table: %s.%s.%s......", text(schema.get_database()).c_str(), text(schema.get_name()).c_str(),
+                     source_name.c_str());
+        if (*mode == "true") {
+            std::string name = option_or(option_key("table", source_name, "NAME"), source_name);
+            if (name != source_name) {
+                table->set_name(name.c_str());
+                follow_table_name(schema, *table, source_name);
+            }
+            auto pairs = fields_of(run, option_key("table", source_name, "FIELDS"),
+                                   text(schema.get_name()) + "." + source_name);
+            if (!pairs.empty()) {
+                auto columns = gobj::GeeArray<MetaColumn>::wrap(table->get_columns());
+                for (int c = columns.size() - 1; c >= 0; --c) {
+                    bool found = false;
+                    lookup(pairs, text(columns.at(c)->get_name()), found);
+                    if (!found) columns.remove_at(c);
+                }
+                for (auto column : columns) {
+                    bool found = false;
+                    std::string renamed = lookup(pairs, text(column->get_name()), found);
+                    if (found && renamed != text(column->get_name())) column->set_name(renamed.c_str());
+                }
+                follow_fields(*table, pairs);
+                follow_column_names(schema, *table, pairs);
+            }
+        }
+        count(run, true,
+              time_stamp() + " tidy table: " + text(schema.get_database()) + "." + text(schema.get_name()) + "." +
+                  text(table->get_name()) + "......[done]");
+    }
+}
+
+void Transfer::trim_views(const Run& run, MetaSchema& schema) {
+    auto views = gobj::GeeArray<MetaView>::wrap(schema.get_views());
+    for (int i = views.size() - 1; i >= 0; --i) {
+        auto view = views.at(i);
+        const std::string source_name = text(view->get_name());
+        auto mode = option(option_key("table", source_name, "MODE"));
+        if (!mode) {
+            views.remove_at(i);
+            continue;
+        }
+        tlog_warning("Handle view: %s.%s.%s......", text(schema.get_database()).c_str(), text(schema.get_name()).c_str(),
+                     source_name.c_str());
+        bool to_table = false;
+        if (*mode == "true") {
+            std::string name = option_or(option_key("table", source_name, "NAME"), source_name);
+            if (name != source_name) view->set_name(name.c_str());
+            to_table = option_true(option_key("table", source_name, "VIEW2TABLE"));
+            if (to_table) {
+                auto table = MetaTable::create_with_names(MetaTable::gtype(), view->get_database(), view->get_schema(),
+                                                          view->get_name());
+                auto pairs = fields_of(run, option_key("view", source_name, "FIELDS"),
+                                       text(schema.get_name()) + "." + source_name);
+                auto into = gobj::GeeArray<MetaColumn>::wrap(table->get_columns());
+                for (auto column : gobj::GeeArray<MetaColumn>::wrap(view->get_columns())) {
+                    bool found = pairs.empty();
+                    std::string renamed = pairs.empty() ? text(column->get_name()) : lookup(pairs, text(column->get_name()), found);
+                    if (!found) continue;
+                    if (renamed != text(column->get_name())) column->set_name(renamed.c_str());
+                    into.append(column);
+                }
+                gobj::GeeArray<MetaTable>::wrap(schema.get_tables()).append(table);
+            }
+        }
+        count(run, true,
+              time_stamp() + " tidy view: " + text(schema.get_database()) + "." + text(schema.get_name()) + "." +
+                  text(view->get_name()) + "......[done]");
+        // The target gets the table in the view's place, not a view and a table of one name.
+        if (to_table) views.remove_at(i);
+    }
+}
+
+// ---------------------------------------------------------------- drop and create
+
+void Transfer::run_script(const Run& run, bool go_on, const std::string& script, const char* what) {
+    SplitOptions lexing{backslash_escapes(statement_of(run.target))};
+    for (const auto& piece : split_statements(script, lexing)) {
+        tlog_warning("transfer_structure: %s", piece.c_str());
+        try {
+            run_statement(run.target, piece);
+            count(run, true, time_stamp() + " " + what + "......[done]\n" + piece);
+        } catch (const gobj::Error& e) {
+            count(run, false, time_stamp() + " " + what + "......" + e.message() + "\n" + piece);
+            if (!go_on) throw;
+        }
+    }
+}
+
+void Transfer::drop_objects(const Run& run, MetaDatabase& database, bool go_on) {
+    auto builder = builder_of(run.target);
+    for (auto schema : gobj::GeeArray<MetaSchema>::wrap(database.get_schemas())) {
+        // Tables that others reference are dropped after them.
+        SqlBuilder::order_by_dependence(*schema, 0);
+        auto tables = gobj::GeeArray<MetaTable>::wrap(schema->get_tables());
+        std::vector<gobj::Ref<MetaTable>> order;
+        for (auto table : tables) order.push_back(table);
+        for (size_t i = 0; i < order.size(); ++i) tables.set(static_cast<int>(i), order[order.size() - 1 - i]);
+        std::string script = gobj::call<&CBuildableVt::build_delete>(builder, schema);
+        run_script(run, go_on, script, "drop object");
+    }
+}
+
+void Transfer::create_objects(const Run& run, MetaDatabase& database, bool go_on) {
+    auto builder = builder_of(run.target);
+    for (auto schema : gobj::GeeArray<MetaSchema>::wrap(database.get_schemas())) {
+        std::string script = gobj::call<&CBuildableVt::build_schema>(builder, schema, false);
+        tlog_warning("Transfer schema: %s.%s......\n%s", text(schema->get_database()).c_str(),
+                     text(schema->get_name()).c_str(), script.c_str());
+        run_script(run, go_on, script, "create table");
+        tlog_warning("Transfer schema: %s.%s......[done]", text(schema->get_database()).c_str(),
+                     text(schema->get_name()).c_str());
+    }
+    tlog_warning("Call transfer_structure...[done]");
+}
+
+}  // namespace tarvelin::rezezadovu::transform

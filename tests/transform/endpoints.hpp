@@ -1,0 +1,74 @@
+// Opened connections of each product the jobs run between, each on a scratch database
+// of its own (an SQLite file, a PostgreSQL database, a MariaDB database) removed when the
+// endpoint goes, with helpers that run scripts and read rows back as text.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <tarvelin/rezezadovu/rezezadovu.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "providers/gobj/bridge.hpp"
+#include "support/servers.hpp"
+
+namespace transform_test {
+
+using namespace tarvelin;
+using CConnection = TarvelinRezezadovuContractsDatabaseIConnection;
+
+class Endpoint {
+public:
+    virtual ~Endpoint();
+    CConnection* c() const { return reinterpret_cast<CConnection*>(connection.instance()); }
+    // Every statement of the script must succeed.
+    void run(const std::string& script) const;
+    // The error message of a script that fails, or "" when it ran.
+    std::string try_run(const std::string& script) const;
+    // Each row as its cells joined by "|": NULL for a null cell, bytes as hexadecimal
+    // digits, numbers and texts as their display text.
+    std::vector<std::string> rows(const std::string& sql) const;
+    // A name quoted as this product's statement quotes it.
+    std::string q(const std::string& name) const;
+
+    std::string product;   // "SQLite", "PostgreSQL", "MariaDB"
+    std::string database;  // the catalogue's database name
+    std::string schema;    // the schema the fixtures use
+    gobj::Ref<gobj::Object> connection;
+
+protected:
+    virtual void drop() {}
+};
+
+// A new file in `dir`; its database and schema are both "main".
+std::unique_ptr<Endpoint> sqlite_endpoint(const std::string& path);
+// A scratch database on the PostgreSQL test server, schema "public"; nothing without the server.
+std::unique_ptr<Endpoint> pg_endpoint();
+// A scratch database on the MariaDB test server; its schema is the database. Its
+// catalogue reader is the one MariaDB answers (the MySQL 5.x reader).
+std::unique_ptr<Endpoint> mariadb_endpoint();
+
+// A folder removed with its files.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    std::string file(const std::string& name) const { return path_ + "/" + name; }
+
+private:
+    std::string path_;
+};
+
+// "a|b|c".
+std::string key(const std::string& a, const std::string& b, const std::string& c);
+// A new option map holding the pairs.
+gobj::GPtr<GeeHashMap> options(const std::vector<std::pair<std::string, std::string>>& pairs);
+
+}  // namespace transform_test
+
+#define TRANSFORM_REQUIRE(endpoint, server)                    \
+    do {                                                       \
+        if (!(endpoint)) TARVELIN_REQUIRE_SERVER(endpoint, server); \
+    } while (false)
