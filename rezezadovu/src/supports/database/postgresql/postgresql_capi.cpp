@@ -145,20 +145,24 @@ TarvelinRezezadovuSupportsDatabasePostgreSQLInspector* tarvelin_rezezadovu_suppo
 // ---------------------------------------------------------------- builder and explorer
 
 GType tarvelin_rezezadovu_supports_database_postgre_sql_builder_get_type(void) { return PostgreSQLBuilder::gtype(); }
-TarvelinRezezadovuSupportsDatabasePostgreSQLBuilder* tarvelin_rezezadovu_supports_database_postgre_sql_builder_construct(GType object_type, CConnection* connection) {
+TarvelinRezezadovuSupportsDatabasePostgreSQLBuilder*
+tarvelin_rezezadovu_supports_database_postgre_sql_builder_construct(GType object_type, CConnection* connection) {
     g_return_val_if_fail(connection != NULL, NULL);
     return gobj::invoke<&PostgreSQLBuilder::create>(G_STRFUNC, object_type, connection);
 }
-TarvelinRezezadovuSupportsDatabasePostgreSQLBuilder* tarvelin_rezezadovu_supports_database_postgre_sql_builder_new(CConnection* connection) {
+TarvelinRezezadovuSupportsDatabasePostgreSQLBuilder* tarvelin_rezezadovu_supports_database_postgre_sql_builder_new(
+    CConnection* connection) {
     g_return_val_if_fail(connection != NULL, NULL);
     return gobj::invoke<&PostgreSQLBuilder::create>(G_STRFUNC, PostgreSQLBuilder::gtype(), connection);
 }
 GType tarvelin_rezezadovu_supports_database_postgre_sql_explorer_get_type(void) { return PostgreSQLExplorer::gtype(); }
-TarvelinRezezadovuSupportsDatabasePostgreSQLExplorer* tarvelin_rezezadovu_supports_database_postgre_sql_explorer_construct(GType object_type, CConnection* conn) {
+TarvelinRezezadovuSupportsDatabasePostgreSQLExplorer*
+tarvelin_rezezadovu_supports_database_postgre_sql_explorer_construct(GType object_type, CConnection* conn) {
     g_return_val_if_fail(conn != NULL, NULL);
     return gobj::invoke<&PostgreSQLExplorer::create>(G_STRFUNC, object_type, conn);
 }
-TarvelinRezezadovuSupportsDatabasePostgreSQLExplorer* tarvelin_rezezadovu_supports_database_postgre_sql_explorer_new(CConnection* conn) {
+TarvelinRezezadovuSupportsDatabasePostgreSQLExplorer* tarvelin_rezezadovu_supports_database_postgre_sql_explorer_new(
+    CConnection* conn) {
     g_return_val_if_fail(conn != NULL, NULL);
     return gobj::invoke<&PostgreSQLExplorer::create>(G_STRFUNC, PostgreSQLExplorer::gtype(), conn);
 }

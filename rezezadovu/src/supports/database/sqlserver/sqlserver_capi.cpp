@@ -312,11 +312,13 @@ TarvelinRezezadovuSupportsDatabaseSQLServerInspector* tarvelin_rezezadovu_suppor
 // ---------------------------------------------------------------- builder
 
 GType tarvelin_rezezadovu_supports_database_sql_server_builder_get_type(void) { return SQLServerBuilder::gtype(); }
-TarvelinRezezadovuSupportsDatabaseSQLServerBuilder* tarvelin_rezezadovu_supports_database_sql_server_builder_construct(GType object_type, CConnection* connection) {
+TarvelinRezezadovuSupportsDatabaseSQLServerBuilder* tarvelin_rezezadovu_supports_database_sql_server_builder_construct(
+    GType object_type, CConnection* connection) {
     g_return_val_if_fail(connection != NULL, NULL);
     return gobj::invoke<&SQLServerBuilder::create>(G_STRFUNC, object_type, connection);
 }
-TarvelinRezezadovuSupportsDatabaseSQLServerBuilder* tarvelin_rezezadovu_supports_database_sql_server_builder_new(CConnection* connection) {
+TarvelinRezezadovuSupportsDatabaseSQLServerBuilder* tarvelin_rezezadovu_supports_database_sql_server_builder_new(
+    CConnection* connection) {
     g_return_val_if_fail(connection != NULL, NULL);
     return gobj::invoke<&SQLServerBuilder::create>(G_STRFUNC, SQLServerBuilder::gtype(), connection);
 }
