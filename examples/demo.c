@@ -2,7 +2,8 @@
  * the SQLite dialect's connection, creates two related tables with an index, a trigger
  * and a view, queries them, reads the catalogue back into the metadata model, prints each
  * table with its columns and keys, and prints the DDL script the dialect builds from what
- * it read. It uses only the public C headers. */
+ * it read, and exports the query's table to CSV and JSON files. It uses only the public C
+ * headers. */
 #include <tarvelin/providers/providers.h>
 #include <tarvelin/rezezadovu/rezezadovu.h>
 
@@ -71,6 +72,22 @@ static void print_result(TarvelinProvidersContractsTableModel *table)
     }
 }
 
+/* Writes the table into `file` through the exporter and prints what was written. */
+static int export_and_print(GObject *extractor, TarvelinProvidersContractsTableModel *table, const char *file)
+{
+    GError *error = NULL;
+    gint rows = tarvelin_rezezadovu_contracts_data_iexporter_export_to_file(
+        TARVELIN_REZEZADOVU_CONTRACTS_DATA_IEXPORTER(extractor), table, file, NULL, NULL, &error);
+    g_object_unref(extractor);
+    if (rows < 0)
+        return fail("export", error);
+    gchar *text = NULL;
+    g_file_get_contents(file, &text, NULL, NULL);
+    printf("\n%s (%d row(s)):\n%s%s", file, rows, text ? text : "", text && *text && text[strlen(text) - 1] != '\n' ? "\n" : "");
+    g_free(text);
+    return 0;
+}
+
 static void print_table(TarvelinRezezadovuMetaModelMetaTable *table)
 {
     printf("\ntable %s\n", name_of(table));
@@ -129,6 +146,8 @@ int main(void)
         return fail("temporary directory", error);
     gchar *file = g_build_filename(dir, "library.db", NULL);
     gchar *logs = g_build_filename(dir, "logs", NULL);
+    gchar *csv = g_build_filename(dir, "books.csv", NULL);
+    gchar *json = g_build_filename(dir, "books.json", NULL);
     g_mkdir_with_parents(logs, 0700);
 
     /* A host starts the service registry and the logging facade first: every statement a
@@ -175,7 +194,15 @@ int main(void)
         goto done;
     }
     print_result(result);
+
+    /* The same table as CSV and as JSON files. */
+    status = export_and_print(G_OBJECT(tarvelin_rezezadovu_supports_data_extractors_dsv_extractor_new("csv")), result, csv);
+    if (!status)
+        status = export_and_print(G_OBJECT(tarvelin_rezezadovu_supports_data_extractors_json_extractor_new("json")),
+                                  result, json);
     g_object_unref(result);
+    if (status)
+        goto done;
 
     /* The catalogue, read deep: schemas, tables with columns, keys, indexes and triggers, views. */
     TarvelinRezezadovuContractsDatabaseIAdaptable *adapter = tarvelin_rezezadovu_contracts_database_iconnection_adapter(i);
@@ -222,7 +249,11 @@ done:
         g_dir_close(d);
     g_rmdir(logs);
     g_unlink(file);
+    g_unlink(csv);
+    g_unlink(json);
     g_rmdir(dir);
+    g_free(csv);
+    g_free(json);
     g_free(logs);
     g_free(file);
     g_free(dir);

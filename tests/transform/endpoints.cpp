@@ -10,6 +10,7 @@
 #include "providers/gobj/gee.hpp"
 #include "rezezadovu/supports/database/mysql/adapter_v5x.hpp"
 #include "rezezadovu/supports/database/mysql/connection.hpp"
+#include "rezezadovu/transform/transfer.hpp"
 #include "support/driver_checks.hpp"
 
 namespace transform_test {
@@ -192,20 +193,29 @@ std::unique_ptr<Endpoint> pg_endpoint() {
     return e;
 }
 
-std::unique_ptr<Endpoint> mariadb_endpoint() {
+namespace {
+std::unique_ptr<Endpoint> mariadb_over(gpointer connection, const char* driver) {
     auto address = test::mysql_server();
-    if (!address) return nullptr;
+    if (!address) {
+        g_object_unref(connection);
+        return nullptr;
+    }
     auto e = std::make_unique<MariaDbEndpoint>();
     e->product = "MariaDB";
     e->database = scratch_name();
     e->schema = e->database;
-    auto connection = gobj::create<MariaDbConnection>();
-    e->connection = open(connection.release(),
-                         record("MySQL", address->host, address->port, address->user, address->password,
-                                address->database));
+    e->connection = open(connection, record(driver, address->host, address->port, address->user, address->password,
+                                            address->database));
     e->run("CREATE DATABASE `" + e->database + "` CHARACTER SET utf8mb4 COLLATE utf8mb4_general_ci");
     e->run("USE `" + e->database + "`");
     return e;
+}
+}  // namespace
+
+std::unique_ptr<Endpoint> mariadb_endpoint() { return mariadb_over(gobj::create<MariaDbConnection>().release(), "MySQL"); }
+
+std::unique_ptr<Endpoint> mariadb_dialect_endpoint() {
+    return mariadb_over(tarvelin_rezezadovu_supports_database_maria_db_connection_new(), "MariaDB");
 }
 
 TempDir::TempDir() : path_(gobj::take_string(g_dir_make_tmp("transfer-work-XXXXXX", nullptr))) {}
@@ -216,6 +226,20 @@ TempDir::~TempDir() {
         g_dir_close(dir);
     }
     g_rmdir(path_.c_str());
+}
+
+Outcome run_transfer(const gobj::Ref<gobj::Object>& source, const gobj::Ref<gobj::Object>& target,
+                     const std::vector<std::pair<std::string, std::string>>& pairs) {
+    using rezezadovu::contracts::database::IConnection;
+    auto job = rezezadovu::transform::Transfer::create(rezezadovu::transform::Transfer::gtype(), options(pairs).get());
+    auto progress = rezezadovu::contracts::ThreadProgress::create();
+    job->set_server_source(gobj::Ref<IConnection>::retain(source.instance()));
+    job->set_server_target(gobj::Ref<IConnection>::retain(target.instance()));
+    job->set_progress(progress);
+    job->handle();
+    Outcome out{progress->snapshot(), {}};
+    while (auto line = progress->pop_message()) out.lines.push_back(*line);
+    return out;
 }
 
 std::string key(const std::string& a, const std::string& b, const std::string& c) { return a + "|" + b + "|" + c; }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "providers/gobj/bridge.hpp"
+#include "rezezadovu/contracts/thread_progress.hpp"
 #include "support/servers.hpp"
 
 namespace transform_test {
@@ -49,6 +50,8 @@ std::unique_ptr<Endpoint> pg_endpoint();
 // A scratch database on the MariaDB test server; its schema is the database. Its
 // catalogue reader is the one MariaDB answers (the MySQL 5.x reader).
 std::unique_ptr<Endpoint> mariadb_endpoint();
+// The same over the MariaDB dialect's own connection.
+std::unique_ptr<Endpoint> mariadb_dialect_endpoint();
 
 // A folder removed with its files.
 class TempDir {
@@ -60,6 +63,19 @@ public:
 private:
     std::string path_;
 };
+
+// What a transfer run left in its progress record: the counters and every line.
+struct Outcome {
+    rezezadovu::contracts::ThreadProgress::Snapshot counts;
+    std::vector<std::string> lines;
+};
+// One transfer run from `source` to `target` (opened connections) with the option pairs.
+Outcome run_transfer(const gobj::Ref<gobj::Object>& source, const gobj::Ref<gobj::Object>& target,
+                     const std::vector<std::pair<std::string, std::string>>& pairs);
+inline Outcome run_transfer(const Endpoint& source, const Endpoint& target,
+                            const std::vector<std::pair<std::string, std::string>>& pairs) {
+    return run_transfer(source.connection, target.connection, pairs);
+}
 
 // "a|b|c".
 std::string key(const std::string& a, const std::string& b, const std::string& c);

@@ -72,24 +72,6 @@ std::vector<std::pair<std::string, std::string>> copy_options(const Endpoint& so
             {key("table", "v_people", "VIEW2TABLE"), "true"}};
 }
 
-struct Outcome {
-    ThreadProgress::Snapshot counts;
-    std::vector<std::string> lines;
-};
-
-Outcome run_transfer(const Endpoint& source, const Endpoint& target,
-                     const std::vector<std::pair<std::string, std::string>>& pairs) {
-    auto job = Transfer::create(Transfer::gtype(), options(pairs).get());
-    auto progress = ThreadProgress::create();
-    job->set_server_source(gobj::Ref<rezezadovu::contracts::database::IConnection>::retain(source.connection.instance()));
-    job->set_server_target(gobj::Ref<rezezadovu::contracts::database::IConnection>::retain(target.connection.instance()));
-    job->set_progress(progress);
-    job->handle();
-    Outcome out{progress->snapshot(), {}};
-    while (auto line = progress->pop_message()) out.lines.push_back(*line);
-    return out;
-}
-
 std::string all(const std::vector<std::string>& lines) {
     std::string out;
     for (const auto& l : lines) out += l + "\n-----\n";

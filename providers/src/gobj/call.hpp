@@ -6,7 +6,7 @@
 // call goes through the instance's interface structure, so an implementation written in C
 // by a host is reached exactly like ours, and never through a C++ pointer to the host's
 // object. Arguments convert from C++ (texts, truth values, Refs, objects, byte spans,
-// vectors of Refs, out byte vectors and numbers, a VaText for a (format, va_list) pair;
+// vectors of Refs or texts, out byte vectors and numbers, a VaText for a (format, va_list) pair;
 // see args.hpp for the C forms); a
 // trailing GError** is supplied and an error it receives is thrown as gobj::Error; a
 // trailing `gint* length` after an array result is supplied too. Results convert back:
@@ -108,6 +108,23 @@ struct CallArg<A, CP, J> {
     std::vector<gpointer> items;
     explicit CallArg(std::remove_reference_t<A>& a) {
         for (const auto& r : a) items.push_back(r.instance());
+        items.push_back(nullptr);
+    }
+    std::tuple<C0, C1> c() const { return {(C0)items.data(), static_cast<C1>(items.size() - 1)}; }
+    void finish() {}
+};
+
+// A vector of texts in (gchar** items, gint length), the array NULL-terminated.
+template <class A, class CP, std::size_t J>
+    requires(std::is_same_v<bare<A>, std::vector<std::string>> && (J + 1 < std::tuple_size_v<CP>) &&
+             std::is_integral_v<std::tuple_element_t<J + 1, CP>>)
+struct CallArg<A, CP, J> {
+    using C0 = std::tuple_element_t<J, CP>;
+    using C1 = std::tuple_element_t<J + 1, CP>;
+    static constexpr std::size_t width = 2;
+    std::vector<const gchar*> items;
+    explicit CallArg(std::remove_reference_t<A>& a) {
+        for (const auto& s : a) items.push_back(s.c_str());
         items.push_back(nullptr);
     }
     std::tuple<C0, C1> c() const { return {(C0)items.data(), static_cast<C1>(items.size() - 1)}; }

@@ -260,10 +260,10 @@ GParamSpec* install(ClassSpec<Self>& c, const char* name, D dflt) {
 }  // namespace tarvelin::gobj::prop
 
 #define TARVELIN_PROPERTY_ACCESSORS(K, M, N, D, F, S, P)                                    \
-    ::tarvelin::gobj::prop::K::value_type get_##M() const {                               \
+    typename ::tarvelin::gobj::prop::K::value_type get_##M() const {                      \
         return ::tarvelin::gobj::prop::K::get(M##_);                                        \
     }                                                                                       \
-    void set_##M(::tarvelin::gobj::prop::K::param_type v) {                                 \
+    void set_##M(typename ::tarvelin::gobj::prop::K::param_type v) {                        \
         if (::tarvelin::gobj::prop::K::put(M##_, std::move(v)) || ::tarvelin::gobj::prop::P) \
             notify(M##_pspec);                                                              \
     }                                                                                       \
@@ -272,7 +272,7 @@ GParamSpec* install(ClassSpec<Self>& c, const char* name, D dflt) {
 #define TARVELIN_PROPERTY_PSPEC(K, M, N, D, F, S, P) static inline GParamSpec* M##_pspec = nullptr;
 
 #define TARVELIN_PROPERTY_STORAGE(K, M, N, D, F, S, P) \
-    ::tarvelin::gobj::prop::K::stored M##_{::tarvelin::gobj::prop::K::initial(S)};
+    typename ::tarvelin::gobj::prop::K::stored M##_{::tarvelin::gobj::prop::K::initial(S)};
 
 #define TARVELIN_PROPERTY_INSTALL(K, M, N, D, F, S, P)                                                            \
     M##_pspec = ::tarvelin::gobj::prop::install<Self, ::tarvelin::gobj::prop::K, ::tarvelin::gobj::prop::F,       \

@@ -300,6 +300,8 @@ std::string DatabaseHelper::quote(std::string_view text, char quote) {
     return out;
 }
 
+bool DatabaseHelper::is_bare_type(DataType type) { return bare_kind(type, false); }
+
 bool DatabaseHelper::is_number_literal(std::string_view text) {
     size_t i = 0, n = text.size();
     if (i < n && (text[i] == '+' || text[i] == '-')) ++i;

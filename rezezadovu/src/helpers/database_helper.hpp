@@ -60,6 +60,8 @@ public:
     static std::string quote(std::string_view text, char quote);
     // An optional sign, digits with an optional fraction, an optional exponent.
     static bool is_number_literal(std::string_view text);
+    // The numbers and booleans: the types whose literal may be written bare.
+    static bool is_bare_type(DataType type);
     // The literal of a value given as text, by the kind of its column.
     static std::string pack_value(DataType type, std::string_view value);
     // The literal of a cell: NULL for a null cell, else its text form by `kind`.

@@ -158,16 +158,42 @@ std::string without_cast(const std::string& value) {
     return gobj::take_string(g_regex_replace_literal(cast, value.c_str(), -1, 0, "", GRegexMatchFlags(0), nullptr));
 }
 
+// A default drawing on a sequence: the target has neither the sequence nor the call.
+bool calls_sequence(const std::string& value) {
+    return gobj::take_string(g_ascii_strdown(value.c_str(), -1)).find("nextval(") != std::string::npos;
+}
+
+// Other products count one column a table: the flag stays on the key's counting column,
+// else on the first one.
+void keep_one_counting_column(MetaTable& table) {
+    gobj::Ref<MetaColumn> kept;
+    for (auto column : gobj::GeeArray<MetaColumn>::wrap(table.get_columns()))
+        if (column->get_auto_increment() && (!kept || (column->get_is_primary_key() && !kept->get_is_primary_key())))
+            kept = column;
+    for (auto column : gobj::GeeArray<MetaColumn>::wrap(table.get_columns()))
+        if (column.get() != kept.get()) column->set_auto_increment(false);
+}
+
 // For a target of another product: what only the source product understands (collations,
-// storage options, casts in defaults, foreign-key match and deferral clauses) stays behind; types come from the target's
-// inspector anyway.
+// storage options and the sequences named there, casts in defaults, defaults calling a
+// sequence, identity texts, now() as a default, foreign-key match and deferral clauses) stays behind; types
+// come from the target's inspector anyway. A counting column keeps its flag, so the
+// target's builder writes its own counting form.
 void neutralise(MetaDatabase& database) {
     for (auto schema : gobj::GeeArray<MetaSchema>::wrap(database.get_schemas()))
         for (auto table : gobj::GeeArray<MetaTable>::wrap(schema->get_tables())) {
             gee_map_clear(GEE_MAP(table->get_options()));
+            keep_one_counting_column(*table);
             for (auto column : gobj::GeeArray<MetaColumn>::wrap(table->get_columns())) {
                 column->set_collation("");
-                column->set_default_value(without_cast(text(column->get_default_value())).c_str());
+                column->set_identity("");
+                const std::string value = text(column->get_default_value());
+                if (calls_sequence(value))
+                    column->set_default_value("");
+                else if (g_ascii_strcasecmp(value.c_str(), "now()") == 0)
+                    column->set_default_value("CURRENT_TIMESTAMP");  // the spelling every product takes
+                else
+                    column->set_default_value(without_cast(value).c_str());
             }
             for (auto constraint : gobj::GeeArray<MetaConstraint>::wrap(table->get_constraints()))
                 if (auto* key = dynamic_cast<MetaForeignKey*>(constraint.get())) {
@@ -226,12 +252,14 @@ void Transfer::handle() {
         auto tree = load_meta_data(*run, go_on);
         do_restructure(*run, *tree);
         auto source_kind = statement_of(run->source), target_kind = statement_of(run->target);
-        if (source_kind && target_kind && G_OBJECT_TYPE(source_kind.gobj()) != G_OBJECT_TYPE(target_kind.gobj()))
-            neutralise(*tree);
+        const bool across = source_kind && target_kind && G_OBJECT_TYPE(source_kind.gobj()) != G_OBJECT_TYPE(target_kind.gobj());
+        if (across) neutralise(*tree);
         if (option_true(option_key("OPTION", "RESULT", "DROP_OBJECT"))) drop_objects(*run, *tree, go_on);
         create_objects(*run, *tree, go_on);
         tree.reset();
         tree = load_meta_data(*run, go_on);
+        // The data step sees the columns as the target was made from them.
+        if (across) neutralise(*tree);
         transfer_user_data(*run, *tree, go_on);
     } catch (const gobj::Error& e) {
         tlog_warning("Process is broken: %s", e.message().c_str());

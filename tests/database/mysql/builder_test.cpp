@@ -37,6 +37,7 @@ TEST_F(MySQLBuilderTexts, ColumnLinesByType) {
     auto id = add_column(*table, {"id", "INT", 11, 0, true});
     id->set_is_unsigned(true);
     id->set_auto_increment(true);
+    id->set_is_primary_key(true);
     add_column(*table, {"price", "DECIMAL", 10, 2, true, "0.00"});
     add_column(*table, {"note", "TEXT", 65535});
     add_column(*table, {"doc", "json", 4294967295});
@@ -68,7 +69,8 @@ TEST_F(MySQLBuilderTexts, ColumnLinesByType) {
               "    `kind` ENUM('a','b') NULL DEFAULT 'a',\n"
               "    `label` CHAR(4) NULL COMMENT 'it''s \\\\ here' COLLATE `utf8mb4_bin`,\n"
               "    `twice` INT GENERATED ALWAYS AS (`id` * 2) STORED,\n"
-              "    `forced` INT AS (1) NOT NULL\n"
+              "    `forced` INT AS (1) NOT NULL,\n"
+              "    PRIMARY KEY (`id`)\n"
               ") ;");
     // Mapped types through the inspector.
     auto mapped = MetaTable::create_with_names(MetaTable::gtype(), "shop", "shop", "m");
@@ -78,6 +80,57 @@ TEST_F(MySQLBuilderTexts, ColumnLinesByType) {
     mapped->new_column("s", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING);
     EXPECT_EQ(text(builder->build_table(mapped.get(), false)),
               "CREATE TABLE IF NOT EXISTS `shop`.`m` (\n    `c` DECIMAL(8, 3) NULL,\n    `s` VARCHAR(32) NULL\n) ;");
+}
+
+void counting(MetaTable& t, std::initializer_list<const char*> names) {
+    for (auto name : names) t.get_column(name)->set_auto_increment(true);
+}
+void key(MetaTable& t, const char* name, int ordinal) {
+    t.get_column(name)->set_is_primary_key(true);
+    t.get_column(name)->set_primary_ordinal(ordinal);
+}
+
+// AUTO_INCREMENT goes on one column a table, and only on one leading a key: counting
+// columns of other products (two identities, one outside any key) would make the server
+// refuse the table.
+TEST_F(MySQLBuilderTexts, OneCountingColumnLeadingAKey) {
+    struct Case {
+        const char* name;
+        void (*shape)(MetaTable&);
+        const char* counts;  // the column written AUTO_INCREMENT, "" for none
+    };
+    const Case cases[] = {
+        {"the key and a second counting column", [](MetaTable& t) { key(t, "a", 1); counting(t, {"a", "b"}); }, "a"},
+        {"a second counting column that is the key",
+         [](MetaTable& t) { key(t, "b", 1); counting(t, {"a", "b"}); }, ""},
+        {"no key at all", [](MetaTable& t) { counting(t, {"a"}); }, ""},
+        {"second column of the primary key",
+         [](MetaTable& t) { key(t, "b", 1); key(t, "a", 2); counting(t, {"a"}); }, ""},
+        {"leads a unique index written quoted",
+         [](MetaTable& t) { add_index(t, "u", "UNIQUE", {"`a`", "b"}); counting(t, {"a"}); }, "a"},
+        {"leads an index with an order", [](MetaTable& t) { add_index(t, "i", "", {"a DESC"}); counting(t, {"a"}); }, "a"},
+        {"second in an index", [](MetaTable& t) { add_index(t, "i", "", {"b", "a"}); counting(t, {"a"}); }, ""},
+        {"leads a unique constraint",
+         [](MetaTable& t) {
+             auto unique = MetaUnique::create_with_name(MetaUnique::gtype(), "uq");
+             unique->set_columns("a, b");
+             gobj::GeeArray<MetaConstraint>::wrap(t.get_constraints()).append(unique);
+             counting(t, {"a"});
+         },
+         "a"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto t = MetaTable::create_with_names(MetaTable::gtype(), "shop", "shop", "t");
+        add_column(*t, {"a", "INT", 0, 0, true});
+        add_column(*t, {"b", "INT", 0, 0, true});
+        c.shape(*t);
+        std::string script = text(builder->build_table(t.get(), true));
+        for (const char* column : {"a", "b"}) {
+            const bool written = script.find("`" + std::string(column) + "` INT NOT NULL AUTO_INCREMENT") != std::string::npos;
+            EXPECT_EQ(written, std::string(column) == c.counts) << column << "\n" << script;
+        }
+    }
 }
 
 // The whole create form: the key in its own order, indexes with USING by engine, a

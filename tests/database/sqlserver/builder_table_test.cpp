@@ -287,18 +287,23 @@ TEST_F(SqlServerBuildTable, FailingCollationQueryWritesNoCollateAndLogs) {
 
 // A counting column read by another product carries the flag, not SQL Server's identity
 // text: it becomes IDENTITY(1,1); a column with its own identity text keeps that, and one
-// with a default (which SQL Server takes on no identity column) gets none.
+// with a default (which SQL Server takes on no identity column) gets none. An identity is
+// NOT NULL even where the column read as nullable (SQLite's counting key does).
 TEST_F(SqlServerBuildTable, CountingColumnsOfOtherProductsBecomeIdentities) {
     struct Case {
         const char* identity;
         const char* fallback;
         bool counting;
         const char* line;
+        bool not_null = true;
     } cases[] = {
         {"", "", true, "    [id] INT IDENTITY(1,1) NOT NULL\n"},
         {"(100,5)", "", true, "    [id] INT IDENTITY (100,5) NOT NULL\n"},
         {"", "((7))", true, "    [id] INT DEFAULT ((7)) NOT NULL\n"},
         {"", "", false, "    [id] INT NOT NULL\n"},
+        {"", "", true, "    [id] INT IDENTITY(1,1) NOT NULL\n", false},
+        {"(100,5)", "", false, "    [id] INT IDENTITY (100,5) NOT NULL\n", false},
+        {"", "((7))", true, "    [id] INT DEFAULT ((7)) NULL\n", false},
     };
     for (const auto& c : cases) {
         auto t = table("dbo", "t");
@@ -306,7 +311,7 @@ TEST_F(SqlServerBuildTable, CountingColumnsOfOtherProductsBecomeIdentities) {
         id->set_identity(c.identity);
         id->set_default_value(c.fallback);
         id->set_auto_increment(c.counting);
-        id->set_not_null(true);
+        id->set_not_null(c.not_null);
         EXPECT_EQ(build(t), std::string("CREATE TABLE [dbo].[t] (\n") + c.line + "  );\n") << c.line;
     }
 }

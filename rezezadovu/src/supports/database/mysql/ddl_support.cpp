@@ -99,15 +99,68 @@ std::string table_options(MetaTable& table, bool alter) {
     return trimmed(out);
 }
 
-std::string primary_key_entry(MetaTable& table) {
+namespace {
+
+// The key columns not being deleted in the key's own order.
+std::vector<gobj::Ref<MetaColumn>> primary_columns(MetaTable& table) {
     std::vector<gobj::Ref<MetaColumn>> keys;
     for (auto column : gobj::GeeArray<MetaColumn>::wrap(table.get_columns()))
         if (column->get_is_primary_key() && state(*column) != kDelete) keys.push_back(column);
-    if (keys.empty()) return {};
     std::stable_sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) {
         auto rank = [](const gobj::Ref<MetaColumn>& c) { return c->get_primary_ordinal() ? c->get_primary_ordinal() : 256; };
         return rank(a) < rank(b);
     });
+    return keys;
+}
+
+// The column an index entry starts with: index entries are written as read, so one may be
+// quoted (`a`, "a") or carry a length or order ("a(10) DESC").
+std::string entry_column(const std::string& entry) {
+    std::string item = trimmed(entry);
+    if (!item.empty() && (item[0] == '`' || item[0] == '"')) {
+        const char quote = item[0];
+        std::string out;
+        for (size_t i = 1; i < item.size(); ++i) {
+            if (item[i] != quote) {
+                out += item[i];
+            } else if (i + 1 < item.size() && item[i + 1] == quote) {
+                out += quote;
+                ++i;
+            } else {
+                break;
+            }
+        }
+        return out;
+    }
+    return item.substr(0, item.find_first_of(" (\t"));
+}
+
+// The column written AUTO_INCREMENT: the server takes one per table, and only one that
+// leads a key (the primary key, an index or a unique constraint). A counting column of
+// another product that is no such key (a second identity, an identity outside the key)
+// is written as a plain column.
+std::string counting_column(MetaTable& table) {
+    std::vector<std::string> leaders;
+    if (auto keys = primary_columns(table); !keys.empty()) leaders.push_back(text(keys.front()->get_name()));
+    for (auto index : gobj::GeeArray<MetaIndex>::wrap(table.get_indexes()))
+        if (state(*index) != kDelete)
+            if (auto columns = gobj::StringArray::wrap(index->get_columns()).to_vector(); !columns.empty())
+                leaders.push_back(entry_column(columns.front()));
+    for (auto& unique : constraints_of<MetaUnique>(table))
+        if (state(*unique) != kDelete) leaders.push_back(entry_column(split(text(unique->get_columns()), ',').front()));
+    for (auto column : gobj::GeeArray<MetaColumn>::wrap(table.get_columns()))
+        if (column->get_auto_increment() && state(*column) != kDelete) {
+            const std::string name = text(column->get_name());
+            return std::find(leaders.begin(), leaders.end(), name) != leaders.end() ? name : std::string();
+        }
+    return {};
+}
+
+}  // namespace
+
+std::string primary_key_entry(MetaTable& table) {
+    auto keys = primary_columns(table);
+    if (keys.empty()) return {};
     std::string out = "    PRIMARY KEY (";
     for (size_t i = 0; i < keys.size(); ++i) out += (i ? ", " : "") + backquoted(text(keys[i]->get_name()));
     return out + "),\n";
@@ -156,7 +209,7 @@ std::string entry(std::string line) {
     return line + ",\n";
 }
 
-std::string column_entry(MetaColumn& column, const std::string& type, bool alter, bool inline_primary,
+std::string column_entry(MetaColumn& column, const std::string& type, bool alter, bool inline_primary, bool counting,
                          const TableStyle& style) {
     std::string line = "    ";
     if (alter && state(column) == kInsert) line += "ADD COLUMN ";
@@ -185,7 +238,7 @@ std::string column_entry(MetaColumn& column, const std::string& type, bool alter
         line += "DEFAULT '' ";
     else if (!value.empty() && !generated)
         line += "DEFAULT " + value + " ";
-    if (column.get_auto_increment()) line += "AUTO_INCREMENT ";
+    if (counting) line += "AUTO_INCREMENT ";
     if (std::string comment = text(column.get_comment()); !comment.empty()) line += "COMMENT " + quoted(comment) + " ";
     if (std::string collation = text(column.get_collation()); !collation.empty())
         line += "COLLATE " + backquoted(collation) + " ";
@@ -204,9 +257,11 @@ std::string column_lines(MetaTable& table, const TypeOf& type_of, bool alter,
     int keys = 0;
     for (auto column : columns) keys += column->get_is_primary_key() && written(*column, false);
     bool inline_primary = !alter && style.mariadb && keys == 1;
+    const std::string counting = counting_column(table);
     for (auto column : columns)
         if (written(*column, alter))
-            out += column_entry(*column, type_of(*column), alter, inline_primary && column->get_is_primary_key(), style);
+            out += column_entry(*column, type_of(*column), alter, inline_primary && column->get_is_primary_key(),
+                                !counting.empty() && text(column->get_name()) == counting, style);
     // Several key columns (MySQL: any) make one entry; alter texts leave the key alone.
     if (!alter && !inline_primary) out += primary_key_entry(table);
     return out;

@@ -497,10 +497,12 @@ std::string PostgreSQLBuilder::build_column_body(MetaColumn& column, const Colla
     std::string out = size_text(upper_type(text(column.get_raw_type())), column.get_length(), column.get_scale());
     if (auto collate = collation_clause(text(column.get_collation()), collations, true))
         out += "COLLATE " + *collate + " ";
-    out += column.get_not_null() ? "NOT NULL " : "NULL ";
+    // An identity is never null; NULL beside it is refused (SQLite's counting key reads as nullable).
+    const std::string identity = identity_of(column);
+    out += column.get_not_null() || !identity.empty() ? "NOT NULL " : "NULL ";
     if (std::string fallback = text(column.get_default_value()); !fallback.empty())
         out += fallback == "EMPYT STRING" ? std::string("DEFAULT '' ") : "DEFAULT " + fallback + " ";
-    if (std::string identity = identity_of(column); !identity.empty()) out += identity_clause(identity) + " ";
+    if (!identity.empty()) out += identity_clause(identity) + " ";
     cut(out, 1);
     return out + ",\n";
 }

@@ -232,16 +232,18 @@ std::string SQLServerBuilder::build_column_body(MetaColumn& column, std::string_
         if (with_values) sql += "WITH VALUES ";
     }
     std::string identity = text_or_empty(column.get_identity());
+    const bool counting = !identity.empty() || (column.get_auto_increment() && fallback.empty());
     if (!identity.empty())
         sql += "IDENTITY " + identity + " ";
-    else if (column.get_auto_increment() && fallback.empty())
+    else if (counting)
         sql += "IDENTITY(1,1) ";  // another product's counting column
     if (flag(column, "REPLICATION")) sql += "NOT FOR REPLICATION ";
     if (auto method = attribute(column, "VERSION_METHOD")) {
         sql += "GENERATED ALWAYS AS " + *method + " ";
         if (auto position = attribute(column, "VERSION_POSITION")) sql += *position + " ";
     }
-    sql += column.get_not_null() ? "NOT NULL " : "NULL ";
+    // An identity is never null (SQLite's counting key reads as nullable).
+    sql += column.get_not_null() || counting ? "NOT NULL " : "NULL ";
     if (flag(column, "ROWGUIDCOL")) sql += "ROWGUIDCOL ";
     chop(sql, 1);
     return sql + ",\n";

@@ -1,0 +1,363 @@
+/* Import and export: the contracts (IExporter, IImporter, IDocument), the document texts
+ * (Configuration) and the progress callback; the extractors that write a result table as
+ * delimited text, JSON, XML, HTML, Markdown or SQL statements and read the first three
+ * back, into a new table or record by record into a database table; and the HTML and
+ * Markdown structure documents of a catalogue database.
+ *
+ * Options: each extractor reads its option map ("options", upper-case keys such as
+ * "DELIMITER_COLUMN", "FILENAME", "ACTION") when an operation starts; a missing key takes
+ * its default. A missing "FILENAME", "COLUMNS" or "TABLENAME" that an operation needs is
+ * an error, as is a "QUOTATION_LIST" with fewer than four parts.
+ *
+ * Imports run one statement per record through the connection's asynchronous execute,
+ * one at a time, and end on the default main context, which the host must run; the ready
+ * callback then calls the matching finish. An import opens no transaction: statements
+ * already run stay run when a later record fails. A record whose update, merge or delete
+ * would feed no primary-key column, that feeds no column at all, or that has fewer values
+ * than fields is refused with an error (counted as failed; "continue-on-error" decides).
+ *
+ * An export or a document that fails after opening its file leaves a file that was there
+ * as it was, and creates none (delimited text keeps the lines written before a failed
+ * write).
+ *
+ * Results marked new belong to the caller; get_options and get_file_extention are
+ * borrowed. A missing required argument logs a critical and gives the empty result (0,
+ * NULL, FALSE; the asynchronous operations then never call their ready callback). */
+#pragma once
+
+#include <tarvelin/providers/model_table.h>
+#include <tarvelin/providers/value_object.h>
+#include <tarvelin/providers/vocabulary.h>
+#include <tarvelin/rezezadovu/database.h>
+#include <tarvelin/rezezadovu/meta_model.h>
+
+G_BEGIN_DECLS
+
+/* ---------------------------------------------------------------- contracts */
+
+/* Called with the job's total (rows of the table, or records of an import), the 1-based
+ * number of the row just handled (the JSON import: its running total of affected rows),
+ * the text produced for that row ("" when an operation has none) and the user data. */
+typedef void (*TarvelinRezezadovuContractsDataProgressCallback)(guint total, gint64 progress, const gchar *text,
+                                                               gpointer user_data);
+
+/* The texts that head and foot a structure document; each may be NULL. */
+typedef struct _TarvelinRezezadovuContractsDataConfiguration {
+    gchar *title;
+    gchar *data_version;
+    gchar *description;
+    gchar *footer_text;
+    gchar *footer_url;
+} TarvelinRezezadovuContractsDataConfiguration;
+
+#define TARVELIN_REZEZADOVU_CONTRACTS_DATA_TYPE_CONFIGURATION (tarvelin_rezezadovu_contracts_data_configuration_get_type())
+TARVELIN_API GType tarvelin_rezezadovu_contracts_data_configuration_get_type(void);
+/* Copies the five texts into `dest`, freeing what it held. */
+TARVELIN_API void tarvelin_rezezadovu_contracts_data_configuration_copy(
+    const TarvelinRezezadovuContractsDataConfiguration *self, TarvelinRezezadovuContractsDataConfiguration *dest);
+/* Frees the five texts and leaves NULL fields. */
+TARVELIN_API void tarvelin_rezezadovu_contracts_data_configuration_destroy(
+    TarvelinRezezadovuContractsDataConfiguration *self);
+/* A new record (g_new0) holding copies of the five texts; free it with _free. */
+TARVELIN_API TarvelinRezezadovuContractsDataConfiguration *tarvelin_rezezadovu_contracts_data_configuration_dup(
+    const TarvelinRezezadovuContractsDataConfiguration *self);
+TARVELIN_API void tarvelin_rezezadovu_contracts_data_configuration_free(
+    TarvelinRezezadovuContractsDataConfiguration *self);
+
+#define TARVELIN_REZEZADOVU_CONTRACTS_DATA_TYPE_IEXPORTER (tarvelin_rezezadovu_contracts_data_iexporter_get_type())
+#define TARVELIN_REZEZADOVU_CONTRACTS_DATA_TYPE_IIMPORTER (tarvelin_rezezadovu_contracts_data_iimporter_get_type())
+#define TARVELIN_REZEZADOVU_CONTRACTS_DATA_TYPE_IDOCUMENT (tarvelin_rezezadovu_contracts_data_idocument_get_type())
+
+TARVELIN_DECLARE_INTERFACE(TarvelinRezezadovuContractsDataIExporter, tarvelin_rezezadovu_contracts_data_iexporter,
+                           TARVELIN_REZEZADOVU_CONTRACTS_DATA, IEXPORTER)
+TARVELIN_DECLARE_INTERFACE(TarvelinRezezadovuContractsDataIImporter, tarvelin_rezezadovu_contracts_data_iimporter,
+                           TARVELIN_REZEZADOVU_CONTRACTS_DATA, IIMPORTER)
+TARVELIN_DECLARE_INTERFACE(TarvelinRezezadovuContractsDataIDocument, tarvelin_rezezadovu_contracts_data_idocument,
+                           TARVELIN_REZEZADOVU_CONTRACTS_DATA, IDOCUMENT)
+
+/* Properties: "options" (GeeHashMap of texts, read-only: the extractor's own map, which
+ * callers edit), "file-extention" (text, read-only) and "continue-on-error" (boolean,
+ * default TRUE). */
+struct _TarvelinRezezadovuContractsDataIExporterInterface {
+    GTypeInterface parent_iface;
+    gint (*export_to_file)(TarvelinRezezadovuContractsDataIExporter *self, TarvelinProvidersContractsTableModel *model,
+                           const gchar *filename, TarvelinRezezadovuContractsDataProgressCallback progress,
+                           gpointer progress_target, GError **error);
+    gint (*export_to_text)(TarvelinRezezadovuContractsDataIExporter *self, TarvelinProvidersContractsTableModel *model,
+                           gchar **buffer, TarvelinRezezadovuContractsDataProgressCallback progress,
+                           gpointer progress_target, GError **error);
+    GeeHashMap *(*get_options)(TarvelinRezezadovuContractsDataIExporter *self);
+    const gchar *(*get_file_extention)(TarvelinRezezadovuContractsDataIExporter *self);
+    gboolean (*get_continue_on_error)(TarvelinRezezadovuContractsDataIExporter *self);
+    void (*set_continue_on_error)(TarvelinRezezadovuContractsDataIExporter *self, gboolean value);
+};
+
+/* Writes the table into the file (created or replaced); the number of rows written, or -1
+ * with the error. -1 as well for a class without the operation. */
+TARVELIN_API gint tarvelin_rezezadovu_contracts_data_iexporter_export_to_file(
+    TarvelinRezezadovuContractsDataIExporter *self, TarvelinProvidersContractsTableModel *model, const gchar *filename,
+    TarvelinRezezadovuContractsDataProgressCallback progress, gpointer progress_target, GError **error);
+/* *buffer must hold a text (possibly empty); it is freed and replaced by the rendered
+ * table. The number of rows, or -1 with the error. */
+TARVELIN_API gint tarvelin_rezezadovu_contracts_data_iexporter_export_to_text(
+    TarvelinRezezadovuContractsDataIExporter *self, TarvelinProvidersContractsTableModel *model, gchar **buffer,
+    TarvelinRezezadovuContractsDataProgressCallback progress, gpointer progress_target, GError **error);
+TARVELIN_API GeeHashMap *tarvelin_rezezadovu_contracts_data_iexporter_get_options(
+    TarvelinRezezadovuContractsDataIExporter *self);
+TARVELIN_API const gchar *tarvelin_rezezadovu_contracts_data_iexporter_get_file_extention(
+    TarvelinRezezadovuContractsDataIExporter *self);
+TARVELIN_API gboolean tarvelin_rezezadovu_contracts_data_iexporter_get_continue_on_error(
+    TarvelinRezezadovuContractsDataIExporter *self);
+TARVELIN_API void tarvelin_rezezadovu_contracts_data_iexporter_set_continue_on_error(
+    TarvelinRezezadovuContractsDataIExporter *self, gboolean value);
+
+struct _TarvelinRezezadovuContractsDataIImporterInterface {
+    GTypeInterface parent_iface;
+    void (*import_from_file)(TarvelinRezezadovuContractsDataIImporter *self,
+                             TarvelinRezezadovuContractsDatabaseIConnection *connection,
+                             TarvelinRezezadovuMetaModelMetaTable *table,
+                             TarvelinRezezadovuContractsDataProgressCallback progress, gpointer progress_target,
+                             GAsyncReadyCallback _callback_, gpointer _user_data_);
+    gint64 (*import_from_file_finish)(TarvelinRezezadovuContractsDataIImporter *self, GAsyncResult *_res_,
+                                      GError **error);
+    void (*import_from_text)(TarvelinRezezadovuContractsDataIImporter *self, const gchar *textbuffer,
+                             TarvelinRezezadovuContractsDatabaseIConnection *connection,
+                             TarvelinRezezadovuMetaModelMetaTable *table,
+                             TarvelinRezezadovuContractsDataProgressCallback progress, gpointer progress_target,
+                             GAsyncReadyCallback _callback_, gpointer _user_data_);
+    gint64 (*import_from_text_finish)(TarvelinRezezadovuContractsDataIImporter *self, GAsyncResult *_res_,
+                                      GError **error);
+    TarvelinProvidersContractsTableModel *(*load_from_file)(TarvelinRezezadovuContractsDataIImporter *self,
+                                                            gint row_limit,
+                                                            TarvelinRezezadovuContractsDataProgressCallback progress,
+                                                            gpointer progress_target, GError **error);
+    TarvelinProvidersContractsTableModel *(*load_from_text)(TarvelinRezezadovuContractsDataIImporter *self,
+                                                            const gchar *textbuffer,
+                                                            TarvelinRezezadovuContractsDataProgressCallback progress,
+                                                            gpointer progress_target, GError **error);
+};
+
+/* Imports the file named by the option "FILENAME" (or the text, copied at the call) into
+ * the table through the connection; the table's columns take their values from the source
+ * fields named by their object data "SOURCE" (a text). The finish gives the importer's
+ * count (delimited text: records imported; JSON: rows affected; XML: records handled), 0
+ * with the error when the import failed, -1 for a class without the operation. */
+TARVELIN_API void tarvelin_rezezadovu_contracts_data_iimporter_import_from_file(
+    TarvelinRezezadovuContractsDataIImporter *self, TarvelinRezezadovuContractsDatabaseIConnection *connection,
+    TarvelinRezezadovuMetaModelMetaTable *table, TarvelinRezezadovuContractsDataProgressCallback progress,
+    gpointer progress_target, GAsyncReadyCallback _callback_, gpointer _user_data_);
+TARVELIN_API gint64 tarvelin_rezezadovu_contracts_data_iimporter_import_from_file_finish(
+    TarvelinRezezadovuContractsDataIImporter *self, GAsyncResult *_res_, GError **error);
+TARVELIN_API void tarvelin_rezezadovu_contracts_data_iimporter_import_from_text(
+    TarvelinRezezadovuContractsDataIImporter *self, const gchar *textbuffer,
+    TarvelinRezezadovuContractsDatabaseIConnection *connection, TarvelinRezezadovuMetaModelMetaTable *table,
+    TarvelinRezezadovuContractsDataProgressCallback progress, gpointer progress_target, GAsyncReadyCallback _callback_,
+    gpointer _user_data_);
+TARVELIN_API gint64 tarvelin_rezezadovu_contracts_data_iimporter_import_from_text_finish(
+    TarvelinRezezadovuContractsDataIImporter *self, GAsyncResult *_res_, GError **error);
+/* A new table of text columns read from the file named by "FILENAME" (at most row_limit
+ * rows when it is above 0), or from the text; NULL without error for input that holds no
+ * record. */
+TARVELIN_API TarvelinProvidersContractsTableModel *tarvelin_rezezadovu_contracts_data_iimporter_load_from_file(
+    TarvelinRezezadovuContractsDataIImporter *self, gint row_limit,
+    TarvelinRezezadovuContractsDataProgressCallback progress, gpointer progress_target, GError **error);
+TARVELIN_API TarvelinProvidersContractsTableModel *tarvelin_rezezadovu_contracts_data_iimporter_load_from_text(
+    TarvelinRezezadovuContractsDataIImporter *self, const gchar *textbuffer,
+    TarvelinRezezadovuContractsDataProgressCallback progress, gpointer progress_target, GError **error);
+
+struct _TarvelinRezezadovuContractsDataIDocumentInterface {
+    GTypeInterface parent_iface;
+    void (*produce)(TarvelinRezezadovuContractsDataIDocument *self,
+                    TarvelinRezezadovuMetaModelMetaDatabase *meta_database, const gchar *filename,
+                    TarvelinRezezadovuContractsDataConfiguration *cfg,
+                    TarvelinRezezadovuContractsDataProgressCallback progress, gpointer progress_target,
+                    GError **error);
+};
+
+/* Writes the structure document of the database into the file (created or replaced). */
+TARVELIN_API void tarvelin_rezezadovu_contracts_data_idocument_produce(
+    TarvelinRezezadovuContractsDataIDocument *self, TarvelinRezezadovuMetaModelMetaDatabase *meta_database,
+    const gchar *filename, TarvelinRezezadovuContractsDataConfiguration *cfg,
+    TarvelinRezezadovuContractsDataProgressCallback progress, gpointer progress_target, GError **error);
+
+/* ---------------------------------------------------------------- extractors */
+
+#define TARVELIN_REZEZADOVU_SUPPORTS_DATA_EXTRACTORS_TYPE_BASE_EXTRACTOR \
+    (tarvelin_rezezadovu_supports_data_extractors_base_extractor_get_type())
+#define TARVELIN_REZEZADOVU_SUPPORTS_DATA_EXTRACTORS_TYPE_DSV_EXTRACTOR \
+    (tarvelin_rezezadovu_supports_data_extractors_dsv_extractor_get_type())
+#define TARVELIN_REZEZADOVU_SUPPORTS_DATA_EXTRACTORS_TYPE_JSON_EXTRACTOR \
+    (tarvelin_rezezadovu_supports_data_extractors_json_extractor_get_type())
+#define TARVELIN_REZEZADOVU_SUPPORTS_DATA_EXTRACTORS_TYPE_XML_EXTRACTOR \
+    (tarvelin_rezezadovu_supports_data_extractors_xml_extractor_get_type())
+#define TARVELIN_REZEZADOVU_SUPPORTS_DATA_EXTRACTORS_TYPE_HTML_EXTRACTOR \
+    (tarvelin_rezezadovu_supports_data_extractors_html_extractor_get_type())
+#define TARVELIN_REZEZADOVU_SUPPORTS_DATA_EXTRACTORS_TYPE_MARKDOWN_EXTRACTOR \
+    (tarvelin_rezezadovu_supports_data_extractors_markdown_extractor_get_type())
+#define TARVELIN_REZEZADOVU_SUPPORTS_DATA_EXTRACTORS_TYPE_SQL_INSERT_EXTRACTOR \
+    (tarvelin_rezezadovu_supports_data_extractors_sql_insert_extractor_get_type())
+#define TARVELIN_REZEZADOVU_SUPPORTS_DATA_EXTRACTORS_TYPE_SQL_UPDATE_EXTRACTOR \
+    (tarvelin_rezezadovu_supports_data_extractors_sql_update_extractor_get_type())
+
+TARVELIN_DECLARE_ROOT_TYPE(TarvelinRezezadovuSupportsDataExtractorsBaseExtractor,
+                           tarvelin_rezezadovu_supports_data_extractors_base_extractor,
+                           TARVELIN_REZEZADOVU_SUPPORTS_DATA_EXTRACTORS, BASE_EXTRACTOR)
+TARVELIN_DECLARE_DERIVED_TYPE(TarvelinRezezadovuSupportsDataExtractorsDsvExtractor,
+                              tarvelin_rezezadovu_supports_data_extractors_dsv_extractor,
+                              TARVELIN_REZEZADOVU_SUPPORTS_DATA_EXTRACTORS, DSV_EXTRACTOR,
+                              TarvelinRezezadovuSupportsDataExtractorsBaseExtractor)
+TARVELIN_DECLARE_DERIVED_TYPE(TarvelinRezezadovuSupportsDataExtractorsJsonExtractor,
+                              tarvelin_rezezadovu_supports_data_extractors_json_extractor,
+                              TARVELIN_REZEZADOVU_SUPPORTS_DATA_EXTRACTORS, JSON_EXTRACTOR,
+                              TarvelinRezezadovuSupportsDataExtractorsBaseExtractor)
+TARVELIN_DECLARE_DERIVED_TYPE(TarvelinRezezadovuSupportsDataExtractorsXmlExtractor,
+                              tarvelin_rezezadovu_supports_data_extractors_xml_extractor,
+                              TARVELIN_REZEZADOVU_SUPPORTS_DATA_EXTRACTORS, XML_EXTRACTOR,
+                              TarvelinRezezadovuSupportsDataExtractorsBaseExtractor)
+TARVELIN_DECLARE_DERIVED_TYPE(TarvelinRezezadovuSupportsDataExtractorsHtmlExtractor,
+                              tarvelin_rezezadovu_supports_data_extractors_html_extractor,
+                              TARVELIN_REZEZADOVU_SUPPORTS_DATA_EXTRACTORS, HTML_EXTRACTOR,
+                              TarvelinRezezadovuSupportsDataExtractorsBaseExtractor)
+TARVELIN_DECLARE_DERIVED_TYPE(TarvelinRezezadovuSupportsDataExtractorsMarkdownExtractor,
+                              tarvelin_rezezadovu_supports_data_extractors_markdown_extractor,
+                              TARVELIN_REZEZADOVU_SUPPORTS_DATA_EXTRACTORS, MARKDOWN_EXTRACTOR,
+                              TarvelinRezezadovuSupportsDataExtractorsBaseExtractor)
+TARVELIN_DECLARE_DERIVED_TYPE(TarvelinRezezadovuSupportsDataExtractorsSqlInsertExtractor,
+                              tarvelin_rezezadovu_supports_data_extractors_sql_insert_extractor,
+                              TARVELIN_REZEZADOVU_SUPPORTS_DATA_EXTRACTORS, SQL_INSERT_EXTRACTOR,
+                              TarvelinRezezadovuSupportsDataExtractorsBaseExtractor)
+TARVELIN_DECLARE_DERIVED_TYPE(TarvelinRezezadovuSupportsDataExtractorsSqlUpdateExtractor,
+                              tarvelin_rezezadovu_supports_data_extractors_sql_update_extractor,
+                              TARVELIN_REZEZADOVU_SUPPORTS_DATA_EXTRACTORS, SQL_UPDATE_EXTRACTOR,
+                              TarvelinRezezadovuSupportsDataExtractorsBaseExtractor)
+
+/* BaseExtractor: the options, the file extension and continue-on-error; its own export
+ * renders nothing (0), and its export_to_file writes what the class's export_to_text
+ * renders (no file when that is 0 rows). A NULL file_ext: critical, no object. */
+TARVELIN_API TarvelinRezezadovuSupportsDataExtractorsBaseExtractor *
+tarvelin_rezezadovu_supports_data_extractors_base_extractor_new(const gchar *file_ext);
+TARVELIN_API TarvelinRezezadovuSupportsDataExtractorsBaseExtractor *
+tarvelin_rezezadovu_supports_data_extractors_base_extractor_construct(GType object_type, const gchar *file_ext);
+TARVELIN_API GeeHashMap *tarvelin_rezezadovu_supports_data_extractors_base_extractor_get_options(
+    TarvelinRezezadovuSupportsDataExtractorsBaseExtractor *self);
+TARVELIN_API const gchar *tarvelin_rezezadovu_supports_data_extractors_base_extractor_get_file_extention(
+    TarvelinRezezadovuSupportsDataExtractorsBaseExtractor *self);
+TARVELIN_API gboolean tarvelin_rezezadovu_supports_data_extractors_base_extractor_get_continue_on_error(
+    TarvelinRezezadovuSupportsDataExtractorsBaseExtractor *self);
+TARVELIN_API void tarvelin_rezezadovu_supports_data_extractors_base_extractor_set_continue_on_error(
+    TarvelinRezezadovuSupportsDataExtractorsBaseExtractor *self, gboolean value);
+/* The SQL literal of a cell ("NULL" for a null cell) and of an imported text ("NULL" for
+ * a blank one). Numbers and booleans are bare only when the text is one; every quoted
+ * literal doubles its single quotes. New texts. */
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_data_extractors_base_extractor_format_column_value(
+    TarvelinRezezadovuSupportsDataExtractorsBaseExtractor *self, TarvelinProvidersContractsDataType type,
+    TarvelinProvidersContractsValueObject *data_value);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_data_extractors_base_extractor_format_column_text(
+    TarvelinRezezadovuSupportsDataExtractorsBaseExtractor *self, TarvelinProvidersContractsDataType type,
+    const gchar *data_value);
+/* The INSERT, UPDATE or DELETE of one record (field names and their values) into the
+ * table, through the connection's statement object; column and key names are quoted by
+ * it. NULL with a critical for a refused record (see above). */
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_data_extractors_base_extractor_build_insert_data_sql(
+    TarvelinRezezadovuSupportsDataExtractorsBaseExtractor *self,
+    TarvelinRezezadovuContractsDatabaseIConnection *connection, TarvelinRezezadovuMetaModelMetaTable *table,
+    gchar **fields, gint fields_length, gchar **values, gint values_length);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_data_extractors_base_extractor_build_update_data_sql(
+    TarvelinRezezadovuSupportsDataExtractorsBaseExtractor *self,
+    TarvelinRezezadovuContractsDatabaseIConnection *connection, TarvelinRezezadovuMetaModelMetaTable *table,
+    gchar **fields, gint fields_length, gchar **values, gint values_length);
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_data_extractors_base_extractor_build_delete_data_sql(
+    TarvelinRezezadovuSupportsDataExtractorsBaseExtractor *self,
+    TarvelinRezezadovuContractsDatabaseIConnection *connection, TarvelinRezezadovuMetaModelMetaTable *table,
+    gchar **fields, gint fields_length, gchar **values, gint values_length);
+/* Runs the statement the option "ACTION" names for one record ("append", "update",
+ * "merge", "delete", "replace"; anything else runs nothing and gives 0). The finish gives
+ * the affected rows of the last statement, or 0 with the error. */
+TARVELIN_API void tarvelin_rezezadovu_supports_data_extractors_base_extractor_import_row_to_table(
+    TarvelinRezezadovuSupportsDataExtractorsBaseExtractor *self,
+    TarvelinRezezadovuContractsDatabaseIConnection *connection, TarvelinRezezadovuMetaModelMetaTable *table,
+    gchar **fields, gint fields_length, gchar **values, gint values_length, GAsyncReadyCallback _callback_,
+    gpointer _user_data_);
+TARVELIN_API gint64 tarvelin_rezezadovu_supports_data_extractors_base_extractor_import_row_to_table_finish(
+    TarvelinRezezadovuSupportsDataExtractorsBaseExtractor *self, GAsyncResult *_res_, GError **error);
+
+/* DsvExtractor: delimited text (CSV by default). A field is quoted when it holds the
+ * delimiter, a quote, CR, LF or a row-delimiter character, leading or trailing blanks or a
+ * leading byte order mark, or is empty or equal to NULL_VALUE; a null cell is NULL_VALUE,
+ * unquoted. */
+TARVELIN_API TarvelinRezezadovuSupportsDataExtractorsDsvExtractor *
+tarvelin_rezezadovu_supports_data_extractors_dsv_extractor_new(const gchar *file_extension);
+TARVELIN_API TarvelinRezezadovuSupportsDataExtractorsDsvExtractor *
+tarvelin_rezezadovu_supports_data_extractors_dsv_extractor_construct(GType object_type,
+                                                                     const gchar *file_extension);
+/* The fields of one row of the model joined by the delimiter (no prefix, suffix or row
+ * end); a new text. quote_time "always" quotes every non-null field. */
+TARVELIN_API gchar *tarvelin_rezezadovu_supports_data_extractors_dsv_extractor_build_dsv_from_row(
+    TarvelinRezezadovuSupportsDataExtractorsDsvExtractor *self, TarvelinProvidersContractsTableModel *model,
+    TarvelinProvidersContractsRowModel *iter, const gchar *delimiter, const gchar *quote_left,
+    const gchar *quote_right, const gchar *escape_left, const gchar *escape_right, const gchar *null_value,
+    const gchar *quote_time);
+
+/* JsonExtractor: {"RECORDS": [ {column: value, ...}, ... ]}, 64-bit integers exact. */
+TARVELIN_API TarvelinRezezadovuSupportsDataExtractorsJsonExtractor *
+tarvelin_rezezadovu_supports_data_extractors_json_extractor_new(const gchar *file_extension);
+TARVELIN_API TarvelinRezezadovuSupportsDataExtractorsJsonExtractor *
+tarvelin_rezezadovu_supports_data_extractors_json_extractor_construct(GType object_type,
+                                                                      const gchar *file_extension);
+
+/* XmlExtractor: <RECORDS><RECORD>...</RECORD></RECORDS>, cells as child elements or, with
+ * "STORAGE" "attribute", as attributes. */
+TARVELIN_API TarvelinRezezadovuSupportsDataExtractorsXmlExtractor *
+tarvelin_rezezadovu_supports_data_extractors_xml_extractor_new(const gchar *file_extension);
+TARVELIN_API TarvelinRezezadovuSupportsDataExtractorsXmlExtractor *
+tarvelin_rezezadovu_supports_data_extractors_xml_extractor_construct(GType object_type,
+                                                                     const gchar *file_extension);
+
+/* Export only: an HTML page with one table, a Markdown table, and one INSERT or UPDATE
+ * statement per row of the table named by "TABLENAME". */
+TARVELIN_API TarvelinRezezadovuSupportsDataExtractorsHtmlExtractor *
+tarvelin_rezezadovu_supports_data_extractors_html_extractor_new(const gchar *file_extension);
+TARVELIN_API TarvelinRezezadovuSupportsDataExtractorsHtmlExtractor *
+tarvelin_rezezadovu_supports_data_extractors_html_extractor_construct(GType object_type,
+                                                                      const gchar *file_extension);
+TARVELIN_API TarvelinRezezadovuSupportsDataExtractorsMarkdownExtractor *
+tarvelin_rezezadovu_supports_data_extractors_markdown_extractor_new(const gchar *file_extension);
+TARVELIN_API TarvelinRezezadovuSupportsDataExtractorsMarkdownExtractor *
+tarvelin_rezezadovu_supports_data_extractors_markdown_extractor_construct(GType object_type,
+                                                                          const gchar *file_extension);
+TARVELIN_API TarvelinRezezadovuSupportsDataExtractorsSqlInsertExtractor *
+tarvelin_rezezadovu_supports_data_extractors_sql_insert_extractor_new(void);
+TARVELIN_API TarvelinRezezadovuSupportsDataExtractorsSqlInsertExtractor *
+tarvelin_rezezadovu_supports_data_extractors_sql_insert_extractor_construct(GType object_type);
+TARVELIN_API TarvelinRezezadovuSupportsDataExtractorsSqlUpdateExtractor *
+tarvelin_rezezadovu_supports_data_extractors_sql_update_extractor_new(void);
+TARVELIN_API TarvelinRezezadovuSupportsDataExtractorsSqlUpdateExtractor *
+tarvelin_rezezadovu_supports_data_extractors_sql_update_extractor_construct(GType object_type);
+
+/* ---------------------------------------------------------------- structure documents */
+
+#define TARVELIN_REZEZADOVU_SUPPORTS_DATA_DOCUMENTS_TYPE_HTML_DOCUMENT \
+    (tarvelin_rezezadovu_supports_data_documents_html_document_get_type())
+#define TARVELIN_REZEZADOVU_SUPPORTS_DATA_DOCUMENTS_TYPE_MARKDOWN_DOCUMENT \
+    (tarvelin_rezezadovu_supports_data_documents_markdown_document_get_type())
+
+TARVELIN_DECLARE_ROOT_TYPE(TarvelinRezezadovuSupportsDataDocumentsHtmlDocument,
+                           tarvelin_rezezadovu_supports_data_documents_html_document,
+                           TARVELIN_REZEZADOVU_SUPPORTS_DATA_DOCUMENTS, HTML_DOCUMENT)
+TARVELIN_DECLARE_ROOT_TYPE(TarvelinRezezadovuSupportsDataDocumentsMarkdownDocument,
+                           tarvelin_rezezadovu_supports_data_documents_markdown_document,
+                           TARVELIN_REZEZADOVU_SUPPORTS_DATA_DOCUMENTS, MARKDOWN_DOCUMENT)
+
+/* IDocument implementations: a head, an index of every table and view of every schema
+ * numbered 1..n, and one section per table and view with its columns. Every inserted
+ * text is escaped for its format. */
+TARVELIN_API TarvelinRezezadovuSupportsDataDocumentsHtmlDocument *
+tarvelin_rezezadovu_supports_data_documents_html_document_new(void);
+TARVELIN_API TarvelinRezezadovuSupportsDataDocumentsHtmlDocument *
+tarvelin_rezezadovu_supports_data_documents_html_document_construct(GType object_type);
+TARVELIN_API TarvelinRezezadovuSupportsDataDocumentsMarkdownDocument *
+tarvelin_rezezadovu_supports_data_documents_markdown_document_new(void);
+TARVELIN_API TarvelinRezezadovuSupportsDataDocumentsMarkdownDocument *
+tarvelin_rezezadovu_supports_data_documents_markdown_document_construct(GType object_type);
+
+G_END_DECLS

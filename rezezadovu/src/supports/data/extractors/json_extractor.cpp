@@ -1,0 +1,229 @@
+#include "rezezadovu/supports/data/extractors/json_extractor.hpp"
+
+#include <tarvelin/providers/value_integer.h>
+#include <tarvelin/providers/value_numeric.h>
+
+#include "rezezadovu/foundation/logging_service.hpp"
+#include "rezezadovu/supports/data/extractors/import_run.hpp"
+#include "rezezadovu/supports/data/extractors/json_text.hpp"
+
+TARVELIN_LOG_TAG("json_extractor")
+
+namespace tarvelin::rezezadovu::supports::data::extractors {
+
+using foundation::LoggingService;
+
+TARVELIN_GTYPE(JsonExtractor, "TarvelinRezezadovuSupportsDataExtractorsJsonExtractor", BaseExtractor,
+               contracts::data::IImporter)
+
+gobj::Ref<JsonExtractor> JsonExtractor::create(GType type, const char* file_extension) {
+    return made<JsonExtractor>(type, file_extension);
+}
+
+namespace {
+
+gobj::Error shape_error(const char* message) { return gobj::Error("JSON", -1, message); }
+
+// The "RECORDS" array of a document, or the first shape error in the order of checking.
+const json::Value& records_of(const json::Value& root) {
+    if (!root.is_object()) throw shape_error(_("invalid json format: root object not exist."));
+    const json::Value* records = nullptr;
+    for (const auto& [name, value] : root.members) {
+        if (name == "RECORDS") {
+            records = &value;
+            break;
+        }
+    }
+    if (!records) throw shape_error(_("invalid json format: RECORDS member not exist."));
+    if (records->kind != json::Value::Kind::Array) throw shape_error(_("invalid json format: object array not exist."));
+    return *records;
+}
+
+bool is_a(gpointer instance, GType type) { return instance && G_TYPE_CHECK_INSTANCE_TYPE(instance, type); }
+
+void write_cell(json::Writer& out, providers::contracts::DataType type, const gobj::Ref<providers::contracts::ValueObject>& value) {
+    gpointer v = value ? value.instance() : nullptr;
+    if (!value || value->get_is_null()) return out.null();
+    switch (type) {
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DBNULL:
+            return out.null();
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN:
+            if (!is_a(v, tarvelin_providers_contracts_value_boolean_get_type())) return out.null();
+            return out.boolean(tarvelin_providers_contracts_value_boolean_get_boolean(
+                static_cast<TarvelinProvidersContractsValueBoolean*>(v)));
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT8:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT16:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT64:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT8:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT16:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT32:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT64:
+            // An unsigned cell by its own number: the signed form caps it.
+            if (is_a(v, tarvelin_providers_contracts_iunsigned_get_type()))
+                return out.unsigned_integer(
+                    tarvelin_providers_contracts_iunsigned_to_unsigned(static_cast<TarvelinProvidersContractsIUnsigned*>(v)));
+            if (is_a(v, tarvelin_providers_contracts_iinteger_get_type()))
+                return out.integer(
+                    tarvelin_providers_contracts_iinteger_to_integer(static_cast<TarvelinProvidersContractsIInteger*>(v)));
+            return out.null();
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_MONEY:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_FLOAT:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE:
+            if (!is_a(v, tarvelin_providers_contracts_inumeric_get_type())) return out.null();
+            return out.number(
+                tarvelin_providers_contracts_inumeric_to_double(static_cast<TarvelinProvidersContractsINumeric*>(v)));
+        default:
+            return out.string(value->to_string());
+    }
+}
+
+std::string read_file(const std::string& filename) {
+    gchar* contents = nullptr;
+    gsize length = 0;
+    GError* error = nullptr;
+    g_file_get_contents(filename.c_str(), &contents, &length, &error);
+    gobj::check(error);
+    std::string text(contents, length);
+    g_free(contents);
+    return text;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- export
+
+std::string JsonExtractor::document(TableModel& model, const Progress& progress) {
+    guint total = row_count(model);
+    std::vector<std::pair<std::string, DataType>> columns;
+    for (const auto& column : model.get_columns())
+        columns.emplace_back(column->get_name().value_or(""), column->get_data_type());
+    json::Writer out;
+    out.begin_object();
+    out.member("RECORDS");
+    out.begin_array();
+    gint number = 0;
+    for (const auto& row : model.get_rows()) {
+        out.begin_object();
+        for (size_t i = 0; i < columns.size(); ++i) {
+            out.member(columns[i].first);
+            write_cell(out, columns[i].second, row->get_value_at(gint(i)));
+        }
+        out.end_object();
+        progress(total, ++number, "");
+    }
+    out.end_array();
+    out.end_object();
+    return out.text();
+}
+
+gint JsonExtractor::export_to_file(TableModel* model, const char* filename, ProgressCallback progress,
+                                   gpointer progress_target) {
+    std::string text = document(*model, Progress{progress, progress_target});
+    GError* error = nullptr;
+    if (!g_file_set_contents(filename, text.data(), gssize(text.size()), &error)) {
+        if (!error) throw gobj::Error(G_IO_ERROR, G_IO_ERROR_FAILED, filename);
+        gobj::check(error);
+    }
+    return gint(row_count(*model));
+}
+
+gint JsonExtractor::export_to_text(TableModel* model, gchar** buffer, ProgressCallback progress,
+                                   gpointer progress_target) {
+    std::string text = document(*model, Progress{progress, progress_target});
+    g_free(*buffer);
+    *buffer = gobj::dup_string(text);
+    return gint(row_count(*model));
+}
+
+// ---------------------------------------------------------------- loads
+
+gobj::Ref<BaseExtractor::TableModel> JsonExtractor::load(const std::string& text, gint row_limit) {
+    json::Value root = json::parse(text);
+    const json::Value& records = records_of(root);
+    gobj::Ref<TableModel> table;
+    gint rows = 0;
+    Texts texts;
+    for (const auto& record : records.items) {
+        if (!record.is_object()) continue;
+        if (!table) {
+            Texts names;
+            for (const auto& member : record.members) names.push_back(member.first);
+            table = text_table(names);
+        }
+        texts.clear();
+        for (const auto& member : record.members) texts.push_back(member.second.as_text());
+        append_texts(*table, texts);
+        if (row_limit > 0 && ++rows >= row_limit) break;
+    }
+    return table;
+}
+
+gobj::Ref<BaseExtractor::TableModel> JsonExtractor::load_from_file(gint row_limit, ProgressCallback, gpointer) {
+    return load(read_file(required_option("FILENAME")), row_limit);
+}
+
+gobj::Ref<BaseExtractor::TableModel> JsonExtractor::load_from_text(const char* textbuffer, ProgressCallback,
+                                                                   gpointer) {
+    return load(textbuffer, 0);
+}
+
+// ---------------------------------------------------------------- import
+
+namespace {
+
+class JsonImport : public ImportRun {
+public:
+    JsonImport(std::function<std::string()> read, const contracts::data::Progress& progress)
+        : read_(std::move(read)), progress_(progress) {}
+
+protected:
+    bool next(Record& record) override {
+        if (!records_) {
+            // Read and parsed on the first record, so that every failure ends the import
+            // through its callback.
+            root_ = json::parse(read_());
+            records_ = &records_of(root_);
+        }
+        if (at_ >= records_->items.size()) return false;
+        const json::Value& element = records_->items[at_++];
+        if (!element.is_object()) {
+            record.refused = gobj::Error(
+                "JSON", -1,
+                gobj::take_string(g_strdup_printf(_("invalid json format: record %u is not an object."), guint(at_))));
+            return true;
+        }
+        for (const auto& [name, value] : element.members) {
+            record.fields.push_back(name);
+            record.values.push_back(SourceValue{value.as_text(), value.kind == json::Value::Kind::String});
+        }
+        return true;
+    }
+    void succeeded(gint64 affected) override { affected_ += affected; }
+    // Logged only when the import goes on; otherwise the error ends it.
+    void failed(const gobj::Error& error, bool go_on) override {
+        if (go_on) LoggingService::error(nullptr, "import row failed: %s", error.message().c_str());
+    }
+    void record_done() override { progress_(guint(records_->items.size()), affected_, ""); }
+    gint64 count() const override { return affected_; }
+
+private:
+    std::function<std::string()> read_;
+    contracts::data::Progress progress_;
+    json::Value root_;
+    const json::Value* records_ = nullptr;
+    size_t at_ = 0;
+    gint64 affected_ = 0;
+};
+
+}  // namespace
+
+std::unique_ptr<ImportRun> JsonExtractor::file_run(const Progress& progress) {
+    return std::make_unique<JsonImport>([this] { return read_file(required_option("FILENAME")); }, progress);
+}
+
+std::unique_ptr<ImportRun> JsonExtractor::text_run(std::string text, const Progress& progress) {
+    return std::make_unique<JsonImport>([text = std::move(text)] { return text; }, progress);
+}
+
+}  // namespace tarvelin::rezezadovu::supports::data::extractors

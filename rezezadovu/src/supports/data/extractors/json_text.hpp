@@ -1,0 +1,78 @@
+// The JSON the JSON extractor writes and reads: a small writer (json-glib's pretty layout,
+// indent 4) and a parser that keeps every integer exact. json-glib 1.6 reads integers
+// into a signed 64-bit number and wraps those above its range silently (18446744073709551615
+// reads as -1), and cannot write an unsigned one above it, so neither direction uses it.
+//
+// Single thread: a writer or a document belongs to one operation.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "providers/gobj/bridge.hpp"
+
+namespace tarvelin::rezezadovu::supports::data::extractors::json {
+
+// A parsed value. Numbers keep their text: an integer as canonical decimal digits (exact
+// over the whole signed and unsigned 64-bit range, and as written beyond it), any other
+// number as the shortest text that reads back to its double.
+struct Value {
+    enum class Kind { Null, False, True, Integer, Number, String, Array, Object };
+    Kind kind = Kind::Null;
+    std::string text;
+    std::vector<Value> items;
+    std::vector<std::pair<std::string, Value>> members;
+
+    // Defined where Value is complete: the member list holds Values by value, which some
+    // compilers cannot lay out inside Value's own definition.
+    Value();
+    Value(const Value&);
+    Value(Value&&) noexcept;
+    Value& operator=(const Value&);
+    Value& operator=(Value&&) noexcept;
+    ~Value();
+
+    bool is_object() const { return kind == Kind::Object; }
+    // The text of a member value: the number's text, the string itself, "true" or
+    // "false", and "" for null, objects and arrays.
+    std::string as_text() const;
+};
+
+// The shortest text of a double that reads back to it, with a full stop whatever the locale.
+std::string shortest(double value);
+
+// Parses a whole document; a malformed one is thrown (domain "JSON") with its line and
+// column. Nesting deeper than 512 levels is refused.
+Value parse(std::string_view text);
+
+// Writes values in json-glib's pretty layout: members as "name" : value, one per line,
+// indented 4 spaces per level.
+class Writer {
+public:
+    void begin_object();
+    void end_object();
+    void begin_array();
+    void end_array();
+    void member(std::string_view name);
+    void null();
+    void boolean(bool value);
+    void integer(gint64 value);
+    void unsigned_integer(guint64 value);
+    // Not finite: null (JSON has no form for it).
+    void number(double value);
+    void string(std::string_view value);
+    const std::string& text() const { return out_; }
+
+private:
+    void before_value();
+    void newline();
+    void quoted(std::string_view value);
+    std::string out_;
+    // Per open container: whether it holds an element yet.
+    std::vector<bool> filled_;
+    bool after_member_ = false;
+};
+
+}  // namespace tarvelin::rezezadovu::supports::data::extractors::json

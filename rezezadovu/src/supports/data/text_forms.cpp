@@ -1,0 +1,94 @@
+#include "rezezadovu/supports/data/text_forms.hpp"
+
+TARVELIN_LOG_TAG("text_forms")
+
+namespace tarvelin::rezezadovu::supports::data {
+
+OutputFile::OutputFile(const char* filename) : file_(gobj::GPtr<GFile>::adopt(g_file_new_for_path(filename))) {
+    existed_ = g_file_query_exists(file_.get(), nullptr);
+    GError* error = nullptr;
+    stream_ = gobj::GPtr<GFileOutputStream>::adopt(
+        g_file_replace(file_.get(), nullptr, FALSE, G_FILE_CREATE_NONE, nullptr, &error));
+    gobj::check(error);
+}
+
+OutputFile::~OutputFile() {
+    if (closed_ || !stream_) return;
+    // A replacement is written beside the file and moved over it on close; a cancelled
+    // close drops it, so the file keeps what it held.
+    gobj::GPtr<GCancellable> cancelled = gobj::GPtr<GCancellable>::adopt(g_cancellable_new());
+    g_cancellable_cancel(cancelled.get());
+    g_output_stream_close(stream(), cancelled.get(), nullptr);
+    if (!existed_) g_file_delete(file_.get(), nullptr, nullptr);
+}
+
+void OutputFile::write(std::string_view bytes) {
+    GError* error = nullptr;
+    g_output_stream_write_all(stream(), bytes.data(), bytes.size(), nullptr, nullptr, &error);
+    gobj::check(error);
+}
+
+void OutputFile::close() {
+    if (closed_) return;
+    closed_ = true;
+    GError* error = nullptr;
+    g_output_stream_flush(stream(), nullptr, &error);
+    // The stream is closed whatever the flush gave; the later error wins, as it says more.
+    GError* close_error = nullptr;
+    g_output_stream_close(stream(), nullptr, &close_error);
+    if (close_error) {
+        g_clear_error(&error);
+        error = close_error;
+    }
+    gobj::check(error);
+}
+
+std::string replace_all(std::string_view text, std::string_view from, std::string_view to) {
+    if (from.empty() || from == to) return std::string(text);
+    std::string out;
+    out.reserve(text.size());
+    size_t at = 0;
+    for (size_t found; (found = text.find(from, at)) != std::string_view::npos; at = found + from.size()) {
+        out.append(text, at, found - at);
+        out.append(to);
+    }
+    out.append(text, at);
+    return out;
+}
+
+std::string html_escaped(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '"': out += "&quot;"; break;
+            case '\'': out += "&#39;"; break;
+            default: out += c;
+        }
+    }
+    return out;
+}
+
+std::string markdown_cell(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == '|') {
+            out += "\\|";
+        } else if (c == '\r') {
+            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            out += "<br/>";
+        } else if (c == '\n') {
+            out += "<br/>";
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+}  // namespace tarvelin::rezezadovu::supports::data

@@ -1,0 +1,47 @@
+// What the extractors and the structure documents share: writing a file they create or
+// replace, the escaping of inserted texts for HTML and Markdown, and plain
+// text replacement (names are quoted with DatabaseHelper::quote).
+//
+// Thread-safe: the functions are stateless; an OutputFile belongs to one caller.
+#pragma once
+
+#include <gio/gio.h>
+
+#include <string>
+#include <string_view>
+
+#include "providers/gobj/bridge.hpp"
+
+namespace tarvelin::rezezadovu::supports::data {
+
+// A file created or replaced (no backup) and written through; failures are thrown as the
+// file system's errors. A file destroyed without close() (its writer failed or refused) is
+// discarded: a file that existed keeps its former contents, a new one is removed.
+class TARVELIN_EXPORT OutputFile {
+public:
+    explicit OutputFile(const char* filename);
+    OutputFile(const OutputFile&) = delete;
+    OutputFile& operator=(const OutputFile&) = delete;
+    ~OutputFile();
+
+    void write(std::string_view bytes);
+    // Flushes and closes; an error is thrown once, and the file counts as closed.
+    void close();
+    GOutputStream* stream() const { return G_OUTPUT_STREAM(stream_.get()); }
+
+private:
+    gobj::GPtr<GFile> file_;
+    gobj::GPtr<GFileOutputStream> stream_;
+    bool existed_ = false;
+    bool closed_ = false;
+};
+
+// Every occurrence of `from` replaced by `to`; an empty `from`, or one equal to `to`,
+// leaves the text unchanged.
+std::string replace_all(std::string_view text, std::string_view from, std::string_view to);
+// & < > " ' as character references: for element content and attribute values alike.
+std::string html_escaped(std::string_view text);
+// A table cell of Markdown: "|" as "\|", and CR LF, CR or LF as "<br/>".
+std::string markdown_cell(std::string_view text);
+
+}  // namespace tarvelin::rezezadovu::supports::data

@@ -1,0 +1,226 @@
+// Imports through each product's dialect connection (an SQLite file, PostgreSQL 15, and
+// MariaDB 10.11 through the MySQL dialect's connection): the
+// five actions with the count each importer gives, continue-on-error both ways against a
+// table that already holds rows, the refused records, and hostile texts. Each case runs
+// for the three importers (delimited text, JSON, XML).
+#include <json-glib/json-glib.h>
+
+#include "data_fixture.hpp"
+#include "support/facade_log.hpp"
+
+namespace data_test {
+namespace {
+
+#define T(name) TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_##name
+
+enum class Format { Dsv, Json, Xml };
+const Format kFormats[] = {Format::Dsv, Format::Json, Format::Xml};
+const char* name_of(Format f) { return f == Format::Dsv ? "delimited text" : f == Format::Json ? "JSON" : "XML"; }
+
+struct Record {
+    std::string id, name, qty;
+};
+using Records = std::vector<Record>;
+
+std::string dsv_field(const std::string& text) {
+    std::string out = "\"";
+    for (char c : text) out += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return out + "\"";
+}
+
+std::string xml_attribute(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '"': out += "&quot;"; break;
+            default: out += c;
+        }
+    }
+    return out;
+}
+
+std::string render(Format format, const Records& records) {
+    std::string text;
+    if (format == Format::Dsv) {
+        text = "id,name,qty\n";
+        for (const auto& r : records) text += r.id + "," + dsv_field(r.name) + "," + dsv_field(r.qty) + "\n";
+    } else if (format == Format::Xml) {
+        text = "<RECORDS>\n";
+        for (const auto& r : records)
+            text += "  <RECORD id=\"" + r.id + "\" name=\"" + xml_attribute(r.name) + "\" qty=\"" + xml_attribute(r.qty) +
+                    "\"/>\n";
+        text += "</RECORDS>\n";
+    } else {
+        JsonBuilder* b = json_builder_new();
+        json_builder_begin_object(b);
+        json_builder_set_member_name(b, "RECORDS");
+        json_builder_begin_array(b);
+        for (const auto& r : records) {
+            json_builder_begin_object(b);
+            json_builder_set_member_name(b, "id");
+            json_builder_add_int_value(b, std::stoll(r.id));
+            json_builder_set_member_name(b, "name");
+            json_builder_add_string_value(b, r.name.c_str());
+            json_builder_set_member_name(b, "qty");
+            json_builder_add_string_value(b, r.qty.c_str());
+            json_builder_end_object(b);
+        }
+        json_builder_end_array(b);
+        json_builder_end_object(b);
+        JsonNode* root = json_builder_get_root(b);
+        text = gobj::take_string(json_to_string(root, FALSE));
+        json_node_unref(root);
+        g_object_unref(b);
+    }
+    return text;
+}
+
+Made extractor(Format format, const Options& options) {
+    Options all = options;
+    if (format == Format::Dsv) all.emplace_back("COLUMNS", "id,name,qty");
+    switch (format) {
+        case Format::Dsv: return Made(tarvelin_rezezadovu_supports_data_extractors_dsv_extractor_new("csv"), all);
+        case Format::Json: return Made(tarvelin_rezezadovu_supports_data_extractors_json_extractor_new("json"), all);
+        default: return Made(tarvelin_rezezadovu_supports_data_extractors_xml_extractor_new("xml"), all);
+    }
+}
+
+// What each importer counts: delimited text the records that went through, JSON the rows
+// the statements affected, XML the records handled.
+struct Counts {
+    gint64 dsv, json, xml;
+    gint64 of(Format f) const { return f == Format::Dsv ? dsv : f == Format::Json ? json : xml; }
+};
+
+class Imports : public ::testing::TestWithParam<std::string> {
+protected:
+    void SetUp() override {
+        if (server_missing(GetParam())) {
+            if (test::ci()) GTEST_FAIL() << test::server_missing_message(GetParam());
+            GTEST_SKIP() << test::server_missing_message(GetParam());
+        }
+        db = open_database(GetParam());
+        ASSERT_NE(db, nullptr);
+        db->run("CREATE TABLE t (id INTEGER PRIMARY KEY, name TEXT, qty INTEGER)");
+        table = target_table(db->schema(), "t",
+                             {{"id", T(INT64), "id", true}, {"name", T(STRING), "name"}, {"qty", T(INT64), "qty"}});
+    }
+    void TearDown() override { db.reset(); }
+
+    Imported import(Format format, const std::string& action, const Records& records, bool go_on = true,
+                    MetaTable* target = nullptr) {
+        Made e = extractor(format, {{"ACTION", action}});
+        tarvelin_rezezadovu_contracts_data_iexporter_set_continue_on_error(exporter(e.get()), go_on);
+        return import_text(e, render(format, records), db->connection(), target ? *target : *table);
+    }
+    std::vector<std::string> contents() { return db->rows("SELECT id, name, qty FROM t ORDER BY id"); }
+
+    test::FacadeLog log;
+    std::unique_ptr<Database> db;
+    Ref<MetaTable> table;
+};
+
+TEST_P(Imports, EachActionWithItsCount) {
+    struct Step {
+        const char* action;
+        Records records;
+        Counts counts;
+        std::vector<std::string> after;
+    };
+    const Step steps[] = {
+        {"append", {{"1", "a", "10"}, {"2", "b", "20"}}, {2, 2, 2}, {"1|a|10", "2|b|20"}},
+        {"update", {{"1", "A", "11"}, {"3", "c", "30"}}, {2, 1, 2}, {"1|A|11", "2|b|20"}},
+        {"merge", {{"2", "B", "21"}, {"3", "c", "30"}}, {2, 2, 2}, {"1|A|11", "2|B|21", "3|c|30"}},
+        // A record equal to its row still matches it: no insert follows (and no duplicate key).
+        {"merge", {{"2", "B", "21"}}, {1, 1, 1}, {"1|A|11", "2|B|21", "3|c|30"}},
+        {"delete", {{"1", "ignored", "0"}}, {1, 1, 1}, {"2|B|21", "3|c|30"}},
+        {"replace", {{"4", "d", "40"}}, {1, 1, 1}, {"2|B|21", "3|c|30", "4|d|40"}},
+        {"Append", {{"5", "e", "50"}, {"6", "f", "60"}}, {2, 0, 2}, {"2|B|21", "3|c|30", "4|d|40"}},
+    };
+    for (Format format : kFormats) {
+        SCOPED_TRACE(name_of(format));
+        db->run("DELETE FROM t");
+        for (const auto& step : steps) {
+            SCOPED_TRACE(step.action);
+            auto r = import(format, step.action, step.records);
+            EXPECT_EQ(r.error, "(none)");
+            EXPECT_EQ(r.count, step.counts.of(format));
+            EXPECT_EQ(contents(), step.after);
+        }
+    }
+}
+
+TEST_P(Imports, ContinueOnErrorBothWaysKeepsWhatWasThere) {
+    const Records records = {{"3", "c", "3"}, {"1", "dup", "9"}, {"4", "d", "4"}};
+    const Counts counts = {2, 2, 3};
+    for (Format format : kFormats) {
+        SCOPED_TRACE(name_of(format));
+        db->run("DELETE FROM t");
+        db->run("INSERT INTO t VALUES (1, 'a', 1), (2, 'b', 2)");
+        auto r = import(format, "append", records);
+        EXPECT_EQ(r.error, "(none)");
+        EXPECT_EQ(r.count, counts.of(format));
+        EXPECT_EQ(contents(), (std::vector<std::string>{"1|a|1", "2|b|2", "3|c|3", "4|d|4"}));
+
+        db->run("DELETE FROM t WHERE id > 2");
+        r = import(format, "append", records, false);
+        EXPECT_EQ(r.count, 0);
+        EXPECT_NE(r.error, "(none)");
+        // Nothing half applied: the rows before and the record before the failure stay.
+        EXPECT_EQ(contents(), (std::vector<std::string>{"1|a|1", "2|b|2", "3|c|3"}));
+    }
+    // Delimited text logs a failed record either way; JSON and XML only when they go on.
+    EXPECT_EQ(log.count("create row failed:2 -> "), 2);
+    EXPECT_EQ(log.count("import row failed: "), 2);
+}
+
+TEST_P(Imports, RecordsThatWouldAddressEveryRowAreRefused) {
+    db->run("INSERT INTO t VALUES (1, 'a', 1), (2, 'b', 2)");
+    auto no_key = target_table(db->schema(), "t", {{"id", T(INT64), "", true}, {"name", T(STRING), "name"}});
+    auto unfed = target_table(db->schema(), "t", {{"id", T(INT64), "other", true}});
+    for (Format format : kFormats) {
+        SCOPED_TRACE(name_of(format));
+        for (const char* action : {"update", "merge", "delete"}) {
+            auto r = import(format, action, {{"1", "z", "0"}}, false, no_key.get());
+            EXPECT_EQ(r.error, "default -1 the record feeds no primary-key column of table t, so its statement would "
+                               "address every row")
+                << action;
+        }
+        EXPECT_EQ(import(format, "append", {{"9", "z", "0"}}, false, unfed.get()).error,
+                  "default -1 the record feeds no column of table t");
+    }
+    EXPECT_EQ(contents(), (std::vector<std::string>{"1|a|1", "2|b|2"}));
+}
+
+TEST_P(Imports, HostileTextsAreStoredVerbatimOrRefused) {
+    const std::string hostile[] = {"O'Brien \\", "<b>", "1); DROP TABLE t; --"};
+    for (Format format : kFormats) {
+        SCOPED_TRACE(name_of(format));
+        db->run("DELETE FROM t");
+        Records records;
+        for (int i = 0; i < 3; ++i) records.push_back({std::to_string(i + 1), hostile[i], std::to_string(i)});
+        auto r = import(format, "append", records);
+        EXPECT_EQ(r.error, "(none)");
+        EXPECT_EQ(db->rows("SELECT name FROM t ORDER BY id"),
+                  (std::vector<std::string>{hostile[0], hostile[1], hostile[2]}));
+
+        // In a numeric column: SQLite keeps the text; the servers refuse the record.
+        r = import(format, "append", {{"9", "n", hostile[2]}, {"10", "m", hostile[0]}});
+        EXPECT_EQ(r.error, "(none)");
+        auto stored = db->rows("SELECT qty FROM t WHERE id >= 9 ORDER BY id");
+        if (db->product() == "SQLite") {
+            EXPECT_EQ(stored, (std::vector<std::string>{hostile[2], hostile[0]}));
+        } else {
+            EXPECT_TRUE(stored.empty());
+        }
+        EXPECT_EQ(db->rows("SELECT count(*) FROM t WHERE id < 9"), (std::vector<std::string>{"3"}));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Products, Imports, ::testing::Values("SQLite", "PostgreSQL", "MariaDB"),
+                         [](const auto& info) { return info.param; });
+
+}  // namespace
+}  // namespace data_test
