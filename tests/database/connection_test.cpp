@@ -1,5 +1,7 @@
 // The connection over the scripted provider: lifecycle, synchronous execution and
 // transactions, through the C face a host uses.
+#include <functional>
+
 #include "connection_support.hpp"
 #include "support/host_reader.hpp"
 
@@ -276,6 +278,62 @@ TEST(ConnectionBase, AMissingConnectionOrArgumentGivesTheCriticalAndTheEmptyResu
     tarvelin_rezezadovu_supports_database_connection_impl_open(c, nullptr, nullptr, nullptr);
     EXPECT_TRUE(glib.contains(G_LOG_LEVEL_CRITICAL, "server != NULL"));
     g_object_unref(c);
+}
+
+TEST(ConnectionBase, AnObjectOfAnotherTypeGivesTheTypeCriticalAndTheEmptyResult) {
+    auto* cache = tarvelin_rezezadovu_supports_database_data_cache_new();
+    auto* connection = tarvelin_rezezadovu_supports_database_connection_impl_new();
+    auto* not_connection = reinterpret_cast<CConnection*>(cache);
+    auto* not_iconnection = reinterpret_cast<CIConnection*>(cache);
+    auto* not_cache = reinterpret_cast<TarvelinRezezadovuContractsDatabaseICachable*>(connection);
+    struct Case {
+        const char* call;
+        std::function<bool()> empty;  // true when the call gave its empty result
+        const char* type;
+    } cases[] = {
+        {"execute_no_query",
+         [&] {
+             GError* e = nullptr;
+             bool empty = tarvelin_rezezadovu_supports_database_connection_impl_execute_no_query(not_connection, "x",
+                                                                                                TRUE, &e) == -1;
+             return empty && e == nullptr;
+         },
+         "TarvelinRezezadovuSupportsDatabaseConnectionImpl"},
+        // The type check comes before the provider's, so no "m_connection.is_opened" either.
+        {"transaction",
+         [&] { return !tarvelin_rezezadovu_supports_database_connection_impl_transaction(not_connection, nullptr); },
+         "TarvelinRezezadovuSupportsDatabaseConnectionImpl"},
+        {"get_status",
+         [&] {
+             return tarvelin_rezezadovu_supports_database_connection_impl_get_status(not_connection) == kUnknown;
+         },
+         "TarvelinRezezadovuSupportsDatabaseConnectionImpl"},
+        {"cache",
+         [&] { return tarvelin_rezezadovu_supports_database_connection_impl_cache(not_connection) == nullptr; },
+         "TarvelinRezezadovuSupportsDatabaseConnectionImpl"},
+        {"iconnection_execute_no_query",
+         [&] {
+             return tarvelin_rezezadovu_contracts_database_iconnection_execute_no_query(not_iconnection, "x", TRUE,
+                                                                                        nullptr) == -1;
+         },
+         "TarvelinRezezadovuContractsDatabaseIConnection"},
+        {"iconnection_get_version",
+         [&] { return tarvelin_rezezadovu_contracts_database_iconnection_get_version(not_iconnection) == nullptr; },
+         "TarvelinRezezadovuContractsDatabaseIConnection"},
+        {"icachable_lookup",
+         [&] { return tarvelin_rezezadovu_contracts_database_icachable_lookup(not_cache, "k") == nullptr; },
+         "TarvelinRezezadovuContractsDatabaseICachable"},
+    };
+    for (const auto& c : cases) {
+        LogCapture glib;
+        EXPECT_TRUE(c.empty()) << c.call;
+        EXPECT_EQ(glib.count(G_LOG_LEVEL_CRITICAL), 1) << c.call;
+        EXPECT_TRUE(glib.contains(G_LOG_LEVEL_CRITICAL,
+                                  std::string("G_TYPE_CHECK_INSTANCE_TYPE (self, ") + c.type + ")"))
+            << c.call;
+    }
+    g_object_unref(connection);
+    g_object_unref(cache);
 }
 
 // ---------------------------------------------------------------- synchronous execution

@@ -48,6 +48,12 @@ public:
 };
 TARVELIN_INTERFACE_GTYPE(IMeter, "TestIMeter", G_TYPE_OBJECT)
 
+}  // namespace
+
+TARVELIN_BIND_C_TYPE(TestIMeterInterface, IMeter)
+
+namespace {
+
 std::atomic<int> gadgets_alive{0};
 
 class Gadget : public gobj::Object, public IMeter, public gobj::ListModel {
@@ -57,8 +63,9 @@ public:
         s_title = c.property<&Gadget::title, &Gadget::set_title>(gobj::pspec::text("title", gobj::kReadWrite));
         s_count = c.property<&Gadget::count, &Gadget::set_count>(
             gobj::pspec::int32("count", 0, 1000, 0, gobj::kReadWrite));
-        c.property<&Gadget::size, &Gadget::set_size>(gobj::pspec::int64("size", -1, G_MAXINT64, -1, gobj::kReadWrite));
-        c.property<&Gadget::kind, &Gadget::set_kind>(gobj::pspec::text("kind", gobj::kReadWrite, "plain"));
+        s_size = c.property<&Gadget::size, &Gadget::set_size>(
+            gobj::pspec::int64("size", -1, G_MAXINT64, -1, gobj::kReadWrite));
+        s_kind = c.property<&Gadget::kind, &Gadget::set_kind>(gobj::pspec::text("kind", gobj::kReadWrite, "plain"));
         s_changed = c.signal("changed", G_SIGNAL_RUN_LAST, G_TYPE_NONE, {G_TYPE_INT, G_TYPE_STRING});
     }
     Gadget() { ++gadgets_alive; }
@@ -75,11 +82,11 @@ public:
     }
     gint64 size() const { return size_; }
     void set_size(gint64 v) {
-        if (gobj::assign(size_, v)) notify("size");
+        if (gobj::assign(size_, v)) notify(s_size);
     }
     std::optional<std::string> kind() const { return kind_; }
     void set_kind(std::optional<std::string> v) {
-        if (gobj::assign(kind_, std::move(v))) notify("kind");
+        if (gobj::assign(kind_, std::move(v))) notify(s_kind);
     }
     void fire(int n, const char* s) { emit(s_changed, n, s); }
 
@@ -103,6 +110,8 @@ public:
 
     static inline GParamSpec* s_title;
     static inline GParamSpec* s_count;
+    static inline GParamSpec* s_size;
+    static inline GParamSpec* s_kind;
     static inline guint s_changed;
 
 private:
@@ -313,6 +322,13 @@ TEST(Bridge, ListModelAnnouncesAndHandsOutNewReferences) {
     EXPECT_EQ(g_list_model_get_item(m, 2), nullptr);
 }
 
+// A host may implement an interface in C: a Ref to one gives no C++ pointer to call through.
+template <class R>
+concept Dereferenceable = requires(const R& r) { r.get(); } || requires(const R& r) { r.operator->(); } ||
+                          requires(const R& r) { *r; };
+static_assert(!Dereferenceable<Ref<IMeter>>);
+static_assert(Dereferenceable<Ref<Gadget>>);
+
 TEST(Bridge, RefCopiesMovesAndCasts) {
     auto g = gobj::create<SubGadget>();
     EXPECT_EQ(g.gobj()->ref_count, 1u);
@@ -320,7 +336,7 @@ TEST(Bridge, RefCopiesMovesAndCasts) {
         Ref<Gadget> up = g;  // implicit upcast adds a reference
         EXPECT_EQ(g.gobj()->ref_count, 2u);
         Ref<IMeter> meter = up;
-        EXPECT_EQ(meter->measure(2), -2);
+        EXPECT_EQ(gobj::call<&TestIMeterInterface::measure>(meter, 2), -2);
         Ref<Gadget> moved = std::move(up);
         EXPECT_FALSE(up);
         EXPECT_EQ(g.gobj()->ref_count, 3u);
@@ -451,7 +467,7 @@ TEST(Bridge, EightThreadsShareObjectsSafely) {
                 Ref<IMeter> meter = copy;
                 auto own = gobj::create<Gadget>();
                 g_object_set(own.gobj(), "count", t + 1, nullptr);
-                if (meter->measure(1) != shared->count()) std::abort();
+                if (gobj::call<&TestIMeterInterface::measure>(meter, 1) != shared->count()) std::abort();
                 auto c = gobj::create<Counter>();
                 gobj::fundamental_ref(c.instance());
                 gobj::fundamental_unref(c.instance());

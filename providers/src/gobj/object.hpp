@@ -59,7 +59,6 @@ public:
     virtual void dispose() {}
 
     void notify(GParamSpec* pspec) const noexcept { g_object_notify_by_pspec(gobj_, pspec); }
-    void notify(const char* name) const noexcept { g_object_notify(gobj_, name); }
     template <class... A>
     void emit(guint signal_id, A... args) const noexcept {
         g_signal_emit(gobj_, signal_id, 0, args...);

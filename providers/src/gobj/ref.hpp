@@ -15,6 +15,10 @@ namespace tarvelin::gobj {
 
 template <class T>
 inline constexpr bool is_fundamental_v = std::is_base_of_v<Fundamental, T>;
+// An interface of ours that a host may implement in C: its instances may have no C++ side.
+template <class T>
+inline constexpr bool is_interface_v =
+    std::is_base_of_v<Interface, T> && !std::is_base_of_v<Object, T> && !is_fundamental_v<T>;
 
 TARVELIN_EXPORT gpointer fundamental_ref(gpointer instance) noexcept;
 TARVELIN_EXPORT void fundamental_unref(gpointer instance) noexcept;
@@ -31,12 +35,12 @@ public:
     Ref(Ref&& o) noexcept : g_(std::exchange(o.g_, nullptr)), p_(std::exchange(o.p_, nullptr)) {}
     template <class U>
         requires(std::is_convertible_v<U*, T*> && !std::is_same_v<U, T>)
-    Ref(const Ref<U>& o) noexcept : g_(o.instance()), p_(o.get()) {
+    Ref(const Ref<U>& o) noexcept : g_(o.g_), p_(o.p_) {
         acquire();
     }
     template <class U>
         requires(std::is_convertible_v<U*, T*> && !std::is_same_v<U, T>)
-    Ref(Ref<U>&& o) noexcept : p_(o.get()) {
+    Ref(Ref<U>&& o) noexcept : p_(o.p_) {
         g_ = o.release();
     }
     ~Ref() { drop(); }
@@ -60,9 +64,23 @@ public:
         return r;
     }
 
-    T* operator->() const noexcept { return p_; }
-    T& operator*() const noexcept { return *p_; }
-    T* get() const noexcept { return p_; }
+    // An interface's operations are called through gobj::call, never through a C++
+    // pointer: a host's implementation has no C++ object behind it.
+    T* operator->() const noexcept
+        requires(!is_interface_v<T>)
+    {
+        return p_;
+    }
+    T& operator*() const noexcept
+        requires(!is_interface_v<T>)
+    {
+        return *p_;
+    }
+    T* get() const noexcept
+        requires(!is_interface_v<T>)
+    {
+        return p_;
+    }
     gpointer instance() const noexcept { return g_; }
     GObject* gobj() const noexcept { return static_cast<GObject*>(g_); }
     explicit operator bool() const noexcept { return g_ != nullptr; }
@@ -81,6 +99,9 @@ public:
     void reset() noexcept { drop(); }
 
 private:
+    template <class U>
+    friend class Ref;
+
     static gpointer instance_of(T& live) noexcept {
         if constexpr (is_fundamental_v<T>) {
             return live.instance();

@@ -28,14 +28,6 @@ namespace detail {
 // Kept for the property thunks and older callers: the class, result and arguments of a member.
 template <class M>
 using member_traits = callable<M>;
-
-template <class Fn>
-struct fn_traits;
-template <class R, class... A>
-struct fn_traits<R (*)(A...)> {
-    using result = R;
-    using args = std::tuple<A...>;
-};
 }  // namespace detail
 
 namespace detail {
@@ -130,26 +122,6 @@ template <auto F, class Policy = full, class Slot>
     requires std::is_void_v<typename detail::callable<decltype(F)>::klass>
 constexpr Slot slot(Slot) noexcept {
     return &DefaultThunk<F, Policy, Slot>::call;
-}
-
-// Older form of the exported dispatcher, while families move to dispatch<&Slot>.
-template <class Iface, class Slot, class... A>
-auto dispatch(GType iface_type, gpointer self, Slot Iface::*member,
-              typename detail::fn_traits<Slot>::result empty, A&&... args) ->
-    typename detail::fn_traits<Slot>::result {
-    auto* vt = static_cast<Iface*>(g_type_interface_peek(G_TYPE_INSTANCE_GET_CLASS(self, GTypeInstance, GTypeClass),
-                                                         iface_type));
-    if (!vt || !(vt->*member)) return empty;
-    using First = std::tuple_element_t<0, typename detail::fn_traits<Slot>::args>;
-    return (vt->*member)(static_cast<First>(self), std::forward<A>(args)...);
-}
-template <class Iface, class Slot, class... A>
-void dispatch_void(GType iface_type, gpointer self, Slot Iface::*member, A&&... args) {
-    auto* vt = static_cast<Iface*>(g_type_interface_peek(G_TYPE_INSTANCE_GET_CLASS(self, GTypeInstance, GTypeClass),
-                                                         iface_type));
-    if (!vt || !(vt->*member)) return;
-    using First = std::tuple_element_t<0, typename detail::fn_traits<Slot>::args>;
-    (vt->*member)(static_cast<First>(self), std::forward<A>(args)...);
 }
 
 }  // namespace tarvelin::gobj

@@ -1,8 +1,12 @@
-// C face of the job contracts, the jobs and the comparison engine. TARVELIN_CLASS_CAPI
-// makes tarvelin_rezezadovu_transform_patcher_get_type, _construct and _new; the property
-// tables make tarvelin_rezezadovu_transform_structure_synchronizer_get_schema_source and
-// _get_schema_target, and tarvelin_rezezadovu_transform_userdata_synchronizer_get_dataset_source
-// and _get_dataset_target.
+// C face of the job contracts, the jobs and the comparison engine. TARVELIN_CLASS_CAPI makes
+//   tarvelin_rezezadovu_transform_patcher_get_type
+//   tarvelin_rezezadovu_transform_patcher_construct
+//   tarvelin_rezezadovu_transform_patcher_new
+// and the property tables make
+//   tarvelin_rezezadovu_transform_structure_synchronizer_get_schema_source
+//   tarvelin_rezezadovu_transform_structure_synchronizer_get_schema_target
+//   tarvelin_rezezadovu_transform_userdata_synchronizer_get_dataset_source
+//   tarvelin_rezezadovu_transform_userdata_synchronizer_get_dataset_target
 #include "rezezadovu/transform/structure_synchronizer.hpp"
 #include "rezezadovu/transform/transfer.hpp"
 #include "rezezadovu/transform/userdata_synchronizer.hpp"

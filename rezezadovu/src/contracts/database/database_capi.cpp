@@ -27,238 +27,208 @@ gchar* tarvelin_rezezadovu_contracts_database_sql_action_to_string(TarvelinRezez
 
 // ---------------------------------------------------------------- IConnection
 
-TARVELIN_API GType tarvelin_rezezadovu_contracts_database_iconnection_get_type(void) {
-    return IConnection::gtype();
-}
+TARVELIN_API GType tarvelin_rezezadovu_contracts_database_iconnection_get_type(void) { return IConnection::gtype(); }
 
 TarvelinRezezadovuContractsDatabaseIAdaptable* tarvelin_rezezadovu_contracts_database_iconnection_adapter(
     TarvelinRezezadovuContractsDatabaseIConnection* self) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::dispatch(IConnection::gtype(), self, &TarvelinRezezadovuContractsDatabaseIConnectionInterface::adapter,
-                          NULL);
+    return gobj::dispatch<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::adapter>(G_STRFUNC, self);
 }
 TarvelinRezezadovuContractsDatabaseIBuildable* tarvelin_rezezadovu_contracts_database_iconnection_builder(
     TarvelinRezezadovuContractsDatabaseIConnection* self) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::dispatch(IConnection::gtype(), self, &TarvelinRezezadovuContractsDatabaseIConnectionInterface::builder,
-                          NULL);
+    return gobj::dispatch<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::builder>(G_STRFUNC, self);
 }
 TarvelinRezezadovuContractsDatabaseIExplorable* tarvelin_rezezadovu_contracts_database_iconnection_explorer(
     TarvelinRezezadovuContractsDatabaseIConnection* self) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::dispatch(IConnection::gtype(), self,
-                          &TarvelinRezezadovuContractsDatabaseIConnectionInterface::explorer, NULL);
+    return gobj::dispatch<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::explorer>(G_STRFUNC, self);
 }
 TarvelinRezezadovuContractsDatabaseIInspectable* tarvelin_rezezadovu_contracts_database_iconnection_inspector(
     TarvelinRezezadovuContractsDatabaseIConnection* self) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::dispatch(IConnection::gtype(), self,
-                          &TarvelinRezezadovuContractsDatabaseIConnectionInterface::inspector, NULL);
+    return gobj::dispatch<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::inspector>(G_STRFUNC, self);
 }
 TarvelinRezezadovuContractsDatabaseIStatement* tarvelin_rezezadovu_contracts_database_iconnection_statement(
     TarvelinRezezadovuContractsDatabaseIConnection* self) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::dispatch(IConnection::gtype(), self,
-                          &TarvelinRezezadovuContractsDatabaseIConnectionInterface::statement, NULL);
+    return gobj::dispatch<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::statement>(G_STRFUNC, self);
 }
 TarvelinRezezadovuContractsDatabaseIFormattable* tarvelin_rezezadovu_contracts_database_iconnection_formatter(
     TarvelinRezezadovuContractsDatabaseIConnection* self) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::dispatch(IConnection::gtype(), self,
-                          &TarvelinRezezadovuContractsDatabaseIConnectionInterface::formatter, NULL);
+    return gobj::dispatch<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::formatter>(G_STRFUNC, self);
 }
 TarvelinRezezadovuContractsDatabaseICachable* tarvelin_rezezadovu_contracts_database_iconnection_cache(
     TarvelinRezezadovuContractsDatabaseIConnection* self) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::dispatch(IConnection::gtype(), self, &TarvelinRezezadovuContractsDatabaseIConnectionInterface::cache,
-                          NULL);
+    return gobj::dispatch<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::cache>(G_STRFUNC, self);
 }
 void tarvelin_rezezadovu_contracts_database_iconnection_open(TarvelinRezezadovuContractsDatabaseIConnection* self,
                                                              TarvelinProvidersContractsServer* server,
                                                              GObject* user_object, GError** error) {
     g_return_if_fail(self != NULL);
-    gobj::dispatch_void(IConnection::gtype(), self, &TarvelinRezezadovuContractsDatabaseIConnectionInterface::open,
-                        server, user_object, error);
+    gobj::dispatch<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::open>(G_STRFUNC, self, server, user_object,
+                                                                                   error);
 }
 void tarvelin_rezezadovu_contracts_database_iconnection_reopen(TarvelinRezezadovuContractsDatabaseIConnection* self,
                                                                GError** error) {
     g_return_if_fail(self != NULL);
-    gobj::dispatch_void(IConnection::gtype(), self, &TarvelinRezezadovuContractsDatabaseIConnectionInterface::reopen,
-                        error);
+    gobj::dispatch<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::reopen>(G_STRFUNC, self, error);
 }
 void tarvelin_rezezadovu_contracts_database_iconnection_open_async(TarvelinRezezadovuContractsDatabaseIConnection* self,
                                                                    TarvelinProvidersContractsServer* server,
                                                                    GObject* user_object, GAsyncReadyCallback _callback_,
                                                                    gpointer _user_data_) {
     g_return_if_fail(self != NULL);
-    gobj::dispatch_void(IConnection::gtype(), self,
-                        &TarvelinRezezadovuContractsDatabaseIConnectionInterface::open_async, server, user_object,
-                        _callback_, _user_data_);
+    gobj::dispatch<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::open_async>(
+        G_STRFUNC, self, server, user_object, _callback_, _user_data_);
 }
 void tarvelin_rezezadovu_contracts_database_iconnection_open_finish(
     TarvelinRezezadovuContractsDatabaseIConnection* self, GAsyncResult* _res_, GError** error) {
     g_return_if_fail(self != NULL);
-    gobj::dispatch_void(IConnection::gtype(), self,
-                        &TarvelinRezezadovuContractsDatabaseIConnectionInterface::open_finish, _res_, error);
+    gobj::dispatch<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::open_finish>(G_STRFUNC, self, _res_,
+                                                                                          error);
 }
 void tarvelin_rezezadovu_contracts_database_iconnection_reopen_async(
     TarvelinRezezadovuContractsDatabaseIConnection* self, GAsyncReadyCallback _callback_, gpointer _user_data_) {
     g_return_if_fail(self != NULL);
-    gobj::dispatch_void(IConnection::gtype(), self,
-                        &TarvelinRezezadovuContractsDatabaseIConnectionInterface::reopen_async, _callback_,
-                        _user_data_);
+    gobj::dispatch<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::reopen_async>(G_STRFUNC, self, _callback_,
+                                                                                           _user_data_);
 }
 void tarvelin_rezezadovu_contracts_database_iconnection_reopen_finish(
     TarvelinRezezadovuContractsDatabaseIConnection* self, GAsyncResult* _res_, GError** error) {
     g_return_if_fail(self != NULL);
-    gobj::dispatch_void(IConnection::gtype(), self,
-                        &TarvelinRezezadovuContractsDatabaseIConnectionInterface::reopen_finish, _res_, error);
+    gobj::dispatch<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::reopen_finish>(G_STRFUNC, self, _res_,
+                                                                                            error);
 }
 void tarvelin_rezezadovu_contracts_database_iconnection_close(TarvelinRezezadovuContractsDatabaseIConnection* self) {
     g_return_if_fail(self != NULL);
-    gobj::dispatch_void(IConnection::gtype(), self, &TarvelinRezezadovuContractsDatabaseIConnectionInterface::close);
+    gobj::dispatch<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::close>(G_STRFUNC, self);
 }
 void tarvelin_rezezadovu_contracts_database_iconnection_execute_no_query_async(
     TarvelinRezezadovuContractsDatabaseIConnection* self, const gchar* sql, GAsyncReadyCallback _callback_,
     gpointer _user_data_) {
     g_return_if_fail(self != NULL);
-    gobj::dispatch_void(IConnection::gtype(), self,
-                        &TarvelinRezezadovuContractsDatabaseIConnectionInterface::execute_no_query_async, sql,
-                        _callback_, _user_data_);
+    gobj::dispatch<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::execute_no_query_async>(
+        G_STRFUNC, self, sql, _callback_, _user_data_);
 }
 gint64 tarvelin_rezezadovu_contracts_database_iconnection_execute_no_query_finish(
     TarvelinRezezadovuContractsDatabaseIConnection* self, GAsyncResult* _res_, GError** error) {
     g_return_val_if_fail(self != NULL, -1);
-    return gobj::dispatch(IConnection::gtype(), self,
-                          &TarvelinRezezadovuContractsDatabaseIConnectionInterface::execute_no_query_finish, -1, _res_,
-                          error);
+    return gobj::dispatch<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::execute_no_query_finish>(
+        G_STRFUNC, self, _res_, error);
 }
 gint64 tarvelin_rezezadovu_contracts_database_iconnection_execute_no_query(
     TarvelinRezezadovuContractsDatabaseIConnection* self, const gchar* sql, gboolean flag, GError** error) {
     g_return_val_if_fail(self != NULL, -1);
-    return gobj::dispatch(IConnection::gtype(), self,
-                          &TarvelinRezezadovuContractsDatabaseIConnectionInterface::execute_no_query, -1, sql, flag,
-                          error);
+    return gobj::dispatch<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::execute_no_query>(G_STRFUNC, self,
+                                                                                                      sql, flag, error);
 }
 void tarvelin_rezezadovu_contracts_database_iconnection_execute_as_model_async(
     TarvelinRezezadovuContractsDatabaseIConnection* self, const gchar* sql, GAsyncReadyCallback _callback_,
     gpointer _user_data_) {
     g_return_if_fail(self != NULL);
-    gobj::dispatch_void(IConnection::gtype(), self,
-                        &TarvelinRezezadovuContractsDatabaseIConnectionInterface::execute_as_model_async, sql,
-                        _callback_, _user_data_);
+    gobj::dispatch<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::execute_as_model_async>(
+        G_STRFUNC, self, sql, _callback_, _user_data_);
 }
 TarvelinProvidersContractsTableModel* tarvelin_rezezadovu_contracts_database_iconnection_execute_as_model_finish(
     TarvelinRezezadovuContractsDatabaseIConnection* self, GAsyncResult* _res_, GError** error) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::dispatch(IConnection::gtype(), self,
-                          &TarvelinRezezadovuContractsDatabaseIConnectionInterface::execute_as_model_finish, NULL,
-                          _res_, error);
+    return gobj::dispatch<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::execute_as_model_finish>(
+        G_STRFUNC, self, _res_, error);
 }
 TarvelinProvidersContractsTableModel* tarvelin_rezezadovu_contracts_database_iconnection_execute_as_model(
     TarvelinRezezadovuContractsDatabaseIConnection* self, const gchar* sql, gboolean flag, GError** error) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::dispatch(IConnection::gtype(), self,
-                          &TarvelinRezezadovuContractsDatabaseIConnectionInterface::execute_as_model, NULL, sql, flag,
-                          error);
+    return gobj::dispatch<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::execute_as_model>(G_STRFUNC, self,
+                                                                                                      sql, flag, error);
 }
 void tarvelin_rezezadovu_contracts_database_iconnection_execute_as_scalar_async(
     TarvelinRezezadovuContractsDatabaseIConnection* self, const gchar* sql, GAsyncReadyCallback _callback_,
     gpointer _user_data_) {
     g_return_if_fail(self != NULL);
-    gobj::dispatch_void(IConnection::gtype(), self,
-                        &TarvelinRezezadovuContractsDatabaseIConnectionInterface::execute_as_scalar_async, sql,
-                        _callback_, _user_data_);
+    gobj::dispatch<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::execute_as_scalar_async>(
+        G_STRFUNC, self, sql, _callback_, _user_data_);
 }
 TarvelinProvidersContractsValueObject* tarvelin_rezezadovu_contracts_database_iconnection_execute_as_scalar_finish(
     TarvelinRezezadovuContractsDatabaseIConnection* self, GAsyncResult* _res_, GError** error) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::dispatch(IConnection::gtype(), self,
-                          &TarvelinRezezadovuContractsDatabaseIConnectionInterface::execute_as_scalar_finish, NULL,
-                          _res_, error);
+    return gobj::dispatch<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::execute_as_scalar_finish>(
+        G_STRFUNC, self, _res_, error);
 }
 TarvelinProvidersContractsValueObject* tarvelin_rezezadovu_contracts_database_iconnection_execute_as_scalar(
     TarvelinRezezadovuContractsDatabaseIConnection* self, const gchar* sql, gboolean flag, GError** error) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::dispatch(IConnection::gtype(), self,
-                          &TarvelinRezezadovuContractsDatabaseIConnectionInterface::execute_as_scalar, NULL, sql, flag,
-                          error);
+    return gobj::dispatch<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::execute_as_scalar>(
+        G_STRFUNC, self, sql, flag, error);
 }
 void tarvelin_rezezadovu_contracts_database_iconnection_execute_async(
     TarvelinRezezadovuContractsDatabaseIConnection* self, const gchar* statements, GAsyncReadyCallback _callback_,
     gpointer _user_data_) {
     g_return_if_fail(self != NULL);
-    gobj::dispatch_void(IConnection::gtype(), self,
-                        &TarvelinRezezadovuContractsDatabaseIConnectionInterface::execute_async, statements, _callback_,
-                        _user_data_);
+    gobj::dispatch<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::execute_async>(G_STRFUNC, self, statements,
+                                                                                            _callback_, _user_data_);
 }
 GObject** tarvelin_rezezadovu_contracts_database_iconnection_execute_finish(
     TarvelinRezezadovuContractsDatabaseIConnection* self, GAsyncResult* _res_, gint* result_length1, GError** error) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::dispatch(IConnection::gtype(), self,
-                          &TarvelinRezezadovuContractsDatabaseIConnectionInterface::execute_finish, NULL, _res_,
-                          result_length1, error);
+    return gobj::dispatch<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::execute_finish>(
+        G_STRFUNC, self, _res_, result_length1, error);
 }
 GObject** tarvelin_rezezadovu_contracts_database_iconnection_execute(
     TarvelinRezezadovuContractsDatabaseIConnection* self, const gchar* statements, gboolean flag, gint* result_length1,
     GError** error) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::dispatch(IConnection::gtype(), self, &TarvelinRezezadovuContractsDatabaseIConnectionInterface::execute,
-                          NULL, statements, flag, result_length1, error);
+    return gobj::dispatch<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::execute>(
+        G_STRFUNC, self, statements, flag, result_length1, error);
 }
 TarvelinProvidersContractsIDataReader* tarvelin_rezezadovu_contracts_database_iconnection_execute_reader(
     TarvelinRezezadovuContractsDatabaseIConnection* self, const gchar* sql, GError** error) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::dispatch(IConnection::gtype(), self,
-                          &TarvelinRezezadovuContractsDatabaseIConnectionInterface::execute_reader, NULL, sql, error);
+    return gobj::dispatch<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::execute_reader>(G_STRFUNC, self,
+                                                                                                    sql, error);
 }
 gboolean tarvelin_rezezadovu_contracts_database_iconnection_transaction(
     TarvelinRezezadovuContractsDatabaseIConnection* self, GError** error) {
     g_return_val_if_fail(self != NULL, FALSE);
-    return gobj::dispatch(IConnection::gtype(), self,
-                          &TarvelinRezezadovuContractsDatabaseIConnectionInterface::transaction, FALSE, error);
+    return gobj::dispatch<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::transaction>(G_STRFUNC, self,
+                                                                                                 error);
 }
 void tarvelin_rezezadovu_contracts_database_iconnection_rollback(TarvelinRezezadovuContractsDatabaseIConnection* self,
                                                                  GError** error) {
     g_return_if_fail(self != NULL);
-    gobj::dispatch_void(IConnection::gtype(), self, &TarvelinRezezadovuContractsDatabaseIConnectionInterface::rollback,
-                        error);
+    gobj::dispatch<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::rollback>(G_STRFUNC, self, error);
 }
 void tarvelin_rezezadovu_contracts_database_iconnection_commit(TarvelinRezezadovuContractsDatabaseIConnection* self,
                                                                GError** error) {
     g_return_if_fail(self != NULL);
-    gobj::dispatch_void(IConnection::gtype(), self, &TarvelinRezezadovuContractsDatabaseIConnectionInterface::commit,
-                        error);
+    gobj::dispatch<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::commit>(G_STRFUNC, self, error);
 }
 TarvelinProvidersContractsServer* tarvelin_rezezadovu_contracts_database_iconnection_get_server(
     TarvelinRezezadovuContractsDatabaseIConnection* self) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::dispatch(IConnection::gtype(), self,
-                          &TarvelinRezezadovuContractsDatabaseIConnectionInterface::get_server, NULL);
+    return gobj::dispatch<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::get_server>(G_STRFUNC, self);
 }
 TarvelinProvidersContractsIProvider* tarvelin_rezezadovu_contracts_database_iconnection_get_provider(
     TarvelinRezezadovuContractsDatabaseIConnection* self) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::dispatch(IConnection::gtype(), self,
-                          &TarvelinRezezadovuContractsDatabaseIConnectionInterface::get_provider, NULL);
+    return gobj::dispatch<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::get_provider>(G_STRFUNC, self);
 }
 TarvelinRezezadovuContractsDatabaseDBStatus tarvelin_rezezadovu_contracts_database_iconnection_get_status(
     TarvelinRezezadovuContractsDatabaseIConnection* self) {
     g_return_val_if_fail(self != NULL, kUnknown);
-    return gobj::dispatch(IConnection::gtype(), self,
-                          &TarvelinRezezadovuContractsDatabaseIConnectionInterface::get_status, kUnknown);
+    return gobj::dispatch<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::get_status>(G_STRFUNC, self);
 }
 void tarvelin_rezezadovu_contracts_database_iconnection_set_status(TarvelinRezezadovuContractsDatabaseIConnection* self,
                                                                    TarvelinRezezadovuContractsDatabaseDBStatus value) {
     g_return_if_fail(self != NULL);
-    gobj::dispatch_void(IConnection::gtype(), self,
-                        &TarvelinRezezadovuContractsDatabaseIConnectionInterface::set_status, value);
+    gobj::dispatch<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::set_status>(G_STRFUNC, self, value);
 }
 const gchar* tarvelin_rezezadovu_contracts_database_iconnection_get_version(
     TarvelinRezezadovuContractsDatabaseIConnection* self) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::dispatch(IConnection::gtype(), self,
-                          &TarvelinRezezadovuContractsDatabaseIConnectionInterface::get_version, NULL);
+    return gobj::dispatch<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::get_version>(G_STRFUNC, self);
 }
 
 // ---------------------------------------------------------------- IStatement
@@ -913,25 +883,21 @@ gchar* tarvelin_rezezadovu_contracts_database_iformattable_minify(TarvelinRezeza
 
 // ---------------------------------------------------------------- ICachable
 
-TARVELIN_API GType tarvelin_rezezadovu_contracts_database_icachable_get_type(void) {
-    return ICachable::gtype();
-}
+TARVELIN_API GType tarvelin_rezezadovu_contracts_database_icachable_get_type(void) { return ICachable::gtype(); }
 
 void tarvelin_rezezadovu_contracts_database_icachable_append(TarvelinRezezadovuContractsDatabaseICachable* self,
                                                              const gchar* key, const gchar* value) {
     g_return_if_fail(self != NULL);
-    gobj::dispatch_void(ICachable::gtype(), self, &TarvelinRezezadovuContractsDatabaseICachableInterface::append, key,
-                        value);
+    gobj::dispatch<&TarvelinRezezadovuContractsDatabaseICachableInterface::append>(G_STRFUNC, self, key, value);
 }
 gchar* tarvelin_rezezadovu_contracts_database_icachable_lookup(TarvelinRezezadovuContractsDatabaseICachable* self,
                                                                const gchar* key) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::dispatch(ICachable::gtype(), self, &TarvelinRezezadovuContractsDatabaseICachableInterface::lookup,
-                          NULL, key);
+    return gobj::dispatch<&TarvelinRezezadovuContractsDatabaseICachableInterface::lookup>(G_STRFUNC, self, key);
 }
 void tarvelin_rezezadovu_contracts_database_icachable_clear(TarvelinRezezadovuContractsDatabaseICachable* self) {
     g_return_if_fail(self != NULL);
-    gobj::dispatch_void(ICachable::gtype(), self, &TarvelinRezezadovuContractsDatabaseICachableInterface::clear);
+    gobj::dispatch<&TarvelinRezezadovuContractsDatabaseICachableInterface::clear>(G_STRFUNC, self);
 }
 
 }  // extern "C"

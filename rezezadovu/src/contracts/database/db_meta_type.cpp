@@ -1,5 +1,7 @@
 #include "rezezadovu/contracts/database/db_meta_type.hpp"
 
+#include "providers/gobj/register.hpp"
+
 TARVELIN_LOG_TAG("db_meta_type")
 
 namespace tarvelin::rezezadovu::contracts::database {

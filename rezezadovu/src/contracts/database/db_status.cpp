@@ -1,5 +1,7 @@
 #include "rezezadovu/contracts/database/db_status.hpp"
 
+#include "providers/gobj/register.hpp"
+
 TARVELIN_LOG_TAG("db_status")
 
 namespace tarvelin::rezezadovu::contracts::database {

@@ -3,7 +3,7 @@
 
 #include <tarvelin/rezezadovu/database.h>
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/export.hpp"
 
 namespace tarvelin::rezezadovu::contracts::database {
 

@@ -24,7 +24,8 @@
 
 #include "providers/contracts/face_server.hpp"
 #include "providers/contracts/model_data_set.hpp"
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/precondition.hpp"
+#include "providers/gobj/slot.hpp"
 
 // The catalogue classes the adapter and builder contracts take: named here, defined with
 // the metadata model (which the contracts do not include).

@@ -1,5 +1,7 @@
 #include "rezezadovu/contracts/database/icachable.hpp"
 
+#include "providers/gobj/register.hpp"
+
 TARVELIN_LOG_TAG("icachable")
 
 namespace tarvelin::rezezadovu::contracts::database {

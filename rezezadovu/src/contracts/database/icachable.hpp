@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/slot.hpp"
 
 namespace tarvelin::rezezadovu::contracts::database {
 
@@ -32,3 +32,4 @@ public:
 
 TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsDatabaseICachableInterface,
                      tarvelin::rezezadovu::contracts::database::ICachable)
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsDatabaseICachable, tarvelin::rezezadovu::contracts::database::ICachable)

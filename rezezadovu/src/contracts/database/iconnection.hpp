@@ -86,10 +86,8 @@ void IConnection::fill(Vtable* vt) {
     vt->execute_no_query_async = gobj::slot<T, &IConnection::execute_no_query_async>(vt->execute_no_query_async);
     vt->execute_no_query_finish = gobj::slot<T, &IConnection::execute_no_query_finish>(vt->execute_no_query_finish);
     // A failed statement gives -1, not the empty 0 of other slots.
-    vt->execute_no_query = [](CSelf* self, const gchar* sql, gboolean flag, GError** error) -> gint64 {
-        return gobj::capi(G_STRFUNC, error, [&] { return static_cast<IConnection*>(gobj::cast<T>(self))->execute_no_query(sql, flag); },
-                          gint64(-1));
-    };
+    vt->execute_no_query =
+        gobj::slot<T, &IConnection::execute_no_query, gobj::empty_value<-1>>(vt->execute_no_query);
     vt->execute_as_model_async = gobj::slot<T, &IConnection::execute_as_model_async>(vt->execute_as_model_async);
     vt->execute_as_model_finish = gobj::slot<T, &IConnection::execute_as_model_finish>(vt->execute_as_model_finish);
     vt->execute_as_model = gobj::slot<T, &IConnection::execute_as_model>(vt->execute_as_model);
@@ -103,14 +101,16 @@ void IConnection::fill(Vtable* vt) {
     vt->transaction = gobj::slot<T, &IConnection::transaction>(vt->transaction);
     vt->rollback = gobj::slot<T, &IConnection::rollback>(vt->rollback);
     vt->commit = gobj::slot<T, &IConnection::commit>(vt->commit);
-    vt->get_server = gobj::slot<T, &IConnection::get_server>(vt->get_server);
-    vt->get_provider = gobj::slot<T, &IConnection::get_provider>(vt->get_provider);
+    vt->get_server = gobj::slot<T, &IConnection::get_server, gobj::borrow>(vt->get_server);
+    vt->get_provider = gobj::slot<T, &IConnection::get_provider, gobj::borrow>(vt->get_provider);
     vt->get_status = gobj::slot<T, &IConnection::get_status>(vt->get_status);
     vt->set_status = gobj::slot<T, &IConnection::set_status>(vt->set_status);
-    vt->get_version = gobj::slot<T, &IConnection::get_version>(vt->get_version);
+    vt->get_version = gobj::slot<T, &IConnection::get_version, gobj::borrow>(vt->get_version);
 }
 
 }  // namespace tarvelin::rezezadovu::contracts::database
 
 TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsDatabaseIConnectionInterface,
+                     tarvelin::rezezadovu::contracts::database::IConnection)
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuContractsDatabaseIConnection,
                      tarvelin::rezezadovu::contracts::database::IConnection)

@@ -1,5 +1,7 @@
 #include "rezezadovu/contracts/database/sql_action.hpp"
 
+#include "providers/gobj/register.hpp"
+
 TARVELIN_LOG_TAG("sql_action")
 
 namespace tarvelin::rezezadovu::contracts::database {

@@ -1,6 +1,4 @@
-// C face of the adapter: tarvelin_rezezadovu_supports_database_adapter_get_type,
-// tarvelin_rezezadovu_supports_database_adapter_construct and
-// tarvelin_rezezadovu_supports_database_adapter_new (TARVELIN_LINKED_CLASS_CAPI), then each public operation,
+// C face of the adapter: its type and constructors, then each public operation,
 // which checks the adapter and calls the C++ virtual of the same name, so a dialect's
 // override serves C callers too; failures go to `error`.
 #include "rezezadovu/model/meta_database.hpp"
@@ -16,8 +14,17 @@ using namespace tarvelin::rezezadovu::supports::database;
 
 extern "C" {
 
-TARVELIN_LINKED_CLASS_CAPI(Adapter, TarvelinRezezadovuSupportsDatabaseAdapter,
-                           tarvelin_rezezadovu_supports_database_adapter, connection)
+GType tarvelin_rezezadovu_supports_database_adapter_get_type(void) { return Adapter::gtype(); }
+TarvelinRezezadovuSupportsDatabaseAdapter* tarvelin_rezezadovu_supports_database_adapter_construct(
+    GType object_type, TarvelinRezezadovuContractsDatabaseIConnection* connection) {
+    g_return_val_if_fail(connection != NULL, NULL);
+    return gobj::invoke<&Adapter::create>(G_STRFUNC, object_type, connection);
+}
+TarvelinRezezadovuSupportsDatabaseAdapter* tarvelin_rezezadovu_supports_database_adapter_new(
+    TarvelinRezezadovuContractsDatabaseIConnection* connection) {
+    g_return_val_if_fail(connection != NULL, NULL);
+    return gobj::invoke<&Adapter::create>(G_STRFUNC, Adapter::gtype(), connection);
+}
 
 void tarvelin_rezezadovu_supports_database_adapter_fill_meta_database(TarvelinRezezadovuSupportsDatabaseAdapter* self,
                                                                       TarvelinRezezadovuMetaModelMetaDatabase* database,

@@ -25,8 +25,6 @@ TARVELIN_GTYPE(ConnectionImpl, "TarvelinRezezadovuSupportsDatabaseConnectionImpl
 
 namespace {
 
-GParamSpec* s_status = nullptr;
-
 guint row_count(const gobj::Ref<TableModel>& table) {
     return table ? g_list_model_get_n_items(G_LIST_MODEL(table.gobj())) : 0;
 }
@@ -67,11 +65,8 @@ TunnelSettings tunnel_settings(const Server& record) {
 }  // namespace
 
 void ConnectionImpl::describe(gobj::ClassSpec<ConnectionImpl>& c) {
-    s_status = c.property<&ConnectionImpl::get_status, &ConnectionImpl::set_status>(
-        gobj::pspec::enumeration("status", db::db_status_gtype(), db::kUnknown, gobj::kReadWrite));
-    c.property<&ConnectionImpl::get_server>(gobj::pspec::object("server", Server::gtype(), gobj::kRead));
-    c.property<&ConnectionImpl::get_provider>(gobj::pspec::object("provider", IProvider::gtype(), gobj::kRead));
-    c.property<&ConnectionImpl::get_version>(gobj::pspec::text("version", gobj::kRead));
+    using Self = ConnectionImpl;
+    TARVELIN_CONNECTION_IMPL_PROPERTIES(TARVELIN_PROPERTY_INSTALL)
 }
 
 gobj::Ref<ConnectionImpl> ConnectionImpl::create(GType type) { return gobj::create<ConnectionImpl>(type); }
@@ -143,7 +138,12 @@ TarvelinProvidersContractsIProvider* ConnectionImpl::get_provider() {
 }
 db::DBStatus ConnectionImpl::get_status() { return m_status.load(); }
 void ConnectionImpl::set_status(DBStatus value) {
-    if (m_status.exchange(value) != value) notify(s_status);
+    if (m_status.exchange(value) != value) notify(status_pspec);
+}
+void ConnectionImpl::set_server(gobj::Ref<Server> record, GObject* user_object) {
+    std::lock_guard guard(lock_);
+    m_server = std::move(record);
+    m_user_object = user_object;
 }
 void ConnectionImpl::set_version(std::string version) {
     std::lock_guard guard(lock_);
@@ -170,12 +170,12 @@ void ConnectionImpl::emit_opened() { g_signal_emit_by_name(gobj(), "opened", gob
 void ConnectionImpl::establish(Server& record) {
     std::string key = record.text_or_empty(Server::Text::uuid);
     try {
-        // A connection whose dialect supplies no statement meets the dispatcher's
+        // A connection whose dialect supplies no statement meets the statement's
         // "self != NULL" here and has no text to open with.
         gobj::Ref<db::IStatement> stmt = statement();
-        auto text = gobj::take_optional(tarvelin_rezezadovu_contracts_database_istatement_build_connection_string(
-            static_cast<TarvelinRezezadovuContractsDatabaseIStatement*>(stmt.instance()),
-            reinterpret_cast<TarvelinProvidersContractsServer*>(record.gobj())));
+        std::optional<std::string> text;
+        if (TARVELIN_REQUIRE(stmt, "self != NULL"))
+            text = gobj::call<&db::IStatement::Vtable::build_connection_string, gobj::nullable>(stmt, record);
         gpointer provider = provider_or_throw();
         if (!text)
             throw gobj::Error(G_IO_ERROR, G_IO_ERROR_NOT_INITIALIZED, _("the dialect gave no connection text"));
@@ -212,11 +212,7 @@ void ConnectionImpl::connect(const gobj::Ref<Server>& record) {
 void ConnectionImpl::open(Server* server, GObject* user_object) {
     g_return_if_fail(server != NULL);
     gobj::Ref<Server> record(*server);
-    {
-        std::lock_guard guard(lock_);
-        m_server = record;
-        m_user_object = user_object;
-    }
+    set_server(record, user_object);
     connect(record);
     emit_opened();
 }
@@ -238,9 +234,7 @@ void ConnectionImpl::close() {
         std::lock_guard guard(lock_);
         cache = m_cache;
     }
-    if (cache)
-        tarvelin_rezezadovu_contracts_database_icachable_clear(
-            static_cast<TarvelinRezezadovuContractsDatabaseICachable*>(cache.instance()));
+    if (cache) gobj::call<&db::ICachable::Vtable::clear>(cache);
     set_status(db::kClosed);
     g_signal_emit_by_name(gobj(), "closed", gobj());
 }
@@ -531,11 +525,7 @@ void ConnectionImpl::open_on_worker(gobj::Ref<Server> record, GAsyncReadyCallbac
 void ConnectionImpl::open_async(Server* server, GObject* user_object, GAsyncReadyCallback callback, gpointer data) {
     g_return_if_fail(server != NULL);
     gobj::Ref<Server> record(*server);
-    {
-        std::lock_guard guard(lock_);
-        m_server = record;
-        m_user_object = user_object;
-    }
+    set_server(record, user_object);
     open_on_worker(record, callback, data, &tag_open);
 }
 

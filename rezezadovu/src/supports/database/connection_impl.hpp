@@ -20,6 +20,25 @@
 
 #include "rezezadovu/contracts/database/iconnection.hpp"
 
+namespace tarvelin::gobj::prop {
+using DBStatusKind = Enum<TarvelinRezezadovuContractsDatabaseDBStatus, &rezezadovu::contracts::database::db_status_gtype>;
+using ServerRef = ObjectRef<providers::contracts::Server, TarvelinProvidersContractsServer>;
+using ProviderRef = ObjectRef<providers::contracts::IProvider, TarvelinProvidersContractsIProvider>;
+}  // namespace tarvelin::gobj::prop
+
+// The connection's properties, under the contract's names. The class writes their
+// accessors: the status is atomic and notifies on change; the read-only three are stored
+// by the connection itself (open, set_provider, a dialect's update_version) without a
+// notification.
+// clang-format off
+#define TARVELIN_CONNECTION_IMPL_PROPERTIES(P) \
+    P(DBStatusKind, status, "status", TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_STATUS_Unknown, RW, \
+      TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_STATUS_Unknown, OnChange) \
+    P(ServerRef, server, "server", nullptr, RO, nullptr, OnChange) \
+    P(ProviderRef, provider, "provider", nullptr, RO, nullptr, OnChange) \
+    P(Text, version, "version", nullptr, RO, nullptr, OnChange)
+// clang-format on
+
 namespace tarvelin::rezezadovu::supports::database {
 
 class TARVELIN_EXPORT ConnectionImpl : public gobj::Object, public contracts::database::IConnection {
@@ -36,6 +55,7 @@ public:
 
     static GType gtype();
     static void describe(gobj::ClassSpec<ConnectionImpl>& c);
+    TARVELIN_CONNECTION_IMPL_PROPERTIES(TARVELIN_PROPERTY_PSPEC)
     static gobj::Ref<ConnectionImpl> create(GType type = gtype());
 
     ConnectionImpl() = default;
@@ -136,6 +156,8 @@ protected:
     void set_version(std::string version);
     // Stores the provider, releasing any stored before.
     void set_provider(gobj::Ref<IProvider> provider);
+    // Stores the record and the caller object of an open, releasing the previous record.
+    void set_server(gobj::Ref<Server> record, GObject* user_object);
 
 private:
     struct Job;
@@ -157,3 +179,6 @@ private:
 };
 
 }  // namespace tarvelin::rezezadovu::supports::database
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuSupportsDatabaseConnectionImpl,
+                     tarvelin::rezezadovu::supports::database::ConnectionImpl)

@@ -1,5 +1,16 @@
-// C face of ConnectionImpl: each public operation checks the connection and calls the
-// class operation of the same name, so a dialect's override serves C callers too.
+// C face of ConnectionImpl. TARVELIN_CLASS_CAPI makes
+//   tarvelin_rezezadovu_supports_database_connection_impl_get_type
+//   tarvelin_rezezadovu_supports_database_connection_impl_construct
+//   tarvelin_rezezadovu_supports_database_connection_impl_new
+// and the property rows the accessors (record, provider and version borrowed)
+//   tarvelin_rezezadovu_supports_database_connection_impl_get_status
+//   tarvelin_rezezadovu_supports_database_connection_impl_set_status
+//   tarvelin_rezezadovu_supports_database_connection_impl_get_server
+//   tarvelin_rezezadovu_supports_database_connection_impl_get_provider
+//   tarvelin_rezezadovu_supports_database_connection_impl_get_version
+// then each public operation checks the connection and calls the class operation of the
+// same name, so a dialect's override serves C callers too.
+#include "providers/gobj/call.hpp"
 #include "providers/gobj/precondition.hpp"
 #include "rezezadovu/supports/database/connection_impl.hpp"
 
@@ -7,294 +18,201 @@ TARVELIN_LOG_TAG("connection_impl_capi")
 
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu::supports::database;
-using tarvelin::providers::contracts::Server;
+
+using CConnectionImpl = TarvelinRezezadovuSupportsDatabaseConnectionImpl;
+using tarvelin::rezezadovu::contracts::database::IConnection;
 
 namespace {
-ConnectionImpl* self_of(TarvelinRezezadovuSupportsDatabaseConnectionImpl* self) {
-    return gobj::cast<ConnectionImpl>(self);
-}
-
-// Transactions need an open provider.
-bool provider_opened(TarvelinRezezadovuSupportsDatabaseConnectionImpl* self) {
-    return TARVELIN_REQUIRE(tarvelin_providers_contracts_iprovider_get_is_opened(
-                                tarvelin_rezezadovu_supports_database_connection_impl_get_provider(self)),
-                            "m_connection.is_opened");
+// Transactions need an open provider: the critical "m_connection.is_opened" otherwise, in
+// the name of `where`. A connection of another type is left to invoke's own check.
+bool provider_opened(const char* where, CConnectionImpl* self) {
+    if (!G_TYPE_CHECK_INSTANCE_TYPE(self, ConnectionImpl::gtype())) return true;
+    auto provider = gobj::call<&IConnection::Vtable::get_provider, gobj::borrow>((gpointer)self);
+    if (provider && gobj::call<&ConnectionImpl::IProvider::Vtable::get_is_opened>(provider)) return true;
+    gobj::precondition_failed(where, "m_connection.is_opened");
+    return false;
 }
 }  // namespace
 
 extern "C" {
 
-TARVELIN_API GType tarvelin_rezezadovu_supports_database_connection_impl_get_type(void) {
-    return ConnectionImpl::gtype();
-}
-
-TarvelinRezezadovuSupportsDatabaseConnectionImpl* tarvelin_rezezadovu_supports_database_connection_impl_construct(
-    GType object_type) {
-    return static_cast<TarvelinRezezadovuSupportsDatabaseConnectionImpl*>(
-        ConnectionImpl::create(object_type).release());
-}
-TarvelinRezezadovuSupportsDatabaseConnectionImpl* tarvelin_rezezadovu_supports_database_connection_impl_new(void) {
-    return tarvelin_rezezadovu_supports_database_connection_impl_construct(ConnectionImpl::gtype());
-}
+#define TARVELIN_CAPI_CLASS ConnectionImpl
+#define TARVELIN_CAPI_CTYPE CConnectionImpl
+#define TARVELIN_CAPI_PREFIX tarvelin_rezezadovu_supports_database_connection_impl
+TARVELIN_CLASS_CAPI(ConnectionImpl, CConnectionImpl, tarvelin_rezezadovu_supports_database_connection_impl)
+TARVELIN_CONNECTION_IMPL_PROPERTIES(TARVELIN_PROPERTY_CAPI)
+#undef TARVELIN_CAPI_CLASS
+#undef TARVELIN_CAPI_CTYPE
+#undef TARVELIN_CAPI_PREFIX
 
 TarvelinRezezadovuContractsDatabaseIAdaptable* tarvelin_rezezadovu_supports_database_connection_impl_adapter(
-    TarvelinRezezadovuSupportsDatabaseConnectionImpl* self) {
+    CConnectionImpl* self) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::guarded(
-        G_STRFUNC,
-        [&] { return static_cast<TarvelinRezezadovuContractsDatabaseIAdaptable*>(self_of(self)->adapter().release()); },
-        (TarvelinRezezadovuContractsDatabaseIAdaptable*)nullptr);
+    return gobj::invoke<&ConnectionImpl::adapter>(G_STRFUNC, self);
 }
 TarvelinRezezadovuContractsDatabaseIBuildable* tarvelin_rezezadovu_supports_database_connection_impl_builder(
-    TarvelinRezezadovuSupportsDatabaseConnectionImpl* self) {
+    CConnectionImpl* self) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::guarded(
-        G_STRFUNC,
-        [&] { return static_cast<TarvelinRezezadovuContractsDatabaseIBuildable*>(self_of(self)->builder().release()); },
-        (TarvelinRezezadovuContractsDatabaseIBuildable*)nullptr);
+    return gobj::invoke<&ConnectionImpl::builder>(G_STRFUNC, self);
 }
 TarvelinRezezadovuContractsDatabaseIExplorable* tarvelin_rezezadovu_supports_database_connection_impl_explorer(
-    TarvelinRezezadovuSupportsDatabaseConnectionImpl* self) {
+    CConnectionImpl* self) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::guarded(
-        G_STRFUNC,
-        [&] {
-            return static_cast<TarvelinRezezadovuContractsDatabaseIExplorable*>(self_of(self)->explorer().release());
-        },
-        (TarvelinRezezadovuContractsDatabaseIExplorable*)nullptr);
+    return gobj::invoke<&ConnectionImpl::explorer>(G_STRFUNC, self);
 }
 TarvelinRezezadovuContractsDatabaseICachable* tarvelin_rezezadovu_supports_database_connection_impl_cache(
-    TarvelinRezezadovuSupportsDatabaseConnectionImpl* self) {
+    CConnectionImpl* self) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::guarded(
-        G_STRFUNC,
-        [&] { return static_cast<TarvelinRezezadovuContractsDatabaseICachable*>(self_of(self)->cache().release()); },
-        (TarvelinRezezadovuContractsDatabaseICachable*)nullptr);
+    return gobj::invoke<&ConnectionImpl::cache>(G_STRFUNC, self);
 }
 TarvelinRezezadovuContractsDatabaseIInspectable* tarvelin_rezezadovu_supports_database_connection_impl_inspector(
-    TarvelinRezezadovuSupportsDatabaseConnectionImpl* self) {
+    CConnectionImpl* self) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::guarded(
-        G_STRFUNC,
-        [&] {
-            return static_cast<TarvelinRezezadovuContractsDatabaseIInspectable*>(self_of(self)->inspector().release());
-        },
-        (TarvelinRezezadovuContractsDatabaseIInspectable*)nullptr);
+    return gobj::invoke<&ConnectionImpl::inspector>(G_STRFUNC, self);
 }
 TarvelinRezezadovuContractsDatabaseIStatement* tarvelin_rezezadovu_supports_database_connection_impl_statement(
-    TarvelinRezezadovuSupportsDatabaseConnectionImpl* self) {
+    CConnectionImpl* self) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::guarded(
-        G_STRFUNC,
-        [&] {
-            return static_cast<TarvelinRezezadovuContractsDatabaseIStatement*>(self_of(self)->statement().release());
-        },
-        (TarvelinRezezadovuContractsDatabaseIStatement*)nullptr);
+    return gobj::invoke<&ConnectionImpl::statement>(G_STRFUNC, self);
 }
 TarvelinRezezadovuContractsDatabaseIFormattable* tarvelin_rezezadovu_supports_database_connection_impl_formatter(
-    TarvelinRezezadovuSupportsDatabaseConnectionImpl* self) {
+    CConnectionImpl* self) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::guarded(
-        G_STRFUNC,
-        [&] {
-            return static_cast<TarvelinRezezadovuContractsDatabaseIFormattable*>(self_of(self)->formatter().release());
-        },
-        (TarvelinRezezadovuContractsDatabaseIFormattable*)nullptr);
+    return gobj::invoke<&ConnectionImpl::formatter>(G_STRFUNC, self);
 }
-void tarvelin_rezezadovu_supports_database_connection_impl_open(TarvelinRezezadovuSupportsDatabaseConnectionImpl* self,
+void tarvelin_rezezadovu_supports_database_connection_impl_open(CConnectionImpl* self,
                                                                 TarvelinProvidersContractsServer* server,
                                                                 GObject* user_object, GError** error) {
     g_return_if_fail(self != NULL);
-    gobj::capi(G_STRFUNC, error, [&] { self_of(self)->open(gobj::cast<Server>(server), user_object); });
+    gobj::invoke<&ConnectionImpl::open>(G_STRFUNC, self, server, user_object, error);
 }
-void tarvelin_rezezadovu_supports_database_connection_impl_open_async(
-    TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, TarvelinProvidersContractsServer* server,
-    GObject* user_object, GAsyncReadyCallback _callback_, gpointer _user_data_) {
+void tarvelin_rezezadovu_supports_database_connection_impl_open_async(CConnectionImpl* self,
+                                                                      TarvelinProvidersContractsServer* server,
+                                                                      GObject* user_object,
+                                                                      GAsyncReadyCallback _callback_,
+                                                                      gpointer _user_data_) {
     g_return_if_fail(self != NULL);
-    gobj::guarded(G_STRFUNC,
-                  [&] { self_of(self)->open_async(gobj::cast<Server>(server), user_object, _callback_, _user_data_); });
+    gobj::invoke<&ConnectionImpl::open_async>(G_STRFUNC, self, server, user_object, _callback_, _user_data_);
 }
-void tarvelin_rezezadovu_supports_database_connection_impl_open_finish(
-    TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, GAsyncResult* _res_, GError** error) {
+void tarvelin_rezezadovu_supports_database_connection_impl_open_finish(CConnectionImpl* self, GAsyncResult* _res_,
+                                                                       GError** error) {
     g_return_if_fail(self != NULL);
-    gobj::capi(G_STRFUNC, error, [&] { self_of(self)->open_finish(_res_); });
+    gobj::invoke<&ConnectionImpl::open_finish>(G_STRFUNC, self, _res_, error);
 }
-void tarvelin_rezezadovu_supports_database_connection_impl_reopen(
-    TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, GError** error) {
+void tarvelin_rezezadovu_supports_database_connection_impl_reopen(CConnectionImpl* self, GError** error) {
     g_return_if_fail(self != NULL);
-    gobj::capi(G_STRFUNC, error, [&] { self_of(self)->reopen(); });
+    gobj::invoke<&ConnectionImpl::reopen>(G_STRFUNC, self, error);
 }
-void tarvelin_rezezadovu_supports_database_connection_impl_reopen_async(
-    TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, GAsyncReadyCallback _callback_, gpointer _user_data_) {
+void tarvelin_rezezadovu_supports_database_connection_impl_reopen_async(CConnectionImpl* self,
+                                                                        GAsyncReadyCallback _callback_,
+                                                                        gpointer _user_data_) {
     g_return_if_fail(self != NULL);
-    gobj::guarded(G_STRFUNC, [&] { self_of(self)->reopen_async(_callback_, _user_data_); });
+    gobj::invoke<&ConnectionImpl::reopen_async>(G_STRFUNC, self, _callback_, _user_data_);
 }
-void tarvelin_rezezadovu_supports_database_connection_impl_reopen_finish(
-    TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, GAsyncResult* _res_, GError** error) {
+void tarvelin_rezezadovu_supports_database_connection_impl_reopen_finish(CConnectionImpl* self, GAsyncResult* _res_,
+                                                                         GError** error) {
     g_return_if_fail(self != NULL);
-    gobj::capi(G_STRFUNC, error, [&] { self_of(self)->reopen_finish(_res_); });
+    gobj::invoke<&ConnectionImpl::reopen_finish>(G_STRFUNC, self, _res_, error);
 }
-void tarvelin_rezezadovu_supports_database_connection_impl_close(
-    TarvelinRezezadovuSupportsDatabaseConnectionImpl* self) {
+void tarvelin_rezezadovu_supports_database_connection_impl_close(CConnectionImpl* self) {
     g_return_if_fail(self != NULL);
-    gobj::guarded(G_STRFUNC, [&] { self_of(self)->close(); });
+    gobj::invoke<&ConnectionImpl::close>(G_STRFUNC, self);
 }
-void tarvelin_rezezadovu_supports_database_connection_impl_execute_async(
-    TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, const gchar* statements, GAsyncReadyCallback _callback_,
-    gpointer _user_data_) {
+void tarvelin_rezezadovu_supports_database_connection_impl_execute_async(CConnectionImpl* self,
+                                                                         const gchar* statements,
+                                                                         GAsyncReadyCallback _callback_,
+                                                                         gpointer _user_data_) {
     g_return_if_fail(self != NULL);
-    gobj::guarded(G_STRFUNC, [&] { self_of(self)->execute_async(statements, _callback_, _user_data_); });
+    gobj::invoke<&ConnectionImpl::execute_async>(G_STRFUNC, self, statements, _callback_, _user_data_);
 }
-GObject** tarvelin_rezezadovu_supports_database_connection_impl_execute_finish(
-    TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, GAsyncResult* _res_, gint* result_length1, GError** error) {
+GObject** tarvelin_rezezadovu_supports_database_connection_impl_execute_finish(CConnectionImpl* self,
+                                                                               GAsyncResult* _res_,
+                                                                               gint* result_length1, GError** error) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::capi(
-        G_STRFUNC, error, [&] { return self_of(self)->execute_finish(_res_, result_length1); }, (GObject**)nullptr);
+    return gobj::invoke<&ConnectionImpl::execute_finish>(G_STRFUNC, self, _res_, result_length1, error);
 }
-GObject** tarvelin_rezezadovu_supports_database_connection_impl_execute(
-    TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, const gchar* statements, gboolean flag,
-    gint* result_length1, GError** error) {
+GObject** tarvelin_rezezadovu_supports_database_connection_impl_execute(CConnectionImpl* self,
+                                                                        const gchar* statements, gboolean flag,
+                                                                        gint* result_length1, GError** error) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::capi(
-        G_STRFUNC, error, [&] { return self_of(self)->execute(statements, flag != FALSE, result_length1); }, (GObject**)nullptr);
+    return gobj::invoke<&ConnectionImpl::execute>(G_STRFUNC, self, statements, flag, result_length1, error);
 }
-void tarvelin_rezezadovu_supports_database_connection_impl_execute_no_query_async(
-    TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, const gchar* sql, GAsyncReadyCallback _callback_,
-    gpointer _user_data_) {
+void tarvelin_rezezadovu_supports_database_connection_impl_execute_no_query_async(CConnectionImpl* self,
+                                                                                  const gchar* sql,
+                                                                                  GAsyncReadyCallback _callback_,
+                                                                                  gpointer _user_data_) {
     g_return_if_fail(self != NULL);
-    gobj::guarded(G_STRFUNC, [&] { self_of(self)->execute_no_query_async(sql, _callback_, _user_data_); });
+    gobj::invoke<&ConnectionImpl::execute_no_query_async>(G_STRFUNC, self, sql, _callback_, _user_data_);
 }
-gint64 tarvelin_rezezadovu_supports_database_connection_impl_execute_no_query_finish(
-    TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, GAsyncResult* _res_, GError** error) {
+// A failed asynchronous statement finishes with 0, the synchronous one with -1.
+gint64 tarvelin_rezezadovu_supports_database_connection_impl_execute_no_query_finish(CConnectionImpl* self,
+                                                                                     GAsyncResult* _res_,
+                                                                                     GError** error) {
     g_return_val_if_fail(self != NULL, -1);
-    return gobj::capi(
-        G_STRFUNC, error, [&] { return self_of(self)->execute_no_query_finish(_res_); }, gint64(0));
+    return gobj::invoke<&ConnectionImpl::execute_no_query_finish>(G_STRFUNC, self, _res_, error);
 }
-gint64 tarvelin_rezezadovu_supports_database_connection_impl_execute_no_query(
-    TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, const gchar* sql, gboolean flag, GError** error) {
+gint64 tarvelin_rezezadovu_supports_database_connection_impl_execute_no_query(CConnectionImpl* self, const gchar* sql,
+                                                                              gboolean flag, GError** error) {
     g_return_val_if_fail(self != NULL, -1);
-    return gobj::capi(
-        G_STRFUNC, error, [&] { return self_of(self)->execute_no_query(sql, flag != FALSE); }, gint64(-1));
+    return gobj::invoke<&ConnectionImpl::execute_no_query>(G_STRFUNC, self, sql, flag, error).value_or(gint64(-1));
 }
-void tarvelin_rezezadovu_supports_database_connection_impl_execute_as_model_async(
-    TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, const gchar* sql, GAsyncReadyCallback _callback_,
-    gpointer _user_data_) {
+void tarvelin_rezezadovu_supports_database_connection_impl_execute_as_model_async(CConnectionImpl* self,
+                                                                                  const gchar* sql,
+                                                                                  GAsyncReadyCallback _callback_,
+                                                                                  gpointer _user_data_) {
     g_return_if_fail(self != NULL);
-    gobj::guarded(G_STRFUNC, [&] { self_of(self)->execute_as_model_async(sql, _callback_, _user_data_); });
+    gobj::invoke<&ConnectionImpl::execute_as_model_async>(G_STRFUNC, self, sql, _callback_, _user_data_);
 }
 TarvelinProvidersContractsTableModel* tarvelin_rezezadovu_supports_database_connection_impl_execute_as_model_finish(
-    TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, GAsyncResult* _res_, GError** error) {
+    CConnectionImpl* self, GAsyncResult* _res_, GError** error) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::capi(
-        G_STRFUNC, error,
-        [&] {
-            return static_cast<TarvelinProvidersContractsTableModel*>(
-                self_of(self)->execute_as_model_finish(_res_).release());
-        },
-        (TarvelinProvidersContractsTableModel*)nullptr);
+    return gobj::invoke<&ConnectionImpl::execute_as_model_finish>(G_STRFUNC, self, _res_, error);
 }
 TarvelinProvidersContractsTableModel* tarvelin_rezezadovu_supports_database_connection_impl_execute_as_model(
-    TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, const gchar* sql, gboolean flag, GError** error) {
+    CConnectionImpl* self, const gchar* sql, gboolean flag, GError** error) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::capi(
-        G_STRFUNC, error,
-        [&] {
-            return static_cast<TarvelinProvidersContractsTableModel*>(
-                self_of(self)->execute_as_model(sql, flag != FALSE).release());
-        },
-        (TarvelinProvidersContractsTableModel*)nullptr);
+    return gobj::invoke<&ConnectionImpl::execute_as_model>(G_STRFUNC, self, sql, flag, error);
 }
-void tarvelin_rezezadovu_supports_database_connection_impl_execute_as_scalar_async(
-    TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, const gchar* sql, GAsyncReadyCallback _callback_,
-    gpointer _user_data_) {
+void tarvelin_rezezadovu_supports_database_connection_impl_execute_as_scalar_async(CConnectionImpl* self,
+                                                                                   const gchar* sql,
+                                                                                   GAsyncReadyCallback _callback_,
+                                                                                   gpointer _user_data_) {
     g_return_if_fail(self != NULL);
-    gobj::guarded(G_STRFUNC, [&] { self_of(self)->execute_as_scalar_async(sql, _callback_, _user_data_); });
+    gobj::invoke<&ConnectionImpl::execute_as_scalar_async>(G_STRFUNC, self, sql, _callback_, _user_data_);
 }
 TarvelinProvidersContractsValueObject* tarvelin_rezezadovu_supports_database_connection_impl_execute_as_scalar_finish(
-    TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, GAsyncResult* _res_, GError** error) {
+    CConnectionImpl* self, GAsyncResult* _res_, GError** error) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::capi(
-        G_STRFUNC, error,
-        [&] {
-            return static_cast<TarvelinProvidersContractsValueObject*>(
-                self_of(self)->execute_as_scalar_finish(_res_).release());
-        },
-        (TarvelinProvidersContractsValueObject*)nullptr);
+    return gobj::invoke<&ConnectionImpl::execute_as_scalar_finish>(G_STRFUNC, self, _res_, error);
 }
 TarvelinProvidersContractsValueObject* tarvelin_rezezadovu_supports_database_connection_impl_execute_as_scalar(
-    TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, const gchar* sql, gboolean flag, GError** error) {
+    CConnectionImpl* self, const gchar* sql, gboolean flag, GError** error) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::capi(
-        G_STRFUNC, error,
-        [&] {
-            return static_cast<TarvelinProvidersContractsValueObject*>(
-                self_of(self)->execute_as_scalar(sql, flag != FALSE).release());
-        },
-        (TarvelinProvidersContractsValueObject*)nullptr);
+    return gobj::invoke<&ConnectionImpl::execute_as_scalar>(G_STRFUNC, self, sql, flag, error);
 }
 TarvelinProvidersContractsIDataReader* tarvelin_rezezadovu_supports_database_connection_impl_execute_reader(
-    TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, const gchar* sql, GError** error) {
+    CConnectionImpl* self, const gchar* sql, GError** error) {
     g_return_val_if_fail(self != NULL, NULL);
-    return gobj::capi(
-        G_STRFUNC, error,
-        [&] {
-            return static_cast<TarvelinProvidersContractsIDataReader*>(self_of(self)->execute_reader(sql).release());
-        },
-        (TarvelinProvidersContractsIDataReader*)nullptr);
+    return gobj::invoke<&ConnectionImpl::execute_reader>(G_STRFUNC, self, sql, error);
 }
-gboolean tarvelin_rezezadovu_supports_database_connection_impl_transaction(
-    TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, GError** error) {
+gboolean tarvelin_rezezadovu_supports_database_connection_impl_transaction(CConnectionImpl* self, GError** error) {
     g_return_val_if_fail(self != NULL, FALSE);
-    if (!provider_opened(self)) return FALSE;
-    return gobj::capi(
-        G_STRFUNC, error, [&] { return gboolean(self_of(self)->transaction()); }, FALSE);
+    if (!provider_opened(G_STRFUNC, self)) return FALSE;
+    return gobj::invoke<&ConnectionImpl::transaction>(G_STRFUNC, self, error);
 }
-void tarvelin_rezezadovu_supports_database_connection_impl_rollback(
-    TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, GError** error) {
+void tarvelin_rezezadovu_supports_database_connection_impl_rollback(CConnectionImpl* self, GError** error) {
     g_return_if_fail(self != NULL);
-    if (!provider_opened(self)) return;
-    gobj::capi(G_STRFUNC, error, [&] { self_of(self)->rollback(); });
+    if (!provider_opened(G_STRFUNC, self)) return;
+    gobj::invoke<&ConnectionImpl::rollback>(G_STRFUNC, self, error);
 }
-void tarvelin_rezezadovu_supports_database_connection_impl_commit(
-    TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, GError** error) {
+void tarvelin_rezezadovu_supports_database_connection_impl_commit(CConnectionImpl* self, GError** error) {
     g_return_if_fail(self != NULL);
-    if (!provider_opened(self)) return;
-    gobj::capi(G_STRFUNC, error, [&] { self_of(self)->commit(); });
+    if (!provider_opened(G_STRFUNC, self)) return;
+    gobj::invoke<&ConnectionImpl::commit>(G_STRFUNC, self, error);
 }
-void tarvelin_rezezadovu_supports_database_connection_impl_update_version(
-    TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, GError** error) {
+void tarvelin_rezezadovu_supports_database_connection_impl_update_version(CConnectionImpl* self, GError** error) {
     g_return_if_fail(self != NULL);
-    gobj::capi(G_STRFUNC, error, [&] { self_of(self)->update_version(); });
-}
-TarvelinProvidersContractsServer* tarvelin_rezezadovu_supports_database_connection_impl_get_server(
-    TarvelinRezezadovuSupportsDatabaseConnectionImpl* self) {
-    g_return_val_if_fail(self != NULL, NULL);
-    return gobj::guarded(
-        G_STRFUNC, [&] { return self_of(self)->get_server(); }, (TarvelinProvidersContractsServer*)nullptr);
-}
-const gchar* tarvelin_rezezadovu_supports_database_connection_impl_get_version(
-    TarvelinRezezadovuSupportsDatabaseConnectionImpl* self) {
-    g_return_val_if_fail(self != NULL, NULL);
-    return gobj::guarded(
-        G_STRFUNC, [&] { return self_of(self)->get_version(); }, (const gchar*)nullptr);
-}
-TarvelinProvidersContractsIProvider* tarvelin_rezezadovu_supports_database_connection_impl_get_provider(
-    TarvelinRezezadovuSupportsDatabaseConnectionImpl* self) {
-    g_return_val_if_fail(self != NULL, NULL);
-    return gobj::guarded(
-        G_STRFUNC, [&] { return self_of(self)->get_provider(); }, (TarvelinProvidersContractsIProvider*)nullptr);
-}
-TarvelinRezezadovuContractsDatabaseDBStatus tarvelin_rezezadovu_supports_database_connection_impl_get_status(
-    TarvelinRezezadovuSupportsDatabaseConnectionImpl* self) {
-    g_return_val_if_fail(self != NULL, TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_STATUS_Unknown);
-    return gobj::guarded(
-        G_STRFUNC, [&] { return self_of(self)->get_status(); },
-        TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_STATUS_Unknown);
-}
-void tarvelin_rezezadovu_supports_database_connection_impl_set_status(
-    TarvelinRezezadovuSupportsDatabaseConnectionImpl* self, TarvelinRezezadovuContractsDatabaseDBStatus value) {
-    g_return_if_fail(self != NULL);
-    gobj::guarded(G_STRFUNC, [&] { self_of(self)->set_status(value); });
+    gobj::invoke<&ConnectionImpl::update_version>(G_STRFUNC, self, error);
 }
 
 }  // extern "C"

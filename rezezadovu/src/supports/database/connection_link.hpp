@@ -9,8 +9,12 @@
 //   static gobj::Ref<SQLiteStatement> create(GType type, CConnection* connection) {
 //       return create_linked<SQLiteStatement>(type, connection);
 //   }
-//   // sqlite_capi.cpp: TARVELIN_LINKED_CLASS_CAPI(SQLiteStatement, TarvelinRezezadovuSupportsDatabaseSQLiteStatement,
-//   //                                               tarvelin_rezezadovu_supports_database_sq_lite_statement, connection)
+//   // sqlite_capi.cpp:
+//   TarvelinRezezadovuSupportsDatabaseSQLiteStatement* tarvelin_..._sq_lite_statement_construct(
+//       GType object_type, CConnection* connection) {
+//       g_return_val_if_fail(connection != NULL, NULL);
+//       return gobj::invoke<&SQLiteStatement::create>(G_STRFUNC, object_type, connection);
+//   }
 //   gobj::Ref<IStatement> SQLiteConnection::statement() {
 //       return lazy(m_statement, [&] {
 //           return gobj::Ref<IStatement>(SQLiteStatement::create(SQLiteStatement::gtype(), c_self()));
@@ -36,8 +40,7 @@ public:
     ConnectionLink& operator=(const ConnectionLink&) = delete;
 
     // A new reference to the connection, or none once it is gone. Its operations are
-    // reached through the IConnection dispatchers with connection().instance(), so a
-    // host's connection serves as well as ours.
+    // reached with gobj::call, so a host's connection serves as well as ours.
     gobj::Ref<IConnection> connection() const;
     // Stores the connection (the constructors do this once).
     void link(CConnection* connection);
@@ -57,18 +60,3 @@ gobj::Ref<T> create_linked(GType type, ConnectionLink::CConnection* connection) 
 }
 
 }  // namespace tarvelin::rezezadovu::supports::database
-
-// get_type, construct (type, connection) and new (connection) of a dialect base made by
-// `Cls::create(GType, connection)`; `conn` is the connection parameter's name, which the
-// critical of a missing connection names ("connection != NULL"). A capi file that uses it
-// names the three functions in its header comment.
-#define TARVELIN_LINKED_CLASS_CAPI(Cls, CType, prefix, conn)                                                     \
-    GType prefix##_get_type(void) { return Cls::gtype(); }                                                       \
-    CType* prefix##_construct(GType object_type, TarvelinRezezadovuContractsDatabaseIConnection* conn) {         \
-        g_return_val_if_fail(conn != NULL, NULL);                                                                 \
-        return ::tarvelin::gobj::invoke<&Cls::create>(G_STRFUNC, object_type, conn);                              \
-    }                                                                                                             \
-    CType* prefix##_new(TarvelinRezezadovuContractsDatabaseIConnection* conn) {                                  \
-        g_return_val_if_fail(conn != NULL, NULL);                                                                 \
-        return prefix##_construct(Cls::gtype(), conn);                                                            \
-    }

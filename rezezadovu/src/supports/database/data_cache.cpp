@@ -1,5 +1,7 @@
 #include "rezezadovu/supports/database/data_cache.hpp"
 
+#include "providers/gobj/register.hpp"
+
 TARVELIN_LOG_TAG("data_cache")
 
 namespace tarvelin::rezezadovu::supports::database {

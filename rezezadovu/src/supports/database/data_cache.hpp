@@ -26,3 +26,5 @@ private:
 };
 
 }  // namespace tarvelin::rezezadovu::supports::database
+
+TARVELIN_BIND_C_TYPE(TarvelinRezezadovuSupportsDatabaseDataCache, tarvelin::rezezadovu::supports::database::DataCache)

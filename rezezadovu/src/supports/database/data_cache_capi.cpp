@@ -1,4 +1,7 @@
-// C face of DataCache; its operations are reached through the ICachable dispatchers.
+// C face of DataCache: tarvelin_rezezadovu_supports_database_data_cache_get_type,
+// tarvelin_rezezadovu_supports_database_data_cache_construct and
+// tarvelin_rezezadovu_supports_database_data_cache_new (TARVELIN_CLASS_CAPI); its operations
+// are reached through the ICachable dispatchers.
 #include "rezezadovu/supports/database/data_cache.hpp"
 
 TARVELIN_LOG_TAG("data_cache_capi")
@@ -8,14 +11,7 @@ using namespace tarvelin::rezezadovu::supports::database;
 
 extern "C" {
 
-TARVELIN_API GType tarvelin_rezezadovu_supports_database_data_cache_get_type(void) { return DataCache::gtype(); }
-
-TarvelinRezezadovuSupportsDatabaseDataCache* tarvelin_rezezadovu_supports_database_data_cache_construct(
-    GType object_type) {
-    return static_cast<TarvelinRezezadovuSupportsDatabaseDataCache*>(DataCache::create(object_type).release());
-}
-TarvelinRezezadovuSupportsDatabaseDataCache* tarvelin_rezezadovu_supports_database_data_cache_new(void) {
-    return tarvelin_rezezadovu_supports_database_data_cache_construct(DataCache::gtype());
-}
+TARVELIN_CLASS_CAPI(DataCache, TarvelinRezezadovuSupportsDatabaseDataCache,
+                    tarvelin_rezezadovu_supports_database_data_cache)
 
 }  // extern "C"

@@ -1,6 +1,4 @@
-// C face of the builder: tarvelin_rezezadovu_supports_database_sql_builder_get_type,
-// tarvelin_rezezadovu_supports_database_sql_builder_construct and
-// tarvelin_rezezadovu_supports_database_sql_builder_new (TARVELIN_LINKED_CLASS_CAPI), then each public operation,
+// C face of the builder: its type and constructors, then each public operation,
 // which checks the builder and calls the C++ virtual of the same name, so a dialect's
 // override serves C callers too.
 #include "rezezadovu/model/meta_database.hpp"
@@ -16,8 +14,17 @@ using namespace tarvelin::rezezadovu::supports::database;
 
 extern "C" {
 
-TARVELIN_LINKED_CLASS_CAPI(SqlBuilder, TarvelinRezezadovuSupportsDatabaseSqlBuilder,
-                           tarvelin_rezezadovu_supports_database_sql_builder, conn)
+GType tarvelin_rezezadovu_supports_database_sql_builder_get_type(void) { return SqlBuilder::gtype(); }
+TarvelinRezezadovuSupportsDatabaseSqlBuilder* tarvelin_rezezadovu_supports_database_sql_builder_construct(
+    GType object_type, TarvelinRezezadovuContractsDatabaseIConnection* conn) {
+    g_return_val_if_fail(conn != NULL, NULL);
+    return gobj::invoke<&SqlBuilder::create>(G_STRFUNC, object_type, conn);
+}
+TarvelinRezezadovuSupportsDatabaseSqlBuilder* tarvelin_rezezadovu_supports_database_sql_builder_new(
+    TarvelinRezezadovuContractsDatabaseIConnection* conn) {
+    g_return_val_if_fail(conn != NULL, NULL);
+    return gobj::invoke<&SqlBuilder::create>(G_STRFUNC, SqlBuilder::gtype(), conn);
+}
 
 gchar* tarvelin_rezezadovu_supports_database_sql_builder_build_create(
     TarvelinRezezadovuSupportsDatabaseSqlBuilder* self, TarvelinRezezadovuMetaModelMetaObject* meta_object,

@@ -4,6 +4,7 @@
 #include <glib/gstdio.h>
 #include <unistd.h>
 
+#include "providers/gobj/args.hpp"
 #include "rezezadovu/foundation/logging_service.hpp"
 
 TARVELIN_LOG_TAG("ssh_tunnel")
@@ -19,12 +20,11 @@ class PasswordFile {
 public:
     explicit PasswordFile(const std::string& password) {
         GError* error = nullptr;
-        gchar* name = nullptr;
+        gobj::Owned<gchar, &g_free> name;
         // g_file_open_tmp creates the file with mode 0600.
-        int fd = g_file_open_tmp("tarvelin-ssh-XXXXXX", &name, &error);
+        int fd = g_file_open_tmp("tarvelin-ssh-XXXXXX", name.out(), &error);
         gobj::check(error);
-        path_ = name;
-        g_free(name);
+        path_ = name.get();
         const char* at = password.data();
         size_t left = password.size();
         while (left > 0) {
@@ -50,13 +50,7 @@ private:
     std::string path_;
 };
 
-std::string trimmed(const char* text) {
-    if (!text) return "";
-    gchar* copy = g_strstrip(g_strdup(text));
-    std::string s(copy);
-    g_free(copy);
-    return s;
-}
+std::string trimmed(const char* text) { return text ? gobj::take_string(g_strstrip(g_strdup(text))) : ""; }
 
 }  // namespace
 
@@ -104,19 +98,15 @@ void launch_ssh_tunnel(const TunnelSettings& s, const char* uuid) {
     std::vector<gchar*> argv;
     for (std::string& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
-    gchar** envp = g_get_environ();
-    if (!plink) envp = g_environ_setenv(envp, "SSHPASS", s.password.c_str(), TRUE);
+    gobj::Owned<gchar*, &g_strfreev> envp(g_get_environ());
+    if (!plink) envp.reset(g_environ_setenv(envp.release(), "SSHPASS", s.password.c_str(), TRUE));
 
-    gchar* out = nullptr;
-    gchar* err = nullptr;
+    gobj::Owned<gchar, &g_free> out, err;
     gint status = 0;
     GError* error = nullptr;
-    gboolean ran = g_spawn_sync(nullptr, argv.data(), envp, G_SPAWN_SEARCH_PATH, nullptr, nullptr, &out, &err,
-                                &status, &error);
-    g_strfreev(envp);
-    std::string diagnostics = trimmed(err);
-    g_free(out);
-    g_free(err);
+    gboolean ran = g_spawn_sync(nullptr, argv.data(), envp.get(), G_SPAWN_SEARCH_PATH, nullptr, nullptr, out.out(),
+                                err.out(), &status, &error);
+    std::string diagnostics = trimmed(err.get());
     if (!ran) gobj::check(error);
 
     GError* failed = nullptr;

@@ -1,6 +1,4 @@
-// C face of the statement: tarvelin_rezezadovu_supports_database_statement_get_type,
-// tarvelin_rezezadovu_supports_database_statement_construct and
-// tarvelin_rezezadovu_supports_database_statement_new (TARVELIN_LINKED_CLASS_CAPI), then each public operation,
+// C face of the statement: its type and constructors, then each public operation,
 // which checks the statement and calls the C++ virtual of the same name, so a dialect's
 // override serves C callers too.
 #include "rezezadovu/supports/database/statement.hpp"
@@ -12,8 +10,17 @@ using namespace tarvelin::rezezadovu::supports::database;
 
 extern "C" {
 
-TARVELIN_LINKED_CLASS_CAPI(Statement, TarvelinRezezadovuSupportsDatabaseStatement,
-                           tarvelin_rezezadovu_supports_database_statement, connection)
+GType tarvelin_rezezadovu_supports_database_statement_get_type(void) { return Statement::gtype(); }
+TarvelinRezezadovuSupportsDatabaseStatement* tarvelin_rezezadovu_supports_database_statement_construct(
+    GType object_type, TarvelinRezezadovuContractsDatabaseIConnection* connection) {
+    g_return_val_if_fail(connection != NULL, NULL);
+    return gobj::invoke<&Statement::create>(G_STRFUNC, object_type, connection);
+}
+TarvelinRezezadovuSupportsDatabaseStatement* tarvelin_rezezadovu_supports_database_statement_new(
+    TarvelinRezezadovuContractsDatabaseIConnection* connection) {
+    g_return_val_if_fail(connection != NULL, NULL);
+    return gobj::invoke<&Statement::create>(G_STRFUNC, Statement::gtype(), connection);
+}
 
 gchar* tarvelin_rezezadovu_supports_database_statement_build_connection_string(
     TarvelinRezezadovuSupportsDatabaseStatement* self, TarvelinProvidersContractsServer* server) {

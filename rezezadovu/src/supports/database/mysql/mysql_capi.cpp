@@ -2,29 +2,10 @@
 // contracts' dispatchers and the bases' class functions; here are the constructors and
 // the 8.x reader's own operations.
 //
-// The macros below make, for the connection (TARVELIN_CLASS_CAPI) and each dialect object
-// (TARVELIN_LINKED_CLASS_CAPI):
+// TARVELIN_CLASS_CAPI makes the connection's
 //   tarvelin_rezezadovu_supports_database_my_sql_connection_get_type
 //   tarvelin_rezezadovu_supports_database_my_sql_connection_construct
 //   tarvelin_rezezadovu_supports_database_my_sql_connection_new
-//   tarvelin_rezezadovu_supports_database_my_sql_statement_get_type
-//   tarvelin_rezezadovu_supports_database_my_sql_statement_construct
-//   tarvelin_rezezadovu_supports_database_my_sql_statement_new
-//   tarvelin_rezezadovu_supports_database_my_sql_adapter_v8x_get_type
-//   tarvelin_rezezadovu_supports_database_my_sql_adapter_v8x_construct
-//   tarvelin_rezezadovu_supports_database_my_sql_adapter_v8x_new
-//   tarvelin_rezezadovu_supports_database_my_sql_adapter_v5x_get_type
-//   tarvelin_rezezadovu_supports_database_my_sql_adapter_v5x_construct
-//   tarvelin_rezezadovu_supports_database_my_sql_adapter_v5x_new
-//   tarvelin_rezezadovu_supports_database_my_sql_builder_get_type
-//   tarvelin_rezezadovu_supports_database_my_sql_builder_construct
-//   tarvelin_rezezadovu_supports_database_my_sql_builder_new
-//   tarvelin_rezezadovu_supports_database_my_sql_explorer_get_type
-//   tarvelin_rezezadovu_supports_database_my_sql_explorer_construct
-//   tarvelin_rezezadovu_supports_database_my_sql_explorer_new
-//   tarvelin_rezezadovu_supports_database_my_sql_inspector_get_type
-//   tarvelin_rezezadovu_supports_database_my_sql_inspector_construct
-//   tarvelin_rezezadovu_supports_database_my_sql_inspector_new
 #include "providers/gobj/invoke.hpp"
 #include "rezezadovu/supports/database/mysql/adapter_v5x.hpp"
 #include "rezezadovu/supports/database/mysql/builder.hpp"
@@ -37,23 +18,79 @@ TARVELIN_LOG_TAG("mysql_dialect_capi")
 
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu::supports::database;
+using CConnection = TarvelinRezezadovuContractsDatabaseIConnection;
 
 extern "C" {
 
 TARVELIN_CLASS_CAPI(MySQLConnection, TarvelinRezezadovuSupportsDatabaseMySQLConnection,
                     tarvelin_rezezadovu_supports_database_my_sql_connection)
-TARVELIN_LINKED_CLASS_CAPI(MySQLStatement, TarvelinRezezadovuSupportsDatabaseMySQLStatement,
-                           tarvelin_rezezadovu_supports_database_my_sql_statement, connection)
-TARVELIN_LINKED_CLASS_CAPI(MySQLAdapterV8x, TarvelinRezezadovuSupportsDatabaseMySQLAdapterV8x,
-                           tarvelin_rezezadovu_supports_database_my_sql_adapter_v8x, connection)
-TARVELIN_LINKED_CLASS_CAPI(MySQLAdapterV5x, TarvelinRezezadovuSupportsDatabaseMySQLAdapterV5x,
-                           tarvelin_rezezadovu_supports_database_my_sql_adapter_v5x, connection)
-TARVELIN_LINKED_CLASS_CAPI(MySQLBuilder, TarvelinRezezadovuSupportsDatabaseMySQLBuilder,
-                           tarvelin_rezezadovu_supports_database_my_sql_builder, connection)
-TARVELIN_LINKED_CLASS_CAPI(MySQLExplorer, TarvelinRezezadovuSupportsDatabaseMySQLExplorer,
-                           tarvelin_rezezadovu_supports_database_my_sql_explorer, conn)
-TARVELIN_LINKED_CLASS_CAPI(MySQLInspector, TarvelinRezezadovuSupportsDatabaseMySQLInspector,
-                           tarvelin_rezezadovu_supports_database_my_sql_inspector, conn)
+
+GType tarvelin_rezezadovu_supports_database_my_sql_statement_get_type(void) { return MySQLStatement::gtype(); }
+TarvelinRezezadovuSupportsDatabaseMySQLStatement* tarvelin_rezezadovu_supports_database_my_sql_statement_construct(
+    GType object_type, CConnection* connection) {
+    g_return_val_if_fail(connection != NULL, NULL);
+    return gobj::invoke<&MySQLStatement::create>(G_STRFUNC, object_type, connection);
+}
+TarvelinRezezadovuSupportsDatabaseMySQLStatement* tarvelin_rezezadovu_supports_database_my_sql_statement_new(
+    CConnection* connection) {
+    g_return_val_if_fail(connection != NULL, NULL);
+    return gobj::invoke<&MySQLStatement::create>(G_STRFUNC, MySQLStatement::gtype(), connection);
+}
+GType tarvelin_rezezadovu_supports_database_my_sql_adapter_v8x_get_type(void) { return MySQLAdapterV8x::gtype(); }
+TarvelinRezezadovuSupportsDatabaseMySQLAdapterV8x* tarvelin_rezezadovu_supports_database_my_sql_adapter_v8x_construct(
+    GType object_type, CConnection* connection) {
+    g_return_val_if_fail(connection != NULL, NULL);
+    return gobj::invoke<&MySQLAdapterV8x::create>(G_STRFUNC, object_type, connection);
+}
+TarvelinRezezadovuSupportsDatabaseMySQLAdapterV8x* tarvelin_rezezadovu_supports_database_my_sql_adapter_v8x_new(
+    CConnection* connection) {
+    g_return_val_if_fail(connection != NULL, NULL);
+    return gobj::invoke<&MySQLAdapterV8x::create>(G_STRFUNC, MySQLAdapterV8x::gtype(), connection);
+}
+GType tarvelin_rezezadovu_supports_database_my_sql_adapter_v5x_get_type(void) { return MySQLAdapterV5x::gtype(); }
+TarvelinRezezadovuSupportsDatabaseMySQLAdapterV5x* tarvelin_rezezadovu_supports_database_my_sql_adapter_v5x_construct(
+    GType object_type, CConnection* connection) {
+    g_return_val_if_fail(connection != NULL, NULL);
+    return gobj::invoke<&MySQLAdapterV5x::create>(G_STRFUNC, object_type, connection);
+}
+TarvelinRezezadovuSupportsDatabaseMySQLAdapterV5x* tarvelin_rezezadovu_supports_database_my_sql_adapter_v5x_new(
+    CConnection* connection) {
+    g_return_val_if_fail(connection != NULL, NULL);
+    return gobj::invoke<&MySQLAdapterV5x::create>(G_STRFUNC, MySQLAdapterV5x::gtype(), connection);
+}
+GType tarvelin_rezezadovu_supports_database_my_sql_builder_get_type(void) { return MySQLBuilder::gtype(); }
+TarvelinRezezadovuSupportsDatabaseMySQLBuilder* tarvelin_rezezadovu_supports_database_my_sql_builder_construct(
+    GType object_type, CConnection* connection) {
+    g_return_val_if_fail(connection != NULL, NULL);
+    return gobj::invoke<&MySQLBuilder::create>(G_STRFUNC, object_type, connection);
+}
+TarvelinRezezadovuSupportsDatabaseMySQLBuilder* tarvelin_rezezadovu_supports_database_my_sql_builder_new(
+    CConnection* connection) {
+    g_return_val_if_fail(connection != NULL, NULL);
+    return gobj::invoke<&MySQLBuilder::create>(G_STRFUNC, MySQLBuilder::gtype(), connection);
+}
+GType tarvelin_rezezadovu_supports_database_my_sql_explorer_get_type(void) { return MySQLExplorer::gtype(); }
+TarvelinRezezadovuSupportsDatabaseMySQLExplorer* tarvelin_rezezadovu_supports_database_my_sql_explorer_construct(
+    GType object_type, CConnection* conn) {
+    g_return_val_if_fail(conn != NULL, NULL);
+    return gobj::invoke<&MySQLExplorer::create>(G_STRFUNC, object_type, conn);
+}
+TarvelinRezezadovuSupportsDatabaseMySQLExplorer* tarvelin_rezezadovu_supports_database_my_sql_explorer_new(
+    CConnection* conn) {
+    g_return_val_if_fail(conn != NULL, NULL);
+    return gobj::invoke<&MySQLExplorer::create>(G_STRFUNC, MySQLExplorer::gtype(), conn);
+}
+GType tarvelin_rezezadovu_supports_database_my_sql_inspector_get_type(void) { return MySQLInspector::gtype(); }
+TarvelinRezezadovuSupportsDatabaseMySQLInspector* tarvelin_rezezadovu_supports_database_my_sql_inspector_construct(
+    GType object_type, CConnection* conn) {
+    g_return_val_if_fail(conn != NULL, NULL);
+    return gobj::invoke<&MySQLInspector::create>(G_STRFUNC, object_type, conn);
+}
+TarvelinRezezadovuSupportsDatabaseMySQLInspector* tarvelin_rezezadovu_supports_database_my_sql_inspector_new(
+    CConnection* conn) {
+    g_return_val_if_fail(conn != NULL, NULL);
+    return gobj::invoke<&MySQLInspector::create>(G_STRFUNC, MySQLInspector::gtype(), conn);
+}
 
 void tarvelin_rezezadovu_supports_database_my_sql_adapter_v8x_load_relation(
     TarvelinRezezadovuSupportsDatabaseMySQLAdapterV8x* self, TarvelinRezezadovuMetaModelMetaUser* user,

@@ -1,13 +1,7 @@
 // C face of the PostgreSQL dialect. TARVELIN_CLASS_CAPI below makes
 // tarvelin_rezezadovu_supports_database_postgre_sql_connection_get_type,
 // tarvelin_rezezadovu_supports_database_postgre_sql_connection_construct and
-// tarvelin_rezezadovu_supports_database_postgre_sql_connection_new; TARVELIN_LINKED_CLASS_CAPI
-// makes tarvelin_rezezadovu_supports_database_postgre_sql_builder_get_type,
-// tarvelin_rezezadovu_supports_database_postgre_sql_builder_construct,
-// tarvelin_rezezadovu_supports_database_postgre_sql_builder_new,
-// tarvelin_rezezadovu_supports_database_postgre_sql_explorer_get_type,
-// tarvelin_rezezadovu_supports_database_postgre_sql_explorer_construct and
-// tarvelin_rezezadovu_supports_database_postgre_sql_explorer_new; every other function
+// tarvelin_rezezadovu_supports_database_postgre_sql_connection_new; every other function
 // is spelled out. The readers' table functions call the C++ virtuals, so the override of
 // the reader's own class (V9x, V12x) serves C callers too.
 #include "rezezadovu/supports/database/postgresql/postgres_adapter_12x.hpp"
@@ -150,9 +144,27 @@ TarvelinRezezadovuSupportsDatabasePostgreSQLInspector* tarvelin_rezezadovu_suppo
 
 // ---------------------------------------------------------------- builder and explorer
 
-TARVELIN_LINKED_CLASS_CAPI(PostgreSQLBuilder, TarvelinRezezadovuSupportsDatabasePostgreSQLBuilder,
-                           tarvelin_rezezadovu_supports_database_postgre_sql_builder, connection)
-TARVELIN_LINKED_CLASS_CAPI(PostgreSQLExplorer, TarvelinRezezadovuSupportsDatabasePostgreSQLExplorer,
-                           tarvelin_rezezadovu_supports_database_postgre_sql_explorer, conn)
+GType tarvelin_rezezadovu_supports_database_postgre_sql_builder_get_type(void) { return PostgreSQLBuilder::gtype(); }
+TarvelinRezezadovuSupportsDatabasePostgreSQLBuilder*
+tarvelin_rezezadovu_supports_database_postgre_sql_builder_construct(GType object_type, CConnection* connection) {
+    g_return_val_if_fail(connection != NULL, NULL);
+    return gobj::invoke<&PostgreSQLBuilder::create>(G_STRFUNC, object_type, connection);
+}
+TarvelinRezezadovuSupportsDatabasePostgreSQLBuilder* tarvelin_rezezadovu_supports_database_postgre_sql_builder_new(
+    CConnection* connection) {
+    g_return_val_if_fail(connection != NULL, NULL);
+    return gobj::invoke<&PostgreSQLBuilder::create>(G_STRFUNC, PostgreSQLBuilder::gtype(), connection);
+}
+GType tarvelin_rezezadovu_supports_database_postgre_sql_explorer_get_type(void) { return PostgreSQLExplorer::gtype(); }
+TarvelinRezezadovuSupportsDatabasePostgreSQLExplorer*
+tarvelin_rezezadovu_supports_database_postgre_sql_explorer_construct(GType object_type, CConnection* conn) {
+    g_return_val_if_fail(conn != NULL, NULL);
+    return gobj::invoke<&PostgreSQLExplorer::create>(G_STRFUNC, object_type, conn);
+}
+TarvelinRezezadovuSupportsDatabasePostgreSQLExplorer* tarvelin_rezezadovu_supports_database_postgre_sql_explorer_new(
+    CConnection* conn) {
+    g_return_val_if_fail(conn != NULL, NULL);
+    return gobj::invoke<&PostgreSQLExplorer::create>(G_STRFUNC, PostgreSQLExplorer::gtype(), conn);
+}
 
 }  // extern "C"

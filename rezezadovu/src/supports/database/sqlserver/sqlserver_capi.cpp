@@ -2,10 +2,7 @@
 //
 // TARVELIN_CLASS_CAPI makes tarvelin_rezezadovu_supports_database_sql_server_connection_get_type,
 // tarvelin_rezezadovu_supports_database_sql_server_connection_construct and
-// tarvelin_rezezadovu_supports_database_sql_server_connection_new; TARVELIN_LINKED_CLASS_CAPI
-// makes tarvelin_rezezadovu_supports_database_sql_server_builder_get_type,
-// tarvelin_rezezadovu_supports_database_sql_server_builder_construct and
-// tarvelin_rezezadovu_supports_database_sql_server_builder_new; every other function is
+// tarvelin_rezezadovu_supports_database_sql_server_connection_new; every other function is
 // spelled out below.
 #include <tarvelin/rezezadovu/sqlserver.h>
 
@@ -314,8 +311,17 @@ TarvelinRezezadovuSupportsDatabaseSQLServerInspector* tarvelin_rezezadovu_suppor
 
 // ---------------------------------------------------------------- builder
 
-TARVELIN_LINKED_CLASS_CAPI(SQLServerBuilder, TarvelinRezezadovuSupportsDatabaseSQLServerBuilder,
-                           tarvelin_rezezadovu_supports_database_sql_server_builder, connection)
+GType tarvelin_rezezadovu_supports_database_sql_server_builder_get_type(void) { return SQLServerBuilder::gtype(); }
+TarvelinRezezadovuSupportsDatabaseSQLServerBuilder* tarvelin_rezezadovu_supports_database_sql_server_builder_construct(
+    GType object_type, CConnection* connection) {
+    g_return_val_if_fail(connection != NULL, NULL);
+    return gobj::invoke<&SQLServerBuilder::create>(G_STRFUNC, object_type, connection);
+}
+TarvelinRezezadovuSupportsDatabaseSQLServerBuilder* tarvelin_rezezadovu_supports_database_sql_server_builder_new(
+    CConnection* connection) {
+    g_return_val_if_fail(connection != NULL, NULL);
+    return gobj::invoke<&SQLServerBuilder::create>(G_STRFUNC, SQLServerBuilder::gtype(), connection);
+}
 
 gchar* tarvelin_rezezadovu_supports_database_sql_server_builder_patch_user(
     TarvelinRezezadovuSupportsDatabaseSQLServerBuilder* self, TarvelinRezezadovuMetaModelMetaUser* user) {
