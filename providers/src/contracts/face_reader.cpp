@@ -100,13 +100,15 @@ void IDataReader::note_value_from_getters(const Vtable* vt) {
 }
 
 IDataReader* IDataReader::cells_from_getters(const gobj::Ref<IDataReader>& reader) {
-    if (!reader || !reader.get()) return nullptr;
+    // The fill reads cells straight from our own readers' C++ objects; a host's reader has none.
+    auto* self = reader ? gobj::cast<IDataReader>(reader.instance()) : nullptr;
+    if (!self) return nullptr;
     // The instance's own class structure: a type a host derives gets a copy of it, which
     // is not among the noted ones, and a host that replaced the slot is not either.
     const auto* vt = static_cast<const V*>(g_type_interface_peek(G_OBJECT_GET_CLASS(reader.gobj()), gtype()));
     std::lock_guard lock(noted_mutex());
     for (const auto& [noted_vt, get_value] : noted()) {
-        if (noted_vt == vt && vt->get_value == get_value) return reader.get();
+        if (noted_vt == vt && vt->get_value == get_value) return self;
     }
     return nullptr;
 }
