@@ -11,6 +11,7 @@
 #include "providers/contracts/value_integer.hpp"
 #include "providers/contracts/value_numeric.hpp"
 #include "providers/contracts/value_string.hpp"
+#include "providers/gobj/call.hpp"
 #include "support/scripted_reader.hpp"
 
 extern "C" {

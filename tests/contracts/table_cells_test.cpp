@@ -11,6 +11,7 @@
 #include "providers/contracts/reader_cells.hpp"
 #include "providers/contracts/value_datetime.hpp"
 #include "providers/contracts/value_string.hpp"
+#include "providers/gobj/register.hpp"
 #include "support/scripted_reader.hpp"
 #include "support/value_dump.hpp"
 

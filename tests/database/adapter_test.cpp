@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "dialect_fixture.hpp"
+#include "providers/gobj/call.hpp"
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/model/meta_database.hpp"
 #include "rezezadovu/model/meta_function.hpp"
 #include "rezezadovu/model/meta_role.hpp"

@@ -4,6 +4,7 @@
 
 #include "dialect_fixture.hpp"
 #include "providers/contracts/model_table.hpp"
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/contracts/database/dialect_contracts.hpp"
 
 using namespace tarvelin;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "dialect_fixture.hpp"
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/supports/database/statement.hpp"
 
 using namespace tarvelin;

@@ -1,3 +1,4 @@
+#include "providers/gobj/register.hpp"
 #include "test_dialect.hpp"
 
 namespace tarvelin::test {

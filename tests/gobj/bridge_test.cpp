@@ -8,8 +8,20 @@
 #include <thread>
 #include <vector>
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/args.hpp"
+#include "providers/gobj/barrier.hpp"
+#include "providers/gobj/call.hpp"
+#include "providers/gobj/convert.hpp"
+#include "providers/gobj/error.hpp"
+#include "providers/gobj/fundamental.hpp"
 #include "providers/gobj/gee.hpp"
+#include "providers/gobj/list_model.hpp"
+#include "providers/gobj/log.hpp"
+#include "providers/gobj/object.hpp"
+#include "providers/gobj/property.hpp"
+#include "providers/gobj/ref.hpp"
+#include "providers/gobj/register.hpp"
+#include "providers/gobj/slot.hpp"
 
 extern "C" {
 #include "host_types.h"

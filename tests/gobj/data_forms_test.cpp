@@ -6,7 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/args.hpp"
+#include "providers/gobj/call.hpp"
+#include "providers/gobj/object.hpp"
+#include "providers/gobj/register.hpp"
 
 using namespace tarvelin;
 

@@ -7,7 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/args.hpp"
+#include "providers/gobj/invoke.hpp"
+#include "providers/gobj/object.hpp"
+#include "providers/gobj/property.hpp"
+#include "providers/gobj/property_row.hpp"
+#include "providers/gobj/ref.hpp"
+#include "providers/gobj/register.hpp"
 #include "support/driver_checks.hpp"
 
 using namespace tarvelin;

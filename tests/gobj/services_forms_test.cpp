@@ -9,8 +9,17 @@
 #include <string>
 #include <vector>
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/args.hpp"
+#include "providers/gobj/call.hpp"
+#include "providers/gobj/convert.hpp"
+#include "providers/gobj/error.hpp"
+#include "providers/gobj/fundamental.hpp"
 #include "providers/gobj/fundamental_capi.hpp"
+#include "providers/gobj/invoke.hpp"
+#include "providers/gobj/object.hpp"
+#include "providers/gobj/ref.hpp"
+#include "providers/gobj/register.hpp"
+#include "providers/gobj/slot.hpp"
 
 using namespace tarvelin;
 using gobj::Ref;

@@ -6,7 +6,12 @@
 #include <functional>
 #include <string>
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/convert.hpp"
+#include "providers/gobj/object.hpp"
+#include "providers/gobj/property.hpp"
+#include "providers/gobj/property_row.hpp"
+#include "providers/gobj/ref.hpp"
+#include "providers/gobj/register.hpp"
 
 using namespace tarvelin;
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "providers/gobj/object.hpp"
 #include "rezezadovu/contracts/log/iformatter.hpp"
-#include "providers/gobj/bridge.hpp"
 #include "support/driver_checks.hpp"
 
 namespace tarvelin::test {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model_support.hpp"
+#include "providers/gobj/call.hpp"
 
 namespace model_test {
 namespace {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "providers/contracts/face_provider.hpp"
+#include "providers/gobj/call.hpp"
 #include "providers/gobj/error.hpp"
 #include "support/servers.hpp"
 

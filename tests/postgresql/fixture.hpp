@@ -8,6 +8,7 @@
 #include "support/servers.hpp"
 #include "providers/supports/postgresql/provider.hpp"
 #include "providers/supports/postgresql/reader.hpp"
+#include "providers/gobj/call.hpp"
 
 namespace tarvelin::test {
 

@@ -13,6 +13,7 @@
 #include "support/servers.hpp"
 #include "providers/supports/redis/provider.hpp"
 #include "providers/supports/redis/reader.hpp"
+#include "providers/gobj/call.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;

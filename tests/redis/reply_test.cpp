@@ -12,6 +12,7 @@
 #include "providers/supports/redis/provider.hpp"
 #include "providers/supports/redis/reader.hpp"
 #include "providers/supports/redis/reply.hpp"
+#include "providers/gobj/call.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;

@@ -11,6 +11,7 @@
 #include "providers/contracts/face_provider.hpp"
 #include "support/servers.hpp"
 #include "providers/supports/redis/provider.hpp"
+#include "providers/gobj/call.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;

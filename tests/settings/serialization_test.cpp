@@ -7,10 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "providers/gobj/convert.hpp"
+#include "providers/gobj/error.hpp"
+#include "providers/gobj/object.hpp"
+#include "providers/gobj/ref.hpp"
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/contracts/iclonable.hpp"
 #include "rezezadovu/contracts/serialization/serializer_json.hpp"
 #include "rezezadovu/contracts/storage/istorable.hpp"
-#include "providers/gobj/bridge.hpp"
 #include "sample_types.h"
 
 using namespace tarvelin;

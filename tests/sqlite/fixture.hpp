@@ -9,6 +9,7 @@
 #include "support/driver_checks.hpp"
 #include "providers/supports/sqlite/provider.hpp"
 #include "providers/supports/sqlite/reader.hpp"
+#include "providers/gobj/call.hpp"
 
 namespace tarvelin::test {
 

@@ -6,6 +6,7 @@
 #include "support/driver_checks.hpp"
 #include "support/tds_peer.hpp"
 #include "providers/supports/sqlserver/provider.hpp"
+#include "providers/gobj/call.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;

@@ -16,6 +16,7 @@
 #include "providers/supports/sqlserver/provider.hpp"
 #include "providers/supports/sqlserver/reader.hpp"
 #include "providers/supports/sqlserver/tds_message.hpp"
+#include "providers/gobj/call.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::providers::contracts;

@@ -1,6 +1,8 @@
 #include "support/scripted_provider.hpp"
 
 #include "providers/contracts/value_integer.hpp"
+#include "providers/gobj/call.hpp"
+#include "providers/gobj/register.hpp"
 
 namespace tarvelin::test {
 

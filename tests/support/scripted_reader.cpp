@@ -1,3 +1,4 @@
+#include "providers/gobj/register.hpp"
 #include "support/scripted_reader.hpp"
 
 #include <cstring>

@@ -8,6 +8,7 @@
 #include "providers/contracts/value_binary.hpp"
 #include "providers/contracts/value_object.hpp"
 #include "providers/gobj/gee.hpp"
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/supports/database/mysql/adapter_v5x.hpp"
 #include "rezezadovu/supports/database/mysql/connection.hpp"
 #include "rezezadovu/transform/transfer.hpp"

@@ -11,7 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/invoke.hpp"
+#include "providers/gobj/object.hpp"
+#include "providers/gobj/ref.hpp"
 #include "rezezadovu/contracts/thread_progress.hpp"
 #include "support/servers.hpp"
 

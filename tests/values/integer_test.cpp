@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "providers/contracts/value_integer.hpp"
+#include "providers/gobj/call.hpp"
 #include "value_test_support.hpp"
 
 using namespace tarvelin;

@@ -4,6 +4,7 @@
 #include <cfloat>
 
 #include "providers/contracts/value_numeric.hpp"
+#include "providers/gobj/call.hpp"
 #include "value_test_support.hpp"
 
 using namespace tarvelin;

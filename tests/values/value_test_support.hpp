@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/convert.hpp"
 
 namespace value_test {
 

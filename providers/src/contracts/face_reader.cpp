@@ -8,7 +8,9 @@
 
 #include "providers/contracts/cell_store.hpp"
 #include "providers/contracts/model_table.hpp"
+#include "providers/gobj/call.hpp"
 #include "providers/gobj/local_zone.hpp"
+#include "providers/gobj/register.hpp"
 
 TARVELIN_LOG_TAG("face_reader")
 

@@ -26,7 +26,12 @@
 
 #include "providers/contracts/value_object.hpp"
 #include "providers/contracts/vocabulary.hpp"
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/args.hpp"
+#include "providers/gobj/export.hpp"
+#include "providers/gobj/object.hpp"
+#include "providers/gobj/property.hpp"
+#include "providers/gobj/ref.hpp"
+#include "providers/gobj/slot.hpp"
 
 namespace tarvelin::providers::contracts {
 

@@ -1,4 +1,5 @@
 #include "providers/contracts/face_server.hpp"
+#include "providers/gobj/register.hpp"
 
 TARVELIN_LOG_TAG("face_server")
 

@@ -7,7 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/args.hpp"
+#include "providers/gobj/export.hpp"
+#include "providers/gobj/object.hpp"
+#include "providers/gobj/property.hpp"
+#include "providers/gobj/property_row.hpp"
+#include "providers/gobj/ref.hpp"
 
 // The record's properties in installation order, which is the JSON member order. Every
 // text declares NULL as its default, so the JSON file writes texts (even empty ones) and

@@ -1,4 +1,5 @@
 #include "providers/contracts/face_server_setting.hpp"
+#include "providers/gobj/register.hpp"
 
 #include <glib/gstdio.h>
 

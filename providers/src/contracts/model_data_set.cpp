@@ -1,4 +1,5 @@
 #include "providers/contracts/model_data_set.hpp"
+#include "providers/gobj/register.hpp"
 
 TARVELIN_LOG_TAG("model_data_set")
 

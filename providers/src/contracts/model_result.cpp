@@ -1,4 +1,5 @@
 #include "providers/contracts/model_result.hpp"
+#include "providers/gobj/register.hpp"
 
 TARVELIN_LOG_TAG("model_result")
 

@@ -7,7 +7,12 @@
 #include <string>
 
 #include "providers/contracts/model_column.hpp"
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/args.hpp"
+#include "providers/gobj/export.hpp"
+#include "providers/gobj/object.hpp"
+#include "providers/gobj/property.hpp"
+#include "providers/gobj/property_row.hpp"
+#include "providers/gobj/ref.hpp"
 
 // Construct properties, as the result forms were declared.
 // clang-format off

@@ -1,4 +1,5 @@
 #include "providers/contracts/model_row.hpp"
+#include "providers/gobj/register.hpp"
 
 #include <array>
 #include <functional>

@@ -10,8 +10,14 @@
 
 #include "providers/contracts/model_column.hpp"
 #include "providers/contracts/value_object.hpp"
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/args.hpp"
+#include "providers/gobj/export.hpp"
 #include "providers/gobj/gee.hpp"
+#include "providers/gobj/list_model.hpp"
+#include "providers/gobj/object.hpp"
+#include "providers/gobj/property.hpp"
+#include "providers/gobj/property_row.hpp"
+#include "providers/gobj/ref.hpp"
 
 namespace tarvelin::gobj::prop {
 using ValueList = Array<providers::contracts::ValueObject>;

@@ -1,6 +1,7 @@
 #include "providers/contracts/model_table.hpp"
 
 #include "providers/contracts/cell_store.hpp"
+#include "providers/gobj/register.hpp"
 
 TARVELIN_LOG_TAG("model_table")
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "providers/contracts/face_reader.hpp"
+#include "providers/gobj/call.hpp"
 
 namespace tarvelin::providers::contracts::cells {
 

@@ -1,4 +1,7 @@
 #include "providers/contracts/saved_file.hpp"
+#include "providers/gobj/error.hpp"
+#include "providers/gobj/i18n.hpp"
+#include "providers/gobj/log.hpp"
 
 #include <fcntl.h>
 #include <gee.h>

@@ -15,7 +15,9 @@
 
 #include <string>
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/convert.hpp"
+#include "providers/gobj/export.hpp"
+#include "providers/gobj/ref.hpp"
 
 namespace tarvelin::providers::contracts {
 

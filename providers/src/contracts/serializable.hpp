@@ -5,7 +5,10 @@
 
 #include <json-glib/json-glib.h>
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/export.hpp"
+#include "providers/gobj/object.hpp"
+#include "providers/gobj/property.hpp"
+#include "providers/gobj/slot.hpp"
 
 namespace tarvelin::providers::contracts {
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "providers/contracts/value_object.hpp"
+#include "providers/gobj/property_row.hpp"
 
 namespace tarvelin::gobj::prop {
 

@@ -2,6 +2,7 @@
 
 #include "providers/contracts/value_support.hpp"
 #include "providers/gobj/local_zone.hpp"
+#include "providers/gobj/register.hpp"
 
 TARVELIN_LOG_TAG("value_datetime")
 

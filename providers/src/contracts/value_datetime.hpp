@@ -9,6 +9,7 @@
 #include <string>
 
 #include "providers/contracts/value_object.hpp"
+#include "providers/gobj/property_row.hpp"
 
 // The instant, or none; a set shares it, and every set announces it.
 #define TARVELIN_VALUE_DATE_TIME_PROPERTIES(P) P(DateTime, itsvalue, "itsvalue", nullptr, RW, nullptr, Always)

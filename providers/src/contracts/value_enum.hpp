@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "providers/contracts/value_object.hpp"
+#include "providers/gobj/property_row.hpp"
 
 // The member name, or none; every set announces it.
 #define TARVELIN_VALUE_ENUM_PROPERTIES(P) P(Text, itsvalue, "itsvalue", nullptr, RW, nullptr, Always)

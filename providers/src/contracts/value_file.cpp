@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <utility>
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/barrier.hpp"
+#include "providers/gobj/error.hpp"
+#include "providers/gobj/log.hpp"
 
 TARVELIN_LOG_TAG("value_file")
 

@@ -1,6 +1,7 @@
 #include "providers/contracts/value_geometry.hpp"
 
 #include "providers/contracts/value_support.hpp"
+#include "providers/gobj/register.hpp"
 
 TARVELIN_LOG_TAG("value_geometry")
 

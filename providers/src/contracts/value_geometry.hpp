@@ -9,6 +9,7 @@
 #include <string>
 
 #include "providers/contracts/value_object.hpp"
+#include "providers/gobj/property_row.hpp"
 
 // The delivered text, or none; every set announces it.
 #define TARVELIN_VALUE_GEOMETRY_PROPERTIES(P) P(Text, itsvalue, "itsvalue", nullptr, RW, "", Always)

@@ -1,4 +1,5 @@
 #include "providers/contracts/value_integer.hpp"
+#include "providers/gobj/register.hpp"
 
 #include <glib/gprintf.h>
 

@@ -1,4 +1,5 @@
 #include "providers/contracts/value_numeric.hpp"
+#include "providers/gobj/register.hpp"
 
 #include <cfloat>
 

@@ -1,4 +1,5 @@
 #include "providers/contracts/value_object.hpp"
+#include "providers/gobj/register.hpp"
 
 #include <glib/gprintf.h>
 

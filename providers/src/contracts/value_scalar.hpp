@@ -7,6 +7,7 @@
 #include <type_traits>
 
 #include "providers/contracts/value_object.hpp"
+#include "providers/gobj/property_row.hpp"
 
 namespace tarvelin::gobj::prop {
 

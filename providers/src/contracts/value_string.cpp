@@ -2,6 +2,7 @@
 
 #include "providers/contracts/value_support.hpp"
 #include "providers/contracts/value_file.hpp"
+#include "providers/gobj/register.hpp"
 
 TARVELIN_LOG_TAG("value_string")
 

@@ -2,6 +2,7 @@
 #include "providers/contracts/vocabulary.hpp"
 
 #include "providers/contracts/value_object.hpp"
+#include "providers/gobj/register.hpp"
 
 TARVELIN_LOG_TAG("vocabulary")
 

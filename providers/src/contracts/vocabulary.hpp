@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/export.hpp"
 
 namespace tarvelin::providers::contracts {
 

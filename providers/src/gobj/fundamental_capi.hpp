@@ -3,7 +3,9 @@
 // <ns>value_take_<name>, <ns>value_get_<name>. Use inside extern "C".
 #pragma once
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/fundamental.hpp"
+#include "providers/gobj/invoke.hpp"
+#include "providers/gobj/ref.hpp"
 
 #define TARVELIN_FUNDAMENTAL_CAPI(Class, ns, name)                                                                  \
     TARVELIN_API GType ns##name##_get_type(void) { return Class::gtype(); }                                         \

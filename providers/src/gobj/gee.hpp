@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/export.hpp"
+#include "providers/gobj/property.hpp"
+#include "providers/gobj/ref.hpp"
 
 namespace tarvelin::gobj {
 

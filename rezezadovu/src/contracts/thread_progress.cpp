@@ -1,3 +1,5 @@
+#include "providers/gobj/fundamental.hpp"
+#include "providers/gobj/log.hpp"
 #include "rezezadovu/contracts/thread_progress.hpp"
 
 #include <cstddef>

@@ -12,7 +12,10 @@
 #include <optional>
 #include <string>
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/args.hpp"
+#include "providers/gobj/export.hpp"
+#include "providers/gobj/object.hpp"
+#include "providers/gobj/ref.hpp"
 
 namespace tarvelin::rezezadovu::contracts {
 

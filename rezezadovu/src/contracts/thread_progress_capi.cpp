@@ -3,6 +3,7 @@
 // bridge's fundamental-value support.
 #include "providers/gobj/fundamental.hpp"
 #include "providers/gobj/invoke.hpp"
+#include "providers/gobj/precondition.hpp"
 #include "rezezadovu/contracts/thread_progress.hpp"
 
 TARVELIN_LOG_TAG("thread_progress_capi")

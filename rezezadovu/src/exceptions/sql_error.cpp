@@ -1,7 +1,8 @@
 // The SQL error domain and its codes.
 #include <tarvelin/rezezadovu/exceptions.h>
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/log.hpp"
+#include "providers/gobj/register.hpp"
 
 TARVELIN_LOG_TAG("sql_error")
 

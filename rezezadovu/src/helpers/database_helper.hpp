@@ -20,7 +20,9 @@
 
 #include "providers/contracts/model_table.hpp"
 #include "providers/contracts/value_binary.hpp"
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/export.hpp"
+#include "providers/gobj/object.hpp"
+#include "providers/gobj/ref.hpp"
 
 namespace tarvelin::rezezadovu::meta_model {
 class MetaTable;

@@ -1,5 +1,6 @@
 #include "rezezadovu/helpers/helper_service.hpp"
 
+#include "providers/gobj/fundamental.hpp"
 #include "rezezadovu/foundation/services.hpp"
 
 TARVELIN_LOG_TAG("helper_service")

@@ -1,4 +1,5 @@
 // Log tag: meta_classify
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/model/meta_classify.hpp"
 
 TARVELIN_LOG_TAG("meta_classify")

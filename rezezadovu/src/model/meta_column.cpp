@@ -1,4 +1,5 @@
 // Log tag: meta_column
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/model/meta_column.hpp"
 
 TARVELIN_LOG_TAG("meta_column")

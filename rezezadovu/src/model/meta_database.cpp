@@ -1,4 +1,5 @@
 // Log tag: meta_database
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/model/meta_database.hpp"
 
 #include <cstring>

@@ -1,4 +1,5 @@
 // Log tag: meta_function
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/model/meta_function.hpp"
 
 TARVELIN_LOG_TAG("meta_function")

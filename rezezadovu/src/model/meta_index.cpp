@@ -1,4 +1,5 @@
 // Log tag: meta_index
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/model/meta_index.hpp"
 
 TARVELIN_LOG_TAG("meta_index")

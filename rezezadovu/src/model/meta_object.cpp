@@ -1,6 +1,7 @@
 // Log tag: meta_object
 #include "rezezadovu/model/meta_object.hpp"
 
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/model/constraints/meta_constraint.hpp"
 
 TARVELIN_LOG_TAG("meta_object")

@@ -1,4 +1,5 @@
 // Log tag: meta_role
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/model/meta_role.hpp"
 
 TARVELIN_LOG_TAG("meta_role")

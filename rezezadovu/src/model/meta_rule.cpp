@@ -1,4 +1,5 @@
 // Log tag: meta_rule
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/model/meta_rule.hpp"
 
 TARVELIN_LOG_TAG("meta_rule")

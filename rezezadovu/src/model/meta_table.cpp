@@ -1,4 +1,5 @@
 // Log tag: meta_table
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/model/meta_table.hpp"
 
 #include <cstring>

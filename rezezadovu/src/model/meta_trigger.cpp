@@ -1,4 +1,5 @@
 // Log tag: meta_trigger
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/model/meta_trigger.hpp"
 
 TARVELIN_LOG_TAG("meta_trigger")

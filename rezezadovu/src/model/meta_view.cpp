@@ -1,6 +1,7 @@
 // Log tag: meta_view
 #include "rezezadovu/model/meta_view.hpp"
 
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/model/view_columns.hpp"
 
 TARVELIN_LOG_TAG("meta_view")

@@ -1,3 +1,5 @@
+#include "providers/gobj/fundamental.hpp"
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/transform/itransform.hpp"
 
 TARVELIN_LOG_TAG("itransform")

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "providers/contracts/value_binary.hpp"
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/model/constraints/meta_constraint.hpp"
 
 TARVELIN_LOG_TAG("patcher")

@@ -1,6 +1,8 @@
 #include "rezezadovu/transform/structure_synchronizer.hpp"
 
 #include "providers/contracts/vocabulary.hpp"
+#include "providers/gobj/call.hpp"
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/model/constraints/meta_constraint.hpp"
 #include "rezezadovu/model/meta_function.hpp"
 #include "rezezadovu/model/meta_trigger.hpp"

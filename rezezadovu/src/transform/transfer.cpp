@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "providers/gobj/call.hpp"
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/model/constraints/meta_constraint.hpp"
 #include "rezezadovu/supports/database/sql_builder.hpp"
 #include "rezezadovu/transform/statement_splitter.hpp"

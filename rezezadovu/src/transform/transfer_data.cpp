@@ -5,6 +5,7 @@
 
 #include "providers/contracts/value_binary.hpp"
 #include "providers/contracts/value_integer.hpp"
+#include "providers/gobj/call.hpp"
 #include "rezezadovu/model/constraints/meta_constraint.hpp"
 #include "rezezadovu/supports/database/mariadb/statement.hpp"
 #include "rezezadovu/supports/database/mysql/statement.hpp"

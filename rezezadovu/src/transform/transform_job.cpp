@@ -1,5 +1,6 @@
 #include "rezezadovu/transform/transform_job.hpp"
 
+#include "providers/gobj/call.hpp"
 #include "rezezadovu/helpers/helper_date_time.hpp"
 
 TARVELIN_LOG_TAG("transform_job")

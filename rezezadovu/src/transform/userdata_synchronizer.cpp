@@ -1,3 +1,5 @@
+#include "providers/gobj/call.hpp"
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/transform/userdata_synchronizer.hpp"
 
 TARVELIN_LOG_TAG("userdata_synchronizer")

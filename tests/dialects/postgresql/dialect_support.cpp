@@ -1,4 +1,5 @@
 #include "dialect_support.hpp"
+#include "providers/gobj/register.hpp"
 
 #include <unistd.h>
 

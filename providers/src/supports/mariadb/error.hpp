@@ -5,7 +5,8 @@
 
 #include <mysql.h>
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/export.hpp"
+#include "providers/gobj/object.hpp"
 
 namespace tarvelin::providers::supports::mariadb {
 

@@ -3,7 +3,8 @@
 
 #include <tarvelin/providers/mariadb.h>
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/export.hpp"
+#include "providers/gobj/object.hpp"
 
 namespace tarvelin::providers::supports::mariadb {
 

@@ -1,5 +1,6 @@
 #include "providers/supports/mysql/provider.hpp"
 
+#include "providers/gobj/register.hpp"
 #include "providers/supports/mysql_common/error.hpp"
 
 TARVELIN_LOG_TAG("provider")

@@ -2,7 +2,9 @@
 
 #include <errmsg.h>
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/convert.hpp"
+#include "providers/gobj/i18n.hpp"
+#include "providers/gobj/log.hpp"
 #include "providers/supports/mysql_common/error.hpp"
 
 TARVELIN_LOG_TAG("client")

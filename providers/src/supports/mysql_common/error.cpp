@@ -2,7 +2,10 @@
 
 #include <glib/gprintf.h>
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/convert.hpp"
+#include "providers/gobj/error.hpp"
+#include "providers/gobj/i18n.hpp"
+#include "providers/gobj/log.hpp"
 
 TARVELIN_LOG_TAG("error")
 

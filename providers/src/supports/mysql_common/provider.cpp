@@ -3,6 +3,7 @@
 #include <errmsg.h>
 
 #include "providers/contracts/value_integer.hpp"
+#include "providers/gobj/call.hpp"
 #include "providers/supports/mysql_common/error.hpp"
 
 TARVELIN_LOG_TAG("provider")

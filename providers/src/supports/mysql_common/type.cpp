@@ -1,3 +1,4 @@
+#include "providers/gobj/log.hpp"
 #include "providers/supports/mysql_common/type.hpp"
 
 #include <string_view>

@@ -1,3 +1,7 @@
+#include "providers/gobj/convert.hpp"
+#include "providers/gobj/error.hpp"
+#include "providers/gobj/log.hpp"
+#include "providers/gobj/register.hpp"
 #include "providers/supports/postgresql/error.hpp"
 
 #include <libpq-fe.h>

@@ -4,7 +4,8 @@
 
 #include <tarvelin/providers/postgresql.h>
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/export.hpp"
+#include "providers/gobj/object.hpp"
 
 namespace tarvelin::providers::supports::postgresql {
 

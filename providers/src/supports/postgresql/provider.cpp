@@ -3,6 +3,7 @@
 #include <libpq-fe.h>
 
 #include "providers/contracts/value_integer.hpp"
+#include "providers/gobj/register.hpp"
 #include "providers/supports/postgresql/connection_parameters.hpp"
 #include "providers/supports/postgresql/reader.hpp"
 

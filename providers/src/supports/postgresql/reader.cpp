@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "providers/gobj/register.hpp"
 #include "providers/supports/postgresql/cell.hpp"
 #include "providers/supports/postgresql/error.hpp"
 

@@ -1,3 +1,5 @@
+#include "providers/gobj/log.hpp"
+#include "providers/gobj/register.hpp"
 #include "providers/supports/postgresql/type.hpp"
 
 #include <array>

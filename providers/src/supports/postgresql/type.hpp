@@ -6,7 +6,8 @@
 #include <string>
 
 #include "providers/contracts/vocabulary.hpp"
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/export.hpp"
+#include "providers/gobj/object.hpp"
 
 namespace tarvelin::providers::supports::postgresql {
 

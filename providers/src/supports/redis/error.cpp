@@ -1,5 +1,6 @@
 #include "providers/supports/redis/error.hpp"
 
+#include "providers/gobj/register.hpp"
 #include "providers/supports/redis/reply.hpp"
 
 TARVELIN_LOG_TAG("redis_error")

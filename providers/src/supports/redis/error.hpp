@@ -5,7 +5,8 @@
 
 #include <hiredis/hiredis.h>
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/export.hpp"
+#include "providers/gobj/object.hpp"
 
 namespace tarvelin::providers::supports::redis {
 

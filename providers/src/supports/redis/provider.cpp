@@ -1,6 +1,7 @@
 #include "providers/supports/redis/provider.hpp"
 
 #include "providers/contracts/value_integer.hpp"
+#include "providers/gobj/register.hpp"
 #include "providers/supports/redis/command.hpp"
 #include "providers/supports/redis/reader.hpp"
 #include "providers/supports/redis/reply.hpp"

@@ -1,6 +1,7 @@
 #include "providers/supports/redis/reader.hpp"
 
 #include "providers/gobj/local_zone.hpp"
+#include "providers/gobj/register.hpp"
 
 TARVELIN_LOG_TAG("reader")
 

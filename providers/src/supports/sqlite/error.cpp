@@ -1,3 +1,7 @@
+#include "providers/gobj/error.hpp"
+#include "providers/gobj/i18n.hpp"
+#include "providers/gobj/log.hpp"
+#include "providers/gobj/register.hpp"
 #include "providers/supports/sqlite/error.hpp"
 
 #include <sqlite3.h>

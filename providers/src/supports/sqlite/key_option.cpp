@@ -1,6 +1,6 @@
 #include "providers/supports/sqlite/key_option.hpp"
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/convert.hpp"
 #include "providers/gobj/log.hpp"
 
 TARVELIN_LOG_TAG("key_option")

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "providers/contracts/value_integer.hpp"
+#include "providers/gobj/register.hpp"
 #include "providers/supports/sqlite/key_option.hpp"
 #include "providers/supports/sqlite/reader.hpp"
 

@@ -1,3 +1,5 @@
+#include "providers/gobj/log.hpp"
+#include "providers/gobj/register.hpp"
 #include "providers/supports/sqlite/type.hpp"
 
 #include <sqlite3.h>

@@ -2,6 +2,8 @@
 
 #include <gee.h>
 
+#include "providers/gobj/call.hpp"
+#include "providers/gobj/register.hpp"
 #include "providers/supports/sqlserver/tds_message.hpp"
 
 TARVELIN_LOG_TAG("sql_server_error")

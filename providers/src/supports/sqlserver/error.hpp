@@ -4,7 +4,11 @@
 
 #include <tarvelin/providers/sqlserver.h>
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/args.hpp"
+#include "providers/gobj/export.hpp"
+#include "providers/gobj/object.hpp"
+#include "providers/gobj/property.hpp"
+#include "providers/gobj/slot.hpp"
 #include "providers/supports/sqlserver/tds_user_data.hpp"
 
 namespace tarvelin::providers::supports::sqlserver {

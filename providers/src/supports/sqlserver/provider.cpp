@@ -1,6 +1,7 @@
 #include "providers/supports/sqlserver/provider.hpp"
 
 #include "providers/contracts/value_integer.hpp"
+#include "providers/gobj/register.hpp"
 #include "providers/supports/sqlserver/reader.hpp"
 
 TARVELIN_LOG_TAG("provider")

@@ -2,6 +2,7 @@
 
 #include "providers/contracts/value_integer.hpp"
 #include "providers/contracts/value_string.hpp"
+#include "providers/gobj/register.hpp"
 
 TARVELIN_LOG_TAG("reader")
 

@@ -1,3 +1,5 @@
+#include "providers/gobj/fundamental.hpp"
+#include "providers/gobj/log.hpp"
 #include "providers/supports/sqlserver/tds_message.hpp"
 
 TARVELIN_LOG_TAG("tds_message")

@@ -6,7 +6,11 @@
 #include <optional>
 #include <string>
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/args.hpp"
+#include "providers/gobj/convert.hpp"
+#include "providers/gobj/export.hpp"
+#include "providers/gobj/object.hpp"
+#include "providers/gobj/ref.hpp"
 
 namespace tarvelin::providers::supports::sqlserver {
 

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "providers/gobj/gee.hpp"
+#include "providers/gobj/register.hpp"
 #include "providers/supports/sqlserver/tds_message.hpp"
 
 TARVELIN_LOG_TAG("tds_user_data")

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/export.hpp"
 
 namespace tarvelin::providers::supports::sqlserver {
 

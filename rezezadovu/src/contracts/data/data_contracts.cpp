@@ -1,3 +1,4 @@
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/contracts/data/data_contracts.hpp"
 
 TARVELIN_LOG_TAG("data_contracts")

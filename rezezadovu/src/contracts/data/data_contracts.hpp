@@ -13,7 +13,12 @@
 #include <tarvelin/rezezadovu/data.h>
 
 #include "providers/contracts/model_table.hpp"
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/args.hpp"
+#include "providers/gobj/export.hpp"
+#include "providers/gobj/object.hpp"
+#include "providers/gobj/property.hpp"
+#include "providers/gobj/ref.hpp"
+#include "providers/gobj/slot.hpp"
 #include "rezezadovu/contracts/database/iconnection.hpp"
 
 namespace tarvelin::rezezadovu::meta_model {

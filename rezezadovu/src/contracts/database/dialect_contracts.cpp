@@ -1,3 +1,4 @@
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/contracts/database/dialect_contracts.hpp"
 
 TARVELIN_LOG_TAG("dialect_contracts")

@@ -1,3 +1,4 @@
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/contracts/database/iconnection.hpp"
 
 TARVELIN_LOG_TAG("iconnection")

@@ -1,6 +1,7 @@
 #include "rezezadovu/contracts/serialization/iso8601.hpp"
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/convert.hpp"
+#include "providers/gobj/log.hpp"
 
 TARVELIN_LOG_TAG("iso8601")
 

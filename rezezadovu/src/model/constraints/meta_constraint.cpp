@@ -1,4 +1,5 @@
 // Log tag: meta_constraint
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/model/constraints/meta_constraint.hpp"
 
 TARVELIN_LOG_TAG("meta_constraint")

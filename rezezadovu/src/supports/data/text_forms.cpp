@@ -1,3 +1,5 @@
+#include "providers/gobj/error.hpp"
+#include "providers/gobj/log.hpp"
 #include "rezezadovu/supports/data/text_forms.hpp"
 
 TARVELIN_LOG_TAG("text_forms")

@@ -10,7 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/export.hpp"
+#include "providers/gobj/ref.hpp"
 
 namespace tarvelin::rezezadovu::supports::data {
 

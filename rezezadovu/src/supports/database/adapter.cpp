@@ -1,6 +1,7 @@
 #include "rezezadovu/supports/database/adapter.hpp"
 
 #include "providers/gobj/precondition.hpp"
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/model/meta_database.hpp"
 #include "rezezadovu/model/meta_function.hpp"
 #include "rezezadovu/model/meta_role.hpp"

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "providers/gobj/precondition.hpp"
+#include "providers/gobj/register.hpp"
 
 TARVELIN_LOG_TAG("formatter")
 

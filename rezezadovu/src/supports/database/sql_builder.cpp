@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "providers/gobj/precondition.hpp"
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/model/meta_database.hpp"
 #include "rezezadovu/model/meta_function.hpp"
 #include "rezezadovu/model/meta_role.hpp"

@@ -1,6 +1,7 @@
 #include "rezezadovu/supports/database/statement.hpp"
 
 #include "providers/gobj/precondition.hpp"
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/helpers/database_helper.hpp"
 
 TARVELIN_LOG_TAG("statement")

@@ -3,6 +3,7 @@
 #include <array>
 #include <functional>
 
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/model/meta_view.hpp"
 #include "rezezadovu/supports/data/text_forms.hpp"
 

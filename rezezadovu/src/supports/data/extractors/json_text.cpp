@@ -1,3 +1,7 @@
+#include "providers/gobj/convert.hpp"
+#include "providers/gobj/error.hpp"
+#include "providers/gobj/i18n.hpp"
+#include "providers/gobj/log.hpp"
 #include "rezezadovu/supports/data/extractors/json_text.hpp"
 
 #include <cerrno>

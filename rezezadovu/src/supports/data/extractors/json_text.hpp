@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "providers/gobj/bridge.hpp"
+#include "providers/gobj/object.hpp"
 
 namespace tarvelin::rezezadovu::supports::data::extractors::json {
 

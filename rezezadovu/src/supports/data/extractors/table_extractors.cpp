@@ -1,5 +1,6 @@
 #include "rezezadovu/supports/data/extractors/table_extractors.hpp"
 
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/helpers/database_helper.hpp"
 #include "rezezadovu/supports/data/text_forms.hpp"
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "providers/gobj/precondition.hpp"
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/helpers/database_helper.hpp"
 #include "rezezadovu/supports/database/mysql/ddl_support.hpp"
 

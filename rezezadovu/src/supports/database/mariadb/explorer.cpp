@@ -2,6 +2,7 @@
 
 #include "providers/gobj/i18n.hpp"
 #include "providers/gobj/precondition.hpp"
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/supports/database/mariadb/connection.hpp"
 #include "rezezadovu/supports/database/mysql/listings.hpp"
 #include "rezezadovu/supports/database/mysql/sql_support.hpp"

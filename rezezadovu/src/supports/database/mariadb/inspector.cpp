@@ -1,3 +1,4 @@
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/supports/database/mariadb/inspector.hpp"
 
 TARVELIN_LOG_TAG("mariadb_inspector")

@@ -1,6 +1,7 @@
 #include "rezezadovu/supports/database/mariadb/statement.hpp"
 
 #include "providers/gobj/precondition.hpp"
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/supports/database/mysql/sql_support.hpp"
 #include "rezezadovu/supports/database/mysql/statement_texts.hpp"
 

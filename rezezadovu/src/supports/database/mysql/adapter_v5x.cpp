@@ -1,6 +1,7 @@
 #include "rezezadovu/supports/database/mysql/adapter_v5x.hpp"
 
 #include "providers/gobj/precondition.hpp"
+#include "providers/gobj/register.hpp"
 
 TARVELIN_LOG_TAG("mysql_adapter_5x")
 

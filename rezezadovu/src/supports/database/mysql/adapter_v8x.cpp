@@ -2,6 +2,7 @@
 
 #include "providers/gobj/call.hpp"
 #include "providers/gobj/precondition.hpp"
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/supports/database/mysql/adapter_support.hpp"
 #include "rezezadovu/supports/database/mysql/sql_support.hpp"
 

@@ -4,6 +4,7 @@
 
 #include "providers/gobj/call.hpp"
 #include "providers/gobj/precondition.hpp"
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/helpers/database_helper.hpp"
 #include "rezezadovu/model/meta_database.hpp"
 #include "rezezadovu/model/meta_role.hpp"

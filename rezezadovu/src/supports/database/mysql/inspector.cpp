@@ -1,3 +1,4 @@
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/supports/database/mysql/inspector.hpp"
 
 TARVELIN_LOG_TAG("mysql_inspector")

@@ -1,3 +1,4 @@
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/supports/database/mysql/statement.hpp"
 
 TARVELIN_LOG_TAG("mysql_statement")

@@ -1,6 +1,7 @@
 #include "rezezadovu/supports/database/postgresql/postgres_adapter_12x.hpp"
 
 #include "providers/gobj/precondition.hpp"
+#include "providers/gobj/register.hpp"
 
 TARVELIN_LOG_TAG("postgres_adapter")
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "providers/gobj/call.hpp"
 #include "providers/gobj/precondition.hpp"
 #include "rezezadovu/helpers/helper_string.hpp"
 #include "rezezadovu/supports/database/postgresql/postgres_adapter_11x.hpp"

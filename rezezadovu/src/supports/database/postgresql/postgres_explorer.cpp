@@ -4,6 +4,7 @@
 #include "providers/contracts/value_string.hpp"
 #include "providers/gobj/i18n.hpp"
 #include "providers/gobj/precondition.hpp"
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/supports/database/postgresql/postgres_catalog.hpp"
 #include "rezezadovu/supports/database/postgresql/postgres_connection.hpp"
 

@@ -1,6 +1,7 @@
 #include "rezezadovu/supports/database/postgresql/postgres_statement.hpp"
 
 #include "providers/gobj/precondition.hpp"
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/helpers/database_helper.hpp"
 #include "rezezadovu/supports/database/postgresql/postgres_catalog.hpp"
 

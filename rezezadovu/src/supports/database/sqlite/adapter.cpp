@@ -1,6 +1,8 @@
 #include "rezezadovu/supports/database/sqlite/adapter.hpp"
 
+#include "providers/gobj/call.hpp"
 #include "providers/gobj/precondition.hpp"
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/supports/database/sqlite/sql_support.hpp"
 #include "rezezadovu/supports/database/sqlite/stored_sql.hpp"
 

@@ -5,6 +5,7 @@
 #include <mutex>
 #include <set>
 
+#include "providers/gobj/call.hpp"
 #include "providers/gobj/precondition.hpp"
 #include "rezezadovu/helpers/helper_date_time.hpp"
 #include "rezezadovu/model/meta_role.hpp"

@@ -2,6 +2,7 @@
 
 #include <tarvelin/providers/sqlite.h>
 
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/supports/database/sqlite/adapter.hpp"
 #include "rezezadovu/supports/database/sqlite/builder.hpp"
 #include "rezezadovu/supports/database/sqlite/explorer.hpp"

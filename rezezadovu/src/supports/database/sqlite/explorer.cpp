@@ -1,7 +1,9 @@
 #include "rezezadovu/supports/database/sqlite/explorer.hpp"
 
 #include "providers/contracts/value_string.hpp"
+#include "providers/gobj/call.hpp"
 #include "providers/gobj/precondition.hpp"
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/supports/database/sqlite/sql_support.hpp"
 
 TARVELIN_LOG_TAG("sqlite_explorer")

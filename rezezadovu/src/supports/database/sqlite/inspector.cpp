@@ -1,6 +1,7 @@
 #include "rezezadovu/supports/database/sqlite/inspector.hpp"
 
 #include "providers/gobj/precondition.hpp"
+#include "providers/gobj/register.hpp"
 
 TARVELIN_LOG_TAG("sqlite_inspector")
 

@@ -2,6 +2,7 @@
 
 #include "providers/contracts/face_server.hpp"
 #include "providers/gobj/precondition.hpp"
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/supports/database/sqlite/sql_support.hpp"
 
 TARVELIN_LOG_TAG("sqlite_statement")

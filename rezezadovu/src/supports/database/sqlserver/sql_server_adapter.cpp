@@ -7,8 +7,10 @@
 #include <vector>
 
 #include "providers/contracts/value_integer.hpp"
+#include "providers/gobj/call.hpp"
 #include "providers/gobj/gee.hpp"
 #include "providers/gobj/precondition.hpp"
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/supports/database/sqlserver/sql_server_connection.hpp"
 #include "rezezadovu/supports/database/sqlserver/sql_server_statement.hpp"
 

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "providers/gobj/precondition.hpp"
+#include "providers/gobj/register.hpp"
 
 TARVELIN_LOG_TAG("adapter_10x")
 

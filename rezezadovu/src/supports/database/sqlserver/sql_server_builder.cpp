@@ -5,6 +5,7 @@
 #include "rezezadovu/supports/database/sqlserver/sql_server_builder.hpp"
 
 #include "providers/gobj/precondition.hpp"
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/supports/database/sqlserver/sql_server_builder_parts.hpp"
 
 TARVELIN_LOG_TAG("builder")

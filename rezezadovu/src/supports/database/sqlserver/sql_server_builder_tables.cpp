@@ -5,6 +5,7 @@
 #include <map>
 
 #include "providers/contracts/model_table.hpp"
+#include "providers/gobj/call.hpp"
 #include "providers/gobj/precondition.hpp"
 #include "rezezadovu/helpers/helper_date_time.hpp"
 #include "rezezadovu/supports/database/sqlserver/sql_server_builder.hpp"

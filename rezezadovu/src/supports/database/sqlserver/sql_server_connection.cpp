@@ -4,7 +4,9 @@
 
 #include <cstdio>
 
+#include "providers/gobj/call.hpp"
 #include "providers/gobj/i18n.hpp"
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/supports/database/sqlserver/sql_server_adapter_v10x.hpp"
 #include "rezezadovu/supports/database/sqlserver/sql_server_builder.hpp"
 #include "rezezadovu/supports/database/sqlserver/sql_server_explorer_v10x.hpp"

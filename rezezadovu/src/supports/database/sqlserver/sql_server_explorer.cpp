@@ -6,8 +6,10 @@
 #include <string>
 #include <string_view>
 
+#include "providers/gobj/call.hpp"
 #include "providers/gobj/i18n.hpp"
 #include "providers/gobj/precondition.hpp"
+#include "providers/gobj/register.hpp"
 #include "rezezadovu/supports/database/sqlserver/sql_server_connection.hpp"
 #include "rezezadovu/supports/database/sqlserver/sql_server_statement.hpp"
 

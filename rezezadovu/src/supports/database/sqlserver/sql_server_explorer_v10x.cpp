@@ -1,6 +1,7 @@
 #include "rezezadovu/supports/database/sqlserver/sql_server_explorer_v10x.hpp"
 
 #include "providers/gobj/i18n.hpp"
+#include "providers/gobj/register.hpp"
 
 TARVELIN_LOG_TAG("explorer_10x")
 

@@ -6,6 +6,7 @@
 
 #include "providers/gobj/i18n.hpp"
 #include "providers/gobj/precondition.hpp"
+#include "providers/gobj/register.hpp"
 
 TARVELIN_LOG_TAG("inspector")
 

@@ -1,6 +1,7 @@
 #include "rezezadovu/supports/database/sqlserver/sql_server_statement.hpp"
 
 #include "providers/gobj/precondition.hpp"
+#include "providers/gobj/register.hpp"
 
 TARVELIN_LOG_TAG("statement")
 
