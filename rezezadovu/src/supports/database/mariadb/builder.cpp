@@ -35,8 +35,6 @@ const List kTypeListUnsized = {"TINYTEXT", "TEXT", "MEDIUMTEXT", "LONGTEXT", "TI
 const List kTypeListTemporal = {"DATETIME", "TIME", "TIMESTAMP"};
 const List kTypeListApproximate = {"DOUBLE", "FLOAT", "REAL"};
 
-bool listed(const List& list, const std::string& text) { return std::find(list.begin(), list.end(), text) != list.end(); }
-
 // What follows a column's type: its size and a blank.
 std::string size_of(MetaColumn& column, const std::string& upper) {
     auto length = static_cast<unsigned long long>(column.get_length());

@@ -48,10 +48,6 @@ std::string without(std::string text, const std::string& characters) {
 const std::vector<std::string> kTypeListNumeric = {"DECIMAL", "DOUBLE", "FLOAT", "NUMERIC", "REAL"};
 const std::vector<std::string> kTypeListDatetime = {"DATE", "TIME", "DATETIME", "TIMESTAMP"};
 
-bool listed(const std::vector<std::string>& list, const std::string& text) {
-    return std::find(list.begin(), list.end(), text) != list.end();
-}
-
 // The enum or set values of a COLUMN_TYPE such as "enum('a','b.c')": by the pattern, or
 // (MariaDB) the whole text between the first "(" and the last ")".
 std::optional<std::string> enum_values(const std::string& column_type, bool between_parentheses) {

@@ -35,10 +35,6 @@ const std::vector<std::string> kTypeListUnsized = {"TINYTEXT", "TEXT",       "ME
                                                    "BLOB",     "MEDIUMBLOB", "LONGBLOB",   "JSON"};
 const std::vector<std::string> kTypeListSized = {"CHAR", "VARCHAR", "BINARY", "VARBINARY"};
 
-bool listed(const std::vector<std::string>& list, const std::string& text) {
-    return std::find(list.begin(), list.end(), text) != list.end();
-}
-
 std::string size_of(MetaColumn& column, const std::string& upper) {
     guint64 length = static_cast<guint64>(column.get_length());
     bool largest = length == 65535 || length == 16777215 || length == 4294967295ULL;

@@ -190,10 +190,6 @@ namespace {
 const std::vector<std::string> kBtreeEngines = {"InnoDB", "MyISAM", "MEMORY", "NDB"};
 const std::vector<std::string> kHashEngines = {"MEMORY", "NDB"};
 
-bool listed(const std::vector<std::string>& list, const std::string& text) {
-    return std::find(list.begin(), list.end(), text) != list.end();
-}
-
 // "    DROP <what> `name`,\n" for each member dropped.
 template <class List>
 std::string drop_lines(const List& members, const char* what, bool with_update) {

@@ -1,5 +1,7 @@
 #include "rezezadovu/supports/database/mysql/sql_support.hpp"
 
+#include <algorithm>
+
 #include "rezezadovu/helpers/database_helper.hpp"
 
 TARVELIN_LOG_TAG("mysql_support")
@@ -51,6 +53,10 @@ bool contains(std::string_view text, std::string_view part) { return text.find(p
 bool starts_with(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
 bool ends_with(std::string_view text, std::string_view suffix) {
     return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
+}
+
+bool listed(const std::vector<std::string>& list, std::string_view text) {
+    return std::find(list.begin(), list.end(), text) != list.end();
 }
 
 std::string trimmed(std::string_view text) {

@@ -58,6 +58,8 @@ bool ends_with(std::string_view text, std::string_view suffix);
 std::string trimmed(std::string_view text);
 // The text split at every `separator`, each part kept as it is.
 std::vector<std::string> split(std::string_view text, char separator);
+// Whether `text` is one of `list`.
+bool listed(const std::vector<std::string>& list, std::string_view text);
 // A NULL text as "".
 inline std::string text(const char* s) { return s ? s : ""; }
 // Drops the last `n` characters (all of them when the text is shorter).
