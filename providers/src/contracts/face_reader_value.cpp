@@ -52,6 +52,19 @@ gobj::Ref<ValueObject> from_real(DataType type, double v) {
     }
 }
 
+gobj::Ref<ValueObject> from_real(DataType type, double v, std::string_view server_text) {
+    switch (type) {
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_MONEY:
+            return ValueMoney::create_exact(v, server_text);
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DECIMAL:
+            return ValueDecimal::create_exact(v, server_text);
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_FLOAT:
+            return ValueFloat::create_exact(static_cast<float>(v), server_text);
+        default:
+            return ValueDouble::create_exact(v, server_text);
+    }
+}
+
 gobj::Ref<ValueObject> from_text(DataType type, std::string t) {
     switch (type) {
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_ENUM:
