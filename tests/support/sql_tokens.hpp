@@ -78,7 +78,8 @@ inline std::vector<std::string> sql_tokens(std::string_view s, SqlReading readin
         const auto c = static_cast<unsigned char>(s[i]);
         const char next = i + 1 < s.size() ? s[i + 1] : '\0';
         size_t end = i + 1;
-        if (g_ascii_isspace(c)) {
+        // As the formatter's patterns read white space (\s), the vertical tab included.
+        if (g_ascii_isspace(c) || c == '\v') {
             ++i;
             continue;
         }
@@ -128,10 +129,19 @@ inline std::vector<std::string> sql_tokens(std::string_view s, SqlReading readin
             i = end;
             continue;
         } else if (g_ascii_isdigit(c)) {
-            end = i;
-            while (end < s.size() && (g_ascii_isalnum(s[end]) || s[end] == '.' ||
-                                      ((s[end] == '+' || s[end] == '-') && (s[end - 1] == 'e' || s[end - 1] == 'E'))))
-                ++end;
+            // Digits, a point and digits, an exponent only with its digits ("1e-5", not "1e--");
+            // letters after them start a word.
+            auto digits = [&](size_t k) {
+                while (k < s.size() && g_ascii_isdigit(s[k])) ++k;
+                return k;
+            };
+            end = digits(i);
+            if (end < s.size() && s[end] == '.') end = digits(end + 1);
+            if (end < s.size() && (s[end] == 'e' || s[end] == 'E')) {
+                size_t k = end + 1;
+                if (k < s.size() && (s[k] == '+' || s[k] == '-')) ++k;
+                if (k < s.size() && g_ascii_isdigit(s[k])) end = digits(k);
+            }
         }
         out.emplace_back(s.substr(i, end - i));
         i = end;

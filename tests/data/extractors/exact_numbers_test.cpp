@@ -112,6 +112,15 @@ TEST_P(ExactNumbers, CellsKeepTheServersDigits) {
             EXPECT_EQ(value->to_string(), numbers[i].shown) << numbers[i].written;
         }
     }
+    // A scalar is the reader's get_value of its cell: the digits come with it too.
+    for (size_t i = 0; i < GetParam().numbers.size(); ++i) {
+        GError* error = nullptr;
+        std::string sql = "SELECT v FROM n WHERE id = " + std::to_string(i + 1);
+        auto scalar = Ref<ValueObject>::adopt(tarvelin_rezezadovu_contracts_database_iconnection_execute_as_scalar(
+            db->connection(), sql.c_str(), FALSE, &error));
+        ASSERT_NE(scalar, nullptr) << test::describe(error);
+        EXPECT_EQ(scalar->exact_text(), numbers[i].expected);
+    }
 }
 
 // Each format writes every digit, and the loaders give the same numbers back.

@@ -67,8 +67,9 @@ constexpr Row kKeywordRows[] = {
     {" NOT ", " NOT ", true},
     {" NULL ", " NULL ", true},
     {" LIKE ", " LIKE ", true},
-    // Not after a word: "x SELECT" keeps its blank, and "preselect" is no keyword.
-    {"(?<![\\w$])\\s{0,}SELECT ", "SELECT ", true},
+    // Not after a word, nor after a kept span (\x01 ends its stand-in), which may end in
+    // one: "x SELECT" keeps its blank, and "preselect" is no keyword.
+    {"(?<![\\w$\x01])\\s{0,}SELECT ", "SELECT ", true},
     {"(~::~){1,}", "~::~", false},
 };
 constexpr size_t kRowCount = sizeof kKeywordRows / sizeof kKeywordRows[0];
