@@ -74,12 +74,13 @@ struct StoreSink {
     }
     // The double and the server's digits side by side in the store's bytes.
     void exact_real(DataType t, double v, std::string_view text) {
-        if (text.size() > G_MAXUINT32 - sizeof v) return object(cells::from_real(t, v, text), t);
-        std::string kept(sizeof v + text.size(), '\0');
-        std::memcpy(kept.data(), &v, sizeof v);
-        std::memcpy(kept.data() + sizeof v, text.data(), text.size());
+        // A number's text is short: side by side on the stack, then kept in one copy.
+        char both[sizeof v + 120];
+        if (text.size() > sizeof both - sizeof v) return object(cells::from_real(t, v, text), t);
+        std::memcpy(both, &v, sizeof v);
+        std::memcpy(both + sizeof v, text.data(), text.size());
         set(CellStore::kExactReal, t);
-        cell->data = store.keep(kept.data(), kept.size());
+        cell->data = store.keep(both, sizeof v + text.size());
         cell->length = static_cast<guint32>(text.size());
     }
     // A text or bytes too long for the cell's length is made into its object now.

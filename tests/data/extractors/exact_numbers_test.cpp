@@ -14,6 +14,8 @@ struct Number {
     const char* shown;     // its display text
 };
 
+const std::string kOneAnd130Zeros = "1" + std::string(130, '0');
+
 struct ProductNumbers {
     std::string product;
     std::string column_type;
@@ -34,8 +36,9 @@ const ProductNumbers kProducts[] = {
       {"1e-9", "0.0000000010", "0.000000"},
       {"1234567890123456789.123456789", "1234567890123456789.1234567890", "1234567890123456768.000000"},
       {"0.1234567", "0.1234567000", "0.123457"}},
-     "",
-     {}},
+     // More digits than a cell keeps beside its double: the value object carries them.
+     "SELECT 99, 1e130::numeric",
+     {"1e130", kOneAnd130Zeros.c_str(), nullptr}},
     {"MariaDB",
      "DECIMAL(65,30)",
      {{"99999999999999999999999999999999999.999999999999999999999999999999",
