@@ -289,14 +289,14 @@ bool DatabaseHelper::glib_value_to_double(const GValue* value, double& result) {
 
 // ---------------------------------------------------------------- literals
 
-std::string DatabaseHelper::quote(std::string_view text, char quote) {
-    std::string out(1, quote);
+std::string DatabaseHelper::quote(std::string_view text, char open, char close) {
+    std::string out(1, open);
     out.reserve(text.size() + 2);
     for (char c : text) {
         out += c;
-        if (c == quote) out += c;
+        if (c == close) out += c;
     }
-    out += quote;
+    out += close;
     return out;
 }
 

@@ -58,8 +58,11 @@ public:
 
     // ---- SQL literals
 
-    // `text` between `quote` characters, each `quote` inside doubled.
-    static std::string quote(std::string_view text, char quote);
+    // `text` between `quote` characters, each `quote` inside doubled: the one quoting loop
+    // of every dialect's names and literals.
+    static std::string quote(std::string_view text, char quote) { return DatabaseHelper::quote(text, quote, quote); }
+    // `text` between `open` and `close`, each `close` inside doubled ("[a]]b]").
+    static std::string quote(std::string_view text, char open, char close);
     // An optional sign, digits with an optional fraction, an optional exponent.
     static bool is_number_literal(std::string_view text);
     // The numbers and booleans: the types whose literal may be written bare.
