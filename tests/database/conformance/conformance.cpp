@@ -2,10 +2,12 @@
 // registration of each case per product, with the declared gaps of the product.
 #include <gtest/gtest-spi.h>
 
+#include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
-#include "conformance/context.hpp"
+#include "conformance/catalogue.hpp"
 #include "providers/contracts/model_table.hpp"
 #include "providers/contracts/value_object.hpp"
 #include "support/facade_log.hpp"
@@ -119,6 +121,11 @@ std::vector<std::string> Context::column_names(const std::string& sql) {
 std::string Context::sentinel() {
     auto counted = rows("SELECT count(*) FROM sentinel");
     return counted.size() == 1 ? counted[0] : "(no sentinel)";
+}
+
+bool Context::schema_exists(const std::string& name) {
+    auto names = schema_names(*this, database);
+    return std::find(names.begin(), names.end(), name) != names.end();
 }
 
 std::vector<HostileName> Context::hostile_names() const {

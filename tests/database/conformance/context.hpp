@@ -75,6 +75,9 @@ public:
     // (row -> text), with the product limit named in the README.
     std::map<std::string, std::string> name_substitutes;
 
+    // The product whose round-trip fixture (data/round_trip/<name>.sql) the product reads.
+    std::string fixture;
+
     // ---- the quoting rules the statement's texts follow
     // The characters around a quoted name (a close character inside is doubled).
     std::string identifier_quotes = "\"\"";
@@ -118,6 +121,9 @@ public:
     std::vector<std::string> column_names(const std::string& sql);
     // The sentinel's row count as text: "1" while nothing dropped or emptied it.
     std::string sentinel();
+
+    // Whether the adapter lists the schema `name` in the case's database.
+    virtual bool schema_exists(const std::string& name);
 
     // A trigger on `table` as the dialect's builder writes one that does nothing.
     virtual void make_trigger(rezezadovu::meta_model::MetaTrigger& trigger, const std::string& table) = 0;

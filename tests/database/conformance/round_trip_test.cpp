@@ -3,8 +3,8 @@
 // build_schema, run on a fresh database and read deep again gives the same JSON form
 // (names that differ between the two databases masked).
 //
-// Each product's fixture is data/round_trip/<product>.sql, one section per attribute,
-// each opened by a line "-- attribute: <Name>". Every attribute of kAttributes needs a
+// Each product's fixture is data/round_trip/<product>.sql (MySQL reads MariaDB's), one
+// section per attribute, each opened by a line "-- attribute: <Name>". Every attribute of kAttributes needs a
 // section, or a declaration in the product's context that it cannot carry it; a product
 // may add attributes of its own by adding sections.
 #include <algorithm>
@@ -96,7 +96,7 @@ const bool registered = [] {
     for (const Product& product : products()) {
         auto ctx = product.make();
         if (!ctx->can.live) continue;
-        const std::string path = data_path("round_trip/" + product.name + ".sql");
+        const std::string path = data_path("round_trip/" + (ctx->fixture.empty() ? product.name : ctx->fixture) + ".sql");
         auto fixture = sections(read_text(path));
         for (const auto& attribute : kAttributes) {
             bool found = std::any_of(fixture.begin(), fixture.end(), [&](auto& s) { return s.first == attribute; });

@@ -1,4 +1,5 @@
--- The MariaDB round trip: one section per attribute, each made in an empty database.
+-- The MariaDB round trip, and the MySQL one on the MariaDB server: one section per attribute,
+-- each made in an empty database.
 -- attribute: Lengths
 CREATE TABLE lengths (code VARCHAR(12), fixed CHAR(3), bits BIT(5), bin VARBINARY(16)) ENGINE=InnoDB;
 -- attribute: PrecisionScale
@@ -17,7 +18,7 @@ CREATE TABLE pairs (a INT, b INT, CONSTRAINT pairs_ab UNIQUE (a, b)) ENGINE=Inno
 CREATE TABLE codes (code VARCHAR(20)) ENGINE=InnoDB;
 CREATE UNIQUE INDEX codes_code ON codes (code);
 -- attribute: CompositeKey
-CREATE TABLE lines (order_id INT, line INT, qty INT NOT NULL, PRIMARY KEY (order_id, line)) ENGINE=InnoDB;
+CREATE TABLE order_lines (order_id INT, line INT, qty INT NOT NULL, PRIMARY KEY (order_id, line)) ENGINE=InnoDB;
 -- attribute: ForeignKeys
 CREATE TABLE orders (region INT, id INT, PRIMARY KEY (region, id)) ENGINE=InnoDB;
 CREATE TABLE items (id INT PRIMARY KEY, region INT, order_id INT,
@@ -38,7 +39,7 @@ CREATE TABLE notes (body TEXT COMMENT 'the body') ENGINE=InnoDB COMMENT 'it''s a
 -- attribute: CountingColumns
 CREATE TABLE counted (id INT AUTO_INCREMENT PRIMARY KEY, note TEXT) ENGINE=InnoDB;
 -- attribute: GeneratedColumns
-CREATE TABLE sums (a INT, b INT, total INT AS (a + b) VIRTUAL, kept INT AS (a * 2) PERSISTENT) ENGINE=InnoDB;
+CREATE TABLE sums (a INT, b INT, total INT AS (a + b) VIRTUAL, kept INT AS (a * 2) STORED) ENGINE=InnoDB;
 -- attribute: Collations
 CREATE TABLE names (a VARCHAR(10) COLLATE utf8mb4_bin,
   b VARCHAR(10) CHARACTER SET latin1 COLLATE latin1_swedish_ci) ENGINE=InnoDB;

@@ -18,7 +18,7 @@ CREATE TABLE pairs (a integer, b integer, CONSTRAINT pairs_ab UNIQUE (a, b));
 CREATE TABLE codes (code text);
 CREATE UNIQUE INDEX codes_code ON codes (code);
 -- attribute: CompositeKey
-CREATE TABLE lines (order_id integer, line integer, qty integer NOT NULL, PRIMARY KEY (order_id, line));
+CREATE TABLE order_lines (order_id integer, line integer, qty integer NOT NULL, PRIMARY KEY (order_id, line));
 -- attribute: ForeignKeys
 CREATE TABLE orders (region integer, id integer, PRIMARY KEY (region, id));
 CREATE TABLE items (id integer PRIMARY KEY, region integer, order_id integer,

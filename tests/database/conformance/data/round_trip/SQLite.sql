@@ -15,7 +15,7 @@ CREATE TABLE pairs (a INTEGER, b INTEGER, CONSTRAINT pairs_ab UNIQUE (a, b) ON C
 CREATE TABLE codes (code TEXT);
 CREATE UNIQUE INDEX codes_code ON codes (code);
 -- attribute: CompositeKey
-CREATE TABLE lines (order_id INTEGER, line INTEGER, qty INTEGER NOT NULL, PRIMARY KEY (order_id, line));
+CREATE TABLE order_lines (order_id INTEGER, line INTEGER, qty INTEGER NOT NULL, PRIMARY KEY (order_id, line));
 -- attribute: ForeignKeys
 CREATE TABLE orders (region INTEGER, id INTEGER, PRIMARY KEY (region, id));
 CREATE TABLE items (id INTEGER PRIMARY KEY, region INTEGER, order_id INTEGER,
