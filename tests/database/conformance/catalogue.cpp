@@ -15,11 +15,6 @@ using rezezadovu::meta_model::MetaConstraint;
 
 namespace {
 
-std::string take(gchar* text) {
-    std::string out = text ? text : "(none)";
-    g_free(text);
-    return out;
-}
 
 template <class C>
 C* c_of(MetaObject& object) {
@@ -35,45 +30,45 @@ void check(GError* error, const char* what, MetaObject& object) {
 }  // namespace
 
 std::string build_table(Context& ctx, MetaTable& table) {
-    return take(tarvelin_rezezadovu_contracts_database_ibuildable_build_table(
+    return take_text(tarvelin_rezezadovu_contracts_database_ibuildable_build_table(
         ctx.builder(), c_of<TarvelinRezezadovuMetaModelMetaTable>(table), TRUE));
 }
 std::string patch_table(Context& ctx, MetaTable& table) {
-    return take(tarvelin_rezezadovu_contracts_database_ibuildable_patch_table(
+    return take_text(tarvelin_rezezadovu_contracts_database_ibuildable_patch_table(
         ctx.builder(), c_of<TarvelinRezezadovuMetaModelMetaTable>(table)));
 }
 std::string build_index(Context& ctx, MetaIndex& index) {
-    return take(tarvelin_rezezadovu_contracts_database_ibuildable_build_index(
+    return take_text(tarvelin_rezezadovu_contracts_database_ibuildable_build_index(
         ctx.builder(), c_of<TarvelinRezezadovuMetaModelMetaIndex>(index)));
 }
 std::string build_view(Context& ctx, MetaView& view) {
-    return take(tarvelin_rezezadovu_contracts_database_ibuildable_build_view(
+    return take_text(tarvelin_rezezadovu_contracts_database_ibuildable_build_view(
         ctx.builder(), c_of<TarvelinRezezadovuMetaModelMetaView>(view)));
 }
 std::string build_trigger(Context& ctx, MetaTrigger& trigger) {
-    return take(tarvelin_rezezadovu_contracts_database_ibuildable_build_trigger(
+    return take_text(tarvelin_rezezadovu_contracts_database_ibuildable_build_trigger(
         ctx.builder(), c_of<TarvelinRezezadovuMetaModelMetaTrigger>(trigger)));
 }
 std::string build_schema(Context& ctx, MetaSchema& schema) {
-    return take(tarvelin_rezezadovu_contracts_database_ibuildable_build_schema(
+    return take_text(tarvelin_rezezadovu_contracts_database_ibuildable_build_schema(
         ctx.builder(), c_of<TarvelinRezezadovuMetaModelMetaSchema>(schema), TRUE));
 }
 std::string create_database(Context& ctx, MetaDatabase& database) {
-    return take(tarvelin_rezezadovu_contracts_database_ibuildable_create_database(
+    return take_text(tarvelin_rezezadovu_contracts_database_ibuildable_create_database(
         ctx.builder(), c_of<TarvelinRezezadovuMetaModelMetaDatabase>(database), TRUE));
 }
 std::string alter_schema(Context& ctx, MetaSchema& before, MetaSchema& after) {
-    return take(tarvelin_rezezadovu_contracts_database_ibuildable_alter_schema(
+    return take_text(tarvelin_rezezadovu_contracts_database_ibuildable_alter_schema(
         ctx.builder(), c_of<TarvelinRezezadovuMetaModelMetaSchema>(before),
         c_of<TarvelinRezezadovuMetaModelMetaSchema>(after)));
 }
 std::string build_delete(Context& ctx, MetaObject& object) {
-    return take(tarvelin_rezezadovu_contracts_database_ibuildable_build_delete(
+    return take_text(tarvelin_rezezadovu_contracts_database_ibuildable_build_delete(
         ctx.builder(), c_of<TarvelinRezezadovuMetaModelMetaObject>(object)));
 }
 std::string rename_object(Context& ctx, TarvelinProvidersContractsDBObject kind, const std::string& from,
                           const std::string& to) {
-    return take(tarvelin_rezezadovu_contracts_database_istatement_rename_object(
+    return take_text(tarvelin_rezezadovu_contracts_database_istatement_rename_object(
         ctx.statement(), kind, ctx.database.c_str(), ctx.schema.c_str(), from.c_str(), to.c_str()));
 }
 
@@ -216,7 +211,7 @@ std::string comparable_json(MetaObject& object, const std::vector<std::string>& 
     normalise(node, masked);
     gchar* text = json_to_string(node, TRUE);
     json_node_unref(node);
-    return take(text);
+    return take_text(text);
 }
 
 }  // namespace tarvelin::test::dialects

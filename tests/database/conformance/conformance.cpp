@@ -52,14 +52,9 @@ CStatement* Context::statement() {
 
 namespace {
 
-std::string take(gchar* text) {
-    std::string out = text ? text : "";
-    g_free(text);
-    return out;
-}
 
 std::string value_text(GObject* value) {
-    return take(tarvelin_providers_contracts_ivalue_to_string(reinterpret_cast<TarvelinProvidersContractsIValue*>(value)));
+    return take_text(tarvelin_providers_contracts_ivalue_to_string(reinterpret_cast<TarvelinProvidersContractsIValue*>(value)));
 }
 
 }  // namespace
@@ -239,6 +234,12 @@ void register_case(const std::string& name, const std::string& row, CaseBody bod
                    std::function<bool(const Context&)> wanted) {
     for (const Product& product : products())
         if (!wanted || wanted(*product.make())) register_product_case(product, name, row, body);
+}
+
+std::string take_text(gchar* text) {
+    std::string out = text ? text : "";
+    g_free(text);
+    return out;
 }
 
 std::string data_path(const std::string& name) { return std::string(TARVELIN_CONFORMANCE_DATA) + "/" + name; }

@@ -164,6 +164,9 @@ void register_product_case(const Product& product, const std::string& name, cons
 void register_case(const std::string& name, const std::string& row, CaseBody body,
                    std::function<bool(const Context&)> wanted = nullptr);
 
+// A new text from C as a string (freed); "" for none.
+std::string take_text(gchar* text);
+
 // A file of the suite's data folder, and a file's text.
 std::string data_path(const std::string& name);
 std::string read_text(const std::string& path);

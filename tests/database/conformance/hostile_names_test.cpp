@@ -18,11 +18,6 @@ constexpr auto kTable = TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_TABLE;
 constexpr auto kView = TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_VIEW;
 constexpr auto kInt32 = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32;
 
-std::string take(gchar* text) {
-    std::string out = text ? text : "(none)";
-    g_free(text);
-    return out;
-}
 
 // `name` with `suffix`, cut so that the whole stays within the product's limit: objects
 // that share a namespace with the table get names of their own.
@@ -33,7 +28,7 @@ std::string suffixed(const Context& ctx, const std::string& name, const std::str
 }
 
 std::string quoted(Context& ctx, const std::string& name) {
-    return take(tarvelin_rezezadovu_contracts_database_istatement_quote_identifier(ctx.statement(), name.c_str(), ""));
+    return take_text(tarvelin_rezezadovu_contracts_database_istatement_quote_identifier(ctx.statement(), name.c_str(), ""));
 }
 
 // `script` without every occurrence of `part`.

@@ -31,19 +31,14 @@ const std::vector<Text>& texts() {
     return all;
 }
 
-std::string take(gchar* text) {
-    std::string out = text ? text : "(none)";
-    g_free(text);
-    return out;
-}
 
 std::string quote(Context& ctx, const std::string& name, const std::string& schema = "") {
-    return take(tarvelin_rezezadovu_contracts_database_istatement_quote_identifier(ctx.statement(), name.c_str(),
+    return take_text(tarvelin_rezezadovu_contracts_database_istatement_quote_identifier(ctx.statement(), name.c_str(),
                                                                                   schema.c_str()));
 }
 
 std::string literal(Context& ctx, const std::string& text) {
-    return take(tarvelin_rezezadovu_contracts_database_istatement_pack_value(ctx.statement(), kString, text.c_str()));
+    return take_text(tarvelin_rezezadovu_contracts_database_istatement_pack_value(ctx.statement(), kString, text.c_str()));
 }
 
 // The text inside `quoted` when it is `open`, the text with each `close` doubled (and, with
