@@ -8,7 +8,7 @@
 #include "rezezadovu/model/meta_role.hpp"
 #include "rezezadovu/model/meta_table.hpp"
 #include "rezezadovu/model/meta_view.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_adapter.hpp"
+#include "rezezadovu/supports/database/sqlserver/adapter.hpp"
 #include "sqlserver_support.hpp"
 
 using namespace tarvelin;

@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "providers/contracts/face_server.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_statement.hpp"
+#include "rezezadovu/supports/database/sqlserver/statement.hpp"
 #include "sqlserver_support.hpp"
 
 using namespace tarvelin;

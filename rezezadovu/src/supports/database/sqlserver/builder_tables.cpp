@@ -8,9 +8,9 @@
 #include "providers/gobj/call.hpp"
 #include "providers/gobj/precondition.hpp"
 #include "rezezadovu/helpers/helper_date_time.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_builder.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_builder_parts.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_connection.hpp"
+#include "rezezadovu/supports/database/sqlserver/builder.hpp"
+#include "rezezadovu/supports/database/sqlserver/builder_parts.hpp"
+#include "rezezadovu/supports/database/sqlserver/connection.hpp"
 
 TARVELIN_LOG_TAG("builder")
 
@@ -23,7 +23,7 @@ const gchar* const TARVELIN_REZEZADOVU_SUPPORTS_DATABASE_SQL_SERVER_BUILDER_SIZA
 namespace tarvelin::rezezadovu::supports::database {
 
 using namespace meta_model;
-using namespace mssql_ddl;
+using namespace sqlserver;
 using Text = SQLServerBuilder::Text;
 using IConnectionVt = TarvelinRezezadovuContractsDatabaseIConnectionInterface;
 using IInspectableVt = TarvelinRezezadovuContractsDatabaseIInspectableInterface;

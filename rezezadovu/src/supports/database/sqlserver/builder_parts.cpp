@@ -1,10 +1,10 @@
-#include "rezezadovu/supports/database/sqlserver/sql_server_builder_parts.hpp"
+#include "rezezadovu/supports/database/sqlserver/builder_parts.hpp"
 
 #include <algorithm>
 
 TARVELIN_LOG_TAG("builder")
 
-namespace tarvelin::rezezadovu::supports::database::mssql_ddl {
+namespace tarvelin::rezezadovu::supports::database::sqlserver {
 
 std::string upper(std::string_view text) {
     return gobj::take_string(g_utf8_strup(std::string(text).c_str(), -1));
@@ -130,4 +130,4 @@ std::string Description::update_or_add(std::string_view description) const {
 
 std::string Description::drop() const { return "EXEC sp_dropextendedproperty 'MS_Description', " + target_ + ";\n"; }
 
-}  // namespace tarvelin::rezezadovu::supports::database::mssql_ddl
+}  // namespace tarvelin::rezezadovu::supports::database::sqlserver

@@ -1,4 +1,4 @@
-#include "rezezadovu/supports/database/sqlserver/sql_server_explorer.hpp"
+#include "rezezadovu/supports/database/sqlserver/explorer.hpp"
 
 #include <algorithm>
 #include <cstring>
@@ -10,8 +10,8 @@
 #include "providers/gobj/i18n.hpp"
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_connection.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_statement.hpp"
+#include "rezezadovu/supports/database/sqlserver/connection.hpp"
+#include "rezezadovu/supports/database/sqlserver/statement.hpp"
 
 TARVELIN_LOG_TAG("explorer")
 

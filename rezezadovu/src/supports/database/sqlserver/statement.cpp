@@ -1,4 +1,4 @@
-#include "rezezadovu/supports/database/sqlserver/sql_server_statement.hpp"
+#include "rezezadovu/supports/database/sqlserver/statement.hpp"
 
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"

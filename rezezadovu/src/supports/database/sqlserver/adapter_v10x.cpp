@@ -1,4 +1,4 @@
-#include "rezezadovu/supports/database/sqlserver/sql_server_adapter_v10x.hpp"
+#include "rezezadovu/supports/database/sqlserver/adapter_v10x.hpp"
 
 #include <string>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "rezezadovu/supports/database/sqlserver/sql_server_adapter.hpp"
+#include "rezezadovu/supports/database/sqlserver/adapter.hpp"
 
 #include <algorithm>
 #include <cstring>
@@ -11,8 +11,8 @@
 #include "providers/gobj/gee.hpp"
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_connection.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_statement.hpp"
+#include "rezezadovu/supports/database/sqlserver/connection.hpp"
+#include "rezezadovu/supports/database/sqlserver/statement.hpp"
 
 TARVELIN_LOG_TAG("adapter")
 

@@ -1,4 +1,4 @@
-#include "rezezadovu/supports/database/sqlserver/sql_server_explorer_v10x.hpp"
+#include "rezezadovu/supports/database/sqlserver/explorer_v10x.hpp"
 
 #include "providers/gobj/i18n.hpp"
 #include "providers/gobj/register.hpp"

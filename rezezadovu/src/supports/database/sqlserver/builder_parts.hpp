@@ -12,9 +12,9 @@
 
 #include "providers/gobj/gee.hpp"
 #include "rezezadovu/model/meta_object.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_statement.hpp"
+#include "rezezadovu/supports/database/sqlserver/statement.hpp"
 
-namespace tarvelin::rezezadovu::supports::database::mssql_ddl {
+namespace tarvelin::rezezadovu::supports::database::sqlserver {
 
 using meta_model::DataVersion;
 using meta_model::MetaObject;
@@ -119,4 +119,4 @@ private:
     std::string listed_;  // fn_listextendedproperty's arguments after 'MS_Description'
 };
 
-}  // namespace tarvelin::rezezadovu::supports::database::mssql_ddl
+}  // namespace tarvelin::rezezadovu::supports::database::sqlserver

@@ -3,15 +3,15 @@
 #include <algorithm>
 
 #include "providers/gobj/precondition.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_builder.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_builder_parts.hpp"
+#include "rezezadovu/supports/database/sqlserver/builder.hpp"
+#include "rezezadovu/supports/database/sqlserver/builder_parts.hpp"
 
 TARVELIN_LOG_TAG("builder")
 
 namespace tarvelin::rezezadovu::supports::database {
 
 using namespace meta_model;
-using namespace mssql_ddl;
+using namespace sqlserver;
 using Text = SQLServerBuilder::Text;
 
 namespace {

@@ -1,19 +1,18 @@
 // The frame of the SQL Server builder: dispatch by kind, databases, schemas and synonyms.
-// Tables, indexes and patches are in sql_server_builder_tables.cpp, principals in
-// sql_server_builder_principals.cpp, routines, views and triggers in
-// sql_server_builder_routines.cpp.
-#include "rezezadovu/supports/database/sqlserver/sql_server_builder.hpp"
+// Tables, indexes and patches are in builder_tables.cpp, principals in
+// builder_principals.cpp, routines, views and triggers in builder_routines.cpp.
+#include "rezezadovu/supports/database/sqlserver/builder.hpp"
 
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_builder_parts.hpp"
+#include "rezezadovu/supports/database/sqlserver/builder_parts.hpp"
 
 TARVELIN_LOG_TAG("builder")
 
 namespace tarvelin::rezezadovu::supports::database {
 
 using namespace meta_model;
-using namespace mssql_ddl;
+using namespace sqlserver;
 using Text = SQLServerBuilder::Text;
 
 TARVELIN_GTYPE(SQLServerBuilder, "TarvelinRezezadovuSupportsDatabaseSQLServerBuilder", SqlBuilder)
