@@ -6,11 +6,12 @@
 #include <optional>
 #include <vector>
 
-#include "providers/contracts/value_integer.hpp"
 #include "providers/gobj/call.hpp"
 #include "providers/gobj/gee.hpp"
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"
+#include "rezezadovu/supports/database/dialect_support.hpp"
+#include "rezezadovu/supports/database/sqlserver/catalog.hpp"
 #include "rezezadovu/supports/database/sqlserver/connection.hpp"
 #include "rezezadovu/supports/database/sqlserver/statement.hpp"
 
@@ -32,12 +33,11 @@ const gchar* const TARVELIN_REZEZADOVU_SUPPORTS_DATABASE_SQL_SERVER_ADAPTER_TYPE
 namespace tarvelin::rezezadovu::supports::database {
 
 using namespace meta_model;
+using namespace sqlserver;
+using dialect::CatalogRows;
 using providers::contracts::TableModel;
-using providers::contracts::ValueBoolean;
-using providers::contracts::ValueObject;
 using IConnectionVt = TarvelinRezezadovuContractsDatabaseIConnectionInterface;
 using IInspectableVt = TarvelinRezezadovuContractsDatabaseIInspectableInterface;
-using IIntegerVt = TarvelinProvidersContractsIIntegerInterface;
 
 TARVELIN_GTYPE(SQLServerAdapter, "TarvelinRezezadovuSupportsDatabaseSQLServerAdapter", Adapter)
 
@@ -48,40 +48,6 @@ gobj::Ref<SQLServerAdapter> SQLServerAdapter::create(GType type, CConnection* co
 // ---------------------------------------------------------------- cells, marks and lists
 
 namespace {
-
-// A result table read by row and column; a cell outside it reads as NULL.
-class Rows {
-public:
-    explicit Rows(gobj::Ref<TableModel> table) : table_(std::move(table)) {}
-    guint count() const { return table_ ? table_->list_n_items() : 0; }
-    gobj::Ref<ValueObject> cell(guint row, gint col) const {
-        return table_ ? table_->get_value_at(col, static_cast<gint>(row)) : gobj::Ref<ValueObject>();
-    }
-    std::string text(guint row, gint col) const {
-        auto v = cell(row, col);
-        return v ? v->to_string() : std::string();
-    }
-    bool is_null(guint row, gint col) const {
-        auto v = cell(row, col);
-        return !v || v->get_is_null();
-    }
-    // A bit cell that holds true; any other cell counts as false.
-    bool is_true(guint row, gint col) const {
-        auto b = gobj::ref_cast<ValueBoolean>(cell(row, col));
-        return b && b->get_boolean();
-    }
-    bool is_boolean(guint row, gint col) const { return static_cast<bool>(gobj::ref_cast<ValueBoolean>(cell(row, col))); }
-    // The number of an integer cell; none for NULL and every other class.
-    std::optional<gint64> integer(guint row, gint col) const {
-        auto v = cell(row, col);
-        if (!v || !G_TYPE_CHECK_INSTANCE_TYPE(v.instance(), providers::contracts::IInteger::gtype())) return {};
-        return gobj::call<&IIntegerVt::to_integer>(v);
-    }
-    gint64 number(guint row, gint col) const { return g_ascii_strtoll(text(row, col).c_str(), nullptr, 10); }
-
-private:
-    gobj::Ref<TableModel> table_;
-};
 
 bool is_filled(const MetaObject& object) { return g_object_get_data(object.gobj(), kFilled) != nullptr; }
 void mark_filled(const MetaObject& object) { g_object_set_data(object.gobj(), kFilled, GINT_TO_POINTER(1)); }
@@ -112,39 +78,43 @@ std::string joined(const std::vector<std::string>& items, const char* separator)
     return out;
 }
 
-// The first column of every row.
-std::vector<std::string> first_column(const Rows& rows) {
+// The column `column` of every row.
+std::vector<std::string> column_of(const CatalogRows& rows, std::string_view column) {
     std::vector<std::string> out;
-    for (guint r = 0; r < rows.count(); ++r) out.push_back(rows.text(r, 0));
+    for (auto row : rows) out.push_back(row.text(column));
     return out;
 }
 
-// "name=state" entries of every row, joined by ",".
-std::string permission_list(const Rows& rows, gint name_col, gint state_col) {
+// A permission entry "name=state" of a row of permission_name and state.
+std::string permission_entry(const CatalogRows::Row& row) {
+    return row.text("permission_name") + "=" + row.text("state");
+}
+
+// The entries of every row, joined by ",".
+std::string permission_list(const CatalogRows& rows) {
     std::vector<std::string> entries;
-    for (guint r = 0; r < rows.count(); ++r) entries.push_back(rows.text(r, name_col) + "=" + rows.text(r, state_col));
+    for (auto row : rows) entries.push_back(permission_entry(row));
     return joined(entries, ",");
 }
 
 // Per-securable permission lists of rows ordered by securable: each key gets its list,
 // and `list_key` the keys in the order found.
 template <class KeyOf>
-void group_permissions(const Rows& rows, const gobj::StringMap& privileges, const char* list_key, KeyOf key_of,
-                       gint name_col, gint state_col) {
+void group_permissions(const CatalogRows& rows, const gobj::StringMap& privileges, const char* list_key, KeyOf key_of) {
     std::vector<std::string> keys;
     std::map<std::string, std::vector<std::string>> lists;
-    for (guint r = 0; r < rows.count(); ++r) {
-        std::string key = key_of(r);
+    for (auto row : rows) {
+        std::string key = key_of(row);
         if (!lists.count(key)) keys.push_back(key);
-        lists[key].push_back(rows.text(r, name_col) + "=" + rows.text(r, state_col));
+        lists[key].push_back(permission_entry(row));
     }
     for (const auto& key : keys) privileges.set(key, joined(lists[key], ","));
     if (!keys.empty()) privileges.set(list_key, joined(keys, ","));
 }
 
 // The critical of an answer with fewer rows than a fill needs; the texts name the check.
-bool has_rows(const Rows& rows, const char* condition) {
-    return TARVELIN_REQUIRE(rows.count() > 0, condition);
+bool has_rows(const CatalogRows& rows, const char* condition) {
+    return TARVELIN_REQUIRE(rows.size() > 0, condition);
 }
 
 // An object of class T, or nothing for an object of another class.
@@ -278,8 +248,8 @@ std::string SQLServerAdapter::body_after_header(std::string_view definition) {
     return stripped(k ? definition.substr(words[*k].end) : definition);
 }
 
-gobj::Ref<TableModel> SQLServerAdapter::run(std::string_view query, std::initializer_list<std::string_view> args) {
-    return SQLServerConnection::model_of(*this, SQLServerStatement::fill(query, args));
+dialect::CatalogRows SQLServerAdapter::run(std::string_view query, std::initializer_list<std::string_view> args) {
+    return CatalogRows(SQLServerConnection::model_of(*this, SQLServerStatement::fill(query, args)));
 }
 
 // ---------------------------------------------------------------- databases and schemas
@@ -294,25 +264,20 @@ void SQLServerAdapter::fill_meta_database(MetaDatabase* database, bool deep) {
         if (deep) descend();
         return;
     }
-    Rows db(run("SELECT database_id, name, compatibility_level, collation_name, user_access_desc, state_desc, "
-                "recovery_model_desc, is_fulltext_enabled, is_read_only, is_distributor, create_date FROM "
-                "SYS.DATABASES WHERE name='%s' ORDER BY database_id DESC;",
-                {database->get_name()}));
-    if (db.count() > 0) {
+    auto db = run(kDatabase, {database->get_name()});
+    if (!db.empty()) {
+        auto row = db[0];
         auto a = attributes(*database);
-        a.set("COMPATIBILITY LEVEL", db.text(0, 2));
-        a.set("COLLATION", db.text(0, 3));
-        a.set("USER ACCESS", db.text(0, 4));
-        a.set("STATE", db.text(0, 5));
-        a.set("RECOVERY MODEL", db.text(0, 6));
-        a.set("FULLTEXT", db.text(0, 7));
-        a.set("READONLY", db.text(0, 8));
-        a.set("DISTRIBUTOR", db.text(0, 9));
+        a.set("COMPATIBILITY LEVEL", row.text("compatibility_level"));
+        a.set("COLLATION", row.text("collation_name"));
+        a.set("USER ACCESS", row.text("user_access_desc"));
+        a.set("STATE", row.text("state_desc"));
+        a.set("RECOVERY MODEL", row.text("recovery_model_desc"));
+        a.set("FULLTEXT", row.text("is_fulltext_enabled"));
+        a.set("READONLY", row.text("is_read_only"));
+        a.set("DISTRIBUTOR", row.text("is_distributor"));
     }
-    Rows names(run("SELECT SCHEMA_NAME, SCHEMA_OWNER, DEFAULT_CHARACTER_SET_NAME FROM INFORMATION_SCHEMA.SCHEMATA "
-                   "WHERE SCHEMA_NAME NOT LIKE 'db[_]%';",
-                   {}));
-    for (guint r = 0; r < names.count(); ++r) database->append(names.text(r, 0).c_str());
+    for (const auto& name : column_of(run(kSchemata, {}), "SCHEMA_NAME")) database->append(name.c_str());
     if (deep) descend();
     mark_filled(*database);
 }
@@ -331,50 +296,37 @@ void SQLServerAdapter::fill_meta_schema(MetaSchema* schema, bool deep) {
     }
     const char* name = schema->get_name();
     const char* database = schema->get_database();
-    Rows owner(run("SELECT SCHEMA_OWNER, DEFAULT_CHARACTER_SET_NAME FROM INFORMATION_SCHEMA.SCHEMATA WHERE "
-                   "SCHEMA_NAME = '%s';",
-                   {name}));
-    if (owner.count() > 0) {
-        attributes(*schema).set("OWNER", owner.text(0, 0));
-        attributes(*schema).set("CHARACTER SET", owner.text(0, 1));
+    auto owner = run(kSchemaOwner, {name});
+    if (!owner.empty()) {
+        attributes(*schema).set("OWNER", owner[0].text("SCHEMA_OWNER"));
+        attributes(*schema).set("CHARACTER SET", owner[0].text("DEFAULT_CHARACTER_SET_NAME"));
     }
-    Rows comment(run("SELECT value FROM sys.extended_properties WHERE name='MS_Description' AND class_desc='SCHEMA' "
-                     "AND major_id=SCHEMA_ID('%s')",
-                     {name}));
-    if (comment.count() > 0) schema->set_comment(comment.text(0, 0).c_str());
+    auto comment = run(kSchemaComment, {name});
+    if (!comment.empty()) schema->set_comment(comment[0].text("value").c_str());
 
-    Rows objects(run("SELECT name, type FROM SYS.all_objects WHERE type in ('U', 'V', 'IT', 'S') AND "
-                     "SCHEMA_NAME(schema_id) = '%s';",
-                     {name}));
     auto tables = gobj::GeeArray<MetaTable>::wrap(schema->get_tables());
     auto views = gobj::GeeArray<MetaView>::wrap(schema->get_views());
-    for (guint r = 0; r < objects.count(); ++r) {
-        std::string object = objects.text(r, 0);
-        if (stripped(objects.text(r, 1)) == "V")
+    for (auto row : run(kSchemaObjects, {name})) {
+        std::string object = row.text("name");
+        if (stripped(row.text("type")) == "V")
             views.append(MetaView::create_with_names(MetaView::gtype(), database, name, object.c_str()));
         else
             tables.append(MetaTable::create_with_names(MetaTable::gtype(), database, name, object.c_str()));
     }
 
-    Rows routines(run("SELECT name, type FROM SYS.all_objects WHERE type in ('AF', 'FN', 'FS', 'FT', 'IF', 'TF', "
-                      "'P', 'PC', 'X') AND SCHEMA_NAME(schema_id) = '%s';",
-                      {name}));
     auto functions = gobj::GeeArray<MetaFunction>::wrap(schema->get_functions());
     auto procedures = gobj::GeeArray<MetaFunction>::wrap(schema->get_procedures());
-    for (guint r = 0; r < routines.count(); ++r) {
-        auto f = MetaFunction::create_with_names(MetaFunction::gtype(), database, name, routines.text(r, 0).c_str());
+    for (auto row : run(kSchemaRoutines, {name})) {
+        auto f = MetaFunction::create_with_names(MetaFunction::gtype(), database, name, row.text("name").c_str());
         bool is_function =
-            listed(TARVELIN_REZEZADOVU_SUPPORTS_DATABASE_SQL_SERVER_ADAPTER_TYPE_LIST_FUNCTION, routines.text(r, 1));
+            listed(TARVELIN_REZEZADOVU_SUPPORTS_DATABASE_SQL_SERVER_ADAPTER_TYPE_LIST_FUNCTION, row.text("type"));
         f->set_is_function(is_function);
         (is_function ? functions : procedures).append(f);
     }
 
-    Rows events(run("SELECT object_id, OBJECT_NAME(object_id) as event_name, type_desc, event_group_type_desc FROM "
-                    "sys.events WHERE OBJECT_SCHEMA_NAME(object_id) = '%s';",
-                    {name}));
     auto event_list = gobj::GeeArray<MetaEvent>::wrap(schema->get_events());
-    for (guint r = 0; r < events.count(); ++r)
-        event_list.append(MetaEvent::create_with_names(MetaEvent::gtype(), database, name, events.text(r, 1).c_str()));
+    for (const auto& event : column_of(run(kSchemaEvents, {name}), "event_name"))
+        event_list.append(MetaEvent::create_with_names(MetaEvent::gtype(), database, name, event.c_str()));
 
     if (deep) descend();
     mark_filled(*schema);
@@ -382,14 +334,10 @@ void SQLServerAdapter::fill_meta_schema(MetaSchema* schema, bool deep) {
 
 void SQLServerAdapter::load_relation(MetaUser* user) {
     if (!TARVELIN_GIVEN(user)) return;
-    Rows rows(run("SELECT r.name AS rolename,u.name AS username FROM sys.database_role_members m LEFT JOIN "
-                  "sys.database_principals u ON m.member_principal_id=u.principal_id LEFT JOIN "
-                  "sys.database_principals r ON m.role_principal_id=r.principal_id WHERE u.name ='%s' ORDER BY u.name "
-                  "OPTION (ROBUST PLAN)",
-                  {user->get_name()}));
+    auto rows = run(kUserRelations, {user->get_name()});
     if (!has_rows(rows, "((guint) 0) < g_list_model_get_n_items ((GListModel*) model)")) return;
     auto relations = map_of(user->get_relations());
-    for (guint r = 0; r < rows.count(); ++r) relations.set(rows.text(r, 0) + "=" + rows.text(r, 1), "false");
+    for (auto row : rows) relations.set(row.text("rolename") + "=" + row.text("username"), "false");
 }
 
 // ---------------------------------------------------------------- tables
@@ -416,29 +364,23 @@ void SQLServerAdapter::fill_meta_table(MetaTable* table, bool deep) {
 void SQLServerAdapter::fill_schema_table_columns(MetaTable& table) {
     const char* schema = table.get_schema();
     const char* name = table.get_name();
-    Rows rows(run("SELECT ac.column_id, ac.name, TYPE_NAME(ac.user_type_id) type, ac.max_length, ac.precision, "
-                  "ac.scale, ac.is_nullable, dc.definition, ac.collation_name, CAST(ep.value AS NVARCHAR(MAX)) AS "
-                  "comment FROM sys.all_columns ac LEFT JOIN sys.default_constraints dc ON ac.default_object_id = "
-                  "dc.object_id LEFT JOIN sys.extended_properties ep ON (ep.class=1 AND ac.object_id=ep.major_id AND "
-                  "ep.minor_id=ac.column_id AND ep.name='MS_Description') WHERE OBJECT_SCHEMA_NAME(ac.object_id) = "
-                  "'%s' AND OBJECT_NAME(ac.object_id) = '%s' ORDER BY ac.column_id ASC;",
-                  {schema, name}));
+    auto rows = run(kTableColumns, {schema, name});
     auto columns = gobj::GeeArray<MetaColumn>::wrap(table.get_columns());
-    for (guint r = 0; r < rows.count(); ++r) {
-        std::string type = upper(rows.text(r, 2));
+    for (auto row : rows) {
+        std::string type = upper(row.text("type"));
         auto data_type = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN;
         auto inspector = SQLServerConnection::adopted<contracts::database::IInspectable>(
             gobj::call<&IConnectionVt::inspector>(SQLServerConnection::require(*this)));
         if (inspector) data_type = gobj::call<&IInspectableVt::get_data_type>(inspector, type);
-        auto column = table.new_column(rows.text(r, 1).c_str(), data_type);
-        column->set_ordinal(static_cast<guint16>(rows.number(r, 0)));
+        auto column = table.new_column(row.text("name").c_str(), data_type);
+        column->set_ordinal(static_cast<guint16>(row.number("column_id")));
         column->set_raw_type(type.c_str());
-        gint64 length = rows.number(r, 3);
+        gint64 length = row.number("max_length");
         if (listed(TARVELIN_REZEZADOVU_SUPPORTS_DATABASE_SQL_SERVER_ADAPTER_TYPE_LIST_NUMERIC, type)) {
-            length = rows.number(r, 4);
-            column->set_scale(static_cast<guint8>(rows.number(r, 5)));
+            length = row.number("precision");
+            column->set_scale(static_cast<guint8>(row.number("scale")));
         } else if (listed(TARVELIN_REZEZADOVU_SUPPORTS_DATABASE_SQL_SERVER_ADAPTER_TYPE_LIST_DATETIME, type)) {
-            column->set_scale(static_cast<guint8>(rows.number(r, 5)));
+            column->set_scale(static_cast<guint8>(row.number("scale")));
         } else if ((type == "NCHAR" || type == "NVARCHAR") && length > 0) {
             // The catalogue counts bytes; lengths are kept in characters, as for every
             // other type and dialect (MAX stays -1).
@@ -446,53 +388,41 @@ void SQLServerAdapter::fill_schema_table_columns(MetaTable& table) {
         }
         column->set_length(length);
         // A NULL or non-bit answer counts as not nullable.
-        column->set_not_null(!(rows.is_boolean(r, 6) && rows.is_true(r, 6)));
-        if (!rows.is_null(r, 7)) column->set_default_value(rows.text(r, 7).c_str());
-        column->set_collation(rows.text(r, 8).c_str());
-        column->set_comment(rows.text(r, 9).c_str());
-        if (r > 0 && columns.size() >= 2) column->set_after(columns.at(columns.size() - 2)->get_name());
+        column->set_not_null(!(row.is_boolean("is_nullable") && row.boolean("is_nullable")));
+        if (!row.is_null("definition")) column->set_default_value(row.text("definition").c_str());
+        column->set_collation(row.text("collation_name").c_str());
+        column->set_comment(row.text("comment").c_str());
+        if (row.index() > 0 && columns.size() >= 2) column->set_after(columns.at(columns.size() - 2)->get_name());
     }
 
-    Rows key(run("SELECT ix.name, ic.column_id, COL_NAME(ic.object_id, ic.column_id) as column_name, ic.key_ordinal "
-                 "FROM sys.index_columns ic LEFT JOIN sys.indexes ix ON ic.object_id = ix.object_id AND ic.index_id = "
-                 "ix.index_id WHERE OBJECT_SCHEMA_NAME(ic.object_id) = '%s' AND OBJECT_NAME(ic.object_id) = '%s' AND "
-                 "ix.index_id > 0 AND ix.is_primary_key = 1 ORDER BY ic.key_ordinal ASC;",
-                 {schema, name}));
-    if (key.count() == 0) return;
-    for (guint r = 0; r < key.count(); ++r) {
-        gint64 id = key.number(r, 1);
+    auto key = run(kPrimaryKey, {schema, name});
+    if (key.empty()) return;
+    for (auto row : key) {
+        gint64 id = row.number("column_id");
         for (const auto& column : columns) {
             if (column->get_ordinal() != id) continue;
             column->set_is_primary_key(true);
-            column->set_primary_ordinal(static_cast<guint8>(key.number(r, 3)));
+            column->set_primary_ordinal(static_cast<guint8>(row.number("key_ordinal")));
             break;
         }
     }
-    attributes(table).set("PRIMARY_KEY_NAME", key.text(0, 0));
+    attributes(table).set("PRIMARY_KEY_NAME", key[0].text("name"));
 }
 
 namespace {
 
-// The index-column query of a table's indexes; the filter after it picks the family.
-constexpr const char* kIndexColumns =
-    "SELECT ix.index_id, ix.name index_name, ix.type_desc, ix.is_unique, ix.is_disabled, ic.column_id, "
-    "COL_NAME(ic.object_id, ic.column_id) as column_name, ic.key_ordinal, ic.is_descending_key,CAST(ep.value AS "
-    "NVARCHAR(MAX)) AS comment FROM sys.index_columns ic LEFT JOIN sys.indexes ix ON ic.object_id = ix.object_id AND "
-    "ic.index_id = ix.index_id LEFT JOIN sys.extended_properties ep ON (ep.class=7 AND ep.major_id=ix.object_id AND "
-    "ep.minor_id=ix.index_id AND ep.name='MS_Description') WHERE OBJECT_SCHEMA_NAME(ic.object_id) = '%s' AND "
-    "OBJECT_NAME(ic.object_id) = '%s' AND ";
-
-// Rows of the index-column query (ordered by index, then key position) gathered by index
+// Rows of an index-column query (ordered by index, then key position) gathered by index
 // name: the row that opened each index, and its key columns as "name ASC" or "name DESC".
 struct KeyGroup {
-    guint first;
+    int first;
     std::vector<std::string> columns;
 };
-std::vector<KeyGroup> key_groups(const Rows& rows) {
+std::vector<KeyGroup> key_groups(const CatalogRows& rows) {
     std::vector<KeyGroup> groups;
-    for (guint r = 0; r < rows.count(); ++r) {
-        if (groups.empty() || rows.text(r, 1) != rows.text(groups.back().first, 1)) groups.push_back({r, {}});
-        groups.back().columns.push_back(rows.text(r, 6) + (rows.is_true(r, 8) ? " DESC" : " ASC"));
+    for (auto row : rows) {
+        if (groups.empty() || row.text("index_name") != rows[groups.back().first].text("index_name"))
+            groups.push_back({row.index(), {}});
+        groups.back().columns.push_back(row.text("column_name") + (row.boolean("is_descending_key") ? " DESC" : " ASC"));
     }
     return groups;
 }
@@ -500,61 +430,47 @@ std::vector<KeyGroup> key_groups(const Rows& rows) {
 }  // namespace
 
 void SQLServerAdapter::fill_schema_table_index(MetaTable& table) {
-    Rows rows(run(std::string(kIndexColumns) +
-                      "ix.is_primary_key = 0 AND ix.is_unique_constraint = 0 ORDER BY ix.index_id ASC, ic.key_ordinal "
-                      "ASC;",
-                  {table.get_schema(), table.get_name()}));
+    auto rows = run(kTableIndexes, {table.get_schema(), table.get_name()});
     auto indexes = gobj::GeeArray<MetaIndex>::wrap(table.get_indexes());
     for (const auto& group : key_groups(rows)) {
-        guint r = group.first;
+        auto row = rows[group.first];
         auto index = MetaIndex::create_with_names(MetaIndex::gtype(), table.get_database(), table.get_schema(),
-                                                  table.get_name(), rows.text(r, 1).c_str());
-        std::string description = rows.text(r, 2);
+                                                  table.get_name(), row.text("index_name").c_str());
+        std::string description = row.text("type_desc");
         index->set_method(description.c_str());
         set_index_kind(*index, description);
-        attributes(*index).set("UNIQUE", rows.text(r, 3));
-        attributes(*index).set("STATE", rows.text(r, 4));
-        index->set_comment(rows.text(r, 9).c_str());
+        attributes(*index).set("UNIQUE", row.text("is_unique"));
+        attributes(*index).set("STATE", row.text("is_disabled"));
+        index->set_comment(row.text("comment").c_str());
         for (const auto& column : group.columns) index->append(column.c_str());
         indexes.append(index);
     }
 }
 
 void SQLServerAdapter::fill_schema_table_foreign(MetaTable& table) {
-    Rows rows(run("SELECT fk.name,fk.type_desc,fk.delete_referential_action_desc,fk.update_referential_action_desc,"
-                  "fk.is_disabled, CAST(ep.value AS VARCHAR(MAX)) AS comment, "
-                  "COL_NAME(fc.parent_object_id,fc.parent_column_id) local_column,"
-                  "OBJECT_SCHEMA_NAME(fc.referenced_object_id) refer_schema,ob.name "
-                  "refer_table,COL_NAME(fc.referenced_object_id,fc.referenced_column_id) refer_column FROM "
-                  "sys.foreign_key_columns fc LEFT JOIN sys.foreign_keys fk ON fc.constraint_object_id=fk.object_id "
-                  "AND fc.parent_object_id=fk.parent_object_id LEFT JOIN sys.objects ob ON "
-                  "fk.referenced_object_id=ob.object_id LEFT JOIN sys.extended_properties ep ON "
-                  "(fc.constraint_object_id = ep.major_id AND ep.class = 1 AND ep.minor_id = 0 AND ep.name = "
-                  "'MS_Description')WHERE OBJECT_SCHEMA_NAME(fc.parent_object_id)='%s' AND "
-                  "OBJECT_NAME(fc.parent_object_id)='%s' ORDER BY fc.constraint_column_id ASC;",
-                  {table.get_schema(), table.get_name()}));
+    auto rows = run(kTableForeignKeys, {table.get_schema(), table.get_name()});
     // Rows of different keys interleave (ordered by position in the key only).
     struct Key {
         gobj::Ref<MetaForeignKey> key;
         std::vector<std::string> local, refer;
     };
     std::vector<Key> keys;
-    for (guint r = 0; r < rows.count(); ++r) {
-        std::string name = rows.text(r, 0);
+    for (auto row : rows) {
+        std::string name = row.text("name");
         auto it = std::find_if(keys.begin(), keys.end(), [&](const Key& k) { return name == k.key->get_name(); });
         if (it == keys.end()) {
             auto fk = MetaForeignKey::create_with_name(MetaForeignKey::gtype(), name.c_str());
-            fk->set_delete_action(rows.text(r, 2).c_str());
-            fk->set_update_action(rows.text(r, 3).c_str());
-            attributes(*fk).set("STATE", rows.text(r, 4));
-            fk->set_comment(rows.text(r, 5).c_str());
-            fk->set_refer_schema(rows.text(r, 7).c_str());
-            fk->set_refer_table(rows.text(r, 8).c_str());
+            fk->set_delete_action(row.text("delete_referential_action_desc").c_str());
+            fk->set_update_action(row.text("update_referential_action_desc").c_str());
+            attributes(*fk).set("STATE", row.text("is_disabled"));
+            fk->set_comment(row.text("comment").c_str());
+            fk->set_refer_schema(row.text("refer_schema").c_str());
+            fk->set_refer_table(row.text("refer_table").c_str());
             keys.push_back({fk, {}, {}});
             it = keys.end() - 1;
         }
-        it->local.push_back(rows.text(r, 6));
-        it->refer.push_back(rows.text(r, 9));
+        it->local.push_back(row.text("local_column"));
+        it->refer.push_back(row.text("refer_column"));
     }
     auto constraints = gobj::GeeArray<MetaConstraint>::wrap(table.get_constraints());
     for (auto& k : keys) {
@@ -568,20 +484,20 @@ void SQLServerAdapter::fill_schema_table_foreign(MetaTable& table) {
 
 gobj::Ref<MetaTable> SQLServerAdapter::fill_schema_table_unique(MetaTable* table) {
     if (!TARVELIN_GIVEN(table)) return {};
-    Rows rows(run(std::string(kIndexColumns) + "ix.is_unique_constraint = 1 ORDER BY ix.index_id ASC, ic.key_ordinal ASC;",
-                  {table->get_schema(), table->get_name()}));
+    auto rows = run(kTableUniques, {table->get_schema(), table->get_name()});
     auto constraints = gobj::GeeArray<MetaConstraint>::wrap(table->get_constraints());
     for (const auto& group : key_groups(rows)) {
-        guint r = group.first;
-        auto unique = MetaUnique::create_with_name(MetaUnique::gtype(), rows.text(r, 1).c_str());
-        set_unique_kind(*unique, rows.text(r, 2));
-        attributes(*unique).set("STATE", rows.text(r, 4));
-        unique->set_comment(rows.text(r, 9).c_str());
+        auto row = rows[group.first];
+        auto unique = MetaUnique::create_with_name(MetaUnique::gtype(), row.text("index_name").c_str());
+        set_unique_kind(*unique, row.text("type_desc"));
+        attributes(*unique).set("STATE", row.text("is_disabled"));
+        unique->set_comment(row.text("comment").c_str());
         unique->set_columns(joined(group.columns, ",").c_str());
         constraints.append(unique);
     }
     return gobj::Ref<MetaTable>::retain(table->gobj());
 }
+
 
 namespace {
 // The expression inside the one pair of parentheses that encloses a whole definition, or
@@ -611,21 +527,17 @@ std::string check_expression(const std::string& definition) {
 }
 }  // namespace
 
+
 gobj::Ref<MetaTable> SQLServerAdapter::fill_schema_table_check(MetaTable* table) {
     if (!TARVELIN_GIVEN(table)) return {};
-    Rows rows(run("SELECT cc.object_id,cc.name,cc.type_desc,cc.is_disabled,cc.is_not_for_replication,cc.definition,"
-                  "CAST(ep.value AS NVARCHAR(MAX)) AS comment FROM sys.check_constraints cc LEFT JOIN "
-                  "sys.extended_properties ep ON (cc.object_id=ep.major_id AND ep.class=1 AND ep.minor_id=0 AND "
-                  "ep.name='MS_Description') WHERE OBJECT_SCHEMA_NAME(cc.parent_object_id)='%s' AND "
-                  "OBJECT_NAME(cc.parent_object_id)='%s' ORDER BY cc.name ASC;",
-                  {table->get_schema(), table->get_name()}));
+    auto rows = run(kTableChecks, {table->get_schema(), table->get_name()});
     auto constraints = gobj::GeeArray<MetaConstraint>::wrap(table->get_constraints());
-    for (guint r = 0; r < rows.count(); ++r) {
-        auto check = MetaCheck::create_with_name(MetaCheck::gtype(), rows.text(r, 1).c_str(),
-                                                 check_expression(rows.text(r, 5)).c_str());
-        attributes(*check).set("STATE", rows.text(r, 3));
-        attributes(*check).set("REPLICATION", rows.is_true(r, 4) ? "true" : "false");
-        check->set_comment(rows.text(r, 6).c_str());
+    for (auto row : rows) {
+        auto check = MetaCheck::create_with_name(MetaCheck::gtype(), row.text("name").c_str(),
+                                                 check_expression(row.text("definition")).c_str());
+        attributes(*check).set("STATE", row.text("is_disabled"));
+        attributes(*check).set("REPLICATION", row.boolean("is_not_for_replication") ? "true" : "false");
+        check->set_comment(row.text("comment").c_str());
         constraints.append(check);
     }
     return gobj::Ref<MetaTable>::retain(table->gobj());
@@ -636,79 +548,52 @@ gobj::Ref<MetaTable> SQLServerAdapter::fill_schema_table_options(MetaTable* tabl
     const char* schema = table->get_schema();
     const char* name = table->get_name();
     auto options = map_of(table->get_options());
-    Rows first(run("SELECT t.lock_escalation,ct.is_track_columns_updated_on,IDENT_CURRENT(QUOTENAME(s.name)+'.'+"
-                   "QUOTENAME(ao.name)) AS current_value,CAST (ep.value AS NVARCHAR (MAX)) AS comment FROM "
-                   "sys.all_objects ao LEFT JOIN sys.schemas s ON ao.schema_id=s.schema_id LEFT JOIN sys.tables t ON "
-                   "ao.object_id=t.object_id LEFT JOIN sys.change_tracking_tables ct ON ct.object_id=ao.object_id LEFT "
-                   "JOIN sys.extended_properties ep ON (ep.class=1 AND ao.object_id=ep.major_id AND ep.minor_id=0 AND "
-                   "ep.name='MS_Description') WHERE s.name=N'%s' AND ao.name=N'%s'",
-                   {schema, name}));
-    if (first.count() == 1) {
-        std::string lock = first.text(0, 0);
+    if (auto first = run(kTableOptions, {schema, name}); first.size() == 1) {
+        auto row = first[0];
+        std::string lock = row.text("lock_escalation");
         if (lock == "0") options.set("LOCK_ESCALATION", "TABLE");
         if (lock == "1") options.set("LOCK_ESCALATION", "DISABLE");
         if (lock == "2") options.set("LOCK_ESCALATION", "AUTO");
-        std::string tracked = first.text(0, 1);
+        std::string tracked = row.text("is_track_columns_updated_on");
         if (tracked == "false" || tracked == "true") {
             options.set("CHANGE_TRACKING", "true");
             options.set("TRACK_COLUMNS_UPDATED", tracked);
         }
         // IDENT_CURRENT is numeric(38, 0): the driver's decimal text carries a zero fraction.
-        if (std::string ident = first.text(0, 2); !ident.empty()) {
+        if (std::string ident = row.text("current_value"); !ident.empty()) {
             auto point = ident.find('.');
             if (point != std::string::npos && ident.find_first_not_of('0', point + 1) == std::string::npos)
                 ident.erase(point);
             options.set("IDENT_CURRENT", ident);
         }
-        table->set_comment(first.text(0, 3).c_str());
+        table->set_comment(row.text("comment").c_str());
     }
 
-    Rows space(run(
-        "SELECT o.name,ds.data_space_name,ds.data_space_type,ds.data_space_column,t.lob_data_space_name,"
-        "t.filestream_data_space_name,t.filestream_data_space_type FROM sys.objects o LEFT JOIN (SELECT "
-        "i.object_id,d.name AS data_space_name,d.type AS data_space_type,dc.name AS data_space_column FROM sys.indexes "
-        "i LEFT JOIN sys.data_spaces d ON d.data_space_id=i.data_space_id LEFT JOIN (SELECT "
-        "ic.object_id,ic.index_id,tc.name FROM sys.index_columns ic LEFT JOIN sys.columns tc ON "
-        "tc.object_id=ic.object_id AND tc.column_id=ic.column_id WHERE ic.partition_ordinal > 0) dc ON "
-        "dc.object_id=i.object_id AND dc.index_id=i.index_id WHERE i.index_id < 2) ds ON o.object_id=ds.object_id "
-        "LEFT JOIN (SELECT tbl.object_id,tbl.lock_escalation,lds.name AS lob_data_space_name,fds.name AS "
-        "filestream_data_space_name,fds.type AS filestream_data_space_type FROM sys.tables tbl LEFT JOIN "
-        "sys.data_spaces lds ON lds.data_space_id=tbl.lob_data_space_id LEFT JOIN sys.data_spaces fds ON "
-        "fds.data_space_id=tbl.filestream_data_space_id) t ON t.object_id=o.object_id WHERE "
-        "SCHEMA_NAME(o.schema_id)=N'%s' AND o.name=N'%s' AND o.type='U'",
-        {schema, name}));
-    if (space.count() == 1) {
-        std::string type = space.text(0, 2);
+    if (auto space = run(kTableSpaces, {schema, name}); space.size() == 1) {
+        auto row = space[0];
+        std::string type = row.text("data_space_type");
         if (type == "FG" || type == "FD") {
-            options.set("FILEGROUP_ON", space.text(0, 1));
-            options.set("TEXTIMAGE_ON", space.text(0, 4));
+            options.set("FILEGROUP_ON", row.text("data_space_name"));
+            options.set("TEXTIMAGE_ON", row.text("lob_data_space_name"));
         } else if (type == "PS") {
-            options.set("PARTITION_SCHEMA", space.text(0, 1));
-            options.set("PARTITION_COLUMN", space.text(0, 3));
+            options.set("PARTITION_SCHEMA", row.text("data_space_name"));
+            options.set("PARTITION_COLUMN", row.text("data_space_column"));
         }
-        std::string stream = space.text(0, 6);
-        if (stream == "FD") options.set("FILESTREAM_ON", space.text(0, 5));
-        if (stream == "PS") options.set("PARTITION_STREAM", space.text(0, 5));
+        std::string stream = row.text("filestream_data_space_type");
+        if (stream == "FD") options.set("FILESTREAM_ON", row.text("filestream_data_space_name"));
+        if (stream == "PS") options.set("PARTITION_STREAM", row.text("filestream_data_space_name"));
     }
 
     // XML compression came with version 16.
     bool xml = SQLServerConnection::major_version(SQLServerConnection::version_of(*this).c_str()) > 15;
-    Rows partitions(
-        xml ? run("SELECT p.partition_number,p.data_compression,p.xml_compression FROM sys.partitions p INNER JOIN "
-                  "sys.tables t ON p.object_id=t.object_id WHERE OBJECT_SCHEMA_NAME(t.object_id)=N'%s' AND "
-                  "t.name=N'%s' AND p.index_id < 2 ORDER BY p.partition_number ASC",
-                  {schema, name})
-            : run("SELECT p.partition_number,p.data_compression FROM sys.partitions p INNER JOIN sys.tables t ON "
-                  "p.object_id=t.object_id WHERE OBJECT_SCHEMA_NAME(t.object_id)=N'%s' AND t.name=N'%s' AND "
-                  "p.index_id < 2 ORDER BY p.partition_number ASC",
-                  {schema, name}));
     std::vector<std::string> data, xml_parts;
-    for (guint r = 0; r < partitions.count(); ++r) {
-        std::string code = partitions.text(r, 1);
+    for (auto row : run(xml ? kTablePartitionsXml : kTablePartitions, {schema, name})) {
+        std::string partition = row.text("partition_number");
+        std::string code = row.text("data_compression");
         if (code != "0")
-            data.push_back(partitions.text(r, 0) + "=" + code);
-        else if (xml && partitions.is_true(r, 2))
-            xml_parts.push_back(partitions.text(r, 0) + "=" + partitions.text(r, 2));
+            data.push_back(partition + "=" + code);
+        else if (xml && row.boolean("xml_compression"))
+            xml_parts.push_back(partition + "=" + row.text("xml_compression"));
     }
     if (!data.empty()) options.set("DATA_COMPRESSION_PARTITIONS", joined(data, ","));
     if (!xml_parts.empty()) options.set("XML_COMPRESSION_PARTITIONS", joined(xml_parts, ","));
@@ -717,72 +602,49 @@ gobj::Ref<MetaTable> SQLServerAdapter::fill_schema_table_options(MetaTable* tabl
 
 // ---------------------------------------------------------------- triggers
 
-const SQLServerAdapter::TriggerLayout& SQLServerAdapter::trigger_layout() {
-    static const TriggerLayout layout{
-        "SELECT tr.name,tr.type,po.type AS object_type,po.name AS "
-        "object_name,OBJECTPROPERTY(tr.object_id,'ExecIsInsertTrigger') AS "
-        "is_insert_trigger,OBJECTPROPERTY(tr.object_id,'ExecIsUpdateTrigger') AS "
-        "is_update_trigger,OBJECTPROPERTY(tr.object_id,'ExecIsDeleteTrigger') AS "
-        "is_delete_trigger,OBJECTPROPERTY(tr.object_id,'IsEncrypted') "
-        "is_encrypted,tr.is_instead_of_trigger,tr.is_disabled,asm.definition,asm.execute_as_principal_id AS "
-        "sql_principal_id,dp.name AS sql_principal_name,ao.name AS "
-        "assembly_name,am.assembly_class,am.assembly_method,am.execute_as_principal_id AS clr_principal_id,dp2.name "
-        "AS clr_principal_name,CAST (ep.value AS NVARCHAR (MAX)) AS comment FROM sys.triggers tr LEFT JOIN "
-        "sys.all_objects po ON po.object_id=tr.parent_id LEFT JOIN sys.all_sql_modules asm ON "
-        "tr.object_id=asm.object_id LEFT JOIN sys.database_principals dp ON "
-        "dp.principal_id=asm.execute_as_principal_id LEFT JOIN sys.assembly_modules am ON am.object_id=tr.object_id "
-        "LEFT JOIN sys.all_objects ao ON am.assembly_id=ao.object_id LEFT JOIN sys.database_principals dp2 ON "
-        "dp2.principal_id=am.execute_as_principal_id LEFT JOIN sys.extended_properties ep ON (ep.class=1 AND "
-        "ep.major_id=tr.object_id AND ep.minor_id=0 AND ep.name='MS_Description') WHERE "
-        "OBJECT_SCHEMA_NAME(tr.parent_id)='%s' AND OBJECT_NAME(tr.parent_id)='%s' ORDER BY tr.name ASC;",
-        10, 12, 13, 17, 18};
-    return layout;
-}
-
 gobj::Ref<MetaTable> SQLServerAdapter::fill_schema_table_trigger(MetaTable* table) {
     if (!TARVELIN_GIVEN(table)) return {};
-    return fill_triggers(*table, trigger_layout());
+    return fill_triggers(*table, kTableTriggers);
 }
 
-gobj::Ref<MetaTable> SQLServerAdapter::fill_triggers(MetaTable& table, const TriggerLayout& layout) {
-    Rows rows(run(layout.query, {table.get_schema(), table.get_name()}));
+gobj::Ref<MetaTable> SQLServerAdapter::fill_triggers(MetaTable& table, const char* query) {
+    auto rows = run(query, {table.get_schema(), table.get_name()});
     auto triggers = gobj::GeeArray<MetaTrigger>::wrap(table.get_triggers());
     std::vector<std::string> seen;
-    // A flag read as an integer counts as set unless it is 0 (NULL included).
-    auto flag = [&](guint r, gint col) {
-        auto n = rows.integer(r, col);
-        return !n || *n != 0;
-    };
-    for (guint r = 0; r < rows.count(); ++r) {
-        std::string name = rows.text(r, 0);
+    for (auto row : rows) {
+        // A flag read as an integer counts as set unless it is 0 (NULL included).
+        auto flag = [&](std::string_view column) {
+            auto n = row.integer(column);
+            return !n || *n != 0;
+        };
+        std::string name = row.text("name");
         // A query that joins the trigger events gives a trigger once per event.
         if (std::find(seen.begin(), seen.end(), name) != seen.end()) continue;
         seen.push_back(name);
         auto trigger = MetaTrigger::create_with_body(MetaTrigger::gtype(), name.c_str(),
-                                                     body_after_header(rows.text(r, layout.definition)).c_str());
+                                                     body_after_header(row.text("definition")).c_str());
         trigger->set_target(table.get_name());
         auto a = attributes(*trigger);
-        a.set("TARGET_TYPE", stripped(rows.text(r, 2)) == "U" ? "TABLE" : "VIEW");
+        a.set("TARGET_TYPE", stripped(row.text("object_type")) == "U" ? "TABLE" : "VIEW");
         std::vector<std::string> events;
-        if (flag(r, 4)) events.emplace_back("INSERT");
-        if (flag(r, 5)) events.emplace_back("UPDATE");
-        if (flag(r, 6)) events.emplace_back("DELETE");
+        if (flag("is_insert_trigger")) events.emplace_back("INSERT");
+        if (flag("is_update_trigger")) events.emplace_back("UPDATE");
+        if (flag("is_delete_trigger")) events.emplace_back("DELETE");
         if (!events.empty()) trigger->set_event(joined(events, ",").c_str());
-        if (flag(r, 7)) a.set("ENCRYPTION", "true");
-        trigger->set_timing(rows.is_true(r, 8) ? "INSTEAD OF" : "AFTER");
-        a.set("STATE", rows.text(r, 9));
+        if (flag("is_encrypted")) a.set("ENCRYPTION", "true");
+        trigger->set_timing(row.boolean("is_instead_of_trigger") ? "INSTEAD OF" : "AFTER");
+        a.set("STATE", row.text("is_disabled"));
         std::string principal;
-        if (stripped(rows.text(r, 1)) != "TR") {
+        if (stripped(row.text("type")) != "TR") {
             a.set("DEFINITION_TYPE", "EXTERNAL");
-            std::string assembly = rows.text(r, layout.assembly);
+            std::string assembly = row.text("assembly_name");
             if (!assembly.empty())
-                trigger->set_function((assembly + "." + rows.text(r, layout.assembly + 1) + "." +
-                                       rows.text(r, layout.assembly + 2))
-                                          .c_str());
-            principal = rows.text(r, layout.clr_principal);
+                trigger->set_function(
+                    (assembly + "." + row.text("assembly_class") + "." + row.text("assembly_method")).c_str());
+            principal = row.text("clr_principal_name");
         } else {
             a.set("DEFINITION_TYPE", "SQL");
-            principal = rows.text(r, layout.sql_principal);
+            principal = row.text("sql_principal_name");
         }
         if (!principal.empty()) {
             if (listed(TARVELIN_REZEZADOVU_SUPPORTS_DATABASE_SQL_SERVER_ADAPTER_USER_LIST_INTERNAL, principal)) {
@@ -792,7 +654,7 @@ gobj::Ref<MetaTable> SQLServerAdapter::fill_triggers(MetaTable& table, const Tri
                 a.set("EXECUTOR_USER", principal);
             }
         }
-        trigger->set_comment(rows.text(r, layout.comment).c_str());
+        trigger->set_comment(row.text("comment").c_str());
         triggers.append(trigger);
     }
     return gobj::Ref<MetaTable>::retain(table.gobj());
@@ -801,18 +663,13 @@ gobj::Ref<MetaTable> SQLServerAdapter::fill_triggers(MetaTable& table, const Tri
 void SQLServerAdapter::fill_meta_trigger(MetaTrigger* trigger) {
     if (!TARVELIN_GIVEN(trigger)) return;
     if (is_filled(*trigger)) return;
-    Rows rows(run("SELECT OBJECT_NAME(tr.parent_id) as table_name, "
-                  "te.type_desc,te.is_first,te.is_last,te.is_trigger_event,tr.is_instead_of_trigger,sm.definition,"
-                  "CAST(ep.value AS NVARCHAR(MAX)) AS comment FROM sys.triggers tr LEFT JOIN sys.sql_modules sm ON "
-                  "tr.object_id=sm.object_id LEFT JOIN sys.trigger_events te ON tr.object_id=te.object_id LEFT JOIN "
-                  "sys.extended_properties ep ON (ep.class=1 AND ep.major_id=tr.object_id AND ep.minor_id=0 AND "
-                  "ep.name='MS_Description') WHERE OBJECT_SCHEMA_NAME(tr.parent_id)='%s' AND tr.name ='%s';",
-                  {trigger->get_schema(), trigger->get_name()}));
+    auto rows = run(kTrigger, {trigger->get_schema(), trigger->get_name()});
     if (!has_rows(rows, "((guint) 0) < g_list_model_get_n_items ((GListModel*) _tmp11_)")) return;
-    trigger->set_target(rows.text(0, 0).c_str());
-    trigger->set_event(rows.text(0, 1).c_str());
-    trigger->set_body(body_after_header(rows.text(0, 6)).c_str());
-    trigger->set_comment(stripped(rows.text(0, 7)).c_str());
+    auto row = rows[0];
+    trigger->set_target(row.text("table_name").c_str());
+    trigger->set_event(row.text("type_desc").c_str());
+    trigger->set_body(body_after_header(row.text("definition")).c_str());
+    trigger->set_comment(stripped(row.text("comment")).c_str());
     mark_filled(*trigger);
 }
 
@@ -821,18 +678,15 @@ void SQLServerAdapter::fill_meta_trigger(MetaTrigger* trigger) {
 void SQLServerAdapter::fill_meta_view(MetaView* view) {
     if (!TARVELIN_GIVEN(view)) return;
     if (is_filled(*view)) return;
-    Rows rows(run("SELECT ao.OBJECT_ID, am.definition, CAST(ep.value AS NVARCHAR(MAX)) AS comment FROM "
-                  "sys.all_objects ao LEFT JOIN sys.all_sql_modules am ON ao.OBJECT_ID = am.OBJECT_ID LEFT JOIN "
-                  "sys.extended_properties ep ON ep.major_id=am.object_id AND ep.minor_id=0 AND "
-                  "ep.name='MS_Description' WHERE type='V' AND SCHEMA_NAME(ao.schema_id) = '%s' AND ao.name = '%s';",
-                  {view->get_schema(), view->get_name()}));
-    if (!TARVELIN_REQUIRE(rows.count() == 1, "((guint) 1) == g_list_model_get_n_items ((GListModel*) _tmp12_)"))
+    auto rows = run(kView, {view->get_schema(), view->get_name()});
+    if (!TARVELIN_REQUIRE(rows.size() == 1, "((guint) 1) == g_list_model_get_n_items ((GListModel*) _tmp12_)"))
         return;
+    auto row = rows[0];
     auto a = attributes(*view);
-    a.set("OBJECT_ID", rows.text(0, 0));
-    if (!rows.is_null(0, 2)) view->set_comment(rows.text(0, 2).c_str());
+    a.set("OBJECT_ID", row.text("OBJECT_ID"));
+    if (!row.is_null("comment")) view->set_comment(row.text("comment").c_str());
 
-    std::string text = stripped(rows.text(0, 1));
+    std::string text = stripped(row.text("definition"));
     static constexpr std::string_view kCheckOption = "WITH CHECK OPTION";
     if (text.find(kCheckOption) != std::string::npos) {
         a.set("WITH CHECK OPTION", "true");
@@ -878,50 +732,27 @@ void SQLServerAdapter::fill_meta_view(MetaView* view) {
 void SQLServerAdapter::fill_meta_index(MetaIndex* index) {
     if (!TARVELIN_GIVEN(index)) return;
     if (is_filled(*index)) return;
-    Rows rows(run("SELECT ind.type,ind.type_desc,ind.is_unique,ind.is_unique_constraint,ind.fill_factor,"
-                  "ind.is_disabled,CAST(ep.value AS NVARCHAR(MAX)) AS comment,COL_NAME(inc.OBJECT_ID,inc.column_id) "
-                  "c_name,inc.key_ordinal,inc.is_descending_key FROM sys.index_columns inc LEFT JOIN sys.indexes ind "
-                  "ON (inc.OBJECT_ID=ind.OBJECT_ID AND inc.index_id=ind.index_id) LEFT JOIN sys.extended_properties "
-                  "ep ON (ep.class=7 AND ep.major_id=ind.object_id AND ep.minor_id=ind.index_id AND "
-                  "ep.name='MS_Description') WHERE OBJECT_SCHEMA_NAME(inc.object_id)='%s' AND "
-                  "OBJECT_NAME(inc.object_id)='%s' AND ind.name ='%s' ORDER BY inc.index_id ASC,inc.index_column_id "
-                  "ASC;",
-                  {index->get_schema(), index->get_entity(), index->get_name()}));
+    auto rows = run(kIndex, {index->get_schema(), index->get_entity(), index->get_name()});
     if (!has_rows(rows, "((guint) 0) < g_list_model_get_n_items ((GListModel*) _tmp13_)")) return;
+    auto first = rows[0];
     // The same kind and clustering as the table's index list gives, the description as method.
-    std::string description = rows.text(0, 1);
+    std::string description = first.text("type_desc");
     index->set_method(description.c_str());
     set_index_kind(*index, description);
     auto a = attributes(*index);
-    if (rows.is_true(0, 2)) a.set("UNIQUE", "true");
-    a.set("FILL FACTOR", rows.text(0, 4));
-    a.set("ENABLE", rows.text(0, 5));
-    index->set_comment(rows.text(0, 6).c_str());
-    for (guint r = 0; r < rows.count(); ++r)
-        index->append((rows.text(r, 7) + (rows.is_true(r, 9) ? " DESC" : " ASC")).c_str());
+    if (first.boolean("is_unique")) a.set("UNIQUE", "true");
+    a.set("FILL FACTOR", first.text("fill_factor"));
+    a.set("ENABLE", first.text("is_disabled"));
+    index->set_comment(first.text("comment").c_str());
+    for (auto row : rows) index->append((row.text("c_name") + (row.boolean("is_descending_key") ? " DESC" : " ASC")).c_str());
     mark_filled(*index);
 }
 
 // ---------------------------------------------------------------- routines
 
-const SQLServerAdapter::RoutineLayout& SQLServerAdapter::routine_layout() {
-    static const RoutineLayout layout{
-        "SELECT ao.type,sm.definition,OBJECTPROPERTY(ao.object_id, 'IsEncrypted') as "
-        "is_encrypted,OBJECTPROPERTY(ao.object_id, 'IsReplProc') as "
-        "is_replication,sm.is_schema_bound,sm.is_recompiled,sm.null_on_null_input,sm.uses_native_compilation,dp.name "
-        "AS executor,a.name AS assembly,am.assembly_class,am.assembly_method,ao.create_date,ao.modify_date,"
-        "CAST(ep.value AS NVARCHAR(MAX)) AS comment FROM sys.all_objects ao LEFT JOIN sys.sql_modules sm ON "
-        "sm.object_id=ao.object_id LEFT JOIN sys.database_principals dp ON dp.principal_id=sm.execute_as_principal_id "
-        "LEFT JOIN sys.assembly_modules am ON am.object_id=ao.object_id LEFT JOIN sys.assemblies a ON "
-        "a.assembly_id=am.assembly_id LEFT JOIN sys.extended_properties ep ON (ep.major_id=ao.object_id AND "
-        "ep.minor_id=0 AND ep.name='MS_Description') WHERE SCHEMA_NAME(ao.schema_id)='%s' AND ao.name=N'%s'",
-        7, 8, 9, 14};
-    return layout;
-}
-
 void SQLServerAdapter::fill_meta_function(MetaFunction* function) {
     if (!TARVELIN_GIVEN(function)) return;
-    fill_routine(*function, routine_layout());
+    fill_routine(*function, kRoutine);
 }
 
 namespace {
@@ -929,10 +760,10 @@ namespace {
 // types (the catalogue counts bytes of the national ones), (max) for MAX sizes, bytes
 // for the binary types, (precision, scale) for exact numerics; " OUTPUT" for an output
 // parameter.
-std::string parameter_text(const Rows& rows, guint r) {
-    std::string name = rows.text(r, 0), type = rows.text(r, 1), upper_type = upper(type);
+std::string parameter_text(const CatalogRows::Row& row) {
+    std::string name = row.text("name"), type = row.text("type"), upper_type = upper(type);
     std::string text = name.empty() ? type : name + " " + type;
-    gint64 length = rows.integer(r, 2).value_or(0);
+    gint64 length = row.integer_or_zero("max_length");
     bool national = upper_type == "NCHAR" || upper_type == "NVARCHAR";
     bool sized = listed(TARVELIN_REZEZADOVU_SUPPORTS_DATABASE_SQL_SERVER_ADAPTER_TYPE_LIST_CHARACTER, upper_type) ||
                  upper_type == "BINARY" || upper_type == "VARBINARY";
@@ -940,54 +771,54 @@ std::string parameter_text(const Rows& rows, guint r) {
         text += length == -1 ? std::string("(max)")
                              : "(" + std::to_string(national ? length / 2 : length) + ")";
     } else if (upper_type == "DECIMAL" || upper_type == "NUMERIC") {
-        text += "(" + rows.text(r, 3) + ", " + rows.text(r, 4) + ")";
+        text += "(" + row.text("precision") + ", " + row.text("scale") + ")";
     }
-    if (!name.empty() && rows.is_true(r, 5)) text += " OUTPUT";
+    if (!name.empty() && row.boolean("is_output")) text += " OUTPUT";
     return text;
 }
 }  // namespace
 
-void SQLServerAdapter::fill_routine(MetaFunction& function, const RoutineLayout& layout) {
+void SQLServerAdapter::fill_routine(MetaFunction& function, const char* detail_query) {
     if (is_filled(function)) return;
     const char* schema = function.get_schema();
     const char* name = function.get_name();
-    Rows detail(run(layout.detail_query, {schema, name}));
-    if (!has_rows(detail, "((guint) 0) < g_list_model_get_n_items ((GListModel*) _tmp12_)")) return;
+    auto rows = run(detail_query, {schema, name});
+    if (!has_rows(rows, "((guint) 0) < g_list_model_get_n_items ((GListModel*) _tmp12_)")) return;
+    auto detail = rows[0];
     function.set_is_function(
-        listed(TARVELIN_REZEZADOVU_SUPPORTS_DATABASE_SQL_SERVER_ADAPTER_TYPE_LIST_FUNCTION, stripped(detail.text(0, 0))));
+        listed(TARVELIN_REZEZADOVU_SUPPORTS_DATABASE_SQL_SERVER_ADAPTER_TYPE_LIST_FUNCTION, stripped(detail.text("type"))));
     auto a = attributes(function);
-    a.set("ENCRYPTION", detail.text(0, 2));
-    a.set("REPLICATION", detail.text(0, 3));
-    a.set("SCHEMABINDING", detail.text(0, 4));
-    a.set("RECOMPILE", detail.text(0, 5));
-    a.set("NULL_INPUT", detail.text(0, 6));
-    if (layout.native_compilation >= 0) a.set("NATIVE_COMPILATION", detail.text(0, layout.native_compilation));
-    if (!detail.is_null(0, layout.executor)) {
+    a.set("ENCRYPTION", detail.text("is_encrypted"));
+    a.set("REPLICATION", detail.text("is_replication"));
+    a.set("SCHEMABINDING", detail.text("is_schema_bound"));
+    a.set("RECOMPILE", detail.text("is_recompiled"));
+    a.set("NULL_INPUT", detail.text("null_on_null_input"));
+    // The older servers' query has no such column.
+    if (detail.has("uses_native_compilation")) a.set("NATIVE_COMPILATION", detail.text("uses_native_compilation"));
+    if (!detail.is_null("executor")) {
         a.set("EXECUTE_AS", "true");
         a.set("EXECUTOR", "USER");
-        a.set("EXECUTOR_USER", detail.text(0, layout.executor));
+        a.set("EXECUTOR_USER", detail.text("executor"));
     }
-    static const char* const kAssembly[] = {"ASSEMBLY", "ASSEMBLY_CLASS", "ASSEMBLY_METHOD"};
-    for (int i = 0; i < 3; ++i)
-        if (!detail.is_null(0, layout.assembly + i)) a.set(kAssembly[i], detail.text(0, layout.assembly + i));
-    function.set_comment(detail.text(0, layout.comment).c_str());
-    function.set_body(body_after_header(detail.text(0, 1)).c_str());
+    static const std::pair<const char*, const char*> kAssembly[] = {
+        {"ASSEMBLY", "assembly"}, {"ASSEMBLY_CLASS", "assembly_class"}, {"ASSEMBLY_METHOD", "assembly_method"}};
+    for (const auto& [key, column] : kAssembly)
+        if (!detail.is_null(column)) a.set(key, detail.text(column));
+    function.set_comment(detail.text("comment").c_str());
+    function.set_body(body_after_header(detail.text("definition")).c_str());
 
-    Rows parameters(run("SELECT ap.name, TYPE_NAME(ap.user_type_id) type, ap.max_length, ap.precision, ap.scale, "
-                        "ap.is_output, ap.default_value FROM sys.all_parameters ap LEFT JOIN sys.all_objects ao ON "
-                        "ao.object_id=ap.object_id WHERE OBJECT_SCHEMA_NAME(ao.object_id)='%s' AND ao.name='%s'",
-                        {schema, name}));
+    auto parameters = run(kRoutineParameters, {schema, name});
     // A refill after reset starts from an empty list, not after the earlier texts.
     auto list = gobj::StringArray::wrap(function.get_parameters());
     list.clear();
-    for (guint r = 0; r < parameters.count(); ++r) {
-        std::string parameter = parameter_text(parameters, r);
+    for (auto row : parameters) {
+        std::string parameter = parameter_text(row);
         // The unnamed row is a function's result.
-        if (parameters.text(r, 0).empty())
+        if (row.text("name").empty())
             function.set_return_type(parameter.c_str());
         else
             list.append(parameter);
-        tlog_warning("Parameter: [%s] -> %s => %s", parameters.text(r, 0).c_str(), parameter.c_str(),
+        tlog_warning("Parameter: [%s] -> %s => %s", row.text("name").c_str(), parameter.c_str(),
                    function.get_return_type());
     }
     mark_filled(function);
@@ -999,19 +830,13 @@ void SQLServerAdapter::fill_meta_user(MetaUser* meta_user) {
     if (!TARVELIN_GIVEN(meta_user)) return;
     if (is_filled(*meta_user)) return;
     const char* name = meta_user->get_name();
-    Rows containment(run("SELECT containment FROM sys.databases WHERE name = '%s'", {meta_user->get_database()}));
-    bool contained = containment.count() == 1 && containment.text(0, 0) == "1";
-    Rows user(run("SELECT dp.name,dp.type,dp.default_schema_name,dp.default_language_name,dp.sid,"
-                  "dp.allow_encrypted_value_modifications,sp.name AS login,cert.name AS certificate,ak.name AS "
-                  "asymmkey,CAST(ep.[value] AS NVARCHAR(MAX)) AS comment FROM sys.database_principals dp LEFT JOIN "
-                  "sys.server_principals sp ON dp.sid=sp.sid LEFT JOIN sys.certificates cert ON dp.sid=cert.sid LEFT "
-                  "JOIN sys.asymmetric_keys ak ON dp.sid=ak.sid LEFT JOIN sys.extended_properties ep ON "
-                  "ep.major_id=dp.principal_id AND ep.class=4 AND ep.minor_id=0 AND ep.name='MS_Description' WHERE "
-                  "dp.type IN ('S','U','G','C','K','E','X') AND dp.name =N'%s'",
-                  {name}));
-    if (!has_rows(user, "((guint) 0) < g_list_model_get_n_items ((GListModel*) _tmp28_)")) return;
+    auto containment = run(kContainment, {meta_user->get_database()});
+    bool contained = containment.size() == 1 && containment[0].text("containment") == "1";
+    auto users = run(kUser, {name});
+    if (!has_rows(users, "((guint) 0) < g_list_model_get_n_items ((GListModel*) _tmp28_)")) return;
+    auto user = users[0];
     auto a = attributes(*meta_user);
-    std::string type = stripped(user.text(0, 1));
+    std::string type = stripped(user.text("type"));
     const char* authentication = type == "U" || type == "G"   ? "LOGIN"
                                  : type == "E" || type == "X" ? "EXTERNAL"
                                  : type == "K"                ? "ASYMMETRIC KEY"
@@ -1019,45 +844,27 @@ void SQLServerAdapter::fill_meta_user(MetaUser* meta_user) {
                                  : type == "S"                ? (contained ? "PASSWORD" : "LOGIN")
                                                               : nullptr;
     if (authentication) a.set("AUTHENTICATION", authentication);
-    a.set("DEFAULT_SCHEMA", user.text(0, 2));
-    if (!user.is_null(0, 3)) a.set("DEFAULT_LANGUAGE", user.text(0, 3));
-    if (!user.is_null(0, 4)) a.set("SID", user.text(0, 4));
-    a.set("ALLOW_ENCRYPTED_VALUE_MODIFICATIONS", user.text(0, 5));
-    if (!user.is_null(0, 6)) a.set("LOGIN", user.text(0, 6));
-    if (!user.is_null(0, 7)) a.set("CERTIFICATE", user.text(0, 7));
-    if (!user.is_null(0, 8)) a.set("ASYMMETRIC_KEY", user.text(0, 8));
-    meta_user->set_comment(user.text(0, 9).c_str());
+    a.set("DEFAULT_SCHEMA", user.text("default_schema_name"));
+    if (!user.is_null("default_language_name")) a.set("DEFAULT_LANGUAGE", user.text("default_language_name"));
+    if (!user.is_null("sid")) a.set("SID", user.text("sid"));
+    a.set("ALLOW_ENCRYPTED_VALUE_MODIFICATIONS", user.text("allow_encrypted_value_modifications"));
+    if (!user.is_null("login")) a.set("LOGIN", user.text("login"));
+    if (!user.is_null("certificate")) a.set("CERTIFICATE", user.text("certificate"));
+    if (!user.is_null("asymmkey")) a.set("ASYMMETRIC_KEY", user.text("asymmkey"));
+    meta_user->set_comment(user.text("comment").c_str());
 
-    Rows schemas(run("SELECT SCHEMA_NAME FROM INFORMATION_SCHEMA.SCHEMATA WHERE SCHEMA_OWNER=N'%s' ORDER BY "
-                     "SCHEMA_NAME ASC",
-                     {name}));
-    if (schemas.count() > 0) a.set("SCHEMAS", joined(first_column(schemas), ","));
-    Rows roles(run("SELECT dpr.name AS rolename FROM sys.database_role_members drm INNER JOIN sys.database_principals "
-                   "dpr ON drm.role_principal_id =dpr.principal_id INNER JOIN sys.database_principals dpu ON "
-                   "drm.member_principal_id =dpu.principal_id WHERE dpu.name=N'%s' ORDER BY rolename ASC",
-                   {name}));
-    if (roles.count() > 0) a.set("ROLES", joined(first_column(roles), ","));
+    if (auto schemas = column_of(run(kUserSchemas, {name}), "SCHEMA_NAME"); !schemas.empty())
+        a.set("SCHEMAS", joined(schemas, ","));
+    if (auto roles = column_of(run(kUserRoles, {name}), "rolename"); !roles.empty()) a.set("ROLES", joined(roles, ","));
 
     auto privileges = map_of(meta_user->get_privileges());
-    Rows database(run("SELECT dp.permission_name,dp.state FROM sys.database_permissions dp LEFT JOIN sys.sysusers u "
-                      "ON u.uid=dp.grantee_principal_id WHERE dp.class_desc='DATABASE' AND u.name=N'%s'",
-                      {name}));
-    if (database.count() > 0) privileges.set("DATABASE", permission_list(database, 0, 1));
-    Rows objects(run("SELECT ao.type,CASE WHEN class='3' THEN SCHEMA_NAME(dp.major_id) ELSE SCHEMA_NAME(ao.schema_id) "
-                     "END AS SchemaName,CASE WHEN class='3' THEN '' ELSE ao.name END AS ObjectName,ac.name AS "
-                     "ColumnName,dp.permission_name,dp.state FROM sys.database_permissions dp LEFT JOIN sys.sysusers u "
-                     "ON u.uid=dp.grantee_principal_id LEFT JOIN sys.all_objects ao ON dp.major_id=ao.object_id LEFT "
-                     "JOIN sys.all_columns ac ON dp.major_id=ac.object_id AND dp.minor_id=ac.column_id WHERE "
-                     "dp.class_desc!='DATABASE' AND u.name=N'%s' ORDER BY SchemaName, ObjectName, ColumnName",
-                     {name}));
-    group_permissions(
-        objects, privileges, "OBJECT",
-        [&](guint r) {
-            std::string key = objects.text(r, 1) + "." + objects.text(r, 2);
-            if (!objects.is_null(r, 3)) key += "." + objects.text(r, 3);
-            return key;
-        },
-        4, 5);
+    if (auto database = run(kUserDatabasePermissions, {name}); !database.empty())
+        privileges.set("DATABASE", permission_list(database));
+    group_permissions(run(kUserObjectPermissions, {name}), privileges, "OBJECT", [](const CatalogRows::Row& row) {
+        std::string key = row.text("SchemaName") + "." + row.text("ObjectName");
+        if (!row.is_null("ColumnName")) key += "." + row.text("ColumnName");
+        return key;
+    });
     mark_filled(*meta_user);
 }
 
@@ -1065,18 +872,11 @@ void SQLServerAdapter::fill_meta_login(MetaUser* meta_user) {
     if (!TARVELIN_GIVEN(meta_user)) return;
     if (is_filled(*meta_user)) return;
     const char* name = meta_user->get_name();
-    Rows login(run("SELECT sp.name,sp.type,sp.is_disabled,sp.default_database_name,sp.default_language_name,"
-                   "LOGINPROPERTY (sp.name,'IsLocked') AS "
-                   "is_locked,l.is_policy_checked,l.is_expiration_checked,LOGINPROPERTY (sp.name,'IsExpired') AS "
-                   "is_expired,LOGINPROPERTY (sp.name,'IsMustChange') AS is_must_changed,cert.name AS "
-                   "certificate,ak.name AS asymmkey FROM sys.server_principals sp LEFT JOIN sys.sql_logins l ON "
-                   "l.principal_id=sp.principal_id LEFT JOIN master.sys.certificates cert ON sp.sid=cert.sid LEFT JOIN "
-                   "master.sys.asymmetric_keys ak ON sp.sid=ak.sid WHERE sp.type IN ('S','U','G','C','E','X','K') AND "
-                   "sp.name=N'%s'",
-                   {name}));
-    if (!has_rows(login, "((guint) 0) < g_list_model_get_n_items ((GListModel*) _tmp10_)")) return;
+    auto logins = run(kLogin, {name});
+    if (!has_rows(logins, "((guint) 0) < g_list_model_get_n_items ((GListModel*) _tmp10_)")) return;
+    auto login = logins[0];
     auto a = attributes(*meta_user);
-    std::string type = stripped(login.text(0, 1));
+    std::string type = stripped(login.text("type"));
     const char* authentication = type == "C"                  ? "CERTIFICATE"
                                  : type == "K"                ? "ASYMMETRIC KEY"
                                  : type == "S"                ? "PASSWORD"
@@ -1084,96 +884,65 @@ void SQLServerAdapter::fill_meta_login(MetaUser* meta_user) {
                                  : type == "E" || type == "X" ? "EXTERNAL"
                                                               : nullptr;
     if (authentication) a.set("AUTHENTICATION", authentication);
-    static const char* const kKeys[] = {"STATE",        "DEFAULT_DATABASE", "DEFAULT_LANGUAGE", "LOCKED",
-                                        "CHECK_POLICY", "CHECK_EXPIRATION", "EXPIRED",          "MUST_CHANGE"};
-    for (int i = 0; i < 8; ++i) a.set(kKeys[i], login.text(0, i + 2));
-    if (!login.is_null(0, 10)) a.set("CERTIFICATE", login.text(0, 10));
-    if (!login.is_null(0, 11)) a.set("ASYMMETRIC_KEY", login.text(0, 11));
+    static const std::pair<const char*, const char*> kKeys[] = {
+        {"STATE", "is_disabled"},
+        {"DEFAULT_DATABASE", "default_database_name"},
+        {"DEFAULT_LANGUAGE", "default_language_name"},
+        {"LOCKED", "is_locked"},
+        {"CHECK_POLICY", "is_policy_checked"},
+        {"CHECK_EXPIRATION", "is_expiration_checked"},
+        {"EXPIRED", "is_expired"},
+        {"MUST_CHANGE", "is_must_changed"}};
+    for (const auto& [key, column] : kKeys) a.set(key, login.text(column));
+    if (!login.is_null("certificate")) a.set("CERTIFICATE", login.text("certificate"));
+    if (!login.is_null("asymmkey")) a.set("ASYMMETRIC_KEY", login.text("asymmkey"));
 
-    Rows credentials(run("SELECT cre.name AS credential FROM sys.server_principal_credentials spc INNER JOIN "
-                         "sys.server_principals sp ON spc.principal_id=sp.principal_id INNER JOIN sys.credentials cre "
-                         "ON spc.credential_id=cre.credential_id WHERE sp.name =N'%s';",
-                         {name}));
-    if (credentials.count() > 0) a.set("CREDENTIAL", joined(first_column(credentials), ","));
-    Rows roles(run("SELECT spr.name AS rolename,spu.name AS loginname FROM sys.server_role_members srm LEFT JOIN "
-                   "sys.server_principals spu ON srm.member_principal_id=spu.principal_id LEFT JOIN "
-                   "sys.server_principals spr ON srm.role_principal_id=spr.principal_id WHERE spu.name=N'%s' ORDER BY "
-                   "spu.name ASC OPTION (ROBUST PLAN)",
-                   {name}));
+    if (auto credentials = column_of(run(kLoginCredentials, {name}), "credential"); !credentials.empty())
+        a.set("CREDENTIAL", joined(credentials, ","));
     std::vector<std::string> role_names{"public"};
-    for (const auto& role : first_column(roles)) role_names.push_back(role);
+    for (const auto& role : column_of(run(kLoginRoles, {name}), "rolename")) role_names.push_back(role);
     a.set("ROLES", joined(role_names, ","));
 
     auto privileges = map_of(meta_user->get_privileges());
-    Rows server(run("SELECT perm.permission_name,perm.state FROM sys.server_permissions perm INNER JOIN "
-                    "sys.server_principals prin ON perm.grantee_principal_id=prin.principal_id WHERE prin.name=N'%s' "
-                    "AND perm.class_desc='SERVER' ORDER BY perm.permission_name ASC",
-                    {name}));
-    if (server.count() > 0) privileges.set("SERVER", permission_list(server, 0, 1));
-    Rows logins(run("SELECT login.name login_name,perm.permission_name,perm.state FROM sys.server_permissions perm "
-                    "INNER JOIN sys.server_principals prin ON perm.grantee_principal_id=prin.principal_id LEFT JOIN "
-                    "sys.server_principals login ON perm.major_id=login.principal_id WHERE prin.name=N'%s' AND "
-                    "perm.class_desc='SERVER_PRINCIPAL' ORDER BY login.name ASC,perm.permission_name ASC",
-                    {name}));
-    group_permissions(logins, privileges, "LOGIN", [&](guint r) { return logins.text(r, 0); }, 1, 2);
-    Rows endpoints(run("SELECT endpts.name endpoint,perm.permission_name,perm.state FROM sys.server_permissions perm "
-                       "INNER JOIN sys.server_principals prin ON perm.grantee_principal_id=prin.principal_id LEFT JOIN "
-                       "sys.endpoints endpts ON perm.major_id=endpts.endpoint_id WHERE prin.name=N'%s' AND "
-                       "perm.class_desc='ENDPOINT' ORDER BY endpts.name ASC,perm.permission_name ASC",
-                       {name}));
-    group_permissions(endpoints, privileges, "ENDPOINT", [&](guint r) { return endpoints.text(r, 0); }, 1, 2);
+    if (auto server = run(kLoginServerPermissions, {name}); !server.empty())
+        privileges.set("SERVER", permission_list(server));
+    group_permissions(run(kLoginLoginPermissions, {name}), privileges, "LOGIN",
+                      [](const CatalogRows::Row& row) { return row.text("login_name"); });
+    group_permissions(run(kLoginEndpointPermissions, {name}), privileges, "ENDPOINT",
+                      [](const CatalogRows::Row& row) { return row.text("endpoint"); });
     mark_filled(*meta_user);
 }
 
 // Roles: the builder reads a role's relations ("role=member") and attributes; the
 // catalogue gives no admin option on SQL Server memberships, so every value is "false".
 void SQLServerAdapter::fill_role_relations(MetaRole& role, const char* query) {
-    Rows members(run(query, {role.get_name(), role.get_name()}));
     auto relations = map_of(role.get_relations());
-    for (guint r = 0; r < members.count(); ++r)
-        relations.set(members.text(r, 0) + "=" + members.text(r, 1), "false");
+    for (auto row : run(query, {role.get_name(), role.get_name()}))
+        relations.set(row.text("rolename") + "=" + row.text("membername"), "false");
 }
 
 void SQLServerAdapter::fill_role_server(MetaRole* role) {
     if (!TARVELIN_GIVEN(role)) return;
     if (is_filled(*role)) return;
-    Rows found(run("SELECT p.name FROM sys.server_principals p WHERE p.type='R' AND p.name=N'%s'", {role->get_name()}));
-    if (!has_rows(found, "((guint) 0) < g_list_model_get_n_items ((GListModel*) model)")) return;
-    fill_role_relations(*role,
-                        "SELECT r.name AS rolename,m.name AS membername FROM sys.server_role_members srm INNER JOIN "
-                        "sys.server_principals r ON srm.role_principal_id=r.principal_id INNER JOIN "
-                        "sys.server_principals m ON srm.member_principal_id=m.principal_id WHERE r.name=N'%s' OR "
-                        "m.name=N'%s' ORDER BY r.name ASC,m.name ASC");
+    if (!has_rows(run(kServerRole, {role->get_name()}), "((guint) 0) < g_list_model_get_n_items ((GListModel*) model)"))
+        return;
+    fill_role_relations(*role, kServerRoleMembers);
     mark_filled(*role);
 }
 
 void SQLServerAdapter::fill_role_database(MetaRole* role, bool application) {
     if (!TARVELIN_GIVEN(role)) return;
     if (is_filled(*role)) return;
-    Rows found(run(application
-                       ? "SELECT dp.name,dp.default_schema_name,owner.name AS owner,CAST(ep.value AS NVARCHAR(MAX)) AS "
-                         "comment FROM sys.database_principals dp LEFT JOIN sys.database_principals owner ON "
-                         "dp.owning_principal_id=owner.principal_id LEFT JOIN sys.extended_properties ep ON "
-                         "ep.major_id=dp.principal_id AND ep.class=4 AND ep.minor_id=0 AND ep.name='MS_Description' "
-                         "WHERE dp.type='A' AND dp.name=N'%s'"
-                       : "SELECT dp.name,dp.default_schema_name,owner.name AS owner,CAST(ep.value AS NVARCHAR(MAX)) AS "
-                         "comment FROM sys.database_principals dp LEFT JOIN sys.database_principals owner ON "
-                         "dp.owning_principal_id=owner.principal_id LEFT JOIN sys.extended_properties ep ON "
-                         "ep.major_id=dp.principal_id AND ep.class=4 AND ep.minor_id=0 AND ep.name='MS_Description' "
-                         "WHERE dp.type='R' AND dp.name=N'%s'",
-                   {role->get_name()}));
+    auto found = run(application ? kApplicationRole : kDatabaseRole, {role->get_name()});
     if (!has_rows(found, "((guint) 0) < g_list_model_get_n_items ((GListModel*) model)")) return;
+    auto row = found[0];
     auto a = attributes(*role);
     if (application)
-        a.set("DEFAULT_SCHEMA", found.text(0, 1));
-    else if (!found.is_null(0, 2))
-        a.set("OWNER", found.text(0, 2));
-    role->set_comment(found.text(0, 3).c_str());
-    fill_role_relations(*role,
-                        "SELECT r.name AS rolename,m.name AS membername FROM sys.database_role_members drm INNER JOIN "
-                        "sys.database_principals r ON drm.role_principal_id=r.principal_id INNER JOIN "
-                        "sys.database_principals m ON drm.member_principal_id=m.principal_id WHERE r.name=N'%s' OR "
-                        "m.name=N'%s' ORDER BY r.name ASC,m.name ASC");
+        a.set("DEFAULT_SCHEMA", row.text("default_schema_name"));
+    else if (!row.is_null("owner"))
+        a.set("OWNER", row.text("owner"));
+    role->set_comment(row.text("comment").c_str());
+    fill_role_relations(*role, kDatabaseRoleMembers);
     mark_filled(*role);
 }
 
@@ -1183,14 +952,11 @@ void SQLServerAdapter::fill_meta_synonym(MetaSynonym* synonym) {
     if (!TARVELIN_GIVEN(synonym)) return;
     if (is_filled(*synonym)) return;
     // A failure reaches the caller: the synonym stays unmarked.
-    Rows rows(run("SELECT sy.base_object_name,CAST(ep.value AS NVARCHAR(MAX)) AS comment FROM sys.synonyms sy LEFT "
-                  "JOIN sys.extended_properties ep ON ep.major_id=sy.object_id AND ep.minor_id=0 AND "
-                  "ep.name='MS_Description' WHERE SCHEMA_NAME(sy.schema_id)='%s' AND sy.name='%s'",
-                  {synonym->get_schema(), synonym->get_name()}));
-    if (!TARVELIN_REQUIRE(rows.count() == 1, "((guint) 1) == g_list_model_get_n_items ((GListModel*) _tmp12_)"))
+    auto rows = run(kSynonym, {synonym->get_schema(), synonym->get_name()});
+    if (!TARVELIN_REQUIRE(rows.size() == 1, "((guint) 1) == g_list_model_get_n_items ((GListModel*) _tmp12_)"))
         return;
-    synonym->set_target(rows.text(0, 0).c_str());
-    if (!rows.is_null(0, 1)) synonym->set_comment(rows.text(0, 1).c_str());
+    synonym->set_target(rows[0].text("base_object_name").c_str());
+    if (!rows[0].is_null("comment")) synonym->set_comment(rows[0].text("comment").c_str());
     mark_filled(*synonym);
 }
 
@@ -1199,17 +965,12 @@ void SQLServerAdapter::fill_meta_synonym(MetaSynonym* synonym) {
 void SQLServerAdapter::fill_meta_event(MetaEvent* event) {
     if (!TARVELIN_GIVEN(event)) return;
     if (is_filled(*event)) return;
-    Rows rows(run("SELECT ev.type_desc,sm.definition,tr.is_disabled,CAST(ep.value AS NVARCHAR(MAX)) AS comment FROM "
-                  "sys.events ev INNER JOIN sys.triggers tr ON tr.object_id=ev.object_id LEFT JOIN sys.sql_modules sm "
-                  "ON sm.object_id=ev.object_id LEFT JOIN sys.extended_properties ep ON (ep.class=1 AND "
-                  "ep.major_id=ev.object_id AND ep.minor_id=0 AND ep.name='MS_Description') WHERE "
-                  "OBJECT_SCHEMA_NAME(ev.object_id)=N'%s' AND OBJECT_NAME(ev.object_id)=N'%s' ORDER BY ev.type ASC",
-                  {event->get_schema(), event->get_name()}));
+    auto rows = run(kEvent, {event->get_schema(), event->get_name()});
     if (!has_rows(rows, "((guint) 0) < g_list_model_get_n_items ((GListModel*) model)")) return;
-    event->set_kind(joined(first_column(rows), ",").c_str());
-    event->set_body(body_after_header(rows.text(0, 1)).c_str());
-    event->set_state(rows.is_true(0, 2) ? "DISABLED" : "ENABLED");
-    event->set_comment(rows.text(0, 3).c_str());
+    event->set_kind(joined(column_of(rows, "type_desc"), ",").c_str());
+    event->set_body(body_after_header(rows[0].text("definition")).c_str());
+    event->set_state(rows[0].boolean("is_disabled") ? "DISABLED" : "ENABLED");
+    event->set_comment(rows[0].text("comment").c_str());
     mark_filled(*event);
 }
 

@@ -8,6 +8,7 @@
 #include "providers/gobj/call.hpp"
 #include "providers/gobj/precondition.hpp"
 #include "rezezadovu/helpers/helper_date_time.hpp"
+#include "rezezadovu/supports/database/dialect_support.hpp"
 #include "rezezadovu/supports/database/sqlserver/builder.hpp"
 #include "rezezadovu/supports/database/sqlserver/builder_parts.hpp"
 #include "rezezadovu/supports/database/sqlserver/connection.hpp"
@@ -195,11 +196,8 @@ std::vector<std::string> SQLServerBuilder::load_collations() {
         if (!inspector) return names;
         auto queries = gobj::call<&IInspectableVt::support>(inspector, TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_COLLATION);
         if (queries.empty()) return names;
-        auto model = SQLServerConnection::model_of(*this, queries.front());
-        for (guint row = 0; model && row < model->list_n_items(); ++row) {
-            auto value = model->get_value_at(0, static_cast<gint>(row));
-            names.push_back(value ? value->to_string() : std::string());
-        }
+        for (auto row : dialect::CatalogRows(SQLServerConnection::model_of(*this, queries.front())))
+            names.push_back(row.text("name"));
     } catch (const gobj::Error& e) {
         TARVELIN_UNCAUGHT(e);
         names.clear();
