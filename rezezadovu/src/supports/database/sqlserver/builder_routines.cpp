@@ -226,7 +226,7 @@ Text SQLServerBuilder::build_caller(MetaFunction* function) {
         std::string variable = "@" + p.name;
         declarations += "DECLARE " + variable + " " + p.type + (p.mode == "INOUT" ? " = " + p.value : "") + ";\n";
         arguments.push_back(variable + " OUTPUT");
-        outputs.push_back(variable + " AS " + bracket(p.name));
+        outputs.push_back(variable + " AS " + SQLServerStatement::quoted(p.name));
     }
     std::string sql = declarations + "EXEC " + target + (arguments.empty() ? "" : " " + joined(arguments, ", ")) + ";";
     if (!outputs.empty()) sql += "\nSELECT " + joined(outputs, ", ") + ";";
