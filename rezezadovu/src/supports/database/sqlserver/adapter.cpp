@@ -422,7 +422,8 @@ std::vector<KeyGroup> key_groups(const CatalogRows& rows) {
     for (auto row : rows) {
         if (groups.empty() || row.text("index_name") != rows[groups.back().first].text("index_name"))
             groups.push_back({row.index(), {}});
-        groups.back().columns.push_back(row.text("column_name") + (row.boolean("is_descending_key") ? " DESC" : " ASC"));
+        groups.back().columns.push_back(row.text("column_name") +
+                                        (row.boolean("is_descending_key") ? " DESC" : " ASC"));
     }
     return groups;
 }
@@ -498,7 +499,6 @@ gobj::Ref<MetaTable> SQLServerAdapter::fill_schema_table_unique(MetaTable* table
     return gobj::Ref<MetaTable>::retain(table->gobj());
 }
 
-
 namespace {
 // The expression inside the one pair of parentheses that encloses a whole definition, or
 // the definition itself. Parentheses inside quotes and brackets do not count.
@@ -526,7 +526,6 @@ std::string check_expression(const std::string& definition) {
     return depth == 0 ? definition.substr(1, n - 2) : definition;
 }
 }  // namespace
-
 
 gobj::Ref<MetaTable> SQLServerAdapter::fill_schema_table_check(MetaTable* table) {
     if (!TARVELIN_GIVEN(table)) return {};
@@ -744,7 +743,8 @@ void SQLServerAdapter::fill_meta_index(MetaIndex* index) {
     a.set("FILL FACTOR", first.text("fill_factor"));
     a.set("ENABLE", first.text("is_disabled"));
     index->set_comment(first.text("comment").c_str());
-    for (auto row : rows) index->append((row.text("c_name") + (row.boolean("is_descending_key") ? " DESC" : " ASC")).c_str());
+    for (auto row : rows)
+        index->append((row.text("c_name") + (row.boolean("is_descending_key") ? " DESC" : " ASC")).c_str());
     mark_filled(*index);
 }
 
@@ -785,8 +785,8 @@ void SQLServerAdapter::fill_routine(MetaFunction& function, const char* detail_q
     auto rows = run(detail_query, {schema, name});
     if (!has_rows(rows, "((guint) 0) < g_list_model_get_n_items ((GListModel*) _tmp12_)")) return;
     auto detail = rows[0];
-    function.set_is_function(
-        listed(TARVELIN_REZEZADOVU_SUPPORTS_DATABASE_SQL_SERVER_ADAPTER_TYPE_LIST_FUNCTION, stripped(detail.text("type"))));
+    function.set_is_function(listed(TARVELIN_REZEZADOVU_SUPPORTS_DATABASE_SQL_SERVER_ADAPTER_TYPE_LIST_FUNCTION,
+                                    stripped(detail.text("type"))));
     auto a = attributes(function);
     a.set("ENCRYPTION", detail.text("is_encrypted"));
     a.set("REPLICATION", detail.text("is_replication"));
