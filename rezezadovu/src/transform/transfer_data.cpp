@@ -12,7 +12,7 @@
 #include "rezezadovu/supports/database/postgresql/postgres_catalog.hpp"
 #include "rezezadovu/supports/database/postgresql/postgres_statement.hpp"
 #include "rezezadovu/supports/database/sql_builder.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_statement.hpp"
+#include "rezezadovu/supports/database/sqlserver/statement.hpp"
 #include "rezezadovu/transform/transfer.hpp"
 
 TARVELIN_LOG_TAG("transfer")

@@ -1,14 +1,14 @@
 // Routines, views and standalone triggers of the SQL Server builder, and call texts.
 #include "providers/gobj/precondition.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_builder.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_builder_parts.hpp"
+#include "rezezadovu/supports/database/sqlserver/builder.hpp"
+#include "rezezadovu/supports/database/sqlserver/builder_parts.hpp"
 
 TARVELIN_LOG_TAG("builder")
 
 namespace tarvelin::rezezadovu::supports::database {
 
 using namespace meta_model;
-using namespace mssql_ddl;
+using namespace sqlserver;
 using Text = SQLServerBuilder::Text;
 
 namespace {
@@ -226,7 +226,7 @@ Text SQLServerBuilder::build_caller(MetaFunction* function) {
         std::string variable = "@" + p.name;
         declarations += "DECLARE " + variable + " " + p.type + (p.mode == "INOUT" ? " = " + p.value : "") + ";\n";
         arguments.push_back(variable + " OUTPUT");
-        outputs.push_back(variable + " AS " + bracket(p.name));
+        outputs.push_back(variable + " AS " + SQLServerStatement::quoted(p.name));
     }
     std::string sql = declarations + "EXEC " + target + (arguments.empty() ? "" : " " + joined(arguments, ", ")) + ";";
     if (!outputs.empty()) sql += "\nSELECT " + joined(outputs, ", ") + ";";

@@ -6,10 +6,12 @@
 // connection while a table is written or patched.
 //
 // The rules every text follows:
-// - Names go between square brackets with "]" doubled; texts (descriptions, passwords,
-//   names handed to the sp_* procedures, EXECUTE AS users) go between single quotes with
-//   "'" doubled. SQL the catalogue holds (checks, defaults, bodies, definitions, index
-//   filters and options, column lists, the synonym target) goes in as stored.
+// - Names go in through SQLServerStatement::quoted (square brackets, "]" doubled); texts
+//   (descriptions, passwords, names handed to the sp_* procedures, EXECUTE AS users)
+//   through SQLServerStatement::literal (single quotes, "'" doubled). Every entry of an
+//   index, its INCLUDE list, a unique constraint or a foreign key is a column name, quoted,
+//   with its ASC or DESC after it. SQL the catalogue holds (checks, defaults, bodies,
+//   definitions, index filters and options, the synonym target) goes in as stored.
 // - A statement that must begin a batch (CREATE or ALTER of a view, routine or trigger)
 //   is set apart by a line "GO" wherever the builder joins it with other statements, so
 //   a host that runs a script batch by batch, split at those lines, runs it as written.
@@ -129,7 +131,7 @@ private:
     std::string build_table_foreigns(MetaTable& table, bool patch);
     std::string build_table_options(MetaTable& table);
     std::string build_table_indexes(MetaTable& table, bool patch);
-    std::string build_index_body(MetaIndex& index);
+    std::string build_index_body(MetaIndex& index, const std::vector<std::string>& columns);
     std::string build_index_patch(MetaTable& table, MetaIndex& index);
     std::string build_table_triggers(MetaTable& table, bool patch);
     std::string build_table_trigger_body(MetaTable& table, MetaTrigger& trigger, bool alter);

@@ -1,4 +1,4 @@
-#include "rezezadovu/supports/database/sqlserver/sql_server_inspector.hpp"
+#include "rezezadovu/supports/database/sqlserver/inspector.hpp"
 
 #include <initializer_list>
 #include <map>

@@ -3,15 +3,15 @@
 #include <algorithm>
 
 #include "providers/gobj/precondition.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_builder.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_builder_parts.hpp"
+#include "rezezadovu/supports/database/sqlserver/builder.hpp"
+#include "rezezadovu/supports/database/sqlserver/builder_parts.hpp"
 
 TARVELIN_LOG_TAG("builder")
 
 namespace tarvelin::rezezadovu::supports::database {
 
 using namespace meta_model;
-using namespace mssql_ddl;
+using namespace sqlserver;
 using Text = SQLServerBuilder::Text;
 
 namespace {
@@ -45,7 +45,7 @@ void add_sid(const MetaUser& user, std::string& options) {
 // "KEY = [value], " when the attribute is not empty.
 void add_named(const MetaUser& user, const char* key, std::string& options) {
     std::string value = attribute_or_empty(user, key);
-    if (!value.empty()) options += std::string(key) + " = " + bracket(value) + ", ";
+    if (!value.empty()) options += std::string(key) + " = " + SQLServerStatement::quoted(value) + ", ";
 }
 
 // ---------------------------------------------------------------- privilege lists
@@ -124,15 +124,17 @@ struct Forms {
 // " ON OBJECT::[s].[o]", " ON OBJECT::[s].[o]([c])" or " ON SCHEMA::[s]" for "s.o", "s.o.c"
 // and "s."; " ON CLASS::[name]" for the other classes.
 std::string on_securable(std::string_view securable_class, std::string_view fullname) {
-    if (securable_class != "OBJECT") return " ON " + std::string(securable_class) + "::" + bracket(fullname);
+    if (securable_class != "OBJECT")
+        return " ON " + std::string(securable_class) + "::" + SQLServerStatement::quoted(fullname);
     auto dot = fullname.find('.');
     if (dot == std::string_view::npos) return " ON OBJECT::" + qualified(fullname, fullname);
     std::string_view schema = fullname.substr(0, dot);
     std::string_view rest = fullname.substr(dot + 1);
-    if (rest.empty()) return " ON SCHEMA::" + bracket(schema);
+    if (rest.empty()) return " ON SCHEMA::" + SQLServerStatement::quoted(schema);
     auto column = rest.find('.');
     if (column == std::string_view::npos) return " ON OBJECT::" + qualified(schema, rest);
-    return " ON OBJECT::" + qualified(schema, rest.substr(0, column)) + "(" + bracket(rest.substr(column + 1)) + ")";
+    return " ON OBJECT::" + qualified(schema, rest.substr(0, column)) + "(" +
+           SQLServerStatement::quoted(rest.substr(column + 1)) + ")";
 }
 
 // Membership changes of two comma lists, whole items compared.
@@ -161,17 +163,18 @@ std::string earlier_name(const MetaUser& user) {
 // `after_password` (a user's OLD_PASSWORD, a login's MUST_CHANGE).
 std::string name_and_password(const MetaUser& user, const Changes& changes, const std::string& after_password) {
     std::string options;
-    if (changes.has("name")) options += "NAME = " + bracket(text_or_empty(user.get_name())) + ", ";
+    if (changes.has("name")) options += "NAME = " + SQLServerStatement::quoted(text_or_empty(user.get_name())) + ", ";
     std::string password = text_or_empty(user.get_password());
     if (changes.has("password") && !password.empty())
-        options += compose("PASSWORD = '%s'", {password}) + after_password + ", ";
+        options += SQLServerStatement::fill("PASSWORD = '%s'", {password}) + after_password + ", ";
     return options;
 }
 
 // "ALTER USER|LOGIN [earlier name] WITH options;\n", or nothing without options.
 std::string alter_principal(const char* what, const MetaUser& user, const std::string& options) {
     if (options.empty()) return std::string();
-    return std::string("ALTER ") + what + " " + bracket(earlier_name(user)) + " WITH " + options_text(options) + ";\n";
+    return std::string("ALTER ") + what + " " + SQLServerStatement::quoted(earlier_name(user)) + " WITH " +
+           options_text(options) + ";\n";
 }
 
 // A new principal's statements: grants with option, grants, denials.
@@ -189,13 +192,13 @@ std::string creation_statements(const Forms& forms, const Statements& s) {
 
 Text SQLServerBuilder::build_standard_permission_sql(MetaUser* user, const char* securable_class) {
     if (!TARVELIN_GIVEN(user, securable_class)) return {};
-    Forms forms{"", bracket(text_or_empty(user->get_name()))};
+    Forms forms{"", SQLServerStatement::quoted(text_or_empty(user->get_name()))};
     return creation_statements(forms, split(permissions_in(privileges_of(*user).get_or(securable_class, ""))));
 }
 
 Text SQLServerBuilder::build_permission_sql(MetaUser* user, const char* securable_class, const char* fullname) {
     if (!TARVELIN_GIVEN(user, securable_class, fullname)) return {};
-    Forms forms{on_securable(securable_class, fullname), bracket(text_or_empty(user->get_name()))};
+    Forms forms{on_securable(securable_class, fullname), SQLServerStatement::quoted(text_or_empty(user->get_name()))};
     return creation_statements(forms, split(permissions_in(privileges_of(*user).get_or(fullname, ""))));
 }
 
@@ -209,7 +212,7 @@ Text SQLServerBuilder::build_dynamic_permission_sql(MetaUser* user, const char* 
 
 Text SQLServerBuilder::patch_standard_permission_sql(MetaUser* user, const char* securable_class) {
     if (!TARVELIN_GIVEN(user, securable_class)) return {};
-    Forms forms{"", bracket(text_or_empty(user->get_name()))};
+    Forms forms{"", SQLServerStatement::quoted(text_or_empty(user->get_name()))};
     auto s = compare(earlier(*user, std::string("privileges.") + securable_class).value_or(""),
                      privileges_of(*user).get_or(securable_class, ""));
     std::string sql;
@@ -224,7 +227,7 @@ Text SQLServerBuilder::patch_standard_permission_sql(MetaUser* user, const char*
 Text SQLServerBuilder::patch_dynamic_permission_sql(MetaUser* user, const char* securable_class) {
     if (!TARVELIN_GIVEN(user, securable_class)) return {};
     auto privileges = privileges_of(*user);
-    std::string grantee = bracket(text_or_empty(user->get_name()));
+    std::string grantee = SQLServerStatement::quoted(text_or_empty(user->get_name()));
     auto now = items(privileges.get_or(securable_class, ""));
     auto listed_before = earlier(*user, std::string("privileges.") + securable_class);
     auto was = listed_before ? items(*listed_before) : now;
@@ -267,12 +270,12 @@ std::string SQLServerBuilder::build_meta_user(MetaUser& user) {
     std::string name = text_or_empty(user.get_name());
     std::string password = text_or_empty(user.get_password());
     std::string authentication = attribute_or_empty(user, "AUTHENTICATION");
-    std::string sql = "CREATE USER " + bracket(name) + " ";
+    std::string sql = "CREATE USER " + SQLServerStatement::quoted(name) + " ";
     std::string options;
     // A missing companion attribute or password leaves its clause out.
     auto clause = [&](const char* words, const char* key) {
         std::string value = attribute_or_empty(user, key);
-        if (!value.empty()) sql += std::string(words) + bracket(value) + " ";
+        if (!value.empty()) sql += std::string(words) + SQLServerStatement::quoted(value) + " ";
     };
     bool password_written = false;
     if (authentication == "LOGIN") {
@@ -283,7 +286,7 @@ std::string SQLServerBuilder::build_meta_user(MetaUser& user) {
         add_named(user, "DEFAULT_SCHEMA", options);
     } else if (authentication == "WINDOWS" || authentication == "PASSWORD") {
         if (authentication == "PASSWORD" && !password.empty()) {
-            sql += compose("WITH PASSWORD = '%s' ", {password});
+            sql += SQLServerStatement::fill("WITH PASSWORD = '%s' ", {password});
             password_written = true;
         }
         add_named(user, "DEFAULT_SCHEMA", options);
@@ -308,9 +311,10 @@ std::string SQLServerBuilder::build_meta_user(MetaUser& user) {
     std::string comment = text_or_empty(user.get_comment());
     if (!comment.empty()) sql += Description::user(name).add(comment);
     for (const auto& role : items(attribute_or_empty(user, "ROLES")))
-        if (role != "public") sql += compose("EXEC sp_addrolemember N'%s', N'%s';\n", {role, name});
+        if (role != "public") sql += SQLServerStatement::fill("EXEC sp_addrolemember N'%s', N'%s';\n", {role, name});
     for (const auto& schema : items(attribute_or_empty(user, "SCHEMAS")))
-        sql += "ALTER AUTHORIZATION ON SCHEMA::" + bracket(schema) + " TO " + bracket(name) + ";\n";
+        sql += "ALTER AUTHORIZATION ON SCHEMA::" + SQLServerStatement::quoted(schema) + " TO " +
+               SQLServerStatement::quoted(name) + ";\n";
     sql += build_standard_permission_sql(&user, "DATABASE").value_or("");
     sql += build_dynamic_permission_sql(&user, "OBJECT").value_or("");
     return sql;
@@ -320,15 +324,15 @@ std::string SQLServerBuilder::build_meta_login(MetaUser& user) {
     std::string name = text_or_empty(user.get_name());
     std::string password = text_or_empty(user.get_password());
     std::string authentication = attribute_or_empty(user, "AUTHENTICATION");
-    std::string sql = "CREATE LOGIN " + bracket(name) + " ";
+    std::string sql = "CREATE LOGIN " + SQLServerStatement::quoted(name) + " ";
     std::string options;
     auto from = [&](const char* words, const char* key) {
         std::string value = attribute_or_empty(user, key);
-        if (!value.empty()) sql += std::string(words) + bracket(value);
+        if (!value.empty()) sql += std::string(words) + SQLServerStatement::quoted(value);
     };
     if (authentication == "PASSWORD") {
         if (!password.empty()) {
-            options += compose("PASSWORD = '%s' ", {password});
+            options += SQLServerStatement::fill("PASSWORD = '%s' ", {password});
             options += flag(user, "MUST_CHANGE") ? "MUST_CHANGE, " : ", ";
         }
         add_sid(user, options);
@@ -352,9 +356,12 @@ std::string SQLServerBuilder::build_meta_login(MetaUser& user) {
     sql += ";\n\n";
 
     for (const auto& credential : items(attribute_or_empty(user, "CREDENTIAL")))
-        sql += "ALTER LOGIN " + bracket(name) + " ADD CREDENTIAL " + bracket(credential) + ";\n";
+        sql += "ALTER LOGIN " + SQLServerStatement::quoted(name) + " ADD CREDENTIAL " +
+               SQLServerStatement::quoted(credential) + ";\n";
     for (const auto& role : items(attribute_or_empty(user, "ROLES")))
-        if (role != "public") sql += compose("EXEC sp_addsrvrolemember @loginame='%s', @rolename = N'%s';\n", {name, role});
+        if (role != "public")
+            sql +=
+                SQLServerStatement::fill("EXEC sp_addsrvrolemember @loginame='%s', @rolename = N'%s';\n", {name, role});
     for (const auto& entry : items(attribute_or_empty(user, "MAPPING"))) {
         // database=user=schema
         auto first = entry.find('=');
@@ -368,9 +375,10 @@ std::string SQLServerBuilder::build_meta_login(MetaUser& user) {
                          entry.c_str(), name.c_str());
             continue;
         }
-        sql += "USE " + bracket(parts[0]) + ";\n";
-        sql += "CREATE USER " + bracket(parts[1]) + " FOR LOGIN " + bracket(name) + " WITH DEFAULT_SCHEMA = " +
-               bracket(parts[2]) + ";\n";
+        sql += "USE " + SQLServerStatement::quoted(parts[0]) + ";\n";
+        sql += "CREATE USER " + SQLServerStatement::quoted(parts[1]) + " FOR LOGIN " +
+               SQLServerStatement::quoted(name) + " WITH DEFAULT_SCHEMA = " + SQLServerStatement::quoted(parts[2]) +
+               ";\n";
     }
     std::string permissions = build_standard_permission_sql(&user, "SERVER").value_or("") +
                               build_dynamic_permission_sql(&user, "ENDPOINT").value_or("") +
@@ -392,11 +400,10 @@ Text SQLServerBuilder::patch_meta_user(MetaUser* user) {
     tlog_message("Login diffs: %s", changes.listed().c_str());
     std::string name = text_or_empty(user->get_name());
     std::string old_password = attribute_or_empty(*user, "OLD_PASSWORD");
-    std::string options = name_and_password(
-        *user, changes,
-        changes.has("attributes.OLD_PASSWORD") && !old_password.empty()
-            ? compose(" OLD_PASSWORD = '%s'", {old_password})
-            : std::string());
+    std::string options = name_and_password(*user, changes,
+                                            changes.has("attributes.OLD_PASSWORD") && !old_password.empty()
+                                                ? SQLServerStatement::fill(" OLD_PASSWORD = '%s'", {old_password})
+                                                : std::string());
     if (changes.has("attributes.LOGIN")) add_named(*user, "LOGIN", options);
     if (changes.has("attributes.DEFAULT_SCHEMA")) add_named(*user, "DEFAULT_SCHEMA", options);
     if (changes.has("attributes.DEFAULT_LANGUAGE")) add_named(*user, "DEFAULT_LANGUAGE", options);
@@ -409,16 +416,19 @@ Text SQLServerBuilder::patch_meta_user(MetaUser* user) {
     if (changes.has("attributes.ROLES")) {
         auto roles = membership(*user, "ROLES");
         for (const auto& role : roles.removed)
-            sql += compose("EXEC sp_droprolemember @rolename = N'%s', @membername = N'%s';\n", {role, name});
+            sql += SQLServerStatement::fill("EXEC sp_droprolemember @rolename = N'%s', @membername = N'%s';\n",
+                                            {role, name});
         for (const auto& role : roles.added)
-            sql += compose("EXEC sp_addrolemember @rolename='%s', @membername = N'%s';\n", {role, name});
+            sql +=
+                SQLServerStatement::fill("EXEC sp_addrolemember @rolename='%s', @membername = N'%s';\n", {role, name});
     }
     if (changes.has("attributes.SCHEMAS")) {
         auto schemas = membership(*user, "SCHEMAS");
         for (const auto& schema : schemas.removed)
-            sql += "ALTER AUTHORIZATION ON SCHEMA::" + bracket(schema) + " TO [dbo];\n";
+            sql += "ALTER AUTHORIZATION ON SCHEMA::" + SQLServerStatement::quoted(schema) + " TO [dbo];\n";
         for (const auto& schema : schemas.added)
-            sql += "ALTER AUTHORIZATION ON SCHEMA::" + bracket(schema) + " TO " + bracket(name) + ";\n";
+            sql += "ALTER AUTHORIZATION ON SCHEMA::" + SQLServerStatement::quoted(schema) + " TO " +
+                   SQLServerStatement::quoted(name) + ";\n";
     }
     if (changes.has("privileges.DATABASE")) sql += patch_standard_permission_sql(user, "DATABASE").value_or("");
     sql += patch_dynamic_permission_sql(user, "OBJECT").value_or("");
@@ -444,23 +454,27 @@ Text SQLServerBuilder::patch_meta_login(MetaUser* user) {
         if (credentials.empty()) {
             options += "NO CREDENTIAL, ";
         } else if (!credential_list) {
-            options += "CREDENTIAL = " + bracket(credentials.front()) + ", ";
+            options += "CREDENTIAL = " + SQLServerStatement::quoted(credentials.front()) + ", ";
         }
     }
     std::string sql = alter_principal("LOGIN", *user, options);
     if (credential_list) {
         auto credentials = membership(*user, "CREDENTIAL");
         for (const auto& credential : credentials.removed)
-            sql += "ALTER LOGIN " + bracket(name) + " DROP CREDENTIAL " + bracket(credential) + ";\n";
+            sql += "ALTER LOGIN " + SQLServerStatement::quoted(name) + " DROP CREDENTIAL " +
+                   SQLServerStatement::quoted(credential) + ";\n";
         for (const auto& credential : credentials.added)
-            sql += "ALTER LOGIN " + bracket(name) + " ADD CREDENTIAL " + bracket(credential) + ";\n";
+            sql += "ALTER LOGIN " + SQLServerStatement::quoted(name) + " ADD CREDENTIAL " +
+                   SQLServerStatement::quoted(credential) + ";\n";
     }
     if (changes.has("attributes.ROLES")) {
         auto roles = membership(*user, "ROLES");
         for (const auto& role : roles.removed)
-            sql += compose("EXEC sp_dropsrvrolemember @loginame='%s', @rolename = N'%s';\n", {name, role});
+            sql += SQLServerStatement::fill("EXEC sp_dropsrvrolemember @loginame='%s', @rolename = N'%s';\n",
+                                            {name, role});
         for (const auto& role : roles.added)
-            sql += compose("EXEC sp_addsrvrolemember @loginame='%s', @rolename = N'%s';\n", {name, role});
+            sql +=
+                SQLServerStatement::fill("EXEC sp_addsrvrolemember @loginame='%s', @rolename = N'%s';\n", {name, role});
     }
     std::string permissions;
     if (changes.has("privileges.SERVER")) permissions += patch_standard_permission_sql(user, "SERVER").value_or("");
@@ -479,11 +493,12 @@ Text SQLServerBuilder::build_role(MetaRole* role) {
     if (scope == "application") {
         // An application role has no members; it needs its password to be usable.
         std::string password = text_or_empty(role->get_password());
-        return "CREATE APPLICATION ROLE " + bracket(name) +
-               (password.empty() ? std::string() : compose(" WITH PASSWORD = '%s'", {password})) + ";\n";
+        return "CREATE APPLICATION ROLE " + SQLServerStatement::quoted(name) +
+               (password.empty() ? std::string() : SQLServerStatement::fill(" WITH PASSWORD = '%s'", {password})) +
+               ";\n";
     }
     const char* kind = scope == "server" ? "SERVER ROLE " : "ROLE ";
-    std::string sql = std::string("CREATE ") + kind + bracket(name) + ";\n";
+    std::string sql = std::string("CREATE ") + kind + SQLServerStatement::quoted(name) + ";\n";
     // Relations are "role=member"; the map's order is not defined, so members are sorted.
     std::vector<std::string> members_of_role;
     for (const auto& key : gobj::StringMap::wrap(GEE_MAP(role->get_relations())).keys()) {
@@ -493,7 +508,8 @@ Text SQLServerBuilder::build_role(MetaRole* role) {
     }
     std::sort(members_of_role.begin(), members_of_role.end());
     for (const auto& member : members_of_role)
-        sql += std::string("ALTER ") + kind + bracket(name) + " ADD MEMBER " + bracket(member) + ";\n";
+        sql += std::string("ALTER ") + kind + SQLServerStatement::quoted(name) + " ADD MEMBER " +
+               SQLServerStatement::quoted(member) + ";\n";
     return sql;
 }
 

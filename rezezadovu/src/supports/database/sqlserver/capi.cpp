@@ -7,12 +7,12 @@
 #include <tarvelin/rezezadovu/sqlserver.h>
 
 #include "providers/gobj/invoke.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_adapter_v10x.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_builder.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_connection.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_explorer_v10x.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_inspector.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_statement.hpp"
+#include "rezezadovu/supports/database/sqlserver/adapter_v10x.hpp"
+#include "rezezadovu/supports/database/sqlserver/builder.hpp"
+#include "rezezadovu/supports/database/sqlserver/connection.hpp"
+#include "rezezadovu/supports/database/sqlserver/explorer_v10x.hpp"
+#include "rezezadovu/supports/database/sqlserver/inspector.hpp"
+#include "rezezadovu/supports/database/sqlserver/statement.hpp"
 
 TARVELIN_LOG_TAG("sqlserver_capi")
 

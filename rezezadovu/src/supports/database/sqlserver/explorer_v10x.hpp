@@ -4,7 +4,7 @@
 // explorer's. Thread-safe as the plain explorer.
 #pragma once
 
-#include "rezezadovu/supports/database/sqlserver/sql_server_explorer.hpp"
+#include "rezezadovu/supports/database/sqlserver/explorer.hpp"
 
 namespace tarvelin::rezezadovu::supports::database {
 

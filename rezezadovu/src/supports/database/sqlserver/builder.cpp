@@ -1,19 +1,18 @@
 // The frame of the SQL Server builder: dispatch by kind, databases, schemas and synonyms.
-// Tables, indexes and patches are in sql_server_builder_tables.cpp, principals in
-// sql_server_builder_principals.cpp, routines, views and triggers in
-// sql_server_builder_routines.cpp.
-#include "rezezadovu/supports/database/sqlserver/sql_server_builder.hpp"
+// Tables, indexes and patches are in builder_tables.cpp, principals in
+// builder_principals.cpp, routines, views and triggers in builder_routines.cpp.
+#include "rezezadovu/supports/database/sqlserver/builder.hpp"
 
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_builder_parts.hpp"
+#include "rezezadovu/supports/database/sqlserver/builder_parts.hpp"
 
 TARVELIN_LOG_TAG("builder")
 
 namespace tarvelin::rezezadovu::supports::database {
 
 using namespace meta_model;
-using namespace mssql_ddl;
+using namespace sqlserver;
 using Text = SQLServerBuilder::Text;
 
 TARVELIN_GTYPE(SQLServerBuilder, "TarvelinRezezadovuSupportsDatabaseSQLServerBuilder", SqlBuilder)
@@ -57,12 +56,13 @@ Text SQLServerBuilder::build_delete(MetaObject* meta_object) {
     std::string name = text_or_empty(meta_object->get_name());
     auto in_schema = [&](const char* what) { return std::string("DROP ") + what + " IF EXISTS " + qualified(schema, name) + ";"; };
     switch (meta_object->character()) {
-        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_DATABASE: return "DROP DATABASE IF EXISTS " + bracket(name) + ";";
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_DATABASE:
+            return "DROP DATABASE IF EXISTS " + SQLServerStatement::quoted(name) + ";";
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_FUNCTION: return in_schema("FUNCTION");
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_INDEX: {
             auto* index = as<MetaIndex>(meta_object);
             std::string entity = index ? text_or_empty(index->get_entity()) : std::string();
-            return "DROP INDEX " + bracket(name) + " ON " + qualified(schema, entity) + ";";
+            return "DROP INDEX " + SQLServerStatement::quoted(name) + " ON " + qualified(schema, entity) + ";";
         }
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_PROCEDURE: return in_schema("PROCEDURE");
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_ROLE: {
@@ -70,17 +70,18 @@ Text SQLServerBuilder::build_delete(MetaObject* meta_object) {
             const char* what = role && g_strcmp0(role->get_scope(), "server") == 0        ? "DROP SERVER ROLE "
                                : role && g_strcmp0(role->get_scope(), "application") == 0 ? "DROP APPLICATION ROLE "
                                                                                           : "DROP ROLE IF EXISTS ";
-            return what + bracket(name) + ";";
+            return what + SQLServerStatement::quoted(name) + ";";
         }
-        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_SCHEMA: return "DROP SCHEMA IF EXISTS " + bracket(name) + ";";
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_SCHEMA:
+            return "DROP SCHEMA IF EXISTS " + SQLServerStatement::quoted(name) + ";";
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_SYNONYM: return in_schema("SYNONYM");
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_TABLE: return in_schema("TABLE");
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_TRIGGER: return in_schema("TRIGGER");
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_USER: {
             // DROP USER would drop a database user of the login's name instead.
             auto* user = as<MetaUser>(meta_object);
-            if (user && is_login(*user)) return "DROP LOGIN " + bracket(name) + ";";
-            return "DROP USER IF EXISTS " + bracket(name) + ";";
+            if (user && is_login(*user)) return "DROP LOGIN " + SQLServerStatement::quoted(name) + ";";
+            return "DROP USER IF EXISTS " + SQLServerStatement::quoted(name) + ";";
         }
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_VIEW: return in_schema("VIEW");
         default: return std::string();
@@ -113,13 +114,13 @@ Text SQLServerBuilder::build_patch(MetaObject* meta_object, bool) {
 Text SQLServerBuilder::create_database(MetaDatabase* database, bool raw_types) {
     if (!TARVELIN_GIVEN(database)) return {};
     std::string name = text_or_empty(database->get_name());
-    std::string sql = "CREATE DATABASE " + bracket(name) + ";\n\n";
+    std::string sql = "CREATE DATABASE " + SQLServerStatement::quoted(name) + ";\n\n";
     // CREATE SCHEMA must begin a batch, and the schemas belong to the new database.
     bool used = false;
     for (auto schema : members<MetaSchema>(database->get_schemas())) {
         std::string script = build_schema(schema.get(), raw_types).value_or("");
         if (script.empty()) continue;
-        if (!used) sql += "GO\nUSE " + bracket(name) + ";\n";
+        if (!used) sql += "GO\nUSE " + SQLServerStatement::quoted(name) + ";\n";
         used = true;
         sql += "GO\n" + script;
     }
@@ -131,7 +132,8 @@ Text SQLServerBuilder::alter_database(MetaDatabase* database_old, MetaDatabase* 
     std::string old_name = text_or_empty(database_old->get_name());
     std::string new_name = text_or_empty(database_new->get_name());
     if (old_name == new_name) return std::string();
-    return "ALTER DATABASE " + bracket(old_name) + " MODIFY NAME = " + bracket(new_name) + ";\n";
+    return "ALTER DATABASE " + SQLServerStatement::quoted(old_name) +
+           " MODIFY NAME = " + SQLServerStatement::quoted(new_name) + ";\n";
 }
 
 // ---------------------------------------------------------------- schemas and synonyms
@@ -139,8 +141,8 @@ Text SQLServerBuilder::alter_database(MetaDatabase* database_old, MetaDatabase* 
 Text SQLServerBuilder::build_schema(MetaSchema* schema, bool raw_types) {
     if (!TARVELIN_GIVEN(schema)) return {};
     std::string name = text_or_empty(schema->get_name());
-    std::string sql = "CREATE SCHEMA " + bracket(name);
-    if (auto owner = attribute(*schema, "OWNER")) sql += " AUTHORIZATION " + bracket(*owner);
+    std::string sql = "CREATE SCHEMA " + SQLServerStatement::quoted(name);
+    if (auto owner = attribute(*schema, "OWNER")) sql += " AUTHORIZATION " + SQLServerStatement::quoted(*owner);
     sql += ";\n";
     std::string comment = text_or_empty(schema->get_comment());
     if (!comment.empty()) sql += Description::schema(name).add(comment);
@@ -163,7 +165,8 @@ Text SQLServerBuilder::alter_schema(MetaSchema* schema_old, MetaSchema* schema_n
     std::string sql;
     auto owner = attribute(*schema_new, "OWNER");
     if (attribute(*schema_old, "OWNER") != owner)
-        sql += "ALTER AUTHORIZATION ON SCHEMA::" + bracket(name) + " TO " + bracket(owner.value_or("dbo")) + ";\n";
+        sql += "ALTER AUTHORIZATION ON SCHEMA::" + SQLServerStatement::quoted(name) + " TO " +
+               SQLServerStatement::quoted(owner.value_or("dbo")) + ";\n";
     std::string comment = text_or_empty(schema_new->get_comment());
     if (text_or_empty(schema_old->get_comment()) != comment) sql += Description::schema(name).update_or_add(comment);
     return sql;

@@ -4,7 +4,7 @@
 // the plain adapter's. Single thread per call, as the plain adapter.
 #pragma once
 
-#include "rezezadovu/supports/database/sqlserver/sql_server_adapter.hpp"
+#include "rezezadovu/supports/database/sqlserver/adapter.hpp"
 
 namespace tarvelin::rezezadovu::supports::database {
 

@@ -1,5 +1,6 @@
-// The pieces the SQL Server builder's files share: quoting, attribute and list reading,
-// change maps and the description-statement family. Internal to the builder.
+// The pieces the SQL Server builder's files share: qualified names and key entries,
+// attribute and list reading, change maps and the description-statement family.
+// Internal to the builder; names and texts go in through SQLServerStatement's quoting.
 //
 // Single thread, like the builder.
 #pragma once
@@ -12,25 +13,33 @@
 
 #include "providers/gobj/gee.hpp"
 #include "rezezadovu/model/meta_object.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_statement.hpp"
+#include "rezezadovu/model/meta_table.hpp"
+#include "rezezadovu/supports/database/sqlserver/statement.hpp"
 
-namespace tarvelin::rezezadovu::supports::database::mssql_ddl {
+namespace tarvelin::rezezadovu::supports::database::sqlserver {
 
 using meta_model::DataVersion;
 using meta_model::MetaObject;
 
-// `query` with each "%s" replaced by the next argument: after "'" with its quotes doubled,
-// after "[" with its closing brackets doubled, elsewhere as given (SQL).
-inline std::string compose(std::string_view query, std::initializer_list<std::string_view> args) {
-    return SQLServerStatement::fill(query, args);
-}
-// "[name]".
-inline std::string bracket(std::string_view name) { return "[" + SQLServerStatement::bracketed(name) + "]"; }
 // "[schema].[name]", or "[name]" without a schema.
 inline std::string qualified(std::string_view schema, std::string_view name) {
-    return schema.empty() ? bracket(name) : bracket(schema) + "." + bracket(name);
+    return schema.empty() ? SQLServerStatement::quoted(name)
+                          : SQLServerStatement::quoted(schema) + "." + SQLServerStatement::quoted(name);
 }
 inline std::string text_or_empty(const char* text) { return text ? text : ""; }
+
+// An index or key entry as SQL: the column it names quoted, followed by its order when
+// `ordered` and it ends with ASC or DESC ("name DESC" gives "[name] DESC"). SQL Server
+// keys hold columns only, so every entry is a name, whatever characters it holds; an
+// entry that is one of `columns` as a whole is that name even when it ends with an
+// order word.
+std::string key_entry(std::string_view entry, const std::vector<std::string>& columns, bool ordered = true);
+// The entries of a comma list (as the catalogue reader joins key columns) as SQL, joined
+// by `separator`. A name holding commas stays one entry when it is one of `columns`.
+std::string key_list(std::string_view list, const std::vector<std::string>& columns, std::string_view separator,
+                     bool ordered = true);
+// The names of a table's columns.
+std::vector<std::string> column_names(meta_model::MetaTable& table);
 
 std::string upper(std::string_view text);
 std::string trimmed(std::string_view text);
@@ -119,4 +128,4 @@ private:
     std::string listed_;  // fn_listextendedproperty's arguments after 'MS_Description'
 };
 
-}  // namespace tarvelin::rezezadovu::supports::database::mssql_ddl
+}  // namespace tarvelin::rezezadovu::supports::database::sqlserver

@@ -1,4 +1,4 @@
-#include "rezezadovu/supports/database/sqlserver/sql_server_connection.hpp"
+#include "rezezadovu/supports/database/sqlserver/connection.hpp"
 
 #include <tarvelin/providers/sqlserver.h>
 
@@ -7,11 +7,12 @@
 #include "providers/gobj/call.hpp"
 #include "providers/gobj/i18n.hpp"
 #include "providers/gobj/register.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_adapter_v10x.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_builder.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_explorer_v10x.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_inspector.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_statement.hpp"
+#include "rezezadovu/supports/database/sqlserver/adapter_v10x.hpp"
+#include "rezezadovu/supports/database/sqlserver/builder.hpp"
+#include "rezezadovu/supports/database/sqlserver/catalog.hpp"
+#include "rezezadovu/supports/database/sqlserver/explorer_v10x.hpp"
+#include "rezezadovu/supports/database/sqlserver/inspector.hpp"
+#include "rezezadovu/supports/database/sqlserver/statement.hpp"
 
 TARVELIN_LOG_TAG("connection")
 
@@ -69,7 +70,7 @@ gobj::Ref<ConnectionImpl::IStatement> SQLServerConnection::statement() {
 // ---------------------------------------------------------------- version step
 
 void SQLServerConnection::update_version() {
-    auto value = execute_as_scalar("SELECT SERVERPROPERTY('ProductVersion') as version;", false);
+    auto value = execute_as_scalar(sqlserver::kProductVersion, false);
     std::string version = value ? value->to_string() : std::string();
     set_version(version);
     // Fresh objects at every open, also when the variant stays: the explorer first.

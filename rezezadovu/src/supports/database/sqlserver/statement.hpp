@@ -3,10 +3,10 @@
 // routine calls, transaction verbs and identifier quoting. Builds text only; the texts do
 // not depend on the server version.
 //
-// Quoting: a name or value placed between single quotes (also N'...') has its single
-// quotes doubled, a name placed between square brackets has its closing brackets doubled.
-// SQL fragments the caller passes (columns, where, order, parameters, rights) go in as
-// given. The helpers below are the one way the dialect's other classes put names into SQL.
+// Quoting: quoted() is the one way a name goes into SQL Server text and literal() the one
+// way a text does; quote_identifier and pack_value, and every builder, reader and
+// browse list of the dialect, go through them. SQL fragments the caller passes
+// (columns, where, order, parameters, rights) go in as given.
 //
 // Thread-safe: a statement holds nothing but its (weak) connection link.
 #pragma once
@@ -27,15 +27,12 @@ public:
     static gobj::Ref<SQLServerStatement> create(GType type, CConnection* connection);
 
     // ---- quoting
-    // `text` with every single quote doubled, for use between '...' or N'...'.
+    // "[name]" with each "]" inside doubled.
+    static std::string quoted(std::string_view name);
+    // "'text'" with each "'" inside doubled; N before it makes the Unicode literal.
     static std::string literal(std::string_view text);
-    // `text` with every closing bracket doubled, for use between [...].
-    static std::string bracketed(std::string_view text);
-    // `text` as a whole Unicode literal: N'...'.
-    static std::string unicode_literal(std::string_view text);
-    // `query` with each "%s" replaced by the next argument, quoted by what stands before
-    // the placeholder: after a single quote as a literal, after "[" as a bracketed name,
-    // elsewhere as given.
+    // `query` with each "%s" replaced by the next argument: "'%s'" by the argument as a
+    // literal, "[%s]" as a quoted name, a bare "%s" as given (SQL).
     static std::string fill(std::string_view query, std::initializer_list<std::string_view> args);
 
     Text build_connection_string(Server* server) override;

@@ -34,6 +34,7 @@
 #include "rezezadovu/model/meta_table.hpp"
 #include "rezezadovu/model/meta_view.hpp"
 #include "rezezadovu/supports/database/adapter.hpp"
+#include "rezezadovu/supports/database/dialect_support.hpp"
 
 namespace tarvelin::rezezadovu::supports::database {
 
@@ -105,27 +106,14 @@ public:
     static std::string body_after_header(std::string_view definition);
 
 protected:
-    // Where the routine detail query keeps what it reads; the older servers' query lacks
-    // the native-compilation column.
-    struct RoutineLayout {
-        std::string detail_query;
-        int native_compilation;  // -1: not read
-        int executor, assembly, comment;
-    };
-    // Where the table trigger query keeps its columns from the definition on; the older
-    // servers' query joins the trigger events, so a trigger comes once per event.
-    struct TriggerLayout {
-        std::string query;
-        int definition, sql_principal, assembly, clr_principal, comment;
-    };
-
-    // Runs `query` with its "%s" filled, quoted by the statement's rules.
-    gobj::Ref<TableModel> run(std::string_view query, std::initializer_list<std::string_view> args);
-    // The plain server's layouts, which the older servers' adapter adjusts.
-    static const RoutineLayout& routine_layout();
-    static const TriggerLayout& trigger_layout();
-    void fill_routine(MetaFunction& function, const RoutineLayout& layout);
-    gobj::Ref<MetaTable> fill_triggers(MetaTable& table, const TriggerLayout& layout);
+    // Runs `query` with its "%s" filled (SQLServerStatement::fill); its rows by name.
+    dialect::CatalogRows run(std::string_view query, std::initializer_list<std::string_view> args);
+    // A routine from `detail_query` (the plain servers' or the older servers' form, which
+    // lacks the native-compilation column).
+    void fill_routine(MetaFunction& function, const char* detail_query);
+    // A table's triggers from `query`; a trigger the query gives once per event is
+    // listed once.
+    gobj::Ref<MetaTable> fill_triggers(MetaTable& table, const char* query);
 
 private:
     void fill_schema_table_columns(MetaTable& table);

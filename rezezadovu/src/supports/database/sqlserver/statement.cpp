@@ -1,7 +1,8 @@
-#include "rezezadovu/supports/database/sqlserver/sql_server_statement.hpp"
+#include "rezezadovu/supports/database/sqlserver/statement.hpp"
 
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"
+#include "rezezadovu/helpers/database_helper.hpp"
 
 TARVELIN_LOG_TAG("statement")
 
@@ -18,16 +19,6 @@ gobj::Ref<SQLServerStatement> SQLServerStatement::create(GType type, CConnection
 // ---------------------------------------------------------------- quoting
 
 namespace {
-std::string doubled(std::string_view text, char c) {
-    std::string out;
-    out.reserve(text.size());
-    for (char ch : text) {
-        out += ch;
-        if (ch == c) out += c;
-    }
-    return out;
-}
-
 // A listing text with its name column.
 Text listing(std::string text, gint* name_column, gint column = 0) {
     if (name_column) *name_column = column;
@@ -35,26 +26,27 @@ Text listing(std::string text, gint* name_column, gint column = 0) {
 }
 }  // namespace
 
-std::string SQLServerStatement::literal(std::string_view text) { return doubled(text, '\''); }
-std::string SQLServerStatement::bracketed(std::string_view text) { return doubled(text, ']'); }
-std::string SQLServerStatement::unicode_literal(std::string_view text) { return "N'" + literal(text) + "'"; }
+std::string SQLServerStatement::quoted(std::string_view name) { return helpers::DatabaseHelper::quote(name, '[', ']'); }
+
+std::string SQLServerStatement::literal(std::string_view text) { return helpers::DatabaseHelper::quote(text, '\''); }
 
 std::string SQLServerStatement::fill(std::string_view query, std::initializer_list<std::string_view> args) {
     std::string out;
     out.reserve(query.size() + 64);
     auto arg = args.begin();
     for (std::size_t i = 0; i < query.size(); ++i) {
-        if (query[i] == '%' && i + 1 < query.size() && query[i + 1] == 's' && arg != args.end()) {
-            char before = out.empty() ? '\0' : out.back();
-            if (before == '\'') {
-                out += literal(*arg);
-            } else if (before == '[') {
-                out += bracketed(*arg);
-            } else {
-                out += *arg;
-            }
-            ++arg;
-            ++i;
+        auto place = [&](std::string_view form) {
+            return query.compare(i, form.size(), form) == 0 && arg != args.end();
+        };
+        if (place("'%s'")) {
+            out += literal(*arg++);
+            i += 3;
+        } else if (place("[%s]")) {
+            out += quoted(*arg++);
+            i += 3;
+        } else if (place("%s")) {
+            out += *arg++;
+            i += 1;
         } else {
             out += query[i];
         }
@@ -364,14 +356,14 @@ Text SQLServerStatement::show_role_rights(const char* database, const char* user
 
 Text SQLServerStatement::grant_rights(const char* who, const char* object, const char* rights, const char* scope) {
     bool with_grant = std::string_view(rights).find("GRANT OPTION") != std::string_view::npos;
-    return "GRANT " + std::string(rights) + scope + object + " TO [" + bracketed(who) +
-           (with_grant ? "] WITH GRANT OPTION;" : "];");
+    return "GRANT " + std::string(rights) + scope + object + " TO " + quoted(who) +
+           (with_grant ? " WITH GRANT OPTION;" : ";");
 }
 
 Text SQLServerStatement::revoke_rights(const char* who, const char* object, const char* rights, const char* scope) {
     bool with_grant = std::string_view(rights).find("GRANT OPTION") != std::string_view::npos;
-    return std::string(with_grant ? "REVOKE GRANT OPTION FOR " : "REVOKE ") + rights + scope + object + " FROM [" +
-           bracketed(who) + "];";
+    return std::string(with_grant ? "REVOKE GRANT OPTION FOR " : "REVOKE ") + rights + scope + object + " FROM " +
+           quoted(who) + ";";
 }
 
 Text SQLServerStatement::grant_user_rights(const char* database, const char* user_schema, const char* username,
@@ -473,12 +465,12 @@ Text SQLServerStatement::pack_value(DataType type, const char* value) {
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING:
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_WSTRING:
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_XML:
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_JSON: return unicode_literal(text);
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_JSON: return "N" + literal(text);
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BINARY:
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BLOB: {
             bool hex = text.size() % 2 == 0;
             for (char c : text) hex = hex && g_ascii_isxdigit(c);
-            return hex ? "0x" + std::string(text) : "'" + literal(text) + "'";
+            return hex ? "0x" + std::string(text) : literal(text);
         }
         default: return Statement::pack_value(type, value);
     }
@@ -487,8 +479,7 @@ Text SQLServerStatement::pack_value(DataType type, const char* value) {
 Text SQLServerStatement::quote_identifier(const char* identifier, const char* schema) {
     if (!TARVELIN_GIVEN(identifier, schema)) return {};
     if (!*identifier) return std::string("[]");
-    std::string name = "[" + bracketed(identifier) + "]";
-    return *schema ? "[" + bracketed(schema) + "]." + name : name;
+    return *schema ? quoted(schema) + "." + quoted(identifier) : quoted(identifier);
 }
 
 }  // namespace tarvelin::rezezadovu::supports::database

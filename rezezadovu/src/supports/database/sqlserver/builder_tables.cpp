@@ -8,9 +8,10 @@
 #include "providers/gobj/call.hpp"
 #include "providers/gobj/precondition.hpp"
 #include "rezezadovu/helpers/helper_date_time.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_builder.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_builder_parts.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_connection.hpp"
+#include "rezezadovu/supports/database/dialect_support.hpp"
+#include "rezezadovu/supports/database/sqlserver/builder.hpp"
+#include "rezezadovu/supports/database/sqlserver/builder_parts.hpp"
+#include "rezezadovu/supports/database/sqlserver/connection.hpp"
 
 TARVELIN_LOG_TAG("builder")
 
@@ -23,7 +24,7 @@ const gchar* const TARVELIN_REZEZADOVU_SUPPORTS_DATABASE_SQL_SERVER_BUILDER_SIZA
 namespace tarvelin::rezezadovu::supports::database {
 
 using namespace meta_model;
-using namespace mssql_ddl;
+using namespace sqlserver;
 using Text = SQLServerBuilder::Text;
 using IConnectionVt = TarvelinRezezadovuContractsDatabaseIConnectionInterface;
 using IInspectableVt = TarvelinRezezadovuContractsDatabaseIInspectableInterface;
@@ -147,18 +148,20 @@ std::string trigger_schema(MetaTrigger& trigger, const TableNames& t) {
 }
 
 // The column list and the clauses after it of the patch and inline index forms.
-std::string index_columns(MetaIndex& index) {
-    auto columns = gobj::StringArray::wrap(index.get_columns()).to_vector();
-    return "(" + joined(columns, ", ") + ") ";
+std::string index_columns(MetaIndex& index, const std::vector<std::string>& columns) {
+    std::vector<std::string> entries;
+    for (const auto& entry : gobj::StringArray::wrap(index.get_columns()).to_vector())
+        entries.push_back(key_entry(entry, columns));
+    return "(" + joined(entries, ", ") + ") ";
 }
-std::string index_tail(MetaIndex& index) {
+std::string index_tail(MetaIndex& index, const std::vector<std::string>& columns) {
     std::string sql;
     std::string include = text_or_empty(index.get_include());
     std::string where = text_or_empty(index.get_where());
     std::string with = text_or_empty(index.get_with());
     std::string space = text_or_empty(index.get_table_space());
     std::string stream = attribute_or_empty(index, "FILESTREAM");
-    if (!include.empty()) sql += "INCLUDE (" + include + ") ";
+    if (!include.empty()) sql += "INCLUDE (" + key_list(include, columns, ", ", false) + ") ";
     if (!where.empty()) sql += "WHERE " + where + " ";
     if (!with.empty()) sql += "WITH (" + with + ") ";
     if (!space.empty()) sql += "ON " + space + " ";
@@ -195,11 +198,8 @@ std::vector<std::string> SQLServerBuilder::load_collations() {
         if (!inspector) return names;
         auto queries = gobj::call<&IInspectableVt::support>(inspector, TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_COLLATION);
         if (queries.empty()) return names;
-        auto model = SQLServerConnection::model_of(*this, queries.front());
-        for (guint row = 0; model && row < model->list_n_items(); ++row) {
-            auto value = model->get_value_at(0, static_cast<gint>(row));
-            names.push_back(value ? value->to_string() : std::string());
-        }
+        for (auto row : dialect::CatalogRows(SQLServerConnection::model_of(*this, queries.front())))
+            names.push_back(row.text("name"));
     } catch (const gobj::Error& e) {
         TARVELIN_UNCAUGHT(e);
         names.clear();
@@ -226,7 +226,8 @@ std::string SQLServerBuilder::build_column_body(MetaColumn& column, std::string_
     std::string collation = text_or_empty(column.get_collation());
     if (!collation.empty() && has_item(collations, collation)) sql += "COLLATE " + collation + " ";
     if (flag(column, "SPARSE")) sql += "SPARSE ";
-    if (auto mask = attribute(column, "MASKED")) sql += compose("MASKED WITH (FUNCTION = '%s') ", {*mask});
+    if (auto mask = attribute(column, "MASKED"))
+        sql += SQLServerStatement::fill("MASKED WITH (FUNCTION = '%s') ", {*mask});
     std::string fallback = text_or_empty(column.get_default_value());
     if (!fallback.empty()) {
         sql += "DEFAULT " + default_text(fallback) + " ";
@@ -253,12 +254,12 @@ std::string SQLServerBuilder::build_column_body(MetaColumn& column, std::string_
 std::string SQLServerBuilder::build_primary_key(MetaTable& table, bool alter) {
     std::vector<std::string> keys;
     for (auto column : members<MetaColumn>(table.get_columns()))
-        if (column->get_is_primary_key()) keys.push_back(bracket(text_or_empty(column->get_name())));
+        if (column->get_is_primary_key()) keys.push_back(SQLServerStatement::quoted(text_or_empty(column->get_name())));
     if (keys.empty()) return std::string();
     TableNames t(table);
     std::string name = primary_key_name(t.name, helpers::DateTimeHelper::datetime_as_compact());
-    return (alter ? t.alter() + "ADD " : std::string("    ")) + "CONSTRAINT " + bracket(name) + " PRIMARY KEY (" +
-           joined(keys, ", ") + (alter ? ");\n" : "),\n");
+    return (alter ? t.alter() + "ADD " : std::string("    ")) + "CONSTRAINT " + SQLServerStatement::quoted(name) +
+           " PRIMARY KEY (" + joined(keys, ", ") + (alter ? ");\n" : "),\n");
 }
 
 // ---------------------------------------------------------------- constraints
@@ -271,16 +272,16 @@ std::string constraint_clause(const TableNames& t, std::string body, bool patch)
     return patch ? t.alter() + "ADD " + body + ";\n" : "    " + body + ",\n";
 }
 
-std::string check_body(MetaCheck& check) {
-    return "CONSTRAINT " + bracket(text_or_empty(check.get_name())) + " " +
+std::string check_body(MetaCheck& check, const std::vector<std::string>&) {
+    return "CONSTRAINT " + SQLServerStatement::quoted(text_or_empty(check.get_name())) + " " +
            (flag(check, "REPLICATION") ? "NOT FOR REPLICATION " : "") + "CHECK (" + text_or_empty(check.get_check()) +
            ") ";
 }
 
-std::string unique_body(MetaUnique& unique) {
-    std::string sql = "CONSTRAINT " + bracket(text_or_empty(unique.get_name())) + " UNIQUE " +
+std::string unique_body(MetaUnique& unique, const std::vector<std::string>& columns) {
+    std::string sql = "CONSTRAINT " + SQLServerStatement::quoted(text_or_empty(unique.get_name())) + " UNIQUE " +
                       (flag(unique, "CLUSTERED") ? "CLUSTERED " : "NONCLUSTERED ") + "(" +
-                      text_or_empty(unique.get_columns()) + ") ";
+                      key_list(text_or_empty(unique.get_columns()), columns, ",") + ") ";
     if (auto fill_factor = attribute(unique, "WITH_FILLFACTOR")) sql += "WITH FILLFACTOR = " + *fill_factor + " ";
     if (auto options = attribute(unique, "WITH_INDEX_OPTIONS")) sql += "WITH (" + *options + ") ";
     std::string space = text_or_empty(unique.get_table_space());
@@ -288,11 +289,12 @@ std::string unique_body(MetaUnique& unique) {
     return sql;
 }
 
-std::string foreign_body(MetaForeignKey& key) {
-    std::string sql = "CONSTRAINT " + bracket(text_or_empty(key.get_name())) + " FOREIGN KEY(" +
-                      text_or_empty(key.get_local_columns()) + ") REFERENCES " +
+// The referenced table's columns are not at hand: its entries are names as they stand.
+std::string foreign_body(MetaForeignKey& key, const std::vector<std::string>& columns) {
+    std::string sql = "CONSTRAINT " + SQLServerStatement::quoted(text_or_empty(key.get_name())) + " FOREIGN KEY(" +
+                      key_list(text_or_empty(key.get_local_columns()), columns, ",") + ") REFERENCES " +
                       qualified(text_or_empty(key.get_refer_schema()), text_or_empty(key.get_refer_table())) + "(" +
-                      text_or_empty(key.get_refer_columns()) + ") ";
+                      key_list(text_or_empty(key.get_refer_columns()), {}, ",") + ") ";
     std::string on_delete = text_or_empty(key.get_delete_action());
     std::string on_update = text_or_empty(key.get_update_action());
     if (!on_delete.empty()) sql += "ON DELETE " + referential_action(on_delete) + " ";
@@ -308,6 +310,7 @@ template <class T, class Body>
 std::string constraints_of(MetaTable& table, bool patch, Body body) {
     TableNames t(table);
     Changes changes(table);
+    const auto columns = column_names(table);
     std::string sql;
     for (auto constraint : members<MetaConstraint>(table.get_constraints())) {
         if (!is<T>(constraint)) continue;
@@ -317,13 +320,13 @@ std::string constraints_of(MetaTable& table, bool patch, Body body) {
             std::string key = "constraints." + name;
             DataVersion change = changes.get(key);
             if (!changes.has(key) || change == kIdentical || change == kDelete) continue;
-            sql += constraint_clause(t, body(typed), true);
+            sql += constraint_clause(t, body(typed, columns), true);
             std::string comment = text_or_empty(typed.get_comment());
             if (change == kUpdate && !comment.empty())
                 sql += Description::member(t.schema, t.name, "CONSTRAINT", name).add(comment);
             continue;
         }
-        sql += constraint_clause(t, body(typed), false);
+        sql += constraint_clause(t, body(typed, columns), false);
     }
     return sql;
 }
@@ -346,14 +349,16 @@ std::string SQLServerBuilder::build_table_options(MetaTable& table) {
     auto options = gobj::StringMap::wrap(GEE_MAP(table.get_options()));
     std::string clauses, with;
     auto place = [&](const char* key, const char* keyword) {
-        if (auto value = options.get(key)) clauses += std::string("  ") + keyword + bracket(*value) + " \n";
+        if (auto value = options.get(key))
+            clauses += std::string("  ") + keyword + SQLServerStatement::quoted(*value) + " \n";
     };
     place("FILEGROUP_ON", "ON ");
     place("TEXTIMAGE_ON", "TEXTIMAGE_ON ");
     place("FILESTREAM_ON", "FILESTREAM_ON ");
     auto scheme = options.get("PARTITION_SCHEMA");
     auto column = options.get("PARTITION_COLUMN");
-    if (scheme && column) clauses += "  ON " + bracket(*scheme) + "(" + bracket(*column) + ") \n";
+    if (scheme && column)
+        clauses += "  ON " + SQLServerStatement::quoted(*scheme) + "(" + SQLServerStatement::quoted(*column) + ") \n";
     place("PARTITION_STREAM", "FILESTREAM_ON ");
 
     auto compression = [&](const std::string& name) {
@@ -397,15 +402,18 @@ Text SQLServerBuilder::build_index(MetaIndex* index) {
     // Uniqueness and clustering are part of the index, also when it stands alone.
     std::string sql = "CREATE " + std::string(flag(*index, "UNIQUE") ? "UNIQUE " : "") +
                       (index->get_is_clustered() ? "CLUSTERED " : "") + (kind.empty() ? "" : kind + " ") + "INDEX " +
-                      bracket(text_or_empty(index->get_name())) + " ON " +
+                      SQLServerStatement::quoted(text_or_empty(index->get_name())) + " ON " +
                       qualified(text_or_empty(index->get_schema()), text_or_empty(index->get_entity())) + "( \n";
-    for (const auto& column : gobj::StringArray::wrap(index->get_columns()).to_vector()) sql += "    " + column + ",\n";
+    // The table's columns are not at hand: every entry is a name (SQL Server keys hold
+    // columns only).
+    for (const auto& column : gobj::StringArray::wrap(index->get_columns()).to_vector())
+        sql += "    " + key_entry(column, {}) + ",\n";
     chop(sql, 2);
     sql += "\n) ";
     std::string include = text_or_empty(index->get_include());
     std::string where = text_or_empty(index->get_where());
     std::string with = text_or_empty(index->get_with());
-    if (!include.empty()) sql += "INCLUDE (" + include + ") ";
+    if (!include.empty()) sql += "INCLUDE (" + key_list(include, {}, ", ", false) + ") ";
     if (!where.empty()) sql += "WHERE " + where + " ";
     if (!with.empty()) sql += "WITH " + with + " ";
     chop(sql, 1);
@@ -417,21 +425,25 @@ std::string SQLServerBuilder::build_index_patch(MetaTable& table, MetaIndex& ind
     TableNames t(table);
     std::string name = text_or_empty(index.get_name());
     std::string kind = text_or_empty(index.get_kind());
+    const auto columns = column_names(table);
     std::string sql = "CREATE " + unique_and_clustering(index) + (kind.empty() ? "" : kind + " ") + "INDEX " +
-                      bracket(name) + " ON " + t.qualified_name + " " + index_columns(index) + index_tail(index);
+                      SQLServerStatement::quoted(name) + " ON " + t.qualified_name + " " +
+                      index_columns(index, columns) + index_tail(index, columns);
     chop(sql, 1);
     sql += ";\n";
-    if (flag(index, "STATE")) sql += "ALTER INDEX " + bracket(name) + " ON " + t.qualified_name + " DISABLE;\n";
+    if (flag(index, "STATE"))
+        sql += "ALTER INDEX " + SQLServerStatement::quoted(name) + " ON " + t.qualified_name + " DISABLE;\n";
     std::string comment = text_or_empty(index.get_comment());
     if (!comment.empty()) sql += Description::member(t.schema, t.name, "INDEX", name).add(comment);
     return sql;
 }
 
-std::string SQLServerBuilder::build_index_body(MetaIndex& index) {
+std::string SQLServerBuilder::build_index_body(MetaIndex& index, const std::vector<std::string>& columns) {
     if (!has_columns(index)) return std::string();
     std::string kind = text_or_empty(index.get_kind());
-    std::string sql = "    INDEX " + bracket(text_or_empty(index.get_name())) + " " + unique_and_clustering(index) +
-                      (kind.empty() ? "" : kind + " ") + index_columns(index) + index_tail(index);
+    std::string sql = "    INDEX " + SQLServerStatement::quoted(text_or_empty(index.get_name())) + " " +
+                      unique_and_clustering(index) + (kind.empty() ? "" : kind + " ") + index_columns(index, columns) +
+                      index_tail(index, columns);
     chop(sql, 1);
     return sql + ",\n";
 }
@@ -440,7 +452,8 @@ std::string SQLServerBuilder::build_table_indexes(MetaTable& table, bool patch) 
     std::string sql;
     auto indexes = members<MetaIndex>(table.get_indexes());
     if (!patch) {
-        for (const auto& index : indexes) sql += build_index_body(*index);
+        const auto columns = column_names(table);
+        for (const auto& index : indexes) sql += build_index_body(*index, columns);
         return sql;
     }
     // Deleted and re-created indexes were dropped with the constraints.
@@ -469,7 +482,7 @@ std::string SQLServerBuilder::build_table_indexes(MetaTable& table, bool patch) 
 std::string SQLServerBuilder::build_table_trigger_body(MetaTable& table, MetaTrigger& trigger, bool alter) {
     TableNames t(table);
     std::string sql = std::string(alter ? "ALTER" : "CREATE") + " TRIGGER " +
-                      bracket(text_or_empty(trigger.get_name())) + " ON " + t.qualified_name + "\n";
+                      SQLServerStatement::quoted(text_or_empty(trigger.get_name())) + " ON " + t.qualified_name + "\n";
     std::vector<std::string> options;
     if (flag(trigger, "ENCRYPTION")) options.push_back("ENCRYPTION");
     std::string executor = execute_as(trigger);
@@ -622,14 +635,16 @@ std::string SQLServerBuilder::build_state_statements(MetaTable& table, bool patc
         if (patch && changes.get(key) == kInsert) continue;
         int state = decide(*index, key, false);
         if (state >= 0)
-            indexes += "ALTER INDEX " + bracket(name) + " ON " + t.qualified_name + (state ? " DISABLE;\n" : " REBUILD;\n");
+            indexes += "ALTER INDEX " + SQLServerStatement::quoted(name) + " ON " + t.qualified_name +
+                       (state ? " DISABLE;\n" : " REBUILD;\n");
     }
     for (auto constraint : members<MetaConstraint>(table.get_constraints())) {
         if (!is<MetaCheck>(constraint) && !is<MetaForeignKey>(constraint)) continue;
         std::string name = text_or_empty(constraint->get_name());
         int state = decide(*constraint, "constraints." + name, false);
         if (state >= 0)
-            constraints += t.alter() + (state ? "NOCHECK" : "CHECK") + " CONSTRAINT " + bracket(name) + ";\n";
+            constraints +=
+                t.alter() + (state ? "NOCHECK" : "CHECK") + " CONSTRAINT " + SQLServerStatement::quoted(name) + ";\n";
     }
     for (auto trigger : members<MetaTrigger>(table.get_triggers())) {
         std::string name = text_or_empty(trigger->get_name());
@@ -650,7 +665,7 @@ Text SQLServerBuilder::build_table(MetaTable* table, bool raw_types) {
     auto collations = load_collations();
     for (auto column : members<MetaColumn>(table->get_columns())) {
         std::string type = column_type(*column, raw_types);
-        sql += "    " + bracket(text_or_empty(column->get_name())) + " " + type +
+        sql += "    " + SQLServerStatement::quoted(text_or_empty(column->get_name())) + " " + type +
                build_column_body(*column, type, collations, false);
     }
     sql += build_primary_key(*table, false);
@@ -679,17 +694,18 @@ std::string SQLServerBuilder::build_constraint_drops(MetaTable& table, bool prim
     std::string sql;
     auto primary_key = attribute(table, "PRIMARY_KEY_NAME");
     if (primary_key_changed && primary_key && !primary_key->empty())
-        sql += t.alter() + "DROP CONSTRAINT " + bracket(*primary_key) + ";\n";
+        sql += t.alter() + "DROP CONSTRAINT " + SQLServerStatement::quoted(*primary_key) + ";\n";
 
     auto constraints = members<MetaConstraint>(table.get_constraints());
     for (const auto& constraint : constraints) {
         std::string name = text_or_empty(constraint->get_name());
         DataVersion change = changes.get("constraints." + name);
-        if (change == kDelete || change == kUpdate) sql += t.alter() + "DROP CONSTRAINT " + bracket(name) + ";\n";
+        if (change == kDelete || change == kUpdate)
+            sql += t.alter() + "DROP CONSTRAINT " + SQLServerStatement::quoted(name) + ";\n";
     }
     auto indexes = members<MetaIndex>(table.get_indexes());
     auto drop_index = [&](const std::string& name) {
-        sql += "DROP INDEX IF EXISTS " + bracket(name) + " ON " + t.qualified_name + ";\n";
+        sql += "DROP INDEX IF EXISTS " + SQLServerStatement::quoted(name) + " ON " + t.qualified_name + ";\n";
     };
     for (const auto& index : indexes) {
         std::string name = text_or_empty(index->get_name());
@@ -703,7 +719,7 @@ std::string SQLServerBuilder::build_constraint_drops(MetaTable& table, bool prim
         if (changes.get(key) != kDelete) continue;
         std::string name = member_name(key);
         if (starts_with(key, "constraints.") && !named(constraints, name))
-            sql += t.alter() + "DROP CONSTRAINT " + bracket(name) + ";\n";
+            sql += t.alter() + "DROP CONSTRAINT " + SQLServerStatement::quoted(name) + ";\n";
         if (starts_with(key, "indexes.") && !named(indexes, name)) drop_index(name);
     }
     return sql;
@@ -721,17 +737,17 @@ std::string SQLServerBuilder::build_patch_columns(MetaTable& table, const std::v
         std::string name = member_name(key);
         DataVersion change = changes.get(key);
         if (change == kDelete) {
-            dropped.push_back(bracket(name));
+            dropped.push_back(SQLServerStatement::quoted(name));
             continue;
         }
         auto column = named(columns, name);
         if (!column) continue;
         std::string type = column_type(*column, true);
-        std::string column_ref = t.alter() + "ALTER COLUMN " + bracket(name) + " ";
+        std::string column_ref = t.alter() + "ALTER COLUMN " + SQLServerStatement::quoted(name) + " ";
         if (change == kInsert) {
             std::string body = build_column_body(*column, type, collations, flag(*column, "WITH_VALUES"));
             chop(body, 2);
-            added += t.alter() + "ADD " + bracket(name) + " " + type + body + ";\n";
+            added += t.alter() + "ADD " + SQLServerStatement::quoted(name) + " " + type + body + ";\n";
             continue;
         }
         if (change != kUpdate) continue;
@@ -742,12 +758,13 @@ std::string SQLServerBuilder::build_patch_columns(MetaTable& table, const std::v
         bool default_changed = own.has("default_value") || own.has("default-value");
         if (default_changed) {
             std::string var = "@default_" + number(++defaults);
-            std::string table_literal = SQLServerStatement::literal(t.qualified_name);
+            std::string table_object = "OBJECT_ID(N" + SQLServerStatement::literal(t.qualified_name) + ")";
             // The constraint's name is only known on the server, which brackets it.
-            altered += "DECLARE " + var + " nvarchar(max) = (SELECT N'ALTER TABLE " + table_literal +
-                       " DROP CONSTRAINT ' + QUOTENAME(name) FROM sys.default_constraints WHERE parent_object_id = "
-                       "OBJECT_ID(N'" + table_literal + "') AND parent_column_id = COLUMNPROPERTY(OBJECT_ID(N'" +
-                       table_literal + "'), N'" + SQLServerStatement::literal(name) + "', 'ColumnId'));\n";
+            altered += "DECLARE " + var + " nvarchar(max) = (SELECT N" +
+                       SQLServerStatement::literal("ALTER TABLE " + t.qualified_name + " DROP CONSTRAINT ") +
+                       " + QUOTENAME(name) FROM sys.default_constraints WHERE parent_object_id = " + table_object +
+                       " AND parent_column_id = COLUMNPROPERTY(" + table_object + ", N" +
+                       SQLServerStatement::literal(name) + ", 'ColumnId'));\n";
             altered += "IF " + var + " IS NOT NULL EXEC sp_executesql " + var + ";\n";
         }
 
@@ -769,13 +786,14 @@ std::string SQLServerBuilder::build_patch_columns(MetaTable& table, const std::v
         if (own.has("attributes.MASKED")) {
             std::string mask = attribute_or_empty(*column, "MASKED");
             if (own.get("attributes.MASKED") != kDelete && !mask.empty())
-                altered += column_ref + compose("ADD MASKED WITH (FUNCTION = '%s');\n", {mask});
+                altered += column_ref + SQLServerStatement::fill("ADD MASKED WITH (FUNCTION = '%s');\n", {mask});
             else
                 altered += column_ref + "DROP MASKED;\n";
         }
         std::string fallback = text_or_empty(column->get_default_value());
         if (default_changed && !fallback.empty())
-            altered += t.alter() + "ADD DEFAULT " + default_text(fallback) + " FOR " + bracket(name) + ";\n";
+            altered += t.alter() + "ADD DEFAULT " + default_text(fallback) + " FOR " +
+                       SQLServerStatement::quoted(name) + ";\n";
     }
     std::string sql;
     if (!dropped.empty()) sql += t.alter() + "DROP COLUMN " + joined(dropped, ", ") + ";\n";
