@@ -2,14 +2,14 @@
 
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"
-#include "rezezadovu/supports/database/mysql/adapter_support.hpp"
-#include "rezezadovu/supports/database/mysql/sql_support.hpp"
+#include "rezezadovu/supports/database/mysql_family/adapter.hpp"
+#include "rezezadovu/supports/database/mysql_family/statement.hpp"
 
 TARVELIN_LOG_TAG("mariadb_adapter")
 
 namespace tarvelin::rezezadovu::supports::database {
 
-using namespace mysql;
+using namespace mysql_family;
 using namespace meta_model;
 
 TARVELIN_GTYPE(MariaDBAdapter, "TarvelinRezezadovuSupportsDatabaseMariaDBAdapter", Adapter)

@@ -5,13 +5,13 @@
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"
 #include "rezezadovu/helpers/database_helper.hpp"
-#include "rezezadovu/supports/database/mysql/ddl_support.hpp"
+#include "rezezadovu/supports/database/mysql_family/builder.hpp"
 
 TARVELIN_LOG_TAG("mariadb_builder")
 
 namespace tarvelin::rezezadovu::supports::database {
 
-using namespace mysql;
+using namespace mysql_family;
 using namespace meta_model;
 using helpers::DatabaseHelper;
 using Text = MariaDBBuilder::Text;
@@ -82,7 +82,7 @@ Text MariaDBBuilder::option_format(const char* key, const char* value) {
 // ---------------------------------------------------------------- tables
 
 std::string MariaDBBuilder::table_text(MetaTable& table, bool raw_types, bool alter) {
-    return mysql::table_text(table, connection(), raw_types, alter, {.size = size_of, .mariadb = true});
+    return mysql_family::table_text(table, connection(), raw_types, alter, {.size = size_of, .mariadb = true});
 }
 
 Text MariaDBBuilder::build_table(MetaTable* table, bool raw_types) {

@@ -1,4 +1,4 @@
-// The MariaDB statement texts: the MySQL family's texts (family_statement.hpp), except
+// The MariaDB statement texts: the MySQL family's texts (mysql_family/statement.hpp), except
 // where MariaDB answers otherwise: ANALYZE without EXPLAIN, accounts and roles told apart
 // by is_role, the account detail joined with mysql.global_priv, roles named without a
 // host (SHOW GRANTS, GRANT and REVOKE on a role), SHOW CREATE for packages and
@@ -13,7 +13,7 @@
 
 #include <tarvelin/rezezadovu/mariadb.h>
 
-#include "rezezadovu/supports/database/mysql/family_statement.hpp"
+#include "rezezadovu/supports/database/mysql_family/statement.hpp"
 
 namespace tarvelin::rezezadovu::supports::database {
 

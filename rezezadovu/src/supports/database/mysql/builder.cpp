@@ -8,13 +8,13 @@
 #include "rezezadovu/helpers/database_helper.hpp"
 #include "rezezadovu/model/meta_database.hpp"
 #include "rezezadovu/model/meta_role.hpp"
-#include "rezezadovu/supports/database/mysql/ddl_support.hpp"
+#include "rezezadovu/supports/database/mysql_family/builder.hpp"
 
 TARVELIN_LOG_TAG("mysql_builder")
 
 namespace tarvelin::rezezadovu::supports::database {
 
-using namespace mysql;
+using namespace mysql_family;
 using namespace meta_model;
 using helpers::DatabaseHelper;
 using Text = MySQLBuilder::Text;
@@ -60,7 +60,7 @@ std::string MySQLBuilder::table_text(MetaTable& table, bool raw_types, bool alte
     // ENFORCED is MySQL 8's; 5.x and MariaDB reject it.
     std::string version = version_of(connection);
     TableStyle style{.size = size_of, .enforced_words = !(starts_with(version, "5.") || contains(version, "MariaDB"))};
-    return mysql::table_text(table, connection, raw_types, alter, style);
+    return mysql_family::table_text(table, connection, raw_types, alter, style);
 }
 
 Text MySQLBuilder::build_table(MetaTable* table, bool raw_types) {
@@ -96,12 +96,12 @@ Text MySQLBuilder::build_index(MetaIndex* index) {
 
 Text MySQLBuilder::build_view(MetaView* view) {
     if (!TARVELIN_GIVEN(view)) return {};
-    return mysql::view_text(*view, false);
+    return mysql_family::view_text(*view, false);
 }
 
 Text MySQLBuilder::patch_view(MetaView* view) {
     if (!TARVELIN_GIVEN(view)) return {};
-    return mysql::view_text(*view, true);
+    return mysql_family::view_text(*view, true);
 }
 
 Text MySQLBuilder::build_schema(MetaSchema* schema, bool raw_types) {
@@ -109,7 +109,7 @@ Text MySQLBuilder::build_schema(MetaSchema* schema, bool raw_types) {
     order_with_dependence(schema, 0);
     std::string out;
     for (auto table : gobj::GeeArray<MetaTable>::wrap(schema->get_tables())) out += table_text(*table, raw_types, false) + "\n";
-    for (auto view : gobj::GeeArray<MetaView>::wrap(schema->get_views())) out += mysql::view_text(*view, false) + "\n";
+    for (auto view : gobj::GeeArray<MetaView>::wrap(schema->get_views())) out += mysql_family::view_text(*view, false) + "\n";
     for (GeeArrayList* routines : {schema->get_functions(), schema->get_procedures()})
         for (auto routine : gobj::GeeArray<MetaFunction>::wrap(routines)) out += *build_function(routine.get()) + "\n";
     return out + "\n";

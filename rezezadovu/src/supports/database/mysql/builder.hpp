@@ -6,7 +6,7 @@
 //
 // A create text writes every member not being deleted; an alter text (patch_table) lists
 // the members being dropped, added or changed, and is "" when there are none. Names are
-// backquoted and values quoted (sql_support.hpp); column lists of indexes, expressions,
+// backquoted and values quoted (mysql_family/statement.hpp); column lists of indexes, expressions,
 // bodies, defaults and enum values are SQL and are written as stored.
 //
 // Callers serialise: the builder holds nothing, but build_schema reorders the schema's

@@ -3,14 +3,14 @@
 #include "providers/gobj/i18n.hpp"
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"
-#include "rezezadovu/supports/database/mysql/listings.hpp"
-#include "rezezadovu/supports/database/mysql/sql_support.hpp"
+#include "rezezadovu/supports/database/mysql_family/explorer.hpp"
+#include "rezezadovu/supports/database/mysql_family/statement.hpp"
 
 TARVELIN_LOG_TAG("mysql_explorer")
 
 namespace tarvelin::rezezadovu::supports::database {
 
-using namespace mysql;
+using namespace mysql_family;
 
 TARVELIN_GTYPE(MySQLExplorer, "TarvelinRezezadovuSupportsDatabaseMySQLExplorer", gobj::Object,
                contracts::database::IExplorable)

@@ -1,12 +1,12 @@
-#include "rezezadovu/supports/database/mysql/listings.hpp"
+#include "rezezadovu/supports/database/mysql_family/explorer.hpp"
 
 #include "providers/contracts/model_column.hpp"
 #include "providers/gobj/i18n.hpp"
-#include "rezezadovu/supports/database/mysql/sql_support.hpp"
+#include "rezezadovu/supports/database/mysql_family/statement.hpp"
 
 TARVELIN_LOG_TAG("mysql_listings")
 
-namespace tarvelin::rezezadovu::supports::database::mysql {
+namespace tarvelin::rezezadovu::supports::database::mysql_family {
 
 namespace {
 
@@ -103,4 +103,4 @@ gobj::Ref<TableModel> run_listing(const gobj::Ref<IConnection>& connection, cons
     return table;
 }
 
-}  // namespace tarvelin::rezezadovu::supports::database::mysql
+}  // namespace tarvelin::rezezadovu::supports::database::mysql_family

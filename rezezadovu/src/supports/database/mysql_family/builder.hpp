@@ -2,7 +2,7 @@
 // table's members, table options and the table script around its entries, trigger
 // statements, views, routines and the text calling one, triggers, events, TLS and
 // password clauses of accounts, database changes, drops, and the dispatch by kind.
-// Names are backquoted and values quoted (sql_support.hpp); column lists of indexes,
+// Names are backquoted and values quoted (mysql_family/statement.hpp); column lists of indexes,
 // expressions, bodies, defaults and option values are SQL and are written as stored.
 //
 // Thread-safe: stateless; the parameter pattern is compiled once and only read.
@@ -13,10 +13,10 @@
 
 #include "rezezadovu/model/meta_database.hpp"
 #include "rezezadovu/model/meta_role.hpp"
-#include "rezezadovu/supports/database/mysql/sql_support.hpp"
+#include "rezezadovu/supports/database/mysql_family/statement.hpp"
 #include "rezezadovu/supports/database/sql_builder.hpp"
 
-namespace tarvelin::rezezadovu::supports::database::mysql {
+namespace tarvelin::rezezadovu::supports::database::mysql_family {
 
 using Text = contracts::database::Text;
 
@@ -121,4 +121,4 @@ std::string drop_text(meta_model::MetaObject& object, bool schema_events);
 Text create_by_kind(SqlBuilder& builder, meta_model::MetaObject& object, bool raw_types, bool with_procedures);
 Text patch_by_kind(SqlBuilder& builder, meta_model::MetaObject& object, bool raw_types, bool with_procedures);
 
-}  // namespace tarvelin::rezezadovu::supports::database::mysql
+}  // namespace tarvelin::rezezadovu::supports::database::mysql_family

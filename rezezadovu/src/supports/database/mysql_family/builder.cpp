@@ -1,4 +1,4 @@
-#include "rezezadovu/supports/database/mysql/ddl_support.hpp"
+#include "rezezadovu/supports/database/mysql_family/builder.hpp"
 
 #include <algorithm>
 
@@ -7,7 +7,7 @@
 
 TARVELIN_LOG_TAG("mysql_ddl_support")
 
-namespace tarvelin::rezezadovu::supports::database::mysql {
+namespace tarvelin::rezezadovu::supports::database::mysql_family {
 
 using namespace meta_model;
 using helpers::DatabaseHelper;
@@ -622,4 +622,4 @@ Text patch_by_kind(SqlBuilder& builder, MetaObject& object, bool raw_types, bool
     }
 }
 
-}  // namespace tarvelin::rezezadovu::supports::database::mysql
+}  // namespace tarvelin::rezezadovu::supports::database::mysql_family

@@ -1,4 +1,4 @@
-#include "rezezadovu/supports/database/mysql/adapter_support.hpp"
+#include "rezezadovu/supports/database/mysql_family/adapter.hpp"
 
 #include <map>
 
@@ -8,7 +8,7 @@
 
 TARVELIN_LOG_TAG("mysql_adapter_support")
 
-namespace tarvelin::rezezadovu::supports::database::mysql {
+namespace tarvelin::rezezadovu::supports::database::mysql_family {
 
 using namespace meta_model;
 using StatementVtable = TarvelinRezezadovuContractsDatabaseIStatementInterface;
@@ -556,4 +556,4 @@ void fill_by_kind(contracts::database::IAdaptable& reader, MetaObject& object, b
     }
 }
 
-}  // namespace tarvelin::rezezadovu::supports::database::mysql
+}  // namespace tarvelin::rezezadovu::supports::database::mysql_family

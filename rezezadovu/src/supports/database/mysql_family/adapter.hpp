@@ -15,9 +15,9 @@
 #include "rezezadovu/model/meta_role.hpp"
 #include "rezezadovu/model/meta_table.hpp"
 #include "rezezadovu/model/meta_view.hpp"
-#include "rezezadovu/supports/database/mysql/sql_support.hpp"
+#include "rezezadovu/supports/database/mysql_family/statement.hpp"
 
-namespace tarvelin::rezezadovu::supports::database::mysql {
+namespace tarvelin::rezezadovu::supports::database::mysql_family {
 
 // ---- marks and maps
 
@@ -108,4 +108,4 @@ bool read_event(const gobj::Ref<IConnection>& connection, meta_model::MetaEvent&
 void fill_by_kind(contracts::database::IAdaptable& reader, meta_model::MetaObject& object, bool deep,
                   bool with_procedures);
 
-}  // namespace tarvelin::rezezadovu::supports::database::mysql
+}  // namespace tarvelin::rezezadovu::supports::database::mysql_family

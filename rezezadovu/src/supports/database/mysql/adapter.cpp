@@ -1,16 +1,16 @@
-#include "rezezadovu/supports/database/mysql/adapter_v8x.hpp"
+#include "rezezadovu/supports/database/mysql/adapter.hpp"
 
 #include "providers/gobj/call.hpp"
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"
-#include "rezezadovu/supports/database/mysql/adapter_support.hpp"
-#include "rezezadovu/supports/database/mysql/sql_support.hpp"
+#include "rezezadovu/supports/database/mysql_family/adapter.hpp"
+#include "rezezadovu/supports/database/mysql_family/statement.hpp"
 
 TARVELIN_LOG_TAG("mysql_adapter_8x")
 
 namespace tarvelin::rezezadovu::supports::database {
 
-using namespace mysql;
+using namespace mysql_family;
 using namespace meta_model;
 
 TARVELIN_GTYPE(MySQLAdapterV8x, "TarvelinRezezadovuSupportsDatabaseMySQLAdapterV8x", Adapter)
