@@ -3,6 +3,7 @@
 #include "providers/gobj/i18n.hpp"
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"
+#include "rezezadovu/supports/database/mariadb/catalog.hpp"
 #include "rezezadovu/supports/database/mariadb/connection.hpp"
 #include "rezezadovu/supports/database/mysql_family/explorer.hpp"
 #include "rezezadovu/supports/database/mysql_family/statement.hpp"
@@ -12,7 +13,6 @@ TARVELIN_LOG_TAG("mariadb_explorer")
 namespace tarvelin::rezezadovu::supports::database {
 
 using mysql_family::Listing;
-using mysql_family::quoted;
 using providers::contracts::TableModel;
 
 TARVELIN_GTYPE(MariaDBExplorer, "TarvelinRezezadovuSupportsDatabaseMariaDBExplorer", gobj::Object,
@@ -32,22 +32,15 @@ std::optional<Listing> listing_of(providers::contracts::DBObject kind, std::stri
             return with_comment ? mysql_family::database_listing("SCHEMA_COMMENT", N_("Comment")) : mysql_family::database_listing();
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_INDEX: return mysql_family::index_listing(schema, false);
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_PACKAGE:
-            return Listing{"SELECT ROUTINE_NAME, SECURITY_TYPE, DEFINER, CREATED, LAST_ALTERED, ROUTINE_COMMENT FROM "
-                           "information_schema.ROUTINES WHERE ROUTINE_SCHEMA = " +
-                               quoted(schema) + " AND ROUTINE_TYPE = 'PACKAGE' ORDER BY ROUTINE_NAME ASC;",
-                           {N_("Name"), N_("Security type"), N_("Definer"), N_("Create time"), N_("Modified time"),
-                            N_("Comment")}};
+            return Listing{mariadb::package_listing_query(schema), {N_("Name"), N_("Security type"), N_("Definer"),
+                                                                    N_("Create time"), N_("Modified time"),
+                                                                    N_("Comment")}};
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_SEQUENCE:
-            return Listing{"SELECT t.TABLE_NAME, t.ROW_FORMAT, t.CREATE_TIME, t.UPDATE_TIME, t.`ENGINE`, "
-                           "t.TABLE_COLLATION, t.TABLE_COMMENT FROM information_schema.`TABLES` AS t WHERE "
-                           "t.TABLE_SCHEMA = " +
-                               quoted(schema) + " AND t.TABLE_TYPE = 'SEQUENCE' ORDER BY t.TABLE_NAME ASC;",
+            return Listing{mariadb::sequence_listing_query(schema),
                            {N_("Name"), N_("Row format"), N_("Create time"), N_("Update time"), N_("Engine"),
                             N_("Collation"), N_("Comment")}};
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_ROLE:
-            return Listing{"SELECT User, default_role FROM mysql.user WHERE BINARY is_role IN ('Y', 'y') ORDER BY User "
-                           "ASC;",
-                           {N_("Name"), N_("Default role")}};
+            return Listing{mariadb::role_listing_query(), {N_("Name"), N_("Default role")}};
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_USER:
             return mysql_family::user_listing("WHERE BINARY is_role IN ('N', 'n') ");
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_TABLESPACE: return std::nullopt;

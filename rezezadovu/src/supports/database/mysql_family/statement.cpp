@@ -30,17 +30,6 @@ std::string quoted(std::string_view text) {
     return DatabaseHelper::quote(escaped, '\'');
 }
 
-std::string like_containing(std::string_view text) {
-    // "!" escapes the wildcards: the backslash would mean another thing under
-    // NO_BACKSLASH_ESCAPES.
-    std::string pattern;
-    for (char c : text) {
-        if (c == '%' || c == '_' || c == '!') pattern += '!';
-        pattern += c;
-    }
-    return quoted("%" + pattern + "%") + " ESCAPE '!'";
-}
-
 Account split_account(std::string_view name) {
     size_t at = name.find('@');
     if (at == std::string_view::npos) return {std::string(name), "%"};

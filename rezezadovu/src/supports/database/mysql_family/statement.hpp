@@ -120,8 +120,6 @@ std::string backquoted(std::string_view name);
 std::string qualified(std::string_view schema, std::string_view name);
 // 'text', with single quotes doubled and backslashes escaped.
 std::string quoted(std::string_view text);
-// '%text%' ESCAPE '!' for LIKE: the text's own % and _ match only themselves.
-std::string like_containing(std::string_view text);
 
 // ---- accounts
 
@@ -174,16 +172,9 @@ private:
 
 // ---- connection and results: the dialects' shared helpers
 
-using dialect::cell;
-using dialect::cell_is_null;
-using dialect::cell_unsigned;
-using dialect::column_count;
-using dialect::column_named;
 using dialect::inspector_of;
 using dialect::query_model;
-using dialect::query_scalar;
 using dialect::require;
-using dialect::row_count;
 using dialect::statement_of;
 using dialect::text_of;
 using dialect::version_of;
