@@ -3,6 +3,7 @@
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"
 #include "rezezadovu/supports/database/mariadb/catalog.hpp"
+#include "rezezadovu/supports/database/mariadb/statement.hpp"
 #include "rezezadovu/supports/database/mysql_family/adapter.hpp"
 #include "rezezadovu/supports/database/mysql_family/catalog.hpp"
 
@@ -187,7 +188,8 @@ void MariaDBAdapter::fill_meta_role(MetaRole* role) {
     CatalogRows detail(query_model(connection, account_text(statement, AccountText::role_detail, *role)));
     if (!detail.empty()) tlog_warning("Row count: %u", static_cast<unsigned>(detail.size()));
     std::string name = text(role->get_name());
-    read_roles_mapping(connection, "Role = " + quoted(name.substr(0, name.find('@'))), role->get_relations());
+    read_roles_mapping(connection, "Role = " + MariaDBStatement::literal(name.substr(0, name.find('@'))),
+                       role->get_relations());
     read_privileges(connection, account_text(statement, AccountText::role_rights, *role), role->get_privileges());
     mark_filled(*role);
 }
@@ -196,8 +198,10 @@ void MariaDBAdapter::load_relation(MetaUser* user) {
     if (!TARVELIN_GIVEN(user)) return;
     // A name without "@" is the account of any host, "%".
     Account account = split_account(text(user->get_name()));
-    read_roles_mapping(require(this->connection()),
-                       "USER = " + quoted(account.user) + " AND HOST = " + quoted(account.host), user->get_relations());
+    read_roles_mapping(
+        require(this->connection()),
+        "USER = " + MariaDBStatement::literal(account.user) + " AND HOST = " + MariaDBStatement::literal(account.host),
+        user->get_relations());
 }
 
 // ---------------------------------------------------------------- by kind

@@ -8,8 +8,6 @@ TARVELIN_LOG_TAG("mariadb_statement")
 namespace tarvelin::rezezadovu::supports::database {
 
 using Text = MariaDBStatement::Text;
-using mysql_family::backquoted;
-using mysql_family::quoted;
 
 TARVELIN_GTYPE(MariaDBStatement, "TarvelinRezezadovuSupportsDatabaseMariaDBStatement", Statement)
 
@@ -60,30 +58,31 @@ Text MariaDBStatement::show_user_detail(const char* database, const char* user_s
            "max_statement_time, JSON_VALUE(mgp.priv, '$.password_last_changed') as password_last_changed, "
            "JSON_VALUE(mgp.priv, '$.password_lifetime') as password_lifetime, JSON_VALUE(mgp.priv, "
            "'$.account_locked') as account_locked FROM mysql.user mu, mysql.global_priv mgp WHERE mu.host = mgp.host "
-           "AND mu.user = mgp.user AND mu.HOST = " + quoted(a.host) + " AND mu.USER =" + quoted(a.user) + ";";
+           "AND mu.user = mgp.user AND mu.HOST = " +
+           MariaDBStatement::literal(a.host) + " AND mu.USER =" + MariaDBStatement::literal(a.user) + ";";
 }
 
 Text MariaDBStatement::show_role_detail(const char* database, const char* user_schema, const char* rolename) {
     if (!TARVELIN_GIVEN(database, user_schema, rolename)) return {};
     return "SELECT `Host`, `User` FROM mysql.global_priv WHERE JSON_VALUE(Priv, '$.is_role') = true AND USER=" +
-           quoted(role_of(rolename)) + ";";
+           MariaDBStatement::literal(role_of(rolename)) + ";";
 }
 
 Text MariaDBStatement::show_role_rights(const char* database, const char* user_schema, const char* rolename) {
     if (!TARVELIN_GIVEN(database, user_schema, rolename)) return {};
-    return "SHOW GRANTS FOR " + backquoted(role_of(rolename)) + ";";
+    return "SHOW GRANTS FOR " + MariaDBStatement::quoted(role_of(rolename)) + ";";
 }
 
 Text MariaDBStatement::grant_role_rights(const char* database, const char* user_schema, const char* rolename,
                                          const char* object, const char* rights) {
     if (!TARVELIN_GIVEN(database, user_schema, rolename, object, rights)) return {};
-    return grant_rights(backquoted(role_of(rolename)), object, rights);
+    return grant_rights(MariaDBStatement::quoted(role_of(rolename)), object, rights);
 }
 
 Text MariaDBStatement::revoke_role_rights(const char* database, const char* user_schema, const char* rolename,
                                           const char* object, const char* rights) {
     if (!TARVELIN_GIVEN(database, user_schema, rolename, object, rights)) return {};
-    return revoke_rights(backquoted(role_of(rolename)), object, rights);
+    return revoke_rights(MariaDBStatement::quoted(role_of(rolename)), object, rights);
 }
 
 Text MariaDBStatement::drop_object(DBObject type, const char* database, const char* user_schema,
@@ -91,7 +90,8 @@ Text MariaDBStatement::drop_object(DBObject type, const char* database, const ch
     if (!TARVELIN_GIVEN(database, user_schema, object_name, object_target)) return {};
     // The caller has selected the table's database.
     if (type == TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_INDEX)
-        return "DROP INDEX " + backquoted(object_target) + " ON " + backquoted(object_name) + ";";
+        return "DROP INDEX " + MariaDBStatement::quoted(object_target) + " ON " +
+               MariaDBStatement::quoted(object_name) + ";";
     return drop_text(type, user_schema, object_name, object_target);
 }
 

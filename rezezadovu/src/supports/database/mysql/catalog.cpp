@@ -1,12 +1,12 @@
 #include "rezezadovu/supports/database/mysql/catalog.hpp"
 
+#include "rezezadovu/supports/database/mysql/statement.hpp"
 #include "rezezadovu/supports/database/mysql_family/statement.hpp"
 
 TARVELIN_LOG_TAG("mysql_catalog")
 
 namespace tarvelin::rezezadovu::supports::database::mysql {
 
-using mysql_family::quoted;
 using S = std::string;
 using sv = std::string_view;
 
@@ -19,26 +19,28 @@ S like_containing(sv text) {
         if (c == '%' || c == '_' || c == '!') pattern += '!';
         pattern += c;
     }
-    return quoted("%" + pattern + "%") + " ESCAPE '!'";
+    return MySQLStatement::literal("%" + pattern + "%") + " ESCAPE '!'";
 }
 }  // namespace
 
 S checks_query(sv schema, sv table) {
     return "SELECT cons.CONSTRAINT_NAME, cons.ENFORCED, chks.CHECK_CLAUSE FROM information_schema.CHECK_CONSTRAINTS AS "
-           "chks INNER JOIN information_schema.TABLE_CONSTRAINTS AS cons ON cons.CONSTRAINT_CATALOG=chks.CONSTRAINT_CATALOG "
+           "chks INNER JOIN information_schema.TABLE_CONSTRAINTS AS cons ON "
+           "cons.CONSTRAINT_CATALOG=chks.CONSTRAINT_CATALOG "
            "AND cons.CONSTRAINT_SCHEMA=chks.CONSTRAINT_SCHEMA AND cons.CONSTRAINT_NAME=chks.CONSTRAINT_NAME WHERE "
-           "cons.CONSTRAINT_TYPE='CHECK' AND cons.TABLE_SCHEMA=" + quoted(schema) + " AND cons.TABLE_NAME=" +
-           quoted(table) + ";";
+           "cons.CONSTRAINT_TYPE='CHECK' AND cons.TABLE_SCHEMA=" +
+           MySQLStatement::literal(schema) + " AND cons.TABLE_NAME=" + MySQLStatement::literal(table) + ";";
 }
 
 S index_query(sv schema, sv table, sv name) {
     return "SELECT TABLE_NAME, NON_UNIQUE, INDEX_TYPE, IS_VISIBLE, INDEX_COMMENT, SEQ_IN_INDEX, COLUMN_NAME, "
-           "EXPRESSION FROM `information_schema`.`STATISTICS` WHERE INDEX_SCHEMA = " + quoted(schema) +
-           " AND TABLE_NAME = " + quoted(table) + " AND INDEX_NAME = " + quoted(name) + " ORDER BY SEQ_IN_INDEX ASC;";
+           "EXPRESSION FROM `information_schema`.`STATISTICS` WHERE INDEX_SCHEMA = " +
+           MySQLStatement::literal(schema) + " AND TABLE_NAME = " + MySQLStatement::literal(table) +
+           " AND INDEX_NAME = " + MySQLStatement::literal(name) + " ORDER BY SEQ_IN_INDEX ASC;";
 }
 
 S role_edges_query(sv user, sv host) {
-    S u = quoted(user), h = quoted(host);
+    S u = MySQLStatement::literal(user), h = MySQLStatement::literal(host);
     return "SELECT CONCAT(FROM_USER, '@', FROM_HOST) user_from, CONCAT(TO_USER, '@', TO_HOST) user_to , "
            "WITH_ADMIN_OPTION FROM `mysql`.`role_edges` WHERE (FROM_USER = " + u + " AND FROM_HOST = " + h +
            ") OR (TO_USER = " + u + " AND TO_HOST = " + h + ");";

@@ -7,8 +7,8 @@
 #include "rezezadovu/supports/database/mysql/builder.hpp"
 #include "rezezadovu/supports/database/mysql/explorer.hpp"
 #include "rezezadovu/supports/database/mysql/inspector.hpp"
-#include "rezezadovu/supports/database/mysql_family/statement.hpp"
 #include "rezezadovu/supports/database/mysql/statement.hpp"
+#include "rezezadovu/supports/database/mysql_family/statement.hpp"
 
 TARVELIN_LOG_TAG("mysql_connection")
 

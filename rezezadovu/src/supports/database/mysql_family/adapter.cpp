@@ -480,10 +480,10 @@ bool read_event(const gobj::Ref<IConnection>& connection, MetaEvent& event, bool
     std::string schedule;
     if (row.is_null("EXECUTE_AT")) {
         schedule = "EVERY " + row.text("INTERVAL_VALUE") + " " + row.text("INTERVAL_FIELD");
-        if (!row.is_null("STARTS")) schedule += " STARTS " + quoted(row.text("STARTS"));
-        if (!row.is_null("ENDS")) schedule += " ENDS " + quoted(row.text("ENDS"));
+        if (!row.is_null("STARTS")) schedule += " STARTS " + MySQLFamilyStatement::literal(row.text("STARTS"));
+        if (!row.is_null("ENDS")) schedule += " ENDS " + MySQLFamilyStatement::literal(row.text("ENDS"));
     } else {
-        schedule = "AT " + quoted(row.text("EXECUTE_AT"));
+        schedule = "AT " + MySQLFamilyStatement::literal(row.text("EXECUTE_AT"));
     }
     event.set_schedule(schedule.c_str());
     event.set_state(row.text("STATUS").c_str());

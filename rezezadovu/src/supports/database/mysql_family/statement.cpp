@@ -13,23 +13,6 @@ namespace tarvelin::rezezadovu::supports::database::mysql_family {
 
 using helpers::DatabaseHelper;
 
-std::string backquoted(std::string_view name) { return DatabaseHelper::quote(name, '`'); }
-std::string qualified(std::string_view schema, std::string_view name) {
-    return backquoted(schema) + "." + backquoted(name);
-}
-
-std::string quoted(std::string_view text) {
-    // The backslash first, as its own escape; then the one quoting loop doubles the quotes.
-    std::string escaped;
-    escaped.reserve(text.size());
-    for (size_t at = 0, next; at <= text.size(); at = next + 1) {
-        next = std::min(text.find('\\', at), text.size());
-        escaped.append(text.substr(at, next - at));
-        if (next < text.size()) escaped += "\\\\";
-    }
-    return DatabaseHelper::quote(escaped, '\'');
-}
-
 Account split_account(std::string_view name) {
     size_t at = name.find('@');
     if (at == std::string_view::npos) return {std::string(name), "%"};
@@ -39,7 +22,12 @@ Account split_account(std::string_view name) {
 
 std::string account(std::string_view name) {
     Account a = split_account(name);
-    return backquoted(a.user) + "@" + backquoted(a.host);
+    return MySQLFamilyStatement::quoted(a.user) + "@" + MySQLFamilyStatement::quoted(a.host);
+}
+
+std::string account_or_role(std::string_view name) {
+    if (name.find('@') == std::string_view::npos) return MySQLFamilyStatement::quoted(name);
+    return account(name);
 }
 
 bool contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
@@ -91,6 +79,20 @@ bool RegexMatch::next() {
 }  // namespace tarvelin::rezezadovu::supports::database::mysql_family
 
 namespace tarvelin::rezezadovu::supports::database {
+
+std::string MySQLFamilyStatement::quoted(std::string_view name) { return helpers::DatabaseHelper::quote(name, '`'); }
+
+std::string MySQLFamilyStatement::quoted(std::string_view schema, std::string_view name) {
+    return quoted(schema) + "." + quoted(name);
+}
+
+std::string MySQLFamilyStatement::literal(std::string_view text) {
+    // The backslash is an escape of its own; the quotes are doubled by the one quoting loop.
+    std::string escaped;
+    auto parts = mysql_family::split(text, '\\');
+    for (size_t i = 0; i < parts.size(); ++i) escaped += (i ? "\\\\" : "") + parts[i];
+    return helpers::DatabaseHelper::quote(escaped, '\'');
+}
 
 using namespace mysql_family;
 using helpers::DatabaseHelper;
@@ -145,27 +147,35 @@ S connection_string_text(const Server& server) {
 S show_databases_text() { return "SHOW DATABASES;"; }
 S show_tables_text(sv database) {
     return "SELECT table_name, table_schema, engine FROM information_schema.tables WHERE table_schema = " +
-           quoted(database) + " AND table_type LIKE '%TABLE%' ORDER BY table_name;";
+           MySQLFamilyStatement::literal(database) + " AND table_type LIKE '%TABLE%' ORDER BY table_name;";
 }
 S show_views_text(sv database) {
     return "SELECT table_name, table_schema, engine FROM information_schema.tables WHERE table_schema = " +
-           quoted(database) + " AND table_type LIKE '%VIEW%' ORDER BY table_name;";
+           MySQLFamilyStatement::literal(database) + " AND table_type LIKE '%VIEW%' ORDER BY table_name;";
 }
-S show_name_of_text(sv database) { return "SELECT " + quoted(database) + " as name;"; }
+S show_name_of_text(sv database) { return "SELECT " + MySQLFamilyStatement::literal(database) + " as name;"; }
 S show_constraints_text(sv database, sv constraint_type) {
     return "select CONSTRAINT_NAME from INFORMATION_SCHEMA.TABLE_CONSTRAINTS WHERE CONSTRAINT_SCHEMA = " +
-           quoted(database) + " AND CONSTRAINT_TYPE = '" + S(constraint_type) + "';";
+           MySQLFamilyStatement::literal(database) + " AND CONSTRAINT_TYPE = '" + S(constraint_type) + "';";
 }
 S show_indexes_text(sv database) {
     return "SELECT DISTINCT CONCAT(TABLE_NAME, '.', INDEX_NAME) FROM INFORMATION_SCHEMA.STATISTICS  WHERE "
-           "table_schema = " + quoted(database) + ";";
+           "table_schema = " +
+           MySQLFamilyStatement::literal(database) + ";";
 }
 S show_triggers_text(sv database) {
-    return "SELECT TRIGGER_NAME FROM information_schema.TRIGGERS WHERE TRIGGER_SCHEMA = " + quoted(database) + ";";
+    return "SELECT TRIGGER_NAME FROM information_schema.TRIGGERS WHERE TRIGGER_SCHEMA = " +
+           MySQLFamilyStatement::literal(database) + ";";
 }
-S show_functions_text(sv database) { return "SHOW FUNCTION STATUS WHERE Db = " + quoted(database); }
-S show_procedures_text(sv database) { return "SHOW PROCEDURE STATUS WHERE Db = " + quoted(database); }
-S show_structure_text(sv user_schema, sv table) { return "SHOW FULL COLUMNS FROM " + qualified(user_schema, table) + ";"; }
+S show_functions_text(sv database) {
+    return "SHOW FUNCTION STATUS WHERE Db = " + MySQLFamilyStatement::literal(database);
+}
+S show_procedures_text(sv database) {
+    return "SHOW PROCEDURE STATUS WHERE Db = " + MySQLFamilyStatement::literal(database);
+}
+S show_structure_text(sv user_schema, sv table) {
+    return "SHOW FULL COLUMNS FROM " + MySQLFamilyStatement::quoted(user_schema, table) + ";";
+}
 S show_users_text() {
     return "SELECT CONCAT(`user`, '@', `host`) username FROM `mysql`.`user` WHERE LENGTH(authentication_string);";
 }
@@ -176,16 +186,16 @@ S show_roles_text() {
 S show_privileges_text() { return "SHOW PRIVILEGES;"; }
 S flush_privileges_text() { return "FLUSH PRIVILEGES;"; }
 
-S change_database_text(sv database) { return "use " + backquoted(database) + ";"; }
+S change_database_text(sv database) { return "use " + MySQLFamilyStatement::quoted(database) + ";"; }
 S call_function_text(sv user_schema, sv function, sv parameters) {
-    return "SELECT " + qualified(user_schema, function) + S(parameters) + ";";
+    return "SELECT " + MySQLFamilyStatement::quoted(user_schema, function) + S(parameters) + ";";
 }
 S call_procedure_text(sv user_schema, sv procedure, sv parameters) {
-    return "CALL " + qualified(user_schema, procedure) + S(parameters) + ";";
+    return "CALL " + MySQLFamilyStatement::quoted(user_schema, procedure) + S(parameters) + ";";
 }
 
 S show_create_text(sv what, sv user_schema, sv name) {
-    return "SHOW CREATE " + S(what) + " " + qualified(user_schema, name) + ";";
+    return "SHOW CREATE " + S(what) + " " + MySQLFamilyStatement::quoted(user_schema, name) + ";";
 }
 
 MySQLFamilyStatement::Source show_source_text(DBObject kind, sv user_schema, sv name) {
@@ -199,54 +209,61 @@ MySQLFamilyStatement::Source show_source_text(DBObject kind, sv user_schema, sv 
         case kTable: return create("TABLE", 1);
         case kTrigger: return create("TRIGGER", 2);
         case kView: return create("VIEW", 1);
-        case kUser: return {"SHOW CREATE USER " + DatabaseHelper::make_fullname_mysql(name) + ";", 0};
+        case kUser: return {"SHOW CREATE USER " + account_or_role(name) + ";", 0};
         default: return {"", 1};
     }
 }
 
 S show_content_text(sv user_schema, sv table, sv columns, sv where, sv order, gint64 offset, gint limit) {
-    S out = "SELECT " + S(columns) + " FROM " + qualified(user_schema, table) + " ";
+    S out = "SELECT " + S(columns) + " FROM " + MySQLFamilyStatement::quoted(user_schema, table) + " ";
     if (!where.empty()) out += "WHERE " + S(where) + " ";
     if (!order.empty()) out += "ORDER BY " + S(order) + " ";
     if (limit > 0) out += printf_text("LIMIT %i OFFSET %lli;", limit, static_cast<long long>(offset));
     return out;
 }
 S show_effected_text(sv user_schema, sv table, sv where) {
-    S out = "SELECT count(*) FROM " + qualified(user_schema, table);
+    S out = "SELECT count(*) FROM " + MySQLFamilyStatement::quoted(user_schema, table);
     if (!where.empty()) out += " WHERE " + S(where);
     return out + ";";
 }
 S show_relations_text(sv user_schema, sv table) {
     return "SELECT COLUMN_NAME, CONSTRAINT_NAME, REFERENCED_COLUMN_NAME, REFERENCED_TABLE_NAME FROM "
-           "information_schema.KEY_COLUMN_USAGE WHERE TABLE_NAME = " + quoted(table) + " AND TABLE_SCHEMA = " +
-           quoted(user_schema) + ";";
+           "information_schema.KEY_COLUMN_USAGE WHERE TABLE_NAME = " +
+           MySQLFamilyStatement::literal(table) + " AND TABLE_SCHEMA = " + MySQLFamilyStatement::literal(user_schema) +
+           ";";
 }
-S empty_table_text(sv user_schema, sv table) { return "TRUNCATE TABLE " + qualified(user_schema, table) + ";"; }
+S empty_table_text(sv user_schema, sv table) {
+    return "TRUNCATE TABLE " + MySQLFamilyStatement::quoted(user_schema, table) + ";";
+}
 
 S rename_object_text(DBObject kind, sv old_name, sv new_name) {
     switch (kind) {
         case kTable:
-        case kView: return "RENAME TABLE " + backquoted(old_name) + " TO " + backquoted(new_name) + ";";
-        case kUser:
-            return "RENAME USER " + DatabaseHelper::make_fullname_mysql(old_name) + " TO " +
-                   DatabaseHelper::make_fullname_mysql(new_name) + ";";
+        case kView:
+            return "RENAME TABLE " + MySQLFamilyStatement::quoted(old_name) + " TO " +
+                   MySQLFamilyStatement::quoted(new_name) + ";";
+        case kUser: return "RENAME USER " + account_or_role(old_name) + " TO " + account_or_role(new_name) + ";";
         default: return "";
     }
 }
 
 S drop_object_text(DBObject kind, sv user_schema, sv object_name, sv object_target) {
-    auto drop = [&](const char* what) { return S("DROP ") + what + " IF EXISTS " + backquoted(object_name) + ";"; };
+    auto drop = [&](const char* what) {
+        return S("DROP ") + what + " IF EXISTS " + MySQLFamilyStatement::quoted(object_name) + ";";
+    };
     switch (kind) {
         case kDatabase: return drop("DATABASE");
         case kEvent: return drop("EVENT");
         case kFunction: return drop("FUNCTION");
-        case kIndex: return "DROP INDEX " + backquoted(object_target) + " ON " + qualified(user_schema, object_name) + ";";
+        case kIndex:
+            return "DROP INDEX " + MySQLFamilyStatement::quoted(object_target) + " ON " +
+                   MySQLFamilyStatement::quoted(user_schema, object_name) + ";";
         case kProcedure: return drop("PROCEDURE");
-        case kRole: return "DROP ROLE IF EXISTS " + DatabaseHelper::make_fullname_mysql(object_name) + ";";
-        case kSchema: return "DROP TABLESPACE " + backquoted(object_name) + ";";
+        case kRole: return "DROP ROLE IF EXISTS " + account_or_role(object_name) + ";";
+        case kSchema: return "DROP TABLESPACE " + MySQLFamilyStatement::quoted(object_name) + ";";
         case kTable: return drop("TABLE");
         case kTrigger: return drop("TRIGGER");
-        case kUser: return "DROP USER IF EXISTS " + DatabaseHelper::make_fullname_mysql(object_name) + ";";
+        case kUser: return "DROP USER IF EXISTS " + account_or_role(object_name) + ";";
         case kView: return drop("VIEW");
         default: return "";
     }
@@ -255,22 +272,19 @@ S drop_object_text(DBObject kind, sv user_schema, sv object_name, sv object_targ
 S build_explain_text(sv statement, sv format) { return explained_text("EXPLAIN", statement, format); }
 S build_analyze_text(sv statement, sv format) { return explained_text("EXPLAIN ANALYZE", statement, format); }
 
-S quote_identifier_text(sv identifier, sv schema) {
-    if (schema.empty()) return backquoted(identifier);
-    return qualified(schema, identifier);
-}
-
 S show_user_detail_text(sv username) {
     Account a = split_account(username);
     return "SELECT `Host`, `User`, `authentication_string`, `plugin`, `password_expired`, `ssl_type`, `ssl_cipher`, "
            "`x509_issuer`, `x509_subject`, `max_questions`, `max_updates`, `max_connections`, "
            "`max_user_connections`, `password_last_changed`, `password_lifetime`, `account_locked` FROM mysql.user "
-           "WHERE HOST = " + quoted(a.host) + " AND USER=" + quoted(a.user) + ";";
+           "WHERE HOST = " +
+           MySQLFamilyStatement::literal(a.host) + " AND USER=" + MySQLFamilyStatement::literal(a.user) + ";";
 }
 S show_role_detail_text(sv rolename) {
     Account a = split_account(rolename);
     return "SELECT `Host`, `User` FROM mysql.user WHERE  account_locked='Y' AND password_expired='Y' AND "
-           "authentication_string='' AND HOST = " + quoted(a.host) + " AND USER=" + quoted(a.user) + ";";
+           "authentication_string='' AND HOST = " +
+           MySQLFamilyStatement::literal(a.host) + " AND USER=" + MySQLFamilyStatement::literal(a.user) + ";";
 }
 S show_user_rights_text(sv username) { return "SHOW GRANTS FOR " + account(username) + ";"; }
 
@@ -448,20 +462,16 @@ Text MySQLFamilyStatement::build_analyze(const char* statement, const char* form
 }
 Text MySQLFamilyStatement::quote_identifier(const char* identifier, const char* schema) {
     if (!TARVELIN_GIVEN(identifier, schema)) return {};
-    return quote_identifier_text(identifier, schema);
+    return *schema ? quoted(schema, identifier) : quoted(identifier);
 }
 
 Text MySQLFamilyStatement::pack_value(DataType type, const char* value) {
     if (!TARVELIN_GIVEN(value)) return {};
-    std::string literal = helpers::DatabaseHelper::pack_value(type, value);
-    // A quoted literal gets its backslashes doubled; bare numbers and X'..' hold none.
-    if (literal.empty() || literal.front() != '\'') return literal;
-    std::string out;
-    for (char c : literal) {
-        if (c == '\\') out += c;
-        out += c;
-    }
-    return out;
+    // Numbers, booleans and X'..' are written bare; every quoted form goes through literal(),
+    // which also escapes the backslash.
+    std::string packed = helpers::DatabaseHelper::pack_value(type, value);
+    if (!packed.empty() && packed.front() == '\'') return literal(value);
+    return packed;
 }
 
 // ---------------------------------------------------------------- accounts

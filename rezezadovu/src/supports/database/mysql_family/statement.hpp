@@ -7,11 +7,13 @@
 // A C++ base only: each product registers its own class (parent Statement) over it, and
 // overrides what its server answers differently.
 //
-// Every name goes into SQL between backquotes with the backquote doubled, every value
-// between single quotes with the quote doubled and the backslash escaped (MySQL reads a
-// backslash in a string as an escape unless NO_BACKSLASH_ESCAPES is set). So no name or
-// value can end its quotes early in either mode; under NO_BACKSLASH_ESCAPES a value's
-// backslashes would read doubled. pack_value doubles the backslash too.
+// The family's one way to write names and values into SQL is quoted() and literal(),
+// which quote_identifier and pack_value use too, and which every builder, reader,
+// explorer and catalogue text of the family calls. Every name goes between backquotes
+// with the backquote doubled, every value between single quotes with the quote doubled
+// and the backslash escaped (MySQL reads a backslash in a string as an escape unless
+// NO_BACKSLASH_ESCAPES is set). So no name or value can end its quotes early in either
+// mode; under NO_BACKSLASH_ESCAPES a value's backslashes would read doubled.
 //
 // Runs nothing. Thread-safe: holds only its (weak) connection link.
 #pragma once
@@ -27,6 +29,13 @@ namespace tarvelin::rezezadovu::supports::database {
 
 class TARVELIN_EXPORT MySQLFamilyStatement : public Statement {
 public:
+    // `name`, with backquotes inside doubled.
+    static std::string quoted(std::string_view name);
+    // `schema`.`name`.
+    static std::string quoted(std::string_view schema, std::string_view name);
+    // 'text', with single quotes doubled and backslashes escaped.
+    static std::string literal(std::string_view text);
+
     Text build_connection_string(Server* server) override;
     Text show_databases(gint* name_column) override;
     Text change_database(const char* database) override;
@@ -72,7 +81,9 @@ public:
     Text empty_table(const char* database, const char* user_schema, const char* table) override;
     Text build_explain(const char* statement, const char* format) override;
     Text build_analyze(const char* statement, const char* format) override;
+    // quoted(): `identifier`, or `schema`.`identifier` when a schema is given.
     Text quote_identifier(const char* identifier, const char* schema) override;
+    // Numbers and booleans bare, blobs as X'..', any other value through literal().
     Text pack_value(DataType type, const char* value) override;
 
     // The text that shows an object's source and the column that holds it.
@@ -112,15 +123,6 @@ using providers::contracts::TableModel;
 using providers::contracts::ValueObject;
 using IConnection = contracts::database::IConnection;
 
-// ---- quoting
-
-// `name`, with backquotes inside doubled.
-std::string backquoted(std::string_view name);
-// `schema`.`name`.
-std::string qualified(std::string_view schema, std::string_view name);
-// 'text', with single quotes doubled and backslashes escaped.
-std::string quoted(std::string_view text);
-
 // ---- accounts
 
 // An account name "user@host" split at "@" (a third part is dropped); a name without
@@ -132,6 +134,8 @@ struct Account {
 Account split_account(std::string_view name);
 // `user`@`host` of split_account.
 std::string account(std::string_view name);
+// `user`@`host` of an account name, or `name` alone for a name without "@" (a role).
+std::string account_or_role(std::string_view name);
 
 // ---- texts
 
