@@ -15,9 +15,9 @@
 #include "rezezadovu/model/meta_role.hpp"
 #include "rezezadovu/model/meta_table.hpp"
 #include "rezezadovu/model/meta_view.hpp"
-#include "rezezadovu/supports/database/mysql/sql_support.hpp"
+#include "rezezadovu/supports/database/mysql_family/statement.hpp"
 
-namespace tarvelin::rezezadovu::supports::database::mysql {
+namespace tarvelin::rezezadovu::supports::database::mysql_family {
 
 // ---- marks and maps
 
@@ -42,13 +42,14 @@ std::string routine_body(const std::string& definition);
 void set_view_statement(meta_model::MetaView& view, const std::string& statement);
 // Row 0 of SHOW TABLE STATUS into the table's options and comment; the create options
 // too when asked.
-void set_table_status(meta_model::MetaTable& table, const TableModel& status, bool with_create_options = true);
+void set_table_status(meta_model::MetaTable& table, const dialect::CatalogRows& status, bool with_create_options = true);
 // Create options ("ROW_FORMAT=DYNAMIC PARTITIONED") into the options map, keys and values
 // upper-cased; a part without "=" gets no value, an empty part is skipped.
 void set_create_options(GeeHashMap* options, const std::string& create_options);
-// Row 0 of the account detail query into the account's password and attributes; MariaDB's
-// has max_statement_time after max_user_connections.
-void set_user_detail(meta_model::MetaUser& user, const TableModel& detail, bool with_statement_time = false);
+// Row 0 of the account detail query into the account's password and attributes;
+// max_statement_time (MariaDB's) when the detail has it, and the password and lock state
+// columns of newer servers as "NULL", "NULL" and "N" when it has not.
+void set_user_detail(meta_model::MetaUser& user, const dialect::CatalogRows& detail);
 // SHOW GRANTS lines into a privileges map: object (without backquotes) to rights, two
 // lines on one object joined with ", ", WITH GRANT OPTION adding ", GRANT OPTION".
 // Lines of other shapes (role grants, column rights, PROXY) are skipped.
@@ -60,9 +61,6 @@ enum class AccountText { user_detail, role_detail, rights, role_rights };
 // The connection statement's text for the account object (its database, schema, name).
 std::string account_text(const gobj::Ref<contracts::database::IStatement>& statement, AccountText which,
                          meta_model::MetaObject& account);
-// The role edges of the account name ("user@host", the host "%" without one) into a
-// relations map: "from=to" to "true" with the admin option, "false" without.
-void read_role_edges(const gobj::Ref<IConnection>& connection, const std::string& name, GeeHashMap* relations);
 // Runs the SHOW GRANTS text and adds its lines to the privileges map.
 void read_privileges(const gobj::Ref<IConnection>& connection, const std::string& sql, GeeHashMap* privileges);
 
@@ -108,4 +106,4 @@ bool read_event(const gobj::Ref<IConnection>& connection, meta_model::MetaEvent&
 void fill_by_kind(contracts::database::IAdaptable& reader, meta_model::MetaObject& object, bool deep,
                   bool with_procedures);
 
-}  // namespace tarvelin::rezezadovu::supports::database::mysql
+}  // namespace tarvelin::rezezadovu::supports::database::mysql_family

@@ -31,7 +31,7 @@ public:
     Text get_sql_type(DataType type) override;
     GType get_glib_type(const char* native_type) override;
 
-    // A row of the native type table (family_inspector.cpp).
+    // A row of the native type table (inspector.cpp).
     struct NativeType;
 
 protected:

@@ -1,4 +1,4 @@
-#include "rezezadovu/supports/database/mysql/family_inspector.hpp"
+#include "rezezadovu/supports/database/mysql_family/inspector.hpp"
 
 #include <map>
 

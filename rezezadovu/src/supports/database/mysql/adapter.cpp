@@ -1,17 +1,19 @@
-#include "rezezadovu/supports/database/mysql/adapter_v8x.hpp"
+#include "rezezadovu/supports/database/mysql/adapter.hpp"
 
 #include "providers/gobj/call.hpp"
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"
-#include "rezezadovu/supports/database/mysql/adapter_support.hpp"
-#include "rezezadovu/supports/database/mysql/sql_support.hpp"
+#include "rezezadovu/supports/database/mysql/catalog.hpp"
+#include "rezezadovu/supports/database/mysql_family/adapter.hpp"
+#include "rezezadovu/supports/database/mysql_family/catalog.hpp"
 
 TARVELIN_LOG_TAG("mysql_adapter_8x")
 
 namespace tarvelin::rezezadovu::supports::database {
 
-using namespace mysql;
+using namespace mysql_family;
 using namespace meta_model;
+using dialect::CatalogRows;
 
 TARVELIN_GTYPE(MySQLAdapterV8x, "TarvelinRezezadovuSupportsDatabaseMySQLAdapterV8x", Adapter)
 
@@ -19,21 +21,30 @@ gobj::Ref<MySQLAdapterV8x> MySQLAdapterV8x::create(GType type, CConnection* conn
     return create_linked<MySQLAdapterV8x>(type, connection);
 }
 
+namespace {
+// The role edges of the account name ("user@host", the host "%" without one) into a
+// relations map: "from=to" to "true" with the admin option, "false" without.
+void read_role_edges(const gobj::Ref<IConnection>& connection, const std::string& name, GeeHashMap* relations) {
+    Account a = split_account(name);
+    auto map = gobj::StringMap::wrap(GEE_MAP(relations));
+    for (auto edge : CatalogRows(query_model(connection, mysql::role_edges_query(a.user, a.host))))
+        map.set(edge.text("user_from") + "=" + edge.text("user_to"),
+                edge.text("WITH_ADMIN_OPTION") == "Y" ? "true" : "false");
+}
+}  // namespace
+
 // ---------------------------------------------------------------- database and schema
 
 void MySQLAdapterV8x::read_database(MetaDatabase& database, bool deep, bool v5x) {
     auto connection = require(this->connection());
     if (!is_filled(database)) {
-        std::string columns = "SCHEMA_NAME, DEFAULT_CHARACTER_SET_NAME, DEFAULT_COLLATION_NAME";
-        if (!v5x) columns += ", DEFAULT_ENCRYPTION";
-        auto result = query_model(connection, "SELECT " + columns + " FROM `information_schema`.`SCHEMATA` WHERE "
-                                                  "SCHEMA_NAME = " + quoted(text(database.get_name())) +
-                                                  " ORDER BY SCHEMA_NAME ASC;");
-        if (v5x && !TARVELIN_REQUIRE(row_count(*result) == 1, "rows == 1")) return;
-        if (row_count(*result) > 0) {
-            set_attribute(database, "CHARACTER SET", cell(*result, 1, 0));
-            set_attribute(database, "COLLATE", cell(*result, 2, 0));
-            if (!v5x) set_attribute(database, "ENCRYPTION", cell(*result, 3, 0));
+        CatalogRows result(
+            query_model(connection, schemata_query(text(database.get_name()), v5x ? nullptr : "DEFAULT_ENCRYPTION")));
+        if (v5x && !TARVELIN_REQUIRE(result.size() == 1, "rows == 1")) return;
+        if (!result.empty()) {
+            set_attribute(database, "CHARACTER SET", result[0].text("DEFAULT_CHARACTER_SET_NAME"));
+            set_attribute(database, "COLLATE", result[0].text("DEFAULT_COLLATION_NAME"));
+            if (!v5x) set_attribute(database, "ENCRYPTION", result[0].text("DEFAULT_ENCRYPTION"));
         }
         database.append(database.get_name());
     }
@@ -104,18 +115,12 @@ void MySQLAdapterV8x::fill_meta_table(MetaTable* table, bool deep) {
 gobj::Ref<MetaTable> MySQLAdapterV8x::fill_schema_table_check(MetaTable* table) {
     if (!TARVELIN_GIVEN(table)) return {};
     auto connection = require(this->connection());
-    auto result = query_model(
-        connection,
-        "SELECT cons.CONSTRAINT_NAME, cons.ENFORCED, chks.CHECK_CLAUSE FROM information_schema.CHECK_CONSTRAINTS AS "
-        "chks INNER JOIN information_schema.TABLE_CONSTRAINTS AS cons ON cons.CONSTRAINT_CATALOG=chks.CONSTRAINT_CATALOG "
-        "AND cons.CONSTRAINT_SCHEMA=chks.CONSTRAINT_SCHEMA AND cons.CONSTRAINT_NAME=chks.CONSTRAINT_NAME WHERE "
-        "cons.CONSTRAINT_TYPE='CHECK' AND cons.TABLE_SCHEMA=" + quoted(text(table->get_schema())) +
-            " AND cons.TABLE_NAME=" + quoted(text(table->get_name())) + ";");
     auto constraints = gobj::GeeArray<MetaConstraint>::wrap(table->get_constraints());
-    for (int r = 0; r < row_count(*result); ++r) {
-        auto check = MetaCheck::create_with_name(MetaCheck::gtype(), cell(*result, 0, r).c_str(),
-                                                 cell(*result, 2, r).c_str());
-        check->set_enforced(trimmed(cell(*result, 1, r)) == "YES");
+    for (auto row : CatalogRows(
+             query_model(connection, mysql::checks_query(text(table->get_schema()), text(table->get_name()))))) {
+        auto check = MetaCheck::create_with_name(MetaCheck::gtype(), row.text("CONSTRAINT_NAME").c_str(),
+                                                 row.text("CHECK_CLAUSE").c_str());
+        check->set_enforced(trimmed(row.text("ENFORCED")) == "YES");
         constraints.append(check);
     }
     return gobj::Ref<MetaTable>(*table);
@@ -124,11 +129,9 @@ gobj::Ref<MetaTable> MySQLAdapterV8x::fill_schema_table_check(MetaTable* table) 
 gobj::Ref<MetaTable> MySQLAdapterV8x::fill_schema_table_options(MetaTable* table) {
     if (!TARVELIN_GIVEN(table)) return {};
     auto connection = require(this->connection());
-    // The table's own schema and exact name: "LIKE" in the current database would read
-    // another table, or several.
-    auto result = query_model(connection, "SHOW TABLE STATUS FROM " + backquoted(text(table->get_schema())) +
-                                              " WHERE Name = " + quoted(text(table->get_name())) + ";");
-    if (row_count(*result) == 1) set_table_status(*table, *result);
+    CatalogRows status(
+        query_model(connection, table_status_query(text(table->get_schema()), text(table->get_name()), "Name")));
+    if (status.size() == 1) set_table_status(*table, status);
     return gobj::Ref<MetaTable>(*table);
 }
 
@@ -145,22 +148,19 @@ void MySQLAdapterV8x::fill_meta_index(MetaIndex* index) {
     if (is_filled(*index)) return;
     auto connection = require(this->connection());
     gobj::StringArray::wrap(index->get_columns()).clear();
-    auto result = query_model(connection, "SELECT TABLE_NAME, NON_UNIQUE, INDEX_TYPE, IS_VISIBLE, INDEX_COMMENT, "
-                                          "SEQ_IN_INDEX, COLUMN_NAME, EXPRESSION FROM `information_schema`.`STATISTICS` "
-                                          "WHERE INDEX_SCHEMA = " + quoted(text(index->get_schema())) +
-                                              " AND TABLE_NAME = " + quoted(text(index->get_entity())) +
-                                              " AND INDEX_NAME = " + quoted(text(index->get_name())) +
-                                              " ORDER BY SEQ_IN_INDEX ASC;");
-    if (!TARVELIN_REQUIRE(row_count(*result) >= 1, "rows >= 1")) return;
-    index->set_kind(index_kind(cell(*result, 1, 0), cell(*result, 2, 0), text(index->get_kind())).c_str());
-    index->set_method(cell(*result, 2, 0).c_str());
-    index->set_is_visible(cell(*result, 3, 0) == "YES");
-    index->set_comment(cell(*result, 4, 0).c_str());
-    for (int r = 0; r < row_count(*result); ++r) {
-        if (!cell_is_null(*result, 6, r))
-            index->append(cell(*result, 6, r).c_str());
-        else if (!cell_is_null(*result, 7, r))
-            index->append(cell(*result, 7, r).c_str());
+    CatalogRows result(query_model(connection, mysql::index_query(text(index->get_schema()), text(index->get_entity()),
+                                                                  text(index->get_name()))));
+    if (!TARVELIN_REQUIRE(result.size() >= 1, "rows >= 1")) return;
+    auto first = result[0];
+    index->set_kind(index_kind(first.text("NON_UNIQUE"), first.text("INDEX_TYPE"), text(index->get_kind())).c_str());
+    index->set_method(first.text("INDEX_TYPE").c_str());
+    index->set_is_visible(first.text("IS_VISIBLE") == "YES");
+    index->set_comment(first.text("INDEX_COMMENT").c_str());
+    for (auto row : result) {
+        if (!row.is_null("COLUMN_NAME"))
+            index->append(row.text("COLUMN_NAME").c_str());
+        else if (!row.is_null("EXPRESSION"))
+            index->append(row.text("EXPRESSION").c_str());
     }
     mark_filled(*index);
 }
@@ -193,8 +193,8 @@ void MySQLAdapterV8x::fill_meta_user(MetaUser* user) {
     auto statement = statement_of(connection);
     clear_map(user->get_privileges());
     clear_map(user->get_relations());
-    auto detail = query_model(connection, account_text(statement, AccountText::user_detail, *user));
-    if (row_count(*detail) > 0) set_user_detail(*user, *detail);
+    CatalogRows detail(query_model(connection, account_text(statement, AccountText::user_detail, *user)));
+    if (!detail.empty()) set_user_detail(*user, detail);
     load_relation(user);
     read_privileges(connection, account_text(statement, AccountText::rights, *user), user->get_privileges());
     mark_filled(*user);
@@ -207,8 +207,8 @@ void MySQLAdapterV8x::fill_meta_role(MetaRole* role) {
     auto statement = statement_of(connection);
     clear_map(role->get_privileges());
     clear_map(role->get_relations());
-    auto detail = query_model(connection, account_text(statement, AccountText::role_detail, *role));
-    if (row_count(*detail) > 0) tlog_message("Row count: %u", static_cast<unsigned>(row_count(*detail)));
+    CatalogRows detail(query_model(connection, account_text(statement, AccountText::role_detail, *role)));
+    if (!detail.empty()) tlog_message("Row count: %u", static_cast<unsigned>(detail.size()));
     read_role_edges(connection, text(role->get_name()), role->get_relations());
     read_privileges(connection, account_text(statement, AccountText::rights, *role), role->get_privileges());
     mark_filled(*role);

@@ -2,8 +2,9 @@
 // table's members, table options and the table script around its entries, trigger
 // statements, views, routines and the text calling one, triggers, events, TLS and
 // password clauses of accounts, database changes, drops, and the dispatch by kind.
-// Names are backquoted and values quoted (sql_support.hpp); column lists of indexes,
-// expressions, bodies, defaults and option values are SQL and are written as stored.
+// Names are backquoted and values quoted (mysql_family/statement.hpp), and so are the
+// index entries that name a column (key_part); expressions, bodies, defaults and option
+// values are SQL and are written as stored.
 //
 // Thread-safe: stateless; the parameter pattern is compiled once and only read.
 #pragma once
@@ -13,10 +14,10 @@
 
 #include "rezezadovu/model/meta_database.hpp"
 #include "rezezadovu/model/meta_role.hpp"
-#include "rezezadovu/supports/database/mysql/sql_support.hpp"
+#include "rezezadovu/supports/database/mysql_family/statement.hpp"
 #include "rezezadovu/supports/database/sql_builder.hpp"
 
-namespace tarvelin::rezezadovu::supports::database::mysql {
+namespace tarvelin::rezezadovu::supports::database::mysql_family {
 
 using Text = contracts::database::Text;
 
@@ -42,6 +43,11 @@ std::vector<gobj::Ref<T>> constraints_of(meta_model::MetaTable& table) {
 
 // "`a`, `b`" from a column list "a, b" (split at ",", each part trimmed).
 std::string column_list(const std::string& columns);
+// An index entry as a key part: an entry that names a column (of `table` when given;
+// without one, an entry that is one plain name) quoted, so that no column name, however
+// it is spelt, can end the list; an expression, or a column with a prefix length or an
+// order ("(a + 1)", "a(10)", "a DESC"), as written.
+std::string key_part(const std::string& entry, meta_model::MetaTable* table);
 // ";" when a body's last statement lacks its semicolon, else "".
 std::string terminated(const std::string& body);
 // An authentication plugin's name: a plain word as it is, anything else quoted.
@@ -75,7 +81,7 @@ struct TableStyle {
     std::string (*size)(meta_model::MetaColumn& column, const std::string& upper_type) = nullptr;
     // MariaDB: a single key column carries PRIMARY KEY inline (several make one entry); a
     // generated column says neither NULL nor NOT NULL; an index's USING comes before its
-    // columns, which are backquoted when they name a column of the table; a foreign key
+    // columns; a foreign key
     // is CONSTRAINT FOREIGN KEY `name`(...), naming a table of another schema with it.
     bool mariadb = false;
     // Checks say ENFORCED or NOT ENFORCED (MySQL 8 only).
@@ -121,4 +127,4 @@ std::string drop_text(meta_model::MetaObject& object, bool schema_events);
 Text create_by_kind(SqlBuilder& builder, meta_model::MetaObject& object, bool raw_types, bool with_procedures);
 Text patch_by_kind(SqlBuilder& builder, meta_model::MetaObject& object, bool raw_types, bool with_procedures);
 
-}  // namespace tarvelin::rezezadovu::supports::database::mysql
+}  // namespace tarvelin::rezezadovu::supports::database::mysql_family

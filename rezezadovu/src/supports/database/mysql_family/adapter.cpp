@@ -1,16 +1,19 @@
-#include "rezezadovu/supports/database/mysql/adapter_support.hpp"
+#include "rezezadovu/supports/database/mysql_family/adapter.hpp"
 
 #include <map>
 
+#include "providers/contracts/model_column.hpp"
 #include "providers/gobj/call.hpp"
 #include "providers/gobj/i18n.hpp"
 #include "providers/gobj/precondition.hpp"
+#include "rezezadovu/supports/database/mysql_family/catalog.hpp"
 
 TARVELIN_LOG_TAG("mysql_adapter_support")
 
-namespace tarvelin::rezezadovu::supports::database::mysql {
+namespace tarvelin::rezezadovu::supports::database::mysql_family {
 
 using namespace meta_model;
+using dialect::CatalogRows;
 using StatementVtable = TarvelinRezezadovuContractsDatabaseIStatementInterface;
 using InspectorVtable = TarvelinRezezadovuContractsDatabaseIInspectableInterface;
 
@@ -74,6 +77,14 @@ void mark_filled(MetaObject& object) { g_object_set_data(object.gobj(), kFilled,
 void set_attribute(MetaObject& object, const std::string& key, const std::string& value) {
     gobj::StringMap::wrap(GEE_MAP(object.get_attributes())).set(key, value);
 }
+
+namespace {
+// Each attribute of the pairs set to the row's text of its column.
+void set_attributes(MetaObject& object, const CatalogRows::Row& row,
+                    std::initializer_list<std::pair<const char*, const char*>> pairs) {
+    for (auto [attribute, column] : pairs) set_attribute(object, attribute, row.text(column));
+}
+}  // namespace
 
 void clear_map(GeeHashMap* map) { gee_map_clear(GEE_MAP(map)); }
 
@@ -146,44 +157,48 @@ void set_create_options(GeeHashMap* options, const std::string& create_options) 
     }
 }
 
-void set_table_status(MetaTable& table, const TableModel& status, bool with_create_options) {
+void set_table_status(MetaTable& table, const CatalogRows& status, bool with_create_options) {
+    auto row = status[0];
     GeeHashMap* options = table.get_options();
     auto map = gobj::StringMap::wrap(GEE_MAP(options));
-    map.set("ENGINE", cell(status, 1, 0));
-    map.set("ROW_FORMAT", cell(status, 3, 0));
-    map.set("AVG_ROW_LENGTH", cell(status, 5, 0));
-    std::string collation = cell(status, 14, 0);
+    map.set("ENGINE", row.text("Engine"));
+    map.set("ROW_FORMAT", row.text("Row_format"));
+    map.set("AVG_ROW_LENGTH", row.text("Avg_row_length"));
+    std::string collation = row.text("Collation");
     map.set("COLLATE", collation);
     if (collation.empty())
         gee_map_set(GEE_MAP(options), "CHARACTER SET", nullptr);
     else
         map.set("CHARACTER SET", collation.substr(0, collation.find('_')));
-    if (with_create_options) set_create_options(options, cell(status, 16, 0));
-    table.set_comment(cell(status, 17, 0).c_str());
+    if (with_create_options) set_create_options(options, row.text("Create_options"));
+    table.set_comment(row.text("Comment").c_str());
 }
 
-void set_user_detail(MetaUser& user, const TableModel& detail, bool with_statement_time) {
-    auto at = [&](int column) { return cell(detail, column, 0); };
-    int columns = column_count(detail);
-    user.set_password(at(2).c_str());
+void set_user_detail(MetaUser& user, const CatalogRows& detail) {
+    auto row = detail[0];
+    std::string password = row.text("authentication_string");
+    user.set_password(password.c_str());
     // The hash kept apart too: the builder recreates an account with it when the password
     // is still the stored hash, instead of taking the hash as a new clear-text password.
-    set_attribute(user, "AUTHENTICATION_STRING", at(2));
-    set_attribute(user, "PLUGIN", at(3));
-    set_attribute(user, "PASSWORD_POLICY", at(4));
-    set_attribute(user, "SSL_TYPE", at(5));
-    set_attribute(user, "X509_CIPHER", at(6));
-    set_attribute(user, "X509_ISSUER", at(7));
-    set_attribute(user, "X509_SUBJECT", at(8));
-    set_attribute(user, "MAX_QUERIES", at(9));
-    set_attribute(user, "MAX_UPDATES", at(10));
-    set_attribute(user, "MAX_CONNECTIONS", at(11));
-    set_attribute(user, "USER_CONNECTIONS", at(12));
-    int next = 13;
-    if (with_statement_time) set_attribute(user, "MAX_STATEMENT_TIME", at(next++));
-    set_attribute(user, "PASSWORD_CHANGED", columns > next ? at(next) : "NULL");
-    set_attribute(user, "PASSWORD_LIFETIME", columns > next + 1 ? at(next + 1) : "NULL");
-    set_attribute(user, "ACCOUNT_STATE", columns > next + 2 ? at(next + 2) : "N");
+    set_attribute(user, "AUTHENTICATION_STRING", password);
+    set_attributes(user, row, {{"PLUGIN", "plugin"},
+                               {"PASSWORD_POLICY", "password_expired"},
+                               {"SSL_TYPE", "ssl_type"},
+                               {"X509_CIPHER", "ssl_cipher"},
+                               {"X509_ISSUER", "x509_issuer"},
+                               {"X509_SUBJECT", "x509_subject"},
+                               {"MAX_QUERIES", "max_questions"},
+                               {"MAX_UPDATES", "max_updates"},
+                               {"MAX_CONNECTIONS", "max_connections"},
+                               {"USER_CONNECTIONS", "max_user_connections"}});
+    // MariaDB's detail has max_statement_time; older servers lack the last three.
+    if (row.has("max_statement_time")) set_attribute(user, "MAX_STATEMENT_TIME", row.text("max_statement_time"));
+    auto optional = [&](const char* column, const char* otherwise) {
+        return row.has(column) ? row.text(column) : std::string(otherwise);
+    };
+    set_attribute(user, "PASSWORD_CHANGED", optional("password_last_changed", "NULL"));
+    set_attribute(user, "PASSWORD_LIFETIME", optional("password_lifetime", "NULL"));
+    set_attribute(user, "ACCOUNT_STATE", optional("account_locked", "N"));
 }
 
 void add_grants(GeeHashMap* privileges, const std::vector<std::string>& lines) {
@@ -220,22 +235,17 @@ std::string account_text(const gobj::Ref<contracts::database::IStatement>& state
     return gobj::call<&StatementVtable::show_user_rights>(statement, database, schema, name);
 }
 
-void read_role_edges(const gobj::Ref<IConnection>& connection, const std::string& name, GeeHashMap* relations) {
-    Account a = split_account(name);
-    std::string user = quoted(a.user), host = quoted(a.host);
-    auto edges = query_model(connection, "SELECT CONCAT(FROM_USER, '@', FROM_HOST) user_from, CONCAT(TO_USER, '@', "
-                                         "TO_HOST) user_to , WITH_ADMIN_OPTION FROM `mysql`.`role_edges` WHERE "
-                                         "(FROM_USER = " + user + " AND FROM_HOST = " + host + ") OR (TO_USER = " +
-                                             user + " AND TO_HOST = " + host + ");");
-    auto map = gobj::StringMap::wrap(GEE_MAP(relations));
-    for (int r = 0; r < row_count(*edges); ++r)
-        map.set(cell(*edges, 0, r) + "=" + cell(*edges, 1, r), cell(*edges, 2, r) == "Y" ? "true" : "false");
-}
-
 void read_privileges(const gobj::Ref<IConnection>& connection, const std::string& sql, GeeHashMap* privileges) {
-    auto grants = query_model(connection, sql);
+    CatalogRows grants(query_model(connection, sql));
     std::vector<std::string> lines;
-    for (int r = 0; r < row_count(*grants); ++r) lines.push_back(cell(*grants, 0, r));
+    // SHOW GRANTS names its one column after the account ("Grants for app@%").
+    std::string column = "Grants";
+    for (auto named : grants.table()->get_columns())
+        if (named->get_name() && starts_with(*named->get_name(), "Grants")) {
+            column = *named->get_name();
+            break;
+        }
+    for (auto row : grants) lines.push_back(row.text(column));
     add_grants(privileges, lines);
 }
 
@@ -249,87 +259,67 @@ void list_schema(const gobj::Ref<IConnection>& connection, MetaSchema& schema) {
     auto events = gobj::GeeArray<MetaEvent>::wrap(schema.get_events());
     const char* database = schema.get_database();
     const char* name = schema.get_name();
-    std::string literal = quoted(text(name));
 
-    auto listed_tables = query_model(connection, "SELECT TABLE_NAME, TABLE_TYPE FROM `information_schema`.`TABLES` "
-                                                 "WHERE TABLE_SCHEMA = " + literal +
-                                                     " AND (TABLE_TYPE IN ('BASE TABLE', 'VIEW', 'SYSTEM VIEW')) "
-                                                     "ORDER BY TABLE_NAME ASC;");
-    for (int r = 0; r < row_count(*listed_tables); ++r) {
-        std::string table = cell(*listed_tables, 0, r);
-        if (cell(*listed_tables, 1, r) == "VIEW")
+    for (auto row : CatalogRows(query_model(connection, tables_query(text(name))))) {
+        std::string table = row.text("TABLE_NAME");
+        if (row.text("TABLE_TYPE") == "VIEW")
             views.append(MetaView::create_with_names(MetaView::gtype(), database, name, table.c_str()));
         else
             tables.append(MetaTable::create_with_names(MetaTable::gtype(), database, name, table.c_str()));
     }
 
-    auto routines = query_model(connection, "SELECT r.ROUTINE_NAME, r.ROUTINE_TYPE, r.`DEFINER` FROM "
-                                            "information_schema.ROUTINES r WHERE DEFINER NOT LIKE '%mysql%' AND "
-                                            "ROUTINE_SCHEMA = " + literal +
-                                                " AND ROUTINE_TYPE IN ('FUNCTION', 'PROCEDURE') ORDER BY "
-                                                "ROUTINE_NAME ASC;");
-    for (int r = 0; r < row_count(*routines); ++r) {
+    for (auto row : CatalogRows(query_model(connection, routines_query(text(name))))) {
         auto routine =
-            MetaFunction::create_with_names(MetaFunction::gtype(), database, name, cell(*routines, 0, r).c_str());
-        bool is_function = cell(*routines, 1, r) == "FUNCTION";
+            MetaFunction::create_with_names(MetaFunction::gtype(), database, name, row.text("ROUTINE_NAME").c_str());
+        bool is_function = row.text("ROUTINE_TYPE") == "FUNCTION";
         routine->set_is_function(is_function);
         (is_function ? functions : procedures).append(routine);
     }
 
-    auto listed_events = query_model(connection, "SELECT EVENT_NAME, EVENT_TYPE FROM `information_schema`.`EVENTS` "
-                                                 "WHERE EVENT_SCHEMA = " + literal + " ORDER BY EVENT_NAME ASC;");
-    for (int r = 0; r < row_count(*listed_events); ++r)
-        events.append(
-            MetaEvent::create_with_names(MetaEvent::gtype(), database, name, cell(*listed_events, 0, r).c_str()));
+    for (auto row : CatalogRows(query_model(connection, events_query(text(name)))))
+        events.append(MetaEvent::create_with_names(MetaEvent::gtype(), database, name, row.text("EVENT_NAME").c_str()));
 }
 
 void read_columns(const gobj::Ref<IConnection>& connection, MetaTable& table, ColumnRules rules) {
-    auto result = query_model(
-        connection,
-        "SELECT COLUMN_NAME, ORDINAL_POSITION, COLUMN_DEFAULT, IS_NULLABLE, DATA_TYPE, CHARACTER_MAXIMUM_LENGTH, "
-        "NUMERIC_PRECISION, NUMERIC_SCALE, DATETIME_PRECISION, CHARACTER_SET_NAME, COLLATION_NAME, COLUMN_TYPE, "
-        "COLUMN_KEY, EXTRA, COLUMN_COMMENT, GENERATION_EXPRESSION FROM INFORMATION_SCHEMA.COLUMNS WHERE TABLE_SCHEMA = " +
-            quoted(text(table.get_schema())) + " and TABLE_NAME = " + quoted(text(table.get_name())) +
-            " ORDER BY ORDINAL_POSITION ASC;");
+    CatalogRows result(query_model(connection, columns_query(text(table.get_schema()), text(table.get_name()))));
     auto inspector = inspector_of(connection);
     guint8 primary_ordinal = 1;
     std::string previous;
-    for (int r = 0; r < row_count(*result); ++r) {
-        auto at = [&](int column) { return cell(*result, column, r); };
-        std::string raw_type = ascii_upper(at(4));
+    for (auto row : result) {
+        std::string raw_type = ascii_upper(row.text("DATA_TYPE"));
         DataType data_type = inspector ? gobj::call<&InspectorVtable::get_data_type>(inspector, raw_type)
                                        : TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN;
-        std::string name = at(0);
+        std::string name = row.text("COLUMN_NAME");
         auto column = table.new_column(name.c_str(), data_type);
-        column->set_ordinal(static_cast<guint16>(cell_unsigned(*result, 1, r)));
-        column->set_default_value(at(2).c_str());
-        column->set_not_null(at(3) == "NO");
+        column->set_ordinal(static_cast<guint16>(row.unsigned_number("ORDINAL_POSITION")));
+        column->set_default_value(row.text("COLUMN_DEFAULT").c_str());
+        column->set_not_null(row.text("IS_NULLABLE") == "NO");
         column->set_raw_type(raw_type.c_str());
-        column->set_length(static_cast<gint64>(cell_unsigned(*result, 5, r)));
+        column->set_length(static_cast<gint64>(row.unsigned_number("CHARACTER_MAXIMUM_LENGTH")));
         if (listed(kTypeListNumeric, raw_type) || (rules.mariadb && raw_type == "BIT")) {
-            column->set_length(static_cast<gint64>(cell_unsigned(*result, 6, r)));
-            if (raw_type != "BIT") column->set_scale(static_cast<guint8>(cell_unsigned(*result, 7, r)));
+            column->set_length(static_cast<gint64>(row.unsigned_number("NUMERIC_PRECISION")));
+            if (raw_type != "BIT") column->set_scale(static_cast<guint8>(row.unsigned_number("NUMERIC_SCALE")));
         } else if (listed(kTypeListDatetime, raw_type)) {
-            column->set_scale(static_cast<guint8>(cell_unsigned(*result, 8, r)));
+            column->set_scale(static_cast<guint8>(row.unsigned_number("DATETIME_PRECISION")));
         }
-        column->set_charset(at(9).c_str());
-        column->set_collation(at(10).c_str());
+        column->set_charset(row.text("CHARACTER_SET_NAME").c_str());
+        column->set_collation(row.text("COLLATION_NAME").c_str());
 
-        std::string column_type = at(11);
+        std::string column_type = row.text("COLUMN_TYPE");
         if (auto values = enum_values(column_type, rules.mariadb)) column->set_enum_values(values->c_str());
         column->set_is_unsigned(contains(column_type, "unsigned"));
         if (rules.mariadb) column->set_is_fill_zero(contains(column_type, "zerofill"));
 
-        if (contains(at(12), "PRI")) {
+        if (contains(row.text("COLUMN_KEY"), "PRI")) {
             column->set_is_primary_key(true);
             column->set_primary_ordinal(primary_ordinal++);
         }
-        std::string extra = at(13);
+        std::string extra = row.text("EXTRA");
         column->set_auto_increment(contains(extra, "auto_increment"));
         // MariaDB writes "on update current_timestamp()".
         column->set_update_timestamp(contains(rules.mariadb ? extra : ascii_upper(extra), "CURRENT_TIMESTAMP"));
-        column->set_comment(at(14).c_str());
-        std::string expression = at(15);
+        column->set_comment(row.text("COLUMN_COMMENT").c_str());
+        std::string expression = row.text("GENERATION_EXPRESSION");
         column->set_expression(expression.c_str());
         if (!expression.empty()) {
             column->set_is_virtual(true);
@@ -338,27 +328,27 @@ void read_columns(const gobj::Ref<IConnection>& connection, MetaTable& table, Co
             column->set_virtual_type(contains(storage, "STORED") || contains(storage, "PERSISTENT") ? "STORED"
                                                                                                    : "VIRTUAL");
         }
-        if (r > 0) column->set_after(previous.c_str());
+        if (row.index() > 0) column->set_after(previous.c_str());
         previous = name;
     }
 }
 
 void read_indexes(const gobj::Ref<IConnection>& connection, MetaTable& table) {
-    auto result = query_model(connection, "SHOW INDEX FROM " + qualified(text(table.get_schema()), text(table.get_name())));
+    CatalogRows result(query_model(connection, show_index_query(text(table.get_schema()), text(table.get_name()))));
     // Visibility: MySQL 8 says "Visible", MariaDB "Ignored"; older servers have neither
-    // and every index is visible.
-    int visible = column_named(*result, "Visible");
-    int ignored = column_named(*result, "Ignored");
-    int expression = column_named(*result, "Expression");
+    // and every index is visible. A key part on an expression has its text in
+    // "Expression" (MySQL 8) and no column name.
+    const bool visible = result.has("Visible"), ignored = result.has("Ignored");
+    const bool expression = result.has("Expression");
     auto indexes = gobj::GeeArray<MetaIndex>::wrap(table.get_indexes());
     gobj::Ref<MetaIndex> current;
     std::string previous;
-    for (int r = 0; r < row_count(*result); ++r) {
-        std::string key = cell(*result, 2, r);
+    for (auto row : result) {
+        std::string key = row.text("Key_name");
         if (ascii_upper(trimmed(key)) == "PRIMARY") {
             // The key's own order, which may differ from the columns' order.
-            if (auto column = table.get_column(cell(*result, 4, r).c_str()))
-                column->set_primary_ordinal(static_cast<guint8>(cell_unsigned(*result, 3, r)));
+            if (auto column = table.get_column(row.text("Column_name").c_str()))
+                column->set_primary_ordinal(static_cast<guint8>(row.unsigned_number("Seq_in_index")));
             continue;
         }
         if (!current || key != previous) {
@@ -366,61 +356,43 @@ void read_indexes(const gobj::Ref<IConnection>& connection, MetaTable& table) {
             current = MetaIndex::create_with_names(MetaIndex::gtype(), table.get_database(), table.get_schema(),
                                                    table.get_name(), key.c_str());
             previous = key;
-            current->set_method(cell(*result, 10, r).c_str());
-            current->set_comment(cell(*result, 12, r).c_str());
-            current->set_kind(index_kind(cell(*result, 1, r), cell(*result, 10, r), "").c_str());
-            current->set_is_visible(visible >= 0   ? cell(*result, visible, r) == "YES"
-                                    : ignored >= 0 ? cell(*result, ignored, r) != "YES"
-                                                   : true);
+            std::string type = row.text("Index_type");
+            current->set_method(type.c_str());
+            current->set_comment(row.text("Index_comment").c_str());
+            current->set_kind(index_kind(row.text("Non_unique"), type, "").c_str());
+            current->set_is_visible(visible   ? row.text("Visible") == "YES"
+                                    : ignored ? row.text("Ignored") != "YES"
+                                              : true);
         }
-        if (!cell_is_null(*result, 4, r) || expression < 0)
-            current->append(cell(*result, 4, r).c_str());
+        if (!row.is_null("Column_name") || !expression)
+            current->append(row.text("Column_name").c_str());
         else
-            current->append(cell(*result, expression, r).c_str());
+            current->append(row.text("Expression").c_str());
     }
     if (current) indexes.append(current);
 }
 
 void read_table_triggers(const gobj::Ref<IConnection>& connection, MetaTable& table, bool owned) {
-    // The plain comparisons let the server look the table up; BINARY keeps them exact.
-    std::string schema = quoted(text(table.get_schema())), name = quoted(text(table.get_name()));
-    auto result = query_model(connection, "SELECT TRIGGER_NAME, DEFINER, ACTION_TIMING, EVENT_MANIPULATION, "
-                                          "ACTION_ORIENTATION, ACTION_STATEMENT FROM information_schema.triggers "
-                                          "WHERE event_object_schema = " + schema + " AND event_object_table = " +
-                                              name + " AND BINARY event_object_schema = " + schema +
-                                              " AND BINARY event_object_table = " + name + ";");
+    CatalogRows result(query_model(connection, table_triggers_query(text(table.get_schema()), text(table.get_name()))));
     auto triggers = gobj::GeeArray<MetaTrigger>::wrap(table.get_triggers());
-    for (int r = 0; r < row_count(*result); ++r) {
-        auto trigger = MetaTrigger::create_with_body(MetaTrigger::gtype(), cell(*result, 0, r).c_str(),
-                                                     cell(*result, 5, r).c_str());
+    for (auto row : result) {
+        auto trigger = MetaTrigger::create_with_body(MetaTrigger::gtype(), row.text("TRIGGER_NAME").c_str(),
+                                                     row.text("ACTION_STATEMENT").c_str());
         if (owned) {
             trigger->set_database(table.get_database());
             trigger->set_schema(table.get_schema());
             trigger->set_target(table.get_name());
-            trigger->set_definer(cell(*result, 1, r).c_str());
+            trigger->set_definer(row.text("DEFINER").c_str());
         }
-        trigger->set_timing(cell(*result, 2, r).c_str());
-        trigger->set_event(cell(*result, 3, r).c_str());
-        trigger->set_for_each(trimmed(cell(*result, 4, r)).c_str());
+        trigger->set_timing(row.text("ACTION_TIMING").c_str());
+        trigger->set_event(row.text("EVENT_MANIPULATION").c_str());
+        trigger->set_for_each(trimmed(row.text("ACTION_ORIENTATION")).c_str());
         triggers.append(trigger);
     }
 }
 
 void read_foreign_keys(const gobj::Ref<IConnection>& connection, MetaTable& table) {
-    // The key's columns belong to the key's own table: another table may have a unique
-    // key of the same name. Each side is restricted to the table in its own derived
-    // table, so that the server opens that table alone: joined directly, it opens every
-    // table of the schema for one side (eight times the time on 1,000 tables).
-    std::string schema = quoted(text(table.get_schema())), name = quoted(text(table.get_name()));
-    auto result = query_model(
-        connection,
-        "SELECT fk.CONSTRAINT_SCHEMA, fk.CONSTRAINT_NAME, fk.MATCH_OPTION, fk.UPDATE_RULE, fk.DELETE_RULE, "
-        "refer.COLUMN_NAME, refer.ORDINAL_POSITION, refer.REFERENCED_TABLE_SCHEMA, refer.REFERENCED_TABLE_NAME, "
-        "refer.REFERENCED_COLUMN_NAME FROM (SELECT * FROM information_schema.REFERENTIAL_CONSTRAINTS WHERE "
-        "CONSTRAINT_SCHEMA=" + schema + " AND TABLE_NAME=" + name + ") AS fk INNER JOIN (SELECT * FROM "
-        "information_schema.KEY_COLUMN_USAGE WHERE TABLE_SCHEMA=" + schema + " AND TABLE_NAME=" + name +
-            ") AS refer ON fk.CONSTRAINT_NAME = refer.CONSTRAINT_NAME AND fk.CONSTRAINT_SCHEMA=refer.CONSTRAINT_SCHEMA "
-            "ORDER BY refer.ORDINAL_POSITION ASC");
+    CatalogRows result(query_model(connection, foreign_keys_query(text(table.get_schema()), text(table.get_name()))));
     // One constraint per key, in order of first appearance; the rows come in key order,
     // so each key's columns are joined in that order.
     struct Key {
@@ -429,21 +401,21 @@ void read_foreign_keys(const gobj::Ref<IConnection>& connection, MetaTable& tabl
     };
     std::vector<Key> keys;
     std::map<std::string, size_t> position;
-    for (int r = 0; r < row_count(*result); ++r) {
-        std::string key_name = cell(*result, 1, r);
+    for (auto row : result) {
+        std::string key_name = row.text("CONSTRAINT_NAME");
         auto [found, added] = position.emplace(key_name, keys.size());
         if (added) {
             auto key = MetaForeignKey::create_with_name(MetaForeignKey::gtype(), key_name.c_str());
-            std::string match = cell(*result, 2, r);
+            std::string match = row.text("MATCH_OPTION");
             key->set_match_method(match == "NONE" ? "" : match.c_str());
-            key->set_update_action(cell(*result, 3, r).c_str());
-            key->set_delete_action(cell(*result, 4, r).c_str());
-            key->set_refer_schema(cell(*result, 7, r).c_str());
-            key->set_refer_table(cell(*result, 8, r).c_str());
+            key->set_update_action(row.text("UPDATE_RULE").c_str());
+            key->set_delete_action(row.text("DELETE_RULE").c_str());
+            key->set_refer_schema(row.text("REFERENCED_TABLE_SCHEMA").c_str());
+            key->set_refer_table(row.text("REFERENCED_TABLE_NAME").c_str());
             keys.push_back({key, {}, {}});
         }
-        keys[found->second].local.push_back(cell(*result, 5, r));
-        keys[found->second].refer.push_back(cell(*result, 9, r));
+        keys[found->second].local.push_back(row.text("COLUMN_NAME"));
+        keys[found->second].refer.push_back(row.text("REFERENCED_COLUMN_NAME"));
     }
     auto constraints = gobj::GeeArray<MetaConstraint>::wrap(table.get_constraints());
     for (auto& key : keys) {
@@ -454,81 +426,69 @@ void read_foreign_keys(const gobj::Ref<IConnection>& connection, MetaTable& tabl
 }
 
 bool read_view(const gobj::Ref<IConnection>& connection, MetaView& view) {
-    auto result =
-        query_model(connection, "SHOW CREATE VIEW " + qualified(text(view.get_schema()), text(view.get_name())) + ";");
-    if (!TARVELIN_REQUIRE(row_count(*result) == 1, "rows == 1")) return false;
-    set_view_statement(view, cell(*result, 1, 0));
+    CatalogRows result(query_model(connection, view_source_query(text(view.get_schema()), text(view.get_name()))));
+    if (!TARVELIN_REQUIRE(result.size() == 1, "rows == 1")) return false;
+    set_view_statement(view, result[0].text("Create View"));
     return true;
 }
 
 bool read_trigger(const gobj::Ref<IConnection>& connection, MetaTrigger& trigger) {
-    auto result = query_model(connection, "SELECT EVENT_OBJECT_TABLE, DEFINER, ACTION_TIMING, EVENT_MANIPULATION, "
-                                          "ACTION_ORIENTATION, ACTION_STATEMENT FROM information_schema.triggers WHERE "
-                                          "TRIGGER_SCHEMA = " + quoted(text(trigger.get_schema())) +
-                                              " AND TRIGGER_NAME = " + quoted(text(trigger.get_name())) + ";");
-    if (!TARVELIN_REQUIRE(row_count(*result) >= 1, "rows >= 1")) return false;
-    trigger.set_target(cell(*result, 0, 0).c_str());
-    trigger.set_definer(cell(*result, 1, 0).c_str());
-    trigger.set_timing(cell(*result, 2, 0).c_str());
-    trigger.set_event(cell(*result, 3, 0).c_str());
-    trigger.set_for_each(trimmed(cell(*result, 4, 0)).c_str());
-    trigger.set_body(trigger_body(cell(*result, 5, 0)).c_str());
+    CatalogRows result(query_model(connection, trigger_query(text(trigger.get_schema()), text(trigger.get_name()))));
+    if (!TARVELIN_REQUIRE(result.size() >= 1, "rows >= 1")) return false;
+    auto row = result[0];
+    trigger.set_target(row.text("EVENT_OBJECT_TABLE").c_str());
+    trigger.set_definer(row.text("DEFINER").c_str());
+    trigger.set_timing(row.text("ACTION_TIMING").c_str());
+    trigger.set_event(row.text("EVENT_MANIPULATION").c_str());
+    trigger.set_for_each(trimmed(row.text("ACTION_ORIENTATION")).c_str());
+    trigger.set_body(trigger_body(row.text("ACTION_STATEMENT")).c_str());
     return true;
 }
 
 bool read_routine(const gobj::Ref<IConnection>& connection, MetaFunction& function) {
-    std::string schema = quoted(text(function.get_schema()));
-    std::string name = quoted(text(function.get_name()));
-    auto result = query_model(connection, "SELECT ROUTINE_TYPE, DATA_TYPE, DTD_IDENTIFIER, ROUTINE_BODY, "
-                                          "IS_DETERMINISTIC, SQL_DATA_ACCESS, SECURITY_TYPE, DEFINER, ROUTINE_COMMENT, "
-                                          "ROUTINE_DEFINITION FROM `information_schema`.`ROUTINES` WHERE "
-                                          "ROUTINE_SCHEMA = " + schema + " AND ROUTINE_NAME = " + name + ";");
-    if (!TARVELIN_REQUIRE(row_count(*result) >= 1, "rows >= 1")) return false;
-    function.set_is_function(cell(*result, 0, 0) == "FUNCTION");
-    function.set_return_type(cell(*result, 2, 0).c_str());
-    set_attribute(function, "LANGUAGE", cell(*result, 3, 0));
-    set_attribute(function, "DETERMINISTIC", cell(*result, 4, 0));
-    set_attribute(function, "DATA_ACCESS", cell(*result, 5, 0));
-    set_attribute(function, "SQL SECURITY", cell(*result, 6, 0));
-    set_attribute(function, "DEFINER", cell(*result, 7, 0));
-    set_attribute(function, "COMMENT", cell(*result, 8, 0));
-    function.set_body(routine_body(cell(*result, 9, 0)).c_str());
+    std::string schema = text(function.get_schema()), name = text(function.get_name());
+    CatalogRows result(query_model(connection, routine_query(schema, name)));
+    if (!TARVELIN_REQUIRE(result.size() >= 1, "rows >= 1")) return false;
+    auto row = result[0];
+    function.set_is_function(row.text("ROUTINE_TYPE") == "FUNCTION");
+    function.set_return_type(row.text("DTD_IDENTIFIER").c_str());
+    set_attributes(function, row, {{"LANGUAGE", "ROUTINE_BODY"},
+                                   {"DETERMINISTIC", "IS_DETERMINISTIC"},
+                                   {"DATA_ACCESS", "SQL_DATA_ACCESS"},
+                                   {"SQL SECURITY", "SECURITY_TYPE"},
+                                   {"DEFINER", "DEFINER"},
+                                   {"COMMENT", "ROUTINE_COMMENT"}});
+    function.set_body(routine_body(row.text("ROUTINE_DEFINITION")).c_str());
 
     // A routine without parameters has an empty list here, and is read all the same.
-    auto listed = query_model(connection, "SELECT PARAMETER_MODE, PARAMETER_NAME, DATA_TYPE, DTD_IDENTIFIER FROM "
-                                          "`information_schema`.`PARAMETERS` WHERE SPECIFIC_SCHEMA = " + schema +
-                                              " AND SPECIFIC_NAME = " + name +
-                                              " AND PARAMETER_NAME != '' ORDER BY ORDINAL_POSITION ASC;");
     auto parameters = gobj::StringArray::wrap(function.get_parameters());
-    for (int r = 0; r < row_count(*listed); ++r)
-        parameters.append(cell(*listed, 0, r) + " " + cell(*listed, 1, r) + " " + cell(*listed, 3, r));
+    for (auto parameter : CatalogRows(query_model(connection, parameters_query(schema, name))))
+        parameters.append(parameter.text("PARAMETER_MODE") + " " + parameter.text("PARAMETER_NAME") + " " +
+                          parameter.text("DTD_IDENTIFIER"));
     return true;
 }
 
 bool read_event(const gobj::Ref<IConnection>& connection, MetaEvent& event, bool unwrap) {
-    auto result = query_model(connection, "SELECT DEFINER, EVENT_DEFINITION, EVENT_TYPE, EXECUTE_AT, INTERVAL_VALUE, "
-                                          "INTERVAL_FIELD, STARTS, ENDS, STATUS, ON_COMPLETION, EVENT_COMMENT FROM "
-                                          "`information_schema`.`EVENTS` where EVENT_SCHEMA = " +
-                                              quoted(text(event.get_schema())) + " and EVENT_NAME = " +
-                                              quoted(text(event.get_name())) + ";");
-    if (!TARVELIN_REQUIRE(row_count(*result) >= 1, "rows >= 1")) return false;
-    event.set_definer(cell(*result, 0, 0).c_str());
-    std::string body = cell(*result, 1, 0);
+    CatalogRows result(query_model(connection, event_query(text(event.get_schema()), text(event.get_name()))));
+    if (!TARVELIN_REQUIRE(result.size() >= 1, "rows >= 1")) return false;
+    auto row = result[0];
+    event.set_definer(row.text("DEFINER").c_str());
+    std::string body = row.text("EVENT_DEFINITION");
     if (unwrap && starts_with(body, "BEGIN") && ends_with(body, "END")) body = body.substr(5, body.size() - 8);
     event.set_body(body.c_str());
-    event.set_kind(cell(*result, 2, 0).c_str());
+    event.set_kind(row.text("EVENT_TYPE").c_str());
     std::string schedule;
-    if (cell_is_null(*result, 3, 0)) {
-        schedule = "EVERY " + cell(*result, 4, 0) + " " + cell(*result, 5, 0);
-        if (!cell_is_null(*result, 6, 0)) schedule += " STARTS " + quoted(cell(*result, 6, 0));
-        if (!cell_is_null(*result, 7, 0)) schedule += " ENDS " + quoted(cell(*result, 7, 0));
+    if (row.is_null("EXECUTE_AT")) {
+        schedule = "EVERY " + row.text("INTERVAL_VALUE") + " " + row.text("INTERVAL_FIELD");
+        if (!row.is_null("STARTS")) schedule += " STARTS " + MySQLFamilyStatement::literal(row.text("STARTS"));
+        if (!row.is_null("ENDS")) schedule += " ENDS " + MySQLFamilyStatement::literal(row.text("ENDS"));
     } else {
-        schedule = "AT " + quoted(cell(*result, 3, 0));
+        schedule = "AT " + MySQLFamilyStatement::literal(row.text("EXECUTE_AT"));
     }
     event.set_schedule(schedule.c_str());
-    event.set_state(cell(*result, 8, 0).c_str());
-    event.set_completion(cell(*result, 9, 0).c_str());
-    event.set_comment(cell(*result, 10, 0).c_str());
+    event.set_state(row.text("STATUS").c_str());
+    event.set_completion(row.text("ON_COMPLETION").c_str());
+    event.set_comment(row.text("EVENT_COMMENT").c_str());
     return true;
 }
 
@@ -556,4 +516,4 @@ void fill_by_kind(contracts::database::IAdaptable& reader, MetaObject& object, b
     }
 }
 
-}  // namespace tarvelin::rezezadovu::supports::database::mysql
+}  // namespace tarvelin::rezezadovu::supports::database::mysql_family

@@ -1,4 +1,4 @@
-#include "rezezadovu/supports/database/mysql/ddl_support.hpp"
+#include "rezezadovu/supports/database/mysql_family/builder.hpp"
 
 #include <algorithm>
 
@@ -7,7 +7,7 @@
 
 TARVELIN_LOG_TAG("mysql_ddl_support")
 
-namespace tarvelin::rezezadovu::supports::database::mysql {
+namespace tarvelin::rezezadovu::supports::database::mysql_family {
 
 using namespace meta_model;
 using helpers::DatabaseHelper;
@@ -46,10 +46,17 @@ bool dropped(MetaObject& member, bool with_update) {
 
 std::string column_list(const std::string& columns) {
     std::vector<std::string> names;
-    for (const auto& part : split(columns, ',')) names.push_back(backquoted(trimmed(part)));
+    for (const auto& part : split(columns, ',')) names.push_back(MySQLFamilyStatement::quoted(trimmed(part)));
     std::string out;
     for (size_t i = 0; i < names.size(); ++i) out += (i ? ", " : "") + names[i];
     return out;
+}
+
+std::string key_part(const std::string& entry, MetaTable* table) {
+    if (table && table->get_column(entry.c_str())) return MySQLFamilyStatement::quoted(entry);
+    // Anything but one plain name is SQL as read: an expression, a prefix length, an order.
+    bool plain = !entry.empty() && entry.find_first_of("()+-*/%<>=!&|^~'\"`,;: \t\r\n") == std::string::npos;
+    return plain ? MySQLFamilyStatement::quoted(entry) : entry;
 }
 
 std::string terminated(const std::string& body) {
@@ -60,7 +67,7 @@ std::string terminated(const std::string& body) {
 std::string plugin_name(const std::string& plugin) {
     bool plain = !plugin.empty() &&
                  std::all_of(plugin.begin(), plugin.end(), [](char c) { return g_ascii_isalnum(c) || c == '_'; });
-    return plain ? plugin : quoted(plugin);
+    return plain ? plugin : MySQLFamilyStatement::literal(plugin);
 }
 
 std::string number_of(const gobj::StringMap& attributes, const char* key) {
@@ -74,7 +81,7 @@ std::string option_value(const std::string& key, const std::string& value) {
     // Create options come back quoted ("ENCRYPTION='Y'"): quote the value once.
     std::string v = value;
     if (v.size() >= 2 && v.front() == '\'' && v.back() == '\'') v = v.substr(1, v.size() - 2);
-    return quoted(v);
+    return MySQLFamilyStatement::literal(v);
 }
 
 std::string table_options(MetaTable& table, bool alter) {
@@ -87,12 +94,12 @@ std::string table_options(MetaTable& table, bool alter) {
     }
     if (alter) {
         if (options.has("COMMENT"))
-            out += "COMMENT = " + quoted(options.get("COMMENT").value_or(""));
+            out += "COMMENT = " + MySQLFamilyStatement::literal(options.get("COMMENT").value_or(""));
         else if (out.size() > 4)
             cut(out, 2);
     } else {
         if (std::string comment = text(table.get_comment()); !comment.empty())
-            out += "COMMENT = " + quoted(comment);
+            out += "COMMENT = " + MySQLFamilyStatement::literal(comment);
         else
             cut(out, 1);
     }
@@ -162,7 +169,8 @@ std::string primary_key_entry(MetaTable& table) {
     auto keys = primary_columns(table);
     if (keys.empty()) return {};
     std::string out = "    PRIMARY KEY (";
-    for (size_t i = 0; i < keys.size(); ++i) out += (i ? ", " : "") + backquoted(text(keys[i]->get_name()));
+    for (size_t i = 0; i < keys.size(); ++i)
+        out += (i ? ", " : "") + MySQLFamilyStatement::quoted(text(keys[i]->get_name()));
     return out + "),\n";
 }
 
@@ -173,13 +181,15 @@ std::string trigger_statements(MetaTable& table, bool alter) {
     if (alter)
         for (auto trigger : triggers)
             if (dropped(*trigger, true))
-                out += "DROP TRIGGER IF EXISTS " + qualified(schema, text(trigger->get_name())) + ";\n";
+                out +=
+                    "DROP TRIGGER IF EXISTS " + MySQLFamilyStatement::quoted(schema, text(trigger->get_name())) + ";\n";
     for (auto trigger : triggers) {
         if (!written(*trigger, alter)) continue;
         std::string body = text(trigger->get_body());
-        out += "CREATE TRIGGER " + qualified(schema, text(trigger->get_name())) + "\n" + text(trigger->get_timing()) +
-               " " + text(trigger->get_event()) + "\nON " + qualified(schema, text(table.get_name())) +
-               " FOR EACH ROW\n" + body + terminated(body) + "\n\n";
+        out += "CREATE TRIGGER " + MySQLFamilyStatement::quoted(schema, text(trigger->get_name())) + "\n" +
+               text(trigger->get_timing()) + " " + text(trigger->get_event()) + "\nON " +
+               MySQLFamilyStatement::quoted(schema, text(table.get_name())) + " FOR EACH ROW\n" + body +
+               terminated(body) + "\n\n";
     }
     if (!out.empty()) out += "\n";
     return out;
@@ -195,7 +205,9 @@ template <class List>
 std::string drop_lines(const List& members, const char* what, bool with_update) {
     std::string out;
     for (const auto& member : members)
-        if (dropped(*member, with_update)) out += std::string("    DROP ") + what + " " + backquoted(text(member->get_name())) + ",\n";
+        if (dropped(*member, with_update))
+            out +=
+                std::string("    DROP ") + what + " " + MySQLFamilyStatement::quoted(text(member->get_name())) + ",\n";
     return out;
 }
 
@@ -211,9 +223,10 @@ std::string column_entry(MetaColumn& column, const std::string& type, bool alter
     if (alter && state(column) == kInsert) line += "ADD COLUMN ";
     if (alter && state(column) == kUpdate) {
         std::string original = text(column.get_original());
-        line += "CHANGE COLUMN " + backquoted(original.empty() ? text(column.get_name()) : original) + " ";
+        line += "CHANGE COLUMN " + MySQLFamilyStatement::quoted(original.empty() ? text(column.get_name()) : original) +
+                " ";
     }
-    line += backquoted(text(column.get_name())) + " " + type + style.size(column, ascii_upper(type));
+    line += MySQLFamilyStatement::quoted(text(column.get_name())) + " " + type + style.size(column, ascii_upper(type));
     if (column.get_is_unsigned()) line += "UNSIGNED ";
     if (column.get_is_fill_zero()) line += "ZEROFILL ";
     if (inline_primary) line += "PRIMARY KEY ";
@@ -235,12 +248,13 @@ std::string column_entry(MetaColumn& column, const std::string& type, bool alter
     else if (!value.empty() && !generated)
         line += "DEFAULT " + value + " ";
     if (counting) line += "AUTO_INCREMENT ";
-    if (std::string comment = text(column.get_comment()); !comment.empty()) line += "COMMENT " + quoted(comment) + " ";
+    if (std::string comment = text(column.get_comment()); !comment.empty())
+        line += "COMMENT " + MySQLFamilyStatement::literal(comment) + " ";
     if (std::string collation = text(column.get_collation()); !collation.empty())
-        line += "COLLATE " + backquoted(collation) + " ";
+        line += "COLLATE " + MySQLFamilyStatement::quoted(collation) + " ";
     if (alter) {
         std::string after = text(column.get_after());
-        line += after.empty() ? "FIRST " : "AFTER " + backquoted(after) + " ";
+        line += after.empty() ? "FIRST " : "AFTER " + MySQLFamilyStatement::quoted(after) + " ";
     }
     return entry(line);
 }
@@ -276,21 +290,18 @@ std::string index_lines(MetaTable& table, bool alter, const TableStyle& style) {
         if ((method == "BTREE" && listed(kBtreeEngines, engine)) || (method == "HASH" && listed(kHashEngines, engine)))
             using_method = "USING " + method + " ";
         std::string line = std::string("    ") + (alter ? "ADD " : "") + (kind.empty() ? "" : kind + " ") + "INDEX " +
-                           backquoted(text(index->get_name())) + (style.mariadb ? " " + using_method : "") + "(";
+                           MySQLFamilyStatement::quoted(text(index->get_name())) +
+                           (style.mariadb ? " " + using_method : "") + "(";
         auto columns = gobj::StringArray::wrap(index->get_columns()).to_vector();
-        for (size_t i = 0; i < columns.size(); ++i) {
-            // A column of the table is a name; an expression, prefix or order is SQL.
-            bool name = style.mariadb && table.get_column(columns[i].c_str());
-            line += (i ? ", " : "") + (name ? backquoted(columns[i]) : columns[i]);
-        }
+        for (size_t i = 0; i < columns.size(); ++i) line += (i ? ", " : "") + key_part(columns[i], &table);
         line += ") ";
         if (index->get_key_block_size())
             line += printf_text("KEY_BLOCK_SIZE = %llu ", static_cast<unsigned long long>(index->get_key_block_size()));
         if (!style.mariadb) line += using_method;
         if (std::string parser = text(index->get_parser()); !style.mariadb && kind == "FULLTEXT" && !parser.empty())
-            line += "WITH PARSER " + backquoted(parser) + " ";
+            line += "WITH PARSER " + MySQLFamilyStatement::quoted(parser) + " ";
         if (std::string comment = text(index->get_comment()); !comment.empty())
-            line += "COMMENT " + quoted(comment) + " ";
+            line += "COMMENT " + MySQLFamilyStatement::literal(comment) + " ";
         out += entry(line);
     }
     return out;
@@ -302,14 +313,15 @@ std::string foreign_lines(MetaTable& table, bool alter, const TableStyle& style)
     std::string schema = text(table.get_schema());
     for (auto& key : keys) {
         if (!written(*key, alter)) continue;
-        std::string name = backquoted(text(key->get_name()));
+        std::string name = MySQLFamilyStatement::quoted(text(key->get_name()));
         std::string refer_schema = text(key->get_refer_schema()), refer_table = text(key->get_refer_table());
         bool elsewhere = style.mariadb && !refer_schema.empty() && refer_schema != schema;
         std::string line = std::string("    ") + (alter ? "ADD " : "") +
                            (style.mariadb ? "CONSTRAINT FOREIGN KEY " + name : "CONSTRAINT " + name + " FOREIGN KEY") +
                            "(" + column_list(text(key->get_local_columns())) + ") REFERENCES " +
-                           (elsewhere ? qualified(refer_schema, refer_table) : backquoted(refer_table)) + "(" +
-                           column_list(text(key->get_refer_columns())) + ") ";
+                           (elsewhere ? MySQLFamilyStatement::quoted(refer_schema, refer_table)
+                                      : MySQLFamilyStatement::quoted(refer_table)) +
+                           "(" + column_list(text(key->get_refer_columns())) + ") ";
         if (std::string match = text(key->get_match_method()); !match.empty()) line += "MATCH " + match + " ";
         if (std::string action = text(key->get_update_action()); !action.empty()) line += "ON UPDATE " + action + " ";
         if (std::string action = text(key->get_delete_action()); !action.empty()) line += "ON DELETE " + action + " ";
@@ -324,7 +336,8 @@ std::string check_lines(MetaTable& table, bool alter, const TableStyle& style) {
     for (auto& check : checks) {
         if (!written(*check, alter)) continue;
         std::string line = std::string("    ") + (alter ? "ADD " : "") + "CONSTRAINT " +
-                           backquoted(text(check->get_name())) + " CHECK (" + text(check->get_check()) + ") ";
+                           MySQLFamilyStatement::quoted(text(check->get_name())) + " CHECK (" +
+                           text(check->get_check()) + ") ";
         if (style.enforced_words) line += check->get_enforced() ? "ENFORCED " : "NOT ENFORCED ";
         out += entry(line);
     }
@@ -348,7 +361,7 @@ std::string table_text(MetaTable& table, const gobj::Ref<IConnection>& connectio
 }
 
 std::string table_script(MetaTable& table, std::string clauses, bool alter) {
-    std::string name = qualified(text(table.get_schema()), text(table.get_name()));
+    std::string name = MySQLFamilyStatement::quoted(text(table.get_schema()), text(table.get_name()));
     std::string options = table_options(table, alter);
     if (!alter) {
         std::string out = "CREATE TABLE IF NOT EXISTS " + name + " (\n" + clauses;
@@ -374,8 +387,8 @@ std::string view_text(MetaView& view, bool alter) {
     if (auto algorithm = attributes.get("ALGORITHM")) out += "ALGORITHM = " + *algorithm + " ";
     if (auto user = attributes.get("DEFINER")) out += "DEFINER = " + account(*user) + " ";
     if (auto security = attributes.get("SECURITY")) out += "SQL SECURITY " + *security + " ";
-    out += "VIEW " + qualified(text(view.get_schema()), text(view.get_name())) + " AS " + text(view.get_definition()) +
-           "\n";
+    out += "VIEW " + MySQLFamilyStatement::quoted(text(view.get_schema()), text(view.get_name())) + " AS " +
+           text(view.get_definition()) + "\n";
     if (auto check = attributes.get("CHECK")) out += "WITH " + *check + " CHECK OPTION";
     if (!ends_with(trimmed(out), ";")) out += ";";
     return out;
@@ -386,7 +399,7 @@ std::string routine_text(MetaFunction& function) {
     std::string out = "CREATE ";
     if (auto user = attributes.get("DEFINER")) out += "DEFINER = " + account(*user) + " ";
     out += std::string(function.get_is_function() ? "FUNCTION" : "PROCEDURE") + " " +
-           backquoted(text(function.get_name()));
+           MySQLFamilyStatement::quoted(text(function.get_name()));
     auto parameters = gobj::StringArray::wrap(function.get_parameters()).to_vector();
     if (parameters.empty()) {
         out += "() ";
@@ -404,7 +417,7 @@ std::string routine_text(MetaFunction& function) {
         else if (key == "DATA_ACCESS")
             out += value + " ";
         else if (key == "COMMENT")
-            out += "COMMENT " + quoted(value) + " ";
+            out += "COMMENT " + MySQLFamilyStatement::literal(value) + " ";
         else
             out += key + " " + value + " ";
     }
@@ -416,7 +429,7 @@ std::string routine_text(MetaFunction& function) {
 Caller caller_text(MetaFunction& function) {
     Caller caller;
     std::string out = std::string(function.get_is_function() ? "SELECT " : "CALL ") +
-                      qualified(text(function.get_schema()), text(function.get_name()));
+                      MySQLFamilyStatement::quoted(text(function.get_schema()), text(function.get_name()));
     auto parameters = gobj::StringArray::wrap(function.get_parameters()).to_vector();
     if (parameters.empty()) {
         caller.text = out + "()";
@@ -453,10 +466,11 @@ Caller caller_text(MetaFunction& function) {
 std::string trigger_text(MetaTrigger& trigger) {
     std::string out = "CREATE ";
     if (std::string user = text(trigger.get_definer()); !user.empty()) out += "DEFINER = " + account(user) + " ";
-    out += "TRIGGER " + backquoted(text(trigger.get_name())) + " " + text(trigger.get_timing()) + " " +
-           text(trigger.get_event()) + " ON " + backquoted(text(trigger.get_target())) + " FOR EACH ROW ";
+    out += "TRIGGER " + MySQLFamilyStatement::quoted(text(trigger.get_name())) + " " + text(trigger.get_timing()) +
+           " " + text(trigger.get_event()) + " ON " + MySQLFamilyStatement::quoted(text(trigger.get_target())) +
+           " FOR EACH ROW ";
     if (std::string order = text(trigger.get_order()); !order.empty())
-        out += order + " " + backquoted(text(trigger.get_trigger())) + "\n";
+        out += order + " " + MySQLFamilyStatement::quoted(text(trigger.get_trigger())) + "\n";
     else
         out += "\n";
     std::string body = trimmed(text(trigger.get_body()));
@@ -468,11 +482,12 @@ std::string event_text(MetaEvent& event, bool alter) {
     std::string user = text(event.get_definer());
     if (!user.empty()) out += "DEFINER = " + account(user) + " ";
     out += alter ? "EVENT " : user.empty() ? "EVENT IF NOT EXISTS" : "EVENT IF NOT EXISTS ";
-    out += qualified(text(event.get_schema()), text(event.get_name())) + "\n";
+    out += MySQLFamilyStatement::quoted(text(event.get_schema()), text(event.get_name())) + "\n";
     out += "\tON SCHEDULE " + text(event.get_schedule()) + " ";
     out += "ON COMPLETION " + text(event.get_completion()) + " ";
     out += event_state(text(event.get_state())) + "\n";
-    if (std::string comment = text(event.get_comment()); !comment.empty()) out += "\tCOMMENT " + quoted(comment) + "\n";
+    if (std::string comment = text(event.get_comment()); !comment.empty())
+        out += "\tCOMMENT " + MySQLFamilyStatement::literal(comment) + "\n";
     std::string body = text(event.get_body());
     return out + "\tDO BEGIN\n\t\t" + body + terminated(body) + "\n\tEND\n";
 }
@@ -488,7 +503,7 @@ std::string tls_clause(const gobj::StringMap& attributes) {
     for (auto [key, word] : {std::pair{"X509_ISSUER", "ISSUER"}, {"X509_SUBJECT", "SUBJECT"}, {"X509_CIPHER", "CIPHER"}}) {
         std::string value = attributes.get_or(key, "");
         if (value.empty()) continue;
-        out += std::string(head) + word + " " + quoted(value) + " ";
+        out += std::string(head) + word + " " + MySQLFamilyStatement::literal(value) + " ";
         head = "AND ";
     }
     return out;
@@ -506,14 +521,15 @@ std::string expiry_clause(const gobj::StringMap& attributes) {
 std::string alter_database_text(MetaDatabase& database_old, MetaDatabase& database_new) {
     auto before = gobj::StringMap::wrap(GEE_MAP(database_old.get_attributes()));
     auto after = gobj::StringMap::wrap(GEE_MAP(database_new.get_attributes()));
-    std::string head = "ALTER DATABASE " + backquoted(text(database_new.get_name())) + "\n";
+    std::string head = "ALTER DATABASE " + MySQLFamilyStatement::quoted(text(database_new.get_name())) + "\n";
     std::string out = head;
     for (const char* key : {"CHARACTER SET", "COLLATE"}) {
         auto value = after.get(key);
-        if (value && before.get(key) != value) out += std::string("  ") + key + " = " + quoted(*value) + "\n";
+        if (value && before.get(key) != value)
+            out += std::string("  ") + key + " = " + MySQLFamilyStatement::literal(*value) + "\n";
     }
     if (text(database_old.get_comment()) != text(database_new.get_comment()))
-        out += "  COMMENT = " + quoted(text(database_new.get_comment())) + "\n";
+        out += "  COMMENT = " + MySQLFamilyStatement::literal(text(database_new.get_comment())) + "\n";
     if (out == head) return std::string();
     cut(out, 1);
     return out + ";";
@@ -522,18 +538,17 @@ std::string alter_database_text(MetaDatabase& database_old, MetaDatabase& databa
 std::string drop_text(MetaObject& object, bool schema_events) {
     std::string name = text(object.get_name());
     auto drop = [&](const char* what, const std::string& object_name) {
-        return std::string("DROP ") + what + " IF EXISTS " + backquoted(object_name) + ";";
+        return std::string("DROP ") + what + " IF EXISTS " + MySQLFamilyStatement::quoted(object_name) + ";";
     };
     switch (object.character()) {
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_DATABASE: return drop("DATABASE", name);
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_EVENT: return drop("EVENT", name);
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_FUNCTION: return drop("FUNCTION", name);
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_INDEX:
-            return "DROP INDEX " + backquoted(name) + " ON " +
-                   backquoted(text(dynamic_cast<MetaIndex&>(object).get_entity())) + ";";
+            return "DROP INDEX " + MySQLFamilyStatement::quoted(name) + " ON " +
+                   MySQLFamilyStatement::quoted(text(dynamic_cast<MetaIndex&>(object).get_entity())) + ";";
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_PROCEDURE: return drop("PROCEDURE", name);
-        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_ROLE:
-            return "DROP ROLE IF EXISTS " + DatabaseHelper::make_fullname_mysql(name) + ";";
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_ROLE: return "DROP ROLE IF EXISTS " + account_or_role(name) + ";";
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_SCHEMA: {
             auto& schema = dynamic_cast<MetaSchema&>(object);
             std::string out;
@@ -550,8 +565,7 @@ std::string drop_text(MetaObject& object, bool schema_events) {
         }
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_TABLE: return drop("TABLE", name);
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_TRIGGER: return drop("TRIGGER", name);
-        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_USER:
-            return "DROP USER IF EXISTS " + DatabaseHelper::make_fullname_mysql(name) + ";";
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_USER: return "DROP USER IF EXISTS " + account_or_role(name) + ";";
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_VIEW: return drop("VIEW", name);
         default: return std::string();
     }
@@ -622,4 +636,4 @@ Text patch_by_kind(SqlBuilder& builder, MetaObject& object, bool raw_types, bool
     }
 }
 
-}  // namespace tarvelin::rezezadovu::supports::database::mysql
+}  // namespace tarvelin::rezezadovu::supports::database::mysql_family

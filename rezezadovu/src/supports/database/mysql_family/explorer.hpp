@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "providers/contracts/vocabulary.hpp"
-#include "rezezadovu/supports/database/mysql/sql_support.hpp"
+#include "rezezadovu/supports/database/mysql_family/statement.hpp"
 
-namespace tarvelin::rezezadovu::supports::database::mysql {
+namespace tarvelin::rezezadovu::supports::database::mysql_family {
 
 struct Listing {
     std::string sql;
@@ -38,4 +38,4 @@ Listing user_listing(const char* where);
 // titles in order. The connection's error is thrown unchanged.
 gobj::Ref<TableModel> run_listing(const gobj::Ref<IConnection>& connection, const Listing& listing);
 
-}  // namespace tarvelin::rezezadovu::supports::database::mysql
+}  // namespace tarvelin::rezezadovu::supports::database::mysql_family
