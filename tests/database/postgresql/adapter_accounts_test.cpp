@@ -108,10 +108,15 @@ TEST(PostgresqlAccounts, RoutineRightsBefore11TakeTheirKindFromProisagg) {
                            bool_col("rolreplication"), bool_col("rolcanlogin"), int_col("rolconnlimit"),
                            text_col("rolpassword"), text_col("rolvaliduntil"), text_col("comment")},
                           {{"16384", "bob", false, true, false, false, false, false, true, -1, nullptr, nullptr, "b's"}});
-    provider->answer_rows(postgresql::memberships_query("bob"), text_columns(3), {{"staff", "bob", "true"}});
+    provider->answer_rows(postgresql::memberships_query("bob"),
+                          {text_col("role"), text_col("member_name"), text_col("admin_option")},
+                          {{"staff", "bob", "true"}});
     auto queries = postgresql::privilege_queries("bob", false);
     for (const auto& q : queries) provider->answer_rows(q, text_columns(9));
-    provider->answer_rows(queries[5], text_columns(9),
+    provider->answer_rows(queries[5],
+                          {text_col("proname"), text_col("proargtypes"), text_col("proargnames"),
+                           text_col("proargmodes"), text_col("proallargtypes"), text_col("prokind"),
+                           text_col("nspname"), text_col("istrigger"), text_col("proacl")},
                           {{"sum_all", "", "", "", "", "a", "s", "0", "{bob=X/o}"},
                            {"f", "", "", "", "", "f", "s", "0", "{bob=X*/o}"}});
     EXPECT_NE(queries[5].find("CASE WHEN pro.proisagg THEN 'a' ELSE 'f' END AS prokind"), std::string::npos);

@@ -309,8 +309,10 @@ TEST_F(PostgresqlScriptedReader, QueryErrorsReachTheCallerAndLeaveNoMark) {
     script().answer_rows(postgresql::columns_query("s", "t"),
                          columns({"schema_name", "table_name", "column_name", "character_maximum_length:int",
                                   "is_nullable", "numeric_precision:int", "numeric_scale:int", "datetime_precision:int",
-                                  "ordinal_position:int", "atttypmod:int", "attndims:int", "col_type"}),
-                         {{"s", "t", "a", nullptr, "NO", 32, 0, nullptr, 1, -1, 0, "integer"}});
+                                  "ordinal_position:int", "atttypmod:int", "attndims:int", "col_type", "comment",
+                                  "col_default", "is_identity", "collation_schema_name", "collname"}),
+                         {{"s", "t", "a", nullptr, "NO", 32, 0, nullptr, 1, -1, 0, "integer", nullptr, nullptr, "NO",
+                           nullptr, nullptr}});
     script().answer_error(postgresql::primary_query("s", "t"),
                           gobj::Error("PostgreSQL", -2, "PGRES_FATAL_ERROR : ERROR:  permission denied"));
     auto table = MetaTable::create_with_names(MetaTable::gtype(), "db", "s", "t");

@@ -71,11 +71,13 @@ Texts rows_of(TarvelinRezezadovuSupportsDatabasePostgreSQLConnection* connection
     if (error) g_error_free(error);
     Texts out;
     if (!model) return out;
-    rezezadovu::supports::database::CatalogResult rows(
-        gobj::Ref<providers::contracts::TableModel>::adopt(model));
-    for (int r = 0; r < rows.size(); ++r) {
+    auto table = gobj::Ref<providers::contracts::TableModel>::adopt(model);
+    for (int r = 0; r < static_cast<int>(table->list_n_items()); ++r) {
         std::string row;
-        for (int c = 0; c < width; ++c) row += (c ? "|" : "") + rows.text(r, c);
+        for (int c = 0; c < width; ++c) {
+            auto value = table->get_value_at(c, r);
+            row += (c ? "|" : "") + (!value || value->get_is_null() ? std::string() : value->to_string());
+        }
         out.push_back(row);
     }
     return out;

@@ -4,8 +4,6 @@
 #include <map>
 
 #include "providers/contracts/value_datetime.hpp"
-#include "providers/contracts/value_integer.hpp"
-#include "providers/contracts/value_string.hpp"
 #include "providers/gobj/call.hpp"
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"
@@ -19,53 +17,10 @@ TARVELIN_LOG_TAG("postgres_adapter")
 namespace tarvelin::rezezadovu::supports::database {
 
 using namespace meta_model;
-using providers::contracts::TableModel;
-using providers::contracts::ValueObject;
+using dialect::CatalogRows;
 using Text = PostgreSQLAdapterV11x::Text;
 
 TARVELIN_GTYPE(PostgreSQLAdapterV11x, "TarvelinRezezadovuSupportsDatabasePostgreSQLAdapterV11x", Adapter)
-
-// ---------------------------------------------------------------- catalogue results
-
-CatalogResult::CatalogResult(gobj::Ref<TableModel> model) : model_(std::move(model)) {
-    rows_ = model_ ? static_cast<int>(g_list_model_get_n_items(G_LIST_MODEL(model_.gobj()))) : 0;
-}
-
-gobj::Ref<ValueObject> CatalogResult::cell(int row, int column) const {
-    return model_ ? model_->get_value_at(column, row) : gobj::Ref<ValueObject>();
-}
-
-std::string CatalogResult::text(int row, int column) const {
-    auto v = cell(row, column);
-    return v ? v->to_string() : std::string();
-}
-
-bool CatalogResult::is_boolean(int row, int column) const {
-    auto v = cell(row, column);
-    return v && G_TYPE_CHECK_INSTANCE_TYPE(v.gobj(), providers::contracts::ValueBoolean::gtype());
-}
-
-bool CatalogResult::boolean(int row, int column) const {
-    auto v = cell(row, column);
-    if (!v) return false;
-    GValue value = G_VALUE_INIT;
-    v->to_value(&value);
-    bool truth = G_VALUE_HOLDS_BOOLEAN(&value) && g_value_get_boolean(&value);
-    if (G_IS_VALUE(&value)) g_value_unset(&value);
-    return truth;
-}
-
-std::optional<gint64> CatalogResult::integer(int row, int column) const {
-    auto v = cell(row, column);
-    if (!v || !G_TYPE_CHECK_INSTANCE_TYPE(v.gobj(), providers::contracts::IInteger::gtype())) return std::nullopt;
-    return tarvelin_providers_contracts_iinteger_to_integer(
-        reinterpret_cast<TarvelinProvidersContractsIInteger*>(v.gobj()));
-}
-
-bool CatalogResult::is_text(int row, int column) const {
-    auto v = cell(row, column);
-    return v && G_TYPE_CHECK_INSTANCE_TYPE(v.gobj(), providers::contracts::ValueString::gtype());
-}
 
 // ---------------------------------------------------------------- helpers
 
@@ -117,26 +72,28 @@ std::string without_line_breaks(const std::string& text) {
     return out;
 }
 
-// The trigger columns both trigger readers share (positions of triggers_query).
-void read_trigger(const CatalogResult& rows, int r, MetaTrigger& trigger) {
-    auto parts = postgresql::parse_trigger_definition(rows.text(r, 12));
+// The trigger columns both trigger readers share (the columns of triggers_query).
+void read_trigger(const CatalogRows::Row& row, MetaTrigger& trigger) {
+    auto parts = postgresql::parse_trigger_definition(row.text("definition"));
     trigger.set_body(parts.body.c_str());
-    trigger.set_for_each(stripped(rows.text(r, 13)).c_str());
-    trigger.set_timing(rows.text(r, 14).c_str());
+    trigger.set_for_each(stripped(row.text("for_each")).c_str());
+    trigger.set_timing(row.text("fire_time").c_str());
     // Names as DDL takes them: the builders write them as they are.
-    if (rows.is_text(r, 7)) trigger.set_refer_table(postgresql::ddl_name(rows.text(r, 6), rows.text(r, 7)).c_str());
-    if (rows.boolean(r, 8)) trigger.set_deferrable(deferral(rows.boolean(r, 9)));
-    trigger.set_function(postgresql::ddl_name(rows.text(r, 10), rows.text(r, 11)).c_str());
+    if (row.is_text("referenced_table"))
+        trigger.set_refer_table(
+            postgresql::ddl_name(row.text("referenced_table_schema"), row.text("referenced_table")).c_str());
+    if (row.boolean("is_deferrable")) trigger.set_deferrable(deferral(row.boolean("is_deferred")));
+    trigger.set_function(postgresql::ddl_name(row.text("function_schema"), row.text("function_name")).c_str());
     if (parts.arguments) trigger.set_arguments(parts.arguments->c_str());
-    trigger.set_constraint(rows.integer_or_zero(r, 17) > 0);
+    trigger.set_constraint(row.integer_or_zero("tgconstraint") > 0);
     trigger.set_when(parts.when.c_str());
-    trigger.set_comment(rows.text(r, 18).c_str());
-    if (auto f = firing(rows.text(r, 15))) {
+    trigger.set_comment(row.text("comment").c_str());
+    if (auto f = firing(row.text("enabled"))) {
         trigger.set_apply(f->apply);
         trigger.set_enable(f->enable);
     }
-    if (auto columns = rows.text(r, 16); !columns.empty()) trigger.set_columns(columns.c_str());
-    if (auto events = rows.text(r, 4); !events.empty()) trigger.set_event(events.c_str());
+    if (auto columns = row.text("update_columns"); !columns.empty()) trigger.set_columns(columns.c_str());
+    if (auto events = row.text("event_manipulation"); !events.empty()) trigger.set_event(events.c_str());
 }
 
 const char* mode_word(const std::string& letter) {
@@ -160,8 +117,8 @@ namespace {
 using IInspectableSlots = TarvelinRezezadovuContractsDatabaseIInspectableInterface;
 }  // namespace
 
-CatalogResult PostgreSQLAdapterV11x::query(const std::string& sql) {
-    return CatalogResult(PostgreSQLConnection::model_of(*this, sql));
+CatalogRows PostgreSQLAdapterV11x::query(const std::string& sql) {
+    return CatalogRows(PostgreSQLConnection::model_of(*this, sql));
 }
 
 std::string PostgreSQLAdapterV11x::server_version() { return PostgreSQLConnection::version_of(*this); }
@@ -224,19 +181,20 @@ void PostgreSQLAdapterV11x::fill_meta_database(MetaDatabase* database, bool deep
     auto props = query(postgresql::database_query(name));
     if (!TARVELIN_REQUIRE(props.size() == 1, "result.size() == 1")) return;
     auto attrs = attributes(*database);
-    static constexpr const char* kKeys[] = {"OWNER",     "ENCODING",          "LC_COLLATE",       "LC_CTYPE",
-                                            "IS_TEMPLATE", "ALLOW_CONNECTIONS", "CONNECTION LIMIT", "TABLESPACE"};
-    for (int c = 0; c < 8; ++c) attrs.set(kKeys[c], props.text(0, c));
-    database->set_comment(props.text(0, 8).c_str());
+    static constexpr std::pair<const char*, const char*> kAttributes[] = {
+        {"owner", "OWNER"},           {"charset", "ENCODING"},
+        {"datcollate", "LC_COLLATE"}, {"datctype", "LC_CTYPE"},
+        {"datistemplate", "IS_TEMPLATE"}, {"datallowconn", "ALLOW_CONNECTIONS"},
+        {"datconnlimit", "CONNECTION LIMIT"}, {"spcname", "TABLESPACE"}};
+    for (const auto& [column, key] : kAttributes) attrs.set(key, props.text(0, column));
+    database->set_comment(props.text(0, "description").c_str());
 
-    auto extensions = query(postgresql::extensions_query());
     std::string list_text;
-    for (int r = 0; r < extensions.size(); ++r)
-        list_text += (list_text.empty() ? "" : ",") + extensions.text(r, 0) + "=" + extensions.text(r, 1);
+    for (auto row : query(postgresql::extensions_query()))
+        list_text += (list_text.empty() ? "" : ",") + row.text("extname") + "=" + row.text("extversion");
     attrs.set("EXTENSION", list_text);
 
-    auto names = query(postgresql::schemas_query(name));
-    for (int r = 0; r < names.size(); ++r) database->append(names.text(r, 0).c_str());
+    for (auto row : query(postgresql::schemas_query(name))) database->append(row.text("schema_name").c_str());
 
     if (deep) descend_all();
     mark_filled(*database);
@@ -249,7 +207,7 @@ void PostgreSQLAdapterV11x::fill_meta_schema(MetaSchema* schema, bool deep) {
         return;
     }
     auto owner = query(postgresql::schema_owner_query(text_of(schema->get_database()), text_of(schema->get_name())));
-    if (owner.size() > 0) attributes(*schema).set("OWNER", owner.text(0, 0));
+    if (!owner.empty()) attributes(*schema).set("OWNER", owner.text(0, "schema_owner"));
     read_schema_lists(*schema);
     if (deep) descend(*schema);
     mark_filled(*schema);
@@ -258,9 +216,8 @@ void PostgreSQLAdapterV11x::fill_meta_schema(MetaSchema* schema, bool deep) {
 void PostgreSQLAdapterV11x::read_schema_lists(MetaSchema& schema) {
     const std::string database = text_of(schema.get_database()), name = text_of(schema.get_name());
 
-    auto relations = query(postgresql::schema_tables_query(database, name));
-    for (int r = 0; r < relations.size(); ++r) {
-        std::string relation = relations.text(r, 0), type = relations.text(r, 1);
+    for (auto row : query(postgresql::schema_tables_query(database, name))) {
+        std::string relation = row.text("table_name"), type = row.text("table_type");
         if (type == "BASE TABLE")
             list<MetaTable>(schema.get_tables())
                 .append(MetaTable::create_with_names(MetaTable::gtype(), database.c_str(), name.c_str(),
@@ -271,23 +228,21 @@ void PostgreSQLAdapterV11x::read_schema_lists(MetaSchema& schema) {
                                                     relation.c_str()));
     }
 
-    auto routines =
-        query(postgresql::schema_routines_query(name, !postgresql::before_routine_kinds(server_version())));
-    for (int r = 0; r < routines.size(); ++r) {
-        auto routine =
-            MetaFunction::create_with_names(MetaFunction::gtype(), database.c_str(), name.c_str(), routines.text(r, 0).c_str());
-        routine->set_is_function(routines.text(r, 1) != "p");
+    for (auto row :
+         query(postgresql::schema_routines_query(name, !postgresql::before_routine_kinds(server_version())))) {
+        auto routine = MetaFunction::create_with_names(MetaFunction::gtype(), database.c_str(), name.c_str(),
+                                                       row.text("proname").c_str());
+        routine->set_is_function(row.text("prokind") != "p");
         list<MetaFunction>(routine->get_is_function() ? schema.get_functions() : schema.get_procedures()).append(routine);
     }
 
-    auto materialized = query(postgresql::schema_materialized_query(name));
-    for (int r = 0; r < materialized.size(); ++r) {
+    for (auto row : query(postgresql::schema_materialized_query(name))) {
         auto view = Materialized::create_with_names(Materialized::gtype(), database.c_str(), name.c_str(),
-                                                    materialized.text(r, 2).c_str());
-        attributes(*view).set("OWNER", materialized.text(r, 6));
-        view->set_table_space(materialized.text(r, 7).c_str());
-        view->set_definition(materialized.text(r, 8).c_str());
-        view->set_comment(materialized.text(r, 9).c_str());
+                                                    row.text("mviewname").c_str());
+        attributes(*view).set("OWNER", row.text("mviewowner"));
+        view->set_table_space(row.text("tablespace").c_str());
+        view->set_definition(row.text("definition").c_str());
+        view->set_comment(row.text("comment").c_str());
         mark_filled(*view);
         list<Materialized>(schema.get_miews()).append(view);
     }
@@ -304,11 +259,11 @@ void PostgreSQLAdapterV11x::fill_meta_view(MetaView* view) {
     if (filled(*view)) return;
     auto rows = query(postgresql::view_query(text_of(view->get_schema()), text_of(view->get_name())));
     if (!TARVELIN_REQUIRE(rows.size() >= 1, "result.size() >= 1")) return;
-    if (auto options = stripped(postgresql::without_braces(rows.text(0, 1))); !options.empty())
+    if (auto options = stripped(postgresql::without_braces(rows.text(0, "options"))); !options.empty())
         attributes(*view).set("WITH_OPTION", options);
-    attributes(*view).set("OWNER", rows.text(0, 2));
-    view->set_comment(rows.text(0, 3).c_str());
-    view->set_definition(rows.text(0, 4).c_str());
+    attributes(*view).set("OWNER", rows.text(0, "viewowner"));
+    view->set_comment(rows.text(0, "description").c_str());
+    view->set_definition(rows.text(0, "definition").c_str());
     mark_filled(*view);
 }
 
@@ -334,42 +289,45 @@ void PostgreSQLAdapterV11x::fill_meta_table(MetaTable* table, bool deep) {
 
 void PostgreSQLAdapterV11x::fill_schema_table_columns(MetaTable& table) {
     auto rows = query(postgresql::columns_query(text_of(table.get_schema()), text_of(table.get_name())));
-    if (rows.size() == 0) return;
+    if (rows.empty()) return;
     auto inspector = PostgreSQLConnection::inspector_of(*this);
     std::string previous;
     std::vector<Identity> identities;
     bool calls_sequence = false;
-    for (int k = 0; k < rows.size(); ++k) {
-        const std::string type = rows.text(k, 11), name = rows.text(k, 2);
+    for (auto row : rows) {
+        const std::string type = row.text("col_type"), name = row.text("column_name");
         DataType data_type = inspector ? gobj::call<&IInspectableSlots::get_data_type>(inspector, type)
                                        : TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN;
         auto column = table.new_column(name.c_str(), data_type);
         // "ARRAY" and "USER-DEFINED" name no type: the element or the user type does.
         std::string raw = type;
-        if (type == "ARRAY" && rows.is_text(k, 16))
-            raw = postgresql::qualified_name(rows.text(k, 15), rows.text(k, 16)) + "[]";
-        else if (type == "USER-DEFINED" && rows.is_text(k, 19))
-            raw = postgresql::qualified_name(rows.text(k, 18), rows.text(k, 19));
+        if (type == "ARRAY" && row.is_text("elem_name"))
+            raw = postgresql::qualified_name(row.text("elem_schema"), row.text("elem_name")) + "[]";
+        else if (type == "USER-DEFINED" && row.is_text("udt_name"))
+            raw = postgresql::qualified_name(row.text("udt_schema"), row.text("udt_name"));
         column->set_raw_type(raw.c_str());
-        column->set_ordinal(static_cast<guint16>(rows.integer_or_zero(k, 8)));
-        if (k > 0) column->set_after(previous.c_str());
+        column->set_ordinal(static_cast<guint16>(row.integer_or_zero("ordinal_position")));
+        if (row.index() > 0) column->set_after(previous.c_str());
         // A numeric column's size is its precision.
-        column->set_length(type == "numeric" ? rows.integer_or_zero(k, 5) : rows.integer_or_zero(k, 3));
-        column->set_scale(static_cast<guint8>(rows.integer_or_zero(k, 6)));
-        column->set_not_null(rows.text(k, 4) == "NO");
-        column->set_default_value(rows.text(k, 24).c_str());
-        column->set_comment(rows.text(k, 23).c_str());
-        std::string collation = rows.text(k, 34);
-        if (!collation.empty() && !rows.text(k, 33).empty()) collation = rows.text(k, 33) + "." + collation;
+        column->set_length(row.integer_or_zero(type == "numeric" ? "numeric_precision" : "character_maximum_length"));
+        column->set_scale(static_cast<guint8>(row.integer_or_zero("numeric_scale")));
+        column->set_not_null(row.text("is_nullable") == "NO");
+        const std::string fallback = row.text("col_default");
+        column->set_default_value(fallback.c_str());
+        column->set_comment(row.text("comment").c_str());
+        std::string collation = row.text("collname"), collation_schema = row.text("collation_schema_name");
+        if (!collation.empty() && !collation_schema.empty()) collation = collation_schema + "." + collation;
         column->set_collation(collation.c_str());
-        if (rows.text(k, 25) == "YES") {
-            column->set_identity(("GENERATED " + rows.text(k, 26)).c_str());
+        if (row.text("is_identity") == "YES") {
+            const std::string generation = row.text("identity_generation");
+            column->set_identity(("GENERATED " + generation).c_str());
             column->set_auto_increment(true);
-            identities.push_back({column, rows.text(k, 26),
-                                  {type, rows.text(k, 27), rows.text(k, 30), rows.text(k, 29), rows.text(k, 28),
-                                   rows.text(k, 31)}});
+            identities.push_back({column, generation,
+                                  {type, row.text("identity_start"), row.text("identity_minimum"),
+                                   row.text("identity_maximum"), row.text("identity_increment"),
+                                   row.text("identity_cycle")}});
         }
-        calls_sequence = calls_sequence || rows.text(k, 24).find("nextval(") != std::string::npos;
+        calls_sequence = calls_sequence || fallback.find("nextval(") != std::string::npos;
         previous = name;
     }
     // Most tables call no sequence: they cost no further query.
@@ -378,15 +336,14 @@ void PostgreSQLAdapterV11x::fill_schema_table_columns(MetaTable& table) {
 
 void PostgreSQLAdapterV11x::read_sequences(MetaTable& table, const std::vector<Identity>& identities) {
     const std::string schema = text_of(table.get_schema()), table_name = text_of(table.get_name());
-    auto rows = query(postgresql::sequences_query(schema, table_name));
     auto options = gobj::StringMap::wrap(GEE_MAP(table.get_options()));
     std::map<std::string, std::string> identity_sequences;
-    for (int r = 0; r < rows.size(); ++r) {
-        const std::string name = rows.text(r, 0), link = rows.text(r, 3);
+    for (auto row : query(postgresql::sequences_query(schema, table_name))) {
+        const std::string name = row.text("column_name"), link = row.text("link");
         auto column = table.get_column(name.c_str());
         if (!column) continue;
         if (link == "i") {
-            identity_sequences[name] = rows.text(r, 2);
+            identity_sequences[name] = row.text("sequence_name");
             continue;
         }
         // A default calling two sequences keeps the first; the owned one comes first.
@@ -394,10 +351,12 @@ void PostgreSQLAdapterV11x::read_sequences(MetaTable& table, const std::vector<I
         if (options.get(key)) continue;
         if (link == "a") column->set_auto_increment(true);
         std::string parameters;
-        if (rows.is_text(r, 4))
-            parameters = postgresql::sequence_parameters(
-                {rows.text(r, 4), rows.text(r, 5), rows.text(r, 6), rows.text(r, 7), rows.text(r, 8), rows.text(r, 9)});
-        options.set(key, postgresql::sequence_option(schema, rows.text(r, 1), rows.text(r, 2), parameters));
+        if (row.is_text("data_type"))
+            parameters = postgresql::sequence_parameters({row.text("data_type"), row.text("start_value"),
+                                                          row.text("minimum_value"), row.text("maximum_value"),
+                                                          row.text("increment"), row.text("cycle_option")});
+        options.set(key, postgresql::sequence_option(schema, row.text("sequence_schema"), row.text("sequence_name"),
+                                                     parameters));
     }
     for (const auto& identity : identities) {
         const std::string name = text_of(identity.column->get_name());
@@ -411,60 +370,56 @@ void PostgreSQLAdapterV11x::read_sequences(MetaTable& table, const std::vector<I
 }
 
 void PostgreSQLAdapterV11x::fill_schema_table_primary(MetaTable& table) {
-    auto rows = query(postgresql::primary_query(text_of(table.get_schema()), text_of(table.get_name())));
-    for (int r = 0; r < rows.size(); ++r) {
-        auto column = table.get_column(rows.text(r, 4).c_str());
+    for (auto row : query(postgresql::primary_query(text_of(table.get_schema()), text_of(table.get_name())))) {
+        auto column = table.get_column(row.text("column_name").c_str());
         if (!column) continue;
         column->set_is_primary_key(true);
-        column->set_primary_ordinal(static_cast<guint8>(rows.integer_or_zero(r, 3)));
+        column->set_primary_ordinal(static_cast<guint8>(row.integer_or_zero("ordinal_position")));
     }
 }
 
 void PostgreSQLAdapterV11x::fill_schema_table_index(MetaTable& table) {
-    auto rows = query(postgresql::table_indexes_query(text_of(table.get_schema()), text_of(table.get_name())));
-    for (int r = 0; r < rows.size(); ++r) {
-        if (rows.boolean(r, 8)) continue;
+    for (auto row :
+         query(postgresql::table_indexes_query(text_of(table.get_schema()), text_of(table.get_name())))) {
+        if (row.boolean("is_primary")) continue;
         auto index = MetaIndex::create_with_names(MetaIndex::gtype(), table.get_database(), table.get_schema(),
-                                                  table.get_name(), rows.text(r, 0).c_str());
+                                                  table.get_name(), row.text("index_name").c_str());
         list<MetaIndex>(table.get_indexes()).append(index);
-        index->set_method(upper(rows.text(r, 5)).c_str());
-        if (rows.is_boolean(r, 6)) index->set_kind(rows.boolean(r, 6) ? "UNIQUE" : "");
-        auto keys = query(postgresql::table_index_keys_query(static_cast<guint64>(rows.integer_or_zero(r, 2))));
-        for (int k = 0; k < keys.size(); ++k) {
-            std::string key = keys.text(k, 0);
-            if (auto order = keys.text(k, 1); !order.empty()) key += " " + order;
-            index->append(key.c_str());
+        index->set_method(upper(row.text("index_type")).c_str());
+        if (row.is_boolean("is_unique")) index->set_kind(row.boolean("is_unique") ? "UNIQUE" : "");
+        for (auto key : query(postgresql::table_index_keys_query(static_cast<guint64>(row.integer_or_zero("oid"))))) {
+            std::string text = key.text("column_definition");
+            if (auto order = key.text("column_order"); !order.empty()) text += " " + order;
+            index->append(text.c_str());
         }
-        index->set_with(postgresql::without_braces(rows.text(r, 12)).c_str());
-        index->set_comment(rows.text(r, 19).c_str());
+        index->set_with(postgresql::without_braces(row.text("reloptions")).c_str());
+        index->set_comment(row.text("comment").c_str());
     }
 }
 
 void PostgreSQLAdapterV11x::fill_schema_table_trigger(MetaTable& table) {
-    auto rows = query(postgresql::triggers_query(text_of(table.get_schema()), text_of(table.get_name())));
-    for (int r = 0; r < rows.size(); ++r) {
-        auto trigger = MetaTrigger::create_with_body(MetaTrigger::gtype(), rows.text(r, 2).c_str(), "");
+    for (auto row : query(postgresql::triggers_query(text_of(table.get_schema()), text_of(table.get_name())))) {
+        auto trigger = MetaTrigger::create_with_body(MetaTrigger::gtype(), row.text("trigger_name").c_str(), "");
         list<MetaTrigger>(table.get_triggers()).append(trigger);
-        read_trigger(rows, r, *trigger);
+        read_trigger(row, *trigger);
     }
 }
 
 void PostgreSQLAdapterV11x::fill_schema_table_rule(MetaTable& table) {
     static const std::map<std::string, const char*> kEvents = {
         {"1", "SELECT"}, {"2", "UPDATE"}, {"3", "INSERT"}, {"4", "DELETE"}};
-    auto rows = query(postgresql::rules_query(text_of(table.get_schema()), text_of(table.get_name())));
-    for (int r = 0; r < rows.size(); ++r) {
-        auto rule = MetaRule::create_with_name(MetaRule::gtype(), rows.text(r, 2).c_str());
-        if (auto e = kEvents.find(rows.text(r, 4)); e != kEvents.end()) rule->set_event(e->second);
-        rule->set_action(rows.boolean(r, 5) ? "INSTEAD" : "ALSO");
-        if (auto f = firing(rows.text(r, 6))) {
+    for (auto row : query(postgresql::rules_query(text_of(table.get_schema()), text_of(table.get_name())))) {
+        auto rule = MetaRule::create_with_name(MetaRule::gtype(), row.text("rulename").c_str());
+        if (auto e = kEvents.find(row.text("ev_type")); e != kEvents.end()) rule->set_event(e->second);
+        rule->set_action(row.boolean("is_instead") ? "INSTEAD" : "ALSO");
+        if (auto f = firing(row.text("ev_enabled"))) {
             rule->set_apply(f->apply);
             rule->set_enable(f->enable);
         }
-        auto parts = postgresql::parse_rule_definition(without_line_breaks(rows.text(r, 7)));
+        auto parts = postgresql::parse_rule_definition(without_line_breaks(row.text("definition")));
         if (parts.where) rule->set_where(parts.where->c_str());
         if (parts.commands) rule->set_commands(parts.commands->c_str());
-        rule->set_comment(rows.text(r, 8).c_str());
+        rule->set_comment(row.text("comment").c_str());
         list<MetaRule>(table.get_rules()).append(rule);
     }
 }
@@ -488,83 +443,78 @@ gobj::Ref<MetaTable> PostgreSQLAdapterV11x::fill_schema_table_options(MetaTable*
 }
 
 void PostgreSQLAdapterV11x::read_checks(MetaTable& table) {
-    auto rows = query(postgresql::constraints_query(text_of(table.get_schema()), text_of(table.get_name()), 'c', true));
     auto constraints = list<MetaConstraint>(table.get_constraints());
-    for (int r = 0; r < rows.size(); ++r) {
-        auto check = MetaCheck::create_with_name(MetaCheck::gtype(), rows.text(r, 1).c_str(), rows.text(r, 9).c_str());
+    for (auto row : query(postgresql::constraints_query(text_of(table.get_schema()), text_of(table.get_name()), 'c',
+                                                        true))) {
+        auto check = MetaCheck::create_with_name(MetaCheck::gtype(), row.text("conname").c_str(),
+                                                 row.text("consrc").c_str());
         constraints.append(check);
-        if (rows.boolean(r, 3)) check->set_deferrable(deferral(rows.boolean(r, 4)));
-        check->set_comment(rows.text(r, 13).c_str());
-        check->set_no_inherit(rows.boolean(r, 20));
+        if (row.boolean("condeferrable")) check->set_deferrable(deferral(row.boolean("condeferred")));
+        check->set_comment(row.text("comment").c_str());
+        check->set_no_inherit(row.boolean("connoinherit"));
     }
 }
 
 void PostgreSQLAdapterV11x::read_foreign_keys(MetaTable& table, bool with_check_source) {
-    auto rows = query(postgresql::constraints_query(text_of(table.get_schema()), text_of(table.get_name()), 'f', with_check_source));
-    // Without the check-source column, everything after confmatchtype stands one lower.
-    const int at = with_check_source ? 0 : -1;
     auto constraints = list<MetaConstraint>(table.get_constraints());
-    for (int r = 0; r < rows.size(); ++r) {
-        auto key = MetaForeignKey::create_with_refer(MetaForeignKey::gtype(), rows.text(r, 1).c_str(),
-                                                     rows.text(r, 11 + at).c_str(), rows.text(r, 12 + at).c_str());
-        std::string match = rows.text(r, 8);
+    for (auto row : query(postgresql::constraints_query(text_of(table.get_schema()), text_of(table.get_name()), 'f',
+                                                        with_check_source))) {
+        auto key = MetaForeignKey::create_with_refer(MetaForeignKey::gtype(), row.text("conname").c_str(),
+                                                     row.text("foreign_schema").c_str(),
+                                                     row.text("foreign_table").c_str());
+        std::string match = row.text("confmatchtype");
         key->set_match_method(match == "f" ? "FULL" : match == "p" ? "PARTIAL" : match == "u" ? "SIMPLE" : "NONE");
-        key->set_update_action(get_full_action_name(rows.text(r, 6).c_str()).value_or("").c_str());
-        key->set_delete_action(get_full_action_name(rows.text(r, 7).c_str()).value_or("").c_str());
-        key->set_local_columns(rows.text(r, 21 + at).c_str());
-        key->set_refer_columns(rows.text(r, 22 + at).c_str());
+        key->set_update_action(get_full_action_name(row.text("confupdtype").c_str()).value_or("").c_str());
+        key->set_delete_action(get_full_action_name(row.text("confdeltype").c_str()).value_or("").c_str());
+        key->set_local_columns(row.text("local_columns").c_str());
+        key->set_refer_columns(row.text("refer_columns").c_str());
         constraints.append(key);
     }
 }
 
 void PostgreSQLAdapterV11x::read_uniques(MetaTable& table) {
-    auto rows = query(postgresql::uniques_query(text_of(table.get_schema()), text_of(table.get_name())));
     auto constraints = list<MetaConstraint>(table.get_constraints());
-    for (int r = 0; r < rows.size(); ++r) {
-        auto unique = MetaUnique::create_with_name(MetaUnique::gtype(), rows.text(r, 1).c_str());
+    for (auto row : query(postgresql::uniques_query(text_of(table.get_schema()), text_of(table.get_name())))) {
+        auto unique = MetaUnique::create_with_name(MetaUnique::gtype(), row.text("conname").c_str());
         constraints.append(unique);
-        if (rows.boolean(r, 3)) unique->set_deferrable(deferral(rows.boolean(r, 4)));
-        unique->set_columns(rows.text(r, 22).c_str());
-        unique->set_comment(rows.text(r, 13).c_str());
+        if (row.boolean("condeferrable")) unique->set_deferrable(deferral(row.boolean("condeferred")));
+        unique->set_columns(row.text("key_columns").c_str());
+        unique->set_comment(row.text("comment").c_str());
     }
 }
 
 void PostgreSQLAdapterV11x::fill_schema_table_exclude(MetaTable& table) {
-    auto rows = query(postgresql::exclusions_query(text_of(table.get_schema()), text_of(table.get_name())));
     auto constraints = list<MetaConstraint>(table.get_constraints());
-    for (int r = 0; r < rows.size(); ++r) {
-        auto exclude = MetaExclude::create_with_name(MetaExclude::gtype(), rows.text(r, 1).c_str());
+    for (auto row : query(postgresql::exclusions_query(text_of(table.get_schema()), text_of(table.get_name())))) {
+        auto exclude = MetaExclude::create_with_name(MetaExclude::gtype(), row.text("conname").c_str());
         constraints.append(exclude);
-        if (rows.boolean(r, 4)) exclude->set_deferrable(deferral(rows.boolean(r, 5)));
-        exclude->set_with(postgresql::without_braces(rows.text(r, 6)).c_str());
-        auto parts = postgresql::parse_exclusion_definition(rows.text(r, 8));
+        if (row.boolean("condeferrable")) exclude->set_deferrable(deferral(row.boolean("condeferred")));
+        exclude->set_with(postgresql::without_braces(row.text("reloptions")).c_str());
+        auto parts = postgresql::parse_exclusion_definition(row.text("con_ddl"));
         if (parts.method) exclude->set_index_method(parts.method->c_str());
         if (parts.elements) exclude->set_elements(parts.elements->c_str());
-        exclude->set_comment(rows.text(r, 9).c_str());
+        exclude->set_comment(row.text("comment").c_str());
     }
 }
 
 void PostgreSQLAdapterV11x::read_options(MetaTable& table, bool with_oids) {
     auto rows = query(postgresql::options_query(text_of(table.get_schema()), text_of(table.get_name()), with_oids));
-    if (rows.size() == 0) return;
-    // Positions of the two query forms: 9.x has relhasoids and no partition columns.
-    struct At {
-        int owner, description, oids, tablespace, param, persistence, partition, parent_schema, parent_name;
-    };
-    const At at = with_oids ? At{4, 5, 8, 11, 12, 14, -1, 19, 20} : At{4, 5, -1, 10, 11, 13, 16, 20, 21};
+    if (rows.empty()) return;
+    // 9.x has relhasoids and no partition columns.
+    auto row = rows[0];
     auto options = gobj::StringMap::wrap(GEE_MAP(table.get_options()));
-    options.set("OWNER", rows.text(0, at.owner));
-    table.set_comment(rows.text(0, at.description).c_str());
-    if (with_oids) options.set("WITH_OIDS", rows.text(0, at.oids));
-    if (auto param = postgresql::without_braces(rows.text(0, at.param)); !param.empty()) options.set("WITH_ARGUMENTS", param);
-    if (auto space = rows.text(0, at.tablespace); !space.empty()) options.set("TABLESPACE", space);
-    std::string persistence = rows.text(0, at.persistence);
+    options.set("OWNER", row.text("tableowner"));
+    table.set_comment(row.text("description").c_str());
+    if (with_oids) options.set("WITH_OIDS", row.text("hasoids"));
+    if (auto param = postgresql::without_braces(row.text("param")); !param.empty()) options.set("WITH_ARGUMENTS", param);
+    if (auto space = row.text("tablespace"); !space.empty()) options.set("TABLESPACE", space);
+    std::string persistence = row.text("unlogged");
     options.set("FLAG", persistence == "u" ? "UNLOGGED" : persistence == "t" ? "TEMPORARY" : "PERMANENT");
-    bool partition = !with_oids && rows.boolean(0, at.partition);
-    if (!with_oids) options.set("PARTITION", rows.text(0, at.partition));
+    bool partition = !with_oids && row.boolean("relispartition");
+    if (!with_oids) options.set("PARTITION", row.text("relispartition"));
     // A partition's parent is its partitioned table, not an INHERITS parent.
-    if (std::string parent = rows.text(0, at.parent_name); !parent.empty() && !partition)
-        options.set("INHERITS", postgresql::qualified_name(rows.text(0, at.parent_schema), parent));
+    if (std::string parent = row.text("inhtablename"); !parent.empty() && !partition)
+        options.set("INHERITS", postgresql::qualified_name(row.text("inhschemaname"), parent));
 }
 
 // ---------------------------------------------------------------- indexes, triggers, routines
@@ -574,23 +524,24 @@ void PostgreSQLAdapterV11x::fill_meta_index(MetaIndex* index) {
     if (filled(*index)) return;
     auto rows = query(postgresql::index_query(text_of(index->get_schema()), text_of(index->get_name())));
     if (!TARVELIN_REQUIRE(rows.size() >= 1, "result.size() >= 1")) return;
-    index->set_method(upper(rows.text(0, 3)).c_str());
-    if (rows.is_boolean(0, 4)) index->set_kind(rows.boolean(0, 4) ? "UNIQUE" : "");
-    index->set_is_clustered(rows.boolean(0, 5));
-    index->set_table_space(rows.text(0, 8).c_str());
-    index->set_with(postgresql::without_braces(rows.text(0, 10)).c_str());
-    index->set_comment(rows.text(0, 16).c_str());
+    auto row = rows[0];
+    index->set_method(upper(row.text("index_type")).c_str());
+    if (row.is_boolean("is_unique")) index->set_kind(row.boolean("is_unique") ? "UNIQUE" : "");
+    index->set_is_clustered(row.boolean("is_clustered"));
+    index->set_table_space(row.text("tablespace_name").c_str());
+    index->set_with(postgresql::without_braces(row.text("reloptions")).c_str());
+    index->set_comment(row.text("comment").c_str());
 
     // Each key with its own collation and operator class, and its order where the access
     // method orders.
-    auto keys = query(postgresql::index_keys_query(static_cast<guint64>(rows.integer_or_zero(0, 0))));
     std::vector<std::string> texts;
-    for (int k = 0; k < keys.size(); ++k) {
-        std::string text = keys.text(k, 0);
-        if (auto collation = keys.text(k, 2); !collation.empty())
-            text += " COLLATE " + postgresql::ddl_name(keys.text(k, 1), collation);
-        if (auto klass = keys.text(k, 4); !klass.empty()) text += " " + postgresql::ddl_name(keys.text(k, 3), klass);
-        if (auto order = keys.text(k, 5); !order.empty()) text += " " + order + " NULLS " + keys.text(k, 6);
+    for (auto key : query(postgresql::index_keys_query(static_cast<guint64>(row.integer_or_zero("oid"))))) {
+        std::string text = key.text("column_definition");
+        if (auto collation = key.text("collation_name"); !collation.empty())
+            text += " COLLATE " + postgresql::ddl_name(key.text("collation_schema"), collation);
+        if (auto klass = key.text("class_name"); !klass.empty())
+            text += " " + postgresql::ddl_name(key.text("class_schema"), klass);
+        if (auto order = key.text("corder"); !order.empty()) text += " " + order + " NULLS " + key.text("nulls_order");
         texts.push_back(std::move(text));
     }
     for (const auto& text : texts) index->append(text.c_str());
@@ -607,9 +558,10 @@ void PostgreSQLAdapterV11x::fill_meta_trigger(MetaTrigger* trigger) {
                                                               {"f", "FOREIGN TABLE"},
                                                               {"p", "PARTITIONED TABLE"},
                                                               {"v", "VIEW"}};
-    trigger->set_target(rows.text(0, 3).c_str());
-    if (auto kind = kKinds.find(rows.text(0, 5)); kind != kKinds.end()) trigger->set_kind(kind->second);
-    read_trigger(rows, 0, *trigger);
+    auto row = rows[0];
+    trigger->set_target(row.text("trigger_table_name").c_str());
+    if (auto kind = kKinds.find(row.text("trigger_table_type")); kind != kKinds.end()) trigger->set_kind(kind->second);
+    read_trigger(row, *trigger);
     mark_filled(*trigger);
 }
 
@@ -619,34 +571,33 @@ void PostgreSQLAdapterV11x::fill_meta_function(MetaFunction* function) {
     const bool kinds = !postgresql::before_routine_kinds(server_version());
     auto rows = query(postgresql::routine_query(text_of(function->get_schema()), text_of(function->get_name()), kinds));
     if (!TARVELIN_REQUIRE(rows.size() >= 1, "result.size() >= 1")) return;
+    auto row = rows[0];
     auto attrs = attributes(*function);
-    function->set_is_function(rows.text(0, 0) != "p");
-    attrs.set("OWNER", rows.text(0, 1));
-    function->set_return_type(postgresql::ddl_name(rows.text(0, 2), rows.text(0, 3)).c_str());
-    attrs.set("LANGUAGE", rows.text(0, 4));
-    attrs.set("EXTERNAL SECURITY", rows.boolean(0, 5) ? "DEFINER" : "INVOKER");
-    attrs.set("RESULT SET", rows.text(0, 7));
-    std::string volatility = rows.text(0, 8);
+    function->set_is_function(row.text("prokind") != "p");
+    attrs.set("OWNER", row.text("funcowner"));
+    function->set_return_type(postgresql::ddl_name(row.text("rettypeschema"), row.text("rettypname")).c_str());
+    attrs.set("LANGUAGE", row.text("lang"));
+    attrs.set("EXTERNAL SECURITY", row.boolean("securitydefiner") ? "DEFINER" : "INVOKER");
+    attrs.set("RESULT SET", row.text("returnset"));
+    std::string volatility = row.text("volatile");
     if (volatility == "i") attrs.set("RESULT DEPEND", "IMMUTABLE");
     if (volatility == "s") attrs.set("RESULT DEPEND", "STABLE");
     if (volatility == "v") attrs.set("RESULT DEPEND", "VOLATILE");
-    function->set_body(rows.text(0, 9).c_str());
-    function->set_comment(rows.text(0, 16).c_str());
+    function->set_body(row.text("definition").c_str());
+    function->set_comment(row.text("comment").c_str());
 
-    const auto names = postgresql::parse_array(rows.text(0, 11));
-    auto modes = postgresql::parse_array(rows.text(0, 12));
-    auto types = postgresql::parse_array(rows.text(0, 13));
-    const auto defaults = postgresql::split_top_level(rows.text(0, 15));
+    const auto names = postgresql::parse_array(row.text("paramnames"));
+    auto modes = postgresql::parse_array(row.text("parammodes"));
+    auto types = postgresql::parse_array(row.text("paramalltypes"));
+    const auto defaults = postgresql::split_top_level(row.text("defaultvalues"));
     // Without OUT-like parameters the server leaves modes and all-types empty: every
     // parameter is IN and its type is in proargtypes.
-    if (types.empty()) types = postgresql::split_words(rows.text(0, 17));
+    if (types.empty()) types = postgresql::split_words(row.text("paramtypes"));
     if (modes.empty()) modes.assign(types.size(), "i");
 
     std::map<std::string, std::string> type_names;
-    if (auto sql = postgresql::type_names_query(types); !sql.empty()) {
-        auto found = query(sql);
-        for (int r = 0; r < found.size(); ++r) type_names[found.text(r, 0)] = found.text(r, 1);
-    }
+    if (auto sql = postgresql::type_names_query(types); !sql.empty())
+        for (auto found : query(sql)) type_names[found.text("oid")] = found.text("tname");
 
     // Defaults belong to the last input parameters.
     const size_t count = std::max(names.size(), types.size());
@@ -709,62 +660,70 @@ void PostgreSQLAdapterV11x::fill_account(MetaObject& account, GeeMap* relations,
                                          statement, text_of(account.get_database()), text_of(account.get_schema()), name)
                                    : std::string();
     auto rows = query(detail);
-    if (rows.size() > 0) {
+    if (!rows.empty()) {
+        auto row = rows[0];
         auto attrs = attributes(account);
-        static constexpr std::pair<int, const char*> kFlags[] = {
-            {0, "OID"},         {2, "SUPER_USER"},  {3, "INHERIT"}, {4, "CREATE_ROLE"},      {5, "CREATE_DATABASE"},
-            {6, "BYPASS"},      {7, "REPLICATION"}, {8, "LOGIN"},   {9, "CONNECTION_LIMIT"},
+        static constexpr std::pair<const char*, const char*> kFlags[] = {
+            {"oids", "OID"},
+            {"rolsuper", "SUPER_USER"},
+            {"rolinherit", "INHERIT"},
+            {"rolcreaterole", "CREATE_ROLE"},
+            {"rolcreatedb", "CREATE_DATABASE"},
+            {"rolbypassrls", "BYPASS"},
+            {"rolreplication", "REPLICATION"},
+            {"rolcanlogin", "LOGIN"},
+            {"rolconnlimit", "CONNECTION_LIMIT"},
         };
-        for (const auto& [column, key] : kFlags) attrs.set(key, rows.text(0, column));
-        set_password(rows.text(0, 10));
+        for (const auto& [column, key] : kFlags) attrs.set(key, row.text(column));
+        set_password(row.text("rolpassword"));
         std::string until;
-        if (auto cell = rows.cell(0, 11);
+        if (auto cell = row.cell("rolvaliduntil");
             cell && G_TYPE_CHECK_INSTANCE_TYPE(cell.gobj(), providers::contracts::ValueDateTime::gtype()))
             until = static_cast<providers::contracts::ValueDateTime*>(cell.get())->format("%Y-%m-%d").value_or("");
         attrs.set("VALID_UNTIL", until);
-        attrs.set("COMMENT", rows.text(0, 12));
+        attrs.set("COMMENT", row.text("comment"));
     }
 
-    auto memberships = query(postgresql::memberships_query(name));
     auto relation_map = gobj::StringMap::wrap(relations);
-    for (int r = 0; r < memberships.size(); ++r)
-        relation_map.set(memberships.text(r, 0) + "=" + memberships.text(r, 1), memberships.text(r, 2));
+    for (auto row : query(postgresql::memberships_query(name)))
+        relation_map.set(row.text("role") + "=" + row.text("member_name"), row.text("admin_option"));
 
     // Key of a row of each privilege query (in their order), and the access-list column.
-    using KeyOf = std::function<std::string(const CatalogResult&, int)>;
-    auto first = [](const char* kind) {
-        return KeyOf([kind](const CatalogResult& rows, int r) { return std::string(kind) + rows.text(r, 0); });
+    using Row = CatalogRows::Row;
+    using KeyOf = std::function<std::string(const Row&)>;
+    auto first = [](const char* kind, const char* column) {
+        return KeyOf([kind, column](const Row& row) { return std::string(kind) + row.text(column); });
     };
-    const std::pair<KeyOf, int> readers[] = {
-        {first("DATABASE="), 1},
-        {first("TABLESPACE="), 1},
-        {first("SCHEMA="), 1},
-        {[](const CatalogResult& rows, int r) {
-             return std::string(rows.text(r, 2) == "S" ? "SEQUENCE=" : "TABLE=") + rows.text(r, 1) + "." + rows.text(r, 0);
+    const std::pair<KeyOf, const char*> readers[] = {
+        {first("DATABASE=", "name"), "acl"},
+        {first("TABLESPACE=", "spcname"), "spcacl"},
+        {first("SCHEMA=", "name"), "acl"},
+        {[](const Row& row) {
+             return std::string(row.text("relkind") == "S" ? "SEQUENCE=" : "TABLE=") + row.text("nspname") + "." +
+                    row.text("relname");
          },
-         3},
-        {[](const CatalogResult& rows, int r) {
-             return "COLUMN=" + rows.text(r, 0) + "." + rows.text(r, 1) + "." + rows.text(r, 2);
+         "relacl"},
+        {[](const Row& row) {
+             return "COLUMN=" + row.text("nspname") + "." + row.text("relname") + "." + row.text("attname");
          },
-         3},
-        {[](const CatalogResult& rows, int r) {
-             std::string kind = rows.text(r, 5);
+         "attacl"},
+        {[](const Row& row) {
+             std::string kind = row.text("prokind");
              return std::string(kind == "a" ? "AGGREGATE=" : kind == "p" ? "PROCEDURE=" : "FUNCTION=") +
-                    rows.text(r, 6) + "." + rows.text(r, 0);
+                    row.text("nspname") + "." + row.text("proname");
          },
-         8},
-        {first("LANGUAGE="), 1},
-        {first("FOREIGN SERVER="), 1},
-        {first("FOREIGN DATA WRAPPER="), 1},
+         "proacl"},
+        {first("LANGUAGE=", "lanname"), "lanacl"},
+        {first("FOREIGN SERVER=", "name"), "acl"},
+        {first("FOREIGN DATA WRAPPER=", "name"), "acl"},
     };
     auto queries = postgresql::privilege_queries(name, !postgresql::before_routine_kinds(server_version()));
     auto privilege_map = gobj::StringMap::wrap(privileges);
     for (size_t q = 0; q < queries.size(); ++q) {
-        auto found = query(queries[q]);
         const auto& [key_of, acl] = readers[q];
-        for (int r = 0; r < found.size(); ++r) {
-            std::string rights = extract_and_translate_privilege(found.text(r, acl).c_str(), name.c_str()).value_or("");
-            if (!rights.empty()) privilege_map.set(key_of(found, r), rights);
+        for (auto row : query(queries[q])) {
+            std::string rights = extract_and_translate_privilege(row.text(acl).c_str(), name.c_str()).value_or("");
+            if (!rights.empty()) privilege_map.set(key_of(row), rights);
         }
     }
     mark_filled(account);

@@ -26,37 +26,10 @@
 #include "providers/gobj/precondition.hpp"
 #include "rezezadovu/model/meta_database.hpp"
 #include "rezezadovu/supports/database/adapter.hpp"
+#include "rezezadovu/supports/database/dialect_support.hpp"
 #include "rezezadovu/supports/database/postgresql/catalog.hpp"
 
 namespace tarvelin::rezezadovu::supports::database {
-
-// The cells of one catalogue result, read by row and column position as text, truth
-// value or integer; every reader reads its results through it.
-class TARVELIN_EXPORT CatalogResult {
-public:
-    using TableModel = providers::contracts::TableModel;
-    using ValueObject = providers::contracts::ValueObject;
-
-    explicit CatalogResult(gobj::Ref<TableModel> model);
-
-    int size() const { return rows_; }
-    gobj::Ref<ValueObject> cell(int row, int column) const;
-    // The cell's text form: "true"/"false", decimal digits, the letter of a one-byte
-    // "char"; "" for a NULL or missing cell.
-    std::string text(int row, int column) const;
-    // A boolean cell's truth; false for NULL and anything else.
-    bool boolean(int row, int column) const;
-    // The number of an integer cell of any width (oids arrive as unsigned 64-bit values).
-    std::optional<gint64> integer(int row, int column) const;
-    gint64 integer_or_zero(int row, int column) const { return integer(row, column).value_or(0); }
-    bool is_boolean(int row, int column) const;
-    // A present text (a text cell that is not NULL).
-    bool is_text(int row, int column) const;
-
-private:
-    gobj::Ref<TableModel> model_;
-    int rows_ = 0;
-};
 
 class TARVELIN_EXPORT PostgreSQLAdapterV11x : public Adapter {
 public:
@@ -108,13 +81,15 @@ public:
     Text extract_and_translate_privilege(const char* privileges, const char* username);
 
 protected:
-    // The rows of one catalogue query; errors are thrown as the driver gave them.
-    CatalogResult query(const std::string& sql);
+    // The rows of one catalogue query, read by column name; errors are thrown as the
+    // driver gave them.
+    dialect::CatalogRows query(const std::string& sql);
     // The connection's server version text ("" without a connection).
     std::string server_version();
 
     // The readers the version subclasses share with different query forms.
     void read_checks(MetaTable& table);
+    // 12.x servers are asked without the check-source column.
     void read_foreign_keys(MetaTable& table, bool with_check_source);
     void read_uniques(MetaTable& table);
     void read_options(MetaTable& table, bool with_oids);

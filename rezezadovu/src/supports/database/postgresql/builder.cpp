@@ -6,7 +6,7 @@
 #include "providers/gobj/call.hpp"
 #include "providers/gobj/precondition.hpp"
 #include "rezezadovu/helpers/helper_string.hpp"
-#include "rezezadovu/supports/database/postgresql/adapter.hpp"
+#include "rezezadovu/supports/database/dialect_support.hpp"
 #include "rezezadovu/supports/database/postgresql/catalog.hpp"
 #include "rezezadovu/supports/database/postgresql/connection.hpp"
 
@@ -412,8 +412,8 @@ Collations PostgreSQLBuilder::load_collations() {
                                                                  TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_DB_META_TYPE_COLLATION)
                       : std::vector<std::string>();
         if (choices.empty()) return names;
-        CatalogResult rows(PostgreSQLConnection::model_of(*this, choices[0]));
-        for (int r = 0; r < rows.size(); ++r) names.push_back(rows.text(r, 0));
+        for (auto row : dialect::CatalogRows(PostgreSQLConnection::model_of(*this, choices[0])))
+            names.push_back(row.text("collname"));
     } catch (const gobj::Error& e) {
         TARVELIN_UNCAUGHT(e);
         names.clear();

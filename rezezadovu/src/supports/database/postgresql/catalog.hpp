@@ -89,10 +89,11 @@ TARVELIN_EXPORT std::string view_query(std::string_view schema, std::string_view
 
 TARVELIN_EXPORT std::string columns_query(std::string_view schema, std::string_view table);
 TARVELIN_EXPORT std::string primary_query(std::string_view schema, std::string_view table);
-// The sequences the table's columns draw from: per column (name 0), the sequence's
-// schema and name (1, 2), how it is tied to the column (3: "a" owned by the column its
-// default calls it from, "n" only called from the default, "i" the column's identity),
-// and for the first two its type, start, minimum, maximum, increment and cycle (4 to 9).
+// The sequences the table's columns draw from: per column (column_name, the first), the
+// sequence's schema and name (sequence_schema, sequence_name), how it is tied to the
+// column (link: "a" owned by the column its default calls it from, "n" only called from
+// the default, "i" the column's identity), and for the first two its data_type,
+// start_value, minimum_value, maximum_value, increment and cycle_option, in this order.
 TARVELIN_EXPORT std::string sequences_query(std::string_view schema, std::string_view table);
 TARVELIN_EXPORT std::string table_indexes_query(std::string_view schema, std::string_view table);
 TARVELIN_EXPORT std::string table_index_keys_query(guint64 index_oid);
