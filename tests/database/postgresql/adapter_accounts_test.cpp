@@ -10,12 +10,14 @@
 #include "builder_fixture.hpp"
 #include "rezezadovu/supports/database/postgresql/adapter.hpp"
 #include "rezezadovu/supports/database/postgresql/catalog.hpp"
+#include "rezezadovu/supports/database/postgresql/statement.hpp"
 
 namespace tarvelin::test {
 namespace {
 
 using namespace rezezadovu::meta_model;
 using rezezadovu::supports::database::PostgreSQLAdapterV11x;
+using rezezadovu::supports::database::PostgreSQLStatement;
 namespace postgresql = rezezadovu::supports::database::postgresql;
 using Entries = std::map<std::string, std::string>;
 
@@ -209,11 +211,11 @@ protected:
         if (pg) drop_roles();
     }
     // The run's name of a role, quoted.
-    std::string q(const std::string& base) { return postgresql::quoted_name(roles.at(base)); }
+    std::string q(const std::string& base) { return PostgreSQLStatement::quoted(roles.at(base)); }
     void drop_roles() {
         std::string sql;
-        for (const auto& [base, name] : roles) sql += "DROP ROLE IF EXISTS " + postgresql::quoted_name(name) + ";";
-        sql += "DROP ROLE IF EXISTS " + postgresql::quoted_name(roles.at("alice") + "_copy") + ";";
+        for (const auto& [base, name] : roles) sql += "DROP ROLE IF EXISTS " + PostgreSQLStatement::quoted(name) + ";";
+        sql += "DROP ROLE IF EXISTS " + PostgreSQLStatement::quoted(roles.at("alice") + "_copy") + ";";
         run_on_server(*pg, sql);
     }
     template <class T>

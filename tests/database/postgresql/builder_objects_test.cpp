@@ -244,7 +244,7 @@ TEST_F(PostgresqlObjectBuilder, IndexesOnTheirOwn) {
     in_table->set_method("GIST");
     in_table->set_comment("pair");
     const std::string text = index(*in_table);
-    EXPECT_EQ(text, "CREATE UNIQUE INDEX IF NOT EXISTS \"i\" ON \"s\".\"t\" USING GIST (\n    a, \n    b DESC\n);\n"
+    EXPECT_EQ(text, "CREATE UNIQUE INDEX IF NOT EXISTS \"i\" ON \"s\".\"t\" USING GIST (\n    \"a\", \n    \"b\" DESC\n);\n"
                     "COMMENT ON INDEX \"s\".\"i\" IS 'pair';\n\n");
     EXPECT_NE(table(*t).find(text), std::string::npos);
 }

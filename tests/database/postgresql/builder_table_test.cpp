@@ -328,14 +328,55 @@ TEST_F(PostgresqlTableBuilder, IndexesOfATable) {
     add_index(*t, "same", {"x"})->set_version(kIdentical);
     EXPECT_EQ(table(*t), kHeader + "\n);\n\n" +
                              "DROP INDEX IF EXISTS \"s\".\"bare\";\n"
-                             "CREATE INDEX IF NOT EXISTS \"i\" ON \"s\".\"t\" (c);\n"
+                             "CREATE INDEX IF NOT EXISTS \"i\" ON \"s\".\"t\" (\"c\");\n"
                              "COMMENT ON INDEX \"s\".\"i\" IS 'by c';\n\n"
                              "CREATE UNIQUE INDEX CONCURRENTLY IF NOT EXISTS \"wide\" ON ONLY \"s\".\"t\" USING BTREE (\n"
-                             "    a DESC, \n"
+                             "    \"a\" DESC, \n"
                              "    lower(b)\n"
                              ")\n"
-                             "INCLUDE (d)\nWITH (fillfactor=70)\nTABLESPACE \"fast\"\nWHERE a > 0;\n\n"
-                             "CREATE INDEX IF NOT EXISTS \"same\" ON \"s\".\"t\" (x);\n\n");
+                             "INCLUDE (\"d\")\nWITH (fillfactor=70)\nTABLESPACE \"fast\"\nWHERE a > 0;\n\n"
+                             "CREATE INDEX IF NOT EXISTS \"same\" ON \"s\".\"t\" (\"x\");\n\n");
+}
+
+// Keys naming a column are written as quoted names, whatever the name holds; keys that
+// are expressions, or names quoted already, as they are. With the table's columns a name
+// is known exactly; an index on its own (no columns) tells them apart by their form.
+TEST_F(PostgresqlTableBuilder, IndexKeysNamingAColumnAreQuoted) {
+    const std::string injected = "id); DROP TABLE victim; CREATE INDEX zz ON other(a";
+    struct Case {
+        std::string key, in_table, on_its_own;
+    } cases[] = {
+        {injected, "\"" + injected + "\"", "\"" + injected + "\""},
+        {"Mixed Case", "\"Mixed Case\"", "\"Mixed Case\""},
+        {"z\u00fcrich_\u8868_\U0001F642", "\"z\u00fcrich_\u8868_\U0001F642\"", "\"z\u00fcrich_\u8868_\U0001F642\""},
+        {"we\"ird DESC NULLS LAST", "\"we\"\"ird\" DESC NULLS LAST", "\"we\"\"ird\" DESC NULLS LAST"},
+        {"Mixed Case COLLATE pg_catalog.\"C\" pg_catalog.text_ops ASC NULLS LAST",
+         "\"Mixed Case\" COLLATE pg_catalog.\"C\" pg_catalog.text_ops ASC NULLS LAST",
+         "\"Mixed Case\" COLLATE pg_catalog.\"C\" pg_catalog.text_ops ASC NULLS LAST"},
+        {"id pg_catalog.int4_ops", "\"id\" pg_catalog.int4_ops", "\"id\" pg_catalog.int4_ops"},
+        {"a-b", "\"a-b\"", "a-b"},
+        {"lower(\"Mixed Case\")", "lower(\"Mixed Case\")", "lower(\"Mixed Case\")"},
+        {"(id + 1)", "(id + 1)", "(id + 1)"},
+        {"id * 2", "id * 2", "id * 2"},
+        {"\"id\" DESC", "\"id\" DESC", "\"id\" DESC"},
+    };
+    auto t = new_table();
+    for (const char* column : {"id", injected.c_str(), "Mixed Case", "z\u00fcrich_\u8868_\U0001F642", "we\"ird", "a-b"})
+        add_column(*t, column, "int4");
+    int n = 0;
+    for (const auto& c : cases) add_index(*t, ("i" + std::to_string(n++)).c_str(), {c.key});
+    const std::string script = table(*t);
+    n = 0;
+    for (const auto& c : cases) {
+        const std::string name = "i" + std::to_string(n++);
+        EXPECT_NE(script.find("INDEX IF NOT EXISTS \"" + name + "\" ON \"s\".\"t\" (" + c.in_table + ");\n"),
+                  std::string::npos)
+            << c.key << "\n" << script;
+        auto alone = MetaIndex::create_with_names(MetaIndex::gtype(), "db", "s", "t", name.c_str());
+        alone->append(c.key.c_str());
+        EXPECT_EQ(index(*alone), "CREATE INDEX IF NOT EXISTS \"" + name + "\" ON \"s\".\"t\" (" + c.on_its_own + ");\n\n")
+            << c.key;
+    }
 }
 
 TEST_F(PostgresqlTableBuilder, TriggersOfATable) {
@@ -551,8 +592,8 @@ TEST_F(PostgresqlTableBuilder, ChildrenOfAnAlteration) {
               "COMMENT ON TABLE \"s\".\"t\" IS 'c';\n"
               "DROP INDEX IF EXISTS \"s\".\"moved\";\n"
               "DROP INDEX IF EXISTS \"s\".\"empty\";\n"
-              "CREATE INDEX IF NOT EXISTS \"moved\" ON \"s\".\"t\" (a DESC);\n\n"
-              "CREATE INDEX IF NOT EXISTS \"new\" ON \"s\".\"t\" (b);\n\n"
+              "CREATE INDEX IF NOT EXISTS \"moved\" ON \"s\".\"t\" (\"a\" DESC);\n\n"
+              "CREATE INDEX IF NOT EXISTS \"new\" ON \"s\".\"t\" (\"b\");\n\n"
               "DROP TRIGGER IF EXISTS \"tg\" ON \"s\".\"t\";\n"
               "DROP TRIGGER IF EXISTS \"old\" ON \"s\".\"t\";\n"
               "CREATE TRIGGER \"tg\" BEFORE UPDATE ON \"s\".\"t\"\n"
@@ -571,7 +612,7 @@ TEST_F(PostgresqlTableBuilder, HostileNamesAreQuoted) {
     column->set_comment("o'k");
     column->set_is_primary_key(true);
     add_constraint(*t, MetaCheck::create_with_name(MetaCheck::gtype(), "ch\"k", "true"));
-    add_index(*t, "in\"d", {"\"co\"\"l u'mn\""});
+    add_index(*t, "in\"d", {"co\"l u'mn"});
     add_trigger(*t, "tr\"g", "AFTER", "UPDATE", "f")->set_columns("co\"l u'mn");
     add_rule(*t, "ru\"le", "DELETE", "INSTEAD", "NOTHING");
     const std::string target = "\"we\"\"ird s'ch\".\"ta\"\"b l'e\"";

@@ -10,15 +10,7 @@ namespace {
 namespace postgresql = rezezadovu::supports::database::postgresql;
 using Texts = std::vector<std::string>;
 
-TEST(PostgresqlCatalog, NamesAndLiteralsDoubleTheirQuotes) {
-    EXPECT_EQ(postgresql::literal("o'neil"), "'o''neil'");
-    EXPECT_EQ(postgresql::literal("we\"ird"), "'we\"ird'");
-    EXPECT_EQ(postgresql::quoted_name("ta\"b l'e"), "\"ta\"\"b l'e\"");
-    EXPECT_EQ(postgresql::qualified_name("s", "t\"x"), "\"s\".\"t\"\"x\"");
-    // Bare where the server would fold to the same name, quoted elsewhere.
-    EXPECT_EQ(postgresql::ddl_name("pg_catalog", "default"), "pg_catalog.default");
-    EXPECT_EQ(postgresql::ddl_name("pg_catalog", "C"), "pg_catalog.\"C\"");
-    EXPECT_EQ(postgresql::ddl_name("my schema", "text_ops"), "\"my schema\".text_ops");
+TEST(PostgresqlCatalog, StorageOptionsLoseTheirBraces) {
     EXPECT_EQ(postgresql::without_braces("{fillfactor=70,autovacuum_enabled=false}"),
               "fillfactor=70,autovacuum_enabled=false");
 }

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "fixture.hpp"
+#include "rezezadovu/supports/database/postgresql/statement.hpp"
 
 namespace tarvelin::test {
 namespace {
@@ -309,6 +310,60 @@ TEST_F(PostgresqlStatement, HostileNamesStayInsideTheirQuotes) {
             EXPECT_NE(std::string(c.text).find("ro.rolname = 'o''neil';"), std::string::npos) << c.text;
         g_free(c.text);
     }
+}
+
+// The dialect's one way of writing a name and a text, as the interface gives them to the
+// transfer and the importers, and as the builder and readers call them.
+TEST_F(PostgresqlStatement, TheQuotingAndLiteralTables) {
+    struct Name {
+        const char* identifier;
+        const char* schema;
+        const char* expected;
+    } names[] = {
+        {"orders", "", "\"orders\""},
+        {"orders", "app", "\"app\".\"orders\""},
+        {"", "app", "\"app\".\"\""},
+        {"", "", "\"\""},
+        {"we\"ird", "", "\"we\"\"ird\""},
+        {"Mixed Case", "s'x", "\"s'x\".\"Mixed Case\""},
+        {"z\u00fcrich_\u8868_\U0001F642", "", "\"z\u00fcrich_\u8868_\U0001F642\""},
+        {"id); DROP TABLE victim; --", "", "\"id); DROP TABLE victim; --\""},
+        {"a\\b\n/*c*/[d]`e`", "", "\"a\\b\n/*c*/[d]`e`\""},
+    };
+    for (const auto& n : names) {
+        gchar* text = tarvelin_rezezadovu_contracts_database_istatement_quote_identifier(stmt, n.identifier, n.schema);
+        EXPECT_STREQ(text, n.expected) << n.identifier;
+        g_free(text);
+    }
+    struct Value {
+        providers::contracts::DataType type;
+        const char* value;
+        const char* expected;
+    } values[] = {
+        {TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32, "42", "42"},
+        {TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32, "1; DROP TABLE victim", "'1; DROP TABLE victim'"},
+        {TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_MONEY, "1.5", "1.5"},
+        {TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DECIMAL, "1.5", "'1.5'"},
+        {TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN, "true", "true"},
+        {TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING, "O'Brien", "'O''Brien'"},
+        {TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING, "a\\b \"c\"", "'a\\b \"c\"'"},
+        {TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING, "", "''"},
+        {TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DBNULL, "NULL", "'NULL'"},
+        {TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BLOB, "00FF", "'\\x00FF'::bytea"},
+    };
+    for (const auto& v : values) {
+        gchar* text = tarvelin_rezezadovu_contracts_database_istatement_pack_value(stmt, v.type, v.value);
+        EXPECT_STREQ(text, v.expected) << v.value;
+        g_free(text);
+    }
+    using rezezadovu::supports::database::PostgreSQLStatement;
+    EXPECT_EQ(PostgreSQLStatement::literal("it's"), "'it''s'");
+    EXPECT_EQ(PostgreSQLStatement::qualified("s", "t\"x"), "\"s\".\"t\"\"x\"");
+    // As the server prints names: bare where it would fold to the same name.
+    EXPECT_EQ(PostgreSQLStatement::printed("pg_catalog", "default"), "pg_catalog.default");
+    EXPECT_EQ(PostgreSQLStatement::printed("pg_catalog", "C"), "pg_catalog.\"C\"");
+    EXPECT_EQ(PostgreSQLStatement::printed("my schema", "text_ops"), "\"my schema\".text_ops");
+    EXPECT_EQ(PostgreSQLStatement::printed("a\"b"), "\"a\"\"b\"");
 }
 
 TEST_F(PostgresqlStatement, MissingArgumentsAreNamedAndLeaveTheIndex) {

@@ -11,6 +11,7 @@
 #include "rezezadovu/model/meta_role.hpp"
 #include "rezezadovu/supports/database/postgresql/catalog.hpp"
 #include "rezezadovu/supports/database/postgresql/connection.hpp"
+#include "rezezadovu/supports/database/postgresql/statement.hpp"
 
 TARVELIN_LOG_TAG("postgres_adapter")
 
@@ -18,6 +19,7 @@ namespace tarvelin::rezezadovu::supports::database {
 
 using namespace meta_model;
 using dialect::CatalogRows;
+using Sql = PostgreSQLStatement;
 using Text = PostgreSQLAdapterV11x::Text;
 
 TARVELIN_GTYPE(PostgreSQLAdapterV11x, "TarvelinRezezadovuSupportsDatabasePostgreSQLAdapterV11x", Adapter)
@@ -81,9 +83,9 @@ void read_trigger(const CatalogRows::Row& row, MetaTrigger& trigger) {
     // Names as DDL takes them: the builders write them as they are.
     if (row.is_text("referenced_table"))
         trigger.set_refer_table(
-            postgresql::ddl_name(row.text("referenced_table_schema"), row.text("referenced_table")).c_str());
+            Sql::printed(row.text("referenced_table_schema"), row.text("referenced_table")).c_str());
     if (row.boolean("is_deferrable")) trigger.set_deferrable(deferral(row.boolean("is_deferred")));
-    trigger.set_function(postgresql::ddl_name(row.text("function_schema"), row.text("function_name")).c_str());
+    trigger.set_function(Sql::printed(row.text("function_schema"), row.text("function_name")).c_str());
     if (parts.arguments) trigger.set_arguments(parts.arguments->c_str());
     trigger.set_constraint(row.integer_or_zero("tgconstraint") > 0);
     trigger.set_when(parts.when.c_str());
@@ -302,9 +304,9 @@ void PostgreSQLAdapterV11x::fill_schema_table_columns(MetaTable& table) {
         // "ARRAY" and "USER-DEFINED" name no type: the element or the user type does.
         std::string raw = type;
         if (type == "ARRAY" && row.is_text("elem_name"))
-            raw = postgresql::qualified_name(row.text("elem_schema"), row.text("elem_name")) + "[]";
+            raw = Sql::qualified(row.text("elem_schema"), row.text("elem_name")) + "[]";
         else if (type == "USER-DEFINED" && row.is_text("udt_name"))
-            raw = postgresql::qualified_name(row.text("udt_schema"), row.text("udt_name"));
+            raw = Sql::qualified(row.text("udt_schema"), row.text("udt_name"));
         column->set_raw_type(raw.c_str());
         column->set_ordinal(static_cast<guint16>(row.integer_or_zero("ordinal_position")));
         if (row.index() > 0) column->set_after(previous.c_str());
@@ -514,7 +516,7 @@ void PostgreSQLAdapterV11x::read_options(MetaTable& table, bool with_oids) {
     if (!with_oids) options.set("PARTITION", row.text("relispartition"));
     // A partition's parent is its partitioned table, not an INHERITS parent.
     if (std::string parent = row.text("inhtablename"); !parent.empty() && !partition)
-        options.set("INHERITS", postgresql::qualified_name(row.text("inhschemaname"), parent));
+        options.set("INHERITS", Sql::qualified(row.text("inhschemaname"), parent));
 }
 
 // ---------------------------------------------------------------- indexes, triggers, routines
@@ -538,9 +540,9 @@ void PostgreSQLAdapterV11x::fill_meta_index(MetaIndex* index) {
     for (auto key : query(postgresql::index_keys_query(static_cast<guint64>(row.integer_or_zero("oid"))))) {
         std::string text = key.text("column_definition");
         if (auto collation = key.text("collation_name"); !collation.empty())
-            text += " COLLATE " + postgresql::ddl_name(key.text("collation_schema"), collation);
+            text += " COLLATE " + Sql::printed(key.text("collation_schema"), collation);
         if (auto klass = key.text("class_name"); !klass.empty())
-            text += " " + postgresql::ddl_name(key.text("class_schema"), klass);
+            text += " " + Sql::printed(key.text("class_schema"), klass);
         if (auto order = key.text("corder"); !order.empty()) text += " " + order + " NULLS " + key.text("nulls_order");
         texts.push_back(std::move(text));
     }
@@ -575,7 +577,7 @@ void PostgreSQLAdapterV11x::fill_meta_function(MetaFunction* function) {
     auto attrs = attributes(*function);
     function->set_is_function(row.text("prokind") != "p");
     attrs.set("OWNER", row.text("funcowner"));
-    function->set_return_type(postgresql::ddl_name(row.text("rettypeschema"), row.text("rettypname")).c_str());
+    function->set_return_type(Sql::printed(row.text("rettypeschema"), row.text("rettypname")).c_str());
     attrs.set("LANGUAGE", row.text("lang"));
     attrs.set("EXTERNAL SECURITY", row.boolean("securitydefiner") ? "DEFINER" : "INVOKER");
     attrs.set("RESULT SET", row.text("returnset"));
@@ -610,7 +612,7 @@ void PostgreSQLAdapterV11x::fill_meta_function(MetaFunction* function) {
     for (size_t k = 0; k < count; ++k) {
         std::string text;
         if (k < modes.size()) text += std::string(mode_word(modes[k])) + " ";
-        if (k < names.size() && !names[k].empty()) text += postgresql::ddl_identifier(names[k]) + " ";
+        if (k < names.size() && !names[k].empty()) text += Sql::printed(names[k]) + " ";
         if (k < types.size()) {
             auto name = type_names.find(types[k]);
             text += (name == type_names.end() ? std::string() : name->second) + " ";

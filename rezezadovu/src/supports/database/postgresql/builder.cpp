@@ -9,6 +9,7 @@
 #include "rezezadovu/supports/database/dialect_support.hpp"
 #include "rezezadovu/supports/database/postgresql/catalog.hpp"
 #include "rezezadovu/supports/database/postgresql/connection.hpp"
+#include "rezezadovu/supports/database/postgresql/statement.hpp"
 
 TARVELIN_LOG_TAG("postgres_builder")
 
@@ -16,6 +17,7 @@ namespace tarvelin::rezezadovu::supports::database {
 
 using namespace meta_model;
 using helpers::StringHelper;
+using Sql = PostgreSQLStatement;
 using Text = PostgreSQLBuilder::Text;
 using Collations = PostgreSQLBuilder::Collations;
 
@@ -39,13 +41,10 @@ constexpr auto kUpdate = TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_UPDATE;
 std::string text(const char* s) { return s ? s : ""; }
 void cut(std::string& s, size_t n) { s.erase(s.size() - std::min(n, s.size())); }
 
-std::string name(std::string_view n) { return postgresql::quoted_name(n); }
-std::string qualified(std::string_view schema, std::string_view n) { return postgresql::qualified_name(schema, n); }
 // An object of a schema, or its bare quoted name when the schema is not known.
 std::string qualified_if(std::string_view schema, std::string_view n) {
-    return schema.empty() ? name(n) : qualified(schema, n);
+    return schema.empty() ? Sql::quoted(n) : Sql::qualified(schema, n);
 }
-std::string literal(std::string_view t) { return postgresql::literal(t); }
 
 std::string trimmed(std::string_view t) {
     size_t b = 0, e = t.size();
@@ -131,7 +130,7 @@ std::string name_list(std::string_view stored) {
         } else if (t.size() >= 2 && (t.front() == '\'' || t.front() == '`') && t.back() == t.front()) {
             t = t.substr(1, t.size() - 2);
         }
-        if (!t.empty()) names.push_back(name(t));
+        if (!t.empty()) names.push_back(Sql::quoted(t));
     };
     for (char c : stored) {
         if (c == '"') quoted = !quoted;
@@ -146,6 +145,80 @@ std::string name_list(std::string_view stored) {
     return out;
 }
 
+// ---------------------------------------------------------------- index keys
+
+// The characters of names and key words outside double quotes.
+bool word_char(char c) {
+    return g_ascii_isalnum(c) || c == '_' || c == '$' || c == '.' || c == ' ' || static_cast<unsigned char>(c) >= 0x80;
+}
+
+// What may follow a key's column: collation, operator class and order words, that is
+// names (quoted ones too) and blanks.
+bool key_words(std::string_view rest) {
+    bool quoted = false;
+    for (char c : rest) {
+        if (c == '"') quoted = !quoted;
+        else if (!quoted && !word_char(c)) return false;
+    }
+    return !quoted && !trimmed(rest).empty();
+}
+
+// Where the words of a key without a known column begin: at COLLATE, ASC, DESC or
+// NULLS standing as a word of their own, else at a qualified operator class after the
+// name (id pg_catalog.int4_ops), else nowhere.
+size_t key_words_start(std::string_view entry) {
+    size_t lead = entry.size();
+    for (size_t i = 1; i < entry.size() && lead == entry.size(); ++i) {
+        std::string_view rest = entry.substr(i);
+        if (entry[i - 1] == ' ' && (starts_with_word(rest, "COLLATE") || starts_with_word(rest, "ASC") ||
+                                    starts_with_word(rest, "DESC") || starts_with_word(rest, "NULLS")))
+            lead = i - 1;
+    }
+    size_t blank = entry.substr(0, lead).find_last_of(' ');
+    if (blank != std::string_view::npos && entry.substr(blank + 1, lead - blank - 1).find('.') != std::string_view::npos)
+        return blank;
+    return lead;
+}
+
+// An expression as an index key takes one: in parentheses, holding an operator, or a
+// call (a word, then parentheses that close at its end). Anything else reads as a name,
+// parentheses, semicolons and quotes in it included.
+bool is_expression(std::string_view key) {
+    if (key.front() == '(') return true;
+    bool quoted = false;
+    int depth = 0;
+    size_t open = std::string_view::npos;
+    for (size_t i = 0; i < key.size(); ++i) {
+        char c = key[i];
+        if (c == '"') quoted = !quoted;
+        if (quoted || c == '"') continue;
+        if (std::string_view("+-*/<>=~!@#%^&|?").find(c) != std::string_view::npos) return true;
+        if (c == '(' && depth++ == 0 && open == std::string_view::npos) open = i;
+        if (c == ')' && --depth < 0) return false;
+    }
+    return open != std::string_view::npos && depth == 0 && key.back() == ')' &&
+           key.substr(0, open).find(' ') == std::string_view::npos;
+}
+
+// An index key as CREATE INDEX takes it. An entry naming a column of the table, alone or
+// followed by its key words, gets that name quoted. Without such a column an entry is
+// taken apart into a name and key words unless it is an expression or a name quoted
+// already, which stay as written.
+std::string index_key(const std::string& entry, const std::vector<std::string>& columns) {
+    const std::string* column = nullptr;
+    for (const auto& c : columns) {
+        if (c == entry) return Sql::quoted(c);
+        if (entry.size() > c.size() && entry.compare(0, c.size(), c) == 0 && entry[c.size()] == ' ' &&
+            key_words(std::string_view(entry).substr(c.size())) && (!column || c.size() > column->size()))
+            column = &c;
+    }
+    if (column) return Sql::quoted(*column) + entry.substr(column->size());
+    const size_t lead = key_words_start(entry);
+    const std::string head = trimmed(std::string_view(entry).substr(0, lead));
+    if (head.empty() || head.front() == '"' || is_expression(head)) return entry;
+    return Sql::quoted(head) + entry.substr(lead);
+}
+
 // A collation as COLLATE takes it: the stored text (a bare name or schema.name, as the
 // reader keeps it) resolved against the server's names, "schema"."name" or "name". With
 // `listed_only` a collation the server does not list gives none; otherwise it is split
@@ -156,14 +229,14 @@ std::optional<std::string> collation_clause(const std::string& stored, const Col
     auto listed = [&](std::string_view n) {
         return std::find(collations.begin(), collations.end(), n) != collations.end();
     };
-    if (listed(stored)) return name(stored);
+    if (listed(stored)) return Sql::quoted(stored);
     for (size_t dot = stored.find('.'); dot != std::string::npos; dot = stored.find('.', dot + 1))
         if (listed(std::string_view(stored).substr(dot + 1)))
-            return qualified(std::string_view(stored).substr(0, dot), std::string_view(stored).substr(dot + 1));
+            return Sql::qualified(std::string_view(stored).substr(0, dot), std::string_view(stored).substr(dot + 1));
     if (listed_only) return std::nullopt;
     size_t dot = stored.find('.');
-    if (dot == std::string::npos) return name(stored);
-    return qualified(std::string_view(stored).substr(0, dot), std::string_view(stored).substr(dot + 1));
+    if (dot == std::string::npos) return Sql::quoted(stored);
+    return Sql::qualified(std::string_view(stored).substr(0, dot), std::string_view(stored).substr(dot + 1));
 }
 
 // "DEFERRABLE <text>" from a deferral text kept as INITIALLY DEFERRED or INITIALLY
@@ -219,7 +292,7 @@ std::string firing_statement(const std::string& table, const char* what, const s
                          : apply == "ALWAYS"   ? "ENABLE ALWAYS"
                                                : nullptr;
     if (!action) return {};
-    return "ALTER TABLE " + table + " " + action + " " + what + " " + name(object) + ";\n";
+    return "ALTER TABLE " + table + " " + action + " " + what + " " + Sql::quoted(object) + ";\n";
 }
 
 // A body between dollar quotes whose tag the body does not hold.
@@ -307,7 +380,7 @@ std::vector<gobj::Ref<MetaColumn>> primary_columns(MetaTable& table) {
 }
 std::string primary_list(MetaTable& table) {
     std::string out;
-    for (const auto& c : primary_columns(table)) out += (out.empty() ? "" : ", ") + name(text(c->get_name()));
+    for (const auto& c : primary_columns(table)) out += (out.empty() ? "" : ", ") + Sql::quoted(text(c->get_name()));
     return out;
 }
 
@@ -319,7 +392,7 @@ std::string index_schema(MetaIndex& index, std::string_view table_schema) {
 
 std::string comment_on(const std::string& what, const std::string& comment, bool null_when_empty) {
     if (comment.empty()) return null_when_empty ? "COMMENT ON " + what + " IS NULL;\n" : std::string();
-    return "COMMENT ON " + what + " IS " + literal(comment) + ";\n";
+    return "COMMENT ON " + what + " IS " + Sql::literal(comment) + ";\n";
 }
 
 }  // namespace
@@ -347,21 +420,21 @@ Text PostgreSQLBuilder::build_create(MetaObject* meta_object, bool raw_types) {
 Text PostgreSQLBuilder::build_delete(MetaObject* meta_object) {
     if (!TARVELIN_GIVEN(meta_object)) return {};
     const std::string schema = text(meta_object->get_schema()), object = text(meta_object->get_name());
-    auto drop = [&](const char* what) { return std::string("DROP ") + what + " IF EXISTS " + qualified(schema, object) + ";"; };
+    auto drop = [&](const char* what) { return std::string("DROP ") + what + " IF EXISTS " + Sql::qualified(schema, object) + ";"; };
     switch (meta_object->character()) {
-        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_DATABASE: return "DROP DATABASE IF EXISTS " + name(object) + ";";
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_DATABASE: return "DROP DATABASE IF EXISTS " + Sql::quoted(object) + ";";
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_EVENT: return drop("EVENT");
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_FUNCTION: return drop("FUNCTION");
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_INDEX: return drop("INDEX");
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_PROCEDURE: return drop("PROCEDURE");
-        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_SCHEMA: return "DROP SCHEMA IF EXISTS " + name(object) + ";";
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_SCHEMA: return "DROP SCHEMA IF EXISTS " + Sql::quoted(object) + ";";
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_TABLE: return drop("TABLE");
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_TRIGGER: {
             auto* trigger = as<MetaTrigger>(meta_object);
             std::string target = trigger ? text(trigger->get_target()) : std::string();
-            return "DROP TRIGGER IF EXISTS " + name(object) + " ON " + qualified_if(schema, target) + ";";
+            return "DROP TRIGGER IF EXISTS " + Sql::quoted(object) + " ON " + qualified_if(schema, target) + ";";
         }
-        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_USER: return "DROP USER IF EXISTS " + name(object) + ";";
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_USER: return "DROP USER IF EXISTS " + Sql::quoted(object) + ";";
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_VIEW:
             return drop(as<Materialized>(meta_object) ? "MATERIALIZED VIEW" : "VIEW");
         default: return std::string();
@@ -445,13 +518,13 @@ std::string PostgreSQLBuilder::build_table_statement(MetaTable& table, bool raw_
         auto stored = given(opts, postgresql::sequence_option_key(column));
         auto sequence = stored ? postgresql::parse_sequence_option(*stored) : std::nullopt;
         if (!sequence) continue;
-        const std::string target = qualified(sequence->schema.empty() ? schema : sequence->schema, sequence->name);
+        const std::string target = Sql::qualified(sequence->schema.empty() ? schema : sequence->schema, sequence->name);
         sequences += "CREATE SEQUENCE IF NOT EXISTS " + target +
                      (sequence->parameters.empty() ? std::string() : " " + sequence->parameters) + ";\n";
         if (c->get_auto_increment())
-            owned_by += "ALTER SEQUENCE " + target + " OWNED BY " + qualified(schema, table_name) + "." + name(column) + ";\n";
+            owned_by += "ALTER SEQUENCE " + target + " OWNED BY " + Sql::qualified(schema, table_name) + "." + Sql::quoted(column) + ";\n";
     }
-    std::string out = sequences + "CREATE " + kind + " TABLE IF NOT EXISTS " + qualified(schema, table_name) + " (\n";
+    std::string out = sequences + "CREATE " + kind + " TABLE IF NOT EXISTS " + Sql::qualified(schema, table_name) + " (\n";
     const size_t entries = out.size();
     out += build_table_columns(table, raw_types, load_collations());
     out += build_table_checks(table, false) + build_table_uniques(table, false) + build_table_excludes(table, false) +
@@ -468,7 +541,7 @@ std::string PostgreSQLBuilder::build_table_statement(MetaTable& table, bool raw_
     out += owned_by;
     // The owner, as the view and routine scripts give theirs.
     if (auto owner = given(opts, "OWNER"))
-        out += "ALTER TABLE " + qualified(schema, table_name) + " OWNER TO " + name(*owner) + ";\n";
+        out += "ALTER TABLE " + Sql::qualified(schema, table_name) + " OWNER TO " + Sql::quoted(*owner) + ";\n";
     out += build_comment_for_columns(table, false) + build_comment_for_constraints(table, false) + "\n";
     return out;
 }
@@ -488,7 +561,7 @@ std::string PostgreSQLBuilder::build_table_columns(MetaTable& table, bool raw_ty
         std::string type = text(c->get_raw_type());
         if (!raw_types)
             type = inspector ? gobj::call<&IInspectableSlots::get_sql_type>(inspector, c->get_data_type()) : "";
-        out += "    " + name(text(c->get_name())) + " " + type + build_column_body(*c, collations);
+        out += "    " + Sql::quoted(text(c->get_name())) + " " + type + build_column_body(*c, collations);
     }
     if (auto keys = primary_list(table); !keys.empty()) out += "    PRIMARY KEY (" + keys + "),\n";
     return out;
@@ -529,7 +602,7 @@ std::string optional_clause(const char* format_head, const std::string& value, c
 
 std::string PostgreSQLBuilder::build_table_checks(MetaTable& table, bool alter) {
     return constraint_entries<MetaCheck>(table, alter, [](MetaCheck& c) {
-        return "CONSTRAINT " + name(text(c.get_name())) + " CHECK (" + text(c.get_check()) + ") " +
+        return "CONSTRAINT " + Sql::quoted(text(c.get_name())) + " CHECK (" + text(c.get_check()) + ") " +
                (c.get_no_inherit() ? "NO INHERIT " : "");
     });
 }
@@ -537,19 +610,19 @@ std::string PostgreSQLBuilder::build_table_checks(MetaTable& table, bool alter) 
 std::string PostgreSQLBuilder::build_table_uniques(MetaTable& table, bool alter) {
     return constraint_entries<MetaUnique>(table, alter, [](MetaUnique& u) {
         std::string space = text(u.get_table_space());
-        return "CONSTRAINT " + name(text(u.get_name())) + " UNIQUE (" + name_list(text(u.get_columns())) + ") " +
+        return "CONSTRAINT " + Sql::quoted(text(u.get_name())) + " UNIQUE (" + name_list(text(u.get_columns())) + ") " +
                optional_clause("INCLUDE (", text(u.get_include())) + optional_clause("WITH (", text(u.get_with())) +
-               (space.empty() ? std::string() : "USING INDEX TABLESPACE " + name(space) + " ");
+               (space.empty() ? std::string() : "USING INDEX TABLESPACE " + Sql::quoted(space) + " ");
     });
 }
 
 std::string PostgreSQLBuilder::build_table_excludes(MetaTable& table, bool alter) {
     return constraint_entries<MetaExclude>(table, alter, [](MetaExclude& x) {
         std::string space = text(x.get_table_space());
-        return "CONSTRAINT " + name(text(x.get_name())) + " EXCLUDE " +
+        return "CONSTRAINT " + Sql::quoted(text(x.get_name())) + " EXCLUDE " +
                optional_clause("USING  ", text(x.get_index_method()), " ") + "(" + text(x.get_elements()) + ") " +
                optional_clause("INCLUDE (", text(x.get_include())) + optional_clause("WITH (", text(x.get_with())) +
-               (space.empty() ? std::string() : "USING INDEX TABLESPACE " + name(space) + " ") +
+               (space.empty() ? std::string() : "USING INDEX TABLESPACE " + Sql::quoted(space) + " ") +
                optional_clause("WHERE (", text(x.get_where()));
     });
 }
@@ -557,8 +630,8 @@ std::string PostgreSQLBuilder::build_table_excludes(MetaTable& table, bool alter
 std::string PostgreSQLBuilder::build_table_foreigns(MetaTable& table, bool alter) {
     return constraint_entries<MetaForeignKey>(table, alter, [](MetaForeignKey& f) {
         std::string match = text(f.get_match_method());
-        return "CONSTRAINT " + name(text(f.get_name())) + " FOREIGN KEY(" + name_list(text(f.get_local_columns())) +
-               ") REFERENCES " + qualified(text(f.get_refer_schema()), text(f.get_refer_table())) + "(" +
+        return "CONSTRAINT " + Sql::quoted(text(f.get_name())) + " FOREIGN KEY(" + name_list(text(f.get_local_columns())) +
+               ") REFERENCES " + Sql::qualified(text(f.get_refer_schema()), text(f.get_refer_table())) + "(" +
                name_list(text(f.get_refer_columns())) + ") " +
                (match.empty() || match == "NONE" ? std::string() : "MATCH " + match + " ") +
                optional_clause("ON UPDATE ", text(f.get_update_action()), " ") +
@@ -570,14 +643,14 @@ std::string PostgreSQLBuilder::build_table_options(MetaTable& table, bool alter)
     auto opts = options(table);
     std::string out;
     if (alter) {
-        if (auto owner = given(opts, "OWNER")) out += "    OWNER TO " + name(*owner) + ",\n";
+        if (auto owner = given(opts, "OWNER")) out += "    OWNER TO " + Sql::quoted(*owner) + ",\n";
         // No inheritance line: neither INHERIT nor NO INHERIT can be repeated, and the
         // stored parents may be the current ones.
         if (auto with = given(opts, "WITH_ARGUMENTS"))
             out += "    SET (" + *with + "),\n";
         else if (auto oids = opts.get("WITH_OIDS"))
             out += *oids == "true" ? "    SET WITH OIDS,\n" : "    SET WITHOUT OIDS,\n";
-        if (auto space = given(opts, "TABLESPACE")) out += "    SET TABLESPACE " + name(*space) + ",\n";
+        if (auto space = given(opts, "TABLESPACE")) out += "    SET TABLESPACE " + Sql::quoted(*space) + ",\n";
     } else {
         if (auto parents = given(opts, "INHERITS")) out += "INHERITS (" + *parents + ") \n";
         auto partition = given(opts, "PARTITION"), keys = given(opts, "PARTITION_KEYS");
@@ -587,7 +660,7 @@ std::string PostgreSQLBuilder::build_table_options(MetaTable& table, bool alter)
         else if (auto oids = opts.get("WITH_OIDS"))
             out += *oids == "true" ? "WITH OIDS \n" : "WITHOUT OIDS \n";
         if (auto commit = given(opts, "COMMIT")) out += "ON COMMIT " + *commit + " \n";
-        if (auto space = given(opts, "TABLESPACE")) out += "TABLESPACE " + name(*space) + " \n";
+        if (auto space = given(opts, "TABLESPACE")) out += "TABLESPACE " + Sql::quoted(*space) + " \n";
     }
     if (!out.empty()) {
         cut(out, 2);
@@ -601,21 +674,21 @@ std::string PostgreSQLBuilder::build_comment_for_columns(MetaTable& table, bool 
     std::string out;
     for (auto c : list<MetaColumn>(table.get_columns())) {
         if (!written(*c, alter)) continue;
-        out += comment_on("COLUMN " + qualified(schema, table_name) + "." + name(text(c->get_name())),
+        out += comment_on("COLUMN " + Sql::qualified(schema, table_name) + "." + Sql::quoted(text(c->get_name())),
                           text(c->get_comment()), alter);
     }
-    return out + comment_on("TABLE " + qualified(schema, table_name), text(table.get_comment()), alter);
+    return out + comment_on("TABLE " + Sql::qualified(schema, table_name), text(table.get_comment()), alter);
 }
 
 std::string PostgreSQLBuilder::build_comment_for_constraints(MetaTable& table, bool alter) {
-    const std::string on = " ON " + qualified(text(table.get_schema()), text(table.get_name()));
+    const std::string on = " ON " + Sql::qualified(text(table.get_schema()), text(table.get_name()));
     const bool has_key = !primary_columns(table).empty();
     std::string out;
     for (auto c : list<MetaConstraint>(table.get_constraints())) {
         if (!written(*c, alter)) continue;
         // A key is written from its columns' flags: without them there is none to comment.
         if (dynamic_cast<PrimaryKey*>(c.get()) && !has_key) continue;
-        out += comment_on("CONSTRAINT " + name(text(c->get_name())) + on, text(c->get_comment()), alter);
+        out += comment_on("CONSTRAINT " + Sql::quoted(text(c->get_name())) + on, text(c->get_comment()), alter);
     }
     return out;
 }
@@ -624,7 +697,7 @@ std::string PostgreSQLBuilder::build_comment_for_constraints(MetaTable& table, b
 
 Text PostgreSQLBuilder::patch_table(MetaTable* table) {
     if (!TARVELIN_GIVEN(table)) return {};
-    const std::string target = qualified(text(table->get_schema()), text(table->get_name()));
+    const std::string target = Sql::qualified(text(table->get_schema()), text(table->get_name()));
     const Collations collations = load_collations();
 
     // PostgreSQL takes RENAME COLUMN only as an ALTER TABLE of its own.
@@ -632,7 +705,7 @@ Text PostgreSQLBuilder::patch_table(MetaTable* table) {
     for (auto c : list<MetaColumn>(table->get_columns())) {
         std::string before = text(c->get_original()), now = text(c->get_name());
         if (c->get_version() == kUpdate && !before.empty() && before != now)
-            renames += "ALTER TABLE IF EXISTS " + target + " RENAME COLUMN " + name(before) + " TO " + name(now) + ";\n";
+            renames += "ALTER TABLE IF EXISTS " + target + " RENAME COLUMN " + Sql::quoted(before) + " TO " + Sql::quoted(now) + ";\n";
     }
 
     std::string out = "ALTER TABLE IF EXISTS " + target + "\n";
@@ -647,7 +720,7 @@ Text PostgreSQLBuilder::patch_table(MetaTable* table) {
         std::string columns = primary_list(*table);
         if (columns.empty()) break;
         std::string key_name = text(key->get_name());
-        out += "    ADD " + (key_name.empty() ? std::string() : "CONSTRAINT " + name(key_name) + " ") + "PRIMARY KEY (" +
+        out += "    ADD " + (key_name.empty() ? std::string() : "CONSTRAINT " + Sql::quoted(key_name) + " ") + "PRIMARY KEY (" +
                columns + "),\n";
         break;
     }
@@ -670,9 +743,9 @@ std::string PostgreSQLBuilder::build_patch_columns(MetaTable& table, const Colla
     auto columns = list<MetaColumn>(table.get_columns());
     std::string out;
     for (auto c : columns)
-        if (c->get_version() == kDelete) out += "    DROP COLUMN IF EXISTS " + name(text(c->get_name())) + ",\n";
+        if (c->get_version() == kDelete) out += "    DROP COLUMN IF EXISTS " + Sql::quoted(text(c->get_name())) + ",\n";
     for (auto c : columns) {
-        const std::string column = name(text(c->get_name())), type = upper_type(text(c->get_raw_type()));
+        const std::string column = Sql::quoted(text(c->get_name())), type = upper_type(text(c->get_raw_type()));
         if (c->get_version() == kUpdate) {
             const std::string alter = "    ALTER COLUMN " + column;
             out += alter + " TYPE " + type + size_text(type, c->get_length(), c->get_scale());
@@ -701,7 +774,7 @@ std::string PostgreSQLBuilder::build_patch_columns(MetaTable& table, const Colla
 std::string PostgreSQLBuilder::build_constraint_drop_sql(MetaTable& table) {
     std::string out;
     for (auto c : list<MetaConstraint>(table.get_constraints()))
-        if (dropped(*c)) out += "    DROP CONSTRAINT IF EXISTS " + name(text(c->get_name())) + ",\n";
+        if (dropped(*c)) out += "    DROP CONSTRAINT IF EXISTS " + Sql::quoted(text(c->get_name())) + ",\n";
     return out;
 }
 
@@ -709,60 +782,63 @@ std::string PostgreSQLBuilder::build_constraint_drop_sql(MetaTable& table) {
 
 std::string PostgreSQLBuilder::build_table_indexes(MetaTable& table, bool alter) {
     const std::string schema = text(table.get_schema()), table_name = text(table.get_name());
+    std::vector<std::string> columns;
+    for (auto c : list<MetaColumn>(table.get_columns())) columns.push_back(text(c->get_name()));
     std::string out;
     auto indexes = list<MetaIndex>(table.get_indexes());
     for (auto index : indexes)
         if (dropped(*index))
-            out += "DROP INDEX IF EXISTS " + qualified(index_schema(*index, schema), text(index->get_name())) + ";\n";
+            out += "DROP INDEX IF EXISTS " + Sql::qualified(index_schema(*index, schema), text(index->get_name())) + ";\n";
     for (auto index : indexes)
         if (written(*index, alter) && gobj::StringArray::wrap(index->get_columns()).size() > 0)
-            out += build_index_body(*index, index_schema(*index, schema), table_name);
+            out += build_index_body(*index, index_schema(*index, schema), table_name, columns);
     return out;
 }
 
 std::string PostgreSQLBuilder::build_index_body(MetaIndex& index, const std::string& schema,
-                                                const std::string& table_name) {
+                                                const std::string& table_name, const std::vector<std::string>& columns) {
     const std::string kind = text(index.get_kind()), method = text(index.get_method());
     std::string out = "CREATE" + (kind.empty() ? std::string() : " " + kind) + " INDEX" +
                       (index.get_is_concurrent() ? " CONCURRENTLY" : "") + " ";
-    out += "IF NOT EXISTS " + name(text(index.get_name())) + " ON" + (index.get_is_only() ? " ONLY" : "") + " " +
-           qualified(schema, table_name) + " ";
+    out += "IF NOT EXISTS " + Sql::quoted(text(index.get_name())) + " ON" + (index.get_is_only() ? " ONLY" : "") + " " +
+           Sql::qualified(schema, table_name) + " ";
     if (!method.empty()) out += "USING " + method + " ";
-    auto columns = gobj::StringArray::wrap(index.get_columns()).to_vector();
-    if (columns.size() <= 1) {
-        out += "(" + (columns.empty() ? std::string() : columns[0]) + ")\n";
+    auto keys = gobj::StringArray::wrap(index.get_columns()).to_vector();
+    for (auto& key : keys) key = index_key(key, columns);
+    if (keys.size() <= 1) {
+        out += "(" + (keys.empty() ? std::string() : keys[0]) + ")\n";
     } else {
         out += "(\n";
-        for (const auto& c : columns) out += "    " + c + ", \n";
+        for (const auto& c : keys) out += "    " + c + ", \n";
         cut(out, 3);
         out += "\n)\n";
     }
     auto line = [&](const char* head, const std::string& value, const char* tail) {
         if (!value.empty()) out += head + value + tail;
     };
-    line("INCLUDE (", text(index.get_include()), ")\n");
+    line("INCLUDE (", name_list(text(index.get_include())), ")\n");
     line("WITH (", text(index.get_with()), ")\n");
-    if (std::string space = text(index.get_table_space()); !space.empty()) out += "TABLESPACE " + name(space) + "\n";
+    if (std::string space = text(index.get_table_space()); !space.empty()) out += "TABLESPACE " + Sql::quoted(space) + "\n";
     line("WHERE ", text(index.get_where()), "\n");
     cut(out, 1);
     out += ";\n";
     std::string comment = text(index.get_comment());
     out += comment.empty() ? std::string("\n")
-                           : comment_on("INDEX " + qualified(schema, text(index.get_name())), comment, false) + "\n";
+                           : comment_on("INDEX " + Sql::qualified(schema, text(index.get_name())), comment, false) + "\n";
     return out;
 }
 
 std::string PostgreSQLBuilder::build_table_triggers(MetaTable& table, bool alter) {
-    const std::string target = qualified(text(table.get_schema()), text(table.get_name()));
+    const std::string target = Sql::qualified(text(table.get_schema()), text(table.get_name()));
     std::string out;
     auto triggers = list<MetaTrigger>(table.get_triggers());
     for (auto t : triggers)
-        if (dropped(*t)) out += "DROP TRIGGER IF EXISTS " + name(text(t->get_name())) + " ON " + target + ";\n";
+        if (dropped(*t)) out += "DROP TRIGGER IF EXISTS " + Sql::quoted(text(t->get_name())) + " ON " + target + ";\n";
     for (auto t : triggers) {
         if (!written(*t, alter)) continue;
         const std::string trigger = text(t->get_name());
         if (std::string events = trigger_events(*t); !events.empty()) {
-            out += std::string("CREATE ") + (t->get_constraint() ? "CONSTRAINT " : "") + "TRIGGER " + name(trigger) +
+            out += std::string("CREATE ") + (t->get_constraint() ? "CONSTRAINT " : "") + "TRIGGER " + Sql::quoted(trigger) +
                    " " + text(t->get_timing()) + " " + events + " ON " + target + "\n";
             if (t->get_constraint()) {
                 if (std::string refer = text(t->get_refer_table()); !refer.empty()) out += "    FROM " + refer + "\n";
@@ -774,30 +850,30 @@ std::string PostgreSQLBuilder::build_table_triggers(MetaTable& table, bool alter
             out += firing_statement(target, "TRIGGER", trigger, text(t->get_apply()));
         }
         if (std::string comment = text(t->get_comment()); !comment.empty())
-            out += comment_on("TRIGGER " + name(trigger) + " ON " + target, comment, false) + "\n";
+            out += comment_on("TRIGGER " + Sql::quoted(trigger) + " ON " + target, comment, false) + "\n";
     }
     return out;
 }
 
 std::string PostgreSQLBuilder::build_table_rules(MetaTable& table, bool alter) {
-    const std::string target = qualified(text(table.get_schema()), text(table.get_name()));
+    const std::string target = Sql::qualified(text(table.get_schema()), text(table.get_name()));
     std::string out;
     auto rules = list<MetaRule>(table.get_rules());
     for (auto r : rules)
-        if (dropped(*r)) out += "DROP RULE IF EXISTS " + name(text(r->get_name())) + " ON " + target + ";\n";
+        if (dropped(*r)) out += "DROP RULE IF EXISTS " + Sql::quoted(text(r->get_name())) + " ON " + target + ";\n";
     for (auto r : rules) {
         if (!written(*r, alter)) continue;
         const std::string rule = text(r->get_name()), where = text(r->get_where());
         // The commands as read end with their own semicolon.
         std::string commands = trimmed(text(r->get_commands()));
         while (!commands.empty() && commands.back() == ';') commands = trimmed(commands.substr(0, commands.size() - 1));
-        out += "CREATE RULE " + name(rule) + " AS ON " + text(r->get_event()) + "\n";
+        out += "CREATE RULE " + Sql::quoted(rule) + " AS ON " + text(r->get_event()) + "\n";
         out += "    TO " + target + (where.empty() ? std::string() : " WHERE " + where) + "\n";
         out += "    DO " + text(r->get_action()) + " " + commands + ";\n";
         out += firing_statement(target, "RULE", rule, text(r->get_apply()));
         std::string comment = text(r->get_comment());
         out += comment.empty() ? std::string("\n")
-                               : comment_on("RULE " + name(rule) + " ON " + target, comment, false) + "\n";
+                               : comment_on("RULE " + Sql::quoted(rule) + " ON " + target, comment, false) + "\n";
     }
     return out;
 }
@@ -807,11 +883,11 @@ std::string PostgreSQLBuilder::build_table_rules(MetaTable& table, bool alter) {
 Text PostgreSQLBuilder::build_schema(MetaSchema* schema, bool raw_types) {
     if (!TARVELIN_GIVEN(schema)) return {};
     const std::string schema_name = text(schema->get_name());
-    std::string out = "CREATE SCHEMA IF NOT EXISTS " + name(schema_name) + " ";
-    if (auto owner = given(attributes(*schema), "OWNER")) out += "AUTHORIZATION " + name(*owner) + " ";
+    std::string out = "CREATE SCHEMA IF NOT EXISTS " + Sql::quoted(schema_name) + " ";
+    if (auto owner = given(attributes(*schema), "OWNER")) out += "AUTHORIZATION " + Sql::quoted(*owner) + " ";
     cut(out, 1);
     out += ";\n";
-    out += "COMMENT ON SCHEMA " + name(schema_name) + " IS " + literal(text(schema->get_comment())) + ";\n";
+    out += "COMMENT ON SCHEMA " + Sql::quoted(schema_name) + " IS " + Sql::literal(text(schema->get_comment())) + ";\n";
     order_with_dependence(schema, 0);
     auto tables = list<MetaTable>(schema->get_tables());
     for (auto table : tables) {
@@ -829,11 +905,11 @@ Text PostgreSQLBuilder::alter_schema(MetaSchema* schema_old, MetaSchema* schema_
     if (!TARVELIN_GIVEN(schema_old, schema_new)) return {};
     const std::string before = text(schema_old->get_name()), now = text(schema_new->get_name());
     std::string out;
-    if (before != now) out += "ALTER SCHEMA " + name(before) + " RENAME TO " + name(now) + ";\n";
+    if (before != now) out += "ALTER SCHEMA " + Sql::quoted(before) + " RENAME TO " + Sql::quoted(now) + ";\n";
     auto owner = attributes(*schema_new).get("OWNER");
     if (owner && !owner->empty() && owner != attributes(*schema_old).get("OWNER"))
-        out += "ALTER SCHEMA " + name(now) + " OWNER TO " + name(*owner) + ";\n";
-    return out + "COMMENT ON SCHEMA " + name(now) + " IS " + literal(text(schema_new->get_comment())) + ";\n";
+        out += "ALTER SCHEMA " + Sql::quoted(now) + " OWNER TO " + Sql::quoted(*owner) + ";\n";
+    return out + "COMMENT ON SCHEMA " + Sql::quoted(now) + " IS " + Sql::literal(text(schema_new->get_comment())) + ";\n";
 }
 
 Text PostgreSQLBuilder::build_view(MetaView* view) {
@@ -850,7 +926,7 @@ Text PostgreSQLBuilder::patch_view(MetaView* view) {
 
 std::string PostgreSQLBuilder::build_view_script(MetaView& view, bool replace) {
     auto attrs = attributes(view);
-    const std::string target = qualified(text(view.get_schema()), text(view.get_name()));
+    const std::string target = Sql::qualified(text(view.get_schema()), text(view.get_name()));
     // The definition as the server prints it ends with a semicolon of its own.
     std::string definition = text(view.get_definition());
     while (!definition.empty() && (g_ascii_isspace(definition.back()) || definition.back() == ';')) definition.pop_back();
@@ -860,7 +936,7 @@ std::string PostgreSQLBuilder::build_view_script(MetaView& view, bool replace) {
         out = "CREATE MATERIALIZED VIEW " + target + " ";
         if (auto with = given(attrs, "WITH_OPTION")) out += "WITH (" + *with + ") ";
         if (std::string space = text(materialized->get_table_space()); !space.empty())
-            out += "TABLESPACE " + name(space) + " ";
+            out += "TABLESPACE " + Sql::quoted(space) + " ";
         out += "AS \n" + definition + (materialized->get_with_data() ? "\nWITH DATA" : "\nWITH NO DATA") + ";\n";
     } else {
         out = replace ? "CREATE OR REPLACE " : "CREATE ";
@@ -874,7 +950,7 @@ std::string PostgreSQLBuilder::build_view_script(MetaView& view, bool replace) {
     const char* what = materialized ? "MATERIALIZED VIEW " : "VIEW ";
     if (auto owner = given(attrs, "OWNER"))
         out += std::string(materialized ? "ALTER MATERIALIZED VIEW " : "ALTER TABLE ") + target + " OWNER TO " +
-               name(*owner) + ";\n\n";
+               Sql::quoted(*owner) + ";\n\n";
     return out + comment_on(what + target, text(view.get_comment()), true) + "\n";
 }
 
@@ -882,7 +958,7 @@ std::string PostgreSQLBuilder::build_view_script(MetaView& view, bool replace) {
 
 Text PostgreSQLBuilder::build_index(MetaIndex* index) {
     if (!TARVELIN_GIVEN(index)) return {};
-    return build_index_body(*index, text(index->get_schema()), text(index->get_entity()));
+    return build_index_body(*index, text(index->get_schema()), text(index->get_entity()), {});
 }
 
 Text PostgreSQLBuilder::build_trigger(MetaTrigger* trigger) {
@@ -890,7 +966,7 @@ Text PostgreSQLBuilder::build_trigger(MetaTrigger* trigger) {
     const std::string trigger_name = text(trigger->get_name());
     const std::string target = qualified_if(text(trigger->get_schema()), text(trigger->get_target()));
     std::string out = std::string("CREATE ") + (trigger->get_constraint() ? "CONSTRAINT " : "") + "TRIGGER " +
-                      name(trigger_name) + " " + text(trigger->get_timing()) + " " + trigger_events(*trigger) + " ";
+                      Sql::quoted(trigger_name) + " " + text(trigger->get_timing()) + " " + trigger_events(*trigger) + " ";
     out += "\n  ON " + target + " ";
     if (trigger->get_constraint()) {
         if (std::string refer = text(trigger->get_refer_table()); !refer.empty()) out += "\n  FROM " + refer + " ";
@@ -900,8 +976,8 @@ Text PostgreSQLBuilder::build_trigger(MetaTrigger* trigger) {
     if (std::string when = text(trigger->get_when()); !when.empty()) out += "\n  WHEN (" + when + ") \n";
     out += "\n  EXECUTE PROCEDURE " + text(trigger->get_function()) + "(" + text(trigger->get_arguments()) + ");";
     out += "\n" + firing_statement(target, "TRIGGER", trigger_name, text(trigger->get_apply()));
-    return out + "COMMENT ON TRIGGER " + name(trigger_name) + " ON " + target + " IS " +
-           literal(text(trigger->get_comment())) + ";\n";
+    return out + "COMMENT ON TRIGGER " + Sql::quoted(trigger_name) + " ON " + target + " IS " +
+           Sql::literal(text(trigger->get_comment())) + ";\n";
 }
 
 // ---------------------------------------------------------------- routines
@@ -911,7 +987,7 @@ Text PostgreSQLBuilder::build_function(MetaFunction* function) {
     auto attrs = attributes(*function);
     const bool is_function = function->get_is_function();
     const std::string word = is_function ? "FUNCTION" : "PROCEDURE";
-    const std::string target = qualified(text(function->get_schema()), text(function->get_name()));
+    const std::string target = Sql::qualified(text(function->get_schema()), text(function->get_name()));
     auto parameters = gobj::StringArray::wrap(function->get_parameters()).to_vector();
     std::string declared, signature;
     for (const auto& p : parameters) {
@@ -942,9 +1018,9 @@ Text PostgreSQLBuilder::build_function(MetaFunction* function) {
         out += "AS " + tag + "BEGIN\n  " + body + "\nEND" + tag + ";\n\n";
 
     if (auto owner = given(attrs, "OWNER"))
-        out += "ALTER " + word + " " + target + signature + " OWNER TO " + name(*owner) + ";\n\n";
+        out += "ALTER " + word + " " + target + signature + " OWNER TO " + Sql::quoted(*owner) + ";\n\n";
     const std::string comment = text(function->get_comment());
-    out += "COMMENT ON " + word + " " + target + signature + (comment.empty() ? " IS NULL;\n\n" : " IS " + literal(comment) + ";\n\n");
+    out += "COMMENT ON " + word + " " + target + signature + (comment.empty() ? " IS NULL;\n\n" : " IS " + Sql::literal(comment) + ";\n\n");
     return out;
 }
 
@@ -974,7 +1050,7 @@ std::string joined(const std::vector<std::string>& items) {
 Text PostgreSQLBuilder::build_caller(MetaFunction* function) {
     if (!TARVELIN_GIVEN(function)) return {};
     const bool is_function = function->get_is_function();
-    const std::string target = qualified(text(function->get_schema()), text(function->get_name()));
+    const std::string target = Sql::qualified(text(function->get_schema()), text(function->get_name()));
     auto parameters = gobj::StringArray::wrap(function->get_parameters()).to_vector();
     if (parameters.empty()) return (is_function ? "SELECT " : "CALL ") + target + "();";
 
@@ -1025,21 +1101,21 @@ Text PostgreSQLBuilder::create_database(MetaDatabase* database, bool raw_types) 
     if (!TARVELIN_GIVEN(database)) return {};
     auto attrs = attributes(*database);
     const std::string database_name = text(database->get_name());
-    std::string out = "CREATE DATABASE " + name(database_name) + "\n";
+    std::string out = "CREATE DATABASE " + Sql::quoted(database_name) + "\n";
     for (const char* key : {"OWNER", "TEMPLATE", "ENCODING", "LC_COLLATE", "LC_CTYPE", "TABLESPACE"})
-        if (auto value = given(attrs, key)) out += std::string("  ") + key + " = " + name(*value) + "\n";
+        if (auto value = given(attrs, key)) out += std::string("  ") + key + " = " + Sql::quoted(*value) + "\n";
     for (const char* key : {"ALLOW_CONNECTIONS", "CONNECTION LIMIT", "IS_TEMPLATE"})
         if (auto value = attrs.get(key); value && plain_word(*value))
             out += std::string("  ") + key + " = " + *value + "\n";
     cut(out, 1);
     out += ";\n";
     if (std::string comment = text(database->get_comment()); !comment.empty())
-        out += "COMMENT ON DATABASE " + name(database_name) + " IS " + literal(comment) + ";\n";
+        out += "COMMENT ON DATABASE " + Sql::quoted(database_name) + " IS " + Sql::literal(comment) + ";\n";
     for (const auto& entry : postgresql::split_top_level(attrs.get_or("EXTENSION", ""))) {
         if (entry.empty()) continue;
         size_t equals = entry.find('=');
-        out += "CREATE EXTENSION IF NOT EXISTS " + name(trimmed(entry.substr(0, equals)));
-        if (equals != std::string::npos) out += " VERSION " + literal(trimmed(entry.substr(equals + 1)));
+        out += "CREATE EXTENSION IF NOT EXISTS " + Sql::quoted(trimmed(entry.substr(0, equals)));
+        if (equals != std::string::npos) out += " VERSION " + Sql::literal(trimmed(entry.substr(equals + 1)));
         out += ";\n";
     }
     out += "\n";
@@ -1051,7 +1127,7 @@ Text PostgreSQLBuilder::alter_database(MetaDatabase* database_old, MetaDatabase*
     if (!TARVELIN_GIVEN(database_old, database_new)) return {};
     auto before = attributes(*database_old), now = attributes(*database_new);
     const std::string old_name = text(database_old->get_name()), new_name = text(database_new->get_name());
-    const std::string target = name(new_name);
+    const std::string target = Sql::quoted(new_name);
     // The new value of an attribute that changed; none when it stayed or the new
     // database lacks it.
     auto changed = [&](const char* key) -> std::optional<std::string> {
@@ -1060,7 +1136,7 @@ Text PostgreSQLBuilder::alter_database(MetaDatabase* database_old, MetaDatabase*
         return value;
     };
     std::string out;
-    if (old_name != new_name) out += "ALTER DATABASE " + name(old_name) + " RENAME TO " + target + ";\n";
+    if (old_name != new_name) out += "ALTER DATABASE " + Sql::quoted(old_name) + " RENAME TO " + target + ";\n";
     std::string block;
     for (const char* key : {"ALLOW_CONNECTIONS", "CONNECTION LIMIT", "IS_TEMPLATE"})
         if (auto value = changed(key); value && plain_word(*value)) block += std::string("  ") + key + " " + *value + "\n";
@@ -1068,17 +1144,17 @@ Text PostgreSQLBuilder::alter_database(MetaDatabase* database_old, MetaDatabase*
         cut(block, 1);
         out += "ALTER DATABASE " + target + "\n" + block + ";\n";
     }
-    if (auto owner = changed("OWNER"); owner && !owner->empty()) out += "ALTER DATABASE " + target + " OWNER TO " + name(*owner) + ";\n";
+    if (auto owner = changed("OWNER"); owner && !owner->empty()) out += "ALTER DATABASE " + target + " OWNER TO " + Sql::quoted(*owner) + ";\n";
     // Fixed when a database is made.
     for (const char* key : {"TEMPLATE", "ENCODING", "LC_COLLATE", "LC_CTYPE"})
         if (auto value = changed(key))
-            out += one_line("-- ALTER DATABASE " + target + " cannot change " + key + " to " + name(*value)) + "\n";
+            out += one_line("-- ALTER DATABASE " + target + " cannot change " + key + " to " + Sql::quoted(*value)) + "\n";
     if (auto space = changed("TABLESPACE"); space && !space->empty())
-        out += "ALTER DATABASE " + target + " SET TABLESPACE " + name(*space) + ";\n";
+        out += "ALTER DATABASE " + target + " SET TABLESPACE " + Sql::quoted(*space) + ";\n";
     if (text(database_old->get_comment()) != text(database_new->get_comment()))
         out += "COMMENT ON DATABASE " + target + " IS " +
                (text(database_new->get_comment()).empty() ? std::string("NULL")
-                                                          : literal(text(database_new->get_comment()))) +
+                                                          : Sql::literal(text(database_new->get_comment()))) +
                ";\n";
     if (auto extensions = changed("EXTENSION")) {
         std::vector<std::string> same, removed, added;
@@ -1092,11 +1168,11 @@ Text PostgreSQLBuilder::alter_database(MetaDatabase* database_old, MetaDatabase*
             bool installed = std::any_of(removed.begin(), removed.end(),
                                          [&](const std::string& old) { return name_of(old) == extension; });
             if (installed)
-                out += "ALTER EXTENSION " + name(extension) + " UPDATE" +
-                       (version.empty() ? std::string() : " TO " + literal(version)) + ";\n";
+                out += "ALTER EXTENSION " + Sql::quoted(extension) + " UPDATE" +
+                       (version.empty() ? std::string() : " TO " + Sql::literal(version)) + ";\n";
             else
-                out += "CREATE EXTENSION IF NOT EXISTS " + name(extension) +
-                       (equals == std::string::npos ? std::string() : " VERSION " + literal(version)) + ";\n";
+                out += "CREATE EXTENSION IF NOT EXISTS " + Sql::quoted(extension) +
+                       (equals == std::string::npos ? std::string() : " VERSION " + Sql::literal(version)) + ";\n";
         }
     }
     return out;
@@ -1117,7 +1193,7 @@ Text PostgreSQLBuilder::build_role(MetaRole* role) {
 std::string PostgreSQLBuilder::build_account(MetaObject& account, const char* password, GeeMap* relations) {
     auto attrs = attributes(account);
     const std::string self = text(account.get_name());
-    std::string out = "CREATE ROLE " + name(self) + " WITH ";
+    std::string out = "CREATE ROLE " + Sql::quoted(self) + " WITH ";
     static constexpr const char* kFlags[][3] = {
         {"SUPER_USER", "SUPERUSER ", "NOSUPERUSER "},    {"CREATE_DATABASE", "CREATEDB ", "NOCREATEDB "},
         {"CREATE_ROLE", "CREATEROLE ", "NOCREATEROLE "}, {"INHERIT", "INHERIT ", "NOINHERIT "},
@@ -1130,8 +1206,8 @@ std::string PostgreSQLBuilder::build_account(MetaObject& account, const char* pa
     }
     if (auto limit = given(attrs, "CONNECTION_LIMIT"); limit && is_integer(*limit))
         out += "CONNECTION LIMIT " + *limit + " ";
-    if (attrs.get("LOGIN") == "true") out += "PASSWORD " + literal(text(password)) + " ";
-    if (auto until = given(attrs, "VALID_UNTIL")) out += "VALID UNTIL " + literal(*until) + " ";
+    if (attrs.get("LOGIN") == "true") out += "PASSWORD " + Sql::literal(text(password)) + " ";
+    if (auto until = given(attrs, "VALID_UNTIL")) out += "VALID UNTIL " + Sql::literal(*until) + " ";
 
     // role=member keys, in key order, with the member's admin option.
     struct Membership {
@@ -1152,7 +1228,7 @@ std::string PostgreSQLBuilder::build_account(MetaObject& account, const char* pa
     auto collect = [&](auto take) {
         std::string names;
         for (const auto& m : memberships)
-            if (auto picked = take(m)) names += (names.empty() ? "" : ", ") + name(*picked);
+            if (auto picked = take(m)) names += (names.empty() ? "" : ", ") + Sql::quoted(*picked);
         return names;
     };
     auto clause = [&](const char* head, const std::string& names) {
@@ -1166,8 +1242,8 @@ std::string PostgreSQLBuilder::build_account(MetaObject& account, const char* pa
     out += ";\n";
     if (auto granted = collect([&](const Membership& m) { return m.member == self && m.admin ? Pick(m.role) : Pick(); });
         !granted.empty())
-        out += "GRANT " + granted + " TO " + name(self) + " WITH ADMIN OPTION;\n";
-    if (auto comment = given(attrs, "COMMENT")) out += "COMMENT ON ROLE " + name(self) + " IS " + literal(*comment) + ";\n";
+        out += "GRANT " + granted + " TO " + Sql::quoted(self) + " WITH ADMIN OPTION;\n";
+    if (auto comment = given(attrs, "COMMENT")) out += "COMMENT ON ROLE " + Sql::quoted(self) + " IS " + Sql::literal(*comment) + ";\n";
     return out;
 }
 

@@ -3,11 +3,11 @@
 // schema, database, view, index, trigger, routine, role and user texts, the drop texts,
 // the patch chosen by an object's change state, and the call text of a routine.
 //
-// Names are written as quoted identifiers (double quotes doubled) and qualified with
-// their schema; comments, passwords, versions and dates as literals (single quotes
-// doubled). Column lists kept as names (key, unique and UPDATE OF columns) are written
-// one quoted name each. Types, expressions, defaults and bodies are SQL and are written
-// as stored.
+// Names are written through the statement's quoted (double quotes doubled) and qualified
+// with their schema; comments, passwords, versions and dates through its literal (single
+// quotes doubled). Column lists kept as names (key, unique, INCLUDE and UPDATE OF
+// columns) are written one quoted name each, and so is every index key that names a
+// column. Types, expressions, defaults and bodies are SQL and are written as stored.
 //
 // Apart from the collation names, which each table script asks the server for once
 // (through the inspector's first COLLATION choice), the builder only makes text; it
@@ -105,7 +105,10 @@ private:
     // Creation scripts make every child not marked DELETE; alteration scripts the
     // INITIAL, INSERT and UPDATE ones. Both drop the DELETE and UPDATE ones first.
     std::string build_table_indexes(MetaTable& table, bool alter);
-    std::string build_index_body(MetaIndex& index, const std::string& schema, const std::string& table_name);
+    // `columns`: the names of the index's table, when known, by which its keys that name
+    // a column are told from expressions.
+    std::string build_index_body(MetaIndex& index, const std::string& schema, const std::string& table_name,
+                                 const std::vector<std::string>& columns);
     std::string build_table_triggers(MetaTable& table, bool alter);
     std::string build_table_rules(MetaTable& table, bool alter);
     std::string build_view_script(MetaView& view, bool replace);

@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "providers/gobj/log.hpp"
+#include "rezezadovu/supports/database/postgresql/statement.hpp"
 
 TARVELIN_LOG_TAG("postgres_adapter")
 
@@ -11,28 +12,13 @@ namespace tarvelin::rezezadovu::supports::database::postgresql {
 
 namespace {
 
-std::string enclosed(std::string_view text, char quote) {
-    std::string out(1, quote);
-    for (char c : text) {
-        if (c == quote) out += quote;
-        out += c;
-    }
-    out += quote;
-    return out;
-}
+using Sql = PostgreSQLStatement;
 
 std::string stripped(std::string_view text) {
     size_t b = 0, e = text.size();
     while (b < e && g_ascii_isspace(text[b])) ++b;
     while (e > b && g_ascii_isspace(text[e - 1])) --e;
     return std::string(text.substr(b, e - b));
-}
-
-bool is_plain_identifier(std::string_view name) {
-    if (name.empty() || !(g_ascii_islower(name[0]) || name[0] == '_')) return false;
-    for (char c : name)
-        if (!(g_ascii_islower(c) || g_ascii_isdigit(c) || c == '_')) return false;
-    return true;
 }
 
 bool identifier_char(char c) { return g_ascii_isalnum(c) || c == '_' || (static_cast<unsigned char>(c) >= 0x80); }
@@ -134,28 +120,14 @@ std::string fill(std::string_view format, std::initializer_list<std::string> arg
 
 }  // namespace
 
-// ---------------------------------------------------------------- names and literals
+// ---------------------------------------------------------------- server texts
 
-std::string literal(std::string_view text) { return enclosed(text, '\''); }
-std::string quoted_name(std::string_view name) { return enclosed(name, '"'); }
-std::string qualified_name(std::string_view schema, std::string_view name) {
-    return quoted_name(schema) + "." + quoted_name(name);
-}
-std::string ddl_name(std::string_view schema, std::string_view name) {
-    auto part = [](std::string_view p) { return is_plain_identifier(p) ? std::string(p) : quoted_name(p); };
-    return part(schema) + "." + part(name);
-}
-std::string ddl_identifier(std::string_view name) {
-    return is_plain_identifier(name) ? std::string(name) : quoted_name(name);
-}
 std::string without_braces(std::string_view text) {
     std::string out;
     for (char c : text)
         if (c != '{' && c != '}') out += c;
     return out;
 }
-
-// ---------------------------------------------------------------- server texts
 
 std::vector<std::string> parse_array(std::string_view text) {
     std::vector<std::string> out;
@@ -294,7 +266,7 @@ std::string database_query(std::string_view database) {
         "d.datctype, d.datistemplate, d.datallowconn, d.datconnlimit, t.spcname, "
         "shobj_description(d.oid, 'pg_database') AS description "
         "FROM pg_database d LEFT JOIN pg_tablespace t ON d.dattablespace = t.oid WHERE d.datname = %s",
-        {literal(database)});
+        {Sql::literal(database)});
 }
 
 std::string extensions_query() {
@@ -306,19 +278,19 @@ std::string schemas_query(std::string_view database) {
     return fill(
         "SELECT schema_name FROM information_schema.schemata WHERE NOT (schema_name LIKE 'pg_toast%' OR "
         "schema_name LIKE 'pg_temp%') AND catalog_name = %s;",
-        {literal(database)});
+        {Sql::literal(database)});
 }
 
 std::string schema_owner_query(std::string_view database, std::string_view schema) {
     return fill("SELECT schema_owner FROM information_schema.schemata WHERE catalog_name = %s and schema_name = %s;",
-                {literal(database), literal(schema)});
+                {Sql::literal(database), Sql::literal(schema)});
 }
 
 std::string schema_tables_query(std::string_view database, std::string_view schema) {
     return fill(
         "SELECT table_name, table_type FROM information_schema.tables WHERE table_type in ('BASE TABLE', 'VIEW') "
         "AND table_catalog = %s AND table_schema = %s ORDER BY table_type ASC, table_name ASC;",
-        {literal(database), literal(schema)});
+        {Sql::literal(database), Sql::literal(schema)});
 }
 
 // Routines a reader can fill and a builder can write: no aggregates, nothing of the
@@ -331,7 +303,7 @@ std::string schema_routines_query(std::string_view schema, bool kinds) {
                     (kinds ? "pr.prokind <> 'a'" : "NOT pr.proisagg") +
                     " AND NOT EXISTS (SELECT 1 FROM pg_depend d WHERE d.classid = 'pg_proc'::regclass"
                     " AND d.objid = pr.oid AND d.deptype = 'e') ORDER BY pr.proname ASC, pr.oid ASC;",
-                {literal(schema)});
+                {Sql::literal(schema)});
 }
 
 std::string schema_materialized_query(std::string_view schema) {
@@ -342,7 +314,7 @@ std::string schema_materialized_query(std::string_view schema) {
         "FROM pg_matviews v INNER JOIN pg_namespace mn ON mn.nspname = v.schemaname "
         "INNER JOIN pg_class c ON c.relname = v.matviewname AND c.relnamespace = mn.oid "
         "LEFT JOIN pg_tablespace t ON v.tablespace = t.spcname WHERE v.schemaname = %s ORDER BY v.matviewname ASC",
-        {literal(schema)});
+        {Sql::literal(schema)});
 }
 
 std::string view_query(std::string_view schema, std::string_view view) {
@@ -351,7 +323,7 @@ std::string view_query(std::string_view schema, std::string_view view) {
         "obj_description(C.oid, 'pg_class') AS description, pg_get_viewdef(C.oid,TRUE) AS definition "
         "FROM pg_class C LEFT JOIN pg_namespace n ON C.relnamespace=n.oid "
         "WHERE C.relkind='v'::\"char\" AND n.nspname=%s AND C.relname=%s",
-        {literal(schema), literal(view)});
+        {Sql::literal(schema), Sql::literal(view)});
 }
 
 std::string columns_query(std::string_view schema, std::string_view table) {
@@ -375,7 +347,7 @@ std::string columns_query(std::string_view schema, std::string_view table) {
         "LEFT JOIN pg_type bt ON et.typelem = bt.oid LEFT JOIN pg_namespace nbt ON bt.typnamespace = nbt.oid "
         "WHERE col.table_schema = %s AND col.table_name = %s "
         "ORDER BY col.table_schema, col.table_name, col.ordinal_position",
-        {literal(schema), literal(table)});
+        {Sql::literal(schema), Sql::literal(table)});
 }
 
 // Defaults depend on the sequences they call (pg_attrdef rows in pg_depend), owned
@@ -400,7 +372,7 @@ std::string sequences_query(std::string_view schema, std::string_view table) {
         "JOIN pg_namespace sn ON sn.oid = s.relnamespace JOIN pg_attribute a ON a.attrelid = t.oid AND a.attnum = l.attnum "
         "LEFT JOIN information_schema.sequences q ON q.sequence_schema = sn.nspname AND q.sequence_name = s.relname "
         "ORDER BY a.attnum, l.link",
-        {literal(schema), literal(table)});
+        {Sql::literal(schema), Sql::literal(table)});
 }
 
 // The key's columns in key order, read from the catalogue itself: the information
@@ -413,7 +385,7 @@ std::string primary_query(std::string_view schema, std::string_view table) {
         "CROSS JOIN LATERAL unnest(con.conkey) WITH ORDINALITY AS k(attnum, n) "
         "JOIN pg_attribute a ON a.attrelid = con.conrelid AND a.attnum = k.attnum "
         "WHERE con.contype = 'p' AND n.nspname = %s AND c.relname = %s ORDER BY k.n;",
-        {literal(schema), literal(table)});
+        {Sql::literal(schema), Sql::literal(table)});
 }
 
 // Indexes that no primary key, unique or exclusion constraint owns (those are read as
@@ -432,19 +404,23 @@ std::string table_indexes_query(std::string_view schema, std::string_view table)
         "LEFT JOIN pg_constraint con ON con.conindid = i.indexrelid AND con.conrelid = i.indrelid "
         "AND con.contype IN ('p', 'u', 'x') "
         "WHERE ins.nspname = %s AND conname IS NULL AND ct.relname = %s ORDER BY index_name;",
-        {literal(schema), literal(table)});
+        {Sql::literal(schema), Sql::literal(table)});
 }
 
 // Key columns in key order, each with the order words it differs from the default by.
+// A key that is a column comes as the column's name, unquoted as the model keeps names;
+// an expression as the server prints it.
 std::string table_index_keys_query(guint64 index_oid) {
     gchar* text = g_strdup_printf(
-        "SELECT pg_get_indexdef(i.indexrelid, k.n, true) AS column_definition, "
+        "SELECT CASE WHEN i.indkey[k.n - 1] <> 0 THEN a.attname::text "
+        "ELSE pg_get_indexdef(i.indexrelid, k.n, true) END AS column_definition, "
         "CASE WHEN pg_index_column_has_property(i.indexrelid, k.n, 'desc') "
         "THEN CASE WHEN pg_index_column_has_property(i.indexrelid, k.n, 'nulls_first') "
         "THEN 'DESC' ELSE 'DESC NULLS LAST' END "
         "WHEN pg_index_column_has_property(i.indexrelid, k.n, 'nulls_first') THEN 'NULLS FIRST' "
         "ELSE '' END AS column_order "
         "FROM pg_index i CROSS JOIN generate_series(1, i.indnatts) AS k(n) "
+        "LEFT JOIN pg_attribute a ON a.attrelid = i.indrelid AND a.attnum = i.indkey[k.n - 1] "
         "WHERE i.indexrelid = %" G_GUINT64_FORMAT " ORDER BY k.n;",
         index_oid);
     std::string out(text);
@@ -486,13 +462,13 @@ std::string trigger_select(std::string_view filter) {
 std::string triggers_query(std::string_view schema, std::string_view table) {
     return trigger_select(fill("WHERE n.nspname = %s AND c.relname = %s AND t.tgisinternal = FALSE "
                                "ORDER BY c.relname, t.tgname ASC",
-                               {literal(schema), literal(table)}));
+                               {Sql::literal(schema), Sql::literal(table)}));
 }
 
 std::string trigger_query(std::string_view schema, std::string_view trigger) {
     return trigger_select(fill("WHERE n.nspname = %s AND t.tgname = %s AND t.tgisinternal = FALSE "
                                "ORDER BY c.relname ASC;",
-                               {literal(schema), literal(trigger)}));
+                               {Sql::literal(schema), Sql::literal(trigger)}));
 }
 
 std::string rules_query(std::string_view schema, std::string_view table) {
@@ -502,7 +478,7 @@ std::string rules_query(std::string_view schema, std::string_view table) {
         "FROM ((pg_rewrite r JOIN pg_class c ON ((c.oid = r.ev_class))) "
         "LEFT JOIN pg_namespace n ON ((n.oid = c.relnamespace))) "
         "WHERE (r.rulename <> '_RETURN'::name) AND (n.nspname=%s) AND (c.relname=%s) ORDER BY c.relname, r.oid ASC",
-        {literal(schema), literal(table)});
+        {Sql::literal(schema), Sql::literal(table)});
 }
 
 namespace {
@@ -533,7 +509,7 @@ std::string constraints_query(std::string_view schema, std::string_view table, c
          "LEFT JOIN pg_class f ON (C.confrelid=f.oid) LEFT JOIN pg_namespace fns ON (f.relnamespace=fns.oid) "
          "WHERE ns.nspname=%s AND T.relname=%s AND c.contype = '" +
          std::string(1, type) + "' ORDER BY T.relname, C.conname;";
-    return fill(q, {literal(schema), literal(table)});
+    return fill(q, {Sql::literal(schema), Sql::literal(table)});
 }
 
 std::string uniques_query(std::string_view schema, std::string_view table) {
@@ -547,7 +523,7 @@ std::string uniques_query(std::string_view schema, std::string_view table) {
             " FROM pg_constraint c JOIN pg_class t ON (c.conrelid = t.oid) "
             "JOIN pg_namespace ns ON (t.relnamespace = ns.oid) "
             "WHERE contype = 'u' AND ns.nspname = %s AND t.relname = %s ORDER BY t.relname, c.conname;",
-        {literal(schema), literal(table)});
+        {Sql::literal(schema), Sql::literal(table)});
 }
 
 std::string exclusions_query(std::string_view schema, std::string_view table) {
@@ -558,7 +534,7 @@ std::string exclusions_query(std::string_view schema, std::string_view table) {
         "FROM pg_constraint con LEFT JOIN pg_class cl ON con.conrelid = cl.oid "
         "LEFT JOIN pg_namespace ns ON ns.oid = con.connamespace LEFT JOIN pg_class ix ON ix.oid = con.conindid "
         "WHERE ns.nspname = %s AND cl.relname = %s AND con.contype = 'x' ORDER BY con.conname;",
-        {literal(schema), literal(table)});
+        {Sql::literal(schema), Sql::literal(table)});
 }
 
 // The clustered index and the foreign-table columns are not read: NULLs in their places.
@@ -580,7 +556,7 @@ std::string options_query(std::string_view schema, std::string_view table, bool 
          "LEFT JOIN pg_namespace n2 ON n2.oid = c2.relnamespace) i2 ON i2.inhrelid = c.oid AND i2.inhseqno = 1 "
          "WHERE (c.relkind = 'r'::\"char\" OR c.relkind = 'f'::\"char\" OR c.relkind = 'p'::\"char\") "
          "AND n.nspname = %s AND c.relname = %s ORDER BY schemaname, tablename";
-    return fill(q, {literal(schema), literal(table)});
+    return fill(q, {Sql::literal(schema), Sql::literal(table)});
 }
 
 std::string index_query(std::string_view schema, std::string_view index) {
@@ -594,14 +570,16 @@ std::string index_query(std::string_view schema, std::string_view index) {
         "LEFT JOIN pg_namespace tns ON tns.oid=ct.relnamespace LEFT JOIN pg_namespace ins ON ins.oid=ci.relnamespace "
         "LEFT JOIN pg_tablespace ts ON ci.reltablespace=ts.oid LEFT JOIN pg_am am ON ci.relam=am.oid "
         "LEFT JOIN pg_roles pa ON pa.oid=ci.relowner WHERE ins.nspname=%s AND ci.relname=%s",
-        {literal(schema), literal(index)});
+        {Sql::literal(schema), Sql::literal(index)});
 }
 
-// Per key position: its definition, its own collation and operator class, and its order
-// where the access method orders (gist and hash have none).
+// Per key position: its column's name (unquoted) or its expression, its own collation
+// and operator class, and its order where the access method orders (gist and hash have
+// none).
 std::string index_keys_query(guint64 index_oid) {
     gchar* text = g_strdup_printf(
-        "SELECT pg_get_indexdef(i.indexrelid, k.n, true) AS column_definition, cn.nspname AS collation_schema, "
+        "SELECT CASE WHEN i.indkey[k.n - 1] <> 0 THEN a.attname::text "
+        "ELSE pg_get_indexdef(i.indexrelid, k.n, true) END AS column_definition, cn.nspname AS collation_schema, "
         "coll.collname AS collation_name, opn.nspname AS class_schema, opc.opcname AS class_name, "
         "CASE WHEN pg_index_column_has_property(i.indexrelid, k.n, 'orderable') "
         "THEN CASE WHEN pg_index_column_has_property(i.indexrelid, k.n, 'asc') THEN 'ASC' ELSE 'DESC' END "
@@ -610,6 +588,7 @@ std::string index_keys_query(guint64 index_oid) {
         "THEN CASE WHEN pg_index_column_has_property(i.indexrelid, k.n, 'nulls_first') THEN 'FIRST' ELSE 'LAST' END "
         "ELSE '' END AS nulls_order "
         "FROM pg_index i CROSS JOIN generate_series(1, i.indnatts) AS k(n) "
+        "LEFT JOIN pg_attribute a ON a.attrelid = i.indrelid AND a.attnum = i.indkey[k.n - 1] "
         "LEFT JOIN pg_collation coll ON coll.oid = i.indcollation[k.n - 1] "
         "LEFT JOIN pg_namespace cn ON cn.oid = coll.collnamespace "
         "LEFT JOIN pg_opclass opc ON opc.oid = i.indclass[k.n - 1] "
@@ -635,7 +614,7 @@ std::string sequence_option_key(std::string_view column) { return "SEQUENCE." + 
 
 std::string sequence_option(std::string_view table_schema, std::string_view sequence_schema,
                             std::string_view sequence, std::string_view parameters) {
-    std::string out = sequence_schema == table_schema ? quoted_name(sequence) : qualified_name(sequence_schema, sequence);
+    std::string out = sequence_schema == table_schema ? Sql::quoted(sequence) : Sql::qualified(sequence_schema, sequence);
     if (!parameters.empty()) out += " " + std::string(parameters);
     return out;
 }
@@ -691,7 +670,7 @@ std::string identity_text(std::string_view generation, std::string_view table, s
     std::string options;
     auto differs = [&](const std::string& value, gint64 usual) { return !value.empty() && number(value) != usual; };
     if (!sequence.empty() && sequence != std::string(table) + "_" + std::string(column) + "_seq")
-        options += " SEQUENCE NAME " + quoted_name(sequence);
+        options += " SEQUENCE NAME " + Sql::quoted(sequence);
     if (differs(p.start, start)) options += " START WITH " + p.start;
     if (step != 1) options += " INCREMENT BY " + p.increment;
     if (differs(p.minimum, minimum)) options += " MINVALUE " + p.minimum;
@@ -707,7 +686,7 @@ std::string acl_name(std::string_view name) {
     bool plain = !name.empty();
     for (char c : name)
         if (!(g_ascii_isalnum(c) || c == '_')) plain = false;
-    return plain ? std::string(name) : quoted_name(name);
+    return plain ? std::string(name) : Sql::quoted(name);
 }
 
 std::string acl_pattern(std::string_view name) {
@@ -733,7 +712,7 @@ std::string memberships_query(std::string_view name) {
         "SELECT r1.rolname AS role, r2.rolname AS member_name, m.admin_option AS admin_option FROM pg_roles r1, "
         "pg_auth_members m, pg_roles r2 WHERE r1.oid = m.roleid AND m.member = r2.oid AND "
         "(r1.rolname = %s OR r2.rolname = %s) ORDER BY role",
-        {literal(name), literal(name)});
+        {Sql::literal(name), Sql::literal(name)});
 }
 
 std::vector<std::string> privilege_queries(std::string_view name, bool kinds) {
@@ -779,7 +758,7 @@ std::string routine_query(std::string_view schema, std::string_view routine, boo
                     "WHERE " +
                     (kinds ? "p.prokind <> 'a'" : "NOT p.proisagg") +
                     " AND n.nspname = %s AND p.proname = %s ORDER BY p.proname ASC, p.oid ASC;",
-                {literal(schema), literal(routine)});
+                {Sql::literal(schema), Sql::literal(routine)});
 }
 
 std::string type_names_query(const std::vector<std::string>& oids) {

@@ -1,5 +1,5 @@
 // What the PostgreSQL catalogue readers send and how they read what the server prints:
-// the catalogue queries (every name placed into them as an escaped literal) and the
+// the catalogue queries (every name placed into them as the statement's literal) and the
 // parsers of server texts (array literals, trigger, rule and exclusion definitions,
 // default lists). The parsers follow SQL quoting and parentheses, so a quoted name or a
 // string literal holding a keyword never cuts a definition in the wrong place.
@@ -18,23 +18,10 @@
 
 namespace tarvelin::rezezadovu::supports::database::postgresql {
 
-// ---------------------------------------------------------------- names and literals
+// ---------------------------------------------------------------- server texts
 
-// 'text' with every single quote doubled.
-TARVELIN_EXPORT std::string literal(std::string_view text);
-// "name" with every double quote doubled.
-TARVELIN_EXPORT std::string quoted_name(std::string_view name);
-// "schema"."name", both quoted.
-TARVELIN_EXPORT std::string qualified_name(std::string_view schema, std::string_view name);
-// schema.name for DDL: a part stays bare when it is a plain lower-case identifier (as the
-// server folds it) and is quoted otherwise, so pg_catalog.default but pg_catalog."C".
-TARVELIN_EXPORT std::string ddl_name(std::string_view schema, std::string_view name);
-// The name as DDL takes it: bare when it is a plain lower-case identifier, else quoted.
-TARVELIN_EXPORT std::string ddl_identifier(std::string_view name);
 // The text without its "{" and "}" characters (storage-option arrays).
 TARVELIN_EXPORT std::string without_braces(std::string_view text);
-
-// ---------------------------------------------------------------- server texts
 
 // The elements of a one-dimensional array literal ({a,"b c",NULL}); quoted elements lose
 // their quotes and escapes, NULL reads as "". Anything but a braced text gives none.

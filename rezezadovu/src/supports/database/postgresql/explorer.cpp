@@ -7,6 +7,7 @@
 #include "providers/gobj/register.hpp"
 #include "rezezadovu/supports/database/postgresql/catalog.hpp"
 #include "rezezadovu/supports/database/postgresql/connection.hpp"
+#include "rezezadovu/supports/database/postgresql/statement.hpp"
 
 TARVELIN_LOG_TAG("postgres_explorer")
 
@@ -365,7 +366,7 @@ const Listing* PostgreSQLExplorer::listing_for(DBObject kind, const std::string&
 std::string PostgreSQLExplorer::query_for(const Listing& listing, const std::string& schema) {
     std::string query = listing.query;
     // The literal's quotes stand in the text already: only its content is escaped.
-    if (auto at = query.find("'%s'"); at != std::string::npos) query.replace(at, 4, postgresql::literal(schema));
+    if (auto at = query.find("'%s'"); at != std::string::npos) query.replace(at, 4, PostgreSQLStatement::literal(schema));
     return query;
 }
 

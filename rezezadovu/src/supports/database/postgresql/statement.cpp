@@ -16,9 +16,12 @@ TARVELIN_GTYPE(PostgreSQLStatement, "TarvelinRezezadovuSupportsDatabasePostgreSQ
 
 namespace {
 
-std::string name(const char* text) { return DatabaseHelper::quote(text, '"'); }
-std::string value(const char* text) { return DatabaseHelper::quote(text, '\''); }
-std::string qualified(const char* schema, const char* object) { return name(schema) + "." + name(object); }
+bool is_plain_identifier(std::string_view name) {
+    if (name.empty() || !(g_ascii_islower(name[0]) || name[0] == '_')) return false;
+    for (char c : name)
+        if (!(g_ascii_islower(c) || g_ascii_isdigit(c) || c == '_')) return false;
+    return true;
+}
 
 Text listing(gint* name_column, std::string text) {
     if (name_column) *name_column = 0;
@@ -30,7 +33,7 @@ std::string constraint_listing(const char* user_schema, char code) {
     return "SELECT con.conname FROM pg_catalog.pg_constraint con INNER JOIN pg_catalog.pg_class rel "
            "ON rel.oid = con.conrelid INNER JOIN pg_catalog.pg_namespace nsp ON nsp.oid = connamespace "
            "WHERE nsp.nspname = " +
-           value(user_schema) + " AND contype = '" + std::string(1, code) + "';";
+           PostgreSQLStatement::literal(user_schema) + " AND contype = '" + std::string(1, code) + "';";
 }
 
 std::string role_detail(const std::string& condition) {
@@ -46,6 +49,29 @@ std::string filter(const char* where) { return *where ? std::string(" WHERE ") +
 
 gobj::Ref<PostgreSQLStatement> PostgreSQLStatement::create(GType type, CConnection* connection) {
     return create_linked<PostgreSQLStatement>(type, connection);
+}
+
+// ---------------------------------------------------------------- names and texts
+
+std::string PostgreSQLStatement::quoted(std::string_view name) { return DatabaseHelper::quote(name, '"'); }
+
+std::string PostgreSQLStatement::qualified(std::string_view schema, std::string_view name) {
+    return quoted(schema) + "." + quoted(name);
+}
+
+std::string PostgreSQLStatement::literal(std::string_view text) { return DatabaseHelper::quote(text, '\''); }
+
+std::string PostgreSQLStatement::printed(std::string_view name) {
+    return is_plain_identifier(name) ? std::string(name) : quoted(name);
+}
+
+std::string PostgreSQLStatement::printed(std::string_view schema, std::string_view name) {
+    return printed(schema) + "." + printed(name);
+}
+
+Text PostgreSQLStatement::quote_identifier(const char* identifier, const char* schema) {
+    if (!TARVELIN_GIVEN(identifier, schema)) return {};
+    return *schema ? qualified(schema, identifier) : quoted(identifier);
 }
 
 // ---------------------------------------------------------------- connection and server
@@ -100,14 +126,14 @@ Text PostgreSQLStatement::show_table_spaces(const char* database, gint* name_col
 Text PostgreSQLStatement::show_table_schemas(const char* database, gint* name_column) {
     if (!TARVELIN_GIVEN(database)) return {};
     return listing(name_column,
-                   "select schema_name from information_schema.schemata where catalog_name = " + value(database) + ";");
+                   "select schema_name from information_schema.schemata where catalog_name = " + literal(database) + ";");
 }
 
 Text PostgreSQLStatement::show_tables(const char* database, const char* user_schema, gint* name_column) {
     if (!TARVELIN_GIVEN(database, user_schema)) return {};
     return listing(name_column, "SELECT table_name, table_schema FROM information_schema.tables"
                                 " WHERE table_type = 'BASE TABLE' AND table_catalog = " +
-                                    value(database) + " AND table_schema = " + value(user_schema) +
+                                    literal(database) + " AND table_schema = " + literal(user_schema) +
                                     " ORDER BY table_name ASC;");
 }
 
@@ -115,7 +141,7 @@ Text PostgreSQLStatement::show_views(const char* database, const char* user_sche
     if (!TARVELIN_GIVEN(database, user_schema)) return {};
     return listing(name_column, "SELECT table_name, table_schema FROM information_schema.tables"
                                 " WHERE table_type = 'VIEW' AND table_catalog = " +
-                                    value(database) + " AND table_schema = " + value(user_schema) +
+                                    literal(database) + " AND table_schema = " + literal(user_schema) +
                                     " ORDER BY table_name ASC;");
 }
 
@@ -142,26 +168,26 @@ Text PostgreSQLStatement::show_triggers(const char* database, const char* user_s
 
 Text PostgreSQLStatement::show_rules(const char* database, const char* user_schema, gint* name_column) {
     if (!TARVELIN_GIVEN(database, user_schema)) return {};
-    return listing(name_column, "select rulename from pg_rules WHERE schemaname = " + value(user_schema) + ";");
+    return listing(name_column, "select rulename from pg_rules WHERE schemaname = " + literal(user_schema) + ";");
 }
 
 Text PostgreSQLStatement::show_indexes(const char* database, const char* user_schema, gint* name_column) {
     if (!TARVELIN_GIVEN(database, user_schema)) return {};
-    return listing(name_column, "SELECT indexname FROM pg_indexes WHERE schemaname = " + value(user_schema) + ";");
+    return listing(name_column, "SELECT indexname FROM pg_indexes WHERE schemaname = " + literal(user_schema) + ";");
 }
 
 Text PostgreSQLStatement::show_functions(const char* database, const char* user_schema, gint* name_column) {
     if (!TARVELIN_GIVEN(database, user_schema)) return {};
     return listing(name_column, "SELECT routine_name FROM information_schema.routines"
                                 " WHERE routine_type='FUNCTION' AND specific_catalog=" +
-                                    value(database) + " AND specific_schema=" + value(user_schema) + ";");
+                                    literal(database) + " AND specific_schema=" + literal(user_schema) + ";");
 }
 
 Text PostgreSQLStatement::show_procedures(const char* database, const char* user_schema, gint* name_column) {
     if (!TARVELIN_GIVEN(database, user_schema)) return {};
     return listing(name_column, "SELECT p.proname FROM pg_catalog.pg_proc p LEFT JOIN pg_catalog.pg_namespace n "
                                 "ON p.pronamespace = n.oid WHERE n.nspname = " +
-                                    value(user_schema) + ";");
+                                    literal(user_schema) + ";");
 }
 
 Text PostgreSQLStatement::show_users(const char* database, const char* user_schema, gint* name_column) {
@@ -185,22 +211,22 @@ Text PostgreSQLStatement::show_source(DBObject type, const char* database, const
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_PROCEDURE:
             text = "SELECT pg_get_functiondef(p.oid) from pg_proc p LEFT JOIN pg_namespace n ON n.oid=p.pronamespace "
                    "WHERE n.nspname=" +
-                   value(user_schema) + " and p.proname=" + value(name) + ";";
+                   literal(user_schema) + " and p.proname=" + literal(name) + ";";
             break;
         // For an index and a trigger the caller passes the schema in `database` and the
         // table in `user_schema`.
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_INDEX:
-            text = "SELECT indexdef from pg_indexes WHERE schemaname=" + value(database) +
-                   " and tablename=" + value(user_schema) + " and indexname=" + value(name) + ";";
+            text = "SELECT indexdef from pg_indexes WHERE schemaname=" + literal(database) +
+                   " and tablename=" + literal(user_schema) + " and indexname=" + literal(name) + ";";
             break;
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_TRIGGER:
             text = "SELECT pg_get_triggerdef(t.oid) AS def FROM pg_trigger t LEFT JOIN pg_class c ON c.oid=t.tgrelid "
                    "LEFT JOIN pg_namespace n ON n.oid=c.relnamespace WHERE n.nspname=" +
-                   value(database) + " AND c.relname=" + value(user_schema) + " and t.tgname=" + value(name) + ";";
+                   literal(database) + " AND c.relname=" + literal(user_schema) + " and t.tgname=" + literal(name) + ";";
             break;
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_VIEW:
-            text = "SELECT definition from pg_views WHERE schemaname=" + value(user_schema) +
-                   " and viewname=" + value(name) + ";";
+            text = "SELECT definition from pg_views WHERE schemaname=" + literal(user_schema) +
+                   " and viewname=" + literal(name) + ";";
             break;
         default:
             if (source_column) *source_column = 1;
@@ -216,7 +242,7 @@ Text PostgreSQLStatement::show_structure(const char* database, const char* user_
     return listing(name_column,
                    "SELECT column_name, data_type, udt_name, character_maximum_length, is_nullable, column_default "
                    "FROM information_schema.columns WHERE table_schema = " +
-                       value(user_schema) + " AND table_name = " + value(table) + " ORDER BY ordinal_position ASC");
+                       literal(user_schema) + " AND table_name = " + literal(table) + " ORDER BY ordinal_position ASC");
 }
 
 Text PostgreSQLStatement::show_content(const char* database, const char* user_schema, const char* table,
@@ -240,7 +266,7 @@ Text PostgreSQLStatement::show_relations(const char* database, const char* user_
     if (!TARVELIN_GIVEN(database, user_schema, table)) return {};
     return "SELECT COLUMN_NAME, CONSTRAINT_NAME, REFERENCED_COLUMN_NAME, REFERENCED_TABLE_NAME FROM "
            "information_schema.KEY_COLUMN_USAGE WHERE TABLE_NAME = " +
-           value(table) + " AND TABLE_SCHEMA = " + value(user_schema);
+           literal(table) + " AND TABLE_SCHEMA = " + literal(user_schema);
 }
 
 Text PostgreSQLStatement::call_function(const char* database, const char* user_schema, const char* function,
@@ -259,7 +285,7 @@ Text PostgreSQLStatement::call_procedure(const char* database, const char* user_
 
 Text PostgreSQLStatement::show_user_detail(const char* database, const char* user_schema, const char* username) {
     if (!TARVELIN_GIVEN(database, user_schema, username)) return {};
-    return role_detail("FROM pg_roles ro, pg_authid au  WHERE ro.oid = au.oid AND ro.rolname = " + value(username) +
+    return role_detail("FROM pg_roles ro, pg_authid au  WHERE ro.oid = au.oid AND ro.rolname = " + literal(username) +
                        ";");
 }
 
@@ -267,7 +293,7 @@ Text PostgreSQLStatement::show_role_detail(const char* database, const char* use
     if (!TARVELIN_GIVEN(database, user_schema, rolename)) return {};
     return role_detail(
         "FROM pg_roles ro, pg_authid au  WHERE ro.rolcanlogin = 'N' AND ro.oid = au.oid AND ro.rolname = " +
-        value(rolename) + ";");
+        literal(rolename) + ";");
 }
 
 Text PostgreSQLStatement::grant_user_rights(const char* database, const char* user_schema, const char* username,
@@ -284,14 +310,14 @@ Text PostgreSQLStatement::grant_user_rights(const char* database, const char* us
         rest += (rest.empty() ? "" : ", ") + item;
     }
     if (grant_option) granted = rest;
-    return "GRANT " + granted + " ON " + object + " TO " + name(username) + (grant_option ? " WITH GRANT OPTION" : "") +
+    return "GRANT " + granted + " ON " + object + " TO " + quoted(username) + (grant_option ? " WITH GRANT OPTION" : "") +
            ";";
 }
 
 Text PostgreSQLStatement::revoke_user_rights(const char* database, const char* user_schema, const char* username,
                                              const char* object, const char* rights) {
     if (!TARVELIN_GIVEN(database, user_schema, username, object, rights)) return {};
-    return std::string("REVOKE ") + rights + " ON " + object + " FROM " + name(username) + ";";
+    return std::string("REVOKE ") + rights + " ON " + object + " FROM " + quoted(username) + ";";
 }
 
 // ---------------------------------------------------------------- changes
@@ -310,7 +336,7 @@ Text PostgreSQLStatement::rename_object(DBObject type, const char* database, con
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_VIEW: keyword = "VIEW"; break;
         default: return std::string();
     }
-    return std::string("ALTER ") + keyword + " " + name(old_name) + " RENAME TO " + name(new_name) + ";";
+    return std::string("ALTER ") + keyword + " " + quoted(old_name) + " RENAME TO " + quoted(new_name) + ";";
 }
 
 Text PostgreSQLStatement::drop_object(DBObject type, const char* database, const char* object_schema,
@@ -318,17 +344,17 @@ Text PostgreSQLStatement::drop_object(DBObject type, const char* database, const
     if (!TARVELIN_GIVEN(database, object_schema, object_name, object_target)) return {};
     const std::string object = qualified(object_schema, object_name);
     switch (type) {
-        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_DATABASE: return "DROP DATABASE IF EXISTS " + name(object_name) + ";";
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_DATABASE: return "DROP DATABASE IF EXISTS " + quoted(object_name) + ";";
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_EVENT: return "DROP EVENT IF EXISTS " + object + ";";
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_FUNCTION: return "DROP FUNCTION IF EXISTS " + object + ";";
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_INDEX: return "DROP INDEX IF EXISTS " + object + ";";
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_PROCEDURE: return "DROP PROCEDURE IF EXISTS " + object + ";";
-        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_SCHEMA: return "DROP SCHEMA IF EXISTS " + name(object_name) + ";";
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_SCHEMA: return "DROP SCHEMA IF EXISTS " + quoted(object_name) + ";";
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_TABLE: return "DROP TABLE IF EXISTS " + object + ";";
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_TRIGGER:
-            return "DROP TRIGGER IF EXISTS " + name(object_name) + " ON " + qualified(object_schema, object_target) +
+            return "DROP TRIGGER IF EXISTS " + quoted(object_name) + " ON " + qualified(object_schema, object_target) +
                    ";";
-        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_USER: return "DROP USER IF EXISTS " + name(object_name) + ";";
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_USER: return "DROP USER IF EXISTS " + quoted(object_name) + ";";
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_VIEW: return "DROP VIEW IF EXISTS " + object + ";";
         default: return std::string();
     }
@@ -341,11 +367,16 @@ Text PostgreSQLStatement::empty_table(const char* database, const char* user_sch
 
 Text PostgreSQLStatement::pack_value(DataType type, const char* value) {
     if (!TARVELIN_GIVEN(value)) return {};
-    std::string literal = DatabaseHelper::pack_value(type, value);
+    // Numbers, booleans and objects bare when they are such literals, bytes below,
+    // anything else a text.
+    if (!DatabaseHelper::is_bare_type(type) && type != TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_OBJECT &&
+        type != TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BINARY && type != TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BLOB)
+        return literal(value);
+    std::string packed = DatabaseHelper::pack_value(type, value);
     // The base writes X'..' only for an even count of hexadecimal digits.
-    if (literal.size() >= 3 && literal.compare(0, 2, "X'") == 0)
-        return "'\\x" + literal.substr(2, literal.size() - 3) + "'::bytea";
-    return literal;
+    if (packed.size() >= 3 && packed.compare(0, 2, "X'") == 0)
+        return "'\\x" + packed.substr(2, packed.size() - 3) + "'::bytea";
+    return packed;
 }
 
 }  // namespace tarvelin::rezezadovu::supports::database

@@ -1,13 +1,16 @@
 // PostgreSQL statement texts: the connection text, listings, sources, row pages, counts,
-// renames, drops, grants, routine calls and explains. Names placed between double quotes
-// and values placed between single quotes have their quote character doubled; arguments
-// that are SQL by contract (columns, where, order, rights, object, parameters, statement)
-// are written as given.
+// renames, drops, grants, routine calls and explains, and the dialect's one way of
+// writing a name (quoted) and a text (literal) into SQL, which its builder, readers and
+// explorer use too. Arguments that are SQL by contract (columns, where, order, rights,
+// object, parameters, statement) are written as given.
 //
 // Thread-safe: builds texts only; holds nothing but its (weak) connection link.
 #pragma once
 
 #include <tarvelin/rezezadovu/postgresql.h>
+
+#include <string>
+#include <string_view>
 
 #include "rezezadovu/supports/database/statement.hpp"
 
@@ -17,6 +20,19 @@ class TARVELIN_EXPORT PostgreSQLStatement : public Statement {
 public:
     static GType gtype();
     static gobj::Ref<PostgreSQLStatement> create(GType type, CConnection* connection);
+
+    // A name between double quotes, each double quote inside doubled: "ta""b l'e".
+    static std::string quoted(std::string_view name);
+    // "schema"."name".
+    static std::string qualified(std::string_view schema, std::string_view name);
+    // A text between single quotes, each single quote inside doubled ('it''s'); the
+    // server's standard strings take a backslash as it is.
+    static std::string literal(std::string_view text);
+    // A name as the server prints one in definitions: bare when it is a plain lower-case
+    // identifier (as the server folds it), quoted otherwise; "pg_catalog.default" but
+    // pg_catalog."C" for a schema and a name.
+    static std::string printed(std::string_view name);
+    static std::string printed(std::string_view schema, std::string_view name);
 
     Text build_connection_string(Server* server) override;
     Text show_databases(gint* name_column) override;
@@ -62,8 +78,11 @@ public:
     Text drop_object(DBObject type, const char* database, const char* object_schema, const char* object_name,
                      const char* object_target) override;
     Text empty_table(const char* database, const char* user_schema, const char* table) override;
-    // Bytes as a bytea literal '\x..'::bytea: X'..' is a bit string here.
+    // Bytes as a bytea literal '\x..'::bytea: X'..' is a bit string here; texts through
+    // literal.
     Text pack_value(DataType type, const char* value) override;
+    // quoted (and qualified with a non-empty schema).
+    Text quote_identifier(const char* identifier, const char* schema) override;
     Text build_explain(const char* statement, const char* format) override;
     Text build_analyze(const char* statement, const char* format) override;
 };
