@@ -9,8 +9,8 @@
 #include "rezezadovu/model/constraints/meta_constraint.hpp"
 #include "rezezadovu/supports/database/mariadb/statement.hpp"
 #include "rezezadovu/supports/database/mysql/statement.hpp"
-#include "rezezadovu/supports/database/postgresql/postgres_catalog.hpp"
-#include "rezezadovu/supports/database/postgresql/postgres_statement.hpp"
+#include "rezezadovu/supports/database/postgresql/catalog.hpp"
+#include "rezezadovu/supports/database/postgresql/statement.hpp"
 #include "rezezadovu/supports/database/sql_builder.hpp"
 #include "rezezadovu/supports/database/sqlserver/statement.hpp"
 #include "rezezadovu/transform/transfer.hpp"
@@ -26,7 +26,7 @@ using providers::contracts::ValueBinary;
 using providers::contracts::ValueObject;
 using supports::database::MariaDBStatement;
 using supports::database::MySQLStatement;
-using supports::database::postgresql::PostgreSQLStatement;
+using supports::database::PostgreSQLStatement;
 using supports::database::SQLServerStatement;
 using supports::database::SqlBuilder;
 
@@ -380,7 +380,7 @@ void Transfer::transfer_data_model(const Run& run, TableModel& page, const Table
 }
 
 void Transfer::advance_sequences(const Run& run, const TablePlan& plan) {
-    namespace catalog = supports::database::postgresql::catalog;
+    namespace catalog = supports::database::postgresql;
     auto target = statement_of(run.target);
     auto found = gobj::call<&CConnectionVt::execute_as_model>(
         run.target, catalog::sequences_query(plan.target_schema, plan.target_table), false);
