@@ -3,14 +3,16 @@
 #include "providers/gobj/call.hpp"
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"
-#include "rezezadovu/supports/database/sqlite/sql_support.hpp"
-#include "rezezadovu/supports/database/sqlite/stored_sql.hpp"
+#include "rezezadovu/supports/database/dialect_support.hpp"
+#include "rezezadovu/supports/database/sqlite/catalog.hpp"
+#include "rezezadovu/supports/database/sqlite/statement.hpp"
 
 TARVELIN_LOG_TAG("sqlite_adapter")
 
 namespace tarvelin::rezezadovu::supports::database {
 
 using namespace sqlite;
+using namespace dialect;
 using namespace meta_model;
 
 TARVELIN_GTYPE(SQLiteAdapter, "TarvelinRezezadovuSupportsDatabaseSQLiteAdapter", Adapter)

@@ -9,13 +9,15 @@
 #include "providers/gobj/precondition.hpp"
 #include "rezezadovu/helpers/helper_date_time.hpp"
 #include "rezezadovu/model/meta_role.hpp"
-#include "rezezadovu/supports/database/sqlite/sql_support.hpp"
+#include "rezezadovu/supports/database/dialect_support.hpp"
+#include "rezezadovu/supports/database/sqlite/statement.hpp"
 
 TARVELIN_LOG_TAG("sqlite_builder")
 
 namespace tarvelin::rezezadovu::supports::database {
 
 using namespace sqlite;
+using namespace dialect;
 using namespace meta_model;
 using Text = SQLiteBuilder::Text;
 

@@ -4,13 +4,15 @@
 #include "providers/gobj/call.hpp"
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"
-#include "rezezadovu/supports/database/sqlite/sql_support.hpp"
+#include "rezezadovu/supports/database/dialect_support.hpp"
+#include "rezezadovu/supports/database/sqlite/statement.hpp"
 
 TARVELIN_LOG_TAG("sqlite_explorer")
 
 namespace tarvelin::rezezadovu::supports::database {
 
 using namespace sqlite;
+using namespace dialect;
 using providers::contracts::ColumnModel;
 using providers::contracts::Server;
 using providers::contracts::ValueString;

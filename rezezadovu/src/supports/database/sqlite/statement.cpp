@@ -3,13 +3,16 @@
 #include "providers/contracts/face_server.hpp"
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"
-#include "rezezadovu/supports/database/sqlite/sql_support.hpp"
+#include "rezezadovu/helpers/database_helper.hpp"
+#include "rezezadovu/supports/database/dialect_support.hpp"
 
 TARVELIN_LOG_TAG("sqlite_statement")
 
 namespace tarvelin::rezezadovu::supports::database {
 
 using namespace sqlite;
+using namespace dialect;
+using helpers::DatabaseHelper;
 using Text = SQLiteStatement::Text;
 
 TARVELIN_GTYPE(SQLiteStatement, "TarvelinRezezadovuSupportsDatabaseSQLiteStatement", Statement)
@@ -265,3 +268,11 @@ Text SQLiteStatement::quote_identifier(const char* identifier, const char* schem
 }
 
 }  // namespace tarvelin::rezezadovu::supports::database
+
+namespace tarvelin::rezezadovu::supports::database::sqlite {
+
+std::string backquoted(std::string_view name) { return helpers::DatabaseHelper::quote(name, '`'); }
+std::string double_quoted(std::string_view name) { return helpers::DatabaseHelper::quote(name, '"'); }
+std::string single_quoted(std::string_view text) { return helpers::DatabaseHelper::quote(text, '\''); }
+
+}  // namespace tarvelin::rezezadovu::supports::database::sqlite

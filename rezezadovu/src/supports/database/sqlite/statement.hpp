@@ -10,6 +10,9 @@
 
 #include <tarvelin/rezezadovu/sqlite.h>
 
+#include <string>
+#include <string_view>
+
 #include "rezezadovu/supports/database/statement.hpp"
 
 namespace tarvelin::rezezadovu::supports::database {
@@ -73,6 +76,16 @@ private:
 };
 
 }  // namespace tarvelin::rezezadovu::supports::database
+
+namespace tarvelin::rezezadovu::supports::database::sqlite {
+
+// `name`, "name" and 'text', each with its own quote character doubled inside: every name
+// written into SQL goes through one of them, so no name can end its quotes early.
+std::string backquoted(std::string_view name);
+std::string double_quoted(std::string_view name);
+std::string single_quoted(std::string_view text);
+
+}  // namespace tarvelin::rezezadovu::supports::database::sqlite
 
 TARVELIN_BIND_C_TYPE(TarvelinRezezadovuSupportsDatabaseSQLiteStatement,
                      tarvelin::rezezadovu::supports::database::SQLiteStatement)

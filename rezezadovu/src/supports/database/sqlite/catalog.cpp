@@ -1,11 +1,11 @@
-#include "rezezadovu/supports/database/sqlite/stored_sql.hpp"
+#include "rezezadovu/supports/database/sqlite/catalog.hpp"
 
 #include <glib.h>
 
 #include "providers/gobj/convert.hpp"
 #include "providers/gobj/log.hpp"
 
-TARVELIN_LOG_TAG("stored_sql")
+TARVELIN_LOG_TAG("sqlite_catalog")
 
 namespace tarvelin::rezezadovu::supports::database::sqlite {
 

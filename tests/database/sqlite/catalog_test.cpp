@@ -2,7 +2,7 @@
 // definitions, and the one-line unique and check constraints.
 #include <gtest/gtest.h>
 
-#include "rezezadovu/supports/database/sqlite/stored_sql.hpp"
+#include "rezezadovu/supports/database/sqlite/catalog.hpp"
 
 using namespace tarvelin::rezezadovu::supports::database::sqlite;
 
