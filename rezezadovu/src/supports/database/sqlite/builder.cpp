@@ -10,6 +10,7 @@
 #include "rezezadovu/helpers/helper_date_time.hpp"
 #include "rezezadovu/model/meta_role.hpp"
 #include "rezezadovu/supports/database/dialect_support.hpp"
+#include "rezezadovu/supports/database/sqlite/catalog.hpp"
 #include "rezezadovu/supports/database/sqlite/statement.hpp"
 
 TARVELIN_LOG_TAG("sqlite_builder")
@@ -419,11 +420,8 @@ std::string SQLiteBuilder::backup_name(MetaTable& table) {
     std::set<std::string> taken;
     try {
         std::string schema = text(table.get_schema());
-        auto names = query_model(connection(), "SELECT name FROM " + backquoted(schema.empty() ? "main" : schema) +
-                                                   ".sqlite_master WHERE substr(name, 1, length(" +
-                                                   single_quoted(base) + ")) = " + single_quoted(base) +
-                                                   " COLLATE NOCASE;");
-        for (int r = 0; r < row_count(*names); ++r) taken.insert(lower(cell(*names, 0, r)));
+        CatalogRows names(query_model(connection(), names_with_prefix_query(schema.empty() ? "main" : schema, base)));
+        for (auto row : names) taken.insert(lower(row.text("name")));
     } catch (const gobj::Error&) {
         // Without the catalogue, the names this process handed out still keep apart.
     }

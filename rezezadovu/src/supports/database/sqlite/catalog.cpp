@@ -4,6 +4,7 @@
 
 #include "providers/gobj/convert.hpp"
 #include "providers/gobj/log.hpp"
+#include "rezezadovu/supports/database/sqlite/statement.hpp"
 
 TARVELIN_LOG_TAG("sqlite_catalog")
 
@@ -196,7 +197,144 @@ GRegex* check_pattern() {
 
 std::string named(GMatchInfo* info, const char* name) { return gobj::take_string(g_match_info_fetch_named(info, name)); }
 
+// "<schema>".sqlite_master.
+std::string master(std::string_view schema) { return backquoted(schema) + ".sqlite_master"; }
+
 }  // namespace
+
+// ---------------------------------------------------------------- queries
+
+std::string encoding_query() { return "PRAGMA encoding;"; }
+std::string query_only_query() { return "PRAGMA query_only;"; }
+
+std::vector<PragmaValue> database_pragmas() {
+    return {{encoding_query(), "encoding", "ENCODING"},
+            {query_only_query(), "query_only", "READONLY"},
+            {"PRAGMA temp_store;", "temp_store", "TEMP_STORE"},
+            {"PRAGMA busy_timeout;", "timeout", "BUSY_TIMEOUT"}};
+}
+
+std::vector<PragmaValue> schema_pragmas(std::string_view schema) {
+    std::vector<PragmaValue> out = {{"journal_mode", "journal_mode", "JOURNAL_MODE"},
+                                    {"journal_size_limit", "journal_size_limit", "JOURNAL_SIZE_LIMIT"},
+                                    {"locking_mode", "locking_mode", "LOCKING_MODE"},
+                                    {"max_page_count", "max_page_count", "MAX_PAGE_COUNT"},
+                                    {"page_count", "page_count", "PAGE_COUNT"},
+                                    {"page_size", "page_size", "PAGE_SIZE"},
+                                    {"schema_version", "schema_version", "SCHEMA_VERSION"}};
+    for (auto& pragma : out) pragma.sql = "PRAGMA " + backquoted(schema) + "." + pragma.sql + ";";
+    return out;
+}
+
+std::string database_list_query() { return "PRAGMA database_list;"; }
+
+std::string schema_version_query(std::string_view schema) {
+    return "PRAGMA " + backquoted(schema) + ".schema_version;";
+}
+
+std::string schema_objects_query(std::string_view schema) {
+    return "SELECT name AS name, type AS type FROM " + master(schema) +
+           " WHERE type in ('table', 'view') ORDER BY name ASC;";
+}
+
+std::string table_info_query(std::string_view schema, std::string_view table) {
+    return "PRAGMA " + backquoted(schema) + ".table_info(" + backquoted(table) + ");";
+}
+
+std::string table_extras_query(std::string_view schema, std::string_view table) {
+    const std::string m = master(schema);
+    return "SELECT m.name AS name, (SELECT count(*) > 0 FROM " + m +
+           " WHERE type = 'index' AND tbl_name = m.name) AS hasindexes, (SELECT count(*) > 0 FROM " + m +
+           " WHERE type = 'trigger' AND tbl_name = m.name) AS hastriggers FROM " + m +
+           " m WHERE m.type = 'table' AND m.name = " + single_quoted(table);
+}
+
+std::string table_indexes_query(std::string_view schema, std::string_view table) {
+    return "SELECT name AS name, tbl_name AS tbl_name, sql AS sql FROM " + master(schema) +
+           " WHERE type = 'index' AND tbl_name = " + single_quoted(table) +
+           " AND sql IS NOT NULL AND sql != '' ORDER BY name, tbl_name ASC";
+}
+
+namespace {
+// Triggers with whether their host is a view, under a filter on the trigger's table.
+std::string triggers_where(std::string_view schema, const std::string& filter) {
+    const std::string m = master(schema);
+    return "SELECT m.name as name, m.tbl_name as tbl_name, v.vname NOTNULL as is_view, m.sql as sql FROM " + m +
+           " m LEFT JOIN (SELECT name vname FROM " + m +
+           " WHERE type = 'view') v ON m.tbl_name = v.vname WHERE type= 'trigger' AND " + filter +
+           " ORDER BY name, tbl_name ASC";
+}
+}  // namespace
+
+std::string table_triggers_query(std::string_view schema, std::string_view table) {
+    return triggers_where(schema, "m.tbl_name = " + single_quoted(table));
+}
+
+std::string foreign_keys_query(std::string_view schema, std::string_view table) {
+    return "PRAGMA " + backquoted(schema) + ".foreign_key_list(" + single_quoted(table) + ");";
+}
+
+std::string table_sql_query(std::string_view schema, std::string_view table) {
+    return "SELECT sql FROM " + master(schema) + " WHERE type = 'table' AND name = " + single_quoted(table) + ";";
+}
+
+std::string sequences_query(std::string_view schema) {
+    return "SELECT count(name) FROM " + master(schema) + " WHERE type = 'table' AND name = 'sqlite_sequence';";
+}
+
+std::string sequence_query(std::string_view schema, std::string_view table) {
+    return "SELECT seq AS seq FROM " + backquoted(schema) + ".sqlite_sequence WHERE name = " + single_quoted(table);
+}
+
+std::string view_sql_query(std::string_view schema, std::string_view view) {
+    return "SELECT sql AS sql FROM " + master(schema) + " WHERE type = 'view' and name = " + single_quoted(view);
+}
+
+std::string index_sql_query(std::string_view schema, std::string_view index) {
+    return "SELECT tbl_name AS tbl_name, sql AS sql FROM " + master(schema) + " WHERE type = 'index' AND name = " +
+           single_quoted(index) + " AND sql IS NOT NULL AND sql != '';";
+}
+
+std::string trigger_query(std::string_view schema, std::string_view trigger) {
+    return triggers_where(schema, "m.name = " + single_quoted(trigger));
+}
+
+std::string names_with_prefix_query(std::string_view schema, std::string_view prefix) {
+    return "SELECT name AS name FROM " + master(schema) + " WHERE substr(name, 1, length(" + single_quoted(prefix) +
+           ")) = " + single_quoted(prefix) + " COLLATE NOCASE;";
+}
+
+std::string listed_tables_query(std::string_view schema) {
+    const std::string m = master(schema);
+    return "\r\nSELECT\r\n    m.name,\r\n    ifnull(i.indexes, 0) as indexes,\r\n    ifnull(t.triggers, 0) as "
+           "triggers,\r\n    m.rootpage\r\nFROM\r\n    " +
+           m +
+           " m\r\n    LEFT OUTER JOIN ( SELECT tbl_name, count(*) indexes FROM " + m +
+           " WHERE type = 'index' GROUP BY tbl_name ) i ON m.name = i.tbl_name\r\n    LEFT OUTER JOIN ( SELECT "
+           "tbl_name, count(*) triggers FROM " +
+           m +
+           " WHERE type = 'trigger' GROUP BY tbl_name ) t ON m.name = t.tbl_name \r\nWHERE\r\n    m.type = 'table' "
+           "\r\nORDER BY\r\n    m.name ASC;";
+}
+
+std::string listed_views_query(std::string_view schema) {
+    return "SELECT name FROM " + master(schema) + " WHERE type='view' ORDER BY name ASC;";
+}
+
+std::string listed_indexes_query(std::string_view schema) {
+    return "SELECT name, tbl_name, rootpage FROM " + master(schema) + " WHERE type='index' ORDER BY name ASC;";
+}
+
+std::string listed_triggers_query(std::string_view schema) {
+    const std::string m = master(schema);
+    return "\r\nSELECT\r\n    m.name AS name,\r\n    m.tbl_name AS tbl_name,\r\n    v.vname NOTNULL AS is_view\r\nFROM"
+           "\r\n    " +
+           m + " m\r\n    LEFT JOIN ( SELECT name AS vname FROM " + m +
+           " WHERE type = 'view' ) v ON m.tbl_name = v.vname \r\nWHERE\r\n    type = 'trigger' \r\nORDER BY\r\n    "
+           "name ASC;";
+}
+
+// ---------------------------------------------------------------- stored statements
 
 std::string masked_upper(std::string_view sql) {
     std::string out(sql.size(), ' ');

@@ -1,7 +1,13 @@
-// Reading the CREATE statements SQLite keeps in sqlite_master: index key parts, trigger
-// clauses, view definitions, and the unique and check constraints of a table in the
-// one-line form the builder writes. SQLite keeps no structured catalogue of these, so the
-// readers search the stored text for keywords.
+// The SQLite catalogue: the queries the dialect runs on sqlite_master and the pragmas, and
+// the readers of the CREATE statements SQLite keeps there.
+//
+// Each query says the columns its readers read by name: a SELECT names them with its
+// aliases, a PRAGMA with SQLite's own column names. Names and texts go in quoted.
+//
+// The stored statements give index key parts, trigger clauses, view definitions, and the
+// unique and check constraints of a table in the one-line form the builder writes. SQLite
+// keeps no structured catalogue of these, so the readers search the stored text for
+// keywords.
 //
 // Keywords are found as whole words in a copy of the text upper-cased in ASCII only, in
 // which quoted names, string literals and comments are blanked out: positions found there
@@ -21,6 +27,68 @@
 #include "providers/gobj/export.hpp"
 
 namespace tarvelin::rezezadovu::supports::database::sqlite {
+
+// ---- the queries
+
+// A pragma whose one value is kept under `key`, read from its result column `column`.
+struct PragmaValue {
+    std::string sql;
+    const char* column;
+    const char* key;
+};
+// The connection's text encoding: encoding.
+std::string encoding_query();
+// Whether the connection only reads: query_only (0 or 1).
+std::string query_only_query();
+// ENCODING, READONLY, TEMP_STORE and BUSY_TIMEOUT of the connection.
+std::vector<PragmaValue> database_pragmas();
+// JOURNAL_MODE, JOURNAL_SIZE_LIMIT, LOCKING_MODE, MAX_PAGE_COUNT, PAGE_COUNT, PAGE_SIZE and
+// SCHEMA_VERSION of a schema.
+std::vector<PragmaValue> schema_pragmas(std::string_view schema);
+// The schemas: seq, name, file.
+std::string database_list_query();
+// The schema's version: schema_version.
+std::string schema_version_query(std::string_view schema);
+// The tables and views of a schema by name: name, type.
+std::string schema_objects_query(std::string_view schema);
+// A table's columns: cid, name, type, notnull, dflt_value, pk.
+std::string table_info_query(std::string_view schema, std::string_view table);
+// Whether a table has indexes and triggers: hasindexes, hastriggers (1 or 0). Counted for
+// this table alone: grouping the whole catalogue for each table made reading a schema
+// quadratic.
+std::string table_extras_query(std::string_view schema, std::string_view table);
+// A table's indexes that have a stored statement, by name: name, tbl_name, sql.
+std::string table_indexes_query(std::string_view schema, std::string_view table);
+// A table's triggers by name: name, tbl_name, is_view, sql.
+std::string table_triggers_query(std::string_view schema, std::string_view table);
+// A table's foreign-key column pairs: id, table, from, to, on_update, on_delete.
+std::string foreign_keys_query(std::string_view schema, std::string_view table);
+// The stored CREATE TABLE, as a scalar.
+std::string table_sql_query(std::string_view schema, std::string_view table);
+// How many sqlite_sequence tables the schema has (0 or 1), as a scalar.
+std::string sequences_query(std::string_view schema);
+// A table's counter: seq.
+std::string sequence_query(std::string_view schema, std::string_view table);
+// One view's stored statement: sql.
+std::string view_sql_query(std::string_view schema, std::string_view view);
+// One index's stored statement: tbl_name, sql.
+std::string index_sql_query(std::string_view schema, std::string_view index);
+// One trigger: name, tbl_name, is_view, sql.
+std::string trigger_query(std::string_view schema, std::string_view trigger);
+// The names in the schema that start with `prefix`, ignoring ASCII case: name.
+std::string names_with_prefix_query(std::string_view schema, std::string_view prefix);
+
+// The explorer's lists, whose columns a host shows as they come.
+// Tables: name, indexes, triggers, rootpage.
+std::string listed_tables_query(std::string_view schema);
+// Views: name.
+std::string listed_views_query(std::string_view schema);
+// Indexes: name, tbl_name, rootpage.
+std::string listed_indexes_query(std::string_view schema);
+// Triggers: name, tbl_name, is_view.
+std::string listed_triggers_query(std::string_view schema);
+
+// ---- the stored statements
 
 // A property read from the text: absent when the text has no such clause (the property
 // is then left as it was), or a value that may be "no text" (NULL).

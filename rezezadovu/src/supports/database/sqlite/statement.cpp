@@ -5,6 +5,7 @@
 #include "providers/gobj/register.hpp"
 #include "rezezadovu/helpers/database_helper.hpp"
 #include "rezezadovu/supports/database/dialect_support.hpp"
+#include "rezezadovu/supports/database/sqlite/catalog.hpp"
 
 TARVELIN_LOG_TAG("sqlite_statement")
 
@@ -200,17 +201,15 @@ Text SQLiteStatement::rename_object(DBObject type, const char* database, const c
 }
 
 std::string SQLiteStatement::build_sql_for_view(const char* schema, const char* old_name, const char* new_name) {
-    gobj::Ref<TableModel> table;
+    std::optional<CatalogRows> rows;
     try {
-        table = query_model(connection(), "SELECT sql FROM " + single_quoted(schema) +
-                                              ".sqlite_master WHERE type = 'view' and name = " +
-                                              single_quoted(old_name));
+        rows.emplace(query_model(connection(), view_sql_query(schema, old_name)));
     } catch (const gobj::Error&) {
         // A view that cannot be read has no statement to run.
         return {};
     }
-    if (row_count(*table) == 0) return {};
-    return renamed_view(cell(*table, 0, 0), new_name);
+    if (rows->empty()) return {};
+    return renamed_view(rows->text(0, "sql"), new_name);
 }
 
 std::string SQLiteStatement::renamed_view(const std::string& stored, const std::string& new_name) {
