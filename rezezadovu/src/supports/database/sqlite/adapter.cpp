@@ -5,7 +5,6 @@
 #include "providers/gobj/register.hpp"
 #include "rezezadovu/supports/database/dialect_support.hpp"
 #include "rezezadovu/supports/database/sqlite/catalog.hpp"
-#include "rezezadovu/supports/database/sqlite/statement.hpp"
 
 TARVELIN_LOG_TAG("sqlite_adapter")
 
@@ -176,7 +175,7 @@ void SQLiteAdapter::fill_indexes_and_triggers(MetaTable& table) {
         for (auto row : CatalogRows(query_model(connection, table_indexes_query(schema, name)))) {
             auto index = MetaIndex::create_with_names(MetaIndex::gtype(), table.get_database(), table.get_schema(),
                                                       table.get_name(), row.text("name").c_str());
-            apply_index(*index, read_index(row.text("sql"), "\"'["));
+            apply_index(*index, read_index(row.text("sql")));
             list.append(index);
         }
     }
@@ -287,7 +286,7 @@ void SQLiteAdapter::fill_meta_index(MetaIndex* index) {
     if (filled(*index)) return;
     CatalogRows result(query_model(require(connection()), index_sql_query(schema_of(*index), text(index->get_name()))));
     gobj::StringArray::wrap(index->get_columns()).clear();
-    if (!result.empty()) apply_index(*index, read_index(result.text(0, "sql"), "\""));
+    if (!result.empty()) apply_index(*index, read_index(result.text(0, "sql")));
     mark(*index);
 }
 

@@ -12,9 +12,10 @@
 // Keywords are found as whole words in a copy of the text upper-cased in ASCII only, in
 // which quoted names, string literals and comments are blanked out: positions found there
 // hold for the stored text byte for byte, and a keyword inside a name ("log_insert",
-// "UPDATE" as a quoted column) is never taken for the keyword. A quoted name whose
-// inside is a plain identifier loses its quotes; any other keeps them, so that the text
-// stays SQL when the builder writes it back.
+// "UPDATE" as a quoted column) is never taken for the keyword. A key part that is a name
+// is kept unquoted, the builder quoting it again; in the SQL texts the model keeps
+// (expressions, UPDATE OF lists) a quoted name whose inside is a plain identifier loses its
+// quotes and any other keeps them, so that the text stays SQL when it is written back.
 //
 // Thread-safe: pure functions over their arguments; compiled patterns are made once.
 #pragma once
@@ -110,15 +111,32 @@ TARVELIN_EXPORT std::string identifier_text(std::string_view token);
 // ('"', '`', '[' for [...], '\'').
 TARVELIN_EXPORT std::string strip_plain_quotes(std::string_view text, std::string_view quotes);
 
+// The entries of a comma-separated list, split at the commas outside parentheses and
+// quotes, each without its surrounding white space; empty entries are dropped.
+TARVELIN_EXPORT std::vector<std::string> split_list(std::string_view list);
+
+// A key part split into what it orders by and its COLLATE, ASC or DESC clauses, written as
+// they stand after a blank (" COLLATE NOCASE DESC"); the tail is "" when there are none.
+struct KeyPart {
+    std::string head, tail;
+};
+TARVELIN_EXPORT KeyPart split_key_part(std::string_view part);
+
+// A stored key part (of an index or a unique constraint) as the model keeps it: a name
+// unquoted, whatever quotes it was stored in ("a b" from [a b], `a b`, "a b" or 'a b');
+// a name followed by COLLATE, ASC or DESC with the name unquoted when it is a plain
+// identifier, else in double quotes; an expression as stored, its bracketed and
+// backquoted names put in double quotes (so that another product reads it).
+TARVELIN_EXPORT std::string key_part_of(std::string_view stored);
+
 struct IndexText {
     bool unique = false;
     std::vector<std::string> columns;
     // The predicate of a partial index, "" for none.
     std::string where;
 };
-// The key parts of a stored CREATE INDEX. `quotes` are the quote kinds removed around
-// plain names (the table's reader removes more kinds than the stand-alone one).
-TARVELIN_EXPORT IndexText read_index(std::string_view sql, std::string_view quotes);
+// The key parts of a stored CREATE INDEX, as `key_part_of` gives them.
+TARVELIN_EXPORT IndexText read_index(std::string_view sql);
 
 struct TriggerText {
     Read body, for_each, timing, event, columns, when;
@@ -142,7 +160,7 @@ struct CheckText {
 };
 // The constraints written one per line: CONSTRAINT name UNIQUE (columns) ON CONFLICT x,
 // and CONSTRAINT name CHECK (expression). A UNIQUE without ON CONFLICT on its line is
-// not read.
+// not read; its columns are listed "a, b", each as `key_part_of` gives it.
 TARVELIN_EXPORT std::vector<UniqueText> read_uniques(std::string_view create_table);
 TARVELIN_EXPORT std::vector<CheckText> read_checks(std::string_view create_table);
 

@@ -6,7 +6,6 @@
 #include "providers/gobj/register.hpp"
 #include "rezezadovu/supports/database/dialect_support.hpp"
 #include "rezezadovu/supports/database/sqlite/catalog.hpp"
-#include "rezezadovu/supports/database/sqlite/statement.hpp"
 
 TARVELIN_LOG_TAG("sqlite_explorer")
 
