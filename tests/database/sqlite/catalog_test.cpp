@@ -2,7 +2,7 @@
 // definitions, and the one-line unique and check constraints.
 #include <gtest/gtest.h>
 
-#include "rezezadovu/supports/database/sqlite/stored_sql.hpp"
+#include "rezezadovu/supports/database/sqlite/catalog.hpp"
 
 using namespace tarvelin::rezezadovu::supports::database::sqlite;
 
@@ -47,28 +47,57 @@ TEST(SqliteStoredSql, IdentifierTextAndPlainQuotes) {
 TEST(SqliteStoredSql, IndexKeyParts) {
     struct Case {
         const char* sql;
-        const char* quotes;
         bool unique;
         std::vector<std::string> columns;
         const char* where;
     } cases[] = {
-        {"CREATE UNIQUE INDEX i ON t (a, b)", "\"'[", true, {"a", "b"}, ""},
+        {"CREATE UNIQUE INDEX i ON t (a, b)", true, {"a", "b"}, ""},
         // The builder's multi-line form.
-        {"CREATE UNIQUE INDEX \"i\"\nON \"t\" (\n    \"a\",\n    \"b\"\n)", "\"'[", true, {"a", "b"}, ""},
-        {"CREATE INDEX i ON t (lower(a), substr(b, 1, 2) DESC)", "\"", false, {"lower(a)", "substr(b, 1, 2) DESC"}, ""},
-        {"CREATE INDEX \"p(x\" ON \"t\" (\"a b\", [c]) WHERE c > 0 AND b = ')'", "\"'[", false, {"\"a b\"", "c"},
+        {"CREATE UNIQUE INDEX \"i\"\nON \"t\" (\n    \"a\",\n    \"b\"\n)", true, {"a", "b"}, ""},
+        {"CREATE INDEX i ON t (lower(a), substr(b, 1, 2) DESC)", false, {"lower(a)", "substr(b, 1, 2) DESC"}, ""},
+        {"CREATE INDEX \"p(x\" ON \"t\" (\"a b\", [c]) WHERE c > 0 AND b = ')'", false, {"a b", "c"},
          "c > 0 AND b = ')'"},
-        {"CREATE INDEX i ON t (\"a\" COLLATE NOCASE)", "\"", false, {"a COLLATE NOCASE"}, ""},
+        {"CREATE INDEX i ON t (\"a\" COLLATE NOCASE)", false, {"a COLLATE NOCASE"}, ""},
         // A name holding "UNIQUE INDEX" does not make the index unique.
-        {"CREATE INDEX \"UNIQUE INDEX\" ON t (a)", "\"", false, {"a"}, ""},
+        {"CREATE INDEX \"UNIQUE INDEX\" ON t (a)", false, {"a"}, ""},
+        // Names in every quoting SQLite takes come unquoted, their doubled quotes made single;
+        // beside an order or in an expression they stay quoted, in the standard form.
+        {"CREATE INDEX i ON t ([a b], `c``d`, \"e\"\"f\", 'g''h', [x y] DESC, `k` COLLATE RTRIM, upper([a b]))", false,
+         {"a b", "c`d", "e\"f", "g'h", "\"x y\" DESC", "k COLLATE RTRIM", "upper(\"a b\")"}, ""},
+        {"CREATE INDEX i ON t (\"id); DROP TABLE victim; CREATE INDEX zz ON other(a\")", false,
+         {"id); DROP TABLE victim; CREATE INDEX zz ON other(a"}, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.sql);
-        IndexText index = read_index(c.sql, c.quotes);
+        IndexText index = read_index(c.sql);
         EXPECT_EQ(index.unique, c.unique);
         EXPECT_EQ(index.columns, c.columns);
         EXPECT_EQ(index.where, c.where);
     }
+}
+
+TEST(SqliteStoredSql, KeyPartsAndLists) {
+    struct Case {
+        const char* part;
+        const char* head;
+        const char* tail;
+    } cases[] = {
+        {"a", "a", ""},
+        {"a DESC", "a", " DESC"},
+        {"\"a b\" collate nocase  asc", "\"a b\"", " collate nocase  asc"},
+        {"lower(a) DESC", "lower(a)", " DESC"},
+        {"\"x DESC\"", "\"x DESC\"", ""},
+        {"DESC", "DESC", ""},
+        {"a COLLATE", "a COLLATE", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.part);
+        KeyPart part = split_key_part(c.part);
+        EXPECT_EQ(part.head, c.head);
+        EXPECT_EQ(part.tail, c.tail);
+    }
+    EXPECT_EQ(split_list(" a, \"b, c\" ,f(x, y),, "), (std::vector<std::string>{"a", "\"b, c\"", "f(x, y)"}));
+    EXPECT_TRUE(split_list("").empty());
 }
 
 TEST(SqliteStoredSql, TriggerRuleSets) {
@@ -146,14 +175,17 @@ TEST(SqliteStoredSql, UniqueAndCheckConstraints) {
         "    \"b\" TEXT,\n"
         "    CONSTRAINT \"u1\" UNIQUE (\"a\", \"b\") ON CONFLICT ABORT,\n"
         "    CONSTRAINT \"u2\" UNIQUE (b),\n"
+        "    CONSTRAINT \"u3\" UNIQUE ([a b], `c``d` DESC) ON CONFLICT FAIL,\n"
         "    CONSTRAINT \"c1\" CHECK (a > 0),\n"
         "    CONSTRAINT \"x\"\"y\" CHECK (length(b) > 2)\n"
         ")";
     auto uniques = read_uniques(sql);
-    ASSERT_EQ(uniques.size(), 1u);  // u2 has no ON CONFLICT on its line
+    ASSERT_EQ(uniques.size(), 2u);  // u2 has no ON CONFLICT on its line
     EXPECT_EQ(uniques[0].name, "u1");
     EXPECT_EQ(uniques[0].columns, "a, b");
     EXPECT_EQ(uniques[0].conflict, "ABORT");
+    EXPECT_EQ(uniques[1].columns, "a b, \"c`d\" DESC");
+    EXPECT_EQ(uniques[1].conflict, "FAIL");
     auto checks = read_checks(sql);
     ASSERT_EQ(checks.size(), 2u);
     EXPECT_EQ(checks[0].name, "c1");

@@ -1,11 +1,12 @@
-#include "rezezadovu/supports/database/sqlite/stored_sql.hpp"
+#include "rezezadovu/supports/database/sqlite/catalog.hpp"
 
 #include <glib.h>
 
 #include "providers/gobj/convert.hpp"
 #include "providers/gobj/log.hpp"
+#include "rezezadovu/supports/database/sqlite/statement.hpp"
 
-TARVELIN_LOG_TAG("stored_sql")
+TARVELIN_LOG_TAG("sqlite_catalog")
 
 namespace tarvelin::rezezadovu::supports::database::sqlite {
 
@@ -196,7 +197,148 @@ GRegex* check_pattern() {
 
 std::string named(GMatchInfo* info, const char* name) { return gobj::take_string(g_match_info_fetch_named(info, name)); }
 
+// "<schema>".sqlite_master.
+std::string master(std::string_view schema) { return SQLiteStatement::quoted(schema) + ".sqlite_master"; }
+
 }  // namespace
+
+// ---------------------------------------------------------------- queries
+
+std::string encoding_query() { return "PRAGMA encoding;"; }
+std::string query_only_query() { return "PRAGMA query_only;"; }
+
+std::vector<PragmaValue> database_pragmas() {
+    return {{encoding_query(), "encoding", "ENCODING"},
+            {query_only_query(), "query_only", "READONLY"},
+            {"PRAGMA temp_store;", "temp_store", "TEMP_STORE"},
+            {"PRAGMA busy_timeout;", "timeout", "BUSY_TIMEOUT"}};
+}
+
+std::vector<PragmaValue> schema_pragmas(std::string_view schema) {
+    std::vector<PragmaValue> out = {{"journal_mode", "journal_mode", "JOURNAL_MODE"},
+                                    {"journal_size_limit", "journal_size_limit", "JOURNAL_SIZE_LIMIT"},
+                                    {"locking_mode", "locking_mode", "LOCKING_MODE"},
+                                    {"max_page_count", "max_page_count", "MAX_PAGE_COUNT"},
+                                    {"page_count", "page_count", "PAGE_COUNT"},
+                                    {"page_size", "page_size", "PAGE_SIZE"},
+                                    {"schema_version", "schema_version", "SCHEMA_VERSION"}};
+    for (auto& pragma : out) pragma.sql = "PRAGMA " + SQLiteStatement::quoted(schema) + "." + pragma.sql + ";";
+    return out;
+}
+
+std::string database_list_query() { return "PRAGMA database_list;"; }
+
+std::string schema_version_query(std::string_view schema) {
+    return "PRAGMA " + SQLiteStatement::quoted(schema) + ".schema_version;";
+}
+
+std::string schema_objects_query(std::string_view schema) {
+    return "SELECT name AS name, type AS type FROM " + master(schema) +
+           " WHERE type in ('table', 'view') ORDER BY name ASC;";
+}
+
+std::string table_info_query(std::string_view schema, std::string_view table) {
+    return "PRAGMA " + SQLiteStatement::quoted(schema) + ".table_info(" + SQLiteStatement::quoted(table) + ");";
+}
+
+std::string table_extras_query(std::string_view schema, std::string_view table) {
+    const std::string m = master(schema);
+    return "SELECT m.name AS name, (SELECT count(*) > 0 FROM " + m +
+           " WHERE type = 'index' AND tbl_name = m.name) AS hasindexes, (SELECT count(*) > 0 FROM " + m +
+           " WHERE type = 'trigger' AND tbl_name = m.name) AS hastriggers FROM " + m +
+           " m WHERE m.type = 'table' AND m.name = " + SQLiteStatement::literal(table);
+}
+
+std::string table_indexes_query(std::string_view schema, std::string_view table) {
+    return "SELECT name AS name, tbl_name AS tbl_name, sql AS sql FROM " + master(schema) +
+           " WHERE type = 'index' AND tbl_name = " + SQLiteStatement::literal(table) +
+           " AND sql IS NOT NULL AND sql != '' ORDER BY name, tbl_name ASC";
+}
+
+namespace {
+// Triggers with whether their host is a view, under a filter on the trigger's table.
+std::string triggers_where(std::string_view schema, const std::string& filter) {
+    const std::string m = master(schema);
+    return "SELECT m.name as name, m.tbl_name as tbl_name, v.vname NOTNULL as is_view, m.sql as sql FROM " + m +
+           " m LEFT JOIN (SELECT name vname FROM " + m +
+           " WHERE type = 'view') v ON m.tbl_name = v.vname WHERE type= 'trigger' AND " + filter +
+           " ORDER BY name, tbl_name ASC";
+}
+}  // namespace
+
+std::string table_triggers_query(std::string_view schema, std::string_view table) {
+    return triggers_where(schema, "m.tbl_name = " + SQLiteStatement::literal(table));
+}
+
+std::string foreign_keys_query(std::string_view schema, std::string_view table) {
+    return "PRAGMA " + SQLiteStatement::quoted(schema) + ".foreign_key_list(" + SQLiteStatement::literal(table) + ");";
+}
+
+std::string table_sql_query(std::string_view schema, std::string_view table) {
+    return "SELECT sql FROM " + master(schema) + " WHERE type = 'table' AND name = " + SQLiteStatement::literal(table) +
+           ";";
+}
+
+std::string sequences_query(std::string_view schema) {
+    return "SELECT count(name) FROM " + master(schema) + " WHERE type = 'table' AND name = 'sqlite_sequence';";
+}
+
+std::string sequence_query(std::string_view schema, std::string_view table) {
+    return "SELECT seq AS seq FROM " + SQLiteStatement::quoted(schema) +
+           ".sqlite_sequence WHERE name = " + SQLiteStatement::literal(table);
+}
+
+std::string view_sql_query(std::string_view schema, std::string_view view) {
+    return "SELECT sql AS sql FROM " + master(schema) +
+           " WHERE type = 'view' and name = " + SQLiteStatement::literal(view);
+}
+
+std::string index_sql_query(std::string_view schema, std::string_view index) {
+    return "SELECT tbl_name AS tbl_name, sql AS sql FROM " + master(schema) +
+           " WHERE type = 'index' AND name = " + SQLiteStatement::literal(index) +
+           " AND sql IS NOT NULL AND sql != '';";
+}
+
+std::string trigger_query(std::string_view schema, std::string_view trigger) {
+    return triggers_where(schema, "m.name = " + SQLiteStatement::literal(trigger));
+}
+
+std::string names_with_prefix_query(std::string_view schema, std::string_view prefix) {
+    return "SELECT name AS name FROM " + master(schema) + " WHERE substr(name, 1, length(" +
+           SQLiteStatement::literal(prefix) + ")) = " + SQLiteStatement::literal(prefix) + " COLLATE NOCASE;";
+}
+
+std::string listed_tables_query(std::string_view schema) {
+    const std::string m = master(schema);
+    return "\r\nSELECT\r\n    m.name,\r\n    ifnull(i.indexes, 0) as indexes,\r\n    ifnull(t.triggers, 0) as "
+           "triggers,\r\n    m.rootpage\r\nFROM\r\n    " +
+           m +
+           " m\r\n    LEFT OUTER JOIN ( SELECT tbl_name, count(*) indexes FROM " + m +
+           " WHERE type = 'index' GROUP BY tbl_name ) i ON m.name = i.tbl_name\r\n    LEFT OUTER JOIN ( SELECT "
+           "tbl_name, count(*) triggers FROM " +
+           m +
+           " WHERE type = 'trigger' GROUP BY tbl_name ) t ON m.name = t.tbl_name \r\nWHERE\r\n    m.type = 'table' "
+           "\r\nORDER BY\r\n    m.name ASC;";
+}
+
+std::string listed_views_query(std::string_view schema) {
+    return "SELECT name FROM " + master(schema) + " WHERE type='view' ORDER BY name ASC;";
+}
+
+std::string listed_indexes_query(std::string_view schema) {
+    return "SELECT name, tbl_name, rootpage FROM " + master(schema) + " WHERE type='index' ORDER BY name ASC;";
+}
+
+std::string listed_triggers_query(std::string_view schema) {
+    const std::string m = master(schema);
+    return "\r\nSELECT\r\n    m.name AS name,\r\n    m.tbl_name AS tbl_name,\r\n    v.vname NOTNULL AS is_view\r\nFROM"
+           "\r\n    " +
+           m + " m\r\n    LEFT JOIN ( SELECT name AS vname FROM " + m +
+           " WHERE type = 'view' ) v ON m.tbl_name = v.vname \r\nWHERE\r\n    type = 'trigger' \r\nORDER BY\r\n    "
+           "name ASC;";
+}
+
+// ---------------------------------------------------------------- stored statements
 
 std::string masked_upper(std::string_view sql) {
     std::string out(sql.size(), ' ');
@@ -274,7 +416,75 @@ std::string strip_plain_quotes(std::string_view text, std::string_view quotes) {
     return out;
 }
 
-IndexText read_index(std::string_view sql, std::string_view quotes) {
+std::vector<std::string> split_list(std::string_view list) {
+    std::vector<std::string> out;
+    for (const std::string& piece : split_top(list, masked_upper(list))) {
+        std::string entry = strip(piece);
+        if (!entry.empty()) out.push_back(std::move(entry));
+    }
+    return out;
+}
+
+KeyPart split_key_part(std::string_view part) {
+    const std::string masked = masked_upper(part);
+    size_t end = masked.find_last_not_of(" \t\r\n\f\v") + 1;  // npos + 1 is 0
+    size_t cut = end;
+    // Where the last word of masked[0, at) starts, when something stands before it; npos otherwise.
+    auto last_word = [&](size_t at) -> size_t {
+        size_t start = at;
+        while (start > 0 && !g_ascii_isspace(masked[start - 1])) --start;
+        return start > 0 && start < at ? start : npos;
+    };
+    auto word_is = [&](size_t start, size_t at, std::string_view word) {
+        return std::string_view(masked).substr(start, at - start) == word;
+    };
+    auto blank_before = [&](size_t start) {
+        while (start > 0 && g_ascii_isspace(masked[start - 1])) --start;
+        return start;
+    };
+    if (size_t w = last_word(cut); w != npos && (word_is(w, cut, "ASC") || word_is(w, cut, "DESC")))
+        cut = blank_before(w);
+    if (size_t collation = last_word(cut); collation != npos) {
+        size_t before = blank_before(collation);
+        if (size_t w = last_word(before); w != npos && word_is(w, before, "COLLATE")) cut = blank_before(w);
+    }
+    std::string head = strip(part.substr(0, cut));
+    if (cut == end || head.empty()) return {strip(part), ""};
+    return {head, std::string(part.substr(cut, end - cut))};
+}
+
+namespace {
+bool whole_quoted(std::string_view text) {
+    return text.size() >= 2 && opens_quote(text[0]) && quoted_end(text, 0) == text.size() &&
+           text.back() == (text[0] == '[' ? ']' : text[0]);
+}
+}  // namespace
+
+std::string key_part_of(std::string_view stored) {
+    const std::string part = strip(stored);
+    if (whole_quoted(part)) return identifier_text(part);
+    if (part.find_first_of("\"`'[") == npos) return part;
+    KeyPart split = split_key_part(part);
+    if (!split.tail.empty() && whole_quoted(split.head)) {
+        std::string name = identifier_text(split.head);
+        return (plain_identifier(name) ? name : SQLiteStatement::quoted(name)) + split.tail;
+    }
+    std::string out;
+    for (size_t i = 0; i < part.size();) {
+        if (part[i] != '[' && part[i] != '`') {
+            size_t next = part[i] == '"' || part[i] == '\'' ? quoted_end(part, i) : i + 1;
+            out.append(part, i, next - i);
+            i = next;
+            continue;
+        }
+        size_t end = quoted_end(part, i);
+        out += SQLiteStatement::quoted(identifier_text(std::string_view(part).substr(i, end - i)));
+        i = end;
+    }
+    return out;
+}
+
+IndexText read_index(std::string_view sql) {
     IndexText index;
     std::string masked = masked_upper(sql);
     index.unique = bool(find_phrase(masked, "UNIQUE INDEX"));
@@ -294,10 +504,7 @@ IndexText read_index(std::string_view sql, std::string_view quotes) {
         list_masked = slice(masked, long(start), -1).value_or("");
     }
     if (!list) return index;
-    for (const std::string& piece : split_top(*list, list_masked)) {
-        std::string column = strip_plain_quotes(strip(piece), quotes);
-        index.columns.push_back(column);
-    }
+    for (const std::string& piece : split_top(*list, list_masked)) index.columns.push_back(key_part_of(piece));
     return index;
 }
 
@@ -364,7 +571,8 @@ std::vector<UniqueText> read_uniques(std::string_view create_table) {
     while (info && g_match_info_matches(info)) {
         UniqueText u;
         u.name = identifier_text(named(info, "name"));
-        u.columns = strip_plain_quotes(inside_parens(strip(named(info, "columns"))), "\"`[");
+        for (const std::string& part : split_list(inside_parens(strip(named(info, "columns")))))
+            u.columns += (u.columns.empty() ? "" : ", ") + key_part_of(part);
         u.conflict = named(info, "conflict");
         out.push_back(std::move(u));
         if (!g_match_info_next(info, nullptr)) break;
