@@ -222,4 +222,14 @@ Text Statement::build_sql_view(const char* user_schema, const char* view_name, c
     return "CREATE VIEW " + name + " AS " + statements;
 }
 
+// ---------------------------------------------------------------- copy hooks
+
+Statement::CopySession Statement::copy_session(const CopyTarget&) { return {}; }
+std::string Statement::copy_insert_clause(const CopyTarget&) { return {}; }
+std::vector<std::string> Statement::after_copy(const CopyTarget&) { return {}; }
+
+Statement* Statement::of(const gobj::Ref<contracts::database::IStatement>& statement) {
+    return statement ? gobj::checked_cast<Statement>(statement.instance()) : nullptr;
+}
+
 }  // namespace tarvelin::rezezadovu::supports::database

@@ -2,6 +2,7 @@
 
 #include "providers/gobj/precondition.hpp"
 #include "rezezadovu/helpers/database_helper.hpp"
+#include "rezezadovu/supports/database/dialect_support.hpp"
 #include "rezezadovu/supports/database/mysql/statement_texts.hpp"
 
 TARVELIN_LOG_TAG("mysql_family_statement")
@@ -192,6 +193,15 @@ Text MySQLFamilyStatement::revoke_user_rights(const char* database, const char* 
                                         const char* object, const char* rights) {
     if (!TARVELIN_GIVEN(database, user_schema, username, object, rights)) return {};
     return texts::revoke_user_rights(username, object, rights);
+}
+
+// ---------------------------------------------------------------- copy hooks
+
+Statement::CopySession MySQLFamilyStatement::copy_session(const CopyTarget& target) {
+    if (!target.any_source([](meta_model::MetaColumn& c) { return c.get_auto_increment(); })) return {};
+    const std::string mode = dialect::text_of(dialect::query_scalar(connection(), "SELECT @@SESSION.sql_mode"));
+    return {{"SET SESSION sql_mode = CONCAT_WS(',', NULLIF(@@SESSION.sql_mode, ''), 'NO_AUTO_VALUE_ON_ZERO')"},
+            {"SET SESSION sql_mode = " + pack_value(TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING, mode.c_str()).value_or("")}};
 }
 
 }  // namespace tarvelin::rezezadovu::supports::database

@@ -67,6 +67,11 @@ public:
     Text quote_identifier(const char* identifier, const char* schema) override;
     Text pack_value(DataType type, const char* value) override;
 
+    // A copied key of 0 stays 0 (the server would count it anew): while a table with a
+    // counting column fills, the session's mode holds NO_AUTO_VALUE_ON_ZERO, and then the
+    // mode it had again.
+    CopySession copy_session(const CopyTarget& target) override;
+
 protected:
     // A listing's text after its argument test passed: the names' column, then the text.
     static Text listing(gint* name_column, gint column, std::string text);
