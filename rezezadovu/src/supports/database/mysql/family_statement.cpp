@@ -1,7 +1,7 @@
 #include "rezezadovu/supports/database/mysql/family_statement.hpp"
 
 #include "providers/gobj/precondition.hpp"
-#include "rezezadovu/helpers/database_helper.hpp"
+#include "rezezadovu/supports/database/database_helper.hpp"
 #include "rezezadovu/supports/database/dialect_support.hpp"
 #include "rezezadovu/supports/database/mysql/statement_texts.hpp"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "rezezadovu/helpers/database_helper.hpp"
+#include "rezezadovu/supports/database/database_helper.hpp"
 
 TARVELIN_LOG_TAG("mysql_support")
 

@@ -1,7 +1,7 @@
 #include "rezezadovu/supports/database/mysql/statement_texts.hpp"
 
 #include "providers/gobj/convert.hpp"
-#include "rezezadovu/helpers/database_helper.hpp"
+#include "rezezadovu/supports/database/database_helper.hpp"
 #include "rezezadovu/supports/database/mysql/sql_support.hpp"
 
 TARVELIN_LOG_TAG("mysql_statement_texts")

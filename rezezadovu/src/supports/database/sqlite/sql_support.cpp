@@ -1,6 +1,6 @@
 #include "rezezadovu/supports/database/sqlite/sql_support.hpp"
 
-#include "rezezadovu/helpers/database_helper.hpp"
+#include "rezezadovu/supports/database/database_helper.hpp"
 
 TARVELIN_LOG_TAG("sql_support")
 
