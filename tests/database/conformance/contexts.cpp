@@ -114,11 +114,6 @@ public:
         can.index = {true, false, false, true};
         can.view = {true, false, true, true};
         can.trigger = {true, false, false, true};
-        gaps = {
-            {"HostileName_IndexEntry", kEntriesUnquoted},
-            {"HostileName_Index", kEntriesUnquoted},
-            {"Injection", kEntriesUnquoted},
-        };
         unsupported = {{"RoundTrip_Comments", "SQLite keeps no comments"}};
         // Attached databases are schemas: a name of one of them must carry it.
         gaps["Quote"] = "quote_identifier leaves the schema out";
@@ -177,9 +172,7 @@ public:
         trigger_support =
             "CREATE FUNCTION conformance_noop() RETURNS trigger LANGUAGE plpgsql AS $$BEGIN RETURN NEW; END$$;";
         gaps = {
-            {"HostileName_IndexEntry", kEntriesUnquoted},
             {"HostileName_Index", kEntriesUnquoted},
-            {"Injection", kEntriesUnquoted},
         };
     }
     ~PostgreSQLContext() override {
@@ -315,9 +308,7 @@ public:
             {"RoundTrip_Checks", "checks are MySQL 8's, read by the 8.x reader on a MySQL 8 server"},
         };
         gaps = {
-            {"HostileName_IndexEntry", kEntriesUnquoted},
             {"HostileName_Index", kEntriesUnquoted},
-            {"Injection", kEntriesUnquoted},
             // Every table carries its row format.
             {"RoundTrip", "ROW_FORMAT reads back as DYNAMIC once a script set the Dynamic first read (5.x reader on "
                           "MariaDB)"},
@@ -361,9 +352,7 @@ public:
         can.trigger = {true, false, false, true};
         can.schema = {true, false, false, true};
         gaps = {
-            {"HostileName_IndexEntry", kEntriesUnquoted},
             {"HostileName_Index", kEntriesUnquoted},
-            {"Injection", kEntriesUnquoted},
             {"Quote_Empty", "an empty name with a schema quotes as [] alone"},
         };
     }

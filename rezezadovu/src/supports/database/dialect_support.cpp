@@ -73,36 +73,10 @@ std::string version_of(const gobj::Ref<IConnection>& connection) {
     return version ? version : "";
 }
 
-int row_count(const TableModel& table) { return table.get_rows().size(); }
-int column_count(const TableModel& table) { return table.get_columns().size(); }
 
 std::string text_of(const gobj::Ref<ValueObject>& value) {
     if (!value || value->get_is_null()) return {};
     return value->to_string();
-}
-
-std::string cell(const TableModel& table, int column, int row) { return text_of(table.get_value_at(column, row)); }
-
-bool cell_is_null(const TableModel& table, int column, int row) {
-    auto value = table.get_value_at(column, row);
-    return !value || value->get_is_null();
-}
-
-gint64 cell_integer(const TableModel& table, int column, int row) {
-    return g_ascii_strtoll(cell(table, column, row).c_str(), nullptr, 10);
-}
-
-guint64 cell_unsigned(const TableModel& table, int column, int row) {
-    return g_ascii_strtoull(cell(table, column, row).c_str(), nullptr, 10);
-}
-
-int column_named(const TableModel& table, std::string_view name) {
-    int i = 0;
-    for (auto column : table.get_columns()) {
-        if (column->get_name() && *column->get_name() == name) return i;
-        ++i;
-    }
-    return -1;
 }
 
 CatalogRows::CatalogRows(gobj::Ref<TableModel> table) : table_(std::move(table)) {

@@ -1,9 +1,10 @@
 // What the dialect objects of every product share: running catalogue queries through the
 // connection that made the object, reaching that connection's other dialect objects, and
-// reading result cells as text. The SQL itself (quoting, texts) is each product's own.
+// reading catalogue results by column name. The SQL itself (quoting, texts) is each
+// product's own.
 //
-//   auto table = dialect::query_model(connection(), "SELECT name, size FROM t;");
-//   for (int r = 0; r < dialect::row_count(*table); ++r) use(dialect::cell(*table, 0, r));
+//   dialect::CatalogRows rows(dialect::query_model(connection(), "SELECT name, size FROM t;"));
+//   for (auto row : rows) use(row.text("name"));
 //
 // Thread-safe: stateless.
 #pragma once
@@ -43,18 +44,8 @@ std::string version_of(const gobj::Ref<IConnection>& connection);
 
 // ---- results
 
-int row_count(const TableModel& table);
-int column_count(const TableModel& table);
 // The text form of a value; "" for none and for an SQL NULL.
 std::string text_of(const gobj::Ref<ValueObject>& value);
-// The text form of a cell; "" for an SQL NULL and for a cell outside the table.
-std::string cell(const TableModel& table, int column, int row);
-bool cell_is_null(const TableModel& table, int column, int row);
-// A cell's text read as a number ("" and text that is not one read as 0).
-gint64 cell_integer(const TableModel& table, int column, int row);
-guint64 cell_unsigned(const TableModel& table, int column, int row);
-// The position of the result column named `name`, or -1.
-int column_named(const TableModel& table, std::string_view name);
 
 // ---- catalogue rows
 

@@ -4,7 +4,7 @@
 
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"
-#include "rezezadovu/helpers/database_helper.hpp"
+#include "rezezadovu/supports/database/database_helper.hpp"
 #include "rezezadovu/supports/database/mariadb/statement.hpp"
 #include "rezezadovu/supports/database/mysql_family/builder.hpp"
 

@@ -5,7 +5,7 @@
 #include "providers/gobj/call.hpp"
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"
-#include "rezezadovu/helpers/database_helper.hpp"
+#include "rezezadovu/supports/database/database_helper.hpp"
 #include "rezezadovu/model/meta_database.hpp"
 #include "rezezadovu/model/meta_role.hpp"
 #include "rezezadovu/supports/database/mysql/statement.hpp"

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "providers/gobj/call.hpp"
-#include "rezezadovu/helpers/database_helper.hpp"
+#include "rezezadovu/supports/database/database_helper.hpp"
 
 TARVELIN_LOG_TAG("mysql_ddl_support")
 

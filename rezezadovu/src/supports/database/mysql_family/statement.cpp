@@ -5,7 +5,8 @@
 #include "providers/contracts/face_server.hpp"
 #include "providers/gobj/convert.hpp"
 #include "providers/gobj/precondition.hpp"
-#include "rezezadovu/helpers/database_helper.hpp"
+#include "rezezadovu/supports/database/database_helper.hpp"
+#include "rezezadovu/supports/database/dialect_support.hpp"
 
 TARVELIN_LOG_TAG("mysql_family_statement")
 
@@ -501,6 +502,15 @@ Text MySQLFamilyStatement::revoke_user_rights(const char* database, const char* 
                                         const char* object, const char* rights) {
     if (!TARVELIN_GIVEN(database, user_schema, username, object, rights)) return {};
     return revoke_user_rights_text(username, object, rights);
+}
+
+// ---------------------------------------------------------------- copy hooks
+
+Statement::CopySession MySQLFamilyStatement::copy_session(const CopyTarget& target) {
+    if (!target.any_source([](meta_model::MetaColumn& c) { return c.get_auto_increment(); })) return {};
+    const std::string mode = dialect::text_of(dialect::query_scalar(connection(), "SELECT @@SESSION.sql_mode"));
+    return {{"SET SESSION sql_mode = CONCAT_WS(',', NULLIF(@@SESSION.sql_mode, ''), 'NO_AUTO_VALUE_ON_ZERO')"},
+            {"SET SESSION sql_mode = " + pack_value(TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING, mode.c_str()).value_or("")}};
 }
 
 }  // namespace tarvelin::rezezadovu::supports::database

@@ -86,6 +86,11 @@ public:
     // Numbers and booleans bare, blobs as X'..', any other value through literal().
     Text pack_value(DataType type, const char* value) override;
 
+    // A copied key of 0 stays 0 (the server would count it anew): while a table with a
+    // counting column fills, the session's mode holds NO_AUTO_VALUE_ON_ZERO, and then the
+    // mode it had again.
+    CopySession copy_session(const CopyTarget& target) override;
+
     // The text that shows an object's source and the column that holds it.
     struct Source {
         std::string text;

@@ -1,8 +1,11 @@
 #include "rezezadovu/supports/database/postgresql/statement.hpp"
 
+#include <algorithm>
+
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"
-#include "rezezadovu/helpers/database_helper.hpp"
+#include "rezezadovu/supports/database/database_helper.hpp"
+#include "rezezadovu/supports/database/dialect_support.hpp"
 #include "rezezadovu/supports/database/postgresql/catalog.hpp"
 
 TARVELIN_LOG_TAG("postgres_statement")
@@ -377,6 +380,43 @@ Text PostgreSQLStatement::pack_value(DataType type, const char* value) {
     if (packed.size() >= 3 && packed.compare(0, 2, "X'") == 0)
         return "'\\x" + packed.substr(2, packed.size() - 3) + "'::bytea";
     return packed;
+}
+
+// ---------------------------------------------------------------- copy hooks
+
+std::string PostgreSQLStatement::copy_insert_clause(const CopyTarget& target) {
+    const bool always = target.any_source([](meta_model::MetaColumn& c) {
+        return g_ascii_strncasecmp(c.get_identity() ? c.get_identity() : "", "GENERATED ALWAYS", 16) == 0;
+    });
+    return always ? "OVERRIDING SYSTEM VALUE" : "";
+}
+
+std::vector<std::string> PostgreSQLStatement::after_copy(const CopyTarget& target) {
+    auto quoted = [](const std::string& name) { return PostgreSQLStatement::quoted(name); };
+    const std::string table = quoted(target.schema) + "." + quoted(target.table);
+    std::vector<std::string> out;
+    dialect::CatalogRows rows(dialect::query_model(connection(), postgresql::sequences_query(target.schema, target.table)));
+    for (auto row : rows) {
+        const std::string column = row.text("column_name");
+        if (std::none_of(target.columns.begin(), target.columns.end(), [&](const auto& c) { return c.name == column; }))
+            continue;
+        const std::string sequence = quoted(row.text("sequence_schema")) + "." + quoted(row.text("sequence_name"));
+        const std::string name =
+            literal(sequence) + "::regclass";
+        const std::string c = quoted(column);
+        // The catalogue query gives the increment of the sequences a default calls; an
+        // identity's (servers from 10 on) is in pg_sequence.
+        const gint64 increment = g_ascii_strtoll(row.text("increment").c_str(), nullptr, 10);
+        const std::string step = increment != 0 ? std::to_string(increment)
+                                                : "(SELECT seqincrement FROM pg_catalog.pg_sequence WHERE seqrelid = " +
+                                                      name + ")";
+        // Only forwards: a sequence that other tables share may already be further on.
+        out.push_back("SELECT setval(" + name + ", q.v) FROM (SELECT CASE WHEN " + step +
+                      " > 0 THEN m.hi ELSE m.lo END AS v, " + step + " AS step, l.last_value AS last FROM " + sequence +
+                      " l, (SELECT max(" + c + ")::bigint AS hi, min(" + c + ")::bigint AS lo FROM " + table +
+                      ") m) q WHERE q.v IS NOT NULL AND CASE WHEN q.step > 0 THEN q.v >= q.last ELSE q.v <= q.last END");
+    }
+    return out;
 }
 
 }  // namespace tarvelin::rezezadovu::supports::database

@@ -85,6 +85,12 @@ public:
     Text quote_identifier(const char* identifier, const char* schema) override;
     Text build_explain(const char* statement, const char* format) override;
     Text build_analyze(const char* statement, const char* format) override;
+
+    // Values for a GENERATED ALWAYS identity are refused unless the INSERT says to take them.
+    std::string copy_insert_clause(const CopyTarget& target) override;
+    // Sequences do not see the values a copy writes: each one a copied column draws on
+    // (from its default or as its identity) is moved past them, forwards only.
+    std::vector<std::string> after_copy(const CopyTarget& target) override;
 };
 
 }  // namespace tarvelin::rezezadovu::supports::database

@@ -3,7 +3,7 @@
 #include "providers/contracts/face_server.hpp"
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"
-#include "rezezadovu/helpers/database_helper.hpp"
+#include "rezezadovu/supports/database/database_helper.hpp"
 #include "rezezadovu/supports/database/dialect_support.hpp"
 #include "rezezadovu/supports/database/sqlite/catalog.hpp"
 

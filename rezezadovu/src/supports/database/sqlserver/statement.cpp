@@ -2,7 +2,7 @@
 
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"
-#include "rezezadovu/helpers/database_helper.hpp"
+#include "rezezadovu/supports/database/database_helper.hpp"
 
 TARVELIN_LOG_TAG("statement")
 
@@ -480,6 +480,21 @@ Text SQLServerStatement::quote_identifier(const char* identifier, const char* sc
     if (!TARVELIN_GIVEN(identifier, schema)) return {};
     if (!*identifier) return std::string("[]");
     return *schema ? quoted(schema) + "." + quoted(identifier) : quoted(identifier);
+}
+
+// ---------------------------------------------------------------- copy hooks
+
+Statement::CopySession SQLServerStatement::copy_session(const CopyTarget& target) {
+    auto empty = [](const char* text) { return !text || !*text; };
+    // A column the builder makes an identity: one with an identity text, or a counting
+    // column without a default of its own.
+    if (!target.any_source([&](meta_model::MetaColumn& c) {
+            return !empty(c.get_identity()) || (c.get_auto_increment() && empty(c.get_default_value()));
+        }))
+        return {};
+    const std::string table = quote_identifier(target.schema.c_str(), "").value_or("") + "." +
+                              quote_identifier(target.table.c_str(), "").value_or("");
+    return {{"SET IDENTITY_INSERT " + table + " ON"}, {"SET IDENTITY_INSERT " + table + " OFF"}};
 }
 
 }  // namespace tarvelin::rezezadovu::supports::database

@@ -3,6 +3,9 @@
 // names, dotted object names and simple INSERT, UPDATE and DELETE texts. All operations
 // are static; an instance (the registered fundamental type) is never needed.
 //
+// It belongs to the database framework, since it grows catalogue tables from results;
+// its registered name, and with it its namespace, is the helpers' as the host knows it.
+//
 // Literals never let the caller's text out of its quotes: a quoted literal doubles every
 // single quote, and a kind written bare (numbers, booleans) is written bare only when the
 // text is a number literal (or true/false for BOOLEAN), otherwise quoted. The backslash is

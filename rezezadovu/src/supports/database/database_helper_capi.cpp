@@ -7,8 +7,8 @@
 // and tarvelin_rezezadovu_helpers_value_take_database_helper.
 #include "providers/gobj/fundamental_capi.hpp"
 #include "providers/gobj/precondition.hpp"
-#include "rezezadovu/helpers/database_helper.hpp"
 #include "rezezadovu/model/meta_table.hpp"
+#include "rezezadovu/supports/database/database_helper.hpp"
 
 TARVELIN_LOG_TAG("database_helper_capi")
 

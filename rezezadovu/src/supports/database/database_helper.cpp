@@ -1,4 +1,4 @@
-#include "rezezadovu/helpers/database_helper.hpp"
+#include "rezezadovu/supports/database/database_helper.hpp"
 
 #include <cstdarg>
 #include <cstdio>
