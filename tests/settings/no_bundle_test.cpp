@@ -112,6 +112,7 @@ TEST(NoCipher, NoSaveWritesAPasswordThatWasToBeProtected) {
 TEST(NoCipher, AnEmptiedPasswordNoLongerHoldsTheSaveBack) {
     tarvelin::test::FacadeLog log;
     settings_test::TempDir dir;
+    settings_test::write_file(dir.file("connections.json"), "{}");
     auto store = providers::contracts::ServerSetting::create();
     store->load(dir.file("connections.json"));
     auto s = providers::contracts::Server::create_with_provider("SQLite");

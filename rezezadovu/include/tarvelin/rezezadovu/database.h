@@ -673,7 +673,7 @@ TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_build_conn
 /**
  * tarvelin_rezezadovu_contracts_database_istatement_show_databases:
  * @self: (not nullable): the instance
- * @name_column: (out): return location
+ * @name_column: (out) (optional): return location
  *
  * Returns: (transfer full) (nullable): a new text, freed with g_free()
  */
@@ -684,7 +684,7 @@ TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_datab
  * @self: (not nullable): the instance
  * @database: (not nullable): a text
  * @user_schema: (not nullable): a text
- * @name_column: (out): return location
+ * @name_column: (out) (optional): return location
  *
  * Returns: (transfer full) (nullable): a new text, freed with g_free()
  */
@@ -696,7 +696,7 @@ TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_table
  * @self: (not nullable): the instance
  * @database: (not nullable): a text
  * @user_schema: (not nullable): a text
- * @name_column: (out): return location
+ * @name_column: (out) (optional): return location
  *
  * Returns: (transfer full) (nullable): a new text, freed with g_free()
  */
@@ -736,7 +736,7 @@ TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_build_anal
  * tarvelin_rezezadovu_contracts_database_istatement_show_table_spaces:
  * @self: (not nullable): the instance
  * @database: (not nullable): a text
- * @name_column: (out): return location
+ * @name_column: (out) (optional): return location
  *
  * Returns: (transfer full) (nullable): a new text, freed with g_free()
  */
@@ -746,7 +746,7 @@ TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_table
  * tarvelin_rezezadovu_contracts_database_istatement_show_table_schemas:
  * @self: (not nullable): the instance
  * @database: (not nullable): a text
- * @name_column: (out): return location
+ * @name_column: (out) (optional): return location
  *
  * Returns: (transfer full) (nullable): a new text, freed with g_free()
  */
@@ -757,7 +757,7 @@ TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_table
  * @self: (not nullable): the instance
  * @database: (not nullable): a text
  * @user_schema: (not nullable): a text
- * @name_column: (out): return location
+ * @name_column: (out) (optional): return location
  *
  * Returns: (transfer full) (nullable): a new text, freed with g_free()
  */
@@ -769,7 +769,7 @@ TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_check
  * @self: (not nullable): the instance
  * @database: (not nullable): a text
  * @user_schema: (not nullable): a text
- * @name_column: (out): return location
+ * @name_column: (out) (optional): return location
  *
  * Returns: (transfer full) (nullable): a new text, freed with g_free()
  */
@@ -781,7 +781,7 @@ TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_exclu
  * @self: (not nullable): the instance
  * @database: (not nullable): a text
  * @user_schema: (not nullable): a text
- * @name_column: (out): return location
+ * @name_column: (out) (optional): return location
  *
  * Returns: (transfer full) (nullable): a new text, freed with g_free()
  */
@@ -793,7 +793,7 @@ TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_forei
  * @self: (not nullable): the instance
  * @database: (not nullable): a text
  * @user_schema: (not nullable): a text
- * @name_column: (out): return location
+ * @name_column: (out) (optional): return location
  *
  * Returns: (transfer full) (nullable): a new text, freed with g_free()
  */
@@ -805,7 +805,7 @@ TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_rules
  * @self: (not nullable): the instance
  * @database: (not nullable): a text
  * @user_schema: (not nullable): a text
- * @name_column: (out): return location
+ * @name_column: (out) (optional): return location
  *
  * Returns: (transfer full) (nullable): a new text, freed with g_free()
  */
@@ -817,7 +817,7 @@ TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_uniqu
  * @self: (not nullable): the instance
  * @database: (not nullable): a text
  * @user_schema: (not nullable): a text
- * @name_column: (out): return location
+ * @name_column: (out) (optional): return location
  *
  * Returns: (transfer full) (nullable): a new text, freed with g_free()
  */
@@ -829,7 +829,7 @@ TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_index
  * @self: (not nullable): the instance
  * @database: (not nullable): a text
  * @user_schema: (not nullable): a text
- * @name_column: (out): return location
+ * @name_column: (out) (optional): return location
  *
  * Returns: (transfer full) (nullable): a new text, freed with g_free()
  */
@@ -841,7 +841,7 @@ TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_trigg
  * @self: (not nullable): the instance
  * @database: (not nullable): a text
  * @user_schema: (not nullable): a text
- * @name_column: (out): return location
+ * @name_column: (out) (optional): return location
  *
  * Returns: (transfer full) (nullable): a new text, freed with g_free()
  */
@@ -853,7 +853,7 @@ TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_funct
  * @self: (not nullable): the instance
  * @database: (not nullable): a text
  * @user_schema: (not nullable): a text
- * @name_column: (out): return location
+ * @name_column: (out) (optional): return location
  *
  * Returns: (transfer full) (nullable): a new text, freed with g_free()
  */
@@ -892,7 +892,7 @@ TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_call_proce
  * @database: (not nullable): a text
  * @user_schema: (not nullable): a text
  * @name: (not nullable): a text
- * @source_column: (out): return location
+ * @source_column: (out) (optional): return location
  *
  * Returns: (transfer full) (nullable): a new text, freed with g_free()
  */
@@ -905,7 +905,7 @@ TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_sourc
  * @database: (not nullable): a text
  * @user_schema: (not nullable): a text
  * @table: (not nullable): a text
- * @name_column: (out): return location
+ * @name_column: (out) (optional): return location
  *
  * Returns: (transfer full) (nullable): a new text, freed with g_free()
  */
@@ -932,7 +932,7 @@ TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_conte
  * @self: (not nullable): the instance
  * @database: (not nullable): a text
  * @user_schema: (not nullable): a text
- * @name_column: (out): return location
+ * @name_column: (out) (optional): return location
  *
  * Returns: (transfer full) (nullable): a new text, freed with g_free()
  */
@@ -944,7 +944,7 @@ TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_show_users
  * @self: (not nullable): the instance
  * @database: (not nullable): a text
  * @user_schema: (not nullable): a text
- * @name_column: (out): return location
+ * @name_column: (out) (optional): return location
  *
  * Returns: (transfer full) (nullable): a new text, freed with g_free()
  */
@@ -1058,8 +1058,8 @@ TARVELIN_API gchar *tarvelin_rezezadovu_contracts_database_istatement_revoke_rol
 /**
  * tarvelin_rezezadovu_contracts_database_istatement_show_privileges:
  * @self: (not nullable): the instance
- * @name_column: (out): return location
- * @context_column: (out): return location
+ * @name_column: (out) (optional): return location
+ * @context_column: (out) (optional): return location
  *
  * Returns: (transfer full) (nullable): a new text, freed with g_free()
  */
@@ -2144,7 +2144,7 @@ TARVELIN_API TarvelinRezezadovuSupportsDatabaseDataCache *tarvelin_rezezadovu_su
  * "DRIVER={driver};SERVER=host;DATABASE=initial;PORT=port;UID=username;PWD=password;";
  * build_explain and build_analyze give "EXPLAIN <statement>;" and "ANALYZE <statement>;";
  * transaction, rollback and commit give "START TRANSACTION;", "ROLLBACK;" and "COMMIT;"; pack_value
- * gives the literal with single quotes doubled; quote_identifier gives "schema"."name" (the schema
+ * gives the type's SQL literal (numbers bare); quote_identifier gives "schema"."name" (the schema
  * left out when empty); build_sql_insert, build_sql_update and build_sql_delete give the row
  * statement on that quoted name; and build_sql_view gives "CREATE VIEW `schema`.`name` AS
  * <statements>". A required text that is NULL logs a critical and gives NULL. The statement holds
@@ -2180,7 +2180,7 @@ TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_build_connec
 /**
  * tarvelin_rezezadovu_supports_database_statement_show_databases:
  * @self: (not nullable): the instance
- * @name_column: (out): return location
+ * @name_column: (out) (optional): return location
  *
  * Returns: (transfer full) (nullable): a new text, freed with g_free()
  */
@@ -2191,7 +2191,7 @@ TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_databas
  * @self: (not nullable): the instance
  * @database: (not nullable): a text
  * @user_schema: (not nullable): a text
- * @name_column: (out): return location
+ * @name_column: (out) (optional): return location
  *
  * Returns: (transfer full) (nullable): a new text, freed with g_free()
  */
@@ -2203,7 +2203,7 @@ TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_tables(
  * @self: (not nullable): the instance
  * @database: (not nullable): a text
  * @user_schema: (not nullable): a text
- * @name_column: (out): return location
+ * @name_column: (out) (optional): return location
  *
  * Returns: (transfer full) (nullable): a new text, freed with g_free()
  */
@@ -2243,7 +2243,7 @@ TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_build_analyz
  * tarvelin_rezezadovu_supports_database_statement_show_table_spaces:
  * @self: (not nullable): the instance
  * @database: (not nullable): a text
- * @name_column: (out): return location
+ * @name_column: (out) (optional): return location
  *
  * Returns: (transfer full) (nullable): a new text, freed with g_free()
  */
@@ -2253,7 +2253,7 @@ TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_table_s
  * tarvelin_rezezadovu_supports_database_statement_show_table_schemas:
  * @self: (not nullable): the instance
  * @database: (not nullable): a text
- * @name_column: (out): return location
+ * @name_column: (out) (optional): return location
  *
  * Returns: (transfer full) (nullable): a new text, freed with g_free()
  */
@@ -2264,7 +2264,7 @@ TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_table_s
  * @self: (not nullable): the instance
  * @database: (not nullable): a text
  * @user_schema: (not nullable): a text
- * @name_column: (out): return location
+ * @name_column: (out) (optional): return location
  *
  * Returns: (transfer full) (nullable): a new text, freed with g_free()
  */
@@ -2276,7 +2276,7 @@ TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_checks(
  * @self: (not nullable): the instance
  * @database: (not nullable): a text
  * @user_schema: (not nullable): a text
- * @name_column: (out): return location
+ * @name_column: (out) (optional): return location
  *
  * Returns: (transfer full) (nullable): a new text, freed with g_free()
  */
@@ -2288,7 +2288,7 @@ TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_exclude
  * @self: (not nullable): the instance
  * @database: (not nullable): a text
  * @user_schema: (not nullable): a text
- * @name_column: (out): return location
+ * @name_column: (out) (optional): return location
  *
  * Returns: (transfer full) (nullable): a new text, freed with g_free()
  */
@@ -2300,7 +2300,7 @@ TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_foreign
  * @self: (not nullable): the instance
  * @database: (not nullable): a text
  * @user_schema: (not nullable): a text
- * @name_column: (out): return location
+ * @name_column: (out) (optional): return location
  *
  * Returns: (transfer full) (nullable): a new text, freed with g_free()
  */
@@ -2312,7 +2312,7 @@ TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_rules(
  * @self: (not nullable): the instance
  * @database: (not nullable): a text
  * @user_schema: (not nullable): a text
- * @name_column: (out): return location
+ * @name_column: (out) (optional): return location
  *
  * Returns: (transfer full) (nullable): a new text, freed with g_free()
  */
@@ -2324,7 +2324,7 @@ TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_uniques
  * @self: (not nullable): the instance
  * @database: (not nullable): a text
  * @user_schema: (not nullable): a text
- * @name_column: (out): return location
+ * @name_column: (out) (optional): return location
  *
  * Returns: (transfer full) (nullable): a new text, freed with g_free()
  */
@@ -2336,7 +2336,7 @@ TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_indexes
  * @self: (not nullable): the instance
  * @database: (not nullable): a text
  * @user_schema: (not nullable): a text
- * @name_column: (out): return location
+ * @name_column: (out) (optional): return location
  *
  * Returns: (transfer full) (nullable): a new text, freed with g_free()
  */
@@ -2348,7 +2348,7 @@ TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_trigger
  * @self: (not nullable): the instance
  * @database: (not nullable): a text
  * @user_schema: (not nullable): a text
- * @name_column: (out): return location
+ * @name_column: (out) (optional): return location
  *
  * Returns: (transfer full) (nullable): a new text, freed with g_free()
  */
@@ -2360,7 +2360,7 @@ TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_functio
  * @self: (not nullable): the instance
  * @database: (not nullable): a text
  * @user_schema: (not nullable): a text
- * @name_column: (out): return location
+ * @name_column: (out) (optional): return location
  *
  * Returns: (transfer full) (nullable): a new text, freed with g_free()
  */
@@ -2399,7 +2399,7 @@ TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_call_procedu
  * @database: (not nullable): a text
  * @user_schema: (not nullable): a text
  * @name: (not nullable): a text
- * @source_column: (out): return location
+ * @source_column: (out) (optional): return location
  *
  * Returns: (transfer full) (nullable): a new text, freed with g_free()
  */
@@ -2412,7 +2412,7 @@ TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_source(
  * @database: (not nullable): a text
  * @user_schema: (not nullable): a text
  * @table: (not nullable): a text
- * @name_column: (out): return location
+ * @name_column: (out) (optional): return location
  *
  * Returns: (transfer full) (nullable): a new text, freed with g_free()
  */
@@ -2439,7 +2439,7 @@ TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_content
  * @self: (not nullable): the instance
  * @database: (not nullable): a text
  * @user_schema: (not nullable): a text
- * @name_column: (out): return location
+ * @name_column: (out) (optional): return location
  *
  * Returns: (transfer full) (nullable): a new text, freed with g_free()
  */
@@ -2451,7 +2451,7 @@ TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_show_users(
  * @self: (not nullable): the instance
  * @database: (not nullable): a text
  * @user_schema: (not nullable): a text
- * @name_column: (out): return location
+ * @name_column: (out) (optional): return location
  *
  * Returns: (transfer full) (nullable): a new text, freed with g_free()
  */
@@ -2565,8 +2565,8 @@ TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_statement_revoke_role_
 /**
  * tarvelin_rezezadovu_supports_database_statement_show_privileges:
  * @self: (not nullable): the instance
- * @name_column: (out): return location
- * @context_column: (out): return location
+ * @name_column: (out) (optional): return location
+ * @context_column: (out) (optional): return location
  *
  * Returns: (transfer full) (nullable): a new text, freed with g_free()
  */
