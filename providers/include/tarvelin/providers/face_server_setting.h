@@ -252,13 +252,13 @@ TARVELIN_API TarvelinProvidersContractsServer **tarvelin_providers_contracts_ser
 /**
  * tarvelin_providers_contracts_server_setting_load:
  * @self: (not nullable): the instance
- * @filename: (not nullable): a text
+ * @filename: (not nullable): the file, which later saves write; a missing one fails (G_FILE_ERROR_NOENT) yet is named
  */
 TARVELIN_API void tarvelin_providers_contracts_server_setting_load(TarvelinProvidersContractsServerSetting *self,
                                                                    const gchar *filename, GError **error);
 /**
  * tarvelin_providers_contracts_server_setting_save:
- * @self: (not nullable): the instance
+ * @self: (not nullable): the store; refused, file untouched ("ServerSetting" -3), while a password to protect is clear
  */
 TARVELIN_API void tarvelin_providers_contracts_server_setting_save(TarvelinProvidersContractsServerSetting *self,
                                                                    GError **error);
