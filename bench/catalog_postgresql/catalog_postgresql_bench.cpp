@@ -27,12 +27,12 @@
 #include "rezezadovu/foundation/logging_service.hpp"
 #include "rezezadovu/foundation/services.hpp"
 #include "rezezadovu/model/meta_database.hpp"
-#include "rezezadovu/supports/database/postgresql/postgres_catalog.hpp"
+#include "rezezadovu/supports/database/postgresql/catalog.hpp"
 #include "rezezadovu/supports/log/manager.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu;
-namespace catalog = supports::database::postgresql::catalog;
+namespace catalog = supports::database::postgresql;
 using Clock = std::chrono::steady_clock;
 using CConnection = TarvelinRezezadovuContractsDatabaseIConnection;
 

@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "rezezadovu/helpers/database_helper.hpp"
 #include "rezezadovu/model/meta_table.hpp"
+#include "rezezadovu/supports/database/database_helper.hpp"
 #include "support/driver_checks.hpp"
 #include "support/resource_bundle.hpp"
 

@@ -4,6 +4,9 @@
 # Layers, lowest first: the bridge (providers/src/gobj), the contracts (providers/src/contracts,
 # rezezadovu/src/contracts), the drivers (providers/src/supports/<product>); libproviders sits
 # below libzevavadarudod, whose only way into a driver's internals is its dialect folder.
+# Inside libzevavadarudod the helpers and the model are peers (neither includes the other),
+# and the transform layer asks the dialects through the base statement's hooks, never
+# through a dialect's own headers.
 set -euo pipefail
 root=${1:?usage: check.sh <source root>}
 cd "$root"
@@ -33,9 +36,14 @@ find "${roots[@]}" -type f \( -name '*.hpp' -o -name '*.cpp' -o -name '*.h' -o -
       "providers/src|tarvelin/rezezadovu/|libproviders includes libzevavadarudod\n" \
       "providers/include|rezezadovu/|libproviders includes libzevavadarudod\n" \
       "providers/include|tarvelin/rezezadovu/|libproviders includes libzevavadarudod\n" \
+      "rezezadovu/src/helpers|rezezadovu/model/|the helpers include the model\n" \
+      "rezezadovu/src/model|rezezadovu/helpers/|the model includes the helpers\n" \
       "rezezadovu/src|providers/supports/|the core library includes a driver'"'"'s internals", rules, "\n")
-    # Only a dialect reaches into its product'"'"'s driver.
-    split("sqlite mysql mariadb postgresql sqlserver", dialects, " ")
+    # The dialect folders: only they reach into their product'"'"'s driver, and the transform
+    # layer includes none of them.
+    split("sqlite mysql mysql_family mariadb postgresql sqlserver", dialects, " ")
+    for (d in dialects)
+      rules[++n] = "rezezadovu/src/transform|rezezadovu/supports/database/" dialects[d] "/|the transform layer includes a dialect"
     failures = 0
   }
   function starts(s, p) { return substr(s, 1, length(p)) == p }

@@ -32,6 +32,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"SELECT t.a AS x, `b`, c.d\n  FROM t", {{"x", "t.a"}, {"b", "`b`"}, {"c.d", "c.d"}}},
         Case{"select t.*, * from t", {{"t.*", "t.*"}, {"*", "*"}}},
         Case{"select [a] As \"Quoted\", 'x' from t", {{"Quoted", "[a]"}, {"x", "'x'"}}},
+        // Letters whose capitals take fewer or more bytes do not shift where AS is found.
+        Case{"select ıd as x, ﬀa AS y from t", {{"x", "ıd"}, {"y", "ﬀa"}}},
         Case{"create view v as\nselect id,\n       name\nfrom people where id > 2", {{"id", "id"}, {"name", "name"}}}));
 
 TEST(ViewColumnsNoMatch, TextsWithoutSelectListGiveNothing) {

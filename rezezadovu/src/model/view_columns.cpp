@@ -4,9 +4,9 @@
 #include <glib.h>
 
 #include <array>
+#include <string_view>
 
 #include "providers/gobj/error.hpp"
-#include "rezezadovu/helpers/helper_string.hpp"
 
 TARVELIN_LOG_TAG("view_columns")
 
@@ -58,22 +58,28 @@ std::string stripped(const char* s) {
     return out.substr(b, e - b + 1);
 }
 
+// Where " as " starts in `item`, in any ASCII case; npos without one. Only ASCII letters
+// are folded, so the position holds in the item as written.
+size_t as_word_at(const std::string& item) {
+    for (size_t at = 0; at + 4 <= item.size(); ++at)
+        if (g_ascii_strncasecmp(item.c_str() + at, " as ", 4) == 0) return at;
+    return std::string::npos;
+}
+
 DerivedColumn column_of(const std::string& item) {
-    using helpers::StringHelper;
-    static const std::string as_word[] = {" as "};
-    static const std::string quotes[] = {"`", "'", "\"", "[", "]"};
-    static const std::string blanks[] = {"", "", "", "", ""};
     DerivedColumn c;
-    int p = StringHelper::index_with_array(item, as_word, false);
+    const size_t p = as_word_at(item);
     std::string name;
-    if (p < 0) {
+    if (p == std::string::npos) {
         name = item;
         c.raw_type = item;
     } else {
         name = stripped(item.c_str() + p + 4);
         c.raw_type = stripped(item.substr(0, p).c_str());
     }
-    c.name = StringHelper::replace_array(name, quotes, blanks).value_or(name);
+    // The name as the view gives it, without the quotes of any product around or in it.
+    std::erase_if(name, [](char ch) { return std::string_view("`'\"[]").find(ch) != std::string_view::npos; });
+    c.name = std::move(name);
     return c;
 }
 

@@ -52,9 +52,6 @@ private:
     void transfer_userdata_table(const Run& run, meta_model::MetaSchema& schema, meta_model::MetaTable& table,
                                  const TablePlan& plan);
     void transfer_data_model(const Run& run, providers::contracts::TableModel& page, const TablePlan& plan);
-    // PostgreSQL's sequences do not see the values a copy writes: each one the table's
-    // copied columns draw on is moved past them.
-    void advance_sequences(const Run& run, const TablePlan& plan);
 };
 
 }  // namespace tarvelin::rezezadovu::transform

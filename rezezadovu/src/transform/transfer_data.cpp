@@ -7,12 +7,8 @@
 #include "providers/contracts/value_integer.hpp"
 #include "providers/gobj/call.hpp"
 #include "rezezadovu/model/constraints/meta_constraint.hpp"
-#include "rezezadovu/supports/database/mariadb/statement.hpp"
-#include "rezezadovu/supports/database/mysql/statement.hpp"
-#include "rezezadovu/supports/database/postgresql/postgres_catalog.hpp"
-#include "rezezadovu/supports/database/postgresql/postgres_statement.hpp"
 #include "rezezadovu/supports/database/sql_builder.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_statement.hpp"
+#include "rezezadovu/supports/database/statement.hpp"
 #include "rezezadovu/transform/transfer.hpp"
 
 TARVELIN_LOG_TAG("transfer")
@@ -24,11 +20,8 @@ using providers::contracts::IInteger;
 using providers::contracts::TableModel;
 using providers::contracts::ValueBinary;
 using providers::contracts::ValueObject;
-using supports::database::MariaDBStatement;
-using supports::database::MySQLStatement;
-using supports::database::postgresql::PostgreSQLStatement;
-using supports::database::SQLServerStatement;
 using supports::database::SqlBuilder;
+using supports::database::Statement;
 
 namespace {
 
@@ -98,20 +91,6 @@ std::string literal_of(const gobj::Ref<IStatement>& statement, DataType type, co
     return gobj::call<&CStatementVt::pack_value>(statement, type, value->exact_text());
 }
 
-bool is_a(const gobj::Ref<IStatement>& statement, GType type) {
-    return statement && g_type_is_a(G_OBJECT_TYPE(statement.gobj()), type);
-}
-
-bool starts_with_ci(const std::string& text, const char* head) {
-    return g_ascii_strncasecmp(text.c_str(), head, strlen(head)) == 0;
-}
-
-// A column the target numbers by itself, as its builder makes it: an identity, or a
-// counting column without a default of its own.
-bool counts_by_itself(MetaColumn& column) {
-    return !text(column.get_identity()).empty() || (column.get_auto_increment() && text(column.get_default_value()).empty());
-}
-
 std::string insert_text(const gobj::Ref<IStatement>& statement, const std::string& schema, const std::string& table,
                         const std::vector<std::string>& columns, const std::vector<std::string>& values) {
     auto c_texts = [](const std::vector<std::string>& texts) {
@@ -137,12 +116,9 @@ struct Transfer::TablePlan {
     std::string order;                        // quoted by the source
     gint64 batch = kDefaultBatch;
     std::vector<std::string> filters;
-    // PostgreSQL refuses values for a GENERATED ALWAYS identity unless told to take them.
-    bool override_identity = false;
-    // SQL Server refuses values for an identity column unless the session allows them.
-    std::string identity_insert;  // the quoted table name, when needed
-    // MySQL and MariaDB count anew where a copied key is 0, unless the session says not to.
-    bool keep_zero = false;
+    // What the target dialect's copy hooks are told, and its clause for the INSERTs.
+    Statement::CopyTarget copy;
+    std::string insert_clause;
 };
 
 Transfer::TablePlan Transfer::plan_of(const Run& run, MetaSchema& schema, MetaTable& table) {
@@ -174,16 +150,10 @@ Transfer::TablePlan Transfer::plan_of(const Run& run, MetaSchema& schema, MetaTa
     plan.source_columns = joined(quoted_sources, ", ");
     for (const auto& name : plan.target_names) plan.target_columns.push_back(quoted(target, name));
 
-    const bool to_postgresql = is_a(target, PostgreSQLStatement::gtype()), to_sqlserver = is_a(target, SQLServerStatement::gtype()),
-               to_mysql = is_a(target, MySQLStatement::gtype()) || is_a(target, MariaDBStatement::gtype());
-    for (const auto& name : source_names) {
-        auto column = table.get_column(name.c_str());
-        if (!column) continue;
-        if (to_postgresql && starts_with_ci(text(column->get_identity()), "GENERATED ALWAYS")) plan.override_identity = true;
-        if (to_sqlserver && counts_by_itself(*column))
-            plan.identity_insert = quoted(target, plan.target_schema) + "." + quoted(target, plan.target_table);
-        if (to_mysql && column->get_auto_increment()) plan.keep_zero = true;
-    }
+    plan.copy = {plan.target_schema, plan.target_table, {}};
+    for (size_t i = 0; i < source_names.size(); ++i)
+        plan.copy.columns.push_back({plan.target_names[i], table.get_column(source_names[i].c_str())});
+    if (auto* dialect = Statement::of(target)) plan.insert_clause = dialect->copy_insert_clause(plan.copy);
 
     // Pages in one fixed order, so that together they give each row once.
     std::vector<std::string> keys = key_columns(table);
@@ -285,32 +255,25 @@ void Transfer::transfer_userdata_table(const Run& run, MetaSchema& schema, MetaT
                       name = text(table.get_name());
     tlog_warning("Transfer table: %s", plan.label.c_str());
     try {
-        auto source = statement_of(run.source);
+        auto source = statement_of(run.source), target = statement_of(run.target);
+        auto* dialect = Statement::of(target);
         // Session settings the copied keys need, set back whatever happens.
-        std::string restore;
-        if (!plan.identity_insert.empty()) {
-            run_statement(run.target, "SET IDENTITY_INSERT " + plan.identity_insert + " ON");
-            restore = "SET IDENTITY_INSERT " + plan.identity_insert + " OFF";
-        } else if (plan.keep_zero) {
-            auto mode = gobj::call<&CConnectionVt::execute_as_scalar>(run.target, "SELECT @@SESSION.sql_mode", false);
-            const std::string saved = mode && !mode->get_is_null() ? mode->to_string() : "";
-            run_statement(run.target,
-                          "SET SESSION sql_mode = CONCAT_WS(',', NULLIF(@@SESSION.sql_mode, ''), 'NO_AUTO_VALUE_ON_ZERO')");
-            restore = "SET SESSION sql_mode = " + gobj::call<&CStatementVt::pack_value>(
-                                                     statement_of(run.target), TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING, saved);
-        }
+        Statement::CopySession session;
+        if (dialect) session = dialect->copy_session(plan.copy);
+        for (const auto& sql : session.before) run_statement(run.target, sql);
         struct Restore {
             const Run& run;
-            const std::string& sql;
+            const std::vector<std::string>& statements;
             ~Restore() {
-                if (sql.empty()) return;
-                try {
-                    run_statement(run.target, sql);
-                } catch (const gobj::Error& e) {
-                    tlog_warning("%s: %s", sql.c_str(), e.message().c_str());
+                for (const auto& sql : statements) {
+                    try {
+                        run_statement(run.target, sql);
+                    } catch (const gobj::Error& e) {
+                        tlog_warning("%s: %s", sql.c_str(), e.message().c_str());
+                    }
                 }
             }
-        } restore_session{run, restore};
+        } restore_session{run, session.after};
         tlog_warning("Recordsets: %d -> %s", static_cast<int>(plan.filters.size()), joined(plan.filters, ";").c_str());
         for (const auto& filter : plan.filters) {
             const std::string where = trimmed(filter);
@@ -336,7 +299,13 @@ void Transfer::transfer_userdata_table(const Run& run, MetaSchema& schema, MetaT
                 page_at(0);
             }
         }
-        if (is_a(statement_of(run.target), PostgreSQLStatement::gtype())) advance_sequences(run, plan);
+        // The target's counters (sequences) moved past the copied values.
+        if (dialect) {
+            for (const auto& sql : dialect->after_copy(plan.copy)) {
+                tlog_warning("Advance sequence: %s", sql.c_str());
+                run_statement(run.target, sql);
+            }
+        }
         count(run, true, time_stamp() + " transfer table data " + plan.label + "......[done]\n");
         tlog_warning("Transfer table: %s......[done]", plan.label.c_str());
     } catch (const gobj::Error& e) {
@@ -362,10 +331,10 @@ void Transfer::transfer_data_model(const Run& run, TableModel& page, const Table
             values.push_back(!value || value->get_is_null() ? std::string("NULL") : literal_of(target, types[i], value));
         }
         std::string sql = insert_text(target, plan.target_schema, plan.target_table, names, values);
-        if (plan.override_identity) {
+        if (!plan.insert_clause.empty()) {
             const std::string tail = ") VALUES(" + joined(values, ", ") + ");";
             if (sql.size() > tail.size() && sql.compare(sql.size() - tail.size(), tail.size(), tail) == 0)
-                sql.insert(sql.size() - tail.size() + 1, " OVERRIDING SYSTEM VALUE");
+                sql.insert(sql.size() - tail.size() + 1, " " + plan.insert_clause);
         }
         try {
             run_statement(run.target, sql);
@@ -377,42 +346,6 @@ void Transfer::transfer_data_model(const Run& run, TableModel& page, const Table
         }
     }
     tlog_warning("Call transfer_data_model......[done]");
-}
-
-void Transfer::advance_sequences(const Run& run, const TablePlan& plan) {
-    namespace catalog = supports::database::postgresql::catalog;
-    auto target = statement_of(run.target);
-    auto found = gobj::call<&CConnectionVt::execute_as_model>(
-        run.target, catalog::sequences_query(plan.target_schema, plan.target_table), false);
-    if (!found) return;
-    const std::string table = quoted(target, plan.target_schema) + "." + quoted(target, plan.target_table);
-    for (auto row : found->get_rows()) {
-        auto cell = [&](int i) {
-            auto value = row->get_value_at(i);
-            return !value || value->get_is_null() ? std::string() : value->to_string();
-        };
-        const std::string column = cell(0);
-        if (std::find(plan.target_names.begin(), plan.target_names.end(), column) == plan.target_names.end()) continue;
-        const std::string sequence = quoted(target, cell(1)) + "." + quoted(target, cell(2));
-        const std::string name = gobj::call<&CStatementVt::pack_value>(target, TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING,
-                                                                       sequence) + "::regclass";
-        const std::string c = quoted(target, column);
-        // The catalogue query gives the increment of the sequences a default calls; an
-        // identity's (servers from 10 on) is in pg_sequence.
-        const std::string increment = cell(8);
-        const std::string step =
-            !increment.empty() && g_ascii_strtoll(increment.c_str(), nullptr, 10) != 0
-                ? std::to_string(g_ascii_strtoll(increment.c_str(), nullptr, 10))
-                : "(SELECT seqincrement FROM pg_catalog.pg_sequence WHERE seqrelid = " + name + ")";
-        // Only forwards: a sequence that other tables share may already be further on.
-        const std::string sql =
-            "SELECT setval(" + name + ", q.v) FROM (SELECT CASE WHEN " + step + " > 0 THEN m.hi ELSE m.lo END AS v, " +
-            step + " AS step, l.last_value AS last FROM " + sequence + " l, "
-            "(SELECT max(" + c + ")::bigint AS hi, min(" + c + ")::bigint AS lo FROM " + table + ") m) q "
-            "WHERE q.v IS NOT NULL AND CASE WHEN q.step > 0 THEN q.v >= q.last ELSE q.v <= q.last END";
-        tlog_warning("Advance sequence: %s", sql.c_str());
-        run_statement(run.target, sql);
-    }
 }
 
 }  // namespace tarvelin::rezezadovu::transform

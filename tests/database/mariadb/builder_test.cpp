@@ -384,15 +384,15 @@ TEST_F(MariaDBBuilderTexts, Views) {
 
 TEST_F(MariaDBBuilderTexts, StandAloneIndexes) {
     auto index = add_index(*table, "i", "UNIQUE", {"a", "b"});
-    EXPECT_EQ(text(builder->build_index(index.get())), "CREATE UNIQUE INDEX `i` ON `t`( \n    a,\n    b\n);");
+    EXPECT_EQ(text(builder->build_index(index.get())), "CREATE UNIQUE INDEX `i` ON `t`( \n    `a`,\n    `b`\n);");
     index->set_kind("");
     index->set_algorithm("INPLACE");
     index->set_lock("NONE");
     index->set_with("COMMENT 'x'");
     EXPECT_EQ(text(builder->build_index(index.get())),
-              "CREATE INDEX `i` ON `t`( \n    a,\n    b\n)\nCOMMENT 'x'\nALGORITHM = INPLACE;");
+              "CREATE INDEX `i` ON `t`( \n    `a`,\n    `b`\n)\nCOMMENT 'x'\nALGORITHM = INPLACE;");
     index->set_algorithm("");
-    EXPECT_EQ(text(builder->build_index(index.get())), "CREATE INDEX `i` ON `t`( \n    a,\n    b\n)\nCOMMENT 'x'\nLOCK = NONE;");
+    EXPECT_EQ(text(builder->build_index(index.get())), "CREATE INDEX `i` ON `t`( \n    `a`,\n    `b`\n)\nCOMMENT 'x'\nLOCK = NONE;");
 }
 
 TEST_F(MariaDBBuilderTexts, Triggers) {

@@ -176,9 +176,9 @@ TEST_F(MySQLBuilderTexts, ATableInItsCreateForm) {
               "    `a` INT NOT NULL,\n"
               "    `b` INT NOT NULL,\n"
               "    PRIMARY KEY (`b`, `a`),\n"
-              "    UNIQUE INDEX `uq_a`(a) USING BTREE,\n"
-              "    INDEX `ix_hash`(b, a),\n"
-              "    FULLTEXT INDEX `ft`(note) WITH PARSER `ngram`,\n"
+              "    UNIQUE INDEX `uq_a`(`a`) USING BTREE,\n"
+              "    INDEX `ix_hash`(`b`, `a`),\n"
+              "    FULLTEXT INDEX `ft`(`note`) WITH PARSER `ngram`,\n"
               "    CONSTRAINT `fk_pair` FOREIGN KEY(`pb`, `pa`) REFERENCES `parent`(`b`, `a`) MATCH FULL ON UPDATE CASCADE,\n"
               "    CONSTRAINT `ck` CHECK (a > 0) ENFORCED,\n"
               "    CONSTRAINT `ck_off` CHECK (b > 0) NOT ENFORCED\n"
@@ -250,7 +250,7 @@ TEST_F(MySQLBuilderTexts, APatchListsDropsAddsAndChanges) {
               "    ADD COLUMN `first` INT NULL FIRST,\n"
               "    DROP INDEX `ix_title`,\n"
               "    DROP INDEX `ix_old`,\n"
-              "    ADD INDEX `ix_title`(title) USING BTREE,\n"
+              "    ADD INDEX `ix_title`(`title`) USING BTREE,\n"
               "    DROP FOREIGN KEY `fk_gone`,\n"
               "    ADD CONSTRAINT `ck_new` CHECK (keep > 0) NOT ENFORCED,\n"
               "COMMENT = 'new';\n"
@@ -275,7 +275,7 @@ TEST_F(MySQLBuilderTexts, StandAloneIndexesAndViews) {
     index->set_algorithm("INPLACE");
     index->set_lock("NONE");
     EXPECT_EQ(text(builder->build_index(index.get())),
-              "CREATE UNIQUE INDEX `ix` ON `shop`.`orders`( \n    a,\n    b(10)\n)\nKEY_BLOCK_SIZE = 8 ALGORITHM = INPLACE;");
+              "CREATE UNIQUE INDEX `ix` ON `shop`.`orders`( \n    `a`,\n    b(10)\n)\nKEY_BLOCK_SIZE = 8 ALGORITHM = INPLACE;");
 
     auto view = MetaView::create_with_names(MetaView::gtype(), "shop", "shop", "v`1");
     view->set_definition("select 1 AS `one` ");

@@ -114,13 +114,13 @@ TEST_F(SqliteBuilder, TableText) {
               "    \"c\" INTEGER,\n"
               "    CONSTRAINT \"fk\" FOREIGN KEY(\"b\") REFERENCES \"p\"(\"x\") ON DELETE CASCADE DEFERRABLE INITIALLY "
               "DEFERRED,\n"
-              "    CONSTRAINT \"u1\" UNIQUE (b, c) ON CONFLICT ABORT,\n"
+              "    CONSTRAINT \"u1\" UNIQUE (\"b\", \"c\") ON CONFLICT ABORT,\n"
               "    CONSTRAINT \"c1\" CHECK (c > 0)\n"
               ");\n\n"
-              "INSERT INTO \"main\".\"sqlite_sequence\" (name, seq) VALUES (\"t\", '7');\n\n"
-              "CREATE UNIQUE INDEX \"i\"\nON \"t\" (\n    a,\n    b\n) WHERE a > 0;\n\n"
-              "CREATE  INDEX \"j\"\nON \"t\" (\n    c\n);\n\n"
-              "CREATE TRIGGER \"tr\"\nAFTER UPDATE OF b, c\nON \"t\"\nFOR EACH ROW\nWHEN NEW.c > 0\nBEGIN SELECT 1; END;\n\n");
+              "INSERT INTO \"main\".\"sqlite_sequence\" (name, seq) VALUES ('t', '7');\n\n"
+              "CREATE UNIQUE INDEX \"i\"\nON \"t\" (\n    \"a\",\n    \"b\"\n) WHERE a > 0;\n\n"
+              "CREATE  INDEX \"j\"\nON \"t\" (\n    \"c\"\n);\n\n"
+              "CREATE TRIGGER \"tr\"\nAFTER UPDATE OF \"b\", \"c\"\nON \"t\"\nFOR EACH ROW\nWHEN NEW.c > 0\nBEGIN SELECT 1; END;\n\n");
     EXPECT_EQ(gobj::StringMap::wrap(GEE_MAP(t->get_options())).get("AUTOINCREMENT").value_or(""), "true");
 }
 
@@ -194,18 +194,18 @@ TEST_F(SqliteBuilder, StandAloneTexts) {
     auto view = MetaView::create_with_names(MetaView::gtype(), "", "main", "v");
     view->set_definition("SELECT 1;");
     gobj::StringMap::wrap(GEE_MAP(view->get_attributes())).set("TEMPORARY", "true");
-    EXPECT_EQ(create(*view), "CREATE TEMPORARY VIEW `v` AS SELECT 1;\n\n");
+    EXPECT_EQ(create(*view), "CREATE TEMPORARY VIEW \"v\" AS SELECT 1;\n\n");
     view->set_definition("SELECT 2");
     gobj::StringMap::wrap(GEE_MAP(view->get_attributes())).set("TEMPORARY", "false");
-    EXPECT_EQ(create(*view), "CREATE VIEW `v` AS SELECT 2;\n\n");
+    EXPECT_EQ(create(*view), "CREATE VIEW \"v\" AS SELECT 2;\n\n");
 
     auto index = MetaIndex::create_with_names(MetaIndex::gtype(), "", "main", "t", "i");
     index->set_kind("anything");
     index->append("a");
     index->append("b");
-    EXPECT_EQ(create(*index), "CREATE UNIQUE INDEX `i` ON `t`( \n    a,\n    b\n);");
+    EXPECT_EQ(create(*index), "CREATE UNIQUE INDEX \"i\" ON \"t\"( \n    \"a\",\n    \"b\"\n);");
     index->set_where("a > 0");
-    EXPECT_EQ(create(*index), "CREATE UNIQUE INDEX `i` ON `t`( \n    a,\n    b\n) WHERE a > 0;");
+    EXPECT_EQ(create(*index), "CREATE UNIQUE INDEX \"i\" ON \"t\"( \n    \"a\",\n    \"b\"\n) WHERE a > 0;");
 
     auto trigger = MetaTrigger::create_with_body(MetaTrigger::gtype(), "tr", "  SELECT 1  ");
     trigger->set_timing("AFTER");
@@ -213,11 +213,11 @@ TEST_F(SqliteBuilder, StandAloneTexts) {
     trigger->set_columns("a");
     trigger->set_target("t");
     trigger->set_when("NEW.a > 0");
-    EXPECT_EQ(create(*trigger), "CREATE TRIGGER `tr` AFTER UPDATE OF a ON `t` WHEN NEW.a > 0\nBEGIN\n SELECT 1;\nEND;\n");
+    EXPECT_EQ(create(*trigger), "CREATE TRIGGER \"tr\" AFTER UPDATE OF \"a\" ON \"t\" WHEN NEW.a > 0\nBEGIN\n SELECT 1;\nEND;\n");
     trigger->set_body("SELECT 2;");
     trigger->set_when("");
     trigger->set_event("INSERT");
-    EXPECT_EQ(create(*trigger), "CREATE TRIGGER `tr` AFTER INSERT ON `t` BEGIN\n SELECT 2;\nEND;\n");
+    EXPECT_EQ(create(*trigger), "CREATE TRIGGER \"tr\" AFTER INSERT ON \"t\" BEGIN\n SELECT 2;\nEND;\n");
 }
 
 TEST_F(SqliteBuilder, PatchByState) {
@@ -234,10 +234,10 @@ TEST_F(SqliteBuilder, PatchByState) {
         {table.get(), kInitial, ""},
         {table.get(), kIdentical, ""},
         {table.get(), kInsert, "CREATE TABLE IF NOT EXISTS \"t\" (\n    \"a\" INTEGER\n);\n\n"},
-        {table.get(), kDelete, "DROP TABLE IF EXISTS `t`;"},
-        {view.get(), kInsert, "CREATE VIEW `v` AS SELECT 1;\n\n"},
-        {view.get(), kUpdate, "DROP VIEW IF EXISTS `v`;\nCREATE VIEW `v` AS SELECT 1;\n\n"},
-        {view.get(), kDelete, "DROP VIEW IF EXISTS `v`;"},
+        {table.get(), kDelete, "DROP TABLE IF EXISTS \"t\";"},
+        {view.get(), kInsert, "CREATE VIEW \"v\" AS SELECT 1;\n\n"},
+        {view.get(), kUpdate, "DROP VIEW IF EXISTS \"v\";\nCREATE VIEW \"v\" AS SELECT 1;\n\n"},
+        {view.get(), kDelete, "DROP VIEW IF EXISTS \"v\";"},
         {view.get(), kIdentical, ""},
         {index.get(), kInsert, ""},
         {index.get(), kDelete, ""},
@@ -251,7 +251,7 @@ TEST_F(SqliteBuilder, PatchByState) {
         gobj::GeeArray<MetaTable>::wrap(schema->get_tables()).append(
             MetaTable::create_with_names(MetaTable::gtype(), "", "main", n));
     gobj::GeeArray<MetaView>::wrap(schema->get_views()).append(view);
-    EXPECT_EQ(drop(*schema), "DROP TABLE IF EXISTS `t1`;DROP TABLE IF EXISTS `t2`;DROP VIEW IF EXISTS `v`;");
+    EXPECT_EQ(drop(*schema), "DROP TABLE IF EXISTS \"t1\";DROP TABLE IF EXISTS \"t2\";DROP VIEW IF EXISTS \"v\";");
 }
 
 TEST_F(SqliteBuilder, MissingObjectsAreRefused) {
@@ -366,6 +366,114 @@ TEST_F(SqliteBuilder, NamesOfEverySpellingRoundTrip) {
         run(create(*view) + create(*index) + create(*trigger));
         run(drop(*view) + drop(*index) + drop(*trigger) + drop(*t));
     }
+}
+
+// Each key part that names a column is written quoted, whatever the name holds; a part
+// with COLLATE, ASC or DESC after a column keeps them; an expression, a name already
+// quoted and a part that names no column are written as they stand.
+TEST_F(SqliteBuilder, KeyPartsThatNameColumnsAreQuoted) {
+    const char* const kHostile = "id); DROP TABLE victim; CREATE INDEX zz ON other(a";
+    auto t = MetaTable::create_with_names(MetaTable::gtype(), "", "main", "t");
+    guint16 ordinal = 0;
+    for (const char* n : {"id", kHostile, "MixedCase", "zürich_表_🙂", "a\"b", "a b", "select", "x DESC"})
+        column(*t, n, "TEXT", ++ordinal);
+    struct Case {
+        const char* part;
+        const char* sql;
+    } cases[] = {
+        {kHostile, "\"id); DROP TABLE victim; CREATE INDEX zz ON other(a\""},
+        {"MixedCase", "\"MixedCase\""},
+        // SQLite's names ignore ASCII case.
+        {"mixedcase", "\"mixedcase\""},
+        {"zürich_表_🙂", "\"zürich_表_🙂\""},
+        {"a\"b", "\"a\"\"b\""},
+        {"a b DESC", "\"a b\" DESC"},
+        {"select COLLATE NOCASE ASC", "\"select\" COLLATE NOCASE ASC"},
+        {"x DESC", "\"x DESC\""},
+        {"lower(id) || 'x'", "lower(id) || 'x'"},
+        {"\"a b\" DESC", "\"a b\" DESC"},
+        {"nosuch", "nosuch"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.part);
+        auto index = MetaIndex::create_with_names(MetaIndex::gtype(), "", "main", "t", "i");
+        index->append(c.part);
+        gobj::GeeArray<MetaIndex>::wrap(t->get_indexes()).clear();
+        gobj::GeeArray<MetaIndex>::wrap(t->get_indexes()).append(index);
+        const std::string text = create(*t);
+        EXPECT_NE(text.find(std::string("ON \"t\" (\n    ") + c.sql + "\n);"), std::string::npos) << text;
+    }
+}
+
+// A column name made to close the key list and run statements of its own, in an index, a
+// unique constraint and an UPDATE OF list: the script makes them on that column, and the
+// sentinel table survives.
+TEST_F(SqliteBuilder, AHostileColumnNameRunsNothing) {
+    const std::string hostile = "id); DROP TABLE victim; CREATE INDEX zz ON other(a";
+    open("hostile.db");
+    run("CREATE TABLE victim (x INTEGER); CREATE TABLE other (a INTEGER);");
+    auto t = MetaTable::create_with_names(MetaTable::gtype(), "", "main", "t");
+    column(*t, "id", "INTEGER", 1);
+    column(*t, hostile.c_str(), "TEXT", 2);
+    auto index = MetaIndex::create_with_names(MetaIndex::gtype(), "", "main", "t", "t_hostile");
+    index->append(hostile.c_str());
+    gobj::GeeArray<MetaIndex>::wrap(t->get_indexes()).append(index);
+    auto unique = MetaUnique::create_with_name(MetaUnique::gtype(), "u");
+    unique->set_columns(hostile.c_str());
+    unique->set_conflict("ABORT");
+    gobj::GeeArray<MetaConstraint>::wrap(t->get_constraints()).append(unique);
+    auto trigger = MetaTrigger::create_with_body(MetaTrigger::gtype(), "tr", "BEGIN SELECT 1; END");
+    trigger->set_timing("AFTER");
+    trigger->set_event("UPDATE");
+    trigger->set_columns(hostile.c_str());
+    gobj::GeeArray<MetaTrigger>::wrap(t->get_triggers()).append(trigger);
+    run(create(*t));
+
+    // The stand-alone index, on the table now there.
+    auto alone = MetaIndex::create_with_names(MetaIndex::gtype(), "", "main", "t", "t_alone");
+    alone->append(hostile.c_str());
+    alone->append("id DESC");
+    run(create(*alone));
+
+    EXPECT_EQ(rows("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name"),
+              (std::vector<std::string>{"other", "t", "victim"}));
+    EXPECT_EQ(rows("SELECT count(*) FROM sqlite_master WHERE name = 'zz'"), (std::vector<std::string>{"0"}));
+    EXPECT_EQ(rows("SELECT name FROM pragma_index_info('t_hostile')"), (std::vector<std::string>{hostile}));
+    EXPECT_EQ(rows("SELECT name, desc FROM pragma_index_xinfo('t_alone') WHERE key"),
+              (std::vector<std::string>{hostile + "|0", "id|1"}));
+    // The unique constraint's own index is on the column too.
+    EXPECT_EQ(rows("SELECT ii.name FROM pragma_index_list('t') il, pragma_index_info(il.name) ii WHERE il.origin = 'u'"),
+              (std::vector<std::string>{hostile}));
+    // The trigger fires on an update of that column.
+    run("CREATE TABLE log (n INTEGER);");
+    auto logged = MetaTrigger::create_with_body(MetaTrigger::gtype(), "logged", "INSERT INTO log VALUES (1)");
+    logged->set_timing("AFTER");
+    logged->set_event("UPDATE");
+    logged->set_columns(hostile.c_str());
+    logged->set_target("t");
+    run(create(*logged));
+    run("INSERT INTO t (id) VALUES (1); UPDATE t SET " + sql_name(hostile) + " = 'x';");
+    EXPECT_EQ(rows("SELECT count(*) FROM log"), (std::vector<std::string>{"1"}));
+}
+
+// An index stored with bracketed, backquoted and doubled-quote names reads with the names
+// unquoted (an expression keeps them, in double quotes), and the table built back from
+// what was read has the same index.
+TEST_F(SqliteBuilder, StoredKeyPartsReadUnquotedAndBuildTheSameIndex) {
+    open("quoted.db");
+    run("CREATE TABLE q (\"a b\" TEXT, \"c`d\" TEXT, \"e\"\"f\" TEXT, g TEXT);"
+        "CREATE INDEX qi ON q ([a b] DESC, `c``d`, \"e\"\"f\" COLLATE NOCASE, 'g', lower([a b]));");
+    auto q = read_table("q");
+    auto indexes = gobj::GeeArray<MetaIndex>::wrap(q->get_indexes());
+    ASSERT_EQ(indexes.size(), 1);
+    EXPECT_EQ(gobj::StringArray::wrap(indexes.peek(0)->get_columns()).to_vector(),
+              (std::vector<std::string>{"\"a b\" DESC", "c`d", "\"e\"\"f\" COLLATE NOCASE", "g", "lower(\"a b\")"}));
+    const std::string xinfo = "SELECT name, desc, coll, key FROM pragma_index_xinfo('qi')";
+    const auto stored = rows(xinfo);
+    const std::string script = create(*q);
+    open("rebuilt.db");
+    run(script);
+    EXPECT_EQ(rows(xinfo), stored) << script;
 }
 
 // The rebuild of a table whose columns, index and neighbours changed.

@@ -8,7 +8,7 @@
 #include "rezezadovu/model/meta_role.hpp"
 #include "rezezadovu/model/meta_table.hpp"
 #include "rezezadovu/model/meta_view.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_adapter.hpp"
+#include "rezezadovu/supports/database/sqlserver/adapter.hpp"
 #include "sqlserver_support.hpp"
 
 using namespace tarvelin;
@@ -344,8 +344,8 @@ TEST(SqlServerAdapterBadInput, UnexpectedRowCounts) {
     EXPECT_TRUE(options.has("PARTITION_SCHEMA"));
 }
 
-// Flags that arrive NULL or as another class, type names nobody knows, and answers with
-// fewer columns than the query selects.
+// Flags that arrive NULL or as another class, type names nobody knows, and an answer that
+// lacks a column its reader reads.
 TEST(SqlServerAdapterBadInput, OddCellsAndShortRows) {
     Fill fill;
     auto& p = fill.provider();
@@ -365,17 +365,25 @@ TEST(SqlServerAdapterBadInput, OddCellsAndShortRows) {
     EXPECT_EQ(columns.at(1)->get_length(), 5);
 
     // Trigger flags: NULL event flags count as set, a NULL instead-of flag as AFTER.
-    p.answer_rows(query("triggers", {"dbo", "odd"}),
-                  {{"name", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_WSTRING},
-                   {"type", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING},
-                   {"object_type", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING},
-                   {"object_name", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_WSTRING},
-                   {"is_insert_trigger", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32},
-                   {"is_update_trigger", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32},
-                   {"is_delete_trigger", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32},
-                   {"is_encrypted", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32},
-                   {"is_instead_of_trigger", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN}},
-                  {{"t", "TR", "V ", "odd", nullptr, 0, 1, 0, nullptr}});
+    std::vector<ScriptedColumn> trigger_heads = {{"name", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_WSTRING},
+                                                 {"type", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING},
+                                                 {"object_type", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING},
+                                                 {"object_name", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_WSTRING},
+                                                 {"is_insert_trigger", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32},
+                                                 {"is_update_trigger", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32},
+                                                 {"is_delete_trigger", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32},
+                                                 {"is_encrypted", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32},
+                                                 {"is_instead_of_trigger", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN}};
+    // The same answer short of the columns from is_disabled on fails, naming a missing
+    // column, and adds nothing.
+    auto short_table = MetaTable::create_with_names(MetaTable::gtype(), "shop", "dbo", "short");
+    p.answer_rows(query("triggers", {"dbo", "short"}), trigger_heads, {{"t", "TR", "V ", "short", nullptr, 0, 1, 0, nullptr}});
+    for (const char* name : {"is_disabled", "definition", "sql_principal_name", "assembly_name", "assembly_class",
+                             "assembly_method", "clr_principal_name", "comment"})
+        trigger_heads.emplace_back(name, TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_WSTRING);
+    p.answer_rows(query("triggers", {"dbo", "odd"}), trigger_heads,
+                  {{"t", "TR", "V ", "odd", nullptr, 0, 1, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                    nullptr, nullptr, nullptr}});
     auto* adapter = reinterpret_cast<TarvelinRezezadovuSupportsDatabaseSQLServerAdapter*>(fill.adapter.gobj());
     GError* e = nullptr;
     g_object_unref(tarvelin_rezezadovu_supports_database_sql_server_adapter_fill_schema_table_trigger(
@@ -386,7 +394,15 @@ TEST(SqlServerAdapterBadInput, OddCellsAndShortRows) {
     EXPECT_STREQ(trigger->get_timing(), "AFTER");
     EXPECT_EQ(attribute(*trigger, "TARGET_TYPE"), "VIEW");
     EXPECT_EQ(attribute(*trigger, "ENCRYPTION"), "(absent)");
-    EXPECT_STREQ(trigger->get_body(), "") << "the row has no definition column";
+    EXPECT_STREQ(trigger->get_body(), "") << "the definition is NULL";
+
+    e = nullptr;
+    EXPECT_EQ(tarvelin_rezezadovu_supports_database_sql_server_adapter_fill_schema_table_trigger(
+                  adapter, reinterpret_cast<TarvelinRezezadovuMetaModelMetaTable*>(short_table.gobj()), &e),
+              nullptr);
+    std::string failure = describe(e);
+    EXPECT_NE(failure.find("\"definition\""), std::string::npos) << failure;
+    EXPECT_EQ(gobj::GeeArray<MetaTrigger>::wrap(short_table->get_triggers()).size(), 0);
 }
 
 TEST(SqlServerAdapterHeader, BodyIsTheTextAfterTheAsThatEndsTheHeader) {

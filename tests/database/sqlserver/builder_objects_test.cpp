@@ -395,7 +395,7 @@ TEST_F(SqlServerBuilderObjects, HostileNamesAndTexts) {
     auto col = column(*t, "co]l'", "NVARCHAR", 10);
     col->set_comment("O'Brien's");
     set_attribute(*col, "MASKED", "partial(0,'X',0)");
-    auto index = add_index(*t, "i]x", {"[co]]l'] ASC"});
+    auto index = add_index(*t, "i]x", {"co]l' ASC"});
     set_attribute(*index, "STATE", "true");
     auto trigger = add_trigger(*t, "tr]g", "AFTER", "INSERT", "SELECT 1");
     set_attribute(*trigger, "STATE", "true");

@@ -299,7 +299,7 @@ TEST_F(SqlServerPatchTable, Indexes) {
     changed(*t, "indexes.ix_kept", kUpdate, kept.get(), {"include"});
     LogCapture log;
     EXPECT_EQ(patch(), "DROP INDEX IF EXISTS [ix_kept] ON [dbo].[t];\n"
-                       "CREATE NONCLUSTERED INDEX [ix_kept] ON [dbo].[t] (b ASC) INCLUDE (a);\n"
+                       "CREATE NONCLUSTERED INDEX [ix_kept] ON [dbo].[t] ([b] ASC) INCLUDE ([a]);\n"
                        "EXEC sp_addextendedproperty 'MS_Description', N'By name', 'SCHEMA', N'dbo', 'TABLE', N't', "
                        "'INDEX', N'ix_kept';\n"
                        "ALTER INDEX [ix_kept] ON [dbo].[t] REBUILD;\n");

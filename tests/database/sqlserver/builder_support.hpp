@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "providers/gobj/gee.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_builder.hpp"
+#include "rezezadovu/supports/database/sqlserver/builder.hpp"
 #include "sqlserver_support.hpp"
 
 namespace tarvelin::test::sqlserver {

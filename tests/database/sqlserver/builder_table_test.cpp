@@ -257,9 +257,9 @@ TEST(SqlServerBuildTableRoundTrip, TableFromThe2019CatalogueWrittenBack) {
              "    [created] DATETIME2 DEFAULT (sysdatetime()) NULL,\n",
              "    CONSTRAINT [PK__orders__<HMAC>] PRIMARY KEY ([order_no]),\n",
              "    CONSTRAINT [ck_orders_amount] NOT FOR REPLICATION CHECK ([amount]>=(0)),\n",
-             "    CONSTRAINT [fk_orders_region] FOREIGN KEY(region_country,region_code) REFERENCES "
-             "[dbo].[regions](country,code) ON DELETE NO ACTION ON UPDATE CASCADE,\n",
-             "    CONSTRAINT [uq_orders_ship] UNIQUE NONCLUSTERED (ship_country ASC,ship_code DESC),\n",
+             "    CONSTRAINT [fk_orders_region] FOREIGN KEY([region_country],[region_code]) REFERENCES "
+             "[dbo].[regions]([country],[code]) ON DELETE NO ACTION ON UPDATE CASCADE,\n",
+             "    CONSTRAINT [uq_orders_ship] UNIQUE NONCLUSTERED ([ship_country] ASC,[ship_code] DESC),\n",
              "ALTER TABLE [dbo].[orders] NOCHECK CONSTRAINT [ck_orders_ship];\n",
          })
         EXPECT_NE(script.find(line), std::string::npos) << line;
@@ -340,22 +340,99 @@ TEST_F(SqlServerBuildTable, IndexInItsThreeForms) {
         return take(tarvelin_rezezadovu_supports_database_sql_builder_build_index(
             c(), c_of<TarvelinRezezadovuMetaModelMetaIndex>(index)));
     };
-    EXPECT_EQ(standalone(one), "CREATE INDEX [i] ON [dbo].[t]( \n    c ASC\n);");
+    EXPECT_EQ(standalone(one), "CREATE INDEX [i] ON [dbo].[t]( \n    [c] ASC\n);");
     EXPECT_EQ(standalone(columnstore),
-              "CREATE UNIQUE CLUSTERED COLUMNSTORE INDEX [cs] ON [dbo].[t]( \n    c ASC,\n    d DESC\n) WITH DROP_EXISTING = ON;");
+              "CREATE UNIQUE CLUSTERED COLUMNSTORE INDEX [cs] ON [dbo].[t]( \n    [c] ASC,\n    [d] DESC\n) WITH DROP_EXISTING = ON;");
 
     // Inline: in parentheses, no disable statement within CREATE TABLE.
     std::string created = build(t);
-    EXPECT_NE(created.find("    INDEX [i] NONCLUSTERED (c ASC),\n"), std::string::npos) << created;
-    EXPECT_NE(created.find("    INDEX [cs] UNIQUE CLUSTERED COLUMNSTORE (c ASC, d DESC) WITH (DROP_EXISTING = ON)\n"),
+    EXPECT_NE(created.find("    INDEX [i] NONCLUSTERED ([c] ASC),\n"), std::string::npos) << created;
+    EXPECT_NE(created.find("    INDEX [cs] UNIQUE CLUSTERED COLUMNSTORE ([c] ASC, [d] DESC) WITH (DROP_EXISTING = ON)\n"),
               std::string::npos)
         << created;
 
     // Patch: a new index with its disable statement, named with its table's schema.
     changed(*t, "indexes.cs", TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_INSERT);
     EXPECT_EQ(take(tarvelin_rezezadovu_supports_database_sql_builder_patch_table(c(), c_of<TarvelinRezezadovuMetaModelMetaTable>(t))),
-              "CREATE UNIQUE CLUSTERED COLUMNSTORE INDEX [cs] ON [dbo].[t] (c ASC, d DESC) WITH (DROP_EXISTING = ON);\n"
+              "CREATE UNIQUE CLUSTERED COLUMNSTORE INDEX [cs] ON [dbo].[t] ([c] ASC, [d] DESC) WITH (DROP_EXISTING = ON);\n"
               "ALTER INDEX [cs] ON [dbo].[t] DISABLE;\n");
+}
+
+// What is left of a script once every bracketed name and every quoted text is taken out:
+// the SQL the builder wrote itself.
+std::string outside_quotes(const std::string& script) {
+    std::string out;
+    for (std::size_t i = 0; i < script.size(); ++i) {
+        char close = script[i] == '[' ? ']' : script[i] == '\'' ? '\'' : '\0';
+        if (!close) {
+            out += script[i];
+            continue;
+        }
+        for (++i; i < script.size(); ++i) {
+            if (script[i] != close) continue;
+            if (i + 1 < script.size() && script[i + 1] == close) {
+                ++i;
+                continue;
+            }
+            break;
+        }
+        out += "?";
+    }
+    return out;
+}
+
+// Every index, unique and foreign-key entry is a quoted column, with its order after
+// the name; a name that tries to close its entry and run a statement stays inside it.
+TEST_F(SqlServerBuildTable, KeyEntriesAreQuotedColumnNames) {
+    const std::string hostile = "id); DROP TABLE victim; CREATE INDEX zz ON other(a";
+    struct Entry {
+        std::string column;  // also the name of the index on it
+        std::string quoted;
+    } entries[] = {
+        {hostile, "[" + hostile + "]"},
+        {"MixedCase", "[MixedCase]"},
+        {"zürich_表_🙂", "[zürich_表_🙂]"},
+        {"co]l", "[co]]l]"},
+        {"a, b", "[a, b]"},  // a comma inside a name keeps it one entry
+        {"sort DESC", "[sort DESC]"},
+    };
+    for (const auto& e : entries) {
+        SCOPED_TRACE(e.column);
+        auto t = table("dbo", "t");
+        column(*t, "id", "INT");
+        column(*t, e.column.c_str(), "INT");
+        auto index = add_index(*t, "ix", {e.column + " DESC"});
+        index->set_include(e.column.c_str());
+        add_unique(*t, "uq", (e.column + " ASC,id DESC").c_str());
+        add_foreign_key(*t, "fk", ("id," + e.column).c_str(), "dbo", "other", ("id," + e.column).c_str());
+
+        std::string created = build(t);
+        EXPECT_NE(created.find("    CONSTRAINT [uq] UNIQUE NONCLUSTERED (" + e.quoted + " ASC,[id] DESC),\n"),
+                  std::string::npos)
+            << created;
+        EXPECT_NE(created.find("FOREIGN KEY([id]," + e.quoted + ") REFERENCES [dbo].[other]([id],"), std::string::npos)
+            << created;
+        EXPECT_NE(created.find("    INDEX [ix] NONCLUSTERED (" + e.quoted + " DESC) INCLUDE (" + e.quoted + ")\n"),
+                  std::string::npos)
+            << created;
+        EXPECT_EQ(take(tarvelin_rezezadovu_supports_database_sql_builder_build_index(
+                           c(), c_of<TarvelinRezezadovuMetaModelMetaIndex>(index)))
+                      .find("    " + e.quoted + " DESC\n"),
+                  std::string("CREATE INDEX [ix] ON [dbo].[t]( \n").size())
+            << e.quoted;
+        changed(*t, "indexes.ix", TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_INSERT);
+        changed(*t, "constraints.uq", TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_INSERT);
+        std::string patched = take(tarvelin_rezezadovu_supports_database_sql_builder_patch_table(
+            c(), c_of<TarvelinRezezadovuMetaModelMetaTable>(t)));
+        EXPECT_NE(patched.find("CREATE NONCLUSTERED INDEX [ix] ON [dbo].[t] (" + e.quoted + " DESC) INCLUDE (" +
+                               e.quoted + ");\n"),
+                  std::string::npos)
+            << patched;
+        for (const auto& script : {created, patched}) {
+            EXPECT_EQ(outside_quotes(script).find("DROP"), std::string::npos) << script;
+            EXPECT_EQ(outside_quotes(script).find("victim"), std::string::npos) << script;
+        }
+    }
 }
 
 TEST_F(SqlServerBuildTable, IndexWithoutColumnsGivesNothing) {

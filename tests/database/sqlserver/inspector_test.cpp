@@ -2,7 +2,7 @@
 // lists of every kind.
 #include <map>
 
-#include "rezezadovu/supports/database/sqlserver/sql_server_inspector.hpp"
+#include "rezezadovu/supports/database/sqlserver/inspector.hpp"
 #include "sqlserver_support.hpp"
 
 using namespace tarvelin;

@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "rezezadovu/model/meta_object.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_connection.hpp"
+#include "rezezadovu/supports/database/sqlserver/connection.hpp"
 #include "support/driver_checks.hpp"
 #include "support/scripted_provider.hpp"
 

@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "providers/contracts/face_server.hpp"
-#include "rezezadovu/supports/database/sqlserver/sql_server_statement.hpp"
+#include "rezezadovu/supports/database/sqlserver/statement.hpp"
 #include "sqlserver_support.hpp"
 
 using namespace tarvelin;
@@ -212,6 +212,44 @@ TEST_F(SqlServerStatementTest, HostileNamesStayInsideTheirQuotes) {
         EXPECT_EQ(*got, want);
     }
     EXPECT_NE(spec_text("show_tables", {"O'Brien"}).find("'O''Brien'"), std::string::npos);
+}
+
+// The one quoting of names and of texts, on the names that break naive quoting: each
+// comes back whole between its delimiters, with only the closing delimiter doubled, and
+// quote_identifier and pack_value give the same texts.
+TEST_F(SqlServerStatementTest, QuotingTables) {
+    struct Quoting {
+        const char* text;
+        const char* name;     // quoted()
+        const char* literal;  // literal()
+    } cases[] = {
+        {"id); DROP TABLE victim; CREATE INDEX zz ON other(a", "[id); DROP TABLE victim; CREATE INDEX zz ON other(a]",
+         "'id); DROP TABLE victim; CREATE INDEX zz ON other(a'"},
+        {"MixedCase", "[MixedCase]", "'MixedCase'"},
+        {"zürich_表_🙂", "[zürich_表_🙂]", "'zürich_表_🙂'"},
+        {"a]b", "[a]]b]", "'a]b'"},
+        {"]", "[]]]", "']'"},
+        {"[x]", "[[x]]]", "'[x]'"},
+        {"O'Brien", "[O'Brien]", "'O''Brien'"},
+        {"''", "['']", "''''''"},
+        {"a\"b`c", "[a\"b`c]", "'a\"b`c'"},
+        {"x -- y /* z */", "[x -- y /* z */]", "'x -- y /* z */'"},
+        {"line\nbreak\\", "[line\nbreak\\]", "'line\nbreak\\'"},
+        {"", "[]", "''"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(SQLServerStatement::quoted(c.text), c.name);
+        EXPECT_EQ(SQLServerStatement::literal(c.text), c.literal);
+        EXPECT_EQ(statement->quote_identifier(c.text, "").value_or("(none)"), c.name);
+        EXPECT_EQ(statement->quote_identifier("t", c.text).value_or("(none)"),
+                  *c.text ? std::string(c.name) + ".[t]" : std::string("[t]"));
+        EXPECT_EQ(statement->pack_value(TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_WSTRING, c.text).value_or("(none)"),
+                  std::string("N") + c.literal);
+    }
+    // A template places each argument by what surrounds it: a literal, a name, or SQL.
+    EXPECT_EQ(SQLServerStatement::fill("WHERE a = N'%s' AND b = [%s] AND %s", {"O'Brien", "a]b", "c = 1"}),
+              "WHERE a = N'O''Brien' AND b = [a]]b] AND c = 1");
 }
 
 TEST_F(SqlServerStatementTest, LiteralsByValueType) {

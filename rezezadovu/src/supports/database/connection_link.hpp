@@ -9,7 +9,7 @@
 //   static gobj::Ref<SQLiteStatement> create(GType type, CConnection* connection) {
 //       return create_linked<SQLiteStatement>(type, connection);
 //   }
-//   // sqlite_capi.cpp:
+//   // sqlite/capi.cpp:
 //   TarvelinRezezadovuSupportsDatabaseSQLiteStatement* tarvelin_..._sq_lite_statement_construct(
 //       GType object_type, CConnection* connection) {
 //       g_return_val_if_fail(connection != NULL, NULL);

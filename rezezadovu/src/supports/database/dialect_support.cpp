@@ -1,6 +1,8 @@
 #include "rezezadovu/supports/database/dialect_support.hpp"
 
 #include "providers/contracts/model_column.hpp"
+#include "providers/contracts/value_integer.hpp"
+#include "providers/contracts/value_string.hpp"
 #include "providers/gobj/call.hpp"
 #include "providers/gobj/i18n.hpp"
 
@@ -71,36 +73,82 @@ std::string version_of(const gobj::Ref<IConnection>& connection) {
     return version ? version : "";
 }
 
-int row_count(const TableModel& table) { return table.get_rows().size(); }
-int column_count(const TableModel& table) { return table.get_columns().size(); }
 
 std::string text_of(const gobj::Ref<ValueObject>& value) {
     if (!value || value->get_is_null()) return {};
     return value->to_string();
 }
 
-std::string cell(const TableModel& table, int column, int row) { return text_of(table.get_value_at(column, row)); }
+CatalogRows::CatalogRows(gobj::Ref<TableModel> table) : table_(std::move(table)) {
+    if (!table_) return;
+    rows_ = static_cast<int>(table_->list_n_items());
+    for (auto column : table_->get_columns()) names_.push_back(column->get_name() ? *column->get_name() : std::string());
+}
 
-bool cell_is_null(const TableModel& table, int column, int row) {
-    auto value = table.get_value_at(column, row);
+bool CatalogRows::has(std::string_view column) const {
+    for (const auto& name : names_)
+        if (name.size() == column.size() && g_ascii_strncasecmp(name.data(), column.data(), name.size()) == 0)
+            return true;
+    return false;
+}
+
+int CatalogRows::position(std::string_view column) const {
+    for (const auto& [name, at] : resolved_)
+        if (name == column) return at;
+    int at = -1;
+    for (size_t i = 0; i < names_.size() && at < 0; ++i)
+        if (names_[i] == column) at = static_cast<int>(i);
+    for (size_t i = 0; i < names_.size() && at < 0; ++i)
+        if (names_[i].size() == column.size() &&
+            g_ascii_strncasecmp(names_[i].data(), column.data(), column.size()) == 0)
+            at = static_cast<int>(i);
+    if (at < 0)
+        throw gobj::Error(G_IO_ERROR, G_IO_ERROR_INVALID_DATA,
+                          "the catalogue result has no column \"" + std::string(column) + "\"");
+    resolved_.emplace_back(std::string(column), at);
+    return at;
+}
+
+gobj::Ref<ValueObject> CatalogRows::cell(int row, std::string_view column) const {
+    const int at = position(column);
+    if (row < 0 || row >= rows_) return {};
+    return table_->get_value_at(at, row);
+}
+
+std::string CatalogRows::text(int row, std::string_view column) const { return text_of(cell(row, column)); }
+
+bool CatalogRows::is_null(int row, std::string_view column) const {
+    auto value = cell(row, column);
     return !value || value->get_is_null();
 }
 
-gint64 cell_integer(const TableModel& table, int column, int row) {
-    return g_ascii_strtoll(cell(table, column, row).c_str(), nullptr, 10);
+bool CatalogRows::is_text(int row, std::string_view column) const {
+    auto value = cell(row, column);
+    return value && G_TYPE_CHECK_INSTANCE_TYPE(value.gobj(), providers::contracts::ValueString::gtype());
 }
 
-guint64 cell_unsigned(const TableModel& table, int column, int row) {
-    return g_ascii_strtoull(cell(table, column, row).c_str(), nullptr, 10);
+bool CatalogRows::is_boolean(int row, std::string_view column) const {
+    auto value = cell(row, column);
+    return value && G_TYPE_CHECK_INSTANCE_TYPE(value.gobj(), providers::contracts::ValueBoolean::gtype());
 }
 
-int column_named(const TableModel& table, std::string_view name) {
-    int i = 0;
-    for (auto column : table.get_columns()) {
-        if (column->get_name() && *column->get_name() == name) return i;
-        ++i;
-    }
-    return -1;
+bool CatalogRows::boolean(int row, std::string_view column) const {
+    auto value = gobj::ref_cast<providers::contracts::ValueBoolean>(cell(row, column));
+    return value && value->get_boolean();
+}
+
+std::optional<gint64> CatalogRows::integer(int row, std::string_view column) const {
+    auto value = cell(row, column);
+    if (!value || !G_TYPE_CHECK_INSTANCE_TYPE(value.gobj(), providers::contracts::IInteger::gtype())) return std::nullopt;
+    return gobj::call<&TarvelinProvidersContractsIIntegerInterface::to_integer>(value);
+}
+
+gint64 CatalogRows::number(int row, std::string_view column) const {
+    return g_ascii_strtoll(text(row, column).c_str(), nullptr, 10);
+}
+
+guint64 CatalogRows::unsigned_number(int row, std::string_view column) const {
+    return g_ascii_strtoull(text(row, column).c_str(), nullptr, 10);
 }
 
 std::string ascii_upper(std::string_view text) {

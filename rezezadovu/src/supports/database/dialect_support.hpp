@@ -1,13 +1,15 @@
 // What the dialect objects of every product share: running catalogue queries through the
 // connection that made the object, reaching that connection's other dialect objects, and
-// reading result cells as text. The SQL itself (quoting, texts) is each product's own.
+// reading catalogue results by column name. The SQL itself (quoting, texts) is each
+// product's own.
 //
-//   auto table = dialect::query_model(connection(), "SELECT name, size FROM t;");
-//   for (int r = 0; r < dialect::row_count(*table); ++r) use(dialect::cell(*table, 0, r));
+//   dialect::CatalogRows rows(dialect::query_model(connection(), "SELECT name, size FROM t;"));
+//   for (auto row : rows) use(row.text("name"));
 //
 // Thread-safe: stateless.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,18 +44,105 @@ std::string version_of(const gobj::Ref<IConnection>& connection);
 
 // ---- results
 
-int row_count(const TableModel& table);
-int column_count(const TableModel& table);
 // The text form of a value; "" for none and for an SQL NULL.
 std::string text_of(const gobj::Ref<ValueObject>& value);
-// The text form of a cell; "" for an SQL NULL and for a cell outside the table.
-std::string cell(const TableModel& table, int column, int row);
-bool cell_is_null(const TableModel& table, int column, int row);
-// A cell's text read as a number ("" and text that is not one read as 0).
-gint64 cell_integer(const TableModel& table, int column, int row);
-guint64 cell_unsigned(const TableModel& table, int column, int row);
-// The position of the result column named `name`, or -1.
-int column_named(const TableModel& table, std::string_view name);
+
+// ---- catalogue rows
+
+// The rows of one catalogue result, read by column name, as every dialect reads its
+// catalogue: the query text and the code that reads it then cannot drift apart by a
+// position. A name is matched exactly, else ignoring ASCII case (the MySQL family spells
+// information_schema columns in capitals); it is resolved once per result. A name the
+// result lacks is a fault of the query beside the reader and is thrown as an error naming
+// it. Cells of a row outside the result read as NULL.
+//
+//   CatalogRows rows(dialect::query_model(connection(), "SELECT relname AS name, ..."));
+//   for (auto row : rows) table->set_name(row.text("name"));
+//
+// Single thread.
+class TARVELIN_EXPORT CatalogRows {
+public:
+    explicit CatalogRows(gobj::Ref<TableModel> table);
+
+    class Row;
+    int size() const { return rows_; }
+    bool empty() const { return rows_ == 0; }
+    // Whether the result has that column (for queries whose columns differ by version).
+    bool has(std::string_view column) const;
+
+    gobj::Ref<ValueObject> cell(int row, std::string_view column) const;
+    // The text form; "" for an SQL NULL.
+    std::string text(int row, std::string_view column) const;
+    bool is_null(int row, std::string_view column) const;
+    // A text cell that is not NULL.
+    bool is_text(int row, std::string_view column) const;
+    bool is_boolean(int row, std::string_view column) const;
+    // A boolean cell holding true; any other cell reads as false.
+    bool boolean(int row, std::string_view column) const;
+    // The number of an integer cell of any width; none for NULL and every other kind.
+    std::optional<gint64> integer(int row, std::string_view column) const;
+    gint64 integer_or_zero(int row, std::string_view column) const { return integer(row, column).value_or(0); }
+    // The cell's text read as a decimal number; 0 when it is none.
+    gint64 number(int row, std::string_view column) const;
+    guint64 unsigned_number(int row, std::string_view column) const;
+
+    Row operator[](int row) const;
+    class Iterator;
+    Iterator begin() const;
+    Iterator end() const;
+
+    const gobj::Ref<TableModel>& table() const { return table_; }
+
+private:
+    int position(std::string_view column) const;
+
+    gobj::Ref<TableModel> table_;
+    int rows_ = 0;
+    std::vector<std::string> names_;
+    // Names already resolved: most readers ask for the same few literals row after row.
+    mutable std::vector<std::pair<std::string, int>> resolved_;
+};
+
+// One row of a CatalogRows: the same readers without the row number.
+class CatalogRows::Row {
+public:
+    Row(const CatalogRows& rows, int index) : rows_(&rows), index_(index) {}
+    int index() const { return index_; }
+    bool has(std::string_view c) const { return rows_->has(c); }
+    gobj::Ref<ValueObject> cell(std::string_view c) const { return rows_->cell(index_, c); }
+    std::string text(std::string_view c) const { return rows_->text(index_, c); }
+    bool is_null(std::string_view c) const { return rows_->is_null(index_, c); }
+    bool is_text(std::string_view c) const { return rows_->is_text(index_, c); }
+    bool is_boolean(std::string_view c) const { return rows_->is_boolean(index_, c); }
+    bool boolean(std::string_view c) const { return rows_->boolean(index_, c); }
+    std::optional<gint64> integer(std::string_view c) const { return rows_->integer(index_, c); }
+    gint64 integer_or_zero(std::string_view c) const { return rows_->integer_or_zero(index_, c); }
+    gint64 number(std::string_view c) const { return rows_->number(index_, c); }
+    guint64 unsigned_number(std::string_view c) const { return rows_->unsigned_number(index_, c); }
+
+private:
+    const CatalogRows* rows_;
+    int index_;
+};
+
+class CatalogRows::Iterator {
+public:
+    Iterator(const CatalogRows& rows, int index) : rows_(&rows), index_(index) {}
+    Row operator*() const { return Row(*rows_, index_); }
+    Iterator& operator++() {
+        ++index_;
+        return *this;
+    }
+    bool operator==(const Iterator& other) const { return index_ == other.index_; }
+
+private:
+    const CatalogRows* rows_;
+    int index_;
+};
+
+inline CatalogRows::Row CatalogRows::operator[](int row) const { return Row(*this, row); }
+inline CatalogRows::Iterator CatalogRows::begin() const { return Iterator(*this, 0); }
+inline CatalogRows::Iterator CatalogRows::end() const { return Iterator(*this, rows_); }
 
 // ---- texts
 

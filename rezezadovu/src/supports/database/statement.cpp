@@ -2,7 +2,7 @@
 
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"
-#include "rezezadovu/helpers/database_helper.hpp"
+#include "rezezadovu/supports/database/database_helper.hpp"
 
 TARVELIN_LOG_TAG("statement")
 
@@ -220,6 +220,16 @@ Text Statement::build_sql_view(const char* user_schema, const char* view_name, c
     std::string name = DatabaseHelper::quote(view_name, '`');
     if (*user_schema) name = DatabaseHelper::quote(user_schema, '`') + "." + name;
     return "CREATE VIEW " + name + " AS " + statements;
+}
+
+// ---------------------------------------------------------------- copy hooks
+
+Statement::CopySession Statement::copy_session(const CopyTarget&) { return {}; }
+std::string Statement::copy_insert_clause(const CopyTarget&) { return {}; }
+std::vector<std::string> Statement::after_copy(const CopyTarget&) { return {}; }
+
+Statement* Statement::of(const gobj::Ref<contracts::database::IStatement>& statement) {
+    return statement ? gobj::checked_cast<Statement>(statement.instance()) : nullptr;
 }
 
 }  // namespace tarvelin::rezezadovu::supports::database

@@ -25,10 +25,20 @@
 // literals come from DatabaseHelper::pack_value. A dialect whose string literals treat the
 // backslash as an escape must override pack_value to double it.
 //
+// Besides the interface, the copy hooks: what a product needs around copied rows beyond
+// plain INSERTs (session settings, a clause for copied identity values, counters moved
+// past the copied keys). The transfer asks the target's statement through them and never
+// tests a dialect's type; the defaults ask for nothing, and so does a statement a host
+// implemented, which has no C++ object to ask (Statement::of gives none).
+//
 // Thread-safe: a statement holds nothing but its (weak) connection link.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "rezezadovu/contracts/database/dialect_contracts.hpp"
+#include "rezezadovu/model/meta_column.hpp"
 #include "rezezadovu/supports/database/connection_link.hpp"
 
 namespace tarvelin::rezezadovu::supports::database {
@@ -114,6 +124,50 @@ public:
     // "CREATE VIEW `view` AS statements" or "CREATE VIEW `schema`.`view` AS statements",
     // backquotes inside the names doubled, whatever the dialect.
     Text build_sql_view(const char* user_schema, const char* view_name, const char* statements) override;
+
+    // ---- copy hooks
+
+    // A copied column: its name on the target (unquoted) and the column as the source
+    // catalogue read it (none when the source has no column of that name).
+    struct CopiedColumn {
+        std::string name;
+        gobj::Ref<meta_model::MetaColumn> source;
+    };
+    // The table rows are copied into: schema and name on the target (unquoted), and the
+    // copied columns in the order of the copied values.
+    struct CopyTarget {
+        std::string schema;
+        std::string table;
+        std::vector<CopiedColumn> columns;
+        // Whether a copied column that the source knows passes `test`.
+        template <class Test>
+        bool any_source(Test&& test) const {
+            for (const auto& column : columns)
+                if (column.source && test(*column.source)) return true;
+            return false;
+        }
+    };
+    // Statements the caller runs on this statement's connection around the rows of one
+    // table: `before` ahead of the first row (a failure fails the table), `after` once
+    // the table is done, also when its copy failed, provided `before` ran whole (a
+    // failure there is logged, not counted).
+    struct CopySession {
+        std::vector<std::string> before;
+        std::vector<std::string> after;
+    };
+    // Asked before the rows of `target` are copied; may read the session through this
+    // statement's connection to give back what `after` restores.
+    virtual CopySession copy_session(const CopyTarget& target);
+    // The clause every INSERT of copied rows carries between its column list and VALUES;
+    // "" for none.
+    virtual std::string copy_insert_clause(const CopyTarget& target);
+    // Statements run once the rows are in, before `after` (a failure fails the table); may
+    // read the catalogue through this statement's connection.
+    virtual std::vector<std::string> after_copy(const CopyTarget& target);
+
+    // Our C++ statement behind an interface reference, through the bridge's checked cast;
+    // none for a statement a host implemented (or no statement).
+    static Statement* of(const gobj::Ref<contracts::database::IStatement>& statement);
 
 protected:
     // After a passed argument test, the empty text of a listing with its column set to 0

@@ -5,8 +5,8 @@
 
 #include "providers/contracts/value_string.hpp"
 #include "rezezadovu/foundation/logging_service.hpp"
-#include "rezezadovu/helpers/database_helper.hpp"
 #include "rezezadovu/supports/data/text_forms.hpp"
+#include "rezezadovu/supports/database/database_helper.hpp"
 
 TARVELIN_LOG_TAG("base_extractor")
 

@@ -1,8 +1,8 @@
 #include "rezezadovu/supports/data/extractors/table_extractors.hpp"
 
 #include "providers/gobj/register.hpp"
-#include "rezezadovu/helpers/database_helper.hpp"
 #include "rezezadovu/supports/data/text_forms.hpp"
+#include "rezezadovu/supports/database/database_helper.hpp"
 
 TARVELIN_LOG_TAG("table_extractors")
 

@@ -2,15 +2,18 @@
 
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"
-#include "rezezadovu/supports/database/mysql/adapter_support.hpp"
-#include "rezezadovu/supports/database/mysql/sql_support.hpp"
+#include "rezezadovu/supports/database/mariadb/catalog.hpp"
+#include "rezezadovu/supports/database/mariadb/statement.hpp"
+#include "rezezadovu/supports/database/mysql_family/adapter.hpp"
+#include "rezezadovu/supports/database/mysql_family/catalog.hpp"
 
 TARVELIN_LOG_TAG("mariadb_adapter")
 
 namespace tarvelin::rezezadovu::supports::database {
 
-using namespace mysql;
+using namespace mysql_family;
 using namespace meta_model;
+using dialect::CatalogRows;
 
 TARVELIN_GTYPE(MariaDBAdapter, "TarvelinRezezadovuSupportsDatabaseMariaDBAdapter", Adapter)
 TARVELIN_GTYPE(MariaDBAdapterBelowV105, "TarvelinRezezadovuSupportsDatabaseMariaDBAdapterBelowV105", MariaDBAdapter)
@@ -26,11 +29,9 @@ namespace {
 // The role grants of mysql.roles_mapping that `where` selects into a relations map:
 // "role=user@host" to "true" with the admin option, "false" without.
 void read_roles_mapping(const gobj::Ref<IConnection>& connection, const std::string& where, GeeHashMap* relations) {
-    auto grants = query_model(connection, "SELECT Role, CONCAT(USER, '@', HOST) username, Admin_option FROM "
-                                          "`mysql`.`roles_mapping` WHERE " + where + ";");
     auto map = gobj::StringMap::wrap(GEE_MAP(relations));
-    for (int r = 0; r < row_count(*grants); ++r)
-        map.set(cell(*grants, 0, r) + "=" + cell(*grants, 1, r), cell(*grants, 2, r) == "Y" ? "true" : "false");
+    for (auto grant : CatalogRows(query_model(connection, mariadb::roles_mapping_query(where))))
+        map.set(grant.text("Role") + "=" + grant.text("username"), grant.text("Admin_option") == "Y" ? "true" : "false");
 }
 }  // namespace
 
@@ -39,15 +40,12 @@ void read_roles_mapping(const gobj::Ref<IConnection>& connection, const std::str
 void MariaDBAdapter::read_database(MetaDatabase& database, bool deep, bool with_comment) {
     auto connection = require(this->connection());
     if (!is_filled(database)) {
-        auto result = query_model(connection, std::string("SELECT SCHEMA_NAME, DEFAULT_CHARACTER_SET_NAME, "
-                                                          "DEFAULT_COLLATION_NAME") +
-                                                  (with_comment ? ", SCHEMA_COMMENT" : "") +
-                                                  " FROM `information_schema`.`SCHEMATA` WHERE SCHEMA_NAME = " +
-                                                  quoted(text(database.get_name())) + " ORDER BY SCHEMA_NAME ASC;");
-        if (row_count(*result) > 0) {
-            set_attribute(database, "CHARACTER SET", cell(*result, 1, 0));
-            set_attribute(database, "COLLATE", cell(*result, 2, 0));
-            if (with_comment) database.set_comment(cell(*result, 3, 0).c_str());
+        CatalogRows result(
+            query_model(connection, schemata_query(text(database.get_name()), with_comment ? "SCHEMA_COMMENT" : nullptr)));
+        if (!result.empty()) {
+            set_attribute(database, "CHARACTER SET", result[0].text("DEFAULT_CHARACTER_SET_NAME"));
+            set_attribute(database, "COLLATE", result[0].text("DEFAULT_COLLATION_NAME"));
+            if (with_comment) database.set_comment(result[0].text("SCHEMA_COMMENT").c_str());
         }
         // A MariaDB database is its own schema.
         database.append(database.get_name());
@@ -107,17 +105,11 @@ void MariaDBAdapter::fill_meta_table(MetaTable* table, bool deep) {
 gobj::Ref<MetaTable> MariaDBAdapter::fill_schema_table_check(MetaTable* table) {
     if (!TARVELIN_GIVEN(table)) return {};
     auto connection = require(this->connection());
-    // MariaDB names a check within its table (two tables may each have a check "c"), so
-    // the checks are those of the table's own name; a join on the name alone read the
-    // other table's as well. The one view of the catalogue also spares opening every
-    // table of the schema.
-    auto result = query_model(connection, "SELECT CONSTRAINT_NAME, CHECK_CLAUSE FROM information_schema.CHECK_CONSTRAINTS "
-                                          "WHERE CONSTRAINT_SCHEMA=" + quoted(text(table->get_schema())) +
-                                              " AND TABLE_NAME=" + quoted(text(table->get_name())) + ";");
     auto constraints = gobj::GeeArray<MetaConstraint>::wrap(table->get_constraints());
-    for (int r = 0; r < row_count(*result); ++r) {
-        auto check = MetaCheck::create_with_name(MetaCheck::gtype(), cell(*result, 0, r).c_str(),
-                                                 cell(*result, 1, r).c_str());
+    for (auto row : CatalogRows(
+             query_model(connection, mariadb::checks_query(text(table->get_schema()), text(table->get_name()))))) {
+        auto check = MetaCheck::create_with_name(MetaCheck::gtype(), row.text("CONSTRAINT_NAME").c_str(),
+                                                 row.text("CHECK_CLAUSE").c_str());
         // MariaDB has no unenforced check.
         check->set_enforced(true);
         constraints.append(check);
@@ -128,11 +120,9 @@ gobj::Ref<MetaTable> MariaDBAdapter::fill_schema_table_check(MetaTable* table) {
 gobj::Ref<MetaTable> MariaDBAdapter::fill_schema_table_options(MetaTable* table) {
     if (!TARVELIN_GIVEN(table)) return {};
     auto connection = require(this->connection());
-    // The table's own schema and exact name: "LIKE" in the current database would read
-    // another table, or several (a_b matches axb).
-    auto result = query_model(connection, "SHOW TABLE STATUS FROM " + backquoted(text(table->get_schema())) +
-                                              " WHERE `Name` = " + quoted(text(table->get_name())) + ";");
-    if (row_count(*result) == 1) set_table_status(*table, *result, false);
+    CatalogRows status(
+        query_model(connection, table_status_query(text(table->get_schema()), text(table->get_name()), "`Name`")));
+    if (status.size() == 1) set_table_status(*table, status, false);
     return gobj::Ref<MetaTable>(*table);
 }
 
@@ -148,16 +138,14 @@ void MariaDBAdapter::fill_meta_index(MetaIndex* index) {
     if (!TARVELIN_GIVEN(index)) return;
     if (is_filled(*index)) return;
     auto connection = require(this->connection());
-    auto result = query_model(connection, "SELECT TABLE_NAME, NON_UNIQUE, INDEX_TYPE, INDEX_COMMENT, SEQ_IN_INDEX, "
-                                          "COLUMN_NAME FROM `information_schema`.`STATISTICS` WHERE INDEX_SCHEMA = " +
-                                              quoted(text(index->get_schema())) + " AND TABLE_NAME = " +
-                                              quoted(text(index->get_entity())) + " AND INDEX_NAME = " +
-                                              quoted(text(index->get_name())) + " ORDER BY SEQ_IN_INDEX ASC;");
-    if (!TARVELIN_REQUIRE(row_count(*result) >= 1, "rows >= 1")) return;
-    index->set_kind(index_kind(cell(*result, 1, 0), cell(*result, 2, 0), text(index->get_kind())).c_str());
-    index->set_method(cell(*result, 2, 0).c_str());
-    index->set_comment(cell(*result, 3, 0).c_str());
-    for (int r = 0; r < row_count(*result); ++r) index->append(cell(*result, 5, r).c_str());
+    CatalogRows result(query_model(
+        connection, mariadb::index_query(text(index->get_schema()), text(index->get_entity()), text(index->get_name()))));
+    if (!TARVELIN_REQUIRE(result.size() >= 1, "rows >= 1")) return;
+    auto first = result[0];
+    index->set_kind(index_kind(first.text("NON_UNIQUE"), first.text("INDEX_TYPE"), text(index->get_kind())).c_str());
+    index->set_method(first.text("INDEX_TYPE").c_str());
+    index->set_comment(first.text("INDEX_COMMENT").c_str());
+    for (auto row : result) index->append(row.text("COLUMN_NAME").c_str());
     mark_filled(*index);
 }
 
@@ -185,8 +173,8 @@ void MariaDBAdapter::fill_meta_user(MetaUser* user) {
     if (is_filled(*user)) return;
     auto connection = require(this->connection());
     auto statement = statement_of(connection);
-    auto detail = query_model(connection, account_text(statement, AccountText::user_detail, *user));
-    if (row_count(*detail) > 0) set_user_detail(*user, *detail, true);
+    CatalogRows detail(query_model(connection, account_text(statement, AccountText::user_detail, *user)));
+    if (!detail.empty()) set_user_detail(*user, detail);
     load_relation(user);
     read_privileges(connection, account_text(statement, AccountText::rights, *user), user->get_privileges());
     mark_filled(*user);
@@ -197,10 +185,11 @@ void MariaDBAdapter::fill_meta_role(MetaRole* role) {
     if (is_filled(*role)) return;
     auto connection = require(this->connection());
     auto statement = statement_of(connection);
-    auto detail = query_model(connection, account_text(statement, AccountText::role_detail, *role));
-    if (row_count(*detail) > 0) tlog_warning("Row count: %u", static_cast<unsigned>(row_count(*detail)));
+    CatalogRows detail(query_model(connection, account_text(statement, AccountText::role_detail, *role)));
+    if (!detail.empty()) tlog_warning("Row count: %u", static_cast<unsigned>(detail.size()));
     std::string name = text(role->get_name());
-    read_roles_mapping(connection, "Role = " + quoted(name.substr(0, name.find('@'))), role->get_relations());
+    read_roles_mapping(connection, "Role = " + MariaDBStatement::literal(name.substr(0, name.find('@'))),
+                       role->get_relations());
     read_privileges(connection, account_text(statement, AccountText::role_rights, *role), role->get_privileges());
     mark_filled(*role);
 }
@@ -209,8 +198,10 @@ void MariaDBAdapter::load_relation(MetaUser* user) {
     if (!TARVELIN_GIVEN(user)) return;
     // A name without "@" is the account of any host, "%".
     Account account = split_account(text(user->get_name()));
-    read_roles_mapping(require(this->connection()),
-                       "USER = " + quoted(account.user) + " AND HOST = " + quoted(account.host), user->get_relations());
+    read_roles_mapping(
+        require(this->connection()),
+        "USER = " + MariaDBStatement::literal(account.user) + " AND HOST = " + MariaDBStatement::literal(account.host),
+        user->get_relations());
 }
 
 // ---------------------------------------------------------------- by kind

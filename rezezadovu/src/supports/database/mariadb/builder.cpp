@@ -4,14 +4,15 @@
 
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"
-#include "rezezadovu/helpers/database_helper.hpp"
-#include "rezezadovu/supports/database/mysql/ddl_support.hpp"
+#include "rezezadovu/supports/database/database_helper.hpp"
+#include "rezezadovu/supports/database/mariadb/statement.hpp"
+#include "rezezadovu/supports/database/mysql_family/builder.hpp"
 
 TARVELIN_LOG_TAG("mariadb_builder")
 
 namespace tarvelin::rezezadovu::supports::database {
 
-using namespace mysql;
+using namespace mysql_family;
 using namespace meta_model;
 using helpers::DatabaseHelper;
 using Text = MariaDBBuilder::Text;
@@ -54,7 +55,7 @@ std::string size_of(MetaColumn& column, const std::string& upper) {
 // two parts split at "@", the host empty when there is none.
 std::string account_parts(const std::string& name) {
     auto parts = split(name, '@');
-    return backquoted(parts[0]) + "@" + backquoted(parts.size() > 1 ? parts[1] : "");
+    return MariaDBStatement::quoted(parts[0]) + "@" + MariaDBStatement::quoted(parts.size() > 1 ? parts[1] : "");
 }
 
 // A limit's value as a number; none for an empty or unreadable text.
@@ -82,7 +83,7 @@ Text MariaDBBuilder::option_format(const char* key, const char* value) {
 // ---------------------------------------------------------------- tables
 
 std::string MariaDBBuilder::table_text(MetaTable& table, bool raw_types, bool alter) {
-    return mysql::table_text(table, connection(), raw_types, alter, {.size = size_of, .mariadb = true});
+    return mysql_family::table_text(table, connection(), raw_types, alter, {.size = size_of, .mariadb = true});
 }
 
 Text MariaDBBuilder::build_table(MetaTable* table, bool raw_types) {
@@ -100,9 +101,11 @@ Text MariaDBBuilder::patch_table(MetaTable* table) {
 Text MariaDBBuilder::build_index(MetaIndex* index) {
     if (!TARVELIN_GIVEN(index)) return {};
     std::string kind = text(index->get_kind());
-    std::string out = "CREATE " + (kind.empty() ? "" : kind + " ") + "INDEX " + backquoted(text(index->get_name())) +
-                      " ON " + backquoted(text(index->get_entity())) + "( \n";
-    for (const auto& column : gobj::StringArray::wrap(index->get_columns()).to_vector()) out += "    " + column + ",\n";
+    std::string out = "CREATE " + (kind.empty() ? "" : kind + " ") + "INDEX " +
+                      MariaDBStatement::quoted(text(index->get_name())) + " ON " +
+                      MariaDBStatement::quoted(text(index->get_entity())) + "( \n";
+    for (const auto& column : gobj::StringArray::wrap(index->get_columns()).to_vector())
+        out += "    " + key_part(column, nullptr) + ",\n";
     if (out.size() > 2) cut(out, 2);
     out += "\n)\n";
     if (std::string with = text(index->get_with()); !with.empty()) out += with + "\n";
@@ -168,11 +171,13 @@ Text MariaDBBuilder::build_schema(MetaSchema* schema, bool raw_types) {
 Text MariaDBBuilder::create_database(MetaDatabase* database, bool raw_types) {
     if (!TARVELIN_GIVEN(database)) return {};
     auto attributes = gobj::StringMap::wrap(GEE_MAP(database->get_attributes()));
-    std::string out = "CREATE DATABASE IF NOT EXISTS " + backquoted(text(database->get_name())) + "\n";
-    if (auto charset = attributes.get("CHARACTER SET")) out += "  CHARACTER SET = " + quoted(*charset) + "\n";
-    if (auto collation = attributes.get("COLLATE")) out += "  COLLATE = " + quoted(*collation) + "\n";
+    std::string out = "CREATE DATABASE IF NOT EXISTS " + MariaDBStatement::quoted(text(database->get_name())) + "\n";
+    if (auto charset = attributes.get("CHARACTER SET"))
+        out += "  CHARACTER SET = " + MariaDBStatement::literal(*charset) + "\n";
+    if (auto collation = attributes.get("COLLATE"))
+        out += "  COLLATE = " + MariaDBStatement::literal(*collation) + "\n";
     if (std::string comment = text(database->get_comment()); !comment.empty())
-        out += "  COMMENT = " + quoted(comment) + "\n";
+        out += "  COMMENT = " + MariaDBStatement::literal(comment) + "\n";
     cut(out, 1);
     out += ";\n";
     for (auto schema : gobj::GeeArray<MetaSchema>::wrap(database->get_schemas()))
@@ -197,11 +202,11 @@ Text MariaDBBuilder::build_user(MetaUser* user) {
     // account keeps its password (PASSWORD('hash') would hash the hash).
     std::string plugin = attributes.get_or("PLUGIN", "");
     if (plugin.empty() || plugin == "default")
-        out += "IDENTIFIED BY " + quoted(password) + " ";
+        out += "IDENTIFIED BY " + MariaDBStatement::literal(password) + " ";
     else if (plugin == "unix_socket")
         out += "IDENTIFIED WITH unix_socket ";
     else
-        out += "IDENTIFIED WITH " + plugin_name(plugin) + " AS " + quoted(password) + " ";
+        out += "IDENTIFIED WITH " + plugin_name(plugin) + " AS " + MariaDBStatement::literal(password) + " ";
     out += "\n  " + tls_clause(attributes);
 
     std::string limits;
@@ -219,9 +224,10 @@ Text MariaDBBuilder::build_role(MetaRole* role) {
     if (!TARVELIN_GIVEN(role)) return {};
     auto attributes = gobj::StringMap::wrap(GEE_MAP(role->get_attributes()));
     std::string name = text(role->get_name());
-    std::string out = "CREATE ROLE " + (contains(name, "@") ? account_parts(name) : backquoted(name)) + " ";
+    std::string out =
+        "CREATE ROLE " + (contains(name, "@") ? account_parts(name) : MariaDBStatement::quoted(name)) + " ";
     if (auto admin = attributes.get("WITH ADMIN"))
-        out += "WITH ADMIN " + (contains(*admin, "@") ? account_parts(*admin) : backquoted(*admin)) + " ";
+        out += "WITH ADMIN " + (contains(*admin, "@") ? account_parts(*admin) : MariaDBStatement::quoted(*admin)) + " ";
     cut(out, 1);
     return out + ";";
 }

@@ -8,9 +8,10 @@
 // (patch_table) drops the members deleted or changed and writes the added and changed
 // ones, and is "" when there are none. A single primary-key column carries PRIMARY KEY
 // inline; a key over several columns is one PRIMARY KEY (...) entry in key order; alter
-// texts leave the key alone. Names are backquoted, accounts written `user`@`host` (host
-// "%" for a definer without one), values quoted; column lists, expressions, bodies,
-// defaults, types and option values are SQL and are written as stored. Bodies get the
+// texts leave the key alone. Names, and index entries that name a column, are backquoted
+// and values quoted through MariaDBStatement::quoted and literal; accounts are written
+// `user`@`host` (host "%" for a definer without one); expressions, bodies, defaults,
+// types and option values are SQL and are written as stored. Bodies get the
 // ";" their last statement lacks.
 //
 // Callers serialise: the builder holds nothing, but build_schema reorders the schema's

@@ -3,16 +3,16 @@
 #include "providers/gobj/i18n.hpp"
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"
+#include "rezezadovu/supports/database/mariadb/catalog.hpp"
 #include "rezezadovu/supports/database/mariadb/connection.hpp"
-#include "rezezadovu/supports/database/mysql/listings.hpp"
-#include "rezezadovu/supports/database/mysql/sql_support.hpp"
+#include "rezezadovu/supports/database/mysql_family/explorer.hpp"
+#include "rezezadovu/supports/database/mysql_family/statement.hpp"
 
 TARVELIN_LOG_TAG("mariadb_explorer")
 
 namespace tarvelin::rezezadovu::supports::database {
 
-using mysql::Listing;
-using mysql::quoted;
+using mysql_family::Listing;
 using providers::contracts::TableModel;
 
 TARVELIN_GTYPE(MariaDBExplorer, "TarvelinRezezadovuSupportsDatabaseMariaDBExplorer", gobj::Object,
@@ -29,29 +29,22 @@ std::optional<Listing> listing_of(providers::contracts::DBObject kind, std::stri
     switch (kind) {
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_DATABASE:
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_SCHEMA:
-            return with_comment ? mysql::database_listing("SCHEMA_COMMENT", N_("Comment")) : mysql::database_listing();
-        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_INDEX: return mysql::index_listing(schema, false);
+            return with_comment ? mysql_family::database_listing("SCHEMA_COMMENT", N_("Comment")) : mysql_family::database_listing();
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_INDEX: return mysql_family::index_listing(schema, false);
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_PACKAGE:
-            return Listing{"SELECT ROUTINE_NAME, SECURITY_TYPE, DEFINER, CREATED, LAST_ALTERED, ROUTINE_COMMENT FROM "
-                           "information_schema.ROUTINES WHERE ROUTINE_SCHEMA = " +
-                               quoted(schema) + " AND ROUTINE_TYPE = 'PACKAGE' ORDER BY ROUTINE_NAME ASC;",
-                           {N_("Name"), N_("Security type"), N_("Definer"), N_("Create time"), N_("Modified time"),
-                            N_("Comment")}};
+            return Listing{mariadb::package_listing_query(schema), {N_("Name"), N_("Security type"), N_("Definer"),
+                                                                    N_("Create time"), N_("Modified time"),
+                                                                    N_("Comment")}};
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_SEQUENCE:
-            return Listing{"SELECT t.TABLE_NAME, t.ROW_FORMAT, t.CREATE_TIME, t.UPDATE_TIME, t.`ENGINE`, "
-                           "t.TABLE_COLLATION, t.TABLE_COMMENT FROM information_schema.`TABLES` AS t WHERE "
-                           "t.TABLE_SCHEMA = " +
-                               quoted(schema) + " AND t.TABLE_TYPE = 'SEQUENCE' ORDER BY t.TABLE_NAME ASC;",
+            return Listing{mariadb::sequence_listing_query(schema),
                            {N_("Name"), N_("Row format"), N_("Create time"), N_("Update time"), N_("Engine"),
                             N_("Collation"), N_("Comment")}};
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_ROLE:
-            return Listing{"SELECT User, default_role FROM mysql.user WHERE BINARY is_role IN ('Y', 'y') ORDER BY User "
-                           "ASC;",
-                           {N_("Name"), N_("Default role")}};
+            return Listing{mariadb::role_listing_query(), {N_("Name"), N_("Default role")}};
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_USER:
-            return mysql::user_listing("WHERE BINARY is_role IN ('N', 'n') ");
+            return mysql_family::user_listing("WHERE BINARY is_role IN ('N', 'n') ");
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_TABLESPACE: return std::nullopt;
-        default: return mysql::family_listing(kind, schema);
+        default: return mysql_family::family_listing(kind, schema);
     }
 }
 
@@ -63,7 +56,7 @@ gobj::Ref<TableModel> MariaDBExplorer::load_objects(DBObject kind, const char* d
     auto connection = this->connection();
     auto listing = listing_of(kind, schema, MariaDBConnection::from_10_5(dialect::version_of(connection)));
     if (!listing) return TableModel::create();
-    return mysql::run_listing(connection, *listing);
+    return mysql_family::run_listing(connection, *listing);
 }
 
 void MariaDBExplorer::exec_command(DBObject, const char* database, const char* schema, const char* object,

@@ -1,4 +1,4 @@
-// The MariaDB type knowledge: the MySQL family's (family_inspector.hpp), with BIT read as
+// The MariaDB type knowledge: the MySQL family's (mysql_family/inspector.hpp), with BIT read as
 // BOOLEAN (a boolean value whatever its width, default "0x0000"), and MariaDB's choice
 // lists where they differ: the explorable kinds (sequences and packages, no tablespaces),
 // the index algorithms NOCOPY and INSTANT, and the index method RTREE.
@@ -8,7 +8,7 @@
 
 #include <tarvelin/rezezadovu/mariadb.h>
 
-#include "rezezadovu/supports/database/mysql/family_inspector.hpp"
+#include "rezezadovu/supports/database/mysql_family/inspector.hpp"
 
 namespace tarvelin::rezezadovu::supports::database {
 

@@ -2,17 +2,12 @@
 
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"
-#include "rezezadovu/supports/database/mysql/sql_support.hpp"
-#include "rezezadovu/supports/database/mysql/statement_texts.hpp"
 
 TARVELIN_LOG_TAG("mariadb_statement")
 
 namespace tarvelin::rezezadovu::supports::database {
 
-namespace texts = mysql::texts;
 using Text = MariaDBStatement::Text;
-using mysql::backquoted;
-using mysql::quoted;
 
 TARVELIN_GTYPE(MariaDBStatement, "TarvelinRezezadovuSupportsDatabaseMariaDBStatement", Statement)
 
@@ -30,14 +25,14 @@ Text MariaDBStatement::show_source(DBObject type, const char* database, const ch
     if (!TARVELIN_GIVEN(database, user_schema, name)) return {};
     switch (type) {
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_PACKAGE:
-            return listing(source_column, 2, texts::show_create("PACKAGE", user_schema, name));
+            return listing(source_column, 2, show_create("PACKAGE", user_schema, name));
         // Three blanks before the name, as MariaDB's own clients write it.
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_PROCEDURE:
-            return listing(source_column, 2, texts::show_create("PROCEDURE  ", user_schema, name));
+            return listing(source_column, 2, show_create("PROCEDURE  ", user_schema, name));
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_SEQUENCE:
-            return listing(source_column, 1, texts::show_create("SEQUENCE", user_schema, name));
+            return listing(source_column, 1, show_create("SEQUENCE", user_schema, name));
         default: {
-            auto source = texts::show_source(type, user_schema, name);
+            auto source = source_of(type, user_schema, name);
             return listing(source_column, source.column, std::move(source.text));
         }
     }
@@ -57,36 +52,37 @@ Text MariaDBStatement::show_roles(const char* database, const char* user_schema,
 
 Text MariaDBStatement::show_user_detail(const char* database, const char* user_schema, const char* username) {
     if (!TARVELIN_GIVEN(database, user_schema, username)) return {};
-    mysql::Account a = mysql::split_account(username);
+    mysql_family::Account a = mysql_family::split_account(username);
     return "SELECT mu.Host, mu.User, authentication_string, plugin, password_expired, ssl_type, ssl_cipher, "
            "x509_issuer, x509_subject, max_questions, max_updates, max_connections, max_user_connections, "
            "max_statement_time, JSON_VALUE(mgp.priv, '$.password_last_changed') as password_last_changed, "
            "JSON_VALUE(mgp.priv, '$.password_lifetime') as password_lifetime, JSON_VALUE(mgp.priv, "
            "'$.account_locked') as account_locked FROM mysql.user mu, mysql.global_priv mgp WHERE mu.host = mgp.host "
-           "AND mu.user = mgp.user AND mu.HOST = " + quoted(a.host) + " AND mu.USER =" + quoted(a.user) + ";";
+           "AND mu.user = mgp.user AND mu.HOST = " +
+           MariaDBStatement::literal(a.host) + " AND mu.USER =" + MariaDBStatement::literal(a.user) + ";";
 }
 
 Text MariaDBStatement::show_role_detail(const char* database, const char* user_schema, const char* rolename) {
     if (!TARVELIN_GIVEN(database, user_schema, rolename)) return {};
     return "SELECT `Host`, `User` FROM mysql.global_priv WHERE JSON_VALUE(Priv, '$.is_role') = true AND USER=" +
-           quoted(role_of(rolename)) + ";";
+           MariaDBStatement::literal(role_of(rolename)) + ";";
 }
 
 Text MariaDBStatement::show_role_rights(const char* database, const char* user_schema, const char* rolename) {
     if (!TARVELIN_GIVEN(database, user_schema, rolename)) return {};
-    return "SHOW GRANTS FOR " + backquoted(role_of(rolename)) + ";";
+    return "SHOW GRANTS FOR " + MariaDBStatement::quoted(role_of(rolename)) + ";";
 }
 
 Text MariaDBStatement::grant_role_rights(const char* database, const char* user_schema, const char* rolename,
                                          const char* object, const char* rights) {
     if (!TARVELIN_GIVEN(database, user_schema, rolename, object, rights)) return {};
-    return texts::grant_rights(backquoted(role_of(rolename)), object, rights);
+    return grant_rights(MariaDBStatement::quoted(role_of(rolename)), object, rights);
 }
 
 Text MariaDBStatement::revoke_role_rights(const char* database, const char* user_schema, const char* rolename,
                                           const char* object, const char* rights) {
     if (!TARVELIN_GIVEN(database, user_schema, rolename, object, rights)) return {};
-    return texts::revoke_rights(backquoted(role_of(rolename)), object, rights);
+    return revoke_rights(MariaDBStatement::quoted(role_of(rolename)), object, rights);
 }
 
 Text MariaDBStatement::drop_object(DBObject type, const char* database, const char* user_schema,
@@ -94,13 +90,14 @@ Text MariaDBStatement::drop_object(DBObject type, const char* database, const ch
     if (!TARVELIN_GIVEN(database, user_schema, object_name, object_target)) return {};
     // The caller has selected the table's database.
     if (type == TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_INDEX)
-        return "DROP INDEX " + backquoted(object_target) + " ON " + backquoted(object_name) + ";";
-    return texts::drop_object(type, user_schema, object_name, object_target);
+        return "DROP INDEX " + MariaDBStatement::quoted(object_target) + " ON " +
+               MariaDBStatement::quoted(object_name) + ";";
+    return drop_text(type, user_schema, object_name, object_target);
 }
 
 Text MariaDBStatement::build_analyze(const char* statement, const char* format) {
     if (!TARVELIN_GIVEN(statement, format)) return {};
-    return texts::explained("ANALYZE", statement, format);
+    return explained("ANALYZE", statement, format);
 }
 
 }  // namespace tarvelin::rezezadovu::supports::database

@@ -1,19 +1,19 @@
-// The MariaDB statement texts: the MySQL family's texts (family_statement.hpp), except
+// The MariaDB statement texts: the MySQL family's texts (mysql_family/statement.hpp), except
 // where MariaDB answers otherwise: ANALYZE without EXPLAIN, accounts and roles told apart
 // by is_role, the account detail joined with mysql.global_priv, roles named without a
 // host (SHOW GRANTS, GRANT and REVOKE on a role), SHOW CREATE for packages and
 // sequences, and DROP INDEX naming its table without the schema.
 //
-// Names are backquoted with backquotes doubled, values quoted with quotes and
-// backslashes doubled (MariaDB reads a backslash in a string as an escape); pack_value
-// doubles the backslash too.
+// Names and values go through the family's one quoting entry (quoted and literal of
+// mysql_family/statement.hpp): backquotes doubled in names, quotes and backslashes
+// doubled in values (MariaDB reads a backslash in a string as an escape).
 //
 // Runs nothing. Thread-safe: holds only its (weak) connection link.
 #pragma once
 
 #include <tarvelin/rezezadovu/mariadb.h>
 
-#include "rezezadovu/supports/database/mysql/family_statement.hpp"
+#include "rezezadovu/supports/database/mysql_family/statement.hpp"
 
 namespace tarvelin::rezezadovu::supports::database {
 

@@ -5,7 +5,7 @@
 // Callers serialise, as for the 8.x reader.
 #pragma once
 
-#include "rezezadovu/supports/database/mysql/adapter_v8x.hpp"
+#include "rezezadovu/supports/database/mysql/adapter.hpp"
 
 namespace tarvelin::rezezadovu::supports::database {
 

@@ -5,16 +5,17 @@
 #include "providers/gobj/call.hpp"
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"
-#include "rezezadovu/helpers/database_helper.hpp"
+#include "rezezadovu/supports/database/database_helper.hpp"
 #include "rezezadovu/model/meta_database.hpp"
 #include "rezezadovu/model/meta_role.hpp"
-#include "rezezadovu/supports/database/mysql/ddl_support.hpp"
+#include "rezezadovu/supports/database/mysql/statement.hpp"
+#include "rezezadovu/supports/database/mysql_family/builder.hpp"
 
 TARVELIN_LOG_TAG("mysql_builder")
 
 namespace tarvelin::rezezadovu::supports::database {
 
-using namespace mysql;
+using namespace mysql_family;
 using namespace meta_model;
 using helpers::DatabaseHelper;
 using Text = MySQLBuilder::Text;
@@ -60,7 +61,7 @@ std::string MySQLBuilder::table_text(MetaTable& table, bool raw_types, bool alte
     // ENFORCED is MySQL 8's; 5.x and MariaDB reject it.
     std::string version = version_of(connection);
     TableStyle style{.size = size_of, .enforced_words = !(starts_with(version, "5.") || contains(version, "MariaDB"))};
-    return mysql::table_text(table, connection, raw_types, alter, style);
+    return mysql_family::table_text(table, connection, raw_types, alter, style);
 }
 
 Text MySQLBuilder::build_table(MetaTable* table, bool raw_types) {
@@ -76,15 +77,17 @@ Text MySQLBuilder::patch_table(MetaTable* table) {
 Text MySQLBuilder::build_index(MetaIndex* index) {
     if (!TARVELIN_GIVEN(index)) return {};
     std::string kind = text(index->get_kind());
-    std::string out = "CREATE " + (kind.empty() ? "" : kind + " ") + "INDEX " + backquoted(text(index->get_name())) +
-                      " ON " + qualified(text(index->get_schema()), text(index->get_entity())) + "( \n";
-    for (const auto& column : gobj::StringArray::wrap(index->get_columns()).to_vector()) out += "    " + column + ",\n";
+    std::string out = "CREATE " + (kind.empty() ? "" : kind + " ") + "INDEX " +
+                      MySQLStatement::quoted(text(index->get_name())) + " ON " +
+                      MySQLStatement::quoted(text(index->get_schema()), text(index->get_entity())) + "( \n";
+    for (const auto& column : gobj::StringArray::wrap(index->get_columns()).to_vector())
+        out += "    " + key_part(column, nullptr) + ",\n";
     cut(out, 2);
     out += "\n)\n";
     if (index->get_key_block_size())
         out += printf_text("KEY_BLOCK_SIZE = %llu ", static_cast<unsigned long long>(index->get_key_block_size()));
     if (std::string parser = text(index->get_parser()); kind == "FULLTEXT" && !parser.empty())
-        out += "WITH PARSER " + backquoted(parser) + " ";
+        out += "WITH PARSER " + MySQLStatement::quoted(parser) + " ";
     if (std::string algorithm = text(index->get_algorithm()); !algorithm.empty())
         out += "ALGORITHM = " + algorithm + " ";
     else if (std::string lock = text(index->get_lock()); !lock.empty())
@@ -96,12 +99,12 @@ Text MySQLBuilder::build_index(MetaIndex* index) {
 
 Text MySQLBuilder::build_view(MetaView* view) {
     if (!TARVELIN_GIVEN(view)) return {};
-    return mysql::view_text(*view, false);
+    return mysql_family::view_text(*view, false);
 }
 
 Text MySQLBuilder::patch_view(MetaView* view) {
     if (!TARVELIN_GIVEN(view)) return {};
-    return mysql::view_text(*view, true);
+    return mysql_family::view_text(*view, true);
 }
 
 Text MySQLBuilder::build_schema(MetaSchema* schema, bool raw_types) {
@@ -109,7 +112,7 @@ Text MySQLBuilder::build_schema(MetaSchema* schema, bool raw_types) {
     order_with_dependence(schema, 0);
     std::string out;
     for (auto table : gobj::GeeArray<MetaTable>::wrap(schema->get_tables())) out += table_text(*table, raw_types, false) + "\n";
-    for (auto view : gobj::GeeArray<MetaView>::wrap(schema->get_views())) out += mysql::view_text(*view, false) + "\n";
+    for (auto view : gobj::GeeArray<MetaView>::wrap(schema->get_views())) out += mysql_family::view_text(*view, false) + "\n";
     for (GeeArrayList* routines : {schema->get_functions(), schema->get_procedures()})
         for (auto routine : gobj::GeeArray<MetaFunction>::wrap(routines)) out += *build_function(routine.get()) + "\n";
     return out + "\n";
@@ -157,20 +160,19 @@ Text MySQLBuilder::build_user(MetaUser* user) {
     if (plugin.empty()) plugin = "default";
     auto stored_hash = attributes.get("AUTHENTICATION_STRING");
     if (plugin != "default" && stored_hash && *stored_hash == password)
-        out += "IDENTIFIED WITH " + plugin_name(plugin) + " AS " + quoted(password) + " ";
+        out += "IDENTIFIED WITH " + plugin_name(plugin) + " AS " + MySQLStatement::literal(password) + " ";
     else if (plugin == "default")
-        out += "IDENTIFIED BY " + quoted(password) + " ";
+        out += "IDENTIFIED BY " + MySQLStatement::literal(password) + " ";
     else if (plugin == "unix_socket")
         out += "IDENTIFIED WITH unix_socket ";
     else
-        out += "IDENTIFIED WITH " + plugin_name(plugin) + " BY " + quoted(password) + " ";
+        out += "IDENTIFIED WITH " + plugin_name(plugin) + " BY " + MySQLStatement::literal(password) + " ";
 
     // The roles granted to this account ("role=account" keys).
     std::string roles;
     for (const auto& key : gobj::StringMap::wrap(GEE_MAP(user->get_relations())).keys()) {
         size_t at = key.find('=');
-        if (at != std::string::npos && key.substr(at + 1) == name)
-            roles += DatabaseHelper::make_fullname_mysql(key.substr(0, at)) + ", ";
+        if (at != std::string::npos && key.substr(at + 1) == name) roles += account_or_role(key.substr(0, at)) + ", ";
     }
     if (!roles.empty()) {
         cut(roles, 2);
@@ -191,7 +193,7 @@ Text MySQLBuilder::build_user(MetaUser* user) {
 
 Text MySQLBuilder::build_role(MetaRole* role) {
     if (!TARVELIN_GIVEN(role)) return {};
-    return "CREATE ROLE " + DatabaseHelper::make_fullname_mysql(text(role->get_name())) + ";";
+    return "CREATE ROLE " + account_or_role(text(role->get_name())) + ";";
 }
 
 // ---------------------------------------------------------------- databases
@@ -199,12 +201,13 @@ Text MySQLBuilder::build_role(MetaRole* role) {
 Text MySQLBuilder::create_database(MetaDatabase* database, bool raw_types) {
     if (!TARVELIN_GIVEN(database)) return {};
     auto attributes = gobj::StringMap::wrap(GEE_MAP(database->get_attributes()));
-    std::string out = "CREATE DATABASE IF NOT EXISTS " + backquoted(text(database->get_name())) + "\n";
-    if (auto charset = attributes.get("CHARACTER SET")) out += "  CHARACTER SET = " + quoted(*charset) + "\n";
-    if (auto collation = attributes.get("COLLATE")) out += "  COLLATE = " + quoted(*collation) + "\n";
+    std::string out = "CREATE DATABASE IF NOT EXISTS " + MySQLStatement::quoted(text(database->get_name())) + "\n";
+    if (auto charset = attributes.get("CHARACTER SET"))
+        out += "  CHARACTER SET = " + MySQLStatement::literal(*charset) + "\n";
+    if (auto collation = attributes.get("COLLATE")) out += "  COLLATE = " + MySQLStatement::literal(*collation) + "\n";
     std::string version = version_of(connection());
     if (auto encryption = attributes.get("ENCRYPTION"); encryption && version.size() >= 2 && starts_with(version, "8."))
-        out += "  ENCRYPTION = " + quoted(*encryption) + "\n";
+        out += "  ENCRYPTION = " + MySQLStatement::literal(*encryption) + "\n";
     cut(out, 1);
     out += ";\n";
     for (auto schema : gobj::GeeArray<MetaSchema>::wrap(database->get_schemas()))

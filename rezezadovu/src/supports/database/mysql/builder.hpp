@@ -5,9 +5,10 @@
 // mapped types) and version text (ENCRYPTION only for 8.x, ENFORCED only for MySQL 8).
 //
 // A create text writes every member not being deleted; an alter text (patch_table) lists
-// the members being dropped, added or changed, and is "" when there are none. Names are
-// backquoted and values quoted (sql_support.hpp); column lists of indexes, expressions,
-// bodies, defaults and enum values are SQL and are written as stored.
+// the members being dropped, added or changed, and is "" when there are none. Names, and
+// index entries that name a column, are backquoted and values quoted through
+// MySQLStatement::quoted and literal; expressions, bodies, defaults and enum values are
+// SQL and are written as stored.
 //
 // Callers serialise: the builder holds nothing, but build_schema reorders the schema's
 // tables in place (dependencies first).

@@ -7,8 +7,8 @@
 #include "rezezadovu/supports/database/mysql/builder.hpp"
 #include "rezezadovu/supports/database/mysql/explorer.hpp"
 #include "rezezadovu/supports/database/mysql/inspector.hpp"
-#include "rezezadovu/supports/database/mysql/sql_support.hpp"
 #include "rezezadovu/supports/database/mysql/statement.hpp"
+#include "rezezadovu/supports/database/mysql_family/statement.hpp"
 
 TARVELIN_LOG_TAG("mysql_connection")
 
@@ -27,7 +27,7 @@ void MySQLConnection::constructed() {
 
 MySQLConnection::CSelf* MySQLConnection::self_c() { return reinterpret_cast<CSelf*>(gobj()); }
 
-bool MySQLConnection::is_5x(const std::string& version) { return mysql::starts_with(version, "5."); }
+bool MySQLConnection::is_5x(const std::string& version) { return mysql_family::starts_with(version, "5."); }
 
 gobj::Ref<ConnectionImpl::IAdaptable> MySQLConnection::adapter() {
     return lazy(m_adapter, [&] { return gobj::Ref<IAdaptable>(MySQLAdapterV8x::create(MySQLAdapterV8x::gtype(), self_c())); });
@@ -49,7 +49,7 @@ gobj::Ref<ConnectionImpl::IStatement> MySQLConnection::statement() {
 }
 
 void MySQLConnection::update_version() {
-    std::string version = mysql::text_of(execute_as_scalar("select version();", false));
+    std::string version = mysql_family::text_of(execute_as_scalar("select version();", false));
     set_version(version);
     auto* server = get_server();
     LoggingService::warning(server ? tarvelin_providers_contracts_server_get_uuid(server) : nullptr,

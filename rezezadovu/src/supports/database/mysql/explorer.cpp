@@ -3,14 +3,15 @@
 #include "providers/gobj/i18n.hpp"
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"
-#include "rezezadovu/supports/database/mysql/listings.hpp"
-#include "rezezadovu/supports/database/mysql/sql_support.hpp"
+#include "rezezadovu/supports/database/mysql/catalog.hpp"
+#include "rezezadovu/supports/database/mysql_family/explorer.hpp"
+#include "rezezadovu/supports/database/mysql_family/statement.hpp"
 
 TARVELIN_LOG_TAG("mysql_explorer")
 
 namespace tarvelin::rezezadovu::supports::database {
 
-using namespace mysql;
+using namespace mysql_family;
 
 TARVELIN_GTYPE(MySQLExplorer, "TarvelinRezezadovuSupportsDatabaseMySQLExplorer", gobj::Object,
                contracts::database::IExplorable)
@@ -28,21 +29,12 @@ std::optional<Listing> listing_of(providers::contracts::DBObject kind, std::stri
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_SCHEMA:
             return v5x ? database_listing() : database_listing("DEFAULT_ENCRYPTION", N_("Default encryption"));
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_INDEX: return index_listing(schema, !v5x);
-        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_ROLE:
-            return Listing{"SELECT CONCAT(user, '@', host) AS Name FROM mysql.user WHERE account_locked='Y' AND "
-                           "password_expired='Y' AND authentication_string='' ORDER BY Name ASC;",
-                           {N_("Name")}};
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_ROLE: return Listing{mysql::role_listing_query(), {N_("Name")}};
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_TABLESPACE:
             if (v5x)
-                return Listing{"SELECT NAME, SPACE_TYPE, ROW_FORMAT, FILE_FORMAT, FILE_SIZE FROM "
-                               "information_schema.INNODB_SYS_TABLESPACES WHERE `NAME` like " +
-                                   like_containing(schema) + " ORDER BY `NAME` ASC;",
+                return Listing{mysql::tablespace_listing_query(schema, true),
                                {N_("Name"), N_("Space type"), N_("Row format"), N_("File format"), N_("File size")}};
-            return Listing{"SELECT its.`NAME`, its.SPACE_TYPE, its.STATE, its.ENCRYPTION, its.ROW_FORMAT, itsb.PATH, "
-                           "its.FILE_SIZE FROM information_schema.INNODB_TABLESPACES AS its LEFT JOIN "
-                           "information_schema.INNODB_TABLESPACES_BRIEF AS itsb ON its.SPACE=itsb.SPACE WHERE "
-                           "its.`NAME` like " +
-                               like_containing(schema) + " OR its.SPACE_TYPE = 'General' ORDER BY its.`NAME` ASC;",
+            return Listing{mysql::tablespace_listing_query(schema, false),
                            {N_("Name"), N_("Space type"), N_("State"), N_("Encryption"), N_("Row format"),
                             N_("File path"), N_("File size")}};
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_USER:

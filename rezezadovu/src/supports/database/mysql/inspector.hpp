@@ -1,11 +1,11 @@
-// The MySQL type knowledge: the family's (family_inspector.hpp), with BIT read as BINARY.
+// The MySQL type knowledge: the family's (mysql_family/inspector.hpp), with BIT read as BINARY.
 //
 // Thread-safe: stateless apart from its (weak) connection link, which nothing reads.
 #pragma once
 
 #include <tarvelin/rezezadovu/mysql.h>
 
-#include "rezezadovu/supports/database/mysql/family_inspector.hpp"
+#include "rezezadovu/supports/database/mysql_family/inspector.hpp"
 
 namespace tarvelin::rezezadovu::supports::database {
 

@@ -1,4 +1,4 @@
-// The MySQL statement texts: every operation is the family's (family_statement.hpp),
+// The MySQL statement texts: every operation is the family's (mysql_family/statement.hpp),
 // whose texts are MySQL's; MariaDBStatement overrides those MariaDB answers otherwise.
 //
 // Runs nothing. Thread-safe: holds only its (weak) connection link.
@@ -6,7 +6,7 @@
 
 #include <tarvelin/rezezadovu/mysql.h>
 
-#include "rezezadovu/supports/database/mysql/family_statement.hpp"
+#include "rezezadovu/supports/database/mysql_family/statement.hpp"
 
 namespace tarvelin::rezezadovu::supports::database {
 

@@ -3,14 +3,15 @@
 #include "providers/gobj/call.hpp"
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"
-#include "rezezadovu/supports/database/sqlite/sql_support.hpp"
-#include "rezezadovu/supports/database/sqlite/stored_sql.hpp"
+#include "rezezadovu/supports/database/dialect_support.hpp"
+#include "rezezadovu/supports/database/sqlite/catalog.hpp"
 
 TARVELIN_LOG_TAG("sqlite_adapter")
 
 namespace tarvelin::rezezadovu::supports::database {
 
 using namespace sqlite;
+using namespace dialect;
 using namespace meta_model;
 
 TARVELIN_GTYPE(SQLiteAdapter, "TarvelinRezezadovuSupportsDatabaseSQLiteAdapter", Adapter)
@@ -32,18 +33,16 @@ std::string schema_of(MetaObject& o) {
     std::string s = text(o.get_schema());
     return s.empty() ? "main" : s;
 }
-std::string master_of(MetaObject& o) { return backquoted(schema_of(o)) + ".sqlite_master"; }
 
 void set_attribute(MetaObject& o, const std::string& key, const std::string& value) {
     gobj::StringMap::wrap(GEE_MAP(o.get_attributes())).set(key, value);
 }
 
-// Runs each pragma and stores its first cell as the attribute named with it.
-void read_pragmas(const gobj::Ref<IConnection>& connection, MetaObject& o,
-                  std::initializer_list<std::pair<std::string, const char*>> pragmas) {
-    for (const auto& [sql, key] : pragmas) {
-        auto result = query_model(connection, sql);
-        set_attribute(o, key, cell(*result, 0, 0));
+// Runs each pragma and stores its value as the attribute named with it.
+void read_pragmas(const gobj::Ref<IConnection>& connection, MetaObject& o, const std::vector<PragmaValue>& pragmas) {
+    for (const auto& pragma : pragmas) {
+        CatalogRows rows(query_model(connection, pragma.sql));
+        set_attribute(o, pragma.key, rows.text(0, pragma.column));
     }
 }
 
@@ -86,13 +85,9 @@ void SQLiteAdapter::fill_meta_database(MetaDatabase* database, bool deep) {
     if (!TARVELIN_GIVEN(database)) return;
     auto connection = require(this->connection());
     if (!filled(*database)) {
-        read_pragmas(connection, *database,
-                     {{"PRAGMA encoding;", "ENCODING"},
-                      {"PRAGMA query_only;", "READONLY"},
-                      {"PRAGMA temp_store;", "TEMP_STORE"},
-                      {"PRAGMA busy_timeout;", "BUSY_TIMEOUT"}});
-        auto list = query_model(connection, "PRAGMA database_list;");
-        for (int r = 0; r < row_count(*list); ++r) database->append(cell(*list, 1, r).c_str());
+        read_pragmas(connection, *database, database_pragmas());
+        for (auto row : CatalogRows(query_model(connection, database_list_query())))
+            database->append(row.text("name").c_str());
     }
     if (deep)
         for (auto schema : gobj::GeeArray<MetaSchema>::wrap(database->get_schemas())) fill_meta_schema(schema.get(), deep);
@@ -107,20 +102,11 @@ void SQLiteAdapter::fill_meta_schema(MetaSchema* schema, bool deep) {
     if (!filled(*schema)) {
         tables.clear();
         views.clear();
-        std::string s = backquoted(text(schema->get_name()));
-        read_pragmas(connection, *schema,
-                     {{"PRAGMA " + s + ".journal_mode;", "JOURNAL_MODE"},
-                      {"PRAGMA " + s + ".journal_size_limit;", "JOURNAL_SIZE_LIMIT"},
-                      {"PRAGMA " + s + ".locking_mode;", "LOCKING_MODE"},
-                      {"PRAGMA " + s + ".max_page_count;", "MAX_PAGE_COUNT"},
-                      {"PRAGMA " + s + ".page_count;", "PAGE_COUNT"},
-                      {"PRAGMA " + s + ".page_size;", "PAGE_SIZE"},
-                      {"PRAGMA " + s + ".schema_version;", "SCHEMA_VERSION"}});
-        auto list = query_model(connection, "SELECT name, type FROM " + s +
-                                                ".sqlite_master WHERE type in ('table', 'view') ORDER BY name ASC;");
-        for (int r = 0; r < row_count(*list); ++r) {
-            std::string name = cell(*list, 0, r);
-            if (cell(*list, 1, r) == "table")
+        const std::string name_of_schema = text(schema->get_name());
+        read_pragmas(connection, *schema, schema_pragmas(name_of_schema));
+        for (auto row : CatalogRows(query_model(connection, schema_objects_query(name_of_schema)))) {
+            std::string name = row.text("name");
+            if (row.text("type") == "table")
                 tables.append(MetaTable::create_with_names(MetaTable::gtype(), schema->get_database(),
                                                            schema->get_name(), name.c_str()));
             else
@@ -159,21 +145,20 @@ void SQLiteAdapter::fill_meta_table(MetaTable* table, bool deep) {
 
 void SQLiteAdapter::fill_columns(MetaTable& table) {
     auto connection = require(this->connection());
-    auto info = query_model(connection, "PRAGMA " + backquoted(schema_of(table)) + ".table_info(" +
-                                            backquoted(text(table.get_name())) + ");");
+    CatalogRows info(query_model(connection, table_info_query(schema_of(table), text(table.get_name()))));
     auto inspector = inspector_of(connection);
-    for (int r = 0; r < row_count(*info); ++r) {
-        std::string declared = cell(*info, 2, r);
+    for (auto row : info) {
+        std::string declared = row.text("type");
         std::string raw_type = declared.substr(0, declared.find('('));
         auto data_type = inspector ? gobj::call<&InspectorVtable::get_data_type>(inspector, raw_type)
                                    : TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN;
-        auto column = table.new_column(cell(*info, 1, r).c_str(), data_type);
-        gint64 pk = cell_integer(*info, 5, r);
+        auto column = table.new_column(row.text("name").c_str(), data_type);
+        gint64 pk = row.number("pk");
         column->set_length(declared_length(declared));
         column->set_raw_type(raw_type.c_str());
-        column->set_default_value(cell(*info, 4, r).c_str());
-        column->set_not_null(cell(*info, 3, r) == "1");
-        column->set_ordinal(static_cast<guint16>(cell_integer(*info, 0, r) + 1));
+        column->set_default_value(row.text("dflt_value").c_str());
+        column->set_not_null(row.text("notnull") == "1");
+        column->set_ordinal(static_cast<guint16>(row.number("cid") + 1));
         column->set_is_primary_key(pk > 0);
         column->set_primary_ordinal(static_cast<guint8>(pk));
     }
@@ -181,39 +166,24 @@ void SQLiteAdapter::fill_columns(MetaTable& table) {
 
 void SQLiteAdapter::fill_indexes_and_triggers(MetaTable& table) {
     auto connection = require(this->connection());
-    std::string m = master_of(table);
-    std::string name = single_quoted(text(table.get_name()));
-    // Whether the table has indexes and triggers, counted for this table alone (grouping
-    // the whole catalogue for each table made reading a schema quadratic).
-    auto presence = query_model(connection, "SELECT m.name AS name, (SELECT count(*) > 0 FROM " + m +
-                                                " WHERE type = 'index' AND tbl_name = m.name) AS hasindexes, "
-                                                "(SELECT count(*) > 0 FROM " + m +
-                                                " WHERE type = 'trigger' AND tbl_name = m.name) AS hastriggers FROM " +
-                                                m + " m WHERE m.type = 'table' AND m.name = " + name);
-    if (row_count(*presence) == 0) return;
+    const std::string schema = schema_of(table), name = text(table.get_name());
+    CatalogRows presence(query_model(connection, table_extras_query(schema, name)));
+    if (presence.empty()) return;
 
-    if (cell(*presence, 1, 0) == "1") {
-        auto indexes = query_model(connection, "SELECT name, tbl_name, sql FROM " + m +
-                                                   " WHERE type = 'index' AND tbl_name = " + name +
-                                                   " AND sql IS NOT NULL AND sql != '' ORDER BY name, tbl_name ASC");
+    if (presence.text(0, "hasindexes") == "1") {
         auto list = gobj::GeeArray<MetaIndex>::wrap(table.get_indexes());
-        for (int r = 0; r < row_count(*indexes); ++r) {
+        for (auto row : CatalogRows(query_model(connection, table_indexes_query(schema, name)))) {
             auto index = MetaIndex::create_with_names(MetaIndex::gtype(), table.get_database(), table.get_schema(),
-                                                      table.get_name(), cell(*indexes, 0, r).c_str());
-            apply_index(*index, read_index(cell(*indexes, 2, r), "\"'["));
+                                                      table.get_name(), row.text("name").c_str());
+            apply_index(*index, read_index(row.text("sql")));
             list.append(index);
         }
     }
-    if (cell(*presence, 2, 0) == "1") {
-        auto triggers = query_model(
-            connection, "SELECT m.name as name, m.tbl_name as tbl_name, v.vname NOTNULL as is_view, m.sql as sql FROM " +
-                            m + " m LEFT JOIN (SELECT name vname FROM " + m +
-                            " WHERE type = 'view') v ON m.tbl_name = v.vname WHERE type= 'trigger' AND m.tbl_name = " +
-                            name + " ORDER BY name, tbl_name ASC");
+    if (presence.text(0, "hastriggers") == "1") {
         auto list = gobj::GeeArray<MetaTrigger>::wrap(table.get_triggers());
-        for (int r = 0; r < row_count(*triggers); ++r) {
-            TriggerText t = read_table_trigger(cell(*triggers, 3, r));
-            auto trigger = MetaTrigger::create_with_body(MetaTrigger::gtype(), cell(*triggers, 0, r).c_str(),
+        for (auto row : CatalogRows(query_model(connection, table_triggers_query(schema, name)))) {
+            TriggerText t = read_table_trigger(row.text("sql"));
+            auto trigger = MetaTrigger::create_with_body(MetaTrigger::gtype(), row.text("name").c_str(),
                                                          t.body && *t.body ? t.body->value().c_str() : nullptr);
             apply_trigger(*trigger, t);
             list.append(trigger);
@@ -223,8 +193,7 @@ void SQLiteAdapter::fill_indexes_and_triggers(MetaTable& table) {
 
 void SQLiteAdapter::fill_foreign_keys(MetaTable& table) {
     auto connection = require(this->connection());
-    auto rows = query_model(connection, "PRAGMA " + backquoted(schema_of(table)) + ".foreign_key_list(" +
-                                            single_quoted(text(table.get_name())) + ");");
+    CatalogRows rows(query_model(connection, foreign_keys_query(schema_of(table), text(table.get_name()))));
     // One key per id, its column pairs in the rows' order.
     std::vector<gobj::Ref<MetaForeignKey>> keys;
     std::string local, refer;
@@ -236,20 +205,20 @@ void SQLiteAdapter::fill_foreign_keys(MetaTable& table) {
         refer.clear();
     };
     gint64 previous = -1;
-    for (int r = 0; r < row_count(*rows); ++r) {
-        gint64 id = cell_integer(*rows, 0, r);
+    for (auto row : rows) {
+        gint64 id = row.number("id");
         if (id != previous) {
             finish();
             gchar* name = g_strdup_printf("foreign_key_%02d", static_cast<int>(id));
             keys.push_back(MetaForeignKey::create_with_refer(MetaForeignKey::gtype(), name, table.get_schema(),
-                                                             cell(*rows, 2, r).c_str()));
+                                                             row.text("table").c_str()));
             g_free(name);
-            keys.back()->set_update_action(cell(*rows, 5, r).c_str());
-            keys.back()->set_delete_action(cell(*rows, 6, r).c_str());
+            keys.back()->set_update_action(row.text("on_update").c_str());
+            keys.back()->set_delete_action(row.text("on_delete").c_str());
             previous = id;
         }
-        local += cell(*rows, 3, r) + ", ";
-        refer += cell(*rows, 4, r) + ", ";
+        local += row.text("from") + ", ";
+        refer += row.text("to") + ", ";
     }
     finish();
     // SQLite numbers the keys from the last declared one, and the builder writes them in
@@ -271,9 +240,8 @@ bool has_word(const std::string& text, std::string_view word) {
 
 void SQLiteAdapter::fill_stored_table(MetaTable& table) {
     auto connection = require(this->connection());
-    std::string name = single_quoted(text(table.get_name()));
-    std::string sql = text_of(query_scalar(connection, "SELECT sql FROM " + master_of(table) +
-                                                          " WHERE type = 'table' AND name = " + name + ";"));
+    const std::string schema = schema_of(table), name = text(table.get_name());
+    std::string sql = text_of(query_scalar(connection, table_sql_query(schema, name)));
     auto constraints = gobj::GeeArray<MetaConstraint>::wrap(table.get_constraints());
     for (const auto& u : read_uniques(sql)) {
         auto unique = MetaUnique::create_with_name(MetaUnique::gtype(), u.name.c_str());
@@ -294,12 +262,10 @@ void SQLiteAdapter::fill_stored_table(MetaTable& table) {
             if (column->get_is_primary_key()) keys.push_back(column);
         if (keys.size() == 1) keys[0]->set_auto_increment(true);
     }
-    std::string schema = backquoted(schema_of(table));
-    auto sequences = query_scalar(connection, "SELECT count(name) FROM " + schema +
-                                                  ".sqlite_master WHERE type = 'table' AND name = 'sqlite_sequence';");
+    auto sequences = query_scalar(connection, sequences_query(schema));
     if (g_ascii_strtoll(text_of(sequences).c_str(), nullptr, 10) > 0) {
-        auto seq = query_model(connection, "SELECT seq FROM " + schema + ".sqlite_sequence WHERE name = " + name);
-        if (row_count(*seq) > 0) options.set("AUTOINCREMENT", cell(*seq, 0, 0));
+        CatalogRows seq(query_model(connection, sequence_query(schema, name)));
+        if (!seq.empty()) options.set("AUTOINCREMENT", seq.text(0, "seq"));
     }
 }
 
@@ -310,39 +276,29 @@ void SQLiteAdapter::fill_meta_view(MetaView* view) {
     if (filled(*view)) return;
     set_attribute(*view, "TEMPORARY", g_ascii_strcasecmp(text(view->get_schema()).c_str(), "temp") == 0 ? "true"
                                                                                                           : "false");
-    auto result = query_model(require(connection()), "SELECT sql FROM " + master_of(*view) +
-                                                         " WHERE type = 'view' and name = " +
-                                                         single_quoted(text(view->get_name())));
-    if (row_count(*result) > 0) view->set_definition(read_view_definition(cell(*result, 0, 0)).c_str());
+    CatalogRows result(query_model(require(connection()), view_sql_query(schema_of(*view), text(view->get_name()))));
+    if (!result.empty()) view->set_definition(read_view_definition(result.text(0, "sql")).c_str());
     mark(*view);
 }
 
 void SQLiteAdapter::fill_meta_index(MetaIndex* index) {
     if (!TARVELIN_GIVEN(index)) return;
     if (filled(*index)) return;
-    auto result = query_model(require(connection()), "SELECT tbl_name, sql FROM " + master_of(*index) +
-                                                         " WHERE type = 'index' AND name = " +
-                                                         single_quoted(text(index->get_name())) +
-                                                         " AND sql IS NOT NULL AND sql != '';");
+    CatalogRows result(query_model(require(connection()), index_sql_query(schema_of(*index), text(index->get_name()))));
     gobj::StringArray::wrap(index->get_columns()).clear();
-    if (row_count(*result) > 0) apply_index(*index, read_index(cell(*result, 1, 0), "\""));
+    if (!result.empty()) apply_index(*index, read_index(result.text(0, "sql")));
     mark(*index);
 }
 
 void SQLiteAdapter::fill_meta_trigger(MetaTrigger* trigger) {
     if (!TARVELIN_GIVEN(trigger)) return;
     if (filled(*trigger)) return;
-    std::string m = master_of(*trigger);
-    auto result = query_model(require(connection()),
-                              "SELECT m.name as name, m.tbl_name as tbl_name, v.vname NOTNULL as is_view, m.sql as sql "
-                              "FROM " +
-                                  m + " m LEFT JOIN (SELECT name vname FROM " + m +
-                                  " WHERE type = 'view') v ON m.tbl_name = v.vname WHERE type= 'trigger' AND m.name = " +
-                                  single_quoted(text(trigger->get_name())) + " ORDER BY name, tbl_name ASC");
-    if (!TARVELIN_REQUIRE(row_count(*result) > 0, "table.rows.size > 0")) return;
-    trigger->set_target(cell(*result, 1, 0).c_str());
-    trigger->set_kind(cell(*result, 2, 0) == "0" ? "TABLE" : "VIEW");
-    TriggerText t = read_trigger(cell(*result, 3, 0));
+    CatalogRows result(
+        query_model(require(connection()), trigger_query(schema_of(*trigger), text(trigger->get_name()))));
+    if (!TARVELIN_REQUIRE(!result.empty(), "table.rows.size > 0")) return;
+    trigger->set_target(result.text(0, "tbl_name").c_str());
+    trigger->set_kind(result.text(0, "is_view") == "0" ? "TABLE" : "VIEW");
+    TriggerText t = read_trigger(result.text(0, "sql"));
     apply_read(t.body, [&](const char* v) { trigger->set_body(v); });
     apply_trigger(*trigger, t);
     mark(*trigger);

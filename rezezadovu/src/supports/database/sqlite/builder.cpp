@@ -9,13 +9,16 @@
 #include "providers/gobj/precondition.hpp"
 #include "rezezadovu/helpers/helper_date_time.hpp"
 #include "rezezadovu/model/meta_role.hpp"
-#include "rezezadovu/supports/database/sqlite/sql_support.hpp"
+#include "rezezadovu/supports/database/dialect_support.hpp"
+#include "rezezadovu/supports/database/sqlite/catalog.hpp"
+#include "rezezadovu/supports/database/sqlite/statement.hpp"
 
 TARVELIN_LOG_TAG("sqlite_builder")
 
 namespace tarvelin::rezezadovu::supports::database {
 
 using namespace sqlite;
+using namespace dialect;
 using namespace meta_model;
 using Text = SQLiteBuilder::Text;
 
@@ -42,20 +45,79 @@ std::string strip(const std::string& s) {
     return s.substr(a, b - a + 1);
 }
 
-// "a, b" as "\"a\", \"b\""; "" when the list names no column.
-std::string quoted_columns(const char* list) {
+// The parts of a list joined by `separator`, each written by `write`.
+template <class Write>
+std::string joined(const std::vector<std::string>& parts, const char* separator, Write write) {
     std::string out;
-    gchar** parts = g_strsplit(text(list).c_str(), ",", -1);
-    bool any = false;
-    for (gchar** p = parts; *p; ++p) {
-        std::string name = strip(*p);
-        any = any || !name.empty();
-        out += double_quoted(name) + ", ";
-    }
-    g_strfreev(parts);
-    if (!any) return {};
-    cut(out, 2);
+    for (const auto& part : parts) out += (out.empty() ? "" : separator) + write(part);
     return out;
+}
+
+// A foreign key's column list ("a, b"), every entry a name: SQLite takes no expression there.
+std::string quoted_columns(const char* list) {
+    return joined(split_list(text(list)), ", ", [](const std::string& name) { return SQLiteStatement::quoted(name); });
+}
+
+// The names of a table's columns, compared as SQLite compares names (ASCII letters
+// without case); unknown when the builder cannot see the table.
+class ColumnNames {
+public:
+    ColumnNames() = default;
+    explicit ColumnNames(std::vector<std::string> names) : names_(std::move(names)), known_(true) {}
+    bool known() const { return known_; }
+    bool has(const std::string& name) const {
+        for (const auto& n : names_)
+            if (g_ascii_strcasecmp(n.c_str(), name.c_str()) == 0) return true;
+        return false;
+    }
+
+private:
+    std::vector<std::string> names_;
+    bool known_ = false;
+};
+
+ColumnNames columns_of(MetaTable& table) {
+    std::vector<std::string> names;
+    for (auto c : gobj::GeeArray<MetaColumn>::wrap(table.get_columns())) names.push_back(text(c->get_name()));
+    return ColumnNames(std::move(names));
+}
+
+// The columns of a table as the builder's connection sees them; unknown when the table is
+// not there (the text may be meant for another database).
+ColumnNames catalogue_columns(const gobj::Ref<IConnection>& connection, const char* schema, const char* table) {
+    std::vector<std::string> names;
+    try {
+        const std::string in = text(schema).empty() ? "main" : text(schema);
+        for (auto row : CatalogRows(query_model(connection, table_info_query(in, text(table)))))
+            names.push_back(row.text("name"));
+    } catch (const gobj::Error&) {
+        return {};
+    }
+    return names.empty() ? ColumnNames() : ColumnNames(std::move(names));
+}
+
+// What a part of a key could be without the table's columns: a name, unless it holds a
+// parenthesis, a quote, a separator or an operator and so is an expression.
+bool looks_like_name(const std::string& part) {
+    return !part.empty() && part.find_first_of("()[]\"'`,;+-*/%<>=!|&~") == std::string::npos;
+}
+
+// One part of an index key, a unique constraint or an UPDATE OF list as SQL. A part that
+// names a column of the table, alone or followed by COLLATE, ASC or DESC, has the name
+// quoted, whatever the name holds; any other part is an expression (or a name already
+// quoted) and is written as it stands. Without the table's columns a part that looks like
+// a name is taken for one. A part that names no column is not quoted: in double quotes
+// SQLite would take it for a string and index a constant.
+std::string key_part_sql(const std::string& part, const ColumnNames& columns) {
+    auto is_name = [&](const std::string& text) { return columns.known() ? columns.has(text) : looks_like_name(text); };
+    if (columns.has(part)) return SQLiteStatement::quoted(part);
+    KeyPart split = split_key_part(part);
+    if (!split.tail.empty() && is_name(split.head)) return SQLiteStatement::quoted(split.head) + split.tail;
+    return is_name(part) ? SQLiteStatement::quoted(part) : part;
+}
+
+std::string key_parts_sql(const std::vector<std::string>& parts, const ColumnNames& columns, const char* separator) {
+    return joined(parts, separator, [&](const std::string& part) { return key_part_sql(part, columns); });
 }
 
 // An integer column by its value type or, for a type the value types do not place, by
@@ -91,7 +153,7 @@ std::string deferrable_clause(const std::string& d) {
 }
 
 std::string drop_text(const char* what, MetaObject& o) {
-    return std::string("DROP ") + what + " IF EXISTS " + backquoted(text(o.get_name())) + ";";
+    return std::string("DROP ") + what + " IF EXISTS " + SQLiteStatement::quoted(text(o.get_name())) + ";";
 }
 
 template <class T>
@@ -224,7 +286,7 @@ std::string SQLiteBuilder::table_schema(MetaTable& table, bool raw_types) {
     gobj::Ref<contracts::database::IInspectable> inspector;
     if (!raw_types) inspector = inspector_of(connection());
 
-    std::string out = "CREATE TABLE IF NOT EXISTS " + double_quoted(text(table.get_name())) + " (\n";
+    std::string out = "CREATE TABLE IF NOT EXISTS " + SQLiteStatement::quoted(text(table.get_name())) + " (\n";
     bool inline_key = false;
     for (auto c : columns) {
         if (!kept(*c)) continue;
@@ -238,7 +300,7 @@ std::string SQLiteBuilder::table_schema(MetaTable& table, bool raw_types) {
         // AUTOINCREMENT anywhere else makes the whole statement fail.
         const bool counting = keys == 1 && c->get_is_primary_key() && c->get_auto_increment() && integer_like(*c, type);
         if (counting) type = "INTEGER";
-        out += "    " + double_quoted(text(c->get_name())) + " " + type;
+        out += "    " + SQLiteStatement::quoted(text(c->get_name())) + " " + type;
         if ((type == "VARCHAR" || type == "TEXT") && c->get_length() > 0)
             out += "(" + std::to_string(static_cast<unsigned long long>(c->get_length())) + ") ";
         else
@@ -268,15 +330,15 @@ std::string SQLiteBuilder::table_schema(MetaTable& table, bool raw_types) {
     if (keys > 0 && !inline_key) {
         out += "    PRIMARY KEY (";
         for (auto c : columns)
-            if (c->get_is_primary_key() && kept(*c)) out += double_quoted(text(c->get_name())) + ", ";
+            if (c->get_is_primary_key() && kept(*c)) out += SQLiteStatement::quoted(text(c->get_name())) + ", ";
         cut(out, 2);
         out += "),\n";
     }
     for (auto constraint : list_of<MetaConstraint>(table.get_constraints())) {
         if (auto* fk = dynamic_cast<MetaForeignKey*>(constraint.get())) {
-            out += "    CONSTRAINT " + double_quoted(text(fk->get_name())) + " FOREIGN KEY(" +
+            out += "    CONSTRAINT " + SQLiteStatement::quoted(text(fk->get_name())) + " FOREIGN KEY(" +
                    quoted_columns(fk->get_local_columns()) + ")";
-            out += " REFERENCES " + double_quoted(text(fk->get_refer_table()));
+            out += " REFERENCES " + SQLiteStatement::quoted(text(fk->get_refer_table()));
             std::string refer = quoted_columns(fk->get_refer_columns());
             if (!refer.empty()) out += "(" + refer + ")";
             std::string update = text(fk->get_update_action());
@@ -285,13 +347,13 @@ std::string SQLiteBuilder::table_schema(MetaTable& table, bool raw_types) {
             if (!remove.empty()) out += " ON DELETE " + remove;
             out += deferrable_clause(text(fk->get_deferrable()));
         } else if (auto* unique = dynamic_cast<MetaUnique*>(constraint.get())) {
-            out += "    CONSTRAINT " + double_quoted(text(unique->get_name())) + " UNIQUE (" +
-                   text(unique->get_columns()) + ")";
+            out += "    CONSTRAINT " + SQLiteStatement::quoted(text(unique->get_name())) + " UNIQUE (" +
+                   key_parts_sql(split_list(text(unique->get_columns())), columns_of(table), ", ") + ")";
             std::string conflict = text(unique->get_conflict());
             out += conflict.empty() ? ",\n" : " ON CONFLICT " + conflict + ",\n";
         } else if (auto* check = dynamic_cast<MetaCheck*>(constraint.get())) {
-            out += "    CONSTRAINT " + double_quoted(text(check->get_name())) + " CHECK (" + text(check->get_check()) +
-                   "),\n";
+            out += "    CONSTRAINT " + SQLiteStatement::quoted(text(check->get_name())) + " CHECK (" +
+                   text(check->get_check()) + "),\n";
         }
     }
     if (std::count(out.begin(), out.end(), '\n') + 1 > 2) cut(out, 2);
@@ -303,8 +365,9 @@ std::string SQLiteBuilder::table_schema(MetaTable& table, bool raw_types) {
         out += ";\n\n";
     }
     if (has_option(table, "AUTOINCREMENT_SEED") && option(table, "AUTOINCREMENT") == "true")
-        out += "INSERT INTO \"main\".\"sqlite_sequence\" (name, seq) VALUES (" + double_quoted(text(table.get_name())) +
-               ", " + single_quoted(option(table, "AUTOINCREMENT_SEED")) + ");\n\n";
+        out += "INSERT INTO \"main\".\"sqlite_sequence\" (name, seq) VALUES (" +
+               SQLiteStatement::literal(text(table.get_name())) + ", " +
+               SQLiteStatement::literal(option(table, "AUTOINCREMENT_SEED")) + ");\n\n";
     return out;
 }
 
@@ -312,11 +375,10 @@ std::string SQLiteBuilder::table_indexes(MetaTable& table, bool skip_deleted) {
     std::string out;
     for (auto index : list_of<MetaIndex>(table.get_indexes())) {
         if (skip_deleted && index->get_version() == kDelete) continue;
-        out += "CREATE " + text(index->get_kind()) + " INDEX " + double_quoted(text(index->get_name())) + "\n";
-        out += "ON " + double_quoted(text(table.get_name())) + " (\n";
-        for (const auto& column : gobj::StringArray::wrap(index->get_columns()).to_vector())
-            out += "    " + column + ",\n";
-        cut(out, 2);
+        out +=
+            "CREATE " + text(index->get_kind()) + " INDEX " + SQLiteStatement::quoted(text(index->get_name())) + "\n";
+        out += "ON " + SQLiteStatement::quoted(text(table.get_name())) + " (\n    ";
+        out += key_parts_sql(gobj::StringArray::wrap(index->get_columns()).to_vector(), columns_of(table), ",\n    ");
         std::string where = text(index->get_where());
         out += where.empty() ? "\n);\n\n" : "\n) WHERE " + where + ";\n\n";
     }
@@ -325,14 +387,15 @@ std::string SQLiteBuilder::table_indexes(MetaTable& table, bool skip_deleted) {
 
 std::string SQLiteBuilder::table_triggers(MetaTable& table, bool skip_deleted) {
     std::string out;
+    const ColumnNames names = columns_of(table);
     for (auto trigger : list_of<MetaTrigger>(table.get_triggers())) {
         if (skip_deleted && trigger->get_version() == kDelete) continue;
         std::string event = text(trigger->get_event());
-        std::string columns = text(trigger->get_columns());
-        out += "CREATE TRIGGER " + double_quoted(text(trigger->get_name())) + "\n";
+        std::string columns = key_parts_sql(split_list(text(trigger->get_columns())), names, ", ");
+        out += "CREATE TRIGGER " + SQLiteStatement::quoted(text(trigger->get_name())) + "\n";
         out += text(trigger->get_timing()) + " " + event;
         if (event == "UPDATE" && !columns.empty()) out += " OF " + columns;
-        out += "\nON " + double_quoted(text(table.get_name())) + "\n";
+        out += "\nON " + SQLiteStatement::quoted(text(table.get_name())) + "\n";
         if (!text(trigger->get_for_each()).empty()) out += "FOR EACH ROW\n";
         // The reader keeps the white space before BEGIN in the WHEN text; without it the
         // line break below would add to it at every round.
@@ -350,7 +413,7 @@ Text SQLiteBuilder::build_view(MetaView* view) {
     if (!TARVELIN_GIVEN(view)) return {};
     std::string out = "CREATE ";
     if (attribute(*view, "TEMPORARY") == "true") out += "TEMPORARY ";
-    out += "VIEW " + backquoted(text(view->get_name())) + " AS " + text(view->get_definition());
+    out += "VIEW " + SQLiteStatement::quoted(text(view->get_name())) + " AS " + text(view->get_definition());
     std::string whole = strip(out);
     if (whole.empty() || whole.back() != ';') out += ";";
     return out + "\n\n";
@@ -360,9 +423,10 @@ Text SQLiteBuilder::build_index(MetaIndex* index) {
     if (!TARVELIN_GIVEN(index)) return {};
     std::string out = "CREATE ";
     if (!text(index->get_kind()).empty()) out += "UNIQUE ";
-    out += "INDEX " + backquoted(text(index->get_name())) + " ON " + backquoted(text(index->get_entity())) + "( \n";
-    for (const auto& column : gobj::StringArray::wrap(index->get_columns()).to_vector()) out += "    " + column + ",\n";
-    cut(out, 2);
+    out += "INDEX " + SQLiteStatement::quoted(text(index->get_name())) + " ON " +
+           SQLiteStatement::quoted(text(index->get_entity())) + "( \n    ";
+    out += key_parts_sql(gobj::StringArray::wrap(index->get_columns()).to_vector(),
+                         catalogue_columns(connection(), index->get_schema(), index->get_entity()), ",\n    ");
     out += "\n) ";
     std::string where = text(index->get_where());
     if (!where.empty()) out += "WHERE " + where + " ";
@@ -374,10 +438,13 @@ Text SQLiteBuilder::build_trigger(MetaTrigger* trigger) {
     if (!TARVELIN_GIVEN(trigger)) return {};
     std::string event = text(trigger->get_event());
     std::string columns = text(trigger->get_columns());
-    std::string out = "CREATE TRIGGER " + backquoted(text(trigger->get_name())) + " ";
+    if (!columns.empty())
+        columns = key_parts_sql(split_list(columns),
+                                catalogue_columns(connection(), trigger->get_schema(), trigger->get_target()), ", ");
+    std::string out = "CREATE TRIGGER " + SQLiteStatement::quoted(text(trigger->get_name())) + " ";
     out += text(trigger->get_timing()) + " " + event + " ";
     if (event.find("UPDATE") != std::string::npos && !columns.empty()) out += "OF " + columns + " ";
-    out += "ON " + backquoted(text(trigger->get_target())) + " ";
+    out += "ON " + SQLiteStatement::quoted(text(trigger->get_target())) + " ";
     std::string when = text(trigger->get_when());
     if (!when.empty()) out += "WHEN " + when + "\n";
     std::string body = strip(text(trigger->get_body()));
@@ -400,12 +467,14 @@ Text SQLiteBuilder::patch_table(MetaTable* table) {
     std::string name = text(table->get_name());
     std::string out = "PRAGMA foreign_keys = OFF;\nPRAGMA legacy_alter_table = ON;\n";
     for (auto index : list_of<MetaIndex>(table->get_indexes()))
-        if (index->get_version() != kInsert) out += "DROP INDEX " + double_quoted(text(index->get_name())) + ";\n";
+        if (index->get_version() != kInsert)
+            out += "DROP INDEX " + SQLiteStatement::quoted(text(index->get_name())) + ";\n";
     for (auto trigger : list_of<MetaTrigger>(table->get_triggers()))
-        if (trigger->get_version() != kInsert) out += "DROP TRIGGER " + double_quoted(text(trigger->get_name())) + ";\n";
+        if (trigger->get_version() != kInsert)
+            out += "DROP TRIGGER " + SQLiteStatement::quoted(text(trigger->get_name())) + ";\n";
     std::string backup = backup_name(*table);
     g_object_set_data_full(table->gobj(), kBackup, g_strdup(backup.c_str()), g_free);
-    out += "ALTER TABLE " + double_quoted(name) + " RENAME TO " + double_quoted(backup) + ";\n\n";
+    out += "ALTER TABLE " + SQLiteStatement::quoted(name) + " RENAME TO " + SQLiteStatement::quoted(backup) + ";\n\n";
     out += table_schema(*table, true) + table_indexes(*table, true) + table_triggers(*table, true);
     out += table_transfer(*table);
     return out + "PRAGMA legacy_alter_table = OFF;\nPRAGMA foreign_keys = ON;";
@@ -417,11 +486,8 @@ std::string SQLiteBuilder::backup_name(MetaTable& table) {
     std::set<std::string> taken;
     try {
         std::string schema = text(table.get_schema());
-        auto names = query_model(connection(), "SELECT name FROM " + backquoted(schema.empty() ? "main" : schema) +
-                                                   ".sqlite_master WHERE substr(name, 1, length(" +
-                                                   single_quoted(base) + ")) = " + single_quoted(base) +
-                                                   " COLLATE NOCASE;");
-        for (int r = 0; r < row_count(*names); ++r) taken.insert(lower(cell(*names, 0, r)));
+        CatalogRows names(query_model(connection(), names_with_prefix_query(schema.empty() ? "main" : schema, base)));
+        for (auto row : names) taken.insert(lower(row.text("name")));
     } catch (const gobj::Error&) {
         // Without the catalogue, the names this process handed out still keep apart.
     }
@@ -438,7 +504,7 @@ std::string SQLiteBuilder::table_transfer(MetaTable& table) {
     std::string target, source;
     for (int i = 0; i < columns.size(); ++i) {
         auto c = columns.at(i);
-        std::string name = double_quoted(text(c->get_name()));
+        std::string name = SQLiteStatement::quoted(text(c->get_name()));
         auto state = c->get_version();
         if (state == kIdentical) {
             target += name + ", ";
@@ -446,28 +512,21 @@ std::string SQLiteBuilder::table_transfer(MetaTable& table) {
         } else if (state == kUpdate) {
             std::string original = text(c->get_original());
             target += name + ", ";
-            source += (original.empty() ? name : double_quoted(original)) + ", ";
+            source += (original.empty() ? name : SQLiteStatement::quoted(original)) + ", ";
         } else if (state == kInsert && i > 0) {
             auto before = columns.at(i - 1);
             if (before->get_ordinal() == c->get_ordinal() && before->get_version() == kDelete) {
                 target += name + ", ";
-                source += double_quoted(text(before->get_name())) + ", ";
+                source += SQLiteStatement::quoted(text(before->get_name())) + ", ";
             }
         }
     }
     if (target.empty()) return {};
     cut(target, 2);
     cut(source, 2);
-    auto statement = statement_of(connection());
-    const char* schema = table.get_schema() ? table.get_schema() : "";
-    auto quote = [&](const std::string& n) -> std::string {
-        if (!statement) return double_quoted(n);
-        return gobj::call<&TarvelinRezezadovuContractsDatabaseIStatementInterface::quote_identifier>(statement, n,
-                                                                                                    schema);
-    };
     const char* backup = static_cast<const char*>(g_object_get_data(table.gobj(), kBackup));
-    return "INSERT INTO " + quote(text(table.get_name())) + " (" + target + ") SELECT " + source + " FROM " +
-           quote(text(backup)) + ";\n";
+    return "INSERT INTO " + SQLiteStatement::quoted(text(table.get_name())) + " (" + target + ") SELECT " + source +
+           " FROM " + SQLiteStatement::quoted(text(backup)) + ";\n";
 }
 
 }  // namespace tarvelin::rezezadovu::supports::database

@@ -3,10 +3,11 @@
 // change state, and the rebuild of a changed table (moved aside as a backup copy, made
 // anew, its rows copied back).
 //
-// Names are written quoted (double quotes inside CREATE TABLE scripts, backquotes in the
-// stand-alone texts), their quote characters doubled; foreign-key column lists are
-// written one quoted name each. Other column lists, expressions, defaults and bodies are
-// SQL and are written as stored.
+// Every name is written through SQLiteStatement::quoted, whatever it holds. A part of an
+// index key, a unique constraint or an UPDATE OF list that names a column of the table
+// (alone, or before COLLATE, ASC or DESC) is such a name; a foreign key's columns are all
+// names. Expressions, defaults, checks, conditions and bodies are SQL and are written as
+// stored.
 //
 // Callers serialise: it reads the objects it is given and changes a few (a table's
 // "AUTOINCREMENT" option, the column order and "BACKUP" mark of a rebuilt table, the
@@ -38,6 +39,9 @@ public:
     // CREATE TABLE, its indexes and its triggers.
     Text build_table(meta_model::MetaTable* table, bool raw_types) override;
     Text build_view(meta_model::MetaView* view) override;
+    // The table's columns, which tell the key parts and UPDATE OF entries that are names,
+    // are read from the builder's connection; without the table there, an entry that holds
+    // no parenthesis, quote or operator is taken for a name.
     Text build_index(meta_model::MetaIndex* index) override;
     Text build_trigger(meta_model::MetaTrigger* trigger) override;
     // The rebuild script: foreign keys and reference rewriting off, the table's indexes and

@@ -3,11 +3,11 @@
 #include <tarvelin/providers/sqlite.h>
 
 #include "providers/gobj/register.hpp"
+#include "rezezadovu/supports/database/dialect_support.hpp"
 #include "rezezadovu/supports/database/sqlite/adapter.hpp"
 #include "rezezadovu/supports/database/sqlite/builder.hpp"
 #include "rezezadovu/supports/database/sqlite/explorer.hpp"
 #include "rezezadovu/supports/database/sqlite/inspector.hpp"
-#include "rezezadovu/supports/database/sqlite/sql_support.hpp"
 #include "rezezadovu/supports/database/sqlite/statement.hpp"
 
 TARVELIN_LOG_TAG("sqlite_connection")
@@ -45,7 +45,7 @@ gobj::Ref<ConnectionImpl::IStatement> SQLiteConnection::statement() {
 }
 
 void SQLiteConnection::update_version() {
-    set_version(sqlite::text_of(execute_as_scalar("SELECT sqlite_version();", false)));
+    set_version(dialect::text_of(execute_as_scalar("SELECT sqlite_version();", false)));
 }
 
 }  // namespace tarvelin::rezezadovu::supports::database

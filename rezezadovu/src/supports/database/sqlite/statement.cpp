@@ -3,13 +3,17 @@
 #include "providers/contracts/face_server.hpp"
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"
-#include "rezezadovu/supports/database/sqlite/sql_support.hpp"
+#include "rezezadovu/supports/database/database_helper.hpp"
+#include "rezezadovu/supports/database/dialect_support.hpp"
+#include "rezezadovu/supports/database/sqlite/catalog.hpp"
 
 TARVELIN_LOG_TAG("sqlite_statement")
 
 namespace tarvelin::rezezadovu::supports::database {
 
 using namespace sqlite;
+using namespace dialect;
+using helpers::DatabaseHelper;
 using Text = SQLiteStatement::Text;
 
 TARVELIN_GTYPE(SQLiteStatement, "TarvelinRezezadovuSupportsDatabaseSQLiteStatement", Statement)
@@ -25,8 +29,8 @@ Text listing(gint* name_column, gint column, std::string text) {
     return text;
 }
 
-// "`schema`.sqlite_master".
-std::string master(const char* schema) { return backquoted(schema) + ".sqlite_master"; }
+// "<schema>".sqlite_master.
+std::string master(const char* schema) { return SQLiteStatement::quoted(schema) + ".sqlite_master"; }
 
 // A view's stored name: one quoted form (its quote doubled inside) or a bare word, then
 // an optional column list, then AS. SQLite stores every view as "CREATE VIEW <name> ...",
@@ -73,7 +77,7 @@ Text SQLiteStatement::build_connection_string(Server* server) {
 Text SQLiteStatement::show_databases(gint* name_column) {
     auto record = server_of(connection());
     std::string initial = record ? record->text_or_empty(Server::Text::initial) : std::string();
-    return listing(name_column, 0, "SELECT " + single_quoted(initial) + " as database;");
+    return listing(name_column, 0, "SELECT " + literal(initial) + " as database;");
 }
 
 Text SQLiteStatement::show_tables(const char* database, const char* object_schema, gint* name_column) {
@@ -121,13 +125,13 @@ Text SQLiteStatement::show_procedures(const char* database, const char* object_s
 Text SQLiteStatement::call_function(const char* database, const char* user_schema, const char* function,
                                     const char* parameters) {
     if (!TARVELIN_GIVEN(database, user_schema, function, parameters)) return {};
-    return "SELECT " + backquoted(user_schema) + "." + backquoted(function) + parameters + ";";
+    return "SELECT " + quoted(user_schema) + "." + quoted(function) + parameters + ";";
 }
 
 Text SQLiteStatement::call_procedure(const char* database, const char* user_schema, const char* procedure,
                                      const char* parameters) {
     if (!TARVELIN_GIVEN(database, user_schema, procedure, parameters)) return {};
-    return "CALL " + backquoted(user_schema) + "." + backquoted(procedure) + parameters + ";";
+    return "CALL " + quoted(user_schema) + "." + quoted(procedure) + parameters + ";";
 }
 
 Text SQLiteStatement::show_source(DBObject type, const char* database, const char* user_schema, const char* name,
@@ -141,22 +145,22 @@ Text SQLiteStatement::show_source(DBObject type, const char* database, const cha
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_VIEW: kind = "view"; break;
         default: return listing(source_column, 0, "");
     }
-    return listing(source_column, 0, "SELECT sql FROM " + master(user_schema) + " WHERE type = '" + kind +
-                                         "' and name = " + single_quoted(name) + ";");
+    return listing(
+        source_column, 0,
+        "SELECT sql FROM " + master(user_schema) + " WHERE type = '" + kind + "' and name = " + literal(name) + ";");
 }
 
 Text SQLiteStatement::show_structure(const char* database, const char* object_schema, const char* table,
                                      gint* name_column) {
     if (!TARVELIN_GIVEN(database, object_schema, table)) return {};
-    return listing(name_column, 1, "PRAGMA table_info(" + backquoted(table) + ");");
+    return listing(name_column, 1, "PRAGMA table_info(" + quoted(table) + ");");
 }
 
 Text SQLiteStatement::show_content(const char* database, const char* object_schema, const char* table,
                                    const char* columns, const char* where, const char* order, gint64 offset,
                                    gint limit) {
     if (!TARVELIN_GIVEN(database, object_schema, table, columns, where, order)) return {};
-    std::string text = std::string("SELECT ") + columns + " FROM " + backquoted(object_schema) + "." +
-                       backquoted(table) + " ";
+    std::string text = std::string("SELECT ") + columns + " FROM " + quoted(object_schema) + "." + quoted(table) + " ";
     if (*where) text += std::string("WHERE ") + where + " ";
     if (*order) text += std::string("ORDER BY ") + order + " ";
     if (limit > 0)
@@ -172,13 +176,13 @@ Text SQLiteStatement::show_privileges(gint* name_column, gint* context_column) {
 Text SQLiteStatement::show_effected(const char* database, const char* object_schema, const char* table,
                                     const char* where) {
     if (!TARVELIN_GIVEN(database, object_schema, table, where)) return {};
-    std::string text = "SELECT count(*) FROM " + backquoted(object_schema) + "." + backquoted(table);
+    std::string text = "SELECT count(*) FROM " + quoted(object_schema) + "." + quoted(table);
     return *where ? text + " WHERE " + where + ";" : text + ";";
 }
 
 Text SQLiteStatement::show_relations(const char* database, const char* object_schema, const char* table) {
     if (!TARVELIN_GIVEN(database, object_schema, table)) return {};
-    return "PRAGMA foreign_key_list(" + backquoted(table) + ");";
+    return "PRAGMA foreign_key_list(" + quoted(table) + ");";
 }
 
 // ---------------------------------------------------------------- object texts
@@ -188,7 +192,7 @@ Text SQLiteStatement::rename_object(DBObject type, const char* database, const c
     if (!TARVELIN_GIVEN(database, object_schema, old_name, new_name)) return {};
     switch (type) {
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_TABLE:
-            return "ALTER TABLE " + backquoted(old_name) + " RENAME TO " + backquoted(new_name) + ";";
+            return "ALTER TABLE " + quoted(old_name) + " RENAME TO " + quoted(new_name) + ";";
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_VIEW:
             return build_sql_for_view(object_schema, old_name, new_name);
         default:
@@ -197,21 +201,19 @@ Text SQLiteStatement::rename_object(DBObject type, const char* database, const c
 }
 
 std::string SQLiteStatement::build_sql_for_view(const char* schema, const char* old_name, const char* new_name) {
-    gobj::Ref<TableModel> table;
+    std::optional<CatalogRows> rows;
     try {
-        table = query_model(connection(), "SELECT sql FROM " + single_quoted(schema) +
-                                              ".sqlite_master WHERE type = 'view' and name = " +
-                                              single_quoted(old_name));
+        rows.emplace(query_model(connection(), view_sql_query(schema, old_name)));
     } catch (const gobj::Error&) {
         // A view that cannot be read has no statement to run.
         return {};
     }
-    if (row_count(*table) == 0) return {};
-    return renamed_view(cell(*table, 0, 0), new_name);
+    if (rows->empty()) return {};
+    return renamed_view(rows->text(0, "sql"), new_name);
 }
 
 std::string SQLiteStatement::renamed_view(const std::string& stored, const std::string& new_name) {
-    std::string name = new_name.find(']') == std::string::npos ? "[" + new_name + "]" : double_quoted(new_name);
+    const std::string name = quoted(new_name);
     GMatchInfo* info = nullptr;
     GRegex* pattern = rename_pattern();
     std::string result = stored;
@@ -237,13 +239,12 @@ Text SQLiteStatement::drop_object(DBObject type, const char* database, const cha
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_VIEW: prefix = "DROP VIEW IF EXISTS "; break;
         default: return std::string();
     }
-    return prefix + backquoted(object_name) + ";";
+    return prefix + quoted(object_name) + ";";
 }
 
 Text SQLiteStatement::empty_table(const char* database, const char* object_schema, const char* table) {
     if (!TARVELIN_GIVEN(database, object_schema, table)) return {};
-    return "DELETE FROM " + backquoted(table) + ";\nUPDATE sqlite_sequence SET seq=0 WHERE name=" +
-           single_quoted(table) + ";";
+    return "DELETE FROM " + quoted(table) + ";\nUPDATE sqlite_sequence SET seq=0 WHERE name=" + literal(table) + ";";
 }
 
 Text SQLiteStatement::transaction(const char* name) {
@@ -259,9 +260,22 @@ Text SQLiteStatement::commit(const char* name) {
     return std::string("COMMIT;");
 }
 
+Text SQLiteStatement::pack_value(DataType type, const char* value) {
+    if (!TARVELIN_GIVEN(value)) return {};
+    return literal(type, value);
+}
+
 Text SQLiteStatement::quote_identifier(const char* identifier, const char* schema) {
     if (!TARVELIN_GIVEN(identifier, schema)) return {};
-    return double_quoted(identifier);
+    return quoted(identifier);
+}
+
+std::string SQLiteStatement::quoted(std::string_view name) { return DatabaseHelper::quote(name, '"'); }
+
+std::string SQLiteStatement::literal(std::string_view text) { return DatabaseHelper::quote(text, '\''); }
+
+std::string SQLiteStatement::literal(DataType type, std::string_view value) {
+    return DatabaseHelper::pack_value(type, value);
 }
 
 }  // namespace tarvelin::rezezadovu::supports::database

@@ -1,14 +1,17 @@
 // The SQLite statement texts: the connection text for the driver, listings over
 // sqlite_master and pragmas, paging, counting, rename, drop and empty texts, the
-// transaction words and identifier quoting. Names go into the texts quoted (backquotes,
-// or single quotes where a text compares with a name), their quote characters doubled;
-// column lists, filters and orderings are SQL and are written as given.
+// transaction words, and the dialect's one quoting of names (`quoted`) and of values
+// (`literal`), with which every SQLite dialect object writes its SQL. Column lists,
+// filters and orderings are SQL and are written as given.
 //
 // Runs nothing except the lookup of a view's stored text when a view is renamed.
 // Thread-safe: holds only its (weak) connection link.
 #pragma once
 
 #include <tarvelin/rezezadovu/sqlite.h>
+
+#include <string>
+#include <string_view>
 
 #include "rezezadovu/supports/database/statement.hpp"
 
@@ -60,12 +63,24 @@ public:
     Text transaction(const char* name) override;
     Text rollback(const char* name) override;
     Text commit(const char* name) override;
-    // The identifier alone in double quotes; the schema is required but not written.
+    // `literal` of the value by its type.
+    Text pack_value(DataType type, const char* value) override;
+    // `quoted` of the identifier; the schema is required but not written.
     Text quote_identifier(const char* identifier, const char* schema) override;
 
-    // The stored CREATE VIEW text with its view name replaced by `new_name` (put in
-    // literally, between brackets, or between double quotes when it holds "]"), followed
-    // by ";". A text without a recognisable name comes back unchanged with the ";".
+    // A name as SQL: between double quotes, each one inside doubled, whatever it holds
+    // (the empty name too). Double quotes rather than backquotes: the standard form,
+    // which keeps its meaning in a text copied to another product.
+    static std::string quoted(std::string_view name);
+    // A text as an SQL string: between single quotes, each one inside doubled. A
+    // backslash is an ordinary character in SQLite strings.
+    static std::string literal(std::string_view text);
+    // The literal of a value given as text, by its type: numbers and booleans bare when
+    // they are such, blobs of hex digits as X'..', everything else as a string.
+    static std::string literal(DataType type, std::string_view value);
+
+    // The stored CREATE VIEW text with its view name replaced by `new_name` (quoted),
+    // followed by ";". A text without a recognisable name comes back unchanged with the ";".
     static std::string renamed_view(const std::string& stored, const std::string& new_name);
 
 private:

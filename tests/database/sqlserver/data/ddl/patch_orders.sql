@@ -10,8 +10,8 @@ ALTER TABLE [sales].[orders] ADD CONSTRAINT [PK__orders__<HMAC>] PRIMARY KEY ([i
 ALTER TABLE [sales].[orders] ADD CONSTRAINT [ck_amount] CHECK ([extra]>=(0));
 EXEC sp_addextendedproperty 'MS_Description', N'Positive', 'SCHEMA', N'sales', 'TABLE', N'orders', 'CONSTRAINT', N'ck_amount';
 ALTER TABLE [sales].[orders] SET (LOCK_ESCALATION = TABLE );
-CREATE NONCLUSTERED INDEX [ix_note] ON [sales].[orders] (note ASC) WHERE note IS NOT NULL;
-CREATE UNIQUE NONCLUSTERED INDEX [ix_new] ON [sales].[orders] (extra DESC);
+CREATE NONCLUSTERED INDEX [ix_note] ON [sales].[orders] ([note] ASC) WHERE note IS NOT NULL;
+CREATE UNIQUE NONCLUSTERED INDEX [ix_new] ON [sales].[orders] ([extra] DESC);
 GO
 CREATE TRIGGER [trg_new] ON [sales].[orders]
   AFTER INSERT

@@ -5,7 +5,7 @@ CREATE TABLE [sales].[customers] (
   );
 CREATE TABLE [sales].[orders] (
     [customer] INT NULL,
-    CONSTRAINT [fk_customer] FOREIGN KEY(customer) REFERENCES [sales].[customers](id)
+    CONSTRAINT [fk_customer] FOREIGN KEY([customer]) REFERENCES [sales].[customers]([id])
   );
 GO
 CREATE VIEW [dbo].[v_orders] AS SELECT customer FROM sales.orders;

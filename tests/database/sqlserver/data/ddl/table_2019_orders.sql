@@ -12,11 +12,11 @@ CREATE TABLE [dbo].[orders] (
     CONSTRAINT [PK__orders__<HMAC>] PRIMARY KEY ([order_no]),
     CONSTRAINT [ck_orders_amount] NOT FOR REPLICATION CHECK ([amount]>=(0)),
     CONSTRAINT [ck_orders_ship] CHECK (([ship_country] IS NULL) OR ([ship_code] IS NOT NULL)),
-    CONSTRAINT [uq_orders_ship] UNIQUE NONCLUSTERED (ship_country ASC,ship_code DESC),
-    CONSTRAINT [fk_orders_region] FOREIGN KEY(region_country,region_code) REFERENCES [dbo].[regions](country,code) ON DELETE NO ACTION ON UPDATE CASCADE,
-    CONSTRAINT [fk_orders_ship] FOREIGN KEY(ship_country,ship_code) REFERENCES [dbo].[regions](country,code) ON DELETE SET NULL ON UPDATE NO ACTION,
-    INDEX [cci_orders] CLUSTERED COLUMNSTORE (region_country ASC, order_no ASC),
-    INDEX [ix_orders_created] NONCLUSTERED (created ASC, amount DESC)
+    CONSTRAINT [uq_orders_ship] UNIQUE NONCLUSTERED ([ship_country] ASC,[ship_code] DESC),
+    CONSTRAINT [fk_orders_region] FOREIGN KEY([region_country],[region_code]) REFERENCES [dbo].[regions]([country],[code]) ON DELETE NO ACTION ON UPDATE CASCADE,
+    CONSTRAINT [fk_orders_ship] FOREIGN KEY([ship_country],[ship_code]) REFERENCES [dbo].[regions]([country],[code]) ON DELETE SET NULL ON UPDATE NO ACTION,
+    INDEX [cci_orders] CLUSTERED COLUMNSTORE ([region_country] ASC, [order_no] ASC),
+    INDEX [ix_orders_created] NONCLUSTERED ([created] ASC, [amount] DESC)
   ) 
   ON [ps_orders]([region_country]) 
   WITH (

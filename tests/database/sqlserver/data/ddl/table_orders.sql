@@ -6,11 +6,11 @@ CREATE TABLE [sales].[orders] (
     CONSTRAINT [PK__orders__<HMAC>] PRIMARY KEY ([region], [number]),
     CONSTRAINT [ck_amount] NOT FOR REPLICATION CHECK ([amount]>=(0)),
     CONSTRAINT [ck_customer] CHECK ([customer] IS NOT NULL),
-    CONSTRAINT [uq_number] UNIQUE CLUSTERED (number ASC) WITH FILLFACTOR = 80 ON [PRIMARY],
-    CONSTRAINT [uq_customer] UNIQUE NONCLUSTERED (customer DESC) WITH (IGNORE_DUP_KEY = ON),
-    CONSTRAINT [fk_customer] FOREIGN KEY(customer) REFERENCES [sales].[customers](id) ON DELETE SET NULL ON UPDATE CASCADE NOT FOR REPLICATION,
-    INDEX [cci_orders] UNIQUE CLUSTERED COLUMNSTORE (region ASC, number ASC),
-    INDEX [ix_amount] NONCLUSTERED (amount DESC) INCLUDE (customer) WHERE amount > 0 WITH (FILLFACTOR = 90) ON [INDEXES] FILESTREAM_ON [STREAMS]
+    CONSTRAINT [uq_number] UNIQUE CLUSTERED ([number] ASC) WITH FILLFACTOR = 80 ON [PRIMARY],
+    CONSTRAINT [uq_customer] UNIQUE NONCLUSTERED ([customer] DESC) WITH (IGNORE_DUP_KEY = ON),
+    CONSTRAINT [fk_customer] FOREIGN KEY([customer]) REFERENCES [sales].[customers]([id]) ON DELETE SET NULL ON UPDATE CASCADE NOT FOR REPLICATION,
+    INDEX [cci_orders] UNIQUE CLUSTERED COLUMNSTORE ([region] ASC, [number] ASC),
+    INDEX [ix_amount] NONCLUSTERED ([amount] DESC) INCLUDE ([customer]) WHERE amount > 0 WITH (FILLFACTOR = 90) ON [INDEXES] FILESTREAM_ON [STREAMS]
   );
 GO
 CREATE TRIGGER [trg_audit] ON [sales].[orders]

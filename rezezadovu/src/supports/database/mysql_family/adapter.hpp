@@ -1,0 +1,109 @@
+// The pieces of the MySQL family's catalogue readers (MySQL, MariaDB) that turn server
+// answers into catalogue objects: marks, attribute maps, the texts the readers parse
+// (index kinds, view statements, routine and trigger bodies, table status, grant lines,
+// role edges), and the catalogue reads both products answer alike. Kept apart from the
+// readers' marks and sequence so each can be tested on its own texts.
+//
+// Thread-safe: stateless; the compiled patterns are made once and only read.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "rezezadovu/contracts/database/iconnection.hpp"
+#include "rezezadovu/model/meta_database.hpp"
+#include "rezezadovu/model/meta_role.hpp"
+#include "rezezadovu/model/meta_table.hpp"
+#include "rezezadovu/model/meta_view.hpp"
+#include "rezezadovu/supports/database/mysql_family/statement.hpp"
+
+namespace tarvelin::rezezadovu::supports::database::mysql_family {
+
+// ---- marks and maps
+
+bool is_filled(meta_model::MetaObject& object);
+void mark_filled(meta_model::MetaObject& object);
+void set_attribute(meta_model::MetaObject& object, const std::string& key, const std::string& value);
+void clear_map(GeeHashMap* map);
+std::string joined(const std::vector<std::string>& parts, const std::string& separator);
+
+// ---- texts the readers parse
+
+// "UNIQUE" when NON_UNIQUE reads "0" (8.0 sends INT, 5.7 and MariaDB BIGINT); otherwise
+// "FULLTEXT" or "SPATIAL" when the index type says so; otherwise `otherwise`.
+std::string index_kind(const std::string& non_unique, const std::string& index_type, const std::string& otherwise);
+// A trigger's statement without white space around it and without a BEGIN ... END around it.
+std::string trigger_body(const std::string& statement);
+// A routine's definition without a leading BEGIN and a trailing END (white space kept).
+std::string routine_body(const std::string& definition);
+// A SHOW CREATE VIEW statement into the view's definition and its "ALGORITHM",
+// "DEFINER", "SECURITY" and "CHECK" attributes; a statement the pattern does not read
+// becomes the whole definition.
+void set_view_statement(meta_model::MetaView& view, const std::string& statement);
+// Row 0 of SHOW TABLE STATUS into the table's options and comment; the create options
+// too when asked.
+void set_table_status(meta_model::MetaTable& table, const dialect::CatalogRows& status, bool with_create_options = true);
+// Create options ("ROW_FORMAT=DYNAMIC PARTITIONED") into the options map, keys and values
+// upper-cased; a part without "=" gets no value, an empty part is skipped.
+void set_create_options(GeeHashMap* options, const std::string& create_options);
+// Row 0 of the account detail query into the account's password and attributes;
+// max_statement_time (MariaDB's) when the detail has it, and the password and lock state
+// columns of newer servers as "NULL", "NULL" and "N" when it has not.
+void set_user_detail(meta_model::MetaUser& user, const dialect::CatalogRows& detail);
+// SHOW GRANTS lines into a privileges map: object (without backquotes) to rights, two
+// lines on one object joined with ", ", WITH GRANT OPTION adding ", GRANT OPTION".
+// Lines of other shapes (role grants, column rights, PROXY) are skipped.
+void add_grants(GeeHashMap* privileges, const std::vector<std::string>& lines);
+
+// ---- account queries
+
+enum class AccountText { user_detail, role_detail, rights, role_rights };
+// The connection statement's text for the account object (its database, schema, name).
+std::string account_text(const gobj::Ref<contracts::database::IStatement>& statement, AccountText which,
+                         meta_model::MetaObject& account);
+// Runs the SHOW GRANTS text and adds its lines to the privileges map.
+void read_privileges(const gobj::Ref<IConnection>& connection, const std::string& sql, GeeHashMap* privileges);
+
+// ---- catalogue reads the family shares. Each appends to (or sets) what it reads and
+// marks nothing; a query error is thrown unchanged. Those returning bool log a critical
+// naming the row count they needed and give false when the catalogue has no such object.
+
+// The schema's tables, views, functions, procedures and events, appended to its lists.
+void list_schema(const gobj::Ref<IConnection>& connection, meta_model::MetaSchema& schema);
+// How the products read a column.
+struct ColumnRules {
+    // MariaDB: enum-values are the text between the first "(" and the last ")" of an
+    // enum or set type, a BIT column's length is its precision, "zerofill" in the column
+    // type sets is-fill-zero, and only upper-case "CURRENT_TIMESTAMP" in EXTRA sets
+    // update-timestamp.
+    bool mariadb = false;
+};
+// The table's columns from information_schema.COLUMNS, typed by the connection's
+// inspector; primary-ordinal counts the key columns in column order (read_indexes sets
+// the key's own order).
+void read_columns(const gobj::Ref<IConnection>& connection, meta_model::MetaTable& table, ColumnRules rules);
+// SHOW INDEX: one index per key name but PRIMARY (whose Seq_in_index is each key
+// column's primary-ordinal), its columns in key order.
+void read_indexes(const gobj::Ref<IConnection>& connection, meta_model::MetaTable& table);
+// The table's triggers; with `owned` each also gets the table's database and schema, the
+// table as its target, and its DEFINER.
+void read_table_triggers(const gobj::Ref<IConnection>& connection, meta_model::MetaTable& table, bool owned);
+// One foreign key per constraint, its columns joined with ", " in key order.
+void read_foreign_keys(const gobj::Ref<IConnection>& connection, meta_model::MetaTable& table);
+// SHOW CREATE VIEW into the view's definition and attributes.
+bool read_view(const gobj::Ref<IConnection>& connection, meta_model::MetaView& view);
+// The trigger's table, definer, timing, event, row orientation and body.
+bool read_trigger(const gobj::Ref<IConnection>& connection, meta_model::MetaTrigger& trigger);
+// The routine's kind, return type, attributes and body, and its parameters appended.
+bool read_routine(const gobj::Ref<IConnection>& connection, meta_model::MetaFunction& function);
+// The event's definer, body, kind, schedule, state, completion and comment; with
+// `unwrap` the body loses a BEGIN ... END around it, as a routine's does (the builders
+// write one around every event body, so a copied event reads as the original).
+bool read_event(const gobj::Ref<IConnection>& connection, meta_model::MetaEvent& event, bool unwrap = false);
+// The fill of the object's kind through the reader's own operations (so a subclass's
+// override runs): database, schema and table with `deep`; event, function, index, role,
+// trigger, user and view; procedures only `with_procedures`; other kinds read nothing.
+void fill_by_kind(contracts::database::IAdaptable& reader, meta_model::MetaObject& object, bool deep,
+                  bool with_procedures);
+
+}  // namespace tarvelin::rezezadovu::supports::database::mysql_family

@@ -1,0 +1,422 @@
+#include "rezezadovu/supports/database/postgresql/statement.hpp"
+
+#include <algorithm>
+
+#include "providers/gobj/precondition.hpp"
+#include "providers/gobj/register.hpp"
+#include "rezezadovu/supports/database/database_helper.hpp"
+#include "rezezadovu/supports/database/dialect_support.hpp"
+#include "rezezadovu/supports/database/postgresql/catalog.hpp"
+
+TARVELIN_LOG_TAG("postgres_statement")
+
+namespace tarvelin::rezezadovu::supports::database {
+
+using helpers::DatabaseHelper;
+using Text = PostgreSQLStatement::Text;
+
+TARVELIN_GTYPE(PostgreSQLStatement, "TarvelinRezezadovuSupportsDatabasePostgreSQLStatement", Statement)
+
+namespace {
+
+bool is_plain_identifier(std::string_view name) {
+    if (name.empty() || !(g_ascii_islower(name[0]) || name[0] == '_')) return false;
+    for (char c : name)
+        if (!(g_ascii_islower(c) || g_ascii_isdigit(c) || c == '_')) return false;
+    return true;
+}
+
+Text listing(gint* name_column, std::string text) {
+    if (name_column) *name_column = 0;
+    return text;
+}
+
+// The names of one kind of constraint in a schema, by its one-letter code.
+std::string constraint_listing(const char* user_schema, char code) {
+    return "SELECT con.conname FROM pg_catalog.pg_constraint con INNER JOIN pg_catalog.pg_class rel "
+           "ON rel.oid = con.conrelid INNER JOIN pg_catalog.pg_namespace nsp ON nsp.oid = connamespace "
+           "WHERE nsp.nspname = " +
+           PostgreSQLStatement::literal(user_schema) + " AND contype = '" + std::string(1, code) + "';";
+}
+
+std::string role_detail(const std::string& condition) {
+    return "SELECT cast(ro.oid as text) AS oids, ro.rolname, ro.rolsuper, ro.rolinherit, ro.rolcreaterole, "
+           "ro.rolcreatedb, ro.rolbypassrls, ro.rolreplication, ro.rolcanlogin, ro.rolconnlimit, au.rolpassword, "
+           "ro.rolvaliduntil, pg_catalog.shobj_description(ro.oid, 'pg_authid') AS comment " +
+           condition;
+}
+
+std::string filter(const char* where) { return *where ? std::string(" WHERE ") + where : std::string(); }
+
+}  // namespace
+
+gobj::Ref<PostgreSQLStatement> PostgreSQLStatement::create(GType type, CConnection* connection) {
+    return create_linked<PostgreSQLStatement>(type, connection);
+}
+
+// ---------------------------------------------------------------- names and texts
+
+std::string PostgreSQLStatement::quoted(std::string_view name) { return DatabaseHelper::quote(name, '"'); }
+
+std::string PostgreSQLStatement::qualified(std::string_view schema, std::string_view name) {
+    return quoted(schema) + "." + quoted(name);
+}
+
+std::string PostgreSQLStatement::literal(std::string_view text) { return DatabaseHelper::quote(text, '\''); }
+
+std::string PostgreSQLStatement::printed(std::string_view name) {
+    return is_plain_identifier(name) ? std::string(name) : quoted(name);
+}
+
+std::string PostgreSQLStatement::printed(std::string_view schema, std::string_view name) {
+    return printed(schema) + "." + printed(name);
+}
+
+Text PostgreSQLStatement::quote_identifier(const char* identifier, const char* schema) {
+    if (!TARVELIN_GIVEN(identifier, schema)) return {};
+    return *schema ? qualified(schema, identifier) : quoted(identifier);
+}
+
+// ---------------------------------------------------------------- connection and server
+
+Text PostgreSQLStatement::build_connection_string(Server* server) {
+    if (!TARVELIN_GIVEN(server)) return {};
+    using T = Server::Text;
+    std::string text = gobj::take_string(g_strdup_printf(
+        "DRIVER={%s};SERVER=%s;DATABASE=%s;PORT=%u;UID=%s;PWD=%s;", server->text_or_empty(T::driver).c_str(),
+        server->text_or_empty(T::host).c_str(), server->text_or_empty(T::initial).c_str(),
+        static_cast<guint>(server->get_port()), server->text_or_empty(T::username).c_str(),
+        server->text_or_empty(T::password).c_str()));
+    if (server->get_ssl_using()) text += "SSLMODE=require;";
+    return text;
+}
+
+Text PostgreSQLStatement::change_database(const char* database) {
+    if (!TARVELIN_GIVEN(database)) return {};
+    return std::string("\\connect ") + database + ";";
+}
+
+Text PostgreSQLStatement::build_explain(const char* statement, const char* format) {
+    if (!TARVELIN_GIVEN(statement, format)) return {};
+    if (!*format) return std::string("EXPLAIN ") + statement + ";";
+    return std::string("EXPLAIN (FORMAT ") + format + ") " + statement + ";";
+}
+
+Text PostgreSQLStatement::build_analyze(const char* statement, const char* format) {
+    if (!TARVELIN_GIVEN(statement, format)) return {};
+    return std::string("EXPLAIN ANALYZE ") + statement + ";";
+}
+
+Text PostgreSQLStatement::show_privileges(gint* name_column, gint* context_column) {
+    if (name_column) *name_column = 0;
+    if (context_column) *context_column = 1;
+    return std::string("SHOW PRIVILEGES;");
+}
+
+Text PostgreSQLStatement::flush_privileges() { return std::string("FLUSH PRIVILEGES;"); }
+
+// ---------------------------------------------------------------- listings
+
+Text PostgreSQLStatement::show_databases(gint* name_column) {
+    return listing(name_column, "SELECT datname FROM pg_database WHERE datistemplate = FALSE ORDER BY datname ASC;");
+}
+
+Text PostgreSQLStatement::show_table_spaces(const char* database, gint* name_column) {
+    if (!TARVELIN_GIVEN(database)) return {};
+    return listing(name_column, "SELECT spcname AS name FROM pg_tablespace ORDER BY spcname ASC;");
+}
+
+Text PostgreSQLStatement::show_table_schemas(const char* database, gint* name_column) {
+    if (!TARVELIN_GIVEN(database)) return {};
+    return listing(name_column,
+                   "select schema_name from information_schema.schemata where catalog_name = " + literal(database) + ";");
+}
+
+Text PostgreSQLStatement::show_tables(const char* database, const char* user_schema, gint* name_column) {
+    if (!TARVELIN_GIVEN(database, user_schema)) return {};
+    return listing(name_column, "SELECT table_name, table_schema FROM information_schema.tables"
+                                " WHERE table_type = 'BASE TABLE' AND table_catalog = " +
+                                    literal(database) + " AND table_schema = " + literal(user_schema) +
+                                    " ORDER BY table_name ASC;");
+}
+
+Text PostgreSQLStatement::show_views(const char* database, const char* user_schema, gint* name_column) {
+    if (!TARVELIN_GIVEN(database, user_schema)) return {};
+    return listing(name_column, "SELECT table_name, table_schema FROM information_schema.tables"
+                                " WHERE table_type = 'VIEW' AND table_catalog = " +
+                                    literal(database) + " AND table_schema = " + literal(user_schema) +
+                                    " ORDER BY table_name ASC;");
+}
+
+Text PostgreSQLStatement::show_checks(const char* database, const char* user_schema, gint* name_column) {
+    if (!TARVELIN_GIVEN(database, user_schema)) return {};
+    return listing(name_column, constraint_listing(user_schema, 'c'));
+}
+Text PostgreSQLStatement::show_excludes(const char* database, const char* user_schema, gint* name_column) {
+    if (!TARVELIN_GIVEN(database, user_schema)) return {};
+    return listing(name_column, constraint_listing(user_schema, 'x'));
+}
+Text PostgreSQLStatement::show_foreigns(const char* database, const char* user_schema, gint* name_column) {
+    if (!TARVELIN_GIVEN(database, user_schema)) return {};
+    return listing(name_column, constraint_listing(user_schema, 'f'));
+}
+Text PostgreSQLStatement::show_uniques(const char* database, const char* user_schema, gint* name_column) {
+    if (!TARVELIN_GIVEN(database, user_schema)) return {};
+    return listing(name_column, constraint_listing(user_schema, 'u'));
+}
+Text PostgreSQLStatement::show_triggers(const char* database, const char* user_schema, gint* name_column) {
+    if (!TARVELIN_GIVEN(database, user_schema)) return {};
+    return listing(name_column, constraint_listing(user_schema, 't'));
+}
+
+Text PostgreSQLStatement::show_rules(const char* database, const char* user_schema, gint* name_column) {
+    if (!TARVELIN_GIVEN(database, user_schema)) return {};
+    return listing(name_column, "select rulename from pg_rules WHERE schemaname = " + literal(user_schema) + ";");
+}
+
+Text PostgreSQLStatement::show_indexes(const char* database, const char* user_schema, gint* name_column) {
+    if (!TARVELIN_GIVEN(database, user_schema)) return {};
+    return listing(name_column, "SELECT indexname FROM pg_indexes WHERE schemaname = " + literal(user_schema) + ";");
+}
+
+Text PostgreSQLStatement::show_functions(const char* database, const char* user_schema, gint* name_column) {
+    if (!TARVELIN_GIVEN(database, user_schema)) return {};
+    return listing(name_column, "SELECT routine_name FROM information_schema.routines"
+                                " WHERE routine_type='FUNCTION' AND specific_catalog=" +
+                                    literal(database) + " AND specific_schema=" + literal(user_schema) + ";");
+}
+
+Text PostgreSQLStatement::show_procedures(const char* database, const char* user_schema, gint* name_column) {
+    if (!TARVELIN_GIVEN(database, user_schema)) return {};
+    return listing(name_column, "SELECT p.proname FROM pg_catalog.pg_proc p LEFT JOIN pg_catalog.pg_namespace n "
+                                "ON p.pronamespace = n.oid WHERE n.nspname = " +
+                                    literal(user_schema) + ";");
+}
+
+Text PostgreSQLStatement::show_users(const char* database, const char* user_schema, gint* name_column) {
+    if (!TARVELIN_GIVEN(database, user_schema)) return {};
+    return listing(name_column, "SELECT rolname FROM pg_catalog.pg_roles WHERE rolcanlogin = true;");
+}
+
+Text PostgreSQLStatement::show_roles(const char* database, const char* user_schema, gint* name_column) {
+    if (!TARVELIN_GIVEN(database, user_schema)) return {};
+    return listing(name_column, "SELECT rolname FROM pg_catalog.pg_roles WHERE rolcanlogin = false;");
+}
+
+// ---------------------------------------------------------------- objects and rows
+
+Text PostgreSQLStatement::show_source(DBObject type, const char* database, const char* user_schema, const char* name,
+                                      gint* source_column) {
+    if (!TARVELIN_GIVEN(database, user_schema, name)) return {};
+    std::string text;
+    switch (type) {
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_FUNCTION:
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_PROCEDURE:
+            text = "SELECT pg_get_functiondef(p.oid) from pg_proc p LEFT JOIN pg_namespace n ON n.oid=p.pronamespace "
+                   "WHERE n.nspname=" +
+                   literal(user_schema) + " and p.proname=" + literal(name) + ";";
+            break;
+        // For an index and a trigger the caller passes the schema in `database` and the
+        // table in `user_schema`.
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_INDEX:
+            text = "SELECT indexdef from pg_indexes WHERE schemaname=" + literal(database) +
+                   " and tablename=" + literal(user_schema) + " and indexname=" + literal(name) + ";";
+            break;
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_TRIGGER:
+            text = "SELECT pg_get_triggerdef(t.oid) AS def FROM pg_trigger t LEFT JOIN pg_class c ON c.oid=t.tgrelid "
+                   "LEFT JOIN pg_namespace n ON n.oid=c.relnamespace WHERE n.nspname=" +
+                   literal(database) + " AND c.relname=" + literal(user_schema) + " and t.tgname=" + literal(name) + ";";
+            break;
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_VIEW:
+            text = "SELECT definition from pg_views WHERE schemaname=" + literal(user_schema) +
+                   " and viewname=" + literal(name) + ";";
+            break;
+        default:
+            if (source_column) *source_column = 1;
+            return std::string();
+    }
+    if (source_column) *source_column = 0;
+    return text;
+}
+
+Text PostgreSQLStatement::show_structure(const char* database, const char* user_schema, const char* table,
+                                         gint* name_column) {
+    if (!TARVELIN_GIVEN(database, user_schema, table)) return {};
+    return listing(name_column,
+                   "SELECT column_name, data_type, udt_name, character_maximum_length, is_nullable, column_default "
+                   "FROM information_schema.columns WHERE table_schema = " +
+                       literal(user_schema) + " AND table_name = " + literal(table) + " ORDER BY ordinal_position ASC");
+}
+
+Text PostgreSQLStatement::show_content(const char* database, const char* user_schema, const char* table,
+                                       const char* columns, const char* where, const char* order, gint64 offset,
+                                       gint limit) {
+    if (!TARVELIN_GIVEN(database, user_schema, table, columns, where, order)) return {};
+    std::string text = std::string("SELECT ") + columns + " FROM " + qualified(user_schema, table) + filter(where);
+    if (*order) text += std::string(" ORDER BY ") + order;
+    if (limit > 0)
+        text += gobj::take_string(g_strdup_printf(" LIMIT %d OFFSET %" G_GINT64_FORMAT ";", limit, offset));
+    return text;
+}
+
+Text PostgreSQLStatement::show_effected(const char* database, const char* user_schema, const char* table,
+                                        const char* where) {
+    if (!TARVELIN_GIVEN(database, user_schema, table, where)) return {};
+    return "SELECT count(*) FROM " + qualified(user_schema, table) + filter(where) + ";";
+}
+
+Text PostgreSQLStatement::show_relations(const char* database, const char* user_schema, const char* table) {
+    if (!TARVELIN_GIVEN(database, user_schema, table)) return {};
+    return "SELECT COLUMN_NAME, CONSTRAINT_NAME, REFERENCED_COLUMN_NAME, REFERENCED_TABLE_NAME FROM "
+           "information_schema.KEY_COLUMN_USAGE WHERE TABLE_NAME = " +
+           literal(table) + " AND TABLE_SCHEMA = " + literal(user_schema);
+}
+
+Text PostgreSQLStatement::call_function(const char* database, const char* user_schema, const char* function,
+                                        const char* parameters) {
+    if (!TARVELIN_GIVEN(database, user_schema, function, parameters)) return {};
+    return "SELECT " + qualified(user_schema, function) + parameters + ";";
+}
+
+Text PostgreSQLStatement::call_procedure(const char* database, const char* user_schema, const char* procedure,
+                                         const char* parameters) {
+    if (!TARVELIN_GIVEN(database, user_schema, procedure, parameters)) return {};
+    return "CALL " + qualified(user_schema, procedure) + parameters + ";";
+}
+
+// ---------------------------------------------------------------- accounts and rights
+
+Text PostgreSQLStatement::show_user_detail(const char* database, const char* user_schema, const char* username) {
+    if (!TARVELIN_GIVEN(database, user_schema, username)) return {};
+    return role_detail("FROM pg_roles ro, pg_authid au  WHERE ro.oid = au.oid AND ro.rolname = " + literal(username) +
+                       ";");
+}
+
+Text PostgreSQLStatement::show_role_detail(const char* database, const char* user_schema, const char* rolename) {
+    if (!TARVELIN_GIVEN(database, user_schema, rolename)) return {};
+    return role_detail(
+        "FROM pg_roles ro, pg_authid au  WHERE ro.rolcanlogin = 'N' AND ro.oid = au.oid AND ro.rolname = " +
+        literal(rolename) + ";");
+}
+
+Text PostgreSQLStatement::grant_user_rights(const char* database, const char* user_schema, const char* username,
+                                            const char* object, const char* rights) {
+    if (!TARVELIN_GIVEN(database, user_schema, username, object, rights)) return {};
+    std::string granted = rights;
+    bool grant_option = false;
+    std::string rest;
+    for (const auto& item : postgresql::split_top_level(rights)) {
+        if (g_ascii_strcasecmp(item.c_str(), "GRANT OPTION") == 0) {
+            grant_option = true;
+            continue;
+        }
+        rest += (rest.empty() ? "" : ", ") + item;
+    }
+    if (grant_option) granted = rest;
+    return "GRANT " + granted + " ON " + object + " TO " + quoted(username) + (grant_option ? " WITH GRANT OPTION" : "") +
+           ";";
+}
+
+Text PostgreSQLStatement::revoke_user_rights(const char* database, const char* user_schema, const char* username,
+                                             const char* object, const char* rights) {
+    if (!TARVELIN_GIVEN(database, user_schema, username, object, rights)) return {};
+    return std::string("REVOKE ") + rights + " ON " + object + " FROM " + quoted(username) + ";";
+}
+
+// ---------------------------------------------------------------- changes
+
+Text PostgreSQLStatement::rename_object(DBObject type, const char* database, const char* user_schema,
+                                        const char* old_name, const char* new_name) {
+    if (!TARVELIN_GIVEN(database, user_schema, old_name, new_name)) return {};
+    const char* keyword = nullptr;
+    switch (type) {
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_DATABASE: keyword = "DATABASE"; break;
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_FUNCTION: keyword = "FUNCTION"; break;
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_INDEX: keyword = "INDEX"; break;
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_SCHEMA: keyword = "SCHEMA"; break;
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_TABLE: keyword = "TABLE"; break;
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_USER: keyword = "USER"; break;
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_VIEW: keyword = "VIEW"; break;
+        default: return std::string();
+    }
+    return std::string("ALTER ") + keyword + " " + quoted(old_name) + " RENAME TO " + quoted(new_name) + ";";
+}
+
+Text PostgreSQLStatement::drop_object(DBObject type, const char* database, const char* object_schema,
+                                      const char* object_name, const char* object_target) {
+    if (!TARVELIN_GIVEN(database, object_schema, object_name, object_target)) return {};
+    const std::string object = qualified(object_schema, object_name);
+    switch (type) {
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_DATABASE: return "DROP DATABASE IF EXISTS " + quoted(object_name) + ";";
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_EVENT: return "DROP EVENT IF EXISTS " + object + ";";
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_FUNCTION: return "DROP FUNCTION IF EXISTS " + object + ";";
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_INDEX: return "DROP INDEX IF EXISTS " + object + ";";
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_PROCEDURE: return "DROP PROCEDURE IF EXISTS " + object + ";";
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_SCHEMA: return "DROP SCHEMA IF EXISTS " + quoted(object_name) + ";";
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_TABLE: return "DROP TABLE IF EXISTS " + object + ";";
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_TRIGGER:
+            return "DROP TRIGGER IF EXISTS " + quoted(object_name) + " ON " + qualified(object_schema, object_target) +
+                   ";";
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_USER: return "DROP USER IF EXISTS " + quoted(object_name) + ";";
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_VIEW: return "DROP VIEW IF EXISTS " + object + ";";
+        default: return std::string();
+    }
+}
+
+Text PostgreSQLStatement::empty_table(const char* database, const char* user_schema, const char* table) {
+    if (!TARVELIN_GIVEN(database, user_schema, table)) return {};
+    return "TRUNCATE TABLE " + qualified(user_schema, table) + ";";
+}
+
+Text PostgreSQLStatement::pack_value(DataType type, const char* value) {
+    if (!TARVELIN_GIVEN(value)) return {};
+    // Numbers, booleans and objects bare when they are such literals, bytes below,
+    // anything else a text.
+    if (!DatabaseHelper::is_bare_type(type) && type != TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_OBJECT &&
+        type != TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BINARY && type != TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BLOB)
+        return literal(value);
+    std::string packed = DatabaseHelper::pack_value(type, value);
+    // The base writes X'..' only for an even count of hexadecimal digits.
+    if (packed.size() >= 3 && packed.compare(0, 2, "X'") == 0)
+        return "'\\x" + packed.substr(2, packed.size() - 3) + "'::bytea";
+    return packed;
+}
+
+// ---------------------------------------------------------------- copy hooks
+
+std::string PostgreSQLStatement::copy_insert_clause(const CopyTarget& target) {
+    const bool always = target.any_source([](meta_model::MetaColumn& c) {
+        return g_ascii_strncasecmp(c.get_identity() ? c.get_identity() : "", "GENERATED ALWAYS", 16) == 0;
+    });
+    return always ? "OVERRIDING SYSTEM VALUE" : "";
+}
+
+std::vector<std::string> PostgreSQLStatement::after_copy(const CopyTarget& target) {
+    auto quoted = [](const std::string& name) { return PostgreSQLStatement::quoted(name); };
+    const std::string table = quoted(target.schema) + "." + quoted(target.table);
+    std::vector<std::string> out;
+    dialect::CatalogRows rows(dialect::query_model(connection(), postgresql::sequences_query(target.schema, target.table)));
+    for (auto row : rows) {
+        const std::string column = row.text("column_name");
+        if (std::none_of(target.columns.begin(), target.columns.end(), [&](const auto& c) { return c.name == column; }))
+            continue;
+        const std::string sequence = quoted(row.text("sequence_schema")) + "." + quoted(row.text("sequence_name"));
+        const std::string name =
+            literal(sequence) + "::regclass";
+        const std::string c = quoted(column);
+        // The catalogue query gives the increment of the sequences a default calls; an
+        // identity's (servers from 10 on) is in pg_sequence.
+        const gint64 increment = g_ascii_strtoll(row.text("increment").c_str(), nullptr, 10);
+        const std::string step = increment != 0 ? std::to_string(increment)
+                                                : "(SELECT seqincrement FROM pg_catalog.pg_sequence WHERE seqrelid = " +
+                                                      name + ")";
+        // Only forwards: a sequence that other tables share may already be further on.
+        out.push_back("SELECT setval(" + name + ", q.v) FROM (SELECT CASE WHEN " + step +
+                      " > 0 THEN m.hi ELSE m.lo END AS v, " + step + " AS step, l.last_value AS last FROM " + sequence +
+                      " l, (SELECT max(" + c + ")::bigint AS hi, min(" + c + ")::bigint AS lo FROM " + table +
+                      ") m) q WHERE q.v IS NOT NULL AND CASE WHEN q.step > 0 THEN q.v >= q.last ELSE q.v <= q.last END");
+    }
+    return out;
+}
+
+}  // namespace tarvelin::rezezadovu::supports::database
