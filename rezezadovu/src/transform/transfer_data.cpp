@@ -88,7 +88,7 @@ std::string literal_of(const gobj::Ref<IStatement>& statement, DataType type, co
             type = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BINARY;
         return gobj::call<&CStatementVt::pack_value>(statement, type, bytes->to_hexadecimal());
     }
-    return gobj::call<&CStatementVt::pack_value>(statement, type, value->to_string());
+    return gobj::call<&CStatementVt::pack_value>(statement, type, value->exact_text());
 }
 
 std::string insert_text(const gobj::Ref<IStatement>& statement, const std::string& schema, const std::string& table,
