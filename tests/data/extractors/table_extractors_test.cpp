@@ -96,5 +96,20 @@ TEST(TableExtractors, SqlFormsRefuseWhatGivesNoStatement) {
     EXPECT_EQ(export_text(sql_insert({{"TABLENAME", "t"}}), *no_columns).rows, -1);
 }
 
+// The table option is a name, never SQL: a hostile one stays inside its quotes in both forms.
+TEST(TableExtractors, TheTableOptionCannotCarrySql) {
+    auto table = table_of({{"id", T(INT64)}}, {{gint64(1)}});
+    struct Case {
+        Made extractor;
+        const char* expected;
+    };
+    Case cases[] = {
+        {sql_update({{"TABLENAME", "t\"; DROP TABLE v; --"}}), "UPDATE \"t\"\"; DROP TABLE v; --\" SET \"id\" = 1 WHERE \"id\" = 1;\n"},
+        {sql_update({{"TABLENAME", "s.t x"}}), "UPDATE \"s\".\"t x\" SET \"id\" = 1 WHERE \"id\" = 1;\n"},
+        {sql_insert({{"TABLENAME", "t`; DROP TABLE v; --"}}), "INSERT INTO `t``; DROP TABLE v; --`(`id`) VALUES(1);\n"},
+    };
+    for (auto& c : cases) EXPECT_EQ(export_text(c.extractor, *table).text, c.expected);
+}
+
 }  // namespace
 }  // namespace data_test

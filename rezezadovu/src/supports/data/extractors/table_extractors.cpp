@@ -45,6 +45,15 @@ std::vector<std::string> sql_columns(const providers::contracts::TableModel& mod
     return names;
 }
 
+std::vector<std::string> split_dotted(const std::string& name) {
+    std::vector<std::string> parts;
+    size_t start = 0;
+    for (size_t dot; (dot = name.find('.', start)) != std::string::npos; start = dot + 1)
+        parts.push_back(name.substr(start, dot - start));
+    parts.push_back(name.substr(start));
+    return parts;
+}
+
 }  // namespace
 
 gobj::Ref<HtmlExtractor> HtmlExtractor::create(GType type, const char* file_extension) {
@@ -140,7 +149,10 @@ gint SqlInsertExtractor::export_to_text(TableModel* model, gchar** buffer, Progr
 }
 
 gint SqlUpdateExtractor::export_to_text(TableModel* model, gchar** buffer, ProgressCallback, gpointer) {
-    std::string table = required_option("TABLENAME");
+    // A dotted name stays a schema-qualified name; each part is quoted so the option cannot carry SQL.
+    std::string target;
+    for (const auto& part : split_dotted(required_option("TABLENAME")))
+        target += (target.empty() ? "" : ".") + DatabaseHelper::quote(part, '"');
     auto names = sql_columns(*model);
     std::vector<DataType> types;
     for (const auto& column : model->get_columns()) types.push_back(column->get_data_type());
@@ -152,7 +164,7 @@ gint SqlUpdateExtractor::export_to_text(TableModel* model, gchar** buffer, Progr
             auto value = row->get_value_at(gint(i));
             literals.push_back(value ? format_column_value(types[i], value.get()) : "NULL");
         }
-        std::string statement = "UPDATE " + table + " SET ";
+        std::string statement = "UPDATE " + target + " SET ";
         for (size_t i = 0; i < names.size(); ++i) {
             if (i > 0) statement += ", ";
             statement += DatabaseHelper::quote(names[i], '"') + " = " + literals[i];
