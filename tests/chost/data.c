@@ -210,15 +210,15 @@ int chost_data(void)
     CHOST_CHECK(failures, step.finished && step.count == 1);
     gchar *sql = tarvelin_rezezadovu_supports_data_extractors_base_extractor_build_insert_data_sql(json, i, target,
                                                                                                  fields, 2, values, 2);
-    CHOST_CHECK_STR(failures, sql, "INSERT INTO \"t\"(\"id\", \"name\") VALUES(2, 'it''s');");
+    CHOST_CHECK_STR(failures, sql, "INSERT INTO \"main\".\"t\"(\"id\", \"name\") VALUES(2, 'it''s');");
     g_free(sql);
     sql = tarvelin_rezezadovu_supports_data_extractors_base_extractor_build_update_data_sql(json, i, target, fields, 2,
                                                                                           values, 2);
-    CHOST_CHECK_STR(failures, sql, "UPDATE \"t\" SET \"id\"=2, \"name\"='it''s' WHERE \"id\"=2;");
+    CHOST_CHECK_STR(failures, sql, "UPDATE \"main\".\"t\" SET \"id\"=2, \"name\"='it''s' WHERE \"id\"=2;");
     g_free(sql);
     sql = tarvelin_rezezadovu_supports_data_extractors_base_extractor_build_delete_data_sql(json, i, target, fields, 2,
                                                                                           values, 2);
-    CHOST_CHECK_STR(failures, sql, "DELETE FROM \"t\" WHERE \"id\"=2;");
+    CHOST_CHECK_STR(failures, sql, "DELETE FROM \"main\".\"t\" WHERE \"id\"=2;");
     g_free(sql);
     gchar *literal = tarvelin_rezezadovu_supports_data_extractors_base_extractor_format_column_text(
         json, TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT64, " 5 ");

@@ -1,3 +1,7 @@
+#include <sqlite3.h>
+
+#include <sys/wait.h>
+
 #include "providers/contracts/value_integer.hpp"
 #include "sqlite/fixture.hpp"
 
@@ -170,4 +174,34 @@ TEST(SqliteProviderCFace, EntriesCheckTheirArguments) {
     EXPECT_TRUE(g_type_is_a(SQLiteReader::gtype(), TARVELIN_PROVIDERS_SUPPORTS_TYPE_ISQ_LITE_TYPE));
     EXPECT_STREQ(g_type_name(SQLiteReader::gtype()), "TarvelinProvidersSupportsSQLiteReader");
     EXPECT_STREQ(g_type_name(SQLiteProvider::gtype()), "TarvelinProvidersSupportsSQLiteProvider");
+}
+
+// A writer in another process holds the file for a moment: a statement of the provider
+// waits for it to finish instead of failing at once with "database is locked".
+TEST_F(SqliteTest, AStatementWaitsForALockAnotherProcessHolds) {
+    gchar* client = g_find_program_in_path("sqlite3");
+    if (!client) GTEST_SKIP() << "the sqlite3 client is not installed";
+    g_free(client);
+    affect("CREATE TABLE t (a)");
+    const std::string script = "(echo 'BEGIN EXCLUSIVE; INSERT INTO t VALUES (1);'; sleep 1; echo 'COMMIT;') | sqlite3 " +
+                               gobj::take_string(g_shell_quote(path.c_str()));
+    const gchar* argv[] = {"/bin/sh", "-c", script.c_str(), nullptr};
+    GPid pid = 0;
+    ASSERT_TRUE(g_spawn_async(nullptr, const_cast<gchar**>(argv), nullptr, G_SPAWN_DO_NOT_REAP_CHILD, nullptr, nullptr,
+                              &pid, nullptr));
+    // Until the other process holds the file, a connection that does not wait reads it.
+    sqlite3* probe = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &probe), SQLITE_OK);
+    bool held = false;
+    for (int i = 0; i < 200 && !held; ++i) {
+        held = sqlite3_exec(probe, "SELECT count(*) FROM t;", nullptr, nullptr, nullptr) == SQLITE_BUSY;
+        if (!held) g_usleep(10 * 1000);
+    }
+    sqlite3_close(probe);
+    ASSERT_TRUE(held) << "the other process never held the file";
+    EXPECT_NO_THROW(affect("INSERT INTO t VALUES (2)"));
+    int status = 0;
+    waitpid(pid, &status, 0);
+    g_spawn_close_pid(pid);
+    EXPECT_EQ(gobj::call<&PV::execute_scalar>(p(), "SELECT count(*) FROM t", true)->to_string(), "2");
 }

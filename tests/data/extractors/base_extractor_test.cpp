@@ -161,12 +161,13 @@ TEST_F(RowStatements, FieldsMatchColumnsBySource) {
     const auto update = tarvelin_rezezadovu_supports_data_extractors_base_extractor_build_update_data_sql;
     const auto remove = tarvelin_rezezadovu_supports_data_extractors_base_extractor_build_delete_data_sql;
     // Two columns fed by one field; a field no column names is ignored; the table's order counts.
+    // The table is named in its schema (an attached database is one).
     std::vector<const char*> fields = {"ignored", "name", "id"}, values = {"zz", "it's", " 7 "};
     EXPECT_EQ(build(insert, *table, fields, values),
-              "INSERT INTO \"t\"(\"id\", \"name\", \"dup\") VALUES(7, 'it''s', 'it''s');");
+              "INSERT INTO \"main\".\"t\"(\"id\", \"name\", \"dup\") VALUES(7, 'it''s', 'it''s');");
     EXPECT_EQ(build(update, *table, fields, values),
-              "UPDATE \"t\" SET \"id\"=7, \"name\"='it''s', \"dup\"='it''s' WHERE \"id\"=7;");
-    EXPECT_EQ(build(remove, *table, fields, values), "DELETE FROM \"t\" WHERE \"id\"=7;");
+              "UPDATE \"main\".\"t\" SET \"id\"=7, \"name\"='it''s', \"dup\"='it''s' WHERE \"id\"=7;");
+    EXPECT_EQ(build(remove, *table, fields, values), "DELETE FROM \"main\".\"t\" WHERE \"id\"=7;");
 
     // Refusals: a critical with the reason, and no text.
     test::LogCapture log;

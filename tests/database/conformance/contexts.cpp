@@ -115,10 +115,6 @@ public:
         can.view = {true, false, true, true};
         can.trigger = {true, false, false, true};
         unsupported = {{"RoundTrip_Comments", "SQLite keeps no comments"}};
-        // Attached databases are schemas: a name of one of them must carry it.
-        gaps["Quote"] = "quote_identifier leaves the schema out";
-        gaps["RoundTrip_Lengths"] = "the builder writes a length for VARCHAR and TEXT only (CHAR(3) becomes CHAR)";
-        gaps["RoundTrip_DefaultExpressions"] = "a default expression is written without its parentheses";
     }
     ~SQLiteContext() override {
         forget_objects();

@@ -56,27 +56,27 @@ TEST_F(SqliteAdapter, ColumnsKeysAndOptions) {
     EXPECT_TRUE(a->get_is_primary_key() && b->get_is_primary_key() && !name->get_is_primary_key());
     EXPECT_EQ(a->get_primary_ordinal(), 1);
     EXPECT_EQ(b->get_primary_ordinal(), 2);
-    EXPECT_STREQ(name->get_raw_type(), "VARCHAR");
+    EXPECT_STREQ(name->get_raw_type(), "VARCHAR(40)");
     EXPECT_EQ(name->get_length(), 40);
     EXPECT_STREQ(name->get_default_value(), "'x'");
     EXPECT_TRUE(name->get_not_null());
     EXPECT_EQ(name->get_ordinal(), 3);
     auto price = table_named(*main, "child")->get_column("price");
-    EXPECT_STREQ(price->get_raw_type(), "DECIMAL");
-    EXPECT_EQ(price->get_length(), 0);
+    EXPECT_STREQ(price->get_raw_type(), "DECIMAL(10,2)");
+    EXPECT_EQ(price->get_length(), 10);
+    EXPECT_EQ(price->get_scale(), 2);
 
     EXPECT_EQ(option(*table_named(*main, "tags"), "WITHOUTROWID"), "true");
     EXPECT_EQ(option(*table_named(*main, "counter"), "AUTOINCREMENT"), "42");
     EXPECT_EQ(option(*table_named(*main, "child"), "AUTOINCREMENT"), "(none)");
 
-    // Two foreign keys in declaration order: SQLite numbers them from the last declared,
-    // so they come as ids 1 (parent), then 0 (kind). Then the unique and check
-    // constraints of the builder's one-line form.
+    // Two foreign keys in SQLite's id order: it numbers them from the last declared, so
+    // 0 (kind), then 1 (parent). Then the unique and check constraints.
     auto child = table_named(*main, "child");
     auto constraints = gobj::GeeArray<MetaConstraint>::wrap(child->get_constraints());
     ASSERT_EQ(constraints.size(), 4);
-    auto* fk1 = dynamic_cast<MetaForeignKey*>(constraints.peek(0));
-    auto* fk0 = dynamic_cast<MetaForeignKey*>(constraints.peek(1));
+    auto* fk0 = dynamic_cast<MetaForeignKey*>(constraints.peek(0));
+    auto* fk1 = dynamic_cast<MetaForeignKey*>(constraints.peek(1));
     ASSERT_TRUE(fk1 && fk0);
     EXPECT_STREQ(fk0->get_name(), "foreign_key_00");
     EXPECT_STREQ(fk0->get_local_columns(), "kind_id");

@@ -145,7 +145,35 @@ TEST_F(SqliteBuilder, KeysTypesAndEmptyTables) {
     s->set_length(9);
     set_option(*typed, typed->get_options(), "WITHOUTROWID", "true");
     EXPECT_EQ(create(*typed, false),
-              "CREATE TABLE IF NOT EXISTS \"w\" (\n    \"n\" INTEGER,\n    \"s\" TEXT(9)\n) WITHOUT ROWID;\n\n");
+              "CREATE TABLE IF NOT EXISTS \"w\" (\n    \"n\" INTEGER,\n    \"s\" VARCHAR(9)\n) WITHOUT ROWID;\n\n");
+
+    // Types of another product's columns: unbounded text stays TEXT, sizes travel, an
+    // integer's display width does not.
+    auto other = MetaTable::create_with_names(MetaTable::gtype(), "", "main", "o");
+    auto text = column(*other, "t", "longtext", 1);
+    text->set_data_type(TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING);
+    auto amount = column(*other, "d", "numeric", 2);
+    amount->set_data_type(TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DECIMAL);
+    amount->set_length(10);
+    amount->set_scale(2);
+    auto wide = column(*other, "i", "int", 3);
+    wide->set_data_type(TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32);
+    wide->set_length(10);
+    EXPECT_EQ(create(*other, false), "CREATE TABLE IF NOT EXISTS \"o\" (\n    \"t\" TEXT,\n    \"d\" NUMERIC(10,2),\n"
+                                     "    \"i\" INTEGER\n);\n\n");
+    // Raw types keep their sizes: read whole, or given beside them.
+    EXPECT_EQ(create(*other), "CREATE TABLE IF NOT EXISTS \"o\" (\n    \"t\" longtext,\n    \"d\" numeric(10,2),\n"
+                              "    \"i\" int\n);\n\n");
+
+    // A composite key in key order, whatever the order of its columns.
+    auto ordered = MetaTable::create_with_names(MetaTable::gtype(), "", "main", "ko");
+    guint8 place = 3;
+    for (const char* n : {"a", "b", "c"}) {
+        auto c = column(*ordered, n, "INTEGER", 1);
+        c->set_is_primary_key(true);
+        c->set_primary_ordinal(place--);
+    }
+    EXPECT_NE(create(*ordered).find("PRIMARY KEY (\"c\", \"b\", \"a\")"), std::string::npos);
 
     auto empty = MetaTable::create_with_names(MetaTable::gtype(), "", "main", "e");
     EXPECT_EQ(create(*empty), "CREATE TABLE IF NOT EXISTS \"e\" (\n\n);\n\n");
@@ -275,9 +303,8 @@ TEST_F(SqliteBuilder, RoundTripOfTheFixture) {
     auto copy = read_deep();
     auto copied = schema_named(*copy, "main");
 
-    // A UNIQUE without ON CONFLICT on its line is not read, so kind's u_label is not
-    // carried (its JSON has none either way). The counter's current value is data: the
-    // copy's sqlite_sequence has no row for it until a row goes in.
+    // The counter's current value is data: the copy's sqlite_sequence has no row for it
+    // until a row goes in.
     auto without_gaps = [](MetaTable& t) {
         gobj::StringMap options = gobj::StringMap::wrap(GEE_MAP(t.get_options()));
         if (std::string(t.get_name()) == "counter") gee_map_unset(options.map(), "AUTOINCREMENT", nullptr);
@@ -300,8 +327,9 @@ TEST_F(SqliteBuilder, RoundTripOfTheFixture) {
     ASSERT_EQ(views.size(), 1);
     EXPECT_EQ(json_of(*views.at(0)), json_of(*gobj::GeeArray<MetaView>::wrap(main->get_views()).at(0)));
 
+    // Kind's UNIQUE (label), written without ON CONFLICT, is carried: SQLite's index for it.
     EXPECT_EQ(rows("SELECT count(*) FROM sqlite_master WHERE tbl_name = 'kind' AND type = 'index'"),
-              (std::vector<std::string>{"0"}));
+              (std::vector<std::string>{"1"}));
 
     // Referenced tables come first in the script.
     EXPECT_LT(script.find("\"parent\" ("), script.find("\"child\" ("));

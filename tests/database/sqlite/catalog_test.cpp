@@ -180,18 +180,37 @@ TEST(SqliteStoredSql, UniqueAndCheckConstraints) {
         "    CONSTRAINT \"x\"\"y\" CHECK (length(b) > 2)\n"
         ")";
     auto uniques = read_uniques(sql);
-    ASSERT_EQ(uniques.size(), 2u);  // u2 has no ON CONFLICT on its line
+    ASSERT_EQ(uniques.size(), 3u);
     EXPECT_EQ(uniques[0].name, "u1");
     EXPECT_EQ(uniques[0].columns, "a, b");
     EXPECT_EQ(uniques[0].conflict, "ABORT");
-    EXPECT_EQ(uniques[1].columns, "a b, \"c`d\" DESC");
-    EXPECT_EQ(uniques[1].conflict, "FAIL");
+    EXPECT_EQ(uniques[1].name, "u2");
+    EXPECT_EQ(uniques[1].columns, "b");
+    EXPECT_EQ(uniques[1].conflict, "");
+    EXPECT_EQ(uniques[2].columns, "a b, \"c`d\" DESC");
+    EXPECT_EQ(uniques[2].conflict, "FAIL");
     auto checks = read_checks(sql);
     ASSERT_EQ(checks.size(), 2u);
     EXPECT_EQ(checks[0].name, "c1");
     EXPECT_EQ(checks[0].expression, "a > 0");
     EXPECT_EQ(checks[1].name, "x\"y");
     EXPECT_EQ(checks[1].expression, "length(b) > 2");
+
+    // A column's own UNIQUE, named or not, and a constraint spread over lines; a keyword
+    // inside a name or a string is no constraint.
+    auto forms = read_uniques(
+        "CREATE TABLE t (a TEXT UNIQUE, \"unique\" TEXT DEFAULT 'unique', b INT CONSTRAINT bb UNIQUE ON CONFLICT "
+        "REPLACE NOT NULL,\n  CONSTRAINT\n  spread\n  UNIQUE\n  (a,\n b)\n  ON CONFLICT\n IGNORE, UNIQUE (b))");
+    std::vector<std::string> read;
+    for (const auto& u : forms) read.push_back(u.name + ": " + u.columns + " / " + u.conflict);
+    EXPECT_EQ(read, (std::vector<std::string>{": a / ", "bb: b / REPLACE", "spread: a, b / IGNORE", ": b / "}));
+
+    // Column collations, not those of expressions nor of table constraints.
+    using Pairs = std::vector<std::pair<std::string, std::string>>;
+    EXPECT_EQ(read_collations("CREATE TABLE t (a TEXT COLLATE nocase, \"b c\" VARCHAR(8) NOT NULL COLLATE \"RTRIM\","
+                              " d TEXT CHECK (d COLLATE NOCASE = 'x'), e TEXT DEFAULT ('COLLATE'),"
+                              " UNIQUE (a COLLATE BINARY))"),
+              (Pairs{{"a", "NOCASE"}, {"b c", "RTRIM"}}));
 
     // Two checks on one line are two checks.
     auto inline_checks = read_checks("CREATE TABLE t (a, CONSTRAINT p CHECK (a > 0), CONSTRAINT q CHECK (a < 9))");

@@ -115,7 +115,8 @@ TEST_F(SqliteStatement, GoldenTexts) {
         {"transaction", [](IStatement* s, gint*) { return ST(transaction, "x"); }, "BEGIN TRANSACTION;", -1},
         {"rollback", [](IStatement* s, gint*) { return ST(rollback, "x"); }, "ROLLBACK;", -1},
         {"commit", [](IStatement* s, gint*) { return ST(commit, "x"); }, "COMMIT;", -1},
-        {"quote_identifier", [](IStatement* s, gint*) { return ST(quote_identifier, "t", "main"); }, "\"t\"", -1},
+        {"quote_identifier", [](IStatement* s, gint*) { return ST(quote_identifier, "t", "main"); }, "\"main\".\"t\"", -1},
+        {"quote_identifier bare", [](IStatement* s, gint*) { return ST(quote_identifier, "t", ""); }, "\"t\"", -1},
         {"quote_identifier empty", [](IStatement* s, gint*) { return ST(quote_identifier, "", ""); }, "\"\"", -1},
         // The base row texts name the table through this dialect's quoting.
         {"build_sql_delete",
@@ -124,7 +125,7 @@ TEST_F(SqliteStatement, GoldenTexts) {
              gchar* values[] = {(gchar*)"5", nullptr};
              return ST(build_sql_delete, "main", "t", keys, 1, values, 1);
          },
-         "DELETE FROM \"t\" WHERE id=5;", -1},
+         "DELETE FROM \"main\".\"t\" WHERE id=5;", -1},
     });
 }
 
@@ -169,7 +170,7 @@ TEST_F(SqliteStatement, HostileNamesStayNames) {
         EXPECT_EQ(take(ST(drop_object, kTrigger, "db", "main", n.name, "")), "DROP TRIGGER IF EXISTS " + d + ";");
         EXPECT_EQ(take(ST(empty_table, "db", "main", n.name)),
                   "DELETE FROM " + d + ";\nUPDATE sqlite_sequence SET seq=0 WHERE name=" + q + ";");
-        EXPECT_EQ(take(ST(quote_identifier, n.name, "main")), d);
+        EXPECT_EQ(take(ST(quote_identifier, n.name, "main")), "\"main\"." + d);
         EXPECT_EQ(take(ST(call_function, "db", n.name, n.name, "()")), "SELECT " + d + "." + d + "();");
     }
 }
@@ -197,7 +198,7 @@ TEST_F(SqliteStatement, QuotingAndLiteralTables) {
     };
     for (const auto& c : names) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(take(ST(quote_identifier, c.name, "main")), c.quoted);
+        EXPECT_EQ(take(ST(quote_identifier, c.name, "")), c.quoted);
         EXPECT_EQ(SQLiteStatement::quoted(c.name), c.quoted);
         run("CREATE TABLE " + SQLiteStatement::quoted(c.name) + " (x INTEGER);");
         EXPECT_EQ(rows("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = " +

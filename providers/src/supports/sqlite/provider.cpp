@@ -23,6 +23,9 @@ using StmtPtr = gobj::Owned<sqlite3_stmt, &sqlite3_finalize>;
 
 using Lock = std::lock_guard<std::recursive_mutex>;
 
+// How long a statement waits for a lock another connection holds on the file.
+constexpr int kBusyTimeoutMs = 5000;
+
 // close_v2 rather than close: a reader handed out by execute_reader may still hold a
 // statement, and the plain close would then fail and leave the connection open for good.
 // With close_v2 the connection goes when its last statement is finalized.
@@ -106,6 +109,9 @@ void SQLiteProvider::open(Server& server, const std::string&) {
     // closed and refuses every operation, instead of holding a half-set-up handle.
     try {
         raise_error(db, rc);
+        // Another connection (a reader in another process) may hold the file for a
+        // moment: a statement waits for it instead of failing at once as locked.
+        raise_error(db, sqlite3_busy_timeout(db, kBusyTimeoutMs));
         std::string key = key_from_options(server.text_or_empty(Server::Text::options));
         if (!key.empty()) raise_error(db, sqlite3_key(db, key.data(), int(key.size())));
         std::string user = server.text_or_empty(Server::Text::username);

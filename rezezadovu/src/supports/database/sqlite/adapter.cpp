@@ -1,5 +1,7 @@
 #include "rezezadovu/supports/database/sqlite/adapter.hpp"
 
+#include <algorithm>
+
 #include "providers/gobj/call.hpp"
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"
@@ -46,15 +48,30 @@ void read_pragmas(const gobj::Ref<IConnection>& connection, MetaObject& o, const
     }
 }
 
-// The number in the first "(digits)" of a declared type, 0 without one.
-gint64 declared_length(const std::string& declared) {
-    static GRegex* const pattern = g_regex_new("\\(([0-9]+)\\)", GRegexCompileFlags(0), GRegexMatchFlags(0), nullptr);
-    GMatchInfo* info = nullptr;
+// The size of a declared type: the first number in its parentheses (a length, or a
+// precision) and the second (a scale), 0 for what it does not give.
+struct DeclaredSize {
     gint64 length = 0;
-    if (g_regex_match(pattern, declared.c_str(), GRegexMatchFlags(0), &info))
-        length = g_ascii_strtoll(gobj::take_string(g_match_info_fetch(info, 1)).c_str(), nullptr, 10);
+    guint8 scale = 0;
+};
+DeclaredSize declared_size(const std::string& declared) {
+    static GRegex* const pattern = g_regex_new("\\(\\s*([0-9]+)\\s*(?:,\\s*([0-9]+)\\s*)?\\)", GRegexCompileFlags(0),
+                                               GRegexMatchFlags(0), nullptr);
+    GMatchInfo* info = nullptr;
+    DeclaredSize size;
+    if (g_regex_match(pattern, declared.c_str(), GRegexMatchFlags(0), &info)) {
+        size.length = g_ascii_strtoll(gobj::take_string(g_match_info_fetch(info, 1)).c_str(), nullptr, 10);
+        size.scale = static_cast<guint8>(
+            g_ascii_strtoull(gobj::take_string(g_match_info_fetch(info, 2)).c_str(), nullptr, 10));
+    }
     g_match_info_free(info);
-    return length;
+    return size;
+}
+
+std::string trimmed(const std::string& s) {
+    size_t a = s.find_first_not_of(" \t\r\n\f\v");
+    if (a == std::string::npos) return {};
+    return s.substr(a, s.find_last_not_of(" \t\r\n\f\v") - a + 1);
 }
 
 // Sets a text property read from a stored statement, when the statement had that clause.
@@ -148,14 +165,19 @@ void SQLiteAdapter::fill_columns(MetaTable& table) {
     CatalogRows info(query_model(connection, table_info_query(schema_of(table), text(table.get_name()))));
     auto inspector = inspector_of(connection);
     for (auto row : info) {
-        std::string declared = row.text("type");
-        std::string raw_type = declared.substr(0, declared.find('('));
-        auto data_type = inspector ? gobj::call<&InspectorVtable::get_data_type>(inspector, raw_type)
+        // The declared type is kept whole ("varchar(128)", "NUMERIC(10,2)", "UNSIGNED BIG
+        // INT"): SQLite gives it back as written and a script writes it so again. Its size
+        // is also read, for builders of other products.
+        const std::string declared = trimmed(row.text("type"));
+        const std::string type_name = trimmed(declared.substr(0, declared.find('(')));
+        auto data_type = inspector ? gobj::call<&InspectorVtable::get_data_type>(inspector, type_name)
                                    : TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN;
         auto column = table.new_column(row.text("name").c_str(), data_type);
         gint64 pk = row.number("pk");
-        column->set_length(declared_length(declared));
-        column->set_raw_type(raw_type.c_str());
+        const DeclaredSize size = declared_size(declared);
+        column->set_length(size.length);
+        column->set_scale(size.scale);
+        column->set_raw_type(declared.c_str());
         column->set_default_value(row.text("dflt_value").c_str());
         column->set_not_null(row.text("notnull") == "1");
         column->set_ordinal(static_cast<guint16>(row.number("cid") + 1));
@@ -221,10 +243,9 @@ void SQLiteAdapter::fill_foreign_keys(MetaTable& table) {
         refer += row.text("to") + ", ";
     }
     finish();
-    // SQLite numbers the keys from the last declared one, and the builder writes them in
-    // list order: listed in declaration order, a table written back keeps its numbering.
+    // In SQLite's id order, each key's place is its id (the builder keeps that).
     auto constraints = gobj::GeeArray<MetaConstraint>::wrap(table.get_constraints());
-    for (auto key = keys.rbegin(); key != keys.rend(); ++key) constraints.append(*key);
+    for (const auto& key : keys) constraints.append(key);
 }
 
 namespace {
@@ -243,12 +264,9 @@ void SQLiteAdapter::fill_stored_table(MetaTable& table) {
     const std::string schema = schema_of(table), name = text(table.get_name());
     std::string sql = text_of(query_scalar(connection, table_sql_query(schema, name)));
     auto constraints = gobj::GeeArray<MetaConstraint>::wrap(table.get_constraints());
-    for (const auto& u : read_uniques(sql)) {
-        auto unique = MetaUnique::create_with_name(MetaUnique::gtype(), u.name.c_str());
-        unique->set_columns(u.columns.c_str());
-        unique->set_conflict(u.conflict.c_str());
-        constraints.append(unique);
-    }
+    fill_uniques(table, sql);
+    for (const auto& [column, collation] : read_collations(sql))
+        if (auto c = table.get_column(column.c_str())) c->set_collation(collation.c_str());
     for (const auto& c : read_checks(sql))
         constraints.append(MetaCheck::create_with_name(MetaCheck::gtype(), c.name.c_str(), c.expression.c_str()));
 
@@ -266,6 +284,75 @@ void SQLiteAdapter::fill_stored_table(MetaTable& table) {
     if (g_ascii_strtoll(text_of(sequences).c_str(), nullptr, 10) > 0) {
         CatalogRows seq(query_model(connection, sequence_query(schema, name)));
         if (!seq.empty()) options.set("AUTOINCREMENT", seq.text(0, "seq"));
+    }
+}
+
+namespace {
+std::string lower(const std::string& s) { return gobj::take_string(g_ascii_strdown(s.c_str(), -1)); }
+
+// The names a unique constraint's columns stand for, lower-cased ("a, b COLLATE NOCASE"
+// gives a and b), to match them with an index's columns.
+std::vector<std::string> unique_heads(const std::string& columns) {
+    std::vector<std::string> heads;
+    for (const auto& part : split_list(columns)) heads.push_back(lower(identifier_text(split_key_part(part).head)));
+    return heads;
+}
+}  // namespace
+
+void SQLiteAdapter::fill_uniques(MetaTable& table, const std::string& sql) {
+    // SQLite makes an index for every UNIQUE constraint, whatever its form: those indexes
+    // say which constraints there are and on what columns; the stored text only names them
+    // and gives their conflict clauses.
+    auto connection = require(this->connection());
+    const std::string schema = schema_of(table), name = text(table.get_name());
+    struct Made {
+        std::string index;
+        std::vector<std::string> columns;
+        bool used = false;
+    };
+    std::vector<Made> made;
+    for (auto row : CatalogRows(query_model(connection, index_list_query(schema, name)))) {
+        if (row.text("origin") != "u") continue;
+        Made m{row.text("name"), {}};
+        for (auto column : CatalogRows(query_model(connection, index_columns_query(schema, m.index))))
+            m.columns.push_back(column.text("name"));
+        made.push_back(std::move(m));
+    }
+    // sqlite_autoindex_<table>_<n> count in declaration order.
+    auto number = [](const std::string& index) { return g_ascii_strtoll(index.c_str() + index.rfind('_') + 1, nullptr, 10); };
+    std::stable_sort(made.begin(), made.end(), [&](const Made& a, const Made& b) { return number(a.index) < number(b.index); });
+
+    auto constraints = gobj::GeeArray<MetaConstraint>::wrap(table.get_constraints());
+    auto add = [&](const std::string& constraint, const std::string& columns, const std::string& conflict) {
+        auto unique = MetaUnique::create_with_name(MetaUnique::gtype(), constraint.c_str());
+        unique->set_columns(columns.c_str());
+        unique->set_conflict(conflict.c_str());
+        constraints.append(unique);
+    };
+    // A constraint without a name gets the one another product would give it.
+    auto named = [&](const std::string& given, const std::vector<std::string>& columns) {
+        if (!given.empty()) return given;
+        std::string out = name;
+        for (const auto& c : columns) out += "_" + c;
+        return out + "_key";
+    };
+    for (const auto& u : read_uniques(sql)) {
+        const auto heads = unique_heads(u.columns);
+        for (auto& m : made) {
+            std::vector<std::string> columns;
+            for (const auto& c : m.columns) columns.push_back(lower(c));
+            if (m.used || columns != heads) continue;
+            m.used = true;
+            add(named(u.name, m.columns), u.columns, u.conflict);
+            break;
+        }
+    }
+    // What the text did not show (a form the reader does not know) still keeps its columns.
+    for (const auto& m : made) {
+        if (m.used) continue;
+        std::string columns;
+        for (const auto& c : m.columns) columns += (columns.empty() ? "" : ", ") + c;
+        add(named("", m.columns), columns, "");
     }
 }
 

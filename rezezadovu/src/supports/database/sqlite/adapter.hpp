@@ -46,6 +46,8 @@ private:
     void fill_foreign_keys(meta_model::MetaTable& table);
     // Unique and check constraints and the table options, from the stored CREATE TABLE.
     void fill_stored_table(meta_model::MetaTable& table);
+    // The unique constraints: SQLite's indexes for them, named from the stored text `sql`.
+    void fill_uniques(meta_model::MetaTable& table, const std::string& sql);
 };
 
 }  // namespace tarvelin::rezezadovu::supports::database

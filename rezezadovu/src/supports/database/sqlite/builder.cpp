@@ -132,6 +132,37 @@ bool integer_like(MetaColumn& column, const std::string& type) {
     return found;
 }
 
+bool matches(const char* pattern, const std::string& value) {
+    return g_regex_match_simple(pattern, value.c_str(), G_REGEX_CASELESS, GRegexMatchFlags(0));
+}
+
+// Whether SQLite takes a default as it stands: a literal (a signed number, a string, a
+// blob, NULL, TRUE, FALSE, CURRENT_TIME, CURRENT_DATE, CURRENT_TIMESTAMP), a lone name,
+// or a text already in parentheses. Anything else is an expression, which SQLite takes
+// only in parentheses; its catalogue gives it back without them.
+bool default_as_it_stands(const std::string& value) {
+    if (!value.empty() && value.front() == '(') {
+        const std::string masked = masked_upper(value);
+        int depth = 0;
+        for (size_t i = 0; i < masked.size(); ++i) {
+            if (masked[i] == '(') ++depth;
+            if (masked[i] == ')' && --depth == 0) return i + 1 == masked.size();
+        }
+        return false;
+    }
+    return matches(R"(^[+-]?\s*(\d+(\.\d*)?|\.\d+)(e[+-]?\d+)?$|^[+-]?\s*0x[0-9a-f]+$)", value) ||
+           matches(R"(^x?'([^']|'')*'$)", value) ||
+           matches(R"(^("([^"]|"")*"|`([^`]|``)*`|\[[^\]]*\]|[a-z_][a-z0-9_$]*)$)", value);
+}
+
+// A size for a type that takes one ("(12)", "(10,2)"); "" for none.
+std::string size_text(MetaColumn& column) {
+    if (column.get_length() <= 0) return {};
+    std::string out = "(" + std::to_string(static_cast<long long>(column.get_length()));
+    if (column.get_scale() > 0) out += "," + std::to_string(column.get_scale());
+    return out + ")";
+}
+
 std::string option(MetaTable& table, const char* key) {
     return gobj::StringMap::wrap(GEE_MAP(table.get_options())).get(key).value_or("");
 }
@@ -299,19 +330,25 @@ std::string SQLiteBuilder::table_schema(MetaTable& table, bool raw_types) {
         // SQLite counts only in a lone key column declared INTEGER (the rowid itself):
         // AUTOINCREMENT anywhere else makes the whole statement fail.
         const bool counting = keys == 1 && c->get_is_primary_key() && c->get_auto_increment() && integer_like(*c, type);
-        if (counting) type = "INTEGER";
-        out += "    " + SQLiteStatement::quoted(text(c->get_name())) + " " + type;
-        if ((type == "VARCHAR" || type == "TEXT") && c->get_length() > 0)
-            out += "(" + std::to_string(static_cast<unsigned long long>(c->get_length())) + ") ";
-        else
-            out += " ";
+        if (counting) {
+            type = "INTEGER";
+        } else if (!type.empty() && type.find('(') == std::string::npos && !size_text(*c).empty()) {
+            // A size read elsewhere travels. SQLite's own types are read whole, and an
+            // integer type keeps none: INTEGER(11) PRIMARY KEY would not be the rowid.
+            if (!raw_types && type == "TEXT")
+                type = "VARCHAR" + size_text(*c);  // unbounded text stays TEXT
+            else if (!raw_types ? type == "NUMERIC" : !integer_like(*c, type))
+                type += size_text(*c);
+        }
+        out += "    " + SQLiteStatement::quoted(text(c->get_name())) + " " + type + " ";
         if (c->get_not_null()) {
             out += "NOT NULL ";
             std::string conflict = text(c->get_conflict());
             if (!conflict.empty()) out += "ON CONFLICT " + conflict + " ";
         }
         std::string default_value = text(c->get_default_value());
-        if (!default_value.empty()) out += "DEFAULT " + default_value + " ";
+        if (!default_value.empty())
+            out += "DEFAULT " + (default_as_it_stands(default_value) ? default_value : "(" + default_value + ")") + " ";
         std::string collation = text(c->get_collation());
         if (collation_known(collation)) out += "COLLATE " + collation + " ";
         if (c->get_is_primary_key()) {
@@ -328,13 +365,28 @@ std::string SQLiteBuilder::table_schema(MetaTable& table, bool raw_types) {
         out += ",\n";
     }
     if (keys > 0 && !inline_key) {
-        out += "    PRIMARY KEY (";
+        // In key order: the key's index, and so what it orders and finds, follow it.
+        std::vector<gobj::Ref<MetaColumn>> key;
         for (auto c : columns)
-            if (c->get_is_primary_key() && kept(*c)) out += SQLiteStatement::quoted(text(c->get_name())) + ", ";
+            if (c->get_is_primary_key() && kept(*c)) key.push_back(c);
+        std::stable_sort(key.begin(), key.end(), [](const auto& a, const auto& b) {
+            return a->get_primary_ordinal() < b->get_primary_ordinal();
+        });
+        out += "    PRIMARY KEY (";
+        for (const auto& c : key) out += SQLiteStatement::quoted(text(c->get_name())) + ", ";
         cut(out, 2);
         out += "),\n";
     }
-    for (auto constraint : list_of<MetaConstraint>(table.get_constraints())) {
+    // SQLite numbers a table's foreign keys from the last declared one: written last first,
+    // each key gets its place in the list as its id, and reads back in the same order.
+    std::vector<gobj::Ref<MetaConstraint>> constraints;
+    for (auto constraint : list_of<MetaConstraint>(table.get_constraints())) constraints.push_back(constraint);
+    std::stable_partition(constraints.begin(), constraints.end(),
+                          [](const auto& c) { return dynamic_cast<MetaForeignKey*>(c.get()) != nullptr; });
+    const auto keys_end = std::find_if(constraints.begin(), constraints.end(),
+                                       [](const auto& c) { return !dynamic_cast<MetaForeignKey*>(c.get()); });
+    std::reverse(constraints.begin(), keys_end);
+    for (const auto& constraint : constraints) {
         if (auto* fk = dynamic_cast<MetaForeignKey*>(constraint.get())) {
             out += "    CONSTRAINT " + SQLiteStatement::quoted(text(fk->get_name())) + " FOREIGN KEY(" +
                    quoted_columns(fk->get_local_columns()) + ")";
@@ -347,7 +399,8 @@ std::string SQLiteBuilder::table_schema(MetaTable& table, bool raw_types) {
             if (!remove.empty()) out += " ON DELETE " + remove;
             out += deferrable_clause(text(fk->get_deferrable()));
         } else if (auto* unique = dynamic_cast<MetaUnique*>(constraint.get())) {
-            out += "    CONSTRAINT " + SQLiteStatement::quoted(text(unique->get_name())) + " UNIQUE (" +
+            const std::string name = text(unique->get_name());
+            out += "    " + (name.empty() ? "" : "CONSTRAINT " + SQLiteStatement::quoted(name) + " ") + "UNIQUE (" +
                    key_parts_sql(split_list(text(unique->get_columns())), columns_of(table), ", ") + ")";
             std::string conflict = text(unique->get_conflict());
             out += conflict.empty() ? ",\n" : " ON CONFLICT " + conflict + ",\n";

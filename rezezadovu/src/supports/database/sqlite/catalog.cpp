@@ -181,14 +181,6 @@ GRegex* view_pattern() {
     return r;
 }
 
-GRegex* unique_pattern() {
-    static GRegex* const r = compile(
-        R"re(CONSTRAINT\s*(?<name>)re" TARVELIN_SQL_QUOTED
-        R"re(|[^\s"`'\[(]+)\s*UNIQUE(?<columns>.*?)ON\s+CONFLICT\s+(?<conflict>[A-Za-z]*))re",
-        G_REGEX_MULTILINE);
-    return r;
-}
-
 GRegex* check_pattern() {
     static GRegex* const r = compile(
         R"re(CONSTRAINT\s*(?<name>)re" TARVELIN_SQL_QUOTED R"re(|[^\s"`'\[(]+)\s*CHECK(?<expr>.*))re", G_REGEX_MULTILINE);
@@ -268,6 +260,14 @@ std::string triggers_where(std::string_view schema, const std::string& filter) {
 
 std::string table_triggers_query(std::string_view schema, std::string_view table) {
     return triggers_where(schema, "m.tbl_name = " + SQLiteStatement::literal(table));
+}
+
+std::string index_list_query(std::string_view schema, std::string_view table) {
+    return "PRAGMA " + SQLiteStatement::quoted(schema) + ".index_list(" + SQLiteStatement::literal(table) + ");";
+}
+
+std::string index_columns_query(std::string_view schema, std::string_view index) {
+    return "PRAGMA " + SQLiteStatement::quoted(schema) + ".index_info(" + SQLiteStatement::literal(index) + ");";
 }
 
 std::string foreign_keys_query(std::string_view schema, std::string_view table) {
@@ -562,22 +562,108 @@ std::string read_view_definition(std::string_view sql) {
     return text;
 }
 
+namespace {
+// The position of the first character at `from` or later that is not white space.
+size_t skip_blanks(std::string_view masked, size_t from) {
+    while (from < masked.size() && g_ascii_isspace(masked[from])) ++from;
+    return from;
+}
+// The end of the word or quoted name starting at `from` (quoted names are blanked out in
+// the masked text, so one scan serves both).
+size_t token_end(std::string_view masked, size_t from) {
+    size_t end = from;
+    while (end < masked.size() && !g_ascii_isspace(masked[end]) && masked[end] != '(' && masked[end] != ',') ++end;
+    return end;
+}
+
+// The entries of a CREATE TABLE's list (column definitions and table constraints), each
+// with its masked text.
+struct Entry {
+    std::string text, masked;
+    // Whether it is a table constraint rather than a column.
+    bool constraint() const {
+        const std::string_view m = std::string_view(masked).substr(skip_blanks(masked, 0));
+        for (std::string_view word : {"CONSTRAINT", "PRIMARY", "UNIQUE", "CHECK", "FOREIGN"})
+            if (find_phrase(m, word).start == 0) return true;
+        return false;
+    }
+    // The column's name, for a column definition.
+    std::string column() const {
+        size_t first = skip_blanks(masked, 0);
+        return identifier_text(std::string_view(text).substr(first, token_end(masked, first) - first));
+    }
+};
+std::vector<Entry> table_entries(std::string_view create_table) {
+    std::vector<Entry> out;
+    const std::string masked = masked_upper(create_table);
+    const size_t open = masked.find('(');
+    const size_t close = open == npos ? npos : closing_paren(masked, open);
+    if (close == npos) return out;
+    const std::string_view body = create_table.substr(open + 1, close - open - 1);
+    const std::string_view body_masked = std::string_view(masked).substr(open + 1, close - open - 1);
+    size_t at = 0;
+    for (std::string& piece : split_top(body, body_masked)) {
+        std::string entry_masked(body_masked.substr(at, piece.size()));
+        at += piece.size() + 1;
+        out.push_back({std::move(piece), std::move(entry_masked)});
+    }
+    return out;
+}
+}  // namespace
+
 std::vector<UniqueText> read_uniques(std::string_view create_table) {
     std::vector<UniqueText> out;
-    std::string text(create_table);
-    GRegex* pattern = unique_pattern();
-    GMatchInfo* info = nullptr;
-    if (pattern) g_regex_match(pattern, text.c_str(), GRegexMatchFlags(0), &info);
-    while (info && g_match_info_matches(info)) {
+    for (const Entry& e : table_entries(create_table)) {
+        const std::string_view entry = e.text, entry_masked = e.masked;
+        Span unique = find_phrase(entry_masked, "UNIQUE");
+        if (!unique) continue;
         UniqueText u;
-        u.name = identifier_text(named(info, "name"));
-        for (const std::string& part : split_list(inside_parens(strip(named(info, "columns")))))
-            u.columns += (u.columns.empty() ? "" : ", ") + key_part_of(part);
-        u.conflict = named(info, "conflict");
+        // CONSTRAINT name, when it stands right before UNIQUE.
+        for (Span c = find_phrase(entry_masked, "CONSTRAINT"); c && c.start < unique.start;
+             c = find_phrase(entry_masked, "CONSTRAINT", c.end)) {
+            size_t name_start = skip_blanks(entry_masked, c.end), name_end = token_end(entry_masked, name_start);
+            if (skip_blanks(entry_masked, name_end) == unique.start)
+                u.name = identifier_text(entry.substr(name_start, name_end - name_start));
+        }
+        size_t after = unique.end;
+        if (e.constraint()) {
+            size_t paren = skip_blanks(entry_masked, unique.end);
+            if (paren >= entry_masked.size() || entry_masked[paren] != '(') continue;
+            size_t end = closing_paren(entry_masked, paren);
+            if (end == npos) continue;
+            for (const std::string& part : split_list(entry.substr(paren + 1, end - paren - 1)))
+                u.columns += (u.columns.empty() ? "" : ", ") + key_part_of(part);
+            after = end + 1;
+        } else {
+            u.columns = e.column();
+        }
+        Span conflict = find_phrase(entry_masked, "ON CONFLICT", after);
+        if (conflict && skip_blanks(entry_masked, after) == conflict.start) {
+            size_t word = skip_blanks(entry_masked, conflict.end);
+            u.conflict = std::string(entry_masked.substr(word, token_end(entry_masked, word) - word));
+        }
         out.push_back(std::move(u));
-        if (!g_match_info_next(info, nullptr)) break;
     }
-    g_match_info_free(info);
+    return out;
+}
+
+std::vector<std::pair<std::string, std::string>> read_collations(std::string_view create_table) {
+    std::vector<std::pair<std::string, std::string>> out;
+    for (const Entry& e : table_entries(create_table)) {
+        if (e.constraint()) continue;
+        // Outside parentheses: a COLLATE inside a CHECK or a default belongs to an expression.
+        int depth = 0;
+        for (size_t i = 0; i < e.masked.size(); ++i) {
+            if (e.masked[i] == '(') ++depth;
+            if (e.masked[i] == ')') --depth;
+            if (depth != 0 || find_phrase(e.masked, "COLLATE", i).start != i) continue;
+            size_t word = skip_blanks(e.masked, i + 7);
+            // Collation names hold no case in SQLite.
+            std::string name = identifier_text(e.text.substr(word, token_end(e.masked, word) - word));
+            out.emplace_back(e.column(), gobj::take_string(g_ascii_strup(name.c_str(), -1)));
+            break;
+        }
+    }
     return out;
 }
 

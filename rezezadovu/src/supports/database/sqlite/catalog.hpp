@@ -23,6 +23,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "providers/gobj/export.hpp"
@@ -62,6 +63,11 @@ std::string table_extras_query(std::string_view schema, std::string_view table);
 std::string table_indexes_query(std::string_view schema, std::string_view table);
 // A table's triggers by name: name, tbl_name, is_view, sql.
 std::string table_triggers_query(std::string_view schema, std::string_view table);
+// A table's indexes: seq, name, unique, origin ("c" made by CREATE INDEX, "u" by a UNIQUE
+// constraint, "pk" by the primary key), partial.
+std::string index_list_query(std::string_view schema, std::string_view table);
+// An index's key columns in key order: seqno, cid, name.
+std::string index_columns_query(std::string_view schema, std::string_view index);
 // A table's foreign-key column pairs: id, table, from, to, on_update, on_delete.
 std::string foreign_keys_query(std::string_view schema, std::string_view table);
 // The stored CREATE TABLE, as a scalar.
@@ -153,15 +159,20 @@ TARVELIN_EXPORT TriggerText read_trigger(std::string_view sql);
 TARVELIN_EXPORT std::string read_view_definition(std::string_view sql);
 
 struct UniqueText {
+    // "" for a constraint written without a name.
     std::string name, columns, conflict;
 };
 struct CheckText {
     std::string name, expression;
 };
-// The constraints written one per line: CONSTRAINT name UNIQUE (columns) ON CONFLICT x,
-// and CONSTRAINT name CHECK (expression). A UNIQUE without ON CONFLICT on its line is
-// not read; its columns are listed "a, b", each as `key_part_of` gives it.
+// The UNIQUE constraints of a stored CREATE TABLE in declaration order, in every form: a
+// column's own UNIQUE (its columns are that column), a table constraint with or without
+// CONSTRAINT name and ON CONFLICT, spread over any number of lines. Columns are listed
+// "a, b", each as `key_part_of` gives it.
 TARVELIN_EXPORT std::vector<UniqueText> read_uniques(std::string_view create_table);
+// The columns of a stored CREATE TABLE that declare a collation, with its name upper-cased.
+TARVELIN_EXPORT std::vector<std::pair<std::string, std::string>> read_collations(std::string_view create_table);
+// The constraints written one per line as CONSTRAINT name CHECK (expression).
 TARVELIN_EXPORT std::vector<CheckText> read_checks(std::string_view create_table);
 
 }  // namespace tarvelin::rezezadovu::supports::database::sqlite

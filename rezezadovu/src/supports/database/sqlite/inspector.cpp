@@ -1,5 +1,8 @@
 #include "rezezadovu/supports/database/sqlite/inspector.hpp"
 
+#include <string>
+
+#include "providers/gobj/convert.hpp"
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"
 
@@ -90,10 +93,28 @@ Text SQLiteInspector::get_type_default(const char* native_type) {
     return std::string(t ? t->default_value : "''");
 }
 
+namespace {
+// A declared type the table does not name, placed as SQLite places it (by the words its
+// name holds), so that another product gets a type holding its values: what SQLite keeps as
+// numbers only when they look like numbers (dates, times, booleans, any other name) is
+// text there.
+SQLiteInspector::DataType by_affinity(const char* native_type) {
+    const std::string upper = gobj::take_string(g_ascii_strup(native_type, -1));
+    auto has = [&](const char* word) { return upper.find(word) != std::string::npos; };
+    if (upper.empty()) return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN;
+    if (has("INT")) return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT64;
+    if (has("CHAR") || has("CLOB") || has("TEXT")) return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING;
+    if (has("BLOB")) return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BLOB;
+    if (has("REAL") || has("FLOA") || has("DOUB")) return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE;
+    if (has("DEC") || has("NUM")) return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DECIMAL;
+    return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING;
+}
+}  // namespace
+
 SQLiteInspector::DataType SQLiteInspector::get_data_type(const char* native_type) {
     if (!TARVELIN_GIVEN(native_type)) return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN;
     const NativeType* t = find_native(native_type);
-    return t ? t->data_type : TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN;
+    return t ? t->data_type : by_affinity(native_type);
 }
 
 GType SQLiteInspector::get_glib_type(const char* native_type) {
@@ -108,7 +129,8 @@ Text SQLiteInspector::get_sql_type(DataType type) {
     switch (type) {
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN:
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DBNULL: return std::string("NULL");
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_MONEY: return std::string("NUMERIC");
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_MONEY:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DECIMAL: return std::string("NUMERIC");
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_FLOAT:
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE: return std::string("REAL");
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BINARY:

@@ -267,7 +267,8 @@ Text SQLiteStatement::pack_value(DataType type, const char* value) {
 
 Text SQLiteStatement::quote_identifier(const char* identifier, const char* schema) {
     if (!TARVELIN_GIVEN(identifier, schema)) return {};
-    return quoted(identifier);
+    // An attached database is a schema: a name in one must carry it.
+    return *schema ? quoted(schema) + "." + quoted(identifier) : quoted(identifier);
 }
 
 std::string SQLiteStatement::quoted(std::string_view name) { return DatabaseHelper::quote(name, '"'); }

@@ -1,12 +1,13 @@
 -- The SQLite round trip: one section per attribute, each made on an empty database file.
 -- attribute: Lengths
-CREATE TABLE lengths (code VARCHAR(12), note TEXT(200), fixed CHAR(3));
+CREATE TABLE lengths (code VARCHAR(12), note TEXT(200), fixed CHAR(3), width int(11), flag char(1), plain TEXT);
 -- attribute: PrecisionScale
 CREATE TABLE prices (amount DECIMAL(10,2), ratio NUMERIC(5,3));
 -- attribute: Defaults
 CREATE TABLE defaults (n INTEGER DEFAULT 7, s TEXT DEFAULT 'it''s', r REAL DEFAULT -1.5, z TEXT DEFAULT NULL);
 -- attribute: DefaultExpressions
-CREATE TABLE stamps (made TEXT DEFAULT CURRENT_TIMESTAMP, day TEXT DEFAULT (date('now')), n INTEGER DEFAULT (1 + 2));
+CREATE TABLE stamps (made TEXT DEFAULT CURRENT_TIMESTAMP, day TEXT DEFAULT (date('now')), n INTEGER DEFAULT (1 + 2),
+  at TEXT DEFAULT (datetime('now')));
 -- attribute: UniqueColumn
 CREATE TABLE accounts (id INTEGER PRIMARY KEY, email TEXT UNIQUE);
 -- attribute: UniqueConstraint
@@ -43,3 +44,22 @@ CREATE TABLE names (a TEXT COLLATE NOCASE, b TEXT COLLATE RTRIM);
 CREATE TABLE tags (tag TEXT PRIMARY KEY, weight REAL) WITHOUT ROWID;
 -- attribute: Application
 -- file: /usr/share/pdns-backend-bind/schema/bind-dnssec.schema.sqlite3.sql
+-- attribute: UniqueForms
+CREATE TABLE forms (a TEXT UNIQUE, b TEXT, c TEXT, d TEXT,
+  CONSTRAINT forms_b UNIQUE (b),
+  UNIQUE (c) ON CONFLICT REPLACE,
+  CONSTRAINT forms_d
+    UNIQUE (d)
+    ON CONFLICT IGNORE);
+-- attribute: KeyOrder
+CREATE TABLE file (PathId INTEGER, FilenameId INTEGER, JobId INTEGER, PRIMARY KEY (JobId, PathId));
+-- attribute: ForeignKeyOrder
+CREATE TABLE p (a INTEGER PRIMARY KEY);
+CREATE TABLE q (b INTEGER PRIMARY KEY);
+CREATE TABLE t (x INTEGER REFERENCES q (b), y INTEGER REFERENCES p (a));
+-- attribute: PowerDnsApplication
+-- file: /usr/share/pdns-backend-sqlite3/schema/schema.sqlite3.sql
+-- attribute: RoundcubeApplication
+-- file: /usr/share/dbconfig-common/data/roundcube/install/sqlite3
+-- attribute: KamailioApplication
+-- file: /usr/share/kamailio/db_sqlite/standard-create.sql
