@@ -364,6 +364,11 @@ TEST_F(PostgresqlStatement, TheQuotingAndLiteralTables) {
     EXPECT_EQ(PostgreSQLStatement::printed("pg_catalog", "C"), "pg_catalog.\"C\"");
     EXPECT_EQ(PostgreSQLStatement::printed("my schema", "text_ops"), "\"my schema\".text_ops");
     EXPECT_EQ(PostgreSQLStatement::printed("a\"b"), "\"a\"\"b\"");
+    // Key words the server reserves are quoted; those it takes as names stay bare.
+    for (const char* reserved : {"order", "user", "int", "left", "default", "xmltable"})
+        EXPECT_EQ(PostgreSQLStatement::printed(reserved), "\"" + std::string(reserved) + "\"");
+    for (const char* plain : {"name", "type", "comment", "orders", "text"})
+        EXPECT_EQ(PostgreSQLStatement::printed(plain), plain);
 }
 
 TEST_F(PostgresqlStatement, MissingArgumentsAreNamedAndLeaveTheIndex) {

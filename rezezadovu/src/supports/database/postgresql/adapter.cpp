@@ -209,7 +209,10 @@ void PostgreSQLAdapterV11x::fill_meta_schema(MetaSchema* schema, bool deep) {
         return;
     }
     auto owner = query(postgresql::schema_owner_query(text_of(schema->get_database()), text_of(schema->get_name())));
-    if (!owner.empty()) attributes(*schema).set("OWNER", owner.text(0, "schema_owner"));
+    if (!owner.empty()) {
+        attributes(*schema).set("OWNER", owner.text(0, "schema_owner"));
+        schema->set_comment(owner.text(0, "comment").c_str());
+    }
     read_schema_lists(*schema);
     if (deep) descend(*schema);
     mark_filled(*schema);
@@ -301,12 +304,19 @@ void PostgreSQLAdapterV11x::fill_schema_table_columns(MetaTable& table) {
         DataType data_type = inspector ? gobj::call<&IInspectableSlots::get_data_type>(inspector, type)
                                        : TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN;
         auto column = table.new_column(name.c_str(), data_type);
-        // "ARRAY" and "USER-DEFINED" name no type: the element or the user type does.
+        // The type as DDL takes it: a built-in one with its modifiers (character
+        // varying(20), timestamp(0) without time zone, numeric(10,2), interval day to
+        // second(3), integer[]), a domain, an enum and an array of one by their
+        // qualified names.
         std::string raw = type;
-        if (type == "ARRAY" && row.is_text("elem_name"))
+        if (row.is_text("domain_name"))
+            raw = Sql::qualified(row.text("domain_schema"), row.text("domain_name"));
+        else if (type == "ARRAY" && row.is_text("elem_name") && row.text("elem_schema") != "pg_catalog")
             raw = Sql::qualified(row.text("elem_schema"), row.text("elem_name")) + "[]";
-        else if (type == "USER-DEFINED" && row.is_text("udt_name"))
+        else if (type == "USER-DEFINED" && row.is_text("udt_name") && row.text("udt_schema") != "pg_catalog")
             raw = Sql::qualified(row.text("udt_schema"), row.text("udt_name"));
+        else if (row.text("type_schema") == "pg_catalog" && row.is_text("type_text"))
+            raw = row.text("type_text");
         column->set_raw_type(raw.c_str());
         column->set_ordinal(static_cast<guint16>(row.integer_or_zero("ordinal_position")));
         if (row.index() > 0) column->set_after(previous.c_str());
@@ -329,6 +339,9 @@ void PostgreSQLAdapterV11x::fill_schema_table_columns(MetaTable& table) {
                                    row.text("identity_maximum"), row.text("identity_increment"),
                                    row.text("identity_cycle")}});
         }
+        // A statistics target of its own (the default is -1).
+        if (std::string target = row.text("statistics"); !target.empty() && target != "-1")
+            gobj::StringMap::wrap(GEE_MAP(table.get_options())).set(postgresql::statistics_option_key(name), target);
         calls_sequence = calls_sequence || fallback.find("nextval(") != std::string::npos;
         previous = name;
     }
