@@ -1,6 +1,7 @@
 #include "rezezadovu/supports/database/postgresql/catalog.hpp"
 
 #include <algorithm>
+#include <map>
 #include <initializer_list>
 
 #include "providers/gobj/convert.hpp"
@@ -341,7 +342,7 @@ std::string columns_query(std::string_view schema, std::string_view table) {
         "col.identity_maximum, col.identity_minimum, col.identity_cycle, b.attacl, "
         "colnsp.nspname AS collation_schema_name, coll.collname, c.relkind, b.attfdwoptions AS foreign_options, "
         "etn.nspname AS type_schema, format_type(b.atttypid, b.atttypmod) AS type_text, "
-        "b.attstattarget AS statistics "
+        "b.attstattarget AS statistics, b.attnotnull AS not_null "
         "FROM information_schema.columns AS col "
         "LEFT JOIN pg_namespace ns ON ns.nspname = col.table_schema "
         "LEFT JOIN pg_class c ON col.table_name = c.relname AND c.relnamespace = ns.oid "
@@ -421,12 +422,19 @@ std::string user_types_query(std::string_view schema, std::string_view table) {
         {Sql::literal(schema), Sql::literal(table)});
 }
 
+std::string column_names_query(std::string_view schema, std::string_view table) {
+    return fill("SELECT a.attname AS column_name FROM pg_attribute a JOIN pg_class c ON c.oid = a.attrelid "
+                "JOIN pg_namespace n ON n.oid = c.relnamespace "
+                "WHERE n.nspname = %s AND c.relname = %s AND a.attnum > 0 AND NOT a.attisdropped ORDER BY a.attnum;",
+                {Sql::literal(schema), Sql::literal(table)});
+}
+
 // The key's columns in key order, read from the catalogue itself: the information
 // schema's constraint views cost tens of milliseconds a table.
 std::string primary_query(std::string_view schema, std::string_view table) {
     return fill(
         "SELECT current_database() AS table_catalog, n.nspname AS table_schema, c.relname AS table_name, "
-        "k.n AS ordinal_position, a.attname AS column_name "
+        "k.n AS ordinal_position, a.attname AS column_name, con.conname AS constraint_name "
         "FROM pg_constraint con JOIN pg_class c ON c.oid = con.conrelid JOIN pg_namespace n ON n.oid = c.relnamespace "
         "CROSS JOIN LATERAL unnest(con.conkey) WITH ORDINALITY AS k(attnum, n) "
         "JOIN pg_attribute a ON a.attrelid = con.conrelid AND a.attnum = k.attnum "
@@ -716,8 +724,40 @@ std::optional<SequenceName> sequence_called(std::string_view default_value) {
 }
 
 std::string sequence_option_key(std::string_view column) { return "SEQUENCE." + std::string(column); }
+std::string primary_name_key() { return "PRIMARY_NAME"; }
+bool sized_apart(std::string_view type) {
+    return type == "character varying" || type == "character" || type == "numeric" || type == "bit varying";
+}
 std::string statistics_option_key(std::string_view column) { return "STATISTICS." + std::string(column); }
-std::string type_option_prefix() { return "TYPE."; }
+std::string type_option_key(int position, std::string_view schema, std::string_view name) {
+    return gobj::take_string(g_strdup_printf("TYPE.%03d ", position)) + Sql::qualified(schema, name);
+}
+std::string type_comment_key(std::string_view schema, std::string_view name) {
+    return "TYPE_COMMENT." + Sql::qualified(schema, name);
+}
+
+std::vector<UserType> user_types(const std::vector<std::pair<std::string, std::string>>& options) {
+    std::map<std::string, std::string> comments;
+    std::vector<std::pair<std::string, std::string>> types;
+    const std::string type_mark = "TYPE.", comment_mark = "TYPE_COMMENT.";
+    for (const auto& [key, value] : options) {
+        if (key.rfind(comment_mark, 0) == 0) comments[key.substr(comment_mark.size())] = value;
+        else if (key.rfind(type_mark, 0) == 0 && key.size() > type_mark.size() + 4) types.emplace_back(key, value);
+    }
+    std::sort(types.begin(), types.end());
+    std::vector<UserType> out;
+    for (const auto& [key, value] : types) {
+        UserType type{key.substr(type_mark.size() + 4), {}, {}};
+        const bool is_enum = value.rfind("ENUM ", 0) == 0;
+        type.statement = is_enum ? "CREATE TYPE " + type.name + " AS " + value
+                                 : "CREATE DOMAIN " + type.name + " AS " + value.substr(value.find(' ') + 1);
+        if (auto comment = comments.find(type.name); comment != comments.end())
+            type.comment = std::string("COMMENT ON ") + (is_enum ? "TYPE " : "DOMAIN ") + type.name + " IS " +
+                           Sql::literal(comment->second);
+        out.push_back(std::move(type));
+    }
+    return out;
+}
 
 std::string sequence_option(std::string_view table_schema, std::string_view sequence_schema,
                             std::string_view sequence, std::string_view parameters) {

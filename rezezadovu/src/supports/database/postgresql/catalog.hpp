@@ -92,6 +92,8 @@ TARVELIN_EXPORT std::string named_sequences_query(const std::vector<std::pair<st
 // collation (when not its base's), default_value, not_null, checks (CONSTRAINT n
 // CHECK (...) each) and comment.
 TARVELIN_EXPORT std::string user_types_query(std::string_view schema, std::string_view table);
+// The names of a table's columns (column_name), in their order.
+TARVELIN_EXPORT std::string column_names_query(std::string_view schema, std::string_view table);
 TARVELIN_EXPORT std::string table_indexes_query(std::string_view schema, std::string_view table);
 TARVELIN_EXPORT std::string table_index_keys_query(guint64 index_oid);
 TARVELIN_EXPORT std::string triggers_query(std::string_view schema, std::string_view table);
@@ -136,11 +138,29 @@ TARVELIN_EXPORT std::string sequence_parameters(const SequenceParameters& p);
 // sequence's quoted name, qualified only when it lives outside the table's schema, a
 // blank and its CREATE SEQUENCE parameters.
 TARVELIN_EXPORT std::string sequence_option_key(std::string_view column);
+// The table option "PRIMARY_NAME": the name of the table's primary key.
+TARVELIN_EXPORT std::string primary_name_key();
+// Whether a type (as the information schema names it) keeps its length, precision or
+// scale in the column's own fields rather than in its text: character varying,
+// character, numeric, bit varying.
+TARVELIN_EXPORT bool sized_apart(std::string_view type);
 // The table option "STATISTICS.<column>": a column's own statistics target.
 TARVELIN_EXPORT std::string statistics_option_key(std::string_view column);
-// The table option "TYPE.<qualified type name>" of an enum or domain type a column
-// uses: "ENUM (<labels>)" or "DOMAIN <what follows AS in CREATE DOMAIN>".
-TARVELIN_EXPORT std::string type_option_prefix();
+// The table option of an enum or domain type a column uses, "TYPE.<position>
+// <qualified quoted name>" (the position, three digits, orders the types as they must
+// be made): "ENUM (<labels>)" or "DOMAIN <what follows AS in CREATE DOMAIN>".
+TARVELIN_EXPORT std::string type_option_key(int position, std::string_view schema, std::string_view name);
+// Such a type's comment: the option "TYPE_COMMENT.<qualified quoted name>".
+TARVELIN_EXPORT std::string type_comment_key(std::string_view schema, std::string_view name);
+// The types of a table's options in their order: the qualified quoted name of each,
+// its statement (CREATE TYPE ... AS ENUM or CREATE DOMAIN ..., without semicolon) and
+// its comment statement when it has a comment.
+struct UserType {
+    std::string name;
+    std::string statement;
+    std::string comment;
+};
+TARVELIN_EXPORT std::vector<UserType> user_types(const std::vector<std::pair<std::string, std::string>>& options);
 TARVELIN_EXPORT std::string sequence_option(std::string_view table_schema, std::string_view sequence_schema,
                                             std::string_view sequence, std::string_view parameters);
 struct SequenceOption {
