@@ -439,8 +439,9 @@ void PostgreSQLAdapterV11x::fill_schema_table_primary(MetaTable& table) {
     for (auto row : query(postgresql::primary_query(text_of(table.get_schema()), text_of(table.get_name())))) {
         auto column = table.get_column(row.text("column_name").c_str());
         if (!column) continue;
-        // The key's own name, which another table's script may not give it by default.
-        if (row.has("constraint_name"))
+        // A name of its own; the server's default one (<table>_pkey) follows the table, so
+        // that a copy under another name gets its own.
+        if (row.has("constraint_name") && row.text("constraint_name") != text_of(table.get_name()) + "_pkey")
             gobj::StringMap::wrap(GEE_MAP(table.get_options())).set(postgresql::primary_name_key(), row.text("constraint_name"));
         column->set_is_primary_key(true);
         column->set_primary_ordinal(static_cast<guint8>(row.integer_or_zero("ordinal_position")));

@@ -608,9 +608,7 @@ std::string PostgreSQLBuilder::build_table_columns(MetaTable& table, bool raw_ty
         out += "    " + Sql::quoted(text(c->get_name())) + " " + type + build_column_body(*c, collations);
     }
     if (auto keys = primary_list(table); !keys.empty()) {
-        // A name of its own; the server's default one (<table>_pkey) follows the table's name.
         auto name = given(options(table), postgresql::primary_name_key());
-        if (name && *name == text(table.get_name()) + "_pkey") name.reset();
         out += "    " + (name ? "CONSTRAINT " + Sql::quoted(*name) + " " : std::string()) + "PRIMARY KEY (" + keys + "),\n";
     }
     return out;

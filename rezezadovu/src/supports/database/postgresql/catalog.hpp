@@ -138,7 +138,8 @@ TARVELIN_EXPORT std::string sequence_parameters(const SequenceParameters& p);
 // sequence's quoted name, qualified only when it lives outside the table's schema, a
 // blank and its CREATE SEQUENCE parameters.
 TARVELIN_EXPORT std::string sequence_option_key(std::string_view column);
-// The table option "PRIMARY_NAME": the name of the table's primary key.
+// The table option "PRIMARY_NAME": the name of the table's primary key, when it is not
+// the server's default one.
 TARVELIN_EXPORT std::string primary_name_key();
 // Whether a type (as the information schema names it) keeps its length, precision or
 // scale in the column's own fields rather than in its text: character varying,
