@@ -167,9 +167,6 @@ public:
         can.schema = {true, false, true, true};
         trigger_support =
             "CREATE FUNCTION conformance_noop() RETURNS trigger LANGUAGE plpgsql AS $$BEGIN RETURN NEW; END$$;";
-        gaps = {
-            {"HostileName_Index", kEntriesUnquoted},
-        };
     }
     ~PostgreSQLContext() override {
         forget_objects();

@@ -143,7 +143,8 @@ TEST_F(PostgresqlObjectBuilder, CreationAndPatchByKindAndState) {
 
 TEST_F(PostgresqlObjectBuilder, SchemaScripts) {
     auto schema = MetaSchema::create_with_names(MetaSchema::gtype(), "db", "s");
-    EXPECT_EQ(this->schema(*schema), "CREATE SCHEMA IF NOT EXISTS \"s\";\nCOMMENT ON SCHEMA \"s\" IS '';\n");
+    // No comment read, none written: an empty one would erase the target's.
+    EXPECT_EQ(this->schema(*schema), "CREATE SCHEMA IF NOT EXISTS \"s\";\n");
 
     set_attribute(*schema, "OWNER", "o\"wner");
     schema->set_comment("it's");
@@ -188,7 +189,7 @@ TEST_F(PostgresqlObjectBuilder, SchemaScripts) {
 TEST_F(PostgresqlObjectBuilder, SchemaChanges) {
     auto before = MetaSchema::create_with_names(MetaSchema::gtype(), "db", "s");
     auto now = MetaSchema::create_with_names(MetaSchema::gtype(), "db", "s");
-    EXPECT_EQ(alter_schema(*before, *now), "COMMENT ON SCHEMA \"s\" IS '';\n");
+    EXPECT_EQ(alter_schema(*before, *now), "");
     now->set_name("n\"ew");
     set_attribute(*before, "OWNER", "a");
     set_attribute(*now, "OWNER", "b");
@@ -196,6 +197,9 @@ TEST_F(PostgresqlObjectBuilder, SchemaChanges) {
     EXPECT_EQ(alter_schema(*before, *now), "ALTER SCHEMA \"s\" RENAME TO \"n\"\"ew\";\n"
                                            "ALTER SCHEMA \"n\"\"ew\" OWNER TO \"b\";\n"
                                            "COMMENT ON SCHEMA \"n\"\"ew\" IS 'it''s new';\n");
+    // A comment taken away is removed.
+    EXPECT_EQ(alter_schema(*now, *before), "ALTER SCHEMA \"n\"\"ew\" RENAME TO \"s\";\n"
+                                           "ALTER SCHEMA \"s\" OWNER TO \"a\";\nCOMMENT ON SCHEMA \"s\" IS NULL;\n");
 }
 
 TEST_F(PostgresqlObjectBuilder, ViewScripts) {
@@ -293,7 +297,7 @@ TEST_F(PostgresqlObjectBuilder, RoutineScripts) {
     f->set_body("RETURN a;");
     EXPECT_EQ(function(*f), "CREATE FUNCTION \"s\".\"f\"(a integer) RETURNS integer LANGUAGE plpgsql\n"
                             "AS $BODY$BEGIN\n  RETURN a;\nEND$BODY$;\n\n"
-                            "COMMENT ON FUNCTION \"s\".\"f\"(a integer)  IS NULL;\n\n");
+                            "COMMENT ON FUNCTION \"s\".\"f\" (a integer)  IS NULL;\n\n");
 
     struct Case {
         const char* language;
@@ -314,7 +318,7 @@ TEST_F(PostgresqlObjectBuilder, RoutineScripts) {
         set_attribute(*routine, "LANGUAGE", c.language);
         routine->set_body(c.body);
         EXPECT_EQ(function(*routine), std::string("CREATE FUNCTION \"s\".\"g\"() RETURNS integer LANGUAGE ") + c.language +
-                                          "\n" + c.as + "COMMENT ON FUNCTION \"s\".\"g\"()  IS NULL;\n\n")
+                                          "\n" + c.as + "COMMENT ON FUNCTION \"s\".\"g\" ()  IS NULL;\n\n")
             << c.body;
     }
 
@@ -329,7 +333,7 @@ TEST_F(PostgresqlObjectBuilder, RoutineScripts) {
     rich->set_body(" SELECT 1, 'x' ");
     rich->set_comment("it's rich");
     const std::string target = "\"s\".\"r\"\"ich\"";
-    const std::string signature = "(IN a pg_catalog.int4, INOUT b pg_catalog.text, c int) ";
+    const std::string signature = " (IN a pg_catalog.int4, INOUT b pg_catalog.text, c int) ";
     EXPECT_EQ(function(*rich),
               "CREATE FUNCTION " + target +
                   "(IN a pg_catalog.int4, INOUT b pg_catalog.text = 'x=y'::text, c int DEFAULT 3) "
@@ -344,7 +348,7 @@ TEST_F(PostgresqlObjectBuilder, RoutineScripts) {
     set_attribute(*p, "RESULT DEPEND", "VOLATILE");
     p->set_body("SELECT 1");
     EXPECT_EQ(function(*p), "CREATE PROCEDURE \"s\".\"p\"(qty int) LANGUAGE sql\nAS $BODY$SELECT 1$BODY$;\n\n"
-                            "COMMENT ON PROCEDURE \"s\".\"p\"(qty int)  IS NULL;\n\n");
+                            "COMMENT ON PROCEDURE \"s\".\"p\" (qty int)  IS NULL;\n\n");
 }
 
 TEST_F(PostgresqlObjectBuilder, CallTexts) {
@@ -385,7 +389,7 @@ TEST_F(PostgresqlObjectBuilder, DatabaseScripts) {
     auto bare = MetaDatabase::create_with_name(MetaDatabase::gtype(), "d");
     gobj::GeeArray<MetaSchema>::wrap(bare->get_schemas()).append(MetaSchema::create_with_names(MetaSchema::gtype(), "d", "s"));
     EXPECT_EQ(create_database(*bare), "CREATE DATABASE \"d\";\n\n"
-                                      "CREATE SCHEMA IF NOT EXISTS \"s\";\nCOMMENT ON SCHEMA \"s\" IS '';\n");
+                                      "CREATE SCHEMA IF NOT EXISTS \"s\";\n");
 
     auto full = MetaDatabase::create_with_name(MetaDatabase::gtype(), "d\"b");
     for (auto [k, v] : {std::pair{"OWNER", "o\"wner"}, std::pair{"TEMPLATE", ""}, std::pair{"ENCODING", "UTF8"},

@@ -180,6 +180,34 @@ TEST_F(PostgresqlTableBuilder, TranslatedTypesKeepTheRawSize) {
                                     "    \"u\" UUID NULL\n);\n\n");
 }
 
+// Types from other products are never narrowed: text without a length (or longer than a
+// varchar may be) is unbounded, lengths, precision and scale travel as read.
+TEST_F(PostgresqlTableBuilder, TranslatedTypesNeverNarrow) {
+    struct Case {
+        const char* raw;
+        providers::contracts::DataType type;
+        gint64 length;
+        guint8 scale;
+        const char* written;
+    } cases[] = {
+        {"TEXT", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING, 0, 0, "TEXT"},
+        {"longtext", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING, 4294967295, 0, "TEXT"},
+        {"varchar(128)", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING, 128, 0, "VARCHAR(128)"},
+        {"char(1)", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING, 1, 0, "VARCHAR(1)"},
+        {"DECIMAL(8,3)", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_MONEY, 8, 3, "NUMERIC(8, 3)"},
+        {"NUMERIC(10)", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_MONEY, 10, 0, "NUMERIC(10, 0)"},
+        {"numeric", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_MONEY, 0, 0, "NUMERIC"},
+        {"decimal(65,30)", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_MONEY, 65, 30, "NUMERIC(65, 30)"},
+    };
+    for (const auto& c : cases) {
+        auto t = new_table();
+        auto column = add_column(*t, "c", c.raw, c.type);
+        column->set_length(c.length);
+        column->set_scale(c.scale);
+        EXPECT_EQ(table(*t, false), kHeader + "    \"c\" " + c.written + " NULL\n);\n\n") << c.raw;
+    }
+}
+
 TEST_F(PostgresqlTableBuilder, KeyAndConstraintEntries) {
     auto t = new_table();
     // The key lists its columns in key order, whatever their list order, and takes no name.

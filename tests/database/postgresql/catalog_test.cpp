@@ -148,6 +148,47 @@ TEST(PostgresqlCatalog, SequenceOptionsReadBack) {
 }
 
 // An identity keeps the options its sequence was made with, and only those.
+// The sequence a default names as text, in each form the server keeps, folded as the
+// server folds names.
+TEST(PostgresqlCatalog, SequencesNamedInDefaults) {
+    struct Case {
+        const char* fallback;
+        const char* schema;
+        const char* name;
+    } cases[] = {
+        {"nextval('t_seq'::regclass)", "", "t_seq"},
+        {"nextval(('t_seq'::text)::regclass)", "", "t_seq"},
+        {"NEXTVAL( ( 'Other.T_Seq'::text)::regclass)", "other", "t_seq"},
+        {"nextval('\"My S\".\"Seq\"\"x\"'::regclass)", "My S", "Seq\"x"},
+        {"nextval('it''s'::regclass)", "", "it's"},
+    };
+    for (const auto& c : cases) {
+        auto called = postgresql::sequence_called(c.fallback);
+        ASSERT_TRUE(called) << c.fallback;
+        EXPECT_EQ(called->schema, c.schema) << c.fallback;
+        EXPECT_EQ(called->name, c.name) << c.fallback;
+    }
+    for (const char* none : {"", "0", "now()", "nextval(some_function())", "nextval('a.b.c'::regclass)",
+                             "nextval('cut"})
+        EXPECT_FALSE(postgresql::sequence_called(none)) << none;
+}
+
+// Enum and domain types come back in their order, each with its comment.
+TEST(PostgresqlCatalog, UserTypesInTheirOrder) {
+    const std::vector<std::pair<std::string, std::string>> options = {
+        {"OWNER", "me"},
+        {postgresql::type_option_key(2, "s", "pos"), "DOMAIN integer NOT NULL"},
+        {postgresql::type_comment_key("s", "pos"), "it's positive"},
+        {postgresql::type_option_key(1, "s", "mo\"od"), "ENUM ('a', 'b')"},
+    };
+    auto types = postgresql::user_types(options);
+    ASSERT_EQ(types.size(), 2u);
+    EXPECT_EQ(types[0].statement, "CREATE TYPE \"s\".\"mo\"\"od\" AS ENUM ('a', 'b')");
+    EXPECT_EQ(types[0].comment, "");
+    EXPECT_EQ(types[1].statement, "CREATE DOMAIN \"s\".\"pos\" AS integer NOT NULL");
+    EXPECT_EQ(types[1].comment, "COMMENT ON DOMAIN \"s\".\"pos\" IS 'it''s positive'");
+}
+
 TEST(PostgresqlCatalog, IdentityTextsNameWhatDiffersFromTheDefaults) {
     using P = postgresql::SequenceParameters;
     struct Case {

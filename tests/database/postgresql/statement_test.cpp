@@ -360,10 +360,16 @@ TEST_F(PostgresqlStatement, TheQuotingAndLiteralTables) {
     EXPECT_EQ(PostgreSQLStatement::literal("it's"), "'it''s'");
     EXPECT_EQ(PostgreSQLStatement::qualified("s", "t\"x"), "\"s\".\"t\"\"x\"");
     // As the server prints names: bare where it would fold to the same name.
-    EXPECT_EQ(PostgreSQLStatement::printed("pg_catalog", "default"), "pg_catalog.default");
+    // "default" is a reserved word: bare it would not read as a name (COLLATE pg_catalog.default).
+    EXPECT_EQ(PostgreSQLStatement::printed("pg_catalog", "default"), "pg_catalog.\"default\"");
     EXPECT_EQ(PostgreSQLStatement::printed("pg_catalog", "C"), "pg_catalog.\"C\"");
     EXPECT_EQ(PostgreSQLStatement::printed("my schema", "text_ops"), "\"my schema\".text_ops");
     EXPECT_EQ(PostgreSQLStatement::printed("a\"b"), "\"a\"\"b\"");
+    // Key words the server reserves are quoted; those it takes as names stay bare.
+    for (const char* reserved : {"order", "user", "int", "left", "default", "xmltable"})
+        EXPECT_EQ(PostgreSQLStatement::printed(reserved), "\"" + std::string(reserved) + "\"");
+    for (const char* plain : {"name", "type", "comment", "orders", "text"})
+        EXPECT_EQ(PostgreSQLStatement::printed(plain), plain);
 }
 
 TEST_F(PostgresqlStatement, MissingArgumentsAreNamedAndLeaveTheIndex) {

@@ -209,7 +209,10 @@ void PostgreSQLAdapterV11x::fill_meta_schema(MetaSchema* schema, bool deep) {
         return;
     }
     auto owner = query(postgresql::schema_owner_query(text_of(schema->get_database()), text_of(schema->get_name())));
-    if (!owner.empty()) attributes(*schema).set("OWNER", owner.text(0, "schema_owner"));
+    if (!owner.empty()) {
+        attributes(*schema).set("OWNER", owner.text(0, "schema_owner"));
+        if (owner.has("comment")) schema->set_comment(owner.text(0, "comment").c_str());
+    }
     read_schema_lists(*schema);
     if (deep) descend(*schema);
     mark_filled(*schema);
@@ -295,25 +298,39 @@ void PostgreSQLAdapterV11x::fill_schema_table_columns(MetaTable& table) {
     auto inspector = PostgreSQLConnection::inspector_of(*this);
     std::string previous;
     std::vector<Identity> identities;
-    bool calls_sequence = false;
+    bool calls_sequence = false, uses_types = false;
     for (auto row : rows) {
         const std::string type = row.text("col_type"), name = row.text("column_name");
         DataType data_type = inspector ? gobj::call<&IInspectableSlots::get_data_type>(inspector, type)
                                        : TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN;
         auto column = table.new_column(name.c_str(), data_type);
-        // "ARRAY" and "USER-DEFINED" name no type: the element or the user type does.
+        // The type as DDL takes it: a built-in one with its modifiers (character
+        // varying(20), timestamp(0) without time zone, numeric(10,2), interval day to
+        // second(3), integer[]), a domain, an enum and an array of one by their
+        // qualified names.
         std::string raw = type;
-        if (type == "ARRAY" && row.is_text("elem_name"))
+        // Types whose length, precision or scale the column keeps apart stay bare, so that
+        // an edited length is written.
+        auto given = [&](const char* c) { return row.has(c) ? row.text(c) : std::string(); };
+        const std::string domain = given("domain_name"), type_schema = given("type_schema");
+        uses_types = uses_types || !domain.empty() ||
+                     ((type == "ARRAY" || type == "USER-DEFINED") && !type_schema.empty() && type_schema != "pg_catalog");
+        if (!domain.empty())
+            raw = Sql::qualified(row.text("domain_schema"), domain);
+        else if (type == "ARRAY" && row.is_text("elem_name") && row.text("elem_schema") != "pg_catalog")
             raw = Sql::qualified(row.text("elem_schema"), row.text("elem_name")) + "[]";
-        else if (type == "USER-DEFINED" && row.is_text("udt_name"))
+        else if (type == "USER-DEFINED" && row.is_text("udt_name") && row.text("udt_schema") != "pg_catalog")
             raw = Sql::qualified(row.text("udt_schema"), row.text("udt_name"));
+        else if (type_schema == "pg_catalog" && !postgresql::sized_apart(type) && !given("type_text").empty())
+            raw = given("type_text");
         column->set_raw_type(raw.c_str());
         column->set_ordinal(static_cast<guint16>(row.integer_or_zero("ordinal_position")));
         if (row.index() > 0) column->set_after(previous.c_str());
         // A numeric column's size is its precision.
         column->set_length(row.integer_or_zero(type == "numeric" ? "numeric_precision" : "character_maximum_length"));
         column->set_scale(static_cast<guint8>(row.integer_or_zero("numeric_scale")));
-        column->set_not_null(row.text("is_nullable") == "NO");
+        // The column's own NOT NULL: a domain's is the domain's (is_nullable holds both).
+        column->set_not_null(row.has("not_null") ? row.boolean("not_null") : row.text("is_nullable") == "NO");
         const std::string fallback = row.text("col_default");
         column->set_default_value(fallback.c_str());
         column->set_comment(row.text("comment").c_str());
@@ -329,11 +346,35 @@ void PostgreSQLAdapterV11x::fill_schema_table_columns(MetaTable& table) {
                                    row.text("identity_maximum"), row.text("identity_increment"),
                                    row.text("identity_cycle")}});
         }
+        // A statistics target of its own (the default is -1).
+        if (std::string target = given("statistics"); !target.empty() && target != "-1")
+            gobj::StringMap::wrap(GEE_MAP(table.get_options())).set(postgresql::statistics_option_key(name), target);
         calls_sequence = calls_sequence || fallback.find("nextval(") != std::string::npos;
         previous = name;
     }
     // Most tables call no sequence: they cost no further query.
     if (calls_sequence || !identities.empty()) read_sequences(table, identities);
+    if (uses_types) read_user_types(table);
+}
+
+void PostgreSQLAdapterV11x::read_user_types(MetaTable& table) {
+    auto options = gobj::StringMap::wrap(GEE_MAP(table.get_options()));
+    int position = 0;
+    for (auto row : query(postgresql::user_types_query(text_of(table.get_schema()), text_of(table.get_name())))) {
+        std::string definition;
+        if (row.text("typtype") == "e") {
+            definition = "ENUM (" + row.text("labels") + ")";
+        } else {
+            definition = "DOMAIN " + row.text("base_type");
+            if (auto collation = row.text("collation"); !collation.empty()) definition += " COLLATE " + collation;
+            if (auto fallback = row.text("default_value"); !fallback.empty()) definition += " DEFAULT " + fallback;
+            if (row.boolean("not_null")) definition += " NOT NULL";
+            if (auto checks = row.text("checks"); !checks.empty()) definition += " " + checks;
+        }
+        options.set(postgresql::type_option_key(++position, row.text("type_schema"), row.text("type_name")), definition);
+        if (auto comment = row.text("comment"); !comment.empty())
+            options.set(postgresql::type_comment_key(row.text("type_schema"), row.text("type_name")), comment);
+    }
 }
 
 void PostgreSQLAdapterV11x::read_sequences(MetaTable& table, const std::vector<Identity>& identities) {
@@ -360,6 +401,29 @@ void PostgreSQLAdapterV11x::read_sequences(MetaTable& table, const std::vector<I
         options.set(key, postgresql::sequence_option(schema, row.text("sequence_schema"), row.text("sequence_name"),
                                                      parameters));
     }
+    // A default that names its sequence as text (nextval(('s'::text)::regclass), the
+    // older form) leaves the server no link to it: the sequence is found by its name.
+    std::vector<std::pair<std::string, std::string>> named;
+    std::map<std::pair<std::string, std::string>, std::vector<std::string>> callers;
+    for (auto column : list<MetaColumn>(table.get_columns())) {
+        const std::string name = text_of(column->get_name());
+        if (options.get(postgresql::sequence_option_key(name))) continue;
+        auto called = postgresql::sequence_called(text_of(column->get_default_value()));
+        if (!called) continue;
+        std::pair<std::string, std::string> key{called->schema.empty() ? schema : called->schema, called->name};
+        if (callers[key].empty()) named.push_back(key);
+        callers[key].push_back(name);
+    }
+    if (!named.empty())
+        for (auto row : query(postgresql::named_sequences_query(named))) {
+            const std::string sequence_schema = row.text("sequence_schema"), sequence = row.text("sequence_name");
+            const std::string parameters = postgresql::sequence_parameters(
+                {row.text("data_type"), row.text("start_value"), row.text("minimum_value"), row.text("maximum_value"),
+                 row.text("increment"), row.text("cycle_option")});
+            for (const auto& name : callers[{sequence_schema, sequence}])
+                options.set(postgresql::sequence_option_key(name),
+                            postgresql::sequence_option(schema, sequence_schema, sequence, parameters));
+        }
     for (const auto& identity : identities) {
         const std::string name = text_of(identity.column->get_name());
         auto sequence = identity_sequences.find(name);
@@ -375,6 +439,10 @@ void PostgreSQLAdapterV11x::fill_schema_table_primary(MetaTable& table) {
     for (auto row : query(postgresql::primary_query(text_of(table.get_schema()), text_of(table.get_name())))) {
         auto column = table.get_column(row.text("column_name").c_str());
         if (!column) continue;
+        // A name of its own; the server's default one (<table>_pkey) follows the table, so
+        // that a copy under another name gets its own.
+        if (row.has("constraint_name") && row.text("constraint_name") != text_of(table.get_name()) + "_pkey")
+            gobj::StringMap::wrap(GEE_MAP(table.get_options())).set(postgresql::primary_name_key(), row.text("constraint_name"));
         column->set_is_primary_key(true);
         column->set_primary_ordinal(static_cast<guint8>(row.integer_or_zero("ordinal_position")));
     }
@@ -389,11 +457,21 @@ void PostgreSQLAdapterV11x::fill_schema_table_index(MetaTable& table) {
         list<MetaIndex>(table.get_indexes()).append(index);
         index->set_method(upper(row.text("index_type")).c_str());
         if (row.is_boolean("is_unique")) index->set_kind(row.boolean("is_unique") ? "UNIQUE" : "");
+        std::string include;
         for (auto key : query(postgresql::table_index_keys_query(static_cast<guint64>(row.integer_or_zero("oid"))))) {
             std::string text = key.text("column_definition");
+            if (key.boolean("included")) {
+                include += (include.empty() ? "" : ", ") + Sql::printed(text);
+                continue;
+            }
+            if (auto collation = key.text("column_collation"); !collation.empty()) text += " COLLATE " + collation;
+            if (auto klass = key.text("column_class"); !klass.empty()) text += " " + klass;
             if (auto order = key.text("column_order"); !order.empty()) text += " " + order;
             index->append(text.c_str());
         }
+        index->set_include(include.c_str());
+        // A partial index's predicate.
+        index->set_where(row.text("constraint").c_str());
         index->set_with(postgresql::without_braces(row.text("reloptions")).c_str());
         index->set_comment(row.text("comment").c_str());
     }

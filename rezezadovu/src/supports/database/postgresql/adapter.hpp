@@ -114,6 +114,9 @@ private:
     // options in its identity text.
     void fill_schema_table_columns(MetaTable& table);
     void read_sequences(MetaTable& table, const std::vector<Identity>& identities);
+    // The enum and domain types the table's columns use, as the table options
+    // "TYPE.<position> <qualified name>", so that a script makes them first.
+    void read_user_types(MetaTable& table);
     void fill_schema_table_primary(MetaTable& table);
     void fill_schema_table_index(MetaTable& table);
     void fill_schema_table_trigger(MetaTable& table);

@@ -1,6 +1,7 @@
 #include "rezezadovu/supports/database/postgresql/builder.hpp"
 
 #include <algorithm>
+#include <set>
 #include <string_view>
 
 #include "providers/gobj/call.hpp"
@@ -108,6 +109,29 @@ std::string size_text(const std::string& upper, gint64 length, guint scale) {
         return gobj::take_string(g_strdup_printf("(%llu) ", static_cast<unsigned long long>(length)));
     }
     return " ";
+}
+
+// A type as read, with the size its name does not carry already ("varchar" and length
+// 20, where the server's own reading gives "character varying(20)").
+std::string sized(const std::string& type, MetaColumn& column) {
+    std::string out = type + size_text(upper_type(type), column.get_length(), column.get_scale());
+    cut(out, 1);
+    return out;
+}
+
+// The server's longest varchar and highest numeric precision.
+constexpr gint64 kLongestVarchar = 10485760, kHighestPrecision = 1000;
+
+// The type of a column from another product, by the type its data reads as: never
+// narrower than the source. Text keeps its length, or is unbounded without one; a
+// numeric keeps its precision and scale.
+std::string target_type(const std::string& sql_type, MetaColumn& column) {
+    const gint64 length = column.get_length();
+    if (sql_type == "VARCHAR")
+        return length > 0 && length <= kLongestVarchar ? sql_type + "(" + std::to_string(length) + ")" : "TEXT";
+    if (sql_type == "NUMERIC" && length > 0 && length <= kHighestPrecision)
+        return sql_type + "(" + std::to_string(length) + ", " + std::to_string(column.get_scale()) + ")";
+    return sql_type;
 }
 
 // A column list kept as names ("a, b", "\"x,y\", c", "valid,id"): one quoted name each.
@@ -498,17 +522,31 @@ Collations PostgreSQLBuilder::load_collations() {
 
 Text PostgreSQLBuilder::build_table(MetaTable* table, bool raw_types) {
     if (!TARVELIN_GIVEN(table)) return {};
-    std::string out = build_table_statement(*table, raw_types) + build_table_indexes(*table, false) +
+    std::set<std::string> made;
+    std::string out = build_table_statement(*table, raw_types, made) + build_table_indexes(*table, false) +
                       build_table_triggers(*table, false) + build_table_rules(*table, false);
     cut(out, 1);
     return out + "\n";
 }
 
-std::string PostgreSQLBuilder::build_table_statement(MetaTable& table, bool raw_types) {
+std::string PostgreSQLBuilder::build_table_statement(MetaTable& table, bool raw_types, std::set<std::string>& made) {
     auto opts = options(table);
     const std::string schema = text(table.get_schema()), table_name = text(table.get_name());
     std::string kind = opts.get_or("FLAG", "");
     if (kind == "PERMANENT" || !plain_word(kind)) kind.clear();
+    // The types the columns are of; a database that has one already keeps it.
+    std::string types;
+    if (raw_types) {
+        std::vector<std::pair<std::string, std::string>> pairs;
+        for (const auto& key : opts.keys()) pairs.emplace_back(key, opts.get_or(key, ""));
+        for (const auto& type : postgresql::user_types(pairs)) {
+            if (!made.insert(type.name).second) continue;
+            const std::string tag = dollar_tag(type.statement, "");
+            types += "DO " + tag + "BEGIN " + type.statement + "; EXCEPTION WHEN duplicate_object THEN NULL; END" + tag +
+                     ";\n";
+            if (!type.comment.empty()) types += type.comment + ";\n";
+        }
+    }
     // The sequences the defaults call come first; those a column owns are tied to it
     // once the table is there (before the owner changes, which they then follow).
     std::string sequences, owned_by;
@@ -524,7 +562,7 @@ std::string PostgreSQLBuilder::build_table_statement(MetaTable& table, bool raw_
         if (c->get_auto_increment())
             owned_by += "ALTER SEQUENCE " + target + " OWNED BY " + Sql::qualified(schema, table_name) + "." + Sql::quoted(column) + ";\n";
     }
-    std::string out = sequences + "CREATE " + kind + " TABLE IF NOT EXISTS " + Sql::qualified(schema, table_name) + " (\n";
+    std::string out = types + sequences + "CREATE " + kind + " TABLE IF NOT EXISTS " + Sql::qualified(schema, table_name) + " (\n";
     const size_t entries = out.size();
     out += build_table_columns(table, raw_types, load_collations());
     out += build_table_checks(table, false) + build_table_uniques(table, false) + build_table_excludes(table, false) +
@@ -539,6 +577,11 @@ std::string PostgreSQLBuilder::build_table_statement(MetaTable& table, bool raw_
         out += options_text;
     }
     out += owned_by;
+    // The columns' own statistics targets.
+    for (auto c : list<MetaColumn>(table.get_columns()))
+        if (auto target = given(opts, postgresql::statistics_option_key(text(c->get_name()))); target && is_integer(*target))
+            out += "ALTER TABLE " + Sql::qualified(schema, table_name) + " ALTER COLUMN " + Sql::quoted(text(c->get_name())) +
+                   " SET STATISTICS " + *target + ";\n";
     // The owner, as the view and routine scripts give theirs.
     if (auto owner = given(opts, "OWNER"))
         out += "ALTER TABLE " + Sql::qualified(schema, table_name) + " OWNER TO " + Sql::quoted(*owner) + ";\n";
@@ -558,17 +601,21 @@ std::string PostgreSQLBuilder::build_table_columns(MetaTable& table, bool raw_ty
     std::string out;
     for (auto c : list<MetaColumn>(table.get_columns())) {
         if (c->get_version() == kDelete) continue;
-        std::string type = text(c->get_raw_type());
+        std::string type = sized(text(c->get_raw_type()), *c);
         if (!raw_types)
-            type = inspector ? gobj::call<&IInspectableSlots::get_sql_type>(inspector, c->get_data_type()) : "";
+            type = inspector ? target_type(gobj::call<&IInspectableSlots::get_sql_type>(inspector, c->get_data_type()), *c)
+                             : "";
         out += "    " + Sql::quoted(text(c->get_name())) + " " + type + build_column_body(*c, collations);
     }
-    if (auto keys = primary_list(table); !keys.empty()) out += "    PRIMARY KEY (" + keys + "),\n";
+    if (auto keys = primary_list(table); !keys.empty()) {
+        auto name = given(options(table), postgresql::primary_name_key());
+        out += "    " + (name ? "CONSTRAINT " + Sql::quoted(*name) + " " : std::string()) + "PRIMARY KEY (" + keys + "),\n";
+    }
     return out;
 }
 
 std::string PostgreSQLBuilder::build_column_body(MetaColumn& column, const Collations& collations) {
-    std::string out = size_text(upper_type(text(column.get_raw_type())), column.get_length(), column.get_scale());
+    std::string out = " ";
     if (auto collate = collation_clause(text(column.get_collation()), collations, true))
         out += "COLLATE " + *collate + " ";
     // An identity is never null; NULL beside it is refused (SQLite's counting key reads as nullable).
@@ -765,7 +812,7 @@ std::string PostgreSQLBuilder::build_patch_columns(MetaTable& table, const Colla
             out += alter + (c->get_not_null() ? " SET NOT NULL,\n" : " DROP NOT NULL,\n");
             if (identity.empty()) out += alter + " DROP IDENTITY IF EXISTS,\n";
         } else if (c->get_version() == kInsert) {
-            out += "    ADD COLUMN IF NOT EXISTS " + column + " " + type + build_column_body(*c, collations);
+            out += "    ADD COLUMN IF NOT EXISTS " + column + " " + sized(type, *c) + build_column_body(*c, collations);
         }
     }
     return out;
@@ -887,11 +934,14 @@ Text PostgreSQLBuilder::build_schema(MetaSchema* schema, bool raw_types) {
     if (auto owner = given(attributes(*schema), "OWNER")) out += "AUTHORIZATION " + Sql::quoted(*owner) + " ";
     cut(out, 1);
     out += ";\n";
-    out += "COMMENT ON SCHEMA " + Sql::quoted(schema_name) + " IS " + Sql::literal(text(schema->get_comment())) + ";\n";
+    // Only a comment that was read: an empty one would erase the target schema's.
+    if (std::string comment = text(schema->get_comment()); !comment.empty())
+        out += "COMMENT ON SCHEMA " + Sql::quoted(schema_name) + " IS " + Sql::literal(comment) + ";\n";
     order_with_dependence(schema, 0);
     auto tables = list<MetaTable>(schema->get_tables());
+    std::set<std::string> made;
     for (auto table : tables) {
-        std::string script = build_table_statement(*table, raw_types) + build_table_indexes(*table, false);
+        std::string script = build_table_statement(*table, raw_types, made) + build_table_indexes(*table, false);
         cut(script, 1);
         out += script + "\n";
     }
@@ -909,7 +959,9 @@ Text PostgreSQLBuilder::alter_schema(MetaSchema* schema_old, MetaSchema* schema_
     auto owner = attributes(*schema_new).get("OWNER");
     if (owner && !owner->empty() && owner != attributes(*schema_old).get("OWNER"))
         out += "ALTER SCHEMA " + Sql::quoted(now) + " OWNER TO " + Sql::quoted(*owner) + ";\n";
-    return out + "COMMENT ON SCHEMA " + Sql::quoted(now) + " IS " + Sql::literal(text(schema_new->get_comment())) + ";\n";
+    if (std::string comment = text(schema_new->get_comment()); comment != text(schema_old->get_comment()))
+        out += "COMMENT ON SCHEMA " + Sql::quoted(now) + " IS " + (comment.empty() ? "NULL" : Sql::literal(comment)) + ";\n";
+    return out;
 }
 
 Text PostgreSQLBuilder::build_view(MetaView* view) {
@@ -958,7 +1010,17 @@ std::string PostgreSQLBuilder::build_view_script(MetaView& view, bool replace) {
 
 Text PostgreSQLBuilder::build_index(MetaIndex* index) {
     if (!TARVELIN_GIVEN(index)) return {};
-    return build_index_body(*index, text(index->get_schema()), text(index->get_entity()), {});
+    const std::string schema = text(index->get_schema()), table = text(index->get_entity());
+    // Without the table's own list its columns are asked of the server, so that a key
+    // naming one (even "a+b") is told from an expression.
+    std::vector<std::string> columns;
+    try {
+        for (auto row : dialect::CatalogRows(PostgreSQLConnection::model_of(*this, postgresql::column_names_query(schema, table))))
+            columns.push_back(row.text("column_name"));
+    } catch (const gobj::Error& e) {
+        TARVELIN_UNCAUGHT(e);
+    }
+    return build_index_body(*index, schema, table, columns);
 }
 
 Text PostgreSQLBuilder::build_trigger(MetaTrigger* trigger) {
@@ -1018,9 +1080,9 @@ Text PostgreSQLBuilder::build_function(MetaFunction* function) {
         out += "AS " + tag + "BEGIN\n  " + body + "\nEND" + tag + ";\n\n";
 
     if (auto owner = given(attrs, "OWNER"))
-        out += "ALTER " + word + " " + target + signature + " OWNER TO " + Sql::quoted(*owner) + ";\n\n";
+        out += "ALTER " + word + " " + target + " " + signature + " OWNER TO " + Sql::quoted(*owner) + ";\n\n";
     const std::string comment = text(function->get_comment());
-    out += "COMMENT ON " + word + " " + target + signature + (comment.empty() ? " IS NULL;\n\n" : " IS " + Sql::literal(comment) + ";\n\n");
+    out += "COMMENT ON " + word + " " + target + " " + signature + (comment.empty() ? " IS NULL;\n\n" : " IS " + Sql::literal(comment) + ";\n\n");
     return out;
 }
 

@@ -18,6 +18,7 @@
 
 #include <tarvelin/rezezadovu/postgresql.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -90,7 +91,9 @@ public:
 private:
     // The CREATE TABLE statement with its owner and comments, without the table's
     // indexes, triggers and rules.
-    std::string build_table_statement(MetaTable& table, bool raw_types);
+    // The enum and domain types its columns use come first, each once: `made` holds the
+    // types a script wrote already.
+    std::string build_table_statement(MetaTable& table, bool raw_types, std::set<std::string>& made);
     std::string build_table_columns(MetaTable& table, bool raw_types, const Collations& collations);
     std::string build_column_body(MetaColumn& column, const Collations& collations);
     std::string build_table_checks(MetaTable& table, bool alter);

@@ -1,8 +1,10 @@
 #include "rezezadovu/supports/database/postgresql/catalog.hpp"
 
 #include <algorithm>
+#include <map>
 #include <initializer_list>
 
+#include "providers/gobj/convert.hpp"
 #include "providers/gobj/log.hpp"
 #include "rezezadovu/supports/database/postgresql/statement.hpp"
 
@@ -282,7 +284,9 @@ std::string schemas_query(std::string_view database) {
 }
 
 std::string schema_owner_query(std::string_view database, std::string_view schema) {
-    return fill("SELECT schema_owner FROM information_schema.schemata WHERE catalog_name = %s and schema_name = %s;",
+    return fill("SELECT s.schema_owner, obj_description(n.oid, 'pg_namespace') AS comment "
+                "FROM information_schema.schemata s LEFT JOIN pg_namespace n ON n.nspname = s.schema_name "
+                "WHERE s.catalog_name = %s and s.schema_name = %s;",
                 {Sql::literal(database), Sql::literal(schema)});
 }
 
@@ -336,13 +340,16 @@ std::string columns_query(std::string_view schema, std::string_view table) {
         "col_description(c.oid, col.ordinal_position) AS comment, col.column_default AS col_default, "
         "col.is_identity, col.identity_generation, col.identity_start, col.identity_increment, "
         "col.identity_maximum, col.identity_minimum, col.identity_cycle, b.attacl, "
-        "colnsp.nspname AS collation_schema_name, coll.collname, c.relkind, b.attfdwoptions AS foreign_options "
+        "colnsp.nspname AS collation_schema_name, coll.collname, c.relkind, b.attfdwoptions AS foreign_options, "
+        "etn.nspname AS type_schema, format_type(b.atttypid, b.atttypmod) AS type_text, "
+        "b.attstattarget AS statistics, b.attnotnull AS not_null "
         "FROM information_schema.columns AS col "
         "LEFT JOIN pg_namespace ns ON ns.nspname = col.table_schema "
         "LEFT JOIN pg_class c ON col.table_name = c.relname AND c.relnamespace = ns.oid "
         "LEFT JOIN pg_attrdef a ON c.oid = a.adrelid AND col.ordinal_position = a.adnum "
         "LEFT JOIN pg_attribute b ON b.attrelid = c.oid AND b.attname = col.column_name "
-        "LEFT JOIN pg_type et ON et.oid = b.atttypid LEFT JOIN pg_collation coll ON coll.oid = b.attcollation "
+        "LEFT JOIN pg_type et ON et.oid = b.atttypid LEFT JOIN pg_namespace etn ON etn.oid = et.typnamespace "
+        "LEFT JOIN pg_collation coll ON coll.oid = b.attcollation "
         "LEFT JOIN pg_namespace colnsp ON coll.collnamespace = colnsp.oid "
         "LEFT JOIN pg_type bt ON et.typelem = bt.oid LEFT JOIN pg_namespace nbt ON bt.typnamespace = nbt.oid "
         "WHERE col.table_schema = %s AND col.table_name = %s "
@@ -375,12 +382,59 @@ std::string sequences_query(std::string_view schema, std::string_view table) {
         {Sql::literal(schema), Sql::literal(table)});
 }
 
+std::string named_sequences_query(const std::vector<std::pair<std::string, std::string>>& names) {
+    std::string pairs;
+    for (const auto& [schema, name] : names)
+        pairs += (pairs.empty() ? "" : ", ") + std::string("(") + Sql::literal(schema) + ", " + Sql::literal(name) + ")";
+    if (pairs.empty()) return {};
+    return "SELECT q.sequence_schema, q.sequence_name, q.data_type, q.start_value, q.minimum_value, q.maximum_value, "
+           "q.increment, q.cycle_option FROM information_schema.sequences q "
+           "WHERE (q.sequence_schema, q.sequence_name) IN (" +
+           pairs + ") ORDER BY q.sequence_schema, q.sequence_name;";
+}
+
+// Enum and domain types the table's columns are of (through arrays and the base types of
+// domains), each before the types it is made from come after: by creation (oid).
+std::string user_types_query(std::string_view schema, std::string_view table) {
+    return fill(
+        "WITH RECURSIVE used(oid) AS ("
+        "SELECT CASE WHEN et.typelem <> 0 AND et.typcategory = 'A' THEN et.typelem ELSE et.oid END "
+        "FROM pg_attribute a JOIN pg_class c ON c.oid = a.attrelid "
+        "JOIN pg_namespace n ON n.oid = c.relnamespace JOIN pg_type et ON et.oid = a.atttypid "
+        "WHERE n.nspname = %s AND c.relname = %s AND a.attnum > 0 AND NOT a.attisdropped "
+        "UNION SELECT CASE WHEN b.typelem <> 0 AND b.typcategory = 'A' THEN b.typelem ELSE b.oid END "
+        "FROM used u JOIN pg_type d ON d.oid = u.oid AND d.typtype = 'd' JOIN pg_type b ON b.oid = d.typbasetype) "
+        "SELECT t.oid, tn.nspname AS type_schema, t.typname AS type_name, t.typtype, "
+        "(SELECT string_agg(quote_literal(e.enumlabel), ', ' ORDER BY e.enumsortorder) FROM pg_enum e "
+        "WHERE e.enumtypid = t.oid) AS labels, "
+        "CASE WHEN bn.nspname = 'pg_catalog' THEN format_type(t.typbasetype, t.typtypmod) "
+        "ELSE quote_ident(bn.nspname) || '.' || quote_ident(b.typname) END AS base_type, "
+        "CASE WHEN t.typcollation <> b.typcollation THEN quote_ident(cn.nspname) || '.' || quote_ident(co.collname) "
+        "END AS collation, t.typdefault AS default_value, t.typnotnull AS not_null, "
+        "(SELECT string_agg('CONSTRAINT ' || quote_ident(k.conname) || ' ' || pg_get_constraintdef(k.oid), ' ' "
+        "ORDER BY k.conname) FROM pg_constraint k WHERE k.contypid = t.oid) AS checks, "
+        "obj_description(t.oid, 'pg_type') AS comment "
+        "FROM used u JOIN pg_type t ON t.oid = u.oid AND t.typtype IN ('e', 'd') "
+        "JOIN pg_namespace tn ON tn.oid = t.typnamespace LEFT JOIN pg_type b ON b.oid = t.typbasetype "
+        "LEFT JOIN pg_namespace bn ON bn.oid = b.typnamespace "
+        "LEFT JOIN pg_collation co ON co.oid = t.typcollation LEFT JOIN pg_namespace cn ON cn.oid = co.collnamespace "
+        "ORDER BY t.oid;",
+        {Sql::literal(schema), Sql::literal(table)});
+}
+
+std::string column_names_query(std::string_view schema, std::string_view table) {
+    return fill("SELECT a.attname AS column_name FROM pg_attribute a JOIN pg_class c ON c.oid = a.attrelid "
+                "JOIN pg_namespace n ON n.oid = c.relnamespace "
+                "WHERE n.nspname = %s AND c.relname = %s AND a.attnum > 0 AND NOT a.attisdropped ORDER BY a.attnum;",
+                {Sql::literal(schema), Sql::literal(table)});
+}
+
 // The key's columns in key order, read from the catalogue itself: the information
 // schema's constraint views cost tens of milliseconds a table.
 std::string primary_query(std::string_view schema, std::string_view table) {
     return fill(
         "SELECT current_database() AS table_catalog, n.nspname AS table_schema, c.relname AS table_name, "
-        "k.n AS ordinal_position, a.attname AS column_name "
+        "k.n AS ordinal_position, a.attname AS column_name, con.conname AS constraint_name "
         "FROM pg_constraint con JOIN pg_class c ON c.oid = con.conrelid JOIN pg_namespace n ON n.oid = c.relnamespace "
         "CROSS JOIN LATERAL unnest(con.conkey) WITH ORDINALITY AS k(attnum, n) "
         "JOIN pg_attribute a ON a.attrelid = con.conrelid AND a.attnum = k.attnum "
@@ -395,7 +449,8 @@ std::string table_indexes_query(std::string_view schema, std::string_view table)
     return fill(
         "SELECT ci.relname AS index_name, con.conname, i.indexrelid AS oid, ct.relname AS table_name, "
         "i.indrelid AS table_oid, am.amname AS index_type, i.indisunique AS is_unique, "
-        "i.indisclustered AS is_clustered, i.indisprimary AS is_primary, NULL::text AS constraint, "
+        "i.indisclustered AS is_clustered, i.indisprimary AS is_primary, "
+        "pg_get_expr(i.indpred, i.indrelid, true) AS constraint, "
         "NULL::name AS tablespace_name, NULL::name AS owner, ci.reloptions, i.indkey, i.indclass, i.indnatts, "
         "i.indoption, i.indcollation AS collation, ci.relpages AS index_pages, "
         "obj_description(indexrelid, 'pg_class') AS comment, NULL::text as ddl "
@@ -407,13 +462,22 @@ std::string table_indexes_query(std::string_view schema, std::string_view table)
         {Sql::literal(schema), Sql::literal(table)});
 }
 
-// Key columns in key order, each with the order words it differs from the default by.
-// A key that is a column comes as the column's name, unquoted as the model keeps names;
-// an expression as the server prints it.
+// Key columns in key order, each with the words it differs from the default by (a
+// collation other than its column's, an operator class that is not its type's default,
+// the order), then the INCLUDE columns (included: true). A key that is a column comes
+// as the column's name, unquoted as the model keeps names; an expression as the server
+// prints it. Operator classes come schema-qualified, so an expression's are told from
+// it.
 std::string table_index_keys_query(guint64 index_oid) {
     gchar* text = g_strdup_printf(
         "SELECT CASE WHEN i.indkey[k.n - 1] <> 0 THEN a.attname::text "
         "ELSE pg_get_indexdef(i.indexrelid, k.n, true) END AS column_definition, "
+        "k.n > i.indnkeyatts AS included, "
+        "CASE WHEN k.n <= i.indnkeyatts AND i.indkey[k.n - 1] <> 0 AND coll.oid IS NOT NULL "
+        "AND coll.oid <> a.attcollation THEN quote_ident(cn.nspname) || '.' || quote_ident(coll.collname) "
+        "END AS column_collation, "
+        "CASE WHEN k.n <= i.indnkeyatts AND NOT opc.opcdefault "
+        "THEN quote_ident(opn.nspname) || '.' || quote_ident(opc.opcname) END AS column_class, "
         "CASE WHEN pg_index_column_has_property(i.indexrelid, k.n, 'desc') "
         "THEN CASE WHEN pg_index_column_has_property(i.indexrelid, k.n, 'nulls_first') "
         "THEN 'DESC' ELSE 'DESC NULLS LAST' END "
@@ -421,6 +485,10 @@ std::string table_index_keys_query(guint64 index_oid) {
         "ELSE '' END AS column_order "
         "FROM pg_index i CROSS JOIN generate_series(1, i.indnatts) AS k(n) "
         "LEFT JOIN pg_attribute a ON a.attrelid = i.indrelid AND a.attnum = i.indkey[k.n - 1] "
+        "LEFT JOIN pg_collation coll ON coll.oid = i.indcollation[k.n - 1] "
+        "LEFT JOIN pg_namespace cn ON cn.oid = coll.collnamespace "
+        "LEFT JOIN pg_opclass opc ON k.n <= i.indnkeyatts AND opc.oid = i.indclass[k.n - 1] "
+        "LEFT JOIN pg_namespace opn ON opn.oid = opc.opcnamespace "
         "WHERE i.indexrelid = %" G_GUINT64_FORMAT " ORDER BY k.n;",
         index_oid);
     std::string out(text);
@@ -610,7 +678,86 @@ std::string sequence_parameters(const SequenceParameters& p) {
     return out;
 }
 
+std::optional<SequenceName> sequence_called(std::string_view default_value) {
+    std::string lower = gobj::take_string(g_ascii_strdown(default_value.data(), static_cast<gssize>(default_value.size())));
+    size_t at = lower.find("nextval(");
+    if (at == std::string::npos) return std::nullopt;
+    at += 8;
+    while (at < default_value.size() && (default_value[at] == '(' || g_ascii_isspace(default_value[at]))) ++at;
+    if (at >= default_value.size() || default_value[at] != '\'') return std::nullopt;
+    // The literal's text.
+    std::string name;
+    size_t i = at + 1;
+    for (; i < default_value.size(); ++i) {
+        if (default_value[i] != '\'') {
+            name += default_value[i];
+        } else if (i + 1 < default_value.size() && default_value[i + 1] == '\'') {
+            name += '\'';
+            ++i;
+        } else {
+            break;
+        }
+    }
+    if (i >= default_value.size()) return std::nullopt;
+    // Its parts as the server reads a qualified name: quoted ones as they are, others
+    // folded to lower case.
+    std::vector<std::string> parts(1);
+    bool quoted = false;
+    for (size_t k = 0; k < name.size(); ++k) {
+        char c = name[k];
+        if (c == '"') {
+            if (quoted && k + 1 < name.size() && name[k + 1] == '"') {
+                parts.back() += '"';
+                ++k;
+            } else {
+                quoted = !quoted;
+            }
+        } else if (c == '.' && !quoted) {
+            parts.emplace_back();
+        } else {
+            parts.back() += quoted ? c : g_ascii_tolower(c);
+        }
+    }
+    if (parts.size() > 2 || parts.back().empty()) return std::nullopt;
+    if (parts.size() == 1) return SequenceName{"", parts[0]};
+    return SequenceName{parts[0], parts[1]};
+}
+
 std::string sequence_option_key(std::string_view column) { return "SEQUENCE." + std::string(column); }
+std::string primary_name_key() { return "PRIMARY_NAME"; }
+bool sized_apart(std::string_view type) {
+    return type == "character varying" || type == "character" || type == "numeric" || type == "bit varying";
+}
+std::string statistics_option_key(std::string_view column) { return "STATISTICS." + std::string(column); }
+std::string type_option_key(int position, std::string_view schema, std::string_view name) {
+    return gobj::take_string(g_strdup_printf("TYPE.%03d ", position)) + Sql::qualified(schema, name);
+}
+std::string type_comment_key(std::string_view schema, std::string_view name) {
+    return "TYPE_COMMENT." + Sql::qualified(schema, name);
+}
+
+std::vector<UserType> user_types(const std::vector<std::pair<std::string, std::string>>& options) {
+    std::map<std::string, std::string> comments;
+    std::vector<std::pair<std::string, std::string>> types;
+    const std::string type_mark = "TYPE.", comment_mark = "TYPE_COMMENT.";
+    for (const auto& [key, value] : options) {
+        if (key.rfind(comment_mark, 0) == 0) comments[key.substr(comment_mark.size())] = value;
+        else if (key.rfind(type_mark, 0) == 0 && key.size() > type_mark.size() + 4) types.emplace_back(key, value);
+    }
+    std::sort(types.begin(), types.end());
+    std::vector<UserType> out;
+    for (const auto& [key, value] : types) {
+        UserType type{key.substr(type_mark.size() + 4), {}, {}};
+        const bool is_enum = value.rfind("ENUM ", 0) == 0;
+        type.statement = is_enum ? "CREATE TYPE " + type.name + " AS " + value
+                                 : "CREATE DOMAIN " + type.name + " AS " + value.substr(value.find(' ') + 1);
+        if (auto comment = comments.find(type.name); comment != comments.end())
+            type.comment = std::string("COMMENT ON ") + (is_enum ? "TYPE " : "DOMAIN ") + type.name + " IS " +
+                           Sql::literal(comment->second);
+        out.push_back(std::move(type));
+    }
+    return out;
+}
 
 std::string sequence_option(std::string_view table_schema, std::string_view sequence_schema,
                             std::string_view sequence, std::string_view parameters) {

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "providers/gobj/export.hpp"
@@ -82,6 +83,17 @@ TARVELIN_EXPORT std::string primary_query(std::string_view schema, std::string_v
 // the default, "i" the column's identity), and for the first two its data_type,
 // start_value, minimum_value, maximum_value, increment and cycle_option, in this order.
 TARVELIN_EXPORT std::string sequences_query(std::string_view schema, std::string_view table);
+// The parameters of sequences named by (schema, name): sequence_schema, sequence_name
+// and the columns of sequences_query; empty without names.
+TARVELIN_EXPORT std::string named_sequences_query(const std::vector<std::pair<std::string, std::string>>& names);
+// The enum and domain types a table's columns use, directly, as array elements or as the
+// base of a domain, in creation order: oid, type_schema, type_name, typtype ('e' or
+// 'd'), labels (an enum's quoted labels joined by ", "), and for a domain base_type,
+// collation (when not its base's), default_value, not_null, checks (CONSTRAINT n
+// CHECK (...) each) and comment.
+TARVELIN_EXPORT std::string user_types_query(std::string_view schema, std::string_view table);
+// The names of a table's columns (column_name), in their order.
+TARVELIN_EXPORT std::string column_names_query(std::string_view schema, std::string_view table);
 TARVELIN_EXPORT std::string table_indexes_query(std::string_view schema, std::string_view table);
 TARVELIN_EXPORT std::string table_index_keys_query(guint64 index_oid);
 TARVELIN_EXPORT std::string triggers_query(std::string_view schema, std::string_view table);
@@ -102,6 +114,16 @@ TARVELIN_EXPORT std::string index_keys_query(guint64 index_oid);
 
 // ---------------------------------------------------------------- sequences
 
+// The sequence a default draws on when it calls nextval with a name as text, in any of
+// the forms the server keeps ('s'::regclass, ('s'::text)::regclass, 'a.s'::regclass,
+// '"S"'::regclass): its schema (empty when the name has none) and its name, folded as
+// the server folds it. None when the default calls no sequence that way.
+struct SequenceName {
+    std::string schema;
+    std::string name;
+};
+TARVELIN_EXPORT std::optional<SequenceName> sequence_called(std::string_view default_value);
+
 // A sequence as the catalogue gives its parameters (texts of decimal numbers; cycle
 // "YES" or "NO").
 struct SequenceParameters {
@@ -116,6 +138,30 @@ TARVELIN_EXPORT std::string sequence_parameters(const SequenceParameters& p);
 // sequence's quoted name, qualified only when it lives outside the table's schema, a
 // blank and its CREATE SEQUENCE parameters.
 TARVELIN_EXPORT std::string sequence_option_key(std::string_view column);
+// The table option "PRIMARY_NAME": the name of the table's primary key, when it is not
+// the server's default one.
+TARVELIN_EXPORT std::string primary_name_key();
+// Whether a type (as the information schema names it) keeps its length, precision or
+// scale in the column's own fields rather than in its text: character varying,
+// character, numeric, bit varying.
+TARVELIN_EXPORT bool sized_apart(std::string_view type);
+// The table option "STATISTICS.<column>": a column's own statistics target.
+TARVELIN_EXPORT std::string statistics_option_key(std::string_view column);
+// The table option of an enum or domain type a column uses, "TYPE.<position>
+// <qualified quoted name>" (the position, three digits, orders the types as they must
+// be made): "ENUM (<labels>)" or "DOMAIN <what follows AS in CREATE DOMAIN>".
+TARVELIN_EXPORT std::string type_option_key(int position, std::string_view schema, std::string_view name);
+// Such a type's comment: the option "TYPE_COMMENT.<qualified quoted name>".
+TARVELIN_EXPORT std::string type_comment_key(std::string_view schema, std::string_view name);
+// The types of a table's options in their order: the qualified quoted name of each,
+// its statement (CREATE TYPE ... AS ENUM or CREATE DOMAIN ..., without semicolon) and
+// its comment statement when it has a comment.
+struct UserType {
+    std::string name;
+    std::string statement;
+    std::string comment;
+};
+TARVELIN_EXPORT std::vector<UserType> user_types(const std::vector<std::pair<std::string, std::string>>& options);
 TARVELIN_EXPORT std::string sequence_option(std::string_view table_schema, std::string_view sequence_schema,
                                             std::string_view sequence, std::string_view parameters);
 struct SequenceOption {

@@ -19,11 +19,32 @@ TARVELIN_GTYPE(PostgreSQLStatement, "TarvelinRezezadovuSupportsDatabasePostgreSQ
 
 namespace {
 
+// The key words the server does not take as a bare name everywhere (its reserved,
+// column-name and type-or-function-name key words), sorted.
+constexpr std::string_view kKeyWords[] = {
+    "all", "analyse", "analyze", "and", "any", "array", "as", "asc", "asymmetric", "authorization", "between",
+    "bigint", "binary", "bit", "boolean", "both", "case", "cast", "char", "character", "check", "coalesce",
+    "collate", "collation", "column", "concurrently", "constraint", "create", "cross", "current_catalog",
+    "current_date", "current_role", "current_schema", "current_time", "current_timestamp", "current_user", "dec",
+    "decimal", "default", "deferrable", "desc", "distinct", "do", "else", "end", "except", "exists", "extract",
+    "false", "fetch", "float", "for", "foreign", "freeze", "from", "full", "grant", "greatest", "group",
+    "grouping", "having", "ilike", "in", "initially", "inner", "inout", "int", "integer", "intersect", "interval",
+    "into", "is", "isnull", "join", "lateral", "leading", "least", "left", "like", "limit", "localtime",
+    "localtimestamp", "national", "natural", "nchar", "none", "normalize", "not", "notnull", "null", "nullif",
+    "numeric", "offset", "on", "only", "or", "order", "out", "outer", "overlaps", "overlay", "placing",
+    "position", "precision", "primary", "real", "references", "returning", "right", "row", "select",
+    "session_user", "setof", "similar", "smallint", "some", "substring", "symmetric", "table", "tablesample",
+    "then", "time", "timestamp", "to", "trailing", "treat", "trim", "true", "union", "unique", "user", "using",
+    "values", "varchar", "variadic", "verbose", "when", "where", "window", "with", "xmlattributes", "xmlconcat",
+    "xmlelement", "xmlexists", "xmlforest", "xmlnamespaces", "xmlparse", "xmlpi", "xmlroot", "xmlserialize",
+    "xmltable",
+};
+
 bool is_plain_identifier(std::string_view name) {
     if (name.empty() || !(g_ascii_islower(name[0]) || name[0] == '_')) return false;
     for (char c : name)
         if (!(g_ascii_islower(c) || g_ascii_isdigit(c) || c == '_')) return false;
-    return true;
+    return !std::binary_search(std::begin(kKeyWords), std::end(kKeyWords), name);
 }
 
 Text listing(gint* name_column, std::string text) {

@@ -29,7 +29,8 @@ public:
     // server's standard strings take a backslash as it is.
     static std::string literal(std::string_view text);
     // A name as the server prints one in definitions: bare when it is a plain lower-case
-    // identifier (as the server folds it), quoted otherwise; "pg_catalog.default" but
+    // identifier (as the server folds it) and no key word the server reserves anywhere
+    // (order, user, int, ...), quoted otherwise; "pg_catalog.default" but
     // pg_catalog."C" for a schema and a name.
     static std::string printed(std::string_view name);
     static std::string printed(std::string_view schema, std::string_view name);

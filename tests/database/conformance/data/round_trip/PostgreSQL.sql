@@ -50,3 +50,25 @@ CREATE TABLE numbered (id integer GENERATED ALWAYS AS IDENTITY, note text);
 CREATE TABLE names (a text COLLATE "C", b varchar(10) COLLATE "POSIX");
 -- attribute: Application
 -- file: /usr/share/pdns-backend-pgsql/schema/schema.pgsql.sql
+-- attribute: ApplicationMail
+-- file: /usr/share/roundcube/SQL/postgres.initial.sql
+-- attribute: ApplicationMonitoring
+-- file: /usr/share/icinga2-ido-pgsql/schema/pgsql.sql
+-- attribute: TypeModifiers
+CREATE TABLE modified (a timestamp(0), b time(3), c timestamptz(2), d interval day to second(3), e bit(5),
+  h interval year to month, m integer[], n varchar(4)[]);
+-- attribute: OperatorClasses
+CREATE TABLE patterns (a text, b text, c integer, d text);
+CREATE INDEX patterns_a ON patterns (a text_pattern_ops);
+CREATE INDEX patterns_b ON patterns (b COLLATE "C" DESC);
+CREATE INDEX patterns_c ON patterns (c) INCLUDE (d);
+-- attribute: StatisticsTargets
+CREATE TABLE measured (a integer, b text);
+ALTER TABLE measured ALTER COLUMN a SET STATISTICS 500;
+-- attribute: SequenceNamedAsText
+CREATE SEQUENCE counted_seq START 5;
+CREATE TABLE counted_old (id integer DEFAULT nextval(('counted_seq'::text)::regclass) NOT NULL);
+-- attribute: EnumAndDomainTypes
+CREATE TYPE mood AS ENUM ('sad', 'ok');
+CREATE DOMAIN positive AS integer NOT NULL CHECK (VALUE > 0);
+CREATE TABLE feelings (m mood, ms mood[], n positive);
