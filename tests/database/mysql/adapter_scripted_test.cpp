@@ -74,9 +74,8 @@ TEST_F(ScriptedReader, KeysIndexesChecksAndOptionsAsTheServerHasThem) {
     EXPECT_TRUE(generated->get_is_virtual());
     EXPECT_STREQ(generated->get_virtual_type(), "VIRTUAL");
     EXPECT_EQ(entries(customers->get_options()),
-              (std::vector<std::string>{"AVG_ROW_LENGTH=0", "CHARACTER SET=utf8mb4", "COLLATE=utf8mb4_0900_ai_ci",
-                                        "ENGINE=InnoDB", "PARTITIONED=(null)", "ROW_FORMAT=COMPRESSED",
-                                        "STATS_PERSISTENT=0"}));
+              (std::vector<std::string>{"CHARACTER SET=utf8mb4", "COLLATE=utf8mb4_0900_ai_ci", "ENGINE=InnoDB",
+                                        "PARTITIONED=(null)", "ROW_FORMAT=COMPRESSED", "STATS_PERSISTENT=0"}));
     std::vector<std::string> checks;
     for (auto c : gobj::GeeArray<MetaConstraint>::wrap(customers->get_constraints()))
         if (auto* check = dynamic_cast<MetaCheck*>(c.get()))
