@@ -368,8 +368,11 @@ void read_indexes(const gobj::Ref<IConnection>& connection, MetaTable& table) {
         std::string key = row.text("Key_name");
         if (ascii_upper(trimmed(key)) == "PRIMARY") {
             // The key's own order, which may differ from the columns' order.
-            if (auto column = table.get_column(row.text("Column_name").c_str()))
+            if (auto column = table.get_column(row.text("Column_name").c_str())) {
                 column->set_primary_ordinal(static_cast<guint8>(row.unsigned_number("Seq_in_index")));
+                // A key on a BLOB or TEXT column holds only its prefix.
+                if (prefixes && !row.is_null("Sub_part")) set_attribute(*column, kPrimaryPrefix, row.text("Sub_part"));
+            }
             continue;
         }
         if (!current || key != previous) {

@@ -124,8 +124,10 @@ const List kCharacters = {"CHAR", "VARCHAR"};
 const List kBytes = {"BINARY", "VARBINARY"};
 
 // The longest VARCHAR every character set fits in a row (65,535 bytes at 4 bytes a
-// character); a longer text of another product becomes LONGTEXT.
+// character): a longer text of another product becomes LONGTEXT. No VARCHAR of the family
+// is longer than a row's bytes.
 constexpr gint64 kLongestVarchar = 16383;
+constexpr gint64 kRowBytes = 65535;
 
 }  // namespace
 
@@ -156,12 +158,12 @@ std::string sized_type(MetaColumn& column, const std::string& type, bool transla
     // Text without a length, or longer than a row holds, is unbounded text: never a
     // shorter VARCHAR that rejects the longer values.
     if (listed(kCharacters, upper)) {
-        if (length <= 0 || (translated && length > kLongestVarchar)) return "LONGTEXT";
+        if (length <= 0 || length > (translated ? kLongestVarchar : kRowBytes)) return "LONGTEXT";
         if (upper == "CHAR" && length > 255) return printf_text("VARCHAR(%lld)", (long long)length);
         return printf_text("%s(%lld)", type.c_str(), (long long)length);
     }
     if (listed(kBytes, upper)) {
-        if (length <= 0 || (translated && length > kLongestVarchar)) return "LONGBLOB";
+        if (length <= 0 || length > (translated ? kLongestVarchar : kRowBytes)) return "LONGBLOB";
         if (upper == "BINARY" && length > 255) return printf_text("VARBINARY(%lld)", (long long)length);
         return printf_text("%s(%lld)", type.c_str(), (long long)length);
     }
@@ -265,8 +267,11 @@ std::string primary_key_entry(MetaTable& table) {
     auto keys = primary_columns(table);
     if (keys.empty()) return {};
     std::string out = "    PRIMARY KEY (";
-    for (size_t i = 0; i < keys.size(); ++i)
-        out += (i ? ", " : "") + MySQLFamilyStatement::quoted(text(keys[i]->get_name()));
+    for (size_t i = 0; i < keys.size(); ++i) {
+        auto prefix = gobj::StringMap::wrap(GEE_MAP(keys[i]->get_attributes())).get(kPrimaryPrefix);
+        out += (i ? ", " : "") + MySQLFamilyStatement::quoted(text(keys[i]->get_name())) +
+               (prefix && !prefix->empty() ? "(" + *prefix + ")" : "");
+    }
     return out + "),\n";
 }
 
@@ -365,8 +370,14 @@ std::string column_lines(MetaTable& table, const TypeOf& type_of, bool alter,
     auto columns = gobj::GeeArray<MetaColumn>::wrap(table.get_columns());
     std::string out = alter ? drop_lines(columns, "COLUMN", false) : "";
     int keys = 0;
-    for (auto column : columns) keys += column->get_is_primary_key() && written(*column, false);
-    bool inline_primary = !alter && style.mariadb && keys == 1;
+    bool prefixed = false;
+    for (auto column : columns)
+        if (column->get_is_primary_key() && written(*column, false)) {
+            ++keys;
+            prefixed = prefixed || gobj::StringMap::wrap(GEE_MAP(column->get_attributes())).has(kPrimaryPrefix);
+        }
+    // A key on a column's prefix has no inline form.
+    bool inline_primary = !alter && style.mariadb && keys == 1 && !prefixed;
     const std::string counting = counting_column(table);
     for (auto column : columns)
         if (written(*column, alter))
@@ -387,7 +398,12 @@ std::string index_lines(MetaTable& table, bool alter, const TableStyle& style) {
         std::string kind = text(index->get_kind());
         std::string method = text(index->get_method());
         std::string using_method;
-        if ((method == "BTREE" && listed(kBtreeEngines, engine)) || (method == "HASH" && listed(kHashEngines, engine)))
+        // Only a method other than the engine's own: the catalogue names the method of
+        // every index, and a USING the table never had would show in its definition.
+        const bool memory = ascii_upper(engine) == "MEMORY" || ascii_upper(engine) == "HEAP";
+        const bool own = method == (memory ? "HASH" : "BTREE");
+        if (!own &&
+            ((method == "BTREE" && listed(kBtreeEngines, engine)) || (method == "HASH" && listed(kHashEngines, engine))))
             using_method = "USING " + method + " ";
         std::string line = std::string("    ") + (alter ? "ADD " : "") + (kind.empty() ? "" : kind + " ") + "INDEX " +
                            MySQLFamilyStatement::quoted(text(index->get_name())) +

@@ -70,9 +70,10 @@ std::string option_value(const std::string& key, const std::string& value);
 // for a create text (the table's comment), "    K = v, COMMENT = 'c'" for an alter text
 // (the "COMMENT" option), stripped.
 std::string table_options(meta_model::MetaTable& table, bool alter);
-// "    PRIMARY KEY (`b`, `a`),\n": the key columns not being deleted in the key's own
+// "    PRIMARY KEY (`b`, `a`(8)),\n": the key columns not being deleted in the key's own
 // order ("primary-ordinal"; columns without one after those with one, each group in
-// column order); "" for a table without a key.
+// column order), each with its prefix length (attribute kPrimaryPrefix); "" for a table
+// without a key.
 std::string primary_key_entry(meta_model::MetaTable& table);
 // The table's triggers as statements after the table's: drop lines (alter texts) and
 // CREATE TRIGGER statements of the members written, then a blank line.
