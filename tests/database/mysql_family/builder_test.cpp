@@ -125,6 +125,8 @@ TEST(MySQLFamilyColumnTypes, TranslatedTypesNeverNarrow) {
         {"bytes", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BINARY, 0, 0, "LONGBLOB NULL"},
         {"counter", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32, 32, 0, "INTEGER NULL"},
         {"ratio", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE, 53, 0, "DOUBLE NULL"},
+        {"flag", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN, 0, 0, "BOOLEAN NULL"},
+        {"bits", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN, 8, 0, "BIT(8) NULL"},
     };
     Builders builders;
     auto table = MetaTable::create_with_names(MetaTable::gtype(), "s", "s", "t");

@@ -167,6 +167,9 @@ std::string sized_type(MetaColumn& column, const std::string& type, bool transla
         if (upper == "BINARY" && length > 255) return printf_text("VARBINARY(%lld)", (long long)length);
         return printf_text("%s(%lld)", type.c_str(), (long long)length);
     }
+    // A bit string wider than one bit is no boolean: TINYINT(1) would reject its values.
+    if (translated && upper == "BOOLEAN" && length > 1 && length <= 64)
+        return printf_text("BIT(%lld)", (long long)length);
     // A BLOB holds 65,535 bytes: longer or unbounded bytes of another product need LONGBLOB.
     if (translated && upper == "BLOB" && (length <= 0 || length > 65535)) return "LONGBLOB";
     // TEXT, BLOB and JSON types take no size (BLOB(255) would become TINYBLOB), nor do the

@@ -82,7 +82,8 @@ std::string trigger_statements(meta_model::MetaTable& table, bool alter);
 // "TINYINT(1)", "ENUM('a','b')". `translated`: the type was chosen for the column's
 // DataType (a column of another product), and a type is widened, never narrowed: text
 // without a length or longer than a row holds becomes LONGTEXT, bytes LONGBLOB, a number
-// no DECIMAL holds LONGTEXT, and an integer's length is no display width.
+// no DECIMAL holds LONGTEXT, a boolean of several bits (BIT(8) read as BOOLEAN) BIT(n),
+// and an integer's length is no display width.
 std::string sized_type(meta_model::MetaColumn& column, const std::string& type, bool translated);
 // How a product writes a table's members.
 struct TableStyle {
