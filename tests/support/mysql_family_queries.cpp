@@ -6,10 +6,14 @@ std::string q(const std::string& text) { return "'" + text + "'"; }
 }  // namespace
 
 std::string columns_query(const std::string& schema, const std::string& table) {
-    return "SELECT COLUMN_NAME, ORDINAL_POSITION, COLUMN_DEFAULT, IS_NULLABLE, DATA_TYPE, CHARACTER_MAXIMUM_LENGTH, "
-           "NUMERIC_PRECISION, NUMERIC_SCALE, DATETIME_PRECISION, CHARACTER_SET_NAME, COLLATION_NAME, COLUMN_TYPE, "
-           "COLUMN_KEY, EXTRA, COLUMN_COMMENT, GENERATION_EXPRESSION FROM INFORMATION_SCHEMA.COLUMNS WHERE "
-           "TABLE_SCHEMA = " + q(schema) + " and TABLE_NAME = " + q(table) + " ORDER BY ORDINAL_POSITION ASC;";
+    return "SELECT c.COLUMN_NAME, c.ORDINAL_POSITION, c.COLUMN_DEFAULT, c.IS_NULLABLE, c.DATA_TYPE, "
+           "c.CHARACTER_MAXIMUM_LENGTH, c.NUMERIC_PRECISION, c.NUMERIC_SCALE, c.DATETIME_PRECISION, "
+           "c.CHARACTER_SET_NAME, c.COLLATION_NAME, c.COLUMN_TYPE, c.COLUMN_KEY, c.EXTRA, c.COLUMN_COMMENT, "
+           "c.GENERATION_EXPRESSION, k.SEQ_IN_INDEX AS PRIMARY_POSITION FROM INFORMATION_SCHEMA.COLUMNS AS c LEFT "
+           "JOIN (SELECT COLUMN_NAME, SEQ_IN_INDEX FROM information_schema.STATISTICS WHERE TABLE_SCHEMA = " +
+           q(schema) + " AND TABLE_NAME = " + q(table) +
+           " AND INDEX_NAME = 'PRIMARY') AS k ON k.COLUMN_NAME = c.COLUMN_NAME WHERE c.TABLE_SCHEMA = " + q(schema) +
+           " and c.TABLE_NAME = " + q(table) + " ORDER BY c.ORDINAL_POSITION ASC;";
 }
 std::string show_index_query(const std::string& schema, const std::string& table) {
     return "SHOW INDEX FROM `" + schema + "`.`" + table + "`";

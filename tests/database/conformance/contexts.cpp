@@ -284,7 +284,6 @@ public:
             {"RoundTrip_PartialIndex", "MariaDB has no partial indexes"},
             {"RoundTrip_ExpressionIndex", "MariaDB indexes columns and column prefixes only"},
         };
-        gaps = {{"HostileName_Index", "entries of a stand-alone index unquoted"}};
     }
 };
 
@@ -299,12 +298,6 @@ public:
             {"RoundTrip_PartialIndex", "MySQL has no partial indexes"},
             {"RoundTrip_ExpressionIndex", "expression indexes are MySQL 8's, read by the 8.x reader on a MySQL 8 server"},
             {"RoundTrip_Checks", "checks are MySQL 8's, read by the 8.x reader on a MySQL 8 server"},
-        };
-        gaps = {
-            {"HostileName_Index", kEntriesUnquoted},
-            // Every table carries its row format.
-            {"RoundTrip", "ROW_FORMAT reads back as DYNAMIC once a script set the Dynamic first read (5.x reader on "
-                          "MariaDB)"},
         };
     }
     CAdaptable* adapter() override {

@@ -91,8 +91,8 @@ TEST_F(MariaDBInspectorTest, TypeNamesWritten) {
     const std::pair<int, const char*> cases[] = {
         {0, "VARCHAR"},      {1, "VARCHAR"},   {2, "BOOLEAN"},  {3, "TINYINT"}, {4, "SMALLINT"},  {5, "INTEGER"},
         {6, "BIGINT"},       {7, "TINYINT"},   {8, "SMALLINT"}, {9, "INTEGER"}, {10, "BIGINT"},   {11, "ENUM"},
-        {12, "VARCHAR"},     {13, "SET"},      {14, "DECIMAL"}, {15, "VARCHAR"}, {16, "FLOAT"},   {17, "DOUBLE"},
-        {18, "DATE"},        {19, "TIME"},     {20, "DATETIME"}, {21, "VARCHAR"}, {22, "VARCHAR"}, {23, "VARCHAR"},
+        {12, "VARCHAR"},     {13, "SET"},      {14, "DECIMAL"}, {15, "DECIMAL"}, {16, "FLOAT"},   {17, "DOUBLE"},
+        {18, "DATE"},        {19, "TIME"},     {20, "DATETIME"}, {21, "VARCHAR"}, {22, "DATETIME"}, {23, "VARCHAR"},
         {24, "VARCHAR"},     {25, "LONGTEXT"}, {26, "VARCHAR"}, {27, "JSON"},    {28, "GEOMETRY"}, {29, "VARCHAR"},
         {30, "BLOB"},        {31, "LONGBLOB"}, {32, "BLOB"},    {33, "VARCHAR"}, {34, "VARCHAR"},  {35, "VARCHAR"},
         {36, "VARCHAR"},

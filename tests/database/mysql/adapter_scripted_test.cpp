@@ -67,16 +67,15 @@ TEST_F(ScriptedReader, KeysIndexesChecksAndOptionsAsTheServerHasThem) {
 
     auto customers = named<MetaTable>(schema->get_tables(), "customers");
     auto lower = named<MetaIndex>(customers->get_indexes(), "ix_lower");
-    EXPECT_EQ(gobj::StringArray::wrap(lower->get_columns()).to_vector(), std::vector<std::string>{"lower(`email`)"});
+    EXPECT_EQ(gobj::StringArray::wrap(lower->get_columns()).to_vector(), std::vector<std::string>{"(lower(`email`))"});
     EXPECT_FALSE(named<MetaIndex>(customers->get_indexes(), "ix_tier_seen")->get_is_visible());
     EXPECT_STREQ(named<MetaIndex>(customers->get_indexes(), "uq_email")->get_kind(), "UNIQUE");
     auto generated = named<MetaColumn>(customers->get_columns(), "email_lower");
     EXPECT_TRUE(generated->get_is_virtual());
     EXPECT_STREQ(generated->get_virtual_type(), "VIRTUAL");
     EXPECT_EQ(entries(customers->get_options()),
-              (std::vector<std::string>{"AVG_ROW_LENGTH=0", "CHARACTER SET=utf8mb4", "COLLATE=utf8mb4_0900_ai_ci",
-                                        "ENGINE=InnoDB", "PARTITIONED=(null)", "ROW_FORMAT=COMPRESSED",
-                                        "STATS_PERSISTENT=0"}));
+              (std::vector<std::string>{"CHARACTER SET=utf8mb4", "COLLATE=utf8mb4_0900_ai_ci", "ENGINE=InnoDB",
+                                        "PARTITIONED=(null)", "ROW_FORMAT=COMPRESSED", "STATS_PERSISTENT=0"}));
     std::vector<std::string> checks;
     for (auto c : gobj::GeeArray<MetaConstraint>::wrap(customers->get_constraints()))
         if (auto* check = dynamic_cast<MetaCheck*>(c.get()))
@@ -208,7 +207,7 @@ TEST_F(ScriptedReader, ShortResultsAreCriticalAndLeaveTheObjectUnmarked) {
 
     auto index = MetaIndex::create_with_names(MetaIndex::gtype(), "shop", "shop", "orders", "gone");
     provider().answer_rows("SELECT TABLE_NAME, NON_UNIQUE, INDEX_TYPE, IS_VISIBLE, INDEX_COMMENT, SEQ_IN_INDEX, "
-                           "COLUMN_NAME, EXPRESSION FROM `information_schema`.`STATISTICS` WHERE INDEX_SCHEMA = 'shop' "
+                           "COLUMN_NAME, SUB_PART, COLLATION, EXPRESSION FROM `information_schema`.`STATISTICS` WHERE INDEX_SCHEMA = 'shop' "
                            "AND TABLE_NAME = 'orders' AND INDEX_NAME = 'gone' ORDER BY SEQ_IN_INDEX ASC;",
                            {{"TABLE_NAME", kString}}, {});
     EXPECT_EQ(fill(adapter, *index), "(none)");
@@ -242,17 +241,18 @@ TEST_F(ScriptedReader, StandAloneIndexTriggerAndEventFills) {
     open(Server::mysql80);
     const std::vector<ScriptedColumn> statistics = {
         {"TABLE_NAME", kString}, {"NON_UNIQUE", kInt32},   {"INDEX_TYPE", kString},  {"IS_VISIBLE", kString},
-        {"INDEX_COMMENT", kString}, {"SEQ_IN_INDEX", kUInt32}, {"COLUMN_NAME", kString}, {"EXPRESSION", kString}};
+        {"INDEX_COMMENT", kString}, {"SEQ_IN_INDEX", kUInt32}, {"COLUMN_NAME", kString}, {"SUB_PART", kUInt32},
+        {"COLLATION", kString}, {"EXPRESSION", kString}};
     auto statistics_query = [](const char* name) {
         return std::string("SELECT TABLE_NAME, NON_UNIQUE, INDEX_TYPE, IS_VISIBLE, INDEX_COMMENT, SEQ_IN_INDEX, "
-                           "COLUMN_NAME, EXPRESSION FROM `information_schema`.`STATISTICS` WHERE INDEX_SCHEMA = 'shop' "
+                           "COLUMN_NAME, SUB_PART, COLLATION, EXPRESSION FROM `information_schema`.`STATISTICS` WHERE INDEX_SCHEMA = 'shop' "
                            "AND TABLE_NAME = 'customers' AND INDEX_NAME = '") + name + "' ORDER BY SEQ_IN_INDEX ASC;";
     };
     provider().answer_rows(statistics_query("ft_note"), statistics,
-                           {{"customers", 1, "FULLTEXT", "YES", "", 1, "email", Cell()}});
+                           {{"customers", 1, "FULLTEXT", "YES", "", 1, "email", Cell(), Cell(), Cell()}});
     provider().answer_rows(statistics_query("ix_mixed"), statistics,
-                           {{"customers", 0, "BTREE", "NO", "mixed", 1, "tier", Cell()},
-                            {"customers", 0, "BTREE", "NO", "mixed", 2, Cell(), "(`balance` * 2)"}});
+                           {{"customers", 0, "BTREE", "NO", "mixed", 1, "tier", 8, "A", Cell()},
+                            {"customers", 0, "BTREE", "NO", "mixed", 2, Cell(), Cell(), "D", "(`balance` * 2)"}});
     auto fulltext = MetaIndex::create_with_names(MetaIndex::gtype(), "shop", "shop", "customers", "ft_note");
     auto mixed = MetaIndex::create_with_names(MetaIndex::gtype(), "shop", "shop", "customers", "ix_mixed");
     EXPECT_EQ(fill(adapter, *fulltext), "(none)");
@@ -262,7 +262,7 @@ TEST_F(ScriptedReader, StandAloneIndexTriggerAndEventFills) {
     EXPECT_STREQ(mixed->get_kind(), "UNIQUE");
     EXPECT_FALSE(mixed->get_is_visible());
     EXPECT_EQ(gobj::StringArray::wrap(mixed->get_columns()).to_vector(),
-              (std::vector<std::string>{"tier", "(`balance` * 2)"}));
+              (std::vector<std::string>{"tier(8)", "(`balance` * 2) DESC"}));
 
     provider().answer_rows("SELECT EVENT_OBJECT_TABLE, DEFINER, ACTION_TIMING, EVENT_MANIPULATION, ACTION_ORIENTATION, "
                            "ACTION_STATEMENT FROM information_schema.triggers WHERE TRIGGER_SCHEMA = 'shop' AND "

@@ -122,7 +122,7 @@ gobj::Ref<MetaTable> MariaDBAdapter::fill_schema_table_options(MetaTable* table)
     auto connection = require(this->connection());
     CatalogRows status(
         query_model(connection, table_status_query(text(table->get_schema()), text(table->get_name()), "`Name`")));
-    if (status.size() == 1) set_table_status(*table, status, false);
+    if (status.size() == 1) set_table_status(*table, status);
     return gobj::Ref<MetaTable>(*table);
 }
 
@@ -145,7 +145,10 @@ void MariaDBAdapter::fill_meta_index(MetaIndex* index) {
     index->set_kind(index_kind(first.text("NON_UNIQUE"), first.text("INDEX_TYPE"), text(index->get_kind())).c_str());
     index->set_method(first.text("INDEX_TYPE").c_str());
     index->set_comment(first.text("INDEX_COMMENT").c_str());
-    for (auto row : result) index->append(row.text("COLUMN_NAME").c_str());
+    for (auto row : result)
+        index->append(key_entry(row.text("COLUMN_NAME"), row.text("SUB_PART"),
+                                row.text("COLLATION"))
+                          .c_str());
     mark_filled(*index);
 }
 

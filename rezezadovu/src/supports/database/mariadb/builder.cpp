@@ -25,32 +25,6 @@ gobj::Ref<MariaDBBuilder> MariaDBBuilder::create(GType type, CConnection* connec
 
 namespace {
 
-using List = std::vector<std::string>;
-const List kTypeListNumeric = {"DECIMAL", "DOUBLE", "FLOAT", "NUMERIC", "REAL"};
-const List kTypeListEnumset = {"ENUM", "SET"};
-const List kTypeListVarchar = {"CHAR", "VARCHAR", "BINARY", "VARBINARY"};
-// Types that take no size (BLOB(255) would become TINYBLOB, the others reject one), and
-// the time types whose size is their fractional seconds.
-const List kTypeListUnsized = {"TINYTEXT", "TEXT", "MEDIUMTEXT", "LONGTEXT", "TINYBLOB", "BLOB", "MEDIUMBLOB",
-                               "LONGBLOB", "JSON"};
-const List kTypeListTemporal = {"DATETIME", "TIME", "TIMESTAMP"};
-const List kTypeListApproximate = {"DOUBLE", "FLOAT", "REAL"};
-
-// What follows a column's type: its size and a blank.
-std::string size_of(MetaColumn& column, const std::string& upper) {
-    auto length = static_cast<unsigned long long>(column.get_length());
-    unsigned scale = column.get_scale();
-    if (listed(kTypeListEnumset, upper)) return "(" + text(column.get_enum_values()) + ") ";
-    // A FLOAT or DOUBLE read without a scale is the plain type: (22, 0) would round it.
-    if (listed(kTypeListApproximate, upper) && scale == 0) return " ";
-    if (listed(kTypeListNumeric, upper)) return printf_text("(%llu, %u) ", length, scale);
-    if (listed(kTypeListUnsized, upper)) return " ";
-    if (listed(kTypeListTemporal, upper)) return scale > 0 ? printf_text("(%u) ", scale) : " ";
-    if (column.get_length() <= 0) return listed(kTypeListVarchar, upper) ? "(32) " : " ";
-    if (length == 65535 || length == 16777215 || length == 4294967295ULL) return "(255) ";
-    return printf_text("(%llu) ", length);
-}
-
 // "`user`@`host` " of an account name as CREATE USER and CREATE ROLE write it: the first
 // two parts split at "@", the host empty when there is none.
 std::string account_parts(const std::string& name) {
@@ -83,7 +57,7 @@ Text MariaDBBuilder::option_format(const char* key, const char* value) {
 // ---------------------------------------------------------------- tables
 
 std::string MariaDBBuilder::table_text(MetaTable& table, bool raw_types, bool alter) {
-    return mysql_family::table_text(table, connection(), raw_types, alter, {.size = size_of, .mariadb = true});
+    return mysql_family::table_text(table, connection(), raw_types, alter, {.mariadb = true});
 }
 
 Text MariaDBBuilder::build_table(MetaTable* table, bool raw_types) {
@@ -246,6 +220,11 @@ Text MariaDBBuilder::build_patch(MetaObject* meta_object, bool raw_types) {
 
 Text MariaDBBuilder::build_delete(MetaObject* meta_object) {
     if (!TARVELIN_GIVEN(meta_object)) return {};
+    // A MariaDB role has no host, and DROP ROLE takes none.
+    if (meta_object->character() == TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_ROLE) {
+        std::string name = text(meta_object->get_name());
+        return "DROP ROLE IF EXISTS " + MariaDBStatement::quoted(name.substr(0, name.find('@'))) + ";";
+    }
     return drop_text(*meta_object, true);
 }
 

@@ -16,7 +16,7 @@ S checks_query(sv schema, sv table) {
 }
 
 S index_query(sv schema, sv table, sv name) {
-    return "SELECT TABLE_NAME, NON_UNIQUE, INDEX_TYPE, INDEX_COMMENT, SEQ_IN_INDEX, COLUMN_NAME FROM "
+    return "SELECT TABLE_NAME, NON_UNIQUE, INDEX_TYPE, INDEX_COMMENT, SEQ_IN_INDEX, COLUMN_NAME, SUB_PART, COLLATION FROM "
            "`information_schema`.`STATISTICS` WHERE INDEX_SCHEMA = " +
            MariaDBStatement::literal(schema) + " AND TABLE_NAME = " + MariaDBStatement::literal(table) +
            " AND INDEX_NAME = " + MariaDBStatement::literal(name) + " ORDER BY SEQ_IN_INDEX ASC;";

@@ -92,6 +92,9 @@ Text MariaDBStatement::drop_object(DBObject type, const char* database, const ch
     if (type == TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_INDEX)
         return "DROP INDEX " + MariaDBStatement::quoted(object_target) + " ON " +
                MariaDBStatement::quoted(object_name) + ";";
+    // A MariaDB role has no host, and DROP ROLE takes none.
+    if (type == TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_ROLE)
+        return "DROP ROLE IF EXISTS " + MariaDBStatement::quoted(role_of(object_name)) + ";";
     return drop_text(type, user_schema, object_name, object_target);
 }
 

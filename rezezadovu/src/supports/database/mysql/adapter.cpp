@@ -158,9 +158,11 @@ void MySQLAdapterV8x::fill_meta_index(MetaIndex* index) {
     index->set_comment(first.text("INDEX_COMMENT").c_str());
     for (auto row : result) {
         if (!row.is_null("COLUMN_NAME"))
-            index->append(row.text("COLUMN_NAME").c_str());
+            index->append(key_entry(row.text("COLUMN_NAME"), row.text("SUB_PART"),
+                                    row.text("COLLATION"))
+                              .c_str());
         else if (!row.is_null("EXPRESSION"))
-            index->append(row.text("EXPRESSION").c_str());
+            index->append(functional_entry(row.text("EXPRESSION"), row.text("COLLATION")).c_str());
     }
     mark_filled(*index);
 }

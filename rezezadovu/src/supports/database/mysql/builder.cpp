@@ -27,30 +27,6 @@ gobj::Ref<MySQLBuilder> MySQLBuilder::create(GType type, CConnection* connection
     return create_linked<MySQLBuilder>(type, connection);
 }
 
-namespace {
-
-const std::vector<std::string> kTypeListNumeric = {"DECIMAL", "DOUBLE", "FLOAT", "NUMERIC", "REAL"};
-const std::vector<std::string> kTypeListEnumset = {"ENUM", "SET"};
-// Types that take no length, and types that must have one.
-const std::vector<std::string> kTypeListUnsized = {"TINYTEXT", "TEXT",       "MEDIUMTEXT", "LONGTEXT", "TINYBLOB",
-                                                   "BLOB",     "MEDIUMBLOB", "LONGBLOB",   "JSON"};
-const std::vector<std::string> kTypeListSized = {"CHAR", "VARCHAR", "BINARY", "VARBINARY"};
-
-std::string size_of(MetaColumn& column, const std::string& upper) {
-    guint64 length = static_cast<guint64>(column.get_length());
-    bool largest = length == 65535 || length == 16777215 || length == 4294967295ULL;
-    if (listed(kTypeListEnumset, upper)) return "(" + text(column.get_enum_values()) + ") ";
-    if (listed(kTypeListNumeric, upper))
-        return printf_text("(%llu, %u) ", static_cast<unsigned long long>(length), static_cast<unsigned>(column.get_scale()));
-    if (listed(kTypeListUnsized, upper)) return " ";
-    if (listed(kTypeListSized, upper))
-        return printf_text("(%llu) ", static_cast<unsigned long long>(length == 0 ? 32 : largest ? 255 : length));
-    if (length > 0 && !largest) return printf_text("(%llu) ", static_cast<unsigned long long>(length));
-    return " ";
-}
-
-}  // namespace
-
 Text MySQLBuilder::option_format(const char* key, const char* value) {
     if (!TARVELIN_GIVEN(key, value)) return {};
     return option_value(key, value);
@@ -60,7 +36,7 @@ std::string MySQLBuilder::table_text(MetaTable& table, bool raw_types, bool alte
     auto connection = this->connection();
     // ENFORCED is MySQL 8's; 5.x and MariaDB reject it.
     std::string version = version_of(connection);
-    TableStyle style{.size = size_of, .enforced_words = !(starts_with(version, "5.") || contains(version, "MariaDB"))};
+    TableStyle style{.enforced_words = !(starts_with(version, "5.") || contains(version, "MariaDB"))};
     return mysql_family::table_text(table, connection, raw_types, alter, style);
 }
 

@@ -33,7 +33,7 @@ S checks_query(sv schema, sv table) {
 }
 
 S index_query(sv schema, sv table, sv name) {
-    return "SELECT TABLE_NAME, NON_UNIQUE, INDEX_TYPE, IS_VISIBLE, INDEX_COMMENT, SEQ_IN_INDEX, COLUMN_NAME, "
+    return "SELECT TABLE_NAME, NON_UNIQUE, INDEX_TYPE, IS_VISIBLE, INDEX_COMMENT, SEQ_IN_INDEX, COLUMN_NAME, SUB_PART, COLLATION, "
            "EXPRESSION FROM `information_schema`.`STATISTICS` WHERE INDEX_SCHEMA = " +
            MySQLStatement::literal(schema) + " AND TABLE_NAME = " + MySQLStatement::literal(table) +
            " AND INDEX_NAME = " + MySQLStatement::literal(name) + " ORDER BY SEQ_IN_INDEX ASC;";

@@ -50,6 +50,16 @@ std::string without(std::string text, const std::string& characters) {
 
 const std::vector<std::string> kTypeListNumeric = {"DECIMAL", "DOUBLE", "FLOAT", "NUMERIC", "REAL"};
 const std::vector<std::string> kTypeListDatetime = {"DATE", "TIME", "DATETIME", "TIMESTAMP"};
+const std::vector<std::string> kTypeListInteger = {"TINYINT", "SMALLINT", "MEDIUMINT", "INT", "INTEGER", "BIGINT"};
+
+// The display width of an integer COLUMN_TYPE ("tinyint(1)", "int(5) unsigned zerofill"),
+// 0 without one: it carries meaning for tinyint(1) and zerofill columns, and MySQL 8
+// reports it only there.
+gint64 display_width(const std::string& column_type) {
+    size_t open = column_type.find('('), close = column_type.find(')');
+    if (open == std::string::npos || close == std::string::npos || close < open) return 0;
+    return g_ascii_strtoll(column_type.substr(open + 1, close - open - 1).c_str(), nullptr, 10);
+}
 
 // The enum or set values of a COLUMN_TYPE such as "enum('a','b.c')": by the pattern, or
 // (MariaDB) the whole text between the first "(" and the last ")".
@@ -157,20 +167,22 @@ void set_create_options(GeeHashMap* options, const std::string& create_options) 
     }
 }
 
-void set_table_status(MetaTable& table, const CatalogRows& status, bool with_create_options) {
+void set_table_status(MetaTable& table, const CatalogRows& status) {
     auto row = status[0];
     GeeHashMap* options = table.get_options();
     auto map = gobj::StringMap::wrap(GEE_MAP(options));
+    // Only what the table was made with: Row_format and Avg_row_length are what the server
+    // chose or measured (the row format every table gets, the average after ANALYZE), and
+    // written back they would fix figures the table never asked for. An explicit row
+    // format is among the create options.
     map.set("ENGINE", row.text("Engine"));
-    map.set("ROW_FORMAT", row.text("Row_format"));
-    map.set("AVG_ROW_LENGTH", row.text("Avg_row_length"));
     std::string collation = row.text("Collation");
     map.set("COLLATE", collation);
     if (collation.empty())
         gee_map_set(GEE_MAP(options), "CHARACTER SET", nullptr);
     else
         map.set("CHARACTER SET", collation.substr(0, collation.find('_')));
-    if (with_create_options) set_create_options(options, row.text("Create_options"));
+    set_create_options(options, row.text("Create_options"));
     table.set_comment(row.text("Comment").c_str());
 }
 
@@ -296,7 +308,8 @@ void read_columns(const gobj::Ref<IConnection>& connection, MetaTable& table, Co
         column->set_not_null(row.text("IS_NULLABLE") == "NO");
         column->set_raw_type(raw_type.c_str());
         column->set_length(static_cast<gint64>(row.unsigned_number("CHARACTER_MAXIMUM_LENGTH")));
-        if (listed(kTypeListNumeric, raw_type) || (rules.mariadb && raw_type == "BIT")) {
+        if (listed(kTypeListInteger, raw_type)) column->set_length(display_width(row.text("COLUMN_TYPE")));
+        if (listed(kTypeListNumeric, raw_type) || raw_type == "BIT") {
             column->set_length(static_cast<gint64>(row.unsigned_number("NUMERIC_PRECISION")));
             if (raw_type != "BIT") column->set_scale(static_cast<guint8>(row.unsigned_number("NUMERIC_SCALE")));
         } else if (listed(kTypeListDatetime, raw_type)) {
@@ -308,16 +321,23 @@ void read_columns(const gobj::Ref<IConnection>& connection, MetaTable& table, Co
         std::string column_type = row.text("COLUMN_TYPE");
         if (auto values = enum_values(column_type, rules.mariadb)) column->set_enum_values(values->c_str());
         column->set_is_unsigned(contains(column_type, "unsigned"));
-        if (rules.mariadb) column->set_is_fill_zero(contains(column_type, "zerofill"));
+        column->set_is_fill_zero(contains(column_type, "zerofill"));
 
-        if (contains(row.text("COLUMN_KEY"), "PRI")) {
+        // The key's own order where the catalogue joins it; COLUMN_KEY alone says "PRI"
+        // also for a unique key standing in for a missing primary key.
+        if (row.has("PRIMARY_POSITION")) {
+            if (!row.is_null("PRIMARY_POSITION")) {
+                column->set_is_primary_key(true);
+                column->set_primary_ordinal(static_cast<guint8>(row.unsigned_number("PRIMARY_POSITION")));
+            }
+        } else if (contains(row.text("COLUMN_KEY"), "PRI")) {
             column->set_is_primary_key(true);
             column->set_primary_ordinal(primary_ordinal++);
         }
         std::string extra = row.text("EXTRA");
         column->set_auto_increment(contains(extra, "auto_increment"));
-        // MariaDB writes "on update current_timestamp()".
-        column->set_update_timestamp(contains(rules.mariadb ? extra : ascii_upper(extra), "CURRENT_TIMESTAMP"));
+        // MariaDB writes "on update current_timestamp(6)" in lower case, MySQL in upper case.
+        column->set_update_timestamp(contains(ascii_upper(extra), "ON UPDATE CURRENT_TIMESTAMP"));
         column->set_comment(row.text("COLUMN_COMMENT").c_str());
         std::string expression = row.text("GENERATION_EXPRESSION");
         column->set_expression(expression.c_str());
@@ -340,6 +360,7 @@ void read_indexes(const gobj::Ref<IConnection>& connection, MetaTable& table) {
     // "Expression" (MySQL 8) and no column name.
     const bool visible = result.has("Visible"), ignored = result.has("Ignored");
     const bool expression = result.has("Expression");
+    const bool prefixes = result.has("Sub_part"), orders = result.has("Collation");
     auto indexes = gobj::GeeArray<MetaIndex>::wrap(table.get_indexes());
     gobj::Ref<MetaIndex> current;
     std::string previous;
@@ -347,8 +368,11 @@ void read_indexes(const gobj::Ref<IConnection>& connection, MetaTable& table) {
         std::string key = row.text("Key_name");
         if (ascii_upper(trimmed(key)) == "PRIMARY") {
             // The key's own order, which may differ from the columns' order.
-            if (auto column = table.get_column(row.text("Column_name").c_str()))
+            if (auto column = table.get_column(row.text("Column_name").c_str())) {
                 column->set_primary_ordinal(static_cast<guint8>(row.unsigned_number("Seq_in_index")));
+                // A key on a BLOB or TEXT column holds only its prefix.
+                if (prefixes && !row.is_null("Sub_part")) set_attribute(*column, kPrimaryPrefix, row.text("Sub_part"));
+            }
             continue;
         }
         if (!current || key != previous) {
@@ -365,11 +389,26 @@ void read_indexes(const gobj::Ref<IConnection>& connection, MetaTable& table) {
                                               : true);
         }
         if (!row.is_null("Column_name") || !expression)
-            current->append(row.text("Column_name").c_str());
+            current->append(key_entry(row.text("Column_name"), prefixes ? row.text("Sub_part") : "",
+                                      orders ? row.text("Collation") : "")
+                                .c_str());
         else
-            current->append(row.text("Expression").c_str());
+            current->append(functional_entry(row.text("Expression"), orders ? row.text("Collation") : "").c_str());
     }
     if (current) indexes.append(current);
+}
+
+std::string key_entry(const std::string& column, const std::string& prefix, const std::string& collation) {
+    std::string out = column;
+    if (!prefix.empty()) out += "(" + prefix + ")";
+    return collation == "D" ? out + " DESC" : out;
+}
+
+std::string functional_entry(const std::string& expression, const std::string& collation) {
+    std::string out = trimmed(expression);
+    // A functional key part is written in parentheses of its own.
+    if (!(starts_with(out, "(") && ends_with(out, ")"))) out = "(" + out + ")";
+    return collation == "D" ? out + " DESC" : out;
 }
 
 void read_table_triggers(const gobj::Ref<IConnection>& connection, MetaTable& table, bool owned) {

@@ -40,9 +40,9 @@ std::string routine_body(const std::string& definition);
 // "DEFINER", "SECURITY" and "CHECK" attributes; a statement the pattern does not read
 // becomes the whole definition.
 void set_view_statement(meta_model::MetaView& view, const std::string& statement);
-// Row 0 of SHOW TABLE STATUS into the table's options and comment; the create options
-// too when asked.
-void set_table_status(meta_model::MetaTable& table, const dialect::CatalogRows& status, bool with_create_options = true);
+// Row 0 of SHOW TABLE STATUS into the table's options (engine, character set, collation
+// and the create options) and comment.
+void set_table_status(meta_model::MetaTable& table, const dialect::CatalogRows& status);
 // Create options ("ROW_FORMAT=DYNAMIC PARTITIONED") into the options map, keys and values
 // upper-cased; a part without "=" gets no value, an empty part is skipped.
 void set_create_options(GeeHashMap* options, const std::string& create_options);
@@ -73,18 +73,24 @@ void list_schema(const gobj::Ref<IConnection>& connection, meta_model::MetaSchem
 // How the products read a column.
 struct ColumnRules {
     // MariaDB: enum-values are the text between the first "(" and the last ")" of an
-    // enum or set type, a BIT column's length is its precision, "zerofill" in the column
-    // type sets is-fill-zero, and only upper-case "CURRENT_TIMESTAMP" in EXTRA sets
-    // update-timestamp.
+    // enum or set type.
     bool mariadb = false;
 };
 // The table's columns from information_schema.COLUMNS, typed by the connection's
-// inspector; primary-ordinal counts the key columns in column order (read_indexes sets
-// the key's own order).
+// inspector: an integer's display width and a BIT's width as length, "zerofill" as
+// is-fill-zero, "on update current_timestamp" in any case as update-timestamp, and
+// primary-ordinal the column's place in the primary key (counted in column order where the
+// query does not join the key's rows).
 void read_columns(const gobj::Ref<IConnection>& connection, meta_model::MetaTable& table, ColumnRules rules);
 // SHOW INDEX: one index per key name but PRIMARY (whose Seq_in_index is each key
 // column's primary-ordinal), its columns in key order.
 void read_indexes(const gobj::Ref<IConnection>& connection, meta_model::MetaTable& table);
+// An index entry of a column as the builders read it back: "name", "name(8)" with a
+// prefix length, " DESC" after it for a descending part (collation "D").
+std::string key_entry(const std::string& column, const std::string& prefix, const std::string& collation);
+// An index entry of a functional key part: the expression in parentheses, " DESC" after
+// it for a descending part.
+std::string functional_entry(const std::string& expression, const std::string& collation);
 // The table's triggers; with `owned` each also gets the table's database and schema, the
 // table as its target, and its DEFINER.
 void read_table_triggers(const gobj::Ref<IConnection>& connection, meta_model::MetaTable& table, bool owned);

@@ -52,11 +52,47 @@ std::string column_list(const std::string& columns) {
     return out;
 }
 
+namespace {
+// An entry "name(8) DESC" cut into its name and what follows it: a prefix length "(8)"
+// and an order " ASC"/" DESC", each when present.
+struct KeyEntry {
+    std::string name, prefix, order;
+};
+KeyEntry key_entry_parts(const std::string& entry) {
+    KeyEntry out{entry, "", ""};
+    for (const char* order : {" ASC", " DESC"})
+        if (ends_with(ascii_upper(out.name), order)) {
+            out.order = out.name.substr(out.name.size() - std::string(order).size());
+            out.name.resize(out.name.size() - out.order.size());
+            break;
+        }
+    if (ends_with(out.name, ")")) {
+        size_t open = out.name.rfind('(');
+        std::string digits = open == std::string::npos ? "" : out.name.substr(open + 1, out.name.size() - open - 2);
+        if (open != std::string::npos && open > 0 && !digits.empty() &&
+            std::all_of(digits.begin(), digits.end(), [](char c) { return g_ascii_isdigit(c); })) {
+            out.prefix = out.name.substr(open);
+            out.name.resize(open);
+        }
+    }
+    return out;
+}
+}  // namespace
+
 std::string key_part(const std::string& entry, MetaTable* table) {
     if (table && table->get_column(entry.c_str())) return MySQLFamilyStatement::quoted(entry);
-    // Anything but one plain name is SQL as read: an expression, a prefix length, an order.
-    bool plain = !entry.empty() && entry.find_first_of("()+-*/%<>=!&|^~'\"`,;: \t\r\n") == std::string::npos;
-    return plain ? MySQLFamilyStatement::quoted(entry) : entry;
+    // A functional key part is in parentheses, a quoted entry is SQL already.
+    if (starts_with(entry, "(") || starts_with(entry, "`")) return entry;
+    KeyEntry parts = key_entry_parts(entry);
+    if (table) {
+        if (table->get_column(parts.name.c_str()))
+            return MySQLFamilyStatement::quoted(parts.name) + parts.prefix + parts.order;
+        // Anything else but one plain name is SQL as read: an expression.
+        bool plain = !entry.empty() && entry.find_first_of("()+-*/%<>=!&|^~'\"`,;: \t\r\n") == std::string::npos;
+        return plain ? MySQLFamilyStatement::quoted(entry) : entry;
+    }
+    // Without the table every other entry names a column, however it is spelt.
+    return MySQLFamilyStatement::quoted(parts.name) + parts.prefix + parts.order;
 }
 
 std::string terminated(const std::string& body) {
@@ -75,6 +111,71 @@ std::string number_of(const gobj::StringMap& attributes, const char* key) {
 }
 
 // ---------------------------------------------------------------- tables
+
+namespace {
+
+using List = std::vector<std::string>;
+const List kEnumSet = {"ENUM", "SET"};
+const List kIntegers = {"TINYINT", "SMALLINT", "MEDIUMINT", "INT", "INTEGER", "BIGINT"};
+const List kExact = {"DECIMAL", "NUMERIC"};
+const List kApproximate = {"DOUBLE", "FLOAT", "REAL"};
+const List kTemporal = {"DATETIME", "TIME", "TIMESTAMP"};
+const List kCharacters = {"CHAR", "VARCHAR"};
+const List kBytes = {"BINARY", "VARBINARY"};
+
+// The longest VARCHAR every character set fits in a row (65,535 bytes at 4 bytes a
+// character): a longer text of another product becomes LONGTEXT. No VARCHAR of the family
+// is longer than a row's bytes.
+constexpr gint64 kLongestVarchar = 16383;
+constexpr gint64 kRowBytes = 65535;
+
+}  // namespace
+
+std::string sized_type(MetaColumn& column, const std::string& type, bool translated) {
+    const std::string upper = ascii_upper(type);
+    const gint64 length = column.get_length();
+    const unsigned scale = column.get_scale();
+    if (listed(kEnumSet, upper)) {
+        std::string values = text(column.get_enum_values());
+        if (!values.empty()) return type + "(" + values + ")";
+        return translated ? std::string("LONGTEXT") : type;
+    }
+    if (upper == "BIT") return length > 0 ? printf_text("%s(%lld)", type.c_str(), (long long)length) : type;
+    // The display width is the family's own (tinyint(1), zerofill): another product's
+    // length on an integer means something else.
+    if (listed(kIntegers, upper))
+        return length > 0 && !translated ? printf_text("%s(%lld)", type.c_str(), (long long)length) : type;
+    if (listed(kExact, upper)) {
+        // An unbounded number (PostgreSQL numeric, SQLite NUMERIC) or one past DECIMAL's
+        // 65 digits and 30 decimals has no decimal type to hold it: its text does.
+        if (length <= 0 || length > 65 || scale > 30) return translated ? std::string("LONGTEXT") : type;
+        return printf_text("%s(%lld, %u)", type.c_str(), (long long)length, scale);
+    }
+    // A FLOAT or DOUBLE without a scale is the plain type: (22, 0) would round it.
+    if (listed(kApproximate, upper))
+        return scale > 0 && length > 0 ? printf_text("%s(%lld, %u)", type.c_str(), (long long)length, scale) : type;
+    if (listed(kTemporal, upper)) return scale > 0 ? printf_text("%s(%u)", type.c_str(), std::min(scale, 6u)) : type;
+    // Text without a length, or longer than a row holds, is unbounded text: never a
+    // shorter VARCHAR that rejects the longer values.
+    if (listed(kCharacters, upper)) {
+        if (length <= 0 || length > (translated ? kLongestVarchar : kRowBytes)) return "LONGTEXT";
+        if (upper == "CHAR" && length > 255) return printf_text("VARCHAR(%lld)", (long long)length);
+        return printf_text("%s(%lld)", type.c_str(), (long long)length);
+    }
+    if (listed(kBytes, upper)) {
+        if (length <= 0 || length > (translated ? kLongestVarchar : kRowBytes)) return "LONGBLOB";
+        if (upper == "BINARY" && length > 255) return printf_text("VARBINARY(%lld)", (long long)length);
+        return printf_text("%s(%lld)", type.c_str(), (long long)length);
+    }
+    // A bit string wider than one bit is no boolean: TINYINT(1) would reject its values.
+    if (translated && upper == "BOOLEAN" && length > 1 && length <= 64)
+        return printf_text("BIT(%lld)", (long long)length);
+    // A BLOB holds 65,535 bytes: longer or unbounded bytes of another product need LONGBLOB.
+    if (translated && upper == "BLOB" && (length <= 0 || length > 65535)) return "LONGBLOB";
+    // TEXT, BLOB and JSON types take no size (BLOB(255) would become TINYBLOB), nor do the
+    // others.
+    return type;
+}
 
 std::string option_value(const std::string& key, const std::string& value) {
     if (key != "COMPRESSION" && key != "DATA DIRECTORY" && key != "INDEX DIRECTORY" && key != "ENCRYPTION") return value;
@@ -169,8 +270,11 @@ std::string primary_key_entry(MetaTable& table) {
     auto keys = primary_columns(table);
     if (keys.empty()) return {};
     std::string out = "    PRIMARY KEY (";
-    for (size_t i = 0; i < keys.size(); ++i)
-        out += (i ? ", " : "") + MySQLFamilyStatement::quoted(text(keys[i]->get_name()));
+    for (size_t i = 0; i < keys.size(); ++i) {
+        auto prefix = gobj::StringMap::wrap(GEE_MAP(keys[i]->get_attributes())).get(kPrimaryPrefix);
+        out += (i ? ", " : "") + MySQLFamilyStatement::quoted(text(keys[i]->get_name())) +
+               (prefix && !prefix->empty() ? "(" + *prefix + ")" : "");
+    }
     return out + "),\n";
 }
 
@@ -226,7 +330,7 @@ std::string column_entry(MetaColumn& column, const std::string& type, bool alter
         line += "CHANGE COLUMN " + MySQLFamilyStatement::quoted(original.empty() ? text(column.get_name()) : original) +
                 " ";
     }
-    line += MySQLFamilyStatement::quoted(text(column.get_name())) + " " + type + style.size(column, ascii_upper(type));
+    line += MySQLFamilyStatement::quoted(text(column.get_name())) + " " + type + " ";
     if (column.get_is_unsigned()) line += "UNSIGNED ";
     if (column.get_is_fill_zero()) line += "ZEROFILL ";
     if (inline_primary) line += "PRIMARY KEY ";
@@ -247,6 +351,10 @@ std::string column_entry(MetaColumn& column, const std::string& type, bool alter
         line += "DEFAULT '' ";
     else if (!value.empty() && !generated)
         line += "DEFAULT " + value + " ";
+    // The stamp's precision is the column's: the server takes no other.
+    if (column.get_update_timestamp() && !generated)
+        line += column.get_scale() ? printf_text("ON UPDATE CURRENT_TIMESTAMP(%u) ", unsigned(column.get_scale()))
+                                   : std::string("ON UPDATE CURRENT_TIMESTAMP ");
     if (counting) line += "AUTO_INCREMENT ";
     if (std::string comment = text(column.get_comment()); !comment.empty())
         line += "COMMENT " + MySQLFamilyStatement::literal(comment) + " ";
@@ -265,8 +373,14 @@ std::string column_lines(MetaTable& table, const TypeOf& type_of, bool alter,
     auto columns = gobj::GeeArray<MetaColumn>::wrap(table.get_columns());
     std::string out = alter ? drop_lines(columns, "COLUMN", false) : "";
     int keys = 0;
-    for (auto column : columns) keys += column->get_is_primary_key() && written(*column, false);
-    bool inline_primary = !alter && style.mariadb && keys == 1;
+    bool prefixed = false;
+    for (auto column : columns)
+        if (column->get_is_primary_key() && written(*column, false)) {
+            ++keys;
+            prefixed = prefixed || gobj::StringMap::wrap(GEE_MAP(column->get_attributes())).has(kPrimaryPrefix);
+        }
+    // A key on a column's prefix has no inline form.
+    bool inline_primary = !alter && style.mariadb && keys == 1 && !prefixed;
     const std::string counting = counting_column(table);
     for (auto column : columns)
         if (written(*column, alter))
@@ -287,7 +401,12 @@ std::string index_lines(MetaTable& table, bool alter, const TableStyle& style) {
         std::string kind = text(index->get_kind());
         std::string method = text(index->get_method());
         std::string using_method;
-        if ((method == "BTREE" && listed(kBtreeEngines, engine)) || (method == "HASH" && listed(kHashEngines, engine)))
+        // Only a method other than the engine's own: the catalogue names the method of
+        // every index, and a USING the table never had would show in its definition.
+        const bool memory = ascii_upper(engine) == "MEMORY" || ascii_upper(engine) == "HEAP";
+        const bool own = method == (memory ? "HASH" : "BTREE");
+        if (!own &&
+            ((method == "BTREE" && listed(kBtreeEngines, engine)) || (method == "HASH" && listed(kHashEngines, engine))))
             using_method = "USING " + method + " ";
         std::string line = std::string("    ") + (alter ? "ADD " : "") + (kind.empty() ? "" : kind + " ") + "INDEX " +
                            MySQLFamilyStatement::quoted(text(index->get_name())) +
@@ -351,9 +470,9 @@ std::string table_text(MetaTable& table, const gobj::Ref<IConnection>& connectio
     gobj::Ref<contracts::database::IInspectable> inspector;
     if (!raw_types && !alter) inspector = inspector_of(connection);
     auto type_of = [&](MetaColumn& column) -> std::string {
-        if (raw_types || alter) return text(column.get_raw_type());
+        if (raw_types || alter) return sized_type(column, text(column.get_raw_type()), false);
         if (!inspector) return {};
-        return gobj::call<&InspectorVtable::get_sql_type>(inspector, column.get_data_type());
+        return sized_type(column, gobj::call<&InspectorVtable::get_sql_type>(inspector, column.get_data_type()), true);
     };
     std::string clauses = column_lines(table, type_of, alter, style) + index_lines(table, alter, style) +
                           foreign_lines(table, alter, style) + check_lines(table, alter, style);
@@ -548,7 +667,8 @@ std::string drop_text(MetaObject& object, bool schema_events) {
             return "DROP INDEX " + MySQLFamilyStatement::quoted(name) + " ON " +
                    MySQLFamilyStatement::quoted(text(dynamic_cast<MetaIndex&>(object).get_entity())) + ";";
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_PROCEDURE: return drop("PROCEDURE", name);
-        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_ROLE: return "DROP ROLE IF EXISTS " + account_or_role(name) + ";";
+        // An account named without a host is the account of any host: `name`@`%`.
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_ROLE: return "DROP ROLE IF EXISTS " + account(name) + ";";
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_SCHEMA: {
             auto& schema = dynamic_cast<MetaSchema&>(object);
             std::string out;
@@ -565,7 +685,7 @@ std::string drop_text(MetaObject& object, bool schema_events) {
         }
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_TABLE: return drop("TABLE", name);
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_TRIGGER: return drop("TRIGGER", name);
-        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_USER: return "DROP USER IF EXISTS " + account_or_role(name) + ";";
+        case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_USER: return "DROP USER IF EXISTS " + account(name) + ";";
         case TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_VIEW: return drop("VIEW", name);
         default: return std::string();
     }

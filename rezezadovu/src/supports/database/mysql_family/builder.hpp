@@ -43,10 +43,12 @@ std::vector<gobj::Ref<T>> constraints_of(meta_model::MetaTable& table) {
 
 // "`a`, `b`" from a column list "a, b" (split at ",", each part trimmed).
 std::string column_list(const std::string& columns);
-// An index entry as a key part: an entry that names a column (of `table` when given;
-// without one, an entry that is one plain name) quoted, so that no column name, however
-// it is spelt, can end the list; an expression, or a column with a prefix length or an
-// order ("(a + 1)", "a(10)", "a DESC"), as written.
+// An index entry as a key part: the column an entry names quoted, with its prefix length
+// and order after it ("a(10) DESC" as "`a`(10) DESC"), so that no column name, however it
+// is spelt, can end the list; a functional key part "(a + 1)" and an entry quoted
+// already as written. With `table`, an entry that names none of its columns and is no
+// plain name is an expression, written as it is; without one, every other entry names a
+// column.
 std::string key_part(const std::string& entry, meta_model::MetaTable* table);
 // ";" when a body's last statement lacks its semicolon, else "".
 std::string terminated(const std::string& body);
@@ -68,17 +70,23 @@ std::string option_value(const std::string& key, const std::string& value);
 // for a create text (the table's comment), "    K = v, COMMENT = 'c'" for an alter text
 // (the "COMMENT" option), stripped.
 std::string table_options(meta_model::MetaTable& table, bool alter);
-// "    PRIMARY KEY (`b`, `a`),\n": the key columns not being deleted in the key's own
+// "    PRIMARY KEY (`b`, `a`(8)),\n": the key columns not being deleted in the key's own
 // order ("primary-ordinal"; columns without one after those with one, each group in
-// column order); "" for a table without a key.
+// column order), each with its prefix length (attribute kPrimaryPrefix); "" for a table
+// without a key.
 std::string primary_key_entry(meta_model::MetaTable& table);
 // The table's triggers as statements after the table's: drop lines (alter texts) and
 // CREATE TRIGGER statements of the members written, then a blank line.
 std::string trigger_statements(meta_model::MetaTable& table, bool alter);
+// A column's type with its size: "VARCHAR(12)", "DECIMAL(10, 2)", "DATETIME(3)",
+// "TINYINT(1)", "ENUM('a','b')". `translated`: the type was chosen for the column's
+// DataType (a column of another product), and a type is widened, never narrowed: text
+// without a length or longer than a row holds becomes LONGTEXT, bytes LONGBLOB, a number
+// no DECIMAL holds LONGTEXT, a boolean of several bits (BIT(8) read as BOOLEAN) BIT(n),
+// and an integer's length is no display width.
+std::string sized_type(meta_model::MetaColumn& column, const std::string& type, bool translated);
 // How a product writes a table's members.
 struct TableStyle {
-    // What follows a column's type: its size and a blank ("(10, 2) ", " ").
-    std::string (*size)(meta_model::MetaColumn& column, const std::string& upper_type) = nullptr;
     // MariaDB: a single key column carries PRIMARY KEY inline (several make one entry); a
     // generated column says neither NULL nor NOT NULL; an index's USING comes before its
     // columns; a foreign key

@@ -37,14 +37,19 @@ S events_query(sv schema) {
 }
 
 S columns_query(sv schema, sv table) {
-    return "SELECT COLUMN_NAME, ORDINAL_POSITION, COLUMN_DEFAULT, IS_NULLABLE, DATA_TYPE, CHARACTER_MAXIMUM_LENGTH, "
-           "NUMERIC_PRECISION, NUMERIC_SCALE, DATETIME_PRECISION, CHARACTER_SET_NAME, COLLATION_NAME, COLUMN_TYPE, "
-           "COLUMN_KEY, EXTRA, COLUMN_COMMENT, GENERATION_EXPRESSION FROM INFORMATION_SCHEMA.COLUMNS WHERE "
-           "TABLE_SCHEMA = " +
-           MySQLFamilyStatement::literal(schema) + " and TABLE_NAME = " + MySQLFamilyStatement::literal(table) +
-           " ORDER BY ORDINAL_POSITION ASC;";
+    // Each column's place in the primary key, joined from the key's own rows: the key's
+    // order is not the columns' order, and a shallow read has no SHOW INDEX to tell it
+    // (COLUMN_KEY says "PRI" also for a unique key standing in for a missing primary key).
+    S s = MySQLFamilyStatement::literal(schema), t = MySQLFamilyStatement::literal(table);
+    return "SELECT c.COLUMN_NAME, c.ORDINAL_POSITION, c.COLUMN_DEFAULT, c.IS_NULLABLE, c.DATA_TYPE, "
+           "c.CHARACTER_MAXIMUM_LENGTH, c.NUMERIC_PRECISION, c.NUMERIC_SCALE, c.DATETIME_PRECISION, "
+           "c.CHARACTER_SET_NAME, c.COLLATION_NAME, c.COLUMN_TYPE, c.COLUMN_KEY, c.EXTRA, c.COLUMN_COMMENT, "
+           "c.GENERATION_EXPRESSION, k.SEQ_IN_INDEX AS PRIMARY_POSITION FROM "
+           "INFORMATION_SCHEMA.COLUMNS AS c LEFT JOIN (SELECT COLUMN_NAME, SEQ_IN_INDEX FROM "
+           "information_schema.STATISTICS WHERE TABLE_SCHEMA = " + s + " AND TABLE_NAME = " + t +
+           " AND INDEX_NAME = 'PRIMARY') AS k ON k.COLUMN_NAME = c.COLUMN_NAME WHERE c.TABLE_SCHEMA = " + s +
+           " and c.TABLE_NAME = " + t + " ORDER BY c.ORDINAL_POSITION ASC;";
 }
-
 S show_index_query(sv schema, sv table) { return "SHOW INDEX FROM " + MySQLFamilyStatement::quoted(schema, table); }
 
 S table_triggers_query(sv schema, sv table) {

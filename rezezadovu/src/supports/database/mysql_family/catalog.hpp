@@ -23,7 +23,8 @@ std::string schemata_query(std::string_view database, const char* extra);
 std::string tables_query(std::string_view schema);
 std::string routines_query(std::string_view schema);
 std::string events_query(std::string_view schema);
-// The table's columns from information_schema.COLUMNS, in ordinal order.
+// The table's columns from information_schema.COLUMNS, in ordinal order, each with its
+// place in the primary key (PRIMARY_POSITION), NULL where it has none.
 std::string columns_query(std::string_view schema, std::string_view table);
 // SHOW INDEX of the table (no semicolon).
 std::string show_index_query(std::string_view schema, std::string_view table);

@@ -209,12 +209,16 @@ Text MySQLFamilyInspector::get_sql_type(DataType type) {
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT64: return std::string("BIGINT");
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_ENUM: return std::string("ENUM");
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_SET: return std::string("SET");
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_MONEY: return std::string("DECIMAL");
+        // Another product's exact numbers and time stamps keep their kind: as VARCHAR they
+        // would be cut to the column's precision.
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_MONEY:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DECIMAL: return std::string("DECIMAL");
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_FLOAT: return std::string("FLOAT");
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE: return std::string("DOUBLE");
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATE: return std::string("DATE");
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIME: return std::string("TIME");
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATETIME: return std::string("DATETIME");
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATETIME:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIMESTAMP: return std::string("DATETIME");
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_XML: return std::string("LONGTEXT");
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_JSON: return std::string("JSON");
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_GEOMETRY: return std::string("GEOMETRY");

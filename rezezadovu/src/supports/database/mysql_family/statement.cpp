@@ -260,11 +260,12 @@ S drop_object_text(DBObject kind, sv user_schema, sv object_name, sv object_targ
             return "DROP INDEX " + MySQLFamilyStatement::quoted(object_target) + " ON " +
                    MySQLFamilyStatement::quoted(user_schema, object_name) + ";";
         case kProcedure: return drop("PROCEDURE");
-        case kRole: return "DROP ROLE IF EXISTS " + account_or_role(object_name) + ";";
+        // An account named without a host is the account of any host: `name`@`%`.
+        case kRole: return "DROP ROLE IF EXISTS " + account(object_name) + ";";
         case kSchema: return "DROP TABLESPACE " + MySQLFamilyStatement::quoted(object_name) + ";";
         case kTable: return drop("TABLE");
         case kTrigger: return drop("TRIGGER");
-        case kUser: return "DROP USER IF EXISTS " + account_or_role(object_name) + ";";
+        case kUser: return "DROP USER IF EXISTS " + account(object_name) + ";";
         case kView: return drop("VIEW");
         default: return "";
     }

@@ -128,6 +128,10 @@ using providers::contracts::TableModel;
 using providers::contracts::ValueObject;
 using IConnection = contracts::database::IConnection;
 
+// The column attribute holding the prefix length of a primary key on the column (a key
+// on a BLOB or TEXT column indexes only a prefix); the readers set it, the builders write it.
+inline constexpr const char* kPrimaryPrefix = "PRIMARY_PREFIX";
+
 // ---- accounts
 
 // An account name "user@host" split at "@" (a third part is dropped); a name without

@@ -43,3 +43,23 @@ CREATE TABLE sums (a INT, b INT, total INT AS (a + b) VIRTUAL, kept INT AS (a * 
 -- attribute: Collations
 CREATE TABLE names (a VARCHAR(10) COLLATE utf8mb4_bin,
   b VARCHAR(10) CHARACTER SET latin1 COLLATE latin1_swedish_ci) ENGINE=InnoDB;
+-- attribute: UpdateStamps
+CREATE TABLE touched (id INT PRIMARY KEY,
+  changed TIMESTAMP(6) NOT NULL DEFAULT current_timestamp(6) ON UPDATE current_timestamp(6),
+  seen DATETIME NULL ON UPDATE CURRENT_TIMESTAMP) ENGINE=InnoDB;
+-- attribute: DisplayWidths
+CREATE TABLE flags (on_off TINYINT(1) NOT NULL DEFAULT 0, code INT(5) UNSIGNED ZEROFILL) ENGINE=InnoDB;
+-- attribute: TableOptions
+CREATE TABLE measured (id INT AUTO_INCREMENT PRIMARY KEY, v VARCHAR(200)) ENGINE=InnoDB;
+INSERT INTO measured (v) VALUES ('a'), ('bb'), ('ccc');
+ANALYZE TABLE measured;
+CREATE TABLE compact (id INT) ENGINE=InnoDB ROW_FORMAT=COMPACT;
+-- attribute: PrefixKeys
+CREATE TABLE files (name BLOB NOT NULL, path TEXT, label VARCHAR(100),
+  KEY kn (name(255)), KEY kp (path(16), label(8)), UNIQUE KEY ul (label(20))) ENGINE=InnoDB;
+-- attribute: Application
+-- file: /usr/share/pdns-backend-mysql/schema/schema.mysql.sql
+-- attribute: ApplicationWebmail
+-- file: /usr/share/roundcube/SQL/mysql.initial.sql
+-- attribute: ApplicationBackup
+-- file: /usr/share/dbconfig-common/data/bacula-director-mysql/install/mysql
