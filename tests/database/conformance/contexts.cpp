@@ -353,7 +353,6 @@ public:
         can.schema = {true, false, false, true};
         gaps = {
             {"HostileName_Index", kEntriesUnquoted},
-            {"Quote_Empty", "an empty name with a schema quotes as [] alone"},
         };
     }
     ~SQLServerContext() override {

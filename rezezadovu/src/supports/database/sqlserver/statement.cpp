@@ -167,13 +167,13 @@ Text SQLServerStatement::show_privileges(gint* name_column, gint* context_column
 Text SQLServerStatement::call_function(const char* database, const char* user_schema, const char* function,
                                        const char* parameters) {
     if (!TARVELIN_GIVEN(database, user_schema, function, parameters)) return {};
-    return fill("SELECT %s.%s%s;", {user_schema, function, parameters});
+    return fill("SELECT [%s].[%s]%s;", {user_schema, function, parameters});
 }
 
 Text SQLServerStatement::call_procedure(const char* database, const char* user_schema, const char* procedure,
                                         const char* parameters) {
     if (!TARVELIN_GIVEN(database, user_schema, procedure, parameters)) return {};
-    return fill("EXEC %s.%s %s;", {user_schema, procedure, parameters});
+    return fill("EXEC [%s].[%s] %s;", {user_schema, procedure, parameters});
 }
 
 // ---------------------------------------------------------------- source, structure, content
@@ -478,7 +478,6 @@ Text SQLServerStatement::pack_value(DataType type, const char* value) {
 
 Text SQLServerStatement::quote_identifier(const char* identifier, const char* schema) {
     if (!TARVELIN_GIVEN(identifier, schema)) return {};
-    if (!*identifier) return std::string("[]");
     return *schema ? quoted(schema) + "." + quoted(identifier) : quoted(identifier);
 }
 
