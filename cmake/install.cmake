@@ -20,6 +20,17 @@ file(RELATIVE_PATH TARVELIN_PC_TO_PREFIX /prefix/${pcdir} /prefix)
 string(REGEX REPLACE "/$" "" TARVELIN_PC_TO_PREFIX "${TARVELIN_PC_TO_PREFIX}")
 get_filename_component(TARVELIN_SYBDB_NAME ${SYBDB_LIBRARY} NAME_WE)
 string(REGEX REPLACE "^lib" "" TARVELIN_SYBDB_NAME ${TARVELIN_SYBDB_NAME})
+# The client libraries are the libraries' own business: they appear only as Libs.private
+# (a static link's needs), never as Requires or Requires.private, whose Cflags pkg-config
+# would hand every host along with their include folders.
+set(TARVELIN_PROVIDERS_LIBS_PRIVATE "")
+foreach(lib ${MARIADB_LIBRARIES} ${PQ_LIBRARIES} ${HIREDIS_LIBRARIES} ${TARVELIN_SYBDB_NAME})
+  string(APPEND TARVELIN_PROVIDERS_LIBS_PRIVATE " -l${lib}")
+endforeach()
+set(TARVELIN_REZEZADOVU_LIBS_PRIVATE "")
+foreach(lib ${LIBXML_LIBRARIES} ${CRYPTO_LIBRARIES} ${UCHARDET_LIBRARIES})
+  string(APPEND TARVELIN_REZEZADOVU_LIBS_PRIVATE " -l${lib}")
+endforeach()
 foreach(pc tarvelin-providers tarvelin-rezezadovu)
   configure_file(${PROJECT_SOURCE_DIR}/cmake/${pc}.pc.in ${PROJECT_BINARY_DIR}/pkgconfig/${pc}.pc @ONLY)
   install(FILES ${PROJECT_BINARY_DIR}/pkgconfig/${pc}.pc DESTINATION ${pcdir})

@@ -106,7 +106,21 @@ gobj::Ref<Server> Server::clone(bool new_uuid) const {
     }
     g_free(specs);
     if (new_uuid) copy->set_uuid(Server::new_uuid());
+    copy->unprotected_ = unprotected_;
     return copy;
+}
+
+void Server::mark_unprotected(const std::vector<Text>& fields) {
+    for (Text f : fields) unprotected_ |= 1u << static_cast<int>(f);
+}
+
+std::vector<Server::Text> Server::unprotected() const {
+    std::vector<Text> fields;
+    for (int i = 0; i < static_cast<int>(Text::count); ++i) {
+        const auto& text = get_text(static_cast<Text>(i));
+        if ((unprotected_ & (1u << i)) && text && !text->empty()) fields.push_back(static_cast<Text>(i));
+    }
+    return fields;
 }
 
 }  // namespace tarvelin::providers::contracts

@@ -103,10 +103,20 @@ public:
     // A new Server holding this record's values; with new_uuid a new identifier.
     gobj::Ref<Server> clone(bool new_uuid) const;
 
+    // The secret fields a host asked to protect while no protection could be applied: they
+    // still hold clear text, which a save of the store must not write. The password
+    // protection sets them when it fails and clears them when it succeeds.
+    void mark_unprotected(const std::vector<Text>& fields);
+    void clear_unprotected() { unprotected_ = 0; }
+    // Of the marked fields, those that still hold a text.
+    std::vector<Text> unprotected() const;
+
 private:
     TARVELIN_SERVER_PROPERTIES(TARVELIN_PROPERTY_STORAGE, TARVELIN_SERVER_SKIP)
     gobj::Owned<gchar*, &g_strfreev> databases_{static_cast<gchar**>(g_malloc0(sizeof(gchar*)))};
     gint databases_length_ = 0;
+    unsigned unprotected_ = 0;  // one bit per Text field
+    static_assert(static_cast<int>(Text::count) <= 32);
 };
 
 }  // namespace tarvelin::providers::contracts

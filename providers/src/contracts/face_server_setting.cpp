@@ -181,6 +181,19 @@ void ServerSetting::load(const std::string& filename) {
 }
 
 void ServerSetting::save() {
+    // A password the host asked to protect and that is still clear stays out of the file:
+    // the save refuses before writing, so the file keeps what it held and the record keeps
+    // its password for the next save, once a cipher protects it.
+    for (const auto& server : unite_servers()) {
+        if (server->unprotected().empty()) continue;
+        auto name = server->get_title().value_or("");
+        if (name.empty()) name = server->get_uuid().value_or("");
+        throw gobj::Error("ServerSetting", -3,
+                          gobj::take_string(g_strdup_printf(
+                              _("the saved connection \"%s\" holds a password that was to be protected and is "
+                                "not: register a symmetric cipher and encrypt its passwords before saving"),
+                              name.c_str())));
+    }
     JsonNode* root = json_gobject_serialize(gobj());
     try {
         file_.write(file_name_, root);

@@ -88,16 +88,13 @@ void unprotect(gpointer cipher, const std::string& stored, std::string& plain) {
 // initialize before each conversion: both run as one step under this lock.
 std::mutex s_cipher_lock;
 
-// Rewrites the handled fields with `convert`, only when every one of them converted.
+// Rewrites the handled fields with `convert`, only when every one of them converted;
+// otherwise throws and leaves the record as it was.
 template <class Convert>
-void rewrite(Server& server, const char* failure_format, Convert convert) {
-    std::vector<Field> fields = handled_fields(server);
+void rewrite(Server& server, const std::vector<Field>& fields, Convert convert) {
     if (fields.empty()) return;
     auto cipher = ServiceHelper::cipher();
-    if (!cipher) {
-        LoggingService::error(nullptr, failure_format, _("no symmetric cipher is registered"));
-        return;
-    }
+    if (!cipher) throw gobj::Error("Crypto", -1, _("no symmetric cipher is registered"));
     // Sized once: growing would move short texts and leave copies behind. Wiped on
     // every way out, after the record took what it needs.
     std::vector<std::pair<Field, std::string>> results;
@@ -108,7 +105,7 @@ void rewrite(Server& server, const char* failure_format, Convert convert) {
             for (auto& [f, text] : texts) wipe(text);
         }
     } wipe_results{results};
-    try {
+    {
         std::string salt = g_get_host_name();
         std::string key = g_get_user_name();
         std::lock_guard guard(s_cipher_lock);
@@ -117,18 +114,50 @@ void rewrite(Server& server, const char* failure_format, Convert convert) {
             results.emplace_back(f, std::string());
             convert(cipher.instance(), *server.get_text(f), results.back().second);
         }
-    } catch (const gobj::Error& e) {
-        LoggingService::error(nullptr, failure_format, e.message().c_str());
-        return;
     }
     for (auto& [f, text] : results) server.set_text(f, text);
 }
 
+// A failed protection leaves the fields in clear text: they are marked, so that a save of
+// the store refuses them instead of writing them out.
+void protect_or_mark(Server& server) {
+    std::vector<Field> fields = handled_fields(server);
+    try {
+        rewrite(server, fields, &protect);
+    } catch (...) {
+        server.mark_unprotected(fields);
+        throw;
+    }
+    server.clear_unprotected();
+}
+
 }  // namespace
 
-void PasswordHelper::encrypt_password(Server& server) { rewrite(server, "encrypt password failed: %s", &protect); }
+void PasswordHelper::encrypt_password(Server& server) {
+    try {
+        protect_or_mark(server);
+    } catch (const gobj::Error& e) {
+        LoggingService::error(nullptr, "encrypt password failed: %s", e.message().c_str());
+    }
+}
 
-void PasswordHelper::decrypt_password(Server& server) { rewrite(server, "decrypt password failed: %s", &unprotect); }
+void PasswordHelper::decrypt_password(Server& server) {
+    try {
+        rewrite(server, handled_fields(server), &unprotect);
+    } catch (const gobj::Error& e) {
+        LoggingService::error(nullptr, "decrypt password failed: %s", e.message().c_str());
+    }
+}
+
+bool PasswordHelper::try_encrypt_password(Server& server) {
+    protect_or_mark(server);
+    return true;
+}
+
+bool PasswordHelper::try_decrypt_password(Server& server) {
+    rewrite(server, handled_fields(server), &unprotect);
+    return true;
+}
 
 std::string PasswordHelper::generate_password(int length) {
     static const char* const tables[] = {NUMBERS, SPECIALS, VOWELS, CONSONANTS};

@@ -21,6 +21,11 @@ public:
     // logging facade and leaves the record as it was. Nothing is raised.
     static void encrypt_password(providers::contracts::Server& server);
     static void decrypt_password(providers::contracts::Server& server);
+    // The same, with the failure thrown as gobj::Error to the caller instead of logged.
+    static bool try_encrypt_password(providers::contracts::Server& server);
+    static bool try_decrypt_password(providers::contracts::Server& server);
+    // Either encryption that fails marks the record's handled fields unprotected, so a
+    // save of the store refuses the record until an encryption succeeds.
     static std::string generate_password(int length);
 
     static constexpr const char* NUMBERS = "1234567890";

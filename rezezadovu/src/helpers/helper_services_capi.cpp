@@ -54,6 +54,16 @@ void tarvelin_rezezadovu_helpers_password_helper_decrypt_password(TarvelinProvid
     g_return_if_fail(server != NULL);
     gobj::invoke<&PasswordHelper::decrypt_password>(G_STRFUNC, server);
 }
+gboolean tarvelin_rezezadovu_helpers_password_helper_try_encrypt_password(TarvelinProvidersContractsServer* server,
+                                                                          GError** error) {
+    g_return_val_if_fail(server != NULL, FALSE);
+    return gobj::invoke<&PasswordHelper::try_encrypt_password>(G_STRFUNC, server, error);
+}
+gboolean tarvelin_rezezadovu_helpers_password_helper_try_decrypt_password(TarvelinProvidersContractsServer* server,
+                                                                          GError** error) {
+    g_return_val_if_fail(server != NULL, FALSE);
+    return gobj::invoke<&PasswordHelper::try_decrypt_password>(G_STRFUNC, server, error);
+}
 gchar* tarvelin_rezezadovu_helpers_password_helper_generate_password(gint length) {
     g_return_val_if_fail(length >= 0, NULL);
     return gobj::invoke<&PasswordHelper::generate_password>(G_STRFUNC, length);

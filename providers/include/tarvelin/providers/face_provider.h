@@ -35,29 +35,89 @@ struct _TarvelinProvidersContractsIProviderInterface {
     gboolean (*get_is_opened)(TarvelinProvidersContractsIProvider *self);
 };
 
+/**
+ * tarvelin_providers_contracts_iprovider_open:
+ * @self: (not nullable): the instance
+ * @server: (not nullable): a #TarvelinProvidersContractsServer
+ * @connection_string: (not nullable): a text
+ */
 TARVELIN_API void tarvelin_providers_contracts_iprovider_open(TarvelinProvidersContractsIProvider *self,
                                                               TarvelinProvidersContractsServer *server,
                                                               const gchar *connection_string, GError **error);
+/**
+ * tarvelin_providers_contracts_iprovider_close:
+ * @self: (not nullable): the instance
+ */
 TARVELIN_API void tarvelin_providers_contracts_iprovider_close(TarvelinProvidersContractsIProvider *self,
                                                                GError **error);
+/**
+ * tarvelin_providers_contracts_iprovider_execute_model:
+ * @self: (not nullable): the instance
+ * @statement: (not nullable): a text
+ *
+ * Returns: (transfer full) (nullable): a new reference; %NULL with @error set on failure
+ */
 TARVELIN_API TarvelinProvidersContractsTableModel *tarvelin_providers_contracts_iprovider_execute_model(
     TarvelinProvidersContractsIProvider *self, const gchar *statement, gboolean flag, GError **error);
+/**
+ * tarvelin_providers_contracts_iprovider_execute_affect:
+ * @self: (not nullable): the instance
+ * @statement: (not nullable): a text
+ */
 TARVELIN_API gint64 tarvelin_providers_contracts_iprovider_execute_affect(TarvelinProvidersContractsIProvider *self,
                                                                           const gchar *statement, gboolean flag,
                                                                           GError **error);
+/**
+ * tarvelin_providers_contracts_iprovider_execute_scalar:
+ * @self: (not nullable): the instance
+ * @statement: (not nullable): a text
+ *
+ * Returns: (transfer full) (nullable): a new reference; %NULL with @error set on failure
+ */
 TARVELIN_API TarvelinProvidersContractsValueObject *tarvelin_providers_contracts_iprovider_execute_scalar(
     TarvelinProvidersContractsIProvider *self, const gchar *statement, gboolean flag, GError **error);
+/**
+ * tarvelin_providers_contracts_iprovider_execute_statements:
+ * @self: (not nullable): the instance
+ * @statements: (not nullable): a text
+ * @result_length1: (out): return location for the number of items
+ *
+ * Returns: (transfer full) (array length=result_length1) (nullable): a new array of new references; %NULL with @error set on failure
+ */
 TARVELIN_API GObject **tarvelin_providers_contracts_iprovider_execute_statements(
     TarvelinProvidersContractsIProvider *self, const gchar *statements, gboolean flag, gint *result_length1,
     GError **error);
+/**
+ * tarvelin_providers_contracts_iprovider_execute_reader:
+ * @self: (not nullable): the instance
+ * @statement: (not nullable): a text
+ *
+ * Returns: (transfer full) (nullable): a new reference; %NULL with @error set on failure
+ */
 TARVELIN_API TarvelinProvidersContractsIDataReader *tarvelin_providers_contracts_iprovider_execute_reader(
     TarvelinProvidersContractsIProvider *self, const gchar *statement, GError **error);
+/**
+ * tarvelin_providers_contracts_iprovider_transaction:
+ * @self: (not nullable): the instance
+ */
 TARVELIN_API gboolean tarvelin_providers_contracts_iprovider_transaction(TarvelinProvidersContractsIProvider *self,
                                                                          GError **error);
+/**
+ * tarvelin_providers_contracts_iprovider_commit:
+ * @self: (not nullable): the instance
+ */
 TARVELIN_API void tarvelin_providers_contracts_iprovider_commit(TarvelinProvidersContractsIProvider *self,
                                                                 GError **error);
+/**
+ * tarvelin_providers_contracts_iprovider_rollback:
+ * @self: (not nullable): the instance
+ */
 TARVELIN_API void tarvelin_providers_contracts_iprovider_rollback(TarvelinProvidersContractsIProvider *self,
                                                                   GError **error);
+/**
+ * tarvelin_providers_contracts_iprovider_get_is_opened:
+ * @self: (not nullable): the instance
+ */
 TARVELIN_API gboolean tarvelin_providers_contracts_iprovider_get_is_opened(TarvelinProvidersContractsIProvider *self);
 
 G_END_DECLS

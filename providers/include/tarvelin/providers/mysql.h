@@ -33,32 +33,81 @@ struct _TarvelinProvidersSupportsIMySQLTypeInterface {
     GTypeInterface parent_iface;
 };
 
-/* A result of 0 passes; any other result raises the handle's error number and text
- * (code -1 when the handle holds no number) after logging the option dump. */
+/**
+ * tarvelin_providers_supports_imy_sql_error_raise_error:
+ * @self: (not nullable): the instance
+ * @connection: (not nullable): a #st_mysql
+ *
+ * A result of 0 passes; any other result raises the handle's error number and text
+ * (code -1 when the handle holds no number) after logging the option dump.
+ */
 TARVELIN_API void tarvelin_providers_supports_imy_sql_error_raise_error(TarvelinProvidersSupportsIMySQLError *self,
                                                                         struct st_mysql *connection, gint result,
                                                                         GError **error);
-/* Logs the handle's options as a warning. */
+/**
+ * tarvelin_providers_supports_imy_sql_error_dump:
+ * @self: (not nullable): the instance
+ * @connection: (not nullable): a #st_mysql
+ *
+ * Logs the handle's options as a warning.
+ */
 TARVELIN_API void tarvelin_providers_supports_imy_sql_error_dump(TarvelinProvidersSupportsIMySQLError *self,
                                                                  struct st_mysql *connection);
 
+/**
+ * tarvelin_providers_supports_imy_sql_type_map_data_type:
+ * @self: (not nullable): the instance
+ */
 TARVELIN_API TarvelinProvidersContractsDataType tarvelin_providers_supports_imy_sql_type_map_data_type(
     TarvelinProvidersSupportsIMySQLType *self, guint field_type, guint flags);
+/**
+ * tarvelin_providers_supports_imy_sql_type_map_dbms_type:
+ * @self: (not nullable): the instance
+ *
+ * Returns: (transfer full) (nullable): a new text, freed with g_free()
+ */
 TARVELIN_API gchar *tarvelin_providers_supports_imy_sql_type_map_dbms_type(TarvelinProvidersSupportsIMySQLType *self,
                                                                            guint field_type, guint flags);
 
 /* A closed provider. */
+/**
+ * tarvelin_providers_supports_my_sql_provider_new:
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinProvidersSupportsMySQLProvider *tarvelin_providers_supports_my_sql_provider_new(void);
+/**
+ * tarvelin_providers_supports_my_sql_provider_construct:
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinProvidersSupportsMySQLProvider *tarvelin_providers_supports_my_sql_provider_construct(
     GType object_type);
 
 /* A reader over a stored result (mysql_store_result), before its first row. The
  * result is borrowed: the caller frees it after the reader is released. */
+/**
+ * tarvelin_providers_supports_my_sql_reader_new:
+ * @_result_: (not nullable): a #st_mysql_res
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinProvidersSupportsMySQLReader *tarvelin_providers_supports_my_sql_reader_new(
     struct st_mysql_res *_result_);
+/**
+ * tarvelin_providers_supports_my_sql_reader_construct:
+ * @_result_: (not nullable): a #st_mysql_res
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinProvidersSupportsMySQLReader *tarvelin_providers_supports_my_sql_reader_construct(
     GType object_type, struct st_mysql_res *_result_);
-/* The number of decimals of a column. */
+/**
+ * tarvelin_providers_supports_my_sql_reader_get_decimals_size:
+ * @self: (not nullable): the instance
+ *
+ * The number of decimals of a column.
+ */
 TARVELIN_API guint tarvelin_providers_supports_my_sql_reader_get_decimals_size(TarvelinProvidersSupportsMySQLReader *self,
                                                                                guint16 ordinal);
 

@@ -114,29 +114,73 @@ struct _TarvelinProvidersSupportsIPostgreSQLTypeInterface {
     GTypeInterface parent_iface;
 };
 
-/* A connection whose status is not CONNECTION_OK sets "PostgreSQL" -1 "<status> : <message>". */
+/**
+ * tarvelin_providers_supports_ipostgre_sql_error_raise_error_connection:
+ * @self: (not nullable): the instance
+ * @connection: (not nullable): a #PGconn
+ *
+ * A connection whose status is not CONNECTION_OK sets "PostgreSQL" -1 "<status> : <message>".
+ */
 TARVELIN_API void tarvelin_providers_supports_ipostgre_sql_error_raise_error_connection(
     TarvelinProvidersSupportsIPostgreSQLError *self, PGconn *connection, GError **error);
-/* Statuses COMMAND_OK, TUPLES_OK and SINGLE_TUPLE pass; any other (a missing result counts
- * as FATAL_ERROR) sets "PostgreSQL" -2 "<status name> : <message>". */
+/**
+ * tarvelin_providers_supports_ipostgre_sql_error_raise_error_result:
+ * @self: (not nullable): the instance
+ * @_result_: (not nullable): a #PGresult
+ *
+ * Statuses COMMAND_OK, TUPLES_OK and SINGLE_TUPLE pass; any other (a missing result counts
+ * as FATAL_ERROR) sets "PostgreSQL" -2 "<status name> : <message>".
+ */
 TARVELIN_API void tarvelin_providers_supports_ipostgre_sql_error_raise_error_result(
     TarvelinProvidersSupportsIPostgreSQLError *self, PGresult *_result_, GError **error);
 
 /* The data type and upper-case type name of a type OID. */
+/**
+ * tarvelin_providers_supports_ipostgre_sql_type_map_data_type:
+ * @self: (not nullable): the instance
+ */
 TARVELIN_API TarvelinProvidersContractsDataType tarvelin_providers_supports_ipostgre_sql_type_map_data_type(
     TarvelinProvidersSupportsIPostgreSQLType *self, guint oid);
+/**
+ * tarvelin_providers_supports_ipostgre_sql_type_map_dbms_type:
+ * @self: (not nullable): the instance
+ *
+ * Returns: (transfer full) (nullable): a new text, freed with g_free()
+ */
 TARVELIN_API gchar *tarvelin_providers_supports_ipostgre_sql_type_map_dbms_type(
     TarvelinProvidersSupportsIPostgreSQLType *self, guint oid);
 
 /* A new, closed provider (implements IProvider and IPostgreSQLError). */
+/**
+ * tarvelin_providers_supports_postgre_sql_provider_new:
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinProvidersSupportsPostgreSQLProvider *tarvelin_providers_supports_postgre_sql_provider_new(void);
+/**
+ * tarvelin_providers_supports_postgre_sql_provider_construct:
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinProvidersSupportsPostgreSQLProvider *tarvelin_providers_supports_postgre_sql_provider_construct(
     GType object_type);
 
 /* A reader over a result, before its first row. The result stays the caller's and must
  * outlive the reader (implements IDataReader and IPostgreSQLType). */
+/**
+ * tarvelin_providers_supports_postgre_sql_reader_new:
+ * @_result_: (not nullable): a #PGresult
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinProvidersSupportsPostgreSQLReader *tarvelin_providers_supports_postgre_sql_reader_new(
     PGresult *_result_);
+/**
+ * tarvelin_providers_supports_postgre_sql_reader_construct:
+ * @_result_: (not nullable): a #PGresult
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinProvidersSupportsPostgreSQLReader *tarvelin_providers_supports_postgre_sql_reader_construct(
     GType object_type, PGresult *_result_);
 

@@ -22,11 +22,24 @@ struct _TarvelinProvidersSupportsIRedisErrorInterface {
     GTypeInterface parent_iface;
 };
 
-/* With code -1: the "Redis" error -1 "<context error code> : <context error text>";
- * any other code sets nothing. */
+/**
+ * tarvelin_providers_supports_iredis_error_raise_error_response:
+ * @self: (not nullable): the instance
+ * @context: (not nullable): a #redisContext
+ *
+ * With code -1: the "Redis" error -1 "<context error code> : <context error text>";
+ * any other code sets nothing.
+ */
 TARVELIN_API void tarvelin_providers_supports_iredis_error_raise_error_response(
     TarvelinProvidersSupportsIRedisError *self, struct redisContext *context, gint code, GError **error);
-/* An error reply gives the "Redis" error -2 "6 : <reply text>"; any other reply sets nothing. */
+/**
+ * tarvelin_providers_supports_iredis_error_raise_error_reply:
+ * @self: (not nullable): the instance
+ * @context: (not nullable): a #redisContext
+ * @reply: (not nullable): a #redisReply
+ *
+ * An error reply gives the "Redis" error -2 "6 : <reply text>"; any other reply sets nothing.
+ */
 TARVELIN_API void tarvelin_providers_supports_iredis_error_raise_error_reply(
     TarvelinProvidersSupportsIRedisError *self, struct redisContext *context, struct redisReply *reply,
     GError **error);
@@ -37,12 +50,32 @@ TARVELIN_DECLARE_ROOT_TYPE(TarvelinProvidersSupportsRedisReader, tarvelin_provid
                            TARVELIN_PROVIDERS_SUPPORTS, REDIS_READER)
 
 /* A provider without a connection; it implements IRedisError and IProvider. */
+/**
+ * tarvelin_providers_supports_redis_provider_new:
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinProvidersSupportsRedisProvider *tarvelin_providers_supports_redis_provider_new(void);
+/**
+ * tarvelin_providers_supports_redis_provider_construct:
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinProvidersSupportsRedisProvider *tarvelin_providers_supports_redis_provider_construct(
     GType object_type);
 
 /* A reader of fixed answers (no rows); it implements IDataReader. */
+/**
+ * tarvelin_providers_supports_redis_reader_new:
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinProvidersSupportsRedisReader *tarvelin_providers_supports_redis_reader_new(void);
+/**
+ * tarvelin_providers_supports_redis_reader_construct:
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinProvidersSupportsRedisReader *tarvelin_providers_supports_redis_reader_construct(
     GType object_type);
 

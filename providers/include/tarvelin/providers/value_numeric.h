@@ -19,6 +19,10 @@ struct _TarvelinProvidersContractsINumericInterface {
     gdouble (*to_double)(TarvelinProvidersContractsINumeric *self);
 };
 
+/**
+ * tarvelin_providers_contracts_inumeric_to_double:
+ * @self: (not nullable): the instance
+ */
 TARVELIN_API gdouble tarvelin_providers_contracts_inumeric_to_double(TarvelinProvidersContractsINumeric *self);
 
 TARVELIN_DECLARE_DERIVED_TYPE(TarvelinProvidersContractsValueFloat, tarvelin_providers_contracts_value_float,
@@ -30,33 +34,105 @@ TARVELIN_DECLARE_DERIVED_TYPE(TarvelinProvidersContractsValueMoney, tarvelin_pro
 TARVELIN_DECLARE_DERIVED_TYPE(TarvelinProvidersContractsValueDecimal, tarvelin_providers_contracts_value_decimal,
                               TARVELIN_PROVIDERS_CONTRACTS, VALUE_DECIMAL, TarvelinProvidersContractsValueObject)
 
+/**
+ * tarvelin_providers_contracts_value_float_new:
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinProvidersContractsValueFloat *tarvelin_providers_contracts_value_float_new(gfloat value);
+/**
+ * tarvelin_providers_contracts_value_float_construct:
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinProvidersContractsValueFloat *tarvelin_providers_contracts_value_float_construct(
     GType object_type, gfloat value);
+/**
+ * tarvelin_providers_contracts_value_float_get_itsvalue:
+ * @self: (not nullable): the instance
+ */
 TARVELIN_API gfloat tarvelin_providers_contracts_value_float_get_itsvalue(TarvelinProvidersContractsValueFloat *self);
+/**
+ * tarvelin_providers_contracts_value_float_set_itsvalue:
+ * @self: (not nullable): the instance
+ */
 TARVELIN_API void tarvelin_providers_contracts_value_float_set_itsvalue(TarvelinProvidersContractsValueFloat *self,
                                                                        gfloat value);
 
+/**
+ * tarvelin_providers_contracts_value_double_new:
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinProvidersContractsValueDouble *tarvelin_providers_contracts_value_double_new(gdouble value);
+/**
+ * tarvelin_providers_contracts_value_double_construct:
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinProvidersContractsValueDouble *tarvelin_providers_contracts_value_double_construct(
     GType object_type, gdouble value);
+/**
+ * tarvelin_providers_contracts_value_double_get_itsvalue:
+ * @self: (not nullable): the instance
+ */
 TARVELIN_API gdouble tarvelin_providers_contracts_value_double_get_itsvalue(
     TarvelinProvidersContractsValueDouble *self);
+/**
+ * tarvelin_providers_contracts_value_double_set_itsvalue:
+ * @self: (not nullable): the instance
+ */
 TARVELIN_API void tarvelin_providers_contracts_value_double_set_itsvalue(TarvelinProvidersContractsValueDouble *self,
                                                                         gdouble value);
 
+/**
+ * tarvelin_providers_contracts_value_money_new:
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinProvidersContractsValueMoney *tarvelin_providers_contracts_value_money_new(gdouble value);
+/**
+ * tarvelin_providers_contracts_value_money_construct:
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinProvidersContractsValueMoney *tarvelin_providers_contracts_value_money_construct(
     GType object_type, gdouble value);
+/**
+ * tarvelin_providers_contracts_value_money_get_itsvalue:
+ * @self: (not nullable): the instance
+ */
 TARVELIN_API gdouble tarvelin_providers_contracts_value_money_get_itsvalue(TarvelinProvidersContractsValueMoney *self);
+/**
+ * tarvelin_providers_contracts_value_money_set_itsvalue:
+ * @self: (not nullable): the instance
+ */
 TARVELIN_API void tarvelin_providers_contracts_value_money_set_itsvalue(TarvelinProvidersContractsValueMoney *self,
                                                                        gdouble value);
 
+/**
+ * tarvelin_providers_contracts_value_decimal_new:
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinProvidersContractsValueDecimal *tarvelin_providers_contracts_value_decimal_new(gdouble value);
+/**
+ * tarvelin_providers_contracts_value_decimal_construct:
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinProvidersContractsValueDecimal *tarvelin_providers_contracts_value_decimal_construct(
     GType object_type, gdouble value);
+/**
+ * tarvelin_providers_contracts_value_decimal_get_itsvalue:
+ * @self: (not nullable): the instance
+ */
 TARVELIN_API gdouble tarvelin_providers_contracts_value_decimal_get_itsvalue(
     TarvelinProvidersContractsValueDecimal *self);
+/**
+ * tarvelin_providers_contracts_value_decimal_set_itsvalue:
+ * @self: (not nullable): the instance
+ */
 TARVELIN_API void tarvelin_providers_contracts_value_decimal_set_itsvalue(TarvelinProvidersContractsValueDecimal *self,
                                                                          gdouble value);
 

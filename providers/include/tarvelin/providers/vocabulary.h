@@ -111,11 +111,35 @@ TARVELIN_API GType tarvelin_providers_contracts_data_type_get_type(void);
 TARVELIN_API GType tarvelin_providers_contracts_data_version_get_type(void);
 TARVELIN_API GType tarvelin_providers_contracts_db_object_get_type(void);
 
+/**
+ * tarvelin_providers_contracts_data_type_to_string:
+ *
+ * Returns: (transfer full) (nullable): a new text, freed with g_free()
+ */
 TARVELIN_API gchar *tarvelin_providers_contracts_data_type_to_string(TarvelinProvidersContractsDataType self);
+/**
+ * tarvelin_providers_contracts_data_type_get_glib_type:
+ */
 TARVELIN_API GType tarvelin_providers_contracts_data_type_get_glib_type(TarvelinProvidersContractsDataType self);
+/**
+ * tarvelin_providers_contracts_data_type_get_data_type:
+ */
 TARVELIN_API TarvelinProvidersContractsDataType tarvelin_providers_contracts_data_type_get_data_type(GType type);
+/**
+ * tarvelin_providers_contracts_data_version_all:
+ */
 TARVELIN_API TarvelinProvidersContractsDataVersion tarvelin_providers_contracts_data_version_all(void);
+/**
+ * tarvelin_providers_contracts_data_version_to_string:
+ *
+ * Returns: (transfer full) (nullable): a new text, freed with g_free()
+ */
 TARVELIN_API gchar *tarvelin_providers_contracts_data_version_to_string(TarvelinProvidersContractsDataVersion self);
+/**
+ * tarvelin_providers_contracts_db_object_to_string:
+ *
+ * Returns: (transfer full) (nullable): a new text, freed with g_free()
+ */
 TARVELIN_API gchar *tarvelin_providers_contracts_db_object_to_string(TarvelinProvidersContractsDBObject self);
 
 G_END_DECLS

@@ -33,16 +33,58 @@ struct _TarvelinRezezadovuContractsCodeGenISqlCodeBuildableInterface {
     gchar *(*build_insert)(TarvelinRezezadovuContractsCodeGenISqlCodeBuildable *self, gpointer source);
 };
 
+/**
+ * tarvelin_rezezadovu_contracts_code_gen_iapp_code_buildable_build_app_code:
+ * @self: (not nullable): the instance
+ * @source: (not nullable): a #gpointer
+ *
+ * Returns: (transfer full) (nullable): a new text, freed with g_free()
+ */
 TARVELIN_API gchar *tarvelin_rezezadovu_contracts_code_gen_iapp_code_buildable_build_app_code(
     TarvelinRezezadovuContractsCodeGenIAppCodeBuildable *self, gpointer source);
+/**
+ * tarvelin_rezezadovu_contracts_code_gen_isql_code_buildable_build_table:
+ * @self: (not nullable): the instance
+ * @source: (not nullable): a #gpointer
+ *
+ * Returns: (transfer full) (nullable): a new text, freed with g_free()
+ */
 TARVELIN_API gchar *tarvelin_rezezadovu_contracts_code_gen_isql_code_buildable_build_table(
     TarvelinRezezadovuContractsCodeGenISqlCodeBuildable *self, gpointer source);
+/**
+ * tarvelin_rezezadovu_contracts_code_gen_isql_code_buildable_build_select:
+ * @self: (not nullable): the instance
+ * @source: (not nullable): a #gpointer
+ *
+ * Returns: (transfer full) (nullable): a new text, freed with g_free()
+ */
 TARVELIN_API gchar *tarvelin_rezezadovu_contracts_code_gen_isql_code_buildable_build_select(
     TarvelinRezezadovuContractsCodeGenISqlCodeBuildable *self, gpointer source);
+/**
+ * tarvelin_rezezadovu_contracts_code_gen_isql_code_buildable_build_update:
+ * @self: (not nullable): the instance
+ * @source: (not nullable): a #gpointer
+ *
+ * Returns: (transfer full) (nullable): a new text, freed with g_free()
+ */
 TARVELIN_API gchar *tarvelin_rezezadovu_contracts_code_gen_isql_code_buildable_build_update(
     TarvelinRezezadovuContractsCodeGenISqlCodeBuildable *self, gpointer source);
+/**
+ * tarvelin_rezezadovu_contracts_code_gen_isql_code_buildable_build_delete:
+ * @self: (not nullable): the instance
+ * @source: (not nullable): a #gpointer
+ *
+ * Returns: (transfer full) (nullable): a new text, freed with g_free()
+ */
 TARVELIN_API gchar *tarvelin_rezezadovu_contracts_code_gen_isql_code_buildable_build_delete(
     TarvelinRezezadovuContractsCodeGenISqlCodeBuildable *self, gpointer source);
+/**
+ * tarvelin_rezezadovu_contracts_code_gen_isql_code_buildable_build_insert:
+ * @self: (not nullable): the instance
+ * @source: (not nullable): a #gpointer
+ *
+ * Returns: (transfer full) (nullable): a new text, freed with g_free()
+ */
 TARVELIN_API gchar *tarvelin_rezezadovu_contracts_code_gen_isql_code_buildable_build_insert(
     TarvelinRezezadovuContractsCodeGenISqlCodeBuildable *self, gpointer source);
 

@@ -34,29 +34,89 @@ struct _TarvelinRezezadovuContractsContainerIContainerInterface {
     GObject *(*resolve)(TarvelinRezezadovuContractsContainerIContainer *self, GType type);
 };
 
+/**
+ * tarvelin_rezezadovu_contracts_container_icontainer_has:
+ * @self: (not nullable): the instance
+ */
 TARVELIN_API gboolean tarvelin_rezezadovu_contracts_container_icontainer_has(
     TarvelinRezezadovuContractsContainerIContainer *self, GType type);
+/**
+ * tarvelin_rezezadovu_contracts_container_icontainer_register_instance:
+ * @self: (not nullable): the instance
+ * @instance: (not nullable): a #GObject
+ */
 TARVELIN_API void tarvelin_rezezadovu_contracts_container_icontainer_register_instance(
     TarvelinRezezadovuContractsContainerIContainer *self, GType key_type, GObject *instance);
+/**
+ * tarvelin_rezezadovu_contracts_container_icontainer_register_type:
+ * @self: (not nullable): the instance
+ */
 TARVELIN_API void tarvelin_rezezadovu_contracts_container_icontainer_register_type(
     TarvelinRezezadovuContractsContainerIContainer *self, GType key_type, GType value_type);
+/**
+ * tarvelin_rezezadovu_contracts_container_icontainer_register_factory:
+ * @self: (not nullable): the instance
+ * @factory: (scope forever): builds the object on first request
+ */
 TARVELIN_API void tarvelin_rezezadovu_contracts_container_icontainer_register_factory(
     TarvelinRezezadovuContractsContainerIContainer *self, GType key_type,
     TarvelinRezezadovuContractsContainerFactoryFunc factory);
+/**
+ * tarvelin_rezezadovu_contracts_container_icontainer_resolve:
+ * @self: (not nullable): the instance
+ *
+ * Returns: (transfer full) (nullable): a new reference
+ */
 TARVELIN_API GObject *tarvelin_rezezadovu_contracts_container_icontainer_resolve(
     TarvelinRezezadovuContractsContainerIContainer *self, GType type);
 
+/**
+ * tarvelin_rezezadovu_foundation_container_new:
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuFoundationContainer *tarvelin_rezezadovu_foundation_container_new(void);
+/**
+ * tarvelin_rezezadovu_foundation_container_construct:
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuFoundationContainer *tarvelin_rezezadovu_foundation_container_construct(
     GType object_type);
 
 /* The registry: one container for the whole process, created by initialize. */
+/**
+ * tarvelin_rezezadovu_foundation_services_new:
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuFoundationServices *tarvelin_rezezadovu_foundation_services_new(void);
+/**
+ * tarvelin_rezezadovu_foundation_services_construct:
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuFoundationServices *tarvelin_rezezadovu_foundation_services_construct(GType object_type);
+/**
+ * tarvelin_rezezadovu_foundation_services_initialize:
+ */
 TARVELIN_API void tarvelin_rezezadovu_foundation_services_initialize(void);
+/**
+ * tarvelin_rezezadovu_foundation_services_register_instance:
+ * @instance: (not nullable): a #GObject
+ */
 TARVELIN_API void tarvelin_rezezadovu_foundation_services_register_instance(GType key_type, GObject *instance);
+/**
+ * tarvelin_rezezadovu_foundation_services_register_type:
+ */
 TARVELIN_API void tarvelin_rezezadovu_foundation_services_register_type(GType key_type, GType value_type);
-/* A new reference to the one object for t_type, or NULL; the two functions are not used. */
+/**
+ * tarvelin_rezezadovu_foundation_services_get:
+ *
+ * A new reference to the one object for t_type, or NULL; the two functions are not used.
+ *
+ * Returns: (transfer full) (nullable): a new reference
+ */
 TARVELIN_API gpointer tarvelin_rezezadovu_foundation_services_get(GType t_type, GBoxedCopyFunc t_dup_func,
                                                                   GDestroyNotify t_destroy_func);
 

@@ -51,6 +51,9 @@ typedef enum {
     TARVELIN_REZEZADOVU_EXCEPTIONS_SQL_ERROR_MISSING_PARAMETER = 30033
 } TarvelinRezezadovuExceptionsSQLError;
 
+/**
+ * tarvelin_rezezadovu_exceptions_sql_error_quark:
+ */
 TARVELIN_API GQuark tarvelin_rezezadovu_exceptions_sql_error_quark(void);
 TARVELIN_API GType tarvelin_rezezadovu_exceptions_sql_error_get_type(void);
 

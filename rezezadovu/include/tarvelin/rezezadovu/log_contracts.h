@@ -26,11 +26,29 @@ typedef enum {
 #define TARVELIN_REZEZADOVU_CONTRACTS_LOG_TYPE_ILOG_MANAGER (tarvelin_rezezadovu_contracts_log_ilog_manager_get_type())
 
 TARVELIN_API GType tarvelin_rezezadovu_contracts_log_log_level_get_type(void);
-/* "risky", "plain", "debug". */
+/**
+ * tarvelin_rezezadovu_contracts_log_log_level_to_string:
+ *
+ * "risky", "plain", "debug".
+ *
+ * Returns: (transfer full) (nullable): a new text, freed with g_free()
+ */
 TARVELIN_API gchar *tarvelin_rezezadovu_contracts_log_log_level_to_string(TarvelinRezezadovuContractsLogLogLevel self);
-/* The number in decimal. */
+/**
+ * tarvelin_rezezadovu_contracts_log_log_level_to_number:
+ *
+ * The number in decimal.
+ *
+ * Returns: (transfer full) (nullable): a new text, freed with g_free()
+ */
 TARVELIN_API gchar *tarvelin_rezezadovu_contracts_log_log_level_to_number(TarvelinRezezadovuContractsLogLogLevel self);
-/* "red", "blue", "green"; "black" for any other number. */
+/**
+ * tarvelin_rezezadovu_contracts_log_log_level_to_color:
+ *
+ * "red", "blue", "green"; "black" for any other number.
+ *
+ * Returns: (transfer full) (nullable): a new text, freed with g_free()
+ */
 TARVELIN_API gchar *tarvelin_rezezadovu_contracts_log_log_level_to_color(TarvelinRezezadovuContractsLogLogLevel self);
 
 TARVELIN_DECLARE_INTERFACE(TarvelinRezezadovuContractsLogIFormatter, tarvelin_rezezadovu_contracts_log_iformatter,
@@ -49,6 +67,15 @@ struct _TarvelinRezezadovuContractsLogIFormatterInterface {
                      const gchar *server, const gchar *name, const gchar *format);
 };
 
+/**
+ * tarvelin_rezezadovu_contracts_log_iformatter_format:
+ * @self: (not nullable): the instance
+ * @server: (not nullable): a text
+ * @name: (not nullable): a text
+ * @format: (not nullable): a text
+ *
+ * Returns: (transfer full) (nullable): a new text, freed with g_free()
+ */
 TARVELIN_API gchar *tarvelin_rezezadovu_contracts_log_iformatter_format(TarvelinRezezadovuContractsLogIFormatter *self,
                                                                         TarvelinRezezadovuContractsLogLogLevel level,
                                                                         const gchar *server, const gchar *name,
@@ -71,18 +98,55 @@ struct _TarvelinRezezadovuContractsLogILogHandlerInterface {
                           TarvelinRezezadovuContractsLogLogLevel value);
 };
 
+/**
+ * tarvelin_rezezadovu_contracts_log_ilog_handler_publish:
+ * @self: (not nullable): the instance
+ * @server: (not nullable): a text
+ * @name: (not nullable): a text
+ * @format: (not nullable): a text
+ */
 TARVELIN_API void tarvelin_rezezadovu_contracts_log_ilog_handler_publish(
     TarvelinRezezadovuContractsLogILogHandler *self, TarvelinRezezadovuContractsLogLogLevel level, const gchar *server,
     const gchar *name, const gchar *format, va_list args);
+/**
+ * tarvelin_rezezadovu_contracts_log_ilog_handler_recent:
+ * @self: (not nullable): the instance
+ * @reserved: (nullable): unused, pass %NULL
+ *
+ * Returns: (transfer full) (nullable): a new text, freed with g_free()
+ */
 TARVELIN_API gchar *tarvelin_rezezadovu_contracts_log_ilog_handler_recent(
     TarvelinRezezadovuContractsLogILogHandler *self, gpointer reserved);
+/**
+ * tarvelin_rezezadovu_contracts_log_ilog_handler_close:
+ * @self: (not nullable): the instance
+ */
 TARVELIN_API void tarvelin_rezezadovu_contracts_log_ilog_handler_close(TarvelinRezezadovuContractsLogILogHandler *self);
+/**
+ * tarvelin_rezezadovu_contracts_log_ilog_handler_get_formatter:
+ * @self: (not nullable): the instance
+ *
+ * Returns: (transfer none) (nullable): borrowed: the owner keeps it alive
+ */
 TARVELIN_API TarvelinRezezadovuContractsLogIFormatter *tarvelin_rezezadovu_contracts_log_ilog_handler_get_formatter(
     TarvelinRezezadovuContractsLogILogHandler *self);
+/**
+ * tarvelin_rezezadovu_contracts_log_ilog_handler_set_formatter:
+ * @self: (not nullable): the instance
+ * @value: (nullable): a #TarvelinRezezadovuContractsLogIFormatter
+ */
 TARVELIN_API void tarvelin_rezezadovu_contracts_log_ilog_handler_set_formatter(
     TarvelinRezezadovuContractsLogILogHandler *self, TarvelinRezezadovuContractsLogIFormatter *value);
+/**
+ * tarvelin_rezezadovu_contracts_log_ilog_handler_get_threshold:
+ * @self: (not nullable): the instance
+ */
 TARVELIN_API TarvelinRezezadovuContractsLogLogLevel
 tarvelin_rezezadovu_contracts_log_ilog_handler_get_threshold(TarvelinRezezadovuContractsLogILogHandler *self);
+/**
+ * tarvelin_rezezadovu_contracts_log_ilog_handler_set_threshold:
+ * @self: (not nullable): the instance
+ */
 TARVELIN_API void tarvelin_rezezadovu_contracts_log_ilog_handler_set_threshold(
     TarvelinRezezadovuContractsLogILogHandler *self, TarvelinRezezadovuContractsLogLogLevel value);
 
@@ -115,41 +179,138 @@ struct _TarvelinRezezadovuContractsLogILoggerInterface {
     const gchar *(*get_server)(TarvelinRezezadovuContractsLogILogger *self);
 };
 
+/**
+ * tarvelin_rezezadovu_contracts_log_ilogger_initialize:
+ * @self: (not nullable): the instance
+ * @t_server: (not nullable): a text
+ * @t_name: (not nullable): a text
+ */
 TARVELIN_API void tarvelin_rezezadovu_contracts_log_ilogger_initialize(TarvelinRezezadovuContractsLogILogger *self,
                                                                        const gchar *t_server, const gchar *t_name);
+/**
+ * tarvelin_rezezadovu_contracts_log_ilogger_close:
+ * @self: (not nullable): the instance
+ */
 TARVELIN_API void tarvelin_rezezadovu_contracts_log_ilogger_close(TarvelinRezezadovuContractsLogILogger *self);
+/**
+ * tarvelin_rezezadovu_contracts_log_ilogger_append_handler:
+ * @self: (not nullable): the instance
+ * @handler: (not nullable): a #TarvelinRezezadovuContractsLogILogHandler
+ */
 TARVELIN_API void tarvelin_rezezadovu_contracts_log_ilogger_append_handler(
     TarvelinRezezadovuContractsLogILogger *self, TarvelinRezezadovuContractsLogILogHandler *handler);
+/**
+ * tarvelin_rezezadovu_contracts_log_ilogger_delete_handler:
+ * @self: (not nullable): the instance
+ * @handler: (not nullable): a #TarvelinRezezadovuContractsLogILogHandler
+ */
 TARVELIN_API void tarvelin_rezezadovu_contracts_log_ilogger_delete_handler(
     TarvelinRezezadovuContractsLogILogger *self, TarvelinRezezadovuContractsLogILogHandler *handler);
+/**
+ * tarvelin_rezezadovu_contracts_log_ilogger_remove_handler_all:
+ * @self: (not nullable): the instance
+ */
 TARVELIN_API void tarvelin_rezezadovu_contracts_log_ilogger_remove_handler_all(
     TarvelinRezezadovuContractsLogILogger *self);
+/**
+ * tarvelin_rezezadovu_contracts_log_ilogger_get_handlers:
+ * @self: (not nullable): the instance
+ *
+ * Returns: (transfer full) (element-type TarvelinRezezadovuContractsLogILogHandler) (nullable): a new reference
+ */
 TARVELIN_API GeeHashSet *tarvelin_rezezadovu_contracts_log_ilogger_get_handlers(
     TarvelinRezezadovuContractsLogILogger *self);
+/**
+ * tarvelin_rezezadovu_contracts_log_ilogger_recent:
+ * @self: (not nullable): the instance
+ * @reserved: (nullable): unused, pass %NULL
+ *
+ * Returns: (transfer full) (nullable): a new text, freed with g_free()
+ */
 TARVELIN_API gchar *tarvelin_rezezadovu_contracts_log_ilogger_recent(TarvelinRezezadovuContractsLogILogger *self,
                                                                      gpointer reserved);
+/**
+ * tarvelin_rezezadovu_contracts_log_ilogger_error:
+ * @self: (not nullable): the instance
+ * @t_server: (not nullable): a text
+ * @t_name: (not nullable): a text
+ * @format: (not nullable): a text
+ */
 TARVELIN_API void tarvelin_rezezadovu_contracts_log_ilogger_error(TarvelinRezezadovuContractsLogILogger *self,
                                                                   const gchar *t_server, const gchar *t_name,
                                                                   const gchar *format, va_list args);
+/**
+ * tarvelin_rezezadovu_contracts_log_ilogger_critical:
+ * @self: (not nullable): the instance
+ * @t_server: (not nullable): a text
+ * @t_name: (not nullable): a text
+ * @format: (not nullable): a text
+ */
 TARVELIN_API void tarvelin_rezezadovu_contracts_log_ilogger_critical(TarvelinRezezadovuContractsLogILogger *self,
                                                                      const gchar *t_server, const gchar *t_name,
                                                                      const gchar *format, va_list args);
+/**
+ * tarvelin_rezezadovu_contracts_log_ilogger_warning:
+ * @self: (not nullable): the instance
+ * @t_server: (not nullable): a text
+ * @t_name: (not nullable): a text
+ * @format: (not nullable): a text
+ */
 TARVELIN_API void tarvelin_rezezadovu_contracts_log_ilogger_warning(TarvelinRezezadovuContractsLogILogger *self,
                                                                     const gchar *t_server, const gchar *t_name,
                                                                     const gchar *format, va_list args);
+/**
+ * tarvelin_rezezadovu_contracts_log_ilogger_message:
+ * @self: (not nullable): the instance
+ * @t_server: (not nullable): a text
+ * @t_name: (not nullable): a text
+ * @format: (not nullable): a text
+ */
 TARVELIN_API void tarvelin_rezezadovu_contracts_log_ilogger_message(TarvelinRezezadovuContractsLogILogger *self,
                                                                     const gchar *t_server, const gchar *t_name,
                                                                     const gchar *format, va_list args);
+/**
+ * tarvelin_rezezadovu_contracts_log_ilogger_info:
+ * @self: (not nullable): the instance
+ * @t_server: (not nullable): a text
+ * @t_name: (not nullable): a text
+ * @format: (not nullable): a text
+ */
 TARVELIN_API void tarvelin_rezezadovu_contracts_log_ilogger_info(TarvelinRezezadovuContractsLogILogger *self,
                                                                  const gchar *t_server, const gchar *t_name,
                                                                  const gchar *format, va_list args);
+/**
+ * tarvelin_rezezadovu_contracts_log_ilogger_debug:
+ * @self: (not nullable): the instance
+ * @t_server: (not nullable): a text
+ * @t_name: (not nullable): a text
+ * @format: (not nullable): a text
+ */
 TARVELIN_API void tarvelin_rezezadovu_contracts_log_ilogger_debug(TarvelinRezezadovuContractsLogILogger *self,
                                                                   const gchar *t_server, const gchar *t_name,
                                                                   const gchar *format, va_list args);
+/**
+ * tarvelin_rezezadovu_contracts_log_ilogger_get_uuid:
+ * @self: (not nullable): the instance
+ *
+ * Returns: (transfer none) (nullable): borrowed: the owner keeps the text
+ */
 TARVELIN_API const gchar *tarvelin_rezezadovu_contracts_log_ilogger_get_uuid(
     TarvelinRezezadovuContractsLogILogger *self);
+/**
+ * tarvelin_rezezadovu_contracts_log_ilogger_get_name:
+ * @self: (not nullable): the instance
+ *
+ * Returns: (transfer none) (nullable): borrowed: the owner keeps the text
+ */
 TARVELIN_API const gchar *tarvelin_rezezadovu_contracts_log_ilogger_get_name(
     TarvelinRezezadovuContractsLogILogger *self);
+/**
+ * tarvelin_rezezadovu_contracts_log_ilogger_get_server:
+ * @self: (not nullable): the instance
+ *
+ * Returns: (transfer none) (nullable): borrowed: the owner keeps the text
+ */
 TARVELIN_API const gchar *tarvelin_rezezadovu_contracts_log_ilogger_get_server(
     TarvelinRezezadovuContractsLogILogger *self);
 
@@ -165,15 +326,43 @@ struct _TarvelinRezezadovuContractsLogILogManagerInterface {
     TarvelinRezezadovuContractsLogILogger *(*get_main)(TarvelinRezezadovuContractsLogILogManager *self);
 };
 
+/**
+ * tarvelin_rezezadovu_contracts_log_ilog_manager_initialize:
+ * @self: (not nullable): the instance
+ * @uuid_default: (not nullable): a text
+ * @log_file_dir: (not nullable): a text
+ */
 TARVELIN_API void tarvelin_rezezadovu_contracts_log_ilog_manager_initialize(
     TarvelinRezezadovuContractsLogILogManager *self, const gchar *uuid_default,
     TarvelinRezezadovuContractsLogLogLevel level, const gchar *log_file_dir, gint64 size_max);
+/**
+ * tarvelin_rezezadovu_contracts_log_ilog_manager_open:
+ * @self: (not nullable): the instance
+ * @uuid: (not nullable): a text
+ *
+ * Returns: (transfer full) (nullable): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuContractsLogILogger *tarvelin_rezezadovu_contracts_log_ilog_manager_open(
     TarvelinRezezadovuContractsLogILogManager *self, const gchar *uuid);
+/**
+ * tarvelin_rezezadovu_contracts_log_ilog_manager_close:
+ * @self: (not nullable): the instance
+ * @uuid: (not nullable): a text
+ */
 TARVELIN_API void tarvelin_rezezadovu_contracts_log_ilog_manager_close(TarvelinRezezadovuContractsLogILogManager *self,
                                                                        const gchar *uuid);
+/**
+ * tarvelin_rezezadovu_contracts_log_ilog_manager_shutdown:
+ * @self: (not nullable): the instance
+ */
 TARVELIN_API void tarvelin_rezezadovu_contracts_log_ilog_manager_shutdown(
     TarvelinRezezadovuContractsLogILogManager *self);
+/**
+ * tarvelin_rezezadovu_contracts_log_ilog_manager_get_main:
+ * @self: (not nullable): the instance
+ *
+ * Returns: (transfer none) (nullable): borrowed: the owner keeps it alive
+ */
 TARVELIN_API TarvelinRezezadovuContractsLogILogger *tarvelin_rezezadovu_contracts_log_ilog_manager_get_main(
     TarvelinRezezadovuContractsLogILogManager *self);
 

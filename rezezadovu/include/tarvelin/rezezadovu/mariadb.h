@@ -68,8 +68,18 @@ TARVELIN_DECLARE_ROOT_TYPE(TarvelinRezezadovuSupportsDatabaseMariaDBInspector,
 /* A new, closed connection owning a new MariaDB provider. Open, close, execution and
  * transactions are ConnectionImpl's; the connection text comes from the MariaDB
  * statement. construct makes one of object_type (this type or a host's subtype). */
+/**
+ * tarvelin_rezezadovu_supports_database_maria_db_connection_new:
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseMariaDBConnection *
 tarvelin_rezezadovu_supports_database_maria_db_connection_new(void);
+/**
+ * tarvelin_rezezadovu_supports_database_maria_db_connection_construct:
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseMariaDBConnection *
 tarvelin_rezezadovu_supports_database_maria_db_connection_construct(GType object_type);
 
@@ -78,34 +88,106 @@ tarvelin_rezezadovu_supports_database_maria_db_connection_construct(GType object
  * The connection makes them itself; these are for hosts that derive their own. Their
  * operations are those of the contracts (IStatement, IAdaptable, IBuildable, IExplorable,
  * IInspectable) and of the bases Statement, Adapter and SqlBuilder. */
+/**
+ * tarvelin_rezezadovu_supports_database_maria_db_statement_new:
+ * @connection: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseMariaDBStatement *
 tarvelin_rezezadovu_supports_database_maria_db_statement_new(TarvelinRezezadovuContractsDatabaseIConnection *connection);
+/**
+ * tarvelin_rezezadovu_supports_database_maria_db_statement_construct:
+ * @connection: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseMariaDBStatement *
 tarvelin_rezezadovu_supports_database_maria_db_statement_construct(
     GType object_type, TarvelinRezezadovuContractsDatabaseIConnection *connection);
+/**
+ * tarvelin_rezezadovu_supports_database_maria_db_adapter_new:
+ * @connection: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseMariaDBAdapter *
 tarvelin_rezezadovu_supports_database_maria_db_adapter_new(TarvelinRezezadovuContractsDatabaseIConnection *connection);
+/**
+ * tarvelin_rezezadovu_supports_database_maria_db_adapter_construct:
+ * @connection: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseMariaDBAdapter *
 tarvelin_rezezadovu_supports_database_maria_db_adapter_construct(
     GType object_type, TarvelinRezezadovuContractsDatabaseIConnection *connection);
+/**
+ * tarvelin_rezezadovu_supports_database_maria_db_adapter_below_v105_new:
+ * @connection: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseMariaDBAdapterBelowV105 *
 tarvelin_rezezadovu_supports_database_maria_db_adapter_below_v105_new(
     TarvelinRezezadovuContractsDatabaseIConnection *connection);
+/**
+ * tarvelin_rezezadovu_supports_database_maria_db_adapter_below_v105_construct:
+ * @connection: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseMariaDBAdapterBelowV105 *
 tarvelin_rezezadovu_supports_database_maria_db_adapter_below_v105_construct(
     GType object_type, TarvelinRezezadovuContractsDatabaseIConnection *connection);
+/**
+ * tarvelin_rezezadovu_supports_database_maria_db_builder_new:
+ * @connection: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseMariaDBBuilder *
 tarvelin_rezezadovu_supports_database_maria_db_builder_new(TarvelinRezezadovuContractsDatabaseIConnection *connection);
+/**
+ * tarvelin_rezezadovu_supports_database_maria_db_builder_construct:
+ * @connection: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseMariaDBBuilder *
 tarvelin_rezezadovu_supports_database_maria_db_builder_construct(
     GType object_type, TarvelinRezezadovuContractsDatabaseIConnection *connection);
+/**
+ * tarvelin_rezezadovu_supports_database_maria_db_explorer_new:
+ * @conn: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseMariaDBExplorer *
 tarvelin_rezezadovu_supports_database_maria_db_explorer_new(TarvelinRezezadovuContractsDatabaseIConnection *conn);
+/**
+ * tarvelin_rezezadovu_supports_database_maria_db_explorer_construct:
+ * @conn: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseMariaDBExplorer *
 tarvelin_rezezadovu_supports_database_maria_db_explorer_construct(GType object_type,
                                                                   TarvelinRezezadovuContractsDatabaseIConnection *conn);
+/**
+ * tarvelin_rezezadovu_supports_database_maria_db_inspector_new:
+ * @conn: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseMariaDBInspector *
 tarvelin_rezezadovu_supports_database_maria_db_inspector_new(TarvelinRezezadovuContractsDatabaseIConnection *conn);
+/**
+ * tarvelin_rezezadovu_supports_database_maria_db_inspector_construct:
+ * @conn: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseMariaDBInspector *
 tarvelin_rezezadovu_supports_database_maria_db_inspector_construct(GType object_type,
                                                                    TarvelinRezezadovuContractsDatabaseIConnection *conn);
@@ -124,12 +206,31 @@ tarvelin_rezezadovu_supports_database_maria_db_inspector_construct(GType object_
  * A query error is set in `error` with the driver's domain, code and message, and the
  * table functions return NULL. A NULL adapter or object: the critical naming it, no
  * result. */
+/**
+ * tarvelin_rezezadovu_supports_database_maria_db_adapter_load_relation:
+ * @self: (not nullable): the instance
+ * @user: (not nullable): a #TarvelinRezezadovuMetaModelMetaUser
+ */
 TARVELIN_API void tarvelin_rezezadovu_supports_database_maria_db_adapter_load_relation(
     TarvelinRezezadovuSupportsDatabaseMariaDBAdapter *self, TarvelinRezezadovuMetaModelMetaUser *user, GError **error);
+/**
+ * tarvelin_rezezadovu_supports_database_maria_db_adapter_fill_schema_table_check:
+ * @self: (not nullable): the instance
+ * @table: (not nullable): a #TarvelinRezezadovuMetaModelMetaTable
+ *
+ * Returns: (transfer full) (nullable): a new reference; %NULL with @error set on failure
+ */
 TARVELIN_API TarvelinRezezadovuMetaModelMetaTable *
 tarvelin_rezezadovu_supports_database_maria_db_adapter_fill_schema_table_check(
     TarvelinRezezadovuSupportsDatabaseMariaDBAdapter *self, TarvelinRezezadovuMetaModelMetaTable *table,
     GError **error);
+/**
+ * tarvelin_rezezadovu_supports_database_maria_db_adapter_fill_schema_table_options:
+ * @self: (not nullable): the instance
+ * @table: (not nullable): a #TarvelinRezezadovuMetaModelMetaTable
+ *
+ * Returns: (transfer full) (nullable): a new reference; %NULL with @error set on failure
+ */
 TARVELIN_API TarvelinRezezadovuMetaModelMetaTable *
 tarvelin_rezezadovu_supports_database_maria_db_adapter_fill_schema_table_options(
     TarvelinRezezadovuSupportsDatabaseMariaDBAdapter *self, TarvelinRezezadovuMetaModelMetaTable *table,

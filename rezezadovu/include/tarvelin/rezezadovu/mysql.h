@@ -62,8 +62,18 @@ TARVELIN_DECLARE_ROOT_TYPE(TarvelinRezezadovuSupportsDatabaseMySQLInspector,
 
 /* A new, closed connection owning a new MySQL provider. Open, close, execution and
  * transactions are ConnectionImpl's; the connection text comes from the MySQL statement. */
+/**
+ * tarvelin_rezezadovu_supports_database_my_sql_connection_new:
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseMySQLConnection *
 tarvelin_rezezadovu_supports_database_my_sql_connection_new(void);
+/**
+ * tarvelin_rezezadovu_supports_database_my_sql_connection_construct:
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseMySQLConnection *
 tarvelin_rezezadovu_supports_database_my_sql_connection_construct(GType object_type);
 
@@ -72,35 +82,107 @@ tarvelin_rezezadovu_supports_database_my_sql_connection_construct(GType object_t
  * The connection makes them itself; these are for hosts that derive their own. Their
  * operations are those of the contracts (IStatement, IAdaptable, IBuildable, IExplorable,
  * IInspectable) and of the bases Statement, Adapter and SqlBuilder. */
+/**
+ * tarvelin_rezezadovu_supports_database_my_sql_statement_new:
+ * @connection: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseMySQLStatement *
 tarvelin_rezezadovu_supports_database_my_sql_statement_new(TarvelinRezezadovuContractsDatabaseIConnection *connection);
+/**
+ * tarvelin_rezezadovu_supports_database_my_sql_statement_construct:
+ * @connection: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseMySQLStatement *
 tarvelin_rezezadovu_supports_database_my_sql_statement_construct(
     GType object_type, TarvelinRezezadovuContractsDatabaseIConnection *connection);
+/**
+ * tarvelin_rezezadovu_supports_database_my_sql_adapter_v8x_new:
+ * @connection: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseMySQLAdapterV8x *
 tarvelin_rezezadovu_supports_database_my_sql_adapter_v8x_new(
     TarvelinRezezadovuContractsDatabaseIConnection *connection);
+/**
+ * tarvelin_rezezadovu_supports_database_my_sql_adapter_v8x_construct:
+ * @connection: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseMySQLAdapterV8x *
 tarvelin_rezezadovu_supports_database_my_sql_adapter_v8x_construct(
     GType object_type, TarvelinRezezadovuContractsDatabaseIConnection *connection);
+/**
+ * tarvelin_rezezadovu_supports_database_my_sql_adapter_v5x_new:
+ * @connection: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseMySQLAdapterV5x *
 tarvelin_rezezadovu_supports_database_my_sql_adapter_v5x_new(
     TarvelinRezezadovuContractsDatabaseIConnection *connection);
+/**
+ * tarvelin_rezezadovu_supports_database_my_sql_adapter_v5x_construct:
+ * @connection: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseMySQLAdapterV5x *
 tarvelin_rezezadovu_supports_database_my_sql_adapter_v5x_construct(
     GType object_type, TarvelinRezezadovuContractsDatabaseIConnection *connection);
+/**
+ * tarvelin_rezezadovu_supports_database_my_sql_builder_new:
+ * @connection: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseMySQLBuilder *
 tarvelin_rezezadovu_supports_database_my_sql_builder_new(TarvelinRezezadovuContractsDatabaseIConnection *connection);
+/**
+ * tarvelin_rezezadovu_supports_database_my_sql_builder_construct:
+ * @connection: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseMySQLBuilder *
 tarvelin_rezezadovu_supports_database_my_sql_builder_construct(
     GType object_type, TarvelinRezezadovuContractsDatabaseIConnection *connection);
+/**
+ * tarvelin_rezezadovu_supports_database_my_sql_explorer_new:
+ * @conn: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseMySQLExplorer *
 tarvelin_rezezadovu_supports_database_my_sql_explorer_new(TarvelinRezezadovuContractsDatabaseIConnection *conn);
+/**
+ * tarvelin_rezezadovu_supports_database_my_sql_explorer_construct:
+ * @conn: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseMySQLExplorer *
 tarvelin_rezezadovu_supports_database_my_sql_explorer_construct(GType object_type,
                                                                 TarvelinRezezadovuContractsDatabaseIConnection *conn);
+/**
+ * tarvelin_rezezadovu_supports_database_my_sql_inspector_new:
+ * @conn: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseMySQLInspector *
 tarvelin_rezezadovu_supports_database_my_sql_inspector_new(TarvelinRezezadovuContractsDatabaseIConnection *conn);
+/**
+ * tarvelin_rezezadovu_supports_database_my_sql_inspector_construct:
+ * @conn: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseMySQLInspector *
 tarvelin_rezezadovu_supports_database_my_sql_inspector_construct(GType object_type,
                                                                  TarvelinRezezadovuContractsDatabaseIConnection *conn);
@@ -116,12 +198,31 @@ tarvelin_rezezadovu_supports_database_my_sql_inspector_construct(GType object_ty
  * collation, character set and create options in its "options" map and its comment,
  * from SHOW TABLE STATUS of the table's own schema; a new reference to the table, or
  * NULL after an error. A NULL adapter or object: the critical naming it, no result. */
+/**
+ * tarvelin_rezezadovu_supports_database_my_sql_adapter_v8x_load_relation:
+ * @self: (not nullable): the instance
+ * @user: (not nullable): a #TarvelinRezezadovuMetaModelMetaUser
+ */
 TARVELIN_API void tarvelin_rezezadovu_supports_database_my_sql_adapter_v8x_load_relation(
     TarvelinRezezadovuSupportsDatabaseMySQLAdapterV8x *self, TarvelinRezezadovuMetaModelMetaUser *user, GError **error);
+/**
+ * tarvelin_rezezadovu_supports_database_my_sql_adapter_v8x_fill_schema_table_check:
+ * @self: (not nullable): the instance
+ * @table: (not nullable): a #TarvelinRezezadovuMetaModelMetaTable
+ *
+ * Returns: (transfer full) (nullable): a new reference; %NULL with @error set on failure
+ */
 TARVELIN_API TarvelinRezezadovuMetaModelMetaTable *
 tarvelin_rezezadovu_supports_database_my_sql_adapter_v8x_fill_schema_table_check(
     TarvelinRezezadovuSupportsDatabaseMySQLAdapterV8x *self, TarvelinRezezadovuMetaModelMetaTable *table,
     GError **error);
+/**
+ * tarvelin_rezezadovu_supports_database_my_sql_adapter_v8x_fill_schema_table_options:
+ * @self: (not nullable): the instance
+ * @table: (not nullable): a #TarvelinRezezadovuMetaModelMetaTable
+ *
+ * Returns: (transfer full) (nullable): a new reference; %NULL with @error set on failure
+ */
 TARVELIN_API TarvelinRezezadovuMetaModelMetaTable *
 tarvelin_rezezadovu_supports_database_my_sql_adapter_v8x_fill_schema_table_options(
     TarvelinRezezadovuSupportsDatabaseMySQLAdapterV8x *self, TarvelinRezezadovuMetaModelMetaTable *table,

@@ -21,8 +21,18 @@ TARVELIN_DECLARE_DERIVED_TYPE(TarvelinRezezadovuSupportsDatabasePostgreSQLConnec
                               tarvelin_rezezadovu_supports_database_postgre_sql_connection,
                               TARVELIN_REZEZADOVU_SUPPORTS_DATABASE, POSTGRE_SQL_CONNECTION,
                               TarvelinRezezadovuSupportsDatabaseConnectionImpl)
+/**
+ * tarvelin_rezezadovu_supports_database_postgre_sql_connection_new:
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabasePostgreSQLConnection *
 tarvelin_rezezadovu_supports_database_postgre_sql_connection_new(void);
+/**
+ * tarvelin_rezezadovu_supports_database_postgre_sql_connection_construct:
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabasePostgreSQLConnection *
 tarvelin_rezezadovu_supports_database_postgre_sql_connection_construct(GType object_type);
 
@@ -33,8 +43,20 @@ TARVELIN_DECLARE_DERIVED_TYPE(TarvelinRezezadovuSupportsDatabasePostgreSQLStatem
                               tarvelin_rezezadovu_supports_database_postgre_sql_statement,
                               TARVELIN_REZEZADOVU_SUPPORTS_DATABASE, POSTGRE_SQL_STATEMENT,
                               TarvelinRezezadovuSupportsDatabaseStatement)
+/**
+ * tarvelin_rezezadovu_supports_database_postgre_sql_statement_new:
+ * @connection: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabasePostgreSQLStatement *
 tarvelin_rezezadovu_supports_database_postgre_sql_statement_new(TarvelinRezezadovuContractsDatabaseIConnection *connection);
+/**
+ * tarvelin_rezezadovu_supports_database_postgre_sql_statement_construct:
+ * @connection: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabasePostgreSQLStatement *
 tarvelin_rezezadovu_supports_database_postgre_sql_statement_construct(
     GType object_type, TarvelinRezezadovuContractsDatabaseIConnection *connection);
@@ -48,30 +70,78 @@ TARVELIN_DECLARE_DERIVED_TYPE(TarvelinRezezadovuSupportsDatabasePostgreSQLAdapte
                               tarvelin_rezezadovu_supports_database_postgre_sql_adapter_v11x,
                               TARVELIN_REZEZADOVU_SUPPORTS_DATABASE, POSTGRE_SQL_ADAPTER_V11X,
                               TarvelinRezezadovuSupportsDatabaseAdapter)
+/**
+ * tarvelin_rezezadovu_supports_database_postgre_sql_adapter_v11x_new:
+ * @connection: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabasePostgreSQLAdapterV11x *
 tarvelin_rezezadovu_supports_database_postgre_sql_adapter_v11x_new(
     TarvelinRezezadovuContractsDatabaseIConnection *connection);
+/**
+ * tarvelin_rezezadovu_supports_database_postgre_sql_adapter_v11x_construct:
+ * @connection: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabasePostgreSQLAdapterV11x *
 tarvelin_rezezadovu_supports_database_postgre_sql_adapter_v11x_construct(
     GType object_type, TarvelinRezezadovuContractsDatabaseIConnection *connection);
+/**
+ * tarvelin_rezezadovu_supports_database_postgre_sql_adapter_v11x_fill_schema_table_foreign:
+ * @self: (not nullable): the instance
+ * @table: (not nullable): a #TarvelinRezezadovuMetaModelMetaTable
+ *
+ * Returns: (transfer full) (nullable): a new reference; %NULL with @error set on failure
+ */
 TARVELIN_API TarvelinRezezadovuMetaModelMetaTable *
 tarvelin_rezezadovu_supports_database_postgre_sql_adapter_v11x_fill_schema_table_foreign(
     TarvelinRezezadovuSupportsDatabasePostgreSQLAdapterV11x *self, TarvelinRezezadovuMetaModelMetaTable *table,
     GError **error);
+/**
+ * tarvelin_rezezadovu_supports_database_postgre_sql_adapter_v11x_fill_schema_table_check:
+ * @self: (not nullable): the instance
+ * @table: (not nullable): a #TarvelinRezezadovuMetaModelMetaTable
+ *
+ * Returns: (transfer full) (nullable): a new reference; %NULL with @error set on failure
+ */
 TARVELIN_API TarvelinRezezadovuMetaModelMetaTable *
 tarvelin_rezezadovu_supports_database_postgre_sql_adapter_v11x_fill_schema_table_check(
     TarvelinRezezadovuSupportsDatabasePostgreSQLAdapterV11x *self, TarvelinRezezadovuMetaModelMetaTable *table,
     GError **error);
+/**
+ * tarvelin_rezezadovu_supports_database_postgre_sql_adapter_v11x_fill_schema_table_unique:
+ * @self: (not nullable): the instance
+ * @table: (not nullable): a #TarvelinRezezadovuMetaModelMetaTable
+ *
+ * Returns: (transfer full) (nullable): a new reference; %NULL with @error set on failure
+ */
 TARVELIN_API TarvelinRezezadovuMetaModelMetaTable *
 tarvelin_rezezadovu_supports_database_postgre_sql_adapter_v11x_fill_schema_table_unique(
     TarvelinRezezadovuSupportsDatabasePostgreSQLAdapterV11x *self, TarvelinRezezadovuMetaModelMetaTable *table,
     GError **error);
+/**
+ * tarvelin_rezezadovu_supports_database_postgre_sql_adapter_v11x_fill_schema_table_options:
+ * @self: (not nullable): the instance
+ * @table: (not nullable): a #TarvelinRezezadovuMetaModelMetaTable
+ *
+ * Returns: (transfer full) (nullable): a new reference; %NULL with @error set on failure
+ */
 TARVELIN_API TarvelinRezezadovuMetaModelMetaTable *
 tarvelin_rezezadovu_supports_database_postgre_sql_adapter_v11x_fill_schema_table_options(
     TarvelinRezezadovuSupportsDatabasePostgreSQLAdapterV11x *self, TarvelinRezezadovuMetaModelMetaTable *table,
     GError **error);
-/* "NO ACTION", "CASCADE", "SET DEFAULT", "SET NULL" or "RESTRICT" for the catalogue's
- * letters a, c, d, n and r; "" for any other text. */
+/**
+ * tarvelin_rezezadovu_supports_database_postgre_sql_adapter_v11x_get_full_action_name:
+ * @self: (not nullable): the instance
+ * @action: (not nullable): a text
+ *
+ * "NO ACTION", "CASCADE", "SET DEFAULT", "SET NULL" or "RESTRICT" for the catalogue's
+ * letters a, c, d, n and r; "" for any other text.
+ *
+ * Returns: (transfer full) (nullable): a new text, freed with g_free()
+ */
 TARVELIN_API gchar *tarvelin_rezezadovu_supports_database_postgre_sql_adapter_v11x_get_full_action_name(
     TarvelinRezezadovuSupportsDatabasePostgreSQLAdapterV11x *self, const gchar *action);
 
@@ -82,9 +152,21 @@ TARVELIN_DECLARE_DERIVED_TYPE(TarvelinRezezadovuSupportsDatabasePostgreSQLAdapte
                               tarvelin_rezezadovu_supports_database_postgre_sql_adapter_v9x,
                               TARVELIN_REZEZADOVU_SUPPORTS_DATABASE, POSTGRE_SQL_ADAPTER_V9X,
                               TarvelinRezezadovuSupportsDatabasePostgreSQLAdapterV11x)
+/**
+ * tarvelin_rezezadovu_supports_database_postgre_sql_adapter_v9x_new:
+ * @connection: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabasePostgreSQLAdapterV9x *
 tarvelin_rezezadovu_supports_database_postgre_sql_adapter_v9x_new(
     TarvelinRezezadovuContractsDatabaseIConnection *connection);
+/**
+ * tarvelin_rezezadovu_supports_database_postgre_sql_adapter_v9x_construct:
+ * @connection: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabasePostgreSQLAdapterV9x *
 tarvelin_rezezadovu_supports_database_postgre_sql_adapter_v9x_construct(
     GType object_type, TarvelinRezezadovuContractsDatabaseIConnection *connection);
@@ -96,9 +178,21 @@ TARVELIN_DECLARE_DERIVED_TYPE(TarvelinRezezadovuSupportsDatabasePostgreSQLAdapte
                               tarvelin_rezezadovu_supports_database_postgre_sql_adapter_v12x,
                               TARVELIN_REZEZADOVU_SUPPORTS_DATABASE, POSTGRE_SQL_ADAPTER_V12X,
                               TarvelinRezezadovuSupportsDatabasePostgreSQLAdapterV11x)
+/**
+ * tarvelin_rezezadovu_supports_database_postgre_sql_adapter_v12x_new:
+ * @connection: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabasePostgreSQLAdapterV12x *
 tarvelin_rezezadovu_supports_database_postgre_sql_adapter_v12x_new(
     TarvelinRezezadovuContractsDatabaseIConnection *connection);
+/**
+ * tarvelin_rezezadovu_supports_database_postgre_sql_adapter_v12x_construct:
+ * @connection: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabasePostgreSQLAdapterV12x *
 tarvelin_rezezadovu_supports_database_postgre_sql_adapter_v12x_construct(
     GType object_type, TarvelinRezezadovuContractsDatabaseIConnection *connection);
@@ -109,8 +203,20 @@ tarvelin_rezezadovu_supports_database_postgre_sql_adapter_v12x_construct(
 TARVELIN_DECLARE_ROOT_TYPE(TarvelinRezezadovuSupportsDatabasePostgreSQLInspector,
                            tarvelin_rezezadovu_supports_database_postgre_sql_inspector,
                            TARVELIN_REZEZADOVU_SUPPORTS_DATABASE, POSTGRE_SQL_INSPECTOR)
+/**
+ * tarvelin_rezezadovu_supports_database_postgre_sql_inspector_new:
+ * @conn: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabasePostgreSQLInspector *
 tarvelin_rezezadovu_supports_database_postgre_sql_inspector_new(TarvelinRezezadovuContractsDatabaseIConnection *conn);
+/**
+ * tarvelin_rezezadovu_supports_database_postgre_sql_inspector_construct:
+ * @conn: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabasePostgreSQLInspector *
 tarvelin_rezezadovu_supports_database_postgre_sql_inspector_construct(
     GType object_type, TarvelinRezezadovuContractsDatabaseIConnection *conn);
@@ -123,8 +229,20 @@ TARVELIN_DECLARE_DERIVED_TYPE(TarvelinRezezadovuSupportsDatabasePostgreSQLBuilde
                               tarvelin_rezezadovu_supports_database_postgre_sql_builder,
                               TARVELIN_REZEZADOVU_SUPPORTS_DATABASE, POSTGRE_SQL_BUILDER,
                               TarvelinRezezadovuSupportsDatabaseSqlBuilder)
+/**
+ * tarvelin_rezezadovu_supports_database_postgre_sql_builder_new:
+ * @connection: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabasePostgreSQLBuilder *
 tarvelin_rezezadovu_supports_database_postgre_sql_builder_new(TarvelinRezezadovuContractsDatabaseIConnection *connection);
+/**
+ * tarvelin_rezezadovu_supports_database_postgre_sql_builder_construct:
+ * @connection: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabasePostgreSQLBuilder *
 tarvelin_rezezadovu_supports_database_postgre_sql_builder_construct(
     GType object_type, TarvelinRezezadovuContractsDatabaseIConnection *connection);
@@ -136,8 +254,20 @@ tarvelin_rezezadovu_supports_database_postgre_sql_builder_construct(
 TARVELIN_DECLARE_ROOT_TYPE(TarvelinRezezadovuSupportsDatabasePostgreSQLExplorer,
                            tarvelin_rezezadovu_supports_database_postgre_sql_explorer,
                            TARVELIN_REZEZADOVU_SUPPORTS_DATABASE, POSTGRE_SQL_EXPLORER)
+/**
+ * tarvelin_rezezadovu_supports_database_postgre_sql_explorer_new:
+ * @conn: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabasePostgreSQLExplorer *
 tarvelin_rezezadovu_supports_database_postgre_sql_explorer_new(TarvelinRezezadovuContractsDatabaseIConnection *conn);
+/**
+ * tarvelin_rezezadovu_supports_database_postgre_sql_explorer_construct:
+ * @conn: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabasePostgreSQLExplorer *
 tarvelin_rezezadovu_supports_database_postgre_sql_explorer_construct(
     GType object_type, TarvelinRezezadovuContractsDatabaseIConnection *conn);

@@ -41,18 +41,49 @@ struct _TarvelinRezezadovuContractsStorageIStorableInterface {
     gboolean (*save)(TarvelinRezezadovuContractsStorageIStorable *self, const gchar *filename, GError **error);
 };
 
-/* Adds one member per writable property of `object` to the object the builder has open. */
+/**
+ * tarvelin_rezezadovu_contracts_serialization_ijson_serializer_serialize:
+ * @self: (not nullable): the instance
+ * @builder: (not nullable): a #JsonBuilder
+ * @object: (not nullable): a #GObject
+ *
+ * Adds one member per writable property of `object` to the object the builder has open.
+ */
 TARVELIN_API void tarvelin_rezezadovu_contracts_serialization_ijson_serializer_serialize(
     TarvelinRezezadovuContractsSerializationIJsonSerializer *self, JsonBuilder *builder, GObject *object);
-/* Sets the writable properties of `object` from the members of `json_object`. */
+/**
+ * tarvelin_rezezadovu_contracts_serialization_ijson_serializer_deserialize:
+ * @self: (not nullable): the instance
+ * @json_object: (not nullable): a #JsonObject
+ * @object: (not nullable): a #GObject
+ *
+ * Sets the writable properties of `object` from the members of `json_object`.
+ */
 TARVELIN_API void tarvelin_rezezadovu_contracts_serialization_ijson_serializer_deserialize(
     TarvelinRezezadovuContractsSerializationIJsonSerializer *self, JsonObject *json_object, GObject *object);
 
-/* A new object of self's run-time type (transfer full). */
+/**
+ * tarvelin_rezezadovu_contracts_iclonable_clone:
+ * @self: (not nullable): the instance
+ *
+ * A new object of self's run-time type (transfer full).
+ *
+ * Returns: (transfer full) (nullable): a new reference
+ */
 TARVELIN_API GObject *tarvelin_rezezadovu_contracts_iclonable_clone(TarvelinRezezadovuContractsIClonable *self);
 
+/**
+ * tarvelin_rezezadovu_contracts_storage_istorable_load:
+ * @self: (not nullable): the instance
+ * @filename: (nullable): a text (%NULL reads as "")
+ */
 TARVELIN_API gboolean tarvelin_rezezadovu_contracts_storage_istorable_load(
     TarvelinRezezadovuContractsStorageIStorable *self, const gchar *filename, GError **error);
+/**
+ * tarvelin_rezezadovu_contracts_storage_istorable_save:
+ * @self: (not nullable): the instance
+ * @filename: (nullable): a text (%NULL reads as "")
+ */
 TARVELIN_API gboolean tarvelin_rezezadovu_contracts_storage_istorable_save(
     TarvelinRezezadovuContractsStorageIStorable *self, const gchar *filename, GError **error);
 

@@ -53,8 +53,18 @@ TARVELIN_DECLARE_ROOT_TYPE(TarvelinRezezadovuSupportsDatabaseSQLiteInspector,
  * whose "filename" names the database file (the file is created when missing); the
  * version text then holds the library's version ("SELECT sqlite_version();"). Everything
  * else (open, close, execution, transactions) is ConnectionImpl's. */
+/**
+ * tarvelin_rezezadovu_supports_database_sq_lite_connection_new:
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseSQLiteConnection *
 tarvelin_rezezadovu_supports_database_sq_lite_connection_new(void);
+/**
+ * tarvelin_rezezadovu_supports_database_sq_lite_connection_construct:
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseSQLiteConnection *
 tarvelin_rezezadovu_supports_database_sq_lite_connection_construct(GType object_type);
 
@@ -62,28 +72,88 @@ tarvelin_rezezadovu_supports_database_sq_lite_connection_construct(GType object_
  * connection makes them itself; these are for hosts that derive their own. Their
  * operations are those of the contracts (IStatement, IAdaptable, IBuildable, IExplorable,
  * IInspectable) and of the bases Statement, Adapter and SqlBuilder. */
+/**
+ * tarvelin_rezezadovu_supports_database_sq_lite_statement_new:
+ * @connection: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseSQLiteStatement *
 tarvelin_rezezadovu_supports_database_sq_lite_statement_new(TarvelinRezezadovuContractsDatabaseIConnection *connection);
+/**
+ * tarvelin_rezezadovu_supports_database_sq_lite_statement_construct:
+ * @connection: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseSQLiteStatement *
 tarvelin_rezezadovu_supports_database_sq_lite_statement_construct(
     GType object_type, TarvelinRezezadovuContractsDatabaseIConnection *connection);
+/**
+ * tarvelin_rezezadovu_supports_database_sq_lite_adapter_new:
+ * @connection: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseSQLiteAdapter *
 tarvelin_rezezadovu_supports_database_sq_lite_adapter_new(TarvelinRezezadovuContractsDatabaseIConnection *connection);
+/**
+ * tarvelin_rezezadovu_supports_database_sq_lite_adapter_construct:
+ * @connection: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseSQLiteAdapter *
 tarvelin_rezezadovu_supports_database_sq_lite_adapter_construct(
     GType object_type, TarvelinRezezadovuContractsDatabaseIConnection *connection);
+/**
+ * tarvelin_rezezadovu_supports_database_sq_lite_builder_new:
+ * @connection: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseSQLiteBuilder *
 tarvelin_rezezadovu_supports_database_sq_lite_builder_new(TarvelinRezezadovuContractsDatabaseIConnection *connection);
+/**
+ * tarvelin_rezezadovu_supports_database_sq_lite_builder_construct:
+ * @connection: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseSQLiteBuilder *
 tarvelin_rezezadovu_supports_database_sq_lite_builder_construct(
     GType object_type, TarvelinRezezadovuContractsDatabaseIConnection *connection);
+/**
+ * tarvelin_rezezadovu_supports_database_sq_lite_explorer_new:
+ * @conn: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseSQLiteExplorer *
 tarvelin_rezezadovu_supports_database_sq_lite_explorer_new(TarvelinRezezadovuContractsDatabaseIConnection *conn);
+/**
+ * tarvelin_rezezadovu_supports_database_sq_lite_explorer_construct:
+ * @conn: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseSQLiteExplorer *
 tarvelin_rezezadovu_supports_database_sq_lite_explorer_construct(GType object_type,
                                                                  TarvelinRezezadovuContractsDatabaseIConnection *conn);
+/**
+ * tarvelin_rezezadovu_supports_database_sq_lite_inspector_new:
+ * @conn: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseSQLiteInspector *
 tarvelin_rezezadovu_supports_database_sq_lite_inspector_new(TarvelinRezezadovuContractsDatabaseIConnection *conn);
+/**
+ * tarvelin_rezezadovu_supports_database_sq_lite_inspector_construct:
+ * @conn: (not nullable): a #TarvelinRezezadovuContractsDatabaseIConnection
+ *
+ * Returns: (transfer full): a new reference
+ */
 TARVELIN_API TarvelinRezezadovuSupportsDatabaseSQLiteInspector *
 tarvelin_rezezadovu_supports_database_sq_lite_inspector_construct(GType object_type,
                                                                   TarvelinRezezadovuContractsDatabaseIConnection *conn);
