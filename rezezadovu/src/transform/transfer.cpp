@@ -304,11 +304,15 @@ void neutral_type(MetaColumn& column) {
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT32: type = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT64; break;
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT64:
             type = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_MONEY;
+            declared.name = "NUMERIC";
             length = 20;
             scale = 0;
             break;
         default: break;
     }
+    // The raw type keeps the name alone: its parameters now travel as length and scale, and
+    // a target sizing by the raw type finds a name it knows.
+    column.set_raw_type(declared.name.c_str());
     column.set_data_type(type);
     column.set_length(length);
     column.set_scale(scale);

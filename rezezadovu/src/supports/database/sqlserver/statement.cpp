@@ -472,6 +472,14 @@ Text SQLServerStatement::pack_value(DataType type, const char* value) {
             for (char c : text) hex = hex && g_ascii_isxdigit(c);
             return hex ? "0x" + std::string(text) : literal(text);
         }
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN: {
+            // T-SQL has no TRUE or FALSE; a bit takes 1 and 0, and converts other texts itself.
+            for (const char* yes : {"true", "t", "1"})
+                if (g_ascii_strcasecmp(value, yes) == 0) return std::string("1");
+            for (const char* no : {"false", "f", "0"})
+                if (g_ascii_strcasecmp(value, no) == 0) return std::string("0");
+            return literal(text);
+        }
         default: return Statement::pack_value(type, value);
     }
 }
