@@ -352,7 +352,6 @@ public:
         can.trigger = {true, false, false, true};
         can.schema = {true, false, false, true};
         gaps = {
-            {"HostileName_Index", kEntriesUnquoted},
         };
     }
     ~SQLServerContext() override {
