@@ -351,8 +351,6 @@ public:
         can.view = {true, false, true, true};
         can.trigger = {true, false, false, true};
         can.schema = {true, false, false, true};
-        gaps = {
-        };
     }
     ~SQLServerContext() override {
         forget_objects();
