@@ -176,17 +176,161 @@ void keep_one_counting_column(MetaTable& table) {
         if (column.get() != kept.get()) column->set_auto_increment(false);
 }
 
+// ---------------------------------------------------------------- column types across products
+
+// A declared type as the source wrote it: its words in upper case without the parameters
+// ("character varying(20)" is CHARACTER VARYING with the parameter 20), and whether it
+// said UNSIGNED.
+struct DeclaredType {
+    std::string name;
+    std::vector<std::string> parameters;
+    bool is_unsigned = false;
+};
+
+DeclaredType declared_type(const std::string& raw) {
+    DeclaredType out;
+    std::string words;
+    size_t open = raw.find('(');
+    if (open != std::string::npos) {
+        size_t close = raw.find(')', open);
+        std::string inside = raw.substr(open + 1, close == std::string::npos ? std::string::npos : close - open - 1);
+        for (const auto& piece : split(inside, ',')) out.parameters.push_back(trim(piece));
+        words = raw.substr(0, open) + " " + (close == std::string::npos ? "" : raw.substr(close + 1));
+    } else {
+        words = raw;
+    }
+    for (const auto& word : split(gobj::take_string(g_ascii_strup(words.c_str(), -1)), ' ')) {
+        if (word.empty()) continue;
+        if (word == "UNSIGNED") {
+            out.is_unsigned = true;
+        } else if (word != "ZEROFILL" && word != "SIGNED") {
+            out.name += (out.name.empty() ? "" : " ") + word;
+        }
+    }
+    return out;
+}
+
+bool named(const std::string& name, std::initializer_list<const char*> names) {
+    return std::any_of(names.begin(), names.end(), [&](const char* n) { return name == n; });
+}
+
+// The value type a declared type name stands for in any of the products, for a column
+// whose own dialect left it unknown; SQLite's rules by the letters the name holds last,
+// and text, which holds every value in its written form, for a name nothing knows.
+DataType data_type_by_name(const std::string& name) {
+    struct Row {
+        std::initializer_list<const char*> names;
+        DataType type;
+    };
+    static const Row rows[] = {
+        {{"BOOL", "BOOLEAN"}, TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN},
+        {{"TINYINT"}, TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT8},
+        {{"SMALLINT", "INT2", "SMALLSERIAL", "SERIAL2", "YEAR"}, TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT16},
+        {{"MEDIUMINT", "INT", "INTEGER", "INT4", "SERIAL", "SERIAL4"}, TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32},
+        {{"BIGINT", "INT8", "BIGSERIAL", "SERIAL8"}, TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT64},
+        {{"DECIMAL", "NUMERIC", "DEC", "FIXED", "NUMBER"}, TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_MONEY},
+        {{"FLOAT4", "REAL"}, TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_FLOAT},
+        {{"FLOAT", "FLOAT8", "DOUBLE", "DOUBLE PRECISION"}, TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE},
+        {{"DATE"}, TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATE},
+        {{"TIME", "TIMETZ", "TIME WITHOUT TIME ZONE", "TIME WITH TIME ZONE"}, TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIME},
+        {{"DATETIME", "DATETIME2", "SMALLDATETIME", "DATETIMEOFFSET", "TIMESTAMP", "TIMESTAMPTZ",
+          "TIMESTAMP WITHOUT TIME ZONE", "TIMESTAMP WITH TIME ZONE"},
+         TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATETIME},
+        {{"INTERVAL"}, TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIMESPAN},
+        {{"UUID", "UNIQUEIDENTIFIER"}, TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UUID},
+        {{"XML"}, TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_XML},
+        {{"JSON", "JSONB"}, TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_JSON},
+    };
+    for (const auto& row : rows)
+        if (named(name, row.names)) return row.type;
+    auto has = [&](const char* part) { return name.find(part) != std::string::npos; };
+    if (has("INT")) return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT64;
+    if (has("BLOB") || has("BINARY") || has("BYTEA") || name.empty()) return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BLOB;
+    if (has("REAL") || has("FLOA") || has("DOUB")) return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE;
+    return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING;
+}
+
+// Texts and byte strings with no limit of their own in their product (a length the
+// catalogue gives them is the product's ceiling, not the column's).
+bool unbounded_text(const std::string& name) {
+    return named(name, {"TEXT", "TINYTEXT", "MEDIUMTEXT", "LONGTEXT", "CLOB", "NTEXT", "NCLOB", "JSON", "JSONB"});
+}
+bool unbounded_bytes(const std::string& name) {
+    return named(name, {"BLOB", "TINYBLOB", "MEDIUMBLOB", "LONGBLOB", "BYTEA", "IMAGE"});
+}
+bool variable_text(const std::string& name) {
+    return named(name, {"VARCHAR", "CHARACTER VARYING", "CHAR VARYING", "NVARCHAR", "NATIONAL CHARACTER VARYING",
+                        "VARCHAR2", "NVARCHAR2"});
+}
+
+gint64 number_in(const std::string& text) { return g_ascii_strtoll(text.c_str(), nullptr, 10); }
+
+// The column as every target reads it: its value type, and a length (characters, bytes or
+// digits; 0 for none) and scale that say what the source holds. A target maps these to
+// its own types; none of them may hold less than the source column.
+void neutral_type(MetaColumn& column) {
+    DeclaredType declared = declared_type(text(column.get_raw_type()));
+    DataType type = column.get_data_type();
+    if (type == TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN) type = data_type_by_name(declared.name);
+    gint64 length = column.get_length();
+    guint8 scale = column.get_scale();
+
+    // Parameters the reader left in the declared text.
+    const bool max = !declared.parameters.empty() && g_ascii_strcasecmp(declared.parameters[0].c_str(), "MAX") == 0;
+    if (length <= 0 && !declared.parameters.empty() && !max) length = number_in(declared.parameters[0]);
+    if (scale == 0 && declared.parameters.size() > 1) scale = static_cast<guint8>(number_in(declared.parameters[1]));
+
+    if (unbounded_text(declared.name) || (variable_text(declared.name) && (max || length < 0))) length = 0;
+    if (unbounded_bytes(declared.name) || (named(declared.name, {"VARBINARY"}) && (max || length < 0))) {
+        type = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BLOB;
+        length = 0;
+    }
+    // Another product's text form of a UUID has 36 characters.
+    if (type == TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UUID && length <= 0) length = 36;
+
+    // An unsigned integer needs the next wider signed one; the widest, 20 digits.
+    if (declared.is_unsigned || column.get_is_unsigned()) {
+        switch (type) {
+            case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT8: type = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT8; break;
+            case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT16: type = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT16; break;
+            case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32: type = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT32; break;
+            case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT64: type = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT64; break;
+            default: break;
+        }
+    }
+    switch (type) {
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT8: type = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT16; break;
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT16: type = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32; break;
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT32: type = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT64; break;
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT64:
+            type = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_MONEY;
+            declared.name = "NUMERIC";
+            length = 20;
+            scale = 0;
+            break;
+        default: break;
+    }
+    // The raw type keeps the name alone: its parameters now travel as length and scale, and
+    // a target sizing by the raw type finds a name it knows.
+    column.set_raw_type(declared.name.c_str());
+    column.set_data_type(type);
+    column.set_length(length);
+    column.set_scale(scale);
+}
+
 // For a target of another product: what only the source product understands (collations,
 // storage options and the sequences named there, casts in defaults, defaults calling a
-// sequence, identity texts, now() as a default, foreign-key match and deferral clauses) stays behind; types
-// come from the target's inspector anyway. A counting column keeps its flag, so the
-// target's builder writes its own counting form.
+// sequence, identity texts, now() as a default, foreign-key match and deferral clauses) stays
+// behind, and each column's type is described so that the target's inspector and builder
+// choose one that holds every value. A counting column keeps its flag, so the target's
+// builder writes its own counting form.
 void neutralise(MetaDatabase& database) {
     for (auto schema : gobj::GeeArray<MetaSchema>::wrap(database.get_schemas()))
         for (auto table : gobj::GeeArray<MetaTable>::wrap(schema->get_tables())) {
             gee_map_clear(GEE_MAP(table->get_options()));
             keep_one_counting_column(*table);
             for (auto column : gobj::GeeArray<MetaColumn>::wrap(table->get_columns())) {
+                neutral_type(*column);
                 column->set_collation("");
                 column->set_identity("");
                 const std::string value = text(column->get_default_value());

@@ -337,10 +337,6 @@ public:
         can.view = {true, false, true, true};
         can.trigger = {true, false, false, true};
         can.schema = {true, false, false, true};
-        gaps = {
-            {"HostileName_Index", kEntriesUnquoted},
-            {"Quote_Empty", "an empty name with a schema quotes as [] alone"},
-        };
     }
     ~SQLServerContext() override {
         forget_objects();

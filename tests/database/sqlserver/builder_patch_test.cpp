@@ -330,6 +330,22 @@ TEST_F(SqlServerPatchTable, Triggers) {
                        "N'trg';\n");
 }
 
+// ALTER TRIGGER keeps the trigger's extended properties: a description changed with the
+// body would stay the old one unless the patch writes it too, after the trigger's batch.
+TEST_F(SqlServerPatchTable, AlteredTriggerKeepsItsNewDescription) {
+    auto trigger = add_trigger(*t, "trg", "AFTER", "INSERT", "SELECT 2;");
+    trigger->set_comment("Counts twice");
+    changed(*t, "triggers.trg", kUpdate, trigger.get(), {"body", "comment"});
+    EXPECT_EQ(patch(), "GO\nALTER TRIGGER [trg] ON [dbo].[t]\n  AFTER INSERT\n  AS SELECT 2;\nGO\n"
+                       "IF ((SELECT COUNT(*) FROM ::fn_listextendedproperty('MS_Description','SCHEMA', N'dbo', 'TABLE', "
+                       "N't', 'TRIGGER', N'trg')) > 0)\n"
+                       "\tEXEC sp_updateextendedproperty 'MS_Description', N'Counts twice', 'SCHEMA', N'dbo', 'TABLE', "
+                       "N't', 'TRIGGER', N'trg'\n"
+                       "ELSE\n"
+                       "\tEXEC sp_addextendedproperty 'MS_Description', N'Counts twice', 'SCHEMA', N'dbo', 'TABLE', "
+                       "N't', 'TRIGGER', N'trg';\n");
+}
+
 // ---------------------------------------------------------------- states
 
 // The foreign key fk_customer changed only its state from "true" to "false": it is

@@ -65,9 +65,9 @@ TEST_F(SqlServerStatementTest, GoldenTextsOfEveryOperation) {
         {"procedures", [](auto& s, gint* n) { return s.show_procedures("shop", "dbo", n); },
          spec_text("show_procedures", {"shop", "dbo"})},
         {"call function", [](auto& s, gint*) { return s.call_function("shop", "dbo", "fn_total", "(7)"); },
-         "SELECT dbo.fn_total(7);", 99},
+         "SELECT [dbo].[fn_total](7);", 99},
         {"call procedure", [](auto& s, gint*) { return s.call_procedure("shop", "dbo", "usp_place", "7, 'x'"); },
-         "EXEC dbo.usp_place 7, 'x';", 99},
+         "EXEC [dbo].[usp_place] 7, 'x';", 99},
         {"table source", [](auto& s, gint* n) { return s.show_source(kTable, "shop", "dbo", "orders", n); },
          spec_text("source_table", {"dbo", "orders"})},
         // The three places take database, schema and name as received.
@@ -178,7 +178,7 @@ TEST_F(SqlServerStatementTest, GoldenTextsOfEveryOperation) {
         {"commit", [](auto& s, gint*) { return s.commit("x"); }, "COMMIT;", 99},
         {"quote with schema", [](auto& s, gint*) { return s.quote_identifier("t", "dbo"); }, "[dbo].[t]", 99},
         {"quote without schema", [](auto& s, gint*) { return s.quote_identifier("t", ""); }, "[t]", 99},
-        {"quote empty identifier", [](auto& s, gint*) { return s.quote_identifier("", "dbo"); }, "[]", 99},
+        {"quote empty identifier", [](auto& s, gint*) { return s.quote_identifier("", "dbo"); }, "[dbo].[]", 99},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -246,6 +246,11 @@ TEST_F(SqlServerStatementTest, QuotingTables) {
                   *c.text ? std::string(c.name) + ".[t]" : std::string("[t]"));
         EXPECT_EQ(statement->pack_value(TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_WSTRING, c.text).value_or("(none)"),
                   std::string("N") + c.literal);
+        // A routine call names its routine and schema as names, whatever they hold.
+        EXPECT_EQ(statement->call_function("shop", "dbo", c.text, "(1)").value_or("(none)"),
+                  std::string("SELECT [dbo].") + c.name + "(1);");
+        EXPECT_EQ(statement->call_procedure("shop", c.text, "p", "1").value_or("(none)"),
+                  std::string("EXEC ") + c.name + ".[p] 1;");
     }
     // A template places each argument by what surrounds it: a literal, a name, or SQL.
     EXPECT_EQ(SQLServerStatement::fill("WHERE a = N'%s' AND b = [%s] AND %s", {"O'Brien", "a]b", "c = 1"}),
@@ -268,6 +273,12 @@ TEST_F(SqlServerStatementTest, LiteralsByValueType) {
         {TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32, "42", "42"},
         {TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32, "1; DROP TABLE t", "'1; DROP TABLE t'"},
         {TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATE, "2020-01-31", "'2020-01-31'"},
+        // T-SQL has no TRUE or FALSE: a truth value is a bit.
+        {TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN, "false", "0"},
+        {TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN, "TRUE", "1"},
+        {TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN, "t", "1"},
+        {TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN, "0", "0"},
+        {TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN, "1); DROP TABLE t", "'1); DROP TABLE t'"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value);

@@ -49,8 +49,12 @@ std::string size_clause(const std::string& type, gint64 length, guint scale) {
         if (variable && (length <= 0 || length > limit)) return "(MAX) ";
         return length > 0 ? "(" + number(length) + ") " : " ";
     }
-    if ((type == "DECIMAL" || type == "NUMERIC") && length > 0)
+    if (type == "DECIMAL" || type == "NUMERIC") {
+        // Without a precision (another product's unbounded numeric) the widest, with room
+        // for decimals: DECIMAL alone would keep none.
+        if (length <= 0) return "(38, " + number(scale > 0 ? scale : 10) + ") ";
         return "(" + number(length) + ", " + number(scale) + ") ";
+    }
     return " ";
 }
 

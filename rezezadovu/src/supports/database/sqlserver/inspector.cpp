@@ -217,12 +217,13 @@ DataType SQLServerInspector::get_data_type(const char* native_type) {
     return by_name<DataType>(upper(native_type),
                              {
                                  {{"BIT"}, TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN},
-                                 {{"TINYINT"}, TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT8},
+                                 {{"TINYINT"}, TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT8},
                                  {{"SMALLINT"}, TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT16},
                                  {{"INT"}, TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32},
                                  {{"BIGINT"}, TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT64},
-                                 {{"FLOAT"}, TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_FLOAT},
-                                 {{"DOUBLE", "REAL"}, TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE},
+                                 // FLOAT is eight bytes here, REAL four.
+                                 {{"REAL"}, TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_FLOAT},
+                                 {{"FLOAT", "DOUBLE"}, TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE},
                                  {{"DECIMAL", "NUMERIC"}, TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DECIMAL},
                                  {{"SMALLMONEY", "MONEY"}, TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_MONEY},
                                  {{"DATE"}, TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATE},
@@ -239,35 +240,39 @@ DataType SQLServerInspector::get_data_type(const char* native_type) {
                              TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN);
 }
 
-// "DOUBLE" is no T-SQL type (FLOAT is the double-precision one), and "BINARY" without a
-// size is binary(1): doubles and binary values get FLOAT and VARBINARY.
+// The type a column of each value type gets here, never holding less than the value type
+// does in any product: "DOUBLE" is no T-SQL type (FLOAT is the double-precision one);
+// TINYINT is unsigned here, so signed bytes take SMALLINT and each unsigned type the next
+// wider signed one; texts are national (other products' texts are Unicode) and exact
+// numbers DECIMAL (MONEY keeps four decimals); DATETIME2 holds the years and fractions
+// DATETIME cannot; durations and types without a match of their own go in as text. The
+// builder adds the length, precision and scale, or (MAX) where there is none.
 Text SQLServerInspector::get_sql_type(DataType type) {
     switch (type) {
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN: return std::string("BIT");
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT8:
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT8: return std::string("TINYINT");
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT16:
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT16: return std::string("SMALLINT");
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32:
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT32: return std::string("INT");
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT64:
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT64: return std::string("BIGINT");
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_MONEY: return std::string("MONEY");
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT8:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT16: return std::string("SMALLINT");
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT16:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32: return std::string("INT");
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT32:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT64: return std::string("BIGINT");
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT64: return std::string("DECIMAL(20, 0)");
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_MONEY:
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DECIMAL: return std::string("DECIMAL");
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_FLOAT:
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE: return std::string("FLOAT");
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATE: return std::string("DATE");
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIME: return std::string("TIME");
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATETIME: return std::string("DATETIME");
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIMESPAN: return std::string("DATETIMEOFFSET");
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_WSTRING: return std::string("NVARCHAR");
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATETIME:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIMESTAMP: return std::string("DATETIME2");
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_XML: return std::string("XML");
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UUID: return std::string("UNIQUEIDENTIFIER");
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_GEOMETRY: return std::string("GEOMETRY");
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_GEOGRAPHY: return std::string("GEOGRAPHY");
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BINARY:
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BLOB: return std::string("VARBINARY");
-        default: return std::string("VARCHAR");
+        default: return std::string("NVARCHAR");
     }
 }
 

@@ -167,13 +167,13 @@ Text SQLServerStatement::show_privileges(gint* name_column, gint* context_column
 Text SQLServerStatement::call_function(const char* database, const char* user_schema, const char* function,
                                        const char* parameters) {
     if (!TARVELIN_GIVEN(database, user_schema, function, parameters)) return {};
-    return fill("SELECT %s.%s%s;", {user_schema, function, parameters});
+    return fill("SELECT [%s].[%s]%s;", {user_schema, function, parameters});
 }
 
 Text SQLServerStatement::call_procedure(const char* database, const char* user_schema, const char* procedure,
                                         const char* parameters) {
     if (!TARVELIN_GIVEN(database, user_schema, procedure, parameters)) return {};
-    return fill("EXEC %s.%s %s;", {user_schema, procedure, parameters});
+    return fill("EXEC [%s].[%s] %s;", {user_schema, procedure, parameters});
 }
 
 // ---------------------------------------------------------------- source, structure, content
@@ -472,13 +472,20 @@ Text SQLServerStatement::pack_value(DataType type, const char* value) {
             for (char c : text) hex = hex && g_ascii_isxdigit(c);
             return hex ? "0x" + std::string(text) : literal(text);
         }
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN: {
+            // T-SQL has no TRUE or FALSE; a bit takes 1 and 0, and converts other texts itself.
+            for (const char* yes : {"true", "t", "1"})
+                if (g_ascii_strcasecmp(value, yes) == 0) return std::string("1");
+            for (const char* no : {"false", "f", "0"})
+                if (g_ascii_strcasecmp(value, no) == 0) return std::string("0");
+            return literal(text);
+        }
         default: return Statement::pack_value(type, value);
     }
 }
 
 Text SQLServerStatement::quote_identifier(const char* identifier, const char* schema) {
     if (!TARVELIN_GIVEN(identifier, schema)) return {};
-    if (!*identifier) return std::string("[]");
     return *schema ? quoted(schema) + "." + quoted(identifier) : quoted(identifier);
 }
 

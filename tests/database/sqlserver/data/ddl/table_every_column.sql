@@ -9,7 +9,7 @@ CREATE TABLE [dbo].[every] (
     [bare_char] CHAR NULL,
     [amount] DECIMAL(10, 0) NULL,
     [price] numeric(12, 2) NULL,
-    [no_precision] DECIMAL NULL,
+    [no_precision] DECIMAL(38, 10) NULL,
     [doc] VARBINARY(MAX) FILESTREAM NULL,
     [hash] BINARY(16) NULL,
     [sparse_col] INT SPARSE NULL,
