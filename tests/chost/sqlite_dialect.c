@@ -39,7 +39,7 @@ int chost_sqlite_dialect(void)
     TarvelinRezezadovuContractsDatabaseIStatement *statement = tarvelin_rezezadovu_contracts_database_iconnection_statement(i);
     CHOST_CHECK(failures, TARVELIN_REZEZADOVU_SUPPORTS_DATABASE_IS_SQ_LITE_STATEMENT(statement));
     gchar *quoted = tarvelin_rezezadovu_contracts_database_istatement_quote_identifier(statement, "a\"b", "main");
-    CHOST_CHECK_STR(failures, quoted, "\"a\"\"b\"");
+    CHOST_CHECK_STR(failures, quoted, "\"main\".\"a\"\"b\"");
     g_free(quoted);
 
     TarvelinRezezadovuContractsDatabaseIAdaptable *adapter = tarvelin_rezezadovu_contracts_database_iconnection_adapter(i);

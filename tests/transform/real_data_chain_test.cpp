@@ -13,9 +13,10 @@ namespace transform_test {
 namespace {
 
 constexpr const char* kUnicodeData = "/usr/share/unicode/UnicodeData.txt";
-// Names longer than 32 characters are refused by MariaDB until its builder writes an
-// unbounded text unbounded; the chain reads back TEXT(32) from there.
-constexpr const char* kMariaDbText = "the MariaDB builder to write an unbounded text unbounded (it writes VARCHAR(32))";
+// MariaDB refuses the table while its text key is written LONGTEXT without a key length;
+// every step from there lacks the rows.
+constexpr const char* kMariaDbText =
+    "MariaDB to take a key on an unbounded text (the target writes LONGTEXT, which it cannot index whole)";
 
 // The file's fifteen fields; the two digit values as numbers, the rest as texts.
 const std::vector<std::pair<const char*, const char*>> kColumns = {
@@ -126,6 +127,10 @@ TEST(RealDataChain, UnicodeDataSurvivesSQLiteToPostgreSQLToMariaDBToSQLite) {
         const char* missing = refused ? refused : from.product == "MariaDB" ? kMariaDbText : nullptr;
         Outcome out = run_transfer(from, to, copy_of(from, to, table));
         expect_or_wait(out.counts.failed == 0, refused, step + ": " + failures(out));
+        if (refused && out.counts.failed != 0 && to.try_run(count + to.q(table)) != "") {
+            std::cout << "waits for " << refused << ": the chain stops at " << step << "\n";
+            return;
+        }
         expect_or_wait(to.rows(count + to.q(table)) == expected_count, missing, step + ": rows missing");
     }
     // Every value of every row, compared where one product orders both sides alike.

@@ -90,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"1|p"}, 5, 1, R"( transfer table data \.main\.a\.\.\.\.\.\.\nno such column: no_such$)"},
         // A row the target refuses (its own table checks x <> 2) is counted and the copy goes on.
         InputCase{"RowFailingMidWay", {{kSchema, "true"}, {kTable, "true"}}, {"1|p", "3|r"}, 7, 1,
-                  R"( INSERT INTO "a"\("x", "y"\) VALUES\(2, 'q'\);\nCHECK constraint failed)"}),
+                  R"( INSERT INTO "main"\."a"\("x", "y"\) VALUES\(2, 'q'\);\nCHECK constraint failed)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
