@@ -42,7 +42,8 @@ class SqliteFidelity : public Dialect {
 protected:
     void SetUp() override {
         Dialect::SetUp();
-        if (!g_find_program_in_path("sqlite3")) {
+        g_autofree gchar* sqlite3 = g_find_program_in_path("sqlite3");
+        if (!sqlite3) {
             if (test::ci()) GTEST_FAIL() << "the sqlite3 client is missing: scripts/deps installs it";
             GTEST_SKIP() << "the sqlite3 client is not installed";
         }
