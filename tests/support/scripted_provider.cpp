@@ -65,7 +65,7 @@ void ScriptedProvider::answer_affected(const std::string& sql, gint64 affected) 
 void ScriptedProvider::answer_error(const std::string& sql, gobj::Error error) {
     Answer a;
     a.kind = Answer::Kind::error;
-    a.error = std::move(error);
+    a.error = std::make_shared<const gobj::Error>(std::move(error));
     set_answer(sql, std::move(a));
 }
 void ScriptedProvider::answer_reader(const std::string& sql, std::function<GObject*()> make) {

@@ -42,6 +42,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -98,7 +99,8 @@ private:
         std::function<GObject*()> make;
         std::vector<ScriptedRow> rows;
         gint64 affected = 0;
-        std::optional<gobj::Error> error;
+        // Held by pointer: GCC 12 warns a moved, disengaged std::optional of it "maybe uninitialized" in sanitizer builds.
+        std::shared_ptr<const gobj::Error> error;
     };
     struct Failure {
         gobj::Error error;
