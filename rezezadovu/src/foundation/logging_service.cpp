@@ -23,8 +23,12 @@ using LoggerVtable = LoggingService::LoggerVtable;
 // The facade is never torn down: the manager it resolved stays for the process.
 std::atomic<Manager*> s_log_manager{nullptr};
 std::recursive_mutex s_lock;
-// Users of each identifier's log, under s_lock.
-std::map<std::string, unsigned> s_users;
+// Users of each identifier's log, under s_lock. Never destroyed: a connection held in a
+// static object may be finalised after the static objects of this file.
+std::map<std::string, unsigned>& users() {
+    static auto* counts = new std::map<std::string, unsigned>;
+    return *counts;
+}
 
 // The manager, or nullptr with the critical of a call on no object.
 Manager* manager_to_call() {
@@ -106,16 +110,16 @@ LOGGING_SERVICE_LEVEL(debug)
 void LoggingService::hold(const std::string& uuid) {
     if (uuid.empty()) return;
     std::lock_guard guard(s_lock);
-    ++s_users[uuid];
+    ++users()[uuid];
 }
 
 void LoggingService::release(const std::string& uuid) {
     if (uuid.empty()) return;
     std::lock_guard guard(s_lock);
-    auto found = s_users.find(uuid);
-    if (found == s_users.end()) return;
+    auto found = users().find(uuid);
+    if (found == users().end()) return;
     if (--found->second > 0) return;
-    s_users.erase(found);
+    users().erase(found);
     // Records are written under s_lock too, so no record is half-way through this
     // identifier's logger while it closes.
     Manager* manager = s_log_manager.load();
