@@ -1,10 +1,15 @@
 // Microseconds per execute_as_scalar through a connection over the SQLite driver on a
 // file: synchronously, and asynchronously one call at a time (worker thread, idle
 // resumption and callback included). Every statement is logged to the main log, as in
-// a host.
+// a host. Then a host that makes a new server record per connection: open, one statement,
+// close and release, many times over the SQLite dialect, with the open descriptors and the
+// resident memory before and after.
 #include <glib/gstdio.h>
 #include <tarvelin/providers/providers.h>
 #include <tarvelin/rezezadovu/database.h>
+#include <tarvelin/rezezadovu/sqlite.h>
+
+#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
@@ -69,6 +74,51 @@ double micros_per_call(Clock::time_point start, int calls) {
     return std::chrono::duration<double, std::micro>(Clock::now() - start).count() / calls;
 }
 
+int open_descriptors() {
+    int n = 0;
+    GDir* d = g_dir_open("/proc/self/fd", 0, nullptr);
+    while (d && g_dir_read_name(d)) ++n;
+    if (d) g_dir_close(d);
+    return n;
+}
+
+long resident_kib() {
+    long pages = 0, resident = 0;
+    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2) resident = 0;
+        std::fclose(f);
+    }
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+void record_cycle(const std::string& file) {
+    auto* record = tarvelin_providers_contracts_server_new();
+    gchar* uuid = g_uuid_string_random();
+    g_object_set(record, "uuid", uuid, "filename", file.c_str(), nullptr);
+    g_free(uuid);
+    auto* c = reinterpret_cast<TarvelinRezezadovuSupportsDatabaseConnectionImpl*>(
+        tarvelin_rezezadovu_supports_database_sq_lite_connection_new());
+    tarvelin_rezezadovu_supports_database_connection_impl_open(c, record, nullptr, nullptr);
+    tarvelin_rezezadovu_supports_database_connection_impl_execute_no_query(c, "SELECT 1", TRUE, nullptr);
+    tarvelin_rezezadovu_supports_database_connection_impl_close(c);
+    g_object_unref(c);
+    g_object_unref(record);
+}
+
+void record_cycles(const std::string& file) {
+    record_cycle(file);  // what a process loads once
+    const int cycles[] = {1000, 2000};
+    for (int n : cycles) {
+        int fds = open_descriptors();
+        long rss = resident_kib();
+        auto start = Clock::now();
+        for (int i = 0; i < n; ++i) record_cycle(file);
+        std::printf("new record per connection: %d cycles, %.1f us per cycle, descriptors %d -> %d, "
+                    "resident %ld -> %ld KiB\n",
+                    n, micros_per_call(start, n), fds, open_descriptors(), rss, resident_kib());
+    }
+}
+
 }  // namespace
 
 int main() {
@@ -127,6 +177,7 @@ int main() {
     tarvelin_rezezadovu_supports_database_connection_impl_close(c);
     g_object_unref(record);
     conn.reset();
+    record_cycles(dir + "/cycles.db");
     foundation::LoggingService::shutdown();
     remove_tree(dir);
     return 0;

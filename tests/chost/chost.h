@@ -6,6 +6,9 @@
 
 struct chost_part { const char *name; int (*run)(void); };
 
+/* The text of an identifier's temporary log, through the facade's log manager (a new text). */
+gchar *chost_recent_log(const gchar *uuid);
+
 #define CHOST_CHECK(failures, cond)                                              \
     do {                                                                          \
         if (!(cond)) {                                                            \

@@ -33,7 +33,8 @@ static gchar *last_line(const gchar *text) {
     return last;
 }
 
-static gchar *recent_of(const gchar *uuid) {
+/* Declared in chost.h: the host parts read identifiers' logs back through it. */
+gchar *chost_recent_log(const gchar *uuid) {
     TarvelinRezezadovuContractsLogILogManager *manager = tarvelin_rezezadovu_foundation_logging_service_get_manager();
     TarvelinRezezadovuContractsLogILogger *logger = tarvelin_rezezadovu_contracts_log_ilog_manager_open(manager, uuid);
     gchar *text = tarvelin_rezezadovu_contracts_log_ilogger_recent(logger, NULL);
@@ -83,7 +84,7 @@ int chost_logging(void) {
     /* A connection's record: its temporary log first, then the main log. */
     tarvelin_rezezadovu_foundation_logging_service_info(conn, "affected rows: %d", 3);
     tarvelin_rezezadovu_foundation_logging_service_debug(conn, "hidden %d", 2);
-    text = recent_of(conn);
+    text = chost_recent_log(conn);
     CHOST_CHECK(failures, g_regex_match_simple("^\\d\\d:\\d\\d:\\d\\d\\.\\d{3} affected rows: 3\\n$", text, 0, 0));
     g_free(text);
     text = read_text(path0);
@@ -122,7 +123,7 @@ int chost_logging(void) {
     tarvelin_rezezadovu_foundation_logging_service_shutdown();
     tarvelin_rezezadovu_foundation_logging_service_info(NULL, "dropped");
     tarvelin_rezezadovu_foundation_logging_service_info(conn, "after %s", "shutdown");
-    text = recent_of(conn);
+    text = chost_recent_log(conn);
     CHOST_CHECK(failures, g_regex_match_simple("^\\d\\d:\\d\\d:\\d\\d\\.\\d{3} after shutdown\\n$", text, 0, 0));
     g_free(text);
     text = read_text(path2);

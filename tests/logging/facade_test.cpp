@@ -223,6 +223,82 @@ TEST_F(Facade, EightThreadsTwoIdentifiersNoLineLostNorInterleaved) {
 }  // namespace
 
 // The facade before any manager: one critical, nothing else.
+// The temporary log files of an identifier in the temporary directory.
+int temp_logs_of(const std::string& uuid) {
+    int n = 0;
+    GDir* tmp = g_dir_open(g_get_tmp_dir(), 0, nullptr);
+    while (const char* name = tmp ? g_dir_read_name(tmp) : nullptr)
+        n += g_str_has_prefix(name, (uuid + "-").c_str()) && g_str_has_suffix(name, ".log");
+    if (tmp) g_dir_close(tmp);
+    return n;
+}
+
+TEST_F(Facade, AnIdentifiersLogLivesWhileItIsHeld) {
+    const char* conn = cid("conn");
+    LoggingService::hold(conn);
+    LoggingService::hold(conn);
+    LoggingService::info(conn, "first %d", 1);
+    EXPECT_EQ(temp_logs_of(conn), 1);
+    LoggingService::release(conn);
+    // Still held once: the same file goes on.
+    LoggingService::info(conn, "second %d", 2);
+    EXPECT_EQ(temp_logs_of(conn), 1);
+    EXPECT_EQ(lines_of(recent(conn)).size(), 2u);
+    LoggingService::release(conn);
+    EXPECT_EQ(temp_logs_of(conn), 0);
+    // Releasing more than was held, or what was never held, changes nothing.
+    LoggingService::release(conn);
+    LoggingService::release(cid("never"));
+    // The next user starts a new file; the main log kept every line.
+    LoggingService::hold(conn);
+    LoggingService::info(conn, "third %d", 3);
+    EXPECT_EQ(lines_of(recent(conn)).size(), 1u);
+    LoggingService::release(conn);
+    EXPECT_EQ(temp_logs_of(conn), 0);
+    EXPECT_EQ(lines_of(main_log()).size(), 3u);
+}
+
+TEST_F(Facade, ReleasingTheDefaultIdentifierKeepsTheMainLog) {
+    LoggingService::hold(id_);
+    LoggingService::release(id_);
+    LoggingService::info(nullptr, "%s", "still written");
+    EXPECT_EQ(lines_of(main_log()).size(), 1u);
+}
+
+TEST_F(Facade, ShutdownRemovesTheTemporaryLogsItHad) {
+    const char* held = cid("held");
+    const char* unheld = cid("unheld");
+    LoggingService::hold(held);
+    LoggingService::info(held, "%s", "a");
+    LoggingService::info(unheld, "%s", "b");
+    EXPECT_EQ(temp_logs_of(held) + temp_logs_of(unheld), 2);
+    LoggingService::shutdown();
+    EXPECT_EQ(temp_logs_of(held) + temp_logs_of(unheld), 0);
+    LoggingService::release(held);
+}
+
+// Users come and go on several threads while others write: a logger is closed only when
+// its last user has gone, so no record reaches a closed logger, and nothing is left.
+TEST_F(Facade, UsersOnManyThreadsLeaveNoLogBehind) {
+    const char* shared = cid("shared");
+    constexpr int kThreads = 8, kRounds = 200;
+    std::barrier start(kThreads);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t) {
+        threads.emplace_back([&, t] {
+            start.arrive_and_wait();
+            for (int i = 0; i < kRounds; ++i) {
+                LoggingService::hold(shared);
+                LoggingService::info(shared, "thread %d round %d", t, i);
+                LoggingService::release(shared);
+            }
+        });
+    }
+    for (auto& th : threads) th.join();
+    EXPECT_EQ(temp_logs_of(shared), 0);
+    EXPECT_EQ(lines_of(main_log()).size(), static_cast<size_t>(kThreads * kRounds));
+}
+
 TEST(FacadeUnstarted, LogsACriticalAndDoesNothing) {
     if (LoggingService::get_manager()) GTEST_SKIP() << "the facade was started earlier in this process";
     LogRecorder recorder;

@@ -219,19 +219,30 @@ TEST_F(Manager, CloseAndShutdown) {
     m->initialize("A", log::kPlain, dir.path().c_str(), 0x100000);
     m->close("never-opened");
     auto first = open("conn");
+    auto other = open("other");
+    auto exists = [](const std::string& path) { return g_file_test(path.c_str(), G_FILE_TEST_EXISTS) != 0; };
+    ASSERT_TRUE(exists(made_[0]));
     m->close("conn");
     EXPECT_TRUE(handlers_of(first.get()).empty());
+    // A forgotten logger's file can no longer be read back: it goes with the logger.
+    EXPECT_FALSE(exists(made_[0]));
+    EXPECT_TRUE(exists(made_[1]));
     auto second = open("conn");
     EXPECT_NE(first.get(), second.get());
-    EXPECT_NE(made_[0], made_[1]);
+    EXPECT_NE(made_[0], made_[2]);
 
     m->shutdown();
     EXPECT_TRUE(handlers_of(m->get_main()).empty());
     EXPECT_TRUE(handlers_of(second.get()).empty());
+    // Every temporary file of the manager is gone; the main log stays.
+    EXPECT_FALSE(exists(made_[1]));
+    EXPECT_FALSE(exists(made_[2]));
+    EXPECT_TRUE(exists(dir.file("A-000.log")));
     auto third = open("conn");
     EXPECT_NE(third.get(), second.get());
     EXPECT_EQ(handlers_of(third.get()).size(), 1u);
-    EXPECT_NE(made_[2], made_[1]);
+    EXPECT_NE(made_[3], made_[2]);
+    EXPECT_TRUE(exists(made_[3]));
 }
 
 }  // namespace

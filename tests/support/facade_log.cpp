@@ -1,7 +1,6 @@
 #include "support/facade_log.hpp"
 
 #include <glib.h>
-#include <glib/gstdio.h>
 
 #include <regex>
 
@@ -9,24 +8,9 @@
 #include "rezezadovu/foundation/logging_service.hpp"
 #include "rezezadovu/foundation/services.hpp"
 #include "rezezadovu/supports/log/manager.hpp"
+#include "support/scratch_dir.hpp"
 
 namespace tarvelin::test {
-
-namespace {
-void remove_tree(const std::string& path) {
-    if (GDir* dir = g_dir_open(path.c_str(), 0, nullptr)) {
-        while (const char* name = g_dir_read_name(dir)) {
-            std::string child = path + "/" + name;
-            if (g_file_test(child.c_str(), G_FILE_TEST_IS_DIR))
-                remove_tree(child);
-            else
-                g_remove(child.c_str());
-        }
-        g_dir_close(dir);
-    }
-    g_rmdir(path.c_str());
-}
-}  // namespace
 
 FacadeLog::FacadeLog(rezezadovu::contracts::log::LogLevel level) {
     using namespace tarvelin::rezezadovu;

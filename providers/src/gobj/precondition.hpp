@@ -3,12 +3,32 @@
 // the condition as the C face states it ("self != NULL", never nullptr).
 #pragma once
 
-#include <glib.h>
+#include <gio/gio.h>
+
+#include <string>
 
 namespace tarvelin::gobj {
 // Logs "<function>: assertion '<condition>' failed" as a critical, like g_return_if_fail.
 inline void precondition_failed(const char* function, const char* condition) noexcept {
     g_return_if_fail_warning(nullptr, function, condition);
+}
+
+// The same, for a function with an error out-parameter: the error is set too
+// (G_IO_ERROR_INVALID_ARGUMENT with the critical's text), so that its failure result
+// always comes with its error.
+inline void precondition_failed(const char* function, const char* condition, GError** error) noexcept {
+    precondition_failed(function, condition);
+    g_set_error(error, G_IO_ERROR, G_IO_ERROR_INVALID_ARGUMENT, "%s: assertion '%s' failed", function, condition);
+}
+
+// True when `instance` is an instance of `type` (or implements it); otherwise logs
+// "G_TYPE_CHECK_INSTANCE_TYPE (<name>, <type>)" as above, sets the error, and gives false.
+inline bool instance_or_error(gpointer instance, GType type, const char* name, const char* function,
+                              GError** error) noexcept {
+    if (G_LIKELY(G_TYPE_CHECK_INSTANCE_TYPE(instance, type))) return true;
+    std::string condition = std::string("G_TYPE_CHECK_INSTANCE_TYPE (") + name + ", " + g_type_name(type) + ")";
+    precondition_failed(function, condition.c_str(), error);
+    return false;
 }
 }  // namespace tarvelin::gobj
 
@@ -16,6 +36,17 @@ inline void precondition_failed(const char* function, const char* condition) noe
 //   if (!TARVELIN_REQUIRE(key != nullptr, "key != NULL")) return nullptr;
 #define TARVELIN_REQUIRE(ok, text) \
     (G_LIKELY(ok) ? true : (::tarvelin::gobj::precondition_failed(G_STRFUNC, (text)), false))
+
+// TARVELIN_REQUIRE for a function with an error out-parameter, which a failed check sets:
+//   if (!TARVELIN_REQUIRE_OR_ERROR(model != nullptr, "model != NULL", error)) return -1;
+#define TARVELIN_REQUIRE_OR_ERROR(ok, text, error) \
+    (G_LIKELY(ok) ? true : (::tarvelin::gobj::precondition_failed(G_STRFUNC, (text), (error)), false))
+
+// True when the argument is an instance of `type`; otherwise the critical naming the
+// argument and the error, and false:
+//   if (!TARVELIN_INSTANCE_OR_ERROR(self, IExporter::gtype(), error)) return -1;
+#define TARVELIN_INSTANCE_OR_ERROR(arg, type, error) \
+    ::tarvelin::gobj::instance_or_error((gpointer)(arg), (type), #arg, G_STRFUNC, (error))
 
 // True when every named pointer argument is given; otherwise logs "<name> != NULL" for
 // the first missing one, in the order written, and gives false. The parameter's own

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdarg>
+#include <map>
 #include <mutex>
 #include <string>
 
@@ -22,6 +23,12 @@ using LoggerVtable = LoggingService::LoggerVtable;
 // The facade is never torn down: the manager it resolved stays for the process.
 std::atomic<Manager*> s_log_manager{nullptr};
 std::recursive_mutex s_lock;
+// Users of each identifier's log, under s_lock. Never destroyed: a connection held in a
+// static object may be finalised after the static objects of this file.
+std::map<std::string, unsigned>& users() {
+    static auto* counts = new std::map<std::string, unsigned>;
+    return *counts;
+}
 
 // The manager, or nullptr with the critical of a call on no object.
 Manager* manager_to_call() {
@@ -99,6 +106,30 @@ LOGGING_SERVICE_LEVEL(message)
 LOGGING_SERVICE_LEVEL(info)
 LOGGING_SERVICE_LEVEL(debug)
 #undef LOGGING_SERVICE_LEVEL
+
+void LoggingService::hold(const std::string& uuid) {
+    if (uuid.empty()) return;
+    std::lock_guard guard(s_lock);
+    ++users()[uuid];
+}
+
+void LoggingService::release(const std::string& uuid) {
+    if (uuid.empty()) return;
+    std::lock_guard guard(s_lock);
+    auto found = users().find(uuid);
+    if (found == users().end()) return;
+    if (--found->second > 0) return;
+    users().erase(found);
+    // Records are written under s_lock too, so no record is half-way through this
+    // identifier's logger while it closes.
+    Manager* manager = s_log_manager.load();
+    if (!manager) return;
+    gobj::guarded("LoggingService", [&] {
+        auto main = gobj::call<&ManagerVtable::get_main, gobj::borrow>(manager);
+        if (main && uuid == text_or_empty(gobj::call<&LoggerVtable::get_uuid>(main))) return;
+        gobj::call<&ManagerVtable::close>(manager, uuid.c_str());
+    });
+}
 
 TarvelinRezezadovuContractsLogILogManager* LoggingService::get_manager() { return s_log_manager.load(); }
 

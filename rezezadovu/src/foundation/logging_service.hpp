@@ -37,6 +37,14 @@ public:
     template <auto Op>
     static void log(const char* uuid, gobj::VaText text);
 
+    // Users of an identifier's log (connections opened with a server record): the
+    // identifier's logger, made on its first record, lives while it has a user; the
+    // last release closes it and removes its temporary file. Counting uses, not
+    // waiting, keeps a logger alive for as long as any job of any user may write to
+    // it. The default identifier and "" are not counted.
+    static void hold(const std::string& uuid);
+    static void release(const std::string& uuid);
+
     // Borrowed, read without the lock: the manager is resolved once and kept for the
     // process.
     static TarvelinRezezadovuContractsLogILogManager* get_manager();

@@ -3,6 +3,8 @@
 // operation or are missing.
 #include "data_fixture.hpp"
 
+#include <functional>
+
 namespace data_test {
 namespace {
 
@@ -220,24 +222,9 @@ TEST(DataContracts, DispatchersGiveTheEmptyResultsOfMissingOperations) {
               nullptr);
     EXPECT_EQ(error, nullptr);
 
-    // A missing object: the critical names the condition, the result is 0 or nothing.
+    // A refused import start (no error to carry): criticals, and no ready callback.
     test::LogCapture log;
-    EXPECT_EQ(tarvelin_rezezadovu_contracts_data_iexporter_export_to_file(nullptr, m, "/tmp/x", nullptr, nullptr,
-                                                                         &error),
-              0);
-    EXPECT_EQ(tarvelin_rezezadovu_contracts_data_iexporter_export_to_text(nullptr, m, &buffer, nullptr, nullptr,
-                                                                         &error),
-              0);
-    EXPECT_EQ(tarvelin_rezezadovu_contracts_data_iexporter_get_options(nullptr), nullptr);
-    EXPECT_EQ(log.count(G_LOG_LEVEL_CRITICAL, "self != NULL"), 3);
-
-    // A buffer without a text and a refused import: criticals, and no ready callback.
     auto* dsv = tarvelin_rezezadovu_supports_data_extractors_dsv_extractor_new("csv");
-    gchar* none = nullptr;
-    EXPECT_EQ(tarvelin_rezezadovu_contracts_data_iexporter_export_to_text(exporter(dsv), m, &none, nullptr, nullptr,
-                                                                         &error),
-              0);
-    EXPECT_EQ(log.count(G_LOG_LEVEL_CRITICAL, "*buffer != NULL"), 1);
     bool called = false;
     auto table = target_table("main", "t", {});
     tarvelin_rezezadovu_contracts_data_iimporter_import_from_text(importer(dsv), "a\n", nullptr,
@@ -253,6 +240,96 @@ TEST(DataContracts, DispatchersGiveTheEmptyResultsOfMissingOperations) {
     g_object_unref(dsv);
     g_free(buffer);
     g_object_unref(host);
+}
+
+// Every refused call that has an error out-parameter fails with its error as well as its
+// critical, and with a failure result a host can tell from an empty table (-1, NULL, 0 for
+// the row step).
+TEST(DataContracts, RefusedCallsFailWithTheirError) {
+    auto model = table_of({{"a", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING}}, {{"x"}});
+    auto* m = reinterpret_cast<TarvelinProvidersContractsTableModel*>(model.gobj());
+    auto* dsv = tarvelin_rezezadovu_supports_data_extractors_dsv_extractor_new("csv");
+    auto* document = tarvelin_rezezadovu_supports_data_documents_markdown_document_new();
+    auto* doc = reinterpret_cast<TarvelinRezezadovuContractsDataIDocument*>(document);
+    auto* database = tarvelin_rezezadovu_meta_model_meta_database_new();
+    // An object of no type the functions accept: a model where an extractor is due.
+    auto* other = reinterpret_cast<GObject*>(m);
+    auto* not_exporter = reinterpret_cast<CExporter*>(other);
+    auto* not_importer = reinterpret_cast<CImporter*>(other);
+    TarvelinRezezadovuContractsDataConfiguration cfg{};
+    gchar* text = g_strdup("");
+    gchar* no_text = nullptr;
+
+    struct Case {
+        const char* what;
+        const char* condition;
+        std::function<bool(GError**)> refused;  // true when the result is the failure result
+    };
+    const Case cases[] = {
+        {"export_to_file without extractor", "self != NULL",
+         [&](GError** e) { return tarvelin_rezezadovu_contracts_data_iexporter_export_to_file(nullptr, m, "/tmp/x", nullptr, nullptr, e) == -1; }},
+        {"export_to_file without model", "model != NULL",
+         [&](GError** e) { return tarvelin_rezezadovu_contracts_data_iexporter_export_to_file(exporter(dsv), nullptr, "/tmp/x", nullptr, nullptr, e) == -1; }},
+        {"export_to_file without file name", "filename != NULL",
+         [&](GError** e) { return tarvelin_rezezadovu_contracts_data_iexporter_export_to_file(exporter(dsv), m, nullptr, nullptr, nullptr, e) == -1; }},
+        {"export_to_file on a model", "G_TYPE_CHECK_INSTANCE_TYPE (self, TarvelinRezezadovuContractsDataIExporter)",
+         [&](GError** e) { return tarvelin_rezezadovu_contracts_data_iexporter_export_to_file(not_exporter, m, "/tmp/x", nullptr, nullptr, e) == -1; }},
+        {"export_to_file of an extractor as model", "G_TYPE_CHECK_INSTANCE_TYPE (model, TarvelinProvidersContractsTableModel)",
+         [&](GError** e) { return tarvelin_rezezadovu_contracts_data_iexporter_export_to_file(exporter(dsv), reinterpret_cast<TarvelinProvidersContractsTableModel*>(dsv), "/tmp/x", nullptr, nullptr, e) == -1; }},
+        {"export_to_text without extractor", "self != NULL",
+         [&](GError** e) { return tarvelin_rezezadovu_contracts_data_iexporter_export_to_text(nullptr, m, &text, nullptr, nullptr, e) == -1; }},
+        {"export_to_text without model", "model != NULL",
+         [&](GError** e) { return tarvelin_rezezadovu_contracts_data_iexporter_export_to_text(exporter(dsv), nullptr, &text, nullptr, nullptr, e) == -1; }},
+        {"export_to_text without buffer", "buffer != NULL",
+         [&](GError** e) { return tarvelin_rezezadovu_contracts_data_iexporter_export_to_text(exporter(dsv), m, nullptr, nullptr, nullptr, e) == -1; }},
+        {"export_to_text with a buffer holding no text", "*buffer != NULL",
+         [&](GError** e) { return tarvelin_rezezadovu_contracts_data_iexporter_export_to_text(exporter(dsv), m, &no_text, nullptr, nullptr, e) == -1; }},
+        {"export_to_text on a model", "G_TYPE_CHECK_INSTANCE_TYPE (self, TarvelinRezezadovuContractsDataIExporter)",
+         [&](GError** e) { return tarvelin_rezezadovu_contracts_data_iexporter_export_to_text(not_exporter, m, &text, nullptr, nullptr, e) == -1; }},
+        {"import_from_text_finish without importer", "G_TYPE_CHECK_INSTANCE_TYPE (self, TarvelinRezezadovuContractsDataIImporter)",
+         [&](GError** e) { return tarvelin_rezezadovu_contracts_data_iimporter_import_from_text_finish(nullptr, nullptr, e) == -1; }},
+        {"import_from_file_finish on a model", "G_TYPE_CHECK_INSTANCE_TYPE (self, TarvelinRezezadovuContractsDataIImporter)",
+         [&](GError** e) { return tarvelin_rezezadovu_contracts_data_iimporter_import_from_file_finish(not_importer, nullptr, e) == -1; }},
+        {"load_from_file without importer", "self != NULL",
+         [&](GError** e) { return tarvelin_rezezadovu_contracts_data_iimporter_load_from_file(nullptr, 0, nullptr, nullptr, e) == nullptr; }},
+        {"load_from_file on a model", "G_TYPE_CHECK_INSTANCE_TYPE (self, TarvelinRezezadovuContractsDataIImporter)",
+         [&](GError** e) { return tarvelin_rezezadovu_contracts_data_iimporter_load_from_file(not_importer, 0, nullptr, nullptr, e) == nullptr; }},
+        {"load_from_text without text", "textbuffer != NULL",
+         [&](GError** e) { return tarvelin_rezezadovu_contracts_data_iimporter_load_from_text(importer(dsv), nullptr, nullptr, nullptr, e) == nullptr; }},
+        {"import_row_to_table_finish without extractor", "self != NULL",
+         [&](GError** e) { return tarvelin_rezezadovu_supports_data_extractors_base_extractor_import_row_to_table_finish(nullptr, nullptr, e) == 0; }},
+        {"produce without document", "self != NULL",
+         [&](GError** e) { tarvelin_rezezadovu_contracts_data_idocument_produce(nullptr, database, "/tmp/x", &cfg, nullptr, nullptr, e); return true; }},
+        {"produce without database", "meta_database != NULL",
+         [&](GError** e) { tarvelin_rezezadovu_contracts_data_idocument_produce(doc, nullptr, "/tmp/x", &cfg, nullptr, nullptr, e); return true; }},
+        {"produce without file name", "filename != NULL",
+         [&](GError** e) { tarvelin_rezezadovu_contracts_data_idocument_produce(doc, database, nullptr, &cfg, nullptr, nullptr, e); return true; }},
+        {"produce without configuration", "cfg != NULL",
+         [&](GError** e) { tarvelin_rezezadovu_contracts_data_idocument_produce(doc, database, "/tmp/x", nullptr, nullptr, nullptr, e); return true; }},
+        {"produce on an extractor", "G_TYPE_CHECK_INSTANCE_TYPE (self, TarvelinRezezadovuContractsDataIDocument)",
+         [&](GError** e) { tarvelin_rezezadovu_contracts_data_idocument_produce(reinterpret_cast<TarvelinRezezadovuContractsDataIDocument*>(dsv), database, "/tmp/x", &cfg, nullptr, nullptr, e); return true; }},
+        {"produce of a model as database", "G_TYPE_CHECK_INSTANCE_TYPE (meta_database, TarvelinRezezadovuMetaModelMetaDatabase)",
+         [&](GError** e) { tarvelin_rezezadovu_contracts_data_idocument_produce(doc, reinterpret_cast<TarvelinRezezadovuMetaModelMetaDatabase*>(other), "/tmp/x", &cfg, nullptr, nullptr, e); return true; }},
+    };
+    for (const Case& c : cases) {
+        test::LogCapture log;
+        GError* error = nullptr;
+        EXPECT_TRUE(c.refused(&error)) << c.what;
+        EXPECT_EQ(log.count(G_LOG_LEVEL_CRITICAL, std::string("'") + c.condition + "'"), 1) << c.what;
+        ASSERT_NE(error, nullptr) << c.what;
+        EXPECT_TRUE(g_error_matches(error, G_IO_ERROR, G_IO_ERROR_INVALID_ARGUMENT)) << c.what;
+        EXPECT_NE(std::string(error->message).find(c.condition), std::string::npos) << c.what << ": " << error->message;
+        g_error_free(error);
+        // A caller that passes no error location gets the critical alone.
+        test::LogCapture again;
+        EXPECT_TRUE(c.refused(nullptr)) << c.what;
+        EXPECT_EQ(again.count(G_LOG_LEVEL_CRITICAL), 1) << c.what;
+    }
+    EXPECT_STREQ(text, "");
+    g_free(text);
+    g_object_unref(database);
+    g_object_unref(document);
+    g_object_unref(dsv);
 }
 
 }  // namespace

@@ -1,7 +1,13 @@
 // C face of the import and export contracts: each dispatcher checks its object and calls
 // the slot of the object's interface structure (an empty slot gives the empty result:
 // -1 for the exports and the import finishes); and the Configuration record.
+//
+// A function with an error out-parameter sets the error on every failure, a missing or
+// wrong-typed argument included (besides its critical): a host cannot tell a refused
+// export from an empty table by the count alone.
 #include "rezezadovu/contracts/data/data_contracts.hpp"
+
+#include "providers/gobj/precondition.hpp"
 
 TARVELIN_LOG_TAG("data_capi")
 
@@ -63,12 +69,25 @@ void tarvelin_rezezadovu_contracts_data_configuration_free(Configuration* self) 
 
 GType tarvelin_rezezadovu_contracts_data_iexporter_get_type(void) { return IExporter::gtype(); }
 
+namespace {
+// The export's target and table: present and of their types, or -1 with the error.
+bool export_arguments(CExporter* self, CModel* model, const char* function, GError** error) {
+    auto given = [&](const void* argument, const char* condition) {
+        if (argument) return true;
+        gobj::precondition_failed(function, condition, error);
+        return false;
+    };
+    return given(self, "self != NULL") && given(model, "model != NULL") &&
+           gobj::instance_or_error(self, IExporter::gtype(), "self", function, error) &&
+           gobj::instance_or_error(model, TARVELIN_PROVIDERS_CONTRACTS_TYPE_TABLE_MODEL, "model", function, error);
+}
+}  // namespace
+
 gint tarvelin_rezezadovu_contracts_data_iexporter_export_to_file(CExporter* self, CModel* model, const gchar* filename,
                                                                  ProgressCallback progress, gpointer progress_target,
                                                                  GError** error) {
-    g_return_val_if_fail(self != NULL, 0);
-    g_return_val_if_fail(model != NULL, 0);
-    g_return_val_if_fail(filename != NULL, 0);
+    if (!export_arguments(self, model, G_STRFUNC, error)) return -1;
+    if (!TARVELIN_REQUIRE_OR_ERROR(filename != NULL, "filename != NULL", error)) return -1;
     return gobj::dispatch<&ExporterVt::export_to_file, -1>(G_STRFUNC, self, model, filename, progress,
                                                            progress_target, error);
 }
@@ -76,10 +95,9 @@ gint tarvelin_rezezadovu_contracts_data_iexporter_export_to_file(CExporter* self
 gint tarvelin_rezezadovu_contracts_data_iexporter_export_to_text(CExporter* self, CModel* model, gchar** buffer,
                                                                  ProgressCallback progress, gpointer progress_target,
                                                                  GError** error) {
-    g_return_val_if_fail(self != NULL, 0);
-    g_return_val_if_fail(model != NULL, 0);
-    g_return_val_if_fail(buffer != NULL, 0);
-    g_return_val_if_fail(*buffer != NULL, 0);
+    if (!export_arguments(self, model, G_STRFUNC, error)) return -1;
+    if (!TARVELIN_REQUIRE_OR_ERROR(buffer != NULL, "buffer != NULL", error)) return -1;
+    if (!TARVELIN_REQUIRE_OR_ERROR(*buffer != NULL, "*buffer != NULL", error)) return -1;
     return gobj::dispatch<&ExporterVt::export_to_text, -1>(G_STRFUNC, self, model, buffer, progress,
                                                            progress_target, error);
 }
@@ -123,6 +141,7 @@ void tarvelin_rezezadovu_contracts_data_iimporter_import_from_file(CImporter* se
 
 gint64 tarvelin_rezezadovu_contracts_data_iimporter_import_from_file_finish(CImporter* self, GAsyncResult* _res_,
                                                                             GError** error) {
+    if (!TARVELIN_INSTANCE_OR_ERROR(self, IImporter::gtype(), error)) return -1;
     return gobj::dispatch<&ImporterVt::import_from_file_finish>(G_STRFUNC, self, _res_, error);
 }
 
@@ -141,21 +160,24 @@ void tarvelin_rezezadovu_contracts_data_iimporter_import_from_text(CImporter* se
 
 gint64 tarvelin_rezezadovu_contracts_data_iimporter_import_from_text_finish(CImporter* self, GAsyncResult* _res_,
                                                                             GError** error) {
+    if (!TARVELIN_INSTANCE_OR_ERROR(self, IImporter::gtype(), error)) return -1;
     return gobj::dispatch<&ImporterVt::import_from_text_finish>(G_STRFUNC, self, _res_, error);
 }
 
 CModel* tarvelin_rezezadovu_contracts_data_iimporter_load_from_file(CImporter* self, gint row_limit,
                                                                     ProgressCallback progress,
                                                                     gpointer progress_target, GError** error) {
-    g_return_val_if_fail(self != NULL, NULL);
+    if (!TARVELIN_REQUIRE_OR_ERROR(self != NULL, "self != NULL", error)) return NULL;
+    if (!TARVELIN_INSTANCE_OR_ERROR(self, IImporter::gtype(), error)) return NULL;
     return gobj::dispatch<&ImporterVt::load_from_file>(G_STRFUNC, self, row_limit, progress, progress_target, error);
 }
 
 CModel* tarvelin_rezezadovu_contracts_data_iimporter_load_from_text(CImporter* self, const gchar* textbuffer,
                                                                     ProgressCallback progress,
                                                                     gpointer progress_target, GError** error) {
-    g_return_val_if_fail(self != NULL, NULL);
-    g_return_val_if_fail(textbuffer != NULL, NULL);
+    if (!TARVELIN_REQUIRE_OR_ERROR(self != NULL, "self != NULL", error)) return NULL;
+    if (!TARVELIN_REQUIRE_OR_ERROR(textbuffer != NULL, "textbuffer != NULL", error)) return NULL;
+    if (!TARVELIN_INSTANCE_OR_ERROR(self, IImporter::gtype(), error)) return NULL;
     return gobj::dispatch<&ImporterVt::load_from_text>(G_STRFUNC, self, textbuffer, progress, progress_target,
                                                        error);
 }
@@ -169,10 +191,12 @@ void tarvelin_rezezadovu_contracts_data_idocument_produce(CDocument* self,
                                                           const gchar* filename, Configuration* cfg,
                                                           ProgressCallback progress, gpointer progress_target,
                                                           GError** error) {
-    g_return_if_fail(self != NULL);
-    g_return_if_fail(meta_database != NULL);
-    g_return_if_fail(filename != NULL);
-    g_return_if_fail(cfg != NULL);
+    if (!TARVELIN_REQUIRE_OR_ERROR(self != NULL, "self != NULL", error)) return;
+    if (!TARVELIN_REQUIRE_OR_ERROR(meta_database != NULL, "meta_database != NULL", error)) return;
+    if (!TARVELIN_REQUIRE_OR_ERROR(filename != NULL, "filename != NULL", error)) return;
+    if (!TARVELIN_REQUIRE_OR_ERROR(cfg != NULL, "cfg != NULL", error)) return;
+    if (!TARVELIN_INSTANCE_OR_ERROR(self, IDocument::gtype(), error)) return;
+    if (!TARVELIN_INSTANCE_OR_ERROR(meta_database, TARVELIN_REZEZADOVU_META_MODEL_TYPE_META_DATABASE, error)) return;
     gobj::dispatch<&TarvelinRezezadovuContractsDataIDocumentInterface::produce>(
         G_STRFUNC, self, meta_database, filename, cfg, progress, progress_target, error);
 }

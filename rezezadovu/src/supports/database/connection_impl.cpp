@@ -85,6 +85,8 @@ ConnectionImpl::~ConnectionImpl() {
     m_inspector.reset();
     m_formatter.reset();
     m_cache.reset();
+    // Last: the records above may still have been written under this identifier.
+    LoggingService::release(m_log_key);
 }
 
 // ---------------------------------------------------------------- dialect objects
@@ -144,9 +146,17 @@ void ConnectionImpl::set_status(DBStatus value) {
     if (m_status.exchange(value) != value) notify(status_pspec);
 }
 void ConnectionImpl::set_server(gobj::Ref<Server> record, GObject* user_object) {
-    std::lock_guard guard(lock_);
-    m_server = std::move(record);
-    m_user_object = user_object;
+    std::string key = record ? record->text_or_empty(Server::Text::uuid) : std::string();
+    // The new identifier is held before the old one is let go, so reopening the same
+    // record keeps its log.
+    LoggingService::hold(key);
+    {
+        std::lock_guard guard(lock_);
+        m_server = std::move(record);
+        m_user_object = user_object;
+        std::swap(m_log_key, key);
+    }
+    LoggingService::release(key);
 }
 void ConnectionImpl::set_version(std::string version) {
     std::lock_guard guard(lock_);
@@ -157,7 +167,7 @@ void ConnectionImpl::update_version() {}
 
 std::string ConnectionImpl::log_key() {
     std::lock_guard guard(lock_);
-    return m_server ? m_server->text_or_empty(Server::Text::uuid) : std::string();
+    return m_log_key;
 }
 
 gpointer ConnectionImpl::provider_or_throw() {

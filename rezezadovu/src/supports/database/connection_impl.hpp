@@ -128,6 +128,9 @@ protected:
 
     // The record given to the last open (none before); left in place by close.
     gobj::Ref<Server> m_server;
+    // The identifier whose log this connection uses (the record's uuid at the open): held
+    // in the log facade from the open until the connection goes or opens another record.
+    std::string m_log_key;
     // The optional caller object of the last open; not owned and never read.
     GObject* m_user_object = nullptr;
     // The product's provider, owned for the connection's whole life.
@@ -163,7 +166,8 @@ protected:
 
 private:
     struct Job;
-    // The uuid of the stored record (the key of every log line), or none.
+    // The uuid of the stored record when it was stored (the key of every log line), or
+    // none.
     std::string log_key();
     gpointer provider_or_throw();
     // Tunnel or direct, by the record's "ssh-using".

@@ -1,7 +1,10 @@
 #include "rezezadovu/supports/log/manager.hpp"
 
+#include <glib/gstdio.h>
+
+#include <cerrno>
+
 #include "rezezadovu/supports/log/handler_file_slice.hpp"
-#include "rezezadovu/supports/log/handler_file_temp.hpp"
 
 TARVELIN_LOG_TAG("manager")
 
@@ -12,6 +15,13 @@ TARVELIN_GTYPE(LogManager, "TarvelinRezezadovuSupportsLogLogManager", gobj::Obje
 namespace {
 void report_no_file_handler(const std::string& why) {
     g_warning("manager:52: *** Failed creating FileHandler: %s\n", why.c_str());
+}
+
+// The handler's file goes with it; a file the handler could not create leaves no path.
+void remove_file_of(const TempFileLogHandler& handler) {
+    std::string path = handler.path();
+    if (!path.empty() && g_remove(path.c_str()) != 0 && errno != ENOENT)
+        tlog_warning("Failed to remove %s: %s", path.c_str(), g_strerror(errno));
 }
 }  // namespace
 
@@ -52,6 +62,8 @@ gobj::Ref<contracts::log::ILogger> LogManager::open(const char* uuid) {
     handler->initialize(uuid);
     handler->set_threshold(contracts::log::kPlain);
     logger->append_handler(reinterpret_cast<TarvelinRezezadovuContractsLogILogHandler*>(handler.gobj()));
+    if (auto earlier = temp_files_.find(uuid); earlier != temp_files_.end()) remove_file_of(*earlier->second);
+    temp_files_[uuid] = handler;
     return logger;
 }
 
@@ -62,12 +74,18 @@ void LogManager::close(const char* uuid) {
     gobj::Ref<Logger> logger = std::move(found->second);
     loggers_.erase(found);
     logger->close();
+    if (auto file = temp_files_.find(uuid); file != temp_files_.end()) {
+        remove_file_of(*file->second);
+        temp_files_.erase(file);
+    }
 }
 
 void LogManager::shutdown() {
     std::lock_guard guard(lock_);
     for (auto& [uuid, logger] : loggers_) logger->close();
     loggers_.clear();
+    for (auto& [uuid, handler] : temp_files_) remove_file_of(*handler);
+    temp_files_.clear();
 }
 
 TarvelinRezezadovuContractsLogILogger* LogManager::get_main() const {

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "rezezadovu/contracts/log/ilog_manager.hpp"
+#include "rezezadovu/supports/log/handler_file_temp.hpp"
 #include "rezezadovu/supports/log/logger.hpp"
 
 namespace tarvelin::rezezadovu::supports::log {
@@ -23,7 +24,11 @@ public:
 
     void initialize(const char* uuid_default, LogLevel level, const char* log_file_dir, gint64 size_max) override;
     gobj::Ref<contracts::log::ILogger> open(const char* uuid) override;
+    // Closes the identifier's logger and removes the temporary file it wrote: once the
+    // logger is forgotten nothing can read that file back, and the main log keeps every
+    // record.
     void close(const char* uuid) override;
+    // Closes every logger and removes every temporary file this manager made.
     void shutdown() override;
     // Borrowed: valid until the next initialize replaces it, so initialize is not called
     // while another thread uses the main logger (the facade holds its lock over both).
@@ -33,6 +38,8 @@ private:
     std::optional<std::string> uuid_default_;
     gobj::Ref<Logger> main_;
     std::map<std::string, gobj::Ref<Logger>> loggers_;
+    // The temporary file handler of each logger made by open, by identifier.
+    std::map<std::string, gobj::Ref<TempFileLogHandler>> temp_files_;
     mutable std::recursive_mutex lock_;
 };
 

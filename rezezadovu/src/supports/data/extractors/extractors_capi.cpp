@@ -18,6 +18,7 @@
 #include "rezezadovu/supports/data/extractors/json_extractor.hpp"
 #include "rezezadovu/supports/data/extractors/table_extractors.hpp"
 #include "rezezadovu/supports/data/extractors/xml_extractor.hpp"
+#include "providers/gobj/precondition.hpp"
 
 TARVELIN_LOG_TAG("extractors_capi")
 
@@ -110,7 +111,9 @@ void tarvelin_rezezadovu_supports_data_extractors_base_extractor_import_row_to_t
 gint64 tarvelin_rezezadovu_supports_data_extractors_base_extractor_import_row_to_table_finish(CBase* self,
                                                                                              GAsyncResult* _res_,
                                                                                              GError** error) {
-    g_return_val_if_fail(self != NULL, 0);
+    // A refused call sets its error as a failed step does.
+    if (!TARVELIN_REQUIRE_OR_ERROR(self != NULL, "self != NULL", error)) return 0;
+    if (!TARVELIN_INSTANCE_OR_ERROR(self, BaseExtractor::gtype(), error)) return 0;
     return gobj::invoke<&BaseExtractor::import_row_to_table_finish>(G_STRFUNC, self, _res_, error);
 }
 
