@@ -116,4 +116,22 @@ std::vector<std::pair<std::string, std::vector<std::string>>> kept_rows(const En
     return out;
 }
 
+gobj::Ref<rezezadovu::transform::StructureSynchronizer> structure_job(
+    const Endpoint& source, const Endpoint& target, const std::vector<std::string>& tables,
+    const gobj::Ref<rezezadovu::contracts::ThreadProgress>& progress) {
+    using rezezadovu::transform::StructureSynchronizer;
+    using IConnectionRef = gobj::Ref<rezezadovu::contracts::database::IConnection>;
+    std::vector<std::pair<std::string, std::string>> o = {
+        {key("OPTION", "SOURCE", "DATABASE"), source.database}, {key("OPTION", "SOURCE", "SCHEMA"), source.schema},
+        {key("OPTION", "TARGET", "DATABASE"), target.database}, {key("OPTION", "TARGET", "SCHEMA"), target.schema},
+        {key("OPTION", "RESULT", "CONTINUE"), "true"}};
+    for (const auto& t : tables) o.push_back({key("OPTION", "table", t), ""});
+    auto j = StructureSynchronizer::create(StructureSynchronizer::gtype(), options(o).get());
+    j->set_server_source(IConnectionRef::retain(source.connection.instance()));
+    j->set_server_target(IConnectionRef::retain(target.connection.instance()));
+    j->set_progress(progress);
+    j->initialize();
+    return j;
+}
+
 }  // namespace transform_test

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "endpoints.hpp"
+#include "rezezadovu/transform/structure_synchronizer.hpp"
 
 namespace transform_test {
 
@@ -28,5 +29,11 @@ Shape shape_of(const Endpoint& e);
 // For each table both sides hold, a query of the target's columns the source keeps too,
 // with the target's rows as they are now.
 std::vector<std::pair<std::string, std::vector<std::string>>> kept_rows(const Endpoint& source, const Endpoint& target);
+
+// A structure synchronisation from `source` to `target` selecting `tables`, going on past
+// a failed statement, initialised.
+gobj::Ref<rezezadovu::transform::StructureSynchronizer> structure_job(
+    const Endpoint& source, const Endpoint& target, const std::vector<std::string>& tables,
+    const gobj::Ref<rezezadovu::contracts::ThreadProgress>& progress);
 
 }  // namespace transform_test

@@ -22,7 +22,6 @@ namespace {
 
 using rezezadovu::contracts::ThreadProgress;
 using rezezadovu::transform::StructureSynchronizer;
-using IConnectionRef = gobj::Ref<rezezadovu::contracts::database::IConnection>;
 
 // Both sides of a pair, each a list of statements run in order (rows included).
 struct Pair {
@@ -140,19 +139,8 @@ protected:
         for (const auto& s : pair.right) ASSERT_NO_FATAL_FAILURE(right->run(s));
     }
 
-    gobj::Ref<StructureSynchronizer> job(Endpoint& source, Endpoint& target,
-                                         const std::vector<std::string>& tables) {
-        std::vector<std::pair<std::string, std::string>> o = {
-            {key("OPTION", "SOURCE", "DATABASE"), source.database}, {key("OPTION", "SOURCE", "SCHEMA"), source.schema},
-            {key("OPTION", "TARGET", "DATABASE"), target.database}, {key("OPTION", "TARGET", "SCHEMA"), target.schema},
-            {key("OPTION", "RESULT", "CONTINUE"), "true"}};
-        for (const auto& t : tables) o.push_back({key("OPTION", "table", t), ""});
-        auto j = StructureSynchronizer::create(StructureSynchronizer::gtype(), options(o).get());
-        j->set_server_source(IConnectionRef::retain(source.connection.instance()));
-        j->set_server_target(IConnectionRef::retain(target.connection.instance()));
-        j->set_progress(progress);
-        j->initialize();
-        return j;
+    gobj::Ref<StructureSynchronizer> job(Endpoint& source, Endpoint& target, const std::vector<std::string>& tables) {
+        return structure_job(source, target, tables, progress);
     }
 
     test::FacadeLog facade{rezezadovu::contracts::log::kRisky};
