@@ -7,6 +7,7 @@
 // and says why.
 #include <algorithm>
 #include <set>
+#include <tuple>
 
 #include "endpoints.hpp"
 #include "waiting.hpp"
@@ -207,6 +208,42 @@ std::vector<Param> params() {
 INSTANTIATE_TEST_SUITE_P(Pairs, SyncTable, ::testing::ValuesIn(params()), [](const auto& info) {
     return std::string(info.param.product) + "_" + info.param.c->name + (info.param.forward ? "_Forward" : "_Back");
 });
+
+}  // namespace
+}  // namespace transform_test
+
+namespace transform_test {
+namespace {
+
+using namespace rezezadovu::meta_model;
+
+// Columns are matched by name: a column's number is no difference (PostgreSQL counts
+// dropped columns in it), the column before it is.
+TEST(ColumnComparison, ByNameAndTheColumnBefore) {
+    auto table = [](std::vector<std::tuple<const char*, int, const char*>> columns) {
+        auto t = MetaTable::create_with_names(MetaTable::gtype(), "d", "s", "t");
+        for (const auto& [name, ordinal, after] : columns) {
+            auto c = MetaColumn::create();
+            c->set_name(name);
+            c->set_ordinal(guint16(ordinal));
+            c->set_after(after);
+            gobj::GeeArray<MetaColumn>::wrap(t->get_columns()).append(c);
+        }
+        return t;
+    };
+    auto patcher = rezezadovu::transform::Patcher::create();
+    gobj::Ref<MetaTable> patched;
+    auto source = table({{"a", 1, ""}, {"c", 2, "a"}});
+    EXPECT_EQ(patcher->diff_meta_table(*source, *table({{"a", 1, ""}, {"c", 3, "a"}}), false, patched),
+              TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_IDENTICAL);
+    EXPECT_EQ(patcher->diff_meta_table(*source, *table({{"c", 1, ""}, {"a", 2, "c"}}), false, patched),
+              TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_UPDATE);
+    ASSERT_TRUE(patched);
+    std::vector<int> marks;
+    for (auto c : gobj::GeeArray<MetaColumn>::wrap(patched->get_columns())) marks.push_back(c->get_version());
+    EXPECT_EQ(marks, (std::vector<int>{TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_UPDATE,
+                                       TARVELIN_PROVIDERS_CONTRACTS_DATA_VERSION_UPDATE}));
+}
 
 }  // namespace
 }  // namespace transform_test
