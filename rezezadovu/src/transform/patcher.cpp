@@ -47,7 +47,34 @@ void swap_member(JsonObject* object, const char* member, const std::string& from
         json_object_set_string_member(object, member, to.c_str());
 }
 
-// Drops change marks everywhere and, with `names`, reads the target's names as the source's.
+std::string member_name(JsonNode* node) {
+    if (!JSON_NODE_HOLDS_OBJECT(node)) return {};
+    return text(json_object_get_string_member_with_default(json_node_get_object(node), "name", ""));
+}
+
+// A table's columns by name: where a column stands is its "after" (the column before it),
+// not its number, which counts dropped columns on some products and shifts every later
+// column when one is added in the middle.
+void columns_by_name(JsonObject* object) {
+    if (!json_object_has_member(object, "columns")) return;
+    JsonNode* member = json_object_get_member(object, "columns");
+    if (!JSON_NODE_HOLDS_ARRAY(member)) return;
+    JsonArray* array = json_node_get_array(member);
+    std::vector<JsonNode*> items;
+    for (guint i = 0; i < json_array_get_length(array); ++i) {
+        JsonNode* item = json_array_get_element(array, i);
+        if (!JSON_NODE_HOLDS_OBJECT(item)) return;
+        items.push_back(json_node_ref(item));
+    }
+    std::stable_sort(items.begin(), items.end(),
+                     [](JsonNode* a, JsonNode* b) { return member_name(a) < member_name(b); });
+    JsonArray* sorted = json_array_sized_new(items.size());
+    for (JsonNode* item : items) json_array_add_element(sorted, item);
+    json_object_set_array_member(object, "columns", sorted);
+}
+
+// Drops change marks and column numbers everywhere and, with `names`, reads the target's
+// names as the source's.
 void normalise(JsonNode* node, const NameSwap* names) {
     if (JSON_NODE_HOLDS_ARRAY(node)) {
         JsonArray* array = json_node_get_array(node);
@@ -57,6 +84,8 @@ void normalise(JsonNode* node, const NameSwap* names) {
     if (!JSON_NODE_HOLDS_OBJECT(node)) return;
     JsonObject* object = json_node_get_object(node);
     if (json_object_has_member(object, "version")) json_object_remove_member(object, "version");
+    if (json_object_has_member(object, "ordinal")) json_object_remove_member(object, "ordinal");
+    columns_by_name(object);
     if (names) {
         swap_member(object, "database", names->target_database, names->source_database);
         swap_member(object, "refer-database", names->target_database, names->source_database);

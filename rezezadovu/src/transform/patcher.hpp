@@ -4,7 +4,8 @@
 // Two objects are equal when their JSON texts are (the catalogue's own JSON for catalogue
 // objects; for data models, the tables with their columns and rows and every value with
 // its class). A change mark already set by an earlier comparison ("version") never makes
-// two objects differ. With `with_names` false the target's database and schema names
+// two objects differ, nor does a column's number: columns are matched by name and where
+// one stands is its "after" (the column before it). With `with_names` false the target's database and schema names
 // count as the source's: only the values of "database", "schema", "refer-database" and
 // "refer-schema" members (and the compared schema's or database's own name) are read as
 // the source's, never text inside definitions, comments or other names; members of

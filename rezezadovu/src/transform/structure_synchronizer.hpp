@@ -46,6 +46,10 @@ public:
 
 private:
     void fill(const Run& run);
+    // The patcher's comparison, the columns of both schemas first placed as the target
+    // can place them.
+    DataVersion compare(const Run& run, meta_model::MetaSchema& source, meta_model::MetaSchema& target,
+                        gobj::Ref<meta_model::MetaSchema>& patched);
     TARVELIN_STRUCTURE_SYNCHRONIZER_PROPERTIES(TARVELIN_PROPERTY_STORAGE)
 };
 

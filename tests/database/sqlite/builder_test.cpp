@@ -558,8 +558,9 @@ TEST_F(SqliteBuilder, Rebuild) {
     EXPECT_EQ(rows("SELECT * FROM tv ORDER BY id"), (std::vector<std::string>{"1|a1", "2|a2"}));
     run("INSERT INTO other VALUES (11, 2);");
     EXPECT_EQ(rows("SELECT msg FROM log"), (std::vector<std::string>{"a1", "a2"}));
-    EXPECT_EQ(rows("SELECT id, old_b, c, e FROM \"" + std::string(backup) + "\" ORDER BY id"),
-              (std::vector<std::string>{"1|b1|c1|e1", "2|b2|c2|e2"}));
+    // The copy aside goes once the rows are in.
+    EXPECT_EQ(rows("SELECT name FROM sqlite_master WHERE name = '" + std::string(backup) + "'"),
+              std::vector<std::string>{});
     EXPECT_TRUE(rows("PRAGMA foreign_key_check").empty());
     EXPECT_EQ(scalar("PRAGMA foreign_keys"), "1");
 
@@ -579,7 +580,8 @@ TEST_F(SqliteBuilder, RebuildWithNothingToCopy) {
     column(*t, "x", "TEXT", 1)->set_version(kInsert);
     std::string script = rebuild(*t);
     EXPECT_EQ(script.find("INSERT INTO"), std::string::npos) << script;
-    EXPECT_EQ(script.find("DROP "), std::string::npos) << script;
+    EXPECT_EQ(script.find("DROP INDEX"), std::string::npos) << script;
+    EXPECT_EQ(script.find("DROP TRIGGER"), std::string::npos) << script;
     run(script);
     EXPECT_EQ(rows("PRAGMA table_info(kind)").size(), 1u);
 }

@@ -227,6 +227,7 @@ Text Statement::build_sql_view(const char* user_schema, const char* view_name, c
 Statement::CopySession Statement::copy_session(const CopyTarget&) { return {}; }
 std::string Statement::copy_insert_clause(const CopyTarget&) { return {}; }
 std::vector<std::string> Statement::after_copy(const CopyTarget&) { return {}; }
+bool Statement::places_columns() const { return true; }
 
 Statement* Statement::of(const gobj::Ref<contracts::database::IStatement>& statement) {
     return statement ? gobj::checked_cast<Statement>(statement.instance()) : nullptr;

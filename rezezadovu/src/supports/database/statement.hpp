@@ -165,6 +165,13 @@ public:
     // read the catalogue through this statement's connection.
     virtual std::vector<std::string> after_copy(const CopyTarget& target);
 
+    // ---- structure hooks
+
+    // Whether a table patch can put a column at any place in its table (an ALTER that
+    // says where, or a rebuild). Where it cannot, the order of columns alone is no
+    // difference between two tables: nothing could make it go.
+    virtual bool places_columns() const;
+
     // Our C++ statement behind an interface reference, through the bridge's checked cast;
     // none for a statement a host implemented (or no statement).
     static Statement* of(const gobj::Ref<contracts::database::IStatement>& statement);

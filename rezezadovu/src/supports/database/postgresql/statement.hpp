@@ -92,6 +92,8 @@ public:
     // Sequences do not see the values a copy writes: each one a copied column draws on
     // (from its default or as its identity) is moved past them, forwards only.
     std::vector<std::string> after_copy(const CopyTarget& target) override;
+    // A new column only ever goes last.
+    bool places_columns() const override { return false; }
 };
 
 }  // namespace tarvelin::rezezadovu::supports::database

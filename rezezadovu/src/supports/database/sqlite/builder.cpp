@@ -380,7 +380,9 @@ std::string SQLiteBuilder::table_schema(MetaTable& table, bool raw_types) {
     // SQLite numbers a table's foreign keys from the last declared one: written last first,
     // each key gets its place in the list as its id, and reads back in the same order.
     std::vector<gobj::Ref<MetaConstraint>> constraints;
-    for (auto constraint : list_of<MetaConstraint>(table.get_constraints())) constraints.push_back(constraint);
+    // A constraint being dropped is not written, as a column being dropped is not.
+    for (auto constraint : list_of<MetaConstraint>(table.get_constraints()))
+        if (constraint->get_version() != kDelete) constraints.push_back(constraint);
     std::stable_partition(constraints.begin(), constraints.end(),
                           [](const auto& c) { return dynamic_cast<MetaForeignKey*>(c.get()) != nullptr; });
     const auto keys_end = std::find_if(constraints.begin(), constraints.end(),
@@ -518,7 +520,11 @@ Text SQLiteBuilder::patch_table(MetaTable* table) {
     for (const auto& c : sorted) columns.append(c);
 
     std::string name = text(table->get_name());
-    std::string out = "PRAGMA foreign_keys = OFF;\nPRAGMA legacy_alter_table = ON;\n";
+    // The switches hold for the connection and cannot change inside a transaction: set
+    // around it. The rebuild itself is one transaction, so that a copy the new table
+    // refuses (a NOT NULL column without a default on a filled table) leaves the table as
+    // it was; the copy aside is dropped once the rows are in.
+    std::string out = "PRAGMA foreign_keys = OFF;\nPRAGMA legacy_alter_table = ON;\nBEGIN TRANSACTION;\n";
     for (auto index : list_of<MetaIndex>(table->get_indexes()))
         if (index->get_version() != kInsert)
             out += "DROP INDEX " + SQLiteStatement::quoted(text(index->get_name())) + ";\n";
@@ -530,6 +536,7 @@ Text SQLiteBuilder::patch_table(MetaTable* table) {
     out += "ALTER TABLE " + SQLiteStatement::quoted(name) + " RENAME TO " + SQLiteStatement::quoted(backup) + ";\n\n";
     out += table_schema(*table, true) + table_indexes(*table, true) + table_triggers(*table, true);
     out += table_transfer(*table);
+    out += "DROP TABLE " + SQLiteStatement::quoted(backup) + ";\nCOMMIT;\n";
     return out + "PRAGMA legacy_alter_table = OFF;\nPRAGMA foreign_keys = ON;";
 }
 

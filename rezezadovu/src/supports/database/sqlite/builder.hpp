@@ -44,11 +44,14 @@ public:
     // no parenthesis, quote or operator is taken for a name.
     Text build_index(meta_model::MetaIndex* index) override;
     Text build_trigger(meta_model::MetaTrigger* trigger) override;
-    // The rebuild script: foreign keys and reference rewriting off, the table's indexes and
-    // triggers dropped, the table renamed to a backup name unique in its schema and in
-    // this process (stored as the table's "BACKUP" data), the table, indexes and triggers
-    // made anew (those in the DELETE state left out), the rows copied from the backup by
-    // the columns' change states, and the switches turned back on. The backup stays.
+    // The rebuild script: foreign keys and reference rewriting off, then in one
+    // transaction the table's indexes and triggers dropped, the table renamed to a backup
+    // name unique in its schema and in this process (stored as the table's "BACKUP" data),
+    // the table, indexes, constraints and triggers made anew (those in the DELETE state
+    // left out), the rows copied from the backup by the columns' change states and the
+    // backup dropped; then the switches turned back on. A statement that fails inside
+    // the transaction is to be followed by a ROLLBACK (SyncJob does), which leaves the
+    // table as it was.
     Text patch_table(meta_model::MetaTable* table) override;
 
 private:

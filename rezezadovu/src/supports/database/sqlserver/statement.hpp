@@ -96,6 +96,8 @@ public:
     // The server refuses values for an identity column unless the session allows them for
     // that table: allowed while a table whose copied columns count by themselves fills.
     CopySession copy_session(const CopyTarget& target) override;
+    // A new column only ever goes last.
+    bool places_columns() const override { return false; }
 
 private:
     Text grant_rights(const char* who, const char* object, const char* rights, const char* scope);
