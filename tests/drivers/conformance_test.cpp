@@ -290,6 +290,67 @@ TEST_P(Data, ModelCellsAreTheReadersCellsInEveryZone) {
     tzset();
 }
 
+// Every value leaves the driver as the server holds it, whether the table model or the
+// reader makes it: exact_text gives the server's digits, years 1 and 9999 and every
+// microsecond included (a transfer writes that text on the target).
+TEST_P(Data, ValuesAtTheEndsOfTheirTypesLeaveExactly) {
+    const auto& cases = ctx->sql.exact_values;
+    if (cases.empty()) GTEST_SKIP() << "no exact values for " << ctx->product;
+    GObject* p = opened();
+    std::string create = "CREATE TABLE {t} (k INTEGER", insert = "INSERT INTO {t} VALUES (1";
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        create += ", c" + std::to_string(i) + " " + cases[i].type;
+        insert += ", " + cases[i].literal;
+    }
+    make_table_with(p, {create + ")", insert + ")"});
+    const std::string select = ctx->spell("SELECT * FROM {t}");
+
+    auto table = model(p, select);
+    auto rows = table->get_rows();
+    ASSERT_EQ(rows.size(), 1);
+    auto values = rows.at(0)->get_values();
+    ASSERT_EQ(values.size(), static_cast<int>(cases.size() + 1));
+
+    GError* error = nullptr;
+    auto reader = gobj::Ref<GObject>::adopt(
+        G_OBJECT(tarvelin_providers_contracts_iprovider_execute_reader(c(p), select.c_str(), &error)));
+    gobj::check(error);
+    auto* r = TARVELIN_PROVIDERS_CONTRACTS_IDATA_READER(reader.gobj());
+    if (!ctx->can.reader_starts_on_first_row) {
+        ASSERT_TRUE(tarvelin_providers_contracts_idata_reader_read(r, &error));
+    }
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const auto& want = cases[i];
+        SCOPED_TRACE(want.type + " " + want.literal);
+        auto ordinal = static_cast<guint16>(i + 1);
+        EXPECT_EQ(values.at(ordinal)->exact_text(), want.text) << "from the table model";
+        auto cell = gobj::Ref<ValueObject>::adopt(
+            tarvelin_providers_contracts_idata_reader_get_value(r, ordinal, &error));
+        gobj::check(error);
+        ASSERT_TRUE(cell);
+        EXPECT_EQ(cell->exact_text(), want.text) << "from the reader";
+    }
+}
+
+// A value the server holds and no value of ours can is an error of the product, never
+// another value nor NULL.
+TEST_P(Data, ValuesNoValueHoldsRaiseAnError) {
+    if (ctx->sql.unreadable_values.empty()) GTEST_SKIP() << "every value of " << ctx->product << " is held";
+    GObject* p = opened();
+    const std::string select = ctx->spell("SELECT v FROM {t}");
+    for (const auto& unheld : ctx->sql.unreadable_values) {
+        SCOPED_TRACE(unheld.type + " " + unheld.literal);
+        make_table_with(p, {"CREATE TABLE {t} (v " + unheld.type + ")", "INSERT INTO {t} VALUES (" + unheld.literal + ")"});
+        GError* error = nullptr;
+        auto table = gobj::Ref<TableModel>::adopt(
+            tarvelin_providers_contracts_iprovider_execute_model(c(p), select.c_str(), TRUE, &error));
+        expect_failure(error, {ctx->product, -1, "\"" + unheld.text + "\"", Failure::Match::Part}, "execute_model");
+        EXPECT_FALSE(table);
+        g_clear_error(&error);
+        affect(p, ctx->spell(ctx->sql.drop_table));
+    }
+}
+
 // ---------------------------------------------------------------- transactions
 
 TEST_P(Data, TransactionsCommitOrRollBackAsOthersSeeThem) {

@@ -44,6 +44,15 @@ struct Spellings {
     // Empty: the product takes no part.
     std::vector<std::string> typed_table;
     std::string typed_select;
+    // Values at the ends of what the product's types hold, each with the text its cell's
+    // exact_text must give: the server's digits, fractions of a second included.
+    struct Exact {
+        std::string type, literal, text;
+    };
+    std::vector<Exact> exact_values;
+    // Values the product holds and no value of ours can (a year before 1 or after 9999):
+    // reading them raises an error of the product's domain whose message holds `text`.
+    std::vector<Exact> unreadable_values;
 };
 
 struct Capabilities {

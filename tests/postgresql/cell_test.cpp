@@ -19,6 +19,15 @@ TEST(PostgresqlCellText, MoneyReadsItsNumberWhateverTheCurrencyFormat) {
     }
 }
 
+TEST(PostgresqlCellText, TimeOfDayKeepsItsMicroseconds) {
+    for (auto [text, microsecond] : {std::pair{"00:00:00.000001", 1}, {"23:59:59.999999", 999999}, {"12:00:00.5", 500000}}) {
+        GDateTime* t = parse_time_of_day(text);
+        ASSERT_NE(t, nullptr) << text;
+        EXPECT_EQ(g_date_time_get_microsecond(t), microsecond) << text;
+        g_date_time_unref(t);
+    }
+}
+
 TEST(PostgresqlCellText, TimeOfDayKeepsItsWallClockTimeInUtc) {
     struct Case {
         const char* text;
@@ -29,6 +38,7 @@ TEST(PostgresqlCellText, TimeOfDayKeepsItsWallClockTimeInUtc) {
         {"13:45:07+05:30", "13:45:07"},
         {"00:00:00-08", "00:00:00"},
         {"24:00:00", "00:00:00"},
+        {"24:00:00.000001", nullptr},
         {"25:00:00", nullptr},
         {"noon", nullptr},
         {"", nullptr},
@@ -46,6 +56,51 @@ TEST(PostgresqlCellText, TimeOfDayKeepsItsWallClockTimeInUtc) {
         g_free(shown);
         g_date_time_unref(t);
     }
+}
+
+// Every field of the server's ISO text, the fraction to the microsecond and the offset to
+// the second; a stamp outside years 1 to 9999 of the common era makes no date-time.
+TEST(PostgresqlCellText, StampsReadEveryFieldAndOnlyYearsOneTo9999MakeADateTime) {
+    struct Case {
+        const char* text;
+        const char* utc;  // "%Y-%m-%d %H:%M:%S.%f" of the date-time in UTC, or nullptr for none
+    } cases[] = {
+        {"0001-01-01", "1-01-01 00:00:00.000000"},
+        {"9999-12-31", "9999-12-31 00:00:00.000000"},
+        {"0001-01-01 00:00:00", "1-01-01 00:00:00.000000"},
+        {"9999-12-31 23:59:59.999999", "9999-12-31 23:59:59.999999"},
+        {"2000-01-01 00:00:00.000001", "2000-01-01 00:00:00.000001"},
+        {"1969-12-31 23:59:59.5", "1969-12-31 23:59:59.500000"},
+        {"2024-02-29 12:34:56.5+05:30", "2024-02-29 07:04:56.500000"},
+        {"2024-02-29 00:00:00-12", "2024-02-29 12:00:00.000000"},
+        {"1900-01-01 00:00:00+00:19:32", "1899-12-31 23:40:28.000000"},
+        {"2000-02-29", "2000-02-29 00:00:00.000000"},
+        {"1900-02-29", nullptr},
+        {"0044-03-15 BC", nullptr},
+        {"0001-01-01 00:00:00 BC", nullptr},
+        {"10000-01-01 00:00:00", nullptr},
+        {"infinity", nullptr},
+        {"-infinity", nullptr},
+        {"01/02/2024", nullptr},
+        {"", nullptr},
+    };
+    for (const Case& c : cases) {
+        GDateTime* t = stamp_date_time(parse_stamp(c.text));
+        if (!c.utc) {
+            EXPECT_EQ(t, nullptr) << c.text;
+            if (t) g_date_time_unref(t);
+            continue;
+        }
+        ASSERT_NE(t, nullptr) << c.text;
+        GDateTime* utc = g_date_time_to_utc(t);
+        gchar* shown = g_date_time_format(utc, "%Y-%m-%d %H:%M:%S.%f");
+        EXPECT_STREQ(shown, c.utc) << c.text;
+        g_free(shown);
+        g_date_time_unref(utc);
+        g_date_time_unref(t);
+    }
+    EXPECT_EQ(parse_stamp("10000-01-01").year, 10000);
+    EXPECT_TRUE(parse_stamp("0044-03-15 BC").before_christ);
 }
 
 TEST(PostgresqlCellText, TruthOfBooleanAndBitTexts) {

@@ -111,7 +111,7 @@ TEST_F(PostgresqlTypes, CellReadingsOfTheTextFormat) {
     auto ts = r->get_timestamp(6);
     ASSERT_TRUE(ts);
     EXPECT_EQ(g_date_time_to_unix(ts.get()), 1709622489);
-    EXPECT_FALSE(r->get_datetime(7));  // no date-time for infinity
+    EXPECT_THROW(r->get_datetime(7), gobj::Error);  // no date-time holds infinity
     EXPECT_TRUE(r->get_time(8));
 
     // The older escape output of bytea decodes to the same bytes.

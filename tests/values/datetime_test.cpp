@@ -224,3 +224,64 @@ TEST(DateTimeValues, NullArgumentsFailTheirPreconditions) {
     };
     for (const auto& c : cases) value_test::expect_precondition(c.call, c.condition);
 }
+
+namespace {
+GDateTime* utc_plus(gint64 microseconds) {
+    GDateTime* epoch = g_date_time_new_from_unix_utc(0);
+    GDateTime* t = g_date_time_add(epoch, microseconds);
+    g_date_time_unref(epoch);
+    return t;
+}
+}  // namespace
+
+// The text a transfer writes: the year with four digits, every microsecond, the column's
+// fractional digits, and a time's span beyond a day or below zero kept whole.
+TEST(DateTimeValues, ExactTextsLoseNothing) {
+    struct Case {
+        gint year, month, day, hour, minute;
+        double seconds;
+        gint digits;
+        const char* text;
+    } stamps[] = {
+        {1, 1, 1, 0, 0, 0, -1, "0001-01-01 00:00:00"},
+        {9999, 12, 31, 23, 59, 59.999999, -1, "9999-12-31 23:59:59.999999"},
+        {2024, 2, 29, 12, 0, 0.5, -1, "2024-02-29 12:00:00.5"},
+        {2024, 2, 29, 12, 0, 0.5, 3, "2024-02-29 12:00:00.500"},
+        {1000, 1, 1, 0, 0, 0, 6, "1000-01-01 00:00:00.000000"},
+        {2024, 2, 29, 12, 0, 0.000001, 0, "2024-02-29 12:00:00.000001"},
+    };
+    for (const Case& c : stamps) {
+        GDateTime* dt = g_date_time_new_utc(c.year, c.month, c.day, c.hour, c.minute, 0);
+        GDateTime* exact = g_date_time_add(dt, static_cast<GTimeSpan>(c.seconds * G_USEC_PER_SEC + 0.5));
+        auto v = ValueDateTime::create_datetime(exact);
+        v->set_fraction_digits(c.digits);
+        EXPECT_EQ(v->exact_text(), c.text);
+        EXPECT_EQ(v->clone()->exact_text(), c.text) << "clone";
+        g_date_time_unref(exact);
+        g_date_time_unref(dt);
+    }
+    EXPECT_EQ(ValueDate::create_dmy(1, 1, 1)->exact_text(), "0001-01-01");
+    EXPECT_EQ(ValueDate::create_dmy(9999, 12, 31)->exact_text(), "9999-12-31");
+    EXPECT_EQ(ValueDateTime::create_datetime(nullptr)->exact_text(), "(NULL)");
+
+    struct Span {
+        gint64 microseconds;
+        gint digits;
+        const char* text;
+    } spans[] = {
+        {1, -1, "00:00:00.000001"},
+        {(24 * 3600 - 1) * G_TIME_SPAN_SECOND + 999999, -1, "23:59:59.999999"},
+        {24 * 3600 * G_TIME_SPAN_SECOND, -1, "24:00:00"},
+        {(838 * 3600 + 59 * 60 + 59) * G_TIME_SPAN_SECOND, 6, "838:59:59.000000"},
+        {-(838 * 3600 + 59 * 60 + 59) * G_TIME_SPAN_SECOND - 999999, -1, "-838:59:59.999999"},
+        {-G_TIME_SPAN_SECOND / 2, -1, "-00:00:00.5"},
+    };
+    for (const Span& s : spans) {
+        GDateTime* t = utc_plus(s.microseconds);
+        auto v = ValueTime::create_time(t);
+        v->set_fraction_digits(s.digits);
+        EXPECT_EQ(v->exact_text(), s.text);
+        EXPECT_EQ(v->clone()->exact_text(), s.text) << "clone";
+        g_date_time_unref(t);
+    }
+}

@@ -95,9 +95,11 @@ struct StoreSink {
         cell->data = store.keep(data, length);
         cell->length = static_cast<guint32>(length);
     }
-    void microseconds(DataType t, gint64 us) {
+    // The column's fractional digits ride in the length, one up (0: none declared).
+    void microseconds(DataType t, gint64 us, gint digits) {
         set(CellStore::kMicroseconds, t);
         cell->integer = us;
+        cell->length = static_cast<guint32>(std::clamp(digits, -1, 6) + 1);
     }
     void bytes(DataType t, const std::vector<guint8>& v) {
         if (v.size() > G_MAXINT32) return object(cells::from_bytes(t, v.data(), static_cast<gint32>(v.size())), t);
@@ -109,15 +111,14 @@ struct StoreSink {
         // The day number; 0 for a cleared date.
         integer(TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATE, g_date_valid(&d) ? g_date_get_julian(&d) : 0);
     }
-    void date_time(DataType t, const gobj::DateTime& dt) {
+    void date_time(DataType t, const gobj::DateTime& dt, gint digits) {
         if (!dt) return null();
         gint64 seconds = g_date_time_to_unix(dt.get());
         // Near the ends of the range a zone other than UTC may be all that holds the
         // moment: that cell keeps the object made from it.
         if ((seconds < kSafeFirst || seconds >= kSafeLast) && !in_utc(dt.get()))
-            return object(cells::from_date_time(t, dt.get()), t);
-        set(CellStore::kMicroseconds, t);
-        cell->integer = seconds * kMicro + g_date_time_get_microsecond(dt.get());
+            return object(cells::from_date_time(t, dt.get(), digits), t);
+        microseconds(t, seconds * kMicro + g_date_time_get_microsecond(dt.get()), digits);
     }
     void variant(gobj::Ref<ValueObject> v) {
         if (!v) return null();
@@ -156,7 +157,7 @@ gobj::Ref<ValueObject> make_value(CellStore::Cell& c) {
             return cells::from_bytes(type, c.length ? reinterpret_cast<const guint8*>(c.data) : nullptr,
                                      static_cast<gint32>(c.length));
         case CellStore::kMicroseconds:
-            return cells::from_date_time(type, from_microseconds(c.integer).get());
+            return cells::from_date_time(type, from_microseconds(c.integer).get(), static_cast<gint>(c.length) - 1);
         case CellStore::kObject:
             return gobj::Ref<ValueObject>::adopt(std::exchange(c.object, nullptr));
         default:

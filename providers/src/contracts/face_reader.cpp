@@ -67,6 +67,7 @@ std::vector<gobj::Ref<ValueObject>> IDataReader::get_values() { return default_v
 bool IDataReader::peek_string(guint16, const char*&, std::size_t&) { return false; }
 bool IDataReader::peek_date_time(guint16, DataType, gint64&) { return false; }
 bool IDataReader::peek_number_text(guint16, const char*&, std::size_t&) { return false; }
+gint IDataReader::fraction_digits(guint16) { return -1; }
 
 void IDataReader::defaults(Vtable* vt) {
     vt->get_timestamp = gobj::slot<&default_timestamp>(vt->get_timestamp);

@@ -108,6 +108,9 @@ public:
     // not hold every digit; borrowed until the reader moves on or is asked again. False
     // for every other cell.
     virtual bool peek_number_text(guint16 ordinal, const char*& data, std::size_t& length);
+    // The digits of a second's fraction a TIME, DATETIME or TIMESTAMP column declares (0
+    // to 6), which its values' exact text keeps; -1 (the default) when it declares none.
+    virtual gint fraction_digits(guint16 ordinal);
 
     // The interface's own bodies, on any reader instance, ours or a host's. Ours reach
     // them through the virtuals above, a host's through its interface structure.

@@ -97,11 +97,16 @@ gobj::Ref<ValueObject> from_bytes(DataType type, const guint8* data, gint32 leng
 
 gobj::Ref<ValueObject> from_date(const GDate& date) { return ValueDate::create_date(&date); }
 
-gobj::Ref<ValueObject> from_date_time(DataType type, GDateTime* dt) {
+gobj::Ref<ValueObject> from_date_time(DataType type, GDateTime* dt, gint fraction_digits) {
     // A row slot must never be empty: a getter that yields no date-time gives SQL NULL.
     if (!dt) return ValueNull::create();
-    if (type == TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIME) return ValueTime::create_time(dt);
-    return ValueDateTime::create_datetime(dt);
+    gobj::Ref<ValueDateTime> v;
+    if (type == TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIME)
+        v = ValueTime::create_time(dt);
+    else
+        v = ValueDateTime::create_datetime(dt);
+    if (v) v->set_fraction_digits(fraction_digits);
+    return v;
 }
 
 namespace {
@@ -170,7 +175,7 @@ struct ObjectSink {
         return cells::from_bytes(t, v.data(), static_cast<gint32>(v.size()));
     }
     R date(const GDate& d) { return cells::from_date(d); }
-    R date_time(DataType t, const gobj::DateTime& dt) { return cells::from_date_time(t, dt.get()); }
+    R date_time(DataType t, const gobj::DateTime& dt, gint digits) { return cells::from_date_time(t, dt.get(), digits); }
     R variant(R v) { return v ? v : null(); }
 };
 
@@ -181,6 +186,11 @@ namespace {
 // of ours that has them.
 struct ThroughInterfaceWithDigits : cells::ThroughInterface {
     IDataReader* self;
+    gint fraction_digits(guint16 o) const { return self ? self->fraction_digits(o) : -1; }
+    template <auto Slot, auto Member, class Sink>
+    decltype(auto) date_time_cell(DataType t, guint16 o, Sink& sink) const {
+        return sink.date_time(t, gobj::call<Slot>(reader, o), fraction_digits(o));
+    }
     template <auto Slot, auto Member, class Sink>
     decltype(auto) real_cell(DataType t, guint16 o, Sink& sink) const {
         const double value = gobj::call<Slot>(reader, o);

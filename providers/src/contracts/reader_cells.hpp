@@ -25,8 +25,9 @@ gobj::Ref<ValueObject> from_text(DataType type, std::string text);
 gobj::Ref<ValueObject> from_bytes(DataType type, const guint8* data, gint32 length);
 // DATE: midnight of that day in the local zone (none for a cleared date).
 gobj::Ref<ValueObject> from_date(const GDate& date);
-// TIME, DATETIME, TIMESTAMP; no date-time gives SQL NULL.
-gobj::Ref<ValueObject> from_date_time(DataType type, GDateTime* dt);
+// TIME, DATETIME, TIMESTAMP; no date-time gives SQL NULL. `fraction_digits` as the
+// reader's fraction_digits gives it for the column.
+gobj::Ref<ValueObject> from_date_time(DataType type, GDateTime* dt, gint fraction_digits = -1);
 
 // The instant g_date_time_new_from_iso8601(text, UTC) gives, in microseconds since the
 // epoch, for the plain form "YYYY-MM-DD HH:MM:SS" (or with "T"), with up to six digits of
@@ -48,9 +49,11 @@ struct ThroughInterface {
     decltype(auto) string_cell(DataType t, guint16 o, Sink& sink) const {
         return sink.text(t, gobj::call<&V::get_string, gobj::nullable>(reader, o));
     }
+    // A host's reader says nothing of a column's fractional digits.
+    gint fraction_digits(guint16) const { return -1; }
     template <auto Slot, auto Member, class Sink>
     decltype(auto) date_time_cell(DataType t, guint16 o, Sink& sink) const {
-        return sink.date_time(t, gobj::call<Slot>(reader, o));
+        return sink.date_time(t, gobj::call<Slot>(reader, o), fraction_digits(o));
     }
     template <auto Slot, auto Member, class Sink>
     decltype(auto) real_cell(DataType t, guint16 o, Sink& sink) const {
@@ -76,11 +79,12 @@ struct ThroughObject {
         if (reader.peek_string(o, data, length)) return sink.text_view(t, data, length);
         return sink.text(t, reader.get_string(o));
     }
+    gint fraction_digits(guint16 o) const { return reader.fraction_digits(o); }
     template <auto Slot, auto Member, class Sink>
     decltype(auto) date_time_cell(DataType t, guint16 o, Sink& sink) const {
         gint64 microseconds = 0;
-        if (reader.peek_date_time(o, t, microseconds)) return sink.microseconds(t, microseconds);
-        return sink.date_time(t, (reader.*Member)(o));
+        if (reader.peek_date_time(o, t, microseconds)) return sink.microseconds(t, microseconds, fraction_digits(o));
+        return sink.date_time(t, (reader.*Member)(o), fraction_digits(o));
     }
     // The getter's number, and beside it the server's digits where the reader has them.
     template <auto Slot, auto Member, class Sink>
@@ -95,9 +99,9 @@ struct ThroughObject {
 
 // Reads cell `o` of the current row through `a` and hands the result to `sink`, which
 // has null(), integer(type, gint64), real(type, double), text(type, optional text),
-// bytes(type, vector), date(GDate), date_time(type, gobj::DateTime) and variant(Ref);
-// with ThroughObject also text_view(type, data, length), microseconds(type, gint64) and
-// exact_real(type, double, server text).
+// bytes(type, vector), date(GDate), date_time(type, gobj::DateTime, fraction digits) and
+// variant(Ref); with ThroughObject also text_view(type, data, length),
+// microseconds(type, gint64, fraction digits) and exact_real(type, double, server text).
 template <class Access, class Sink>
 decltype(auto) read_cell(const Access& a, guint16 o, Sink& sink) {
     using V = IDataReader::Vtable;
@@ -144,7 +148,7 @@ decltype(auto) read_cell(const Access& a, guint16 o, Sink& sink) {
             return sink.date(date);
         }
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIME:
-            return sink.date_time(t, a.template get<&V::get_time, &I::get_time>(o));
+            return sink.date_time(t, a.template get<&V::get_time, &I::get_time>(o), a.fraction_digits(o));
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATETIME:
             return a.template date_time_cell<&V::get_datetime, &I::get_datetime>(t, o, sink);
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIMESPAN:

@@ -1,5 +1,7 @@
 #include "providers/contracts/value_datetime.hpp"
 
+#include <algorithm>
+
 #include "providers/contracts/value_support.hpp"
 #include "providers/gobj/local_zone.hpp"
 #include "providers/gobj/register.hpp"
@@ -60,6 +62,30 @@ std::optional<std::string> ValueDateTime::format(const char* format) const {
 std::string ValueDateTime::show(const char* fmt) const { return format(fmt).value_or("(NULL)"); }
 std::string ValueDateTime::to_string() const { return show("%Y-%m-%d %H:%M:%S"); }
 
+std::string ValueDateTime::fraction(gint microseconds) const {
+    int needed = microseconds ? 6 : 0;
+    for (gint rest = microseconds; needed > 0 && rest % 10 == 0; rest /= 10) --needed;
+    const int shown = std::min(6, std::max(needed, static_cast<int>(fraction_digits_)));
+    if (shown <= 0) return {};
+    char digits[8];
+    g_snprintf(digits, sizeof digits, "%06d", microseconds);
+    return "." + std::string(digits, static_cast<std::size_t>(shown));
+}
+
+std::string ValueDateTime::exact_text() const {
+    if (!itsvalue_) return "(NULL)";
+    // The drivers deliver a wall-clock time as that time in UTC; the local zone the value
+    // is kept in must not move it. An instant UTC cannot show (before year 1) keeps its zone.
+    gobj::DateTime utc(g_date_time_to_utc(itsvalue_.get()));
+    GDateTime* dt = utc ? utc.get() : itsvalue_.get();
+    gint year = 0, month = 0, day = 0;
+    g_date_time_get_ymd(dt, &year, &month, &day);
+    return gobj::take_string(g_strdup_printf("%04d-%02d-%02d %02d:%02d:%02d", year, month, day,
+                                             g_date_time_get_hour(dt), g_date_time_get_minute(dt),
+                                             g_date_time_get_second(dt))) +
+           fraction(g_date_time_get_microsecond(dt));
+}
+
 void ValueDateTime::to_value(GValue* result) const {
     gint64 seconds = 0;
     if (itsvalue_) {
@@ -78,7 +104,9 @@ gobj::Ref<ValueObject> ValueDateTime::local_copy() const {
         precondition_failed("g_date_time_to_local", "datetime != NULL");
         return {};
     }
-    return make<T>(local_or_own(itsvalue_.get()), T::gtype());
+    auto copy = make<T>(local_or_own(itsvalue_.get()), T::gtype());
+    if (copy) copy->fraction_digits_ = fraction_digits_;
+    return copy;
 }
 gobj::Ref<ValueObject> ValueDateTime::clone() const { return local_copy<ValueDateTime>(); }
 const char* ValueDateTime::get_name() const { return "datetime"; }
@@ -106,6 +134,12 @@ gobj::Ref<ValueDate> ValueDate::create_iso8601(const std::string& text, GType ty
 }
 
 std::string ValueDate::to_string() const { return show("%Y-%m-%d"); }
+std::string ValueDate::exact_text() const {
+    if (!itsvalue_) return "(NULL)";
+    gint year = 0, month = 0, day = 0;
+    g_date_time_get_ymd(itsvalue_.get(), &year, &month, &day);
+    return gobj::take_string(g_strdup_printf("%04d-%02d-%02d", year, month, day));
+}
 void ValueDate::to_value(GValue* result) const {
     g_value_init(result, G_TYPE_DATE);
     if (!itsvalue_) return;
@@ -134,8 +168,31 @@ gobj::Ref<ValueTime> ValueTime::create_time(GDateTime* datetime, GType type) {
 }
 
 std::string ValueTime::to_string() const { return show("%H:%M:%S"); }
+std::string ValueTime::exact_text() const {
+    if (!itsvalue_) return "(NULL)";
+    GDateTime* dt = itsvalue_.get();
+    // 838:59:59 is the longest span a product's TIME holds.
+    constexpr gint64 kLongest = 839 * gint64(3600);
+    // The distance from the epoch; a negative one is shown as its size after a minus.
+    gint64 micro = g_date_time_to_unix(dt) * G_TIME_SPAN_SECOND + g_date_time_get_microsecond(dt);
+    if (g_date_time_get_utc_offset(dt) == 0 && micro > -kLongest * G_TIME_SPAN_SECOND &&
+        micro < kLongest * G_TIME_SPAN_SECOND) {
+        const bool negative = micro < 0;
+        if (negative) micro = -micro;
+        const gint64 whole = micro / G_TIME_SPAN_SECOND;
+        return gobj::take_string(g_strdup_printf("%s%02" G_GINT64_FORMAT ":%02d:%02d", negative ? "-" : "",
+                                                 whole / 3600, static_cast<int>(whole / 60 % 60),
+                                                 static_cast<int>(whole % 60))) +
+               fraction(static_cast<gint>(micro % G_TIME_SPAN_SECOND));
+    }
+    return gobj::take_string(g_strdup_printf("%02d:%02d:%02d", g_date_time_get_hour(dt), g_date_time_get_minute(dt),
+                                             g_date_time_get_second(dt))) +
+           fraction(g_date_time_get_microsecond(dt));
+}
 gobj::Ref<ValueObject> ValueTime::clone() const {
-    return make<ValueTime>(itsvalue_ ? g_date_time_ref(itsvalue_.get()) : nullptr, gtype());
+    auto copy = make<ValueTime>(itsvalue_ ? g_date_time_ref(itsvalue_.get()) : nullptr, gtype());
+    if (copy) copy->fraction_digits_ = fraction_digits_;
+    return copy;
 }
 const char* ValueTime::get_name() const { return "time"; }
 DataType ValueTime::get_data_type() const { return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIME; }

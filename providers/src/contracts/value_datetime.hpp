@@ -41,6 +41,15 @@ public:
 
     // "%Y-%m-%d %H:%M:%S", or "(NULL)".
     std::string to_string() const override;
+    // The text that loses nothing: "YYYY-MM-DD HH:MM:SS" of the instant in UTC (the year
+    // with four digits, 0001 too), then the fraction of the second (fraction_digits);
+    // "(NULL)" when the value holds none.
+    std::string exact_text() const override;
+    // How many digits of a second's fraction exact_text shows at least (a column's
+    // fractional precision, 0 to 6); -1 shows those the microseconds need, none for a
+    // whole second. Never fewer than the held microseconds need.
+    gint fraction_digits() const noexcept { return fraction_digits_; }
+    void set_fraction_digits(gint digits) noexcept { fraction_digits_ = digits; }
     // The instant cut to whole seconds, in the local zone.
     void to_value(GValue* result) const override;
     gobj::Ref<ValueObject> clone() const override;
@@ -60,12 +69,15 @@ protected:
     }
     // The text form in `fmt`, or "(NULL)".
     std::string show(const char* fmt) const;
+    // ".ffffff" of `microseconds` with the digits fraction_digits asks for ("" for none).
+    std::string fraction(gint microseconds) const;
     // The held instant in the local zone as a new T, or nothing (after the date
     // library's precondition message) when the value holds none.
     template <class T>
     gobj::Ref<ValueObject> local_copy() const;
 
     TARVELIN_VALUE_DATE_TIME_PROPERTIES(TARVELIN_PROPERTY_STORAGE)
+    gint fraction_digits_ = -1;
 };
 
 // A date-time shown as its date.
@@ -83,6 +95,8 @@ public:
 
     // "%Y-%m-%d", or "(NULL)".
     std::string to_string() const override;
+    // "YYYY-MM-DD" of the held day (the year with four digits), or "(NULL)".
+    std::string exact_text() const override;
     // A GDate of the shown day (none when the value holds none).
     void to_value(GValue* result) const override;
     gobj::Ref<ValueObject> clone() const override;
@@ -103,6 +117,11 @@ public:
 
     // "%H:%M:%S", or "(NULL)".
     std::string to_string() const override;
+    // A UTC date-time within 839 hours of 1970-01-01 00:00 (how the drivers deliver a
+    // time, a span beyond a day or a negative one included): "[-]HH:MM:SS" of that
+    // distance, hours beyond 24 kept; any other: its time of day. Then the fraction of
+    // the second as ValueDateTime shows it; "(NULL)" when the value holds none.
+    std::string exact_text() const override;
     // Keeps the zone, so the time of day shown does not move.
     gobj::Ref<ValueObject> clone() const override;
     const char* get_name() const override;

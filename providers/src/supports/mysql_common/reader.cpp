@@ -165,6 +165,18 @@ bool Reader::peek_number_text(guint16 ordinal, const char*& data, std::size_t& l
     data = cell(ordinal, &length);
     return data != nullptr;
 }
+gint Reader::fraction_digits(guint16 ordinal) {
+    const MYSQL_FIELD& f = field(ordinal);
+    switch (f.type) {
+        case MYSQL_TYPE_TIME:
+        case MYSQL_TYPE_DATETIME:
+        case MYSQL_TYPE_TIMESTAMP:
+            // An expression's column may report 39 (not fixed): no declared precision.
+            return f.decimals <= 6 ? static_cast<gint>(f.decimals) : -1;
+        default:
+            return -1;
+    }
+}
 bool Reader::peek_date_time(guint16 ordinal, contracts::DataType, gint64& microseconds) {
     // get_datetime and get_timestamp read the same text as UTC.
     std::size_t length = 0;

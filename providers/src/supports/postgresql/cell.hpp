@@ -20,6 +20,22 @@ TARVELIN_EXPORT double parse_money(std::string_view text);
 // dropped: the cell shows its own time of day). NULL when the text is no time.
 TARVELIN_EXPORT GDateTime* parse_time_of_day(std::string_view text);
 
+// A date, timestamp or timestamptz text of the ISO output style ("2024-02-29",
+// "2024-02-29 12:34:56.5", "2024-02-29 12:34:56+05:30", "0044-03-15 BC", "infinity"),
+// read exactly: the fields, the fraction to the microsecond, the offset to the second.
+struct Stamp {
+    gint64 year = 0;  // 0 when the text is no date of that form (or "infinity")
+    int month = 0, day = 0, hour = 0, minute = 0, second = 0, microsecond = 0;
+    bool has_zone = false;
+    int zone_seconds = 0;  // east of UTC
+    bool before_christ = false;
+    // A day of years 1 to 9999 of the common era: what GLib's dates hold.
+    bool fits() const { return year >= 1 && year <= 9999 && !before_christ; }
+};
+TARVELIN_EXPORT Stamp parse_stamp(std::string_view text);
+// The stamp as a date-time in its own offset (UTC without one); NULL unless it fits.
+TARVELIN_EXPORT GDateTime* stamp_date_time(const Stamp& stamp);
+
 // A boolean or bit-string text: "t" for a boolean, any '1' for a bit string.
 TARVELIN_EXPORT bool parse_truth(std::string_view text);
 

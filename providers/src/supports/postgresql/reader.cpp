@@ -27,13 +27,22 @@ constexpr Oid kTimeOid = 1083;
 constexpr Oid kTimeTzOid = 1266;
 constexpr Oid kNumericOid = 1700;
 
-gobj::DateTime iso8601_utc(const char* text) {
-    GTimeZone* utc = g_time_zone_new_utc();
-    gobj::DateTime d(g_date_time_new_from_iso8601(text, utc));
-    g_time_zone_unref(utc);
+}  // namespace
+
+void PostgreSQLReader::unreadable_date(guint16 ordinal, const char* what) const {
+    // Never a value near it: a BC year, a year past 9999 or an infinity has no date of ours.
+    throw gobj::Error(kDomain, -1,
+                      gobj::take_string(g_strdup_printf(
+                          _("Cannot read \"%s\" of column %u as a %s: it holds the years 1 to 9999 of the common era "
+                            "in the ISO style."),
+                          cell_string(ordinal).c_str(), unsigned(ordinal), what)));
+}
+
+gobj::DateTime PostgreSQLReader::stamp(guint16 ordinal) const {
+    gobj::DateTime d(stamp_date_time(parse_stamp(cell_string(ordinal))));
+    if (!d) unreadable_date(ordinal, _("date and time"));
     return d;
 }
-}  // namespace
 
 gobj::Ref<PostgreSQLReader> PostgreSQLReader::create(PGresult* result, bool owns) {
     auto r = construct(gtype(), result);
@@ -122,16 +131,23 @@ double PostgreSQLReader::get_double(guint16 ordinal) { return g_ascii_strtod(cel
 double PostgreSQLReader::get_decimal(guint16 ordinal) { return get_double(ordinal); }
 double PostgreSQLReader::get_money(guint16 ordinal) { return parse_money(cell_string(ordinal)); }
 
-void PostgreSQLReader::get_date(guint16 ordinal, GDate& result) { g_date_set_parse(&result, cell(ordinal)); }
+void PostgreSQLReader::get_date(guint16 ordinal, GDate& result) {
+    const Stamp s = parse_stamp(cell_string(ordinal));
+    if (!s.fits() || !g_date_valid_dmy(static_cast<GDateDay>(s.day), static_cast<GDateMonth>(s.month),
+                                       static_cast<GDateYear>(s.year)))
+        unreadable_date(ordinal, _("date"));
+    g_date_set_dmy(&result, static_cast<GDateDay>(s.day), static_cast<GDateMonth>(s.month),
+                   static_cast<GDateYear>(s.year));
+}
 
 gobj::DateTime PostgreSQLReader::get_time(guint16 ordinal) {
     const char* text = cell(ordinal);
     Oid type = PQftype(result_, ordinal);
     if (type == kTimeOid || type == kTimeTzOid) return gobj::DateTime(parse_time_of_day(text));
-    return iso8601_utc(text);
+    return stamp(ordinal);
 }
-gobj::DateTime PostgreSQLReader::get_datetime(guint16 ordinal) { return iso8601_utc(cell(ordinal)); }
-gobj::DateTime PostgreSQLReader::get_timestamp(guint16 ordinal) { return iso8601_utc(cell(ordinal)); }
+gobj::DateTime PostgreSQLReader::get_datetime(guint16 ordinal) { return stamp(ordinal); }
+gobj::DateTime PostgreSQLReader::get_timestamp(guint16 ordinal) { return stamp(ordinal); }
 
 std::optional<std::string> PostgreSQLReader::get_string(guint16 ordinal) { return cell_string(ordinal); }
 bool PostgreSQLReader::peek_string(guint16 ordinal, const char*& data, std::size_t& length) {

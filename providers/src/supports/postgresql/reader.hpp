@@ -45,6 +45,8 @@ public:
     double get_money(guint16 ordinal) override;
     float get_float(guint16 ordinal) override;
     double get_double(guint16 ordinal) override;
+    // Dates and time stamps read exactly, years 1 to 9999 and microseconds; a BC year, a
+    // year past 9999 or an infinity raises an error rather than give another value.
     void get_date(guint16 ordinal, GDate& result) override;
     gobj::DateTime get_time(guint16 ordinal) override;
     gobj::DateTime get_datetime(guint16 ordinal) override;
@@ -71,6 +73,9 @@ private:
     // The current row's cell text; throws before the first row and after the last.
     const char* cell(guint16 ordinal) const;
     std::string cell_string(guint16 ordinal) const;
+    // The cell's date and time in its own offset (UTC without one).
+    gobj::DateTime stamp(guint16 ordinal) const;
+    [[noreturn]] void unreadable_date(guint16 ordinal, const char* what) const;
 
     PGresult* result_ = nullptr;
     bool owns_ = false;
