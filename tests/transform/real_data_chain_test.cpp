@@ -1,7 +1,8 @@
 // A real data file carried around the products: the Unicode character database
 // (UnicodeData.txt, some 35,000 records, from the unicode-data package) loaded into
 // SQLite and copied SQLite -> PostgreSQL -> MariaDB -> SQLite by the transfer. Every row
-// and every value arrives, and the columns end with the types they began with.
+// and every value arrives, and the columns end with the types they began with (the key
+// a text MariaDB bounds).
 #include <fstream>
 
 #include "endpoints.hpp"
