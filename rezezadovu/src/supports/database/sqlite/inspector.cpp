@@ -166,7 +166,8 @@ Text SQLiteInspector::get_sql_type(DataType type) {
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_OBJECT: return std::string("BLOB");
         // Stored as text, but named so that the family travels on.
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATE: return std::string("DATE");
-        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATETIME: return std::string("DATETIME");
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATETIME:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIMESTAMP: return std::string("DATETIME");
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIME: return std::string("TIME");
         default: return std::string("TEXT");
     }
