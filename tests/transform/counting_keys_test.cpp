@@ -234,8 +234,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 // SQL Server takes values for an identity column only while the session allows it for
-// that table (and allows it for no table without one), and then counts on after the
-// largest of them by itself. Checked as the text the copy sends to a scripted server.
+// that table, and then counts on after the largest of them by itself. SQLite's rowid key
+// counts without AUTOINCREMENT too, and becomes an identity as well. Checked as the text
+// the copy sends to a scripted server.
 TEST(CountingKeyIntoSqlServer, IdentityInsertAroundTheCopiedRows) {
     test::FacadeLog facade{rezezadovu::contracts::log::kRisky};
     test::LogCapture quiet;
@@ -253,7 +254,9 @@ TEST(CountingKeyIntoSqlServer, IdentityInsertAroundTheCopiedRows) {
         "INSERT INTO [dbo].[items]([id], [name]) VALUES(1, N'a');",
         "INSERT INTO [dbo].[items]([id], [name]) VALUES(40, N'gap');",
         "SET IDENTITY_INSERT [dbo].[items] OFF",
+        "SET IDENTITY_INSERT [dbo].[plain] ON",
         "INSERT INTO [dbo].[plain]([id], [name]) VALUES(5, N'p');",
+        "SET IDENTITY_INSERT [dbo].[plain] OFF",
     };
     for (const auto& sql : copy_statements) target.provider->answer_affected(sql, 1);
     target.provider->answer_affected("CREATE SCHEMA [dbo]", 0);

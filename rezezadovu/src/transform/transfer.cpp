@@ -1,10 +1,13 @@
 #include "rezezadovu/transform/transfer.hpp"
 
 #include <algorithm>
+#include <map>
+#include <set>
 
 #include "providers/gobj/call.hpp"
 #include "providers/gobj/register.hpp"
 #include "rezezadovu/model/constraints/meta_constraint.hpp"
+#include "rezezadovu/supports/database/dialect_support.hpp"
 #include "rezezadovu/supports/database/sql_builder.hpp"
 #include "rezezadovu/transform/statement_splitter.hpp"
 
@@ -14,6 +17,7 @@ namespace tarvelin::rezezadovu::transform {
 
 using namespace meta_model;
 using supports::database::SqlBuilder;
+namespace dialect = supports::database::dialect;
 
 TARVELIN_GTYPE(Transfer, "TarvelinRezezadovuTransformTransfer", gobj::Object, ITransform)
 
@@ -160,9 +164,37 @@ std::string without_cast(const std::string& value) {
     return gobj::take_string(g_regex_replace_literal(cast, value.c_str(), -1, 0, "", GRegexMatchFlags(0), nullptr));
 }
 
+// A default giving the time of the insert: PostgreSQL's now(), MariaDB's current_timestamp()
+// or current_timestamp(6); only the bare keyword is every product's.
+bool current_time(const std::string& value) {
+    const std::string lower = gobj::take_string(g_ascii_strdown(value.c_str(), -1));
+    return lower == "now()" || lower.rfind("current_timestamp(", 0) == 0;
+}
+
+// MySQL's zero date ('0000-00-00', with or without a time), which no other product holds.
+bool zero_date(const std::string& value) {
+    std::string v = value;
+    v.erase(std::remove(v.begin(), v.end(), '\''), v.end());
+    return v.rfind("0000-00-00", 0) == 0 && v.find_first_not_of("0-: .") == std::string::npos;
+}
+
 // A default drawing on a sequence: the target has neither the sequence nor the call.
 bool calls_sequence(const std::string& value) {
     return gobj::take_string(g_ascii_strdown(value.c_str(), -1)).find("nextval(") != std::string::npos;
+}
+
+bool integer_type(DataType type) {
+    return type >= TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT8 && type <= TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT64;
+}
+
+// A column that counts in its product without the flag: an integer drawing on a sequence
+// (in any spelling of nextval), or one the product counts by itself (SQLite's rowid). The
+// target writes its own counting form for it.
+void mark_counting(MetaColumn& column) {
+    const bool counts_itself =
+        gobj::StringMap::wrap(GEE_MAP(column.get_attributes())).get(dialect::kCountsItself).value_or("") == "true";
+    if (counts_itself || (calls_sequence(text(column.get_default_value())) && integer_type(column.get_data_type())))
+        column.set_auto_increment(true);
 }
 
 // Other products count one column a table: the flag stays on the key's counting column,
@@ -174,6 +206,64 @@ void keep_one_counting_column(MetaTable& table) {
             kept = column;
     for (auto column : gobj::GeeArray<MetaColumn>::wrap(table.get_columns()))
         if (column.get() != kept.get()) column->set_auto_increment(false);
+}
+
+// ---------------------------------------------------------------- member names across products
+
+// A name as names compare without case.
+std::string folded(const std::string& name) { return gobj::take_string(g_utf8_casefold(name.c_str(), -1)); }
+
+// The shortest identifier limit of the products (PostgreSQL's 63 bytes).
+constexpr size_t kLongestName = 63;
+
+// `name` within the identifier limit; a cut name ends with a hash of the whole, so that two
+// long names alike in their first bytes stay apart.
+std::string bounded_name(const std::string& name) {
+    if (name.size() <= kLongestName) return name;
+    const std::string hash = gobj::take_string(g_strdup_printf("_%08x", g_str_hash(name.c_str())));
+    std::string head = name.substr(0, kLongestName - hash.size());
+    // No UTF-8 sequence cut in two.
+    while (!head.empty() && (static_cast<unsigned char>(head.back()) & 0xC0) == 0x80) head.pop_back();
+    if (!head.empty() && (static_cast<unsigned char>(head.back()) & 0xC0) == 0xC0) head.pop_back();
+    return head + hash;
+}
+
+// Index and key names unique in the schema. Products name these members in namespaces of
+// different widths (MariaDB indexes per table and foreign keys per database, PostgreSQL
+// and SQLite indexes per schema, SQL Server every constraint per schema, SQLite leaves
+// foreign keys unnamed): a name several tables of the source share would be refused or,
+// worse, skipped on the target. Each shared name becomes "<table>_<name>"; names no other
+// member shares stay. Names compare without case, as MariaDB compares them.
+void unique_member_names(MetaSchema& schema) {
+    struct Member {
+        gobj::Ref<MetaObject> object;
+        std::string table;
+    };
+    std::vector<Member> members;
+    for (auto table : gobj::GeeArray<MetaTable>::wrap(schema.get_tables())) {
+        const std::string name = text(table->get_name());
+        for (auto index : gobj::GeeArray<MetaIndex>::wrap(table->get_indexes())) members.push_back({index, name});
+        for (auto constraint : gobj::GeeArray<MetaConstraint>::wrap(table->get_constraints())) {
+            auto* unique = dynamic_cast<MetaUnique*>(constraint.get());
+            // A primary key's name is the product's own matter (MariaDB calls each one PRIMARY).
+            if (!(unique && unique->get_is_primary_key())) members.push_back({constraint, name});
+        }
+    }
+    std::map<std::string, int> uses;
+    for (const auto& m : members) ++uses[folded(text(m.object->get_name()))];
+    std::set<std::string> taken;
+    for (const auto& m : members)
+        if (uses[folded(text(m.object->get_name()))] == 1) taken.insert(folded(text(m.object->get_name())));
+    for (const auto& m : members) {
+        const std::string name = text(m.object->get_name());
+        if (uses[folded(name)] == 1) continue;
+        std::string wanted = bounded_name(m.table + "_" + name), chosen = wanted;
+        for (int n = 2; taken.count(folded(chosen)); ++n) chosen = bounded_name(wanted + "_" + std::to_string(n));
+        taken.insert(folded(chosen));
+        tlog_warning("Member %s of %s named %s on the target: its name is shared", name.c_str(), m.table.c_str(),
+                     chosen.c_str());
+        m.object->set_name(chosen.c_str());
+    }
 }
 
 // ---------------------------------------------------------------- column types across products
@@ -320,23 +410,27 @@ void neutral_type(MetaColumn& column) {
 
 // For a target of another product: what only the source product understands (collations,
 // storage options and the sequences named there, casts in defaults, defaults calling a
-// sequence, identity texts, now() as a default, foreign-key match and deferral clauses) stays
-// behind, and each column's type is described so that the target's inspector and builder
-// choose one that holds every value. A counting column keeps its flag, so the target's
-// builder writes its own counting form.
+// sequence, MySQL's zero date as a default, identity texts, the product's spelling of the
+// current time, foreign-key match and deferral clauses) stays behind, and each column's
+// type is described so that the target's inspector and builder choose one that holds every
+// value. A counting column keeps its flag (a column drawing on a sequence, or counted by
+// its product unasked, gets it), so the target's builder writes its own counting form;
+// index and key names become unique in the schema.
 void neutralise(MetaDatabase& database) {
-    for (auto schema : gobj::GeeArray<MetaSchema>::wrap(database.get_schemas()))
+    for (auto schema : gobj::GeeArray<MetaSchema>::wrap(database.get_schemas())) {
+        unique_member_names(*schema);
         for (auto table : gobj::GeeArray<MetaTable>::wrap(schema->get_tables())) {
             gee_map_clear(GEE_MAP(table->get_options()));
+            for (auto column : gobj::GeeArray<MetaColumn>::wrap(table->get_columns())) mark_counting(*column);
             keep_one_counting_column(*table);
             for (auto column : gobj::GeeArray<MetaColumn>::wrap(table->get_columns())) {
                 neutral_type(*column);
                 column->set_collation("");
                 column->set_identity("");
                 const std::string value = text(column->get_default_value());
-                if (calls_sequence(value))
+                if (calls_sequence(value) || zero_date(value))
                     column->set_default_value("");
-                else if (g_ascii_strcasecmp(value.c_str(), "now()") == 0)
+                else if (current_time(value))
                     column->set_default_value("CURRENT_TIMESTAMP");  // the spelling every product takes
                 else
                     column->set_default_value(without_cast(value).c_str());
@@ -347,6 +441,7 @@ void neutralise(MetaDatabase& database) {
                     key->set_deferrable("");
                 }
         }
+    }
 }
 
 }  // namespace
@@ -583,10 +678,44 @@ void Transfer::create_objects(const Run& run, MetaDatabase& database, bool go_on
         tlog_warning("Transfer schema: %s.%s......\n%s", text(schema->get_database()).c_str(),
                      text(schema->get_name()).c_str(), script.c_str());
         run_script(run, go_on, script, "create table");
+        check_indexes(run, *schema, go_on);
         tlog_warning("Transfer schema: %s.%s......[done]", text(schema->get_database()).c_str(),
                      text(schema->get_name()).c_str());
     }
     tlog_warning("Call transfer_structure...[done]");
+}
+
+// A CREATE INDEX IF NOT EXISTS that meets another object of its name does nothing and says
+// so only in a notice: each copied index is looked for on its table, and one missing there
+// is a failed step.
+void Transfer::check_indexes(const Run& run, MetaSchema& schema, bool go_on) {
+    auto adapter = adapter_of(run.target);
+    if (!adapter) return;
+    for (auto table : gobj::GeeArray<MetaTable>::wrap(schema.get_tables())) {
+        auto indexes = gobj::GeeArray<MetaIndex>::wrap(table->get_indexes());
+        if (indexes.size() == 0) continue;
+        auto made = MetaTable::create_with_names(MetaTable::gtype(), table->get_database(), table->get_schema(),
+                                                 table->get_name());
+        try {
+            gobj::call<&CAdaptableVt::fill_meta_table>(adapter, made, true);
+        } catch (const gobj::Error& e) {
+            tlog_warning("Indexes of %s not checked: %s", text(table->get_name()).c_str(), e.message().c_str());
+            continue;
+        }
+        // A target that cannot read its tables back (none found) is not second-guessed.
+        if (gobj::GeeArray<MetaColumn>::wrap(made->get_columns()).size() == 0) continue;
+        auto there = gobj::GeeArray<MetaIndex>::wrap(made->get_indexes());
+        for (auto index : indexes) {
+            const std::string name = text(index->get_name());
+            bool found = false;
+            for (auto other : there) found = found || folded(text(other->get_name())) == folded(name);
+            if (found) continue;
+            const std::string message = time_stamp() + " create index " + name + " on " + text(table->get_name()) +
+                                        "......" + _("not created: another object of that name exists");
+            count(run, false, message);
+            if (!go_on) throw gobj::Error("Transfer", -1, message);
+        }
+    }
 }
 
 }  // namespace tarvelin::rezezadovu::transform

@@ -22,16 +22,26 @@ TEST_F(SqliteInspector, NativeTypes) {
         {"NUMERIC", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_MONEY, G_TYPE_FLOAT, "0.0"},
         {"REAL", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE, G_TYPE_DOUBLE, "0.0"},
         {"BLOB", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BLOB, G_TYPE_BYTES, "0x0"},
+        // Integer and date-time names keep their family, an integer as wide as its name.
+        {"INT", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32, G_TYPE_NONE, "''"},
+        {"int(11)", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32, G_TYPE_NONE, "''"},
+        {"tinyint", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT8, G_TYPE_NONE, "''"},
+        {"SMALLINT", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT16, G_TYPE_NONE, "''"},
+        {"bigint", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT64, G_TYPE_NONE, "''"},
+        {"INT UNSIGNED", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32, G_TYPE_NONE, "''"},
+        {"DATE", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATE, G_TYPE_NONE, "''"},
+        {"datetime", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATETIME, G_TYPE_NONE, "''"},
+        {"TIMESTAMP", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATETIME, G_TYPE_NONE, "''"},
+        {"TIME", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIME, G_TYPE_NONE, "''"},
         // Other names are placed by the words they hold, as SQLite places them; what SQLite
         // keeps as a number only when it looks like one is text.
         {"VARCHAR(255)", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING, G_TYPE_NONE, "''"},
-        {"INT", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT64, G_TYPE_NONE, "''"},
+        {"MEDIUM INT", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT64, G_TYPE_NONE, "''"},
         {"unsigned big int", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT64, G_TYPE_NONE, "''"},
         {"TEXT ", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING, G_TYPE_NONE, "''"},
         {"CLOB", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING, G_TYPE_NONE, "''"},
         {"double precision", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE, G_TYPE_NONE, "''"},
         {"DECIMAL", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DECIMAL, G_TYPE_NONE, "''"},
-        {"DATE", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING, G_TYPE_NONE, "''"},
         {"BOOLEAN", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING, G_TYPE_NONE, "''"},
         {"", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN, G_TYPE_NONE, "''"},
     };
@@ -48,7 +58,7 @@ TEST_F(SqliteInspector, SqlTypes) {
     IInspectable* in = inspector();
     const char* expected[37] = {"NULL", "NULL", "INTEGER", "INTEGER", "INTEGER", "INTEGER", "INTEGER", "INTEGER",
                                 "INTEGER", "INTEGER", "INTEGER", "TEXT", "TEXT", "TEXT", "NUMERIC", "NUMERIC",
-                                "REAL", "REAL", "TEXT", "TEXT", "TEXT", "TEXT", "TEXT", "TEXT", "TEXT",
+                                "REAL", "REAL", "DATE", "TIME", "DATETIME", "TEXT", "DATETIME", "TEXT", "TEXT",
                                 "TEXT", "TEXT", "TEXT", "TEXT", "TEXT", "BLOB", "BLOB", "BLOB", "TEXT", "TEXT",
                                 "TEXT", "TEXT"};
     for (int t = 0; t < 37; ++t)

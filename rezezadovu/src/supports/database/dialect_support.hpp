@@ -24,6 +24,10 @@ using providers::contracts::TableModel;
 using providers::contracts::ValueObject;
 using IConnection = contracts::database::IConnection;
 
+// Attribute of a column its product counts without being told (SQLite's rowid): another
+// product writes its own counting form for it.
+inline constexpr const char* kCountsItself = "COUNTS_ITSELF";
+
 // ---- the connection
 
 // The connection, or the error that it is gone.

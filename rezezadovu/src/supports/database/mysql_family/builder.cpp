@@ -1,6 +1,7 @@
 #include "rezezadovu/supports/database/mysql_family/builder.hpp"
 
 #include <algorithm>
+#include <map>
 
 #include "providers/gobj/call.hpp"
 #include "rezezadovu/supports/database/database_helper.hpp"
@@ -391,7 +392,11 @@ std::string column_lines(MetaTable& table, const TypeOf& type_of, bool alter,
     return out;
 }
 
-std::string index_lines(MetaTable& table, bool alter, const TableStyle& style) {
+// Key lengths for the columns a key of another product names whole, which the family
+// keys only in part: column name -> "(n)".
+using Prefixes = std::map<std::string, std::string>;
+
+std::string index_lines(MetaTable& table, bool alter, const TableStyle& style, const Prefixes& prefixes = {}) {
     auto indexes = gobj::GeeArray<MetaIndex>::wrap(table.get_indexes());
     std::string out = alter ? drop_lines(indexes, "INDEX", true) : "";
     auto options = gobj::StringMap::wrap(GEE_MAP(table.get_options()));
@@ -412,7 +417,10 @@ std::string index_lines(MetaTable& table, bool alter, const TableStyle& style) {
                            MySQLFamilyStatement::quoted(text(index->get_name())) +
                            (style.mariadb ? " " + using_method : "") + "(";
         auto columns = gobj::StringArray::wrap(index->get_columns()).to_vector();
-        for (size_t i = 0; i < columns.size(); ++i) line += (i ? ", " : "") + key_part(columns[i], &table);
+        for (size_t i = 0; i < columns.size(); ++i) {
+            auto prefix = prefixes.find(columns[i]);
+            line += (i ? ", " : "") + key_part(columns[i], &table) + (prefix == prefixes.end() ? "" : prefix->second);
+        }
         line += ") ";
         if (index->get_key_block_size())
             line += printf_text("KEY_BLOCK_SIZE = %llu ", static_cast<unsigned long long>(index->get_key_block_size()));
@@ -463,19 +471,124 @@ std::string check_lines(MetaTable& table, bool alter, const TableStyle& style) {
     return out;
 }
 
+// Unique keys of another product (the family reads its own as indexes), as unique indexes.
+std::string unique_lines(MetaTable& table) {
+    std::string out;
+    for (auto& unique : constraints_of<MetaUnique>(table)) {
+        if (unique->get_is_primary_key() || state(*unique) == kDelete) continue;
+        out += "    UNIQUE INDEX " + MySQLFamilyStatement::quoted(text(unique->get_name())) + " (" +
+               column_list(text(unique->get_columns())) + "),\n";
+    }
+    return out;
+}
+
+// What a key of the family holds whole: 3,072 bytes in all (InnoDB's limit for a key and
+// for each of its parts), at four bytes a character of utf8mb4.
+constexpr gint64 kKeyBytes = 3072;
+constexpr gint64 kCharacterBytes = 4;
+
+bool unbounded_type(const std::string& type) { return type == "LONGTEXT" || type == "LONGBLOB"; }
+gint64 unit_of(const std::string& type) { return type == "LONGTEXT" ? kCharacterBytes : 1; }
+
+// The bytes a written type takes in a key.
+gint64 key_bytes(const std::string& type) {
+    const std::string upper = ascii_upper(type);
+    const gint64 length = g_ascii_strtoll(type.c_str() + std::min(type.size(), type.find('(') + 1), nullptr, 10);
+    if (starts_with(upper, "VARCHAR") || starts_with(upper, "CHAR")) return length * kCharacterBytes;
+    if (starts_with(upper, "VARBINARY") || starts_with(upper, "BINARY")) return length;
+    return 8;
+}
+
+struct KeyColumns {
+    std::vector<std::string> columns;
+    bool whole;  // a primary, unique or foreign key: it compares whole values
+};
+
+std::vector<KeyColumns> keys_of(MetaTable& table) {
+    std::vector<KeyColumns> out;
+    auto names = [](const std::string& list) {
+        std::vector<std::string> columns;
+        for (const auto& part : split(list, ',')) columns.push_back(trimmed(part));
+        return columns;
+    };
+    KeyColumns primary{{}, true};
+    for (auto& column : primary_columns(table)) primary.columns.push_back(text(column->get_name()));
+    if (!primary.columns.empty()) out.push_back(primary);
+    for (auto& unique : constraints_of<MetaUnique>(table))
+        if (!unique->get_is_primary_key()) out.push_back({names(text(unique->get_columns())), true});
+    for (auto& key : constraints_of<MetaForeignKey>(table)) out.push_back({names(text(key->get_local_columns())), true});
+    for (auto index : gobj::GeeArray<MetaIndex>::wrap(table.get_indexes()))
+        out.push_back({gobj::StringArray::wrap(index->get_columns()).to_vector(),
+                       ascii_upper(text(index->get_kind())) == "UNIQUE"});
+    return out;
+}
+
+// A key's share for each unbounded column in it: what the key's other columns leave,
+// split evenly; each value of a column in `types` that is no key part stays out.
+template <class Visit>
+void share_keys(const std::vector<KeyColumns>& keys, const std::map<std::string, std::string>& types, const Visit& visit) {
+    for (const auto& key : keys) {
+        gint64 other = 0;
+        std::vector<std::string> unbounded;
+        for (const auto& name : key.columns) {
+            auto type = types.find(name);
+            if (type == types.end()) continue;
+            if (unbounded_type(type->second))
+                unbounded.push_back(name);
+            else
+                other += key_bytes(type->second);
+        }
+        for (const auto& name : unbounded) {
+            const std::string& type = types.at(name);
+            gint64 share = (kKeyBytes - other) / (static_cast<gint64>(unbounded.size()) * unit_of(type));
+            visit(key, name, std::max<gint64>(share, 1));
+        }
+    }
+}
+
 }  // namespace
 
 std::string table_text(MetaTable& table, const gobj::Ref<IConnection>& connection, bool raw_types, bool alter,
                        const TableStyle& style) {
     gobj::Ref<contracts::database::IInspectable> inspector;
     if (!raw_types && !alter) inspector = inspector_of(connection);
-    auto type_of = [&](MetaColumn& column) -> std::string {
+    auto mapped = [&](MetaColumn& column) -> std::string {
         if (raw_types || alter) return sized_type(column, text(column.get_raw_type()), false);
         if (!inspector) return {};
         return sized_type(column, gobj::call<&InspectorVtable::get_sql_type>(inspector, column.get_data_type()), true);
     };
-    std::string clauses = column_lines(table, type_of, alter, style) + index_lines(table, alter, style) +
-                          foreign_lines(table, alter, style) + check_lines(table, alter, style);
+    // A key of another product on an unbounded text or byte string: the family keys no
+    // LONGTEXT whole. A primary, unique or foreign key compares whole values, so its column
+    // becomes the longest VARCHAR (VARBINARY) the key holds: a prefix would take two values
+    // alike in their first characters as equal. A plain key only finds rows, and keys a
+    // prefix of the column, which stays unbounded.
+    std::map<std::string, std::string> types;
+    Prefixes prefixes;
+    if (!raw_types && !alter) {
+        for (auto column : gobj::GeeArray<MetaColumn>::wrap(table.get_columns()))
+            types[text(column->get_name())] = mapped(*column);
+        const auto keys = keys_of(table);
+        std::map<std::string, gint64> bounded;
+        share_keys(keys, types, [&](const KeyColumns& key, const std::string& name, gint64 share) {
+            if (!key.whole) return;
+            auto [at, fresh] = bounded.emplace(name, share);
+            if (!fresh) at->second = std::min(at->second, share);
+        });
+        for (const auto& [name, length] : bounded)
+            types[name] = printf_text(types[name] == "LONGTEXT" ? "VARCHAR(%lld)" : "VARBINARY(%lld)", (long long)length);
+        share_keys(keys, types, [&](const KeyColumns&, const std::string& name, gint64 share) {
+            auto [at, fresh] = prefixes.emplace(name, printf_text("(%lld)", (long long)share));
+            if (!fresh && g_ascii_strtoll(at->second.c_str() + 1, nullptr, 10) > share)
+                at->second = printf_text("(%lld)", (long long)share);
+        });
+    }
+    auto type_of = [&](MetaColumn& column) -> std::string {
+        auto known = types.find(text(column.get_name()));
+        return known != types.end() ? known->second : mapped(column);
+    };
+    std::string clauses = column_lines(table, type_of, alter, style) + index_lines(table, alter, style, prefixes) +
+                          (alter ? std::string() : unique_lines(table)) + foreign_lines(table, alter, style) +
+                          check_lines(table, alter, style);
     return table_script(table, std::move(clauses), alter);
 }
 

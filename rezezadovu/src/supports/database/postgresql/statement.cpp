@@ -1,6 +1,7 @@
 #include "rezezadovu/supports/database/postgresql/statement.hpp"
 
 #include <algorithm>
+#include <set>
 
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"
@@ -416,26 +417,37 @@ std::vector<std::string> PostgreSQLStatement::after_copy(const CopyTarget& targe
     auto quoted = [](const std::string& name) { return PostgreSQLStatement::quoted(name); };
     const std::string table = quoted(target.schema) + "." + quoted(target.table);
     std::vector<std::string> out;
+    // Only forwards: a sequence that other tables share may already be further on. The
+    // catalogue gives the increment of the sequences a default calls; an identity's
+    // (servers from 10 on), and a sequence the catalogue does not link, is in pg_sequence.
+    auto forward = [&](const std::string& sequence, const std::string& column, gint64 increment) {
+        const std::string name = literal(sequence) + "::regclass";
+        const std::string c = quoted(column);
+        const std::string step = increment != 0 ? std::to_string(increment)
+                                                : "(SELECT seqincrement FROM pg_catalog.pg_sequence WHERE seqrelid = " +
+                                                      name + ")";
+        out.push_back("SELECT setval(" + name + ", q.v) FROM (SELECT CASE WHEN " + step +
+                      " > 0 THEN m.hi ELSE m.lo END AS v, " + step + " AS step, l.last_value AS last FROM " + sequence +
+                      " l, (SELECT max(" + c + ")::bigint AS hi, min(" + c + ")::bigint AS lo FROM " + table +
+                      ") m) q WHERE q.v IS NOT NULL AND CASE WHEN q.step > 0 THEN q.v >= q.last ELSE q.v <= q.last END");
+    };
+    std::set<std::string> linked;
     dialect::CatalogRows rows(dialect::query_model(connection(), postgresql::sequences_query(target.schema, target.table)));
     for (auto row : rows) {
         const std::string column = row.text("column_name");
         if (std::none_of(target.columns.begin(), target.columns.end(), [&](const auto& c) { return c.name == column; }))
             continue;
-        const std::string sequence = quoted(row.text("sequence_schema")) + "." + quoted(row.text("sequence_name"));
-        const std::string name =
-            literal(sequence) + "::regclass";
-        const std::string c = quoted(column);
-        // The catalogue query gives the increment of the sequences a default calls; an
-        // identity's (servers from 10 on) is in pg_sequence.
-        const gint64 increment = g_ascii_strtoll(row.text("increment").c_str(), nullptr, 10);
-        const std::string step = increment != 0 ? std::to_string(increment)
-                                                : "(SELECT seqincrement FROM pg_catalog.pg_sequence WHERE seqrelid = " +
-                                                      name + ")";
-        // Only forwards: a sequence that other tables share may already be further on.
-        out.push_back("SELECT setval(" + name + ", q.v) FROM (SELECT CASE WHEN " + step +
-                      " > 0 THEN m.hi ELSE m.lo END AS v, " + step + " AS step, l.last_value AS last FROM " + sequence +
-                      " l, (SELECT max(" + c + ")::bigint AS hi, min(" + c + ")::bigint AS lo FROM " + table +
-                      ") m) q WHERE q.v IS NOT NULL AND CASE WHEN q.step > 0 THEN q.v >= q.last ELSE q.v <= q.last END");
+        linked.insert(column);
+        forward(quoted(row.text("sequence_schema")) + "." + quoted(row.text("sequence_name")), column,
+                g_ascii_strtoll(row.text("increment").c_str(), nullptr, 10));
+    }
+    // A default naming its sequence as text (nextval('s'::text)) leaves the server no link.
+    for (const auto& column : target.columns) {
+        if (!column.source || linked.count(column.name)) continue;
+        const char* fallback = column.source->get_default_value();
+        auto called = postgresql::sequence_called(fallback ? fallback : "");
+        if (!called) continue;
+        forward(quoted(called->schema.empty() ? target.schema : called->schema) + "." + quoted(called->name), column.name, 0);
     }
     return out;
 }

@@ -273,13 +273,15 @@ void SQLiteAdapter::fill_stored_table(MetaTable& table) {
     auto options = gobj::StringMap::wrap(GEE_MAP(table.get_options()));
     const std::string masked = masked_upper(sql);
     if (masked.find("WITHOUT ROWID") != std::string::npos) options.set("WITHOUTROWID", "true");
+    std::vector<gobj::Ref<MetaColumn>> keys;
+    for (auto column : gobj::GeeArray<MetaColumn>::wrap(table.get_columns()))
+        if (column->get_is_primary_key()) keys.push_back(column);
     // AUTOINCREMENT stands only on a lone INTEGER PRIMARY KEY: that column counts.
-    if (has_word(masked, "AUTOINCREMENT")) {
-        std::vector<gobj::Ref<MetaColumn>> keys;
-        for (auto column : gobj::GeeArray<MetaColumn>::wrap(table.get_columns()))
-            if (column->get_is_primary_key()) keys.push_back(column);
-        if (keys.size() == 1) keys[0]->set_auto_increment(true);
-    }
+    if (has_word(masked, "AUTOINCREMENT") && keys.size() == 1) keys[0]->set_auto_increment(true);
+    // A lone INTEGER PRIMARY KEY of a rowid table is the rowid: it counts without the word.
+    if (keys.size() == 1 && !options.has("WITHOUTROWID") &&
+        g_ascii_strcasecmp(text(keys[0]->get_raw_type()).c_str(), "INTEGER") == 0)
+        set_attribute(*keys[0], dialect::kCountsItself, "true");
     auto sequences = query_scalar(connection, sequences_query(schema));
     if (g_ascii_strtoll(text_of(sequences).c_str(), nullptr, 10) > 0) {
         CatalogRows seq(query_model(connection, sequence_query(schema, name)));

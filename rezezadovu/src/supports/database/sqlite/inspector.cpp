@@ -94,12 +94,40 @@ Text SQLiteInspector::get_type_default(const char* native_type) {
 }
 
 namespace {
-// A declared type the table does not name, placed as SQLite places it (by the words its
-// name holds), so that another product gets a type holding its values: what SQLite keeps as
-// numbers only when they look like numbers (dates, times, booleans, any other name) is
-// text there.
+// The names other products give their integers and date-times, which SQLite takes as
+// written: the family travels with the name, an integer as wide as the name says (INTEGER
+// itself is the 64-bit rowid type).
+struct NamedFamily {
+    const char* name;
+    SQLiteInspector::DataType type;
+};
+const NamedFamily kNamedFamilies[] = {
+    {"TINYINT", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT8},
+    {"SMALLINT", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT16},
+    {"INT2", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT16},
+    {"MEDIUMINT", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32},
+    {"INT", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32},
+    {"INT4", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32},
+    {"BIGINT", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT64},
+    {"INT8", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT64},
+    {"DATE", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATE},
+    {"DATETIME", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATETIME},
+    {"TIMESTAMP", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATETIME},
+    {"TIME", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIME},
+};
+
+// A declared type the table does not name, placed by its name where it names an integer
+// or a date-time, else as SQLite places it (by the words its name holds), so that another
+// product gets a type of the same family that holds its values; any other name SQLite keeps
+// as numbers only when they look like numbers (booleans, unknown names) is text there.
 SQLiteInspector::DataType by_affinity(const char* native_type) {
-    const std::string upper = gobj::take_string(g_ascii_strup(native_type, -1));
+    std::string upper = gobj::take_string(g_ascii_strup(native_type, -1));
+    upper = upper.substr(0, upper.find('('));
+    for (const char* word : {" UNSIGNED", " SIGNED", " ZEROFILL"})
+        if (size_t at = upper.find(word); at != std::string::npos) upper.erase(at, std::string(word).size());
+    upper.erase(upper.find_last_not_of(" \t") + 1);
+    for (const auto& named : kNamedFamilies)
+        if (upper == named.name) return named.type;
     auto has = [&](const char* word) { return upper.find(word) != std::string::npos; };
     if (upper.empty()) return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN;
     if (has("INT")) return TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT64;
@@ -136,6 +164,11 @@ Text SQLiteInspector::get_sql_type(DataType type) {
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BINARY:
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BLOB:
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_OBJECT: return std::string("BLOB");
+        // Stored as text, but named so that the family travels on.
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATE: return std::string("DATE");
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATETIME:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIMESTAMP: return std::string("DATETIME");
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIME: return std::string("TIME");
         default: return std::string("TEXT");
     }
 }
