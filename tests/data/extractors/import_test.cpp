@@ -5,6 +5,8 @@
 // for the three importers (delimited text, JSON, XML).
 #include <json-glib/json-glib.h>
 
+#include <regex>
+
 #include "data_fixture.hpp"
 #include "support/facade_log.hpp"
 
@@ -248,6 +250,46 @@ TEST_P(Imports, RefusedRecordInsideABatch) {
             EXPECT_EQ(contents(), (std::vector<std::string>{"1|a|1"}));
             EXPECT_EQ(progress.calls.size(), 1u);
         }
+    }
+}
+
+// Ends the import's own session from another connection once the first batch is in.
+struct SessionKiller {
+    std::string product, session;
+    bool killed = false;
+    static void progress(guint, gint64, const gchar*, gpointer data) {
+        auto* self = static_cast<SessionKiller*>(data);
+        if (std::exchange(self->killed, true)) return;
+        end_session(self->product, self->session);
+    }
+};
+
+TEST_P(Imports, ALostConnectionEndsTheImportWithTheCommittedCount) {
+    if (db->product() == "SQLite") GTEST_SKIP() << "an SQLite file has no session to end";
+    Records records;
+    for (int i = 1; i <= 10000; ++i) records.push_back({std::to_string(i), "n", std::to_string(i)});
+    const std::string text = render(Format::Json, records);
+    const std::regex committed("was lost after ([0-9]+) records were imported: .");
+    for (bool go_on : {true, false}) {
+        SCOPED_TRACE(go_on ? "continue on error" : "stop on error");
+        db->run("DELETE FROM t");
+        SessionKiller killer{db->product(), db->rows(db->product() == "PostgreSQL" ? "SELECT pg_backend_pid()"
+                                                                                  : "SELECT CONNECTION_ID()")
+                                                .at(0)};
+        Made e = extractor(Format::Json, {{"ACTION", "append"}, {"BATCH_SIZE", "50"}});
+        tarvelin_rezezadovu_contracts_data_iexporter_set_continue_on_error(exporter(e.get()), go_on);
+        auto r = import_text(e, text, db->connection(), *table, &SessionKiller::progress, &killer);
+        ASSERT_TRUE(killer.killed);
+        GError* error = nullptr;
+        tarvelin_rezezadovu_contracts_database_iconnection_reopen(db->connection(), &error);
+        ASSERT_EQ(test::describe(error), "(none)");
+
+        EXPECT_EQ(r.count, 0);
+        std::smatch m;
+        ASSERT_TRUE(std::regex_search(r.error, m, committed)) << r.error;
+        EXPECT_EQ(db->rows("SELECT count(*) FROM t"), (std::vector<std::string>{m[1].str()}));
+        EXPECT_GE(std::stoi(m[1].str()), 50);
+        EXPECT_LT(std::stoi(m[1].str()), 10000);
     }
 }
 
