@@ -5,6 +5,8 @@
 // for the three importers (delimited text, JSON, XML).
 #include <json-glib/json-glib.h>
 
+#include <regex>
+
 #include "data_fixture.hpp"
 #include "support/facade_log.hpp"
 
@@ -110,10 +112,12 @@ protected:
     void TearDown() override { db.reset(); }
 
     Imported import(Format format, const std::string& action, const Records& records, bool go_on = true,
-                    MetaTable* target = nullptr) {
-        Made e = extractor(format, {{"ACTION", action}});
+                    MetaTable* target = nullptr, const Options& more = {}, ProgressLog* progress = nullptr) {
+        Options options = {{"ACTION", action}};
+        options.insert(options.end(), more.begin(), more.end());
+        Made e = extractor(format, options);
         tarvelin_rezezadovu_contracts_data_iexporter_set_continue_on_error(exporter(e.get()), go_on);
-        return import_text(e, render(format, records), db->connection(), target ? *target : *table);
+        return import_text(e, render(format, records), db->connection(), target ? *target : *table, progress);
     }
     std::vector<std::string> contents() { return db->rows("SELECT id, name, qty FROM t ORDER BY id"); }
 
@@ -174,6 +178,119 @@ TEST_P(Imports, ContinueOnErrorBothWaysKeepsWhatWasThere) {
     // Delimited text logs a failed record either way; JSON and XML only when they go on.
     EXPECT_EQ(log.count("create row failed:2 -> "), 2);
     EXPECT_EQ(log.count("import row failed: "), 2);
+}
+
+TEST_P(Imports, FailingRecordsInsideBatchesGiveTheRecordByRecordOutcome) {
+    // Twelve records in batches of four; ids 6 (inside the second batch) and 12 (the last
+    // of the third) collide with rows already there, and a lone 6 gives the error every
+    // failing record must show.
+    Records records;
+    for (int i = 1; i <= 12; ++i) records.push_back({std::to_string(i), "n" + std::to_string(i), std::to_string(i)});
+    std::vector<std::string> all, first_five;
+    for (int i = 1; i <= 12; ++i) {
+        std::string row = std::to_string(i) + (i == 6 || i == 12 ? "|old|0" : "|n" + std::to_string(i) + "|" + std::to_string(i));
+        all.push_back(row);
+        if (i <= 5) first_five.push_back(row);
+    }
+    first_five.insert(first_five.end(), {"6|old|0", "12|old|0"});
+    std::sort(all.begin(), all.end(), [](const std::string& a, const std::string& b) { return std::stoi(a) < std::stoi(b); });
+    std::sort(first_five.begin(), first_five.end(),
+              [](const std::string& a, const std::string& b) { return std::stoi(a) < std::stoi(b); });
+    const Options batches = {{"BATCH_SIZE", "4"}};
+    for (Format format : kFormats) {
+        SCOPED_TRACE(name_of(format));
+        db->run("DELETE FROM t");
+        db->run("INSERT INTO t VALUES (6, 'old', 0), (12, 'old', 0)");
+        std::string lone_error = import(format, "append", {records[5]}, false).error;
+        ASSERT_NE(lone_error, "(none)");
+
+        ProgressLog progress;
+        auto r = import(format, "append", records, true, nullptr, batches, &progress);
+        EXPECT_EQ(r.error, "(none)");
+        EXPECT_EQ(r.count, (Counts{10, 10, 12}.of(format)));
+        EXPECT_EQ(db->rows("SELECT id, name, qty FROM t ORDER BY id"), all);
+        // JSON reports each record it goes on from with its running total of rows.
+        std::vector<std::tuple<guint, gint64, std::string>> expected;
+        if (format == Format::Json)
+            for (gint64 done : {1, 2, 3, 4, 5, 5, 6, 7, 8, 9, 10, 10}) expected.emplace_back(12u, done, "");
+        EXPECT_EQ(progress.calls, expected);
+
+        db->run("DELETE FROM t WHERE name <> 'old'");
+        progress.calls.clear();
+        r = import(format, "append", records, false, nullptr, batches, &progress);
+        EXPECT_EQ(r.count, 0);
+        EXPECT_EQ(r.error, lone_error);
+        EXPECT_EQ(db->rows("SELECT id, name, qty FROM t ORDER BY id"), first_five);
+        expected.resize(format == Format::Json ? 5 : 0);
+        EXPECT_EQ(progress.calls, expected);
+    }
+    // Delimited text names the record by the records consumed before it, the header included.
+    EXPECT_EQ(log.count("create row failed:6 -> "), 2);
+    EXPECT_EQ(log.count("create row failed:12 -> "), 1);
+}
+
+TEST_P(Imports, RefusedRecordInsideABatch) {
+    // A JSON element that is no object fails alone, before anything runs for it.
+    const std::string text = R"({"RECORDS":[{"id":1,"name":"a","qty":"1"},7,{"id":3,"name":"c","qty":"3"}]})";
+    for (bool go_on : {true, false}) {
+        SCOPED_TRACE(go_on ? "going on" : "stopping");
+        db->run("DELETE FROM t");
+        Made e = extractor(Format::Json, {{"ACTION", "append"}, {"BATCH_SIZE", "2"}});
+        tarvelin_rezezadovu_contracts_data_iexporter_set_continue_on_error(exporter(e.get()), go_on);
+        ProgressLog progress;
+        auto r = import_text(e, text, db->connection(), *table, &progress);
+        if (go_on) {
+            EXPECT_EQ(r.error, "(none)");
+            EXPECT_EQ(r.count, 2);
+            EXPECT_EQ(contents(), (std::vector<std::string>{"1|a|1", "3|c|3"}));
+            EXPECT_EQ(progress.calls.size(), 3u);
+        } else {
+            EXPECT_EQ(r.error, "JSON -1 invalid json format: record 2 is not an object.");
+            EXPECT_EQ(r.count, 0);
+            EXPECT_EQ(contents(), (std::vector<std::string>{"1|a|1"}));
+            EXPECT_EQ(progress.calls.size(), 1u);
+        }
+    }
+}
+
+// Ends the import's own session from another connection once the first batch is in.
+struct SessionKiller {
+    std::string product, session;
+    bool killed = false;
+    static void progress(guint, gint64, const gchar*, gpointer data) {
+        auto* self = static_cast<SessionKiller*>(data);
+        if (std::exchange(self->killed, true)) return;
+        end_session(self->product, self->session);
+    }
+};
+
+TEST_P(Imports, ALostConnectionEndsTheImportWithTheCommittedCount) {
+    if (db->product() == "SQLite") GTEST_SKIP() << "an SQLite file has no session to end";
+    Records records;
+    for (int i = 1; i <= 10000; ++i) records.push_back({std::to_string(i), "n", std::to_string(i)});
+    const std::string text = render(Format::Json, records);
+    const std::regex committed("was lost after ([0-9]+) records were imported: .");
+    for (bool go_on : {true, false}) {
+        SCOPED_TRACE(go_on ? "continue on error" : "stop on error");
+        db->run("DELETE FROM t");
+        SessionKiller killer{db->product(), db->rows(db->product() == "PostgreSQL" ? "SELECT pg_backend_pid()"
+                                                                                  : "SELECT CONNECTION_ID()")
+                                                .at(0)};
+        Made e = extractor(Format::Json, {{"ACTION", "append"}, {"BATCH_SIZE", "50"}});
+        tarvelin_rezezadovu_contracts_data_iexporter_set_continue_on_error(exporter(e.get()), go_on);
+        auto r = import_text(e, text, db->connection(), *table, &SessionKiller::progress, &killer);
+        ASSERT_TRUE(killer.killed);
+        GError* error = nullptr;
+        tarvelin_rezezadovu_contracts_database_iconnection_reopen(db->connection(), &error);
+        ASSERT_EQ(test::describe(error), "(none)");
+
+        EXPECT_EQ(r.count, 0);
+        std::smatch m;
+        ASSERT_TRUE(std::regex_search(r.error, m, committed)) << r.error;
+        EXPECT_EQ(db->rows("SELECT count(*) FROM t"), (std::vector<std::string>{m[1].str()}));
+        EXPECT_GE(std::stoi(m[1].str()), 50);
+        EXPECT_LT(std::stoi(m[1].str()), 10000);
+    }
 }
 
 TEST_P(Imports, RecordsThatWouldAddressEveryRowAreRefused) {
