@@ -106,7 +106,20 @@ TEST_P(TransferRows, RefusedRowMidPageIsCountedAloneAndTheValuesArriveExactly) {
     ASSERT_FALSE(HasFailure());
     const auto before = source->rows("SELECT " + columns(exact) + " FROM " + source->q("items") + " ORDER BY id");
 
+    const size_t logged_before = log.records().size();
     Outcome out = run_transfer(*source, *target, copy_items(*source, *target));
+
+    // Row values stay out of the warnings (a host may run with fatal warnings, and they
+    // reach stderr); the refused row's warning carries its error.
+    const auto records = log.records();
+    bool refusal_warned = false;
+    for (size_t i = logged_before; i < records.size(); ++i) {
+        if (!(records[i].level & G_LOG_LEVEL_WARNING)) continue;
+        EXPECT_EQ(records[i].message.find("row 5"), std::string::npos) << records[i].message;
+        EXPECT_EQ(records[i].message.find("Zoë"), std::string::npos) << records[i].message;
+        refusal_warned = refusal_warned || records[i].message.find("no_reject") != std::string::npos;
+    }
+    EXPECT_TRUE(refusal_warned);
 
     // Every row has its counted line, in key order; only the refused one failed, with the
     // target's error after its statement.
