@@ -10,6 +10,7 @@
 #include "providers/contracts/model_table.hpp"
 #include "providers/contracts/reader_cells.hpp"
 #include "providers/contracts/value_datetime.hpp"
+#include "providers/contracts/value_numeric.hpp"
 #include "providers/contracts/value_string.hpp"
 #include "providers/gobj/register.hpp"
 #include "support/scripted_reader.hpp"
@@ -325,6 +326,65 @@ TEST(TableCells, AReaderWithItsOwnGetValueFillsThroughIt) {
     ASSERT_EQ(g_list_model_get_n_items(lm(t)), 1u);
     EXPECT_EQ(t->get_value_at(0, 0)->to_string(), "own 0");
     EXPECT_EQ(t->get_value_at(1, 0)->to_string(), "own 1");
+}
+
+namespace {
+// A reader that has the server's own text of its DECIMAL and DOUBLE cells, as the
+// PostgreSQL (numeric) and MySQL-family (DECIMAL) readers have.
+class ServerDigitsReader : public ScriptedReader {
+public:
+    static GType gtype();
+    bool peek_number_text(guint16 ordinal, const char*& data, std::size_t& length) override {
+        DataType type = get_data_type(ordinal);
+        if (type != TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DECIMAL && type != TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE)
+            return false;
+        kept_ = get_string(ordinal).value_or("");
+        data = kept_.data();
+        length = kept_.size();
+        return true;
+    }
+
+private:
+    std::string kept_;
+};
+}  // namespace
+TARVELIN_GTYPE(ServerDigitsReader, "TarvelinTestServerDigitsReader", ScriptedReader, IDataReader)
+
+// The server's digits of a number travel beside its double: in the compact cells, into the
+// value made from them, and out through exact_text; get_value and the display text are
+// those of the double alone.
+TEST(TableCells, TheServersDigitsOfANumberTravelBesideItsDouble) {
+    const std::vector<test::ScriptedColumn> columns = {
+        {"n", T(15)}, {"d", T(17)}, {"f", T(16)}};
+    const std::vector<test::ScriptedRow> rows = {
+        {"1234567890123456789.123456789", "0.0000000010", 0.1},
+        {"-0.1000", "1e300", 3.4028234663852886e38},
+        {nullptr, nullptr, nullptr}};
+    auto table = fill_table(ScriptedReader::create(columns, rows, ServerDigitsReader::gtype()));
+    const std::pair<gint, gint> at[] = {{0, 0}, {1, 0}, {2, 0}, {0, 1}, {1, 1}, {2, 1}};
+    const char* exact[] = {"1234567890123456789.123456789", "0.0000000010", "0.1", "-0.1000", "1e300", "3.4028235e+38"};
+    // From the cells, no row made yet.
+    for (size_t i = 0; i < 6; ++i) EXPECT_EQ(table->exact_text(at[i].first, at[i].second).value_or("(none)"), exact[i]);
+    EXPECT_FALSE(table->exact_text(0, 2));
+    EXPECT_FALSE(table->exact_text(3, 0));
+    // The same from the values, which are what get_value makes.
+    for (size_t i = 0; i < 6; ++i) {
+        auto value = table->get_value_at(at[i].first, at[i].second);
+        EXPECT_EQ(value->exact_text(), exact[i]);
+        EXPECT_EQ(table->exact_text(at[i].first, at[i].second).value_or("(none)"), exact[i]);
+    }
+    auto eager = eager_table(ScriptedReader::create(columns, rows, ServerDigitsReader::gtype()));
+    auto want = test::table_dump(lm(eager)), got = test::table_dump(lm(table));
+    EXPECT_EQ(got, want);
+    EXPECT_EQ(table->get_value_at(0, 0)->to_string(), "1234567890123456768.000000");
+
+    // A copy keeps the digits; another number drops them.
+    auto* decimal = dynamic_cast<ValueDecimal*>(table->get_value_at(0, 0).get());
+    ASSERT_NE(decimal, nullptr);
+    EXPECT_EQ(decimal->clone()->exact_text(), exact[0]);
+    decimal->set_itsvalue(2.5);
+    EXPECT_EQ(decimal->exact_text(), "2.5");
+    EXPECT_EQ(table->exact_text(0, 0).value_or("(none)"), "2.5");
 }
 
 // The plain date-time texts drivers hand to tables as microseconds must be the instant

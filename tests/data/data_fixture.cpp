@@ -206,15 +206,16 @@ std::vector<std::string> Database::rows(const std::string& sql) { return rows_of
 
 namespace {
 
-CConnection* open_postgres(const test::PgAddress& pg, const std::string& database) {
+// As the test user, or as the superuser (trusted without a password) when `superuser`.
+CConnection* open_postgres(const test::PgAddress& pg, const std::string& database, bool superuser = false) {
     auto* connection =
         reinterpret_cast<CConnection*>(tarvelin_rezezadovu_supports_database_postgre_sql_connection_new());
     auto* record = tarvelin_providers_contracts_server_new();
     g_object_set(record, "uuid", "DATA-TEST-PG", nullptr);
     tarvelin_providers_contracts_server_set_host(record, pg.host.c_str());
     tarvelin_providers_contracts_server_set_port(record, pg.port);
-    tarvelin_providers_contracts_server_set_username(record, pg.user.c_str());
-    tarvelin_providers_contracts_server_set_password(record, pg.password.c_str());
+    tarvelin_providers_contracts_server_set_username(record, (superuser ? pg.superuser : pg.user).c_str());
+    tarvelin_providers_contracts_server_set_password(record, superuser ? "" : pg.password.c_str());
     tarvelin_providers_contracts_server_set_initial(record, database.c_str());
     GError* error = nullptr;
     tarvelin_rezezadovu_contracts_database_iconnection_open(connection, record, nullptr, &error);
@@ -241,7 +242,9 @@ PostgresDatabase::PostgresDatabase(const test::PgAddress& pg) : pg_(pg) {
 
 PostgresDatabase::~PostgresDatabase() {
     close_connection(conn_);
-    CConnection* admin = open_postgres(pg_, pg_.database);
+    // As the superuser: FORCE ends the sessions still on the database, and a session of
+    // another role (a superuser's just closed, still ending) only a superuser may end.
+    CConnection* admin = open_postgres(pg_, pg_.database, true);
     run_on(admin, "DROP DATABASE IF EXISTS " + name_ + " WITH (FORCE)");
     close_connection(admin);
 }

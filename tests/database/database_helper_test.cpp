@@ -259,7 +259,9 @@ TEST(DatabaseHelper, FormatSqlValue) {
         {TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN, value(tarvelin_providers_contracts_value_boolean_new(TRUE)),
          "true"},
         {TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DECIMAL, value(tarvelin_providers_contracts_value_decimal_new(1.5)),
-         "'1.500000'"},
+         "'1.5'"},
+        {TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE, value(tarvelin_providers_contracts_value_double_new(1e-9)),
+         "1e-09"},
         {TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_ENUM, value(tarvelin_providers_contracts_value_string_new("red")),
          "'red'"},
         {TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32, value(tarvelin_providers_contracts_value_string_new("1 OR 1=1")),
@@ -365,10 +367,13 @@ TEST(DatabaseHelper, Summary) {
     EXPECT_EQ(summary(""), "");
     EXPECT_EQ(summary("h\xc3\xa9llo w\xc3\xb6rld"), "h\xc3\xa9llo w\xc3\xb6rld");
     EXPECT_EQ(summary(std::string("text\0\0\0", 7)), "text");
+    // The text ends at the first zero byte, whatever follows it.
+    EXPECT_EQ(summary(std::string("abc\0def", 7)), "abc");
+    EXPECT_EQ(summary(std::string("abc\0\xff\xfe", 6)), "abc");
     std::string png("\x89PNG\r\n\x1a\n", 8);
     png.resize(2048, '\x01');
     EXPECT_EQ(summary(png), "image/png(2 KB)");
-    // Binary data with an early zero byte is still binary, not an empty text.
+    // Bytes that begin with a zero byte are summarised by their type, not as an empty text.
     std::string mp4("\0\0\0\x18" "ftypisom", 12);
     mp4.resize(5000, '\0');
     EXPECT_EQ(summary(mp4), "video/mp4(5 KB)");

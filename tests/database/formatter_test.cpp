@@ -3,7 +3,10 @@
 #include <string>
 #include <vector>
 
+#include <algorithm>
+
 #include "dialect_fixture.hpp"
+#include "support/sql_tokens.hpp"
 #include "rezezadovu/supports/database/formatter.hpp"
 
 using namespace tarvelin;
@@ -36,8 +39,15 @@ const Layout kBeautified[] = {
     {"select a, b from t where x = 1 and y = 2 order by a",
      "SELECT a,\n         b\nFROM t\nWHERE x = 1\n        AND y = 2\nORDER BY  a"},
     {"SELECT t.a, u.b FROM t LEFT JOIN u ON t.id = u.id", "SELECT t.a,\n         u.b\nFROM t\nLEFT JOIN u\n    ON t.id = u.id"},
+    // The literal keeps its blanks and its comma.
     {"SELECT a FROM t WHERE name = 'x  y, z' AND id IN (SELECT id FROM u)",
-     "SELECT a\nFROM t\nWHERE name = 'x y, z'\n        AND id IN \n    (SELECT id\n    FROM u)"},
+     "SELECT a\nFROM t\nWHERE name = 'x  y, z'\n        AND id IN \n    (SELECT id\n    FROM u)"},
+    // A line comment keeps its line: what follows it stays out of it.
+    {"SELECT a -- the key\nFROM t", "SELECT a -- the key\nFROM t"},
+    {"SELECT \"a  b\", $$ x  y $$ FROM t /* one\n   two */ WHERE c = 'p\n\tq'",
+     "SELECT \"a  b\",\n         $$ x  y $$\nFROM t /* one\n   two */\nWHERE c = 'p\n\tq'"},
+    // A keyword after a word keeps the blank between them.
+    {"insert into t select 1 union all select 2", "insert into t SELECT 1\nUNION\nall SELECT 2"},
     {"SELECT a FROM t UNION (SELECT b FROM u)", "SELECT a\nFROM t\nUNION\n    (SELECT b\n    FROM u)"},
     {"no  keyword\there\n at all", "no keyword here at all"},
     {"", ""},
@@ -51,7 +61,11 @@ TEST_F(FormatterTest, BeautifyLayouts) {
 
 TEST_F(FormatterTest, MinifyLayouts) {
     EXPECT_EQ(minify("SELECT a , b\nFROM   t ( x )  WHERE\t(y)"), "SELECT a , b FROM t( x) WHERE(y)");
-    EXPECT_EQ(minify("-- note\nSELECT 'a   b'"), "-- note SELECT 'a b'");
+    // Comments and literals as they came; a line comment still ends its line.
+    EXPECT_EQ(minify("-- note\nSELECT 'a   b'"), "-- note\nSELECT 'a   b'");
+    EXPECT_EQ(minify("SELECT 1 -- c\nFROM t"), "SELECT 1 -- c\nFROM t");
+    EXPECT_EQ(minify("SELECT  `a  b` ,\n [c  d] ,  $q$ e  f $q$ FROM t # x\n  WHERE\t1"),
+              "SELECT `a  b` , [c  d] , $q$ e  f $q$ FROM t # x\nWHERE 1");
     EXPECT_EQ(minify(""), "");
 }
 
@@ -67,6 +81,9 @@ TEST_F(FormatterTest, KeywordTable) {
         {"x case when a then b else c end y", {"x", "    CASE", "    WHEN a THEN", "    b", "    ELSE c", "    END y"}},
         {"a or b between 1 and 2", {"a", "        OR b", "    BETWEEN 1", "        AND 2"}},
         {"x) select y", {"x)", "SELECT y"}},
+        {"x select y", {"x SELECT y"}},
+        {"preselect y", {"preselect y"}},
+        {"a group byname", {"a group byname"}},
         {"1 with q as (select 1) select * from q", {"1", "WITH q AS ", "(SELECT 1)", "SELECT *", "FROM q"}},
         {"a not like b is null using (c) over w", {"a NOT LIKE b is null", "USING (c)", "    OVER w"}},
         {"a union all b", {"a", "UNION", "all b"}},
@@ -143,4 +160,74 @@ TEST_F(FormatterTest, ConnectionFormatter) {
     g_object_unref(second);
     EXPECT_STREQ(g_type_name(tarvelin_rezezadovu_supports_database_formatter_get_type()),
                  "TarvelinRezezadovuSupportsDatabaseFormatter");
+}
+
+// ---------------------------------------------------------------- tokens kept
+
+namespace {
+
+using test::SqlReading;
+
+// The first token that differs, under each dialect family's reading.
+void expect_same_tokens(const std::string& in, const std::string& out, const std::string& label) {
+    for (SqlReading r : test::kSqlReadings) {
+        auto before = test::sql_tokens(in, r), after = test::sql_tokens(out, r);
+        if (before == after) continue;
+        size_t k = 0;
+        while (k < before.size() && k < after.size() && before[k] == after[k]) ++k;
+        ADD_FAILURE() << label << ", read as " << test::sql_reading_name(r) << ": token " << k << " "
+                      << (k < before.size() ? "\"" + before[k] + "\"" : "(none)") << " became "
+                      << (k < after.size() ? "\"" + after[k] + "\"" : "(none)");
+    }
+}
+
+std::string file_text(const std::string& path) {
+    gchar* text = nullptr;
+    gsize length = 0;
+    if (!g_file_get_contents(path.c_str(), &text, &length, nullptr)) return {};
+    std::string out(text, length);
+    g_free(text);
+    return out;
+}
+
+std::vector<std::string> files_in(const std::string& dir) {
+    std::vector<std::string> out;
+    if (GDir* d = g_dir_open(dir.c_str(), 0, nullptr)) {
+        while (const gchar* name = g_dir_read_name(d)) out.push_back(dir + "/" + name);
+        g_dir_close(d);
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+}  // namespace
+
+// Literals, quoted names, dollar-quoted bodies and comments come out as they went in,
+// under every dialect's reading, and beautify and minify change nothing but the blanks
+// between tokens and the case of keywords.
+TEST_F(FormatterTest, TheTokensStayOverTheCorpusAndRealSchemas) {
+    std::vector<std::pair<std::string, std::string>> inputs;
+    for (const std::string& path : files_in(TARVELIN_FORMATTER_CORPUS)) inputs.emplace_back(path, file_text(path));
+    // The loads corpus: texts after their first (option) byte.
+    for (const std::string& path : files_in(TARVELIN_LOADS_CORPUS)) {
+        std::string text = file_text(path);
+        if (!text.empty()) inputs.emplace_back(path, text.substr(1));
+    }
+    ASSERT_GE(inputs.size(), 6u);
+    // Real schemas and routines of Debian packages the test servers install.
+    for (const char* path : {"/usr/share/postgresql/15/information_schema.sql",
+                             "/usr/share/postgresql/15/system_functions.sql",
+                             "/usr/share/pdns-backend-pgsql/schema/schema.pgsql.sql",
+                             "/usr/share/mysql/mysql_sys_schema.sql", "/usr/share/mysql/mysql_system_tables.sql"}) {
+        std::string text = file_text(path);
+        if (text.empty()) {
+            if (g_getenv("CI")) ADD_FAILURE() << path << " is missing: scripts/deps installs it";
+            continue;
+        }
+        inputs.emplace_back(path, text);
+    }
+    for (const auto& [label, text] : inputs) {
+        expect_same_tokens(text, beautify(text.c_str()), label + " beautified");
+        expect_same_tokens(text, minify(text.c_str()), label + " minified");
+    }
 }

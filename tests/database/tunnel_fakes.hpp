@@ -1,34 +1,56 @@
 // Fake tunnel programs: scripts named sshpass and plink in a scratch folder put first on
 // PATH while the fixture lives. Each records what it was given into that folder (its
 // arguments after the program name, one a line; the SSHPASS it saw; for plink the
-// password file's content, mode and path) and exits with the status the test chose,
-// writing `diagnostics` to standard error.
+// password file's content, mode and path), writes `diagnostics` to standard error and
+// exits with the status the test chose; with kStay it runs on instead, with a child
+// (a long sleep) of its own, and records its process id ("pid") and the child's
+// ("child_pid").
 #pragma once
 
 #include <glib.h>
 #include <glib/gstdio.h>
 
+#include <signal.h>
+
+#include <cstring>
 #include <string>
 #include <vector>
 
 namespace tarvelin::test {
 
+// True once a process has ended: it no longer exists, or it is a zombie not yet reaped.
+inline bool process_gone(int pid) {
+    for (int i = 0; i < 300; ++i) {
+        if (kill(pid, 0) != 0) return true;
+        gchar* stat = nullptr;
+        if (!g_file_get_contents(("/proc/" + std::to_string(pid) + "/stat").c_str(), &stat, nullptr, nullptr))
+            return true;
+        const char* close = strrchr(stat, ')');
+        bool zombie = close && close[1] == ' ' && close[2] == 'Z';
+        g_free(stat);
+        if (zombie) return true;
+        g_usleep(10000);
+    }
+    return false;
+}
+
 class TunnelFakes {
 public:
-    explicit TunnelFakes(int status = 0, const std::string& diagnostics = "") {
+    enum Ending { kExit, kStay };
+    explicit TunnelFakes(int status = 0, const std::string& diagnostics = "", Ending ending = kExit) {
         gchar* d = g_dir_make_tmp("tarvelin-fakes-XXXXXX", nullptr);
         dir_ = d;
         g_free(d);
         const char* path = g_getenv("PATH");
         old_path_ = path ? path : "";
         g_setenv("PATH", (dir_ + ":" + old_path_).c_str(), TRUE);
-        write_script("sshpass", status, diagnostics);
-        write_script("plink", status, diagnostics);
+        write_script("sshpass", status, diagnostics, ending);
+        write_script("plink", status, diagnostics, ending);
     }
     ~TunnelFakes() {
         g_setenv("PATH", old_path_.c_str(), TRUE);
         for (const char* f : {"sshpass", "plink", "argv", "sshpass_env", "pwfile_content", "pwfile_mode",
-                              "pwfile_path"})
+                              "pwfile_path", "pid", "child_pid"})
             g_remove(file(f).c_str());
         g_rmdir(dir_.c_str());
     }
@@ -60,7 +82,7 @@ public:
     }
 
 private:
-    void write_script(const std::string& name, int status, const std::string& diagnostics) {
+    void write_script(const std::string& name, int status, const std::string& diagnostics, Ending ending) {
         std::string script =
             "#!/bin/sh\n"
             "dir=$(dirname \"$0\")\n"
@@ -75,8 +97,12 @@ private:
             "  fi\n"
             "  prev=$a\n"
             "done\n"
-            "printf '%s\\n' '" + diagnostics + "' >&2\n"
-            "exit " + std::to_string(status) + "\n";
+            "printf '%s\\n' '" + diagnostics + "' >&2\n" +
+            (ending == kStay ? std::string("sleep 300 &\n"
+                                           "printf '%s' \"$!\" > \"$dir/child_pid\"\n"
+                                           "printf '%s' \"$$\" > \"$dir/pid\"\n"
+                                           "wait\n")
+                             : "exit " + std::to_string(status) + "\n");
         g_file_set_contents(file(name).c_str(), script.c_str(), -1, nullptr);
         g_chmod(file(name).c_str(), 0755);
     }

@@ -3,6 +3,7 @@
 
 #include "endpoints.hpp"
 #include "providers/contracts/model_data_set.hpp"
+#include "providers/contracts/value_numeric.hpp"
 #include "providers/contracts/value_string.hpp"
 #include "providers/gobj/gee.hpp"
 #include "rezezadovu/model/meta_database.hpp"
@@ -17,6 +18,8 @@ using namespace rezezadovu::meta_model;
 using providers::contracts::DataSetModel;
 using providers::contracts::RowModel;
 using providers::contracts::TableModel;
+using providers::contracts::ValueDecimal;
+using providers::contracts::ValueDouble;
 using providers::contracts::ValueString;
 using rezezadovu::transform::Patcher;
 
@@ -157,6 +160,29 @@ TEST(Patcher, DataComparisonsPairByPositionAndCountMissingEntries) {
     set_b->get_tables().append(source);
     ASSERT_EQ(p->diff_data_set(*set_a, *set_b, patched_set), kUpdate);
     EXPECT_EQ(patched_set->get_tables().size(), 1);
+}
+
+// Numbers that differ past the six decimals of their display text are different data;
+// the same number read back is the same.
+TEST(Patcher, NumbersCompareByEveryDigit) {
+    auto p = Patcher::create();
+    auto numbers = [](gobj::Ref<providers::contracts::ValueObject> value) {
+        auto r = RowModel::create();
+        r->get_values().append(value);
+        return r;
+    };
+    gobj::Ref<RowModel> patched;
+    EXPECT_EQ(p->diff_data_row(*numbers(ValueDouble::create(0.1234567)), *numbers(ValueDouble::create(0.1234568)),
+                               patched),
+              kUpdate);
+    EXPECT_EQ(p->diff_data_row(*numbers(ValueDouble::create(1e-9)), *numbers(ValueDouble::create(2e-9)), patched),
+              kUpdate);
+    EXPECT_EQ(p->diff_data_row(*numbers(ValueDecimal::create_exact(1234567890123456789.0, "1234567890123456789.1")),
+                               *numbers(ValueDecimal::create_exact(1234567890123456789.0, "1234567890123456789.2")),
+                               patched),
+              kUpdate);
+    EXPECT_EQ(p->diff_data_row(*numbers(ValueDouble::create(0.1)), *numbers(ValueDouble::create(0.1)), patched),
+              kIdentical);
 }
 
 TEST(Patcher, CFaceRefusesMissingArguments) {

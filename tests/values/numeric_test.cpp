@@ -2,6 +2,7 @@
 #include <tarvelin/providers/providers.h>
 
 #include <cfloat>
+#include <cstring>
 
 #include "providers/contracts/value_numeric.hpp"
 #include "providers/gobj/call.hpp"
@@ -113,4 +114,33 @@ TEST(NumericValues, ItsvalueDeclarationAndNotification) {
     GObject* plain = G_OBJECT(g_object_new(ValueDecimal::gtype(), nullptr));
     EXPECT_EQ(gobj::call<&TarvelinProvidersContractsINumericInterface::to_double>(plain), 0.0);
     g_object_unref(plain);
+}
+
+// What leaves as text: the shortest text that reads back to the very number, where the
+// display text keeps six decimals; a value read with the server's digits gives those.
+TEST(NumericValues, ExactTextReadsBackToTheNumber) {
+    const double doubles[] = {0.1, 1e-9, 1e300, -0.0, 0.0, 5e-324, DBL_MAX, 123456789012.0, 0.30000000000000004, -2.5};
+    const char* double_texts[] = {"0.1", "1e-09", "1e+300", "-0", "0", "5e-324", "1.7976931348623157e+308",
+                                  "123456789012", "0.30000000000000004", "-2.5"};
+    for (size_t i = 0; i < G_N_ELEMENTS(doubles); ++i) {
+        for (gobj::Ref<ValueObject> v : {gobj::Ref<ValueObject>(ValueDouble::create(doubles[i])),
+                                         gobj::Ref<ValueObject>(ValueMoney::create(doubles[i])),
+                                         gobj::Ref<ValueObject>(ValueDecimal::create(doubles[i]))}) {
+            std::string text = v->exact_text();
+            EXPECT_EQ(text, double_texts[i]);
+            double back = g_ascii_strtod(text.c_str(), nullptr);
+            EXPECT_EQ(std::memcmp(&back, &doubles[i], sizeof back), 0) << text;
+        }
+    }
+    // A float by its own shortest text: 0.1, not 0.10000000149011612.
+    EXPECT_EQ(ValueFloat::create(0.1f)->exact_text(), "0.1");
+    EXPECT_EQ(ValueFloat::create(FLT_MAX)->exact_text(), "3.4028235e+38");
+    EXPECT_EQ(ValueFloat::create(0.1f)->to_string(), "0.100000");
+
+    auto exact = ValueDecimal::create_exact(0.1, "0.10000000000000000000001");
+    EXPECT_EQ(exact->exact_text(), "0.10000000000000000000001");
+    EXPECT_EQ(exact->to_string(), "0.100000");
+    EXPECT_EQ(exact->clone()->exact_text(), "0.10000000000000000000001");
+    exact->set_itsvalue(0.25);
+    EXPECT_EQ(exact->exact_text(), "0.25");
 }

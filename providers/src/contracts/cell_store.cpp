@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "providers/contracts/reader_cells.hpp"
+#include "providers/contracts/value_numeric.hpp"
 
 TARVELIN_LOG_TAG("cell_store")
 
@@ -71,6 +72,17 @@ struct StoreSink {
         set(CellStore::kReal, t);
         cell->real = v;
     }
+    // The double and the server's digits side by side in the store's bytes.
+    void exact_real(DataType t, double v, std::string_view text) {
+        // A number's text is short: side by side on the stack, then kept in one copy.
+        char both[sizeof v + 120];
+        if (text.size() > sizeof both - sizeof v) return object(cells::from_real(t, v, text), t);
+        std::memcpy(both, &v, sizeof v);
+        std::memcpy(both + sizeof v, text.data(), text.size());
+        set(CellStore::kExactReal, t);
+        cell->data = store.keep(both, sizeof v + text.size());
+        cell->length = static_cast<guint32>(text.size());
+    }
     // A text or bytes too long for the cell's length is made into its object now.
     void text(DataType t, std::optional<std::string> v) {
         if (!v) return null();
@@ -113,6 +125,16 @@ struct StoreSink {
     }
 };
 
+double real_of(const CellStore::Cell& c) {
+    if (c.kind == CellStore::kReal) return c.real;
+    double v;
+    std::memcpy(&v, c.data, sizeof v);
+    return v;
+}
+std::string_view server_text_of(const CellStore::Cell& c) {
+    return std::string_view(c.data + sizeof(double), c.length);
+}
+
 gobj::Ref<ValueObject> make_value(CellStore::Cell& c) {
     const auto type = static_cast<DataType>(c.type);
     switch (c.kind) {
@@ -126,6 +148,8 @@ gobj::Ref<ValueObject> make_value(CellStore::Cell& c) {
             return cells::from_integer(type, c.integer);
         case CellStore::kReal:
             return cells::from_real(type, c.real);
+        case CellStore::kExactReal:
+            return cells::from_real(type, real_of(c), server_text_of(c));
         case CellStore::kText:
             return cells::from_text(type, std::string(c.data ? c.data : "", c.length));
         case CellStore::kBytes:
@@ -220,6 +244,37 @@ gobj::Ref<RowModel> CellStore::make_row(guint index) {
         }
     }
     return RowModel::create_with_values(std::move(values));
+}
+
+std::optional<std::string> CellStore::exact_text(guint row, guint column) const {
+    const Cell& c = row_cells(row)[column];
+    const auto type = static_cast<DataType>(c.type);
+    switch (c.kind) {
+        case kNull:
+            return std::nullopt;
+        case kExactReal:
+            return std::string(server_text_of(c));
+        case kReal:
+            // As the value class holds it: a FLOAT cell is single precision.
+            if (type == TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_FLOAT) return shortest_text(static_cast<float>(c.real));
+            return shortest_text(c.real);
+        case kText:
+            if (type == TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING)
+                return std::string(c.data ? c.data : "", c.length);
+            break;
+        case kObject: {
+            auto* v = gobj::cast<ValueObject>(c.object);
+            if (!v || v->get_is_null()) return std::nullopt;
+            return v->exact_text();
+        }
+        default:
+            break;
+    }
+    // The other kinds: through a value made for the purpose, the cell left as it is.
+    Cell copy = c;
+    auto value = make_value(copy);
+    if (value->get_is_null()) return std::nullopt;
+    return value->exact_text();
 }
 
 void CellStore::drop_made_blocks() {

@@ -6,6 +6,8 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "providers/contracts/model_row.hpp"
@@ -31,8 +33,16 @@ public:
     // Row `index`, made now with new value objects. The objects made at fill time move
     // into the row, so each row is made once; the memory of rows all made is given back.
     gobj::Ref<RowModel> make_row(guint index);
+    // Whether row `index` still has its cells (it has not been made yet).
+    bool holds_row(guint index) const { return index < rows_ && !chunk_dropped(index); }
+    // The text that loses nothing of cell (row, column), read from the cell without making
+    // a value: what exact_text of its value object gives; none for SQL NULL. The row must
+    // be held and the column inside the table.
+    std::optional<std::string> exact_text(guint row, guint column) const;
 
-    enum Kind : guint8 { kNull, kInteger, kReal, kText, kBytes, kMicroseconds, kObject };
+    // kExactReal: `data` points at the double (unaligned) followed by the server's text
+    // of `length` bytes.
+    enum Kind : guint8 { kNull, kInteger, kReal, kText, kBytes, kMicroseconds, kObject, kExactReal };
     struct Cell {
         union {
             gint64 integer;

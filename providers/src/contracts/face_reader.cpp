@@ -66,6 +66,7 @@ gobj::Ref<ValueObject> IDataReader::get_value(guint16 ordinal) { return default_
 std::vector<gobj::Ref<ValueObject>> IDataReader::get_values() { return default_values(reader_instance()); }
 bool IDataReader::peek_string(guint16, const char*&, std::size_t&) { return false; }
 bool IDataReader::peek_date_time(guint16, DataType, gint64&) { return false; }
+bool IDataReader::peek_number_text(guint16, const char*&, std::size_t&) { return false; }
 
 void IDataReader::defaults(Vtable* vt) {
     vt->get_timestamp = gobj::slot<&default_timestamp>(vt->get_timestamp);

@@ -104,6 +104,10 @@ public:
     // The getter `type` picks (get_datetime, get_timestamp): the instant of the UTC
     // date-time it would make, in microseconds since the epoch.
     virtual bool peek_date_time(guint16 ordinal, DataType type, gint64& microseconds);
+    // The text the server wrote for a NUMERIC or DECIMAL cell, whose getter's double may
+    // not hold every digit; borrowed until the reader moves on or is asked again. False
+    // for every other cell.
+    virtual bool peek_number_text(guint16 ordinal, const char*& data, std::size_t& length);
 
     // The interface's own bodies, on any reader instance, ours or a host's. Ours reach
     // them through the virtuals above, a host's through its interface structure.

@@ -52,6 +52,19 @@ gobj::Ref<ValueObject> from_real(DataType type, double v) {
     }
 }
 
+gobj::Ref<ValueObject> from_real(DataType type, double v, std::string_view server_text) {
+    switch (type) {
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_MONEY:
+            return ValueMoney::create_exact(v, server_text);
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DECIMAL:
+            return ValueDecimal::create_exact(v, server_text);
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_FLOAT:
+            return ValueFloat::create_exact(static_cast<float>(v), server_text);
+        default:
+            return ValueDouble::create_exact(v, server_text);
+    }
+}
+
 gobj::Ref<ValueObject> from_text(DataType type, std::string t) {
     switch (type) {
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_ENUM:
@@ -150,6 +163,7 @@ struct ObjectSink {
     R null() { return ValueNull::create(); }
     R integer(DataType t, gint64 v) { return cells::from_integer(t, v); }
     R real(DataType t, double v) { return cells::from_real(t, v); }
+    R exact_real(DataType t, double v, std::string_view text) { return cells::from_real(t, v, text); }
     // A getter that gives no text makes no cell of its class.
     R text(DataType t, std::optional<std::string> v) { return v ? cells::from_text(t, std::move(*v)) : null(); }
     R bytes(DataType t, const std::vector<guint8>& v) {
@@ -162,9 +176,25 @@ struct ObjectSink {
 
 }  // namespace
 
+namespace {
+// Through the interface, and beside a number the server's digits where the reader is one
+// of ours that has them.
+struct ThroughInterfaceWithDigits : cells::ThroughInterface {
+    IDataReader* self;
+    template <auto Slot, auto Member, class Sink>
+    decltype(auto) real_cell(DataType t, guint16 o, Sink& sink) const {
+        const double value = gobj::call<Slot>(reader, o);
+        const char* data = nullptr;
+        std::size_t length = 0;
+        if (self && self->peek_number_text(o, data, length)) return sink.exact_real(t, value, std::string_view(data, length));
+        return sink.real(t, value);
+    }
+};
+}  // namespace
+
 gobj::Ref<ValueObject> IDataReader::default_value(gpointer reader, guint16 ordinal) {
     ObjectSink sink;
-    return cells::read_cell(cells::ThroughInterface{reader}, ordinal, sink);
+    return cells::read_cell(ThroughInterfaceWithDigits{{reader}, gobj::cast<IDataReader>(reader)}, ordinal, sink);
 }
 
 }  // namespace tarvelin::providers::contracts

@@ -85,6 +85,20 @@ gobj::Ref<ValueObject> TableModel::get_value_at(gint col, gint row) const {
     return r ? r->get_value_at(col) : gobj::Ref<ValueObject>();
 }
 
+std::optional<std::string> TableModel::exact_text(gint col, gint row) const {
+    if (row < 0 || col < 0) return std::nullopt;
+    if (has_cells()) {
+        std::lock_guard lock(mutex_);
+        if (cells_ && static_cast<guint>(col) < cells_->columns() &&
+            (made_.empty() || static_cast<guint>(row) >= made_.size() || !made_[static_cast<guint>(row)]) &&
+            cells_->holds_row(static_cast<guint>(row)))
+            return cells_->exact_text(static_cast<guint>(row), static_cast<guint>(col));
+    }
+    auto value = get_value_at(col, row);
+    if (!value || value->get_is_null()) return std::nullopt;
+    return value->exact_text();
+}
+
 void TableModel::set_value_at(gint col, gint row, const gobj::Ref<ValueObject>& value) {
     settle();
     if (row < 0 || row >= rows_.size()) {

@@ -6,6 +6,8 @@
 #include <atomic>
 #include <memory>
 #include <mutex>
+#include <optional>
+#include <string>
 #include <span>
 #include <vector>
 
@@ -59,6 +61,10 @@ public:
 
     // Empty outside the table.
     gobj::Ref<ValueObject> get_value_at(gint col, gint row) const;
+    // The text of a cell that loses nothing (ValueObject::exact_text): read from the
+    // compact cells while its row has not been made, else from its value. None for SQL
+    // NULL and outside the table.
+    std::optional<std::string> exact_text(gint col, gint row) const;
     // Replaces a cell without notification; outside the table: a critical, nothing changed.
     void set_value_at(gint col, gint row, const gobj::Ref<ValueObject>& value);
     // A row in state INSERT holding each column's default value, not yet in the table.

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "providers/contracts/face_reader.hpp"
@@ -15,8 +16,9 @@ namespace tarvelin::providers::contracts::cells {
 // The value classes, by the kind of the getter's result.
 // BOOLEAN, INT8 ... UINT64 (the bits of the number) and TIMESPAN.
 gobj::Ref<ValueObject> from_integer(DataType type, gint64 value);
-// MONEY, DECIMAL, FLOAT, DOUBLE.
+// MONEY, DECIMAL, FLOAT, DOUBLE; with the server's text of a number it keeps every digit of.
 gobj::Ref<ValueObject> from_real(DataType type, double value);
+gobj::Ref<ValueObject> from_real(DataType type, double value, std::string_view server_text);
 // Every text type, STRING for the types no other getter serves.
 gobj::Ref<ValueObject> from_text(DataType type, std::string text);
 // BINARY, OBJECT, BLOB.
@@ -50,6 +52,10 @@ struct ThroughInterface {
     decltype(auto) date_time_cell(DataType t, guint16 o, Sink& sink) const {
         return sink.date_time(t, gobj::call<Slot>(reader, o));
     }
+    template <auto Slot, auto Member, class Sink>
+    decltype(auto) real_cell(DataType t, guint16 o, Sink& sink) const {
+        return sink.real(t, gobj::call<Slot>(reader, o));
+    }
 };
 
 // Calls a reader of ours straight on its C++ object.
@@ -76,12 +82,22 @@ struct ThroughObject {
         if (reader.peek_date_time(o, t, microseconds)) return sink.microseconds(t, microseconds);
         return sink.date_time(t, (reader.*Member)(o));
     }
+    // The getter's number, and beside it the server's digits where the reader has them.
+    template <auto Slot, auto Member, class Sink>
+    decltype(auto) real_cell(DataType t, guint16 o, Sink& sink) const {
+        const double value = (reader.*Member)(o);
+        const char* data = nullptr;
+        std::size_t length = 0;
+        if (reader.peek_number_text(o, data, length)) return sink.exact_real(t, value, std::string_view(data, length));
+        return sink.real(t, value);
+    }
 };
 
 // Reads cell `o` of the current row through `a` and hands the result to `sink`, which
 // has null(), integer(type, gint64), real(type, double), text(type, optional text),
 // bytes(type, vector), date(GDate), date_time(type, gobj::DateTime) and variant(Ref);
-// with ThroughObject also text_view(type, data, length) and microseconds(type, gint64).
+// with ThroughObject also text_view(type, data, length), microseconds(type, gint64) and
+// exact_real(type, double, server text).
 template <class Access, class Sink>
 decltype(auto) read_cell(const Access& a, guint16 o, Sink& sink) {
     using V = IDataReader::Vtable;
@@ -114,13 +130,13 @@ decltype(auto) read_cell(const Access& a, guint16 o, Sink& sink) {
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_SET:
             return sink.text(t, a.template get<&V::get_set, &I::get_set, gobj::nullable>(o));
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_MONEY:
-            return sink.real(t, a.template get<&V::get_money, &I::get_money>(o));
+            return a.template real_cell<&V::get_money, &I::get_money>(t, o, sink);
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DECIMAL:
-            return sink.real(t, a.template get<&V::get_decimal, &I::get_decimal>(o));
+            return a.template real_cell<&V::get_decimal, &I::get_decimal>(t, o, sink);
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_FLOAT:
-            return sink.real(t, a.template get<&V::get_float, &I::get_float>(o));
+            return a.template real_cell<&V::get_float, &I::get_float>(t, o, sink);
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE:
-            return sink.real(t, a.template get<&V::get_double, &I::get_double>(o));
+            return a.template real_cell<&V::get_double, &I::get_double>(t, o, sink);
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATE: {
             GDate date;
             g_date_clear(&date, 1);

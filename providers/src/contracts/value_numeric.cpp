@@ -1,7 +1,9 @@
 #include "providers/contracts/value_numeric.hpp"
 #include "providers/gobj/register.hpp"
 
+#include <charconv>
 #include <cfloat>
+#include <cstring>
 
 TARVELIN_LOG_TAG("value_numeric")
 
@@ -18,6 +20,45 @@ std::string format_fixed(double d) {
     char buf[DBL_MAX_10_EXP + 32];
     g_ascii_formatd(buf, sizeof buf, "%f", d);
     return buf;
+}
+
+namespace {
+template <class F>
+std::string shortest_of(F value) {
+    char buf[64];
+    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value);
+    return ec == std::errc() ? std::string(buf, end) : format_fixed(static_cast<double>(value));
+}
+}  // namespace
+
+std::string shortest_text(double d) { return shortest_of(d); }
+std::string shortest_text(float f) { return shortest_of(f); }
+
+template <class Self, class Held>
+gobj::Ref<Self> NumericValue<Self, Held>::create_exact(Held value, std::string_view server_text) {
+    auto v = Self::create(value);
+    if (v) {
+        v->server_text_ = std::make_shared<const std::string>(server_text);
+        v->server_number_ = value;
+    }
+    return v;
+}
+
+template <class Self, class Held>
+std::string NumericValue<Self, Held>::exact_text() const {
+    // Bit for bit, so that -0 and 0 are told apart.
+    if (server_text_ && std::memcmp(&server_number_, &this->itsvalue_, sizeof(Held)) == 0) return *server_text_;
+    return shortest_text(this->itsvalue_);
+}
+
+template <class Self, class Held>
+gobj::Ref<ValueObject> NumericValue<Self, Held>::clone() const {
+    auto copy = Self::create(this->itsvalue_);
+    if (copy) {
+        copy->server_text_ = server_text_;
+        copy->server_number_ = server_number_;
+    }
+    return copy;
 }
 
 template <class Self, class Held>

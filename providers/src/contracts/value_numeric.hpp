@@ -4,6 +4,9 @@
 
 #include <tarvelin/providers/value_numeric.h>
 
+#include <memory>
+#include <string_view>
+
 #include "providers/contracts/value_scalar.hpp"
 
 namespace tarvelin::providers::contracts {
@@ -26,10 +29,23 @@ public:
 template <class Self, class Held>
 class TARVELIN_EXPORT NumericValue : public ScalarValue<Self, Held>, public INumeric {
 public:
+    // A value that also keeps the text the server wrote for `value` (a NUMERIC or
+    // DECIMAL cell holds digits no double can).
+    static gobj::Ref<Self> create_exact(Held value, std::string_view server_text);
+
     void to_value(GValue* result) const override;
     // "%f" whatever the process locale: "." and six fractional digits.
     std::string to_string() const override;
+    // The server's text while the value still holds the number it was read with, else
+    // the shortest text that reads back to the number.
+    std::string exact_text() const override;
+    gobj::Ref<ValueObject> clone() const override;
     double to_double() const override { return static_cast<double>(this->itsvalue_); }
+
+private:
+    // The server's text and the number it was kept for: setting another number drops it.
+    std::shared_ptr<const std::string> server_text_;
+    Held server_number_{};
 };
 
 class TARVELIN_EXPORT ValueFloat : public NumericValue<ValueFloat, float> {
@@ -68,6 +84,10 @@ extern template class NumericValue<ValueDecimal, double>;
 
 // "%f" of a double, independent of the process locale.
 TARVELIN_EXPORT std::string format_fixed(double d);
+// The shortest text that reads back to exactly this number ("0.1", "1e-09", "-0",
+// "1e+300"), with a full stop whatever the locale; "inf", "-inf" or "nan" for those.
+TARVELIN_EXPORT std::string shortest_text(double d);
+TARVELIN_EXPORT std::string shortest_text(float f);
 
 }  // namespace tarvelin::providers::contracts
 

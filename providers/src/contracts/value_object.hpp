@@ -64,6 +64,11 @@ public:
     const char* get_name() const override;
     DataType get_data_type() const override;
     bool get_is_null() const override;
+    // The value as a text that loses nothing, for what leaves as text (exports, SQL
+    // literals, transfers): to_string unless the class says otherwise. The numeric
+    // classes give the server's own digits, or the shortest text that reads back to
+    // their number, where to_string shows six decimals.
+    virtual std::string exact_text() const { return to_string(); }
 
     // The "name" and "data-type" properties every concrete value class installs on
     // itself (with its "itsvalue" between them).

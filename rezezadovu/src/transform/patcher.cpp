@@ -95,7 +95,8 @@ bool same_json(MetaObject& source, MetaObject& target, const NameSwap* names, Ow
 
 // ---------------------------------------------------------------- data JSON
 
-// A value: its class, type and display text (bytes as hexadecimal digits).
+// A value: its class, type and exact text (bytes as hexadecimal digits): the display text
+// of a number keeps six decimals, so two numbers that differ past them would compare equal.
 JsonNode* value_node(const gobj::Ref<ValueObject>& value) {
     JsonBuilder* b = json_builder_new();
     json_builder_begin_object(b);
@@ -108,7 +109,7 @@ JsonNode* value_node(const gobj::Ref<ValueObject>& value) {
         json_builder_add_boolean_value(b, value->get_is_null());
         json_builder_set_member_name(b, "text");
         auto* bytes = dynamic_cast<ValueBinary*>(value.get());
-        json_builder_add_string_value(b, (bytes ? bytes->to_hexadecimal() : value->to_string()).c_str());
+        json_builder_add_string_value(b, (bytes ? bytes->to_hexadecimal() : value->exact_text()).c_str());
     }
     json_builder_end_object(b);
     JsonNode* node = json_builder_get_root(b);

@@ -93,7 +93,7 @@ std::string literal_of(const gobj::Ref<IStatement>& statement, DataType type, co
             type = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BINARY;
         return gobj::call<&CStatementVt::pack_value>(statement, type, bytes->to_hexadecimal());
     }
-    return gobj::call<&CStatementVt::pack_value>(statement, type, value->to_string());
+    return gobj::call<&CStatementVt::pack_value>(statement, type, value->exact_text());
 }
 
 // The key of a page's last row as the digits of an integer, or "" when it is none.

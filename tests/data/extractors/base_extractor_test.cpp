@@ -94,7 +94,13 @@ TEST(BaseExtractorLiterals, CellValues) {
     for (DataType type : {T(STRING), T(INT64), T(BOOLEAN), T(BLOB)})
         EXPECT_EQ(literal(type, Ref<ValueObject>(ValueNull::create())), "NULL");
     EXPECT_EQ(literal(T(BOOLEAN), Ref<ValueObject>(ValueBoolean::create(true))), "true");
-    EXPECT_EQ(literal(T(DOUBLE), Ref<ValueObject>(ValueDouble::create(2.5))), "2.500000");  // its display text
+    // Every digit of a number, where its display text keeps six decimals.
+    EXPECT_EQ(literal(T(DOUBLE), Ref<ValueObject>(ValueDouble::create(2.5))), "2.5");
+    EXPECT_EQ(literal(T(DOUBLE), Ref<ValueObject>(ValueDouble::create(1e-9))), "1e-09");
+    EXPECT_EQ(literal(T(FLOAT), Ref<ValueObject>(ValueFloat::create(0.1f))), "0.1");
+    EXPECT_EQ(literal(T(DECIMAL), Ref<ValueObject>(ValueDecimal::create_exact(1.2345678901234568e18,
+                                                                             "1234567890123456789.123456789"))),
+              "'1234567890123456789.123456789'");
     EXPECT_EQ(literal(T(STRING), Ref<ValueObject>(ValueString::create("it's"))), "'it''s'");
     EXPECT_EQ(literal(T(INT64), Ref<ValueObject>(ValueString::create("1 OR 1=1"))), "'1 OR 1=1'");
     test::LogCapture log;

@@ -63,9 +63,15 @@ TEST(JsonExport, TypedTableGolden) {
 
 TEST(JsonLoad, MembersBecomeTextColumns) {
     Made json = Json();
-    auto loaded = load_text(json, R"({"RECORDS":[{"a":1,"b":2.5,"c":"x","d":true,"e":null}]})");
+    auto loaded = load_text(json, R"({"RECORDS":[{"a":1,"b":2.5,"c":"x","d":true,"e":null,"f":""}]})");
     EXPECT_EQ(loaded.error, "(none)");
-    EXPECT_EQ(loaded.cells(), (Rows{{"a", "b", "c", "d", "e"}, {"1", "2.5", "x", "true", ""}}));
+    // null is SQL NULL (a null cell, "NULL" here), not the empty text.
+    EXPECT_EQ(loaded.cells(), (Rows{{"a", "b", "c", "d", "e", "f"}, {"1", "2.5", "x", "true", "NULL", ""}}));
+
+    // Arrays and objects load as their JSON text, numbers in them as written.
+    loaded = load_text(json, R"({"RECORDS":[{"a":[1, 2.50, "x\"y", null], "o":{"k":{"n":[]}, "e":{}}}]})");
+    EXPECT_EQ(loaded.error, "(none)");
+    EXPECT_EQ(loaded.cells()[1], (std::vector<std::string>{R"([1,2.50,"x\"y",null])", R"({"k":{"n":[]},"e":{}})"}));
 
     // Later records fill by position; members beyond the columns are ignored, missing ones
     // keep the row's defaults; elements that are not objects are skipped.
@@ -75,9 +81,12 @@ TEST(JsonLoad, MembersBecomeTextColumns) {
     loaded = load_text(json, R"({"RECORDS":[{"u":18446744073709551615,"s":-9223372036854775808,)"
                              R"("h":123456789012345678901234567890,"f":1e999,"g":1.50,"e":1E2,"q":"a\\\"b","n":-0}]})");
     EXPECT_EQ(loaded.error, "(none)");
+    // Numbers that are not integers keep their digits as written: a double would lose some.
     EXPECT_EQ(loaded.cells()[1], (std::vector<std::string>{"18446744073709551615", "-9223372036854775808",
-                                                            "123456789012345678901234567890", "1e999", "1.5", "100",
+                                                            "123456789012345678901234567890", "1e999", "1.50", "1E2",
                                                             "a\\\"b", "0"}));
+    loaded = load_text(json, R"({"RECORDS":[{"n":1234567890123456789.123456789,"m":0.1234567,"t":1e-9}]})");
+    EXPECT_EQ(loaded.cells()[1], (std::vector<std::string>{"1234567890123456789.123456789", "0.1234567", "1e-9"}));
 }
 
 TEST(JsonLoad, ShapeErrorsInTheirOrder) {
@@ -90,25 +99,48 @@ TEST(JsonLoad, ShapeErrorsInTheirOrder) {
     EXPECT_EQ(empty.table, nullptr);
 }
 
+// Malformed input is reported in json-glib's parser domain, with its codes, so a host
+// tells it from the shape errors (domain "JSON").
 TEST(JsonLoad, MalformedInputIsAnErrorNeverACrash) {
-    const std::pair<std::string, std::string> cases[] = {
-        {R"({"RECORDS":[{"a":1})", "invalid json: ',' or ']' was expected at line 1, column 20"},
-        {"{\"RECORDS\":[{\"a\":\"open}]}", "invalid json: unterminated string at line 1, column 26"},
-        {R"({"RECORDS":[{"a":"\q"}]})", "invalid json: an unknown escape in a string at line 1, column 21"},
-        {"{\"RECORDS\":[{\"a\":\"tab\there\"}]}", "invalid json: a control character in a string at line 1, column 22"},
-        {R"({"RECORDS":[{"a":"\ud800"}]})", "invalid json: a lone surrogate in a string at line 1, column 25"},
-        {R"({"RECORDS":[{"a":01}]})", "invalid json: a malformed number at line 1, column 20"},
-        {R"({"RECORDS":[]} x)", "invalid json: unexpected text after the document at line 1, column 16"},
-        {"{\"RECORDS\":\n[{\"a\":}]}", "invalid json: a value was expected at line 2, column 7"},
-        {"", "invalid json: unexpected end of the document at line 1, column 1"},
-        {std::string(100000, '['), "invalid json: nesting too deep at line 1, column 514"},
-        {"{\"RECORDS\":[{\"a\":\"\xff\"}]}", "invalid json: a string that is not UTF-8 at line 1, column 21"},
+    struct Case {
+        std::string input;
+        JsonParserError code;
+        const char* message;
+    };
+    const Case cases[] = {
+        {R"({"RECORDS":[{"a":1})", JSON_PARSER_ERROR_MISSING_COMMA,
+         "invalid json: ',' or ']' was expected at line 1, column 20"},
+        {R"({"RECORDS":[{"a":1} {"a":2}]})", JSON_PARSER_ERROR_MISSING_COMMA,
+         "invalid json: ',' or ']' was expected at line 1, column 21"},
+        {R"({"RECORDS":[{"a":1,}]})", JSON_PARSER_ERROR_TRAILING_COMMA, "invalid json: a comma before '}' at line 1, column 20"},
+        {R"({"RECORDS":[{"a":1},]})", JSON_PARSER_ERROR_TRAILING_COMMA, "invalid json: a comma before ']' at line 1, column 21"},
+        {R"({"RECORDS" []})", JSON_PARSER_ERROR_MISSING_COLON, "invalid json: ':' was expected at line 1, column 12"},
+        {R"({"RECORDS":[{"a":nope}]})", JSON_PARSER_ERROR_INVALID_BAREWORD,
+         "invalid json: a word that is not true, false or null at line 1, column 18"},
+        {"{\"RECORDS\":[{\"a\":\"open}]}", JSON_PARSER_ERROR_PARSE, "invalid json: unterminated string at line 1, column 26"},
+        {R"({"RECORDS":[{"a":"\q"}]})", JSON_PARSER_ERROR_INVALID_DATA,
+         "invalid json: an unknown escape in a string at line 1, column 21"},
+        {"{\"RECORDS\":[{\"a\":\"tab\there\"}]}", JSON_PARSER_ERROR_INVALID_DATA,
+         "invalid json: a control character in a string at line 1, column 22"},
+        {R"({"RECORDS":[{"a":"\ud800"}]})", JSON_PARSER_ERROR_INVALID_DATA,
+         "invalid json: a lone surrogate in a string at line 1, column 25"},
+        // A cell's text would end at the NUL and lose the rest unseen.
+        {R"({"RECORDS":[{"a":"x\u0000y"}]})", JSON_PARSER_ERROR_INVALID_DATA,
+         "invalid json: a NUL character (\\u0000) in a string, which a cell cannot hold at line 1, column 26"},
+        {R"({"RECORDS":[{"a":01}]})", JSON_PARSER_ERROR_INVALID_DATA, "invalid json: a malformed number at line 1, column 20"},
+        {R"({"RECORDS":[]} x)", JSON_PARSER_ERROR_PARSE, "invalid json: unexpected text after the document at line 1, column 16"},
+        {"{\"RECORDS\":\n[{\"a\":}]}", JSON_PARSER_ERROR_PARSE, "invalid json: a value was expected at line 2, column 7"},
+        {"", JSON_PARSER_ERROR_PARSE, "invalid json: unexpected end of the document at line 1, column 1"},
+        {std::string(100000, '['), JSON_PARSER_ERROR_PARSE, "invalid json: nesting too deep at line 1, column 514"},
+        {"{\"RECORDS\":[{\"a\":\"\xff\"}]}", JSON_PARSER_ERROR_INVALID_DATA,
+         "invalid json: a string that is not UTF-8 at line 1, column 21"},
     };
     Made json = Json();
-    for (const auto& [input, message] : cases) {
-        auto loaded = load_text(json, input);
+    for (const Case& c : cases) {
+        auto loaded = load_text(json, c.input);
         EXPECT_EQ(loaded.table, nullptr);
-        EXPECT_EQ(loaded.error, "JSON -1 " + message) << input.substr(0, 40);
+        EXPECT_EQ(loaded.error, "json-parser-error-quark " + std::to_string(int(c.code)) + " " + c.message)
+            << c.input.substr(0, 40);
     }
 }
 
@@ -166,6 +198,17 @@ TEST_F(JsonImport, ExportLoadImportIsExact) {
               db.rows(gobj::take_string(g_strdup_printf(compare, "src"))));
 }
 
+// null goes in as NULL, an array or object as its JSON text, nothing dropped unseen.
+TEST_F(JsonImport, NullAndNestedValues) {
+    auto r = import_text(json, R"({"RECORDS":[{"id":1,"t":null,"r":null},{"id":2,"t":[1, {"a":"b"}],"r":1.5},)"
+                               R"({"id":3,"t":"","r":1e-9}]})",
+                         db.connection(), *table);
+    EXPECT_EQ(r.error, "(none)");
+    EXPECT_EQ(r.count, 3);
+    EXPECT_EQ(db.rows("SELECT id, quote(t), quote(r) FROM dst ORDER BY id"),
+              (std::vector<std::string>{"1|NULL|NULL", "2|'[1,{\"a\":\"b\"}]'|1.5", "3|''|1.0e-09"}));
+}
+
 TEST_F(JsonImport, CountsAffectedRowsAndReportsTheRunningTotal) {
     db.run("INSERT INTO dst (id, t) VALUES (1, 'kept'), (2, 'kept')");
     const std::string input = R"({"RECORDS":[{"id":3,"t":"a"},{"id":1,"t":"dup"},"not an object",{"id":4,"t":"b"}]})";
@@ -203,7 +246,7 @@ TEST_F(JsonImport, EmptyMalformedAndMissingInputs) {
     EXPECT_EQ(r.error, "(none)");
     EXPECT_TRUE(progress.calls.empty());
     EXPECT_EQ(import_text(json, "{\"RECORDS\":[{\"id\":", db.connection(), *table).error,
-              "JSON -1 invalid json: unexpected end of the document at line 1, column 19");
+              "json-parser-error-quark 0 invalid json: unexpected end of the document at line 1, column 19");
     EXPECT_EQ(import_text(json, "[]", db.connection(), *table).error,
               "JSON -1 invalid json format: root object not exist.");
     EXPECT_EQ(import_file(json, db.connection(), *table).error, "default -1 the option FILENAME is not set");

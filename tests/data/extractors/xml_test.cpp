@@ -77,6 +77,7 @@ struct ReadCase {
 };
 
 TEST(XmlRead, LayoutsAndMalformedDocuments) {
+    const char* kCutAt1 = "XML -1 the XML document is cut short: it ends at line 1 before it is complete";
     const ReadCase cases[] = {
         {"compact, both forms", "<RECORDS><RECORD><a>1</a><b/></RECORD><RECORD a=\"2\" b=\"y\"/></RECORDS>",
          {{"a", "b"}, {"1", ""}, {"2", "y"}}},
@@ -88,8 +89,17 @@ TEST(XmlRead, LayoutsAndMalformedDocuments) {
         {"records elsewhere are not read", "<RECORDS><X><RECORD><a>1</a></RECORD></X></RECORDS>", {}},
         {"no RECORD", "<RECORDS/>", {}},
         {"no RECORDS", "<other/>", {}},
-        {"unclosed element", "<RECORDS><RECORD><a>1</a>", {},
-         "XML -1 malformed XML at line 1: Extra content at the end of the document"},
+        // Documents that stop half-way, and empty ones, are named for what they are.
+        {"cut after an element", "<RECORDS><RECORD><a>1</a>", {}, kCutAt1},
+        {"cut inside a text", "<RECORDS>\n  <RECORD>\n    <a>1", {},
+         "XML -1 the XML document is cut short: it ends at line 3 before it is complete"},
+        {"cut inside a tag", "<RECORDS><RECORD a=\"1", {}, kCutAt1},
+        {"cut inside an end tag", "<RECORDS><RECORD><a>1</a></REC", {}, kCutAt1},
+        {"cut inside a comment", "<RECORDS><!-- x", {}, kCutAt1},
+        {"cut inside the declaration", "<?xml version=\"1.0\"", {}, kCutAt1},
+        {"empty", "", {}, "XML -1 the XML document is empty"},
+        {"blank", " \n\t\n", {}, "XML -1 the XML document is empty"},
+        {"a declaration alone", "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n", {}, "XML -1 the XML document is empty"},
         {"mismatched tag", "<RECORDS><RECORD><a>1</b></RECORD></RECORDS>", {},
          "XML -1 malformed XML at line 1: Opening and ending tag mismatch: a line 1 and b"},
         {"malformed after the records", "<RECORDS><RECORD><a>1</a></RECORD></RECORDS><extra>", {},
@@ -114,6 +124,11 @@ TEST(XmlRead, FilesAndLimits) {
     EXPECT_EQ(load_file(xml, 2).cells(), (Rows{{"n"}, {"1"}, {"2"}}));
     EXPECT_EQ(load_file(xml, 0).cells().size(), 6u);
     EXPECT_EQ(load_file(Xml(), 0).error, "default -1 load xml document failed.");
+    // A file cut short, and an empty one, say so.
+    write_text(file, text.substr(0, text.size() - 9));  // "...<n>5</n>"
+    EXPECT_EQ(load_file(xml, 0).error, "XML -1 the XML document is cut short: it ends at line 1 before it is complete");
+    write_text(file, "");
+    EXPECT_EQ(load_file(xml, 0).error, "XML -1 the XML document is empty");
     EXPECT_EQ(load_file(Xml({{"FILENAME", dir.file("missing.xml")}}), 0).error,
               "default -1 load xml document failed.");
 }
@@ -159,7 +174,7 @@ TEST_F(XmlImport, EmptyMalformedAndMissingDocuments) {
     EXPECT_EQ(r.error, "(none)");
     r = import_text(xml, "<RECORDS><RECORD id=\"8\" name=\"x\"/><RECORD", db.connection(), *table);
     EXPECT_EQ(r.count, 0);
-    EXPECT_EQ(r.error.rfind("XML -1 malformed XML at line 1: ", 0), 0u) << r.error;
+    EXPECT_EQ(r.error, "XML -1 the XML document is cut short: it ends at line 1 before it is complete");
     EXPECT_EQ(db.rows("SELECT id FROM t WHERE id = 8"), (std::vector<std::string>{"8"}));  // read before the fault
     EXPECT_EQ(import_file(xml, db.connection(), *table).error, "default -1 load xml document failed.");
     std::string file = db.path("in.xml");

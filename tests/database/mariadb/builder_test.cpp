@@ -53,7 +53,7 @@ protected:
 
 // ---------------------------------------------------------------- tables
 
-TEST_F(MariaDBBuilderTexts, TheCreateScriptOfTheSpecificationsExample) {
+TEST_F(MariaDBBuilderTexts, AnUnsignedCountingKeyInACreateScript) {
     auto id = add_column(*table, {"id", "int", 11, 0, true});
     id->set_is_unsigned(true);
     id->set_is_primary_key(true);
@@ -239,7 +239,7 @@ TEST_F(MariaDBBuilderTexts, TableOptions) {
     EXPECT_EQ(text(builder->option_format("ENCRYPTION", "'N'")), "'N'");
 }
 
-TEST_F(MariaDBBuilderTexts, TheChangeScriptOfTheSpecificationsExample) {
+TEST_F(MariaDBBuilderTexts, AnAddedColumnAfterAnotherInAChangeScript) {
     add_column(*table, {"id", "int", 11, 0, true, "", kIdentical});
     auto c = add_column(*table, {"c", "varchar", 20, 0, false, "", kInsert});
     c->set_after("id");

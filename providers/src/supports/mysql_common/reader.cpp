@@ -159,6 +159,12 @@ bool Reader::peek_string(guint16 ordinal, const char*& data, std::size_t& length
     if (data == nullptr) length = 0;
     return true;
 }
+bool Reader::peek_number_text(guint16 ordinal, const char*& data, std::size_t& length) {
+    const enum_field_types type = field(ordinal).type;
+    if (type != MYSQL_TYPE_DECIMAL && type != MYSQL_TYPE_NEWDECIMAL) return false;
+    data = cell(ordinal, &length);
+    return data != nullptr;
+}
 bool Reader::peek_date_time(guint16 ordinal, contracts::DataType, gint64& microseconds) {
     // get_datetime and get_timestamp read the same text as UTC.
     std::size_t length = 0;

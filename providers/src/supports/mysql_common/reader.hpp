@@ -37,6 +37,8 @@ public:
     static constexpr bool kValueFromGetters = true;
     bool peek_string(guint16 ordinal, const char*& data, std::size_t& length) override;
     bool peek_date_time(guint16 ordinal, contracts::DataType type, gint64& microseconds) override;
+    // DECIMAL cells: the server's digits, which the double of get_decimal may not hold.
+    bool peek_number_text(guint16 ordinal, const char*& data, std::size_t& length) override;
     bool get_boolean(guint16 ordinal) override;
     gint8 get_int8(guint16 ordinal) override;
     guint8 get_uint8(guint16 ordinal) override;

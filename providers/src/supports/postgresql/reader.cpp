@@ -25,6 +25,7 @@ namespace {
 constexpr Oid kByteaOid = 17;
 constexpr Oid kTimeOid = 1083;
 constexpr Oid kTimeTzOid = 1266;
+constexpr Oid kNumericOid = 1700;
 
 gobj::DateTime iso8601_utc(const char* text) {
     GTimeZone* utc = g_time_zone_new_utc();
@@ -139,6 +140,10 @@ bool PostgreSQLReader::peek_string(guint16 ordinal, const char*& data, std::size
     int n = PQgetlength(result_, row_, ordinal);
     length = n < 1 ? 0 : strnlen(data, std::size_t(n));
     return true;
+}
+bool PostgreSQLReader::peek_number_text(guint16 ordinal, const char*& data, std::size_t& length) {
+    if (PQftype(result_, ordinal) != kNumericOid || PQgetisnull(result_, row_, ordinal)) return false;
+    return peek_string(ordinal, data, length);
 }
 bool PostgreSQLReader::peek_date_time(guint16 ordinal, contracts::DataType, gint64& microseconds) {
     // get_datetime and get_timestamp read the same text as UTC.

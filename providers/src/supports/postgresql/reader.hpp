@@ -53,6 +53,8 @@ public:
     std::optional<std::string> get_string(guint16 ordinal) override;
     bool peek_string(guint16 ordinal, const char*& data, std::size_t& length) override;
     bool peek_date_time(guint16 ordinal, contracts::DataType type, gint64& microseconds) override;
+    // numeric cells: their digits, which the double of get_double may not hold.
+    bool peek_number_text(guint16 ordinal, const char*& data, std::size_t& length) override;
     std::optional<std::string> get_string16(guint16 ordinal) override;
     std::optional<std::string> get_guid(guint16 ordinal) override;
     std::vector<guint8> get_binary(guint16 ordinal) override;

@@ -121,6 +121,16 @@ std::string SQLServerReader::converted(guint16 ordinal) {
 
 double SQLServerReader::get_decimal(guint16 ordinal) { return g_ascii_strtod(converted(ordinal).c_str(), nullptr); }
 
+bool SQLServerReader::peek_number_text(guint16 ordinal, const char*& data, std::size_t& length) {
+    const int type = dbcoltype(connection(), column(ordinal));
+    if (type != SYBDECIMAL && type != SYBNUMERIC) return false;
+    number_text_ = converted(ordinal);
+    if (number_text_.empty()) return false;
+    data = number_text_.data();
+    length = number_text_.size();
+    return true;
+}
+
 std::optional<std::string> SQLServerReader::get_guid(guint16 ordinal) { return converted(ordinal); }
 
 std::optional<std::string> SQLServerReader::get_string(guint16 ordinal) {

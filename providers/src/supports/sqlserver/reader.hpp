@@ -50,6 +50,9 @@ public:
     double get_money(guint16 ordinal) override;
     float get_float(guint16 ordinal) override;
     double get_double(guint16 ordinal) override;
+    // decimal and numeric cells: the digits db-lib converts them to, which the double of
+    // get_decimal may not hold.
+    bool peek_number_text(guint16 ordinal, const char*& data, std::size_t& length) override;
     void get_date(guint16 ordinal, GDate& result) override;
     gobj::DateTime get_time(guint16 ordinal) override;
     gobj::DateTime get_datetime(guint16 ordinal) override;
@@ -85,6 +88,8 @@ private:
 
     DBPROCESS* connection_ = nullptr;
     gobj::Ref<gobj::Object> owner_;
+    // What peek_number_text hands out, until it is asked again.
+    std::string number_text_;
 };
 
 }  // namespace tarvelin::providers::supports::sqlserver

@@ -72,6 +72,9 @@ void ConnectionImpl::describe(gobj::ClassSpec<ConnectionImpl>& c) {
 gobj::Ref<ConnectionImpl> ConnectionImpl::create(GType type) { return gobj::create<ConnectionImpl>(type); }
 
 ConnectionImpl::~ConnectionImpl() {
+    // The provider first: its connection runs through the tunnel.
+    m_connection.reset();
+    tunnel_.reset();
     m_server.reset();
     m_version.clear();
     m_connection.reset();
@@ -191,22 +194,35 @@ void ConnectionImpl::establish(Server& record) {
 }
 
 void ConnectionImpl::open_over_ssh(Server& record) {
-    launch_ssh_tunnel(tunnel_settings(record), record.text_or_empty(Server::Text::uuid).c_str());
+    // A failed open stops the tunnel it started, as the pointer goes.
+    std::unique_ptr<Tunnel> tunnel =
+        launch_ssh_tunnel(tunnel_settings(record), record.text_or_empty(Server::Text::uuid).c_str());
     gobj::Ref<Server> local = record.clone(false);
     local->set_host(std::string("127.0.0.1"));
-    local->set_port(record.get_port() + kForwardOffset);
+    local->set_port(tunnel->local_port());
     tlog_debug("connect to server: %s:%u......", local->text_or_empty(Server::Text::host).c_str(),
                static_cast<guint>(local->get_port()));
     establish(*local);
+    keep_tunnel(std::move(tunnel));
+}
+
+void ConnectionImpl::keep_tunnel(std::unique_ptr<Tunnel> tunnel) {
+    {
+        std::lock_guard guard(lock_);
+        std::swap(tunnel_, tunnel);
+    }
+    // The one kept before stops here, outside the lock: stopping waits for its processes.
 }
 
 void ConnectionImpl::connect(const gobj::Ref<Server>& record) {
     if (!record)
         throw gobj::Error(G_IO_ERROR, G_IO_ERROR_NOT_INITIALIZED, _("no server record: open the connection first"));
-    if (record->get_ssh_using())
+    if (record->get_ssh_using()) {
         open_over_ssh(*record);
-    else
+    } else {
         establish(*record);
+        keep_tunnel(nullptr);
+    }
 }
 
 void ConnectionImpl::open(Server* server, GObject* user_object) {
@@ -223,6 +239,11 @@ void ConnectionImpl::reopen() {
 }
 
 void ConnectionImpl::close() {
+    // Whatever the provider says, the tunnel ends with the close.
+    struct StopTunnel {
+        ConnectionImpl& self;
+        ~StopTunnel() { self.keep_tunnel(nullptr); }
+    } stop_tunnel{*this};
     if (!m_connection || !gobj::call<&Provider::get_is_opened>(m_connection.instance())) return;
     try {
         gobj::call<&Provider::close>(m_connection.instance());

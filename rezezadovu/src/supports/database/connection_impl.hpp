@@ -16,9 +16,11 @@
 
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <mutex>
 
 #include "rezezadovu/contracts/database/iconnection.hpp"
+#include "rezezadovu/supports/database/ssh_tunnel.hpp"
 
 namespace tarvelin::gobj::prop {
 using DBStatusKind = Enum<TarvelinRezezadovuContractsDatabaseDBStatus, &rezezadovu::contracts::database::db_status_gtype>;
@@ -170,10 +172,14 @@ private:
     // Connection text, provider open, status, version; the failure sets Failed and is logged.
     void establish(Server& record);
     void emit_opened();
+    // Keeps the tunnel of the open that succeeded; the one kept before is stopped.
+    void keep_tunnel(std::unique_ptr<Tunnel> tunnel);
     void open_on_worker(gobj::Ref<Server> record, GAsyncReadyCallback callback, gpointer data, gpointer tag);
     static void run(Job* job);
 
     std::recursive_mutex lock_;
+    // The SSH tunnel of the last open over SSH, stopped at close and with the connection.
+    std::unique_ptr<Tunnel> tunnel_;
     std::string m_version;
     std::atomic<DBStatus> m_status{contracts::database::kUnknown};
 };

@@ -331,8 +331,8 @@ std::string DatabaseHelper::pack_value(DataType type, std::string_view value) {
 
 std::string DatabaseHelper::format_sql_value(DataType kind, const ValueObject& data_value) {
     if (G_TYPE_CHECK_INSTANCE_TYPE(data_value.gobj(), ValueNull::gtype())) return "NULL";
-    std::string text = gobj::take_string(tarvelin_providers_contracts_value_object_to_string(
-        reinterpret_cast<TarvelinProvidersContractsValueObject*>(data_value.gobj())));
+    // Every digit of a number: its display text keeps six decimals.
+    std::string text = data_value.exact_text();
     return bare_kind(kind, false) ? bare_or_quoted(kind, text) : quote(text, '\'');
 }
 
@@ -364,12 +364,11 @@ std::string DatabaseHelper::summary(const ValueBinary& value, const char*) {
     if (bytes.empty()) return "";
     const auto* data = reinterpret_cast<const char*>(bytes.data());
     const size_t size = bytes.size();
-    // Text is UTF-8 up to its end or its terminating zero; zero bytes may only pad it, so
-    // binary data that merely holds a zero byte early is still summarised as binary.
+    // The text up to the first zero byte when it is UTF-8, as the value's display text
+    // reads it. Bytes that begin with a zero byte say nothing as text ("" would hide a
+    // whole file): they are summarised by their type.
     size_t text_end = strnlen(data, size);
-    bool padded = true;
-    for (size_t i = text_end; i < size && padded; ++i) padded = data[i] == 0;
-    if (padded && text_end > 0 && g_utf8_validate(data, static_cast<gssize>(text_end), nullptr))
+    if (text_end > 0 && g_utf8_validate(data, static_cast<gssize>(text_end), nullptr))
         return std::string(data, text_end);
     std::string type = FileTypeHelper::get_singleton().guess_file_type(bytes);
     return type + "(" + format_size(size).value_or(std::string()) + ")";

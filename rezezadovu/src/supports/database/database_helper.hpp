@@ -72,7 +72,8 @@ public:
     static bool is_bare_type(DataType type);
     // The literal of a value given as text, by the kind of its column.
     static std::string pack_value(DataType type, std::string_view value);
-    // The literal of a cell: NULL for a null cell, else its text form by `kind`.
+    // The literal of a cell: NULL for a null cell, else its exact text (every digit of a
+    // number, ValueObject::exact_text) by `kind`.
     static std::string format_sql_value(DataType kind, const providers::contracts::ValueObject& data_value);
 
     // ---- catalogue and sizes
@@ -82,8 +83,8 @@ public:
     static bool update_schema_with_model(meta_model::MetaTable& table, const providers::contracts::TableModel& model);
     // "1000 Byte", "1 KB", "1,234 KB": bytes up to 1000, else whole thousands, grouped.
     static std::optional<std::string> format_size(guint64 size);
-    // The text of the bytes when they are UTF-8 (up to the first zero byte), else the file
-    // type and size, "image/png(2 KB)"; "" for no bytes.
+    // The text of the bytes up to the first zero byte when that is UTF-8 and not empty,
+    // else the file type and size, "image/png(2 KB)"; "" for no bytes.
     static std::string summary(const providers::contracts::ValueBinary& value, const char* null_value);
 
     // ---- names

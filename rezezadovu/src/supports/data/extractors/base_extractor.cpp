@@ -102,12 +102,27 @@ gobj::Ref<BaseExtractor::TableModel> BaseExtractor::text_table(const Texts& name
     return table;
 }
 
-void BaseExtractor::append_texts(TableModel& table, const Texts& texts) {
+namespace {
+gobj::Ref<BaseExtractor::ValueObject> cell_of(const std::string& text) {
+    return gobj::Ref<BaseExtractor::ValueObject>(providers::contracts::ValueString::create(text));
+}
+gobj::Ref<BaseExtractor::ValueObject> cell_of(const std::optional<std::string>& text) {
+    if (!text) return gobj::Ref<BaseExtractor::ValueObject>(providers::contracts::ValueNull::create());
+    return cell_of(*text);
+}
+template <class Cells>
+void append_row(BaseExtractor::TableModel& table, const Cells& cells) {
     auto row = table.new_row();
-    size_t count = std::min<size_t>(texts.size(), table.get_columns().size());
-    for (size_t i = 0; i < count; ++i)
-        row->set_value_at(gint(i), gobj::Ref<ValueObject>(providers::contracts::ValueString::create(texts[i])));
+    size_t count = std::min<size_t>(cells.size(), table.get_columns().size());
+    for (size_t i = 0; i < count; ++i) row->set_value_at(gint(i), cell_of(cells[i]));
     table.append(row);
+}
+}  // namespace
+
+void BaseExtractor::append_texts(TableModel& table, const Texts& texts) { append_row(table, texts); }
+
+void BaseExtractor::append_cells(TableModel& table, const std::vector<std::optional<std::string>>& cells) {
+    append_row(table, cells);
 }
 
 // ---------------------------------------------------------------- export

@@ -114,6 +114,8 @@ public:
     // Appends a row made by the table whose first cells are these texts (at most one per
     // column; further cells keep the row's defaults).
     static void append_texts(TableModel& table, const Texts& texts);
+    // The same where a cell may be SQL NULL (none).
+    static void append_cells(TableModel& table, const std::vector<std::optional<std::string>>& cells);
 
 private:
     struct Statements;

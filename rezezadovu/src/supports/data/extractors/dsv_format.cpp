@@ -86,7 +86,7 @@ std::string DsvFormat::fields(const TableModel& model, const RowModel& row_model
     for (int i = 0; i < count; ++i) {
         if (i > 0) body += column;
         auto value = row_model.get_value_at(i);
-        body += !value || value->get_is_null() ? null_value : field(value->to_string());
+        body += !value || value->get_is_null() ? null_value : field(value->exact_text());
     }
     return body;
 }

@@ -22,6 +22,7 @@ gobj::Ref<JsonExtractor> JsonExtractor::create(GType type, const char* file_exte
 
 namespace {
 
+// Told apart from a malformed document, which the parser reports in JSON_PARSER_ERROR.
 gobj::Error shape_error(const char* message) { return gobj::Error("JSON", -1, message); }
 
 // The "RECORDS" array of a document, or the first shape error in the order of checking.
@@ -71,10 +72,10 @@ void write_cell(json::Writer& out, providers::contracts::DataType type, const go
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_FLOAT:
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE:
             if (!is_a(v, tarvelin_providers_contracts_inumeric_get_type())) return out.null();
-            return out.number(
-                tarvelin_providers_contracts_inumeric_to_double(static_cast<TarvelinProvidersContractsINumeric*>(v)));
+            // Every digit the cell holds, which its double may not.
+            return out.number_text(value->exact_text());
         default:
-            return out.string(value->to_string());
+            return out.string(value->exact_text());
     }
 }
 
@@ -143,7 +144,7 @@ gobj::Ref<BaseExtractor::TableModel> JsonExtractor::load(const std::string& text
     const json::Value& records = records_of(root);
     gobj::Ref<TableModel> table;
     gint rows = 0;
-    Texts texts;
+    std::vector<std::optional<std::string>> cells;
     for (const auto& record : records.items) {
         if (!record.is_object()) continue;
         if (!table) {
@@ -151,9 +152,10 @@ gobj::Ref<BaseExtractor::TableModel> JsonExtractor::load(const std::string& text
             for (const auto& member : record.members) names.push_back(member.first);
             table = text_table(names);
         }
-        texts.clear();
-        for (const auto& member : record.members) texts.push_back(member.second.as_text());
-        append_texts(*table, texts);
+        cells.clear();
+        // null as SQL NULL, arrays and objects as their JSON text.
+        for (const auto& member : record.members) cells.push_back(member.second.as_text());
+        append_cells(*table, cells);
         if (row_limit > 0 && ++rows >= row_limit) break;
     }
     return table;
@@ -195,7 +197,11 @@ protected:
         }
         for (const auto& [name, value] : element.members) {
             record.fields.push_back(name);
-            record.values.push_back(SourceValue{value.as_text(), value.kind == json::Value::Kind::String});
+            // null goes in as NULL; a string, array or object is a text even when empty.
+            auto text = value.as_text();
+            bool quoted = value.kind == json::Value::Kind::String || value.kind == json::Value::Kind::Array ||
+                          value.kind == json::Value::Kind::Object;
+            record.values.push_back(SourceValue{text.value_or(""), quoted});
         }
         return true;
     }

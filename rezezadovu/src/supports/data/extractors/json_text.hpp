@@ -6,6 +6,7 @@
 // Single thread: a writer or a document belongs to one operation.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -17,7 +18,7 @@ namespace tarvelin::rezezadovu::supports::data::extractors::json {
 
 // A parsed value. Numbers keep their text: an integer as canonical decimal digits (exact
 // over the whole signed and unsigned 64-bit range, and as written beyond it), any other
-// number as the shortest text that reads back to its double.
+// number as written, so that digits beyond a double survive.
 struct Value {
     enum class Kind { Null, False, True, Integer, Number, String, Array, Object };
     Kind kind = Kind::Null;
@@ -36,15 +37,13 @@ struct Value {
 
     bool is_object() const { return kind == Kind::Object; }
     // The text of a member value: the number's text, the string itself, "true" or
-    // "false", and "" for null, objects and arrays.
-    std::string as_text() const;
+    // "false", an array or object as its compact JSON text; none for null.
+    std::optional<std::string> as_text() const;
 };
 
-// The shortest text of a double that reads back to it, with a full stop whatever the locale.
-std::string shortest(double value);
-
-// Parses a whole document; a malformed one is thrown (domain "JSON") with its line and
-// column. Nesting deeper than 512 levels is refused.
+// Parses a whole document; a malformed one is thrown in json-glib's parser error domain
+// (JSON_PARSER_ERROR, with its codes) naming the line and column. Nesting deeper than 512
+// levels is refused, and so is a string holding U+0000, which no cell text can hold.
 Value parse(std::string_view text);
 
 // Writes values in json-glib's pretty layout: members as "name" : value, one per line,
@@ -62,13 +61,15 @@ public:
     void unsigned_integer(guint64 value);
     // Not finite: null (JSON has no form for it).
     void number(double value);
+    // A number given as its text, written as it is when it is a JSON number (a whole
+    // number gains ".0", so that it reads back as a floating-point one), else as a string.
+    void number_text(std::string_view text);
     void string(std::string_view value);
     const std::string& text() const { return out_; }
 
 private:
     void before_value();
     void newline();
-    void quoted(std::string_view value);
     std::string out_;
     // Per open container: whether it holds an element yet.
     std::vector<bool> filled_;

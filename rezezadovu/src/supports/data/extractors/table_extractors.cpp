@@ -23,12 +23,12 @@ std::vector<std::string> names_of(const providers::contracts::TableModel& model)
     return names;
 }
 
-// The display text of each cell, none for a NULL one.
+// The text of each cell that loses nothing (numbers keep their digits), none for a NULL one.
 std::vector<std::optional<std::string>> texts_of(const providers::contracts::RowModel& row, size_t columns) {
     std::vector<std::optional<std::string>> texts;
     for (size_t i = 0; i < columns; ++i) {
         auto value = row.get_value_at(gint(i));
-        texts.push_back(!value || value->get_is_null() ? std::nullopt : std::optional(value->to_string()));
+        texts.push_back(!value || value->get_is_null() ? std::nullopt : std::optional(value->exact_text()));
     }
     return texts;
 }

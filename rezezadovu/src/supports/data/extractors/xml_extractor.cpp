@@ -3,6 +3,9 @@
 #include <libxml/xmlreader.h>
 #include <libxml/xmlwriter.h>
 
+#include <algorithm>
+#include <string_view>
+
 #include "rezezadovu/foundation/logging_service.hpp"
 #include "rezezadovu/supports/data/extractors/import_run.hpp"
 #include "rezezadovu/supports/data/text_forms.hpp"
@@ -92,7 +95,7 @@ gint XmlExtractor::export_data_to_xml(TableModel& model, GOutputStream* output, 
         ok(xmlTextWriterStartElement(w, x("RECORD")));
         for (size_t i = 0; i < names.size(); ++i) {
             auto value = row->get_value_at(gint(i));
-            std::string text = !value || value->get_is_null() ? null_value : value->to_string();
+            std::string text = !value || value->get_is_null() ? null_value : value->exact_text();
             if (!xml_text(text))
                 throw invalid(gobj::take_string(g_strdup_printf(
                     _("column \"%s\" of row %d holds a character that XML cannot carry"), names[i].c_str(), number)));
@@ -152,7 +155,10 @@ public:
     }
     static std::unique_ptr<XmlRecords> of_file(const std::optional<std::string>& filename) {
         auto records = std::unique_ptr<XmlRecords>(new XmlRecords());
-        if (filename) records->reader_.reset(xmlReaderForFile(filename->c_str(), nullptr, XML_PARSE_NONET));
+        if (filename) {
+            records->filename_ = *filename;
+            records->reader_.reset(xmlReaderForFile(filename->c_str(), nullptr, XML_PARSE_NONET));
+        }
         records->begin();
         return records;
     }
@@ -196,6 +202,9 @@ private:
         if (!self->error_.empty() || !error || error->level < XML_ERR_ERROR) return;
         std::string message = error->message ? error->message : "";
         while (!message.empty() && g_ascii_isspace(message.back())) message.pop_back();
+        self->error_code_ = error->code;
+        self->error_line_ = error->line;
+        self->error_column_ = error->int2;
         self->error_ = gobj::take_string(
             g_strdup_printf(_("malformed XML at line %d: %s"), error->line, message.c_str()));
     }
@@ -206,9 +215,48 @@ private:
 
     bool read() {
         int result = xmlTextReaderRead(r());
-        if (result < 0)
-            throw gobj::Error("XML", -1, error_.empty() ? std::string(_("malformed XML document")) : error_);
+        if (result < 0) throw gobj::Error("XML", -1, failure());
+        if (result == 1 && xmlTextReaderDepth(r()) == 0) {
+            // The root element: opened, and closed by its end tag or as an empty element.
+            if (type() == XML_READER_TYPE_ELEMENT) root_ = xmlTextReaderIsEmptyElement(r()) ? kClosed : kOpen;
+            if (type() == XML_READER_TYPE_END_ELEMENT) root_ = kClosed;
+        }
         return result == 1;
+    }
+
+    // What went wrong. The parser says "Extra content at the end of the document" of a
+    // document that is empty or stops half-way: those are named for what they are. Read
+    // only on this path, so a file is read again here.
+    std::string failure() const {
+        std::string text = text_;
+        if (!filename_.empty()) {
+            gchar* contents = nullptr;
+            gsize length = 0;
+            if (g_file_get_contents(filename_.c_str(), &contents, &length, nullptr)) text.assign(contents, length);
+            g_free(contents);
+        }
+        // Where the input ends, as the parser counts: lines from 1, characters from 1.
+        const size_t last_break = text.rfind('\n');
+        const int end_line = 1 + static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+        const size_t line_start = last_break == std::string::npos ? 0 : last_break + 1;
+        const int end_column =
+            1 + static_cast<int>(g_utf8_strlen(text.data() + line_start, gssize(text.size() - line_start)));
+        // "Extra content" while the root is still open can only be its missing end; other
+        // errors stop where the input does.
+        const bool ends_early = (error_code_ == XML_ERR_DOCUMENT_END && root_ == kOpen) ||
+                                (error_line_ == end_line && error_column_ >= end_column);
+        if (ends_early) {
+            std::string_view content = text;
+            content.remove_prefix(std::min(content.size(), content.find_first_not_of(" \t\r\n")));
+            while (!content.empty() && g_ascii_isspace(content.back())) content.remove_suffix(1);
+            // Nothing, or a declaration alone.
+            if (content.empty() || (content.substr(0, 5) == "<?xml" && content.find("?>") == content.size() - 2))
+                return _("the XML document is empty");
+            return gobj::take_string(
+                g_strdup_printf(_("the XML document is cut short: it ends at line %d before it is complete"),
+                                end_line));
+        }
+        return error_.empty() ? std::string(_("malformed XML document")) : error_;
     }
 
     // Reads the rest of the document, so that a malformed end is reported too.
@@ -249,8 +297,11 @@ private:
     }
 
     std::string text_;
+    std::string filename_;
     gobj::Owned<xmlTextReader, &xmlFreeTextReader> reader_;
     std::string error_;
+    int error_code_ = 0, error_line_ = 0, error_column_ = 0;  // of the first error
+    enum { kNone, kOpen, kClosed } root_ = kNone;
     int depth_ = -1;
     bool done_ = false;
 };

@@ -1,0 +1,1 @@
+SELECT preselect, "a""b  c" FROM t WHERE s = 'unterminated  text
