@@ -33,6 +33,8 @@
 #include "support/scenarios.hpp"
 #include "support/servers.hpp"
 
+#include "support/host_logging.hpp"
+
 namespace {
 
 using Connection = TarvelinRezezadovuContractsDatabaseIConnection;
@@ -231,21 +233,11 @@ bool isolated(const std::function<bool(const std::string& dir)>& scenario) {
     pid_t child = fork();
     if (child == 0) {
         gchar* dir = g_dir_make_tmp("bench-export-XXXXXX", nullptr);
-        // A host starts the logging facade first: every statement a connection runs is logged.
-        std::string logs = std::string(dir) + "/logs";
-        g_mkdir_with_parents(logs.c_str(), 0700);
-        tarvelin_rezezadovu_foundation_services_initialize();
-        tarvelin_rezezadovu_foundation_services_register_type(TARVELIN_REZEZADOVU_CONTRACTS_LOG_TYPE_ILOG_MANAGER,
-                                                              TARVELIN_REZEZADOVU_SUPPORTS_LOG_TYPE_LOG_MANAGER);
-        tarvelin_rezezadovu_foundation_logging_service_initialize(
-            "bench", TARVELIN_REZEZADOVU_CONTRACTS_LOG_LOG_LEVEL_PLAIN, logs.c_str(), 1 << 20);
-        bool ok = scenario(dir);
-        tarvelin_rezezadovu_foundation_logging_service_shutdown();
-        if (GDir* d = g_dir_open(logs.c_str(), 0, nullptr)) {
-            while (const char* name = g_dir_read_name(d)) g_unlink((logs + "/" + name).c_str());
-            g_dir_close(d);
+        bool ok = false;
+        {
+            bench_support::HostLogging logging(dir);
+            ok = scenario(dir);
         }
-        g_rmdir(logs.c_str());
         g_rmdir(dir);
         g_free(dir);
         std::fflush(stdout);

@@ -227,6 +227,23 @@ Text Statement::build_sql_view(const char* user_schema, const char* view_name, c
 Statement::CopySession Statement::copy_session(const CopyTarget&) { return {}; }
 std::string Statement::copy_insert_clause(const CopyTarget&) { return {}; }
 std::vector<std::string> Statement::after_copy(const CopyTarget&) { return {}; }
+int Statement::copy_rows_per_insert(const CopyTarget&) { return 1; }
+
+std::string Statement::copy_insert_rows(const CopyTarget& target, const std::vector<std::string>& columns,
+                                        const std::vector<std::vector<std::string>>& rows, const std::string& clause) {
+    auto list = [](std::string& out, const std::vector<std::string>& items) {
+        for (size_t i = 0; i < items.size(); ++i) (out += i ? ", " : "") += items[i];
+    };
+    std::string out = "INSERT INTO " + row_name(target.schema.c_str(), target.table.c_str()) + "(";
+    list(out, columns);
+    out += clause.empty() ? ") VALUES" : ") " + clause + " VALUES";
+    for (size_t r = 0; r < rows.size(); ++r) {
+        out += r ? ", (" : "(";
+        list(out, rows[r]);
+        out += ")";
+    }
+    return out + ";";
+}
 
 Statement* Statement::of(const gobj::Ref<contracts::database::IStatement>& statement) {
     return statement ? gobj::checked_cast<Statement>(statement.instance()) : nullptr;

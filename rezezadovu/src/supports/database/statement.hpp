@@ -164,6 +164,15 @@ public:
     // Statements run once the rows are in, before `after` (a failure fails the table); may
     // read the catalogue through this statement's connection.
     virtual std::vector<std::string> after_copy(const CopyTarget& target);
+    // How many copied rows one INSERT may carry; 1 (the default) sends each row alone. A
+    // product whose multi-row INSERT is all or nothing gives more, so that a refused
+    // statement can be sent again row by row with the outcome of single rows.
+    virtual int copy_rows_per_insert(const CopyTarget& target);
+    // One INSERT of `rows` (each its packed values, in the order of `columns`, the target's
+    // quoted names) into `target`, with `clause` (copy_insert_clause) before VALUES:
+    // "INSERT INTO name(a, b) clause VALUES(1, 'x'), (2, 'y');".
+    std::string copy_insert_rows(const CopyTarget& target, const std::vector<std::string>& columns,
+                                 const std::vector<std::vector<std::string>>& rows, const std::string& clause);
 
     // Our C++ statement behind an interface reference, through the bridge's checked cast;
     // none for a statement a host implemented (or no statement).

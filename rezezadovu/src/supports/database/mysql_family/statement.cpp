@@ -507,6 +507,21 @@ Text MySQLFamilyStatement::revoke_user_rights(const char* database, const char* 
 
 // ---------------------------------------------------------------- copy hooks
 
+int MySQLFamilyStatement::copy_rows_per_insert(const CopyTarget& target) {
+    // A table of another engine keeps the rows before a refused one: it takes rows alone.
+    const auto literal = [&](const std::string& text) {
+        return pack_value(TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING, text.c_str()).value_or("''");
+    };
+    try {
+        const std::string engine = dialect::text_of(dialect::query_scalar(
+            connection(), "SELECT ENGINE FROM information_schema.TABLES WHERE TABLE_SCHEMA = " +
+                              literal(target.schema) + " AND TABLE_NAME = " + literal(target.table)));
+        return g_ascii_strcasecmp(engine.c_str(), "InnoDB") == 0 ? 1000 : 1;
+    } catch (const gobj::Error&) {
+        return 1;
+    }
+}
+
 Statement::CopySession MySQLFamilyStatement::copy_session(const CopyTarget& target) {
     if (!target.any_source([](meta_model::MetaColumn& c) { return c.get_auto_increment(); })) return {};
     const std::string mode = dialect::text_of(dialect::query_scalar(connection(), "SELECT @@SESSION.sql_mode"));

@@ -412,6 +412,8 @@ std::string PostgreSQLStatement::copy_insert_clause(const CopyTarget& target) {
     return always ? "OVERRIDING SYSTEM VALUE" : "";
 }
 
+int PostgreSQLStatement::copy_rows_per_insert(const CopyTarget&) { return 1000; }
+
 std::vector<std::string> PostgreSQLStatement::after_copy(const CopyTarget& target) {
     auto quoted = [](const std::string& name) { return PostgreSQLStatement::quoted(name); };
     const std::string table = quoted(target.schema) + "." + quoted(target.table);

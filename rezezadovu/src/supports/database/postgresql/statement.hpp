@@ -92,6 +92,8 @@ public:
     // Sequences do not see the values a copy writes: each one a copied column draws on
     // (from its default or as its identity) is moved past them, forwards only.
     std::vector<std::string> after_copy(const CopyTarget& target) override;
+    // A multi-row INSERT fails whole.
+    int copy_rows_per_insert(const CopyTarget& target) override;
 };
 
 }  // namespace tarvelin::rezezadovu::supports::database
