@@ -2,8 +2,9 @@
 // on the target children first, then filled parents first (the order the CREATE step
 // used), each page by page in primary-key order. A page of a single integer key starts
 // after the last key of the one before (an OFFSET reads and drops every row before it).
-// The rows of a page go in multi-row INSERTs where the target's dialect takes them; one
-// the target refuses is sent again row by row, so each row still succeeds or fails alone.
+// The rows of a page go in statements of several rows where the target's dialect takes
+// them (COPY, else a multi-row INSERT: Statement::send_rows); one the target refuses is
+// sent again row by row, so each row still succeeds or fails alone.
 #include <algorithm>
 
 #include "providers/contracts/value_binary.hpp"
@@ -29,8 +30,6 @@ using supports::database::Statement;
 namespace {
 
 constexpr gint64 kDefaultBatch = 1000;
-// The most text one multi-row INSERT carries: below the packet limits of the servers.
-constexpr size_t kMaxInsertBytes = 1 << 20;
 
 std::string text(const char* s) { return s ? s : ""; }
 
@@ -384,24 +383,21 @@ void Transfer::transfer_data_model(const Run& run, TableModel& page, const Table
         }
     };
     std::vector<std::string> statements;
-    std::vector<std::vector<std::string>> pending;
-    size_t pending_bytes = 0;
+    Statement::CopyGroup group;
     auto send = [&] {
-        if (pending.size() > 1) {
-            std::string sql = dialect->copy_insert_rows(plan.copy, names, pending, plan.insert_clause);
+        if (group.rows.size() > 1) {
             try {
-                run_statement(run.target, sql);
+                dialect->send_rows(plan.copy, names, group.rows, plan.insert_clause);
                 for (const auto& one : statements) row_in(one);
                 statements.clear();
             } catch (const gobj::Error& e) {
-                tlog_debug("%d rows refused together, sent again one by one: %s", static_cast<int>(pending.size()),
+                tlog_debug("%d rows refused together, sent again one by one: %s", static_cast<int>(group.rows.size()),
                            e.message().c_str());
             }
         }
         for (const auto& one : statements) insert_row(one);
         statements.clear();
-        pending.clear();
-        pending_bytes = 0;
+        group.clear();
     };
     for (auto row : page.get_rows()) {
         std::vector<std::string> values;
@@ -419,10 +415,10 @@ void Transfer::transfer_data_model(const Run& run, TableModel& page, const Table
             insert_row(sql);
             continue;
         }
-        if (!pending.empty() && (pending.size() >= per_insert || pending_bytes + sql.size() > kMaxInsertBytes)) send();
-        pending_bytes += sql.size();
+        const size_t size = Statement::CopyGroup::size_of(values);
+        if (!group.takes(size, per_insert)) send();
         statements.push_back(std::move(sql));
-        pending.push_back(std::move(values));
+        group.add(std::move(values), size);
     }
     send();
     tlog_warning("Call transfer_data_model......[done]");

@@ -1,8 +1,10 @@
 #include "rezezadovu/supports/database/statement.hpp"
 
+#include "providers/gobj/call.hpp"
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"
 #include "rezezadovu/supports/database/database_helper.hpp"
+#include "rezezadovu/supports/database/dialect_support.hpp"
 
 TARVELIN_LOG_TAG("statement")
 
@@ -243,6 +245,19 @@ std::string Statement::copy_insert_rows(const CopyTarget& target, const std::vec
         out += ")";
     }
     return out + ";";
+}
+
+gint64 Statement::copy_rows(const CopyTarget&, const std::vector<std::string>&,
+                            const std::vector<std::vector<std::string>>&, const std::string&) {
+    return -1;
+}
+
+gint64 Statement::send_rows(const CopyTarget& target, const std::vector<std::string>& columns,
+                            const std::vector<std::vector<std::string>>& rows, const std::string& clause) {
+    const gint64 copied = copy_rows(target, columns, rows, clause);
+    if (copied >= 0) return copied;
+    return gobj::call<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::execute_no_query>(
+        dialect::require(connection()), copy_insert_rows(target, columns, rows, clause), false);
 }
 
 Statement* Statement::of(const gobj::Ref<contracts::database::IStatement>& statement) {

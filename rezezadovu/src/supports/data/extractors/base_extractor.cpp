@@ -176,7 +176,7 @@ std::string BaseExtractor::literal(DataType type, const SourceValue& value, bool
 struct BaseExtractor::Statements {
     gobj::Ref<IStatement> statement;
     std::string schema, table;
-    Texts columns, literals, key_columns, key_literals;
+    Texts names, columns, literals, key_columns, key_literals;
 
     std::string checked(std::string sql) const {
         if (sql.empty())
@@ -209,7 +209,7 @@ BaseExtractor::Statements BaseExtractor::statements(const gobj::Ref<IConnection>
     s.statement = owned<IStatement>(gobj::call<&ConnectionVt::statement>(connection));
     if (!s.statement) throw refusal(_("the connection has no statement object"));
     bool backslashes = backslash_escapes(connection);
-    Texts names;
+    Texts& names = s.names;
     for (const auto& column : gobj::GeeArray<meta_model::MetaColumn>::wrap(table.get_columns())) {
         const char* source = static_cast<const char*>(g_object_get_data(column.gobj(), "SOURCE"));
         if (!source || !*source) continue;
@@ -272,7 +272,11 @@ BaseExtractor::RowStep BaseExtractor::row_step(const gobj::Ref<IConnection>& con
                                                const std::vector<SourceValue>& values) {
     RowStep step;
     if (action == "append" || action == "replace") {
-        step.first = statements(connection, table, fields, values, false).insert();
+        auto s = statements(connection, table, fields, values, false);
+        step.first = s.insert();
+        step.names = std::move(s.names);
+        step.columns = std::move(s.columns);
+        step.literals = std::move(s.literals);
     } else if (action == "update") {
         step.first = statements(connection, table, fields, values, true).update();
     } else if (action == "merge") {

@@ -95,6 +95,10 @@ public:
         std::string first;  // empty: the action names no statement; nothing runs
         // For "merge": run when `first` changed no row.
         std::string insert_after_nothing;
+        // For "append" and "replace": the inserted columns (names, and as the statement
+        // quotes them) and their literals, so that records inserting the same columns can
+        // travel in one statement of several rows.
+        Texts names, columns, literals;
     };
     // Refusals are thrown.
     RowStep row_step(const gobj::Ref<IConnection>& connection, MetaTable& table, const std::string& action,

@@ -2,7 +2,10 @@
 
 #include <tarvelin/providers/face_provider.h>
 
+#include <algorithm>
+
 #include "providers/gobj/call.hpp"
+#include "rezezadovu/supports/database/dialect_support.hpp"
 
 TARVELIN_LOG_TAG("import_run")
 
@@ -121,7 +124,10 @@ bool ImportRun::run_in_transaction(std::vector<Record>& batch) {
     std::vector<gint64> affected;
     affected.reserve(batch.size());
     try {
-        for (const auto& record : batch) affected.push_back(BaseExtractor::run_row_step(connection_, step_of(record)));
+        std::vector<Step> steps;
+        steps.reserve(batch.size());
+        for (const auto& record : batch) steps.push_back(step_of(record));
+        affected = run_steps(steps);
         gobj::call<&ConnectionVt::commit>(connection_);
     } catch (const gobj::Error& e) {
         try {
@@ -145,6 +151,70 @@ bool ImportRun::run_in_transaction(std::vector<Record>& batch) {
         record_done();
     }
     return true;
+}
+
+std::vector<gint64> ImportRun::run_steps(const std::vector<Step>& steps) {
+    using Group = supports::database::Statement::CopyGroup;
+    std::vector<gint64> affected;
+    affected.reserve(steps.size());
+    Group group;
+    size_t first = 0;  // the step the group starts at
+    auto send = [&] {
+        if (group.rows.size() == 1) {
+            affected.push_back(BaseExtractor::run_row_step(connection_, steps[first]));
+        } else if (!group.rows.empty()) {
+            const gint64 written =
+                statement_dialect()->send_rows(target_of(steps[first]), steps[first].columns, group.rows, "");
+            // Fewer rows than records (a trigger skipped one) cannot be told apart record by
+            // record: the batch runs again one by one.
+            if (written != gint64(group.rows.size()))
+                throw gobj::Error("default", -1, _("the rows written differ from the records sent"));
+            affected.insert(affected.end(), group.rows.size(), 1);
+        }
+        group.clear();
+    };
+    for (size_t i = 0; i < steps.size(); ++i) {
+        const Step& step = steps[i];
+        const size_t per_statement = step.columns.empty() ? 1 : rows_per_statement(step);
+        const size_t size = Group::size_of(step.literals);
+        if (per_statement > 1 && (group.rows.empty() || (steps[first].columns == step.columns &&
+                                                          group.takes(size, per_statement)))) {
+            if (group.rows.empty()) first = i;
+            group.add(step.literals, size);
+            continue;
+        }
+        send();
+        if (per_statement > 1) {
+            first = i;
+            group.add(step.literals, size);
+        } else {
+            affected.push_back(BaseExtractor::run_row_step(connection_, step));
+        }
+    }
+    send();
+    return affected;
+}
+
+supports::database::Statement* ImportRun::statement_dialect() const {
+    return supports::database::Statement::of(statement_);
+}
+
+size_t ImportRun::rows_per_statement(const Step& step) {
+    if (rows_per_statement_ == 0) {
+        rows_per_statement_ = 1;
+        statement_ = supports::database::dialect::statement_of(connection_);
+        if (auto* dialect = statement_dialect())
+            rows_per_statement_ = size_t(std::max(1, dialect->copy_rows_per_insert(target_of(step))));
+    }
+    return rows_per_statement_;
+}
+
+supports::database::Statement::CopyTarget ImportRun::target_of(const Step& step) const {
+    supports::database::Statement::CopyTarget target;
+    target.schema = table_->get_schema() ? table_->get_schema() : "";
+    target.table = table_->get_name() ? table_->get_name() : "";
+    for (const auto& name : step.names) target.columns.push_back({name, table_->get_column(name.c_str())});
+    return target;
 }
 
 bool ImportRun::run_one_by_one(std::vector<Record>& batch) {

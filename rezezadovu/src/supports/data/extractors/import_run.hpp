@@ -4,7 +4,9 @@
 // back and run again record by record outside a transaction, so what a host sees equals
 // a record-by-record import: the records before a failing record stay, continue-on-error
 // decides whether the rest run, the count is the importer's. Other sessions see a batch
-// appear at once. The three importers (delimited text, JSON, XML) differ in their source
+// appear at once. Inside a batch, consecutive appended records that feed the same columns
+// go in statements of several rows (COPY or a multi-row INSERT) where the connection's
+// dialect takes them (Statement::copy_rows_per_insert, send_rows). The three importers (delimited text, JSON, XML) differ in their source
 // and in what they count and log; they derive from ImportRun and start it with `start`.
 //
 // The run completes exactly once, on the caller's main context, with the importer's count
@@ -22,6 +24,7 @@
 #include <memory>
 
 #include "rezezadovu/supports/data/extractors/base_extractor.hpp"
+#include "rezezadovu/supports/database/statement.hpp"
 
 namespace tarvelin::rezezadovu::supports::data::extractors {
 
@@ -70,6 +73,13 @@ private:
     bool run_batch(std::vector<Record>& batch);
     bool run_in_transaction(std::vector<Record>& batch);
     bool run_one_by_one(std::vector<Record>& batch);
+    // The rows each step affected, run in order inside the batch's transaction.
+    std::vector<gint64> run_steps(const std::vector<Step>& steps);
+    // How many appended records one statement may carry on this connection (its dialect's
+    // copy_rows_per_insert), asked once per import with the first record that appends.
+    size_t rows_per_statement(const Step& step);
+    supports::database::Statement* statement_dialect() const;
+    supports::database::Statement::CopyTarget target_of(const Step& step) const;
     Step step_of(const Record& record);
     bool connection_alive() const;
     gobj::Error lost(const gobj::Error& error) const;
@@ -85,6 +95,8 @@ private:
     std::string action_;
     bool go_on_ = true;
     size_t batch_size_ = 1000;
+    gobj::Ref<contracts::database::IStatement> statement_;
+    size_t rows_per_statement_ = 0;  // 0 until asked
     gint64 committed_ = 0;
     std::vector<std::function<void()>> reports_;
     GTask* task_ = nullptr;  // owns this run as its task data

@@ -508,15 +508,23 @@ Text MySQLFamilyStatement::revoke_user_rights(const char* database, const char* 
 // ---------------------------------------------------------------- copy hooks
 
 int MySQLFamilyStatement::copy_rows_per_insert(const CopyTarget& target) {
-    // A table of another engine keeps the rows before a refused one: it takes rows alone.
+    // A table of another engine keeps the rows before a refused one, and without a strict
+    // mode a multi-row INSERT stores a NULL for a NOT NULL column (one row alone is
+    // refused): rows then go alone.
     const auto literal = [&](const std::string& text) {
         return pack_value(TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING, text.c_str()).value_or("''");
     };
     try {
-        const std::string engine = dialect::text_of(dialect::query_scalar(
-            connection(), "SELECT ENGINE FROM information_schema.TABLES WHERE TABLE_SCHEMA = " +
-                              literal(target.schema) + " AND TABLE_NAME = " + literal(target.table)));
-        return g_ascii_strcasecmp(engine.c_str(), "InnoDB") == 0 ? 1000 : 1;
+        dialect::CatalogRows rows(dialect::query_model(
+            connection(), "SELECT ENGINE AS engine, @@SESSION.sql_mode AS sql_mode FROM information_schema.TABLES "
+                          "WHERE TABLE_SCHEMA = " + literal(target.schema) + " AND TABLE_NAME = " + literal(target.table)));
+        for (auto row : rows) {
+            const std::string mode = "," + dialect::ascii_upper(row.text("sql_mode")) + ",";
+            const bool strict = mode.find(",STRICT_TRANS_TABLES,") != std::string::npos ||
+                                mode.find(",STRICT_ALL_TABLES,") != std::string::npos;
+            return strict && g_ascii_strcasecmp(row.text("engine").c_str(), "InnoDB") == 0 ? 1000 : 1;
+        }
+        return 1;
     } catch (const gobj::Error&) {
         return 1;
     }
