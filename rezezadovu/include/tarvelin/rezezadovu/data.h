@@ -367,7 +367,10 @@ TARVELIN_DECLARE_DERIVED_TYPE(TarvelinRezezadovuSupportsDataExtractorsSqlUpdateE
  *                        1 (anything else means 1000). A batch that fails is rolled back and
  *                        run again record by record, so the rows, the count, the errors and
  *                        the progress calls are those of one record at a time; other sessions
- *                        see a batch appear at once.
+ *                        see a batch appear at once. Inside a batch, appended records that
+ *                        feed the same columns travel several to a statement where the
+ *                        product keeps the outcome that way (COPY into PostgreSQL, multi-row
+ *                        INSERTs into SQLite and into InnoDB tables under a strict mode).
  *
  * An import runs on one worker thread of its own; its progress calls and its ready callback
  * come on the caller's main context, the progress of a batch once it is committed. When the
