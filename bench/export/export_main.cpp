@@ -1,11 +1,13 @@
 // Export benchmark: a table of five columns (int, bigint, double, text, timestamp) read
 // through a dialect connection (execute_as_model) and written as CSV by DsvExtractor's
 // export_to_file, timed beside the product's command-line client writing the same rows as
-// CSV (sqlite3 -csv; psql \copy ... to stdout csv). Prints rows/s of our fetch, our
-// write, both together and the client, the ratio, and peak memory per row; checks that
-// both files hold the same number of records.
+// CSV (sqlite3 -csv; psql \copy ... to stdout csv), in paired runs. Prints per run rows/s
+// of our fetch, our write, both together and the client, the ratio, and peak memory per
+// row, and as each scenario's last line our rows/s over the client's as MIN/MEDIAN/MAX;
+// checks that both files hold the same number of records.
 //
-//   bench_export [sqlite] [postgresql]      (EXPORT_ROWS overrides the row counts)
+//   bench_export [sqlite] [postgresql]
+//   (EXPORT_ROWS overrides the row counts, EXPORT_RUNS the pairs, 3 by default)
 #include <tarvelin/providers/providers.h>
 #include <tarvelin/rezezadovu/data.h>
 #include <tarvelin/rezezadovu/rezezadovu.h>
@@ -18,6 +20,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -25,16 +28,19 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "support/scenarios.hpp"
+#include "support/servers.hpp"
+
+#include "support/host_logging.hpp"
 
 namespace {
 
 using Connection = TarvelinRezezadovuContractsDatabaseIConnection;
 using Clock = std::chrono::steady_clock;
 
-std::string env(const char* name, const std::string& fallback = "") {
-    const char* v = std::getenv(name);
-    return v && *v ? v : fallback;
-}
+using bench_support::env;
 
 // Resident or peak resident size in kB, from /proc/self/status.
 long status_kb(const char* key) {
@@ -127,6 +133,23 @@ Figures client(const std::string& command, const std::string& file) {
     return f;
 }
 
+int runs() { return std::max(1, std::atoi(env("EXPORT_RUNS", "3").c_str())); }
+
+// Our rows/s over the client's, per pair.
+struct Ratios {
+    std::vector<double> values;
+    void add(const Figures& our, const Figures& their) {
+        values.push_back((double(our.rows) / (our.fetch + our.write)) / (double(their.rows) / their.write));
+    }
+    void print(const char* name, std::size_t rows) const {
+        std::vector<double> v = values;
+        std::sort(v.begin(), v.end());
+        double median = v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+        std::printf("%-11s %9zu rows/s ours over client: ratio %.3f/%.3f/%.3f\n", name, rows, v.front(), median,
+                    v.back());
+    }
+};
+
 void report(const char* name, const Figures& our, const Figures& their) {
     double n = double(our.rows);
     double total = our.fetch + our.write;
@@ -142,11 +165,7 @@ bool sqlite_scenario(std::size_t rows, const std::string& dir) {
     std::string db = dir + "/export.db", ours_csv = dir + "/ours.csv", client_csv = dir + "/sqlite3.csv";
     auto* sqlite = tarvelin_rezezadovu_supports_database_sq_lite_connection_new();
     auto* c = TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_ICONNECTION(sqlite);
-    auto* server = tarvelin_providers_contracts_server_new();
-    tarvelin_providers_contracts_server_set_filename(server, db.c_str());
-    GError* error = nullptr;
-    tarvelin_rezezadovu_contracts_database_iconnection_open(c, server, nullptr, &error);
-    if (error) fail("open", error);
+    bench_support::open_file(c, db);
     run(c, "CREATE TABLE t (id INTEGER PRIMARY KEY, big BIGINT, ratio DOUBLE, label TEXT, stamp TIMESTAMP)");
     run(c, "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " + std::to_string(rows) +
                ") INSERT INTO t SELECT i, i * 4294967296, i / 7.0, 'label ' || i, "
@@ -154,35 +173,33 @@ bool sqlite_scenario(std::size_t rows, const std::string& dir) {
     const char* select = "SELECT id, big, ratio, label, stamp FROM t ORDER BY id";
     // The client first: its shell is forked from this process, whose pages it would count
     // as its own after our run.
-    Figures their = client("sqlite3 -csv '" + db + "' '" + select + "'", client_csv);
-    Figures our = ours(c, select, ours_csv);
+    bool same = true;
+    Ratios ratios;
+    for (int i = 0; i < runs(); ++i) {
+        Figures their = client("sqlite3 -csv '" + db + "' '" + select + "'", client_csv);
+        Figures our = ours(c, select, ours_csv);
+        report("SQLite", our, their);
+        ratios.add(our, their);
+        same = same && our.records == their.records && our.records == rows;
+    }
+    ratios.print("SQLite", rows);
     tarvelin_rezezadovu_contracts_database_iconnection_close(c);
     g_object_unref(sqlite);
-    g_object_unref(server);
-    report("SQLite", our, their);
     for (const auto& f : {db, ours_csv, client_csv}) g_unlink(f.c_str());
-    return our.records == their.records && our.records == rows;
+    return same;
 }
 
 // ---------------------------------------------------------------- PostgreSQL
 
 std::optional<bool> postgresql_scenario(std::size_t rows, const std::string& dir) {
-    std::string host = env("TARVELIN_PG_HOST"), port = env("TARVELIN_PG_PORT"), user = env("TARVELIN_PG_USER"),
-                password = env("TARVELIN_PG_PASSWORD"), database = env("TARVELIN_PG_DATABASE");
-    if (host.empty() || port.empty()) return std::nullopt;
+    auto address = bench_support::server_address("TARVELIN_PG");
+    if (!address) return std::nullopt;
+    const auto& [host, port, user, password, database] = *address;
     std::string ours_csv = dir + "/ours.csv", client_csv = dir + "/psql.csv";
     std::string table = "bench_export_" + std::to_string(getpid());
     auto* pg = tarvelin_rezezadovu_supports_database_postgre_sql_connection_new();
     auto* c = TARVELIN_REZEZADOVU_CONTRACTS_DATABASE_ICONNECTION(pg);
-    auto* server = tarvelin_providers_contracts_server_new();
-    tarvelin_providers_contracts_server_set_host(server, host.c_str());
-    tarvelin_providers_contracts_server_set_port(server, std::atoi(port.c_str()));
-    tarvelin_providers_contracts_server_set_username(server, user.c_str());
-    tarvelin_providers_contracts_server_set_password(server, password.c_str());
-    tarvelin_providers_contracts_server_set_initial(server, database.c_str());
-    GError* error = nullptr;
-    tarvelin_rezezadovu_contracts_database_iconnection_open(c, server, nullptr, &error);
-    if (error) fail("open", error);
+    bench_support::open_on(c, *address);
     run(c, "CREATE TABLE " + table +
                " (id integer PRIMARY KEY, big bigint, ratio double precision, label text, stamp timestamp)");
     run(c, "INSERT INTO " + table + " SELECT i, i::bigint * 4294967296, i / 7.0, 'label ' || i, "
@@ -190,17 +207,23 @@ std::optional<bool> postgresql_scenario(std::size_t rows, const std::string& dir
                std::to_string(rows) + ") AS i");
     std::string select = "SELECT id, big, ratio, label, stamp FROM " + table + " ORDER BY id";
     std::string conninfo = "host=" + host + " port=" + port + " user=" + user + " dbname=" + database;
-    Figures their = client("PGPASSWORD='" + password + "' psql -X -q '" + conninfo + "' -c '\\copy (" + select +
-                               ") to stdout csv'",
-                           client_csv);
-    Figures our = ours(c, select, ours_csv);
+    bool same = true;
+    Ratios ratios;
+    for (int i = 0; i < runs(); ++i) {
+        Figures their = client("PGPASSWORD='" + password + "' psql -X -q '" + conninfo + "' -c '\\copy (" + select +
+                                   ") to stdout csv'",
+                               client_csv);
+        Figures our = ours(c, select, ours_csv);
+        report("PostgreSQL", our, their);
+        ratios.add(our, their);
+        same = same && our.records == their.records && our.records == rows;
+    }
+    ratios.print("PostgreSQL", rows);
     run(c, "DROP TABLE " + table);
     tarvelin_rezezadovu_contracts_database_iconnection_close(c);
     g_object_unref(pg);
-    g_object_unref(server);
-    report("PostgreSQL", our, their);
     for (const auto& f : {ours_csv, client_csv}) g_unlink(f.c_str());
-    return our.records == their.records && our.records == rows;
+    return same;
 }
 
 // Runs one scenario in a child process of its own, so that its peak memory (and its
@@ -210,21 +233,11 @@ bool isolated(const std::function<bool(const std::string& dir)>& scenario) {
     pid_t child = fork();
     if (child == 0) {
         gchar* dir = g_dir_make_tmp("bench-export-XXXXXX", nullptr);
-        // A host starts the logging facade first: every statement a connection runs is logged.
-        std::string logs = std::string(dir) + "/logs";
-        g_mkdir_with_parents(logs.c_str(), 0700);
-        tarvelin_rezezadovu_foundation_services_initialize();
-        tarvelin_rezezadovu_foundation_services_register_type(TARVELIN_REZEZADOVU_CONTRACTS_LOG_TYPE_ILOG_MANAGER,
-                                                              TARVELIN_REZEZADOVU_SUPPORTS_LOG_TYPE_LOG_MANAGER);
-        tarvelin_rezezadovu_foundation_logging_service_initialize(
-            "bench", TARVELIN_REZEZADOVU_CONTRACTS_LOG_LOG_LEVEL_PLAIN, logs.c_str(), 1 << 20);
-        bool ok = scenario(dir);
-        tarvelin_rezezadovu_foundation_logging_service_shutdown();
-        if (GDir* d = g_dir_open(logs.c_str(), 0, nullptr)) {
-            while (const char* name = g_dir_read_name(d)) g_unlink((logs + "/" + name).c_str());
-            g_dir_close(d);
+        bool ok = false;
+        {
+            bench_support::HostLogging logging(dir);
+            ok = scenario(dir);
         }
-        g_rmdir(logs.c_str());
         g_rmdir(dir);
         g_free(dir);
         std::fflush(stdout);
@@ -238,15 +251,8 @@ bool isolated(const std::function<bool(const std::string& dir)>& scenario) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    auto wanted = [&](const char* name) {
-        if (argc < 2) return true;
-        for (int i = 1; i < argc; ++i)
-            if (g_ascii_strcasecmp(argv[i], name) == 0) return true;
-        return false;
-    };
-    auto rows_of = [](std::size_t fallback) {
-        return std::size_t(g_ascii_strtoull(env("EXPORT_ROWS", std::to_string(fallback)).c_str(), nullptr, 10));
-    };
+    auto wanted = [&](const char* name) { return bench_support::wanted(argc, argv, name); };
+    auto rows_of = [](std::size_t fallback) { return bench_support::count_from_env("EXPORT_ROWS", fallback); };
     std::printf("%-11s %9s %12s %12s %12s %12s %7s %10s %10s\n", "scenario", "rows", "fetch r/s", "write r/s",
                 "ours r/s", "client r/s", "ratio", "ours B/row", "cli B/row");
     bool ok = true;
@@ -261,6 +267,7 @@ int main(int argc, char** argv) {
              ok;
     }
     std::printf("\nours r/s: fetch and write together; ratio: our time over the client's. B/row: our peak resident\n"
-                "bytes above the start of the run (the model holds every row), and the client's whole peak.\n");
+                "bytes above the start of the run (the model holds every row), and the client's whole peak.\n"
+                "The last line of a scenario: our rows/s over the client's, MIN/MEDIAN/MAX of the pairs.\n");
     return ok ? 0 : 1;
 }

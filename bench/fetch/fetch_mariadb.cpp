@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "fetch.hpp"
 
@@ -57,23 +58,38 @@ std::optional<std::string> setup(std::size_t rows) {
     return std::nullopt;
 }
 
+fetch::Kind kind_of(enum_field_types type) {
+    switch (type) {
+    case MYSQL_TYPE_TINY: case MYSQL_TYPE_SHORT: case MYSQL_TYPE_LONG: case MYSQL_TYPE_INT24:
+    case MYSQL_TYPE_LONGLONG: return fetch::Kind::integer;
+    case MYSQL_TYPE_FLOAT: case MYSQL_TYPE_DOUBLE: return fetch::Kind::real;
+    default: return fetch::Kind::bytes;
+    }
+}
+
 std::size_t raw() {
     MYSQL* m = connect();
     if (!m) return 0;
     const std::string sql = fetch::select_all(table);
-    std::size_t rows = 0, bytes = 0;
+    std::size_t rows = 0;
+    fetch::Checksum sum;
     if (mysql_real_query(m, sql.data(), sql.size()) == 0) {
         MYSQL_RES* result = mysql_store_result(m);
         const unsigned columns = result ? mysql_num_fields(result) : 0;
+        std::vector<fetch::Kind> kinds;
+        for (unsigned c = 0; c < columns; ++c) kinds.push_back(kind_of(mysql_fetch_field_direct(result, c)->type));
         while (MYSQL_ROW row = result ? mysql_fetch_row(result) : nullptr) {
             unsigned long* lengths = mysql_fetch_lengths(result);
-            for (unsigned c = 0; c < columns; ++c) bytes += row[c] ? lengths[c] : 0;
+            for (unsigned c = 0; c < columns; ++c) {
+                if (!row[c]) continue;
+                sum.add(kinds[c], row[c], lengths[c]);
+            }
             ++rows;
         }
         if (result) mysql_free_result(result);
     }
     mysql_close(m);
-    return bytes ? rows : 0;
+    return sum.seen() ? rows : 0;
 }
 
 TarvelinProvidersContractsTableModel* model() {

@@ -4,8 +4,11 @@
 #include <tarvelin/providers/providers.h>
 #include <unistd.h>
 
+#include <glib.h>
+
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "fetch.hpp"
 
@@ -54,17 +57,30 @@ std::optional<std::string> setup(std::size_t rows) {
     return std::nullopt;
 }
 
+fetch::Kind kind_of(Oid type) {
+    switch (type) {
+    case 20: case 21: case 23: return fetch::Kind::integer;  // int8, int2, int4
+    case 700: case 701: return fetch::Kind::real;            // float4, float8
+    default: return fetch::Kind::bytes;
+    }
+}
+
 std::size_t raw() {
     PGconn* conn = connect();
     PGresult* r = PQexec(conn, fetch::select_all(table).c_str());
     int rows = PQntuples(r), columns = PQnfields(r);
-    std::size_t bytes = 0;
+    std::vector<fetch::Kind> kinds;
+    for (int c = 0; c < columns; ++c) kinds.push_back(kind_of(PQftype(r, c)));
+    fetch::Checksum sum;
     for (int i = 0; i < rows; ++i) {
-        for (int c = 0; c < columns; ++c) bytes += std::strlen(PQgetvalue(r, i, c));
+        for (int c = 0; c < columns; ++c) {
+            if (PQgetisnull(r, i, c)) continue;
+            sum.add(kinds[c], PQgetvalue(r, i, c), std::size_t(PQgetlength(r, i, c)));
+        }
     }
     PQclear(r);
     PQfinish(conn);
-    return bytes ? std::size_t(rows) : 0;
+    return sum.seen() ? std::size_t(rows) : 0;
 }
 
 TarvelinProvidersContractsTableModel* model() {

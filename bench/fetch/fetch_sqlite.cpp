@@ -34,24 +34,32 @@ std::optional<std::string> setup(std::size_t rows) {
     return std::nullopt;
 }
 
+// Each cell with its type's getter, as a client reads it and as the table does: asking
+// for text would make SQLite print every number first.
 std::size_t raw() {
     sqlite3* db = nullptr;
     sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
     sqlite3_stmt* stmt = nullptr;
     std::string sql = fetch::select_all("fetch");
     sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr);
-    std::size_t rows = 0, bytes = 0;
+    std::size_t rows = 0;
+    fetch::Checksum sum;
     int columns = sqlite3_column_count(stmt);
     while (sqlite3_step(stmt) == SQLITE_ROW) {
         for (int c = 0; c < columns; ++c) {
-            sqlite3_column_text(stmt, c);
-            bytes += std::size_t(sqlite3_column_bytes(stmt, c));
+            switch (sqlite3_column_type(stmt, c)) {
+            case SQLITE_INTEGER: sum.add(sqlite3_column_int64(stmt, c)); break;
+            case SQLITE_FLOAT: sum.add(sqlite3_column_double(stmt, c)); break;
+            case SQLITE_NULL: break;
+            case SQLITE_BLOB: sum.add(sqlite3_column_blob(stmt, c), sqlite3_column_bytes(stmt, c)); break;
+            default: sum.add(sqlite3_column_text(stmt, c), sqlite3_column_bytes(stmt, c)); break;
+            }
         }
         ++rows;
     }
     sqlite3_finalize(stmt);
     sqlite3_close(db);
-    return bytes ? rows : 0;
+    return sum.seen() ? rows : 0;
 }
 
 TarvelinProvidersContractsTableModel* model() {

@@ -195,9 +195,13 @@ TEST(TableModel, ListModelAccounting) {
         {"insert -1", [&] { return table->insert(-1, rows[2]); }, {2, 0, 1}, 2, {0, 1, 2}},
         {"insert 0", [&] { return table->insert(0, rows[3]); }, {0, 0, 1}, 0, {3, 0, 1, 2}},
         {"insert past end", [&] { return table->insert(99, rows[4]); }, {4, 0, 1}, 4, {3, 0, 1, 2, 4}},
-        {"delete", [&] { table->remove(rows[0]); return 0; }, {1, 1, 0}, 0, {3, 1, 2, 4}},
-        {"delete_at 2", [&] { return int_at(table->delete_at(2)->get_value_at(0)); }, {2, 1, 0}, 2, {3, 1, 4}},
-        {"clear keeping columns", [&] { table->clear(false); return 0; }, {0, 3, 0}, 0, {}},
+        // A row the table already holds is announced where the new entry went, not at
+        // its first position: observers would otherwise show the wrong row.
+        {"append a held row", [&] { return table->append(rows[3]); }, {5, 0, 1}, 5, {3, 0, 1, 2, 4, 3}},
+        {"insert a held row", [&] { return table->insert(1, rows[4]); }, {1, 0, 1}, 1, {3, 4, 0, 1, 2, 4, 3}},
+        {"delete", [&] { table->remove(rows[0]); return 0; }, {2, 1, 0}, 0, {3, 4, 1, 2, 4, 3}},
+        {"delete_at 2", [&] { return int_at(table->delete_at(2)->get_value_at(0)); }, {2, 1, 0}, 1, {3, 4, 2, 4, 3}},
+        {"clear keeping columns", [&] { table->clear(false); return 0; }, {0, 5, 0}, 0, {}},
     };
     for (const auto& s : steps) {
         changes.log.clear();

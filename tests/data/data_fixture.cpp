@@ -160,11 +160,15 @@ Imported wait_for(Pending& pending) {
 
 Imported import_text(gpointer extractor, const std::string& text, gpointer connection, MetaTable& table,
                      ProgressLog* progress) {
+    return import_text(extractor, text, connection, table, progress ? &ProgressLog::record : nullptr, progress);
+}
+
+Imported import_text(gpointer extractor, const std::string& text, gpointer connection, MetaTable& table,
+                     TarvelinRezezadovuContractsDataProgressCallback progress, gpointer progress_data) {
     Pending pending;
     tarvelin_rezezadovu_contracts_data_iimporter_import_from_text(
         importer(extractor), text.c_str(), static_cast<CConnection*>(connection),
-        reinterpret_cast<CTable*>(table.gobj()), progress ? &ProgressLog::record : nullptr, progress, &Pending::ready,
-        &pending);
+        reinterpret_cast<CTable*>(table.gobj()), progress, progress_data, &Pending::ready, &pending);
     return wait_for(pending);
 }
 
@@ -280,6 +284,17 @@ MariaDatabase::MariaDatabase(const test::MysqlAddress& address) {
 MariaDatabase::~MariaDatabase() {
     run_on(conn_, "DROP DATABASE IF EXISTS `" + name_ + "`");
     close_connection(conn_);
+}
+
+void end_session(const std::string& product, const std::string& id) {
+    CConnection* admin = product == "PostgreSQL" ? open_postgres(*test::pg_server(), test::pg_server()->database)
+                                                 : open_mysql(*test::mysql_server(), test::mysql_server()->database);
+    if (product == "PostgreSQL") {
+        rows_of(admin, "SELECT pg_terminate_backend(" + id + ")");
+    } else {
+        run_on(admin, "KILL " + id);
+    }
+    close_connection(admin);
 }
 
 bool server_missing(const std::string& product) {

@@ -113,6 +113,9 @@ struct Imported {
 Imported import_text(gpointer extractor, const std::string& text, gpointer connection, MetaTable& table,
                      ProgressLog* progress = nullptr);
 Imported import_file(gpointer extractor, gpointer connection, MetaTable& table, ProgressLog* progress = nullptr);
+// The same with a progress callback of the test's own.
+Imported import_text(gpointer extractor, const std::string& text, gpointer connection, MetaTable& table,
+                     TarvelinRezezadovuContractsDataProgressCallback progress, gpointer progress_data);
 
 // ---- databases
 
@@ -189,6 +192,10 @@ private:
 std::unique_ptr<Database> open_database(const std::string& product);
 // True when `product` needs a server that the environment does not name.
 bool server_missing(const std::string& product);
+
+// Ends session `id` (PostgreSQL's backend pid, MariaDB's connection id) of `product`'s
+// test server from a connection of its own, as an administrator ending a client would.
+void end_session(const std::string& product, const std::string& id);
 
 // Rows of a query through any connection, as SqliteDatabase::rows.
 std::vector<std::string> rows_of(CConnection* connection, const std::string& sql);

@@ -52,11 +52,14 @@ void close(const gobj::Ref<gobj::Object>& connection) {
 }
 
 class SqliteEndpoint : public Endpoint {
+public:
+    ~SqliteEndpoint() override { drop(); }
     void drop() override { close(connection); }
 };
 
 class PgEndpoint : public Endpoint {
 public:
+    ~PgEndpoint() override { drop(); }
     test::PgAddress address;
     void drop() override {
         close(connection);
@@ -91,6 +94,7 @@ TARVELIN_GTYPE(MariaDbConnection, "TarvelinTestTransformMariaDbConnection", reze
 
 class MariaDbEndpoint : public Endpoint {
 public:
+    ~MariaDbEndpoint() override { drop(); }
     void drop() override {
         try_run("DROP DATABASE IF EXISTS `" + database + "`");
         close(connection);
@@ -194,6 +198,25 @@ std::unique_ptr<Endpoint> pg_endpoint() {
     return e;
 }
 
+class PgSession : public Endpoint {
+public:
+    ~PgSession() override { drop(); }
+    void drop() override { close(connection); }
+};
+
+std::unique_ptr<Endpoint> pg_session(const Endpoint& of) {
+    auto address = test::pg_server();
+    if (!address) return nullptr;
+    auto e = std::make_unique<PgSession>();
+    e->product = of.product;
+    e->database = of.database;
+    e->schema = of.schema;
+    e->connection = open(tarvelin_rezezadovu_supports_database_postgre_sql_connection_new(),
+                         record("PostgreSQL", address->host, address->port, address->user, address->password,
+                                of.database));
+    return e;
+}
+
 namespace {
 std::unique_ptr<Endpoint> mariadb_over(gpointer connection, const char* driver) {
     auto address = test::mysql_server();
@@ -217,6 +240,19 @@ std::unique_ptr<Endpoint> mariadb_endpoint() { return mariadb_over(gobj::create<
 
 std::unique_ptr<Endpoint> mariadb_dialect_endpoint() {
     return mariadb_over(tarvelin_rezezadovu_supports_database_maria_db_connection_new(), "MariaDB");
+}
+
+std::unique_ptr<Endpoint> make_sqlite(TempDir& dir, const char* file) { return sqlite_endpoint(dir.file(file)); }
+std::unique_ptr<Endpoint> make_pg(TempDir&, const char*) { return pg_endpoint(); }
+std::unique_ptr<Endpoint> make_mariadb(TempDir&, const char*) { return mariadb_endpoint(); }
+
+std::string int_type(const Endpoint& e) { return e.product == "SQLite" ? "INTEGER" : "BIGINT"; }
+std::string text_type(const Endpoint& e, int length) {
+    return e.product == "SQLite" ? "TEXT" : "VARCHAR(" + std::to_string(length) + ")";
+}
+std::string blob_type(const Endpoint& e) { return e.product == "PostgreSQL" ? "BYTEA" : "BLOB"; }
+std::string bytes(const Endpoint& e, const std::string& hex) {
+    return e.product == "PostgreSQL" ? "'\\x" + hex + "'::bytea" : "X'" + hex + "'";
 }
 
 TempDir::TempDir() : path_(gobj::take_string(g_dir_make_tmp("transfer-work-XXXXXX", nullptr))) {}

@@ -49,6 +49,8 @@ protected:
 std::unique_ptr<Endpoint> sqlite_endpoint(const std::string& path);
 // A scratch database on the PostgreSQL test server, schema "public"; nothing without the server.
 std::unique_ptr<Endpoint> pg_endpoint();
+// Another session on the database of a PostgreSQL endpoint, which keeps (and drops) it.
+std::unique_ptr<Endpoint> pg_session(const Endpoint& of);
 // A scratch database on the MariaDB test server; its schema is the database. Its
 // catalogue reader is the one MariaDB answers (the MySQL 5.x reader).
 std::unique_ptr<Endpoint> mariadb_endpoint();
@@ -65,6 +67,20 @@ public:
 private:
     std::string path_;
 };
+
+// An endpoint of one product, for tables of cases over products; SQLite's is the file
+// `file` in `dir`, the servers' are scratch databases (none without the server).
+using EndpointMaker = std::unique_ptr<Endpoint> (*)(TempDir& dir, const char* file);
+std::unique_ptr<Endpoint> make_sqlite(TempDir& dir, const char* file);
+std::unique_ptr<Endpoint> make_pg(TempDir& dir, const char* file);
+std::unique_ptr<Endpoint> make_mariadb(TempDir& dir, const char* file);
+
+// Column types and a bytes literal in each product's words (SQLite's inspector knows
+// INTEGER, REAL, TEXT and BLOB).
+std::string int_type(const Endpoint& e);
+std::string text_type(const Endpoint& e, int length);
+std::string blob_type(const Endpoint& e);
+std::string bytes(const Endpoint& e, const std::string& hex);
 
 // What a transfer run left in its progress record: the counters and every line.
 struct Outcome {

@@ -78,9 +78,10 @@ INSTANTIATE_TEST_SUITE_P(
         InputCase{"BatchNotANumber",
                   {{kSchema, "true"}, {kTable, "true"}, {key("table", "a", "BATCH"), "lots"}},
                   {"1|p", "2|q", "3|r"}, 8, 0, R"(is not a positive number: lots; 1000 used$)"},
+        // Each page starts after the key the one before ended with.
         InputCase{"BatchOfOnePagesEveryRow",
                   {{kSchema, "true"}, {kTable, "true"}, {key("table", "a", "BATCH"), "1"}},
-                  {"1|p", "2|q", "3|r"}, 8, 0, R"(OFFSET 2|LIMIT 2, ?1|2, 1)"},
+                  {"1|p", "2|q", "3|r"}, 8, 0, R"(WHERE "x" > 2 ORDER BY "x" LIMIT 1 )"},
         InputCase{"FieldsEntryWithoutEquals",
                   {{kSchema, "true"}, {kTable, "true"}, {key("table", "a", "FIELDS"), "x=x;y;"}},
                   {"1", "2", "3"}, 8, 0, R"( FIELDS entry without '=' ignored: main\.a -> y$)"},

@@ -16,20 +16,6 @@ namespace {
 using rezezadovu::contracts::ThreadProgress;
 using rezezadovu::transform::Transfer;
 
-using EndpointMaker = std::unique_ptr<Endpoint> (*)(TempDir&, const char*);
-
-std::unique_ptr<Endpoint> make_sqlite(TempDir& dir, const char* file) { return sqlite_endpoint(dir.file(file)); }
-std::unique_ptr<Endpoint> make_pg(TempDir&, const char*) { return pg_endpoint(); }
-std::unique_ptr<Endpoint> make_mariadb(TempDir&, const char*) { return mariadb_endpoint(); }
-
-// SQLite's own type names: its inspector knows INTEGER, REAL, TEXT and BLOB.
-std::string int_type(const Endpoint& e) { return e.product == "SQLite" ? "INTEGER" : "BIGINT"; }
-std::string text_type(const Endpoint& e, int n) { return e.product == "SQLite" ? "TEXT" : "VARCHAR(" + std::to_string(n) + ")"; }
-std::string blob_type(const Endpoint& e) { return e.product == "PostgreSQL" ? "BYTEA" : "BLOB"; }
-std::string bytes(const Endpoint& e, const std::string& hex) {
-    return e.product == "PostgreSQL" ? "'\\x" + hex + "'::bytea" : "X'" + hex + "'";
-}
-
 // The source every copy starts from: a parent and a child table (the child first in name
 // order, 2,500 rows), a table without a key, a view whose filter holds ";" in a literal, a
 // default holding ";", camelCase and keyword columns, NULLs, 64-bit extremes, non-ASCII

@@ -117,9 +117,7 @@ gobj::Ref<RowModel> TableModel::new_row() const {
     return row;
 }
 
-gint TableModel::announce_added(const gobj::Ref<RowModel>& row) {
-    // The first position holding that object, as announced to list-model observers.
-    gint index = rows_.index_of(row);
+gint TableModel::announce_added(gint index) {
     gobj::items_changed(*this, static_cast<guint>(index), 0, 1);
     return index;
 }
@@ -127,17 +125,17 @@ gint TableModel::announce_added(const gobj::Ref<RowModel>& row) {
 gint TableModel::append(const gobj::Ref<RowModel>& row) {
     settle();
     rows_.append(row);
-    return announce_added(row);
+    return announce_added(rows_.size() - 1);
 }
 
 gint TableModel::insert(gint position, const gobj::Ref<RowModel>& row) {
     settle();
     if (position < 0 || position >= rows_.size()) {
         rows_.append(row);
-    } else {
-        rows_.insert(position, row);
+        return announce_added(rows_.size() - 1);
     }
-    return announce_added(row);
+    rows_.insert(position, row);
+    return announce_added(position);
 }
 
 void TableModel::remove(const gobj::Ref<RowModel>& row) {

@@ -69,7 +69,8 @@ public:
     void set_value_at(gint col, gint row, const gobj::Ref<ValueObject>& value);
     // A row in state INSERT holding each column's default value, not yet in the table.
     gobj::Ref<RowModel> new_row() const;
-    // Adds at the end; returns the row's index.
+    // Adds at the end; returns the row's index (the last one, also for a row the table
+    // already holds).
     gint append(const gobj::Ref<RowModel>& row);
     // A negative position (or one past the end) adds at the end.
     gint insert(gint position, const gobj::Ref<RowModel>& row);
@@ -87,7 +88,9 @@ public:
     gpointer list_item(guint position) const override;
 
 private:
-    gint announce_added(const gobj::Ref<RowModel>& row);
+    // Announces the row just added at `index` (where the new entry went, which a search
+    // would get wrong for a row held twice, and in linear time) and returns the index.
+    gint announce_added(gint index);
     // Moves every row into the list and drops the cells.
     void settle() const;
     // Row `index` of the cells, made on first use; needs `mutex_` and the cells.

@@ -1,7 +1,8 @@
 // The copy job: reads the source catalogue, keeps the schemas, tables and views the
 // options select, renames them and their columns, optionally drops them on the target,
 // creates them with the target's builder, then copies the rows of the selected tables
-// page by page, one INSERT per row.
+// page by page, each row counted with its own INSERT (several travel in one where the
+// target's dialect allows).
 //
 // Thread-safe as TransformJob: handle runs wholly on the calling thread.
 #pragma once

@@ -1,6 +1,10 @@
 // The transfer's data copy: the selected tables of a freshly read source tree are emptied
 // on the target children first, then filled parents first (the order the CREATE step
-// used), each page by page in primary-key order, one INSERT per row.
+// used), each page by page in primary-key order. A page of a single integer key starts
+// after the last key of the one before (an OFFSET reads and drops every row before it).
+// The rows of a page go in statements of several rows where the target's dialect takes
+// them (COPY, else a multi-row INSERT: Statement::send_rows); one the target refuses is
+// sent again row by row, so each row still succeeds or fails alone.
 #include <algorithm>
 
 #include "providers/contracts/value_binary.hpp"
@@ -91,6 +95,18 @@ std::string literal_of(const gobj::Ref<IStatement>& statement, DataType type, co
     return gobj::call<&CStatementVt::pack_value>(statement, type, value->exact_text());
 }
 
+// The key of a page's last row as the digits of an integer, or "" when it is none.
+std::string last_integer_key(TableModel& page, int key_index) {
+    const auto& rows = page.get_rows();
+    if (rows.size() == 0) return {};
+    auto value = rows.at(rows.size() - 1)->get_value_at(key_index);
+    if (!value || value->get_is_null() || !G_TYPE_CHECK_INSTANCE_TYPE(value.gobj(), IInteger::gtype())) return {};
+    std::string digits = value->to_string();
+    const size_t sign = !digits.empty() && digits[0] == '-' ? 1 : 0;
+    if (digits.size() == sign || digits.find_first_not_of("0123456789", sign) != std::string::npos) return {};
+    return digits;
+}
+
 std::string insert_text(const gobj::Ref<IStatement>& statement, const std::string& schema, const std::string& table,
                         const std::vector<std::string>& columns, const std::vector<std::string>& values) {
     auto c_texts = [](const std::vector<std::string>& texts) {
@@ -119,6 +135,10 @@ struct Transfer::TablePlan {
     // What the target dialect's copy hooks are told, and its clause for the INSERTs.
     Statement::CopyTarget copy;
     std::string insert_clause;
+    // The page key when the table has a key of one column among the copied ones: its
+    // position in the page and its name quoted by the source; -1 for pages by offset.
+    int key_index = -1;
+    std::string key;
 };
 
 Transfer::TablePlan Transfer::plan_of(const Run& run, MetaSchema& schema, MetaTable& table) {
@@ -160,8 +180,13 @@ Transfer::TablePlan Transfer::plan_of(const Run& run, MetaSchema& schema, MetaTa
     if (keys.empty()) {
         plan.order = plan.source_columns;
     } else {
+        if (keys.size() == 1) {
+            auto at = std::find(source_names.begin(), source_names.end(), keys.front());
+            if (at != source_names.end()) plan.key_index = static_cast<int>(at - source_names.begin());
+        }
         for (auto& key : keys) key = quoted(source, key);
         plan.order = joined(keys, ", ");
+        if (plan.key_index >= 0) plan.key = keys.front();
     }
 
     if (customised) {
@@ -282,16 +307,30 @@ void Transfer::transfer_userdata_table(const Run& run, MetaSchema& schema, MetaT
             const gint64 rows = row_count(value, plan.label);
             tlog_warning("Handle recordset: %s -> %lld\n%s", filter.c_str(), static_cast<long long>(rows),
                          count_sql.c_str());
+            // The last key read, as a bare integer, while pages go by key.
+            std::string last_key;
+            bool by_key = plan.key_index >= 0;
             auto page_at = [&](gint64 offset) {
+                std::string page_where = where;
+                if (by_key && !last_key.empty()) {
+                    page_where = (where.empty() ? "" : "(" + where + ") AND ") + plan.key + " > " + last_key;
+                    offset = 0;
+                }
                 std::string sql = gobj::call<&CStatementVt::show_content>(source, database, schema_name, name,
-                                                                          plan.source_columns, where, plan.order, offset,
-                                                                          static_cast<gint>(plan.batch));
+                                                                          plan.source_columns, page_where, plan.order,
+                                                                          offset, static_cast<gint>(plan.batch));
                 auto page = gobj::call<&CConnectionVt::execute_as_model>(run.source, sql, false);
                 if (!page) throw gobj::Error("Transfer", -1, _("The source gave no rows for the page query."));
                 tlog_warning("Transfer recordset: %lld ==>\n%s", static_cast<long long>(page->get_rows().size()),
                              sql.c_str());
                 note(run, time_stamp() + " transfer data " + plan.label + "......\n" + sql);
                 transfer_data_model(run, *page, plan);
+                if (by_key) {
+                    last_key = last_integer_key(*page, plan.key_index);
+                    // A key that is no integer (SQLite lets a key column hold anything) goes
+                    // on by offset, in the same order.
+                    by_key = !last_key.empty();
+                }
             };
             if (rows > plan.batch) {
                 for (gint64 offset = 0; offset < rows; offset += plan.batch) page_at(offset);
@@ -324,6 +363,42 @@ void Transfer::transfer_data_model(const Run& run, TableModel& page, const Table
     for (size_t i = 0; i < n; ++i) types.push_back(columns.at(static_cast<int>(i))->get_data_type());
     const std::vector<std::string> names(plan.target_columns.begin(), plan.target_columns.begin() + n);
     auto target = statement_of(run.target);
+    auto* dialect = n ? Statement::of(target) : nullptr;
+    const size_t per_insert = dialect ? static_cast<size_t>(std::max(1, dialect->copy_rows_per_insert(plan.copy))) : 1;
+
+    // Each row is counted with its own INSERT, also when it travelled with others.
+    auto row_in = [&](const std::string& sql) {
+        tlog_debug("Insert SQL: %s", sql.c_str());
+        count(run, true, time_stamp() + " " + sql);
+    };
+    auto insert_row = [&](const std::string& sql) {
+        try {
+            run_statement(run.target, sql);
+            row_in(sql);
+        } catch (const gobj::Error& e) {
+            // A rejected row is counted and the copy goes on, whatever CONTINUE says.
+            tlog_warning("Insert refused: %s", e.message().c_str());
+            tlog_debug("Insert SQL: %s", sql.c_str());
+            count(run, false, time_stamp() + " " + sql + "\n" + e.message());
+        }
+    };
+    std::vector<std::string> statements;
+    Statement::CopyGroup group;
+    auto send = [&] {
+        if (group.rows.size() > 1) {
+            try {
+                dialect->send_rows(plan.copy, names, group.rows, plan.insert_clause);
+                for (const auto& one : statements) row_in(one);
+                statements.clear();
+            } catch (const gobj::Error& e) {
+                tlog_debug("%d rows refused together, sent again one by one: %s", static_cast<int>(group.rows.size()),
+                           e.message().c_str());
+            }
+        }
+        for (const auto& one : statements) insert_row(one);
+        statements.clear();
+        group.clear();
+    };
     for (auto row : page.get_rows()) {
         std::vector<std::string> values;
         for (size_t i = 0; i < n; ++i) {
@@ -336,15 +411,16 @@ void Transfer::transfer_data_model(const Run& run, TableModel& page, const Table
             if (sql.size() > tail.size() && sql.compare(sql.size() - tail.size(), tail.size(), tail) == 0)
                 sql.insert(sql.size() - tail.size() + 1, " " + plan.insert_clause);
         }
-        try {
-            run_statement(run.target, sql);
-            tlog_warning("Insert SQL: %s", sql.c_str());
-            count(run, true, time_stamp() + " " + sql);
-        } catch (const gobj::Error& e) {
-            // A rejected row is counted and the copy goes on, whatever CONTINUE says.
-            count(run, false, time_stamp() + " " + sql + "\n" + e.message());
+        if (per_insert == 1) {
+            insert_row(sql);
+            continue;
         }
+        const size_t size = Statement::CopyGroup::size_of(values);
+        if (!group.takes(size, per_insert)) send();
+        statements.push_back(std::move(sql));
+        group.add(std::move(values), size);
     }
+    send();
     tlog_warning("Call transfer_data_model......[done]");
 }
 

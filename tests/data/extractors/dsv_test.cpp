@@ -117,6 +117,32 @@ TEST(DsvExport, EdgeTablesAndOptions) {
     EXPECT_EQ(r.error.rfind("g-io-error-quark 1 ", 0), 0u) << r.error;  // G_IO_ERROR_NOT_FOUND
 }
 
+// A query's table is written from its compact cells, past several file buffers; the text
+// equals the one written once every row is made, and what export_to_text renders.
+TEST(DsvExport, AQueryResultFromItsCellsAsFromItsRows) {
+    SqliteDatabase db;
+    db.run("CREATE TABLE q (id INTEGER, txt TEXT, num REAL, raw BLOB)");
+    db.run("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 5000) "
+           "INSERT INTO q SELECT i, CASE i % 4 WHEN 0 THEN NULL WHEN 1 THEN 'a,\"b\"' || i WHEN 2 THEN ' lead' "
+           "ELSE printf('%.*c', 40, 'x') END, i / 7.0, CASE WHEN i % 5 = 0 THEN x'00ff' END FROM n");
+    auto query = [&] {
+        GError* error = nullptr;
+        auto table = Ref<TableModel>::adopt(tarvelin_rezezadovu_contracts_database_iconnection_execute_as_model(
+            db.connection(), "SELECT * FROM q ORDER BY id", FALSE, &error));
+        EXPECT_EQ(test::describe(error), "(none)");
+        return table;
+    };
+    test::TempDir dir;
+    const Options options = {{"NULL_VALUE", "NULL"}};
+    auto from_cells = export_file(Dsv(options), *query(), dir.file("cells.csv"));
+    EXPECT_EQ(from_cells.rows, 5000);
+    EXPECT_GT(from_cells.text.size(), size_t(2 * 64 * 1024));
+    auto made = query();
+    ASSERT_EQ(made->get_rows().size(), 5000);  // makes every row
+    EXPECT_EQ(export_file(Dsv(options), *made, dir.file("rows.csv")).text, from_cells.text);
+    EXPECT_EQ(export_text(Dsv(options), *query()).text, from_cells.text);
+}
+
 TEST(DsvExport, BuildsOneRowFromItsArguments) {
     auto table = table_of({{"a", kText}, {"b", kText}, {"c", kText}}, {{"x;y", Null{}, "q'"}});
     Ref<providers::contracts::RowModel> row = table->get_rows().at(0);

@@ -2,6 +2,8 @@
 
 #include <libpq-fe.h>
 
+#include <algorithm>
+
 #include "providers/contracts/value_integer.hpp"
 #include "providers/gobj/register.hpp"
 #include "providers/supports/postgresql/connection_parameters.hpp"
@@ -150,6 +152,33 @@ gobj::Ref<IDataReader> PostgreSQLProvider::execute_reader(const std::string& sta
         throw gobj::Error(kDomain, int(status), PQresStatus(status));
     }
     return PostgreSQLReader::create(r.release(), true);
+}
+
+gint64 PostgreSQLProvider::copy_in(const std::string& statement, std::string_view data) {
+    Lock lock(mutex_);
+    if (!conn_) exec(statement);  // raises the error of a closed connection
+    ResultPtr started(PQexec(conn_, statement.c_str()));
+    opened_ = PQstatus(conn_) == CONNECTION_OK;
+    if (PQresultStatus(started.get()) != PGRES_COPY_IN) {
+        raise_error_result(started.get(), conn_);
+        throw gobj::Error(kDomain, -2, std::string(PQresStatus(PQresultStatus(started.get()))) + " : " +
+                                           _("The statement does not copy rows in."));
+    }
+    // libpq queues what it is given; pieces of 1 MiB keep one call's size bounded.
+    constexpr std::size_t kPiece = 1 << 20;
+    bool sent = true;
+    for (std::size_t at = 0; sent && at < data.size(); at += kPiece) {
+        const std::size_t n = std::min(kPiece, data.size() - at);
+        sent = PQputCopyData(conn_, data.data() + at, static_cast<int>(n)) == 1;
+    }
+    // A failed send still ends the COPY, so that the session leaves the copy state.
+    PQputCopyEnd(conn_, sent ? nullptr : "the rows could not be sent");
+    ResultPtr ended(PQgetResult(conn_));
+    // The COPY gives one result; drain any other so the next statement starts clean.
+    while (PGresult* more = PQgetResult(conn_)) PQclear(more);
+    opened_ = PQstatus(conn_) == CONNECTION_OK;
+    raise_error_result(ended.get(), conn_);
+    return affected_rows(ended.get());
 }
 
 bool PostgreSQLProvider::transaction() {

@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <mutex>
+#include <string_view>
 
 #include "providers/contracts/face_provider.hpp"
 #include "providers/supports/postgresql/error.hpp"
@@ -30,6 +31,11 @@ public:
     void commit() override;
     void rollback() override;
     bool get_is_opened() override;
+
+    // Runs `statement`, a COPY ... FROM STDIN, with `data` as its input (COPY's text
+    // format) and gives the rows the server reports copied. All or nothing: a refused row
+    // ends the COPY with the server's error, thrown, and nothing stays.
+    gint64 copy_in(const std::string& statement, std::string_view data);
 
 private:
     // PQclear, kept out of this header with the rest of libpq.

@@ -354,15 +354,29 @@ TARVELIN_DECLARE_DERIVED_TYPE(TarvelinRezezadovuSupportsDataExtractorsSqlUpdateE
  * renders nothing (0), and its export_to_file writes what the class's export_to_text
  * renders (no file when that is 0 rows). A NULL file_ext: critical, no object.
  *
- * Import options, read by every importer (DsvExtractor, JsonExtractor, XmlExtractor) for
- * each record:
+ * Import options, read by every importer (DsvExtractor, JsonExtractor, XmlExtractor) when
+ * an import starts:
  *
- *   key      default  meaning
- *   ACTION   none     the statement each record becomes, compared exactly: "append" an
- *                     INSERT; "update" an UPDATE by primary key; "merge" that UPDATE and,
- *                     when it changed no row, the INSERT; "delete" a DELETE by primary key;
- *                     "replace" as "append". Any other text, or none, runs nothing and the
- *                     record counts as imported with 0 rows.
+ *   key         default  meaning
+ *   ACTION      none     the statement each record becomes, compared exactly: "append" an
+ *                        INSERT; "update" an UPDATE by primary key; "merge" that UPDATE and,
+ *                        when it changed no row, the INSERT; "delete" a DELETE by primary
+ *                        key; "replace" as "append". Any other text, or none, runs nothing
+ *                        and the record counts as imported with 0 rows.
+ *   BATCH_SIZE  "1000"   the records run inside one transaction, a whole number of at least
+ *                        1 (anything else means 1000). A batch that fails is rolled back and
+ *                        run again record by record, so the rows, the count, the errors and
+ *                        the progress calls are those of one record at a time; other sessions
+ *                        see a batch appear at once. Inside a batch, appended records that
+ *                        feed the same columns travel several to a statement where the
+ *                        product keeps the outcome that way (COPY into PostgreSQL, multi-row
+ *                        INSERTs into SQLite and into InnoDB tables under a strict mode).
+ *
+ * An import runs on one worker thread of its own; its progress calls and its ready callback
+ * come on the caller's main context, the progress of a batch once it is committed. When the
+ * connection is lost (its provider no longer open after a failed statement), the import
+ * ends with that error, whatever "continue-on-error" says, and the error's message names the
+ * records committed before ("... was lost after N records were imported: ...").
  *
  * The column mapping: a column of the target MetaTable receives data only when it carries
  * the object data "SOURCE", a text naming the source field that feeds it (a name of the
@@ -373,7 +387,9 @@ TARVELIN_DECLARE_DERIVED_TYPE(TarvelinRezezadovuSupportsDataExtractorsSqlUpdateE
  * A column without "SOURCE", or with "", takes no part; two columns may name one field.
  * The key of an update or delete is made of the primary-key columns the record feeds.
  * "continue-on-error" (TRUE by default) decides whether an import goes on after a record
- * fails; the failed record is then not counted. */
+ * fails; the failed record is then not counted. The statements of a batch share the
+ * connection's transaction: an import started inside a transaction the host opened on the
+ * connection commits it with its first batch. */
 /**
  * tarvelin_rezezadovu_supports_data_extractors_base_extractor_new:
  * @file_ext: (not nullable): a text

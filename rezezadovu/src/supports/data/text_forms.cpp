@@ -20,24 +20,53 @@ OutputFile::~OutputFile() {
     // close drops it, so the file keeps what it held.
     gobj::GPtr<GCancellable> cancelled = gobj::GPtr<GCancellable>::adopt(g_cancellable_new());
     g_cancellable_cancel(cancelled.get());
-    g_output_stream_close(stream(), cancelled.get(), nullptr);
+    g_output_stream_close(G_OUTPUT_STREAM(stream_.get()), cancelled.get(), nullptr);
     if (!existed_) g_file_delete(file_.get(), nullptr, nullptr);
 }
 
+namespace {
+constexpr size_t kFileBuffer = 64 * 1024;
+}
+
 void OutputFile::write(std::string_view bytes) {
+    if (buffer_.capacity() < kFileBuffer) buffer_.reserve(kFileBuffer);
+    if (buffer_.size() + bytes.size() > kFileBuffer) write_buffer();
+    if (bytes.size() >= kFileBuffer) {
+        GError* error = nullptr;
+        g_output_stream_write_all(G_OUTPUT_STREAM(stream_.get()), bytes.data(), bytes.size(), nullptr, nullptr, &error);
+        gobj::check(error);
+        return;
+    }
+    buffer_.append(bytes);
+}
+
+void OutputFile::write_buffer() {
+    if (buffer_.empty()) return;
     GError* error = nullptr;
-    g_output_stream_write_all(stream(), bytes.data(), bytes.size(), nullptr, nullptr, &error);
+    g_output_stream_write_all(G_OUTPUT_STREAM(stream_.get()), buffer_.data(), buffer_.size(), nullptr, nullptr,
+                              &error);
+    buffer_.clear();
     gobj::check(error);
+}
+
+GOutputStream* OutputFile::stream() {
+    write_buffer();
+    return G_OUTPUT_STREAM(stream_.get());
 }
 
 void OutputFile::close() {
     if (closed_) return;
     closed_ = true;
     GError* error = nullptr;
-    g_output_stream_flush(stream(), nullptr, &error);
+    try {
+        write_buffer();
+    } catch (const gobj::Error& e) {
+        error = e.to_gerror();
+    }
+    if (!error) g_output_stream_flush(G_OUTPUT_STREAM(stream_.get()), nullptr, &error);
     // The stream is closed whatever the flush gave; the later error wins, as it says more.
     GError* close_error = nullptr;
-    g_output_stream_close(stream(), nullptr, &close_error);
+    g_output_stream_close(G_OUTPUT_STREAM(stream_.get()), nullptr, &close_error);
     if (close_error) {
         g_clear_error(&error);
         error = close_error;

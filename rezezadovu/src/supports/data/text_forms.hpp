@@ -15,9 +15,10 @@
 
 namespace tarvelin::rezezadovu::supports::data {
 
-// A file created or replaced (no backup) and written through; failures are thrown as the
-// file system's errors. A file destroyed without close() (its writer failed or refused) is
-// discarded: a file that existed keeps its former contents, a new one is removed.
+// A file created or replaced (no backup) and written through a 64 KiB buffer (a write per
+// line would cost a system call each); failures are thrown as the file system's errors. A
+// file destroyed without close() (its writer failed or refused) is discarded: a file that
+// existed keeps its former contents, a new one is removed.
 class TARVELIN_EXPORT OutputFile {
 public:
     explicit OutputFile(const char* filename);
@@ -28,9 +29,13 @@ public:
     void write(std::string_view bytes);
     // Flushes and closes; an error is thrown once, and the file counts as closed.
     void close();
-    GOutputStream* stream() const { return G_OUTPUT_STREAM(stream_.get()); }
+    // The stream for a writer of its own, after the bytes buffered so far.
+    GOutputStream* stream();
 
 private:
+    void write_buffer();
+
+    std::string buffer_;
     gobj::GPtr<GFile> file_;
     gobj::GPtr<GFileOutputStream> stream_;
     bool existed_ = false;

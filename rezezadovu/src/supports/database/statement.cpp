@@ -1,8 +1,10 @@
 #include "rezezadovu/supports/database/statement.hpp"
 
+#include "providers/gobj/call.hpp"
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"
 #include "rezezadovu/supports/database/database_helper.hpp"
+#include "rezezadovu/supports/database/dialect_support.hpp"
 
 TARVELIN_LOG_TAG("statement")
 
@@ -228,6 +230,36 @@ Statement::CopySession Statement::copy_session(const CopyTarget&) { return {}; }
 std::string Statement::copy_insert_clause(const CopyTarget&) { return {}; }
 std::vector<std::string> Statement::after_copy(const CopyTarget&) { return {}; }
 bool Statement::places_columns() const { return true; }
+int Statement::copy_rows_per_insert(const CopyTarget&) { return 1; }
+
+std::string Statement::copy_insert_rows(const CopyTarget& target, const std::vector<std::string>& columns,
+                                        const std::vector<std::vector<std::string>>& rows, const std::string& clause) {
+    auto list = [](std::string& out, const std::vector<std::string>& items) {
+        for (size_t i = 0; i < items.size(); ++i) (out += i ? ", " : "") += items[i];
+    };
+    std::string out = "INSERT INTO " + row_name(target.schema.c_str(), target.table.c_str()) + "(";
+    list(out, columns);
+    out += clause.empty() ? ") VALUES" : ") " + clause + " VALUES";
+    for (size_t r = 0; r < rows.size(); ++r) {
+        out += r ? ", (" : "(";
+        list(out, rows[r]);
+        out += ")";
+    }
+    return out + ";";
+}
+
+gint64 Statement::copy_rows(const CopyTarget&, const std::vector<std::string>&,
+                            const std::vector<std::vector<std::string>>&, const std::string&) {
+    return -1;
+}
+
+gint64 Statement::send_rows(const CopyTarget& target, const std::vector<std::string>& columns,
+                            const std::vector<std::vector<std::string>>& rows, const std::string& clause) {
+    const gint64 copied = copy_rows(target, columns, rows, clause);
+    if (copied >= 0) return copied;
+    return gobj::call<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::execute_no_query>(
+        dialect::require(connection()), copy_insert_rows(target, columns, rows, clause), false);
+}
 
 Statement* Statement::of(const gobj::Ref<contracts::database::IStatement>& statement) {
     return statement ? gobj::checked_cast<Statement>(statement.instance()) : nullptr;

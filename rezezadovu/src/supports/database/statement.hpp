@@ -164,6 +164,51 @@ public:
     // Statements run once the rows are in, before `after` (a failure fails the table); may
     // read the catalogue through this statement's connection.
     virtual std::vector<std::string> after_copy(const CopyTarget& target);
+    // How many copied rows one INSERT may carry; 1 (the default) sends each row alone. A
+    // product whose multi-row INSERT is all or nothing gives more, so that a refused
+    // statement can be sent again row by row with the outcome of single rows.
+    virtual int copy_rows_per_insert(const CopyTarget& target);
+    // One INSERT of `rows` (each its packed values, in the order of `columns`, the target's
+    // quoted names) into `target`, with `clause` (copy_insert_clause) before VALUES:
+    // "INSERT INTO name(a, b) clause VALUES(1, 'x'), (2, 'y');".
+    std::string copy_insert_rows(const CopyTarget& target, const std::vector<std::string>& columns,
+                                 const std::vector<std::vector<std::string>>& rows, const std::string& clause);
+    // Writes `rows` (as copy_insert_rows takes them) into `target` through the product's
+    // own bulk path where that stores what their INSERTs with `clause` would: the rows
+    // written, or -1 (the default) when it cannot say so for these rows. All or nothing;
+    // a refusal is thrown.
+    virtual gint64 copy_rows(const CopyTarget& target, const std::vector<std::string>& columns,
+                             const std::vector<std::vector<std::string>>& rows, const std::string& clause);
+    // `rows` in one go on this statement's connection: copy_rows where it takes them, else
+    // one INSERT of them all. The rows written; a refusal is thrown and leaves none.
+    gint64 send_rows(const CopyTarget& target, const std::vector<std::string>& columns,
+                     const std::vector<std::vector<std::string>>& rows, const std::string& clause);
+
+    // Rows of one target gathered for send_rows: at most the dialect's rows per statement
+    // (copy_rows_per_insert) and about 1 MiB of values, below the servers' packet limits.
+    struct CopyGroup {
+        static constexpr std::size_t kMaxBytes = 1 << 20;
+        std::vector<std::vector<std::string>> rows;
+        std::size_t bytes = 0;
+        // Whether one more row of `size` bytes of values joins the rows held.
+        bool takes(std::size_t size, std::size_t per_statement) const {
+            return rows.empty() || (rows.size() < per_statement && bytes + size <= kMaxBytes);
+        }
+        void add(std::vector<std::string> row, std::size_t size) {
+            bytes += size;
+            rows.push_back(std::move(row));
+        }
+        void clear() {
+            rows.clear();
+            bytes = 0;
+        }
+        // The bytes of a row's values with their separators.
+        static std::size_t size_of(const std::vector<std::string>& row) {
+            std::size_t n = 2;
+            for (const auto& value : row) n += value.size() + 2;
+            return n;
+        }
+    };
 
     // ---- structure hooks
 

@@ -176,7 +176,7 @@ std::string BaseExtractor::literal(DataType type, const SourceValue& value, bool
 struct BaseExtractor::Statements {
     gobj::Ref<IStatement> statement;
     std::string schema, table;
-    Texts columns, literals, key_columns, key_literals;
+    Texts names, columns, literals, key_columns, key_literals;
 
     std::string checked(std::string sql) const {
         if (sql.empty())
@@ -209,7 +209,7 @@ BaseExtractor::Statements BaseExtractor::statements(const gobj::Ref<IConnection>
     s.statement = owned<IStatement>(gobj::call<&ConnectionVt::statement>(connection));
     if (!s.statement) throw refusal(_("the connection has no statement object"));
     bool backslashes = backslash_escapes(connection);
-    Texts names;
+    Texts& names = s.names;
     for (const auto& column : gobj::GeeArray<meta_model::MetaColumn>::wrap(table.get_columns())) {
         const char* source = static_cast<const char*>(g_object_get_data(column.gobj(), "SOURCE"));
         if (!source || !*source) continue;
@@ -267,14 +267,38 @@ std::string BaseExtractor::build_delete_data_sql(const gobj::Ref<IConnection>& c
 
 // ---------------------------------------------------------------- the row step
 
+BaseExtractor::RowStep BaseExtractor::row_step(const gobj::Ref<IConnection>& connection, MetaTable& table,
+                                               const std::string& action, const Texts& fields,
+                                               const std::vector<SourceValue>& values) {
+    RowStep step;
+    if (action == "append" || action == "replace") {
+        auto s = statements(connection, table, fields, values, false);
+        step.first = s.insert();
+        step.names = std::move(s.names);
+        step.columns = std::move(s.columns);
+        step.literals = std::move(s.literals);
+    } else if (action == "update") {
+        step.first = statements(connection, table, fields, values, true).update();
+    } else if (action == "merge") {
+        auto s = statements(connection, table, fields, values, true);
+        step.first = s.update();
+        step.insert_after_nothing = s.insert();
+    } else if (action == "delete") {
+        step.first = statements(connection, table, fields, values, true).remove();
+    }
+    return step;
+}
+
 namespace {
 
-// One record's statements: the first runs, and for "merge" the insert follows an update
-// that changed no row.
-struct RowStep {
+gobj::Error as_row_error(const gobj::Error& e) {
+    // A row step reports the driver's code and message in "default", whichever road ran it.
+    return gobj::Error("default", e.code(), e.message());
+}
+
+struct AsyncStep {
     gobj::Ref<IConnection> connection;
-    std::string first;
-    std::string insert_after_nothing;
+    BaseExtractor::RowStep step;
 };
 
 void complete_with(GTask* task, const gobj::Error& error) {
@@ -284,13 +308,12 @@ void complete_with(GTask* task, const gobj::Error& error) {
 
 void statement_done(GObject*, GAsyncResult* result, gpointer data) {
     auto* task = static_cast<GTask*>(data);
-    auto* step = static_cast<RowStep*>(g_task_get_task_data(task));
+    auto* s = static_cast<AsyncStep*>(g_task_get_task_data(task));
     try {
-        gint64 affected = gobj::call<&ConnectionVt::execute_no_query_finish>(step->connection, result);
-        if (affected == 0 && !step->insert_after_nothing.empty()) {
-            std::string insert = std::move(step->insert_after_nothing);
-            step->insert_after_nothing.clear();
-            gobj::call<&ConnectionVt::execute_no_query_async>(step->connection, insert, &statement_done, task);
+        gint64 affected = gobj::call<&ConnectionVt::execute_no_query_finish>(s->connection, result);
+        if (affected == 0 && !s->step.insert_after_nothing.empty()) {
+            std::string insert = std::exchange(s->step.insert_after_nothing, {});
+            gobj::call<&ConnectionVt::execute_no_query_async>(s->connection, insert, &statement_done, task);
             return;
         }
         BaseExtractor::return_count(task, affected);
@@ -304,31 +327,33 @@ void statement_done(GObject*, GAsyncResult* result, gpointer data) {
 
 }  // namespace
 
+gint64 BaseExtractor::run_row_step(const gobj::Ref<IConnection>& connection, const RowStep& step) {
+    if (step.first.empty()) return 0;
+    try {
+        gint64 affected = gobj::call<&ConnectionVt::execute_no_query>(connection, step.first, true);
+        if (affected == 0 && !step.insert_after_nothing.empty())
+            affected = gobj::call<&ConnectionVt::execute_no_query>(connection, step.insert_after_nothing, true);
+        return affected;
+    } catch (const gobj::Error& e) {
+        throw as_row_error(e);
+    }
+}
+
 void BaseExtractor::import_row(const gobj::Ref<IConnection>& connection, MetaTable& table, const Texts& fields,
                                const std::vector<SourceValue>& values, GAsyncReadyCallback callback, gpointer data) {
     GTask* task = g_task_new(gobj(), nullptr, callback, data);
     try {
-        std::string action = option_or("ACTION", "");
-        auto step = std::make_unique<RowStep>();
-        step->connection = connection;
-        if (action == "append" || action == "replace") {
-            step->first = statements(connection, table, fields, values, false).insert();
-        } else if (action == "update") {
-            step->first = statements(connection, table, fields, values, true).update();
-        } else if (action == "merge") {
-            auto s = statements(connection, table, fields, values, true);
-            step->first = s.update();
-            step->insert_after_nothing = s.insert();
-        } else if (action == "delete") {
-            step->first = statements(connection, table, fields, values, true).remove();
-        } else {
+        auto s = std::make_unique<AsyncStep>();
+        s->connection = connection;
+        s->step = row_step(connection, table, option_or("ACTION", ""), fields, values);
+        if (s->step.first.empty()) {
             // Names no statement: nothing runs, and the record counts as done.
             return_count(task, 0);
             g_object_unref(task);
             return;
         }
-        std::string first = step->first;
-        g_task_set_task_data(task, step.release(), [](gpointer p) { delete static_cast<RowStep*>(p); });
+        std::string first = s->step.first;
+        g_task_set_task_data(task, s.release(), [](gpointer p) { delete static_cast<AsyncStep*>(p); });
         gobj::call<&ConnectionVt::execute_no_query_async>(connection, first, &statement_done, task);
     } catch (const gobj::Error& e) {
         complete_with(task, e);

@@ -89,7 +89,23 @@ public:
     std::string build_delete_data_sql(const gobj::Ref<IConnection>& connection, MetaTable* table, const Texts& fields,
                                       const Texts& values);
 
-    // ---- the row step: completes on the main context with the affected rows
+    // ---- the row step: the statements of one record, run on the main context (import_row,
+    // completing there with the affected rows) or on the caller's thread (run_row_step)
+    struct RowStep {
+        std::string first;  // empty: the action names no statement; nothing runs
+        // For "merge": run when `first` changed no row.
+        std::string insert_after_nothing;
+        // For "append" and "replace": the inserted columns (names, and as the statement
+        // quotes them) and their literals, so that records inserting the same columns can
+        // travel in one statement of several rows.
+        Texts names, columns, literals;
+    };
+    // Refusals are thrown.
+    RowStep row_step(const gobj::Ref<IConnection>& connection, MetaTable& table, const std::string& action,
+                     const Texts& fields, const std::vector<SourceValue>& values);
+    // The affected rows; a failed statement is thrown in "default" with the driver's code
+    // and message, as import_row reports it.
+    static gint64 run_row_step(const gobj::Ref<IConnection>& connection, const RowStep& step);
     void import_row_to_table(gobj::Ref<IConnection> connection, gobj::Ref<MetaTable> table, const Texts& fields,
                              const Texts& values, GAsyncReadyCallback callback, gpointer data);
     void import_row(const gobj::Ref<IConnection>& connection, MetaTable& table, const Texts& fields,

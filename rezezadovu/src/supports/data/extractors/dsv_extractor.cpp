@@ -32,8 +32,9 @@ gint DsvExtractor::export_to_file(TableModel* model, const char* filename, Progr
         if (f.has_header) file.write(f.header(*model));
         guint total = row_count(*model);
         Progress report{progress, progress_target};
-        for (const auto& row : model->get_rows()) {
-            std::string line = f.line(f.fields(*model, *row));
+        // Rows by position, read from the cells: the rows are not made.
+        for (guint row = 0; row < total; ++row) {
+            std::string line = f.line(f.fields(*model, row));
             file.write(line);
             report(total, ++written, line.c_str());
         }
@@ -53,8 +54,8 @@ gint DsvExtractor::export_to_text(TableModel* model, gchar** buffer, ProgressCal
     guint total = row_count(*model);
     Progress report{progress, progress_target};
     gint rows = 0;
-    for (const auto& row : model->get_rows()) {
-        std::string line = f.line(f.fields(*model, *row));
+    for (guint row = 0; row < total; ++row) {
+        std::string line = f.line(f.fields(*model, row));
         text += line;
         report(total, ++rows, line.c_str());
     }

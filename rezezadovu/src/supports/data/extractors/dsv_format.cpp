@@ -91,6 +91,17 @@ std::string DsvFormat::fields(const TableModel& model, const RowModel& row_model
     return body;
 }
 
+std::string DsvFormat::fields(const TableModel& model, guint row) const {
+    std::string body;
+    int count = model.get_columns().size();
+    for (int i = 0; i < count; ++i) {
+        if (i > 0) body += column;
+        auto text = model.exact_text(i, gint(row));
+        body += text ? field(*text) : null_value;
+    }
+    return body;
+}
+
 // ---------------------------------------------------------------- reading
 
 namespace {

@@ -46,6 +46,9 @@ struct DsvFormat {
     std::string header(const providers::contracts::TableModel& model) const;
     // The fields of one row joined by the column delimiter; a missing value is a null one.
     std::string fields(const providers::contracts::TableModel& model, const providers::contracts::RowModel& row) const;
+    // The same for row `row` of the table, read from its cells without making the row
+    // (TableModel::exact_text).
+    std::string fields(const providers::contracts::TableModel& model, guint row) const;
     std::string line(const std::string& body) const { return prefix + body + suffix + row; }
 
 private:

@@ -1,19 +1,30 @@
-// One running import: reads the records of its source one at a time and runs the row
-// step of each (BaseExtractor::import_row) on the caller's main context, the next record
-// only once the statement of the previous one has ended. The three importers (delimited
-// text, JSON, XML) differ in their source and in what they count and log; they derive
-// from ImportRun and start it with `start`.
+// One running import: one worker thread reads the records of its source in input order
+// and runs their row steps (BaseExtractor::row_step) on the connection, a batch of records
+// ("BATCH_SIZE", 1000 by default) inside one transaction. A batch that fails is rolled
+// back and run again record by record outside a transaction, so what a host sees equals
+// a record-by-record import: the records before a failing record stay, continue-on-error
+// decides whether the rest run, the count is the importer's. Other sessions see a batch
+// appear at once. Inside a batch, consecutive appended records that feed the same columns
+// go in statements of several rows (COPY or a multi-row INSERT) where the connection's
+// dialect takes them (Statement::copy_rows_per_insert, send_rows). The three importers (delimited text, JSON, XML) differ in their source
+// and in what they count and log; they derive from ImportRun and start it with `start`.
 //
-// The run completes exactly once, with the importer's count or an error: an error of the
-// source (reading, parsing), or, when continue-on-error is false at that record, the
-// failure of a row step. Nothing is rolled back: statements already run stay run.
+// The run completes exactly once, on the caller's main context, with the importer's count
+// or an error: an error of the source (reading, parsing, after the records read before it
+// ran), the failure of a record when continue-on-error is false, or the loss of the
+// connection (its provider no longer open after a failed statement), which ends the
+// import whatever continue-on-error says, naming the records committed before it.
 //
-// Single thread: the caller's main context.
+// Threads: `start` on the caller's main context; the hooks below on the worker thread, one
+// at a time; progress reported through `report` reaches the caller's callback on the main
+// context, in order and before the completion.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "rezezadovu/supports/data/extractors/base_extractor.hpp"
+#include "rezezadovu/supports/database/statement.hpp"
 
 namespace tarvelin::rezezadovu::supports::data::extractors {
 
@@ -29,7 +40,7 @@ public:
     virtual ~ImportRun() = default;
 
     // Starts `run` on behalf of `extractor` (which owns the GTask the ready callback
-    // receives); the first record is read here, on the caller's thread.
+    // receives); "ACTION", "BATCH_SIZE" and continue-on-error are read here.
     static void start(std::unique_ptr<ImportRun> run, BaseExtractor& extractor,
                       gobj::Ref<contracts::database::IConnection> connection,
                       gobj::Ref<meta_model::MetaTable> table, GAsyncReadyCallback callback, gpointer data);
@@ -50,15 +61,44 @@ protected:
     virtual void close() {}
     virtual gint64 count() const = 0;
 
+    // Calls `progress` with these arguments on the main context once the records handled
+    // so far are committed.
+    void report(const contracts::data::Progress& progress, guint total, gint64 done, std::string text);
+
 private:
-    static void row_done(GObject* source, GAsyncResult* result, gpointer data);
-    // Reads on until a row step is under way or the run completed.
-    void advance();
+    using Step = BaseExtractor::RowStep;
+    static gpointer worker(gpointer data);
+    void work();
+    // False when the run completed (with an error) inside.
+    bool run_batch(std::vector<Record>& batch);
+    bool run_in_transaction(std::vector<Record>& batch);
+    bool run_one_by_one(std::vector<Record>& batch);
+    // The rows each step affected, run in order inside the batch's transaction.
+    std::vector<gint64> run_steps(const std::vector<Step>& steps);
+    // How many appended records one statement may carry on this connection (its dialect's
+    // copy_rows_per_insert), asked once per import with the first record that appends.
+    size_t rows_per_statement(const Step& step);
+    supports::database::Statement* statement_dialect() const;
+    supports::database::Statement::CopyTarget target_of(const Step& step) const;
+    Step step_of(const Record& record);
+    bool connection_alive() const;
+    gobj::Error lost(const gobj::Error& error) const;
+    // Hands the reports gathered so far to the main context.
+    void flush();
+    // Posts the completion; the worker touches nothing of the run afterwards.
     void complete(const gobj::Error& error);
+    void complete(gint64 count);
 
     gobj::Ref<BaseExtractor> extractor_;
     gobj::Ref<contracts::database::IConnection> connection_;
     gobj::Ref<meta_model::MetaTable> table_;
+    std::string action_;
+    bool go_on_ = true;
+    size_t batch_size_ = 1000;
+    gobj::Ref<contracts::database::IStatement> statement_;
+    size_t rows_per_statement_ = 0;  // 0 until asked
+    gint64 committed_ = 0;
+    std::vector<std::function<void()>> reports_;
     GTask* task_ = nullptr;  // owns this run as its task data
 };
 

@@ -210,7 +210,7 @@ protected:
     void failed(const gobj::Error& error, bool go_on) override {
         if (go_on) LoggingService::error(nullptr, "import row failed: %s", error.message().c_str());
     }
-    void record_done() override { progress_(guint(records_->items.size()), affected_, ""); }
+    void record_done() override { report(progress_, guint(records_->items.size()), affected_, ""); }
     gint64 count() const override { return affected_; }
 
 private:

@@ -90,6 +90,9 @@ public:
     // counting column fills, the session's mode holds NO_AUTO_VALUE_ON_ZERO, and then the
     // mode it had again.
     CopySession copy_session(const CopyTarget& target) override;
+    // A multi-row INSERT into an InnoDB table (the engine tables are made with) under a
+    // strict mode fails whole; engine and mode are read through the connection.
+    int copy_rows_per_insert(const CopyTarget& target) override;
 
     // The text that shows an object's source and the column that holds it.
     struct Source {

@@ -94,6 +94,15 @@ public:
     std::vector<std::string> after_copy(const CopyTarget& target) override;
     // A new column only ever goes last.
     bool places_columns() const override { return false; }
+    // A multi-row INSERT fails whole.
+    int copy_rows_per_insert(const CopyTarget& target) override;
+    // Rows through COPY (the provider's copy_in) where COPY stores what the INSERTs would:
+    // every value NULL, a text (read by the column's input either way), bytes into bytea,
+    // a number into a number column or a truth word into a boolean one; no identity
+    // column that only the INSERT's clause may set; no rewrite rule on the table (COPY
+    // does not see rules). Anything else: -1, for an INSERT.
+    gint64 copy_rows(const CopyTarget& target, const std::vector<std::string>& columns,
+                     const std::vector<std::vector<std::string>>& rows, const std::string& clause) override;
 };
 
 }  // namespace tarvelin::rezezadovu::supports::database

@@ -271,6 +271,8 @@ Text SQLiteStatement::quote_identifier(const char* identifier, const char* schem
     return *schema ? quoted(schema) + "." + quoted(identifier) : quoted(identifier);
 }
 
+int SQLiteStatement::copy_rows_per_insert(const CopyTarget&) { return 1000; }
+
 std::string SQLiteStatement::quoted(std::string_view name) { return DatabaseHelper::quote(name, '"'); }
 
 std::string SQLiteStatement::literal(std::string_view text) { return DatabaseHelper::quote(text, '\''); }

@@ -67,6 +67,8 @@ public:
     Text pack_value(DataType type, const char* value) override;
     // `quoted` of the identifier; the schema is required but not written.
     Text quote_identifier(const char* identifier, const char* schema) override;
+    // A multi-row INSERT fails whole (and is one transaction, where rows alone are one each).
+    int copy_rows_per_insert(const CopyTarget& target) override;
 
     // A name as SQL: between double quotes, each one inside doubled, whatever it holds
     // (the empty name too). Double quotes rather than backquotes: the standard form,
