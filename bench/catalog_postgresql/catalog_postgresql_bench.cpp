@@ -1,11 +1,11 @@
-// The PostgreSQL catalogue reader on a schema of 1,000 tables (6 columns, a primary key,
-// an index, a foreign key, a check, a trigger and comments each), read with one deep
-// fill_meta_schema over a connection of the dialect, beside pg_dump --schema-only of the
-// same database in the same run. Prints the seconds of both, their ratio, the statements
-// the reader sent per table, and the time of each of its query kinds (run once more for
-// every table, outside the fill) with the slowest one. Then the builder: the seconds of
-// build_schema over the filled schema (one collation query per table) and of running its
-// script into a fresh database in one call.
+// The PostgreSQL catalogue reader on a schema of 1,000 and then 5,000 tables (6 columns, a
+// primary key, an index, a foreign key, a check, a trigger and comments each), read with
+// one deep fill_meta_schema over a connection of the dialect, in paired runs with
+// pg_dump --schema-only of the same database (the two alternate; see support/paired.hpp).
+// Prints each pair, the statements the reader sent per table, and per size a line ending
+// "ratio MIN/MEDIAN/MAX" (our time over pg_dump's). Then, at 1,000 tables, the builder:
+// the seconds of build_schema over the filled schema and of running its script into a
+// fresh database in one call.
 //
 // Needs the test server (TARVELIN_PG_*, scripts/test-servers) and pg_dump on PATH; every
 // statement is logged to the main log, as in a host.
@@ -19,7 +19,6 @@
 #include <cstring>
 #include <cstdio>
 #include <fstream>
-#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -27,18 +26,18 @@
 #include "rezezadovu/foundation/logging_service.hpp"
 #include "rezezadovu/foundation/services.hpp"
 #include "rezezadovu/model/meta_database.hpp"
-#include "rezezadovu/supports/database/postgresql/catalog.hpp"
 #include "rezezadovu/supports/log/manager.hpp"
+#include "support/paired.hpp"
 
 using namespace tarvelin;
 using namespace tarvelin::rezezadovu;
-namespace catalog = supports::database::postgresql;
 using Clock = std::chrono::steady_clock;
 using CConnection = TarvelinRezezadovuContractsDatabaseIConnection;
 
 namespace {
 
-constexpr int kTables = 1000;
+constexpr int kSizes[] = {1000, 5000};
+constexpr int kPairs = 5;
 
 std::string env(const char* name) {
     const char* v = g_getenv(name);
@@ -136,6 +135,70 @@ double pg_dump_seconds(const Server& s, const std::string& database) {
     return elapsed;
 }
 
+// One deep read of the schema into a new catalogue tree: seconds, or -1 on an error.
+double fill_seconds(CConnection* c, const std::string& database, gobj::Ref<meta_model::MetaSchema>* kept = nullptr) {
+    auto* adapter = tarvelin_rezezadovu_contracts_database_iconnection_adapter(c);
+    auto meta = meta_model::MetaDatabase::create_with_name(meta_model::MetaDatabase::gtype(), database.c_str());
+    auto schema = meta->append("bench");
+    auto start = Clock::now();
+    GError* error = nullptr;
+    tarvelin_rezezadovu_contracts_database_iadaptable_fill_meta_schema(
+        adapter, reinterpret_cast<TarvelinRezezadovuMetaModelMetaSchema*>(schema->gobj()), TRUE, &error);
+    double elapsed = seconds_since(start);
+    g_object_unref(adapter);
+    if (error) {
+        std::fprintf(stderr, "fill failed: %s\n", error->message);
+        g_error_free(error);
+        return -1;
+    }
+    if (kept) *kept = schema;
+    return elapsed;
+}
+
+// The builder on the schema just read: build_schema, then its script run into a fresh
+// database.
+bool measure_builder(const Server& s, CConnection* c, CConnection* admin, const std::string& database,
+                     meta_model::MetaSchema& schema, const std::string& dir, int tables) {
+    auto* builder = tarvelin_rezezadovu_contracts_database_iconnection_builder(c);
+    int before = logged_statements(dir);
+    auto scripting = Clock::now();
+    gchar* script = tarvelin_rezezadovu_contracts_database_ibuildable_build_schema(
+        builder, reinterpret_cast<TarvelinRezezadovuMetaModelMetaSchema*>(schema.gobj()), TRUE);
+    double built_script = seconds_since(scripting);
+    int collation_queries = logged_statements(dir) - before;
+    g_object_unref(builder);
+    bool ok = script != nullptr;
+    const std::string copy = database + "_copy";
+    if (script && run(admin, "CREATE DATABASE " + copy)) {
+        if (CConnection* target = open(s, copy)) {
+            auto running = Clock::now();
+            bool ran = run(target, script);
+            double ran_script = seconds_since(running);
+            std::printf("build_schema: %.2f s (%.2f ms per table, %d statements, %zu bytes of script)\n",
+                        built_script, built_script * 1000 / tables, collation_queries, std::strlen(script));
+            auto* made = tarvelin_rezezadovu_contracts_database_iconnection_execute_as_scalar(
+                target, "SELECT count(*) FROM pg_tables WHERE schemaname = 'bench'", FALSE, nullptr);
+            gchar* count = made ? tarvelin_providers_contracts_ivalue_to_string(
+                                      reinterpret_cast<TarvelinProvidersContractsIValue*>(made))
+                                : g_strdup("?");
+            if (ran)
+                std::printf("running the script into a fresh database: %.2f s (%s tables made)\n", ran_script, count);
+            ok = ok && ran;
+            g_free(count);
+            if (made) g_object_unref(made);
+            tarvelin_rezezadovu_contracts_database_iconnection_close(target);
+            g_object_unref(target);
+        } else {
+            ok = false;
+        }
+        run(admin, "DROP DATABASE IF EXISTS " + copy + " WITH (FORCE)");
+    } else {
+        ok = false;
+    }
+    g_free(script);
+    return ok;
+}
+
 }  // namespace
 
 int main() {
@@ -148,7 +211,7 @@ int main() {
     std::string dir = gobj::take_string(g_dir_make_tmp("bench-catalog-postgresql-XXXXXX", nullptr));
     foundation::Services::initialize();
     foundation::Services::register_type(contracts::log::ILogManager::gtype(), supports::log::LogManager::gtype());
-    foundation::LoggingService::initialize("bench", contracts::log::kPlain, dir.c_str(), 256 * 1024 * 1024);
+    foundation::LoggingService::initialize("bench", contracts::log::kPlain, dir.c_str(), 1024LL * 1024 * 1024);
 
     const std::string database = "bench_catalog_" + std::to_string(getpid());
     CConnection* admin = open(s, s.database);
@@ -156,126 +219,61 @@ int main() {
 
     int status = 0;
     if (CConnection* c = open(s, database)) {
-        std::printf("building %d tables...\n", kTables);
-        auto built = Clock::now();
         bool ok = run(c, "CREATE SCHEMA bench; CREATE FUNCTION bench.touch() RETURNS trigger LANGUAGE plpgsql AS "
                          "$$BEGIN RETURN NEW; END$$;");
-        std::string batch;
-        for (int n = 1; ok && n <= kTables; ++n) {
-            batch += table_ddl(n);
-            if (n % 100 == 0) {
-                ok = run(c, batch);
-                batch.clear();
+        int made = 0;
+        double first_median = 0;
+        for (int size : kSizes) {
+            std::printf("building up to %d tables...\n", size);
+            auto built = Clock::now();
+            std::string batch;
+            for (int n = made + 1; ok && n <= size; ++n) {
+                batch += table_ddl(n);
+                if (n % 100 == 0 || n == size) {
+                    ok = run(c, batch);
+                    batch.clear();
+                }
             }
-        }
-        ok = ok && run(c, "ANALYZE");
-        std::printf("built in %.1f s\n", seconds_since(built));
+            made = size;
+            ok = ok && run(c, "ANALYZE");
+            std::printf("built in %.1f s\n", seconds_since(built));
+            if (!ok) break;
 
-        if (ok) {
-            auto* adapter = tarvelin_rezezadovu_contracts_database_iconnection_adapter(c);
-            auto meta = meta_model::MetaDatabase::create_with_name(meta_model::MetaDatabase::gtype(), database.c_str());
-            auto schema = meta->append("bench");
+            gobj::Ref<meta_model::MetaSchema> schema;
             int before = logged_statements(dir);
-            auto start = Clock::now();
-            GError* error = nullptr;
-            tarvelin_rezezadovu_contracts_database_iadaptable_fill_meta_schema(
-                adapter, reinterpret_cast<TarvelinRezezadovuMetaModelMetaSchema*>(schema->gobj()), TRUE, &error);
-            double fill = seconds_since(start);
+            double once = fill_seconds(c, database, &schema);
             int statements = logged_statements(dir) - before;
-            if (error) {
-                std::fprintf(stderr, "fill failed: %s\n", error->message);
-                g_error_free(error);
-                status = 1;
+            int tables = schema ? gobj::GeeArray<meta_model::MetaTable>::wrap(schema->get_tables()).size() : 0;
+            if (once < 0 || tables != size) {
+                std::fprintf(stderr, "the read gave %d tables of %d\n", tables, size);
+                ok = false;
+                break;
             }
-            int tables = gobj::GeeArray<meta_model::MetaTable>::wrap(schema->get_tables()).size();
+            std::printf("statements of one deep read: %d, %.3f per table\n", statements, double(statements) / size);
 
-            // Each query kind of the table fill, once more for every table.
-            struct Step {
-                const char* name;
-                std::function<std::string(const std::string&)> sql;
-                double seconds = 0;
-            };
-            std::vector<Step> steps = {
-                {"columns", [](const std::string& t) { return catalog::columns_query("bench", t); }},
-                {"primary key", [](const std::string& t) { return catalog::primary_query("bench", t); }},
-                {"indexes", [](const std::string& t) { return catalog::table_indexes_query("bench", t); }},
-                {"triggers", [](const std::string& t) { return catalog::triggers_query("bench", t); }},
-                {"checks", [](const std::string& t) { return catalog::constraints_query("bench", t, 'c', true); }},
-                {"foreign keys", [](const std::string& t) { return catalog::constraints_query("bench", t, 'f', true); }},
-                {"uniques", [](const std::string& t) { return catalog::uniques_query("bench", t); }},
-                {"exclusions", [](const std::string& t) { return catalog::exclusions_query("bench", t); }},
-                {"rules", [](const std::string& t) { return catalog::rules_query("bench", t); }},
-                {"options", [](const std::string& t) { return catalog::options_query("bench", t, false); }},
-            };
-            for (auto& step : steps) {
-                auto at = Clock::now();
-                for (int n = 1; n <= kTables; ++n) {
-                    gchar* name = g_strdup_printf("t%04d", n);
-                    auto* model = tarvelin_rezezadovu_contracts_database_iconnection_execute_as_model(
-                        c, step.sql(name).c_str(), FALSE, nullptr);
-                    if (model) g_object_unref(model);
-                    g_free(name);
-                }
-                step.seconds = seconds_since(at);
+            if (size == kSizes[0] && !measure_builder(s, c, admin, database, *schema, dir, size)) {
+                ok = false;
+                break;
             }
-            const Step* slowest = &steps.front();
-            for (const auto& step : steps)
-                if (step.seconds > slowest->seconds) slowest = &step;
 
-            double dump = pg_dump_seconds(s, database);
-            std::printf("deep fill_meta_schema: %d tables in %.2f s (%.2f ms per table)\n", tables, fill,
-                        fill * 1000 / kTables);
-            std::printf("statements: %d, %.1f per table\n", statements, double(statements) / kTables);
-            std::printf("query kinds, each run once per table:\n");
-            for (const auto& step : steps) std::printf("  %-13s %6.2f s\n", step.name, step.seconds);
-            std::printf("slowest step: %s (%.2f s, %.2f ms per table)\n", slowest->name, slowest->seconds,
-                        slowest->seconds * 1000 / kTables);
-            if (dump > 0)
-                std::printf("pg_dump --schema-only: %.2f s; reader / pg_dump: %.1f\n", dump, fill / dump);
+            char label[96];
+            g_snprintf(label, sizeof label, "postgresql %d tables", size);
+            auto figures = bench_support::paired_runs(label, kPairs, [&] { return fill_seconds(c, database); },
+                                                      [&] { return pg_dump_seconds(s, database); });
+            if (!figures.ok) {
+                ok = false;
+                break;
+            }
+            // Linear growth: the larger size's time over the first one's, on the same line.
+            if (first_median > 0)
+                std::printf("postgresql %d tables take %.2f times the time of %d (ours, medians); "
+                            "ratio %.2f/%.2f/%.2f\n",
+                            size, figures.ours_median / first_median, kSizes[0], figures.min, figures.median,
+                            figures.max);
             else
-                status = 1;
-
-            // The builder on the schema just read.
-            auto* builder = tarvelin_rezezadovu_contracts_database_iconnection_builder(c);
-            before = logged_statements(dir);
-            auto scripting = Clock::now();
-            gchar* script = tarvelin_rezezadovu_contracts_database_ibuildable_build_schema(
-                builder, reinterpret_cast<TarvelinRezezadovuMetaModelMetaSchema*>(schema->gobj()), TRUE);
-            double built_script = seconds_since(scripting);
-            int collation_queries = logged_statements(dir) - before;
-            g_object_unref(builder);
-            const std::string copy = database + "_copy";
-            if (script && run(admin, "CREATE DATABASE " + copy)) {
-                if (CConnection* target = open(s, copy)) {
-                    auto running = Clock::now();
-                    bool ran = run(target, script);
-                    double ran_script = seconds_since(running);
-                    std::printf("build_schema: %.2f s (%.2f ms per table, %d statements, %zu bytes of script)\n",
-                                built_script, built_script * 1000 / kTables, collation_queries, std::strlen(script));
-                    auto* made = tarvelin_rezezadovu_contracts_database_iconnection_execute_as_scalar(
-                        target, "SELECT count(*) FROM pg_tables WHERE schemaname = 'bench'", FALSE, nullptr);
-                    gchar* count = made ? tarvelin_providers_contracts_ivalue_to_string(
-                                              reinterpret_cast<TarvelinProvidersContractsIValue*>(made))
-                                        : g_strdup("?");
-                    if (ran)
-                        std::printf("running the script into a fresh database: %.2f s (%s tables made)\n", ran_script,
-                                    count);
-                    else
-                        status = 1;
-                    g_free(count);
-                    if (made) g_object_unref(made);
-                    tarvelin_rezezadovu_contracts_database_iconnection_close(target);
-                    g_object_unref(target);
-                }
-                run(admin, "DROP DATABASE IF EXISTS " + copy + " WITH (FORCE)");
-            } else {
-                status = 1;
-            }
-            g_free(script);
-            g_object_unref(adapter);
-        } else {
-            status = 1;
+                first_median = figures.ours_median;
         }
+        if (!ok) status = 1;
         tarvelin_rezezadovu_contracts_database_iconnection_close(c);
         g_object_unref(c);
     } else {

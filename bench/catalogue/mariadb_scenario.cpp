@@ -1,7 +1,9 @@
-// MariaDB: a database of N tables (6 columns, a key, an index, a foreign key, a check and
-// a comment each) on the MariaDB test server, read deep through MariaDBConnection's
-// reader, then built back as a schema script; `mariadb-dump --no-data` of the same
-// database is timed in the same run. Prints seconds, statements per table and the ratio.
+// MariaDB: a database of N and then 5N tables (6 columns, a key, an index, a foreign key,
+// a check and a comment each) on the MariaDB test server, read deep through
+// MariaDBConnection's reader in paired runs with `mariadb-dump --no-data` of the same
+// database (the two alternate; see support/paired.hpp); at N, built back as a schema
+// script once. Prints statements per table and per size a line ending
+// "ratio MIN/MEDIAN/MAX" (our read's time over the dump's).
 //
 // Needs the test server (TARVELIN_MYSQL_*, scripts/test-servers); without it, nothing is
 // measured.
@@ -15,6 +17,7 @@
 #include <string>
 
 #include "rezezadovu/model/meta_database.hpp"
+#include "support/paired.hpp"
 #include "support/statements.hpp"
 #include "scenario.hpp"
 
@@ -82,6 +85,26 @@ double dump_seconds(const std::string& database) {
     return seconds;
 }
 
+constexpr int kPairs = 5;
+
+// One deep read of the database into a new catalogue tree: seconds, or -1 on an error.
+double read_seconds(CConnection* c, const std::string& database, gobj::Ref<MetaDatabase>* kept = nullptr) {
+    auto* adapter = tarvelin_rezezadovu_contracts_database_iconnection_adapter(c);
+    auto meta = MetaDatabase::create_with_name(MetaDatabase::gtype(), database.c_str());
+    GError* error = nullptr;
+    auto start = Clock::now();
+    tarvelin_rezezadovu_contracts_database_iadaptable_fill_meta_database(
+        adapter, reinterpret_cast<TarvelinRezezadovuMetaModelMetaDatabase*>(meta.gobj()), TRUE, &error);
+    double read = seconds_since(start);
+    g_object_unref(adapter);
+    if (error) {
+        fail("fill_meta_database", error);
+        return -1;
+    }
+    if (kept) *kept = meta;
+    return read;
+}
+
 int run_mariadb(const std::string&, int tables) {
     std::string host = env("TARVELIN_MYSQL_HOST");
     if (host.empty()) {
@@ -101,29 +124,30 @@ int run_mariadb(const std::string&, int tables) {
 
     const std::string database = "bench_catalogue_mariadb_" + std::to_string(getpid());
     if (!run(c, "CREATE DATABASE `" + database + "`; USE `" + database + "`;")) return 1;
-    int status = 0;
-    auto start = Clock::now();
-    std::string batch;
-    for (int n = 0; n < tables && status == 0; ++n) {
-        batch += table_ddl(n);
-        if ((n + 1) % 100 == 0 || n + 1 == tables) {
-            if (!run(c, batch)) status = 1;
-            batch.clear();
+    int status = 0, made = 0;
+    double first_median = 0;
+    for (int size : {tables, 5 * tables}) {
+        auto start = Clock::now();
+        std::string batch;
+        for (int n = made; n < size && status == 0; ++n) {
+            batch += table_ddl(n);
+            if ((n + 1) % 100 == 0 || n + 1 == size) {
+                if (!run(c, batch)) status = 1;
+                batch.clear();
+            }
         }
-    }
-    printf("  made the database:        %8.2f s\n", seconds_since(start));
+        made = size;
+        printf("  made the database up to %d tables: %8.2f s\n", size, seconds_since(start));
+        if (status != 0) break;
 
-    if (status == 0) {
-        auto* adapter = tarvelin_rezezadovu_contracts_database_iconnection_adapter(c);
-        auto meta = MetaDatabase::create_with_name(MetaDatabase::gtype(), database.c_str());
+        gobj::Ref<MetaDatabase> meta;
         int before = catalogue_bench::logged_statements();
-        start = Clock::now();
-        tarvelin_rezezadovu_contracts_database_iadaptable_fill_meta_database(
-            adapter, reinterpret_cast<TarvelinRezezadovuMetaModelMetaDatabase*>(meta.gobj()), TRUE, &error);
-        double read = seconds_since(start);
+        double read = read_seconds(c, database, &meta);
         int statements = catalogue_bench::logged_statements() - before;
-        g_object_unref(adapter);
-        if (error) return fail("fill_meta_database", error);
+        if (read < 0) {
+            status = 1;
+            break;
+        }
         auto schema = gobj::GeeArray<MetaSchema>::wrap(meta->get_schemas()).at(0);
         int read_tables = 0, indexes = 0, constraints = 0;
         for (auto t : gobj::GeeArray<MetaTable>::wrap(schema->get_tables())) {
@@ -131,24 +155,39 @@ int run_mariadb(const std::string&, int tables) {
             indexes += gobj::GeeArray<MetaIndex>::wrap(t->get_indexes()).size();
             constraints += gobj::GeeArray<MetaConstraint>::wrap(t->get_constraints()).size();
         }
-        printf("  fill_meta_database deep:  %8.2f s, %.2f statements per table (%d tables, %d indexes, %d "
+        printf("  fill_meta_database deep:  %8.2f s, %.3f statements per table (%d tables, %d indexes, %d "
                "constraints read)\n",
-               read, double(statements) / tables, read_tables, indexes, constraints);
+               read, double(statements) / size, read_tables, indexes, constraints);
+        if (read_tables != size || indexes != 2 * size || constraints != 2 * size) {
+            status = 1;
+            break;
+        }
+        if (size == tables) {
+            auto* builder = tarvelin_rezezadovu_contracts_database_iconnection_builder(c);
+            start = Clock::now();
+            gchar* script = tarvelin_rezezadovu_contracts_database_ibuildable_build_schema(
+                builder, reinterpret_cast<TarvelinRezezadovuMetaModelMetaSchema*>(schema.gobj()), TRUE);
+            double build = seconds_since(start);
+            g_object_unref(builder);
+            printf("  build_schema (raw types): %8.2f s, %zu bytes of script\n", build,
+                   script ? strlen(script) : size_t(0));
+            g_free(script);
+        }
 
-        auto* builder = tarvelin_rezezadovu_contracts_database_iconnection_builder(c);
-        start = Clock::now();
-        gchar* script = tarvelin_rezezadovu_contracts_database_ibuildable_build_schema(
-            builder, reinterpret_cast<TarvelinRezezadovuMetaModelMetaSchema*>(schema.gobj()), TRUE);
-        double build = seconds_since(start);
-        g_object_unref(builder);
-        printf("  build_schema (raw types): %8.2f s, %zu bytes of script\n", build, script ? strlen(script) : size_t(0));
-        g_free(script);
-
-        double dump = dump_seconds(database);
-        if (dump > 0)
-            printf("  mariadb-dump --no-data:   %8.2f s; read + build take %.1f times as long\n", dump,
-                   (read + build) / dump);
-        if (read_tables != tables || indexes != 2 * tables || constraints != 2 * tables) status = 1;
+        char label[96];
+        g_snprintf(label, sizeof label, "  mariadb %d tables", size);
+        auto figures = bench_support::paired_runs(label, kPairs, [&] { return read_seconds(c, database); },
+                                                  [&] { return dump_seconds(database); });
+        if (!figures.ok) {
+            status = 1;
+            break;
+        }
+        // Linear growth: the larger size's time over the first one's, on the same line.
+        if (first_median > 0)
+            printf("  mariadb %d tables take %.2f times the time of %d (ours, medians); ratio %.2f/%.2f/%.2f\n", size,
+                   figures.ours_median / first_median, tables, figures.min, figures.median, figures.max);
+        else
+            first_median = figures.ours_median;
     }
     run(c, "DROP DATABASE `" + database + "`;");
     tarvelin_rezezadovu_contracts_database_iconnection_close(c);

@@ -34,4 +34,33 @@ std::string foreign_keys_query(const std::string& schema, const std::string& tab
            "ORDER BY refer.ORDINAL_POSITION ASC";
 }
 
+std::string schema_columns_query(const std::string& schema) {
+    return "SELECT c.TABLE_NAME, c.COLUMN_NAME, c.ORDINAL_POSITION, c.COLUMN_DEFAULT, c.IS_NULLABLE, c.DATA_TYPE, "
+           "c.CHARACTER_MAXIMUM_LENGTH, c.NUMERIC_PRECISION, c.NUMERIC_SCALE, c.DATETIME_PRECISION, "
+           "c.CHARACTER_SET_NAME, c.COLLATION_NAME, c.COLUMN_TYPE, c.COLUMN_KEY, c.EXTRA, c.COLUMN_COMMENT, "
+           "c.GENERATION_EXPRESSION, k.SEQ_IN_INDEX AS PRIMARY_POSITION FROM INFORMATION_SCHEMA.COLUMNS AS c LEFT "
+           "JOIN (SELECT TABLE_NAME, COLUMN_NAME, SEQ_IN_INDEX FROM information_schema.STATISTICS WHERE TABLE_SCHEMA = " +
+           q(schema) + " AND INDEX_NAME = 'PRIMARY') AS k ON BINARY k.TABLE_NAME = BINARY c.TABLE_NAME "
+           "AND k.COLUMN_NAME = c.COLUMN_NAME WHERE c.TABLE_SCHEMA = " + q(schema) +
+           " ORDER BY c.TABLE_NAME, c.ORDINAL_POSITION ASC;";
+}
+std::string schema_index_query(const std::string& schema) {
+    return "SELECT *, INDEX_NAME AS Key_name FROM information_schema.STATISTICS WHERE TABLE_SCHEMA = " + q(schema) +
+           ";";
+}
+std::string schema_triggers_query(const std::string& schema) {
+    return "SELECT EVENT_OBJECT_TABLE, TRIGGER_NAME, DEFINER, ACTION_TIMING, EVENT_MANIPULATION, ACTION_ORIENTATION, "
+           "ACTION_STATEMENT FROM information_schema.triggers WHERE event_object_schema = " + q(schema) +
+           " AND BINARY event_object_schema = " + q(schema) + ";";
+}
+std::string schema_foreign_keys_query(const std::string& schema) {
+    return "SELECT fk.TABLE_NAME, fk.CONSTRAINT_SCHEMA, fk.CONSTRAINT_NAME, fk.MATCH_OPTION, fk.UPDATE_RULE, "
+           "fk.DELETE_RULE, refer.COLUMN_NAME, refer.ORDINAL_POSITION, refer.REFERENCED_TABLE_SCHEMA, "
+           "refer.REFERENCED_TABLE_NAME, refer.REFERENCED_COLUMN_NAME FROM information_schema.REFERENTIAL_CONSTRAINTS "
+           "AS fk INNER JOIN information_schema.KEY_COLUMN_USAGE AS refer ON fk.CONSTRAINT_NAME = refer.CONSTRAINT_NAME "
+           "AND fk.CONSTRAINT_SCHEMA = refer.CONSTRAINT_SCHEMA AND BINARY fk.TABLE_NAME = BINARY refer.TABLE_NAME "
+           "WHERE fk.CONSTRAINT_SCHEMA = " + q(schema) + " AND refer.TABLE_SCHEMA = " + q(schema) +
+           " ORDER BY refer.ORDINAL_POSITION ASC";
+}
+
 }  // namespace tarvelin::test::mysql_family

@@ -84,6 +84,12 @@ void fill_schema(Context& ctx, MetaSchema& schema, bool deep) {
         ctx.adapter(), c_of<TarvelinRezezadovuMetaModelMetaSchema>(schema), deep, &error);
     check(error, "fill_meta_schema", schema);
 }
+void fill_object(Context& ctx, MetaObject& object, bool deep) {
+    GError* error = nullptr;
+    tarvelin_rezezadovu_contracts_database_iadaptable_fill_meta_object(
+        ctx.adapter(), c_of<TarvelinRezezadovuMetaModelMetaObject>(object), deep, &error);
+    check(error, "fill_meta_object", object);
+}
 void fill_database(Context& ctx, MetaDatabase& database, bool deep) {
     GError* error = nullptr;
     tarvelin_rezezadovu_contracts_database_iadaptable_fill_meta_database(

@@ -34,6 +34,8 @@ std::string rename_object(Context& ctx, TarvelinProvidersContractsDBObject kind,
 void fill_table(Context& ctx, MetaTable& table, bool deep = true);
 void fill_schema(Context& ctx, MetaSchema& schema, bool deep);
 void fill_database(Context& ctx, MetaDatabase& database, bool deep);
+// Through fill_meta_object, so the object's kind picks the fill.
+void fill_object(Context& ctx, MetaObject& object, bool deep);
 
 // A new table object of the case's schema, and the same table as the adapter reads it.
 gobj::Ref<MetaTable> new_table(Context& ctx, const std::string& name);

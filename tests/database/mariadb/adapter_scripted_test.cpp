@@ -2,6 +2,8 @@
 // a 10.4 server (the reader before 10.5 and its three-column database query), the marks,
 // the criticals of absent objects, query errors, role and grant texts, and the log lines.
 // Each answer has the shape MariaDB 10.11 gives (column types included).
+#include <map>
+
 #include "fixture.hpp"
 #include "support/mysql_family_queries.hpp"
 
@@ -13,6 +15,7 @@ using test::mysql_family::columns_query;
 using test::mysql_family::foreign_keys_query;
 using test::mysql_family::show_index_query;
 using test::mysql_family::triggers_query;
+namespace family = test::mysql_family;
 using Cols = std::vector<ScriptedColumn>;
 using Rows = std::vector<ScriptedRow>;
 using V = std::vector<std::string>;
@@ -58,6 +61,27 @@ std::string event_query(const std::string& schema, const std::string& name) {
     return "SELECT DEFINER, EVENT_DEFINITION, EVENT_TYPE, EXECUTE_AT, INTERVAL_VALUE, INTERVAL_FIELD, STARTS, ENDS, "
            "STATUS, ON_COMPLETION, EVENT_COMMENT FROM `information_schema`.`EVENTS` where EVENT_SCHEMA = " + q(schema) +
            " and EVENT_NAME = " + q(name) + ";";
+}
+// The deep read's schema-wide forms, each row naming its object first.
+std::string schema_checks_query(const std::string& schema) {
+    return "SELECT TABLE_NAME, CONSTRAINT_NAME, CHECK_CLAUSE FROM information_schema.CHECK_CONSTRAINTS WHERE "
+           "CONSTRAINT_SCHEMA=" + q(schema) + ";";
+}
+std::string schema_status_query(const std::string& schema) { return "SHOW TABLE STATUS FROM `" + schema + "`;"; }
+std::string schema_routines_query(const std::string& schema) {
+    return "SELECT ROUTINE_NAME, ROUTINE_TYPE, DATA_TYPE, DTD_IDENTIFIER, ROUTINE_BODY, IS_DETERMINISTIC, "
+           "SQL_DATA_ACCESS, SECURITY_TYPE, DEFINER, ROUTINE_COMMENT, ROUTINE_DEFINITION FROM "
+           "`information_schema`.`ROUTINES` WHERE ROUTINE_SCHEMA = " + q(schema) + ";";
+}
+std::string schema_parameters_query(const std::string& schema) {
+    return "SELECT SPECIFIC_NAME, PARAMETER_MODE, PARAMETER_NAME, DATA_TYPE, DTD_IDENTIFIER FROM "
+           "`information_schema`.`PARAMETERS` WHERE SPECIFIC_SCHEMA = " + q(schema) +
+           " AND PARAMETER_NAME != '' ORDER BY ORDINAL_POSITION ASC;";
+}
+std::string schema_events_query(const std::string& schema) {
+    return "SELECT EVENT_NAME, DEFINER, EVENT_DEFINITION, EVENT_TYPE, EXECUTE_AT, INTERVAL_VALUE, INTERVAL_FIELD, "
+           "STARTS, ENDS, STATUS, ON_COMPLETION, EVENT_COMMENT FROM `information_schema`.`EVENTS` where EVENT_SCHEMA = " +
+           q(schema) + ";";
 }
 std::string view_query(const std::string& schema, const std::string& name) {
     return "SHOW CREATE VIEW `" + schema + "`.`" + name + "`;";
@@ -125,7 +149,32 @@ ScriptedRow status_row(const char* name, const char* collation, const char* comm
 // A 10.4 server's database "shop": table t (key (b, a) against column order (a, b), an
 // index, a trigger, a foreign key over two columns, a check), a view, a function with two
 // parameters, a procedure without any, and a recurring event.
+// The answers to a deep read's schema-wide queries, gathered object by object: each
+// object's rows with its name first (unless its rows name it already).
+struct SchemaWide {
+    std::map<std::string, std::pair<Cols, Rows>> answers;
+    void add(const std::string& all, const char* key, const std::string& name, const Cols& cols, Rows rows) {
+        auto& [columns, kept] = answers[all];
+        columns = cols;
+        if (key) columns.insert(columns.begin(), ScriptedColumn(key, kString));
+        for (auto& row : rows) {
+            if (key) row.insert(row.begin(), Cell(name));
+            kept.push_back(std::move(row));
+        }
+    }
+    void answer(ScriptedProvider& p) {
+        for (auto& [sql, answer] : answers) p.answer_rows(sql, answer.first, answer.second);
+    }
+};
+
 void script_shop(ScriptedProvider& p) {
+    SchemaWide wide;
+    // The object's own query, and its share of the schema-wide one.
+    auto both = [&](const std::string& one, const std::string& all, const char* key, const std::string& name,
+                    const Cols& cols, Rows rows) {
+        p.answer_rows(one, cols, rows);
+        wide.add(all, key, name, cols, std::move(rows));
+    };
     p.answer_rows(schemata_query("shop", false), Cols(kSchemata.begin(), kSchemata.end() - 1),
                   {{"shop", "utf8mb4", "utf8mb4_general_ci"}});
     p.answer_rows(tables_query("shop"), {{"TABLE_NAME", kString}, {"TABLE_TYPE", kString}},
@@ -133,25 +182,25 @@ void script_shop(ScriptedProvider& p) {
     p.answer_rows(routines_query("shop"), {{"ROUTINE_NAME", kString}, {"ROUTINE_TYPE", kString}, {"DEFINER", kString}},
                   {{"f", "FUNCTION", "ann@%"}, {"p", "PROCEDURE", "ann@%"}});
     p.answer_rows(events_query("shop"), {{"EVENT_NAME", kString}, {"EVENT_TYPE", kString}}, {{"e", "RECURRING"}});
-    p.answer_rows(columns_query("shop", "t"), kColumns,
+    both(columns_query("shop", "t"), family::schema_columns_query("shop"), "TABLE_NAME", "t", kColumns,
                   {{"a", 1, Cell(), "NO", "int", Cell(), 10, 0, Cell(), Cell(), Cell(), "int(11)", "PRI", "", "", Cell()},
                    {"b", 2, Cell(), "NO", "int", Cell(), 10, 0, Cell(), Cell(), Cell(), "int(11)", "PRI", "", "", Cell()},
                    {"d", 3, "NULL", "YES", "datetime", Cell(), Cell(), Cell(), 3, Cell(), Cell(), "datetime(3)", "",
                     "on update current_timestamp()", "", Cell()},
                    {"k", 4, "'x.y'", "NO", "enum", 3, Cell(), Cell(), Cell(), "utf8mb4", "utf8mb4_general_ci",
                     "enum('x.y','a/b')", "", "", "kind's", Cell()}});
-    p.answer_rows(show_index_query("shop", "t"), kShowIndex,
+    both(show_index_query("shop", "t"), family::schema_index_query("shop"), "TABLE_NAME", "t", kShowIndex,
                   {{"t", 0, "PRIMARY", 1, "b", "A", 0, Cell(), Cell(), "", "BTREE", "", "", "NO"},
                    {"t", 0, "PRIMARY", 2, "a", "A", 0, Cell(), Cell(), "", "BTREE", "", "", "NO"},
                    {"t", 1, "ix", 1, "k", "A", 0, Cell(), Cell(), "", "BTREE", "", "by kind", "NO"},
                    {"t", 1, "ix", 2, "d", "A", 0, Cell(), Cell(), "YES", "BTREE", "", "by kind", "NO"}});
-    p.answer_rows(triggers_query("shop", "t"), kTriggers,
+    both(triggers_query("shop", "t"), family::schema_triggers_query("shop"), "EVENT_OBJECT_TABLE", "t", kTriggers,
                   {{"tr", "ann@%", "BEFORE", "INSERT", "ROW ", "BEGIN SET NEW.k = 'x.y'; END"}});
-    p.answer_rows(foreign_keys_query("shop", "t"), kForeign,
+    both(foreign_keys_query("shop", "t"), family::schema_foreign_keys_query("shop"), "TABLE_NAME", "t", kForeign,
                   {{"shop", "fk", "NONE", "RESTRICT", "CASCADE", "b", 1, "shop", "p", "y"},
                    {"shop", "fk", "NONE", "RESTRICT", "CASCADE", "a", 2, "shop", "p", "x"}});
-    p.answer_rows(checks_query("shop", "t"), kChecks, {{"positive", "`a` > 0"}});
-    p.answer_rows(status_query("shop", "t"), kStatus, {status_row("t", "utf8mb4_general_ci", "the t")});
+    both(checks_query("shop", "t"), schema_checks_query("shop"), "TABLE_NAME", "t", kChecks, {{"positive", "`a` > 0"}});
+    both(status_query("shop", "t"), schema_status_query("shop"), nullptr, "t", kStatus, {status_row("t", "utf8mb4_general_ci", "the t")});
     p.answer_rows(view_query("shop", "v"),
                   {{"View", kString}, {"Create View", kString}, {"character_set_client", kString},
                    {"collation_connection", kString}},
@@ -159,17 +208,18 @@ void script_shop(ScriptedProvider& p) {
                     "CREATE ALGORITHM=UNDEFINED DEFINER=`ann`@`%` SQL SECURITY DEFINER VIEW `v` AS select `t`.`a` AS "
                     "`a` from `t` WITH LOCAL CHECK OPTION",
                     "utf8mb4", "utf8mb4_general_ci"}});
-    p.answer_rows(event_query("shop", "e"), kEvent,
+    both(event_query("shop", "e"), schema_events_query("shop"), "EVENT_NAME", "e", kEvent,
                   {{"ann@%", "BEGIN DELETE FROM t; END", "RECURRING", Cell(), "1", "DAY", "2030-01-01 03:00:00", Cell(),
                     "ENABLED", "PRESERVE", "nightly"}});
-    p.answer_rows(routine_query("shop", "f"), kRoutine,
+    both(routine_query("shop", "f"), schema_routines_query("shop"), "ROUTINE_NAME", "f", kRoutine,
                   {{"FUNCTION", "int", "int(11)", "SQL", "YES", "CONTAINS SQL", "DEFINER", "ann@%", "sum",
                     "BEGIN RETURN x + y; END"}});
-    p.answer_rows(parameters_query("shop", "f"), kParameters,
+    both(parameters_query("shop", "f"), schema_parameters_query("shop"), "SPECIFIC_NAME", "f", kParameters,
                   {{"IN", "x", "int", "int(11)"}, {"IN", "y", "int", "int(11)"}});
-    p.answer_rows(routine_query("shop", "p"), kRoutine,
+    both(routine_query("shop", "p"), schema_routines_query("shop"), "ROUTINE_NAME", "p", kRoutine,
                   {{"PROCEDURE", Cell(), "", "SQL", "NO", "CONTAINS SQL", "DEFINER", "ann@%", "", "begin select 1; end"}});
-    p.answer_rows(parameters_query("shop", "p"), kParameters, {});
+    both(parameters_query("shop", "p"), schema_parameters_query("shop"), "SPECIFIC_NAME", "p", kParameters, {});
+    wide.answer(p);
 }
 
 std::string fill_database(const Ref<gobj::Object>& adapter, MetaDatabase& database, bool deep) {
@@ -291,13 +341,14 @@ TEST_F(MariaDBReaderScripted, MarksDecideWhatIsReadAgain) {
     EXPECT_EQ(s.provider->statements(), V{});
     EXPECT_EQ(gobj::GeeArray<MetaIndex>::wrap(t->get_indexes()).size(), 0);
 
-    // A marked database filled deep still visits its schema; events are read every time.
+    // A marked database filled deep still visits its schema; events are read every time
+    // (in a deep read, with one query for the schema).
     ASSERT_EQ(fill_database(s.adapter(), *shop, true), "(none)");
     s.provider->clear_log();
     ASSERT_EQ(fill_database(s.adapter(), *shop, true), "(none)");
-    EXPECT_EQ(s.provider->statements(), V{event_query("shop", "e")});
+    EXPECT_EQ(s.provider->statements(), V{schema_events_query("shop")});
     ASSERT_EQ(fill_database(s.adapter(), *shop, false), "(none)");
-    EXPECT_EQ(s.provider->statements(), V{event_query("shop", "e")});
+    EXPECT_EQ(s.provider->statements(), V{schema_events_query("shop")});
 }
 
 TEST_F(MariaDBReaderScripted, ByKindProceduresAreLeftAndARoutineWithoutParametersIsComplete) {

@@ -73,6 +73,18 @@ protected:
                                 postgresql::rules_query(schema, table), postgresql::options_query(schema, table, oids)})
             script().answer_rows(sql, columns({"oid:oid"}));
     }
+    // The same, read for the whole schema at once, as a deep schema reads it.
+    void answer_empty_schema(const std::string& schema, bool oids = false) {
+        const std::optional<std::string_view> all;
+        for (const auto& sql : {postgresql::schema_columns_query(schema), postgresql::primary_query(schema, all),
+                                postgresql::table_indexes_query(schema, all), postgresql::triggers_query(schema, all),
+                                postgresql::constraints_query(schema, all, 'c', true),
+                                postgresql::constraints_query(schema, all, 'f', true),
+                                postgresql::constraints_query(schema, all, 'f', false),
+                                postgresql::uniques_query(schema, all), postgresql::exclusions_query(schema, all),
+                                postgresql::rules_query(schema, all), postgresql::options_query(schema, all, oids)})
+            script().answer_rows(sql, columns({"oid:oid"}));
+    }
     void fill(MetaObject& object, bool deep, GError** error = nullptr) {
         tarvelin_rezezadovu_contracts_database_iadaptable_fill_meta_object(
             adapter, reinterpret_cast<TarvelinRezezadovuMetaModelMetaObject*>(object.gobj()), deep, error);
@@ -173,20 +185,21 @@ TEST_F(PostgresqlScriptedReader, TenReadsRoutinesWithoutKinds) {
     script().answer_rows(postgresql::schema_tables_query("db", "s"), columns({"table_name", "table_type"}));
     script().answer_rows(routines, columns({"proname", "prokind"}), {{"add", "f"}, {"rank_it", "w"}});
     script().answer_rows(postgresql::schema_materialized_query("s"), columns({"oid:oid"}));
-    auto routine_columns = columns({"prokind", "funcowner", "rettypeschema", "rettypname", "lang", "securitydefiner:bool",
+    auto routine_columns = columns({"prokind", "routine_name", "funcowner", "rettypeschema", "rettypname", "lang", "securitydefiner:bool",
                                     "strict:bool", "returnset:bool", "volatile", "definition", "objfile", "paramnames",
                                     "parammodes", "paramalltypes", "configparams", "defaultvalues", "comment",
                                     "paramtypes"});
-    auto add = postgresql::routine_query("s", "add", false);
-    EXPECT_NE(add.find("CASE WHEN p.proisagg THEN 'a' WHEN p.proiswindow THEN 'w' ELSE 'f' END AS prokind"),
+    // A deep schema reads every routine, and the types they take, at once.
+    auto all = postgresql::routine_query("s", std::nullopt, false);
+    EXPECT_NE(all.find("CASE WHEN p.proisagg THEN 'a' WHEN p.proiswindow THEN 'w' ELSE 'f' END AS prokind"),
               std::string::npos);
-    script().answer_rows(add, routine_columns,
-                         {{"f", "bob", "pg_catalog", "int4", "sql", false, false, false, "i", "SELECT $1 + $2", nullptr,
-                           "{a,b}", nullptr, nullptr, nullptr, "1", "adds", "23 23"}});
-    script().answer_rows(postgresql::routine_query("s", "rank_it", false), routine_columns,
-                         {{"w", "bob", "pg_catalog", "int8", "c", false, false, false, "v", "window_rank", "$libdir/x",
-                           nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, ""}});
-    script().answer_rows(postgresql::type_names_query({"23"}), columns({"oid:oid", "tname"}), {{23u, "pg_catalog.int4"}});
+    script().answer_rows(all, routine_columns,
+                         {{"f", "add", "bob", "pg_catalog", "int4", "sql", false, false, false, "i", "SELECT $1 + $2",
+                           nullptr, "{a,b}", nullptr, nullptr, nullptr, "1", "adds", "23 23"},
+                          {"w", "rank_it", "bob", "pg_catalog", "int8", "c", false, false, false, "v", "window_rank",
+                           "$libdir/x", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, ""}});
+    script().answer_rows(postgresql::schema_type_names_query("s"), columns({"oid:oid", "tname"}),
+                         {{23u, "pg_catalog.int4"}});
 
     auto schema = MetaSchema::create_with_names(MetaSchema::gtype(), "db", "s");
     GError* error = nullptr;
@@ -275,7 +288,7 @@ TEST_F(PostgresqlScriptedReader, MarkedObjectsAreNotReadAgain) {
                          {{"t", "BASE TABLE"}});
     script().answer_rows(postgresql::schema_routines_query("s", true), columns({"proname", "prokind"}));
     script().answer_rows(postgresql::schema_materialized_query("s"), columns({"oid:oid"}));
-    answer_empty_table("s", "t");
+    answer_empty_schema("s");
 
     fill(*database, false);
     EXPECT_EQ(attribute(*database, "CONNECTION LIMIT"), "-1");

@@ -157,4 +157,32 @@ std::string ascii_upper(std::string_view text) {
     return out;
 }
 
+ObjectRows::ObjectRows(CatalogRows rows) : rows_(std::make_shared<const CatalogRows>(std::move(rows))) {
+    indexes_.resize(static_cast<size_t>(rows_->size()));
+    for (int k = 0; k < rows_->size(); ++k) indexes_[static_cast<size_t>(k)] = k;
+}
+
+ObjectRows::ObjectRows(std::shared_ptr<const CatalogRows> rows, std::vector<int> indexes)
+    : rows_(std::move(rows)), indexes_(std::move(indexes)) {}
+
+ObjectRows SchemaRows::of(SchemaRows* reading, const std::string& schema, const std::string& key,
+                          std::string_view kind, std::string_view key_column, const std::function<CatalogRows()>& one,
+                          const std::function<CatalogRows()>& all) {
+    if (reading && reading->schema() == schema) return reading->rows(kind, key, key_column, all);
+    return ObjectRows(one());
+}
+
+ObjectRows SchemaRows::rows(std::string_view kind, const std::string& key, std::string_view key_column,
+                            const std::function<CatalogRows()>& all) {
+    auto found = kinds_.find(kind);
+    if (found == kinds_.end()) {
+        Grouped grouped{std::make_shared<const CatalogRows>(all()), {}};
+        for (auto row : *grouped.rows) grouped.by_key[row.text(key_column)].push_back(row.index());
+        found = kinds_.emplace(std::string(kind), std::move(grouped)).first;
+    }
+    auto share = found->second.by_key.find(key);
+    if (share == found->second.by_key.end()) return {};
+    return ObjectRows(found->second.rows, share->second);
+}
+
 }  // namespace tarvelin::rezezadovu::supports::database::dialect

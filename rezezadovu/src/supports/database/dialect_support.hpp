@@ -9,9 +9,13 @@
 // Thread-safe: stateless.
 #pragma once
 
+#include <functional>
+#include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "providers/contracts/face_server.hpp"
@@ -147,6 +151,71 @@ private:
 inline CatalogRows::Row CatalogRows::operator[](int row) const { return Row(*this, row); }
 inline CatalogRows::Iterator CatalogRows::begin() const { return Iterator(*this, 0); }
 inline CatalogRows::Iterator CatalogRows::end() const { return Iterator(*this, rows_); }
+
+// The rows of one object out of a catalogue result: the whole result of a query for that
+// object alone, or the object's share of a result read for a whole schema, in result
+// order. It keeps the result alive; Row::index() is the row's place in the whole result.
+class TARVELIN_EXPORT ObjectRows {
+public:
+    ObjectRows() = default;
+    explicit ObjectRows(CatalogRows rows);
+    ObjectRows(std::shared_ptr<const CatalogRows> rows, std::vector<int> indexes);
+
+    int size() const { return static_cast<int>(indexes_.size()); }
+    bool empty() const { return indexes_.empty(); }
+    // Whether the result has that column (false for no result at all).
+    bool has(std::string_view column) const { return rows_ && rows_->has(column); }
+    CatalogRows::Row operator[](int k) const { return (*rows_)[indexes_[static_cast<size_t>(k)]]; }
+
+    class Iterator {
+    public:
+        Iterator(const ObjectRows& rows, int k) : rows_(&rows), k_(k) {}
+        CatalogRows::Row operator*() const { return (*rows_)[k_]; }
+        Iterator& operator++() {
+            ++k_;
+            return *this;
+        }
+        bool operator==(const Iterator& other) const { return k_ == other.k_; }
+
+    private:
+        const ObjectRows* rows_;
+        int k_;
+    };
+    Iterator begin() const { return Iterator(*this, 0); }
+    Iterator end() const { return Iterator(*this, size()); }
+
+private:
+    std::shared_ptr<const CatalogRows> rows_;
+    std::vector<int> indexes_;
+};
+
+// The schema-wide results of a deep read, one per kind of catalogue rows, each run the
+// first time a kind is asked for and handed out object by object: the rows whose
+// `key_column` holds the object's key. Kinds nobody asks for cost no query.
+//
+//   SchemaRows reading("public");
+//   for (auto row : reading.rows("columns", "t1", "table_name", [&] { return query(all_columns); })) ...
+class TARVELIN_EXPORT SchemaRows {
+public:
+    explicit SchemaRows(std::string schema) : schema_(std::move(schema)) {}
+    const std::string& schema() const { return schema_; }
+    ObjectRows rows(std::string_view kind, const std::string& key, std::string_view key_column,
+                    const std::function<CatalogRows()>& all);
+
+    // The object's rows of `kind`: its share of the result of `all` while `reading` reads
+    // `schema`, else the result of `one`.
+    static ObjectRows of(SchemaRows* reading, const std::string& schema, const std::string& key,
+                         std::string_view kind, std::string_view key_column, const std::function<CatalogRows()>& one,
+                         const std::function<CatalogRows()>& all);
+
+private:
+    struct Grouped {
+        std::shared_ptr<const CatalogRows> rows;
+        std::unordered_map<std::string, std::vector<int>> by_key;
+    };
+    std::string schema_;
+    std::map<std::string, Grouped, std::less<>> kinds_;
+};
 
 // ---- texts
 

@@ -70,6 +70,12 @@ void MariaDBAdapter::fill_meta_schema(MetaSchema* schema, bool deep) {
     auto connection = require(this->connection());
     if (!is_filled(*schema)) list_schema(connection, *schema);
     if (deep) {
+        // Each kind of row once for the whole schema, handed out object by object.
+        struct Reading {
+            std::unique_ptr<dialect::SchemaRows>& slot;
+            ~Reading() { slot.reset(); }
+        } reading{reading_};
+        reading_ = std::make_unique<dialect::SchemaRows>(text(schema->get_name()));
         for (auto table : gobj::GeeArray<MetaTable>::wrap(schema->get_tables())) fill_meta_table(table.get(), deep);
         for (auto view : gobj::GeeArray<MetaView>::wrap(schema->get_views())) fill_meta_view(view.get());
         for (auto event : gobj::GeeArray<MetaEvent>::wrap(schema->get_events())) fill_meta_event(event.get());
@@ -85,14 +91,14 @@ void MariaDBAdapter::fill_meta_table(MetaTable* table, bool deep) {
     if (!TARVELIN_GIVEN(table)) return;
     if (is_filled(*table)) return;
     auto connection = require(this->connection());
-    read_columns(connection, *table, {.mariadb = true});
+    read_columns(connection, *table, {.mariadb = true}, reading_.get());
     tlog_debug("fill_schema_table_columns...[done]");
     if (deep) {
-        read_indexes(connection, *table);
+        read_indexes(connection, *table, reading_.get());
         tlog_debug("fill_schema_table_index...[done]");
-        read_table_triggers(connection, *table, true);
+        read_table_triggers(connection, *table, true, reading_.get());
         tlog_debug("fill_schema_table_trigger...[done]");
-        read_foreign_keys(connection, *table);
+        read_foreign_keys(connection, *table, reading_.get());
         tlog_debug("fill_schema_table_foreign...[done]");
         fill_schema_table_check(table);
         tlog_debug("fill_schema_table_check...[done]");
@@ -106,8 +112,10 @@ gobj::Ref<MetaTable> MariaDBAdapter::fill_schema_table_check(MetaTable* table) {
     if (!TARVELIN_GIVEN(table)) return {};
     auto connection = require(this->connection());
     auto constraints = gobj::GeeArray<MetaConstraint>::wrap(table->get_constraints());
-    for (auto row : CatalogRows(
-             query_model(connection, mariadb::checks_query(text(table->get_schema()), text(table->get_name()))))) {
+    const std::string schema = text(table->get_schema()), name = text(table->get_name());
+    for (auto row : object_rows(connection, reading_.get(), schema, name, "checks", "TABLE_NAME",
+                                mariadb::checks_query(schema, name),
+                                [&] { return mariadb::schema_checks_query(schema); })) {
         auto check = MetaCheck::create_with_name(MetaCheck::gtype(), row.text("CONSTRAINT_NAME").c_str(),
                                                  row.text("CHECK_CLAUSE").c_str());
         // MariaDB has no unenforced check.
@@ -120,9 +128,11 @@ gobj::Ref<MetaTable> MariaDBAdapter::fill_schema_table_check(MetaTable* table) {
 gobj::Ref<MetaTable> MariaDBAdapter::fill_schema_table_options(MetaTable* table) {
     if (!TARVELIN_GIVEN(table)) return {};
     auto connection = require(this->connection());
-    CatalogRows status(
-        query_model(connection, table_status_query(text(table->get_schema()), text(table->get_name()), "`Name`")));
-    if (status.size() == 1) set_table_status(*table, status);
+    const std::string schema = text(table->get_schema()), name = text(table->get_name());
+    auto status = object_rows(connection, reading_.get(), schema, name, "status", "Name",
+                              table_status_query(schema, name, "`Name`"),
+                              [&] { return schema_status_query(schema); });
+    if (status.size() == 1) set_table_status(*table, status[0]);
     return gobj::Ref<MetaTable>(*table);
 }
 
@@ -161,12 +171,12 @@ void MariaDBAdapter::fill_meta_trigger(MetaTrigger* trigger) {
 void MariaDBAdapter::fill_meta_function(MetaFunction* function) {
     if (!TARVELIN_GIVEN(function)) return;
     if (is_filled(*function)) return;
-    if (read_routine(require(this->connection()), *function)) mark_filled(*function);
+    if (read_routine(require(this->connection()), *function, reading_.get())) mark_filled(*function);
 }
 
 void MariaDBAdapter::fill_meta_event(MetaEvent* event) {
     if (!TARVELIN_GIVEN(event)) return;
-    read_event(require(this->connection()), *event, true);
+    read_event(require(this->connection()), *event, true, reading_.get());
 }
 
 // ---------------------------------------------------------------- accounts

@@ -15,14 +15,22 @@
 // before; a catalogue without the object read (no row) logs a critical naming the
 // condition and leaves it unmarked. Names and values go into the queries quoted.
 //
-// Callers serialise: the reader holds nothing, but the objects it fills change in place.
+// A deep schema reads each kind of its tables', routines' and events' rows (columns,
+// indexes, triggers, foreign keys, checks, table status, routines, parameters, events)
+// with one query for the whole schema and hands each object its share; views are read
+// one by one (SHOW CREATE VIEW), as is every object filled on its own.
+//
+// Callers serialise: the objects the reader fills change in place.
 #pragma once
 
 #include <tarvelin/rezezadovu/mariadb.h>
 
+#include <memory>
+
 #include "rezezadovu/model/meta_database.hpp"
 #include "rezezadovu/model/meta_role.hpp"
 #include "rezezadovu/supports/database/adapter.hpp"
+#include "rezezadovu/supports/database/dialect_support.hpp"
 
 namespace tarvelin::rezezadovu::supports::database {
 
@@ -64,6 +72,11 @@ public:
 protected:
     // The database fill of both readers; the comment only `with_comment`.
     void read_database(meta_model::MetaDatabase& database, bool deep, bool with_comment);
+
+private:
+    // The schema being read deep, with the results read for it so far: each kind of its
+    // objects' rows is read once for the whole schema.
+    std::unique_ptr<dialect::SchemaRows> reading_;
 };
 
 class TARVELIN_EXPORT MariaDBAdapterBelowV105 : public MariaDBAdapter {

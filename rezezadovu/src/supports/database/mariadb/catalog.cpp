@@ -15,6 +15,11 @@ S checks_query(sv schema, sv table) {
            MariaDBStatement::literal(schema) + " AND TABLE_NAME=" + MariaDBStatement::literal(table) + ";";
 }
 
+S schema_checks_query(sv schema) {
+    return "SELECT TABLE_NAME, CONSTRAINT_NAME, CHECK_CLAUSE FROM information_schema.CHECK_CONSTRAINTS WHERE "
+           "CONSTRAINT_SCHEMA=" + MariaDBStatement::literal(schema) + ";";
+}
+
 S index_query(sv schema, sv table, sv name) {
     return "SELECT TABLE_NAME, NON_UNIQUE, INDEX_TYPE, INDEX_COMMENT, SEQ_IN_INDEX, COLUMN_NAME, SUB_PART, COLLATION FROM "
            "`information_schema`.`STATISTICS` WHERE INDEX_SCHEMA = " +

@@ -12,6 +12,8 @@ namespace tarvelin::rezezadovu::supports::database::mariadb {
 // The table's CHECK constraints: CONSTRAINT_NAME, CHECK_CLAUSE. MariaDB names a check
 // within its table, so they are read from CHECK_CONSTRAINTS by the table's own name.
 std::string checks_query(std::string_view schema, std::string_view table);
+// The checks of every table of the schema, each row naming its table (TABLE_NAME).
+std::string schema_checks_query(std::string_view schema);
 // One index from STATISTICS in key order.
 std::string index_query(std::string_view schema, std::string_view table, std::string_view name);
 // The role grants of mysql.roles_mapping that `where` selects: Role, username (the

@@ -131,7 +131,7 @@ gobj::Ref<MetaTable> MySQLAdapterV8x::fill_schema_table_options(MetaTable* table
     auto connection = require(this->connection());
     CatalogRows status(
         query_model(connection, table_status_query(text(table->get_schema()), text(table->get_name()), "Name")));
-    if (status.size() == 1) set_table_status(*table, status);
+    if (status.size() == 1) set_table_status(*table, status[0]);
     return gobj::Ref<MetaTable>(*table);
 }
 

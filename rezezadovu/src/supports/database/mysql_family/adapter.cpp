@@ -167,8 +167,7 @@ void set_create_options(GeeHashMap* options, const std::string& create_options) 
     }
 }
 
-void set_table_status(MetaTable& table, const CatalogRows& status) {
-    auto row = status[0];
+void set_table_status(MetaTable& table, const CatalogRows::Row& row) {
     GeeHashMap* options = table.get_options();
     auto map = gobj::StringMap::wrap(GEE_MAP(options));
     // Only what the table was made with: Row_format and Avg_row_length are what the server
@@ -263,6 +262,26 @@ void read_privileges(const gobj::Ref<IConnection>& connection, const std::string
 
 // ---------------------------------------------------------------- catalogue reads
 
+dialect::ObjectRows object_rows(const gobj::Ref<IConnection>& connection, dialect::SchemaRows* reading,
+                                const std::string& schema, const std::string& key, std::string_view kind,
+                                std::string_view key_column, const std::string& one,
+                                const std::function<std::string()>& all) {
+    return dialect::SchemaRows::of(
+        reading, schema, key, kind, key_column, [&] { return CatalogRows(query_model(connection, one)); },
+        [&] { return CatalogRows(query_model(connection, all())); });
+}
+
+namespace {
+dialect::ObjectRows table_rows(const gobj::Ref<IConnection>& connection, dialect::SchemaRows* reading,
+                               MetaTable& table, std::string_view kind, std::string_view key_column,
+                               std::string (*one)(std::string_view, std::string_view),
+                               std::string (*all)(std::string_view)) {
+    const std::string schema = text(table.get_schema()), name = text(table.get_name());
+    return object_rows(connection, reading, schema, name, kind, key_column, one(schema, name),
+                       [&] { return all(schema); });
+}
+}  // namespace
+
 void list_schema(const gobj::Ref<IConnection>& connection, MetaSchema& schema) {
     auto tables = gobj::GeeArray<MetaTable>::wrap(schema.get_tables());
     auto views = gobj::GeeArray<MetaView>::wrap(schema.get_views());
@@ -292,8 +311,9 @@ void list_schema(const gobj::Ref<IConnection>& connection, MetaSchema& schema) {
         events.append(MetaEvent::create_with_names(MetaEvent::gtype(), database, name, row.text("EVENT_NAME").c_str()));
 }
 
-void read_columns(const gobj::Ref<IConnection>& connection, MetaTable& table, ColumnRules rules) {
-    CatalogRows result(query_model(connection, columns_query(text(table.get_schema()), text(table.get_name()))));
+void read_columns(const gobj::Ref<IConnection>& connection, MetaTable& table, ColumnRules rules,
+                  dialect::SchemaRows* reading) {
+    auto result = table_rows(connection, reading, table, "columns", "TABLE_NAME", &columns_query, &schema_columns_query);
     auto inspector = inspector_of(connection);
     guint8 primary_ordinal = 1;
     std::string previous;
@@ -348,13 +368,13 @@ void read_columns(const gobj::Ref<IConnection>& connection, MetaTable& table, Co
             column->set_virtual_type(contains(storage, "STORED") || contains(storage, "PERSISTENT") ? "STORED"
                                                                                                    : "VIRTUAL");
         }
-        if (row.index() > 0) column->set_after(previous.c_str());
+        if (!previous.empty()) column->set_after(previous.c_str());
         previous = name;
     }
 }
 
-void read_indexes(const gobj::Ref<IConnection>& connection, MetaTable& table) {
-    CatalogRows result(query_model(connection, show_index_query(text(table.get_schema()), text(table.get_name()))));
+void read_indexes(const gobj::Ref<IConnection>& connection, MetaTable& table, dialect::SchemaRows* reading) {
+    auto result = table_rows(connection, reading, table, "indexes", "TABLE_NAME", &show_index_query, &schema_index_query);
     // Visibility: MySQL 8 says "Visible", MariaDB "Ignored"; older servers have neither
     // and every index is visible. A key part on an expression has its text in
     // "Expression" (MySQL 8) and no column name.
@@ -411,8 +431,10 @@ std::string functional_entry(const std::string& expression, const std::string& c
     return collation == "D" ? out + " DESC" : out;
 }
 
-void read_table_triggers(const gobj::Ref<IConnection>& connection, MetaTable& table, bool owned) {
-    CatalogRows result(query_model(connection, table_triggers_query(text(table.get_schema()), text(table.get_name()))));
+void read_table_triggers(const gobj::Ref<IConnection>& connection, MetaTable& table, bool owned,
+                         dialect::SchemaRows* reading) {
+    auto result = table_rows(connection, reading, table, "triggers", "EVENT_OBJECT_TABLE", &table_triggers_query,
+                             &schema_triggers_query);
     auto triggers = gobj::GeeArray<MetaTrigger>::wrap(table.get_triggers());
     for (auto row : result) {
         auto trigger = MetaTrigger::create_with_body(MetaTrigger::gtype(), row.text("TRIGGER_NAME").c_str(),
@@ -430,8 +452,9 @@ void read_table_triggers(const gobj::Ref<IConnection>& connection, MetaTable& ta
     }
 }
 
-void read_foreign_keys(const gobj::Ref<IConnection>& connection, MetaTable& table) {
-    CatalogRows result(query_model(connection, foreign_keys_query(text(table.get_schema()), text(table.get_name()))));
+void read_foreign_keys(const gobj::Ref<IConnection>& connection, MetaTable& table, dialect::SchemaRows* reading) {
+    auto result = table_rows(connection, reading, table, "foreign_keys", "TABLE_NAME", &foreign_keys_query,
+                             &schema_foreign_keys_query);
     // One constraint per key, in order of first appearance; the rows come in key order,
     // so each key's columns are joined in that order.
     struct Key {
@@ -484,9 +507,10 @@ bool read_trigger(const gobj::Ref<IConnection>& connection, MetaTrigger& trigger
     return true;
 }
 
-bool read_routine(const gobj::Ref<IConnection>& connection, MetaFunction& function) {
+bool read_routine(const gobj::Ref<IConnection>& connection, MetaFunction& function, dialect::SchemaRows* reading) {
     std::string schema = text(function.get_schema()), name = text(function.get_name());
-    CatalogRows result(query_model(connection, routine_query(schema, name)));
+    auto result = object_rows(connection, reading, schema, name, "routines", "ROUTINE_NAME", routine_query(schema, name),
+                              [&] { return schema_routines_query(schema); });
     if (!TARVELIN_REQUIRE(result.size() >= 1, "rows >= 1")) return false;
     auto row = result[0];
     function.set_is_function(row.text("ROUTINE_TYPE") == "FUNCTION");
@@ -501,14 +525,19 @@ bool read_routine(const gobj::Ref<IConnection>& connection, MetaFunction& functi
 
     // A routine without parameters has an empty list here, and is read all the same.
     auto parameters = gobj::StringArray::wrap(function.get_parameters());
-    for (auto parameter : CatalogRows(query_model(connection, parameters_query(schema, name))))
+    for (auto parameter : object_rows(connection, reading, schema, name, "parameters", "SPECIFIC_NAME",
+                                      parameters_query(schema, name),
+                                      [&] { return schema_parameters_query(schema); }))
         parameters.append(parameter.text("PARAMETER_MODE") + " " + parameter.text("PARAMETER_NAME") + " " +
                           parameter.text("DTD_IDENTIFIER"));
     return true;
 }
 
-bool read_event(const gobj::Ref<IConnection>& connection, MetaEvent& event, bool unwrap) {
-    CatalogRows result(query_model(connection, event_query(text(event.get_schema()), text(event.get_name()))));
+bool read_event(const gobj::Ref<IConnection>& connection, MetaEvent& event, bool unwrap,
+                dialect::SchemaRows* reading) {
+    const std::string schema = text(event.get_schema()), name = text(event.get_name());
+    auto result = object_rows(connection, reading, schema, name, "events", "EVENT_NAME", event_query(schema, name),
+                              [&] { return schema_events_query(schema); });
     if (!TARVELIN_REQUIRE(result.size() >= 1, "rows >= 1")) return false;
     auto row = result[0];
     event.set_definer(row.text("DEFINER").c_str());

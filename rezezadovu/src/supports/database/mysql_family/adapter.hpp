@@ -7,7 +7,9 @@
 // Thread-safe: stateless; the compiled patterns are made once and only read.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "rezezadovu/contracts/database/iconnection.hpp"
@@ -40,9 +42,9 @@ std::string routine_body(const std::string& definition);
 // "DEFINER", "SECURITY" and "CHECK" attributes; a statement the pattern does not read
 // becomes the whole definition.
 void set_view_statement(meta_model::MetaView& view, const std::string& statement);
-// Row 0 of SHOW TABLE STATUS into the table's options (engine, character set, collation
+// A row of SHOW TABLE STATUS into the table's options (engine, character set, collation
 // and the create options) and comment.
-void set_table_status(meta_model::MetaTable& table, const dialect::CatalogRows& status);
+void set_table_status(meta_model::MetaTable& table, const dialect::CatalogRows::Row& row);
 // Create options ("ROW_FORMAT=DYNAMIC PARTITIONED") into the options map, keys and values
 // upper-cased; a part without "=" gets no value, an empty part is skipped.
 void set_create_options(GeeHashMap* options, const std::string& create_options);
@@ -67,6 +69,15 @@ void read_privileges(const gobj::Ref<IConnection>& connection, const std::string
 // ---- catalogue reads the family shares. Each appends to (or sets) what it reads and
 // marks nothing; a query error is thrown unchanged. Those returning bool log a critical
 // naming the row count they needed and give false when the catalogue has no such object.
+// Given `reading` (a deep read of the object's schema), a read takes the object's share
+// of a query for the whole schema instead of its own query.
+
+// The object's rows of one kind: its share of the result of `all` while `reading` reads
+// `schema` (rows told apart by `key_column`), else the result of `one`.
+dialect::ObjectRows object_rows(const gobj::Ref<IConnection>& connection, dialect::SchemaRows* reading,
+                                const std::string& schema, const std::string& key, std::string_view kind,
+                                std::string_view key_column, const std::string& one,
+                                const std::function<std::string()>& all);
 
 // The schema's tables, views, functions, procedures and events, appended to its lists.
 void list_schema(const gobj::Ref<IConnection>& connection, meta_model::MetaSchema& schema);
@@ -81,10 +92,12 @@ struct ColumnRules {
 // is-fill-zero, "on update current_timestamp" in any case as update-timestamp, and
 // primary-ordinal the column's place in the primary key (counted in column order where the
 // query does not join the key's rows).
-void read_columns(const gobj::Ref<IConnection>& connection, meta_model::MetaTable& table, ColumnRules rules);
+void read_columns(const gobj::Ref<IConnection>& connection, meta_model::MetaTable& table, ColumnRules rules,
+                  dialect::SchemaRows* reading = nullptr);
 // SHOW INDEX: one index per key name but PRIMARY (whose Seq_in_index is each key
 // column's primary-ordinal), its columns in key order.
-void read_indexes(const gobj::Ref<IConnection>& connection, meta_model::MetaTable& table);
+void read_indexes(const gobj::Ref<IConnection>& connection, meta_model::MetaTable& table,
+                  dialect::SchemaRows* reading = nullptr);
 // An index entry of a column as the builders read it back: "name", "name(8)" with a
 // prefix length, " DESC" after it for a descending part (collation "D").
 std::string key_entry(const std::string& column, const std::string& prefix, const std::string& collation);
@@ -93,19 +106,23 @@ std::string key_entry(const std::string& column, const std::string& prefix, cons
 std::string functional_entry(const std::string& expression, const std::string& collation);
 // The table's triggers; with `owned` each also gets the table's database and schema, the
 // table as its target, and its DEFINER.
-void read_table_triggers(const gobj::Ref<IConnection>& connection, meta_model::MetaTable& table, bool owned);
+void read_table_triggers(const gobj::Ref<IConnection>& connection, meta_model::MetaTable& table, bool owned,
+                         dialect::SchemaRows* reading = nullptr);
 // One foreign key per constraint, its columns joined with ", " in key order.
-void read_foreign_keys(const gobj::Ref<IConnection>& connection, meta_model::MetaTable& table);
+void read_foreign_keys(const gobj::Ref<IConnection>& connection, meta_model::MetaTable& table,
+                       dialect::SchemaRows* reading = nullptr);
 // SHOW CREATE VIEW into the view's definition and attributes.
 bool read_view(const gobj::Ref<IConnection>& connection, meta_model::MetaView& view);
 // The trigger's table, definer, timing, event, row orientation and body.
 bool read_trigger(const gobj::Ref<IConnection>& connection, meta_model::MetaTrigger& trigger);
 // The routine's kind, return type, attributes and body, and its parameters appended.
-bool read_routine(const gobj::Ref<IConnection>& connection, meta_model::MetaFunction& function);
+bool read_routine(const gobj::Ref<IConnection>& connection, meta_model::MetaFunction& function,
+                  dialect::SchemaRows* reading = nullptr);
 // The event's definer, body, kind, schedule, state, completion and comment; with
 // `unwrap` the body loses a BEGIN ... END around it, as a routine's does (the builders
 // write one around every event body, so a copied event reads as the original).
-bool read_event(const gobj::Ref<IConnection>& connection, meta_model::MetaEvent& event, bool unwrap = false);
+bool read_event(const gobj::Ref<IConnection>& connection, meta_model::MetaEvent& event, bool unwrap = false,
+                dialect::SchemaRows* reading = nullptr);
 // The fill of the object's kind through the reader's own operations (so a subclass's
 // override runs): database, schema and table with `deep`; event, function, index, role,
 // trigger, user and view; procedures only `with_procedures`; other kinds read nothing.

@@ -11,6 +11,28 @@ using sv = std::string_view;
 
 // ---------------------------------------------------------------- what the readers read
 
+namespace {
+// The select lists the readers read, alike for one object and for a whole schema.
+constexpr const char* kColumns =
+    "c.COLUMN_NAME, c.ORDINAL_POSITION, c.COLUMN_DEFAULT, c.IS_NULLABLE, c.DATA_TYPE, "
+    "c.CHARACTER_MAXIMUM_LENGTH, c.NUMERIC_PRECISION, c.NUMERIC_SCALE, c.DATETIME_PRECISION, "
+    "c.CHARACTER_SET_NAME, c.COLLATION_NAME, c.COLUMN_TYPE, c.COLUMN_KEY, c.EXTRA, c.COLUMN_COMMENT, "
+    "c.GENERATION_EXPRESSION, k.SEQ_IN_INDEX AS PRIMARY_POSITION";
+constexpr const char* kTriggers =
+    "TRIGGER_NAME, DEFINER, ACTION_TIMING, EVENT_MANIPULATION, ACTION_ORIENTATION, ACTION_STATEMENT";
+constexpr const char* kForeignKeys =
+    "fk.CONSTRAINT_SCHEMA, fk.CONSTRAINT_NAME, fk.MATCH_OPTION, fk.UPDATE_RULE, fk.DELETE_RULE, "
+    "refer.COLUMN_NAME, refer.ORDINAL_POSITION, refer.REFERENCED_TABLE_SCHEMA, refer.REFERENCED_TABLE_NAME, "
+    "refer.REFERENCED_COLUMN_NAME";
+constexpr const char* kRoutine =
+    "ROUTINE_TYPE, DATA_TYPE, DTD_IDENTIFIER, ROUTINE_BODY, IS_DETERMINISTIC, SQL_DATA_ACCESS, "
+    "SECURITY_TYPE, DEFINER, ROUTINE_COMMENT, ROUTINE_DEFINITION";
+constexpr const char* kParameters = "PARAMETER_MODE, PARAMETER_NAME, DATA_TYPE, DTD_IDENTIFIER";
+constexpr const char* kEvent =
+    "DEFINER, EVENT_DEFINITION, EVENT_TYPE, EXECUTE_AT, INTERVAL_VALUE, INTERVAL_FIELD, STARTS, ENDS, "
+    "STATUS, ON_COMPLETION, EVENT_COMMENT";
+}  // namespace
+
 S schemata_query(sv database, const char* extra) {
     return S("SELECT SCHEMA_NAME, DEFAULT_CHARACTER_SET_NAME, DEFAULT_COLLATION_NAME") + (extra ? ", " : "") +
            (extra ? extra : "") +
@@ -41,10 +63,7 @@ S columns_query(sv schema, sv table) {
     // order is not the columns' order, and a shallow read has no SHOW INDEX to tell it
     // (COLUMN_KEY says "PRI" also for a unique key standing in for a missing primary key).
     S s = MySQLFamilyStatement::literal(schema), t = MySQLFamilyStatement::literal(table);
-    return "SELECT c.COLUMN_NAME, c.ORDINAL_POSITION, c.COLUMN_DEFAULT, c.IS_NULLABLE, c.DATA_TYPE, "
-           "c.CHARACTER_MAXIMUM_LENGTH, c.NUMERIC_PRECISION, c.NUMERIC_SCALE, c.DATETIME_PRECISION, "
-           "c.CHARACTER_SET_NAME, c.COLLATION_NAME, c.COLUMN_TYPE, c.COLUMN_KEY, c.EXTRA, c.COLUMN_COMMENT, "
-           "c.GENERATION_EXPRESSION, k.SEQ_IN_INDEX AS PRIMARY_POSITION FROM "
+    return "SELECT " + S(kColumns) + " FROM "
            "INFORMATION_SCHEMA.COLUMNS AS c LEFT JOIN (SELECT COLUMN_NAME, SEQ_IN_INDEX FROM "
            "information_schema.STATISTICS WHERE TABLE_SCHEMA = " + s + " AND TABLE_NAME = " + t +
            " AND INDEX_NAME = 'PRIMARY') AS k ON k.COLUMN_NAME = c.COLUMN_NAME WHERE c.TABLE_SCHEMA = " + s +
@@ -52,11 +71,64 @@ S columns_query(sv schema, sv table) {
 }
 S show_index_query(sv schema, sv table) { return "SHOW INDEX FROM " + MySQLFamilyStatement::quoted(schema, table); }
 
+S schema_columns_query(sv schema) {
+    // BINARY: two tables whose names differ only by case are two tables.
+    S s = MySQLFamilyStatement::literal(schema);
+    return "SELECT c.TABLE_NAME, " + S(kColumns) +
+           " FROM INFORMATION_SCHEMA.COLUMNS AS c LEFT JOIN (SELECT TABLE_NAME, COLUMN_NAME, SEQ_IN_INDEX FROM "
+           "information_schema.STATISTICS WHERE TABLE_SCHEMA = " + s +
+           " AND INDEX_NAME = 'PRIMARY') AS k ON BINARY k.TABLE_NAME = BINARY c.TABLE_NAME "
+           "AND k.COLUMN_NAME = c.COLUMN_NAME WHERE c.TABLE_SCHEMA = " + s +
+           " ORDER BY c.TABLE_NAME, c.ORDINAL_POSITION ASC;";
+}
+
+S schema_index_query(sv schema) {
+    // SHOW INDEX reads these rows, table by table in the same order; its column names are
+    // theirs but for case, and but for Key_name.
+    return "SELECT *, INDEX_NAME AS Key_name FROM information_schema.STATISTICS WHERE TABLE_SCHEMA = " +
+           MySQLFamilyStatement::literal(schema) + ";";
+}
+
+S schema_triggers_query(sv schema) {
+    S s = MySQLFamilyStatement::literal(schema);
+    return "SELECT EVENT_OBJECT_TABLE, " + S(kTriggers) +
+           " FROM information_schema.triggers WHERE event_object_schema = " + s +
+           " AND BINARY event_object_schema = " + s + ";";
+}
+
+S schema_foreign_keys_query(sv schema) {
+    // Read at once, every table is opened anyway.
+    S s = MySQLFamilyStatement::literal(schema);
+    return "SELECT fk.TABLE_NAME, " + S(kForeignKeys) +
+           " FROM information_schema.REFERENTIAL_CONSTRAINTS AS fk INNER JOIN information_schema.KEY_COLUMN_USAGE "
+           "AS refer ON fk.CONSTRAINT_NAME = refer.CONSTRAINT_NAME AND fk.CONSTRAINT_SCHEMA = refer.CONSTRAINT_SCHEMA "
+           "AND BINARY fk.TABLE_NAME = BINARY refer.TABLE_NAME WHERE fk.CONSTRAINT_SCHEMA = " + s +
+           " AND refer.TABLE_SCHEMA = " + s + " ORDER BY refer.ORDINAL_POSITION ASC";
+}
+
+S schema_status_query(sv schema) { return "SHOW TABLE STATUS FROM " + MySQLFamilyStatement::quoted(schema) + ";"; }
+
+S schema_routines_query(sv schema) {
+    return "SELECT ROUTINE_NAME, " + S(kRoutine) + " FROM `information_schema`.`ROUTINES` WHERE ROUTINE_SCHEMA = " +
+           MySQLFamilyStatement::literal(schema) + ";";
+}
+
+S schema_parameters_query(sv schema) {
+    return "SELECT SPECIFIC_NAME, " + S(kParameters) +
+           " FROM `information_schema`.`PARAMETERS` WHERE SPECIFIC_SCHEMA = " + MySQLFamilyStatement::literal(schema) +
+           " AND PARAMETER_NAME != '' ORDER BY ORDINAL_POSITION ASC;";
+}
+
+S schema_events_query(sv schema) {
+    return "SELECT EVENT_NAME, " + S(kEvent) + " FROM `information_schema`.`EVENTS` where EVENT_SCHEMA = " +
+           MySQLFamilyStatement::literal(schema) + ";";
+}
+
 S table_triggers_query(sv schema, sv table) {
     // The plain comparisons let the server look the table up; BINARY keeps them exact.
     S s = MySQLFamilyStatement::literal(schema), t = MySQLFamilyStatement::literal(table);
-    return "SELECT TRIGGER_NAME, DEFINER, ACTION_TIMING, EVENT_MANIPULATION, ACTION_ORIENTATION, ACTION_STATEMENT "
-           "FROM information_schema.triggers WHERE event_object_schema = " + s + " AND event_object_table = " + t +
+    return "SELECT " + S(kTriggers) +
+           " FROM information_schema.triggers WHERE event_object_schema = " + s + " AND event_object_table = " + t +
            " AND BINARY event_object_schema = " + s + " AND BINARY event_object_table = " + t + ";";
 }
 
@@ -66,9 +138,8 @@ S foreign_keys_query(sv schema, sv table) {
     // table, so that the server opens that table alone: joined directly, it opens every
     // table of the schema for one side (eight times the time on 1,000 tables).
     S s = MySQLFamilyStatement::literal(schema), t = MySQLFamilyStatement::literal(table);
-    return "SELECT fk.CONSTRAINT_SCHEMA, fk.CONSTRAINT_NAME, fk.MATCH_OPTION, fk.UPDATE_RULE, fk.DELETE_RULE, "
-           "refer.COLUMN_NAME, refer.ORDINAL_POSITION, refer.REFERENCED_TABLE_SCHEMA, refer.REFERENCED_TABLE_NAME, "
-           "refer.REFERENCED_COLUMN_NAME FROM (SELECT * FROM information_schema.REFERENTIAL_CONSTRAINTS WHERE "
+    return "SELECT " + S(kForeignKeys) +
+           " FROM (SELECT * FROM information_schema.REFERENTIAL_CONSTRAINTS WHERE "
            "CONSTRAINT_SCHEMA=" + s + " AND TABLE_NAME=" + t + ") AS fk INNER JOIN (SELECT * FROM "
            "information_schema.KEY_COLUMN_USAGE WHERE TABLE_SCHEMA=" + s + " AND TABLE_NAME=" + t +
            ") AS refer ON fk.CONSTRAINT_NAME = refer.CONSTRAINT_NAME AND fk.CONSTRAINT_SCHEMA=refer.CONSTRAINT_SCHEMA "
@@ -93,22 +164,21 @@ S trigger_query(sv schema, sv name) {
 }
 
 S routine_query(sv schema, sv name) {
-    return "SELECT ROUTINE_TYPE, DATA_TYPE, DTD_IDENTIFIER, ROUTINE_BODY, IS_DETERMINISTIC, SQL_DATA_ACCESS, "
-           "SECURITY_TYPE, DEFINER, ROUTINE_COMMENT, ROUTINE_DEFINITION FROM `information_schema`.`ROUTINES` WHERE "
+    return "SELECT " + S(kRoutine) +
+           " FROM `information_schema`.`ROUTINES` WHERE "
            "ROUTINE_SCHEMA = " +
            MySQLFamilyStatement::literal(schema) + " AND ROUTINE_NAME = " + MySQLFamilyStatement::literal(name) + ";";
 }
 
 S parameters_query(sv schema, sv name) {
-    return "SELECT PARAMETER_MODE, PARAMETER_NAME, DATA_TYPE, DTD_IDENTIFIER FROM `information_schema`.`PARAMETERS` "
+    return "SELECT " + S(kParameters) + " FROM `information_schema`.`PARAMETERS` "
            "WHERE SPECIFIC_SCHEMA = " +
            MySQLFamilyStatement::literal(schema) + " AND SPECIFIC_NAME = " + MySQLFamilyStatement::literal(name) +
            " AND PARAMETER_NAME != '' ORDER BY ORDINAL_POSITION ASC;";
 }
 
 S event_query(sv schema, sv name) {
-    return "SELECT DEFINER, EVENT_DEFINITION, EVENT_TYPE, EXECUTE_AT, INTERVAL_VALUE, INTERVAL_FIELD, STARTS, ENDS, "
-           "STATUS, ON_COMPLETION, EVENT_COMMENT FROM `information_schema`.`EVENTS` where EVENT_SCHEMA = " +
+    return "SELECT " + S(kEvent) + " FROM `information_schema`.`EVENTS` where EVENT_SCHEMA = " +
            MySQLFamilyStatement::literal(schema) + " and EVENT_NAME = " + MySQLFamilyStatement::literal(name) + ";";
 }
 

@@ -47,6 +47,19 @@ std::string parameters_query(std::string_view schema, std::string_view name);
 // One event from EVENTS.
 std::string event_query(std::string_view schema, std::string_view name);
 
+// ---- the same rows for every object of a schema at once (a deep read), each row naming
+// its object: TABLE_NAME (columns, foreign keys, indexes), EVENT_OBJECT_TABLE (triggers),
+// Name (table status), ROUTINE_NAME, SPECIFIC_NAME (parameters), EVENT_NAME.
+std::string schema_columns_query(std::string_view schema);
+// SHOW INDEX's rows of every table, from information_schema.STATISTICS.
+std::string schema_index_query(std::string_view schema);
+std::string schema_triggers_query(std::string_view schema);
+std::string schema_foreign_keys_query(std::string_view schema);
+std::string schema_status_query(std::string_view schema);
+std::string schema_routines_query(std::string_view schema);
+std::string schema_parameters_query(std::string_view schema);
+std::string schema_events_query(std::string_view schema);
+
 // ---- the explorers' listings
 
 // The databases: name, character set and collation, then `extra` (a column of SCHEMATA).

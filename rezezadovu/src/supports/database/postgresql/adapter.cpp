@@ -125,6 +125,35 @@ CatalogRows PostgreSQLAdapterV11x::query(const std::string& sql) {
 
 std::string PostgreSQLAdapterV11x::server_version() { return PostgreSQLConnection::version_of(*this); }
 
+dialect::ObjectRows PostgreSQLAdapterV11x::rows_of(const std::string& schema, const std::string& key,
+                                                   std::string_view kind, std::string_view key_column,
+                                                   const std::function<std::string()>& one,
+                                                   const std::function<std::string()>& all) {
+    return dialect::SchemaRows::of(
+        reading_.get(), schema, key, kind, key_column, [&] { return query(one()); }, [&] { return query(all()); });
+}
+
+dialect::ObjectRows PostgreSQLAdapterV11x::table_rows(MetaTable& table, std::string_view kind,
+                                                      std::string_view key_column, const TableQuery& sql) {
+    const std::string name = text_of(table.get_name());
+    return rows_of(
+        text_of(table.get_schema()), name, kind, key_column, [&] { return sql(name); },
+        [&] { return sql(std::nullopt); });
+}
+
+std::map<std::string, std::string> PostgreSQLAdapterV11x::type_names(const std::string& schema,
+                                                                     const std::vector<std::string>& oids) {
+    std::map<std::string, std::string> names;
+    if (reading_ && reading_->schema() == schema) {
+        auto all = [&] { return query(postgresql::schema_type_names_query(schema)); };
+        for (const auto& oid : oids)
+            for (auto found : reading_->rows("type_names", oid, "oid", all)) names[oid] = found.text("tname");
+    } else if (auto sql = postgresql::type_names_query(oids); !sql.empty()) {
+        for (auto found : query(sql)) names[found.text("oid")] = found.text("tname");
+    }
+    return names;
+}
+
 Text PostgreSQLAdapterV11x::get_full_action_name(const char* action) {
     if (!TARVELIN_GIVEN(action)) return {};
     std::string code(action);
@@ -254,6 +283,11 @@ void PostgreSQLAdapterV11x::read_schema_lists(MetaSchema& schema) {
 }
 
 void PostgreSQLAdapterV11x::descend(MetaSchema& schema) {
+    struct Reading {
+        std::unique_ptr<dialect::SchemaRows>& slot;
+        ~Reading() { slot.reset(); }
+    } reading{reading_};
+    reading_ = std::make_unique<dialect::SchemaRows>(text_of(schema.get_name()));
     for (auto table : list<MetaTable>(schema.get_tables())) fill_meta_table(table.get(), true);
     for (auto view : list<MetaView>(schema.get_views())) fill_meta_view(view.get());
     for (auto function : list<MetaFunction>(schema.get_functions())) fill_meta_function(function.get());
@@ -262,13 +296,17 @@ void PostgreSQLAdapterV11x::descend(MetaSchema& schema) {
 void PostgreSQLAdapterV11x::fill_meta_view(MetaView* view) {
     if (!TARVELIN_GIVEN(view)) return;
     if (filled(*view)) return;
-    auto rows = query(postgresql::view_query(text_of(view->get_schema()), text_of(view->get_name())));
+    const std::string schema = text_of(view->get_schema()), name = text_of(view->get_name());
+    auto rows = rows_of(
+        schema, name, "views", "view_name", [&] { return postgresql::view_query(schema, name); },
+        [&] { return postgresql::view_query(schema, std::nullopt); });
     if (!TARVELIN_REQUIRE(rows.size() >= 1, "result.size() >= 1")) return;
-    if (auto options = stripped(postgresql::without_braces(rows.text(0, "options"))); !options.empty())
+    auto row = rows[0];
+    if (auto options = stripped(postgresql::without_braces(row.text("options"))); !options.empty())
         attributes(*view).set("WITH_OPTION", options);
-    attributes(*view).set("OWNER", rows.text(0, "viewowner"));
-    view->set_comment(rows.text(0, "description").c_str());
-    view->set_definition(rows.text(0, "definition").c_str());
+    attributes(*view).set("OWNER", row.text("viewowner"));
+    view->set_comment(row.text("description").c_str());
+    view->set_definition(row.text("definition").c_str());
     mark_filled(*view);
 }
 
@@ -293,7 +331,11 @@ void PostgreSQLAdapterV11x::fill_meta_table(MetaTable* table, bool deep) {
 }
 
 void PostgreSQLAdapterV11x::fill_schema_table_columns(MetaTable& table) {
-    auto rows = query(postgresql::columns_query(text_of(table.get_schema()), text_of(table.get_name())));
+    const std::string schema = text_of(table.get_schema());
+    const std::string name = text_of(table.get_name());
+    auto rows = rows_of(
+        schema, name, "columns", "table_name", [&] { return postgresql::columns_query(schema, name); },
+        [&] { return postgresql::schema_columns_query(schema); });
     if (rows.empty()) return;
     auto inspector = PostgreSQLConnection::inspector_of(*this);
     std::string previous;
@@ -325,7 +367,7 @@ void PostgreSQLAdapterV11x::fill_schema_table_columns(MetaTable& table) {
             raw = given("type_text");
         column->set_raw_type(raw.c_str());
         column->set_ordinal(static_cast<guint16>(row.integer_or_zero("ordinal_position")));
-        if (row.index() > 0) column->set_after(previous.c_str());
+        if (!previous.empty()) column->set_after(previous.c_str());
         // A numeric column's size is its precision.
         column->set_length(row.integer_or_zero(type == "numeric" ? "numeric_precision" : "character_maximum_length"));
         column->set_scale(static_cast<guint8>(row.integer_or_zero("numeric_scale")));
@@ -360,7 +402,9 @@ void PostgreSQLAdapterV11x::fill_schema_table_columns(MetaTable& table) {
 void PostgreSQLAdapterV11x::read_user_types(MetaTable& table) {
     auto options = gobj::StringMap::wrap(GEE_MAP(table.get_options()));
     int position = 0;
-    for (auto row : query(postgresql::user_types_query(text_of(table.get_schema()), text_of(table.get_name())))) {
+    const std::string schema = text_of(table.get_schema());
+    for (auto row : table_rows(table, "user_types", "table_name",
+                               [&](auto name) { return postgresql::user_types_query(schema, name); })) {
         std::string definition;
         if (row.text("typtype") == "e") {
             definition = "ENUM (" + row.text("labels") + ")";
@@ -381,7 +425,8 @@ void PostgreSQLAdapterV11x::read_sequences(MetaTable& table, const std::vector<I
     const std::string schema = text_of(table.get_schema()), table_name = text_of(table.get_name());
     auto options = gobj::StringMap::wrap(GEE_MAP(table.get_options()));
     std::map<std::string, std::string> identity_sequences;
-    for (auto row : query(postgresql::sequences_query(schema, table_name))) {
+    for (auto row : table_rows(table, "sequences", "table_name",
+                               [&](auto name) { return postgresql::sequences_query(schema, name); })) {
         const std::string name = row.text("column_name"), link = row.text("link");
         auto column = table.get_column(name.c_str());
         if (!column) continue;
@@ -436,7 +481,9 @@ void PostgreSQLAdapterV11x::read_sequences(MetaTable& table, const std::vector<I
 }
 
 void PostgreSQLAdapterV11x::fill_schema_table_primary(MetaTable& table) {
-    for (auto row : query(postgresql::primary_query(text_of(table.get_schema()), text_of(table.get_name())))) {
+    const std::string schema = text_of(table.get_schema());
+    for (auto row : table_rows(table, "primary", "table_name",
+                               [&](auto name) { return postgresql::primary_query(schema, name); })) {
         auto column = table.get_column(row.text("column_name").c_str());
         if (!column) continue;
         // A name of its own; the server's default one (<table>_pkey) follows the table, so
@@ -449,8 +496,9 @@ void PostgreSQLAdapterV11x::fill_schema_table_primary(MetaTable& table) {
 }
 
 void PostgreSQLAdapterV11x::fill_schema_table_index(MetaTable& table) {
-    for (auto row :
-         query(postgresql::table_indexes_query(text_of(table.get_schema()), text_of(table.get_name())))) {
+    const std::string schema = text_of(table.get_schema());
+    for (auto row : table_rows(table, "indexes", "table_name",
+                               [&](auto name) { return postgresql::table_indexes_query(schema, name); })) {
         if (row.boolean("is_primary")) continue;
         auto index = MetaIndex::create_with_names(MetaIndex::gtype(), table.get_database(), table.get_schema(),
                                                   table.get_name(), row.text("index_name").c_str());
@@ -458,7 +506,12 @@ void PostgreSQLAdapterV11x::fill_schema_table_index(MetaTable& table) {
         index->set_method(upper(row.text("index_type")).c_str());
         if (row.is_boolean("is_unique")) index->set_kind(row.boolean("is_unique") ? "UNIQUE" : "");
         std::string include;
-        for (auto key : query(postgresql::table_index_keys_query(static_cast<guint64>(row.integer_or_zero("oid"))))) {
+        const auto oid = static_cast<guint64>(row.integer_or_zero("oid"));
+        auto keys = rows_of(
+            schema, std::to_string(oid), "index_keys", "index_oid",
+            [&] { return postgresql::table_index_keys_query(oid); },
+            [&] { return postgresql::schema_index_keys_query(schema); });
+        for (auto key : keys) {
             std::string text = key.text("column_definition");
             if (key.boolean("included")) {
                 include += (include.empty() ? "" : ", ") + Sql::printed(text);
@@ -478,7 +531,9 @@ void PostgreSQLAdapterV11x::fill_schema_table_index(MetaTable& table) {
 }
 
 void PostgreSQLAdapterV11x::fill_schema_table_trigger(MetaTable& table) {
-    for (auto row : query(postgresql::triggers_query(text_of(table.get_schema()), text_of(table.get_name())))) {
+    const std::string schema = text_of(table.get_schema());
+    for (auto row : table_rows(table, "triggers", "trigger_table_name",
+                               [&](auto name) { return postgresql::triggers_query(schema, name); })) {
         auto trigger = MetaTrigger::create_with_body(MetaTrigger::gtype(), row.text("trigger_name").c_str(), "");
         list<MetaTrigger>(table.get_triggers()).append(trigger);
         read_trigger(row, *trigger);
@@ -488,7 +543,9 @@ void PostgreSQLAdapterV11x::fill_schema_table_trigger(MetaTable& table) {
 void PostgreSQLAdapterV11x::fill_schema_table_rule(MetaTable& table) {
     static const std::map<std::string, const char*> kEvents = {
         {"1", "SELECT"}, {"2", "UPDATE"}, {"3", "INSERT"}, {"4", "DELETE"}};
-    for (auto row : query(postgresql::rules_query(text_of(table.get_schema()), text_of(table.get_name())))) {
+    const std::string schema = text_of(table.get_schema());
+    for (auto row : table_rows(table, "rules", "relname",
+                               [&](auto name) { return postgresql::rules_query(schema, name); })) {
         auto rule = MetaRule::create_with_name(MetaRule::gtype(), row.text("rulename").c_str());
         if (auto e = kEvents.find(row.text("ev_type")); e != kEvents.end()) rule->set_event(e->second);
         rule->set_action(row.boolean("is_instead") ? "INSTEAD" : "ALSO");
@@ -524,8 +581,9 @@ gobj::Ref<MetaTable> PostgreSQLAdapterV11x::fill_schema_table_options(MetaTable*
 
 void PostgreSQLAdapterV11x::read_checks(MetaTable& table) {
     auto constraints = list<MetaConstraint>(table.get_constraints());
-    for (auto row : query(postgresql::constraints_query(text_of(table.get_schema()), text_of(table.get_name()), 'c',
-                                                        true))) {
+    const std::string schema = text_of(table.get_schema());
+    for (auto row : table_rows(table, "checks", "tablename",
+                               [&](auto name) { return postgresql::constraints_query(schema, name, 'c', true); })) {
         auto check = MetaCheck::create_with_name(MetaCheck::gtype(), row.text("conname").c_str(),
                                                  row.text("consrc").c_str());
         constraints.append(check);
@@ -537,8 +595,10 @@ void PostgreSQLAdapterV11x::read_checks(MetaTable& table) {
 
 void PostgreSQLAdapterV11x::read_foreign_keys(MetaTable& table, bool with_check_source) {
     auto constraints = list<MetaConstraint>(table.get_constraints());
-    for (auto row : query(postgresql::constraints_query(text_of(table.get_schema()), text_of(table.get_name()), 'f',
-                                                        with_check_source))) {
+    const std::string schema = text_of(table.get_schema());
+    for (auto row : table_rows(table, "foreign_keys", "tablename", [&](auto name) {
+             return postgresql::constraints_query(schema, name, 'f', with_check_source);
+         })) {
         auto key = MetaForeignKey::create_with_refer(MetaForeignKey::gtype(), row.text("conname").c_str(),
                                                      row.text("foreign_schema").c_str(),
                                                      row.text("foreign_table").c_str());
@@ -554,7 +614,9 @@ void PostgreSQLAdapterV11x::read_foreign_keys(MetaTable& table, bool with_check_
 
 void PostgreSQLAdapterV11x::read_uniques(MetaTable& table) {
     auto constraints = list<MetaConstraint>(table.get_constraints());
-    for (auto row : query(postgresql::uniques_query(text_of(table.get_schema()), text_of(table.get_name())))) {
+    const std::string schema = text_of(table.get_schema());
+    for (auto row : table_rows(table, "uniques", "tablename",
+                               [&](auto name) { return postgresql::uniques_query(schema, name); })) {
         auto unique = MetaUnique::create_with_name(MetaUnique::gtype(), row.text("conname").c_str());
         constraints.append(unique);
         if (row.boolean("condeferrable")) unique->set_deferrable(deferral(row.boolean("condeferred")));
@@ -565,7 +627,9 @@ void PostgreSQLAdapterV11x::read_uniques(MetaTable& table) {
 
 void PostgreSQLAdapterV11x::fill_schema_table_exclude(MetaTable& table) {
     auto constraints = list<MetaConstraint>(table.get_constraints());
-    for (auto row : query(postgresql::exclusions_query(text_of(table.get_schema()), text_of(table.get_name())))) {
+    const std::string schema = text_of(table.get_schema());
+    for (auto row : table_rows(table, "exclusions", "table_name",
+                               [&](auto name) { return postgresql::exclusions_query(schema, name); })) {
         auto exclude = MetaExclude::create_with_name(MetaExclude::gtype(), row.text("conname").c_str());
         constraints.append(exclude);
         if (row.boolean("condeferrable")) exclude->set_deferrable(deferral(row.boolean("condeferred")));
@@ -578,7 +642,9 @@ void PostgreSQLAdapterV11x::fill_schema_table_exclude(MetaTable& table) {
 }
 
 void PostgreSQLAdapterV11x::read_options(MetaTable& table, bool with_oids) {
-    auto rows = query(postgresql::options_query(text_of(table.get_schema()), text_of(table.get_name()), with_oids));
+    const std::string schema = text_of(table.get_schema());
+    auto rows = table_rows(table, "options", "tablename",
+                           [&](auto name) { return postgresql::options_query(schema, name, with_oids); });
     if (rows.empty()) return;
     // 9.x has relhasoids and no partition columns.
     auto row = rows[0];
@@ -649,7 +715,10 @@ void PostgreSQLAdapterV11x::fill_meta_function(MetaFunction* function) {
     if (!TARVELIN_GIVEN(function)) return;
     if (filled(*function)) return;
     const bool kinds = !postgresql::before_routine_kinds(server_version());
-    auto rows = query(postgresql::routine_query(text_of(function->get_schema()), text_of(function->get_name()), kinds));
+    const std::string schema = text_of(function->get_schema()), name = text_of(function->get_name());
+    auto rows = rows_of(
+        schema, name, "routines", "routine_name", [&] { return postgresql::routine_query(schema, name, kinds); },
+        [&] { return postgresql::routine_query(schema, std::nullopt, kinds); });
     if (!TARVELIN_REQUIRE(rows.size() >= 1, "result.size() >= 1")) return;
     auto row = rows[0];
     auto attrs = attributes(*function);
@@ -675,9 +744,7 @@ void PostgreSQLAdapterV11x::fill_meta_function(MetaFunction* function) {
     if (types.empty()) types = postgresql::split_words(row.text("paramtypes"));
     if (modes.empty()) modes.assign(types.size(), "i");
 
-    std::map<std::string, std::string> type_names;
-    if (auto sql = postgresql::type_names_query(types); !sql.empty())
-        for (auto found : query(sql)) type_names[found.text("oid")] = found.text("tname");
+    const auto type_names = this->type_names(schema, types);
 
     // Defaults belong to the last input parameters.
     const size_t count = std::max(names.size(), types.size());

@@ -9,6 +9,12 @@
 // PostgreSQLAdapterV12x override the table readers of slots 14 to 17. Fills reach one
 // another through the virtuals, so a V12x table fill runs V12x's readers.
 //
+// A deep fill of a schema (or of a database, schema by schema) reads each kind of its
+// objects' rows (columns, keys, indexes and their entries, triggers, constraints, rules,
+// options, sequences, types, views, routines) with one query for the whole schema and
+// hands each object its share; a fill of one object runs that object's own queries. The
+// same code turns a row into attributes on both ways.
+//
 // Every query runs through the connection's execute_as_model on the caller's thread; the
 // first error ends the fill and reaches the caller as the driver gave it, and what was
 // written before it stays. Names go into the queries as escaped literals.
@@ -19,7 +25,10 @@
 #include <tarvelin/rezezadovu/postgresql.h>
 
 #include <array>
+#include <map>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <utility>
 
 #include "providers/contracts/model_table.hpp"
@@ -86,6 +95,12 @@ protected:
     dialect::CatalogRows query(const std::string& sql);
     // The connection's server version text ("" without a connection).
     std::string server_version();
+    // A table's rows of one kind: its share of the schema-wide result of `sql` (given no
+    // table) while its schema is read deep, else the result of `sql` for the table alone.
+    // Rows of the schema-wide result are told apart by `key_column`, the table's name.
+    using TableQuery = std::function<std::string(std::optional<std::string_view>)>;
+    dialect::ObjectRows table_rows(MetaTable& table, std::string_view kind, std::string_view key_column,
+                                   const TableQuery& sql);
 
     // The readers the version subclasses share with different query forms.
     void read_checks(MetaTable& table);
@@ -124,8 +139,20 @@ private:
     void fill_schema_table_rule(MetaTable& table);
     // The schema's routines, materialized views, tables and views.
     void read_schema_lists(MetaSchema& schema);
-    // Walks into the schema's tables (deep), views and functions.
+    // Walks into the schema's tables (deep), views and functions, reading each kind of
+    // their rows once for the whole schema.
     void descend(MetaSchema& schema);
+    // The rows of one kind of the object `key` of `schema`: during a deep read of that
+    // schema its share of the result of `all` (run on first use, rows told apart by
+    // `key_column`), else the result of `one`.
+    dialect::ObjectRows rows_of(const std::string& schema, const std::string& key, std::string_view kind,
+                                std::string_view key_column, const std::function<std::string()>& one,
+                                const std::function<std::string()>& all);
+    // The qualified names of type oids a routine of `schema` uses (oid -> name).
+    std::map<std::string, std::string> type_names(const std::string& schema, const std::vector<std::string>& oids);
+
+    // The schema being read deep, with the results read for it so far.
+    std::unique_ptr<dialect::SchemaRows> reading_;
     // The account fill both account classes share.
     void fill_account(MetaObject& account, GeeMap* relations, GeeMap* privileges,
                       const std::function<void(const std::string&)>& set_password);

@@ -120,6 +120,11 @@ std::string fill(std::string_view format, std::initializer_list<std::string> arg
     return out;
 }
 
+// " AND <column> = <name>" to read one object; nothing to read the whole schema.
+std::string only(std::string_view column, std::optional<std::string_view> name) {
+    return name ? " AND " + std::string(column) + " = " + Sql::literal(*name) : std::string();
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- server texts
@@ -321,16 +326,16 @@ std::string schema_materialized_query(std::string_view schema) {
         {Sql::literal(schema)});
 }
 
-std::string view_query(std::string_view schema, std::string_view view) {
+std::string view_query(std::string_view schema, std::optional<std::string_view> view) {
     return fill(
-        "SELECT C.oid, C.reloptions AS OPTIONS, pg_get_userbyid(C.relowner) AS viewowner, "
+        "SELECT C.oid, C.relname AS view_name, C.reloptions AS OPTIONS, pg_get_userbyid(C.relowner) AS viewowner, "
         "obj_description(C.oid, 'pg_class') AS description, pg_get_viewdef(C.oid,TRUE) AS definition "
         "FROM pg_class C LEFT JOIN pg_namespace n ON C.relnamespace=n.oid "
-        "WHERE C.relkind='v'::\"char\" AND n.nspname=%s AND C.relname=%s",
-        {Sql::literal(schema), Sql::literal(view)});
+        "WHERE C.relkind='v'::\"char\" AND n.nspname=%s%s",
+        {Sql::literal(schema), only("C.relname", view)});
 }
 
-std::string columns_query(std::string_view schema, std::string_view table) {
+std::string columns_query(std::string_view schema, std::optional<std::string_view> table) {
     return fill(
         "SELECT col.table_schema AS schema_name, col.table_name, col.column_name, col.character_maximum_length, "
         "col.is_nullable, col.numeric_precision, col.numeric_scale, col.datetime_precision, col.ordinal_position, "
@@ -352,34 +357,100 @@ std::string columns_query(std::string_view schema, std::string_view table) {
         "LEFT JOIN pg_collation coll ON coll.oid = b.attcollation "
         "LEFT JOIN pg_namespace colnsp ON coll.collnamespace = colnsp.oid "
         "LEFT JOIN pg_type bt ON et.typelem = bt.oid LEFT JOIN pg_namespace nbt ON bt.typnamespace = nbt.oid "
-        "WHERE col.table_schema = %s AND col.table_name = %s "
+        "WHERE col.table_schema = %s%s "
         "ORDER BY col.table_schema, col.table_name, col.ordinal_position",
-        {Sql::literal(schema), Sql::literal(table)});
+        {Sql::literal(schema), only("col.table_name", table)});
+}
+
+// The whole schema's columns with the same values as columns_query's, read from the
+// catalogue itself: the information schema's view, asked for every table at once, costs
+// twice as much. Its rules are kept: the data type's words, the length, precision and
+// scale of a domain's base, the identity sequence's parameters, columns the user may see.
+std::string schema_columns_query(std::string_view schema) {
+    return fill(
+        "SELECT nc.nspname AS schema_name, c.relname AS table_name, a.attname::information_schema.sql_identifier "
+        "AS column_name, "
+        "information_schema._pg_char_max_length(information_schema._pg_truetypid(a.*, t.*), "
+        "information_schema._pg_truetypmod(a.*, t.*))::information_schema.cardinal_number AS character_maximum_length, "
+        "(CASE WHEN a.attnotnull OR (t.typtype = 'd' AND t.typnotnull) THEN 'NO' ELSE 'YES' END)"
+        "::information_schema.yes_or_no AS is_nullable, "
+        "information_schema._pg_numeric_precision(information_schema._pg_truetypid(a.*, t.*), "
+        "information_schema._pg_truetypmod(a.*, t.*))::information_schema.cardinal_number AS numeric_precision, "
+        "information_schema._pg_numeric_scale(information_schema._pg_truetypid(a.*, t.*), "
+        "information_schema._pg_truetypmod(a.*, t.*))::information_schema.cardinal_number AS numeric_scale, "
+        "information_schema._pg_datetime_precision(information_schema._pg_truetypid(a.*, t.*), "
+        "information_schema._pg_truetypmod(a.*, t.*))::information_schema.cardinal_number AS datetime_precision, "
+        "a.attnum::information_schema.cardinal_number AS ordinal_position, a.atttypmod, a.attndims, "
+        "(CASE WHEN t.typtype = 'd' THEN CASE WHEN bt.typelem <> 0 AND bt.typlen = -1 THEN 'ARRAY' "
+        "WHEN nbt.nspname = 'pg_catalog' THEN format_type(t.typbasetype, NULL) ELSE 'USER-DEFINED' END "
+        "ELSE CASE WHEN t.typelem <> 0 AND t.typlen = -1 THEN 'ARRAY' "
+        "WHEN nt.nspname = 'pg_catalog' THEN format_type(a.atttypid, NULL) ELSE 'USER-DEFINED' END END)"
+        "::information_schema.character_data AS col_type, "
+        "t.typelem, t.typlen, t.typtype, nelem.nspname AS elem_schema, elem.typname AS elem_name, a.atttypid, "
+        "COALESCE(nbt.nspname, nt.nspname)::information_schema.sql_identifier AS udt_schema, "
+        "COALESCE(bt.typname, t.typname)::information_schema.sql_identifier AS udt_name, "
+        "(CASE WHEN t.typtype = 'd' THEN current_database() END)::information_schema.sql_identifier "
+        "AS domain_catalog, "
+        "(CASE WHEN t.typtype = 'd' THEN nt.nspname END)::information_schema.sql_identifier AS domain_schema, "
+        "(CASE WHEN t.typtype = 'd' THEN t.typname END)::information_schema.sql_identifier AS domain_name, "
+        "col_description(c.oid, a.attnum) AS comment, "
+        "(CASE WHEN a.attgenerated = '' THEN pg_get_expr(ad.adbin, ad.adrelid) END)"
+        "::information_schema.character_data AS col_default, "
+        "(CASE WHEN a.attidentity IN ('a', 'd') THEN 'YES' ELSE 'NO' END)::information_schema.yes_or_no "
+        "AS is_identity, "
+        "(CASE a.attidentity WHEN 'a' THEN 'ALWAYS' WHEN 'd' THEN 'BY DEFAULT' END)"
+        "::information_schema.character_data AS identity_generation, "
+        "seq.seqstart::information_schema.character_data AS identity_start, "
+        "seq.seqincrement::information_schema.character_data AS identity_increment, "
+        "seq.seqmax::information_schema.character_data AS identity_maximum, "
+        "seq.seqmin::information_schema.character_data AS identity_minimum, "
+        "(CASE WHEN seq.seqcycle THEN 'YES' ELSE 'NO' END)::information_schema.yes_or_no AS identity_cycle, "
+        "a.attacl, colnsp.nspname AS collation_schema_name, coll.collname, c.relkind, "
+        "a.attfdwoptions AS foreign_options, nt.nspname AS type_schema, "
+        "format_type(a.atttypid, a.atttypmod) AS type_text, a.attstattarget AS statistics, a.attnotnull AS not_null "
+        "FROM pg_attribute a JOIN pg_class c ON c.oid = a.attrelid JOIN pg_namespace nc ON nc.oid = c.relnamespace "
+        "LEFT JOIN pg_attrdef ad ON ad.adrelid = a.attrelid AND ad.adnum = a.attnum "
+        "JOIN pg_type t ON t.oid = a.atttypid JOIN pg_namespace nt ON nt.oid = t.typnamespace "
+        "LEFT JOIN (pg_type bt JOIN pg_namespace nbt ON nbt.oid = bt.typnamespace) "
+        "ON t.typtype = 'd' AND t.typbasetype = bt.oid "
+        "LEFT JOIN pg_type elem ON elem.oid = t.typelem LEFT JOIN pg_namespace nelem ON nelem.oid = elem.typnamespace "
+        "LEFT JOIN pg_collation coll ON coll.oid = a.attcollation "
+        "LEFT JOIN pg_namespace colnsp ON colnsp.oid = coll.collnamespace "
+        "LEFT JOIN (pg_depend dep JOIN pg_sequence seq ON dep.classid = 'pg_class'::regclass "
+        "AND dep.objid = seq.seqrelid AND dep.deptype = 'i') ON dep.refclassid = 'pg_class'::regclass "
+        "AND dep.refobjid = c.oid AND dep.refobjsubid = a.attnum "
+        "WHERE nc.nspname = %s AND NOT pg_is_other_temp_schema(nc.oid) AND a.attnum > 0 AND NOT a.attisdropped "
+        "AND c.relkind IN ('r', 'v', 'f', 'p') "
+        "AND (pg_has_role(c.relowner, 'USAGE') OR has_column_privilege(c.oid, a.attnum, "
+        "'SELECT, INSERT, UPDATE, REFERENCES')) "
+        "ORDER BY c.relname, a.attnum",
+        {Sql::literal(schema)});
 }
 
 // Defaults depend on the sequences they call (pg_attrdef rows in pg_depend), owned
 // sequences on their column ("a"), identity sequences on theirs ("i"). The information
 // schema lists no identity sequence: the columns query gives those parameters.
-std::string sequences_query(std::string_view schema, std::string_view table) {
+std::string sequences_query(std::string_view schema, std::optional<std::string_view> table) {
     return fill(
-        "WITH t AS (SELECT c.oid FROM pg_class c JOIN pg_namespace n ON n.oid = c.relnamespace "
-        "WHERE n.nspname = %s AND c.relname = %s), "
-        "l AS (SELECT d.refobjid AS seq, ad.adnum AS attnum, "
+        "WITH t AS (SELECT c.oid, c.relname FROM pg_class c JOIN pg_namespace n ON n.oid = c.relnamespace "
+        "WHERE n.nspname = %s%s), "
+        "l AS (SELECT d.refobjid AS seq, ad.adrelid AS rel, ad.adnum AS attnum, "
         "CASE WHEN EXISTS (SELECT 1 FROM pg_depend o WHERE o.classid = 'pg_class'::regclass AND o.objid = d.refobjid "
         "AND o.refclassid = 'pg_class'::regclass AND o.refobjid = ad.adrelid AND o.refobjsubid = ad.adnum "
         "AND o.deptype = 'a') THEN 'a' ELSE 'n' END AS link "
         "FROM pg_attrdef ad JOIN t ON ad.adrelid = t.oid JOIN pg_depend d ON d.classid = 'pg_attrdef'::regclass "
         "AND d.objid = ad.oid AND d.refclassid = 'pg_class'::regclass "
-        "UNION ALL SELECT d.objid, d.refobjsubid, 'i' FROM pg_depend d JOIN t ON d.refobjid = t.oid "
+        "UNION ALL SELECT d.objid, d.refobjid, d.refobjsubid, 'i' FROM pg_depend d JOIN t ON d.refobjid = t.oid "
         "WHERE d.classid = 'pg_class'::regclass AND d.refclassid = 'pg_class'::regclass AND d.deptype = 'i') "
-        "SELECT a.attname AS column_name, sn.nspname AS sequence_schema, s.relname AS sequence_name, l.link, "
+        "SELECT t.relname AS table_name, a.attname AS column_name, sn.nspname AS sequence_schema, "
+        "s.relname AS sequence_name, l.link, "
         "q.data_type, q.start_value, q.minimum_value, "
         "q.maximum_value, q.increment, q.cycle_option "
-        "FROM l CROSS JOIN t JOIN pg_class s ON s.oid = l.seq AND s.relkind = 'S' "
+        "FROM l JOIN t ON t.oid = l.rel JOIN pg_class s ON s.oid = l.seq AND s.relkind = 'S' "
         "JOIN pg_namespace sn ON sn.oid = s.relnamespace JOIN pg_attribute a ON a.attrelid = t.oid AND a.attnum = l.attnum "
         "LEFT JOIN information_schema.sequences q ON q.sequence_schema = sn.nspname AND q.sequence_name = s.relname "
-        "ORDER BY a.attnum, l.link",
-        {Sql::literal(schema), Sql::literal(table)});
+        "ORDER BY a.attnum, l.link, sn.nspname, s.relname",
+        {Sql::literal(schema), only("c.relname", table)});
 }
 
 std::string named_sequences_query(const std::vector<std::pair<std::string, std::string>>& names) {
@@ -395,16 +466,16 @@ std::string named_sequences_query(const std::vector<std::pair<std::string, std::
 
 // Enum and domain types the table's columns are of (through arrays and the base types of
 // domains), each before the types it is made from come after: by creation (oid).
-std::string user_types_query(std::string_view schema, std::string_view table) {
+std::string user_types_query(std::string_view schema, std::optional<std::string_view> table) {
     return fill(
-        "WITH RECURSIVE used(oid) AS ("
-        "SELECT CASE WHEN et.typelem <> 0 AND et.typcategory = 'A' THEN et.typelem ELSE et.oid END "
+        "WITH RECURSIVE used(rel, oid) AS ("
+        "SELECT a.attrelid, CASE WHEN et.typelem <> 0 AND et.typcategory = 'A' THEN et.typelem ELSE et.oid END "
         "FROM pg_attribute a JOIN pg_class c ON c.oid = a.attrelid "
         "JOIN pg_namespace n ON n.oid = c.relnamespace JOIN pg_type et ON et.oid = a.atttypid "
-        "WHERE n.nspname = %s AND c.relname = %s AND a.attnum > 0 AND NOT a.attisdropped "
-        "UNION SELECT CASE WHEN b.typelem <> 0 AND b.typcategory = 'A' THEN b.typelem ELSE b.oid END "
+        "WHERE n.nspname = %s%s AND c.relkind IN ('r', 'p', 'f') AND a.attnum > 0 AND NOT a.attisdropped "
+        "UNION SELECT u.rel, CASE WHEN b.typelem <> 0 AND b.typcategory = 'A' THEN b.typelem ELSE b.oid END "
         "FROM used u JOIN pg_type d ON d.oid = u.oid AND d.typtype = 'd' JOIN pg_type b ON b.oid = d.typbasetype) "
-        "SELECT t.oid, tn.nspname AS type_schema, t.typname AS type_name, t.typtype, "
+        "SELECT r.relname AS table_name, t.oid, tn.nspname AS type_schema, t.typname AS type_name, t.typtype, "
         "(SELECT string_agg(quote_literal(e.enumlabel), ', ' ORDER BY e.enumsortorder) FROM pg_enum e "
         "WHERE e.enumtypid = t.oid) AS labels, "
         "CASE WHEN bn.nspname = 'pg_catalog' THEN format_type(t.typbasetype, t.typtypmod) "
@@ -414,12 +485,12 @@ std::string user_types_query(std::string_view schema, std::string_view table) {
         "(SELECT string_agg('CONSTRAINT ' || quote_ident(k.conname) || ' ' || pg_get_constraintdef(k.oid), ' ' "
         "ORDER BY k.conname) FROM pg_constraint k WHERE k.contypid = t.oid) AS checks, "
         "obj_description(t.oid, 'pg_type') AS comment "
-        "FROM used u JOIN pg_type t ON t.oid = u.oid AND t.typtype IN ('e', 'd') "
+        "FROM used u JOIN pg_class r ON r.oid = u.rel JOIN pg_type t ON t.oid = u.oid AND t.typtype IN ('e', 'd') "
         "JOIN pg_namespace tn ON tn.oid = t.typnamespace LEFT JOIN pg_type b ON b.oid = t.typbasetype "
         "LEFT JOIN pg_namespace bn ON bn.oid = b.typnamespace "
         "LEFT JOIN pg_collation co ON co.oid = t.typcollation LEFT JOIN pg_namespace cn ON cn.oid = co.collnamespace "
         "ORDER BY t.oid;",
-        {Sql::literal(schema), Sql::literal(table)});
+        {Sql::literal(schema), only("c.relname", table)});
 }
 
 std::string column_names_query(std::string_view schema, std::string_view table) {
@@ -431,21 +502,21 @@ std::string column_names_query(std::string_view schema, std::string_view table) 
 
 // The key's columns in key order, read from the catalogue itself: the information
 // schema's constraint views cost tens of milliseconds a table.
-std::string primary_query(std::string_view schema, std::string_view table) {
+std::string primary_query(std::string_view schema, std::optional<std::string_view> table) {
     return fill(
         "SELECT current_database() AS table_catalog, n.nspname AS table_schema, c.relname AS table_name, "
         "k.n AS ordinal_position, a.attname AS column_name, con.conname AS constraint_name "
         "FROM pg_constraint con JOIN pg_class c ON c.oid = con.conrelid JOIN pg_namespace n ON n.oid = c.relnamespace "
         "CROSS JOIN LATERAL unnest(con.conkey) WITH ORDINALITY AS k(attnum, n) "
         "JOIN pg_attribute a ON a.attrelid = con.conrelid AND a.attnum = k.attnum "
-        "WHERE con.contype = 'p' AND n.nspname = %s AND c.relname = %s ORDER BY k.n;",
-        {Sql::literal(schema), Sql::literal(table)});
+        "WHERE con.contype = 'p' AND n.nspname = %s%s ORDER BY k.n;",
+        {Sql::literal(schema), only("c.relname", table)});
 }
 
 // Indexes that no primary key, unique or exclusion constraint owns (those are read as
 // constraints); an index's other dependencies, such as an extension's operator class,
 // do not make it a constraint's. Columns no reader reads are NULLs in their places.
-std::string table_indexes_query(std::string_view schema, std::string_view table) {
+std::string table_indexes_query(std::string_view schema, std::optional<std::string_view> table) {
     return fill(
         "SELECT ci.relname AS index_name, con.conname, i.indexrelid AS oid, ct.relname AS table_name, "
         "i.indrelid AS table_oid, am.amname AS index_type, i.indisunique AS is_unique, "
@@ -458,8 +529,8 @@ std::string table_indexes_query(std::string_view schema, std::string_view table)
         "JOIN pg_namespace ins ON ins.oid = ci.relnamespace LEFT JOIN pg_am am ON ci.relam = am.oid "
         "LEFT JOIN pg_constraint con ON con.conindid = i.indexrelid AND con.conrelid = i.indrelid "
         "AND con.contype IN ('p', 'u', 'x') "
-        "WHERE ins.nspname = %s AND conname IS NULL AND ct.relname = %s ORDER BY index_name;",
-        {Sql::literal(schema), Sql::literal(table)});
+        "WHERE ins.nspname = %s AND conname IS NULL%s ORDER BY index_name;",
+        {Sql::literal(schema), only("ct.relname", table)});
 }
 
 // Key columns in key order, each with the words it differs from the default by (a
@@ -468,9 +539,10 @@ std::string table_indexes_query(std::string_view schema, std::string_view table)
 // as the column's name, unquoted as the model keeps names; an expression as the server
 // prints it. Operator classes come schema-qualified, so an expression's are told from
 // it.
-std::string table_index_keys_query(guint64 index_oid) {
-    gchar* text = g_strdup_printf(
-        "SELECT CASE WHEN i.indkey[k.n - 1] <> 0 THEN a.attname::text "
+namespace {
+std::string table_index_keys_select(const std::string& filter) {
+    return
+        "SELECT i.indexrelid AS index_oid, CASE WHEN i.indkey[k.n - 1] <> 0 THEN a.attname::text "
         "ELSE pg_get_indexdef(i.indexrelid, k.n, true) END AS column_definition, "
         "k.n > i.indnkeyatts AS included, "
         "CASE WHEN k.n <= i.indnkeyatts AND i.indkey[k.n - 1] <> 0 AND coll.oid IS NOT NULL "
@@ -489,11 +561,18 @@ std::string table_index_keys_query(guint64 index_oid) {
         "LEFT JOIN pg_namespace cn ON cn.oid = coll.collnamespace "
         "LEFT JOIN pg_opclass opc ON k.n <= i.indnkeyatts AND opc.oid = i.indclass[k.n - 1] "
         "LEFT JOIN pg_namespace opn ON opn.oid = opc.opcnamespace "
-        "WHERE i.indexrelid = %" G_GUINT64_FORMAT " ORDER BY k.n;",
-        index_oid);
-    std::string out(text);
-    g_free(text);
-    return out;
+        "WHERE " + filter + " ORDER BY k.n;";
+}
+}  // namespace
+
+std::string table_index_keys_query(guint64 index_oid) {
+    return table_index_keys_select(gobj::take_string(g_strdup_printf("i.indexrelid = %" G_GUINT64_FORMAT, index_oid)));
+}
+
+std::string schema_index_keys_query(std::string_view schema) {
+    return table_index_keys_select(
+        "i.indexrelid IN (SELECT ci.oid FROM pg_class ci JOIN pg_namespace ins ON ins.oid = ci.relnamespace "
+        "WHERE ins.nspname = " + Sql::literal(schema) + ")");
 }
 
 namespace {
@@ -527,10 +606,10 @@ std::string trigger_select(std::string_view filter) {
 }
 }  // namespace
 
-std::string triggers_query(std::string_view schema, std::string_view table) {
-    return trigger_select(fill("WHERE n.nspname = %s AND c.relname = %s AND t.tgisinternal = FALSE "
+std::string triggers_query(std::string_view schema, std::optional<std::string_view> table) {
+    return trigger_select(fill("WHERE n.nspname = %s%s AND t.tgisinternal = FALSE "
                                "ORDER BY c.relname, t.tgname ASC",
-                               {Sql::literal(schema), Sql::literal(table)}));
+                               {Sql::literal(schema), only("c.relname", table)}));
 }
 
 std::string trigger_query(std::string_view schema, std::string_view trigger) {
@@ -539,14 +618,14 @@ std::string trigger_query(std::string_view schema, std::string_view trigger) {
                                {Sql::literal(schema), Sql::literal(trigger)}));
 }
 
-std::string rules_query(std::string_view schema, std::string_view table) {
+std::string rules_query(std::string_view schema, std::optional<std::string_view> table) {
     return fill(
         "SELECT n.nspname AS rule_schema, c.relname, r.rulename, r.oid, r.ev_type, r.is_instead, r.ev_enabled, "
         "pg_get_ruledef(r.oid) AS definition, obj_description(r.oid, 'pg_rewrite') AS comment "
         "FROM ((pg_rewrite r JOIN pg_class c ON ((c.oid = r.ev_class))) "
         "LEFT JOIN pg_namespace n ON ((n.oid = c.relnamespace))) "
-        "WHERE (r.rulename <> '_RETURN'::name) AND (n.nspname=%s) AND (c.relname=%s) ORDER BY c.relname, r.oid ASC",
-        {Sql::literal(schema), Sql::literal(table)});
+        "WHERE (r.rulename <> '_RETURN'::name) AND (n.nspname=%s)%s ORDER BY c.relname, r.oid ASC",
+        {Sql::literal(schema), only("c.relname", table)});
 }
 
 namespace {
@@ -562,7 +641,8 @@ std::string key_names(const char* keys, const char* relation, const char* alias)
 // The columns no reader reads (tablespace, storage options, access method and predicate
 // of a constraint's index) stay in their places as NULLs: their joins cost more than
 // the rest of the query.
-std::string constraints_query(std::string_view schema, std::string_view table, char type, bool with_check_source) {
+std::string constraints_query(std::string_view schema, std::optional<std::string_view> table, char type,
+                              bool with_check_source) {
     std::string q =
         "SELECT C.oid, C.conname, C.contype, C.condeferrable, C.condeferred, C.conkey, C.confupdtype, "
         "C.confdeltype, C.confmatchtype, ";
@@ -575,12 +655,12 @@ std::string constraints_query(std::string_view schema, std::string_view table, c
          key_names("C.confkey", "C.confrelid", "refer_columns") +
          " FROM pg_constraint C JOIN pg_class T ON (C.conrelid=T.oid) JOIN pg_namespace ns ON (T.relnamespace=ns.oid) "
          "LEFT JOIN pg_class f ON (C.confrelid=f.oid) LEFT JOIN pg_namespace fns ON (f.relnamespace=fns.oid) "
-         "WHERE ns.nspname=%s AND T.relname=%s AND c.contype = '" +
+         "WHERE ns.nspname=%s%s AND c.contype = '" +
          std::string(1, type) + "' ORDER BY T.relname, C.conname;";
-    return fill(q, {Sql::literal(schema), Sql::literal(table)});
+    return fill(q, {Sql::literal(schema), only("T.relname", table)});
 }
 
-std::string uniques_query(std::string_view schema, std::string_view table) {
+std::string uniques_query(std::string_view schema, std::optional<std::string_view> table) {
     return fill(
         "SELECT c.oid, c.conname, c.contype, c.condeferrable, c.condeferred, c.conkey, c.confupdtype, "
         "c.confdeltype, c.confmatchtype, NULL::text AS consrc, t.relname AS tablename, "
@@ -590,23 +670,23 @@ std::string uniques_query(std::string_view schema, std::string_view table) {
             key_names("c.conkey", "c.conrelid", "key_columns") +
             " FROM pg_constraint c JOIN pg_class t ON (c.conrelid = t.oid) "
             "JOIN pg_namespace ns ON (t.relnamespace = ns.oid) "
-            "WHERE contype = 'u' AND ns.nspname = %s AND t.relname = %s ORDER BY t.relname, c.conname;",
-        {Sql::literal(schema), Sql::literal(table)});
+            "WHERE contype = 'u' AND ns.nspname = %s%s ORDER BY t.relname, c.conname;",
+        {Sql::literal(schema), only("t.relname", table)});
 }
 
-std::string exclusions_query(std::string_view schema, std::string_view table) {
+std::string exclusions_query(std::string_view schema, std::optional<std::string_view> table) {
     return fill(
         "SELECT con.oid, con.conname, ns.nspname, cl.relname AS TABLE_NAME, condeferrable, condeferred, "
         "ix.reloptions, conexclop, pg_catalog.pg_get_constraintdef (con.oid, TRUE) AS con_ddl, "
         "obj_description (con.oid, 'pg_constraint') AS COMMENT "
         "FROM pg_constraint con LEFT JOIN pg_class cl ON con.conrelid = cl.oid "
         "LEFT JOIN pg_namespace ns ON ns.oid = con.connamespace LEFT JOIN pg_class ix ON ix.oid = con.conindid "
-        "WHERE ns.nspname = %s AND cl.relname = %s AND con.contype = 'x' ORDER BY con.conname;",
-        {Sql::literal(schema), Sql::literal(table)});
+        "WHERE ns.nspname = %s%s AND con.contype = 'x' ORDER BY con.conname;",
+        {Sql::literal(schema), only("cl.relname", table)});
 }
 
 // The clustered index and the foreign-table columns are not read: NULLs in their places.
-std::string options_query(std::string_view schema, std::string_view table, bool with_oids) {
+std::string options_query(std::string_view schema, std::optional<std::string_view> table, bool with_oids) {
     std::string q =
         "SELECT c.oid, n.nspname AS schemaname, c.relname AS tablename, c.relacl, "
         "pg_get_userbyid(c.relowner) AS tableowner, obj_description(c.oid, 'pg_class') AS description, c.relkind, "
@@ -623,8 +703,8 @@ std::string options_query(std::string_view schema, std::string_view table, bool 
          "LEFT JOIN (pg_inherits i INNER JOIN pg_class c2 ON i.inhparent = c2.oid "
          "LEFT JOIN pg_namespace n2 ON n2.oid = c2.relnamespace) i2 ON i2.inhrelid = c.oid AND i2.inhseqno = 1 "
          "WHERE (c.relkind = 'r'::\"char\" OR c.relkind = 'f'::\"char\" OR c.relkind = 'p'::\"char\") "
-         "AND n.nspname = %s AND c.relname = %s ORDER BY schemaname, tablename";
-    return fill(q, {Sql::literal(schema), Sql::literal(table)});
+         "AND n.nspname = %s%s ORDER BY schemaname, tablename";
+    return fill(q, {Sql::literal(schema), only("c.relname", table)});
 }
 
 std::string index_query(std::string_view schema, std::string_view index) {
@@ -888,11 +968,11 @@ std::vector<std::string> privilege_queries(std::string_view name, bool kinds) {
     };
 }
 
-std::string routine_query(std::string_view schema, std::string_view routine, bool kinds) {
+std::string routine_query(std::string_view schema, std::optional<std::string_view> routine, bool kinds) {
     return fill(std::string("SELECT ") +
                     (kinds ? "p.prokind AS prokind"
                            : "CASE WHEN p.proisagg THEN 'a' WHEN p.proiswindow THEN 'w' ELSE 'f' END AS prokind") +
-                    ", pg_get_userbyid(p.proowner) AS funcowner, typns.nspname AS rettypeschema, "
+                    ", p.proname AS routine_name, pg_get_userbyid(p.proowner) AS funcowner, typns.nspname AS rettypeschema, "
                     "typ.typname AS rettypname, l.lanname AS lang, p.prosecdef AS securitydefiner, "
                     "p.proisstrict AS strict, p.proretset AS returnset, p.provolatile AS volatile, "
                     "p.prosrc AS definition, p.probin AS objfile, p.proargnames AS paramnames, "
@@ -904,9 +984,17 @@ std::string routine_query(std::string_view schema, std::string_view routine, boo
                     "LEFT JOIN pg_namespace n ON n.oid = p.pronamespace LEFT JOIN pg_language l ON l.oid = p.prolang "
                     "WHERE " +
                     (kinds ? "p.prokind <> 'a'" : "NOT p.proisagg") +
-                    " AND n.nspname = %s AND p.proname = %s ORDER BY p.proname ASC, p.oid ASC;",
-                {Sql::literal(schema), Sql::literal(routine)});
+                    " AND n.nspname = %s%s ORDER BY p.proname ASC, p.oid ASC;",
+                {Sql::literal(schema), only("p.proname", routine)});
 }
+
+namespace {
+std::string type_names_select(const std::string& oids) {
+    return "SELECT t.oid, concat(quote_ident(n.nspname), '.', quote_ident(t.typname)) as tname FROM pg_type t "
+           "LEFT JOIN pg_namespace n ON t.typnamespace = n.oid WHERE t.oid IN (" +
+           oids + ");";
+}
+}  // namespace
 
 std::string type_names_query(const std::vector<std::string>& oids) {
     std::vector<std::string> seen;
@@ -918,9 +1006,13 @@ std::string type_names_query(const std::vector<std::string>& oids) {
         list += (list.empty() ? "" : ",") + oid;
     }
     if (list.empty()) return {};
-    return "SELECT t.oid, concat(quote_ident(n.nspname), '.', quote_ident(t.typname)) as tname FROM pg_type t "
-           "LEFT JOIN pg_namespace n ON t.typnamespace = n.oid WHERE t.oid IN (" +
-           list + ");";
+    return type_names_select(list);
+}
+
+std::string schema_type_names_query(std::string_view schema) {
+    return type_names_select(
+        "SELECT unnest(coalesce(p.proallargtypes, p.proargtypes::oid[])) FROM pg_proc p "
+        "JOIN pg_namespace pn ON pn.oid = p.pronamespace WHERE pn.nspname = " + Sql::literal(schema));
 }
 
 }  // namespace tarvelin::rezezadovu::supports::database::postgresql

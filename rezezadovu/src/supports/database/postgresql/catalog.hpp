@@ -73,16 +73,21 @@ TARVELIN_EXPORT std::string schema_owner_query(std::string_view database, std::s
 TARVELIN_EXPORT std::string schema_tables_query(std::string_view database, std::string_view schema);
 TARVELIN_EXPORT std::string schema_routines_query(std::string_view schema, bool kinds);
 TARVELIN_EXPORT std::string schema_materialized_query(std::string_view schema);
-TARVELIN_EXPORT std::string view_query(std::string_view schema, std::string_view view);
+// The queries of one object's rows take its name; given none, they read the rows of every
+// object of the schema at once, each row naming its object (view_name, table_name,
+// relname, tablename, trigger_table_name, routine_name as each query's columns say).
+TARVELIN_EXPORT std::string view_query(std::string_view schema, std::optional<std::string_view> view);
 
-TARVELIN_EXPORT std::string columns_query(std::string_view schema, std::string_view table);
-TARVELIN_EXPORT std::string primary_query(std::string_view schema, std::string_view table);
+TARVELIN_EXPORT std::string columns_query(std::string_view schema, std::optional<std::string_view> table);
+// The columns of every table of the schema, as columns_query gives them.
+TARVELIN_EXPORT std::string schema_columns_query(std::string_view schema);
+TARVELIN_EXPORT std::string primary_query(std::string_view schema, std::optional<std::string_view> table);
 // The sequences the table's columns draw from: per column (column_name, the first), the
 // sequence's schema and name (sequence_schema, sequence_name), how it is tied to the
 // column (link: "a" owned by the column its default calls it from, "n" only called from
 // the default, "i" the column's identity), and for the first two its data_type,
 // start_value, minimum_value, maximum_value, increment and cycle_option, in this order.
-TARVELIN_EXPORT std::string sequences_query(std::string_view schema, std::string_view table);
+TARVELIN_EXPORT std::string sequences_query(std::string_view schema, std::optional<std::string_view> table);
 // The parameters of sequences named by (schema, name): sequence_schema, sequence_name
 // and the columns of sequences_query; empty without names.
 TARVELIN_EXPORT std::string named_sequences_query(const std::vector<std::pair<std::string, std::string>>& names);
@@ -91,23 +96,27 @@ TARVELIN_EXPORT std::string named_sequences_query(const std::vector<std::pair<st
 // 'd'), labels (an enum's quoted labels joined by ", "), and for a domain base_type,
 // collation (when not its base's), default_value, not_null, checks (CONSTRAINT n
 // CHECK (...) each) and comment.
-TARVELIN_EXPORT std::string user_types_query(std::string_view schema, std::string_view table);
+TARVELIN_EXPORT std::string user_types_query(std::string_view schema, std::optional<std::string_view> table);
 // The names of a table's columns (column_name), in their order.
 TARVELIN_EXPORT std::string column_names_query(std::string_view schema, std::string_view table);
-TARVELIN_EXPORT std::string table_indexes_query(std::string_view schema, std::string_view table);
+TARVELIN_EXPORT std::string table_indexes_query(std::string_view schema, std::optional<std::string_view> table);
+// The keys of one index, or of every index of a schema; each row names its index
+// (index_oid).
 TARVELIN_EXPORT std::string table_index_keys_query(guint64 index_oid);
-TARVELIN_EXPORT std::string triggers_query(std::string_view schema, std::string_view table);
+TARVELIN_EXPORT std::string schema_index_keys_query(std::string_view schema);
+TARVELIN_EXPORT std::string triggers_query(std::string_view schema, std::optional<std::string_view> table);
 TARVELIN_EXPORT std::string trigger_query(std::string_view schema, std::string_view trigger);
-TARVELIN_EXPORT std::string rules_query(std::string_view schema, std::string_view table);
+TARVELIN_EXPORT std::string rules_query(std::string_view schema, std::optional<std::string_view> table);
 
 // The constraint query of checks ('c') and foreign keys ('f'); `with_check_source`
 // false is the 12.x foreign-key form, whose columns after confmatchtype stand one lower.
-TARVELIN_EXPORT std::string constraints_query(std::string_view schema, std::string_view table, char type,
-                                              bool with_check_source);
-TARVELIN_EXPORT std::string uniques_query(std::string_view schema, std::string_view table);
-TARVELIN_EXPORT std::string exclusions_query(std::string_view schema, std::string_view table);
+TARVELIN_EXPORT std::string constraints_query(std::string_view schema, std::optional<std::string_view> table,
+                                              char type, bool with_check_source);
+TARVELIN_EXPORT std::string uniques_query(std::string_view schema, std::optional<std::string_view> table);
+TARVELIN_EXPORT std::string exclusions_query(std::string_view schema, std::optional<std::string_view> table);
 // The 9.x form has relhasoids and no partition columns.
-TARVELIN_EXPORT std::string options_query(std::string_view schema, std::string_view table, bool with_oids);
+TARVELIN_EXPORT std::string options_query(std::string_view schema, std::optional<std::string_view> table,
+                                          bool with_oids);
 
 TARVELIN_EXPORT std::string index_query(std::string_view schema, std::string_view index);
 TARVELIN_EXPORT std::string index_keys_query(guint64 index_oid);
@@ -197,8 +206,11 @@ TARVELIN_EXPORT std::string memberships_query(std::string_view name);
 // from proisagg.
 TARVELIN_EXPORT std::vector<std::string> privilege_queries(std::string_view name, bool kinds);
 
-TARVELIN_EXPORT std::string routine_query(std::string_view schema, std::string_view routine, bool kinds);
+TARVELIN_EXPORT std::string routine_query(std::string_view schema, std::optional<std::string_view> routine,
+                                          bool kinds);
 // Qualified names of the given type oids (decimal texts); empty without oids.
 TARVELIN_EXPORT std::string type_names_query(const std::vector<std::string>& oids);
+// Qualified names of every type the schema's routines take or return as parameters.
+TARVELIN_EXPORT std::string schema_type_names_query(std::string_view schema);
 
 }  // namespace tarvelin::rezezadovu::supports::database::postgresql
