@@ -332,6 +332,11 @@ std::string SQLiteBuilder::table_schema(MetaTable& table, bool raw_types) {
         const bool counting = keys == 1 && c->get_is_primary_key() && c->get_auto_increment() && integer_like(*c, type);
         if (counting) {
             type = "INTEGER";
+        } else if (!raw_types && keys == 1 && c->get_is_primary_key() && g_ascii_strcasecmp(type.c_str(), "INTEGER") == 0) {
+            // A lone INTEGER key would become the rowid, which refuses the other kinds of
+            // value an INT key of another table holds and fills itself in: only a counting
+            // column may become it.
+            type = "INT";
         } else if (!type.empty() && type.find('(') == std::string::npos && !size_text(*c).empty()) {
             // A size read elsewhere travels. SQLite's own types are read whole, and an
             // integer type keeps none: INTEGER(11) PRIMARY KEY would not be the rowid.
