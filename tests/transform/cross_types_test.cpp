@@ -171,6 +171,8 @@ const Waiting kWaiting[] = {
     {"PostgreSQL", "SQLite", "ts", kShownText},
     {"PostgreSQL", "SQLite", "d", kShownText},
     {"MariaDB", "SQLite", "dt", kShownText},
+    {"SQLite", "PostgreSQL", "d", kShownText},
+    {"SQLite", "MariaDB", "d", kShownText},
 };
 
 const char* waiting(const std::string& source, const std::string& target, const std::string& column) {
