@@ -50,9 +50,9 @@ struct Spellings {
         std::string type, literal, text;
     };
     std::vector<Exact> exact_values;
-    // Values the product holds and no value of ours can (a year before 1 or after 9999):
-    // reading them raises an error of the product's domain whose message holds `text`.
-    std::vector<Exact> unreadable_values;
+    // Values the product holds and no date-time of ours can (an infinity, a year before 1
+    // or after 9999): each cell reads as a text value holding `text`, the server's own.
+    std::vector<Exact> text_only_values;
 };
 
 struct Capabilities {

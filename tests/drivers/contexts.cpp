@@ -129,7 +129,7 @@ public:
             {"time", "'23:59:59.999999'", "23:59:59.999999"},
             {"time", "'24:00:00'", "24:00:00"},
         };
-        sql.unreadable_values = {
+        sql.text_only_values = {
             {"date", "'0044-03-15 BC'", "0044-03-15 BC"},
             {"date", "'infinity'", "infinity"},
             {"date", "'10000-01-01'", "10000-01-01"},

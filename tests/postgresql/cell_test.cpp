@@ -103,6 +103,18 @@ TEST(PostgresqlCellText, StampsReadEveryFieldAndOnlyYearsOneTo9999MakeADateTime)
     EXPECT_TRUE(parse_stamp("0044-03-15 BC").before_christ);
 }
 
+// What no date-time holds reads as text; a date that fits, and a text that is no date at
+// all (which the getters refuse), do not.
+TEST(PostgresqlCellText, OnlyDatesOutsideTheYearsADateTimeHoldsAreBeyondDates) {
+    for (const char* beyond : {"infinity", "-infinity", "0044-03-15 BC", "0001-01-01 00:00:00 BC",
+                               "0100-06-01 12:00:00+00 BC", "10000-01-01", "10000-01-01 00:00:00",
+                               "294276-12-31 23:59:59.999999+00"})
+        EXPECT_TRUE(beyond_dates(beyond)) << beyond;
+    for (const char* within : {"0001-01-01", "9999-12-31 23:59:59.999999", "2024-02-29 12:00:00+05:30", "", "01/02/2024",
+                               "05.03.2024", "Tue 05 Mar 07:08:09 2024", "infinite", "10000-13-01", "BC"})
+        EXPECT_FALSE(beyond_dates(within)) << within;
+}
+
 TEST(PostgresqlCellText, TruthOfBooleanAndBitTexts) {
     EXPECT_TRUE(parse_truth("t"));
     EXPECT_FALSE(parse_truth("f"));

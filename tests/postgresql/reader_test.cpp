@@ -1,6 +1,9 @@
 // The type map over a table holding one column of every common type, and the cell
 // readings that need more than a number parser.
+#include <unistd.h>
+
 #include <clocale>
+#include <functional>
 
 #include "providers/contracts/value_binary.hpp"
 #include "providers/contracts/value_datetime.hpp"
@@ -111,7 +114,12 @@ TEST_F(PostgresqlTypes, CellReadingsOfTheTextFormat) {
     auto ts = r->get_timestamp(6);
     ASSERT_TRUE(ts);
     EXPECT_EQ(g_date_time_to_unix(ts.get()), 1709622489);
-    EXPECT_THROW(r->get_datetime(7), gobj::Error);  // no date-time holds infinity
+    // No date-time holds infinity: the getter refuses it, the cell is its text.
+    EXPECT_THROW(r->get_datetime(7), gobj::Error);
+    EXPECT_TRUE(r->holds_text_of_no_date(7));
+    auto infinity = r->get_value(7);
+    EXPECT_EQ(kind(infinity), "TarvelinProvidersContractsValueString");
+    EXPECT_EQ(infinity->exact_text(), "infinity");
     EXPECT_TRUE(r->get_time(8));
 
     // The older escape output of bytea decodes to the same bytes.
@@ -119,6 +127,86 @@ TEST_F(PostgresqlTypes, CellReadingsOfTheTextFormat) {
     auto escaped = gobj::ref_cast<PostgreSQLReader>(gobj::call<&PV::execute_reader>(p(), "SELECT '\\x0a0bff'::bytea"));
     ASSERT_TRUE(escaped->read());
     EXPECT_EQ(escaped->get_binary(0), (std::vector<guint8>{0x0a, 0x0b, 0xff}));
+}
+
+// A date the server holds and no date-time can reads as the server's text, beside the
+// dates of its column, through the reader and the table model alike: the table reads and
+// nothing is lost.
+TEST_F(PostgresqlTest, DatesNoDateTimeHoldsReadAsTheServersText) {
+    struct Case {
+        const char* type;
+        const char* literal;
+        const char* value;  // kind=text of the cell
+    } cases[] = {
+        {"date", "'2024-02-29'", "ValueDate=2024-02-29"},
+        {"date", "'infinity'", "ValueString=infinity"},
+        {"date", "'-infinity'", "ValueString=-infinity"},
+        {"date", "'0044-03-15 BC'", "ValueString=0044-03-15 BC"},
+        {"date", "'10000-01-01'", "ValueString=10000-01-01"},
+        {"timestamp", "'2024-02-29 12:34:56.5'", "ValueDateTime=2024-02-29 12:34:56"},
+        {"timestamp", "'0001-01-01 00:00:00 BC'", "ValueString=0001-01-01 00:00:00 BC"},
+        {"timestamp", "'10000-01-01 00:00:00'", "ValueString=10000-01-01 00:00:00"},
+        {"timestamp", "'infinity'", "ValueString=infinity"},
+        {"timestamptz", "'-infinity'", "ValueString=-infinity"},
+        {"timestamptz", "'0100-06-01 12:00:00+00 BC'", "ValueString=0100-06-01 12:00:00+00 BC"},
+        {"timestamptz", "'2024-02-29 12:00:00+00'", "ValueDateTime=2024-02-29 12:00:00"},
+    };
+    affect("CREATE TEMP TABLE unheld_dates (k integer, d date, ts timestamp, tz timestamptz)");
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const std::string column = std::string(cases[i].type) == "date" ? "d" : cases[i].type[9] ? "tz" : "ts";
+        affect("INSERT INTO unheld_dates (k, " + column + ") VALUES (" + std::to_string(i) + ", " + cases[i].literal +
+               ")");
+    }
+    const std::string select = "SELECT k, d, ts, tz FROM unheld_dates ORDER BY k";
+    auto rows = cells(*model(select));
+    ASSERT_EQ(rows.size(), std::size(cases));
+    auto r = gobj::ref_cast<PostgreSQLReader>(gobj::call<&PV::execute_reader>(p(), select));
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const Case& c = cases[i];
+        SCOPED_TRACE(std::string(c.type) + " " + c.literal);
+        const std::size_t column = std::string(c.type) == "date" ? 1 : c.type[9] ? 3 : 2;
+        EXPECT_EQ(rows[i][column], c.value) << "from the table model";
+        ASSERT_TRUE(r->read());
+        auto value = r->get_value(static_cast<guint16>(column));
+        std::string k = kind(value);
+        EXPECT_EQ(k.substr(std::string("TarvelinProvidersContracts").size()) + "=" + value->to_string(), c.value)
+            << "from the reader";
+    }
+}
+
+// The session reads and writes in the styles its parsers expect whatever the database
+// sets for its sessions, and keeps the database's order of day and month for input.
+TEST_F(PostgresqlTest, DatesReadTheSameUnderAnotherDefaultDateStyle) {
+    const std::string database = "tarvelin_styles_" + std::to_string(getpid());
+    affect("CREATE DATABASE " + database);
+    struct Finally {
+        std::function<void()> run;
+        ~Finally() { run(); }
+    } drop{[&] {
+        try {
+            affect("DROP DATABASE IF EXISTS " + database + " WITH (FORCE)");
+        } catch (const gobj::Error& e) {
+            ADD_FAILURE() << e.what();
+        }
+    }};
+    affect("ALTER DATABASE " + database + " SET DateStyle = 'SQL, DMY'");
+    affect("ALTER DATABASE " + database + " SET IntervalStyle = 'sql_standard'");
+    {
+        auto other = PostgreSQLProvider::create();
+        auto there = pg_record(*pg);
+        there->set_initial(database);
+        gobj::call<&PV::open>(other.instance(), *there, "");
+        auto rows = cells(*gobj::call<&PV::execute_model>(
+            other.instance(),
+            "SELECT '2024-03-05'::date, '2024-03-05 07:08:09'::timestamp, '-1 day 02:00:00'::interval, "
+            "'05/03/2024'::date, current_setting('DateStyle')",
+            true));
+        gobj::call<&PV::close>(other.instance());
+        ASSERT_EQ(rows.size(), 1u);
+        EXPECT_EQ(rows[0], (std::vector<std::string>{"ValueDate=2024-03-05", "ValueDateTime=2024-03-05 07:08:09",
+                                                     "ValueBinary=-1 days +02:00:00", "ValueDate=2024-03-05",
+                                                     "ValueString=ISO, DMY"}));
+    }
 }
 
 TEST_F(PostgresqlTypes, NumbersReadTheSameUnderAnyNumericLocale) {

@@ -126,5 +126,47 @@ INSTANTIATE_TEST_SUITE_P(Products, ExactTransfer,
                                            Pair{"MariaDBToPostgreSQL", "MariaDB", "PostgreSQL"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// PostgreSQL dates and timestamps no date-time holds (an infinity, a BC year, a year past
+// 9999) leave as the server's text: a target that holds it keeps it, one that cannot
+// refuses its row with its own error, and none stores NULL instead.
+class UnheldDates : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(UnheldDates, ArriveAsTheirTextOrFailTheirRow) {
+    test::FacadeLog facade{rezezadovu::contracts::log::kRisky};
+    test::LogCapture quiet;
+    TempDir dir;
+    auto source = pg_endpoint();
+    TRANSFORM_REQUIRE(source, "PostgreSQL");
+    auto target = make(GetParam(), dir, "target.db");
+    TRANSFORM_REQUIRE(target, GetParam());
+    source->run("CREATE TABLE stamps (id BIGINT NOT NULL PRIMARY KEY, d DATE, ts TIMESTAMP)");
+    source->run("INSERT INTO stamps VALUES (1, '2024-02-29', '2024-02-29 12:34:56'), (2, 'infinity', '-infinity'), "
+                "(3, '0044-03-15 BC', '10000-01-01 00:00:00')");
+
+    Outcome out = run_transfer(*source, *target,
+                               {{key("schema", source->schema, "MODE"), "true"},
+                                {key("schema", source->schema, "NAME"), target->schema},
+                                {key("OPTION", "SOURCE", "DATABASE"), source->database},
+                                {key("OPTION", "RESULT", "CONTINUE"), "true"},
+                                {key("table", "stamps", "MODE"), "true"}});
+    std::string lines;
+    for (const auto& l : out.lines) lines += l + "\n";
+    auto arrived = exact_rows(*target, "SELECT id, d, ts FROM " + target->q("stamps") + " ORDER BY id");
+    const std::vector<Texts> all = {{"1", "2024-02-29", "2024-02-29 12:34:56"},
+                                    {"2", "infinity", "-infinity"},
+                                    {"3", "0044-03-15 BC", "10000-01-01 00:00:00"}};
+    if (target->product == "SQLite") {
+        // Any text is a value of its columns.
+        EXPECT_EQ(out.counts.failed, 0) << lines;
+        EXPECT_EQ(arrived, all) << lines;
+    } else {
+        EXPECT_EQ(out.counts.failed, 2) << lines;
+        EXPECT_EQ(arrived, std::vector<Texts>{all[0]}) << lines;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Products, UnheldDates, ::testing::Values("SQLite", "MariaDB"),
+                         [](const auto& info) { return std::string(info.param); });
+
 }  // namespace
 }  // namespace transform_test

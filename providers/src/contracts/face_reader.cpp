@@ -68,6 +68,7 @@ bool IDataReader::peek_string(guint16, const char*&, std::size_t&) { return fals
 bool IDataReader::peek_date_time(guint16, DataType, gint64&) { return false; }
 bool IDataReader::peek_number_text(guint16, const char*&, std::size_t&) { return false; }
 gint IDataReader::fraction_digits(guint16) { return -1; }
+bool IDataReader::holds_text_of_no_date(guint16) { return false; }
 
 void IDataReader::defaults(Vtable* vt) {
     vt->get_timestamp = gobj::slot<&default_timestamp>(vt->get_timestamp);

@@ -111,6 +111,10 @@ public:
     // The digits of a second's fraction a TIME, DATETIME or TIMESTAMP column declares (0
     // to 6), which its values' exact text keeps; -1 (the default) when it declares none.
     virtual gint fraction_digits(guint16 ordinal);
+    // A DATE, TIME, DATETIME or TIMESTAMP cell holding what no date-time holds (an
+    // infinity, a year before 1 or past 9999): it reads as its text (get_string), so the
+    // row reads and nothing is lost. False (the default) for every other cell.
+    virtual bool holds_text_of_no_date(guint16 ordinal);
 
     // The interface's own bodies, on any reader instance, ours or a host's. Ours reach
     // them through the virtuals above, a host's through its interface structure.

@@ -187,6 +187,7 @@ namespace {
 struct ThroughInterfaceWithDigits : cells::ThroughInterface {
     IDataReader* self;
     gint fraction_digits(guint16 o) const { return self ? self->fraction_digits(o) : -1; }
+    bool holds_text_of_no_date(guint16 o) const { return self && self->holds_text_of_no_date(o); }
     template <auto Slot, auto Member, class Sink>
     decltype(auto) date_time_cell(DataType t, guint16 o, Sink& sink) const {
         return sink.date_time(t, gobj::call<Slot>(reader, o), fraction_digits(o));

@@ -49,8 +49,9 @@ struct ThroughInterface {
     decltype(auto) string_cell(DataType t, guint16 o, Sink& sink) const {
         return sink.text(t, gobj::call<&V::get_string, gobj::nullable>(reader, o));
     }
-    // A host's reader says nothing of a column's fractional digits.
+    // A host's reader says nothing of a column's fractional digits nor of dates out of range.
     gint fraction_digits(guint16) const { return -1; }
+    bool holds_text_of_no_date(guint16) const { return false; }
     template <auto Slot, auto Member, class Sink>
     decltype(auto) date_time_cell(DataType t, guint16 o, Sink& sink) const {
         return sink.date_time(t, gobj::call<Slot>(reader, o), fraction_digits(o));
@@ -80,6 +81,7 @@ struct ThroughObject {
         return sink.text(t, reader.get_string(o));
     }
     gint fraction_digits(guint16 o) const { return reader.fraction_digits(o); }
+    bool holds_text_of_no_date(guint16 o) const { return reader.holds_text_of_no_date(o); }
     template <auto Slot, auto Member, class Sink>
     decltype(auto) date_time_cell(DataType t, guint16 o, Sink& sink) const {
         gint64 microseconds = 0;
@@ -108,6 +110,18 @@ decltype(auto) read_cell(const Access& a, guint16 o, Sink& sink) {
     using I = IDataReader;
     if (a.is_null(o)) return sink.null();
     const DataType t = a.data_type(o);
+    switch (t) {
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATE:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIME:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATETIME:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIMESTAMP:
+            // The server's text rather than an error or NULL: a transfer then writes it and
+            // the target decides whether it holds it.
+            if (a.holds_text_of_no_date(o)) return a.string_cell(TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING, o, sink);
+            break;
+        default:
+            break;
+    }
     switch (t) {
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN:
             return sink.integer(t, a.template get<&V::get_boolean, &I::get_boolean>(o) ? 1 : 0);

@@ -132,6 +132,14 @@ GDateTime* stamp_date_time(const Stamp& s) {
     return exact;
 }
 
+bool beyond_dates(std::string_view text) {
+    // Most cells: four digits of a year and no era; read no further.
+    if (text.size() >= 5 && text[4] == '-' && !text.ends_with(" BC")) return false;
+    if (text == "infinity" || text == "-infinity") return true;
+    const Stamp s = parse_stamp(text);
+    return s.year != 0 && !s.fits();
+}
+
 GDateTime* parse_time_of_day(std::string_view text) {
     Stamp s;
     std::size_t p = 0;

@@ -35,6 +35,10 @@ struct Stamp {
 TARVELIN_EXPORT Stamp parse_stamp(std::string_view text);
 // The stamp as a date-time in its own offset (UTC without one); NULL unless it fits.
 TARVELIN_EXPORT GDateTime* stamp_date_time(const Stamp& stamp);
+// A date or timestamp text of the ISO style that no date-time holds: "infinity",
+// "-infinity", a BC year or a year past 9999. False for one that fits and for a text that
+// is no date at all.
+TARVELIN_EXPORT bool beyond_dates(std::string_view text);
 
 // A boolean or bit-string text: "t" for a boolean, any '1' for a bit string.
 TARVELIN_EXPORT bool parse_truth(std::string_view text);

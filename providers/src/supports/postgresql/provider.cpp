@@ -3,6 +3,7 @@
 #include <libpq-fe.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "providers/contracts/value_integer.hpp"
 #include "providers/gobj/register.hpp"
@@ -74,8 +75,20 @@ void PostgreSQLProvider::open(Server& server, const std::string&) {
         // Server notices ("there is no transaction in progress") go to the GLib log,
         // not to the host's standard error.
         PQsetNoticeProcessor(conn_, [](void*, const char* message) { tlog_debug("%s", message); }, nullptr);
+        use_reader_styles();
     }
     tlog_debug("Connected to server: %s:%d", host.c_str(), port);
+}
+
+void PostgreSQLProvider::use_reader_styles() {
+    // The reader parses dates of the ISO output style, and a transfer writes an interval
+    // back as it was read, whatever a server, database or role sets for its sessions. The
+    // server reports both settings on connecting, so a session already in them runs no
+    // statement; SET DateStyle keeps the session's order of day and month for input.
+    const char* date_style = PQparameterStatus(conn_, "DateStyle");
+    if (date_style && !g_str_has_prefix(date_style, "ISO")) exec("SET DateStyle = ISO");
+    const char* interval_style = PQparameterStatus(conn_, "IntervalStyle");
+    if (interval_style && std::strcmp(interval_style, "postgres") != 0) exec("SET IntervalStyle = postgres");
 }
 
 void PostgreSQLProvider::close() {

@@ -43,6 +43,8 @@ private:
     using ResultPtr = gobj::Owned<PGresult, &clear>;
     // PQexec of the text, its failure raised; the caller holds the mutex.
     ResultPtr exec(const std::string& sql);
+    // Puts the new session in the date and interval styles the reader expects.
+    void use_reader_styles();
 
     // Serialises every libpq call on the connection.
     std::recursive_mutex mutex_;

@@ -23,6 +23,9 @@ TARVELIN_GTYPE(PostgreSQLReader, "TarvelinProvidersSupportsPostgreSQLReader", go
 
 namespace {
 constexpr Oid kByteaOid = 17;
+constexpr Oid kDateOid = 1082;
+constexpr Oid kTimestampOid = 1114;
+constexpr Oid kTimestampTzOid = 1184;
 constexpr Oid kTimeOid = 1083;
 constexpr Oid kTimeTzOid = 1266;
 constexpr Oid kNumericOid = 1700;
@@ -146,6 +149,15 @@ gobj::DateTime PostgreSQLReader::get_time(guint16 ordinal) {
     if (type == kTimeOid || type == kTimeTzOid) return gobj::DateTime(parse_time_of_day(text));
     return stamp(ordinal);
 }
+bool PostgreSQLReader::holds_text_of_no_date(guint16 ordinal) {
+    const Oid type = PQftype(result_, ordinal);
+    if (type != kDateOid && type != kTimestampOid && type != kTimestampTzOid) return false;
+    const char* data = nullptr;
+    std::size_t length = 0;
+    peek_string(ordinal, data, length);
+    return beyond_dates(std::string_view(data, length));
+}
+
 gobj::DateTime PostgreSQLReader::get_datetime(guint16 ordinal) { return stamp(ordinal); }
 gobj::DateTime PostgreSQLReader::get_timestamp(guint16 ordinal) { return stamp(ordinal); }
 

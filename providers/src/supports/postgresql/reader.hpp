@@ -46,7 +46,8 @@ public:
     float get_float(guint16 ordinal) override;
     double get_double(guint16 ordinal) override;
     // Dates and time stamps read exactly, years 1 to 9999 and microseconds; a BC year, a
-    // year past 9999 or an infinity raises an error rather than give another value.
+    // year past 9999 or an infinity raises an error rather than give another value (its
+    // cell reads as text: holds_text_of_no_date).
     void get_date(guint16 ordinal, GDate& result) override;
     gobj::DateTime get_time(guint16 ordinal) override;
     gobj::DateTime get_datetime(guint16 ordinal) override;
@@ -65,6 +66,7 @@ public:
     std::optional<std::string> get_json(guint16 ordinal) override;
     std::optional<std::string> get_geometry(guint16 ordinal) override;
     std::optional<std::string> get_geography(guint16 ordinal) override;
+    bool holds_text_of_no_date(guint16 ordinal) override;
     gint get_field_count() override;
     bool get_is_closed() override { return false; }
 
