@@ -51,7 +51,9 @@ static Connection *used_connection(TarvelinProvidersContractsServer *server, int
 }
 
 static void one_cycle(const gchar *file, const gchar *prefix, int *failures) {
-    gchar *uuid = g_strdup_printf("%s%s", prefix, g_uuid_string_random());
+    gchar *random = g_uuid_string_random();
+    gchar *uuid = g_strdup_printf("%s%s", prefix, random);
+    g_free(random);
     TarvelinProvidersContractsServer *server = new_record(file, uuid);
     Connection *c = used_connection(server, failures);
     tarvelin_rezezadovu_supports_database_connection_impl_close(c);

@@ -183,7 +183,9 @@ TEST_F(SqliteTest, AStatementWaitsForALockAnotherProcessHolds) {
     if (!client) GTEST_SKIP() << "the sqlite3 client is not installed";
     g_free(client);
     affect("CREATE TABLE t (a)");
-    const std::string script = "(echo 'BEGIN EXCLUSIVE; INSERT INTO t VALUES (1);'; sleep 1; echo 'COMMIT;') | sqlite3 " +
+    // The child waits for the probe's brief read locks below rather than failing its own BEGIN.
+    const std::string script =
+        "(echo '.timeout 5000'; echo 'BEGIN EXCLUSIVE; INSERT INTO t VALUES (1);'; sleep 1; echo 'COMMIT;') | sqlite3 " +
                                gobj::take_string(g_shell_quote(path.c_str()));
     const gchar* argv[] = {"/bin/sh", "-c", script.c_str(), nullptr};
     GPid pid = 0;
