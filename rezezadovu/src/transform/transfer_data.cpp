@@ -7,7 +7,9 @@
 // else a multi-row INSERT: Statement::send_rows). A page or statement the target refuses
 // is rolled back and sent again row by row, so each row still succeeds or fails alone.
 // A target whose session is gone stops the copy with that error, whatever CONTINUE says.
+// The source reads the next page on a thread of its own while the target writes one.
 #include <algorithm>
+#include <future>
 
 #include "providers/contracts/value_binary.hpp"
 #include "providers/contracts/value_integer.hpp"
@@ -104,11 +106,17 @@ std::string literal_of(const gobj::Ref<IStatement>& statement, DataType type, co
     return gobj::call<&CStatementVt::pack_value>(statement, type, value->exact_text());
 }
 
+// A page query and the rows it read.
+struct Page {
+    std::string sql;
+    gobj::Ref<TableModel> rows;
+};
+
 // The key of a page's last row as the digits of an integer, or "" when it is none.
 std::string last_integer_key(TableModel& page, int key_index) {
-    const auto& rows = page.get_rows();
-    if (rows.size() == 0) return {};
-    auto value = rows.at(rows.size() - 1)->get_value_at(key_index);
+    const guint rows = page.list_n_items();
+    if (rows == 0) return {};
+    auto value = page.get_value_at(key_index, static_cast<gint>(rows - 1));
     if (!value || value->get_is_null() || !G_TYPE_CHECK_INSTANCE_TYPE(value.gobj(), IInteger::gtype())) return {};
     std::string digits = value->to_string();
     const size_t sign = !digits.empty() && digits[0] == '-' ? 1 : 0;
@@ -327,22 +335,38 @@ void Transfer::transfer_userdata_table(const Run& run, MetaSchema& schema, MetaT
             // The last key read, as a bare integer, while pages go by key.
             std::string last_key;
             bool by_key = plan.key_index >= 0;
-            auto page_at = [&](gint64 offset) {
+            auto query_at = [&](gint64 offset) {
                 std::string page_where = where;
                 if (by_key && !last_key.empty()) {
                     page_where = (where.empty() ? "" : "(" + where + ") AND ") + plan.key + " > " + last_key;
                     offset = 0;
                 }
-                std::string sql = gobj::call<&CStatementVt::show_content>(source, database, schema_name, name,
-                                                                          plan.source_columns, page_where, plan.order,
-                                                                          offset, static_cast<gint>(plan.batch));
-                auto page = gobj::call<&CConnectionVt::execute_as_model>(run.source, sql, false);
-                if (!page) throw gobj::Error("Transfer", -1, _("The source gave no rows for the page query."));
-                tlog_warning("Transfer recordset: %lld ==>\n%s", static_cast<long long>(page->get_rows().size()),
-                             sql.c_str());
-                note(run, time_stamp() + " transfer data " + plan.label + "......\n" + sql);
+                return gobj::call<&CStatementVt::show_content>(source, database, schema_name, name,
+                                                               plan.source_columns, page_where, plan.order, offset,
+                                                               static_cast<gint>(plan.batch));
+            };
+            // The source reads the next page while the target writes this one.
+            auto read = [&run](std::string sql) {
+                auto rows = gobj::call<&CConnectionVt::execute_as_model>(run.source, sql, false);
+                Page page{std::move(sql), std::move(rows)};
+                if (!page.rows) throw gobj::Error("Transfer", -1, _("The source gave no rows for the page query."));
+                return page;
+            };
+            const gint64 pages = rows > plan.batch ? (rows + plan.batch - 1) / plan.batch : 1;
+            auto next = std::async(std::launch::async, read, query_at(0));
+            for (gint64 at = 0; at < pages; ++at) {
+                Page page = next.get();
+                if (by_key) {
+                    last_key = last_integer_key(*page.rows, plan.key_index);
+                    // A key that is no integer (SQLite lets a key column hold anything) goes
+                    // on by offset, in the same order.
+                    by_key = !last_key.empty();
+                }
+                if (at + 1 < pages) next = std::async(std::launch::async, read, query_at((at + 1) * plan.batch));
+                tlog_warning("Transfer recordset: %u ==>\n%s", page.rows->list_n_items(), page.sql.c_str());
+                note(run, time_stamp() + " transfer data " + plan.label + "......\n" + page.sql);
                 try {
-                    copied += transfer_data_model(run, *page, plan);
+                    copied += transfer_data_model(run, *page.rows, plan);
                 } catch (const TargetLost& e) {
                     throw TargetLost(gobj::Error(
                         e.domain(), e.code(),
@@ -350,17 +374,6 @@ void Transfer::transfer_userdata_table(const Run& run, MetaSchema& schema, MetaT
                                                             " rows of the table were copied: %s"),
                                                           copied, e.message().c_str()))));
                 }
-                if (by_key) {
-                    last_key = last_integer_key(*page, plan.key_index);
-                    // A key that is no integer (SQLite lets a key column hold anything) goes
-                    // on by offset, in the same order.
-                    by_key = !last_key.empty();
-                }
-            };
-            if (rows > plan.batch) {
-                for (gint64 offset = 0; offset < rows; offset += plan.batch) page_at(offset);
-            } else {
-                page_at(0);
             }
         }
         // The target's counters (sequences) moved past the copied values.
