@@ -39,11 +39,11 @@ void fill_source(const Endpoint& e, bool exact) {
             "NULL", std::to_string(id) + ".5");
 }
 
-// The target's own table, which refuses the label 'reject'.
-void prepare_target(const Endpoint& e, bool exact) {
+// The target's own table, which refuses the label 'reject'; `options` follow its columns.
+void prepare_target(const Endpoint& e, bool exact, const std::string& options = "") {
     e.run("CREATE TABLE " + e.q("items") + " (id " + int_type(e) + " NOT NULL PRIMARY KEY, label " + text_type(e, 100) +
           ", big " + int_type(e) + ", data " + blob_type(e) + (exact ? ", exact DECIMAL(30,10)" : "") +
-          ", CONSTRAINT no_reject CHECK (label IS NULL OR label <> 'reject'))");
+          ", CONSTRAINT no_reject CHECK (label IS NULL OR label <> 'reject'))" + options);
 }
 
 std::vector<std::pair<std::string, std::string>> copy_items(const Endpoint& source, const Endpoint& target) {
@@ -156,6 +156,30 @@ INSTANTIATE_TEST_SUITE_P(
                       Pair{"PostgreSQLToSQLite", make_pg, make_sqlite, "PostgreSQL", "SQLite"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A MyISAM table keeps the rows a rollback would undo: the rows of a page with a refused
+// row in the middle each arrive once, and only the refused one fails.
+TEST(TransferRowsIntoMyISAM, ARefusedRowMidPageLeavesTheOthersOnce) {
+    test::FacadeLog facade{rezezadovu::contracts::log::kRisky};
+    test::LogCapture log;
+    TempDir dir;
+    auto source = sqlite_endpoint(dir.file("source.db"));
+    auto target = mariadb_endpoint();
+    TRANSFORM_REQUIRE(target, "MariaDB");
+    fill_source(*source, false);
+    prepare_target(*target, false, " ENGINE=MyISAM");
+    ASSERT_FALSE(HasFailure());
+    auto expected = source->rows("SELECT " + columns(false) + " FROM items ORDER BY id");
+    expected.erase(expected.begin() + (kRefused - 1));
+
+    Outcome out = run_transfer(*source, *target, copy_items(*source, *target));
+
+    auto lines = row_lines(out);
+    ASSERT_EQ(lines.size(), static_cast<size_t>(kRows)) << shown(out);
+    for (int i = 0; i < kRows; ++i) EXPECT_EQ(lines[i].failed, i + 1 == kRefused) << i + 1;
+    EXPECT_EQ(out.counts.failed, 1) << shown(out);
+    EXPECT_EQ(target->rows("SELECT " + columns(false) + " FROM " + target->q("items") + " ORDER BY id"), expected);
+}
+
 // SQLite lets a key column hold texts and bytes beside integers; the pages still give
 // every row once, in the key's order.
 TEST(TransferRowsOfSQLite, KeysOfMixedKindsArriveOnce) {
@@ -176,16 +200,22 @@ TEST(TransferRowsOfSQLite, KeysOfMixedKindsArriveOnce) {
               source->rows("SELECT typeof(id), id, v FROM k ORDER BY id"));
 }
 
-// The target's session ends while the rows of the sixth key go in (its own trigger ends
-// it): the rows before stay, every row that did not arrive is counted failed with an
-// error, and the source keeps all its rows.
-TEST(TransferRowsIntoADyingTarget, CountsEveryRowThatDidNotArrive) {
+// A SQLite file copied into a scratch PostgreSQL database.
+class SQLiteIntoPostgreSQL : public ::testing::Test {
+protected:
+    void SetUp() override { TRANSFORM_REQUIRE(target, "PostgreSQL"); }
     test::FacadeLog facade{rezezadovu::contracts::log::kRisky};
     test::LogCapture log;
     TempDir dir;
-    auto source = sqlite_endpoint(dir.file("source.db"));
-    auto target = pg_endpoint();
-    TRANSFORM_REQUIRE(target, "PostgreSQL");
+    std::unique_ptr<Endpoint> source = sqlite_endpoint(dir.file("source.db"));
+    std::unique_ptr<Endpoint> target = pg_endpoint();
+};
+
+// The target's session ends while the rows of the sixth key go in (its own trigger ends
+// it), in the second page of four: the first page stays, the rows of the second, which
+// went in one transaction, are each counted failed with an error, and the copy stops
+// there with the loss, although CONTINUE is on; the source keeps all its rows.
+TEST_F(SQLiteIntoPostgreSQL, ADyingTargetStopsAtThePageThatLostIt) {
     fill_source(*source, false);
     prepare_target(*target, false);
     target->run(
@@ -198,27 +228,56 @@ TEST(TransferRowsIntoADyingTarget, CountsEveryRowThatDidNotArrive) {
 
     Outcome out = run_transfer(*source, *target, copy_items(*source, *target));
 
-    // The rows that arrived are the first ones in key order, each with its success line;
-    // every later row has its failure line with an error.
     auto reader = pg_session(*target);
     ASSERT_TRUE(reader);
-    const auto arrived = reader->rows("SELECT " + columns(false) + " FROM items ORDER BY id");
-    ASSERT_LT(arrived.size(), static_cast<size_t>(kRefused));
-    EXPECT_EQ(arrived, std::vector<std::string>(before.begin(), before.begin() + arrived.size()));
+    EXPECT_EQ(reader->rows("SELECT " + columns(false) + " FROM items ORDER BY id"),
+              std::vector<std::string>(before.begin(), before.begin() + 4));
     auto lines = row_lines(out);
-    ASSERT_EQ(lines.size(), static_cast<size_t>(kRows)) << shown(out);
-    for (int i = 0; i < kRows; ++i) {
+    ASSERT_EQ(lines.size(), 8u) << shown(out);
+    for (int i = 0; i < 8; ++i) {
         SCOPED_TRACE(i + 1);
         EXPECT_EQ(lines[i].id, i + 1);
-        EXPECT_EQ(lines[i].failed, i >= static_cast<int>(arrived.size()));
+        EXPECT_EQ(lines[i].failed, i >= 4);
         if (lines[i].failed) {
             EXPECT_FALSE(lines[i].error.empty());
         }
     }
-    // ... and the table, whose closing statements meet the ended session.
-    EXPECT_EQ(out.counts.failed, 1 + kRows - static_cast<gint64>(arrived.size())) << shown(out);
+    // ... and the table, with the loss and the rows written before it.
+    EXPECT_EQ(out.counts.failed, 4 + 1) << shown(out);
+    EXPECT_TRUE(std::any_of(out.lines.begin(), out.lines.end(), [](const std::string& l) {
+        return l.find(" transfer table data ") != std::string::npos &&
+               l.find("lost after 4 rows") != std::string::npos;
+    })) << shown(out);
     EXPECT_TRUE(out.counts.finished);
     EXPECT_EQ(source->rows("SELECT " + columns(false) + " FROM items ORDER BY id"), before);
+}
+
+// A check the target makes at COMMIT refuses the page's transaction whole; the page is
+// sent again row by row, and only the row that breaks it fails.
+TEST_F(SQLiteIntoPostgreSQL, ACheckDeferredToCommitFailsItsRowAlone) {
+    source->run("CREATE TABLE items (id INTEGER NOT NULL PRIMARY KEY, label TEXT)");
+    source->run("INSERT INTO items VALUES (1, 'a'), (2, 'b'), (3, 'twice'), (4, 'c'), (5, 'twice'), (6, 'd')");
+    target->run("CREATE TABLE items (id BIGINT NOT NULL PRIMARY KEY, label TEXT, "
+                "CONSTRAINT once UNIQUE (label) DEFERRABLE INITIALLY DEFERRED)");
+    ASSERT_FALSE(HasFailure());
+
+    Outcome out = run_transfer(*source, *target,
+                               {{key("OPTION", "RESULT", "CONTINUE"), "true"},
+                                {key("schema", "main", "MODE"), "true"},
+                                {key("schema", "main", "NAME"), target->schema},
+                                {key("table", "items", "MODE"), "true"}});
+
+    auto lines = row_lines(out);
+    ASSERT_EQ(lines.size(), 6u) << shown(out);
+    for (int i = 0; i < 6; ++i) {
+        SCOPED_TRACE(i + 1);
+        EXPECT_EQ(lines[i].id, i + 1);
+        EXPECT_EQ(lines[i].failed, i + 1 == 5);
+    }
+    EXPECT_NE(lines[4].error.find("once"), std::string::npos) << lines[4].error;
+    EXPECT_EQ(out.counts.failed, 1) << shown(out);
+    EXPECT_EQ(target->rows("SELECT id, label FROM " + target->q("items") + " ORDER BY id"),
+              source->rows("SELECT id, label FROM items WHERE id <> 5 ORDER BY id"));
 }
 
 }  // namespace

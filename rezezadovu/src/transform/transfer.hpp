@@ -55,7 +55,9 @@ private:
                       const TablePlan& plan);
     void transfer_userdata_table(const Run& run, meta_model::MetaSchema& schema, meta_model::MetaTable& table,
                                  const TablePlan& plan);
-    void transfer_data_model(const Run& run, providers::contracts::TableModel& page, const TablePlan& plan);
+    // Writes one page; the rows written. A lost target is thrown after the page's rows
+    // that did not arrive are counted.
+    gint64 transfer_data_model(const Run& run, providers::contracts::TableModel& page, const TablePlan& plan);
 };
 
 }  // namespace tarvelin::rezezadovu::transform

@@ -2,15 +2,20 @@
 // on the target children first, then filled parents first (the order the CREATE step
 // used), each page by page in primary-key order. A page of a single integer key starts
 // after the last key of the one before (an OFFSET reads and drops every row before it).
-// The rows of a page go in statements of several rows where the target's dialect takes
-// them (COPY, else a multi-row INSERT: Statement::send_rows); one the target refuses is
-// sent again row by row, so each row still succeeds or fails alone.
+// A page goes in one transaction where the target rolls back whole (copy_in_transaction),
+// its rows in statements of several rows where the target's dialect takes them (COPY,
+// else a multi-row INSERT: Statement::send_rows). A page or statement the target refuses
+// is rolled back and sent again row by row, so each row still succeeds or fails alone.
+// A target whose session is gone stops the copy with that error, whatever CONTINUE says.
+// The source reads the next page on a thread of its own while the target writes one.
 #include <algorithm>
+#include <future>
 
 #include "providers/contracts/value_binary.hpp"
 #include "providers/contracts/value_integer.hpp"
 #include "providers/gobj/call.hpp"
 #include "rezezadovu/model/constraints/meta_constraint.hpp"
+#include "rezezadovu/supports/database/dialect_support.hpp"
 #include "rezezadovu/supports/database/sql_builder.hpp"
 #include "rezezadovu/supports/database/statement.hpp"
 #include "rezezadovu/transform/transfer.hpp"
@@ -30,6 +35,12 @@ using supports::database::Statement;
 namespace {
 
 constexpr gint64 kDefaultBatch = 1000;
+
+// The target's session ended under a page: the copy stops, whatever CONTINUE says.
+class TargetLost : public gobj::Error {
+public:
+    explicit TargetLost(const gobj::Error& error) : gobj::Error(error) {}
+};
 
 std::string text(const char* s) { return s ? s : ""; }
 
@@ -95,11 +106,17 @@ std::string literal_of(const gobj::Ref<IStatement>& statement, DataType type, co
     return gobj::call<&CStatementVt::pack_value>(statement, type, value->exact_text());
 }
 
+// A page query and the rows it read.
+struct Page {
+    std::string sql;
+    gobj::Ref<TableModel> rows;
+};
+
 // The key of a page's last row as the digits of an integer, or "" when it is none.
 std::string last_integer_key(TableModel& page, int key_index) {
-    const auto& rows = page.get_rows();
-    if (rows.size() == 0) return {};
-    auto value = rows.at(rows.size() - 1)->get_value_at(key_index);
+    const guint rows = page.list_n_items();
+    if (rows == 0) return {};
+    auto value = page.get_value_at(key_index, static_cast<gint>(rows - 1));
     if (!value || value->get_is_null() || !G_TYPE_CHECK_INSTANCE_TYPE(value.gobj(), IInteger::gtype())) return {};
     std::string digits = value->to_string();
     const size_t sign = !digits.empty() && digits[0] == '-' ? 1 : 0;
@@ -135,6 +152,9 @@ struct Transfer::TablePlan {
     // What the target dialect's copy hooks are told, and its clause for the INSERTs.
     Statement::CopyTarget copy;
     std::string insert_clause;
+    // Rows per statement, and whether a page goes in one transaction (the target's hooks).
+    size_t per_insert = 1;
+    bool in_transaction = false;
     // The page key when the table has a key of one column among the copied ones: its
     // position in the page and its name quoted by the source; -1 for pages by offset.
     int key_index = -1;
@@ -173,7 +193,11 @@ Transfer::TablePlan Transfer::plan_of(const Run& run, MetaSchema& schema, MetaTa
     plan.copy = {plan.target_schema, plan.target_table, {}};
     for (size_t i = 0; i < source_names.size(); ++i)
         plan.copy.columns.push_back({plan.target_names[i], table.get_column(source_names[i].c_str())});
-    if (auto* dialect = Statement::of(target)) plan.insert_clause = dialect->copy_insert_clause(plan.copy);
+    if (auto* dialect = Statement::of(target); dialect && !plan.copy.columns.empty()) {
+        plan.insert_clause = dialect->copy_insert_clause(plan.copy);
+        plan.per_insert = static_cast<size_t>(std::max(1, dialect->copy_rows_per_insert(plan.copy)));
+        plan.in_transaction = dialect->copy_in_transaction(plan.copy);
+    }
 
     // Pages in one fixed order, so that together they give each row once.
     std::vector<std::string> keys = key_columns(table);
@@ -299,6 +323,7 @@ void Transfer::transfer_userdata_table(const Run& run, MetaSchema& schema, MetaT
                 }
             }
         } restore_session{run, session.after};
+        gint64 copied = 0;  // rows of the table written so far
         tlog_warning("Recordsets: %d -> %s", static_cast<int>(plan.filters.size()), joined(plan.filters, ";").c_str());
         for (const auto& filter : plan.filters) {
             const std::string where = trimmed(filter);
@@ -310,32 +335,45 @@ void Transfer::transfer_userdata_table(const Run& run, MetaSchema& schema, MetaT
             // The last key read, as a bare integer, while pages go by key.
             std::string last_key;
             bool by_key = plan.key_index >= 0;
-            auto page_at = [&](gint64 offset) {
+            auto query_at = [&](gint64 offset) {
                 std::string page_where = where;
                 if (by_key && !last_key.empty()) {
                     page_where = (where.empty() ? "" : "(" + where + ") AND ") + plan.key + " > " + last_key;
                     offset = 0;
                 }
-                std::string sql = gobj::call<&CStatementVt::show_content>(source, database, schema_name, name,
-                                                                          plan.source_columns, page_where, plan.order,
-                                                                          offset, static_cast<gint>(plan.batch));
-                auto page = gobj::call<&CConnectionVt::execute_as_model>(run.source, sql, false);
-                if (!page) throw gobj::Error("Transfer", -1, _("The source gave no rows for the page query."));
-                tlog_warning("Transfer recordset: %lld ==>\n%s", static_cast<long long>(page->get_rows().size()),
-                             sql.c_str());
-                note(run, time_stamp() + " transfer data " + plan.label + "......\n" + sql);
-                transfer_data_model(run, *page, plan);
+                return gobj::call<&CStatementVt::show_content>(source, database, schema_name, name,
+                                                               plan.source_columns, page_where, plan.order, offset,
+                                                               static_cast<gint>(plan.batch));
+            };
+            // The source reads the next page while the target writes this one.
+            auto read = [&run](std::string sql) {
+                auto rows = gobj::call<&CConnectionVt::execute_as_model>(run.source, sql, false);
+                Page page{std::move(sql), std::move(rows)};
+                if (!page.rows) throw gobj::Error("Transfer", -1, _("The source gave no rows for the page query."));
+                return page;
+            };
+            const gint64 pages = rows > plan.batch ? (rows + plan.batch - 1) / plan.batch : 1;
+            auto next = std::async(std::launch::async, read, query_at(0));
+            for (gint64 at = 0; at < pages; ++at) {
+                Page page = next.get();
                 if (by_key) {
-                    last_key = last_integer_key(*page, plan.key_index);
+                    last_key = last_integer_key(*page.rows, plan.key_index);
                     // A key that is no integer (SQLite lets a key column hold anything) goes
                     // on by offset, in the same order.
                     by_key = !last_key.empty();
                 }
-            };
-            if (rows > plan.batch) {
-                for (gint64 offset = 0; offset < rows; offset += plan.batch) page_at(offset);
-            } else {
-                page_at(0);
+                if (at + 1 < pages) next = std::async(std::launch::async, read, query_at((at + 1) * plan.batch));
+                tlog_warning("Transfer recordset: %u ==>\n%s", page.rows->list_n_items(), page.sql.c_str());
+                note(run, time_stamp() + " transfer data " + plan.label + "......\n" + page.sql);
+                try {
+                    copied += transfer_data_model(run, *page.rows, plan);
+                } catch (const TargetLost& e) {
+                    throw TargetLost(gobj::Error(
+                        e.domain(), e.code(),
+                        gobj::take_string(g_strdup_printf(_("the connection to the target was lost after %" G_GINT64_FORMAT
+                                                            " rows of the table were copied: %s"),
+                                                          copied, e.message().c_str()))));
+                }
             }
         }
         // The target's counters (sequences) moved past the copied values.
@@ -350,11 +388,11 @@ void Transfer::transfer_userdata_table(const Run& run, MetaSchema& schema, MetaT
     } catch (const gobj::Error& e) {
         count(run, false, time_stamp() + " transfer table data " + plan.label + "......\n" + e.message());
         tlog_warning("Transfer table: %s......[failed]", plan.label.c_str());
-        if (!go_on) throw;
+        if (!go_on || dynamic_cast<const TargetLost*>(&e)) throw;
     }
 }
 
-void Transfer::transfer_data_model(const Run& run, TableModel& page, const TablePlan& plan) {
+gint64 Transfer::transfer_data_model(const Run& run, TableModel& page, const TablePlan& plan) {
     const auto& columns = page.get_columns();
     tlog_warning("Call transfer_data_model: %s.%s(%s), values(%d)", plan.target_schema.c_str(),
                  plan.target_table.c_str(), joined(plan.target_names, ", ").c_str(), columns.size());
@@ -364,41 +402,12 @@ void Transfer::transfer_data_model(const Run& run, TableModel& page, const Table
     const std::vector<std::string> names(plan.target_columns.begin(), plan.target_columns.begin() + n);
     auto target = statement_of(run.target);
     auto* dialect = n ? Statement::of(target) : nullptr;
-    const size_t per_insert = dialect ? static_cast<size_t>(std::max(1, dialect->copy_rows_per_insert(plan.copy))) : 1;
+    const size_t per_insert = dialect ? plan.per_insert : 1;
 
-    // Each row is counted with its own INSERT, also when it travelled with others.
-    auto row_in = [&](const std::string& sql) {
-        tlog_debug("Insert SQL: %s", sql.c_str());
-        count(run, true, time_stamp() + " " + sql);
-    };
-    auto insert_row = [&](const std::string& sql) {
-        try {
-            run_statement(run.target, sql);
-            row_in(sql);
-        } catch (const gobj::Error& e) {
-            // A rejected row is counted and the copy goes on, whatever CONTINUE says.
-            tlog_warning("Insert refused: %s", e.message().c_str());
-            tlog_debug("Insert SQL: %s", sql.c_str());
-            count(run, false, time_stamp() + " " + sql + "\n" + e.message());
-        }
-    };
+    // Each row's packed values and its own INSERT, which its counted line shows also when
+    // it travelled with others.
+    std::vector<std::vector<std::string>> rows;
     std::vector<std::string> statements;
-    Statement::CopyGroup group;
-    auto send = [&] {
-        if (group.rows.size() > 1) {
-            try {
-                dialect->send_rows(plan.copy, names, group.rows, plan.insert_clause);
-                for (const auto& one : statements) row_in(one);
-                statements.clear();
-            } catch (const gobj::Error& e) {
-                tlog_debug("%d rows refused together, sent again one by one: %s", static_cast<int>(group.rows.size()),
-                           e.message().c_str());
-            }
-        }
-        for (const auto& one : statements) insert_row(one);
-        statements.clear();
-        group.clear();
-    };
     for (auto row : page.get_rows()) {
         std::vector<std::string> values;
         for (size_t i = 0; i < n; ++i) {
@@ -411,17 +420,99 @@ void Transfer::transfer_data_model(const Run& run, TableModel& page, const Table
             if (sql.size() > tail.size() && sql.compare(sql.size() - tail.size(), tail.size(), tail) == 0)
                 sql.insert(sql.size() - tail.size() + 1, " " + plan.insert_clause);
         }
-        if (per_insert == 1) {
-            insert_row(sql);
-            continue;
-        }
-        const size_t size = Statement::CopyGroup::size_of(values);
-        if (!group.takes(size, per_insert)) send();
         statements.push_back(std::move(sql));
-        group.add(std::move(values), size);
+        rows.push_back(std::move(values));
     }
-    send();
+
+    gint64 written = 0;
+    auto row_in = [&](size_t r) {
+        tlog_debug("Insert SQL: %s", statements[r].c_str());
+        count(run, true, time_stamp() + " " + statements[r]);
+        ++written;
+    };
+    // The target is gone: every row of the page from `r` on did not arrive.
+    auto lost = [&](size_t r, const gobj::Error& e) {
+        for (; r < rows.size(); ++r) count(run, false, time_stamp() + " " + statements[r] + "\n" + e.message());
+        throw TargetLost(e);
+    };
+    // Rows [begin, end) as statements: runs of rows that one statement may carry.
+    auto statements_of = [&](size_t begin, size_t end) {
+        std::vector<std::pair<size_t, size_t>> runs;
+        Statement::CopyGroup group;
+        for (size_t r = begin; r < end; ++r) {
+            const size_t size = Statement::CopyGroup::size_of(rows[r]);
+            if (!group.takes(size, per_insert)) {
+                runs.emplace_back(r - group.rows.size(), r);
+                group.clear();
+            }
+            group.add({}, size);
+        }
+        if (!group.rows.empty()) runs.emplace_back(end - group.rows.size(), end);
+        return runs;
+    };
+    auto send = [&](size_t begin, size_t end) {
+        if (end - begin == 1) {
+            run_statement(run.target, statements[begin]);
+            return;
+        }
+        const std::vector<std::vector<std::string>> some(rows.begin() + begin, rows.begin() + end);
+        dialect->send_rows(plan.copy, names, some, plan.insert_clause);
+    };
+    // Each row its own statement: a refused row is counted and the copy goes on, whatever
+    // CONTINUE says.
+    auto one_by_one = [&](size_t begin, size_t end) {
+        for (size_t r = begin; r < end; ++r) {
+            try {
+                run_statement(run.target, statements[r]);
+                row_in(r);
+            } catch (const gobj::Error& e) {
+                if (!supports::database::dialect::is_open(run.target)) lost(r, e);
+                tlog_warning("Insert refused: %s", e.message().c_str());
+                tlog_debug("Insert SQL: %s", statements[r].c_str());
+                count(run, false, time_stamp() + " " + statements[r] + "\n" + e.message());
+            }
+        }
+    };
+    // The rows of one unit (the page in a transaction, else one statement's rows) all go
+    // in or none does; a refused unit is sent again row by row, so each row still succeeds
+    // or fails alone.
+    auto unit = [&](size_t begin, size_t end, bool transaction) {
+        try {
+            if (transaction && !gobj::call<&CConnectionVt::transaction>(run.target))
+                throw gobj::Error("Transfer", -1, _("The target opened no transaction."));
+            for (const auto& [first, last] : statements_of(begin, end)) send(first, last);
+            if (transaction) gobj::call<&CConnectionVt::commit>(run.target);
+        } catch (const gobj::Error& e) {
+            if (!supports::database::dialect::is_open(run.target)) lost(begin, e);
+            if (transaction) {
+                try {
+                    gobj::call<&CConnectionVt::rollback>(run.target);
+                } catch (const gobj::Error& again) {
+                    if (!supports::database::dialect::is_open(run.target)) lost(begin, again);
+                }
+            }
+            tlog_debug("%d rows refused together, sent again one by one: %s", static_cast<int>(end - begin),
+                       e.message().c_str());
+            one_by_one(begin, end);
+            return;
+        }
+        for (size_t r = begin; r < end; ++r) row_in(r);
+    };
+    if (rows.size() > 1 && plan.in_transaction && dialect) {
+        unit(0, rows.size(), true);
+    } else if (per_insert > 1) {
+        for (const auto& [first, last] : statements_of(0, rows.size())) {
+            if (last - first > 1) {
+                unit(first, last, false);
+            } else {
+                one_by_one(first, last);
+            }
+        }
+    } else {
+        one_by_one(0, rows.size());
+    }
     tlog_warning("Call transfer_data_model......[done]");
+    return written;
 }
 
 }  // namespace tarvelin::rezezadovu::transform

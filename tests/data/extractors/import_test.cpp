@@ -487,6 +487,41 @@ TEST_P(SeveralRowsAtOnce, PostgreSQLTablesCopyCannotFill) {
     }
 }
 
+// SQLite keeps the storage class a value's literal gives, which a column without affinity
+// shows: rows that travel together store the classes, texts and numbers each record alone
+// stores (reals and integers past 64 bits as SQLite reads them, a real -0.0, TRUE).
+TEST_P(SeveralRowsAtOnce, SQLiteStoresTheClassOfEachLiteral) {
+    if (db->product() != "SQLite") GTEST_SKIP() << "storage classes are SQLite's";
+    db->run("CREATE TABLE u (id INTEGER PRIMARY KEY, txt, num, flag)");
+    auto target = target_table(db->schema(), "u",
+                               {{"id", T(INT64), "id", true},
+                                {"txt", T(STRING), "txt"},
+                                {"num", T(DOUBLE), "num"},
+                                {"flag", T(BOOLEAN), "flag"}});
+    const std::vector<std::vector<std::string>> records = {
+        {"1", "1.50", "1.50", "true"},
+        {"2", "007", "1e3", "false"},
+        {"3", "x''y", "99999999999999999999", "TRUE"},
+        {"4", "", "-0", "1"},
+        {"5", "e", "+5", "0"},
+        {"6", "n", "-9223372036854775809", "false"},
+        {"7", "z", "0.1", "true"},
+        {"8", "y", "-0.0", ""},
+        {"9", "w", "123456789012345678901234567890.5e-3", "true"},
+    };
+    const std::string classes = "SELECT id, typeof(txt), quote(txt), typeof(num), quote(num), typeof(flag), quote(flag) "
+                                "FROM u ORDER BY id";
+    for (Format format : {Format::Dsv, Format::Json}) {
+        SCOPED_TRACE(name_of(format));
+        const std::string text = render_fields(format, records);
+        const Outcome first = run(format, text, true, "1", *target, "u");
+        const auto alone = db->rows(classes);
+        ASSERT_EQ(alone.size(), records.size()) << ::testing::PrintToString(first);
+        run(format, text, true, nullptr, *target, "u");
+        EXPECT_EQ(db->rows(classes), alone);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Products, SeveralRowsAtOnce, ::testing::Values("SQLite", "PostgreSQL", "MariaDB"),
                          [](const auto& info) { return info.param; });
 

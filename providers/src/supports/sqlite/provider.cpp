@@ -227,6 +227,58 @@ void SQLiteProvider::run_transaction_statement(const char* sql, bool only_inside
     raise_error(db, rc);
 }
 
+gint64 SQLiteProvider::insert_rows(const std::vector<std::string>& statements, const std::vector<BoundRow>& rows) {
+    Lock lock(mutex_);
+    sqlite3* db = handle();
+    auto exec = [&](const char* sql) {
+        char* message = nullptr;
+        const int rc = sqlite3_exec(db, sql, nullptr, nullptr, &message);
+        sqlite3_free(message);
+        return rc;
+    };
+    raise_error(db, exec("SAVEPOINT tarvelin_rows"));
+    gint64 changed = 0;
+    try {
+        std::vector<StmtPtr> prepared(statements.size());
+        for (const auto& row : rows) {
+            auto& stmt = prepared.at(row.statement);
+            if (!stmt) {
+                const std::string& text = statements[row.statement];
+                sqlite3_stmt* raw = nullptr;
+                const int rc = sqlite3_prepare_v2(db, text.c_str(), int(text.size()), &raw, nullptr);
+                stmt = StmtPtr(raw);
+                raise_error(db, rc);
+            }
+            sqlite3_stmt* st = stmt.get();
+            for (std::size_t i = 0; i < row.values.size(); ++i) {
+                const Bound& v = row.values[i];
+                const int at = int(i) + 1;
+                int rc = SQLITE_OK;
+                switch (v.kind) {
+                    case Bound::kNull: rc = sqlite3_bind_null(st, at); break;
+                    case Bound::kInteger: rc = sqlite3_bind_int64(st, at, v.integer); break;
+                    case Bound::kText:
+                        rc = sqlite3_bind_text64(st, at, v.bytes.data(), v.bytes.size(), SQLITE_STATIC, SQLITE_UTF8);
+                        break;
+                    case Bound::kBlob: rc = sqlite3_bind_blob64(st, at, v.bytes.data(), v.bytes.size(), SQLITE_STATIC); break;
+                }
+                raise_error(db, rc);
+            }
+            int rc = sqlite3_step(st);
+            while (rc == SQLITE_ROW) rc = sqlite3_step(st);
+            raise_error(db, rc);
+            sqlite3_reset(st);
+            changed += sqlite3_changes64(db);
+        }
+    } catch (...) {
+        exec("ROLLBACK TO tarvelin_rows");
+        exec("RELEASE tarvelin_rows");
+        throw;
+    }
+    raise_error(db, exec("RELEASE tarvelin_rows"));
+    return changed;
+}
+
 bool SQLiteProvider::transaction() {
     run_transaction_statement("BEGIN", false);
     return true;

@@ -5,6 +5,8 @@
 
 #include <atomic>
 #include <mutex>
+#include <string>
+#include <vector>
 
 #include "providers/contracts/face_provider.hpp"
 #include "providers/supports/sqlite/error.hpp"
@@ -33,6 +35,22 @@ public:
 
     // The database handle (borrowed), or none.
     sqlite3* get_engine();
+
+    // A parameter's value, of the storage class the statement's literal would have given.
+    struct Bound {
+        enum Kind { kNull, kInteger, kText, kBlob } kind = kNull;
+        gint64 integer = 0;
+        std::string bytes;  // a text's or a blob's
+    };
+    // A row for insert_rows: the index of its statement and the values of its parameters
+    // (?1, ?2, ... in order).
+    struct BoundRow {
+        std::size_t statement = 0;
+        std::vector<Bound> values;
+    };
+    // Runs `statements[row.statement]` once for each of `rows`, each text prepared once,
+    // all or nothing (inside a savepoint): the rows changed. A refusal is thrown.
+    gint64 insert_rows(const std::vector<std::string>& statements, const std::vector<BoundRow>& rows);
 
 private:
     sqlite3* handle() const;

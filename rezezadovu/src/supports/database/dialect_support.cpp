@@ -1,5 +1,7 @@
 #include "rezezadovu/supports/database/dialect_support.hpp"
 
+#include <tarvelin/providers/face_provider.h>
+
 #include "providers/contracts/model_column.hpp"
 #include "providers/contracts/value_integer.hpp"
 #include "providers/contracts/value_string.hpp"
@@ -71,6 +73,13 @@ std::string version_of(const gobj::Ref<IConnection>& connection) {
     if (!connection) return {};
     const char* version = gobj::call<&Vtable::get_version>(connection);
     return version ? version : "";
+}
+
+bool is_open(const gobj::Ref<IConnection>& connection) {
+    if (!connection) return false;
+    auto provider = gobj::call<&Vtable::get_provider, gobj::borrow>(connection);
+    gpointer p = gobj::detail::instance_arg(provider);
+    return !p || tarvelin_providers_contracts_iprovider_get_is_opened(static_cast<TarvelinProvidersContractsIProvider*>(p));
 }
 
 

@@ -49,6 +49,10 @@ gobj::Ref<contracts::database::IStatement> statement_of(const gobj::Ref<IConnect
 gobj::Ref<contracts::database::IInspectable> inspector_of(const gobj::Ref<IConnection>& connection);
 // The connection's version text ("" before any, or without a connection).
 std::string version_of(const gobj::Ref<IConnection>& connection);
+// Whether the connection's provider is still open; after a failed statement, false means
+// the session is gone (server down, session ended). True for a connection without a
+// provider of ours, which cannot say: its statements' errors stand.
+bool is_open(const gobj::Ref<IConnection>& connection);
 
 // ---- results
 

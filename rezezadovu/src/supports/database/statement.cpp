@@ -1,5 +1,6 @@
 #include "rezezadovu/supports/database/statement.hpp"
 
+#include "providers/contracts/face_provider.hpp"
 #include "providers/gobj/call.hpp"
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"
@@ -231,6 +232,7 @@ std::string Statement::copy_insert_clause(const CopyTarget&) { return {}; }
 std::vector<std::string> Statement::after_copy(const CopyTarget&) { return {}; }
 bool Statement::places_columns() const { return true; }
 int Statement::copy_rows_per_insert(const CopyTarget&) { return 1; }
+bool Statement::copy_in_transaction(const CopyTarget&) { return false; }
 
 std::string Statement::copy_insert_rows(const CopyTarget& target, const std::vector<std::string>& columns,
                                         const std::vector<std::vector<std::string>>& rows, const std::string& clause) {
@@ -257,8 +259,18 @@ gint64 Statement::send_rows(const CopyTarget& target, const std::vector<std::str
                             const std::vector<std::vector<std::string>>& rows, const std::string& clause) {
     const gint64 copied = copy_rows(target, columns, rows, clause);
     if (copied >= 0) return copied;
-    return gobj::call<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::execute_no_query>(
-        dialect::require(connection()), copy_insert_rows(target, columns, rows, clause), false);
+    auto link = dialect::require(connection());
+    const std::string sql = copy_insert_rows(target, columns, rows, clause);
+    // Straight to the provider, as COPY goes: the connection's log would copy every value
+    // of every row into a line of its own (user data at info level, and most of the time).
+    auto provider = gobj::call<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::get_provider, gobj::borrow>(link);
+    if (gpointer p = gobj::detail::instance_arg(provider)) {
+        const gint64 written = gobj::call<&providers::contracts::IProvider::Vtable::execute_affect>(p, sql, false);
+        tlog_debug("INSERT of %d rows into %s.%s: %" G_GINT64_FORMAT " written", static_cast<int>(rows.size()),
+                   target.schema.c_str(), target.table.c_str(), written);
+        return written;
+    }
+    return gobj::call<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::execute_no_query>(link, sql, false);
 }
 
 Statement* Statement::of(const gobj::Ref<contracts::database::IStatement>& statement) {

@@ -168,6 +168,10 @@ public:
     // product whose multi-row INSERT is all or nothing gives more, so that a refused
     // statement can be sent again row by row with the outcome of single rows.
     virtual int copy_rows_per_insert(const CopyTarget& target);
+    // Whether copied rows of `target` may go in a transaction of several statements that a
+    // refusal rolls back whole, so that they can be sent again row by row with the outcome
+    // of rows sent alone. False (the default) where a rollback might keep some of them.
+    virtual bool copy_in_transaction(const CopyTarget& target);
     // One INSERT of `rows` (each its packed values, in the order of `columns`, the target's
     // quoted names) into `target`, with `clause` (copy_insert_clause) before VALUES:
     // "INSERT INTO name(a, b) clause VALUES(1, 'x'), (2, 'y');".

@@ -1,7 +1,5 @@
 #include "rezezadovu/supports/data/extractors/import_run.hpp"
 
-#include <tarvelin/providers/face_provider.h>
-
 #include <algorithm>
 
 #include "providers/gobj/call.hpp"
@@ -239,13 +237,7 @@ bool ImportRun::run_one_by_one(std::vector<Record>& batch) {
     return true;
 }
 
-bool ImportRun::connection_alive() const {
-    auto provider = gobj::call<&ConnectionVt::get_provider, gobj::borrow>(connection_);
-    gpointer p = gobj::detail::instance_arg(provider);
-    // A connection without a provider of ours cannot say; its statements' errors stand.
-    return !p || tarvelin_providers_contracts_iprovider_get_is_opened(
-                     static_cast<TarvelinProvidersContractsIProvider*>(p));
-}
+bool ImportRun::connection_alive() const { return supports::database::dialect::is_open(connection_); }
 
 gobj::Error ImportRun::lost(const gobj::Error& error) const {
     return gobj::Error(error.domain(), error.code(),

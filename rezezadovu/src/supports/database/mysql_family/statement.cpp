@@ -507,28 +507,46 @@ Text MySQLFamilyStatement::revoke_user_rights(const char* database, const char* 
 
 // ---------------------------------------------------------------- copy hooks
 
+namespace {
+
+// The engine of the copy's target table and whether the session's mode is strict; an
+// engine of "" when the table or the catalogue cannot be read.
+struct CopiedTable {
+    std::string engine;
+    bool strict = false;
+    bool innodb() const { return g_ascii_strcasecmp(engine.c_str(), "InnoDB") == 0; }
+};
+
+CopiedTable copied_table(MySQLFamilyStatement& statement, const Statement::CopyTarget& target) {
+    const auto literal = [&](const std::string& text) {
+        return statement.pack_value(TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING, text.c_str()).value_or("''");
+    };
+    try {
+        dialect::CatalogRows rows(dialect::query_model(
+            statement.connection(),
+            "SELECT ENGINE AS engine, @@SESSION.sql_mode AS sql_mode FROM information_schema.TABLES "
+            "WHERE TABLE_SCHEMA = " + literal(target.schema) + " AND TABLE_NAME = " + literal(target.table)));
+        for (auto row : rows) {
+            const std::string mode = "," + dialect::ascii_upper(row.text("sql_mode")) + ",";
+            return {row.text("engine"), mode.find(",STRICT_TRANS_TABLES,") != std::string::npos ||
+                                            mode.find(",STRICT_ALL_TABLES,") != std::string::npos};
+        }
+    } catch (const gobj::Error&) {
+    }
+    return {};
+}
+
+}  // namespace
+
 int MySQLFamilyStatement::copy_rows_per_insert(const CopyTarget& target) {
     // A table of another engine keeps the rows before a refused one, and without a strict
     // mode a multi-row INSERT stores a NULL for a NOT NULL column (one row alone is
     // refused): rows then go alone.
-    const auto literal = [&](const std::string& text) {
-        return pack_value(TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING, text.c_str()).value_or("''");
-    };
-    try {
-        dialect::CatalogRows rows(dialect::query_model(
-            connection(), "SELECT ENGINE AS engine, @@SESSION.sql_mode AS sql_mode FROM information_schema.TABLES "
-                          "WHERE TABLE_SCHEMA = " + literal(target.schema) + " AND TABLE_NAME = " + literal(target.table)));
-        for (auto row : rows) {
-            const std::string mode = "," + dialect::ascii_upper(row.text("sql_mode")) + ",";
-            const bool strict = mode.find(",STRICT_TRANS_TABLES,") != std::string::npos ||
-                                mode.find(",STRICT_ALL_TABLES,") != std::string::npos;
-            return strict && g_ascii_strcasecmp(row.text("engine").c_str(), "InnoDB") == 0 ? 1000 : 1;
-        }
-        return 1;
-    } catch (const gobj::Error&) {
-        return 1;
-    }
+    const CopiedTable table = copied_table(*this, target);
+    return table.strict && table.innodb() ? 1000 : 1;
 }
+
+bool MySQLFamilyStatement::copy_in_transaction(const CopyTarget& target) { return copied_table(*this, target).innodb(); }
 
 Statement::CopySession MySQLFamilyStatement::copy_session(const CopyTarget& target) {
     if (!target.any_source([](meta_model::MetaColumn& c) { return c.get_auto_increment(); })) return {};

@@ -93,6 +93,8 @@ public:
     // A multi-row INSERT into an InnoDB table (the engine tables are made with) under a
     // strict mode fails whole; engine and mode are read through the connection.
     int copy_rows_per_insert(const CopyTarget& target) override;
+    // Only InnoDB rolls back what it wrote.
+    bool copy_in_transaction(const CopyTarget& target) override;
 
     // The text that shows an object's source and the column that holds it.
     struct Source {

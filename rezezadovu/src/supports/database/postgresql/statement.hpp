@@ -96,6 +96,7 @@ public:
     bool places_columns() const override { return false; }
     // A multi-row INSERT fails whole.
     int copy_rows_per_insert(const CopyTarget& target) override;
+    bool copy_in_transaction(const CopyTarget&) override { return true; }
     // Rows through COPY (the provider's copy_in) where COPY stores what the INSERTs would:
     // every value NULL, a text (read by the column's input either way), bytes into bytea,
     // a number into a number column or a truth word into a boolean one; no identity

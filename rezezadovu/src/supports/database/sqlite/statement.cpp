@@ -1,8 +1,12 @@
 #include "rezezadovu/supports/database/sqlite/statement.hpp"
 
+#include <map>
+
 #include "providers/contracts/face_server.hpp"
+#include "providers/gobj/call.hpp"
 #include "providers/gobj/precondition.hpp"
 #include "providers/gobj/register.hpp"
+#include "providers/supports/sqlite/provider.hpp"
 #include "rezezadovu/supports/database/database_helper.hpp"
 #include "rezezadovu/supports/database/dialect_support.hpp"
 #include "rezezadovu/supports/database/sqlite/catalog.hpp"
@@ -272,6 +276,118 @@ Text SQLiteStatement::quote_identifier(const char* identifier, const char* schem
 }
 
 int SQLiteStatement::copy_rows_per_insert(const CopyTarget&) { return 1000; }
+
+namespace {
+
+using Bound = providers::supports::sqlite::SQLiteProvider::Bound;
+
+// The value a literal of ours stands for, as SQLite's parser reads it: NULL, a quoted
+// text, X'..' bytes, TRUE and FALSE, an integer that fits 64 bits; a real (or an integer
+// too large, which SQLite reads as a real) is its text, for CAST(? AS REAL), which reads it
+// as the parser would. False for any other text.
+bool bound_of(std::string_view literal, Bound& out, bool& real) {
+    real = false;
+    out = Bound();
+    auto word = [&](std::string_view w) {
+        return literal.size() == w.size() && g_ascii_strncasecmp(literal.data(), w.data(), w.size()) == 0;
+    };
+    if (word("NULL")) return true;
+    if (word("TRUE") || word("FALSE")) {
+        out.kind = Bound::kInteger;
+        out.integer = word("TRUE") ? 1 : 0;
+        return true;
+    }
+    auto quoted_body = [&](std::string_view body, std::string& into) {
+        for (size_t i = 0; i < body.size(); ++i) {
+            if (body[i] == '\'') {
+                if (i + 1 >= body.size() || body[i + 1] != '\'') return false;
+                ++i;
+            }
+            into += body[i];
+        }
+        return true;
+    };
+    if (literal.size() >= 2 && literal.front() == '\'' && literal.back() == '\'') {
+        out.kind = Bound::kText;
+        return quoted_body(literal.substr(1, literal.size() - 2), out.bytes);
+    }
+    if (literal.size() >= 3 && (literal[0] == 'X' || literal[0] == 'x') && literal[1] == '\'' && literal.back() == '\'') {
+        const std::string_view hex = literal.substr(2, literal.size() - 3);
+        if (hex.size() % 2) return false;
+        out.kind = Bound::kBlob;
+        for (size_t i = 0; i < hex.size(); i += 2) {
+            const int hi = g_ascii_xdigit_value(hex[i]), lo = g_ascii_xdigit_value(hex[i + 1]);
+            if (hi < 0 || lo < 0) return false;
+            out.bytes += char(hi * 16 + lo);
+        }
+        return true;
+    }
+    if (!DatabaseHelper::is_number_literal(literal)) return false;
+    const bool negative = literal.front() == '-';
+    const std::string_view digits = literal.substr(literal.front() == '-' || literal.front() == '+' ? 1 : 0);
+    if (digits.find_first_not_of("0123456789") == std::string_view::npos) {
+        guint64 magnitude = 0;
+        bool fits = true;
+        for (char c : digits) {
+            const guint64 d = guint64(c - '0');
+            if (magnitude > (G_MAXUINT64 - d) / 10) {
+                fits = false;
+                break;
+            }
+            magnitude = magnitude * 10 + d;
+        }
+        const guint64 limit = guint64(G_MAXINT64) + (negative ? 1 : 0);
+        if (fits && magnitude <= limit) {
+            out.kind = Bound::kInteger;
+            out.integer = negative ? gint64(0 - magnitude) : gint64(magnitude);
+            return true;
+        }
+    }
+    out.kind = Bound::kText;
+    out.bytes = std::string(literal);
+    real = true;
+    return true;
+}
+
+}  // namespace
+
+gint64 SQLiteStatement::copy_rows(const CopyTarget& target, const std::vector<std::string>& columns,
+                                  const std::vector<std::vector<std::string>>& rows, const std::string& clause) {
+    using providers::supports::sqlite::SQLiteProvider;
+    auto link = connection();
+    if (!link || columns.empty()) return -1;
+    auto provider = gobj::call<&TarvelinRezezadovuContractsDatabaseIConnectionInterface::get_provider, gobj::borrow>(link);
+    auto* engine = gobj::checked_cast<SQLiteProvider>(gobj::detail::instance_arg(provider));
+    if (!engine) return -1;
+    // One statement text for each pattern of real values among the columns.
+    std::string head = "INSERT INTO " + row_name(target.schema.c_str(), target.table.c_str()) + "(";
+    for (size_t i = 0; i < columns.size(); ++i) (head += i ? ", " : "") += columns[i];
+    head += clause.empty() ? ") VALUES(" : ") " + clause + " VALUES(";
+    std::map<std::vector<bool>, size_t> patterns;
+    std::vector<std::string> statements;
+    std::vector<SQLiteProvider::BoundRow> bound(rows.size());
+    std::vector<bool> reals(columns.size());
+    for (size_t r = 0; r < rows.size(); ++r) {
+        if (rows[r].size() != columns.size()) return -1;
+        bound[r].values.resize(columns.size());
+        for (size_t i = 0; i < columns.size(); ++i) {
+            bool real = false;
+            if (!bound_of(rows[r][i], bound[r].values[i], real)) return -1;
+            reals[i] = real;
+        }
+        auto [at, added] = patterns.try_emplace(reals, statements.size());
+        if (added) {
+            std::string sql = head;
+            for (size_t i = 0; i < columns.size(); ++i) {
+                const std::string parameter = "?" + std::to_string(i + 1);
+                (sql += i ? ", " : "") += reals[i] ? "CAST(" + parameter + " AS REAL)" : parameter;
+            }
+            statements.push_back(sql + ")");
+        }
+        bound[r].statement = at->second;
+    }
+    return engine->insert_rows(statements, bound);
+}
 
 std::string SQLiteStatement::quoted(std::string_view name) { return DatabaseHelper::quote(name, '"'); }
 

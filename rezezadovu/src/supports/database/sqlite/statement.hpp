@@ -69,6 +69,12 @@ public:
     Text quote_identifier(const char* identifier, const char* schema) override;
     // A multi-row INSERT fails whole (and is one transaction, where rows alone are one each).
     int copy_rows_per_insert(const CopyTarget& target) override;
+    bool copy_in_transaction(const CopyTarget&) override { return true; }
+    // Rows through one prepared INSERT with bound parameters, each value bound as the
+    // storage class its literal gives (a real literal's text converted by SQLite itself),
+    // inside a savepoint; -1 for rows holding a literal of another form.
+    gint64 copy_rows(const CopyTarget& target, const std::vector<std::string>& columns,
+                     const std::vector<std::vector<std::string>>& rows, const std::string& clause) override;
 
     // A name as SQL: between double quotes, each one inside doubled, whatever it holds
     // (the empty name too). Double quotes rather than backquotes: the standard form,
