@@ -126,7 +126,11 @@ gint render_markdown(BaseExtractor&, ExportCells& cells, ExportOutput& out, cons
         line.clear();
         for (size_t i = 0; i < cells.columns(); ++i) {
             auto cell = cells.text(row, i);
-            line += cell ? "| " + markdown_cell(*cell) + " " : "| ";
+            line += "| ";
+            if (cell) {
+                line += markdown_cell(*cell);
+                line += ' ';
+            }
         }
         line += "|";
         out.write(line);
