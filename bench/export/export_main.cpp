@@ -1,7 +1,8 @@
 // Export benchmark: a table of five columns (int, bigint, double, text, timestamp) read
-// through a dialect connection (execute_as_model) and written as CSV by DsvExtractor's
-// export_to_file, timed beside the product's command-line client writing the same rows as
-// CSV (sqlite3 -csv; psql \copy ... to stdout csv), in paired runs. Prints per run rows/s
+// through a dialect connection (execute_as_model) and written as CSV by DsvExtractor's and
+// as JSON by JsonExtractor's export_to_file, timed beside the product's command-line client
+// writing the same rows as CSV (sqlite3 -csv; psql \copy ... to stdout csv) or as JSON
+// (sqlite3 -json; psql \copy of row_to_json), in paired runs. Prints per run rows/s
 // of our fetch, our write, both together and the client, the ratio, and peak memory per
 // row, and as each scenario's last line our rows/s over the client's as MIN/MEDIAN/MAX;
 // checks that both files hold the same number of records.
@@ -61,12 +62,14 @@ bool reset_peak() {
 
 double seconds_since(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
 
-// Lines of a file, and so its records when no field holds a line end.
-std::size_t lines_of(const std::string& file) {
+// Lines of a file (holding `needle`, when given): its records when no field holds a line
+// end, or when each record has one line naming its first member.
+std::size_t lines_of(const std::string& file, const std::string& needle = "") {
     std::ifstream in(file, std::ios::binary);
     std::size_t n = 0;
     std::string line;
-    while (std::getline(in, line)) ++n;
+    while (std::getline(in, line))
+        if (needle.empty() || line.find(needle) != std::string::npos) ++n;
     return n;
 }
 
@@ -89,8 +92,25 @@ struct Figures {
     std::size_t records = 0;      // data records in the file
 };
 
+// The written forms: CSV beside the client's CSV, JSON beside the client's JSON lines.
+struct Form {
+    const char* name;
+    gpointer (*make)();
+    const char* our_record;  // a line each record of ours has once; "" counts every line but the header
+};
+const Form kCsv = {"CSV",
+                   [] {
+                       return gpointer(tarvelin_rezezadovu_supports_data_extractors_dsv_extractor_new("csv"));
+                   },
+                   ""};
+const Form kJson = {"JSON",
+                    [] {
+                        return gpointer(tarvelin_rezezadovu_supports_data_extractors_json_extractor_new("json"));
+                    },
+                    "\"id\" : "};
+
 // Ours: the whole table through execute_as_model, then export_to_file.
-Figures ours(Connection* c, const std::string& select, const std::string& file) {
+Figures ours(Connection* c, const std::string& select, const std::string& file, const Form& form) {
     Figures f;
     malloc_trim(0);
     long before = status_kb("VmRSS:");
@@ -102,16 +122,16 @@ Figures ours(Connection* c, const std::string& select, const std::string& file) 
     if (!table) fail("fetch", error);
     f.fetch = seconds_since(start);
     f.rows = g_list_model_get_n_items(G_LIST_MODEL(table));
-    auto* csv = tarvelin_rezezadovu_supports_data_extractors_dsv_extractor_new("csv");
+    auto* extractor = form.make();
     start = Clock::now();
     gint written = tarvelin_rezezadovu_contracts_data_iexporter_export_to_file(
-        TARVELIN_REZEZADOVU_CONTRACTS_DATA_IEXPORTER(csv), table, file.c_str(), nullptr, nullptr, &error);
+        TARVELIN_REZEZADOVU_CONTRACTS_DATA_IEXPORTER(extractor), table, file.c_str(), nullptr, nullptr, &error);
     if (written < 0) fail("export", error);
     f.write = seconds_since(start);
     f.peak_bytes = peak_ok ? double(status_kb("VmHWM:") - before) * 1024.0 : -1;
-    g_object_unref(csv);
+    g_object_unref(extractor);
     g_object_unref(table);
-    f.records = lines_of(file) - 1;  // the header line
+    f.records = *form.our_record ? lines_of(file, form.our_record) : lines_of(file) - 1;  // the header line
     return f;
 }
 
@@ -145,7 +165,7 @@ struct Ratios {
         std::vector<double> v = values;
         std::sort(v.begin(), v.end());
         double median = v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
-        std::printf("%-11s %9zu rows/s ours over client: ratio %.3f/%.3f/%.3f\n", name, rows, v.front(), median,
+        std::printf("%-15s %9zu rows/s ours over client: ratio %.3f/%.3f/%.3f\n", name, rows, v.front(), median,
                     v.back());
     }
 };
@@ -153,10 +173,32 @@ struct Ratios {
 void report(const char* name, const Figures& our, const Figures& their) {
     double n = double(our.rows);
     double total = our.fetch + our.write;
-    std::printf("%-11s %9zu %12.0f %12.0f %12.0f %12.0f %7.2f %10.1f %10.1f  %s\n", name, our.rows, n / our.fetch,
+    std::printf("%-15s %9zu %12.0f %12.0f %12.0f %12.0f %7.2f %10.1f %10.1f  %s\n", name, our.rows, n / our.fetch,
                 n / our.write, n / total, double(their.rows) / their.write, total / their.write, our.peak_bytes / n,
                 their.peak_bytes / double(their.rows),
                 our.records == their.records ? "same records" : "RECORD COUNTS DIFFER");
+}
+
+// Each form in paired runs, the client (the command `command` gives for the form) first:
+// its shell is forked from this process, whose pages it would count as its own after our
+// run. True when every run wrote `rows` records on both sides.
+bool paired(const char* product, Connection* c, const std::string& select, std::size_t rows,
+            const std::string& ours_file, const std::string& client_file,
+            const std::function<std::string(const Form&)>& command) {
+    bool same = true;
+    for (const Form* form : {&kCsv, &kJson}) {
+        std::string name = std::string(product) + " " + form->name;
+        Ratios ratios;
+        for (int i = 0; i < runs(); ++i) {
+            Figures their = client(command(*form), client_file);
+            Figures our = ours(c, select, ours_file, *form);
+            report(name.c_str(), our, their);
+            ratios.add(our, their);
+            same = same && our.records == their.records && our.records == rows;
+        }
+        ratios.print(name.c_str(), rows);
+    }
+    return same;
 }
 
 // ---------------------------------------------------------------- SQLite
@@ -170,19 +212,10 @@ bool sqlite_scenario(std::size_t rows, const std::string& dir) {
     run(c, "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " + std::to_string(rows) +
                ") INSERT INTO t SELECT i, i * 4294967296, i / 7.0, 'label ' || i, "
                "datetime(1700000000 + i, 'unixepoch') FROM n");
-    const char* select = "SELECT id, big, ratio, label, stamp FROM t ORDER BY id";
-    // The client first: its shell is forked from this process, whose pages it would count
-    // as its own after our run.
-    bool same = true;
-    Ratios ratios;
-    for (int i = 0; i < runs(); ++i) {
-        Figures their = client("sqlite3 -csv '" + db + "' '" + select + "'", client_csv);
-        Figures our = ours(c, select, ours_csv);
-        report("SQLite", our, their);
-        ratios.add(our, their);
-        same = same && our.records == their.records && our.records == rows;
-    }
-    ratios.print("SQLite", rows);
+    std::string select = "SELECT id, big, ratio, label, stamp FROM t ORDER BY id";
+    bool same = paired("SQLite", c, select, rows, ours_csv, client_csv, [&](const Form& form) {
+        return std::string("sqlite3 ") + (&form == &kCsv ? "-csv" : "-json") + " '" + db + "' '" + select + "'";
+    });
     tarvelin_rezezadovu_contracts_database_iconnection_close(c);
     g_object_unref(sqlite);
     for (const auto& f : {db, ours_csv, client_csv}) g_unlink(f.c_str());
@@ -207,18 +240,12 @@ std::optional<bool> postgresql_scenario(std::size_t rows, const std::string& dir
                std::to_string(rows) + ") AS i");
     std::string select = "SELECT id, big, ratio, label, stamp FROM " + table + " ORDER BY id";
     std::string conninfo = "host=" + host + " port=" + port + " user=" + user + " dbname=" + database;
-    bool same = true;
-    Ratios ratios;
-    for (int i = 0; i < runs(); ++i) {
-        Figures their = client("PGPASSWORD='" + password + "' psql -X -q '" + conninfo + "' -c '\\copy (" + select +
-                                   ") to stdout csv'",
-                               client_csv);
-        Figures our = ours(c, select, ours_csv);
-        report("PostgreSQL", our, their);
-        ratios.add(our, their);
-        same = same && our.records == their.records && our.records == rows;
-    }
-    ratios.print("PostgreSQL", rows);
+    bool same = paired("PostgreSQL", c, select, rows, ours_csv, client_csv, [&](const Form& form) {
+        // JSON: one object a line, as COPY writes row_to_json.
+        std::string copied = &form == &kCsv ? select + ") to stdout csv"
+                                            : "SELECT row_to_json(r) FROM (" + select + ") AS r) to stdout";
+        return "PGPASSWORD='" + password + "' psql -X -q '" + conninfo + "' -c '\\copy (" + copied + "'";
+    });
     run(c, "DROP TABLE " + table);
     tarvelin_rezezadovu_contracts_database_iconnection_close(c);
     g_object_unref(pg);
@@ -253,7 +280,7 @@ bool isolated(const std::function<bool(const std::string& dir)>& scenario) {
 int main(int argc, char** argv) {
     auto wanted = [&](const char* name) { return bench_support::wanted(argc, argv, name); };
     auto rows_of = [](std::size_t fallback) { return bench_support::count_from_env("EXPORT_ROWS", fallback); };
-    std::printf("%-11s %9s %12s %12s %12s %12s %7s %10s %10s\n", "scenario", "rows", "fetch r/s", "write r/s",
+    std::printf("%-15s %9s %12s %12s %12s %12s %7s %10s %10s\n", "scenario", "rows", "fetch r/s", "write r/s",
                 "ours r/s", "client r/s", "ratio", "ours B/row", "cli B/row");
     bool ok = true;
     if (wanted("sqlite")) ok = isolated([&](const std::string& dir) { return sqlite_scenario(rows_of(1'000'000), dir); }) && ok;

@@ -5,6 +5,7 @@
 
 #include "providers/contracts/reader_cells.hpp"
 #include "providers/contracts/value_numeric.hpp"
+#include "providers/contracts/value_string.hpp"
 
 TARVELIN_LOG_TAG("cell_store")
 
@@ -247,34 +248,42 @@ gobj::Ref<RowModel> CellStore::make_row(guint index) {
     return RowModel::create_with_values(std::move(values));
 }
 
-std::optional<std::string> CellStore::exact_text(guint row, guint column) const {
+std::optional<std::string> CellStore::exact_text(guint row, guint column, GType* value_type) const {
     const Cell& c = row_cells(row)[column];
     const auto type = static_cast<DataType>(c.type);
+    if (value_type) *value_type = G_TYPE_NONE;
     switch (c.kind) {
         case kNull:
             return std::nullopt;
         case kExactReal:
+            if (value_type) break;
             return std::string(server_text_of(c));
         case kReal:
+            if (value_type) break;
             // As the value class holds it: a FLOAT cell is single precision.
             if (type == TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_FLOAT) return shortest_text(static_cast<float>(c.real));
             return shortest_text(c.real);
         case kText:
-            if (type == TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING)
+            if (type == TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING) {
+                if (value_type) *value_type = ValueString::gtype();
                 return std::string(c.data ? c.data : "", c.length);
+            }
             break;
         case kObject: {
             auto* v = gobj::cast<ValueObject>(c.object);
             if (!v || v->get_is_null()) return std::nullopt;
+            if (value_type) *value_type = G_OBJECT_TYPE(c.object);
             return v->exact_text();
         }
         default:
             break;
     }
-    // The other kinds: through a value made for the purpose, the cell left as it is.
+    // The other kinds (and the class of a number): through a value made for the purpose,
+    // the cell left as it is.
     Cell copy = c;
     auto value = make_value(copy);
     if (value->get_is_null()) return std::nullopt;
+    if (value_type) *value_type = G_OBJECT_TYPE(value.instance());
     return value->exact_text();
 }
 

@@ -37,8 +37,9 @@ public:
     bool holds_row(guint index) const { return index < rows_ && !chunk_dropped(index); }
     // The text that loses nothing of cell (row, column), read from the cell without making
     // a value: what exact_text of its value object gives; none for SQL NULL. The row must
-    // be held and the column inside the table.
-    std::optional<std::string> exact_text(guint row, guint column) const;
+    // be held and the column inside the table. `value_type`, when given, receives the class
+    // of the value the cell is made with (G_TYPE_NONE for SQL NULL).
+    std::optional<std::string> exact_text(guint row, guint column, GType* value_type = nullptr) const;
 
     // kExactReal: `data` points at the double (unaligned) followed by the server's text
     // of `length` bytes.

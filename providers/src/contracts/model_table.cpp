@@ -86,16 +86,23 @@ gobj::Ref<ValueObject> TableModel::get_value_at(gint col, gint row) const {
 }
 
 std::optional<std::string> TableModel::exact_text(gint col, gint row) const {
+    GType unused;
+    return exact_text(col, row, unused);
+}
+
+std::optional<std::string> TableModel::exact_text(gint col, gint row, GType& value_type) const {
+    value_type = G_TYPE_NONE;
     if (row < 0 || col < 0) return std::nullopt;
     if (has_cells()) {
         std::lock_guard lock(mutex_);
         if (cells_ && static_cast<guint>(col) < cells_->columns() &&
             (made_.empty() || static_cast<guint>(row) >= made_.size() || !made_[static_cast<guint>(row)]) &&
             cells_->holds_row(static_cast<guint>(row)))
-            return cells_->exact_text(static_cast<guint>(row), static_cast<guint>(col));
+            return cells_->exact_text(static_cast<guint>(row), static_cast<guint>(col), &value_type);
     }
     auto value = get_value_at(col, row);
     if (!value || value->get_is_null()) return std::nullopt;
+    value_type = G_OBJECT_TYPE(value.instance());
     return value->exact_text();
 }
 

@@ -65,6 +65,10 @@ public:
     // compact cells while its row has not been made, else from its value. None for SQL
     // NULL and outside the table.
     std::optional<std::string> exact_text(gint col, gint row) const;
+    // The same with the class of the cell's value (the class it is made with, for a cell
+    // not yet made; G_TYPE_NONE for SQL NULL and outside the table), for writers whose
+    // form follows the value's class.
+    std::optional<std::string> exact_text(gint col, gint row, GType& value_type) const;
     // Replaces a cell without notification; outside the table: a critical, nothing changed.
     void set_value_at(gint col, gint row, const gobj::Ref<ValueObject>& value);
     // A row in state INSERT holding each column's default value, not yet in the table.

@@ -69,5 +69,33 @@ TEST(StructureDocuments, EmptyDatabasesAndUnwritablePaths) {
     EXPECT_FALSE(exists(dir.file("n.html")));
 }
 
+const std::string kReplacement = "\xEF\xBF\xBD";
+
+// Catalogue names, types, defaults and comments read from a server may hold any bytes.
+TEST(StructureDocuments, CatalogueTextsThatAreNotUtf8AreWrittenValid) {
+    auto database = two_schema_database();
+    auto schema = database->append("s\xFF");
+    auto table = rezezadovu::meta_model::MetaTable::create_with_names(rezezadovu::meta_model::MetaTable::gtype(),
+                                                                       "shop", "s\xFF", "t\xC0\xAF");
+    table->set_comment("c\xED\xA0\x80");
+    gobj::GeeArray<rezezadovu::meta_model::MetaTable>::wrap(schema->get_tables()).append(table);
+    auto utf8 = [](const std::string& text) { return g_utf8_validate(text.data(), gssize(text.size()), nullptr); };
+    test::TempDir dir;
+    for (gpointer document : {gpointer(tarvelin_rezezadovu_supports_data_documents_html_document_new()),
+                              gpointer(tarvelin_rezezadovu_supports_data_documents_markdown_document_new())}) {
+        Made made(document);
+        test::LogCapture log;
+        Texts texts;
+        texts.title = "ti\x80tle";
+        auto r = produce(made, *database, dir.file("doc"), texts.cfg());
+        EXPECT_EQ(r.error, "(none)");
+        EXPECT_TRUE(utf8(r.text));
+        EXPECT_NE(r.text.find("s" + kReplacement + "." + "t" + kReplacement + kReplacement), std::string::npos);
+        EXPECT_NE(r.text.find("ti" + kReplacement + "tle"), std::string::npos);
+        EXPECT_TRUE(log.contains(G_LOG_LEVEL_WARNING, "a table name is not UTF-8"));
+        for (const auto& record : log.records()) EXPECT_TRUE(utf8(record.message)) << "a text in the log";
+    }
+}
+
 }  // namespace
 }  // namespace data_test

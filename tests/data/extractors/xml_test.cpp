@@ -57,7 +57,7 @@ TEST(XmlExport, WhatXmlCannotCarryIsRefused) {
         EXPECT_EQ(r.error, std::string("g-io-error-quark 35 the column name \"") + name + "\" is not an XML name");
         EXPECT_EQ(export_file(Xml(), *table, dir.file("bad.xml")).rows, -1);
     }
-    for (const char* text : {"bell\x07", "nul-free \x01", "\xff\xfe"}) {
+    for (const char* text : {"bell\x07", "nul-free \x01"}) {
         auto table = table_of({{"c", T(STRING)}}, {{"ok"}, {text}});
         auto r = export_text(Xml({{"STORAGE", "attribute"}}), *table);
         EXPECT_EQ(r.rows, -1);

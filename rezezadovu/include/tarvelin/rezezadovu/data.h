@@ -125,7 +125,10 @@ struct _TarvelinRezezadovuContractsDataIExporterInterface {
  * @progress_target: (closure): data handed to the callback
  *
  * Writes the table into the file (created or replaced); the number of rows written, or -1
- * with the error. -1 as well for a class without the operation.
+ * with the error. -1 as well for a class without the operation. The exporters write valid
+ * UTF-8 whatever the cells hold: each byte of a text that does not belong to a UTF-8
+ * character is written as U+FFFD, with a warning naming the row and column; the
+ * extractor's "replaced-texts" counts such texts.
  */
 TARVELIN_API gint tarvelin_rezezadovu_contracts_data_iexporter_export_to_file(
     TarvelinRezezadovuContractsDataIExporter *self, TarvelinProvidersContractsTableModel *model, const gchar *filename,
@@ -434,6 +437,18 @@ TARVELIN_API gboolean tarvelin_rezezadovu_supports_data_extractors_base_extracto
  */
 TARVELIN_API void tarvelin_rezezadovu_supports_data_extractors_base_extractor_set_continue_on_error(
     TarvelinRezezadovuSupportsDataExtractorsBaseExtractor *self, gboolean value);
+/**
+ * tarvelin_rezezadovu_supports_data_extractors_base_extractor_get_replaced_texts:
+ * @self: (not nullable): the instance
+ *
+ * The "replaced-texts" property: how many texts of the last export (cells and column
+ * names) were not valid UTF-8 and were written with U+FFFD for each invalid byte, each
+ * also reported by a warning naming its row and column. 0 after an export of valid texts.
+ *
+ * Returns: the count of the last export (0 before any)
+ */
+TARVELIN_API guint64 tarvelin_rezezadovu_supports_data_extractors_base_extractor_get_replaced_texts(
+    TarvelinRezezadovuSupportsDataExtractorsBaseExtractor *self);
 /* The SQL literal of a cell ("NULL" for a null cell) and of an imported text ("NULL" for
  * a blank one). Numbers and booleans are bare only when the text is one; every quoted
  * literal doubles its single quotes. New texts. */

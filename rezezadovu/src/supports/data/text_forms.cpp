@@ -74,6 +74,23 @@ void OutputFile::close() {
     gobj::check(error);
 }
 
+std::string_view valid_utf8(std::string_view text, std::string& repaired, bool& was_valid) {
+    const char* end = nullptr;
+    was_valid = g_utf8_validate_len(text.data(), text.size(), &end);
+    if (was_valid) return text;
+    repaired.clear();
+    repaired.reserve(text.size() + 8);
+    std::string_view rest = text;
+    do {
+        size_t good = size_t(end - rest.data());
+        repaired.append(rest.data(), good);
+        repaired.append("\xEF\xBF\xBD");
+        rest.remove_prefix(good + 1);
+    } while (!g_utf8_validate_len(rest.data(), rest.size(), &end));
+    repaired.append(rest);
+    return repaired;
+}
+
 std::string replace_all(std::string_view text, std::string_view from, std::string_view to) {
     if (from.empty() || from == to) return std::string(text);
     std::string out;

@@ -42,6 +42,12 @@ private:
     bool closed_ = false;
 };
 
+// The text as valid UTF-8: unchanged when it is, else a copy in `repaired` with each byte
+// that does not belong to a UTF-8 character (a stray continuation byte, a cut sequence,
+// an overlong form, an encoded surrogate, 0xFE, 0xFF, a zero byte) as U+FFFD, so that
+// the readable part stays. `was_valid` tells which.
+std::string_view valid_utf8(std::string_view text, std::string& repaired, bool& was_valid);
+
 // Every occurrence of `from` replaced by `to`; an empty `from`, or one equal to `to`,
 // leaves the text unchanged.
 std::string replace_all(std::string_view text, std::string_view from, std::string_view to);

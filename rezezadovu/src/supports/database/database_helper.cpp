@@ -332,8 +332,12 @@ std::string DatabaseHelper::pack_value(DataType type, std::string_view value) {
 std::string DatabaseHelper::format_sql_value(DataType kind, const ValueObject& data_value) {
     if (G_TYPE_CHECK_INSTANCE_TYPE(data_value.gobj(), ValueNull::gtype())) return "NULL";
     // Every digit of a number: its display text keeps six decimals.
-    std::string text = data_value.exact_text();
-    return bare_kind(kind, false) ? bare_or_quoted(kind, text) : quote(text, '\'');
+    return format_sql_text(kind, data_value.exact_text());
+}
+
+std::string DatabaseHelper::format_sql_text(DataType kind, const std::optional<std::string_view>& text) {
+    if (!text) return "NULL";
+    return bare_kind(kind, false) ? bare_or_quoted(kind, *text) : quote(*text, '\'');
 }
 
 // ---------------------------------------------------------------- catalogue and sizes

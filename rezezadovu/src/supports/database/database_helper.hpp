@@ -75,6 +75,8 @@ public:
     // The literal of a cell: NULL for a null cell, else its exact text (every digit of a
     // number, ValueObject::exact_text) by `kind`.
     static std::string format_sql_value(DataType kind, const providers::contracts::ValueObject& data_value);
+    // The same from the cell's exact text; none is SQL NULL.
+    static std::string format_sql_text(DataType kind, const std::optional<std::string_view>& text);
 
     // ---- catalogue and sizes
 

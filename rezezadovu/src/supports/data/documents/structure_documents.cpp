@@ -25,7 +25,17 @@ gobj::Ref<MarkdownDocument> MarkdownDocument::create(GType type) { return gobj::
 
 namespace {
 
-std::string text(const char* t) { return t ? t : ""; }
+// A text of the catalogue or of the configuration, as valid UTF-8: a name read from a
+// server may hold any bytes, and the document must stay readable. `what` names it in the
+// warning (the text itself is not logged).
+std::string text(const char* t, const char* what) {
+    if (!t) return "";
+    std::string repaired;
+    bool was_valid = true;
+    std::string_view valid = valid_utf8(t, repaired, was_valid);
+    if (!was_valid) tlog_warning("%s is not UTF-8: written with U+FFFD for each invalid byte", what);
+    return std::string(valid);
+}
 
 template <class... A>
 std::string format(const char* format, A... args) {
@@ -43,10 +53,10 @@ std::vector<Entry> entries_of(MetaDatabase& database) {
     std::vector<Entry> entries;
     for (const auto& schema : gobj::GeeArray<MetaSchema>::wrap(database.get_schemas())) {
         for (const auto& table : gobj::GeeArray<meta_model::MetaTable>::wrap(schema->get_tables()))
-            entries.push_back({text(table->get_schema()), text(table->get_name()), text(table->get_comment()), false,
+            entries.push_back({text(table->get_schema(), "a schema name"), text(table->get_name(), "a table name"), text(table->get_comment(), "a table comment"), false,
                                table->get_columns()});
         for (const auto& view : gobj::GeeArray<meta_model::MetaView>::wrap(schema->get_views()))
-            entries.push_back({text(view->get_schema()), text(view->get_name()), text(view->get_comment()), true,
+            entries.push_back({text(view->get_schema(), "a schema name"), text(view->get_name(), "a view name"), text(view->get_comment(), "a view comment"), true,
                                view->get_columns()});
     }
     return entries;
@@ -55,14 +65,14 @@ std::vector<Entry> entries_of(MetaDatabase& database) {
 // The nine values of a column's row, unescaped.
 std::array<std::string, 9> column_values(MetaColumn& column) {
     return {format("%d", int(column.get_ordinal())),
-            text(column.get_name()),
-            text(column.get_raw_type()),
+            text(column.get_name(), "a column name"),
+            text(column.get_raw_type(), "a column type"),
             format("%lli", static_cast<long long>(column.get_length())),
             format("%hhu", static_cast<unsigned char>(column.get_scale())),
             column.get_not_null() ? _("No") : _("Yes"),
             column.get_is_primary_key() ? _("Yes") : "",
-            text(column.get_default_value()),
-            text(column.get_comment())};
+            text(column.get_default_value(), "a column default"),
+            text(column.get_comment(), "a column comment")};
 }
 
 const char* kind_of(const Entry& entry) { return entry.view ? _("Data view") : _("Data table"); }
@@ -70,11 +80,11 @@ const char* kind_of(const Entry& entry) { return entry.view ? _("Data view") : _
 struct Texts {
     std::string title, data_version, description, footer_text, footer_url;
     explicit Texts(const contracts::data::Configuration& cfg)
-        : title(text(cfg.title)),
-          data_version(text(cfg.data_version)),
-          description(text(cfg.description)),
-          footer_text(text(cfg.footer_text)),
-          footer_url(text(cfg.footer_url)) {}
+        : title(text(cfg.title, "the title")),
+          data_version(text(cfg.data_version, "the data version")),
+          description(text(cfg.description, "the description")),
+          footer_text(text(cfg.footer_text, "the footer text")),
+          footer_url(text(cfg.footer_url, "the footer address")) {}
 };
 
 // Writes the document piece by piece; the first failing write ends it.
@@ -111,7 +121,7 @@ void HtmlDocument::produce(MetaDatabase* meta_database, const char* filename, co
         out.write("</head><body style='text-align:center;'>\n");
         out.write("<div style='width:800px; margin:20px auto; text-align:left;'><a name='index'></a>\n");
         out.write(format("<h2 style='text-align:center; line-height:50px;'>%s</h2>", e(t.title).c_str()));
-        out.write(format(_("<div><b>Database: </b>%s<br>"), e(text(meta_database->get_database())).c_str()));
+        out.write(format(_("<div><b>Database: </b>%s<br>"), e(text(meta_database->get_database(), "the database name")).c_str()));
         out.write(format(_("<b>Data version: </b>%s<br/>"), e(t.data_version).c_str()));
         out.write(format(_("<b>Description: </b>%s</div>\n"), e(t.description).c_str()));
         out.write("<table cellspacing='1'><thead><tr><td style='width:40px;'>");
@@ -164,7 +174,7 @@ void MarkdownDocument::produce(MetaDatabase* meta_database, const char* filename
     auto entries = entries_of(*meta_database);
     write_document(filename, [&](OutputFile& out) {
         out.write(format("# %s\n\n", m(t.title).c_str()));
-        out.write(format(_("**Database name:** %s<br/>\n"), m(text(meta_database->get_database())).c_str()));
+        out.write(format(_("**Database name:** %s<br/>\n"), m(text(meta_database->get_database(), "the database name")).c_str()));
         out.write(format(_("**Data version:** %s<br/>\n"), m(t.data_version).c_str()));
         out.write(format(_("**Description:** %s\n"), m(t.description).c_str()));
         out.write(_("| No        | Table        | Type        | Description        |\n"));

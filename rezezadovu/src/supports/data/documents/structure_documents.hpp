@@ -6,7 +6,9 @@
 // Every inserted text (names, types, defaults, comments, titles, the footer) is escaped
 // for its format: HTML turns & < > " ' into references; Markdown table cells write "|" as
 // "\|" and line breaks as "<br/>", and the anchors in its headings are escaped as HTML.
-// The HTML page has a footer link only when the footer text is not empty.
+// The HTML page has a footer link only when the footer text is not empty. A text that is
+// not UTF-8 (a name read from a server may hold any bytes) is written with U+FFFD for
+// each invalid byte, with a warning naming what it is (never the text).
 //
 // Single thread: a document writes on the caller's thread.
 #pragma once

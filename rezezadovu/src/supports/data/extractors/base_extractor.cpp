@@ -148,6 +148,43 @@ gint BaseExtractor::export_to_file(TableModel* model, const char* filename, Prog
 
 gint BaseExtractor::export_to_text(TableModel*, gchar**, ProgressCallback, gpointer) { return 0; }
 
+gint BaseExtractor::rendered(ExportCells& cells, ExportOutput& out, const Render& render) {
+    try {
+        gint rows = render(cells, out);
+        set_replaced_texts(cells.replaced());
+        return rows;
+    } catch (...) {
+        set_replaced_texts(cells.replaced());
+        throw;
+    }
+}
+
+gint BaseExtractor::export_text(TableModel& model, gchar** buffer, const Render& render) {
+    ExportCells cells(model);
+    std::string text;
+    ExportOutput out(text);
+    gint rows = rendered(cells, out, render);
+    g_free(*buffer);
+    *buffer = gobj::dup_string(text);
+    return rows;
+}
+
+gint BaseExtractor::export_file(TableModel& model, const char* filename, bool rowless_file, const Render& render) {
+    set_replaced_texts(0);
+    ExportCells cells(model);
+    if (cells.rows() == 0 && !rowless_file) {
+        // Rendered all the same, so that refused options are reported; nothing is written.
+        std::string discarded;
+        ExportOutput out(discarded);
+        return rendered(cells, out, render);
+    }
+    OutputFile file(filename);
+    ExportOutput out(file);
+    gint rows = rendered(cells, out, render);
+    file.close();
+    return rows;
+}
+
 // ---------------------------------------------------------------- literals
 
 std::string BaseExtractor::format_column_value(DataType type, ValueObject* data_value) {

@@ -18,21 +18,28 @@
 // fields, feeds no column of the table, or would update, merge or delete without feeding
 // a primary-key column: such a statement would address every row.
 //
+// Exports write every text as valid UTF-8 (ExportCells): "replaced-texts" holds, after
+// each export, how many texts (cells and column names) were not and were written with
+// U+FFFD for each invalid byte; 0 for a table of valid texts.
+//
 // Single thread: the options are read on the caller's thread when an operation starts.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "providers/contracts/value_object.hpp"
 #include "rezezadovu/contracts/data/data_contracts.hpp"
 #include "rezezadovu/model/meta_table.hpp"
+#include "rezezadovu/supports/data/extractors/export_cells.hpp"
 
 #define TARVELIN_BASE_EXTRACTOR_PROPERTIES(P)                                                     \
     P(Map, options, "options", nullptr, RO, ::tarvelin::rezezadovu::meta_model::json_form::new_text_map(), \
       OnChange)                                                                                   \
     P(Bool, continue_on_error, "continue-on-error", true, RW, true, OnChange)                    \
-    P(Text, file_extention, "file-extention", nullptr, RO, nullptr, OnChange)
+    P(Text, file_extention, "file-extention", nullptr, RO, nullptr, OnChange)                     \
+    P(UInt64, replaced_texts, "replaced-texts", 0, RO, 0, OnChange)
 
 namespace tarvelin::rezezadovu::supports::data::extractors {
 
@@ -133,7 +140,19 @@ public:
     // The same where a cell may be SQL NULL (none).
     static void append_cells(TableModel& table, const std::vector<std::optional<std::string>>& cells);
 
+    // ---- one export, for the exporters: renders the table from its cells into the output and returns the rows
+    // written; "replaced-texts" is set from it, also when it fails.
+    using Render = std::function<gint(ExportCells&, ExportOutput&)>;
+    // The whole text into the caller's buffer.
+    gint export_text(TableModel& model, gchar** buffer, const Render& render);
+    // Into a file written as it is rendered; a failure leaves no file (an existing one keeps
+    // its contents). `rowless_file`: a table without rows writes its file too, else none
+    // (its rendering still runs, for its errors).
+    gint export_file(TableModel& model, const char* filename, bool rowless_file, const Render& render);
+
 private:
+    gint rendered(ExportCells& cells, ExportOutput& out, const Render& render);
+
     struct Statements;
     Statements statements(const gobj::Ref<IConnection>& connection, MetaTable& table, const Texts& fields,
                           const std::vector<SourceValue>& values, bool keys_needed);

@@ -27,22 +27,18 @@ gint DsvExtractor::export_to_file(TableModel* model, const char* filename, Progr
     OutputFile file(filename);
     // Refused options leave the file as it was.
     DsvFormat f = DsvFormat::of(*this);
+    ExportCells cells(*model);
+    ExportOutput out(file);
     gint written = 0;
     try {
-        if (f.has_header) file.write(f.header(*model));
-        guint total = row_count(*model);
-        Progress report{progress, progress_target};
-        // Rows by position, read from the cells: the rows are not made.
-        for (guint row = 0; row < total; ++row) {
-            std::string line = f.line(f.fields(*model, row));
-            file.write(line);
-            report(total, ++written, line.c_str());
-        }
+        written = render(f, cells, out, Progress{progress, progress_target});
     } catch (const gobj::Error&) {
+        set_replaced_texts(cells.replaced());
         // Rows already written stay; a failing close says more than the first error.
         file.close();
         throw;
     }
+    set_replaced_texts(cells.replaced());
     file.close();
     return written;
 }
@@ -50,18 +46,22 @@ gint DsvExtractor::export_to_file(TableModel* model, const char* filename, Progr
 gint DsvExtractor::export_to_text(TableModel* model, gchar** buffer, ProgressCallback progress,
                                   gpointer progress_target) {
     DsvFormat f = DsvFormat::of(*this);
-    std::string text = f.has_header ? f.header(*model) : std::string();
-    guint total = row_count(*model);
-    Progress report{progress, progress_target};
-    gint rows = 0;
+    return export_text(*model, buffer, [&](ExportCells& cells, ExportOutput& out) {
+        return render(f, cells, out, Progress{progress, progress_target});
+    });
+}
+
+gint DsvExtractor::render(const DsvFormat& f, ExportCells& cells, ExportOutput& out, const Progress& report) {
+    if (f.has_header) out.write(f.header(cells));
+    guint total = cells.rows();
+    gint written = 0;
+    // Rows by position, read from the cells: the rows are not made.
     for (guint row = 0; row < total; ++row) {
-        std::string line = f.line(f.fields(*model, row));
-        text += line;
-        report(total, ++rows, line.c_str());
+        std::string line = f.line(f.fields(cells, row));
+        out.write(line);
+        report(total, ++written, line.c_str());
     }
-    g_free(*buffer);
-    *buffer = gobj::dup_string(text);
-    return rows;
+    return written;
 }
 
 std::string DsvExtractor::build_dsv_from_row(TableModel* model, RowModel* iter, const char* delimiter,

@@ -15,6 +15,8 @@
 
 namespace tarvelin::rezezadovu::supports::data::extractors {
 
+struct DsvFormat;
+
 class TARVELIN_EXPORT DsvExtractor : public Importer {
 public:
     using RowModel = providers::contracts::RowModel;
@@ -41,6 +43,7 @@ protected:
 
 private:
     gobj::Ref<TableModel> load(GInputStream* input, gint row_limit);
+    gint render(const DsvFormat& format, ExportCells& cells, ExportOutput& out, const Progress& report);
 };
 
 }  // namespace tarvelin::rezezadovu::supports::data::extractors

@@ -44,59 +44,57 @@ DsvFormat DsvFormat::of(const BaseExtractor& extractor) {
 
 // ---------------------------------------------------------------- writing
 
-bool DsvFormat::needs_quotes(const std::string& text) const {
+bool DsvFormat::needs_quotes(std::string_view text) const {
     if (text.empty() || text == null_value) return true;
-    auto holds = [&](const std::string& part) { return !part.empty() && text.find(part) != std::string::npos; };
+    auto holds = [&](const std::string& part) { return !part.empty() && text.find(part) != std::string_view::npos; };
     if (holds(column) || holds(quote_left) || holds(quote_right)) return true;
     // Any character of a longer delimiter: "|" beside "||" could not be told apart from it.
-    if (column.size() > 1 && text.find_first_of(column) != std::string::npos) return true;
-    if (text.find_first_of("\r\n") != std::string::npos) return true;
-    if (!row.empty() && text.find_first_of(row) != std::string::npos) return true;
+    if (column.size() > 1 && text.find_first_of(column) != std::string_view::npos) return true;
+    if (text.find_first_of("\r\n") != std::string_view::npos) return true;
+    if (!row.empty() && text.find_first_of(row) != std::string_view::npos) return true;
     // A reader skips a byte order mark at the start of its input: quoted, it stays text.
-    if (text.rfind("\xEF\xBB\xBF", 0) == 0) return true;
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") return true;
     auto blank = [](char c) { return c == ' ' || c == '\t'; };
     return blank(text.front()) || blank(text.back());
 }
 
-std::string DsvFormat::quoted(const std::string& text) const {
+std::string DsvFormat::quoted(std::string_view text) const {
     std::string escaped = replace_all(text, quote_left, escape_left);
     if (quote_left != quote_right) escaped = replace_all(escaped, quote_right, escape_right);
     return quote_left + escaped + quote_right;
 }
 
-std::string DsvFormat::field(const std::string& text) const {
-    return quote_time == "always" || needs_quotes(text) ? quoted(text) : text;
+std::string DsvFormat::field(std::string_view text) const {
+    return quote_time == "always" || needs_quotes(text) ? quoted(text) : std::string(text);
 }
 
-std::string DsvFormat::header(const TableModel& model) const {
+std::string DsvFormat::header(const ExportCells& cells) const {
     std::string body;
-    bool first = true;
-    for (const auto& column : model.get_columns()) {
-        std::string name = column->get_name().value_or("");
-        if (!first) body += this->column;
-        first = false;
+    for (size_t i = 0; i < cells.columns(); ++i) {
+        const std::string& name = cells.name(i);
+        if (i > 0) body += column;
         body += quote_time == "ifneed" && !needs_quotes(name) ? name : quoted(name);
     }
     return line(body);
 }
 
 std::string DsvFormat::fields(const TableModel& model, const RowModel& row_model) const {
-    std::string body;
+    std::string body, repaired;
     int count = model.get_columns().size();
     for (int i = 0; i < count; ++i) {
         if (i > 0) body += column;
         auto value = row_model.get_value_at(i);
-        body += !value || value->get_is_null() ? null_value : field(value->exact_text());
+        bool was_valid = true;
+        body += !value || value->get_is_null() ? null_value : field(valid_utf8(value->exact_text(), repaired, was_valid));
     }
     return body;
 }
 
-std::string DsvFormat::fields(const TableModel& model, guint row) const {
+std::string DsvFormat::fields(ExportCells& cells, guint row) const {
     std::string body;
-    int count = model.get_columns().size();
-    for (int i = 0; i < count; ++i) {
+    for (size_t i = 0; i < cells.columns(); ++i) {
         if (i > 0) body += column;
-        auto text = model.exact_text(i, gint(row));
+        auto text = cells.text(row, i);
         body += text ? field(*text) : null_value;
     }
     return body;

@@ -28,6 +28,7 @@
 
 #include "providers/contracts/model_table.hpp"
 #include "rezezadovu/supports/data/extractors/base_extractor.hpp"
+#include "rezezadovu/supports/data/extractors/export_cells.hpp"
 
 namespace tarvelin::rezezadovu::supports::data::extractors {
 
@@ -42,18 +43,17 @@ struct DsvFormat {
     static DsvFormat of(const BaseExtractor& extractor);
 
     // ---- writing
-    std::string field(const std::string& text) const;
-    std::string header(const providers::contracts::TableModel& model) const;
+    std::string field(std::string_view text) const;
+    std::string header(const ExportCells& cells) const;
     // The fields of one row joined by the column delimiter; a missing value is a null one.
     std::string fields(const providers::contracts::TableModel& model, const providers::contracts::RowModel& row) const;
-    // The same for row `row` of the table, read from its cells without making the row
-    // (TableModel::exact_text).
-    std::string fields(const providers::contracts::TableModel& model, guint row) const;
+    // The same for row `row` of the table, read from its cells.
+    std::string fields(ExportCells& cells, guint row) const;
     std::string line(const std::string& body) const { return prefix + body + suffix + row; }
 
 private:
-    std::string quoted(const std::string& text) const;
-    bool needs_quotes(const std::string& text) const;
+    std::string quoted(std::string_view text) const;
+    bool needs_quotes(std::string_view text) const;
 };
 
 // Records of delimited text read from a stream chunk by chunk; one record is held at a time.

@@ -7,6 +7,7 @@
 //   tarvelin_rezezadovu_supports_data_extractors_base_extractor_get_continue_on_error
 //   tarvelin_rezezadovu_supports_data_extractors_base_extractor_set_continue_on_error
 //   tarvelin_rezezadovu_supports_data_extractors_base_extractor_get_file_extention
+//   tarvelin_rezezadovu_supports_data_extractors_base_extractor_get_replaced_texts
 // TARVELIN_CLASS_CAPI makes, for SqlInsertExtractor and SqlUpdateExtractor,
 //   tarvelin_rezezadovu_supports_data_extractors_sql_insert_extractor_get_type
 //   tarvelin_rezezadovu_supports_data_extractors_sql_insert_extractor_construct

@@ -40,18 +40,20 @@ const json::Value& records_of(const json::Value& root) {
     return *records;
 }
 
-bool is_a(gpointer instance, GType type) { return instance && G_TYPE_CHECK_INSTANCE_TYPE(instance, type); }
+bool is_a(GType type, GType kind) { return type != G_TYPE_NONE && g_type_is_a(type, kind); }
 
-void write_cell(json::Writer& out, providers::contracts::DataType type, const gobj::Ref<providers::contracts::ValueObject>& value) {
-    gpointer v = value ? value.instance() : nullptr;
-    if (!value || value->get_is_null()) return out.null();
+// A cell by its column's type and its value's class, as the value's own interfaces give it:
+// integers exact (an unsigned value above the signed range by its own digits), numbers
+// with every digit the cell holds (which its double may not), a cell of another kind null.
+void write_cell(json::Writer& out, providers::contracts::DataType type, GType value_type,
+                const std::optional<std::string_view>& text) {
+    if (!text) return out.null();
     switch (type) {
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DBNULL:
             return out.null();
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN:
-            if (!is_a(v, tarvelin_providers_contracts_value_boolean_get_type())) return out.null();
-            return out.boolean(tarvelin_providers_contracts_value_boolean_get_boolean(
-                static_cast<TarvelinProvidersContractsValueBoolean*>(v)));
+            if (!is_a(value_type, tarvelin_providers_contracts_value_boolean_get_type())) return out.null();
+            return out.boolean(*text == "true");
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT8:
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT16:
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32:
@@ -60,22 +62,18 @@ void write_cell(json::Writer& out, providers::contracts::DataType type, const go
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT16:
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT32:
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT64:
-            // An unsigned cell by its own number: the signed form caps it.
-            if (is_a(v, tarvelin_providers_contracts_iunsigned_get_type()))
-                return out.unsigned_integer(
-                    tarvelin_providers_contracts_iunsigned_to_unsigned(static_cast<TarvelinProvidersContractsIUnsigned*>(v)));
-            if (is_a(v, tarvelin_providers_contracts_iinteger_get_type()))
-                return out.integer(
-                    tarvelin_providers_contracts_iinteger_to_integer(static_cast<TarvelinProvidersContractsIInteger*>(v)));
-            return out.null();
+            // A boolean is an unsigned number too; its text is a word.
+            if (is_a(value_type, tarvelin_providers_contracts_value_boolean_get_type()))
+                return out.integer(*text == "true" ? 1 : 0);
+            if (!is_a(value_type, tarvelin_providers_contracts_iinteger_get_type())) return out.null();
+            return out.integer_text(*text);
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_MONEY:
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_FLOAT:
         case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE:
-            if (!is_a(v, tarvelin_providers_contracts_inumeric_get_type())) return out.null();
-            // Every digit the cell holds, which its double may not.
-            return out.number_text(value->exact_text());
+            if (!is_a(value_type, tarvelin_providers_contracts_inumeric_get_type())) return out.null();
+            return out.number_text(*text);
         default:
-            return out.string(value->exact_text());
+            return out.string(*text);
     }
 }
 
@@ -94,47 +92,43 @@ std::string read_file(const std::string& filename) {
 
 // ---------------------------------------------------------------- export
 
-std::string JsonExtractor::document(TableModel& model, const Progress& progress) {
-    guint total = row_count(model);
-    std::vector<std::pair<std::string, DataType>> columns;
-    for (const auto& column : model.get_columns())
-        columns.emplace_back(column->get_name().value_or(""), column->get_data_type());
+gint JsonExtractor::render(ExportCells& cells, ExportOutput& output, const Progress& progress) {
+    guint total = cells.rows();
     json::Writer out;
     out.begin_object();
     out.member("RECORDS");
     out.begin_array();
     gint number = 0;
-    for (const auto& row : model.get_rows()) {
+    for (guint row = 0; row < total; ++row) {
         out.begin_object();
-        for (size_t i = 0; i < columns.size(); ++i) {
-            out.member(columns[i].first);
-            write_cell(out, columns[i].second, row->get_value_at(gint(i)));
+        for (size_t i = 0; i < cells.columns(); ++i) {
+            out.member(cells.name(i));
+            GType value_type = G_TYPE_NONE;
+            auto text = cells.text(row, i, value_type);
+            write_cell(out, cells.type(i), value_type, text);
         }
         out.end_object();
+        out.drain([&](std::string_view bytes) { output.write(bytes); });
         progress(total, ++number, "");
     }
     out.end_array();
     out.end_object();
-    return out.text();
+    out.drain([&](std::string_view bytes) { output.write(bytes); });
+    return number;
 }
 
 gint JsonExtractor::export_to_file(TableModel* model, const char* filename, ProgressCallback progress,
                                    gpointer progress_target) {
-    std::string text = document(*model, Progress{progress, progress_target});
-    GError* error = nullptr;
-    if (!g_file_set_contents(filename, text.data(), gssize(text.size()), &error)) {
-        if (!error) throw gobj::Error(G_IO_ERROR, G_IO_ERROR_FAILED, filename);
-        gobj::check(error);
-    }
-    return gint(row_count(*model));
+    return export_file(*model, filename, true, [&](ExportCells& cells, ExportOutput& out) {
+        return render(cells, out, Progress{progress, progress_target});
+    });
 }
 
 gint JsonExtractor::export_to_text(TableModel* model, gchar** buffer, ProgressCallback progress,
                                    gpointer progress_target) {
-    std::string text = document(*model, Progress{progress, progress_target});
-    g_free(*buffer);
-    *buffer = gobj::dup_string(text);
-    return gint(row_count(*model));
+    return export_text(*model, buffer, [&](ExportCells& cells, ExportOutput& out) {
+        return render(cells, out, Progress{progress, progress_target});
+    });
 }
 
 // ---------------------------------------------------------------- loads

@@ -1,11 +1,13 @@
 // JSON: a result table as {"RECORDS": [ {column: value, ...}, ... ]}, loaded back into a
 // table of text columns, or imported record by record into a database table.
 //
-// Export writes each cell by its column's type: integers exact (an unsigned value above
-// the signed range as its own digits), MONEY, FLOAT and DOUBLE as numbers, booleans as
-// true or false, a NULL cell as null in every column (so NULL and the empty text stay
-// apart), a cell that is not of its column's kind as null, and every other type as its
-// text. Loading reads numbers as their text, booleans as "true" and "false", and null,
+// Export writes each cell by its column's type, read from the table's cells: integers
+// exact (an unsigned value above the signed range as its own digits), MONEY, FLOAT and
+// DOUBLE as numbers, booleans as true or false, a NULL cell as null in every column (so
+// NULL and the empty text stay apart), a cell that is not of its column's kind as null,
+// and every other type as its text. A text that is not UTF-8 is written with U+FFFD for
+// each invalid byte (ExportCells), so that the document always loads back. Loading reads
+// numbers as their text, booleans as "true" and "false", and null,
 // objects and arrays as the empty text; elements of "RECORDS" that are not objects are
 // skipped. Import counts the rows the statements affected (and reports that running total
 // as its progress); a failed record, or an element that is not an object, is logged
@@ -42,7 +44,7 @@ protected:
     std::unique_ptr<ImportRun> text_run(std::string text, const Progress& progress) override;
 
 private:
-    std::string document(TableModel& model, const Progress& progress);
+    gint render(ExportCells& cells, ExportOutput& out, const Progress& progress);
     gobj::Ref<TableModel> load(const std::string& text, gint row_limit);
 };
 

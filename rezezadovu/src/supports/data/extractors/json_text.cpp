@@ -442,6 +442,11 @@ void Writer::unsigned_integer(guint64 value) {
     out_ += gobj::take_string(g_strdup_printf("%" G_GUINT64_FORMAT, value));
 }
 
+void Writer::integer_text(std::string_view digits) {
+    before_value();
+    out_ += digits;
+}
+
 void Writer::number(double value) {
     if (!std::isfinite(value)) return null();
     number_text(providers::contracts::shortest_text(value));

@@ -59,6 +59,8 @@ public:
     void boolean(bool value);
     void integer(gint64 value);
     void unsigned_integer(guint64 value);
+    // An integer given as its decimal digits (an optional minus first), written as they are.
+    void integer_text(std::string_view digits);
     // Not finite: null (JSON has no form for it).
     void number(double value);
     // A number given as its text, written as it is when it is a JSON number (a whole
@@ -66,6 +68,12 @@ public:
     void number_text(std::string_view text);
     void string(std::string_view value);
     const std::string& text() const { return out_; }
+    // Hands the text written so far to `sink` and forgets it; the writer goes on where it was.
+    template <class Sink>
+    void drain(Sink&& sink) {
+        sink(std::string_view(out_));
+        out_.clear();
+    }
 
 private:
     void before_value();

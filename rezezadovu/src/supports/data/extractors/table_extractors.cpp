@@ -17,32 +17,39 @@ TARVELIN_GTYPE(SqlUpdateExtractor, "TarvelinRezezadovuSupportsDataExtractorsSqlU
 
 namespace {
 
-std::vector<std::string> names_of(const providers::contracts::TableModel& model) {
-    std::vector<std::string> names;
-    for (const auto& column : model.get_columns()) names.push_back(column->get_name().value_or(""));
-    return names;
+using Progress = BaseExtractor::Progress;
+
+// Each form renders once, into a text or a file.
+using Render = gint (*)(BaseExtractor& self, ExportCells& cells, ExportOutput& out, const Progress& progress);
+
+gint to_text(BaseExtractor& self, Render render, BaseExtractor::TableModel* model, gchar** buffer,
+             BaseExtractor::ProgressCallback progress, gpointer target) {
+    return self.export_text(*model, buffer, [&](ExportCells& cells, ExportOutput& out) {
+        return render(self, cells, out, Progress{progress, target});
+    });
 }
 
-// The text of each cell that loses nothing (numbers keep their digits), none for a NULL one.
-std::vector<std::optional<std::string>> texts_of(const providers::contracts::RowModel& row, size_t columns) {
-    std::vector<std::optional<std::string>> texts;
-    for (size_t i = 0; i < columns; ++i) {
-        auto value = row.get_value_at(gint(i));
-        texts.push_back(!value || value->get_is_null() ? std::nullopt : std::optional(value->exact_text()));
+gint to_file(BaseExtractor& self, Render render, BaseExtractor::TableModel* model, const char* filename,
+             BaseExtractor::ProgressCallback progress, gpointer target) {
+    return self.export_file(*model, filename, false, [&](ExportCells& cells, ExportOutput& out) {
+        return render(self, cells, out, Progress{progress, target});
+    });
+}
+
+// A class's two exports through its rendering.
+#define TARVELIN_RENDERED_EXPORTS(Class, render)                                                              \
+    gint Class::export_to_text(TableModel* model, gchar** buffer, ProgressCallback progress,                 \
+                               gpointer progress_target) {                                                   \
+        return to_text(*this, &render, model, buffer, progress, progress_target);                            \
+    }                                                                                                        \
+    gint Class::export_to_file(TableModel* model, const char* filename, ProgressCallback progress,           \
+                               gpointer progress_target) {                                                   \
+        return to_file(*this, &render, model, filename, progress, progress_target);                          \
     }
-    return texts;
-}
 
-void replace_buffer(gchar** buffer, const std::string& text) {
-    g_free(*buffer);
-    *buffer = gobj::dup_string(text);
-}
-
-// The names of a table the SQL forms write, refusing one without columns.
-std::vector<std::string> sql_columns(const providers::contracts::TableModel& model) {
-    auto names = names_of(model);
-    if (names.empty()) throw gobj::Error("default", -1, _("a table without columns gives no SQL statement"));
-    return names;
+// A table without columns gives no SQL statement: refused.
+void require_columns(const ExportCells& cells) {
+    if (cells.columns() == 0) throw gobj::Error("default", -1, _("a table without columns gives no SQL statement"));
 }
 
 std::vector<std::string> split_dotted(const std::string& name) {
@@ -67,10 +74,9 @@ gobj::Ref<SqlUpdateExtractor> SqlUpdateExtractor::create(GType type) { return ma
 
 // ---------------------------------------------------------------- HTML
 
-gint HtmlExtractor::export_to_text(TableModel* model, gchar** buffer, ProgressCallback progress,
-                                   gpointer progress_target) {
-    auto names = names_of(*model);
-    std::string text =
+namespace {
+gint render_html(BaseExtractor&, ExportCells& cells, ExportOutput& out, const Progress& report) {
+    std::string head =
         "<!DOCTYPE html>\n<html>\n\t<head>\n"
         "\t\t<meta charset=\"UTF-8\">\n"
         "\t\t<style>table { border-collapse: collapse; width: 100%; } th, td { text-align: left; padding: 8px; } "
@@ -79,102 +85,117 @@ gint HtmlExtractor::export_to_text(TableModel* model, gchar** buffer, ProgressCa
         "\t</head>\n\t<body>\n"
         "\t\t<table>\n"
         "\t\t\t<tr>";
-    for (const auto& name : names) text += "<th>" + html_escaped(name) + "</th>";
-    text += "</tr>\n";
-    guint total = row_count(*model);
-    Progress report{progress, progress_target};
+    for (size_t i = 0; i < cells.columns(); ++i) head += "<th>" + html_escaped(cells.name(i)) + "</th>";
+    head += "</tr>\n";
+    out.write(head);
+    guint total = cells.rows();
     gint rows = 0;
-    for (const auto& row : model->get_rows()) {
-        std::string line = "<tr>";
-        for (const auto& cell : texts_of(*row, names.size())) line += "<td>" + html_escaped(cell.value_or("")) + "</td>";
+    std::string line;
+    for (guint row = 0; row < total; ++row) {
+        line = "<tr>";
+        for (size_t i = 0; i < cells.columns(); ++i)
+            line += "<td>" + html_escaped(cells.text(row, i).value_or("")) + "</td>";
         line += "</tr>";
-        text += "\t\t\t" + line + "\n";
+        out.write("\t\t\t");
+        out.write(line);
+        out.write("\n");
         report(total, ++rows, line.c_str());
     }
-    text += "\t\t</table>\n\t</body>\n</html>";
-    replace_buffer(buffer, text);
+    out.write("\t\t</table>\n\t</body>\n</html>");
     return rows;
 }
+}  // namespace
+
+TARVELIN_RENDERED_EXPORTS(HtmlExtractor, render_html)
 
 // ---------------------------------------------------------------- Markdown
 
-gint MarkdownExtractor::export_to_text(TableModel* model, gchar** buffer, ProgressCallback progress,
-                                       gpointer progress_target) {
-    auto names = names_of(*model);
+namespace {
+gint render_markdown(BaseExtractor&, ExportCells& cells, ExportOutput& out, const Progress& report) {
     std::string header, rule;
-    for (const auto& name : names) {
-        std::string cell = markdown_cell(name);
+    for (size_t i = 0; i < cells.columns(); ++i) {
+        std::string cell = markdown_cell(cells.name(i));
         header += "| " + cell + " ";
         rule += "|" + std::string(cell.size() + 2, '-');
     }
-    std::string text = header + "|\n" + rule + "|\n";
-    guint total = row_count(*model);
-    Progress report{progress, progress_target};
+    out.write(header + "|\n" + rule + "|\n");
+    guint total = cells.rows();
     gint rows = 0;
-    for (const auto& row : model->get_rows()) {
-        std::string line;
-        for (const auto& cell : texts_of(*row, names.size())) line += cell ? "| " + markdown_cell(*cell) + " " : "| ";
+    std::string line;
+    for (guint row = 0; row < total; ++row) {
+        line.clear();
+        for (size_t i = 0; i < cells.columns(); ++i) {
+            auto cell = cells.text(row, i);
+            line += "| ";
+            if (cell) {
+                line += markdown_cell(*cell);
+                line += ' ';
+            }
+        }
         line += "|";
-        text += line + "\n";
+        out.write(line);
+        out.write("\n");
         report(total, ++rows, line.c_str());
     }
-    replace_buffer(buffer, text);
     return rows;
 }
+}  // namespace
+
+TARVELIN_RENDERED_EXPORTS(MarkdownExtractor, render_markdown)
 
 // ---------------------------------------------------------------- SQL
 
-gint SqlInsertExtractor::export_to_text(TableModel* model, gchar** buffer, ProgressCallback, gpointer) {
-    std::string table = required_option("TABLENAME");
+namespace {
+gint render_insert(BaseExtractor& self, ExportCells& cells, ExportOutput& out, const Progress&) {
+    std::string table = self.required_option("TABLENAME");
+    require_columns(cells);
     std::string columns;
-    for (const auto& name : sql_columns(*model)) columns += DatabaseHelper::quote(name, '`') + ",";
+    for (size_t i = 0; i < cells.columns(); ++i) columns += DatabaseHelper::quote(cells.name(i), '`') + ",";
     columns.pop_back();
     std::string templ = "INSERT INTO " + DatabaseHelper::quote(table, '`') + "(" + columns + ") VALUES(";
-    std::vector<DataType> types;
-    for (const auto& column : model->get_columns()) types.push_back(column->get_data_type());
-    std::string text;
     gint rows = 0;
-    for (const auto& row : model->get_rows()) {
-        std::string values;
-        for (size_t i = 0; i < types.size(); ++i) {
-            if (i > 0) values += ", ";
-            auto value = row->get_value_at(gint(i));
-            values += value ? format_column_value(types[i], value.get()) : "NULL";
+    std::string statement;
+    for (guint row = 0; row < cells.rows(); ++row) {
+        statement = templ;
+        for (size_t i = 0; i < cells.columns(); ++i) {
+            if (i > 0) statement += ", ";
+            statement += DatabaseHelper::format_sql_text(cells.type(i), cells.text(row, i));
         }
-        text += templ + values + ");\n";
+        statement += ");\n";
+        out.write(statement);
         ++rows;
     }
-    replace_buffer(buffer, text);
     return rows;
 }
 
-gint SqlUpdateExtractor::export_to_text(TableModel* model, gchar** buffer, ProgressCallback, gpointer) {
+gint render_update(BaseExtractor& self, ExportCells& cells, ExportOutput& out, const Progress&) {
     // A dotted name stays a schema-qualified name; each part is quoted so the option cannot carry SQL.
     std::string target;
-    for (const auto& part : split_dotted(required_option("TABLENAME")))
+    for (const auto& part : split_dotted(self.required_option("TABLENAME")))
         target += (target.empty() ? "" : ".") + DatabaseHelper::quote(part, '"');
-    auto names = sql_columns(*model);
-    std::vector<DataType> types;
-    for (const auto& column : model->get_columns()) types.push_back(column->get_data_type());
-    std::string text;
+    require_columns(cells);
+    std::vector<std::string> names;
+    for (size_t i = 0; i < cells.columns(); ++i) names.push_back(DatabaseHelper::quote(cells.name(i), '"'));
     gint rows = 0;
-    for (const auto& row : model->get_rows()) {
-        std::vector<std::string> literals;
+    std::string statement, first;
+    for (guint row = 0; row < cells.rows(); ++row) {
+        statement = "UPDATE " + target + " SET ";
         for (size_t i = 0; i < names.size(); ++i) {
-            auto value = row->get_value_at(gint(i));
-            literals.push_back(value ? format_column_value(types[i], value.get()) : "NULL");
-        }
-        std::string statement = "UPDATE " + target + " SET ";
-        for (size_t i = 0; i < names.size(); ++i) {
+            std::string literal = DatabaseHelper::format_sql_text(cells.type(i), cells.text(row, i));
             if (i > 0) statement += ", ";
-            statement += DatabaseHelper::quote(names[i], '"') + " = " + literals[i];
+            statement += names[i] + " = " + literal;
+            if (i == 0) first = std::move(literal);
         }
-        statement += " WHERE " + DatabaseHelper::quote(names[0], '"') + " = " + literals[0] + ";";
-        text += statement + "\n";
+        statement += " WHERE " + names[0] + " = " + first + ";\n";
+        out.write(statement);
         ++rows;
     }
-    replace_buffer(buffer, text);
     return rows;
 }
+}  // namespace
+
+TARVELIN_RENDERED_EXPORTS(SqlInsertExtractor, render_insert)
+
+TARVELIN_RENDERED_EXPORTS(SqlUpdateExtractor, render_update)
 
 }  // namespace tarvelin::rezezadovu::supports::data::extractors

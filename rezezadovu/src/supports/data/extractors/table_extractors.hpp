@@ -1,7 +1,8 @@
 // The export-only extractors: an HTML page with one table, a Markdown table, and one SQL
 // INSERT or UPDATE statement per row (the table named by the option "TABLENAME"). Each
-// renders the whole text in export_to_text; BaseExtractor writes it to a file, and writes
-// no file for a table without rows.
+// reads the table's cells without making its rows, renders into the caller's text or
+// streams into a file, and writes no file for a table without rows. A text that is not
+// UTF-8 is written with U+FFFD for each invalid byte (ExportCells).
 //
 // What they insert is escaped for the form: HTML turns & < > " ' into references in
 // every cell and name; Markdown writes "|" as "\|" and line breaks inside a cell as
@@ -22,6 +23,8 @@ public:
     static gobj::Ref<HtmlExtractor> create(GType type, const char* file_extension);
     gint export_to_text(TableModel* model, gchar** buffer, ProgressCallback progress,
                         gpointer progress_target) override;
+    gint export_to_file(TableModel* model, const char* filename, ProgressCallback progress,
+                        gpointer progress_target) override;
 };
 
 class TARVELIN_EXPORT MarkdownExtractor : public BaseExtractor {
@@ -29,6 +32,8 @@ public:
     static GType gtype();
     static gobj::Ref<MarkdownExtractor> create(GType type, const char* file_extension);
     gint export_to_text(TableModel* model, gchar** buffer, ProgressCallback progress,
+                        gpointer progress_target) override;
+    gint export_to_file(TableModel* model, const char* filename, ProgressCallback progress,
                         gpointer progress_target) override;
 };
 
@@ -39,6 +44,8 @@ public:
     static gobj::Ref<SqlInsertExtractor> create(GType type = gtype());
     gint export_to_text(TableModel* model, gchar** buffer, ProgressCallback progress,
                         gpointer progress_target) override;
+    gint export_to_file(TableModel* model, const char* filename, ProgressCallback progress,
+                        gpointer progress_target) override;
 };
 
 // File extension "sql"; each statement is keyed on the row's first column.
@@ -47,6 +54,8 @@ public:
     static GType gtype();
     static gobj::Ref<SqlUpdateExtractor> create(GType type = gtype());
     gint export_to_text(TableModel* model, gchar** buffer, ProgressCallback progress,
+                        gpointer progress_target) override;
+    gint export_to_file(TableModel* model, const char* filename, ProgressCallback progress,
                         gpointer progress_target) override;
 };
 

@@ -4,6 +4,7 @@
 #include <libxml/xmlwriter.h>
 
 #include <algorithm>
+#include <optional>
 #include <string_view>
 
 #include "rezezadovu/foundation/logging_service.hpp"
@@ -32,24 +33,29 @@ gobj::Error invalid(std::string message) {
     return gobj::Error(G_IO_ERROR, G_IO_ERROR_INVALID_DATA, std::move(message));
 }
 
-// True when XML 1.0 can carry the text: UTF-8 without C0 controls other than tab, LF, CR.
-bool xml_text(const std::string& text) {
+// True when XML 1.0 can carry the (valid UTF-8) text: no C0 controls other than tab, LF, CR.
+bool xml_text(std::string_view text) {
     for (char ch : text) {
         auto b = static_cast<unsigned char>(ch);
         if (b < 0x20 && b != '\t' && b != '\n' && b != '\r') return false;
     }
-    return g_utf8_validate(text.data(), gssize(text.size()), nullptr);
+    return true;
 }
 
-// libxml2's output into a GIO stream; the first write error is kept for the report.
+// libxml2's output into the export's output; the first write error is kept for the report
+// (an error cannot pass through libxml2).
 struct Sink {
-    GOutputStream* stream;
-    GError* error = nullptr;
-    ~Sink() { g_clear_error(&error); }
+    ExportOutput& output;
+    std::optional<gobj::Error> error;
     static int write(void* context, const char* buffer, int length) {
         auto* sink = static_cast<Sink*>(context);
         if (sink->error) return -1;
-        if (!g_output_stream_write_all(sink->stream, buffer, gsize(length), nullptr, nullptr, &sink->error)) return -1;
+        try {
+            sink->output.write(std::string_view(buffer, size_t(length)));
+        } catch (const gobj::Error& e) {
+            sink->error = e;
+            return -1;
+        }
         return length;
     }
     static int close(void*) { return 0; }
@@ -59,19 +65,19 @@ struct Sink {
 
 // ---------------------------------------------------------------- export
 
-gint XmlExtractor::export_data_to_xml(TableModel& model, GOutputStream* output, const Progress& progress) {
-    guint total = row_count(model);
+gint XmlExtractor::export_data_to_xml(ExportCells& cells, ExportOutput& output, const Progress& progress) {
+    guint total = cells.rows();
     std::string null_value = option_or("NULL_VALUE", "");
+    if (!g_utf8_validate(null_value.data(), gssize(null_value.size()), nullptr) || !xml_text(null_value))
+        throw invalid(_("the option NULL_VALUE holds a character that XML cannot carry"));
     bool attributes = option_or("STORAGE", "") == "attribute";
-    std::vector<std::string> names;
-    for (const auto& column : model.get_columns()) {
-        names.push_back(column->get_name().value_or(""));
-        if (xmlValidateNameValue(x(names.back().c_str())) != 1 || !xml_text(names.back()))
-            throw invalid(gobj::take_string(
-                g_strdup_printf(_("the column name \"%s\" is not an XML name"), names.back().c_str())));
+    for (size_t i = 0; i < cells.columns(); ++i) {
+        const std::string& name = cells.name(i);
+        if (xmlValidateNameValue(x(name.c_str())) != 1 || !xml_text(name))
+            throw invalid(gobj::take_string(g_strdup_printf(_("the column name \"%s\" is not an XML name"), name.c_str())));
     }
 
-    Sink sink{output};
+    Sink sink{output, std::nullopt};
     xmlOutputBufferPtr buffer = xmlOutputBufferCreateIO(&Sink::write, &Sink::close, &sink, nullptr);
     if (!buffer) throw gobj::Error(G_IO_ERROR, G_IO_ERROR_FAILED, _("the XML writer could not be made"));
     gobj::Owned<xmlTextWriter, &xmlFreeTextWriter> writer(xmlNewTextWriter(buffer));
@@ -81,7 +87,7 @@ gint XmlExtractor::export_data_to_xml(TableModel& model, GOutputStream* output, 
     }
     auto ok = [&](int result) {
         if (result >= 0) return;
-        if (sink.error) throw gobj::Error(g_error_copy(sink.error));
+        if (sink.error) throw *sink.error;
         throw gobj::Error(G_IO_ERROR, G_IO_ERROR_FAILED, _("writing the XML document failed"));
     };
     xmlTextWriterPtr w = writer.get();
@@ -90,19 +96,21 @@ gint XmlExtractor::export_data_to_xml(TableModel& model, GOutputStream* output, 
     ok(xmlTextWriterStartDocument(w, "1.0", "utf-8", nullptr));
     ok(xmlTextWriterStartElement(w, x("RECORDS")));
     gint number = 0;
-    for (const auto& row : model.get_rows()) {
+    std::string text;
+    for (guint row = 0; row < total; ++row) {
         ++number;
         ok(xmlTextWriterStartElement(w, x("RECORD")));
-        for (size_t i = 0; i < names.size(); ++i) {
-            auto value = row->get_value_at(gint(i));
-            std::string text = !value || value->get_is_null() ? null_value : value->exact_text();
+        for (size_t i = 0; i < cells.columns(); ++i) {
+            const char* name = cells.name(i).c_str();
+            auto cell = cells.text(row, i);
+            text.assign(cell ? *cell : std::string_view(null_value));
             if (!xml_text(text))
                 throw invalid(gobj::take_string(g_strdup_printf(
-                    _("column \"%s\" of row %d holds a character that XML cannot carry"), names[i].c_str(), number)));
+                    _("column \"%s\" of row %d holds a character that XML cannot carry"), name, number)));
             if (attributes) {
-                ok(xmlTextWriterWriteAttribute(w, x(names[i].c_str()), x(text.c_str())));
+                ok(xmlTextWriterWriteAttribute(w, x(name), x(text.c_str())));
             } else {
-                ok(xmlTextWriterStartElement(w, x(names[i].c_str())));
+                ok(xmlTextWriterStartElement(w, x(name)));
                 ok(xmlTextWriterWriteString(w, x(text.c_str())));
                 ok(xmlTextWriterEndElement(w));
             }
@@ -118,22 +126,16 @@ gint XmlExtractor::export_data_to_xml(TableModel& model, GOutputStream* output, 
 
 gint XmlExtractor::export_to_file(TableModel* model, const char* filename, ProgressCallback progress,
                                   gpointer progress_target) {
-    OutputFile file(filename);
-    gint rows = export_data_to_xml(*model, file.stream(), Progress{progress, progress_target});
-    file.close();
-    return rows;
+    return export_file(*model, filename, true, [&](ExportCells& cells, ExportOutput& out) {
+        return export_data_to_xml(cells, out, Progress{progress, progress_target});
+    });
 }
 
 gint XmlExtractor::export_to_text(TableModel* model, gchar** buffer, ProgressCallback progress,
                                   gpointer progress_target) {
-    auto memory = gobj::GPtr<GOutputStream>::adopt(g_memory_output_stream_new_resizable());
-    gint rows = export_data_to_xml(*model, memory.get(), Progress{progress, progress_target});
-    auto* out = G_MEMORY_OUTPUT_STREAM(memory.get());
-    std::string text(static_cast<const char*>(g_memory_output_stream_get_data(out)),
-                     g_memory_output_stream_get_data_size(out));
-    g_free(*buffer);
-    *buffer = gobj::dup_string(text);
-    return rows;
+    return export_text(*model, buffer, [&](ExportCells& cells, ExportOutput& out) {
+        return export_data_to_xml(cells, out, Progress{progress, progress_target});
+    });
 }
 
 // ---------------------------------------------------------------- reading

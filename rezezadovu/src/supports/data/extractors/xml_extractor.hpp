@@ -5,8 +5,10 @@
 // spaces), read with its text reader.
 //
 // Export fails with an error naming the column when a column name is not an XML name,
-// or a text holds what XML 1.0 cannot carry (C0 controls other than tab, LF and CR, or
-// bytes that are not UTF-8): such a document could never be read back. A NULL cell is
+// or a text holds what XML 1.0 cannot carry (C0 controls other than tab, LF and CR): such
+// a document could never be read back. Bytes that are not UTF-8 are written as U+FFFD,
+// each invalid byte one (ExportCells), column names too. Cells are read from the table's
+// cells without making its rows. A NULL cell is
 // written as NULL_VALUE (empty by default); CR as a character reference, so it reads back.
 //
 // Reading follows the element depth, so any layout of the same elements reads: the
@@ -43,7 +45,7 @@ protected:
     std::unique_ptr<ImportRun> text_run(std::string text, const Progress& progress) override;
 
 private:
-    gint export_data_to_xml(TableModel& model, GOutputStream* output, const Progress& progress);
+    gint export_data_to_xml(ExportCells& cells, ExportOutput& output, const Progress& progress);
 };
 
 }  // namespace tarvelin::rezezadovu::supports::data::extractors
