@@ -1,7 +1,8 @@
 // Column types across products: each source type of SQLite, PostgreSQL and MariaDB with
-// its extreme values copied by the transfer into every other product and read back equal,
-// so that no target column is narrower than its source; SQL Server as a target is checked
-// by the script it is sent.
+// its extreme values copied by the transfer into every other product and read back with
+// the exact text the source reads (same_value: but for how products legitimately write one
+// value), so that no target column is narrower than its source; SQL Server as a target is
+// checked by the script it is sent.
 #include <optional>
 
 #include "database/sqlserver/sqlserver_support.hpp"
@@ -13,15 +14,14 @@
 namespace transform_test {
 namespace {
 
-// How a value read back is compared with the one read from the source: as written, as a
-// number (products print 12.50, 12.5 and 1.5e+300 differently), or as a truth value.
-enum class Compare { kText, kNumber, kTruth };
+// What the source's literals write: a text (or a date), a number, or a truth value.
+enum class Written { kText, kNumber, kTruth };
 
 struct Case {
     const char* column;
     const char* type;                 // as the source declares it
     std::vector<std::string> values;  // SQL literals, one row each (NULL included)
-    Compare compare = Compare::kText;
+    Written written = Written::kText;
     const char* sqlserver = "";       // the column's type in a SQL Server target's script
 };
 
@@ -35,57 +35,43 @@ std::vector<Case> cases_of(const std::string& product) {
     const std::string text_values = "'Zoë ñ 日本 😀'";
     if (product == "SQLite")
         return {
-            {"i", "INTEGER", {"9223372036854775807", "-9223372036854775808"}, Compare::kNumber, "BIGINT"},
-            {"t", "TEXT", {"'" + kLongText + "'", text_values}, Compare::kText, "NVARCHAR(MAX)"},
-            {"v", "VARCHAR(5)", {"'ñññññ'", "''"}, Compare::kText, "NVARCHAR(5)"},
-            {"n", "NUMERIC(10,2)", {"12345678.99", "-12345678.99"}, Compare::kNumber, "DECIMAL(10, 2)"},
-            {"r", "REAL", {"-1.25e300", "5e-300"}, Compare::kNumber, "FLOAT"},
-            {"b", "BLOB", {bytes_literal(product, "00FF10"), bytes_literal(product, "")}, Compare::kText, "VARBINARY(MAX)"},
-            {"d", "DATE", {"'9999-12-31'", "'0001-01-01'"}, Compare::kText, "DATE"},
+            {"i", "INTEGER", {"9223372036854775807", "-9223372036854775808"}, Written::kNumber, "BIGINT"},
+            {"t", "TEXT", {"'" + kLongText + "'", text_values}, Written::kText, "NVARCHAR(MAX)"},
+            {"v", "VARCHAR(5)", {"'ñññññ'", "''"}, Written::kText, "NVARCHAR(5)"},
+            {"n", "NUMERIC(10,2)", {"12345678.99", "-12345678.99"}, Written::kNumber, "DECIMAL(10, 2)"},
+            {"r", "REAL", {"-1.25e300", "5e-300"}, Written::kNumber, "FLOAT"},
+            {"b", "BLOB", {bytes_literal(product, "00FF10"), bytes_literal(product, "")}, Written::kText, "VARBINARY(MAX)"},
+            {"d", "DATE", {"'9999-12-31'", "'0001-01-01'"}, Written::kText, "DATE"},
+            {"dt", "DATETIME", {"'2024-02-29 23:59:59.123456'", "'0001-01-01 00:00:00'"}, Written::kText, "DATETIME2"},
         };
     if (product == "PostgreSQL")
         return {
-            {"s", "smallint", {"32767", "-32768"}, Compare::kNumber, "SMALLINT"},
-            {"i", "integer", {"2147483647", "-2147483648"}, Compare::kNumber, "INT"},
-            {"big", "bigint", {"9223372036854775807", "-9223372036854775808"}, Compare::kNumber, "BIGINT"},
-            {"t", "text", {"'" + kLongText + "'", text_values}, Compare::kText, "NVARCHAR(MAX)"},
-            {"v", "varchar", {"'" + std::string(300, 'v') + "'", "''"}, Compare::kText, "NVARCHAR(MAX)"},
-            {"vc", "varchar(5)", {"'ñññññ'", "'a'"}, Compare::kText, "NVARCHAR(5)"},
-            {"n", "numeric(30,10)", {"12345678901234567890.0123456789", "-0.0000000001"}, Compare::kText, "DECIMAL(30, 10)"},
-            {"f8", "double precision", {"-1.25e300", "5e-300"}, Compare::kNumber, "FLOAT"},
-            {"ok", "boolean", {"true", "false"}, Compare::kTruth, "BIT"},
-            {"ts", "timestamp", {"'9999-12-31 23:59:59.999999'", "'0001-01-01 00:00:00'"}, Compare::kText, "DATETIME2"},
-            {"d", "date", {"'9999-12-31'", "'0001-01-01'"}, Compare::kText, "DATE"},
-            {"by", "bytea", {bytes_literal(product, "00FF10"), bytes_literal(product, "")}, Compare::kText, "VARBINARY(MAX)"},
+            {"s", "smallint", {"32767", "-32768"}, Written::kNumber, "SMALLINT"},
+            {"i", "integer", {"2147483647", "-2147483648"}, Written::kNumber, "INT"},
+            {"big", "bigint", {"9223372036854775807", "-9223372036854775808"}, Written::kNumber, "BIGINT"},
+            {"t", "text", {"'" + kLongText + "'", text_values}, Written::kText, "NVARCHAR(MAX)"},
+            {"v", "varchar", {"'" + std::string(300, 'v') + "'", "''"}, Written::kText, "NVARCHAR(MAX)"},
+            {"vc", "varchar(5)", {"'ñññññ'", "'a'"}, Written::kText, "NVARCHAR(5)"},
+            {"n", "numeric(30,10)", {"12345678901234567890.0123456789", "-0.0000000001"}, Written::kText, "DECIMAL(30, 10)"},
+            {"nu", "numeric", {"12345678901234567890.123456789", "0.1"}, Written::kText, "DECIMAL(38, 10)"},
+            {"f8", "double precision", {"-1.25e300", "5e-300"}, Written::kNumber, "FLOAT"},
+            {"ok", "boolean", {"true", "false"}, Written::kTruth, "BIT"},
+            {"ts", "timestamp", {"'9999-12-31 23:59:59.999999'", "'0001-01-01 00:00:00'"}, Written::kText, "DATETIME2"},
+            {"d", "date", {"'9999-12-31'", "'0001-01-01'"}, Written::kText, "DATE"},
+            {"by", "bytea", {bytes_literal(product, "00FF10"), bytes_literal(product, "")}, Written::kText, "VARBINARY(MAX)"},
         };
     return {
-        {"ti", "tinyint", {"127", "-128"}, Compare::kNumber, "SMALLINT"},
-        {"tu", "tinyint unsigned", {"255", "0"}, Compare::kNumber, "SMALLINT"},
-        {"iu", "int unsigned", {"4294967295", "0"}, Compare::kNumber, "BIGINT"},
-        {"bu", "bigint unsigned", {"18446744073709551615", "0"}, Compare::kText, "DECIMAL(20, 0)"},
-        {"t", "text", {"'" + std::string(65535, 't') + "'", text_values}, Compare::kText, "NVARCHAR(MAX)"},
-        {"lt", "longtext", {"'" + kLongText + "'", "''"}, Compare::kText, "NVARCHAR(MAX)"},
-        {"vc", "varchar(300)", {"'" + std::string(300, 'v') + "'", "'a'"}, Compare::kText, "NVARCHAR(300)"},
-        {"de", "decimal(30,10)", {"12345678901234567890.0123456789", "-0.0000000001"}, Compare::kText, "DECIMAL(30, 10)"},
-        {"dt", "datetime(6)", {"'9999-12-31 23:59:59.999999'", "'1000-01-01 00:00:00.000000'"}, Compare::kText, "DATETIME2"},
-        {"lb", "longblob", {bytes_literal(product, "00FF10"), bytes_literal(product, "")}, Compare::kText, "VARBINARY(MAX)"},
+        {"ti", "tinyint", {"127", "-128"}, Written::kNumber, "SMALLINT"},
+        {"tu", "tinyint unsigned", {"255", "0"}, Written::kNumber, "SMALLINT"},
+        {"iu", "int unsigned", {"4294967295", "0"}, Written::kNumber, "BIGINT"},
+        {"bu", "bigint unsigned", {"18446744073709551615", "0"}, Written::kText, "DECIMAL(20, 0)"},
+        {"t", "text", {"'" + std::string(65535, 't') + "'", text_values}, Written::kText, "NVARCHAR(MAX)"},
+        {"lt", "longtext", {"'" + kLongText + "'", "''"}, Written::kText, "NVARCHAR(MAX)"},
+        {"vc", "varchar(300)", {"'" + std::string(300, 'v') + "'", "'a'"}, Written::kText, "NVARCHAR(300)"},
+        {"de", "decimal(30,10)", {"12345678901234567890.0123456789", "-0.0000000001"}, Written::kText, "DECIMAL(30, 10)"},
+        {"dt", "datetime(6)", {"'9999-12-31 23:59:59.999999'", "'1000-01-01 00:00:00.000000'"}, Written::kText, "DATETIME2"},
+        {"lb", "longblob", {bytes_literal(product, "00FF10"), bytes_literal(product, "")}, Written::kText, "VARBINARY(MAX)"},
     };
-}
-
-std::string canonical(const std::string& value, Compare compare) {
-    if (value == "NULL") return value;
-    if (compare == Compare::kTruth) {
-        std::string v = gobj::take_string(g_ascii_strdown(value.c_str(), -1));
-        return v == "t" || v == "true" || v == "1" ? "1" : v == "f" || v == "false" || v == "0" ? "0" : value;
-    }
-    if (compare == Compare::kNumber) {
-        char* end = nullptr;
-        double number = g_ascii_strtod(value.c_str(), &end);
-        // Integers beyond a double's 53 bits compare as written.
-        if (value.find_first_of(".eE") == std::string::npos) return value;
-        if (end && !*end) return gobj::take_string(g_strdup_printf("%.17g", number));
-    }
-    return value;
 }
 
 // The table "types" of the product's cases, filled; its cases.
@@ -102,90 +88,25 @@ std::vector<Case> fill(const Endpoint& e) {
     return cases;
 }
 
-std::vector<std::string> column_values(const Endpoint& e, const Case& c) {
-    std::vector<std::string> out;
-    for (const auto& v : e.rows("SELECT " + e.q(c.column) + " FROM " + e.q("types") + " ORDER BY k"))
-        out.push_back(canonical(v, c.compare));
-    return out;
+std::vector<std::vector<Exact>> column(const Endpoint& e, const Case& c) {
+    return e.exact_rows("SELECT " + e.q(c.column) + " FROM " + e.q("types") + " ORDER BY k");
 }
 
-using Maker = std::unique_ptr<Endpoint> (*)(TempDir&);
-std::unique_ptr<Endpoint> make_sqlite(TempDir& dir) {
-    static int n = 0;
-    return sqlite_endpoint(dir.file("db" + std::to_string(++n) + ".db"));
-}
-std::unique_ptr<Endpoint> make_pg(TempDir&) { return pg_endpoint(); }
-std::unique_ptr<Endpoint> make_mariadb(TempDir&) { return mariadb_dialect_endpoint(); }
-
-struct Product {
-    const char* name;
-    Maker make;
-};
-const Product kProducts[] = {{"SQLite", make_sqlite}, {"PostgreSQL", make_pg}, {"MariaDB", make_mariadb}};
-
-struct Pair {
-    Product source, target;
-};
-void PrintTo(const Product& p, std::ostream* os) { *os << p.name; }
-void PrintTo(const Pair& p, std::ostream* os) { *os << p.source.name << "To" << p.target.name; }
-
-std::vector<Pair> all_pairs() {
-    std::vector<Pair> out;
-    for (const auto& s : kProducts)
-        for (const auto& t : kProducts)
-            if (std::string(s.name) != t.name) out.push_back({s, t});
-    return out;
-}
-
-std::vector<std::pair<std::string, std::string>> copy_types(const Endpoint& source, const Endpoint& target) {
-    return {{key("OPTION", "SOURCE", "DATABASE"), source.database},
-            {key("OPTION", "RESULT", "CONTINUE"), "true"},
-            {key("schema", source.schema, "MODE"), "true"},
-            {key("schema", source.schema, "NAME"), target.schema},
-            {key("table", "types", "MODE"), "true"}};
-}
-
-std::string joined(const std::vector<std::string>& lines) {
-    std::string out;
-    for (const auto& l : lines) out += l.substr(0, 400) + "\n-----\n";
-    return out;
-}
-
-// Cases that still lose a value for a reason outside the transfer's choice of types: a
-// target dialect's own type for a value type, or values read through a double.
+// Cases that still lose a value for a reason outside the transfer's choice of types (a
+// product's limit, or a fix of another part not yet in); none now.
 struct Waiting {
     const char* source;
     const char* target;
     const char* column;  // "*": the whole table (a refused row loses every column)
     const char* reason;
 };
-// SQLite keeps the text it was sent, every digit; the source's display text shows whole
-// seconds and the year 1 as "1".
-constexpr const char* kShownText = "values compared by their exact text rather than their display text";
-// The source reads the number exactly and the target is sent its digits: SQLite stores an
-// integer past 2^63 in a NUMERIC column as a REAL, and PostgreSQL's numeric reads back as a double.
-constexpr const char* kDoubles = "the target to keep an integer past 2^63 as its digits (it reads back a double)";
-const Waiting kWaiting[] = {
-    {"MariaDB", "SQLite", "bu", kDoubles},
-    {"MariaDB", "PostgreSQL", "bu", kDoubles},
-    {"PostgreSQL", "SQLite", "ts", kShownText},
-    {"PostgreSQL", "SQLite", "d", kShownText},
-    {"MariaDB", "SQLite", "dt", kShownText},
-    {"SQLite", "PostgreSQL", "d", kShownText},
-    {"SQLite", "MariaDB", "d", kShownText},
-};
+const std::vector<Waiting> kWaiting = {};
 
 const char* waiting(const std::string& source, const std::string& target, const std::string& column) {
     for (const auto& w : kWaiting)
         if (source == w.source && target == w.target && (column == w.column || std::string(w.column) == "*"))
             return w.reason;
     return nullptr;
-}
-
-std::string shown(const std::vector<std::string>& values) {
-    std::string out;
-    for (const auto& v : values) out += (out.empty() ? "" : " | ") + v.substr(0, 60);
-    return out;
 }
 
 // Quiet logs and a folder for SQLite files around each case.
@@ -197,7 +118,7 @@ protected:
     TempDir dir;
 };
 
-class CrossProductTypes : public CrossProduct<Pair> {};
+class CrossProductTypes : public CrossProduct<ProductPair> {};
 
 // Every row arrives and every value reads back as the source holds it: a target type
 // narrower than the source's (a text cut to a length, an unsigned number in a signed
@@ -210,26 +131,24 @@ TEST_P(CrossProductTypes, ExtremeValuesReadBackEqual) {
     const auto cases = fill(*source);
     ASSERT_FALSE(this->HasFailure());
 
-    Outcome out = run_transfer(*source, *target, copy_types(*source, *target));
+    Outcome out = run_transfer(*source, *target, copy_options(*source, target->schema, {"types"}));
     const std::string from = source->product, to = target->product;
-    expect_or_wait(out.counts.failed == 0, waiting(from, to, "*"), joined(out.lines));
+    expect_or_wait(out.counts.failed == 0, waiting(from, to, "*"), failures(out));
     for (const auto& c : cases) {
-        auto copied = column_values(*target, c), held = column_values(*source, c);
-        expect_or_wait(copied == held, waiting(from, to, c.column),
-               std::string(c.column) + " " + c.type + ": " + shown(copied) + " read back, " + shown(held) + " held");
+        const std::string lost = lost_values(column(*source, c), column(*target, c), {c.column});
+        expect_or_wait(lost.empty(), waiting(from, to, c.column), std::string(c.column) + " " + c.type + ":\n" + lost);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Products, CrossProductTypes, ::testing::ValuesIn(all_pairs()), [](const auto& info) {
-    return std::string(info.param.source.name) + "To" + info.param.target.name;
-});
+INSTANTIATE_TEST_SUITE_P(Products, CrossProductTypes, ::testing::ValuesIn(all_pairs()),
+                         [](const auto& info) { return pair_name(info.param); });
 
 // The value as a SQL Server literal holds it, where the source's literal says it plainly:
 // texts and dates without their quotes, exact numbers as written.
-std::optional<std::string> plain(const std::string& literal, Compare compare) {
-    if (compare == Compare::kTruth || literal == "NULL" || literal.rfind("X'", 0) == 0 || literal.find("::") != std::string::npos)
+std::optional<std::string> plain(const std::string& literal, Written written) {
+    if (written == Written::kTruth || literal == "NULL" || literal.rfind("X'", 0) == 0 || literal.find("::") != std::string::npos)
         return std::nullopt;
-    if (compare == Compare::kNumber && literal.find_first_of("eE") != std::string::npos) return std::nullopt;
+    if (written == Written::kNumber && literal.find_first_of("eE") != std::string::npos) return std::nullopt;
     if (literal.size() >= 2 && literal.front() == '\'' && literal.back() == '\'') return literal.substr(1, literal.size() - 2);
     return literal;
 }
@@ -251,12 +170,7 @@ TEST_P(CrossProductToSqlServer, ScriptNeverNarrowsAColumn) {
     for (const char* identity : {"SET IDENTITY_INSERT [dbo].[types] ON", "SET IDENTITY_INSERT [dbo].[types] OFF"})
         server.provider->answer_affected(identity, 0);
 
-    run_transfer(source->connection, server.connection,
-                 {{key("OPTION", "SOURCE", "DATABASE"), source->database},
-                  {key("OPTION", "RESULT", "CONTINUE"), "true"},
-                  {key("schema", source->schema, "MODE"), "true"},
-                  {key("schema", source->schema, "NAME"), "dbo"},
-                  {key("table", "types", "MODE"), "true"}});
+    run_transfer(source->connection, server.connection, copy_options(*source, "dbo", {"types"}));
 
     std::string create, inserts;
     for (const auto& sql : server.provider->statements()) {
@@ -271,11 +185,11 @@ TEST_P(CrossProductToSqlServer, ScriptNeverNarrowsAColumn) {
                        column + " is not " + c.sqlserver + " in:\n" + create);
         std::string lost;
         for (const auto& literal : c.values)
-            if (auto value = plain(literal, c.compare); value && inserts.find(*value) == std::string::npos)
+            if (auto value = plain(literal, c.written); value && inserts.find(*value) == std::string::npos)
                 lost += " " + value->substr(0, 40);
         expect_or_wait(lost.empty(), waiting(source->product, "SQL Server", c.column), column + ": no row carries" + lost);
         // T-SQL has no TRUE or FALSE.
-        if (c.compare == Compare::kTruth) {
+        if (c.written == Written::kTruth) {
             EXPECT_TRUE(inserts.find("true") == std::string::npos && inserts.find("false") == std::string::npos);
         }
     }

@@ -3,7 +3,9 @@
 #include <glib/gstdio.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
+#include <optional>
 
 #include "providers/contracts/value_binary.hpp"
 #include "providers/contracts/value_object.hpp"
@@ -127,13 +129,20 @@ void Endpoint::run(const std::string& script) const {
     ASSERT_EQ(failure, "") << script;
 }
 
-std::vector<std::string> Endpoint::rows(const std::string& sql) const {
+namespace {
+// The result table of a query; none (and a failure) when it fails.
+gobj::Ref<providers::contracts::TableModel> model_of(CConnection* connection, const std::string& sql) {
     GError* error = nullptr;
-    auto* model = tarvelin_rezezadovu_contracts_database_iconnection_execute_as_model(c(), sql.c_str(), FALSE, &error);
+    auto* model = tarvelin_rezezadovu_contracts_database_iconnection_execute_as_model(connection, sql.c_str(), FALSE, &error);
     EXPECT_EQ(test::describe(error), "(none)") << sql;
+    return gobj::Ref<providers::contracts::TableModel>::adopt(model);
+}
+}  // namespace
+
+std::vector<std::string> Endpoint::rows(const std::string& sql) const {
     std::vector<std::string> out;
-    if (!model) return out;
-    auto table = gobj::Ref<providers::contracts::TableModel>::adopt(model);
+    auto table = model_of(c(), sql);
+    if (!table) return out;
     for (auto row : table->get_rows()) {
         std::string line;
         bool first = true;
@@ -149,6 +158,149 @@ std::vector<std::string> Endpoint::rows(const std::string& sql) const {
         }
         out.push_back(line);
     }
+    return out;
+}
+
+std::vector<std::vector<Exact>> Endpoint::exact_rows(const std::string& sql) const {
+    std::vector<std::vector<Exact>> out;
+    auto table = model_of(c(), sql);
+    if (!table) return out;
+    gint at = 0;
+    for (auto row : table->get_rows()) {
+        std::vector<Exact> cells;
+        for (auto value : row->get_values()) {
+            Exact cell;
+            if (value && !value->get_is_null()) {
+                cell.null = false;
+                cell.type = value->get_data_type();
+                auto* bytes = dynamic_cast<ValueBinary*>(value.get());
+                cell.text = bytes ? bytes->to_hexadecimal()
+                                  : table->exact_text(static_cast<gint>(cells.size()), at).value_or("");
+            }
+            cells.push_back(std::move(cell));
+        }
+        out.push_back(std::move(cells));
+        ++at;
+    }
+    return out;
+}
+
+namespace {
+
+enum class Kind { kTruth, kNumber, kMoment, kOther };
+
+// By the order of the vocabulary: the integers, then money to double, then the dates and times.
+Kind kind_of(TarvelinProvidersContractsDataType type) {
+    if (type == TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN) return Kind::kTruth;
+    if ((type >= TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT8 && type <= TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT64) ||
+        (type >= TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_MONEY && type <= TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE))
+        return Kind::kNumber;
+    if ((type >= TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATE && type <= TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATETIME) ||
+        type == TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIMESTAMP)
+        return Kind::kMoment;
+    return Kind::kOther;
+}
+
+// A number written in decimal ("-12.50", "1.25e+300", "0.0000000001") as its exact value:
+// sign, significant digits and the power of ten after the first of them; none for a text
+// that is no such number.
+std::optional<std::string> decimal_value(const std::string& text) {
+    size_t i = 0;
+    const bool negative = i < text.size() && (text[i] == '-' || text[i] == '+') && text[i++] == '-';
+    std::string digits;
+    long point = -1;
+    for (; i < text.size() && (g_ascii_isdigit(text[i]) || (text[i] == '.' && point < 0)); ++i) {
+        if (text[i] == '.')
+            point = static_cast<long>(digits.size());
+        else
+            digits += text[i];
+    }
+    if (digits.empty()) return std::nullopt;
+    if (point < 0) point = static_cast<long>(digits.size());
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        char* end = nullptr;
+        const gint64 exponent = g_ascii_strtoll(text.c_str() + i + 1, &end, 10);
+        if (end == text.c_str() + i + 1) return std::nullopt;
+        point += static_cast<long>(exponent);
+        i = static_cast<size_t>(end - text.c_str());
+    }
+    if (i != text.size()) return std::nullopt;
+    const size_t first = digits.find_first_not_of('0');
+    if (first == std::string::npos) return std::string("0");
+    digits = digits.substr(first, digits.find_last_not_of('0') - first + 1);
+    point -= static_cast<long>(first);
+    return (negative ? "-" : "") + digits + "e" + std::to_string(point);
+}
+
+// A time of day's fraction of a second without the zeros that end it ("10:00:00.500000"
+// as "10:00:00.5", "10:00:00.000" as "10:00:00").
+std::string without_padded_fraction(std::string text) {
+    const size_t colon = text.rfind(':');
+    const size_t dot = colon == std::string::npos ? colon : text.find('.', colon);
+    if (dot == std::string::npos) return text;
+    size_t end = dot + 1;
+    while (end < text.size() && g_ascii_isdigit(text[end])) ++end;
+    size_t kept = end;
+    while (kept > dot + 1 && text[kept - 1] == '0') --kept;
+    text.erase(kept == dot + 1 ? dot : kept, end - (kept == dot + 1 ? dot : kept));
+    return text;
+}
+
+// A truth value as 1 or 0, whichever way a product writes it.
+std::string truth(const std::string& text) {
+    const std::string t = gobj::take_string(g_ascii_strdown(text.c_str(), -1));
+    return t == "true" || t == "t" ? "1" : t == "false" || t == "f" ? "0" : t;
+}
+
+}  // namespace
+
+// Exact texts are equal but for what one value legitimately looks like on two products:
+// - a truth value against 1 or 0: MariaDB and SQLite have no boolean and keep a number;
+// - a number against a number of the same exact value: an exact number's scale pads
+//   zeros ("12.5" into a DECIMAL(10,2) reads "12.50"), and a double's shortest text may
+//   use an exponent where the source's digits did not;
+// - a date-time against one whose fraction of a second only adds zeros: a target's
+//   declared fraction digits pad it ("00:00:00" into DATETIME(6) reads "00:00:00.000000").
+// A number stored as text (SQLite keeps exact numbers too long for a double as text)
+// compares as a number with a number. Texts, bytes and everything else compare as written.
+bool same_value(const Exact& held, const Exact& copied) {
+    if (held.null || copied.null) return held.null == copied.null;
+    if (held.text == copied.text) return true;
+    const Kind a = kind_of(held.type), b = kind_of(copied.type);
+    if (a == Kind::kTruth || b == Kind::kTruth) return truth(held.text) == truth(copied.text);
+    if (a == Kind::kNumber || b == Kind::kNumber) {
+        auto x = decimal_value(held.text), y = decimal_value(copied.text);
+        return x && y && *x == *y;
+    }
+    if (a == Kind::kMoment || b == Kind::kMoment)
+        return without_padded_fraction(held.text) == without_padded_fraction(copied.text);
+    return false;
+}
+
+std::string shown(const Exact& cell) {
+    if (cell.null) return "NULL";
+    return cell.text.size() > 60 ? cell.text.substr(0, 60) + "... (" + std::to_string(cell.text.size()) + " bytes)"
+                                 : cell.text;
+}
+
+std::string lost_values(const std::vector<std::vector<Exact>>& held, const std::vector<std::vector<Exact>>& copied,
+                        const std::vector<std::string>& columns) {
+    std::string out;
+    size_t lost = 0;
+    auto note = [&](const std::string& line) {
+        if (++lost <= 20) out += line + "\n";
+    };
+    if (held.size() != copied.size())
+        note(std::to_string(copied.size()) + " rows read back, " + std::to_string(held.size()) + " held");
+    for (size_t row = 0; row < std::min(held.size(), copied.size()); ++row) {
+        const auto &from = held[row], &to = copied[row];
+        if (from.size() != to.size()) note("row " + std::to_string(row + 1) + ": other columns");
+        for (size_t column = 0; column < std::min(from.size(), to.size()); ++column)
+            if (!same_value(from[column], to[column]))
+                note("row " + std::to_string(row + 1) + " " + (column < columns.size() ? columns[column] : "?") + ": " +
+                     shown(to[column]) + " read back, " + shown(from[column]) + " held");
+    }
+    if (lost > 20) out += "... " + std::to_string(lost - 20) + " more\n";
     return out;
 }
 
@@ -246,6 +398,28 @@ std::unique_ptr<Endpoint> make_sqlite(TempDir& dir, const char* file) { return s
 std::unique_ptr<Endpoint> make_pg(TempDir&, const char*) { return pg_endpoint(); }
 std::unique_ptr<Endpoint> make_mariadb(TempDir&, const char*) { return mariadb_endpoint(); }
 
+const Product kProducts[3] = {
+    {"SQLite",
+     [](TempDir& dir) {
+         static std::atomic<int> n{0};
+         return sqlite_endpoint(dir.file("product" + std::to_string(++n) + ".db"));
+     }},
+    {"PostgreSQL", [](TempDir&) { return pg_endpoint(); }},
+    {"MariaDB", [](TempDir&) { return mariadb_dialect_endpoint(); }},
+};
+
+void PrintTo(const Product& p, std::ostream* os) { *os << p.name; }
+void PrintTo(const ProductPair& p, std::ostream* os) { *os << pair_name(p); }
+std::string pair_name(const ProductPair& p) { return std::string(p.source.name) + "To" + p.target.name; }
+
+std::vector<ProductPair> all_pairs() {
+    std::vector<ProductPair> out;
+    for (const auto& s : kProducts)
+        for (const auto& t : kProducts)
+            if (std::string(s.name) != t.name) out.push_back({s, t});
+    return out;
+}
+
 std::string int_type(const Endpoint& e) { return e.product == "SQLite" ? "INTEGER" : "BIGINT"; }
 std::string text_type(const Endpoint& e, int length) {
     return e.product == "SQLite" ? "TEXT" : "VARCHAR(" + std::to_string(length) + ")";
@@ -277,6 +451,24 @@ Outcome run_transfer(const gobj::Ref<gobj::Object>& source, const gobj::Ref<gobj
     Outcome out{progress->snapshot(), {}};
     while (auto line = progress->pop_message()) out.lines.push_back(*line);
     return out;
+}
+
+std::vector<std::pair<std::string, std::string>> copy_options(const Endpoint& source, const std::string& target_schema,
+                                                              const std::vector<std::string>& tables) {
+    std::vector<std::pair<std::string, std::string>> out = {{key("OPTION", "SOURCE", "DATABASE"), source.database},
+                                                            {key("OPTION", "RESULT", "CONTINUE"), "true"},
+                                                            {key("schema", source.schema, "MODE"), "true"},
+                                                            {key("schema", source.schema, "NAME"), target_schema}};
+    for (const auto& t : tables) out.push_back({key("table", t, "MODE"), "true"});
+    return out;
+}
+
+std::string failures(const Outcome& out) {
+    std::string text;
+    int shown = 0;
+    for (const auto& l : out.lines)
+        if (l.find("[done]") == std::string::npos && ++shown <= 20) text += l.substr(0, 600) + "\n-----\n";
+    return text;
 }
 
 std::string key(const std::string& a, const std::string& b, const std::string& c) { return a + "|" + b + "|" + c; }

@@ -22,6 +22,13 @@ namespace transform_test {
 using namespace tarvelin;
 using CConnection = TarvelinRezezadovuContractsDatabaseIConnection;
 
+// A cell as it was read: NULL, or the text of its value that loses nothing
+// (TableModel::exact_text; bytes as hexadecimal digits) and the kind of value it is.
+struct Exact {
+    bool null = true;
+    std::string text;
+    TarvelinProvidersContractsDataType type = TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN;
+};
 class Endpoint {
 public:
     virtual ~Endpoint();
@@ -33,6 +40,8 @@ public:
     // Each row as its cells joined by "|": NULL for a null cell, bytes as hexadecimal
     // digits, numbers and texts as their display text.
     std::vector<std::string> rows(const std::string& sql) const;
+    // Each row's cells as a copy is compared by: the exact text of each value.
+    std::vector<std::vector<Exact>> exact_rows(const std::string& sql) const;
     // A name quoted as this product's statement quotes it.
     std::string q(const std::string& name) const;
 
@@ -57,6 +66,18 @@ std::unique_ptr<Endpoint> mariadb_endpoint();
 // The same over the MariaDB dialect's own connection.
 std::unique_ptr<Endpoint> mariadb_dialect_endpoint();
 
+// Whether `copied`, read back from a copy on another product, holds the value `held` was
+// read from the source with: the same exact text, but for the ways products legitimately
+// write one value differently (see same_value in endpoints.cpp).
+bool same_value(const Exact& held, const Exact& copied);
+// "NULL" or the exact text, cut for a failure line.
+std::string shown(const Exact& cell);
+// Each cell of `copied` that does not hold the value of its cell in `held`, one line
+// each with the row and the column's name from `columns`, and missing or extra rows; ""
+// when the copy holds every value.
+std::string lost_values(const std::vector<std::vector<Exact>>& held, const std::vector<std::vector<Exact>>& copied,
+                        const std::vector<std::string>& columns);
+
 // A folder removed with its files.
 class TempDir {
 public:
@@ -74,6 +95,24 @@ using EndpointMaker = std::unique_ptr<Endpoint> (*)(TempDir& dir, const char* fi
 std::unique_ptr<Endpoint> make_sqlite(TempDir& dir, const char* file);
 std::unique_ptr<Endpoint> make_pg(TempDir& dir, const char* file);
 std::unique_ptr<Endpoint> make_mariadb(TempDir& dir, const char* file);
+
+// The products the copies run between, by name, each with a new endpoint of its own (the
+// servers' none without the server; MariaDB over its own dialect's connection).
+struct Product {
+    const char* name;
+    std::unique_ptr<Endpoint> (*make)(TempDir& dir);
+};
+extern const Product kProducts[3];
+// A copy from one product into another.
+struct ProductPair {
+    Product source, target;
+};
+void PrintTo(const Product& p, std::ostream* os);
+void PrintTo(const ProductPair& p, std::ostream* os);
+// Every ordered pair of two different products.
+std::vector<ProductPair> all_pairs();
+// "SQLiteToPostgreSQL", for test names.
+std::string pair_name(const ProductPair& p);
 
 // Column types and a bytes literal in each product's words (SQLite's inspector knows
 // INTEGER, REAL, TEXT and BLOB).
@@ -94,6 +133,13 @@ inline Outcome run_transfer(const Endpoint& source, const Endpoint& target,
                             const std::vector<std::pair<std::string, std::string>>& pairs) {
     return run_transfer(source.connection, target.connection, pairs);
 }
+
+// The options of a copy of `tables` of the source's schema into `target_schema`, going
+// on past failed steps.
+std::vector<std::pair<std::string, std::string>> copy_options(const Endpoint& source, const std::string& target_schema,
+                                                              const std::vector<std::string>& tables);
+// The lines of the steps that failed (the first 20, each cut short), for a failure message.
+std::string failures(const Outcome& out);
 
 // "a|b|c".
 std::string key(const std::string& a, const std::string& b, const std::string& c);

@@ -23,7 +23,8 @@ using rezezadovu::contracts::ThreadProgress;
 
 const std::string kRoot = "/usr/share/roundcube/SQL/";
 
-struct Product {
+// One product's Roundcube schema: the current one and the older one before its last upgrades.
+struct Versions {
     const char* name;
     const char* folder;  // of the package's schema and upgrades
     // The last upgrades, in the order the application applies them.
@@ -39,7 +40,7 @@ const std::vector<std::string> kRows = {
     "INSERT INTO identities (identity_id, user_id, name, email, organization, signature) "
     "VALUES (3, 7, 'Ann', 'ann@example.org', 'Org', 'sig')"};
 
-const Product kProducts[] = {
+const Versions kVersions[] = {
     // 2021100300 (foreign keys everywhere) rebuilds every table as the current schema has it,
     // so the older version only lacks what 2021081000 and 2022081200 brought.
     {"SQLite", "sqlite", {"2021081000", "2021100300", "2022081200"}, "DROP TABLE responses;", kRows},
@@ -50,7 +51,7 @@ const Product kProducts[] = {
     {"MariaDB", "mysql", {"2021081000"}, "DROP TABLE responses;", kRows},
 };
 
-void PrintTo(const Product& p, std::ostream* os) { *os << p.name; }
+void PrintTo(const Versions& p, std::ostream* os) { *os << p.name; }
 
 // Runs a command line; its standard output, or a failure of the test with what it said.
 std::string command(std::vector<std::string> argv, const std::vector<std::pair<std::string, std::string>>& env = {}) {
@@ -116,7 +117,7 @@ std::string dump(const Endpoint& e) {
     return std::regex_replace(text, std::regex("\n+"), "\n");
 }
 
-class RoundcubeSync : public ::testing::TestWithParam<Product> {
+class RoundcubeSync : public ::testing::TestWithParam<Versions> {
 protected:
     void SetUp() override {
         if (!g_file_test((kRoot + "sqlite.initial.sql").c_str(), G_FILE_TEST_EXISTS)) {
@@ -127,7 +128,7 @@ protected:
 
     // A scratch database holding the current schema, or the older one.
     std::unique_ptr<Endpoint> made(bool older, int n) {
-        const Product& p = GetParam();
+        const Versions& p = GetParam();
         const std::string path = dir.file("rc" + std::to_string(n) + ".db");
         std::unique_ptr<Endpoint> e = p.name == std::string("SQLite")       ? sqlite_endpoint(path)
                                       : p.name == std::string("PostgreSQL") ? pg_endpoint()
@@ -147,7 +148,7 @@ protected:
 };
 
 TEST_P(RoundcubeSync, OlderVersionUpgradesToTheCurrentOne) {
-    const Product& p = GetParam();
+    const Versions& p = GetParam();
     auto current = made(false, 1);
     TRANSFORM_REQUIRE(current, p.name);
     auto older = made(true, 2);
@@ -159,7 +160,7 @@ TEST_P(RoundcubeSync, OlderVersionUpgradesToTheCurrentOne) {
 }
 
 TEST_P(RoundcubeSync, BothWays) {
-    const Product& p = GetParam();
+    const Versions& p = GetParam();
     for (bool from_older : {true, false}) {
         SCOPED_TRACE(from_older ? "older -> current" : "current -> older");
         auto source = made(from_older, 1 + 2 * from_older);
@@ -188,7 +189,7 @@ TEST_P(RoundcubeSync, BothWays) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Products, RoundcubeSync, ::testing::ValuesIn(kProducts),
+INSTANTIATE_TEST_SUITE_P(Products, RoundcubeSync, ::testing::ValuesIn(kVersions),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -22,13 +22,9 @@ using rezezadovu::transform::StructureSynchronizer;
 using rezezadovu::transform::UserdataSynchronizer;
 using IConnectionRef = gobj::Ref<rezezadovu::contracts::database::IConnection>;
 
-using Maker = std::unique_ptr<Endpoint> (*)(TempDir&, const char*);
-std::unique_ptr<Endpoint> make_sqlite(TempDir& dir, const char* file) { return sqlite_endpoint(dir.file(file)); }
-std::unique_ptr<Endpoint> make_pg(TempDir&, const char*) { return pg_endpoint(); }
-
 struct Side {
     const char* name;
-    Maker make;
+    EndpointMaker make;
     const char* server;
 };
 

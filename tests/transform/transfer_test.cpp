@@ -41,7 +41,7 @@ void fill_source(const Endpoint& e) {
     e.run("INSERT INTO " + notes + " VALUES (1, 'one', 'e1'), (2, 'two;2', NULL), (2, 'two', 'dup')");
 }
 
-std::vector<std::pair<std::string, std::string>> copy_options(const Endpoint& source, const Endpoint& target) {
+std::vector<std::pair<std::string, std::string>> renaming_copy_options(const Endpoint& source, const Endpoint& target) {
     return {{key("schema", source.schema, "MODE"), "true"},
             {key("schema", source.schema, "NAME"), target.schema},
             {key("OPTION", "SOURCE", "DATABASE"), source.database},
@@ -90,7 +90,7 @@ TEST_P(TransferBetween, CopiesTheSelectedStructureAndRows) {
 
     for (int round = 0; round < (GetParam().second_run_with_drop ? 2 : 1); ++round) {
         SCOPED_TRACE(round == 0 ? "first run" : "second run with DROP_OBJECT");
-        auto pairs = copy_options(*source, *target);
+        auto pairs = renaming_copy_options(*source, *target);
         if (round == 1) pairs.push_back({key("OPTION", "RESULT", "DROP_OBJECT"), "true"});
         Outcome out = run_transfer(*source, *target, pairs);
         ASSERT_EQ(out.counts.failed, 0) << all(out.lines);

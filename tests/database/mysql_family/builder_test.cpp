@@ -122,6 +122,9 @@ TEST(MySQLFamilyColumnTypes, TranslatedTypesNeverNarrow) {
         {"unbounded_number", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DECIMAL, 0, 0, "LONGTEXT NULL"},
         {"wide_number", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DECIMAL, 100, 2, "LONGTEXT NULL"},
         {"stamp", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIMESTAMP, 0, 3, "DATETIME(3) NULL"},
+        // Fractions another product's date-time does not declare it may still hold.
+        {"any_stamp", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATETIME, 0, 0, "DATETIME(6) NULL"},
+        {"any_time", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIME, 0, 0, "TIME(6) NULL"},
         {"bytes", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BINARY, 0, 0, "LONGBLOB NULL"},
         {"counter", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32, 32, 0, "INTEGER NULL"},
         {"ratio", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE, 53, 0, "DOUBLE NULL"},
@@ -136,9 +139,16 @@ TEST(MySQLFamilyColumnTypes, TranslatedTypesNeverNarrow) {
         column->set_length(row.length);
         column->set_scale(row.scale);
     }
+    // The time of the insert as a default and an update stamp, at the type's precision:
+    // the server takes no other.
+    auto now = table->new_column("now", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATETIME);
+    now->set_raw_type("foreign");
+    now->set_default_value("CURRENT_TIMESTAMP");
+    now->set_update_timestamp(true);
     for (SqlBuilder* builder : {static_cast<SqlBuilder*>(builders.mysql.get()), static_cast<SqlBuilder*>(builders.mariadb.get())}) {
         std::string script = builder->build_table(table.get(), false).value_or("");
         for (const Row& row : rows) EXPECT_EQ(column_line(script, row.name), row.expected) << row.name << "\n" << script;
+        EXPECT_EQ(column_line(script, "now"), "DATETIME(6) NULL DEFAULT CURRENT_TIMESTAMP(6) ON UPDATE CURRENT_TIMESTAMP(6)");
     }
 }
 

@@ -165,6 +165,22 @@ TEST_F(SqliteBuilder, KeysTypesAndEmptyTables) {
     EXPECT_EQ(create(*other), "CREATE TABLE IF NOT EXISTS \"o\" (\n    \"t\" longtext,\n    \"d\" numeric(10,2),\n"
                               "    \"i\" int\n);\n\n");
 
+    // Numbers a double and a 64-bit integer cannot hold keep their digits as text: exact
+    // numbers of more than 15 digits or of any number of them, unsigned 64-bit integers.
+    auto wider = MetaTable::create_with_names(MetaTable::gtype(), "", "main", "x");
+    auto digits = column(*wider, "d", "numeric", 1);
+    digits->set_data_type(TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_MONEY);
+    digits->set_length(30);
+    digits->set_scale(10);
+    column(*wider, "any", "numeric", 2)->set_data_type(TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_MONEY);
+    column(*wider, "u", "bigint unsigned", 3)->set_data_type(TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT64);
+    auto fits = column(*wider, "f", "decimal", 4);
+    fits->set_data_type(TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DECIMAL);
+    fits->set_length(15);
+    fits->set_scale(2);
+    EXPECT_EQ(create(*wider, false), "CREATE TABLE IF NOT EXISTS \"x\" (\n    \"d\" DECIMAL_TEXT(30,10),\n"
+                                     "    \"any\" DECIMAL_TEXT,\n    \"u\" DECIMAL_TEXT(20),\n    \"f\" NUMERIC(15,2)\n);\n\n");
+
     // A composite key in key order, whatever the order of its columns.
     auto ordered = MetaTable::create_with_names(MetaTable::gtype(), "", "main", "ko");
     guint8 place = 3;

@@ -33,6 +33,8 @@ TEST_F(SqliteInspector, NativeTypes) {
         {"datetime", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATETIME, G_TYPE_NONE, "''"},
         {"TIMESTAMP", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DATETIME, G_TYPE_NONE, "''"},
         {"TIME", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_TIME, G_TYPE_NONE, "''"},
+        // A copy's exact number of more digits than a double holds (stored as text).
+        {"DECIMAL_TEXT(30,10)", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DECIMAL, G_TYPE_NONE, "''"},
         // Other names are placed by the words they hold, as SQLite places them; what SQLite
         // keeps as a number only when it looks like one is text.
         {"VARCHAR(255)", TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING, G_TYPE_NONE, "''"},

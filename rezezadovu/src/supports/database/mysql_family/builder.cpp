@@ -155,7 +155,13 @@ std::string sized_type(MetaColumn& column, const std::string& type, bool transla
     // A FLOAT or DOUBLE without a scale is the plain type: (22, 0) would round it.
     if (listed(kApproximate, upper))
         return scale > 0 && length > 0 ? printf_text("%s(%lld, %u)", type.c_str(), (long long)length, scale) : type;
-    if (listed(kTemporal, upper)) return scale > 0 ? printf_text("%s(%u)", type.c_str(), std::min(scale, 6u)) : type;
+    // Fractions of a second: the digits the column declares. Another product's date-time
+    // that declares none may still hold them (SQLite's texts, a reader that does not say):
+    // it keeps the most the family holds rather than losing them.
+    if (listed(kTemporal, upper)) {
+        const unsigned digits = scale > 0 ? std::min(scale, 6u) : translated ? 6u : 0u;
+        return digits > 0 ? printf_text("%s(%u)", type.c_str(), digits) : type;
+    }
     // Text without a length, or longer than a row holds, is unbounded text: never a
     // shorter VARCHAR that rejects the longer values.
     if (listed(kCharacters, upper)) {
@@ -322,6 +328,15 @@ std::string entry(std::string line) {
     return line + ",\n";
 }
 
+namespace {
+// The fractions of a second a date-time type declares ("DATETIME(6)": 6), else 0.
+unsigned fraction_digits(const std::string& type) {
+    const size_t open = type.find('(');
+    if (open == std::string::npos || !listed(kTemporal, ascii_upper(type.substr(0, open)))) return 0;
+    return static_cast<unsigned>(g_ascii_strtoull(type.c_str() + open + 1, nullptr, 10));
+}
+}  // namespace
+
 std::string column_entry(MetaColumn& column, const std::string& type, bool alter, bool inline_primary, bool counting,
                          const TableStyle& style) {
     std::string line = "    ";
@@ -348,14 +363,14 @@ std::string column_entry(MetaColumn& column, const std::string& type, bool alter
     else if (!generated)
         line += "NULL ";
     // The choice lists offer "EMPYT STRING" for the empty text.
+    // The stamp's precision is the column's type's: the server takes no other.
+    const unsigned digits = fraction_digits(type);
+    const std::string stamp = digits ? printf_text("CURRENT_TIMESTAMP(%u)", digits) : std::string("CURRENT_TIMESTAMP");
     if (std::string value = text(column.get_default_value()); value == "EMPYT STRING" && !generated)
         line += "DEFAULT '' ";
     else if (!value.empty() && !generated)
-        line += "DEFAULT " + value + " ";
-    // The stamp's precision is the column's: the server takes no other.
-    if (column.get_update_timestamp() && !generated)
-        line += column.get_scale() ? printf_text("ON UPDATE CURRENT_TIMESTAMP(%u) ", unsigned(column.get_scale()))
-                                   : std::string("ON UPDATE CURRENT_TIMESTAMP ");
+        line += "DEFAULT " + (g_ascii_strcasecmp(value.c_str(), "CURRENT_TIMESTAMP") == 0 ? stamp : value) + " ";
+    if (column.get_update_timestamp() && !generated) line += "ON UPDATE " + stamp + " ";
     if (counting) line += "AUTO_INCREMENT ";
     if (std::string comment = text(column.get_comment()); !comment.empty())
         line += "COMMENT " + MySQLFamilyStatement::literal(comment) + " ";

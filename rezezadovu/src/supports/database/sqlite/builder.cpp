@@ -163,6 +163,22 @@ std::string size_text(MetaColumn& column) {
     return out + ")";
 }
 
+// SQLite's numbers are 64-bit integers and doubles, and a column of numeric affinity
+// turns every number it is given into one of them: an exact number of more digits than a
+// double keeps (or of any number of digits) and an unsigned 64-bit integer lose digits
+// there. Such a column is a decimal of text affinity, which keeps the digits it is sent
+// (they compare as texts, and as numbers against a column of numeric affinity).
+constexpr gint64 kDoubleDigits = 15;
+bool needs_decimal_text(MetaColumn& column) {
+    switch (column.get_data_type()) {
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT64: return true;
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_MONEY:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DECIMAL:
+            return column.get_length() <= 0 || column.get_length() > kDoubleDigits;
+        default: return false;
+    }
+}
+
 std::string option(MetaTable& table, const char* key) {
     return gobj::StringMap::wrap(GEE_MAP(table.get_options())).get(key).value_or("");
 }
@@ -332,6 +348,9 @@ std::string SQLiteBuilder::table_schema(MetaTable& table, bool raw_types) {
         const bool counting = keys == 1 && c->get_is_primary_key() && c->get_auto_increment() && integer_like(*c, type);
         if (counting) {
             type = "INTEGER";
+        } else if (!raw_types && needs_decimal_text(*c)) {
+            type = c->get_data_type() == TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT64 ? "DECIMAL_TEXT(20)"
+                                                                                      : "DECIMAL_TEXT" + size_text(*c);
         } else if (!raw_types && keys == 1 && c->get_is_primary_key() && g_ascii_strcasecmp(type.c_str(), "INTEGER") == 0) {
             // A lone INTEGER key would become the rowid, which refuses the other kinds of
             // value an INT key of another table holds and fills itself in: only a counting

@@ -1,5 +1,6 @@
 #include "rezezadovu/supports/database/sqlite/statement.hpp"
 
+#include <cerrno>
 #include <map>
 
 #include "providers/contracts/face_server.hpp"
@@ -393,8 +394,33 @@ std::string SQLiteStatement::quoted(std::string_view name) { return DatabaseHelp
 
 std::string SQLiteStatement::literal(std::string_view text) { return DatabaseHelper::quote(text, '\''); }
 
+namespace {
+// Whether SQLite reads the number literal as the number it writes: an integer of 64 bits,
+// or a number of no more significant digits than a double keeps.
+bool read_whole(std::string_view number) {
+    const bool fraction = number.find_first_of(".eE") != std::string_view::npos;
+    if (!fraction) {
+        errno = 0;
+        const std::string digits(number);
+        g_ascii_strtoll(digits.c_str(), nullptr, 10);
+        return errno == 0;
+    }
+    const std::string_view mantissa = number.substr(0, number.find_first_of("eE"));
+    std::string significant;
+    for (char c : mantissa)
+        if (g_ascii_isdigit(c) && (c != '0' || !significant.empty())) significant += c;
+    while (!significant.empty() && significant.back() == '0') significant.pop_back();
+    return significant.size() <= 15;
+}
+}  // namespace
+
 std::string SQLiteStatement::literal(DataType type, std::string_view value) {
-    return DatabaseHelper::pack_value(type, value);
+    std::string packed = DatabaseHelper::pack_value(type, value);
+    // A number SQLite would read as a double that rounds it (an integer past 64 bits, more
+    // digits than a double keeps) goes as its text: a column of numeric affinity makes the
+    // same number of it, one of text affinity keeps every digit.
+    if (packed == value && DatabaseHelper::is_number_literal(value) && !read_whole(value)) return literal(value);
+    return packed;
 }
 
 }  // namespace tarvelin::rezezadovu::supports::database
