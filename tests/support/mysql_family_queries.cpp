@@ -63,4 +63,21 @@ std::string schema_foreign_keys_query(const std::string& schema) {
            " ORDER BY refer.ORDINAL_POSITION ASC";
 }
 
+std::string schema_status_query(const std::string& schema) { return "SHOW TABLE STATUS FROM `" + schema + "`;"; }
+std::string schema_routines_query(const std::string& schema) {
+    return "SELECT ROUTINE_NAME, ROUTINE_TYPE, DATA_TYPE, DTD_IDENTIFIER, ROUTINE_BODY, IS_DETERMINISTIC, "
+           "SQL_DATA_ACCESS, SECURITY_TYPE, DEFINER, ROUTINE_COMMENT, ROUTINE_DEFINITION FROM "
+           "`information_schema`.`ROUTINES` WHERE ROUTINE_SCHEMA = " + q(schema) + ";";
+}
+std::string schema_parameters_query(const std::string& schema) {
+    return "SELECT SPECIFIC_NAME, PARAMETER_MODE, PARAMETER_NAME, DATA_TYPE, DTD_IDENTIFIER FROM "
+           "`information_schema`.`PARAMETERS` WHERE SPECIFIC_SCHEMA = " + q(schema) +
+           " AND PARAMETER_NAME != '' ORDER BY ORDINAL_POSITION ASC;";
+}
+std::string schema_events_query(const std::string& schema) {
+    return "SELECT EVENT_NAME, DEFINER, EVENT_DEFINITION, EVENT_TYPE, EXECUTE_AT, INTERVAL_VALUE, INTERVAL_FIELD, "
+           "STARTS, ENDS, STATUS, ON_COMPLETION, EVENT_COMMENT FROM `information_schema`.`EVENTS` where EVENT_SCHEMA = " +
+           q(schema) + ";";
+}
+
 }  // namespace tarvelin::test::mysql_family

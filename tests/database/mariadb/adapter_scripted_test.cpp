@@ -15,6 +15,11 @@ using test::mysql_family::columns_query;
 using test::mysql_family::foreign_keys_query;
 using test::mysql_family::show_index_query;
 using test::mysql_family::triggers_query;
+using test::mysql_family::SchemaWide;
+using test::mysql_family::schema_events_query;
+using test::mysql_family::schema_parameters_query;
+using test::mysql_family::schema_routines_query;
+using test::mysql_family::schema_status_query;
 namespace family = test::mysql_family;
 using Cols = std::vector<ScriptedColumn>;
 using Rows = std::vector<ScriptedRow>;
@@ -66,22 +71,6 @@ std::string event_query(const std::string& schema, const std::string& name) {
 std::string schema_checks_query(const std::string& schema) {
     return "SELECT TABLE_NAME, CONSTRAINT_NAME, CHECK_CLAUSE FROM information_schema.CHECK_CONSTRAINTS WHERE "
            "CONSTRAINT_SCHEMA=" + q(schema) + ";";
-}
-std::string schema_status_query(const std::string& schema) { return "SHOW TABLE STATUS FROM `" + schema + "`;"; }
-std::string schema_routines_query(const std::string& schema) {
-    return "SELECT ROUTINE_NAME, ROUTINE_TYPE, DATA_TYPE, DTD_IDENTIFIER, ROUTINE_BODY, IS_DETERMINISTIC, "
-           "SQL_DATA_ACCESS, SECURITY_TYPE, DEFINER, ROUTINE_COMMENT, ROUTINE_DEFINITION FROM "
-           "`information_schema`.`ROUTINES` WHERE ROUTINE_SCHEMA = " + q(schema) + ";";
-}
-std::string schema_parameters_query(const std::string& schema) {
-    return "SELECT SPECIFIC_NAME, PARAMETER_MODE, PARAMETER_NAME, DATA_TYPE, DTD_IDENTIFIER FROM "
-           "`information_schema`.`PARAMETERS` WHERE SPECIFIC_SCHEMA = " + q(schema) +
-           " AND PARAMETER_NAME != '' ORDER BY ORDINAL_POSITION ASC;";
-}
-std::string schema_events_query(const std::string& schema) {
-    return "SELECT EVENT_NAME, DEFINER, EVENT_DEFINITION, EVENT_TYPE, EXECUTE_AT, INTERVAL_VALUE, INTERVAL_FIELD, "
-           "STARTS, ENDS, STATUS, ON_COMPLETION, EVENT_COMMENT FROM `information_schema`.`EVENTS` where EVENT_SCHEMA = " +
-           q(schema) + ";";
 }
 std::string view_query(const std::string& schema, const std::string& name) {
     return "SHOW CREATE VIEW `" + schema + "`.`" + name + "`;";
@@ -149,24 +138,6 @@ ScriptedRow status_row(const char* name, const char* collation, const char* comm
 // A 10.4 server's database "shop": table t (key (b, a) against column order (a, b), an
 // index, a trigger, a foreign key over two columns, a check), a view, a function with two
 // parameters, a procedure without any, and a recurring event.
-// The answers to a deep read's schema-wide queries, gathered object by object: each
-// object's rows with its name first (unless its rows name it already).
-struct SchemaWide {
-    std::map<std::string, std::pair<Cols, Rows>> answers;
-    void add(const std::string& all, const char* key, const std::string& name, const Cols& cols, Rows rows) {
-        auto& [columns, kept] = answers[all];
-        columns = cols;
-        if (key) columns.insert(columns.begin(), ScriptedColumn(key, kString));
-        for (auto& row : rows) {
-            if (key) row.insert(row.begin(), Cell(name));
-            kept.push_back(std::move(row));
-        }
-    }
-    void answer(ScriptedProvider& p) {
-        for (auto& [sql, answer] : answers) p.answer_rows(sql, answer.first, answer.second);
-    }
-};
-
 void script_shop(ScriptedProvider& p) {
     SchemaWide wide;
     // The object's own query, and its share of the schema-wide one.

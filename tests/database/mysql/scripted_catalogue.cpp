@@ -5,6 +5,7 @@ namespace mysql_dialect_test {
 namespace {
 
 using test::Cell;
+namespace family = tarvelin::test::mysql_family;
 using Cols = std::vector<ScriptedColumn>;
 using Rows = std::vector<ScriptedRow>;
 
@@ -72,14 +73,25 @@ const Cols kTriggerColumns = {{"TRIGGER_NAME", kString},     {"DEFINER", kString
                               {"ACTION_ORIENTATION", kString}, {"ACTION_STATEMENT", kString}};
 const Cols kCheckColumns = {{"CONSTRAINT_NAME", kString}, {"ENFORCED", kString}, {"CHECK_CLAUSE", kString}};
 
-void script_table(ScriptedProvider& p, Server server, const std::string& table, Rows columns, Rows indexes,
-                  Rows triggers, Rows foreign, Rows checks, ScriptedRow status) {
-    p.answer_rows(columns_query("shop", table), kColumnColumns, std::move(columns));
+// The table's own queries, and its share of a deep read's schema-wide ones (indexes are
+// read table by table either way).
+void script_table(ScriptedProvider& p, family::SchemaWide& wide, Server server, const std::string& table,
+                  Rows columns, Rows indexes, Rows triggers, Rows foreign, Rows checks, ScriptedRow status) {
+    auto both = [&](const std::string& one, const std::string& all, const char* key, const Cols& cols, Rows rows) {
+        p.answer_rows(one, cols, rows);
+        wide.add(all, key, table, cols, std::move(rows));
+    };
+    both(columns_query("shop", table), family::schema_columns_query("shop"), "TABLE_NAME", kColumnColumns,
+         std::move(columns));
     p.answer_rows(show_index_query("shop", table), show_index_columns(server), std::move(indexes));
-    p.answer_rows(triggers_query("shop", table), kTriggerColumns, std::move(triggers));
-    p.answer_rows(foreign_keys_query("shop", table), kForeignColumns, std::move(foreign));
-    if (server == Server::mysql80) p.answer_rows(checks_query("shop", table), kCheckColumns, std::move(checks));
-    p.answer_rows(table_status_query("shop", table), table_status_columns(), {std::move(status)});
+    both(triggers_query("shop", table), family::schema_triggers_query("shop"), "EVENT_OBJECT_TABLE", kTriggerColumns,
+         std::move(triggers));
+    both(foreign_keys_query("shop", table), family::schema_foreign_keys_query("shop"), "TABLE_NAME", kForeignColumns,
+         std::move(foreign));
+    if (server == Server::mysql80)
+        both(checks_query("shop", table), schema_checks_query("shop"), "TABLE_NAME", kCheckColumns, std::move(checks));
+    both(table_status_query("shop", table), family::schema_status_query("shop"), nullptr, table_status_columns(),
+         {std::move(status)});
 }
 
 }  // namespace
@@ -90,6 +102,13 @@ std::string checks_query(const std::string& schema, const std::string& table) {
            "cons.CONSTRAINT_CATALOG=chks.CONSTRAINT_CATALOG AND cons.CONSTRAINT_SCHEMA=chks.CONSTRAINT_SCHEMA AND "
            "cons.CONSTRAINT_NAME=chks.CONSTRAINT_NAME WHERE cons.CONSTRAINT_TYPE='CHECK' AND cons.TABLE_SCHEMA=" +
            q(schema) + " AND cons.TABLE_NAME=" + q(table) + ";";
+}
+std::string schema_checks_query(const std::string& schema) {
+    return "SELECT cons.TABLE_NAME, cons.CONSTRAINT_NAME, cons.ENFORCED, chks.CHECK_CLAUSE FROM "
+           "information_schema.CHECK_CONSTRAINTS AS chks INNER JOIN information_schema.TABLE_CONSTRAINTS AS cons ON "
+           "cons.CONSTRAINT_CATALOG=chks.CONSTRAINT_CATALOG AND cons.CONSTRAINT_SCHEMA=chks.CONSTRAINT_SCHEMA AND "
+           "cons.CONSTRAINT_NAME=chks.CONSTRAINT_NAME WHERE cons.CONSTRAINT_TYPE='CHECK' AND cons.TABLE_SCHEMA=" +
+           q(schema) + ";";
 }
 std::string table_status_query(const std::string& schema, const std::string& table) {
     return "SHOW TABLE STATUS FROM `" + schema + "` WHERE Name = " + q(table) + ";";
@@ -117,6 +136,7 @@ ScriptedRow table_status_row(const char* name, const char* collation, const char
 
 void script_shop(ScriptedProvider& p, Server server) {
     bool v8 = server == Server::mysql80;
+    family::SchemaWide wide;
     const char* collation = v8 ? "utf8mb4_0900_ai_ci" : "utf8mb4_general_ci";
 
     if (v8)
@@ -156,7 +176,7 @@ void script_shop(ScriptedProvider& p, Server server) {
     if (v8) customer_indexes.push_back(index_row(server, "customers", 1, "ix_lower", 1, Cell(), "BTREE", "", "YES",
                                                  "lower(`email`)"));
     script_table(
-        p, server, "customers",
+        p, wide, server, "customers",
         {column("id", 1, Cell(), "NO", "int", Cell(), 10, 0, Cell(), "int unsigned", "PRI", "auto_increment", "", ""),
          column("email", 2, Cell(), "NO", "varchar", 128, Cell(), Cell(), Cell(), "varchar(128)", "UNI", "", "contact",
                 ""),
@@ -171,7 +191,7 @@ void script_shop(ScriptedProvider& p, Server server) {
 
     // orders: the key is (region, id) while the columns read id, region
     script_table(
-        p, server, "orders",
+        p, wide, server, "orders",
         {column("id", 1, Cell(), "NO", "int", Cell(), 10, 0, Cell(), "int", "PRI", "", "", ""),
          column("region", 2, Cell(), "NO", "char", 2, Cell(), Cell(), Cell(), "char(2)", "PRI", "", "", ""),
          column("customer_id", 3, Cell(), "NO", "int", Cell(), 10, 0, Cell(), "int unsigned", "MUL", "", "", ""),
@@ -185,7 +205,7 @@ void script_shop(ScriptedProvider& p, Server server) {
 
     // order_lines: two keys whose rows interleave by position
     script_table(
-        p, server, "order_lines",
+        p, wide, server, "order_lines",
         {column("region", 1, Cell(), "NO", "char", 2, Cell(), Cell(), Cell(), "char(2)", "PRI", "", "", ""),
          column("order_id", 2, Cell(), "NO", "int", Cell(), 10, 0, Cell(), "int", "PRI", "", "", ""),
          column("line", 3, Cell(), "NO", "int", Cell(), 10, 0, Cell(), "int", "PRI", "", "", ""),
@@ -209,15 +229,17 @@ void script_shop(ScriptedProvider& p, Server server) {
                     "100) WITH CASCADED CHECK OPTION",
                     "utf8mb4", "utf8mb4_0900_ai_ci"}});
 
+    const Cols event_columns = {{"DEFINER", kString}, {"EVENT_DEFINITION", kString}, {"EVENT_TYPE", kString},
+                   {"EXECUTE_AT", kDateTime}, {"INTERVAL_VALUE", kString}, {"INTERVAL_FIELD", kString},
+                   {"STARTS", kDateTime}, {"ENDS", kDateTime}, {"STATUS", kString}, {"ON_COMPLETION", kString},
+                   {"EVENT_COMMENT", kString}};
+    const Rows purge = {{"ann@localhost", "DELETE FROM orders WHERE total = 0", "RECURRING", Cell(), "1", "DAY",
+                         at(2030, 1, 1, 3, 0, 0), Cell(), "ENABLED", "NOT PRESERVE", "nightly"}};
     p.answer_rows("SELECT DEFINER, EVENT_DEFINITION, EVENT_TYPE, EXECUTE_AT, INTERVAL_VALUE, INTERVAL_FIELD, STARTS, "
                   "ENDS, STATUS, ON_COMPLETION, EVENT_COMMENT FROM `information_schema`.`EVENTS` where EVENT_SCHEMA = "
                   "'shop' and EVENT_NAME = 'purge';",
-                  {{"DEFINER", kString}, {"EVENT_DEFINITION", kString}, {"EVENT_TYPE", kString},
-                   {"EXECUTE_AT", kDateTime}, {"INTERVAL_VALUE", kString}, {"INTERVAL_FIELD", kString},
-                   {"STARTS", kDateTime}, {"ENDS", kDateTime}, {"STATUS", kString}, {"ON_COMPLETION", kString},
-                   {"EVENT_COMMENT", kString}},
-                  {{"ann@localhost", "DELETE FROM orders WHERE total = 0", "RECURRING", Cell(), "1", "DAY",
-                    at(2030, 1, 1, 3, 0, 0), Cell(), "ENABLED", "NOT PRESERVE", "nightly"}});
+                  event_columns, purge);
+    wide.add(family::schema_events_query("shop"), "EVENT_NAME", "purge", event_columns, purge);
 
     const Cols routine_columns = {{"ROUTINE_TYPE", kString},    {"DATA_TYPE", kString},     {"DTD_IDENTIFIER", kString},
                                   {"ROUTINE_BODY", kString},    {"IS_DETERMINISTIC", kString},
@@ -230,11 +252,14 @@ void script_shop(ScriptedProvider& p, Server server) {
                                   "SQL_DATA_ACCESS, SECURITY_TYPE, DEFINER, ROUTINE_COMMENT, ROUTINE_DEFINITION FROM "
                                   "`information_schema`.`ROUTINES` WHERE ROUTINE_SCHEMA = 'shop' AND ROUTINE_NAME = '") +
                           name + "';",
-                      routine_columns, {std::move(row)});
+                      routine_columns, {row});
+        wide.add(family::schema_routines_query("shop"), "ROUTINE_NAME", name, routine_columns, {std::move(row)});
         p.answer_rows(std::string("SELECT PARAMETER_MODE, PARAMETER_NAME, DATA_TYPE, DTD_IDENTIFIER FROM "
                                   "`information_schema`.`PARAMETERS` WHERE SPECIFIC_SCHEMA = 'shop' AND SPECIFIC_NAME = '") +
                           name + "' AND PARAMETER_NAME != '' ORDER BY ORDINAL_POSITION ASC;",
-                      parameter_columns, std::move(parameters));
+                      parameter_columns, parameters);
+        wide.add(family::schema_parameters_query("shop"), "SPECIFIC_NAME", name, parameter_columns,
+                 std::move(parameters));
     };
     routine("order_total",
             {"FUNCTION", "decimal", "decimal(12,2)", "SQL", "YES", "READS SQL DATA", "DEFINER", "ann@localhost", "sum",
@@ -244,6 +269,7 @@ void script_shop(ScriptedProvider& p, Server server) {
             {"PROCEDURE", "", "", "SQL", "NO", "MODIFIES SQL DATA", "INVOKER", "ann@localhost", "",
              "BEGIN\n  UPDATE orders SET total = total WHERE id = p;\n  SET n = ROW_COUNT();\nEND"},
             {{"IN", "p", "int", "int"}, {"OUT", "n", "int", "int"}});
+    wide.answer(p);
 
     // Accounts
     Cols detail_columns = {{"Host", kString},          {"User", kString},         {"authentication_string", kString},

@@ -29,6 +29,7 @@ using tarvelin::test::mysql_family::show_index_query;
 using tarvelin::test::mysql_family::triggers_query;
 using tarvelin::test::mysql_family::foreign_keys_query;
 std::string checks_query(const std::string& schema, const std::string& table);
+std::string schema_checks_query(const std::string& schema);
 std::string table_status_query(const std::string& schema, const std::string& table);
 std::string role_edges_query(const std::string& user, const std::string& host);
 

@@ -35,6 +35,28 @@ gobj::Ref<T> retained(R&& result) {
 }
 }  // namespace
 
+// Kinds whose value objects give the same text for exact_text as for to_string: the
+// result's exact text of such a cell is read without making its row.
+CatalogRows::Direct CatalogRows::direct_kind(providers::contracts::DataType type) {
+    switch (type) {
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING:
+            return CatalogRows::Direct::text;
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT8:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT16:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT64:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT8:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT16:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT32:
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT64:
+            return CatalogRows::Direct::integer;
+        case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN:
+            return CatalogRows::Direct::boolean;
+        default:
+            return CatalogRows::Direct::none;
+    }
+}
+
 gobj::Ref<IConnection> require(gobj::Ref<IConnection> connection) {
     if (!connection) throw gobj::Error(G_IO_ERROR, G_IO_ERROR_CLOSED, _("the connection of this object is gone"));
     return connection;
@@ -91,7 +113,15 @@ std::string text_of(const gobj::Ref<ValueObject>& value) {
 CatalogRows::CatalogRows(gobj::Ref<TableModel> table) : table_(std::move(table)) {
     if (!table_) return;
     rows_ = static_cast<int>(table_->list_n_items());
-    for (auto column : table_->get_columns()) names_.push_back(column->get_name() ? *column->get_name() : std::string());
+    for (auto column : table_->get_columns()) {
+        names_.push_back(column->get_name() ? *column->get_name() : std::string());
+        directs_.push_back(direct_kind(column->get_data_type()));
+    }
+}
+
+std::optional<std::string> CatalogRows::direct_text(int row, int at) const {
+    if (row < 0 || row >= rows_) return std::nullopt;
+    return table_->exact_text(at, row);
 }
 
 bool CatalogRows::has(std::string_view column) const {
@@ -124,29 +154,50 @@ gobj::Ref<ValueObject> CatalogRows::cell(int row, std::string_view column) const
     return table_->get_value_at(at, row);
 }
 
-std::string CatalogRows::text(int row, std::string_view column) const { return text_of(cell(row, column)); }
+std::string CatalogRows::text(int row, std::string_view column) const {
+    const int at = position(column);
+    if (direct(at) != Direct::none) return direct_text(row, at).value_or(std::string());
+    return text_of(cell(row, column));
+}
 
 bool CatalogRows::is_null(int row, std::string_view column) const {
+    const int at = position(column);
+    if (direct(at) != Direct::none) return !direct_text(row, at);
     auto value = cell(row, column);
     return !value || value->get_is_null();
 }
 
 bool CatalogRows::is_text(int row, std::string_view column) const {
+    const int at = position(column);
+    if (direct(at) == Direct::text) return direct_text(row, at).has_value();
     auto value = cell(row, column);
     return value && G_TYPE_CHECK_INSTANCE_TYPE(value.gobj(), providers::contracts::ValueString::gtype());
 }
 
 bool CatalogRows::is_boolean(int row, std::string_view column) const {
+    const int at = position(column);
+    if (direct(at) == Direct::boolean) return direct_text(row, at).has_value();
     auto value = cell(row, column);
     return value && G_TYPE_CHECK_INSTANCE_TYPE(value.gobj(), providers::contracts::ValueBoolean::gtype());
 }
 
 bool CatalogRows::boolean(int row, std::string_view column) const {
+    const int at = position(column);
+    if (direct(at) == Direct::boolean) return direct_text(row, at) == "true";
     auto value = gobj::ref_cast<providers::contracts::ValueBoolean>(cell(row, column));
     return value && value->get_boolean();
 }
 
 std::optional<gint64> CatalogRows::integer(int row, std::string_view column) const {
+    const int at = position(column);
+    if (direct(at) == Direct::integer || direct(at) == Direct::boolean) {
+        auto text = direct_text(row, at);
+        if (!text) return std::nullopt;
+        if (direct(at) == Direct::boolean) return *text == "true" ? 1 : 0;
+        // An unsigned 64-bit value past the signed range wraps as its value object's does.
+        if (!text->empty() && text->front() == '-') return g_ascii_strtoll(text->c_str(), nullptr, 10);
+        return static_cast<gint64>(g_ascii_strtoull(text->c_str(), nullptr, 10));
+    }
     auto value = cell(row, column);
     if (!value || !G_TYPE_CHECK_INSTANCE_TYPE(value.gobj(), providers::contracts::IInteger::gtype())) return std::nullopt;
     return gobj::call<&TarvelinProvidersContractsIIntegerInterface::to_integer>(value);

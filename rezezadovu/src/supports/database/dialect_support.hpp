@@ -107,10 +107,21 @@ public:
 
 private:
     int position(std::string_view column) const;
+    // How the column's cells are read without a row object: a result keeps every row it
+    // hands out, so a schema-wide result read through rows would hold an object per cell
+    // until the read ends. Texts, integers and booleans read from the cells give what
+    // their value objects would; other kinds go through the row.
+    enum class Direct { none, text, integer, boolean };
+    static Direct direct_kind(providers::contracts::DataType type);
+    Direct direct(int at) const { return directs_[static_cast<size_t>(at)]; }
+    // The cell's text as its value's to_string gives it, for a column read directly;
+    // none for an SQL NULL.
+    std::optional<std::string> direct_text(int row, int at) const;
 
     gobj::Ref<TableModel> table_;
     int rows_ = 0;
     std::vector<std::string> names_;
+    std::vector<Direct> directs_;
     // Names already resolved: most readers ask for the same few literals row after row.
     mutable std::vector<std::pair<std::string, int>> resolved_;
 };
@@ -219,6 +230,24 @@ private:
     };
     std::string schema_;
     std::map<std::string, Grouped, std::less<>> kinds_;
+};
+
+// A deep read of one schema for the life of the scope: `slot` holds its SchemaRows, and
+// is emptied again when the scope ends, however it ends.
+//
+//   dialect::SchemaReading reading(reading_, "public");
+//   for (auto table : tables) fill_meta_table(table, true);
+class TARVELIN_EXPORT SchemaReading {
+public:
+    SchemaReading(std::unique_ptr<SchemaRows>& slot, std::string schema) : slot_(slot) {
+        slot_ = std::make_unique<SchemaRows>(std::move(schema));
+    }
+    ~SchemaReading() { slot_.reset(); }
+    SchemaReading(const SchemaReading&) = delete;
+    SchemaReading& operator=(const SchemaReading&) = delete;
+
+private:
+    std::unique_ptr<SchemaRows>& slot_;
 };
 
 // ---- texts

@@ -71,11 +71,7 @@ void MariaDBAdapter::fill_meta_schema(MetaSchema* schema, bool deep) {
     if (!is_filled(*schema)) list_schema(connection, *schema);
     if (deep) {
         // Each kind of row once for the whole schema, handed out object by object.
-        struct Reading {
-            std::unique_ptr<dialect::SchemaRows>& slot;
-            ~Reading() { slot.reset(); }
-        } reading{reading_};
-        reading_ = std::make_unique<dialect::SchemaRows>(text(schema->get_name()));
+        dialect::SchemaReading reading(reading_, text(schema->get_name()));
         for (auto table : gobj::GeeArray<MetaTable>::wrap(schema->get_tables())) fill_meta_table(table.get(), deep);
         for (auto view : gobj::GeeArray<MetaView>::wrap(schema->get_views())) fill_meta_view(view.get());
         for (auto event : gobj::GeeArray<MetaEvent>::wrap(schema->get_events())) fill_meta_event(event.get());

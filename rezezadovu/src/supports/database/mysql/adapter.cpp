@@ -73,6 +73,7 @@ void MySQLAdapterV8x::fill_meta_schema(MetaSchema* schema, bool deep) {
         list_schema(connection, *schema);
     }
     if (deep) {
+        dialect::SchemaReading scope(reading_, text(schema->get_name()));
         for (auto table : tables) fill_meta_table(table.get(), deep);
         for (auto view : views) fill_meta_view(view.get());
         for (auto event : events) fill_meta_event(event.get());
@@ -95,14 +96,14 @@ void MySQLAdapterV8x::fill_meta_table(MetaTable* table, bool deep) {
         table->reset_partial(TARVELIN_PROVIDERS_CONTRACTS_DB_OBJECT_CHECK);
     }
     auto connection = require(this->connection());
-    read_columns(connection, *table, {});
+    read_columns(connection, *table, {}, reading());
     tlog_debug("fill_schema_table_columns...[done]");
     if (deep) {
         read_indexes(connection, *table);
         tlog_debug("fill_schema_table_index...[done]");
-        read_table_triggers(connection, *table, false);
+        read_table_triggers(connection, *table, false, reading());
         tlog_debug("fill_schema_table_trigger...[done]");
-        read_foreign_keys(connection, *table);
+        read_foreign_keys(connection, *table, reading());
         tlog_debug("fill_schema_table_foreign...[done]");
         fill_schema_table_check(table);
         tlog_debug("fill_schema_table_check...[done]");
@@ -116,8 +117,9 @@ gobj::Ref<MetaTable> MySQLAdapterV8x::fill_schema_table_check(MetaTable* table) 
     if (!TARVELIN_GIVEN(table)) return {};
     auto connection = require(this->connection());
     auto constraints = gobj::GeeArray<MetaConstraint>::wrap(table->get_constraints());
-    for (auto row : CatalogRows(
-             query_model(connection, mysql::checks_query(text(table->get_schema()), text(table->get_name()))))) {
+    const std::string schema = text(table->get_schema()), name = text(table->get_name());
+    for (auto row : object_rows(connection, reading(), schema, name, "checks", "TABLE_NAME",
+                                mysql::checks_query(schema, name), [&] { return mysql::schema_checks_query(schema); })) {
         auto check = MetaCheck::create_with_name(MetaCheck::gtype(), row.text("CONSTRAINT_NAME").c_str(),
                                                  row.text("CHECK_CLAUSE").c_str());
         check->set_enforced(trimmed(row.text("ENFORCED")) == "YES");
@@ -129,8 +131,9 @@ gobj::Ref<MetaTable> MySQLAdapterV8x::fill_schema_table_check(MetaTable* table) 
 gobj::Ref<MetaTable> MySQLAdapterV8x::fill_schema_table_options(MetaTable* table) {
     if (!TARVELIN_GIVEN(table)) return {};
     auto connection = require(this->connection());
-    CatalogRows status(
-        query_model(connection, table_status_query(text(table->get_schema()), text(table->get_name()), "Name")));
+    const std::string schema = text(table->get_schema()), name = text(table->get_name());
+    auto status = object_rows(connection, reading(), schema, name, "status", "Name",
+                              table_status_query(schema, name, "Name"), [&] { return schema_status_query(schema); });
     if (status.size() == 1) set_table_status(*table, status[0]);
     return gobj::Ref<MetaTable>(*table);
 }
@@ -178,12 +181,12 @@ void MySQLAdapterV8x::fill_meta_function(MetaFunction* function) {
     if (is_filled(*function)) return;
     auto connection = require(this->connection());
     gobj::StringArray::wrap(function->get_parameters()).clear();
-    if (read_routine(connection, *function)) mark_filled(*function);
+    if (read_routine(connection, *function, reading())) mark_filled(*function);
 }
 
 void MySQLAdapterV8x::fill_meta_event(MetaEvent* event) {
     if (!TARVELIN_GIVEN(event)) return;
-    read_event(require(this->connection()), *event);
+    read_event(require(this->connection()), *event, false, reading());
 }
 
 // ---------------------------------------------------------------- accounts

@@ -3,6 +3,11 @@
 // triggers, routines, events, accounts and roles in place from information_schema, SHOW
 // statements and the mysql schema. A MySQL database is one schema of the same name.
 //
+// A deep schema fill reads each kind of row (columns, triggers, foreign keys, checks, table
+// status, routines, parameters, events) once for the whole schema and hands each object
+// its share; indexes are read table by table with SHOW INDEX, whose order and visibility
+// column MySQL 8's STATISTICS view does not give.
+//
 // Marks: an object is marked "FILLED" only after every step of its fill succeeded, and a
 // marked object is not read again until reset; an event is read on every call and never
 // marked. A fill of an unmarked object first empties the lists it reads, so a fill that
@@ -15,9 +20,12 @@
 
 #include <tarvelin/rezezadovu/mysql.h>
 
+#include <memory>
+
 #include "rezezadovu/model/meta_database.hpp"
 #include "rezezadovu/model/meta_role.hpp"
 #include "rezezadovu/supports/database/adapter.hpp"
+#include "rezezadovu/supports/database/dialect_support.hpp"
 
 namespace tarvelin::rezezadovu::supports::database {
 
@@ -57,6 +65,12 @@ protected:
     // The database fill of both readers: 8.x reads DEFAULT_ENCRYPTION and goes on without
     // a SCHEMATA row; 5.x reads no encryption and needs exactly one row.
     void read_database(meta_model::MetaDatabase& database, bool deep, bool v5x);
+    // The schema being read deep, with the results read for it so far: each kind of its
+    // objects' rows is read once for the whole schema.
+    dialect::SchemaRows* reading() { return reading_.get(); }
+
+private:
+    std::unique_ptr<dialect::SchemaRows> reading_;
 };
 
 }  // namespace tarvelin::rezezadovu::supports::database

@@ -23,13 +23,24 @@ S like_containing(sv text) {
 }
 }  // namespace
 
-S checks_query(sv schema, sv table) {
-    return "SELECT cons.CONSTRAINT_NAME, cons.ENFORCED, chks.CHECK_CLAUSE FROM information_schema.CHECK_CONSTRAINTS AS "
+namespace {
+S checks_select(const S& table_column, const S& filter) {
+    return "SELECT " + table_column +
+           "cons.CONSTRAINT_NAME, cons.ENFORCED, chks.CHECK_CLAUSE FROM information_schema.CHECK_CONSTRAINTS AS "
            "chks INNER JOIN information_schema.TABLE_CONSTRAINTS AS cons ON "
            "cons.CONSTRAINT_CATALOG=chks.CONSTRAINT_CATALOG "
            "AND cons.CONSTRAINT_SCHEMA=chks.CONSTRAINT_SCHEMA AND cons.CONSTRAINT_NAME=chks.CONSTRAINT_NAME WHERE "
-           "cons.CONSTRAINT_TYPE='CHECK' AND cons.TABLE_SCHEMA=" +
-           MySQLStatement::literal(schema) + " AND cons.TABLE_NAME=" + MySQLStatement::literal(table) + ";";
+           "cons.CONSTRAINT_TYPE='CHECK' AND " + filter + ";";
+}
+}  // namespace
+
+S checks_query(sv schema, sv table) {
+    return checks_select("", "cons.TABLE_SCHEMA=" + MySQLStatement::literal(schema) +
+                                 " AND cons.TABLE_NAME=" + MySQLStatement::literal(table));
+}
+
+S schema_checks_query(sv schema) {
+    return checks_select("cons.TABLE_NAME, ", "cons.TABLE_SCHEMA=" + MySQLStatement::literal(schema));
 }
 
 S index_query(sv schema, sv table, sv name) {

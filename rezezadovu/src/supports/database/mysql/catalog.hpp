@@ -11,6 +11,8 @@ namespace tarvelin::rezezadovu::supports::database::mysql {
 
 // The table's CHECK constraints (8.x): CONSTRAINT_NAME, ENFORCED, CHECK_CLAUSE.
 std::string checks_query(std::string_view schema, std::string_view table);
+// The same for every table of the schema, each row naming its TABLE_NAME.
+std::string schema_checks_query(std::string_view schema);
 // One index from STATISTICS in key order, with its visibility and each part's
 // EXPRESSION (8.x).
 std::string index_query(std::string_view schema, std::string_view table, std::string_view name);

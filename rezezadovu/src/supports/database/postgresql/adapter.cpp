@@ -283,11 +283,7 @@ void PostgreSQLAdapterV11x::read_schema_lists(MetaSchema& schema) {
 }
 
 void PostgreSQLAdapterV11x::descend(MetaSchema& schema) {
-    struct Reading {
-        std::unique_ptr<dialect::SchemaRows>& slot;
-        ~Reading() { slot.reset(); }
-    } reading{reading_};
-    reading_ = std::make_unique<dialect::SchemaRows>(text_of(schema.get_name()));
+    dialect::SchemaReading reading(reading_, text_of(schema.get_name()));
     for (auto table : list<MetaTable>(schema.get_tables())) fill_meta_table(table.get(), true);
     for (auto view : list<MetaView>(schema.get_views())) fill_meta_view(view.get());
     for (auto function : list<MetaFunction>(schema.get_functions())) fill_meta_function(function.get());
@@ -459,16 +455,26 @@ void PostgreSQLAdapterV11x::read_sequences(MetaTable& table, const std::vector<I
         if (callers[key].empty()) named.push_back(key);
         callers[key].push_back(name);
     }
-    if (!named.empty())
-        for (auto row : query(postgresql::named_sequences_query(named))) {
-            const std::string sequence_schema = row.text("sequence_schema"), sequence = row.text("sequence_name");
-            const std::string parameters = postgresql::sequence_parameters(
-                {row.text("data_type"), row.text("start_value"), row.text("minimum_value"), row.text("maximum_value"),
-                 row.text("increment"), row.text("cycle_option")});
-            for (const auto& name : callers[{sequence_schema, sequence}])
-                options.set(postgresql::sequence_option_key(name),
-                            postgresql::sequence_option(schema, sequence_schema, sequence, parameters));
-        }
+    auto take = [&](const CatalogRows::Row& row) {
+        const std::string sequence_schema = row.text("sequence_schema"), sequence = row.text("sequence_name");
+        const std::string parameters = postgresql::sequence_parameters(
+            {row.text("data_type"), row.text("start_value"), row.text("minimum_value"), row.text("maximum_value"),
+             row.text("increment"), row.text("cycle_option")});
+        for (const auto& name : callers[{sequence_schema, sequence}])
+            options.set(postgresql::sequence_option_key(name),
+                        postgresql::sequence_option(schema, sequence_schema, sequence, parameters));
+    };
+    if (!named.empty() && reading_ && reading_->schema() == schema) {
+        // A deep read asks for every sequence once; the rows come in the order the query
+        // for one table gives them.
+        std::sort(named.begin(), named.end());
+        auto all = [&] { return query(postgresql::every_sequence_query()); };
+        for (const auto& [sequence_schema, sequence] : named)
+            for (auto row : reading_->rows("named_sequences", sequence, "sequence_name", all))
+                if (row.text("sequence_schema") == sequence_schema) take(row);
+    } else if (!named.empty()) {
+        for (auto row : query(postgresql::named_sequences_query(named))) take(row);
+    }
     for (const auto& identity : identities) {
         const std::string name = text_of(identity.column->get_name());
         auto sequence = identity_sequences.find(name);

@@ -453,16 +453,23 @@ std::string sequences_query(std::string_view schema, std::optional<std::string_v
         {Sql::literal(schema), only("c.relname", table)});
 }
 
+namespace {
+std::string sequences_select(const std::string& filter) {
+    return "SELECT q.sequence_schema, q.sequence_name, q.data_type, q.start_value, q.minimum_value, q.maximum_value, "
+           "q.increment, q.cycle_option FROM information_schema.sequences q" +
+           filter + " ORDER BY q.sequence_schema, q.sequence_name;";
+}
+}  // namespace
+
 std::string named_sequences_query(const std::vector<std::pair<std::string, std::string>>& names) {
     std::string pairs;
     for (const auto& [schema, name] : names)
         pairs += (pairs.empty() ? "" : ", ") + std::string("(") + Sql::literal(schema) + ", " + Sql::literal(name) + ")";
     if (pairs.empty()) return {};
-    return "SELECT q.sequence_schema, q.sequence_name, q.data_type, q.start_value, q.minimum_value, q.maximum_value, "
-           "q.increment, q.cycle_option FROM information_schema.sequences q "
-           "WHERE (q.sequence_schema, q.sequence_name) IN (" +
-           pairs + ") ORDER BY q.sequence_schema, q.sequence_name;";
+    return sequences_select(" WHERE (q.sequence_schema, q.sequence_name) IN (" + pairs + ")");
 }
+
+std::string every_sequence_query() { return sequences_select(""); }
 
 // Enum and domain types the table's columns are of (through arrays and the base types of
 // domains), each before the types it is made from come after: by creation (oid).

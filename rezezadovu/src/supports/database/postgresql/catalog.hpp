@@ -91,6 +91,9 @@ TARVELIN_EXPORT std::string sequences_query(std::string_view schema, std::option
 // The parameters of sequences named by (schema, name): sequence_schema, sequence_name
 // and the columns of sequences_query; empty without names.
 TARVELIN_EXPORT std::string named_sequences_query(const std::vector<std::pair<std::string, std::string>>& names);
+// The same columns for every sequence the user can see, in every schema: a default may
+// name one of another schema.
+TARVELIN_EXPORT std::string every_sequence_query();
 // The enum and domain types a table's columns use, directly, as array elements or as the
 // base of a domain, in creation order: oid, type_schema, type_name, typtype ('e' or
 // 'd'), labels (an enum's quoted labels joined by ", "), and for a domain base_type,
