@@ -1,7 +1,8 @@
 // Runs every registered fetch scenario (or those named on the command line), each run in
 // a process of its own (a process that ran one scenario already reads the next one's
-// memory low), FETCH_RUNS times (default 5), and prints medians: rows/s of the raw loop
-// and of execute_model in the same process, their ratio, memory per cell over the raw
+// memory low), FETCH_RUNS times (default 5), the raw loop and execute_model taking turns
+// at going first, and prints medians: rows/s of the raw loop and of execute_model in the
+// same process, their ratio, memory per cell over the raw
 // loop, and the speed of walking every cell of the table through the list models and
 // through "rows"/"values"; then, as each scenario's last line, the ratio's
 // min/median/max ("ratio MIN/MEDIAN/MAX", ours over the raw loop).
@@ -87,29 +88,52 @@ std::size_t walk_rows(TarvelinProvidersContractsTableModel* table) {
     return cells;
 }
 
-// One run of one scenario in this process; false after printing why not.
-bool run_one(const Scenario& s, std::size_t rows, Figures& f) {
+// Runs `step` from a fresh peak; its seconds, and the peak resident bytes above the start
+// (`before`, in kB).
+template <class Step>
+double measured(Step step, double& peak, long& before) {
+    malloc_trim(0);
+    before = status_kb("VmRSS:");
+    const bool peak_ok = reset_peak();
+    const auto start = std::chrono::steady_clock::now();
+    step();
+    const double seconds = seconds_since(start);
+    peak = peak_ok ? double(status_kb("VmHWM:") - before) * 1024.0 : -1;
+    return seconds;
+}
+
+// One run of one scenario in this process; false after printing why not. The raw loop
+// goes first, or execute_model when `model_first`: runs alternate, so neither side alone
+// reads the freshly written data first (a server sets its hint bits, caches warm up).
+bool run_one(const Scenario& s, std::size_t rows, bool model_first, Figures& f) {
     if (auto skip = s.setup(rows)) {
         std::printf("skipped: %s\n", skip->c_str());
         return false;
     }
-    malloc_trim(0);
-    long before = status_kb("VmRSS:");
-    bool peak_ok = reset_peak();
+    std::size_t raw_rows = 0, model_rows = 0;
+    TarvelinProvidersContractsTableModel* table = nullptr;
+    double raw_seconds = 0, model_seconds = 0;
+    long raw_before = 0, model_before = 0;
+    auto raw = [&] { raw_seconds = measured([&] { raw_rows = s.raw(); }, f.raw_peak, raw_before); };
+    auto model = [&] {
+        model_seconds = measured(
+            [&] {
+                table = s.model();
+                // Counted as hosts and the connection layer count: through the list model.
+                model_rows = table ? g_list_model_get_n_items(G_LIST_MODEL(table)) : 0;
+            },
+            f.model_peak, model_before);
+    };
+    if (model_first) {
+        model();
+        raw();
+    } else {
+        raw();
+        model();
+    }
+    // The walks' peak counts from before the table, and is at least the fill's.
+    const bool peak_ok = f.model_peak >= 0 && reset_peak();
     auto start = std::chrono::steady_clock::now();
-    std::size_t raw_rows = s.raw();
-    double raw_seconds = seconds_since(start);
-    f.raw_peak = peak_ok ? double(status_kb("VmHWM:") - before) * 1024.0 : -1;
-
-    malloc_trim(0);
-    before = status_kb("VmRSS:");
-    peak_ok = reset_peak();
-    start = std::chrono::steady_clock::now();
-    TarvelinProvidersContractsTableModel* table = s.model();
-    // Counted as hosts and the connection layer count: through the list model.
-    std::size_t model_rows = table ? g_list_model_get_n_items(G_LIST_MODEL(table)) : 0;
-    double model_seconds = seconds_since(start);
-    f.model_peak = peak_ok ? double(status_kb("VmHWM:") - before) * 1024.0 : -1;
 
     bool ok = raw_rows == rows && model_rows == rows;
     // FETCH_WALK=0 leaves the walks out (to profile the fill alone).
@@ -123,7 +147,7 @@ bool run_one(const Scenario& s, std::size_t rows, Figures& f) {
         start = std::chrono::steady_clock::now();
         ok = ok && walk_rows(table) == rows * kColumns;
         f.rows_walk_rate = double(rows) / seconds_since(start);
-        f.walk_peak = peak_ok ? double(status_kb("VmHWM:") - before) * 1024.0 : -1;
+        f.walk_peak = peak_ok ? std::max(f.model_peak, double(status_kb("VmHWM:") - model_before) * 1024.0) : -1;
     }
     if (table) g_object_unref(table);
     s.teardown();
@@ -190,13 +214,13 @@ std::string select_all(const std::string& table) {
 
 int main(int argc, char** argv) {
     // A child: one run of one scenario, its figures on one line.
-    if (argc == 3 && std::string(argv[1]) == "--one") {
+    if (argc == 4 && std::string(argv[1]) == "--one") {
         for (const fetch::Scenario& s : fetch::scenarios()) {
             if (g_ascii_strcasecmp(argv[2], s.name.c_str()) != 0) continue;
             std::size_t rows =
                 std::size_t(g_ascii_strtoull(fetch::env("FETCH_ROWS", std::to_string(s.rows)).c_str(), nullptr, 10));
             fetch::Figures f;
-            if (!fetch::run_one(s, rows, f)) return 1;
+            if (!fetch::run_one(s, rows, std::atoi(argv[3]) % 2 == 1, f)) return 1;
             std::printf("figures %.0f %.1f %.1f %.1f %.1f %.1f %.1f %.1f %.1f\n", f.rows, f.raw_rate, f.model_rate,
                         f.raw_peak, f.model_peak, f.walk_peak, f.list_walk_rate, f.list_again_rate,
                         f.rows_walk_rate);
@@ -220,7 +244,8 @@ int main(int argc, char** argv) {
         for (int r = 0; r < runs; ++r) {
             gchar* out = nullptr;
             gint wait = 0;
-            const gchar* child[] = {self, "--one", s.name.c_str(), nullptr};
+            const std::string run = std::to_string(r);
+            const gchar* child[] = {self, "--one", s.name.c_str(), run.c_str(), nullptr};
             GError* error = nullptr;
             if (!g_spawn_sync(nullptr, const_cast<gchar**>(child), nullptr, G_SPAWN_DEFAULT, nullptr, nullptr, &out,
                               nullptr, &wait, &error)) {

@@ -1,7 +1,12 @@
 #include "providers/contracts/cell_store.hpp"
 
+#include <sys/mman.h>
+
 #include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 
 #include "providers/contracts/reader_cells.hpp"
 #include "providers/contracts/value_numeric.hpp"
@@ -15,6 +20,38 @@ namespace {
 
 constexpr guint kCellsPerChunk = 4096;
 constexpr std::size_t kBlock = 64 * 1024;
+// Past the first blocks and chunks, pieces of whole huge pages.
+constexpr std::size_t kHuge = 2 * 1024 * 1024;
+constexpr guint kCellsPerBigChunk = kHuge / sizeof(CellStore::Cell);
+constexpr std::size_t kSmallBlocks = 32;
+
+// `size` bytes, rounded up to whole huge pages, aligned on one and marked for them;
+// `size` receives the bytes taken.
+void* take_huge(std::size_t& size) {
+    size = (size + kHuge - 1) / kHuge * kHuge;
+    // Over-asked, then cut to the aligned part.
+    void* p = mmap(nullptr, size + kHuge, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (p == MAP_FAILED) throw std::bad_alloc();
+    auto start = reinterpret_cast<std::uintptr_t>(p);
+    const std::uintptr_t aligned = (start + kHuge - 1) / kHuge * kHuge;
+    if (aligned > start) munmap(p, aligned - start);
+    if (const std::size_t tail = start + kHuge - aligned) munmap(reinterpret_cast<void*>(aligned + size), tail);
+    // Only advice: without huge pages the piece works the same.
+    madvise(reinterpret_cast<void*>(aligned), size, MADV_HUGEPAGE);
+    return reinterpret_cast<void*>(aligned);
+}
+
+template <class T>
+std::unique_ptr<T[], CellStore::Release> allocate(std::size_t count, bool huge) {
+    std::size_t size = count * sizeof(T);
+    if (huge) {
+        void* p = take_huge(size);
+        return std::unique_ptr<T[], CellStore::Release>(static_cast<T*>(p), CellStore::Release{size});
+    }
+    void* p = std::malloc(std::max<std::size_t>(size, 1));
+    if (!p) throw std::bad_alloc();
+    return std::unique_ptr<T[], CellStore::Release>(static_cast<T*>(p), CellStore::Release{});
+}
 constexpr gint64 kMicro = G_USEC_PER_SEC;
 
 // The seconds between which every instant has a date-time in every zone: a year's margin
@@ -103,10 +140,30 @@ struct StoreSink {
         cell->length = static_cast<guint32>(std::clamp(digits, -1, 6) + 1);
     }
     void bytes(DataType t, const std::vector<guint8>& v) {
-        if (v.size() > G_MAXINT32) return object(cells::from_bytes(t, v.data(), static_cast<gint32>(v.size())), t);
+        bytes_view(t, reinterpret_cast<const char*>(v.data()), v.size());
+    }
+    void bytes_view(DataType t, const char* data, std::size_t length) {
+        if (length > G_MAXINT32)
+            return object(cells::from_bytes(t, reinterpret_cast<const guint8*>(data), static_cast<gint32>(length)), t);
         set(CellStore::kBytes, t);
-        cell->data = store.keep(reinterpret_cast<const char*>(v.data()), v.size());
-        cell->length = static_cast<guint32>(v.size());
+        cell->data = store.keep(data, length);
+        cell->length = static_cast<guint32>(length);
+    }
+    // A cell the reader gave whole with its row.
+    void peeked(const RowPeek::Cell& p) {
+        using P = RowPeek::Cell;
+        switch (p.kind) {
+            case P::kInteger:
+                return integer(p.type, p.integer);
+            case P::kReal:
+                return real(p.type, p.real);
+            case P::kText:
+                return text_view(p.type, p.data, p.length);
+            case P::kBytes:
+                return bytes_view(p.type, p.data, p.length);
+            default:
+                return null();
+        }
     }
     void date(const GDate& d) {
         // The day number; 0 for a cleared date.
@@ -168,7 +225,23 @@ gobj::Ref<ValueObject> make_value(CellStore::Cell& c) {
 
 }  // namespace
 
-CellStore::CellStore(guint columns) : columns_(columns), rows_per_chunk_(columns ? std::max(1u, kCellsPerChunk / columns) : 1) {}
+CellStore::CellStore(guint columns)
+    : columns_(columns),
+      rows_per_chunk_(columns ? std::max(1u, kCellsPerChunk / columns) : 1),
+      rows_per_big_(columns ? std::max(1u, kCellsPerBigChunk / columns) : 1),
+      small_rows_(kSmallChunks * rows_per_chunk_),
+      peeked_(columns) {}
+
+void CellStore::Release::operator()(void* p) const {
+    if (size) munmap(p, size);
+    else std::free(p);
+}
+
+void CellStore::add_chunk() {
+    const bool big = chunks_.size() >= kSmallChunks;
+    const guint capacity = big ? rows_per_big_ : rows_per_chunk_;
+    chunks_.push_back({allocate<Cell>(std::size_t(capacity) * columns_, big), rows_, capacity});
+}
 
 CellStore::~CellStore() {
     for (guint r = 0; r < rows_; ++r) {
@@ -183,15 +256,16 @@ void CellStore::release(Cell* cells, guint count) {
 }
 
 CellStore::Cell* CellStore::row_cells(guint index) const {
-    return chunks_[index / rows_per_chunk_].cells.get() + std::size_t(index % rows_per_chunk_) * columns_;
+    const Chunk& chunk = chunks_[chunk_of(index)];
+    return chunk.cells.get() + std::size_t(index - chunk.first) * columns_;
 }
 
 char* CellStore::new_block(std::size_t size) {
-    blocks_.push_back({std::make_unique_for_overwrite<char[]>(size), rows_, rows_});
+    blocks_.push_back({allocate<char>(size, size >= kHuge), rows_, rows_});
     return blocks_.back().bytes.get();
 }
 
-const char* CellStore::keep(const char* data, std::size_t length) {
+const char* CellStore::keep_slow(const char* data, std::size_t length) {
     if (length == 0) return nullptr;
     if (length > kBlock / 4) {
         // A large one gets a block of its own; the current block stays open.
@@ -199,35 +273,41 @@ const char* CellStore::keep(const char* data, std::size_t length) {
         std::memcpy(own, data, length);
         return own;
     }
-    if (length > left_) {
-        free_ = new_block(kBlock);
-        left_ = kBlock;
-        open_block_ = blocks_.size() - 1;
-    } else {
-        blocks_[open_block_].last_row = rows_;
-    }
-    char* out = free_;
-    std::memcpy(out, data, length);
-    free_ += length;
-    left_ -= length;
-    return out;
+    // The block it closes may hold bytes of this row too.
+    if (free_) blocks_[open_block_].last_row = rows_;
+    const std::size_t size = blocks_.size() < kSmallBlocks ? kBlock : kHuge;
+    free_ = new_block(size);
+    left_ = size;
+    open_block_ = blocks_.size() - 1;
+    return keep(data, length);
 }
 
 void CellStore::add_row(IDataReader& reader) {
-    if (columns_ && rows_ % rows_per_chunk_ == 0 && rows_ / rows_per_chunk_ == chunks_.size())
-        chunks_.push_back({std::make_unique_for_overwrite<Cell[]>(std::size_t(rows_per_chunk_) * columns_)});
+    if (columns_ && (chunks_.empty() || rows_ == chunks_.back().first + chunks_.back().capacity)) add_chunk();
     Cell* cells = columns_ ? row_cells(rows_) : nullptr;
     StoreSink sink{*this};
     guint done = 0;
+    const char* open_free = free_;
     try {
+        // The row in one call where the reader can; the getters for the cells it leaves.
+        if (&reader != reader_) {
+            reader_ = &reader;
+            peek_ = columns_ <= G_MAXUINT16 ? dynamic_cast<RowPeek*>(&reader) : nullptr;
+        }
+        const bool peeked = peek_ && peek_->peek_row(peeked_.data(), static_cast<guint16>(columns_));
         for (; done < columns_; ++done) {
             sink.cell = &cells[done];
-            cells::read_cell(cells::ThroughObject{reader}, static_cast<guint16>(done), sink);
+            if (peeked && peeked_[done].kind != RowPeek::Cell::kGetters)
+                sink.peeked(peeked_[done]);
+            else
+                cells::read_cell(cells::ThroughObject{reader}, static_cast<guint16>(done), sink);
         }
     } catch (...) {
         release(cells, done);
         throw;
     }
+    // The open block holds bytes of this row: it stays until the row is made.
+    if (free_ != open_free) blocks_[open_block_].last_row = rows_;
     ++rows_;
 }
 
@@ -237,9 +317,8 @@ gobj::Ref<RowModel> CellStore::make_row(guint index) {
     Cell* cells = columns_ ? row_cells(index) : nullptr;
     for (guint i = 0; i < columns_; ++i) values.push_back(make_value(cells[i]));
     if (columns_) {
-        Chunk& chunk = chunks_[index / rows_per_chunk_];
-        guint first = index / rows_per_chunk_ * rows_per_chunk_;
-        if (++chunk.made == std::min(rows_per_chunk_, rows_ - first)) {
+        Chunk& chunk = chunks_[chunk_of(index)];
+        if (++chunk.made == std::min(chunk.capacity, rows_ - chunk.first)) {
             // Every object of these rows has moved into its row.
             chunk.cells.reset();
             drop_made_blocks();

@@ -184,6 +184,63 @@ bool Reader::peek_date_time(guint16 ordinal, contracts::DataType, gint64& micros
     return contracts::cells::plain_utc_microseconds(data, length, microseconds);
 }
 
+bool Reader::peek_row(Cell* out, guint16 count) {
+    if (row_ == nullptr || count != field_count_) return false;
+    for (guint16 i = 0; i < count; ++i) {
+        Cell& c = out[i];
+        const char* data = row_[i];
+        c.type = data_types_[i];
+        c.length = 0;
+        c.kind = Cell::kInteger;
+        switch (fields_[i].type) {
+            case MYSQL_TYPE_DATE:
+            case MYSQL_TYPE_NEWDATE:
+            case MYSQL_TYPE_DATETIME:
+            case MYSQL_TYPE_TIMESTAMP:
+                // is_null reads a zero date as NULL.
+                c.kind = Cell::kGetters;
+                continue;
+            default:
+                break;
+        }
+        if (data == nullptr) {
+            c.kind = Cell::kNull;
+            continue;
+        }
+        // The getters themselves, called straight: the parse is theirs.
+        switch (c.type) {
+            case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN: c.integer = Reader::get_boolean(i) ? 1 : 0; break;
+            case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT8: c.integer = Reader::get_int8(i); break;
+            case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT16: c.integer = Reader::get_int16(i); break;
+            case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32: c.integer = Reader::get_int32(i); break;
+            case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT64: c.integer = Reader::get_int64(i); break;
+            case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT8: c.integer = Reader::get_uint8(i); break;
+            case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT16: c.integer = Reader::get_uint16(i); break;
+            case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT32: c.integer = Reader::get_uint32(i); break;
+            case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UINT64: c.integer = gint64(Reader::get_uint64(i)); break;
+            case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_FLOAT:
+            case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE:
+                // A DECIMAL's digits travel beside its double: the getters keep them.
+                if (fields_[i].type == MYSQL_TYPE_DECIMAL || fields_[i].type == MYSQL_TYPE_NEWDECIMAL) {
+                    c.kind = Cell::kGetters;
+                    break;
+                }
+                c.kind = Cell::kReal;
+                c.real = c.type == TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_FLOAT ? Reader::get_float(i)
+                                                                                : Reader::get_double(i);
+                break;
+            case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING:
+                c.kind = Cell::kText;
+                Reader::peek_string(i, c.data, c.length);
+                break;
+            default:
+                c.kind = Cell::kGetters;
+                break;
+        }
+    }
+    return true;
+}
+
 gobj::Ref<contracts::ValueObject> Reader::get_value(guint16 ordinal) {
     if (get_data_type(ordinal) != TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING || is_null(ordinal))
         return IDataReader::get_value(ordinal);

@@ -6,11 +6,12 @@
 #include <mysql.h>
 
 #include "providers/contracts/face_reader.hpp"
+#include "providers/contracts/row_peek.hpp"
 #include "providers/supports/mysql_common/product.hpp"
 
 namespace tarvelin::providers::supports::mysql_common {
 
-class TARVELIN_EXPORT Reader : public gobj::Object, public contracts::IDataReader {
+class TARVELIN_EXPORT Reader : public gobj::Object, public contracts::IDataReader, public contracts::RowPeek {
 public:
     // Any reader class of the family; each product registers its own.
     static GType gtype() { return contracts::IDataReader::gtype(); }
@@ -41,6 +42,9 @@ public:
     bool peek_number_text(guint16 ordinal, const char*& data, std::size_t& length) override;
     // TIME(n), DATETIME(n) and TIMESTAMP(n): n, which the server writes as many digits of.
     gint fraction_digits(guint16 ordinal) override;
+    // Numbers, except DECIMAL, and texts parsed as their getters parse them; the rest
+    // (dates, DECIMAL, bytes ...) left to the getters.
+    bool peek_row(Cell* cells, guint16 count) override;
     bool get_boolean(guint16 ordinal) override;
     gint8 get_int8(guint16 ordinal) override;
     guint8 get_uint8(guint16 ordinal) override;

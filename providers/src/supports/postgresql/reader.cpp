@@ -179,6 +179,48 @@ bool PostgreSQLReader::peek_date_time(guint16 ordinal, contracts::DataType, gint
     int n = PQgetlength(result_, row_, ordinal);
     return n > 0 && contracts::cells::plain_utc_microseconds(data, std::size_t(n), microseconds);
 }
+bool PostgreSQLReader::peek_row(Cell* out, guint16 count) {
+    if (row_ < 0 || row_ >= rows_ || count != types_.size()) return false;
+    for (guint16 i = 0; i < count; ++i) {
+        Cell& c = out[i];
+        c.type = types_[i];
+        c.length = 0;
+        if (PQgetisnull(result_, row_, i)) {
+            c.kind = Cell::kNull;
+            continue;
+        }
+        c.kind = Cell::kInteger;
+        // The getters themselves, called straight: the parse is theirs.
+        switch (c.type) {
+            case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_BOOLEAN:
+                c.integer = PostgreSQLReader::get_boolean(i) ? 1 : 0;
+                break;
+            case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT16: c.integer = PostgreSQLReader::get_int16(i); break;
+            case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT32: c.integer = PostgreSQLReader::get_int32(i); break;
+            case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_INT64: c.integer = PostgreSQLReader::get_int64(i); break;
+            case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_FLOAT:
+            case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_DOUBLE:
+                // numeric's digits travel beside its double: the getters keep them.
+                if (PQftype(result_, i) == kNumericOid) {
+                    c.kind = Cell::kGetters;
+                    break;
+                }
+                c.kind = Cell::kReal;
+                c.real = c.type == TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_FLOAT ? PostgreSQLReader::get_float(i)
+                                                                                : PostgreSQLReader::get_double(i);
+                break;
+            case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_STRING:
+            case TARVELIN_PROVIDERS_CONTRACTS_DATA_TYPE_UNKNOWN:
+                c.kind = Cell::kText;
+                PostgreSQLReader::peek_string(i, c.data, c.length);
+                break;
+            default:
+                c.kind = Cell::kGetters;
+                break;
+        }
+    }
+    return true;
+}
 std::optional<std::string> PostgreSQLReader::get_string16(guint16 ordinal) { return cell_string(ordinal); }
 std::optional<std::string> PostgreSQLReader::get_guid(guint16 ordinal) { return cell_string(ordinal); }
 std::optional<std::string> PostgreSQLReader::get_xml(guint16 ordinal) { return cell_string(ordinal); }

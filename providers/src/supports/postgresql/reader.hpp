@@ -7,13 +7,17 @@
 #include <vector>
 
 #include "providers/contracts/face_reader.hpp"
+#include "providers/contracts/row_peek.hpp"
 #include "providers/supports/postgresql/type.hpp"
 
 namespace tarvelin::providers::supports::postgresql {
 
 // Starts before the first row; every getter reads the current row's cell text straight
 // from the result, so the result must outlive the reader.
-class TARVELIN_EXPORT PostgreSQLReader : public gobj::Object, public contracts::IDataReader, public IPostgreSQLType {
+class TARVELIN_EXPORT PostgreSQLReader : public gobj::Object,
+                                         public contracts::IDataReader,
+                                         public IPostgreSQLType,
+                                         public contracts::RowPeek {
 public:
     static GType gtype();
     // `owns`: the reader clears the result when it is finalised (the reader
@@ -67,6 +71,9 @@ public:
     std::optional<std::string> get_geometry(guint16 ordinal) override;
     std::optional<std::string> get_geography(guint16 ordinal) override;
     bool holds_text_of_no_date(guint16 ordinal) override;
+    // Booleans, integers, floats and texts as their getters read them; the rest (numeric,
+    // dates, bytea ...) left to the getters.
+    bool peek_row(Cell* cells, guint16 count) override;
     gint get_field_count() override;
     bool get_is_closed() override { return false; }
 

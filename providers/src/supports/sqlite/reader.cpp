@@ -132,6 +132,43 @@ bool SQLiteReader::peek_string(guint16 ordinal, const char*& data, std::size_t& 
     length = static_cast<std::size_t>(sqlite3_column_bytes(stmt, ordinal));
     return true;
 }
+bool SQLiteReader::peek_row(Cell* cells, guint16 count) {
+    if (!stmt_ || count != sqlite3_column_count(stmt_)) return false;
+    for (guint16 i = 0; i < count; ++i) {
+        Cell& c = cells[i];
+        const int storage = sqlite3_column_type(stmt_, i);
+        c.type = map_data_type(storage);
+        c.length = 0;
+        switch (storage) {
+            case SQLITE_NULL:
+                c.kind = Cell::kNull;
+                break;
+            case SQLITE_INTEGER:
+                c.kind = Cell::kInteger;
+                c.integer = sqlite3_column_int64(stmt_, i);
+                break;
+            case SQLITE_FLOAT:
+                c.kind = Cell::kReal;
+                c.real = sqlite3_column_double(stmt_, i);
+                break;
+            case SQLITE_BLOB: {
+                // As get_binary: no bytes for an empty blob.
+                c.kind = Cell::kBytes;
+                c.data = static_cast<const char*>(sqlite3_column_blob(stmt_, i));
+                const int length = sqlite3_column_bytes(stmt_, i);
+                c.length = c.data && length > 0 ? std::size_t(length) : 0;
+                break;
+            }
+            default:
+                // A text the library could not give (out of memory) goes through the getters.
+                c.data = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, i));
+                c.kind = c.data ? Cell::kText : Cell::kGetters;
+                c.length = c.data ? std::size_t(sqlite3_column_bytes(stmt_, i)) : 0;
+                break;
+        }
+    }
+    return true;
+}
 std::optional<std::string> SQLiteReader::get_string16(guint16 ordinal) { return get_string(ordinal); }
 std::optional<std::string> SQLiteReader::get_guid(guint16 ordinal) { return get_string(ordinal); }
 

@@ -6,6 +6,7 @@
 #include <tarvelin/providers/sqlite.h>
 
 #include "providers/contracts/face_reader.hpp"
+#include "providers/contracts/row_peek.hpp"
 #include "providers/supports/sqlite/error.hpp"
 #include "providers/supports/sqlite/type.hpp"
 
@@ -16,7 +17,8 @@ namespace tarvelin::providers::supports::sqlite {
 class TARVELIN_EXPORT SQLiteReader : public gobj::Object,
                                      public contracts::IDataReader,
                                      public ISQLiteType,
-                                     public ISQLiteError {
+                                     public ISQLiteError,
+                                     public contracts::RowPeek {
 public:
     static GType gtype();
     // `owns`: the reader finalizes the statement when it is closed or finalised (the
@@ -43,6 +45,8 @@ public:
     // That is what the default gives through the C++ getters, so tables read those directly.
     static constexpr bool kValueFromGetters = true;
     bool peek_string(guint16 ordinal, const char*& data, std::size_t& length) override;
+    // Each cell by its storage class, as get_data_type and its getter read it.
+    bool peek_row(Cell* cells, guint16 count) override;
     bool get_boolean(guint16 ordinal) override;
     gint8 get_int8(guint16 ordinal) override;
     guint8 get_uint8(guint16 ordinal) override;
